@@ -1,0 +1,26 @@
+# Helpers shared by the sub-directories.
+
+function(kalvorin_warnings target)
+  target_compile_options(${target} PRIVATE ${KALVORIN_WARNINGS})
+endfunction()
+
+# One GoogleTest executable per source folder: tests/<folder>/*.cpp.
+# OWN_MAIN: the folder brings its own main() (the Qt tests need a QApplication).
+# LIBS: libraries to link besides the core.
+function(kalvorin_gtest_folder folder)
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  set(target ${folder}_tests)
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE kalvorin_core GTest::gtest GTest::gmock ${ARG_LIBS})
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  endif()
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  kalvorin_warnings(${target})
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS ${folder} ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endfunction()

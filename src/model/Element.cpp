@@ -1,0 +1,137 @@
+#include "model/Element.h"
+
+#include "storage/Einstellungen.h"
+
+namespace kalvorin {
+
+namespace {
+constexpr std::string_view ArtNamen[AnzahlElementarten] = {
+    "DfrPunkt", "DgebPunkt", "DVektor", "DPfeil", "DStrecke",
+    "DGerade",  "DDreieck",  "DPyramide3", "DEbene"};
+
+constexpr std::string_view EntstehungsNamen[AnzahlEntstehungsarten] = {
+    "keine",       "Schnitt",      "ASpiegelung", "PSpiegelung",  "ESpiegelung", "Streckung",
+    "Drehung",     "Translation",  "O_Projektion", "P_Projektion", "LotPE",      "LotPG",
+    "LotGG",       "TeilPunkt",    "Mittelpunkt", "Schwerpunkt",  "Mittelgerade", "MittelEbene",
+    "Add2",        "Add3",         "Gegenvektor", "VProdukt",     "SMult",       "Antragen"};
+
+constexpr std::string_view RollenNamen[AnzahlRollen] = {
+    "IstSpiegelzentrum",     "IstSpiegelAchse",       "IstSpiegelEbene",       "IstStreckungszentrum",
+    "IstO_Projektionsebene", "IstP_Projektionsebene", "IstP_ProjektionsVektor"};
+} // namespace
+
+std::string_view ElementartName(int art) {
+    return art >= 0 && art < AnzahlElementarten ? ArtNamen[art] : std::string_view{};
+}
+
+bool HatElementklasse(int art) { return art == 0 || (art >= 2 && art <= 8); }
+
+std::string_view EntstehungsartName(int code) {
+    return code >= 0 && code < AnzahlEntstehungsarten ? EntstehungsNamen[code]
+                                                      : std::string_view{};
+}
+
+bool IstAbbildungsEntstehung(TEntstehungsart art) {
+    switch (art) {
+    case TEntstehungsart::ASpiegelung:
+    case TEntstehungsart::PSpiegelung:
+    case TEntstehungsart::ESpiegelung:
+    case TEntstehungsart::Streckung:
+    case TEntstehungsart::O_Projektion:
+    case TEntstehungsart::P_Projektion:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string_view RollenName(TRolle rolle) { return RollenNamen[static_cast<int>(rolle)]; }
+
+TDreiDBasisElement::TDreiDBasisElement(TElementart art)
+    : Art(art), Farbe(Einstellungen().Farbe), NameSichtbar(Einstellungen().NameSichtbar),
+      Hilfslinien(Einstellungen().HilfslinienEinzeichnen) {
+    Szenenobjekte.set(0);
+}
+
+void TDreiDBasisElement::KopiereWerte(const TDreiDBasisElement& q) {
+    Name = q.Name;
+    Farbe = q.Farbe;
+    Transparenz = q.Transparenz;
+    Dicke = q.Dicke;
+    fest = q.fest;
+    sichtbar = q.sichtbar;
+    markiert = q.markiert;
+    NameSichtbar = q.NameSichtbar;
+    Hilfslinien = q.Hilfslinien;
+    Entstehung.Art = q.Entstehung.Art;
+    for (std::size_t i = 0; i < Entstehung.Elemente.size(); ++i)
+        Entstehung.Elemente[i].Zahl = q.Entstehung.Elemente[i].Zahl;
+    Rollen = q.Rollen;
+    Streckungsfaktor = q.Streckungsfaktor;
+    Festlegung = q.Festlegung;
+}
+
+TfrPunkt::TfrPunkt()
+    : TDreiDBasisElement(TElementart::DfrPunkt),
+      Punktform(static_cast<std::uint8_t>(Einstellungen().Punktform)) {}
+
+void TfrPunkt::KopiereWerte(const TDreiDBasisElement& q) {
+    TDreiDBasisElement::KopiereWerte(q);
+    const auto& p = Als<TfrPunkt>(q);
+    Koordinaten = p.Koordinaten;
+    Punktform = p.Punktform;
+}
+
+TVektor::TVektor() : TDreiDBasisElement(TElementart::DVektor) { Farbe = Schwarz; }
+
+void TVektor::KopiereWerte(const TDreiDBasisElement& q) {
+    TDreiDBasisElement::KopiereWerte(q);
+    Komponenten = Als<TVektor>(q).Komponenten;
+}
+
+TPfeil::TPfeil() : TDreiDBasisElement(TElementart::DPfeil) {}
+
+TStrecke::TStrecke() : TDreiDBasisElement(TElementart::DStrecke) {}
+
+TGerade::TGerade()
+    : TDreiDBasisElement(TElementart::DGerade), MitRand(Einstellungen().MitWeissrand) {}
+
+void TGerade::KopiereWerte(const TDreiDBasisElement& q) {
+    TDreiDBasisElement::KopiereWerte(q);
+    const auto& g = Als<TGerade>(q);
+    Punkt = g.Punkt;
+    Richtung = g.Richtung;
+    MitRand = g.MitRand;
+}
+
+TDreieck::TDreieck() : TDreiDBasisElement(TElementart::DDreieck) {}
+
+TPyramide3::TPyramide3() : TDreiDBasisElement(TElementart::DPyramide3) {}
+
+TEbene::TEbene() : TDreiDBasisElement(TElementart::DEbene) {}
+
+void TEbene::KopiereWerte(const TDreiDBasisElement& q) {
+    TDreiDBasisElement::KopiereWerte(q);
+    const auto& e = Als<TEbene>(q);
+    Punkt = e.Punkt;
+    Richtung1 = e.Richtung1;
+    Richtung2 = e.Richtung2;
+    Normale = e.Normale;
+    d = e.d;
+}
+
+std::unique_ptr<TDreiDBasisElement> NeuesElement(int art) {
+    switch (art) {
+    case 0: return std::make_unique<TfrPunkt>();
+    case 2: return std::make_unique<TVektor>();
+    case 3: return std::make_unique<TPfeil>();
+    case 4: return std::make_unique<TStrecke>();
+    case 5: return std::make_unique<TGerade>();
+    case 6: return std::make_unique<TDreieck>();
+    case 7: return std::make_unique<TPyramide3>();
+    case 8: return std::make_unique<TEbene>();
+    default: return nullptr;
+    }
+}
+
+} // namespace kalvorin
