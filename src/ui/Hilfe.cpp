@@ -194,6 +194,8 @@ protected:
             return false;
         if (!ziel->isWidgetType())
             return false;
+        if (static_cast<QWidget*>(ziel)->window()->property(HilfeOhneF1Eigenschaft).toBool())
+            return false;
         const QUrl seite = THilfe::SeiteFuerF1(ziel);
         // An open menu would keep the keyboard and hide the help window.
         while (QWidget* popup = QApplication::activePopupWidget())

@@ -21,6 +21,8 @@ namespace kalvorin {
 // or "hilfeThema" (QString). A topic name wins over a number.
 inline constexpr const char* HilfeKontextEigenschaft = "hilfeKontext";
 inline constexpr const char* HilfeThemaEigenschaft = "hilfeThema";
+// Set on a window that handles F1 itself (the splash closes on any key).
+inline constexpr const char* HilfeOhneF1Eigenschaft = "hilfeOhneF1";
 
 class THilfeFenster : public QWidget {
     Q_OBJECT

@@ -71,7 +71,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(mdi_);
-    mdi_->installEventFilter(this);
     mdi_->viewport()->installEventFilter(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::UpdateMenuItems);
 
@@ -387,7 +386,9 @@ void TMainForm::HalteDokumenteImClientbereich() {
 }
 
 bool TMainForm::eventFilter(QObject* ziel, QEvent* e) {
-    if (ziel == mdi_ && e->type() == QEvent::Resize) {
+    // The viewport is the client area; it has its new size only after the
+    // area's own resize handling.
+    if (ziel == mdi_->viewport() && e->type() == QEvent::Resize) {
         HalteDokumenteImClientbereich();
     } else if (ziel == mdi_->viewport() && e->type() == QEvent::ChildPolished) {
         // Document windows are watched so that opening, closing and a new

@@ -1,5 +1,6 @@
 #include "ui/TSplashForm.h"
 
+#include "ui/Hilfe.h"
 #include "ui/Startbild.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ TSplashForm::TSplashForm(QWidget* eltern)
     // The program ends with its main window, whether or not the splash is
     // still up.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setProperty(HilfeOhneF1Eigenschaft, true);
     setFixedSize(Breite, Hoehe);
     setAutoFillBackground(true);
     QPalette pal = palette();
