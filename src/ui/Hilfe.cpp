@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 
 // The pages are compiled into the static GUI library; its resource table has
@@ -260,9 +261,11 @@ THilfeFenster::THilfeFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     QRect bereich(0, 0, 1024, 768);
     if (const QScreen* s = QApplication::primaryScreen())
         bereich = s->availableGeometry();
-    const int breite = std::max(420, bereich.width() / 3);
-    const int hoehe = std::max(360, bereich.height() * 2 / 3);
-    setGeometry(bereich.right() - breite - 20, bereich.top() + 60, breite, hoehe);
+    const int breite = std::min(std::max({420, bereich.width() / 3, minimumSizeHint().width()}),
+                                bereich.width());
+    const int hoehe = std::min(std::max(360, bereich.height() * 2 / 3), bereich.height());
+    const int links = std::max(bereich.left(), bereich.right() + 1 - breite - 20);
+    setGeometry(links, bereich.top() + std::min(60, bereich.height() - hoehe), breite, hoehe);
     TitelNachfuehren();
 }
 

@@ -57,7 +57,7 @@ void ZeichneEbene(QPainter& p, const TSchraegbild& bild) {
         p.drawLine(bild({xa, double(y), 0}), bild({xe, double(y), 0}));
 }
 
-void ZeichneAchsen(QPainter& p, const TSchraegbild& bild, bool hinten) {
+void ZeichneAchsen(QPainter& p, const TSchraegbild& bild, bool hinten, bool mitNamen) {
     // Behind the pyramid the axes run from the origin backwards; the parts
     // toward the viewer are drawn over it.
     const QColor farbe(255, 100, 100);
@@ -65,7 +65,7 @@ void ZeichneAchsen(QPainter& p, const TSchraegbild& bild, bool hinten) {
     if (hinten) {
         p.drawLine(bild({0, 0, 0}), bild({-4, 0, 0}));
         p.drawLine(bild({0, 0, 0}), bild({0, -6, 0}));
-        p.drawLine(bild({0, 0, 0}), bild({0, 0, 8.2}));
+        p.drawLine(bild({0, 0, 0}), bild({0, 0, 7.6}));
         return;
     }
     p.drawLine(bild({0, 0, 0}), bild({7.5, 0, 0}));
@@ -81,7 +81,9 @@ void ZeichneAchsen(QPainter& p, const TSchraegbild& bild, bool hinten) {
     };
     spitze({7.5, 0, 0}, {0.8, 0, 0});
     spitze({0, 7.2, 0}, {0, 0.5, 0});
-    spitze({0, 0, 8.2}, {0, 0, 0.5});
+    spitze({0, 0, 7.6}, {0, 0, 0.5});
+    if (!mitNamen)
+        return;
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(15);
@@ -90,10 +92,10 @@ void ZeichneAchsen(QPainter& p, const TSchraegbild& bild, bool hinten) {
     p.setPen(QColor(200, 60, 60));
     p.drawText(bild({7.5, 0, 0}) + QPointF(-16, 16), QStringLiteral("x"));
     p.drawText(bild({0, 7.2, 0}) + QPointF(6, 5), QStringLiteral("y"));
-    p.drawText(bild({0, 0, 8.2}) + QPointF(8, 4), QStringLiteral("z"));
+    p.drawText(bild({0, 0, 7.6}) + QPointF(8, 6), QStringLiteral("z"));
 }
 
-void ZeichnePyramide(QPainter& p, const TSchraegbild& bild) {
+void ZeichnePyramide(QPainter& p, const TSchraegbild& bild, bool mitNamen) {
     const TRaumpunkt a{3.5, -3.0, 0}, b{2.0, 3.5, 0}, c{-3.0, -0.5, 0}, s{0.8, 0.2, 6.4};
     struct TFlaeche {
         std::array<TRaumpunkt, 3> Ecken;
@@ -113,12 +115,6 @@ void ZeichnePyramide(QPainter& p, const TSchraegbild& bild) {
         return tiefe(l) < tiefe(r);
     });
 
-    // Shadow on the plane.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 120, 170, 70));
-    const TRaumpunkt schatten{s.x - 1.5, s.y + 3.2, 0};
-    p.drawPolygon(Vieleck(bild, {a, b, schatten}));
-
     p.setPen(QPen(QColor(0, 0, 120), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const auto& f : flaechen) {
         p.setBrush(f.Farbe);
@@ -131,6 +127,8 @@ void ZeichnePyramide(QPainter& p, const TSchraegbild& bild) {
     for (const auto& e : {a, b, c, s})
         p.drawEllipse(bild(e), 4.0, 4.0);
 
+    if (!mitNamen)
+        return;
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(16);
@@ -177,14 +175,16 @@ void ZeichneStartbild(QPainter& p, const QRectF& ziel, bool mitTitel) {
     if (mitTitel)
         ZeichneTitel(p);
 
+    // Letters would only be specks in the small copies.
+    const bool mitNamen = ziel.width() >= StartbildBreite / 2.0;
     const double oben = mitTitel ? 150.0 : 20.0;
-    const double hoehe = StartbildHoehe - oben - (mitTitel ? 70.0 : 20.0);
-    const TSchraegbild bild(QPointF(StartbildBreite * 0.47, oben + hoehe * 0.74),
-                            hoehe / 12.0);
+    const double hoehe = StartbildHoehe - oben - (mitTitel ? 66.0 : 20.0);
+    const TSchraegbild bild(QPointF(StartbildBreite * 0.47, oben + hoehe * 0.72),
+                            hoehe / 11.0);
     ZeichneEbene(p, bild);
-    ZeichneAchsen(p, bild, true);
-    ZeichnePyramide(p, bild);
-    ZeichneAchsen(p, bild, false);
+    ZeichneAchsen(p, bild, true, mitNamen);
+    ZeichnePyramide(p, bild, mitNamen);
+    ZeichneAchsen(p, bild, false, mitNamen);
     p.restore();
 }
 

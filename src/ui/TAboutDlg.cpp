@@ -71,7 +71,8 @@ TAboutDlg::TAboutDlg(QWidget* eltern) : QDialog(eltern) {
     Mitwirkende->setObjectName(QStringLiteral("Mitwirkende"));
     for (const char* zeile : MitwirkendenListe)
         Mitwirkende->addItem(QString::fromUtf8(zeile));
-    Mitwirkende->setMinimumHeight(Mitwirkende->sizeHintForRow(0) * 6 + 6);
+    Mitwirkende->setFixedHeight(Mitwirkende->sizeHintForRow(0) * Mitwirkende->count() +
+                                2 * Mitwirkende->frameWidth() + 4);
     Mitwirkende->setSelectionMode(QAbstractItemView::NoSelection);
     Mitwirkende->setFocusPolicy(Qt::NoFocus);
 

@@ -316,10 +316,15 @@ void TMainForm::WendeMenuZustandAn(const TMenuZustand& z) {
     for (const auto& [name, aktiv] : zustaende)
         SetzeAktiv(Text(name), aktiv);
 
-    // These stay usable whenever the view is there, and follow the
-    // document windows like the rest of "An&sicht".
-    for (const char* name : {"Zoomout", "ZoomIn", "Ausgangszustand"})
+    // Items that only need their menu: they follow it, so that their
+    // shortcuts do not act while the menu itself is disabled.
+    for (const char* name : {"Zoomout", "ZoomIn", "Ausgangszustand", "Koordinatenachsen",
+                             "Koordinatenebenen"})
         SetzeAktiv(Text(name), z.Ansicht);
+    for (const char* name :
+         {"Punkt", "Gerade", "Ebene", "Strecke", "Pfeil", "Vektor", "Dreieck", "Pyramideseitig"})
+        SetzeAktiv(Text(name), z.Festlegen);
+    SetzeAktiv(QStringLiteral("Einstellungen"), z.Bearbeiten);
     Aktion(QStringLiteral("Zoomout"))->setShortcut(QKeySequence(Qt::Key_PageUp));
     Aktion(QStringLiteral("ZoomIn"))->setShortcut(QKeySequence(Qt::Key_PageDown));
 }

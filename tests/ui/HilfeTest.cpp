@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -233,4 +234,17 @@ TEST(Hilfe, HelpFromAModalDialogIsUsable) {
     THilfe::ZeigeThema(QStringLiteral("IDH_Inhalt"));
     ASSERT_NE(THilfe::Fenster(), nullptr);
     EXPECT_EQ(THilfe::Fenster()->parentWidget(), nullptr);
+}
+
+TEST(Hilfe, WindowFitsOnTheScreenWithAllItsButtons) {
+    THilfeAufraeumen aufraeumen;
+    THilfe::ZeigeThema(QStringLiteral("IDH_Inhalt"));
+    THilfeFenster* fenster = THilfe::Fenster();
+    ASSERT_NE(fenster, nullptr);
+    const QRect bildschirm = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(bildschirm.contains(fenster->geometry()))
+        << fenster->geometry().x() << "," << fenster->geometry().width();
+    EXPECT_GE(fenster->width(), fenster->minimumSizeHint().width());
+    for (QPushButton* b : fenster->findChildren<QPushButton*>())
+        EXPECT_TRUE(fenster->rect().contains(b->geometry())) << b->text().toStdString();
 }

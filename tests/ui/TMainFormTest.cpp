@@ -303,11 +303,27 @@ TEST(TMainFormMenu, FeaturesStillToComeStayDisabledUntilSwitchedOn) {
                              "Einstellungen", "Kopieren", "Grafik_speichern", "Grafik_Drucken",
                              "Druckereinstellungen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
+    f.SetzeVerfuegbar(QStringLiteral("Punkt"), true);
+    f.SetzeVerfuegbar(QStringLiteral("Koordinatenebenen"), true);
+    EXPECT_TRUE(Aktiv(f, "Punkt"));
+    EXPECT_TRUE(Aktiv(f, "Koordinatenebenen"));
+    EXPECT_FALSE(Aktiv(f, "Gerade"));
     f.SetzeVerfuegbar(QStringLiteral("Grafik_speichern"), true);
     f.SetzeVerfuegbar(QStringLiteral("Druckereinstellungen"), true);
     EXPECT_TRUE(Aktiv(f, "Grafik_speichern"));
     EXPECT_TRUE(Aktiv(f, "Druckereinstellungen"));
     EXPECT_FALSE(Aktiv(f, "Grafik_Drucken"));
+}
+
+TEST(TMainFormMenu, AvailableItemsStillNeedADocument) {
+    TMainForm f;
+    for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
+        f.SetzeVerfuegbar(U(name), true);
+    for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
+        EXPECT_FALSE(Aktiv(f, name)) << name;
+    Dokument(f, QStringLiteral("neu1.kvr"));
+    for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
+        EXPECT_TRUE(Aktiv(f, name)) << name;
 }
 
 TEST(TMainFormMenu, DeleteFollowsTheMarkingWhenEditOpens) {
