@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 
 namespace {
 // Lets the splash be painted before the slow part of the start begins.
@@ -31,6 +33,13 @@ int main(int argc, char* argv[]) {
     // Qt needs its application object before any window can exist.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvorin"));
+    // The program speaks German whatever the system's language: Qt's own
+    // texts (file dialogs, window menus) too, where the translation is
+    // installed.
+    QTranslator qtTexte;
+    if (qtTexte.load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
 
     // 1. The splash, shown and painted at once.
     QPointer<kalvorin::TSplashForm> splash = new kalvorin::TSplashForm;
