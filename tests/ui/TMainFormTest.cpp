@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -422,6 +423,15 @@ TEST(TMainFormFenster, DocumentsStayInsideWhenTheFrameShrinks) {
 TEST(TMainFormFenster, MinimumSize) {
     TMainForm f;
     EXPECT_EQ(f.minimumSize(), QSize(250, 200));
+}
+
+TEST(TMainFormFenster, StartsTopLeftLeavingRoomForTheObjectList) {
+    TMainForm f;
+    const QRect verfuegbar = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(f.pos(), verfuegbar.topLeft());
+    EXPECT_EQ(f.width(), std::max(verfuegbar.width() - 145, 250));
+    EXPECT_LE(f.height(), verfuegbar.height());
+    EXPECT_GE(f.height(), verfuegbar.height() - 60) << "only the title bar is taken off";
 }
 
 // ---------------------------------------------------------------------------
