@@ -1,10 +1,501 @@
 #include "ui/TMainForm.h"
 
+#include "model/Angebote.h"
+#include "model/Meldungen.h"
+#include "ui/Hilfe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 using namespace kalvorin;
 
+namespace {
+
+struct TPunkt {
+    const char* Name;    // object name = handler's base
+    const char* Caption; // exactly as shown, with its '&'
+    int Kontext;         // help context, 0 for none
+    const char* Taste = "";
+};
+
+struct TMenue {
+    const char* Name;
+    const char* Caption;
+    int Kontext;
+    std::vector<TPunkt> Punkte; // items and submenus in order, separators left out
+};
+
+const std::vector<TMenue>& SollMenues() {
+    static const std::vector<TMenue> baum = {
+        {"Datei", "&Datei", 100,
+         {{"Neu", "&Neu", 105},
+          {"Oeffnen", "Ö&ffnen...", 110},
+          {"Einfuegen", "E&infügen...", 115},
+          {"Schliessen", "S&chließen", 120},
+          {"Speichern", "&Speichern", 125},
+          {"Speichern_unter", "Speichern &unter...", 130},
+          {"Grafik_speichern", "&Grafik speichern...", 135},
+          {"Grafik_Drucken", "Grafik &drucken...", 140},
+          {"Druckereinstellungen", "Drucker&einstellungen...", 145},
+          {"Beenden", "&Beenden", 150, "Alt+F4"}}},
+        {"Bearbeiten", "&Bearbeiten", 200,
+         {{"Rueckgaengig", "&Rückgängig", 210, "Ctrl+R"},
+          {"Kopieren", "&Kopieren (Grafik)...", 220, "Ctrl+C"},
+          {"Loeschen", "&Löschen (markierte Objekte)", 230, "Del"},
+          {"Einstellungen", "&Einstellungen...", 240, "Ctrl+E"}}},
+        {"Festlegen", "F&estlegen", 300,
+         {{"Neueingabe", "durch &Neueingabe", 305},
+          {"MarkierteObjekte", "durch &markierte Objekte", 325}}},
+        {"Neueingabe", "durch &Neueingabe", 305,
+         {{"Punkt", "&Punkt...", 310},
+          {"Gerade", "&Gerade...", 311},
+          {"Ebene", "&Ebene...", 312},
+          {"Strecke", "&Strecke...", 313},
+          {"Pfeil", "P&feil...", 314},
+          {"Vektor", "&Vektor...", 315},
+          {"Dreieck", "&Dreieck...", 316},
+          {"Pyramideseitig", "P&yramide...", 337}}},
+        {"MarkierteObjekte", "durch &markierte Objekte", 325,
+         {{"ErzPunkt", "&Punkt", 330},
+          {"ErzGerade", "&Gerade", 331},
+          {"ErzEbene", "&Ebene", 332},
+          {"ErzStrecke", "&Strecke", 333},
+          {"ErzPfeil", "P&feil", 334},
+          {"ErzVektor", "&Vektor", 335},
+          {"ErzDreieck", "&Dreieck", 336},
+          {"ErzPyramide", "&Pyramide", 337}}},
+        {"Konstruieren", "&Konstruieren", 400,
+         {{"Schneiden", "&Schneiden", 410},
+          {"Loteerzeugen", "&Lot erzeugen", 420},
+          {"Mittebilden", "&Mitte bilden", 430},
+          {"Verknuepfen", "&Verknüpfen", 440}}},
+        {"Verknuepfen", "&Verknüpfen", 440,
+         {{"VSumme", "&Vektorsumme", 441},
+          {"VGegen", "&Gegenvektor", 442},
+          {"MVProdukt", "Vektor&produkt", 443}}},
+        {"Abbilden", "&Abbilden", 500,
+         {{"Spiegelung", "S&piegelung festlegen", 510},
+          {"MStreckung", "S&treckung festlegen...", 520},
+          {"Projektion", "P&rojektion festlegen", 530},
+          {"Pspiegeln", "Punktspiegelung an ", 540},
+          {"Gspiegeln", "Geradenspiegelung an ", 540},
+          {"Espiegeln", "Ebenenspiegelung an ", 540},
+          {"Strecken", "Streckung an ", 550},
+          {"Oprojezieren", "Orthogonalprojektion auf ", 560},
+          {"Pprojezieren", "Parallelprojektion auf ", 560}}},
+        {"Messen", "&Messen", 600,
+         {{"MessWinkel", "&Winkel", 610},
+          {"MessLaenge", "&Länge", 620},
+          {"MessFlaeche", "&Fläche", 630},
+          {"MessVolumen", "&Volumen", 640}}},
+        {"Ansicht", "An&sicht", 700,
+         {{"Koordinatenachsen", "Koordinaten&achsen...", 710},
+          {"Koordinatenebenen", "Koordinaten&ebenen...", 720},
+          {"Zoomout", "Darstellungsbereich ver&größern", 730, "PgUp"},
+          {"ZoomIn", "Darstellungsbereich ver&kleinern", 740, "PgDown"},
+          {"Ausgangszustand", "Ausgangs&lage", 750, "Ctrl+O"}}},
+        {"Fenster", "&Fenster", 800,
+         {{"Nebeneinander", "Ne&beneinander anordnen", 0},
+          {"Uebereinander", "&Übereinander anordnen", 0},
+          {"Ueberlappend", "Über&lappend", 0},
+          {"AlleSchliessen", "&Alle Fenster schließen", 0}}},
+        {"Hilfe", "&Hilfe", 900,
+         {{"Inhalt", "Inhalt", 910},
+          {"HilfeVerwenden", "Hilfe verwenden", 920},
+          {"Info", "&Info über...", 930}}},
+    };
+    return baum;
+}
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+int Kontext(const QAction* a) {
+    const QVariant v = a->property(HilfeKontextEigenschaft);
+    return v.isValid() ? v.toInt() : 0;
+}
+
+QMdiSubWindow* Dokument(TMainForm& f, const QString& titel) {
+    auto* inhalt = new QLabel(titel);
+    inhalt->setWindowTitle(titel);
+    QMdiSubWindow* w = f.MdiArea()->addSubWindow(inhalt);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->show();
+    f.MdiArea()->setActiveSubWindow(w);
+    return w;
+}
+
+bool Aktiv(const TMainForm& f, const char* name) {
+    const QAction* a = f.Aktion(U(name));
+    EXPECT_NE(a, nullptr) << name;
+    return a && a->isEnabled();
+}
+
+// Captured closed windows linger until their deferred deletion.
+void Aufraeumen() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// The menu tree
+
 TEST(TMainForm, Caption) {
     TMainForm f;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Kalvorin - Analytische Geometrie"));
+}
+
+TEST(TMainForm, MenuBarHasTheNineMenusInOrder) {
+    TMainForm f;
+    const QList<QAction*> leiste = f.menuBar()->actions();
+    const char* erwartet[] = {"&Datei",  "&Bearbeiten", "F&estlegen", "&Konstruieren", "&Abbilden",
+                              "&Messen", "An&sicht",    "&Fenster",   "&Hilfe"};
+    ASSERT_EQ(leiste.size(), 9);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(leiste[i]->text(), U(erwartet[i]));
+}
+
+class Menuebaum : public ::testing::TestWithParam<TMenue> {};
+
+TEST_P(Menuebaum, ItemsCaptionsContextsAndShortcuts) {
+    const TMenue& soll = GetParam();
+    TMainForm f;
+    QMenu* menue = f.Menue(U(soll.Name));
+    ASSERT_NE(menue, nullptr) << soll.Name;
+    EXPECT_EQ(menue->title(), U(soll.Caption));
+    EXPECT_EQ(Kontext(menue->menuAction()), soll.Kontext);
+
+    QList<QAction*> ist;
+    for (QAction* a : menue->actions())
+        if (!a->isSeparator())
+            ist << a;
+    ASSERT_EQ(ist.size(), static_cast<qsizetype>(soll.Punkte.size())) << soll.Name;
+    for (std::size_t i = 0; i < soll.Punkte.size(); ++i) {
+        const TPunkt& p = soll.Punkte[i];
+        QAction* a = ist[static_cast<qsizetype>(i)];
+        EXPECT_EQ(a->objectName(), U(p.Name));
+        EXPECT_EQ(a->text(), U(p.Caption)) << p.Name;
+        EXPECT_EQ(Kontext(a), p.Kontext) << p.Name;
+        EXPECT_EQ(a->shortcut(), QKeySequence(U(p.Taste))) << p.Name;
+        EXPECT_EQ(f.Aktion(U(p.Name)), a) << p.Name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Menues, Menuebaum, ::testing::ValuesIn(SollMenues()),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(TMainForm, EveryHelpContextLeadsToItsOwnPage) {
+    TMainForm f;
+    for (const TMenue& m : SollMenues()) {
+        EXPECT_TRUE(THilfe::IstBekannterKontext(m.Kontext)) << m.Name;
+        for (const TPunkt& p : m.Punkte) {
+            if (p.Kontext) {
+                EXPECT_TRUE(THilfe::IstBekannterKontext(p.Kontext)) << p.Name;
+            }
+        }
+    }
+}
+
+TEST(TMainForm, PopupHasNewAndOpen) {
+    TMainForm f;
+    const QList<QAction*> punkte = f.Popup()->actions();
+    ASSERT_EQ(punkte.size(), 2);
+    EXPECT_EQ(punkte[0]->text(), QStringLiteral("Neu"));
+    EXPECT_EQ(punkte[1]->text(), QStringLiteral("Oeffnen..."));
+}
+
+TEST(TMainForm, PopupOpensOnTheEmptyAreaOnly) {
+    TMainForm f;
+    f.resize(800, 600);
+    f.show();
+    QWidget* flaeche = f.MdiArea()->viewport();
+    QContextMenuEvent leer(QContextMenuEvent::Mouse, QPoint(5, 5), flaeche->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(flaeche, &leer);
+    EXPECT_TRUE(f.Popup()->isVisible());
+    f.Popup()->hide();
+}
+
+TEST(TMainForm, MappingItemsStartHiddenAndOffersDisabled) {
+    TMainForm f;
+    for (const char* name : {"Pspiegeln", "Gspiegeln", "Espiegeln", "Strecken", "Oprojezieren",
+                             "Pprojezieren", "AbbildenStrich"})
+        EXPECT_FALSE(f.Aktion(U(name))->isVisible()) << name;
+    for (const char* name : {"ErzPunkt", "Schneiden", "Loteerzeugen", "Mittebilden", "Verknuepfen",
+                             "Spiegelung", "MStreckung", "Projektion", "MessWinkel", "MessVolumen"})
+        EXPECT_FALSE(f.Aktion(U(name))->isEnabled()) << name;
+    EXPECT_FALSE(f.Aktion(QStringLiteral("Rueckgaengig"))->isEnabled());
+}
+
+// ---------------------------------------------------------------------------
+// Menu state with real document windows
+
+TEST(TMainFormMenu, NoDocument) {
+    TMainForm f;
+    for (const char* name : {"Neu", "Oeffnen", "Beenden", "Hilfe", "Inhalt", "Info", "Datei"})
+        EXPECT_TRUE(Aktiv(f, name)) << name;
+    for (const char* name : {"Einfuegen", "Schliessen", "Speichern", "Speichern_unter",
+                             "Grafik_speichern", "Grafik_Drucken", "Bearbeiten", "Festlegen",
+                             "Konstruieren", "Abbilden", "Messen", "Ansicht", "Fenster", "Zoomout",
+                             "ZoomIn", "Ausgangszustand", "Loeschen"})
+        EXPECT_FALSE(Aktiv(f, name)) << name;
+}
+
+TEST(TMainFormMenu, OneDocument) {
+    TMainForm f;
+    Dokument(f, QStringLiteral("neu1.kvr"));
+    f.UpdateMenuItems();
+    const TFensterZustand z = f.Fensterzustand();
+    EXPECT_EQ(z.AnzahlDokumente, 1);
+    EXPECT_TRUE(z.AktivesDokument);
+    EXPECT_EQ(z.AktiveBeschriftung, "neu1.kvr");
+    for (const char* name : {"Einfuegen", "Schliessen", "Speichern", "Speichern_unter", "Bearbeiten",
+                             "Festlegen", "Konstruieren", "Abbilden", "Messen", "Ansicht", "Fenster",
+                             "AlleSchliessen", "Zoomout", "ZoomIn", "Ausgangszustand"})
+        EXPECT_TRUE(Aktiv(f, name)) << name;
+    for (const char* name : {"Nebeneinander", "Uebereinander", "Ueberlappend", "Loeschen"})
+        EXPECT_FALSE(Aktiv(f, name)) << name;
+}
+
+TEST(TMainFormMenu, TwoDocumentsAndBackToNone) {
+    TMainForm f;
+    QMdiSubWindow* eins = Dokument(f, QStringLiteral("neu1.kvr"));
+    QMdiSubWindow* zwei = Dokument(f, QStringLiteral("neu2.kvr"));
+    // Opening windows updates the menus without being asked.
+    EXPECT_EQ(f.Fensterzustand().AnzahlDokumente, 2);
+    for (const char* name : {"Nebeneinander", "Uebereinander", "Ueberlappend"})
+        EXPECT_TRUE(Aktiv(f, name)) << name;
+
+    zwei->close();
+    EXPECT_EQ(f.Fensterzustand().AnzahlDokumente, 1) << "a closed window no longer counts";
+    EXPECT_FALSE(Aktiv(f, "Nebeneinander"));
+    EXPECT_TRUE(Aktiv(f, "Schliessen"));
+
+    eins->close();
+    EXPECT_EQ(f.Fensterzustand().AnzahlDokumente, 0);
+    EXPECT_FALSE(Aktiv(f, "Schliessen"));
+    EXPECT_FALSE(Aktiv(f, "Speichern"));
+    EXPECT_FALSE(Aktiv(f, "Bearbeiten"));
+    Aufraeumen();
+}
+
+TEST(TMainFormMenu, ReadOnlyCaptionDisablesSave) {
+    TMainForm f;
+    QMdiSubWindow* w = Dokument(f, QStringLiteral("neu1.kvr"));
+    EXPECT_TRUE(Aktiv(f, "Speichern"));
+    // The caption changes after opening; the menus follow by themselves.
+    w->widget()->setWindowTitle(QStringLiteral("/home/a/würfel.kvr (schreibgeschützt)"));
+    EXPECT_FALSE(Aktiv(f, "Speichern"));
+    EXPECT_TRUE(Aktiv(f, "Speichern_unter"));
+}
+
+TEST(TMainFormMenu, FeaturesStillToComeStayDisabledUntilSwitchedOn) {
+    TMainForm f;
+    Dokument(f, QStringLiteral("neu1.kvr"));
+    f.UpdateMenuItems();
+    for (const char* name : {"Punkt", "Pyramideseitig", "Koordinatenachsen", "Koordinatenebenen",
+                             "Einstellungen", "Kopieren", "Grafik_speichern", "Grafik_Drucken",
+                             "Druckereinstellungen"})
+        EXPECT_FALSE(Aktiv(f, name)) << name;
+    f.SetzeVerfuegbar(QStringLiteral("Punkt"), true);
+    f.SetzeVerfuegbar(QStringLiteral("Koordinatenebenen"), true);
+    EXPECT_TRUE(Aktiv(f, "Punkt"));
+    EXPECT_TRUE(Aktiv(f, "Koordinatenebenen"));
+    EXPECT_FALSE(Aktiv(f, "Gerade"));
+    f.SetzeVerfuegbar(QStringLiteral("Grafik_speichern"), true);
+    f.SetzeVerfuegbar(QStringLiteral("Druckereinstellungen"), true);
+    EXPECT_TRUE(Aktiv(f, "Grafik_speichern"));
+    EXPECT_TRUE(Aktiv(f, "Druckereinstellungen"));
+    EXPECT_FALSE(Aktiv(f, "Grafik_Drucken"));
+}
+
+TEST(TMainFormMenu, AvailableItemsStillNeedADocument) {
+    TMainForm f;
+    for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
+        f.SetzeVerfuegbar(U(name), true);
+    for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
+        EXPECT_FALSE(Aktiv(f, name)) << name;
+    Dokument(f, QStringLiteral("neu1.kvr"));
+    for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
+        EXPECT_TRUE(Aktiv(f, name)) << name;
+}
+
+TEST(TMainFormMenu, DeleteFollowsTheMarkingWhenEditOpens) {
+    TMainForm f;
+    bool markiert = false;
+    f.ElementMarkiertAbfrage = [&] { return markiert; };
+    Dokument(f, QStringLiteral("neu1.kvr"));
+    f.BearbeitenClick();
+    EXPECT_FALSE(Aktiv(f, "Loeschen"));
+    markiert = true;
+    emit f.Menue(QStringLiteral("Bearbeiten"))->aboutToShow();
+    EXPECT_TRUE(Aktiv(f, "Loeschen"));
+}
+
+TEST(TMainFormMenu, UndoItemShowsWhatCanBeUndone) {
+    TMainForm f;
+    f.ZeigeRueckgaengig("Rückgängig: Löschen", true);
+    QAction* a = f.Aktion(QStringLiteral("Rueckgaengig"));
+    EXPECT_EQ(a->text(), QStringLiteral("Rückgängig: Löschen"));
+    EXPECT_TRUE(a->isEnabled());
+    f.ZeigeRueckgaengig("Rückgängig", false);
+    EXPECT_EQ(a->text(), QStringLiteral("Rückgängig"));
+    EXPECT_FALSE(a->isEnabled());
+}
+
+TEST(TMainFormMenu, OffersForMarkedElementsAreApplied) {
+    TMainForm f;
+    for (const char* name : {"Schneiden", "Loteerzeugen", "MessLaenge", "Spiegelung", "Pspiegeln"})
+        f.SetzeVerfuegbar(U(name), true);
+    TListe liste;
+    auto* p = liste.Neu(0);
+    p->Name = "P";
+    p->markiert = true;
+    auto* e = liste.Neu(8);
+    e->Name = "E";
+    e->markiert = true;
+    auto* z = liste.Neu(0);
+    z->Name = "Z";
+    z->SetzeRolle(TRolle::IstSpiegelzentrum, true);
+
+    f.WendeAngeboteAn(BerechneAngebote(liste));
+    EXPECT_EQ(f.Aktion(QStringLiteral("Schneiden"))->text(), QStringLiteral("Auf &Inzidenz untersuchen"));
+    EXPECT_TRUE(Aktiv(f, "Schneiden"));
+    EXPECT_EQ(f.Aktion(QStringLiteral("Loteerzeugen"))->text(), QStringLiteral("&Lotgerade bilden"));
+    EXPECT_EQ(f.Aktion(QStringLiteral("MessLaenge"))->text(), QStringLiteral("&Abstand"));
+    EXPECT_TRUE(Aktiv(f, "MessLaenge"));
+    // Offered but not built yet: shown with its caption, still disabled.
+    EXPECT_FALSE(Aktiv(f, "Mittebilden"));
+    EXPECT_FALSE(Aktiv(f, "ErzEbene"));
+
+    QAction* anwenden = f.Aktion(QStringLiteral("Pspiegeln"));
+    EXPECT_TRUE(anwenden->isVisible());
+    EXPECT_EQ(anwenden->text(), QStringLiteral("Punktspiegelung an Z"));
+    EXPECT_TRUE(anwenden->isEnabled());
+    EXPECT_TRUE(f.Aktion(QStringLiteral("AbbildenStrich"))->isVisible());
+    EXPECT_FALSE(f.Aktion(QStringLiteral("Gspiegeln"))->isVisible());
+}
+
+// ---------------------------------------------------------------------------
+// Window commands
+
+TEST(TMainFormFenster, ArrangingAndClosingAll) {
+    TMainForm f;
+    f.resize(900, 700);
+    f.show();
+    QMdiSubWindow* a = Dokument(f, QStringLiteral("neu1.kvr"));
+    QMdiSubWindow* b = Dokument(f, QStringLiteral("neu2.kvr"));
+    f.NebeneinanderClick();
+    EXPECT_EQ(a->geometry().top(), 0);
+    EXPECT_EQ(b->geometry().top(), 0);
+    EXPECT_LT(a->geometry().right(), b->geometry().left());
+    f.UebereinanderClick();
+    EXPECT_EQ(a->geometry().left(), 0);
+    EXPECT_LT(a->geometry().bottom(), b->geometry().top());
+
+    f.AlleSchliessenClick();
+    EXPECT_EQ(f.Fensterzustand().AnzahlDokumente, 0);
+    EXPECT_FALSE(Aktiv(f, "Fenster"));
+    Aufraeumen();
+}
+
+TEST(TMainFormFenster, DocumentsStayInsideWhenTheFrameShrinks) {
+    TMainForm f;
+    f.resize(900, 700);
+    f.show();
+    QMdiSubWindow* w = Dokument(f, QStringLiteral("neu1.kvr"));
+    w->setGeometry(600, 400, 250, 200);
+    f.resize(400, 300);
+    QApplication::processEvents();
+    const QSize client = f.MdiArea()->viewport()->size();
+    EXPECT_LE(w->geometry().right(), client.width());
+    EXPECT_LE(w->geometry().bottom(), client.height());
+    EXPECT_GE(w->geometry().left(), 0);
+}
+
+TEST(TMainFormFenster, MinimumSize) {
+    TMainForm f;
+    EXPECT_EQ(f.minimumSize(), QSize(250, 200));
+}
+
+TEST(TMainFormFenster, StartsTopLeftLeavingRoomForTheObjectList) {
+    TMainForm f;
+    const QRect verfuegbar = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(f.pos(), verfuegbar.topLeft());
+    EXPECT_EQ(f.width(), std::max(verfuegbar.width() - 145, 250));
+    EXPECT_LE(f.height(), verfuegbar.height());
+    EXPECT_GE(f.height(), verfuegbar.height() - 60) << "only the title bar is taken off";
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+namespace {
+class TZaehlendesHauptfenster : public TMainForm {
+public:
+    int Gespeichert = 0;
+
+protected:
+    void EinstellungenSpeichern() override { ++Gespeichert; }
+};
+} // namespace
+
+TEST(TMainFormSchliessen, NoKeepsEverythingOpen) {
+    TMeldungsProtokoll protokoll;
+    protokoll.Antworten = {TAntwort::Nein};
+    TZaehlendesHauptfenster f;
+    f.show();
+    Dokument(f, QStringLiteral("neu1.kvr"));
+    f.BeendenClick();
+    ASSERT_EQ(protokoll.Eintraege.size(), 1u);
+    const auto& frage = protokoll.Eintraege[0];
+    EXPECT_TRUE(frage.IstFrage);
+    EXPECT_EQ(frage.Text, "Soll das Programm Kalvorin beendet werden?");
+    EXPECT_EQ(frage.Titel, "Kalvorin");
+    EXPECT_EQ(frage.Knoepfe, TFrageKnoepfe::JaNein);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Fensterzustand().AnzahlDokumente, 1);
+    EXPECT_EQ(f.Gespeichert, 0) << "settings are written only when the program ends";
+}
+
+TEST(TMainFormSchliessen, YesClosesDocumentsAndWritesSettings) {
+    TMeldungsProtokoll protokoll;
+    protokoll.Antworten = {TAntwort::Ja};
+    TZaehlendesHauptfenster f;
+    f.show();
+    Dokument(f, QStringLiteral("neu1.kvr"));
+    EXPECT_TRUE(f.close());
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.Fensterzustand().AnzahlDokumente, 0);
+    EXPECT_EQ(f.Gespeichert, 1);
+    Aufraeumen();
+}
+
+namespace {
+// A document that refuses to close, as one does when its save is cancelled.
+class TStoerrisch : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+} // namespace
+
+TEST(TMainFormSchliessen, ADocumentKeptOpenKeepsTheProgramOpen) {
+    TMeldungsProtokoll protokoll;
+    TZaehlendesHauptfenster f;
+    f.show();
+    QMdiSubWindow* w = f.MdiArea()->addSubWindow(new TStoerrisch(QStringLiteral("x")));
+    w->show();
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Gespeichert, 0);
 }

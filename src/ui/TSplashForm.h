@@ -1,0 +1,65 @@
+#pragma once
+// The window shown while the program starts. It closes by itself after
+// fifteen seconds, or at once when the user clicks, types or turns to
+// another window twice.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace kalvorin {
+
+// The picture; a click on it closes the splash.
+class TSplashBild : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSplashBild(QWidget* eltern = nullptr);
+
+signals:
+    void Geklickt();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+class TSplashForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSplashForm(QWidget* eltern = nullptr);
+
+    static constexpr int Breite = 556;
+    static constexpr int Hoehe = 502;
+    static constexpr int TicksBisSchliessen = 15;
+    static constexpr int TickFokusWeiter = 3;
+
+    int Ticks() const { return ticks_; }
+    int Deaktivierungen() const { return deaktivierungen_; }
+
+    QTimer* Timer1 = nullptr;
+    QPushButton* WeiterButton = nullptr;
+    QLabel* Verlagszeile = nullptr;
+    QLabel* Ausgabe = nullptr; // the release text
+    TSplashBild* Bild = nullptr;
+
+public slots:
+    void Timer1Timer();
+    // The splash has lost the activation to another window.
+    void FormDeactivate();
+    // Closes with the result OK (all closing rules end here).
+    void Schliessen();
+
+protected:
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* ziel, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    int ticks_ = 0;
+    int deaktivierungen_ = 0;
+    bool geschlossen_ = false;
+};
+
+} // namespace kalvorin
