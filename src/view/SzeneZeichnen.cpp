@@ -131,9 +131,11 @@ void tGSzene::StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzene
     for (int k = von; k <= bis; ++k)
         f.Linie(o.StrichProj[k - 1][0], o.StrichProj[k - 1][1]);
 
-    // The value of the outermost tick, written by the piece it lies inside.
+    // The value of the outermost tick, written by the piece it lies in. The
+    // interval is half open: where a plane cuts the axis right at that tick,
+    // the piece below it writes the value, instead of neither piece.
     const Real letzter = o.ErsterStrich + (o.Strichzahl - 1) * o.Schritt;
-    if (!o.Beschriftung || !(s.Unten < letzter && letzter < s.Oben))
+    if (!o.Beschriftung || !(s.Unten < letzter && letzter <= s.Oben))
         return;
     const int hoehe = Gerundet(Beschriftungsgroesse * abbildung_->KleinereSeite());
     f.SetzeSchrift(Schriftart, hoehe, Schwarz);

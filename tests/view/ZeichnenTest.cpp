@@ -177,6 +177,19 @@ TEST_F(Zeichnen, TicksAreSharedOutAmongThePiecesOfAnAxis) {
     EXPECT_EQ(zf.Nur(TAufruf::Text).size(), 1u);
 }
 
+TEST_F(Zeichnen, LabelSurvivesACutRightAtTheOutermostTick) {
+    TTestSzene t(11);
+    const int a = t.szene.AchseHinzufuegen('X', 11, -2.2L);
+    t.szene.SetzeStriche(a, 4);
+    t.szene.SetzeAchsenbeschriftung(a, true);
+    t.szene.EbeneHinzufuegen({10, 0, 0}, {0, 1, 0}, {0, 0, 1});
+    t.Fertig();
+    ASSERT_EQ(t.Stuecke(a).size(), 2u);
+    const std::vector<TAufruf> texte = Gezeichnet(t.szene).Nur(TAufruf::Text);
+    ASSERT_EQ(texte.size(), 1u);
+    EXPECT_EQ(texte[0].text, "1E1");
+}
+
 TEST_F(Zeichnen, AxisLabelsFollowTheDecimalSeparator) {
     Einstellungen().Dezimaltrenner = '.';
     EXPECT_EQ(AchsenZahlText(0.5L, Einstellungen().Dezimaltrenner), "0.5");
