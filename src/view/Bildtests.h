@@ -52,32 +52,27 @@ inline double Flaeche2(const TLogPunkt* ecken, int n) {
 }
 
 // Inside a convex polygon: on the inner side of every edge. Strictly inside,
-// or with the boundary (within the line tolerance) counted as inside.
+// or with the boundary counted as inside: then a point within the line
+// tolerance of an edge counts too, so the region never reaches farther than
+// the tolerance beyond the polygon.
 inline bool Innen(TLogPunkt p, const TLogPunkt* ecken, int n, bool streng) {
-    if (n < 3)
+    if (n < 1)
         return false;
-    const double f = Flaeche2(ecken, n);
-    if (f == 0) {
-        // A polygon seen as a line has no inside, only its boundary.
-        if (streng)
-            return false;
+    if (!streng)
         for (int i = 0; i < n; ++i)
             if (AufStrecke(p, ecken[i], ecken[(i + 1) % n]))
                 return true;
+    if (n < 3)
         return false;
-    }
+    const double f = Flaeche2(ecken, n);
+    // A polygon seen as a line has no inside, only its boundary.
+    if (f == 0)
+        return false;
     const double sinn = f > 0 ? 1 : -1;
     for (int i = 0; i < n; ++i) {
-        const TLogPunkt a = ecken[i], b = ecken[(i + 1) % n];
-        const double k = sinn * Kreuz(a, b, p);
-        if (streng) {
-            if (!(k > 0))
-                return false;
-        } else if (k < 0) {
-            const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
-            if (k * k > LinienToleranz * LinienToleranz * (dx * dx + dy * dy))
-                return false;
-        }
+        const double k = sinn * Kreuz(ecken[i], ecken[(i + 1) % n], p);
+        if (streng ? !(k > 0) : k < 0)
+            return false;
     }
     return true;
 }

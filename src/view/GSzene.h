@@ -130,6 +130,8 @@ struct TStueck {
     std::array<TLogPunkt, MaxEcken> EckenProj{};
     TTripel BezugGedreht{};
     TLogPunkt BezugProj{};
+    // The bounding box of the projected corners.
+    TLogPunkt BildMin{}, BildMax{};
 };
 
 // Outcome of comparing two pieces for the drawing order.
@@ -183,8 +185,10 @@ public:
 
     // Rotates and projects everything to logical units.
     void Projizieren();
-    // Orders the projected pieces from back to front.
-    void Sortieren();
+    // Orders the projected pieces from back to front. Pairs whose pictures
+    // lie apart are not compared; without that early rejection (the reference
+    // for tests) every pair is, with the same result.
+    void Sortieren(bool vorpruefen = true);
     // Draws the pieces in the drawing order; nothing before the first projection.
     void Zeichnen(TZeichenflaeche& flaeche) const;
     // The dotted outline of the rotation sphere's image.
@@ -194,6 +198,9 @@ public:
 
     // Which of two projected pieces lies in front where their pictures overlap.
     TVorne Vergleichen(int stueck1, int stueck2) const;
+    // False only when the two pieces can have no relation: their pictures lie
+    // too far apart for any of the overlap tests of Vergleichen.
+    bool KoennenUeberlappen(int stueck1, int stueck2) const;
 
     int Objektzahl() const { return static_cast<int>(objekte_.size()); }
     int Stueckzahl() const { return static_cast<int>(stuecke_.size()); }

@@ -3,6 +3,7 @@
 #include "math/Projektion.h"
 #include "view/GSzene.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalvorin {
@@ -50,6 +51,11 @@ void tGSzene::Projizieren() {
         for (int i = 0; i < s.Eckenzahl; ++i) {
             s.EckenGedreht[i] = Abbilden(matrix_, s.Ecken[i]);
             s.EckenProj[i] = a.WeltZuLogisch(kalvorin::Projizieren(s.EckenGedreht[i]));
+        }
+        s.BildMin = s.BildMax = s.EckenProj[0];
+        for (int i = 1; i < s.Eckenzahl; ++i) {
+            s.BildMin = {std::min(s.BildMin.x, s.EckenProj[i].x), std::min(s.BildMin.y, s.EckenProj[i].y)};
+            s.BildMax = {std::max(s.BildMax.x, s.EckenProj[i].x), std::max(s.BildMax.y, s.EckenProj[i].y)};
         }
         s.BezugGedreht = Abbilden(matrix_, s.Bezugspunkt);
         s.BezugProj = a.WeltZuLogisch(kalvorin::Projizieren(s.BezugGedreht));

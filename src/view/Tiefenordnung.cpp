@@ -8,6 +8,7 @@
 #include "view/GSzene.h"
 
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace kalvorin {
@@ -179,7 +180,27 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
     return r;
 }
 
-void tGSzene::Sortieren() {
+bool tGSzene::KoennenUeberlappen(int stueck1, int stueck2) const {
+    const TStueck& a = stuecke_[stueck1 - 1];
+    const TStueck& b = stuecke_[stueck2 - 1];
+    // A point is judged against an edge-on plane by its position along the
+    // plane's picture alone, however far beside it.
+    const auto hochkant = [this](const TStueck& s) {
+        return s.Art == TStueckArt::Polygon && objekte_[s.Objekt - 1].Hochkant;
+    };
+    if ((a.Art == TStueckArt::Punkt && hochkant(b)) || (b.Art == TStueckArt::Punkt && hochkant(a)))
+        return true;
+    // Every other relation needs the pictures to cross or touch, or a point of
+    // one (a corner or the reference point, all inside its own box) within the
+    // line tolerance of the other.
+    const std::int64_t rand = static_cast<std::int64_t>(bild::LinienToleranz) + 1;
+    return static_cast<std::int64_t>(a.BildMin.x) <= b.BildMax.x + rand &&
+           static_cast<std::int64_t>(b.BildMin.x) <= a.BildMax.x + rand &&
+           static_cast<std::int64_t>(a.BildMin.y) <= b.BildMax.y + rand &&
+           static_cast<std::int64_t>(b.BildMin.y) <= a.BildMax.y + rand;
+}
+
+void tGSzene::Sortieren(bool vorpruefen) {
     folge_.clear();
     const int n = Stueckzahl();
     if (!projiziert_ || n == 0) {
@@ -191,6 +212,8 @@ void tGSzene::Sortieren() {
     std::vector<int> zaehler(n + 1, 0);
     for (int i = 1; i <= n; ++i)
         for (int j = i + 1; j <= n; ++j) {
+            if (vorpruefen && !KoennenUeberlappen(i, j))
+                continue;
             const TVorne v = Vergleichen(i, j);
             if (v == TVorne::Erstes) {
                 nach[j].push_back(i);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 using namespace kalvorin;
 using namespace kalvorin::test;
@@ -286,4 +287,61 @@ TEST(Treffer, NothingBeforeTheProjection) {
     TTestSzene t(10);
     t.szene.PunktHinzufuegen({0, 0, 0});
     EXPECT_TRUE(t.szene.Treffer({15000, 15000}, 5).empty());
+}
+
+TEST(Tiefenordnung, EarlyRejectionNeverChangesTheOrder) {
+    std::mt19937 zufall(4711);
+    std::uniform_real_distribution<double> r(-1, 1);
+    const auto punkt = [&](double s) { return TTripel{r(zufall) * s, r(zufall) * s, r(zufall) * s}; };
+    int abgelehnt = 0, beziehungen = 0, hochkant = 0;
+    for (int szene = 0; szene < 60; ++szene) {
+        TTestSzene t(10);
+        const int ebenen = szene % 6;
+        for (int i = 0; i < ebenen; ++i)
+            t.szene.EbeneHinzufuegen(punkt(6), punkt(1), punkt(1));
+        // now and then a plane seen edge-on, with points beside its picture
+        if (szene % 5 == 0)
+            t.szene.EbeneHinzufuegen(punkt(3), {2.828427125L, 1, 0}, {0, 0, 1});
+        while (t.szene.Objektzahl() < MaxSzenenObjekte && t.szene.Stueckzahl() < MaxStuecke - 10) {
+            switch (static_cast<int>((r(zufall) + 1) * 2)) {
+            case 0: t.szene.PunktHinzufuegen(punkt(9)); break;
+            case 1: t.szene.GeradeHinzufuegen(punkt(6), punkt(1)); break;
+            case 2: t.szene.StreckeHinzufuegen(punkt(7), punkt(4)); break;
+            default: t.szene.PunktHinzufuegen(punkt(3)); break;
+            }
+        }
+        // turned, except where the edge-on plane is to stay edge-on
+        if (szene % 5 != 0)
+            t.szene.MatrixAnwenden(Drehmatrix(NullTripel, punkt(1), r(zufall) * Pi));
+        t.szene.Projizieren();
+        for (int o = 1; o <= t.szene.Objektzahl(); ++o)
+            hochkant += t.szene.Objekt(o).Hochkant;
+        t.szene.Sortieren(false);
+        const std::vector<int> voll = t.szene.Zeichenfolge();
+        t.szene.Sortieren(true);
+        ASSERT_EQ(t.szene.Zeichenfolge(), voll) << "scene " << szene;
+        const int n = t.szene.Stueckzahl();
+        for (int i = 1; i <= n; ++i)
+            for (int j = i + 1; j <= n; ++j) {
+                const TVorne v = t.szene.Vergleichen(i, j);
+                beziehungen += v != TVorne::Keins;
+                if (!t.szene.KoennenUeberlappen(i, j)) {
+                    ++abgelehnt;
+                    ASSERT_EQ(v, TVorne::Keins) << "scene " << szene << " pieces " << i << ", " << j;
+                }
+            }
+    }
+    // the rejection did real work, and there was an order to keep
+    EXPECT_GT(abgelehnt, 10000);
+    EXPECT_GT(hochkant, 0);
+    EXPECT_GT(beziehungen, 1000);
+}
+
+TEST(Tiefenordnung, PointFarBesideAnEdgeOnPlaneIsStillCompared) {
+    TTestSzene t(10);
+    const int e = t.szene.EbeneHinzufuegen({0, 0, 0}, {2.828427125L, 1, 0}, {0, 0, 1});
+    const int p = t.szene.PunktHinzufuegen({0, 8, 0});
+    t.Fertig();
+    ASSERT_TRUE(t.szene.Objekt(e).Hochkant);
+    EXPECT_TRUE(t.szene.KoennenUeberlappen(t.Stuecke(p).front(), t.Stuecke(e).front()));
 }
