@@ -12,6 +12,6 @@ TWeltRechteck Zeichenfenster(Real h) {
     return {mu - hu, mv - hv, mu + hu, mv + hv};
 }
 
-TMatrix4 Ausgangslage() { return Matrixprodukt(ZDrehmatrix(AusgangsDrehwinkel), Einheitsmatrix()); }
+TMatrix4 Ausgangslage() { return ZDrehmatrix(AusgangsDrehwinkel); }
 
 } // namespace kalvorin
