@@ -1,0 +1,27 @@
+#pragma once
+// Setting up a view from its coordinate system: the window of the drawing
+// plane, the display cube of the scene, the rotation sphere, and the
+// coordinate axes and planes as the first objects of every rebuild.
+
+#include "math/Koordinatensystem.h"
+#include "storage/Einstellungen.h"
+#include "view/GSzene.h"
+#include "view/Weltabbildung.h"
+
+namespace kalvorin {
+
+// The coordinate system a new document window starts with.
+TKoordinatensystem KoordinatensystemFuerNeuesFenster(const TStandardEinstellungen& einstellungen);
+
+// Installs the world window for the display cube of the coordinate system
+// (computing H first if it is still 0), sets the scene's display cube
+// (which clears the scene) and its rotation sphere. The view matrix stays.
+void ZeichenfensterEinrichten(TKoordinatensystem& ks, TWeltAbbildung& abbildung, tGSzene& szene);
+
+// The first step of every rebuild: the drawn axes, then the drawn planes.
+void KoordinatensystemInSzene(tGSzene& szene, const TKoordinatensystem& ks);
+
+// "Ausgangslage": the view every window starts with.
+void AusgangslageSetzen(tGSzene& szene);
+
+} // namespace kalvorin

@@ -1,0 +1,262 @@
+#pragma once
+// The drawing model of one view: the visible geometry of a document and of
+// its coordinate system as scene objects, cut into pieces so that no piece
+// passes through a plane, projected onto the drawing plane, ordered from
+// back to front, drawn, and searched for the object under a mouse position.
+//
+// Geometry is handed to the scene in document space. The scene keeps it so
+// and carries it into rotated space (the view matrix) when it projects, so
+// objects may be added at any time and any number of rotations never makes
+// the stored geometry drift.
+
+#include "math/Matrix4.h"
+#include "math/Tripel.h"
+#include "view/Drehkugel.h"
+#include "view/Weltabbildung.h"
+#include "view/Zeichenflaeche.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvorin {
+
+enum class TObjektArt : char {
+    Punkt = 'P',
+    Gerade = 'G',     // a line, or an auxiliary line of a point form
+    Strecke = 'S',    // a segment, also the shaft of an arrow
+    Achse = 'A',      // a coordinate axis
+    Ebene = 'E',
+    KoordEbene = 'K', // a coordinate plane
+    Rand = 'R',       // an edge of the rectangle of an 'E' or 'K' object
+};
+
+enum class TStueckArt : char {
+    Punkt = 'P',
+    Linie = 'G',
+    Polygon = 'E',
+};
+
+enum TPunktform : int {
+    PunktformKreis = 0,
+    PunktformKreuz = 1,
+    PunktformDreibein = 2,
+    PunktformDreibeinXYZ = 3,
+    PunktformZickzack = 4,
+};
+
+// Results of the add operations besides an object number.
+inline constexpr int SzeneAusserhalb = 0;
+inline constexpr int SzeneVoll = -1;
+inline constexpr int SzeneParallel = -2;
+
+inline constexpr int MaxSzenenObjekte = 100;
+inline constexpr int MaxStuecke = 250;
+inline constexpr int MaxEcken = 10;
+inline constexpr int MaxNamenZeichen = 8;
+
+struct TSzenenObjekt {
+    TObjektArt Art = TObjektArt::Punkt;
+    TTripel Basis{};
+    TStift Stift{};
+    TFarbe FuellFarbe = Weiss;
+    int Schraffur = SchraffurKeine;
+    std::string Name;
+    TFarbe NamenFarbe = Schwarz;
+    int NamenGroesse = 1; // 0..3
+    bool NameSichtbar = false;
+    bool Waehlbar = true;
+    bool Gezeigt = true;
+    TTripel Beschriftungspunkt{};
+    TLogPunkt BeschriftungProj{};
+
+    // 'P'
+    int Punktform = PunktformKreis;
+    int Punktgroesse = 1;
+    int ErsteHilfslinie = 0;     // first of nine, 0 while not created
+    int ErsteZickzacklinie = 0;  // first of three, 0 while not created
+
+    // 'G', 'R', 'S', 'A': the points Basis + t Richtung, Unten <= t <= Oben
+    TTripel Richtung{};
+    Real Unten = 0;
+    Real Oben = 0;
+    bool WeisserRand = false; // 'G'
+    bool Pfeil = false;       // 'S', 'A'
+    std::array<TTripel, 3> Pfeilspitze{}; // tip, then the two back corners
+    std::array<TLogPunkt, 3> PfeilspitzeProj{};
+    int Ebene = 0; // 'R': number of its plane
+
+    // 'A'
+    char Achse = 0; // 'X', 'Y' or 'Z'
+    int Skalierung = 0;
+    bool Striche = false;
+    bool Beschriftung = false;
+    Real Schritt = 0;
+    Real ErsterStrich = 0;
+    int Strichzahl = 0;
+    std::vector<std::array<TTripel, 2>> Strichpunkte;
+    std::vector<std::array<TLogPunkt, 2>> StrichProj;
+
+    // 'E', 'K': spanned by U and V; N = U x V and D = N . Basis with D >= 0
+    TTripel U{}, V{}, N{};
+    Real D = 0;
+    int Transparenz = 0;
+
+    // Rotated space, filled by the projection.
+    TTripel NGedreht{};
+    Real DGedreht = 0;
+    TTripel BasisGedreht{};
+    TTripel RichtungGedreht{};
+    bool Hochkant = false; // a plane seen edge-on
+
+    bool IstLinienartig() const {
+        return Art == TObjektArt::Gerade || Art == TObjektArt::Strecke || Art == TObjektArt::Achse ||
+               Art == TObjektArt::Rand;
+    }
+    bool IstFlaeche() const { return Art == TObjektArt::Ebene || Art == TObjektArt::KoordEbene; }
+};
+
+struct TStueck {
+    int Objekt = 0;
+    TStueckArt Art = TStueckArt::Punkt;
+    Real Unten = 0; // line pieces: the part of the object's interval covered
+    Real Oben = 0;
+    int Eckenzahl = 0;
+    std::array<TTripel, MaxEcken> Ecken{}; // document space
+    TTripel Bezugspunkt{};
+    // Rotated space and projection, filled by the projection.
+    std::array<TTripel, MaxEcken> EckenGedreht{};
+    std::array<TLogPunkt, MaxEcken> EckenProj{};
+    TTripel BezugGedreht{};
+    TLogPunkt BezugProj{};
+    // The bounding box of the projected corners.
+    TLogPunkt BildMin{}, BildMax{};
+};
+
+// Outcome of comparing two pieces for the drawing order.
+enum class TVorne : int {
+    Keins = 0,
+    Erstes = 1,
+    Zweites = 2,
+};
+
+class tGSzene {
+public:
+    // The scene keeps a reference to the mapping of its graph box for the
+    // projection to logical units and for the sizes of text and symbols.
+    explicit tGSzene(const TWeltAbbildung& abbildung);
+
+    // Clears the scene, then sets the display cube.
+    void SetzeDarstellungswuerfel(TTripel mitte, Real h);
+    // Removes every object and piece; the view matrix stays.
+    void Leeren();
+
+    // The view matrix becomes m * (view matrix).
+    void MatrixAnwenden(const TMatrix4& m);
+    void MatrixZuruecksetzen();
+    const TMatrix4& Matrix() const { return matrix_; }
+
+    void SetzeDrehkugel(const TDrehkugel& kugel) { kugel_ = kugel; }
+    const TDrehkugel& Drehkugel() const { return kugel_; }
+    // Turns the view as the drag from one mouse position to the next asks.
+    void Ziehen(TLogPunkt vorher, TLogPunkt jetzt);
+
+    // Object number, or SzeneAusserhalb, SzeneVoll, SzeneParallel.
+    int PunktHinzufuegen(TTripel p);
+    int GeradeHinzufuegen(TTripel p, TTripel richtung);
+    int StreckeHinzufuegen(TTripel p, TTripel richtung, Real oben = 1, Real unten = 0);
+    int EbeneHinzufuegen(TTripel p, TTripel u, TTripel v);
+    int AchseHinzufuegen(char achse, Real oben, Real unten);
+    int KoordEbeneHinzufuegen(char ebene, Real oben2, Real unten2, Real oben1, Real unten1);
+
+    // Attribute operations ignore numbers beyond the count and objects of the wrong kind.
+    void SetzeStift(int nr, TFarbe farbe, int breite, TStiftStil stil = TStiftStil::Durchgezogen);
+    void SetzeFuellung(int nr, TFarbe farbe, int schraffur = SchraffurKeine);
+    void SetzeTransparenz(int nr, int transparenz);
+    void SetzeName(int nr, std::string_view name, int groesse, TFarbe farbe);
+    void SetzeNameSichtbar(int nr, bool sichtbar);
+    void SetzePfeil(int nr, bool pfeil);
+    void SetzeWeissenRand(int nr, bool rand);
+    void SetzePunktform(int nr, int form, int groesse);
+    void SetzeStriche(int nr, int skalierung);
+    void SetzeAchsenbeschriftung(int nr, bool beschriftung);
+    void SetzeGezeigt(int nr, bool gezeigt);
+
+    // Rotates and projects everything to logical units.
+    void Projizieren();
+    // Orders the projected pieces from back to front. Pairs whose pictures
+    // lie apart are not compared; without that early rejection (the reference
+    // for tests) every pair is, with the same result.
+    void Sortieren(bool vorpruefen = true);
+    // Draws the pieces in the drawing order; nothing before the first projection.
+    void Zeichnen(TZeichenflaeche& flaeche) const;
+    // The dotted outline of the rotation sphere's image.
+    void KugelumrissZeichnen(TZeichenflaeche& flaeche) const;
+    // Objects under a logical position, the one drawn last first.
+    std::vector<int> Treffer(TLogPunkt p, int hoechstens) const;
+
+    // Which of two projected pieces lies in front where their pictures overlap.
+    TVorne Vergleichen(int stueck1, int stueck2) const;
+    // False only when the two pieces can have no relation: their pictures lie
+    // too far apart for any of the overlap tests of Vergleichen.
+    bool KoennenUeberlappen(int stueck1, int stueck2) const;
+
+    int Objektzahl() const { return static_cast<int>(objekte_.size()); }
+    int Stueckzahl() const { return static_cast<int>(stuecke_.size()); }
+    const TSzenenObjekt& Objekt(int nr) const { return objekte_[nr - 1]; }
+    const TStueck& Stueck(int nr) const { return stuecke_[nr - 1]; }
+    // Piece numbers, back to front.
+    const std::vector<int>& Zeichenfolge() const { return folge_; }
+    bool Projiziert() const { return projiziert_; }
+    TTripel Wuerfelmitte() const { return mitte_; }
+    Real Halbseite() const { return h_; }
+    const TWeltAbbildung& Abbildung() const { return *abbildung_; }
+
+private:
+    TSzenenObjekt* ObjektPtr(int nr);
+    // Room for one more piece, keeping what the object being added still needs.
+    bool StueckFrei() const { return Stueckzahl() < MaxStuecke - reserviert_; }
+    int NeuesObjekt(TObjektArt art);
+    int NeuesStueck(int objekt, TStueckArt art);
+    void Entwerten();
+
+    // Interval of the line p + t w inside the clipping sphere; false if it misses.
+    bool Kugelschnitt(TTripel p, TTripel w, Real& t1, Real& t2) const;
+    int LinienObjekt(TObjektArt art, TTripel p, TTripel w, Real unten, Real oben);
+    int FlaechenObjekt(TObjektArt art, TTripel basis, TTripel u, TTripel v,
+                       const std::array<TTripel, 4>& ecken);
+    void LinienStueckSetzen(TStueck& s, const TSzenenObjekt& o, Real unten, Real oben);
+    void PolygonBezugSetzen(TStueck& s);
+    void Pfeilspitze(TSzenenObjekt& o);
+    void Striche(TSzenenObjekt& o);
+    void Hilfslinien(int punkt, int erste, int anzahl);
+
+    // Cutting (SzeneSchneiden.cpp)
+    void NeueStueckeSchneiden(int objekt, int erstesStueck);
+    void EbeneSchneidetAlle(int ebene);
+    bool LinieSchneiden(int stueck, const TSzenenObjekt& ebene);
+    bool PolygonSchneiden(int stueck, const TSzenenObjekt& ebene);
+
+    // Drawing (SzeneZeichnen.cpp)
+    void PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const;
+    void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+
+    const TWeltAbbildung* abbildung_;
+    TTripel mitte_{};
+    Real h_ = 4;
+    TMatrix4 matrix_;
+    TDrehkugel kugel_{};
+    std::vector<TSzenenObjekt> objekte_;
+    std::vector<TStueck> stuecke_;
+    std::vector<int> folge_;
+    bool projiziert_ = false;
+    bool sortiert_ = false;
+    // Pieces kept back for the edges of a plane while its cuts are made.
+    int reserviert_ = 0;
+};
+
+} // namespace kalvorin

@@ -1,0 +1,118 @@
+#include "view/SzenenElemente.h"
+
+#include "math/Farbe.h"
+
+namespace kalvorin {
+
+namespace {
+
+constexpr double EbenenRandDunkler = 0.3;
+
+int Strecke(tGSzene& szene, TTripel von, TTripel bis, const TSzenenEingabe& e) {
+    const int nr = szene.StreckeHinzufuegen(von, Verbindungsvektor(von, bis), 1, 0);
+    if (nr > 0)
+        szene.SetzeStift(nr, e.Farbe, e.Dicke);
+    return nr;
+}
+
+// Segments of a triangle or pyramid: all of them, or none shown.
+TSzenenErgebnis Kanten(tGSzene& szene, const TSzenenEingabe& e,
+                       std::initializer_list<std::pair<TTripel, TTripel>> kanten) {
+    TSzenenErgebnis r;
+    for (const auto& [von, bis] : kanten) {
+        const int nr = Strecke(szene, von, bis, e);
+        if (nr <= 0) {
+            for (int alt : r.Objekte)
+                szene.SetzeGezeigt(alt, false);
+            r.Objekte.clear();
+            r.Ergebnis = nr;
+            return r;
+        }
+        r.Objekte.push_back(nr);
+    }
+    r.Ergebnis = r.Objekte.front();
+    return r;
+}
+
+} // namespace
+
+TSzenenEingabe SzenenEingabe(const TDreiDBasisElement& e) {
+    TSzenenEingabe s;
+    s.Art = e.Art;
+    s.Farbe = e.Farbe;
+    s.Dicke = e.Dicke;
+    s.Transparenz = e.Transparenz;
+    if (e.Art == TElementart::DfrPunkt)
+        s.Punktform = static_cast<const TfrPunkt&>(e).Punktform;
+    if (e.Art == TElementart::DGerade)
+        s.MitRand = static_cast<const TGerade&>(e).MitRand;
+    return s;
+}
+
+TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
+    TSzenenErgebnis r;
+    int nr = SzeneOhneBild;
+    switch (e.Art) {
+    case TElementart::DfrPunkt:
+        nr = szene.PunktHinzufuegen(e.Punkt);
+        if (nr > 0) {
+            szene.SetzePunktform(nr, e.Punktform, e.Dicke);
+            szene.SetzeStift(nr, e.Farbe, e.Dicke);
+        }
+        break;
+    case TElementart::DPfeil:
+        nr = szene.StreckeHinzufuegen(e.Punkt, e.Richtung, 1, 0);
+        if (nr > 0) {
+            szene.SetzePfeil(nr, true);
+            szene.SetzeStift(nr, e.Farbe, e.Dicke);
+        }
+        break;
+    case TElementart::DStrecke:
+        nr = szene.StreckeHinzufuegen(e.Punkt, e.Richtung, 1, 0);
+        if (nr > 0)
+            szene.SetzeStift(nr, e.Farbe, e.Dicke);
+        break;
+    case TElementart::DGerade:
+        nr = szene.GeradeHinzufuegen(e.Punkt, e.Richtung);
+        if (nr > 0) {
+            szene.SetzeWeissenRand(nr, e.MitRand);
+            szene.SetzeStift(nr, e.Farbe, e.Dicke);
+        }
+        break;
+    case TElementart::DDreieck: {
+        const auto [a, b, c] = e.Ecken;
+        return Kanten(szene, e, {{a, b}, {a, c}, {b, c}});
+    }
+    case TElementart::DPyramide3: {
+        const auto [a, b, c] = e.Ecken;
+        return Kanten(szene, e, {{a, b}, {a, c}, {b, c}, {a, e.Spitze}, {b, e.Spitze}, {c, e.Spitze}});
+    }
+    case TElementart::DEbene:
+        nr = szene.EbeneHinzufuegen(e.Punkt, e.Richtung, e.Richtung2);
+        if (nr > 0) {
+            szene.SetzeStift(nr, Dunkler(e.Farbe, EbenenRandDunkler), e.Dicke);
+            szene.SetzeFuellung(nr, e.Farbe, SchraffurKeine);
+            szene.SetzeTransparenz(nr, e.Transparenz);
+        }
+        break;
+    case TElementart::DVektor:
+    case TElementart::DgebPunkt:
+        break;
+    }
+    r.Ergebnis = nr;
+    if (nr > 0)
+        r.Objekte.push_back(nr);
+    return r;
+}
+
+int HilfslinieInSzene(tGSzene& szene, TTripel von, TTripel bis, TFarbe farbe, TStiftStil stil) {
+    const TTripel w = Verbindungsvektor(von, bis);
+    if (IstNullvektor(w))
+        return SzeneAusserhalb;
+    const int nr = szene.StreckeHinzufuegen(von, w, 1, 0);
+    if (nr > 0)
+        szene.SetzeStift(nr, farbe, 1, stil);
+    return nr;
+}
+
+} // namespace kalvorin

@@ -1,0 +1,254 @@
+// The drawing order: pieces are drawn from back to front, so that what lies
+// in front covers what lies behind (painter's method). Two pieces are
+// ordered only where their pictures overlap; the order is then built in
+// passes from the pairwise relation.
+
+#include "math/Projektion.h"
+#include "view/Bildtests.h"
+#include "view/GSzene.h"
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace kalvorin {
+
+namespace {
+
+constexpr Real StrahlToleranz = 1e-6L;
+// A line or point in a plane is in front of it unless the plane is almost edge-on.
+constexpr Real InEbeneKosinus = 0.03L;
+
+// Parameter at which the ray from p along the viewing direction meets the
+// plane n.x = d: positive when the plane lies behind p, negative in front,
+// 0 when p lies in it (or the ray never meets it).
+Real Strahl(TTripel p, TTripel n, Real d) {
+    const Real nv = Skalarprodukt(n, Blickrichtung);
+    if (nv == 0)
+        return 0;
+    const Real t = (d - Skalarprodukt(n, p)) / nv;
+    return std::fabs(t) > StrahlToleranz ? t : 0;
+}
+
+TVorne Vorne(Real t, TVorne wennPositiv) {
+    if (t > 0)
+        return wennPositiv;
+    if (t < 0)
+        return wennPositiv == TVorne::Erstes ? TVorne::Zweites : TVorne::Erstes;
+    return TVorne::Keins;
+}
+
+Real KosinusZurBlickrichtung(TTripel n) {
+    const Real l = Betrag(n) * Betrag(Blickrichtung);
+    return l == 0 ? 0 : std::fabs(Skalarprodukt(n, Blickrichtung)) / l;
+}
+
+// The two projected corners farthest apart: the picture of an edge-on polygon.
+std::pair<TLogPunkt, TLogPunkt> Enden(const TStueck& s) {
+    std::pair<TLogPunkt, TLogPunkt> e{s.EckenProj[0], s.EckenProj[0]};
+    double best = -1;
+    for (int i = 0; i < s.Eckenzahl; ++i)
+        for (int j = i + 1; j < s.Eckenzahl; ++j) {
+            const double dx = static_cast<double>(s.EckenProj[j].x) - s.EckenProj[i].x;
+            const double dy = static_cast<double>(s.EckenProj[j].y) - s.EckenProj[i].y;
+            if (dx * dx + dy * dy > best) {
+                best = dx * dx + dy * dy;
+                e = {s.EckenProj[i], s.EckenProj[j]};
+            }
+        }
+    return e;
+}
+
+bool KantenKreuzen(const TStueck& a, const TStueck& b) {
+    const int na = a.Art == TStueckArt::Linie ? 1 : a.Eckenzahl;
+    const int nb = b.Art == TStueckArt::Linie ? 1 : b.Eckenzahl;
+    for (int i = 0; i < na; ++i)
+        for (int j = 0; j < nb; ++j)
+            if (bild::KreuzenStreng(a.EckenProj[i], a.EckenProj[(i + 1) % a.Eckenzahl], b.EckenProj[j],
+                                    b.EckenProj[(j + 1) % b.Eckenzahl]))
+                return true;
+    return false;
+}
+
+bool PolygonUeberdecktPolygon(const TStueck& a, const TStueck& b) {
+    if (KantenKreuzen(a, b) || bild::Innen(a.BezugProj, b.EckenProj.data(), b.Eckenzahl, false) ||
+        bild::Innen(b.BezugProj, a.EckenProj.data(), a.Eckenzahl, false))
+        return true;
+    for (int i = 0; i < a.Eckenzahl; ++i)
+        if (bild::Innen(a.EckenProj[i], b.EckenProj.data(), b.Eckenzahl, true))
+            return true;
+    for (int i = 0; i < b.Eckenzahl; ++i)
+        if (bild::Innen(b.EckenProj[i], a.EckenProj.data(), a.Eckenzahl, true))
+            return true;
+    return false;
+}
+
+bool LinieUeberdecktPolygon(const TStueck& l, const TStueck& p) {
+    const TLogPunkt* ecken = p.EckenProj.data();
+    return KantenKreuzen(l, p) || bild::Innen(l.BezugProj, ecken, p.Eckenzahl, false) ||
+           bild::AufStrecke(p.BezugProj, l.EckenProj[0], l.EckenProj[1]) ||
+           bild::Innen(l.EckenProj[0], ecken, p.Eckenzahl, true) ||
+           bild::Innen(l.EckenProj[1], ecken, p.Eckenzahl, true);
+}
+
+} // namespace
+
+TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
+    const TStueck* a = &stuecke_[stueck1 - 1];
+    const TStueck* b = &stuecke_[stueck2 - 1];
+    if (a->Objekt == b->Objekt)
+        return TVorne::Keins;
+    const auto hochkant = [this](const TStueck* s) {
+        return s->Art == TStueckArt::Polygon && objekte_[s->Objekt - 1].Hochkant;
+    };
+    bool getauscht = false;
+    if ((a->Art == TStueckArt::Polygon) != (b->Art == TStueckArt::Polygon)) {
+        if (a->Art == TStueckArt::Polygon) {
+            std::swap(a, b);
+            getauscht = true;
+        }
+    } else if (hochkant(a)) {
+        std::swap(a, b);
+        getauscht = true;
+    }
+    const TSzenenObjekt& oa = objekte_[a->Objekt - 1];
+    const TSzenenObjekt& ob = objekte_[b->Objekt - 1];
+    TVorne r = TVorne::Keins;
+
+    if (a->Art == TStueckArt::Linie && b->Art == TStueckArt::Linie) {
+        if (oa.Art != TObjektArt::Rand && ob.Art != TObjektArt::Rand &&
+            bild::KreuzenStreng(a->EckenProj[0], a->EckenProj[1], b->EckenProj[0], b->EckenProj[1])) {
+            // The plane through the second line parallel to the first: the
+            // first line lies wholly on one side of it.
+            const TTripel n = Kreuzprodukt(oa.RichtungGedreht, ob.RichtungGedreht);
+            if (!IstNullvektor(n))
+                r = Vorne(Strahl(oa.BasisGedreht, n, Skalarprodukt(n, ob.BasisGedreht)), TVorne::Erstes);
+        }
+    } else if (b->Art == TStueckArt::Polygon && oa.Art == TObjektArt::Rand) {
+        // An edge lies on top of the pieces of its own plane that it borders.
+        if (oa.Ebene == b->Objekt) {
+            for (int i = 0; i < b->Eckenzahl; ++i) {
+                const TLogPunkt p = b->EckenProj[i], q = b->EckenProj[(i + 1) % b->Eckenzahl];
+                if ((a->EckenProj[0] == p && a->EckenProj[1] == q) ||
+                    (a->EckenProj[0] == q && a->EckenProj[1] == p)) {
+                    r = TVorne::Erstes;
+                    break;
+                }
+            }
+        }
+    } else if (b->Art == TStueckArt::Polygon && ob.Hochkant) {
+        const auto [e1, e2] = Enden(*b);
+        if (a->Art == TStueckArt::Polygon && !oa.Hochkant) {
+            bool ueber = bild::Innen(b->BezugProj, a->EckenProj.data(), a->Eckenzahl, false);
+            for (int i = 0; !ueber && i < a->Eckenzahl; ++i)
+                ueber = bild::KreuzenStreng(e1, e2, a->EckenProj[i], a->EckenProj[(i + 1) % a->Eckenzahl]);
+            if (ueber)
+                r = Vorne(Strahl(b->BezugGedreht, oa.NGedreht, oa.DGedreht), TVorne::Zweites);
+        } else if (a->Art == TStueckArt::Punkt) {
+            const double dx = static_cast<double>(e2.x) - e1.x, dy = static_cast<double>(e2.y) - e1.y;
+            const double l2 = dx * dx + dy * dy;
+            const double t = l2 > 0 ? ((static_cast<double>(a->BezugProj.x) - e1.x) * dx +
+                                       (static_cast<double>(a->BezugProj.y) - e1.y) * dy) / l2
+                                    : 0;
+            if (t > 0 && t < 1)
+                r = TVorne::Erstes;
+        }
+    } else if (b->Art == TStueckArt::Polygon) {
+        bool ueber = false;
+        if (a->Art == TStueckArt::Polygon)
+            ueber = PolygonUeberdecktPolygon(*a, *b);
+        else if (a->Art == TStueckArt::Linie)
+            ueber = LinieUeberdecktPolygon(*a, *b);
+        else
+            ueber = bild::Innen(a->BezugProj, b->EckenProj.data(), b->Eckenzahl, true);
+        if (ueber) {
+            const Real t = Strahl(a->BezugGedreht, ob.NGedreht, ob.DGedreht);
+            if (t != 0)
+                r = Vorne(t, TVorne::Erstes);
+            else if (a->Art == TStueckArt::Polygon) {
+                // Two planes in each other: the one added first stays on top.
+                if (IstNullvektor(Kreuzprodukt(oa.NGedreht, ob.NGedreht)))
+                    r = a->Objekt < b->Objekt ? TVorne::Erstes : TVorne::Zweites;
+            } else if (KosinusZurBlickrichtung(ob.NGedreht) > InEbeneKosinus) {
+                r = TVorne::Erstes;
+            }
+        }
+    }
+
+    if (getauscht && r != TVorne::Keins)
+        r = r == TVorne::Erstes ? TVorne::Zweites : TVorne::Erstes;
+    return r;
+}
+
+bool tGSzene::KoennenUeberlappen(int stueck1, int stueck2) const {
+    const TStueck& a = stuecke_[stueck1 - 1];
+    const TStueck& b = stuecke_[stueck2 - 1];
+    // A point is judged against an edge-on plane by its position along the
+    // plane's picture alone, however far beside it.
+    const auto hochkant = [this](const TStueck& s) {
+        return s.Art == TStueckArt::Polygon && objekte_[s.Objekt - 1].Hochkant;
+    };
+    if ((a.Art == TStueckArt::Punkt && hochkant(b)) || (b.Art == TStueckArt::Punkt && hochkant(a)))
+        return true;
+    // Every other relation needs the pictures to cross or touch, or a point of
+    // one (a corner or the reference point, all inside its own box) within the
+    // line tolerance of the other.
+    const std::int64_t rand = static_cast<std::int64_t>(bild::LinienToleranz) + 1;
+    return static_cast<std::int64_t>(a.BildMin.x) <= b.BildMax.x + rand &&
+           static_cast<std::int64_t>(b.BildMin.x) <= a.BildMax.x + rand &&
+           static_cast<std::int64_t>(a.BildMin.y) <= b.BildMax.y + rand &&
+           static_cast<std::int64_t>(b.BildMin.y) <= a.BildMax.y + rand;
+}
+
+void tGSzene::Sortieren(bool vorpruefen) {
+    folge_.clear();
+    const int n = Stueckzahl();
+    if (!projiziert_ || n == 0) {
+        sortiert_ = projiziert_;
+        return;
+    }
+    // nach[j]: the pieces that must be drawn after piece j.
+    std::vector<std::vector<int>> nach(n + 1);
+    std::vector<int> zaehler(n + 1, 0);
+    for (int i = 1; i <= n; ++i)
+        for (int j = i + 1; j <= n; ++j) {
+            if (vorpruefen && !KoennenUeberlappen(i, j))
+                continue;
+            const TVorne v = Vergleichen(i, j);
+            if (v == TVorne::Erstes) {
+                nach[j].push_back(i);
+                ++zaehler[i];
+            } else if (v == TVorne::Zweites) {
+                nach[i].push_back(j);
+                ++zaehler[j];
+            }
+        }
+
+    std::vector<char> gesetzt(n + 1, 0);
+    std::vector<int> durchgang;
+    durchgang.reserve(n);
+    static constexpr TStueckArt gruppen[] = {TStueckArt::Punkt, TStueckArt::Linie, TStueckArt::Polygon};
+    while (static_cast<int>(folge_.size()) < n) {
+        durchgang.clear();
+        for (TStueckArt art : gruppen)
+            for (int i = 1; i <= n; ++i)
+                if (!gesetzt[i] && zaehler[i] == 0 && stuecke_[i - 1].Art == art)
+                    durchgang.push_back(i);
+        if (durchgang.empty())
+            break;
+        for (int i : durchgang) {
+            gesetzt[i] = 1;
+            folge_.push_back(i);
+        }
+        for (int i : durchgang)
+            for (int j : nach[i])
+                --zaehler[j];
+    }
+    // What a cycle of the relation leaves over is drawn in piece order, each piece once.
+    for (int i = 1; i <= n; ++i)
+        if (!gesetzt[i])
+            folge_.push_back(i);
+    sortiert_ = true;
+}
+
+} // namespace kalvorin

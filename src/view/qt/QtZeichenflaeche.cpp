@@ -1,0 +1,210 @@
+#include "view/qt/QtZeichenflaeche.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPen>
+#include <QPolygonF>
+#include <QString>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <vector>
+
+namespace kalvorin {
+
+namespace {
+
+QColor Farbe(TFarbe f) { return QColor(Rot(f), Gruen(f), Blau(f)); }
+
+Qt::BrushStyle Schraffurstil(int s) {
+    switch (s) {
+    case SchraffurWaagerecht: return Qt::HorPattern;
+    case SchraffurSenkrecht: return Qt::VerPattern;
+    case SchraffurFallend: return Qt::FDiagPattern;
+    case SchraffurSteigend: return Qt::BDiagPattern;
+    case SchraffurKreuz: return Qt::CrossPattern;
+    case SchraffurDiagonalKreuz: return Qt::DiagCrossPattern;
+    default: return Qt::SolidPattern;
+    }
+}
+
+QImage Musterbild(const TPinsel& p) {
+    QImage bild(8, 8, QImage::Format_RGB32);
+    const QRgb weiss = qRgb(255, 255, 255), farbe = Farbe(p.Farbe).rgb();
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            bild.setPixel(x, y, (p.Muster[y] & (0x80 >> x)) ? farbe : weiss);
+    return bild;
+}
+
+int Punkte(const TPinsel& p) {
+    int n = 0;
+    for (std::uint8_t zeile : p.Muster)
+        n += std::popcount(zeile);
+    return n;
+}
+
+// How much of the colour a see-through plane shows on targets without
+// raster operations.
+constexpr double VolleMaskeDeckkraft = 0.6;
+
+} // namespace
+
+TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster, const QRectF& geraet,
+                                     bool isotrop)
+    : p_(painter), links_(fenster.links), oben_(fenster.oben) {
+    const double lb = std::max(1, fenster.Breite()), lh = std::max(1, fenster.Hoehe());
+    sx_ = geraet.width() / lb;
+    sy_ = geraet.height() / lh;
+    x0_ = geraet.left();
+    y0_ = geraet.top();
+    if (isotrop) {
+        const double s = std::min(sx_, sy_);
+        x0_ += (geraet.width() - s * lb) / 2;
+        y0_ += (geraet.height() - s * lh) / 2;
+        sx_ = sy_ = s;
+    }
+    const QPaintEngine* e = painter.paintEngine();
+    const QPaintEngine::Type typ = e ? e->type() : QPaintEngine::User;
+    // Only the raster engine really combines by AND; the vector engines
+    // claim the feature but write a plain fill.
+    if (typ == QPaintEngine::Raster)
+        maskenArt_ = TMaskenArt::RasterOp;
+    else if (typ == QPaintEngine::OpenGL2)
+        maskenArt_ = TMaskenArt::Multiplizieren;
+    else
+        maskenArt_ = TMaskenArt::Deckkraft;
+    p_.save();
+    p_.resetTransform();
+    p_.setBrushOrigin(0, 0);
+    p_.setBackgroundMode(Qt::TransparentMode);
+}
+
+TQtZeichenflaeche::~TQtZeichenflaeche() { p_.restore(); }
+
+void TQtZeichenflaeche::SetzeStift(const TStift& stift) {
+    if (stift.Stil == TStiftStil::Unsichtbar) {
+        p_.setPen(Qt::NoPen);
+        return;
+    }
+    const double breite = std::max(1.0, stift.Breite * std::min(sx_, sy_));
+    QPen pen(Farbe(stift.Farbe), breite);
+    switch (stift.Stil) {
+    case TStiftStil::Gestrichelt: pen.setStyle(Qt::DashLine); break;
+    case TStiftStil::Punktiert: pen.setStyle(Qt::DotLine); break;
+    default: pen.setStyle(Qt::SolidLine); break;
+    }
+    // Flat ends: a line cut into pieces must not have its white border
+    // reach over the neighbouring piece.
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p_.setPen(pen);
+}
+
+void TQtZeichenflaeche::SetzePinsel(const TPinsel& pinsel) {
+    pinsel_ = pinsel;
+    PinselAnwenden();
+}
+
+void TQtZeichenflaeche::SetzeRasterModus(TRasterModus modus) {
+    modus_ = modus;
+    PinselAnwenden();
+}
+
+void TQtZeichenflaeche::PinselAnwenden() {
+    p_.setOpacity(1);
+    p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p_.setBackgroundMode(Qt::TransparentMode);
+    const bool maske = modus_ == TRasterModus::Maskieren;
+    if (maske && maskenArt_ == TMaskenArt::RasterOp)
+        p_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    else if (maske && maskenArt_ == TMaskenArt::Multiplizieren)
+        p_.setCompositionMode(QPainter::CompositionMode_Multiply);
+
+    switch (pinsel_.Art) {
+    case TPinselArt::Leer: p_.setBrush(Qt::NoBrush); break;
+    case TPinselArt::Voll:
+        p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
+        if (maske && maskenArt_ == TMaskenArt::Deckkraft)
+            p_.setOpacity(VolleMaskeDeckkraft);
+        break;
+    case TPinselArt::Schraffur:
+        // Hatch lines on white (see Polygon), as a hatched plane hides what lies behind it.
+        p_.setBrush(QBrush(Farbe(pinsel_.Farbe), Schraffurstil(pinsel_.Schraffur)));
+        break;
+    case TPinselArt::Muster:
+        if (maske && maskenArt_ == TMaskenArt::Deckkraft) {
+            // The share of coloured pixels, as an even tint.
+            p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
+            p_.setOpacity(Punkte(pinsel_) / 64.0);
+        } else {
+            p_.setBrush(QBrush(Musterbild(pinsel_)));
+        }
+        break;
+    }
+}
+
+void TQtZeichenflaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) {
+    QFont f(QString::fromUtf8(familie.data(), static_cast<qsizetype>(familie.size())));
+    // The height is that of the whole cell, ascent and descent together.
+    f.setPixelSize(100);
+    const double zelle = QFontMetricsF(f, p_.device()).height();
+    const double ziel = hoehe * std::min(sx_, sy_);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(ziel * 100 / (zelle > 0 ? zelle : 100)))));
+    schrift_ = f;
+    schriftFarbe_ = farbe;
+}
+
+void TQtZeichenflaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
+    QPolygonF poly;
+    poly.reserve(anzahl);
+    for (int i = 0; i < anzahl; ++i)
+        poly << Geraet(punkte[i]);
+    // Masked fills and patterns combine with whole pixels; smoothing their
+    // edges would mix in the brush where nothing is to be masked.
+    p_.setRenderHint(QPainter::Antialiasing,
+                     modus_ == TRasterModus::Kopieren && pinsel_.Art != TPinselArt::Muster);
+    const bool schraffur = pinsel_.Art == TPinselArt::Schraffur;
+    if (schraffur) {
+        p_.setBackground(QBrush(Qt::white));
+        p_.setBackgroundMode(Qt::OpaqueMode);
+    }
+    p_.drawPolygon(poly);
+    if (schraffur)
+        p_.setBackgroundMode(Qt::TransparentMode);
+}
+
+void TQtZeichenflaeche::Linie(TLogPunkt von, TLogPunkt bis) {
+    p_.setRenderHint(QPainter::Antialiasing, true);
+    p_.drawLine(Geraet(von), Geraet(bis));
+}
+
+void TQtZeichenflaeche::Ellipse(const TLogRechteck& r) {
+    p_.setRenderHint(QPainter::Antialiasing, true);
+    p_.drawEllipse(QRectF(Geraet({r.links, r.oben}), Geraet({r.rechts, r.unten})));
+}
+
+void TQtZeichenflaeche::Text(TLogPunkt linksOben, std::string_view text) {
+    p_.save();
+    p_.setOpacity(1);
+    p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p_.setRenderHint(QPainter::TextAntialiasing, true);
+    p_.setFont(schrift_);
+    p_.setPen(Farbe(schriftFarbe_));
+    const QFontMetricsF fm(schrift_, p_.device());
+    const QPointF ort = Geraet(linksOben);
+    p_.drawText(QPointF(ort.x(), ort.y() + fm.ascent()),
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    p_.restore();
+}
+
+TTextmass TQtZeichenflaeche::Textmass(std::string_view text) {
+    const QFontMetricsF fm(schrift_, p_.device());
+    const double s = std::min(sx_, sy_);
+    const QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return {static_cast<int>(std::lround(fm.horizontalAdvance(t) / s)), static_cast<int>(std::lround(fm.height() / s))};
+}
+
+} // namespace kalvorin

@@ -1,0 +1,61 @@
+#pragma once
+// The canvas on a QPainter: the screen, the off-screen bitmap of a drag,
+// QImage for PNG files, and the vector targets (SVG, PDF, printers).
+//
+// Logical coordinates (y upwards) are mapped to device coordinates here and
+// drawn with the painter's identity transform, so that text stands upright
+// and 8x8 patterns stay aligned to device pixels as the planes' see-through
+// patterns need.
+
+#include "view/Zeichenflaeche.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+#include <QRectF>
+
+namespace kalvorin {
+
+class TQtZeichenflaeche : public TZeichenflaeche {
+public:
+    // How a target shows the mask raster mode.
+    enum class TMaskenArt {
+        RasterOp,     // AND with the destination (raster images and the screen)
+        Multiplizieren, // the same shade by multiply composition
+        Deckkraft,    // the colour at partial opacity (vector files, printers)
+    };
+
+    // The logical window is shown in the device rectangle with equal scale
+    // in both directions (centred in the longer direction), or stretched.
+    TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster, const QRectF& geraet, bool isotrop = true);
+    ~TQtZeichenflaeche() override;
+
+    void SetzeStift(const TStift& stift) override;
+    void SetzePinsel(const TPinsel& pinsel) override;
+    void SetzeRasterModus(TRasterModus modus) override;
+    void SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) override;
+    void Polygon(const TLogPunkt* punkte, int anzahl) override;
+    void Linie(TLogPunkt von, TLogPunkt bis) override;
+    void Ellipse(const TLogRechteck& rahmen) override;
+    void Text(TLogPunkt linksOben, std::string_view text) override;
+    TTextmass Textmass(std::string_view text) override;
+
+    QPointF Geraet(TLogPunkt p) const { return {x0_ + (p.x - links_) * sx_, y0_ + (oben_ - p.y) * sy_}; }
+    TMaskenArt MaskenArt() const { return maskenArt_; }
+    void SetzeMaskenArt(TMaskenArt art) { maskenArt_ = art; }
+
+private:
+    void PinselAnwenden();
+
+    QPainter& p_;
+    double links_ = 0, oben_ = 0;
+    double x0_ = 0, y0_ = 0, sx_ = 1, sy_ = 1;
+    TMaskenArt maskenArt_ = TMaskenArt::RasterOp;
+    TPinsel pinsel_{};
+    TRasterModus modus_ = TRasterModus::Kopieren;
+    QFont schrift_;
+    TFarbe schriftFarbe_ = Schwarz;
+};
+
+} // namespace kalvorin
