@@ -104,20 +104,19 @@ std::string StartdateiPfad(const std::string& programmDatei) {
 }
 
 std::string StandardIniOrdner() {
-    std::string basis;
+    std::string basis = ".";
     // Relative values are to be ignored, as the XDG rules say.
     if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && x[0] == '/') {
-        basis = x;
+        basis.assign(x);
     } else if (const char* h = std::getenv("HOME"); h && h[0] != '\0') {
-        basis = std::string(h) + "/.config";
+        basis.assign(h).append("/.config");
     } else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) {
-        basis = std::string(pw->pw_dir) + "/.config";
-    } else {
-        basis = ".";
+        basis.assign(pw->pw_dir).append("/.config");
     }
     if (basis.back() != '/')
-        basis += '/';
-    return basis + "Kalvorin/";
+        basis.push_back('/');
+    basis.append("Kalvorin/");
+    return basis;
 }
 
 std::string EinstellungsDatei(const TStandardEinstellungen& e) {
