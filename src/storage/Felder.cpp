@@ -173,8 +173,9 @@ std::string EscapeName(std::string_view name) {
     t.reserve(name.size() * 2);
     for (std::size_t i = 0; i < name.size();) {
         std::size_t n = 1;
-        // "@" itself is doubled: otherwise "a@b" and "ab" would share the
-        // section "@a@b" and one element would overwrite the other.
+        // "@" itself is doubled: otherwise "a@B" would get the section
+        // "@a@B", which the case-blind file takes for "ab"'s "@a@b", and
+        // "a@b" would read back as "ab".
         if (IstKleinbuchstabe(name, i, n) || name[i] == '@')
             t += '@';
         else

@@ -174,6 +174,8 @@ struct TNamensFall {
     const char* Sektion;
 };
 
+void PrintTo(const TNamensFall& f, std::ostream* os) { *os << "\"" << f.Name << "\""; }
+
 class NamenEscape : public testing::TestWithParam<TNamensFall> {};
 
 TEST_P(NamenEscape, EscapesLowerCaseAndComesBack) {
@@ -200,7 +202,7 @@ TEST(Felder, UnescapeTakesTheCharacterAfterTheAtInLowerCase) {
 // Names that differ only in case, or by an "@", end in different sections
 // of the case-blind file.
 TEST(Felder, DistinctNamesGetSectionsThatDoNotMeet) {
-    const std::vector<std::string> namen = {"g", "G", "ab", "a@b", "AB", "aB", "ä", "Ä", "P@a"};
+    const std::vector<std::string> namen = {"g", "G", "ab", "a@b", "a@B", "AB", "aB", "ä", "Ä", "P@a"};
     TIniInhalt ini;
     for (std::size_t i = 0; i < namen.size(); ++i)
         ini.Schreiben(Utf8ZuCp1252(EscapeName(namen[i])), "Nr", std::to_string(i));
