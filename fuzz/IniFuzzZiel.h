@@ -17,9 +17,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace kalvorin::fuzz {
 
@@ -128,6 +131,45 @@ inline void WertPruefen(const std::string& cp1252) {
     (void)DifferenceText(utf8, "1");
 }
 
+// A file of this process in memory when the system has /dev/shm.
+inline std::string FuzzDatei(const char* name) {
+    static const std::string ordner = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/" : "/tmp/";
+    return ordner + "kalvorin-fuzz-" + std::to_string(::getpid()) + "-" + name;
+}
+
+// Any settings file loads into settings the program can work with, and after
+// one round of saving and loading, saving and loading changes nothing.
+inline void EinstellungenPruefen(std::string_view datei) {
+    const std::string ein = FuzzDatei("ein.ini");
+    const std::string aus = FuzzDatei("aus.ini");
+    {
+        std::ofstream f(ein, std::ios::binary | std::ios::trunc);
+        f.write(datei.data(), static_cast<std::streamsize>(datei.size()));
+    }
+    TStandardEinstellungen e;
+    LadeEinstellungen(e, ein);
+    IniFuzzPruefen(e.Punktform >= 0 && e.Punktform <= 4, "point form");
+    IniFuzzPruefen(e.HilfslinienStrichart >= 0 && e.HilfslinienStrichart <= 2, "line style");
+    IniFuzzPruefen(e.SkalierungsStriche >= 0 && e.SkalierungsStriche <= 5, "tick marks");
+    IniFuzzPruefen(e.DickpunktDicke >= 2 && e.DickpunktDicke <= 4, "point size");
+    IniFuzzPruefen(e.EbenenTransparenz >= 0 && e.EbenenTransparenz <= 4, "transparency");
+    IniFuzzPruefen(e.AchsenLaenge >= 1 && e.AchsenLaenge <= 1000, "axis length");
+    IniFuzzPruefen(e.StandardStellen >= 0 && e.StandardStellen <= 6, "digits");
+    IniFuzzPruefen(e.CustomColors.size() <= 16, "custom colours");
+
+    std::remove(aus.c_str());
+    SpeichereEinstellungen(e, aus);
+    TStandardEinstellungen e2;
+    LadeEinstellungen(e2, aus);
+    std::remove(aus.c_str());
+    SpeichereEinstellungen(e2, aus);
+    TStandardEinstellungen e3;
+    LadeEinstellungen(e3, aus);
+    IniFuzzPruefen(e3 == e2, "settings round trip");
+    std::remove(aus.c_str());
+    std::remove(ein.c_str());
+}
+
 inline void IniFuzzEingabe(const std::uint8_t* daten, std::size_t groesse) {
     if (groesse == 0)
         return;
@@ -178,6 +220,7 @@ inline void IniFuzzEingabe(const std::uint8_t* daten, std::size_t groesse) {
             WertPruefen(*wert);
         }
     WertPruefen(std::string(datei.substr(0, 300)));
+    EinstellungenPruefen(datei);
 
     // A value written is read back, also after a round through the text,
     // and other keys keep theirs. Keys with "=" or starting with "[" cannot
