@@ -54,7 +54,7 @@ private:
     const Sektion* Finden(std::string_view sektion) const;
 
     // [0] holds the lines before the first header and has no name.
-    std::vector<Sektion> sektionen_{1};
+    std::vector<Sektion> sektionen_ = std::vector<Sektion>(1);
     // folded name -> first section of that name
     std::unordered_map<std::string, std::size_t> index_;
 };

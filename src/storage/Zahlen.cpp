@@ -2,6 +2,7 @@
 
 #include "storage/Einstellungen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -23,6 +24,27 @@ std::string GanzzahlText(Real z) {
     char puffer[5000];
     std::snprintf(puffer, sizeof puffer, "%.0Lf", z);
     return puffer;
+}
+
+// The power of ten of the first significant digit of a normalised number
+// "-ddd.ddde-ddd" (only its sign matters; huge exponents are held at 10^9).
+long long Zehnerexponent(std::string_view norm) {
+    const std::size_t e = norm.find('e');
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        const bool negativ = norm[e + 1] == '-';
+        for (std::size_t i = e + (negativ ? 2 : 1); i < norm.size(); ++i)
+            exponent = std::min(exponent * 10 + (norm[i] - '0'), 1000000000LL);
+        if (negativ)
+            exponent = -exponent;
+    }
+    const std::string_view mantisse = norm.substr(0, e);
+    const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
+    const std::size_t erste = mantisse.find_first_of("123456789");
+    if (erste == std::string_view::npos)
+        return 0; // zero is never out of range
+    return exponent + (erste < punkt ? static_cast<long long>(punkt - erste) - 1
+                                     : -static_cast<long long>(erste - punkt));
 }
 
 } // namespace
@@ -78,7 +100,15 @@ bool TextZuReal(std::string_view text, std::string_view trenner, Real& wert) {
         return false;
     Real w = 0;
     const auto [ende, fehler] = std::from_chars(norm.data(), norm.data() + norm.size(), w);
-    if (fehler != std::errc() || ende != norm.data() + norm.size() || !std::isfinite(w))
+    if (ende != norm.data() + norm.size())
+        return false;
+    if (fehler == std::errc::result_out_of_range && Zehnerexponent(norm) < 0) {
+        // Too small for Real: as good as zero, the way a value computed that
+        // small was written.
+        wert = norm[0] == '-' ? -0.0L : 0.0L;
+        return true;
+    }
+    if (fehler != std::errc() || !std::isfinite(w))
         return false;
     wert = w;
     return true;

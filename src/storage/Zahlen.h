@@ -76,8 +76,8 @@ TBruch Bruchnaeherung(Real x, int maxNenner);
 
 // Reads a real number: blanks, sign, digits with one decimal separator taken
 // from the characters in trenner, an optional exponent. False for anything
-// else, also for values beyond the range of Real ("1e99999") and for "nan"
-// or "inf".
+// else, also for values too large for Real ("1e99999") and for "nan" or
+// "inf"; values too small for it ("1e-99999") read as 0.
 bool TextZuReal(std::string_view text, std::string_view trenner, Real& wert);
 
 } // namespace kalvorin

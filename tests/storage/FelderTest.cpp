@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 using namespace kalvorin;
@@ -110,6 +111,14 @@ TEST_P(FelderMitTrenner, RealNumbersAreReadWithEitherSeparator) {
     EXPECT_EQ(FieldToReal(" +4 "), 4);
     EXPECT_EQ(FieldToReal(",5"), 0.5L);
     EXPECT_EQ(FieldToReal("5."), 5);
+    EXPECT_EQ(FieldToReal("1e-99999"), 0);
+    EXPECT_EQ(FieldToReal("0e99999"), 0);
+    EXPECT_EQ(FieldToReal("0,00001e-4931"), 0);
+    EXPECT_THROW(FieldToReal("10000e4929"), EKonvertierungsfehler);
+    // Values computed so small that they are written with a tiny exponent read back.
+    const Real winzig = std::numeric_limits<Real>::denorm_min() * 12345;
+    EXPECT_NO_THROW(FieldToReal(RealToField(winzig)));
+    EXPECT_LE(FieldToReal(RealToField(winzig)), winzig * 2);
 }
 
 class RealFehler : public testing::TestWithParam<const char*> {};
