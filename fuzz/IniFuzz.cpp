@@ -1,0 +1,6 @@
+#include "IniFuzzZiel.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    kalvorin::fuzz::IniFuzzEingabe(daten, groesse);
+    return 0;
+}
