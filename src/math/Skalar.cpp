@@ -1,9 +1,8 @@
 #include "math/Skalar.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -54,10 +53,12 @@ Real TextZuZahl(const std::string& s, char dezimaltrenner) {
         if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '+' || c == '-' ||
               c == 'e' || c == 'E'))
             throw std::invalid_argument(s);
-    char* ende = nullptr;
-    errno = 0;
-    const Real w = std::strtold(t.c_str(), &ende);
-    if (ende != t.c_str() + t.size() || errno == ERANGE)
+    // from_chars reads '.' whatever the process locale says (Qt sets the
+    // user's locale, under which strtold would expect a comma).
+    const char* a0 = t.c_str() + (t[0] == '+' ? 1 : 0);
+    Real w = 0;
+    const auto [ende, fehler] = std::from_chars(a0, t.c_str() + t.size(), w);
+    if (ende != t.c_str() + t.size() || fehler != std::errc())
         throw std::invalid_argument(s);
     return w;
 }
@@ -73,8 +74,8 @@ std::string MitTrenner(std::string t, char dezimaltrenner) {
 
 std::string ZahlZuText(Real x, char dezimaltrenner) {
     char puffer[96];
-    std::snprintf(puffer, sizeof puffer, "%.6Lg", x);
-    return MitTrenner(std::string(puffer).substr(0, 80), dezimaltrenner);
+    const auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 6);
+    return MitTrenner(std::string(puffer, r.ptr).substr(0, 80), dezimaltrenner);
 }
 
 std::string GerundeterText(Real x, int n, char dezimaltrenner) {

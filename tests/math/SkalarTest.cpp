@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <stdexcept>
 
 using namespace kalvorin;
@@ -31,4 +32,14 @@ TEST(Skalar, NumberToText) {
     EXPECT_EQ(GerundeterText(3.14159L, 4, '.'), "3.14");
     EXPECT_EQ(GerundeterText(2.0L, 3, ','), "2");
     EXPECT_EQ(GerundeterText(-1.005L, 1, ','), "-1");
+}
+
+TEST(Skalar, ConversionsIgnoreTheProcessLocale) {
+    const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string gemerkt = vorher ? vorher : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "no German locale installed";
+    EXPECT_EQ(TextZuZahl("2.5", '.'), 2.5L);
+    EXPECT_EQ(ZahlZuText(2.5L, '.'), "2.5");
+    std::setlocale(LC_NUMERIC, gemerkt.c_str());
 }
