@@ -1,4 +1,5 @@
 #include "model/Meldungen.h"
+#include "storage/Einstellungen.h"
 #include "ui/Hilfe.h"
 #include "ui/QtMeldungen.h"
 #include "ui/TMainForm.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QTranslator>
 
@@ -33,6 +35,9 @@ int main(int argc, char* argv[]) {
     // Qt needs its application object before any window can exist.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvorin"));
+    // The user's decimal separator, taken once and kept for the whole run.
+    kalvorin::Einstellungen().Dezimaltrenner =
+        QLocale().decimalPoint() == QStringLiteral(".") ? '.' : ',';
     // The program speaks German whatever the system's language: Qt's own
     // texts (file dialogs, window menus) too, where the translation is
     // installed.

@@ -1,5 +1,7 @@
 #include "ui/TMainForm.h"
 
+#include "storage/Einstellungen.h"
+
 #include "model/Angebote.h"
 #include "model/Meldungen.h"
 #include "ui/Fensteranordnung.h"
@@ -443,15 +445,11 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 }
 
 void TMainForm::EinstellungenLaden() {
-    // INTEGRATION: read the start-up file and then the program settings
-    // (storage module, branch "storage") into Einstellungen() here, before
-    // anything uses them.
+    LadeStartdatei();
+    LadeEinstellungen();
 }
 
-void TMainForm::EinstellungenSpeichern() {
-    // INTEGRATION: write the program settings here (storage module; it does
-    // nothing itself when the start-up file forbids it).
-}
+void TMainForm::EinstellungenSpeichern() { SpeichereEinstellungen(); }
 
 // ---------------------------------------------------------------------------
 // Commands
