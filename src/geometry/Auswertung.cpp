@@ -4,6 +4,7 @@
 #include "storage/Einstellungen.h"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace kalvorin {
@@ -41,6 +42,12 @@ private:
         TGeometrie G;
     };
     std::vector<Eintrag> merker_;
+    // Open addressing over merker_: position + 1, or 0 for a free place.
+    std::vector<std::uint32_t> tabelle_;
+
+    // The place of e in tabelle_: its entry, or the free place where it belongs.
+    std::size_t Platz(const TDreiDBasisElement* e) const;
+    void Vergroessern();
 
     // Runs rechne once per element and top-level call.
     template <class F> int Gemerkt(const TDreiDBasisElement* e, TGeometrie& g, F rechne);
@@ -56,15 +63,34 @@ private:
     int GeradenDaten(const TDreiDBasisElement* e, TTripel& a, TTripel& d);
 };
 
+std::size_t TAuswerter::Platz(const TDreiDBasisElement* e) const {
+    const std::size_t maske = tabelle_.size() - 1;
+    std::size_t h = (reinterpret_cast<std::uintptr_t>(e) >> 4) * 0x9E3779B97F4A7C15ull;
+    for (h = (h >> 20) & maske;; h = (h + 1) & maske)
+        if (tabelle_[h] == 0 || merker_[tabelle_[h] - 1].Element == e)
+            return h;
+}
+
+void TAuswerter::Vergroessern() {
+    // A document holds at most 100 elements, so the first size is the last.
+    tabelle_.assign(tabelle_.empty() ? 256 : 2 * tabelle_.size(), 0);
+    for (std::size_t i = 0; i < merker_.size(); ++i)
+        tabelle_[Platz(merker_[i].Element)] = static_cast<std::uint32_t>(i + 1);
+}
+
 template <class F> int TAuswerter::Gemerkt(const TDreiDBasisElement* e, TGeometrie& g, F rechne) {
-    for (const Eintrag& m : merker_)
-        if (m.Element == e) {
-            if (!m.Fertig)
-                return FehlerBezug;
-            g = m.G;
-            return m.Fehler;
-        }
+    if (2 * (merker_.size() + 1) > tabelle_.size())
+        Vergroessern();
+    const std::size_t platz = Platz(e);
+    if (tabelle_[platz] != 0) {
+        const Eintrag& m = merker_[tabelle_[platz] - 1];
+        if (!m.Fertig)
+            return FehlerBezug;
+        g = m.G;
+        return m.Fehler;
+    }
     const std::size_t i = merker_.size();
+    tabelle_[platz] = static_cast<std::uint32_t>(i + 1);
     merker_.push_back({e, false, 0, {}});
     TGeometrie ergebnis;
     const int fehler = rechne(ergebnis);
@@ -417,6 +443,13 @@ bool Kgv(long long a, long long b, long long& ergebnis) {
     return true;
 }
 
+// Nearest whole number of 0 <= h < 2^62, halves away from zero like
+// std::round, without the library call in the innermost loop.
+Real RundenNichtNegativ(Real h) {
+    const Real ganz = static_cast<Real>(static_cast<long long>(h));
+    return h - ganz >= 0.5L ? ganz + 1 : ganz;
+}
+
 TBruch Naeherungsbruch(Real c, int maximalerNenner) {
     const long long s = c < 0 ? -1 : 1;
     c = std::fabs(c);
@@ -425,23 +458,35 @@ TBruch Naeherungsbruch(Real c, int maximalerNenner) {
     // At least one denominator is always tried, so that a nonsensical
     // setting cannot keep the rounds from ending.
     const long long letztes = maximalerNenner + 1LL < 2 ? 2 : maximalerNenner + 1LL;
-    long long k = 2;
-    Real r = 0;
-    // From a tolerance of 1 on every k succeeds, so this ends by the fourth round.
-    for (Real e = 1;; e *= 10) {
-        const Real toleranz = e * 0.001L;
-        bool gefunden = false;
-        for (k = 2; k <= letztes; ++k) {
-            const Real h = f * static_cast<Real>(k);
-            r = std::round(h);
-            if (std::fabs(h - r) <= toleranz) {
-                gefunden = true;
-                break;
-            }
-        }
-        if (gefunden)
-            break;
+    // The rounds try k = 2, 3, ... with the tolerances 0.001, 0.01, 0.1, 1 and
+    // stop at the first round in which some k succeeds. A k that succeeds in
+    // one round succeeds in every later one, so a single pass finds all
+    // rounds' first k; it ends at once when the first round succeeds. From
+    // the tolerance 1 on every k succeeds, so four rounds always suffice.
+    constexpr int runden = 4;
+    Real toleranz[runden];
+    Real e = 1;
+    for (Real& t : toleranz) {
+        t = e * 0.001L;
+        e *= 10;
     }
+    long long erstesK[runden] = {0, 0, 0, 0};
+    Real erstesR[runden] = {0, 0, 0, 0};
+    for (long long k = 2; k <= letztes && erstesK[0] == 0; ++k) {
+        const Real h = f * static_cast<Real>(k);
+        const Real r = RundenNichtNegativ(h);
+        const Real abstand = std::fabs(h - r);
+        for (int j = 0; j < runden; ++j)
+            if (erstesK[j] == 0 && abstand <= toleranz[j]) {
+                erstesK[j] = k;
+                erstesR[j] = r;
+            }
+    }
+    int runde = 0;
+    while (erstesK[runde] == 0)
+        ++runde;
+    const long long k = erstesK[runde];
+    const Real r = erstesR[runde];
     TBruch b;
     long long z = static_cast<long long>(r);
     b.Nenner = z == 0 ? 1 : k;
