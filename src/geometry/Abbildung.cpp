@@ -343,6 +343,32 @@ TAbbildung AbbildungVonEntstehung(const TDreiDBasisElement& bild) {
     return a;
 }
 
+int ProjektionPruefen(const TDreiDBasisElement& ebene, const TDreiDBasisElement& vektor) {
+    TTripel w, a, u, v;
+    if (int f = VektorOderPfeilAuswerten(vektor, w); f == FehlerBezug)
+        return f;
+    if (IstNullvektor(w))
+        return FehlerAbbildungNullvektor;
+    if (int f = EbeneAuswerten(ebene, a, u, v); f != KeinFehler)
+        return f;
+    return Skalarprodukt(Kreuzprodukt(u, v), w) == 0 ? FehlerProjektionParallel : KeinFehler;
+}
+
+std::string ProjektionMeldung(int fehler, std::string_view ebene, std::string_view vektor) {
+    if (fehler == KeinFehler)
+        return {};
+    if (fehler == FehlerAbbildungNullvektor)
+        return "Der Vektor " + std::string(vektor) + " ist der Nullvektor, die\r\nAbbildung kann nicht festgelegt werden!";
+    if (fehler == FehlerProjektionParallel)
+        return "Der Vektor " + std::string(vektor) +
+               " ist parallel zur Ebene, die\r\nAbbildung kann nicht festgelegt werden!";
+    return "Die Ebene " + std::string(ebene) + " existiert nicht, die\r\nAbbildung kann nicht festgelegt werden!";
+}
+
+std::string AbbildenMeldung(std::string_view element) {
+    return "Das Element " + std::string(element) + " kann nicht\r\nabgebildet werden!";
+}
+
 int AbbildungsMatrix(const TAbbildung& abb, TMatrix4& m) {
     if (abb.Element == nullptr)
         return FehlerBezug;

@@ -8,6 +8,9 @@
 #include "math/Matrix4.h"
 #include "model/Liste.h"
 
+#include <string>
+#include <string_view>
+
 namespace kalvorin {
 
 // One mapping: its derivation code (2 ASpiegelung, 3 PSpiegelung,
@@ -29,6 +32,16 @@ TDreiDBasisElement* TraegerDerRolle(const TListe& liste, TRolle rolle);
 TAbbildung AbbildungVonElement(int code, TDreiDBasisElement& element);
 // The mapping an image element was made with (its derivation record).
 TAbbildung AbbildungVonEntstehung(const TDreiDBasisElement& bild);
+
+// The check of "P&rojektion festlegen" for a plane and a vector (or arrow),
+// in the order the user is told about: FehlerAbbildungNullvektor (the vector
+// is zero), the plane's evaluation error, FehlerProjektionParallel.
+int ProjektionPruefen(const TDreiDBasisElement& ebene, const TDreiDBasisElement& vektor);
+// The warning for a failed check; empty for 0.
+std::string ProjektionMeldung(int fehler, std::string_view ebene, std::string_view vektor);
+// The warning when an element cannot be mapped (FehlerAbbildungNullvektor,
+// FehlerProjektionParallel).
+std::string AbbildenMeldung(std::string_view element);
 
 // The matrix of the mapping. Errors: those of evaluating the mapping
 // element; for the parallel projection FehlerAbbildungNullvektor (zero

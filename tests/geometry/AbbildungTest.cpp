@@ -504,3 +504,30 @@ TEST(Abbildung, SimpleImagesFollowAndFailWhenTheKindChanges) {
     EXPECT_EQ(AbbildNachrechnen(*r.Bild), FehlerArtGeaendert);
     EXPECT_EQ(static_cast<TGerade*>(r.Bild)->Punkt, (TTripel{1, 1, 0}));
 }
+
+// --- defining the parallel projection, and the warnings -------------------------
+
+TEST(Abbildung, DefiningAParallelProjectionChecksVectorThenPlaneThenDirection) {
+    TDokument d;
+    auto* e = d.EPAR("E", {}, {1, 0, 0}, {0, 1, 0});
+    auto* a = d.P("A", {});
+    auto* kaputt = d.E("K", TEbene::EPPP, a, a, a);
+    auto* null = d.V("n", {});
+    auto* flach = d.V("f", {1, 1, 0});
+    auto* steil = d.V("s", {1, 1, 1});
+    EXPECT_EQ(ProjektionPruefen(*e, *steil), 0);
+    EXPECT_EQ(ProjektionPruefen(*kaputt, *null), FehlerAbbildungNullvektor);
+    EXPECT_EQ(ProjektionPruefen(*kaputt, *steil), FehlerEbenePunkteAufGerade);
+    EXPECT_EQ(ProjektionPruefen(*e, *flach), FehlerProjektionParallel);
+    // an arrow stands for its vector
+    EXPECT_EQ(ProjektionPruefen(*e, *d.PfPV("pf", a, steil)), 0);
+
+    EXPECT_EQ(ProjektionMeldung(0, "E", "v"), "");
+    EXPECT_EQ(ProjektionMeldung(FehlerAbbildungNullvektor, "E", "v"),
+              "Der Vektor v ist der Nullvektor, die\r\nAbbildung kann nicht festgelegt werden!");
+    EXPECT_EQ(ProjektionMeldung(FehlerEbenePunkteAufGerade, "E", "v"),
+              "Die Ebene E existiert nicht, die\r\nAbbildung kann nicht festgelegt werden!");
+    EXPECT_EQ(ProjektionMeldung(FehlerProjektionParallel, "E", "v"),
+              "Der Vektor v ist parallel zur Ebene, die\r\nAbbildung kann nicht festgelegt werden!");
+    EXPECT_EQ(AbbildenMeldung("g1"), "Das Element g1 kann nicht\r\nabgebildet werden!");
+}
