@@ -1,0 +1,66 @@
+#pragma once
+// Evaluation: the point, vector, line or plane an element stands for,
+// computed from the element and, recursively, the elements it refers to.
+// Degenerate definitions are reported by the codes of geometry/Fehlercodes.h;
+// evaluation never talks to the user.
+
+#include "geometry/Fehlercodes.h"
+#include "math/Tripel.h"
+#include "model/Element.h"
+
+#include <array>
+
+namespace kalvorin {
+
+// What an element evaluates to, by kind:
+//   point           Punkt
+//   vector          Richtung1 (the vector)
+//   arrow, segment  Punkt (foot / start), Richtung1 (tip - foot / end - start)
+//   line            Punkt, Richtung1
+//   plane           Punkt, Richtung1, Richtung2 (Punkt + s Richtung1 + t Richtung2)
+//   triangle        Punkt = first corner, Richtung1/2 = the other corners minus it
+//   pyramid         as its base triangle
+struct TGeometrie {
+    TTripel Punkt;
+    TTripel Richtung1;
+    TTripel Richtung2;
+};
+
+// Every function returns 0 or an error code. On an error the outputs hold
+// what had been computed until then (zero where nothing was). Sources that
+// fail in their own evaluation are used with the values they produced; only
+// a broken reference (FehlerBezug) is passed on through every level.
+
+int PunktAuswerten(const TDreiDBasisElement& punkt, TTripel& p);
+int VektorAuswerten(const TDreiDBasisElement& vektor, TTripel& v);
+int GeradeAuswerten(const TDreiDBasisElement& gerade, TTripel& a, TTripel& d);
+int StreckeAuswerten(const TDreiDBasisElement& strecke, TTripel& a, TTripel& d);
+int PfeilAuswerten(const TDreiDBasisElement& pfeil, TTripel& a, TTripel& d);
+int EbeneAuswerten(const TDreiDBasisElement& ebene, TTripel& a, TTripel& u, TTripel& v);
+int DreieckAuswerten(const TDreiDBasisElement& dreieck, std::array<TTripel, 3>& ecken);
+int PyramideAuswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 3>& grundflaeche,
+                      TTripel& spitze);
+
+// Any kind, into the fields the table above names.
+int Auswerten(const TDreiDBasisElement& element, TGeometrie& g);
+
+// The vector of a vector element, or of an arrow (which stands for its
+// vector wherever one is needed).
+int VektorOderPfeilAuswerten(const TDreiDBasisElement& element, TTripel& v);
+
+// True when the three corners span no triangle (exact test).
+bool EckenAufEinerGeraden(const std::array<TTripel, 3>& ecken);
+// True when the apex lies in the plane of the base corners (exact test).
+bool SpitzeInGrundflaeche(const std::array<TTripel, 3>& grundflaeche, TTripel spitze);
+
+// Two directions spanning the plane with normal n (exact tests).
+void RichtungenAusNormale(TTripel n, TTripel& u, TTripel& v);
+
+// Direction with small whole numbers where possible, e.g. (0.5, 1, 1.5)
+// becomes (1, 2, 3); the length is not kept. maximalerNenner bounds the
+// denominators tried for each component.
+TTripel VereinfachterVektor(TTripel c, int maximalerNenner);
+// With "Maximaler Nenner" from the settings.
+TTripel VereinfachterVektor(TTripel c);
+
+} // namespace kalvorin

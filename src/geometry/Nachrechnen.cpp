@@ -1,0 +1,80 @@
+#include "geometry/Nachrechnen.h"
+
+#include "geometry/Abbildung.h"
+#include "geometry/Konstruktion.h"
+#include "geometry/Schnitt.h"
+
+namespace kalvorin {
+
+namespace {
+
+using E = TEntstehungsart;
+
+// Which codes each kind follows; everything else keeps its numbers.
+bool HatRegel(TElementart art, E code) {
+    const bool abbildung = IstAbbildungsEntstehung(code);
+    switch (art) {
+    case TElementart::DfrPunkt:
+        return abbildung || code == E::Schnitt || code == E::Mittelpunkt || code == E::Schwerpunkt;
+    case TElementart::DVektor:
+        return abbildung || code == E::Add2 || code == E::Add3 || code == E::Gegenvektor ||
+               code == E::VProdukt;
+    case TElementart::DGerade:
+        return abbildung || code == E::Schnitt || code == E::LotPE || code == E::LotPG ||
+               code == E::LotGG || code == E::Mittelgerade;
+    case TElementart::DEbene:
+        return code == E::ASpiegelung || code == E::PSpiegelung || code == E::ESpiegelung ||
+               code == E::Streckung || code == E::MittelEbene;
+    case TElementart::DPfeil:
+    case TElementart::DStrecke:
+    case TElementart::DDreieck:
+    case TElementart::DPyramide3:
+        return abbildung;
+    default:
+        return false;
+    }
+}
+
+int Rechnen(TDreiDBasisElement& e) {
+    const E code = e.Entstehung.Art;
+    if (IstAbbildungsEntstehung(code))
+        return AbbildNachrechnen(e);
+    const auto& q = e.Entstehung.Elemente;
+    if (code == E::Schnitt) {
+        if (q[0].Element == nullptr || q[1].Element == nullptr)
+            return FehlerBezug;
+        const TSchnittErgebnis s = Intersect(*q[0].Element, *q[1].Element);
+        if (s.Code != SchnittGefunden)
+            return s.Code;
+        if (s.Art != e.ArtNummer())
+            return FehlerArtGeaendert;
+        WerteEintragen(e, {s.Punkt, s.Richtung, {}});
+        return KeinFehler;
+    }
+    const TKonstruktionsErgebnis k =
+        Construct(static_cast<int>(code), q[0].Element, q[1].Element, q[2].Element);
+    if (k.Fehler != KeinFehler)
+        return k.Fehler;
+    if (k.Art != e.ArtNummer())
+        return FehlerArtGeaendert;
+    WerteEintragen(e, k.Geometrie);
+    return KeinFehler;
+}
+
+} // namespace
+
+TNachrechnung AbgeleitetesNachrechnen(TDreiDBasisElement& element, int* fehler) {
+    if (fehler)
+        *fehler = KeinFehler;
+    if (element.Entstehung.Art == E::keine || !HatRegel(element.Art, element.Entstehung.Art))
+        return TNachrechnung::KeineRegel;
+    const int f = Rechnen(element);
+    if (fehler)
+        *fehler = f;
+    if (f == KeinFehler)
+        return TNachrechnung::Neu;
+    element.Entstehung.Art = E::keine;
+    return TNachrechnung::Fehlgeschlagen;
+}
+
+} // namespace kalvorin
