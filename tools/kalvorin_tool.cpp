@@ -1,0 +1,226 @@
+// kalvorin-tool: checks, converts and draws documents without a window.
+//   dump FILE.kvr                    the document after a rebuild as JSON
+//   save IN.kvr OUT.kvr              read, rebuild, write
+//   insert BASE.kvr EXTRA.kvr OUT.kvr
+//   render FILE.kvr OUT.png|svg|pdf [--size N]
+// --decimal-separator , or . overrides the locale's separator.
+
+#include "geometry/Auswertung.h"
+#include "geometry/Beschreibung.h"
+#include "model/Dokument.h"
+#include "model/Meldungen.h"
+#include "model/Neuaufbau.h"
+#include "storage/Einstellungen.h"
+#include "view/qt/Bildausgabe.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+using namespace kalvorin;
+using nlohmann::json;
+
+namespace {
+
+constexpr int ExitFehlbedienung = 1;
+constexpr int ExitDateifehler = 2;
+
+const char* const Gebrauch =
+    "Aufruf:\n"
+    "  kalvorin-tool dump DATEI.kvr\n"
+    "  kalvorin-tool save EIN.kvr AUS.kvr\n"
+    "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
+    "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf [--size N]\n"
+    "Optionen: --decimal-separator , oder .\n";
+
+int Fehlbedienung(const std::string& grund) {
+    std::cerr << grund << "\n" << Gebrauch;
+    return ExitFehlbedienung;
+}
+
+json Tripel(TTripel t) {
+    return json::array({static_cast<double>(t.x), static_cast<double>(t.y), static_cast<double>(t.z)});
+}
+
+// The evaluation error of the element (0 when it evaluates), with the shape
+// checks of triangles and pyramids the rebuild makes.
+int AuswertungsFehler(const TDreiDBasisElement& e, json& geometrie) {
+    if (e.Art == TElementart::DDreieck || e.Art == TElementart::DPyramide3) {
+        std::array<TTripel, 3> ecken{};
+        TTripel spitze{};
+        int f = e.Art == TElementart::DDreieck ? DreieckAuswerten(e, ecken)
+                                                : PyramideAuswerten(e, ecken, spitze);
+        json liste = json::array();
+        for (const TTripel& t : ecken)
+            liste.push_back(Tripel(t));
+        if (e.Art == TElementart::DPyramide3)
+            liste.push_back(Tripel(spitze));
+        geometrie["corners"] = liste;
+        if (f == KeinFehler && EckenAufEinerGeraden(ecken))
+            f = e.Art == TElementart::DDreieck ? FehlerDreieckEckenAufGerade : FehlerBezug;
+        if (f == KeinFehler && e.Art == TElementart::DPyramide3 && SpitzeInGrundflaeche(ecken, spitze))
+            f = FehlerPyramideSpitzeInGrundflaeche;
+        return f;
+    }
+    TGeometrie g;
+    const int f = Auswerten(e, g);
+    switch (e.Art) {
+    case TElementart::DfrPunkt: geometrie["point"] = Tripel(g.Punkt); break;
+    case TElementart::DVektor: geometrie["vector"] = Tripel(g.Richtung1); break;
+    case TElementart::DEbene:
+        geometrie["point"] = Tripel(g.Punkt);
+        geometrie["u"] = Tripel(g.Richtung1);
+        geometrie["v"] = Tripel(g.Richtung2);
+        break;
+    default:
+        geometrie["point"] = Tripel(g.Punkt);
+        geometrie["direction"] = Tripel(g.Richtung1);
+        break;
+    }
+    return f;
+}
+
+json Ausgabe(const TDokument& d, const TMeldungsProtokoll& protokoll) {
+    json j;
+    const TKoordinatensystem& ks = d.Koordinatensystem();
+    json achsen;
+    const char* namen[] = {"x", "y", "z"};
+    for (int i = 0; i < 3; ++i)
+        achsen[namen[i]] = json::array(
+            {static_cast<double>(ks.Achsen[i].Unten), static_cast<double>(ks.Achsen[i].Oben)});
+    j["coordinate_system"] = {{"axes", achsen}, {"half_side", static_cast<double>(ks.H)}};
+    json elemente = json::array();
+    for (int i = 1; i <= d.Liste().Anzahl(); ++i) {
+        const TDreiDBasisElement& e = *d.Liste()[i];
+        json geometrie = json::object();
+        const int fehler = AuswertungsFehler(e, geometrie);
+        elemente.push_back({{"name", e.Name},
+                            {"kind", e.ArtNummer()},
+                            {"mode", e.Festlegung},
+                            {"derivation", static_cast<int>(e.Entstehung.Art)},
+                            {"visible", e.sichtbar},
+                            {"marked", e.markiert},
+                            {"error", fehler},
+                            {"definition", FestlegungsText(e)},
+                            {"origin", EntstehungsText(e)},
+                            {"geometry", geometrie}});
+    }
+    j["elements"] = elemente;
+    json meldungen = json::array();
+    for (const auto& m : protokoll.Eintraege)
+        meldungen.push_back(m.Text);
+    j["messages"] = meldungen;
+    return j;
+}
+
+void MeldungenAusgeben(const TMeldungsProtokoll& protokoll, std::size_t ab = 0) {
+    for (std::size_t i = ab; i < protokoll.Eintraege.size(); ++i)
+        std::cerr << protokoll.Eintraege[i].Text << "\n";
+}
+
+// Reads the file into the document; on failure the German message goes to
+// stderr and false is returned.
+bool Lesen(TDokument& d, const std::string& datei, TMeldungsProtokoll& protokoll, bool einfuegen) {
+    const std::size_t vorher = protokoll.Eintraege.size();
+    const bool ok = einfuegen ? d.Einfuegen(datei) : d.Laden(datei);
+    if (!ok) {
+        MeldungenAusgeben(protokoll, vorher);
+        if (protokoll.Eintraege.size() == vorher)
+            std::cerr << "Die Datei " << datei << " kann nicht gelesen werden.\n";
+    }
+    return ok;
+}
+
+bool Schreiben(TDokument& d, const std::string& datei, TMeldungsProtokoll& protokoll) {
+    const std::size_t vorher = protokoll.Eintraege.size();
+    if (d.Speichern(datei))
+        return true;
+    MeldungenAusgeben(protokoll, vorher);
+    if (protokoll.Eintraege.size() == vorher)
+        std::cerr << "nach " << datei << " kann nicht geschrieben werden\n";
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Drawing needs a GUI application object, but never a display.
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+
+    std::vector<std::string> args;
+    int groesse = 800;
+    char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--size" || a == "--decimal-separator") {
+            if (i + 1 >= argc)
+                return Fehlbedienung("Zu " + a + " fehlt der Wert.");
+            const std::string w = argv[++i];
+            if (a == "--size") {
+                char* ende = nullptr;
+                const long n = std::strtol(w.c_str(), &ende, 10);
+                if (*ende != '\0' || n < 16 || n > 10000)
+                    return Fehlbedienung("--size erwartet eine Zahl von 16 bis 10000.");
+                groesse = static_cast<int>(n);
+            } else {
+                if (w != "," && w != ".")
+                    return Fehlbedienung("--decimal-separator erwartet , oder .");
+                trenner = w[0];
+            }
+        } else if (a == "-h" || a == "--help") {
+            std::cout << Gebrauch;
+            return 0;
+        } else {
+            args.push_back(a);
+        }
+    }
+    if (args.empty())
+        return Fehlbedienung("Es fehlt der Befehl.");
+    Einstellungen().Dezimaltrenner = trenner;
+
+    TMeldungsProtokoll protokoll;
+    const std::string& befehl = args[0];
+    TDokument dokument;
+    if (befehl == "dump") {
+        if (args.size() != 2)
+            return Fehlbedienung("dump erwartet eine Datei.");
+        if (!Lesen(dokument, args[1], protokoll, false))
+            return ExitDateifehler;
+        dokument.Neuaufbau();
+        std::cout << Ausgabe(dokument, protokoll).dump(2) << "\n";
+        return 0;
+    }
+    if (befehl == "save" || befehl == "insert") {
+        const std::size_t n = befehl == "save" ? 3 : 4;
+        if (args.size() != n)
+            return Fehlbedienung(befehl + " erwartet " + std::to_string(n - 1) + " Dateien.");
+        if (!Lesen(dokument, args[1], protokoll, false))
+            return ExitDateifehler;
+        if (befehl == "insert" && !Lesen(dokument, args[2], protokoll, true))
+            return ExitDateifehler;
+        dokument.Neuaufbau();
+        MeldungenAusgeben(protokoll);
+        return Schreiben(dokument, args[n - 1], protokoll) ? 0 : ExitDateifehler;
+    }
+    if (befehl == "render") {
+        if (args.size() != 3)
+            return Fehlbedienung("render erwartet eine Dokument- und eine Bilddatei.");
+        if (!Lesen(dokument, args[1], protokoll, false))
+            return ExitDateifehler;
+        dokument.Ausgangslage();
+        QString fehler;
+        if (!DokumentAlsBildSpeichern(dokument, QString::fromStdString(args[2]), groesse, fehler)) {
+            std::cerr << fehler.toStdString() << "\n";
+            return ExitDateifehler;
+        }
+        return 0;
+    }
+    return Fehlbedienung("Unbekannter Befehl: " + befehl);
+}
