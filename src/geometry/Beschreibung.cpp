@@ -1,7 +1,7 @@
 #include "geometry/Beschreibung.h"
 
 #include "geometry/Auswertung.h"
-#include "geometry/ZahlText.h"
+#include "storage/Zahlen.h"
 
 #include <charconv>
 #include <string_view>
@@ -41,7 +41,7 @@ std::string PunktText(const TDreiDBasisElement& e) {
         return e.Name + " = P( " + NameVon(e.Bezuege[0]) + " , " + NameVon(e.Bezuege[1]) + " )";
     TTripel p;
     PunktAuswerten(e, p);
-    return e.Name + " = (" + ZahlText(p.x) + "  ;  " + ZahlText(p.y) + "  ;  " + ZahlText(p.z) + ")";
+    return e.Name + " = (" + FormatNumber(p.x) + "  ;  " + FormatNumber(p.y) + "  ;  " + FormatNumber(p.z) + ")";
 }
 
 std::string VektorText(const TDreiDBasisElement& e) {
@@ -95,7 +95,7 @@ std::string EntstehungsText(const TDreiDBasisElement& e) {
     case E::LotPG: return n + " ist das Lot von " + e1 + " auf " + e2;
     case E::LotGG: return n + " ist das gemeinsame Lot von " + e1 + " und " + e2;
     case E::TeilPunkt:
-        return n + " teilt " + e1 + " und " + e2 + " im Verhältnis " + ZahlText(en.Elemente[2].Zahl);
+        return n + " teilt " + e1 + " und " + e2 + " im Verhältnis " + FormatNumber(en.Elemente[2].Zahl);
     case E::Mittelpunkt: return n + " ist der Mittelpunkt von " + e1 + " und " + e2;
     case E::Schwerpunkt: return n + " ist der Schwerpunkt der Punkte " + e1 + ", " + e2 + " und " + e3;
     case E::Mittelgerade: return n + " ist die Mittelgerade von " + e1 + " und " + e2;
@@ -104,7 +104,7 @@ std::string EntstehungsText(const TDreiDBasisElement& e) {
     case E::Add3: return n + " = " + e1 + " + " + e2 + " + " + e3;
     case E::Gegenvektor: return n + " = -" + e1;
     case E::VProdukt: return n + " = " + e1 + " x " + e2;
-    case E::SMult: return n + " = " + ZahlText(en.Elemente[1].Zahl) + " * " + e1;
+    case E::SMult: return n + " = " + FormatNumber(en.Elemente[1].Zahl) + " * " + e1;
     default: return {};
     }
 }
