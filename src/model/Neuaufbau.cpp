@@ -188,9 +188,11 @@ void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene) {
     if (!e)
         return;
     const bool vektor = e->Art == TElementart::DVektor;
+    // Cleared before the hidden ones are skipped: numbers from an earlier
+    // scene would name objects of other elements now.
+    e->Szenenobjekte.reset();
     if (!e->sichtbar && !vektor)
         return;
-    e->Szenenobjekte.reset();
     if (e->Entstehung.Art != TEntstehungsart::keine)
         AbgeleitetesNachrechnen(*e);
     Hilfslinie(*e, szene);
