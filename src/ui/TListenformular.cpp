@@ -148,6 +148,16 @@ protected:
         e->accept();
     }
     void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
+    // Delete belongs to the list while it has the focus, before the main
+    // window's shortcut for the same key sees it.
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete &&
+            static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier) {
+            e->accept();
+            return true;
+        }
+        return QTableWidget::event(e);
+    }
     void keyPressEvent(QKeyEvent* e) override {
         if (e->key() == Qt::Key_F1) {
             e->ignore();

@@ -445,6 +445,31 @@ TEST_F(Listenformular, PaintedWindowShowsMarksAndColourFrames) {
     EXPECT_EQ(pixel(ZeileVon(doc.B), TListenspalte::Art, 1, 1), QColor(Qt::white));
 }
 
+// The main window's "Del" shortcut must not take the key from the list.
+TEST(ListenformularBild, DeleteInTheListIsTheListsOwn) {
+    Vollesdokument doc;
+    doc.A->markiert = true;
+    QMainWindow fenster;
+    fenster.setCentralWidget(new QMdiArea(&fenster));
+    auto* loeschen = new QAction(QStringLiteral("&Löschen (markierte Objekte)"), &fenster);
+    loeschen->setShortcut(QKeySequence(Qt::Key_Delete));
+    fenster.addAction(loeschen);
+    QSignalSpy ausgeloest(loeschen, &QAction::triggered);
+    auto* form = new TListenformular(&fenster);
+    fenster.addDockWidget(Qt::RightDockWidgetArea, form);
+    form->ZeigeDokument(&doc.d);
+    fenster.show();
+    auto* gitter = form->findChild<QTableWidget*>(QStringLiteral("Listengitter"));
+    QApplication::setActiveWindow(&fenster);
+    gitter->setFocus();
+    TMeldungsProtokoll p;
+    p.Antworten = {TAntwort::Nein};
+    QTest::keyClick(gitter, Qt::Key_Delete);
+    EXPECT_EQ(ausgeloest.count(), 0);
+    EXPECT_EQ(p.Eintraege.size(), 1u);
+    form->ZeigeDokument(nullptr);
+}
+
 // The list as the user sees it: docked on the right of a main window.
 TEST(ListenformularBild, DockedBesideTheDocumentArea) {
     Vollesdokument doc;
