@@ -174,6 +174,12 @@ protected:
         form_->TasteLosgelassen(e->key());
         e->accept();
     }
+    // A Ctrl released elsewhere never reaches the list; without the focus
+    // the list cannot know it is still held.
+    void focusOutEvent(QFocusEvent* e) override {
+        form_->TasteLosgelassen(Qt::Key_Control);
+        QTableWidget::focusOutEvent(e);
+    }
     bool viewportEvent(QEvent* e) override {
         if (e->type() != QEvent::ToolTip)
             return QTableWidget::viewportEvent(e);
