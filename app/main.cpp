@@ -88,7 +88,12 @@ int main(int argc, char* argv[]) {
 
     // 3. The main window (it reads the settings).
     kalvorin::TMainForm hauptfenster;
-    // INTEGRATION: create the object list TListenformular here, then the
+    // INTEGRATION: create the object list TListenformular here and tie it
+    // to the documents:
+    //   connect(&hauptfenster, &TMainForm::AktivesDokumentGeaendert, liste, &TListenformular::ZeigeDokument);
+    //   connect(&hauptfenster, &TMainForm::DokumentAktualisiert, liste, [liste] { liste->Aktualisieren(); });
+    //   connect(liste, &TListenformular::DokumentGeaendert, &hauptfenster, &TMainForm::DokumentNeuZeichnen);
+    // then the
     // element dialogs in this order: TDreieckDLG, TEbenenDLG, TGeradenDLG,
     // TPunktDLG, TVektorDLG, TStreckenDLG, TPfeilDLG, TPyramide3DLG.
     hauptfenster.show();

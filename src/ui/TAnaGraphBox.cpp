@@ -103,7 +103,7 @@ void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet) const {
     const TLogRechteck fenster =
         dokument_ ? dokument_->Abbildung().LogischesFenster() : TLogRechteck{500, 500, 1000, 1000};
     const TGeraeteAbbildung abbildung(fenster, geraet);
-    painter.fillRect(painter.viewport(), Qt::white);
+    painter.fillRect(geraet, Qt::white);
     const QRectF seite = abbildung.Bild();
     if (optionen_ & GraphBoxGrauesFenster) {
         painter.setPen(Qt::black);

@@ -104,7 +104,6 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
     ansicht_ = new tAnaGraphBox(this);
     layout->addWidget(ansicht_);
     ansicht_->SetzeDokument(dokument_.get());
-    setFocusProxy(nullptr);
     setFocusPolicy(Qt::StrongFocus);
 
     connect(ansicht_, &tAnaGraphBox::Klick, this, &tGrafChildForm::KlickBei);
