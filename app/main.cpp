@@ -12,7 +12,36 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
 namespace {
+// Milliseconds since the process was started (the kernel's start time has a
+// resolution of one clock tick, usually 10 ms); -1 when it cannot be read.
+double MillisekundenSeitProzessstart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string zeile;
+    if (!std::getline(stat, zeile))
+        return -1;
+    // The command name in parentheses may contain blanks; the fields after
+    // it are counted from its closing parenthesis.
+    std::istringstream rest(zeile.substr(zeile.rfind(')') + 2));
+    std::string feld;
+    unsigned long long start = 0;
+    for (int i = 3; i <= 22 && rest >> feld; ++i)
+        if (i == 22)
+            start = std::stoull(feld);
+    timespec jetzt{};
+    clock_gettime(CLOCK_BOOTTIME, &jetzt);
+    const double ticks = double(sysconf(_SC_CLK_TCK));
+    return (jetzt.tv_sec + jetzt.tv_nsec / 1e9 - double(start) / ticks) * 1000.0;
+}
+
 // Lets the splash be painted before the slow part of the start begins.
 void ZeigeSofort(QWidget& w) {
     w.show();
@@ -32,6 +61,8 @@ void ZeigeSofort(QWidget& w) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QElapsedTimer seitMain;
+    seitMain.start();
     // Qt needs its application object before any window can exist.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvorin"));
@@ -57,13 +88,32 @@ int main(int argc, char* argv[]) {
 
     // 3. The main window (it reads the settings).
     kalvorin::TMainForm hauptfenster;
-    // INTEGRATION: create the object list TListenformular here, then the
+    // INTEGRATION: create the object list TListenformular here and tie it
+    // to the documents:
+    //   connect(&hauptfenster, &TMainForm::AktivesDokumentGeaendert, liste, &TListenformular::ZeigeDokument);
+    //   connect(&hauptfenster, &TMainForm::DokumentAktualisiert, liste, [liste] { liste->Aktualisieren(); });
+    //   connect(liste, &TListenformular::DokumentGeaendert, &hauptfenster, &TMainForm::DokumentNeuZeichnen);
+    // then the
     // element dialogs in this order: TDreieckDLG, TEbenenDLG, TGeradenDLG,
     // TPunktDLG, TVektorDLG, TStreckenDLG, TPfeilDLG, TPyramide3DLG.
     hauptfenster.show();
     // 4. INTEGRATION: show the object list here.
     if (splash)
         splash->raise();
+
+    // Start-up time for measurements: KALVORIN_STARTZEIT=1 writes one line
+    // when the first document window has been painted.
+    if (const char* messen = std::getenv("KALVORIN_STARTZEIT"); messen && *messen) {
+        QObject::connect(&hauptfenster, &kalvorin::TMainForm::ErstesDokumentGezeichnet, [&seitMain] {
+            timespec wand{};
+            clock_gettime(CLOCK_REALTIME, &wand);
+            std::fprintf(stderr,
+                         "Kalvorin: erstes Dokumentfenster gezeichnet nach %.0f ms seit "
+                         "Prozessstart, %lld ms seit main(), Uhrzeit %lld ms\n",
+                         MillisekundenSeitProzessstart(), static_cast<long long>(seitMain.elapsed()),
+                         static_cast<long long>(wand.tv_sec) * 1000 + wand.tv_nsec / 1000000);
+        });
+    }
 
     // 5. One empty document.
     hauptfenster.NeuClick();

@@ -3,7 +3,9 @@
 #include "storage/Einstellungen.h"
 
 #include "model/Angebote.h"
+#include "model/Dokument.h"
 #include "model/Meldungen.h"
+#include "ui/TGrafChildForm.h"
 #include "ui/Fensteranordnung.h"
 #include "ui/Hilfe.h"
 #include "ui/Startbild.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -79,6 +82,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     for (const char* name : SpaetereFunktionen)
         nichtVerfuegbar_.insert(Text(name));
 
+    DateiDialog = [this](const TDateiAnfrage& a) { return QtDateiDialog(this, a); };
+    ElementMarkiertAbfrage = [this] {
+        const TDokument* d = AktivesDokument();
+        if (!d)
+            return false;
+        for (int slot = 1; slot <= d->Liste().Anzahl(); ++slot)
+            if (d->Liste()[slot]->markiert)
+                return true;
+        return false;
+    };
+
     BaueMenues();
     SetzeAnfangsgeometrie();
     EinstellungenLaden();
@@ -89,6 +103,13 @@ TMainForm::~TMainForm() {
     // The documents go before the frame; then nothing may still ask for menu
     // updates.
     disconnect(mdi_, nullptr, this, nullptr);
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        w->removeEventFilter(this);
+        disconnect(w, nullptr, this, nullptr);
+        if (QWidget* inhalt = w->widget())
+            disconnect(inhalt, nullptr, this, nullptr);
+        delete w;
+    }
     THilfe::Beenden();
 }
 
@@ -331,7 +352,19 @@ void TMainForm::WendeMenuZustandAn(const TMenuZustand& z) {
     Aktion(QStringLiteral("ZoomIn"))->setShortcut(QKeySequence(Qt::Key_PageDown));
 }
 
-void TMainForm::UpdateMenuItems() { WendeMenuZustandAn(BerechneMenuZustand(Fensterzustand())); }
+void TMainForm::UpdateMenuItems() {
+    WendeMenuZustandAn(BerechneMenuZustand(Fensterzustand()));
+    TDokument* aktiv = AktivesDokument();
+    // The undo command belongs to the document whose window is active.
+    if (aktiv)
+        ZeigeRueckgaengig(aktiv->Rueckgaengig().Caption(), aktiv->Rueckgaengig().Moeglich());
+    else
+        Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
+    if (aktiv != gemeldetesDokument_) {
+        gemeldetesDokument_ = aktiv;
+        emit AktivesDokumentGeaendert(aktiv);
+    }
+}
 
 void TMainForm::WendeAngeboteAn(const TAngebote& a) {
     for (int i = 0; i < AnzahlBefehle; ++i) {
@@ -358,10 +391,10 @@ void TMainForm::ZeigeRueckgaengig(const std::string& caption, bool moeglich) {
 }
 
 void TMainForm::AngeboteAktualisieren() {
-    // INTEGRATION: when document windows exist, compute
-    // BerechneAngebote(<active document's list>) and pass it to
-    // WendeAngeboteAn. Without a document nothing is marked and the items
-    // keep their disabled start state.
+    // Without a document nothing is marked and the items keep their
+    // disabled start state.
+    if (tGrafChildForm* f = AktivesFenster())
+        f->GrafchildPopupMenuPopup();
 }
 
 // ---------------------------------------------------------------------------
@@ -454,20 +487,251 @@ void TMainForm::EinstellungenSpeichern() { SpeichereEinstellungen(); }
 // ---------------------------------------------------------------------------
 // Commands
 
-// INTEGRATION: the document commands below are filled in together with the
-// document windows; they must end with UpdateMenuItems() where the set of
-// windows or the active caption changes.
-void TMainForm::NeuClick() {}
-void TMainForm::OeffnenClick() {}
-void TMainForm::EinfuegenClick() {}
-void TMainForm::SchliessenClick() {}
-void TMainForm::SpeichernClick() {}
-void TMainForm::Speichern_unterClick() {}
-void TMainForm::RueckgaengigClick() {}
-void TMainForm::LoeschenClick() {}
-void TMainForm::ZoomoutClick() {}
-void TMainForm::ZoomInClick() {}
-void TMainForm::AusgangszustandClick() {}
+QList<tGrafChildForm*> TMainForm::Dokumentfenster() const {
+    QList<tGrafChildForm*> fenster;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (auto* f = qobject_cast<tGrafChildForm*>(w->widget()); f && !w->isHidden())
+            fenster << f;
+    return fenster;
+}
+
+tGrafChildForm* TMainForm::AktivesFenster() const {
+    QMdiSubWindow* aktiv = mdi_->currentSubWindow();
+    if (aktiv && !aktiv->isHidden())
+        if (auto* f = qobject_cast<tGrafChildForm*>(aktiv->widget()))
+            return f;
+    // Without an active one the topmost open window counts.
+    const auto stapel = mdi_->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stapel.rbegin(); it != stapel.rend(); ++it)
+        if (auto* f = qobject_cast<tGrafChildForm*>((*it)->widget()); f && !(*it)->isHidden())
+            return f;
+    return nullptr;
+}
+
+TDokument* TMainForm::AktivesDokument() const {
+    tGrafChildForm* f = AktivesFenster();
+    return f ? &f->Dokument() : nullptr;
+}
+
+tGrafChildForm* TMainForm::NeuesFenster() {
+    ++fensterZaehler_;
+    auto* form = new tGrafChildForm(fensterZaehler_, this);
+    form->Speichern = [this, form] { return Speichere(form); };
+    connect(form, &tGrafChildForm::MarkierungGeaendert, this, [this, form] {
+        UpdateMenuItems();
+        emit DokumentAktualisiert(&form->Dokument());
+    });
+    connect(form, &tGrafChildForm::ElementOeffnen, this,
+            [this, form](TDreiDBasisElement* e) { emit ElementDialogGewuenscht(&form->Dokument(), e); });
+    connect(form, &tGrafChildForm::ErstmalsGezeichnet, this, [this] {
+        if (!ersteZeichnungGemeldet_) {
+            ersteZeichnungGemeldet_ = true;
+            emit ErstesDokumentGezeichnet();
+        }
+    });
+    connect(form, &tGrafChildForm::Geschlossen, this, [this] {
+        --fensterZaehler_;
+        UpdateMenuItems();
+    });
+
+    QMdiSubWindow* w = mdi_->addSubWindow(form);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowTitle(form->Beschriftung());
+    w->setWindowIcon(windowIcon());
+    const int c = style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                  style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    w->setGeometry(DokumentfensterLage(form->Ordinal(), mdi_->viewport()->size(), c));
+    w->show();
+    mdi_->setActiveSubWindow(w);
+    form->setFocus();
+    UpdateMenuItems();
+    return form;
+}
+
+void TMainForm::NachAenderung(tGrafChildForm* fenster) {
+    if (!fenster)
+        return;
+    fenster->Neuzeichnen();
+    UpdateMenuItems();
+    emit DokumentAktualisiert(&fenster->Dokument());
+}
+
+void TMainForm::DokumentNeuZeichnen() {
+    if (tGrafChildForm* f = AktivesFenster())
+        f->Neuzeichnen();
+    UpdateMenuItems();
+}
+
+void TMainForm::NeuClick() {
+    tGrafChildForm* f = NeuesFenster();
+    f->Dokument().Neuaufbau();
+    f->Dokument().Geaendert = false;
+    NachAenderung(f);
+}
+
+namespace {
+std::string Pfad(const QString& datei) { return QFile::encodeName(datei).toStdString(); }
+std::string Ordner(const QString& datei) { return QFileInfo(datei).absolutePath().toStdString(); }
+} // namespace
+
+void TMainForm::OeffnenClick() {
+    TDateiAnfrage a;
+    a.Art = TDateiDialogArt::Oeffnen;
+    a.Titel = QStringLiteral("Elemente laden");
+    a.Filter = KvrFilter;
+    a.Ordner = Text(Einstellungen().PfadSzenen);
+    a.Dateiname = QStringLiteral("*.kvr");
+    a.Standardendung = QStringLiteral("KVR");
+    const TDateiAntwort antwort = DateiDialog(a);
+    if (antwort.Datei.isEmpty())
+        return;
+    tGrafChildForm* f = NeuesFenster();
+    TDokument& d = f->Dokument();
+    Einstellungen().PfadSzenen = Ordner(antwort.Datei);
+    if (!d.Laden(Pfad(antwort.Datei))) {
+        // The reader has told the user. A window with nothing in it is of
+        // no use; one with part of the file keeps it, but without the file
+        // name, so that saving cannot overwrite the complete file with it.
+        if (d.Liste().Anzahl() == 0) {
+            d.Geaendert = false;
+            if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
+                w->close();
+            UpdateMenuItems();
+            return;
+        }
+        d.Geaendert = true;
+    } else {
+        d.Geaendert = false;
+        d.Dateiname = Pfad(antwort.Datei);
+        d.Schreibgeschuetzt = antwort.Schreibgeschuetzt || DateiSchreibgeschuetzt(antwort.Datei);
+        QString titel = QFileInfo(antwort.Datei).fileName();
+        if (d.Schreibgeschuetzt)
+            titel += QStringLiteral(" (schreibgeschützt)");
+        f->SetzeBeschriftung(titel);
+    }
+    f->Ansicht()->AnsichtZuruecksetzen();
+    NachAenderung(f);
+}
+
+void TMainForm::EinfuegenClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f)
+        return;
+    TDateiAnfrage a;
+    a.Art = TDateiDialogArt::Oeffnen;
+    a.Titel = QStringLiteral("Elemente einfügen");
+    a.Filter = KvrFilter;
+    a.Ordner = Text(Einstellungen().PfadEinfuegeSzenen.empty() ? Einstellungen().PfadSzenen
+                                                               : Einstellungen().PfadEinfuegeSzenen);
+    a.Dateiname = QStringLiteral("*.kvr");
+    a.Standardendung = QStringLiteral("KVR");
+    const TDateiAntwort antwort = DateiDialog(a);
+    if (antwort.Datei.isEmpty())
+        return;
+    Einstellungen().PfadEinfuegeSzenen = Ordner(antwort.Datei);
+    f->Dokument().Einfuegen(Pfad(antwort.Datei));
+    f->Dokument().Geaendert = true;
+    f->Ansicht()->AnsichtZuruecksetzen();
+    NachAenderung(f);
+}
+
+void TMainForm::SchliessenClick() {
+    if (tGrafChildForm* f = AktivesFenster())
+        if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
+            w->close();
+    UpdateMenuItems();
+}
+
+bool TMainForm::Speichere(tGrafChildForm* f) {
+    if (!f)
+        return false;
+    TDokument& d = f->Dokument();
+    const QString name = QString::fromStdString(d.Dateiname);
+    // A new document has no file yet; one opened read-only is not written
+    // over.
+    if (!name.isEmpty() && !name.startsWith(QStringLiteral("neu")) && !d.Schreibgeschuetzt) {
+        const QString datei = MitKvrEndung(QFile::decodeName(QByteArray::fromStdString(d.Dateiname)));
+        if (d.Speichern(Pfad(datei))) {
+            d.Dateiname = Pfad(datei);
+            d.Geaendert = false;
+            f->SetzeBeschriftung(QFileInfo(datei).fileName());
+            UpdateMenuItems();
+            return true;
+        }
+    }
+    return SpeichereUnter(f);
+}
+
+bool TMainForm::SpeichereUnter(tGrafChildForm* f) {
+    if (!f)
+        return false;
+    TDokument& d = f->Dokument();
+    const QString bisher = QFile::decodeName(QByteArray::fromStdString(d.Dateiname));
+    TDateiAnfrage a;
+    a.Art = TDateiDialogArt::Speichern;
+    a.Titel = QStringLiteral("KVR-Datei speichern unter");
+    a.Filter = KvrFilter;
+    a.Ordner = Text(Einstellungen().PfadSzenen);
+    a.Standardendung = QStringLiteral("KVR");
+    const QString kurz = QFileInfo(bisher).fileName();
+    a.Dateiname = bisher.isEmpty() || kurz.startsWith(QStringLiteral("neu")) ? QStringLiteral("*.KVR")
+                                                                           : kurz;
+    const TDateiAntwort antwort = DateiDialog(a);
+    if (antwort.Datei.isEmpty())
+        return false;
+    const QString datei = MitKvrEndung(antwort.Datei);
+    if (!d.Speichern(Pfad(datei)))
+        return false;
+    d.Dateiname = Pfad(datei);
+    d.Schreibgeschuetzt = false;
+    d.Geaendert = false;
+    Einstellungen().PfadSzenen = Ordner(datei);
+    f->SetzeBeschriftung(QFileInfo(datei).fileName());
+    UpdateMenuItems();
+    return true;
+}
+
+void TMainForm::SpeichernClick() { Speichere(AktivesFenster()); }
+void TMainForm::Speichern_unterClick() { SpeichereUnter(AktivesFenster()); }
+
+void TMainForm::RueckgaengigClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f || !f->Dokument().RueckgaengigMachen())
+        return;
+    NachAenderung(f);
+}
+
+void TMainForm::LoeschenClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f)
+        return;
+    TDokument& d = f->Dokument();
+    const bool geloescht = d.MarkierteLoeschen();
+    ZeigeRueckgaengig(d.Rueckgaengig().Caption(), d.Rueckgaengig().Moeglich());
+    if (geloescht)
+        NachAenderung(f);
+}
+
+void TMainForm::ZoomoutClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (f && f->Dokument().Zoomen(ZoomVergroessern))
+        NachAenderung(f);
+}
+
+void TMainForm::ZoomInClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (f && f->Dokument().Zoomen(ZoomVerkleinern))
+        NachAenderung(f);
+}
+
+void TMainForm::AusgangszustandClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f)
+        return;
+    f->Dokument().Ausgangslage();
+    f->Ansicht()->AnsichtZuruecksetzen();
+    NachAenderung(f);
+}
 
 // Later features; their items stay disabled until they are there.
 void TMainForm::Grafik_speichernClick() {}

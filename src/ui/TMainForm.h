@@ -2,10 +2,12 @@
 // The program's frame window: the menu bar with every command, the area that
 // holds the document windows, and the rules that keep both in step.
 
+#include "ui/Dateidialog.h"
 #include "ui/MenuZustand.h"
 
 #include <QHash>
 #include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <QSet>
 #include <QString>
@@ -20,6 +22,9 @@ class QMenu;
 namespace kalvorin {
 
 struct TAngebote;
+class TDokument;
+class TDreiDBasisElement;
+class tGrafChildForm;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -55,7 +60,38 @@ public:
     // Keeps every document window reachable inside the client area.
     void HalteDokumenteImClientbereich();
 
+    // The document windows: the active one is the topmost.
+    tGrafChildForm* AktivesFenster() const;
+    TDokument* AktivesDokument() const;
+    QList<tGrafChildForm*> Dokumentfenster() const;
+    // Document windows created so far minus those closed; the next new
+    // window gets this count plus one as its ordinal.
+    int Fensterzaehler() const { return fensterZaehler_; }
+
+    // The file dialogs of the document commands; tests answer them here.
+    TDateiDialog DateiDialog;
+
+    // Saving one document window, as "&Speichern" and "Speichern &unter..."
+    // do for the active one; true when the document was written.
+    bool Speichere(tGrafChildForm* fenster);
+    bool SpeichereUnter(tGrafChildForm* fenster);
+
+signals:
+    // Another document window became the active one (null: none is left).
+    void AktivesDokumentGeaendert(kalvorin::TDokument* dokument);
+    // The active document changed in content, marks or view: lists that
+    // show it refresh themselves.
+    void DokumentAktualisiert(kalvorin::TDokument* dokument);
+    // A double click on an element asks for its dialog.
+    void ElementDialogGewuenscht(kalvorin::TDokument* dokument, kalvorin::TDreiDBasisElement* element);
+    // The first document window has been painted on the screen.
+    void ErstesDokumentGezeichnet();
+
 public slots:
+    // The active document changed from outside (the object list): its view
+    // is drawn again and the menus follow the marks.
+    void DokumentNeuZeichnen();
+
     // Runs whenever the active document window changes or one opens or closes.
     void UpdateMenuItems();
 
@@ -157,8 +193,14 @@ private:
     // The offers of the menus that depend on the marked elements; asked
     // before those menus open.
     void AngeboteAktualisieren();
+    tGrafChildForm* NeuesFenster();
+    // After a command changed the active document: view, menus, lists.
+    void NachAenderung(tGrafChildForm* fenster);
 
     QMdiArea* mdi_ = nullptr;
+    int fensterZaehler_ = 0;
+    TDokument* gemeldetesDokument_ = nullptr;
+    bool ersteZeichnungGemeldet_ = false;
     QMenu* popup_ = nullptr;
     QHash<QString, QAction*> aktionen_;
     QHash<QString, QMenu*> menues_;

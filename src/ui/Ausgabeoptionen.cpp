@@ -1,0 +1,10 @@
+#include "ui/Ausgabeoptionen.h"
+
+namespace kalvorin {
+
+TAusgabeoptionen& Ausgabeoptionen() {
+    static TAusgabeoptionen optionen;
+    return optionen;
+}
+
+} // namespace kalvorin

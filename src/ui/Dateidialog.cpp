@@ -1,0 +1,44 @@
+#include "ui/Dateidialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace kalvorin {
+
+TDateiAntwort QtDateiDialog(QWidget* eltern, const TDateiAnfrage& a) {
+    QFileDialog dialog(eltern, a.Titel, a.Ordner, a.Filter);
+    dialog.setDefaultSuffix(a.Standardendung);
+    if (!a.Dateiname.isEmpty() && !a.Dateiname.startsWith(QLatin1Char('*')))
+        dialog.selectFile(a.Dateiname);
+    if (a.Art == TDateiDialogArt::Oeffnen) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        // Qt asks before overwriting; the folder must exist.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    TDateiAntwort antwort;
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        antwort.Datei = dialog.selectedFiles().constFirst();
+    return antwort;
+}
+
+bool DateiSchreibgeschuetzt(const QString& datei) {
+    const QFileInfo info(datei);
+    if (!info.exists())
+        return false;
+    return !info.isWritable() || info.isHidden() || !info.isFile();
+}
+
+QString MitKvrEndung(const QString& datei) {
+    const QFileInfo info(datei);
+    const QString name = info.fileName();
+    const int punkt = int(name.lastIndexOf(QLatin1Char('.')));
+    const QString stamm = punkt > 0 ? name.left(punkt) : name;
+    const QString ordner = datei.left(datei.size() - name.size());
+    return ordner + stamm + QStringLiteral(".kvr");
+}
+
+} // namespace kalvorin

@@ -1,0 +1,98 @@
+#pragma once
+// The window of one open document inside the main window: it owns the
+// document, shows it in its 3D view, turns the view on drags, marks elements
+// on clicks and offers the commands for the marked elements in its popup.
+
+#include "model/Dokument.h"
+#include "ui/TAnaGraphBox.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QAction;
+
+namespace kalvorin {
+
+class TMainForm;
+struct TAngebote;
+
+// Where the window with the given ordinal (1 for the first) starts inside a
+// client area; c is the height of a caption plus a border line.
+QRect DokumentfensterLage(int ordinal, const QSize& client, int c);
+
+// "neu" + ordinal + ".kvr"
+QString NeuBeschriftung(int ordinal);
+
+// The element a click at p chooses: among the visible elements that own one
+// of the hit scene objects (topmost first), the one of the smallest kind;
+// the first found among equal kinds. Null when nothing is hit.
+TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p);
+
+class tGrafChildForm : public QWidget {
+    Q_OBJECT
+public:
+    // haupt may be null (a window on its own, as in some tests); then the
+    // popup offers only what the marked elements allow.
+    explicit tGrafChildForm(int ordinal, TMainForm* haupt = nullptr, QWidget* eltern = nullptr);
+    ~tGrafChildForm() override;
+
+    TDokument& Dokument() { return *dokument_; }
+    const TDokument& Dokument() const { return *dokument_; }
+    tAnaGraphBox* Ansicht() const { return ansicht_; }
+    int Ordinal() const { return ordinal_; }
+
+    // The caption, also on the surrounding sub-window.
+    QString Beschriftung() const { return windowTitle(); }
+    void SetzeBeschriftung(const QString& text);
+
+    // Runs the main window's save command for this document; true when it
+    // was saved. Asked by the close query after "Ja".
+    std::function<bool()> Speichern;
+
+    QMenu* GrafchildPopupMenu() const { return popup_; }
+    // Brings the popup up to date with the marked elements (also the main
+    // menu's offers, when there is a main window).
+    void GrafchildPopupMenuPopup();
+
+    // Everything drawn again.
+    void Neuzeichnen();
+    // The click rules of the view, at a logical position.
+    void KlickBei(TLogPunkt p, bool doppelklick, bool strg);
+
+    bool AdditivMarkieren() const { return additiv_; }
+
+signals:
+    // The marks changed by a click in the view.
+    void MarkierungGeaendert();
+    // A double click asks for the element's dialog.
+    void ElementOeffnen(kalvorin::TDreiDBasisElement* element);
+    void ErstmalsGezeichnet();
+    // The close query let the window go.
+    void Geschlossen();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void BauePopup();
+    QAction* PopupPunkt(const char* name, const char* titel, const char* befehl);
+
+    int ordinal_;
+    TMainForm* haupt_;
+    std::unique_ptr<TDokument> dokument_;
+    tAnaGraphBox* ansicht_;
+    QMenu* popup_ = nullptr;
+    bool additiv_ = false;
+};
+
+} // namespace kalvorin

@@ -1,0 +1,622 @@
+// The document windows inside the main window: captions, placement, the
+// document commands with their file dialogs answered through the seam, the
+// mouse in the view, the popup and the close query.
+
+#include "model/Dokument.h"
+#include "model/Meldungen.h"
+#include "storage/Einstellungen.h"
+#include "ui/Dateidialog.h"
+#include "ui/TAnaGraphBox.h"
+#include "ui/TGrafChildForm.h"
+#include "ui/TMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace kalvorin;
+
+namespace {
+
+TfrPunkt* Punkt(TListe& l, const char* name, TTripel k) {
+    auto* p = l.Neu<TfrPunkt>();
+    p->Name = name;
+    p->Koordinaten = k;
+    return p;
+}
+
+TEbene* EbeneZ(TListe& l, const char* name, Real z) {
+    auto* e = l.Neu<TEbene>();
+    e->Name = name;
+    e->Festlegung = TEbene::ENOR;
+    e->Normale = {0, 0, 1};
+    e->d = -z;
+    return e;
+}
+
+int ErstesObjekt(const TDreiDBasisElement& e) {
+    for (int i = 1; i < 256; ++i)
+        if (e.Szenenobjekte.test(static_cast<std::size_t>(i)))
+            return i;
+    return 0;
+}
+
+// Where the user sees a point element in the view.
+QPoint BildVon(const tGrafChildForm& f, const TDreiDBasisElement& e) {
+    const tGSzene& s = f.Dokument().Szene();
+    const int nr = ErstesObjekt(e);
+    for (int i = 1; i <= s.Stueckzahl(); ++i)
+        if (s.Stueck(i).Objekt == nr)
+            return f.Ansicht()->GeraetAusLogisch(s.Stueck(i).EckenProj[0]).toPoint();
+    ADD_FAILURE() << "no piece for " << e.Name;
+    return {};
+}
+
+void Maus(QWidget* w, QEvent::Type art, QPoint p, Qt::KeyboardModifiers tasten = {}) {
+    const Qt::MouseButton knopf = art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons gedrueckt =
+        art == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent e(art, QPointF(p), QPointF(w->mapToGlobal(p)), knopf, gedrueckt, tasten);
+    QApplication::sendEvent(w, &e);
+}
+
+void Klicken(const tGrafChildForm& f, QPoint p, Qt::KeyboardModifiers tasten = {}) {
+    QWidget* v = f.Ansicht()->viewport();
+    Maus(v, QEvent::MouseButtonPress, p, tasten);
+    Maus(v, QEvent::MouseButtonRelease, p, tasten);
+}
+
+class Dokumentfenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gesichert_ = Einstellungen();
+        haupt = std::make_unique<TMainForm>();
+        haupt->DateiDialog = [this](const TDateiAnfrage& a) {
+            anfragen.push_back(a);
+            if (antworten.empty())
+                return TDateiAntwort{};
+            TDateiAntwort x = antworten.front();
+            antworten.pop_front();
+            return x;
+        };
+        haupt->resize(1000, 800);
+        haupt->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(haupt.get()));
+    }
+    void TearDown() override {
+        haupt.reset();
+        Einstellungen() = gesichert_;
+    }
+
+    tGrafChildForm* Neu() {
+        haupt->NeuClick();
+        QApplication::processEvents();
+        return haupt->AktivesFenster();
+    }
+    bool Aktiv(const char* name) const { return haupt->Aktion(QString::fromLatin1(name))->isEnabled(); }
+    QMdiSubWindow* Rahmen(tGrafChildForm* f) const {
+        return qobject_cast<QMdiSubWindow*>(f->parentWidget());
+    }
+    int OffeneFenster() const {
+        QApplication::processEvents();
+        return int(haupt->Dokumentfenster().size());
+    }
+
+    TMeldungsProtokoll meldungen;
+    std::unique_ptr<TMainForm> haupt;
+    std::vector<TDateiAnfrage> anfragen;
+    std::deque<TDateiAntwort> antworten;
+
+private:
+    TStandardEinstellungen gesichert_;
+};
+
+// A window with two points and a plane through one of them, drawn.
+class MitElementen : public Dokumentfenster {
+protected:
+    void SetUp() override {
+        Dokumentfenster::SetUp();
+        f = Neu();
+        ASSERT_NE(f, nullptr);
+        TListe& l = f->Dokument().Liste();
+        a = Punkt(l, "A", {3, -4, 2});
+        b = Punkt(l, "B", {-2, 5, 6});
+        e = EbeneZ(l, "E", 2);
+        f->Dokument().Neuaufbau();
+        f->Dokument().Geaendert = false;
+        f->Neuzeichnen();
+        QApplication::processEvents();
+    }
+    tGrafChildForm* f = nullptr;
+    TfrPunkt* a = nullptr;
+    TfrPunkt* b = nullptr;
+    TEbene* e = nullptr;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Captions, placement, menu states
+
+TEST(DokumentfensterLage, OrdinalMovesByCaptionHeights) {
+    const QSize client(1000, 700);
+    const int c = 24;
+    EXPECT_EQ(DokumentfensterLage(1, client, c), QRect(0, 0, int(1.2 * (700 - 72) + 0.5), 700 - 72));
+    const QRect dritte = DokumentfensterLage(3, client, c);
+    EXPECT_EQ(dritte.topLeft(), QPoint(72, 48)); // 3 c to the right, 2 c down
+    // Further down the height is what is left below the window's top.
+    EXPECT_EQ(DokumentfensterLage(3, client, c).height(), 700 - 72);
+    EXPECT_EQ(DokumentfensterLage(5, client, c).height(), 700 - 96);
+    // A window that would reach beyond the right edge ends at it.
+    const QRect schmal = DokumentfensterLage(2, QSize(500, 700), c);
+    EXPECT_EQ(schmal.right() + 1, 500);
+}
+
+TEST_F(Dokumentfenster, CaptionsCountTheOpenWindows) {
+    EXPECT_EQ(Neu()->Beschriftung(), QStringLiteral("neu1.kvr"));
+    tGrafChildForm* zweites = Neu();
+    EXPECT_EQ(zweites->Beschriftung(), QStringLiteral("neu2.kvr"));
+    EXPECT_EQ(Rahmen(zweites)->windowTitle(), QStringLiteral("neu2.kvr"));
+    EXPECT_EQ(haupt->Fensterzaehler(), 2);
+    haupt->SchliessenClick();
+    EXPECT_EQ(OffeneFenster(), 1);
+    EXPECT_EQ(haupt->Fensterzaehler(), 1);
+    EXPECT_EQ(Neu()->Beschriftung(), QStringLiteral("neu2.kvr"));
+}
+
+TEST_F(Dokumentfenster, MenuStatesWithNoneOneAndTwoDocuments) {
+    const char* mitDokument[] = {"Einfuegen", "Schliessen", "Speichern_unter", "Bearbeiten",
+                                 "Festlegen", "Konstruieren", "Abbilden", "Messen", "Ansicht",
+                                 "Fenster", "Speichern", "Zoomout", "ZoomIn", "Ausgangszustand"};
+    const char* anordnen[] = {"Nebeneinander", "Uebereinander", "Ueberlappend"};
+    for (const char* n : mitDokument)
+        EXPECT_FALSE(Aktiv(n)) << n;
+    EXPECT_TRUE(Aktiv("Neu"));
+    EXPECT_TRUE(Aktiv("Oeffnen"));
+    EXPECT_FALSE(Aktiv("Rueckgaengig"));
+
+    Neu();
+    for (const char* n : mitDokument)
+        EXPECT_TRUE(Aktiv(n)) << n;
+    for (const char* n : anordnen)
+        EXPECT_FALSE(Aktiv(n)) << n;
+    EXPECT_FALSE(Aktiv("Loeschen"));
+
+    Neu();
+    for (const char* n : anordnen)
+        EXPECT_TRUE(Aktiv(n)) << n;
+
+    haupt->AlleSchliessenClick();
+    EXPECT_EQ(OffeneFenster(), 0);
+    for (const char* n : mitDokument)
+        EXPECT_FALSE(Aktiv(n)) << n;
+}
+
+TEST_F(Dokumentfenster, ReadOnlyCaptionDisablesSaving) {
+    tGrafChildForm* f = Neu();
+    EXPECT_TRUE(Aktiv("Speichern"));
+    f->SetzeBeschriftung(QStringLiteral("bild.kvr (schreibgeschützt)"));
+    QApplication::processEvents();
+    EXPECT_FALSE(Aktiv("Speichern"));
+    EXPECT_TRUE(Aktiv("Speichern_unter"));
+    Neu();
+    EXPECT_TRUE(Aktiv("Speichern"));
+    haupt->MdiArea()->setActiveSubWindow(Rahmen(f));
+    EXPECT_FALSE(Aktiv("Speichern"));
+}
+
+TEST_F(Dokumentfenster, ActiveDocumentIsAnnounced) {
+    QSignalSpy spy(haupt.get(), &TMainForm::AktivesDokumentGeaendert);
+    tGrafChildForm* eins = Neu();
+    tGrafChildForm* zwei = Neu();
+    ASSERT_GE(spy.count(), 2);
+    EXPECT_EQ(spy.last().at(0).value<TDokument*>(), &zwei->Dokument());
+    haupt->MdiArea()->setActiveSubWindow(Rahmen(eins));
+    EXPECT_EQ(spy.last().at(0).value<TDokument*>(), &eins->Dokument());
+    haupt->AlleSchliessenClick();
+    QApplication::processEvents();
+    EXPECT_EQ(spy.last().at(0).value<TDokument*>(), nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// File commands through the dialog seam
+
+TEST_F(Dokumentfenster, SavingANewDocumentAsksForAName) {
+    Einstellungen().PfadSzenen = "/tmp/szenen";
+    Neu();
+    haupt->Aktion(QStringLiteral("Speichern"))->trigger();
+    ASSERT_EQ(anfragen.size(), 1u);
+    EXPECT_EQ(anfragen[0].Art, TDateiDialogArt::Speichern);
+    EXPECT_EQ(anfragen[0].Titel, QStringLiteral("KVR-Datei speichern unter"));
+    EXPECT_EQ(anfragen[0].Filter, QStringLiteral("DreiD-Grafik-Objekte(*.kvr)"));
+    EXPECT_EQ(anfragen[0].Dateiname, QStringLiteral("*.KVR"));
+    EXPECT_EQ(anfragen[0].Ordner, QStringLiteral("/tmp/szenen"));
+    EXPECT_EQ(haupt->AktivesFenster()->Beschriftung(), QStringLiteral("neu1.kvr"));
+}
+
+TEST_F(Dokumentfenster, OpenAndInsertAskWithTheirTitlesAndFolders) {
+    Einstellungen().PfadSzenen = "/tmp/szenen";
+    Einstellungen().PfadEinfuegeSzenen.clear();
+    haupt->OeffnenClick(); // cancelled
+    EXPECT_EQ(OffeneFenster(), 0);
+    Neu();
+    haupt->EinfuegenClick(); // cancelled
+    ASSERT_EQ(anfragen.size(), 2u);
+    EXPECT_EQ(anfragen[0].Titel, QStringLiteral("Elemente laden"));
+    EXPECT_EQ(anfragen[0].Dateiname, QStringLiteral("*.kvr"));
+    EXPECT_EQ(anfragen[0].Ordner, QStringLiteral("/tmp/szenen"));
+    EXPECT_EQ(anfragen[0].Filter, QStringLiteral("DreiD-Grafik-Objekte(*.kvr)"));
+    EXPECT_EQ(anfragen[1].Titel, QStringLiteral("Elemente einfügen"));
+    // Without an insert folder of its own, inserting starts in the document folder.
+    EXPECT_EQ(anfragen[1].Ordner, QStringLiteral("/tmp/szenen"));
+    EXPECT_FALSE(haupt->AktivesDokument()->Geaendert);
+
+    QTemporaryDir ordner;
+    antworten.push_back({ordner.filePath(QStringLiteral("teil.kvr")), false});
+    haupt->EinfuegenClick();
+    EXPECT_EQ(Einstellungen().PfadEinfuegeSzenen, ordner.path().toStdString());
+    EXPECT_TRUE(haupt->AktivesDokument()->Geaendert);
+    haupt->EinfuegenClick();
+    EXPECT_EQ(anfragen.back().Ordner, ordner.path());
+}
+
+TEST_F(Dokumentfenster, OpenedReadOnlyFileIsCaptionedSo) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("bild.kvr"));
+    {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Version]\r\nVersName=Kalvorin\r\nVersNummer=1\r\n");
+    }
+    {
+        TMeldungsProtokoll still;
+        TDokument probe;
+        if (!probe.Laden(datei.toStdString()))
+            GTEST_SKIP() << "documents cannot be read in this build";
+    }
+    antworten.push_back({datei, true});
+    haupt->OeffnenClick();
+    ASSERT_EQ(OffeneFenster(), 1);
+    EXPECT_EQ(haupt->AktivesFenster()->Beschriftung(), QStringLiteral("bild.kvr (schreibgeschützt)"));
+    EXPECT_TRUE(haupt->AktivesDokument()->Schreibgeschuetzt);
+    EXPECT_FALSE(Aktiv("Speichern"));
+    EXPECT_TRUE(Aktiv("Speichern_unter"));
+    EXPECT_EQ(Einstellungen().PfadSzenen, ordner.path().toStdString());
+}
+
+TEST(Dateien, HiddenOrUnwritableFilesCountAsReadOnly) {
+    QTemporaryDir ordner;
+    const QString offen = ordner.filePath(QStringLiteral("a.kvr"));
+    const QString versteckt = ordner.filePath(QStringLiteral(".b.kvr"));
+    for (const QString& d : {offen, versteckt}) {
+        QFile f(d);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_FALSE(DateiSchreibgeschuetzt(offen));
+    EXPECT_TRUE(DateiSchreibgeschuetzt(versteckt));
+    EXPECT_TRUE(DateiSchreibgeschuetzt(ordner.path()));
+    EXPECT_FALSE(DateiSchreibgeschuetzt(ordner.filePath(QStringLiteral("fehlt.kvr"))));
+}
+
+TEST(Dateien, ExtensionIsForcedToKvr) {
+    EXPECT_EQ(MitKvrEndung(QStringLiteral("/a/b/bild.txt")), QStringLiteral("/a/b/bild.kvr"));
+    EXPECT_EQ(MitKvrEndung(QStringLiteral("/a/b/bild.KVR")), QStringLiteral("/a/b/bild.kvr"));
+    EXPECT_EQ(MitKvrEndung(QStringLiteral("/a/b/bild")), QStringLiteral("/a/b/bild.kvr"));
+    EXPECT_EQ(MitKvrEndung(QStringLiteral("/a.d/bild")), QStringLiteral("/a.d/bild.kvr"));
+    EXPECT_EQ(MitKvrEndung(QStringLiteral("x.y.z")), QStringLiteral("x.y.kvr"));
+}
+
+// ---------------------------------------------------------------------------
+// The mouse in the view
+
+TEST_F(MitElementen, ClickAtAPointMarksIt) {
+    QSignalSpy spy(haupt.get(), &TMainForm::DokumentAktualisiert);
+    Klicken(*f, BildVon(*f, *a));
+    EXPECT_TRUE(a->markiert);
+    EXPECT_FALSE(b->markiert);
+    EXPECT_FALSE(e->markiert);
+    EXPECT_EQ(spy.count(), 1);
+    // The menus follow: something is marked now.
+    haupt->BearbeitenClick();
+    EXPECT_TRUE(Aktiv("Loeschen"));
+}
+
+TEST_F(MitElementen, PointOnAPlaneWinsOverThePlane) {
+    auto* p = Punkt(f->Dokument().Liste(), "P", {1, 1, 2});
+    f->Dokument().Neuaufbau();
+    const QPoint wo = BildVon(*f, *p);
+    // The plane is hit there too.
+    const auto treffer = f->Dokument().Szene().Treffer(f->Ansicht()->LogischAusGeraet(wo), 5);
+    bool ebeneGetroffen = false;
+    for (int nr : treffer)
+        ebeneGetroffen = ebeneGetroffen || e->Szenenobjekte.test(static_cast<std::size_t>(nr));
+    ASSERT_TRUE(ebeneGetroffen);
+    Klicken(*f, wo);
+    EXPECT_TRUE(p->markiert);
+    EXPECT_FALSE(e->markiert);
+}
+
+TEST_F(MitElementen, ClickOnTheEmptyViewChangesNothing) {
+    a->markiert = true;
+    Klicken(*f, QPoint(2, 2));
+    EXPECT_TRUE(a->markiert);
+}
+
+TEST_F(MitElementen, DragTurnsTheViewAndMarksNothing) {
+    const TMatrix4 vorher = f->Dokument().Szene().Matrix();
+    const int objekte = f->Dokument().Szene().Objektzahl();
+    QWidget* v = f->Ansicht()->viewport();
+    const QPoint start = BildVon(*f, *a);
+    Maus(v, QEvent::MouseButtonPress, start);
+    EXPECT_TRUE(f->Ansicht()->Zieht());
+    Maus(v, QEvent::MouseMove, start + QPoint(30, 10));
+    Maus(v, QEvent::MouseMove, start + QPoint(60, 5));
+    // Back where it started: still a drag, not a click.
+    Maus(v, QEvent::MouseMove, start);
+    Maus(v, QEvent::MouseButtonRelease, start);
+    EXPECT_FALSE(f->Ansicht()->Zieht());
+    EXPECT_FALSE(f->Dokument().Szene().Matrix() == vorher);
+    EXPECT_FALSE(a->markiert);
+    EXPECT_FALSE(e->markiert);
+    // Turning re-projects; it does not rebuild.
+    EXPECT_EQ(f->Dokument().Szene().Objektzahl(), objekte);
+    EXPECT_FALSE(f->Dokument().Geaendert);
+}
+
+TEST_F(MitElementen, ClicksReplaceMarksAndCtrlAddsThem) {
+    Klicken(*f, BildVon(*f, *a));
+    Klicken(*f, BildVon(*f, *b));
+    EXPECT_FALSE(a->markiert);
+    EXPECT_TRUE(b->markiert);
+    Klicken(*f, BildVon(*f, *a), Qt::ControlModifier);
+    EXPECT_TRUE(a->markiert);
+    EXPECT_TRUE(b->markiert);
+    // Ctrl on a marked one unmarks only it.
+    Klicken(*f, BildVon(*f, *b), Qt::ControlModifier);
+    EXPECT_TRUE(a->markiert);
+    EXPECT_FALSE(b->markiert);
+    // Without Ctrl a second click on the only marked one unmarks it.
+    Klicken(*f, BildVon(*f, *a));
+    EXPECT_FALSE(a->markiert);
+}
+
+TEST_F(MitElementen, HeldCtrlKeyAddsMarks) {
+    Klicken(*f, BildVon(*f, *a));
+    QKeyEvent druck(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    QApplication::sendEvent(f, &druck);
+    EXPECT_TRUE(f->AdditivMarkieren());
+    Klicken(*f, BildVon(*f, *b));
+    QKeyEvent los(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    QApplication::sendEvent(f, &los);
+    EXPECT_FALSE(f->AdditivMarkieren());
+    EXPECT_TRUE(a->markiert);
+    EXPECT_TRUE(b->markiert);
+}
+
+TEST_F(MitElementen, DoubleClickAsksForTheDialogAndKeepsTheMark) {
+    QSignalSpy spy(haupt.get(), &TMainForm::ElementDialogGewuenscht);
+    QWidget* v = f->Ansicht()->viewport();
+    const QPoint wo = BildVon(*f, *b);
+    Maus(v, QEvent::MouseButtonPress, wo);
+    Maus(v, QEvent::MouseButtonRelease, wo);
+    Maus(v, QEvent::MouseButtonDblClick, wo);
+    Maus(v, QEvent::MouseButtonRelease, wo);
+    EXPECT_FALSE(b->markiert);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(1).value<TDreiDBasisElement*>(), b);
+}
+
+TEST_F(MitElementen, ViewMapsBackAndForth) {
+    const TLogPunkt p{1234, -567};
+    const QPointF g = f->Ansicht()->GeraetAusLogisch(p);
+    const TLogPunkt zurueck = f->Ansicht()->LogischAusGeraet(g);
+    EXPECT_EQ(zurueck, p);
+    // The logical window fits the view and is centred in it.
+    const QRectF bild = f->Ansicht()->Abbildung().Bild();
+    const QSize client = f->Ansicht()->viewport()->size();
+    EXPECT_LE(bild.width(), client.width() + 0.5);
+    EXPECT_LE(bild.height(), client.height() + 0.5);
+    EXPECT_NEAR(bild.center().x(), client.width() / 2.0, 0.6);
+    EXPECT_NEAR(bild.center().y(), client.height() / 2.0, 0.6);
+    EXPECT_EQ(f->Ansicht()->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(MitElementen, ResizingKeepsClicksOnTarget) {
+    Rahmen(f)->resize(700, 380);
+    QApplication::processEvents();
+    Klicken(*f, BildVon(*f, *b));
+    EXPECT_TRUE(b->markiert);
+}
+
+// ---------------------------------------------------------------------------
+// Delete, undo, zoom, the initial view
+
+TEST_F(MitElementen, DeleteAnsweredYesThenUndoRestores) {
+    Klicken(*f, BildVon(*f, *a));
+    haupt->LoeschenClick(); // the question is answered "Ja"
+    ASSERT_EQ(f->Dokument().Liste().Anzahl(), 2);
+    ASSERT_FALSE(meldungen.Eintraege.empty());
+    EXPECT_TRUE(meldungen.Eintraege.back().IstFrage);
+    QAction* rueck = haupt->Aktion(QStringLiteral("Rueckgaengig"));
+    EXPECT_EQ(rueck->text(), QStringLiteral("Rückgängig: Löschen"));
+    EXPECT_TRUE(rueck->isEnabled());
+
+    haupt->RueckgaengigClick();
+    const TListe& l = f->Dokument().Liste();
+    ASSERT_EQ(l.Anzahl(), 3);
+    EXPECT_EQ(l[1]->Name, "A");
+    EXPECT_EQ(Als<TfrPunkt>(*l[1]).Koordinaten, (TTripel{3, -4, 2}));
+    EXPECT_EQ(l[2]->Name, "B");
+    EXPECT_EQ(l[3]->Name, "E");
+    EXPECT_FALSE(rueck->isEnabled());
+    EXPECT_EQ(rueck->text(), QStringLiteral("Rückgängig"));
+    // The marks come back with the elements, and the view shows them again.
+    EXPECT_TRUE(l[1]->markiert);
+    Klicken(*f, BildVon(*f, *l[2]));
+    EXPECT_TRUE(l[2]->markiert);
+    EXPECT_FALSE(l[1]->markiert);
+}
+
+TEST_F(MitElementen, DeleteAnsweredNoKeepsEverything) {
+    Klicken(*f, BildVon(*f, *a));
+    meldungen.Antworten.push_back(TAntwort::Nein);
+    haupt->LoeschenClick();
+    EXPECT_EQ(f->Dokument().Liste().Anzahl(), 3);
+}
+
+TEST_F(MitElementen, UndoBelongsToTheActiveWindow) {
+    Klicken(*f, BildVon(*f, *a));
+    haupt->LoeschenClick();
+    QAction* rueck = haupt->Aktion(QStringLiteral("Rueckgaengig"));
+    ASSERT_TRUE(rueck->isEnabled());
+    Neu();
+    EXPECT_FALSE(rueck->isEnabled());
+    haupt->MdiArea()->setActiveSubWindow(Rahmen(f));
+    EXPECT_TRUE(rueck->isEnabled());
+    EXPECT_EQ(rueck->text(), QStringLiteral("Rückgängig: Löschen"));
+}
+
+TEST_F(MitElementen, ZoomingOutAndInTwiceDoesNotRestoreTheRange) {
+    const Real vorher = f->Dokument().Koordinatensystem().Achsen[0].Oben;
+    haupt->Aktion(QStringLiteral("Zoomout"))->trigger();
+    const Real groesser = f->Dokument().Koordinatensystem().Achsen[0].Oben;
+    EXPECT_GT(groesser, vorher);
+    haupt->ZoomoutClick();
+    haupt->Aktion(QStringLiteral("ZoomIn"))->trigger();
+    haupt->ZoomInClick();
+    const Real nachher = f->Dokument().Koordinatensystem().Achsen[0].Oben;
+    EXPECT_NE(nachher, vorher);
+    EXPECT_NEAR(double(nachher), double(vorher * 1.189L * 1.189L * 0.84L * 0.84L), 1e-9);
+    // The view follows: the points are still where clicks find them.
+    Klicken(*f, BildVon(*f, *a));
+    EXPECT_TRUE(a->markiert);
+}
+
+TEST_F(MitElementen, InitialViewUndoesTheTurning) {
+    const TMatrix4 anfang = f->Dokument().Szene().Matrix();
+    QWidget* v = f->Ansicht()->viewport();
+    Maus(v, QEvent::MouseButtonPress, QPoint(100, 100));
+    Maus(v, QEvent::MouseMove, QPoint(180, 140));
+    Maus(v, QEvent::MouseButtonRelease, QPoint(180, 140));
+    ASSERT_FALSE(f->Dokument().Szene().Matrix() == anfang);
+    haupt->AusgangszustandClick();
+    EXPECT_TRUE(f->Dokument().Szene().Matrix() == anfang);
+}
+
+// ---------------------------------------------------------------------------
+// The popup
+
+TEST_F(MitElementen, PopupOffersWhatTheMainMenuEnables) {
+    auto sichtbar = [this](const char* name) {
+        for (QAction* x : f->GrafchildPopupMenu()->actions())
+            if (x->objectName() == QLatin1String(name))
+                return x->isVisible();
+        ADD_FAILURE() << name;
+        return false;
+    };
+    f->GrafchildPopupMenuPopup();
+    EXPECT_TRUE(sichtbar("PUPunktfestlegen"));
+    EXPECT_FALSE(sichtbar("PUGeradeerzeugen"));
+    EXPECT_FALSE(sichtbar("PUSchneiden"));
+
+    haupt->SetzeVerfuegbar(QStringLiteral("ErzGerade"), true);
+    a->markiert = b->markiert = true;
+    f->GrafchildPopupMenuPopup();
+    EXPECT_TRUE(sichtbar("PUGeradeerzeugen"));
+    EXPECT_TRUE(Aktiv("ErzGerade"));
+    // Offered by the marks, but its feature is not there yet: not shown.
+    EXPECT_FALSE(sichtbar("PUStreckeerzeugen"));
+
+    a->markiert = b->markiert = false;
+    f->GrafchildPopupMenuPopup();
+    EXPECT_FALSE(sichtbar("PUGeradeerzeugen"));
+    EXPECT_FALSE(Aktiv("ErzGerade"));
+}
+
+TEST(GrafChildFormAllein, PopupWithoutMainWindowFollowsTheOffers) {
+    tGrafChildForm f(1);
+    TListe& l = f.Dokument().Liste();
+    Punkt(l, "A", {1, 0, 0})->markiert = true;
+    Punkt(l, "B", {0, 1, 0})->markiert = true;
+    f.GrafchildPopupMenuPopup();
+    for (QAction* x : f.GrafchildPopupMenu()->actions())
+        if (x->objectName() == QLatin1String("PUGeradeerzeugen")) {
+            EXPECT_TRUE(x->isVisible());
+            EXPECT_EQ(x->text(), QStringLiteral("Gerade durch markierte Objekte festlegen"));
+        }
+    EXPECT_EQ(f.Beschriftung(), QStringLiteral("neu1.kvr"));
+}
+
+// ---------------------------------------------------------------------------
+// The close query
+
+TEST_F(MitElementen, UnchangedDocumentClosesWithoutAsking) {
+    haupt->SchliessenClick();
+    EXPECT_EQ(OffeneFenster(), 0);
+    EXPECT_TRUE(meldungen.Eintraege.empty());
+}
+
+TEST_F(MitElementen, CloseQueryCancelKeepsTheWindow) {
+    f->Dokument().Geaendert = true;
+    meldungen.Antworten.push_back(TAntwort::Abbrechen);
+    haupt->SchliessenClick();
+    EXPECT_EQ(OffeneFenster(), 1);
+    ASSERT_EQ(meldungen.Eintraege.size(), 1u);
+    const auto& frage = meldungen.Eintraege[0];
+    EXPECT_TRUE(frage.IstFrage);
+    EXPECT_EQ(frage.Knoepfe, TFrageKnoepfe::JaNeinAbbrechen);
+    EXPECT_EQ(frage.Titel, "Kalvorin");
+    EXPECT_EQ(frage.Text, "Möchten Sie die Änderungen in NEU1.KVR speichern?");
+    EXPECT_TRUE(anfragen.empty());
+}
+
+TEST_F(MitElementen, CloseQueryNoClosesWithoutSaving) {
+    f->Dokument().Geaendert = true;
+    meldungen.Antworten.push_back(TAntwort::Nein);
+    haupt->SchliessenClick();
+    EXPECT_EQ(OffeneFenster(), 0);
+    EXPECT_TRUE(anfragen.empty());
+    EXPECT_EQ(haupt->Fensterzaehler(), 0);
+}
+
+TEST_F(MitElementen, CloseQueryYesWithCancelledOrFailedSaveKeepsTheWindow) {
+    f->Dokument().Geaendert = true;
+    meldungen.Antworten.push_back(TAntwort::Ja); // the dialog is cancelled
+    haupt->SchliessenClick();
+    EXPECT_EQ(OffeneFenster(), 1);
+    ASSERT_EQ(anfragen.size(), 1u);
+    EXPECT_EQ(anfragen[0].Titel, QStringLiteral("KVR-Datei speichern unter"));
+
+    meldungen.Antworten.push_back(TAntwort::Ja);
+    antworten.push_back({QStringLiteral("/gibt/es/nicht/bild.kvr"), false});
+    haupt->SchliessenClick();
+    EXPECT_EQ(OffeneFenster(), 1);
+    EXPECT_TRUE(f->Dokument().Geaendert);
+    EXPECT_EQ(f->Beschriftung(), QStringLiteral("neu1.kvr"));
+}
+
+TEST_F(MitElementen, ClosingAnInactiveWindowSavesThatWindow) {
+    f->Dokument().Geaendert = true;
+    tGrafChildForm* anderes = Neu();
+    ASSERT_NE(anderes, f);
+    meldungen.Antworten.push_back(TAntwort::Ja);
+    Rahmen(f)->close();
+    // The save dialog was asked for the changed window, which stays open.
+    ASSERT_EQ(anfragen.size(), 1u);
+    EXPECT_EQ(OffeneFenster(), 2);
+    EXPECT_EQ(meldungen.Eintraege.back().Text, "Möchten Sie die Änderungen in NEU1.KVR speichern?");
+}
