@@ -76,12 +76,14 @@ bool Projektion(TDokument& d) {
     }
     // A marked arrow stands for its vector: the vector becomes the direction.
     TDreiDBasisElement& vektor = *Markierte(l, TElementart::DVektor).back();
+    TDreiDBasisElement* vorherigerVektor = ebene.Projektionsvektor;
     RolleGeben(l, ebene, TRolle::IstP_Projektionsebene);
     RolleGeben(l, vektor, TRolle::IstP_ProjektionsVektor, false);
     ebene.Projektionsvektor = &vektor;
     if (const int f = ProjektionPruefen(ebene, vektor); f != KeinFehler) {
         Meldungen().Meldung(ProjektionMeldung(f, ebene.Name, vektor.Name), TMeldungsart::Warnung);
         ebene.SetzeRolle(TRolle::IstP_Projektionsebene, false);
+        ebene.Projektionsvektor = vorherigerVektor;
         // Without the plane the vector is the direction of nothing; a stale
         // flag would be saved and listed as a projection vector.
         vektor.SetzeRolle(TRolle::IstP_ProjektionsVektor, false);

@@ -235,8 +235,7 @@ TEST_F(ErzeugenFixture, NotOfferedDoesNothing) {
 }
 
 TEST_F(ErzeugenFixture, FullListIsReportedAndNothingOverwritten) {
-    while (!L.Voll())
-        P("F" + std::to_string(L.Anzahl()), {7, 7, 7});
+    Auffuellen();
     Markieren({"P1", "P2"});
     TDreiDBasisElement* letztes = Letztes();
     const std::string name = letztes->Name;
@@ -249,8 +248,7 @@ TEST_F(ErzeugenFixture, FullListIsReportedAndNothingOverwritten) {
 }
 
 TEST_F(ErzeugenFixture, ArrowNeedsRoomForItsVectorToo) {
-    while (L.Anzahl() < TListe::Kapazitaet - 1)
-        P("F" + std::to_string(L.Anzahl()), {7, 7, 7});
+    Auffuellen(TListe::Kapazitaet - 1);
     Markieren({"P1", "P2"});
     EXPECT_FALSE(ErzPfeil(D));
     EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), ListeVollMeldung);

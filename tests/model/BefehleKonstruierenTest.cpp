@@ -263,8 +263,7 @@ TEST_F(Konstruieren, SumWithArrowNeedsRoomForBoth) {
     P("P", {0, 0, 0});
     V("a", {1, 0, 0});
     V("b", {0, 1, 0});
-    while (L.Anzahl() < TListe::Kapazitaet - 1)
-        P("F" + std::to_string(L.Anzahl()), {7, 7, 7});
+    Auffuellen(TListe::Kapazitaet - 1);
     Markieren({"P", "a", "b"});
     EXPECT_FALSE(VSumme(D));
     EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), ListeVollMeldung);

@@ -66,6 +66,13 @@ public:
         return Mit<TPfeil>(name, TPfeil::PfPV, a, v);
     }
 
+    // Hidden points until the list holds n elements (hidden, so that the
+    // scene has room for the rest).
+    void Auffuellen(int n = TListe::Kapazitaet) {
+        while (L.Anzahl() < n)
+            P("F" + std::to_string(L.Anzahl()), {7, 7, 7})->sichtbar = false;
+    }
+
     // Exactly these elements marked; the document counts as saved.
     void Markieren(std::initializer_list<const char*> namen) { Markieren(std::vector<const char*>(namen)); }
     void Markieren(const std::vector<const char*>& namen) {
