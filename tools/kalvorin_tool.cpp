@@ -3,10 +3,12 @@
 //   save IN.kvr OUT.kvr              read, rebuild, write
 //   insert BASE.kvr EXTRA.kvr OUT.kvr
 //   render FILE.kvr OUT.png|svg|pdf [--size N]
+//   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 // --decimal-separator , or . overrides the locale's separator.
 
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
+#include "model/Befehle.h"
 #include "model/Dokument.h"
 #include "model/Meldungen.h"
 #include "model/Neuaufbau.h"
@@ -18,8 +20,11 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <functional>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace kalvorin;
@@ -36,6 +41,9 @@ const char* const Gebrauch =
     "  kalvorin-tool save EIN.kvr AUS.kvr\n"
     "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
     "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf [--size N]\n"
+    "  kalvorin-tool apply EIN.kvr AUS.kvr BEFEHL [BEFEHL ...]\n"
+    "    BEFEHL: SchneidenClick, ErzEbeneClick, ..., PspiegelnClick, MessWinkelClick,\n"
+    "    RueckgaengigClick, LoeschenClick, StreckungFestlegen=FAKTOR, Markieren=NAME,NAME,...\n"
     "Optionen: --decimal-separator , oder .\n";
 
 int Fehlbedienung(const std::string& grund) {
@@ -146,6 +154,170 @@ bool Schreiben(TDokument& d, const std::string& datei, TMeldungsProtokoll& proto
     return false;
 }
 
+// Every message goes to stdout as one line, prefixed by its kind, with the
+// line breaks inside it written as \r and \n; questions are answered Yes.
+class TAusgabeMeldungen : public IMeldungen {
+public:
+    TAusgabeMeldungen() : vorher_(&Meldungen()) { SetzeMeldungen(this); }
+    ~TAusgabeMeldungen() override { SetzeMeldungen(vorher_); }
+    TAusgabeMeldungen(const TAusgabeMeldungen&) = delete;
+    TAusgabeMeldungen& operator=(const TAusgabeMeldungen&) = delete;
+
+    void Meldung(const std::string& text, TMeldungsart art, const std::string&) override {
+        const char* art_ = art == TMeldungsart::Warnung       ? "Warnung: "
+                           : art == TMeldungsart::Information ? "Information: "
+                                                              : "Fehler: ";
+        std::cout << art_ << Einzeilig(text) << "\n";
+    }
+    TAntwort Frage(const std::string& text, TFrageKnoepfe, const std::string&) override {
+        std::cout << "Frage: " << Einzeilig(text) << "\n";
+        return TAntwort::Ja;
+    }
+    void WarteCursor(bool) override {}
+
+private:
+    static std::string Einzeilig(const std::string& text) {
+        std::string r;
+        for (char c : text) {
+            if (c == '\r')
+                r += "\\r";
+            else if (c == '\n')
+                r += "\\n";
+            else
+                r += c;
+        }
+        return r;
+    }
+    IMeldungen* vorher_;
+};
+
+struct TToolBefehl {
+    const char* Name;
+    std::function<bool(const TDokument&)> Angeboten;
+    std::function<bool(TDokument&)> Ausfuehren;
+};
+
+std::function<bool(const TDokument&)> Wenn(TBefehl b) {
+    return [b](const TDokument& d) { return Angeboten(d, b); };
+}
+std::function<bool(const TDokument&)> Wenn(TAbbildungsBefehl b) {
+    return [b](const TDokument& d) { return Angeboten(d, b); };
+}
+
+bool EtwasMarkiert(const TDokument& d) {
+    for (int i = 1; i <= d.Liste().Anzahl(); ++i)
+        if (d.Liste()[i]->markiert)
+            return true;
+    return false;
+}
+
+// The menu handlers by name, as the menus would run them.
+const std::vector<TToolBefehl>& ToolBefehle() {
+    using B = TBefehl;
+    using A = TAbbildungsBefehl;
+    static const std::vector<TToolBefehl> befehle = {
+        {"ErzPunktClick", Wenn(B::ErzPunkt), ErzPunkt},
+        {"ErzGeradeClick", Wenn(B::ErzGerade), ErzGerade},
+        {"ErzEbeneClick", Wenn(B::ErzEbene), ErzEbene},
+        {"ErzStreckeClick", Wenn(B::ErzStrecke), ErzStrecke},
+        {"ErzPfeilClick", Wenn(B::ErzPfeil), ErzPfeil},
+        {"ErzVektorClick", Wenn(B::ErzVektor), ErzVektor},
+        {"ErzDreieckClick", Wenn(B::ErzDreieck), ErzDreieck},
+        {"ErzPyramideClick", Wenn(B::ErzPyramide), ErzPyramide},
+        {"SchneidenClick", Wenn(B::Schneiden), Schneiden},
+        {"LoteerzeugenClick", Wenn(B::Loterzeugen), Loteerzeugen},
+        {"MittebildenClick", Wenn(B::Mittebilden), Mittebilden},
+        {"VSummeClick", Wenn(B::VSumme), VSumme},
+        {"VGegenClick", Wenn(B::VGegen), VGegen},
+        {"MVProduktClick", Wenn(B::MVProdukt), MVProdukt},
+        {"SpiegelungClick", Wenn(B::Spiegelung), Spiegelung},
+        {"ProjektionClick", Wenn(B::Projektion), Projektion},
+        {"PspiegelnClick", Wenn(A::Pspiegeln), Pspiegeln},
+        {"GspiegelnClick", Wenn(A::Gspiegeln), Gspiegeln},
+        {"EspiegelnClick", Wenn(A::Espiegeln), Espiegeln},
+        {"StreckenClick", Wenn(A::Strecken), Strecken},
+        {"OprojezierenClick", Wenn(A::Oprojezieren), Oprojezieren},
+        {"PprojezierenClick", Wenn(A::Pprojezieren), Pprojezieren},
+        {"MessWinkelClick", Wenn(B::Winkel), MessWinkel},
+        {"MessLaengeClick", Wenn(B::Laenge), MessLaenge},
+        {"MessFlaecheClick", Wenn(B::Flaeche), MessFlaeche},
+        {"MessVolumenClick", Wenn(B::Volumen), MessVolumen},
+        {"RueckgaengigClick", [](const TDokument& d) { return d.Rueckgaengig().Moeglich(); },
+         [](TDokument& d) { return d.RueckgaengigMachen(); }},
+        {"LoeschenClick", EtwasMarkiert, [](TDokument& d) { return d.MarkierteLoeschen(); }},
+    };
+    return befehle;
+}
+
+// Marks exactly the named elements; false (with the unknown name) when one
+// does not exist.
+bool Markieren(TDokument& d, const std::string& namen, std::string& unbekannt) {
+    std::vector<TDreiDBasisElement*> markiert;
+    std::stringstream s(namen);
+    for (std::string name; std::getline(s, name, ',');) {
+        if (name.empty())
+            continue;
+        TDreiDBasisElement* e = d.Liste().ElementMitName(name);
+        if (!e) {
+            unbekannt = name;
+            return false;
+        }
+        markiert.push_back(e);
+    }
+    for (int i = 1; i <= d.Liste().Anzahl(); ++i)
+        d.Liste()[i]->markiert = false;
+    for (TDreiDBasisElement* e : markiert)
+        e->markiert = true;
+    return true;
+}
+
+// Checks every command before anything runs, so that a typing error in the
+// chain does not leave half a document behind.
+std::string UnbekannterBefehl(const std::vector<std::string>& befehle) {
+    for (const std::string& b : befehle) {
+        if (b.rfind("Markieren=", 0) == 0 || b.rfind("StreckungFestlegen=", 0) == 0)
+            continue;
+        bool bekannt = false;
+        for (const TToolBefehl& t : ToolBefehle())
+            bekannt = bekannt || b == t.Name;
+        if (!bekannt)
+            return b;
+    }
+    return {};
+}
+
+// Runs the commands in order; false (after a message on stderr) when a
+// Markieren names an element that does not exist.
+bool Anwenden(TDokument& d, const std::vector<std::string>& befehle) {
+    TAusgabeMeldungen ausgabe;
+    for (const std::string& b : befehle) {
+        if (b.rfind("Markieren=", 0) == 0) {
+            std::string unbekannt;
+            if (!Markieren(d, b.substr(10), unbekannt)) {
+                std::cerr << "Unbekanntes Element: " << unbekannt << "\n";
+                return false;
+            }
+            continue;
+        }
+        if (b.rfind("StreckungFestlegen=", 0) == 0) {
+            if (!Angeboten(d, TBefehl::MStreckung))
+                std::cout << "nicht verfügbar: StreckungFestlegen\n";
+            else
+                StreckungFestlegen(d, std::string_view(b).substr(19));
+            continue;
+        }
+        for (const TToolBefehl& t : ToolBefehle()) {
+            if (b != t.Name)
+                continue;
+            if (t.Angeboten(d))
+                t.Ausfuehren(d);
+            else
+                std::cout << "nicht verfügbar: " << t.Name << "\n";
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -221,6 +393,19 @@ int main(int argc, char* argv[]) {
             return ExitDateifehler;
         }
         return 0;
+    }
+    if (befehl == "apply") {
+        if (args.size() < 4)
+            return Fehlbedienung("apply erwartet zwei Dateien und mindestens einen Befehl.");
+        const std::vector<std::string> befehle(args.begin() + 3, args.end());
+        if (const std::string b = UnbekannterBefehl(befehle); !b.empty())
+            return Fehlbedienung("Unbekannter Befehl: " + b);
+        if (!Lesen(dokument, args[1], protokoll, false))
+            return ExitDateifehler;
+        MeldungenAusgeben(protokoll);
+        if (!Anwenden(dokument, befehle))
+            return ExitFehlbedienung;
+        return Schreiben(dokument, args[2], protokoll) ? 0 : ExitDateifehler;
     }
     return Fehlbedienung("Unbekannter Befehl: " + befehl);
 }
