@@ -332,3 +332,49 @@ TEST_P(GeradenDialog, UebernehmenAddsAndStartsAfresh) {
 INSTANTIATE_TEST_SUITE_P(Trenner, GeradenDialog, ::testing::Values(',', '.'));
 
 } // namespace
+
+// Pictures of both dialogs on both pages for looking at the layout; written
+// only when KALVORIN_BILDER names a folder.
+#include "ui/TPunktDLG.h"
+
+#include <QDir>
+#include <QPixmap>
+
+namespace {
+
+TEST(ElementDialogBilder, BothDialogsBothPages) {
+    const QByteArray ordner = qgetenv("KALVORIN_BILDER");
+    if (ordner.isEmpty())
+        GTEST_SKIP() << "KALVORIN_BILDER not set";
+    QDir().mkpath(QString::fromLocal8Bit(ordner));
+    TDokument dok;
+    auto* a = dok.Liste().Neu<TfrPunkt>();
+    a->Name = "A";
+    auto* m = dok.Liste().Neu<TfrPunkt>();
+    m->Name = "M";
+    m->Entstehung.Art = TEntstehungsart::Mittelpunkt;
+    m->Entstehung.Elemente[0].Element = a;
+    m->Entstehung.Elemente[1].Element = a;
+    dok.Neuaufbau();
+    const auto speichern = [&](QWidget& w, const char* name) {
+        w.show();
+        w.grab().save(QString::fromLocal8Bit(ordner) + QLatin1Char('/') + QLatin1String(name));
+    };
+    TPunktDLG p;
+    p.PunktDialogAusElement(dok, 2);
+    speichern(p, "punkt_bestimmung.png");
+    p.Seiten->setCurrentWidget(p.SeiteEigenschaften);
+    speichern(p, "punkt_eigenschaften.png");
+    p.PunktDialogNeu(dok);
+    p.AnfangVektorKnopf->click();
+    speichern(p, "punkt_anfangvektor.png");
+    TGeradenDLG g;
+    g.GeradeDialogNeu(dok);
+    speichern(g, "gerade_parameterform.png");
+    g.PPButton->click();
+    speichern(g, "gerade_punktpunkt.png");
+    g.Seiten->setCurrentWidget(g.SeiteEigenschaften);
+    speichern(g, "gerade_eigenschaften.png");
+}
+
+} // namespace
