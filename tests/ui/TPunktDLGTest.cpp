@@ -5,6 +5,7 @@
 #include "storage/EinstellungenSichern.h"
 #include "storage/Zahlen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -334,5 +335,44 @@ TEST_P(PunktDialog, FullListRefusesUebernehmen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, PunktDialog, ::testing::Values(',', '.'));
+
+} // namespace
+
+#include "ui/Hilfe.h"
+
+#include <QScreen>
+
+namespace {
+
+TEST(PunktDialogRahmen, HelpShowsThePagesTopic) {
+    TDokument dok;
+    TPunktDLG d;
+    d.PunktDialogNeu(dok);
+    d.HilfeKnopf->click();
+    ASSERT_NE(THilfe::Fenster(), nullptr);
+    EXPECT_EQ(THilfe::Fenster()->Seite().fragment(), QStringLiteral("bestimmung"));
+    EXPECT_TRUE(THilfe::Fenster()->Seite().path().endsWith(QStringLiteral("punkt.html")));
+    d.Seiten->setCurrentWidget(d.SeiteEigenschaften);
+    d.HilfeKnopf->click();
+    EXPECT_EQ(THilfe::Fenster()->Seite().fragment(), QStringLiteral("eigenschaften"));
+    THilfe::Beenden();
+}
+
+TEST(PunktDialogRahmen, FitsTheScreen) {
+    TPunktDLG d;
+    const QRect bereich = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(d.sizeHint().width(), bereich.width());
+    EXPECT_LE(d.sizeHint().height(), bereich.height());
+    EXPECT_GE(d.Skalierung(), 750.0 / 1024);
+}
+
+TEST(PunktDialogRahmen, ReadOnlyEditsHaveTheButtonFace) {
+    QLineEdit e;
+    TElementDLG::SetzeNurLesen(&e, true);
+    EXPECT_TRUE(e.isReadOnly());
+    EXPECT_EQ(e.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    TElementDLG::SetzeNurLesen(&e, false);
+    EXPECT_EQ(e.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+}
 
 } // namespace
