@@ -1,0 +1,128 @@
+#include "ui/ElementDialoge.h"
+
+#include "model/Dokument.h"
+#include "model/ElementEingabe.h"
+#include "model/Meldungen.h"
+#include "ui/TGeradenDLG.h"
+#include "ui/TPunktDLG.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+namespace kalvorin {
+
+namespace {
+
+QPointer<TPunktDLG> punktDialog;
+QPointer<TGeradenDLG> geradenDialog;
+
+QWidget* Fenster(QWidget* w) { return w ? w->window() : nullptr; }
+
+void ListeVoll() { Meldungen().Meldung(ListeVollText, TMeldungsart::Warnung, "Kalvorin"); }
+
+// Properties mode: the dialog cannot add elements.
+template <class Dialog, class Fuellen, class Zurueck>
+bool Bearbeiten(Dialog* d, TDokument& dokument, int slot, Fuellen fuellen, Zurueck zurueck) {
+    d->Akzeptiert = false;
+    d->UebernehmenKnopf->setEnabled(false);
+    fuellen();
+    d->exec();
+    d->UebernehmenKnopf->setEnabled(true);
+    if (!d->Akzeptiert)
+        return false;
+    zurueck(slot);
+    dokument.Geaendert = true;
+    dokument.Neuaufbau();
+    return true;
+}
+
+} // namespace
+
+void ElementDialogeErzeugen(QWidget* hauptfenster) {
+    PunktDialog(hauptfenster);
+    GeradenDialog(hauptfenster);
+}
+
+TPunktDLG* PunktDialog(QWidget* hauptfenster) {
+    if (!punktDialog)
+        punktDialog = new TPunktDLG(Fenster(hauptfenster));
+    return punktDialog;
+}
+
+TGeradenDLG* GeradenDialog(QWidget* hauptfenster) {
+    if (!geradenDialog)
+        geradenDialog = new TGeradenDLG(Fenster(hauptfenster));
+    return geradenDialog;
+}
+
+bool PunktNeu(QWidget* hauptfenster, TDokument& dokument) {
+    if (dokument.Liste().Voll()) {
+        ListeVoll();
+        return false;
+    }
+    TPunktDLG* d = PunktDialog(hauptfenster);
+    d->Akzeptiert = false;
+    d->PunktDialogNeu(dokument);
+    d->exec();
+    bool geaendert = d->Uebernommen;
+    if (d->Akzeptiert) {
+        if (dokument.Liste().Neu(static_cast<int>(TElementart::DfrPunkt))) {
+            d->PunktAusDialog(dokument.Liste().Anzahl());
+            geaendert = true;
+        } else {
+            ListeVoll();
+        }
+    }
+    if (geaendert)
+        dokument.Neuaufbau();
+    return geaendert;
+}
+
+bool GeradeNeu(QWidget* hauptfenster, TDokument& dokument) {
+    if (dokument.Liste().Voll()) {
+        ListeVoll();
+        return false;
+    }
+    TGeradenDLG* d = GeradenDialog(hauptfenster);
+    d->Akzeptiert = false;
+    d->GeradeDialogNeu(dokument);
+    d->exec();
+    bool geaendert = d->Uebernommen;
+    if (d->Akzeptiert) {
+        if (d->NeueGeradeAnlegen() != 0)
+            geaendert = true;
+        else
+            ListeVoll();
+    }
+    if (geaendert)
+        dokument.Neuaufbau();
+    return geaendert;
+}
+
+bool ElementBearbeiten(QWidget* hauptfenster, TDokument& dokument, TDreiDBasisElement* element) {
+    const int slot = element ? dokument.Liste().SlotVon(element) : 0;
+    if (slot == 0)
+        return false;
+    switch (element->Art) {
+    case TElementart::DfrPunkt: {
+        TPunktDLG* d = PunktDialog(hauptfenster);
+        return Bearbeiten(
+            d, dokument, slot, [&] { d->PunktDialogAusElement(dokument, slot); },
+            [d](int s) { d->PunktAusDialog(s); });
+    }
+    case TElementart::DGerade: {
+        TGeradenDLG* d = GeradenDialog(hauptfenster);
+        return Bearbeiten(
+            d, dokument, slot,
+            [&] {
+                d->GeradeDialogNeu(dokument);
+                d->GeradeDialogAusElement(dokument, slot);
+            },
+            [d](int s) { d->GeradeAusDialog(s); });
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace kalvorin

@@ -1,0 +1,347 @@
+#include "ui/TElementDLG.h"
+
+#include "model/Meldungen.h"
+#include "storage/Einstellungen.h"
+#include "storage/Zahlen.h"
+#include "ui/Hilfe.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kalvorin {
+
+QColor QFarbe(TFarbe f) { return QColor(Rot(f), Gruen(f), Blau(f)); }
+
+TFarbe AusQFarbe(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+
+namespace {
+
+// "FarbeA=9FADFD": a name, "=", and the colour as hex with blue in the high byte.
+bool CustomColorLesen(const std::string& eintrag, TFarbe& f) {
+    const auto gleich = eintrag.find('=');
+    if (gleich == std::string::npos)
+        return false;
+    const QString hex = QString::fromStdString(eintrag.substr(gleich + 1)).trimmed();
+    bool ok = false;
+    const uint wert = hex.toUInt(&ok, 16);
+    if (!ok || hex.isEmpty())
+        return false;
+    f = wert & 0xFFFFFF;
+    return true;
+}
+
+std::string CustomColorText(int n, TFarbe f) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(f & 0xFFFFFF));
+    return std::string("Farbe") + static_cast<char>('A' + n) + "=" + hex;
+}
+
+} // namespace
+
+bool FarbeWaehlen(QWidget* eltern, TFarbe& farbe) {
+    auto& eintraege = Einstellungen().CustomColors;
+    for (int i = 0; i < QColorDialog::customCount() && i < 16; ++i) {
+        TFarbe f = RGB(255, 255, 255);
+        if (static_cast<std::size_t>(i) < eintraege.size())
+            CustomColorLesen(eintraege[static_cast<std::size_t>(i)], f);
+        QColorDialog::setCustomColor(i, QFarbe(f));
+    }
+    const QColor gewaehlt = QColorDialog::getColor(QFarbe(farbe), eltern, QStringLiteral("Farbe"));
+    // Custom colours the user defined are kept for the next time.
+    for (int i = 0; i < QColorDialog::customCount() && i < 16; ++i) {
+        const TFarbe f = AusQFarbe(QColorDialog::customColor(i));
+        TFarbe alt = RGB(255, 255, 255);
+        const bool vorhanden = static_cast<std::size_t>(i) < eintraege.size();
+        if (vorhanden)
+            CustomColorLesen(eintraege[static_cast<std::size_t>(i)], alt);
+        if (f == alt)
+            continue;
+        while (eintraege.size() < static_cast<std::size_t>(i))
+            eintraege.push_back(CustomColorText(static_cast<int>(eintraege.size()), RGB(255, 255, 255)));
+        if (vorhanden)
+            eintraege[static_cast<std::size_t>(i)] = CustomColorText(i, f);
+        else
+            eintraege.push_back(CustomColorText(i, f));
+    }
+    if (!gewaehlt.isValid())
+        return false;
+    farbe = AusQFarbe(gewaehlt);
+    return true;
+}
+
+void ListeFuellen(QComboBox* liste, std::vector<std::string> namen, bool leererEintrag) {
+    std::sort(namen.begin(), namen.end(), [](const std::string& a, const std::string& b) {
+        const int c = QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    const QSignalBlocker sperre(liste);
+    liste->clear();
+    if (leererEintrag)
+        liste->addItem(QString());
+    for (const std::string& n : namen)
+        liste->addItem(QString::fromStdString(n));
+    liste->setCurrentIndex(-1);
+    if (liste->isEditable())
+        liste->setEditText(QString());
+}
+
+void ListeWaehlen(QComboBox* liste, const std::string& name) {
+    liste->setCurrentIndex(name.empty() ? -1 : liste->findText(QString::fromStdString(name)));
+}
+
+std::string ListenAuswahl(const QComboBox* liste) {
+    return liste->currentIndex() < 0 ? std::string() : liste->currentText().toStdString();
+}
+
+// ---------------------------------------------------------------------------
+
+TFarbFeld::TFarbFeld(QWidget* eltern) : QLabel(eltern) {
+    setAutoFillBackground(true);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Klicken, um die Farbe zu wählen"));
+    setMinimumSize(48, 32);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void TFarbFeld::SetzeFarbe(TFarbe f) {
+    farbe_ = f;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QFarbe(f));
+    setPalette(p);
+}
+
+void TFarbFeld::mousePressEvent(QMouseEvent* e) {
+    QLabel::mousePressEvent(e);
+    emit Geklickt();
+}
+
+bool TZahlTastenFilter::eventFilter(QObject* ziel, QEvent* e) {
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    auto* taste = static_cast<QKeyEvent*>(e);
+    const QString anderer(QChar::fromLatin1(AndererTrenner()));
+    if (taste->text() != anderer)
+        return false;
+    const QString trenner(QChar::fromLatin1(Einstellungen().Dezimaltrenner));
+    QKeyEvent ersatz(QEvent::KeyPress, Qt::Key_unknown, taste->modifiers(), trenner);
+    QCoreApplication::sendEvent(ziel, &ersatz);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+
+TElementDLG::TElementDLG(const QString& titel, const QString& nameObjekt, QWidget* eltern)
+    : QDialog(eltern) {
+    setWindowTitle(titel);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    filter_ = new TZahlTastenFilter(this);
+    NameEdit = new QLineEdit;
+    NameEdit->setObjectName(nameObjekt);
+    NameEdit->setMaxLength(12);
+    EntstehungBox = new QGroupBox(QStringLiteral("Entstehung: "));
+    EntstehungBox->setObjectName(QStringLiteral("Entstehung"));
+    LabelEntstehung = new QLabel;
+    LabelEntstehung->setObjectName(QStringLiteral("LabelEntstehung"));
+    LabelEntstehung->setWordWrap(true);
+    (new QVBoxLayout(EntstehungBox))->addWidget(LabelEntstehung);
+    connect(NameEdit, &QLineEdit::textChanged, this, [this](const QString& t) { NameGeaendert(t); });
+}
+
+void TElementDLG::NameGeaendert(const QString& name) {
+    const QString alt = LabelEntstehung->text();
+    if (alt.size() > 1) {
+        const int blank = alt.indexOf(QLatin1Char(' '));
+        LabelEntstehung->setText(name + (blank < 0 ? alt : alt.mid(blank)));
+    }
+}
+
+QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dickName) {
+    auto* box = new QGroupBox(QStringLiteral("Dicke"));
+    box->setObjectName(QStringLiteral("Dicke"));
+    Duenn = new QCheckBox(QStringLiteral("dünn"));
+    Dick = new QCheckBox(QStringLiteral("dick"));
+    Duenn->setObjectName(duennName);
+    Dick->setObjectName(dickName);
+    musterDuenn_ = new QLabel;
+    musterDick_ = new QLabel;
+    auto* g = new QGridLayout(box);
+    g->addWidget(Duenn, 0, 0);
+    g->addWidget(musterDuenn_, 0, 1);
+    g->addWidget(Dick, 1, 0);
+    g->addWidget(musterDick_, 1, 1);
+    g->setColumnStretch(1, 1);
+    // Exactly one of the two stays checked.
+    const auto paar = [](QCheckBox* geklickt, QCheckBox* anderer) {
+        if (geklickt->isChecked() && anderer->isChecked())
+            anderer->setChecked(false);
+        else if (!geklickt->isChecked() && !anderer->isChecked())
+            anderer->setChecked(true);
+    };
+    connect(Duenn, &QCheckBox::clicked, this, [this, paar] { paar(Duenn, Dick); });
+    connect(Dick, &QCheckBox::clicked, this, [this, paar] { paar(Dick, Duenn); });
+    return box;
+}
+
+QGroupBox* TElementDLG::FarbGruppe(const QString& name) {
+    auto* box = new QGroupBox(QStringLiteral("Farbe"));
+    FarbFeld = new TFarbFeld;
+    FarbFeld->setObjectName(name);
+    auto* l = new QHBoxLayout(box);
+    l->addStretch(1);
+    l->addWidget(FarbFeld);
+    l->addStretch(1);
+    connect(FarbFeld, &TFarbFeld::Geklickt, this, [this] {
+        TFarbe f = FarbFeld->Farbe();
+        if (FarbeWaehlen(this, f))
+            SetzeFarbe(f);
+    });
+    return box;
+}
+
+void TElementDLG::DickeSetzen(bool duenn) {
+    Duenn->setChecked(duenn);
+    Dick->setChecked(!duenn);
+}
+
+void TElementDLG::SetzeFarbe(TFarbe f) {
+    FarbFeld->SetzeFarbe(f);
+    MusterAktualisieren();
+}
+
+TFarbe TElementDLG::Farbe() const { return FarbFeld->Farbe(); }
+
+void TElementDLG::MusterAktualisieren() {
+    if (musterDuenn_)
+        musterDuenn_->setPixmap(Muster(false, Farbe()));
+    if (musterDick_)
+        musterDick_->setPixmap(Muster(true, Farbe()));
+}
+
+void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
+                                const QString& themaBestimmung, const QString& themaEigenschaften) {
+    themaBestimmung_ = themaBestimmung;
+    themaEigenschaften_ = themaEigenschaften;
+    SeiteBestimmung = bestimmung;
+    SeiteEigenschaften = eigenschaften;
+    THilfe::SetzeThema(bestimmung, themaBestimmung);
+    THilfe::SetzeThema(eigenschaften, themaEigenschaften);
+    THilfe::SetzeThema(this, themaBestimmung);
+
+    Seiten = new QTabWidget;
+    Seiten->setObjectName(QStringLiteral("Seiten"));
+    Seiten->addTab(bestimmung, QStringLiteral("Bestimmung"));
+    Seiten->addTab(eigenschaften, QStringLiteral("Eigenschaften"));
+
+    HilfeKnopf = new QPushButton(QStringLiteral("&Hilfe"));
+    AbbruchKnopf = new QPushButton(QStringLiteral("Abbruch"));
+    UebernehmenKnopf = new QPushButton(QStringLiteral("Übernehmen"));
+    OKKnopf = new QPushButton(QStringLiteral("OK"));
+    HilfeKnopf->setObjectName(QStringLiteral("Hilfe"));
+    AbbruchKnopf->setObjectName(QStringLiteral("Abbruch"));
+    UebernehmenKnopf->setObjectName(QStringLiteral("Uebernehmen"));
+    OKKnopf->setObjectName(QStringLiteral("OK"));
+    for (QPushButton* b : {HilfeKnopf, AbbruchKnopf, UebernehmenKnopf})
+        b->setAutoDefault(false);
+    OKKnopf->setDefault(true);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(HilfeKnopf);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(AbbruchKnopf);
+    knoepfe->addWidget(UebernehmenKnopf);
+    knoepfe->addWidget(OKKnopf);
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(Seiten);
+    l->addLayout(knoepfe);
+    l->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(HilfeKnopf, &QPushButton::clicked, this, [this] { THilfe::ZeigeThema(HilfeThema()); });
+    connect(AbbruchKnopf, &QPushButton::clicked, this, &QDialog::reject);
+    connect(OKKnopf, &QPushButton::clicked, this, [this] { Auswerten(false); });
+    connect(UebernehmenKnopf, &QPushButton::clicked, this, [this] { Auswerten(true); });
+    MusterAktualisieren();
+    Skalieren();
+}
+
+QString TElementDLG::HilfeThema() const {
+    return Seiten && Seiten->currentWidget() == SeiteEigenschaften ? themaEigenschaften_
+                                                                   : themaBestimmung_;
+}
+
+QLineEdit* TElementDLG::ZahlEdit(const QString& name) {
+    auto* e = new QLineEdit;
+    e->setObjectName(name);
+    e->installEventFilter(filter_);
+    e->setAlignment(Qt::AlignRight);
+    // Room for "-123/100" and the like without looking stretched.
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-8888/888")) + 12);
+    e->setMaximumWidth(e->minimumWidth() * 3 / 2);
+    return e;
+}
+
+void TElementDLG::SetzeNurLesen(QLineEdit* edit, bool nurLesen) {
+    edit->setReadOnly(nurLesen);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Base, QApplication::palette().color(nurLesen ? QPalette::Button : QPalette::Base));
+    edit->setPalette(p);
+}
+
+void TElementDLG::Warnung(const std::string& text) {
+    Meldungen().Meldung(text, TMeldungsart::Warnung, "Kalvorin");
+}
+
+void TElementDLG::Skalieren() {
+    QRect bereich(0, 0, 1024, 768);
+    if (const QScreen* s = screen() ? screen() : QApplication::primaryScreen())
+        bereich = s->availableGeometry();
+    const double faktor = std::max(bereich.width(), 750) / 1024.0;
+    const QFont basis = QApplication::font(this);
+    int abstand = layout()->spacing();
+    if (abstand < 0)
+        abstand = style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
+    const auto anwenden = [&](double f) {
+        QFont schrift = basis;
+        if (basis.pointSizeF() > 0)
+            schrift.setPointSizeF(basis.pointSizeF() * f);
+        else
+            schrift.setPixelSize(std::max(1, static_cast<int>(basis.pixelSize() * f + 0.5)));
+        setFont(schrift);
+        if (abstand >= 0)
+            layout()->setSpacing(static_cast<int>(abstand * f + 0.5));
+        layout()->activate();
+        const QSize s = sizeHint();
+        return s.width() <= bereich.width() && s.height() <= bereich.height();
+    };
+    // Larger only while it fits; smaller only when the plain size does not fit.
+    double f = std::max(faktor, 1.0);
+    while (f > 1.0 && !anwenden(f))
+        f = std::max(1.0, f - 0.05);
+    if (f <= 1.0 && !anwenden(1.0) && faktor < 1.0) {
+        f = faktor;
+        anwenden(f);
+    }
+    skalierung_ = f;
+}
+
+void TElementDLG::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    NameEdit->setFocus();
+}
+
+} // namespace kalvorin
