@@ -1,7 +1,10 @@
+#include "model/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "ui/Hilfe.h"
 #include "ui/QtMeldungen.h"
+#include "ui/ElementDialoge.h"
+#include "ui/TListenformular.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashForm.h"
 
@@ -88,16 +91,33 @@ int main(int argc, char* argv[]) {
 
     // 3. The main window (it reads the settings).
     kalvorin::TMainForm hauptfenster;
-    // INTEGRATION: create the object list TListenformular here and tie it
-    // to the documents:
-    //   connect(&hauptfenster, &TMainForm::AktivesDokumentGeaendert, liste, &TListenformular::ZeigeDokument);
-    //   connect(&hauptfenster, &TMainForm::DokumentAktualisiert, liste, [liste] { liste->Aktualisieren(); });
-    //   connect(liste, &TListenformular::DokumentGeaendert, &hauptfenster, &TMainForm::DokumentNeuZeichnen);
-    // then the
-    // element dialogs in this order: TDreieckDLG, TEbenenDLG, TGeradenDLG,
-    // TPunktDLG, TVektorDLG, TStreckenDLG, TPfeilDLG, TPyramide3DLG.
+    // The object list beside the frame, tied to the active document.
+    auto* liste = new kalvorin::TListenformular(&hauptfenster);
+    hauptfenster.addDockWidget(Qt::RightDockWidgetArea, liste);
+    using kalvorin::TListenformular;
+    using kalvorin::TMainForm;
+    QObject::connect(&hauptfenster, &TMainForm::AktivesDokumentGeaendert, liste,
+                     &TListenformular::ZeigeDokument);
+    QObject::connect(&hauptfenster, &TMainForm::DokumentAktualisiert, liste,
+                     [liste] { liste->Aktualisieren(); });
+    QObject::connect(liste, &TListenformular::DokumentGeaendert, &hauptfenster,
+                     &TMainForm::DokumentNeuZeichnen);
+    QObject::connect(liste, &TListenformular::BefehlAngefordert, &hauptfenster,
+                     [&hauptfenster](const QString& befehl) {
+                         // The commands check the offers themselves.
+                         QMetaObject::invokeMethod(&hauptfenster,
+                                                   (befehl + QStringLiteral("Click")).toLatin1().constData());
+                     });
+    QObject::connect(liste, &TListenformular::ElementDoppelklick, &hauptfenster,
+                     [&hauptfenster](kalvorin::TDreiDBasisElement* e) {
+                         hauptfenster.ElementBearbeitenClick(hauptfenster.AktivesDokument(), e);
+                     });
+    QObject::connect(&hauptfenster, &TMainForm::ElementDialogGewuenscht, &hauptfenster,
+                     &TMainForm::ElementBearbeitenClick);
+    // The element dialogs are made once and reused.
+    kalvorin::ElementDialogeErzeugen(&hauptfenster);
     hauptfenster.show();
-    // 4. INTEGRATION: show the object list here.
+    // 4. The object list is shown with the main window.
     if (splash)
         splash->raise();
 

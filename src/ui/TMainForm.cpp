@@ -1,5 +1,8 @@
 #include "ui/TMainForm.h"
 
+#include "model/Befehle.h"
+#include "ui/ElementDialoge.h"
+
 #include "storage/Einstellungen.h"
 
 #include "model/Angebote.h"
@@ -38,17 +41,9 @@ const char* const SpaetereFunktionen[] = {
     // settings dialog
     "Einstellungen",
     // element dialogs
-    "Punkt", "Gerade", "Ebene", "Strecke", "Pfeil", "Vektor", "Dreieck", "Pyramideseitig",
-    // creation from marked elements
-    "ErzPunkt", "ErzGerade", "ErzEbene", "ErzStrecke", "ErzPfeil", "ErzVektor", "ErzDreieck",
-    "ErzPyramide",
-    // constructions
-    "Schneiden", "Loteerzeugen", "Mittebilden", "Verknuepfen", "VSumme", "VGegen", "MVProdukt",
+    "Ebene", "Strecke", "Pfeil", "Vektor", "Dreieck", "Pyramideseitig",
     // mappings
-    "Spiegelung", "MStreckung", "Projektion", "Pspiegeln", "Gspiegeln", "Espiegeln", "Strecken",
-    "Oprojezieren", "Pprojezieren",
-    // measurement
-    "MessWinkel", "MessLaenge", "MessFlaeche", "MessVolumen",
+    "MStreckung",
     // coordinate system dialog
     "Koordinatenachsen", "Koordinatenebenen",
 };
@@ -556,6 +551,28 @@ void TMainForm::NachAenderung(tGrafChildForm* fenster) {
     emit DokumentAktualisiert(&fenster->Dokument());
 }
 
+void TMainForm::BefehlAusfuehren(bool (*befehl)(TDokument&)) {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f)
+        return;
+    // Offered commands rebuild even when they refuse, so the window is
+    // redrawn either way.
+    befehl(f->Dokument());
+    NachAenderung(f);
+}
+
+void TMainForm::DialogAusfuehren(bool (*dialog)(QWidget*, TDokument&)) {
+    tGrafChildForm* f = AktivesFenster();
+    if (f && dialog(this, f->Dokument()))
+        NachAenderung(f);
+}
+
+void TMainForm::ElementBearbeitenClick(TDokument* dokument, TDreiDBasisElement* element) {
+    tGrafChildForm* f = AktivesFenster();
+    if (f && dokument == &f->Dokument() && ElementBearbeiten(this, *dokument, element))
+        NachAenderung(f);
+}
+
 void TMainForm::DokumentNeuZeichnen() {
     if (tGrafChildForm* f = AktivesFenster())
         f->Neuzeichnen();
@@ -739,41 +756,41 @@ void TMainForm::Grafik_DruckenClick() {}
 void TMainForm::DruckereinstellungenClick() {}
 void TMainForm::KopierenClick() {}
 void TMainForm::EinstellungenClick() {}
-void TMainForm::PunktClick() {}
-void TMainForm::GeradeClick() {}
+void TMainForm::PunktClick() { DialogAusfuehren(&PunktNeu); }
+void TMainForm::GeradeClick() { DialogAusfuehren(&GeradeNeu); }
 void TMainForm::EbeneClick() {}
 void TMainForm::StreckeClick() {}
 void TMainForm::PfeilClick() {}
 void TMainForm::VektorClick() {}
 void TMainForm::DreieckClick() {}
 void TMainForm::PyramideseitigClick() {}
-void TMainForm::ErzPunktClick() {}
-void TMainForm::ErzGeradeClick() {}
-void TMainForm::ErzEbeneClick() {}
-void TMainForm::ErzStreckeClick() {}
-void TMainForm::ErzPfeilClick() {}
-void TMainForm::ErzVektorClick() {}
-void TMainForm::ErzDreieckClick() {}
-void TMainForm::ErzPyramideClick() {}
-void TMainForm::SchneidenClick() {}
-void TMainForm::LoteerzeugenClick() {}
-void TMainForm::MittebildenClick() {}
-void TMainForm::VSummeClick() {}
-void TMainForm::VGegenClick() {}
-void TMainForm::MVProduktClick() {}
-void TMainForm::SpiegelungClick() {}
+void TMainForm::ErzPunktClick() { BefehlAusfuehren(&kalvorin::ErzPunkt); }
+void TMainForm::ErzGeradeClick() { BefehlAusfuehren(&kalvorin::ErzGerade); }
+void TMainForm::ErzEbeneClick() { BefehlAusfuehren(&kalvorin::ErzEbene); }
+void TMainForm::ErzStreckeClick() { BefehlAusfuehren(&kalvorin::ErzStrecke); }
+void TMainForm::ErzPfeilClick() { BefehlAusfuehren(&kalvorin::ErzPfeil); }
+void TMainForm::ErzVektorClick() { BefehlAusfuehren(&kalvorin::ErzVektor); }
+void TMainForm::ErzDreieckClick() { BefehlAusfuehren(&kalvorin::ErzDreieck); }
+void TMainForm::ErzPyramideClick() { BefehlAusfuehren(&kalvorin::ErzPyramide); }
+void TMainForm::SchneidenClick() { BefehlAusfuehren(&kalvorin::Schneiden); }
+void TMainForm::LoteerzeugenClick() { BefehlAusfuehren(&kalvorin::Loteerzeugen); }
+void TMainForm::MittebildenClick() { BefehlAusfuehren(&kalvorin::Mittebilden); }
+void TMainForm::VSummeClick() { BefehlAusfuehren(&kalvorin::VSumme); }
+void TMainForm::VGegenClick() { BefehlAusfuehren(&kalvorin::VGegen); }
+void TMainForm::MVProduktClick() { BefehlAusfuehren(&kalvorin::MVProdukt); }
+void TMainForm::SpiegelungClick() { BefehlAusfuehren(&kalvorin::Spiegelung); }
 void TMainForm::MStreckungClick() {}
-void TMainForm::ProjektionClick() {}
-void TMainForm::PspiegelnClick() {}
-void TMainForm::GspiegelnClick() {}
-void TMainForm::EspiegelnClick() {}
-void TMainForm::StreckenClick() {}
-void TMainForm::OprojezierenClick() {}
-void TMainForm::PprojezierenClick() {}
-void TMainForm::MessWinkelClick() {}
-void TMainForm::MessLaengeClick() {}
-void TMainForm::MessFlaecheClick() {}
-void TMainForm::MessVolumenClick() {}
+void TMainForm::ProjektionClick() { BefehlAusfuehren(&kalvorin::Projektion); }
+void TMainForm::PspiegelnClick() { BefehlAusfuehren(&kalvorin::Pspiegeln); }
+void TMainForm::GspiegelnClick() { BefehlAusfuehren(&kalvorin::Gspiegeln); }
+void TMainForm::EspiegelnClick() { BefehlAusfuehren(&kalvorin::Espiegeln); }
+void TMainForm::StreckenClick() { BefehlAusfuehren(&kalvorin::Strecken); }
+void TMainForm::OprojezierenClick() { BefehlAusfuehren(&kalvorin::Oprojezieren); }
+void TMainForm::PprojezierenClick() { BefehlAusfuehren(&kalvorin::Pprojezieren); }
+void TMainForm::MessWinkelClick() { BefehlAusfuehren(&kalvorin::MessWinkel); }
+void TMainForm::MessLaengeClick() { BefehlAusfuehren(&kalvorin::MessLaenge); }
+void TMainForm::MessFlaecheClick() { BefehlAusfuehren(&kalvorin::MessFlaeche); }
+void TMainForm::MessVolumenClick() { BefehlAusfuehren(&kalvorin::MessVolumen); }
 void TMainForm::KoordinatenachsenClick() {}
 void TMainForm::KoordinatenebenenClick() {}
 

@@ -55,6 +55,9 @@ public:
 
     // Features that are not built yet keep their items disabled.
     void SetzeVerfuegbar(const QString& aktion, bool verfuegbar);
+    // Opens the dialog of the element (a double click in the view or the
+    // object list) and redraws when the document changed.
+    void ElementBearbeitenClick(kalvorin::TDokument* dokument, kalvorin::TDreiDBasisElement* element);
     bool IstVerfuegbar(const QString& aktion) const;
 
     // Keeps every document window reachable inside the client area.
@@ -196,6 +199,9 @@ private:
     tGrafChildForm* NeuesFenster();
     // After a command changed the active document: view, menus, lists.
     void NachAenderung(tGrafChildForm* fenster);
+    // A command of the core on the active document, then the redraw.
+    void BefehlAusfuehren(bool (*befehl)(TDokument&));
+    void DialogAusfuehren(bool (*dialog)(QWidget*, TDokument&));
 
     QMdiArea* mdi_ = nullptr;
     int fensterZaehler_ = 0;

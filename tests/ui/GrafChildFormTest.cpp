@@ -538,7 +538,10 @@ TEST_F(MitElementen, PopupOffersWhatTheMainMenuEnables) {
     f->GrafchildPopupMenuPopup();
     EXPECT_TRUE(sichtbar("PUGeradeerzeugen"));
     EXPECT_TRUE(Aktiv("ErzGerade"));
-    // Offered by the marks, but its feature is not there yet: not shown.
+    EXPECT_TRUE(sichtbar("PUStreckeerzeugen"));
+    // Offered by the marks, but switched off: not shown.
+    haupt->SetzeVerfuegbar(QStringLiteral("ErzStrecke"), false);
+    f->GrafchildPopupMenuPopup();
     EXPECT_FALSE(sichtbar("PUStreckeerzeugen"));
 
     a->markiert = b->markiert = false;

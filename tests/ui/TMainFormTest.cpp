@@ -300,15 +300,15 @@ TEST(TMainFormMenu, FeaturesStillToComeStayDisabledUntilSwitchedOn) {
     TMainForm f;
     Dokument(f, QStringLiteral("neu1.kvr"));
     f.UpdateMenuItems();
-    for (const char* name : {"Punkt", "Pyramideseitig", "Koordinatenachsen", "Koordinatenebenen",
+    for (const char* name : {"Ebene", "Pyramideseitig", "Koordinatenachsen", "Koordinatenebenen",
                              "Einstellungen", "Kopieren", "Grafik_speichern", "Grafik_Drucken",
                              "Druckereinstellungen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
-    f.SetzeVerfuegbar(QStringLiteral("Punkt"), true);
+    f.SetzeVerfuegbar(QStringLiteral("Ebene"), true);
     f.SetzeVerfuegbar(QStringLiteral("Koordinatenebenen"), true);
-    EXPECT_TRUE(Aktiv(f, "Punkt"));
+    EXPECT_TRUE(Aktiv(f, "Ebene"));
     EXPECT_TRUE(Aktiv(f, "Koordinatenebenen"));
-    EXPECT_FALSE(Aktiv(f, "Gerade"));
+    EXPECT_FALSE(Aktiv(f, "Strecke"));
     f.SetzeVerfuegbar(QStringLiteral("Grafik_speichern"), true);
     f.SetzeVerfuegbar(QStringLiteral("Druckereinstellungen"), true);
     EXPECT_TRUE(Aktiv(f, "Grafik_speichern"));
@@ -323,6 +323,7 @@ TEST(TMainFormMenu, AvailableItemsStillNeedADocument) {
     for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
     Dokument(f, QStringLiteral("neu1.kvr"));
+    // the point dialog is there now; the element dialogs still need a document
     for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
         EXPECT_TRUE(Aktiv(f, name)) << name;
 }
