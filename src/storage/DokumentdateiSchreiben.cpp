@@ -118,9 +118,11 @@ void ElementSchreiben(TEnhIniFile& ini, const TDreiDBasisElement& e) {
     if (e.Projektionsvektor && e.Rolle(TRolle::IstP_Projektionsebene))
         ini.WriteString(s, "Projektionsvektor", e.Projektionsvektor->Name);
 
-    if (e.Festlegung != 0)
-        ini.WriteInteger(s, "Festlegung", e.Festlegung);
-    if (const TFestlegungsschluessel* k = Festlegungsschluessel(art, e.Festlegung))
+    // Kinds with one way of definition have no mode to store.
+    const int festlegung = AnzahlFestlegungen(art) > 1 ? e.Festlegung : 0;
+    if (festlegung != 0)
+        ini.WriteInteger(s, "Festlegung", festlegung);
+    if (const TFestlegungsschluessel* k = Festlegungsschluessel(art, festlegung))
         ini.WriteString(s, k->Schluessel, FestlegungsText(e, *k));
 
     if (e.Art == TElementart::DfrPunkt)

@@ -135,9 +135,6 @@ protected:
     TMeldungsProtokoll protokoll_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Dezimaltrenner, MitTrennern, ::testing::Values(',', '.'),
-                         [](const auto& info) { return info.param == ',' ? "Komma" : "Punkt"; });
-
 using BeispielDokument = MitTrennern;
 
 TEST_P(BeispielDokument, IsWrittenByteForByteAndRewrittenUnchanged) {
@@ -298,6 +295,14 @@ const TSchluesselFall SchluesselFaelle[] = {
          p.Bezuege = {&d, l[4], nullptr};
      },
      {"Elementart=7|DPyramide3", "G_S=D|S"}},
+    {"StreckeHatKeinenModus",
+     [](TListe& l) {
+         ZweiPunkte(l);
+         auto& s = Neu<TStrecke>(l, "S");
+         s.Festlegung = 3;
+         s.Bezuege = {l[1], l[2], nullptr};
+     },
+     {"Elementart=4|DStrecke", "VonBis=A|B"}},
     {"Schnitt",
      [](TListe& l) {
          ZweiPunkte(l);
