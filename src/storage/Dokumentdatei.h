@@ -1,0 +1,47 @@
+#pragma once
+// The document file (".kvr"): one INI file with the coordinate system and
+// one section per element. The writer replaces the file as a whole; the
+// reader either loads a document or inserts a file into an existing one.
+
+#include "math/Koordinatensystem.h"
+#include "model/Liste.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kalvorin {
+
+// The document-wide record of which mapping roles were loaded from the file
+// (bits: centre 1, axis 2, mirror plane 4, dilation centre 8, orthogonal
+// projection plane 16, parallel projection plane 32, parallel projection
+// vector 64; bit k stands for TRolle k).
+using TRollenMenge = std::uint8_t;
+
+constexpr TRollenMenge RollenBit(TRolle r) {
+    return static_cast<TRollenMenge>(1u << static_cast<unsigned>(r));
+}
+
+// Writes list and coordinate system to the file, replacing it as a whole.
+// Returns false after telling the user why when the file cannot be written
+// (the old file stays as it was) or when an element name cannot be stored
+// faithfully (then nothing is written at all).
+bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks);
+
+// Reads the file. einfuegen = false: clears list and role set, reads the
+// coordinate system and the elements. einfuegen = true: appends the file's
+// elements, renaming those whose names are taken, and drops mapping roles
+// that the role set already holds together with the elements derived by
+// them. Elements that cannot be read are dropped silently, together with
+// what depends on them; an unknown element name in a derivation or
+// projection ends the reading with the warning "Einlesefehler".
+// Returns false, after telling the user, only when the file could not be
+// read at all; list, coordinate system and roles are then unchanged.
+bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
+                   TRollenMenge& rollen, bool einfuegen);
+
+// True when the file exists and this user may not write to it: the window
+// of such a document is marked " (schreibgeschützt)" and is not saved with
+// "&Speichern".
+bool DokumentSchreibgeschuetzt(const std::string& datei);
+
+} // namespace kalvorin

@@ -1,0 +1,181 @@
+#include "storage/DokumentdateiFormat.h"
+
+#include "model/Utf8.h"
+#include "storage/Cp1252.h"
+#include "storage/IniInhalt.h"
+
+namespace kalvorin::dokument {
+
+namespace {
+
+using S = TFestlegungsschluessel;
+
+constexpr S Punkt[] = {{"Koord", 0, 3, false}, {"PV", 2, 0, false}};
+constexpr S Vektor[] = {{"V", 0, 3, false},
+                        {"V2P", 2, 0, false},
+                        {"VG", 1, 0, false},
+                        {"VE", 1, 0, false},
+                        {"VPf", 1, 0, false}};
+constexpr S Pfeil[] = {{"PfPP", 3, 0, false}, {"PfPV", 2, 0, false}};
+constexpr S Strecke[] = {{"VonBis", 2, 0, false}};
+constexpr S Gerade[] = {{"GPAR", 0, 6, false}, {"GPP", 2, 0, false}, {"GPV", 2, 0, false}};
+constexpr S Dreieck[] = {{"P1_P2_P3", 3, 0, false}};
+constexpr S Pyramide[] = {{"G_S", 2, 0, false}};
+// Only "EGV" has always stored its names escaped; files rely on it.
+constexpr S Ebene[] = {{"EPAR", 0, 9, false}, {"ENOR", 0, 4, false}, {"EPPP", 3, 0, false},
+                       {"EPVV", 3, 0, false}, {"EPG", 2, 0, false},  {"EGG", 2, 0, false},
+                       {"EPV", 2, 0, false},  {"EGV", 2, 0, true}};
+
+struct TArtSchluessel {
+    const S* Modi;
+    int Anzahl;
+};
+
+constexpr TArtSchluessel ProArt[AnzahlElementarten] = {
+    {Punkt, 2},   {nullptr, 0}, {Vektor, 5},  {Pfeil, 2},  {Strecke, 1},
+    {Gerade, 3},  {Dreieck, 1}, {Pyramide, 1}, {Ebene, 8},
+};
+
+} // namespace
+
+int AnzahlFestlegungen(int art) {
+    return art >= 0 && art < AnzahlElementarten ? ProArt[art].Anzahl : 0;
+}
+
+const TFestlegungsschluessel* Festlegungsschluessel(int art, int festlegung) {
+    if (festlegung < 0 || festlegung >= AnzahlFestlegungen(art))
+        return nullptr;
+    return &ProArt[art].Modi[festlegung];
+}
+
+int Zahlenfelder(TDreiDBasisElement& e, std::array<Real*, 9>& f) {
+    const auto tripel = [&f](int ab, TTripel& t) {
+        f[ab] = &t.x;
+        f[ab + 1] = &t.y;
+        f[ab + 2] = &t.z;
+    };
+    switch (e.Art) {
+    case TElementart::DfrPunkt:
+        if (e.Festlegung != TfrPunkt::Koord)
+            return 0;
+        tripel(0, static_cast<TfrPunkt&>(e).Koordinaten);
+        return 3;
+    case TElementart::DVektor:
+        if (e.Festlegung != TVektor::V)
+            return 0;
+        tripel(0, static_cast<TVektor&>(e).Komponenten);
+        return 3;
+    case TElementart::DGerade: {
+        if (e.Festlegung != TGerade::GPAR)
+            return 0;
+        auto& g = static_cast<TGerade&>(e);
+        tripel(0, g.Punkt);
+        tripel(3, g.Richtung);
+        return 6;
+    }
+    case TElementart::DEbene: {
+        auto& p = static_cast<TEbene&>(e);
+        if (e.Festlegung == TEbene::EPAR) {
+            tripel(0, p.Punkt);
+            tripel(3, p.Richtung1);
+            tripel(6, p.Richtung2);
+            return 9;
+        }
+        if (e.Festlegung == TEbene::ENOR) {
+            tripel(0, p.Normale);
+            f[3] = &p.d;
+            return 4;
+        }
+        return 0;
+    }
+    default:
+        return 0;
+    }
+}
+
+TOperanden Operanden(int code) {
+    constexpr auto K = TOperand::Keiner, N = TOperand::Name, Z = TOperand::Zahl;
+    switch (code) {
+    case 1:
+    case 10:
+    case 11:
+    case 12:
+    case 14:
+    case 16:
+    case 17:
+    case 18:
+    case 21:
+        return {{N, N, K}, 0b011};
+    case 2:
+    case 3:
+    case 4:
+    case 8:
+        return {{N, K, K}, 0};
+    case 5:
+        return {{N, Z, K}, 0};
+    case 9:
+        return {{N, N, K}, 0};
+    case 13:
+        return {{N, N, Z}, 0b011};
+    case 15:
+    case 19:
+        return {{N, N, N}, 0b111};
+    case 20:
+        return {{N, K, K}, 0b001};
+    case 22:
+        return {{N, Z, K}, 0b001};
+    default: // 0, the reserved 6, 7, 23, and unknown codes
+        return {{K, K, K}, 0};
+    }
+}
+
+int GenutzteRolle(int code) {
+    switch (code) {
+    case 2:
+        return static_cast<int>(TRolle::IstSpiegelAchse);
+    case 3:
+        return static_cast<int>(TRolle::IstSpiegelzentrum);
+    case 4:
+        return static_cast<int>(TRolle::IstSpiegelEbene);
+    case 5:
+        return static_cast<int>(TRolle::IstStreckungszentrum);
+    case 8:
+        return static_cast<int>(TRolle::IstO_Projektionsebene);
+    case 9:
+        return static_cast<int>(TRolle::IstP_Projektionsebene);
+    default:
+        return -1;
+    }
+}
+
+std::string NamensFehler(std::string_view name) {
+    if (name.empty())
+        return "Ein Element ohne Namen kann in der Datei nicht gespeichert werden.";
+    const std::string n(name);
+    if (Utf8Laenge(name) > MaxNamenLaenge)
+        return "Der Name " + n + " ist länger als 12 Zeichen und kann in der Datei nicht "
+                                 "gespeichert werden.";
+    // A blank vanishes from section names, "|" splits name lists, and control
+    // characters break or vanish from lines.
+    bool schlecht = !InCp1252Darstellbar(name);
+    for (const char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || c == ' ' || c == '|')
+            schlecht = true;
+    }
+    if (schlecht)
+        return "Der Name " + n + " enthält Zeichen, die in der Datei nicht gespeichert werden "
+                                 "können.";
+    return {};
+}
+
+std::string Sektionsform(std::string_view sektion) {
+    std::string_view s = sektion;
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return IniFalten(Utf8ZuCp1252(s));
+}
+
+} // namespace kalvorin::dokument

@@ -1,0 +1,512 @@
+#include "storage/Dokumentdatei.h"
+
+#include "model/Loeschen.h"
+#include "model/Meldungen.h"
+#include "model/Utf8.h"
+#include "storage/DokumentdateiFormat.h"
+#include "storage/EnhIniFile.h"
+#include "storage/Felder.h"
+#include "storage/Meldungsbox.h"
+
+#include <cmath>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace kalvorin {
+
+using namespace dokument;
+
+namespace {
+
+// Numbers beyond this cannot come from a document the program made; they
+// would overflow in the products of the geometry and are refused.
+constexpr Real GroessteZahl = 1e50L;
+// Axis limits beyond this cannot be reached by the dialog or by zooming.
+constexpr Real GroessteAchsengrenze = 10000;
+
+// A name that stands nowhere in the file ends the reading.
+struct EEinlesefehler {};
+// The element cannot be read; it is dropped with what depends on it.
+struct EUnlesbar {};
+
+Real ZahlLesen(const std::string& feld) {
+    const Real x = FieldToReal(feld);
+    if (std::fabs(x) > GroessteZahl)
+        KeinGleitkommawert(feld);
+    return x;
+}
+
+TFarbe FarbeLesen(const TEnhIniFile& ini, const char* sektion, const char* schluessel,
+                  TFarbe vorgabe) {
+    const std::string wert = ini.ReadString(sektion, schluessel, "");
+    if (wert.empty())
+        return vorgabe;
+    try {
+        return FieldToColor(wert);
+    } catch (const EKonvertierungsfehler&) {
+        return vorgabe;
+    }
+}
+
+// A range that does not read, or that the view could not draw, keeps the default.
+TAchsenDaten AchseLesen(const TEnhIniFile& ini, int achse) {
+    TAchsenDaten a;
+    const std::string x = AchsenBuchstaben[achse];
+    std::string wert = ini.ReadString(Achsen, x, "-1|7");
+    try {
+        const auto [unten, oben] = FieldsToPair(wert);
+        if (unten < oben && std::fabs(unten) <= GroessteAchsengrenze &&
+            std::fabs(oben) <= GroessteAchsengrenze) {
+            a.Unten = unten;
+            a.Oben = oben;
+        }
+    } catch (const EKonvertierungsfehler&) {
+    }
+    a.Zeichnen = ini.ReadBool(Achsen, x + "Zeichnen", true);
+    return a;
+}
+
+void KoordinatensystemLesen(const TEnhIniFile& ini, TKoordinatensystem& ks) {
+    const TKoordinatensystem vorgabe;
+    ks.AchsenFarbe = FarbeLesen(ini, Achsen, "Farbe", vorgabe.AchsenFarbe);
+    ks.Skalierung = ini.ReadInteger(Achsen, "Skalierung", vorgabe.Skalierung);
+    if (ks.Skalierung < SkalierungKeine || ks.Skalierung > SkalierungAlle5)
+        ks.Skalierung = vorgabe.Skalierung;
+    ks.Achsenbeschriftung = ini.ReadBool(Achsen, "beschriften", true);
+    for (int i = 0; i < 3; ++i)
+        ks.Achsen[i] = AchseLesen(ini, i);
+    ks.AbgeleiteteDatenBerechnen();
+
+    ks.GleicheGrenzen = ini.ReadBool(Ebenen, "Gleiche Grenzen", true);
+    for (int i = 0; i < 3; ++i) {
+        TKoordEbenenDaten& e = ks.Ebenen[i];
+        const std::string xy = EbenenNamen[i];
+        e.Transparenz = ini.ReadInteger(Ebenen, xy + "Transparenz", 1);
+        e.Zeichnen = ini.ReadBool(Ebenen, xy + "Zeichnen", false);
+        e.Farbe = FarbeLesen(ini, Ebenen, (xy + "Farbe").c_str(), vorgabe.Ebenen[i].Farbe);
+    }
+    ks.AbgeleiteteDatenBerechnen();
+}
+
+// One element of the file that has been appended to the list.
+struct TNeu {
+    TDreiDBasisElement* Element;
+    std::string Sektion;   // its section, as the scan listed it
+    std::string Dateiname; // the name by which the file refers to it
+    bool Weg = false;      // dropped again
+};
+
+class TLeser {
+public:
+    TLeser(const TEnhIniFile& ini, TListe& liste, TRollenMenge& rollen, bool einfuegen)
+        : ini_(ini), liste_(liste), rollen_(rollen), einfuegen_(einfuegen), alt_(liste.Anzahl()) {}
+
+    // Returns false when the reading ended with "Einlesefehler".
+    bool Lesen(const std::vector<std::string>& sektionen);
+
+private:
+    void ElementeAnlegen(const std::vector<std::string>& sektionen);
+    void GemeinsamesLesen(TDreiDBasisElement& e, const std::string& s) const;
+    void NamenVergeben();
+    void RollenLesen(TNeu& n);
+    void EntstehungLesen(TNeu& n);
+    void FestlegungLesen(TNeu& n);
+    void ZyklenEntfernen();
+
+    // Runs the step for every element that is still there, dropping those
+    // that cannot be read; "Einlesefehler" ends the reading at that element.
+    template <class Schritt> void FuerJedes(Schritt schritt);
+    // The element named in the file; null for an empty name. Throws
+    // EUnlesbar when the named element was dropped, and for a name that
+    // stands nowhere EEinlesefehler (abbrechen) or EUnlesbar.
+    TDreiDBasisElement* Suchen(const std::string& feld, bool escaped, bool abbrechen) const;
+    TDreiDBasisElement* SucheName(const std::string& name) const;
+    // Drops the elements and every element that depends on them.
+    void Entfernen(std::vector<TDreiDBasisElement*> weg);
+    void Abbrechen(std::size_t ab);
+
+    const TEnhIniFile& ini_;
+    TListe& liste_;
+    TRollenMenge& rollen_;
+    const bool einfuegen_;
+    const int alt_; // elements that were in the list before
+    std::vector<TNeu> neue_;
+    // Names of file elements that could not be taken over: a reference to
+    // one drops the referring element instead of ending the reading.
+    std::unordered_set<std::string> fehlend_;
+    TRollenMenge verworfen_ = 0;
+    std::size_t grenze_ = SIZE_MAX; // elements from here on are not read
+    bool abgebrochen_ = false;
+};
+
+bool TLeser::Lesen(const std::vector<std::string>& sektionen) {
+    ElementeAnlegen(sektionen);
+    NamenVergeben();
+    FuerJedes([this](TNeu& n) { RollenLesen(n); });
+    FuerJedes([this](TNeu& n) { EntstehungLesen(n); });
+    FuerJedes([this](TNeu& n) { FestlegungLesen(n); });
+    ZyklenEntfernen();
+    if (!einfuegen_) {
+        // The set tells which roles the document holds from its file, so
+        // only the elements that were really taken over count.
+        rollen_ = 0;
+        for (const TNeu& n : neue_)
+            if (!n.Weg)
+                for (int r = 0; r < AnzahlRollen; ++r)
+                    if (n.Element->Rollen[r])
+                        rollen_ |= RollenBit(static_cast<TRolle>(r));
+    }
+    return !abgebrochen_;
+}
+
+void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
+    // Sections the INI engine takes for one are read once: a second element
+    // from them would only repeat the first one's keys.
+    std::unordered_map<std::string, bool> gesehen;
+    for (const std::string& s : sektionen) {
+        const std::string dateiname = Utf8Anfang(UnescapeName(s), MaxNamenLaenge);
+        const auto [eintrag, neu] = gesehen.try_emplace(Sektionsform(s), false);
+        if (!neu) {
+            if (eintrag->second)
+                fehlend_.insert(dateiname);
+            continue;
+        }
+        int art = -1;
+        bool lesbar = true; // an unreadable kind still marks the section as an element
+        try {
+            art = FirstFieldToInt(ini_.ReadString(s, "Elementart", "-1"));
+        } catch (const EKonvertierungsfehler&) {
+            lesbar = false;
+        }
+        if (lesbar && art < 0)
+            continue; // not an element: "Version", the coordinate system, notes
+        eintrag->second = true;
+        TDreiDBasisElement* e = lesbar ? liste_.Neu(art) : nullptr;
+        if (!e) { // no class for the kind, or the list is full
+            fehlend_.insert(dateiname);
+            continue;
+        }
+        try {
+            GemeinsamesLesen(*e, s);
+        } catch (const EKonvertierungsfehler&) {
+            liste_.Loeschen(liste_.Anzahl());
+            fehlend_.insert(dateiname);
+            continue;
+        }
+        e->Name = dateiname;
+        neue_.push_back({e, s, dateiname});
+    }
+}
+
+void TLeser::GemeinsamesLesen(TDreiDBasisElement& e, const std::string& s) const {
+    e.Farbe = FieldToColor(ini_.ReadString(s, "RGB", "0|0|0"));
+    e.Transparenz = ini_.ReadInteger(s, "Transparenz", 0);
+    const int dicke = ini_.ReadInteger(s, "Dicke", 1);
+    e.Dicke = static_cast<std::uint16_t>(dicke >= 1 && dicke <= 1000 ? dicke : 1);
+    e.fest = ini_.ReadBool(s, "fest", false);
+    e.sichtbar = ini_.ReadBool(s, "sichtbar", true);
+    e.markiert = ini_.ReadBool(s, "markiert", false);
+    e.NameSichtbar = ini_.ReadBool(s, "Name sichtbar", true);
+    e.Hilfslinien = ini_.ReadBool(s, "Hilfslinien", true);
+    if (e.Art == TElementart::DfrPunkt) {
+        const int form = ini_.ReadInteger(s, "Punktform", 0);
+        static_cast<TfrPunkt&>(e).Punktform = static_cast<std::uint8_t>(form >= 0 && form <= 4 ? form : 0);
+    } else if (e.Art == TElementart::DGerade) {
+        static_cast<TGerade&>(e).MitRand = ini_.ReadBool(s, "mit Rand", false);
+    }
+}
+
+void TLeser::NamenVergeben() {
+    // A name that is taken gets "_" in front until it is free. When that no
+    // longer changes it (twelve "_"), the element takes the automatic name of
+    // its kind: two elements of one name would share one section when saved.
+    std::unordered_set<std::string> vergeben;
+    for (int i = 1; i <= alt_; ++i)
+        vergeben.insert(liste_[i]->Name);
+    for (TNeu& n : neue_) {
+        std::string name = n.Element->Name;
+        while (vergeben.count(name)) {
+            std::string laenger = Utf8Anfang("_" + name, MaxNamenLaenge);
+            if (laenger == name) {
+                name = liste_.AutomatischerName(n.Element->ArtNummer());
+                break;
+            }
+            name = std::move(laenger);
+        }
+        n.Element->Name = name;
+        vergeben.insert(std::move(name));
+    }
+}
+
+template <class Schritt> void TLeser::FuerJedes(Schritt schritt) {
+    for (std::size_t k = 0; k < neue_.size() && k < grenze_; ++k) {
+        TNeu& n = neue_[k];
+        if (n.Weg)
+            continue;
+        try {
+            schritt(n);
+        } catch (const EUnlesbar&) {
+            Entfernen({n.Element});
+        } catch (const EKonvertierungsfehler&) {
+            Entfernen({n.Element});
+        } catch (const EEinlesefehler&) {
+            Abbrechen(k);
+        }
+    }
+}
+
+void TLeser::RollenLesen(TNeu& n) {
+    TDreiDBasisElement& e = *n.Element;
+    for (int r = 0; r < AnzahlRollen; ++r) {
+        const auto rolle = static_cast<TRolle>(r);
+        bool gesetzt = ini_.ReadBool(n.Sektion, std::string(RollenName(rolle)), false);
+        if (gesetzt && einfuegen_ && (rollen_ & RollenBit(rolle))) {
+            gesetzt = false;
+            verworfen_ |= RollenBit(rolle);
+        }
+        e.SetzeRolle(rolle, gesetzt);
+    }
+    e.Streckungsfaktor = ZahlLesen(ini_.ReadString(n.Sektion, "Streckungsfaktor", "1"));
+    const std::string vektor = ini_.ReadString(n.Sektion, "Projektionsvektor", "");
+    TDreiDBasisElement* v = nullptr;
+    bool vektorWeg = false;
+    try {
+        v = Suchen(vektor, false, true);
+    } catch (const EUnlesbar&) {
+        vektorWeg = true;
+    }
+    if (e.Rolle(TRolle::IstP_Projektionsebene)) {
+        // As when the vector is deleted: the plane loses its projection.
+        if (vektorWeg)
+            e.SetzeRolle(TRolle::IstP_Projektionsebene, false);
+        else
+            e.Projektionsvektor = v;
+    }
+}
+
+void TLeser::EntstehungLesen(TNeu& n) {
+    const std::string& s = n.Sektion;
+    const int code = FirstFieldToInt(ini_.ReadString(s, "Entstehungsart", "0"));
+    if (code == 0)
+        return;
+    const std::string original = ini_.ReadString(s, "Originalelement", "");
+    std::string liste = ini_.ReadString(s, "Entstehungselemente", "");
+    if (liste.empty())
+        return; // kept as an independent element
+    if (code < 0 || code >= AnzahlEntstehungsarten)
+        throw EUnlesbar{};
+
+    TEntstehung en;
+    en.Art = static_cast<TEntstehungsart>(code);
+    TDreiDBasisElement* o = Suchen(original, false, true);
+    const TOperanden op = Operanden(code);
+    bool leer[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const std::string feld = NextField(liste);
+        leer[i] = feld.empty();
+        if (op.Platz[i] == TOperand::Name)
+            en.Elemente[i].Element = Suchen(feld, false, true);
+        else if (op.Platz[i] == TOperand::Zahl)
+            en.Elemente[i].Zahl = ZahlLesen(feld);
+    }
+    const int rolle = GenutzteRolle(code);
+    if (einfuegen_ && rolle >= 0 && (verworfen_ & RollenBit(static_cast<TRolle>(rolle))))
+        throw EUnlesbar{};
+    for (int i = 0; i < 3; ++i)
+        if ((op.Pflicht & (1 << i)) && leer[i])
+            throw EUnlesbar{};
+    if (IstAbbildungsEntstehung(en.Art))
+        en.Originalelement = o;
+    n.Element->Entstehung = en;
+}
+
+void TLeser::FestlegungLesen(TNeu& n) {
+    TDreiDBasisElement& e = *n.Element;
+    const int art = e.ArtNummer();
+    const int festlegung = AnzahlFestlegungen(art) > 1 ? ini_.ReadInteger(n.Sektion, "Festlegung", 0) : 0;
+    const TFestlegungsschluessel* k = Festlegungsschluessel(art, festlegung);
+    if (!k)
+        throw EUnlesbar{};
+
+    if (k->Zahlen > 0) {
+        std::string vorgabe = "0";
+        for (int i = 1; i < k->Zahlen; ++i)
+            vorgabe += "|0";
+        std::string liste = ini_.ReadString(n.Sektion, k->Schluessel, vorgabe);
+        Real z[9] = {};
+        for (int i = 0; i < k->Zahlen; ++i)
+            z[i] = ZahlLesen(NextField(liste));
+        // Planes the dialog refuses to make: the evaluation relies on them
+        // never occurring.
+        if (art == static_cast<int>(TElementart::DEbene)) {
+            const TTripel a{z[0], z[1], z[2]};
+            if (festlegung == TEbene::ENOR && IstNullvektor(a))
+                throw EUnlesbar{};
+            if (festlegung == TEbene::EPAR &&
+                IstNullvektor(Kreuzprodukt({z[3], z[4], z[5]}, {z[6], z[7], z[8]})))
+                throw EUnlesbar{};
+        }
+        e.Festlegung = static_cast<std::uint8_t>(festlegung);
+        std::array<Real*, 9> felder{};
+        const int anzahl = Zahlenfelder(e, felder);
+        for (int i = 0; i < anzahl; ++i)
+            *felder[i] = z[i];
+        return;
+    }
+
+    std::string liste = ini_.ReadString(n.Sektion, k->Schluessel, "");
+    std::array<TDreiDBasisElement*, 3> bezuege{};
+    for (int i = 0; i < k->Namen; ++i) {
+        const std::string feld = NextField(liste);
+        // Every reference of a mode is needed to evaluate the element.
+        if (feld.empty())
+            throw EUnlesbar{};
+        bezuege[i] = Suchen(feld, k->Escaped, false);
+    }
+    e.Festlegung = static_cast<std::uint8_t>(festlegung);
+    e.Bezuege = bezuege;
+}
+
+TDreiDBasisElement* TLeser::SucheName(const std::string& name) const {
+    // The file's own element of that name first: after renaming, the
+    // document may hold it under another name, or another element under its.
+    for (const TNeu& n : neue_)
+        if (!n.Weg && n.Dateiname == name)
+            return n.Element;
+    for (int i = 1; i <= alt_; ++i)
+        if (liste_[i]->Name == name)
+            return liste_[i];
+    return nullptr;
+}
+
+TDreiDBasisElement* TLeser::Suchen(const std::string& feld, bool escaped, bool abbrechen) const {
+    if (feld.empty())
+        return nullptr;
+    // Names are written plain except under "EGV"; either form is accepted,
+    // the one the key is written in first, so that a plain name with "@" in
+    // it is not taken for an escaped one.
+    const std::string erst = escaped ? UnescapeName(feld) : feld;
+    const std::string zweit = escaped ? feld : UnescapeName(feld);
+    bool weg = false;
+    for (const std::string* form : {&erst, &zweit}) {
+        const std::string name = Utf8Anfang(*form, MaxNamenLaenge);
+        if (TDreiDBasisElement* e = SucheName(name))
+            return e;
+        weg = weg || fehlend_.count(name) > 0;
+        if (erst == zweit)
+            break;
+    }
+    if (weg || !abbrechen)
+        throw EUnlesbar{};
+    throw EEinlesefehler{};
+}
+
+void TLeser::Entfernen(std::vector<TDreiDBasisElement*> weg) {
+    const int n = liste_.Anzahl();
+    std::vector<char> raus(static_cast<std::size_t>(n) + 1, 0);
+    for (TDreiDBasisElement* e : weg)
+        if (const int slot = liste_.SlotVon(e))
+            raus[slot] = 1;
+    std::vector<int> offen;
+    for (int i = 1; i <= n; ++i)
+        if (raus[i])
+            offen.push_back(i);
+    while (!offen.empty()) {
+        const TDreiDBasisElement& r = *liste_[offen.back()];
+        offen.pop_back();
+        for (int i = alt_ + 1; i <= n; ++i)
+            if (!raus[i] && HaengtDirektAb(*liste_[i], r)) {
+                raus[i] = 1;
+                offen.push_back(i);
+            }
+    }
+    std::vector<int> slots;
+    for (int i = 1; i <= n; ++i)
+        if (raus[i])
+            slots.push_back(i);
+    for (TNeu& neu : neue_)
+        if (!neu.Weg && raus[liste_.SlotVon(neu.Element)]) {
+            neu.Weg = true;
+            fehlend_.insert(neu.Dateiname);
+        }
+    SlotsEntfernen(liste_, slots);
+}
+
+void TLeser::Abbrechen(std::size_t ab) {
+    abgebrochen_ = true;
+    grenze_ = ab;
+    std::vector<TDreiDBasisElement*> weg;
+    for (std::size_t k = ab; k < neue_.size(); ++k)
+        if (!neue_[k].Weg)
+            weg.push_back(neue_[k].Element);
+    Entfernen(weg);
+}
+
+void TLeser::ZyklenEntfernen() {
+    // The evaluation follows references recursively; a ring of references
+    // would never end. The tip of an arrow's own vector refers back to the
+    // arrow, which the evaluation of the arrow does not follow.
+    const int n = liste_.Anzahl();
+    const auto folgt = [](const TDreiDBasisElement& e, std::size_t i) {
+        return !(e.Art == TElementart::DPfeil && e.Festlegung == TPfeil::PfPP && i == 2);
+    };
+    std::unordered_map<const TDreiDBasisElement*, int> slotVon;
+    for (int i = 1; i <= n; ++i)
+        slotVon[liste_[i]] = i;
+    const auto slot = [&slotVon](const TDreiDBasisElement* e) {
+        const auto it = slotVon.find(e);
+        return it == slotVon.end() ? 0 : it->second;
+    };
+    std::vector<TDreiDBasisElement*> imRing;
+    for (int start = alt_ + 1; start <= n; ++start) {
+        std::vector<char> besucht(static_cast<std::size_t>(n) + 1, 0);
+        std::vector<int> offen = {start};
+        bool ring = false;
+        while (!offen.empty() && !ring) {
+            const TDreiDBasisElement& e = *liste_[offen.back()];
+            offen.pop_back();
+            for (std::size_t i = 0; i < e.Bezuege.size(); ++i) {
+                const int z = e.Bezuege[i] && folgt(e, i) ? slot(e.Bezuege[i]) : 0;
+                if (z == start)
+                    ring = true;
+                else if (z > 0 && !besucht[z]) {
+                    besucht[z] = 1;
+                    offen.push_back(z);
+                }
+            }
+        }
+        if (ring)
+            imRing.push_back(liste_[start]);
+    }
+    if (!imRing.empty())
+        Entfernen(imRing);
+}
+
+} // namespace
+
+bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
+                   TRollenMenge& rollen, bool einfuegen) {
+    const TWarteCursor warten;
+    const TEnhIniFile ini(datei);
+    std::vector<std::string> sektionen;
+    try {
+        ini.ReadSectionNames(sektionen);
+    } catch (const EIniLesefehler&) {
+        ShowMessageBox("Kalvorin kann diese Datei nicht lesen.\r\n"
+                       "Eventuell gibt es sie nicht, oder sie ist nicht lesbar. (" +
+                           datei + ")",
+                       "Kalvorin", MB_ICONWARNING);
+        return false;
+    }
+    if (!einfuegen) {
+        rollen = 0;
+        liste.Leeren();
+        KoordinatensystemLesen(ini, ks);
+    }
+    TLeser leser(ini, liste, rollen, einfuegen);
+    if (!leser.Lesen(sektionen))
+        ShowMessageBox("Einlesefehler", "Kalvorin", MB_ICONWARNING);
+    return true;
+}
+
+} // namespace kalvorin

@@ -1,0 +1,181 @@
+#include "storage/Dokumentdatei.h"
+
+#include "model/Meldungen.h"
+#include "storage/DokumentdateiFormat.h"
+#include "storage/EnhIniFile.h"
+#include "storage/Felder.h"
+#include "storage/Meldungsbox.h"
+
+#include <set>
+#include <unistd.h>
+
+namespace kalvorin {
+
+using namespace dokument;
+
+namespace {
+
+std::string NameVon(const TDreiDBasisElement* e) { return e ? e->Name : std::string(); }
+
+std::string ArtUndWort(int nummer, std::string_view wort) {
+    return std::to_string(nummer) + "|" + std::string(wort);
+}
+
+void KoordinatensystemSchreiben(TEnhIniFile& ini, const TKoordinatensystem& ks) {
+    ini.WriteString(Version, "VersName", VersName);
+    ini.WriteString(Version, "VersNummer", VersNummer);
+
+    ini.WriteString(Achsen, "Farbe", ColorToField(ks.AchsenFarbe));
+    ini.WriteInteger(Achsen, "Skalierung", ks.Skalierung);
+    ini.WriteBool(Achsen, "beschriften", ks.Achsenbeschriftung);
+    for (int i = 0; i < 3; ++i) {
+        const TAchsenDaten& a = ks.Achsen[i];
+        const std::string x = AchsenBuchstaben[i];
+        ini.WriteString(Achsen, x, RealToField(a.Unten) + "|" + RealToField(a.Oben));
+        ini.WriteBool(Achsen, x + "Zeichnen", a.Zeichnen);
+    }
+
+    ini.WriteBool(Ebenen, "Gleiche Grenzen", ks.GleicheGrenzen);
+    for (int i = 0; i < 3; ++i) {
+        const TKoordEbenenDaten& e = ks.Ebenen[i];
+        const std::string xy = EbenenNamen[i];
+        ini.WriteInteger(Ebenen, xy + "Transparenz", e.Transparenz);
+        ini.WriteBool(Ebenen, xy + "Zeichnen", e.Zeichnen);
+        ini.WriteString(Ebenen, xy + "Farbe", ColorToField(e.Farbe));
+    }
+}
+
+std::string EntstehungselementeText(const TEntstehung& en) {
+    const TOperanden op = Operanden(static_cast<int>(en.Art));
+    std::string text;
+    int belegt = 0;
+    for (int i = 0; i < 3; ++i)
+        if (op.Platz[i] != TOperand::Keiner)
+            belegt = i + 1;
+    for (int i = 0; i < belegt; ++i) {
+        if (i > 0)
+            text += '|';
+        if (op.Platz[i] == TOperand::Name)
+            text += NameVon(en.Elemente[i].Element);
+        else if (op.Platz[i] == TOperand::Zahl)
+            text += RealToField(en.Elemente[i].Zahl);
+    }
+    return text;
+}
+
+std::string FestlegungsText(const TDreiDBasisElement& e, const TFestlegungsschluessel& k) {
+    std::string text;
+    if (k.Zahlen > 0) {
+        std::array<Real*, 9> felder{};
+        const int n = Zahlenfelder(const_cast<TDreiDBasisElement&>(e), felder);
+        for (int i = 0; i < n; ++i) {
+            if (i > 0)
+                text += '|';
+            text += RealToField(*felder[i]);
+        }
+        return text;
+    }
+    for (int i = 0; i < k.Namen; ++i) {
+        if (i > 0)
+            text += '|';
+        const std::string name = NameVon(e.Bezuege[i]);
+        text += k.Escaped ? EscapeName(name) : name;
+    }
+    return text;
+}
+
+void ElementSchreiben(TEnhIniFile& ini, const TDreiDBasisElement& e) {
+    const std::string s = EscapeName(e.Name);
+    const int art = e.ArtNummer();
+    ini.WriteString(s, "Elementart", ArtUndWort(art, ElementartName(art)));
+    if (e.Farbe != Schwarz)
+        ini.WriteString(s, "RGB", ColorToField(e.Farbe));
+    if (e.Transparenz != 0)
+        ini.WriteInteger(s, "Transparenz", e.Transparenz);
+    if (e.Dicke != 1)
+        ini.WriteInteger(s, "Dicke", e.Dicke);
+    ini.WriteBoolIfTrue(s, "fest", e.fest);
+    if (!e.sichtbar)
+        ini.WriteBool(s, "sichtbar", false);
+    ini.WriteBoolIfTrue(s, "markiert", e.markiert);
+    if (!e.NameSichtbar)
+        ini.WriteBool(s, "Name sichtbar", false);
+    if (!e.Hilfslinien)
+        ini.WriteBool(s, "Hilfslinien", false);
+
+    const int code = static_cast<int>(e.Entstehung.Art);
+    if (code != 0) {
+        ini.WriteString(s, "Entstehungsart", ArtUndWort(code, EntstehungsartName(code)));
+        if (e.Entstehung.Originalelement)
+            ini.WriteString(s, "Originalelement", e.Entstehung.Originalelement->Name);
+        ini.WriteString(s, "Entstehungselemente", EntstehungselementeText(e.Entstehung));
+    }
+
+    for (int r = 0; r < AnzahlRollen; ++r)
+        ini.WriteBoolIfTrue(s, std::string(RollenName(static_cast<TRolle>(r))), e.Rollen[r]);
+    if (e.Streckungsfaktor != 1)
+        ini.WriteString(s, "Streckungsfaktor", RealToField(e.Streckungsfaktor));
+    if (e.Projektionsvektor && e.Rolle(TRolle::IstP_Projektionsebene))
+        ini.WriteString(s, "Projektionsvektor", e.Projektionsvektor->Name);
+
+    // Kinds with one way of definition have no mode to store.
+    const int festlegung = AnzahlFestlegungen(art) > 1 ? e.Festlegung : 0;
+    if (festlegung != 0)
+        ini.WriteInteger(s, "Festlegung", festlegung);
+    if (const TFestlegungsschluessel* k = Festlegungsschluessel(art, festlegung))
+        ini.WriteString(s, k->Schluessel, FestlegungsText(e, *k));
+
+    if (e.Art == TElementart::DfrPunkt)
+        ini.WriteInteger(s, "Punktform", static_cast<const TfrPunkt&>(e).Punktform);
+    else if (e.Art == TElementart::DGerade)
+        ini.WriteBool(s, "mit Rand", static_cast<const TGerade&>(e).MitRand);
+}
+
+// Every name must come back as itself, and no two elements may share a
+// section (with each other or with the coordinate system's sections), or
+// the file would silently merge them. Empty when all is well.
+std::string NamensPruefung(const TListe& liste) {
+    std::set<std::string> belegt = {Sektionsform(Version), Sektionsform(Achsen),
+                                    Sektionsform(Ebenen)};
+    for (int i = 1; i <= liste.Anzahl(); ++i) {
+        const std::string& name = liste[i]->Name;
+        if (std::string fehler = NamensFehler(name); !fehler.empty())
+            return fehler;
+        if (!belegt.insert(Sektionsform(EscapeName(name))).second)
+            return "Der Name " + name + " kann nicht gespeichert werden, da er in der Datei " +
+                   "schon für einen anderen Abschnitt steht.";
+    }
+    return {};
+}
+
+} // namespace
+
+bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks) {
+    const TWarteCursor warten;
+    if (const std::string fehler = NamensPruefung(liste); !fehler.empty()) {
+        ShowMessageBox(fehler + "\r\nDie Datei wurde nicht gespeichert. (" + datei + ")", "Kalvorin",
+                       MB_ICONWARNING);
+        return false;
+    }
+    try {
+        TEnhIniFile ini(datei);
+        ini.Clear();
+        KoordinatensystemSchreiben(ini, ks);
+        for (int i = 1; i <= liste.Anzahl(); ++i)
+            ElementSchreiben(ini, *liste[i]);
+        ini.UpdateFile();
+    } catch (const EIniSchreibfehler&) {
+        ShowMessageBox("Kalvorin kann diese Datei weder speichern noch erstellen.\r\n"
+                       "Eventuell ist der Datenträger schreibgeschützt. (" +
+                           datei + ")",
+                       "Kalvorin", MB_ICONWARNING);
+        return false;
+    }
+    return true;
+}
+
+bool DokumentSchreibgeschuetzt(const std::string& datei) {
+    return ::access(datei.c_str(), F_OK) == 0 && ::access(datei.c_str(), W_OK) != 0;
+}
+
+} // namespace kalvorin
