@@ -1,10 +1,30 @@
 #include "model/Dokument.h"
 
-// Reading and writing are wired to the document file module when it lands.
+#include "storage/Dokumentdatei.h"
+
 namespace kalvorin {
 
-bool TDokument::Laden(const std::string&) { return false; }
-bool TDokument::Einfuegen(const std::string&) { return false; }
-bool TDokument::Speichern(const std::string&) { return false; }
+bool TDokument::Laden(const std::string& datei) {
+    const bool gelesen = DokumentLesen(datei, liste_, ks_, Rollen, false);
+    // The coordinate system may have changed: window, display cube, sphere.
+    AnsichtEinrichten();
+    Neuaufbau();
+    Geaendert = false;
+    return gelesen;
+}
+
+bool TDokument::Einfuegen(const std::string& datei) {
+    const bool gelesen = DokumentLesen(datei, liste_, ks_, Rollen, true);
+    Geaendert = true;
+    Neuaufbau();
+    return gelesen;
+}
+
+bool TDokument::Speichern(const std::string& datei) {
+    if (!DokumentSchreiben(datei, liste_, ks_))
+        return false;
+    Geaendert = false;
+    return true;
+}
 
 } // namespace kalvorin

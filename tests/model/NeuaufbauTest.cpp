@@ -189,3 +189,31 @@ TEST(Dokument, ZoomAndUndoRebuild) {
     EXPECT_TRUE(d.Liste()[1]->Szenenobjekte.any());
     EXPECT_FALSE(d.RueckgaengigMachen());
 }
+
+TEST(Dokument, SaveAndLoadKeepTheDocument) {
+    TMeldungsProtokoll p;
+    const std::string datei = ::testing::TempDir() + "dokument_rundreise.kvr";
+    {
+        TDokument d;
+        auto* a = Punkt(d.Liste(), "A", {1, 2, 3});
+        auto* b = Punkt(d.Liste(), "B", {4, 0, 0});
+        auto* g = GeradePP(d.Liste(), "g", a, b);
+        g->markiert = true;
+        ASSERT_TRUE(d.Speichern(datei));
+        EXPECT_FALSE(d.Geaendert);
+    }
+    TDokument d;
+    ASSERT_TRUE(d.Laden(datei));
+    EXPECT_FALSE(d.Geaendert);
+    ASSERT_EQ(d.Liste().Anzahl(), 3);
+    auto* g = d.Liste().ElementMitName("g");
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->Bezuege[0], d.Liste().ElementMitName("A"));
+    EXPECT_TRUE(g->markiert);
+    EXPECT_TRUE(g->Szenenobjekte.any());
+    ASSERT_TRUE(d.Einfuegen(datei));
+    EXPECT_TRUE(d.Geaendert);
+    EXPECT_EQ(d.Liste().Anzahl(), 6);
+    EXPECT_NE(d.Liste().ElementMitName("_A"), nullptr);
+    EXPECT_TRUE(p.Eintraege.empty());
+}
