@@ -198,6 +198,21 @@ QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dic
     return box;
 }
 
+QWidget* TElementDLG::EigenschaftsSeite(QWidget* darstellung, const QString& duennName,
+                                        const QString& dickName, const QString& farbName,
+                                        const QString& hilfslinienName, QCheckBox*& hilfslinien) {
+    auto* seite = new QWidget;
+    hilfslinien = new QCheckBox(QStringLiteral("  Hilfslinien der Abbildung zeichnen"));
+    hilfslinien->setObjectName(hilfslinienName);
+    auto* e = new QGridLayout(seite);
+    e->addWidget(darstellung, 0, 0);
+    e->addWidget(DickeGruppe(duennName, dickName), 0, 1);
+    e->addWidget(FarbGruppe(farbName), 1, 0);
+    e->addWidget(hilfslinien, 1, 1);
+    e->setRowStretch(2, 1);
+    return seite;
+}
+
 QGroupBox* TElementDLG::FarbGruppe(const QString& name) {
     auto* box = new QGroupBox(QStringLiteral("Farbe"));
     FarbFeld = new TFarbFeld;

@@ -120,6 +120,12 @@ protected:
     // The Dicke group with the pair and the sample pictures beside them.
     QGroupBox* DickeGruppe(const QString& duennName, const QString& dickName);
     QGroupBox* FarbGruppe(const QString& name);
+    // The page "Eigenschaften" every element dialog shares: the kind's own
+    // look at the top left, then thickness, colour and the check box for
+    // the auxiliary lines (returned through hilfslinien).
+    QWidget* EigenschaftsSeite(QWidget* darstellung, const QString& duennName,
+                               const QString& dickName, const QString& farbName,
+                               const QString& hilfslinienName, QCheckBox*& hilfslinien);
     void DickeSetzen(bool duenn);
     // The sample of the thin and the thick element in the colour.
     virtual QPixmap Muster(bool dick, TFarbe farbe) const = 0;

@@ -163,19 +163,13 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     b->addStretch(1);
 
     // Page "Eigenschaften"
-    auto* eigenschaften = new QWidget;
     auto* darstellung = new QGroupBox(QStringLiteral("Darstellung"));
     RandCheck = new QCheckBox(QStringLiteral("mit Rand"));
     RandCheck->setObjectName(QStringLiteral("GeradenDLGRandCheck"));
     (new QHBoxLayout(darstellung))->addWidget(RandCheck);
-    Hilfslinien = new QCheckBox(QStringLiteral("  Hilfslinien der Abbildung zeichnen"));
-    Hilfslinien->setObjectName(QStringLiteral("GeradenDLGHilfslinien"));
-    auto* e = new QGridLayout(eigenschaften);
-    e->addWidget(darstellung, 0, 0);
-    e->addWidget(DickeGruppe(QStringLiteral("GeradenDLGcheckduenn"), QStringLiteral("GeradenDLGCheckdick")), 0, 1);
-    e->addWidget(FarbGruppe(QStringLiteral("GeradenDLGFarbe")), 1, 0);
-    e->addWidget(Hilfslinien, 1, 1);
-    e->setRowStretch(2, 1);
+    QWidget* eigenschaften = EigenschaftsSeite(
+        darstellung, QStringLiteral("GeradenDLGcheckduenn"), QStringLiteral("GeradenDLGCheckdick"),
+        QStringLiteral("GeradenDLGFarbe"), QStringLiteral("GeradenDLGHilfslinien"), Hilfslinien);
 
     Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Gerade_Bestimmung"),
                   QStringLiteral("IDH_Dialog_Gerade_Eigenschaften"));

@@ -115,21 +115,15 @@ TPunktDLG::TPunktDLG(QWidget* eltern)
     b->addStretch(1);
 
     // Page "Eigenschaften"
-    auto* eigenschaften = new QWidget;
     auto* darstellungBox = new QGroupBox(QStringLiteral("Darstellung als "));
     Darstellung = new QComboBox;
     Darstellung->setObjectName(QStringLiteral("PktDlgDarstellung"));
     for (const char* wort : PunktformWorte)
         Darstellung->addItem(QString::fromLatin1(wort));
     (new QHBoxLayout(darstellungBox))->addWidget(Darstellung);
-    Hilfslinien = new QCheckBox(QStringLiteral("  Hilfslinien der Abbildung zeichnen"));
-    Hilfslinien->setObjectName(QStringLiteral("PktDLGHilfslinien"));
-    auto* e = new QGridLayout(eigenschaften);
-    e->addWidget(darstellungBox, 0, 0);
-    e->addWidget(DickeGruppe(QStringLiteral("PunktDLGCheckduenn"), QStringLiteral("PunktDLGCheckdick")), 0, 1);
-    e->addWidget(FarbGruppe(QStringLiteral("PktDLGFarbe")), 1, 0);
-    e->addWidget(Hilfslinien, 1, 1);
-    e->setRowStretch(2, 1);
+    QWidget* eigenschaften = EigenschaftsSeite(
+        darstellungBox, QStringLiteral("PunktDLGCheckduenn"), QStringLiteral("PunktDLGCheckdick"),
+        QStringLiteral("PktDLGFarbe"), QStringLiteral("PktDLGHilfslinien"), Hilfslinien);
 
     Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Punkt_Bestimmung"),
                   QStringLiteral("IDH_Dialog_Punkt_Eigenschaften"));
