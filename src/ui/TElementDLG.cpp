@@ -1,5 +1,7 @@
 #include "ui/TElementDLG.h"
 
+#include "model/Dokument.h"
+#include "model/ElementEingabe.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
@@ -196,6 +198,20 @@ QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dic
     connect(Duenn, &QCheckBox::clicked, this, [this, paar] { paar(Duenn, Dick); });
     connect(Dick, &QCheckBox::clicked, this, [this, paar] { paar(Dick, Duenn); });
     return box;
+}
+
+bool TElementDLG::NachUebernahme(int slot, int art) {
+    Akzeptiert = false;
+    if (slot == 0) {
+        Warnung(ListeVollText);
+        return false;
+    }
+    Dokument->Neuaufbau();
+    Uebernommen = true;
+    if (NachUebernehmen)
+        NachUebernehmen();
+    NameEdit->setText(QString::fromStdString(Dokument->Liste().AutomatischerName(art)));
+    return true;
 }
 
 QWidget* TElementDLG::EigenschaftsSeite(QWidget* darstellung, const QString& duennName,

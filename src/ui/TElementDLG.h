@@ -126,6 +126,10 @@ protected:
     QWidget* EigenschaftsSeite(QWidget* darstellung, const QString& duennName,
                                const QString& dickName, const QString& farbName,
                                const QString& hilfslinienName, QCheckBox*& hilfslinien);
+    // After "Übernehmen" tried to add the element (slot of the new element,
+    // 0 when the list was full): warns, or rebuilds, tells the owner and
+    // proposes the next automatic name of the kind. True when it was added.
+    bool NachUebernahme(int slot, int art);
     void DickeSetzen(bool duenn);
     // The sample of the thin and the thick element in the colour.
     virtual QPixmap Muster(bool dick, TFarbe farbe) const = 0;

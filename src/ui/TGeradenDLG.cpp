@@ -487,18 +487,9 @@ void TGeradenDLG::Auswerten(bool uebernehmen) {
         accept();
         return;
     }
-    if (NeueGeradeAnlegen() == 0) {
-        Akzeptiert = false;
-        Warnung(ListeVollText);
+    if (!NachUebernahme(NeueGeradeAnlegen(), 5))
         return;
-    }
-    Dokument->Neuaufbau();
-    Uebernommen = true;
-    if (NachUebernehmen)
-        NachUebernehmen();
     // Ready for the next line, on the same way.
-    NameEdit->setText(QString::fromStdString(Dokument->Liste().AutomatischerName(5)));
-    Akzeptiert = false;
     const int weg = GewaehlterWeg();
     zustand_ = TGeradenZustand{};
     zustand_.Festlegung = weg;

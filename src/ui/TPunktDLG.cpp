@@ -330,17 +330,8 @@ void TPunktDLG::Auswerten(bool uebernehmen) {
         accept();
         return;
     }
-    if (PunktNeuAnlegen(Dokument->Liste(), Eingabe()) == 0) {
-        Akzeptiert = false;
-        Warnung(ListeVollText);
+    if (!NachUebernahme(PunktNeuAnlegen(Dokument->Liste(), Eingabe()), 0))
         return;
-    }
-    Dokument->Neuaufbau();
-    Uebernommen = true;
-    if (NachUebernehmen)
-        NachUebernehmen();
-    NameEdit->setText(QString::fromStdString(Dokument->Liste().AutomatischerName(0)));
-    Akzeptiert = false;
     for (QLineEdit* e : {Editx, Edity, Editz})
         e->clear();
     if (Seiten->currentWidget() == SeiteBestimmung)
