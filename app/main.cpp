@@ -4,6 +4,7 @@
 #include "ui/Hilfe.h"
 #include "ui/QtMeldungen.h"
 #include "ui/ElementDialoge.h"
+#include "ui/ObjektlistenAnbindung.h"
 #include "ui/TListenformular.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashForm.h"
@@ -92,28 +93,7 @@ int main(int argc, char* argv[]) {
     // 3. The main window (it reads the settings).
     kalvorin::TMainForm hauptfenster;
     // The object list beside the frame, tied to the active document.
-    auto* liste = new kalvorin::TListenformular(&hauptfenster);
-    hauptfenster.addDockWidget(Qt::RightDockWidgetArea, liste);
-    using kalvorin::TListenformular;
-    using kalvorin::TMainForm;
-    QObject::connect(&hauptfenster, &TMainForm::AktivesDokumentGeaendert, liste,
-                     &TListenformular::ZeigeDokument);
-    QObject::connect(&hauptfenster, &TMainForm::DokumentAktualisiert, liste,
-                     [liste] { liste->Aktualisieren(); });
-    QObject::connect(liste, &TListenformular::DokumentGeaendert, &hauptfenster,
-                     &TMainForm::DokumentNeuZeichnen);
-    QObject::connect(liste, &TListenformular::BefehlAngefordert, &hauptfenster,
-                     [&hauptfenster](const QString& befehl) {
-                         // The commands check the offers themselves.
-                         QMetaObject::invokeMethod(&hauptfenster,
-                                                   (befehl + QStringLiteral("Click")).toLatin1().constData());
-                     });
-    QObject::connect(liste, &TListenformular::ElementDoppelklick, &hauptfenster,
-                     [&hauptfenster](kalvorin::TDreiDBasisElement* e) {
-                         hauptfenster.ElementBearbeitenClick(hauptfenster.AktivesDokument(), e);
-                     });
-    QObject::connect(&hauptfenster, &TMainForm::ElementDialogGewuenscht, &hauptfenster,
-                     &TMainForm::ElementBearbeitenClick);
+    kalvorin::ObjektlisteAnbinden(hauptfenster, *new kalvorin::TListenformular(&hauptfenster));
     // The element dialogs are made once and reused.
     kalvorin::ElementDialogeErzeugen(&hauptfenster);
     hauptfenster.show();

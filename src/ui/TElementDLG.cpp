@@ -5,6 +5,7 @@
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
+#include "ui/DialogSkalierung.h"
 #include "ui/Hilfe.h"
 
 #include <QApplication>
@@ -17,8 +18,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -337,38 +336,7 @@ void TElementDLG::Warnung(const std::string& text) {
     Meldungen().Meldung(text, TMeldungsart::Warnung, "Kalvorin");
 }
 
-void TElementDLG::Skalieren() {
-    QRect bereich(0, 0, 1024, 768);
-    if (const QScreen* s = screen() ? screen() : QApplication::primaryScreen())
-        bereich = s->availableGeometry();
-    const double faktor = std::max(bereich.width(), 750) / 1024.0;
-    const QFont basis = QApplication::font(this);
-    int abstand = layout()->spacing();
-    if (abstand < 0)
-        abstand = style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
-    const auto anwenden = [&](double f) {
-        QFont schrift = basis;
-        if (basis.pointSizeF() > 0)
-            schrift.setPointSizeF(basis.pointSizeF() * f);
-        else
-            schrift.setPixelSize(std::max(1, static_cast<int>(basis.pixelSize() * f + 0.5)));
-        setFont(schrift);
-        if (abstand >= 0)
-            layout()->setSpacing(static_cast<int>(abstand * f + 0.5));
-        layout()->activate();
-        const QSize s = sizeHint();
-        return s.width() <= bereich.width() && s.height() <= bereich.height();
-    };
-    // Larger only while it fits; smaller only when the plain size does not fit.
-    double f = std::max(faktor, 1.0);
-    while (f > 1.0 && !anwenden(f))
-        f = std::max(1.0, f - 0.05);
-    if (f <= 1.0 && !anwenden(1.0) && faktor < 1.0) {
-        f = faktor;
-        anwenden(f);
-    }
-    skalierung_ = f;
-}
+void TElementDLG::Skalieren() { skalierung_ = DialogSkalieren(*this); }
 
 void TElementDLG::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);

@@ -13,6 +13,7 @@
 #include "ui/Hilfe.h"
 #include "ui/Startbild.h"
 #include "ui/TAboutDlg.h"
+#include "ui/TStreckungsDLG.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -42,8 +43,6 @@ const char* const SpaetereFunktionen[] = {
     "Einstellungen",
     // element dialogs
     "Ebene", "Strecke", "Pfeil", "Vektor", "Dreieck", "Pyramideseitig",
-    // mappings
-    "MStreckung",
     // coordinate system dialog
     "Koordinatenachsen", "Koordinatenebenen",
 };
@@ -779,7 +778,7 @@ void TMainForm::VSummeClick() { BefehlAusfuehren(&kalvorin::VSumme); }
 void TMainForm::VGegenClick() { BefehlAusfuehren(&kalvorin::VGegen); }
 void TMainForm::MVProduktClick() { BefehlAusfuehren(&kalvorin::MVProdukt); }
 void TMainForm::SpiegelungClick() { BefehlAusfuehren(&kalvorin::Spiegelung); }
-void TMainForm::MStreckungClick() {}
+void TMainForm::MStreckungClick() { DialogAusfuehren(&StreckungsDialog); }
 void TMainForm::ProjektionClick() { BefehlAusfuehren(&kalvorin::Projektion); }
 void TMainForm::PspiegelnClick() { BefehlAusfuehren(&kalvorin::Pspiegeln); }
 void TMainForm::GspiegelnClick() { BefehlAusfuehren(&kalvorin::Gspiegeln); }
