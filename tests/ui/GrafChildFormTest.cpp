@@ -2,12 +2,15 @@
 // document commands with their file dialogs answered through the seam, the
 // mouse in the view, the popup and the close query.
 
+#include "geometry/Auswertung.h"
 #include "model/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "ui/Dateidialog.h"
 #include "ui/TAnaGraphBox.h"
+#include "ui/ObjektlistenAnbindung.h"
 #include "ui/TGrafChildForm.h"
+#include "ui/TListenformular.h"
 #include "ui/TMainForm.h"
 
 #include <QAction>
@@ -21,6 +24,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -622,4 +626,144 @@ TEST_F(MitElementen, ClosingAnInactiveWindowSavesThatWindow) {
     ASSERT_EQ(anfragen.size(), 1u);
     EXPECT_EQ(OffeneFenster(), 2);
     EXPECT_EQ(meldungen.Eintraege.back().Text, "Möchten Sie die Änderungen in NEU1.KVR speichern?");
+}
+
+// ---------------------------------------------------------------------------
+// Commands on marked elements, with the object list beside the frame
+
+namespace {
+
+TGerade* Gerade(TListe& l, const char* name, TTripel punkt, TTripel richtung) {
+    auto* g = l.Neu<TGerade>();
+    g->Name = name;
+    g->Festlegung = TGerade::GPAR;
+    g->Punkt = punkt;
+    g->Richtung = richtung;
+    return g;
+}
+
+// A quarter along the first piece of a line: away from where it meets others.
+QPoint ViertelVon(const tGrafChildForm& f, const TDreiDBasisElement& e) {
+    const tGSzene& s = f.Dokument().Szene();
+    const int nr = ErstesObjekt(e);
+    for (int i = 1; i <= s.Stueckzahl(); ++i) {
+        const auto& stueck = s.Stueck(i);
+        if (stueck.Objekt != nr || stueck.Eckenzahl < 2)
+            continue;
+        const QPointF a = f.Ansicht()->GeraetAusLogisch(stueck.EckenProj[0]);
+        const QPointF b = f.Ansicht()->GeraetAusLogisch(stueck.EckenProj[1]);
+        return (a * 0.75 + b * 0.25).toPoint();
+    }
+    ADD_FAILURE() << "no piece for " << e.Name;
+    return {};
+}
+
+// Two lines meeting in (3, 2, 1), marked by clicks in the view.
+class ZweiGeraden : public Dokumentfenster {
+protected:
+    void SetUp() override {
+        Dokumentfenster::SetUp();
+        liste = new TListenformular(haupt.get());
+        ObjektlisteAnbinden(*haupt, *liste);
+        f = Neu();
+        ASSERT_NE(f, nullptr);
+        TListe& l = f->Dokument().Liste();
+        g = Gerade(l, "g", {0, 2, 1}, {1, 0, 0});
+        h = Gerade(l, "h", {3, 0, 1}, {0, 1, 0});
+        f->Dokument().Neuaufbau();
+        f->Neuzeichnen();
+        liste->Aktualisieren();
+        QApplication::processEvents();
+        Klicken(*f, ViertelVon(*f, *g));
+        Klicken(*f, ViertelVon(*f, *h), Qt::ControlModifier);
+    }
+    QAction* Popup(const char* name) const {
+        for (QAction* x : f->GrafchildPopupMenu()->actions())
+            if (x->objectName() == QLatin1String(name))
+                return x;
+        ADD_FAILURE() << name;
+        return nullptr;
+    }
+    QStringList Zeilen() const {
+        auto* gitter = liste->findChild<QTableWidget*>(QStringLiteral("Listengitter"));
+        QStringList namen;
+        for (int r = 0; r < gitter->rowCount(); ++r)
+            namen << gitter->item(r, 1)->text();
+        return namen;
+    }
+    bool ImBild(const TDreiDBasisElement& e) const {
+        const tGSzene& s = f->Dokument().Szene();
+        const int nr = ErstesObjekt(e);
+        for (int i = 1; nr && i <= s.Stueckzahl(); ++i)
+            if (s.Stueck(i).Objekt == nr)
+                return true;
+        return false;
+    }
+
+    TListenformular* liste = nullptr;
+    tGrafChildForm* f = nullptr;
+    TGerade* g = nullptr;
+    TGerade* h = nullptr;
+};
+
+} // namespace
+
+TEST_F(ZweiGeraden, MenuAndPopupOfferWhatTwoLinesAllow) {
+    ASSERT_TRUE(g->markiert);
+    ASSERT_TRUE(h->markiert);
+    emit haupt->Menue(QStringLiteral("Konstruieren"))->aboutToShow();
+    const std::pair<const char*, const char*> erwartet[] = {
+        {"Schneiden", "&Schnittpunkt bilden"},
+        {"Loteerzeugen", "&Lotgerade bilden"},
+        {"Mittebilden", "&Mittelgerade bilden"},
+    };
+    for (const auto& [name, titel] : erwartet) {
+        QAction* a = haupt->Aktion(QString::fromLatin1(name));
+        EXPECT_EQ(a->text(), QString::fromUtf8(titel)) << name;
+        EXPECT_TRUE(a->isEnabled()) << name;
+    }
+    f->GrafchildPopupMenuPopup();
+    const std::pair<const char*, const char*> imPopup[] = {
+        {"PUSchneiden", "Schnittpunkt bilden"},
+        {"PULoterzeugen", "Lotgerade bilden"},
+        {"PUMittebilden", "Mittelgerade bilden"},
+    };
+    for (const auto& [name, titel] : imPopup) {
+        QAction* a = Popup(name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QString::fromUtf8(titel)) << name;
+        EXPECT_TRUE(a->isVisible()) << name;
+        EXPECT_TRUE(a->isEnabled()) << name;
+    }
+    EXPECT_TRUE(Popup("PUEbeneerzeugen")->isVisible());
+    EXPECT_FALSE(Popup("PUPunkterzeugen")->isVisible());
+}
+
+TEST_F(ZweiGeraden, ChoosingFromThePopupAddsToViewAndObjectList) {
+    TListe& l = f->Dokument().Liste();
+    f->GrafchildPopupMenuPopup();
+    Popup("PUSchneiden")->trigger();
+    ASSERT_EQ(l.Anzahl(), 3);
+    TDreiDBasisElement* s = l[3];
+    EXPECT_EQ(s->Art, TElementart::DfrPunkt);
+    EXPECT_EQ(s->Entstehung.Art, TEntstehungsart::Schnitt);
+    TTripel p;
+    ASSERT_EQ(PunktAuswerten(*s, p), KeinFehler);
+    EXPECT_EQ(p, (TTripel{3, 2, 1}));
+    EXPECT_TRUE(ImBild(*s));
+    EXPECT_TRUE(Zeilen().contains(QString::fromStdString(s->Name))) << s->Name;
+    EXPECT_TRUE(f->Dokument().Geaendert);
+
+    // With the two lines marked again, the bisector comes from the same popup.
+    for (int i = 1; i <= l.Anzahl(); ++i)
+        l[i]->markiert = l[i] == g || l[i] == h;
+    f->GrafchildPopupMenuPopup();
+    Popup("PUMittebilden")->trigger();
+    ASSERT_GT(l.Anzahl(), 3);
+    for (int i = 4; i <= l.Anzahl(); ++i) {
+        EXPECT_EQ(l[i]->Art, TElementart::DGerade);
+        EXPECT_TRUE(ImBild(*l[i])) << l[i]->Name;
+        EXPECT_TRUE(Zeilen().contains(QString::fromStdString(l[i]->Name))) << l[i]->Name;
+    }
+    EXPECT_EQ(Zeilen().size(), l.Anzahl());
 }
