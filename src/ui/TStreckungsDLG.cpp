@@ -90,13 +90,6 @@ TStreckungsDLG::TStreckungsDLG(TDokument& dokument, QWidget* eltern)
     bruch->addWidget(StreckungsDLGS2, 2, 2);
     bruch->addWidget(Kla2, 2, 3);
     bruch->addWidget(StreckungsDLGVerhaeltnis, 0, 4, 3, 1, Qt::AlignVCenter);
-    // Room for the result and for the brackets, so nothing jumps when they appear.
-    StreckungsDLGVerhaeltnis->setMinimumWidth(
-        StreckungsDLGVerhaeltnis->fontMetrics().horizontalAdvance(QStringLiteral("nicht festgelegt!")) + 8);
-    for (QLabel* l : {Laenge1, Laenge2})
-        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Länge(")) + 2);
-    for (QLabel* l : {Kla1, Kla2})
-        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral(")")) + 2);
 
     StreckungsDLGZentrumBox = new QGroupBox(QStringLiteral("Zentrum: "));
     StreckungsDLGZentrumBox->setObjectName(QStringLiteral("StreckungsDLGZentrumBox"));
@@ -138,6 +131,17 @@ TStreckungsDLG::TStreckungsDLG(TDokument& dokument, QWidget* eltern)
 
     FormShow();
     DialogSkalieren(*this);
+    // Room for the result and for the brackets in the scaled font, so nothing
+    // jumps when they appear.
+    const auto breite = [](const QLabel* l, const QString& text) {
+        return l->fontMetrics().horizontalAdvance(text) + 4;
+    };
+    StreckungsDLGVerhaeltnis->setMinimumWidth(breite(StreckungsDLGVerhaeltnis, QStringLiteral("nicht festgelegt!")));
+    for (QLabel* l : {Laenge1, Laenge2})
+        l->setMinimumWidth(breite(l, QStringLiteral("Länge(")));
+    for (QLabel* l : {Kla1, Kla2})
+        l->setMinimumWidth(breite(l, QStringLiteral(")")));
+    adjustSize();
 }
 
 void TStreckungsDLG::FormShow() {
@@ -167,6 +171,7 @@ void TStreckungsDLG::StreckungsDLGZahlButtonClick() {
     StreckungsDLGVerhaeltnisBox->hide();
     StreckungsDLGZahl->setText(QStringLiteral("1"));
     faktor_ = 1;
+    adjustSize();
 }
 
 void TStreckungsDLG::StreckungsDLGVerhaeltnisButtonClick() {
@@ -179,6 +184,7 @@ void TStreckungsDLG::StreckungsDLGVerhaeltnisButtonClick() {
     }
     faktor_ = 1;
     Verhaeltnisberechnen();
+    adjustSize();
 }
 
 void TStreckungsDLG::KlammernSetzen(const QComboBox* box, QLabel* vor, QLabel* nach) {
