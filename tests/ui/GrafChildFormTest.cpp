@@ -11,6 +11,7 @@
 #include "ui/ObjektlistenAnbindung.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/TListenformular.h"
+#include "ui/TStreckungsDLG.h"
 #include "ui/TMainForm.h"
 
 #include <QAction>
@@ -24,8 +25,13 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -766,4 +772,31 @@ TEST_F(ZweiGeraden, ChoosingFromThePopupAddsToViewAndObjectList) {
         EXPECT_TRUE(Zeilen().contains(QString::fromStdString(l[i]->Name))) << l[i]->Name;
     }
     EXPECT_EQ(Zeilen().size(), l.Anzahl());
+}
+
+TEST_F(ZweiGeraden, DilationCentreFromTheMenuShowsInTheObjectList) {
+    TListe& l = f->Dokument().Liste();
+    auto* z = Punkt(l, "Z", {1, 1, 1});
+    for (int i = 1; i <= l.Anzahl(); ++i)
+        l[i]->markiert = l[i] == z;
+    f->Dokument().Neuaufbau();
+    emit haupt->Menue(QStringLiteral("Abbilden"))->aboutToShow();
+    QAction* festlegen = haupt->Aktion(QStringLiteral("MStreckung"));
+    ASSERT_TRUE(festlegen->isEnabled());
+
+    // The dialog runs modally: answer it once it is up.
+    QPointer<TStreckungsDLG> dialog;
+    QTimer::singleShot(0, [&] {
+        dialog = qobject_cast<TStreckungsDLG*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->StreckungsDLGZentrum->text(), QStringLiteral("Z"));
+        dialog->StreckungsDLGZahl->setText(QStringLiteral("2"));
+        dialog->OKBtn->click();
+    });
+    festlegen->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull()); // it freed itself
+    EXPECT_TRUE(z->Rolle(TRolle::IstStreckungszentrum));
+    EXPECT_EQ(z->Streckungsfaktor, 2);
+    EXPECT_TRUE(Zeilen().contains(QStringLiteral("Z(Z)"))) << Zeilen().join(QLatin1Char(' ')).toStdString();
 }
