@@ -22,8 +22,8 @@ namespace {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QLabel* Beschriftung(const QString& name, const QString& text = {}) {
-    auto* l = new QLabel(text);
+QLabel* Beschriftung(const QString& name) {
+    auto* l = new QLabel;
     l->setObjectName(name);
     return l;
 }
