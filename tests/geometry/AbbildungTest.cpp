@@ -325,7 +325,7 @@ TEST(Abbildung, TriangleImageRefersToItsImageCorners) {
     auto* a = d.P("A", {0, 0, 0});
     auto* b = d.P("B", {1, 0, 0});
     auto* c = d.P("C", {0, 1, 0});
-    auto* dr = d.D("D", a, b, c);
+    auto* dr = d.Dr("D", a, b, c);
     const int n = d.Liste.Anzahl();
     const TAbbildErgebnis r = AbbildErzeugen(d.Liste, *dr, d.Abbildung(ESp));
     ASSERT_EQ(r.Fehler, 0);
@@ -340,9 +340,9 @@ TEST(Abbildung, TriangleImageRefersToItsImageCorners) {
 
 TEST(Abbildung, PyramidImageWithBaseCornersAndApex) {
     TAbbildungen d;
-    auto* dr = d.D("D", d.P("A", {0, 0, 0}), d.P("B", {1, 0, 0}), d.P("C", {0, 1, 0}));
+    auto* dr = d.Dr("D", d.P("A", {0, 0, 0}), d.P("B", {1, 0, 0}), d.P("C", {0, 1, 0}));
     auto* s = d.P("T", {0, 0, 3});
-    auto* py = d.DP("DP", dr, s);
+    auto* py = d.Py("DP", dr, s);
     const int n = d.Liste.Anzahl();
     const TAbbildErgebnis r = AbbildErzeugen(d.Liste, *py, d.Abbildung(PSp));
     ASSERT_EQ(r.Fehler, 0);
@@ -358,8 +358,8 @@ TEST(Abbildung, PyramidImageWithBaseCornersAndApex) {
 
 TEST(Abbildung, PyramidOnTheMirrorPlaneKeepsItsBase) {
     TAbbildungen d;
-    auto* dr = d.D("D", d.P("A", {0, 0, 1}), d.P("B", {1, 0, 1}), d.P("C", {0, 1, 1}));
-    auto* py = d.DP("DP", dr, d.P("T", {0, 0, 3}));
+    auto* dr = d.Dr("D", d.P("A", {0, 0, 1}), d.P("B", {1, 0, 1}), d.P("C", {0, 1, 1}));
+    auto* py = d.Py("DP", dr, d.P("T", {0, 0, 3}));
     const int n = d.Liste.Anzahl();
     const TAbbildErgebnis r = AbbildErzeugen(d.Liste, *py, d.Abbildung(ESp));
     ASSERT_EQ(r.Fehler, 0);
@@ -422,7 +422,7 @@ TEST(Abbildung, AnArrowProjectedAlongItselfCannotBeMapped) {
 
 TEST(Abbildung, AFullListTakesNoPartialComposite) {
     TAbbildungen d;
-    auto* dr = d.D("D", d.P("A", {0, 0, 0}), d.P("B", {1, 0, 0}), d.P("C", {0, 1, 0}));
+    auto* dr = d.Dr("D", d.P("A", {0, 0, 0}), d.P("B", {1, 0, 0}), d.P("C", {0, 1, 0}));
     while (d.Liste.Anzahl() < TListe::Kapazitaet - 3)
         d.P(d.Liste.AutomatischerName(0), {});
     EXPECT_EQ(AbbildErzeugen(d.Liste, *dr, d.Abbildung(PSp)).Fehler, FehlerListeVoll);
@@ -455,9 +455,9 @@ TEST(Abbildung, ASegmentImageFollowsItsOriginal) {
 
 TEST(Abbildung, CompositeRecomputationWritesEveryImagePart) {
     TAbbildungen d;
-    auto* dr = d.D("D", d.P("A", {0, 0, 0}), d.P("B", {1, 0, 0}), d.P("C", {0, 1, 0}));
+    auto* dr = d.Dr("D", d.P("A", {0, 0, 0}), d.P("B", {1, 0, 0}), d.P("C", {0, 1, 0}));
     auto* t = d.P("T", {0, 0, 3});
-    auto* py = d.DP("DP", dr, t);
+    auto* py = d.Py("DP", dr, t);
     const TAbbildErgebnis r = AbbildErzeugen(d.Liste, *py, d.Abbildung(Str));
     ASSERT_EQ(r.Fehler, 0);
     t->Koordinaten = {1, 0, 1};

@@ -335,10 +335,10 @@ TEST(Auswertung, TriangleAndPyramidCorners) {
     auto* b = d.P("B", {1, 0, 0});
     auto* c = d.P("C", {0, 1, 0});
     auto* s = d.P("S", {0, 0, 1});
-    auto* dr = d.D("D", a, b, c);
+    auto* dr = d.Dr("D", a, b, c);
     std::array<TTripel, 3> ecken;
     TTripel spitze;
-    ASSERT_EQ(PyramideAuswerten(*d.DP("DP", dr, s), ecken, spitze), 0);
+    ASSERT_EQ(PyramideAuswerten(*d.Py("DP", dr, s), ecken, spitze), 0);
     EXPECT_EQ(ecken[1], (TTripel{1, 0, 0}));
     EXPECT_EQ(spitze, (TTripel{0, 0, 1}));
     EXPECT_FALSE(EckenAufEinerGeraden(ecken));

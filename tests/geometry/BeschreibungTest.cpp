@@ -128,7 +128,7 @@ TEST_P(Beschreibung, CoordinatesWithoutFractionsUseTheDecimalSeparator) {
 
 TEST_P(Beschreibung, DefinitionOfEveryOtherKindAndMode) {
     auto* pf = d.PfPP("Pf", A, B, "Vpf");
-    auto* dr = d.D("D", A, B, C);
+    auto* dr = d.Dr("D", A, B, C);
     auto* h = d.G("h", {}, {1, 0, 0});
     struct Fall {
         TDreiDBasisElement* Element;
@@ -147,7 +147,7 @@ TEST_P(Beschreibung, DefinitionOfEveryOtherKindAndMode) {
         {G, "g1 = Gerade( A , B )"},
         {d.GPV("k", A, V), "k = Gerade( A , v )"},
         {dr, "D = Dreieck( A , B , C )"},
-        {d.DP("DP", dr, C), "DP = Pyramide( D , C )"},
+        {d.Py("DP", dr, C), "DP = Pyramide( D , C )"},
         {d.EPAR("F", {}, {1, 0, 0}, {0, 1, 0}), "F = Ebene"},
         {d.ENOR("N", {0, 0, 1}, 2), "N = Ebene"},
         {E, "E1 = Ebene( A , B , C )"},

@@ -43,7 +43,7 @@ TEST_F(Abbilden, ReflectingTwiceInTheOrigin) {
 }
 
 TEST_F(Abbilden, PointInTheMirrorPlaneGetsNoImage) {
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     P("A", {1, 1, 0});
     P("B", {1, 1, 2});
     G("g", {0, 0, 1}, {1, 0, 0});
@@ -62,7 +62,7 @@ TEST_F(Abbilden, PointInTheMirrorPlaneGetsNoImage) {
 }
 
 TEST_F(Abbilden, OrthogonalProjectionOfAPerpendicularLineIsAPoint) {
-    E("E", {0, 0, 1}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 1}, {1, 0, 0}, {0, 1, 0});
     G("g", {2, 3, 5}, {0, 0, 4});
     Markieren({"E"});
     ASSERT_TRUE(Projektion(D));
@@ -77,7 +77,7 @@ TEST_F(Abbilden, OrthogonalProjectionOfAPerpendicularLineIsAPoint) {
 }
 
 TEST_F(Abbilden, ParallelProjectionAlongAVectorParallelToThePlaneIsRefused) {
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     V("w", {1, 1, 0});
     Markieren({"E", "w"});
     EXPECT_FALSE(Projektion(D));
@@ -91,7 +91,7 @@ TEST_F(Abbilden, ParallelProjectionAlongAVectorParallelToThePlaneIsRefused) {
 }
 
 TEST_F(Abbilden, ParallelProjectionWithAnArrowTakesItsVector) {
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     P("A", {0, 0, 0});
     P("B", {1, 0, 1});
     PfPP("Pf", (*this)["A"], (*this)["B"], "w");
@@ -117,7 +117,7 @@ TEST_F(Abbilden, ParallelProjectionWithAnArrowTakesItsVector) {
 }
 
 TEST_F(Abbilden, VectorWithVanishingProjectionCannotBeMapped) {
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     V("w", {0, 0, 1});
     V("u", {0, 0, 2});
     P("Q", {1, 1, 1});

@@ -31,8 +31,8 @@ TEST_F(Konstruieren, TwoLinesMeetInAPoint) {
 }
 
 TEST_F(Konstruieren, TwoPlanesMeetInALine) {
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
-    E("F", {0, 0, 0}, {0, 1, 0}, {0, 0, 1});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("F", {0, 0, 0}, {0, 1, 0}, {0, 0, 1});
     Markieren({"E", "F"});
     ASSERT_TRUE(Schneiden(D));
     const TDreiDBasisElement& s = *Letztes();
@@ -47,10 +47,10 @@ TEST_F(Konstruieren, LineInPlaneNamesTheLineFirstInEitherOrder) {
     for (bool ebeneZuerst : {false, true}) {
         TBefehlsDokument d;
         if (ebeneZuerst)
-            d.E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+            d.EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
         d.G("g", {1, 1, 0}, {1, 2, 0});
         if (!ebeneZuerst)
-            d.E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+            d.EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
         d.Markieren({"g", "E"});
         EXPECT_FALSE(Schneiden(d.D));
         EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Information), "Das Objekt g liegt in E!");
@@ -136,7 +136,7 @@ TEST_F(Konstruieren, PerpendicularFromAPointToALine) {
 
 TEST_F(Konstruieren, PerpendicularFromAPointToAPlaneAndBetweenTwoLines) {
     P("P", {1, 2, 3});
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     G("g", {0, 0, 0}, {1, 0, 0});
     G("h", {0, 0, 4}, {0, 1, 0});
     Markieren({"P", "E"});
@@ -166,7 +166,7 @@ TEST_F(Konstruieren, PerpendicularRefusalsAreInformation) {
 TEST_F(Konstruieren, OtherConstructionErrorsAreSilent) {
     P("P", {2, 0, 0});
     auto* g = GPP("g", (*this)["P"], (*this)["P"]); // cannot be evaluated
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     D.Neuaufbau();
     ASSERT_FALSE(g->sichtbar);
     Markieren({"P", "g"});
@@ -181,8 +181,8 @@ TEST_F(Konstruieren, MidpointCentroidMidlineMidplane) {
     P("C", {1, 3, 0});
     G("g", {0, 0, 0}, {1, 0, 0});
     G("h", {0, 0, 0}, {-1, 1, 0});
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
-    E("F", {0, 0, 2}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("F", {0, 0, 2}, {1, 0, 0}, {0, 1, 0});
 
     Markieren({"A", "B"});
     ASSERT_TRUE(Mittebilden(D));

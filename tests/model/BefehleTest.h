@@ -3,6 +3,7 @@
 // and read back what the commands made; every message is recorded.
 
 #include "model/Befehle.h"
+#include "model/ElementBauer.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 
@@ -15,56 +16,19 @@
 
 namespace kalvorin::test {
 
-class TBefehlsDokument {
-public:
+namespace detail {
+// Constructed before the builder, which keeps a reference to the list.
+struct TProtokolliertesDokument {
     TMeldungsProtokoll Protokoll;
     TDokument D;
-    TListe& L = D.Liste();
+};
+} // namespace detail
 
-    TfrPunkt* P(const std::string& name, TTripel k) {
-        auto* p = Neu<TfrPunkt>(name);
-        p->Koordinaten = k;
-        return p;
-    }
-    TVektor* V(const std::string& name, TTripel k) {
-        auto* v = Neu<TVektor>(name);
-        v->Komponenten = k;
-        return v;
-    }
-    TGerade* G(const std::string& name, TTripel a, TTripel d) {
-        auto* g = Neu<TGerade>(name);
-        g->Punkt = a;
-        g->Richtung = d;
-        return g;
-    }
-    TGerade* GPP(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b) {
-        return Mit<TGerade>(name, TGerade::GPP, a, b);
-    }
-    TEbene* E(const std::string& name, TTripel a, TTripel u, TTripel v) {
-        auto* e = Neu<TEbene>(name);
-        e->Punkt = a;
-        e->Richtung1 = u;
-        e->Richtung2 = v;
-        return e;
-    }
-    TStrecke* S(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b) {
-        return Mit<TStrecke>(name, 0, a, b);
-    }
-    TDreieck* Dr(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b, TDreiDBasisElement* c) {
-        return Mit<TDreieck>(name, 0, a, b, c);
-    }
-    TPyramide3* Py(const std::string& name, TDreiDBasisElement* basis, TDreiDBasisElement* spitze) {
-        return Mit<TPyramide3>(name, 0, basis, spitze);
-    }
-    // An arrow from a to b with its own vector right after it.
-    TPfeil* PfPP(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b, const std::string& v) {
-        auto* pf = Mit<TPfeil>(name, TPfeil::PfPP, a, b);
-        pf->Bezuege[2] = Mit<TVektor>(v, TVektor::VPf, pf);
-        return pf;
-    }
-    TPfeil* PfPV(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* v) {
-        return Mit<TPfeil>(name, TPfeil::PfPV, a, v);
-    }
+class TBefehlsDokument : public detail::TProtokolliertesDokument, public TElementBauer {
+public:
+    TBefehlsDokument() : TElementBauer(D.Liste()) {}
+
+    TListe& L = D.Liste();
 
     // Hidden points until the list holds n elements (hidden, so that the
     // scene has room for the rest).
@@ -97,23 +61,6 @@ public:
             return {};
         EXPECT_EQ(Protokoll.Eintraege[0].Art, art);
         return Protokoll.Eintraege[0].Text;
-    }
-
-    template <class T> T* Neu(const std::string& name) {
-        T* e = L.Neu<T>();
-        EXPECT_NE(e, nullptr);
-        e->Name = name;
-        return e;
-    }
-
-private:
-    template <class T>
-    T* Mit(const std::string& name, std::uint8_t modus, TDreiDBasisElement* a, TDreiDBasisElement* b = nullptr,
-           TDreiDBasisElement* c = nullptr) {
-        T* e = Neu<T>(name);
-        e->Festlegung = modus;
-        e->Bezuege = {a, b, c};
-        return e;
     }
 };
 

@@ -62,8 +62,8 @@ TEST_P(Messen, AnglesOfLinesAndPlanes) {
     G("h", {0, 1, 0}, {-2, 0, 0});
     G("k", {0, 0, 0}, {1, 0, -1});
     G("s", {0, 0, 0}, {0, 0, 3});
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
-    E("F", {0, 0, 0}, {0, 1, 0}, {0, 0, 1});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("F", {0, 0, 0}, {0, 1, 0}, {0, 0, 1});
     Markieren({"g", "h"});
     ErwarteMeldung(MessWinkel, "\r\nWinkel (g , h) = 180°\r\n\r\n");
     Markieren({"s", "E"});
@@ -81,7 +81,7 @@ TEST_P(Messen, Distances) {
     G("g", {0, 0, 0}, {1, 0, 0});
     G("h", {0, 2, 0}, {3, 0, 0});
     G("k", {0, 0, 0}, {0, 1, 0});
-    E("E", {0, 0, 1}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 1}, {1, 0, 0}, {0, 1, 0});
     Markieren({"A", "B"});
     ErwarteMeldung(MessLaenge, "\r\nAbstand (A , B) = 1#41 LE\r\n\r\n");
     Markieren({"B", "g"});
@@ -145,7 +145,7 @@ TEST_P(Messen, NothingForInvalidElementsOrUnmatchedMarks) {
     P("A", {1, 0, 0});
     GPP("kaputt", (*this)["A"], (*this)["A"]);
     G("g", {0, 0, 0}, {1, 0, 0});
-    E("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+    EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     D.Neuaufbau();
     Markieren({"kaputt", "g"});
     EXPECT_FALSE(MessWinkel(D));
