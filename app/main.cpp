@@ -1,4 +1,4 @@
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "ui/Hilfe.h"

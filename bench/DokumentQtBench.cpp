@@ -1,7 +1,8 @@
 // Opening a document as the program does it: read the file, rebuild every
 // element, draw the view into an 800 x 800 image; and saving it again.
 
-#include "model/Dokument.h"
+#include "document/Dokument.h"
+#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "view/qt/Bildausgabe.h"
 
@@ -88,7 +89,8 @@ void BM_OeffnenNeuaufbauZeichnen(benchmark::State& state) {
         TDokument d;
         d.Laden(datei); // reads and rebuilds
         QPainter p(&bild);
-        DokumentMalen(p, d, QRectF(0, 0, 800, 800));
+        Malen(p, d.Abbildung().LogischesFenster(), QRectF(0, 0, 800, 800),
+              [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, {}); });
         benchmark::DoNotOptimize(d.Szene().Stueckzahl());
     }
     std::filesystem::remove(datei);

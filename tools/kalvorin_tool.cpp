@@ -8,10 +8,11 @@
 
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
-#include "model/Befehle.h"
-#include "model/Dokument.h"
+#include "document/Befehle.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
-#include "model/Neuaufbau.h"
+#include "document/Neuaufbau.h"
+#include "document/Zeichnen.h"
 #include "storage/Einstellungen.h"
 #include "view/qt/Bildausgabe.h"
 
@@ -388,7 +389,9 @@ int main(int argc, char* argv[]) {
             return ExitDateifehler;
         dokument.Ausgangslage();
         QString fehler;
-        if (!DokumentAlsBildSpeichern(dokument, QString::fromStdString(args[2]), groesse, fehler)) {
+        const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, {}); };
+        if (!AlsBildSpeichern(QString::fromStdString(args[2]), groesse, dokument.Abbildung().LogischesFenster(),
+                              malen, fehler)) {
             std::cerr << fehler.toStdString() << "\n";
             return ExitDateifehler;
         }

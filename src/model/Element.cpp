@@ -1,6 +1,6 @@
 #include "model/Element.h"
 
-#include "storage/Einstellungen.h"
+#include "model/StandardEinstellungen.h"
 
 namespace kalvorin {
 

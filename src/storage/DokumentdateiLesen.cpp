@@ -1,6 +1,6 @@
 #include "storage/Dokumentdatei.h"
 
-#include "model/Loeschen.h"
+#include "model/Abhaengigkeiten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
 #include "storage/DokumentdateiFormat.h"

@@ -14,11 +14,6 @@
 
 namespace kalvorin {
 
-TStandardEinstellungen& Einstellungen() {
-    static TStandardEinstellungen einstellungen;
-    return einstellungen;
-}
-
 namespace {
 
 const std::string AlleElemente = "Alle Elemente";

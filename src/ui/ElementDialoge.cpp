@@ -1,7 +1,7 @@
 #include "ui/ElementDialoge.h"
 
-#include "model/Dokument.h"
-#include "model/ElementEingabe.h"
+#include "document/Dokument.h"
+#include "document/ElementEingabe.h"
 #include "model/Meldungen.h"
 #include "ui/TGeradenDLG.h"
 #include "ui/TPunktDLG.h"

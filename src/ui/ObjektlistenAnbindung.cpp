@@ -1,6 +1,6 @@
 #include "ui/ObjektlistenAnbindung.h"
 
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "ui/TListenformular.h"
 #include "ui/TMainForm.h"
 

@@ -1,8 +1,9 @@
 #include "ui/TAnaGraphBox.h"
 
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "ui/Ausgabeoptionen.h"
-#include "view/qt/QtZeichenflaeche.h"
+#include "document/Zeichnen.h"
+#include "view/qt/Bildausgabe.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -99,34 +100,15 @@ void tAnaGraphBox::resizeEvent(QResizeEvent* e) {
 void tAnaGraphBox::scrollContentsBy(int, int) { Neuzeichnen(); }
 
 void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet) const {
-    painter.save();
-    const TLogRechteck fenster =
-        dokument_ ? dokument_->Abbildung().LogischesFenster() : TLogRechteck{500, 500, 1000, 1000};
-    const TGeraeteAbbildung abbildung(fenster, geraet);
-    painter.fillRect(geraet, Qt::white);
-    const QRectF seite = abbildung.Bild();
-    if (optionen_ & GraphBoxGrauesFenster) {
-        painter.setPen(Qt::black);
-        painter.setBrush(QColor(128, 128, 128));
-        painter.drawRect(seite.adjusted(0.5, 0.5, -0.5, -0.5));
-    }
-    if (optionen_ & GraphBoxSeitenrahmen) {
-        painter.setPen(Qt::black);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(seite.adjusted(0.5, 0.5, -0.5, -0.5));
-    }
-    painter.restore();
-    if (!dokument_)
+    const TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+                                    (optionen_ & GraphBoxGrauesFenster) != 0};
+    if (!dokument_) {
+        const TLogRechteck fenster{500, 500, 1000, 1000};
+        Malen(painter, fenster, geraet, [&](TZeichenflaeche& f) { SeiteZeichnen(f, fenster, optionen); });
         return;
-    dokument_->NamenSetzen();
-    painter.save();
-    {
-        TQtZeichenflaeche flaeche(painter, fenster, geraet);
-        if (Ausgabeoptionen().MitSphaere)
-            dokument_->Szene().KugelumrissZeichnen(flaeche);
-        dokument_->Szene().Zeichnen(flaeche);
     }
-    painter.restore();
+    Malen(painter, dokument_->Abbildung().LogischesFenster(), geraet,
+          [&](TZeichenflaeche& f) { DokumentZeichnen(*dokument_, f, optionen); });
 }
 
 void tAnaGraphBox::BildAufbauen() {

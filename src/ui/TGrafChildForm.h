@@ -3,7 +3,7 @@
 // document, shows it in its 3D view, turns the view on drags, marks elements
 // on clicks and offers the commands for the marked elements in its popup.
 
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "ui/TAnaGraphBox.h"
 
 #include <QRect>

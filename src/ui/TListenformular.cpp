@@ -1,7 +1,7 @@
 #include "ui/TListenformular.h"
 
-#include "model/Angebote.h"
-#include "model/Dokument.h"
+#include "document/Angebote.h"
+#include "document/Dokument.h"
 #include "ui/Hilfe.h"
 #include "ui/Objektbilder.h"
 

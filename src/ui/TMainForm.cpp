@@ -1,12 +1,12 @@
 #include "ui/TMainForm.h"
 
-#include "model/Befehle.h"
+#include "document/Befehle.h"
 #include "ui/ElementDialoge.h"
 
 #include "storage/Einstellungen.h"
 
-#include "model/Angebote.h"
-#include "model/Dokument.h"
+#include "document/Angebote.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/Fensteranordnung.h"

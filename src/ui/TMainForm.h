@@ -3,7 +3,7 @@
 // holds the document windows, and the rules that keep both in step.
 
 #include "ui/Dateidialog.h"
-#include "ui/MenuZustand.h"
+#include "document/MenuZustand.h"
 
 #include <QHash>
 #include <QKeySequence>

@@ -2,7 +2,7 @@
 
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"

@@ -1,7 +1,7 @@
 #include "ui/TStreckungsDLG.h"
 
-#include "model/Befehle.h"
-#include "model/Dokument.h"
+#include "document/Befehle.h"
+#include "document/Dokument.h"
 #include "ui/DialogSkalierung.h"
 #include "ui/Hilfe.h"
 #include "ui/TElementDLG.h"

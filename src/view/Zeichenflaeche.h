@@ -94,6 +94,9 @@ public:
     virtual void Linie(TLogPunkt von, TLogPunkt bis) = 0;
     // The ellipse inside the rectangle, filled with the brush, outlined with the pen.
     virtual void Ellipse(const TLogRechteck& rahmen) = 0;
+    // The rectangle, filled with the brush and outlined with the pen; the
+    // outline lies inside it, on whole device pixels (a page frame).
+    virtual void Rechteck(const TLogRechteck& rahmen) = 0;
     // UTF-8 text whose cell has its top-left corner at the point.
     virtual void Text(TLogPunkt linksOben, std::string_view text) = 0;
     virtual TTextmass Textmass(std::string_view text) = 0;

@@ -3,7 +3,7 @@
 // mouse in the view, the popup and the close query.
 
 #include "geometry/Auswertung.h"
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "ui/Dateidialog.h"

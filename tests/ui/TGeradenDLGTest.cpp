@@ -1,7 +1,7 @@
 #include "ui/TGeradenDLG.h"
 
 #include "geometry/Auswertung.h"
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 

@@ -4,7 +4,7 @@
 
 #include "ui/TListenformular.h"
 
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "ui/Hilfe.h"
 #include "ui/Objektbilder.h"

@@ -1,6 +1,6 @@
 #include "ui/TMainForm.h"
 
-#include "model/Angebote.h"
+#include "document/Angebote.h"
 #include "model/Meldungen.h"
 #include "ui/Hilfe.h"
 

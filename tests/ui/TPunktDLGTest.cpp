@@ -1,6 +1,6 @@
 #include "ui/TPunktDLG.h"
 
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 #include "storage/Zahlen.h"

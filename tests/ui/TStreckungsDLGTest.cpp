@@ -3,7 +3,7 @@
 // wrong factors with a warning and stays open, and moves the centre role.
 #include "ui/TStreckungsDLG.h"
 
-#include "model/Dokument.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 #include "ui/Hilfe.h"

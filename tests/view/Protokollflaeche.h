@@ -10,7 +10,7 @@
 namespace kalvorin::test {
 
 struct TAufruf {
-    enum Art { Polygon, Linie, Ellipse, Text } art;
+    enum Art { Polygon, Linie, Ellipse, Rechteck, Text } art;
     TStift stift;
     TPinsel pinsel;
     TRasterModus modus;
@@ -37,6 +37,7 @@ public:
     void Polygon(const TLogPunkt* p, int n) override { Neu(TAufruf::Polygon, {p, p + n}); }
     void Linie(TLogPunkt a, TLogPunkt b) override { Neu(TAufruf::Linie, {a, b}); }
     void Ellipse(const TLogRechteck& r) override { Neu(TAufruf::Ellipse, {{r.links, r.unten}, {r.rechts, r.oben}}); }
+    void Rechteck(const TLogRechteck& r) override { Neu(TAufruf::Rechteck, {{r.links, r.unten}, {r.rechts, r.oben}}); }
     void Text(TLogPunkt p, std::string_view t) override {
         Neu(TAufruf::Text, {p});
         aufrufe.back().text = std::string(t);

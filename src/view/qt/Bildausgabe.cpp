@@ -1,6 +1,5 @@
 #include "view/qt/Bildausgabe.h"
 
-#include "model/Dokument.h"
 #include "view/qt/QtZeichenflaeche.h"
 
 #include <QFileInfo>
@@ -11,14 +10,18 @@
 
 namespace kalvorin {
 
-void DokumentMalen(QPainter& painter, TDokument& dokument, const QRectF& ziel) {
+void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen) {
+    painter.save();
     painter.fillRect(ziel, Qt::white);
-    dokument.NamenSetzen();
-    TQtZeichenflaeche flaeche(painter, dokument.Abbildung().LogischesFenster(), ziel);
-    dokument.Szene().Zeichnen(flaeche);
+    {
+        TQtZeichenflaeche flaeche(painter, fenster, ziel);
+        malen(flaeche);
+    }
+    painter.restore();
 }
 
-bool DokumentAlsBildSpeichern(TDokument& dokument, const QString& datei, int n, QString& fehler) {
+bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, const TMalen& malen,
+                      QString& fehler) {
     const QString endung = QFileInfo(datei).suffix().toLower();
     const QRectF ziel(0, 0, n, n);
     const QString nichtSchreibbar =
@@ -26,7 +29,7 @@ bool DokumentAlsBildSpeichern(TDokument& dokument, const QString& datei, int n, 
     if (endung == QLatin1String("png")) {
         QImage bild(n, n, QImage::Format_RGB32);
         QPainter p(&bild);
-        DokumentMalen(p, dokument, ziel);
+        Malen(p, fenster, ziel, malen);
         p.end();
         if (!bild.save(datei, "PNG")) {
             fehler = nichtSchreibbar;
@@ -45,7 +48,7 @@ bool DokumentAlsBildSpeichern(TDokument& dokument, const QString& datei, int n, 
             fehler = nichtSchreibbar;
             return false;
         }
-        DokumentMalen(p, dokument, ziel);
+        Malen(p, fenster, ziel, malen);
         return p.end();
     }
     if (endung == QLatin1String("pdf")) {
@@ -60,7 +63,7 @@ bool DokumentAlsBildSpeichern(TDokument& dokument, const QString& datei, int n, 
         }
         const QRect seite = pdf.pageLayout().paintRectPixels(pdf.resolution());
         const double kante = std::min(seite.width(), seite.height());
-        DokumentMalen(p, dokument, QRectF(0, 0, kante, kante));
+        Malen(p, fenster, QRectF(0, 0, kante, kante), malen);
         return p.end();
     }
     fehler = QStringLiteral("Unbekanntes Bildformat: %1 (erlaubt sind .png, .svg und .pdf)").arg(datei);

@@ -1,20 +1,28 @@
 #pragma once
-// A document's view drawn into a painter, and into picture files: the same
-// drawing code as on the screen.
+// Pictures on a QPainter: the white page, then whatever `malen` draws onto
+// the canvas of the logical window; and the same into picture files. The
+// screen and the files go through here with the one drawing of a document.
+
+#include "view/Zeichenflaeche.h"
 
 #include <QPainter>
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 namespace kalvorin {
 
-class TDokument;
+using TMalen = std::function<void(TZeichenflaeche&)>;
 
-// White background, then the scene of the document scaled into the rectangle.
-void DokumentMalen(QPainter& painter, TDokument& dokument, const QRectF& ziel);
+// White background in the rectangle, then the logical window shown in it
+// (equal scale in both directions, centred) and drawn by `malen`.
+void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen);
 
-// Writes the view as PNG, SVG or PDF (by the file's extension), n x n pixels.
-// False with a German message in fehler when the file cannot be written.
-bool DokumentAlsBildSpeichern(TDokument& dokument, const QString& datei, int n, QString& fehler);
+// Writes the picture as PNG, SVG or PDF (by the file's extension), n x n
+// pixels. False with a German message in fehler when the file cannot be
+// written.
+bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, const TMalen& malen,
+                      QString& fehler);
 
 } // namespace kalvorin

@@ -186,6 +186,13 @@ void TQtZeichenflaeche::Ellipse(const TLogRechteck& r) {
     p_.drawEllipse(QRectF(Geraet({r.links, r.oben}), Geraet({r.rechts, r.unten})));
 }
 
+void TQtZeichenflaeche::Rechteck(const TLogRechteck& r) {
+    // Half a pixel in from every edge: a one-pixel outline then covers the
+    // outermost pixels inside the rectangle, on every side.
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.drawRect(QRectF(Geraet({r.links, r.oben}), Geraet({r.rechts, r.unten})).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 void TQtZeichenflaeche::Text(TLogPunkt linksOben, std::string_view text) {
     p_.save();
     p_.setOpacity(1);

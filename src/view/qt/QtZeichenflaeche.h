@@ -38,6 +38,7 @@ public:
     void Polygon(const TLogPunkt* punkte, int anzahl) override;
     void Linie(TLogPunkt von, TLogPunkt bis) override;
     void Ellipse(const TLogRechteck& rahmen) override;
+    void Rechteck(const TLogRechteck& rahmen) override;
     void Text(TLogPunkt linksOben, std::string_view text) override;
     TTextmass Textmass(std::string_view text) override;
 

@@ -1,0 +1,159 @@
+// Defining mappings (roles on elements) and applying them to the marked
+// elements, with one level of undo.
+
+#include "geometry/Abbildung.h"
+#include "document/Befehle.h"
+#include "document/BefehleHilfen.h"
+
+#include <vector>
+
+namespace kalvorin {
+
+using befehle::Markierte;
+
+namespace {
+
+// The roles of every element, to tell whether a definition changed anything.
+struct TRollenStand {
+    std::vector<std::array<bool, AnzahlRollen>> Rollen;
+    std::vector<TDreiDBasisElement*> Vektoren;
+    std::vector<Real> Faktoren;
+    explicit TRollenStand(const TListe& l) {
+        for (int i = 1; i <= l.Anzahl(); ++i) {
+            Rollen.push_back(l[i]->Rollen);
+            Vektoren.push_back(l[i]->Projektionsvektor);
+            Faktoren.push_back(l[i]->Streckungsfaktor);
+        }
+    }
+    bool operator==(const TRollenStand&) const = default;
+};
+
+bool RollenGeaendert(TDokument& d, const TRollenStand& vorher) {
+    if (TRollenStand(d.Liste()) == vorher) {
+        d.Neuaufbau();
+        return false;
+    }
+    d.Geaendert = true;
+    d.Neuaufbau();
+    return true;
+}
+
+// Gives the role to the element alone among the elements of its kind.
+void RolleGeben(TListe& l, TDreiDBasisElement& traeger, TRolle rolle, bool nurGleicheArt = true) {
+    for (int i = 1; i <= l.Anzahl(); ++i)
+        if (!nurGleicheArt || l[i]->Art == traeger.Art)
+            l[i]->SetzeRolle(rolle, false);
+    traeger.SetzeRolle(rolle, true);
+}
+
+} // namespace
+
+bool Spiegelung(TDokument& d) {
+    if (!Angeboten(d, TBefehl::Spiegelung))
+        return false;
+    TListe& l = d.Liste();
+    const TRollenStand vorher(l);
+    const std::string muster = KurzMuster(l);
+    if (muster == "1---")
+        RolleGeben(l, *Markierte(l, TElementart::DfrPunkt).back(), TRolle::IstSpiegelzentrum);
+    else if (muster == "--1-")
+        RolleGeben(l, *Markierte(l, TElementart::DGerade).back(), TRolle::IstSpiegelAchse);
+    else if (muster == "---1")
+        RolleGeben(l, *Markierte(l, TElementart::DEbene).back(), TRolle::IstSpiegelEbene);
+    return RollenGeaendert(d, vorher);
+}
+
+bool Projektion(TDokument& d) {
+    if (!Angeboten(d, TBefehl::Projektion))
+        return false;
+    TListe& l = d.Liste();
+    const TRollenStand vorher(l);
+    const std::string muster = KurzMuster(l);
+    TDreiDBasisElement& ebene = *Markierte(l, TElementart::DEbene).back();
+    if (muster == "---1") {
+        RolleGeben(l, ebene, TRolle::IstO_Projektionsebene);
+        return RollenGeaendert(d, vorher);
+    }
+    // A marked arrow stands for its vector: the vector becomes the direction.
+    TDreiDBasisElement& vektor = *Markierte(l, TElementart::DVektor).back();
+    TDreiDBasisElement* vorherigerVektor = ebene.Projektionsvektor;
+    RolleGeben(l, ebene, TRolle::IstP_Projektionsebene);
+    RolleGeben(l, vektor, TRolle::IstP_ProjektionsVektor, false);
+    ebene.Projektionsvektor = &vektor;
+    if (const int f = ProjektionPruefen(ebene, vektor); f != KeinFehler) {
+        Meldungen().Meldung(ProjektionMeldung(f, ebene.Name, vektor.Name), TMeldungsart::Warnung);
+        ebene.SetzeRolle(TRolle::IstP_Projektionsebene, false);
+        ebene.Projektionsvektor = vorherigerVektor;
+        // Without the plane the vector is the direction of nothing; a stale
+        // flag would be saved and listed as a projection vector.
+        vektor.SetzeRolle(TRolle::IstP_ProjektionsVektor, false);
+    }
+    return RollenGeaendert(d, vorher);
+}
+
+namespace {
+
+struct TAbbildungsArt {
+    TRolle Rolle;
+    TEntstehungsart Code;
+    TRueckgaengigArt Rueckgaengig;
+};
+
+TAbbildungsArt ArtVon(TAbbildungsBefehl b) {
+    switch (b) {
+    case TAbbildungsBefehl::Pspiegeln:
+        return {TRolle::IstSpiegelzentrum, TEntstehungsart::PSpiegelung, TRueckgaengigArt::Punktspiegelung};
+    case TAbbildungsBefehl::Gspiegeln:
+        return {TRolle::IstSpiegelAchse, TEntstehungsart::ASpiegelung, TRueckgaengigArt::Geradenspiegelung};
+    case TAbbildungsBefehl::Espiegeln:
+        return {TRolle::IstSpiegelEbene, TEntstehungsart::ESpiegelung, TRueckgaengigArt::Ebenenspiegelung};
+    case TAbbildungsBefehl::Strecken:
+        return {TRolle::IstStreckungszentrum, TEntstehungsart::Streckung, TRueckgaengigArt::Streckung};
+    case TAbbildungsBefehl::Oprojezieren:
+        return {TRolle::IstO_Projektionsebene, TEntstehungsart::O_Projektion,
+                TRueckgaengigArt::Orthogonalprojektion};
+    case TAbbildungsBefehl::Pprojezieren:
+        break;
+    }
+    return {TRolle::IstP_Projektionsebene, TEntstehungsart::P_Projektion, TRueckgaengigArt::Parallelprojektion};
+}
+
+} // namespace
+
+bool Abbilden(TDokument& d, TAbbildungsBefehl befehl) {
+    TListe& l = d.Liste();
+    const TAbbildungsArt art = ArtVon(befehl);
+    TDreiDBasisElement* m = RollenTraeger(l, art.Rolle);
+    if (!m)
+        return false;
+    d.Rueckgaengig().SchnappschussNehmen(l, art.Rueckgaengig);
+    const TAbbildung abbildung = AbbildungVonElement(static_cast<int>(art.Code), *m);
+    bool vollGemeldet = false;
+    // Images are added behind the originals and are not mapped again.
+    const int anzahl = l.Anzahl();
+    for (int i = 1; i <= anzahl; ++i) {
+        TDreiDBasisElement& x = *l[i];
+        if (!x.markiert)
+            continue;
+        x.markiert = false;
+        const TAbbildErgebnis r = AbbildErzeugen(l, x, abbildung);
+        if (r.Fehler == FehlerAbbildungNullvektor || r.Fehler == FehlerProjektionParallel) {
+            Meldungen().Meldung(AbbildenMeldung(x.Name), TMeldungsart::Warnung);
+        } else if (r.Fehler == FehlerListeVoll && !vollGemeldet) {
+            Meldungen().Meldung(std::string(ListeVollMeldung), TMeldungsart::Warnung);
+            vollGemeldet = true;
+        }
+    }
+    d.Geaendert = true;
+    d.Neuaufbau();
+    return true;
+}
+
+bool Pspiegeln(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Pspiegeln); }
+bool Gspiegeln(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Gspiegeln); }
+bool Espiegeln(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Espiegeln); }
+bool Strecken(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Strecken); }
+bool Oprojezieren(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Oprojezieren); }
+bool Pprojezieren(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Pprojezieren); }
+
+} // namespace kalvorin

@@ -1,0 +1,322 @@
+// Creation from marked elements: the new element refers to the marked ones
+// through its definition mode, so it follows them when they change.
+
+#include "geometry/Auswertung.h"
+#include "document/Befehle.h"
+#include "document/BefehleHilfen.h"
+
+#include <string>
+
+namespace kalvorin {
+
+using befehle::Markierte;
+
+namespace {
+
+constexpr const char* CRLF = "\r\n";
+
+struct TMarkiert {
+    std::vector<TDreiDBasisElement*> P, V, G, E, D;
+    explicit TMarkiert(const TListe& l)
+        : P(Markierte(l, TElementart::DfrPunkt)), V(Markierte(l, TElementart::DVektor)),
+          G(Markierte(l, TElementart::DGerade)), E(Markierte(l, TElementart::DEbene)),
+          D(Markierte(l, TElementart::DDreieck)) {}
+};
+
+const std::string& N(const TDreiDBasisElement* e) {
+    static const std::string leer;
+    return e ? e->Name : leer;
+}
+
+std::string GeradenMeldung(int fehler, const TDreiDBasisElement& neu) {
+    const auto& b = neu.Bezuege;
+    if (fehler == FehlerGeradePunkteGleich)
+        return "Die Punkte " + N(b[0]) + " und " + N(b[1]) + " sind identisch, eine" + CRLF +
+               "neue Gerade kann nicht erzeugt werden!";
+    if (fehler == FehlerGeradeNullvektor)
+        return "Der Richtungsvektor " + N(b[1]) + " ist der Nullvektor, die" + CRLF +
+               "neue Gerade kann nicht erzeugt werden!";
+    return {};
+}
+
+std::string EbenenMeldung(int fehler, const TDreiDBasisElement& neu) {
+    const auto& b = neu.Bezuege;
+    const std::string nicht = std::string(CRLF) + "Die neue Ebene kann nicht erzeugt werden!";
+    switch (fehler) {
+    case FehlerEbenePunkteAufGerade:
+        return "Die drei Punkte " + N(b[0]) + ", " + N(b[1]) + " und " + N(b[2]) +
+               " liegen auf einer" + CRLF + "einer Geraden, die neue Ebene kann nicht erzeugt werden!";
+    case FehlerEbeneVektorenAbhaengig:
+        return "Die Vektoren " + N(b[1]) + " und " + N(b[2]) + " sind linear abhängig," + CRLF +
+               "die neue Ebene kann nicht erzeugt werden!";
+    case FehlerEbenePunktAufGerade:
+        return "Der Punkt " + N(b[0]) + " liegt auf der Geraden " + N(b[1]) + "." + nicht;
+    case FehlerEbenePunktAufGeradePP: { // only a line given by two points reports it
+        const TDreiDBasisElement* g = b[1];
+        return "Die drei Punkte " + N(b[0]) + ", " + N(g ? g->Bezuege[0] : nullptr) + " und " +
+               N(g ? g->Bezuege[1] : nullptr) + " liegen auf einer Geraden," + CRLF +
+               "die neue Ebene kann nicht erzeugt werden!";
+    }
+    case FehlerEbeneGeradeNullvektor:
+        return "Der Richtungsvektor der Geraden " + N(b[1]) + " ist der Nullvektor." + nicht;
+    case FehlerEbeneGeradenWindschief:
+        return "Die Geraden " + N(b[0]) + " und " + N(b[1]) + " sind windschief." + nicht;
+    case FehlerEbeneGeradenIdentisch:
+        return "Die Geraden " + N(b[0]) + " und " + N(b[1]) + " sind identisch." + nicht;
+    case FehlerEbeneErsteGerade:
+    case FehlerEbeneZweiteGerade:
+        return "Die Gerade " + N(b[fehler == FehlerEbeneErsteGerade ? 0 : 1]) +
+               " existiert nicht, die neue" + CRLF + "Ebene kann nicht erzeugt werden!";
+    case FehlerEbeneNormaleNull:
+        return std::string("Der Normalvektor ist der Nullvektor, die") + CRLF +
+               "neue Ebene kann nicht erzeugt werden!";
+    case FehlerEbeneGeradeVektorAbhaengig:
+        return "Der Richtungsvektor der Geraden " + N(b[0]) + " und der Vektor " + N(b[1]) +
+               " sind linear abhängig." + nicht;
+    default:
+        return {};
+    }
+}
+
+void NichtsDanach(TDreiDBasisElement&) {}
+
+// The common course: add the element, let `festlegen` give it its mode and
+// references, then `pruefen` it. A refusal (a non-empty message, or a
+// failure without one) takes the element back again; on success `danach`
+// completes it before the rebuild.
+template <class Festlegen, class Pruefen, class Danach = void (*)(TDreiDBasisElement&)>
+bool Erzeugen(TDokument& d, TBefehl befehl, TElementart art, Festlegen festlegen, Pruefen pruefen,
+              Danach danach = NichtsDanach) {
+    if (!Angeboten(d, befehl))
+        return false;
+    TListe& l = d.Liste();
+    const TMarkiert m(l);
+    befehle::TNeuesElement zuruecknehmen(d);
+    TDreiDBasisElement* neu = befehle::NeuMitName(l, art);
+    if (!neu)
+        return false;
+    if (!festlegen(*neu, m)) {
+        zuruecknehmen.Entfernen(neu);
+        return false;
+    }
+    std::string meldung;
+    if (!pruefen(*neu, meldung)) {
+        if (!meldung.empty())
+            Meldungen().Meldung(meldung, TMeldungsart::Warnung);
+        zuruecknehmen.Entfernen(neu);
+        d.Neuaufbau();
+        return false;
+    }
+    danach(*neu);
+    d.Geaendert = true;
+    d.Neuaufbau();
+    return true;
+}
+
+void Setze(TDreiDBasisElement& e, std::uint8_t modus, TDreiDBasisElement* a, TDreiDBasisElement* b = nullptr,
+           TDreiDBasisElement* c = nullptr) {
+    e.Festlegung = modus;
+    e.Bezuege = {a, b, c};
+}
+
+bool NieAbgelehnt(TDreiDBasisElement&, std::string&) { return true; }
+
+} // namespace
+
+bool ErzPunkt(TDokument& d) {
+    return Erzeugen(
+        d, TBefehl::ErzPunkt, TElementart::DfrPunkt,
+        [](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (m.P.empty() || m.V.empty())
+                return false;
+            Setze(e, TfrPunkt::PV, m.P.back(), m.V.back());
+            return true;
+        },
+        NieAbgelehnt);
+}
+
+bool ErzGerade(TDokument& d) {
+    const std::string muster = StandardMuster(d.Liste());
+    return Erzeugen(
+        d, TBefehl::ErzGerade, TElementart::DGerade,
+        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (muster == "2-----" && m.P.size() >= 2)
+                Setze(e, TGerade::GPP, m.P[0], m.P[1]);
+            else if (muster == "11----" && !m.P.empty() && !m.V.empty())
+                Setze(e, TGerade::GPV, m.P.back(), m.V.back());
+            else
+                return false;
+            return true;
+        },
+        [](TDreiDBasisElement& e, std::string& meldung) {
+            TTripel a, r;
+            const int f = GeradeAuswerten(e, a, r);
+            meldung = GeradenMeldung(f, e);
+            return f == KeinFehler;
+        });
+}
+
+bool ErzEbene(TDokument& d) {
+    const std::string muster = StandardMuster(d.Liste());
+    return Erzeugen(
+        d, TBefehl::ErzEbene, TElementart::DEbene,
+        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (muster == "3-----" && m.P.size() >= 3)
+                Setze(e, TEbene::EPPP, m.P[0], m.P[1], m.P[2]);
+            else if (muster == "11----" && !m.P.empty() && !m.V.empty())
+                Setze(e, TEbene::EPV, m.P.back(), m.V.back());
+            else if (muster == "12----" && !m.P.empty() && m.V.size() >= 2)
+                Setze(e, TEbene::EPVV, m.P.back(), m.V[0], m.V[1]);
+            else if (muster == "--2---" && m.G.size() >= 2)
+                Setze(e, TEbene::EGG, m.G[0], m.G[1]);
+            else if (muster == "1-1---" && !m.P.empty() && !m.G.empty())
+                Setze(e, TEbene::EPG, m.P.back(), m.G.back());
+            else if (muster == "-11---" && !m.V.empty() && !m.G.empty())
+                Setze(e, TEbene::EGV, m.G.back(), m.V.back());
+            else
+                return false;
+            return true;
+        },
+        [](TDreiDBasisElement& e, std::string& meldung) {
+            TTripel a, u, v;
+            const int f = EbeneAuswerten(e, a, u, v);
+            meldung = EbenenMeldung(f, e);
+            return f == KeinFehler;
+        });
+}
+
+bool ErzStrecke(TDokument& d) {
+    return Erzeugen(
+        d, TBefehl::ErzStrecke, TElementart::DStrecke,
+        [](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (m.P.size() < 2)
+                return false;
+            Setze(e, 0, m.P[0], m.P[1]);
+            return true;
+        },
+        [](TDreiDBasisElement& e, std::string& meldung) {
+            TTripel a, r;
+            const int f = StreckeAuswerten(e, a, r);
+            if (f == FehlerStreckePunkteGleich)
+                meldung = "Die Punkte " + N(e.Bezuege[0]) + " und " + N(e.Bezuege[1]) +
+                          " sind identisch, die" + CRLF + "neue Strecke kann nicht erzeugt werden!";
+            return f == KeinFehler;
+        });
+}
+
+bool ErzPfeil(TDokument& d) {
+    const std::string muster = StandardMuster(d.Liste());
+    // An arrow given by two points owns a vector, added right after it.
+    const bool zweiPunkte = muster == "2-----";
+    if (zweiPunkte && Angeboten(d, TBefehl::ErzPfeil) && !befehle::Platz(d.Liste(), 2))
+        return false;
+    return Erzeugen(
+        d, TBefehl::ErzPfeil, TElementart::DPfeil,
+        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (zweiPunkte && m.P.size() >= 2)
+                Setze(e, TPfeil::PfPP, m.P[0], m.P[1]);
+            else if (muster == "11----" && !m.P.empty() && !m.V.empty())
+                Setze(e, TPfeil::PfPV, m.P.back(), m.V.back());
+            else
+                return false;
+            return true;
+        },
+        [](TDreiDBasisElement& e, std::string& meldung) {
+            TTripel a, r;
+            const int f = PfeilAuswerten(e, a, r);
+            if (f == FehlerPfeilPunkteGleich)
+                meldung = "Die Punkte " + N(e.Bezuege[0]) + " und " + N(e.Bezuege[1]) +
+                          " sind identisch, der" + CRLF + "neue Pfeil kann nicht erzeugt werden!";
+            else if (f == FehlerPfeilNullvektor)
+                meldung = "Der Richtungsvektor " + N(e.Bezuege[1]) + " ist der Nullvektor, der" +
+                          CRLF + "neue Pfeil kann nicht erzeugt werden!";
+            return f == KeinFehler;
+        },
+        [&d](TDreiDBasisElement& pfeil) {
+            if (pfeil.Festlegung != TPfeil::PfPP)
+                return;
+            // Room for it was made sure of before the arrow was added.
+            if (TDreiDBasisElement* v = befehle::NeuMitName(d.Liste(), TElementart::DVektor)) {
+                Setze(*v, TVektor::VPf, &pfeil);
+                pfeil.Bezuege[2] = v;
+            }
+        });
+}
+
+bool ErzVektor(TDokument& d) {
+    const std::string muster = StandardMuster(d.Liste());
+    return Erzeugen(
+        d, TBefehl::ErzVektor, TElementart::DVektor,
+        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (muster == "2-----" && m.P.size() >= 2)
+                Setze(e, TVektor::V2P, m.P[0], m.P[1]);
+            else if (muster == "--1---" && !m.G.empty())
+                Setze(e, TVektor::VG, m.G.back());
+            else if (muster == "---1--" && !m.E.empty())
+                Setze(e, TVektor::VE, m.E.back());
+            else
+                return false;
+            return true;
+        },
+        [](TDreiDBasisElement& e, std::string& meldung) {
+            const TDreiDBasisElement* q = e.Bezuege[0];
+            TTripel a, u, v;
+            if (e.Festlegung == TVektor::VG && GeradeAuswerten(*q, a, u) != KeinFehler) {
+                meldung = "Die Gerade " + q->Name + " existiert nicht, ein neuer" + CRLF +
+                          "Vektor kann nicht erzeugt werden!";
+                return false;
+            }
+            if (e.Festlegung == TVektor::VE && EbeneAuswerten(*q, a, u, v) != KeinFehler) {
+                meldung = "Die Ebene " + q->Name + " existiert nicht, ein neuer" + CRLF +
+                          "Vektor kann nicht erzeugt werden!";
+                return false;
+            }
+            return true;
+        });
+}
+
+bool ErzDreieck(TDokument& d) {
+    return Erzeugen(
+        d, TBefehl::ErzDreieck, TElementart::DDreieck,
+        [](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (m.P.size() < 3)
+                return false;
+            Setze(e, 0, m.P[0], m.P[1], m.P[2]);
+            return true;
+        },
+        [](TDreiDBasisElement& e, std::string& meldung) {
+            std::array<TTripel, 3> ecken{};
+            if (DreieckAuswerten(e, ecken) != KeinFehler)
+                return false;
+            if (!EckenAufEinerGeraden(ecken))
+                return true;
+            meldung = "Die Punkte " + N(e.Bezuege[0]) + ", " + N(e.Bezuege[1]) + " und " +
+                      N(e.Bezuege[2]) + " liegen auf einer" + CRLF +
+                      " Geraden, das neue Dreieck kann nicht erzeugt werden!";
+            return false;
+        });
+}
+
+bool ErzPyramide(TDokument& d) {
+    return Erzeugen(
+        d, TBefehl::ErzPyramide, TElementart::DPyramide3,
+        [](TDreiDBasisElement& e, const TMarkiert& m) {
+            if (m.P.empty() || m.D.empty())
+                return false;
+            Setze(e, 0, m.D.back(), m.P.back()); // base triangle, apex
+            return true;
+        },
+        [](TDreiDBasisElement& e, std::string& meldung) {
+            std::array<TTripel, 3> grund{};
+            TTripel spitze;
+            if (PyramideAuswerten(e, grund, spitze) != KeinFehler)
+                return false;
+            if (!SpitzeInGrundflaeche(grund, spitze))
+                return true;
+            meldung = "Die Spitze " + N(e.Bezuege[1]) + " liegt in der Grundflächenebene," + CRLF +
+                      "die neue Pyramide kann nicht erzeugt werden!";
+            return false;
+        });
+}
+
+} // namespace kalvorin

@@ -1,0 +1,52 @@
+#include "document/BefehleHilfen.h"
+
+#include "document/Befehle.h"
+#include "model/Markierung.h"
+
+namespace kalvorin::befehle {
+
+std::vector<TDreiDBasisElement*> Markierte(const TListe& liste, TElementart art) {
+    std::vector<TDreiDBasisElement*> r;
+    for (int i = 1; i <= liste.Anzahl(); ++i) {
+        TDreiDBasisElement* e = liste[i];
+        if (!e->markiert)
+            continue;
+        if (e->Art == art) {
+            r.push_back(e);
+        } else if (art == TElementart::DVektor && e->Art == TElementart::DPfeil &&
+                   PfeilZaehltAlsVektor(*e)) {
+            TDreiDBasisElement* v = Als<TPfeil>(*e).Vektor();
+            // An arrow without its vector (a broken file) is passed on as it
+            // is; the evaluation then reports it.
+            r.push_back(v ? v : e);
+        }
+    }
+    return r;
+}
+
+bool Platz(TListe& liste, int n) {
+    if (TListe::Kapazitaet - liste.Anzahl() >= n)
+        return true;
+    Meldungen().Meldung(std::string(ListeVollMeldung), TMeldungsart::Warnung);
+    return false;
+}
+
+TDreiDBasisElement* NeuMitName(TListe& liste, TElementart art) {
+    if (!Platz(liste, 1))
+        return nullptr;
+    const int a = static_cast<int>(art);
+    std::string name = liste.AutomatischerName(a);
+    TDreiDBasisElement* e = liste.Neu(a);
+    if (e)
+        e->Name = std::move(name);
+    return e;
+}
+
+void TNeuesElement::Entfernen(TDreiDBasisElement* e) {
+    const int slot = d_.Liste().SlotVon(e);
+    if (slot > 0)
+        d_.Liste().Loeschen(slot);
+    d_.Geaendert = warGeaendert_;
+}
+
+} // namespace kalvorin::befehle

@@ -1,0 +1,31 @@
+#include "document/Zeichnen.h"
+
+#include "document/Dokument.h"
+
+namespace kalvorin {
+
+void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichenOptionen& o) {
+    if (!o.GrauesFenster && !o.Seitenrahmen)
+        return;
+    // Width 0: one device pixel on every target, however large.
+    f.SetzeStift({Schwarz, 0, TStiftStil::Durchgezogen});
+    f.SetzeRasterModus(TRasterModus::Kopieren);
+    if (o.GrauesFenster) {
+        f.SetzePinsel({TPinselArt::Voll, RGB(128, 128, 128), SchraffurKeine, {}});
+        f.Rechteck(seite);
+    }
+    if (o.Seitenrahmen) {
+        f.SetzePinsel({});
+        f.Rechteck(seite);
+    }
+}
+
+void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
+    SeiteZeichnen(f, d.Abbildung().LogischesFenster(), o);
+    d.NamenSetzen();
+    if (o.Kugel)
+        d.Szene().KugelumrissZeichnen(f);
+    d.Szene().Zeichnen(f);
+}
+
+} // namespace kalvorin

@@ -1,0 +1,26 @@
+#pragma once
+// The one drawing of a document. The screen, the picture files and every
+// other output draw through here onto their own canvas, so they all show the
+// same scene the same way; only the options differ.
+
+#include "view/Zeichenflaeche.h"
+
+namespace kalvorin {
+
+class TDokument;
+
+struct TZeichenOptionen {
+    bool Kugel = false;         // the dotted outline of the rotation sphere
+    bool Seitenrahmen = false;  // a black frame round the page
+    bool GrauesFenster = false; // the page grey, with a black frame
+};
+
+// What lies under the scene: the grey window and the frame of the page, the
+// logical window of the view.
+void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichenOptionen& o);
+
+// The page, the sphere outline when asked for, then the scene with the names
+// of the shown elements.
+void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o);
+
+} // namespace kalvorin

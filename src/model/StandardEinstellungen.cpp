@@ -1,0 +1,10 @@
+#include "model/StandardEinstellungen.h"
+
+namespace kalvorin {
+
+TStandardEinstellungen& Einstellungen() {
+    static TStandardEinstellungen einstellungen;
+    return einstellungen;
+}
+
+} // namespace kalvorin

@@ -1,0 +1,163 @@
+#include "document/Angebote.h"
+
+#include <gtest/gtest.h>
+
+using namespace kalvorin;
+
+namespace {
+TDreiDBasisElement* Markiert(TListe& l, int art, const std::string& name = "") {
+    auto* e = l.Neu(art);
+    e->Name = name.empty() ? l.AutomatischerName(art) : name;
+    e->markiert = true;
+    return e;
+}
+} // namespace
+
+TEST(Angebote, PatternTexts) {
+    TListe l;
+    Markiert(l, 0);
+    Markiert(l, 0);
+    Markiert(l, 5);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_EQ(a.StandardMuster, "2-1---");
+    EXPECT_EQ(a.LangMuster, "2-1----");
+    EXPECT_EQ(a.KurzMuster, "2-1-");
+    std::array<int, AnzahlElementarten> z{};
+    z[0] = 12;
+    z[7] = 1;
+    EXPECT_EQ(MarkierungsMuster(z, 7), "9-----1");
+}
+
+TEST(Angebote, NothingMarkedOffersNothing) {
+    TListe l;
+    l.Neu(0);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_EQ(a.StandardMuster, "------");
+    for (const TAngebot& b : a.Befehle)
+        EXPECT_FALSE(b.aktiv) << b.Menue;
+    EXPECT_EQ(a[TBefehl::Schneiden].Menue, "&Schneiden");
+    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Länge");
+    EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "Spiegelung festlegen");
+    EXPECT_FALSE(a.AbbildungsTrenner);
+}
+
+TEST(Angebote, TenPointsMatchNoRow) {
+    TListe l;
+    for (int i = 0; i < 10; ++i)
+        Markiert(l, 0);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_EQ(a.StandardMuster, "9-----");
+    for (const TAngebot& b : a.Befehle)
+        EXPECT_FALSE(b.aktiv);
+}
+
+TEST(Angebote, ArrowAloneAndWithItsVectorCountAsOneVector) {
+    TListe l;
+    auto* a = l.Neu(0);
+    auto* b = l.Neu(0);
+    auto* pf = l.Neu(3);
+    auto* v = l.Neu(2);
+    pf->Bezuege = {a, b, v};
+    pf->markiert = true;
+    EXPECT_EQ(StandardMuster(l), "-1----");
+    v->markiert = true;
+    EXPECT_EQ(StandardMuster(l), "-1----");
+    const TAngebote x = BerechneAngebote(l);
+    EXPECT_TRUE(x[TBefehl::VGegen].aktiv);
+    EXPECT_TRUE(x[TBefehl::Verknuepfen].aktiv);
+    EXPECT_FALSE(x[TBefehl::VSumme].aktiv);
+    EXPECT_EQ(x[TBefehl::Laenge].Menue, "&Betrag");
+}
+
+TEST(Angebote, PointAndPlane) {
+    TListe l;
+    Markiert(l, 0);
+    Markiert(l, 8);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_TRUE(a[TBefehl::Schneiden].aktiv);
+    EXPECT_EQ(a[TBefehl::Schneiden].Menue, "Auf &Inzidenz untersuchen");
+    EXPECT_EQ(a[TBefehl::Schneiden].GrafikPopup, "Auf Inzidenz untersuchen");
+    EXPECT_EQ(a[TBefehl::Loterzeugen].Menue, "&Lotgerade bilden");
+    EXPECT_TRUE(a[TBefehl::Laenge].aktiv);
+    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Abstand");
+    EXPECT_FALSE(a[TBefehl::Mittebilden].aktiv);
+    EXPECT_FALSE(a[TBefehl::Mittebilden].InPopupsSichtbar());
+}
+
+TEST(Angebote, TwoLines) {
+    TListe l;
+    Markiert(l, 5);
+    Markiert(l, 5);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_EQ(a[TBefehl::Schneiden].Menue, "&Schnittpunkt bilden");
+    EXPECT_EQ(a[TBefehl::Loterzeugen].Menue, "&Lotgerade bilden");
+    EXPECT_EQ(a[TBefehl::Mittebilden].Menue, "&Mittelgerade bilden");
+    EXPECT_TRUE(a[TBefehl::ErzEbene].aktiv);
+    EXPECT_TRUE(a[TBefehl::ErzEbene].InPopupsSichtbar());
+    EXPECT_TRUE(a[TBefehl::Winkel].aktiv);
+    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Abstand");
+}
+
+TEST(Angebote, VectorCaptionsFollowTheLetter) {
+    TListe l;
+    Markiert(l, 5);
+    TAngebote a = BerechneAngebote(l);
+    EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Richtungsvektor");
+    EXPECT_EQ(a[TBefehl::ErzVektor].GrafikPopup, "Richtungsvektor durch markierte Objekte festlegen");
+    EXPECT_EQ(a[TBefehl::ErzVektor].ListenPopup, "Richtungsvektor festlegen");
+    TListe e;
+    Markiert(e, 8);
+    a = BerechneAngebote(e);
+    EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Normalvektor");
+    EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "Ebenenspiegelung festlegen");
+    EXPECT_EQ(a[TBefehl::Projektion].Menue, "Orthogonalprojektion festlegen");
+    TListe p;
+    Markiert(p, 0);
+    Markiert(p, 0);
+    a = BerechneAngebote(p);
+    EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Vektor");
+    EXPECT_EQ(a[TBefehl::Mittebilden].Menue, "&Mittelpunkt bilden");
+}
+
+TEST(Angebote, PointAndVectorsOfferTheArrowSum) {
+    TListe l;
+    Markiert(l, 0);
+    Markiert(l, 2);
+    Markiert(l, 2);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_EQ(a.StandardMuster, "12----");
+    EXPECT_EQ(a[TBefehl::VSumme].Menue, "&Vektorsumme (Pfeil)");
+    EXPECT_TRUE(a[TBefehl::VSumme].aktiv);
+    EXPECT_FALSE(a[TBefehl::MVProdukt].aktiv);
+    EXPECT_TRUE(a[TBefehl::ErzEbene].aktiv);
+}
+
+TEST(Angebote, LineAndPlaneEnableLengthUnderItsResetCaption) {
+    TListe l;
+    Markiert(l, 5);
+    Markiert(l, 8);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_TRUE(a[TBefehl::Laenge].aktiv);
+    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Länge");
+    EXPECT_TRUE(a[TBefehl::Winkel].aktiv);
+}
+
+TEST(Angebote, ApplyItemsNameTheLastRoleCarrier) {
+    TListe l;
+    auto* z1 = l.Neu(0);
+    z1->Name = "Z1";
+    z1->SetzeRolle(TRolle::IstSpiegelzentrum, true);
+    auto* z2 = l.Neu(0);
+    z2->Name = "Z2";
+    z2->SetzeRolle(TRolle::IstSpiegelzentrum, true);
+    auto* e = l.Neu(8);
+    e->Name = "E";
+    e->SetzeRolle(TRolle::IstP_Projektionsebene, true);
+    const TAngebote a = BerechneAngebote(l);
+    EXPECT_TRUE(a.AbbildungsTrenner);
+    EXPECT_TRUE(a[TAbbildungsBefehl::Pspiegeln].sichtbar);
+    EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Menue, "Punktspiegelung an Z2");
+    EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Element, z2);
+    EXPECT_EQ(a[TAbbildungsBefehl::Pprojezieren].Menue, "Parallelprojektion auf E");
+    EXPECT_FALSE(a[TAbbildungsBefehl::Strecken].sichtbar);
+}
