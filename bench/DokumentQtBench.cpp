@@ -25,11 +25,10 @@ std::string Datei(const char* name) {
 }
 
 // 100 elements of mixed kinds, each referring to earlier ones.
-void HundertElemente(TDokument& d) {
-    TListe& l = d.Liste();
+void HundertElemente(TListe& l) {
     for (int i = 0; i < 30; ++i) {
         auto* p = l.Neu<TfrPunkt>();
-        p->Name = l.AutomatischerName(0);
+        p->Name = l.AutomatischerName(TElementart::DfrPunkt);
         p->Koordinaten = {(i % 7) - 2.5L, (i % 5) * 1.3L, (i % 3) * 1.7L + 0.5L};
     }
     const auto punkt = [&l](int i) { return l[1 + i % 30]; };
@@ -72,7 +71,7 @@ void HundertElemente(TDokument& d) {
             e->Bezuege = {punkt(i), punkt(i + 7), nullptr};
             break;
         }
-        e->Name = l.AutomatischerName(e->ArtNummer());
+        e->Name = l.AutomatischerName(e->Art);
     }
 }
 
@@ -81,7 +80,10 @@ void BM_OeffnenNeuaufbauZeichnen(benchmark::State& state) {
     const std::string datei = Datei("oeffnen.kvr");
     {
         TDokument d;
-        HundertElemente(d);
+        d.Aendern([](TListe& l) {
+            HundertElemente(l);
+            return true;
+        });
         d.Speichern(datei);
     }
     QImage bild(800, 800, QImage::Format_RGB32);
@@ -101,7 +103,10 @@ void BM_Speichern(benchmark::State& state) {
     TMeldungsProtokoll leise;
     const std::string datei = Datei("speichern.kvr");
     TDokument d;
-    HundertElemente(d);
+    d.Aendern([](TListe& l) {
+            HundertElemente(l);
+            return true;
+        });
     d.Neuaufbau();
     for (auto _ : state)
         benchmark::DoNotOptimize(d.Speichern(datei));

@@ -26,7 +26,7 @@ std::string BenchDatei(const char* name) {
 void HundertElemente(TListe& l) {
     for (int i = 0; i < 40; ++i) {
         auto* p = l.Neu<TfrPunkt>();
-        p->Name = l.AutomatischerName(0);
+        p->Name = l.AutomatischerName(TElementart::DfrPunkt);
         p->Koordinaten = {i / 3.0L, -i / 7.0L, i * 1.5L};
         p->markiert = i % 3 == 0;
     }
@@ -60,7 +60,7 @@ void HundertElemente(TListe& l) {
             static_cast<TfrPunkt*>(e)->Koordinaten = {i * 0.25L, 1.0L / (i + 1), -2.5L};
             break;
         }
-        e->Name = l.AutomatischerName(e->ArtNummer());
+        e->Name = l.AutomatischerName(e->Art);
     }
 }
 

@@ -46,19 +46,19 @@ public:
     }
 
 private:
-    TDreiDBasisElement* Neu(int art) {
+    TDreiDBasisElement* Neu(TElementart art) {
         TDreiDBasisElement* e = Liste.Neu(art);
         if (e != nullptr)
             e->Name = Liste.AutomatischerName(art);
         return e;
     }
     TfrPunkt* Punkt(TTripel k) {
-        auto* p = static_cast<TfrPunkt*>(Neu(0));
+        auto* p = static_cast<TfrPunkt*>(Neu(TElementart::DfrPunkt));
         p->Koordinaten = k;
         return p;
     }
     TVektor* Vektor(TTripel k) {
-        auto* v = static_cast<TVektor*>(Neu(2));
+        auto* v = static_cast<TVektor*>(Neu(TElementart::DVektor));
         v->Komponenten = k;
         return v;
     }
@@ -67,7 +67,7 @@ private:
     template <class T>
     T* Mit(std::uint8_t modus, TDreiDBasisElement* x, TDreiDBasisElement* y = nullptr,
            TDreiDBasisElement* z = nullptr) {
-        auto* e = static_cast<T*>(Neu(static_cast<int>(detail::ArtVon<T>())));
+        auto* e = static_cast<T*>(Neu(detail::ArtVon<T>()));
         if (e == nullptr)
             return nullptr;
         e->Festlegung = modus;
@@ -75,7 +75,7 @@ private:
         return e;
     }
     template <class T> T* Abgeleitet(TEntstehungsart art, TDreiDBasisElement* x, TDreiDBasisElement* y) {
-        auto* e = static_cast<T*>(Neu(static_cast<int>(detail::ArtVon<T>())));
+        auto* e = static_cast<T*>(Neu(detail::ArtVon<T>()));
         if (e == nullptr)
             return nullptr;
         e->Entstehung.Art = art;

@@ -10,8 +10,8 @@ static void BM_ListeKopieren(benchmark::State& state) {
     TListe quelle;
     TDreiDBasisElement* vorher = nullptr;
     for (int i = 0; i < TListe::Kapazitaet; ++i) {
-        auto* e = quelle.Neu(i % 2 == 0 ? 0 : 5);
-        e->Name = quelle.AutomatischerName(e->ArtNummer());
+        auto* e = quelle.Neu(i % 2 == 0 ? TElementart::DfrPunkt : TElementart::DGerade);
+        e->Name = quelle.AutomatischerName(e->Art);
         e->Bezuege[0] = vorher;
         vorher = e;
     }
@@ -27,9 +27,9 @@ BENCHMARK(BM_ListeKopieren);
 static void BM_AutomatischerName(benchmark::State& state) {
     TListe liste;
     for (int i = 0; i < TListe::Kapazitaet - 1; ++i)
-        liste.Neu(0)->Name = liste.AutomatischerName(0);
+        liste.Neu(TElementart::DfrPunkt)->Name = liste.AutomatischerName(TElementart::DfrPunkt);
     for (auto _ : state)
-        benchmark::DoNotOptimize(liste.AutomatischerName(0));
+        benchmark::DoNotOptimize(liste.AutomatischerName(TElementart::DfrPunkt));
 }
 BENCHMARK(BM_AutomatischerName);
 

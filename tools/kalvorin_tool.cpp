@@ -6,9 +6,9 @@
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 // --decimal-separator , or . overrides the locale's separator.
 
-#include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
 #include "document/Befehle.h"
+#include "document/Befehlstabelle.h"
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "document/Neuaufbau.h"
@@ -21,7 +21,6 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
-#include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -56,39 +55,32 @@ json Tripel(TTripel t) {
     return json::array({static_cast<double>(t.x), static_cast<double>(t.y), static_cast<double>(t.z)});
 }
 
-// The evaluation error of the element (0 when it evaluates), with the shape
-// checks of triangles and pyramids the rebuild makes.
+// The evaluation error of the element (0 when it evaluates), as the rebuild
+// finds it, and the geometry it evaluates to.
 int AuswertungsFehler(const TDreiDBasisElement& e, json& geometrie) {
-    if (e.Art == TElementart::DDreieck || e.Art == TElementart::DPyramide3) {
-        std::array<TTripel, 3> ecken{};
-        TTripel spitze{};
-        int f = e.Art == TElementart::DDreieck ? DreieckAuswerten(e, ecken)
-                                                : PyramideAuswerten(e, ecken, spitze);
+    TSzenenEingabe g;
+    const int f = ElementGeometrie(e, g);
+    switch (e.Art) {
+    case TElementart::DDreieck:
+    case TElementart::DPyramide3: {
         json liste = json::array();
-        for (const TTripel& t : ecken)
+        for (const TTripel& t : g.Ecken)
             liste.push_back(Tripel(t));
         if (e.Art == TElementart::DPyramide3)
-            liste.push_back(Tripel(spitze));
+            liste.push_back(Tripel(g.Spitze));
         geometrie["corners"] = liste;
-        if (f == KeinFehler && EckenAufEinerGeraden(ecken))
-            f = e.Art == TElementart::DDreieck ? FehlerDreieckEckenAufGerade : FehlerBezug;
-        if (f == KeinFehler && e.Art == TElementart::DPyramide3 && SpitzeInGrundflaeche(ecken, spitze))
-            f = FehlerPyramideSpitzeInGrundflaeche;
-        return f;
+        break;
     }
-    TGeometrie g;
-    const int f = Auswerten(e, g);
-    switch (e.Art) {
     case TElementart::DfrPunkt: geometrie["point"] = Tripel(g.Punkt); break;
-    case TElementart::DVektor: geometrie["vector"] = Tripel(g.Richtung1); break;
+    case TElementart::DVektor: geometrie["vector"] = Tripel(g.Richtung); break;
     case TElementart::DEbene:
         geometrie["point"] = Tripel(g.Punkt);
-        geometrie["u"] = Tripel(g.Richtung1);
+        geometrie["u"] = Tripel(g.Richtung);
         geometrie["v"] = Tripel(g.Richtung2);
         break;
     default:
         geometrie["point"] = Tripel(g.Punkt);
-        geometrie["direction"] = Tripel(g.Richtung1);
+        geometrie["direction"] = Tripel(g.Richtung);
         break;
     }
     return f;
@@ -136,7 +128,7 @@ void MeldungenAusgeben(const TMeldungsProtokoll& protokoll, std::size_t ab = 0) 
 // stderr and false is returned.
 bool Lesen(TDokument& d, const std::string& datei, TMeldungsProtokoll& protokoll, bool einfuegen) {
     const std::size_t vorher = protokoll.Eintraege.size();
-    const bool ok = einfuegen ? d.Einfuegen(datei) : d.Laden(datei);
+    const bool ok = einfuegen ? d.Einfuegen(datei) : d.Laden(datei) != TLadeergebnis::Nichts;
     if (!ok) {
         MeldungenAusgeben(protokoll, vorher);
         if (protokoll.Eintraege.size() == vorher)
@@ -192,62 +184,13 @@ private:
     IMeldungen* vorher_;
 };
 
-struct TToolBefehl {
-    const char* Name;
-    std::function<bool(const TDokument&)> Angeboten;
-    std::function<bool(TDokument&)> Ausfuehren;
-};
-
-std::function<bool(const TDokument&)> Wenn(TBefehl b) {
-    return [b](const TDokument& d) { return Angeboten(d, b); };
-}
-std::function<bool(const TDokument&)> Wenn(TAbbildungsBefehl b) {
-    return [b](const TDokument& d) { return Angeboten(d, b); };
-}
-
-bool EtwasMarkiert(const TDokument& d) {
-    for (int i = 1; i <= d.Liste().Anzahl(); ++i)
-        if (d.Liste()[i]->markiert)
-            return true;
-    return false;
-}
-
-// The menu handlers by name, as the menus would run them.
-const std::vector<TToolBefehl>& ToolBefehle() {
-    using B = TBefehl;
-    using A = TAbbildungsBefehl;
-    static const std::vector<TToolBefehl> befehle = {
-        {"ErzPunktClick", Wenn(B::ErzPunkt), ErzPunkt},
-        {"ErzGeradeClick", Wenn(B::ErzGerade), ErzGerade},
-        {"ErzEbeneClick", Wenn(B::ErzEbene), ErzEbene},
-        {"ErzStreckeClick", Wenn(B::ErzStrecke), ErzStrecke},
-        {"ErzPfeilClick", Wenn(B::ErzPfeil), ErzPfeil},
-        {"ErzVektorClick", Wenn(B::ErzVektor), ErzVektor},
-        {"ErzDreieckClick", Wenn(B::ErzDreieck), ErzDreieck},
-        {"ErzPyramideClick", Wenn(B::ErzPyramide), ErzPyramide},
-        {"SchneidenClick", Wenn(B::Schneiden), Schneiden},
-        {"LoteerzeugenClick", Wenn(B::Loterzeugen), Loteerzeugen},
-        {"MittebildenClick", Wenn(B::Mittebilden), Mittebilden},
-        {"VSummeClick", Wenn(B::VSumme), VSumme},
-        {"VGegenClick", Wenn(B::VGegen), VGegen},
-        {"MVProduktClick", Wenn(B::MVProdukt), MVProdukt},
-        {"SpiegelungClick", Wenn(B::Spiegelung), Spiegelung},
-        {"ProjektionClick", Wenn(B::Projektion), Projektion},
-        {"PspiegelnClick", Wenn(A::Pspiegeln), Pspiegeln},
-        {"GspiegelnClick", Wenn(A::Gspiegeln), Gspiegeln},
-        {"EspiegelnClick", Wenn(A::Espiegeln), Espiegeln},
-        {"StreckenClick", Wenn(A::Strecken), Strecken},
-        {"OprojezierenClick", Wenn(A::Oprojezieren), Oprojezieren},
-        {"PprojezierenClick", Wenn(A::Pprojezieren), Pprojezieren},
-        {"MessWinkelClick", Wenn(B::Winkel), MessWinkel},
-        {"MessLaengeClick", Wenn(B::Laenge), MessLaenge},
-        {"MessFlaecheClick", Wenn(B::Flaeche), MessFlaeche},
-        {"MessVolumenClick", Wenn(B::Volumen), MessVolumen},
-        {"RueckgaengigClick", [](const TDokument& d) { return d.Rueckgaengig().Moeglich(); },
-         [](TDokument& d) { return d.RueckgaengigMachen(); }},
-        {"LoeschenClick", EtwasMarkiert, [](TDokument& d) { return d.MarkierteLoeschen(); }},
-    };
-    return befehle;
+// The menu commands that run in the core, by their handlers' names.
+const TBefehlszeile* ToolBefehl(std::string_view name) {
+    constexpr std::string_view Click = "Click";
+    if (name.size() <= Click.size() || !name.ends_with(Click))
+        return nullptr;
+    const TBefehlszeile* z = BefehlMitName(name.substr(0, name.size() - Click.size()));
+    return z && z->Ausfuehren ? z : nullptr;
 }
 
 // Marks exactly the named elements; false (with the unknown name) when one
@@ -265,10 +208,12 @@ bool Markieren(TDokument& d, const std::string& namen, std::string& unbekannt) {
         }
         markiert.push_back(e);
     }
-    for (int i = 1; i <= d.Liste().Anzahl(); ++i)
-        d.Liste()[i]->markiert = false;
-    for (TDreiDBasisElement* e : markiert)
-        e->markiert = true;
+    d.Markieren([&](TListe& liste) {
+        for (int i = 1; i <= liste.Anzahl(); ++i)
+            liste[i]->markiert = false;
+        for (TDreiDBasisElement* e : markiert)
+            e->markiert = true;
+    });
     return true;
 }
 
@@ -278,10 +223,7 @@ std::string UnbekannterBefehl(const std::vector<std::string>& befehle) {
     for (const std::string& b : befehle) {
         if (b.rfind("Markieren=", 0) == 0 || b.rfind("StreckungFestlegen=", 0) == 0)
             continue;
-        bool bekannt = false;
-        for (const TToolBefehl& t : ToolBefehle())
-            bekannt = bekannt || b == t.Name;
-        if (!bekannt)
+        if (!ToolBefehl(b))
             return b;
     }
     return {};
@@ -307,14 +249,11 @@ bool Anwenden(TDokument& d, const std::vector<std::string>& befehle) {
                 StreckungFestlegen(d, std::string_view(b).substr(19));
             continue;
         }
-        for (const TToolBefehl& t : ToolBefehle()) {
-            if (b != t.Name)
-                continue;
-            if (t.Angeboten(d))
-                t.Ausfuehren(d);
-            else
-                std::cout << "nicht verfügbar: " << t.Name << "\n";
-        }
+        const TBefehlszeile& z = *ToolBefehl(b);
+        if (Ausfuehrbar(d, z))
+            z.Ausfuehren(d);
+        else
+            std::cout << "nicht verfügbar: " << b << "\n";
     }
     return true;
 }

@@ -105,7 +105,7 @@ void Erzeugen(TAngebote& a) {
 
 void Konstruieren(TAngebote& a) {
     Setze(a, TBefehl::Schneiden, "&Schneiden", "Schneiden", "Schneiden");
-    Setze(a, TBefehl::Loterzeugen, "&Lot erzeugen", "Lot erzeugen", "Lot erzeugen");
+    Setze(a, TBefehl::Loteerzeugen, "&Lot erzeugen", "Lot erzeugen", "Lot erzeugen");
     Setze(a, TBefehl::Mittebilden, "&Mitte bilden", "Mitte bilden", "Mitte bilden");
     Setze(a, TBefehl::Verknuepfen, "&Verknüpfen");
     Setze(a, TBefehl::VSumme, "&Vektorsumme");
@@ -131,7 +131,7 @@ void Konstruieren(TAngebote& a) {
     default: break;
     }
     if (z->Spalten[1] == 'L')
-        biete(TBefehl::Loterzeugen, "&Lotgerade bilden");
+        biete(TBefehl::Loteerzeugen, "&Lotgerade bilden");
     switch (z->Spalten[2]) {
     case 'M': biete(TBefehl::Mittebilden, "&Mittelpunkt bilden"); break;
     case 'S': biete(TBefehl::Mittebilden, "&Schwerpunkt bilden"); break;
@@ -185,15 +185,15 @@ void AbbildungenFestlegen(TAngebote& a) {
 }
 
 void Messen(TAngebote& a) {
-    Setze(a, TBefehl::Winkel, "&Winkel");
-    Setze(a, TBefehl::Laenge, "&Länge");
-    Setze(a, TBefehl::Flaeche, "&Fläche");
-    Setze(a, TBefehl::Volumen, "&Volumen");
+    Setze(a, TBefehl::MessWinkel, "&Winkel");
+    Setze(a, TBefehl::MessLaenge, "&Länge");
+    Setze(a, TBefehl::MessFlaeche, "&Fläche");
+    Setze(a, TBefehl::MessVolumen, "&Volumen");
     const TZeile* z = Suche(std::begin(MessTabelle), std::end(MessTabelle), a.LangMuster);
     if (!z)
         return;
-    static constexpr TBefehl spalten[] = {TBefehl::Winkel, TBefehl::Laenge, TBefehl::Flaeche,
-                                          TBefehl::Volumen};
+    static constexpr TBefehl spalten[] = {TBefehl::MessWinkel, TBefehl::MessLaenge, TBefehl::MessFlaeche,
+                                          TBefehl::MessVolumen};
     for (int i = 0; i < 4; ++i) {
         const char c = z->Spalten[i];
         if (c == '-')
@@ -253,13 +253,6 @@ std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& z, int 
 std::string KurzMuster(const TListe& l) { return MarkierungsMuster(MarkierteJeArt(l), 4); }
 std::string StandardMuster(const TListe& l) { return MarkierungsMuster(MarkierteJeArt(l), 6); }
 std::string LangMuster(const TListe& l) { return MarkierungsMuster(MarkierteJeArt(l), 7); }
-
-TDreiDBasisElement* RollenTraeger(const TListe& liste, TRolle rolle) {
-    for (int i = liste.Anzahl(); i >= 1; --i)
-        if (liste[i]->Rolle(rolle))
-            return liste[i];
-    return nullptr;
-}
 
 TAngebote BerechneAngebote(const TListe& liste) {
     TAngebote a;

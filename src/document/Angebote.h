@@ -14,13 +14,13 @@ enum class TBefehl {
     // creation from marked elements
     ErzPunkt, ErzGerade, ErzEbene, ErzStrecke, ErzPfeil, ErzVektor, ErzDreieck, ErzPyramide,
     // constructions
-    Schneiden, Loterzeugen, Mittebilden, Verknuepfen, VSumme, VGegen, MVProdukt,
+    Schneiden, Loteerzeugen, Mittebilden, Verknuepfen, VSumme, VGegen, MVProdukt,
     // defining mappings
     Spiegelung, MStreckung, Projektion,
     // measurement
-    Winkel, Laenge, Flaeche, Volumen,
+    MessWinkel, MessLaenge, MessFlaeche, MessVolumen,
 };
-inline constexpr int AnzahlBefehle = static_cast<int>(TBefehl::Volumen) + 1;
+inline constexpr int AnzahlBefehle = static_cast<int>(TBefehl::MessVolumen) + 1;
 
 struct TAngebot {
     bool aktiv = false;
@@ -66,8 +66,5 @@ TAngebote BerechneAngebote(const TListe& liste);
 std::string StandardMuster(const TListe& liste);
 std::string KurzMuster(const TListe& liste);
 std::string LangMuster(const TListe& liste);
-
-// The element that carries the role and counts: the last one in list order.
-TDreiDBasisElement* RollenTraeger(const TListe& liste, TRolle rolle);
 
 } // namespace kalvorin

@@ -20,11 +20,6 @@
 
 namespace kalvorin {
 
-// Shown when the list cannot take the elements a command would add; the
-// command then adds nothing at all.
-inline constexpr std::string_view ListeVollMeldung =
-    "Die Objektliste ist voll, es können keine weiteren\r\nObjekte erzeugt werden!";
-
 // Whether the command is offered for the current marks.
 bool Angeboten(const TDokument& d, TBefehl befehl);
 // Whether the mapping can be applied (an element carries its role).

@@ -28,14 +28,14 @@ struct TRollenStand {
     bool operator==(const TRollenStand&) const = default;
 };
 
-bool RollenGeaendert(TDokument& d, const TRollenStand& vorher) {
-    if (TRollenStand(d.Liste()) == vorher) {
-        d.Neuaufbau();
-        return false;
-    }
-    d.Geaendert = true;
-    d.Neuaufbau();
-    return true;
+// Runs the definition of roles; it counts as a modification only when a
+// role, a projection vector or a factor really changed.
+template <class Festlegen> bool RollenFestlegen(TDokument& d, Festlegen festlegen) {
+    return d.Aendern([&](TListe& l) {
+        const TRollenStand vorher(l);
+        festlegen(l);
+        return !(TRollenStand(l) == vorher);
+    });
 }
 
 // Gives the role to the element alone among the elements of its kind.
@@ -51,44 +51,42 @@ void RolleGeben(TListe& l, TDreiDBasisElement& traeger, TRolle rolle, bool nurGl
 bool Spiegelung(TDokument& d) {
     if (!Angeboten(d, TBefehl::Spiegelung))
         return false;
-    TListe& l = d.Liste();
-    const TRollenStand vorher(l);
-    const std::string muster = KurzMuster(l);
-    if (muster == "1---")
-        RolleGeben(l, *Markierte(l, TElementart::DfrPunkt).back(), TRolle::IstSpiegelzentrum);
-    else if (muster == "--1-")
-        RolleGeben(l, *Markierte(l, TElementart::DGerade).back(), TRolle::IstSpiegelAchse);
-    else if (muster == "---1")
-        RolleGeben(l, *Markierte(l, TElementart::DEbene).back(), TRolle::IstSpiegelEbene);
-    return RollenGeaendert(d, vorher);
+    return RollenFestlegen(d, [](TListe& l) {
+        const std::string muster = KurzMuster(l);
+        if (muster == "1---")
+            RolleGeben(l, *Markierte(l, TElementart::DfrPunkt).back(), TRolle::IstSpiegelzentrum);
+        else if (muster == "--1-")
+            RolleGeben(l, *Markierte(l, TElementart::DGerade).back(), TRolle::IstSpiegelAchse);
+        else if (muster == "---1")
+            RolleGeben(l, *Markierte(l, TElementart::DEbene).back(), TRolle::IstSpiegelEbene);
+    });
 }
 
 bool Projektion(TDokument& d) {
     if (!Angeboten(d, TBefehl::Projektion))
         return false;
-    TListe& l = d.Liste();
-    const TRollenStand vorher(l);
-    const std::string muster = KurzMuster(l);
-    TDreiDBasisElement& ebene = *Markierte(l, TElementart::DEbene).back();
-    if (muster == "---1") {
-        RolleGeben(l, ebene, TRolle::IstO_Projektionsebene);
-        return RollenGeaendert(d, vorher);
-    }
-    // A marked arrow stands for its vector: the vector becomes the direction.
-    TDreiDBasisElement& vektor = *Markierte(l, TElementart::DVektor).back();
-    TDreiDBasisElement* vorherigerVektor = ebene.Projektionsvektor;
-    RolleGeben(l, ebene, TRolle::IstP_Projektionsebene);
-    RolleGeben(l, vektor, TRolle::IstP_ProjektionsVektor, false);
-    ebene.Projektionsvektor = &vektor;
-    if (const int f = ProjektionPruefen(ebene, vektor); f != KeinFehler) {
-        Meldungen().Meldung(ProjektionMeldung(f, ebene.Name, vektor.Name), TMeldungsart::Warnung);
-        ebene.SetzeRolle(TRolle::IstP_Projektionsebene, false);
-        ebene.Projektionsvektor = vorherigerVektor;
-        // Without the plane the vector is the direction of nothing; a stale
-        // flag would be saved and listed as a projection vector.
-        vektor.SetzeRolle(TRolle::IstP_ProjektionsVektor, false);
-    }
-    return RollenGeaendert(d, vorher);
+    return RollenFestlegen(d, [](TListe& l) {
+        const std::string muster = KurzMuster(l);
+        TDreiDBasisElement& ebene = *Markierte(l, TElementart::DEbene).back();
+        if (muster == "---1") {
+            RolleGeben(l, ebene, TRolle::IstO_Projektionsebene);
+            return;
+        }
+        // A marked arrow stands for its vector: the vector becomes the direction.
+        TDreiDBasisElement& vektor = *Markierte(l, TElementart::DVektor).back();
+        TDreiDBasisElement* vorherigerVektor = ebene.Projektionsvektor;
+        RolleGeben(l, ebene, TRolle::IstP_Projektionsebene);
+        RolleGeben(l, vektor, TRolle::IstP_ProjektionsVektor, false);
+        ebene.Projektionsvektor = &vektor;
+        if (const int f = ProjektionPruefen(ebene, vektor); f != KeinFehler) {
+            Meldungen().Meldung(ProjektionMeldung(f, ebene.Name, vektor.Name), TMeldungsart::Warnung);
+            ebene.SetzeRolle(TRolle::IstP_Projektionsebene, false);
+            ebene.Projektionsvektor = vorherigerVektor;
+            // Without the plane the vector is the direction of nothing; a stale
+            // flag would be saved and listed as a projection vector.
+            vektor.SetzeRolle(TRolle::IstP_ProjektionsVektor, false);
+        }
+    });
 }
 
 namespace {
@@ -121,32 +119,32 @@ TAbbildungsArt ArtVon(TAbbildungsBefehl b) {
 } // namespace
 
 bool Abbilden(TDokument& d, TAbbildungsBefehl befehl) {
-    TListe& l = d.Liste();
     const TAbbildungsArt art = ArtVon(befehl);
-    TDreiDBasisElement* m = RollenTraeger(l, art.Rolle);
+    TDreiDBasisElement* m = RollenTraeger(d.Liste(), art.Rolle);
     if (!m)
         return false;
-    d.Rueckgaengig().SchnappschussNehmen(l, art.Rueckgaengig);
     const TAbbildung abbildung = AbbildungVonElement(static_cast<int>(art.Code), *m);
-    bool vollGemeldet = false;
-    // Images are added behind the originals and are not mapped again.
-    const int anzahl = l.Anzahl();
-    for (int i = 1; i <= anzahl; ++i) {
-        TDreiDBasisElement& x = *l[i];
-        if (!x.markiert)
-            continue;
-        x.markiert = false;
-        const TAbbildErgebnis r = AbbildErzeugen(l, x, abbildung);
-        if (r.Fehler == FehlerAbbildungNullvektor || r.Fehler == FehlerProjektionParallel) {
-            Meldungen().Meldung(AbbildenMeldung(x.Name), TMeldungsart::Warnung);
-        } else if (r.Fehler == FehlerListeVoll && !vollGemeldet) {
-            Meldungen().Meldung(std::string(ListeVollMeldung), TMeldungsart::Warnung);
-            vollGemeldet = true;
-        }
-    }
-    d.Geaendert = true;
-    d.Neuaufbau();
-    return true;
+    return d.Aendern(
+        [&](TListe& l) {
+            bool vollGemeldet = false;
+            // Images are added behind the originals and are not mapped again.
+            const int anzahl = l.Anzahl();
+            for (int i = 1; i <= anzahl; ++i) {
+                TDreiDBasisElement& x = *l[i];
+                if (!x.markiert)
+                    continue;
+                x.markiert = false;
+                const TAbbildErgebnis r = AbbildErzeugen(l, x, abbildung);
+                if (r.Fehler == FehlerAbbildungNullvektor || r.Fehler == FehlerProjektionParallel) {
+                    Meldungen().Meldung(AbbildenMeldung(x.Name), TMeldungsart::Warnung);
+                } else if (r.Fehler == FehlerListeVoll && !vollGemeldet) {
+                    Meldungen().Meldung(std::string(ListeVollMeldung), TMeldungsart::Warnung);
+                    vollGemeldet = true;
+                }
+            }
+            return true;
+        },
+        {TNeuaufbau::Immer, art.Rueckgaengig});
 }
 
 bool Pspiegeln(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Pspiegeln); }

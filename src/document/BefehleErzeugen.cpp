@@ -78,39 +78,36 @@ std::string EbenenMeldung(int fehler, const TDreiDBasisElement& neu) {
     }
 }
 
-void NichtsDanach(TDreiDBasisElement&) {}
+void NichtsDanach(TListe&, TDreiDBasisElement&) {}
 
 // The common course: add the element, let `festlegen` give it its mode and
 // references, then `pruefen` it. A refusal (a non-empty message, or a
 // failure without one) takes the element back again; on success `danach`
-// completes it before the rebuild.
-template <class Festlegen, class Pruefen, class Danach = void (*)(TDreiDBasisElement&)>
+// completes it. The rebuild follows either way.
+template <class Festlegen, class Pruefen, class Danach = void (*)(TListe&, TDreiDBasisElement&)>
 bool Erzeugen(TDokument& d, TBefehl befehl, TElementart art, Festlegen festlegen, Pruefen pruefen,
               Danach danach = NichtsDanach) {
     if (!Angeboten(d, befehl))
         return false;
-    TListe& l = d.Liste();
-    const TMarkiert m(l);
-    befehle::TNeuesElement zuruecknehmen(d);
-    TDreiDBasisElement* neu = befehle::NeuMitName(l, art);
-    if (!neu)
-        return false;
-    if (!festlegen(*neu, m)) {
-        zuruecknehmen.Entfernen(neu);
-        return false;
-    }
-    std::string meldung;
-    if (!pruefen(*neu, meldung)) {
-        if (!meldung.empty())
-            Meldungen().Meldung(meldung, TMeldungsart::Warnung);
-        zuruecknehmen.Entfernen(neu);
-        d.Neuaufbau();
-        return false;
-    }
-    danach(*neu);
-    d.Geaendert = true;
-    d.Neuaufbau();
-    return true;
+    return d.Aendern([&](TListe& l) {
+        const TMarkiert m(l);
+        TDreiDBasisElement* neu = befehle::NeuMitName(l, art);
+        if (!neu)
+            return false;
+        if (!festlegen(*neu, m)) {
+            befehle::Zuruecknehmen(l, neu);
+            return false;
+        }
+        std::string meldung;
+        if (!pruefen(*neu, meldung)) {
+            if (!meldung.empty())
+                Meldungen().Meldung(meldung, TMeldungsart::Warnung);
+            befehle::Zuruecknehmen(l, neu);
+            return false;
+        }
+        danach(l, *neu);
+        return true;
+    });
 }
 
 void Setze(TDreiDBasisElement& e, std::uint8_t modus, TDreiDBasisElement* a, TDreiDBasisElement* b = nullptr,
@@ -232,11 +229,11 @@ bool ErzPfeil(TDokument& d) {
                           CRLF + "neue Pfeil kann nicht erzeugt werden!";
             return f == KeinFehler;
         },
-        [&d](TDreiDBasisElement& pfeil) {
+        [](TListe& l, TDreiDBasisElement& pfeil) {
             if (pfeil.Festlegung != TPfeil::PfPP)
                 return;
             // Room for it was made sure of before the arrow was added.
-            if (TDreiDBasisElement* v = befehle::NeuMitName(d.Liste(), TElementart::DVektor)) {
+            if (TDreiDBasisElement* v = befehle::NeuMitName(l, TElementart::DVektor)) {
                 Setze(*v, TVektor::VPf, &pfeil);
                 pfeil.Bezuege[2] = v;
             }

@@ -24,7 +24,7 @@ std::vector<TDreiDBasisElement*> Markierte(const TListe& liste, TElementart art)
     return r;
 }
 
-bool Platz(TListe& liste, int n) {
+bool Platz(const TListe& liste, int n) {
     if (TListe::Kapazitaet - liste.Anzahl() >= n)
         return true;
     Meldungen().Meldung(std::string(ListeVollMeldung), TMeldungsart::Warnung);
@@ -34,19 +34,16 @@ bool Platz(TListe& liste, int n) {
 TDreiDBasisElement* NeuMitName(TListe& liste, TElementart art) {
     if (!Platz(liste, 1))
         return nullptr;
-    const int a = static_cast<int>(art);
-    std::string name = liste.AutomatischerName(a);
-    TDreiDBasisElement* e = liste.Neu(a);
+    std::string name = liste.AutomatischerName(art);
+    TDreiDBasisElement* e = liste.Neu(art);
     if (e)
         e->Name = std::move(name);
     return e;
 }
 
-void TNeuesElement::Entfernen(TDreiDBasisElement* e) {
-    const int slot = d_.Liste().SlotVon(e);
-    if (slot > 0)
-        d_.Liste().Loeschen(slot);
-    d_.Geaendert = warGeaendert_;
+void Zuruecknehmen(TListe& liste, TDreiDBasisElement* e) {
+    if (const int slot = liste.SlotVon(e); slot > 0)
+        liste.Loeschen(slot);
 }
 
 } // namespace kalvorin::befehle

@@ -16,22 +16,14 @@ std::vector<TDreiDBasisElement*> Markierte(const TListe& liste, TElementart art)
 
 // True when the list can take n more elements; otherwise the user is told
 // and nothing may be added.
-bool Platz(TListe& liste, int n);
+bool Platz(const TListe& liste, int n);
 
 // A new element of the kind with the automatic name; null (after telling
 // the user) on a full list.
 TDreiDBasisElement* NeuMitName(TListe& liste, TElementart art);
 
-// Takes back an element the command has just added: the document is as
-// before, except that the running counter keeps its value.
-class TNeuesElement {
-public:
-    explicit TNeuesElement(TDokument& d) : d_(d), warGeaendert_(d.Geaendert) {}
-    void Entfernen(TDreiDBasisElement* e);
-
-private:
-    TDokument& d_;
-    bool warGeaendert_;
-};
+// Takes back an element the command has just added; the running counter
+// keeps its value.
+void Zuruecknehmen(TListe& liste, TDreiDBasisElement* e);
 
 } // namespace kalvorin::befehle

@@ -19,7 +19,7 @@ bool Angeboten(const TDokument& d, TAbbildungsBefehl befehl) {
 bool Schneiden(TDokument& d) {
     if (!Angeboten(d, TBefehl::Schneiden))
         return false;
-    TListe& l = d.Liste();
+    const TListe& l = d.Liste();
     TDreiDBasisElement* erstes = nullptr;
     TDreiDBasisElement* zweites = nullptr;
     for (int i = 1; i <= l.Anzahl(); ++i) {
@@ -33,19 +33,20 @@ bool Schneiden(TDokument& d) {
     if (!erstes || !zweites)
         return false;
     const TSchnittErgebnis s = Intersect(*erstes, *zweites);
-    bool neu = false;
-    if (s.Code != SchnittGefunden) {
-        Meldungen().Meldung(SchnittMeldung(s.Code, erstes->Name, zweites->Name), SchnittMeldungsart(s.Code));
-    } else if (TDreiDBasisElement* e = befehle::NeuMitName(l, static_cast<TElementart>(s.Art))) {
+    return d.Aendern([&](TListe& liste) {
+        if (s.Code != SchnittGefunden) {
+            Meldungen().Meldung(SchnittMeldung(s.Code, erstes->Name, zweites->Name), SchnittMeldungsart(s.Code));
+            return false;
+        }
+        TDreiDBasisElement* e = befehle::NeuMitName(liste, static_cast<TElementart>(s.Art));
+        if (!e)
+            return false;
         WerteEintragen(*e, {s.Punkt, s.Richtung, {}});
         e->Entstehung.Art = TEntstehungsart::Schnitt;
         e->Entstehung.Elemente[0].Element = erstes;
         e->Entstehung.Elemente[1].Element = zweites;
-        d.Geaendert = true;
-        neu = true;
-    }
-    d.Neuaufbau();
-    return neu;
+        return true;
+    });
 }
 
 namespace {
@@ -69,19 +70,12 @@ TDreiDBasisElement* Konstruieren(TListe& l, TEntstehungsart code, const Quellen&
     return e;
 }
 
-bool Abschliessen(TDokument& d, bool neu) {
-    if (neu)
-        d.Geaendert = true;
-    d.Neuaufbau();
-    return neu;
-}
-
 } // namespace
 
 bool Loteerzeugen(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Loterzeugen))
+    if (!Angeboten(d, TBefehl::Loteerzeugen))
         return false;
-    TListe& l = d.Liste();
+    const TListe& l = d.Liste();
     const std::string muster = StandardMuster(l);
     const auto p = Markierte(l, TElementart::DfrPunkt);
     const auto g = Markierte(l, TElementart::DGerade);
@@ -100,21 +94,23 @@ bool Loteerzeugen(TDokument& d) {
     } else {
         return false;
     }
-    int fehler = KeinFehler;
-    const bool neu = Konstruieren(l, code, q, fehler) != nullptr;
-    if (fehler == FehlerPunktAufGerade)
-        Meldungen().Meldung("Der Punkt " + q[0]->Name + " liegt auf der Geraden " + q[1]->Name + "!",
-                            TMeldungsart::Information);
-    else if (fehler == FehlerGeradenParallel)
-        Meldungen().Meldung("Die Geraden " + q[0]->Name + " und " + q[1]->Name + " sind parallel!",
-                            TMeldungsart::Information);
-    return Abschliessen(d, neu);
+    return d.Aendern([&](TListe& liste) {
+        int fehler = KeinFehler;
+        const bool neu = Konstruieren(liste, code, q, fehler) != nullptr;
+        if (fehler == FehlerPunktAufGerade)
+            Meldungen().Meldung("Der Punkt " + q[0]->Name + " liegt auf der Geraden " + q[1]->Name + "!",
+                                TMeldungsart::Information);
+        else if (fehler == FehlerGeradenParallel)
+            Meldungen().Meldung("Die Geraden " + q[0]->Name + " und " + q[1]->Name + " sind parallel!",
+                                TMeldungsart::Information);
+        return neu;
+    });
 }
 
 bool Mittebilden(TDokument& d) {
     if (!Angeboten(d, TBefehl::Mittebilden))
         return false;
-    TListe& l = d.Liste();
+    const TListe& l = d.Liste();
     const std::string muster = StandardMuster(l);
     const auto p = Markierte(l, TElementart::DfrPunkt);
     const auto g = Markierte(l, TElementart::DGerade);
@@ -136,14 +132,16 @@ bool Mittebilden(TDokument& d) {
     } else {
         return false;
     }
-    int fehler = KeinFehler;
-    return Abschliessen(d, Konstruieren(l, code, q, fehler) != nullptr);
+    return d.Aendern([&](TListe& liste) {
+        int fehler = KeinFehler;
+        return Konstruieren(liste, code, q, fehler) != nullptr;
+    });
 }
 
 bool VSumme(TDokument& d) {
     if (!Angeboten(d, TBefehl::VSumme))
         return false;
-    TListe& l = d.Liste();
+    const TListe& l = d.Liste();
     const auto p = Markierte(l, TElementart::DfrPunkt);
     const auto v = Markierte(l, TElementart::DVektor);
     if (v.size() < 2 || v.size() > 3)
@@ -154,15 +152,17 @@ bool VSumme(TDokument& d) {
         return false;
     const TEntstehungsart code = v.size() == 2 ? TEntstehungsart::Add2 : TEntstehungsart::Add3;
     const Quellen q{v[0], v[1], v.size() == 3 ? v[2] : nullptr};
-    int fehler = KeinFehler;
-    TDreiDBasisElement* summe = Konstruieren(l, code, q, fehler);
-    if (summe && mitPfeil) {
-        if (TDreiDBasisElement* pfeil = befehle::NeuMitName(l, TElementart::DPfeil)) {
-            pfeil->Festlegung = TPfeil::PfPV;
-            pfeil->Bezuege = {p[0], summe, nullptr};
+    return d.Aendern([&](TListe& liste) {
+        int fehler = KeinFehler;
+        TDreiDBasisElement* summe = Konstruieren(liste, code, q, fehler);
+        if (summe && mitPfeil) {
+            if (TDreiDBasisElement* pfeil = befehle::NeuMitName(liste, TElementart::DPfeil)) {
+                pfeil->Festlegung = TPfeil::PfPV;
+                pfeil->Bezuege = {p[0], summe, nullptr};
+            }
         }
-    }
-    return Abschliessen(d, summe != nullptr);
+        return summe != nullptr;
+    });
 }
 
 bool VGegen(TDokument& d) {
@@ -171,9 +171,10 @@ bool VGegen(TDokument& d) {
     const auto v = Markierte(d.Liste(), TElementart::DVektor);
     if (v.empty())
         return false;
-    int fehler = KeinFehler;
-    return Abschliessen(d, Konstruieren(d.Liste(), TEntstehungsart::Gegenvektor, {v[0], nullptr, nullptr},
-                                        fehler) != nullptr);
+    return d.Aendern([&](TListe& liste) {
+        int fehler = KeinFehler;
+        return Konstruieren(liste, TEntstehungsart::Gegenvektor, {v[0], nullptr, nullptr}, fehler) != nullptr;
+    });
 }
 
 bool MVProdukt(TDokument& d) {
@@ -182,9 +183,10 @@ bool MVProdukt(TDokument& d) {
     const auto v = Markierte(d.Liste(), TElementart::DVektor);
     if (v.size() < 2)
         return false;
-    int fehler = KeinFehler;
-    return Abschliessen(d, Konstruieren(d.Liste(), TEntstehungsart::VProdukt, {v[0], v[1], nullptr},
-                                        fehler) != nullptr);
+    return d.Aendern([&](TListe& liste) {
+        int fehler = KeinFehler;
+        return Konstruieren(liste, TEntstehungsart::VProdukt, {v[0], v[1], nullptr}, fehler) != nullptr;
+    });
 }
 
 } // namespace kalvorin

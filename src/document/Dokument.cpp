@@ -2,20 +2,51 @@
 
 #include "document/Loeschen.h"
 #include "document/Neuaufbau.h"
+#include "model/StandardEinstellungen.h"
 #include "model/Utf8.h"
-#include "storage/Einstellungen.h"
 #include "view/Ansicht.h"
 
 namespace kalvorin {
 
-TDokument::TDokument()
-    : ks_(KoordinatensystemFuerNeuesFenster(Einstellungen())), szene_(abbildung_) {
-    liste_.BeiAenderung = [this] { Geaendert = true; };
+TDokument::TDokument() : ks_(KoordinatensystemFuerNeuesFenster(Einstellungen())), szene_(abbildung_) {
     AnsichtEinrichten();
     AusgangslageSetzen(szene_);
+    Neuaufbau();
 }
 
 void TDokument::AnsichtEinrichten() { ZeichenfensterEinrichten(ks_, abbildung_, szene_); }
+
+void TDokument::Melden() {
+    for (const auto& b : beobachter_)
+        b();
+}
+
+bool TDokument::Aendern(const std::function<bool(TListe&)>& aendern, const TAenderung& wie) {
+    if (wie.Schnappschuss)
+        rueckgaengig_.SchnappschussNehmen(liste_, *wie.Schnappschuss);
+    const bool geaendert = aendern(liste_);
+    if (geaendert)
+        geaendert_ = true;
+    if (wie.Neuaufbau == TNeuaufbau::Immer || (geaendert && wie.Neuaufbau == TNeuaufbau::WennGeaendert))
+        Neuaufbau();
+    else
+        Melden();
+    return geaendert;
+}
+
+void TDokument::Markieren(const std::function<void(TListe&)>& markieren) {
+    markieren(liste_);
+    Melden();
+}
+
+void TDokument::KoordinatensystemAendern(const std::function<void(TKoordinatensystem&)>& aendern,
+                                         bool geaendert) {
+    aendern(ks_);
+    AnsichtEinrichten();
+    if (geaendert)
+        geaendert_ = true;
+    Neuaufbau();
+}
 
 void TDokument::Neuaufbau() {
     szene_.Leeren();
@@ -25,6 +56,7 @@ void TDokument::Neuaufbau() {
     NamenSetzen();
     szene_.Projizieren();
     szene_.Sortieren();
+    Melden();
 }
 
 void TDokument::NamenSetzen() {
@@ -55,26 +87,29 @@ void TDokument::Ausgangslage() {
 }
 
 bool TDokument::Zoomen(Real faktor) {
-    if (!ks_.Zoomen(faktor))
+    // At its limit the range stays, and nothing is rebuilt.
+    if (TKoordinatensystem probe = ks_; !probe.Zoomen(faktor))
         return false;
-    AnsichtEinrichten();
-    Neuaufbau();
+    // The range is part of the file, but zooming has never counted as a
+    // modification.
+    KoordinatensystemAendern([faktor](TKoordinatensystem& ks) { ks.Zoomen(faktor); }, false);
     return true;
 }
 
 bool TDokument::RueckgaengigMachen() {
-    if (!rueckgaengig_.Wiederherstellen(liste_))
+    if (!rueckgaengig_.Moeglich())
         return false;
-    Neuaufbau();
+    Aendern([this](TListe& l) {
+        rueckgaengig_.Wiederherstellen(l);
+        return false;
+    });
     return true;
 }
 
 bool TDokument::MarkierteLoeschen() {
-    if (!kalvorin::MarkierteLoeschen(liste_, rueckgaengig_))
-        return false;
-    Geaendert = true;
-    Neuaufbau();
-    return true;
+    // The deletion takes its own undo copy before it asks.
+    return Aendern([this](TListe& l) { return kalvorin::MarkierteLoeschen(l, rueckgaengig_); },
+                   {TNeuaufbau::WennGeaendert, {}});
 }
 
 } // namespace kalvorin

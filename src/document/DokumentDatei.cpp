@@ -4,18 +4,25 @@
 
 namespace kalvorin {
 
-bool TDokument::Laden(const std::string& datei) {
-    const bool gelesen = DokumentLesen(datei, liste_, ks_, Rollen, false);
+TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt) {
+    // After "Einlesefehler" the document holds only part of the file.
+    bool vollstaendig = false;
+    DokumentLesen(datei, liste_, ks_, rollen_, false, &vollstaendig);
+    const TLadeergebnis ergebnis = vollstaendig           ? TLadeergebnis::Gelesen
+                                   : liste_.Anzahl() == 0 ? TLadeergebnis::Nichts
+                                                          : TLadeergebnis::Teilweise;
+    dateiname_ = ergebnis == TLadeergebnis::Gelesen ? datei : std::string();
+    schreibgeschuetzt_ = ergebnis == TLadeergebnis::Gelesen && schreibgeschuetzt;
+    geaendert_ = ergebnis == TLadeergebnis::Teilweise;
     // The coordinate system may have changed: window, display cube, sphere.
     AnsichtEinrichten();
     Neuaufbau();
-    Geaendert = false;
-    return gelesen;
+    return ergebnis;
 }
 
 bool TDokument::Einfuegen(const std::string& datei) {
-    const bool gelesen = DokumentLesen(datei, liste_, ks_, Rollen, true);
-    Geaendert = true;
+    const bool gelesen = DokumentLesen(datei, liste_, ks_, rollen_, true);
+    geaendert_ = true;
     Neuaufbau();
     return gelesen;
 }
@@ -23,7 +30,10 @@ bool TDokument::Einfuegen(const std::string& datei) {
 bool TDokument::Speichern(const std::string& datei) {
     if (!DokumentSchreiben(datei, liste_, ks_))
         return false;
-    Geaendert = false;
+    dateiname_ = datei;
+    schreibgeschuetzt_ = false;
+    geaendert_ = false;
+    Melden();
     return true;
 }
 

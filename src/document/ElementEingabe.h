@@ -12,11 +12,6 @@
 
 namespace kalvorin {
 
-// Refusal when the document cannot take the elements a dialog would create.
-inline constexpr const char* ListeVollText =
-    "Die Objektliste ist voll: ein Dokument kann höchstens 100 Objekte enthalten.\r\n"
-    "Es kann kein weiteres Objekt angelegt werden.";
-
 using TFeldTexte = std::array<std::string, 3>;
 
 // A field counts as filled when text is left after removing every blank.

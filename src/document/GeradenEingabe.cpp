@@ -9,8 +9,8 @@ namespace kalvorin {
 
 namespace {
 
-constexpr int PunktArt = static_cast<int>(TElementart::DfrPunkt);
-constexpr int VektorArt = static_cast<int>(TElementart::DVektor);
+constexpr TElementart PunktArt = TElementart::DfrPunkt;
+constexpr TElementart VektorArt = TElementart::DVektor;
 
 bool IstPunkt(const TDreiDBasisElement& e) {
     return e.Art == TElementart::DfrPunkt || e.Art == TElementart::DgebPunkt;
@@ -57,14 +57,14 @@ std::string KreisText(const std::string& name) {
 
 // The element a new name takes: in a new-element dialog the next one the
 // caller appended, else (or when the caller did not append) a new one.
-TDreiDBasisElement* NeuerTeil(TListe& liste, int art, bool neu, int& naechsterSlot) {
-    if (neu && naechsterSlot <= liste.Anzahl() && liste[naechsterSlot]->ArtNummer() == art &&
+TDreiDBasisElement* NeuerTeil(TListe& liste, TElementart art, bool neu, int& naechsterSlot) {
+    if (neu && naechsterSlot <= liste.Anzahl() && liste[naechsterSlot]->Art == art &&
         liste[naechsterSlot]->Name.empty())
         return liste[naechsterSlot++];
     return liste.Neu(art);
 }
 
-TDreiDBasisElement* Teil(TListe& liste, const std::string& name, const TFeldTexte& edits, int art,
+TDreiDBasisElement* Teil(TListe& liste, const std::string& name, const TFeldTexte& edits, TElementart art,
                          bool neu, int& naechsterSlot) {
     if (TDreiDBasisElement* vorhanden = liste.ElementMitName(name))
         return vorhanden;
@@ -191,9 +191,9 @@ std::string GeradenChecks(const TListe& liste, const TGeradenEingabe& e, int weg
         // The line's own new name counts as taken: a part bearing it too
         // would leave the document with two elements of one name.
         const bool zweiterVergeben =
-            (pp ? liste.NameVergeben(n2, Arten({0, 1})) : liste.NameVergeben(n2, Arten({2}))) ||
+            (pp ? liste.NameVergeben(n2, Arten({TElementart::DfrPunkt, TElementart::DgebPunkt})) : liste.NameVergeben(n2, Arten({TElementart::DVektor}))) ||
             n2 == e.Name;
-        if (liste.NameVergeben(n1, Arten({0, 1})) || n1 == e.Name)
+        if (liste.NameVergeben(n1, Arten({TElementart::DfrPunkt, TElementart::DgebPunkt})) || n1 == e.Name)
             meldung = pp ? "Name des 1. Punktes bereits vergeben!"
                          : "Name des Anfangspunktes bereits vergeben!";
         if (zweiterVergeben)
@@ -223,7 +223,7 @@ std::string GeradenChecks(const TListe& liste, const TGeradenEingabe& e, int weg
         }
     }
     if (meldung.empty() && !HatPlatzFuer(liste, NeueTeile(liste, e) + (e.Neu ? 1 : 0)))
-        meldung = ListeVollText;
+        meldung = ListeVollMeldung;
     return meldung;
 }
 
@@ -318,7 +318,7 @@ int GeradeNeuAnlegen(TListe& liste, const TGeradenEingabe& e) {
     const int teile = NeueTeile(liste, e);
     if (!HatPlatzFuer(liste, 1 + teile))
         return 0;
-    liste.Neu(static_cast<int>(TElementart::DGerade));
+    liste.Neu(TElementart::DGerade);
     const int position = liste.Anzahl();
     if (!e.Abgeleitet && e.Festlegung != WegParameterform) {
         const bool pp = e.Festlegung == WegPunktPunkt;

@@ -231,17 +231,17 @@ std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung) {
     const std::string muster = LangMuster(liste);
     const TMarkiert m(liste);
     switch (messung) {
-    case TBefehl::Winkel: return Winkel(muster, m);
-    case TBefehl::Laenge: return Laenge(muster, m);
-    case TBefehl::Flaeche: return Flaeche(muster, m);
-    case TBefehl::Volumen: return Volumen(muster, m);
+    case TBefehl::MessWinkel: return Winkel(muster, m);
+    case TBefehl::MessLaenge: return Laenge(muster, m);
+    case TBefehl::MessFlaeche: return Flaeche(muster, m);
+    case TBefehl::MessVolumen: return Volumen(muster, m);
     default: return {};
     }
 }
 
-bool MessWinkel(TDokument& d) { return Zeigen(d, TBefehl::Winkel); }
-bool MessLaenge(TDokument& d) { return Zeigen(d, TBefehl::Laenge); }
-bool MessFlaeche(TDokument& d) { return Zeigen(d, TBefehl::Flaeche); }
-bool MessVolumen(TDokument& d) { return Zeigen(d, TBefehl::Volumen); }
+bool MessWinkel(TDokument& d) { return Zeigen(d, TBefehl::MessWinkel); }
+bool MessLaenge(TDokument& d) { return Zeigen(d, TBefehl::MessLaenge); }
+bool MessFlaeche(TDokument& d) { return Zeigen(d, TBefehl::MessFlaeche); }
+bool MessVolumen(TDokument& d) { return Zeigen(d, TBefehl::MessVolumen); }
 
 } // namespace kalvorin

@@ -10,7 +10,7 @@
 
 namespace kalvorin {
 
-// The text for the measurement (TBefehl::Winkel, Laenge, Flaeche or
+// The text for the measurement (TBefehl::MessWinkel, Laenge, Flaeche or
 // Volumen) of the marked elements; empty when the marks fit none of its
 // cases or an element it needs cannot be evaluated.
 std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung);

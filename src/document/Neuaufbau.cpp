@@ -156,8 +156,9 @@ void Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
     HilfslinieInSzene(szene, von, bis, Einstellungen().HilfslinienFarbe, HilfslinienStil());
 }
 
-// Evaluates the element into the scene's input; 0 or the error code.
-int Geometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
+} // namespace
+
+int ElementGeometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
     if (e.Art == TElementart::DDreieck) {
         const int f = DreieckAuswerten(e, ein.Ecken);
         if (f != KeinFehler)
@@ -181,8 +182,6 @@ int Geometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
     return f;
 }
 
-} // namespace
-
 void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene) {
     TDreiDBasisElement* e = liste[slot];
     if (!e)
@@ -202,7 +201,7 @@ void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene) {
         return;
     }
     TSzenenEingabe ein = SzenenEingabe(*e);
-    const int fehler = Geometrie(*e, ein);
+    const int fehler = ElementGeometrie(*e, ein);
     if (fehler != KeinFehler) {
         e->sichtbar = false;
         Meldungen().Meldung(NichtDarstellbarText(*e, fehler), TMeldungsart::Warnung);

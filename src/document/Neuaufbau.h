@@ -5,6 +5,7 @@
 
 #include "model/Liste.h"
 #include "view/GSzene.h"
+#include "view/SzenenElemente.h"
 
 #include <string>
 
@@ -14,6 +15,11 @@ namespace kalvorin {
 // tests their shape and reports it with these.
 inline constexpr int FehlerDreieckEckenAufGerade = 40;
 inline constexpr int FehlerPyramideSpitzeInGrundflaeche = 41;
+
+// Evaluates the element into the geometry of the scene's input, with the
+// shape checks of triangles (corners on a line) and pyramids (apex in the
+// base plane) that only the rebuild makes; 0 or the error code.
+int ElementGeometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein);
 
 // Recomputes the element in the slot and adds it to the scene (hidden
 // elements other than vectors are skipped).

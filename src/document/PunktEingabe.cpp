@@ -89,7 +89,7 @@ TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
         r.Meldung = "Vektor nicht festgelegt!";
         break;
     case PunktListeVoll:
-        r.Meldung = ListeVollText;
+        r.Meldung = ListeVollMeldung;
         break;
     case PunktKoordinaten:
         if (e.Koordinaten) {
@@ -174,7 +174,7 @@ void PunktAusDialog(TListe& liste, int position, const TPunktEingabe& e) {
 }
 
 int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e) {
-    if (!liste.Neu(static_cast<int>(TElementart::DfrPunkt)))
+    if (!liste.Neu(TElementart::DfrPunkt))
         return 0;
     const int slot = liste.Anzahl();
     PunktAusDialog(liste, slot, e);

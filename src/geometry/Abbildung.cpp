@@ -10,10 +10,6 @@ namespace kalvorin {
 
 namespace {
 
-constexpr int ArtPunkt = 0;
-constexpr int ArtVektor = 2;
-constexpr int ArtGerade = 5;
-constexpr int ArtEbene = 8;
 constexpr TTripel Ez{0, 0, 1};
 
 bool IstProjektion(int code) {
@@ -46,8 +42,8 @@ struct TTeilbild {
     bool Gleich = false;
 };
 
-int TeilAbbilden(const TMatrix4& m, int code, TDreiDBasisElement* teil, int art, TTeilbild& t) {
-    if (teil == nullptr || teil->ArtNummer() != art)
+int TeilAbbilden(const TMatrix4& m, int code, TDreiDBasisElement* teil, TElementart art, TTeilbild& t) {
+    if (teil == nullptr || teil->Art != art)
         return FehlerBezug;
     t.Original = teil;
     t.Bild = BildBerechnen(m, code, *teil);
@@ -63,7 +59,7 @@ int EckenAbbilden(const TMatrix4& m, int code, const TDreiDBasisElement* e, int 
                   std::vector<TTeilbild>& teile) {
     for (int i = 0; i < anzahl; ++i) {
         TTeilbild t;
-        if (int f = TeilAbbilden(m, code, e->Bezuege[i], ArtPunkt, t); f != KeinFehler)
+        if (int f = TeilAbbilden(m, code, e->Bezuege[i], TElementart::DfrPunkt, t); f != KeinFehler)
             return f;
         teile.push_back(t);
     }
@@ -93,19 +89,19 @@ int KompositPlanen(const TMatrix4& m, int code, const TDreiDBasisElement& x, std
         if (int f = EckenAbbilden(m, code, basis, 3, teile); f != KeinFehler)
             return f;
         TTeilbild spitze;
-        if (int f = TeilAbbilden(m, code, x.Bezuege[1], ArtPunkt, spitze); f != KeinFehler)
+        if (int f = TeilAbbilden(m, code, x.Bezuege[1], TElementart::DfrPunkt, spitze); f != KeinFehler)
             return f;
         teile.push_back(spitze);
         return KeinFehler;
     }
     case TElementart::DPfeil: {
         TTeilbild fuss, zweites;
-        if (int f = TeilAbbilden(m, code, x.Bezuege[0], ArtPunkt, fuss); f != KeinFehler)
+        if (int f = TeilAbbilden(m, code, x.Bezuege[0], TElementart::DfrPunkt, fuss); f != KeinFehler)
             return f;
         const bool pp = x.Festlegung == TPfeil::PfPP;
         if (!pp && x.Festlegung != TPfeil::PfPV)
             return FehlerBezug;
-        if (int f = TeilAbbilden(m, code, x.Bezuege[1], pp ? ArtPunkt : ArtVektor, zweites); f != KeinFehler)
+        if (int f = TeilAbbilden(m, code, x.Bezuege[1], pp ? TElementart::DfrPunkt : TElementart::DVektor, zweites); f != KeinFehler)
             return f;
         // A projection along the arrow leaves no arrow to draw.
         if (pp && IstProjektion(code) &&
@@ -125,7 +121,7 @@ public:
     TBildAnleger(TListe& liste, const TAbbildung& abbildung) : liste_(liste), abb_(abbildung) {}
 
     // A new image element of the kind, set up after its original.
-    TDreiDBasisElement* Neu(int art, TDreiDBasisElement* original) {
+    TDreiDBasisElement* Neu(TElementart art, TDreiDBasisElement* original) {
         TDreiDBasisElement* e = liste_.Neu(art);
         if (e == nullptr)
             return nullptr; // the caller made room beforehand
@@ -183,7 +179,7 @@ TAbbildErgebnis KompositErzeugen(TListe& liste, TDreiDBasisElement& x, const TAb
         return {FehlerListeVoll, nullptr};
 
     TBildAnleger anleger(liste, abb);
-    TDreiDBasisElement* bild = anleger.Neu(x.ArtNummer(), &x);
+    TDreiDBasisElement* bild = anleger.Neu(x.Art, &x);
     bild->Festlegung = x.Festlegung;
     switch (x.Art) {
     case TElementart::DStrecke:
@@ -195,7 +191,7 @@ TAbbildErgebnis KompositErzeugen(TListe& liste, TDreiDBasisElement& x, const TAb
         TDreiDBasisElement* basis = x.Bezuege[0];
         if (neueGrundflaeche) {
             TDreiDBasisElement* original = basis;
-            basis = anleger.Neu(static_cast<int>(TElementart::DDreieck), original);
+            basis = anleger.Neu(TElementart::DDreieck, original);
             for (int i = 0; i < 3; ++i)
                 basis->Bezuege[i] = anleger.Teil(teile[i]);
         }
@@ -209,7 +205,7 @@ TAbbildErgebnis KompositErzeugen(TListe& liste, TDreiDBasisElement& x, const TAb
         if (eigenerVektor) {
             // The image arrow owns a vector of its own, like every arrow
             // given by two points; it follows the arrow it refers to.
-            TDreiDBasisElement* v = anleger.Neu(ArtVektor, x.Bezuege[2]);
+            TDreiDBasisElement* v = anleger.Neu(TElementart::DVektor, x.Bezuege[2]);
             v->Festlegung = TVektor::VPf;
             v->Bezuege[0] = bild;
             static_cast<TVektor*>(v)->Komponenten =
@@ -231,8 +227,8 @@ struct TSchreiben {
 };
 
 int TeilNachrechnen(const TMatrix4& m, int code, TDreiDBasisElement* original, TDreiDBasisElement* ziel,
-                    int art, std::vector<TSchreiben>& schreiben) {
-    if (original == nullptr || ziel == nullptr || ziel->ArtNummer() != art)
+                    TElementart art, std::vector<TSchreiben>& schreiben) {
+    if (original == nullptr || ziel == nullptr || ziel->Art != art)
         return FehlerBezug;
     if (original == ziel)
         return KeinFehler; // the image shares this part with its original
@@ -248,7 +244,7 @@ int TeilNachrechnen(const TMatrix4& m, int code, TDreiDBasisElement* original, T
 int EckenNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x, const TDreiDBasisElement& bild,
                      int anzahl, std::vector<TSchreiben>& schreiben) {
     for (int i = 0; i < anzahl; ++i)
-        if (int f = TeilNachrechnen(m, code, x.Bezuege[i], bild.Bezuege[i], ArtPunkt, schreiben);
+        if (int f = TeilNachrechnen(m, code, x.Bezuege[i], bild.Bezuege[i], TElementart::DfrPunkt, schreiben);
             f != KeinFehler)
             return f;
     return KeinFehler;
@@ -275,12 +271,12 @@ int KompositNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x
         if (basis != bildBasis)
             f = EckenNachrechnen(m, code, *basis, *bildBasis, 3, schreiben);
         if (f == KeinFehler)
-            f = TeilNachrechnen(m, code, x.Bezuege[1], bild.Bezuege[1], ArtPunkt, schreiben);
+            f = TeilNachrechnen(m, code, x.Bezuege[1], bild.Bezuege[1], TElementart::DfrPunkt, schreiben);
         break;
     }
     case TElementart::DPfeil: {
-        const int zweiteArt = x.Festlegung == TPfeil::PfPP ? ArtPunkt : ArtVektor;
-        f = TeilNachrechnen(m, code, x.Bezuege[0], bild.Bezuege[0], ArtPunkt, schreiben);
+        const TElementart zweiteArt = x.Festlegung == TPfeil::PfPP ? TElementart::DfrPunkt : TElementart::DVektor;
+        f = TeilNachrechnen(m, code, x.Bezuege[0], bild.Bezuege[0], TElementart::DfrPunkt, schreiben);
         if (f == KeinFehler)
             f = TeilNachrechnen(m, code, x.Bezuege[1], bild.Bezuege[1], zweiteArt, schreiben);
         break;
@@ -312,13 +308,6 @@ bool RolleVonAbbildung(int code, TRolle& rolle) {
     case TEntstehungsart::P_Projektion: rolle = TRolle::IstP_Projektionsebene; return true;
     default: return false;
     }
-}
-
-TDreiDBasisElement* TraegerDerRolle(const TListe& liste, TRolle rolle) {
-    for (int i = liste.Anzahl(); i >= 1; --i)
-        if (liste[i]->Rolle(rolle))
-            return liste[i];
-    return nullptr;
 }
 
 TAbbildung AbbildungVonElement(int code, TDreiDBasisElement& element) {
@@ -420,37 +409,37 @@ int AbbildungsMatrix(const TAbbildung& abb, TMatrix4& m) {
     }
 }
 
-TBild BildVonGeometrie(const TMatrix4& m, int code, int art, const TGeometrie& g) {
+TBild BildVonGeometrie(const TMatrix4& m, int code, TElementart art, const TGeometrie& g) {
     TBild b;
     b.Art = art;
     const bool projektion = IstProjektion(code);
     switch (art) {
-    case ArtPunkt:
+    case TElementart::DfrPunkt:
         b.Geometrie.Punkt = Abbilden(m, g.Punkt);
         break;
-    case ArtVektor:
+    case TElementart::DVektor:
         b.Geometrie.Richtung1 = RichtungAbbilden(m, g.Richtung1);
         if (projektion && FastNullvektor(b.Geometrie.Richtung1))
             b.Fehler = FehlerAbbildungNullvektor;
         break;
-    case ArtGerade:
-    case ArtEbene: {
+    case TElementart::DGerade:
+    case TElementart::DEbene: {
         TGeometrie& r = b.Geometrie;
         r.Punkt = Abbilden(m, g.Punkt);
         r.Richtung1 = RichtungAbbilden(m, g.Richtung1);
-        if (art == ArtEbene) {
+        if (art == TElementart::DEbene) {
             r.Richtung2 = RichtungAbbilden(m, g.Richtung2);
             if (projektion && FastNullvektor(r.Richtung1)) {
-                b.Art = ArtGerade;
+                b.Art = TElementart::DGerade;
                 r.Richtung1 = r.Richtung2;
             } else if (projektion && FastNullvektor(Kreuzprodukt(r.Richtung1, r.Richtung2))) {
-                b.Art = ArtGerade;
+                b.Art = TElementart::DGerade;
             }
-            if (b.Art == ArtGerade)
+            if (b.Art == TElementart::DGerade)
                 r.Richtung2 = {};
         }
-        if (b.Art == ArtGerade && projektion && FastNullvektor(r.Richtung1)) {
-            b.Art = ArtPunkt;
+        if (b.Art == TElementart::DGerade && projektion && FastNullvektor(r.Richtung1)) {
+            b.Art = TElementart::DfrPunkt;
             r.Richtung1 = {};
         }
         break;
@@ -461,18 +450,18 @@ TBild BildVonGeometrie(const TMatrix4& m, int code, int art, const TGeometrie& g
     return b;
 }
 
-bool BildGleichOriginal(int art, const TGeometrie& original, const TBild& bild) {
+bool BildGleichOriginal(TElementart art, const TGeometrie& original, const TBild& bild) {
     if (bild.Fehler != KeinFehler || bild.Art != art)
         return false;
-    if (art == ArtVektor)
+    if (art == TElementart::DVektor)
         return FastGleich(original.Richtung1, bild.Geometrie.Richtung1);
     return GeometrienIdentisch(art, original, bild.Geometrie);
 }
 
 TBild BildBerechnen(const TMatrix4& m, int code, const TDreiDBasisElement& original) {
-    const int art = original.ArtNummer();
+    const TElementart art = original.Art;
     TBild b;
-    if (art != ArtPunkt && art != ArtVektor && art != ArtGerade && art != ArtEbene) {
+    if (art != TElementart::DfrPunkt && art != TElementart::DVektor && art != TElementart::DGerade && art != TElementart::DEbene) {
         b.Fehler = FehlerBezug;
         return b;
     }
@@ -494,10 +483,10 @@ TAbbildErgebnis AbbildErzeugen(TListe& liste, TDreiDBasisElement& x, const TAbbi
     TGeometrie original;
     if (int f = Auswerten(x, original); f != KeinFehler)
         return {f, nullptr};
-    const TBild b = BildVonGeometrie(m, abb.Code, x.ArtNummer(), original);
+    const TBild b = BildVonGeometrie(m, abb.Code, x.Art, original);
     if (b.Fehler != KeinFehler)
         return {b.Fehler, nullptr};
-    if (BildGleichOriginal(x.ArtNummer(), original, b))
+    if (BildGleichOriginal(x.Art, original, b))
         return {FehlerAbbildungBildGleich, nullptr};
     if (liste.Voll())
         return {FehlerListeVoll, nullptr};
@@ -520,7 +509,7 @@ int AbbildNachrechnen(TDreiDBasisElement& bild) {
     const TBild b = BildBerechnen(m, abb.Code, *x);
     if (b.Fehler != KeinFehler)
         return b.Fehler;
-    if (b.Art != bild.ArtNummer())
+    if (b.Art != bild.Art)
         return FehlerArtGeaendert;
     WerteEintragen(bild, b.Geometrie);
     return KeinFehler;

@@ -25,8 +25,6 @@ struct TAbbildung {
 
 // The role that defines the mapping of a code; false for other codes.
 bool RolleVonAbbildung(int code, TRolle& rolle);
-// The element that carries the role; when several do, the last in list order.
-TDreiDBasisElement* TraegerDerRolle(const TListe& liste, TRolle rolle);
 // The mapping as the element with the role defines it now (factor and
 // projection vector taken from the element).
 TAbbildung AbbildungVonElement(int code, TDreiDBasisElement& element);
@@ -51,7 +49,8 @@ int AbbildungsMatrix(const TAbbildung& abbildung, TMatrix4& m);
 // The image of a point, vector, line or plane.
 struct TBild {
     int Fehler = KeinFehler;
-    int Art = 0; // 0 point, 2 vector, 5 line, 8 plane; projections may lower the kind
+    // A point, vector, line or plane; projections may lower the kind.
+    TElementart Art = TElementart::DfrPunkt;
     TGeometrie Geometrie;
 };
 
@@ -59,11 +58,11 @@ struct TBild {
 // mapping code. The projections (8, 9) turn a line with a vanishing image
 // direction into a point and a flattened plane into a line; a vector with a
 // vanishing image is FehlerAbbildungNullvektor.
-TBild BildVonGeometrie(const TMatrix4& m, int code, int art, const TGeometrie& g);
+TBild BildVonGeometrie(const TMatrix4& m, int code, TElementart art, const TGeometrie& g);
 
 // True when the image equals the original geometry within the tolerance
 // (for lines and planes: the identity test of the intersection).
-bool BildGleichOriginal(int art, const TGeometrie& original, const TBild& bild);
+bool BildGleichOriginal(TElementart art, const TGeometrie& original, const TBild& bild);
 
 // Evaluates a point, vector, line or plane and maps it; other kinds give
 // FehlerBezug.

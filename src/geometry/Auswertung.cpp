@@ -388,7 +388,7 @@ int TAuswerter::EbeneAusZweiGeraden(const TEbene& e, TGeometrie& g) {
         return FehlerEbeneErsteGerade;
     if (f2 != KeinFehler)
         return FehlerEbeneZweiteGerade;
-    const int art = static_cast<int>(TElementart::DGerade);
+    const TElementart art = TElementart::DGerade;
     const int code = SchnittKern(art, g1, art, g2).Code;
     if (code == SchnittWindschief)
         return FehlerEbeneGeradenWindschief;

@@ -6,11 +6,6 @@ namespace kalvorin {
 
 namespace {
 
-constexpr int ArtPunkt = 0;
-constexpr int ArtVektor = 2;
-constexpr int ArtGerade = 5;
-constexpr int ArtEbene = 8;
-
 TTripel Einheit(TTripel v) {
     Normieren(v);
     return v;
@@ -61,10 +56,10 @@ private:
 };
 
 TKonstruktionsErgebnis Gerade(TTripel punkt, TTripel richtung) {
-    return {KeinFehler, ArtGerade, {punkt, richtung, {}}};
+    return {KeinFehler, TElementart::DGerade, {punkt, richtung, {}}};
 }
 
-TKonstruktionsErgebnis Fehler(int fehler, int art) { return {fehler, art, {}}; }
+TKonstruktionsErgebnis Fehler(int fehler, TElementart art) { return {fehler, art, {}}; }
 
 TKonstruktionsErgebnis Mittelgerade(const TGeometrie& g, const TGeometrie& h) {
     const TTripel a1 = g.Punkt, d1 = g.Richtung1, a2 = h.Punkt;
@@ -76,9 +71,9 @@ TKonstruktionsErgebnis Mittelgerade(const TGeometrie& g, const TGeometrie& h) {
         return Gerade(Mittelpunkt(a1, a2), d1);
     TTripel f, fg;
     if (int e = GeradeTrifftEbene(a1, d1, p, a2, d2, f); e != KeinFehler)
-        return Fehler(e, ArtGerade);
+        return Fehler(e, TElementart::DGerade);
     if (int e = GeradeTrifftEbene(a2, d2, p, a1, d1, fg); e != KeinFehler)
-        return Fehler(e, ArtGerade);
+        return Fehler(e, TElementart::DGerade);
     return Gerade(Mittelpunkt(f, fg), TripelSumme(Einheit(d1), Einheit(d2)));
 }
 
@@ -87,7 +82,7 @@ TKonstruktionsErgebnis MittelEbene(const TGeometrie& e1, const TGeometrie& e2) {
     TTripel n2 = Kreuzprodukt(e2.Richtung1, e2.Richtung2);
     const TTripel e = Kreuzprodukt(n1, n2);
     if (IstNullvektor(e))
-        return {KeinFehler, ArtEbene, {Mittelpunkt(e1.Punkt, e2.Punkt), e1.Richtung1, e1.Richtung2}};
+        return {KeinFehler, TElementart::DEbene, {Mittelpunkt(e1.Punkt, e2.Punkt), e1.Richtung1, e1.Richtung2}};
     if (Skalarprodukt(n1, n2) < 0)
         Negieren(n2);
     const TTripel m = TripelSumme(Einheit(n1), Einheit(n2));
@@ -99,9 +94,9 @@ TKonstruktionsErgebnis MittelEbene(const TGeometrie& e1, const TGeometrie& e2) {
         if (int f = GeradeTrifftEbene(e1.Punkt, e1.Richtung1, e1.Richtung2, e2.Punkt, e2.Richtung2,
                                       punkt);
             f != KeinFehler)
-            return Fehler(f, ArtEbene);
+            return Fehler(f, TElementart::DEbene);
     }
-    return {KeinFehler, ArtEbene, {punkt, e, Kreuzprodukt(e, m)}};
+    return {KeinFehler, TElementart::DEbene, {punkt, e, Kreuzprodukt(e, m)}};
 }
 
 } // namespace
@@ -123,60 +118,60 @@ TKonstruktionsErgebnis Construct(int code, const TDreiDBasisElement* q1, const T
         const TTripel p = quellen.Punkt(q1);
         const TGeometrie e = quellen.Ebene(q2);
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtGerade);
+            return Fehler(quellen.Fehler, TElementart::DGerade);
         return Gerade(p, Kreuzprodukt(e.Richtung1, e.Richtung2));
     }
     case TEntstehungsart::LotPG: {
         const TTripel p = quellen.Punkt(q1);
         const TGeometrie g = quellen.Gerade(q2);
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtGerade);
+            return Fehler(quellen.Fehler, TElementart::DGerade);
         const TTripel w = Verbindungsvektor(p, g.Punkt);
         if (p == g.Punkt || IstNullvektor(Kreuzprodukt(g.Richtung1, w)))
-            return Fehler(FehlerPunktAufGerade, ArtGerade);
+            return Fehler(FehlerPunktAufGerade, TElementart::DGerade);
         return Gerade(p, Kreuzprodukt(g.Richtung1, Kreuzprodukt(g.Richtung1, w)));
     }
     case TEntstehungsart::LotGG: {
         const TGeometrie g = quellen.Gerade(q1);
         const TGeometrie h = quellen.Gerade(q2);
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtGerade);
+            return Fehler(quellen.Fehler, TElementart::DGerade);
         const TTripel n = Kreuzprodukt(g.Richtung1, h.Richtung1);
         if (IstNullvektor(n))
-            return Fehler(FehlerGeradenParallel, ArtGerade);
+            return Fehler(FehlerGeradenParallel, TElementart::DGerade);
         TTripel f;
         if (int e = GeradeTrifftEbene(g.Punkt, g.Richtung1, n, h.Punkt, h.Richtung1, f); e != KeinFehler)
-            return Fehler(e, ArtGerade);
+            return Fehler(e, TElementart::DGerade);
         return Gerade(f, n);
     }
     case TEntstehungsart::Mittelpunkt: {
         const TTripel p = quellen.Punkt(q1);
         const TTripel q = quellen.Punkt(q2);
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtPunkt);
-        return {KeinFehler, ArtPunkt, {Mittelpunkt(p, q), {}, {}}};
+            return Fehler(quellen.Fehler, TElementart::DfrPunkt);
+        return {KeinFehler, TElementart::DfrPunkt, {Mittelpunkt(p, q), {}, {}}};
     }
     case TEntstehungsart::Schwerpunkt: {
         const TTripel p = quellen.Punkt(q1);
         const TTripel q = quellen.Punkt(q2);
         const TTripel r = quellen.Punkt(q3);
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtPunkt);
+            return Fehler(quellen.Fehler, TElementart::DfrPunkt);
         const TTripel s{(p.x + q.x + r.x) / 3, (p.y + q.y + r.y) / 3, (p.z + q.z + r.z) / 3};
-        return {KeinFehler, ArtPunkt, {s, {}, {}}};
+        return {KeinFehler, TElementart::DfrPunkt, {s, {}, {}}};
     }
     case TEntstehungsart::Mittelgerade: {
         const TGeometrie g = quellen.Gerade(q1);
         const TGeometrie h = quellen.Gerade(q2);
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtGerade);
+            return Fehler(quellen.Fehler, TElementart::DGerade);
         return Mittelgerade(g, h);
     }
     case TEntstehungsart::MittelEbene: {
         const TGeometrie e1 = quellen.Ebene(q1);
         const TGeometrie e2 = quellen.Ebene(q2);
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtEbene);
+            return Fehler(quellen.Fehler, TElementart::DEbene);
         return MittelEbene(e1, e2);
     }
     case TEntstehungsart::Add2:
@@ -198,11 +193,11 @@ TKonstruktionsErgebnis Construct(int code, const TDreiDBasisElement* q1, const T
                 v = TripelSumme(TripelSumme(a, b), quellen.Vektor(q3));
         }
         if (quellen.Fehler)
-            return Fehler(quellen.Fehler, ArtVektor);
-        return {KeinFehler, ArtVektor, {{}, v, {}}};
+            return Fehler(quellen.Fehler, TElementart::DVektor);
+        return {KeinFehler, TElementart::DVektor, {{}, v, {}}};
     }
     default:
-        return Fehler(FehlerUnbekannteKonstruktion, 0);
+        return Fehler(FehlerUnbekannteKonstruktion, TElementart::DfrPunkt);
     }
 }
 

@@ -12,7 +12,7 @@ struct TKonstruktionsErgebnis {
     int Fehler = KeinFehler;
     // 0 point (Geometrie.Punkt), 2 vector (Geometrie.Richtung1),
     // 5 line (Punkt, Richtung1), 8 plane (Punkt, Richtung1, Richtung2).
-    int Art = 0;
+    TElementart Art = TElementart::DfrPunkt;
     TGeometrie Geometrie;
 };
 

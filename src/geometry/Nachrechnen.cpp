@@ -46,7 +46,7 @@ int Rechnen(TDreiDBasisElement& e) {
         const TSchnittErgebnis s = Intersect(*q[0].Element, *q[1].Element);
         if (s.Code != SchnittGefunden)
             return s.Code;
-        if (s.Art != e.ArtNummer())
+        if (s.Art != e.Art)
             return FehlerArtGeaendert;
         WerteEintragen(e, {s.Punkt, s.Richtung, {}});
         return KeinFehler;
@@ -55,7 +55,7 @@ int Rechnen(TDreiDBasisElement& e) {
         Construct(static_cast<int>(code), q[0].Element, q[1].Element, q[2].Element);
     if (k.Fehler != KeinFehler)
         return k.Fehler;
-    if (k.Art != e.ArtNummer())
+    if (k.Art != e.Art)
         return FehlerArtGeaendert;
     WerteEintragen(e, k.Geometrie);
     return KeinFehler;

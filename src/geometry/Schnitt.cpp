@@ -7,22 +7,17 @@ namespace kalvorin {
 
 namespace {
 
-constexpr int ArtPunkt = 0;
-constexpr int ArtStrecke = 4;
-constexpr int ArtGerade = 5;
-constexpr int ArtEbene = 8;
-
 // The reserved kind 1 is a point as well.
-int Grundart(int art) { return art == 1 ? ArtPunkt : art; }
+TElementart Grundart(TElementart art) { return art == TElementart::DgebPunkt ? TElementart::DfrPunkt : art; }
 
-bool Schneidbar(int art) {
+bool Schneidbar(TElementart art) {
     art = Grundart(art);
-    return art == ArtPunkt || art == ArtStrecke || art == ArtGerade || art == ArtEbene;
+    return art == TElementart::DfrPunkt || art == TElementart::DStrecke || art == TElementart::DGerade || art == TElementart::DEbene;
 }
 
 TTripel Normale(const TGeometrie& g) { return Kreuzprodukt(g.Richtung1, g.Richtung2); }
 
-TSchnittErgebnis Ergebnis(int code, int art = 0, TTripel punkt = {}, TTripel richtung = {}) {
+TSchnittErgebnis Ergebnis(int code, TElementart art = TElementart::DfrPunkt, TTripel punkt = {}, TTripel richtung = {}) {
     return {code, art, punkt, richtung};
 }
 
@@ -76,7 +71,7 @@ TSchnittErgebnis GeradeGerade(const TGeometrie& g1, const TGeometrie& g2, bool s
         const Real t = (Skalarprodukt(w, d2) * a - Skalarprodukt(w, d1) * b) / det;
         if (strecke && !ImSegment(t))
             return Ergebnis(SchnittAusserhalbStrecke);
-        return Ergebnis(SchnittGefunden, ArtPunkt, GeradenPunkt(a2, d2, t));
+        return Ergebnis(SchnittGefunden, TElementart::DfrPunkt, GeradenPunkt(a2, d2, t));
     }
     return Ergebnis(SchnittKeiner);
 }
@@ -93,7 +88,7 @@ TSchnittErgebnis GeradeEbene(const TGeometrie& g, const TGeometrie& e, bool stre
     const Real t = Skalarprodukt(n, Verbindungsvektor(g.Punkt, e.Punkt)) / nenner;
     if (strecke && !ImSegment(t))
         return Ergebnis(SchnittEbeneAusserhalbStrecke);
-    return Ergebnis(SchnittGefunden, ArtPunkt, GeradenPunkt(g.Punkt, g.Richtung1, t));
+    return Ergebnis(SchnittGefunden, TElementart::DfrPunkt, GeradenPunkt(g.Punkt, g.Richtung1, t));
 }
 
 TSchnittErgebnis EbeneEbene(const TGeometrie& e1, const TGeometrie& e2) {
@@ -106,14 +101,14 @@ TSchnittErgebnis EbeneEbene(const TGeometrie& e1, const TGeometrie& e2) {
     if (m != 0) {
         const TTripel punkt = GeradenPunkt(e1.Punkt, u1, Skalarprodukt(n2, w) / m);
         const TTripel richtung = TripelDifferenz(v1, Vielfaches(u1, Skalarprodukt(v1, n2) / m));
-        return Ergebnis(SchnittGefunden, ArtGerade, punkt, richtung);
+        return Ergebnis(SchnittGefunden, TElementart::DGerade, punkt, richtung);
     }
     const Real mv = Skalarprodukt(v1, n2);
     // Both directions of the first plane parallel to the second: the planes
     // are parallel after all, only by less than the tolerance tells.
     if (mv == 0)
         return Ergebnis(SchnittKeiner);
-    return Ergebnis(SchnittGefunden, ArtGerade, GeradenPunkt(e1.Punkt, v1, Skalarprodukt(n2, w) / mv),
+    return Ergebnis(SchnittGefunden, TElementart::DGerade, GeradenPunkt(e1.Punkt, v1, Skalarprodukt(n2, w) / mv),
                     u1);
 }
 
@@ -127,20 +122,20 @@ bool FastGleich(TTripel a, TTripel b) { return FastNullvektor(TripelDifferenz(a,
 
 bool ImSegment(Real t) { return -Toleranz <= t && t - Toleranz <= 1; }
 
-bool GeometrienIdentisch(int art, const TGeometrie& g1, const TGeometrie& g2) {
+bool GeometrienIdentisch(TElementart art, const TGeometrie& g1, const TGeometrie& g2) {
     switch (Grundart(art)) {
-    case ArtPunkt:
+    case TElementart::DfrPunkt:
         return FastGleich(g1.Punkt, g2.Punkt);
-    case ArtStrecke: {
+    case TElementart::DStrecke: {
         const TTripel ende1 = TripelSumme(g1.Punkt, g1.Richtung1);
         const TTripel ende2 = TripelSumme(g2.Punkt, g2.Richtung1);
         return (FastGleich(g1.Punkt, g2.Punkt) && FastGleich(ende1, ende2)) ||
                (FastGleich(g1.Punkt, ende2) && FastGleich(ende1, g2.Punkt));
     }
-    case ArtGerade:
+    case TElementart::DGerade:
         return FastNullvektor(Kreuzprodukt(g1.Richtung1, g2.Richtung1)) &&
                FastNullvektor(Kreuzprodukt(g1.Richtung1, Verbindungsvektor(g1.Punkt, g2.Punkt)));
-    case ArtEbene: {
+    case TElementart::DEbene: {
         const TTripel n1 = Normale(g1);
         return FastNullvektor(Kreuzprodukt(n1, Normale(g2))) &&
                FastNull(Skalarprodukt(Verbindungsvektor(g1.Punkt, g2.Punkt), n1));
@@ -150,13 +145,13 @@ bool GeometrienIdentisch(int art, const TGeometrie& g1, const TGeometrie& g2) {
     }
 }
 
-TSchnittErgebnis SchnittKern(int art1, const TGeometrie& g1, int art2, const TGeometrie& g2) {
+TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart art2, const TGeometrie& g2) {
     if (!Schneidbar(art1) || !Schneidbar(art2))
         return Ergebnis(SchnittNichtMoeglich);
     art1 = Grundart(art1);
     art2 = Grundart(art2);
     if (art1 == art2 && GeometrienIdentisch(art1, g1, g2))
-        return Ergebnis(SchnittIdentisch, art1, g1.Punkt, art1 == ArtPunkt ? TTripel{} : g1.Richtung1);
+        return Ergebnis(SchnittIdentisch, art1, g1.Punkt, art1 == TElementart::DfrPunkt ? TTripel{} : g1.Richtung1);
 
     const TGeometrie* erstes = &g1;
     const TGeometrie* zweites = &g2;
@@ -169,31 +164,31 @@ TSchnittErgebnis SchnittKern(int art1, const TGeometrie& g1, int art2, const TGe
     const int liegtIn = getauscht ? SchnittZweitesLiegtIn : SchnittErstesLiegtIn;
 
     TSchnittErgebnis r;
-    if (art1 == ArtPunkt) {
+    if (art1 == TElementart::DfrPunkt) {
         const TTripel p = erstes->Punkt;
         bool liegt = false;
-        if (art2 == ArtStrecke || art2 == ArtGerade)
-            liegt = PunktAufGerade(p, zweites->Punkt, zweites->Richtung1, art2 == ArtStrecke);
-        else if (art2 == ArtEbene)
+        if (art2 == TElementart::DStrecke || art2 == TElementart::DGerade)
+            liegt = PunktAufGerade(p, zweites->Punkt, zweites->Richtung1, art2 == TElementart::DStrecke);
+        else if (art2 == TElementart::DEbene)
             liegt = FastNull(Skalarprodukt(Verbindungsvektor(zweites->Punkt, p), Normale(*zweites)));
-        r = liegt ? Ergebnis(liegtIn, ArtPunkt, p) : Ergebnis(SchnittKeiner);
-    } else if (art1 == ArtStrecke && art2 == ArtStrecke) {
+        r = liegt ? Ergebnis(liegtIn, TElementart::DfrPunkt, p) : Ergebnis(SchnittKeiner);
+    } else if (art1 == TElementart::DStrecke && art2 == TElementart::DStrecke) {
         // Two different segments are never asked for.
         r = Ergebnis(SchnittNichtMoeglich);
-    } else if (art2 == ArtGerade) {
+    } else if (art2 == TElementart::DGerade) {
         // A line with a line, or a segment with a line: the segment goes second.
-        r = art1 == ArtStrecke ? GeradeGerade(*zweites, *erstes, true)
+        r = art1 == TElementart::DStrecke ? GeradeGerade(*zweites, *erstes, true)
                                : GeradeGerade(*erstes, *zweites, false);
         if (r.Code == SchnittErstesLiegtIn)
             r = Ergebnis(liegtIn, art1, erstes->Punkt, erstes->Richtung1);
-    } else if (art2 == ArtEbene && art1 != ArtEbene) {
-        r = GeradeEbene(*erstes, *zweites, art1 == ArtStrecke);
+    } else if (art2 == TElementart::DEbene && art1 != TElementart::DEbene) {
+        r = GeradeEbene(*erstes, *zweites, art1 == TElementart::DStrecke);
         if (r.Code == SchnittErstesLiegtIn)
             r = Ergebnis(liegtIn, art1, erstes->Punkt, erstes->Richtung1);
     } else {
         r = EbeneEbene(*erstes, *zweites);
     }
-    if (r.Art == ArtPunkt)
+    if (r.Art == TElementart::DfrPunkt)
         r.Richtung = {};
     return r;
 }
@@ -206,7 +201,7 @@ TSchnittErgebnis Intersect(const TDreiDBasisElement& erstes, const TDreiDBasisEl
         return Ergebnis(SchnittZweitesFehlt);
     if (f1 != KeinFehler)
         return Ergebnis(SchnittErstesFehlt);
-    return SchnittKern(erstes.ArtNummer(), g1, zweites.ArtNummer(), g2);
+    return SchnittKern(erstes.Art, g1, zweites.Art, g2);
 }
 
 std::string SchnittMeldung(int code, std::string_view name1, std::string_view name2) {

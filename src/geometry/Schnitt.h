@@ -36,8 +36,8 @@ inline constexpr int SchnittWindschief = 11;
 
 struct TSchnittErgebnis {
     int Code = SchnittKeiner;
-    // 0 point, 5 line; for "lies in" the kind of the contained element.
-    int Art = 0;
+    // A point or a line; for "lies in" the kind of the contained element.
+    TElementart Art = TElementart::DfrPunkt;
     TTripel Punkt;
     TTripel Richtung; // zero for a point
 };
@@ -47,11 +47,11 @@ struct TSchnittErgebnis {
 TSchnittErgebnis Intersect(const TDreiDBasisElement& erstes, const TDreiDBasisElement& zweites);
 
 // The intersection of two evaluated geometries of the given kinds.
-TSchnittErgebnis SchnittKern(int art1, const TGeometrie& g1, int art2, const TGeometrie& g2);
+TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart art2, const TGeometrie& g2);
 
 // The identity test of two evaluated geometries of one kind (points,
 // segments, lines, planes); false for other kinds.
-bool GeometrienIdentisch(int art, const TGeometrie& g1, const TGeometrie& g2);
+bool GeometrienIdentisch(TElementart art, const TGeometrie& g1, const TGeometrie& g2);
 
 // The message the intersection command shows for a code (empty for 0), with
 // name1 the first and name2 the second marked element.

@@ -11,8 +11,16 @@ constexpr std::string_view Praefixe[AnzahlElementarten] = {"P", "", "V", "Pf", "
                                                            "g", "D", "DP", "E"};
 } // namespace
 
-std::string_view NamensPraefix(int art) {
-    return art >= 0 && art < AnzahlElementarten ? Praefixe[art] : std::string_view{};
+TDreiDBasisElement* RollenTraeger(const TListe& liste, TRolle rolle) {
+    for (int i = liste.Anzahl(); i >= 1; --i)
+        if (liste[i]->Rolle(rolle))
+            return liste[i];
+    return nullptr;
+}
+
+std::string_view NamensPraefix(TElementart art) {
+    const auto i = static_cast<std::size_t>(art);
+    return i < std::size(Praefixe) ? Praefixe[i] : std::string_view{};
 }
 
 TListe::~TListe() { Leeren(); }
@@ -28,14 +36,14 @@ int TListe::SlotVon(const TDreiDBasisElement* e) const {
     return 0;
 }
 
-TDreiDBasisElement* TListe::Neu(int art) {
-    if (Voll() || !HatElementklasse(art))
+TDreiDBasisElement* TListe::Neu(TElementart art) {
+    if (Voll() || !HatElementklasse(static_cast<int>(art)))
         return nullptr;
     if (BeiAenderung)
         BeiAenderung();
     ++Anzahl_;
     ++Zaehler_;
-    Slots_[Anzahl_] = NeuesElement(art);
+    Slots_[Anzahl_] = NeuesElement(static_cast<int>(art));
     Reihenfolge_[Anzahl_] = static_cast<std::uint16_t>(Anzahl_);
     TDreiDBasisElement* e = Slots_[Anzahl_].get();
     e->Nummer = Zaehler_;
@@ -67,7 +75,7 @@ TDreiDBasisElement* TListe::ElementMitName(std::string_view name) const {
     return Element(PositionVonName(name));
 }
 
-std::string TListe::AutomatischerName(int art) const {
+std::string TListe::AutomatischerName(TElementart art) const {
     const std::string praefix(NamensPraefix(art));
     // At most 100 elements, so a free number is found within 101 tries.
     for (int n = 1;; ++n) {

@@ -41,19 +41,19 @@ public:
     // changes nothing when the list is full or the kind has no class: callers
     // must not fall back on the last slot, or they would overwrite an
     // element that is already there.
-    TDreiDBasisElement* Neu(int art);
+    TDreiDBasisElement* Neu(TElementart art);
     template <class T> T* Neu() {
-        auto* e = Neu(static_cast<int>(detail::ArtVon<T>()));
+        auto* e = Neu(detail::ArtVon<T>());
         return e ? static_cast<T*>(e) : nullptr;
     }
 
-    // ausgeschlosseneArten: bit k set excludes kind k from the test.
+    // ausgeschlosseneArten: the kinds left out of the test (see Arten).
     bool NameVergeben(std::string_view name, std::uint32_t ausgeschlosseneArten = 0) const;
     // Highest slot whose element has the name (cut to 12 characters), or 0.
     int PositionVonName(std::string_view name) const;
     TDreiDBasisElement* ElementMitName(std::string_view name) const;
     // Prefix of the kind plus the smallest free number.
-    std::string AutomatischerName(int art) const;
+    std::string AutomatischerName(TElementart art) const;
 
     // Removes and destroys the element in the slot; outside 1..Anzahl() nothing happens.
     void Loeschen(int slot);
@@ -75,13 +75,22 @@ private:
 };
 
 // Bit mask of kinds for NameVergeben.
-constexpr std::uint32_t Arten(std::initializer_list<int> arten) {
+constexpr std::uint32_t Arten(std::initializer_list<TElementart> arten) {
     std::uint32_t m = 0;
-    for (int a : arten)
-        m |= 1u << a;
+    for (TElementart a : arten)
+        m |= 1u << static_cast<unsigned>(a);
     return m;
 }
 
-std::string_view NamensPraefix(int art);
+std::string_view NamensPraefix(TElementart art);
+
+// The element that carries the mapping role and counts: the last one in list
+// order (after inserting a file there may be more than one).
+TDreiDBasisElement* RollenTraeger(const TListe& liste, TRolle rolle);
+
+// Shown when the list cannot take the elements a command or a dialog would
+// add; nothing at all is added then.
+inline constexpr const char* ListeVollMeldung =
+    "Die Objektliste ist voll, es können keine weiteren\r\nObjekte erzeugt werden!";
 
 } // namespace kalvorin

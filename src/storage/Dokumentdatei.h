@@ -36,11 +36,14 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoo
 // projection ends the reading with the warning "Einlesefehler".
 // Returns false, after telling the user, only when the file could not be
 // read at all; list, coordinate system and roles are then unchanged.
+// vollstaendig (when given) tells whether the whole file was read, that is
+// false after "Einlesefehler" too.
 bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
-                   TRollenMenge& rollen, bool einfuegen);
+                   TRollenMenge& rollen, bool einfuegen, bool* vollstaendig = nullptr);
 
-// True when the file exists and this user may not write to it: the window
-// of such a document is marked " (schreibgeschützt)" and is not saved with
+// True when the file exists and the program must not write it: this user
+// may not, it is hidden, or it is not a plain file. The window of such a
+// document is marked " (schreibgeschützt)" and is not saved with
 // "&Speichern".
 bool DokumentSchreibgeschuetzt(const std::string& datei);
 

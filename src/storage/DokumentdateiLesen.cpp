@@ -181,7 +181,9 @@ void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
         if (lesbar && art < 0)
             continue; // not an element: "Version", the coordinate system, notes
         eintrag->second = true;
-        TDreiDBasisElement* e = lesbar ? liste_.Neu(art) : nullptr;
+        // Only a kind that has a class becomes an element; any other number
+        // must not wrap round onto one that has.
+        TDreiDBasisElement* e = lesbar && HatElementklasse(art) ? liste_.Neu(static_cast<TElementart>(art)) : nullptr;
         if (!e) { // no class for the kind, or the list is full
             fehlend_.insert(dateiname);
             continue;
@@ -228,7 +230,7 @@ void TLeser::NamenVergeben() {
         while (vergeben.count(name)) {
             std::string laenger = Utf8Anfang("_" + name, MaxNamenLaenge);
             if (laenger == name) {
-                name = liste_.AutomatischerName(n.Element->ArtNummer());
+                name = liste_.AutomatischerName(n.Element->Art);
                 break;
             }
             name = std::move(laenger);
@@ -485,7 +487,9 @@ void TLeser::ZyklenEntfernen() {
 } // namespace
 
 bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
-                   TRollenMenge& rollen, bool einfuegen) {
+                   TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
+    if (vollstaendig)
+        *vollstaendig = false;
     const TWarteCursor warten;
     const TEnhIniFile ini(datei);
     std::vector<std::string> sektionen;
@@ -504,8 +508,11 @@ bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& 
         KoordinatensystemLesen(ini, ks);
     }
     TLeser leser(ini, liste, rollen, einfuegen);
-    if (!leser.Lesen(sektionen))
+    const bool ganz = leser.Lesen(sektionen);
+    if (!ganz)
         ShowMessageBox("Einlesefehler", "Kalvorin", MB_ICONWARNING);
+    if (vollstaendig)
+        *vollstaendig = ganz;
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "storage/Meldungsbox.h"
 
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kalvorin {
@@ -175,7 +176,12 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoo
 }
 
 bool DokumentSchreibgeschuetzt(const std::string& datei) {
-    return ::access(datei.c_str(), F_OK) == 0 && ::access(datei.c_str(), W_OK) != 0;
+    struct stat info {};
+    if (::stat(datei.c_str(), &info) != 0)
+        return false;
+    const std::size_t strich = datei.rfind('/');
+    const bool versteckt = datei.compare(strich == std::string::npos ? 0 : strich + 1, 1, ".") == 0;
+    return !S_ISREG(info.st_mode) || versteckt || ::access(datei.c_str(), W_OK) != 0;
 }
 
 } // namespace kalvorin

@@ -25,20 +25,4 @@ TDateiAntwort QtDateiDialog(QWidget* eltern, const TDateiAnfrage& a) {
     return antwort;
 }
 
-bool DateiSchreibgeschuetzt(const QString& datei) {
-    const QFileInfo info(datei);
-    if (!info.exists())
-        return false;
-    return !info.isWritable() || info.isHidden() || !info.isFile();
-}
-
-QString MitKvrEndung(const QString& datei) {
-    const QFileInfo info(datei);
-    const QString name = info.fileName();
-    const int punkt = int(name.lastIndexOf(QLatin1Char('.')));
-    const QString stamm = punkt > 0 ? name.left(punkt) : name;
-    const QString ordner = datei.left(datei.size() - name.size());
-    return ordner + stamm + QStringLiteral(".kvr");
-}
-
 } // namespace kalvorin

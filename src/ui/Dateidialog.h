@@ -33,11 +33,5 @@ inline const QString KvrFilter = QStringLiteral("DreiD-Grafik-Objekte(*.kvr)");
 // The real dialogs (modal).
 TDateiAntwort QtDateiDialog(QWidget* eltern, const TDateiAnfrage& anfrage);
 
-// A file the program must not write: read-only for us, hidden, or not a
-// plain file.
-bool DateiSchreibgeschuetzt(const QString& datei);
-
-// The file name with its extension replaced by (or extended with) ".kvr".
-QString MitKvrEndung(const QString& datei);
 
 } // namespace kalvorin

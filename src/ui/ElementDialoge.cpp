@@ -18,7 +18,7 @@ QPointer<TGeradenDLG> geradenDialog;
 
 QWidget* Fenster(QWidget* w) { return w ? w->window() : nullptr; }
 
-void ListeVoll() { Meldungen().Meldung(ListeVollText, TMeldungsart::Warnung, "Kalvorin"); }
+void ListeVoll() { Meldungen().Meldung(ListeVollMeldung, TMeldungsart::Warnung, "Kalvorin"); }
 
 // Properties mode: the dialog cannot add elements.
 template <class Dialog, class Fuellen, class Zurueck>
@@ -30,10 +30,10 @@ bool Bearbeiten(Dialog* d, TDokument& dokument, int slot, Fuellen fuellen, Zurue
     d->UebernehmenKnopf->setEnabled(true);
     if (!d->Akzeptiert)
         return false;
-    zurueck(slot);
-    dokument.Geaendert = true;
-    dokument.Neuaufbau();
-    return true;
+    return dokument.Aendern([&](TListe& liste) {
+        zurueck(liste, slot);
+        return true;
+    });
 }
 
 } // namespace
@@ -65,16 +65,18 @@ bool PunktNeu(QWidget* hauptfenster, TDokument& dokument) {
     d->PunktDialogNeu(dokument);
     d->exec();
     bool geaendert = d->Uebernommen;
-    if (d->Akzeptiert) {
-        if (dokument.Liste().Neu(static_cast<int>(TElementart::DfrPunkt))) {
-            d->PunktAusDialog(dokument.Liste().Anzahl());
-            geaendert = true;
-        } else {
-            ListeVoll();
-        }
-    }
-    if (geaendert)
-        dokument.Neuaufbau();
+    if (d->Akzeptiert)
+        geaendert = dokument.Aendern(
+                        [&](TListe& liste) {
+                            if (!liste.Neu(TElementart::DfrPunkt)) {
+                                ListeVoll();
+                                return false;
+                            }
+                            d->PunktAusDialog(liste, liste.Anzahl());
+                            return true;
+                        },
+                        {TNeuaufbau::WennGeaendert, {}}) ||
+                    geaendert;
     return geaendert;
 }
 
@@ -88,14 +90,16 @@ bool GeradeNeu(QWidget* hauptfenster, TDokument& dokument) {
     d->GeradeDialogNeu(dokument);
     d->exec();
     bool geaendert = d->Uebernommen;
-    if (d->Akzeptiert) {
-        if (d->NeueGeradeAnlegen() != 0)
-            geaendert = true;
-        else
-            ListeVoll();
-    }
-    if (geaendert)
-        dokument.Neuaufbau();
+    if (d->Akzeptiert)
+        geaendert = dokument.Aendern(
+                        [&](TListe& liste) {
+                            if (d->NeueGeradeAnlegen(liste) != 0)
+                                return true;
+                            ListeVoll();
+                            return false;
+                        },
+                        {TNeuaufbau::WennGeaendert, {}}) ||
+                    geaendert;
     return geaendert;
 }
 
@@ -108,7 +112,7 @@ bool ElementBearbeiten(QWidget* hauptfenster, TDokument& dokument, TDreiDBasisEl
         TPunktDLG* d = PunktDialog(hauptfenster);
         return Bearbeiten(
             d, dokument, slot, [&] { d->PunktDialogAusElement(dokument, slot); },
-            [d](int s) { d->PunktAusDialog(s); });
+            [d](TListe& liste, int s) { d->PunktAusDialog(liste, s); });
     }
     case TElementart::DGerade: {
         TGeradenDLG* d = GeradenDialog(hauptfenster);
@@ -118,7 +122,7 @@ bool ElementBearbeiten(QWidget* hauptfenster, TDokument& dokument, TDreiDBasisEl
                 d->GeradeDialogNeu(dokument);
                 d->GeradeDialogAusElement(dokument, slot);
             },
-            [d](int s) { d->GeradeAusDialog(s); });
+            [d](TListe& liste, int s) { d->GeradeAusDialog(liste, s); });
     }
     default:
         return false;

@@ -4,7 +4,6 @@
 #include "ui/TListenformular.h"
 #include "ui/TMainForm.h"
 
-#include <QMetaObject>
 
 namespace kalvorin {
 
@@ -15,7 +14,7 @@ void ObjektlisteAnbinden(TMainForm& haupt, TListenformular& liste) {
     QObject::connect(&liste, &TListenformular::DokumentGeaendert, &haupt, &TMainForm::DokumentNeuZeichnen);
     QObject::connect(&liste, &TListenformular::BefehlAngefordert, &haupt, [&haupt](const QString& befehl) {
         // The commands check the offers themselves.
-        QMetaObject::invokeMethod(&haupt, (befehl + QStringLiteral("Click")).toLatin1().constData());
+        haupt.Ausfuehren(befehl.toStdString());
     });
     QObject::connect(&liste, &TListenformular::ElementDoppelklick, &haupt,
                      [&haupt](TDreiDBasisElement* e) { haupt.ElementBearbeitenClick(haupt.AktivesDokument(), e); });

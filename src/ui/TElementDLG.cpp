@@ -199,13 +199,12 @@ QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dic
     return box;
 }
 
-bool TElementDLG::NachUebernahme(int slot, int art) {
+bool TElementDLG::NachUebernahme(int slot, TElementart art) {
     Akzeptiert = false;
     if (slot == 0) {
-        Warnung(ListeVollText);
+        Warnung(ListeVollMeldung);
         return false;
     }
-    Dokument->Neuaufbau();
     Uebernommen = true;
     if (NachUebernehmen)
         NachUebernehmen();

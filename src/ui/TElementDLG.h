@@ -5,6 +5,7 @@
 // look, warnings that keep the dialog open, help per page, and the size
 // that follows the screen.
 
+#include "model/Element.h"
 #include "math/Farbe.h"
 
 #include <QDialog>
@@ -127,9 +128,10 @@ protected:
                                const QString& dickName, const QString& farbName,
                                const QString& hilfslinienName, QCheckBox*& hilfslinien);
     // After "Übernehmen" tried to add the element (slot of the new element,
-    // 0 when the list was full): warns, or rebuilds, tells the owner and
-    // proposes the next automatic name of the kind. True when it was added.
-    bool NachUebernahme(int slot, int art);
+    // 0 when the list was full; the document has been rebuilt when it was
+    // added): warns, or tells the owner and proposes the next automatic name
+    // of the kind. True when it was added.
+    bool NachUebernahme(int slot, TElementart art);
     void DickeSetzen(bool duenn);
     // The sample of the thin and the thick element in the colour.
     virtual QPixmap Muster(bool dick, TFarbe farbe) const = 0;

@@ -350,7 +350,7 @@ void TGeradenDLG::GeradeDialogNeu(TDokument& dokument) {
     AlterName.clear();
     Seiten->setCurrentWidget(SeiteBestimmung);
     LabelEntstehung->clear();
-    NameEdit->setText(QString::fromStdString(dokument.Liste().AutomatischerName(5)));
+    NameEdit->setText(QString::fromStdString(dokument.Liste().AutomatischerName(TElementart::DGerade)));
     zustand_ = TGeradenZustand{};
     EntstehungBox->hide();
     WegZeigen(WegParameterform);
@@ -487,7 +487,14 @@ void TGeradenDLG::Auswerten(bool uebernehmen) {
         accept();
         return;
     }
-    if (!NachUebernahme(NeueGeradeAnlegen(), 5))
+    int slot = 0;
+    Dokument->Aendern(
+        [&](TListe& liste) {
+            slot = NeueGeradeAnlegen(liste);
+            return slot != 0;
+        },
+        {TNeuaufbau::WennGeaendert, {}});
+    if (!NachUebernahme(slot, TElementart::DGerade))
         return;
     // Ready for the next line, on the same way.
     const int weg = GewaehlterWeg();
@@ -499,16 +506,16 @@ void TGeradenDLG::Auswerten(bool uebernehmen) {
         NameEdit->setFocus();
 }
 
-void TGeradenDLG::GeradeAusDialog(int position) {
+void TGeradenDLG::GeradeAusDialog(TListe& liste, int position) {
     if (!Dokument || !Akzeptiert)
         return;
-    kalvorin::GeradeAusDialog(Dokument->Liste(), position, Eingabe());
+    kalvorin::GeradeAusDialog(liste, position, Eingabe());
 }
 
-int TGeradenDLG::NeueGeradeAnlegen() {
+int TGeradenDLG::NeueGeradeAnlegen(TListe& liste) {
     if (!Dokument)
         return 0;
-    return GeradeNeuAnlegen(Dokument->Liste(), Eingabe());
+    return GeradeNeuAnlegen(liste, Eingabe());
 }
 
 } // namespace kalvorin

@@ -21,11 +21,12 @@ public:
     void GeradeDialogNeu(TDokument& dokument);
     // Call after GeradeDialogNeu.
     void GeradeDialogAusElement(TDokument& dokument, int position);
-    // Writes the dialog into the line at the position when it was accepted.
-    void GeradeAusDialog(int position);
+    // Writes the dialog into the line at the position when it was accepted
+    // (inside the document's transaction, which hands over the list).
+    void GeradeAusDialog(TListe& liste, int position);
     // The main window's part for an accepted new line: the line and its new
     // points or vector appended and written. The line's slot, or 0.
-    int NeueGeradeAnlegen();
+    int NeueGeradeAnlegen(TListe& liste);
 
     void Auswerten(bool uebernehmen) override;
     TGeradenEingabe Eingabe() const;

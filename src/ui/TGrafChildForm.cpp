@@ -1,6 +1,8 @@
 #include "ui/TGrafChildForm.h"
 
 #include "document/Angebote.h"
+#include "document/Befehlstabelle.h"
+#include "document/Dateiregeln.h"
 #include "model/Meldungen.h"
 #include "ui/Hilfe.h"
 #include "ui/TMainForm.h"
@@ -21,42 +23,6 @@ namespace kalvorin {
 namespace {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-struct TPopupPunkt {
-    const char* Name;
-    const char* Titel;
-    const char* Befehl; // the main window's action of the same meaning
-    int Angebot;        // TBefehl, or -1 for the items that are always there
-};
-
-constexpr int Immer = -1;
-
-const TPopupPunkt PopupPunkte[] = {
-    {"PUPunktfestlegen", "Punkt durch Neueingabe festlegen...", "Punkt", Immer},
-    {"PUGeradefestlegen", "Gerade durch Neueingabe festlegen...", "Gerade", Immer},
-    {"PUEbenefestlegen", "Ebene durch Neueingabe festlegen...", "Ebene", Immer},
-    {"PUStrich1", "-", nullptr, Immer},
-    {"PUPunkterzeugen", "Punkt durch markierte Objekte festlegen", "ErzPunkt",
-     int(TBefehl::ErzPunkt)},
-    {"PUGeradeerzeugen", "Gerade durch markierte Objekte festlegen", "ErzGerade",
-     int(TBefehl::ErzGerade)},
-    {"PUEbeneerzeugen", "Ebene durch markierte Objekte festlegen", "ErzEbene",
-     int(TBefehl::ErzEbene)},
-    {"PUStreckeerzeugen", "Strecke durch markierte Objekte festlegen", "ErzStrecke",
-     int(TBefehl::ErzStrecke)},
-    {"PUPfeilerzeugen", "Pfeil durch markierte Objekte festlegen", "ErzPfeil",
-     int(TBefehl::ErzPfeil)},
-    {"PUVektorerzeugen", "Vektor durch markierte Objekte festlegen", "ErzVektor",
-     int(TBefehl::ErzVektor)},
-    {"PUDreieckerzeugen", "Dreieck durch markierte Objekte festlegen", "ErzDreieck",
-     int(TBefehl::ErzDreieck)},
-    {"PUPyramideerzeugen", "Pyramide durch markierte Objekte festlegen", "ErzPyramide",
-     int(TBefehl::ErzPyramide)},
-    {"PUStrich2", "-", nullptr, Immer},
-    {"PUSchneiden", "Schneiden", "Schneiden", int(TBefehl::Schneiden)},
-    {"PULoterzeugen", "Lot erzeugen", "Loteerzeugen", int(TBefehl::Loterzeugen)},
-    {"PUMittebilden", "Mitte bilden", "Mittebilden", int(TBefehl::Mittebilden)},
-};
 
 } // namespace
 
@@ -111,8 +77,12 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
 
     BauePopup();
     SetzeBeschriftung(NeuBeschriftung(ordinal_));
-    dokument_->Neuaufbau();
-    dokument_->Geaendert = false;
+    // Whatever changed the document, its window shows it.
+    dokument_->Beobachten([this] {
+        SetzeBeschriftung(QString::fromStdString(Fensterbeschriftung(*dokument_, ordinal_)));
+        Neuzeichnen();
+        emit DokumentGeaendert();
+    });
 }
 
 tGrafChildForm::~tGrafChildForm() {
@@ -132,29 +102,26 @@ void tGrafChildForm::Neuzeichnen() {
         ansicht_->Neuzeichnen();
 }
 
-QAction* tGrafChildForm::PopupPunkt(const char* name, const char* titel, const char* befehl) {
-    QAction* a = nullptr;
-    if (QString::fromLatin1(titel) == QStringLiteral("-")) {
-        a = popup_->addSeparator();
-    } else {
-        a = popup_->addAction(QString::fromUtf8(titel));
-        const QString befehlsname = QString::fromLatin1(befehl);
-        connect(a, &QAction::triggered, this, [this, befehlsname] {
-            if (!haupt_)
-                return;
-            if (QAction* ziel = haupt_->Aktion(befehlsname); ziel && ziel->isEnabled())
-                ziel->trigger();
-        });
-    }
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
-}
-
 void tGrafChildForm::BauePopup() {
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("GrafchildPopupMenu"));
-    for (const TPopupPunkt& p : PopupPunkte)
-        PopupPunkt(p.Name, p.Titel, p.Befehl);
+    int striche = 0;
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        const TPopupPlatz& platz = z.GrafikPopup;
+        if (!platz.Vorhanden())
+            continue;
+        if (platz.TrennerDavor)
+            popup_->addSeparator()->setObjectName(QStringLiteral("PUStrich%1").arg(++striche));
+        QAction* a = popup_->addAction(QString::fromUtf8(platz.Titel));
+        a->setObjectName(QString::fromLatin1(platz.Name));
+        // The item does what the main menu's item does, when that is enabled.
+        connect(a, &QAction::triggered, this, [this, &z] {
+            if (!haupt_)
+                return;
+            if (QAction* ziel = haupt_->Aktion(QString::fromLatin1(z.Name)); ziel && ziel->isEnabled())
+                ziel->trigger();
+        });
+    }
     GrafchildPopupMenuPopup();
 }
 
@@ -162,20 +129,18 @@ void tGrafChildForm::GrafchildPopupMenuPopup() {
     const TAngebote angebote = BerechneAngebote(dokument_->Liste());
     if (haupt_)
         haupt_->WendeAngeboteAn(angebote);
-    const auto aktionen = popup_->actions();
-    for (const TPopupPunkt& p : PopupPunkte) {
-        auto it = std::find_if(aktionen.begin(), aktionen.end(), [&](QAction* a) {
-            return a->objectName() == QLatin1String(p.Name);
-        });
-        if (it == aktionen.end() || !p.Befehl)
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        if (!z.GrafikPopup.Vorhanden())
             continue;
-        QAction* a = *it;
-        QAction* ziel = haupt_ ? haupt_->Aktion(QString::fromLatin1(p.Befehl)) : nullptr;
-        if (p.Angebot == Immer) {
+        QAction* a = popup_->findChild<QAction*>(QString::fromLatin1(z.GrafikPopup.Name));
+        if (!a)
+            continue;
+        QAction* ziel = haupt_ ? haupt_->Aktion(QString::fromLatin1(z.Name)) : nullptr;
+        if (!z.Angebot) {
             a->setEnabled(ziel && ziel->isEnabled());
             continue;
         }
-        const TAngebot& angebot = angebote.Befehle[static_cast<std::size_t>(p.Angebot)];
+        const TAngebot& angebot = angebote[*z.Angebot];
         if (!angebot.GrafikPopup.empty())
             a->setText(Text(angebot.GrafikPopup));
         // Visible exactly when the main menu offers the command.
@@ -195,16 +160,16 @@ void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
     TDreiDBasisElement* e = ElementBeiKlick(*dokument_, p);
     if (!e)
         return;
-    if (doppelklick) {
+    if (doppelklick)
         emit ElementOeffnen(e);
-    } else if (!(additiv_ || strg)) {
-        TListe& liste = dokument_->Liste();
-        for (int slot = 1; slot <= liste.Anzahl(); ++slot)
-            if (liste[slot] != e)
-                liste[slot]->markiert = false;
-    }
-    e->markiert = !e->markiert;
-    emit MarkierungGeaendert();
+    const bool allein = !doppelklick && !(additiv_ || strg);
+    dokument_->Markieren([e, allein](TListe& liste) {
+        if (allein)
+            for (int slot = 1; slot <= liste.Anzahl(); ++slot)
+                if (liste[slot] != e)
+                    liste[slot]->markiert = false;
+        e->markiert = !e->markiert;
+    });
 }
 
 void tGrafChildForm::keyPressEvent(QKeyEvent* e) {
@@ -231,7 +196,7 @@ void tGrafChildForm::focusOutEvent(QFocusEvent* e) {
 }
 
 void tGrafChildForm::closeEvent(QCloseEvent* e) {
-    if (dokument_->Geaendert) {
+    if (dokument_->Geaendert()) {
         const std::string text = "Möchten Sie die Änderungen in " +
                                  Beschriftung().toUpper().toStdString() + " speichern?";
         switch (Meldungen().Frage(text, TFrageKnoepfe::JaNeinAbbrechen, "Kalvorin")) {

@@ -68,8 +68,8 @@ public:
     bool AdditivMarkieren() const { return additiv_; }
 
 signals:
-    // The marks changed by a click in the view.
-    void MarkierungGeaendert();
+    // The document changed: content, marks, view or file.
+    void DokumentGeaendert();
     // A double click asks for the element's dialog.
     void ElementOeffnen(kalvorin::TDreiDBasisElement* element);
     void ErstmalsGezeichnet();
@@ -85,7 +85,6 @@ protected:
 
 private:
     void BauePopup();
-    QAction* PopupPunkt(const char* name, const char* titel, const char* befehl);
 
     int ordinal_;
     TMainForm* haupt_;

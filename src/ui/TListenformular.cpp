@@ -1,6 +1,7 @@
 #include "ui/TListenformular.h"
 
 #include "document/Angebote.h"
+#include "document/Befehlstabelle.h"
 #include "document/Dokument.h"
 #include "ui/Hilfe.h"
 #include "ui/Objektbilder.h"
@@ -36,28 +37,6 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QColor QFarbe(TFarbe f) { return QColor(Rot(f), Gruen(f), Blau(f)); }
 
-// The popup's command items: object name, the main window's action, the
-// offer that decides visibility and caption.
-struct TPopupPunkt {
-    const char* Objektname;
-    const char* Befehl;
-    TBefehl Angebot;
-    const char* Caption;
-};
-
-constexpr std::array<TPopupPunkt, 11> PopupPunkte = {{
-    {"LiPUPunkterzeugen", "ErzPunkt", TBefehl::ErzPunkt, "Punkt festlegen"},
-    {"LiPUGeradeerzeugen", "ErzGerade", TBefehl::ErzGerade, "Gerade festlegen"},
-    {"LiPUEbeneerzeugen", "ErzEbene", TBefehl::ErzEbene, "Ebene festlegen"},
-    {"LiPUStreckeerzeugen", "ErzStrecke", TBefehl::ErzStrecke, "Strecke festlegen"},
-    {"LiPUPfeilerzeugen", "ErzPfeil", TBefehl::ErzPfeil, "Pfeil festlegen"},
-    {"LiPUVektorerzeugen", "ErzVektor", TBefehl::ErzVektor, "Vektor festlegen"},
-    {"LiPUDreieckerzeugen", "ErzDreieck", TBefehl::ErzDreieck, "Dreieck festlegen"},
-    {"LiPUPyramideerzeugen", "ErzPyramide", TBefehl::ErzPyramide, "Pyramide festlegen"},
-    {"LiPUSchneiden", "Schneiden", TBefehl::Schneiden, "Schneiden"},
-    {"LiPULoteerzeugen", "Loteerzeugen", TBefehl::Loterzeugen, "Lot erzeugen"},
-    {"LiPUMittebilden", "Mittebilden", TBefehl::Mittebilden, "Mitte bilden"},
-}};
 
 // Paints every cell from the document itself, so the grid never holds a
 // stale copy of a mark or a visibility.
@@ -274,14 +253,16 @@ TListenformular::TListenformular(QWidget* parent) : QDockWidget(parent) {
     QAction* loeschen = popup_->addAction(QStringLiteral("Markierte Objekte löschen"));
     loeschen->setObjectName(QStringLiteral("LiPUElementeloeschen"));
     connect(loeschen, &QAction::triggered, this, [this] { MarkierteObjekteLoeschen(); });
-    for (std::size_t i = 0; i < PopupPunkte.size(); ++i) {
-        if (i == 0 || i == 8)
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        const TPopupPlatz& platz = z.ListenPopup;
+        if (!platz.Vorhanden())
+            continue;
+        if (platz.TrennerDavor)
             popup_->addSeparator();
-        const TPopupPunkt& punkt = PopupPunkte[i];
-        QAction* a = popup_->addAction(QString::fromUtf8(punkt.Caption));
-        a->setObjectName(QString::fromLatin1(punkt.Objektname));
+        QAction* a = popup_->addAction(QString::fromUtf8(platz.Titel));
+        a->setObjectName(QString::fromLatin1(platz.Name));
         a->setVisible(false);
-        const QString befehl = QString::fromLatin1(punkt.Befehl);
+        const QString befehl = QString::fromLatin1(z.Name);
         connect(a, &QAction::triggered, this, [this, befehl] {
             if (dokument_)
                 emit BefehlAngefordert(befehl);
@@ -334,8 +315,11 @@ void TListenformular::Aktualisieren() {
 void TListenformular::ZelleGedrueckt(int zeile, int spalte, bool strg) {
     if (!dokument_)
         return;
-    const bool markierungGeaendert = zustand_.ZelleGeklickt(
-        dokument_->Liste(), zeile, static_cast<TListenspalte>(spalte), strg || mehrfachauswahl_);
+    bool markierungGeaendert = false;
+    dokument_->Markieren([&](TListe& liste) {
+        markierungGeaendert =
+            zustand_.ZelleGeklickt(liste, zeile, static_cast<TListenspalte>(spalte), strg || mehrfachauswahl_);
+    });
     gitter_->viewport()->update();
     if (markierungGeaendert)
         emit DokumentGeaendert();
@@ -344,7 +328,7 @@ void TListenformular::ZelleGedrueckt(int zeile, int spalte, bool strg) {
 void TListenformular::KopfGeklickt(int spalte) {
     if (!dokument_)
         return;
-    zustand_.KopfGeklickt(dokument_->Liste(), static_cast<TListenspalte>(spalte));
+    dokument_->Markieren([&](TListe& liste) { zustand_.KopfGeklickt(liste, static_cast<TListenspalte>(spalte)); });
     // The header's click arrives with the release, so the release's work is
     // done right here.
     MausLosgelassen();
@@ -354,8 +338,8 @@ void TListenformular::MausLosgelassen() {
     if (!dokument_)
         return;
     if (zustand_.MausLosgelassen()) {
-        dokument_->Neuaufbau();
-        dokument_->Geaendert = true;
+        // Visibility and labels changed since the press: now the rebuild.
+        dokument_->Aendern([](TListe&) { return true; });
         emit DokumentGeaendert();
     }
     gitter_->viewport()->update();
@@ -364,7 +348,7 @@ void TListenformular::MausLosgelassen() {
 void TListenformular::Doppelklick() {
     if (!dokument_)
         return;
-    dokument_->Geaendert = true;
+    AlsGeaendertMarkieren();
     if (TDreiDBasisElement* e = zustand_.AktuellesElement(dokument_->Liste()))
         emit ElementDoppelklick(e);
     // The dialog may have changed or added elements.
@@ -377,9 +361,9 @@ void TListenformular::TasteGedrueckt(int taste) {
         return;
     if (taste == Qt::Key_Control) {
         mehrfachauswahl_ = true;
-        dokument_->Geaendert = true;
+        AlsGeaendertMarkieren();
     } else if (taste == Qt::Key_Delete) {
-        dokument_->Geaendert = true;
+        AlsGeaendertMarkieren();
         MarkierteObjekteLoeschen();
     }
 }
@@ -391,14 +375,21 @@ void TListenformular::TasteLosgelassen(int taste) {
 
 void TListenformular::ListenPopupMenuPopup() {
     const TAngebote angebote = dokument_ ? BerechneAngebote(dokument_->Liste()) : TAngebote{};
-    for (const TPopupPunkt& punkt : PopupPunkte) {
-        auto* a = popup_->findChild<QAction*>(QString::fromLatin1(punkt.Objektname));
-        if (!a)
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        auto* a = z.ListenPopup.Vorhanden() ? popup_->findChild<QAction*>(QString::fromLatin1(z.ListenPopup.Name))
+                                            : nullptr;
+        if (!a || !z.Angebot)
             continue;
-        const TAngebot& angebot = angebote[punkt.Angebot];
+        const TAngebot& angebot = angebote[*z.Angebot];
         a->setVisible(dokument_ && angebot.aktiv);
-        a->setText(angebot.ListenPopup.empty() ? QString::fromUtf8(punkt.Caption) : Q(angebot.ListenPopup));
+        a->setText(angebot.ListenPopup.empty() ? QString::fromUtf8(z.ListenPopup.Titel) : Q(angebot.ListenPopup));
     }
+}
+
+void TListenformular::AlsGeaendertMarkieren() {
+    // Pressing Ctrl or Delete and opening an element flag the document as
+    // modified, whatever follows.
+    dokument_->Aendern([](TListe&) { return true; }, {TNeuaufbau::Nie, {}});
 }
 
 void TListenformular::MarkierteObjekteLoeschen() {
@@ -413,7 +404,7 @@ void TListenformular::MarkierteObjekteLoeschen() {
 void TListenformular::Sortiere(TSortierung nach) {
     if (!dokument_)
         return;
-    Sortieren(dokument_->Liste(), nach);
+    dokument_->Markieren([nach](TListe& liste) { Sortieren(liste, nach); });
     Aktualisieren();
     emit DokumentGeaendert();
 }

@@ -52,6 +52,7 @@ private:
     void TasteLosgelassen(int taste);
     void ListenPopupMenuPopup();
     void MarkierteObjekteLoeschen();
+    void AlsGeaendertMarkieren();
     void Sortiere(TSortierung nach);
     void SpaltenbreitenSetzen();
 

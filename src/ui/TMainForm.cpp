@@ -1,13 +1,13 @@
 #include "ui/TMainForm.h"
 
 #include "document/Befehle.h"
-#include "ui/ElementDialoge.h"
-
-#include "storage/Einstellungen.h"
-
-#include "document/Angebote.h"
+#include "document/Befehlstabelle.h"
+#include "document/Dateiregeln.h"
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
+#include "storage/Dokumentdatei.h"
+#include "storage/Einstellungen.h"
+#include "ui/ElementDialoge.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/Fensteranordnung.h"
 #include "ui/Hilfe.h"
@@ -24,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QScreen>
 #include <QStyle>
 
@@ -33,32 +34,9 @@ namespace {
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// Items whose feature comes with a later part of the program. They exist
-// with their captions and stay disabled until their feature is switched on
-// with SetzeVerfuegbar.
-const char* const SpaetereFunktionen[] = {
-    // graphic output
-    "Grafik_speichern", "Grafik_Drucken", "Druckereinstellungen", "Kopieren",
-    // settings dialog
-    "Einstellungen",
-    // element dialogs
-    "Ebene", "Strecke", "Pfeil", "Vektor", "Dreieck", "Pyramideseitig",
-    // coordinate system dialog
-    "Koordinatenachsen", "Koordinatenebenen",
-};
-
-// Object names of the commands offered for the marked elements, in the
-// order of TBefehl.
-const char* const AngebotsAktionen[AnzahlBefehle] = {
-    "ErzPunkt",   "ErzGerade",   "ErzEbene",    "ErzStrecke",   "ErzPfeil",   "ErzVektor",
-    "ErzDreieck", "ErzPyramide", "Schneiden",   "Loteerzeugen", "Mittebilden", "Verknuepfen",
-    "VSumme",     "VGegen",      "MVProdukt",   "Spiegelung",   "MStreckung", "Projektion",
-    "MessWinkel", "MessLaenge",  "MessFlaeche", "MessVolumen",
-};
-
-const char* const AbbildungsAktionen[AnzahlAbbildungsBefehle] = {
-    "Pspiegeln", "Gspiegeln", "Espiegeln", "Strecken", "Oprojezieren", "Pprojezieren",
-};
+int HandlerIndex(const QMetaObject* meta, const TBefehlszeile& z) {
+    return meta->indexOfSlot((std::string(z.Name) + "Click()").c_str());
+}
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
@@ -73,8 +51,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     mdi_->viewport()->installEventFilter(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::UpdateMenuItems);
 
-    for (const char* name : SpaetereFunktionen)
-        nichtVerfuegbar_.insert(Text(name));
+    for (const TBefehlszeile& z : Befehlstabelle())
+        if (!z.Verfuegbar)
+            nichtVerfuegbar_.insert(Text(z.Name));
 
     DateiDialog = [this](const TDateiAnfrage& a) { return QtDateiDialog(this, a); };
     ElementMarkiertAbfrage = [this] {
@@ -110,160 +89,90 @@ TMainForm::~TMainForm() {
 // ---------------------------------------------------------------------------
 // Menus
 
-QMenu* TMainForm::NeuesMenue(QMenu* eltern, const char* name, const char* titel, int kontext) {
-    QMenu* m = eltern ? eltern->addMenu(Text(titel)) : menuBar()->addMenu(Text(titel));
-    m->setObjectName(Text(name));
-    m->menuAction()->setObjectName(Text(name));
-    if (kontext > 0)
-        THilfe::SetzeKontext(m->menuAction(), kontext);
-    menues_.insert(Text(name), m);
-    aktionen_.insert(Text(name), m->menuAction());
-    return m;
-}
-
-QAction* TMainForm::NeueAktion(QMenu* menue, const char* name, const char* titel, int kontext,
-                               TSlot slot, const QKeySequence& taste) {
+QAction* TMainForm::NeueAktion(QMenu* menue, const TBefehlszeile& zeile, const char* name,
+                               const char* titel) {
     QAction* a = menue->addAction(Text(titel));
     a->setObjectName(Text(name));
-    if (kontext > 0)
-        THilfe::SetzeKontext(a, kontext);
-    if (!taste.isEmpty())
-        a->setShortcut(taste);
-    connect(a, &QAction::triggered, this, slot);
+    if (zeile.Hilfe > 0)
+        THilfe::SetzeKontext(a, zeile.Hilfe);
+    if (*zeile.Taste)
+        a->setShortcut(QKeySequence(QString::fromLatin1(zeile.Taste), QKeySequence::PortableText));
+    connect(a, &QAction::triggered, this, [this, &zeile] { Ausfuehren(zeile); });
     aktionen_.insert(Text(name), a);
     return a;
 }
 
 void TMainForm::BaueMenues() {
-    using T = TMainForm;
-
-    QMenu* datei = NeuesMenue(nullptr, "Datei", "&Datei", 100);
-    NeueAktion(datei, "Neu", "&Neu", 105, &T::NeuClick);
-    NeueAktion(datei, "Oeffnen", "Ö&ffnen...", 110, &T::OeffnenClick);
-    NeueAktion(datei, "Einfuegen", "E&infügen...", 115, &T::EinfuegenClick);
-    NeueAktion(datei, "Schliessen", "S&chließen", 120, &T::SchliessenClick);
-    datei->addSeparator();
-    NeueAktion(datei, "Speichern", "&Speichern", 125, &T::SpeichernClick);
-    NeueAktion(datei, "Speichern_unter", "Speichern &unter...", 130, &T::Speichern_unterClick);
-    datei->addSeparator();
-    NeueAktion(datei, "Grafik_speichern", "&Grafik speichern...", 135, &T::Grafik_speichernClick);
-    NeueAktion(datei, "Grafik_Drucken", "Grafik &drucken...", 140, &T::Grafik_DruckenClick);
-    NeueAktion(datei, "Druckereinstellungen", "Drucker&einstellungen...", 145,
-               &T::DruckereinstellungenClick);
-    datei->addSeparator();
-    NeueAktion(datei, "Beenden", "&Beenden", 150, &T::BeendenClick,
-               QKeySequence(Qt::ALT | Qt::Key_F4));
-
-    QMenu* bearbeiten = NeuesMenue(nullptr, "Bearbeiten", "&Bearbeiten", 200);
-    connect(bearbeiten, &QMenu::aboutToShow, this, &T::BearbeitenClick);
-    NeueAktion(bearbeiten, "Rueckgaengig", "&Rückgängig", 210, &T::RueckgaengigClick,
-               QKeySequence(Qt::CTRL | Qt::Key_R));
-    bearbeiten->addSeparator();
-    NeueAktion(bearbeiten, "Kopieren", "&Kopieren (Grafik)...", 220, &T::KopierenClick,
-               QKeySequence(Qt::CTRL | Qt::Key_C));
-    NeueAktion(bearbeiten, "Loeschen", "&Löschen (markierte Objekte)", 230, &T::LoeschenClick,
-               QKeySequence(Qt::Key_Delete));
-    bearbeiten->addSeparator();
-    NeueAktion(bearbeiten, "Einstellungen", "&Einstellungen...", 240, &T::EinstellungenClick,
-               QKeySequence(Qt::CTRL | Qt::Key_E));
-
-    QMenu* festlegen = NeuesMenue(nullptr, "Festlegen", "F&estlegen", 300);
-    connect(festlegen, &QMenu::aboutToShow, this, &T::FestlegenClick);
-    QMenu* neu = NeuesMenue(festlegen, "Neueingabe", "durch &Neueingabe", 305);
-    NeueAktion(neu, "Punkt", "&Punkt...", 310, &T::PunktClick);
-    NeueAktion(neu, "Gerade", "&Gerade...", 311, &T::GeradeClick);
-    NeueAktion(neu, "Ebene", "&Ebene...", 312, &T::EbeneClick);
-    NeueAktion(neu, "Strecke", "&Strecke...", 313, &T::StreckeClick);
-    NeueAktion(neu, "Pfeil", "P&feil...", 314, &T::PfeilClick);
-    NeueAktion(neu, "Vektor", "&Vektor...", 315, &T::VektorClick);
-    NeueAktion(neu, "Dreieck", "&Dreieck...", 316, &T::DreieckClick);
-    NeueAktion(neu, "Pyramideseitig", "P&yramide...", 337, &T::PyramideseitigClick);
-    QMenu* markiert = NeuesMenue(festlegen, "MarkierteObjekte", "durch &markierte Objekte", 325);
-    NeueAktion(markiert, "ErzPunkt", "&Punkt", 330, &T::ErzPunktClick);
-    NeueAktion(markiert, "ErzGerade", "&Gerade", 331, &T::ErzGeradeClick);
-    NeueAktion(markiert, "ErzEbene", "&Ebene", 332, &T::ErzEbeneClick);
-    NeueAktion(markiert, "ErzStrecke", "&Strecke", 333, &T::ErzStreckeClick);
-    NeueAktion(markiert, "ErzPfeil", "P&feil", 334, &T::ErzPfeilClick);
-    NeueAktion(markiert, "ErzVektor", "&Vektor", 335, &T::ErzVektorClick);
-    NeueAktion(markiert, "ErzDreieck", "&Dreieck", 336, &T::ErzDreieckClick);
-    NeueAktion(markiert, "ErzPyramide", "&Pyramide", 337, &T::ErzPyramideClick);
-
-    QMenu* konstruieren = NeuesMenue(nullptr, "Konstruieren", "&Konstruieren", 400);
-    connect(konstruieren, &QMenu::aboutToShow, this, &T::KonstruierenClick);
-    NeueAktion(konstruieren, "Schneiden", "&Schneiden", 410, &T::SchneidenClick);
-    NeueAktion(konstruieren, "Loteerzeugen", "&Lot erzeugen", 420, &T::LoteerzeugenClick);
-    NeueAktion(konstruieren, "Mittebilden", "&Mitte bilden", 430, &T::MittebildenClick);
-    QMenu* verknuepfen = NeuesMenue(konstruieren, "Verknuepfen", "&Verknüpfen", 440);
-    NeueAktion(verknuepfen, "VSumme", "&Vektorsumme", 441, &T::VSummeClick);
-    NeueAktion(verknuepfen, "VGegen", "&Gegenvektor", 442, &T::VGegenClick);
-    NeueAktion(verknuepfen, "MVProdukt", "Vektor&produkt", 443, &T::MVProduktClick);
-
-    QMenu* abbilden = NeuesMenue(nullptr, "Abbilden", "&Abbilden", 500);
-    connect(abbilden, &QMenu::aboutToShow, this, &T::AbbildenClick);
-    NeueAktion(abbilden, "Spiegelung", "S&piegelung festlegen", 510, &T::SpiegelungClick);
-    NeueAktion(abbilden, "MStreckung", "S&treckung festlegen...", 520, &T::MStreckungClick);
-    NeueAktion(abbilden, "Projektion", "P&rojektion festlegen", 530, &T::ProjektionClick);
-    QAction* strich = abbilden->addSeparator();
-    strich->setObjectName(QStringLiteral("AbbildenStrich"));
-    aktionen_.insert(strich->objectName(), strich);
-    NeueAktion(abbilden, "Pspiegeln", "Punktspiegelung an ", 540, &T::PspiegelnClick);
-    NeueAktion(abbilden, "Gspiegeln", "Geradenspiegelung an ", 540, &T::GspiegelnClick);
-    NeueAktion(abbilden, "Espiegeln", "Ebenenspiegelung an ", 540, &T::EspiegelnClick);
-    NeueAktion(abbilden, "Strecken", "Streckung an ", 550, &T::StreckenClick);
-    NeueAktion(abbilden, "Oprojezieren", "Orthogonalprojektion auf ", 560,
-               &T::OprojezierenClick);
-    NeueAktion(abbilden, "Pprojezieren", "Parallelprojektion auf ", 560, &T::PprojezierenClick);
-
-    QMenu* messen = NeuesMenue(nullptr, "Messen", "&Messen", 600);
-    connect(messen, &QMenu::aboutToShow, this, &T::MessenClick);
-    NeueAktion(messen, "MessWinkel", "&Winkel", 610, &T::MessWinkelClick);
-    NeueAktion(messen, "MessLaenge", "&Länge", 620, &T::MessLaengeClick);
-    NeueAktion(messen, "MessFlaeche", "&Fläche", 630, &T::MessFlaecheClick);
-    NeueAktion(messen, "MessVolumen", "&Volumen", 640, &T::MessVolumenClick);
-
-    QMenu* ansicht = NeuesMenue(nullptr, "Ansicht", "An&sicht", 700);
-    NeueAktion(ansicht, "Koordinatenachsen", "Koordinaten&achsen...", 710,
-               &T::KoordinatenachsenClick);
-    NeueAktion(ansicht, "Koordinatenebenen", "Koordinaten&ebenen...", 720,
-               &T::KoordinatenebenenClick);
-    ansicht->addSeparator();
-    NeueAktion(ansicht, "Zoomout", "Darstellungsbereich ver&größern", 730, &T::ZoomoutClick,
-               QKeySequence(Qt::Key_PageUp));
-    NeueAktion(ansicht, "ZoomIn", "Darstellungsbereich ver&kleinern", 740, &T::ZoomInClick,
-               QKeySequence(Qt::Key_PageDown));
-    ansicht->addSeparator();
-    NeueAktion(ansicht, "Ausgangszustand", "Ausgangs&lage", 750, &T::AusgangszustandClick,
-               QKeySequence(Qt::CTRL | Qt::Key_O));
-
-    QMenu* fenster = NeuesMenue(nullptr, "Fenster", "&Fenster", 800);
-    NeueAktion(fenster, "Nebeneinander", "Ne&beneinander anordnen", 0, &T::NebeneinanderClick);
-    NeueAktion(fenster, "Uebereinander", "&Übereinander anordnen", 0, &T::UebereinanderClick);
-    NeueAktion(fenster, "Ueberlappend", "Über&lappend", 0, &T::UeberlappendClick);
-    NeueAktion(fenster, "AlleSchliessen", "&Alle Fenster schließen", 0,
-               &T::AlleSchliessenClick);
-
-    QMenu* hilfe = NeuesMenue(nullptr, "Hilfe", "&Hilfe", 900);
-    NeueAktion(hilfe, "Inhalt", "Inhalt", 910, &T::InhaltClick);
-    NeueAktion(hilfe, "HilfeVerwenden", "Hilfe verwenden", 920, &T::HilfeVerwendenClick);
-    hilfe->addSeparator();
-    NeueAktion(hilfe, "Info", "&Info über...", 930, &T::InfoClick);
-
     // The frame's own popup, on the empty area around the documents.
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("MainPopupMenu"));
-    NeueAktion(popup_, "PopupNeu", "Neu", 105, &T::NeuClick);
-    NeueAktion(popup_, "PopupOeffnen", "Oeffnen...", 110, &T::OeffnenClick);
+
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        QMenu* eltern = *z.Menue ? Menue(Text(z.Menue)) : nullptr;
+        switch (z.Art) {
+        case TZeilenart::Menue: {
+            QMenu* m = eltern ? eltern->addMenu(Text(z.Titel)) : menuBar()->addMenu(Text(z.Titel));
+            m->setObjectName(Text(z.Name));
+            m->menuAction()->setObjectName(Text(z.Name));
+            if (z.Hilfe > 0)
+                THilfe::SetzeKontext(m->menuAction(), z.Hilfe);
+            if (z.BeimOeffnen)
+                connect(m, &QMenu::aboutToShow, this, [this, &z] { Ausfuehren(z); });
+            menues_.insert(Text(z.Name), m);
+            aktionen_.insert(Text(z.Name), m->menuAction());
+            break;
+        }
+        case TZeilenart::Trenner: {
+            QAction* strich = eltern->addSeparator();
+            if (*z.Name) {
+                strich->setObjectName(Text(z.Name));
+                aktionen_.insert(strich->objectName(), strich);
+            }
+            break;
+        }
+        case TZeilenart::Befehl:
+            NeueAktion(eltern, z, z.Name, z.Titel);
+            if (z.RahmenPopup.Vorhanden())
+                NeueAktion(popup_, z, z.RahmenPopup.Name, z.RahmenPopup.Titel);
+            break;
+        }
+    }
 
     // Nothing is marked at the start, so nothing is offered; the undo
     // command has nothing to undo.
-    for (const char* name : AngebotsAktionen)
-        SetzeAktiv(Text(name), false);
-    for (const char* name : AbbildungsAktionen)
-        Aktion(Text(name))->setVisible(false);
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        if (z.Angebot)
+            SetzeAktiv(Text(z.Name), false);
+        if (z.Abbildung)
+            Aktion(Text(z.Name))->setVisible(false);
+    }
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
     for (const QString& name : nichtVerfuegbar_)
         SetzeAktiv(name, false);
+}
+
+bool TMainForm::HatHandler(const TBefehlszeile& zeile) const {
+    return HandlerIndex(metaObject(), zeile) >= 0;
+}
+
+void TMainForm::Ausfuehren(const TBefehlszeile& zeile) {
+    if (zeile.Ausfuehren) {
+        // The document tells its window, which redraws and updates the menus.
+        if (tGrafChildForm* f = AktivesFenster())
+            zeile.Ausfuehren(f->Dokument());
+        return;
+    }
+    if (const int i = HandlerIndex(metaObject(), zeile); i >= 0)
+        metaObject()->method(i).invoke(this);
+}
+
+bool TMainForm::Ausfuehren(std::string_view name) {
+    const TBefehlszeile* z = BefehlMitName(name);
+    if (!z)
+        return false;
+    Ausfuehren(*z);
+    return true;
 }
 
 QAction* TMainForm::Aktion(const QString& name) const { return aktionen_.value(name, nullptr); }
@@ -308,42 +217,11 @@ TFensterZustand TMainForm::Fensterzustand() const {
 }
 
 void TMainForm::WendeMenuZustandAn(const TMenuZustand& z) {
-    const std::pair<const char*, bool> zustaende[] = {
-        {"Bearbeiten", z.Bearbeiten},
-        {"Festlegen", z.Festlegen},
-        {"Konstruieren", z.Konstruieren},
-        {"Abbilden", z.Abbilden},
-        {"Messen", z.Messen},
-        {"Ansicht", z.Ansicht},
-        {"Fenster", z.Fenster},
-        {"Einfuegen", z.Einfuegen},
-        {"Schliessen", z.Schliessen},
-        {"Speichern", z.Speichern},
-        {"Speichern_unter", z.Speichern_unter},
-        {"Grafik_speichern", z.Grafik_speichern},
-        {"Grafik_Drucken", z.Grafik_Drucken},
-        {"Druckereinstellungen", z.Druckereinstellungen},
-        {"Kopieren", z.Kopieren},
-        {"Loeschen", z.Loeschen},
-        {"Nebeneinander", z.Nebeneinander},
-        {"Uebereinander", z.Uebereinander},
-        {"Ueberlappend", z.Ueberlappend},
-        {"AlleSchliessen", z.AlleSchliessen},
-    };
-    for (const auto& [name, aktiv] : zustaende)
-        SetzeAktiv(Text(name), aktiv);
-
-    // Items that only need their menu: they follow it, so that their
-    // shortcuts do not act while the menu itself is disabled.
-    for (const char* name : {"Zoomout", "ZoomIn", "Ausgangszustand", "Koordinatenachsen",
-                             "Koordinatenebenen"})
-        SetzeAktiv(Text(name), z.Ansicht);
-    for (const char* name :
-         {"Punkt", "Gerade", "Ebene", "Strecke", "Pfeil", "Vektor", "Dreieck", "Pyramideseitig"})
-        SetzeAktiv(Text(name), z.Festlegen);
-    SetzeAktiv(QStringLiteral("Einstellungen"), z.Bearbeiten);
-    Aktion(QStringLiteral("Zoomout"))->setShortcut(QKeySequence(Qt::Key_PageUp));
-    Aktion(QStringLiteral("ZoomIn"))->setShortcut(QKeySequence(Qt::Key_PageDown));
+    // Items that only need their menu follow it, so that their shortcuts do
+    // not act while the menu itself is disabled.
+    for (const TBefehlszeile& zeile : Befehlstabelle())
+        if (zeile.Zustand)
+            SetzeAktiv(Text(zeile.Name), z.*zeile.Zustand);
 }
 
 void TMainForm::UpdateMenuItems() {
@@ -361,19 +239,19 @@ void TMainForm::UpdateMenuItems() {
 }
 
 void TMainForm::WendeAngeboteAn(const TAngebote& a) {
-    for (int i = 0; i < AnzahlBefehle; ++i) {
-        QAction* aktion = Aktion(Text(AngebotsAktionen[i]));
-        const TAngebot& angebot = a.Befehle[static_cast<std::size_t>(i)];
-        aktion->setText(Text(angebot.Menue));
-        SetzeAktiv(aktion->objectName(), angebot.aktiv);
-    }
-    for (int i = 0; i < AnzahlAbbildungsBefehle; ++i) {
-        QAction* aktion = Aktion(Text(AbbildungsAktionen[i]));
-        const TAbbildungsAngebot& angebot = a.Abbildungen[static_cast<std::size_t>(i)];
-        aktion->setVisible(angebot.sichtbar);
-        if (angebot.sichtbar)
+    for (const TBefehlszeile& zeile : Befehlstabelle()) {
+        QAction* aktion = Aktion(Text(zeile.Name));
+        if (zeile.Angebot) {
+            const TAngebot& angebot = a[*zeile.Angebot];
             aktion->setText(Text(angebot.Menue));
-        SetzeAktiv(aktion->objectName(), angebot.sichtbar);
+            SetzeAktiv(aktion->objectName(), angebot.aktiv);
+        } else if (zeile.Abbildung) {
+            const TAbbildungsAngebot& angebot = a[*zeile.Abbildung];
+            aktion->setVisible(angebot.sichtbar);
+            if (angebot.sichtbar)
+                aktion->setText(Text(angebot.Menue));
+            SetzeAktiv(aktion->objectName(), angebot.sichtbar);
+        }
     }
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(a.AbbildungsTrenner);
 }
@@ -511,7 +389,9 @@ tGrafChildForm* TMainForm::NeuesFenster() {
     ++fensterZaehler_;
     auto* form = new tGrafChildForm(fensterZaehler_, this);
     form->Speichern = [this, form] { return Speichere(form); };
-    connect(form, &tGrafChildForm::MarkierungGeaendert, this, [this, form] {
+    // Every change of the document, whoever made it: the menus and the
+    // lists that show it follow.
+    connect(form, &tGrafChildForm::DokumentGeaendert, this, [this, form] {
         UpdateMenuItems();
         emit DokumentAktualisiert(&form->Dokument());
     });
@@ -542,34 +422,15 @@ tGrafChildForm* TMainForm::NeuesFenster() {
     return form;
 }
 
-void TMainForm::NachAenderung(tGrafChildForm* fenster) {
-    if (!fenster)
-        return;
-    fenster->Neuzeichnen();
-    UpdateMenuItems();
-    emit DokumentAktualisiert(&fenster->Dokument());
-}
-
-void TMainForm::BefehlAusfuehren(bool (*befehl)(TDokument&)) {
-    tGrafChildForm* f = AktivesFenster();
-    if (!f)
-        return;
-    // Offered commands rebuild even when they refuse, so the window is
-    // redrawn either way.
-    befehl(f->Dokument());
-    NachAenderung(f);
-}
-
 void TMainForm::DialogAusfuehren(bool (*dialog)(QWidget*, TDokument&)) {
-    tGrafChildForm* f = AktivesFenster();
-    if (f && dialog(this, f->Dokument()))
-        NachAenderung(f);
+    if (tGrafChildForm* f = AktivesFenster())
+        dialog(this, f->Dokument());
 }
 
 void TMainForm::ElementBearbeitenClick(TDokument* dokument, TDreiDBasisElement* element) {
     tGrafChildForm* f = AktivesFenster();
-    if (f && dokument == &f->Dokument() && ElementBearbeiten(this, *dokument, element))
-        NachAenderung(f);
+    if (f && dokument == &f->Dokument())
+        ElementBearbeiten(this, *dokument, element);
 }
 
 void TMainForm::DokumentNeuZeichnen() {
@@ -578,12 +439,7 @@ void TMainForm::DokumentNeuZeichnen() {
     UpdateMenuItems();
 }
 
-void TMainForm::NeuClick() {
-    tGrafChildForm* f = NeuesFenster();
-    f->Dokument().Neuaufbau();
-    f->Dokument().Geaendert = false;
-    NachAenderung(f);
-}
+void TMainForm::NeuClick() { NeuesFenster(); }
 
 namespace {
 std::string Pfad(const QString& datei) { return QFile::encodeName(datei).toStdString(); }
@@ -602,31 +458,18 @@ void TMainForm::OeffnenClick() {
     if (antwort.Datei.isEmpty())
         return;
     tGrafChildForm* f = NeuesFenster();
-    TDokument& d = f->Dokument();
     Einstellungen().PfadSzenen = Ordner(antwort.Datei);
-    if (!d.Laden(Pfad(antwort.Datei))) {
-        // The reader has told the user. A window with nothing in it is of
-        // no use; one with part of the file keeps it, but without the file
-        // name, so that saving cannot overwrite the complete file with it.
-        if (d.Liste().Anzahl() == 0) {
-            d.Geaendert = false;
-            if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
-                w->close();
-            UpdateMenuItems();
-            return;
-        }
-        d.Geaendert = true;
-    } else {
-        d.Geaendert = false;
-        d.Dateiname = Pfad(antwort.Datei);
-        d.Schreibgeschuetzt = antwort.Schreibgeschuetzt || DateiSchreibgeschuetzt(antwort.Datei);
-        QString titel = QFileInfo(antwort.Datei).fileName();
-        if (d.Schreibgeschuetzt)
-            titel += QStringLiteral(" (schreibgeschützt)");
-        f->SetzeBeschriftung(titel);
+    const std::string datei = Pfad(antwort.Datei);
+    const bool schreibgeschuetzt = antwort.Schreibgeschuetzt || DokumentSchreibgeschuetzt(datei);
+    // The reader has told the user what went wrong. A window with nothing
+    // in it is of no use.
+    if (f->Dokument().Laden(datei, schreibgeschuetzt) == TLadeergebnis::Nichts) {
+        if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
+            w->close();
+        UpdateMenuItems();
+        return;
     }
     f->Ansicht()->AnsichtZuruecksetzen();
-    NachAenderung(f);
 }
 
 void TMainForm::EinfuegenClick() {
@@ -646,9 +489,7 @@ void TMainForm::EinfuegenClick() {
         return;
     Einstellungen().PfadEinfuegeSzenen = Ordner(antwort.Datei);
     f->Dokument().Einfuegen(Pfad(antwort.Datei));
-    f->Dokument().Geaendert = true;
     f->Ansicht()->AnsichtZuruecksetzen();
-    NachAenderung(f);
 }
 
 void TMainForm::SchliessenClick() {
@@ -662,18 +503,9 @@ bool TMainForm::Speichere(tGrafChildForm* f) {
     if (!f)
         return false;
     TDokument& d = f->Dokument();
-    const QString name = QString::fromStdString(d.Dateiname);
-    // A new document has no file yet; one opened read-only is not written
-    // over.
-    if (!name.isEmpty() && !name.startsWith(QStringLiteral("neu")) && !d.Schreibgeschuetzt) {
-        const QString datei = MitKvrEndung(QFile::decodeName(QByteArray::fromStdString(d.Dateiname)));
-        if (d.Speichern(Pfad(datei))) {
-            d.Dateiname = Pfad(datei);
-            d.Geaendert = false;
-            f->SetzeBeschriftung(QFileInfo(datei).fileName());
-            UpdateMenuItems();
-            return true;
-        }
+    if (const std::string datei = SpeicherDatei(d); !datei.empty() && d.Speichern(datei)) {
+        UpdateMenuItems();
+        return true;
     }
     return SpeichereUnter(f);
 }
@@ -682,27 +514,20 @@ bool TMainForm::SpeichereUnter(tGrafChildForm* f) {
     if (!f)
         return false;
     TDokument& d = f->Dokument();
-    const QString bisher = QFile::decodeName(QByteArray::fromStdString(d.Dateiname));
     TDateiAnfrage a;
     a.Art = TDateiDialogArt::Speichern;
     a.Titel = QStringLiteral("KVR-Datei speichern unter");
     a.Filter = KvrFilter;
     a.Ordner = Text(Einstellungen().PfadSzenen);
     a.Standardendung = QStringLiteral("KVR");
-    const QString kurz = QFileInfo(bisher).fileName();
-    a.Dateiname = bisher.isEmpty() || kurz.startsWith(QStringLiteral("neu")) ? QStringLiteral("*.KVR")
-                                                                           : kurz;
+    a.Dateiname = QFile::decodeName(QByteArray::fromStdString(SpeichernUnterVorschlag(d)));
     const TDateiAntwort antwort = DateiDialog(a);
     if (antwort.Datei.isEmpty())
         return false;
-    const QString datei = MitKvrEndung(antwort.Datei);
-    if (!d.Speichern(Pfad(datei)))
+    const std::string datei = MitKvrEndung(Pfad(antwort.Datei));
+    if (!d.Speichern(datei))
         return false;
-    d.Dateiname = Pfad(datei);
-    d.Schreibgeschuetzt = false;
-    d.Geaendert = false;
-    Einstellungen().PfadSzenen = Ordner(datei);
-    f->SetzeBeschriftung(QFileInfo(datei).fileName());
+    Einstellungen().PfadSzenen = Ordner(QFile::decodeName(QByteArray::fromStdString(datei)));
     UpdateMenuItems();
     return true;
 }
@@ -710,43 +535,12 @@ bool TMainForm::SpeichereUnter(tGrafChildForm* f) {
 void TMainForm::SpeichernClick() { Speichere(AktivesFenster()); }
 void TMainForm::Speichern_unterClick() { SpeichereUnter(AktivesFenster()); }
 
-void TMainForm::RueckgaengigClick() {
-    tGrafChildForm* f = AktivesFenster();
-    if (!f || !f->Dokument().RueckgaengigMachen())
-        return;
-    NachAenderung(f);
-}
-
-void TMainForm::LoeschenClick() {
-    tGrafChildForm* f = AktivesFenster();
-    if (!f)
-        return;
-    TDokument& d = f->Dokument();
-    const bool geloescht = d.MarkierteLoeschen();
-    ZeigeRueckgaengig(d.Rueckgaengig().Caption(), d.Rueckgaengig().Moeglich());
-    if (geloescht)
-        NachAenderung(f);
-}
-
-void TMainForm::ZoomoutClick() {
-    tGrafChildForm* f = AktivesFenster();
-    if (f && f->Dokument().Zoomen(ZoomVergroessern))
-        NachAenderung(f);
-}
-
-void TMainForm::ZoomInClick() {
-    tGrafChildForm* f = AktivesFenster();
-    if (f && f->Dokument().Zoomen(ZoomVerkleinern))
-        NachAenderung(f);
-}
-
 void TMainForm::AusgangszustandClick() {
     tGrafChildForm* f = AktivesFenster();
     if (!f)
         return;
     f->Dokument().Ausgangslage();
     f->Ansicht()->AnsichtZuruecksetzen();
-    NachAenderung(f);
 }
 
 // Later features; their items stay disabled until they are there.
@@ -763,33 +557,7 @@ void TMainForm::PfeilClick() {}
 void TMainForm::VektorClick() {}
 void TMainForm::DreieckClick() {}
 void TMainForm::PyramideseitigClick() {}
-void TMainForm::ErzPunktClick() { BefehlAusfuehren(&kalvorin::ErzPunkt); }
-void TMainForm::ErzGeradeClick() { BefehlAusfuehren(&kalvorin::ErzGerade); }
-void TMainForm::ErzEbeneClick() { BefehlAusfuehren(&kalvorin::ErzEbene); }
-void TMainForm::ErzStreckeClick() { BefehlAusfuehren(&kalvorin::ErzStrecke); }
-void TMainForm::ErzPfeilClick() { BefehlAusfuehren(&kalvorin::ErzPfeil); }
-void TMainForm::ErzVektorClick() { BefehlAusfuehren(&kalvorin::ErzVektor); }
-void TMainForm::ErzDreieckClick() { BefehlAusfuehren(&kalvorin::ErzDreieck); }
-void TMainForm::ErzPyramideClick() { BefehlAusfuehren(&kalvorin::ErzPyramide); }
-void TMainForm::SchneidenClick() { BefehlAusfuehren(&kalvorin::Schneiden); }
-void TMainForm::LoteerzeugenClick() { BefehlAusfuehren(&kalvorin::Loteerzeugen); }
-void TMainForm::MittebildenClick() { BefehlAusfuehren(&kalvorin::Mittebilden); }
-void TMainForm::VSummeClick() { BefehlAusfuehren(&kalvorin::VSumme); }
-void TMainForm::VGegenClick() { BefehlAusfuehren(&kalvorin::VGegen); }
-void TMainForm::MVProduktClick() { BefehlAusfuehren(&kalvorin::MVProdukt); }
-void TMainForm::SpiegelungClick() { BefehlAusfuehren(&kalvorin::Spiegelung); }
 void TMainForm::MStreckungClick() { DialogAusfuehren(&StreckungsDialog); }
-void TMainForm::ProjektionClick() { BefehlAusfuehren(&kalvorin::Projektion); }
-void TMainForm::PspiegelnClick() { BefehlAusfuehren(&kalvorin::Pspiegeln); }
-void TMainForm::GspiegelnClick() { BefehlAusfuehren(&kalvorin::Gspiegeln); }
-void TMainForm::EspiegelnClick() { BefehlAusfuehren(&kalvorin::Espiegeln); }
-void TMainForm::StreckenClick() { BefehlAusfuehren(&kalvorin::Strecken); }
-void TMainForm::OprojezierenClick() { BefehlAusfuehren(&kalvorin::Oprojezieren); }
-void TMainForm::PprojezierenClick() { BefehlAusfuehren(&kalvorin::Pprojezieren); }
-void TMainForm::MessWinkelClick() { BefehlAusfuehren(&kalvorin::MessWinkel); }
-void TMainForm::MessLaengeClick() { BefehlAusfuehren(&kalvorin::MessLaenge); }
-void TMainForm::MessFlaecheClick() { BefehlAusfuehren(&kalvorin::MessFlaeche); }
-void TMainForm::MessVolumenClick() { BefehlAusfuehren(&kalvorin::MessVolumen); }
 void TMainForm::KoordinatenachsenClick() {}
 void TMainForm::KoordinatenebenenClick() {}
 

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -22,6 +23,7 @@ class QMenu;
 namespace kalvorin {
 
 struct TAngebote;
+struct TBefehlszeile;
 class TDokument;
 class TDreiDBasisElement;
 class tGrafChildForm;
@@ -55,6 +57,16 @@ public:
 
     // Features that are not built yet keep their items disabled.
     void SetzeVerfuegbar(const QString& aktion, bool verfuegbar);
+    // Runs the command of a row of the command table: the core's function on
+    // the active document, or the user interface's own handler. The core
+    // commands check their offers themselves.
+    void Ausfuehren(const TBefehlszeile& zeile);
+    // The same by the row's name; false when the table has no such row.
+    bool Ausfuehren(std::string_view name);
+    // Whether the user interface has a handler for a row without a core
+    // function.
+    bool HatHandler(const TBefehlszeile& zeile) const;
+
     // Opens the dialog of the element (a double click in the view or the
     // object list) and redraws when the document changed.
     void ElementBearbeitenClick(kalvorin::TDokument* dokument, kalvorin::TDreiDBasisElement* element);
@@ -98,6 +110,9 @@ public slots:
     // Runs whenever the active document window changes or one opens or closes.
     void UpdateMenuItems();
 
+    // The user interface's own commands, by the table's names: files,
+    // windows, dialogs and help. The commands of the core have no slot;
+    // they run through Ausfuehren.
     // "&Datei"
     void NeuClick();
     void OeffnenClick();
@@ -111,9 +126,7 @@ public slots:
     void BeendenClick();
     // "&Bearbeiten"
     void BearbeitenClick();
-    void RueckgaengigClick();
     void KopierenClick();
-    void LoeschenClick();
     void EinstellungenClick();
     // "F&estlegen"
     void FestlegenClick();
@@ -125,44 +138,14 @@ public slots:
     void VektorClick();
     void DreieckClick();
     void PyramideseitigClick();
-    void ErzPunktClick();
-    void ErzGeradeClick();
-    void ErzEbeneClick();
-    void ErzStreckeClick();
-    void ErzPfeilClick();
-    void ErzVektorClick();
-    void ErzDreieckClick();
-    void ErzPyramideClick();
-    // "&Konstruieren"
+    // "&Konstruieren", "&Abbilden", "&Messen" before they open
     void KonstruierenClick();
-    void SchneidenClick();
-    void LoteerzeugenClick();
-    void MittebildenClick();
-    void VSummeClick();
-    void VGegenClick();
-    void MVProduktClick();
-    // "&Abbilden"
     void AbbildenClick();
-    void SpiegelungClick();
     void MStreckungClick();
-    void ProjektionClick();
-    void PspiegelnClick();
-    void GspiegelnClick();
-    void EspiegelnClick();
-    void StreckenClick();
-    void OprojezierenClick();
-    void PprojezierenClick();
-    // "&Messen"
     void MessenClick();
-    void MessWinkelClick();
-    void MessLaengeClick();
-    void MessFlaecheClick();
-    void MessVolumenClick();
     // "An&sicht"
     void KoordinatenachsenClick();
     void KoordinatenebenenClick();
-    void ZoomoutClick();
-    void ZoomInClick();
     void AusgangszustandClick();
     // "&Fenster"
     void NebeneinanderClick();
@@ -184,12 +167,8 @@ protected:
     virtual void EinstellungenSpeichern();
 
 private:
-    using TSlot = void (TMainForm::*)();
-
     void BaueMenues();
-    QMenu* NeuesMenue(QMenu* eltern, const char* name, const char* titel, int kontext);
-    QAction* NeueAktion(QMenu* menue, const char* name, const char* titel, int kontext,
-                        TSlot slot, const QKeySequence& taste = {});
+    QAction* NeueAktion(QMenu* menue, const TBefehlszeile& zeile, const char* name, const char* titel);
     void SetzeAnfangsgeometrie();
     void SetzeAktiv(const QString& name, bool aktiv);
     void Anordnen(bool nebeneinander);
@@ -197,10 +176,6 @@ private:
     // before those menus open.
     void AngeboteAktualisieren();
     tGrafChildForm* NeuesFenster();
-    // After a command changed the active document: view, menus, lists.
-    void NachAenderung(tGrafChildForm* fenster);
-    // A command of the core on the active document, then the redraw.
-    void BefehlAusfuehren(bool (*befehl)(TDokument&));
     void DialogAusfuehren(bool (*dialog)(QWidget*, TDokument&));
 
     QMdiArea* mdi_ = nullptr;

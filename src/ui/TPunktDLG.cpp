@@ -186,7 +186,7 @@ void TPunktDLG::PunktDialogNeu(TDokument& dokument) {
     Festlegung = TfrPunkt::Koord;
     Seiten->setCurrentWidget(SeiteBestimmung);
     LabelEntstehung->clear();
-    NameEdit->setText(QString::fromStdString(dokument.Liste().AutomatischerName(0)));
+    NameEdit->setText(QString::fromStdString(dokument.Liste().AutomatischerName(TElementart::DfrPunkt)));
     AlterName.clear();
     Darstellungsart->setEnabled(true);
     KoordinatenKnopf->setChecked(true);
@@ -319,9 +319,8 @@ void TPunktDLG::Auswerten(bool uebernehmen) {
             "soll das Koordinatensystem angepasst werden?",
             TFrageKnoepfe::JaNein, "Kalvorin");
         if (a == TAntwort::Ja) {
-            KoordinatensystemAnpassen(Dokument->Koordinatensystem(), r.Punkt);
-            Dokument->AnsichtEinrichten();
-            Dokument->Geaendert = true;
+            Dokument->KoordinatensystemAendern(
+                [&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, r.Punkt); }, true);
         } else {
             Sichtbarkeit = false;
         }
@@ -330,7 +329,14 @@ void TPunktDLG::Auswerten(bool uebernehmen) {
         accept();
         return;
     }
-    if (!NachUebernahme(PunktNeuAnlegen(Dokument->Liste(), Eingabe()), 0))
+    int slot = 0;
+    Dokument->Aendern(
+        [&](TListe& liste) {
+            slot = PunktNeuAnlegen(liste, Eingabe());
+            return slot != 0;
+        },
+        {TNeuaufbau::WennGeaendert, {}});
+    if (!NachUebernahme(slot, TElementart::DfrPunkt))
         return;
     for (QLineEdit* e : {Editx, Edity, Editz})
         e->clear();
@@ -338,10 +344,10 @@ void TPunktDLG::Auswerten(bool uebernehmen) {
         NameEdit->setFocus();
 }
 
-void TPunktDLG::PunktAusDialog(int position) {
+void TPunktDLG::PunktAusDialog(TListe& liste, int position) {
     if (!Dokument || !Akzeptiert)
         return;
-    kalvorin::PunktAusDialog(Dokument->Liste(), position, Eingabe());
+    kalvorin::PunktAusDialog(liste, position, Eingabe());
 }
 
 } // namespace kalvorin

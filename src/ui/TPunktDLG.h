@@ -19,8 +19,9 @@ public:
     void PunktDialogNeu(TDokument& dokument);
     // Shows the point at the position (properties mode).
     void PunktDialogAusElement(TDokument& dokument, int position);
-    // Writes the dialog into the point at the position when it was accepted.
-    void PunktAusDialog(int position);
+    // Writes the dialog into the point at the position when it was accepted
+    // (inside the document's transaction, which hands over the list).
+    void PunktAusDialog(TListe& liste, int position);
 
     void Auswerten(bool uebernehmen) override;
     // The controls as the validation and the write-back see them.

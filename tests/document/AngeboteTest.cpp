@@ -5,7 +5,7 @@
 using namespace kalvorin;
 
 namespace {
-TDreiDBasisElement* Markiert(TListe& l, int art, const std::string& name = "") {
+TDreiDBasisElement* Markiert(TListe& l, TElementart art, const std::string& name = "") {
     auto* e = l.Neu(art);
     e->Name = name.empty() ? l.AutomatischerName(art) : name;
     e->markiert = true;
@@ -15,9 +15,9 @@ TDreiDBasisElement* Markiert(TListe& l, int art, const std::string& name = "") {
 
 TEST(Angebote, PatternTexts) {
     TListe l;
-    Markiert(l, 0);
-    Markiert(l, 0);
-    Markiert(l, 5);
+    Markiert(l, TElementart::DfrPunkt);
+    Markiert(l, TElementart::DfrPunkt);
+    Markiert(l, TElementart::DGerade);
     const TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a.StandardMuster, "2-1---");
     EXPECT_EQ(a.LangMuster, "2-1----");
@@ -30,13 +30,13 @@ TEST(Angebote, PatternTexts) {
 
 TEST(Angebote, NothingMarkedOffersNothing) {
     TListe l;
-    l.Neu(0);
+    l.Neu(TElementart::DfrPunkt);
     const TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a.StandardMuster, "------");
     for (const TAngebot& b : a.Befehle)
         EXPECT_FALSE(b.aktiv) << b.Menue;
     EXPECT_EQ(a[TBefehl::Schneiden].Menue, "&Schneiden");
-    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Länge");
+    EXPECT_EQ(a[TBefehl::MessLaenge].Menue, "&Länge");
     EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "Spiegelung festlegen");
     EXPECT_FALSE(a.AbbildungsTrenner);
 }
@@ -44,7 +44,7 @@ TEST(Angebote, NothingMarkedOffersNothing) {
 TEST(Angebote, TenPointsMatchNoRow) {
     TListe l;
     for (int i = 0; i < 10; ++i)
-        Markiert(l, 0);
+        Markiert(l, TElementart::DfrPunkt);
     const TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a.StandardMuster, "9-----");
     for (const TAngebot& b : a.Befehle)
@@ -53,10 +53,10 @@ TEST(Angebote, TenPointsMatchNoRow) {
 
 TEST(Angebote, ArrowAloneAndWithItsVectorCountAsOneVector) {
     TListe l;
-    auto* a = l.Neu(0);
-    auto* b = l.Neu(0);
-    auto* pf = l.Neu(3);
-    auto* v = l.Neu(2);
+    auto* a = l.Neu(TElementart::DfrPunkt);
+    auto* b = l.Neu(TElementart::DfrPunkt);
+    auto* pf = l.Neu(TElementart::DPfeil);
+    auto* v = l.Neu(TElementart::DVektor);
     pf->Bezuege = {a, b, v};
     pf->markiert = true;
     EXPECT_EQ(StandardMuster(l), "-1----");
@@ -66,54 +66,54 @@ TEST(Angebote, ArrowAloneAndWithItsVectorCountAsOneVector) {
     EXPECT_TRUE(x[TBefehl::VGegen].aktiv);
     EXPECT_TRUE(x[TBefehl::Verknuepfen].aktiv);
     EXPECT_FALSE(x[TBefehl::VSumme].aktiv);
-    EXPECT_EQ(x[TBefehl::Laenge].Menue, "&Betrag");
+    EXPECT_EQ(x[TBefehl::MessLaenge].Menue, "&Betrag");
 }
 
 TEST(Angebote, PointAndPlane) {
     TListe l;
-    Markiert(l, 0);
-    Markiert(l, 8);
+    Markiert(l, TElementart::DfrPunkt);
+    Markiert(l, TElementart::DEbene);
     const TAngebote a = BerechneAngebote(l);
     EXPECT_TRUE(a[TBefehl::Schneiden].aktiv);
     EXPECT_EQ(a[TBefehl::Schneiden].Menue, "Auf &Inzidenz untersuchen");
     EXPECT_EQ(a[TBefehl::Schneiden].GrafikPopup, "Auf Inzidenz untersuchen");
-    EXPECT_EQ(a[TBefehl::Loterzeugen].Menue, "&Lotgerade bilden");
-    EXPECT_TRUE(a[TBefehl::Laenge].aktiv);
-    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Abstand");
+    EXPECT_EQ(a[TBefehl::Loteerzeugen].Menue, "&Lotgerade bilden");
+    EXPECT_TRUE(a[TBefehl::MessLaenge].aktiv);
+    EXPECT_EQ(a[TBefehl::MessLaenge].Menue, "&Abstand");
     EXPECT_FALSE(a[TBefehl::Mittebilden].aktiv);
     EXPECT_FALSE(a[TBefehl::Mittebilden].InPopupsSichtbar());
 }
 
 TEST(Angebote, TwoLines) {
     TListe l;
-    Markiert(l, 5);
-    Markiert(l, 5);
+    Markiert(l, TElementart::DGerade);
+    Markiert(l, TElementart::DGerade);
     const TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a[TBefehl::Schneiden].Menue, "&Schnittpunkt bilden");
-    EXPECT_EQ(a[TBefehl::Loterzeugen].Menue, "&Lotgerade bilden");
+    EXPECT_EQ(a[TBefehl::Loteerzeugen].Menue, "&Lotgerade bilden");
     EXPECT_EQ(a[TBefehl::Mittebilden].Menue, "&Mittelgerade bilden");
     EXPECT_TRUE(a[TBefehl::ErzEbene].aktiv);
     EXPECT_TRUE(a[TBefehl::ErzEbene].InPopupsSichtbar());
-    EXPECT_TRUE(a[TBefehl::Winkel].aktiv);
-    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Abstand");
+    EXPECT_TRUE(a[TBefehl::MessWinkel].aktiv);
+    EXPECT_EQ(a[TBefehl::MessLaenge].Menue, "&Abstand");
 }
 
 TEST(Angebote, VectorCaptionsFollowTheLetter) {
     TListe l;
-    Markiert(l, 5);
+    Markiert(l, TElementart::DGerade);
     TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Richtungsvektor");
     EXPECT_EQ(a[TBefehl::ErzVektor].GrafikPopup, "Richtungsvektor durch markierte Objekte festlegen");
     EXPECT_EQ(a[TBefehl::ErzVektor].ListenPopup, "Richtungsvektor festlegen");
     TListe e;
-    Markiert(e, 8);
+    Markiert(e, TElementart::DEbene);
     a = BerechneAngebote(e);
     EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Normalvektor");
     EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "Ebenenspiegelung festlegen");
     EXPECT_EQ(a[TBefehl::Projektion].Menue, "Orthogonalprojektion festlegen");
     TListe p;
-    Markiert(p, 0);
-    Markiert(p, 0);
+    Markiert(p, TElementart::DfrPunkt);
+    Markiert(p, TElementart::DfrPunkt);
     a = BerechneAngebote(p);
     EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Vektor");
     EXPECT_EQ(a[TBefehl::Mittebilden].Menue, "&Mittelpunkt bilden");
@@ -121,9 +121,9 @@ TEST(Angebote, VectorCaptionsFollowTheLetter) {
 
 TEST(Angebote, PointAndVectorsOfferTheArrowSum) {
     TListe l;
-    Markiert(l, 0);
-    Markiert(l, 2);
-    Markiert(l, 2);
+    Markiert(l, TElementart::DfrPunkt);
+    Markiert(l, TElementart::DVektor);
+    Markiert(l, TElementart::DVektor);
     const TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a.StandardMuster, "12----");
     EXPECT_EQ(a[TBefehl::VSumme].Menue, "&Vektorsumme (Pfeil)");
@@ -134,23 +134,23 @@ TEST(Angebote, PointAndVectorsOfferTheArrowSum) {
 
 TEST(Angebote, LineAndPlaneEnableLengthUnderItsResetCaption) {
     TListe l;
-    Markiert(l, 5);
-    Markiert(l, 8);
+    Markiert(l, TElementart::DGerade);
+    Markiert(l, TElementart::DEbene);
     const TAngebote a = BerechneAngebote(l);
-    EXPECT_TRUE(a[TBefehl::Laenge].aktiv);
-    EXPECT_EQ(a[TBefehl::Laenge].Menue, "&Länge");
-    EXPECT_TRUE(a[TBefehl::Winkel].aktiv);
+    EXPECT_TRUE(a[TBefehl::MessLaenge].aktiv);
+    EXPECT_EQ(a[TBefehl::MessLaenge].Menue, "&Länge");
+    EXPECT_TRUE(a[TBefehl::MessWinkel].aktiv);
 }
 
 TEST(Angebote, ApplyItemsNameTheLastRoleCarrier) {
     TListe l;
-    auto* z1 = l.Neu(0);
+    auto* z1 = l.Neu(TElementart::DfrPunkt);
     z1->Name = "Z1";
     z1->SetzeRolle(TRolle::IstSpiegelzentrum, true);
-    auto* z2 = l.Neu(0);
+    auto* z2 = l.Neu(TElementart::DfrPunkt);
     z2->Name = "Z2";
     z2->SetzeRolle(TRolle::IstSpiegelzentrum, true);
-    auto* e = l.Neu(8);
+    auto* e = l.Neu(TElementart::DEbene);
     e->Name = "E";
     e->SetzeRolle(TRolle::IstP_Projektionsebene, true);
     const TAngebote a = BerechneAngebote(l);

@@ -19,7 +19,7 @@ TEST_F(Abbilden, ReflectingTwiceInTheOrigin) {
     Markieren({"O"});
     ASSERT_TRUE(Spiegelung(D));
     EXPECT_TRUE((*this)["O"]->Rolle(TRolle::IstSpiegelzentrum));
-    EXPECT_TRUE(D.Geaendert);
+    EXPECT_TRUE(D.Geaendert());
     const TAngebote a = BerechneAngebote(L);
     EXPECT_TRUE(a[TAbbildungsBefehl::Pspiegeln].sichtbar);
     EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Menue, "Punktspiegelung an O");
@@ -87,7 +87,7 @@ TEST_F(Abbilden, ParallelProjectionAlongAVectorParallelToThePlaneIsRefused) {
     EXPECT_FALSE((*this)["w"]->Rolle(TRolle::IstP_ProjektionsVektor));
     EXPECT_FALSE(BerechneAngebote(L)[TAbbildungsBefehl::Pprojezieren].sichtbar);
     EXPECT_FALSE(Pprojezieren(D));
-    EXPECT_FALSE(D.Geaendert);
+    EXPECT_FALSE(D.Geaendert());
 }
 
 TEST_F(Abbilden, ParallelProjectionWithAnArrowTakesItsVector) {
@@ -188,7 +188,7 @@ TEST_F(Abbilden, MirrorRolesMoveToTheMarkedElement) {
     // Defining it again changes nothing.
     Markieren({"h"});
     EXPECT_FALSE(Spiegelung(D));
-    EXPECT_FALSE(D.Geaendert);
+    EXPECT_FALSE(D.Geaendert());
     // And the line reflection maps B on the y-axis to (-1, 0, 0).
     Markieren({"B"});
     ASSERT_TRUE(Gspiegeln(D));

@@ -50,7 +50,7 @@ TEST_P(ErzeugenTabelle, NewElementRefersToTheMarkedOnes) {
     EXPECT_EQ(e.Name, f.NeuerName);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(e.Bezuege[i], f.Bezuege[i] ? (*this)[f.Bezuege[i]] : nullptr) << "reference " << i;
-    EXPECT_TRUE(D.Geaendert);
+    EXPECT_TRUE(D.Geaendert());
     EXPECT_FALSE(e.markiert);
     EXPECT_TRUE((*this)[*f.Markiert.begin()]->markiert) << "the marks stay";
 }
@@ -155,13 +155,13 @@ TEST_P(ErzeugenAbgelehnt, WarnsAndLeavesTheDocumentAsItWas) {
     const int vorher = L.Anzahl();
     std::array<std::string, AnzahlElementarten> namen;
     for (int a = 0; a < AnzahlElementarten; ++a)
-        namen[a] = L.AutomatischerName(a);
+        namen[a] = L.AutomatischerName(static_cast<TElementart>(a));
     EXPECT_FALSE(f.Befehl(D));
     EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), f.Meldung);
     EXPECT_EQ(L.Anzahl(), vorher);
-    EXPECT_FALSE(D.Geaendert);
+    EXPECT_FALSE(D.Geaendert());
     for (int a = 0; a < AnzahlElementarten; ++a)
-        EXPECT_EQ(L.AutomatischerName(a), namen[a]);
+        EXPECT_EQ(L.AutomatischerName(static_cast<TElementart>(a)), namen[a]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -214,7 +214,7 @@ TEST_F(ErzeugenFixture, ThreeCollinearPointsKeepTheNextPlaneName) {
     EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung),
               "Die drei Punkte P1, P2 und X liegen auf einer\r\neiner Geraden, die neue Ebene kann nicht "
               "erzeugt werden!");
-    EXPECT_EQ(L.AutomatischerName(static_cast<int>(TElementart::DEbene)), "E1");
+    EXPECT_EQ(L.AutomatischerName(TElementart::DEbene), "E1");
     EXPECT_EQ(L.LaufenderZaehler(), zaehler + 1) << "the running counter keeps its value";
     Markieren({"P1", "P2", "P3"});
     ASSERT_TRUE(ErzEbene(D));
@@ -230,7 +230,7 @@ TEST_F(ErzeugenFixture, NotOfferedDoesNothing) {
     Markieren({"g"});
     EXPECT_FALSE(ErzPunkt(D));
     EXPECT_EQ(L.Anzahl(), vorher);
-    EXPECT_FALSE(D.Geaendert);
+    EXPECT_FALSE(D.Geaendert());
     EXPECT_TRUE(Protokoll.Eintraege.empty());
 }
 

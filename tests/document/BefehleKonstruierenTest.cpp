@@ -26,7 +26,7 @@ TEST_F(Konstruieren, TwoLinesMeetInAPoint) {
     EXPECT_EQ(s.Entstehung.Elemente[0].Element, (*this)["g"]);
     EXPECT_EQ(s.Entstehung.Elemente[1].Element, (*this)["h"]);
     EXPECT_TRUE(Nah(Als<TfrPunkt>(s).Koordinaten, {0, 0, 0}));
-    EXPECT_TRUE(D.Geaendert);
+    EXPECT_TRUE(D.Geaendert());
     EXPECT_TRUE(s.Szenenobjekte.any()) << "the rebuild has drawn it";
 }
 
@@ -55,7 +55,7 @@ TEST_F(Konstruieren, LineInPlaneNamesTheLineFirstInEitherOrder) {
         EXPECT_FALSE(Schneiden(d.D));
         EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Information), "Das Objekt g liegt in E!");
         EXPECT_EQ(d.L.Anzahl(), 2);
-        EXPECT_FALSE(d.D.Geaendert);
+        EXPECT_FALSE(d.D.Geaendert());
     }
 }
 
@@ -116,7 +116,7 @@ TEST_F(Konstruieren, NotOfferedCommandsDoNothing) {
         EXPECT_FALSE(befehl(D));
     EXPECT_EQ(L.Anzahl(), 3);
     EXPECT_TRUE(Protokoll.Eintraege.empty());
-    EXPECT_FALSE(D.Geaendert);
+    EXPECT_FALSE(D.Geaendert());
 }
 
 TEST_F(Konstruieren, PerpendicularFromAPointToALine) {

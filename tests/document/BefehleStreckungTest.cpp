@@ -45,7 +45,7 @@ TEST_P(Streckung, NumberModeMakesTheMarkedPointTheCentre) {
     EXPECT_TRUE(Protokoll.Eintraege.empty());
     EXPECT_TRUE((*this)["Z"]->Rolle(TRolle::IstStreckungszentrum));
     EXPECT_EQ((*this)["Z"]->Streckungsfaktor, Real{2.5});
-    EXPECT_TRUE(D.Geaendert);
+    EXPECT_TRUE(D.Geaendert());
     EXPECT_EQ(BerechneAngebote(L)[TAbbildungsBefehl::Strecken].Menue, "Streckung an Z");
 
     // Opening the dialog again shows the stored factor.
@@ -71,7 +71,7 @@ TEST_P(Streckung, WrongInputAndZeroAreRefused) {
     EXPECT_FALSE(StreckungFestlegen(D, "0"));
     EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), "Streckungsfaktor ist 0!");
     EXPECT_FALSE((*this)["Z"]->Rolle(TRolle::IstStreckungszentrum));
-    EXPECT_FALSE(D.Geaendert);
+    EXPECT_FALSE(D.Geaendert());
 }
 
 TEST_P(Streckung, OnlyWithOnePointMarked) {
@@ -80,7 +80,7 @@ TEST_P(Streckung, OnlyWithOnePointMarked) {
     Markieren({"g"});
     EXPECT_FALSE(StreckungFestlegen(D, Real{2}));
     EXPECT_TRUE(Protokoll.Eintraege.empty());
-    EXPECT_FALSE(D.Geaendert);
+    EXPECT_FALSE(D.Geaendert());
 }
 
 TEST_P(Streckung, DilationByTwoAboutTheCentre) {

@@ -3,6 +3,7 @@
 // and read back what the commands made; every message is recorded.
 
 #include "document/Befehle.h"
+#include "document/Testzugang.h"
 #include "model/ElementBauer.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
@@ -26,9 +27,9 @@ struct TProtokolliertesDokument {
 
 class TBefehlsDokument : public detail::TProtokolliertesDokument, public TElementBauer {
 public:
-    TBefehlsDokument() : TElementBauer(D.Liste()) {}
+    TBefehlsDokument() : TElementBauer(test::Liste(D)) {}
 
-    TListe& L = D.Liste();
+    TListe& L = test::Liste(D);
 
     // Hidden points until the list holds n elements (hidden, so that the
     // scene has room for the rest).
@@ -47,7 +48,7 @@ public:
             ASSERT_NE(e, nullptr) << n;
             e->markiert = true;
         }
-        D.Geaendert = false;
+        SetzeGeaendert(D, false);
         Protokoll.Eintraege.clear();
     }
 

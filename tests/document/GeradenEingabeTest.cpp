@@ -232,7 +232,7 @@ TEST_P(GeradenEingabe, NoRoomForTheLineAndItsPoints) {
     for (int i = 1; i < TListe::Kapazitaet - 1; ++i)
         Punkt(("P" + std::to_string(i)).c_str(), {static_cast<Real>(i), 0, 0});
     const TGeradenEingabe e = PP("Q", T("1", "2", "3"), "R", T("4", "5", "6"));
-    EXPECT_EQ(GeradenChecks(liste, e, WegPunktPunkt), ListeVollText);
+    EXPECT_EQ(GeradenChecks(liste, e, WegPunktPunkt), ListeVollMeldung);
     EXPECT_EQ(GeradeNeuAnlegen(liste, e), 0);
     EXPECT_EQ(liste.Anzahl(), TListe::Kapazitaet - 2);
     EXPECT_EQ(GeradenChecks(liste, PP("P1", T("1", "0", "0"), "R", T("4", "5", "6")), WegPunktPunkt), "");

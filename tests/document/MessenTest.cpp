@@ -23,7 +23,7 @@ protected:
         Protokoll.Eintraege.clear();
         EXPECT_TRUE(befehl(D));
         EXPECT_EQ(EinzigeMeldung(TMeldungsart::Information), T(text));
-        EXPECT_FALSE(D.Geaendert);
+        EXPECT_FALSE(D.Geaendert());
     }
 
 private:
@@ -152,9 +152,9 @@ TEST_P(Messen, NothingForInvalidElementsOrUnmatchedMarks) {
     EXPECT_FALSE(MessLaenge(D));
     // A line and a plane offer the length, but it has no case for them.
     Markieren({"g", "E"});
-    EXPECT_TRUE(BerechneAngebote(L)[TBefehl::Laenge].aktiv);
+    EXPECT_TRUE(BerechneAngebote(L)[TBefehl::MessLaenge].aktiv);
     EXPECT_FALSE(MessLaenge(D));
-    EXPECT_FALSE(Messergebnis(L, TBefehl::Laenge).has_value());
+    EXPECT_FALSE(Messergebnis(L, TBefehl::MessLaenge).has_value());
     // Nothing offered, nothing measured.
     Markieren({"A"});
     EXPECT_FALSE(MessLaenge(D));

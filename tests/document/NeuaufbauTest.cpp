@@ -3,6 +3,8 @@
 #include "model/Meldungen.h"
 #include "document/Neuaufbau.h"
 
+#include "document/Testzugang.h"
+
 #include <gtest/gtest.h>
 
 using namespace kalvorin;
@@ -35,7 +37,7 @@ TGerade* GeradePP(TListe& l, const std::string& n, TDreiDBasisElement* a, TDreiD
 TEST(Neuaufbau, UndrawableLineIsReportedOnceAndHidden) {
     TMeldungsProtokoll p;
     TDokument d;
-    auto& l = d.Liste();
+    auto& l = test::Liste(d);
     auto* a = Punkt(l, "A", {1, 2, 3});
     auto* b = Punkt(l, "B", {4, 0, 0});
     auto* g = GeradePP(l, "g", a, b);
@@ -57,7 +59,7 @@ TEST(Neuaufbau, UndrawableLineIsReportedOnceAndHidden) {
 TEST(Neuaufbau, IntersectionBecomesIndependentWhenTheLinesTurnParallel) {
     TMeldungsProtokoll p;
     TDokument d;
-    auto& l = d.Liste();
+    auto& l = test::Liste(d);
     auto* a = Punkt(l, "A", {0, 0, 0});
     auto* b = Punkt(l, "B", {2, 0, 0});
     auto* c = Punkt(l, "C", {1, -1, 0});
@@ -81,7 +83,7 @@ TEST(Neuaufbau, IntersectionBecomesIndependentWhenTheLinesTurnParallel) {
 TEST(Neuaufbau, HiddenDerivedPointKeepsItsNumbersAndVectorsLoseTheirPicture) {
     TMeldungsProtokoll p;
     TDokument d;
-    auto& l = d.Liste();
+    auto& l = test::Liste(d);
     auto* a = Punkt(l, "A", {0, 0, 0});
     auto* b = Punkt(l, "B", {2, 0, 0});
     auto* m = Punkt(l, "M", {});
@@ -104,7 +106,7 @@ TEST(Neuaufbau, HiddenDerivedPointKeepsItsNumbersAndVectorsLoseTheirPicture) {
 TEST(Neuaufbau, PointOutsideTheRangeIsReportedWithItsName) {
     TMeldungsProtokoll p;
     TDokument d;
-    auto* a = Punkt(d.Liste(), "Fern", {100, 100, 100});
+    auto* a = Punkt(test::Liste(d), "Fern", {100, 100, 100});
     d.Neuaufbau();
     ASSERT_EQ(p.Eintraege.size(), 1u);
     EXPECT_EQ(p.Eintraege[0].Text,
@@ -117,7 +119,7 @@ TEST(Neuaufbau, PointOutsideTheRangeIsReportedWithItsName) {
 TEST(Neuaufbau, ImageOfASegmentFollowsItsOriginal) {
     TMeldungsProtokoll p;
     TDokument d;
-    auto& l = d.Liste();
+    auto& l = test::Liste(d);
     auto* z = Punkt(l, "Z", {0, 0, 0});
     auto* a = Punkt(l, "A", {1, 0, 0});
     auto* b = Punkt(l, "B", {0, 2, 0});
@@ -168,9 +170,13 @@ TEST(Neuaufbau, MessagesNameTheSources) {
 TEST(Dokument, ZoomAndUndoRebuild) {
     TMeldungsProtokoll p;
     TDokument d;
-    EXPECT_FALSE(d.Geaendert);
-    auto* a = Punkt(d.Liste(), "A", {1, 1, 1});
-    EXPECT_TRUE(d.Geaendert);
+    EXPECT_FALSE(d.Geaendert());
+    TfrPunkt* a = nullptr;
+    d.Aendern([&](TListe& l) {
+        a = Punkt(l, "A", {1, 1, 1});
+        return true;
+    });
+    EXPECT_TRUE(d.Geaendert());
     const Real h = d.Koordinatensystem().H;
     EXPECT_TRUE(d.Zoomen(ZoomVergroessern));
     EXPECT_TRUE(d.Zoomen(ZoomVergroessern));
@@ -178,15 +184,15 @@ TEST(Dokument, ZoomAndUndoRebuild) {
     EXPECT_TRUE(d.Zoomen(ZoomVerkleinern));
     EXPECT_NE(d.Koordinatensystem().H, h); // 1.189 * 0.84 is not 1
     a->markiert = true;
-    d.Geaendert = false;
+    test::SetzeGeaendert(d, false);
     EXPECT_TRUE(d.MarkierteLoeschen());
-    EXPECT_EQ(d.Liste().Anzahl(), 0);
-    EXPECT_TRUE(d.Geaendert);
-    d.Geaendert = false;
+    EXPECT_EQ(test::Liste(d).Anzahl(), 0);
+    EXPECT_TRUE(d.Geaendert());
+    test::SetzeGeaendert(d, false);
     EXPECT_TRUE(d.RueckgaengigMachen());
-    EXPECT_EQ(d.Liste().Anzahl(), 1);
-    EXPECT_FALSE(d.Geaendert);
-    EXPECT_TRUE(d.Liste()[1]->Szenenobjekte.any());
+    EXPECT_EQ(test::Liste(d).Anzahl(), 1);
+    EXPECT_FALSE(d.Geaendert());
+    EXPECT_TRUE(test::Liste(d)[1]->Szenenobjekte.any());
     EXPECT_FALSE(d.RueckgaengigMachen());
 }
 
@@ -195,25 +201,25 @@ TEST(Dokument, SaveAndLoadKeepTheDocument) {
     const std::string datei = ::testing::TempDir() + "dokument_rundreise.kvr";
     {
         TDokument d;
-        auto* a = Punkt(d.Liste(), "A", {1, 2, 3});
-        auto* b = Punkt(d.Liste(), "B", {4, 0, 0});
-        auto* g = GeradePP(d.Liste(), "g", a, b);
+        auto* a = Punkt(test::Liste(d), "A", {1, 2, 3});
+        auto* b = Punkt(test::Liste(d), "B", {4, 0, 0});
+        auto* g = GeradePP(test::Liste(d), "g", a, b);
         g->markiert = true;
         ASSERT_TRUE(d.Speichern(datei));
-        EXPECT_FALSE(d.Geaendert);
+        EXPECT_FALSE(d.Geaendert());
     }
     TDokument d;
-    ASSERT_TRUE(d.Laden(datei));
-    EXPECT_FALSE(d.Geaendert);
-    ASSERT_EQ(d.Liste().Anzahl(), 3);
-    auto* g = d.Liste().ElementMitName("g");
+    ASSERT_EQ(d.Laden(datei), TLadeergebnis::Gelesen);
+    EXPECT_FALSE(d.Geaendert());
+    ASSERT_EQ(test::Liste(d).Anzahl(), 3);
+    auto* g = test::Liste(d).ElementMitName("g");
     ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->Bezuege[0], d.Liste().ElementMitName("A"));
+    EXPECT_EQ(g->Bezuege[0], test::Liste(d).ElementMitName("A"));
     EXPECT_TRUE(g->markiert);
     EXPECT_TRUE(g->Szenenobjekte.any());
     ASSERT_TRUE(d.Einfuegen(datei));
-    EXPECT_TRUE(d.Geaendert);
-    EXPECT_EQ(d.Liste().Anzahl(), 6);
-    EXPECT_NE(d.Liste().ElementMitName("_A"), nullptr);
+    EXPECT_TRUE(d.Geaendert());
+    EXPECT_EQ(test::Liste(d).Anzahl(), 6);
+    EXPECT_NE(test::Liste(d).ElementMitName("_A"), nullptr);
     EXPECT_TRUE(p.Eintraege.empty());
 }

@@ -208,7 +208,7 @@ TEST_P(PunktEingabe, FullListRefusesANewPointButNotAnEdit) {
         liste.Neu<TfrPunkt>()->Name = "P" + std::to_string(i + 1);
     const TPunktPruefung r = PunktPruefen(liste, Koordinaten("Q", "1", "2", "3"));
     EXPECT_EQ(r.Fehler, PunktListeVoll);
-    EXPECT_EQ(r.Meldung, ListeVollText);
+    EXPECT_EQ(r.Meldung, ListeVollMeldung);
     EXPECT_EQ(PunktNeuAnlegen(liste, Koordinaten("Q", "1", "2", "3")), 0);
     EXPECT_EQ(liste[TListe::Kapazitaet]->Name, "P100");
     TPunktEingabe e = Koordinaten("P7", "1", "2", "3");
@@ -227,8 +227,7 @@ TEST(PunktDarstellungsbereich, OutsideAndAdaptation) {
     EXPECT_FALSE(AusserhalbDesDarstellungsbereichs(d.Szene(), innen));
     EXPECT_TRUE(AusserhalbDesDarstellungsbereichs(d.Szene(), aussen));
     const Real untenVorher = d.Koordinatensystem().Achsen[0].Unten;
-    KoordinatensystemAnpassen(d.Koordinatensystem(), aussen);
-    d.AnsichtEinrichten();
+    d.KoordinatensystemAendern([&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, aussen); }, true);
     const Real f = Betrag(aussen) / h;
     EXPECT_NEAR(static_cast<double>(d.Koordinatensystem().Achsen[0].Unten),
                 static_cast<double>(untenVorher * f), 1e-12);

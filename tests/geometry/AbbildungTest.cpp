@@ -65,9 +65,9 @@ class AbbildungBild : public ::testing::TestWithParam<BildFall> {};
 TEST_P(AbbildungBild, MapsPointLineAndPlane) {
     TAbbildungen d;
     const BildFall& f = GetParam();
-    const TBild b = BildVonGeometrie(d.Matrix(f.Code), f.Code, f.Art, f.Original);
+    const TBild b = BildVonGeometrie(d.Matrix(f.Code), f.Code, static_cast<TElementart>(f.Art), f.Original);
     ASSERT_EQ(b.Fehler, 0);
-    EXPECT_EQ(b.Art, f.BildArt);
+    EXPECT_EQ(static_cast<int>(b.Art), f.BildArt);
     ErwarteGeometrie(b.Geometrie, f.Bild);
 }
 
@@ -112,16 +112,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Abbildung, ProjectingAVectorOntoNothingIsAnError) {
     TAbbildungen d;
-    EXPECT_EQ(BildVonGeometrie(d.Matrix(OPr), OPr, 2, {{}, {0, 0, 5}, {}}).Fehler, FehlerAbbildungNullvektor);
-    EXPECT_EQ(BildVonGeometrie(d.Matrix(PPr), PPr, 2, {{}, {3, 3, 3}, {}}).Fehler, FehlerAbbildungNullvektor);
+    EXPECT_EQ(BildVonGeometrie(d.Matrix(OPr), OPr, TElementart::DVektor, {{}, {0, 0, 5}, {}}).Fehler, FehlerAbbildungNullvektor);
+    EXPECT_EQ(BildVonGeometrie(d.Matrix(PPr), PPr, TElementart::DVektor, {{}, {3, 3, 3}, {}}).Fehler, FehlerAbbildungNullvektor);
     // other mappings never lower the kind, even for a zero image
     TAbbildung null = d.Abbildung(Str);
     null.Faktor = 0;
     TMatrix4 m;
     ASSERT_EQ(AbbildungsMatrix(null, m), 0);
-    const TBild b = BildVonGeometrie(m, Str, 5, Linie);
+    const TBild b = BildVonGeometrie(m, Str, TElementart::DGerade, Linie);
     EXPECT_EQ(b.Fehler, 0);
-    EXPECT_EQ(b.Art, 5);
+    EXPECT_EQ(b.Art, TElementart::DGerade);
 }
 
 TEST(Abbildung, ParallelProjectionNeedsAUsableVector) {
@@ -153,10 +153,10 @@ TEST(Abbildung, RolesAndTheirCarriers) {
     ASSERT_TRUE(RolleVonAbbildung(PPr, r));
     EXPECT_EQ(r, TRolle::IstP_Projektionsebene);
     EXPECT_FALSE(RolleVonAbbildung(6, r));
-    EXPECT_EQ(TraegerDerRolle(d.Liste, TRolle::IstSpiegelzentrum), nullptr);
+    EXPECT_EQ(RollenTraeger(d.Liste, TRolle::IstSpiegelzentrum), nullptr);
     p1->SetzeRolle(TRolle::IstSpiegelzentrum, true);
     p2->SetzeRolle(TRolle::IstSpiegelzentrum, true);
-    EXPECT_EQ(TraegerDerRolle(d.Liste, TRolle::IstSpiegelzentrum), p2);
+    EXPECT_EQ(RollenTraeger(d.Liste, TRolle::IstSpiegelzentrum), p2);
 }
 
 // --- adding images to the list ------------------------------------------------
@@ -424,12 +424,12 @@ TEST(Abbildung, AFullListTakesNoPartialComposite) {
     TAbbildungen d;
     auto* dr = d.Dr("D", d.P("A", {0, 0, 0}), d.P("B", {1, 0, 0}), d.P("C", {0, 1, 0}));
     while (d.Liste.Anzahl() < TListe::Kapazitaet - 3)
-        d.P(d.Liste.AutomatischerName(0), {});
+        d.P(d.Liste.AutomatischerName(TElementart::DfrPunkt), {});
     EXPECT_EQ(AbbildErzeugen(d.Liste, *dr, d.Abbildung(PSp)).Fehler, FehlerListeVoll);
     EXPECT_EQ(d.Liste.Anzahl(), TListe::Kapazitaet - 3);
     auto* p = d.Liste[TListe::Kapazitaet - 3];
     while (!d.Liste.Voll())
-        d.P(d.Liste.AutomatischerName(0), {});
+        d.P(d.Liste.AutomatischerName(TElementart::DfrPunkt), {});
     EXPECT_EQ(AbbildErzeugen(d.Liste, *p, d.Abbildung(PSp)).Fehler, FehlerListeVoll);
 }
 

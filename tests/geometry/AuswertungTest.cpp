@@ -194,7 +194,7 @@ TEST_P(AuswertungFehler, ReportsTheCode) {
 }
 
 namespace {
-TfrPunkt* Punkt(TDokument& d, TTripel k) { return d.P(d.Liste.AutomatischerName(0), k); }
+TfrPunkt* Punkt(TDokument& d, TTripel k) { return d.P(d.Liste.AutomatischerName(TElementart::DfrPunkt), k); }
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(

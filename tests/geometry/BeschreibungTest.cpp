@@ -31,7 +31,7 @@ protected:
     TDreiDBasisElement* Abgeleitet(int art, const std::string& name, TEntstehungsart code,
                                    TDreiDBasisElement* e1 = nullptr, TDreiDBasisElement* e2 = nullptr,
                                    TDreiDBasisElement* e3 = nullptr, TDreiDBasisElement* o = nullptr) {
-        TDreiDBasisElement* x = d.Liste.Neu(art);
+        TDreiDBasisElement* x = d.Liste.Neu(static_cast<TElementart>(art));
         x->Name = name;
         x->Entstehung.Art = code;
         x->Entstehung.Elemente[0].Element = e1;

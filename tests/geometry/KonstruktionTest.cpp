@@ -20,7 +20,7 @@ TEST(Konstruktion, PerpendicularFromAPointToAPlane) {
     auto* e = d.EPAR("E", {5, 5, 0}, {2, 0, 0}, {0, 3, 0});
     const auto r = Construct(LotPE, p, e);
     ASSERT_EQ(r.Fehler, 0);
-    EXPECT_EQ(r.Art, 5);
+    EXPECT_EQ(r.Art, TElementart::DGerade);
     EXPECT_EQ(r.Geometrie.Punkt, (TTripel{1, 2, 3}));
     EXPECT_EQ(r.Geometrie.Richtung1, (TTripel{0, 0, 6}));
 }
@@ -63,7 +63,7 @@ TEST(Konstruktion, MidpointAndCentroid) {
     auto* c = d.P("C", {1, -1, 0});
     auto r = Construct(MitteZweier, a, b);
     ASSERT_EQ(r.Fehler, 0);
-    EXPECT_EQ(r.Art, 0);
+    EXPECT_EQ(r.Art, TElementart::DfrPunkt);
     EXPECT_EQ(r.Geometrie.Punkt, (TTripel{1, 2, 3}));
     r = Construct(Schwerpunkt, a, b, c);
     ASSERT_EQ(r.Fehler, 0);
@@ -108,7 +108,7 @@ TEST(Konstruktion, MidPlaneOfParallelPlanes) {
     auto* f = d.EPAR("F", {4, 2, 2}, {0, 2, 0}, {3, 0, 0});
     const auto r = Construct(MittelEbene, e, f);
     ASSERT_EQ(r.Fehler, 0);
-    EXPECT_EQ(r.Art, 8);
+    EXPECT_EQ(r.Art, TElementart::DEbene);
     EXPECT_EQ(r.Geometrie.Punkt, (TTripel{2, 1, 1}));
     EXPECT_EQ(r.Geometrie.Richtung1, (TTripel{1, 0, 0}));
     EXPECT_EQ(r.Geometrie.Richtung2, (TTripel{0, 1, 0}));
@@ -142,7 +142,7 @@ TEST(Konstruktion, VectorOperations) {
     for (const Fall& f : faelle) {
         const auto r = Construct(f.Code, a, b, pf);
         ASSERT_EQ(r.Fehler, 0) << f.Code;
-        EXPECT_EQ(r.Art, 2);
+        EXPECT_EQ(r.Art, TElementart::DVektor);
         EXPECT_EQ(r.Geometrie.Richtung1, f.Soll) << f.Code;
     }
     // a vector and its counter-vector add up to the zero vector

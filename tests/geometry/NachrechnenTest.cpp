@@ -122,7 +122,7 @@ TEST_P(NachrechnenOhneRegel, KeepsTheNumbersAndTheDerivation) {
     TDokument d;
     auto* a = d.P("A", {1, 0, 0});
     auto* b = d.P("B", {0, 1, 0});
-    auto* e = d.Liste.Neu(GetParam().Art);
+    auto* e = d.Liste.Neu(static_cast<TElementart>(GetParam().Art));
     e->Name = "X";
     Ableiten(e, GetParam().Code, a, b);
     e->Entstehung.Originalelement = a;

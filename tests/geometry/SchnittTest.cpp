@@ -9,7 +9,8 @@ using kalvorin::test::TDokument;
 
 namespace {
 
-constexpr int Pk = 0, Sk = 4, Gk = 5, Ek = 8;
+constexpr TElementart Pk = TElementart::DfrPunkt, Sk = TElementart::DStrecke, Gk = TElementart::DGerade,
+                      Ek = TElementart::DEbene;
 
 TGeometrie Punkt(TTripel p) { return {p, {}, {}}; }
 TGeometrie Linie(TTripel a, TTripel d) { return {a, d, {}}; }
@@ -24,9 +25,9 @@ const TGeometrie Strecke02 = Linie({0, 0, 0}, {2, 0, 0});
 
 struct SchnittFall {
     const char* Name;
-    int Art1;
+    TElementart Art1;
     TGeometrie G1;
-    int Art2;
+    TElementart Art2;
     TGeometrie G2;
     int Code;
     int ErgebnisArt;
@@ -40,7 +41,7 @@ TEST_P(SchnittKernFall, GivesTheCodeAndPoint) {
     const TSchnittErgebnis r = SchnittKern(f.Art1, f.G1, f.Art2, f.G2);
     EXPECT_EQ(r.Code, f.Code);
     if (f.Code == SchnittGefunden || f.Code == SchnittErstesLiegtIn || f.Code == SchnittZweitesLiegtIn) {
-        EXPECT_EQ(r.Art, f.ErgebnisArt);
+        EXPECT_EQ(static_cast<int>(r.Art), f.ErgebnisArt);
         ErwarteTripel(r.Punkt, f.Punkt);
     }
     if (r.Art == Pk) {
@@ -103,8 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         SchnittFall{"EbenenParallel", Ek, XYEbene, Ek, Ebene({0, 0, 1}, {2, 0, 0}, {0, 3, 0}), 2, 0, {}},
         SchnittFall{"EbenenIdentisch", Ek, XYEbene, Ek, Ebene({5, 5, 0}, {1, 1, 0}, {1, -1, 0}), 3, 0, {}},
         // kinds that cannot be intersected
-        SchnittFall{"Vektor", 2, Linie({}, {1, 0, 0}), Gk, XAchse, 1, 0, {}},
-        SchnittFall{"Dreieck", Gk, XAchse, 6, XYEbene, 1, 0, {}},
+        SchnittFall{"Vektor", TElementart::DVektor, Linie({}, {1, 0, 0}), Gk, XAchse, 1, 0, {}},
+        SchnittFall{"Dreieck", Gk, XAchse, TElementart::DDreieck, XYEbene, 1, 0, {}},
         SchnittFall{"ZweiStrecken", Sk, Strecke02, Sk, Linie({0, 1, 0}, {1, 0, 0}), 1, 0, {}},
         SchnittFall{"StreckenIdentischUmgekehrt", Sk, Strecke02, Sk, Linie({2, 0, 0}, {-2, 0, 0}), 3, 0, {}}),
     [](const auto& info) { return std::string(info.param.Name); });

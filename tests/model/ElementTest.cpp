@@ -18,7 +18,7 @@ protected:
 TEST_F(ElementTest, NewElementsOfEveryKindHaveTheCommonDefaults) {
     TListe liste;
     for (int art : {0, 2, 3, 4, 5, 6, 7, 8}) {
-        TDreiDBasisElement* e = liste.Neu(art);
+        TDreiDBasisElement* e = liste.Neu(static_cast<TElementart>(art));
         ASSERT_NE(e, nullptr) << art;
         EXPECT_EQ(e->ArtNummer(), art);
         EXPECT_EQ(e->Nummer, liste.LaufenderZaehler());
@@ -71,7 +71,7 @@ TEST_F(ElementTest, KindAndDerivationNamesAsStoredInFiles) {
 
 TEST_F(ElementTest, TypedAccessRefusesTheWrongClass) {
     TListe liste;
-    TDreiDBasisElement* e = liste.Neu(5);
+    TDreiDBasisElement* e = liste.Neu(TElementart::DGerade);
     EXPECT_NO_THROW(Als<TGerade>(*e));
     EXPECT_THROW(Als<TEbene>(*e), std::logic_error);
     EXPECT_TRUE(Ist<TGerade>(e));

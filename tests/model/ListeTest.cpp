@@ -18,9 +18,9 @@ TEST(Liste, CapacityIsOneHundredAndTheFullListIsLeftAlone) {
     int meldungen = 0;
     liste.BeiAenderung = [&] { ++meldungen; };
     for (int i = 0; i < TListe::Kapazitaet; ++i)
-        ASSERT_NE(liste.Neu(0), nullptr);
+        ASSERT_NE(liste.Neu(TElementart::DfrPunkt), nullptr);
     TDreiDBasisElement* letztes = liste[100];
-    EXPECT_EQ(liste.Neu(0), nullptr);
+    EXPECT_EQ(liste.Neu(TElementart::DfrPunkt), nullptr);
     EXPECT_EQ(liste.Anzahl(), 100);
     EXPECT_EQ(liste.LaufenderZaehler(), 100);
     EXPECT_EQ(liste[100], letztes);
@@ -29,9 +29,9 @@ TEST(Liste, CapacityIsOneHundredAndTheFullListIsLeftAlone) {
 
 TEST(Liste, KindsWithoutAClassAreNotAdded) {
     TListe liste;
-    EXPECT_EQ(liste.Neu(1), nullptr);
-    EXPECT_EQ(liste.Neu(9), nullptr);
-    EXPECT_EQ(liste.Neu(-1), nullptr);
+    EXPECT_EQ(liste.Neu(TElementart::DgebPunkt), nullptr);
+    EXPECT_EQ(liste.Neu(static_cast<TElementart>(9)), nullptr);
+    EXPECT_EQ(liste.Neu(static_cast<TElementart>(-1)), nullptr);
     EXPECT_EQ(liste.Anzahl(), 0);
     EXPECT_EQ(liste.LaufenderZaehler(), 0);
 }
@@ -40,13 +40,13 @@ TEST(Liste, AutomaticNamesFillGapsAndSearchAllKinds) {
     TListe liste;
     Punkt(liste, "P1");
     Punkt(liste, "P3");
-    EXPECT_EQ(liste.AutomatischerName(0), "P2");
+    EXPECT_EQ(liste.AutomatischerName(TElementart::DfrPunkt), "P2");
     TListe andere;
     andere.Neu<TGerade>()->Name = "P1";
-    EXPECT_EQ(andere.AutomatischerName(0), "P2");
-    EXPECT_EQ(andere.AutomatischerName(5), "g1");
-    EXPECT_EQ(andere.AutomatischerName(3), "Pf1");
-    EXPECT_EQ(andere.AutomatischerName(7), "DP1");
+    EXPECT_EQ(andere.AutomatischerName(TElementart::DfrPunkt), "P2");
+    EXPECT_EQ(andere.AutomatischerName(TElementart::DGerade), "g1");
+    EXPECT_EQ(andere.AutomatischerName(TElementart::DPfeil), "Pf1");
+    EXPECT_EQ(andere.AutomatischerName(TElementart::DPyramide3), "DP1");
 }
 
 TEST(Liste, NameTakenHonoursExcludedKinds) {
@@ -55,9 +55,9 @@ TEST(Liste, NameTakenHonoursExcludedKinds) {
     liste.Neu<TVektor>()->Name = "v";
     EXPECT_TRUE(liste.NameVergeben("A"));
     EXPECT_FALSE(liste.NameVergeben("a")); // case-sensitive
-    EXPECT_FALSE(liste.NameVergeben("A", Arten({0, 1})));
-    EXPECT_TRUE(liste.NameVergeben("v", Arten({0, 1})));
-    EXPECT_FALSE(liste.NameVergeben("v", Arten({2})));
+    EXPECT_FALSE(liste.NameVergeben("A", Arten({TElementart::DfrPunkt, TElementart::DgebPunkt})));
+    EXPECT_TRUE(liste.NameVergeben("v", Arten({TElementart::DfrPunkt, TElementart::DgebPunkt})));
+    EXPECT_FALSE(liste.NameVergeben("v", Arten({TElementart::DVektor})));
 }
 
 TEST(Liste, PositionOfNameComparesTwelveCharacters) {
@@ -92,7 +92,7 @@ TEST(Liste, DeletingMovesTheRestDown) {
     liste.Loeschen(0);
     liste.Loeschen(3);
     EXPECT_EQ(liste.Anzahl(), 2);
-    EXPECT_EQ(liste.AutomatischerName(0), "P1");
+    EXPECT_EQ(liste.AutomatischerName(TElementart::DfrPunkt), "P1");
 }
 
 TEST(Liste, ClearResetsTheRunningCounter) {
@@ -101,11 +101,11 @@ TEST(Liste, ClearResetsTheRunningCounter) {
     Punkt(liste, "B");
     liste.Loeschen(1);
     EXPECT_EQ(liste.LaufenderZaehler(), 2);
-    EXPECT_EQ(liste.Neu(0)->Nummer, 3);
+    EXPECT_EQ(liste.Neu(TElementart::DfrPunkt)->Nummer, 3);
     liste.Leeren();
     EXPECT_EQ(liste.Anzahl(), 0);
     EXPECT_EQ(liste.LaufenderZaehler(), 0);
-    EXPECT_EQ(liste.Neu(0)->Nummer, 1);
+    EXPECT_EQ(liste.Neu(TElementart::DfrPunkt)->Nummer, 1);
 }
 
 TEST(Liste, CopyMapsEveryReferenceOntoTheCopiesAfterDeletions) {

@@ -485,7 +485,7 @@ void VollesDokument(TListe& l) {
     };
     nr = 1;
     for (const TAbl& a : abl) {
-        TDreiDBasisElement* e = l.Neu(a.Kind);
+        TDreiDBasisElement* e = l.Neu(static_cast<TElementart>(a.Kind));
         ASSERT_NE(e, nullptr);
         e->Name = "X" + std::to_string(nr++);
         e->Farbe = Schwarz;

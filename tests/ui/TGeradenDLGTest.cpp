@@ -1,3 +1,4 @@
+#include "document/Testzugang.h"
 #include "ui/TGeradenDLG.h"
 
 #include "geometry/Auswertung.h"
@@ -23,10 +24,10 @@ class GeradenDialog : public ::testing::TestWithParam<char> {
 protected:
     void SetUp() override {
         Einstellungen().Dezimaltrenner = GetParam();
-        p = dok.Liste().Neu<TfrPunkt>();
+        p = test::Liste(dok).Neu<TfrPunkt>();
         p->Name = "P";
         p->Koordinaten = {4, 5, 6};
-        v = dok.Liste().Neu<TVektor>();
+        v = test::Liste(dok).Neu<TVektor>();
         v->Name = "v";
         v->Komponenten = {1, 0, 0};
         d.GeradeDialogNeu(dok);
@@ -169,11 +170,11 @@ TEST_P(GeradenDialog, ExistingPointReferencedNewPointRightBehind) {
     Name("GeradenDLGPP2", "P");
     ASSERT_TRUE(Ok());
     EXPECT_FALSE(d.isVisible());
-    const int slot = d.NeueGeradeAnlegen();
+    const int slot = d.NeueGeradeAnlegen(test::Liste(dok));
     ASSERT_EQ(slot, 3);
-    ASSERT_EQ(dok.Liste().Anzahl(), 4);
-    const auto& g = Als<TGerade>(*dok.Liste()[3]);
-    const auto& q = Als<TfrPunkt>(*dok.Liste()[4]);
+    ASSERT_EQ(test::Liste(dok).Anzahl(), 4);
+    const auto& g = Als<TGerade>(*test::Liste(dok)[3]);
+    const auto& q = Als<TfrPunkt>(*test::Liste(dok)[4]);
     EXPECT_EQ(g.Name, "g1");
     EXPECT_EQ(g.Festlegung, TGerade::GPP);
     EXPECT_EQ(q.Name, "Q");
@@ -205,9 +206,9 @@ TEST_P(GeradenDialog, SimplifiedDirectionInTheParameterForm) {
     }
     // Stored in its own way with the vector as typed.
     ASSERT_TRUE(Ok());
-    ASSERT_EQ(d.NeueGeradeAnlegen(), 3);
-    EXPECT_EQ(dok.Liste()[3]->Festlegung, TGerade::GPV);
-    EXPECT_EQ(Als<TVektor>(*dok.Liste()[4]).Komponenten, (TTripel{-2, -4, -6}));
+    ASSERT_EQ(d.NeueGeradeAnlegen(test::Liste(dok)), 3);
+    EXPECT_EQ(test::Liste(dok)[3]->Festlegung, TGerade::GPV);
+    EXPECT_EQ(Als<TVektor>(*test::Liste(dok)[4]).Komponenten, (TTripel{-2, -4, -6}));
 }
 
 TEST_P(GeradenDialog, RefusedSwitchReturnsToTheWay) {
@@ -222,10 +223,10 @@ TEST_P(GeradenDialog, RefusedSwitchReturnsToTheWay) {
 }
 
 TEST_P(GeradenDialog, PointPointLineViewedAsParameterFormStaysPointPoint) {
-    auto* q = dok.Liste().Neu<TfrPunkt>();
+    auto* q = test::Liste(dok).Neu<TfrPunkt>();
     q->Name = "Q";
     q->Koordinaten = {6, 9, 12};
-    auto* g = dok.Liste().Neu<TGerade>();
+    auto* g = test::Liste(dok).Neu<TGerade>();
     g->Name = "g";
     g->Festlegung = TGerade::GPP;
     g->Bezuege = {p, q, nullptr};
@@ -246,16 +247,16 @@ TEST_P(GeradenDialog, PointPointLineViewedAsParameterFormStaysPointPoint) {
     EXPECT_EQ(Text("GeradenDLGPARVZ"), QStringLiteral("3"));
     W<QCheckBox>("GeradenDLGCheckdick")->click();
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(4);
+    d.GeradeAusDialog(test::Liste(dok), 4);
     EXPECT_EQ(g->Festlegung, TGerade::GPP);
     EXPECT_EQ(g->Bezuege[0], p);
     EXPECT_EQ(g->Bezuege[1], q);
     EXPECT_EQ(g->Dicke, Einstellungen().DickgeradenDicke);
-    EXPECT_EQ(dok.Liste().Anzahl(), 4);
+    EXPECT_EQ(test::Liste(dok).Anzahl(), 4);
 }
 
 TEST_P(GeradenDialog, UnchangedParameterFormKeepsTheDirectionExactly) {
-    auto* g = dok.Liste().Neu<TGerade>();
+    auto* g = test::Liste(dok).Neu<TGerade>();
     g->Name = "g";
     g->Festlegung = TGerade::GPAR;
     g->Punkt = {1, 0, 0};
@@ -268,7 +269,7 @@ TEST_P(GeradenDialog, UnchangedParameterFormKeepsTheDirectionExactly) {
     EXPECT_FALSE(W("GeradenDLGPARVX")->isReadOnly());
     EXPECT_EQ(Text("GeradenDLGPARVZ"), QStringLiteral("3"));
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(3);
+    d.GeradeAusDialog(test::Liste(dok), 3);
     EXPECT_EQ(g->Richtung, (TTripel{0.5L, 1, 1.5L}));
     // Own name kept; another element's name refused.
     d.show();
@@ -280,17 +281,17 @@ TEST_P(GeradenDialog, UnchangedParameterFormKeepsTheDirectionExactly) {
     Setze("GeradenDLGName", "g");
     Setze("GeradenDLGPARVX", "7");
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(3);
+    d.GeradeAusDialog(test::Liste(dok), 3);
     EXPECT_EQ(g->Richtung, (TTripel{7, 2, 3}));
 }
 
 TEST_P(GeradenDialog, DerivedLineIsShownOnly) {
-    auto* e = dok.Liste().Neu<TEbene>();
+    auto* e = test::Liste(dok).Neu<TEbene>();
     e->Name = "E";
     e->Punkt = {0, 0, 0};
     e->Richtung1 = {1, 0, 0};
     e->Richtung2 = {0, 1, 0};
-    auto* g = dok.Liste().Neu<TGerade>();
+    auto* g = test::Liste(dok).Neu<TGerade>();
     g->Name = "l";
     g->Festlegung = TGerade::GPAR;
     g->Entstehung.Art = TEntstehungsart::LotPE;
@@ -306,7 +307,7 @@ TEST_P(GeradenDialog, DerivedLineIsShownOnly) {
     Setze("GeradenDLGName", "lot");
     EXPECT_TRUE(W<QLabel>("LabelEntstehung")->text().startsWith(QStringLiteral("lot ")));
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(4);
+    d.GeradeAusDialog(test::Liste(dok), 4);
     EXPECT_EQ(g->Name, "lot");
     EXPECT_EQ(g->Entstehung.Art, TEntstehungsart::LotPE);
 }
@@ -319,8 +320,8 @@ TEST_P(GeradenDialog, UebernehmenAddsAndStartsAfresh) {
     EXPECT_TRUE(d.isVisible());
     EXPECT_TRUE(d.Uebernommen);
     EXPECT_FALSE(d.Akzeptiert);
-    ASSERT_EQ(dok.Liste().Anzahl(), 5);
-    EXPECT_EQ(dok.Liste()[3]->Name, "g1");
+    ASSERT_EQ(test::Liste(dok).Anzahl(), 5);
+    EXPECT_EQ(test::Liste(dok)[3]->Name, "g1");
     EXPECT_EQ(Text("GeradenDLGName"), QStringLiteral("g2"));
     EXPECT_TRUE(W<QRadioButton>("GeradenDLGPPButton")->isChecked());
     EXPECT_TRUE(Text("GeradenDLGPPX1").isEmpty());
@@ -348,9 +349,9 @@ TEST(ElementDialogBilder, BothDialogsBothPages) {
         GTEST_SKIP() << "KALVORIN_BILDER not set";
     QDir().mkpath(QString::fromLocal8Bit(ordner));
     TDokument dok;
-    auto* a = dok.Liste().Neu<TfrPunkt>();
+    auto* a = test::Liste(dok).Neu<TfrPunkt>();
     a->Name = "A";
-    auto* m = dok.Liste().Neu<TfrPunkt>();
+    auto* m = test::Liste(dok).Neu<TfrPunkt>();
     m->Name = "M";
     m->Entstehung.Art = TEntstehungsart::Mittelpunkt;
     m->Entstehung.Elemente[0].Element = a;

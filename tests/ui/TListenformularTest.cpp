@@ -2,6 +2,7 @@
 // and headers, sorting, deleting with the question, the popup menu, and a
 // picture of the whole window written to a PNG file for a look by eye.
 
+#include "document/Testzugang.h"
 #include "ui/TListenformular.h"
 
 #include "document/Dokument.h"
@@ -33,7 +34,7 @@ using namespace kalvorin;
 namespace {
 
 template <class T> T* Neu(TDokument& d, const char* name) {
-    T* e = d.Liste().Neu<T>();
+    T* e = test::Liste(d).Neu<T>();
     e->Name = name;
     return e;
 }
@@ -83,7 +84,7 @@ struct Vollesdokument {
         E->Farbe = RGB(0, 128, 255);
         A->Farbe = RGB(220, 0, 0);
         d.Neuaufbau();
-        d.Geaendert = false;
+        test::SetzeGeaendert(d, false);
     }
     TfrPunkt* Punkt(const char* name, TTripel k) {
         auto* e = Neu<TfrPunkt>(d, name);
@@ -145,7 +146,7 @@ TEST_F(Listenformular, CaptionHeadersAndHelp) {
 }
 
 TEST_F(Listenformular, ShowsOneRowPerElementWithTheDisplayNames) {
-    EXPECT_EQ(gitter->rowCount(), doc.d.Liste().Anzahl());
+    EXPECT_EQ(gitter->rowCount(), test::Liste(doc.d).Anzahl());
     EXPECT_EQ(Zeilen(), (QStringList{"A", "B", "C", "Z(Z)", "v", "p(w)", "w", "s", "g", "D1", "DP1",
                                      QStringLiteral("Ebene_Ä")}));
     form.ZeigeDokument(nullptr);
@@ -163,7 +164,7 @@ TEST_F(Listenformular, ClickOnANameMarksAndCtrlAddsMarks) {
     EXPECT_TRUE(doc.A->markiert);
     EXPECT_TRUE(doc.B->markiert);
     // Marking alone needs no rebuild and leaves the file as it was.
-    EXPECT_FALSE(doc.d.Geaendert);
+    EXPECT_FALSE(doc.d.Geaendert());
 }
 
 TEST_F(Listenformular, CtrlHeldOnTheListAddsMarksToo) {
@@ -172,7 +173,7 @@ TEST_F(Listenformular, CtrlHeldOnTheListAddsMarksToo) {
     Klick(2, TListenspalte::Name);
     QTest::keyRelease(gitter, Qt::Key_Control);
     // Ctrl on the list counts as a change of the document.
-    EXPECT_TRUE(doc.d.Geaendert);
+    EXPECT_TRUE(doc.d.Geaendert());
     EXPECT_TRUE(doc.A->markiert);
     EXPECT_TRUE(doc.B->markiert);
     Klick(3, TListenspalte::Name);
@@ -203,7 +204,7 @@ TEST_F(Listenformular, VisibilityCellHidesTheElementAndRebuilds) {
     Klick(ZeileVon(doc.g), TListenspalte::Sichtbar);
     EXPECT_FALSE(doc.g->sichtbar);
     EXPECT_LT(doc.d.Szene().Objektzahl(), vorher);
-    EXPECT_TRUE(doc.d.Geaendert);
+    EXPECT_TRUE(doc.d.Geaendert());
     EXPECT_EQ(geaendert.count(), 1);
     EXPECT_FALSE(doc.g->markiert);
 }
@@ -211,28 +212,28 @@ TEST_F(Listenformular, VisibilityCellHidesTheElementAndRebuilds) {
 TEST_F(Listenformular, VisibilityCellOfAVectorChangesNothing) {
     Klick(ZeileVon(doc.v), TListenspalte::Sichtbar);
     Klick(ZeileVon(doc.v), TListenspalte::Beschriftung);
-    EXPECT_FALSE(doc.d.Geaendert);
+    EXPECT_FALSE(doc.d.Geaendert());
     EXPECT_EQ(geaendert.count(), 0);
     EXPECT_FALSE(doc.v->markiert);
 }
 
 TEST_F(Listenformular, HeaderSHidesAllElements) {
     KopfKlick(TListenspalte::Sichtbar);
-    for (int i = 1; i <= doc.d.Liste().Anzahl(); ++i)
-        EXPECT_FALSE(doc.d.Liste()[i]->sichtbar) << doc.d.Liste()[i]->Name;
+    for (int i = 1; i <= test::Liste(doc.d).Anzahl(); ++i)
+        EXPECT_FALSE(test::Liste(doc.d)[i]->sichtbar) << test::Liste(doc.d)[i]->Name;
     // The rebuilt scene holds the coordinate system alone.
     TDokument leer;
     leer.Neuaufbau();
     EXPECT_EQ(doc.d.Szene().Objektzahl(), leer.Szene().Objektzahl());
-    EXPECT_TRUE(doc.d.Geaendert);
+    EXPECT_TRUE(doc.d.Geaendert());
     EXPECT_EQ(geaendert.count(), 1);
 }
 
 TEST_F(Listenformular, HeaderBHidesAllNameLabels) {
     doc.A->NameSichtbar = true;
     KopfKlick(TListenspalte::Beschriftung);
-    for (int i = 1; i <= doc.d.Liste().Anzahl(); ++i)
-        EXPECT_FALSE(doc.d.Liste()[i]->NameSichtbar);
+    for (int i = 1; i <= test::Liste(doc.d).Anzahl(); ++i)
+        EXPECT_FALSE(test::Liste(doc.d)[i]->NameSichtbar);
     EXPECT_TRUE(doc.A->sichtbar);
     EXPECT_EQ(geaendert.count(), 1);
 }
@@ -247,8 +248,8 @@ TEST_F(Listenformular, DeleteKeyAsksAndDeletesWithItsDependantsOnYes) {
     EXPECT_EQ(p.Eintraege[0].Text.rfind("Sollen die folgenden Objekte wirklich gelöscht werden?\r\n", 0), 0u);
     EXPECT_NE(p.Eintraege[0].Text.find(" C, s, g, D1, DP1"), std::string::npos);
     EXPECT_EQ(Zeilen(), (QStringList{"A", "B", "Z(Z)", "v", "p(w)", "w", QStringLiteral("Ebene_Ä")}));
-    EXPECT_EQ(gitter->rowCount(), doc.d.Liste().Anzahl());
-    EXPECT_TRUE(doc.d.Geaendert);
+    EXPECT_EQ(gitter->rowCount(), test::Liste(doc.d).Anzahl());
+    EXPECT_TRUE(doc.d.Geaendert());
     EXPECT_GE(geaendert.count(), 1);
 
     ASSERT_TRUE(doc.d.RueckgaengigMachen());
@@ -267,7 +268,7 @@ TEST_F(Listenformular, PopupDeleteAnsweredNoKeepsEverythingButTheUndo) {
     EXPECT_EQ(loeschen->text(), QStringLiteral("Markierte Objekte löschen"));
     loeschen->trigger();
     EXPECT_EQ(p.Eintraege.size(), 1u);
-    EXPECT_EQ(doc.d.Liste().Anzahl(), 12);
+    EXPECT_EQ(test::Liste(doc.d).Anzahl(), 12);
     EXPECT_TRUE(doc.d.Rueckgaengig().Moeglich());
     EXPECT_EQ(doc.d.Rueckgaengig().Caption(), "Rückgängig: Löschen");
     // The main window learns of the new undo entry.
@@ -280,7 +281,7 @@ TEST_F(Listenformular, FixedElementsAreNotDeletedAndNothingIsAsked) {
     TMeldungsProtokoll p;
     QTest::keyClick(gitter, Qt::Key_Delete);
     EXPECT_TRUE(p.Eintraege.empty());
-    EXPECT_EQ(doc.d.Liste().Anzahl(), 12);
+    EXPECT_EQ(test::Liste(doc.d).Anzahl(), 12);
 }
 
 TEST_F(Listenformular, PopupItemsFollowTheOffers) {
@@ -345,7 +346,7 @@ TEST_F(Listenformular, SortButtonsReorderTheRows) {
     // Clicks follow the sorted rows.
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachObjektart")), Qt::LeftButton);
     Klick(6, TListenspalte::Name);
-    EXPECT_TRUE(doc.d.Liste().ElementMitName("w")->markiert);
+    EXPECT_TRUE(test::Liste(doc.d).ElementMitName("w")->markiert);
     EXPECT_FALSE(doc.v->markiert);
 }
 
@@ -360,7 +361,7 @@ TEST_F(Listenformular, DoubleClickOpensTheElementOnceAndKeepsItMarked) {
     ASSERT_EQ(doppel.count(), 1);
     EXPECT_EQ(doppel.at(0).at(0).value<TDreiDBasisElement*>(), doc.g);
     EXPECT_TRUE(doc.g->markiert);
-    EXPECT_TRUE(doc.d.Geaendert);
+    EXPECT_TRUE(doc.d.Geaendert());
 }
 
 TEST_F(Listenformular, WithoutADocumentNothingHappens) {
@@ -374,7 +375,7 @@ TEST_F(Listenformular, WithoutADocumentNothingHappens) {
     PopupPunkt("LiPUElementeloeschen")->trigger();
     EXPECT_FALSE(PopupPunkt("LiPUPunkterzeugen")->isVisible());
     EXPECT_TRUE(p.Eintraege.empty());
-    EXPECT_EQ(doc.d.Liste().Anzahl(), 12);
+    EXPECT_EQ(test::Liste(doc.d).Anzahl(), 12);
     EXPECT_TRUE(doc.g->sichtbar);
     EXPECT_EQ(geaendert.count(), 0);
 }

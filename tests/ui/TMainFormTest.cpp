@@ -1,6 +1,7 @@
 #include "ui/TMainForm.h"
 
 #include "document/Angebote.h"
+#include "document/Befehlstabelle.h"
 #include "model/Meldungen.h"
 #include "ui/Hilfe.h"
 
@@ -192,6 +193,22 @@ TEST_P(Menuebaum, ItemsCaptionsContextsAndShortcuts) {
 INSTANTIATE_TEST_SUITE_P(Menues, Menuebaum, ::testing::ValuesIn(SollMenues()),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+TEST(TMainForm, EveryRowOfTheCommandTableHasItsItemAndSomethingThatRunsIt) {
+    TMainForm f;
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        if (z.Art == TZeilenart::Trenner)
+            continue;
+        EXPECT_NE(f.Aktion(QString::fromLatin1(z.Name)), nullptr) << z.Name;
+        if (z.Art == TZeilenart::Befehl || z.BeimOeffnen) {
+            EXPECT_TRUE(z.Ausfuehren || f.HatHandler(z)) << z.Name << " runs nothing";
+        }
+        if (*z.Taste) {
+            EXPECT_FALSE(f.Aktion(QString::fromLatin1(z.Name))->shortcut().isEmpty()) << z.Taste;
+        }
+    }
+    EXPECT_FALSE(f.Ausfuehren("Unbekannt"));
+}
+
 TEST(TMainForm, EveryHelpContextLeadsToItsOwnPage) {
     TMainForm f;
     for (const TMenue& m : SollMenues()) {
@@ -356,13 +373,13 @@ TEST(TMainFormMenu, OffersForMarkedElementsAreApplied) {
     for (const char* name : {"Schneiden", "Loteerzeugen", "MessLaenge", "Spiegelung", "Pspiegeln"})
         f.SetzeVerfuegbar(U(name), true);
     TListe liste;
-    auto* p = liste.Neu(0);
+    auto* p = liste.Neu(TElementart::DfrPunkt);
     p->Name = "P";
     p->markiert = true;
-    auto* e = liste.Neu(8);
+    auto* e = liste.Neu(TElementart::DEbene);
     e->Name = "E";
     e->markiert = true;
-    auto* z = liste.Neu(0);
+    auto* z = liste.Neu(TElementart::DfrPunkt);
     z->Name = "Z";
     z->SetzeRolle(TRolle::IstSpiegelzentrum, true);
 

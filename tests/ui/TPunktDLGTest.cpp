@@ -1,3 +1,4 @@
+#include "document/Testzugang.h"
 #include "ui/TPunktDLG.h"
 
 #include "document/Dokument.h"
@@ -53,8 +54,8 @@ protected:
         W<QPushButton>("OK")->click();
         if (!d.Akzeptiert)
             return false;
-        if (dok.Liste().Neu(0))
-            d.PunktAusDialog(dok.Liste().Anzahl());
+        if (test::Liste(dok).Neu(TElementart::DfrPunkt))
+            d.PunktAusDialog(test::Liste(dok), test::Liste(dok).Anzahl());
         return true;
     }
     std::vector<std::string> Texte() const {
@@ -64,7 +65,7 @@ protected:
         return t;
     }
     TfrPunkt& Punkt(const char* name, TTripel p) {
-        auto* e = dok.Liste().Neu<TfrPunkt>();
+        auto* e = test::Liste(dok).Neu<TfrPunkt>();
         e->Name = name;
         e->Koordinaten = p;
         return *e;
@@ -96,8 +97,8 @@ TEST_P(PunktDialog, RangeLimitsAccepted) {
     Koordinaten("-256", "256", "0");
     ASSERT_TRUE(Ok());
     EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(Als<TfrPunkt>(*dok.Liste()[1]).Koordinaten, (TTripel{-256, 256, 0}));
-    EXPECT_EQ(dok.Liste()[1]->Name, "P1");
+    EXPECT_EQ(Als<TfrPunkt>(*test::Liste(dok)[1]).Koordinaten, (TTripel{-256, 256, 0}));
+    EXPECT_EQ(test::Liste(dok)[1]->Name, "P1");
 }
 
 TEST_P(PunktDialog, OutOfRangeAndZeroDenominatorRefusedWithTheTwoLineMessage) {
@@ -111,13 +112,13 @@ TEST_P(PunktDialog, OutOfRangeAndZeroDenominatorRefusedWithTheTwoLineMessage) {
         // The input stays.
         EXPECT_EQ(W("Edity")->text().toStdString(), test::MitTrenner(falsch));
     }
-    EXPECT_EQ(dok.Liste().Anzahl(), 0);
+    EXPECT_EQ(test::Liste(dok).Anzahl(), 0);
 }
 
 TEST_P(PunktDialog, AThirdIsStoredAsOneThird) {
     Koordinaten("1/3", "0", "0");
     ASSERT_TRUE(Ok());
-    EXPECT_EQ(Als<TfrPunkt>(*dok.Liste()[1]).Koordinaten.x, 1.0L / 3);
+    EXPECT_EQ(Als<TfrPunkt>(*test::Liste(dok)[1]).Koordinaten.x, 1.0L / 3);
 }
 
 TEST_P(PunktDialog, BlanksLeaveTheNameAndCaseCounts) {
@@ -130,7 +131,7 @@ TEST_P(PunktDialog, BlanksLeaveTheNameAndCaseCounts) {
     EXPECT_EQ(Texte(), std::vector<std::string>{"Name bereits vergeben!"});
     Setze("Name", "p 1");
     ASSERT_TRUE(Ok());
-    EXPECT_EQ(dok.Liste()[2]->Name, "p1");
+    EXPECT_EQ(test::Liste(dok)[2]->Name, "p1");
 }
 
 TEST_P(PunktDialog, OnlyTheCoordinateMessageForEmptyNameAndBadCoordinate) {
@@ -144,7 +145,7 @@ TEST_P(PunktDialog, EmptyCoordinatesCloseSilently) {
     EXPECT_FALSE(Ok());
     EXPECT_FALSE(d.isVisible());
     EXPECT_TRUE(protokoll.Eintraege.empty());
-    EXPECT_EQ(dok.Liste().Anzahl(), 0);
+    EXPECT_EQ(test::Liste(dok).Anzahl(), 0);
 }
 
 TEST_P(PunktDialog, OwnNameKeptInPropertiesMode) {
@@ -161,8 +162,8 @@ TEST_P(PunktDialog, OwnNameKeptInPropertiesMode) {
     Setze("Editz", "4");
     W<QPushButton>("OK")->click();
     ASSERT_TRUE(d.Akzeptiert);
-    d.PunktAusDialog(1);
-    EXPECT_EQ(Als<TfrPunkt>(*dok.Liste()[1]).Koordinaten, (TTripel{1, 2, 4}));
+    d.PunktAusDialog(test::Liste(dok), 1);
+    EXPECT_EQ(Als<TfrPunkt>(*test::Liste(dok)[1]).Koordinaten, (TTripel{1, 2, 4}));
 
     d.show();
     d.PunktDialogAusElement(dok, 1);
@@ -174,10 +175,10 @@ TEST_P(PunktDialog, OwnNameKeptInPropertiesMode) {
 
 TEST_P(PunktDialog, StartPointAndVector) {
     Punkt("A", {2, 0, 0});
-    auto* v = dok.Liste().Neu<TVektor>();
+    auto* v = test::Liste(dok).Neu<TVektor>();
     v->Name = "v";
     v->Komponenten = {255, 0, 0};
-    auto* w = dok.Liste().Neu<TVektor>();
+    auto* w = test::Liste(dok).Neu<TVektor>();
     w->Name = "w";
     w->Komponenten = {1, 2, 3};
     d.PunktDialogNeu(dok);
@@ -207,10 +208,10 @@ TEST_P(PunktDialog, StartPointAndVector) {
     EXPECT_EQ(W("Edity")->text(), QStringLiteral("2"));
     EXPECT_EQ(d.Festlegung, TfrPunkt::PV);
     ASSERT_TRUE(Ok());
-    const auto& p = Als<TfrPunkt>(*dok.Liste()[4]);
+    const auto& p = Als<TfrPunkt>(*test::Liste(dok)[4]);
     EXPECT_EQ(p.Festlegung, TfrPunkt::PV);
-    EXPECT_EQ(p.Anfangspunkt(), dok.Liste()[1]);
-    EXPECT_EQ(p.Vektor(), dok.Liste()[3]);
+    EXPECT_EQ(p.Anfangspunkt(), test::Liste(dok)[1]);
+    EXPECT_EQ(p.Vektor(), test::Liste(dok)[3]);
 
     // Properties of that point: no empty entry, its start point and vector selected.
     d.show();
@@ -235,8 +236,8 @@ TEST_P(PunktDialog, OutsideAnsweredNoIsHiddenTheNextOneVisibleAgain) {
     Koordinaten("200", "200", "200");
     ASSERT_GT(200, h * 1.8);
     W<QPushButton>("Uebernehmen")->click();
-    ASSERT_EQ(dok.Liste().Anzahl(), 1);
-    EXPECT_FALSE(dok.Liste()[1]->sichtbar);
+    ASSERT_EQ(test::Liste(dok).Anzahl(), 1);
+    EXPECT_FALSE(test::Liste(dok)[1]->sichtbar);
     ASSERT_EQ(protokoll.Eintraege.size(), 1u);
     EXPECT_TRUE(protokoll.Eintraege[0].IstFrage);
     EXPECT_EQ(protokoll.Eintraege[0].Text,
@@ -251,15 +252,15 @@ TEST_P(PunktDialog, OutsideAnsweredNoIsHiddenTheNextOneVisibleAgain) {
 
     Koordinaten("1", "1", "1");
     W<QPushButton>("Uebernehmen")->click();
-    ASSERT_EQ(dok.Liste().Anzahl(), 2);
-    EXPECT_TRUE(dok.Liste()[2]->sichtbar);
+    ASSERT_EQ(test::Liste(dok).Anzahl(), 2);
+    EXPECT_TRUE(test::Liste(dok)[2]->sichtbar);
 
     // Yes adapts the axes so the point lies inside.
     protokoll.Antworten = {TAntwort::Ja};
     Koordinaten("200", "200", "200");
     ASSERT_TRUE(Ok());
     EXPECT_GT(dok.Koordinatensystem().Achsen[0].Oben, ksVorher);
-    EXPECT_TRUE(dok.Liste()[3]->sichtbar);
+    EXPECT_TRUE(test::Liste(dok)[3]->sichtbar);
     EXPECT_FALSE(AusserhalbDesDarstellungsbereichs(dok.Szene(), {200, 200, 200}));
 }
 
@@ -292,7 +293,7 @@ TEST_P(PunktDialog, PropertiesPageIsWrittenBack) {
     EXPECT_EQ(d.Seiten->currentWidget(), d.SeiteBestimmung);
     Koordinaten("1", "2", "3");
     ASSERT_TRUE(Ok());
-    const auto& p = Als<TfrPunkt>(*dok.Liste()[1]);
+    const auto& p = Als<TfrPunkt>(*test::Liste(dok)[1]);
     EXPECT_EQ(p.Punktform, 2);
     EXPECT_EQ(p.Dicke, Einstellungen().DickpunktDicke);
     EXPECT_EQ(p.Farbe, RGB(10, 20, 30));
@@ -302,7 +303,7 @@ TEST_P(PunktDialog, PropertiesPageIsWrittenBack) {
 TEST_P(PunktDialog, DerivedPointShowsItsOriginAndTheNameFollows) {
     auto& a = Punkt("A", {0, 0, 0});
     auto& b = Punkt("B", {2, 4, 6});
-    auto* m = dok.Liste().Neu<TfrPunkt>();
+    auto* m = test::Liste(dok).Neu<TfrPunkt>();
     m->Name = "M";
     m->Entstehung.Art = TEntstehungsart::Mittelpunkt;
     m->Entstehung.Elemente[0].Element = &a;
@@ -318,19 +319,19 @@ TEST_P(PunktDialog, DerivedPointShowsItsOriginAndTheNameFollows) {
     EXPECT_TRUE(W<QLabel>("LabelEntstehung")->text().startsWith(QStringLiteral("Mitte ")));
     EXPECT_EQ(W<QLabel>("PunktDLGausgabeName")->text(), QStringLiteral("Mitte "));
     ASSERT_TRUE((W<QPushButton>("OK")->click(), d.Akzeptiert));
-    d.PunktAusDialog(3);
-    EXPECT_EQ(dok.Liste()[3]->Name, "Mitte");
-    EXPECT_EQ(dok.Liste()[3]->Entstehung.Art, TEntstehungsart::Mittelpunkt);
+    d.PunktAusDialog(test::Liste(dok), 3);
+    EXPECT_EQ(test::Liste(dok)[3]->Name, "Mitte");
+    EXPECT_EQ(test::Liste(dok)[3]->Entstehung.Art, TEntstehungsart::Mittelpunkt);
 }
 
 TEST_P(PunktDialog, FullListRefusesUebernehmen) {
     for (int i = 1; i <= TListe::Kapazitaet; ++i)
-        dok.Liste().Neu<TfrPunkt>()->Name = "Q" + std::to_string(i);
+        test::Liste(dok).Neu<TfrPunkt>()->Name = "Q" + std::to_string(i);
     d.PunktDialogNeu(dok);
     Koordinaten("1", "2", "3");
     W<QPushButton>("Uebernehmen")->click();
-    EXPECT_EQ(Texte(), std::vector<std::string>{ListeVollText});
-    EXPECT_EQ(dok.Liste()[TListe::Kapazitaet]->Name, "Q100");
+    EXPECT_EQ(Texte(), std::vector<std::string>{ListeVollMeldung});
+    EXPECT_EQ(test::Liste(dok)[TListe::Kapazitaet]->Name, "Q100");
     EXPECT_TRUE(d.isVisible());
 }
 

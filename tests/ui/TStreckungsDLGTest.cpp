@@ -1,6 +1,7 @@
 // The dilation factor dialog as the user meets it: it opens for the marked
 // point, takes the factor as a number or as a ratio of two lengths, refuses
 // wrong factors with a warning and stays open, and moves the centre role.
+#include "document/Testzugang.h"
 #include "ui/TStreckungsDLG.h"
 
 #include "document/Dokument.h"
@@ -40,7 +41,7 @@ protected:
         Einstellungen().Dezimaltrenner = GetParam();
         A = Punkt("A", {0, 0, 0});
         C = Punkt("C", {0, 6, 0});
-        s = dok.Liste().Neu<TStrecke>();
+        s = test::Liste(dok).Neu<TStrecke>();
         s->Name = "s";
         s->Bezuege = {A, C, nullptr};
         v = Vektor("v", {0, 0, 4});
@@ -49,20 +50,20 @@ protected:
         Z = Punkt("Z", {2, 2, 2});
         Z->markiert = true;
         dok.Neuaufbau();
-        dok.Geaendert = false;
+        test::SetzeGeaendert(dok, false);
     }
     void Oeffnen() {
         d = std::make_unique<TStreckungsDLG>(dok);
         d->show();
     }
     TfrPunkt* Punkt(const char* name, TTripel k) {
-        auto* p = dok.Liste().Neu<TfrPunkt>();
+        auto* p = test::Liste(dok).Neu<TfrPunkt>();
         p->Name = name;
         p->Koordinaten = k;
         return p;
     }
     TVektor* Vektor(const char* name, TTripel k) {
-        auto* x = dok.Liste().Neu<TVektor>();
+        auto* x = test::Liste(dok).Neu<TVektor>();
         x->Name = name;
         x->Komponenten = k;
         return x;
@@ -128,7 +129,7 @@ TEST_P(Streckungsdialog, NumberMakesTheMarkedPointTheCentre) {
     EXPECT_EQ(d->result(), QDialog::Accepted);
     EXPECT_TRUE(Z->Rolle(TRolle::IstStreckungszentrum));
     EXPECT_EQ(Z->Streckungsfaktor, 2);
-    EXPECT_TRUE(dok.Geaendert);
+    EXPECT_TRUE(dok.Geaendert());
 }
 
 TEST_P(Streckungsdialog, FractionsAndDecimalsAreAccepted) {
@@ -155,7 +156,7 @@ TEST_P(Streckungsdialog, WrongFactorsAreRefusedAndTheDialogStaysOpen) {
     EXPECT_TRUE(d->isVisible());
     EXPECT_FALSE(Z->Rolle(TRolle::IstStreckungszentrum));
     EXPECT_EQ(Z->Streckungsfaktor, 1);
-    EXPECT_FALSE(dok.Geaendert);
+    EXPECT_FALSE(dok.Geaendert());
     // Putting it right is still possible.
     ZahlOk("3");
     EXPECT_FALSE(d->isVisible());
@@ -179,7 +180,7 @@ TEST_P(Streckungsdialog, CancelChangesNothing) {
     d->CancelBtn->click();
     EXPECT_FALSE(d->isVisible());
     EXPECT_FALSE(Z->Rolle(TRolle::IstStreckungszentrum));
-    EXPECT_FALSE(dok.Geaendert);
+    EXPECT_FALSE(dok.Geaendert());
 }
 
 TEST_P(Streckungsdialog, RatioOfASegmentOverAVector) {

@@ -159,7 +159,7 @@ TEST(SzenenElemente, FullSceneIsReported) {
 
 TEST(SzenenElemente, AttributesComeFromTheElement) {
     TListe liste;
-    auto* g = static_cast<TGerade*>(liste.Neu(static_cast<int>(TElementart::DGerade)));
+    auto* g = static_cast<TGerade*>(liste.Neu(TElementart::DGerade));
     ASSERT_NE(g, nullptr);
     g->Farbe = RGB(1, 2, 3);
     g->Dicke = 75;
@@ -169,13 +169,13 @@ TEST(SzenenElemente, AttributesComeFromTheElement) {
     EXPECT_EQ(e.Farbe, RGB(1, 2, 3));
     EXPECT_EQ(e.Dicke, 75);
     EXPECT_TRUE(e.MitRand);
-    auto* p = static_cast<TfrPunkt*>(liste.Neu(static_cast<int>(TElementart::DfrPunkt)));
+    auto* p = static_cast<TfrPunkt*>(liste.Neu(TElementart::DfrPunkt));
     p->Punktform = PunktformZickzack;
     p->Dicke = 2;
     e = SzenenEingabe(*p);
     EXPECT_EQ(e.Punktform, PunktformZickzack);
     EXPECT_EQ(e.Dicke, 2);
-    auto* ebene = liste.Neu(static_cast<int>(TElementart::DEbene));
+    auto* ebene = liste.Neu(TElementart::DEbene);
     ebene->Transparenz = 4;
     EXPECT_EQ(SzenenEingabe(*ebene).Transparenz, 4);
 }

@@ -1,0 +1,82 @@
+#include "document/Befehlstabelle.h"
+
+#include "document/Dokument.h"
+#include "document/Testzugang.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+using namespace kalvorin;
+
+// The table is the one registration of the commands; these are the ways it
+// could still drift from itself.
+TEST(Befehlstabelle, NamesMenusOffersAndShortcutsAreEachGivenOnce) {
+    std::set<std::string> namen, tasten, menues;
+    std::map<std::string, std::set<std::string>> popupNamen;
+    std::set<int> angebote, abbildungen;
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        const std::string name = z.Name;
+        if (z.Art != TZeilenart::Trenner || !name.empty()) {
+            EXPECT_TRUE(namen.insert(name).second) << "twice: " << name;
+        }
+        if (*z.Menue) {
+            EXPECT_TRUE(menues.count(z.Menue)) << name << " stands in " << z.Menue << ", not built before";
+        }
+        if (z.Art == TZeilenart::Menue)
+            menues.insert(name);
+        if (*z.Taste) {
+            EXPECT_TRUE(tasten.insert(z.Taste).second) << "shortcut twice: " << z.Taste;
+        }
+        if (z.Angebot) {
+            EXPECT_TRUE(angebote.insert(static_cast<int>(*z.Angebot)).second) << name;
+        }
+        if (z.Abbildung) {
+            EXPECT_TRUE(abbildungen.insert(static_cast<int>(*z.Abbildung)).second) << name;
+        }
+        for (const auto& [popup, platz] : {std::pair{"Grafik", z.GrafikPopup}, std::pair{"Liste", z.ListenPopup},
+                                           std::pair{"Rahmen", z.RahmenPopup}})
+            if (platz.Vorhanden()) {
+                EXPECT_TRUE(popupNamen[popup].insert(platz.Name).second) << platz.Name;
+            }
+        // A command of the core runs headless; what it offers decides when.
+        if (z.Angebot && z.Art == TZeilenart::Befehl && std::string(z.Name) != "MStreckung") {
+            EXPECT_NE(z.Ausfuehren, nullptr) << name;
+        }
+    }
+    EXPECT_EQ(angebote.size(), static_cast<std::size_t>(AnzahlBefehle)) << "every offer has its item";
+    EXPECT_EQ(abbildungen.size(), static_cast<std::size_t>(AnzahlAbbildungsBefehle));
+    EXPECT_EQ(BefehlMitName("Loteerzeugen")->Angebot, TBefehl::Loteerzeugen);
+    EXPECT_EQ(BefehlMitName("MessWinkel")->Angebot, TBefehl::MessWinkel);
+    EXPECT_EQ(BefehlMitName("Unbekannt"), nullptr);
+}
+
+TEST(Befehlstabelle, CoreCommandsRunOnlyWhenOfferedOrPossible) {
+    TDokument d;
+    const TBefehlszeile& gerade = *BefehlMitName("ErzGerade");
+    const TBefehlszeile& rueckgaengig = *BefehlMitName("Rueckgaengig");
+    const TBefehlszeile& loeschen = *BefehlMitName("Loeschen");
+    EXPECT_FALSE(Ausfuehrbar(d, gerade));
+    EXPECT_FALSE(Ausfuehrbar(d, rueckgaengig));
+    EXPECT_FALSE(Ausfuehrbar(d, loeschen));
+    EXPECT_FALSE(Ausfuehrbar(d, *BefehlMitName("Neu"))) << "the user interface's own";
+    EXPECT_TRUE(Ausfuehrbar(d, *BefehlMitName("Zoomout")));
+
+    d.Aendern([](TListe& l) {
+        for (const char* n : {"A", "B"}) {
+            auto* p = l.Neu<TfrPunkt>();
+            p->Name = n;
+            p->Koordinaten = {n[0] == 'A' ? 0.0L : 1.0L, 0, 0};
+            p->markiert = true;
+        }
+        return true;
+    });
+    EXPECT_TRUE(Ausfuehrbar(d, gerade));
+    EXPECT_TRUE(Ausfuehrbar(d, loeschen));
+    ASSERT_TRUE(gerade.Ausfuehren(d));
+    EXPECT_EQ(d.Liste().Anzahl(), 3);
+    ASSERT_TRUE(BefehlMitName("Pspiegeln")->Abbildung);
+    EXPECT_FALSE(Ausfuehrbar(d, *BefehlMitName("Pspiegeln"))) << "no reflection centre yet";
+}
