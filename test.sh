@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test through ctest.
 # The core tests run twice: once under AddressSanitizer and UBSan (core only),
-# then with the whole build, whose ctest summary closes the output.
+# then with the whole build. Last, the settings and the document reader are
+# fuzzed for 30 seconds each with clang's libFuzzer, and the ctest summary of
+# the whole build is repeated at the end.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
@@ -16,6 +18,54 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build -j "$jobs"
-cd build
-export QT_QPA_PLATFORM=offscreen
-exec ctest --output-on-failure -j "$jobs"
+# A failing test stops the script here, with ctest's summary as the last word.
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs") 2>&1 |
+  tee build/ctest.log || exit $?
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DKALVORIN_FUZZ=ON -DKALVORIN_GUI=OFF -DKALVORIN_TESTS=OFF -DKALVORIN_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs" --target ini_fuzz dokument_fuzz
+
+# Each run starts from the seed corpus in a fresh scratch folder, so the phase
+# takes the same time everywhere and the repository's corpus is only read.
+# Anything found is written to the scratch folder too. The outer timeout only
+# guards against the fuzzer itself hanging.
+fuzz_work=build-fuzz/fuzz-work
+fuzzen() { # name, target, max_len, dictionary, seed corpus
+  local ordner=$fuzz_work/$1
+  rm -rf "$ordner"
+  mkdir -p "$ordner/korpus" "$ordner/funde"
+  ASAN_OPTIONS=detect_leaks=1 timeout --kill-after=10 120 "build-fuzz/fuzz/$2" \
+    -max_len="$3" -dict="$4" -max_total_time=30 -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$ordner/funde/" "$ordner/korpus" "$5" >"$ordner/log" 2>&1
+}
+# One core each; they share nothing but the machine.
+fuzzen ini ini_fuzz 4096 fuzz/ini.dict tests/storage/fuzz_corpus &
+ini_pid=$!
+fuzzen dokument dokument_fuzz 8192 fuzz/dokument.dict tests/storage/dokument_corpus &
+dokument_pid=$!
+
+fehler=()
+for name in ini dokument; do
+  pid_var=${name}_pid
+  rc=0
+  wait "${!pid_var}" || rc=$?
+  log=$fuzz_work/$name/log
+  if ((rc == 0)); then
+    echo "${name}_fuzz: $(grep -m1 '^Done ' "$log"), $(grep -m1 'new_units_added' "$log" |
+      tr -s ' ')"
+  else
+    # The fuzzer's report without its progress lines; the full log stays.
+    echo "=== ${name}_fuzz failed (exit $rc); full log: $log"
+    grep -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|" # Uses: [0-9]+$' "$log" || true
+    echo "=== found inputs: $(ls -d "$fuzz_work/$name/funde/"* 2>/dev/null || echo none)"
+    fehler+=("${name}_fuzz")
+  fi
+done
+
+echo "The whole build's tests, as ctest summed them up above:"
+grep -E '^[0-9]+% tests passed' build/ctest.log || true
+if ((${#fehler[@]})); then
+  echo "Fuzzing failed: ${fehler[*]}"
+  exit 1
+fi
