@@ -67,28 +67,33 @@ bool EinstellungenUebernehmen(const TEinstellungsEingabe& e, const TEinstellungs
         Meldungen().Meldung(KeinIntegerwertText(e.MaxNenner), TMeldungsart::Fehler);
         return false;
     }
-    s.Farbe = e.Standardfarbe;
-    s.NameSichtbar = e.NameSichtbar == 0;
-    s.Punktform = e.Punktform;
-    s.DickpunktDicke = e.PunktDicke;
-    if (e.Geradendicke != angezeigt.Geradendicke)
-        s.DickgeradenDicke = DickeGespeichert(e.Geradendicke);
-    s.MitWeissrand = e.Weisslinie == 0;
-    if (e.EbenenRanddicke != angezeigt.EbenenRanddicke)
-        s.RandDicke = DickeGespeichert(e.EbenenRanddicke);
-    s.EbenenTransparenz = e.EbenenTransparenz;
-    s.HilfslinienFarbe = e.HilfslinienFarbe;
-    s.HilfslinienStrichart = e.HilfslinienStil;
-    s.HilfslinienEinzeichnen = e.Hilfslinien == 0;
-    s.AchsenLaenge = e.Halbseite;
-    s.KoordEbenenTransparenz = e.Transparenz;
-    s.ZeichneXYEbene = e.Exy;
-    s.ZeichneXZEbene = e.Exz;
-    s.ZeichneYZEbene = e.Eyz;
-    s.SkalierungsStriche = e.Skalierung;
-    s.ZahlenAlsBrueche = e.Brueche;
+    // A control left as it was filled keeps its setting exactly: also a
+    // width that no shown value maps to, or a value the control clamped.
+    const auto setze = [](auto& ziel, const auto& neu, const auto& alt, auto wert) {
+        if (neu != alt)
+            ziel = wert;
+    };
+    const TEinstellungsEingabe& a = angezeigt;
+    setze(s.Farbe, e.Standardfarbe, a.Standardfarbe, e.Standardfarbe);
+    setze(s.NameSichtbar, e.NameSichtbar, a.NameSichtbar, e.NameSichtbar == 0);
+    setze(s.Punktform, e.Punktform, a.Punktform, e.Punktform);
+    setze(s.DickpunktDicke, e.PunktDicke, a.PunktDicke, e.PunktDicke);
+    setze(s.DickgeradenDicke, e.Geradendicke, a.Geradendicke, DickeGespeichert(e.Geradendicke));
+    setze(s.MitWeissrand, e.Weisslinie, a.Weisslinie, e.Weisslinie == 0);
+    setze(s.RandDicke, e.EbenenRanddicke, a.EbenenRanddicke, DickeGespeichert(e.EbenenRanddicke));
+    setze(s.EbenenTransparenz, e.EbenenTransparenz, a.EbenenTransparenz, e.EbenenTransparenz);
+    setze(s.HilfslinienFarbe, e.HilfslinienFarbe, a.HilfslinienFarbe, e.HilfslinienFarbe);
+    setze(s.HilfslinienStrichart, e.HilfslinienStil, a.HilfslinienStil, e.HilfslinienStil);
+    setze(s.HilfslinienEinzeichnen, e.Hilfslinien, a.Hilfslinien, e.Hilfslinien == 0);
+    setze(s.AchsenLaenge, e.Halbseite, a.Halbseite, e.Halbseite);
+    setze(s.KoordEbenenTransparenz, e.Transparenz, a.Transparenz, e.Transparenz);
+    setze(s.ZeichneXYEbene, e.Exy, a.Exy, e.Exy);
+    setze(s.ZeichneXZEbene, e.Exz, a.Exz, e.Exz);
+    setze(s.ZeichneYZEbene, e.Eyz, a.Eyz, e.Eyz);
+    setze(s.SkalierungsStriche, e.Skalierung, a.Skalierung, e.Skalierung);
+    setze(s.ZahlenAlsBrueche, e.Brueche, a.Brueche, e.Brueche);
     s.MaximalerNenner = nenner;
-    s.StandardStellen = e.Nachkomma;
+    setze(s.StandardStellen, e.Nachkomma, a.Nachkomma, e.Nachkomma);
     return true;
 }
 

@@ -59,11 +59,11 @@ struct TEinstellungsEingabe {
 // "FormShow": every control from the settings.
 TEinstellungsEingabe EinstellungsEingabe(const TStandardEinstellungen& s);
 
-// "OK": every control back into the settings. angezeigt is what the dialog
-// was filled with: a thickness whose shown value was left alone keeps its
-// stored value, also one that no shown value maps to. A "Maximaler Nenner"
-// that is no decimal integer gives the error and changes nothing at all
-// (false); the dialog stays open.
+// "OK": every control back into the settings. angezeigt is what the
+// controls held when the dialog was filled: a control left as it was keeps
+// its setting exactly, also a thickness that no shown value maps to. A
+// "Maximaler Nenner" that is no decimal integer gives the error and changes
+// nothing at all (false); the dialog stays open.
 bool EinstellungenUebernehmen(const TEinstellungsEingabe& e, const TEinstellungsEingabe& angezeigt,
                               TStandardEinstellungen& s);
 

@@ -1,9 +1,14 @@
 #include "document/KoordinatensystemEingabe.h"
 
+#include "math/Matrix4.h"
+#include "math/Projektion.h"
 #include "model/Meldungen.h"
 #include "model/StandardEinstellungen.h"
 #include "storage/Zahlen.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace kalvorin {
@@ -105,12 +110,38 @@ void TKoordinatensystemEingabe::VorschauAufbauen() {
     vorschau_.KoordinatensystemAendern([this](TKoordinatensystem& ks) { ks = daten_; }, false);
 }
 
-bool TKoordinatensystemEingabe::Uebernehmen(TDokument& dokument, const TGrenzenTexte& texte) {
+TLogRechteck TKoordinatensystemEingabe::VorschauFenster() const {
+    const TWeltAbbildung& abbildung = vorschau_.Abbildung();
+    const TMatrix4& ansicht = vorschau_.Szene().Matrix();
+    Real links = 0, rechts = 0, unten = 0, oben = 0;
+    bool erste = true;
+    for (int ecke = 0; ecke < 8; ++ecke) {
+        const auto grenze = [&](int achse) {
+            const TAchsenDaten& a = daten_.Achsen[achse];
+            return (ecke >> achse) & 1 ? a.Oben : a.Unten;
+        };
+        const TLogPunkt p =
+            abbildung.WeltZuLogisch(Projizieren(Abbilden(ansicht, {grenze(0), grenze(1), grenze(2)})));
+        const Real x = p.x, y = p.y;
+        links = erste ? x : std::min(links, x);
+        rechts = erste ? x : std::max(rechts, x);
+        unten = erste ? y : std::min(unten, y);
+        oben = erste ? y : std::max(oben, y);
+        erste = false;
+    }
+    // A quarter more for the axis names and tick labels beyond the ends.
+    const Real seite = 1.25L * std::max({rechts - links, oben - unten, Real(1)});
+    const Real mx = (links + rechts) / 2, my = (unten + oben) / 2;
+    const auto ganz = [](Real w) { return static_cast<std::int32_t>(std::lround(w)); };
+    return {ganz(mx - seite / 2), ganz(my - seite / 2), ganz(mx + seite / 2), ganz(my + seite / 2)};
+}
+
+TKoordinatensystemEingabe::TErgebnis TKoordinatensystemEingabe::Uebernehmen(TDokument& dokument, const TGrenzenTexte& texte) {
     std::array<std::array<Real, 2>, 3> werte{};
     for (int achse = 0; achse < 3; ++achse)
         for (int seite = 0; seite < 2; ++seite)
             if (!Lesen(texte[achse][seite], achse, seite, werte[achse][seite]))
-                return false;
+                return TErgebnis::KeineZahl;
     bool korrigiert = false;
     for (int achse = 0; achse < 3; ++achse) {
         TAchsenDaten& a = daten_.Achsen[achse];
@@ -124,10 +155,10 @@ bool TKoordinatensystemEingabe::Uebernehmen(TDokument& dokument, const TGrenzenT
     if (korrigiert) {
         GrenzenWarnen();
         VorschauAufbauen();
-        return false;
+        return TErgebnis::Korrigiert;
     }
     dokument.KoordinatensystemAendern([this](TKoordinatensystem& ks) { ks = daten_; }, true);
-    return true;
+    return TErgebnis::Uebernommen;
 }
 
 } // namespace kalvorin

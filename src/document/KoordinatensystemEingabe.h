@@ -64,12 +64,19 @@ public:
     void VorschauAufbauen();
     TDokument& Vorschau() { return vorschau_; }
     const TDokument& Vorschau() const { return vorschau_; }
+    // The part of the preview's logical window to show: the box of the
+    // three axis ranges as seen in the preview, with room for the names
+    // around it, square. Drawn or not, every axis counts, so that the view
+    // stays where it is while axes are switched on and off.
+    TLogRechteck VorschauFenster() const;
 
     // "O&K" with the texts the six edits hold: read, every axis checked. A
-    // text that is no number or a range that had to be corrected gives its
-    // warning, and the dialog stays open (false). Otherwise the document
-    // takes the copy as one modification with one rebuild (true).
-    bool Uebernehmen(TDokument& dokument, const TGrenzenTexte& texte);
+    // text that is no number (nothing changes) or a range that had to be
+    // corrected (the texts show the correction) gives its warning, and the
+    // dialog stays open. Otherwise the document takes the copy as one
+    // modification with one rebuild.
+    enum class TErgebnis { Uebernommen, KeineZahl, Korrigiert };
+    TErgebnis Uebernehmen(TDokument& dokument, const TGrenzenTexte& texte);
 
 private:
     // The value behind an edit: the held one while the edit still shows

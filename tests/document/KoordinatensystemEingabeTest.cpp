@@ -19,6 +19,7 @@ using test::MitTrenner;
 namespace {
 
 const std::string Korrigiert(GrenzenKorrigiertText);
+using Ergebnis = TKoordinatensystemEingabe::TErgebnis;
 
 // Every field of the coordinate system, so that "unchanged" means unchanged.
 void ErwarteGleich(const TKoordinatensystem& a, const TKoordinatensystem& b) {
@@ -109,7 +110,7 @@ TEST_P(KoordDialog, EditsShowTheRangesWithThreeDigits) {
     EXPECT_EQ(e->Texte()[1][0], MitTrenner("-1,85"));
     EXPECT_EQ(e->Texte()[1][1], MitTrenner("9,24"));
     const TKoordinatensystem vorher = d.Koordinatensystem();
-    ASSERT_TRUE(e->Uebernehmen(d, e->Texte()));
+    ASSERT_EQ(e->Uebernehmen(d, e->Texte()), Ergebnis::Uebernommen);
     ErwarteGleich(d.Koordinatensystem(), vorher);
 }
 
@@ -138,7 +139,7 @@ TEST_P(KoordDialog, OkCorrectsTheRangesAndStaysOpen) {
     for (const TFall& f : {TFall{"2", "3", -1, 3}, TFall{"0", "0", -1, 3}, TFall{"-300", "300", -256, 256}}) {
         SCOPED_TRACE(f.Unten);
         protokoll.Eintraege.clear();
-        EXPECT_FALSE(e->Uebernehmen(d, Texte(f.Unten, f.Oben)));
+        EXPECT_EQ(e->Uebernehmen(d, Texte(f.Unten, f.Oben)), Ergebnis::Korrigiert);
         EXPECT_EQ(Meldungstexte(), std::vector<std::string>{Korrigiert});
         EXPECT_EQ(e->Daten().Achsen[0].Unten, f.SollUnten);
         EXPECT_EQ(e->Daten().Achsen[0].Oben, f.SollOben);
@@ -148,15 +149,15 @@ TEST_P(KoordDialog, OkCorrectsTheRangesAndStaysOpen) {
         EXPECT_EQ(gemeldet, 0);
     }
     // The corrected edits pass the second time.
-    EXPECT_TRUE(e->Uebernehmen(d, e->Texte()));
+    EXPECT_EQ(e->Uebernehmen(d, e->Texte()), Ergebnis::Uebernommen);
     EXPECT_EQ(d.Koordinatensystem().Achsen[0].Unten, -256);
     EXPECT_EQ(d.Koordinatensystem().H, 256);
 }
 
 TEST_P(KoordDialog, TextsThatAreNoNumberKeepTheDialogOpen) {
     EXPECT_FALSE(e->GrenzeVerlassen(1, true, "abc"));
-    EXPECT_FALSE(e->Uebernehmen(d, Texte("-2", "1/2")));
-    EXPECT_FALSE(e->Uebernehmen(d, Texte("", "5")));
+    EXPECT_EQ(e->Uebernehmen(d, Texte("-2", "1/2")), Ergebnis::KeineZahl);
+    EXPECT_EQ(e->Uebernehmen(d, Texte("", "5")), Ergebnis::KeineZahl);
     EXPECT_EQ(Meldungstexte(), (std::vector<std::string>{"abc ist keine gültige Dezimalzahl.",
                                                          "1/2 ist keine gültige Dezimalzahl.",
                                                          " ist keine gültige Dezimalzahl."}));
@@ -219,7 +220,7 @@ TEST_P(KoordDialog, OkFlagsTheDocumentAndRebuildsOnce) {
     test::SetzeGeaendert(d, false);
     e->Daten().Ebenen[TKoordinatensystem::XZ].Zeichnen = true;
     e->Daten().AchsenFarbe = RGB(0, 128, 0);
-    ASSERT_TRUE(e->Uebernehmen(d, Texte("-4", "12")));
+    ASSERT_EQ(e->Uebernehmen(d, Texte("-4", "12")), Ergebnis::Uebernommen);
     EXPECT_TRUE(d.Geaendert());
     EXPECT_EQ(gemeldet, 1);
     const TKoordinatensystem& ks = d.Koordinatensystem();
@@ -238,7 +239,7 @@ TEST_P(KoordDialog, OkFlagsTheDocumentAndRebuildsOnce) {
     // Confirming without any change still counts as a modification.
     test::SetzeGeaendert(d, false);
     TKoordinatensystemEingabe nochmal(d);
-    ASSERT_TRUE(nochmal.Uebernehmen(d, nochmal.Texte()));
+    ASSERT_EQ(nochmal.Uebernehmen(d, nochmal.Texte()), Ergebnis::Uebernommen);
     EXPECT_TRUE(d.Geaendert());
     EXPECT_EQ(gemeldet, 2);
 }
@@ -262,11 +263,29 @@ TEST_P(KoordDialog, PreviewHoldsOnlyTheCoordinateSystem) {
     EXPECT_EQ(mitPunkt.Vorschau().Liste().Anzahl(), 0);
     const std::string ebene(1, static_cast<char>(TObjektArt::KoordEbene));
     EXPECT_EQ(arten(mitPunkt.Vorschau()), "XYZ" + ebene);
+    // The shown part is square, holds the whole axis box, and lies inside
+    // the preview's own window.
+    const TLogRechteck fenster = mitPunkt.VorschauFenster();
+    EXPECT_EQ(fenster.Breite(), fenster.Hoehe());
+    const TLogRechteck ganz = mitPunkt.Vorschau().Abbildung().LogischesFenster();
+    EXPECT_GT(fenster.links, ganz.links);
+    EXPECT_LT(fenster.rechts, ganz.rechts);
+    EXPECT_LT(fenster.Breite(), ganz.Breite() * 3 / 4) << "closer than the document's view";
+    const tGSzene& szene = mitPunkt.Vorschau().Szene();
+    for (int nr = 1; nr <= szene.Stueckzahl(); ++nr) {
+        const TStueck& s = szene.Stueck(nr);
+        EXPECT_GE(s.BildMin.x, fenster.links);
+        EXPECT_LE(s.BildMax.x, fenster.rechts);
+        EXPECT_GE(s.BildMin.y, fenster.unten);
+        EXPECT_LE(s.BildMax.y, fenster.oben);
+    }
+
     mitPunkt.Daten().Achsen[1].Zeichnen = false;
     mitPunkt.Daten().Ebenen[TKoordinatensystem::XY].Zeichnen = false;
     mitPunkt.VorschauAufbauen();
     EXPECT_EQ(arten(mitPunkt.Vorschau()), "XZ");
     EXPECT_FALSE(mitPunkt.Vorschau().Geaendert());
+    EXPECT_EQ(mitPunkt.VorschauFenster(), fenster) << "a fixed view";
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, KoordDialog, ::testing::Values(',', '.'));
