@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -111,6 +112,8 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     setWindowTitle(QStringLiteral("Standard-Einstellungen"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     EinstDLGSeiten = Benannt(new QTabWidget, "EinstDLGSeiten");
+    // All seven page titles stay in sight: the dialog is as wide as they are.
+    EinstDLGSeiten->tabBar()->setUsesScrollButtons(false);
 
     // "Allgemein"
     TSeite allgemein = NeueSeite("  Grundeinstellungen für alle geometrischen Objekte");

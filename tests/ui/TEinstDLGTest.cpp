@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +71,8 @@ TEST_F(EinstDialog, SevenPagesFilledFromTheSettings) {
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(d.EinstDLGSeiten->tabText(i), U(seiten[i]));
     EXPECT_EQ(d.EinstDLGSeiten->currentIndex(), 0) << "FormShow ends on the first page";
+    const QTabBar* reiter = d.EinstDLGSeiten->tabBar();
+    EXPECT_LE(reiter->tabRect(6).right(), reiter->width()) << "every page title in sight";
 
     // Every control by its name, with the defaults.
     EXPECT_EQ(d.findChild<TFarbFeld*>(QStringLiteral("PanelStandardfarbe"))->Farbe(), RGB(0, 0, 200));
