@@ -293,8 +293,9 @@ void TKoordDLGForm::GlyphenSetzen() {
 }
 
 void TKoordDLGForm::GrenzeExit(int achse, bool oben) {
-    // Leaving towards "A&bbruch" needs no check: everything is dropped.
-    if (pruefen_ || QApplication::focusWidget() == CancelButton)
+    // Leaving towards "A&bbruch", or because the dialog closes, needs no
+    // check: everything is dropped or has been checked by "O&K".
+    if (pruefen_ || schliesst_ || QApplication::focusWidget() == CancelButton)
         return;
     QLineEdit* edit = oben ? AxMaxEdit[achse] : AxMinEdit[achse];
     pruefen_ = true;
@@ -307,6 +308,11 @@ void TKoordDLGForm::GrenzeExit(int achse, bool oben) {
     }
     AchsenFuellen();
     Vorschau->Neuzeichnen();
+}
+
+void TKoordDLGForm::done(int ergebnis) {
+    schliesst_ = true;
+    QDialog::done(ergebnis);
 }
 
 void TKoordDLGForm::WieX(int achse) {

@@ -86,6 +86,9 @@ public:
     void OkButtonClick();
     void HelpButtonClick();
 
+protected:
+    void done(int ergebnis) override;
+
 private:
     void FormShow();
     void AchsenFuellen();
@@ -95,6 +98,7 @@ private:
     std::unique_ptr<TKoordinatensystemEingabe> eingabe_;
     int glyphHoehe_ = 16;
     bool pruefen_ = false;
+    bool schliesst_ = false;
 };
 
 // "Koordinaten&achsen..." (seite 0) and "Koordinaten&ebenen..." (seite 1):

@@ -187,6 +187,27 @@ TEST_P(KoordDialog, RangeEditsAreCheckedWhenLeft) {
     EXPECT_EQ(d->AxMaxEdit[2]->text(), Q("7,5"));
 }
 
+TEST_P(KoordDialog, CancellingAsksNothingAboutAnEditStillBeingTyped) {
+    Oeffnen();
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    d->AxMaxEdit[0]->setFocus();
+    ASSERT_TRUE(d->AxMaxEdit[0]->hasFocus());
+    QTest::keyClicks(d->AxMaxEdit[0], QStringLiteral("abc"));
+    d->CancelButton->setFocus();
+    d->CancelButton->click();
+    EXPECT_TRUE(protokoll.Eintraege.empty());
+    Oeffnen();
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    d->AxMinEdit[1]->setFocus();
+    QTest::keyClicks(d->AxMinEdit[1], QStringLiteral("5"));
+    QTest::keyClick(d.get(), Qt::Key_Escape);
+    EXPECT_EQ(d->result(), QDialog::Rejected);
+    EXPECT_TRUE(protokoll.Eintraege.empty());
+    EXPECT_EQ(gemeldet, 0);
+}
+
 TEST_P(KoordDialog, LikeXAndDefaultsRefillTheEdits) {
     Oeffnen();
     Verlassen(d->AxMinEdit[0], "-8");
