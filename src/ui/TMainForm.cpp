@@ -13,6 +13,8 @@
 #include "ui/Hilfe.h"
 #include "ui/Startbild.h"
 #include "ui/TAboutDlg.h"
+#include "ui/TEinstDLG.h"
+#include "ui/TKoordDLGForm.h"
 #include "ui/TStreckungsDLG.h"
 
 #include <QAction>
@@ -548,7 +550,6 @@ void TMainForm::Grafik_speichernClick() {}
 void TMainForm::Grafik_DruckenClick() {}
 void TMainForm::DruckereinstellungenClick() {}
 void TMainForm::KopierenClick() {}
-void TMainForm::EinstellungenClick() {}
 void TMainForm::PunktClick() { DialogAusfuehren(&PunktNeu); }
 void TMainForm::GeradeClick() { DialogAusfuehren(&GeradeNeu); }
 void TMainForm::EbeneClick() {}
@@ -558,10 +559,32 @@ void TMainForm::VektorClick() {}
 void TMainForm::DreieckClick() {}
 void TMainForm::PyramideseitigClick() {}
 void TMainForm::MStreckungClick() { DialogAusfuehren(&StreckungsDialog); }
-void TMainForm::KoordinatenachsenClick() {}
-void TMainForm::KoordinatenebenenClick() {}
 
 void TMainForm::BeendenClick() { close(); }
+
+void TMainForm::KoordinatenachsenClick() {
+    if (tGrafChildForm* f = AktivesFenster())
+        KoordinatensystemDialog(this, f->Dokument(), 0);
+}
+
+void TMainForm::KoordinatenebenenClick() {
+    if (tGrafChildForm* f = AktivesFenster())
+        KoordinatensystemDialog(this, f->Dokument(), 1);
+}
+
+void TMainForm::EinstellungenClick() {
+    EinstellungsDialog(this);
+    // The colour panels store even when the dialog was cancelled.
+    AlleDokumenteNeuZeichnen();
+}
+
+void TMainForm::AlleDokumenteNeuZeichnen() {
+    // Nobody keeps a copy of the settings: drawing again shows them.
+    for (tGrafChildForm* f : Dokumentfenster())
+        f->Neuzeichnen();
+    if (TDokument* d = AktivesDokument())
+        emit DokumentAktualisiert(d);
+}
 
 void TMainForm::BearbeitenClick() {
     // Whether something is marked is only asked now, when it matters.

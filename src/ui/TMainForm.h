@@ -91,6 +91,10 @@ public:
     bool Speichere(tGrafChildForm* fenster);
     bool SpeichereUnter(tGrafChildForm* fenster);
 
+    // After a change of the settings: every document window and the object
+    // list show the numbers and looks as they are now.
+    void AlleDokumenteNeuZeichnen();
+
 signals:
     // Another document window became the active one (null: none is left).
     void AktivesDokumentGeaendert(kalvorin::TDokument* dokument);

@@ -317,8 +317,7 @@ TEST(TMainFormMenu, FeaturesStillToComeStayDisabledUntilSwitchedOn) {
     TMainForm f;
     Dokument(f, QStringLiteral("neu1.kvr"));
     f.UpdateMenuItems();
-    for (const char* name : {"Ebene", "Pyramideseitig", "Koordinatenachsen", "Koordinatenebenen",
-                             "Einstellungen", "Kopieren", "Grafik_speichern", "Grafik_Drucken",
+    for (const char* name : {"Ebene", "Pyramideseitig", "Kopieren", "Grafik_speichern", "Grafik_Drucken",
                              "Druckereinstellungen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
     f.SetzeVerfuegbar(QStringLiteral("Ebene"), true);
