@@ -14,6 +14,7 @@
 #include "ui/Startbild.h"
 #include "ui/TAboutDlg.h"
 #include "ui/TStreckungsDLG.h"
+#include "ui/TWiederherstellung.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,6 +71,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     SetzeAnfangsgeometrie();
     EinstellungenLaden();
     UpdateMenuItems();
+    // A child of the frame, so that it outlives the document windows.
+    wiederherstellung_ = new TWiederherstellung(*this, StandardWiederherstellungsordner());
 }
 
 TMainForm::~TMainForm() {
@@ -403,10 +406,13 @@ tGrafChildForm* TMainForm::NeuesFenster() {
             emit ErstesDokumentGezeichnet();
         }
     });
-    connect(form, &tGrafChildForm::Geschlossen, this, [this] {
+    connect(form, &tGrafChildForm::Geschlossen, this, [this, form] {
+        // Saved, or the user chose not to: the recovery copy is of no use.
+        wiederherstellung_->Abmelden(form);
         --fensterZaehler_;
         UpdateMenuItems();
     });
+    wiederherstellung_->Anmelden(form);
 
     QMdiSubWindow* w = mdi_->addSubWindow(form);
     w->setAttribute(Qt::WA_DeleteOnClose);
