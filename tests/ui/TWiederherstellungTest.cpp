@@ -7,6 +7,7 @@
 #include "document/Testzugang.h"
 #include "model/ElementBauer.h"
 #include "model/Meldungen.h"
+#include "ui/Hilfe.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/TMainForm.h"
 
@@ -272,6 +273,19 @@ TEST(TWiederherstellung, AStateFolderThatCannotBeWrittenIsToldOnceAndWorkGoesOn)
         EXPECT_TRUE(d.Geaendert());
     }
     ::setenv("XDG_STATE_HOME", alt.c_str(), 1);
+}
+
+TEST(TWiederherstellung, TheHelpPageExplainsItInGerman) {
+    const QUrl seite = THilfe::SeiteZuThema(QStringLiteral("IDH_Wiederherstellung"));
+    EXPECT_EQ(seite, QUrl(QStringLiteral("qrc:/hilfe/wiederherstellung.html")));
+    QFile datei(QStringLiteral(":/hilfe/wiederherstellung.html"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(datei.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("<h1>Wiederherstellung nach einem Absturz</h1>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("Sollen sie wiederhergestellt werden?")));
+    QFile inhalt(QStringLiteral(":/hilfe/inhalt.html"));
+    ASSERT_TRUE(inhalt.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(inhalt.readAll()).contains(QStringLiteral("href=\"wiederherstellung.html\"")));
 }
 
 // ---------------------------------------------------------------------------
