@@ -144,12 +144,12 @@ void TWiederherstellungsplan::Beobachtet(const TDokument& d) {
 void TWiederherstellungsplan::Abmelden(const TDokument& d) {
     if (TEintrag* e = Finden(d)) {
         ablage_.Entfernen(e->Platz);
-        Vergessen(d);
+        Vergessen(&d);
     }
 }
 
-void TWiederherstellungsplan::Vergessen(const TDokument& d) {
-    std::erase_if(eintraege_, [&d](const TEintrag& e) { return e.Dokument == &d; });
+void TWiederherstellungsplan::Vergessen(const TDokument* d) {
+    std::erase_if(eintraege_, [d](const TEintrag& e) { return e.Dokument == d; });
     Melden();
 }
 

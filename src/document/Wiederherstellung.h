@@ -45,9 +45,9 @@ public:
     // The document's window has closed (saved, or the user said "Nein"):
     // its copy goes.
     void Abmelden(const TDokument& d);
-    // The document is gone without being closed by the user: its copy stays
-    // on disk for the next start.
-    void Vergessen(const TDokument& d);
+    // The document is gone (or going) without being closed by the user: its
+    // copy stays on disk for the next start. Only the address is used.
+    void Vergessen(const TDokument* d);
 
     // When the next copy is due; none when every copy is current. A time
     // that is not later than the clock's now means at once.

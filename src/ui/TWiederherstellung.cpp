@@ -42,7 +42,7 @@ void TWiederherstellung::Anmelden(tGrafChildForm* fenster) {
     plan_->Anmelden(*d, [fenster] { return fenster->Beschriftung().toStdString(); });
     // A window that goes without being closed (the main window is torn
     // down) keeps its copy for the next start.
-    connect(fenster, &QObject::destroyed, this, [this, d] { plan_->Vergessen(*d); });
+    connect(fenster, &QObject::destroyed, this, [this, d] { plan_->Vergessen(d); });
 }
 
 void TWiederherstellung::Abmelden(tGrafChildForm* fenster) { plan_->Abmelden(fenster->Dokument()); }

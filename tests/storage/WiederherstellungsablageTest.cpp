@@ -197,19 +197,6 @@ TEST(Wiederherstellungsablage, WritesTheCopyAndItsRecordAndRemovesBoth) {
     EXPECT_EQ(Namen(ordner), (std::vector<std::string>{ablage.Gruppe() + ".sperre"}));
 }
 
-TEST(Wiederherstellungsablage, AProgramThatEndsWithoutCopiesLeavesNothing) {
-    TTestOrdner t;
-    {
-        TWiederherstellungsablage ablage(t.Pfad().string());
-        TListe l;
-        Dokument(l);
-        const int platz = ablage.NeuerPlatz();
-        ASSERT_EQ(ablage.Schreiben(platz, l, TKoordinatensystem(), Vermerk), "");
-        ablage.Entfernen(platz);
-    }
-    EXPECT_TRUE(Namen(t.Pfad().string()).empty());
-}
-
 TEST(Wiederherstellungsablage, TwoRunningProgramsNeverTakeEachOthersCopies) {
     TTestOrdner t;
     const std::string ordner = t.Pfad().string();

@@ -241,17 +241,6 @@ TEST(TWiederherstellung, RestoredDocumentsOpenUnderTheirCaptionsAndSaveToTheirOw
     EXPECT_FALSE(fs::exists(nurLesen));
 }
 
-TEST(TWiederherstellung, NothingLeftBehindAsksNothing) {
-    TZustandsordner zustand;
-    TMeldungsProtokoll protokoll;
-    TMainForm f;
-    int vorher = 0;
-    EXPECT_EQ(f.Wiederherstellung().Anbieten([&] { ++vorher; }), 0);
-    EXPECT_EQ(vorher, 0);
-    EXPECT_TRUE(protokoll.Eintraege.empty());
-    EXPECT_TRUE(f.Dokumentfenster().isEmpty());
-}
-
 TEST(TWiederherstellung, AStateFolderThatCannotBeWrittenIsToldOnceAndWorkGoesOn) {
     QTemporaryDir basis;
     const QString datei = basis.filePath(QStringLiteral("datei"));
