@@ -371,7 +371,7 @@ TEST(Wiederherstellungsablage, FilesThatAreNotSoundCopiesCannotBreakTheStart) {
     const std::string inhalt = DateiInhalt(gut);
     const std::string g = "k1_dead";
     DateiSchreiben(ordner + "/" + g + "-1.kvr", inhalt.substr(0, 10));              // cut short
-    DateiSchreiben(ordner + "/" + g + "-2.kvr", std::string("\0\xff\x01[[[=\r\n", 11)); // no document
+    DateiSchreiben(ordner + "/" + g + "-2.kvr", std::string("\0\xff\x01[[[=\r\n", 9)); // no document
     fs::create_directory(ordner + "/" + g + "-3.kvr");                             // a folder
     fs::create_symlink("/dev/zero", ordner + "/" + g + "-4.kvr");                 // endless
     ASSERT_EQ(::mkfifo((ordner + "/" + g + "-5.kvr").c_str(), 0600), 0);           // would block
