@@ -6,8 +6,10 @@
 #include "ui/ElementDialoge.h"
 #include "ui/ObjektlistenAnbindung.h"
 #include "ui/TListenformular.h"
+#include "ui/TGrafChildForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashForm.h"
+#include "ui/TWiederherstellung.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +25,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 // Milliseconds since the process was started (the kernel's start time has a
@@ -44,6 +47,64 @@ double MillisekundenSeitProzessstart() {
     clock_gettime(CLOCK_BOOTTIME, &jetzt);
     const double ticks = double(sysconf(_SC_CLK_TCK));
     return (jetzt.tv_sec + jetzt.tv_nsec / 1e9 - double(start) / ticks) * 1000.0;
+}
+
+// The hook of the tests that run the real program (KALVORIN_TESTHAKEN): every
+// message and question is written to the standard output instead of shown,
+// and questions are answered from KALVORIN_TESTANTWORTEN ("Ja,Nein,...";
+// "Nein" once the list is used up). With "punkt" in the hook the program
+// adds a point A(1|2|3) to its active document after the start, the way any
+// command changes a document. Then it lists its windows and writes "bereit".
+class TTestMeldungen : public kalvorin::IMeldungen {
+public:
+    explicit TTestMeldungen(const char* antworten) {
+        std::istringstream liste(antworten ? antworten : "");
+        for (std::string a; std::getline(liste, a, ',');)
+            antworten_.push_back(a == "Ja"          ? kalvorin::TAntwort::Ja
+                                 : a == "Abbrechen" ? kalvorin::TAntwort::Abbrechen
+                                                    : kalvorin::TAntwort::Nein);
+    }
+    void Meldung(const std::string& text, kalvorin::TMeldungsart, const std::string&) override {
+        Ausgeben("Meldung", text);
+    }
+    kalvorin::TAntwort Frage(const std::string& text, kalvorin::TFrageKnoepfe, const std::string&) override {
+        Ausgeben("Frage", text);
+        if (antworten_.empty())
+            return kalvorin::TAntwort::Nein;
+        const kalvorin::TAntwort a = antworten_.front();
+        antworten_.erase(antworten_.begin());
+        return a;
+    }
+    void WarteCursor(bool) override {}
+
+    static void Ausgeben(const char* art, std::string text) {
+        for (std::size_t p; (p = text.find("\r\n")) != std::string::npos;)
+            text.replace(p, 2, " | ");
+        std::printf("%s: %s\n", art, text.c_str());
+        std::fflush(stdout);
+    }
+
+private:
+    std::vector<kalvorin::TAntwort> antworten_;
+};
+
+void TesthakenNachDemStart(kalvorin::TMainForm& hauptfenster, const std::string& haken) {
+    if (haken.find("punkt") != std::string::npos)
+        if (kalvorin::TDokument* d = hauptfenster.AktivesDokument())
+            d->Aendern([](kalvorin::TListe& l) {
+                auto* p = l.Neu<kalvorin::TfrPunkt>();
+                p->Name = "A";
+                p->Koordinaten = {1, 2, 3};
+                return true;
+            });
+    for (kalvorin::tGrafChildForm* f : hauptfenster.Dokumentfenster()) {
+        std::string namen;
+        for (int i = 1; i <= f->Dokument().Liste().Anzahl(); ++i)
+            namen += (i > 1 ? "," : "") + f->Dokument().Liste()[i]->Name;
+        TTestMeldungen::Ausgeben("Fenster", f->Beschriftung().toStdString() + "|" +
+                                                (f->Dokument().Geaendert() ? "1" : "0") + "|" + namen);
+    }
+    TTestMeldungen::Ausgeben("bereit", "");
 }
 
 // Lets the splash be painted before the slow part of the start begins.
@@ -86,8 +147,13 @@ int main(int argc, char* argv[]) {
     ZeigeSofort(*splash);
 
     // 2. The program's services: messages and the wait cursor, help on F1.
+    const char* testhaken = std::getenv("KALVORIN_TESTHAKEN");
     kalvorin::QtMeldungen meldungen;
-    kalvorin::SetzeMeldungen(&meldungen);
+    TTestMeldungen testmeldungen(std::getenv("KALVORIN_TESTANTWORTEN"));
+    if (testhaken && *testhaken)
+        kalvorin::SetzeMeldungen(&testmeldungen);
+    else
+        kalvorin::SetzeMeldungen(&meldungen);
     kalvorin::THilfe::InstalliereF1(app);
 
     // 3. The main window (it reads the settings).
@@ -115,8 +181,18 @@ int main(int argc, char* argv[]) {
         });
     }
 
-    // 5. One empty document.
-    hauptfenster.NeuClick();
+    // 5. What a program that did not end properly left behind; the question
+    // must not hide behind the splash, which stays on top. One empty
+    // document unless documents came back.
+    const int wiederhergestellt = hauptfenster.Wiederherstellung().Anbieten([&] {
+        if (splash)
+            splash->Schliessen();
+        hauptfenster.activateWindow();
+    });
+    if (wiederhergestellt == 0)
+        hauptfenster.NeuClick();
+    if (testhaken && *testhaken)
+        TesthakenNachDemStart(hauptfenster, testhaken);
 
     // 6. Run until the main window closes.
     const int ergebnis = app.exec();

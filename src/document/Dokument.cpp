@@ -106,6 +106,23 @@ bool TDokument::RueckgaengigMachen() {
     return true;
 }
 
+TLadeergebnis TDokument::Wiederherstellen(const std::string& kopie, const std::string& dateiname,
+                                          bool schreibgeschuetzt) {
+    const TLadeergebnis ergebnis = Laden(kopie);
+    if (ergebnis == TLadeergebnis::Gelesen) {
+        dateiname_ = dateiname;
+        schreibgeschuetzt_ = !dateiname.empty() && schreibgeschuetzt;
+        geaendert_ = true;
+        Melden();
+    } else if (ergebnis == TLadeergebnis::Teilweise) {
+        liste_.Leeren();
+        rollen_ = 0;
+        geaendert_ = false;
+        Neuaufbau();
+    }
+    return ergebnis;
+}
+
 bool TDokument::MarkierteLoeschen() {
     // The deletion takes its own undo copy before it asks.
     return Aendern([this](TListe& l) { return kalvorin::MarkierteLoeschen(l, rueckgaengig_); },

@@ -106,6 +106,12 @@ public:
     TLadeergebnis Laden(const std::string& datei, bool schreibgeschuetzt = false);
     bool Einfuegen(const std::string& datei);
     bool Speichern(const std::string& datei);
+    // A recovery copy comes back: the copy's content under the file name and
+    // read-only state the document had, modified, as it was never saved.
+    // When the copy does not read completely the document is left empty and
+    // unmodified, so that its window can go without a question.
+    TLadeergebnis Wiederherstellen(const std::string& kopie, const std::string& dateiname,
+                                   bool schreibgeschuetzt);
 
     // Before drawing: the names of the shown elements go to their first
     // scene object.

@@ -52,6 +52,7 @@ const std::map<QString, TEintrag>& ThemenTabelle() {
         {"IDH_Menue_Hilfe", {"hilfe.html", ""}},
         {"IDH_Objektliste", {"objektliste.html", ""}},
         {"IDH_Grafikfenster", {"grafikfenster.html", ""}},
+        {"IDH_Wiederherstellung", {"wiederherstellung.html", ""}},
         {"IDH_Dialog_Punkt_Bestimmung", {"punkt.html", "bestimmung"}},
         {"IDH_Dialog_Punkt_Eigenschaften", {"punkt.html", "eigenschaften"}},
         {"IDH_Dialog_Gerade_Bestimmung", {"gerade.html", "bestimmung"}},

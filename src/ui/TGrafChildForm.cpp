@@ -59,7 +59,8 @@ TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p) {
 }
 
 tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
-    : QWidget(eltern), ordinal_(ordinal), haupt_(haupt), dokument_(std::make_unique<TDokument>()) {
+    : QWidget(eltern), ordinal_(ordinal), neuNummer_(ordinal), haupt_(haupt),
+      dokument_(std::make_unique<TDokument>()) {
     setObjectName(QStringLiteral("GrafChildForm"));
     THilfe::SetzeKontext(this, 1300);
     setMinimumSize(150, 100);
@@ -79,7 +80,7 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
     SetzeBeschriftung(NeuBeschriftung(ordinal_));
     // Whatever changed the document, its window shows it.
     dokument_->Beobachten([this] {
-        SetzeBeschriftung(QString::fromStdString(Fensterbeschriftung(*dokument_, ordinal_)));
+        SetzeBeschriftung(QString::fromStdString(Fensterbeschriftung(*dokument_, neuNummer_)));
         Neuzeichnen();
         emit DokumentGeaendert();
     });
@@ -95,6 +96,11 @@ void tGrafChildForm::SetzeBeschriftung(const QString& text) {
     setWindowTitle(text);
     if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()))
         rahmen->setWindowTitle(text);
+}
+
+void tGrafChildForm::SetzeNeuNummer(int nummer) {
+    neuNummer_ = nummer;
+    SetzeBeschriftung(QString::fromStdString(Fensterbeschriftung(*dokument_, neuNummer_)));
 }
 
 void tGrafChildForm::Neuzeichnen() {

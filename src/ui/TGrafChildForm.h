@@ -50,6 +50,9 @@ public:
     // The caption, also on the surrounding sub-window.
     QString Beschriftung() const { return windowTitle(); }
     void SetzeBeschriftung(const QString& text);
+    // The number in the caption "neu" + number + ".kvr" while the document
+    // has no file; the ordinal unless a restored document brings its own.
+    void SetzeNeuNummer(int nummer);
 
     // Runs the main window's save command for this document; true when it
     // was saved. Asked by the close query after "Ja".
@@ -87,6 +90,7 @@ private:
     void BauePopup();
 
     int ordinal_;
+    int neuNummer_;
     TMainForm* haupt_;
     std::unique_ptr<TDokument> dokument_;
     tAnaGraphBox* ansicht_;

@@ -16,6 +16,7 @@
 #include "ui/TEinstDLG.h"
 #include "ui/TKoordDLGForm.h"
 #include "ui/TStreckungsDLG.h"
+#include "ui/TWiederherstellung.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -72,6 +73,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     SetzeAnfangsgeometrie();
     EinstellungenLaden();
     UpdateMenuItems();
+    // A child of the frame, so that it outlives the document windows.
+    wiederherstellung_ = new TWiederherstellung(*this, StandardWiederherstellungsordner());
 }
 
 TMainForm::~TMainForm() {
@@ -405,10 +408,13 @@ tGrafChildForm* TMainForm::NeuesFenster() {
             emit ErstesDokumentGezeichnet();
         }
     });
-    connect(form, &tGrafChildForm::Geschlossen, this, [this] {
+    connect(form, &tGrafChildForm::Geschlossen, this, [this, form] {
+        // Saved, or the user chose not to: the recovery copy is of no use.
+        wiederherstellung_->Abmelden(form);
         --fensterZaehler_;
         UpdateMenuItems();
     });
+    wiederherstellung_->Anmelden(form);
 
     QMdiSubWindow* w = mdi_->addSubWindow(form);
     w->setAttribute(Qt::WA_DeleteOnClose);

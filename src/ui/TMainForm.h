@@ -27,6 +27,7 @@ struct TBefehlszeile;
 class TDokument;
 class TDreiDBasisElement;
 class tGrafChildForm;
+class TWiederherstellung;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -85,6 +86,10 @@ public:
 
     // The file dialogs of the document commands; tests answer them here.
     TDateiDialog DateiDialog;
+
+    // Recovery copies of the documents with unsaved changes, and the offer
+    // at start of those a program that did not end properly left behind.
+    TWiederherstellung& Wiederherstellung() const { return *wiederherstellung_; }
 
     // Saving one document window, as "&Speichern" and "Speichern &unter..."
     // do for the active one; true when the document was written.
@@ -171,6 +176,9 @@ protected:
     virtual void EinstellungenSpeichern();
 
 private:
+    // Opens the documents it restores in windows of their own.
+    friend class TWiederherstellung;
+
     void BaueMenues();
     QAction* NeueAktion(QMenu* menue, const TBefehlszeile& zeile, const char* name, const char* titel);
     void SetzeAnfangsgeometrie();
@@ -190,6 +198,7 @@ private:
     QHash<QString, QAction*> aktionen_;
     QHash<QString, QMenu*> menues_;
     QSet<QString> nichtVerfuegbar_;
+    TWiederherstellung* wiederherstellung_ = nullptr;
 };
 
 } // namespace kalvorin
