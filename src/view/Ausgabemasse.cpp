@@ -123,9 +123,11 @@ TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel, 
     m = ImSeitenverhaeltnis(m, fenster);
     const std::int32_t laengste = std::max(m.Breite, m.Hoehe);
     if (laengste > MetadateiMaxSeite) {
-        const double s = double(MetadateiMaxSeite) / laengste;
-        m.Breite = std::clamp(static_cast<std::int32_t>(m.Breite * s), 1, MetadateiMaxSeite);
-        m.Hoehe = std::clamp(static_cast<std::int32_t>(m.Hoehe * s), 1, MetadateiMaxSeite);
+        const auto kuerzen = [&](std::int32_t seite) {
+            return seite == laengste ? MetadateiMaxSeite
+                                     : static_cast<std::int32_t>(std::int64_t(seite) * MetadateiMaxSeite / laengste);
+        };
+        m = {kuerzen(m.Breite), kuerzen(m.Hoehe)};
     }
     return {std::max(m.Breite, 1), std::max(m.Hoehe, 1)};
 }
