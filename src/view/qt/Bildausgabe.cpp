@@ -72,6 +72,11 @@ QString GrafikFilter() {
 
 QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
     TMetadateiFlaeche flaeche(a.Fenster, a.Metadateigroesse);
+    // The white page, as on every other target; it also gives the picture
+    // its full extent in programs that measure what is drawn.
+    flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
+    flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
+    flaeche.Rechteck(a.Fenster);
     a.Malen(flaeche);
     const std::string datei = flaeche.Datei();
     return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
