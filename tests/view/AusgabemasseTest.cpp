@@ -117,7 +117,7 @@ TEST_P(Ausgabeformular, WieAmBildschirmShowsTheViewsPhysicalSize) {
     TAusgabeFormular f = AusgabeFormular(o, fenster);
     // 400 x 300 pixels of 0,265 mm.
     AusgabeWieAmBildschirm(f, BildschirmMass(400, 300, 265, 265));
-    EXPECT_EQ(f.Breite, "10,6");
+    EXPECT_EQ(f.Breite, T("10,6"));
     EXPECT_EQ(f.Hoehe, T("7,95"));
     ASSERT_TRUE(AusgabeUebernehmen(f, o, fenster));
     EXPECT_EQ(o.Rechteck, (TAusgabeRechteck{0, 0, 10600, 7950}));
