@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -24,23 +25,20 @@ void Seite(QPainter& p, const QRectF& flaeche, const TLogRechteck& fenster, cons
 
 } // namespace
 
-TAusgabeMass Papiergroesse(const QPrinter& drucker) {
-    const QRectF flaeche = drucker.pageLayout().paintRect(QPageLayout::Millimeter);
-    return {Hundertstel(flaeche.width()), Hundertstel(flaeche.height())};
-}
-
-QRectF Druckflaeche(const QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster) {
-    const TAusgabeRechteck r = Druckrechteck(druck, Papiergroesse(drucker), fenster);
+QRectF Druckflaeche(const QPaintDevice& geraet, const QPageLayout& seite, const TAusgabeRechteck& druck,
+                   const TLogRechteck& fenster) {
+    const QRectF papier = seite.paintRect(QPageLayout::Millimeter);
+    const TAusgabeRechteck r =
+        Druckrechteck(druck, {Hundertstel(papier.width()), Hundertstel(papier.height())}, fenster);
     // The device's own resolution, not a whole number of hundredths of a
     // millimetre per pixel: at 1200 dots per inch that would print 10 cm as
     // 10,6 cm.
-    const double dx = drucker.logicalDpiX(), dy = drucker.logicalDpiY();
+    const double dx = geraet.logicalDpiX(), dy = geraet.logicalDpiY();
     return QRectF(QPointF(InPixel(r.links, dx), InPixel(r.oben, dy)),
                   QPointF(InPixel(r.rechts, dx), InPixel(r.unten, dy)));
 }
 
 QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster, const TMalen& malen) {
-    const QRectF flaeche = Druckflaeche(drucker, druck, fenster);
     const QString datei = drucker.outputFileName();
     if (drucker.outputFormat() == QPrinter::PdfFormat && !datei.isEmpty()) {
         // The same page into memory first, then into the file in one step.
@@ -56,7 +54,7 @@ QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRech
             QPainter p;
             if (!p.begin(&pdf))
                 return QStringLiteral("Die Druckausgabe kann nicht erzeugt werden.");
-            Seite(p, flaeche, fenster, malen);
+            Seite(p, Druckflaeche(pdf, pdf.pageLayout(), druck, fenster), fenster, malen);
             p.end();
         }
         return QString::fromStdString(GrafikDateiSchreiben(
@@ -65,7 +63,7 @@ QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRech
     QPainter p;
     if (!p.begin(&drucker))
         return QStringLiteral("Der Drucker %1 kann nicht angesprochen werden.").arg(drucker.printerName());
-    Seite(p, flaeche, fenster, malen);
+    Seite(p, Druckflaeche(drucker, drucker.pageLayout(), druck, fenster), fenster, malen);
     if (!p.end())
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
     return {};

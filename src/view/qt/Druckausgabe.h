@@ -9,17 +9,17 @@
 #include <QRectF>
 #include <QString>
 
+class QPageLayout;
+class QPaintDevice;
 class QPrinter;
 
 namespace kalvorin {
 
-// The printable area of the printer's page, hundredths of a millimetre.
-TAusgabeMass Papiergroesse(const QPrinter& drucker);
-
-// Where the picture goes on the printer's device, in its pixels: the print
-// rectangle (hundredths of a millimetre from the printable area's corner)
-// held to the paper and narrowed to the picture's aspect ratio.
-QRectF Druckflaeche(const QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster);
+// Where the picture goes on a device with the page layout, in its pixels:
+// the print rectangle (hundredths of a millimetre from the printable area's
+// corner) held to the paper and narrowed to the picture's aspect ratio.
+QRectF Druckflaeche(const QPaintDevice& geraet, const QPageLayout& seite, const TAusgabeRechteck& druck,
+                    const TLogRechteck& fenster);
 
 // Prints one page; empty, or the German message.
 QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster, const TMalen& malen);
