@@ -12,6 +12,10 @@ packages=(
   # sanitizers, which the clang packages only recommend (and recommends are
   # not installed).
   clang libclang-rt-14-dev
+  # The graphic output tests read the metafiles back with wmf2svg and wmf2gd
+  # and measure the printed PDF pages with pdfinfo and pdftoppm.
+  # libwmf finds its fonts only in fonts-urw-base35, which it merely recommends.
+  libwmf-bin fonts-urw-base35 poppler-utils
 )
 
 missing=()

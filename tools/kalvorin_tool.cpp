@@ -2,7 +2,7 @@
 //   dump FILE.kvr                    the document after a rebuild as JSON
 //   save IN.kvr OUT.kvr              read, rebuild, write
 //   insert BASE.kvr EXTRA.kvr OUT.kvr
-//   render FILE.kvr OUT.png|svg|pdf [--size N]
+//   render FILE.kvr OUT.png|svg|pdf|wmf [--size N] [--frame] [--sphere]
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 // --decimal-separator , or . overrides the locale's separator.
 
@@ -40,7 +40,9 @@ const char* const Gebrauch =
     "  kalvorin-tool dump DATEI.kvr\n"
     "  kalvorin-tool save EIN.kvr AUS.kvr\n"
     "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
-    "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf [--size N]\n"
+    "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf [--size N] [--frame] [--sphere]\n"
+    "    --size N: N x N Bildpunkte bei 96 dpi; --frame: Rand um die Grafik;\n"
+    "    --sphere: mit Sphäre zeichnen\n"
     "  kalvorin-tool apply EIN.kvr AUS.kvr BEFEHL [BEFEHL ...]\n"
     "    BEFEHL: SchneidenClick, ErzEbeneClick, ..., PspiegelnClick, MessWinkelClick,\n"
     "    RueckgaengigClick, LoeschenClick, StreckungFestlegen=FAKTOR, Markieren=NAME,NAME,...\n"
@@ -268,6 +270,7 @@ int main(int argc, char* argv[]) {
 
     std::vector<std::string> args;
     int groesse = 800;
+    TZeichenOptionen zeichnen;
     char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -286,6 +289,10 @@ int main(int argc, char* argv[]) {
                     return Fehlbedienung("--decimal-separator erwartet , oder .");
                 trenner = w[0];
             }
+        } else if (a == "--frame") {
+            zeichnen.Seitenrahmen = true;
+        } else if (a == "--sphere") {
+            zeichnen.Kugel = true;
         } else if (a == "-h" || a == "--help") {
             std::cout << Gebrauch;
             return 0;
@@ -328,7 +335,7 @@ int main(int argc, char* argv[]) {
             return ExitDateifehler;
         dokument.Ausgangslage();
         QString fehler;
-        const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, {}); };
+        const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
         if (!AlsBildSpeichern(QString::fromStdString(args[2]), groesse, dokument.Abbildung().LogischesFenster(),
                               malen, fehler)) {
             std::cerr << fehler.toStdString() << "\n";

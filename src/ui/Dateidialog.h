@@ -15,7 +15,7 @@ enum class TDateiDialogArt { Oeffnen, Speichern };
 struct TDateiAnfrage {
     TDateiDialogArt Art = TDateiDialogArt::Oeffnen;
     QString Titel;
-    QString Filter;         // "DreiD-Grafik-Objekte(*.kvr)"
+    QString Filter;         // "DreiD-Grafik-Objekte(*.kvr)"; several joined by ";;"
     QString Ordner;         // initial folder; empty: the current one
     QString Dateiname;      // proposed name
     QString Standardendung; // without the dot
@@ -24,6 +24,7 @@ struct TDateiAnfrage {
 struct TDateiAntwort {
     QString Datei;                   // empty: the dialog was cancelled
     bool Schreibgeschuetzt = false;  // the read-only box was ticked
+    QString Filter = {};             // the filter chosen last
 };
 
 using TDateiDialog = std::function<TDateiAntwort(const TDateiAnfrage&)>;

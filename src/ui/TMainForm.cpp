@@ -13,6 +13,7 @@
 #include "ui/Hilfe.h"
 #include "ui/Startbild.h"
 #include "ui/TAboutDlg.h"
+#include "ui/TAusgabeDlg.h"
 #include "ui/TEinstDLG.h"
 #include "ui/TKoordDLGForm.h"
 #include "ui/TStreckungsDLG.h"
@@ -551,11 +552,24 @@ void TMainForm::AusgangszustandClick() {
     f->Ansicht()->AnsichtZuruecksetzen();
 }
 
+void TMainForm::Grafik_speichernClick() {
+    if (tGrafChildForm* f = AktivesFenster())
+        GrafikSpeichern(this, *f, DateiDialog);
+}
+
+void TMainForm::Grafik_DruckenClick() {
+    if (tGrafChildForm* f = AktivesFenster())
+        GrafikDrucken(this, *f);
+}
+
+void TMainForm::DruckereinstellungenClick() { DruckerEinrichten(this); }
+
+void TMainForm::KopierenClick() {
+    if (tGrafChildForm* f = AktivesFenster())
+        GrafikKopieren(this, *f);
+}
+
 // Later features; their items stay disabled until they are there.
-void TMainForm::Grafik_speichernClick() {}
-void TMainForm::Grafik_DruckenClick() {}
-void TMainForm::DruckereinstellungenClick() {}
-void TMainForm::KopierenClick() {}
 void TMainForm::PunktClick() { DialogAusfuehren(&PunktNeu); }
 void TMainForm::GeradeClick() { DialogAusfuehren(&GeradeNeu); }
 void TMainForm::EbeneClick() {}

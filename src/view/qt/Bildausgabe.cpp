@@ -1,14 +1,41 @@
 #include "view/qt/Bildausgabe.h"
 
+#include "view/Metadatei.h"
 #include "view/qt/QtZeichenflaeche.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
-#include <QImage>
+#include <QMimeData>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <array>
+#include <cmath>
+
 namespace kalvorin {
+
+namespace {
+
+// SVG coordinates: a hundred to the centimetre, so the picture's size in
+// whole units is exact to a tenth of a millimetre.
+constexpr double SvgAufloesung = 254;
+// PDF: the resolution of the painter's coordinates.
+constexpr int PdfAufloesung = 1200;
+
+int Pixel(std::int32_t hundertstelMillimeter, double dpi) {
+    return std::max(1, static_cast<int>(std::lround(InPixel(hundertstelMillimeter, dpi))));
+}
+
+const std::array<TGrafikformat, 4> Formate = {{
+    {"wmf", "Windows-Grafikdatei (*.wmf)", &MetadateiDaten},
+    {"svg", "SVG-Grafik (*.svg)", &SvgDaten},
+    {"pdf", "PDF-Dokument (*.pdf)", &PdfDaten},
+    {"png", "PNG-Bild (*.png)", &PngDaten},
+}};
+
+} // namespace
 
 void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen) {
     painter.save();
@@ -20,54 +47,142 @@ void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, c
     painter.restore();
 }
 
-bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, const TMalen& malen,
-                      QString& fehler) {
-    const QString endung = QFileInfo(datei).suffix().toLower();
-    const QRectF ziel(0, 0, n, n);
-    const QString nichtSchreibbar =
-        QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(datei);
-    if (endung == QLatin1String("png")) {
-        QImage bild(n, n, QImage::Format_RGB32);
-        QPainter p(&bild);
-        Malen(p, fenster, ziel, malen);
-        p.end();
-        if (!bild.save(datei, "PNG")) {
-            fehler = nichtSchreibbar;
-            return false;
-        }
-        return true;
-    }
-    if (endung == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setFileName(datei);
-        svg.setSize(QSize(n, n));
-        svg.setViewBox(ziel);
-        svg.setTitle(QStringLiteral("Kalvorin"));
-        QPainter p;
-        if (!p.begin(&svg)) {
-            fehler = nichtSchreibbar;
-            return false;
-        }
-        Malen(p, fenster, ziel, malen);
-        return p.end();
-    }
-    if (endung == QLatin1String("pdf")) {
-        QPdfWriter pdf(datei);
-        pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QSizeF(n, n), QPageSize::Point));
+std::span<const TGrafikformat> Grafikformate() { return Formate; }
+
+const TGrafikformat* GrafikformatMitEndung(const QString& endung) {
+    for (const TGrafikformat& f : Formate)
+        if (endung.compare(QLatin1String(f.Endung), Qt::CaseInsensitive) == 0)
+            return &f;
+    return nullptr;
+}
+
+const TGrafikformat* GrafikformatMitFilter(const QString& filter) {
+    for (const TGrafikformat& f : Formate)
+        if (filter == QString::fromUtf8(f.Filter))
+            return &f;
+    return nullptr;
+}
+
+QString GrafikFilter() {
+    QStringList filter;
+    for (const TGrafikformat& f : Formate)
+        filter << QString::fromUtf8(f.Filter);
+    return filter.join(QStringLiteral(";;"));
+}
+
+QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
+    TMetadateiFlaeche flaeche(a.Fenster, a.Metadateigroesse);
+    // The white page, as on every other target; it also gives the picture
+    // its full extent in programs that measure what is drawn.
+    flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
+    flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
+    flaeche.Rechteck(a.Fenster);
+    a.Malen(flaeche);
+    const std::string datei = flaeche.Datei();
+    return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
+}
+
+QByteArray SvgDaten(const TGrafikAuftrag& a) {
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    const QSize groesse(Pixel(a.Groesse.Breite, SvgAufloesung), Pixel(a.Groesse.Hoehe, SvgAufloesung));
+    QSvgGenerator svg;
+    svg.setOutputDevice(&puffer);
+    svg.setResolution(static_cast<int>(SvgAufloesung));
+    svg.setSize(groesse);
+    svg.setViewBox(QRectF(QPointF(0, 0), groesse));
+    svg.setTitle(QStringLiteral("Kalvorin"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return {};
+    Malen(p, a.Fenster, QRectF(QPointF(0, 0), groesse), a.Malen);
+    if (!p.end())
+        return {};
+    return daten;
+}
+
+QByteArray PdfDaten(const TGrafikAuftrag& a) {
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setCreator(QStringLiteral("Kalvorin"));
+        pdf.setResolution(PdfAufloesung);
+        pdf.setPageSize(QPageSize(QSizeF(a.Groesse.Breite / 100.0, a.Groesse.Hoehe / 100.0), QPageSize::Millimeter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter p;
-        if (!p.begin(&pdf)) {
-            fehler = nichtSchreibbar;
-            return false;
-        }
+        if (!p.begin(&pdf))
+            return {};
         const QRect seite = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        const double kante = std::min(seite.width(), seite.height());
-        Malen(p, fenster, QRectF(0, 0, kante, kante), malen);
-        return p.end();
+        Malen(p, a.Fenster, QRectF(QPointF(0, 0), seite.size()), a.Malen);
+        if (!p.end())
+            return {};
     }
-    fehler = QStringLiteral("Unbekanntes Bildformat: %1 (erlaubt sind .png, .svg und .pdf)").arg(datei);
-    return false;
+    return daten;
+}
+
+QImage Rasterbild(const TGrafikAuftrag& a) {
+    QImage bild(Pixel(a.Groesse.Breite, a.Aufloesung), Pixel(a.Groesse.Hoehe, a.Aufloesung), QImage::Format_RGB32);
+    if (bild.isNull())
+        return bild;
+    const int proMeter = static_cast<int>(std::lround(a.Aufloesung / 0.0254));
+    bild.setDotsPerMeterX(proMeter);
+    bild.setDotsPerMeterY(proMeter);
+    QPainter p(&bild);
+    Malen(p, a.Fenster, QRectF(QPointF(0, 0), bild.size()), a.Malen);
+    return bild;
+}
+
+QByteArray PngDaten(const TGrafikAuftrag& a) {
+    const QImage bild = Rasterbild(a);
+    if (bild.isNull())
+        return {};
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    if (!bild.save(&puffer, "PNG"))
+        return {};
+    return daten;
+}
+
+QString GrafikSchreiben(const QString& datei, const TGrafikformat& format, const TGrafikAuftrag& a) {
+    const QByteArray daten = format.Erzeugen(a);
+    if (daten.isEmpty())
+        return QStringLiteral("Die Grafik für die Datei %1 kann nicht erzeugt werden.").arg(datei);
+    const std::string fehler = GrafikDateiSchreiben(QFile::encodeName(datei).toStdString(),
+                                                    std::string_view(daten.constData(), std::size_t(daten.size())));
+    return QString::fromStdString(fehler);
+}
+
+QMimeData* GrafikMimeDaten(const TGrafikAuftrag& a) {
+    auto* daten = new QMimeData;
+    daten->setImageData(Rasterbild(a));
+    daten->setData(QString::fromLatin1(SvgMimeTyp), SvgDaten(a));
+    daten->setData(QString::fromLatin1(WmfMimeTyp), MetadateiDaten(a));
+    return daten;
+}
+
+bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, const TMalen& malen,
+                      QString& fehler) {
+    const TGrafikformat* format = GrafikformatMitEndung(QFileInfo(datei).suffix());
+    if (!format) {
+        QStringList endungen;
+        for (const TGrafikformat& f : Grafikformate())
+            endungen << QStringLiteral(".") + QLatin1String(f.Endung);
+        fehler = QStringLiteral("Unbekanntes Bildformat: %1 (erlaubt sind %2)").arg(datei, endungen.join(QStringLiteral(", ")));
+        return false;
+    }
+    constexpr double Bildschirm = 96;
+    const auto seite = static_cast<std::int32_t>(std::lround(n * 2540.0 / Bildschirm));
+    TGrafikAuftrag a;
+    a.Fenster = fenster;
+    a.Malen = malen;
+    a.Groesse = a.Metadateigroesse = ImSeitenverhaeltnis({seite, seite}, fenster);
+    a.Aufloesung = Bildschirm;
+    fehler = GrafikSchreiben(datei, *format, a);
+    return fehler.isEmpty();
 }
 
 } // namespace kalvorin

@@ -1,0 +1,67 @@
+// The graphic output of a full scene: the metafile, SVG and PDF of
+// "Grafik speichern...", made in memory (the drawing and the format's
+// encoding) and written to a file through the atomic replace (with its
+// flush to the disk). The size is the full DIN A5 option, 12,85 cm square.
+
+#include "SzeneVoll.h"
+
+#include "view/qt/Bildausgabe.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+using namespace kalvorin;
+
+namespace {
+
+TGrafikAuftrag Auftrag(const bench::TVolleSzene& v) {
+    TGrafikAuftrag a;
+    a.Fenster = v.abb.LogischesFenster();
+    a.Malen = [&v](TZeichenflaeche& f) { v.szene.Zeichnen(f); };
+    a.Groesse = a.Metadateigroesse = ImSeitenverhaeltnis({19000, 12850}, a.Fenster);
+    return a;
+}
+
+void Format(benchmark::State& state, const char* endung) {
+    const bench::TVolleSzene v(3);
+    const TGrafikAuftrag a = Auftrag(v);
+    const TGrafikformat& format = *GrafikformatMitEndung(QString::fromLatin1(endung));
+    const std::string datei = (std::filesystem::temp_directory_path() /
+                               ("kalvorin-bench-" + std::to_string(::getpid()) + "." + endung))
+                                  .string();
+    const bool schreiben = state.range(0) != 0;
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        if (schreiben) {
+            const QString fehler = GrafikSchreiben(QString::fromStdString(datei), format, a);
+            if (!fehler.isEmpty())
+                state.SkipWithError(fehler.toStdString().c_str());
+        } else {
+            const QByteArray daten = format.Erzeugen(a);
+            bytes = daten.size();
+            benchmark::DoNotOptimize(daten.constData());
+        }
+    }
+    if (!schreiben)
+        state.counters["Bytes"] = double(bytes);
+    state.counters["Stuecke"] = v.szene.Stueckzahl();
+    std::filesystem::remove(datei);
+}
+
+void BM_Metadatei(benchmark::State& state) { Format(state, "wmf"); }
+void BM_Svg(benchmark::State& state) { Format(state, "svg"); }
+void BM_Pdf(benchmark::State& state) { Format(state, "pdf"); }
+
+} // namespace
+
+// Argument 0: in memory; 1: written to a file.
+BENCHMARK(BM_Metadatei)->ArgName("Datei")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Svg)->ArgName("Datei")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Pdf)->ArgName("Datei")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -1,0 +1,106 @@
+#pragma once
+// The sizes of the graphic output (printer, metafile, clipboard, picture
+// files) and the output options dialog's fields, without any window: what
+// the dialog shows, what "O&k" stores, and how the print rectangle and the
+// metafile's size follow from the options.
+//
+// Lengths on paper are in thousandths of a centimetre, which is the same as
+// hundredths of a millimetre.
+
+#include "math/Tripel.h"
+#include "view/Zeichenflaeche.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kalvorin {
+
+struct TAusgabeMass {
+    std::int32_t Breite = 0;
+    std::int32_t Hoehe = 0;
+    friend bool operator==(const TAusgabeMass&, const TAusgabeMass&) = default;
+};
+
+// A rectangle on paper; y grows downwards, as on the printed page.
+struct TAusgabeRechteck {
+    std::int32_t links = 0, oben = 0, rechts = 0, unten = 0;
+    std::int32_t Breite() const { return rechts - links; }
+    std::int32_t Hoehe() const { return unten - oben; }
+    friend bool operator==(const TAusgabeRechteck&, const TAusgabeRechteck&) = default;
+};
+
+// "Volles DIN A5-Format" and the limits "O&k" holds the size to.
+inline constexpr std::int32_t AusgabeMaxBreite = 19000;
+inline constexpr std::int32_t AusgabeMaxHoehe = 12850;
+inline constexpr std::int32_t AusgabeMinSeite = 1000;
+
+// The process-wide options, one instance for every view.
+struct TAusgabeoptionen {
+    std::uint8_t Modus = 0;
+    TAusgabeRechteck Rechteck{0, 0, 10000, 7500};
+    // Copies of the rectangle's right and bottom, 0 until the dialog is first confirmed.
+    std::int32_t Breite = 0, Hoehe = 0;
+    // "Mit Sphäre zeichnen": the dotted outline of the rotation sphere, on
+    // the screen too.
+    bool MitSphaere = false;
+};
+
+// What every view keeps of its own.
+struct TFensterAusgabe {
+    // The length of one unit in x and in y for true-to-scale output.
+    Real EinheitX = 1, EinheitY = 1;
+    // "Rand um die Grafik".
+    bool Rand = false;
+    // Where the picture goes on the paper.
+    TAusgabeRechteck Druckrechteck{0, 0, 10000, 7500};
+};
+
+// The texts and boxes of the options dialog.
+struct TAusgabeFormular {
+    std::string Breite, Hoehe;       // cm
+    std::string xRichtung, yRichtung; // unit lengths
+    // The boxes are not filled from the current state: they always open so.
+    bool Rahmen = false;
+    bool Sphaere = true;
+};
+
+// The dialog as it opens: sizes in cm and the view's unit lengths, each with
+// six significant digits and the user's decimal separator.
+TAusgabeFormular AusgabeFormular(const TAusgabeoptionen& o, const TFensterAusgabe& f);
+void AusgabeDinA5(TAusgabeFormular& formular);
+// "Wie am Bildschirm": the view's size on the screen.
+void AusgabeWieAmBildschirm(TAusgabeFormular& formular, TAusgabeMass bildschirm);
+
+// "O&k": the sizes held to 1..19 cm and 1..12,85 cm, the unit lengths as
+// typed. A field that is not a number is reported ("'x' ist kein gültiger
+// Gleitkommawert") and nothing is stored; false then.
+bool AusgabeUebernehmen(const TAusgabeFormular& formular, TAusgabeoptionen& o, TFensterAusgabe& f);
+
+// Width and height in cm, held to the limits, in thousandths of a centimetre.
+TAusgabeMass AusgabeBegrenzt(Real breiteCm, Real hoeheCm);
+
+// The physical size of one screen pixel in thousandths of a millimetre,
+// from a length in hundredths of a millimetre and its number of pixels.
+int PixelGroesse(double hundertstelMillimeter, int pixel);
+// Pixels on the screen as a length on paper.
+TAusgabeMass BildschirmMass(double breitePixel, double hoehePixel, int pixelGroesseX, int pixelGroesseY);
+
+// The size narrowed or lowered to the aspect ratio of the logical window.
+TAusgabeMass ImSeitenverhaeltnis(TAusgabeMass mass, const TLogRechteck& fenster);
+
+// The print rectangle on a paper of the given printable size: an edge that
+// starts beyond the paper starts at 90 % of it, an edge that ends beyond it
+// ends at its edge; then narrowed or lowered to the picture's aspect ratio,
+// keeping its top-left corner.
+TAusgabeRechteck Druckrechteck(TAusgabeRechteck druck, TAusgabeMass papier, const TLogRechteck& fenster);
+
+// The metafile's size: the picture's size on the screen, in pixels, as a
+// length on paper, in the picture's aspect ratio, and no side longer than a
+// 16-bit metafile can hold.
+TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel, double bildHoehePixel,
+                           int pixelGroesseX, int pixelGroesseY);
+
+// A length on paper at a resolution in dots per inch.
+double InPixel(std::int32_t hundertstelMillimeter, double dpi);
+
+} // namespace kalvorin

@@ -1,0 +1,437 @@
+#include "view/Metadatei.h"
+
+#include "storage/Cp1252.h"
+#include "storage/DateiErsetzen.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kalvorin {
+
+namespace {
+
+// Record functions of the 16-bit metafile.
+enum : std::uint16_t {
+    MetaEnde = 0x0000,
+    MetaSetBkMode = 0x0102,
+    MetaSetMapMode = 0x0103,
+    MetaSetRop2 = 0x0104,
+    MetaSetPolyFillMode = 0x0106,
+    MetaSelectObject = 0x012D,
+    MetaSetTextAlign = 0x012E,
+    MetaDibCreatePatternBrush = 0x0142,
+    MetaDeleteObject = 0x01F0,
+    MetaSetBkColor = 0x0201,
+    MetaSetTextColor = 0x0209,
+    MetaSetWindowOrg = 0x020B,
+    MetaSetWindowExt = 0x020C,
+    MetaCreatePenIndirect = 0x02FA,
+    MetaCreateFontIndirect = 0x02FB,
+    MetaCreateBrushIndirect = 0x02FC,
+    MetaPolygon = 0x0324,
+    MetaPolyline = 0x0325,
+    MetaEllipse = 0x0418,
+    MetaRectangle = 0x041B,
+    MetaTextOut = 0x0521,
+};
+
+constexpr std::uint16_t MmAnisotrop = 8;
+constexpr std::uint16_t HintergrundTransparent = 1, HintergrundDeckend = 2;
+constexpr std::uint16_t R2Maskieren = 9, R2Kopieren = 13;
+constexpr std::uint16_t FuellungAbwechselnd = 1;
+constexpr std::uint16_t PinselVoll = 0, PinselLeer = 1, PinselSchraffur = 2, PinselDibMuster = 5;
+constexpr std::uint16_t StiftVoll = 0, StiftStrich = 1, StiftPunkt = 2, StiftLeer = 5;
+// Flat ends and mitred joins, as on the screen: a line cut into pieces must
+// not have its white border reach over the neighbouring piece.
+constexpr std::uint16_t StiftFlacheEnden = 0x0200, StiftSpitzeEcken = 0x2000;
+
+constexpr std::uint32_t PlatzierbarKennung = 0x9AC6CDD7;
+constexpr std::uint16_t EinheitenProZoll = 2540;
+
+// Cell height of the face over its em square (ascent and descent together).
+constexpr double ZelleProGeviert = 1.1172;
+
+// What a 16-bit coordinate can hold; the picture itself lies in 0..32767.
+constexpr double KoordinateMin = -32767, KoordinateMax = 32767;
+
+std::uint16_t Wort(std::int32_t v) { return static_cast<std::uint16_t>(static_cast<std::int16_t>(v)); }
+
+std::int16_t Koordinate(double v) {
+    return static_cast<std::int16_t>(std::lround(std::clamp(v, KoordinateMin, KoordinateMax)));
+}
+
+void Anhaengen16(std::string& s, std::uint16_t w) {
+    s += static_cast<char>(w & 0xFF);
+    s += static_cast<char>(w >> 8);
+}
+
+void Anhaengen32(std::string& s, std::uint32_t w) {
+    Anhaengen16(s, static_cast<std::uint16_t>(w & 0xFFFF));
+    Anhaengen16(s, static_cast<std::uint16_t>(w >> 16));
+}
+
+// The colour reference: red in the low byte, as the colour is held here.
+std::array<std::uint16_t, 2> Farbworte(TFarbe f) {
+    return {static_cast<std::uint16_t>(Rot(f) | (Gruen(f) << 8)), static_cast<std::uint16_t>(Blau(f))};
+}
+
+// Bytes packed into words, low byte first, padded to a whole word.
+void BytesAnhaengen(std::vector<std::uint16_t>& worte, std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        const auto lo = static_cast<unsigned char>(bytes[i]);
+        const auto hi = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0u;
+        worte.push_back(static_cast<std::uint16_t>(lo | (hi << 8)));
+    }
+}
+
+// Polygon clipping against one side of the coordinate range.
+template <class Innen, class Schnitt>
+std::vector<TMetadateiFlaeche::TPunktD> Kappen(const std::vector<TMetadateiFlaeche::TPunktD>& ein, Innen innen,
+                                               Schnitt schnitt) {
+    std::vector<TMetadateiFlaeche::TPunktD> aus;
+    if (ein.empty())
+        return aus;
+    auto vorher = ein.back();
+    for (const auto& p : ein) {
+        const bool pi = innen(p), vi = innen(vorher);
+        if (pi) {
+            if (!vi)
+                aus.push_back(schnitt(vorher, p));
+            aus.push_back(p);
+        } else if (vi) {
+            aus.push_back(schnitt(vorher, p));
+        }
+        vorher = p;
+    }
+    return aus;
+}
+
+// Advance widths of the printable ASCII characters, thousandths of an em.
+constexpr std::array<std::uint16_t, 95> Breiten = {
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, // ' '../
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, // 0..?
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778, // @..O
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,  // P.._
+    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,  // `..o
+    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,       // p..~
+};
+
+} // namespace
+
+std::string GrafikDateiSchreiben(const std::string& datei, std::string_view inhalt) {
+    if (DateiErsetzen(datei, inhalt).empty())
+        return {};
+    return "Die Grafik kann nicht in die Datei " + datei +
+           " geschrieben werden.\r\nEventuell ist der Ordner schreibgeschützt oder der Datenträger voll. "
+           "Eine vorhandene Datei dieses Namens bleibt unverändert.";
+}
+
+int Textbreite(std::string_view utf8) {
+    int summe = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c < 0x7F)
+            summe += Breiten[c - 0x20];
+        else if ((c & 0xC0) != 0x80) // the first byte of any other character
+            summe += 556;
+    }
+    return summe;
+}
+
+TMetadateiFlaeche::TMetadateiFlaeche(const TLogRechteck& fenster, TAusgabeMass groesse)
+    : fenster_(fenster), groesse_{std::clamp(groesse.Breite, 1, 32767), std::clamp(groesse.Hoehe, 1, 32767)} {
+    sx_ = double(groesse_.Breite) / std::max(1, fenster.Breite());
+    sy_ = double(groesse_.Hoehe) / std::max(1, fenster.Hoehe());
+    Datensatz(MetaSetMapMode, {MmAnisotrop});
+    Datensatz(MetaSetWindowOrg, {0, 0});
+    Datensatz(MetaSetWindowExt, {Wort(groesse_.Hoehe), Wort(groesse_.Breite)});
+    Datensatz(MetaSetBkMode, {HintergrundTransparent});
+    Farbe(MetaSetBkColor, Weiss);
+    Datensatz(MetaSetTextAlign, {0}); // the reference point is the cell's top-left corner
+    Datensatz(MetaSetPolyFillMode, {FuellungAbwechselnd});
+    Datensatz(MetaSetRop2, {R2Kopieren});
+}
+
+TMetadateiFlaeche::TPunktD TMetadateiFlaeche::Einheiten(TLogPunkt p) const {
+    return {(double(p.x) - fenster_.links) * sx_, (double(fenster_.oben) - p.y) * sy_};
+}
+
+void TMetadateiFlaeche::Datensatz(std::uint16_t funktion, const std::vector<std::uint16_t>& worte) {
+    const auto laenge = static_cast<std::uint32_t>(3 + worte.size());
+    Anhaengen32(daten_, laenge);
+    Anhaengen16(daten_, funktion);
+    for (std::uint16_t w : worte)
+        Anhaengen16(daten_, w);
+    groessterDatensatz_ = std::max(groessterDatensatz_, laenge);
+    ++datensaetze_;
+}
+
+void TMetadateiFlaeche::Farbe(std::uint16_t funktion, TFarbe farbe) {
+    const auto f = Farbworte(farbe);
+    Datensatz(funktion, {f[0], f[1]});
+}
+
+void TMetadateiFlaeche::ObjektWaehlen(int& aktuell, std::uint16_t funktion, const std::vector<std::uint16_t>& worte) {
+    // A new object takes the lowest free place of the object table, as the
+    // player counts them.
+    const auto frei = std::find(objekte_.begin(), objekte_.end(), false);
+    const int nr = static_cast<int>(frei - objekte_.begin());
+    if (frei == objekte_.end())
+        objekte_.push_back(true);
+    else
+        *frei = true;
+    Datensatz(funktion, worte);
+    Datensatz(MetaSelectObject, {static_cast<std::uint16_t>(nr)});
+    if (aktuell >= 0) {
+        Datensatz(MetaDeleteObject, {static_cast<std::uint16_t>(aktuell)});
+        objekte_[static_cast<std::size_t>(aktuell)] = false;
+    }
+    aktuell = nr;
+}
+
+void TMetadateiFlaeche::Hintergrund(bool deckend) {
+    if (deckend == deckend_)
+        return;
+    deckend_ = deckend;
+    Datensatz(MetaSetBkMode, {deckend ? HintergrundDeckend : HintergrundTransparent});
+}
+
+void TMetadateiFlaeche::SetzeStift(const TStift& s) {
+    if (stiftGesetzt_ && s.Farbe == stiftWert_.Farbe && s.Breite == stiftWert_.Breite && s.Stil == stiftWert_.Stil)
+        return;
+    stiftWert_ = s;
+    stiftGesetzt_ = true;
+    std::uint16_t stil = StiftVoll;
+    switch (s.Stil) {
+    case TStiftStil::Gestrichelt: stil = StiftStrich; break;
+    case TStiftStil::Punktiert: stil = StiftPunkt; break;
+    case TStiftStil::Unsichtbar: stil = StiftLeer; break;
+    default: break;
+    }
+    // Width 0 is one device pixel on whatever shows the file.
+    const auto breite = static_cast<std::uint16_t>(
+        std::clamp<long>(std::lround(s.Breite * std::min(sx_, sy_)), 0, 32767));
+    const auto f = Farbworte(s.Farbe);
+    ObjektWaehlen(stift_, MetaCreatePenIndirect,
+                  {static_cast<std::uint16_t>(stil | StiftFlacheEnden | StiftSpitzeEcken), breite, 0, f[0], f[1]});
+}
+
+void TMetadateiFlaeche::SetzePinsel(const TPinsel& p) {
+    if (pinselGesetzt_ && p.Art == pinselWert_.Art && p.Farbe == pinselWert_.Farbe &&
+        p.Schraffur == pinselWert_.Schraffur && p.Muster == pinselWert_.Muster)
+        return;
+    pinselWert_ = p;
+    pinselGesetzt_ = true;
+    const auto f = Farbworte(p.Farbe);
+    switch (p.Art) {
+    case TPinselArt::Leer: ObjektWaehlen(pinsel_, MetaCreateBrushIndirect, {PinselLeer, 0, 0, 0}); break;
+    case TPinselArt::Voll: ObjektWaehlen(pinsel_, MetaCreateBrushIndirect, {PinselVoll, f[0], f[1], 0}); break;
+    case TPinselArt::Schraffur:
+        // The hatch styles are numbered as the metafile numbers them.
+        ObjektWaehlen(pinsel_, MetaCreateBrushIndirect,
+                      {PinselSchraffur, f[0], f[1], static_cast<std::uint16_t>(std::clamp(p.Schraffur, 0, 5))});
+        break;
+    case TPinselArt::Muster: {
+        // An 8 x 8 device-independent bitmap of one bit per pixel: colour 0
+        // white, colour 1 the brush's; rows bottom up, each padded to 4 bytes.
+        std::string dib;
+        Anhaengen32(dib, 40);
+        Anhaengen32(dib, 8);
+        Anhaengen32(dib, 8);
+        Anhaengen16(dib, 1);
+        Anhaengen16(dib, 1);
+        Anhaengen32(dib, 0);  // uncompressed
+        Anhaengen32(dib, 32); // image bytes
+        Anhaengen32(dib, 0);
+        Anhaengen32(dib, 0);
+        Anhaengen32(dib, 2);
+        Anhaengen32(dib, 0);
+        dib += std::string("\xFF\xFF\xFF\x00", 4);
+        dib += static_cast<char>(Blau(p.Farbe));
+        dib += static_cast<char>(Gruen(p.Farbe));
+        dib += static_cast<char>(Rot(p.Farbe));
+        dib += '\0';
+        for (int zeile = 7; zeile >= 0; --zeile) {
+            dib += static_cast<char>(p.Muster[static_cast<std::size_t>(zeile)]);
+            dib += std::string(3, '\0');
+        }
+        std::vector<std::uint16_t> worte{PinselDibMuster, 0};
+        BytesAnhaengen(worte, dib);
+        ObjektWaehlen(pinsel_, MetaDibCreatePatternBrush, worte);
+        break;
+    }
+    }
+}
+
+void TMetadateiFlaeche::SetzeRasterModus(TRasterModus modus) {
+    if (modus == modus_)
+        return;
+    modus_ = modus;
+    Datensatz(MetaSetRop2, {modus == TRasterModus::Maskieren ? R2Maskieren : R2Kopieren});
+}
+
+void TMetadateiFlaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) {
+    if (schrift_ < 0 || hoehe != schriftHoehe_) {
+        schriftHoehe_ = hoehe;
+        // A positive height is the cell height, as the scene gives it.
+        const auto h = static_cast<std::uint16_t>(std::clamp<long>(std::lround(hoehe * sy_), 1, 32767));
+        std::vector<std::uint16_t> worte{h, 0, 0, 0, 400};
+        // Italic, underline, strike-out, character set (Western), precision,
+        // clipping, quality, and a variable-pitch sans-serif family.
+        BytesAnhaengen(worte, std::string("\0\0\0\0\0\0\0\x22", 8));
+        std::string name(familie.substr(0, 31));
+        name.resize(32, '\0');
+        BytesAnhaengen(worte, name);
+        ObjektWaehlen(schrift_, MetaCreateFontIndirect, worte);
+    }
+    if (!schriftFarbeGesetzt_ || farbe != schriftFarbe_) {
+        schriftFarbe_ = farbe;
+        schriftFarbeGesetzt_ = true;
+        Farbe(MetaSetTextColor, farbe);
+    }
+}
+
+void TMetadateiFlaeche::PolygonEinheiten(const std::vector<TPunktD>& ein) {
+    // Cut to what 16-bit coordinates can hold, so that a far corner does not
+    // bend the edges that are to be seen.
+    using P = TPunktD;
+    auto punkte = Kappen(
+        ein, [](const P& p) { return p.x >= KoordinateMin; },
+        [](const P& a, const P& b) {
+            return P{KoordinateMin, a.y + (b.y - a.y) * (KoordinateMin - a.x) / (b.x - a.x)};
+        });
+    punkte = Kappen(
+        punkte, [](const P& p) { return p.x <= KoordinateMax; },
+        [](const P& a, const P& b) {
+            return P{KoordinateMax, a.y + (b.y - a.y) * (KoordinateMax - a.x) / (b.x - a.x)};
+        });
+    punkte = Kappen(
+        punkte, [](const P& p) { return p.y >= KoordinateMin; },
+        [](const P& a, const P& b) {
+            return P{a.x + (b.x - a.x) * (KoordinateMin - a.y) / (b.y - a.y), KoordinateMin};
+        });
+    punkte = Kappen(
+        punkte, [](const P& p) { return p.y <= KoordinateMax; },
+        [](const P& a, const P& b) {
+            return P{a.x + (b.x - a.x) * (KoordinateMax - a.y) / (b.y - a.y), KoordinateMax};
+        });
+    if (punkte.size() < 2)
+        return;
+    std::vector<std::uint16_t> worte{static_cast<std::uint16_t>(punkte.size())};
+    for (const P& p : punkte) {
+        worte.push_back(static_cast<std::uint16_t>(Koordinate(p.x)));
+        worte.push_back(static_cast<std::uint16_t>(Koordinate(p.y)));
+    }
+    Datensatz(MetaPolygon, worte);
+}
+
+void TMetadateiFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
+    if (anzahl < 2)
+        return;
+    std::vector<TPunktD> ein;
+    ein.reserve(static_cast<std::size_t>(anzahl));
+    for (int i = 0; i < anzahl; ++i)
+        ein.push_back(Einheiten(punkte[i]));
+    // Hatch lines on white, as a hatched plane hides what lies behind it.
+    const bool schraffur = pinselWert_.Art == TPinselArt::Schraffur;
+    if (schraffur)
+        Hintergrund(true);
+    PolygonEinheiten(ein);
+    if (schraffur)
+        Hintergrund(false);
+}
+
+void TMetadateiFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {
+    // The part of the line inside the coordinate range.
+    const TPunktD a = Einheiten(von), b = Einheiten(bis);
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const auto kante = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double r = q / p;
+        if (p < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        return t0 <= t1;
+    };
+    if (!kante(-dx, a.x - KoordinateMin) || !kante(dx, KoordinateMax - a.x) || !kante(-dy, a.y - KoordinateMin) ||
+        !kante(dy, KoordinateMax - a.y))
+        return;
+    Datensatz(MetaPolyline, {2, static_cast<std::uint16_t>(Koordinate(a.x + t0 * dx)),
+                             static_cast<std::uint16_t>(Koordinate(a.y + t0 * dy)),
+                             static_cast<std::uint16_t>(Koordinate(a.x + t1 * dx)),
+                             static_cast<std::uint16_t>(Koordinate(a.y + t1 * dy))});
+}
+
+void TMetadateiFlaeche::Ellipse(const TLogRechteck& r) {
+    const TPunktD lo = Einheiten({r.links, r.oben}), ru = Einheiten({r.rechts, r.unten});
+    Datensatz(MetaEllipse, {static_cast<std::uint16_t>(Koordinate(ru.y)), static_cast<std::uint16_t>(Koordinate(ru.x)),
+                            static_cast<std::uint16_t>(Koordinate(lo.y)), static_cast<std::uint16_t>(Koordinate(lo.x))});
+}
+
+void TMetadateiFlaeche::Rechteck(const TLogRechteck& r) {
+    // The outline inside the rectangle: the right and bottom edges one unit in.
+    const TPunktD lo = Einheiten({r.links, r.oben}), ru = Einheiten({r.rechts, r.unten});
+    Datensatz(MetaRectangle,
+              {static_cast<std::uint16_t>(Koordinate(ru.y - 1)), static_cast<std::uint16_t>(Koordinate(ru.x - 1)),
+               static_cast<std::uint16_t>(Koordinate(lo.y)), static_cast<std::uint16_t>(Koordinate(lo.x))});
+}
+
+void TMetadateiFlaeche::Text(TLogPunkt linksOben, std::string_view text) {
+    const TPunktD p = Einheiten(linksOben);
+    if (p.x < KoordinateMin || p.x > KoordinateMax || p.y < KoordinateMin || p.y > KoordinateMax)
+        return;
+    const std::string cp = Utf8ZuCp1252(text).substr(0, 32000);
+    if (cp.empty())
+        return;
+    std::vector<std::uint16_t> worte{static_cast<std::uint16_t>(cp.size())};
+    BytesAnhaengen(worte, cp);
+    worte.push_back(static_cast<std::uint16_t>(Koordinate(p.y)));
+    worte.push_back(static_cast<std::uint16_t>(Koordinate(p.x)));
+    Datensatz(MetaTextOut, worte);
+}
+
+TTextmass TMetadateiFlaeche::Textmass(std::string_view text) {
+    const double geviert = schriftHoehe_ / ZelleProGeviert;
+    return {static_cast<int>(std::lround(Textbreite(text) * geviert / 1000)), schriftHoehe_};
+}
+
+std::string TMetadateiFlaeche::Datei() const {
+    std::string s;
+    // The placeable header: the picture's bounds in file units and the
+    // units per inch, then a checksum over its first ten words.
+    std::string kopf;
+    Anhaengen32(kopf, PlatzierbarKennung);
+    Anhaengen16(kopf, 0);
+    Anhaengen16(kopf, 0);
+    Anhaengen16(kopf, 0);
+    Anhaengen16(kopf, Wort(groesse_.Breite));
+    Anhaengen16(kopf, Wort(groesse_.Hoehe));
+    Anhaengen16(kopf, EinheitenProZoll);
+    Anhaengen32(kopf, 0);
+    std::uint16_t pruef = 0;
+    for (std::size_t i = 0; i < kopf.size(); i += 2)
+        pruef ^= static_cast<std::uint16_t>(static_cast<unsigned char>(kopf[i]) |
+                                            (static_cast<unsigned char>(kopf[i + 1]) << 8));
+    Anhaengen16(kopf, pruef);
+    s += kopf;
+
+    const std::uint32_t ende = 3;
+    const auto worte = static_cast<std::uint32_t>(9 + daten_.size() / 2 + ende);
+    Anhaengen16(s, 1);      // in memory
+    Anhaengen16(s, 9);      // header words
+    Anhaengen16(s, 0x0300); // version
+    Anhaengen32(s, worte);
+    Anhaengen16(s, static_cast<std::uint16_t>(std::max<std::size_t>(objekte_.size(), 1)));
+    Anhaengen32(s, std::max(groessterDatensatz_, ende));
+    Anhaengen16(s, 0);
+    s += daten_;
+    Anhaengen32(s, ende);
+    Anhaengen16(s, MetaEnde);
+    return s;
+}
+
+} // namespace kalvorin

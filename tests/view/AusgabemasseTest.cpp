@@ -1,0 +1,175 @@
+// The output options as the dialog shows and stores them, and the sizes on
+// paper that follow from them: the print rectangle and the metafile.
+
+#include "view/Ausgabemasse.h"
+
+#include "model/Meldungen.h"
+#include "storage/EinstellungenSichern.h"
+
+#include <gtest/gtest.h>
+
+using namespace kalvorin;
+
+namespace {
+
+constexpr TLogRechteck Quadrat{0, 0, 30000, 30000};
+constexpr TLogRechteck Quer{0, 0, 30000, 15000};
+
+class Ausgabeformular : public ::testing::TestWithParam<char> {
+protected:
+    void SetUp() override { Einstellungen().Dezimaltrenner = GetParam(); }
+    static std::string T(const char* muster) { return test::MitTrenner(muster); }
+    // "O&k" with the width and height typed; the dialog's other fields as they open.
+    bool Ok(const char* breite, const char* hoehe) {
+        TAusgabeFormular f = AusgabeFormular(o, fenster);
+        f.Breite = T(breite);
+        f.Hoehe = T(hoehe);
+        return AusgabeUebernehmen(f, o, fenster);
+    }
+    test::TEinstellungenSichern sichern;
+    TMeldungsProtokoll protokoll;
+    TAusgabeoptionen o;
+    TFensterAusgabe fenster;
+};
+
+} // namespace
+
+TEST_P(Ausgabeformular, OpensWithTenBySevenAndAHalfAndUnitLengthsOfOne) {
+    const TAusgabeFormular f = AusgabeFormular(o, fenster);
+    EXPECT_EQ(f.Breite, "10");
+    EXPECT_EQ(f.Hoehe, T("7,5"));
+    EXPECT_EQ(f.xRichtung, "1");
+    EXPECT_EQ(f.yRichtung, "1");
+    EXPECT_FALSE(f.Rahmen);
+    EXPECT_TRUE(f.Sphaere);
+    EXPECT_EQ(o.Breite, 0) << "width and height stay 0 until the dialog is first confirmed";
+}
+
+TEST_P(Ausgabeformular, SizesOutsideTheLimitsAreHeldSilently) {
+    struct Fall {
+        const char *breite, *hoehe;
+        std::int32_t b, h;
+    };
+    for (const Fall& f : {Fall{"25", "7,5", 19000, 7500}, Fall{"0,5", "0,5", 1000, 1000},
+                          Fall{"-3", "20", 1000, 12850}, Fall{"12,3456", "12,85", 12346, 12850},
+                          Fall{"19", "12,851", 19000, 12850}}) {
+        ASSERT_TRUE(Ok(f.breite, f.hoehe)) << f.breite;
+        EXPECT_EQ(o.Breite, f.b) << f.breite;
+        EXPECT_EQ(o.Hoehe, f.h) << f.hoehe;
+        EXPECT_EQ(o.Rechteck, (TAusgabeRechteck{0, 0, f.b, f.h}));
+        EXPECT_EQ(fenster.Druckrechteck, o.Rechteck) << "the view takes the rectangle";
+    }
+    EXPECT_TRUE(protokoll.Eintraege.empty());
+}
+
+TEST_P(Ausgabeformular, DinA5ThenOkShowsNineteenByTwelveEightyFiveNextTime) {
+    TAusgabeFormular f = AusgabeFormular(o, fenster);
+    AusgabeDinA5(f);
+    EXPECT_EQ(f.Breite, "19");
+    EXPECT_EQ(f.Hoehe, T("12,85"));
+    ASSERT_TRUE(AusgabeUebernehmen(f, o, fenster));
+    const TAusgabeFormular wieder = AusgabeFormular(o, fenster);
+    EXPECT_EQ(wieder.Breite, "19");
+    EXPECT_EQ(wieder.Hoehe, T("12,85"));
+}
+
+TEST_P(Ausgabeformular, TheBoxesAlwaysOpenFrameOffSphereOn) {
+    TAusgabeFormular f = AusgabeFormular(o, fenster);
+    f.Rahmen = true;
+    f.Sphaere = false;
+    ASSERT_TRUE(AusgabeUebernehmen(f, o, fenster));
+    EXPECT_TRUE(fenster.Rand);
+    EXPECT_FALSE(o.MitSphaere);
+    const TAusgabeFormular wieder = AusgabeFormular(o, fenster);
+    EXPECT_FALSE(wieder.Rahmen);
+    EXPECT_TRUE(wieder.Sphaere);
+    // "O&k" without touching them: frame off, sphere on.
+    ASSERT_TRUE(AusgabeUebernehmen(wieder, o, fenster));
+    EXPECT_FALSE(fenster.Rand);
+    EXPECT_TRUE(o.MitSphaere);
+}
+
+TEST_P(Ausgabeformular, UnitLengthsAreStoredWithoutLimitsAndShownWithSixDigits) {
+    TAusgabeFormular f = AusgabeFormular(o, fenster);
+    f.xRichtung = T("1234,56789");
+    f.yRichtung = T("-0,25");
+    ASSERT_TRUE(AusgabeUebernehmen(f, o, fenster));
+    EXPECT_EQ(fenster.EinheitX, 1234.56789L);
+    EXPECT_EQ(fenster.EinheitY, -0.25L);
+    const TAusgabeFormular wieder = AusgabeFormular(o, fenster);
+    EXPECT_EQ(wieder.xRichtung, T("1234,57"));
+    EXPECT_EQ(wieder.yRichtung, T("-0,25"));
+}
+
+TEST_P(Ausgabeformular, AnEntryThatIsNoNumberIsReportedAndNothingIsStored) {
+    for (const char* falsch : {"abc", "", "1,2,3", "12cm"}) {
+        protokoll.Eintraege.clear();
+        const TAusgabeoptionen vorher = o;
+        EXPECT_FALSE(Ok("12", falsch)) << falsch;
+        ASSERT_EQ(protokoll.Eintraege.size(), 1u) << falsch;
+        EXPECT_EQ(protokoll.Eintraege[0].Text, "'" + T(falsch) + "' ist kein gültiger Gleitkommawert");
+        EXPECT_EQ(o.Rechteck, vorher.Rechteck);
+        EXPECT_EQ(o.Breite, vorher.Breite);
+    }
+}
+
+TEST_P(Ausgabeformular, WieAmBildschirmShowsTheViewsPhysicalSize) {
+    TAusgabeFormular f = AusgabeFormular(o, fenster);
+    // 400 x 300 pixels of 0,265 mm.
+    AusgabeWieAmBildschirm(f, BildschirmMass(400, 300, 265, 265));
+    EXPECT_EQ(f.Breite, T("10,6"));
+    EXPECT_EQ(f.Hoehe, T("7,95"));
+    ASSERT_TRUE(AusgabeUebernehmen(f, o, fenster));
+    EXPECT_EQ(o.Rechteck, (TAusgabeRechteck{0, 0, 10600, 7950}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Trenner, Ausgabeformular, ::testing::Values(',', '.'));
+
+TEST(Ausgabemasse, PixelSizeFromTheMeasuredLength) {
+    EXPECT_EQ(PixelGroesse(10583, 400), 265); // 96 dots per inch
+    EXPECT_EQ(PixelGroesse(25400, 1200), 212);
+    EXPECT_EQ(PixelGroesse(100, 0), 1) << "an empty view gives no division by zero";
+}
+
+TEST(Ausgabemasse, PrintRectangleIsHeldToThePaperAndToThePicturesShape) {
+    struct Fall {
+        TAusgabeRechteck druck;
+        TAusgabeMass papier;
+        TLogRechteck fenster;
+        TAusgabeRechteck soll;
+    };
+    const TAusgabeMass a4{20000, 28700};
+    for (const Fall& f : {
+             // The default 10 cm x 7,5 cm: a square picture is narrowed.
+             Fall{{0, 0, 10000, 7500}, a4, Quadrat, {0, 0, 7500, 7500}},
+             Fall{{0, 0, 19000, 12850}, a4, Quadrat, {0, 0, 12850, 12850}},
+             // A wide picture in a tall rectangle is lowered.
+             Fall{{0, 0, 10000, 7500}, a4, Quer, {0, 0, 10000, 5000}},
+             // Beyond the paper: the far edges at its edge, then the shape.
+             Fall{{0, 0, 19000, 12850}, {15000, 9000}, Quadrat, {0, 0, 9000, 9000}},
+             // A start beyond the paper starts at 90 % of it.
+             Fall{{25000, 30000, 26000, 31000}, a4, Quadrat, {18000, 25830, 20000, 27830}},
+             Fall{{1000, 1000, 11000, 8500}, a4, Quadrat, {1000, 1000, 8500, 8500}},
+         }) {
+        EXPECT_EQ(Druckrechteck(f.druck, f.papier, f.fenster), f.soll)
+            << f.druck.links << "," << f.druck.oben << " " << f.druck.rechts << "," << f.druck.unten;
+    }
+}
+
+TEST(Ausgabemasse, MetafileSizeIsThePicturesSizeOnTheScreen) {
+    // A 400 x 300 view shows the square picture 300 x 300 pixels of 0,265 mm.
+    EXPECT_EQ(MetadateiMass(Quadrat, 300, 300, 265, 265), (TAusgabeMass{7950, 7950}));
+    // Pixels that are not square: the shape of the picture is kept.
+    EXPECT_EQ(MetadateiMass(Quadrat, 300, 300, 265, 300), (TAusgabeMass{7950, 7950}));
+    EXPECT_EQ(MetadateiMass(Quer, 600, 300, 265, 265), (TAusgabeMass{15900, 7950}));
+    // A huge screen picture stays within what 16-bit coordinates hold.
+    const TAusgabeMass gross = MetadateiMass(Quer, 4000, 2000, 265, 265);
+    EXPECT_EQ(gross.Breite, 32767);
+    EXPECT_EQ(gross.Hoehe, 16383);
+    EXPECT_EQ(MetadateiMass(Quadrat, 0, 0, 265, 265), (TAusgabeMass{1, 1}));
+}
+
+TEST(Ausgabemasse, LengthsOnPaperInPixels) {
+    EXPECT_DOUBLE_EQ(InPixel(2540, 300), 300);
+    EXPECT_DOUBLE_EQ(InPixel(7500, 1200), 7500 * 1200 / 2540.0);
+}
