@@ -549,9 +549,9 @@ void TMainForm::Grafik_DruckenClick() {}
 void TMainForm::DruckereinstellungenClick() {}
 void TMainForm::KopierenClick() {}
 void TMainForm::EinstellungenClick() {}
-void TMainForm::PunktClick() { DialogAusfuehren(&PunktNeu); }
-void TMainForm::GeradeClick() { DialogAusfuehren(&GeradeNeu); }
-void TMainForm::EbeneClick() {}
+void TMainForm::PunktClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DfrPunkt>); }
+void TMainForm::GeradeClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DGerade>); }
+void TMainForm::EbeneClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DEbene>); }
 void TMainForm::StreckeClick() {}
 void TMainForm::PfeilClick() {}
 void TMainForm::VektorClick() {}

@@ -131,7 +131,7 @@ TEST_P(GeradenDialog, ModeLocks) {
         Setze(e, "1");
     EXPECT_FALSE(Aktiv("GeradenDLGPPButton"));
     EXPECT_FALSE(Aktiv("GeradenDLGPVButton"));
-    EXPECT_EQ(d.Zustand().Festlegung, WegParameterform);
+    EXPECT_EQ(d.Eingabe().Festlegung, WegParameterform);
 }
 
 TEST_P(GeradenDialog, EmptyWayClosesSilently) {
@@ -170,7 +170,7 @@ TEST_P(GeradenDialog, ExistingPointReferencedNewPointRightBehind) {
     Name("GeradenDLGPP2", "P");
     ASSERT_TRUE(Ok());
     EXPECT_FALSE(d.isVisible());
-    const int slot = d.NeueGeradeAnlegen(test::Liste(dok));
+    const int slot = d.Anwenden(dok);
     ASSERT_EQ(slot, 3);
     ASSERT_EQ(test::Liste(dok).Anzahl(), 4);
     const auto& g = Als<TGerade>(*test::Liste(dok)[3]);
@@ -193,7 +193,7 @@ TEST_P(GeradenDialog, SimplifiedDirectionInTheParameterForm) {
         Name("GeradenDLGPV1", "P");
         Name("GeradenDLGPV2", "w");
         Tripel("GeradenDLGPVX2", "GeradenDLGPVY2", "GeradenDLGPVZ2", r);
-        ASSERT_TRUE(d.Zustand().Vollstaendig);
+        ASSERT_TRUE(d.Eingabe().Vollstaendig);
         W<QRadioButton>("GeradenDLGPaButton")->click();
         EXPECT_TRUE(W<QWidget>("GeradenDLGPABox")->isVisible());
         EXPECT_EQ(Text("GeradenDLGPARVX"), QStringLiteral("1"));
@@ -202,11 +202,11 @@ TEST_P(GeradenDialog, SimplifiedDirectionInTheParameterForm) {
         EXPECT_EQ(Text("GeradenDLGPARPX"), QStringLiteral("4"));
         EXPECT_TRUE(W("GeradenDLGPARVX")->isReadOnly());
         EXPECT_TRUE(Aktiv("GeradenDLGPVButton"));
-        EXPECT_EQ(d.Zustand().Festlegung, WegPunktVektor);
+        EXPECT_EQ(d.Eingabe().Festlegung, WegPunktVektor);
     }
     // Stored in its own way with the vector as typed.
     ASSERT_TRUE(Ok());
-    ASSERT_EQ(d.NeueGeradeAnlegen(test::Liste(dok)), 3);
+    ASSERT_EQ(d.Anwenden(dok), 3);
     EXPECT_EQ(test::Liste(dok)[3]->Festlegung, TGerade::GPV);
     EXPECT_EQ(Als<TVektor>(*test::Liste(dok)[4]).Komponenten, (TTripel{-2, -4, -6}));
 }
@@ -247,7 +247,7 @@ TEST_P(GeradenDialog, PointPointLineViewedAsParameterFormStaysPointPoint) {
     EXPECT_EQ(Text("GeradenDLGPARVZ"), QStringLiteral("3"));
     W<QCheckBox>("GeradenDLGCheckdick")->click();
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 4);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Festlegung, TGerade::GPP);
     EXPECT_EQ(g->Bezuege[0], p);
     EXPECT_EQ(g->Bezuege[1], q);
@@ -269,7 +269,7 @@ TEST_P(GeradenDialog, UnchangedParameterFormKeepsTheDirectionExactly) {
     EXPECT_FALSE(W("GeradenDLGPARVX")->isReadOnly());
     EXPECT_EQ(Text("GeradenDLGPARVZ"), QStringLiteral("3"));
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 3);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Richtung, (TTripel{0.5L, 1, 1.5L}));
     // Own name kept; another element's name refused.
     d.show();
@@ -281,7 +281,7 @@ TEST_P(GeradenDialog, UnchangedParameterFormKeepsTheDirectionExactly) {
     Setze("GeradenDLGName", "g");
     Setze("GeradenDLGPARVX", "7");
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 3);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Richtung, (TTripel{7, 2, 3}));
 }
 
@@ -307,7 +307,7 @@ TEST_P(GeradenDialog, DerivedLineIsShownOnly) {
     Setze("GeradenDLGName", "lot");
     EXPECT_TRUE(W<QLabel>("LabelEntstehung")->text().startsWith(QStringLiteral("lot ")));
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 4);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Name, "lot");
     EXPECT_EQ(g->Entstehung.Art, TEntstehungsart::LotPE);
 }

@@ -317,15 +317,15 @@ TEST(TMainFormMenu, FeaturesStillToComeStayDisabledUntilSwitchedOn) {
     TMainForm f;
     Dokument(f, QStringLiteral("neu1.kvr"));
     f.UpdateMenuItems();
-    for (const char* name : {"Ebene", "Pyramideseitig", "Koordinatenachsen", "Koordinatenebenen",
+    for (const char* name : {"Strecke", "Pyramideseitig", "Koordinatenachsen", "Koordinatenebenen",
                              "Einstellungen", "Kopieren", "Grafik_speichern", "Grafik_Drucken",
                              "Druckereinstellungen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
-    f.SetzeVerfuegbar(QStringLiteral("Ebene"), true);
+    f.SetzeVerfuegbar(QStringLiteral("Strecke"), true);
     f.SetzeVerfuegbar(QStringLiteral("Koordinatenebenen"), true);
-    EXPECT_TRUE(Aktiv(f, "Ebene"));
+    EXPECT_TRUE(Aktiv(f, "Strecke"));
     EXPECT_TRUE(Aktiv(f, "Koordinatenebenen"));
-    EXPECT_FALSE(Aktiv(f, "Strecke"));
+    EXPECT_FALSE(Aktiv(f, "Pfeil"));
     f.SetzeVerfuegbar(QStringLiteral("Grafik_speichern"), true);
     f.SetzeVerfuegbar(QStringLiteral("Druckereinstellungen"), true);
     EXPECT_TRUE(Aktiv(f, "Grafik_speichern"));
