@@ -330,6 +330,28 @@ TEST_P(GeradenDialog, UebernehmenAddsAndStartsAfresh) {
     EXPECT_TRUE(Aktiv("GeradenDLGPVButton"));
 }
 
+TEST_P(GeradenDialog, NamesTheFileCannotStoreAreRefusedAtOk) {
+    for (const char* e : {"GeradenDLGPARPX", "GeradenDLGPARPY", "GeradenDLGPARPZ", "GeradenDLGPARVX",
+                          "GeradenDLGPARVY", "GeradenDLGPARVZ"})
+        Setze(e, "1");
+    Setze("GeradenDLGName", "g 1");
+    EXPECT_FALSE(Ok());
+    Setze("GeradenDLGName", "");
+    EXPECT_FALSE(Ok());
+    Setze("GeradenDLGName", "v");
+    EXPECT_FALSE(Ok());
+    EXPECT_EQ(Texte(), (std::vector<std::string>{SpeicherFehler("g 1"), "Name nicht festgelegt!",
+                                                 "Name der Geraden bereits vergeben!"}));
+    // A new point's name too.
+    d.GeradeDialogNeu(dok);
+    W<QRadioButton>("GeradenDLGPPButton")->click();
+    Erster("Q|1", {1, 2, 3});
+    Zweiter("R", {3, 2, 1});
+    EXPECT_FALSE(Ok());
+    EXPECT_EQ(Texte().back(), SpeicherFehler("Q|1"));
+    EXPECT_EQ(test::Liste(dok).Anzahl(), 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Trenner, GeradenDialog, ::testing::Values(',', '.'));
 
 } // namespace

@@ -334,6 +334,17 @@ TEST_P(PunktDialog, FullListRefusesUebernehmen) {
     EXPECT_TRUE(d.isVisible());
 }
 
+TEST_P(PunktDialog, NamesTheFileCannotStoreAreRefusedAtOk) {
+    Koordinaten("1", "2", "3");
+    Setze("Name", "P|1");
+    EXPECT_FALSE(Ok());
+    EXPECT_EQ(Texte(), std::vector<std::string>{SpeicherFehler("P|1")});
+    EXPECT_EQ(test::Liste(dok).Anzahl(), 0);
+    Setze("Name", " P 2");
+    ASSERT_TRUE(Ok());
+    EXPECT_EQ(test::Liste(dok)[1]->Name, "P2");
+}
+
 INSTANTIATE_TEST_SUITE_P(Trenner, PunktDialog, ::testing::Values(',', '.'));
 
 } // namespace
