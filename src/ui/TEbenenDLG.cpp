@@ -218,7 +218,7 @@ QPixmap TEbenenDLG::Muster(bool dick, TFarbe farbe) const {
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QFarbe(Dunkler(farbe, 0.4)), dick ? 4 : 1));
+    p.setPen(QPen(QFarbe(Dunkler(farbe, 0.3)), dick ? 4 : 1));
     p.setBrush(QFarbe(farbe));
     const QPointF ecken[4] = {{14, 4}, {56, 4}, {46, 20}, {4, 20}};
     p.drawPolygon(ecken, 4);
