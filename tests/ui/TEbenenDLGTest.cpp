@@ -320,3 +320,71 @@ TEST_F(EbeneImHauptfenster, ADoubleClickOpensTheSameDialogForTheExistingPlane) {
 }
 
 } // namespace
+
+// Pictures of the plane dialog for looking at the layout; written only when
+// KALVORIN_BILDER names a folder.
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+
+namespace {
+
+TEST(EbenenDialogBilder, ThreeWaysAndTheProperties) {
+    const QByteArray ordner = qgetenv("KALVORIN_BILDER");
+    if (ordner.isEmpty())
+        GTEST_SKIP() << "KALVORIN_BILDER not set";
+    QDir().mkpath(QString::fromLocal8Bit(ordner));
+    TDokument dok;
+    test::TElementBauer bau{test::Liste(dok)};
+    bau.P("A", {1, 2, 3});
+    bau.G("g", {0, 0, 0}, {1, 0, 0});
+    TEbene* a = bau.ENOR("E1", {0, 0, 1}, 0);
+    TEbene* b = bau.ENOR("E2", {0, 0, 1}, -2);
+    TEbene* m = bau.ENOR("Mitte", {1, 0, 0}, -1);
+    m->Entstehung.Art = TEntstehungsart::MittelEbene;
+    m->Entstehung.Elemente[0].Element = a;
+    m->Entstehung.Elemente[1].Element = b;
+    dok.Neuaufbau();
+    TEbenenDLG d;
+    const auto speichern = [&](const char* name) {
+        d.show();
+        QApplication::processEvents();
+        d.grab().save(QString::fromLocal8Bit(ordner) + QLatin1Char('/') + QLatin1String(name));
+        // The whole screen as well, to see the dialog where it stands.
+        QApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(ordner) +
+                                                          QStringLiteral("/bildschirm_") + QLatin1String(name));
+    };
+    d.EbeneDialogNeu(dok);
+    Tippen(d, "EbenenDLGEparPx", "1/3");
+    speichern("ebene_parameterform.png");
+    d.EbeneDialogNeu(dok);
+    W<QRadioButton>(d, "EbenenDLGPVVButton")->click();
+    W<QComboBox>(d, "EbenenDLGPVVPName")->setEditText(QStringLiteral("A"));
+    Teil(d, "EbenenDLGPVVV1", "u", {"1", "0", "-2"});
+    speichern("ebene_punktvektorvektor.png");
+    d.EbeneDialogNeu(dok);
+    W<QRadioButton>(d, "EbenenDLGPGButton")->click();
+    Teil(d, "EbenenDLGPGP", "Q", {"0", "1", "0"});
+    speichern("ebene_geradepunkt.png");
+    d.EbeneDialogAusElement(dok, 5);
+    speichern("ebene_abgeleitet.png");
+    d.Seiten->setCurrentWidget(d.SeiteEigenschaften);
+    speichern("ebene_eigenschaften.png");
+}
+
+} // namespace
+
+#include <QStyle>
+
+namespace {
+
+TEST(EbenenDialogRahmen, FitsTheScreenWithItsTitleBar) {
+    TEbenenDLG d;
+    const QRect bereich = QApplication::primaryScreen()->availableGeometry();
+    const int titel = d.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    EXPECT_LE(d.sizeHint().width(), bereich.width());
+    EXPECT_LE(d.sizeHint().height() + titel, bereich.height());
+    EXPECT_GE(d.Skalierung(), 0.6);
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -381,6 +382,7 @@ TEST(ElementDialogBilder, BothDialogsBothPages) {
     dok.Neuaufbau();
     const auto speichern = [&](QWidget& w, const char* name) {
         w.show();
+        QApplication::processEvents();
         w.grab().save(QString::fromLocal8Bit(ordner) + QLatin1Char('/') + QLatin1String(name));
     };
     TPunktDLG p;
