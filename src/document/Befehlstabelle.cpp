@@ -50,7 +50,7 @@ const TBefehlszeile Tabelle[] = {
     {.Art = TZeilenart::Menue, .Name = "Neueingabe", .Menue = "Festlegen", .Titel = "durch &Neueingabe", .Hilfe = 305},
     {.Name = "Punkt", .Menue = "Neueingabe", .Titel = "&Punkt...", .Hilfe = 310, .Zustand = &TMenuZustand::Festlegen, .GrafikPopup = {"PUPunktfestlegen", "Punkt durch Neueingabe festlegen..."}},
     {.Name = "Gerade", .Menue = "Neueingabe", .Titel = "&Gerade...", .Hilfe = 311, .Zustand = &TMenuZustand::Festlegen, .GrafikPopup = {"PUGeradefestlegen", "Gerade durch Neueingabe festlegen..."}},
-    {.Name = "Ebene", .Menue = "Neueingabe", .Titel = "&Ebene...", .Hilfe = 312, .Zustand = &TMenuZustand::Festlegen, .GrafikPopup = {"PUEbenefestlegen", "Ebene durch Neueingabe festlegen..."}, .Verfuegbar = false},
+    {.Name = "Ebene", .Menue = "Neueingabe", .Titel = "&Ebene...", .Hilfe = 312, .Zustand = &TMenuZustand::Festlegen, .GrafikPopup = {"PUEbenefestlegen", "Ebene durch Neueingabe festlegen..."}},
     {.Name = "Strecke", .Menue = "Neueingabe", .Titel = "&Strecke...", .Hilfe = 313, .Zustand = &TMenuZustand::Festlegen, .Verfuegbar = false},
     {.Name = "Pfeil", .Menue = "Neueingabe", .Titel = "P&feil...", .Hilfe = 314, .Zustand = &TMenuZustand::Festlegen, .Verfuegbar = false},
     {.Name = "Vektor", .Menue = "Neueingabe", .Titel = "&Vektor...", .Hilfe = 315, .Zustand = &TMenuZustand::Festlegen, .Verfuegbar = false},

@@ -2,91 +2,26 @@
 
 #include "geometry/Auswertung.h"
 #include "model/Utf8.h"
-#include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
 namespace kalvorin {
 
 namespace {
 
-constexpr TElementart PunktArt = TElementart::DfrPunkt;
-constexpr TElementart VektorArt = TElementart::DVektor;
-
-bool IstPunkt(const TDreiDBasisElement& e) {
-    return e.Art == TElementart::DfrPunkt || e.Art == TElementart::DgebPunkt;
-}
-
 bool AllesLeer(const TGeradenEingabe& e, int weg) {
     switch (weg) {
     case WegPunktPunkt:
-        return KeinesGefuellt(e.P1) && KeinesGefuellt(e.P2) && !Gefuellt(e.P1Name) &&
-               !Gefuellt(e.P2Name);
+        return e.P1.AllesLeer() && e.P2.AllesLeer();
     case WegPunktVektor:
-        return KeinesGefuellt(e.A) && KeinesGefuellt(e.V) && !Gefuellt(e.AName) &&
-               !Gefuellt(e.VName);
+        return e.A.AllesLeer() && e.V.AllesLeer();
     default:
         return KeinesGefuellt(e.ParPunkt) && KeinesGefuellt(e.ParRichtung);
     }
 }
 
-// The values of a point or vector group: those of the named element when
-// it exists (its edits only show them rounded), else the typed ones.
-struct TGruppenWert {
-    TTripel Wert;
-    bool Fehler = false;
-};
-
-TGruppenWert GruppenWert(const TDreiDBasisElement* vorhanden, const TFeldTexte& edits) {
-    TGruppenWert w;
-    if (vorhanden) {
-        if (IstPunkt(*vorhanden))
-            PunktAuswerten(*vorhanden, w.Wert);
-        else
-            VektorAuswerten(*vorhanden, w.Wert);
-        return w;
-    }
-    const TTripelEingabe t = ParseTripel(edits[0], edits[1], edits[2]);
-    w.Wert = t.Tripel;
-    w.Fehler = t.Fehler;
-    return w;
-}
-
-std::string KreisText(const std::string& name) {
-    return "Das Objekt " + name + " ist aus der Geraden entstanden\r\nund kann sie nicht festlegen!";
-}
-
-// The element a new name takes: in a new-element dialog the next one the
-// caller appended, else (or when the caller did not append) a new one.
-TDreiDBasisElement* NeuerTeil(TListe& liste, TElementart art, bool neu, int& naechsterSlot) {
-    if (neu && naechsterSlot <= liste.Anzahl() && liste[naechsterSlot]->Art == art &&
-        liste[naechsterSlot]->Name.empty())
-        return liste[naechsterSlot++];
-    return liste.Neu(art);
-}
-
-TDreiDBasisElement* Teil(TListe& liste, const std::string& name, const TFeldTexte& edits, TElementart art,
-                         bool neu, int& naechsterSlot) {
-    if (TDreiDBasisElement* vorhanden = liste.ElementMitName(name))
-        return vorhanden;
-    TDreiDBasisElement* t = NeuerTeil(liste, art, neu, naechsterSlot);
-    if (!t)
-        return nullptr;
-    t->Name = name;
-    t->Bezuege = {};
-    const TTripel wert = ParseTripel(edits[0], edits[1], edits[2]).Tripel;
-    if (art == PunktArt) {
-        t->Festlegung = TfrPunkt::Koord;
-        Als<TfrPunkt>(*t).Koordinaten = wert;
-    } else {
-        t->Festlegung = TVektor::V;
-        Als<TVektor>(*t).Komponenten = wert;
-    }
-    return t;
-}
-
 } // namespace
 
-void TGeradenZustand::ParameterformGeaendert(bool alleGefuellt) {
+void TGeradenEingabe::ParameterformGeaendert(bool alleGefuellt) {
     if (alleGefuellt) {
         PunktPunktAktiv = false;
         PunktVektorAktiv = false;
@@ -100,7 +35,7 @@ void TGeradenZustand::ParameterformGeaendert(bool alleGefuellt) {
     }
 }
 
-void TGeradenZustand::PunktPunktGeaendert(bool alleGefuellt) {
+void TGeradenEingabe::PunktPunktGeaendert(bool alleGefuellt) {
     if (alleGefuellt) {
         ParameterformAktiv = true;
         PunktVektorAktiv = false;
@@ -117,7 +52,7 @@ void TGeradenZustand::PunktPunktGeaendert(bool alleGefuellt) {
     }
 }
 
-void TGeradenZustand::PunktVektorGeaendert(bool alleGefuellt) {
+void TGeradenEingabe::PunktVektorGeaendert(bool alleGefuellt) {
     if (alleGefuellt) {
         ParameterformAktiv = true;
         PunktPunktAktiv = false;
@@ -135,41 +70,117 @@ void TGeradenZustand::PunktVektorGeaendert(bool alleGefuellt) {
     }
 }
 
-std::string TeilName(const std::string& text) { return Utf8Anfang(RemoveBlanks(text), MaxNamenLaenge); }
-
-const TDreiDBasisElement* BenannterPunkt(const TListe& liste, const std::string& text) {
-    const TDreiDBasisElement* e = liste.ElementMitName(TeilName(text));
-    return e && IstPunkt(*e) ? e : nullptr;
+void TGeradenEingabe::WegGeaendert(int weg) {
+    switch (weg) {
+    case WegPunktPunkt:
+        PunktPunktGeaendert(P1.AllesGefuellt() && P2.AllesGefuellt());
+        break;
+    case WegPunktVektor:
+        PunktVektorGeaendert(A.AllesGefuellt() && V.AllesGefuellt());
+        break;
+    default:
+        ParameterformGeaendert(AlleGefuellt(ParPunkt) && AlleGefuellt(ParRichtung));
+        break;
+    }
 }
 
-const TDreiDBasisElement* BenannterVektor(const TListe& liste, const std::string& text) {
-    const TDreiDBasisElement* e = liste.ElementMitName(TeilName(text));
-    return e && e->Art == TElementart::DVektor ? e : nullptr;
+TGeradenEingabe GeradeEingabeNeu(const TListe& liste) {
+    TGeradenEingabe e;
+    NeuVorbereiten(e, liste, TElementart::DGerade);
+    e.Punkte = NamenDerArt(liste, PunktArten);
+    e.Vektoren = NamenDerArt(liste, VektorArten);
+    return e;
 }
 
-std::vector<std::string> PunktNamenFuerGerade(const TListe& liste, const TDreiDBasisElement* selbst) {
-    std::vector<std::string> namen;
-    for (int i = 1; i <= liste.Anzahl(); ++i)
-        if (IstPunkt(*liste[i]) && !(selbst && HaengtAb(*liste[i], *selbst)))
-            namen.push_back(liste[i]->Name);
-    return namen;
+TGeradenEingabe GeradeEingabeAusElement(const TListe& liste, int position) {
+    TGeradenEingabe e = GeradeEingabeNeu(liste);
+    const auto& g = Als<TGerade>(*liste[position]);
+    AusElementVorbereiten(e, g);
+    e.Vollstaendig = true;
+    e.Festlegung = g.Festlegung <= WegPunktVektor ? static_cast<int>(g.Festlegung)
+                                                  : static_cast<int>(WegParameterform);
+    e.Punkte = NamenDerArt(liste, PunktArten, &g);
+    e.Vektoren = NamenDerArt(liste, VektorArten, &g);
+    if (e.Abgeleitet || e.Festlegung == WegParameterform) {
+        TTripel a, d;
+        GeradeAuswerten(g, a, d);
+        if (!e.Abgeleitet) {
+            a = g.Punkt;
+            d = g.Richtung;
+        }
+        e.GehaltenerPunkt = a;
+        e.GehalteneRichtung = d;
+        e.ParPunkt = e.ParPunktAngezeigt = FeldTexte(a);
+        e.ParRichtung = e.ParRichtungAngezeigt = FeldTexte(VereinfachterVektor(d));
+        e.ParameterformFest = e.Abgeleitet;
+        e.Weg = WegParameterform;
+        e.ParameterformAktiv = true;
+        e.PunktPunktAktiv = e.PunktVektorAktiv = false;
+        return e;
+    }
+    const bool pp = e.Festlegung == WegPunktPunkt;
+    const TDreiDBasisElement* t1 = g.Bezuege[0];
+    const TDreiDBasisElement* t2 = g.Bezuege[1];
+    TTripel w1, w2;
+    if (t1)
+        PunktAuswerten(*t1, w1);
+    if (t2) {
+        if (pp) {
+            PunktAuswerten(*t2, w2);
+        } else {
+            VektorAuswerten(*t2, w2);
+            w2 = VereinfachterVektor(w2);
+        }
+    }
+    TTeilEingabe& erster = pp ? e.P1 : e.A;
+    TTeilEingabe& zweiter = pp ? e.P2 : e.V;
+    erster = {t1 ? t1->Name : std::string(), FeldTexte(w1), true};
+    zweiter = {t2 ? t2->Name : std::string(), FeldTexte(w2), true};
+    e.Weg = e.Festlegung;
+    e.ParameterformAktiv = true;
+    e.PunktPunktAktiv = pp;
+    e.PunktVektorAktiv = !pp;
+    return e;
 }
 
-std::vector<std::string> VektorNamenFuerGerade(const TListe& liste, const TDreiDBasisElement* selbst) {
-    std::vector<std::string> namen;
-    for (int i = 1; i <= liste.Anzahl(); ++i)
-        if (liste[i]->Art == TElementart::DVektor && !(selbst && HaengtAb(*liste[i], *selbst)))
-            namen.push_back(liste[i]->Name);
-    return namen;
+std::string GeradeParameterformGewaehlt(TGeradenEingabe& e, const TListe& liste) {
+    if (!e.Vollstaendig) {
+        e.Weg = WegParameterform;
+        e.ParPunkt = e.ParRichtung = {};
+        e.ParameterformFest = false;
+        return {};
+    }
+    const int festlegung = e.Festlegung;
+    if (festlegung == WegParameterform || e.Abgeleitet) {
+        e.Weg = WegParameterform;
+        return {};
+    }
+    if (std::string meldung = GeradenChecks(liste, e, festlegung); !meldung.empty()) {
+        e.Weg = festlegung;
+        return meldung;
+    }
+    e.Weg = WegParameterform;
+    e.ParPunkt = festlegung == WegPunktPunkt ? e.P1.Werte : e.A.Werte;
+    e.ParRichtung = FeldTexte(ParameterformRichtung(e, festlegung));
+    e.ParameterformFest = true;
+    e.ParameterformAktiv = true;
+    (festlegung == WegPunktPunkt ? e.PunktPunktAktiv : e.PunktVektorAktiv) = true;
+    return {};
+}
+
+void GeradeFuerNaechste(TGeradenEingabe& e, const TListe& liste) {
+    TGeradenEingabe n = GeradeEingabeNeu(liste);
+    // The way and the page "Eigenschaften" keep what the user chose.
+    n.Weg = n.Festlegung = e.Weg;
+    n.Duenn = e.Duenn;
+    n.Farbe = e.Farbe;
+    n.MitRand = e.MitRand;
+    n.Hilfslinien = e.Hilfslinien;
+    e = std::move(n);
 }
 
 std::string GeradenChecks(const TListe& liste, const TGeradenEingabe& e, int weg) {
-    std::string meldung;
-    // An element without a name could not be stored or referred to.
-    if (!Gefuellt(e.Name))
-        meldung = "Name nicht festgelegt!";
-    if (liste.NameVergeben(e.Name) && e.Name != e.AlterName)
-        meldung = "Name der Geraden bereits vergeben!";
+    std::string meldung = NamenPruefen(liste, e.Name, e.AlterName, "Name der Geraden bereits vergeben!").Meldung;
 
     if (e.Abgeleitet) {
         // Nothing else is input.
@@ -184,25 +195,24 @@ std::string GeradenChecks(const TListe& liste, const TGeradenEingabe& e, int weg
             meldung = "Der Richtungsvektor ist der Nullvektor!";
     } else {
         const bool pp = weg == WegPunktPunkt;
-        const std::string n1 = TeilName(pp ? e.P1Name : e.AName);
-        const std::string n2 = TeilName(pp ? e.P2Name : e.VName);
-        const TDreiDBasisElement* t1 = BenannterPunkt(liste, n1);
-        const TDreiDBasisElement* t2 = pp ? BenannterPunkt(liste, n2) : BenannterVektor(liste, n2);
-        // The line's own new name counts as taken: a part bearing it too
-        // would leave the document with two elements of one name.
-        const bool zweiterVergeben =
-            (pp ? liste.NameVergeben(n2, Arten({TElementart::DfrPunkt, TElementart::DgebPunkt})) : liste.NameVergeben(n2, Arten({TElementart::DVektor}))) ||
-            n2 == e.Name;
-        if (liste.NameVergeben(n1, Arten({TElementart::DfrPunkt, TElementart::DgebPunkt})) || n1 == e.Name)
-            meldung = pp ? "Name des 1. Punktes bereits vergeben!"
-                         : "Name des Anfangspunktes bereits vergeben!";
-        if (zweiterVergeben)
-            meldung = pp ? "Name des 2. Punktes bereits vergeben!" : "Name des Vektors bereits vergeben!";
-        if (n1 == n2)
+        const TTeilEingabe& t1 = pp ? e.P1 : e.A;
+        const TTeilEingabe& t2 = pp ? e.P2 : e.V;
+        const std::uint32_t arten2 = pp ? PunktArten : VektorArten;
+        if (std::string f = TeilNameFehler(liste, t1, PunktArten, e.Name,
+                                           pp ? "Name des 1. Punktes bereits vergeben!"
+                                              : "Name des Anfangspunktes bereits vergeben!");
+            !f.empty())
+            meldung = f;
+        if (std::string f = TeilNameFehler(liste, t2, arten2, e.Name,
+                                           pp ? "Name des 2. Punktes bereits vergeben!"
+                                              : "Name des Vektors bereits vergeben!");
+            !f.empty())
+            meldung = f;
+        if (TeilName(t1.Name) == TeilName(t2.Name))
             meldung = pp ? "Die beiden Punkte besitzen den gleichen Namen!"
                          : "Anfangspunkt und Vektor besitzen den gleichen Namen!";
-        const TGruppenWert w1 = GruppenWert(t1, pp ? e.P1 : e.A);
-        const TGruppenWert w2 = GruppenWert(t2, pp ? e.P2 : e.V);
+        const TTeilWert w1 = TeilWert(liste, t1, PunktArten);
+        const TTeilWert w2 = TeilWert(liste, t2, arten2);
         if (w1.Fehler)
             meldung = pp ? "Koordinaten des 1. Punktes nicht richtig festgelegt!"
                          : "Koordinaten des Anfangspunktes nicht richtig festgelegt!";
@@ -216,25 +226,28 @@ std::string GeradenChecks(const TListe& liste, const TGeradenEingabe& e, int weg
                 meldung = "Der Richtungsvektor ist der Nullvektor!";
         }
         if (e.Selbst) {
-            if (t1 && HaengtAb(*t1, *e.Selbst))
-                meldung = KreisText(t1->Name);
-            if (t2 && HaengtAb(*t2, *e.Selbst))
-                meldung = KreisText(t2->Name);
+            const TDreiDBasisElement* e1 = BenanntesElement(liste, t1.Name, PunktArten);
+            const TDreiDBasisElement* e2 = BenanntesElement(liste, t2.Name, arten2);
+            if (e1 && HaengtAb(*e1, *e.Selbst))
+                meldung = KreisText(e1->Name, "der Geraden");
+            if (e2 && HaengtAb(*e2, *e.Selbst))
+                meldung = KreisText(e2->Name, "der Geraden");
         }
     }
-    if (meldung.empty() && !HatPlatzFuer(liste, NeueTeile(liste, e) + (e.Neu ? 1 : 0)))
+    const int neu = static_cast<int>(GeradeNeueTeile(liste, e).size()) + (e.Neu ? 1 : 0);
+    if (meldung.empty() && !HatPlatzFuer(liste, neu))
         meldung = ListeVollMeldung;
     return meldung;
 }
 
-TGeradenPruefung GeradePruefen(const TListe& liste, const TGeradenEingabe& e) {
-    TGeradenPruefung r;
+TEingabePruefung GeradePruefen(const TListe& liste, const TGeradenEingabe& e) {
+    TEingabePruefung r;
     if (AllesLeer(e, e.Weg)) {
-        r.Ergebnis = TGeradenErgebnis::StillSchliessen;
+        r.Ergebnis = TPruefergebnis::StillSchliessen;
         return r;
     }
     if (!e.Vollstaendig) {
-        r.Ergebnis = TGeradenErgebnis::Unvollstaendig;
+        r.Ergebnis = TPruefergebnis::Unvollstaendig;
         r.Meldung = UnvollstaendigText;
         return r;
     }
@@ -243,34 +256,30 @@ TGeradenPruefung GeradePruefen(const TListe& liste, const TGeradenEingabe& e) {
                                  : (e.Weg == WegParameterform ? e.Festlegung : e.Weg);
     r.Meldung = GeradenChecks(liste, e, weg);
     if (!r.Meldung.empty())
-        r.Ergebnis = TGeradenErgebnis::Abgelehnt;
+        r.Ergebnis = TPruefergebnis::Abgelehnt;
     return r;
 }
 
 TTripel ParameterformRichtung(const TGeradenEingabe& e, int weg) {
     if (weg == WegPunktPunkt) {
-        const TTripel p1 = ParseTripel(e.P1[0], e.P1[1], e.P1[2]).Tripel;
-        const TTripel p2 = ParseTripel(e.P2[0], e.P2[1], e.P2[2]).Tripel;
+        const TTripel p1 = ParseTripel(e.P1.Werte[0], e.P1.Werte[1], e.P1.Werte[2]).Tripel;
+        const TTripel p2 = ParseTripel(e.P2.Werte[0], e.P2.Werte[1], e.P2.Werte[2]).Tripel;
         return VereinfachterVektor(TripelDifferenz(p2, p1));
     }
-    return VereinfachterVektor(ParseTripel(e.V[0], e.V[1], e.V[2]).Tripel);
+    return VereinfachterVektor(ParseTripel(e.V.Werte[0], e.V.Werte[1], e.V.Werte[2]).Tripel);
 }
 
-int NeueTeile(const TListe& liste, const TGeradenEingabe& e) {
+std::vector<TElementart> GeradeNeueTeile(const TListe& liste, const TGeradenEingabe& e) {
     if (e.Abgeleitet || e.Festlegung == WegParameterform)
-        return 0;
-    const bool pp = e.Festlegung == WegPunktPunkt;
-    const std::string n1 = TeilName(pp ? e.P1Name : e.AName);
-    const std::string n2 = TeilName(pp ? e.P2Name : e.VName);
-    int n = 0;
-    if (!n1.empty() && !liste.NameVergeben(n1))
-        ++n;
-    if (!n2.empty() && n2 != n1 && !liste.NameVergeben(n2))
-        ++n;
-    return n;
+        return {};
+    if (e.Festlegung == WegPunktPunkt)
+        return NeueTeile(liste, {{&e.P1, TElementart::DfrPunkt}, {&e.P2, TElementart::DfrPunkt}});
+    return NeueTeile(liste, {{&e.A, TElementart::DfrPunkt}, {&e.V, TElementart::DVektor}});
 }
 
-void GeradeAusDialog(TListe& liste, int position, const TGeradenEingabe& e) {
+bool GeradeAusDialog(TListe& liste, int position, const TGeradenEingabe& e) {
+    if (!e.Neu && !HatPlatzFuer(liste, static_cast<int>(GeradeNeueTeile(liste, e).size())))
+        return false;
     TGerade& g = Als<TGerade>(*liste[position]);
     g.sichtbar = true;
     g.Name = Utf8Anfang(e.Name, MaxNamenLaenge);
@@ -291,16 +300,14 @@ void GeradeAusDialog(TListe& liste, int position, const TGeradenEingabe& e) {
             break;
         }
         case WegPunktPunkt: {
-            const std::string n1 = TeilName(e.P1Name), n2 = TeilName(e.P2Name);
-            TDreiDBasisElement* p1 = Teil(liste, n1, e.P1, PunktArt, e.Neu, naechster);
-            TDreiDBasisElement* p2 = Teil(liste, n2, e.P2, PunktArt, e.Neu, naechster);
+            TDreiDBasisElement* p1 = TeilSchreiben(liste, e.P1, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* p2 = TeilSchreiben(liste, e.P2, TElementart::DfrPunkt, e.Neu, naechster);
             g.Bezuege = {p1, p2, nullptr};
             break;
         }
         case WegPunktVektor: {
-            const std::string n1 = TeilName(e.AName), n2 = TeilName(e.VName);
-            TDreiDBasisElement* a = Teil(liste, n1, e.A, PunktArt, e.Neu, naechster);
-            TDreiDBasisElement* v = Teil(liste, n2, e.V, VektorArt, e.Neu, naechster);
+            TDreiDBasisElement* a = TeilSchreiben(liste, e.A, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* v = TeilSchreiben(liste, e.V, TElementart::DVektor, e.Neu, naechster);
             g.Bezuege = {a, v, nullptr};
             break;
         }
@@ -308,29 +315,29 @@ void GeradeAusDialog(TListe& liste, int position, const TGeradenEingabe& e) {
             break;
         }
     }
-    g.Dicke = static_cast<std::uint16_t>(e.Duenn ? 1 : Einstellungen().DickgeradenDicke);
-    g.MitRand = e.MitRand;
-    g.Farbe = e.Farbe;
-    g.Hilfslinien = e.Hilfslinien;
+    AussehenSchreiben(g, e);
+    return true;
 }
 
 int GeradeNeuAnlegen(TListe& liste, const TGeradenEingabe& e) {
-    const int teile = NeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + teile))
+    const std::vector<TElementart> teile = GeradeNeueTeile(liste, e);
+    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
         return 0;
     liste.Neu(TElementart::DGerade);
     const int position = liste.Anzahl();
-    if (!e.Abgeleitet && e.Festlegung != WegParameterform) {
-        const bool pp = e.Festlegung == WegPunktPunkt;
-        const std::string n1 = TeilName(pp ? e.P1Name : e.AName);
-        const std::string n2 = TeilName(pp ? e.P2Name : e.VName);
-        if (!liste.NameVergeben(n1))
-            liste.Neu(PunktArt);
-        if (n2 != n1 && !liste.NameVergeben(n2))
-            liste.Neu(pp ? PunktArt : VektorArt);
-    }
+    for (TElementart art : teile)
+        liste.Neu(art);
     GeradeAusDialog(liste, position, e);
     return position;
+}
+
+int GeradeUebernehmen(TDokument& dokument, const TGeradenEingabe& e) {
+    return EingabeAnwenden(dokument, [&](TListe& liste) {
+        if (e.Neu)
+            return GeradeNeuAnlegen(liste, e);
+        const int slot = liste.SlotVon(e.Selbst);
+        return slot != 0 && GeradeAusDialog(liste, slot, e) ? slot : 0;
+    });
 }
 
 } // namespace kalvorin

@@ -1,8 +1,9 @@
 #include "document/PunktEingabe.h"
 
+#include "document/Dokument.h"
 #include "geometry/Auswertung.h"
+#include "model/Meldungen.h"
 #include "model/Utf8.h"
-#include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
 #include <cmath>
@@ -13,21 +14,80 @@ namespace {
 
 constexpr Real Wurzel3 = 1.7320508075688772935L;
 
-bool IstPunkt(const TDreiDBasisElement& e) {
-    return e.Art == TElementart::DfrPunkt || e.Art == TElementart::DgebPunkt;
-}
-
 std::string PunktName(const std::string& getippt) {
     return Utf8Anfang(RemoveBlanks(getippt), MaxNamenLaenge);
 }
 
+void KoordinatenZeigen(TPunktEingabe& e, TTripel p, bool nurLesen) {
+    e.Angezeigt = e.Edits = FeldTexte(p);
+    e.Gehalten = p;
+    e.NurLesen = nurLesen;
+}
+
 } // namespace
+
+TPunktEingabe PunktEingabeNeu(const TListe& liste) {
+    TPunktEingabe e;
+    NeuVorbereiten(e, liste, TElementart::DfrPunkt);
+    e.Anfangspunkte = NamenDerArt(liste, PunktArten);
+    e.Vektoren = NamenDerArt(liste, VektorArten);
+    return e;
+}
+
+TPunktEingabe PunktEingabeAusElement(const TListe& liste, int position) {
+    const auto& p = Als<TfrPunkt>(*liste[position]);
+    TPunktEingabe e;
+    AusElementVorbereiten(e, p);
+    const bool koord = p.Festlegung == TfrPunkt::Koord;
+    // Only a point given by coordinates may drop its start point and vector.
+    e.LeererEintrag = koord;
+    e.Anfangspunkte = NamenDerArt(liste, PunktArten, &p);
+    e.Vektoren = NamenDerArt(liste, VektorArten, &p);
+    TTripel wert;
+    PunktAuswerten(p, wert);
+    if (e.Abgeleitet || koord) {
+        e.Koordinaten = true;
+        e.ArtWaehlbar = false;
+        KoordinatenZeigen(e, wert, e.Abgeleitet);
+    } else {
+        // A point on a start point and a vector may be turned into one by
+        // coordinates: the group stays usable.
+        e.Koordinaten = false;
+        e.ArtWaehlbar = true;
+        KoordinatenZeigen(e, wert, true);
+        e.Anfangspunkt = p.Anfangspunkt() ? p.Anfangspunkt()->Name : std::string();
+        e.Vektor = p.Vektor() ? p.Vektor()->Name : std::string();
+    }
+    e.Festlegung = p.Festlegung;
+    return e;
+}
+
+void PunktDarstellungsartGewaehlt(TPunktEingabe& e, const TListe& liste, bool koordinaten) {
+    e.Koordinaten = koordinaten;
+    if (!koordinaten)
+        return;
+    TTripel summe;
+    if (!e.Anfangspunkt.empty() && !e.Vektor.empty() &&
+        PunktAusAnfangUndVektor(liste, e.Anfangspunkt, e.Vektor, summe)) {
+        e.Festlegung = TfrPunkt::PV;
+        KoordinatenZeigen(e, summe, true);
+    } else {
+        e.Festlegung = TfrPunkt::Koord;
+        e.NurLesen = false;
+        e.Entstehung.clear();
+    }
+}
+
+void PunktFuerNaechsten(TPunktEingabe& e, const TListe& liste) {
+    e.Name = liste.AutomatischerName(TElementart::DfrPunkt);
+    e.Edits = {};
+}
 
 bool PunktAusAnfangUndVektor(const TListe& liste, const std::string& anfangspunkt,
                              const std::string& vektor, TTripel& summe) {
     const TDreiDBasisElement* a = anfangspunkt.empty() ? nullptr : liste.ElementMitName(anfangspunkt);
     const TDreiDBasisElement* v = vektor.empty() ? nullptr : liste.ElementMitName(vektor);
-    if (!a || !v || !IstPunkt(*a) || v->Art != TElementart::DVektor)
+    if (!a || !v || !IstVonArt(*a, PunktArten) || !IstVonArt(*v, VektorArten))
         return false;
     TTripel p, w;
     PunktAuswerten(*a, p);
@@ -38,11 +98,23 @@ bool PunktAusAnfangUndVektor(const TListe& liste, const std::string& anfangspunk
 
 TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
     TPunktPruefung r;
-    r.Name = PunktName(e.Name);
-    if (r.Name.empty())
+    // Blanks go first; a longer name is refused with the file's reason
+    // rather than cut behind the user's back.
+    r.Name = RemoveBlanks(e.Name);
+    const TNamensbefund name = NamenPruefen(liste, r.Name, e.AlterName, "Name bereits vergeben!");
+    switch (name.Fehler) {
+    case TNamensfehler::Leer:
         r.Fehler = PunktNameLeer;
-    else if (liste.NameVergeben(r.Name) && r.Name != e.AlterName)
+        break;
+    case TNamensfehler::Vergeben:
         r.Fehler = PunktNameVergeben;
+        break;
+    case TNamensfehler::NichtSpeicherbar:
+        r.Fehler = PunktNameNichtSpeicherbar;
+        break;
+    case TNamensfehler::Keiner:
+        break;
+    }
 
     if (e.Koordinaten) {
         if (e.Abgeleitet) {
@@ -75,12 +147,12 @@ TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
     if (r.Fehler == PunktOk && e.Neu && !HatPlatzFuer(liste, 1))
         r.Fehler = PunktListeVoll;
 
+    r.Ergebnis = r.Fehler == PunktOk ? TPruefergebnis::Gueltig : TPruefergebnis::Abgelehnt;
     switch (r.Fehler) {
     case PunktNameLeer:
-        r.Meldung = "Name nicht festgelegt!";
-        break;
     case PunktNameVergeben:
-        r.Meldung = "Name bereits vergeben!";
+    case PunktNameNichtSpeicherbar:
+        r.Meldung = name.Meldung;
         break;
     case PunktAnfangspunktFehlt:
         r.Meldung = "Anfangspunkt nicht festgelegt!";
@@ -94,13 +166,13 @@ TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
     case PunktKoordinaten:
         if (e.Koordinaten) {
             if (KeinesGefuellt(e.Edits))
-                r.StillSchliessen = true;
+                r.Ergebnis = TPruefergebnis::StillSchliessen;
             else
                 r.Meldung = "Koordinaten nicht richtig festgelegt!\r\n"
                             "Zulässiger Bereich von -256 bis 256.";
         } else {
             if (e.Anfangspunkt.empty() && e.Vektor.empty())
-                r.StillSchliessen = true;
+                r.Ergebnis = TPruefergebnis::StillSchliessen;
             else
                 r.Meldung = "Die Koordinaten des neuen Punktes überschreiten den\r\n"
                             "zulässigen Bereich von -256 bis 256.";
@@ -112,24 +184,21 @@ TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
     return r;
 }
 
-std::vector<std::string> AnfangspunktNamen(const TListe& liste, const TDreiDBasisElement* selbst) {
-    std::vector<std::string> namen;
-    for (int i = 1; i <= liste.Anzahl(); ++i) {
-        const TDreiDBasisElement& e = *liste[i];
-        if (IstPunkt(e) && !(selbst && HaengtAb(e, *selbst)))
-            namen.push_back(e.Name);
-    }
-    return namen;
-}
-
-std::vector<std::string> VektorNamen(const TListe& liste, const TDreiDBasisElement* selbst) {
-    std::vector<std::string> namen;
-    for (int i = 1; i <= liste.Anzahl(); ++i) {
-        const TDreiDBasisElement& e = *liste[i];
-        if (e.Art == TElementart::DVektor && !(selbst && HaengtAb(e, *selbst)))
-            namen.push_back(e.Name);
-    }
-    return namen;
+TPunktPruefung PunktAnnehmen(TDokument& dokument, TPunktEingabe& e) {
+    e.Sichtbar = true;
+    TPunktPruefung r = PunktPruefen(dokument.Liste(), e);
+    e.Name = r.Name;
+    if (r.Fehler != PunktOk || e.Abgeleitet || !AusserhalbDesDarstellungsbereichs(dokument.Szene(), r.Punkt))
+        return r;
+    const TAntwort a = Meldungen().Frage("Der neue Punkt liegt außerhalb des Darstellungsbereichs, \r\n"
+                                         "soll das Koordinatensystem angepasst werden?",
+                                         TFrageKnoepfe::JaNein, "Kalvorin");
+    if (a == TAntwort::Ja)
+        dokument.KoordinatensystemAendern([&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, r.Punkt); },
+                                          true);
+    else
+        e.Sichtbar = false;
+    return r;
 }
 
 bool AusserhalbDesDarstellungsbereichs(const tGSzene& szene, TTripel p) {
@@ -167,10 +236,7 @@ void PunktAusDialog(TListe& liste, int position, const TPunktEingabe& e) {
         p.Bezuege = {};
         p.Koordinaten = e.Abgeleitet ? e.Gehalten : FeldWerte(e.Edits, e.Angezeigt, e.Gehalten);
     }
-    p.Punktform = static_cast<std::uint8_t>(e.Punktform);
-    p.Dicke = static_cast<std::uint16_t>(e.Duenn ? 1 : Einstellungen().DickpunktDicke);
-    p.Farbe = e.Farbe;
-    p.Hilfslinien = e.Hilfslinien;
+    AussehenSchreiben(p, e);
 }
 
 int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e) {
@@ -179,6 +245,17 @@ int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e) {
     const int slot = liste.Anzahl();
     PunktAusDialog(liste, slot, e);
     return slot;
+}
+
+int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e) {
+    return EingabeAnwenden(dokument, [&](TListe& liste) {
+        if (e.Neu)
+            return PunktNeuAnlegen(liste, e);
+        const int slot = liste.SlotVon(e.Selbst);
+        if (slot != 0)
+            PunktAusDialog(liste, slot, e);
+        return slot;
+    });
 }
 
 } // namespace kalvorin

@@ -1,7 +1,7 @@
 #pragma once
-// The point dialog without its widgets: the validation with its error codes
-// and messages, the write-back into a point, the display-range test and the
-// adaptation of the axes to a point outside it.
+// The point dialog without its widgets: what it shows for a new and for an
+// existing point, the validation with its error codes and messages, the
+// display-range question, and the write-back into a point.
 
 #include "math/Koordinatensystem.h"
 #include "document/ElementEingabe.h"
@@ -12,34 +12,44 @@
 
 namespace kalvorin {
 
-// What the point dialog holds when it is validated or written back.
-struct TPunktEingabe {
-    // Prepared for a new point; false in properties mode.
-    bool Neu = true;
-    // The point being shown in properties mode.
-    const TDreiDBasisElement* Selbst = nullptr;
-    std::string Name;      // as typed
-    std::string AlterName; // empty for a new point
-    // Radio group "Darstellungsart": "Koordinaten" (true) or "Anfangspunkt und Vektor".
+// What the point dialog shows and collects.
+struct TPunktEingabe : TElementEingabe {
+    // Radio group "Darstellungsart": "Koordinaten" (true) or "Anfangspunkt
+    // und Vektor"; whether the group can be used.
     bool Koordinaten = true;
+    bool ArtWaehlbar = true;
+    // The definition mode the dialog has settled on: "Koord" or "PV".
+    int Festlegung = TfrPunkt::Koord;
     TFeldTexte Edits;
+    bool NurLesen = false;
+    // The two lists' entries (the widgets sort them) and whether an empty
+    // entry stands first.
+    std::vector<std::string> Anfangspunkte;
+    std::vector<std::string> Vektoren;
+    bool LeererEintrag = true;
     // Selected names of the two lists; empty: no selection (the empty entry
     // counts as none).
     std::string Anfangspunkt;
     std::string Vektor;
-    // A derived point only shows its coordinates; they are not input.
-    bool Abgeleitet = false;
     // What the edits showed when the dialog was filled, and the held coordinates.
     TFeldTexte Angezeigt;
     TTripel Gehalten;
-
-    // Page "Eigenschaften" and the visibility decision.
-    int Punktform = 0;
-    bool Duenn = true;
-    TFarbe Farbe = 0;
-    bool Hilfslinien = true;
+    // The visibility decision: false when the user declined to adapt the
+    // axes to a new point outside the display range.
     bool Sichtbar = true;
 };
+
+// "PunktDialogNeu": the next free point name, coordinates empty, the lists
+// with an empty entry, the look from the settings.
+TPunktEingabe PunktEingabeNeu(const TListe& liste);
+// "PunktDialogAusElement": the point at the position.
+TPunktEingabe PunktEingabeAusElement(const TListe& liste, int position);
+// The radio group clicked. Back on "Koordinaten" with both lists chosen,
+// the sum is shown read-only and the point stays given by start point and
+// vector; otherwise the coordinates become editable.
+void PunktDarstellungsartGewaehlt(TPunktEingabe& e, const TListe& liste, bool koordinaten);
+// After "Übernehmen": ready for the next point; the lists keep their entries.
+void PunktFuerNaechsten(TPunktEingabe& e, const TListe& liste);
 
 enum TPunktFehler {
     PunktOk = 0,
@@ -49,29 +59,24 @@ enum TPunktFehler {
     PunktAnfangspunktFehlt = 4,
     PunktVektorFehlt = 5,
     PunktListeVoll = 6,
+    PunktNameNichtSpeicherbar = 7,
 };
 
-struct TPunktPruefung {
+struct TPunktPruefung : TEingabePruefung {
     int Fehler = PunktOk;
     // The name without blanks; the dialog writes it back into its edit.
     std::string Name;
     // The new point's position (valid when Fehler is 0).
     TTripel Punkt;
-    // All input empty: the dialog closes without a word and creates nothing.
-    bool StillSchliessen = false;
-    // The warning to show; empty for Fehler 0 and for the silent close.
-    std::string Meldung;
 };
 
 // The validation "Auswerten" without its dialog. Later errors win: a
 // coordinate or list error hides a name error.
 TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e);
-
-// The names the lists offer, in list order (the widgets sort them):
-// points other than the point itself and not built on it, and vectors not
-// built on it, so that no point can end up defined by itself.
-std::vector<std::string> AnfangspunktNamen(const TListe& liste, const TDreiDBasisElement* selbst);
-std::vector<std::string> VektorNamen(const TListe& liste, const TDreiDBasisElement* selbst);
+// The validation on the document: for an accepted new point outside the
+// display range it asks whether the axes should follow; Yes adapts them at
+// once, No leaves the point invisible (e.Sichtbar).
+TPunktPruefung PunktAnnehmen(TDokument& dokument, TPunktEingabe& e);
 
 // The sum of the named start point and vector; false when either is missing.
 bool PunktAusAnfangUndVektor(const TListe& liste, const std::string& anfangspunkt,
@@ -84,12 +89,14 @@ bool AusserhalbDesDarstellungsbereichs(const tGSzene& szene, TTripel p);
 // data; the document then sets up its view again.
 void KoordinatensystemAnpassen(TKoordinatensystem& ks, TTripel p);
 
-// "PunktAusDialog": writes the dialog into the point at the position. The
-// caller rebuilds the document afterwards.
+// "PunktAusDialog": writes the dialog into the point at the position.
 void PunktAusDialog(TListe& liste, int position, const TPunktEingabe& e);
-
-// The main window's part for a new point: appends a point and writes the
-// dialog into it. Returns its slot, or 0 when the list is full.
+// Appends a point and writes the dialog into it. Returns its slot, or 0
+// (nothing added) when the list is full.
 int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e);
+
+// The accepted input into the document: a new point, or the point shown.
+// The point's slot, or 0 when the list was full (the user has been told).
+int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e);
 
 } // namespace kalvorin

@@ -616,24 +616,29 @@ void RichtungenAusNormale(TTripel n, TTripel& u, TTripel& v) {
         v = Kreuzprodukt(n, Ez);
 }
 
-TTripel VereinfachterVektor(TTripel c, int maximalerNenner) {
-    const Real komp[3] = {c.x, c.y, c.z};
-    // Whole-number arithmetic below works on 64-bit integers; a vector
-    // beyond that is left as it is.
-    for (Real k : komp)
+namespace {
+
+// Steps 1 to 7 of the simplified form, for the three numbers of a direction
+// and the four of a normal form alike; false (and r unchanged) when a number
+// lies beyond the whole-number arithmetic.
+template <std::size_t N> bool Vereinfachen(std::array<Real, N>& r, int maximalerNenner) {
+    // Whole-number arithmetic below works on 64-bit integers.
+    for (Real k : r)
         if (!std::isfinite(k) || std::fabs(k) >= 1e12L)
-            return c;
+            return false;
 
-    TBruch b[3];
-    for (int i = 0; i < 3; ++i)
-        b[i] = Naeherungsbruch(komp[i], maximalerNenner);
+    std::array<TBruch, N> b;
+    for (std::size_t i = 0; i < N; ++i)
+        b[i] = Naeherungsbruch(r[i], maximalerNenner);
 
-    const long long g = Ggt(Ggt(b[0].Zaehler, b[1].Zaehler), b[2].Zaehler);
-    const long long gn = Ggt(Ggt(b[0].Nenner, b[1].Nenner), b[2].Nenner);
+    long long g = 0, gn = 0;
     int nichtPositiv = 0;
-    for (const TBruch& x : b)
+    for (const TBruch& x : b) {
+        g = Ggt(g, x.Zaehler);
+        gn = Ggt(gn, x.Nenner);
         if (x.Zaehler <= 0)
             ++nichtPositiv;
+    }
     const int sigma = nichtPositiv >= 2 ? -1 : 1;
     for (TBruch& x : b) {
         if (g != 0)
@@ -642,11 +647,12 @@ TTripel VereinfachterVektor(TTripel c, int maximalerNenner) {
             x.Nenner /= gn;
     }
 
-    Real r[3];
-    long long l = 0;
-    bool ganzzahlig = Kgv(b[0].Nenner, b[1].Nenner, l) && Kgv(l, b[2].Nenner, l);
+    long long l = b[0].Nenner;
+    bool ganzzahlig = true;
+    for (std::size_t i = 1; i < N && ganzzahlig; ++i)
+        ganzzahlig = Kgv(l, b[i].Nenner, l);
     if (ganzzahlig)
-        for (int i = 0; i < 3; ++i) {
+        for (std::size_t i = 0; i < N; ++i) {
             // In extended precision: exact in the range that matters, and no
             // overflow for the large numerators that are thrown away anyway.
             r[i] = static_cast<Real>(l / b[i].Nenner) * static_cast<Real>(b[i].Zaehler) * sigma;
@@ -654,9 +660,17 @@ TTripel VereinfachterVektor(TTripel c, int maximalerNenner) {
                 ganzzahlig = false;
         }
     if (!ganzzahlig)
-        for (int i = 0; i < 3; ++i)
+        for (std::size_t i = 0; i < N; ++i)
             r[i] = std::round(static_cast<Real>(b[i].Zaehler) / static_cast<Real>(b[i].Nenner) * 100) / 100;
+    return true;
+}
 
+} // namespace
+
+TTripel VereinfachterVektor(TTripel c, int maximalerNenner) {
+    std::array<Real, 3> r = {c.x, c.y, c.z};
+    if (!Vereinfachen(r, maximalerNenner))
+        return c;
     int vorzeichen = 0;
     for (Real x : r)
         vorzeichen += x > 0 ? 1 : (x < 0 ? -1 : 0);
@@ -664,6 +678,20 @@ TTripel VereinfachterVektor(TTripel c, int maximalerNenner) {
         for (Real& x : r)
             x = -x;
     return {r[0], r[1], r[2]};
+}
+
+std::array<Real, 4> VereinfachteNormalenform(TTripel n, Real d, int maximalerNenner) {
+    std::array<Real, 4> r = {n.x, n.y, n.z, d};
+    if (!Vereinfachen(r, maximalerNenner))
+        return r;
+    if (r[0] < 0)
+        for (Real& x : r)
+            x = -x;
+    return r;
+}
+
+std::array<Real, 4> VereinfachteNormalenform(TTripel n, Real d) {
+    return VereinfachteNormalenform(n, d, Einstellungen().MaximalerNenner);
 }
 
 TTripel VereinfachterVektor(TTripel c) { return VereinfachterVektor(c, Einstellungen().MaximalerNenner); }

@@ -63,4 +63,11 @@ TTripel VereinfachterVektor(TTripel c, int maximalerNenner);
 // With "Maximaler Nenner" from the settings.
 TTripel VereinfachterVektor(TTripel c);
 
+// The same for a plane's normal form a x + b y + c z + d = 0 (n = (a, b, c)):
+// the four numbers are reduced together, and the sign is turned so that a
+// is not negative, so that 2x + 4z - 6 = 0 and -x - 2z + 3 = 0 both show
+// as x + 2z - 3 = 0.
+std::array<Real, 4> VereinfachteNormalenform(TTripel n, Real d, int maximalerNenner);
+std::array<Real, 4> VereinfachteNormalenform(TTripel n, Real d);
+
 } // namespace kalvorin

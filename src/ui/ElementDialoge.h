@@ -1,32 +1,37 @@
 #pragma once
 // The element dialogs as the rest of the program calls them: created once,
-// reused for every call, and run with the calling protocols for a new and
-// for an existing element. Each entry returns whether the document changed;
-// it has been rebuilt then, and the caller redraws it and refreshes the
-// object list.
+// reused for every call, and opened by one runner for a new element (the
+// main menu, the view's popup) and for an existing one (a double click in
+// the view or the object list). Which dialog serves which kind is one table
+// in ElementDialoge.cpp. Each entry returns whether the document changed;
+// it has been rebuilt then and its windows were told.
+
+#include "model/Element.h"
 
 class QWidget;
 
 namespace kalvorin {
 
 class TDokument;
-class TDreiDBasisElement;
-class TPunktDLG;
-class TGeradenDLG;
+class TElementDLG;
 
 // Creates the dialogs (at program start, after the main window); later
-// calls do nothing. The entries below create them on first use otherwise.
+// calls do nothing. ElementDialog creates one on first use otherwise.
 void ElementDialogeErzeugen(QWidget* hauptfenster);
-TPunktDLG* PunktDialog(QWidget* hauptfenster = nullptr);
-TGeradenDLG* GeradenDialog(QWidget* hauptfenster = nullptr);
+// The dialog of the kind; null for a kind without one.
+TElementDLG* ElementDialog(TElementart art, QWidget* hauptfenster = nullptr);
 
-// "F&estlegen" → "durch &Neueingabe" → "&Punkt..." / "&Gerade...", and the
-// view popup's "... durch Neueingabe festlegen...".
-bool PunktNeu(QWidget* hauptfenster, TDokument& dokument);
-bool GeradeNeu(QWidget* hauptfenster, TDokument& dokument);
+// "F&estlegen" → "durch &Neueingabe" → "&Punkt..." and the others: the
+// kind's dialog for a new element. Refused with the one message when the
+// list is full.
+bool NeuesElementDialog(QWidget* hauptfenster, TDokument& dokument, TElementart art);
+// The same as a plain function for the main window's slots.
+template <TElementart A> bool NeuesElementDialog(QWidget* hauptfenster, TDokument& dokument) {
+    return NeuesElementDialog(hauptfenster, dokument, A);
+}
 
-// A double click on an element in the object list or in the view: opens the
-// dialog of a point or a line (other kinds: false, nothing shown).
+// A double click on an element: the dialog of its kind in properties mode
+// (kinds without a dialog: false, nothing shown).
 bool ElementBearbeiten(QWidget* hauptfenster, TDokument& dokument, TDreiDBasisElement* element);
 
 } // namespace kalvorin

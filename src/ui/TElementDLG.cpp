@@ -12,12 +12,14 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -165,15 +167,153 @@ TElementDLG::TElementDLG(const QString& titel, const QString& nameObjekt, QWidge
 }
 
 void TElementDLG::NameGeaendert(const QString& name) {
-    const QString alt = LabelEntstehung->text();
-    if (alt.size() > 1) {
-        const int blank = alt.indexOf(QLatin1Char(' '));
-        LabelEntstehung->setText(name + (blank < 0 ? alt : alt.mid(blank)));
+    const std::string text = NameFolgt ? EntstehungMitName(entstehung_, name.toStdString()) : entstehung_;
+    LabelEntstehung->setText(QString::fromStdString(text));
+}
+
+void TElementDLG::BasisZeigen(const TElementEingabe& e) {
+    const TZeigen zeigen(Zeigend);
+    entstehung_ = e.Entstehung;
+    TextSetzen(NameEdit, e.Name);
+    NameGeaendert(NameEdit->text());
+    EntstehungBox->setVisible(!e.Entstehung.empty());
+    DickeSetzen(e.Duenn);
+    SetzeFarbe(e.Farbe);
+    if (Darstellung)
+        Darstellung->setCurrentIndex(e.Punktform);
+    if (RandCheck)
+        RandCheck->setChecked(e.MitRand);
+    if (Transparenz)
+        Transparenz->setValue(e.Transparenz);
+    if (Hilfslinien)
+        Hilfslinien->setChecked(e.Hilfslinien);
+}
+
+void TElementDLG::BasisSammeln(TElementEingabe& e) const {
+    e.Name = Text(NameEdit);
+    e.Duenn = Duenn->isChecked();
+    e.Farbe = Farbe();
+    if (Darstellung)
+        e.Punktform = Darstellung->currentIndex();
+    if (RandCheck)
+        e.MitRand = RandCheck->isChecked();
+    if (Transparenz)
+        e.Transparenz = Transparenz->value();
+    if (Hilfslinien)
+        e.Hilfslinien = Hilfslinien->isChecked();
+}
+
+void TElementDLG::TextSetzen(QLineEdit* edit, const std::string& text) {
+    const QString t = QString::fromStdString(text);
+    if (edit->text() != t)
+        edit->setText(t);
+}
+
+void TElementDLG::TextSetzen(QComboBox* combo, const std::string& text) {
+    const QString t = QString::fromStdString(text);
+    if (combo->currentText() != t)
+        combo->setEditText(t);
+}
+
+std::string TElementDLG::Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+void TElementDLG::EditsSetzen(const TEdits& edits, const TFeldTexte& texte, bool nurLesen) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        TextSetzen(edits[i], texte[i]);
+        SetzeNurLesen(edits[i], nurLesen);
     }
 }
 
-QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dickName) {
-    auto* box = new QGroupBox(QStringLiteral("Dicke"));
+TFeldTexte TElementDLG::EditTexte(const TEdits& edits) {
+    return {Text(edits[0]), Text(edits[1]), Text(edits[2])};
+}
+
+QLabel* TElementDLG::Zeichen(const QString& text) {
+    auto* l = new QLabel(text);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+void TElementDLG::TripelZeile(QGridLayout* g, int zeile, int spalte, const TEdits& edits) {
+    g->addWidget(Zeichen(QStringLiteral("(")), zeile, spalte);
+    g->addWidget(edits[0], zeile, spalte + 1);
+    g->addWidget(Zeichen(QStringLiteral("|")), zeile, spalte + 2);
+    g->addWidget(edits[1], zeile, spalte + 3);
+    g->addWidget(Zeichen(QStringLiteral("|")), zeile, spalte + 4);
+    g->addWidget(edits[2], zeile, spalte + 5);
+    g->addWidget(Zeichen(QStringLiteral(")")), zeile, spalte + 6);
+}
+
+QGroupBox* TElementDLG::TeilGruppe(const QString& titel, const QString& box, const QString& combo,
+                                   const QString& x, const QString& y, const QString& z, QComboBox*& c,
+                                   TEdits& edits) {
+    auto* g = new QGroupBox(titel);
+    g->setObjectName(box);
+    c = new QComboBox;
+    c->setObjectName(combo);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setMinimumContentsLength(12);
+    c->lineEdit()->setMaxLength(12);
+    edits = {ZahlEdit(x), ZahlEdit(y), ZahlEdit(z)};
+    auto* l = new QGridLayout(g);
+    l->addWidget(c, 0, 0);
+    l->addWidget(Zeichen(QStringLiteral("=")), 0, 1);
+    TripelZeile(l, 0, 2, edits);
+    l->setColumnStretch(9, 1);
+    return g;
+}
+
+QComboBox* TElementDLG::NamenListe(const QString& name) {
+    auto* c = new QComboBox;
+    c->setObjectName(name);
+    c->setMinimumContentsLength(12);
+    return c;
+}
+
+void TElementDLG::Zurueckhalten(QWidget* w) {
+    QSizePolicy sp = w->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(sp);
+}
+
+void TElementDLG::Auswerten(bool uebernehmen) {
+    if (!Dokument)
+        return;
+    Akzeptiert = false;
+    const TEingabePruefung r = Pruefen(*Dokument);
+    switch (r.Ergebnis) {
+    case TPruefergebnis::StillSchliessen:
+        reject();
+        return;
+    case TPruefergebnis::Unvollstaendig:
+    case TPruefergebnis::Abgelehnt:
+        if (BestimmungBeiAblehnung)
+            Seiten->setCurrentWidget(SeiteBestimmung);
+        Warnung(r.Meldung);
+        return;
+    case TPruefergebnis::Gueltig:
+        break;
+    }
+    Akzeptiert = true;
+    if (!uebernehmen) {
+        accept();
+        return;
+    }
+    // Applied now, in the document's transaction: view and object list
+    // show the element while the dialog stays open for the next one.
+    const int slot = Anwenden(*Dokument);
+    Akzeptiert = false;
+    if (slot == 0)
+        return;
+    Uebernommen = true;
+    FuerNaechstes(Dokument->Liste());
+    if (Seiten->currentWidget() == SeiteBestimmung)
+        NameEdit->setFocus();
+}
+
+QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dickName, const QString& titel) {
+    auto* box = new QGroupBox(titel);
     box->setObjectName(QStringLiteral("Dicke"));
     Duenn = new QCheckBox(QStringLiteral("dünn"));
     Dick = new QCheckBox(QStringLiteral("dick"));
@@ -199,36 +339,23 @@ QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dic
     return box;
 }
 
-bool TElementDLG::NachUebernahme(int slot, TElementart art) {
-    Akzeptiert = false;
-    if (slot == 0) {
-        Warnung(ListeVollMeldung);
-        return false;
-    }
-    Uebernommen = true;
-    if (NachUebernehmen)
-        NachUebernehmen();
-    NameEdit->setText(QString::fromStdString(Dokument->Liste().AutomatischerName(art)));
-    return true;
-}
-
 QWidget* TElementDLG::EigenschaftsSeite(QWidget* darstellung, const QString& duennName,
                                         const QString& dickName, const QString& farbName,
-                                        const QString& hilfslinienName, QCheckBox*& hilfslinien) {
+                                        const QString& hilfslinienName) {
     auto* seite = new QWidget;
-    hilfslinien = new QCheckBox(QStringLiteral("  Hilfslinien der Abbildung zeichnen"));
-    hilfslinien->setObjectName(hilfslinienName);
+    Hilfslinien = new QCheckBox(QStringLiteral("  Hilfslinien der Abbildung zeichnen"));
+    Hilfslinien->setObjectName(hilfslinienName);
     auto* e = new QGridLayout(seite);
     e->addWidget(darstellung, 0, 0);
     e->addWidget(DickeGruppe(duennName, dickName), 0, 1);
     e->addWidget(FarbGruppe(farbName), 1, 0);
-    e->addWidget(hilfslinien, 1, 1);
+    e->addWidget(Hilfslinien, 1, 1);
     e->setRowStretch(2, 1);
     return seite;
 }
 
-QGroupBox* TElementDLG::FarbGruppe(const QString& name) {
-    auto* box = new QGroupBox(QStringLiteral("Farbe"));
+QGroupBox* TElementDLG::FarbGruppe(const QString& name, const QString& titel) {
+    auto* box = new QGroupBox(titel);
     FarbFeld = new TFarbFeld;
     FarbFeld->setObjectName(name);
     auto* l = new QHBoxLayout(box);

@@ -1,10 +1,12 @@
 #pragma once
 // What every element dialog shares: the two pages with the buttons below
-// them, the name edit with the description that follows it, the thin/thick
-// pair, the colour field, number edits with their key filter and read-only
-// look, warnings that keep the dialog open, help per page, and the size
-// that follows the screen.
+// them, the name edit with the description that follows it, the look
+// (thin/thick pair, colour field, point form, border, transparency,
+// auxiliary lines), number edits with their key filter and read-only look,
+// the validation protocol of OK and "Übernehmen", warnings that keep the
+// dialog open, help per page, and the size that follows the screen.
 
+#include "document/ElementEingabe.h"
 #include "model/Element.h"
 #include "math/Farbe.h"
 
@@ -12,15 +14,18 @@
 #include <QLabel>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace kalvorin {
@@ -67,21 +72,35 @@ void ListeFuellen(QComboBox* liste, std::vector<std::string> namen, bool leererE
 void ListeWaehlen(QComboBox* liste, const std::string& name);
 std::string ListenAuswahl(const QComboBox* liste);
 
+// The one frame of every element dialog. A dialog of a kind holds its
+// input model (document/XxxEingabe.h), shows it in its widgets and collects
+// it again; everything the dialog decides is the model's. The runner
+// (ui/ElementDialoge.h) opens every kind's dialog the same way through the
+// five calls marked below.
 class TElementDLG : public QDialog {
     Q_OBJECT
 public:
     // titel: the window caption; nameObjekt: the name edit's object name.
     TElementDLG(const QString& titel, const QString& nameObjekt, QWidget* eltern = nullptr);
 
+    // --- what a dialog of a kind provides -------------------------------
+    // Preparing routine for a new element ("XxxDialogNeu").
+    virtual void FuerNeuesElement(TDokument& dokument) = 0;
+    // Preparing and filling routine for the element at the position
+    // ("XxxDialogAusElement").
+    virtual void FuerElement(TDokument& dokument, int position) = 0;
+    // The accepted input into the document ("XxxUebernehmen" of the model):
+    // the element's slot, or 0 when nothing was applied.
+    virtual int Anwenden(TDokument& dokument) = 0;
+    // The kind's kind, for the next automatic name.
+    virtual TElementart Art() const = 0;
+
     // Set by a successful validation; the caller reads it after the dialog closed.
     bool Akzeptiert = false;
-    std::string AlterName;
     // The document the dialog works on; nothing happens without one.
     TDokument* Dokument = nullptr;
     // Whether "Übernehmen" added elements during this call.
     bool Uebernommen = false;
-    // Called after "Übernehmen" added elements (the object list refreshes).
-    std::function<void()> NachUebernehmen;
 
     QTabWidget* Seiten = nullptr;
     QWidget* SeiteBestimmung = nullptr;
@@ -93,16 +112,23 @@ public:
     QLineEdit* NameEdit = nullptr;
     QGroupBox* EntstehungBox = nullptr;
     QLabel* LabelEntstehung = nullptr;
+    // The look; the kinds create the widgets they have (null otherwise).
     QCheckBox* Duenn = nullptr;
     QCheckBox* Dick = nullptr;
     TFarbFeld* FarbFeld = nullptr;
+    QComboBox* Darstellung = nullptr; // point form
+    QCheckBox* RandCheck = nullptr;   // "mit Rand"
+    QSpinBox* Transparenz = nullptr;
+    QCheckBox* Hilfslinien = nullptr;
 
     void SetzeFarbe(TFarbe f);
     TFarbe Farbe() const;
     // The help topic of the page that is showing.
     QString HilfeThema() const;
-    // "OK" or "Übernehmen".
-    virtual void Auswerten(bool uebernehmen) = 0;
+    // "OK" or "Übernehmen": the model's check; refused, the warning and the
+    // dialog stays; accepted, OK closes and "Übernehmen" applies the input
+    // at once and makes the dialog ready for the next element.
+    void Auswerten(bool uebernehmen);
 
     // A number edit with the key filter.
     QLineEdit* ZahlEdit(const QString& name);
@@ -115,38 +141,81 @@ public:
     double Skalierung() const { return skalierung_; }
 
 protected:
+    // --- what a dialog of a kind provides -------------------------------
+    // Collects the widgets into the model and runs the model's validation.
+    virtual TEingabePruefung Pruefen(TDokument& dokument) = 0;
+    // After "Übernehmen" added the element: the model's next new input, shown.
+    virtual void FuerNaechstes(const TListe& liste) = 0;
+
     // Call at the end of a derived constructor: adds the pages and buttons.
     void Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften, const QString& themaBestimmung,
                        const QString& themaEigenschaften);
     // The Dicke group with the pair and the sample pictures beside them.
-    QGroupBox* DickeGruppe(const QString& duennName, const QString& dickName);
-    QGroupBox* FarbGruppe(const QString& name);
-    // The page "Eigenschaften" every element dialog shares: the kind's own
+    QGroupBox* DickeGruppe(const QString& duennName, const QString& dickName, const QString& titel = QStringLiteral("Dicke"));
+    QGroupBox* FarbGruppe(const QString& name, const QString& titel = QStringLiteral("Farbe"));
+    // The page "Eigenschaften" of the point and line dialogs: the kind's own
     // look at the top left, then thickness, colour and the check box for
-    // the auxiliary lines (returned through hilfslinien).
-    QWidget* EigenschaftsSeite(QWidget* darstellung, const QString& duennName,
-                               const QString& dickName, const QString& farbName,
-                               const QString& hilfslinienName, QCheckBox*& hilfslinien);
-    // After "Übernehmen" tried to add the element (slot of the new element,
-    // 0 when the list was full; the document has been rebuilt when it was
-    // added): warns, or tells the owner and proposes the next automatic name
-    // of the kind. True when it was added.
-    bool NachUebernahme(int slot, TElementart art);
+    // the auxiliary lines.
+    QWidget* EigenschaftsSeite(QWidget* darstellung, const QString& duennName, const QString& dickName,
+                               const QString& farbName, const QString& hilfslinienName);
     void DickeSetzen(bool duenn);
     // The sample of the thin and the thick element in the colour.
     virtual QPixmap Muster(bool dick, TFarbe farbe) const = 0;
-    // The name followed into the description; the point dialog shows more.
+    // The name edit changed; the point dialog shows it once more.
     virtual void NameGeaendert(const QString& name);
     void showEvent(QShowEvent* e) override;
+
+    // The common part of the model into the widgets and back.
+    void BasisZeigen(const TElementEingabe& e);
+    void BasisSammeln(TElementEingabe& e) const;
+    // Sets a text only when it differs: typing is not disturbed.
+    static void TextSetzen(QLineEdit* edit, const std::string& text);
+    static void TextSetzen(QComboBox* combo, const std::string& text);
+    static std::string Text(const QLineEdit* edit);
+    // The edits of a triple.
+    using TEdits = std::array<QLineEdit*, 3>;
+    static void EditsSetzen(const TEdits& edits, const TFeldTexte& texte, bool nurLesen);
+    static TFeldTexte EditTexte(const TEdits& edits);
+    // Building blocks of the "Bestimmung" pages: a centred sign, "( x | y | z )"
+    // in a grid row from column spalte on, a group with a name combo (free
+    // text) and the three edits of a named point or vector, a drop-down list
+    // of names, and a widget that keeps its room when hidden.
+    static QLabel* Zeichen(const QString& text);
+    static void TripelZeile(QGridLayout* g, int zeile, int spalte, const TEdits& edits);
+    QGroupBox* TeilGruppe(const QString& titel, const QString& box, const QString& combo, const QString& x,
+                          const QString& y, const QString& z, QComboBox*& c, TEdits& edits);
+    static QComboBox* NamenListe(const QString& name);
+    static void Zurueckhalten(QWidget* w);
+
+    // Whether the description follows the name being typed.
+    bool NameFolgt = true;
+    // Whether a refusal brings the page "Bestimmung" to the front.
+    bool BestimmungBeiAblehnung = false;
+    // True while the model is being shown: the widgets' signals are not input.
+    bool Zeigend = false;
 
 private:
     void MusterAktualisieren();
 
     QString themaBestimmung_, themaEigenschaften_;
+    std::string entstehung_;
     QLabel* musterDuenn_ = nullptr;
     QLabel* musterDick_ = nullptr;
     TZahlTastenFilter* filter_ = nullptr;
     double skalierung_ = 1;
+};
+
+// Shows the model while it lives: the dialog's own signals are not input.
+class TZeigen {
+public:
+    explicit TZeigen(bool& zeigend) : zeigend_(zeigend), vorher_(zeigend) { zeigend_ = true; }
+    ~TZeigen() { zeigend_ = vorher_; }
+    TZeigen(const TZeigen&) = delete;
+    TZeigen& operator=(const TZeigen&) = delete;
+
+private:
+    bool& zeigend_;
+    bool vorher_;
 };
 
 } // namespace kalvorin

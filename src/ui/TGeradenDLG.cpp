@@ -1,10 +1,6 @@
 #include "ui/TGeradenDLG.h"
 
-#include "geometry/Auswertung.h"
-#include "geometry/Beschreibung.h"
 #include "document/Dokument.h"
-#include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,39 +16,6 @@
 
 namespace kalvorin {
 
-namespace {
-
-QLabel* Zeichen(const QString& text) {
-    auto* l = new QLabel(text);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-// "( x | y | z )" into a row of a grid, from column spalte on.
-void TripelZeile(QGridLayout* g, int zeile, int spalte, const std::array<QLineEdit*, 3>& edits) {
-    g->addWidget(Zeichen(QStringLiteral("(")), zeile, spalte);
-    g->addWidget(edits[0], zeile, spalte + 1);
-    g->addWidget(Zeichen(QStringLiteral("|")), zeile, spalte + 2);
-    g->addWidget(edits[1], zeile, spalte + 3);
-    g->addWidget(Zeichen(QStringLiteral("|")), zeile, spalte + 4);
-    g->addWidget(edits[2], zeile, spalte + 5);
-    g->addWidget(Zeichen(QStringLiteral(")")), zeile, spalte + 6);
-}
-
-TFeldTexte Texte(const std::array<QLineEdit*, 3>& edits) {
-    return {edits[0]->text().toStdString(), edits[1]->text().toStdString(),
-            edits[2]->text().toStdString()};
-}
-
-bool AlleGefuellt(const std::array<QLineEdit*, 3>& edits) { return kalvorin::AlleGefuellt(Texte(edits)); }
-
-void Zurueckhalten(QWidget* w) {
-    QSizePolicy sp = w->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(sp);
-}
-
-} // namespace
 
 TGeradenDLG::TGeradenDLG(QWidget* eltern)
     : TElementDLG(QStringLiteral("Festlegen einer Geraden"), QStringLiteral("GeradenDLGName"), eltern) {
@@ -77,8 +40,11 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
         artLayout->addWidget(r);
     }
     connect(PaButton, &QRadioButton::clicked, this, [this] { ParameterformGeklickt(); });
-    connect(PPButton, &QRadioButton::clicked, this, [this] { WegZeigen(WegPunktPunkt); });
-    connect(PVButton, &QRadioButton::clicked, this, [this] { WegZeigen(WegPunktVektor); });
+    for (QRadioButton* r : {PPButton, PVButton})
+        connect(r, &QRadioButton::clicked, this, [this] {
+            Sammeln(eingabe_);
+            Zeigen();
+        });
 
     // " Parameterform ": x = ( point ) + l * ( direction )
     PABox = new QGroupBox(QStringLiteral(" Parameterform "));
@@ -98,41 +64,35 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     TripelZeile(pa, 1, 1, ParRichtung);
     pa->setColumnStretch(8, 1);
 
-    PPAnfang = PunktGruppe(QStringLiteral(" 1. Punkt "), QStringLiteral("GeradenDLGPPAnfang"),
+    PPAnfang = TeilGruppe(QStringLiteral(" 1. Punkt "), QStringLiteral("GeradenDLGPPAnfang"),
                            QStringLiteral("GeradenDLGPP1"), QStringLiteral("GeradenDLGPPX1"),
                            QStringLiteral("GeradenDLGPPY1"), QStringLiteral("GeradenDLGPPZ1"), PP1, P1);
-    PPEnde = PunktGruppe(QStringLiteral(" 2. Punkt "), QStringLiteral("GeradenDLGPPEnde"),
+    PPEnde = TeilGruppe(QStringLiteral(" 2. Punkt "), QStringLiteral("GeradenDLGPPEnde"),
                          QStringLiteral("GeradenDLGPP2"), QStringLiteral("GeradenDLGPPX2"),
                          QStringLiteral("GeradenDLGPPY2"), QStringLiteral("GeradenDLGPPZ2"), PP2, P2);
-    PVAnfang = PunktGruppe(QStringLiteral(" Anfangspunkt "), QStringLiteral("GeradenDLGPVAnfang"),
+    PVAnfang = TeilGruppe(QStringLiteral(" Anfangspunkt "), QStringLiteral("GeradenDLGPVAnfang"),
                            QStringLiteral("GeradenDLGPV1"), QStringLiteral("GeradenDLGPVX1"),
                            QStringLiteral("GeradenDLGPVY1"), QStringLiteral("GeradenDLGPVZ1"), PV1, A);
-    PVVektor = PunktGruppe(QStringLiteral(" Richtungsvektor "), QStringLiteral("GeradenDLGPVVektor"),
+    PVVektor = TeilGruppe(QStringLiteral(" Richtungsvektor "), QStringLiteral("GeradenDLGPVVektor"),
                            QStringLiteral("GeradenDLGPV2"), QStringLiteral("GeradenDLGPVX2"),
                            QStringLiteral("GeradenDLGPVY2"), QStringLiteral("GeradenDLGPVZ2"), PV2, V);
 
-    for (QLineEdit* e : ParPunkt)
-        connect(e, &QLineEdit::textChanged, this, [this] { ParameterformGeaendert(); });
-    for (QLineEdit* e : ParRichtung)
-        connect(e, &QLineEdit::textChanged, this, [this] { ParameterformGeaendert(); });
+    for (TEdits* edits : {&ParPunkt, &ParRichtung})
+        for (QLineEdit* e : *edits)
+            connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(WegParameterform); });
     for (TEdits* edits : {&P1, &P2})
         for (QLineEdit* e : *edits)
-            connect(e, &QLineEdit::textChanged, this, [this] { PunktPunktGeaendert(); });
+            connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(WegPunktPunkt); });
     for (TEdits* edits : {&A, &V})
         for (QLineEdit* e : *edits)
-            connect(e, &QLineEdit::textChanged, this, [this] { PunktVektorGeaendert(); });
-    const auto combo = [this](QComboBox* c, TEdits* edits, bool vektor, void (TGeradenDLG::*danach)()) {
-        connect(c, &QComboBox::editTextChanged, this, [this, c, edits, vektor, danach] {
-            if (fuellen_)
-                return;
-            NameGewaehlt(c, *edits, vektor);
-            (this->*danach)();
-        });
+            connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(WegPunktVektor); });
+    const auto combo = [this](QComboBox* c, TTeilEingabe TGeradenEingabe::*teil, std::uint32_t arten, int weg) {
+        connect(c, &QComboBox::editTextChanged, this, [this, teil, arten, weg] { NameGewaehlt(teil, arten, weg); });
     };
-    combo(PP1, &P1, false, &TGeradenDLG::PunktPunktGeaendert);
-    combo(PP2, &P2, false, &TGeradenDLG::PunktPunktGeaendert);
-    combo(PV1, &A, false, &TGeradenDLG::PunktVektorGeaendert);
-    combo(PV2, &V, true, &TGeradenDLG::PunktVektorGeaendert);
+    combo(PP1, &TGeradenEingabe::P1, PunktArten, WegPunktPunkt);
+    combo(PP2, &TGeradenEingabe::P2, PunktArten, WegPunktPunkt);
+    combo(PV1, &TGeradenEingabe::A, PunktArten, WegPunktVektor);
+    combo(PV2, &TGeradenEingabe::V, VektorArten, WegPunktVektor);
 
     // The three ways take turns in one place.
     auto* wechsel = new QGridLayout;
@@ -169,33 +129,13 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     (new QHBoxLayout(darstellung))->addWidget(RandCheck);
     QWidget* eigenschaften = EigenschaftsSeite(
         darstellung, QStringLiteral("GeradenDLGcheckduenn"), QStringLiteral("GeradenDLGCheckdick"),
-        QStringLiteral("GeradenDLGFarbe"), QStringLiteral("GeradenDLGHilfslinien"), Hilfslinien);
+        QStringLiteral("GeradenDLGFarbe"), QStringLiteral("GeradenDLGHilfslinien"));
 
     Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Gerade_Bestimmung"),
                   QStringLiteral("IDH_Dialog_Gerade_Eigenschaften"));
     PaButton->setChecked(true);
     WegZeigen(WegParameterform);
     EntstehungBox->hide();
-}
-
-QGroupBox* TGeradenDLG::PunktGruppe(const QString& titel, const QString& box, const QString& combo,
-                                    const QString& x, const QString& y, const QString& z,
-                                    QComboBox*& c, TEdits& edits) {
-    auto* g = new QGroupBox(titel);
-    g->setObjectName(box);
-    c = new QComboBox;
-    c->setObjectName(combo);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMinimumContentsLength(12);
-    c->lineEdit()->setMaxLength(12);
-    edits = {ZahlEdit(x), ZahlEdit(y), ZahlEdit(z)};
-    auto* l = new QGridLayout(g);
-    l->addWidget(c, 0, 0);
-    l->addWidget(Zeichen(QStringLiteral("=")), 0, 1);
-    TripelZeile(l, 0, 2, edits);
-    l->setColumnStretch(9, 1);
-    return g;
 }
 
 QPixmap TGeradenDLG::Muster(bool dick, TFarbe farbe) const {
@@ -227,295 +167,101 @@ void TGeradenDLG::WegZeigen(int weg) {
     PVVektor->setVisible(weg == WegPunktVektor);
 }
 
-void TGeradenDLG::KnoepfeSetzen() {
-    PaButton->setEnabled(zustand_.ParameterformAktiv);
-    PPButton->setEnabled(zustand_.PunktPunktAktiv);
-    PVButton->setEnabled(zustand_.PunktVektorAktiv);
-}
-
-void TGeradenDLG::ParameterformGeaendert() {
-    if (fuellen_)
-        return;
-    zustand_.ParameterformGeaendert(AlleGefuellt(ParPunkt) && AlleGefuellt(ParRichtung));
-    KnoepfeSetzen();
-}
-
-void TGeradenDLG::PunktPunktGeaendert() {
-    if (fuellen_)
-        return;
-    zustand_.PunktPunktGeaendert(Gefuellt(PP1->currentText().toStdString()) &&
-                                 Gefuellt(PP2->currentText().toStdString()) && AlleGefuellt(P1) &&
-                                 AlleGefuellt(P2));
-    KnoepfeSetzen();
-}
-
-void TGeradenDLG::PunktVektorGeaendert() {
-    if (fuellen_)
-        return;
-    zustand_.PunktVektorGeaendert(Gefuellt(PV1->currentText().toStdString()) &&
-                                  Gefuellt(PV2->currentText().toStdString()) && AlleGefuellt(A) &&
-                                  AlleGefuellt(V));
-    KnoepfeSetzen();
-}
-
-void TGeradenDLG::EditsSetzen(TEdits& edits, const TFeldTexte& texte, bool nurLesen) {
-    for (std::size_t i = 0; i < 3; ++i) {
-        edits[i]->setText(QString::fromStdString(texte[i]));
-        SetzeNurLesen(edits[i], nurLesen);
+void TGeradenDLG::Zeigen() {
+    const TZeigen zeigen(Zeigend);
+    const TGeradenEingabe& e = eingabe_;
+    BasisZeigen(e);
+    WegZeigen(e.Weg);
+    PaButton->setEnabled(e.ParameterformAktiv);
+    PPButton->setEnabled(e.PunktPunktAktiv);
+    PVButton->setEnabled(e.PunktVektorAktiv);
+    EditsSetzen(ParPunkt, e.ParPunkt, e.ParameterformFest);
+    EditsSetzen(ParRichtung, e.ParRichtung, e.ParameterformFest);
+    // Filling a list empties its edit text: only when the entries changed.
+    if (punkteGezeigt_ != e.Punkte || PP1->count() != static_cast<int>(e.Punkte.size())) {
+        for (QComboBox* c : {PP1, PP2, PV1})
+            ListeFuellen(c, e.Punkte, false);
+        punkteGezeigt_ = e.Punkte;
+    }
+    if (vektorenGezeigt_ != e.Vektoren || PV2->count() != static_cast<int>(e.Vektoren.size())) {
+        ListeFuellen(PV2, e.Vektoren, false);
+        vektorenGezeigt_ = e.Vektoren;
+    }
+    const std::pair<QComboBox*, const TTeilEingabe*> teile[] = {{PP1, &e.P1}, {PP2, &e.P2}, {PV1, &e.A}, {PV2, &e.V}};
+    const TEdits* edits[] = {&P1, &P2, &A, &V};
+    for (std::size_t i = 0; i < 4; ++i) {
+        TextSetzen(teile[i].first, teile[i].second->Name);
+        EditsSetzen(*edits[i], teile[i].second->Werte, teile[i].second->Fest);
     }
 }
 
-void TGeradenDLG::NameGewaehlt(QComboBox* combo, TEdits& edits, bool vektor) {
-    if (!Dokument)
+void TGeradenDLG::Sammeln(TGeradenEingabe& e) const {
+    BasisSammeln(e);
+    e.Weg = GewaehlterWeg();
+    e.ParPunkt = EditTexte(ParPunkt);
+    e.ParRichtung = EditTexte(ParRichtung);
+    e.P1 = {PP1->currentText().toStdString(), EditTexte(P1), e.P1.Fest};
+    e.P2 = {PP2->currentText().toStdString(), EditTexte(P2), e.P2.Fest};
+    e.A = {PV1->currentText().toStdString(), EditTexte(A), e.A.Fest};
+    e.V = {PV2->currentText().toStdString(), EditTexte(V), e.V.Fest};
+}
+
+TGeradenEingabe TGeradenDLG::Eingabe() const {
+    TGeradenEingabe e = eingabe_;
+    Sammeln(e);
+    return e;
+}
+
+void TGeradenDLG::FeldGeaendert(int weg) {
+    if (Zeigend)
         return;
-    const std::string text = combo->currentText().toStdString();
-    const TDreiDBasisElement* e = vektor ? BenannterVektor(Dokument->Liste(), text)
-                                         : BenannterPunkt(Dokument->Liste(), text);
-    const bool alt = fuellen_;
-    fuellen_ = true;
-    if (e) {
-        TTripel w;
-        if (vektor)
-            VektorAuswerten(*e, w);
-        else
-            PunktAuswerten(*e, w);
-        EditsSetzen(edits, FeldTexte(w), true);
-    } else {
-        for (QLineEdit* ed : edits)
-            SetzeNurLesen(ed, false);
-    }
-    fuellen_ = alt;
+    Sammeln(eingabe_);
+    eingabe_.WegGeaendert(weg);
+    Zeigen();
+}
+
+void TGeradenDLG::NameGewaehlt(TTeilEingabe TGeradenEingabe::*teil, std::uint32_t arten, int weg) {
+    if (Zeigend || !Dokument)
+        return;
+    Sammeln(eingabe_);
+    TeilGewaehlt(eingabe_.*teil, Dokument->Liste(), arten);
+    eingabe_.WegGeaendert(weg);
+    Zeigen();
 }
 
 void TGeradenDLG::ParameterformGeklickt() {
-    if (!zustand_.Vollstaendig) {
-        WegZeigen(WegParameterform);
-        for (TEdits* edits : {&ParPunkt, &ParRichtung})
-            for (QLineEdit* e : *edits) {
-                SetzeNurLesen(e, false);
-                e->clear();
-            }
+    if (!Dokument)
         return;
-    }
-    const int festlegung = zustand_.Festlegung;
-    if (festlegung == WegParameterform || abgeleitet_) {
-        WegZeigen(WegParameterform);
-        return;
-    }
-    const std::string meldung = Dokument ? GeradenChecks(Dokument->Liste(), Eingabe(), festlegung)
-                                         : std::string();
-    if (!meldung.empty()) {
-        WegZeigen(festlegung);
+    Sammeln(eingabe_);
+    const std::string meldung = GeradeParameterformGewaehlt(eingabe_, Dokument->Liste());
+    Zeigen();
+    if (!meldung.empty())
         Warnung(meldung);
-        return;
-    }
-    WegZeigen(WegParameterform);
-    const TGeradenEingabe e = Eingabe();
-    fuellen_ = true;
-    EditsSetzen(ParPunkt, festlegung == WegPunktPunkt ? e.P1 : e.A, true);
-    EditsSetzen(ParRichtung, FeldTexte(ParameterformRichtung(e, festlegung)), true);
-    fuellen_ = false;
-    PaButton->setEnabled(true);
-    Knopf(festlegung)->setEnabled(true);
-}
-
-void TGeradenDLG::AllesLeeren() {
-    fuellen_ = true;
-    for (TEdits* edits : {&ParPunkt, &ParRichtung, &P1, &P2, &A, &V})
-        for (QLineEdit* e : *edits) {
-            e->clear();
-            SetzeNurLesen(e, false);
-        }
-    ListenFuellen();
-    fuellen_ = false;
-}
-
-void TGeradenDLG::ListenFuellen() {
-    const bool alt = fuellen_;
-    fuellen_ = true;
-    const TListe& liste = Dokument->Liste();
-    const std::vector<std::string> punkte = PunktNamenFuerGerade(liste, selbst_);
-    for (QComboBox* c : {PP1, PP2, PV1})
-        ListeFuellen(c, punkte, false);
-    ListeFuellen(PV2, VektorNamenFuerGerade(liste, selbst_), false);
-    fuellen_ = alt;
 }
 
 void TGeradenDLG::GeradeDialogNeu(TDokument& dokument) {
     Dokument = &dokument;
     Uebernommen = false;
     Akzeptiert = false;
-    selbst_ = nullptr;
-    abgeleitet_ = false;
-    AlterName.clear();
     Seiten->setCurrentWidget(SeiteBestimmung);
-    LabelEntstehung->clear();
-    NameEdit->setText(QString::fromStdString(dokument.Liste().AutomatischerName(TElementart::DGerade)));
-    zustand_ = TGeradenZustand{};
-    EntstehungBox->hide();
-    WegZeigen(WegParameterform);
-    KnoepfeSetzen();
-    AllesLeeren();
-    parPunktAngezeigt_ = parRichtungAngezeigt_ = {};
-    gehaltenerPunkt_ = gehalteneRichtung_ = {};
-
-    const TStandardEinstellungen& s = Einstellungen();
-    RandCheck->setChecked(s.MitWeissrand);
-    DickeSetzen(true);
-    SetzeFarbe(s.Farbe);
-    Hilfslinien->setChecked(s.HilfslinienEinzeichnen);
+    eingabe_ = GeradeEingabeNeu(dokument.Liste());
+    Zeigen();
 }
 
 void TGeradenDLG::GeradeDialogAusElement(TDokument& dokument, int position) {
     Dokument = &dokument;
-    const auto& g = Als<TGerade>(*dokument.Liste()[position]);
-    selbst_ = &g;
-    zustand_.Neu = false;
-    zustand_.Vollstaendig = true;
-    zustand_.Festlegung = g.Festlegung <= WegPunktVektor ? static_cast<int>(g.Festlegung) : static_cast<int>(WegParameterform);
-    LabelEntstehung->clear();
-    NameEdit->setText(QString::fromStdString(g.Name));
-    AlterName = g.Name;
-    abgeleitet_ = g.Entstehung.Art != TEntstehungsart::keine;
-
-    fuellen_ = true;
-    ListenFuellen();
-    if (abgeleitet_ || zustand_.Festlegung == WegParameterform) {
-        TTripel a, d;
-        GeradeAuswerten(g, a, d);
-        if (!abgeleitet_) {
-            a = g.Punkt;
-            d = g.Richtung;
-        }
-        gehaltenerPunkt_ = a;
-        gehalteneRichtung_ = d;
-        parPunktAngezeigt_ = FeldTexte(a);
-        parRichtungAngezeigt_ = FeldTexte(VereinfachterVektor(d));
-        EditsSetzen(ParPunkt, parPunktAngezeigt_, abgeleitet_);
-        EditsSetzen(ParRichtung, parRichtungAngezeigt_, abgeleitet_);
-        WegZeigen(WegParameterform);
-        zustand_.ParameterformAktiv = true;
-        zustand_.PunktPunktAktiv = zustand_.PunktVektorAktiv = false;
-        if (abgeleitet_) {
-            LabelEntstehung->setText(QString::fromStdString(EntstehungsText(g)));
-            EntstehungBox->show();
-        }
-    } else {
-        const bool pp = zustand_.Festlegung == WegPunktPunkt;
-        const TDreiDBasisElement* t1 = g.Bezuege[0];
-        const TDreiDBasisElement* t2 = g.Bezuege[1];
-        TTripel w1, w2;
-        if (t1)
-            PunktAuswerten(*t1, w1);
-        if (t2) {
-            if (pp)
-                PunktAuswerten(*t2, w2);
-            else {
-                VektorAuswerten(*t2, w2);
-                w2 = VereinfachterVektor(w2);
-            }
-        }
-        QComboBox* c1 = pp ? PP1 : PV1;
-        QComboBox* c2 = pp ? PP2 : PV2;
-        c1->setEditText(t1 ? QString::fromStdString(t1->Name) : QString());
-        c2->setEditText(t2 ? QString::fromStdString(t2->Name) : QString());
-        EditsSetzen(pp ? P1 : A, FeldTexte(w1), true);
-        EditsSetzen(pp ? P2 : V, FeldTexte(w2), true);
-        WegZeigen(zustand_.Festlegung);
-        zustand_.ParameterformAktiv = true;
-        zustand_.PunktPunktAktiv = pp;
-        zustand_.PunktVektorAktiv = !pp;
-    }
-    fuellen_ = false;
-    KnoepfeSetzen();
-
-    RandCheck->setChecked(g.MitRand);
-    SetzeFarbe(g.Farbe);
-    Hilfslinien->setChecked(g.Hilfslinien);
-    DickeSetzen(g.Dicke == 1);
+    eingabe_ = GeradeEingabeAusElement(dokument.Liste(), position);
+    Zeigen();
 }
 
-TGeradenEingabe TGeradenDLG::Eingabe() const {
-    TGeradenEingabe e;
-    e.Neu = zustand_.Neu;
-    e.Selbst = selbst_;
-    e.Name = NameEdit->text().toStdString();
-    e.AlterName = AlterName;
-    e.Weg = GewaehlterWeg();
-    e.Festlegung = zustand_.Festlegung;
-    e.Vollstaendig = zustand_.Vollstaendig;
-    e.Abgeleitet = abgeleitet_;
-    e.ParPunkt = Texte(ParPunkt);
-    e.ParRichtung = Texte(ParRichtung);
-    e.P1Name = PP1->currentText().toStdString();
-    e.P2Name = PP2->currentText().toStdString();
-    e.P1 = Texte(P1);
-    e.P2 = Texte(P2);
-    e.AName = PV1->currentText().toStdString();
-    e.VName = PV2->currentText().toStdString();
-    e.A = Texte(A);
-    e.V = Texte(V);
-    e.ParPunktAngezeigt = parPunktAngezeigt_;
-    e.ParRichtungAngezeigt = parRichtungAngezeigt_;
-    e.GehaltenerPunkt = gehaltenerPunkt_;
-    e.GehalteneRichtung = gehalteneRichtung_;
-    e.MitRand = RandCheck->isChecked();
-    e.Duenn = Duenn->isChecked();
-    e.Farbe = Farbe();
-    e.Hilfslinien = Hilfslinien->isChecked();
-    return e;
+TEingabePruefung TGeradenDLG::Pruefen(TDokument& dokument) {
+    Sammeln(eingabe_);
+    return GeradePruefen(dokument.Liste(), eingabe_);
 }
 
-void TGeradenDLG::Auswerten(bool uebernehmen) {
-    if (!Dokument)
-        return;
-    Akzeptiert = false;
-    const TGeradenPruefung r = GeradePruefen(Dokument->Liste(), Eingabe());
-    switch (r.Ergebnis) {
-    case TGeradenErgebnis::StillSchliessen:
-        reject();
-        return;
-    case TGeradenErgebnis::Unvollstaendig:
-    case TGeradenErgebnis::Abgelehnt:
-        Warnung(r.Meldung);
-        return;
-    case TGeradenErgebnis::Gueltig:
-        break;
-    }
-    Akzeptiert = true;
-    if (!uebernehmen) {
-        accept();
-        return;
-    }
-    int slot = 0;
-    Dokument->Aendern(
-        [&](TListe& liste) {
-            slot = NeueGeradeAnlegen(liste);
-            return slot != 0;
-        },
-        {TNeuaufbau::WennGeaendert, {}});
-    if (!NachUebernahme(slot, TElementart::DGerade))
-        return;
-    // Ready for the next line, on the same way.
-    const int weg = GewaehlterWeg();
-    zustand_ = TGeradenZustand{};
-    zustand_.Festlegung = weg;
-    KnoepfeSetzen();
-    AllesLeeren();
-    if (Seiten->currentWidget() == SeiteBestimmung)
-        NameEdit->setFocus();
-}
-
-void TGeradenDLG::GeradeAusDialog(TListe& liste, int position) {
-    if (!Dokument || !Akzeptiert)
-        return;
-    kalvorin::GeradeAusDialog(liste, position, Eingabe());
-}
-
-int TGeradenDLG::NeueGeradeAnlegen(TListe& liste) {
-    if (!Dokument)
-        return 0;
-    return GeradeNeuAnlegen(liste, Eingabe());
+void TGeradenDLG::FuerNaechstes(const TListe& liste) {
+    GeradeFuerNaechste(eingabe_, liste);
+    Zeigen();
 }
 
 } // namespace kalvorin

@@ -21,16 +21,17 @@ public:
     void GeradeDialogNeu(TDokument& dokument);
     // Call after GeradeDialogNeu.
     void GeradeDialogAusElement(TDokument& dokument, int position);
-    // Writes the dialog into the line at the position when it was accepted
-    // (inside the document's transaction, which hands over the list).
-    void GeradeAusDialog(TListe& liste, int position);
-    // The main window's part for an accepted new line: the line and its new
-    // points or vector appended and written. The line's slot, or 0.
-    int NeueGeradeAnlegen(TListe& liste);
 
-    void Auswerten(bool uebernehmen) override;
+    void FuerNeuesElement(TDokument& dokument) override { GeradeDialogNeu(dokument); }
+    void FuerElement(TDokument& dokument, int position) override {
+        GeradeDialogNeu(dokument);
+        GeradeDialogAusElement(dokument, position);
+    }
+    int Anwenden(TDokument& dokument) override { return GeradeUebernehmen(dokument, eingabe_); }
+    TElementart Art() const override { return TElementart::DGerade; }
+
+    // The model as the widgets show it now.
     TGeradenEingabe Eingabe() const;
-    const TGeradenZustand& Zustand() const { return zustand_; }
 
     QRadioButton* PaButton = nullptr;
     QRadioButton* PPButton = nullptr;
@@ -40,42 +41,30 @@ public:
     QGroupBox* PPEnde = nullptr;
     QGroupBox* PVAnfang = nullptr;
     QGroupBox* PVVektor = nullptr;
-    std::array<QLineEdit*, 3> ParPunkt{}, ParRichtung{}, P1{}, P2{}, A{}, V{};
+    TEdits ParPunkt{}, ParRichtung{}, P1{}, P2{}, A{}, V{};
     QComboBox* PP1 = nullptr;
     QComboBox* PP2 = nullptr;
     QComboBox* PV1 = nullptr;
     QComboBox* PV2 = nullptr;
-    QCheckBox* RandCheck = nullptr;
-    QCheckBox* Hilfslinien = nullptr;
 
 protected:
+    TEingabePruefung Pruefen(TDokument& dokument) override;
+    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool dick, TFarbe farbe) const override;
 
 private:
-    using TEdits = std::array<QLineEdit*, 3>;
-    QGroupBox* PunktGruppe(const QString& titel, const QString& box, const QString& combo,
-                           const QString& x, const QString& y, const QString& z, QComboBox*& c,
-                           TEdits& edits);
+    void Zeigen();
+    void Sammeln(TGeradenEingabe& e) const;
     void WegZeigen(int weg);
-    void KnoepfeSetzen();
-    void ParameterformGeaendert();
-    void PunktPunktGeaendert();
-    void PunktVektorGeaendert();
-    // A name combo changed: an existing element's values read-only, else editable.
-    void NameGewaehlt(QComboBox* combo, TEdits& edits, bool vektor);
+    // A field of a way changed; a name combo also chooses its element.
+    void FeldGeaendert(int weg);
+    void NameGewaehlt(TTeilEingabe TGeradenEingabe::*teil, std::uint32_t arten, int weg);
     void ParameterformGeklickt();
-    void EditsSetzen(TEdits& edits, const TFeldTexte& texte, bool nurLesen);
-    void AllesLeeren();
-    void ListenFuellen();
     int GewaehlterWeg() const;
     QRadioButton* Knopf(int weg) const;
 
-    TGeradenZustand zustand_;
-    bool fuellen_ = false;
-    bool abgeleitet_ = false;
-    const TDreiDBasisElement* selbst_ = nullptr;
-    TFeldTexte parPunktAngezeigt_, parRichtungAngezeigt_;
-    TTripel gehaltenerPunkt_, gehalteneRichtung_;
+    TGeradenEingabe eingabe_;
+    std::vector<std::string> punkteGezeigt_, vektorenGezeigt_;
 };
 
 } // namespace kalvorin

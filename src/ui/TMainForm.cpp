@@ -570,9 +570,9 @@ void TMainForm::KopierenClick() {
 }
 
 // Later features; their items stay disabled until they are there.
-void TMainForm::PunktClick() { DialogAusfuehren(&PunktNeu); }
-void TMainForm::GeradeClick() { DialogAusfuehren(&GeradeNeu); }
-void TMainForm::EbeneClick() {}
+void TMainForm::PunktClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DfrPunkt>); }
+void TMainForm::GeradeClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DGerade>); }
+void TMainForm::EbeneClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DEbene>); }
 void TMainForm::StreckeClick() {}
 void TMainForm::PfeilClick() {}
 void TMainForm::VektorClick() {}

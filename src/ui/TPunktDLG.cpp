@@ -1,9 +1,6 @@
 #include "ui/TPunktDLG.h"
 
-#include "geometry/Auswertung.h"
-#include "geometry/Beschreibung.h"
 #include "document/Dokument.h"
-#include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
@@ -20,16 +17,6 @@
 #include <QVBoxLayout>
 
 namespace kalvorin {
-
-namespace {
-
-QLabel* Zeichen(const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text));
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-} // namespace
 
 TPunktDLG::TPunktDLG(QWidget* eltern)
     : TElementDLG(QStringLiteral("Festlegen eines Punktes"), QStringLiteral("Name"), eltern) {
@@ -123,7 +110,8 @@ TPunktDLG::TPunktDLG(QWidget* eltern)
     (new QHBoxLayout(darstellungBox))->addWidget(Darstellung);
     QWidget* eigenschaften = EigenschaftsSeite(
         darstellungBox, QStringLiteral("PunktDLGCheckduenn"), QStringLiteral("PunktDLGCheckdick"),
-        QStringLiteral("PktDLGFarbe"), QStringLiteral("PktDLGHilfslinien"), Hilfslinien);
+        QStringLiteral("PktDLGFarbe"), QStringLiteral("PktDLGHilfslinien"));
+    BestimmungBeiAblehnung = true;
 
     Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Punkt_Bestimmung"),
                   QStringLiteral("IDH_Dialog_Punkt_Eigenschaften"));
@@ -151,7 +139,7 @@ void TPunktDLG::NameGeaendert(const QString& name) {
 
 void TPunktDLG::showEvent(QShowEvent* e) {
     TElementDLG::showEvent(e);
-    Sichtbarkeit = true;
+    eingabe_.Sichtbar = true;
 }
 
 void TPunktDLG::KoordinatenZeigen(bool koordinaten) {
@@ -161,193 +149,69 @@ void TPunktDLG::KoordinatenZeigen(bool koordinaten) {
     VektorBox->setVisible(!koordinaten);
 }
 
-void TPunktDLG::KoordinatenAnzeigen(TTripel p, bool nurLesen) {
-    angezeigt_ = FeldTexte(p);
-    gehalten_ = p;
-    QLineEdit* edits[3] = {Editx, Edity, Editz};
-    for (int i = 0; i < 3; ++i) {
-        edits[i]->setText(QString::fromStdString(angezeigt_[static_cast<std::size_t>(i)]));
-        SetzeNurLesen(edits[i], nurLesen);
-    }
+void TPunktDLG::Zeigen() {
+    const TZeigen zeigen(Zeigend);
+    BasisZeigen(eingabe_);
+    (eingabe_.Koordinaten ? KoordinatenKnopf : AnfangVektorKnopf)->setChecked(true);
+    Darstellungsart->setEnabled(eingabe_.ArtWaehlbar);
+    KoordinatenZeigen(eingabe_.Koordinaten);
+    EditsSetzen({Editx, Edity, Editz}, eingabe_.Edits, eingabe_.NurLesen);
+    ListeFuellen(Anfangspunkt, eingabe_.Anfangspunkte, eingabe_.LeererEintrag);
+    ListeFuellen(TransVektor, eingabe_.Vektoren, eingabe_.LeererEintrag);
+    ListeWaehlen(Anfangspunkt, eingabe_.Anfangspunkt);
+    ListeWaehlen(TransVektor, eingabe_.Vektor);
 }
 
-void TPunktDLG::ListenFuellen(const TDreiDBasisElement* selbst, bool leererEintrag) {
-    const TListe& liste = Dokument->Liste();
-    ListeFuellen(Anfangspunkt, AnfangspunktNamen(liste, selbst), leererEintrag);
-    ListeFuellen(TransVektor, VektorNamen(liste, selbst), leererEintrag);
+void TPunktDLG::Sammeln(TPunktEingabe& e) const {
+    BasisSammeln(e);
+    e.Koordinaten = KoordinatenKnopf->isChecked();
+    e.Edits = EditTexte({Editx, Edity, Editz});
+    e.Anfangspunkt = ListenAuswahl(Anfangspunkt);
+    e.Vektor = ListenAuswahl(TransVektor);
+}
+
+TPunktEingabe TPunktDLG::Eingabe() const {
+    TPunktEingabe e = eingabe_;
+    Sammeln(e);
+    return e;
 }
 
 void TPunktDLG::PunktDialogNeu(TDokument& dokument) {
     Dokument = &dokument;
     Uebernommen = false;
     Akzeptiert = false;
-    selbst_ = nullptr;
-    abgeleitet_ = false;
-    Festlegung = TfrPunkt::Koord;
     Seiten->setCurrentWidget(SeiteBestimmung);
-    LabelEntstehung->clear();
-    NameEdit->setText(QString::fromStdString(dokument.Liste().AutomatischerName(TElementart::DfrPunkt)));
-    AlterName.clear();
-    Darstellungsart->setEnabled(true);
-    KoordinatenKnopf->setChecked(true);
-    KoordinatenZeigen(true);
-    for (QLineEdit* e : {Editx, Edity, Editz}) {
-        e->clear();
-        SetzeNurLesen(e, false);
-    }
-    angezeigt_ = {};
-    gehalten_ = {};
-    ListenFuellen(nullptr, true);
-    EntstehungBox->hide();
-
-    const TStandardEinstellungen& s = Einstellungen();
-    Darstellung->setCurrentIndex(s.Punktform >= 0 && s.Punktform < 5 ? s.Punktform : 0);
-    DickeSetzen(true);
-    SetzeFarbe(s.Farbe);
-    Hilfslinien->setChecked(s.HilfslinienEinzeichnen);
+    eingabe_ = PunktEingabeNeu(dokument.Liste());
+    Zeigen();
 }
 
 void TPunktDLG::PunktDialogAusElement(TDokument& dokument, int position) {
     Dokument = &dokument;
     Uebernommen = false;
-    const auto& p = Als<TfrPunkt>(*dokument.Liste()[position]);
-    selbst_ = &p;
-    // The description must be in place before the name edit changes.
-    LabelEntstehung->clear();
-    NameEdit->setText(QString::fromStdString(p.Name));
-    AlterName = p.Name;
     Seiten->setCurrentWidget(SeiteBestimmung);
-
-    const bool koord = p.Festlegung == TfrPunkt::Koord;
-    ListenFuellen(&p, koord);
-    abgeleitet_ = p.Entstehung.Art != TEntstehungsart::keine;
-    TTripel wert;
-    PunktAuswerten(p, wert);
-    if (abgeleitet_) {
-        LabelEntstehung->setText(QString::fromStdString(EntstehungsText(p)));
-    } else {
-        EntstehungBox->hide();
-        LabelEntstehung->clear();
-    }
-    if (abgeleitet_ || koord) {
-        KoordinatenKnopf->setChecked(true);
-        Darstellungsart->setEnabled(false);
-        KoordinatenZeigen(true);
-        EntstehungBox->setVisible(abgeleitet_);
-        KoordinatenAnzeigen(wert, abgeleitet_);
-    } else {
-        // A point on a start point and a vector may be turned into one by
-        // coordinates: the group stays usable.
-        Darstellungsart->setEnabled(true);
-        AnfangVektorKnopf->setChecked(true);
-        KoordinatenZeigen(false);
-        KoordinatenAnzeigen(wert, true);
-        ListeWaehlen(Anfangspunkt, p.Anfangspunkt() ? p.Anfangspunkt()->Name : std::string());
-        ListeWaehlen(TransVektor, p.Vektor() ? p.Vektor()->Name : std::string());
-    }
-    Festlegung = p.Festlegung;
-
-    Darstellung->setCurrentIndex(p.Punktform < 5 ? p.Punktform : 0);
-    SetzeFarbe(p.Farbe);
-    Hilfslinien->setChecked(p.Hilfslinien);
-    DickeSetzen(p.Dicke == 1);
+    eingabe_ = PunktEingabeAusElement(dokument.Liste(), position);
+    Zeigen();
 }
 
 void TPunktDLG::DarstellungsartGeklickt() {
-    if (AnfangVektorKnopf->isChecked()) {
-        KoordinatenZeigen(false);
+    if (!Dokument || Zeigend)
         return;
-    }
-    KoordinatenZeigen(true);
-    const std::string a = ListenAuswahl(Anfangspunkt);
-    const std::string v = ListenAuswahl(TransVektor);
-    TTripel summe;
-    if (Dokument && !a.empty() && !v.empty() &&
-        PunktAusAnfangUndVektor(Dokument->Liste(), a, v, summe)) {
-        Festlegung = TfrPunkt::PV;
-        KoordinatenAnzeigen(summe, true);
-    } else {
-        Festlegung = TfrPunkt::Koord;
-        for (QLineEdit* e : {Editx, Edity, Editz})
-            SetzeNurLesen(e, false);
-        EntstehungBox->hide();
-        LabelEntstehung->clear();
-    }
+    Sammeln(eingabe_);
+    PunktDarstellungsartGewaehlt(eingabe_, Dokument->Liste(), KoordinatenKnopf->isChecked());
+    Zeigen();
 }
 
-TPunktEingabe TPunktDLG::Eingabe() const {
-    TPunktEingabe e;
-    e.Neu = AlterName.empty() && !selbst_;
-    e.Selbst = selbst_;
-    e.Name = NameEdit->text().toStdString();
-    e.AlterName = AlterName;
-    e.Koordinaten = KoordinatenKnopf->isChecked();
-    e.Edits = {Editx->text().toStdString(), Edity->text().toStdString(), Editz->text().toStdString()};
-    e.Anfangspunkt = ListenAuswahl(Anfangspunkt);
-    e.Vektor = ListenAuswahl(TransVektor);
-    e.Abgeleitet = abgeleitet_;
-    e.Angezeigt = angezeigt_;
-    e.Gehalten = gehalten_;
-    e.Punktform = Darstellung->currentIndex();
-    e.Duenn = Duenn->isChecked();
-    e.Farbe = Farbe();
-    e.Hilfslinien = Hilfslinien->isChecked();
-    e.Sichtbar = Sichtbarkeit;
-    return e;
+TEingabePruefung TPunktDLG::Pruefen(TDokument& dokument) {
+    Sammeln(eingabe_);
+    const TPunktPruefung r = PunktAnnehmen(dokument, eingabe_);
+    // The name without its blanks, also when it is refused.
+    TextSetzen(NameEdit, eingabe_.Name);
+    return r;
 }
 
-void TPunktDLG::Auswerten(bool uebernehmen) {
-    if (!Dokument)
-        return;
-    Akzeptiert = false;
-    Sichtbarkeit = true;
-    const TPunktPruefung r = PunktPruefen(Dokument->Liste(), Eingabe());
-    NameEdit->setText(QString::fromStdString(r.Name));
-    if (r.StillSchliessen) {
-        reject();
-        return;
-    }
-    if (r.Fehler != PunktOk) {
-        Seiten->setCurrentWidget(SeiteBestimmung);
-        Warnung(r.Meldung);
-        return;
-    }
-    Akzeptiert = true;
-    if (!abgeleitet_ && AusserhalbDesDarstellungsbereichs(Dokument->Szene(), r.Punkt)) {
-        const TAntwort a = Meldungen().Frage(
-            "Der neue Punkt liegt außerhalb des Darstellungsbereichs, \r\n"
-            "soll das Koordinatensystem angepasst werden?",
-            TFrageKnoepfe::JaNein, "Kalvorin");
-        if (a == TAntwort::Ja) {
-            Dokument->KoordinatensystemAendern(
-                [&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, r.Punkt); }, true);
-        } else {
-            Sichtbarkeit = false;
-        }
-    }
-    if (!uebernehmen) {
-        accept();
-        return;
-    }
-    int slot = 0;
-    Dokument->Aendern(
-        [&](TListe& liste) {
-            slot = PunktNeuAnlegen(liste, Eingabe());
-            return slot != 0;
-        },
-        {TNeuaufbau::WennGeaendert, {}});
-    if (!NachUebernahme(slot, TElementart::DfrPunkt))
-        return;
-    for (QLineEdit* e : {Editx, Edity, Editz})
-        e->clear();
-    if (Seiten->currentWidget() == SeiteBestimmung)
-        NameEdit->setFocus();
-}
-
-void TPunktDLG::PunktAusDialog(TListe& liste, int position) {
-    if (!Dokument || !Akzeptiert)
-        return;
-    kalvorin::PunktAusDialog(liste, position, Eingabe());
+void TPunktDLG::FuerNaechstes(const TListe& liste) {
+    PunktFuerNaechsten(eingabe_, liste);
+    Zeigen();
 }
 
 } // namespace kalvorin

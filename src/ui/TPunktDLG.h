@@ -19,18 +19,14 @@ public:
     void PunktDialogNeu(TDokument& dokument);
     // Shows the point at the position (properties mode).
     void PunktDialogAusElement(TDokument& dokument, int position);
-    // Writes the dialog into the point at the position when it was accepted
-    // (inside the document's transaction, which hands over the list).
-    void PunktAusDialog(TListe& liste, int position);
 
-    void Auswerten(bool uebernehmen) override;
-    // The controls as the validation and the write-back see them.
+    void FuerNeuesElement(TDokument& dokument) override { PunktDialogNeu(dokument); }
+    void FuerElement(TDokument& dokument, int position) override { PunktDialogAusElement(dokument, position); }
+    int Anwenden(TDokument& dokument) override { return PunktUebernehmen(dokument, eingabe_); }
+    TElementart Art() const override { return TElementart::DfrPunkt; }
+
+    // The model as the widgets show it now.
     TPunktEingabe Eingabe() const;
-
-    // 0 "Koord", 1 "PV".
-    int Festlegung = TfrPunkt::Koord;
-    // False when the user declined to adapt the axes to a point outside.
-    bool Sichtbarkeit = true;
 
     QGroupBox* Darstellungsart = nullptr;
     QRadioButton* KoordinatenKnopf = nullptr;
@@ -44,24 +40,21 @@ public:
     QComboBox* Anfangspunkt = nullptr;
     QGroupBox* VektorBox = nullptr;
     QComboBox* TransVektor = nullptr;
-    QComboBox* Darstellung = nullptr;
-    QCheckBox* Hilfslinien = nullptr;
 
 protected:
+    TEingabePruefung Pruefen(TDokument& dokument) override;
+    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool dick, TFarbe farbe) const override;
     void NameGeaendert(const QString& name) override;
     void showEvent(QShowEvent* e) override;
 
 private:
+    void Zeigen();
+    void Sammeln(TPunktEingabe& e) const;
     void KoordinatenZeigen(bool koordinaten);
     void DarstellungsartGeklickt();
-    void KoordinatenAnzeigen(TTripel p, bool nurLesen);
-    void ListenFuellen(const TDreiDBasisElement* selbst, bool leererEintrag);
 
-    bool abgeleitet_ = false;
-    TFeldTexte angezeigt_;
-    TTripel gehalten_;
-    const TDreiDBasisElement* selbst_ = nullptr;
+    TPunktEingabe eingabe_;
 };
 
 } // namespace kalvorin

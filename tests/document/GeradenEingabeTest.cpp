@@ -11,7 +11,7 @@ using test::MitTrenner;
 namespace {
 
 TEST(GeradenZustand, CompletingOneWayLocksTheThird) {
-    TGeradenZustand z;
+    TGeradenEingabe z;
     z.PunktPunktGeaendert(true);
     EXPECT_TRUE(z.Vollstaendig);
     EXPECT_EQ(z.Festlegung, WegPunktPunkt);
@@ -37,7 +37,7 @@ TEST(GeradenZustand, CompletingOneWayLocksTheThird) {
 }
 
 TEST(GeradenZustand, PropertiesModeStaysCompleteInItsOwnWay) {
-    TGeradenZustand z;
+    TGeradenEingabe z;
     z.Neu = false;
     z.Vollstaendig = true;
     z.Festlegung = WegPunktPunkt;
@@ -74,10 +74,8 @@ protected:
         e.Name = "g1";
         e.Weg = e.Festlegung = WegPunktPunkt;
         e.Vollstaendig = true;
-        e.P1Name = n1;
-        e.P2Name = n2;
-        e.P1 = p1;
-        e.P2 = p2;
+        e.P1 = {n1, p1};
+        e.P2 = {n2, p2};
         return e;
     }
     static TGeradenEingabe PV(const char* a, TFeldTexte pa, const char* v, TFeldTexte pv) {
@@ -85,10 +83,8 @@ protected:
         e.Name = "g1";
         e.Weg = e.Festlegung = WegPunktVektor;
         e.Vollstaendig = true;
-        e.AName = a;
-        e.VName = v;
-        e.A = pa;
-        e.V = pv;
+        e.A = {a, pa};
+        e.V = {v, pv};
         return e;
     }
     static TGeradenEingabe PAR(TFeldTexte p, TFeldTexte v) {
@@ -107,10 +103,10 @@ protected:
 TEST_P(GeradenEingabe, EmptyWayClosesSilentlyPartlyFilledIsIncomplete) {
     TGeradenEingabe e;
     e.Weg = WegPunktPunkt;
-    EXPECT_EQ(GeradePruefen(liste, e).Ergebnis, TGeradenErgebnis::StillSchliessen);
-    e.P1Name = "Q";
-    const TGeradenPruefung r = GeradePruefen(liste, e);
-    EXPECT_EQ(r.Ergebnis, TGeradenErgebnis::Unvollstaendig);
+    EXPECT_EQ(GeradePruefen(liste, e).Ergebnis, TPruefergebnis::StillSchliessen);
+    e.P1.Name = "Q";
+    const TEingabePruefung r = GeradePruefen(liste, e);
+    EXPECT_EQ(r.Ergebnis, TPruefergebnis::Unvollstaendig);
     EXPECT_EQ(r.Meldung, "Eingabefenster nicht vollständig ausgefüllt!");
 }
 
@@ -248,7 +244,7 @@ TEST_P(GeradenEingabe, APointBuiltOnTheLineCannotDefineIt) {
     TfrPunkt& s = Punkt("S", {0, 0, 0});
     s.Entstehung.Art = TEntstehungsart::LotPG;
     s.Entstehung.Elemente[1].Element = g;
-    EXPECT_EQ(PunktNamenFuerGerade(liste, g), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(NamenDerArt(liste, PunktArten, g), (std::vector<std::string>{"A", "B"}));
     TGeradenEingabe e = PP("S", T("0", "0", "0"), "B", T("1", "0", "0"));
     e.Neu = false;
     e.Name = e.AlterName = "g";

@@ -59,7 +59,7 @@ TEST_P(PunktEingabe, RangeLimitsAreInclusive) {
         const TPunktPruefung f = PunktPruefen(liste, Koordinaten("P1", "0", falsch, "0"));
         EXPECT_EQ(f.Fehler, PunktKoordinaten) << falsch;
         EXPECT_EQ(f.Meldung, BereichText) << falsch;
-        EXPECT_FALSE(f.StillSchliessen);
+        EXPECT_NE(f.Ergebnis, TPruefergebnis::StillSchliessen);
     }
 }
 
@@ -105,7 +105,7 @@ TEST_P(PunktEingabe, CoordinateErrorHidesNameError) {
 TEST_P(PunktEingabe, EmptyCoordinatesCloseSilently) {
     const TPunktPruefung r = PunktPruefen(liste, Koordinaten("P1", "", " ", ""));
     EXPECT_EQ(r.Fehler, PunktKoordinaten);
-    EXPECT_TRUE(r.StillSchliessen);
+    EXPECT_EQ(r.Ergebnis, TPruefergebnis::StillSchliessen);
     EXPECT_TRUE(r.Meldung.empty());
 }
 
@@ -118,7 +118,7 @@ TEST_P(PunktEingabe, StartPointAndVector) {
     EXPECT_EQ(PunktPruefen(liste, AnfangUndVektor("P1", "", "w")).Meldung,
               "Anfangspunkt nicht festgelegt!");
     const TPunktPruefung leer = PunktPruefen(liste, AnfangUndVektor("P1", "", ""));
-    EXPECT_TRUE(leer.StillSchliessen);
+    EXPECT_EQ(leer.Ergebnis, TPruefergebnis::StillSchliessen);
     EXPECT_TRUE(leer.Meldung.empty());
 
     const TPunktEingabe gut = AnfangUndVektor("P1", "A", "w");
@@ -143,10 +143,10 @@ TEST_P(PunktEingabe, ListsOfferNeitherThePointNorWhatIsBuiltOnIt) {
     TVektor& ac = Vektor("w", {});
     ac.Festlegung = TVektor::V2P;
     ac.Bezuege = {&a, &c, nullptr};
-    EXPECT_EQ(AnfangspunktNamen(liste, nullptr), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(AnfangspunktNamen(liste, &a), (std::vector<std::string>{"B"}));
-    EXPECT_EQ(VektorNamen(liste, &a), (std::vector<std::string>{"v"}));
-    EXPECT_EQ(VektorNamen(liste, nullptr), (std::vector<std::string>{"v", "w"}));
+    EXPECT_EQ(NamenDerArt(liste, PunktArten, nullptr), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(NamenDerArt(liste, PunktArten, &a), (std::vector<std::string>{"B"}));
+    EXPECT_EQ(NamenDerArt(liste, VektorArten, &a), (std::vector<std::string>{"v"}));
+    EXPECT_EQ(NamenDerArt(liste, VektorArten, nullptr), (std::vector<std::string>{"v", "w"}));
 }
 
 TEST_P(PunktEingabe, WriteBackTakesEveryProperty) {

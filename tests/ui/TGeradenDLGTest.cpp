@@ -6,6 +6,7 @@
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -131,7 +132,7 @@ TEST_P(GeradenDialog, ModeLocks) {
         Setze(e, "1");
     EXPECT_FALSE(Aktiv("GeradenDLGPPButton"));
     EXPECT_FALSE(Aktiv("GeradenDLGPVButton"));
-    EXPECT_EQ(d.Zustand().Festlegung, WegParameterform);
+    EXPECT_EQ(d.Eingabe().Festlegung, WegParameterform);
 }
 
 TEST_P(GeradenDialog, EmptyWayClosesSilently) {
@@ -170,7 +171,7 @@ TEST_P(GeradenDialog, ExistingPointReferencedNewPointRightBehind) {
     Name("GeradenDLGPP2", "P");
     ASSERT_TRUE(Ok());
     EXPECT_FALSE(d.isVisible());
-    const int slot = d.NeueGeradeAnlegen(test::Liste(dok));
+    const int slot = d.Anwenden(dok);
     ASSERT_EQ(slot, 3);
     ASSERT_EQ(test::Liste(dok).Anzahl(), 4);
     const auto& g = Als<TGerade>(*test::Liste(dok)[3]);
@@ -193,7 +194,7 @@ TEST_P(GeradenDialog, SimplifiedDirectionInTheParameterForm) {
         Name("GeradenDLGPV1", "P");
         Name("GeradenDLGPV2", "w");
         Tripel("GeradenDLGPVX2", "GeradenDLGPVY2", "GeradenDLGPVZ2", r);
-        ASSERT_TRUE(d.Zustand().Vollstaendig);
+        ASSERT_TRUE(d.Eingabe().Vollstaendig);
         W<QRadioButton>("GeradenDLGPaButton")->click();
         EXPECT_TRUE(W<QWidget>("GeradenDLGPABox")->isVisible());
         EXPECT_EQ(Text("GeradenDLGPARVX"), QStringLiteral("1"));
@@ -202,11 +203,11 @@ TEST_P(GeradenDialog, SimplifiedDirectionInTheParameterForm) {
         EXPECT_EQ(Text("GeradenDLGPARPX"), QStringLiteral("4"));
         EXPECT_TRUE(W("GeradenDLGPARVX")->isReadOnly());
         EXPECT_TRUE(Aktiv("GeradenDLGPVButton"));
-        EXPECT_EQ(d.Zustand().Festlegung, WegPunktVektor);
+        EXPECT_EQ(d.Eingabe().Festlegung, WegPunktVektor);
     }
     // Stored in its own way with the vector as typed.
     ASSERT_TRUE(Ok());
-    ASSERT_EQ(d.NeueGeradeAnlegen(test::Liste(dok)), 3);
+    ASSERT_EQ(d.Anwenden(dok), 3);
     EXPECT_EQ(test::Liste(dok)[3]->Festlegung, TGerade::GPV);
     EXPECT_EQ(Als<TVektor>(*test::Liste(dok)[4]).Komponenten, (TTripel{-2, -4, -6}));
 }
@@ -247,7 +248,7 @@ TEST_P(GeradenDialog, PointPointLineViewedAsParameterFormStaysPointPoint) {
     EXPECT_EQ(Text("GeradenDLGPARVZ"), QStringLiteral("3"));
     W<QCheckBox>("GeradenDLGCheckdick")->click();
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 4);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Festlegung, TGerade::GPP);
     EXPECT_EQ(g->Bezuege[0], p);
     EXPECT_EQ(g->Bezuege[1], q);
@@ -269,7 +270,7 @@ TEST_P(GeradenDialog, UnchangedParameterFormKeepsTheDirectionExactly) {
     EXPECT_FALSE(W("GeradenDLGPARVX")->isReadOnly());
     EXPECT_EQ(Text("GeradenDLGPARVZ"), QStringLiteral("3"));
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 3);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Richtung, (TTripel{0.5L, 1, 1.5L}));
     // Own name kept; another element's name refused.
     d.show();
@@ -281,7 +282,7 @@ TEST_P(GeradenDialog, UnchangedParameterFormKeepsTheDirectionExactly) {
     Setze("GeradenDLGName", "g");
     Setze("GeradenDLGPARVX", "7");
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 3);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Richtung, (TTripel{7, 2, 3}));
 }
 
@@ -307,7 +308,7 @@ TEST_P(GeradenDialog, DerivedLineIsShownOnly) {
     Setze("GeradenDLGName", "lot");
     EXPECT_TRUE(W<QLabel>("LabelEntstehung")->text().startsWith(QStringLiteral("lot ")));
     ASSERT_TRUE(Ok());
-    d.GeradeAusDialog(test::Liste(dok), 4);
+    d.Anwenden(dok);
     EXPECT_EQ(g->Name, "lot");
     EXPECT_EQ(g->Entstehung.Art, TEntstehungsart::LotPE);
 }
@@ -328,6 +329,28 @@ TEST_P(GeradenDialog, UebernehmenAddsAndStartsAfresh) {
     EXPECT_TRUE(W<QComboBox>("GeradenDLGPP1")->currentText().isEmpty());
     EXPECT_EQ(W<QComboBox>("GeradenDLGPP1")->count(), 3); // P, Q, R
     EXPECT_TRUE(Aktiv("GeradenDLGPVButton"));
+}
+
+TEST_P(GeradenDialog, NamesTheFileCannotStoreAreRefusedAtOk) {
+    for (const char* e : {"GeradenDLGPARPX", "GeradenDLGPARPY", "GeradenDLGPARPZ", "GeradenDLGPARVX",
+                          "GeradenDLGPARVY", "GeradenDLGPARVZ"})
+        Setze(e, "1");
+    Setze("GeradenDLGName", "g 1");
+    EXPECT_FALSE(Ok());
+    Setze("GeradenDLGName", "");
+    EXPECT_FALSE(Ok());
+    Setze("GeradenDLGName", "v");
+    EXPECT_FALSE(Ok());
+    EXPECT_EQ(Texte(), (std::vector<std::string>{SpeicherFehler("g 1"), "Name nicht festgelegt!",
+                                                 "Name der Geraden bereits vergeben!"}));
+    // A new point's name too.
+    d.GeradeDialogNeu(dok);
+    W<QRadioButton>("GeradenDLGPPButton")->click();
+    Erster("Q|1", {1, 2, 3});
+    Zweiter("R", {3, 2, 1});
+    EXPECT_FALSE(Ok());
+    EXPECT_EQ(Texte().back(), SpeicherFehler("Q|1"));
+    EXPECT_EQ(test::Liste(dok).Anzahl(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, GeradenDialog, ::testing::Values(',', '.'));
@@ -359,6 +382,7 @@ TEST(ElementDialogBilder, BothDialogsBothPages) {
     dok.Neuaufbau();
     const auto speichern = [&](QWidget& w, const char* name) {
         w.show();
+        QApplication::processEvents();
         w.grab().save(QString::fromLocal8Bit(ordner) + QLatin1Char('/') + QLatin1String(name));
     };
     TPunktDLG p;

@@ -49,13 +49,12 @@ protected:
         Setze("Edity", y);
         Setze("Editz", z);
     }
-    // OK, and for an accepted new point the caller's part.
+    // OK, and for an accepted point the caller's part.
     bool Ok() {
         W<QPushButton>("OK")->click();
         if (!d.Akzeptiert)
             return false;
-        if (test::Liste(dok).Neu(TElementart::DfrPunkt))
-            d.PunktAusDialog(test::Liste(dok), test::Liste(dok).Anzahl());
+        d.Anwenden(dok);
         return true;
     }
     std::vector<std::string> Texte() const {
@@ -162,7 +161,7 @@ TEST_P(PunktDialog, OwnNameKeptInPropertiesMode) {
     Setze("Editz", "4");
     W<QPushButton>("OK")->click();
     ASSERT_TRUE(d.Akzeptiert);
-    d.PunktAusDialog(test::Liste(dok), 1);
+    d.Anwenden(dok);
     EXPECT_EQ(Als<TfrPunkt>(*test::Liste(dok)[1]).Koordinaten, (TTripel{1, 2, 4}));
 
     d.show();
@@ -206,7 +205,7 @@ TEST_P(PunktDialog, StartPointAndVector) {
     EXPECT_TRUE(W("Editx")->isReadOnly());
     EXPECT_EQ(W("Editx")->text(), QStringLiteral("3"));
     EXPECT_EQ(W("Edity")->text(), QStringLiteral("2"));
-    EXPECT_EQ(d.Festlegung, TfrPunkt::PV);
+    EXPECT_EQ(d.Eingabe().Festlegung, TfrPunkt::PV);
     ASSERT_TRUE(Ok());
     const auto& p = Als<TfrPunkt>(*test::Liste(dok)[4]);
     EXPECT_EQ(p.Festlegung, TfrPunkt::PV);
@@ -319,7 +318,7 @@ TEST_P(PunktDialog, DerivedPointShowsItsOriginAndTheNameFollows) {
     EXPECT_TRUE(W<QLabel>("LabelEntstehung")->text().startsWith(QStringLiteral("Mitte ")));
     EXPECT_EQ(W<QLabel>("PunktDLGausgabeName")->text(), QStringLiteral("Mitte "));
     ASSERT_TRUE((W<QPushButton>("OK")->click(), d.Akzeptiert));
-    d.PunktAusDialog(test::Liste(dok), 3);
+    d.Anwenden(dok);
     EXPECT_EQ(test::Liste(dok)[3]->Name, "Mitte");
     EXPECT_EQ(test::Liste(dok)[3]->Entstehung.Art, TEntstehungsart::Mittelpunkt);
 }
@@ -333,6 +332,17 @@ TEST_P(PunktDialog, FullListRefusesUebernehmen) {
     EXPECT_EQ(Texte(), std::vector<std::string>{ListeVollMeldung});
     EXPECT_EQ(test::Liste(dok)[TListe::Kapazitaet]->Name, "Q100");
     EXPECT_TRUE(d.isVisible());
+}
+
+TEST_P(PunktDialog, NamesTheFileCannotStoreAreRefusedAtOk) {
+    Koordinaten("1", "2", "3");
+    Setze("Name", "P|1");
+    EXPECT_FALSE(Ok());
+    EXPECT_EQ(Texte(), std::vector<std::string>{SpeicherFehler("P|1")});
+    EXPECT_EQ(test::Liste(dok).Anzahl(), 0);
+    Setze("Name", " P 2");
+    ASSERT_TRUE(Ok());
+    EXPECT_EQ(test::Liste(dok)[1]->Name, "P2");
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, PunktDialog, ::testing::Values(',', '.'));
