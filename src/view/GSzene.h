@@ -231,6 +231,11 @@ private:
     void Pfeilspitze(TSzenenObjekt& o);
     void Striche(TSzenenObjekt& o);
     void Hilfslinien(int punkt, int erste, int anzahl);
+    // When no piece left can be placed: the one to place next. nach[j]: the
+    // pieces to be drawn after j; zaehler: how many unplaced pieces each
+    // still waits for.
+    int ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const std::vector<int>& zaehler,
+                         const std::vector<char>& gesetzt) const;
 
     // Cutting (SzeneSchneiden.cpp)
     void NeueStueckeSchneiden(int objekt, int erstesStueck);
