@@ -16,6 +16,7 @@
 #include "view/Zeichenflaeche.h"
 
 #include <array>
+#include <bitset>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -134,6 +135,12 @@ struct TStueck {
     TLogPunkt BildMin{}, BildMax{};
 };
 
+// A set of scene objects by number (bit 0 unused).
+using TObjektmenge = std::bitset<MaxSzenenObjekte + 1>;
+
+// The colour of the halo round marked objects on the screen.
+inline constexpr TFarbe Markierfarbe = RGB(255, 150, 0);
+
 // Outcome of comparing two pieces for the drawing order.
 enum class TVorne : int {
     Keins = 0,
@@ -189,8 +196,10 @@ public:
     // lie apart are not compared; without that early rejection (the reference
     // for tests) every pair is, with the same result.
     void Sortieren(bool vorpruefen = true);
-    // Draws the pieces in the drawing order; nothing before the first projection.
-    void Zeichnen(TZeichenflaeche& flaeche) const;
+    // Draws the pieces in the drawing order; nothing before the first
+    // projection. The objects in `markiert` (a plane with its edges) get a
+    // halo in the marking colour right behind each of their pieces.
+    void Zeichnen(TZeichenflaeche& flaeche, const TObjektmenge* markiert = nullptr) const;
     // The dotted outline of the rotation sphere's image.
     void KugelumrissZeichnen(TZeichenflaeche& flaeche) const;
     // Objects under a logical position, the one drawn last first.
@@ -247,6 +256,7 @@ private:
     void PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    void HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const;
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
 
