@@ -93,6 +93,8 @@ inline constexpr double Randbreite = 2;
 // rim; a polygon whose picture has no area has no inside.
 class TInnenbereich {
 public:
+    // No inside at all.
+    TInnenbereich() = default;
     TInnenbereich(const TLogPunkt* ecken, int n, double rand) {
         const double f = n >= 3 ? Flaeche2(ecken, n) : 0;
         if (f == 0)

@@ -11,6 +11,7 @@
 
 #include "math/Matrix4.h"
 #include "math/Tripel.h"
+#include "view/Bildtests.h"
 #include "view/Drehkugel.h"
 #include "view/Weltabbildung.h"
 #include "view/Zeichenflaeche.h"
@@ -229,6 +230,9 @@ private:
     int NeuesObjekt(TObjektArt art);
     int NeuesStueck(int objekt, TStueckArt art);
     void Entwerten();
+    // The inside of a piece's picture less its rim (empty but for polygons):
+    // the one made by the projection, or else made into ersatz.
+    const bild::TInnenbereich& Innenbereich(int stueck, bild::TInnenbereich& ersatz) const;
 
     // Interval of the line p + t w inside the clipping sphere; false if it misses.
     bool Kugelschnitt(TTripel p, TTripel w, Real& t1, Real& t2) const;
@@ -268,6 +272,9 @@ private:
     std::vector<TSzenenObjekt> objekte_;
     std::vector<TStueck> stuecke_;
     std::vector<int> folge_;
+    // Per piece, the inside of a polygon's picture less its rim, made once
+    // per projection for the comparisons of the sort.
+    std::vector<bild::TInnenbereich> innen_;
     bool projiziert_ = false;
     bool sortiert_ = false;
     // Pieces kept back for the edges of a plane while its cuts are made.

@@ -60,30 +60,16 @@ std::pair<TLogPunkt, TLogPunkt> Enden(const TStueck& s) {
     return e;
 }
 
-// The pictures overlap where one can hide the other. Pieces that only touch
-// along a shared boundary do not: a plane cut by another meets it along the
-// cut, a line cut by a plane ends on the pieces of that plane. With the
-// boundary counted in, the rounding of the projection would make such
-// contacts overlaps, and their order, right for the side each piece lies on
-// but not needed anywhere, would contradict the order of the pieces around
-// them and close cycles.
-bool PolygonUeberdecktPolygon(const TStueck& a, const TStueck& b) {
-    const bild::TInnenbereich innenA(a.EckenProj.data(), a.Eckenzahl, bild::Randbreite);
-    const bild::TInnenbereich innenB(b.EckenProj.data(), b.Eckenzahl, bild::Randbreite);
-    return innenB.TrifftFlaeche(innenA, a.EckenProj.data(), a.Eckenzahl);
-}
-
-bool LinieUeberdecktPolygon(const TStueck& l, const TStueck& p) {
-    return bild::TInnenbereich(p.EckenProj.data(), p.Eckenzahl, bild::Randbreite)
-        .TrifftStrecke(l.EckenProj[0], l.EckenProj[1]);
-}
-
-bool PunktUeberdecktPolygon(const TStueck& pt, const TStueck& p) {
-    const TLogPunkt q = pt.BezugProj;
-    return bild::TInnenbereich(p.EckenProj.data(), p.Eckenzahl, bild::Randbreite).Enthaelt(q.x, q.y);
-}
-
 } // namespace
+
+const bild::TInnenbereich& tGSzene::Innenbereich(int stueck, bild::TInnenbereich& ersatz) const {
+    if (projiziert_ && static_cast<int>(innen_.size()) == Stueckzahl())
+        return innen_[stueck - 1];
+    const TStueck& s = stuecke_[stueck - 1];
+    if (s.Art == TStueckArt::Polygon)
+        ersatz = bild::TInnenbereich(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite);
+    return ersatz;
+}
 
 TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
     const TStueck* a = &stuecke_[stueck1 - 1];
@@ -146,13 +132,23 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
                 r = TVorne::Erstes;
         }
     } else if (b->Art == TStueckArt::Polygon) {
+        // The pictures overlap where one can hide the other. Pieces that
+        // only touch along a shared boundary do not: a plane cut by another
+        // meets it along the cut, a line cut by a plane ends on the pieces
+        // of that plane. With the boundary counted in, the rounding of the
+        // projection made such contacts overlaps, and their order, right for
+        // the side each piece lies on but needed nowhere, contradicted the
+        // order of the pieces around them and closed cycles.
+        const int nrA = getauscht ? stueck2 : stueck1, nrB = getauscht ? stueck1 : stueck2;
+        bild::TInnenbereich ersatzA, ersatzB;
+        const bild::TInnenbereich& innenB = Innenbereich(nrB, ersatzB);
         bool ueber = false;
         if (a->Art == TStueckArt::Polygon)
-            ueber = PolygonUeberdecktPolygon(*a, *b);
+            ueber = innenB.TrifftFlaeche(Innenbereich(nrA, ersatzA), a->EckenProj.data(), a->Eckenzahl);
         else if (a->Art == TStueckArt::Linie)
-            ueber = LinieUeberdecktPolygon(*a, *b);
+            ueber = innenB.TrifftStrecke(a->EckenProj[0], a->EckenProj[1]);
         else
-            ueber = PunktUeberdecktPolygon(*a, *b);
+            ueber = innenB.Enthaelt(a->BezugProj.x, a->BezugProj.y);
         if (ueber) {
             const Real t = Strahl(a->BezugGedreht, ob.NGedreht, ob.DGedreht);
             if (t != 0)
