@@ -158,21 +158,24 @@ public:
     bool TrifftFlaeche(const TInnenbereich& andere, const TLogPunkt* ecken, int n) const {
         if (leer_ || andere.leer_ || n < 3 || n > MaxPunkte / 2)
             return false;
-        Punkte p{}, q{};
+        // Only what a cut has written is read: the buffers need no clearing.
+        Punkte puffer[2];
+        Punkte* p = &puffer[0];
+        Punkte* q = &puffer[1];
         int np = n;
         for (int i = 0; i < n; ++i)
-            p[i] = {static_cast<double>(ecken[i].x), static_cast<double>(ecken[i].y)};
+            (*p)[i] = {static_cast<double>(ecken[i].x), static_cast<double>(ecken[i].y)};
         for (const TInnenbereich* bereich : {this, &andere})
             for (int k = 0; k < bereich->anzahl_ && np > 0; ++k) {
-                np = Abschneiden(bereich->halb_[k], p, np, q);
+                np = Abschneiden(bereich->halb_[k], *p, np, *q);
                 std::swap(p, q);
             }
         if (np < 3)
             return false;
         double f = 0;
         for (int i = 0; i < np; ++i) {
-            const auto& u = p[i];
-            const auto& v = p[(i + 1) % np];
+            const auto& u = (*p)[i];
+            const auto& v = (*p)[(i + 1) % np];
             f += u[0] * v[1] - v[0] * u[1];
         }
         return std::fabs(f) > 1;
@@ -180,7 +183,7 @@ public:
 
 private:
     struct Halbebene {
-        double nx = 0, ny = 0, c = 0; // inside: nx x + ny y > c
+        double nx, ny, c; // inside: nx x + ny y > c
     };
     // A convex polygon of up to 10 corners cut by up to 20 half-planes
     // gains at most one corner per cut.
@@ -205,7 +208,8 @@ private:
         return m;
     }
 
-    std::array<Halbebene, 16> halb_{};
+    // Only the first anzahl_ are ever read.
+    std::array<Halbebene, 16> halb_;
     int anzahl_ = 0;
     bool leer_ = true;
 };

@@ -17,6 +17,7 @@
 #include "view/Zeichenflaeche.h"
 
 #include <array>
+#include <optional>
 #include <bitset>
 #include <string>
 #include <string_view>
@@ -232,7 +233,7 @@ private:
     void Entwerten();
     // The inside of a piece's picture less its rim (empty but for polygons):
     // the one made by the projection, or else made into ersatz.
-    const bild::TInnenbereich& Innenbereich(int stueck, bild::TInnenbereich& ersatz) const;
+    const bild::TInnenbereich& Innenbereich(int stueck, std::optional<bild::TInnenbereich>& ersatz) const;
 
     // Interval of the line p + t w inside the clipping sphere; false if it misses.
     bool Kugelschnitt(TTripel p, TTripel w, Real& t1, Real& t2) const;

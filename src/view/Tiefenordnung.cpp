@@ -62,13 +62,15 @@ std::pair<TLogPunkt, TLogPunkt> Enden(const TStueck& s) {
 
 } // namespace
 
-const bild::TInnenbereich& tGSzene::Innenbereich(int stueck, bild::TInnenbereich& ersatz) const {
+const bild::TInnenbereich& tGSzene::Innenbereich(int stueck, std::optional<bild::TInnenbereich>& ersatz) const {
     if (projiziert_ && static_cast<int>(innen_.size()) == Stueckzahl())
         return innen_[stueck - 1];
     const TStueck& s = stuecke_[stueck - 1];
     if (s.Art == TStueckArt::Polygon)
-        ersatz = bild::TInnenbereich(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite);
-    return ersatz;
+        ersatz.emplace(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite);
+    else
+        ersatz.emplace();
+    return *ersatz;
 }
 
 TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
@@ -140,7 +142,7 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
         // the side each piece lies on but needed nowhere, contradicted the
         // order of the pieces around them and closed cycles.
         const int nrA = getauscht ? stueck2 : stueck1, nrB = getauscht ? stueck1 : stueck2;
-        bild::TInnenbereich ersatzA, ersatzB;
+        std::optional<bild::TInnenbereich> ersatzA, ersatzB;
         const bild::TInnenbereich& innenB = Innenbereich(nrB, ersatzB);
         bool ueber = false;
         if (a->Art == TStueckArt::Polygon)
