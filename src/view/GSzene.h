@@ -17,8 +17,8 @@
 #include "view/Zeichenflaeche.h"
 
 #include <array>
-#include <optional>
 #include <bitset>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

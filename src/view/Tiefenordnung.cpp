@@ -7,8 +7,8 @@
 #include "view/Bildtests.h"
 #include "view/GSzene.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
