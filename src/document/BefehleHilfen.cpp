@@ -2,6 +2,7 @@
 
 #include "document/Befehle.h"
 #include "model/Markierung.h"
+#include "model/StandardEinstellungen.h"
 
 namespace kalvorin::befehle {
 
@@ -36,8 +37,14 @@ TDreiDBasisElement* NeuMitName(TListe& liste, TElementart art) {
         return nullptr;
     std::string name = liste.AutomatischerName(art);
     TDreiDBasisElement* e = liste.Neu(art);
-    if (e)
-        e->Name = std::move(name);
+    if (!e)
+        return nullptr;
+    e->Name = std::move(name);
+    // A plane is see-through as the settings want new planes, like one made
+    // in the plane dialog; the class itself stays opaque, because files
+    // leave out a transparency of 0.
+    if (art == TElementart::DEbene)
+        e->Transparenz = Einstellungen().EbenenTransparenz;
     return e;
 }
 

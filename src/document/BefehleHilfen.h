@@ -18,8 +18,9 @@ std::vector<TDreiDBasisElement*> Markierte(const TListe& liste, TElementart art)
 // and nothing may be added.
 bool Platz(const TListe& liste, int n);
 
-// A new element of the kind with the automatic name; null (after telling
-// the user) on a full list.
+// A new element of the kind with the automatic name and, for a plane, the
+// settings' transparency of new planes; null (after telling the user) on a
+// full list.
 TDreiDBasisElement* NeuMitName(TListe& liste, TElementart art);
 
 // Takes back an element the command has just added; the running counter

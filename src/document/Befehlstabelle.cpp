@@ -26,12 +26,12 @@ bool Verkleinern(TDokument& d) { return d.Zoomen(ZoomVerkleinern); }
 // clang-format off
 const TBefehlszeile Tabelle[] = {
     {.Art = TZeilenart::Menue, .Name = "Datei", .Menue = "", .Titel = "&Datei", .Hilfe = 100},
-    {.Name = "Neu", .Menue = "Datei", .Titel = "&Neu", .Hilfe = 105, .RahmenPopup = {"PopupNeu", "Neu"}},
+    {.Name = "Neu", .Menue = "Datei", .Titel = "&Neu", .Hilfe = 105, .Zweittaste = "Ctrl+N", .RahmenPopup = {"PopupNeu", "Neu"}},
     {.Name = "Oeffnen", .Menue = "Datei", .Titel = "Ö&ffnen...", .Hilfe = 110, .RahmenPopup = {"PopupOeffnen", "Oeffnen..."}},
     {.Name = "Einfuegen", .Menue = "Datei", .Titel = "E&infügen...", .Hilfe = 115, .Zustand = &TMenuZustand::Einfuegen},
     {.Name = "Schliessen", .Menue = "Datei", .Titel = "S&chließen", .Hilfe = 120, .Zustand = &TMenuZustand::Schliessen},
     {.Art = TZeilenart::Trenner, .Menue = "Datei"},
-    {.Name = "Speichern", .Menue = "Datei", .Titel = "&Speichern", .Hilfe = 125, .Zustand = &TMenuZustand::Speichern},
+    {.Name = "Speichern", .Menue = "Datei", .Titel = "&Speichern", .Hilfe = 125, .Zweittaste = "Ctrl+S", .Zustand = &TMenuZustand::Speichern},
     {.Name = "Speichern_unter", .Menue = "Datei", .Titel = "Speichern &unter...", .Hilfe = 130, .Zustand = &TMenuZustand::Speichern_unter},
     {.Art = TZeilenart::Trenner, .Menue = "Datei"},
     {.Name = "Grafik_speichern", .Menue = "Datei", .Titel = "&Grafik speichern...", .Hilfe = 135, .Zustand = &TMenuZustand::Grafik_speichern},
@@ -40,7 +40,7 @@ const TBefehlszeile Tabelle[] = {
     {.Art = TZeilenart::Trenner, .Menue = "Datei"},
     {.Name = "Beenden", .Menue = "Datei", .Titel = "&Beenden", .Hilfe = 150, .Taste = "Alt+F4"},
     {.Art = TZeilenart::Menue, .Name = "Bearbeiten", .Menue = "", .Titel = "&Bearbeiten", .Hilfe = 200, .Zustand = &TMenuZustand::Bearbeiten, .BeimOeffnen = true},
-    {.Name = "Rueckgaengig", .Menue = "Bearbeiten", .Titel = "&Rückgängig", .Hilfe = 210, .Taste = "Ctrl+R", .Ausfuehren = RueckgaengigAusfuehren, .Moeglich = RueckgaengigMoeglich},
+    {.Name = "Rueckgaengig", .Menue = "Bearbeiten", .Titel = "&Rückgängig", .Hilfe = 210, .Taste = "Ctrl+R", .Zweittaste = "Ctrl+Z", .Ausfuehren = RueckgaengigAusfuehren, .Moeglich = RueckgaengigMoeglich},
     {.Art = TZeilenart::Trenner, .Menue = "Bearbeiten"},
     {.Name = "Kopieren", .Menue = "Bearbeiten", .Titel = "&Kopieren (Grafik)...", .Hilfe = 220, .Taste = "Ctrl+C", .Zustand = &TMenuZustand::Kopieren},
     {.Name = "Loeschen", .Menue = "Bearbeiten", .Titel = "&Löschen (markierte Objekte)", .Hilfe = 230, .Taste = "Del", .Zustand = &TMenuZustand::Loeschen, .Ausfuehren = LoeschenAusfuehren, .Moeglich = EtwasMarkiert},

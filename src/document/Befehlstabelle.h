@@ -40,6 +40,9 @@ struct TBefehlszeile {
     int Hilfe = 0;          // help context; 0: none
     // Shortcut in portable notation ("Ctrl+R", "Alt+F4", "Del", "PgUp").
     const char* Taste = "";
+    // A further shortcut, the one common in other programs (Ctrl+Z for
+    // undo); the menu shows Taste when there is one.
+    const char* Zweittaste = "";
     // Enabled by the rules of the open windows; null: these rules leave it
     // alone (always usable, or enabled by the offers or the undo state).
     bool TMenuZustand::*Zustand = nullptr;

@@ -25,7 +25,22 @@ void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& 
     d.NamenSetzen();
     if (o.Kugel)
         d.Szene().KugelumrissZeichnen(f);
-    d.Szene().Zeichnen(f);
+    if (!o.Markierungen) {
+        d.Szene().Zeichnen(f);
+        return;
+    }
+    TObjektmenge markiert;
+    const TListe& l = d.Liste();
+    for (int i = 1; i <= l.Anzahl(); ++i) {
+        const TDreiDBasisElement& e = *l[i];
+        if (!e.markiert || !e.sichtbar)
+            continue;
+        // Bit 0 of the element's set means "none yet", never an object.
+        for (int nr = 1; nr <= d.Szene().Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
+            if (e.Szenenobjekte.test(static_cast<std::size_t>(nr)))
+                markiert.set(static_cast<std::size_t>(nr));
+    }
+    d.Szene().Zeichnen(f, &markiert);
 }
 
 } // namespace kalvorin

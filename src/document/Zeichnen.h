@@ -13,6 +13,10 @@ struct TZeichenOptionen {
     bool Kugel = false;         // the dotted outline of the rotation sphere
     bool Seitenrahmen = false;  // a black frame round the page
     bool GrauesFenster = false; // the page grey, with a black frame
+    // The marked elements highlighted: for the screen only, so that the view
+    // shows what the menus will work on. Pictures, prints and the clipboard
+    // never show marks.
+    bool Markierungen = false;
 };
 
 // What lies under the scene: the grey window and the frame of the page, the
@@ -20,7 +24,7 @@ struct TZeichenOptionen {
 void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichenOptionen& o);
 
 // The page, the sphere outline when asked for, then the scene with the names
-// of the shown elements.
+// of the shown elements (and the marks, when asked for).
 void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o);
 
 } // namespace kalvorin

@@ -84,4 +84,22 @@ QVector<QRect> UebereinanderAnordnen(int n, const QRect& client) {
     return Raster(n, Hauptteilung(n), client, false);
 }
 
+QVector<QRect> UeberlappendAnordnen(int n, const QRect& client, int c) {
+    QVector<QRect> ergebnis;
+    if (n <= 0)
+        return ergebnis;
+    const int dy = std::max(c, 1);
+    const int dx = static_cast<int>(std::lround(1.5 * dy));
+    const int breite = std::min(client.width(), std::max(client.width() - (n - 1) * dx, client.width() * 2 / 3));
+    const int hoehe =
+        std::min(client.height(), std::max(client.height() - (n - 1) * dy, client.height() * 2 / 3));
+    const int stufen =
+        std::max(1, std::min((client.width() - breite) / dx, (client.height() - hoehe) / dy) + 1);
+    for (int i = 0; i < n; ++i) {
+        const int k = i % stufen;
+        ergebnis.push_back(QRect(client.x() + k * dx, client.y() + k * dy, breite, hoehe));
+    }
+    return ergebnis;
+}
+
 } // namespace kalvorin

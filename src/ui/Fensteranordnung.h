@@ -27,5 +27,11 @@ QRect ImClientbereich(const QRect& fenster, const QSize& client);
 QVector<QRect> NebeneinanderAnordnen(int n, const QRect& client);
 // "Übereinander anordnen": n windows one above the other (rows).
 QVector<QRect> UebereinanderAnordnen(int n, const QRect& client);
+// "Überlappend": n windows stacked from the bottom one to the top one, each
+// c down and 1.5 c to the right of the one before, as new windows start (c:
+// the height of a caption and a border line). All have the same size: the
+// client area less the room the stack needs, but never less than two thirds
+// of it each way; a stack that needs more room starts again at the top left.
+QVector<QRect> UeberlappendAnordnen(int n, const QRect& client, int c);
 
 } // namespace kalvorin

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -99,9 +100,10 @@ void tAnaGraphBox::resizeEvent(QResizeEvent* e) {
 
 void tAnaGraphBox::scrollContentsBy(int, int) { Neuzeichnen(); }
 
-void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet) const {
-    const TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
-                                    (optionen_ & GraphBoxGrauesFenster) != 0};
+void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMarkierungen) const {
+    TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+                              (optionen_ & GraphBoxGrauesFenster) != 0};
+    optionen.Markierungen = mitMarkierungen;
     if (!dokument_) {
         const TLogRechteck fenster{500, 500, 1000, 1000};
         Malen(painter, fenster, geraet, [&](TZeichenflaeche& f) { SeiteZeichnen(f, fenster, optionen); });
@@ -121,8 +123,10 @@ void tAnaGraphBox::BildAufbauen() {
     bild_.fill(Qt::white);
     QPainter p(&bild_);
     const QSize client = viewport()->size();
+    // The screen: the only picture that shows the marks.
     Zeichnen(p, QRectF(-horizontalScrollBar()->value(), -verticalScrollBar()->value(), client.width(),
-                       client.height()));
+                       client.height()),
+             true);
     vollNeu_ = false;
     ++bildaufbauten_;
 }
@@ -199,6 +203,23 @@ void tAnaGraphBox::mouseReleaseEvent(QMouseEvent* e) {
                    e->modifiers().testFlag(Qt::ControlModifier));
     }
     doppel_ = false;
+}
+
+void tAnaGraphBox::wheelEvent(QWheelEvent* e) {
+    // Turning the wheel away zooms in ("Darstellungsbereich verkleinern"),
+    // towards oneself out, by the steps and within the limits of the menu
+    // commands. The view does not scroll by the wheel.
+    e->accept();
+    if (!dokument_)
+        return;
+    constexpr int Raste = 120;
+    rad_ += e->angleDelta().y();
+    while (rad_ >= Raste || rad_ <= -Raste) {
+        const bool hinein = rad_ > 0;
+        rad_ += hinein ? -Raste : Raste;
+        if (!dokument_->Zoomen(hinein ? ZoomVerkleinern : ZoomVergroessern))
+            rad_ = 0; // at the limit: what is left of the turn is dropped
+    }
 }
 
 void tAnaGraphBox::keyPressEvent(QKeyEvent* e) {

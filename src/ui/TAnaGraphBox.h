@@ -45,8 +45,9 @@ public:
 
     // The drawing of the view onto any painter, the device rectangle given:
     // the white page with its frame, the sphere outline when asked for, the
-    // names, then the scene.
-    void Zeichnen(QPainter& painter, const QRectF& geraet) const;
+    // names, then the scene. The marks are drawn only for the screen
+    // (mitMarkierungen); every other output shows the figure without them.
+    void Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMarkierungen = false) const;
 
     bool Zieht() const { return ziehen_; }
     // How often the scene was drawn into the off-screen image (for tests of
@@ -70,6 +71,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     void Druecken(QMouseEvent* e);
@@ -85,6 +87,9 @@ private:
     bool gezeichnet_ = false;
     TLogPunkt letzte_{};
     int beschaeftigt_ = 0;
+    // Wheel turning not yet used up: a zoom step per notch, however finely
+    // the device reports it.
+    int rad_ = 0;
     int bildaufbauten_ = 0;
 };
 

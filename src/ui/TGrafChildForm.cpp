@@ -164,8 +164,19 @@ void tGrafChildForm::contextMenuEvent(QContextMenuEvent* e) {
 
 void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
     TDreiDBasisElement* e = ElementBeiKlick(*dokument_, p);
-    if (!e)
+    if (!e) {
+        // A click beside every figure unmarks everything.
+        const TListe& l = dokument_->Liste();
+        bool etwas = false;
+        for (int slot = 1; slot <= l.Anzahl() && !etwas; ++slot)
+            etwas = l[slot]->markiert;
+        if (etwas)
+            dokument_->Markieren([](TListe& liste) {
+                for (int slot = 1; slot <= liste.Anzahl(); ++slot)
+                    liste[slot]->markiert = false;
+            });
         return;
+    }
     if (doppelklick)
         emit ElementOeffnen(e);
     const bool allein = !doppelklick && !(additiv_ || strg);

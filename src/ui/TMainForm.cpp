@@ -101,8 +101,13 @@ QAction* TMainForm::NeueAktion(QMenu* menue, const TBefehlszeile& zeile, const c
     a->setObjectName(Text(name));
     if (zeile.Hilfe > 0)
         THilfe::SetzeKontext(a, zeile.Hilfe);
-    if (*zeile.Taste)
-        a->setShortcut(QKeySequence(QString::fromLatin1(zeile.Taste), QKeySequence::PortableText));
+    // The keys belong to the menu bar's item; the frame's popup repeats
+    // the command without them, or a key would name two actions.
+    QList<QKeySequence> tasten;
+    for (const char* t : {zeile.Taste, zeile.Zweittaste})
+        if (*t && menue != popup_)
+            tasten << QKeySequence(QString::fromLatin1(t), QKeySequence::PortableText);
+    a->setShortcuts(tasten);
     connect(a, &QAction::triggered, this, [this, &zeile] { Ausfuehren(zeile); });
     aktionen_.insert(Text(name), a);
     return a;
@@ -391,6 +396,10 @@ TDokument* TMainForm::AktivesDokument() const {
     return f ? &f->Dokument() : nullptr;
 }
 
+int TMainForm::Beschriftungshoehe() const {
+    return style()->pixelMetric(QStyle::PM_TitleBarHeight) + style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+}
+
 tGrafChildForm* TMainForm::NeuesFenster() {
     ++fensterZaehler_;
     auto* form = new tGrafChildForm(fensterZaehler_, this);
@@ -421,9 +430,7 @@ tGrafChildForm* TMainForm::NeuesFenster() {
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowTitle(form->Beschriftung());
     w->setWindowIcon(windowIcon());
-    const int c = style()->pixelMetric(QStyle::PM_TitleBarHeight) +
-                  style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    w->setGeometry(DokumentfensterLage(form->Ordinal(), mdi_->viewport()->size(), c));
+    w->setGeometry(DokumentfensterLage(form->Ordinal(), mdi_->viewport()->size(), Beschriftungshoehe()));
     w->show();
     mdi_->setActiveSubWindow(w);
     form->setFocus();
@@ -633,7 +640,21 @@ void TMainForm::Anordnen(bool nebeneinander) {
 
 void TMainForm::NebeneinanderClick() { Anordnen(true); }
 void TMainForm::UebereinanderClick() { Anordnen(false); }
-void TMainForm::UeberlappendClick() { mdi_->cascadeSubWindows(); }
+void TMainForm::UeberlappendClick() {
+    // The area's own cascade shrinks every window to its smallest size; the
+    // stack keeps them large enough to work in.
+    QList<QMdiSubWindow*> fenster;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::StackingOrder))
+        if (!w->isHidden())
+            fenster << w;
+    const QRect client(QPoint(0, 0), mdi_->viewport()->size());
+    const QVector<QRect> lagen = UeberlappendAnordnen(int(fenster.size()), client, Beschriftungshoehe());
+    for (int i = 0; i < fenster.size(); ++i) {
+        if (fenster[i]->isMaximized() || fenster[i]->isMinimized())
+            fenster[i]->showNormal();
+        fenster[i]->setGeometry(lagen[i]);
+    }
+}
 
 void TMainForm::AlleSchliessenClick() {
     // The bottom window first, the active one last.

@@ -184,6 +184,9 @@ private:
     void SetzeAnfangsgeometrie();
     void SetzeAktiv(const QString& name, bool aktiv);
     void Anordnen(bool nebeneinander);
+    // The height of a document window's caption plus a border line: the step
+    // by which new and cascaded windows are moved.
+    int Beschriftungshoehe() const;
     // The offers of the menus that depend on the marked elements; asked
     // before those menus open.
     void AngeboteAktualisieren();

@@ -11,11 +11,14 @@
 
 #include "math/Matrix4.h"
 #include "math/Tripel.h"
+#include "view/Bildtests.h"
 #include "view/Drehkugel.h"
 #include "view/Weltabbildung.h"
 #include "view/Zeichenflaeche.h"
 
 #include <array>
+#include <bitset>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -134,6 +137,12 @@ struct TStueck {
     TLogPunkt BildMin{}, BildMax{};
 };
 
+// A set of scene objects by number (bit 0 unused).
+using TObjektmenge = std::bitset<MaxSzenenObjekte + 1>;
+
+// The colour of the halo round marked objects on the screen.
+inline constexpr TFarbe Markierfarbe = RGB(255, 150, 0);
+
 // Outcome of comparing two pieces for the drawing order.
 enum class TVorne : int {
     Keins = 0,
@@ -189,8 +198,10 @@ public:
     // lie apart are not compared; without that early rejection (the reference
     // for tests) every pair is, with the same result.
     void Sortieren(bool vorpruefen = true);
-    // Draws the pieces in the drawing order; nothing before the first projection.
-    void Zeichnen(TZeichenflaeche& flaeche) const;
+    // Draws the pieces in the drawing order; nothing before the first
+    // projection. The objects in `markiert` (a plane with its edges) get a
+    // halo in the marking colour right behind each of their pieces.
+    void Zeichnen(TZeichenflaeche& flaeche, const TObjektmenge* markiert = nullptr) const;
     // The dotted outline of the rotation sphere's image.
     void KugelumrissZeichnen(TZeichenflaeche& flaeche) const;
     // Objects under a logical position, the one drawn last first.
@@ -220,6 +231,9 @@ private:
     int NeuesObjekt(TObjektArt art);
     int NeuesStueck(int objekt, TStueckArt art);
     void Entwerten();
+    // The inside of a piece's picture less its rim (empty but for polygons):
+    // the one made by the projection, or else made into ersatz.
+    const bild::TInnenbereich& Innenbereich(int stueck, std::optional<bild::TInnenbereich>& ersatz) const;
 
     // Interval of the line p + t w inside the clipping sphere; false if it misses.
     bool Kugelschnitt(TTripel p, TTripel w, Real& t1, Real& t2) const;
@@ -231,6 +245,11 @@ private:
     void Pfeilspitze(TSzenenObjekt& o);
     void Striche(TSzenenObjekt& o);
     void Hilfslinien(int punkt, int erste, int anzahl);
+    // When no piece left can be placed: the one to place next. nach[j]: the
+    // pieces to be drawn after j; zaehler: how many unplaced pieces each
+    // still waits for.
+    int ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const std::vector<int>& zaehler,
+                         const std::vector<char>& gesetzt) const;
 
     // Cutting (SzeneSchneiden.cpp)
     void NeueStueckeSchneiden(int objekt, int erstesStueck);
@@ -242,6 +261,7 @@ private:
     void PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    void HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const;
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
 
@@ -253,6 +273,9 @@ private:
     std::vector<TSzenenObjekt> objekte_;
     std::vector<TStueck> stuecke_;
     std::vector<int> folge_;
+    // Per piece, the inside of a polygon's picture less its rim, made once
+    // per projection for the comparisons of the sort.
+    std::vector<bild::TInnenbereich> innen_;
     bool projiziert_ = false;
     bool sortiert_ = false;
     // Pieces kept back for the edges of a plane while its cuts are made.

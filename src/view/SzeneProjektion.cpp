@@ -60,6 +60,12 @@ void tGSzene::Projizieren() {
         s.BezugGedreht = Abbilden(matrix_, s.Bezugspunkt);
         s.BezugProj = a.WeltZuLogisch(kalvorin::Projizieren(s.BezugGedreht));
     }
+    innen_.clear();
+    innen_.reserve(stuecke_.size());
+    for (const TStueck& s : stuecke_)
+        innen_.push_back(s.Art == TStueckArt::Polygon
+                             ? bild::TInnenbereich(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite)
+                             : bild::TInnenbereich());
     projiziert_ = true;
 }
 

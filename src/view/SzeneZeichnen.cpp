@@ -20,6 +20,9 @@ constexpr std::string_view Schriftart = "Arial";
 constexpr double NamenGroessen[] = {0.02, 0.025, 0.03, 0.035};
 constexpr double Beschriftungsgroesse = 0.02;
 constexpr Real IntervallToleranz = 1e-6L;
+// How far the halo of a marked object reaches beyond it on each side: about
+// three pixels in a window of the usual size.
+constexpr int Hofbreite = 120;
 
 // 8x8 brushes for the see-through planes: white with coloured dots at every
 // second pixel, every fourth, the top-left one, or none.
@@ -44,14 +47,25 @@ TLogPunkt Verschoben(TLogPunkt p, double dx, double dy) {
 
 } // namespace
 
-void tGSzene::Zeichnen(TZeichenflaeche& f) const {
+void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
     if (!projiziert_)
         return;
+    const auto istMarkiert = [&](int objekt) {
+        if (!markiert || objekt < 1 || objekt > MaxSzenenObjekte)
+            return false;
+        const TSzenenObjekt& o = objekte_[objekt - 1];
+        // A plane shows its mark on its outline.
+        return markiert->test(static_cast<std::size_t>(objekt)) ||
+               (o.Art == TObjektArt::Rand && o.Ebene >= 1 && o.Ebene <= MaxSzenenObjekte &&
+                markiert->test(static_cast<std::size_t>(o.Ebene)));
+    };
     const auto eines = [&](int nr) {
         const TStueck& s = stuecke_[nr - 1];
         const TSzenenObjekt& o = objekte_[s.Objekt - 1];
         if (!o.Gezeigt)
             return;
+        if (istMarkiert(s.Objekt))
+            HofZeichnen(f, s, o);
         switch (s.Art) {
         case TStueckArt::Polygon: PolygonZeichnen(f, s, o); break;
         case TStueckArt::Linie: LinieZeichnen(f, s, o); break;
@@ -188,6 +202,45 @@ void tGSzene::PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenO
     }
     if (o.NameSichtbar)
         NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1);
+}
+
+void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const {
+    // Drawn just before the piece, so that it lies behind the piece and in
+    // front of whatever the piece covers.
+    TPinsel p;
+    p.Art = TPinselArt::Voll;
+    p.Farbe = Markierfarbe;
+    f.SetzeRasterModus(TRasterModus::Kopieren);
+    switch (s.Art) {
+    case TStueckArt::Polygon:
+        // A plane's area stays as it is; its edges carry the mark.
+        break;
+    case TStueckArt::Linie: {
+        const int kern = std::max(o.WeisserRand ? 2 * Einheit : 0, o.Stift.Breite);
+        f.SetzeStift({Markierfarbe, kern + 2 * Hofbreite, TStiftStil::Durchgezogen});
+        f.Linie(s.EckenProj[0], s.EckenProj[1]);
+        if (o.Pfeil && std::fabs(s.Oben - o.Oben) <= IntervallToleranz) {
+            f.SetzePinsel(p);
+            f.Polygon(o.PfeilspitzeProj.data(), 3);
+        }
+        break;
+    }
+    case TStueckArt::Punkt: {
+        const TLogPunkt m = s.EckenProj[0];
+        const int z = std::max(o.Punktgroesse, 0);
+        if (o.Punktform == PunktformKreuz) {
+            f.SetzeStift({Markierfarbe, o.Stift.Breite + 2 * Hofbreite, TStiftStil::Durchgezogen});
+            f.Linie(Verschoben(m, -z * Einheit, z * Einheit), Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
+            f.Linie(Verschoben(m, -z * Einheit, -z * Einheit), Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
+        } else {
+            const int r = z * Einheit + Hofbreite;
+            f.SetzeStift({Markierfarbe, 1, TStiftStil::Durchgezogen});
+            f.SetzePinsel(p);
+            f.Ellipse({m.x - r, m.y - r, m.x + r, m.y + r});
+        }
+        break;
+    }
+    }
 }
 
 void tGSzene::KugelumrissZeichnen(TZeichenflaeche& f) const {

@@ -7,6 +7,7 @@
 #include "view/Bildtests.h"
 #include "view/GSzene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -59,39 +60,18 @@ std::pair<TLogPunkt, TLogPunkt> Enden(const TStueck& s) {
     return e;
 }
 
-bool KantenKreuzen(const TStueck& a, const TStueck& b) {
-    const int na = a.Art == TStueckArt::Linie ? 1 : a.Eckenzahl;
-    const int nb = b.Art == TStueckArt::Linie ? 1 : b.Eckenzahl;
-    for (int i = 0; i < na; ++i)
-        for (int j = 0; j < nb; ++j)
-            if (bild::KreuzenStreng(a.EckenProj[i], a.EckenProj[(i + 1) % a.Eckenzahl], b.EckenProj[j],
-                                    b.EckenProj[(j + 1) % b.Eckenzahl]))
-                return true;
-    return false;
-}
-
-bool PolygonUeberdecktPolygon(const TStueck& a, const TStueck& b) {
-    if (KantenKreuzen(a, b) || bild::Innen(a.BezugProj, b.EckenProj.data(), b.Eckenzahl, false) ||
-        bild::Innen(b.BezugProj, a.EckenProj.data(), a.Eckenzahl, false))
-        return true;
-    for (int i = 0; i < a.Eckenzahl; ++i)
-        if (bild::Innen(a.EckenProj[i], b.EckenProj.data(), b.Eckenzahl, true))
-            return true;
-    for (int i = 0; i < b.Eckenzahl; ++i)
-        if (bild::Innen(b.EckenProj[i], a.EckenProj.data(), a.Eckenzahl, true))
-            return true;
-    return false;
-}
-
-bool LinieUeberdecktPolygon(const TStueck& l, const TStueck& p) {
-    const TLogPunkt* ecken = p.EckenProj.data();
-    return KantenKreuzen(l, p) || bild::Innen(l.BezugProj, ecken, p.Eckenzahl, false) ||
-           bild::AufStrecke(p.BezugProj, l.EckenProj[0], l.EckenProj[1]) ||
-           bild::Innen(l.EckenProj[0], ecken, p.Eckenzahl, true) ||
-           bild::Innen(l.EckenProj[1], ecken, p.Eckenzahl, true);
-}
-
 } // namespace
+
+const bild::TInnenbereich& tGSzene::Innenbereich(int stueck, std::optional<bild::TInnenbereich>& ersatz) const {
+    if (projiziert_ && static_cast<int>(innen_.size()) == Stueckzahl())
+        return innen_[stueck - 1];
+    const TStueck& s = stuecke_[stueck - 1];
+    if (s.Art == TStueckArt::Polygon)
+        ersatz.emplace(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite);
+    else
+        ersatz.emplace();
+    return *ersatz;
+}
 
 TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
     const TStueck* a = &stuecke_[stueck1 - 1];
@@ -154,13 +134,23 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
                 r = TVorne::Erstes;
         }
     } else if (b->Art == TStueckArt::Polygon) {
+        // The pictures overlap where one can hide the other. Pieces that
+        // only touch along a shared boundary do not: a plane cut by another
+        // meets it along the cut, a line cut by a plane ends on the pieces
+        // of that plane. With the boundary counted in, the rounding of the
+        // projection made such contacts overlaps, and their order, right for
+        // the side each piece lies on but needed nowhere, contradicted the
+        // order of the pieces around them and closed cycles.
+        const int nrA = getauscht ? stueck2 : stueck1, nrB = getauscht ? stueck1 : stueck2;
+        std::optional<bild::TInnenbereich> ersatzA, ersatzB;
+        const bild::TInnenbereich& innenB = Innenbereich(nrB, ersatzB);
         bool ueber = false;
         if (a->Art == TStueckArt::Polygon)
-            ueber = PolygonUeberdecktPolygon(*a, *b);
+            ueber = innenB.TrifftFlaeche(Innenbereich(nrA, ersatzA), a->EckenProj.data(), a->Eckenzahl);
         else if (a->Art == TStueckArt::Linie)
-            ueber = LinieUeberdecktPolygon(*a, *b);
+            ueber = innenB.TrifftStrecke(a->EckenProj[0], a->EckenProj[1]);
         else
-            ueber = bild::Innen(a->BezugProj, b->EckenProj.data(), b->Eckenzahl, true);
+            ueber = innenB.Enthaelt(a->BezugProj.x, a->BezugProj.y);
         if (ueber) {
             const Real t = Strahl(a->BezugGedreht, ob.NGedreht, ob.DGedreht);
             if (t != 0)
@@ -200,6 +190,96 @@ bool tGSzene::KoennenUeberlappen(int stueck1, int stueck2) const {
            static_cast<std::int64_t>(b.BildMin.y) <= a.BildMax.y + rand;
 }
 
+int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const std::vector<int>& zaehler,
+                              const std::vector<char>& gesetzt) const {
+    // Every piece left waits for another one left: the relation has a cycle.
+    // Only the groups of pieces that wait for each other and for nothing else
+    // (the strongly connected components without a predecessor outside)
+    // hold the cycle; the pieces behind them merely wait and keep their order.
+    const int n = Stueckzahl();
+    std::vector<int> vor(n + 1, 0), tief(n + 1, 0), komponente(n + 1, 0), stapel, pfad;
+    std::vector<char> aufStapel(n + 1, 0);
+    std::vector<std::size_t> weiter(n + 1, 0);
+    int zeit = 0, komponenten = 0;
+    for (int w = 1; w <= n; ++w) {
+        if (gesetzt[w] || vor[w])
+            continue;
+        // Tarjan's algorithm without recursion along the edges j -> i, i in nach[j].
+        pfad.push_back(w);
+        while (!pfad.empty()) {
+            const int v = pfad.back();
+            if (!vor[v]) {
+                vor[v] = tief[v] = ++zeit;
+                stapel.push_back(v);
+                aufStapel[v] = 1;
+            }
+            bool abgestiegen = false;
+            while (weiter[v] < nach[v].size()) {
+                const int u = nach[v][weiter[v]++];
+                if (gesetzt[u])
+                    continue;
+                if (!vor[u]) {
+                    pfad.push_back(u);
+                    abgestiegen = true;
+                    break;
+                }
+                if (aufStapel[u])
+                    tief[v] = std::min(tief[v], vor[u]);
+            }
+            if (abgestiegen)
+                continue;
+            pfad.pop_back();
+            if (!pfad.empty())
+                tief[pfad.back()] = std::min(tief[pfad.back()], tief[v]);
+            if (tief[v] == vor[v]) {
+                ++komponenten;
+                int u = 0;
+                do {
+                    u = stapel.back();
+                    stapel.pop_back();
+                    aufStapel[u] = 0;
+                    komponente[u] = komponenten;
+                } while (u != v);
+            }
+        }
+    }
+    // A component that waits for a piece of another component is not at the front of the queue.
+    std::vector<char> wartet(komponenten + 1, 0);
+    std::vector<char> wartetAufPolygon(n + 1, 0);
+    for (int j = 1; j <= n; ++j) {
+        if (gesetzt[j])
+            continue;
+        for (int i : nach[j]) {
+            if (gesetzt[i])
+                continue;
+            if (komponente[i] != komponente[j])
+                wartet[komponente[i]] = 1;
+            if (stuecke_[j - 1].Art == TStueckArt::Polygon)
+                wartetAufPolygon[i] = 1;
+        }
+    }
+    // Of these, the piece whose reference point lies farthest back along the
+    // viewing direction goes first, but never a point or a line before a
+    // polygon the comparison put behind it: a plane drawn too early is at
+    // worst covered in part, a point drawn too early vanishes under it.
+    int wahl = 0;
+    for (int i = 1; i <= n; ++i) {
+        if (gesetzt[i] || zaehler[i] == 0 || wartet[komponente[i]])
+            continue;
+        if (stuecke_[i - 1].Art != TStueckArt::Polygon && wartetAufPolygon[i])
+            continue;
+        // Nearer to the viewer means larger x in rotated space.
+        if (!wahl || stuecke_[i - 1].BezugGedreht.x < stuecke_[wahl - 1].BezugGedreht.x)
+            wahl = i;
+    }
+    // There always is one (a component holding no polygon waits for none);
+    // should that ever fail, the first piece left keeps the passes going.
+    for (int i = 1; !wahl && i <= n; ++i)
+        if (!gesetzt[i])
+            wahl = i;
+    return wahl;
+}
+
 void tGSzene::Sortieren(bool vorpruefen) {
     folge_.clear();
     const int n = Stueckzahl();
@@ -227,15 +307,25 @@ void tGSzene::Sortieren(bool vorpruefen) {
     std::vector<char> gesetzt(n + 1, 0);
     std::vector<int> durchgang;
     durchgang.reserve(n);
-    static constexpr TStueckArt gruppen[] = {TStueckArt::Punkt, TStueckArt::Linie, TStueckArt::Polygon};
+    const auto bereit = [&](int i, TStueckArt art) {
+        return !gesetzt[i] && zaehler[i] == 0 && stuecke_[i - 1].Art == art;
+    };
     while (static_cast<int>(folge_.size()) < n) {
+        // Pieces placed in one pass have no order between them: what is
+        // smaller goes on top. Points wait until nothing else can be placed,
+        // so that a line through a point or a plane placed later does not
+        // cover its dot where the order leaves the choice.
         durchgang.clear();
-        for (TStueckArt art : gruppen)
+        for (TStueckArt art : {TStueckArt::Polygon, TStueckArt::Linie})
             for (int i = 1; i <= n; ++i)
-                if (!gesetzt[i] && zaehler[i] == 0 && stuecke_[i - 1].Art == art)
+                if (bereit(i, art))
                     durchgang.push_back(i);
         if (durchgang.empty())
-            break;
+            for (int i = 1; i <= n; ++i)
+                if (bereit(i, TStueckArt::Punkt))
+                    durchgang.push_back(i);
+        if (durchgang.empty())
+            durchgang.push_back(ZyklusAufbrechen(nach, zaehler, gesetzt));
         for (int i : durchgang) {
             gesetzt[i] = 1;
             folge_.push_back(i);
@@ -244,10 +334,6 @@ void tGSzene::Sortieren(bool vorpruefen) {
             for (int j : nach[i])
                 --zaehler[j];
     }
-    // What a cycle of the relation leaves over is drawn in piece order, each piece once.
-    for (int i = 1; i <= n; ++i)
-        if (!gesetzt[i])
-            folge_.push_back(i);
     sortiert_ = true;
 }
 

@@ -1,6 +1,7 @@
 #include "BefehleTest.h"
 
 #include "geometry/Auswertung.h"
+#include "storage/EinstellungenSichern.h"
 
 using namespace kalvorin;
 using kalvorin::test::TBefehlsDokument;
@@ -253,6 +254,40 @@ TEST_F(ErzeugenFixture, ArrowNeedsRoomForItsVectorToo) {
     EXPECT_FALSE(ErzPfeil(D));
     EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), ListeVollMeldung);
     EXPECT_EQ(L.Anzahl(), TListe::Kapazitaet - 1);
+}
+
+} // namespace
+
+namespace {
+
+// A plane made by a command is see-through as the settings want new planes;
+// an image of a mapping looks like its original.
+TEST_F(ErzeugenFixture, PlanesMadeByCommandsTakeTheTransparencyOfNewPlanes) {
+    test::TEinstellungenSichern sichern;
+    Einstellungen().EbenenTransparenz = TStandardEinstellungen{}.EbenenTransparenz;
+    Markieren({"P1", "P2", "P3"});
+    ASSERT_TRUE(ErzEbene(D));
+    ASSERT_EQ(Letztes()->Art, TElementart::DEbene);
+    EXPECT_EQ(Letztes()->Transparenz, 1) << "the default for new planes";
+
+    Einstellungen().EbenenTransparenz = 3;
+    EPAR("F2", {0, 0, 2}, {1, 0, 0}, {0, 1, 0});
+    Markieren({"F", "F2"});
+    ASSERT_TRUE(Mittebilden(D));
+    ASSERT_EQ(Letztes()->Art, TElementart::DEbene);
+    EXPECT_EQ(Letztes()->Transparenz, 3);
+
+    Markieren({"P1", "P2"});
+    ASSERT_TRUE(ErzGerade(D));
+    EXPECT_EQ(Letztes()->Transparenz, 0) << "only planes";
+
+    // F is opaque, as the file or the dialog made it: so is its image.
+    Markieren({"Q"});
+    ASSERT_TRUE(Spiegelung(D));
+    Markieren({"F"});
+    ASSERT_TRUE(Pspiegeln(D));
+    ASSERT_NE((*this)["F'"], nullptr);
+    EXPECT_EQ((*this)["F'"]->Transparenz, 0);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 using namespace kalvorin;
 
@@ -30,6 +31,9 @@ TEST(Befehlstabelle, NamesMenusOffersAndShortcutsAreEachGivenOnce) {
         if (*z.Taste) {
             EXPECT_TRUE(tasten.insert(z.Taste).second) << "shortcut twice: " << z.Taste;
         }
+        if (*z.Zweittaste) {
+            EXPECT_TRUE(tasten.insert(z.Zweittaste).second) << "shortcut twice: " << z.Zweittaste;
+        }
         if (z.Angebot) {
             EXPECT_TRUE(angebote.insert(static_cast<int>(*z.Angebot)).second) << name;
         }
@@ -51,6 +55,23 @@ TEST(Befehlstabelle, NamesMenusOffersAndShortcutsAreEachGivenOnce) {
     EXPECT_EQ(BefehlMitName("Loteerzeugen")->Angebot, TBefehl::Loteerzeugen);
     EXPECT_EQ(BefehlMitName("MessWinkel")->Angebot, TBefehl::MessWinkel);
     EXPECT_EQ(BefehlMitName("Unbekannt"), nullptr);
+}
+
+// The common keys come on top of the program's own, which stay.
+TEST(Befehlstabelle, CommonShortcutsBesideTheProgramsOwn) {
+    const std::pair<const char*, std::pair<const char*, const char*>> soll[] = {
+        {"Neu", {"", "Ctrl+N"}},
+        {"Speichern", {"", "Ctrl+S"}},
+        {"Rueckgaengig", {"Ctrl+R", "Ctrl+Z"}},
+        {"Ausgangszustand", {"Ctrl+O", ""}},
+        {"Oeffnen", {"", ""}},
+    };
+    for (const auto& [name, tasten] : soll) {
+        const TBefehlszeile* z = BefehlMitName(name);
+        ASSERT_NE(z, nullptr) << name;
+        EXPECT_STREQ(z->Taste, tasten.first) << name;
+        EXPECT_STREQ(z->Zweittaste, tasten.second) << name;
+    }
 }
 
 TEST(Befehlstabelle, CoreCommandsRunOnlyWhenOfferedOrPossible) {

@@ -83,3 +83,27 @@ TEST_P(AnordnungTest, TilesCoverTheClientExactly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Anzahlen, AnordnungTest, ::testing::Values(1, 2, 3, 4, 5, 7, 10, 13));
+
+TEST(Fensteranordnung, CascadeKeepsEveryWindowLargeEnoughToWorkIn) {
+    const QRect client(0, 0, 1200, 800);
+    // Two windows: the stack needs one step, the windows fill the rest.
+    const QVector<QRect> zwei = UeberlappendAnordnen(2, client, 30);
+    ASSERT_EQ(zwei.size(), 2);
+    EXPECT_EQ(zwei[0], QRect(0, 0, 1155, 770));
+    EXPECT_EQ(zwei[1], QRect(45, 30, 1155, 770));
+    // Many windows: never below two thirds of the client area, never beyond
+    // it; the stack starts again at the top left.
+    const QVector<QRect> viele = UeberlappendAnordnen(15, client, 30);
+    ASSERT_EQ(viele.size(), 15);
+    for (const QRect& r : viele) {
+        EXPECT_EQ(r.size(), QSize(800, 533));
+        EXPECT_TRUE(client.contains(r)) << r.x() << "," << r.y();
+    }
+    EXPECT_EQ(viele[0].topLeft(), QPoint(0, 0));
+    EXPECT_EQ(viele[1].topLeft(), QPoint(45, 30));
+    EXPECT_EQ(viele[9].topLeft(), QPoint(0, 0));
+    // A client area smaller than one step: all in one place, inside it.
+    for (const QRect& r : UeberlappendAnordnen(3, QRect(0, 0, 40, 20), 30))
+        EXPECT_EQ(r, QRect(0, 0, 26, 13));
+    EXPECT_TRUE(UeberlappendAnordnen(0, client, 30).isEmpty());
+}

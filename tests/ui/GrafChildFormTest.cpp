@@ -14,6 +14,8 @@
 #include "ui/TListenformular.h"
 #include "ui/TStreckungsDLG.h"
 #include "ui/TMainForm.h"
+#include "document/Zeichnen.h"
+#include "view/qt/Bildausgabe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -339,10 +342,18 @@ TEST_F(MitElementen, PointOnAPlaneWinsOverThePlane) {
     EXPECT_FALSE(e->markiert);
 }
 
-TEST_F(MitElementen, ClickOnTheEmptyViewChangesNothing) {
+TEST_F(MitElementen, ClickOnTheEmptyViewUnmarksEverything) {
     a->markiert = true;
+    e->markiert = true;
+    QSignalSpy spy(haupt.get(), &TMainForm::DokumentAktualisiert);
     Klicken(*f, QPoint(2, 2));
-    EXPECT_TRUE(a->markiert);
+    EXPECT_FALSE(a->markiert);
+    EXPECT_FALSE(e->markiert);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_FALSE(f->Dokument().Geaendert()) << "marks are no modification";
+    // With nothing marked there is nothing to tell.
+    Klicken(*f, QPoint(2, 2), Qt::ControlModifier);
+    EXPECT_EQ(spy.count(), 1);
 }
 
 TEST_F(MitElementen, DragTurnsTheViewAndMarksNothing) {
@@ -493,6 +504,82 @@ TEST_F(MitElementen, ZoomingOutAndInTwiceDoesNotRestoreTheRange) {
     // The view follows: the points are still where clicks find them.
     Klicken(*f, BildVon(*f, *a));
     EXPECT_TRUE(a->markiert);
+}
+
+TEST_F(MitElementen, WheelZoomsByTheStepsOfTheMenuWithinItsLimits) {
+    QWidget* v = f->Ansicht()->viewport();
+    const auto rad = [v](int winkel) {
+        const QPointF mitte(v->width() / 2.0, v->height() / 2.0);
+        QWheelEvent w(mitte, v->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v, &w);
+    };
+    const auto oben = [this] { return f->Dokument().Koordinatensystem().Achsen[0].Oben; };
+    const Real vorher = oben();
+    // Away from oneself: "ver&kleinern" (the figure grows), one notch one step.
+    rad(120);
+    EXPECT_NEAR(double(oben()), double(vorher * ZoomVerkleinern), 1e-9);
+    // A fine wheel reports parts of a notch; together they make one step.
+    rad(60);
+    EXPECT_NEAR(double(oben()), double(vorher * ZoomVerkleinern), 1e-9);
+    rad(60);
+    EXPECT_NEAR(double(oben()), double(vorher * ZoomVerkleinern * ZoomVerkleinern), 1e-9);
+    rad(-240);
+    EXPECT_NEAR(double(oben()), double(vorher * ZoomVerkleinern * ZoomVerkleinern * ZoomVergroessern * ZoomVergroessern),
+                1e-9);
+    EXPECT_FALSE(f->Dokument().Geaendert());
+    // At the limit of the menu command the wheel stops too.
+    for (int i = 0; i < 40; ++i)
+        rad(120);
+    const Real grenze = oben();
+    haupt->Ausfuehren("ZoomIn");
+    EXPECT_EQ(oben(), grenze) << "the menu cannot go further either";
+    rad(120);
+    EXPECT_EQ(oben(), grenze);
+    // The view follows: the points are still where clicks find them.
+    rad(-120);
+    Klicken(*f, BildVon(*f, *a));
+    EXPECT_TRUE(a->markiert);
+}
+
+TEST_F(MitElementen, MarkedPointIsHighlightedOnTheScreenAndNotInPictures) {
+    QWidget* v = f->Ansicht()->viewport();
+    // A pixel just outside the dot of A, inside the halo.
+    const tGSzene& s = f->Dokument().Szene();
+    TLogPunkt mitte{};
+    for (int i = 1; i <= s.Stueckzahl(); ++i)
+        if (s.Stueck(i).Objekt == ErstesObjekt(*a))
+            mitte = s.Stueck(i).EckenProj[0];
+    const int rand = s.Objekt(ErstesObjekt(*a)).Punktgroesse * 100 + 60;
+    const QPoint hof = f->Ansicht()->GeraetAusLogisch({mitte.x + rand, mitte.y}).toPoint();
+    const auto farbe = [&] {
+        f->Neuzeichnen();
+        return QColor(v->grab().toImage().pixel(hof * v->devicePixelRatioF()));
+    };
+    const QColor vorher = farbe();
+    EXPECT_NE(vorher, QColor(255, 150, 0));
+
+    QTemporaryDir ordner;
+    const auto bild = [&](const QString& name) {
+        QString fehler;
+        const QString datei = ordner.filePath(name);
+        EXPECT_TRUE(AlsBildSpeichern(datei, 400, f->Dokument().Abbildung().LogischesFenster(),
+                                     [&](TZeichenflaeche& flaeche) { DokumentZeichnen(f->Dokument(), flaeche, {}); },
+                                     fehler))
+            << fehler.toStdString();
+        return QImage(datei).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage ohne = bild(QStringLiteral("ohne.png"));
+
+    Klicken(*f, BildVon(*f, *a));
+    ASSERT_TRUE(a->markiert);
+    EXPECT_EQ(farbe(), QColor(255, 150, 0));
+    const QImage mit = bild(QStringLiteral("mit.png"));
+    ASSERT_FALSE(ohne.isNull());
+    EXPECT_TRUE(mit == ohne) << "a picture file shows no marks";
+
+    Klicken(*f, QPoint(2, 2));
+    EXPECT_EQ(farbe(), vorher);
 }
 
 TEST_F(MitElementen, InitialViewUndoesTheTurning) {

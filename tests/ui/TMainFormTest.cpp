@@ -27,6 +27,7 @@ struct TPunkt {
     const char* Caption; // exactly as shown, with its '&'
     int Kontext;         // help context, 0 for none
     const char* Taste = "";
+    const char* Zweittaste = ""; // a common one besides the program's own
 };
 
 struct TMenue {
@@ -39,18 +40,18 @@ struct TMenue {
 const std::vector<TMenue>& SollMenues() {
     static const std::vector<TMenue> baum = {
         {"Datei", "&Datei", 100,
-         {{"Neu", "&Neu", 105},
+         {{"Neu", "&Neu", 105, "", "Ctrl+N"},
           {"Oeffnen", "Ö&ffnen...", 110},
           {"Einfuegen", "E&infügen...", 115},
           {"Schliessen", "S&chließen", 120},
-          {"Speichern", "&Speichern", 125},
+          {"Speichern", "&Speichern", 125, "", "Ctrl+S"},
           {"Speichern_unter", "Speichern &unter...", 130},
           {"Grafik_speichern", "&Grafik speichern...", 135},
           {"Grafik_Drucken", "Grafik &drucken...", 140},
           {"Druckereinstellungen", "Drucker&einstellungen...", 145},
           {"Beenden", "&Beenden", 150, "Alt+F4"}}},
         {"Bearbeiten", "&Bearbeiten", 200,
-         {{"Rueckgaengig", "&Rückgängig", 210, "Ctrl+R"},
+         {{"Rueckgaengig", "&Rückgängig", 210, "Ctrl+R", "Ctrl+Z"},
           {"Kopieren", "&Kopieren (Grafik)...", 220, "Ctrl+C"},
           {"Loeschen", "&Löschen (markierte Objekte)", 230, "Del"},
           {"Einstellungen", "&Einstellungen...", 240, "Ctrl+E"}}},
@@ -185,7 +186,13 @@ TEST_P(Menuebaum, ItemsCaptionsContextsAndShortcuts) {
         EXPECT_EQ(a->objectName(), U(p.Name));
         EXPECT_EQ(a->text(), U(p.Caption)) << p.Name;
         EXPECT_EQ(Kontext(a), p.Kontext) << p.Name;
-        EXPECT_EQ(a->shortcut(), QKeySequence(U(p.Taste))) << p.Name;
+        QList<QKeySequence> tasten;
+        for (const char* t : {p.Taste, p.Zweittaste})
+            if (*t)
+                tasten << QKeySequence(U(t));
+        EXPECT_EQ(a->shortcuts(), tasten) << p.Name;
+        // The menu shows the program's own key where it has one.
+        EXPECT_EQ(a->shortcut(), tasten.value(0)) << p.Name;
         EXPECT_EQ(f.Aktion(U(p.Name)), a) << p.Name;
     }
 }
@@ -419,6 +426,32 @@ TEST(TMainFormFenster, ArrangingAndClosingAll) {
     f.AlleSchliessenClick();
     EXPECT_EQ(f.Fensterzustand().AnzahlDokumente, 0);
     EXPECT_FALSE(Aktiv(f, "Fenster"));
+    Aufraeumen();
+}
+
+TEST(TMainFormFenster, CascadeKeepsTheWindowsLarge) {
+    TMainForm f;
+    f.resize(1000, 800);
+    f.show();
+    QList<QMdiSubWindow*> fenster;
+    for (int i = 1; i <= 4; ++i)
+        fenster << Dokument(f, QStringLiteral("neu%1.kvr").arg(i));
+    fenster[1]->showMaximized();
+    f.UeberlappendClick();
+    const QSize client = f.MdiArea()->viewport()->size();
+    QPoint vorige(-1, -1);
+    // Bottom to top, each one step further down and to the right.
+    for (QMdiSubWindow* w : f.MdiArea()->subWindowList(QMdiArea::StackingOrder)) {
+        EXPECT_FALSE(w->isMaximized());
+        EXPECT_GE(w->width(), client.width() * 2 / 3);
+        EXPECT_GE(w->height(), client.height() * 2 / 3);
+        EXPECT_LE(w->geometry().right(), client.width());
+        EXPECT_LE(w->geometry().bottom(), client.height());
+        EXPECT_GT(w->y(), vorige.y());
+        EXPECT_GT(w->x(), vorige.x());
+        vorige = w->pos();
+    }
+    f.AlleSchliessenClick();
     Aufraeumen();
 }
 

@@ -157,7 +157,7 @@ TEST(Tiefenordnung, EdgeOnPlaneAsASegment) {
     EXPECT_GT(ordnungen, 0);
 }
 
-TEST(Tiefenordnung, CycleDrawsEveryPieceOnceInPieceOrder) {
+TEST(Tiefenordnung, CycleIsBrokenAtItsDeepestPieceAndDrawsEveryPieceOnce) {
     TTestSzene t(10);
     // three sticks in a ring, each lying over the next
     const auto stab = [&](Real u1, Real v1, Real x1, Real u2, Real v2, Real x2) {
@@ -175,11 +175,13 @@ TEST(Tiefenordnung, CycleDrawsEveryPieceOnceInPieceOrder) {
     EXPECT_EQ(t.szene.Vergleichen(1, 2), TVorne::Erstes);
     EXPECT_EQ(t.szene.Vergleichen(2, 3), TVorne::Erstes);
     EXPECT_EQ(t.szene.Vergleichen(3, 1), TVorne::Erstes);
-    // the point is free and placed first; the ring is left over
-    EXPECT_EQ(t.szene.Zeichenfolge(), (std::vector<int>{4, 1, 2, 3}));
+    // The point is free and placed when nothing else can be; the ring is
+    // opened at the stick whose middle lies farthest back (c, at depth 0.5),
+    // then b and a follow their order.
+    EXPECT_EQ(t.szene.Zeichenfolge(), (std::vector<int>{4, 3, 2, 1}));
 }
 
-TEST(Tiefenordnung, EachPassPutsPointsBeforeLinesBeforePolygons) {
+TEST(Tiefenordnung, EachPassPutsPolygonsBeforeLinesAndPointsComeLast) {
     TTestSzene t(10);
     const int e = t.szene.EbeneHinzufuegen({0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     const int g = t.szene.StreckeHinzufuegen({0, -9, 7}, {0, 2, 0});
@@ -187,12 +189,13 @@ TEST(Tiefenordnung, EachPassPutsPointsBeforeLinesBeforePolygons) {
     t.Fertig();
     const std::vector<int>& f = t.szene.Zeichenfolge();
     ASSERT_EQ(f.size(), 7u);
-    EXPECT_EQ(f[0], t.Stuecke(p).front());
+    EXPECT_EQ(f[0], t.Stuecke(e).front());
     EXPECT_EQ(f[1], t.Stuecke(g).front());
-    EXPECT_EQ(f[2], t.Stuecke(e).front());
     // the edges come in the next pass, after their plane
-    for (int i = 3; i < 7; ++i)
-        EXPECT_EQ(t.szene.Stueck(f[i]).Art, TStueckArt::Linie);
+    for (int i = 2; i < 6; ++i)
+        EXPECT_EQ(t.szene.Objekt(t.szene.Stueck(f[i]).Objekt).Art, TObjektArt::Rand);
+    // the point, free from the start, waits until nothing else is left
+    EXPECT_EQ(f[6], t.Stuecke(p).front());
 }
 
 TEST(Tiefenordnung, ProjectionUsesTheViewMatrix) {

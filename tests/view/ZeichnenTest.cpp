@@ -346,3 +346,69 @@ INSTANTIATE_TEST_SUITE_P(Werte, AchsenZahl,
                                            TZahlFall{15, "2E1"}, TZahlFall{9.5L, "1E1"}, TZahlFall{300, "3E2"},
                                            TZahlFall{-2, "-2"}, TZahlFall{0.05L, "0,05"},
                                            TZahlFall{0.000005L, "5E-6"}));
+
+// Marked objects get a halo in the marking colour just before each of their
+// pieces; a plane on its edges, not on its area. Unmarked ones are drawn as
+// if there were no marks at all.
+TEST_F(Zeichnen, MarkedObjectsGetAHaloRightBehindEachPiece) {
+    TTestSzene t(10);
+    const int p = t.szene.PunktHinzufuegen({1, 1, 1});
+    t.szene.SetzePunktform(p, PunktformKreis, 2);
+    t.szene.SetzeStift(p, RGB(0, 0, 200), 2);
+    const int g = t.szene.GeradeHinzufuegen({0, 0, 5}, {0, 1, 0});
+    t.szene.SetzeWeissenRand(g, true);
+    t.szene.SetzeStift(g, RGB(0, 0, 200), 75);
+    const int e = t.szene.EbeneHinzufuegen({0, 0, -3}, {1, 0, 0}, {0, 1, 0});
+    const int q = t.szene.PunktHinzufuegen({-2, 3, 4});
+    t.Fertig();
+
+    const auto farbig = [](const TProtokollflaeche& f) {
+        int n = 0;
+        for (const TAufruf& a : f.aufrufe)
+            n += a.stift.Farbe == Markierfarbe || (a.art == TAufruf::Polygon && a.pinsel.Farbe == Markierfarbe);
+        return n;
+    };
+    const TProtokollflaeche ohne = Gezeichnet(t.szene);
+    TObjektmenge keine;
+    TProtokollflaeche leer;
+    t.szene.Zeichnen(leer, &keine);
+    EXPECT_EQ(leer.aufrufe.size(), ohne.aufrufe.size());
+    EXPECT_EQ(farbig(leer), 0);
+
+    TObjektmenge markiert;
+    markiert.set(std::size_t(p)).set(std::size_t(g)).set(std::size_t(e));
+    TProtokollflaeche mit;
+    t.szene.Zeichnen(mit, &markiert);
+    // The point: a disc 120 units wider than its dot, then the dot.
+    const TLogPunkt m = t.szene.Stueck(t.Stuecke(p).front()).EckenProj[0];
+    auto it = std::find_if(mit.aufrufe.begin(), mit.aufrufe.end(), [&](const TAufruf& a) {
+        return a.art == TAufruf::Ellipse && a.pinsel.Farbe == Markierfarbe;
+    });
+    ASSERT_NE(it, mit.aufrufe.end());
+    EXPECT_EQ(it->punkte[0], (TLogPunkt{m.x - 320, m.y - 320}));
+    EXPECT_EQ(it->punkte[1], (TLogPunkt{m.x + 320, m.y + 320}));
+    ASSERT_NE(it + 1, mit.aufrufe.end());
+    EXPECT_EQ((it + 1)->art, TAufruf::Ellipse);
+    EXPECT_EQ((it + 1)->pinsel.Farbe, RGB(0, 0, 200));
+    // The line: wider than its white border, before it.
+    int linien = 0;
+    for (std::size_t i = 0; i + 1 < mit.aufrufe.size(); ++i) {
+        const TAufruf& a = mit.aufrufe[i];
+        if (a.art != TAufruf::Linie || a.stift.Farbe != Markierfarbe || a.stift.Breite != 200 + 240)
+            continue;
+        ++linien;
+        EXPECT_EQ(mit.aufrufe[i + 1].stift.Farbe, Weiss);
+    }
+    EXPECT_EQ(linien, static_cast<int>(t.Stuecke(g).size()));
+    // The plane: its four edges (width 1 each, the halo 241), no area.
+    int kanten = 0;
+    for (const TAufruf& a : mit.aufrufe) {
+        kanten += a.art == TAufruf::Linie && a.stift.Farbe == Markierfarbe && a.stift.Breite == 241;
+        EXPECT_FALSE(a.art == TAufruf::Polygon && a.pinsel.Farbe == Markierfarbe);
+    }
+    EXPECT_EQ(kanten, 4);
+    EXPECT_EQ(farbig(mit), 1 + linien + kanten);
+    // Nothing else changes: the other point is drawn as before.
+    ASSERT_GT(q, 0);
+    EXPECT_EQ(mit.aufrufe.size(), ohne.aufrufe.size() + 1 + linien + kanten);
+}
