@@ -34,10 +34,12 @@ QSize TVektorpfeil::sizeHint() const {
 QLineF TVektorpfeil::Linie() const {
     if (text_.isEmpty())
         return {};
-    // The label draws its text from the left of its contents, and both
-    // widgets stand left-aligned in one column.
+    // Both widgets fill one column; the label draws "name =" flush right
+    // next to the components, so the name begins where the whole text does.
     const QFontMetrics m = name_->fontMetrics();
-    const int links = name_->contentsRect().left() + std::max(0, name_->indent());
+    const QRect innen = name_->contentsRect();
+    const int ganz = m.horizontalAdvance(name_->text());
+    const int links = name_->alignment() & Qt::AlignRight ? innen.right() + 1 - ganz : innen.left();
     const int breite = m.horizontalAdvance(text_);
     const double y = height() * 0.6;
     return {QPointF(links, y), QPointF(links + breite, y)};
@@ -79,7 +81,7 @@ TVektorDLG::TVektorDLG(QWidget* eltern)
     komponenten->setObjectName(QStringLiteral("KomponentenBox"));
     AusgabeName = new QLabel;
     AusgabeName->setObjectName(QStringLiteral("VektordlgausgabeName"));
-    AusgabeName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    AusgabeName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AusgabeName->setIndent(0);
     AusgabeName->setMinimumWidth(AusgabeName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW =")));
     PfeilLabel = new TVektorpfeil(AusgabeName);

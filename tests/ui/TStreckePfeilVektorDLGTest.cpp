@@ -97,8 +97,9 @@ TEST_P(Dialoge, SegmentByObjectNames) {
     Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
     Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"3", "4", "0"});
     EXPECT_EQ(laenge->text(), QStringLiteral("5 LE"));
-    Tippen(d, "StreckenDLGEndeX", "1");
+    Tippen(d, "StreckenDLGEndeX", "");
     EXPECT_TRUE(laenge->text().isEmpty());
+    Tippen(d, "StreckenDLGEndeX", "1");
     Tippen(d, "StreckenDLGEndeY", "1");
     Tippen(d, "StreckenDLGEndeZ", "1");
     EXPECT_EQ(laenge->text(), QString::fromStdString(test::MitTrenner("1,73 LE")));
@@ -236,8 +237,10 @@ TEST_P(Dialoge, VectorByObjectNames) {
     ASSERT_NE(pfeil, nullptr);
     const QLineF linie = pfeil->Linie();
     const QPoint links = pfeil->mapTo(&d, linie.p1().toPoint());
-    const QPoint textLinks = name->mapTo(&d, name->contentsRect().topLeft());
-    EXPECT_EQ(links.x(), textLinks.x());
+    // The label's text ends at its right edge, next to the components.
+    const int textLinks = name->mapTo(&d, name->contentsRect().topRight()).x() + 1 -
+                          name->fontMetrics().horizontalAdvance(name->text());
+    EXPECT_EQ(links.x(), textLinks);
     EXPECT_EQ(static_cast<int>(linie.length()), name->fontMetrics().horizontalAdvance(QStringLiteral("Richtu")));
     EXPECT_LT(pfeil->mapTo(&d, QPoint(0, pfeil->height())).y(), name->mapTo(&d, QPoint(0, name->height() / 2)).y());
     EXPECT_TRUE(pfeil->isVisible());
