@@ -383,6 +383,46 @@ TEST_P(Pfeil, PropertiesModeOfBothWays) {
     EXPECT_EQ(pv->Festlegung, TPfeil::PfPV);
 }
 
+TEST_P(Pfeil, DerivedArrowIsShownInItsWayAndOnlyRenamed) {
+    TfrPunkt* a = bau.P("A", {1, 0, 0});
+    TfrPunkt* b = bau.P("B", {2, 0, 0});
+    TfrPunkt* z = bau.P("Z", {0, 0, 0});
+    TPfeil* p = bau.PfPP("p", a, b);
+    TfrPunkt* a2 = bau.P("A'", {-1, 0, 0});
+    TfrPunkt* b2 = bau.P("B'", {-2, 0, 0});
+    TPfeil* bild = bau.PfPP("p'", a2, b2);
+    bild->Entstehung.Art = TEntstehungsart::PSpiegelung;
+    bild->Entstehung.Originalelement = p;
+    bild->Entstehung.Elemente[0].Element = z;
+    const int slot = liste.SlotVon(bild);
+    TPfeilEingabe e = PfeilEingabeAusElement(liste, slot);
+    EXPECT_TRUE(e.Abgeleitet);
+    EXPECT_FALSE(e.GruppenAktiv);
+    EXPECT_FALSE(e.NamenWaehlbar);
+    EXPECT_EQ(e.Weg, WegFussSpitze);
+    EXPECT_EQ(e.PPFuss.Name, "A'");
+    EXPECT_EQ(e.Entstehung.rfind("p' ", 0), 0u) << e.Entstehung;
+    EXPECT_TRUE(PfeilNeueTeile(liste, e).empty());
+    e.Name = "q";
+    ASSERT_EQ(PfeilChecks(liste, e), "");
+    const int vorher = liste.Anzahl();
+    ASSERT_TRUE(PfeilAusDialog(liste, slot, e));
+    EXPECT_EQ(bild->Name, "q");
+    EXPECT_EQ(bild->Bezuege[0], a2);
+    EXPECT_EQ(liste.Anzahl(), vorher);
+}
+
+TEST_P(Pfeil, AFullListAddsNothing) {
+    for (int i = 0; i < TListe::Kapazitaet - 3; ++i)
+        bau.P("P" + std::to_string(i), {0, 0, Real(i)});
+    // Arrow, one new point and the own vector fit; a second new point does not.
+    EXPECT_EQ(PfeilChecks(liste, PP("P0", {}, "Q", T("1", "1", "1"))), "");
+    const TPfeilEingabe e = PP("Q", T("1", "1", "1"), "R", T("0", "0", "9"));
+    EXPECT_EQ(PfeilChecks(liste, e), ListeVollMeldung);
+    EXPECT_EQ(PfeilNeuAnlegen(liste, e), 0);
+    EXPECT_EQ(liste.Anzahl(), TListe::Kapazitaet - 3);
+}
+
 INSTANTIATE_TEST_SUITE_P(Trenner, Pfeil, ::testing::Values(',', '.'));
 
 // ---------------------------------------------------------------------------
