@@ -46,8 +46,7 @@ void TPfeilEingabe::WegGeaendert(int weg) {
     if (voll) {
         anderer = false;
         Vollstaendig = true;
-        if (Neu)
-            Festlegung = weg;
+        if (Neu) Festlegung = weg;
     } else {
         Vollstaendig = false;
         PunktPunktAktiv = PunktVektorAktiv = true;
@@ -99,14 +98,15 @@ void PfeilFuerNaechsten(TPfeilEingabe& e, const TListe& liste) {
 }
 
 std::string PfeilChecks(const TListe& liste, const TPfeilEingabe& e) {
-    std::string meldung = NamenPruefen(liste, e.Name, e.AlterName, "Name des Pfeils bereits vergeben!").Meldung;
+    std::string meldung =
+        NamenPruefen(liste, e.Name, e.AlterName, "Name des Pfeils bereits vergeben!").Meldung;
     if (!e.Abgeleitet) {
         const bool pp = e.Festlegung == WegFussSpitze;
         const TTeilEingabe& fuss = pp ? e.PPFuss : e.PVFuss;
         const TTeilEingabe& zweites = pp ? e.PPSpitze : e.PVVektor;
         const std::uint32_t arten2 = pp ? PunktArten : VektorArten;
-        if (std::string f =
-                TeilNameFehler(liste, fuss, PunktArten, e.Name, "Name des Fußpunktes bereits vergeben!");
+        if (std::string f = TeilNameFehler(liste, fuss, PunktArten, e.Name,
+                                           "Name des Fußpunktes bereits vergeben!");
             !f.empty())
             meldung = f;
         if (std::string f = TeilNameFehler(liste, zweites, arten2, e.Name,
@@ -119,29 +119,23 @@ std::string PfeilChecks(const TListe& liste, const TPfeilEingabe& e) {
                          : "Anfangspunkt und Vektor besitzen den gleichen Namen!";
         const TTeilWert w1 = TeilWert(liste, fuss, PunktArten);
         const TTeilWert w2 = TeilWert(liste, zweites, arten2);
-        if (w1.Fehler)
-            meldung = "Koordinaten des Fußpunktes nicht richtig festgelegt!";
+        if (w1.Fehler) meldung = "Koordinaten des Fußpunktes nicht richtig festgelegt!";
         if (w2.Fehler)
             meldung = pp ? "Koordinaten der Spitze nicht richtig festgelegt!"
                          : "Koordinaten des Vektors nicht richtig festgelegt!";
         if (!w1.Fehler && !w2.Fehler) {
-            if (pp && w1.Wert == w2.Wert)
-                meldung = "Fußpunkt und Spitze Punkte sind identisch!";
-            if (!pp && IstNullvektor(w2.Wert))
-                meldung = "Der Vektor ist der Nullvektor!";
+            if (pp && w1.Wert == w2.Wert) meldung = "Fußpunkt und Spitze Punkte sind identisch!";
+            if (!pp && IstNullvektor(w2.Wert)) meldung = "Der Vektor ist der Nullvektor!";
         }
         if (e.Selbst) {
             const TDreiDBasisElement* t1 = BenanntesElement(liste, fuss.Name, PunktArten);
             const TDreiDBasisElement* t2 = BenanntesElement(liste, zweites.Name, arten2);
-            if (t1 && HaengtAb(*t1, *e.Selbst))
-                meldung = Kreis(t1->Name);
-            if (t2 && HaengtAb(*t2, *e.Selbst))
-                meldung = Kreis(t2->Name);
+            if (t1 && HaengtAb(*t1, *e.Selbst)) meldung = Kreis(t1->Name);
+            if (t2 && HaengtAb(*t2, *e.Selbst)) meldung = Kreis(t2->Name);
         }
     }
     const int neu = static_cast<int>(PfeilNeueTeile(liste, e).size()) + (e.Neu ? 1 : 0);
-    if (meldung.empty() && !HatPlatzFuer(liste, neu))
-        meldung = ListeVollMeldung;
+    if (meldung.empty() && !HatPlatzFuer(liste, neu)) meldung = ListeVollMeldung;
     return meldung;
 }
 
@@ -157,20 +151,18 @@ TEingabePruefung PfeilPruefen(const TListe& liste, const TPfeilEingabe& e) {
         return r;
     }
     r.Meldung = PfeilChecks(liste, e);
-    if (!r.Meldung.empty())
-        r.Ergebnis = TPruefergebnis::Abgelehnt;
+    if (!r.Meldung.empty()) r.Ergebnis = TPruefergebnis::Abgelehnt;
     return r;
 }
 
 std::vector<TElementart> PfeilNeueTeile(const TListe& liste, const TPfeilEingabe& e) {
-    if (e.Abgeleitet)
-        return {};
+    if (e.Abgeleitet) return {};
     if (e.Festlegung == WegFussVektor)
-        return NeueTeile(liste, {{&e.PVFuss, TElementart::DfrPunkt}, {&e.PVVektor, TElementart::DVektor}});
-    std::vector<TElementart> teile =
-        NeueTeile(liste, {{&e.PPFuss, TElementart::DfrPunkt}, {&e.PPSpitze, TElementart::DfrPunkt}});
-    if (e.Neu || !EigenerVektor(e.Selbst))
-        teile.push_back(TElementart::DVektor);
+        return NeueTeile(liste,
+                         {{&e.PVFuss, TElementart::DfrPunkt}, {&e.PVVektor, TElementart::DVektor}});
+    std::vector<TElementart> teile = NeueTeile(
+        liste, {{&e.PPFuss, TElementart::DfrPunkt}, {&e.PPSpitze, TElementart::DfrPunkt}});
+    if (e.Neu || !EigenerVektor(e.Selbst)) teile.push_back(TElementart::DVektor);
     return teile;
 }
 
@@ -184,20 +176,20 @@ bool PfeilAusDialog(TListe& liste, int position, const TPfeilEingabe& e) {
     if (!e.Abgeleitet) {
         int naechster = position + 1;
         if (e.Festlegung == WegFussSpitze) {
-            TDreiDBasisElement* fuss = TeilSchreiben(liste, e.PPFuss, TElementart::DfrPunkt, e.Neu, naechster);
-            TDreiDBasisElement* spitze = TeilSchreiben(liste, e.PPSpitze, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* fuss =
+                TeilSchreiben(liste, e.PPFuss, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* spitze =
+                TeilSchreiben(liste, e.PPSpitze, TElementart::DfrPunkt, e.Neu, naechster);
             // The own vector: in a new-element dialog the one appended last,
             // in properties mode the one the arrow owns.
             TDreiDBasisElement* v = e.Neu ? nullptr : EigenerVektor(&p);
-            if (e.Neu && naechster <= liste.Anzahl() && liste[naechster]->Art == TElementart::DVektor &&
-                liste[naechster]->Name.empty())
+            if (e.Neu && naechster <= liste.Anzahl() &&
+                liste[naechster]->Art == TElementart::DVektor && liste[naechster]->Name.empty())
                 v = liste[naechster++];
-            if (!v)
-                v = liste.Neu(TElementart::DVektor);
+            if (!v) v = liste.Neu(TElementart::DVektor);
             if (v) {
                 // Named after the points so that it never takes a name typed for them.
-                if (v->Name.empty())
-                    v->Name = liste.AutomatischerName(TElementart::DVektor);
+                if (v->Name.empty()) v->Name = liste.AutomatischerName(TElementart::DVektor);
                 v->Farbe = Schwarz;
                 v->Festlegung = TVektor::VPf;
                 v->Bezuege = {&p, nullptr, nullptr};
@@ -205,7 +197,8 @@ bool PfeilAusDialog(TListe& liste, int position, const TPfeilEingabe& e) {
             p.Festlegung = TPfeil::PfPP;
             p.Bezuege = {fuss, spitze, v};
         } else {
-            TDreiDBasisElement* fuss = TeilSchreiben(liste, e.PVFuss, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* fuss =
+                TeilSchreiben(liste, e.PVFuss, TElementart::DfrPunkt, e.Neu, naechster);
             TDreiDBasisElement* vektor =
                 TeilSchreiben(liste, e.PVVektor, TElementart::DVektor, e.Neu, naechster, Schwarz);
             p.Festlegung = TPfeil::PfPV;
@@ -218,8 +211,7 @@ bool PfeilAusDialog(TListe& liste, int position, const TPfeilEingabe& e) {
 
 int PfeilNeuAnlegen(TListe& liste, const TPfeilEingabe& e) {
     const std::vector<TElementart> teile = PfeilNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
-        return 0;
+    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
     liste.Neu(TElementart::DPfeil);
     const int position = liste.Anzahl();
     for (TElementart art : teile)
@@ -230,8 +222,7 @@ int PfeilNeuAnlegen(TListe& liste, const TPfeilEingabe& e) {
 
 int PfeilUebernehmen(TDokument& dokument, const TPfeilEingabe& e) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu)
-            return PfeilNeuAnlegen(liste, e);
+        if (e.Neu) return PfeilNeuAnlegen(liste, e);
         const int slot = liste.SlotVon(e.Selbst);
         return slot != 0 && PfeilAusDialog(liste, slot, e) ? slot : 0;
     });

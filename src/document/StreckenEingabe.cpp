@@ -10,8 +10,7 @@ namespace {
 
 TTeilEingabe PunktZeigen(const TDreiDBasisElement* p) {
     TTripel w;
-    if (p)
-        PunktAuswerten(*p, w);
+    if (p) PunktAuswerten(*p, w);
     return {p ? p->Name : std::string(), FeldTexte(w), true};
 }
 
@@ -45,32 +44,30 @@ void StreckeFuerNaechste(TStreckenEingabe& e, const TListe& liste) {
 std::string StreckenLaengeText(const TListe& liste, const TStreckenEingabe& e) {
     const TTeilWert a = TeilWert(liste, e.Anfang, PunktArten);
     const TTeilWert b = TeilWert(liste, e.Ende, PunktArten);
-    if (a.Fehler || b.Fehler)
-        return {};
+    if (a.Fehler || b.Fehler) return {};
     return FormatMeasure(Betrag(TripelDifferenz(b.Wert, a.Wert))) + " LE";
 }
 
 std::string StreckenChecks(const TListe& liste, const TStreckenEingabe& e) {
     // Two elements of one name could not both be stored: the segment's own
     // name is held to the rules of every other name.
-    std::string meldung = NamenPruefen(liste, e.Name, e.AlterName, "Name der Strecke bereits vergeben!").Meldung;
+    std::string meldung =
+        NamenPruefen(liste, e.Name, e.AlterName, "Name der Strecke bereits vergeben!").Meldung;
     if (!e.Abgeleitet) {
         if (std::string f = TeilNameFehler(liste, e.Anfang, PunktArten, e.Name,
                                            "Name des Anfangspunktes bereits vergeben!");
             !f.empty())
             meldung = f;
-        if (std::string f =
-                TeilNameFehler(liste, e.Ende, PunktArten, e.Name, "Name des Endpunktes bereits vergeben!");
+        if (std::string f = TeilNameFehler(liste, e.Ende, PunktArten, e.Name,
+                                           "Name des Endpunktes bereits vergeben!");
             !f.empty())
             meldung = f;
         if (TeilName(e.Anfang.Name) == TeilName(e.Ende.Name))
             meldung = "Die beiden Punkte besitzen den gleichen Namen!";
         const TTeilWert a = TeilWert(liste, e.Anfang, PunktArten);
         const TTeilWert b = TeilWert(liste, e.Ende, PunktArten);
-        if (a.Fehler)
-            meldung = "Koordinaten des Anfangspunktes nicht richtig festgelegt!";
-        if (b.Fehler)
-            meldung = "Koordinaten des Endpunktes nicht festgelegt!";
+        if (a.Fehler) meldung = "Koordinaten des Anfangspunktes nicht richtig festgelegt!";
+        if (b.Fehler) meldung = "Koordinaten des Endpunktes nicht festgelegt!";
         if (!a.Fehler && !b.Fehler && a.Wert == b.Wert)
             meldung = "Die beiden Punkte sind identisch!";
         if (e.Selbst)
@@ -80,8 +77,7 @@ std::string StreckenChecks(const TListe& liste, const TStreckenEingabe& e) {
                     meldung = KreisText(p->Name, "der Strecke");
     }
     const int neu = static_cast<int>(StreckeNeueTeile(liste, e).size()) + (e.Neu ? 1 : 0);
-    if (meldung.empty() && !HatPlatzFuer(liste, neu))
-        meldung = ListeVollMeldung;
+    if (meldung.empty() && !HatPlatzFuer(liste, neu)) meldung = ListeVollMeldung;
     return meldung;
 }
 
@@ -97,14 +93,12 @@ TEingabePruefung StreckePruefen(const TListe& liste, const TStreckenEingabe& e) 
         return r;
     }
     r.Meldung = StreckenChecks(liste, e);
-    if (!r.Meldung.empty())
-        r.Ergebnis = TPruefergebnis::Abgelehnt;
+    if (!r.Meldung.empty()) r.Ergebnis = TPruefergebnis::Abgelehnt;
     return r;
 }
 
 std::vector<TElementart> StreckeNeueTeile(const TListe& liste, const TStreckenEingabe& e) {
-    if (e.Abgeleitet)
-        return {};
+    if (e.Abgeleitet) return {};
     return NeueTeile(liste, {{&e.Anfang, TElementart::DfrPunkt}, {&e.Ende, TElementart::DfrPunkt}});
 }
 
@@ -117,8 +111,10 @@ bool StreckeAusDialog(TListe& liste, int position, const TStreckenEingabe& e) {
     s.Art = TElementart::DStrecke;
     if (!e.Abgeleitet) {
         int naechster = position + 1;
-        TDreiDBasisElement* a = TeilSchreiben(liste, e.Anfang, TElementart::DfrPunkt, e.Neu, naechster);
-        TDreiDBasisElement* b = TeilSchreiben(liste, e.Ende, TElementart::DfrPunkt, e.Neu, naechster);
+        TDreiDBasisElement* a =
+            TeilSchreiben(liste, e.Anfang, TElementart::DfrPunkt, e.Neu, naechster);
+        TDreiDBasisElement* b =
+            TeilSchreiben(liste, e.Ende, TElementart::DfrPunkt, e.Neu, naechster);
         s.Festlegung = 0;
         s.Bezuege = {a, b, nullptr};
     }
@@ -128,8 +124,7 @@ bool StreckeAusDialog(TListe& liste, int position, const TStreckenEingabe& e) {
 
 int StreckeNeuAnlegen(TListe& liste, const TStreckenEingabe& e) {
     const std::vector<TElementart> teile = StreckeNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
-        return 0;
+    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
     liste.Neu(TElementart::DStrecke);
     const int position = liste.Anzahl();
     for (TElementart art : teile)
@@ -140,8 +135,7 @@ int StreckeNeuAnlegen(TListe& liste, const TStreckenEingabe& e) {
 
 int StreckeUebernehmen(TDokument& dokument, const TStreckenEingabe& e) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu)
-            return StreckeNeuAnlegen(liste, e);
+        if (e.Neu) return StreckeNeuAnlegen(liste, e);
         const int slot = liste.SlotVon(e.Selbst);
         return slot != 0 && StreckeAusDialog(liste, slot, e) ? slot : 0;
     });

@@ -9,7 +9,9 @@ namespace kalvorin {
 
 namespace {
 
-std::string N(const TDreiDBasisElement* e) { return e ? e->Name : std::string(); }
+std::string N(const TDreiDBasisElement* e) {
+    return e ? e->Name : std::string();
+}
 
 } // namespace
 
@@ -26,20 +28,22 @@ TVektorEingabe VektorEingabeAusElement(const TListe& liste, int position) {
     AusElementVorbereiten(e, v);
     e.NurLesen = e.Abgeleitet || v.Festlegung != TVektor::V;
     // A derived vector tells its origin; the others how they are defined.
-    if (!e.Abgeleitet)
-        e.Entstehung = VektorFestlegungText(v);
+    if (!e.Abgeleitet) e.Entstehung = VektorFestlegungText(v);
     TTripel w;
     VektorAuswerten(v, w);
-    if (!e.NurLesen)
-        w = v.Komponenten;
+    if (!e.NurLesen) w = v.Komponenten;
     e.Komponenten = e.Angezeigt = FeldTexte(w);
     e.Gehalten = w;
     return e;
 }
 
-void VektorFuerNaechsten(TVektorEingabe& e, const TListe& liste) { e = VektorEingabeNeu(liste); }
+void VektorFuerNaechsten(TVektorEingabe& e, const TListe& liste) {
+    e = VektorEingabeNeu(liste);
+}
 
-std::string VektorNamenText(const std::string& name) { return Utf8Anfang(name, 6) + " ="; }
+std::string VektorNamenText(const std::string& name) {
+    return Utf8Anfang(name, 6) + " =";
+}
 
 std::string VektorFestlegungText(const TDreiDBasisElement& v) {
     const auto& b = v.Bezuege;
@@ -78,8 +82,7 @@ TVektorPruefung VektorPruefen(const TListe& liste, const TVektorEingabe& e) {
     // two far points may exceed what can be typed and still be renamed.
     if (!e.NurLesen && ParseTripel(e.Komponenten[0], e.Komponenten[1], e.Komponenten[2]).Fehler)
         r.Fehler = VektorKomponenten;
-    if (r.Fehler == VektorOk && e.Neu && !HatPlatzFuer(liste, 1))
-        r.Fehler = VektorListeVoll;
+    if (r.Fehler == VektorOk && e.Neu && !HatPlatzFuer(liste, 1)) r.Fehler = VektorListeVoll;
 
     r.Ergebnis = r.Fehler == VektorOk ? TPruefergebnis::Gueltig : TPruefergebnis::Abgelehnt;
     switch (r.Fehler) {
@@ -106,8 +109,7 @@ TVektorPruefung VektorPruefen(const TListe& liste, const TVektorEingabe& e) {
 void VektorAusDialog(TListe& liste, int position, const TVektorEingabe& e) {
     TVektor& v = Als<TVektor>(*liste[position]);
     v.Name = Utf8Anfang(RemoveBlanks(e.Name), MaxNamenLaenge);
-    if (e.NurLesen)
-        return;
+    if (e.NurLesen) return;
     v.Art = TElementart::DVektor;
     // A free vector has no place and is not drawn.
     v.sichtbar = false;
@@ -117,8 +119,7 @@ void VektorAusDialog(TListe& liste, int position, const TVektorEingabe& e) {
 }
 
 int VektorNeuAnlegen(TListe& liste, const TVektorEingabe& e) {
-    if (!liste.Neu(TElementart::DVektor))
-        return 0;
+    if (!liste.Neu(TElementart::DVektor)) return 0;
     const int slot = liste.Anzahl();
     VektorAusDialog(liste, slot, e);
     return slot;
@@ -126,11 +127,9 @@ int VektorNeuAnlegen(TListe& liste, const TVektorEingabe& e) {
 
 int VektorUebernehmen(TDokument& dokument, const TVektorEingabe& e) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu)
-            return VektorNeuAnlegen(liste, e);
+        if (e.Neu) return VektorNeuAnlegen(liste, e);
         const int slot = liste.SlotVon(e.Selbst);
-        if (slot != 0)
-            VektorAusDialog(liste, slot, e);
+        if (slot != 0) VektorAusDialog(liste, slot, e);
         return slot;
     });
 }

@@ -21,15 +21,18 @@ TMesswertzeile::TMesswertzeile(const QString& titel, const QString& wertName, co
     Platz();
 }
 
-void TMesswertzeile::SetzeWert(const std::string& text) { WertLabel->setText(QString::fromStdString(text)); }
+void TMesswertzeile::SetzeWert(const std::string& text) {
+    WertLabel->setText(QString::fromStdString(text));
+}
 
-QString TMesswertzeile::Wert() const { return WertLabel->text(); }
+QString TMesswertzeile::Wert() const {
+    return WertLabel->text();
+}
 
 void TMesswertzeile::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     // The dialogs scale their font once they are built.
-    if (e->type() == QEvent::FontChange)
-        Platz();
+    if (e->type() == QEvent::FontChange) Platz();
 }
 
 void TMesswertzeile::Platz() {

@@ -20,7 +20,8 @@ public:
     // titel: "Länge der Strecke: "; wertName: the value label's object name;
     // muster: the longest value expected, for the room it keeps.
     TMesswertzeile(const QString& titel, const QString& wertName,
-                   const QString& muster = QStringLiteral("-88888,88 LE"), QWidget* eltern = nullptr);
+                   const QString& muster = QStringLiteral("-88888,88 LE"),
+                   QWidget* eltern = nullptr);
 
     void SetzeWert(const std::string& text);
     QString Wert() const;

@@ -13,11 +13,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-
 namespace kalvorin {
 
 TPfeilDLG::TPfeilDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen eines Pfeils"), QStringLiteral("PfeilDLGName"), eltern) {
+    : TElementDLG(QStringLiteral("Festlegen eines Pfeils"), QStringLiteral("PfeilDLGName"),
+                  eltern) {
     setObjectName(QStringLiteral("PfeilDLG"));
 
     auto* bestimmung = new QWidget;
@@ -41,26 +41,32 @@ TPfeilDLG::TPfeilDLG(QWidget* eltern)
         });
     }
 
-    PPFuss = TeilGruppe(QStringLiteral("Fußpunkt"), QStringLiteral("PfeilDLGPPFuss"), QStringLiteral("PfeilDLGPPFName"),
-                        QStringLiteral("PfeilDLGPPFX"), QStringLiteral("PfeilDLGPPFY"), QStringLiteral("PfeilDLGPPFZ"),
-                        PPFName, PPF);
-    PPSpitze = TeilGruppe(QStringLiteral("Spitze"), QStringLiteral("PfeilDLGPPSpitze"), QStringLiteral("PfeilDLGPPSName"),
-                          QStringLiteral("PfeilDLGPPSX"), QStringLiteral("PfeilDLGPPSY"), QStringLiteral("PfeilDLGPPSZ"),
-                          PPSName, PPS);
-    PVFuss = TeilGruppe(QStringLiteral("Fußpunkt"), QStringLiteral("PfeilDLGPVFuss"), QStringLiteral("PfeilDLGPVFName"),
-                        QStringLiteral("PfeilDLGPVFX"), QStringLiteral("PfeilDLGPVFY"), QStringLiteral("PfeilDLGPVFZ"),
-                        PVFName, PVF);
-    PVVektor = TeilGruppe(QStringLiteral("Richtungsvektor"), QStringLiteral("PfeilDLGPVVektor"),
-                          QStringLiteral("PfeilDLGPVVName"), QStringLiteral("PfeilDLGPVVX"),
-                          QStringLiteral("PfeilDLGPVVY"), QStringLiteral("PfeilDLGPVVZ"), PVVName, PVV);
+    PPFuss =
+        TeilGruppe(QStringLiteral("Fußpunkt"), QStringLiteral("PfeilDLGPPFuss"),
+                   QStringLiteral("PfeilDLGPPFName"), QStringLiteral("PfeilDLGPPFX"),
+                   QStringLiteral("PfeilDLGPPFY"), QStringLiteral("PfeilDLGPPFZ"), PPFName, PPF);
+    PPSpitze =
+        TeilGruppe(QStringLiteral("Spitze"), QStringLiteral("PfeilDLGPPSpitze"),
+                   QStringLiteral("PfeilDLGPPSName"), QStringLiteral("PfeilDLGPPSX"),
+                   QStringLiteral("PfeilDLGPPSY"), QStringLiteral("PfeilDLGPPSZ"), PPSName, PPS);
+    PVFuss =
+        TeilGruppe(QStringLiteral("Fußpunkt"), QStringLiteral("PfeilDLGPVFuss"),
+                   QStringLiteral("PfeilDLGPVFName"), QStringLiteral("PfeilDLGPVFX"),
+                   QStringLiteral("PfeilDLGPVFY"), QStringLiteral("PfeilDLGPVFZ"), PVFName, PVF);
+    PVVektor =
+        TeilGruppe(QStringLiteral("Richtungsvektor"), QStringLiteral("PfeilDLGPVVektor"),
+                   QStringLiteral("PfeilDLGPVVName"), QStringLiteral("PfeilDLGPVVX"),
+                   QStringLiteral("PfeilDLGPVVY"), QStringLiteral("PfeilDLGPVVZ"), PVVName, PVV);
     for (TEdits* edits : {&PPF, &PPS})
         for (QLineEdit* e : *edits)
             connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(WegFussSpitze); });
     for (TEdits* edits : {&PVF, &PVV})
         for (QLineEdit* e : *edits)
             connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(WegFussVektor); });
-    const auto combo = [this](QComboBox* c, TTeilEingabe TPfeilEingabe::*teil, std::uint32_t arten, int weg) {
-        connect(c, &QComboBox::editTextChanged, this, [this, teil, arten, weg] { NameGewaehlt(teil, arten, weg); });
+    const auto combo = [this](QComboBox* c, TTeilEingabe TPfeilEingabe::*teil, std::uint32_t arten,
+                              int weg) {
+        connect(c, &QComboBox::editTextChanged, this,
+                [this, teil, arten, weg] { NameGewaehlt(teil, arten, weg); });
     };
     combo(PPFName, &TPfeilEingabe::PPFuss, PunktArten, WegFussSpitze);
     combo(PPSName, &TPfeilEingabe::PPSpitze, PunktArten, WegFussSpitze);
@@ -81,7 +87,8 @@ TPfeilDLG::TPfeilDLG(QWidget* eltern)
     QWidget* pv = paar(PVFuss, PVVektor);
     wechsel->addWidget(pp, 0, 0, Qt::AlignTop);
     wechsel->addWidget(pv, 0, 0, Qt::AlignTop);
-    for (QWidget* w : std::initializer_list<QWidget*>{pp, pv, PPFuss, PPSpitze, PVFuss, PVVektor, EntstehungBox})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{pp, pv, PPFuss, PPSpitze, PVFuss, PVVektor, EntstehungBox})
         Zurueckhalten(w);
 
     auto* oben = new QHBoxLayout;
@@ -95,7 +102,9 @@ TPfeilDLG::TPfeilDLG(QWidget* eltern)
 
     auto* eigenschaften = new QWidget;
     auto* e = new QGridLayout(eigenschaften);
-    e->addWidget(DickeGruppe(QStringLiteral("PfeilDLGCheckduenn"), QStringLiteral("PfeilDLGCheckdick")), 0, 0);
+    e->addWidget(
+        DickeGruppe(QStringLiteral("PfeilDLGCheckduenn"), QStringLiteral("PfeilDLGCheckdick")), 0,
+        0);
     e->addWidget(FarbGruppe(QStringLiteral("PfeilDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
@@ -118,7 +127,8 @@ QPixmap TPfeilDLG::Muster(bool dick, TFarbe farbe) const {
     p.drawLine(QPointF(4, 10), QPointF(spitze - laenge + 1, 10));
     p.setPen(Qt::NoPen);
     p.setBrush(QFarbe(farbe));
-    const QPointF kopf[3] = {{spitze, 10}, {spitze - laenge, 10 - breite}, {spitze - laenge, 10 + breite}};
+    const QPointF kopf[3] = {
+        {spitze, 10}, {spitze - laenge, 10 - breite}, {spitze - laenge, 10 + breite}};
     p.drawPolygon(kopf, 3);
     return bild;
 }
@@ -178,16 +188,14 @@ TPfeilEingabe TPfeilDLG::Eingabe() const {
 }
 
 void TPfeilDLG::FeldGeaendert(int weg) {
-    if (Zeigend)
-        return;
+    if (Zeigend) return;
     Sammeln(eingabe_);
     eingabe_.WegGeaendert(weg);
     Zeigen();
 }
 
 void TPfeilDLG::NameGewaehlt(TTeilEingabe TPfeilEingabe::*teil, std::uint32_t arten, int weg) {
-    if (Zeigend || !Dokument)
-        return;
+    if (Zeigend || !Dokument) return;
     Sammeln(eingabe_);
     TeilGewaehlt(eingabe_.*teil, Dokument->Liste(), arten);
     eingabe_.WegGeaendert(weg);

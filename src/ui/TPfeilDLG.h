@@ -20,7 +20,9 @@ public:
     void PfeilDialogAusElement(TDokument& dokument, int position);
 
     void FuerNeuesElement(TDokument& dokument) override { PfeilDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override { PfeilDialogAusElement(dokument, position); }
+    void FuerElement(TDokument& dokument, int position) override {
+        PfeilDialogAusElement(dokument, position);
+    }
     int Anwenden(TDokument& dokument) override { return PfeilUebernehmen(dokument, eingabe_); }
     TElementart Art() const override { return TElementart::DPfeil; }
 

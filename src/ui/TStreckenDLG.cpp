@@ -15,7 +15,8 @@
 namespace kalvorin {
 
 TStreckenDLG::TStreckenDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen einer Strecke"), QStringLiteral("StreckenDLGName"), eltern) {
+    : TElementDLG(QStringLiteral("Festlegen einer Strecke"), QStringLiteral("StreckenDLGName"),
+                  eltern) {
     setObjectName(QStringLiteral("StreckenDLG"));
 
     auto* bestimmung = new QWidget;
@@ -24,21 +25,25 @@ TStreckenDLG::TStreckenDLG(QWidget* eltern)
     nameLayout->addWidget(NameEdit);
     nameLayout->addStretch(1);
 
-    QGroupBox* anfang = TeilGruppe(QStringLiteral("Anfangspunkt"), QStringLiteral("StreckenDLGAnfang"),
-                                   QStringLiteral("StreckenDLGAnfangName"), QStringLiteral("StreckenDLGAnfangX"),
-                                   QStringLiteral("StreckenDLGAnfangY"), QStringLiteral("StreckenDLGAnfangZ"),
-                                   AnfangName, Anfang);
-    QGroupBox* ende = TeilGruppe(QStringLiteral("Endpunkt"), QStringLiteral("StreckenDLGEnde"),
-                                 QStringLiteral("StreckenDLGEndeName"), QStringLiteral("StreckenDLGEndeX"),
-                                 QStringLiteral("StreckenDLGEndeY"), QStringLiteral("StreckenDLGEndeZ"), EndeName,
-                                 Ende);
+    QGroupBox* anfang =
+        TeilGruppe(QStringLiteral("Anfangspunkt"), QStringLiteral("StreckenDLGAnfang"),
+                   QStringLiteral("StreckenDLGAnfangName"), QStringLiteral("StreckenDLGAnfangX"),
+                   QStringLiteral("StreckenDLGAnfangY"), QStringLiteral("StreckenDLGAnfangZ"),
+                   AnfangName, Anfang);
+    QGroupBox* ende = TeilGruppe(
+        QStringLiteral("Endpunkt"), QStringLiteral("StreckenDLGEnde"),
+        QStringLiteral("StreckenDLGEndeName"), QStringLiteral("StreckenDLGEndeX"),
+        QStringLiteral("StreckenDLGEndeY"), QStringLiteral("StreckenDLGEndeZ"), EndeName, Ende);
     for (TEdits* edits : {&Anfang, &Ende})
         for (QLineEdit* e : *edits)
             connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(); });
-    connect(AnfangName, &QComboBox::editTextChanged, this, [this] { NameGewaehlt(&TStreckenEingabe::Anfang); });
-    connect(EndeName, &QComboBox::editTextChanged, this, [this] { NameGewaehlt(&TStreckenEingabe::Ende); });
+    connect(AnfangName, &QComboBox::editTextChanged, this,
+            [this] { NameGewaehlt(&TStreckenEingabe::Anfang); });
+    connect(EndeName, &QComboBox::editTextChanged, this,
+            [this] { NameGewaehlt(&TStreckenEingabe::Ende); });
 
-    Laenge = new TMesswertzeile(QStringLiteral("Länge der Strecke: "), QStringLiteral("StreckenDLGLaengeWert"));
+    Laenge = new TMesswertzeile(QStringLiteral("Länge der Strecke: "),
+                                QStringLiteral("StreckenDLGLaengeWert"));
     Zurueckhalten(EntstehungBox);
 
     auto* b = new QVBoxLayout(bestimmung);
@@ -51,7 +56,9 @@ TStreckenDLG::TStreckenDLG(QWidget* eltern)
 
     auto* eigenschaften = new QWidget;
     auto* e = new QGridLayout(eigenschaften);
-    e->addWidget(DickeGruppe(QStringLiteral("StreckenDLGCheckduenn"), QStringLiteral("StreckenDLGCheckdick")), 0, 0);
+    e->addWidget(DickeGruppe(QStringLiteral("StreckenDLGCheckduenn"),
+                             QStringLiteral("StreckenDLGCheckdick")),
+                 0, 0);
     e->addWidget(FarbGruppe(QStringLiteral("StreckenDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
@@ -107,15 +114,13 @@ TStreckenEingabe TStreckenDLG::Eingabe() const {
 }
 
 void TStreckenDLG::FeldGeaendert() {
-    if (Zeigend)
-        return;
+    if (Zeigend) return;
     Sammeln(eingabe_);
     Zeigen();
 }
 
 void TStreckenDLG::NameGewaehlt(TTeilEingabe TStreckenEingabe::*teil) {
-    if (Zeigend || !Dokument)
-        return;
+    if (Zeigend || !Dokument) return;
     Sammeln(eingabe_);
     TeilGewaehlt(eingabe_.*teil, Dokument->Liste(), PunktArten);
     Zeigen();

@@ -32,8 +32,7 @@ QSize TVektorpfeil::sizeHint() const {
 }
 
 QLineF TVektorpfeil::Linie() const {
-    if (text_.isEmpty())
-        return {};
+    if (text_.isEmpty()) return {};
     // Both widgets fill one column; the label draws "name =" flush right
     // next to the components, so the name begins where the whole text does.
     const QFontMetrics m = name_->fontMetrics();
@@ -47,11 +46,11 @@ QLineF TVektorpfeil::Linie() const {
 
 void TVektorpfeil::paintEvent(QPaintEvent*) {
     const QLineF l = Linie();
-    if (l.isNull())
-        return;
+    if (l.isNull()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor farbe = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    const QColor farbe =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
     const QFontMetrics m = name_->fontMetrics();
     const double stift = std::max(1.0, m.height() / 16.0);
     const double kopf = std::max(4.0, m.height() / 4.0);
@@ -83,7 +82,8 @@ TVektorDLG::TVektorDLG(QWidget* eltern)
     AusgabeName->setObjectName(QStringLiteral("VektordlgausgabeName"));
     AusgabeName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AusgabeName->setIndent(0);
-    AusgabeName->setMinimumWidth(AusgabeName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW =")));
+    AusgabeName->setMinimumWidth(
+        AusgabeName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW =")));
     PfeilLabel = new TVektorpfeil(AusgabeName);
     Editx = ZahlEdit(QStringLiteral("Editx"));
     Edity = ZahlEdit(QStringLiteral("Edity"));
@@ -107,7 +107,8 @@ TVektorDLG::TVektorDLG(QWidget* eltern)
     NameFolgt = false;
     BestimmungBeiAblehnung = true;
     // The scaled font: the name label keeps room for six wide letters.
-    AusgabeName->setMinimumWidth(AusgabeName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW =")));
+    AusgabeName->setMinimumWidth(
+        AusgabeName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW =")));
     EntstehungBox->hide();
 }
 

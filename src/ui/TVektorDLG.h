@@ -38,7 +38,9 @@ public:
     void VektorDialogAusElement(TDokument& dokument, int position);
 
     void FuerNeuesElement(TDokument& dokument) override { VektorDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override { VektorDialogAusElement(dokument, position); }
+    void FuerElement(TDokument& dokument, int position) override {
+        VektorDialogAusElement(dokument, position);
+    }
     int Anwenden(TDokument& dokument) override { return VektorUebernehmen(dokument, eingabe_); }
     TElementart Art() const override { return TElementart::DVektor; }
 

@@ -17,7 +17,9 @@ using test::MitTrenner;
 
 namespace {
 
-TFeldTexte T(std::string x, std::string y, std::string z) { return {MitTrenner(x), MitTrenner(y), MitTrenner(z)}; }
+TFeldTexte T(std::string x, std::string y, std::string z) {
+    return {MitTrenner(x), MitTrenner(y), MitTrenner(z)};
+}
 
 class MitListe : public ::testing::TestWithParam<char> {
 protected:
@@ -45,7 +47,8 @@ protected:
 
 TEST_P(Strecke, LengthLabelWithTheSeparator) {
     EXPECT_EQ(StreckenLaengeText(liste, S("A", T("0", "0", "0"), "B", T("3", "4", "0"))), "5 LE");
-    EXPECT_EQ(StreckenLaengeText(liste, S("A", T("0", "0", "0"), "B", T("1", "1", "1"))), MitTrenner("1,73 LE"));
+    EXPECT_EQ(StreckenLaengeText(liste, S("A", T("0", "0", "0"), "B", T("1", "1", "1"))),
+              MitTrenner("1,73 LE"));
     // Empty as soon as one coordinate does not read.
     EXPECT_EQ(StreckenLaengeText(liste, S("A", T("0", "0", ""), "B", T("1", "1", "1"))), "");
     EXPECT_EQ(StreckenLaengeText(liste, S("A", T("0", "0", "0"), "B", T("1", "x", "1"))), "");
@@ -65,20 +68,27 @@ TEST_P(Strecke, EveryCheckInItsOrder) {
         std::string meldung;
     };
     const Fall faelle[] = {
-        {S("v", T("1", "1", "1"), "Q", T("0", "0", "0")), "Name des Anfangspunktes bereits vergeben!"},
+        {S("v", T("1", "1", "1"), "Q", T("0", "0", "0")),
+         "Name des Anfangspunktes bereits vergeben!"},
         {S("Q", T("1", "1", "1"), "v", T("0", "0", "0")), "Name des Endpunktes bereits vergeben!"},
-        {S("Q", T("1", "1", "1"), "Q", T("0", "0", "0")), "Die beiden Punkte besitzen den gleichen Namen!"},
-        {S("Q", T("1", "x", "1"), "R", T("0", "0", "0")), "Koordinaten des Anfangspunktes nicht richtig festgelegt!"},
-        {S("Q", T("1", "1", "1"), "R", T("0", "0", "1/0")), "Koordinaten des Endpunktes nicht festgelegt!"},
+        {S("Q", T("1", "1", "1"), "Q", T("0", "0", "0")),
+         "Die beiden Punkte besitzen den gleichen Namen!"},
+        {S("Q", T("1", "x", "1"), "R", T("0", "0", "0")),
+         "Koordinaten des Anfangspunktes nicht richtig festgelegt!"},
+        {S("Q", T("1", "1", "1"), "R", T("0", "0", "1/0")),
+         "Koordinaten des Endpunktes nicht festgelegt!"},
         // Equal coordinates, different names; also against an existing point.
         {S("Q", T("1", "2", "3"), "R", T("1", "2", "3")), "Die beiden Punkte sind identisch!"},
         {S("P", {}, "R", T("1", "2", "3")), "Die beiden Punkte sind identisch!"},
         // Later checks win: a failed read over the name; a failed read over
         // the equality test that would use its value.
-        {S("v", T("1", "x", "1"), "R", T("1", "0", "1")), "Koordinaten des Anfangspunktes nicht richtig festgelegt!"},
-        {S("Q", T("1", "2", "3"), "R", T("1", "2", "3,5/0")), "Koordinaten des Endpunktes nicht festgelegt!"},
+        {S("v", T("1", "x", "1"), "R", T("1", "0", "1")),
+         "Koordinaten des Anfangspunktes nicht richtig festgelegt!"},
+        {S("Q", T("1", "2", "3"), "R", T("1", "2", "3,5/0")),
+         "Koordinaten des Endpunktes nicht festgelegt!"},
         // A point may not take the segment's own new name.
-        {S("S1", T("1", "1", "1"), "R", T("0", "0", "0")), "Name des Anfangspunktes bereits vergeben!"},
+        {S("S1", T("1", "1", "1"), "R", T("0", "0", "0")),
+         "Name des Anfangspunktes bereits vergeben!"},
         {S("P", {}, "R", T("1", "2", "4")), ""},
     };
     for (const Fall& f : faelle) {
@@ -254,20 +264,28 @@ TEST_P(Pfeil, EveryCheckOfBothWays) {
     const Fall faelle[] = {
         {PP("v", T("1", "1", "1"), "B", T("0", "0", "0")), "Name des Fußpunktes bereits vergeben!"},
         {PP("A", T("1", "1", "1"), "v", T("0", "0", "0")), "Name der Spitze bereits vergeben!"},
-        {PP("A", T("1", "1", "1"), "A", T("0", "0", "0")), "Die beiden Punkte besitzen den gleichen Namen!"},
-        {PP("A", T("1", "y", "1"), "B", T("0", "0", "0")), "Koordinaten des Fußpunktes nicht richtig festgelegt!"},
-        {PP("A", T("1", "1", "1"), "B", T("0", "257", "0")), "Koordinaten der Spitze nicht richtig festgelegt!"},
+        {PP("A", T("1", "1", "1"), "A", T("0", "0", "0")),
+         "Die beiden Punkte besitzen den gleichen Namen!"},
+        {PP("A", T("1", "y", "1"), "B", T("0", "0", "0")),
+         "Koordinaten des Fußpunktes nicht richtig festgelegt!"},
+        {PP("A", T("1", "1", "1"), "B", T("0", "257", "0")),
+         "Koordinaten der Spitze nicht richtig festgelegt!"},
         {PP("A", T("1", "2", "3"), "P", {}), "Fußpunkt und Spitze Punkte sind identisch!"},
         {PP("P", {}, "B", T("1", "2", "3,0")), "Fußpunkt und Spitze Punkte sind identisch!"},
-        {PP("A", T("1", "2", "3"), "B", T("1", "2", "3/0")), "Koordinaten der Spitze nicht richtig festgelegt!"},
+        {PP("A", T("1", "2", "3"), "B", T("1", "2", "3/0")),
+         "Koordinaten der Spitze nicht richtig festgelegt!"},
         {PV("v", T("1", "1", "1"), "u", T("1", "0", "0")), "Name des Fußpunktes bereits vergeben!"},
         {PV("A", T("1", "1", "1"), "P", T("1", "0", "0")), "Name des Vektors bereits vergeben!"},
-        {PV("A", T("1", "1", "1"), "A", T("1", "0", "0")), "Anfangspunkt und Vektor besitzen den gleichen Namen!"},
-        {PV("A", T("1", "", "1"), "u", T("1", "0", "0")), "Koordinaten des Fußpunktes nicht richtig festgelegt!"},
-        {PV("A", T("1", "1", "1"), "u", T("1", "a", "0")), "Koordinaten des Vektors nicht richtig festgelegt!"},
+        {PV("A", T("1", "1", "1"), "A", T("1", "0", "0")),
+         "Anfangspunkt und Vektor besitzen den gleichen Namen!"},
+        {PV("A", T("1", "", "1"), "u", T("1", "0", "0")),
+         "Koordinaten des Fußpunktes nicht richtig festgelegt!"},
+        {PV("A", T("1", "1", "1"), "u", T("1", "a", "0")),
+         "Koordinaten des Vektors nicht richtig festgelegt!"},
         {PV("A", T("1", "1", "1"), "u", T("0", "0", "0")), "Der Vektor ist der Nullvektor!"},
         {PV("P", {}, "n", {}), "Der Vektor ist der Nullvektor!"},
-        {PV("A", T("1", "1", "1"), "u", T("0", "0/0", "0")), "Koordinaten des Vektors nicht richtig festgelegt!"},
+        {PV("A", T("1", "1", "1"), "u", T("0", "0/0", "0")),
+         "Koordinaten des Vektors nicht richtig festgelegt!"},
         {PP("P", {}, "B", T("0", "0", "0")), ""},
         {PV("P", {}, "v", {}), ""},
     };
@@ -498,9 +516,12 @@ TEST_P(Vektor, DefinitionTextsOfEveryMode) {
     bau.VG("vg", g);
     bau.VE("ve", ebene);
     TVektor* frei = bau.V("f", {0.123456789L, 0, 0});
-    EXPECT_EQ(VektorEingabeAusElement(liste, 7).Entstehung, "Der Vektor wird durch die Gerade g festgelegt.");
-    EXPECT_EQ(VektorEingabeAusElement(liste, 8).Entstehung, "Der Vektor wird durch die Ebene E festgelegt.");
-    EXPECT_EQ(VektorEingabeAusElement(liste, 6).Entstehung, "Der Vektor wird durch den Pfeil pf festgelegt.");
+    EXPECT_EQ(VektorEingabeAusElement(liste, 7).Entstehung,
+              "Der Vektor wird durch die Gerade g festgelegt.");
+    EXPECT_EQ(VektorEingabeAusElement(liste, 8).Entstehung,
+              "Der Vektor wird durch die Ebene E festgelegt.");
+    EXPECT_EQ(VektorEingabeAusElement(liste, 6).Entstehung,
+              "Der Vektor wird durch den Pfeil pf festgelegt.");
     EXPECT_EQ(pf->Vektor(), liste[6]);
     // A free vector keeps its exact components when they were only looked at.
     TVektorEingabe e = VektorEingabeAusElement(liste, 9);

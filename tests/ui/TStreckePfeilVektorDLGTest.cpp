@@ -60,7 +60,9 @@ void Teil(QWidget& d, const std::string& combo, const std::string& praefix, cons
             Tippen(d, praefix + "XYZ"[i], werte[static_cast<std::size_t>(i)]);
 }
 
-QString Text(QWidget& d, const std::string& name) { return W(d, name)->text(); }
+QString Text(QWidget& d, const std::string& name) {
+    return W(d, name)->text();
+}
 
 class Dialoge : public ::testing::TestWithParam<char> {
 protected:
@@ -241,8 +243,10 @@ TEST_P(Dialoge, VectorByObjectNames) {
     const int textLinks = name->mapTo(&d, name->contentsRect().topRight()).x() + 1 -
                           name->fontMetrics().horizontalAdvance(name->text());
     EXPECT_EQ(links.x(), textLinks);
-    EXPECT_EQ(static_cast<int>(linie.length()), name->fontMetrics().horizontalAdvance(QStringLiteral("Richtu")));
-    EXPECT_LT(pfeil->mapTo(&d, QPoint(0, pfeil->height())).y(), name->mapTo(&d, QPoint(0, name->height() / 2)).y());
+    EXPECT_EQ(static_cast<int>(linie.length()),
+              name->fontMetrics().horizontalAdvance(QStringLiteral("Richtu")));
+    EXPECT_LT(pfeil->mapTo(&d, QPoint(0, pfeil->height())).y(),
+              name->mapTo(&d, QPoint(0, name->height() / 2)).y());
     EXPECT_TRUE(pfeil->isVisible());
 
     // Empty components close without a word and create nothing.
@@ -294,7 +298,9 @@ protected:
     }
     void TearDown() override { haupt.reset(); }
 
-    QTableWidget* Gitter() const { return liste->findChild<QTableWidget*>(QStringLiteral("Listengitter")); }
+    QTableWidget* Gitter() const {
+        return liste->findChild<QTableWidget*>(QStringLiteral("Listengitter"));
+    }
     QStringList Zeilen() const {
         QStringList namen;
         for (int r = 0; r < Gitter()->rowCount(); ++r)
@@ -302,7 +308,8 @@ protected:
         return namen;
     }
     // Runs steps on the dialog that opens modally while ausloesen runs.
-    template <class Dialog, class Ausloesen, class Schritte> void MitDialog(Ausloesen ausloesen, Schritte schritte) {
+    template <class Dialog, class Ausloesen, class Schritte>
+    void MitDialog(Ausloesen ausloesen, Schritte schritte) {
         bool gelaufen = false;
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
@@ -326,28 +333,32 @@ TEST_F(ImHauptfenster, TheThreeItemsAreEnabledInMenuAndViewPopup) {
     f->GrafchildPopupMenuPopup();
     for (const char* name : {"Strecke", "Pfeil", "Vektor"}) {
         EXPECT_TRUE(haupt->Aktion(QString::fromLatin1(name))->isEnabled()) << name;
-        auto* a = f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PU%1festlegen").arg(QLatin1String(name)));
+        auto* a = f->GrafchildPopupMenu()->findChild<QAction*>(
+            QStringLiteral("PU%1festlegen").arg(QLatin1String(name)));
         ASSERT_NE(a, nullptr) << name;
         EXPECT_TRUE(a->isEnabled());
-        EXPECT_EQ(a->text(), QStringLiteral("%1 durch Neueingabe festlegen...").arg(QLatin1String(name)));
+        EXPECT_EQ(a->text(),
+                  QStringLiteral("%1 durch Neueingabe festlegen...").arg(QLatin1String(name)));
     }
 }
 
 TEST_F(ImHauptfenster, SegmentsTakenOverTwiceStandInTheListBeforeTheDialogCloses) {
     QAction* strecke = haupt->Aktion(QStringLiteral("Strecke"));
-    MitDialog<TStreckenDLG>([&] { strecke->trigger(); }, [&](TStreckenDLG& d) {
-        Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
-        Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"1", "0", "0"});
-        W<QPushButton>(d, "Uebernehmen")->click();
-        EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S2"));
-        W<QComboBox>(d, "StreckenDLGAnfangName")->setEditText(QStringLiteral("B"));
-        Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "C", {"1", "1", "0"});
-        W<QPushButton>(d, "Uebernehmen")->click();
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
-        EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S3"));
-        W<QPushButton>(d, "Abbruch")->click();
-    });
+    MitDialog<TStreckenDLG>(
+        [&] { strecke->trigger(); },
+        [&](TStreckenDLG& d) {
+            Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
+            Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"1", "0", "0"});
+            W<QPushButton>(d, "Uebernehmen")->click();
+            EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S2"));
+            W<QComboBox>(d, "StreckenDLGAnfangName")->setEditText(QStringLiteral("B"));
+            Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "C", {"1", "1", "0"});
+            W<QPushButton>(d, "Uebernehmen")->click();
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
+            EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S3"));
+            W<QPushButton>(d, "Abbruch")->click();
+        });
     // "Abbruch" keeps what "Übernehmen" added.
     EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
     EXPECT_EQ(f->Dokument().Liste()[4]->Bezuege[0], f->Dokument().Liste()[3]);
@@ -392,13 +403,15 @@ TEST_F(ImHauptfenster, VectorOfTwoPointsOpenedFromTheObjectListIsOnlyRenamed) {
 TEST_F(ImHauptfenster, ArrowFromThePopupThenADoubleClickOnItInTheView) {
     const TListe& l = f->Dokument().Liste();
     f->GrafchildPopupMenuPopup();
-    QAction* popup = f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PUPfeilfestlegen"));
+    QAction* popup =
+        f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PUPfeilfestlegen"));
     ASSERT_NE(popup, nullptr);
-    MitDialog<TPfeilDLG>([&] { popup->trigger(); }, [&](TPfeilDLG& d) {
-        Teil(d, "PfeilDLGPPFName", "PfeilDLGPPF", "A", {"0", "0", "0"});
-        Teil(d, "PfeilDLGPPSName", "PfeilDLGPPS", "B", {"3", "0", "0"});
-        W<QPushButton>(d, "OK")->click();
-    });
+    MitDialog<TPfeilDLG>([&] { popup->trigger(); },
+                         [&](TPfeilDLG& d) {
+                             Teil(d, "PfeilDLGPPFName", "PfeilDLGPPF", "A", {"0", "0", "0"});
+                             Teil(d, "PfeilDLGPPSName", "PfeilDLGPPS", "B", {"3", "0", "0"});
+                             W<QPushButton>(d, "OK")->click();
+                         });
     EXPECT_EQ(Zeilen(), (QStringList{"Pf1(V1)", "A", "B", "V1"}));
     ASSERT_EQ(l.Anzahl(), 4);
     TDreiDBasisElement* pfeil = l[1];
@@ -422,8 +435,7 @@ namespace {
 
 TEST(StreckePfeilVektorBilder, EveryPage) {
     const QByteArray ordner = qgetenv("KALVORIN_BILDER");
-    if (ordner.isEmpty())
-        GTEST_SKIP() << "KALVORIN_BILDER not set";
+    if (ordner.isEmpty()) GTEST_SKIP() << "KALVORIN_BILDER not set";
     QDir().mkpath(QString::fromLocal8Bit(ordner));
     TDokument dok;
     test::TElementBauer bau{test::Liste(dok)};
@@ -435,8 +447,8 @@ TEST(StreckePfeilVektorBilder, EveryPage) {
         d.show();
         QApplication::processEvents();
         d.grab().save(QString::fromLocal8Bit(ordner) + QLatin1Char('/') + QLatin1String(name));
-        QApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(ordner) +
-                                                          QStringLiteral("/bildschirm_") + QLatin1String(name));
+        QApplication::primaryScreen()->grabWindow(0).save(
+            QString::fromLocal8Bit(ordner) + QStringLiteral("/bildschirm_") + QLatin1String(name));
         d.hide();
     };
     TStreckenDLG s;
