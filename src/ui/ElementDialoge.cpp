@@ -4,7 +4,10 @@
 #include "model/Meldungen.h"
 #include "ui/TEbenenDLG.h"
 #include "ui/TGeradenDLG.h"
+#include "ui/TPfeilDLG.h"
 #include "ui/TPunktDLG.h"
+#include "ui/TStreckenDLG.h"
+#include "ui/TVektorDLG.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -27,6 +30,9 @@ constexpr TDialogEintrag Dialogtabelle[] = {
     {TElementart::DEbene, &Erzeugen<TEbenenDLG>},
     {TElementart::DGerade, &Erzeugen<TGeradenDLG>},
     {TElementart::DfrPunkt, &Erzeugen<TPunktDLG>},
+    {TElementart::DStrecke, &Erzeugen<TStreckenDLG>},
+    {TElementart::DPfeil, &Erzeugen<TPfeilDLG>},
+    {TElementart::DVektor, &Erzeugen<TVektorDLG>},
 };
 
 std::array<QPointer<TElementDLG>, AnzahlElementarten> dialoge;

@@ -177,8 +177,10 @@ void TElementDLG::BasisZeigen(const TElementEingabe& e) {
     TextSetzen(NameEdit, e.Name);
     NameGeaendert(NameEdit->text());
     EntstehungBox->setVisible(!e.Entstehung.empty());
-    DickeSetzen(e.Duenn);
-    SetzeFarbe(e.Farbe);
+    if (Duenn)
+        DickeSetzen(e.Duenn);
+    if (FarbFeld)
+        SetzeFarbe(e.Farbe);
     if (Darstellung)
         Darstellung->setCurrentIndex(e.Punktform);
     if (RandCheck)
@@ -191,8 +193,11 @@ void TElementDLG::BasisZeigen(const TElementEingabe& e) {
 
 void TElementDLG::BasisSammeln(TElementEingabe& e) const {
     e.Name = Text(NameEdit);
-    e.Duenn = Duenn->isChecked();
-    e.Farbe = Farbe();
+    // A vector has neither thickness nor colour.
+    if (Duenn)
+        e.Duenn = Duenn->isChecked();
+    if (FarbFeld)
+        e.Farbe = Farbe();
     if (Darstellung)
         e.Punktform = Darstellung->currentIndex();
     if (RandCheck)
@@ -371,16 +376,20 @@ QGroupBox* TElementDLG::FarbGruppe(const QString& name, const QString& titel) {
 }
 
 void TElementDLG::DickeSetzen(bool duenn) {
+    if (!Duenn)
+        return;
     Duenn->setChecked(duenn);
     Dick->setChecked(!duenn);
 }
 
 void TElementDLG::SetzeFarbe(TFarbe f) {
+    if (!FarbFeld)
+        return;
     FarbFeld->SetzeFarbe(f);
     MusterAktualisieren();
 }
 
-TFarbe TElementDLG::Farbe() const { return FarbFeld->Farbe(); }
+TFarbe TElementDLG::Farbe() const { return FarbFeld ? FarbFeld->Farbe() : Schwarz; }
 
 void TElementDLG::MusterAktualisieren() {
     if (musterDuenn_)
@@ -395,14 +404,10 @@ void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
     themaEigenschaften_ = themaEigenschaften;
     SeiteBestimmung = bestimmung;
     SeiteEigenschaften = eigenschaften;
-    THilfe::SetzeThema(bestimmung, themaBestimmung);
-    THilfe::SetzeThema(eigenschaften, themaEigenschaften);
     THilfe::SetzeThema(this, themaBestimmung);
 
     Seiten = new QTabWidget;
     Seiten->setObjectName(QStringLiteral("Seiten"));
-    Seiten->addTab(bestimmung, QStringLiteral("Bestimmung"));
-    Seiten->addTab(eigenschaften, QStringLiteral("Eigenschaften"));
 
     HilfeKnopf = new QPushButton(QStringLiteral("&Hilfe"));
     AbbruchKnopf = new QPushButton(QStringLiteral("Abbruch"));
@@ -424,7 +429,21 @@ void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
     knoepfe->addWidget(OKKnopf);
     auto* l = new QVBoxLayout(this);
     l->addWidget(Seiten);
-    l->addLayout(knoepfe);
+    if (eigenschaften) {
+        Seiten->addTab(bestimmung, QStringLiteral("Bestimmung"));
+        Seiten->addTab(eigenschaften, QStringLiteral("Eigenschaften"));
+        THilfe::SetzeThema(eigenschaften, themaEigenschaften);
+        l->addLayout(knoepfe);
+    } else {
+        // A single page that holds the buttons as well.
+        auto* seite = new QWidget;
+        auto* s = new QVBoxLayout(seite);
+        s->addWidget(bestimmung);
+        s->addLayout(knoepfe);
+        SeiteBestimmung = seite;
+        Seiten->addTab(seite, QStringLiteral("Bestimmung"));
+    }
+    THilfe::SetzeThema(SeiteBestimmung, themaBestimmung);
     l->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(HilfeKnopf, &QPushButton::clicked, this, [this] { THilfe::ZeigeThema(HilfeThema()); });

@@ -148,6 +148,8 @@ protected:
     virtual void FuerNaechstes(const TListe& liste) = 0;
 
     // Call at the end of a derived constructor: adds the pages and buttons.
+    // Without eigenschaften the dialog has the one page "Bestimmung", and
+    // the buttons stand on it.
     void Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften, const QString& themaBestimmung,
                        const QString& themaEigenschaften);
     // The Dicke group with the pair and the sample pictures beside them.

@@ -580,9 +580,9 @@ void TMainForm::KopierenClick() {
 void TMainForm::PunktClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DfrPunkt>); }
 void TMainForm::GeradeClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DGerade>); }
 void TMainForm::EbeneClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DEbene>); }
-void TMainForm::StreckeClick() {}
-void TMainForm::PfeilClick() {}
-void TMainForm::VektorClick() {}
+void TMainForm::StreckeClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DStrecke>); }
+void TMainForm::PfeilClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DPfeil>); }
+void TMainForm::VektorClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DVektor>); }
 void TMainForm::DreieckClick() {}
 void TMainForm::PyramideseitigClick() {}
 void TMainForm::MStreckungClick() { DialogAusfuehren(&StreckungsDialog); }
