@@ -2,9 +2,11 @@
 
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
+#include "ui/TDreieckDLG.h"
 #include "ui/TEbenenDLG.h"
 #include "ui/TGeradenDLG.h"
 #include "ui/TPunktDLG.h"
+#include "ui/TPyramide3DLG.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -27,6 +29,8 @@ constexpr TDialogEintrag Dialogtabelle[] = {
     {TElementart::DEbene, &Erzeugen<TEbenenDLG>},
     {TElementart::DGerade, &Erzeugen<TGeradenDLG>},
     {TElementart::DfrPunkt, &Erzeugen<TPunktDLG>},
+    {TElementart::DDreieck, &Erzeugen<TDreieckDLG>},
+    {TElementart::DPyramide3, &Erzeugen<TPyramide3DLG>},
 };
 
 std::array<QPointer<TElementDLG>, AnzahlElementarten> dialoge;

@@ -583,8 +583,8 @@ void TMainForm::EbeneClick() { DialogAusfuehren(&NeuesElementDialog<TElementart:
 void TMainForm::StreckeClick() {}
 void TMainForm::PfeilClick() {}
 void TMainForm::VektorClick() {}
-void TMainForm::DreieckClick() {}
-void TMainForm::PyramideseitigClick() {}
+void TMainForm::DreieckClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DDreieck>); }
+void TMainForm::PyramideseitigClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide3>); }
 void TMainForm::MStreckungClick() { DialogAusfuehren(&StreckungsDialog); }
 
 void TMainForm::BeendenClick() { close(); }
