@@ -52,7 +52,7 @@ TEST_P(PyramidenEingabe, PreparedWithTheDocumentsPointsAndTriangles) {
 TEST_P(PyramidenEingabe, VolumeWhileTyping) {
     TPyramidenEingabe e = Py({"S", T("0", "0", "3")});
     EXPECT_EQ(PyramidenVolumen(dok.Liste(), e), "6 VE");
-    e.Spitze.Werte[2] = "-1,5";
+    e.Spitze.Werte[2] = MitTrenner("-1,5");
     EXPECT_EQ(PyramidenVolumen(dok.Liste(), e), "3 VE");
     e.Spitze.Werte[2] = "drei";
     EXPECT_EQ(PyramidenVolumen(dok.Liste(), e), "");

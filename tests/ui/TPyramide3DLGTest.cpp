@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -85,7 +86,7 @@ TEST_P(PyramidenDialog, PreparedForANewPyramid) {
     ASSERT_EQ(liste->count(), 2);
     EXPECT_EQ(liste->itemText(0), QStringLiteral("D"));
     EXPECT_EQ(liste->currentIndex(), -1);
-    EXPECT_EQ(W<QComboBox>(d, "Pyramide3DLGSpitzeName")->count(), 6);
+    EXPECT_EQ(W<QComboBox>(d, "Pyramide3DLGSpitzeName")->count(), 5);
     EXPECT_TRUE(Volumen(d).isEmpty());
     EXPECT_FALSE(W<QWidget>(d, "Entstehung")->isVisible());
     EXPECT_TRUE(W<QCheckBox>(d, "Pyramide3DLGCheckduenn")->isChecked());
@@ -103,10 +104,11 @@ TEST_P(PyramidenDialog, VolumeFollowsApexAndBaseAndTheChecksKeepTheDialogOpen) {
     EXPECT_FALSE(Ok());
     W(d, "Pyramide3DLGSpitzeZ")->setText(QStringLiteral("3"));
     EXPECT_EQ(Volumen(d), QStringLiteral("6 VE"));
+    // Over the base in the plane x = 0 the height is the apex's x.
     Grunddreieck(d, "Steil");
-    EXPECT_EQ(Volumen(d), QStringLiteral("6 VE"));
+    EXPECT_EQ(Volumen(d), QStringLiteral("2 VE"));
     W(d, "Pyramide3DLGSpitzeX")->setText(QStringLiteral("2"));
-    EXPECT_EQ(Volumen(d), QStringLiteral("12 VE"));
+    EXPECT_EQ(Volumen(d), QStringLiteral("4 VE"));
     W<QComboBox>(d, "Pyramide3DLGSpitzeName")->setEditText(QStringLiteral("D"));
     EXPECT_FALSE(Ok());
     EXPECT_EQ(Texte(), (std::vector<std::string>{"Eingabefenster nicht vollständig ausgefüllt!",
@@ -183,7 +185,8 @@ TEST_F(PyramideImHauptfenster, FromTheMenuThenFromTheObjectList) {
     TListe& l = test::Liste(f->Dokument());
     test::TElementBauer bau{l};
     TfrPunkt* a = bau.P("A", {0, 0, 0});
-    bau.Dr("D", a, bau.P("B", {4, 0, 0}), bau.P("C", {0, 3, 0}));
+    TfrPunkt* b = bau.P("B", {4, 0, 0});
+    bau.Dr("D", a, b, bau.P("C", {0, 3, 0}));
     f->Dokument().Neuaufbau();
     QAction* pyramide = haupt->Aktion(QStringLiteral("Pyramideseitig"));
     emit haupt->Menue(QStringLiteral("Festlegen"))->aboutToShow();
