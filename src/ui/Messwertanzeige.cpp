@@ -8,7 +8,11 @@ QLabel* MesswertLabel(const QString& objektName) {
     auto* l = new QLabel;
     l->setObjectName(objektName);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Framed like a read-only field: a value to read, not to type.
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setAutoFillBackground(true);
+    l->setBackgroundRole(QPalette::Button);
+    l->setContentsMargins(4, 2, 4, 2);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for the widest value the format gives ("-123457 FE"), so the
     // dialog does not change its width while the user types.
