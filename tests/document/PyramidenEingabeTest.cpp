@@ -136,7 +136,9 @@ TEST_P(PyramidenEingabe, PropertiesOfAPyramid) {
 // refused, and adds nothing; a pyramid left without its base shows none.
 TEST_P(PyramidenEingabe, ABaseThatNoLongerExists) {
     TPyramidenEingabe e = Py({"S", T("0", "0", "3")});
-    d->Name = "D0";
+    ASSERT_EQ(PyramidenVolumen(dok.Liste(), e), "6 VE");
+    test::Liste(dok).Loeschen(test::Liste(dok).SlotVon(d));
+    d = nullptr;
     EXPECT_EQ(PyramidenVolumen(dok.Liste(), e), "");
     EXPECT_EQ(PyramidePruefen(dok.Liste(), e).Meldung, "Das Grunddreieck ist nicht vorhanden!");
     e.Dreieck = "A";
