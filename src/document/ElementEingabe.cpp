@@ -125,8 +125,6 @@ void AussehenSchreiben(TDreiDBasisElement& element, const TElementEingabe& e) {
         Als<TGerade>(element).MitRand = e.MitRand;
         break;
     case TElementart::DEbene:
-    case TElementart::DDreieck:
-    case TElementart::DPyramide3:
         dick = s.RandDicke;
         element.Transparenz = e.Transparenz;
         break;

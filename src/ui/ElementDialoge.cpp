@@ -2,10 +2,12 @@
 
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
+#include "ui/TDreieckDLG.h"
 #include "ui/TEbenenDLG.h"
 #include "ui/TGeradenDLG.h"
 #include "ui/TPfeilDLG.h"
 #include "ui/TPunktDLG.h"
+#include "ui/TPyramide3DLG.h"
 #include "ui/TStreckenDLG.h"
 #include "ui/TVektorDLG.h"
 
@@ -33,6 +35,8 @@ constexpr TDialogEintrag Dialogtabelle[] = {
     {TElementart::DStrecke, &Erzeugen<TStreckenDLG>},
     {TElementart::DPfeil, &Erzeugen<TPfeilDLG>},
     {TElementart::DVektor, &Erzeugen<TVektorDLG>},
+    {TElementart::DDreieck, &Erzeugen<TDreieckDLG>},
+    {TElementart::DPyramide3, &Erzeugen<TPyramide3DLG>},
 };
 
 std::array<QPointer<TElementDLG>, AnzahlElementarten> dialoge;

@@ -2,41 +2,48 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 
 namespace kalvorin {
 
+TMesswertLabel::TMesswertLabel(const QString& objektName, const QString& muster, QWidget* eltern)
+    : QLabel(eltern), muster_(muster) {
+    setObjectName(objektName);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setContentsMargins(4, 2, 4, 2);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Platz();
+}
+
+void TMesswertLabel::SetzeWert(const std::string& text) {
+    const QString t = QString::fromStdString(text);
+    if (this->text() != t)
+        setText(t);
+}
+
+void TMesswertLabel::changeEvent(QEvent* e) {
+    QLabel::changeEvent(e);
+    // The dialogs scale their font once they are built.
+    if (e->type() == QEvent::FontChange)
+        Platz();
+}
+
+void TMesswertLabel::Platz() {
+    setMinimumWidth(fontMetrics().horizontalAdvance(muster_) + 8);
+}
+
 TMesswertzeile::TMesswertzeile(const QString& titel, const QString& wertName, const QString& muster,
                                QWidget* eltern)
-    : QWidget(eltern), muster_(muster) {
+    : QWidget(eltern) {
     Titel = new QLabel(titel);
-    WertLabel = new QLabel;
-    WertLabel->setObjectName(wertName);
-    WertLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    WertLabel = new TMesswertLabel(wertName, muster);
     auto* l = new QHBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(Titel);
     l->addWidget(WertLabel);
     l->addStretch(1);
-    Platz();
-}
-
-void TMesswertzeile::SetzeWert(const std::string& text) {
-    WertLabel->setText(QString::fromStdString(text));
-}
-
-QString TMesswertzeile::Wert() const {
-    return WertLabel->text();
-}
-
-void TMesswertzeile::changeEvent(QEvent* e) {
-    QWidget::changeEvent(e);
-    // The dialogs scale their font once they are built.
-    if (e->type() == QEvent::FontChange) Platz();
-}
-
-void TMesswertzeile::Platz() {
-    WertLabel->setMinimumWidth(WertLabel->fontMetrics().horizontalAdvance(muster_) + 4);
 }
 
 } // namespace kalvorin

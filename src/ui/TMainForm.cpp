@@ -583,8 +583,8 @@ void TMainForm::EbeneClick() { DialogAusfuehren(&NeuesElementDialog<TElementart:
 void TMainForm::StreckeClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DStrecke>); }
 void TMainForm::PfeilClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DPfeil>); }
 void TMainForm::VektorClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DVektor>); }
-void TMainForm::DreieckClick() {}
-void TMainForm::PyramideseitigClick() {}
+void TMainForm::DreieckClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DDreieck>); }
+void TMainForm::PyramideseitigClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide3>); }
 void TMainForm::MStreckungClick() { DialogAusfuehren(&StreckungsDialog); }
 
 void TMainForm::BeendenClick() { close(); }

@@ -1,0 +1,156 @@
+#include "ui/TPyramide3DLG.h"
+
+#include "document/Dokument.h"
+#include "ui/Messwertzeile.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kalvorin {
+
+TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
+    : TElementDLG(QStringLiteral("Erzeugen einer Pyramide"), QStringLiteral("Pyramide3DLGName"), eltern) {
+    setObjectName(QStringLiteral("Pyramide3DLG"));
+
+    auto* bestimmung = new QWidget;
+    auto* nameBox = new QGroupBox(QStringLiteral("Name: "));
+    (new QHBoxLayout(nameBox))->addWidget(NameEdit);
+
+    auto* volumenBox = new QGroupBox;
+    volumenBox->setObjectName(QStringLiteral("Pyramide3DLGVolumen"));
+    VolumenWert = new TMesswertLabel(QStringLiteral("Pyramide3DLGVolumenWert"));
+    auto* vl = new QHBoxLayout(volumenBox);
+    vl->addWidget(new QLabel(QStringLiteral("Volumen:")));
+    vl->addWidget(VolumenWert, 1);
+
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(nameBox);
+    oben->addStretch(1);
+    oben->addWidget(volumenBox);
+
+    SpitzeBox = TeilGruppe(QStringLiteral("Spitze"), QStringLiteral("Pyramide3DLGSpitze"),
+                           QStringLiteral("Pyramide3DLGSpitzeName"), QStringLiteral("Pyramide3DLGSpitzeX"),
+                           QStringLiteral("Pyramide3DLGSpitzeY"), QStringLiteral("Pyramide3DLGSpitzeZ"), SpitzeName,
+                           Spitze);
+    connect(SpitzeName, &QComboBox::editTextChanged, this, [this] { SpitzeGewaehlt(); });
+    for (QLineEdit* e : Spitze)
+        connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(); });
+
+    DreieckBox = new QGroupBox(QStringLiteral("Grunddreieck"));
+    DreieckBox->setObjectName(QStringLiteral("Pyramide3DLGGrunddreieck"));
+    DreieckName = NamenListe(QStringLiteral("Pyramide3DLGDreieckName"));
+    auto* dl = new QHBoxLayout(DreieckBox);
+    dl->addWidget(DreieckName);
+    dl->addStretch(1);
+    connect(DreieckName, &QComboBox::currentIndexChanged, this, [this] { FeldGeaendert(); });
+
+    auto* b = new QVBoxLayout(bestimmung);
+    b->addLayout(oben);
+    b->addWidget(SpitzeBox);
+    b->addWidget(DreieckBox);
+    b->addWidget(EntstehungBox);
+    b->addStretch(1);
+    Zurueckhalten(EntstehungBox);
+
+    // Page "Eigenschaften"
+    auto* eigenschaften = new QWidget;
+    auto* e = new QGridLayout(eigenschaften);
+    e->addWidget(DickeGruppe(QStringLiteral("Pyramide3DLGCheckduenn"), QStringLiteral("Pyramide3DLGCheckdick")), 0,
+                 0);
+    e->addWidget(FarbGruppe(QStringLiteral("Pyramide3DLGFarbe")), 0, 1);
+    e->setRowStretch(1, 1);
+
+    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Pyramide_Bestimmung"),
+                  QStringLiteral("IDH_Dialog_Pyramide_Eigenschaften"));
+    // Each accepted dialog makes exactly one pyramid.
+    UebernehmenKnopf->hide();
+    EntstehungBox->hide();
+}
+
+QPixmap TPyramide3DLG::Muster(bool dick, TFarbe farbe) const {
+    QPixmap bild(60, 16);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QFarbe(farbe), dick ? 5 : 1, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(4, 8), QPointF(56, 8));
+    return bild;
+}
+
+void TPyramide3DLG::Zeigen() {
+    const TZeigen zeigen(Zeigend);
+    const TPyramidenEingabe& e = eingabe_;
+    BasisZeigen(e);
+    // Filling a list empties its edit text: only when the entries changed.
+    if (punkteGezeigt_ != e.Punkte || SpitzeName->count() != static_cast<int>(e.Punkte.size())) {
+        ListeFuellen(SpitzeName, e.Punkte, false);
+        punkteGezeigt_ = e.Punkte;
+    }
+    if (dreieckeGezeigt_ != e.Dreiecke || DreieckName->count() != static_cast<int>(e.Dreiecke.size())) {
+        ListeFuellen(DreieckName, e.Dreiecke, false);
+        dreieckeGezeigt_ = e.Dreiecke;
+    }
+    TextSetzen(SpitzeName, e.Spitze.Name);
+    EditsSetzen(Spitze, e.Spitze.Werte, e.Spitze.Fest || e.Abgeleitet);
+    ListeWaehlen(DreieckName, e.Dreieck);
+    SpitzeBox->setEnabled(!e.Abgeleitet);
+    DreieckBox->setEnabled(!e.Abgeleitet);
+    VolumenWert->SetzeWert(Dokument ? PyramidenVolumen(Dokument->Liste(), e) : std::string());
+}
+
+void TPyramide3DLG::Sammeln(TPyramidenEingabe& e) const {
+    BasisSammeln(e);
+    e.Spitze = {SpitzeName->currentText().toStdString(), EditTexte(Spitze), e.Spitze.Fest};
+    e.Dreieck = ListenAuswahl(DreieckName);
+}
+
+TPyramidenEingabe TPyramide3DLG::Eingabe() const {
+    TPyramidenEingabe e = eingabe_;
+    Sammeln(e);
+    return e;
+}
+
+void TPyramide3DLG::FeldGeaendert() {
+    if (Zeigend)
+        return;
+    Sammeln(eingabe_);
+    Zeigen();
+}
+
+void TPyramide3DLG::SpitzeGewaehlt() {
+    if (Zeigend || !Dokument)
+        return;
+    Sammeln(eingabe_);
+    TeilGewaehlt(eingabe_.Spitze, Dokument->Liste(), PunktArten);
+    Zeigen();
+}
+
+void TPyramide3DLG::PyramideDialogNeu(TDokument& dokument) {
+    Dokument = &dokument;
+    Uebernommen = false;
+    Akzeptiert = false;
+    Seiten->setCurrentWidget(SeiteBestimmung);
+    eingabe_ = PyramideEingabeNeu(dokument.Liste());
+    Zeigen();
+}
+
+void TPyramide3DLG::PyramideDialogAusElement(TDokument& dokument, int position) {
+    Dokument = &dokument;
+    eingabe_ = PyramideEingabeAusElement(dokument.Liste(), position);
+    Zeigen();
+}
+
+TEingabePruefung TPyramide3DLG::Pruefen(TDokument& dokument) {
+    Sammeln(eingabe_);
+    return PyramidePruefen(dokument.Liste(), eingabe_);
+}
+
+} // namespace kalvorin
