@@ -196,17 +196,17 @@ TEST_F(Tikzausgabe, TheFullSceneCompilesToAPageOfTheOptionsSizeLaidOutAsThePngFi
     Speichern(Datei("bild"), TikzFilter);
     EXPECT_TRUE(filter.contains(TikzFilter)) << filter.toStdString();
     ASSERT_TRUE(QFile::exists(Datei("bild.tex"))) << "the filter's extension was added";
-    EXPECT_TRUE(meldungen.Eintraege.empty());
+    EXPECT_TRUE(meldungen.Eintraege.empty()) << meldungen.Eintraege.front().Text;
     const QByteArray tex = Lesen(Datei("bild.tex"));
     EXPECT_TRUE(tex.startsWith("% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 9 cm × 9 cm, in UTF-8."));
     for (const char* name : {"{A\\_1}", "{B$'$}", "{S$''$}", "{Ü}", "{Zähler\\_2}", "{g\\_\\{AS\\}}", "{s\\&t}",
-                             "{Höhe}", "{p\\#1}", "{1E1}"})
+                             "{Höhe}", "{v\\#1}", "{1E1}"})
         EXPECT_TRUE(tex.contains(name)) << name;
     std::cout << "[          ] size of the full scene's file: " << tex.size() << " bytes\n";
 
     Uebersetzen("bild.tex");
     const TLauf info = Starten(QStringLiteral("pdfinfo"), {Datei("bild.pdf")});
-    EXPECT_TRUE(info.Aus.contains("Pages:          1")) << info.Aus.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(info.Aus).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.Aus.toStdString();
     const QSizeF seite = Seitengroesse(info.Aus);
     EXPECT_NEAR(seite.width(), 9 * PunktProCm, 0.05) << info.Aus.toStdString();
     EXPECT_NEAR(seite.height(), 9 * PunktProCm, 0.05);
@@ -217,6 +217,10 @@ TEST_F(Tikzausgabe, TheFullSceneCompilesToAPageOfTheOptionsSizeLaidOutAsThePngFi
     const QImage pdf = Seite(Datei("bild.pdf"), 150);
     ASSERT_FALSE(pdf.isNull());
     const TLage a = Lage(pdf), b = Lage(png);
+    std::cout << "[          ] drawn (left, top, width, height; mean grey): pdflatex " << a.Anteile.left() << ", "
+              << a.Anteile.top() << ", " << a.Anteile.width() << ", " << a.Anteile.height() << "; " << a.Grau
+              << ", PNG " << b.Anteile.left() << ", " << b.Anteile.top() << ", " << b.Anteile.width() << ", "
+              << b.Anteile.height() << "; " << b.Grau << "\n";
     EXPECT_NEAR(a.Anteile.left(), b.Anteile.left(), 0.02);
     EXPECT_NEAR(a.Anteile.top(), b.Anteile.top(), 0.02);
     EXPECT_NEAR(a.Anteile.width(), b.Anteile.width(), 0.02);
@@ -253,14 +257,16 @@ TEST_F(Tikzausgabe, ThePictureBetweenTheMarkersInputsIntoAWorksheet) {
     for (const char* w : {"Arbeitsblatt: Pyramiden", "Zähler_2", "Höhe", "E_1", "Berechne das Volumen"})
         EXPECT_TRUE(t.contains(QString::fromUtf8(w))) << w << "\n" << t.toStdString();
     const TLauf info = Starten(QStringLiteral("pdfinfo"), {Datei("blatt.pdf")});
-    EXPECT_TRUE(info.Aus.contains("Pages:          1")) << "the picture sits in the page as a box";
+    EXPECT_TRUE(QString::fromUtf8(info.Aus).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << "the picture sits in the page as a box";
 }
 
 TEST_F(Tikzausgabe, TheToolWritesTheSameFigureAtTheOptionsStartingSize) {
     TDokument& d = fenster->Dokument();
     ASSERT_TRUE(d.Speichern(ordner / "szene.kvr"));
-    const TLauf l = Starten(QStringLiteral(KALVORIN_WERKZEUG),
-                            {QStringLiteral("render"), Datei("szene.kvr"), Datei("szene.tex")});
+    const QString trenner(QChar::fromLatin1(Einstellungen().Dezimaltrenner));
+    const TLauf l = Starten(QStringLiteral(KALVORIN_WERKZEUG), {QStringLiteral("render"), Datei("szene.kvr"),
+                                                               Datei("szene.tex"), QStringLiteral("--decimal-separator"),
+                                                               trenner});
     ASSERT_EQ(l.Code, 0) << l.Aus.toStdString();
     const QByteArray werkzeug = Lesen(Datei("szene.tex"));
     EXPECT_TRUE(werkzeug.contains("\\setlength{\\paperwidth}{7.5cm}\n\\setlength{\\paperheight}{7.5cm}\n"));
@@ -271,7 +277,8 @@ TEST_F(Tikzausgabe, TheToolWritesTheSameFigureAtTheOptionsStartingSize) {
     a.Fenster = d.Abbildung().LogischesFenster();
     a.Malen = [&d](TZeichenflaeche& f) { DokumentZeichnen(d, f, {}); };
     a.Groesse = {7500, 7500};
-    EXPECT_EQ(werkzeug, TikzDaten(a));
+    const QByteArray programm = TikzDaten(a);
+    EXPECT_TRUE(werkzeug == programm);
 
     const TLauf gross = Starten(QStringLiteral(KALVORIN_WERKZEUG), {QStringLiteral("render"), Datei("szene.kvr"),
                                                                    Datei("gross.tex"), QStringLiteral("--size"),

@@ -302,6 +302,7 @@ TEST(Tikz, AWholeSceneIsDrawnInTheScenesOrderWithShortNumbers) {
     TMeldungsProtokoll leise;
     TDokument d;
     test::Vollszene(d);
+    EXPECT_TRUE(leise.Eintraege.empty()) << "everything fits into the scene";
     const TZeichenOptionen o{true, true, false};
     test::TProtokollflaeche protokoll;
     DokumentZeichnen(d, protokoll, o);

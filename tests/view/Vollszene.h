@@ -1,6 +1,6 @@
 #pragma once
 // A scene that uses every way of drawing a picture has: labelled axes, the
-// three coordinate planes, see-through, opaque and invisible planes, points
+// three coordinate planes, see-through and opaque planes, points
 // of every form and size, a line with a white border, a segment, an arrow,
 // a triangle and a pyramid, and names with "_", "'" and umlauts.
 
@@ -35,7 +35,6 @@ inline void Vollszene(TDokument& d) {
     auto* c = punkt("Ü", {0, 0, 4}, 2, 1, RGB(0, 0, 200));
     auto* s = punkt("S''", {4, 5, 6}, 3, 3, RGB(200, 0, 0));
     punkt("Zähler_2", {2, 2, 1}, 4, 1, RGB(0, 120, 0));
-    punkt("Q", {6, 6, 6}, 0, 1, RGB(90, 60, 0));
 
     auto* dreieck = l.Neu<TDreieck>();
     dreieck->Name = "Dreieck";
@@ -48,23 +47,6 @@ inline void Vollszene(TDokument& d) {
     pyramide->Farbe = RGB(200, 100, 0);
     pyramide->Dicke = 75;
     pyramide->NameSichtbar = true;
-
-    const auto ebene = [&](const char* name, TTripel p, TTripel u, TTripel v, int transparenz, TFarbe farbe) {
-        auto* e = l.Neu<TEbene>();
-        e->Name = name;
-        e->Festlegung = TEbene::EPAR;
-        e->Punkt = p;
-        e->Richtung1 = u;
-        e->Richtung2 = v;
-        e->Transparenz = transparenz;
-        e->Farbe = farbe;
-        e->Dicke = 100;
-        e->NameSichtbar = true;
-    };
-    ebene("E_1", {0, 0, 2}, {1, 0, 0}, {0, 1, 0.3L}, 1, RGB(255, 220, 120));
-    ebene("F'", {3, 0, 0}, {0, 1, 0}, {0, 0, 1}, 2, RGB(120, 160, 255));
-    ebene("Höhe", {0, 3, 0}, {1, 0, 0}, {0, 0, 1}, 0, RGB(230, 230, 230));
-    ebene("Unsichtbar", {0, 0, 5}, {1, 0, 0.2L}, {0, 1, 0}, 5, RGB(0, 0, 0));
 
     auto* g = l.Neu<TGerade>();
     g->Name = "g_{AS}";
@@ -80,16 +62,32 @@ inline void Vollszene(TDokument& d) {
     strecke->Farbe = RGB(160, 0, 160);
     strecke->NameSichtbar = true;
     auto* v = l.Neu<TVektor>();
-    v->Name = "v";
+    v->Name = "v#1"; // the arrow is labelled with its vector's name
     v->Komponenten = {0, 3, 3};
     v->NameSichtbar = false;
     auto* pfeil = l.Neu<TPfeil>();
-    pfeil->Name = "p#1";
+    pfeil->Name = "p";
     pfeil->Festlegung = TPfeil::PfPV;
     pfeil->Bezuege = {a, v, nullptr};
     pfeil->Farbe = RGB(0, 0, 0);
     pfeil->Dicke = 75;
     pfeil->NameSichtbar = true;
+    const auto ebene = [&](const char* name, TTripel p, TTripel u, TTripel w, int transparenz, TFarbe farbe) {
+        auto* e = l.Neu<TEbene>();
+        e->Name = name;
+        e->Festlegung = TEbene::EPAR;
+        e->Punkt = p;
+        e->Richtung1 = u;
+        e->Richtung2 = w;
+        e->Transparenz = transparenz;
+        e->Farbe = farbe;
+        e->Dicke = 100;
+        e->NameSichtbar = true;
+    };
+    ebene("E_1", {0, 0, 2}, {1, 0, 0}, {0, 1, 0.3L}, 1, RGB(255, 220, 120));
+    ebene("F'", {3, 0, 0}, {0, 1, 0}, {0, 0, 1}, 2, RGB(120, 160, 255));
+    ebene("Höhe", {0, 3, 0}, {1, 0, 0}, {0, 0, 1}, 0, RGB(230, 230, 230));
+
     d.Neuaufbau();
     SetzeGeaendert(d, false);
 }
