@@ -273,6 +273,9 @@ void TTikzFlaeche::Befehl(const std::string& befehl, bool maskiert) {
 void TTikzFlaeche::Schraffur(const std::string& pfad, TPunktCm min, TPunktCm max) {
     const int stil = pinsel_.Schraffur;
     const double d = Schraffurabstand;
+    // Only the part inside the picture is seen.
+    min = {std::max(min.x, 0.0), std::max(min.y, 0.0)};
+    max = {std::min(max.x, groesse_.Breite / 1000.0), std::min(max.y, groesse_.Hoehe / 1000.0)};
     std::string striche;
     // Lines on multiples of the spacing, so that the pieces of one plane
     // continue each other's hatch.
@@ -456,12 +459,11 @@ std::string TTikzFlaeche::Datei() const {
          Seitenmass(groesse_.Hoehe) + " cm, in UTF-8.\n"
          "%\n"
          "% Allein übersetzt (pdflatex DATEI.tex) gibt die Datei eine Seite in der Größe der Grafik.\n"
-         "% Für ein Arbeitsblatt die Zeilen zwischen den Marken \"" +
-         std::string(TikzBildAnfang.substr(2)) + "\" und \"" + std::string(TikzBildEnde.substr(2)) +
-         "\"\n% in eine eigene "
-         "Datei kopieren, etwa grafik.tex, und im Arbeitsblatt \\input{grafik} schreiben. Dessen Präambel\n"
-         "% braucht \\usepackage{tikz}, für Umlaute in den Namen auch \\usepackage[T1]{fontenc}.\n"
-         "% Die Namen stehen in der serifenlosen Schrift des Dokuments.\n";
+         "% Für ein Arbeitsblatt die Zeilen zwischen den Marken \"Anfang der Grafik\" und\n"
+         "% \"Ende der Grafik\" in eine eigene Datei kopieren, etwa grafik.tex, und im Arbeitsblatt\n"
+         "% \\input{grafik} schreiben. Dessen Präambel braucht \\usepackage{tikz}, für Umlaute in\n"
+         "% den Namen auch \\usepackage[T1]{fontenc}. Die Namen stehen in der serifenlosen Schrift\n"
+         "% des Dokuments.\n";
     s += "\\documentclass{article}\n"
          "\\usepackage[utf8]{inputenc}\n"
          "\\usepackage[T1]{fontenc}\n"
