@@ -187,7 +187,11 @@ std::string LatexText(std::string_view utf8) {
         case '"': r += "\\textquotedbl{}"; continue;
         case '`': r += "\\textasciigrave{}"; continue;
         case '-':
-        case ',': r += static_cast<char>(z); r += "{}"; continue;
+        case ',':
+            r += static_cast<char>(z);
+            if (i < utf8.size() && utf8[i] == static_cast<char>(z))
+                r += "{}";
+            continue;
         default: break;
         }
         if (z < 0x20 || z == 0x7F)
