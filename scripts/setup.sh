@@ -16,6 +16,11 @@ packages=(
   # and measure the printed PDF pages with pdfinfo and pdftoppm.
   # libwmf finds its fonts only in fonts-urw-base35, which it merely recommends.
   libwmf-bin fonts-urw-base35 poppler-utils
+  # The TikZ export is compiled with pdflatex in its tests.
+  texlive-latex-base texlive-pictures
+  # Latin Modern: the T1 fonts at any size, so that the labels keep the
+  # scene's relative sizes when the file compiles on its own.
+  lmodern
 )
 
 missing=()

@@ -2,7 +2,7 @@
 //   dump FILE.kvr                    the document after a rebuild as JSON
 //   save IN.kvr OUT.kvr              read, rebuild, write
 //   insert BASE.kvr EXTRA.kvr OUT.kvr
-//   render FILE.kvr OUT.png|svg|pdf|wmf [--size N] [--frame] [--sphere]
+//   render FILE.kvr OUT.png|svg|pdf|wmf|tex [--size N] [--frame] [--sphere]
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 // --decimal-separator , or . overrides the locale's separator.
 
@@ -16,6 +16,7 @@
 #include "storage/Einstellungen.h"
 #include "view/qt/Bildausgabe.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <nlohmann/json.hpp>
@@ -40,8 +41,9 @@ const char* const Gebrauch =
     "  kalvorin-tool dump DATEI.kvr\n"
     "  kalvorin-tool save EIN.kvr AUS.kvr\n"
     "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
-    "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf [--size N] [--frame] [--sphere]\n"
-    "    --size N: N x N Bildpunkte bei 96 dpi; --frame: Rand um die Grafik;\n"
+    "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf|AUS.tex [--size N] [--frame] [--sphere]\n"
+    "    --size N: N x N Bildpunkte bei 96 dpi (AUS.tex ohne --size: 7,5 cm x 7,5 cm wie die\n"
+    "    Vorgabe der Ausgabeoptionen); --frame: Rand um die Grafik;\n"
     "    --sphere: mit Sphäre zeichnen\n"
     "  kalvorin-tool apply EIN.kvr AUS.kvr BEFEHL [BEFEHL ...]\n"
     "    BEFEHL: SchneidenClick, ErzEbeneClick, ..., PspiegelnClick, MessWinkelClick,\n"
@@ -270,6 +272,7 @@ int main(int argc, char* argv[]) {
 
     std::vector<std::string> args;
     int groesse = 800;
+    bool groesseGegeben = false;
     TZeichenOptionen zeichnen;
     char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
     for (int i = 1; i < argc; ++i) {
@@ -284,6 +287,7 @@ int main(int argc, char* argv[]) {
                 if (*ende != '\0' || n < 16 || n > 10000)
                     return Fehlbedienung("--size erwartet eine Zahl von 16 bis 10000.");
                 groesse = static_cast<int>(n);
+                groesseGegeben = true;
             } else {
                 if (w != "," && w != ".")
                     return Fehlbedienung("--decimal-separator erwartet , oder .");
@@ -335,9 +339,25 @@ int main(int argc, char* argv[]) {
             return ExitDateifehler;
         dokument.Ausgangslage();
         QString fehler;
+        const QString aus = QString::fromStdString(args[2]);
         const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
-        if (!AlsBildSpeichern(QString::fromStdString(args[2]), groesse, dokument.Abbildung().LogischesFenster(),
-                              malen, fehler)) {
+        const TGrafikformat* format = GrafikformatMitEndung(QFileInfo(aus).suffix());
+        if (format && !groesseGegeben && std::string_view(format->Endung) == "tex") {
+            // A figure for a worksheet: the size "Grafik speichern..." gives
+            // it with the output options as they start.
+            TGrafikAuftrag a;
+            a.Fenster = dokument.Abbildung().LogischesFenster();
+            a.Malen = malen;
+            const TAusgabeRechteck r = TAusgabeoptionen{}.Rechteck;
+            a.Groesse = a.Metadateigroesse = ImSeitenverhaeltnis({r.Breite(), r.Hoehe()}, a.Fenster);
+            fehler = GrafikSchreiben(aus, *format, a);
+            if (!fehler.isEmpty()) {
+                std::cerr << fehler.toStdString() << "\n";
+                return ExitDateifehler;
+            }
+            return 0;
+        }
+        if (!AlsBildSpeichern(aus, groesse, dokument.Abbildung().LogischesFenster(), malen, fehler)) {
             std::cerr << fehler.toStdString() << "\n";
             return ExitDateifehler;
         }

@@ -477,7 +477,7 @@ TEST_P(Grafikausgabe, TheTypedExtensionChoosesTheFormatAtTheOptionsSize) {
         QByteArray anfang;
     };
     for (const Fall& f : {Fall{"bild.svg", "<?xml"}, Fall{"bild.PDF", "%PDF"}, Fall{"bild.png", "\x89PNG"},
-                          Fall{"bild.wmf", "\xD7\xCD\xC6\x9A"}}) {
+                          Fall{"bild.wmf", "\xD7\xCD\xC6\x9A"}, Fall{"bild.tex", "% Grafik aus Kalvorin"}}) {
         // The filter says metafile; the extension wins.
         Speichern(Datei(f.name), QStringLiteral("Windows-Grafikdatei (*.wmf)"));
         QFile datei(Datei(f.name));

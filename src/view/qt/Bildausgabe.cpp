@@ -1,6 +1,7 @@
 #include "view/qt/Bildausgabe.h"
 
 #include "view/Metadatei.h"
+#include "view/Tikz.h"
 #include "view/qt/QtZeichenflaeche.h"
 
 #include <QBuffer>
@@ -28,11 +29,12 @@ int Pixel(std::int32_t hundertstelMillimeter, double dpi) {
     return std::max(1, static_cast<int>(std::lround(InPixel(hundertstelMillimeter, dpi))));
 }
 
-const std::array<TGrafikformat, 4> Formate = {{
+const std::array<TGrafikformat, 5> Formate = {{
     {"wmf", "Windows-Grafikdatei (*.wmf)", &MetadateiDaten},
     {"svg", "SVG-Grafik (*.svg)", &SvgDaten},
     {"pdf", "PDF-Dokument (*.pdf)", &PdfDaten},
     {"png", "PNG-Bild (*.png)", &PngDaten},
+    {"tex", "LaTeX/TikZ (*.tex)", &TikzDaten},
 }};
 
 } // namespace
@@ -77,6 +79,13 @@ QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
     flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
     flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
     flaeche.Rechteck(a.Fenster);
+    a.Malen(flaeche);
+    const std::string datei = flaeche.Datei();
+    return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
+}
+
+QByteArray TikzDaten(const TGrafikAuftrag& a) {
+    TTikzFlaeche flaeche(a.Fenster, a.Groesse);
     a.Malen(flaeche);
     const std::string datei = flaeche.Datei();
     return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));

@@ -60,6 +60,8 @@ QByteArray MetadateiDaten(const TGrafikAuftrag& a);
 QByteArray SvgDaten(const TGrafikAuftrag& a);
 QByteArray PdfDaten(const TGrafikAuftrag& a);
 QByteArray PngDaten(const TGrafikAuftrag& a);
+// A LaTeX file with the picture as TikZ, at the output size.
+QByteArray TikzDaten(const TGrafikAuftrag& a);
 // The picture at the output size and resolution, on white.
 QImage Rasterbild(const TGrafikAuftrag& a);
 
