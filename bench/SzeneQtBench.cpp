@@ -7,6 +7,7 @@
 
 #include "SzeneVoll.h"
 
+#include "view/qt/Bandzeichnen.h"
 #include "view/qt/QtZeichenflaeche.h"
 
 #include <QGuiApplication>
@@ -24,7 +25,14 @@ namespace {
 
 constexpr std::pair<int, int> Groessen[] = {{800, 800}, {1920, 1080}, {3840, 2160}};
 
-void Malen(const bench::TVolleSzene& v, QImage& bild) {
+// As the view draws a drag frame: in bands on all cores.
+void Malen(const bench::TVolleSzene& v, QImage& bild, int baender = 0) {
+    InBaendernMalen(bild, v.abb.LogischesFenster(), QRectF(0, 0, bild.width(), bild.height()),
+                    [&](TZeichenflaeche& f) { v.szene.Zeichnen(f); }, baender);
+}
+
+// The plain drawing: one painter on the whole image, as before the bands.
+void EinfachMalen(const bench::TVolleSzene& v, QImage& bild) {
     bild.fill(Qt::white);
     QPainter p(&bild);
     TQtZeichenflaeche f(p, v.abb.LogischesFenster(), QRectF(0, 0, bild.width(), bild.height()));
@@ -60,7 +68,8 @@ static void BM_Ziehbild(benchmark::State& state) {
     state.counters["Stuecke"] = v.szene.Stueckzahl();
     state.counters["Objekte"] = v.szene.Objektzahl();
 }
-// Wall time: Qt hands parts of large fills to other threads.
+// Wall time: Qt hands parts of large fills to other threads, and the bands
+// are drawn on other threads than the benchmark's.
 BENCHMARK(BM_Ziehbild)->Apply(Szenen)->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 static void BM_ZiehbildNurZeichnen(benchmark::State& state) {
@@ -72,6 +81,28 @@ static void BM_ZiehbildNurZeichnen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ZiehbildNurZeichnen)->Apply(Szenen)->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// The drawing alone at 4K by the number of bands; 0 is what the view uses,
+// -1 the plain drawing with one painter.
+static void BM_ZiehbildBaender(benchmark::State& state) {
+    bench::TVolleSzene v(static_cast<int>(state.range(0)));
+    QImage bild(3840, 2160, QImage::Format_RGB32);
+    const int baender = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        if (baender < 0)
+            EinfachMalen(v, bild);
+        else
+            Malen(v, bild, baender);
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+BENCHMARK(BM_ZiehbildBaender)
+    ->ArgNames({"Ebenen", "Baender"})
+    ->ArgsProduct({{3, 8}, {-1, 0, 1, 2, 3, 4, 6}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 static void BM_ZiehbildFuellen(benchmark::State& state) {
     QImage bild = Bild(state, 0);

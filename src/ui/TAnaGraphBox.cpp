@@ -3,6 +3,7 @@
 #include "document/Dokument.h"
 #include "ui/Ausgabeoptionen.h"
 #include "document/Zeichnen.h"
+#include "view/qt/Bandzeichnen.h"
 #include "view/qt/Bildausgabe.h"
 
 #include <QKeyEvent>
@@ -120,13 +121,22 @@ void tAnaGraphBox::BildAufbauen() {
         bild_ = QImage(groesse, QImage::Format_RGB32);
         bild_.setDevicePixelRatio(dpr);
     }
-    bild_.fill(Qt::white);
-    QPainter p(&bild_);
     const QSize client = viewport()->size();
-    // The screen: the only picture that shows the marks.
-    Zeichnen(p, QRectF(-horizontalScrollBar()->value(), -verticalScrollBar()->value(), client.width(),
-                       client.height()),
-             true);
+    const QRectF geraet(-horizontalScrollBar()->value(), -verticalScrollBar()->value(), client.width(),
+                        client.height());
+    // The screen: the only picture that shows the marks. Drawn in bands on
+    // all cores, which fill the image white themselves.
+    TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+                              (optionen_ & GraphBoxGrauesFenster) != 0, true};
+    if (!dokument_) {
+        const TLogRechteck fenster{500, 500, 1000, 1000};
+        InBaendernMalen(bild_, fenster, geraet, [&](TZeichenflaeche& f) { SeiteZeichnen(f, fenster, optionen); });
+    } else {
+        DokumentZeichnenVorbereiten(*dokument_);
+        const TDokument& d = *dokument_;
+        InBaendernMalen(bild_, d.Abbildung().LogischesFenster(), geraet,
+                        [&](TZeichenflaeche& f) { VorbereitetesDokumentZeichnen(d, f, optionen); });
+    }
     vollNeu_ = false;
     ++bildaufbauten_;
 }
