@@ -114,7 +114,7 @@ void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMar
           [&](TZeichenflaeche& f) { DokumentZeichnen(*dokument_, f, optionen); });
 }
 
-void tAnaGraphBox::BildAufbauen() {
+void tAnaGraphBox::BildAufbauen(bool ziehbild) {
     const qreal dpr = viewport()->devicePixelRatioF();
     const QSize groesse = viewport()->size() * dpr;
     if (bild_.size() != groesse || bild_.devicePixelRatio() != dpr) {
@@ -124,14 +124,19 @@ void tAnaGraphBox::BildAufbauen() {
     const QSize client = viewport()->size();
     const QRectF geraet(-horizontalScrollBar()->value(), -verticalScrollBar()->value(), client.width(),
                         client.height());
-    // The screen: the only picture that shows the marks. Drawn in bands on
-    // all cores, which fill the image white themselves.
-    TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
-                              (optionen_ & GraphBoxGrauesFenster) != 0, true};
-    if (!dokument_) {
-        const TLogRechteck fenster{500, 500, 1000, 1000};
-        InBaendernMalen(bild_, fenster, geraet, [&](TZeichenflaeche& f) { SeiteZeichnen(f, fenster, optionen); });
+    if (!ziehbild || !dokument_) {
+        // A still picture: one painter, as for every other output.
+        bild_.fill(Qt::white);
+        QPainter p(&bild_);
+        // The screen: the only picture that shows the marks.
+        Zeichnen(p, geraet, true);
     } else {
+        // A step of a drag: in bands on all cores, which fill the image
+        // white themselves. Where a line crosses from one band into the
+        // next, its smoothed edge may differ by a shade; the picture after
+        // the drag is drawn again as a still one.
+        TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+                                  (optionen_ & GraphBoxGrauesFenster) != 0, true};
         DokumentZeichnenVorbereiten(*dokument_);
         const TDokument& d = *dokument_;
         InBaendernMalen(bild_, d.Abbildung().LogischesFenster(), geraet,
@@ -192,7 +197,7 @@ void tAnaGraphBox::mouseMoveEvent(QMouseEvent* e) {
     szene.Ziehen(letzte_, jetzt);
     szene.Projizieren();
     szene.Sortieren();
-    BildAufbauen();
+    BildAufbauen(true);
     viewport()->update();
     letzte_ = jetzt;
     bewegt_ = true;
@@ -206,6 +211,8 @@ void tAnaGraphBox::mouseReleaseEvent(QMouseEvent* e) {
     }
     const bool warZiehen = ziehen_;
     ziehen_ = false;
+    if (warZiehen && bewegt_)
+        Neuzeichnen(); // the still picture of where the drag ended
     if (warZiehen && !bewegt_) {
         const bool doppel = doppel_;
         doppel_ = false;

