@@ -392,6 +392,7 @@ TEST_F(MitElementen, AfterADragTheViewShowsThePlainPicture) {
     EXPECT_EQ(box->Bildaufbauten(), vorher + 2) << "every step drawn at once";
     Maus(v, QEvent::MouseButtonRelease, start + QPoint(90, 35));
     const QImage gezeigt = v->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(box->Bildaufbauten(), vorher + 3) << "drawn once more, as a still picture";
     QImage soll(gezeigt.size(), QImage::Format_RGB32);
     soll.setDevicePixelRatio(gezeigt.devicePixelRatio());
     soll.fill(Qt::white);
