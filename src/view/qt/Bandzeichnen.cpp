@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
-#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -32,20 +31,8 @@ struct TBandarbeit {
 };
 
 void BandWeissFuellen(QImage& bild, uchar* daten, int von, int bis) {
-    const qsizetype zeile = bild.bytesPerLine();
-    switch (bild.format()) {
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-        // White is all bits set in these formats.
-        std::memset(daten + von * zeile, 0xFF, static_cast<std::size_t>((bis - von) * zeile));
-        break;
-    default: {
-        QImage teil(daten + von * zeile, bild.width(), bis - von, zeile, bild.format());
-        teil.fill(Qt::white);
-        break;
-    }
-    }
+    QImage band(daten + von * bild.bytesPerLine(), bild.width(), bis - von, bild.bytesPerLine(), bild.format());
+    band.fill(Qt::white);
 }
 
 void BandMalen(QImage& bild, uchar* daten, int von, int bis, const TLogRechteck& fenster, const QRectF& ziel,
