@@ -3,6 +3,7 @@
 #include "document/Dokument.h"
 #include "ui/Ausgabeoptionen.h"
 #include "document/Zeichnen.h"
+#include "view/qt/Bandzeichnen.h"
 #include "view/qt/Bildausgabe.h"
 
 #include <QKeyEvent>
@@ -113,20 +114,34 @@ void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMar
           [&](TZeichenflaeche& f) { DokumentZeichnen(*dokument_, f, optionen); });
 }
 
-void tAnaGraphBox::BildAufbauen() {
+void tAnaGraphBox::BildAufbauen(bool ziehbild) {
     const qreal dpr = viewport()->devicePixelRatioF();
     const QSize groesse = viewport()->size() * dpr;
     if (bild_.size() != groesse || bild_.devicePixelRatio() != dpr) {
         bild_ = QImage(groesse, QImage::Format_RGB32);
         bild_.setDevicePixelRatio(dpr);
     }
-    bild_.fill(Qt::white);
-    QPainter p(&bild_);
     const QSize client = viewport()->size();
-    // The screen: the only picture that shows the marks.
-    Zeichnen(p, QRectF(-horizontalScrollBar()->value(), -verticalScrollBar()->value(), client.width(),
-                       client.height()),
-             true);
+    const QRectF geraet(-horizontalScrollBar()->value(), -verticalScrollBar()->value(), client.width(),
+                        client.height());
+    if (!ziehbild || !dokument_) {
+        // A still picture: one painter, as for every other output.
+        bild_.fill(Qt::white);
+        QPainter p(&bild_);
+        // The screen: the only picture that shows the marks.
+        Zeichnen(p, geraet, true);
+    } else {
+        // A step of a drag: in bands on all cores, which fill the image
+        // white themselves. Where a line crosses from one band into the
+        // next, its smoothed edge may differ by a shade; the picture after
+        // the drag is drawn again as a still one.
+        TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+                                  (optionen_ & GraphBoxGrauesFenster) != 0, true};
+        DokumentZeichnenVorbereiten(*dokument_);
+        const TDokument& d = *dokument_;
+        InBaendernMalen(bild_, d.Abbildung().LogischesFenster(), geraet,
+                        [&](TZeichenflaeche& f) { VorbereitetesDokumentZeichnen(d, f, optionen); });
+    }
     vollNeu_ = false;
     ++bildaufbauten_;
 }
@@ -182,7 +197,7 @@ void tAnaGraphBox::mouseMoveEvent(QMouseEvent* e) {
     szene.Ziehen(letzte_, jetzt);
     szene.Projizieren();
     szene.Sortieren();
-    BildAufbauen();
+    BildAufbauen(true);
     viewport()->update();
     letzte_ = jetzt;
     bewegt_ = true;
@@ -196,6 +211,8 @@ void tAnaGraphBox::mouseReleaseEvent(QMouseEvent* e) {
     }
     const bool warZiehen = ziehen_;
     ziehen_ = false;
+    if (warZiehen && bewegt_)
+        Neuzeichnen(); // the still picture of where the drag ended
     if (warZiehen && !bewegt_) {
         const bool doppel = doppel_;
         doppel_ = false;

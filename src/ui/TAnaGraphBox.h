@@ -75,7 +75,9 @@ protected:
 
 private:
     void Druecken(QMouseEvent* e);
-    void BildAufbauen();
+    // A drag step (ziehbild) is drawn in bands on all cores, every other
+    // picture with one painter.
+    void BildAufbauen(bool ziehbild = false);
     void BildlaufleistenSetzen();
 
     TDokument* dokument_ = nullptr;

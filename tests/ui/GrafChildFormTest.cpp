@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -375,6 +376,38 @@ TEST_F(MitElementen, DragTurnsTheViewAndMarksNothing) {
     // Turning re-projects; it does not rebuild.
     EXPECT_EQ(f->Dokument().Szene().Objektzahl(), objekte);
     EXPECT_FALSE(f->Dokument().Geaendert());
+}
+
+TEST_F(MitElementen, AfterADragTheViewShowsThePlainPicture) {
+    // Drag steps are drawn in bands on several threads; once the button is
+    // released the view shows what one painter draws alone, pixel for pixel.
+    a->markiert = true;
+    tAnaGraphBox* box = f->Ansicht();
+    QWidget* v = box->viewport();
+    const QPoint start = BildVon(*f, *a);
+    Maus(v, QEvent::MouseButtonPress, start);
+    const int vorher = box->Bildaufbauten();
+    Maus(v, QEvent::MouseMove, start + QPoint(40, 25));
+    Maus(v, QEvent::MouseMove, start + QPoint(90, 35));
+    EXPECT_EQ(box->Bildaufbauten(), vorher + 2) << "every step drawn at once";
+    Maus(v, QEvent::MouseButtonRelease, start + QPoint(90, 35));
+    const QImage gezeigt = v->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(box->Bildaufbauten(), vorher + 3) << "drawn once more, as a still picture";
+    QImage soll(gezeigt.size(), QImage::Format_RGB32);
+    soll.setDevicePixelRatio(gezeigt.devicePixelRatio());
+    soll.fill(Qt::white);
+    {
+        QPainter p(&soll);
+        box->Zeichnen(p, QRectF(-box->horizontalScrollBar()->value(), -box->verticalScrollBar()->value(),
+                                v->width(), v->height()),
+                      true);
+    }
+    ASSERT_EQ(gezeigt.size(), soll.size());
+    int abweichend = 0;
+    for (int y = 0; y < soll.height(); ++y)
+        for (int x = 0; x < soll.width(); ++x)
+            abweichend += gezeigt.pixel(x, y) != soll.pixel(x, y);
+    EXPECT_EQ(abweichend, 0);
 }
 
 TEST_F(MitElementen, ClicksReplaceMarksAndCtrlAddsThem) {

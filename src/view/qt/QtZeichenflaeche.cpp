@@ -76,6 +76,10 @@ TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fens
         maskenArt_ = TMaskenArt::Multiplizieren;
     else
         maskenArt_ = TMaskenArt::Deckkraft;
+    // The raster operations on raster images also set the alpha channel;
+    // only where there is none is a fill with white a no-op.
+    if (typ == QPaintEngine::Raster && painter.device() && painter.device()->devType() == QInternal::Image)
+        ohneAlpha_ = !static_cast<const QImage*>(painter.device())->hasAlphaChannel();
     p_.save();
     p_.resetTransform();
     p_.setBrushOrigin(0, 0);
@@ -113,7 +117,29 @@ void TQtZeichenflaeche::SetzeRasterModus(TRasterModus modus) {
     PinselAnwenden();
 }
 
+QBrush TQtZeichenflaeche::Musterpinsel(const TPinsel& p) {
+    std::uint64_t bits = 0;
+    for (std::uint8_t zeile : p.Muster)
+        bits = bits << 8 | zeile;
+    for (const TMusterpinsel& m : musterpinsel_)
+        if (m.Farbe == p.Farbe && m.Bits == bits)
+            return m.Pinsel;
+    musterpinsel_.push_back({p.Farbe, bits, QBrush(Musterbild(p))});
+    return musterpinsel_.back().Pinsel;
+}
+
 void TQtZeichenflaeche::PinselAnwenden() {
+    // The scene sets brush and mode around every piece; the painter's state
+    // is only touched when they really change.
+    const bool gleich = angewandt_ && pinsel_.Art == angewandterPinsel_.Art &&
+                        pinsel_.Farbe == angewandterPinsel_.Farbe &&
+                        pinsel_.Schraffur == angewandterPinsel_.Schraffur &&
+                        pinsel_.Muster == angewandterPinsel_.Muster && modus_ == angewandterModus_;
+    if (gleich)
+        return;
+    angewandt_ = true;
+    angewandterPinsel_ = pinsel_;
+    angewandterModus_ = modus_;
     p_.setOpacity(1);
     p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p_.setBackgroundMode(Qt::TransparentMode);
@@ -135,12 +161,16 @@ void TQtZeichenflaeche::PinselAnwenden() {
         p_.setBrush(QBrush(Farbe(pinsel_.Farbe), Schraffurstil(pinsel_.Schraffur)));
         break;
     case TPinselArt::Muster:
-        if (maske && maskenArt_ == TMaskenArt::Deckkraft) {
+        if (maske && maskenArt_ == TMaskenArt::RasterOp && ohneAlpha_ && Punkte(pinsel_) == 0) {
+            // AND with white leaves every pixel of an opaque image as it
+            // is: a wholly see-through plane costs no pass over its area.
+            p_.setBrush(Qt::NoBrush);
+        } else if (maske && maskenArt_ == TMaskenArt::Deckkraft) {
             // The share of coloured pixels, as an even tint.
             p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
             p_.setOpacity(Punkte(pinsel_) / 64.0);
         } else {
-            p_.setBrush(QBrush(Musterbild(pinsel_)));
+            p_.setBrush(Musterpinsel(pinsel_));
         }
         break;
     }

@@ -15,6 +15,9 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <cstdint>
+#include <vector>
+
 namespace kalvorin {
 
 class TQtZeichenflaeche : public TZeichenflaeche {
@@ -44,19 +47,34 @@ public:
 
     QPointF Geraet(TLogPunkt p) const { return {x0_ + (p.x - links_) * sx_, y0_ + (oben_ - p.y) * sy_}; }
     TMaskenArt MaskenArt() const { return maskenArt_; }
-    void SetzeMaskenArt(TMaskenArt art) { maskenArt_ = art; }
+    void SetzeMaskenArt(TMaskenArt art) {
+        maskenArt_ = art;
+        angewandt_ = false;
+    }
 
 private:
     void PinselAnwenden();
+    QBrush Musterpinsel(const TPinsel& p);
 
     QPainter& p_;
     double links_ = 0, oben_ = 0;
     double x0_ = 0, y0_ = 0, sx_ = 1, sy_ = 1;
     TMaskenArt maskenArt_ = TMaskenArt::RasterOp;
+    bool ohneAlpha_ = false; // a raster image without alpha channel
     TPinsel pinsel_{};
     TRasterModus modus_ = TRasterModus::Kopieren;
     QFont schrift_;
     TFarbe schriftFarbe_ = Schwarz;
+    // What the painter was last set to, and what was built for it.
+    bool angewandt_ = false;
+    TPinsel angewandterPinsel_{};
+    TRasterModus angewandterModus_ = TRasterModus::Kopieren;
+    struct TMusterpinsel {
+        TFarbe Farbe;
+        std::uint64_t Bits;
+        QBrush Pinsel;
+    };
+    std::vector<TMusterpinsel> musterpinsel_;
 };
 
 } // namespace kalvorin
