@@ -131,12 +131,33 @@ TEST_P(Strecke, NewPointsStandBehindTheSegmentExistingOnesAreReferenced) {
     EXPECT_EQ(q.Koordinaten, (TTripel{1, 1.0L / 3, 3}));
 }
 
-TEST_P(Strecke, PropertiesModeShowsTheEndsAndWritesThickness) {
+TEST_P(Strecke, PropertiesModeOfAGivenAndOfADerivedSegment) {
     TfrPunkt* a = bau.P("A", {0, 0, 0});
-    TfrPunkt* b = bau.P("B", {1, 2, 2});
-    TStrecke* s = bau.S("s", a, b);
-    TStreckenEingabe e = StreckeEingabeAusElement(liste, 3);
+    TStrecke* s = bau.S("s", a, bau.P("B", {1, 2, 2}));
+    TfrPunkt* a2 = bau.P("A'", {0, 0, 0});
+    TStrecke* bild = bau.S("s'", a2, bau.P("B'", {-1, -2, -2}));
+    bild->Entstehung.Art = TEntstehungsart::PSpiegelung;
+    bild->Entstehung.Originalelement = s;
+    bild->Entstehung.Elemente[0].Element = a;
+    ASSERT_EQ(liste.SlotVon(bild), 6);
+
+    // A derived segment shows its origin and is only renamed.
+    TStreckenEingabe e = StreckeEingabeAusElement(liste, 6);
+    EXPECT_TRUE(e.Abgeleitet);
+    EXPECT_FALSE(e.NamenWaehlbar);
+    EXPECT_EQ(e.Entstehung.rfind("s' ", 0), 0u) << e.Entstehung;
+    EXPECT_EQ(e.Anfang.Name, "A'");
+    e.Name = "t";
+    ASSERT_EQ(StreckenChecks(liste, e), "");
+    ASSERT_TRUE(StreckeAusDialog(liste, 6, e));
+    EXPECT_EQ(bild->Name, "t");
+    EXPECT_EQ(bild->Anfang(), a2);
+    EXPECT_EQ(bild->Entstehung.Art, TEntstehungsart::PSpiegelung);
+
+    // A given one shows its ends and the length at once.
+    e = StreckeEingabeAusElement(liste, 3);
     EXPECT_FALSE(e.Neu);
+    EXPECT_TRUE(e.NamenWaehlbar);
     EXPECT_TRUE(e.Anfang.Fest && e.Ende.Fest);
     EXPECT_EQ(e.Ende.Werte, T("1", "2", "2"));
     EXPECT_EQ(StreckenLaengeText(liste, e), "3 LE");
@@ -145,8 +166,8 @@ TEST_P(Strecke, PropertiesModeShowsTheEndsAndWritesThickness) {
     e.Ende = {"C", T("0", "0", "5")};
     e.Duenn = false;
     ASSERT_TRUE(StreckeAusDialog(liste, 3, e));
-    ASSERT_EQ(liste.Anzahl(), 4);
-    EXPECT_EQ(s->Ende(), liste[4]);
+    ASSERT_EQ(liste.Anzahl(), 7);
+    EXPECT_EQ(s->Ende(), liste[7]);
     EXPECT_EQ(s->Anfang(), a);
     EXPECT_EQ(s->Dicke, Einstellungen().DickgeradenDicke);
     // A point built on the segment cannot define it.
@@ -156,30 +177,6 @@ TEST_P(Strecke, PropertiesModeShowsTheEndsAndWritesThickness) {
     e = StreckeEingabeAusElement(liste, 3);
     e.Ende.Name = "M";
     EXPECT_EQ(StreckenChecks(liste, e), "Das Objekt M ist aus der Strecke entstanden\r\nund kann sie nicht festlegen!");
-}
-
-TEST_P(Strecke, DerivedSegmentIsShownWithItsOriginAndOnlyRenamed) {
-    TfrPunkt* a = bau.P("A", {1, 0, 0});
-    TfrPunkt* b = bau.P("B", {0, 1, 0});
-    TfrPunkt* z = bau.P("Z", {0, 0, 0});
-    TStrecke* s = bau.S("s", a, b);
-    TfrPunkt* a2 = bau.P("A'", {-1, 0, 0});
-    TfrPunkt* b2 = bau.P("B'", {0, -1, 0});
-    TStrecke* bild = bau.S("s'", a2, b2);
-    bild->Entstehung.Art = TEntstehungsart::PSpiegelung;
-    bild->Entstehung.Originalelement = s;
-    bild->Entstehung.Elemente[0].Element = z;
-    TStreckenEingabe e = StreckeEingabeAusElement(liste, 7);
-    EXPECT_TRUE(e.Abgeleitet);
-    EXPECT_FALSE(e.NamenWaehlbar);
-    EXPECT_EQ(e.Entstehung.rfind("s' ", 0), 0u) << e.Entstehung;
-    EXPECT_EQ(e.Anfang.Name, "A'");
-    e.Name = "t";
-    ASSERT_EQ(StreckenChecks(liste, e), "");
-    ASSERT_TRUE(StreckeAusDialog(liste, 7, e));
-    EXPECT_EQ(bild->Name, "t");
-    EXPECT_EQ(bild->Anfang(), a2);
-    EXPECT_EQ(bild->Entstehung.Art, TEntstehungsart::PSpiegelung);
 }
 
 TEST_P(Strecke, AFullListAddsNothing) {
