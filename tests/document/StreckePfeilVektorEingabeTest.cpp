@@ -359,7 +359,7 @@ TEST_P(Pfeil, PointVectorReferencesAnExistingVectorOrMakesABlackOne) {
     EXPECT_EQ(liste[4]->Bezuege[1], liste[6]);
 }
 
-TEST_P(Pfeil, PropertiesModeOfBothWays) {
+TEST_P(Pfeil, PropertiesModeOfBothWaysAndOfADerivedArrow) {
     TfrPunkt* a = bau.P("A", {0, 0, 0});
     TfrPunkt* b = bau.P("B", {1, 0, 0});
     TVektor* u = bau.V("u", {0, 2, 0});
@@ -399,33 +399,27 @@ TEST_P(Pfeil, PropertiesModeOfBothWays) {
     e = PfeilEingabeAusElement(liste, 4);
     e.PPSpitze.Name = "M";
     EXPECT_EQ(PfeilChecks(liste, e), "Das Objekt M ist aus dem Pfeil entstanden\r\nund kann ihn nicht festlegen!");
-}
 
-TEST_P(Pfeil, DerivedArrowIsShownInItsWayAndOnlyRenamed) {
-    TfrPunkt* a = bau.P("A", {1, 0, 0});
-    TfrPunkt* b = bau.P("B", {2, 0, 0});
-    TfrPunkt* z = bau.P("Z", {0, 0, 0});
-    TPfeil* p = bau.PfPP("p", a, b);
+    // A derived arrow is shown in its way, locked, and only renamed.
     TfrPunkt* a2 = bau.P("A'", {-1, 0, 0});
-    TfrPunkt* b2 = bau.P("B'", {-2, 0, 0});
-    TPfeil* bild = bau.PfPP("p'", a2, b2);
+    TPfeil* bild = bau.PfPP("p'", bau.P("B'", {-2, 0, 0}), a2);
     bild->Entstehung.Art = TEntstehungsart::PSpiegelung;
-    bild->Entstehung.Originalelement = p;
-    bild->Entstehung.Elemente[0].Element = z;
+    bild->Entstehung.Originalelement = pp;
+    bild->Entstehung.Elemente[0].Element = a;
     const int slot = liste.SlotVon(bild);
-    TPfeilEingabe e = PfeilEingabeAusElement(liste, slot);
+    e = PfeilEingabeAusElement(liste, slot);
     EXPECT_TRUE(e.Abgeleitet);
     EXPECT_FALSE(e.GruppenAktiv);
     EXPECT_FALSE(e.NamenWaehlbar);
-    EXPECT_EQ(e.PPFuss.Name, "A'");
+    EXPECT_EQ(e.PPFuss.Name, "B'");
     EXPECT_EQ(e.Entstehung.rfind("p' ", 0), 0u) << e.Entstehung;
     EXPECT_TRUE(PfeilNeueTeile(liste, e).empty());
-    e.Name = "q";
+    e.Name = "r";
     ASSERT_EQ(PfeilChecks(liste, e), "");
     const int vorher = liste.Anzahl();
     ASSERT_TRUE(PfeilAusDialog(liste, slot, e));
-    EXPECT_EQ(bild->Name, "q");
-    EXPECT_EQ(bild->Bezuege[0], a2);
+    EXPECT_EQ(bild->Name, "r");
+    EXPECT_EQ(bild->Bezuege[1], a2);
     EXPECT_EQ(liste.Anzahl(), vorher);
 }
 
