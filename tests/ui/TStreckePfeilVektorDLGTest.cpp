@@ -1,5 +1,8 @@
 // The segment, arrow and vector dialogs driven by their object names, alone
-// and through the main window, the object list and the view.
+// and through the main window, the object list and the view. What the checks
+// refuse and why is tested on the input models; here what only the widgets show.
+
+#include "Dialogtest.h"
 
 #include "document/Testzugang.h"
 #include "ui/TPfeilDLG.h"
@@ -8,41 +11,22 @@
 
 #include "document/Dokument.h"
 #include "model/ElementBauer.h"
-#include "model/Meldungen.h"
-#include "storage/EinstellungenSichern.h"
 #include "ui/ElementDialoge.h"
-#include "ui/Messwertzeile.h"
-#include "ui/ObjektlistenAnbindung.h"
-#include "ui/TGrafChildForm.h"
-#include "ui/TListenformular.h"
-#include "ui/TMainForm.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace kalvorin;
+using test::Ok;
+using test::W;
 
 namespace {
-
-template <class T = QLineEdit> T* W(QWidget& d, const std::string& name) {
-    T* w = d.findChild<T*>(QString::fromStdString(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
 
 // Types as the user does: the other decimal key turns into the separator.
 void Tippen(QWidget& d, const std::string& name, const std::string& text) {
@@ -60,9 +44,7 @@ void Teil(QWidget& d, const std::string& combo, const std::string& praefix, cons
             Tippen(d, praefix + "XYZ"[i], werte[static_cast<std::size_t>(i)]);
 }
 
-QString Text(QWidget& d, const std::string& name) {
-    return W(d, name)->text();
-}
+QString Text(QWidget& d, const std::string& name) { return W(d, name)->text(); }
 
 class Dialoge : public ::testing::TestWithParam<char> {
 protected:
@@ -70,16 +52,6 @@ protected:
         Einstellungen().Dezimaltrenner = GetParam();
         bau.P("P", {4, 5, 6});
         bau.V("v", {1, 0, 0});
-    }
-    bool Ok(TElementDLG& d) {
-        W<QPushButton>(d, "OK")->click();
-        return d.Akzeptiert;
-    }
-    std::vector<std::string> Texte() const {
-        std::vector<std::string> t;
-        for (const auto& e : protokoll.Eintraege)
-            t.push_back(e.Text);
-        return t;
     }
     test::TEinstellungenSichern sichern;
     TMeldungsProtokoll protokoll;
@@ -91,35 +63,18 @@ TEST_P(Dialoge, SegmentByObjectNames) {
     TStreckenDLG d;
     d.StreckeDialogNeu(dok);
     d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Festlegen einer Strecke"));
-    EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S1"));
-    EXPECT_EQ(W<QComboBox>(d, "StreckenDLGAnfangName")->count(), 1);
     auto* laenge = W<QLabel>(d, "StreckenDLGLaengeWert");
-    EXPECT_TRUE(laenge->text().isEmpty());
     Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
-    Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"3", "4", "0"});
-    EXPECT_EQ(laenge->text(), QStringLiteral("5 LE"));
-    Tippen(d, "StreckenDLGEndeX", "");
-    EXPECT_TRUE(laenge->text().isEmpty());
-    Tippen(d, "StreckenDLGEndeX", "1");
-    Tippen(d, "StreckenDLGEndeY", "1");
-    Tippen(d, "StreckenDLGEndeZ", "1");
+    Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"1", "1", "1"});
     EXPECT_EQ(laenge->text(), QString::fromStdString(test::MitTrenner("1,73 LE")));
-    // The other decimal key turns into the separator.
     Tippen(d, "StreckenDLGEndeZ", "1.5");
     EXPECT_EQ(Text(d, "StreckenDLGEndeZ"), QString::fromStdString(test::MitTrenner("1,5")));
 
-    // Equal coordinates, different names, one of them an existing point.
+    // An existing point fills its edits read-only.
     W<QComboBox>(d, "StreckenDLGEndeName")->setEditText(QStringLiteral("P"));
     EXPECT_TRUE(W(d, "StreckenDLGEndeX")->isReadOnly());
     EXPECT_EQ(Text(d, "StreckenDLGEndeZ"), QStringLiteral("6"));
-    Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"4", "5", "6"});
-    EXPECT_EQ(laenge->text(), QStringLiteral("0 LE"));
-    EXPECT_FALSE(Ok(d));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Die beiden Punkte sind identisch!"});
-    EXPECT_TRUE(d.isVisible());
-
-    Tippen(d, "StreckenDLGAnfangZ", "0");
+    Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"4", "5", "0"});
     W<QCheckBox>(d, "StreckenDLGCheckdick")->click();
     EXPECT_FALSE(W<QCheckBox>(d, "StreckenDLGCheckduenn")->isChecked());
     ASSERT_TRUE(Ok(d));
@@ -127,99 +82,59 @@ TEST_P(Dialoge, SegmentByObjectNames) {
     ASSERT_EQ(d.Anwenden(dok), 3);
     const TListe& l = dok.Liste();
     ASSERT_EQ(l.Anzahl(), 4);
-    EXPECT_EQ(l[3]->Name, "S1");
-    EXPECT_EQ(l[4]->Name, "A");
     EXPECT_EQ(l[3]->Bezuege[0], l[4]);
     EXPECT_EQ(l[3]->Bezuege[1], l[1]);
     EXPECT_EQ(l[3]->Dicke, Einstellungen().DickgeradenDicke);
 
     // Properties mode: points read-only, the length at once.
-    d.StreckeDialogNeu(dok);
     d.StreckeDialogAusElement(dok, 3);
     d.show();
     EXPECT_EQ(W<QComboBox>(d, "StreckenDLGAnfangName")->currentText(), QStringLiteral("A"));
     EXPECT_TRUE(W(d, "StreckenDLGAnfangX")->isReadOnly());
     EXPECT_EQ(laenge->text(), QStringLiteral("6 LE"));
     EXPECT_TRUE(W<QCheckBox>(d, "StreckenDLGCheckdick")->isChecked());
-
-    // With all six edits empty OK closes and nothing is added.
-    d.StreckeDialogNeu(dok);
-    d.show();
-    W<QComboBox>(d, "StreckenDLGAnfangName")->setEditText(QStringLiteral("X"));
-    EXPECT_FALSE(Ok(d));
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(protokoll.Eintraege.size(), 1u);
+    EXPECT_TRUE(protokoll.Eintraege.empty());
 }
 
 TEST_P(Dialoge, ArrowByObjectNames) {
     TPfeilDLG d;
     d.PfeilDialogNeu(dok);
     d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Festlegen eines Pfeils"));
-    EXPECT_EQ(Text(d, "PfeilDLGName"), QStringLiteral("Pf1"));
     EXPECT_TRUE(W<QRadioButton>(d, "PfeilDLGPPButton")->isChecked());
-    EXPECT_TRUE(W<QWidget>(d, "PfeilDLGPPFuss")->isVisible());
     EXPECT_FALSE(W<QWidget>(d, "PfeilDLGPVFuss")->isVisible());
-    EXPECT_EQ(W<QComboBox>(d, "PfeilDLGPVVName")->itemText(0), QStringLiteral("v"));
 
     Teil(d, "PfeilDLGPPFName", "PfeilDLGPPF", "P", {nullptr, nullptr, nullptr});
     EXPECT_TRUE(W(d, "PfeilDLGPPFX")->isReadOnly());
-    EXPECT_TRUE(W<QRadioButton>(d, "PfeilDLGPVButton")->isEnabled());
     Teil(d, "PfeilDLGPPSName", "PfeilDLGPPS", "Q", {"1", "1", "1"});
     // The way is complete: the other one is locked until a field is emptied.
     EXPECT_FALSE(W<QRadioButton>(d, "PfeilDLGPVButton")->isEnabled());
     Tippen(d, "PfeilDLGPPSZ", "");
     EXPECT_TRUE(W<QRadioButton>(d, "PfeilDLGPVButton")->isEnabled());
-    EXPECT_FALSE(Ok(d));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Eingabefenster nicht vollständig ausgefüllt!"});
     Tippen(d, "PfeilDLGPPSZ", "1");
 
     W<QPushButton>(d, "Uebernehmen")->click();
     EXPECT_TRUE(d.isVisible());
     const TListe& l = dok.Liste();
     ASSERT_EQ(l.Anzahl(), 5); // P, v, Pf1, Q, V1
-    EXPECT_EQ(l[3]->Name, "Pf1");
-    EXPECT_EQ(l[4]->Name, "Q");
-    EXPECT_EQ(l[5]->Name, "V1");
     EXPECT_EQ(l[5]->Festlegung, TVektor::VPf);
     EXPECT_EQ(Text(d, "PfeilDLGName"), QStringLiteral("Pf2"));
     EXPECT_TRUE(W<QComboBox>(d, "PfeilDLGPPSName")->currentText().isEmpty());
     EXPECT_EQ(W<QComboBox>(d, "PfeilDLGPPSName")->count(), 2); // P, Q
     EXPECT_EQ(W<QComboBox>(d, "PfeilDLGPVVName")->count(), 2); // v, V1
 
-    // "Punkt-Vektor" with the zero vector, then a new vector.
+    // "Punkt-Vektor" with a new vector.
     W<QRadioButton>(d, "PfeilDLGPVButton")->click();
     EXPECT_TRUE(W<QWidget>(d, "PfeilDLGPVVektor")->isVisible());
     EXPECT_FALSE(W<QWidget>(d, "PfeilDLGPPSpitze")->isVisible());
     Teil(d, "PfeilDLGPVFName", "PfeilDLGPVF", "F", {"0", "0", "1"});
-    Teil(d, "PfeilDLGPVVName", "PfeilDLGPVV", "u", {"0", "0", "0"});
+    Teil(d, "PfeilDLGPVVName", "PfeilDLGPVV", "u", {"1/2", "0", "0"});
     EXPECT_FALSE(W<QRadioButton>(d, "PfeilDLGPPButton")->isEnabled());
-    EXPECT_FALSE(Ok(d));
-    EXPECT_EQ(Texte().back(), "Der Vektor ist der Nullvektor!");
-    Tippen(d, "PfeilDLGPVVX", "1/2");
     ASSERT_TRUE(Ok(d));
     ASSERT_EQ(d.Anwenden(dok), 6);
     ASSERT_EQ(l.Anzahl(), 8);
     EXPECT_EQ(l[6]->Festlegung, TPfeil::PfPV);
     EXPECT_EQ(l[8]->Name, "u");
-    EXPECT_EQ(l[8]->Farbe, Schwarz);
-
-    // Properties mode of the "Punkt-Punkt" arrow.
-    d.PfeilDialogAusElement(dok, 3);
-    d.show();
-    EXPECT_TRUE(W<QRadioButton>(d, "PfeilDLGPPButton")->isChecked());
-    EXPECT_FALSE(W<QRadioButton>(d, "PfeilDLGPVButton")->isEnabled());
-    EXPECT_EQ(Text(d, "PfeilDLGPPSX"), QStringLiteral("1"));
-    EXPECT_TRUE(W(d, "PfeilDLGPPSX")->isReadOnly());
-    W(d, "PfeilDLGName")->setText(QStringLiteral("v"));
-    EXPECT_FALSE(Ok(d));
-    EXPECT_EQ(Texte().back(), "Name des Pfeils bereits vergeben!");
-    W(d, "PfeilDLGName")->setText(QStringLiteral("a"));
-    ASSERT_TRUE(Ok(d));
-    EXPECT_EQ(d.Anwenden(dok), 3);
-    EXPECT_EQ(l[3]->Name, "a");
-    EXPECT_EQ(l[3]->Bezuege[2], l[5]);
-    EXPECT_EQ(l.Anzahl(), 8);
+    EXPECT_TRUE(protokoll.Eintraege.empty());
 }
 
 TEST_P(Dialoge, VectorByObjectNames) {
@@ -227,10 +142,7 @@ TEST_P(Dialoge, VectorByObjectNames) {
     d.VektorDialogNeu(dok);
     d.show();
     QApplication::processEvents();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Festlegen eines Vektors"));
     EXPECT_EQ(d.Seiten->count(), 1);
-    EXPECT_TRUE(W<QPushButton>(d, "OK")->isVisible());
-    EXPECT_EQ(W<QLabel>(d, "VektordlgausgabeName")->text(), QStringLiteral("V1 ="));
     W(d, "Name")->setText(QStringLiteral("Richtung"));
     auto* name = W<QLabel>(d, "VektordlgausgabeName");
     EXPECT_EQ(name->text(), QStringLiteral("Richtu ="));
@@ -243,10 +155,8 @@ TEST_P(Dialoge, VectorByObjectNames) {
     const int textLinks = name->mapTo(&d, name->contentsRect().topRight()).x() + 1 -
                           name->fontMetrics().horizontalAdvance(name->text());
     EXPECT_EQ(links.x(), textLinks);
-    EXPECT_EQ(static_cast<int>(linie.length()),
-              name->fontMetrics().horizontalAdvance(QStringLiteral("Richtu")));
-    EXPECT_LT(pfeil->mapTo(&d, QPoint(0, pfeil->height())).y(),
-              name->mapTo(&d, QPoint(0, name->height() / 2)).y());
+    EXPECT_EQ(static_cast<int>(linie.length()), name->fontMetrics().horizontalAdvance(QStringLiteral("Richtu")));
+    EXPECT_LT(pfeil->mapTo(&d, QPoint(0, pfeil->height())).y(), name->mapTo(&d, QPoint(0, name->height() / 2)).y());
     EXPECT_TRUE(pfeil->isVisible());
 
     // Empty components close without a word and create nothing.
@@ -254,18 +164,9 @@ TEST_P(Dialoge, VectorByObjectNames) {
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(dok.Liste().Anzahl(), 2);
     d.show();
-    W(d, "Name")->setText(QStringLiteral("v"));
+    W(d, "Name")->setText(QStringLiteral("w 1"));
     Tippen(d, "Editx", "1");
     Tippen(d, "Edity", "0.5");
-    Tippen(d, "Editz", "-1/3");
-    EXPECT_FALSE(Ok(d));
-    W(d, "Name")->setText(QStringLiteral(" "));
-    EXPECT_FALSE(Ok(d));
-    Tippen(d, "Editz", "x");
-    EXPECT_FALSE(Ok(d));
-    EXPECT_EQ(Texte(), (std::vector<std::string>{"Name bereits vergeben!", "Name nicht festgelegt!",
-                                                 "Koordinaten nicht richtig festgelegt!"}));
-    W(d, "Name")->setText(QStringLiteral("w 1"));
     Tippen(d, "Editz", "-1/3");
     W<QPushButton>(d, "Uebernehmen")->click();
     EXPECT_EQ(Text(d, "Name"), QStringLiteral("V1"));
@@ -275,6 +176,7 @@ TEST_P(Dialoge, VectorByObjectNames) {
     EXPECT_EQ(w.Name, "w1");
     EXPECT_FALSE(w.sichtbar);
     EXPECT_EQ(w.Komponenten, (TTripel{1, 0.5L, -1.0L / 3}));
+    EXPECT_TRUE(protokoll.Eintraege.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, Dialoge, ::testing::Values(',', '.'));
@@ -282,83 +184,24 @@ INSTANTIATE_TEST_SUITE_P(Trenner, Dialoge, ::testing::Values(',', '.'));
 // ---------------------------------------------------------------------------
 // Through the main window
 
-class ImHauptfenster : public ::testing::Test {
-protected:
-    void SetUp() override {
-        haupt = std::make_unique<TMainForm>();
-        liste = new TListenformular(haupt.get());
-        ObjektlisteAnbinden(*haupt, *liste);
-        haupt->resize(1000, 800);
-        haupt->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(haupt.get()));
-        haupt->NeuClick();
-        QApplication::processEvents();
-        f = haupt->AktivesFenster();
-        ASSERT_NE(f, nullptr);
-    }
-    void TearDown() override { haupt.reset(); }
-
-    QTableWidget* Gitter() const {
-        return liste->findChild<QTableWidget*>(QStringLiteral("Listengitter"));
-    }
-    QStringList Zeilen() const {
-        QStringList namen;
-        for (int r = 0; r < Gitter()->rowCount(); ++r)
-            namen << Gitter()->item(r, 1)->text();
-        return namen;
-    }
-    // Runs steps on the dialog that opens modally while ausloesen runs.
-    template <class Dialog, class Ausloesen, class Schritte>
-    void MitDialog(Ausloesen ausloesen, Schritte schritte) {
-        bool gelaufen = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(d, nullptr);
-            schritte(*d);
-            gelaufen = true;
-        });
-        ausloesen();
-        EXPECT_TRUE(gelaufen);
-    }
-
-    test::TEinstellungenSichern sichern;
-    TMeldungsProtokoll meldungen;
-    std::unique_ptr<TMainForm> haupt;
-    TListenformular* liste = nullptr;
-    tGrafChildForm* f = nullptr;
-};
-
-TEST_F(ImHauptfenster, TheThreeItemsAreEnabledInMenuAndViewPopup) {
-    emit haupt->Menue(QStringLiteral("Festlegen"))->aboutToShow();
-    f->GrafchildPopupMenuPopup();
-    for (const char* name : {"Strecke", "Pfeil", "Vektor"}) {
-        EXPECT_TRUE(haupt->Aktion(QString::fromLatin1(name))->isEnabled()) << name;
-        auto* a = f->GrafchildPopupMenu()->findChild<QAction*>(
-            QStringLiteral("PU%1festlegen").arg(QLatin1String(name)));
-        ASSERT_NE(a, nullptr) << name;
-        EXPECT_TRUE(a->isEnabled());
-        EXPECT_EQ(a->text(),
-                  QStringLiteral("%1 durch Neueingabe festlegen...").arg(QLatin1String(name)));
-    }
-}
+class ImHauptfenster : public test::THauptfensterTest {};
 
 TEST_F(ImHauptfenster, SegmentsTakenOverTwiceStandInTheListBeforeTheDialogCloses) {
     QAction* strecke = haupt->Aktion(QStringLiteral("Strecke"));
-    MitDialog<TStreckenDLG>(
-        [&] { strecke->trigger(); },
-        [&](TStreckenDLG& d) {
-            Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
-            Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"1", "0", "0"});
-            W<QPushButton>(d, "Uebernehmen")->click();
-            EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S2"));
-            W<QComboBox>(d, "StreckenDLGAnfangName")->setEditText(QStringLiteral("B"));
-            Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "C", {"1", "1", "0"});
-            W<QPushButton>(d, "Uebernehmen")->click();
-            EXPECT_TRUE(d.isVisible());
-            EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
-            EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S3"));
-            W<QPushButton>(d, "Abbruch")->click();
-        });
+    MitDialog<TStreckenDLG>([&] { strecke->trigger(); },
+                            [&](TStreckenDLG& d) {
+                                Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
+                                Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"1", "0", "0"});
+                                W<QPushButton>(d, "Uebernehmen")->click();
+                                EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S2"));
+                                W<QComboBox>(d, "StreckenDLGAnfangName")->setEditText(QStringLiteral("B"));
+                                Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "C", {"1", "1", "0"});
+                                W<QPushButton>(d, "Uebernehmen")->click();
+                                EXPECT_TRUE(d.isVisible());
+                                EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
+                                EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S3"));
+                                W<QPushButton>(d, "Abbruch")->click();
+                            });
     // "Abbruch" keeps what "Übernehmen" added.
     EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
     EXPECT_EQ(f->Dokument().Liste()[4]->Bezuege[0], f->Dokument().Liste()[3]);
@@ -375,60 +218,60 @@ TEST_F(ImHauptfenster, VectorOfTwoPointsOpenedFromTheObjectListIsOnlyRenamed) {
     f->Dokument().Neuaufbau();
     liste->ZeigeDokument(&f->Dokument());
     ASSERT_EQ(Zeilen(), (QStringList{"A", "B", "v"}));
-    const QPoint zelle = Gitter()->visualRect(Gitter()->model()->index(2, 1)).center();
-    MitDialog<TVektorDLG>(
-        [&] {
-            QTest::mouseClick(Gitter()->viewport(), Qt::LeftButton, Qt::NoModifier, zelle);
-            QTest::mouseDClick(Gitter()->viewport(), Qt::LeftButton, Qt::NoModifier, zelle);
-            QTest::mouseRelease(Gitter()->viewport(), Qt::LeftButton, Qt::NoModifier, zelle);
-        },
-        [&](TVektorDLG& d) {
-            EXPECT_FALSE(W<QPushButton>(d, "Uebernehmen")->isEnabled());
-            EXPECT_TRUE(W(d, "Editx")->isReadOnly());
-            EXPECT_EQ(Text(d, "Editz"), QStringLiteral("3"));
-            EXPECT_TRUE(W<QWidget>(d, "Entstehung")->isVisible());
-            EXPECT_EQ(W<QLabel>(d, "LabelEntstehung")->text(),
-                      QStringLiteral("Der Vektor wird durch die Punkte A und B festgelegt."));
-            W(d, "Name")->setText(QStringLiteral("AB"));
-            W<QPushButton>(d, "OK")->click();
-        });
+    MitDialog<TVektorDLG>([&] { Doppelklick(2); },
+                          [&](TVektorDLG& d) {
+                              EXPECT_FALSE(W<QPushButton>(d, "Uebernehmen")->isEnabled());
+                              EXPECT_TRUE(W(d, "Editx")->isReadOnly());
+                              EXPECT_EQ(Text(d, "Editz"), QStringLiteral("3"));
+                              EXPECT_EQ(W<QLabel>(d, "LabelEntstehung")->text(),
+                                        QStringLiteral("Der Vektor wird durch die Punkte A und B festgelegt."));
+                              W(d, "Name")->setText(QStringLiteral("AB"));
+                              W<QPushButton>(d, "OK")->click();
+                          });
     EXPECT_EQ(v->Name, "AB");
     EXPECT_EQ(v->Festlegung, TVektor::V2P);
     EXPECT_EQ(v->Bezuege[0], a);
     EXPECT_EQ(v->Bezuege[1], b);
     EXPECT_EQ(Zeilen(), (QStringList{"A", "B", "AB"}));
+    // The read-only state does not stay with the shared dialog.
     EXPECT_TRUE(ElementDialog(TElementart::DVektor)->UebernehmenKnopf->isEnabled());
 }
 
 TEST_F(ImHauptfenster, ArrowFromThePopupThenADoubleClickOnItInTheView) {
-    const TListe& l = f->Dokument().Liste();
     f->GrafchildPopupMenuPopup();
-    QAction* popup =
-        f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PUPfeilfestlegen"));
-    ASSERT_NE(popup, nullptr);
+    for (const char* name : {"Strecke", "Pfeil", "Vektor"}) {
+        auto* a = f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PU%1festlegen").arg(QLatin1String(name)));
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_TRUE(a->isEnabled()) << name;
+        EXPECT_EQ(a->text(), QStringLiteral("%1 durch Neueingabe festlegen...").arg(QLatin1String(name)));
+    }
+    QAction* popup = f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PUPfeilfestlegen"));
     MitDialog<TPfeilDLG>([&] { popup->trigger(); },
                          [&](TPfeilDLG& d) {
                              Teil(d, "PfeilDLGPPFName", "PfeilDLGPPF", "A", {"0", "0", "0"});
                              Teil(d, "PfeilDLGPPSName", "PfeilDLGPPS", "B", {"3", "0", "0"});
                              W<QPushButton>(d, "OK")->click();
                          });
+    const TListe& l = f->Dokument().Liste();
     EXPECT_EQ(Zeilen(), (QStringList{"Pf1(V1)", "A", "B", "V1"}));
     ASSERT_EQ(l.Anzahl(), 4);
     TDreiDBasisElement* pfeil = l[1];
     MitDialog<TPfeilDLG>([&] { emit haupt->ElementDialogGewuenscht(&f->Dokument(), pfeil); },
                          [&](TPfeilDLG& d) {
-                             EXPECT_EQ(Text(d, "PfeilDLGName"), QStringLiteral("Pf1"));
+                             EXPECT_TRUE(W<QRadioButton>(d, "PfeilDLGPPButton")->isChecked());
+                             EXPECT_FALSE(W<QRadioButton>(d, "PfeilDLGPVButton")->isEnabled());
                              EXPECT_EQ(Text(d, "PfeilDLGPPSX"), QStringLiteral("3"));
+                             EXPECT_TRUE(W(d, "PfeilDLGPPSX")->isReadOnly());
                              d.Seiten->setCurrentWidget(d.SeiteEigenschaften);
                              W<QCheckBox>(d, "PfeilDLGCheckdick")->click();
                              W<QPushButton>(d, "OK")->click();
                          });
     EXPECT_EQ(pfeil->Dicke, Einstellungen().DickgeradenDicke);
     EXPECT_EQ(l.Anzahl(), 4);
+    EXPECT_TRUE(meldungen.Eintraege.empty());
 }
 
 } // namespace
-
 // Pictures of the three dialogs on each page for looking at the layout;
 // written only when KALVORIN_BILDER names a folder.
 namespace {
