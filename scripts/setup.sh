@@ -16,6 +16,10 @@ packages=(
   # and measure the printed PDF pages with pdfinfo and pdftoppm.
   # libwmf finds its fonts only in fonts-urw-base35, which it merely recommends.
   libwmf-bin fonts-urw-base35 poppler-utils
+  # The install test checks the desktop entry, the AppStream file and the
+  # file type with the tools of the desktop; the Debian package is built by
+  # CPack, whose dependencies dpkg-shlibdeps finds, and checked by lintian.
+  desktop-file-utils appstream shared-mime-info dpkg-dev lintian
 )
 
 missing=()

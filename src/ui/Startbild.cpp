@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -189,18 +188,9 @@ void ZeichneStartbild(QPainter& p, const QRectF& ziel, bool mitTitel) {
 }
 
 QIcon Programmsymbol() {
-    QIcon symbol;
-    for (int seite : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pix(seite, seite);
-        pix.fill(Qt::white);
-        QPainter p(&pix);
-        // The square middle of the drawing, without the title.
-        const double breite = seite * double(StartbildBreite) / StartbildHoehe;
-        ZeichneStartbild(p, QRectF((seite - breite) / 2.0, 0, breite, seite), false);
-        p.end();
-        symbol.addPixmap(pix);
-    }
-    return symbol;
+    // The icon the desktop shows for the program, drawn at whatever size
+    // the window system asks for.
+    return QIcon(QStringLiteral(":/symbol/kalvorin.svg"));
 }
 
 } // namespace kalvorin
