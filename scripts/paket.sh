@@ -14,5 +14,5 @@ rm -f build-paket/paket/kalvorin_*.deb
 (cd build-paket && cpack -G DEB >/dev/null)
 deb=$(ls build-paket/paket/kalvorin_*.deb)
 # Errors fail the script; warnings are only shown.
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 echo "$deb"

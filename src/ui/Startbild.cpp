@@ -9,6 +9,16 @@
 #include <array>
 #include <cmath>
 
+// The icon is compiled into the static GUI library; its resource table has
+// to be registered by hand (outside any namespace).
+static void LadeSymbolRessourcen() {
+    static const bool geladen = [] {
+        Q_INIT_RESOURCE(symbol);
+        return true;
+    }();
+    (void)geladen;
+}
+
 namespace kalvorin {
 
 namespace {
@@ -190,6 +200,7 @@ void ZeichneStartbild(QPainter& p, const QRectF& ziel, bool mitTitel) {
 QIcon Programmsymbol() {
     // The icon the desktop shows for the program, drawn at whatever size
     // the window system asks for.
+    LadeSymbolRessourcen();
     return QIcon(QStringLiteral(":/symbol/kalvorin.svg"));
 }
 
