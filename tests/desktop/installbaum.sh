@@ -6,6 +6,7 @@
 #   installbaum.sh BUILD_DIR APP_ID DATEITYP_PROGRAMM "16 22 ..."
 set -euo pipefail
 build=$1 id=$2 dateityp=$3 groessen=$4
+[ -n "$groessen" ] || { echo "keine Symbolgrößen angegeben"; exit 1; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fehler=0
