@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test through ctest.
-# The core tests run twice: once under AddressSanitizer and UBSan (core only),
-# then with the whole build. Last, the settings and the document reader are
+# The core tests run twice: once under AddressSanitizer and UBSan (core only,
+# unoptimised), then with the whole build, optimised (RelWithDebInfo) as the
+# package is, so that what only optimisation shows (its warnings, too) is
+# caught here. The whole build's tests include installing it into a scratch
+# folder and building and checking the Debian package. Last, the settings and the document reader are
 # fuzzed for 30 seconds each with clang's libFuzzer, and the ctest summary of
 # the whole build is repeated at the end.
 set -euo pipefail
@@ -16,7 +19,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j "$jobs") || exit $?
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 # A failing test stops the script here, with ctest's summary as the last word.
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs") 2>&1 |

@@ -3,6 +3,7 @@
 #include "storage/Einstellungen.h"
 #include "ui/Hilfe.h"
 #include "ui/QtMeldungen.h"
+#include "ui/QtTexte.h"
 #include "ui/ElementDialoge.h"
 #include "ui/ObjektlistenAnbindung.h"
 #include "ui/TListenformular.h"
@@ -13,18 +14,20 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLibraryInfo>
+#include <QFile>
 #include <QLocale>
 #include <QPointer>
-#include <QTranslator>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -107,6 +110,28 @@ void TesthakenNachDemStart(kalvorin::TMainForm& hauptfenster, const std::string&
     TTestMeldungen::Ausgeben("bereit", "");
 }
 
+// Passes every message and question on, but first gets the splash out of the
+// way: it stays on top of every window and would hide the box.
+class TVorDemStartbild : public kalvorin::IMeldungen {
+public:
+    TVorDemStartbild(kalvorin::IMeldungen& ziel, std::function<void()> vorher)
+        : ziel_(ziel), vorher_(std::move(vorher)) {}
+    void Meldung(const std::string& text, kalvorin::TMeldungsart art, const std::string& titel) override {
+        vorher_();
+        ziel_.Meldung(text, art, titel);
+    }
+    kalvorin::TAntwort Frage(const std::string& text, kalvorin::TFrageKnoepfe knoepfe,
+                             const std::string& titel) override {
+        vorher_();
+        return ziel_.Frage(text, knoepfe, titel);
+    }
+    void WarteCursor(bool an) override { ziel_.WarteCursor(an); }
+
+private:
+    kalvorin::IMeldungen& ziel_;
+    std::function<void()> vorher_;
+};
+
 // Lets the splash be painted before the slow part of the start begins.
 void ZeigeSofort(QWidget& w) {
     w.show();
@@ -131,16 +156,18 @@ int main(int argc, char* argv[]) {
     // Qt needs its application object before any window can exist.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvorin"));
+    // Ties the windows to the desktop entry (its icon, its name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral(KALVORIN_APP_ID));
+    // What is left of the command line once Qt has taken its own options:
+    // the files to open (the file manager passes them through the desktop
+    // entry).
+    QStringList dateien;
+    for (int i = 1; i < argc; ++i)
+        dateien << QFile::decodeName(argv[i]);
     // The user's decimal separator, taken once and kept for the whole run.
     kalvorin::Einstellungen().Dezimaltrenner =
         QLocale().decimalPoint() == QStringLiteral(".") ? '.' : ',';
-    // The program speaks German whatever the system's language: Qt's own
-    // texts (file dialogs, window menus) too, where the translation is
-    // installed.
-    QTranslator qtTexte;
-    if (qtTexte.load(QStringLiteral("qtbase_de"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
+    kalvorin::QtTexteDeutsch(app);
 
     // 1. The splash, shown and painted at once.
     QPointer<kalvorin::TSplashForm> splash = new kalvorin::TSplashForm;
@@ -182,14 +209,27 @@ int main(int argc, char* argv[]) {
     }
 
     // 5. What a program that did not end properly left behind; the question
-    // must not hide behind the splash, which stays on top. One empty
-    // document unless documents came back.
-    const int wiederhergestellt = hauptfenster.Wiederherstellung().Anbieten([&] {
+    // must not hide behind the splash, which stays on top. Then the files of
+    // the command line, each in its own window as "Ö&ffnen..." opens them; a
+    // file that cannot be read has its message, the others still open. One
+    // empty document unless documents came back or were opened.
+    const auto startbildWeg = [&] {
         if (splash)
             splash->Schliessen();
         hauptfenster.activateWindow();
-    });
-    if (wiederhergestellt == 0)
+    };
+    const int wiederhergestellt = hauptfenster.Wiederherstellung().Anbieten(startbildWeg);
+    int geoeffnet = 0;
+    {
+        kalvorin::IMeldungen& bisher = kalvorin::Meldungen();
+        TVorDemStartbild vorDemStartbild(bisher, startbildWeg);
+        kalvorin::SetzeMeldungen(&vorDemStartbild);
+        for (const QString& datei : dateien)
+            if (hauptfenster.DateiOeffnen(datei))
+                ++geoeffnet;
+        kalvorin::SetzeMeldungen(&bisher);
+    }
+    if (wiederhergestellt == 0 && geoeffnet == 0)
         hauptfenster.NeuClick();
     if (testhaken && *testhaken)
         TesthakenNachDemStart(hauptfenster, testhaken);

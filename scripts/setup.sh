@@ -21,6 +21,10 @@ packages=(
   # Latin Modern: the T1 fonts at any size, so that the labels keep the
   # scene's relative sizes when the file compiles on its own.
   lmodern
+  # The install test checks the desktop entry, the AppStream file and the
+  # file type with the tools of the desktop; the Debian package is built by
+  # CPack, whose dependencies dpkg-shlibdeps finds, and checked by lintian.
+  desktop-file-utils appstream shared-mime-info dpkg-dev lintian
 )
 
 missing=()

@@ -3,12 +3,21 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+
+// The icon is compiled into the static GUI library; its resource table has
+// to be registered by hand (outside any namespace).
+static void LadeSymbolRessourcen() {
+    static const bool geladen = [] {
+        Q_INIT_RESOURCE(symbol);
+        return true;
+    }();
+    (void)geladen;
+}
 
 namespace kalvorin {
 
@@ -189,18 +198,10 @@ void ZeichneStartbild(QPainter& p, const QRectF& ziel, bool mitTitel) {
 }
 
 QIcon Programmsymbol() {
-    QIcon symbol;
-    for (int seite : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pix(seite, seite);
-        pix.fill(Qt::white);
-        QPainter p(&pix);
-        // The square middle of the drawing, without the title.
-        const double breite = seite * double(StartbildBreite) / StartbildHoehe;
-        ZeichneStartbild(p, QRectF((seite - breite) / 2.0, 0, breite, seite), false);
-        p.end();
-        symbol.addPixmap(pix);
-    }
-    return symbol;
+    // The icon the desktop shows for the program, drawn at whatever size
+    // the window system asks for.
+    LadeSymbolRessourcen();
+    return QIcon(QStringLiteral(":/symbol/kalvorin.svg"));
 }
 
 } // namespace kalvorin

@@ -16,7 +16,7 @@ inline constexpr int StartbildHoehe = 502;
 // the drawing (the splash shows it, the small copies do not).
 void ZeichneStartbild(QPainter& p, const QRectF& ziel, bool mitTitel = true);
 
-// The window icon, made from the same drawing.
+// The window icon: the program's icon of the desktop.
 QIcon Programmsymbol();
 
 } // namespace kalvorin

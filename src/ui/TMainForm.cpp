@@ -473,19 +473,26 @@ void TMainForm::OeffnenClick() {
     const TDateiAntwort antwort = DateiDialog(a);
     if (antwort.Datei.isEmpty())
         return;
-    tGrafChildForm* f = NeuesFenster();
     Einstellungen().PfadSzenen = Ordner(antwort.Datei);
-    const std::string datei = Pfad(antwort.Datei);
-    const bool schreibgeschuetzt = antwort.Schreibgeschuetzt || DokumentSchreibgeschuetzt(datei);
+    DateiOeffnen(antwort.Datei, antwort.Schreibgeschuetzt);
+}
+
+bool TMainForm::DateiOeffnen(const QString& name, bool schreibgeschuetzt) {
+    // The document keeps the name for saving and its caption, whatever the
+    // working folder is by then.
+    const std::string datei = Pfad(QFileInfo(name).absoluteFilePath());
+    tGrafChildForm* f = NeuesFenster();
     // The reader has told the user what went wrong. A window with nothing
     // in it is of no use.
-    if (f->Dokument().Laden(datei, schreibgeschuetzt) == TLadeergebnis::Nichts) {
+    if (f->Dokument().Laden(datei, schreibgeschuetzt || DokumentSchreibgeschuetzt(datei)) ==
+        TLadeergebnis::Nichts) {
         if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
             w->close();
         UpdateMenuItems();
-        return;
+        return false;
     }
     f->Ansicht()->AnsichtZuruecksetzen();
+    return true;
 }
 
 void TMainForm::EinfuegenClick() {

@@ -91,6 +91,12 @@ public:
     // at start of those a program that did not end properly left behind.
     TWiederherstellung& Wiederherstellung() const { return *wiederherstellung_; }
 
+    // Opens the file in a document window of its own, as "Ö&ffnen..." does
+    // after its dialog (the files of the command line come here too). A
+    // file that cannot be read leaves no window behind, only the reader's
+    // message; false then.
+    bool DateiOeffnen(const QString& datei, bool schreibgeschuetzt = false);
+
     // Saving one document window, as "&Speichern" and "Speichern &unter..."
     // do for the active one; true when the document was written.
     bool Speichere(tGrafChildForm* fenster);
