@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -79,15 +78,7 @@ TDreieckDLG::TDreieckDLG(QWidget* eltern)
     EntstehungBox->hide();
 }
 
-QPixmap TDreieckDLG::Muster(bool dick, TFarbe farbe) const {
-    QPixmap bild(60, 16);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QFarbe(farbe), dick ? 5 : 1, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(4, 8), QPointF(56, 8));
-    return bild;
-}
+QPixmap TDreieckDLG::Muster(bool dick, TFarbe farbe) const { return LinienMuster(dick, farbe); }
 
 void TDreieckDLG::Zeigen() {
     const TZeigen zeigen(Zeigend);

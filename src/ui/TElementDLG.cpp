@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -390,6 +391,16 @@ void TElementDLG::SetzeFarbe(TFarbe f) {
 }
 
 TFarbe TElementDLG::Farbe() const { return FarbFeld ? FarbFeld->Farbe() : Schwarz; }
+
+QPixmap TElementDLG::LinienMuster(bool dick, TFarbe farbe) {
+    QPixmap bild(60, 16);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QFarbe(farbe), dick ? 5 : 1, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(4, 8), QPointF(56, 8));
+    return bild;
+}
 
 void TElementDLG::MusterAktualisieren() {
     if (musterDuenn_)

@@ -163,6 +163,8 @@ protected:
     void DickeSetzen(bool duenn);
     // The sample of the thin and the thick element in the colour.
     virtual QPixmap Muster(bool dick, TFarbe farbe) const = 0;
+    // The plain line sample that lines, triangles and pyramids share.
+    static QPixmap LinienMuster(bool dick, TFarbe farbe);
     // The name edit changed; the point dialog shows it once more.
     virtual void NameGeaendert(const QString& name);
     void showEvent(QShowEvent* e) override;

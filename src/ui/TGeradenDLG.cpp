@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -138,15 +137,7 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     EntstehungBox->hide();
 }
 
-QPixmap TGeradenDLG::Muster(bool dick, TFarbe farbe) const {
-    QPixmap bild(60, 16);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QFarbe(farbe), dick ? 5 : 1, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(4, 8), QPointF(56, 8));
-    return bild;
-}
+QPixmap TGeradenDLG::Muster(bool dick, TFarbe farbe) const { return LinienMuster(dick, farbe); }
 
 QRadioButton* TGeradenDLG::Knopf(int weg) const {
     return weg == WegPunktPunkt ? PPButton : (weg == WegPunktVektor ? PVButton : PaButton);
