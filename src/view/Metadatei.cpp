@@ -85,28 +85,6 @@ void BytesAnhaengen(std::vector<std::uint16_t>& worte, std::string_view bytes) {
     }
 }
 
-// Polygon clipping against one side of the coordinate range.
-template <class Innen, class Schnitt>
-std::vector<TMetadateiFlaeche::TPunktD> Kappen(const std::vector<TMetadateiFlaeche::TPunktD>& ein, Innen innen,
-                                               Schnitt schnitt) {
-    std::vector<TMetadateiFlaeche::TPunktD> aus;
-    if (ein.empty())
-        return aus;
-    auto vorher = ein.back();
-    for (const auto& p : ein) {
-        const bool pi = innen(p), vi = innen(vorher);
-        if (pi) {
-            if (!vi)
-                aus.push_back(schnitt(vorher, p));
-            aus.push_back(p);
-        } else if (vi) {
-            aus.push_back(schnitt(vorher, p));
-        }
-        vorher = p;
-    }
-    return aus;
-}
-
 // Advance widths of the printable ASCII characters, thousandths of an em.
 constexpr std::array<std::uint16_t, 95> Breiten = {
     278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, // ' '../
@@ -296,26 +274,7 @@ void TMetadateiFlaeche::PolygonEinheiten(const std::vector<TPunktD>& ein) {
     // Cut to what 16-bit coordinates can hold, so that a far corner does not
     // bend the edges that are to be seen.
     using P = TPunktD;
-    auto punkte = Kappen(
-        ein, [](const P& p) { return p.x >= KoordinateMin; },
-        [](const P& a, const P& b) {
-            return P{KoordinateMin, a.y + (b.y - a.y) * (KoordinateMin - a.x) / (b.x - a.x)};
-        });
-    punkte = Kappen(
-        punkte, [](const P& p) { return p.x <= KoordinateMax; },
-        [](const P& a, const P& b) {
-            return P{KoordinateMax, a.y + (b.y - a.y) * (KoordinateMax - a.x) / (b.x - a.x)};
-        });
-    punkte = Kappen(
-        punkte, [](const P& p) { return p.y >= KoordinateMin; },
-        [](const P& a, const P& b) {
-            return P{a.x + (b.x - a.x) * (KoordinateMin - a.y) / (b.y - a.y), KoordinateMin};
-        });
-    punkte = Kappen(
-        punkte, [](const P& p) { return p.y <= KoordinateMax; },
-        [](const P& a, const P& b) {
-            return P{a.x + (b.x - a.x) * (KoordinateMax - a.y) / (b.y - a.y), KoordinateMax};
-        });
+    const auto punkte = PolygonKappen(ein, {KoordinateMin, KoordinateMin}, {KoordinateMax, KoordinateMax});
     if (punkte.size() < 2)
         return;
     std::vector<std::uint16_t> worte{static_cast<std::uint16_t>(punkte.size())};
@@ -344,26 +303,11 @@ void TMetadateiFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
 
 void TMetadateiFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {
     // The part of the line inside the coordinate range.
-    const TPunktD a = Einheiten(von), b = Einheiten(bis);
-    double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const auto kante = [&](double p, double q) {
-        if (p == 0)
-            return q >= 0;
-        const double r = q / p;
-        if (p < 0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        return t0 <= t1;
-    };
-    if (!kante(-dx, a.x - KoordinateMin) || !kante(dx, KoordinateMax - a.x) || !kante(-dy, a.y - KoordinateMin) ||
-        !kante(dy, KoordinateMax - a.y))
+    TPunktD a = Einheiten(von), b = Einheiten(bis);
+    if (!StreckeKappen(a, b, {KoordinateMin, KoordinateMin}, {KoordinateMax, KoordinateMax}))
         return;
-    Datensatz(MetaPolyline, {2, static_cast<std::uint16_t>(Koordinate(a.x + t0 * dx)),
-                             static_cast<std::uint16_t>(Koordinate(a.y + t0 * dy)),
-                             static_cast<std::uint16_t>(Koordinate(a.x + t1 * dx)),
-                             static_cast<std::uint16_t>(Koordinate(a.y + t1 * dy))});
+    Datensatz(MetaPolyline, {2, static_cast<std::uint16_t>(Koordinate(a.x)), static_cast<std::uint16_t>(Koordinate(a.y)),
+                             static_cast<std::uint16_t>(Koordinate(b.x)), static_cast<std::uint16_t>(Koordinate(b.y))});
 }
 
 void TMetadateiFlaeche::Ellipse(const TLogRechteck& r) {

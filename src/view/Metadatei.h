@@ -9,6 +9,7 @@
 // the sans-serif face the scene asks for, since no font is at hand here.
 
 #include "view/Ausgabemasse.h"
+#include "view/Kappen.h"
 #include "view/Zeichenflaeche.h"
 
 #include <cstdint>
@@ -42,9 +43,7 @@ public:
     int Datensaetze() const { return datensaetze_; }
 
     // A point in file units (y downwards), before rounding.
-    struct TPunktD {
-        double x, y;
-    };
+    using TPunktD = TPunkt2D;
 
 private:
     TPunktD Einheiten(TLogPunkt p) const;

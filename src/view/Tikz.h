@@ -16,6 +16,7 @@
 // page of the picture's size.
 
 #include "view/Ausgabemasse.h"
+#include "view/Kappen.h"
 #include "view/Zeichenflaeche.h"
 
 #include <map>
@@ -53,9 +54,7 @@ public:
     std::string Datei() const;
     TAusgabeMass Groesse() const { return groesse_; }
 
-    struct TPunktCm {
-        double x, y;
-    };
+    using TPunktCm = TPunkt2D;
     TPunktCm Cm(TLogPunkt p) const;
 
 private:
