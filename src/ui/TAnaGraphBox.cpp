@@ -101,10 +101,13 @@ void tAnaGraphBox::resizeEvent(QResizeEvent* e) {
 
 void tAnaGraphBox::scrollContentsBy(int, int) { Neuzeichnen(); }
 
+TZeichenOptionen tAnaGraphBox::Optionen(bool mitMarkierungen) const {
+    return {Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+            (optionen_ & GraphBoxGrauesFenster) != 0, mitMarkierungen};
+}
+
 void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMarkierungen) const {
-    TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
-                              (optionen_ & GraphBoxGrauesFenster) != 0};
-    optionen.Markierungen = mitMarkierungen;
+    const TZeichenOptionen optionen = Optionen(mitMarkierungen);
     if (!dokument_) {
         const TLogRechteck fenster{500, 500, 1000, 1000};
         Malen(painter, fenster, geraet, [&](TZeichenflaeche& f) { SeiteZeichnen(f, fenster, optionen); });
@@ -135,8 +138,7 @@ void tAnaGraphBox::BildAufbauen(bool ziehbild) {
         // white themselves. Where a line crosses from one band into the
         // next, its smoothed edge may differ by a shade; the picture after
         // the drag is drawn again as a still one.
-        TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
-                                  (optionen_ & GraphBoxGrauesFenster) != 0, true};
+        const TZeichenOptionen optionen = Optionen(true);
         DokumentZeichnenVorbereiten(*dokument_);
         const TDokument& d = *dokument_;
         InBaendernMalen(bild_, d.Abbildung().LogischesFenster(), geraet,

@@ -13,6 +13,7 @@
 namespace kalvorin {
 
 class TDokument;
+struct TZeichenOptionen;
 
 // Option bits of a graph box.
 enum TGraphBoxOption : int {
@@ -78,6 +79,9 @@ private:
     // A drag step (ziehbild) is drawn in bands on all cores, every other
     // picture with one painter.
     void BildAufbauen(bool ziehbild = false);
+    // What the view asks of the one drawing: sphere, frame and grey window
+    // as set, the marks for the screen only.
+    TZeichenOptionen Optionen(bool mitMarkierungen) const;
     void BildlaufleistenSetzen();
 
     TDokument* dokument_ = nullptr;
