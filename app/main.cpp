@@ -1,13 +1,13 @@
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
+#include "ui/ElementDialoge.h"
 #include "ui/Hilfe.h"
+#include "ui/ObjektlistenAnbindung.h"
 #include "ui/QtMeldungen.h"
 #include "ui/QtTexte.h"
-#include "ui/ElementDialoge.h"
-#include "ui/ObjektlistenAnbindung.h"
-#include "ui/TListenformular.h"
 #include "ui/TGrafChildForm.h"
+#include "ui/TListenformular.h"
 #include "ui/TMainForm.h"
 #include "ui/TSplashForm.h"
 #include "ui/TWiederherstellung.h"
@@ -36,16 +36,14 @@ namespace {
 double MillisekundenSeitProzessstart() {
     std::ifstream stat("/proc/self/stat");
     std::string zeile;
-    if (!std::getline(stat, zeile))
-        return -1;
+    if (!std::getline(stat, zeile)) return -1;
     // The command name in parentheses may contain blanks; the fields after
     // it are counted from its closing parenthesis.
     std::istringstream rest(zeile.substr(zeile.rfind(')') + 2));
     std::string feld;
     unsigned long long start = 0;
     for (int i = 3; i <= 22 && rest >> feld; ++i)
-        if (i == 22)
-            start = std::stoull(feld);
+        if (i == 22) start = std::stoull(feld);
     timespec jetzt{};
     clock_gettime(CLOCK_BOOTTIME, &jetzt);
     const double ticks = double(sysconf(_SC_CLK_TCK));
@@ -70,10 +68,10 @@ public:
     void Meldung(const std::string& text, kalvorin::TMeldungsart, const std::string&) override {
         Ausgeben("Meldung", text);
     }
-    kalvorin::TAntwort Frage(const std::string& text, kalvorin::TFrageKnoepfe, const std::string&) override {
+    kalvorin::TAntwort Frage(const std::string& text, kalvorin::TFrageKnoepfe,
+                             const std::string&) override {
         Ausgeben("Frage", text);
-        if (antworten_.empty())
-            return kalvorin::TAntwort::Nein;
+        if (antworten_.empty()) return kalvorin::TAntwort::Nein;
         const kalvorin::TAntwort a = antworten_.front();
         antworten_.erase(antworten_.begin());
         return a;
@@ -105,7 +103,8 @@ void TesthakenNachDemStart(kalvorin::TMainForm& hauptfenster, const std::string&
         for (int i = 1; i <= f->Dokument().Liste().Anzahl(); ++i)
             namen += (i > 1 ? "," : "") + f->Dokument().Liste()[i]->Name;
         TTestMeldungen::Ausgeben("Fenster", f->Beschriftung().toStdString() + "|" +
-                                                (f->Dokument().Geaendert() ? "1" : "0") + "|" + namen);
+                                                (f->Dokument().Geaendert() ? "1" : "0") + "|" +
+                                                namen);
     }
     TTestMeldungen::Ausgeben("bereit", "");
 }
@@ -116,7 +115,8 @@ class TVorDemStartbild : public kalvorin::IMeldungen {
 public:
     TVorDemStartbild(kalvorin::IMeldungen& ziel, std::function<void()> vorher)
         : ziel_(ziel), vorher_(std::move(vorher)) {}
-    void Meldung(const std::string& text, kalvorin::TMeldungsart art, const std::string& titel) override {
+    void Meldung(const std::string& text, kalvorin::TMeldungsart art,
+                 const std::string& titel) override {
         vorher_();
         ziel_.Meldung(text, art, titel);
     }
@@ -143,8 +143,7 @@ void ZeigeSofort(QWidget& w) {
     // never answers.
     while (uhr.elapsed() < 200) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-        if (w.isVisible() && !w.visibleRegion().isEmpty())
-            break;
+        if (w.isVisible() && !w.visibleRegion().isEmpty()) break;
     }
     w.repaint();
 }
@@ -191,21 +190,22 @@ int main(int argc, char* argv[]) {
     kalvorin::ElementDialogeErzeugen(&hauptfenster);
     hauptfenster.show();
     // 4. The object list is shown with the main window.
-    if (splash)
-        splash->raise();
+    if (splash) splash->raise();
 
     // Start-up time for measurements: KALVORIN_STARTZEIT=1 writes one line
     // when the first document window has been painted.
     if (const char* messen = std::getenv("KALVORIN_STARTZEIT"); messen && *messen) {
-        QObject::connect(&hauptfenster, &kalvorin::TMainForm::ErstesDokumentGezeichnet, [&seitMain] {
-            timespec wand{};
-            clock_gettime(CLOCK_REALTIME, &wand);
-            std::fprintf(stderr,
-                         "Kalvorin: erstes Dokumentfenster gezeichnet nach %.0f ms seit "
-                         "Prozessstart, %lld ms seit main(), Uhrzeit %lld ms\n",
-                         MillisekundenSeitProzessstart(), static_cast<long long>(seitMain.elapsed()),
-                         static_cast<long long>(wand.tv_sec) * 1000 + wand.tv_nsec / 1000000);
-        });
+        QObject::connect(
+            &hauptfenster, &kalvorin::TMainForm::ErstesDokumentGezeichnet, [&seitMain] {
+                timespec wand{};
+                clock_gettime(CLOCK_REALTIME, &wand);
+                std::fprintf(stderr,
+                             "Kalvorin: erstes Dokumentfenster gezeichnet nach %.0f ms seit "
+                             "Prozessstart, %lld ms seit main(), Uhrzeit %lld ms\n",
+                             MillisekundenSeitProzessstart(),
+                             static_cast<long long>(seitMain.elapsed()),
+                             static_cast<long long>(wand.tv_sec) * 1000 + wand.tv_nsec / 1000000);
+            });
     }
 
     // 5. What a program that did not end properly left behind; the question
@@ -214,8 +214,7 @@ int main(int argc, char* argv[]) {
     // file that cannot be read has its message, the others still open. One
     // empty document unless documents came back or were opened.
     const auto startbildWeg = [&] {
-        if (splash)
-            splash->Schliessen();
+        if (splash) splash->Schliessen();
         hauptfenster.activateWindow();
     };
     const int wiederhergestellt = hauptfenster.Wiederherstellung().Anbieten(startbildWeg);
@@ -225,19 +224,15 @@ int main(int argc, char* argv[]) {
         TVorDemStartbild vorDemStartbild(bisher, startbildWeg);
         kalvorin::SetzeMeldungen(&vorDemStartbild);
         for (const QString& datei : dateien)
-            if (hauptfenster.DateiOeffnen(datei))
-                ++geoeffnet;
+            if (hauptfenster.DateiOeffnen(datei)) ++geoeffnet;
         kalvorin::SetzeMeldungen(&bisher);
     }
-    if (wiederhergestellt == 0 && geoeffnet == 0)
-        hauptfenster.NeuClick();
-    if (testhaken && *testhaken)
-        TesthakenNachDemStart(hauptfenster, testhaken);
+    if (wiederhergestellt == 0 && geoeffnet == 0) hauptfenster.NeuClick();
+    if (testhaken && *testhaken) TesthakenNachDemStart(hauptfenster, testhaken);
 
     // 6. Run until the main window closes.
     const int ergebnis = app.exec();
-    if (splash)
-        delete splash.data();
+    if (splash) delete splash.data();
     kalvorin::SetzeMeldungen(nullptr);
     return ergebnis;
 }

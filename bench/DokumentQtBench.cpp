@@ -56,9 +56,9 @@ void BM_Speichern(benchmark::State& state) {
     const std::string datei = Datei("speichern.kvr");
     TDokument d;
     d.Aendern([](TListe& l) {
-            HundertElemente(l);
-            return true;
-        });
+        HundertElemente(l);
+        return true;
+    });
     d.Neuaufbau();
     for (auto _ : state)
         benchmark::DoNotOptimize(d.Speichern(datei));

@@ -91,8 +91,7 @@ static void BM_DokumentLaden(benchmark::State& state) {
         DokumentLesen(datei, liste, ks, rollen, false);
         benchmark::DoNotOptimize(liste.Anzahl());
     }
-    if (liste.Anzahl() != 100)
-        state.SkipWithError("document incomplete");
+    if (liste.Anzahl() != 100) state.SkipWithError("document incomplete");
     std::remove(datei.c_str());
 }
 BENCHMARK(BM_DokumentLaden)->Unit(benchmark::kMicrosecond);

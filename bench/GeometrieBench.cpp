@@ -25,20 +25,20 @@ public:
         TVektor* v = Vektor({0, 0.5L, 1});
         TfrPunkt* zentrum = Punkt({0, 0, 0});
         for (int runde = 0; !Liste.Voll(); ++runde) {
-            auto* q = Mit<TfrPunkt>(TfrPunkt::PV, a, v);                      // a moved by v
-            auto* w = Mit<TVektor>(TVektor::V2P, b, q);                       // from b to q
-            auto* g = Mit<TGerade>(TGerade::GPP, a, q);                       // through a and q
-            auto* h = Mit<TGerade>(TGerade::GPV, a, w);                       // through a along w
-            auto* e = Mit<TEbene>(TEbene::EGG, g, h);                         // spanned by both
-            auto* n = Mit<TVektor>(TVektor::VE, e);                           // its normal
-            auto* r = Mit<TfrPunkt>(TfrPunkt::PV, q, n);                      // off the plane
+            auto* q = Mit<TfrPunkt>(TfrPunkt::PV, a, v); // a moved by v
+            auto* w = Mit<TVektor>(TVektor::V2P, b, q);  // from b to q
+            auto* g = Mit<TGerade>(TGerade::GPP, a, q);  // through a and q
+            auto* h = Mit<TGerade>(TGerade::GPV, a, w);  // through a along w
+            auto* e = Mit<TEbene>(TEbene::EGG, g, h);    // spanned by both
+            auto* n = Mit<TVektor>(TVektor::VE, e);      // its normal
+            auto* r = Mit<TfrPunkt>(TfrPunkt::PV, q, n); // off the plane
             Mit<TStrecke>(0, q, r);
             Mit<TDreieck>(0, a, q, r);
-            auto* s = Abgeleitet<TfrPunkt>(TEntstehungsart::Schnitt, Mit<TGerade>(TGerade::GPP, b, r), e);
+            auto* s =
+                Abgeleitet<TfrPunkt>(TEntstehungsart::Schnitt, Mit<TGerade>(TGerade::GPP, b, r), e);
             auto* m = Abgeleitet<TfrPunkt>(TEntstehungsart::Mittelpunkt, s, r);
             Mit<TPfeil>(TPfeil::PfPV, m, n);
-            if (!Liste.Voll())
-                AbbildErzeugen(Liste, *m, AbbildungVonElement(3, *zentrum));
+            if (!Liste.Voll()) AbbildErzeugen(Liste, *m, AbbildungVonElement(3, *zentrum));
             a = q;
             b = m;
             v = w;
@@ -48,8 +48,7 @@ public:
 private:
     TDreiDBasisElement* Neu(TElementart art) {
         TDreiDBasisElement* e = Liste.Neu(art);
-        if (e != nullptr)
-            e->Name = Liste.AutomatischerName(art);
+        if (e != nullptr) e->Name = Liste.AutomatischerName(art);
         return e;
     }
     TfrPunkt* Punkt(TTripel k) {
@@ -68,16 +67,15 @@ private:
     T* Mit(std::uint8_t modus, TDreiDBasisElement* x, TDreiDBasisElement* y = nullptr,
            TDreiDBasisElement* z = nullptr) {
         auto* e = static_cast<T*>(Neu(detail::ArtVon<T>()));
-        if (e == nullptr)
-            return nullptr;
+        if (e == nullptr) return nullptr;
         e->Festlegung = modus;
         e->Bezuege = {x, y, z};
         return e;
     }
-    template <class T> T* Abgeleitet(TEntstehungsart art, TDreiDBasisElement* x, TDreiDBasisElement* y) {
+    template <class T>
+    T* Abgeleitet(TEntstehungsart art, TDreiDBasisElement* x, TDreiDBasisElement* y) {
         auto* e = static_cast<T*>(Neu(detail::ArtVon<T>()));
-        if (e == nullptr)
-            return nullptr;
+        if (e == nullptr) return nullptr;
         e->Entstehung.Art = art;
         e->Entstehung.Elemente[0].Element = x;
         e->Entstehung.Elemente[1].Element = y;

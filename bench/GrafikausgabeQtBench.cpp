@@ -41,27 +41,49 @@ void Format(benchmark::State& state, const char* endung) {
     for (auto _ : state) {
         if (schreiben) {
             const QString fehler = GrafikSchreiben(QString::fromStdString(datei), format, a);
-            if (!fehler.isEmpty())
-                state.SkipWithError(fehler.toStdString().c_str());
+            if (!fehler.isEmpty()) state.SkipWithError(fehler.toStdString().c_str());
         } else {
             const QByteArray daten = format.Erzeugen(a);
             bytes = daten.size();
             benchmark::DoNotOptimize(daten.constData());
         }
     }
-    if (!schreiben)
-        state.counters["Bytes"] = double(bytes);
+    if (!schreiben) state.counters["Bytes"] = double(bytes);
     state.counters["Stuecke"] = v.szene.Stueckzahl();
     std::filesystem::remove(datei);
 }
 
-void BM_Metadatei(benchmark::State& state) { Format(state, "wmf"); }
-void BM_Svg(benchmark::State& state) { Format(state, "svg"); }
-void BM_Pdf(benchmark::State& state) { Format(state, "pdf"); }
+void BM_Metadatei(benchmark::State& state) {
+    Format(state, "wmf");
+}
+void BM_Svg(benchmark::State& state) {
+    Format(state, "svg");
+}
+void BM_Pdf(benchmark::State& state) {
+    Format(state, "pdf");
+}
 
 } // namespace
 
 // Argument 0: in memory; 1: written to a file.
-BENCHMARK(BM_Metadatei)->ArgName("Datei")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Svg)->ArgName("Datei")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Pdf)->ArgName("Datei")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Metadatei)
+    ->ArgName("Datei")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Svg)
+    ->ArgName("Datei")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Pdf)
+    ->ArgName("Datei")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);

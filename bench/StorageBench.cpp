@@ -14,7 +14,8 @@ using namespace kalvorin;
 namespace {
 
 std::string BenchDatei() {
-    return (std::filesystem::temp_directory_path() / ("kalvorin-bench-" + std::to_string(::getpid()) + ".kvr"))
+    return (std::filesystem::temp_directory_path() /
+            ("kalvorin-bench-" + std::to_string(::getpid()) + ".kvr"))
         .string();
 }
 
@@ -58,8 +59,7 @@ static void BM_IniDokumentLesen(benchmark::State& state) {
         ini.ReadSectionNames(namen);
         Real summe = 0;
         for (const std::string& s : namen) {
-            if (FirstFieldToInt(ini.ReadString(s, "Elementart", "-1")) < 0)
-                continue;
+            if (FirstFieldToInt(ini.ReadString(s, "Elementart", "-1")) < 0) continue;
             benchmark::DoNotOptimize(FieldToColor(ini.ReadString(s, "RGB", "0|0|0")));
             benchmark::DoNotOptimize(ini.ReadBool(s, "markiert", false));
             std::string koord = ini.ReadString(s, "Koord", "0|0|0");
@@ -78,8 +78,7 @@ static void BM_FormatNumber(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(FormatNumber(x));
         x += 0.37L;
-        if (x > 200)
-            x = -200;
+        if (x > 200) x = -200;
     }
 }
 BENCHMARK(BM_FormatNumber);

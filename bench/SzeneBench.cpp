@@ -18,7 +18,10 @@ static void BM_SzeneProjizieren(benchmark::State& state) {
     state.counters["Stuecke"] = v.szene.Stueckzahl();
     state.counters["Objekte"] = v.szene.Objektzahl();
 }
-BENCHMARK(BM_SzeneProjizieren)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SzeneProjizieren)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 static void BM_SzeneSortieren(benchmark::State& state) {
     bench::TVolleSzene v;
@@ -30,7 +33,10 @@ static void BM_SzeneSortieren(benchmark::State& state) {
     }
     state.counters["Stuecke"] = v.szene.Stueckzahl();
 }
-BENCHMARK(BM_SzeneSortieren)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SzeneSortieren)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // Building the scene of a full document: the rebuild after every command.
 static void BM_SzeneAufbauen(benchmark::State& state) {
@@ -39,4 +45,7 @@ static void BM_SzeneAufbauen(benchmark::State& state) {
         benchmark::DoNotOptimize(v.szene.Stueckzahl());
     }
 }
-BENCHMARK(BM_SzeneAufbauen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SzeneAufbauen)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);

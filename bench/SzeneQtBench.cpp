@@ -27,8 +27,9 @@ constexpr std::pair<int, int> Groessen[] = {{800, 800}, {1920, 1080}, {3840, 216
 
 // As the view draws a drag frame: in bands on all cores.
 void Malen(const bench::TVolleSzene& v, QImage& bild, int baender = 0) {
-    InBaendernMalen(bild, v.abb.LogischesFenster(), QRectF(0, 0, bild.width(), bild.height()),
-                    [&](TZeichenflaeche& f) { v.szene.Zeichnen(f); }, baender);
+    InBaendernMalen(
+        bild, v.abb.LogischesFenster(), QRectF(0, 0, bild.width(), bild.height()),
+        [&](TZeichenflaeche& f) { v.szene.Zeichnen(f); }, baender);
 }
 
 // The plain drawing: one painter on the whole image, as before the bands.
@@ -70,7 +71,12 @@ static void BM_Ziehbild(benchmark::State& state) {
 }
 // Wall time: Qt hands parts of large fills to other threads, and the bands
 // are drawn on other threads than the benchmark's.
-BENCHMARK(BM_Ziehbild)->Apply(Szenen)->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Ziehbild)
+    ->Apply(Szenen)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 static void BM_ZiehbildNurZeichnen(benchmark::State& state) {
     bench::TVolleSzene v(static_cast<int>(state.range(0)));
@@ -80,7 +86,12 @@ static void BM_ZiehbildNurZeichnen(benchmark::State& state) {
         benchmark::DoNotOptimize(bild.constBits());
     }
 }
-BENCHMARK(BM_ZiehbildNurZeichnen)->Apply(Szenen)->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ZiehbildNurZeichnen)
+    ->Apply(Szenen)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 // The drawing alone at 4K by the number of bands; 0 is what the view uses,
 // -1 the plain drawing with one painter.
@@ -134,14 +145,18 @@ static void BM_ZiehbildNurSortieren(benchmark::State& state) {
     }
 }
 // The second argument: 1 with the early rejection of pairs far apart, 0 comparing every pair.
-BENCHMARK(BM_ZiehbildNurSortieren)->ArgNames({"Ebenen", "Vorpruefung"})->ArgsProduct({{3, 8}, {0, 1}})->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ZiehbildNurSortieren)
+    ->ArgNames({"Ebenen", "Vorpruefung"})
+    ->ArgsProduct({{3, 8}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -28,7 +28,8 @@ struct TVolleSzene {
         std::uniform_real_distribution<double> r(-1, 1);
         const auto punkt = [&](double s) { return TTripel{r(z) * s, r(z) * s, r(z) * s}; };
         int ebenen = 0;
-        for (int i = 0; szene.Objektzahl() < MaxSzenenObjekte && szene.Stueckzahl() < MaxStuecke - 8; ++i) {
+        for (int i = 0;
+             szene.Objektzahl() < MaxSzenenObjekte && szene.Stueckzahl() < MaxStuecke - 8; ++i) {
             TSzenenEingabe e;
             e.Farbe = RGB(40 * (i % 6), 90, 200 - 30 * (i % 5));
             switch (ebenen < ebenenZahl ? 3 : i % 3) {

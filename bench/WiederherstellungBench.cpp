@@ -45,8 +45,7 @@ void BM_WiederherstellungskopieSchreiben(benchmark::State& state) {
             jetzt += TWiederherstellungsplan::Abstand;
             plan.Schreiben();
         }
-        if (plan.KopieDatei(d).empty())
-            state.SkipWithError("no copy written");
+        if (plan.KopieDatei(d).empty()) state.SkipWithError("no copy written");
     }
     std::filesystem::remove_all(ordner);
 }
@@ -64,8 +63,7 @@ void BM_VerwaisteKopieFinden(benchmark::State& state) {
     for (auto _ : state) {
         TWiederherstellungsablage start(ordner);
         const auto verwaist = start.VerwaisteFinden();
-        if (verwaist.size() != 1 || !verwaist[0].Lesbar)
-            state.SkipWithError("orphan not found");
+        if (verwaist.size() != 1 || !verwaist[0].Lesbar) state.SkipWithError("orphan not found");
         start.VerwaisteFreigeben();
     }
     std::filesystem::remove_all(ordner);

@@ -91,7 +91,8 @@ inline void ListePruefen(const TListe& liste, const TKoordinatensystem& ks) {
         DokumentPruefen(drin(e.Projektionsvektor), "projection vector in list");
         DokumentPruefen(!e.Projektionsvektor || e.Rolle(TRolle::IstP_Projektionsebene),
                         "projection vector only with its role");
-        DokumentPruefen(static_cast<int>(e.Entstehung.Art) < AnzahlEntstehungsarten, "derivation code");
+        DokumentPruefen(static_cast<int>(e.Entstehung.Art) < AnzahlEntstehungsarten,
+                        "derivation code");
         DokumentPruefen(e.Dicke >= 1 && e.Dicke <= 1000, "thickness");
         const auto* k = dokument::Festlegungsschluessel(e.ArtNummer(), e.Festlegung);
         DokumentPruefen(k != nullptr, "definition mode");
@@ -135,8 +136,7 @@ inline void ListePruefen(const TListe& liste, const TKoordinatensystem& ks) {
 }
 
 inline void DokumentFuzzEingabe(const std::uint8_t* daten, std::size_t groesse) {
-    if (groesse == 0)
-        return;
+    if (groesse == 0) return;
     const std::uint8_t wahl = daten[0];
     Einstellungen().Dezimaltrenner = (wahl & 1) ? '.' : ',';
     const bool einfuegen = (wahl & 2) != 0;

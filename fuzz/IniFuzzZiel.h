@@ -40,8 +40,7 @@ inline void IniFuzzPruefen(bool bedingung, const char* regel) {
 
 inline std::string OhneUmbruch(std::string s) {
     for (char& c : s)
-        if (c == '\r' || c == '\n')
-            c = ' ';
+        if (c == '\r' || c == '\n') c = ' ';
     return s;
 }
 
@@ -93,8 +92,7 @@ inline void WertPruefen(const std::string& cp1252) {
     std::size_t felder = 0;
     std::string zusammen;
     while (!liste.empty()) {
-        if (felder++)
-            zusammen += '|';
+        if (felder++) zusammen += '|';
         zusammen += NextField(liste);
     }
     IniFuzzPruefen(zusammen == utf8 || (utf8.back() == '|' && zusammen + "|" == utf8), "NextField");
@@ -117,8 +115,7 @@ inline void WertPruefen(const std::string& cp1252) {
 
     const TZahl z = ParseNumber(utf8);
     IniFuzzPruefen(z.Code >= 0 && z.Code <= 3, "parse code");
-    if (z.Code == ZahlGueltig)
-        IniFuzzPruefen(z.Wert >= -256 && z.Wert <= 256, "parse range");
+    if (z.Code == ZahlGueltig) IniFuzzPruefen(z.Wert >= -256 && z.Wert <= 256, "parse range");
     const TZahl r = ParseReal(utf8);
     if (r.Code == ZahlGueltig) {
         IniFuzzPruefen(FormatNumber(r.Wert).size() <= 12, "FormatNumber width");
@@ -171,8 +168,7 @@ inline void EinstellungenPruefen(std::string_view datei) {
 }
 
 inline void IniFuzzEingabe(const std::uint8_t* daten, std::size_t groesse) {
-    if (groesse == 0)
-        return;
+    if (groesse == 0) return;
     TStandardEinstellungen& e = Einstellungen();
     const std::uint8_t wahl = daten[0];
     e.Dezimaltrenner = (wahl & 1) ? '.' : ',';
@@ -200,12 +196,10 @@ inline void IniFuzzEingabe(const std::uint8_t* daten, std::size_t groesse) {
     std::size_t pos = 0;
     while (pos < datei.size() && paare.size() < 64) {
         std::size_t ende = datei.find('\n', pos);
-        if (ende == std::string_view::npos)
-            ende = datei.size();
+        if (ende == std::string_view::npos) ende = datei.size();
         std::string_view zeile = datei.substr(pos, ende - pos);
         pos = ende + 1;
-        if (!zeile.empty() && zeile.back() == '\r')
-            zeile.remove_suffix(1);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
         const std::string_view z = OhneBlanks(zeile);
         if (!z.empty() && z.front() == '[' && z.rfind(']') != std::string_view::npos) {
             sektion = std::string(OhneBlanks(z.substr(1, z.rfind(']') - 1)));

@@ -6,13 +6,13 @@
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 // --decimal-separator , or . overrides the locale's separator.
 
-#include "geometry/Beschreibung.h"
 #include "document/Befehle.h"
 #include "document/Befehlstabelle.h"
 #include "document/Dokument.h"
-#include "model/Meldungen.h"
 #include "document/Neuaufbau.h"
 #include "document/Zeichnen.h"
+#include "geometry/Beschreibung.h"
+#include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "view/qt/Bildausgabe.h"
 
@@ -41,7 +41,8 @@ const char* const Gebrauch =
     "  kalvorin-tool dump DATEI.kvr\n"
     "  kalvorin-tool save EIN.kvr AUS.kvr\n"
     "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
-    "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf|AUS.tex [--size N] [--frame] [--sphere]\n"
+    "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf|AUS.tex [--size N] [--frame] "
+    "[--sphere]\n"
     "    --size N: N x N Bildpunkte bei 96 dpi (AUS.tex ohne --size: 7,5 cm x 7,5 cm wie die\n"
     "    Vorgabe der Ausgabeoptionen); --frame: Rand um die Grafik;\n"
     "    --sphere: mit Sphäre zeichnen\n"
@@ -56,7 +57,8 @@ int Fehlbedienung(const std::string& grund) {
 }
 
 json Tripel(TTripel t) {
-    return json::array({static_cast<double>(t.x), static_cast<double>(t.y), static_cast<double>(t.z)});
+    return json::array(
+        {static_cast<double>(t.x), static_cast<double>(t.y), static_cast<double>(t.z)});
 }
 
 // The evaluation error of the element (0 when it evaluates), as the rebuild
@@ -70,13 +72,16 @@ int AuswertungsFehler(const TDreiDBasisElement& e, json& geometrie) {
         json liste = json::array();
         for (const TTripel& t : g.Ecken)
             liste.push_back(Tripel(t));
-        if (e.Art == TElementart::DPyramide3)
-            liste.push_back(Tripel(g.Spitze));
+        if (e.Art == TElementart::DPyramide3) liste.push_back(Tripel(g.Spitze));
         geometrie["corners"] = liste;
         break;
     }
-    case TElementart::DfrPunkt: geometrie["point"] = Tripel(g.Punkt); break;
-    case TElementart::DVektor: geometrie["vector"] = Tripel(g.Richtung); break;
+    case TElementart::DfrPunkt:
+        geometrie["point"] = Tripel(g.Punkt);
+        break;
+    case TElementart::DVektor:
+        geometrie["vector"] = Tripel(g.Richtung);
+        break;
     case TElementart::DEbene:
         geometrie["point"] = Tripel(g.Punkt);
         geometrie["u"] = Tripel(g.Richtung);
@@ -143,8 +148,7 @@ bool Lesen(TDokument& d, const std::string& datei, TMeldungsProtokoll& protokoll
 
 bool Schreiben(TDokument& d, const std::string& datei, TMeldungsProtokoll& protokoll) {
     const std::size_t vorher = protokoll.Eintraege.size();
-    if (d.Speichern(datei))
-        return true;
+    if (d.Speichern(datei)) return true;
     MeldungenAusgeben(protokoll, vorher);
     if (protokoll.Eintraege.size() == vorher)
         std::cerr << "nach " << datei << " kann nicht geschrieben werden\n";
@@ -191,8 +195,7 @@ private:
 // The menu commands that run in the core, by their handlers' names.
 const TBefehlszeile* ToolBefehl(std::string_view name) {
     constexpr std::string_view Click = "Click";
-    if (name.size() <= Click.size() || !name.ends_with(Click))
-        return nullptr;
+    if (name.size() <= Click.size() || !name.ends_with(Click)) return nullptr;
     const TBefehlszeile* z = BefehlMitName(name.substr(0, name.size() - Click.size()));
     return z && z->Ausfuehren ? z : nullptr;
 }
@@ -203,8 +206,7 @@ bool Markieren(TDokument& d, const std::string& namen, std::string& unbekannt) {
     std::vector<TDreiDBasisElement*> markiert;
     std::stringstream s(namen);
     for (std::string name; std::getline(s, name, ',');) {
-        if (name.empty())
-            continue;
+        if (name.empty()) continue;
         TDreiDBasisElement* e = d.Liste().ElementMitName(name);
         if (!e) {
             unbekannt = name;
@@ -225,10 +227,8 @@ bool Markieren(TDokument& d, const std::string& namen, std::string& unbekannt) {
 // chain does not leave half a document behind.
 std::string UnbekannterBefehl(const std::vector<std::string>& befehle) {
     for (const std::string& b : befehle) {
-        if (b.rfind("Markieren=", 0) == 0 || b.rfind("StreckungFestlegen=", 0) == 0)
-            continue;
-        if (!ToolBefehl(b))
-            return b;
+        if (b.rfind("Markieren=", 0) == 0 || b.rfind("StreckungFestlegen=", 0) == 0) continue;
+        if (!ToolBefehl(b)) return b;
     }
     return {};
 }
@@ -266,8 +266,7 @@ bool Anwenden(TDokument& d, const std::vector<std::string>& befehle) {
 
 int main(int argc, char* argv[]) {
     // Drawing needs a GUI application object, but never a display.
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
 
     std::vector<std::string> args;
@@ -278,8 +277,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--size" || a == "--decimal-separator") {
-            if (i + 1 >= argc)
-                return Fehlbedienung("Zu " + a + " fehlt der Wert.");
+            if (i + 1 >= argc) return Fehlbedienung("Zu " + a + " fehlt der Wert.");
             const std::string w = argv[++i];
             if (a == "--size") {
                 char* ende = nullptr;
@@ -304,18 +302,15 @@ int main(int argc, char* argv[]) {
             args.push_back(a);
         }
     }
-    if (args.empty())
-        return Fehlbedienung("Es fehlt der Befehl.");
+    if (args.empty()) return Fehlbedienung("Es fehlt der Befehl.");
     Einstellungen().Dezimaltrenner = trenner;
 
     TMeldungsProtokoll protokoll;
     const std::string& befehl = args[0];
     TDokument dokument;
     if (befehl == "dump") {
-        if (args.size() != 2)
-            return Fehlbedienung("dump erwartet eine Datei.");
-        if (!Lesen(dokument, args[1], protokoll, false))
-            return ExitDateifehler;
+        if (args.size() != 2) return Fehlbedienung("dump erwartet eine Datei.");
+        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
         dokument.Neuaufbau();
         std::cout << Ausgabe(dokument, protokoll).dump(2) << "\n";
         return 0;
@@ -324,8 +319,7 @@ int main(int argc, char* argv[]) {
         const std::size_t n = befehl == "save" ? 3 : 4;
         if (args.size() != n)
             return Fehlbedienung(befehl + " erwartet " + std::to_string(n - 1) + " Dateien.");
-        if (!Lesen(dokument, args[1], protokoll, false))
-            return ExitDateifehler;
+        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
         if (befehl == "insert" && !Lesen(dokument, args[2], protokoll, true))
             return ExitDateifehler;
         dokument.Neuaufbau();
@@ -335,8 +329,7 @@ int main(int argc, char* argv[]) {
     if (befehl == "render") {
         if (args.size() != 3)
             return Fehlbedienung("render erwartet eine Dokument- und eine Bilddatei.");
-        if (!Lesen(dokument, args[1], protokoll, false))
-            return ExitDateifehler;
+        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
         dokument.Ausgangslage();
         QString fehler;
         const QString aus = QString::fromStdString(args[2]);
@@ -349,7 +342,8 @@ int main(int argc, char* argv[]) {
             a.Fenster = dokument.Abbildung().LogischesFenster();
             a.Malen = malen;
             const TAusgabeRechteck r = TAusgabeoptionen{}.Rechteck;
-            a.Groesse = a.Metadateigroesse = ImSeitenverhaeltnis({r.Breite(), r.Hoehe()}, a.Fenster);
+            a.Groesse = a.Metadateigroesse =
+                ImSeitenverhaeltnis({r.Breite(), r.Hoehe()}, a.Fenster);
             fehler = GrafikSchreiben(aus, *format, a);
             if (!fehler.isEmpty()) {
                 std::cerr << fehler.toStdString() << "\n";
@@ -357,7 +351,8 @@ int main(int argc, char* argv[]) {
             }
             return 0;
         }
-        if (!AlsBildSpeichern(aus, groesse, dokument.Abbildung().LogischesFenster(), malen, fehler)) {
+        if (!AlsBildSpeichern(aus, groesse, dokument.Abbildung().LogischesFenster(), malen,
+                              fehler)) {
             std::cerr << fehler.toStdString() << "\n";
             return ExitDateifehler;
         }
@@ -369,11 +364,9 @@ int main(int argc, char* argv[]) {
         const std::vector<std::string> befehle(args.begin() + 3, args.end());
         if (const std::string b = UnbekannterBefehl(befehle); !b.empty())
             return Fehlbedienung("Unbekannter Befehl: " + b);
-        if (!Lesen(dokument, args[1], protokoll, false))
-            return ExitDateifehler;
+        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
         MeldungenAusgeben(protokoll);
-        if (!Anwenden(dokument, befehle))
-            return ExitFehlbedienung;
+        if (!Anwenden(dokument, befehle)) return ExitFehlbedienung;
         return Schreiben(dokument, args[2], protokoll) ? 0 : ExitDateifehler;
     }
     return Fehlbedienung("Unbekannter Befehl: " + befehl);

@@ -15,11 +15,9 @@ struct TZeile {
 
 // Creation: Punkt, Gerade, Ebene, Strecke, Pfeil, Vektor, Dreieck, Pyramide.
 constexpr TZeile ErzeugenTabelle[] = {
-    {"2-----", "-x-xxx--"},
-    {"3-----", "--x---x-"}, {"4-----", "--------"}, {"11----", "xxx-x---"},
-    {"12----", "--x-----"}, {"--1---", "-----R--"}, {"--2---", "--x-----"},
-    {"1-1---", "--x-----"}, {"---1--", "-----N--"}, {"1----1", "-------x"},
-    {"-11---", "--x-----"},
+    {"2-----", "-x-xxx--"}, {"3-----", "--x---x-"}, {"4-----", "--------"}, {"11----", "xxx-x---"},
+    {"12----", "--x-----"}, {"--1---", "-----R--"}, {"--2---", "--x-----"}, {"1-1---", "--x-----"},
+    {"---1--", "-----N--"}, {"1----1", "-------x"}, {"-11---", "--x-----"},
 };
 
 // Constructions: Schneiden, Lot, Mitte, Verknuepfen.
@@ -32,7 +30,10 @@ constexpr TZeile KonstruktionsTabelle[] = {
 
 // Mappings (short pattern): Spiegelung, Streckung, Projektion.
 constexpr TZeile AbbildungsTabelle[] = {
-    {"1---", "SX-"}, {"--1-", "G--"}, {"---1", "E-O"}, {"-1-1", "--P"},
+    {"1---", "SX-"},
+    {"--1-", "G--"},
+    {"---1", "E-O"},
+    {"-1-1", "--P"},
 };
 
 // Measurement (long pattern): Winkel, Laenge, Flaeche, Volumen; ' ' enables
@@ -46,20 +47,20 @@ constexpr TZeile MessTabelle[] = {
 
 const TZeile* Suche(const TZeile* anfang, const TZeile* ende, const std::string& muster) {
     for (const TZeile* z = anfang; z != ende; ++z)
-        if (z->Muster == muster)
-            return z;
+        if (z->Muster == muster) return z;
     return nullptr;
 }
 
 std::string OhneKaufmannsUnd(std::string_view s) {
     std::string r;
     for (char c : s)
-        if (c != '&')
-            r += c;
+        if (c != '&') r += c;
     return r;
 }
 
-TAngebot& Befehl(TAngebote& a, TBefehl b) { return a.Befehle[static_cast<int>(b)]; }
+TAngebot& Befehl(TAngebote& a, TBefehl b) {
+    return a.Befehle[static_cast<int>(b)];
+}
 
 void Setze(TAngebote& a, TBefehl b, std::string_view menue, std::string_view grafik = {},
            std::string_view liste = {}) {
@@ -76,22 +77,26 @@ void Erzeugen(TAngebote& a) {
         std::string_view Menue, Wort;
     };
     static constexpr TName namen[] = {
-        {TBefehl::ErzPunkt, "&Punkt", "Punkt"},       {TBefehl::ErzGerade, "&Gerade", "Gerade"},
-        {TBefehl::ErzEbene, "&Ebene", "Ebene"},       {TBefehl::ErzStrecke, "&Strecke", "Strecke"},
-        {TBefehl::ErzPfeil, "P&feil", "Pfeil"},       {TBefehl::ErzVektor, "&Vektor", "Vektor"},
-        {TBefehl::ErzDreieck, "&Dreieck", "Dreieck"}, {TBefehl::ErzPyramide, "&Pyramide", "Pyramide"},
+        {TBefehl::ErzPunkt, "&Punkt", "Punkt"},
+        {TBefehl::ErzGerade, "&Gerade", "Gerade"},
+        {TBefehl::ErzEbene, "&Ebene", "Ebene"},
+        {TBefehl::ErzStrecke, "&Strecke", "Strecke"},
+        {TBefehl::ErzPfeil, "P&feil", "Pfeil"},
+        {TBefehl::ErzVektor, "&Vektor", "Vektor"},
+        {TBefehl::ErzDreieck, "&Dreieck", "Dreieck"},
+        {TBefehl::ErzPyramide, "&Pyramide", "Pyramide"},
     };
     for (const auto& n : namen) {
         const std::string wort(n.Wort);
-        Setze(a, n.Befehl, n.Menue, wort + " durch markierte Objekte festlegen", wort + " festlegen");
+        Setze(a, n.Befehl, n.Menue, wort + " durch markierte Objekte festlegen",
+              wort + " festlegen");
     }
-    const TZeile* z = Suche(std::begin(ErzeugenTabelle), std::end(ErzeugenTabelle), a.StandardMuster);
-    if (!z)
-        return;
+    const TZeile* z =
+        Suche(std::begin(ErzeugenTabelle), std::end(ErzeugenTabelle), a.StandardMuster);
+    if (!z) return;
     for (int i = 0; i < 8; ++i) {
         const char c = z->Spalten[i];
-        if (c == '-')
-            continue;
+        if (c == '-') continue;
         TAngebot& x = Befehl(a, namen[i].Befehl);
         x.aktiv = true;
         if (namen[i].Befehl == TBefehl::ErzVektor && (c == 'R' || c == 'N')) {
@@ -113,31 +118,44 @@ void Konstruieren(TAngebote& a) {
     Setze(a, TBefehl::MVProdukt, "Vektor&produkt");
     const TZeile* z =
         Suche(std::begin(KonstruktionsTabelle), std::end(KonstruktionsTabelle), a.StandardMuster);
-    if (!z)
-        return;
+    if (!z) return;
     auto biete = [&a](TBefehl b, std::string_view menue) {
         TAngebot& x = Befehl(a, b);
         x.aktiv = true;
         if (!menue.empty()) {
             x.Menue = menue;
-            if (!x.GrafikPopup.empty())
-                x.GrafikPopup = x.ListenPopup = OhneKaufmannsUnd(menue);
+            if (!x.GrafikPopup.empty()) x.GrafikPopup = x.ListenPopup = OhneKaufmannsUnd(menue);
         }
     };
     switch (z->Spalten[0]) {
-    case 'I': biete(TBefehl::Schneiden, "Auf &Inzidenz untersuchen"); break;
-    case 'P': biete(TBefehl::Schneiden, "&Schnittpunkt bilden"); break;
-    case 'g': biete(TBefehl::Schneiden, "&Schnittgerade bilden"); break;
-    default: break;
+    case 'I':
+        biete(TBefehl::Schneiden, "Auf &Inzidenz untersuchen");
+        break;
+    case 'P':
+        biete(TBefehl::Schneiden, "&Schnittpunkt bilden");
+        break;
+    case 'g':
+        biete(TBefehl::Schneiden, "&Schnittgerade bilden");
+        break;
+    default:
+        break;
     }
-    if (z->Spalten[1] == 'L')
-        biete(TBefehl::Loteerzeugen, "&Lotgerade bilden");
+    if (z->Spalten[1] == 'L') biete(TBefehl::Loteerzeugen, "&Lotgerade bilden");
     switch (z->Spalten[2]) {
-    case 'M': biete(TBefehl::Mittebilden, "&Mittelpunkt bilden"); break;
-    case 'S': biete(TBefehl::Mittebilden, "&Schwerpunkt bilden"); break;
-    case 'w': biete(TBefehl::Mittebilden, "&Mittelgerade bilden"); break;
-    case 'W': biete(TBefehl::Mittebilden, "&Mittelebene bilden"); break;
-    default: break;
+    case 'M':
+        biete(TBefehl::Mittebilden, "&Mittelpunkt bilden");
+        break;
+    case 'S':
+        biete(TBefehl::Mittebilden, "&Schwerpunkt bilden");
+        break;
+    case 'w':
+        biete(TBefehl::Mittebilden, "&Mittelgerade bilden");
+        break;
+    case 'W':
+        biete(TBefehl::Mittebilden, "&Mittelebene bilden");
+        break;
+    default:
+        break;
     }
     switch (z->Spalten[3]) {
     case 'x':
@@ -157,7 +175,8 @@ void Konstruieren(TAngebote& a) {
         biete(TBefehl::Verknuepfen, {});
         biete(TBefehl::VGegen, {});
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -165,19 +184,31 @@ void AbbildungenFestlegen(TAngebote& a) {
     Setze(a, TBefehl::Spiegelung, "Spiegelung festlegen");
     Setze(a, TBefehl::MStreckung, "Streckung festlegen");
     Setze(a, TBefehl::Projektion, "Projektion festlegen");
-    const TZeile* z = Suche(std::begin(AbbildungsTabelle), std::end(AbbildungsTabelle), a.KurzMuster);
-    if (!z)
-        return;
+    const TZeile* z =
+        Suche(std::begin(AbbildungsTabelle), std::end(AbbildungsTabelle), a.KurzMuster);
+    if (!z) return;
     switch (z->Spalten[0]) {
-    case 'S': Befehl(a, TBefehl::Spiegelung).Menue = "Punktspiegelung festlegen"; break;
-    case 'G': Befehl(a, TBefehl::Spiegelung).Menue = "Geradenspiegelung festlegen"; break;
-    case 'E': Befehl(a, TBefehl::Spiegelung).Menue = "Ebenenspiegelung festlegen"; break;
-    default: break;
+    case 'S':
+        Befehl(a, TBefehl::Spiegelung).Menue = "Punktspiegelung festlegen";
+        break;
+    case 'G':
+        Befehl(a, TBefehl::Spiegelung).Menue = "Geradenspiegelung festlegen";
+        break;
+    case 'E':
+        Befehl(a, TBefehl::Spiegelung).Menue = "Ebenenspiegelung festlegen";
+        break;
+    default:
+        break;
     }
     switch (z->Spalten[2]) {
-    case 'O': Befehl(a, TBefehl::Projektion).Menue = "Orthogonalprojektion festlegen"; break;
-    case 'P': Befehl(a, TBefehl::Projektion).Menue = "Parallelprojektion festlegen"; break;
-    default: break;
+    case 'O':
+        Befehl(a, TBefehl::Projektion).Menue = "Orthogonalprojektion festlegen";
+        break;
+    case 'P':
+        Befehl(a, TBefehl::Projektion).Menue = "Parallelprojektion festlegen";
+        break;
+    default:
+        break;
     }
     Befehl(a, TBefehl::Spiegelung).aktiv = z->Spalten[0] != '-';
     Befehl(a, TBefehl::MStreckung).aktiv = z->Spalten[1] != '-';
@@ -190,23 +221,32 @@ void Messen(TAngebote& a) {
     Setze(a, TBefehl::MessFlaeche, "&Fläche");
     Setze(a, TBefehl::MessVolumen, "&Volumen");
     const TZeile* z = Suche(std::begin(MessTabelle), std::end(MessTabelle), a.LangMuster);
-    if (!z)
-        return;
-    static constexpr TBefehl spalten[] = {TBefehl::MessWinkel, TBefehl::MessLaenge, TBefehl::MessFlaeche,
-                                          TBefehl::MessVolumen};
+    if (!z) return;
+    static constexpr TBefehl spalten[] = {TBefehl::MessWinkel, TBefehl::MessLaenge,
+                                          TBefehl::MessFlaeche, TBefehl::MessVolumen};
     for (int i = 0; i < 4; ++i) {
         const char c = z->Spalten[i];
-        if (c == '-')
-            continue;
+        if (c == '-') continue;
         TAngebot& x = Befehl(a, spalten[i]);
         x.aktiv = true;
         switch (c) {
-        case 'A': x.Menue = "&Abstand"; break;
-        case 'B': x.Menue = "&Betrag"; break;
-        case 'S': x.Menue = "&Winkel/Skalarprodukt"; break;
-        case 'v': x.Menue = "&Betrag des Vektorprodukts"; break;
-        case 'D': x.Menue = "&Volumen/Determinante"; break;
-        default: break;
+        case 'A':
+            x.Menue = "&Abstand";
+            break;
+        case 'B':
+            x.Menue = "&Betrag";
+            break;
+        case 'S':
+            x.Menue = "&Winkel/Skalarprodukt";
+            break;
+        case 'v':
+            x.Menue = "&Betrag des Vektorprodukts";
+            break;
+        case 'D':
+            x.Menue = "&Volumen/Determinante";
+            break;
+        default:
+            break;
         }
     }
 }
@@ -250,9 +290,15 @@ std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& z, int 
     return m;
 }
 
-std::string KurzMuster(const TListe& l) { return MarkierungsMuster(MarkierteJeArt(l), 4); }
-std::string StandardMuster(const TListe& l) { return MarkierungsMuster(MarkierteJeArt(l), 6); }
-std::string LangMuster(const TListe& l) { return MarkierungsMuster(MarkierteJeArt(l), 7); }
+std::string KurzMuster(const TListe& l) {
+    return MarkierungsMuster(MarkierteJeArt(l), 4);
+}
+std::string StandardMuster(const TListe& l) {
+    return MarkierungsMuster(MarkierteJeArt(l), 6);
+}
+std::string LangMuster(const TListe& l) {
+    return MarkierungsMuster(MarkierteJeArt(l), 7);
+}
 
 TAngebote BerechneAngebote(const TListe& liste) {
     TAngebote a;

@@ -12,13 +12,31 @@ namespace kalvorin {
 
 enum class TBefehl {
     // creation from marked elements
-    ErzPunkt, ErzGerade, ErzEbene, ErzStrecke, ErzPfeil, ErzVektor, ErzDreieck, ErzPyramide,
+    ErzPunkt,
+    ErzGerade,
+    ErzEbene,
+    ErzStrecke,
+    ErzPfeil,
+    ErzVektor,
+    ErzDreieck,
+    ErzPyramide,
     // constructions
-    Schneiden, Loteerzeugen, Mittebilden, Verknuepfen, VSumme, VGegen, MVProdukt,
+    Schneiden,
+    Loteerzeugen,
+    Mittebilden,
+    Verknuepfen,
+    VSumme,
+    VGegen,
+    MVProdukt,
     // defining mappings
-    Spiegelung, MStreckung, Projektion,
+    Spiegelung,
+    MStreckung,
+    Projektion,
     // measurement
-    MessWinkel, MessLaenge, MessFlaeche, MessVolumen,
+    MessWinkel,
+    MessLaenge,
+    MessFlaeche,
+    MessVolumen,
 };
 inline constexpr int AnzahlBefehle = static_cast<int>(TBefehl::MessVolumen) + 1;
 
@@ -32,7 +50,14 @@ struct TAngebot {
 };
 
 // The six items that apply a defined mapping, in menu order.
-enum class TAbbildungsBefehl { Pspiegeln, Gspiegeln, Espiegeln, Strecken, Oprojezieren, Pprojezieren };
+enum class TAbbildungsBefehl {
+    Pspiegeln,
+    Gspiegeln,
+    Espiegeln,
+    Strecken,
+    Oprojezieren,
+    Pprojezieren
+};
 inline constexpr int AnzahlAbbildungsBefehle = 6;
 
 struct TAbbildungsAngebot {

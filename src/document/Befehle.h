@@ -93,8 +93,8 @@ bool StreckungFestlegen(TDokument& d, Real faktor);
 // Ratio mode: the factor from the texts of the two combo boxes, each the
 // name of a segment (its length), of a vector (its length) or a number.
 struct TStreckungsVerhaeltnis {
-    std::string Anzeige;         // "= 1,5" or "nicht festgelegt!"
-    std::optional<Real> Faktor;  // empty: the dialog keeps its factor
+    std::string Anzeige;        // "= 1,5" or "nicht festgelegt!"
+    std::optional<Real> Faktor; // empty: the dialog keeps its factor
 };
 TStreckungsVerhaeltnis StreckungsVerhaeltnis(const TListe& liste, std::string_view oben,
                                              std::string_view unten);

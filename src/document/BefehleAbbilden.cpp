@@ -1,9 +1,9 @@
 // Defining mappings (roles on elements) and applying them to the marked
 // elements, with one level of undo.
 
-#include "geometry/Abbildung.h"
 #include "document/Befehle.h"
 #include "document/BefehleHilfen.h"
+#include "geometry/Abbildung.h"
 
 #include <vector>
 
@@ -41,16 +41,14 @@ template <class Festlegen> bool RollenFestlegen(TDokument& d, Festlegen festlege
 // Gives the role to the element alone among the elements of its kind.
 void RolleGeben(TListe& l, TDreiDBasisElement& traeger, TRolle rolle, bool nurGleicheArt = true) {
     for (int i = 1; i <= l.Anzahl(); ++i)
-        if (!nurGleicheArt || l[i]->Art == traeger.Art)
-            l[i]->SetzeRolle(rolle, false);
+        if (!nurGleicheArt || l[i]->Art == traeger.Art) l[i]->SetzeRolle(rolle, false);
     traeger.SetzeRolle(rolle, true);
 }
 
 } // namespace
 
 bool Spiegelung(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Spiegelung))
-        return false;
+    if (!Angeboten(d, TBefehl::Spiegelung)) return false;
     return RollenFestlegen(d, [](TListe& l) {
         const std::string muster = KurzMuster(l);
         if (muster == "1---")
@@ -63,8 +61,7 @@ bool Spiegelung(TDokument& d) {
 }
 
 bool Projektion(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Projektion))
-        return false;
+    if (!Angeboten(d, TBefehl::Projektion)) return false;
     return RollenFestlegen(d, [](TListe& l) {
         const std::string muster = KurzMuster(l);
         TDreiDBasisElement& ebene = *Markierte(l, TElementart::DEbene).back();
@@ -79,7 +76,8 @@ bool Projektion(TDokument& d) {
         RolleGeben(l, vektor, TRolle::IstP_ProjektionsVektor, false);
         ebene.Projektionsvektor = &vektor;
         if (const int f = ProjektionPruefen(ebene, vektor); f != KeinFehler) {
-            Meldungen().Meldung(ProjektionMeldung(f, ebene.Name, vektor.Name), TMeldungsart::Warnung);
+            Meldungen().Meldung(ProjektionMeldung(f, ebene.Name, vektor.Name),
+                                TMeldungsart::Warnung);
             ebene.SetzeRolle(TRolle::IstP_Projektionsebene, false);
             ebene.Projektionsvektor = vorherigerVektor;
             // Without the plane the vector is the direction of nothing; a stale
@@ -100,20 +98,25 @@ struct TAbbildungsArt {
 TAbbildungsArt ArtVon(TAbbildungsBefehl b) {
     switch (b) {
     case TAbbildungsBefehl::Pspiegeln:
-        return {TRolle::IstSpiegelzentrum, TEntstehungsart::PSpiegelung, TRueckgaengigArt::Punktspiegelung};
+        return {TRolle::IstSpiegelzentrum, TEntstehungsart::PSpiegelung,
+                TRueckgaengigArt::Punktspiegelung};
     case TAbbildungsBefehl::Gspiegeln:
-        return {TRolle::IstSpiegelAchse, TEntstehungsart::ASpiegelung, TRueckgaengigArt::Geradenspiegelung};
+        return {TRolle::IstSpiegelAchse, TEntstehungsart::ASpiegelung,
+                TRueckgaengigArt::Geradenspiegelung};
     case TAbbildungsBefehl::Espiegeln:
-        return {TRolle::IstSpiegelEbene, TEntstehungsart::ESpiegelung, TRueckgaengigArt::Ebenenspiegelung};
+        return {TRolle::IstSpiegelEbene, TEntstehungsart::ESpiegelung,
+                TRueckgaengigArt::Ebenenspiegelung};
     case TAbbildungsBefehl::Strecken:
-        return {TRolle::IstStreckungszentrum, TEntstehungsart::Streckung, TRueckgaengigArt::Streckung};
+        return {TRolle::IstStreckungszentrum, TEntstehungsart::Streckung,
+                TRueckgaengigArt::Streckung};
     case TAbbildungsBefehl::Oprojezieren:
         return {TRolle::IstO_Projektionsebene, TEntstehungsart::O_Projektion,
                 TRueckgaengigArt::Orthogonalprojektion};
     case TAbbildungsBefehl::Pprojezieren:
         break;
     }
-    return {TRolle::IstP_Projektionsebene, TEntstehungsart::P_Projektion, TRueckgaengigArt::Parallelprojektion};
+    return {TRolle::IstP_Projektionsebene, TEntstehungsart::P_Projektion,
+            TRueckgaengigArt::Parallelprojektion};
 }
 
 } // namespace
@@ -121,8 +124,7 @@ TAbbildungsArt ArtVon(TAbbildungsBefehl b) {
 bool Abbilden(TDokument& d, TAbbildungsBefehl befehl) {
     const TAbbildungsArt art = ArtVon(befehl);
     TDreiDBasisElement* m = RollenTraeger(d.Liste(), art.Rolle);
-    if (!m)
-        return false;
+    if (!m) return false;
     const TAbbildung abbildung = AbbildungVonElement(static_cast<int>(art.Code), *m);
     return d.Aendern(
         [&](TListe& l) {
@@ -131,8 +133,7 @@ bool Abbilden(TDokument& d, TAbbildungsBefehl befehl) {
             const int anzahl = l.Anzahl();
             for (int i = 1; i <= anzahl; ++i) {
                 TDreiDBasisElement& x = *l[i];
-                if (!x.markiert)
-                    continue;
+                if (!x.markiert) continue;
                 x.markiert = false;
                 const TAbbildErgebnis r = AbbildErzeugen(l, x, abbildung);
                 if (r.Fehler == FehlerAbbildungNullvektor || r.Fehler == FehlerProjektionParallel) {
@@ -147,11 +148,23 @@ bool Abbilden(TDokument& d, TAbbildungsBefehl befehl) {
         {TNeuaufbau::Immer, art.Rueckgaengig});
 }
 
-bool Pspiegeln(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Pspiegeln); }
-bool Gspiegeln(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Gspiegeln); }
-bool Espiegeln(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Espiegeln); }
-bool Strecken(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Strecken); }
-bool Oprojezieren(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Oprojezieren); }
-bool Pprojezieren(TDokument& d) { return Abbilden(d, TAbbildungsBefehl::Pprojezieren); }
+bool Pspiegeln(TDokument& d) {
+    return Abbilden(d, TAbbildungsBefehl::Pspiegeln);
+}
+bool Gspiegeln(TDokument& d) {
+    return Abbilden(d, TAbbildungsBefehl::Gspiegeln);
+}
+bool Espiegeln(TDokument& d) {
+    return Abbilden(d, TAbbildungsBefehl::Espiegeln);
+}
+bool Strecken(TDokument& d) {
+    return Abbilden(d, TAbbildungsBefehl::Strecken);
+}
+bool Oprojezieren(TDokument& d) {
+    return Abbilden(d, TAbbildungsBefehl::Oprojezieren);
+}
+bool Pprojezieren(TDokument& d) {
+    return Abbilden(d, TAbbildungsBefehl::Pprojezieren);
+}
 
 } // namespace kalvorin

@@ -1,9 +1,9 @@
 // Creation from marked elements: the new element refers to the marked ones
 // through its definition mode, so it follows them when they change.
 
-#include "geometry/Auswertung.h"
 #include "document/Befehle.h"
 #include "document/BefehleHilfen.h"
+#include "geometry/Auswertung.h"
 
 #include <string>
 
@@ -45,7 +45,8 @@ std::string EbenenMeldung(int fehler, const TDreiDBasisElement& neu) {
     switch (fehler) {
     case FehlerEbenePunkteAufGerade:
         return "Die drei Punkte " + N(b[0]) + ", " + N(b[1]) + " und " + N(b[2]) +
-               " liegen auf einer" + CRLF + "einer Geraden, die neue Ebene kann nicht erzeugt werden!";
+               " liegen auf einer" + CRLF +
+               "einer Geraden, die neue Ebene kann nicht erzeugt werden!";
     case FehlerEbeneVektorenAbhaengig:
         return "Die Vektoren " + N(b[1]) + " und " + N(b[2]) + " sind linear abhängig," + CRLF +
                "die neue Ebene kann nicht erzeugt werden!";
@@ -87,21 +88,18 @@ void NichtsDanach(TListe&, TDreiDBasisElement&) {}
 template <class Festlegen, class Pruefen, class Danach = void (*)(TListe&, TDreiDBasisElement&)>
 bool Erzeugen(TDokument& d, TBefehl befehl, TElementart art, Festlegen festlegen, Pruefen pruefen,
               Danach danach = NichtsDanach) {
-    if (!Angeboten(d, befehl))
-        return false;
+    if (!Angeboten(d, befehl)) return false;
     return d.Aendern([&](TListe& l) {
         const TMarkiert m(l);
         TDreiDBasisElement* neu = befehle::NeuMitName(l, art);
-        if (!neu)
-            return false;
+        if (!neu) return false;
         if (!festlegen(*neu, m)) {
             befehle::Zuruecknehmen(l, neu);
             return false;
         }
         std::string meldung;
         if (!pruefen(*neu, meldung)) {
-            if (!meldung.empty())
-                Meldungen().Meldung(meldung, TMeldungsart::Warnung);
+            if (!meldung.empty()) Meldungen().Meldung(meldung, TMeldungsart::Warnung);
             befehle::Zuruecknehmen(l, neu);
             return false;
         }
@@ -110,13 +108,15 @@ bool Erzeugen(TDokument& d, TBefehl befehl, TElementart art, Festlegen festlegen
     });
 }
 
-void Setze(TDreiDBasisElement& e, std::uint8_t modus, TDreiDBasisElement* a, TDreiDBasisElement* b = nullptr,
-           TDreiDBasisElement* c = nullptr) {
+void Setze(TDreiDBasisElement& e, std::uint8_t modus, TDreiDBasisElement* a,
+           TDreiDBasisElement* b = nullptr, TDreiDBasisElement* c = nullptr) {
     e.Festlegung = modus;
     e.Bezuege = {a, b, c};
 }
 
-bool NieAbgelehnt(TDreiDBasisElement&, std::string&) { return true; }
+bool NieAbgelehnt(TDreiDBasisElement&, std::string&) {
+    return true;
+}
 
 } // namespace
 
@@ -124,8 +124,7 @@ bool ErzPunkt(TDokument& d) {
     return Erzeugen(
         d, TBefehl::ErzPunkt, TElementart::DfrPunkt,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (m.P.empty() || m.V.empty())
-                return false;
+            if (m.P.empty() || m.V.empty()) return false;
             Setze(e, TfrPunkt::PV, m.P.back(), m.V.back());
             return true;
         },
@@ -186,8 +185,7 @@ bool ErzStrecke(TDokument& d) {
     return Erzeugen(
         d, TBefehl::ErzStrecke, TElementart::DStrecke,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (m.P.size() < 2)
-                return false;
+            if (m.P.size() < 2) return false;
             Setze(e, 0, m.P[0], m.P[1]);
             return true;
         },
@@ -230,8 +228,7 @@ bool ErzPfeil(TDokument& d) {
             return f == KeinFehler;
         },
         [](TListe& l, TDreiDBasisElement& pfeil) {
-            if (pfeil.Festlegung != TPfeil::PfPP)
-                return;
+            if (pfeil.Festlegung != TPfeil::PfPP) return;
             // Room for it was made sure of before the arrow was added.
             if (TDreiDBasisElement* v = befehle::NeuMitName(l, TElementart::DVektor)) {
                 Setze(*v, TVektor::VPf, &pfeil);
@@ -276,17 +273,14 @@ bool ErzDreieck(TDokument& d) {
     return Erzeugen(
         d, TBefehl::ErzDreieck, TElementart::DDreieck,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (m.P.size() < 3)
-                return false;
+            if (m.P.size() < 3) return false;
             Setze(e, 0, m.P[0], m.P[1], m.P[2]);
             return true;
         },
         [](TDreiDBasisElement& e, std::string& meldung) {
             std::array<TTripel, 3> ecken{};
-            if (DreieckAuswerten(e, ecken) != KeinFehler)
-                return false;
-            if (!EckenAufEinerGeraden(ecken))
-                return true;
+            if (DreieckAuswerten(e, ecken) != KeinFehler) return false;
+            if (!EckenAufEinerGeraden(ecken)) return true;
             meldung = "Die Punkte " + N(e.Bezuege[0]) + ", " + N(e.Bezuege[1]) + " und " +
                       N(e.Bezuege[2]) + " liegen auf einer" + CRLF +
                       " Geraden, das neue Dreieck kann nicht erzeugt werden!";
@@ -298,18 +292,15 @@ bool ErzPyramide(TDokument& d) {
     return Erzeugen(
         d, TBefehl::ErzPyramide, TElementart::DPyramide3,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (m.P.empty() || m.D.empty())
-                return false;
+            if (m.P.empty() || m.D.empty()) return false;
             Setze(e, 0, m.D.back(), m.P.back()); // base triangle, apex
             return true;
         },
         [](TDreiDBasisElement& e, std::string& meldung) {
             std::array<TTripel, 3> grund{};
             TTripel spitze;
-            if (PyramideAuswerten(e, grund, spitze) != KeinFehler)
-                return false;
-            if (!SpitzeInGrundflaeche(grund, spitze))
-                return true;
+            if (PyramideAuswerten(e, grund, spitze) != KeinFehler) return false;
+            if (!SpitzeInGrundflaeche(grund, spitze)) return true;
             meldung = "Die Spitze " + N(e.Bezuege[1]) + " liegt in der Grundflächenebene," + CRLF +
                       "die neue Pyramide kann nicht erzeugt werden!";
             return false;

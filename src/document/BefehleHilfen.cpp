@@ -10,8 +10,7 @@ std::vector<TDreiDBasisElement*> Markierte(const TListe& liste, TElementart art)
     std::vector<TDreiDBasisElement*> r;
     for (int i = 1; i <= liste.Anzahl(); ++i) {
         TDreiDBasisElement* e = liste[i];
-        if (!e->markiert)
-            continue;
+        if (!e->markiert) continue;
         if (e->Art == art) {
             r.push_back(e);
         } else if (art == TElementart::DVektor && e->Art == TElementart::DPfeil &&
@@ -26,31 +25,26 @@ std::vector<TDreiDBasisElement*> Markierte(const TListe& liste, TElementart art)
 }
 
 bool Platz(const TListe& liste, int n) {
-    if (TListe::Kapazitaet - liste.Anzahl() >= n)
-        return true;
+    if (TListe::Kapazitaet - liste.Anzahl() >= n) return true;
     Meldungen().Meldung(std::string(ListeVollMeldung), TMeldungsart::Warnung);
     return false;
 }
 
 TDreiDBasisElement* NeuMitName(TListe& liste, TElementart art) {
-    if (!Platz(liste, 1))
-        return nullptr;
+    if (!Platz(liste, 1)) return nullptr;
     std::string name = liste.AutomatischerName(art);
     TDreiDBasisElement* e = liste.Neu(art);
-    if (!e)
-        return nullptr;
+    if (!e) return nullptr;
     e->Name = std::move(name);
     // A plane is see-through as the settings want new planes, like one made
     // in the plane dialog; the class itself stays opaque, because files
     // leave out a transparency of 0.
-    if (art == TElementart::DEbene)
-        e->Transparenz = Einstellungen().EbenenTransparenz;
+    if (art == TElementart::DEbene) e->Transparenz = Einstellungen().EbenenTransparenz;
     return e;
 }
 
 void Zuruecknehmen(TListe& liste, TDreiDBasisElement* e) {
-    if (const int slot = liste.SlotVon(e); slot > 0)
-        liste.Loeschen(slot);
+    if (const int slot = liste.SlotVon(e); slot > 0) liste.Loeschen(slot);
 }
 
 } // namespace kalvorin::befehle

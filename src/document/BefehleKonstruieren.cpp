@@ -1,46 +1,45 @@
 // Intersection, perpendiculars, midpoints and the vector operations: each
 // adds one derived element that the rebuild recomputes from its sources.
 
-#include "geometry/Konstruktion.h"
-#include "geometry/Schnitt.h"
 #include "document/Befehle.h"
 #include "document/BefehleHilfen.h"
+#include "geometry/Konstruktion.h"
+#include "geometry/Schnitt.h"
 
 namespace kalvorin {
 
 using befehle::Markierte;
 
-bool Angeboten(const TDokument& d, TBefehl befehl) { return BerechneAngebote(d.Liste())[befehl].aktiv; }
+bool Angeboten(const TDokument& d, TBefehl befehl) {
+    return BerechneAngebote(d.Liste())[befehl].aktiv;
+}
 
 bool Angeboten(const TDokument& d, TAbbildungsBefehl befehl) {
     return BerechneAngebote(d.Liste())[befehl].sichtbar;
 }
 
 bool Schneiden(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Schneiden))
-        return false;
+    if (!Angeboten(d, TBefehl::Schneiden)) return false;
     const TListe& l = d.Liste();
     TDreiDBasisElement* erstes = nullptr;
     TDreiDBasisElement* zweites = nullptr;
     for (int i = 1; i <= l.Anzahl(); ++i) {
-        if (!l[i]->markiert)
-            continue;
+        if (!l[i]->markiert) continue;
         if (!erstes)
             erstes = l[i];
         else
             zweites = l[i];
     }
-    if (!erstes || !zweites)
-        return false;
+    if (!erstes || !zweites) return false;
     const TSchnittErgebnis s = Intersect(*erstes, *zweites);
     return d.Aendern([&](TListe& liste) {
         if (s.Code != SchnittGefunden) {
-            Meldungen().Meldung(SchnittMeldung(s.Code, erstes->Name, zweites->Name), SchnittMeldungsart(s.Code));
+            Meldungen().Meldung(SchnittMeldung(s.Code, erstes->Name, zweites->Name),
+                                SchnittMeldungsart(s.Code));
             return false;
         }
         TDreiDBasisElement* e = befehle::NeuMitName(liste, static_cast<TElementart>(s.Art));
-        if (!e)
-            return false;
+        if (!e) return false;
         WerteEintragen(*e, {s.Punkt, s.Richtung, {}});
         e->Entstehung.Art = TEntstehungsart::Schnitt;
         e->Entstehung.Elemente[0].Element = erstes;
@@ -58,11 +57,9 @@ using Quellen = std::array<TDreiDBasisElement*, 3>;
 TDreiDBasisElement* Konstruieren(TListe& l, TEntstehungsart code, const Quellen& q, int& fehler) {
     const TKonstruktionsErgebnis r = Construct(static_cast<int>(code), q[0], q[1], q[2]);
     fehler = r.Fehler;
-    if (r.Fehler != KeinFehler)
-        return nullptr;
+    if (r.Fehler != KeinFehler) return nullptr;
     TDreiDBasisElement* e = befehle::NeuMitName(l, static_cast<TElementart>(r.Art));
-    if (!e)
-        return nullptr;
+    if (!e) return nullptr;
     WerteEintragen(*e, r.Geometrie);
     e->Entstehung.Art = code;
     for (int i = 0; i < 3; ++i)
@@ -73,8 +70,7 @@ TDreiDBasisElement* Konstruieren(TListe& l, TEntstehungsart code, const Quellen&
 } // namespace
 
 bool Loteerzeugen(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Loteerzeugen))
-        return false;
+    if (!Angeboten(d, TBefehl::Loteerzeugen)) return false;
     const TListe& l = d.Liste();
     const std::string muster = StandardMuster(l);
     const auto p = Markierte(l, TElementart::DfrPunkt);
@@ -98,18 +94,19 @@ bool Loteerzeugen(TDokument& d) {
         int fehler = KeinFehler;
         const bool neu = Konstruieren(liste, code, q, fehler) != nullptr;
         if (fehler == FehlerPunktAufGerade)
-            Meldungen().Meldung("Der Punkt " + q[0]->Name + " liegt auf der Geraden " + q[1]->Name + "!",
+            Meldungen().Meldung("Der Punkt " + q[0]->Name + " liegt auf der Geraden " + q[1]->Name +
+                                    "!",
                                 TMeldungsart::Information);
         else if (fehler == FehlerGeradenParallel)
-            Meldungen().Meldung("Die Geraden " + q[0]->Name + " und " + q[1]->Name + " sind parallel!",
+            Meldungen().Meldung("Die Geraden " + q[0]->Name + " und " + q[1]->Name +
+                                    " sind parallel!",
                                 TMeldungsart::Information);
         return neu;
     });
 }
 
 bool Mittebilden(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Mittebilden))
-        return false;
+    if (!Angeboten(d, TBefehl::Mittebilden)) return false;
     const TListe& l = d.Liste();
     const std::string muster = StandardMuster(l);
     const auto p = Markierte(l, TElementart::DfrPunkt);
@@ -139,17 +136,14 @@ bool Mittebilden(TDokument& d) {
 }
 
 bool VSumme(TDokument& d) {
-    if (!Angeboten(d, TBefehl::VSumme))
-        return false;
+    if (!Angeboten(d, TBefehl::VSumme)) return false;
     const TListe& l = d.Liste();
     const auto p = Markierte(l, TElementart::DfrPunkt);
     const auto v = Markierte(l, TElementart::DVektor);
-    if (v.size() < 2 || v.size() > 3)
-        return false;
+    if (v.size() < 2 || v.size() > 3) return false;
     const bool mitPfeil = !p.empty();
     // With a point the sum is drawn as an arrow from it: both or nothing.
-    if (mitPfeil && !befehle::Platz(l, 2))
-        return false;
+    if (mitPfeil && !befehle::Platz(l, 2)) return false;
     const TEntstehungsart code = v.size() == 2 ? TEntstehungsart::Add2 : TEntstehungsart::Add3;
     const Quellen q{v[0], v[1], v.size() == 3 ? v[2] : nullptr};
     return d.Aendern([&](TListe& liste) {
@@ -166,26 +160,24 @@ bool VSumme(TDokument& d) {
 }
 
 bool VGegen(TDokument& d) {
-    if (!Angeboten(d, TBefehl::VGegen))
-        return false;
+    if (!Angeboten(d, TBefehl::VGegen)) return false;
     const auto v = Markierte(d.Liste(), TElementart::DVektor);
-    if (v.empty())
-        return false;
+    if (v.empty()) return false;
     return d.Aendern([&](TListe& liste) {
         int fehler = KeinFehler;
-        return Konstruieren(liste, TEntstehungsart::Gegenvektor, {v[0], nullptr, nullptr}, fehler) != nullptr;
+        return Konstruieren(liste, TEntstehungsart::Gegenvektor, {v[0], nullptr, nullptr},
+                            fehler) != nullptr;
     });
 }
 
 bool MVProdukt(TDokument& d) {
-    if (!Angeboten(d, TBefehl::MVProdukt))
-        return false;
+    if (!Angeboten(d, TBefehl::MVProdukt)) return false;
     const auto v = Markierte(d.Liste(), TElementart::DVektor);
-    if (v.size() < 2)
-        return false;
+    if (v.size() < 2) return false;
     return d.Aendern([&](TListe& liste) {
         int fehler = KeinFehler;
-        return Konstruieren(liste, TEntstehungsart::VProdukt, {v[0], v[1], nullptr}, fehler) != nullptr;
+        return Konstruieren(liste, TEntstehungsart::VProdukt, {v[0], v[1], nullptr}, fehler) !=
+               nullptr;
     });
 }
 

@@ -1,9 +1,9 @@
 // The core of the dilation factor dialog: what it shows when it opens, the
 // factor given as a ratio of two lengths, and its "OK".
 
-#include "geometry/Auswertung.h"
 #include "document/Befehle.h"
 #include "document/BefehleHilfen.h"
+#include "geometry/Auswertung.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
@@ -25,8 +25,7 @@ TStreckungsStart StreckungsDialogStart(const TListe& l) {
     TStreckungsStart s;
     s.AltesZentrum = RollenTraeger(l, TRolle::IstStreckungszentrum);
     s.NeuesZentrum = NeuesZentrum(l);
-    if (s.NeuesZentrum)
-        s.Faktor = s.NeuesZentrum->Streckungsfaktor;
+    if (s.NeuesZentrum) s.Faktor = s.NeuesZentrum->Streckungsfaktor;
     s.FaktorText = FormatGeneral(s.Faktor, Einstellungen().StandardStellen);
     for (int i = 1; i <= l.Anzahl(); ++i)
         if (l[i]->Art == TElementart::DVektor || l[i]->Art == TElementart::DStrecke)
@@ -35,8 +34,7 @@ TStreckungsStart StreckungsDialogStart(const TListe& l) {
 }
 
 bool StreckungFestlegen(TDokument& d, std::string_view faktorText) {
-    if (!Angeboten(d, TBefehl::MStreckung))
-        return false;
+    if (!Angeboten(d, TBefehl::MStreckung)) return false;
     const TZahl z = ParseNumber(faktorText);
     if (z.Code != ZahlGueltig) {
         Meldungen().Meldung("Falsche Eingabe des Streckungsfaktors!", TMeldungsart::Warnung);
@@ -46,11 +44,9 @@ bool StreckungFestlegen(TDokument& d, std::string_view faktorText) {
 }
 
 bool StreckungFestlegen(TDokument& d, Real faktor) {
-    if (!Angeboten(d, TBefehl::MStreckung))
-        return false;
+    if (!Angeboten(d, TBefehl::MStreckung)) return false;
     TDreiDBasisElement* zentrum = NeuesZentrum(d.Liste());
-    if (!zentrum)
-        return false;
+    if (!zentrum) return false;
     if (faktor == 0) {
         Meldungen().Meldung("Streckungsfaktor ist 0!", TMeldungsart::Warnung);
         return false;
@@ -91,29 +87,26 @@ TLaenge LaengeAus(const TListe& l, std::string_view text) {
         }
         if (e->Art == TElementart::DVektor) {
             TTripel v;
-            if (VektorAuswerten(*e, v) != KeinFehler)
-                return {};
+            if (VektorAuswerten(*e, v) != KeinFehler) return {};
             return {TLaengenArt::Laenge, Betrag(v)};
         }
         return {TLaengenArt::Unpassend, 0};
     }
     const TZahl z = ParseNumber(text);
-    if (z.Code != ZahlGueltig)
-        return {};
+    if (z.Code != ZahlGueltig) return {};
     return {TLaengenArt::Laenge, z.Wert};
 }
 
 } // namespace
 
-TStreckungsVerhaeltnis StreckungsVerhaeltnis(const TListe& l, std::string_view oben, std::string_view unten) {
+TStreckungsVerhaeltnis StreckungsVerhaeltnis(const TListe& l, std::string_view oben,
+                                             std::string_view unten) {
     TStreckungsVerhaeltnis r{std::string(NichtFestgelegt), std::nullopt};
-    if (oben.empty() || unten.empty())
-        return r;
+    if (oben.empty() || unten.empty()) return r;
     const TLaenge a = LaengeAus(l, oben);
     const TLaenge b = LaengeAus(l, unten);
     // The name of an element that has no length leaves the factor alone.
-    if (a.Art == TLaengenArt::Unpassend || b.Art == TLaengenArt::Unpassend)
-        return r;
+    if (a.Art == TLaengenArt::Unpassend || b.Art == TLaengenArt::Unpassend) return r;
     if (a.Art == TLaengenArt::Fehler || b.Art == TLaengenArt::Fehler) {
         r.Faktor = 1;
         return r;

@@ -7,17 +7,26 @@ namespace kalvorin {
 
 namespace {
 
-bool RueckgaengigAusfuehren(TDokument& d) { return d.RueckgaengigMachen(); }
-bool RueckgaengigMoeglich(const TDokument& d) { return d.Rueckgaengig().Moeglich(); }
-bool LoeschenAusfuehren(TDokument& d) { return d.MarkierteLoeschen(); }
+bool RueckgaengigAusfuehren(TDokument& d) {
+    return d.RueckgaengigMachen();
+}
+bool RueckgaengigMoeglich(const TDokument& d) {
+    return d.Rueckgaengig().Moeglich();
+}
+bool LoeschenAusfuehren(TDokument& d) {
+    return d.MarkierteLoeschen();
+}
 bool EtwasMarkiert(const TDokument& d) {
     for (int i = 1; i <= d.Liste().Anzahl(); ++i)
-        if (d.Liste()[i]->markiert)
-            return true;
+        if (d.Liste()[i]->markiert) return true;
     return false;
 }
-bool Vergroessern(TDokument& d) { return d.Zoomen(ZoomVergroessern); }
-bool Verkleinern(TDokument& d) { return d.Zoomen(ZoomVerkleinern); }
+bool Vergroessern(TDokument& d) {
+    return d.Zoomen(ZoomVergroessern);
+}
+bool Verkleinern(TDokument& d) {
+    return d.Zoomen(ZoomVerkleinern);
+}
 
 // GCC 12 warns about every member a designated initializer leaves to its
 // default member initializer; those defaults are the point of the rows.
@@ -113,22 +122,20 @@ const TBefehlszeile Tabelle[] = {
 
 } // namespace
 
-std::span<const TBefehlszeile> Befehlstabelle() { return Tabelle; }
+std::span<const TBefehlszeile> Befehlstabelle() {
+    return Tabelle;
+}
 
 const TBefehlszeile* BefehlMitName(std::string_view name) {
     for (const TBefehlszeile& z : Tabelle)
-        if (z.Art != TZeilenart::Trenner && name == z.Name)
-            return &z;
+        if (z.Art != TZeilenart::Trenner && name == z.Name) return &z;
     return nullptr;
 }
 
 bool Ausfuehrbar(const TDokument& d, const TBefehlszeile& z) {
-    if (!z.Ausfuehren)
-        return false;
-    if (z.Angebot)
-        return Angeboten(d, *z.Angebot);
-    if (z.Abbildung)
-        return Angeboten(d, *z.Abbildung);
+    if (!z.Ausfuehren) return false;
+    if (z.Angebot) return Angeboten(d, *z.Angebot);
+    if (z.Abbildung) return Angeboten(d, *z.Abbildung);
     return !z.Moeglich || z.Moeglich(d);
 }
 

@@ -13,14 +13,14 @@ std::string MitKvrEndung(const std::string& datei) {
     const std::string name = DateinameOhneOrdner(datei);
     const std::size_t punkt = name.rfind('.');
     // A leading dot belongs to the name of a hidden file, not to an extension.
-    const std::string stamm = punkt != std::string::npos && punkt > 0 ? name.substr(0, punkt) : name;
+    const std::string stamm =
+        punkt != std::string::npos && punkt > 0 ? name.substr(0, punkt) : name;
     return datei.substr(0, datei.size() - name.size()) + stamm + ".kvr";
 }
 
 std::string SpeicherDatei(const TDokument& d) {
     const std::string& name = d.Dateiname();
-    if (name.empty() || name.rfind("neu", 0) == 0 || d.Schreibgeschuetzt())
-        return {};
+    if (name.empty() || name.rfind("neu", 0) == 0 || d.Schreibgeschuetzt()) return {};
     return MitKvrEndung(name);
 }
 
@@ -30,9 +30,9 @@ std::string SpeichernUnterVorschlag(const TDokument& d) {
 }
 
 std::string Fensterbeschriftung(const TDokument& d, int ordinal) {
-    if (d.Dateiname().empty())
-        return "neu" + std::to_string(ordinal) + ".kvr";
-    return DateinameOhneOrdner(d.Dateiname()) + (d.Schreibgeschuetzt() ? " (schreibgeschützt)" : "");
+    if (d.Dateiname().empty()) return "neu" + std::to_string(ordinal) + ".kvr";
+    return DateinameOhneOrdner(d.Dateiname()) +
+           (d.Schreibgeschuetzt() ? " (schreibgeschützt)" : "");
 }
 
 } // namespace kalvorin

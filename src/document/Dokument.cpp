@@ -8,13 +8,16 @@
 
 namespace kalvorin {
 
-TDokument::TDokument() : ks_(KoordinatensystemFuerNeuesFenster(Einstellungen())), szene_(abbildung_) {
+TDokument::TDokument()
+    : ks_(KoordinatensystemFuerNeuesFenster(Einstellungen())), szene_(abbildung_) {
     AnsichtEinrichten();
     AusgangslageSetzen(szene_);
     Neuaufbau();
 }
 
-void TDokument::AnsichtEinrichten() { ZeichenfensterEinrichten(ks_, abbildung_, szene_); }
+void TDokument::AnsichtEinrichten() {
+    ZeichenfensterEinrichten(ks_, abbildung_, szene_);
+}
 
 void TDokument::Melden() {
     for (const auto& b : beobachter_)
@@ -22,12 +25,11 @@ void TDokument::Melden() {
 }
 
 bool TDokument::Aendern(const std::function<bool(TListe&)>& aendern, const TAenderung& wie) {
-    if (wie.Schnappschuss)
-        rueckgaengig_.SchnappschussNehmen(liste_, *wie.Schnappschuss);
+    if (wie.Schnappschuss) rueckgaengig_.SchnappschussNehmen(liste_, *wie.Schnappschuss);
     const bool geaendert = aendern(liste_);
-    if (geaendert)
-        geaendert_ = true;
-    if (wie.Neuaufbau == TNeuaufbau::Immer || (geaendert && wie.Neuaufbau == TNeuaufbau::WennGeaendert))
+    if (geaendert) geaendert_ = true;
+    if (wie.Neuaufbau == TNeuaufbau::Immer ||
+        (geaendert && wie.Neuaufbau == TNeuaufbau::WennGeaendert))
         Neuaufbau();
     else
         Melden();
@@ -43,8 +45,7 @@ void TDokument::KoordinatensystemAendern(const std::function<void(TKoordinatensy
                                          bool geaendert) {
     aendern(ks_);
     AnsichtEinrichten();
-    if (geaendert)
-        geaendert_ = true;
+    if (geaendert) geaendert_ = true;
     Neuaufbau();
 }
 
@@ -65,13 +66,11 @@ void TDokument::NamenSetzen() {
         const bool benannt = e.Art == TElementart::DfrPunkt || e.Art == TElementart::DPfeil ||
                              e.Art == TElementart::DStrecke || e.Art == TElementart::DGerade ||
                              e.Art == TElementart::DEbene;
-        if (!benannt || !e.sichtbar || e.Szenenobjekte.none() || e.Szenenobjekte.test(0))
-            continue;
+        if (!benannt || !e.sichtbar || e.Szenenobjekte.none() || e.Szenenobjekte.test(0)) continue;
         int erstes = 1;
         while (!e.Szenenobjekte.test(static_cast<std::size_t>(erstes)))
             ++erstes;
-        if (erstes > szene_.Objektzahl())
-            continue;
+        if (erstes > szene_.Objektzahl()) continue;
         // An arrow is labelled with the name of the vector it carries.
         const TDreiDBasisElement* traeger =
             e.Art == TElementart::DPfeil ? Als<TPfeil>(e).Vektor() : &e;
@@ -88,8 +87,7 @@ void TDokument::Ausgangslage() {
 
 bool TDokument::Zoomen(Real faktor) {
     // At its limit the range stays, and nothing is rebuilt.
-    if (TKoordinatensystem probe = ks_; !probe.Zoomen(faktor))
-        return false;
+    if (TKoordinatensystem probe = ks_; !probe.Zoomen(faktor)) return false;
     // The range is part of the file, but zooming has never counted as a
     // modification.
     KoordinatensystemAendern([faktor](TKoordinatensystem& ks) { ks.Zoomen(faktor); }, false);
@@ -97,8 +95,7 @@ bool TDokument::Zoomen(Real faktor) {
 }
 
 bool TDokument::RueckgaengigMachen() {
-    if (!rueckgaengig_.Moeglich())
-        return false;
+    if (!rueckgaengig_.Moeglich()) return false;
     Aendern([this](TListe& l) {
         rueckgaengig_.Wiederherstellen(l);
         return false;

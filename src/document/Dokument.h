@@ -76,10 +76,13 @@ public:
     // The coordinate system changes (a dialog, a point outside the range):
     // view, display cube and sphere follow, then the rebuild. geaendert:
     // the document counts as modified.
-    void KoordinatensystemAendern(const std::function<void(TKoordinatensystem&)>& aendern, bool geaendert);
+    void KoordinatensystemAendern(const std::function<void(TKoordinatensystem&)>& aendern,
+                                  bool geaendert);
 
     // Whoever shows the document is told after every change.
-    void Beobachten(std::function<void()> beobachter) { beobachter_.push_back(std::move(beobachter)); }
+    void Beobachten(std::function<void()> beobachter) {
+        beobachter_.push_back(std::move(beobachter));
+    }
 
     // Recomputes every element in list order and builds the scene anew,
     // projected and sorted, ready to be drawn.

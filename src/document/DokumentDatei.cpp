@@ -28,8 +28,7 @@ bool TDokument::Einfuegen(const std::string& datei) {
 }
 
 bool TDokument::Speichern(const std::string& datei) {
-    if (!DokumentSchreiben(datei, liste_, ks_))
-        return false;
+    if (!DokumentSchreiben(datei, liste_, ks_)) return false;
     dateiname_ = datei;
     schreibgeschuetzt_ = false;
     geaendert_ = false;

@@ -26,9 +26,13 @@ bool EckenLesen(const TListe& liste, const TDreieckEingabe& e, std::array<TTripe
     return gelesen;
 }
 
-bool ZweiGleich(const std::array<TTripel, 3>& p) { return p[0] == p[1] || p[0] == p[2] || p[1] == p[2]; }
+bool ZweiGleich(const std::array<TTripel, 3>& p) {
+    return p[0] == p[1] || p[0] == p[2] || p[1] == p[2];
+}
 
-Real Grad(Real bogen) { return bogen * 180 / Pi; }
+Real Grad(Real bogen) {
+    return bogen * 180 / Pi;
+}
 
 // The grammar of KreisText is that of the feminine kinds.
 std::string DreieckKreisText(const std::string& name) {
@@ -52,8 +56,7 @@ TDreieckEingabe DreieckEingabeAusElement(const TListe& liste, int position) {
     for (std::size_t i = 0; i < 3; ++i) {
         const TDreiDBasisElement* ecke = d.Bezuege[i];
         TTripel w;
-        if (ecke)
-            PunktAuswerten(*ecke, w);
+        if (ecke) PunktAuswerten(*ecke, w);
         e.Ecken[i] = {ecke ? ecke->Name : std::string(), FeldTexte(w), true};
     }
     return e;
@@ -62,16 +65,15 @@ TDreieckEingabe DreieckEingabeAusElement(const TListe& liste, int position) {
 TDreieckMasse DreieckMasse(const TListe& liste, const TDreieckEingabe& e) {
     TDreieckMasse m;
     std::array<TTripel, 3> p;
-    if (!EckenLesen(liste, e, p))
-        return m;
+    if (!EckenLesen(liste, e, p)) return m;
     const TTripel ab = Verbindungsvektor(p[0], p[1]);
     const TTripel ac = Verbindungsvektor(p[0], p[2]);
     m.Flaeche = FormatMeasure(Betrag(Kreuzprodukt(ab, ac)) / 2) + " FE";
     // Where two corners coincide there is no angle to show.
-    if (ZweiGleich(p))
-        return m;
+    if (ZweiGleich(p)) return m;
     const Real w1 = Grad(Zwischenwinkel(ab, ac));
-    const Real w2 = Grad(Zwischenwinkel(Verbindungsvektor(p[1], p[0]), Verbindungsvektor(p[1], p[2])));
+    const Real w2 =
+        Grad(Zwischenwinkel(Verbindungsvektor(p[1], p[0]), Verbindungsvektor(p[1], p[2])));
     const Real winkel[3] = {w1, w2, 180 - w1 - w2};
     for (std::size_t i = 0; i < 3; ++i)
         m.Winkel[i] = FormatMeasure(winkel[i]) + "°";
@@ -79,17 +81,17 @@ TDreieckMasse DreieckMasse(const TListe& liste, const TDreieckEingabe& e) {
 }
 
 std::string DreieckChecks(const TListe& liste, const TDreieckEingabe& e) {
-    std::string meldung = NamenPruefen(liste, e.Name, e.AlterName, "Name bereits vergeben!").Meldung;
-    if (e.Abgeleitet)
-        return meldung; // the corners only show where the triangle came from
+    std::string meldung =
+        NamenPruefen(liste, e.Name, e.AlterName, "Name bereits vergeben!").Meldung;
+    if (e.Abgeleitet) return meldung; // the corners only show where the triangle came from
 
     for (std::size_t i = 0; i < 3; ++i)
-        if (std::string f = TeilNameFehler(liste, e.Ecken[i], PunktArten, e.Name, VergebenTexte[i]); !f.empty())
+        if (std::string f = TeilNameFehler(liste, e.Ecken[i], PunktArten, e.Name, VergebenTexte[i]);
+            !f.empty())
             meldung = f;
     const std::string n0 = TeilName(e.Ecken[0].Name), n1 = TeilName(e.Ecken[1].Name),
                       n2 = TeilName(e.Ecken[2].Name);
-    if (n0 == n1 || n0 == n2 || n1 == n2)
-        meldung = "Zwei Punkte besitzen den gleichen Namen!";
+    if (n0 == n1 || n0 == n2 || n1 == n2) meldung = "Zwei Punkte besitzen den gleichen Namen!";
 
     bool gelesen = true;
     std::array<TTripel, 3> p;
@@ -104,8 +106,7 @@ std::string DreieckChecks(const TListe& liste, const TDreieckEingabe& e) {
     if (gelesen) {
         if (EckenAufEinerGeraden(p) && !ZweiGleich(p))
             meldung = "Die drei Punkte liegen auf einer Geraden!";
-        if (ZweiGleich(p))
-            meldung = "Zwei Punkte sind identisch!";
+        if (ZweiGleich(p)) meldung = "Zwei Punkte sind identisch!";
     }
     if (e.Selbst)
         for (const TTeilEingabe& ecke : e.Ecken)
@@ -114,8 +115,7 @@ std::string DreieckChecks(const TListe& liste, const TDreieckEingabe& e) {
                 meldung = DreieckKreisText(punkt->Name);
 
     const int neu = static_cast<int>(DreieckNeueTeile(liste, e).size()) + (e.Neu ? 1 : 0);
-    if (meldung.empty() && !HatPlatzFuer(liste, neu))
-        meldung = ListeVollMeldung;
+    if (meldung.empty() && !HatPlatzFuer(liste, neu)) meldung = ListeVollMeldung;
     return meldung;
 }
 
@@ -128,14 +128,12 @@ TEingabePruefung DreieckPruefen(const TListe& liste, const TDreieckEingabe& e) {
             return r;
         }
     r.Meldung = DreieckChecks(liste, e);
-    if (!r.Meldung.empty())
-        r.Ergebnis = TPruefergebnis::Abgelehnt;
+    if (!r.Meldung.empty()) r.Ergebnis = TPruefergebnis::Abgelehnt;
     return r;
 }
 
 std::vector<TElementart> DreieckNeueTeile(const TListe& liste, const TDreieckEingabe& e) {
-    if (e.Abgeleitet)
-        return {};
+    if (e.Abgeleitet) return {};
     return NeueTeile(liste, {{&e.Ecken[0], TElementart::DfrPunkt},
                              {&e.Ecken[1], TElementart::DfrPunkt},
                              {&e.Ecken[2], TElementart::DfrPunkt}});
@@ -150,7 +148,8 @@ bool DreieckAusDialog(TListe& liste, int position, const TDreieckEingabe& e) {
         d.Festlegung = 0;
         int naechster = position + 1;
         for (std::size_t i = 0; i < 3; ++i)
-            d.Bezuege[i] = TeilSchreiben(liste, e.Ecken[i], TElementart::DfrPunkt, e.Neu, naechster);
+            d.Bezuege[i] =
+                TeilSchreiben(liste, e.Ecken[i], TElementart::DfrPunkt, e.Neu, naechster);
     }
     AussehenSchreiben(d, e);
     return true;
@@ -163,8 +162,7 @@ int DreieckUebernehmen(TDokument& dokument, const TDreieckEingabe& e) {
             return slot != 0 && DreieckAusDialog(liste, slot, e) ? slot : 0;
         }
         const std::vector<TElementart> teile = DreieckNeueTeile(liste, e);
-        if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
-            return 0;
+        if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
         liste.Neu(TElementart::DDreieck);
         const int position = liste.Anzahl();
         for (TElementart art : teile)

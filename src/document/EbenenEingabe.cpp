@@ -20,23 +20,31 @@ constexpr TFarbe EbenenFarben[10] = {
     RGB(248, 165, 210), RGB(247, 166, 168),
 };
 
-std::string Allgemein(Real x) { return FormatGeneral(x, Einstellungen().StandardStellen); }
+std::string Allgemein(Real x) {
+    return FormatGeneral(x, Einstellungen().StandardStellen);
+}
 
-TFeldTexte AllgemeinTexte(TTripel t) { return {Allgemein(t.x), Allgemein(t.y), Allgemein(t.z)}; }
+TFeldTexte AllgemeinTexte(TTripel t) {
+    return {Allgemein(t.x), Allgemein(t.y), Allgemein(t.z)};
+}
 
-TTripelEingabe Lesen(const TFeldTexte& t) { return ParseTripel(t[0], t[1], t[2]); }
+TTripelEingabe Lesen(const TFeldTexte& t) {
+    return ParseTripel(t[0], t[1], t[2]);
+}
 
 // A value that was shown for a held one: unchanged text, or a read value
 // equal to the simplified held one, keeps what the plane holds.
-TTripel Behalten(const TFeldTexte& texte, const TFeldTexte& angezeigt, TTripel gehalten, bool vereinfacht) {
-    if (texte == angezeigt)
-        return gehalten;
+TTripel Behalten(const TFeldTexte& texte, const TFeldTexte& angezeigt, TTripel gehalten,
+                 bool vereinfacht) {
+    if (texte == angezeigt) return gehalten;
     const TTripel gelesen = Lesen(texte).Tripel;
     const TTripel vergleich = vereinfacht ? VereinfachterVektor(gehalten) : gehalten;
     return gelesen == vergleich ? gehalten : gelesen;
 }
 
-bool Gewaehlt(const std::string& liste) { return Gefuellt(liste); }
+bool Gewaehlt(const std::string& liste) {
+    return Gefuellt(liste);
+}
 
 const TDreiDBasisElement* Gerade(const TListe& liste, const std::string& name) {
     return BenanntesElement(liste, name, GeradenArten);
@@ -45,8 +53,7 @@ const TDreiDBasisElement* Gerade(const TListe& liste, const std::string& name) {
 // The line's point Q and direction r as the evaluation gives them.
 bool GeradenDaten(const TListe& liste, const std::string& name, TTripel& q, TTripel& r) {
     const TDreiDBasisElement* g = Gerade(liste, name);
-    if (!g)
-        return false;
+    if (!g) return false;
     GeradeAuswerten(*g, q, r);
     return true;
 }
@@ -64,7 +71,8 @@ TDifferenzen Differenzen(const std::array<TTeilEingabe, 3>& p) {
     for (int k = 0; k < 2; ++k)
         for (std::size_t i = 0; i < 3; ++i) {
             // A rounded difference may lie beyond the range of typed numbers.
-            const TZahl z = ParseReal(DifferenceText(p[static_cast<std::size_t>(k + 1)].Werte[i], p[0].Werte[i]));
+            const TZahl z = ParseReal(
+                DifferenceText(p[static_cast<std::size_t>(k + 1)].Werte[i], p[0].Werte[i]));
             d.Gelesen = d.Gelesen && z.Code == ZahlGueltig;
             werte[k][i] = z.Wert;
         }
@@ -108,7 +116,9 @@ std::vector<std::pair<const TTeilEingabe*, TElementart>> Teile(const TEbenenEing
     }
 }
 
-std::uint32_t ArtenVon(TElementart art) { return art == VektorArt ? VektorArten : PunktArten; }
+std::uint32_t ArtenVon(TElementart art) {
+    return art == VektorArt ? VektorArten : PunktArten;
+}
 
 } // namespace
 
@@ -127,8 +137,8 @@ bool TEbenenEingabe::WegGefuellt(int weg) const {
     case TEbene::EPAR:
         return AlleGefuellt(ParPunkt) && AlleGefuellt(ParRichtung1) && AlleGefuellt(ParRichtung2);
     case TEbene::ENOR:
-        return Gefuellt(Normalenform[0]) && Gefuellt(Normalenform[1]) && Gefuellt(Normalenform[2]) &&
-               Gefuellt(Normalenform[3]);
+        return Gefuellt(Normalenform[0]) && Gefuellt(Normalenform[1]) &&
+               Gefuellt(Normalenform[2]) && Gefuellt(Normalenform[3]);
     case TEbene::EPPP:
         return PPP[0].AllesGefuellt() && PPP[1].AllesGefuellt() && PPP[2].AllesGefuellt();
     case TEbene::EPVV:
@@ -149,10 +159,11 @@ bool TEbenenEingabe::WegGefuellt(int weg) const {
 bool TEbenenEingabe::WegLeer(int weg) const {
     switch (weg) {
     case TEbene::EPAR:
-        return KeinesGefuellt(ParPunkt) && KeinesGefuellt(ParRichtung1) && KeinesGefuellt(ParRichtung2);
+        return KeinesGefuellt(ParPunkt) && KeinesGefuellt(ParRichtung1) &&
+               KeinesGefuellt(ParRichtung2);
     case TEbene::ENOR:
-        return !Gefuellt(Normalenform[0]) && !Gefuellt(Normalenform[1]) && !Gefuellt(Normalenform[2]) &&
-               !Gefuellt(Normalenform[3]);
+        return !Gefuellt(Normalenform[0]) && !Gefuellt(Normalenform[1]) &&
+               !Gefuellt(Normalenform[2]) && !Gefuellt(Normalenform[3]);
     case TEbene::EPPP:
         return PPP[0].AllesLeer() && PPP[1].AllesLeer() && PPP[2].AllesLeer();
     case TEbene::EPVV:
@@ -171,17 +182,14 @@ bool TEbenenEingabe::WegLeer(int weg) const {
 }
 
 void TEbenenEingabe::WegGeaendert(int weg) {
-    if (weg < 0 || weg >= AnzahlEbenenWege)
-        return;
+    if (weg < 0 || weg >= AnzahlEbenenWege) return;
     if (WegGefuellt(weg)) {
         if (weg == TEbene::ENOR) {
-            if (Neu && !Vollstaendig)
-                Festlegung = TEbene::ENOR;
+            if (Neu && !Vollstaendig) Festlegung = TEbene::ENOR;
             Aktiv.fill(false);
             Aktiv[TEbene::ENOR] = true;
         } else {
-            if (Neu)
-                Festlegung = weg;
+            if (Neu) Festlegung = weg;
             NurAktiv(*this, weg);
         }
         Vollstaendig = true;
@@ -203,7 +211,8 @@ TEbenenEingabe EbeneEingabeAusElement(const TListe& liste, int position) {
     TEbenenEingabe e = Vorbereitet(liste, &p);
     AusElementVorbereiten(e, p);
     e.Vollstaendig = true;
-    e.Festlegung = p.Festlegung < AnzahlEbenenWege ? static_cast<int>(p.Festlegung) : static_cast<int>(TEbene::EPAR);
+    e.Festlegung = p.Festlegung < AnzahlEbenenWege ? static_cast<int>(p.Festlegung)
+                                                   : static_cast<int>(TEbene::EPAR);
     if (e.Abgeleitet) {
         // Shown as a parameter form, whatever it was made from.
         TTripel a, u, v;
@@ -319,10 +328,10 @@ void EbeneFuerNaechste(TEbenenEingabe& e, const TListe& liste) {
 }
 
 std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus) {
-    std::string m = NamenPruefen(liste, e.Name, e.AlterName, "Name der Ebenen bereits vergeben!").Meldung;
+    std::string m =
+        NamenPruefen(liste, e.Name, e.AlterName, "Name der Ebenen bereits vergeben!").Meldung;
     const auto teilName = [&](const TTeilEingabe& t, std::uint32_t arten, const char* vergeben) {
-        if (std::string f = TeilNameFehler(liste, t, arten, e.Name, vergeben); !f.empty())
-            m = f;
+        if (std::string f = TeilNameFehler(liste, t, arten, e.Name, vergeben); !f.empty()) m = f;
     };
     const auto gleich = [](const TTeilEingabe& a, const TTeilEingabe& b) {
         return TeilName(a.Name) == TeilName(b.Name);
@@ -331,8 +340,7 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
     const char* punktText = "Koordinaten des Punktes nicht richtig festgelegt!";
     const char* nullRichtung = "Ein Richtungsvektor ist der Nullvektor!";
 
-    if (e.Abgeleitet)
-        modus = -1; // nothing but the name is input
+    if (e.Abgeleitet) modus = -1; // nothing but the name is input
     switch (modus) {
     case TEbene::EPAR: {
         const TTripelEingabe p = Lesen(e.ParPunkt);
@@ -340,8 +348,7 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
         const TTripelEingabe v = Lesen(e.ParRichtung2);
         if (!u.Fehler && !v.Fehler && IstNullvektor(Kreuzprodukt(u.Tripel, v.Tripel)))
             m = abhaengig;
-        if (p.Fehler)
-            m = punktText;
+        if (p.Fehler) m = punktText;
         if (u.Fehler)
             m = "Koordinaten des 1. Vektors nicht richtig festgelegt!";
         else if (IstNullvektor(u.Tripel))
@@ -353,7 +360,8 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
         break;
     }
     case TEbene::ENOR: {
-        const TTripelEingabe n = ParseTripel(e.Normalenform[0], e.Normalenform[1], e.Normalenform[2]);
+        const TTripelEingabe n =
+            ParseTripel(e.Normalenform[0], e.Normalenform[1], e.Normalenform[2]);
         if (n.Fehler)
             m = "Komponenten nicht richtig festgelegt!";
         else if (IstNullvektor(n.Tripel))
@@ -374,12 +382,9 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
             w[i] = TeilWert(liste, e.PPP[i], PunktArten);
         if (w[0].Wert == w[1].Wert || w[0].Wert == w[2].Wert || w[1].Wert == w[2].Wert)
             m = "Zwei Punkte sind gleich!";
-        if (w[0].Fehler)
-            m = "Koordinaten des 1. Punktes nicht richtig festgelegt!";
-        if (w[1].Fehler)
-            m = "Koordinaten des 2. Punktes nicht richtig festgelegt!";
-        if (w[2].Fehler)
-            m = "Koordinaten des 3. Punktes nicht richtig festgelegt!";
+        if (w[0].Fehler) m = "Koordinaten des 1. Punktes nicht richtig festgelegt!";
+        if (w[1].Fehler) m = "Koordinaten des 2. Punktes nicht richtig festgelegt!";
+        if (w[2].Fehler) m = "Koordinaten des 3. Punktes nicht richtig festgelegt!";
         if (gleich(e.PPP[0], e.PPP[1]) || gleich(e.PPP[0], e.PPP[2]) || gleich(e.PPP[1], e.PPP[2]))
             m = "Zwei Punkte besitzen den gleichen Namen!";
         break;
@@ -391,10 +396,8 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
         const TTeilWert p = TeilWert(liste, e.PVVPunkt, PunktArten);
         const TTeilWert u = TeilWert(liste, e.PVVVektor1, VektorArten);
         const TTeilWert v = TeilWert(liste, e.PVVVektor2, VektorArten);
-        if (!u.Fehler && !v.Fehler && IstNullvektor(Kreuzprodukt(u.Wert, v.Wert)))
-            m = abhaengig;
-        if (p.Fehler)
-            m = punktText;
+        if (!u.Fehler && !v.Fehler && IstNullvektor(Kreuzprodukt(u.Wert, v.Wert))) m = abhaengig;
+        if (p.Fehler) m = punktText;
         if (u.Fehler)
             m = "Koordinaten des 1. Vektors nicht richtig festgelegt!";
         else if (IstNullvektor(u.Wert))
@@ -413,8 +416,7 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
         teilName(e.PGPunkt, PunktArten, "Name des Punktes bereits vergeben!");
         TTripel q, r;
         const bool gerade = GeradenDaten(liste, e.PGGerade, q, r);
-        if (!gerade)
-            m = UnvollstaendigText;
+        if (!gerade) m = UnvollstaendigText;
         const TTeilWert p = TeilWert(liste, e.PGPunkt, PunktArten);
         if (p.Fehler)
             m = punktText;
@@ -444,8 +446,7 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
         teilName(e.EPVVektor, VektorArten, "Name des Normalvektors bereits vergeben!");
         const TTeilWert p = TeilWert(liste, e.EPVPunkt, PunktArten);
         const TTeilWert n = TeilWert(liste, e.EPVVektor, VektorArten);
-        if (p.Fehler)
-            m = punktText;
+        if (p.Fehler) m = punktText;
         if (n.Fehler)
             m = "Koordinaten des Normalvektors nicht richtig festgelegt!";
         else if (IstNullvektor(n.Wert))
@@ -459,15 +460,13 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
         teilName(e.GVVektor, VektorArten, "Name des Vektors bereits vergeben!");
         TTripel q, r;
         const bool gerade = GeradenDaten(liste, e.GVGerade, q, r);
-        if (!gerade)
-            m = UnvollstaendigText;
+        if (!gerade) m = UnvollstaendigText;
         const TTeilWert v = TeilWert(liste, e.GVVektor, VektorArten);
         if (v.Fehler)
             m = "Koordinaten des Vektors nicht richtig festgelegt!";
         else if (IstNullvektor(v.Wert))
             m = "Vektor ist der Nullvektor!";
-        if (m.empty() && gerade && IstNullvektor(Kreuzprodukt(v.Wert, r)))
-            m = abhaengig;
+        if (m.empty() && gerade && IstNullvektor(Kreuzprodukt(v.Wert, r))) m = abhaengig;
         break;
     }
     default:
@@ -484,13 +483,13 @@ std::string EbenenChecks(const TListe& liste, const TEbenenEingabe& e, int modus
             const bool benutzt = (modus == TEbene::EPG && g == &e.PGGerade) ||
                                  (modus == TEbene::EGG && (g == &e.GG1 || g == &e.GG2)) ||
                                  (modus == TEbene::EGV && g == &e.GVGerade);
-            if (const TDreiDBasisElement* b = benutzt ? Gerade(liste, *g) : nullptr; b && HaengtAb(*b, *e.Selbst))
+            if (const TDreiDBasisElement* b = benutzt ? Gerade(liste, *g) : nullptr;
+                b && HaengtAb(*b, *e.Selbst))
                 m = KreisText(b->Name, "der Ebene");
         }
     }
     const int neu = static_cast<int>(EbeneNeueTeile(liste, e).size()) + (e.Neu ? 1 : 0);
-    if (m.empty() && !HatPlatzFuer(liste, neu))
-        m = ListeVollMeldung;
+    if (m.empty() && !HatPlatzFuer(liste, neu)) m = ListeVollMeldung;
     return m;
 }
 
@@ -506,15 +505,16 @@ TEingabePruefung EbenePruefen(const TListe& liste, const TEbenenEingabe& e) {
         return r;
     }
     r.Meldung = EbenenChecks(liste, e, e.Festlegung);
-    if (!r.Meldung.empty())
-        r.Ergebnis = TPruefergebnis::Abgelehnt;
+    if (!r.Meldung.empty()) r.Ergebnis = TPruefergebnis::Abgelehnt;
     return r;
 }
 
 TNormalenform EbenenNormalenform(const TListe& liste, const TEbenenEingabe& e, int modus) {
     TNormalenform f;
     TTripel p; // the point whose product gives d
-    const auto wert = [&](const TTeilEingabe& t, std::uint32_t arten) { return TeilWert(liste, t, arten).Wert; };
+    const auto wert = [&](const TTeilEingabe& t, std::uint32_t arten) {
+        return TeilWert(liste, t, arten).Wert;
+    };
     switch (modus) {
     case TEbene::EPAR: {
         p = e.Abgeleitet ? Lesen(e.ParPunkt).Tripel
@@ -551,8 +551,7 @@ TNormalenform EbenenNormalenform(const TListe& liste, const TEbenenEingabe& e, i
         GeradenDaten(liste, e.GG2, q2, r2);
         f.n = Kreuzprodukt(r1, r2);
         // Parallel lines: the step from one to the other spans the plane.
-        if (IstNullvektor(f.n))
-            f.n = Kreuzprodukt(TripelDifferenz(q1, q2), r2);
+        if (IstNullvektor(f.n)) f.n = Kreuzprodukt(TripelDifferenz(q1, q2), r2);
         p = q1;
         break;
     }
@@ -575,8 +574,7 @@ TNormalenform EbenenNormalenform(const TListe& liste, const TEbenenEingabe& e, i
 }
 
 std::vector<TElementart> EbeneNeueTeile(const TListe& liste, const TEbenenEingabe& e) {
-    if (e.Abgeleitet)
-        return {};
+    if (e.Abgeleitet) return {};
     return NeueTeile(liste, Teile(e, e.Festlegung));
 }
 
@@ -594,13 +592,17 @@ bool EbeneAusDialog(TListe& liste, int position, const TEbenenEingabe& e) {
             return TeilSchreiben(liste, t, art, e.Neu, naechster,
                                  art == VektorArt ? std::optional<TFarbe>(Schwarz) : std::nullopt);
         };
-        const auto gerade = [&](const std::string& name) { return liste.ElementMitName(TeilName(name)); };
+        const auto gerade = [&](const std::string& name) {
+            return liste.ElementMitName(TeilName(name));
+        };
         switch (e.Festlegung) {
         case TEbene::EPAR:
             p.Bezuege = {};
             p.Punkt = FeldWerte(e.ParPunkt, e.ParPunktAngezeigt, e.GehaltenerPunkt);
-            p.Richtung1 = Behalten(e.ParRichtung1, e.ParRichtung1Angezeigt, e.GehalteneRichtung1, true);
-            p.Richtung2 = Behalten(e.ParRichtung2, e.ParRichtung2Angezeigt, e.GehalteneRichtung2, true);
+            p.Richtung1 =
+                Behalten(e.ParRichtung1, e.ParRichtung1Angezeigt, e.GehalteneRichtung1, true);
+            p.Richtung2 =
+                Behalten(e.ParRichtung2, e.ParRichtung2Angezeigt, e.GehalteneRichtung2, true);
             break;
         case TEbene::ENOR: {
             p.Bezuege = {};
@@ -609,10 +611,13 @@ bool EbeneAusDialog(TListe& liste, int position, const TEbenenEingabe& e) {
                 p.d = e.GehaltenesD;
                 break;
             }
-            const TTripel n = ParseTripel(e.Normalenform[0], e.Normalenform[1], e.Normalenform[2]).Tripel;
+            const TTripel n =
+                ParseTripel(e.Normalenform[0], e.Normalenform[1], e.Normalenform[2]).Tripel;
             const Real d = ParseNumber(e.Normalenform[3]).Wert;
-            const std::array<Real, 4> gehalten = VereinfachteNormalenform(e.GehalteneNormale, e.GehaltenesD);
-            const bool wieGehalten = n.x == gehalten[0] && n.y == gehalten[1] && n.z == gehalten[2] && d == gehalten[3];
+            const std::array<Real, 4> gehalten =
+                VereinfachteNormalenform(e.GehalteneNormale, e.GehaltenesD);
+            const bool wieGehalten =
+                n.x == gehalten[0] && n.y == gehalten[1] && n.z == gehalten[2] && d == gehalten[3];
             p.Normale = wieGehalten ? e.GehalteneNormale : n;
             p.d = wieGehalten ? e.GehaltenesD : d;
             break;
@@ -660,8 +665,7 @@ bool EbeneAusDialog(TListe& liste, int position, const TEbenenEingabe& e) {
 
 int EbeneNeuAnlegen(TListe& liste, const TEbenenEingabe& e) {
     const std::vector<TElementart> teile = EbeneNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
-        return 0;
+    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
     liste.Neu(TElementart::DEbene);
     const int position = liste.Anzahl();
     for (TElementart art : teile)
@@ -672,8 +676,7 @@ int EbeneNeuAnlegen(TListe& liste, const TEbenenEingabe& e) {
 
 int EbeneUebernehmen(TDokument& dokument, const TEbenenEingabe& e) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu)
-            return EbeneNeuAnlegen(liste, e);
+        if (e.Neu) return EbeneNeuAnlegen(liste, e);
         const int slot = liste.SlotVon(e.Selbst);
         return slot != 0 && EbeneAusDialog(liste, slot, e) ? slot : 0;
     });

@@ -10,8 +10,12 @@ std::string KeinIntegerwertText(std::string_view text) {
     return "'" + std::string(text) + "' ist kein gültiger Integerwert";
 }
 
-int DickeAnzeige(int gespeichert) { return gespeichert / 25 - 1; }
-int DickeGespeichert(int anzeige) { return anzeige * 25 + 25; }
+int DickeAnzeige(int gespeichert) {
+    return gespeichert / 25 - 1;
+}
+int DickeGespeichert(int anzeige) {
+    return anzeige * 25 + 25;
+}
 
 bool GanzzahlLesen(std::string_view text, int& wert) {
     while (!text.empty() && text.front() == ' ')
@@ -21,15 +25,12 @@ bool GanzzahlLesen(std::string_view text, int& wert) {
     // from_chars takes a minus but no plus.
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-')
-            return false;
+        if (!text.empty() && text.front() == '-') return false;
     }
-    if (text.empty())
-        return false;
+    if (text.empty()) return false;
     int w = 0;
     const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), w);
-    if (fehler != std::errc() || ende != text.data() + text.size())
-        return false;
+    if (fehler != std::errc() || ende != text.data() + text.size()) return false;
     wert = w;
     return true;
 }
@@ -70,8 +71,7 @@ bool EinstellungenUebernehmen(const TEinstellungsEingabe& e, const TEinstellungs
     // A control left as it was filled keeps its setting exactly: also a
     // width that no shown value maps to, or a value the control clamped.
     const auto setze = [](auto& ziel, const auto& neu, const auto& alt, auto wert) {
-        if (neu != alt)
-            ziel = wert;
+        if (neu != alt) ziel = wert;
     };
     const TEinstellungsEingabe& a = angezeigt;
     setze(s.Farbe, e.Standardfarbe, a.Standardfarbe, e.Standardfarbe);

@@ -12,19 +12,19 @@
 
 namespace kalvorin {
 
-bool Gefuellt(std::string_view text) { return !RemoveBlanks(text).empty(); }
+bool Gefuellt(std::string_view text) {
+    return !RemoveBlanks(text).empty();
+}
 
 bool AlleGefuellt(const TFeldTexte& felder) {
     for (const std::string& f : felder)
-        if (!Gefuellt(f))
-            return false;
+        if (!Gefuellt(f)) return false;
     return true;
 }
 
 bool KeinesGefuellt(const TFeldTexte& felder) {
     for (const std::string& f : felder)
-        if (Gefuellt(f))
-            return false;
+        if (Gefuellt(f)) return false;
     return true;
 }
 
@@ -36,42 +36,40 @@ bool HaengtAb(const TDreiDBasisElement& e, const TDreiDBasisElement& r) {
     while (!offen.empty()) {
         const TDreiDBasisElement* x = offen.back();
         offen.pop_back();
-        if (x == &r)
-            return true;
+        if (x == &r) return true;
         bool schon = false;
         for (const TDreiDBasisElement* g : gesehen)
             schon = schon || g == x;
-        if (schon)
-            continue;
+        if (schon) continue;
         gesehen.push_back(x);
         for (const TDreiDBasisElement* b : x->Bezuege)
-            if (b)
-                offen.push_back(b);
-        if (x->Projektionsvektor)
-            offen.push_back(x->Projektionsvektor);
-        if (x->Entstehung.Originalelement)
-            offen.push_back(x->Entstehung.Originalelement);
+            if (b) offen.push_back(b);
+        if (x->Projektionsvektor) offen.push_back(x->Projektionsvektor);
+        if (x->Entstehung.Originalelement) offen.push_back(x->Entstehung.Originalelement);
         for (const TEntstehungsElement& q : x->Entstehung.Elemente)
-            if (q.Element)
-                offen.push_back(q.Element);
+            if (q.Element) offen.push_back(q.Element);
     }
     return false;
 }
 
-bool HatPlatzFuer(const TListe& liste, int n) { return liste.Anzahl() + n <= TListe::Kapazitaet; }
+bool HatPlatzFuer(const TListe& liste, int n) {
+    return liste.Anzahl() + n <= TListe::Kapazitaet;
+}
 
 Real FeldWert(const std::string& text, const std::string& angezeigt, Real gehalten) {
-    if (text == angezeigt)
-        return gehalten;
+    if (text == angezeigt) return gehalten;
     return ParseNumber(text).Wert;
 }
 
 TTripel FeldWerte(const TFeldTexte& texte, const TFeldTexte& angezeigt, TTripel gehalten) {
-    return {FeldWert(texte[0], angezeigt[0], gehalten.x), FeldWert(texte[1], angezeigt[1], gehalten.y),
+    return {FeldWert(texte[0], angezeigt[0], gehalten.x),
+            FeldWert(texte[1], angezeigt[1], gehalten.y),
             FeldWert(texte[2], angezeigt[2], gehalten.z)};
 }
 
-TFeldTexte FeldTexte(TTripel t) { return {FormatNumber(t.x), FormatNumber(t.y), FormatNumber(t.z)}; }
+TFeldTexte FeldTexte(TTripel t) {
+    return {FormatNumber(t.x), FormatNumber(t.y), FormatNumber(t.z)};
+}
 
 bool IstVonArt(const TDreiDBasisElement& e, std::uint32_t arten) {
     return (arten & (1u << e.ArtNummer())) != 0;
@@ -109,8 +107,7 @@ void AusElementVorbereiten(TElementEingabe& e, const TDreiDBasisElement& element
         const int form = Als<TfrPunkt>(element).Punktform;
         e.Punktform = form < 5 ? form : 0;
     }
-    if (element.Art == TElementart::DGerade)
-        e.MitRand = Als<TGerade>(element).MitRand;
+    if (element.Art == TElementart::DGerade) e.MitRand = Als<TGerade>(element).MitRand;
 }
 
 void AussehenSchreiben(TDreiDBasisElement& element, const TElementEingabe& e) {
@@ -137,8 +134,7 @@ void AussehenSchreiben(TDreiDBasisElement& element, const TElementEingabe& e) {
 }
 
 std::string EntstehungMitName(const std::string& entstehung, const std::string& name) {
-    if (entstehung.size() <= 1)
-        return entstehung;
+    if (entstehung.size() <= 1) return entstehung;
     const auto blank = entstehung.find(' ');
     return name + (blank == std::string::npos ? entstehung : entstehung.substr(blank));
 }
@@ -146,24 +142,24 @@ std::string EntstehungMitName(const std::string& entstehung, const std::string& 
 // ---------------------------------------------------------------------------
 
 std::string SpeicherFehler(std::string_view name) {
-    if (name.empty())
-        return {};
+    if (name.empty()) return {};
     const std::string n(name);
     if (n.find(' ') != std::string::npos)
-        return "Der Name \"" + n + "\" enthält Leerzeichen; so kann er in der Datei nicht "
-                                   "gespeichert werden.";
-    if (std::string fehler = dokument::NamensFehler(name); !fehler.empty())
-        return fehler;
+        return "Der Name \"" + n +
+               "\" enthält Leerzeichen; so kann er in der Datei nicht "
+               "gespeichert werden.";
+    if (std::string fehler = dokument::NamensFehler(name); !fehler.empty()) return fehler;
     const std::string sektion = dokument::Sektionsform(EscapeName(name));
     for (const char* eigen : {dokument::Version, dokument::Achsen, dokument::Ebenen})
         if (sektion == dokument::Sektionsform(eigen))
-            return "Der Name " + n + " kann nicht gespeichert werden, da er in der Datei schon für "
-                                     "einen anderen Abschnitt steht.";
+            return "Der Name " + n +
+                   " kann nicht gespeichert werden, da er in der Datei schon für "
+                   "einen anderen Abschnitt steht.";
     return {};
 }
 
-TNamensbefund NamenPruefen(const TListe& liste, const std::string& name, const std::string& alterName,
-                           const char* vergebenText) {
+TNamensbefund NamenPruefen(const TListe& liste, const std::string& name,
+                           const std::string& alterName, const char* vergebenText) {
     TNamensbefund b;
     if (!Gefuellt(name)) {
         b = {TNamensfehler::Leer, NameLeerText};
@@ -177,15 +173,16 @@ TNamensbefund NamenPruefen(const TListe& liste, const std::string& name, const s
     return b;
 }
 
-std::string TeilName(const std::string& text) { return Utf8Anfang(RemoveBlanks(text), MaxNamenLaenge); }
+std::string TeilName(const std::string& text) {
+    return Utf8Anfang(RemoveBlanks(text), MaxNamenLaenge);
+}
 
 std::vector<std::string> NamenDerArt(const TListe& liste, std::uint32_t arten,
                                      const TDreiDBasisElement* selbst) {
     std::vector<std::string> namen;
     for (int i = 1; i <= liste.Anzahl(); ++i) {
         const TDreiDBasisElement& e = *liste[i];
-        if (IstVonArt(e, arten) && !(selbst && HaengtAb(e, *selbst)))
-            namen.push_back(e.Name);
+        if (IstVonArt(e, arten) && !(selbst && HaengtAb(e, *selbst))) namen.push_back(e.Name);
     }
     return namen;
 }
@@ -213,8 +210,7 @@ TTripel Wert(const TDreiDBasisElement& e) {
 void TeilGewaehlt(TTeilEingabe& t, const TListe& liste, std::uint32_t arten, bool vereinfacht) {
     const TDreiDBasisElement* e = BenanntesElement(liste, t.Name, arten);
     t.Fest = e != nullptr;
-    if (e)
-        t.Werte = FeldTexte(vereinfacht ? VereinfachterVektor(Wert(*e)) : Wert(*e));
+    if (e) t.Werte = FeldTexte(vereinfacht ? VereinfachterVektor(Wert(*e)) : Wert(*e));
 }
 
 TTeilWert TeilWert(const TListe& liste, const TTeilEingabe& t, std::uint32_t arten) {
@@ -234,36 +230,31 @@ std::string TeilNameFehler(const TListe& liste, const TTeilEingabe& t, std::uint
     const std::string name = TeilName(t.Name);
     // The element's own new name counts as taken: a part bearing it too
     // would leave the document with two elements of one name.
-    if (liste.NameVergeben(name, arten) || name == elementName)
-        return vergebenText;
-    if (name.empty())
-        return UnvollstaendigText;
-    if (!liste.NameVergeben(name))
-        return SpeicherFehler(name);
+    if (liste.NameVergeben(name, arten) || name == elementName) return vergebenText;
+    if (name.empty()) return UnvollstaendigText;
+    if (!liste.NameVergeben(name)) return SpeicherFehler(name);
     return {};
 }
 
 std::string KreisText(const std::string& name, const char* art) {
-    return "Das Objekt " + name + " ist aus " + art + " entstanden\r\nund kann sie nicht festlegen!";
+    return "Das Objekt " + name + " ist aus " + art +
+           " entstanden\r\nund kann sie nicht festlegen!";
 }
 
 TDreiDBasisElement* TeilSchreiben(TListe& liste, const TTeilEingabe& t, TElementart art, bool neu,
                                   int& naechsterSlot, std::optional<TFarbe> farbe) {
     const std::string name = TeilName(t.Name);
-    if (TDreiDBasisElement* vorhanden = liste.ElementMitName(name))
-        return vorhanden;
+    if (TDreiDBasisElement* vorhanden = liste.ElementMitName(name)) return vorhanden;
     TDreiDBasisElement* teil = nullptr;
     if (neu && naechsterSlot <= liste.Anzahl() && liste[naechsterSlot]->Art == art &&
         liste[naechsterSlot]->Name.empty())
         teil = liste[naechsterSlot++];
     else
         teil = liste.Neu(art);
-    if (!teil)
-        return nullptr;
+    if (!teil) return nullptr;
     teil->Name = name;
     teil->Bezuege = {};
-    if (farbe)
-        teil->Farbe = *farbe;
+    if (farbe) teil->Farbe = *farbe;
     const TTripel wert = ParseTripel(t.Werte[0], t.Werte[1], t.Werte[2]).Tripel;
     if (art == TElementart::DVektor) {
         teil->Festlegung = TVektor::V;
@@ -275,8 +266,9 @@ TDreiDBasisElement* TeilSchreiben(TListe& liste, const TTeilEingabe& t, TElement
     return teil;
 }
 
-std::vector<TElementart> NeueTeile(const TListe& liste,
-                                   const std::vector<std::pair<const TTeilEingabe*, TElementart>>& teile) {
+std::vector<TElementart>
+NeueTeile(const TListe& liste,
+          const std::vector<std::pair<const TTeilEingabe*, TElementart>>& teile) {
     std::vector<TElementart> neu;
     std::vector<std::string> namen;
     for (const auto& [t, art] : teile) {
@@ -284,8 +276,7 @@ std::vector<TElementart> NeueTeile(const TListe& liste,
         bool schon = name.empty() || liste.NameVergeben(name);
         for (const std::string& n : namen)
             schon = schon || n == name;
-        if (schon)
-            continue;
+        if (schon) continue;
         namen.push_back(name);
         neu.push_back(art);
     }
@@ -300,8 +291,7 @@ int EingabeAnwenden(TDokument& dokument, const std::function<int(TListe&)>& anwe
             return slot != 0;
         },
         {TNeuaufbau::WennGeaendert, {}});
-    if (slot == 0)
-        Meldungen().Meldung(ListeVollMeldung, TMeldungsart::Warnung, "Kalvorin");
+    if (slot == 0) Meldungen().Meldung(ListeVollMeldung, TMeldungsart::Warnung, "Kalvorin");
     return slot;
 }
 

@@ -108,8 +108,8 @@ struct TNamensbefund {
 // The name check of every dialog: an empty name, a name the file cannot
 // store, and a name another element bears (unless it is the old name, so
 // that an element may keep its own), refused with vergebenText.
-TNamensbefund NamenPruefen(const TListe& liste, const std::string& name, const std::string& alterName,
-                           const char* vergebenText);
+TNamensbefund NamenPruefen(const TListe& liste, const std::string& name,
+                           const std::string& alterName, const char* vergebenText);
 
 // A name typed into a name combo as the name of a part: blanks removed, at
 // most 12 characters.
@@ -141,7 +141,8 @@ struct TTeilEingabe {
 // The name combo's text changed: an existing element of the kinds fills the
 // edits with its values (vectors simplified when vereinfacht) and fixes
 // them; otherwise the edits become editable and keep their text.
-void TeilGewaehlt(TTeilEingabe& t, const TListe& liste, std::uint32_t arten, bool vereinfacht = false);
+void TeilGewaehlt(TTeilEingabe& t, const TListe& liste, std::uint32_t arten,
+                  bool vereinfacht = false);
 
 // The values of a part: those of the named element when it exists (its
 // edits only show them rounded), else the typed ones.
@@ -170,8 +171,9 @@ TDreiDBasisElement* TeilSchreiben(TListe& liste, const TTeilEingabe& t, TElement
 
 // The parts with names that no element bears, one entry per name and in
 // the order given: what an accepted input adds besides its element.
-std::vector<TElementart> NeueTeile(const TListe& liste,
-                                   const std::vector<std::pair<const TTeilEingabe*, TElementart>>& teile);
+std::vector<TElementart>
+NeueTeile(const TListe& liste,
+          const std::vector<std::pair<const TTeilEingabe*, TElementart>>& teile);
 
 // ---------------------------------------------------------------------------
 // Validation and application.

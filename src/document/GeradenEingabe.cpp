@@ -25,8 +25,7 @@ void TGeradenEingabe::ParameterformGeaendert(bool alleGefuellt) {
     if (alleGefuellt) {
         PunktPunktAktiv = false;
         PunktVektorAktiv = false;
-        if (Neu && !Vollstaendig)
-            Festlegung = WegParameterform;
+        if (Neu && !Vollstaendig) Festlegung = WegParameterform;
         Vollstaendig = true;
     } else if (Neu) {
         Vollstaendig = false;
@@ -57,8 +56,7 @@ void TGeradenEingabe::PunktVektorGeaendert(bool alleGefuellt) {
         ParameterformAktiv = true;
         PunktPunktAktiv = false;
         Vollstaendig = true;
-        if (Neu)
-            Festlegung = WegPunktVektor;
+        if (Neu) Festlegung = WegPunktVektor;
     } else {
         Vollstaendig = false;
         ParameterformAktiv = true;
@@ -122,8 +120,7 @@ TGeradenEingabe GeradeEingabeAusElement(const TListe& liste, int position) {
     const TDreiDBasisElement* t1 = g.Bezuege[0];
     const TDreiDBasisElement* t2 = g.Bezuege[1];
     TTripel w1, w2;
-    if (t1)
-        PunktAuswerten(*t1, w1);
+    if (t1) PunktAuswerten(*t1, w1);
     if (t2) {
         if (pp) {
             PunktAuswerten(*t2, w2);
@@ -180,17 +177,16 @@ void GeradeFuerNaechste(TGeradenEingabe& e, const TListe& liste) {
 }
 
 std::string GeradenChecks(const TListe& liste, const TGeradenEingabe& e, int weg) {
-    std::string meldung = NamenPruefen(liste, e.Name, e.AlterName, "Name der Geraden bereits vergeben!").Meldung;
+    std::string meldung =
+        NamenPruefen(liste, e.Name, e.AlterName, "Name der Geraden bereits vergeben!").Meldung;
 
     if (e.Abgeleitet) {
         // Nothing else is input.
     } else if (weg == WegParameterform) {
         const TTripelEingabe p = ParseTripel(e.ParPunkt[0], e.ParPunkt[1], e.ParPunkt[2]);
         const TTripelEingabe v = ParseTripel(e.ParRichtung[0], e.ParRichtung[1], e.ParRichtung[2]);
-        if (p.Fehler)
-            meldung = "Koordinaten des Punktes nicht richtig festgelegt!";
-        if (v.Fehler)
-            meldung = "Koordinaten des Vektors nicht richtig festgelegt!";
+        if (p.Fehler) meldung = "Koordinaten des Punktes nicht richtig festgelegt!";
+        if (v.Fehler) meldung = "Koordinaten des Vektors nicht richtig festgelegt!";
         if (meldung.empty() && IstNullvektor(v.Tripel))
             meldung = "Der Richtungsvektor ist der Nullvektor!";
     } else {
@@ -220,23 +216,18 @@ std::string GeradenChecks(const TListe& liste, const TGeradenEingabe& e, int weg
             meldung = pp ? "Koordinaten des 2. Punktes nicht richtig festgelegt!"
                          : "Koordinaten des Vektors nicht richtig festgelegt!";
         if (!w1.Fehler && !w2.Fehler) {
-            if (pp && w1.Wert == w2.Wert)
-                meldung = "Die beiden Punkte sind gleich!";
-            if (!pp && IstNullvektor(w2.Wert))
-                meldung = "Der Richtungsvektor ist der Nullvektor!";
+            if (pp && w1.Wert == w2.Wert) meldung = "Die beiden Punkte sind gleich!";
+            if (!pp && IstNullvektor(w2.Wert)) meldung = "Der Richtungsvektor ist der Nullvektor!";
         }
         if (e.Selbst) {
             const TDreiDBasisElement* e1 = BenanntesElement(liste, t1.Name, PunktArten);
             const TDreiDBasisElement* e2 = BenanntesElement(liste, t2.Name, arten2);
-            if (e1 && HaengtAb(*e1, *e.Selbst))
-                meldung = KreisText(e1->Name, "der Geraden");
-            if (e2 && HaengtAb(*e2, *e.Selbst))
-                meldung = KreisText(e2->Name, "der Geraden");
+            if (e1 && HaengtAb(*e1, *e.Selbst)) meldung = KreisText(e1->Name, "der Geraden");
+            if (e2 && HaengtAb(*e2, *e.Selbst)) meldung = KreisText(e2->Name, "der Geraden");
         }
     }
     const int neu = static_cast<int>(GeradeNeueTeile(liste, e).size()) + (e.Neu ? 1 : 0);
-    if (meldung.empty() && !HatPlatzFuer(liste, neu))
-        meldung = ListeVollMeldung;
+    if (meldung.empty() && !HatPlatzFuer(liste, neu)) meldung = ListeVollMeldung;
     return meldung;
 }
 
@@ -252,11 +243,10 @@ TEingabePruefung GeradePruefen(const TListe& liste, const TGeradenEingabe& e) {
         return r;
     }
     // The parameter form of another way is only a view of it.
-    const int weg = e.Abgeleitet ? WegParameterform
-                                 : (e.Weg == WegParameterform ? e.Festlegung : e.Weg);
+    const int weg =
+        e.Abgeleitet ? WegParameterform : (e.Weg == WegParameterform ? e.Festlegung : e.Weg);
     r.Meldung = GeradenChecks(liste, e, weg);
-    if (!r.Meldung.empty())
-        r.Ergebnis = TPruefergebnis::Abgelehnt;
+    if (!r.Meldung.empty()) r.Ergebnis = TPruefergebnis::Abgelehnt;
     return r;
 }
 
@@ -270,8 +260,7 @@ TTripel ParameterformRichtung(const TGeradenEingabe& e, int weg) {
 }
 
 std::vector<TElementart> GeradeNeueTeile(const TListe& liste, const TGeradenEingabe& e) {
-    if (e.Abgeleitet || e.Festlegung == WegParameterform)
-        return {};
+    if (e.Abgeleitet || e.Festlegung == WegParameterform) return {};
     if (e.Festlegung == WegPunktPunkt)
         return NeueTeile(liste, {{&e.P1, TElementart::DfrPunkt}, {&e.P2, TElementart::DfrPunkt}});
     return NeueTeile(liste, {{&e.A, TElementart::DfrPunkt}, {&e.V, TElementart::DVektor}});
@@ -300,14 +289,18 @@ bool GeradeAusDialog(TListe& liste, int position, const TGeradenEingabe& e) {
             break;
         }
         case WegPunktPunkt: {
-            TDreiDBasisElement* p1 = TeilSchreiben(liste, e.P1, TElementart::DfrPunkt, e.Neu, naechster);
-            TDreiDBasisElement* p2 = TeilSchreiben(liste, e.P2, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* p1 =
+                TeilSchreiben(liste, e.P1, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* p2 =
+                TeilSchreiben(liste, e.P2, TElementart::DfrPunkt, e.Neu, naechster);
             g.Bezuege = {p1, p2, nullptr};
             break;
         }
         case WegPunktVektor: {
-            TDreiDBasisElement* a = TeilSchreiben(liste, e.A, TElementart::DfrPunkt, e.Neu, naechster);
-            TDreiDBasisElement* v = TeilSchreiben(liste, e.V, TElementart::DVektor, e.Neu, naechster);
+            TDreiDBasisElement* a =
+                TeilSchreiben(liste, e.A, TElementart::DfrPunkt, e.Neu, naechster);
+            TDreiDBasisElement* v =
+                TeilSchreiben(liste, e.V, TElementart::DVektor, e.Neu, naechster);
             g.Bezuege = {a, v, nullptr};
             break;
         }
@@ -321,8 +314,7 @@ bool GeradeAusDialog(TListe& liste, int position, const TGeradenEingabe& e) {
 
 int GeradeNeuAnlegen(TListe& liste, const TGeradenEingabe& e) {
     const std::vector<TElementart> teile = GeradeNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
-        return 0;
+    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
     liste.Neu(TElementart::DGerade);
     const int position = liste.Anzahl();
     for (TElementart art : teile)
@@ -333,8 +325,7 @@ int GeradeNeuAnlegen(TListe& liste, const TGeradenEingabe& e) {
 
 int GeradeUebernehmen(TDokument& dokument, const TGeradenEingabe& e) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu)
-            return GeradeNeuAnlegen(liste, e);
+        if (e.Neu) return GeradeNeuAnlegen(liste, e);
         const int slot = liste.SlotVon(e.Selbst);
         return slot != 0 && GeradeAusDialog(liste, slot, e) ? slot : 0;
     });

@@ -15,10 +15,16 @@ namespace kalvorin {
 
 namespace {
 
-Real& Grenze(TAchsenDaten& a, int seite) { return seite == 0 ? a.Unten : a.Oben; }
-Real Grenze(const TAchsenDaten& a, int seite) { return seite == 0 ? a.Unten : a.Oben; }
+Real& Grenze(TAchsenDaten& a, int seite) {
+    return seite == 0 ? a.Unten : a.Oben;
+}
+Real Grenze(const TAchsenDaten& a, int seite) {
+    return seite == 0 ? a.Unten : a.Oben;
+}
 
-void GrenzenWarnen() { Meldungen().Meldung(std::string(GrenzenKorrigiertText), TMeldungsart::Warnung); }
+void GrenzenWarnen() {
+    Meldungen().Meldung(std::string(GrenzenKorrigiertText), TMeldungsart::Warnung);
+}
 
 } // namespace
 
@@ -28,24 +34,21 @@ bool AchsenbereichPruefen(TAchsenDaten& a) {
         ziel = wert;
         geaendert = true;
     };
-    if (a.Unten > -1)
-        setze(a.Unten, -1);
-    if (a.Oben < 1)
-        setze(a.Oben, 1);
+    if (a.Unten > -1) setze(a.Unten, -1);
+    if (a.Oben < 1) setze(a.Oben, 1);
     if (a.Unten > a.Oben) {
         std::swap(a.Unten, a.Oben);
         geaendert = true;
     }
-    if (a.Oben < a.Unten + 4)
-        setze(a.Oben, a.Unten + 4);
-    if (a.Oben > MaxEingabe)
-        setze(a.Oben, MaxEingabe);
-    if (a.Unten < -MaxEingabe)
-        setze(a.Unten, -MaxEingabe);
+    if (a.Oben < a.Unten + 4) setze(a.Oben, a.Unten + 4);
+    if (a.Oben > MaxEingabe) setze(a.Oben, MaxEingabe);
+    if (a.Unten < -MaxEingabe) setze(a.Unten, -MaxEingabe);
     return geaendert;
 }
 
-std::string GrenzenText(Real wert) { return FormatGeneral(wert, 3); }
+std::string GrenzenText(Real wert) {
+    return FormatGeneral(wert, 3);
+}
 
 TKoordinatensystemEingabe::TKoordinatensystemEingabe(const TDokument& dokument)
     : daten_(dokument.Koordinatensystem()) {
@@ -60,7 +63,8 @@ void TKoordinatensystemEingabe::TexteFuellen() {
             texte_[achse][seite] = GrenzenText(Grenze(daten_.Achsen[achse], seite));
 }
 
-bool TKoordinatensystemEingabe::Lesen(const std::string& text, int achse, int seite, Real& wert) const {
+bool TKoordinatensystemEingabe::Lesen(const std::string& text, int achse, int seite,
+                                      Real& wert) const {
     if (text == texte_[achse][seite]) {
         wert = Grenze(daten_.Achsen[achse], seite);
         return true;
@@ -77,16 +81,14 @@ bool TKoordinatensystemEingabe::Lesen(const std::string& text, int achse, int se
 bool TKoordinatensystemEingabe::GrenzeVerlassen(int achse, bool oben, const std::string& text) {
     const int seite = oben ? 1 : 0;
     Real wert = 0;
-    if (!Lesen(text, achse, seite, wert))
-        return false;
+    if (!Lesen(text, achse, seite, wert)) return false;
     TAchsenDaten& a = daten_.Achsen[achse];
     Grenze(a, seite) = wert;
     const bool korrigiert = AchsenbereichPruefen(a);
     texte_[achse][0] = GrenzenText(a.Unten);
     texte_[achse][1] = GrenzenText(a.Oben);
     daten_.AbgeleiteteDatenBerechnen();
-    if (korrigiert)
-        GrenzenWarnen();
+    if (korrigiert) GrenzenWarnen();
     VorschauAufbauen();
     return true;
 }
@@ -120,8 +122,8 @@ TLogRechteck TKoordinatensystemEingabe::VorschauFenster() const {
             const TAchsenDaten& a = daten_.Achsen[achse];
             return (ecke >> achse) & 1 ? a.Oben : a.Unten;
         };
-        const TLogPunkt p =
-            abbildung.WeltZuLogisch(Projizieren(Abbilden(ansicht, {grenze(0), grenze(1), grenze(2)})));
+        const TLogPunkt p = abbildung.WeltZuLogisch(
+            Projizieren(Abbilden(ansicht, {grenze(0), grenze(1), grenze(2)})));
         const Real x = p.x, y = p.y;
         links = erste ? x : std::min(links, x);
         rechts = erste ? x : std::max(rechts, x);
@@ -136,7 +138,8 @@ TLogRechteck TKoordinatensystemEingabe::VorschauFenster() const {
     return {ganz(mx - seite / 2), ganz(my - seite / 2), ganz(mx + seite / 2), ganz(my + seite / 2)};
 }
 
-TKoordinatensystemEingabe::TErgebnis TKoordinatensystemEingabe::Uebernehmen(TDokument& dokument, const TGrenzenTexte& texte) {
+TKoordinatensystemEingabe::TErgebnis
+TKoordinatensystemEingabe::Uebernehmen(TDokument& dokument, const TGrenzenTexte& texte) {
     std::array<std::array<Real, 2>, 3> werte{};
     for (int achse = 0; achse < 3; ++achse)
         for (int seite = 0; seite < 2; ++seite)

@@ -8,10 +8,10 @@ namespace kalvorin {
 
 // What the main window knows about its document windows at one moment.
 struct TFensterZustand {
-    int AnzahlDokumente = 0;         // open document windows
-    bool AktivesDokument = false;    // one of them is the active one
-    std::string AktiveBeschriftung;  // caption of the active one (UTF-8)
-    bool ElementMarkiert = false;    // the active document has a marked element
+    int AnzahlDokumente = 0;        // open document windows
+    bool AktivesDokument = false;   // one of them is the active one
+    std::string AktiveBeschriftung; // caption of the active one (UTF-8)
+    bool ElementMarkiert = false;   // the active document has a marked element
 };
 
 // Enabled states of the commands that depend on the open documents. Commands

@@ -1,8 +1,8 @@
 #include "document/Messen.h"
 
-#include "geometry/Auswertung.h"
 #include "document/Befehle.h"
 #include "document/BefehleHilfen.h"
+#include "geometry/Auswertung.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
@@ -17,19 +17,24 @@ using Liste = std::vector<TDreiDBasisElement*>;
 
 constexpr const char* Absatz = "\r\n\r\n";
 
-Real Grad(Real bogen) { return bogen / GradInBogen; }
+Real Grad(Real bogen) {
+    return bogen / GradInBogen;
+}
 
 // Evaluates the elements with f; false as soon as one of them fails.
 template <class T, class F> bool Alle(const Liste& e, std::vector<T>& werte, F f) {
     werte.resize(e.size());
     for (std::size_t i = 0; i < e.size(); ++i)
-        if (f(*e[i], werte[i]) != KeinFehler)
-            return false;
+        if (f(*e[i], werte[i]) != KeinFehler) return false;
     return true;
 }
 
-bool Punkte(const Liste& e, std::vector<TTripel>& p) { return Alle(e, p, PunktAuswerten); }
-bool Vektoren(const Liste& e, std::vector<TTripel>& v) { return Alle(e, v, VektorOderPfeilAuswerten); }
+bool Punkte(const Liste& e, std::vector<TTripel>& p) {
+    return Alle(e, p, PunktAuswerten);
+}
+bool Vektoren(const Liste& e, std::vector<TTripel>& v) {
+    return Alle(e, v, VektorOderPfeilAuswerten);
+}
 bool Geraden(const Liste& e, std::vector<TGeometrie>& g) {
     return Alle(e, g, [](const TDreiDBasisElement& x, TGeometrie& r) {
         return GeradeAuswerten(x, r.Punkt, r.Richtung1);
@@ -40,7 +45,9 @@ bool Ebenen(const Liste& e, std::vector<TGeometrie>& g) {
         return EbeneAuswerten(x, r.Punkt, r.Richtung1, r.Richtung2);
     });
 }
-TTripel Normale(const TGeometrie& e) { return Kreuzprodukt(e.Richtung1, e.Richtung2); }
+TTripel Normale(const TGeometrie& e) {
+    return Kreuzprodukt(e.Richtung1, e.Richtung2);
+}
 
 // Distance from p to its foot on the line a + t u.
 Real AbstandPunktGerade(TTripel p, TTripel a, TTripel u) {
@@ -53,16 +60,21 @@ Real Pyramidenvolumen(TTripel a, TTripel b, TTripel c) {
     return std::fabs(Skalarprodukt(a, Kreuzprodukt(b, c))) / 6;
 }
 
-std::string Zwei(const char* was, const std::string& a, const std::string& b, Real wert, const char* einheit) {
-    return std::string("\r\n") + was + " (" + a + " , " + b + ") = " + FormatMeasure(wert) + einheit + Absatz;
+std::string Zwei(const char* was, const std::string& a, const std::string& b, Real wert,
+                 const char* einheit) {
+    return std::string("\r\n") + was + " (" + a + " , " + b + ") = " + FormatMeasure(wert) +
+           einheit + Absatz;
 }
 
 struct TMarkiert {
     Liste P, V, G, E, S, D, Y;
     explicit TMarkiert(const TListe& l)
-        : P(befehle::Markierte(l, TElementart::DfrPunkt)), V(befehle::Markierte(l, TElementart::DVektor)),
-          G(befehle::Markierte(l, TElementart::DGerade)), E(befehle::Markierte(l, TElementart::DEbene)),
-          S(befehle::Markierte(l, TElementart::DStrecke)), D(befehle::Markierte(l, TElementart::DDreieck)),
+        : P(befehle::Markierte(l, TElementart::DfrPunkt)),
+          V(befehle::Markierte(l, TElementart::DVektor)),
+          G(befehle::Markierte(l, TElementart::DGerade)),
+          E(befehle::Markierte(l, TElementart::DEbene)),
+          S(befehle::Markierte(l, TElementart::DStrecke)),
+          D(befehle::Markierte(l, TElementart::DDreieck)),
           Y(befehle::Markierte(l, TElementart::DPyramide3)) {}
 };
 
@@ -70,29 +82,25 @@ std::optional<std::string> Winkel(const std::string& muster, const TMarkiert& m)
     std::vector<TTripel> v;
     std::vector<TGeometrie> g, e;
     if (muster == "-2-----") {
-        if (!Vektoren(m.V, v))
-            return {};
+        if (!Vektoren(m.V, v)) return {};
         const std::string &a = m.V[0]->Name, &b = m.V[1]->Name;
         return Zwei("Winkel", a, b, Grad(Zwischenwinkel(v[0], v[1])), "°") + a + " ° " + b + " = " +
                FormatGeneral(Skalarprodukt(v[0], v[1]), Einstellungen().StandardStellen);
     }
     if (muster == "--2----") {
-        if (!Geraden(m.G, g))
-            return {};
-        return Zwei("Winkel", m.G[0]->Name, m.G[1]->Name, Grad(Zwischenwinkel(g[0].Richtung1, g[1].Richtung1)),
-                    "°");
+        if (!Geraden(m.G, g)) return {};
+        return Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
+                    Grad(Zwischenwinkel(g[0].Richtung1, g[1].Richtung1)), "°");
     }
     if (muster == "--11---") {
-        if (!Geraden(m.G, g) || !Ebenen(m.E, e))
-            return {};
+        if (!Geraden(m.G, g) || !Ebenen(m.E, e)) return {};
         return Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
                     90 - Grad(Zwischenwinkel(g[0].Richtung1, Normale(e[0]))), "°");
     }
     if (muster == "---2---") {
-        if (!Ebenen(m.E, e))
-            return {};
-        return Zwei("Winkel", m.E[0]->Name, m.E[1]->Name, Grad(Zwischenwinkel(Normale(e[0]), Normale(e[1]))),
-                    "°");
+        if (!Ebenen(m.E, e)) return {};
+        return Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
+                    Grad(Zwischenwinkel(Normale(e[0]), Normale(e[1]))), "°");
     }
     return {};
 }
@@ -101,45 +109,42 @@ std::optional<std::string> Laenge(const std::string& muster, const TMarkiert& m)
     std::vector<TTripel> p, v;
     std::vector<TGeometrie> g, e;
     if (muster == "2------") {
-        if (!Punkte(m.P, p))
-            return {};
-        return Zwei("Abstand", m.P[0]->Name, m.P[1]->Name, Betrag(Verbindungsvektor(p[0], p[1])), " LE");
-    }
-    if (muster == "1-1----") {
-        if (!Punkte(m.P, p) || !Geraden(m.G, g))
-            return {};
-        return Zwei("Abstand", m.P[0]->Name, m.G[0]->Name, AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1),
+        if (!Punkte(m.P, p)) return {};
+        return Zwei("Abstand", m.P[0]->Name, m.P[1]->Name, Betrag(Verbindungsvektor(p[0], p[1])),
                     " LE");
     }
+    if (muster == "1-1----") {
+        if (!Punkte(m.P, p) || !Geraden(m.G, g)) return {};
+        return Zwei("Abstand", m.P[0]->Name, m.G[0]->Name,
+                    AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1), " LE");
+    }
     if (muster == "1--1---") {
-        if (!Punkte(m.P, p) || !Ebenen(m.E, e))
-            return {};
+        if (!Punkte(m.P, p) || !Ebenen(m.E, e)) return {};
         // Turned so that the origin's side of the plane is the negative one.
         TTripel n = Normale(e[0]);
         Normieren(n);
-        if (Skalarprodukt(n, e[0].Punkt) < 0)
-            Negieren(n);
+        if (Skalarprodukt(n, e[0].Punkt) < 0) Negieren(n);
         return Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
                     Skalarprodukt(n, p[0]) - Skalarprodukt(n, e[0].Punkt), " LE");
     }
     if (muster == "--2----") {
-        if (!Geraden(m.G, g))
-            return {};
+        if (!Geraden(m.G, g)) return {};
         const TTripel n = Kreuzprodukt(g[0].Richtung1, g[1].Richtung1);
         const Real abstand =
-            IstNullvektor(n) ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
-                             : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) / Betrag(n);
+            IstNullvektor(n)
+                ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
+                : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) /
+                      Betrag(n);
         return Zwei("Abstand", m.G[0]->Name, m.G[1]->Name, abstand, " LE");
     }
     if (muster == "-1-----") {
-        if (!Vektoren(m.V, v))
-            return {};
-        return "\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" + Absatz;
+        if (!Vektoren(m.V, v)) return {};
+        return "\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" +
+               Absatz;
     }
     if (muster == "----1--") {
         TTripel a, d;
-        if (StreckeAuswerten(*m.S[0], a, d) != KeinFehler)
-            return {};
+        if (StreckeAuswerten(*m.S[0], a, d) != KeinFehler) return {};
         return "\r\nLänge (" + m.S[0]->Name + ") = " + FormatMeasure(Betrag(d)) + " LE" + Absatz;
     }
     return {};
@@ -148,8 +153,7 @@ std::optional<std::string> Laenge(const std::string& muster, const TMarkiert& m)
 std::optional<std::string> Flaeche(const std::string& muster, const TMarkiert& m) {
     std::vector<TTripel> p, v;
     if (muster == "3------") {
-        if (!Punkte(m.P, p))
-            return {};
+        if (!Punkte(m.P, p)) return {};
         const Real f =
             Betrag(Kreuzprodukt(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]))) / 2;
         return "\r\nFläche (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
@@ -157,17 +161,16 @@ std::optional<std::string> Flaeche(const std::string& muster, const TMarkiert& m
     }
     if (muster == "-----1-") {
         std::array<TTripel, 3> ecken{};
-        if (DreieckAuswerten(*m.D[0], ecken) != KeinFehler)
-            return {};
-        const Real f =
-            Betrag(Kreuzprodukt(Verbindungsvektor(ecken[0], ecken[1]), Verbindungsvektor(ecken[0], ecken[2]))) / 2;
+        if (DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
+        const Real f = Betrag(Kreuzprodukt(Verbindungsvektor(ecken[0], ecken[1]),
+                                           Verbindungsvektor(ecken[0], ecken[2]))) /
+                       2;
         return "\r\nFläche (" + m.D[0]->Name + ") = " + FormatMeasure(f) + " FE" + Absatz;
     }
     if (muster == "-2-----") {
-        if (!Vektoren(m.V, v))
-            return {};
-        return "\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name + " | = " +
-               FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1])));
+        if (!Vektoren(m.V, v)) return {};
+        return "\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name +
+               " | = " + FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1])));
     }
     return {};
 }
@@ -175,29 +178,29 @@ std::optional<std::string> Flaeche(const std::string& muster, const TMarkiert& m
 std::optional<std::string> Volumen(const std::string& muster, const TMarkiert& m) {
     std::vector<TTripel> p;
     if (muster == "4------") {
-        if (!Punkte(m.P, p))
-            return {};
-        const Real vol = Pyramidenvolumen(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]),
-                                          Verbindungsvektor(p[0], p[3]));
-        return "\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name + " , " +
-               m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz;
+        if (!Punkte(m.P, p)) return {};
+        const Real vol =
+            Pyramidenvolumen(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]),
+                             Verbindungsvektor(p[0], p[3]));
+        return "\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
+               " , " + m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz;
     }
     if (muster == "1----1-") {
         std::array<TTripel, 3> ecken{};
-        if (!Punkte(m.P, p) || DreieckAuswerten(*m.D[0], ecken) != KeinFehler)
-            return {};
-        const Real vol = Pyramidenvolumen(Verbindungsvektor(p[0], ecken[0]), Verbindungsvektor(p[0], ecken[1]),
-                                          Verbindungsvektor(p[0], ecken[2]));
-        return "\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name + ") = " + FormatMeasure(vol) + " VE" +
-               Absatz;
+        if (!Punkte(m.P, p) || DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
+        const Real vol =
+            Pyramidenvolumen(Verbindungsvektor(p[0], ecken[0]), Verbindungsvektor(p[0], ecken[1]),
+                             Verbindungsvektor(p[0], ecken[2]));
+        return "\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name + ") = " + FormatMeasure(vol) +
+               " VE" + Absatz;
     }
     if (muster == "------1") {
         std::array<TTripel, 3> ecken{};
         TTripel t;
-        if (PyramideAuswerten(*m.Y[0], ecken, t) != KeinFehler)
-            return {};
-        const Real vol = Pyramidenvolumen(Verbindungsvektor(t, ecken[0]), Verbindungsvektor(t, ecken[1]),
-                                          Verbindungsvektor(t, ecken[2]));
+        if (PyramideAuswerten(*m.Y[0], ecken, t) != KeinFehler) return {};
+        const Real vol =
+            Pyramidenvolumen(Verbindungsvektor(t, ecken[0]), Verbindungsvektor(t, ecken[1]),
+                             Verbindungsvektor(t, ecken[2]));
         return "\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz;
     }
     if (muster == "-3-----") {
@@ -208,19 +211,17 @@ std::optional<std::string> Volumen(const std::string& muster, const TMarkiert& m
         const Real vol = Pyramidenvolumen(v[0], v[1], v[2]);
         const std::string namen = m.V[0]->Name + " , " + m.V[1]->Name + " , " + m.V[2]->Name;
         const std::string spat = FormatMeasure(6 * vol);
-        return "\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" + "   " + Absatz +
-               "        Spatvolumen (" + namen + ") = " + spat + " VE" + Absatz + "       Determinante (" +
-               namen + ") = " + spat + Absatz;
+        return "\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" + "   " +
+               Absatz + "        Spatvolumen (" + namen + ") = " + spat + " VE" + Absatz +
+               "       Determinante (" + namen + ") = " + spat + Absatz;
     }
     return {};
 }
 
 bool Zeigen(TDokument& d, TBefehl messung) {
-    if (!Angeboten(d, messung))
-        return false;
+    if (!Angeboten(d, messung)) return false;
     const auto text = Messergebnis(d.Liste(), messung);
-    if (!text)
-        return false;
+    if (!text) return false;
     Meldungen().Meldung(*text, TMeldungsart::Information);
     return true;
 }
@@ -231,17 +232,30 @@ std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung) {
     const std::string muster = LangMuster(liste);
     const TMarkiert m(liste);
     switch (messung) {
-    case TBefehl::MessWinkel: return Winkel(muster, m);
-    case TBefehl::MessLaenge: return Laenge(muster, m);
-    case TBefehl::MessFlaeche: return Flaeche(muster, m);
-    case TBefehl::MessVolumen: return Volumen(muster, m);
-    default: return {};
+    case TBefehl::MessWinkel:
+        return Winkel(muster, m);
+    case TBefehl::MessLaenge:
+        return Laenge(muster, m);
+    case TBefehl::MessFlaeche:
+        return Flaeche(muster, m);
+    case TBefehl::MessVolumen:
+        return Volumen(muster, m);
+    default:
+        return {};
     }
 }
 
-bool MessWinkel(TDokument& d) { return Zeigen(d, TBefehl::MessWinkel); }
-bool MessLaenge(TDokument& d) { return Zeigen(d, TBefehl::MessLaenge); }
-bool MessFlaeche(TDokument& d) { return Zeigen(d, TBefehl::MessFlaeche); }
-bool MessVolumen(TDokument& d) { return Zeigen(d, TBefehl::MessVolumen); }
+bool MessWinkel(TDokument& d) {
+    return Zeigen(d, TBefehl::MessWinkel);
+}
+bool MessLaenge(TDokument& d) {
+    return Zeigen(d, TBefehl::MessLaenge);
+}
+bool MessFlaeche(TDokument& d) {
+    return Zeigen(d, TBefehl::MessFlaeche);
+}
+bool MessVolumen(TDokument& d) {
+    return Zeigen(d, TBefehl::MessVolumen);
+}
 
 } // namespace kalvorin

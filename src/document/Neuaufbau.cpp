@@ -12,8 +12,12 @@ namespace {
 
 const std::string CRLF = "\r\n";
 
-std::string NameVon(const TDreiDBasisElement* e) { return e ? e->Name : std::string("?"); }
-std::string Bezug(const TDreiDBasisElement& e, int i) { return NameVon(e.Bezuege[i]); }
+std::string NameVon(const TDreiDBasisElement* e) {
+    return e ? e->Name : std::string("?");
+}
+std::string Bezug(const TDreiDBasisElement& e, int i) {
+    return NameVon(e.Bezuege[i]);
+}
 const std::string Ende = " kann nicht dargestellt werden!";
 
 std::string EbenenText(const TDreiDBasisElement& e, int fehler) {
@@ -81,7 +85,9 @@ std::string NichtDarstellbarText(const TDreiDBasisElement& e, int fehler) {
             text = "Der Richtungsvektor " + Bezug(e, 1) + " ist der Nullvektor, die" + CRLF +
                    "Gerade " + n + Ende;
         break;
-    case TElementart::DEbene: text = EbenenText(e, fehler); break;
+    case TElementart::DEbene:
+        text = EbenenText(e, fehler);
+        break;
     case TElementart::DStrecke:
         if (fehler == FehlerStreckePunkteGleich)
             text = "Die Punkte " + Bezug(e, 0) + " und " + Bezug(e, 1) + " sind identisch, die" +
@@ -97,17 +103,19 @@ std::string NichtDarstellbarText(const TDreiDBasisElement& e, int fehler) {
             text = "Die Spitze " + Bezug(e, 1) + " liegt in der Grundflächenebene," + CRLF +
                    "die Pyramide " + n + Ende;
         break;
-    default: break;
+    default:
+        break;
     }
     if (text.empty()) // a broken reference, possible only in an edited file
-        text = "Ein Bezugselement fehlt oder hat die falsche Art, das" + CRLF + "Objekt " + n + Ende;
+        text =
+            "Ein Bezugselement fehlt oder hat die falsche Art, das" + CRLF + "Objekt " + n + Ende;
     return text;
 }
 
 std::string NichtSichtbarText(const TDreiDBasisElement& e, int ergebnis) {
-    const std::string anfang = "Das Objekt " + e.Name + " kann nicht sichtbar gemacht werden, da" + CRLF;
-    if (ergebnis == SzeneVoll)
-        return anfang + "die Maximalzahl der Elemente überschritten ist!";
+    const std::string anfang =
+        "Das Objekt " + e.Name + " kann nicht sichtbar gemacht werden, da" + CRLF;
+    if (ergebnis == SzeneVoll) return anfang + "die Maximalzahl der Elemente überschritten ist!";
     return anfang + "es außerhalb des Darstellungsbereichs liegt!" + CRLF + CRLF +
            "Vergrößern Sie den Darstellungsbereich (Menü Ansicht)" + CRLF +
            "und markieren Sie die Spalte s beim Objekt " + e.Name + ".";
@@ -117,9 +125,12 @@ namespace {
 
 TStiftStil HilfslinienStil() {
     switch (Einstellungen().HilfslinienStrichart) {
-    case 0: return TStiftStil::Durchgezogen;
-    case 2: return TStiftStil::Punktiert;
-    default: return TStiftStil::Gestrichelt;
+    case 0:
+        return TStiftStil::Durchgezogen;
+    case 2:
+        return TStiftStil::Punktiert;
+    default:
+        return TStiftStil::Gestrichelt;
     }
 }
 
@@ -127,8 +138,7 @@ TStiftStil HilfslinienStil() {
 // dilation to or from the centre depending on the factor.
 void Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
     const auto art = e.Entstehung.Art;
-    if (e.Art != TElementart::DfrPunkt || !e.Hilfslinien)
-        return;
+    if (e.Art != TElementart::DfrPunkt || !e.Hilfslinien) return;
     if (art != TEntstehungsart::PSpiegelung && art != TEntstehungsart::ESpiegelung &&
         art != TEntstehungsart::Streckung && art != TEntstehungsart::O_Projektion &&
         art != TEntstehungsart::P_Projektion)
@@ -140,8 +150,7 @@ void Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
     TTripel von = bild, bis = original;
     if (art == TEntstehungsart::Streckung) {
         const TDreiDBasisElement* z = e.Entstehung.Elemente[0].Element;
-        if (!z || PunktAuswerten(*z, zentrum) != KeinFehler)
-            return;
+        if (!z || PunktAuswerten(*z, zentrum) != KeinFehler) return;
         const Real k = e.Entstehung.Elemente[1].Zahl;
         if (k > 1) {
             von = bild;
@@ -151,8 +160,7 @@ void Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
             bis = zentrum;
         }
     }
-    if (IstNullvektor(Verbindungsvektor(von, bis)))
-        return;
+    if (IstNullvektor(Verbindungsvektor(von, bis))) return;
     HilfslinieInSzene(szene, von, bis, Einstellungen().HilfslinienFarbe, HilfslinienStil());
 }
 
@@ -161,16 +169,13 @@ void Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
 int ElementGeometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
     if (e.Art == TElementart::DDreieck) {
         const int f = DreieckAuswerten(e, ein.Ecken);
-        if (f != KeinFehler)
-            return f;
+        if (f != KeinFehler) return f;
         return EckenAufEinerGeraden(ein.Ecken) ? FehlerDreieckEckenAufGerade : KeinFehler;
     }
     if (e.Art == TElementart::DPyramide3) {
         const int f = PyramideAuswerten(e, ein.Ecken, ein.Spitze);
-        if (f != KeinFehler)
-            return f;
-        if (EckenAufEinerGeraden(ein.Ecken))
-            return FehlerBezug;
+        if (f != KeinFehler) return f;
+        if (EckenAufEinerGeraden(ein.Ecken)) return FehlerBezug;
         return SpitzeInGrundflaeche(ein.Ecken, ein.Spitze) ? FehlerPyramideSpitzeInGrundflaeche
                                                            : KeinFehler;
     }
@@ -184,16 +189,13 @@ int ElementGeometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
 
 void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene) {
     TDreiDBasisElement* e = liste[slot];
-    if (!e)
-        return;
+    if (!e) return;
     const bool vektor = e->Art == TElementart::DVektor;
     // Cleared before the hidden ones are skipped: numbers from an earlier
     // scene would name objects of other elements now.
     e->Szenenobjekte.reset();
-    if (!e->sichtbar && !vektor)
-        return;
-    if (e->Entstehung.Art != TEntstehungsart::keine)
-        AbgeleitetesNachrechnen(*e);
+    if (!e->sichtbar && !vektor) return;
+    if (e->Entstehung.Art != TEntstehungsart::keine) AbgeleitetesNachrechnen(*e);
     Hilfslinie(*e, szene);
     if (vektor) {
         // A free vector has no picture; the object list shows it all the same.

@@ -12,13 +12,18 @@ namespace {
 
 constexpr std::size_t MaxAnzeigeLaenge = 20; // characters
 
-bool IstVektor(const TDreiDBasisElement& e) { return e.Art == TElementart::DVektor; }
+bool IstVektor(const TDreiDBasisElement& e) {
+    return e.Art == TElementart::DVektor;
+}
 
 int SortierSchluessel(const TDreiDBasisElement& e, TSortierung nach) {
     switch (nach) {
-    case TSortierung::Entstehung: return e.Nummer;
-    case TSortierung::Objektart: return e.ArtNummer();
-    case TSortierung::Markierung: return e.markiert ? 0 : 1;
+    case TSortierung::Entstehung:
+        return e.Nummer;
+    case TSortierung::Objektart:
+        return e.ArtNummer();
+    case TSortierung::Markierung:
+        return e.markiert ? 0 : 1;
     }
     return 0;
 }
@@ -26,34 +31,25 @@ int SortierSchluessel(const TDreiDBasisElement& e, TSortierung nach) {
 } // namespace
 
 TDreiDBasisElement* ElementInZeile(const TListe& liste, int zeile) {
-    if (zeile < 1 || zeile > liste.Anzahl())
-        return nullptr;
+    if (zeile < 1 || zeile > liste.Anzahl()) return nullptr;
     return liste[liste.Anzeigereihenfolge(zeile)];
 }
 
 int ZeileVonSlot(const TListe& liste, int slot) {
     for (int z = 1; z <= liste.Anzahl(); ++z)
-        if (liste.Anzeigereihenfolge(z) == slot)
-            return z;
+        if (liste.Anzeigereihenfolge(z) == slot) return z;
     return 0;
 }
 
 std::string AnzeigeName(const TDreiDBasisElement& e) {
     std::string name = e.Name;
-    if (e.Rolle(TRolle::IstSpiegelzentrum))
-        name += "(S)";
-    if (e.Rolle(TRolle::IstSpiegelAchse))
-        name += "(S)";
-    if (e.Rolle(TRolle::IstSpiegelEbene))
-        name += "(S)";
-    if (e.Rolle(TRolle::IstStreckungszentrum))
-        name += "(Z)";
-    if (e.Rolle(TRolle::IstO_Projektionsebene))
-        name += "(O)";
-    if (e.Rolle(TRolle::IstP_Projektionsebene))
-        name += "(P)";
-    if (e.Rolle(TRolle::IstP_ProjektionsVektor))
-        name += "(P)";
+    if (e.Rolle(TRolle::IstSpiegelzentrum)) name += "(S)";
+    if (e.Rolle(TRolle::IstSpiegelAchse)) name += "(S)";
+    if (e.Rolle(TRolle::IstSpiegelEbene)) name += "(S)";
+    if (e.Rolle(TRolle::IstStreckungszentrum)) name += "(Z)";
+    if (e.Rolle(TRolle::IstO_Projektionsebene)) name += "(O)";
+    if (e.Rolle(TRolle::IstP_Projektionsebene)) name += "(P)";
+    if (e.Rolle(TRolle::IstP_ProjektionsVektor)) name += "(P)";
     if (e.Art == TElementart::DPfeil) {
         // An arrow is known by the vector it carries; a damaged file may
         // leave it without one, and then there is nothing to add.
@@ -67,24 +63,22 @@ std::string ZeilenHinweis(const TDreiDBasisElement& e) {
     const std::string beschreibung =
         e.Entstehung.Art != TEntstehungsart::keine ? EntstehungsText(e) : FestlegungsText(e);
     std::string hinweis = "\r\n  " + beschreibung + "  ";
-    if (e.Rolle(TRolle::IstSpiegelzentrum))
-        hinweis += "\r\n Spiegelzentrum";
-    if (e.Rolle(TRolle::IstSpiegelAchse))
-        hinweis += "\r\n SpiegelAchse";
-    if (e.Rolle(TRolle::IstSpiegelEbene))
-        hinweis += "\r\n Spiegelebene";
+    if (e.Rolle(TRolle::IstSpiegelzentrum)) hinweis += "\r\n Spiegelzentrum";
+    if (e.Rolle(TRolle::IstSpiegelAchse)) hinweis += "\r\n SpiegelAchse";
+    if (e.Rolle(TRolle::IstSpiegelEbene)) hinweis += "\r\n Spiegelebene";
     if (e.Rolle(TRolle::IstStreckungszentrum))
         hinweis += "\r\n Streckungszentrum (m = " + FormatMeasure(e.Streckungsfaktor) + ")";
     if (e.Rolle(TRolle::IstO_Projektionsebene) || e.Rolle(TRolle::IstP_Projektionsebene))
         hinweis += "\r\n Projektionsebene";
-    if (e.Rolle(TRolle::IstP_ProjektionsVektor))
-        hinweis += "\r\n Projektionsvektor";
+    if (e.Rolle(TRolle::IstP_ProjektionsVektor)) hinweis += "\r\n Projektionsvektor";
     return hinweis + "\r\n";
 }
 
 void Sortieren(TListe& liste, TSortierung nach) {
     const int n = liste.Anzahl();
-    auto schluessel = [&](int zeile) { return SortierSchluessel(*ElementInZeile(liste, zeile), nach); };
+    auto schluessel = [&](int zeile) {
+        return SortierSchluessel(*ElementInZeile(liste, zeile), nach);
+    };
     // Exchanging only neighbours that are strictly out of order keeps equal
     // keys in their previous order.
     for (bool getauscht = true; getauscht;) {
@@ -100,16 +94,14 @@ void Sortieren(TListe& liste, TSortierung nach) {
 bool TObjektlistenZustand::ZelleGeklickt(TListe& liste, int zeile, TListenspalte spalte,
                                          bool mehrfach) {
     TDreiDBasisElement* e = ElementInZeile(liste, zeile);
-    if (!e)
-        return false;
+    if (!e) return false;
     aktuellesElement_ = e->Nummer;
     switch (spalte) {
     case TListenspalte::Art:
     case TListenspalte::Name:
         if (!mehrfach)
             for (int i = 1; i <= liste.Anzahl(); ++i)
-                if (liste[i] != e)
-                    liste[i]->markiert = false;
+                if (liste[i] != e) liste[i]->markiert = false;
         e->markiert = !e->markiert;
         return true;
     case TListenspalte::Sichtbar:
@@ -147,11 +139,9 @@ bool TObjektlistenZustand::MausLosgelassen() {
 }
 
 TDreiDBasisElement* TObjektlistenZustand::AktuellesElement(const TListe& liste) const {
-    if (aktuellesElement_ == 0)
-        return nullptr;
+    if (aktuellesElement_ == 0) return nullptr;
     for (int i = 1; i <= liste.Anzahl(); ++i)
-        if (liste[i]->Nummer == aktuellesElement_)
-            return liste[i];
+        if (liste[i]->Nummer == aktuellesElement_) return liste[i];
     return nullptr;
 }
 

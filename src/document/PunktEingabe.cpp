@@ -64,8 +64,7 @@ TPunktEingabe PunktEingabeAusElement(const TListe& liste, int position) {
 
 void PunktDarstellungsartGewaehlt(TPunktEingabe& e, const TListe& liste, bool koordinaten) {
     e.Koordinaten = koordinaten;
-    if (!koordinaten)
-        return;
+    if (!koordinaten) return;
     TTripel summe;
     if (!e.Anfangspunkt.empty() && !e.Vektor.empty() &&
         PunktAusAnfangUndVektor(liste, e.Anfangspunkt, e.Vektor, summe)) {
@@ -85,10 +84,10 @@ void PunktFuerNaechsten(TPunktEingabe& e, const TListe& liste) {
 
 bool PunktAusAnfangUndVektor(const TListe& liste, const std::string& anfangspunkt,
                              const std::string& vektor, TTripel& summe) {
-    const TDreiDBasisElement* a = anfangspunkt.empty() ? nullptr : liste.ElementMitName(anfangspunkt);
+    const TDreiDBasisElement* a =
+        anfangspunkt.empty() ? nullptr : liste.ElementMitName(anfangspunkt);
     const TDreiDBasisElement* v = vektor.empty() ? nullptr : liste.ElementMitName(vektor);
-    if (!a || !v || !IstVonArt(*a, PunktArten) || !IstVonArt(*v, VektorArten))
-        return false;
+    if (!a || !v || !IstVonArt(*a, PunktArten) || !IstVonArt(*v, VektorArten)) return false;
     TTripel p, w;
     PunktAuswerten(*a, p);
     VektorAuswerten(*v, w);
@@ -128,10 +127,8 @@ TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
                 r.Punkt = FeldWerte(e.Edits, e.Angezeigt, e.Gehalten);
         }
     } else {
-        if (e.Anfangspunkt.empty())
-            r.Fehler = PunktAnfangspunktFehlt;
-        if (e.Vektor.empty())
-            r.Fehler = PunktVektorFehlt;
+        if (e.Anfangspunkt.empty()) r.Fehler = PunktAnfangspunktFehlt;
+        if (e.Vektor.empty()) r.Fehler = PunktVektorFehlt;
         if (r.Fehler == PunktOk) {
             if (!PunktAusAnfangUndVektor(liste, e.Anfangspunkt, e.Vektor, r.Punkt))
                 r.Fehler = liste.ElementMitName(e.Anfangspunkt) ? PunktVektorFehlt
@@ -140,12 +137,10 @@ TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
                      std::fabs(r.Punkt.z) > MaxEingabe)
                 r.Fehler = PunktKoordinaten;
         }
-        if (e.Anfangspunkt.empty() && e.Vektor.empty())
-            r.Fehler = PunktKoordinaten;
+        if (e.Anfangspunkt.empty() && e.Vektor.empty()) r.Fehler = PunktKoordinaten;
     }
 
-    if (r.Fehler == PunktOk && e.Neu && !HatPlatzFuer(liste, 1))
-        r.Fehler = PunktListeVoll;
+    if (r.Fehler == PunktOk && e.Neu && !HatPlatzFuer(liste, 1)) r.Fehler = PunktListeVoll;
 
     r.Ergebnis = r.Fehler == PunktOk ? TPruefergebnis::Gueltig : TPruefergebnis::Abgelehnt;
     switch (r.Fehler) {
@@ -188,14 +183,16 @@ TPunktPruefung PunktAnnehmen(TDokument& dokument, TPunktEingabe& e) {
     e.Sichtbar = true;
     TPunktPruefung r = PunktPruefen(dokument.Liste(), e);
     e.Name = r.Name;
-    if (r.Fehler != PunktOk || e.Abgeleitet || !AusserhalbDesDarstellungsbereichs(dokument.Szene(), r.Punkt))
+    if (r.Fehler != PunktOk || e.Abgeleitet ||
+        !AusserhalbDesDarstellungsbereichs(dokument.Szene(), r.Punkt))
         return r;
-    const TAntwort a = Meldungen().Frage("Der neue Punkt liegt außerhalb des Darstellungsbereichs, \r\n"
-                                         "soll das Koordinatensystem angepasst werden?",
-                                         TFrageKnoepfe::JaNein, "Kalvorin");
+    const TAntwort a =
+        Meldungen().Frage("Der neue Punkt liegt außerhalb des Darstellungsbereichs, \r\n"
+                          "soll das Koordinatensystem angepasst werden?",
+                          TFrageKnoepfe::JaNein, "Kalvorin");
     if (a == TAntwort::Ja)
-        dokument.KoordinatensystemAendern([&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, r.Punkt); },
-                                          true);
+        dokument.KoordinatensystemAendern(
+            [&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, r.Punkt); }, true);
     else
         e.Sichtbar = false;
     return r;
@@ -207,11 +204,9 @@ bool AusserhalbDesDarstellungsbereichs(const tGSzene& szene, TTripel p) {
 
 void KoordinatensystemAnpassen(TKoordinatensystem& ks, TTripel p) {
     Real r = Betrag(p);
-    if (r > MaxEingabe)
-        r = MaxEingabe;
+    if (r > MaxEingabe) r = MaxEingabe;
     const Real h = ks.H > 0 ? ks.H : ks.Halbseite();
-    if (h <= 0)
-        return;
+    if (h <= 0) return;
     const Real f = r / h;
     for (TAchsenDaten& a : ks.Achsen) {
         a.Unten *= f;
@@ -225,7 +220,8 @@ void PunktAusDialog(TListe& liste, int position, const TPunktEingabe& e) {
     p.sichtbar = e.Sichtbar;
     p.Name = PunktName(e.Name);
     p.Art = TElementart::DfrPunkt;
-    TDreiDBasisElement* anfang = e.Anfangspunkt.empty() ? nullptr : liste.ElementMitName(e.Anfangspunkt);
+    TDreiDBasisElement* anfang =
+        e.Anfangspunkt.empty() ? nullptr : liste.ElementMitName(e.Anfangspunkt);
     TDreiDBasisElement* vektor = e.Vektor.empty() ? nullptr : liste.ElementMitName(e.Vektor);
     if (anfang && vektor) {
         p.Festlegung = TfrPunkt::PV;
@@ -240,8 +236,7 @@ void PunktAusDialog(TListe& liste, int position, const TPunktEingabe& e) {
 }
 
 int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e) {
-    if (!liste.Neu(TElementart::DfrPunkt))
-        return 0;
+    if (!liste.Neu(TElementart::DfrPunkt)) return 0;
     const int slot = liste.Anzahl();
     PunktAusDialog(liste, slot, e);
     return slot;
@@ -249,11 +244,9 @@ int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e) {
 
 int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu)
-            return PunktNeuAnlegen(liste, e);
+        if (e.Neu) return PunktNeuAnlegen(liste, e);
         const int slot = liste.SlotVon(e.Selbst);
-        if (slot != 0)
-            PunktAusDialog(liste, slot, e);
+        if (slot != 0) PunktAusDialog(liste, slot, e);
         return slot;
     });
 }

@@ -3,8 +3,8 @@
 // existing point, the validation with its error codes and messages, the
 // display-range question, and the write-back into a point.
 
-#include "math/Koordinatensystem.h"
 #include "document/ElementEingabe.h"
+#include "math/Koordinatensystem.h"
 #include "view/GSzene.h"
 
 #include <string>

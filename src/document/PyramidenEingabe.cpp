@@ -33,8 +33,7 @@ TPyramidenEingabe PyramideEingabeAusElement(const TListe& liste, int position) {
         PunktAuswerten(*spitze, s);
         e.Spitze = {spitze->Name, FeldTexte(s), true};
     }
-    if (const TDreiDBasisElement* basis = p.Grundflaeche())
-        e.Dreieck = basis->Name;
+    if (const TDreiDBasisElement* basis = p.Grundflaeche()) e.Dreieck = basis->Name;
     return e;
 }
 
@@ -46,18 +45,18 @@ std::string PyramidenVolumen(const TListe& liste, const TPyramidenEingabe& e) {
     const TDreiDBasisElement* dreieck = GewaehltesDreieck(liste, e);
     const TTeilWert s = TeilWert(liste, e.Spitze, PunktArten);
     std::array<TTripel, 3> g;
-    if (!dreieck || s.Fehler || DreieckAuswerten(*dreieck, g) == FehlerBezug)
-        return {};
+    if (!dreieck || s.Fehler || DreieckAuswerten(*dreieck, g) == FehlerBezug) return {};
     const TTripel n = Kreuzprodukt(Verbindungsvektor(g[0], g[1]), Verbindungsvektor(g[0], g[2]));
     return FormatMeasure(std::fabs(Skalarprodukt(Verbindungsvektor(g[0], s.Wert), n)) / 6) + " VE";
 }
 
 std::string PyramidenChecks(const TListe& liste, const TPyramidenEingabe& e) {
-    std::string meldung = NamenPruefen(liste, e.Name, e.AlterName, "Name bereits vergeben!").Meldung;
-    if (e.Abgeleitet)
-        return meldung; // apex and base only show where the pyramid came from
+    std::string meldung =
+        NamenPruefen(liste, e.Name, e.AlterName, "Name bereits vergeben!").Meldung;
+    if (e.Abgeleitet) return meldung; // apex and base only show where the pyramid came from
 
-    if (std::string f = TeilNameFehler(liste, e.Spitze, PunktArten, e.Name, "Der Name der Spitze ist bereits vergeben!");
+    if (std::string f = TeilNameFehler(liste, e.Spitze, PunktArten, e.Name,
+                                       "Der Name der Spitze ist bereits vergeben!");
         !f.empty())
         meldung = f;
     if (TeilName(e.Spitze.Name) == TeilName(e.Dreieck))
@@ -65,24 +64,21 @@ std::string PyramidenChecks(const TListe& liste, const TPyramidenEingabe& e) {
     // The list offers only triangles; a name without one would leave the
     // pyramid without its base.
     const TDreiDBasisElement* dreieck = GewaehltesDreieck(liste, e);
-    if (!dreieck)
-        meldung = "Das Grunddreieck ist nicht vorhanden!";
+    if (!dreieck) meldung = "Das Grunddreieck ist nicht vorhanden!";
     const TTeilWert s = TeilWert(liste, e.Spitze, PunktArten);
-    if (s.Fehler)
-        meldung = "Koordinaten der Spitze nicht richtig festgelegt!";
+    if (s.Fehler) meldung = "Koordinaten der Spitze nicht richtig festgelegt!";
     std::array<TTripel, 3> g;
-    if (dreieck && !s.Fehler && DreieckAuswerten(*dreieck, g) != FehlerBezug && SpitzeInGrundflaeche(g, s.Wert))
+    if (dreieck && !s.Fehler && DreieckAuswerten(*dreieck, g) != FehlerBezug &&
+        SpitzeInGrundflaeche(g, s.Wert))
         meldung = "Die Spitze liegt in der Grundflächenebene!";
     if (e.Selbst) {
         const TDreiDBasisElement* spitze = BenanntesElement(liste, e.Spitze.Name, PunktArten);
         for (const TDreiDBasisElement* teil : {spitze, dreieck})
-            if (teil && HaengtAb(*teil, *e.Selbst))
-                meldung = KreisText(teil->Name, "der Pyramide");
+            if (teil && HaengtAb(*teil, *e.Selbst)) meldung = KreisText(teil->Name, "der Pyramide");
     }
 
     const int neu = static_cast<int>(PyramideNeueTeile(liste, e).size()) + (e.Neu ? 1 : 0);
-    if (meldung.empty() && !HatPlatzFuer(liste, neu))
-        meldung = ListeVollMeldung;
+    if (meldung.empty() && !HatPlatzFuer(liste, neu)) meldung = ListeVollMeldung;
     return meldung;
 }
 
@@ -94,21 +90,19 @@ TEingabePruefung PyramidePruefen(const TListe& liste, const TPyramidenEingabe& e
         return r;
     }
     r.Meldung = PyramidenChecks(liste, e);
-    if (!r.Meldung.empty())
-        r.Ergebnis = TPruefergebnis::Abgelehnt;
+    if (!r.Meldung.empty()) r.Ergebnis = TPruefergebnis::Abgelehnt;
     return r;
 }
 
 std::vector<TElementart> PyramideNeueTeile(const TListe& liste, const TPyramidenEingabe& e) {
-    if (e.Abgeleitet)
-        return {};
+    if (e.Abgeleitet) return {};
     return NeueTeile(liste, {{&e.Spitze, TElementart::DfrPunkt}});
 }
 
 bool PyramideAusDialog(TListe& liste, int position, const TPyramidenEingabe& e) {
-    TDreiDBasisElement* dreieck = GewaehltesDreieck(liste, e) ? liste.ElementMitName(TeilName(e.Dreieck)) : nullptr;
-    if (!e.Abgeleitet && !dreieck)
-        return false;
+    TDreiDBasisElement* dreieck =
+        GewaehltesDreieck(liste, e) ? liste.ElementMitName(TeilName(e.Dreieck)) : nullptr;
+    if (!e.Abgeleitet && !dreieck) return false;
     if (!e.Neu && !HatPlatzFuer(liste, static_cast<int>(PyramideNeueTeile(liste, e).size())))
         return false;
     TDreiDBasisElement& p = *liste[position];
@@ -116,7 +110,9 @@ bool PyramideAusDialog(TListe& liste, int position, const TPyramidenEingabe& e) 
     if (!e.Abgeleitet) {
         p.Festlegung = 0;
         int naechster = position + 1;
-        p.Bezuege = {dreieck, TeilSchreiben(liste, e.Spitze, TElementart::DfrPunkt, e.Neu, naechster), nullptr};
+        p.Bezuege = {dreieck,
+                     TeilSchreiben(liste, e.Spitze, TElementart::DfrPunkt, e.Neu, naechster),
+                     nullptr};
     }
     AussehenSchreiben(p, e);
     return true;
@@ -129,7 +125,8 @@ int PyramideUebernehmen(TDokument& dokument, const TPyramidenEingabe& e) {
             return slot != 0 && PyramideAusDialog(liste, slot, e) ? slot : 0;
         }
         const std::vector<TElementart> teile = PyramideNeueTeile(liste, e);
-        if (!GewaehltesDreieck(liste, e) || !HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
+        if (!GewaehltesDreieck(liste, e) ||
+            !HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
             return 0;
         liste.Neu(TElementart::DPyramide3);
         const int position = liste.Anzahl();

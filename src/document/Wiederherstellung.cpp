@@ -16,8 +16,7 @@ constexpr std::size_t HoechstensZeilen = 20;
 std::string Stand(std::int64_t zeit) {
     const std::time_t t = static_cast<std::time_t>(zeit);
     std::tm ortszeit{};
-    if (zeit <= 0 || !::localtime_r(&t, &ortszeit))
-        return {};
+    if (zeit <= 0 || !::localtime_r(&t, &ortszeit)) return {};
     char text[64];
     if (std::strftime(text, sizeof text, " (Stand: %d.%m.%Y, %H:%M Uhr)", &ortszeit) == 0)
         return {};
@@ -30,10 +29,8 @@ std::string Stand(std::int64_t zeit) {
 // Texts
 
 std::string Kopienname(const TVerwaisteKopie& k) {
-    if (!k.Angaben.Beschriftung.empty())
-        return k.Angaben.Beschriftung;
-    if (!k.Angaben.Dateiname.empty())
-        return DateinameOhneOrdner(k.Angaben.Dateiname);
+    if (!k.Angaben.Beschriftung.empty()) return k.Angaben.Beschriftung;
+    if (!k.Angaben.Dateiname.empty()) return DateinameOhneOrdner(k.Angaben.Dateiname);
     return "Dokument ohne Namen";
 }
 
@@ -67,7 +64,8 @@ std::string NichtSchreibbarMeldung(const std::string& ordner) {
 
 int NeuNummer(const std::string& beschriftung) {
     constexpr std::string_view vorne = "neu", hinten = ".kvr";
-    if (beschriftung.size() <= vorne.size() + hinten.size() || beschriftung.compare(0, 3, vorne) != 0 ||
+    if (beschriftung.size() <= vorne.size() + hinten.size() ||
+        beschriftung.compare(0, 3, vorne) != 0 ||
         beschriftung.compare(beschriftung.size() - 4, 4, hinten) != 0)
         return 0;
     const std::string ziffern = beschriftung.substr(3, beschriftung.size() - 7);
@@ -85,18 +83,17 @@ TWiederherstellungsplan::TWiederherstellungsplan(TWiederherstellungsablage& abla
                                                  std::function<std::int64_t()> wanduhr)
     : ablage_(ablage), uhr_(std::move(uhr)), wanduhr_(std::move(wanduhr)),
       selbst_(std::make_shared<TWiederherstellungsplan*>(this)) {
-    if (!uhr_)
-        uhr_ = [] { return std::chrono::steady_clock::now(); };
-    if (!wanduhr_)
-        wanduhr_ = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
+    if (!uhr_) uhr_ = [] { return std::chrono::steady_clock::now(); };
+    if (!wanduhr_) wanduhr_ = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
 }
 
-TWiederherstellungsplan::~TWiederherstellungsplan() { *selbst_ = nullptr; }
+TWiederherstellungsplan::~TWiederherstellungsplan() {
+    *selbst_ = nullptr;
+}
 
 TWiederherstellungsplan::TEintrag* TWiederherstellungsplan::Finden(const TDokument& d) {
     for (TEintrag& e : eintraege_)
-        if (e.Dokument == &d)
-            return &e;
+        if (e.Dokument == &d) return &e;
     return nullptr;
 }
 
@@ -105,13 +102,11 @@ const TWiederherstellungsplan::TEintrag* TWiederherstellungsplan::Finden(const T
 }
 
 void TWiederherstellungsplan::Melden() {
-    if (PlanGeaendert)
-        PlanGeaendert();
+    if (PlanGeaendert) PlanGeaendert();
 }
 
 void TWiederherstellungsplan::Anmelden(TDokument& d, std::function<std::string()> beschriftung) {
-    if (Finden(d))
-        return;
+    if (Finden(d)) return;
     TEintrag e;
     e.Dokument = &d;
     e.Beschriftung = std::move(beschriftung);
@@ -119,23 +114,20 @@ void TWiederherstellungsplan::Anmelden(TDokument& d, std::function<std::string()
     eintraege_.push_back(std::move(e));
     std::weak_ptr<TWiederherstellungsplan*> plan = selbst_;
     d.Beobachten([plan, &d] {
-        if (const auto p = plan.lock(); p && *p)
-            (*p)->Beobachtet(d);
+        if (const auto p = plan.lock(); p && *p) (*p)->Beobachtet(d);
     });
     Beobachtet(d);
 }
 
 void TWiederherstellungsplan::Beobachtet(const TDokument& d) {
     TEintrag* e = Finden(d);
-    if (!e)
-        return;
+    if (!e) return;
     if (d.Geaendert()) {
         e->Offen = true;
     } else {
         // Saved, or read again from its file: there is nothing to recover.
         e->Offen = false;
-        if (e->KopieDa)
-            ablage_.Entfernen(e->Platz);
+        if (e->KopieDa) ablage_.Entfernen(e->Platz);
         e->KopieDa = false;
     }
     Melden();
@@ -156,11 +148,9 @@ void TWiederherstellungsplan::Vergessen(const TDokument* d) {
 std::optional<TWiederherstellungsplan::TZeit> TWiederherstellungsplan::Naechste() const {
     std::optional<TZeit> naechste;
     for (const TEintrag& e : eintraege_) {
-        if (!e.Offen)
-            continue;
+        if (!e.Offen) continue;
         const TZeit faellig = e.Letzte ? *e.Letzte + Abstand : TZeit::min();
-        if (!naechste || faellig < *naechste)
-            naechste = faellig;
+        if (!naechste || faellig < *naechste) naechste = faellig;
     }
     return naechste;
 }
@@ -182,8 +172,7 @@ bool TWiederherstellungsplan::EintragSchreiben(TEintrag& e, TZeit jetzt) {
 }
 
 void TWiederherstellungsplan::FehlerMelden() {
-    if (gemeldet_)
-        return;
+    if (gemeldet_) return;
     gemeldet_ = true;
     Meldungen().Meldung(NichtSchreibbarMeldung(ablage_.Ordner()), TMeldungsart::Warnung);
 }
@@ -191,8 +180,7 @@ void TWiederherstellungsplan::FehlerMelden() {
 void TWiederherstellungsplan::Schreiben() {
     // The message about a failure runs an event loop of its own, in which
     // the timer may call again.
-    if (schreibend_)
-        return;
+    if (schreibend_) return;
     schreibend_ = true;
     const TZeit jetzt = uhr_();
     bool fehler = false;
@@ -200,20 +188,17 @@ void TWiederherstellungsplan::Schreiben() {
         if (e.Offen && (!e.Letzte || *e.Letzte + Abstand <= jetzt))
             fehler |= !EintragSchreiben(e, jetzt);
     // Told after the loop: while the message is shown, windows may come and go.
-    if (fehler)
-        FehlerMelden();
+    if (fehler) FehlerMelden();
     schreibend_ = false;
     Melden();
 }
 
 bool TWiederherstellungsplan::JetztSchreiben(const TDokument& d) {
     TEintrag* e = Finden(d);
-    if (!e || schreibend_)
-        return false;
+    if (!e || schreibend_) return false;
     schreibend_ = true;
     const bool geschrieben = EintragSchreiben(*e, uhr_());
-    if (!geschrieben)
-        FehlerMelden();
+    if (!geschrieben) FehlerMelden();
     schreibend_ = false;
     Melden();
     return geschrieben;
@@ -231,8 +216,7 @@ TWiederherstellungsangebot::TWiederherstellungsangebot(TWiederherstellungsplan& 
     : plan_(plan), kopien_(plan.Ablage().VerwaisteFinden()) {}
 
 TWiederherstellungsangebot::~TWiederherstellungsangebot() {
-    if (!unlesbar_.empty())
-        Meldungen().Meldung(UnlesbarMeldung(unlesbar_), TMeldungsart::Warnung);
+    if (!unlesbar_.empty()) Meldungen().Meldung(UnlesbarMeldung(unlesbar_), TMeldungsart::Warnung);
     plan_.Ablage().VerwaisteFreigeben();
 }
 
@@ -249,8 +233,7 @@ std::vector<TVerwaisteKopie> TWiederherstellungsangebot::Fragen() {
             Unlesbar(k);
     }
     kopien_.clear();
-    if (lesbar.empty())
-        return {};
+    if (lesbar.empty()) return {};
     if (Meldungen().Frage(WiederherstellungsFrage(lesbar), TFrageKnoepfe::JaNein) == TAntwort::Ja)
         return lesbar;
     if (Meldungen().Frage(LoeschFrage(), TFrageKnoepfe::JaNein) == TAntwort::Ja)
@@ -271,8 +254,7 @@ bool TWiederherstellungsangebot::Oeffnen(TDokument& d, const TVerwaisteKopie& k)
         return false;
     }
     // Until the document has a copy of its own, the orphan is the only one.
-    if (plan_.JetztSchreiben(d))
-        plan_.Ablage().VerwaisteLoeschen(k);
+    if (plan_.JetztSchreiben(d)) plan_.Ablage().VerwaisteLoeschen(k);
     return true;
 }
 

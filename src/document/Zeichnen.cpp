@@ -5,8 +5,7 @@
 namespace kalvorin {
 
 void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichenOptionen& o) {
-    if (!o.GrauesFenster && !o.Seitenrahmen)
-        return;
+    if (!o.GrauesFenster && !o.Seitenrahmen) return;
     // Width 0: one device pixel on every target, however large.
     f.SetzeStift({Schwarz, 0, TStiftStil::Durchgezogen});
     f.SetzeRasterModus(TRasterModus::Kopieren);
@@ -25,12 +24,14 @@ void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& 
     VorbereitetesDokumentZeichnen(d, f, o);
 }
 
-void DokumentZeichnenVorbereiten(TDokument& d) { d.NamenSetzen(); }
+void DokumentZeichnenVorbereiten(TDokument& d) {
+    d.NamenSetzen();
+}
 
-void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
+void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f,
+                                   const TZeichenOptionen& o) {
     SeiteZeichnen(f, d.Abbildung().LogischesFenster(), o);
-    if (o.Kugel)
-        d.Szene().KugelumrissZeichnen(f);
+    if (o.Kugel) d.Szene().KugelumrissZeichnen(f);
     if (!o.Markierungen) {
         d.Szene().Zeichnen(f);
         return;
@@ -39,8 +40,7 @@ void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const
     const TListe& l = d.Liste();
     for (int i = 1; i <= l.Anzahl(); ++i) {
         const TDreiDBasisElement& e = *l[i];
-        if (!e.markiert || !e.sichtbar)
-            continue;
+        if (!e.markiert || !e.sichtbar) continue;
         // Bit 0 of the element's set means "none yet", never an object.
         for (int nr = 1; nr <= d.Szene().Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
             if (e.Szenenobjekte.test(static_cast<std::size_t>(nr)))

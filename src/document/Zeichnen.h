@@ -32,6 +32,7 @@ void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& 
 // of the shown elements in the scene, then the drawing, which only reads
 // the document, on each thread's canvas.
 void DokumentZeichnenVorbereiten(TDokument& d);
-void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o);
+void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f,
+                                   const TZeichenOptionen& o);
 
 } // namespace kalvorin

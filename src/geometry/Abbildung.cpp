@@ -42,13 +42,12 @@ struct TTeilbild {
     bool Gleich = false;
 };
 
-int TeilAbbilden(const TMatrix4& m, int code, TDreiDBasisElement* teil, TElementart art, TTeilbild& t) {
-    if (teil == nullptr || teil->Art != art)
-        return FehlerBezug;
+int TeilAbbilden(const TMatrix4& m, int code, TDreiDBasisElement* teil, TElementart art,
+                 TTeilbild& t) {
+    if (teil == nullptr || teil->Art != art) return FehlerBezug;
     t.Original = teil;
     t.Bild = BildBerechnen(m, code, *teil);
-    if (t.Bild.Fehler != KeinFehler)
-        return t.Bild.Fehler;
+    if (t.Bild.Fehler != KeinFehler) return t.Bild.Fehler;
     TGeometrie original;
     Auswerten(*teil, original);
     t.Gleich = BildGleichOriginal(art, original, t.Bild);
@@ -68,15 +67,15 @@ int EckenAbbilden(const TMatrix4& m, int code, const TDreiDBasisElement* e, int 
 
 bool AlleGleich(const std::vector<TTeilbild>& teile, std::size_t von, std::size_t bis) {
     for (std::size_t i = von; i < bis; ++i)
-        if (!teile[i].Gleich)
-            return false;
+        if (!teile[i].Gleich) return false;
     return true;
 }
 
 // The image parts of a composite, in the order its references name them:
 // segment start, end; triangle corners; pyramid base corners, apex; arrow
 // foot and tip ("PfPP") or foot and vector ("PfPV").
-int KompositPlanen(const TMatrix4& m, int code, const TDreiDBasisElement& x, std::vector<TTeilbild>& teile) {
+int KompositPlanen(const TMatrix4& m, int code, const TDreiDBasisElement& x,
+                   std::vector<TTeilbild>& teile) {
     switch (x.Art) {
     case TElementart::DStrecke:
         return EckenAbbilden(m, code, &x, 2, teile);
@@ -84,24 +83,25 @@ int KompositPlanen(const TMatrix4& m, int code, const TDreiDBasisElement& x, std
         return EckenAbbilden(m, code, &x, 3, teile);
     case TElementart::DPyramide3: {
         const TDreiDBasisElement* basis = x.Bezuege[0];
-        if (basis == nullptr || basis->Art != TElementart::DDreieck)
-            return FehlerBezug;
-        if (int f = EckenAbbilden(m, code, basis, 3, teile); f != KeinFehler)
-            return f;
+        if (basis == nullptr || basis->Art != TElementart::DDreieck) return FehlerBezug;
+        if (int f = EckenAbbilden(m, code, basis, 3, teile); f != KeinFehler) return f;
         TTeilbild spitze;
-        if (int f = TeilAbbilden(m, code, x.Bezuege[1], TElementart::DfrPunkt, spitze); f != KeinFehler)
+        if (int f = TeilAbbilden(m, code, x.Bezuege[1], TElementart::DfrPunkt, spitze);
+            f != KeinFehler)
             return f;
         teile.push_back(spitze);
         return KeinFehler;
     }
     case TElementart::DPfeil: {
         TTeilbild fuss, zweites;
-        if (int f = TeilAbbilden(m, code, x.Bezuege[0], TElementart::DfrPunkt, fuss); f != KeinFehler)
+        if (int f = TeilAbbilden(m, code, x.Bezuege[0], TElementart::DfrPunkt, fuss);
+            f != KeinFehler)
             return f;
         const bool pp = x.Festlegung == TPfeil::PfPP;
-        if (!pp && x.Festlegung != TPfeil::PfPV)
-            return FehlerBezug;
-        if (int f = TeilAbbilden(m, code, x.Bezuege[1], pp ? TElementart::DfrPunkt : TElementart::DVektor, zweites); f != KeinFehler)
+        if (!pp && x.Festlegung != TPfeil::PfPV) return FehlerBezug;
+        if (int f = TeilAbbilden(m, code, x.Bezuege[1],
+                                 pp ? TElementart::DfrPunkt : TElementart::DVektor, zweites);
+            f != KeinFehler)
             return f;
         // A projection along the arrow leaves no arrow to draw.
         if (pp && IstProjektion(code) &&
@@ -123,11 +123,10 @@ public:
     // A new image element of the kind, set up after its original.
     TDreiDBasisElement* Neu(TElementart art, TDreiDBasisElement* original) {
         TDreiDBasisElement* e = liste_.Neu(art);
-        if (e == nullptr)
-            return nullptr; // the caller made room beforehand
-        std::string name = original ? Utf8Anfang(original->Name + "'", MaxNamenLaenge) : std::string{};
-        if (name.empty() || liste_.NameVergeben(name))
-            name = liste_.AutomatischerName(art);
+        if (e == nullptr) return nullptr; // the caller made room beforehand
+        std::string name =
+            original ? Utf8Anfang(original->Name + "'", MaxNamenLaenge) : std::string{};
+        if (name.empty() || liste_.NameVergeben(name)) name = liste_.AutomatischerName(art);
         e->Name = name;
         if (original != nullptr) {
             e->Farbe = original->Farbe;
@@ -149,8 +148,7 @@ public:
 
     // The image of a part, or the part itself where it stays in place.
     TDreiDBasisElement* Teil(const TTeilbild& t) {
-        if (t.Gleich)
-            return t.Original;
+        if (t.Gleich) return t.Original;
         TDreiDBasisElement* e = Neu(t.Bild.Art, t.Original);
         WerteEintragen(*e, t.Bild.Geometrie);
         return e;
@@ -164,10 +162,8 @@ private:
 TAbbildErgebnis KompositErzeugen(TListe& liste, TDreiDBasisElement& x, const TAbbildung& abb,
                                  const TMatrix4& m) {
     std::vector<TTeilbild> teile;
-    if (int f = KompositPlanen(m, abb.Code, x, teile); f != KeinFehler)
-        return {f, nullptr};
-    if (AlleGleich(teile, 0, teile.size()))
-        return {FehlerAbbildungBildGleich, nullptr};
+    if (int f = KompositPlanen(m, abb.Code, x, teile); f != KeinFehler) return {f, nullptr};
+    if (AlleGleich(teile, 0, teile.size())) return {FehlerAbbildungBildGleich, nullptr};
 
     const bool pyramide = x.Art == TElementart::DPyramide3;
     const bool eigenerVektor = x.Art == TElementart::DPfeil && x.Festlegung == TPfeil::PfPP;
@@ -175,8 +171,7 @@ TAbbildErgebnis KompositErzeugen(TListe& liste, TDreiDBasisElement& x, const TAb
     int benoetigt = 1 + (neueGrundflaeche ? 1 : 0) + (eigenerVektor ? 1 : 0);
     for (const TTeilbild& t : teile)
         benoetigt += t.Gleich ? 0 : 1;
-    if (TListe::Kapazitaet - liste.Anzahl() < benoetigt)
-        return {FehlerListeVoll, nullptr};
+    if (TListe::Kapazitaet - liste.Anzahl() < benoetigt) return {FehlerListeVoll, nullptr};
 
     TBildAnleger anleger(liste, abb);
     TDreiDBasisElement* bild = anleger.Neu(x.Art, &x);
@@ -226,33 +221,31 @@ struct TSchreiben {
     TGeometrie Geometrie;
 };
 
-int TeilNachrechnen(const TMatrix4& m, int code, TDreiDBasisElement* original, TDreiDBasisElement* ziel,
-                    TElementart art, std::vector<TSchreiben>& schreiben) {
-    if (original == nullptr || ziel == nullptr || ziel->Art != art)
-        return FehlerBezug;
-    if (original == ziel)
-        return KeinFehler; // the image shares this part with its original
+int TeilNachrechnen(const TMatrix4& m, int code, TDreiDBasisElement* original,
+                    TDreiDBasisElement* ziel, TElementart art, std::vector<TSchreiben>& schreiben) {
+    if (original == nullptr || ziel == nullptr || ziel->Art != art) return FehlerBezug;
+    if (original == ziel) return KeinFehler; // the image shares this part with its original
     const TBild b = BildBerechnen(m, code, *original);
-    if (b.Fehler != KeinFehler)
-        return b.Fehler;
-    if (b.Art != art)
-        return FehlerArtGeaendert;
+    if (b.Fehler != KeinFehler) return b.Fehler;
+    if (b.Art != art) return FehlerArtGeaendert;
     schreiben.push_back({ziel, b.Geometrie});
     return KeinFehler;
 }
 
-int EckenNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x, const TDreiDBasisElement& bild,
-                     int anzahl, std::vector<TSchreiben>& schreiben) {
+int EckenNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x,
+                     const TDreiDBasisElement& bild, int anzahl,
+                     std::vector<TSchreiben>& schreiben) {
     for (int i = 0; i < anzahl; ++i)
-        if (int f = TeilNachrechnen(m, code, x.Bezuege[i], bild.Bezuege[i], TElementart::DfrPunkt, schreiben);
+        if (int f = TeilNachrechnen(m, code, x.Bezuege[i], bild.Bezuege[i], TElementart::DfrPunkt,
+                                    schreiben);
             f != KeinFehler)
             return f;
     return KeinFehler;
 }
 
-int KompositNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x, TDreiDBasisElement& bild) {
-    if (x.Art != bild.Art || x.Festlegung != bild.Festlegung)
-        return FehlerBezug;
+int KompositNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x,
+                        TDreiDBasisElement& bild) {
+    if (x.Art != bild.Art || x.Festlegung != bild.Festlegung) return FehlerBezug;
     std::vector<TSchreiben> schreiben;
     int f = KeinFehler;
     switch (x.Art) {
@@ -268,15 +261,17 @@ int KompositNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x
         if (basis == nullptr || bildBasis == nullptr || basis->Art != TElementart::DDreieck ||
             bildBasis->Art != TElementart::DDreieck)
             return FehlerBezug;
-        if (basis != bildBasis)
-            f = EckenNachrechnen(m, code, *basis, *bildBasis, 3, schreiben);
+        if (basis != bildBasis) f = EckenNachrechnen(m, code, *basis, *bildBasis, 3, schreiben);
         if (f == KeinFehler)
-            f = TeilNachrechnen(m, code, x.Bezuege[1], bild.Bezuege[1], TElementart::DfrPunkt, schreiben);
+            f = TeilNachrechnen(m, code, x.Bezuege[1], bild.Bezuege[1], TElementart::DfrPunkt,
+                                schreiben);
         break;
     }
     case TElementart::DPfeil: {
-        const TElementart zweiteArt = x.Festlegung == TPfeil::PfPP ? TElementart::DfrPunkt : TElementart::DVektor;
-        f = TeilNachrechnen(m, code, x.Bezuege[0], bild.Bezuege[0], TElementart::DfrPunkt, schreiben);
+        const TElementart zweiteArt =
+            x.Festlegung == TPfeil::PfPP ? TElementart::DfrPunkt : TElementart::DVektor;
+        f = TeilNachrechnen(m, code, x.Bezuege[0], bild.Bezuege[0], TElementart::DfrPunkt,
+                            schreiben);
         if (f == KeinFehler)
             f = TeilNachrechnen(m, code, x.Bezuege[1], bild.Bezuege[1], zweiteArt, schreiben);
         break;
@@ -284,8 +279,7 @@ int KompositNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x
     default:
         return FehlerBezug;
     }
-    if (f != KeinFehler)
-        return f;
+    if (f != KeinFehler) return f;
     for (const TSchreiben& s : schreiben)
         WerteEintragen(*s.Ziel, s.Geometrie);
     return KeinFehler;
@@ -300,13 +294,26 @@ bool IstKomposit(const TDreiDBasisElement& e) {
 
 bool RolleVonAbbildung(int code, TRolle& rolle) {
     switch (static_cast<TEntstehungsart>(code)) {
-    case TEntstehungsart::ASpiegelung: rolle = TRolle::IstSpiegelAchse; return true;
-    case TEntstehungsart::PSpiegelung: rolle = TRolle::IstSpiegelzentrum; return true;
-    case TEntstehungsart::ESpiegelung: rolle = TRolle::IstSpiegelEbene; return true;
-    case TEntstehungsart::Streckung: rolle = TRolle::IstStreckungszentrum; return true;
-    case TEntstehungsart::O_Projektion: rolle = TRolle::IstO_Projektionsebene; return true;
-    case TEntstehungsart::P_Projektion: rolle = TRolle::IstP_Projektionsebene; return true;
-    default: return false;
+    case TEntstehungsart::ASpiegelung:
+        rolle = TRolle::IstSpiegelAchse;
+        return true;
+    case TEntstehungsart::PSpiegelung:
+        rolle = TRolle::IstSpiegelzentrum;
+        return true;
+    case TEntstehungsart::ESpiegelung:
+        rolle = TRolle::IstSpiegelEbene;
+        return true;
+    case TEntstehungsart::Streckung:
+        rolle = TRolle::IstStreckungszentrum;
+        return true;
+    case TEntstehungsart::O_Projektion:
+        rolle = TRolle::IstO_Projektionsebene;
+        return true;
+    case TEntstehungsart::P_Projektion:
+        rolle = TRolle::IstP_Projektionsebene;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -314,8 +321,7 @@ TAbbildung AbbildungVonElement(int code, TDreiDBasisElement& element) {
     TAbbildung a;
     a.Code = code;
     a.Element = &element;
-    if (code == static_cast<int>(TEntstehungsart::Streckung))
-        a.Faktor = element.Streckungsfaktor;
+    if (code == static_cast<int>(TEntstehungsart::Streckung)) a.Faktor = element.Streckungsfaktor;
     if (code == static_cast<int>(TEntstehungsart::P_Projektion))
         a.Projektionsvektor = element.Projektionsvektor;
     return a;
@@ -334,24 +340,22 @@ TAbbildung AbbildungVonEntstehung(const TDreiDBasisElement& bild) {
 
 int ProjektionPruefen(const TDreiDBasisElement& ebene, const TDreiDBasisElement& vektor) {
     TTripel w, a, u, v;
-    if (int f = VektorOderPfeilAuswerten(vektor, w); f == FehlerBezug)
-        return f;
-    if (IstNullvektor(w))
-        return FehlerAbbildungNullvektor;
-    if (int f = EbeneAuswerten(ebene, a, u, v); f != KeinFehler)
-        return f;
+    if (int f = VektorOderPfeilAuswerten(vektor, w); f == FehlerBezug) return f;
+    if (IstNullvektor(w)) return FehlerAbbildungNullvektor;
+    if (int f = EbeneAuswerten(ebene, a, u, v); f != KeinFehler) return f;
     return Skalarprodukt(Kreuzprodukt(u, v), w) == 0 ? FehlerProjektionParallel : KeinFehler;
 }
 
 std::string ProjektionMeldung(int fehler, std::string_view ebene, std::string_view vektor) {
-    if (fehler == KeinFehler)
-        return {};
+    if (fehler == KeinFehler) return {};
     if (fehler == FehlerAbbildungNullvektor)
-        return "Der Vektor " + std::string(vektor) + " ist der Nullvektor, die\r\nAbbildung kann nicht festgelegt werden!";
+        return "Der Vektor " + std::string(vektor) +
+               " ist der Nullvektor, die\r\nAbbildung kann nicht festgelegt werden!";
     if (fehler == FehlerProjektionParallel)
         return "Der Vektor " + std::string(vektor) +
                " ist parallel zur Ebene, die\r\nAbbildung kann nicht festgelegt werden!";
-    return "Die Ebene " + std::string(ebene) + " existiert nicht, die\r\nAbbildung kann nicht festgelegt werden!";
+    return "Die Ebene " + std::string(ebene) +
+           " existiert nicht, die\r\nAbbildung kann nicht festgelegt werden!";
 }
 
 std::string AbbildenMeldung(std::string_view element) {
@@ -359,21 +363,18 @@ std::string AbbildenMeldung(std::string_view element) {
 }
 
 int AbbildungsMatrix(const TAbbildung& abb, TMatrix4& m) {
-    if (abb.Element == nullptr)
-        return FehlerBezug;
+    if (abb.Element == nullptr) return FehlerBezug;
     const TDreiDBasisElement& e = *abb.Element;
     TTripel a, u, v;
     switch (static_cast<TEntstehungsart>(abb.Code)) {
     case TEntstehungsart::ASpiegelung: {
-        if (int f = GeradeAuswerten(e, a, u); f != KeinFehler)
-            return f;
+        if (int f = GeradeAuswerten(e, a, u); f != KeinFehler) return f;
         m = Drehmatrix(a, u, Pi);
         return KeinFehler;
     }
     case TEntstehungsart::PSpiegelung:
     case TEntstehungsart::Streckung: {
-        if (int f = PunktAuswerten(e, a); f != KeinFehler)
-            return f;
+        if (int f = PunktAuswerten(e, a); f != KeinFehler) return f;
         if (abb.Code == static_cast<int>(TEntstehungsart::Streckung))
             m = Streckungsmatrix(a, abb.Faktor);
         else // half-turn about the vertical through the centre, then the horizontal mirror
@@ -383,8 +384,7 @@ int AbbildungsMatrix(const TAbbildung& abb, TMatrix4& m) {
     case TEntstehungsart::ESpiegelung:
     case TEntstehungsart::O_Projektion:
     case TEntstehungsart::P_Projektion: {
-        if (int f = EbeneAuswerten(e, a, u, v); f != KeinFehler)
-            return f;
+        if (int f = EbeneAuswerten(e, a, u, v); f != KeinFehler) return f;
         const TTripel n = Kreuzprodukt(u, v);
         if (abb.Code == static_cast<int>(TEntstehungsart::ESpiegelung)) {
             m = Spiegelungsmatrix(a, n);
@@ -392,14 +392,11 @@ int AbbildungsMatrix(const TAbbildung& abb, TMatrix4& m) {
             m = OProjektionsmatrix(a, n);
         } else {
             TTripel w;
-            if (abb.Projektionsvektor == nullptr)
-                return FehlerBezug;
+            if (abb.Projektionsvektor == nullptr) return FehlerBezug;
             if (int f = VektorOderPfeilAuswerten(*abb.Projektionsvektor, w); f == FehlerBezug)
                 return f;
-            if (IstNullvektor(w))
-                return FehlerAbbildungNullvektor;
-            if (Skalarprodukt(n, w) == 0)
-                return FehlerProjektionParallel;
+            if (IstNullvektor(w)) return FehlerAbbildungNullvektor;
+            if (Skalarprodukt(n, w) == 0) return FehlerProjektionParallel;
             m = PProjektionsmatrix(w, a, n);
         }
         return KeinFehler;
@@ -435,8 +432,7 @@ TBild BildVonGeometrie(const TMatrix4& m, int code, TElementart art, const TGeom
             } else if (projektion && FastNullvektor(Kreuzprodukt(r.Richtung1, r.Richtung2))) {
                 b.Art = TElementart::DGerade;
             }
-            if (b.Art == TElementart::DGerade)
-                r.Richtung2 = {};
+            if (b.Art == TElementart::DGerade) r.Richtung2 = {};
         }
         if (b.Art == TElementart::DGerade && projektion && FastNullvektor(r.Richtung1)) {
             b.Art = TElementart::DfrPunkt;
@@ -451,8 +447,7 @@ TBild BildVonGeometrie(const TMatrix4& m, int code, TElementart art, const TGeom
 }
 
 bool BildGleichOriginal(TElementart art, const TGeometrie& original, const TBild& bild) {
-    if (bild.Fehler != KeinFehler || bild.Art != art)
-        return false;
+    if (bild.Fehler != KeinFehler || bild.Art != art) return false;
     if (art == TElementart::DVektor)
         return FastGleich(original.Richtung1, bild.Geometrie.Richtung1);
     return GeometrienIdentisch(art, original, bild.Geometrie);
@@ -461,7 +456,8 @@ bool BildGleichOriginal(TElementart art, const TGeometrie& original, const TBild
 TBild BildBerechnen(const TMatrix4& m, int code, const TDreiDBasisElement& original) {
     const TElementart art = original.Art;
     TBild b;
-    if (art != TElementart::DfrPunkt && art != TElementart::DVektor && art != TElementart::DGerade && art != TElementart::DEbene) {
+    if (art != TElementart::DfrPunkt && art != TElementart::DVektor &&
+        art != TElementart::DGerade && art != TElementart::DEbene) {
         b.Fehler = FehlerBezug;
         return b;
     }
@@ -475,21 +471,15 @@ TBild BildBerechnen(const TMatrix4& m, int code, const TDreiDBasisElement& origi
 
 TAbbildErgebnis AbbildErzeugen(TListe& liste, TDreiDBasisElement& x, const TAbbildung& abb) {
     TMatrix4 m;
-    if (int f = AbbildungsMatrix(abb, m); f != KeinFehler)
-        return {f, nullptr};
-    if (IstKomposit(x))
-        return KompositErzeugen(liste, x, abb, m);
+    if (int f = AbbildungsMatrix(abb, m); f != KeinFehler) return {f, nullptr};
+    if (IstKomposit(x)) return KompositErzeugen(liste, x, abb, m);
 
     TGeometrie original;
-    if (int f = Auswerten(x, original); f != KeinFehler)
-        return {f, nullptr};
+    if (int f = Auswerten(x, original); f != KeinFehler) return {f, nullptr};
     const TBild b = BildVonGeometrie(m, abb.Code, x.Art, original);
-    if (b.Fehler != KeinFehler)
-        return {b.Fehler, nullptr};
-    if (BildGleichOriginal(x.Art, original, b))
-        return {FehlerAbbildungBildGleich, nullptr};
-    if (liste.Voll())
-        return {FehlerListeVoll, nullptr};
+    if (b.Fehler != KeinFehler) return {b.Fehler, nullptr};
+    if (BildGleichOriginal(x.Art, original, b)) return {FehlerAbbildungBildGleich, nullptr};
+    if (liste.Voll()) return {FehlerListeVoll, nullptr};
     TBildAnleger anleger(liste, abb);
     TDreiDBasisElement* bild = anleger.Neu(b.Art, &x);
     WerteEintragen(*bild, b.Geometrie);
@@ -499,18 +489,13 @@ TAbbildErgebnis AbbildErzeugen(TListe& liste, TDreiDBasisElement& x, const TAbbi
 int AbbildNachrechnen(TDreiDBasisElement& bild) {
     const TAbbildung abb = AbbildungVonEntstehung(bild);
     TDreiDBasisElement* x = bild.Entstehung.Originalelement;
-    if (x == nullptr)
-        return FehlerBezug;
+    if (x == nullptr) return FehlerBezug;
     TMatrix4 m;
-    if (int f = AbbildungsMatrix(abb, m); f != KeinFehler)
-        return f;
-    if (IstKomposit(bild))
-        return KompositNachrechnen(m, abb.Code, *x, bild);
+    if (int f = AbbildungsMatrix(abb, m); f != KeinFehler) return f;
+    if (IstKomposit(bild)) return KompositNachrechnen(m, abb.Code, *x, bild);
     const TBild b = BildBerechnen(m, abb.Code, *x);
-    if (b.Fehler != KeinFehler)
-        return b.Fehler;
-    if (b.Art != bild.Art)
-        return FehlerArtGeaendert;
+    if (b.Fehler != KeinFehler) return b.Fehler;
+    if (b.Art != bild.Art) return FehlerArtGeaendert;
     WerteEintragen(bild, b.Geometrie);
     return KeinFehler;
 }

@@ -18,8 +18,8 @@ namespace kalvorin {
 // elements and number it is made of.
 struct TAbbildung {
     int Code = 0;
-    TDreiDBasisElement* Element = nullptr; // axis, centre or plane
-    Real Faktor = 1;                       // dilation only
+    TDreiDBasisElement* Element = nullptr;           // axis, centre or plane
+    Real Faktor = 1;                                 // dilation only
     TDreiDBasisElement* Projektionsvektor = nullptr; // parallel projection only
 };
 
@@ -86,7 +86,8 @@ struct TAbbildErgebnis {
 // with "'" (or automatically when that name is taken), takes its colour,
 // thickness, transparency and point form, records the derivation and is
 // marked. The original's mark is left to the caller.
-TAbbildErgebnis AbbildErzeugen(TListe& liste, TDreiDBasisElement& original, const TAbbildung& abbildung);
+TAbbildErgebnis AbbildErzeugen(TListe& liste, TDreiDBasisElement& original,
+                               const TAbbildung& abbildung);
 
 // Recomputes an image element from its derivation record: a point, vector,
 // line or plane gets the image of its original as its numbers (mode 0); a

@@ -15,7 +15,9 @@ constexpr TTripel Ex{1, 0, 0};
 constexpr TTripel Ey{0, 1, 0};
 constexpr TTripel Ez{0, 0, 1};
 
-bool IstArt(const TDreiDBasisElement* e, TElementart art) { return e != nullptr && e->Art == art; }
+bool IstArt(const TDreiDBasisElement* e, TElementart art) {
+    return e != nullptr && e->Art == art;
+}
 
 // One top-level evaluation. Elements reached through references are
 // remembered for the rest of it: a document may refer to the same element
@@ -67,8 +69,7 @@ std::size_t TAuswerter::Platz(const TDreiDBasisElement* e) const {
     const std::size_t maske = tabelle_.size() - 1;
     std::size_t h = (reinterpret_cast<std::uintptr_t>(e) >> 4) * 0x9E3779B97F4A7C15ull;
     for (h = (h >> 20) & maske;; h = (h + 1) & maske)
-        if (tabelle_[h] == 0 || merker_[tabelle_[h] - 1].Element == e)
-            return h;
+        if (tabelle_[h] == 0 || merker_[tabelle_[h] - 1].Element == e) return h;
 }
 
 void TAuswerter::Vergroessern() {
@@ -79,13 +80,11 @@ void TAuswerter::Vergroessern() {
 }
 
 template <class F> int TAuswerter::Gemerkt(const TDreiDBasisElement* e, TGeometrie& g, F rechne) {
-    if (2 * (merker_.size() + 1) > tabelle_.size())
-        Vergroessern();
+    if (2 * (merker_.size() + 1) > tabelle_.size()) Vergroessern();
     const std::size_t platz = Platz(e);
     if (tabelle_[platz] != 0) {
         const Eintrag& m = merker_[tabelle_[platz] - 1];
-        if (!m.Fertig)
-            return FehlerBezug;
+        if (!m.Fertig) return FehlerBezug;
         g = m.G;
         return m.Fehler;
     }
@@ -102,8 +101,7 @@ template <class F> int TAuswerter::Gemerkt(const TDreiDBasisElement* e, TGeometr
 }
 
 int TAuswerter::Punkt(const TDreiDBasisElement* e, TTripel& p) {
-    if (!IstArt(e, TElementart::DfrPunkt))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DfrPunkt)) return FehlerBezug;
     const auto& punkt = static_cast<const TfrPunkt&>(*e);
     if (punkt.Festlegung != TfrPunkt::PV) {
         p = punkt.Koordinaten;
@@ -124,8 +122,7 @@ int TAuswerter::PunktRechnen(const TfrPunkt& p, TGeometrie& g) {
 }
 
 int TAuswerter::Vektor(const TDreiDBasisElement* e, TTripel& v) {
-    if (!IstArt(e, TElementart::DVektor))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DVektor)) return FehlerBezug;
     const auto& vektor = static_cast<const TVektor&>(*e);
     if (vektor.Festlegung == TVektor::V) {
         v = vektor.Komponenten;
@@ -151,7 +148,8 @@ int TAuswerter::VektorRechnen(const TVektor& vektor, TGeometrie& g) {
     switch (vektor.Festlegung) {
     case TVektor::V2P: {
         TTripel p, q;
-        if (Punkt(vektor.Bezuege[0], p) == FehlerBezug || Punkt(vektor.Bezuege[1], q) == FehlerBezug)
+        if (Punkt(vektor.Bezuege[0], p) == FehlerBezug ||
+            Punkt(vektor.Bezuege[1], q) == FehlerBezug)
             return FehlerBezug;
         v = Verbindungsvektor(p, q);
         return KeinFehler;
@@ -159,16 +157,14 @@ int TAuswerter::VektorRechnen(const TVektor& vektor, TGeometrie& g) {
     case TVektor::VG: {
         TTripel a;
         const int fehler = Gerade(vektor.Bezuege[0], a, v);
-        if (fehler == KeinFehler)
-            v = VereinfachterVektor(v);
+        if (fehler == KeinFehler) v = VereinfachterVektor(v);
         return fehler;
     }
     case TVektor::VE: {
         TTripel a, u, w;
         const int fehler = Ebene(vektor.Bezuege[0], a, u, w);
         v = Kreuzprodukt(u, w);
-        if (fehler == KeinFehler)
-            v = VereinfachterVektor(v);
+        if (fehler == KeinFehler) v = VereinfachterVektor(v);
         return fehler;
     }
     case TVektor::VPf: {
@@ -182,8 +178,7 @@ int TAuswerter::VektorRechnen(const TVektor& vektor, TGeometrie& g) {
 }
 
 int TAuswerter::Gerade(const TDreiDBasisElement* e, TTripel& a, TTripel& d) {
-    if (!IstArt(e, TElementart::DGerade))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DGerade)) return FehlerBezug;
     const auto& gerade = static_cast<const TGerade&>(*e);
     if (gerade.Festlegung == TGerade::GPAR) {
         a = gerade.Punkt;
@@ -198,16 +193,13 @@ int TAuswerter::Gerade(const TDreiDBasisElement* e, TTripel& a, TTripel& d) {
 }
 
 int TAuswerter::GeradeRechnen(const TGerade& gerade, TGeometrie& g) {
-    if (GeradenDaten(&gerade, g.Punkt, g.Richtung1) == FehlerBezug)
-        return FehlerBezug;
-    if (!IstNullvektor(g.Richtung1))
-        return KeinFehler;
+    if (GeradenDaten(&gerade, g.Punkt, g.Richtung1) == FehlerBezug) return FehlerBezug;
+    if (!IstNullvektor(g.Richtung1)) return KeinFehler;
     return gerade.Festlegung == TGerade::GPP ? FehlerGeradePunkteGleich : FehlerGeradeNullvektor;
 }
 
 int TAuswerter::GeradenDaten(const TDreiDBasisElement* e, TTripel& a, TTripel& d) {
-    if (!IstArt(e, TElementart::DGerade))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DGerade)) return FehlerBezug;
     const auto& gerade = static_cast<const TGerade&>(*e);
     switch (gerade.Festlegung) {
     case TGerade::GPAR:
@@ -216,7 +208,8 @@ int TAuswerter::GeradenDaten(const TDreiDBasisElement* e, TTripel& a, TTripel& d
         return KeinFehler;
     case TGerade::GPP: {
         TTripel q;
-        if (Punkt(gerade.Bezuege[0], a) == FehlerBezug || Punkt(gerade.Bezuege[1], q) == FehlerBezug)
+        if (Punkt(gerade.Bezuege[0], a) == FehlerBezug ||
+            Punkt(gerade.Bezuege[1], q) == FehlerBezug)
             return FehlerBezug;
         d = Verbindungsvektor(a, q);
         return KeinFehler;
@@ -232,8 +225,7 @@ int TAuswerter::GeradenDaten(const TDreiDBasisElement* e, TTripel& a, TTripel& d
 }
 
 int TAuswerter::Strecke(const TDreiDBasisElement* e, TTripel& a, TTripel& d) {
-    if (!IstArt(e, TElementart::DStrecke))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DStrecke)) return FehlerBezug;
     TTripel ende;
     if (Punkt(e->Bezuege[0], a) == FehlerBezug || Punkt(e->Bezuege[1], ende) == FehlerBezug)
         return FehlerBezug;
@@ -242,16 +234,13 @@ int TAuswerter::Strecke(const TDreiDBasisElement* e, TTripel& a, TTripel& d) {
 }
 
 int TAuswerter::Pfeil(const TDreiDBasisElement* e, TTripel& a, TTripel& d) {
-    if (!IstArt(e, TElementart::DPfeil))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DPfeil)) return FehlerBezug;
     TGeometrie g;
     const int fehler = Gemerkt(e, g, [&](TGeometrie& r) {
-        if (Punkt(e->Bezuege[0], r.Punkt) == FehlerBezug)
-            return FehlerBezug;
+        if (Punkt(e->Bezuege[0], r.Punkt) == FehlerBezug) return FehlerBezug;
         if (e->Festlegung == TPfeil::PfPP) {
             TTripel spitze;
-            if (Punkt(e->Bezuege[1], spitze) == FehlerBezug)
-                return FehlerBezug;
+            if (Punkt(e->Bezuege[1], spitze) == FehlerBezug) return FehlerBezug;
             r.Richtung1 = Verbindungsvektor(r.Punkt, spitze);
             return IstNullvektor(r.Richtung1) ? FehlerPfeilPunkteGleich : KeinFehler;
         }
@@ -265,8 +254,7 @@ int TAuswerter::Pfeil(const TDreiDBasisElement* e, TTripel& a, TTripel& d) {
 }
 
 int TAuswerter::Ebene(const TDreiDBasisElement* e, TTripel& a, TTripel& u, TTripel& v) {
-    if (!IstArt(e, TElementart::DEbene))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DEbene)) return FehlerBezug;
     const auto& ebene = static_cast<const TEbene&>(*e);
     TGeometrie g;
     int fehler;
@@ -294,8 +282,7 @@ int TAuswerter::EbeneRechnen(const TEbene& e, TGeometrie& g) {
         const TTripel& n = e.Normale;
         // A zero normal has no plane; the dialog never stores one, but a
         // document file may, and the point below would divide by zero.
-        if (IstNullvektor(n))
-            return FehlerEbeneNormaleNull;
+        if (IstNullvektor(n)) return FehlerEbeneNormaleNull;
         if (n.x != 0)
             a = {-e.d / n.x, 0, 0};
         else if (n.y != 0)
@@ -315,7 +302,8 @@ int TAuswerter::EbeneRechnen(const TEbene& e, TGeometrie& g) {
         return IstNullvektor(Kreuzprodukt(u, v)) ? FehlerEbenePunkteAufGerade : KeinFehler;
     }
     case TEbene::EPVV:
-        if (Punkt(e.Bezuege[0], a) == FehlerBezug || VektorOderPfeil(e.Bezuege[1], u) == FehlerBezug ||
+        if (Punkt(e.Bezuege[0], a) == FehlerBezug ||
+            VektorOderPfeil(e.Bezuege[1], u) == FehlerBezug ||
             VektorOderPfeil(e.Bezuege[2], v) == FehlerBezug)
             return FehlerBezug;
         return IstNullvektor(Kreuzprodukt(u, v)) ? FehlerEbeneVektorenAbhaengig : KeinFehler;
@@ -325,10 +313,10 @@ int TAuswerter::EbeneRechnen(const TEbene& e, TGeometrie& g) {
         return EbeneAusZweiGeraden(e, g);
     case TEbene::EPV: {
         TTripel n;
-        if (Punkt(e.Bezuege[0], a) == FehlerBezug || VektorOderPfeil(e.Bezuege[1], n) == FehlerBezug)
+        if (Punkt(e.Bezuege[0], a) == FehlerBezug ||
+            VektorOderPfeil(e.Bezuege[1], n) == FehlerBezug)
             return FehlerBezug;
-        if (IstNullvektor(n))
-            return FehlerEbeneNormaleNull;
+        if (IstNullvektor(n)) return FehlerEbeneNormaleNull;
         RichtungenAusNormale(n, u, v);
         return KeinFehler;
     }
@@ -366,11 +354,11 @@ int TAuswerter::EbeneAusPunktUndGerade(const TEbene& e, TGeometrie& g) {
     }
     case TGerade::GPV: {
         TTripel q;
-        if (Punkt(ge->Bezuege[0], q) == FehlerBezug || VektorOderPfeil(ge->Bezuege[1], v) == FehlerBezug)
+        if (Punkt(ge->Bezuege[0], q) == FehlerBezug ||
+            VektorOderPfeil(ge->Bezuege[1], v) == FehlerBezug)
             return FehlerBezug;
         u = Verbindungsvektor(a, q);
-        if (IstNullvektor(v))
-            return FehlerEbeneGeradeNullvektor;
+        if (IstNullvektor(v)) return FehlerEbeneGeradeNullvektor;
         return IstNullvektor(Kreuzprodukt(u, v)) ? FehlerEbenePunktAufGerade : KeinFehler;
     }
     default:
@@ -382,18 +370,13 @@ int TAuswerter::EbeneAusZweiGeraden(const TEbene& e, TGeometrie& g) {
     TGeometrie g1, g2;
     const int f1 = Gerade(e.Bezuege[0], g1.Punkt, g1.Richtung1);
     const int f2 = Gerade(e.Bezuege[1], g2.Punkt, g2.Richtung1);
-    if (f1 == FehlerBezug || f2 == FehlerBezug)
-        return FehlerBezug;
-    if (f1 != KeinFehler)
-        return FehlerEbeneErsteGerade;
-    if (f2 != KeinFehler)
-        return FehlerEbeneZweiteGerade;
+    if (f1 == FehlerBezug || f2 == FehlerBezug) return FehlerBezug;
+    if (f1 != KeinFehler) return FehlerEbeneErsteGerade;
+    if (f2 != KeinFehler) return FehlerEbeneZweiteGerade;
     const TElementart art = TElementart::DGerade;
     const int code = SchnittKern(art, g1, art, g2).Code;
-    if (code == SchnittWindschief)
-        return FehlerEbeneGeradenWindschief;
-    if (code == SchnittIdentisch)
-        return FehlerEbeneGeradenIdentisch;
+    if (code == SchnittWindschief) return FehlerEbeneGeradenWindschief;
+    if (code == SchnittIdentisch) return FehlerEbeneGeradenIdentisch;
     g.Punkt = g1.Punkt;
     g.Richtung1 = g1.Richtung1;
     g.Richtung2 = g2.Richtung1;
@@ -404,11 +387,9 @@ int TAuswerter::EbeneAusZweiGeraden(const TEbene& e, TGeometrie& g) {
 }
 
 int TAuswerter::Dreieck(const TDreiDBasisElement* e, std::array<TTripel, 3>& ecken) {
-    if (!IstArt(e, TElementart::DDreieck))
-        return FehlerBezug;
+    if (!IstArt(e, TElementart::DDreieck)) return FehlerBezug;
     for (int i = 0; i < 3; ++i)
-        if (Punkt(e->Bezuege[i], ecken[i]) == FehlerBezug)
-            return FehlerBezug;
+        if (Punkt(e->Bezuege[i], ecken[i]) == FehlerBezug) return FehlerBezug;
     return KeinFehler;
 }
 
@@ -434,8 +415,7 @@ long long Ggt(long long a, long long b) {
 bool Kgv(long long a, long long b, long long& ergebnis) {
     const long long produkt = a * b; // denominators here are at most a few thousand
     const long long betrag = produkt < 0 ? -produkt : produkt;
-    if (betrag > 30000)
-        return false;
+    if (betrag > 30000) return false;
     if (produkt == 0)
         ergebnis = a != 0 ? a : b;
     else
@@ -547,11 +527,9 @@ int DreieckAuswerten(const TDreiDBasisElement& dreieck, std::array<TTripel, 3>& 
 
 int PyramideAuswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 3>& grundflaeche,
                       TTripel& spitze) {
-    if (!IstArt(&pyramide, TElementart::DPyramide3))
-        return FehlerBezug;
+    if (!IstArt(&pyramide, TElementart::DPyramide3)) return FehlerBezug;
     TAuswerter w;
-    if (w.Dreieck(pyramide.Bezuege[0], grundflaeche) == FehlerBezug)
-        return FehlerBezug;
+    if (w.Dreieck(pyramide.Bezuege[0], grundflaeche) == FehlerBezug) return FehlerBezug;
     return w.Punkt(pyramide.Bezuege[1], spitze);
 }
 
@@ -577,12 +555,10 @@ int Auswerten(const TDreiDBasisElement& element, TGeometrie& g) {
             element.Art == TElementart::DDreieck ? &element : element.Bezuege[0];
         std::array<TTripel, 3> ecken;
         const int fehler = w.Dreieck(dreieck, ecken);
-        if (fehler != KeinFehler)
-            return fehler;
+        if (fehler != KeinFehler) return fehler;
         if (element.Art == TElementart::DPyramide3) {
             TTripel spitze;
-            if (w.Punkt(element.Bezuege[1], spitze) == FehlerBezug)
-                return FehlerBezug;
+            if (w.Punkt(element.Bezuege[1], spitze) == FehlerBezug) return FehlerBezug;
         }
         g.Punkt = ecken[0];
         g.Richtung1 = Verbindungsvektor(ecken[0], ecken[1]);
@@ -612,8 +588,7 @@ void RichtungenAusNormale(TTripel n, TTripel& u, TTripel& v) {
         return;
     }
     v = Kreuzprodukt(n, Ey);
-    if (IstNullvektor(v) || IstNullvektor(Kreuzprodukt(u, v)))
-        v = Kreuzprodukt(n, Ez);
+    if (IstNullvektor(v) || IstNullvektor(Kreuzprodukt(u, v))) v = Kreuzprodukt(n, Ez);
 }
 
 namespace {
@@ -624,8 +599,7 @@ namespace {
 template <std::size_t N> bool Vereinfachen(std::array<Real, N>& r, int maximalerNenner) {
     // Whole-number arithmetic below works on 64-bit integers.
     for (Real k : r)
-        if (!std::isfinite(k) || std::fabs(k) >= 1e12L)
-            return false;
+        if (!std::isfinite(k) || std::fabs(k) >= 1e12L) return false;
 
     std::array<TBruch, N> b;
     for (std::size_t i = 0; i < N; ++i)
@@ -636,15 +610,12 @@ template <std::size_t N> bool Vereinfachen(std::array<Real, N>& r, int maximaler
     for (const TBruch& x : b) {
         g = Ggt(g, x.Zaehler);
         gn = Ggt(gn, x.Nenner);
-        if (x.Zaehler <= 0)
-            ++nichtPositiv;
+        if (x.Zaehler <= 0) ++nichtPositiv;
     }
     const int sigma = nichtPositiv >= 2 ? -1 : 1;
     for (TBruch& x : b) {
-        if (g != 0)
-            x.Zaehler /= g;
-        if (gn != 0)
-            x.Nenner /= gn;
+        if (g != 0) x.Zaehler /= g;
+        if (gn != 0) x.Nenner /= gn;
     }
 
     long long l = b[0].Nenner;
@@ -656,12 +627,13 @@ template <std::size_t N> bool Vereinfachen(std::array<Real, N>& r, int maximaler
             // In extended precision: exact in the range that matters, and no
             // overflow for the large numerators that are thrown away anyway.
             r[i] = static_cast<Real>(l / b[i].Nenner) * static_cast<Real>(b[i].Zaehler) * sigma;
-            if (r[i] >= 1000)
-                ganzzahlig = false;
+            if (r[i] >= 1000) ganzzahlig = false;
         }
     if (!ganzzahlig)
         for (std::size_t i = 0; i < N; ++i)
-            r[i] = std::round(static_cast<Real>(b[i].Zaehler) / static_cast<Real>(b[i].Nenner) * 100) / 100;
+            r[i] =
+                std::round(static_cast<Real>(b[i].Zaehler) / static_cast<Real>(b[i].Nenner) * 100) /
+                100;
     return true;
 }
 
@@ -669,8 +641,7 @@ template <std::size_t N> bool Vereinfachen(std::array<Real, N>& r, int maximaler
 
 TTripel VereinfachterVektor(TTripel c, int maximalerNenner) {
     std::array<Real, 3> r = {c.x, c.y, c.z};
-    if (!Vereinfachen(r, maximalerNenner))
-        return c;
+    if (!Vereinfachen(r, maximalerNenner)) return c;
     int vorzeichen = 0;
     for (Real x : r)
         vorzeichen += x > 0 ? 1 : (x < 0 ? -1 : 0);
@@ -682,8 +653,7 @@ TTripel VereinfachterVektor(TTripel c, int maximalerNenner) {
 
 std::array<Real, 4> VereinfachteNormalenform(TTripel n, Real d, int maximalerNenner) {
     std::array<Real, 4> r = {n.x, n.y, n.z, d};
-    if (!Vereinfachen(r, maximalerNenner))
-        return r;
+    if (!Vereinfachen(r, maximalerNenner)) return r;
     if (r[0] < 0)
         for (Real& x : r)
             x = -x;
@@ -694,6 +664,8 @@ std::array<Real, 4> VereinfachteNormalenform(TTripel n, Real d) {
     return VereinfachteNormalenform(n, d, Einstellungen().MaximalerNenner);
 }
 
-TTripel VereinfachterVektor(TTripel c) { return VereinfachterVektor(c, Einstellungen().MaximalerNenner); }
+TTripel VereinfachterVektor(TTripel c) {
+    return VereinfachterVektor(c, Einstellungen().MaximalerNenner);
+}
 
 } // namespace kalvorin

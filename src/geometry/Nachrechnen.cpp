@@ -37,26 +37,20 @@ bool HatRegel(TElementart art, E code) {
 
 int Rechnen(TDreiDBasisElement& e) {
     const E code = e.Entstehung.Art;
-    if (IstAbbildungsEntstehung(code))
-        return AbbildNachrechnen(e);
+    if (IstAbbildungsEntstehung(code)) return AbbildNachrechnen(e);
     const auto& q = e.Entstehung.Elemente;
     if (code == E::Schnitt) {
-        if (q[0].Element == nullptr || q[1].Element == nullptr)
-            return FehlerBezug;
+        if (q[0].Element == nullptr || q[1].Element == nullptr) return FehlerBezug;
         const TSchnittErgebnis s = Intersect(*q[0].Element, *q[1].Element);
-        if (s.Code != SchnittGefunden)
-            return s.Code;
-        if (s.Art != e.Art)
-            return FehlerArtGeaendert;
+        if (s.Code != SchnittGefunden) return s.Code;
+        if (s.Art != e.Art) return FehlerArtGeaendert;
         WerteEintragen(e, {s.Punkt, s.Richtung, {}});
         return KeinFehler;
     }
     const TKonstruktionsErgebnis k =
         Construct(static_cast<int>(code), q[0].Element, q[1].Element, q[2].Element);
-    if (k.Fehler != KeinFehler)
-        return k.Fehler;
-    if (k.Art != e.Art)
-        return FehlerArtGeaendert;
+    if (k.Fehler != KeinFehler) return k.Fehler;
+    if (k.Art != e.Art) return FehlerArtGeaendert;
     WerteEintragen(e, k.Geometrie);
     return KeinFehler;
 }
@@ -64,15 +58,12 @@ int Rechnen(TDreiDBasisElement& e) {
 } // namespace
 
 TNachrechnung AbgeleitetesNachrechnen(TDreiDBasisElement& element, int* fehler) {
-    if (fehler)
-        *fehler = KeinFehler;
+    if (fehler) *fehler = KeinFehler;
     if (element.Entstehung.Art == E::keine || !HatRegel(element.Art, element.Entstehung.Art))
         return TNachrechnung::KeineRegel;
     const int f = Rechnen(element);
-    if (fehler)
-        *fehler = f;
-    if (f == KeinFehler)
-        return TNachrechnung::Neu;
+    if (fehler) *fehler = f;
+    if (f == KeinFehler) return TNachrechnung::Neu;
     element.Entstehung.Art = E::keine;
     return TNachrechnung::Fehlgeschlagen;
 }

@@ -8,26 +8,30 @@ namespace kalvorin {
 namespace {
 
 // The reserved kind 1 is a point as well.
-TElementart Grundart(TElementart art) { return art == TElementart::DgebPunkt ? TElementart::DfrPunkt : art; }
+TElementart Grundart(TElementart art) {
+    return art == TElementart::DgebPunkt ? TElementart::DfrPunkt : art;
+}
 
 bool Schneidbar(TElementart art) {
     art = Grundart(art);
-    return art == TElementart::DfrPunkt || art == TElementart::DStrecke || art == TElementart::DGerade || art == TElementart::DEbene;
+    return art == TElementart::DfrPunkt || art == TElementart::DStrecke ||
+           art == TElementart::DGerade || art == TElementart::DEbene;
 }
 
-TTripel Normale(const TGeometrie& g) { return Kreuzprodukt(g.Richtung1, g.Richtung2); }
+TTripel Normale(const TGeometrie& g) {
+    return Kreuzprodukt(g.Richtung1, g.Richtung2);
+}
 
-TSchnittErgebnis Ergebnis(int code, TElementart art = TElementart::DfrPunkt, TTripel punkt = {}, TTripel richtung = {}) {
+TSchnittErgebnis Ergebnis(int code, TElementart art = TElementart::DfrPunkt, TTripel punkt = {},
+                          TTripel richtung = {}) {
     return {code, art, punkt, richtung};
 }
 
 // P on the line A + t d; for a segment also 0 <= t <= 1 within the tolerance.
 bool PunktAufGerade(TTripel p, TTripel a, TTripel d, bool strecke) {
     const TTripel w = Verbindungsvektor(a, p);
-    if (!FastNullvektor(Kreuzprodukt(w, d)))
-        return false;
-    if (!strecke)
-        return true;
+    if (!FastNullvektor(Kreuzprodukt(w, d))) return false;
+    if (!strecke) return true;
     // Each component with a usable direction gives a parameter; they must
     // agree (the later ones more strictly), and the rest must not move.
     const Real wk[3] = {w.x, w.y, w.z};
@@ -69,8 +73,7 @@ TSchnittErgebnis GeradeGerade(const TGeometrie& g1, const TGeometrie& g2, bool s
     const Real det = b * b - a * c;
     if (det != 0 && FastNull(Skalarprodukt(kreuz, w))) {
         const Real t = (Skalarprodukt(w, d2) * a - Skalarprodukt(w, d1) * b) / det;
-        if (strecke && !ImSegment(t))
-            return Ergebnis(SchnittAusserhalbStrecke);
+        if (strecke && !ImSegment(t)) return Ergebnis(SchnittAusserhalbStrecke);
         return Ergebnis(SchnittGefunden, TElementart::DfrPunkt, GeradenPunkt(a2, d2, t));
     }
     return Ergebnis(SchnittKeiner);
@@ -86,15 +89,13 @@ TSchnittErgebnis GeradeEbene(const TGeometrie& g, const TGeometrie& e, bool stre
         return Ergebnis(SchnittKeiner);
     }
     const Real t = Skalarprodukt(n, Verbindungsvektor(g.Punkt, e.Punkt)) / nenner;
-    if (strecke && !ImSegment(t))
-        return Ergebnis(SchnittEbeneAusserhalbStrecke);
+    if (strecke && !ImSegment(t)) return Ergebnis(SchnittEbeneAusserhalbStrecke);
     return Ergebnis(SchnittGefunden, TElementart::DfrPunkt, GeradenPunkt(g.Punkt, g.Richtung1, t));
 }
 
 TSchnittErgebnis EbeneEbene(const TGeometrie& e1, const TGeometrie& e2) {
     const TTripel n2 = Normale(e2);
-    if (FastNullvektor(Kreuzprodukt(Normale(e1), n2)))
-        return Ergebnis(SchnittKeiner);
+    if (FastNullvektor(Kreuzprodukt(Normale(e1), n2))) return Ergebnis(SchnittKeiner);
     const TTripel w = Verbindungsvektor(e1.Punkt, e2.Punkt);
     const TTripel u1 = e1.Richtung1, v1 = e1.Richtung2;
     const Real m = Skalarprodukt(u1, n2);
@@ -106,21 +107,28 @@ TSchnittErgebnis EbeneEbene(const TGeometrie& e1, const TGeometrie& e2) {
     const Real mv = Skalarprodukt(v1, n2);
     // Both directions of the first plane parallel to the second: the planes
     // are parallel after all, only by less than the tolerance tells.
-    if (mv == 0)
-        return Ergebnis(SchnittKeiner);
-    return Ergebnis(SchnittGefunden, TElementart::DGerade, GeradenPunkt(e1.Punkt, v1, Skalarprodukt(n2, w) / mv),
-                    u1);
+    if (mv == 0) return Ergebnis(SchnittKeiner);
+    return Ergebnis(SchnittGefunden, TElementart::DGerade,
+                    GeradenPunkt(e1.Punkt, v1, Skalarprodukt(n2, w) / mv), u1);
 }
 
 } // namespace
 
-bool FastNull(Real x) { return std::fabs(x) <= Toleranz; }
+bool FastNull(Real x) {
+    return std::fabs(x) <= Toleranz;
+}
 
-bool FastNullvektor(TTripel v) { return FastNull(v.x) && FastNull(v.y) && FastNull(v.z); }
+bool FastNullvektor(TTripel v) {
+    return FastNull(v.x) && FastNull(v.y) && FastNull(v.z);
+}
 
-bool FastGleich(TTripel a, TTripel b) { return FastNullvektor(TripelDifferenz(a, b)); }
+bool FastGleich(TTripel a, TTripel b) {
+    return FastNullvektor(TripelDifferenz(a, b));
+}
 
-bool ImSegment(Real t) { return -Toleranz <= t && t - Toleranz <= 1; }
+bool ImSegment(Real t) {
+    return -Toleranz <= t && t - Toleranz <= 1;
+}
 
 bool GeometrienIdentisch(TElementart art, const TGeometrie& g1, const TGeometrie& g2) {
     switch (Grundart(art)) {
@@ -145,13 +153,14 @@ bool GeometrienIdentisch(TElementart art, const TGeometrie& g1, const TGeometrie
     }
 }
 
-TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart art2, const TGeometrie& g2) {
-    if (!Schneidbar(art1) || !Schneidbar(art2))
-        return Ergebnis(SchnittNichtMoeglich);
+TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart art2,
+                             const TGeometrie& g2) {
+    if (!Schneidbar(art1) || !Schneidbar(art2)) return Ergebnis(SchnittNichtMoeglich);
     art1 = Grundart(art1);
     art2 = Grundart(art2);
     if (art1 == art2 && GeometrienIdentisch(art1, g1, g2))
-        return Ergebnis(SchnittIdentisch, art1, g1.Punkt, art1 == TElementart::DfrPunkt ? TTripel{} : g1.Richtung1);
+        return Ergebnis(SchnittIdentisch, art1, g1.Punkt,
+                        art1 == TElementart::DfrPunkt ? TTripel{} : g1.Richtung1);
 
     const TGeometrie* erstes = &g1;
     const TGeometrie* zweites = &g2;
@@ -168,9 +177,11 @@ TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart
         const TTripel p = erstes->Punkt;
         bool liegt = false;
         if (art2 == TElementart::DStrecke || art2 == TElementart::DGerade)
-            liegt = PunktAufGerade(p, zweites->Punkt, zweites->Richtung1, art2 == TElementart::DStrecke);
+            liegt = PunktAufGerade(p, zweites->Punkt, zweites->Richtung1,
+                                   art2 == TElementart::DStrecke);
         else if (art2 == TElementart::DEbene)
-            liegt = FastNull(Skalarprodukt(Verbindungsvektor(zweites->Punkt, p), Normale(*zweites)));
+            liegt =
+                FastNull(Skalarprodukt(Verbindungsvektor(zweites->Punkt, p), Normale(*zweites)));
         r = liegt ? Ergebnis(liegtIn, TElementart::DfrPunkt, p) : Ergebnis(SchnittKeiner);
     } else if (art1 == TElementart::DStrecke && art2 == TElementart::DStrecke) {
         // Two different segments are never asked for.
@@ -178,7 +189,7 @@ TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart
     } else if (art2 == TElementart::DGerade) {
         // A line with a line, or a segment with a line: the segment goes second.
         r = art1 == TElementart::DStrecke ? GeradeGerade(*zweites, *erstes, true)
-                               : GeradeGerade(*erstes, *zweites, false);
+                                          : GeradeGerade(*erstes, *zweites, false);
         if (r.Code == SchnittErstesLiegtIn)
             r = Ergebnis(liegtIn, art1, erstes->Punkt, erstes->Richtung1);
     } else if (art2 == TElementart::DEbene && art1 != TElementart::DEbene) {
@@ -188,8 +199,7 @@ TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart
     } else {
         r = EbeneEbene(*erstes, *zweites);
     }
-    if (r.Art == TElementart::DfrPunkt)
-        r.Richtung = {};
+    if (r.Art == TElementart::DfrPunkt) r.Richtung = {};
     return r;
 }
 
@@ -197,10 +207,8 @@ TSchnittErgebnis Intersect(const TDreiDBasisElement& erstes, const TDreiDBasisEl
     TGeometrie g1, g2;
     const int f1 = Auswerten(erstes, g1);
     const int f2 = Auswerten(zweites, g2);
-    if (f2 != KeinFehler)
-        return Ergebnis(SchnittZweitesFehlt);
-    if (f1 != KeinFehler)
-        return Ergebnis(SchnittErstesFehlt);
+    if (f2 != KeinFehler) return Ergebnis(SchnittZweitesFehlt);
+    if (f1 != KeinFehler) return Ergebnis(SchnittErstesFehlt);
     return SchnittKern(erstes.Art, g1, zweites.Art, g2);
 }
 

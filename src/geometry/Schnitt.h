@@ -21,16 +21,16 @@ bool FastGleich(TTripel a, TTripel b);
 bool ImSegment(Real t);
 
 // Result codes of the intersection
-inline constexpr int SchnittGefunden = 0;        // a point or a line
-inline constexpr int SchnittNichtMoeglich = 1;   // a kind that cannot be intersected
-inline constexpr int SchnittKeiner = 2;          // no common point
+inline constexpr int SchnittGefunden = 0;      // a point or a line
+inline constexpr int SchnittNichtMoeglich = 1; // a kind that cannot be intersected
+inline constexpr int SchnittKeiner = 2;        // no common point
 inline constexpr int SchnittIdentisch = 3;
-inline constexpr int SchnittErstesLiegtIn = 4;   // the first marked lies in the second
-inline constexpr int SchnittZweitesLiegtIn = 5;  // the second marked lies in the first
-inline constexpr int SchnittErstesFehlt = 6;     // the first cannot be evaluated
+inline constexpr int SchnittErstesLiegtIn = 4;  // the first marked lies in the second
+inline constexpr int SchnittZweitesLiegtIn = 5; // the second marked lies in the first
+inline constexpr int SchnittErstesFehlt = 6;    // the first cannot be evaluated
 inline constexpr int SchnittZweitesFehlt = 7;
-inline constexpr int SchnittAusserhalbStrecke = 8;       // lines meet outside the segment
-inline constexpr int SchnittEbeneAusserhalbStrecke = 9;  // plane met outside the segment
+inline constexpr int SchnittAusserhalbStrecke = 8;      // lines meet outside the segment
+inline constexpr int SchnittEbeneAusserhalbStrecke = 9; // plane met outside the segment
 inline constexpr int SchnittParallel = 10;
 inline constexpr int SchnittWindschief = 11;
 
@@ -47,7 +47,8 @@ struct TSchnittErgebnis {
 TSchnittErgebnis Intersect(const TDreiDBasisElement& erstes, const TDreiDBasisElement& zweites);
 
 // The intersection of two evaluated geometries of the given kinds.
-TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart art2, const TGeometrie& g2);
+TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart art2,
+                             const TGeometrie& g2);
 
 // The identity test of two evaluated geometries of one kind (points,
 // segments, lines, planes); false for other kinds.

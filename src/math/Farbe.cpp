@@ -10,8 +10,7 @@ THSL RGBzuHSL(TFarbe f) {
     const double mx = std::max({r, g, b}), mn = std::min({r, g, b});
     THSL e;
     e.l = (mx + mn) / 2;
-    if (mx - mn < 0.0001)
-        return e;
+    if (mx - mn < 0.0001) return e;
     const double d = mx - mn;
     e.s = e.l >= 0.5 ? d / (2 - mx - mn) : d / (mx + mn);
     if (std::fabs(r - mx) < 0.0001)
@@ -21,8 +20,7 @@ THSL RGBzuHSL(TFarbe f) {
     else
         e.h = (r - g) / d + 4;
     e.h /= 6;
-    if (e.h < 0)
-        e.h += 1;
+    if (e.h < 0) e.h += 1;
     return e;
 }
 
@@ -32,16 +30,15 @@ double Kanal(double m1, double m2, double x) {
         x += 1;
     else if (x > 1)
         x -= 1;
-    if (6 * x < 1)
-        return m1 + (m2 - m1) * 6 * x;
-    if (2 * x < 1)
-        return m2;
-    if (3 * x < 2)
-        return m1 + (m2 - m1) * (2.0 / 3 - x) * 6;
+    if (6 * x < 1) return m1 + (m2 - m1) * 6 * x;
+    if (2 * x < 1) return m2;
+    if (3 * x < 2) return m1 + (m2 - m1) * (2.0 / 3 - x) * 6;
     return m1;
 }
 
-int Byte(double v) { return std::clamp(static_cast<int>(std::lround(v * 255)), 0, 255); }
+int Byte(double v) {
+    return std::clamp(static_cast<int>(std::lround(v * 255)), 0, 255);
+}
 } // namespace
 
 TFarbe HSLzuRGB(THSL c) {

@@ -11,9 +11,15 @@ using TFarbe = std::uint32_t;
 constexpr TFarbe RGB(int r, int g, int b) {
     return static_cast<TFarbe>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int Rot(TFarbe f) { return static_cast<int>(f & 0xFF); }
-constexpr int Gruen(TFarbe f) { return static_cast<int>((f >> 8) & 0xFF); }
-constexpr int Blau(TFarbe f) { return static_cast<int>((f >> 16) & 0xFF); }
+constexpr int Rot(TFarbe f) {
+    return static_cast<int>(f & 0xFF);
+}
+constexpr int Gruen(TFarbe f) {
+    return static_cast<int>((f >> 8) & 0xFF);
+}
+constexpr int Blau(TFarbe f) {
+    return static_cast<int>((f >> 16) & 0xFF);
+}
 
 inline constexpr TFarbe Schwarz = RGB(0, 0, 0);
 inline constexpr TFarbe Weiss = RGB(255, 255, 255);

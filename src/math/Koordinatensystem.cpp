@@ -39,8 +39,7 @@ void TKoordinatensystem::DefaultAchsen(Real laenge) {
 }
 
 bool TKoordinatensystem::Zoomen(Real faktor) {
-    if ((faktor > 1 && H > 256) || (faktor < 1 && H < 5))
-        return false;
+    if ((faktor > 1 && H > 256) || (faktor < 1 && H < 5)) return false;
     for (TAchsenDaten& a : Achsen) {
         a.Unten *= faktor;
         a.Oben *= faktor;

@@ -11,12 +11,13 @@ TTripel Einheit(TTripel v) {
     return v;
 }
 
-Real Komponente(TTripel v, int i) { return i == 0 ? v.x : (i == 1 ? v.y : v.z); }
+Real Komponente(TTripel v, int i) {
+    return i == 0 ? v.x : (i == 1 ? v.y : v.z);
+}
 
 // T(p) * M * T(-p): the map M moved so that it acts about p instead of the origin.
 TMatrix4 UmPunkt(const TMatrix4& m, TTripel p) {
-    if (IstNullvektor(p))
-        return m;
+    if (IstNullvektor(p)) return m;
     TTripel minusP = p;
     Negieren(minusP);
     return Matrixprodukt(Verschiebungsmatrix(p), Matrixprodukt(m, Verschiebungsmatrix(minusP)));
@@ -47,8 +48,7 @@ TTripel Abbilden(const TMatrix4& m, TTripel p) {
     Real r[4];
     for (int i = 0; i < 4; ++i)
         r[i] = m(i, 0) * p.x + m(i, 1) * p.y + m(i, 2) * p.z + m(i, 3);
-    if (r[3] != 1)
-        return {r[0] / r[3], r[1] / r[3], r[2] / r[3]};
+    if (r[3] != 1) return {r[0] / r[3], r[1] / r[3], r[2] / r[3]};
     return {r[0], r[1], r[2]};
 }
 

@@ -12,6 +12,8 @@ TWeltRechteck Zeichenfenster(Real h) {
     return {mu - hu, mv - hv, mu + hu, mv + hv};
 }
 
-TMatrix4 Ausgangslage() { return ZDrehmatrix(AusgangsDrehwinkel); }
+TMatrix4 Ausgangslage() {
+    return ZDrehmatrix(AusgangsDrehwinkel);
+}
 
 } // namespace kalvorin

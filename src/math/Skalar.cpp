@@ -1,20 +1,32 @@
 #include "math/Skalar.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
 namespace kalvorin {
 
-Real Maximum(Real a, Real b) { return a > b ? a : b; }
-Real Minimum(Real a, Real b) { return a < b ? a : b; }
-int Maximum(int a, int b) { return a > b ? a : b; }
-int Minimum(int a, int b) { return a < b ? a : b; }
+Real Maximum(Real a, Real b) {
+    return a > b ? a : b;
+}
+Real Minimum(Real a, Real b) {
+    return a < b ? a : b;
+}
+int Maximum(int a, int b) {
+    return a > b ? a : b;
+}
+int Minimum(int a, int b) {
+    return a < b ? a : b;
+}
 
-Real Begrenzen(Real v, Real lo, Real hi) { return v < lo ? lo : (v > hi ? hi : v); }
-int Begrenzen(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+Real Begrenzen(Real v, Real lo, Real hi) {
+    return v < lo ? lo : (v > hi ? hi : v);
+}
+int Begrenzen(int v, int lo, int hi) {
+    return v < lo ? lo : (v > hi ? hi : v);
+}
 
 Real Ln10() {
     static const Real wert = std::log(10.0L);
@@ -26,11 +38,17 @@ Real EinsDurchLn10() {
     return wert;
 }
 
-Real DekLogarithmus(Real x) { return x > 0 ? std::log10(x) : -1e30L; }
+Real DekLogarithmus(Real x) {
+    return x > 0 ? std::log10(x) : -1e30L;
+}
 
-Real Zehnhoch(Real x) { return std::exp(x * Ln10()); }
+Real Zehnhoch(Real x) {
+    return std::exp(x * Ln10());
+}
 
-int Vorzeichen(Real x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+int Vorzeichen(Real x) {
+    return x > 0 ? 1 : (x < 0 ? -1 : 0);
+}
 
 Real TextZuZahl(const std::string& s, char dezimaltrenner) {
     std::string t = s.substr(0, 80);
@@ -46,8 +64,7 @@ Real TextZuZahl(const std::string& s, char dezimaltrenner) {
     while (e > a && t[e - 1] == ' ')
         --e;
     t = t.substr(a, e - a);
-    if (t.empty())
-        throw std::invalid_argument(s);
+    if (t.empty()) throw std::invalid_argument(s);
     // Hex floats, "inf" and "nan" are no numbers for our users.
     for (char c : t)
         if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '+' || c == '-' ||
@@ -58,16 +75,14 @@ Real TextZuZahl(const std::string& s, char dezimaltrenner) {
     const char* a0 = t.c_str() + (t[0] == '+' ? 1 : 0);
     Real w = 0;
     const auto [ende, fehler] = std::from_chars(a0, t.c_str() + t.size(), w);
-    if (ende != t.c_str() + t.size() || fehler != std::errc())
-        throw std::invalid_argument(s);
+    if (ende != t.c_str() + t.size() || fehler != std::errc()) throw std::invalid_argument(s);
     return w;
 }
 
 namespace {
 std::string MitTrenner(std::string t, char dezimaltrenner) {
     for (char& c : t)
-        if (c == '.')
-            c = dezimaltrenner;
+        if (c == '.') c = dezimaltrenner;
     return t;
 }
 } // namespace

@@ -4,38 +4,58 @@
 
 namespace kalvorin {
 
-TTripel TripelSumme(TTripel a, TTripel b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+TTripel TripelSumme(TTripel a, TTripel b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
 
-TTripel TripelDifferenz(TTripel a, TTripel b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+TTripel TripelDifferenz(TTripel a, TTripel b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
-TTripel Verbindungsvektor(TTripel a, TTripel b) { return TripelDifferenz(b, a); }
+TTripel Verbindungsvektor(TTripel a, TTripel b) {
+    return TripelDifferenz(b, a);
+}
 
-TTripel Vielfaches(TTripel v, Real t) { return {t * v.x, t * v.y, t * v.z}; }
+TTripel Vielfaches(TTripel v, Real t) {
+    return {t * v.x, t * v.y, t * v.z};
+}
 
-void Vervielfachen(TTripel& v, Real t) { v = Vielfaches(v, t); }
+void Vervielfachen(TTripel& v, Real t) {
+    v = Vielfaches(v, t);
+}
 
-Real Skalarprodukt(TTripel a, TTripel b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Real Skalarprodukt(TTripel a, TTripel b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 TTripel Kreuzprodukt(TTripel a, TTripel b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-Real Betrag(TTripel v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+Real Betrag(TTripel v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
 
 void Normieren(TTripel& v) {
     const Real l = Betrag(v);
     v = l > 0 ? TTripel{v.x / l, v.y / l, v.z / l} : NullTripel;
 }
 
-void Negieren(TTripel& v) { v = {-v.x, -v.y, -v.z}; }
+void Negieren(TTripel& v) {
+    v = {-v.x, -v.y, -v.z};
+}
 
-bool IstNullvektor(TTripel v) { return v.x == 0 && v.y == 0 && v.z == 0; }
+bool IstNullvektor(TTripel v) {
+    return v.x == 0 && v.y == 0 && v.z == 0;
+}
 
 TTripel Mittelpunkt(TTripel a, TTripel b) {
     return {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2};
 }
 
-TTripel GeradenPunkt(TTripel p, TTripel v, Real t) { return TripelSumme(p, Vielfaches(v, t)); }
+TTripel GeradenPunkt(TTripel p, TTripel v, Real t) {
+    return TripelSumme(p, Vielfaches(v, t));
+}
 
 std::pair<Real, Real> InterpolationNachX(TTripel a, TTripel b, Real x) {
     const Real da = b.x - x;
@@ -61,22 +81,22 @@ TQuader Grenzen(const std::vector<TTripel>& punkte) {
     return q;
 }
 
-void Tausche(TTripel& a, TTripel& b) { std::swap(a, b); }
-void Tausche(int& a, int& b) { std::swap(a, b); }
+void Tausche(TTripel& a, TTripel& b) {
+    std::swap(a, b);
+}
+void Tausche(int& a, int& b) {
+    std::swap(a, b);
+}
 
 Real Zwischenwinkel(TTripel a, TTripel b) {
     const Real la = Betrag(a);
     const Real lb = Betrag(b);
-    if (la * lb == 0)
-        return 0;
+    if (la * lb == 0) return 0;
     Real c = Skalarprodukt(a, b) / (la * lb);
-    if (std::fabs(c) > 1)
-        c = c > 0 ? 1 : -1;
+    if (std::fabs(c) > 1) c = c > 0 ? 1 : -1;
     const Real s = std::sqrt(1 - c * c);
-    if (c > 0)
-        return std::atan(s / c);
-    if (c < 0)
-        return Pi - std::atan(s / -c);
+    if (c > 0) return std::atan(s / c);
+    if (c < 0) return Pi - std::atan(s / -c);
     return PiHalbe;
 }
 

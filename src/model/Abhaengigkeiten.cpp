@@ -9,15 +9,11 @@ bool HaengtDirektAb(const TDreiDBasisElement& e, const TDreiDBasisElement& r) {
     // of a segment refers to its image points, and removing one of them
     // must take the segment along rather than leave it pointing nowhere.
     for (const TDreiDBasisElement* b : e.Bezuege)
-        if (b == &r)
-            return true;
-    if (e.Entstehung.Art == TEntstehungsart::keine)
-        return false;
-    if (e.Entstehung.Originalelement == &r)
-        return true;
+        if (b == &r) return true;
+    if (e.Entstehung.Art == TEntstehungsart::keine) return false;
+    if (e.Entstehung.Originalelement == &r) return true;
     for (const auto& op : e.Entstehung.Elemente)
-        if (op.Element == &r)
-            return true;
+        if (op.Element == &r) return true;
     return false;
 }
 
@@ -31,8 +27,7 @@ std::vector<int> ZuLoeschendeSlots(const TListe& liste) {
     for (bool neu = true; neu;) {
         neu = false;
         for (int i = 1; i <= n; ++i) {
-            if (weg[i])
-                continue;
+            if (weg[i]) continue;
             for (int j = 1; j <= n; ++j)
                 if (weg[j] && HaengtDirektAb(*liste[i], *liste[j])) {
                     weg[i] = neu = true;
@@ -42,17 +37,15 @@ std::vector<int> ZuLoeschendeSlots(const TListe& liste) {
     }
     std::vector<int> slots;
     for (int i = 1; i <= n; ++i)
-        if (weg[i])
-            slots.push_back(i);
+        if (weg[i]) slots.push_back(i);
     return slots;
 }
 
 void SlotsEntfernen(TListe& liste, const std::vector<int>& slots) {
     for (int i = 1; i <= liste.Anzahl(); ++i) {
         TDreiDBasisElement& e = *liste[i];
-        if (e.Projektionsvektor &&
-            std::find(slots.begin(), slots.end(), liste.SlotVon(e.Projektionsvektor)) !=
-                slots.end()) {
+        if (e.Projektionsvektor && std::find(slots.begin(), slots.end(),
+                                             liste.SlotVon(e.Projektionsvektor)) != slots.end()) {
             e.Projektionsvektor = nullptr;
             e.SetzeRolle(TRolle::IstP_Projektionsebene, false);
         }

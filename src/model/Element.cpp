@@ -5,30 +5,32 @@
 namespace kalvorin {
 
 namespace {
-constexpr std::string_view ArtNamen[AnzahlElementarten] = {
-    "DfrPunkt", "DgebPunkt", "DVektor", "DPfeil", "DStrecke",
-    "DGerade",  "DDreieck",  "DPyramide3", "DEbene"};
+constexpr std::string_view ArtNamen[AnzahlElementarten] = {"DfrPunkt", "DgebPunkt",  "DVektor",
+                                                           "DPfeil",   "DStrecke",   "DGerade",
+                                                           "DDreieck", "DPyramide3", "DEbene"};
 
 constexpr std::string_view EntstehungsNamen[AnzahlEntstehungsarten] = {
-    "keine",       "Schnitt",      "ASpiegelung", "PSpiegelung",  "ESpiegelung", "Streckung",
-    "Drehung",     "Translation",  "O_Projektion", "P_Projektion", "LotPE",      "LotPG",
-    "LotGG",       "TeilPunkt",    "Mittelpunkt", "Schwerpunkt",  "Mittelgerade", "MittelEbene",
-    "Add2",        "Add3",         "Gegenvektor", "VProdukt",     "SMult",       "Antragen"};
+    "keine",   "Schnitt",     "ASpiegelung",  "PSpiegelung",  "ESpiegelung",  "Streckung",
+    "Drehung", "Translation", "O_Projektion", "P_Projektion", "LotPE",        "LotPG",
+    "LotGG",   "TeilPunkt",   "Mittelpunkt",  "Schwerpunkt",  "Mittelgerade", "MittelEbene",
+    "Add2",    "Add3",        "Gegenvektor",  "VProdukt",     "SMult",        "Antragen"};
 
 constexpr std::string_view RollenNamen[AnzahlRollen] = {
-    "IstSpiegelzentrum",     "IstSpiegelAchse",       "IstSpiegelEbene",       "IstStreckungszentrum",
-    "IstO_Projektionsebene", "IstP_Projektionsebene", "IstP_ProjektionsVektor"};
+    "IstSpiegelzentrum",     "IstSpiegelAchse",       "IstSpiegelEbene",
+    "IstStreckungszentrum",  "IstO_Projektionsebene", "IstP_Projektionsebene",
+    "IstP_ProjektionsVektor"};
 } // namespace
 
 std::string_view ElementartName(int art) {
     return art >= 0 && art < AnzahlElementarten ? ArtNamen[art] : std::string_view{};
 }
 
-bool HatElementklasse(int art) { return art == 0 || (art >= 2 && art <= 8); }
+bool HatElementklasse(int art) {
+    return art == 0 || (art >= 2 && art <= 8);
+}
 
 std::string_view EntstehungsartName(int code) {
-    return code >= 0 && code < AnzahlEntstehungsarten ? EntstehungsNamen[code]
-                                                      : std::string_view{};
+    return code >= 0 && code < AnzahlEntstehungsarten ? EntstehungsNamen[code] : std::string_view{};
 }
 
 bool IstAbbildungsEntstehung(TEntstehungsart art) {
@@ -45,7 +47,9 @@ bool IstAbbildungsEntstehung(TEntstehungsart art) {
     }
 }
 
-std::string_view RollenName(TRolle rolle) { return RollenNamen[static_cast<int>(rolle)]; }
+std::string_view RollenName(TRolle rolle) {
+    return RollenNamen[static_cast<int>(rolle)];
+}
 
 TDreiDBasisElement::TDreiDBasisElement(TElementart art)
     : Art(art), Farbe(Einstellungen().Farbe), NameSichtbar(Einstellungen().NameSichtbar),
@@ -82,7 +86,9 @@ void TfrPunkt::KopiereWerte(const TDreiDBasisElement& q) {
     Punktform = p.Punktform;
 }
 
-TVektor::TVektor() : TDreiDBasisElement(TElementart::DVektor) { Farbe = Schwarz; }
+TVektor::TVektor() : TDreiDBasisElement(TElementart::DVektor) {
+    Farbe = Schwarz;
+}
 
 void TVektor::KopiereWerte(const TDreiDBasisElement& q) {
     TDreiDBasisElement::KopiereWerte(q);
@@ -122,15 +128,24 @@ void TEbene::KopiereWerte(const TDreiDBasisElement& q) {
 
 std::unique_ptr<TDreiDBasisElement> NeuesElement(int art) {
     switch (art) {
-    case 0: return std::make_unique<TfrPunkt>();
-    case 2: return std::make_unique<TVektor>();
-    case 3: return std::make_unique<TPfeil>();
-    case 4: return std::make_unique<TStrecke>();
-    case 5: return std::make_unique<TGerade>();
-    case 6: return std::make_unique<TDreieck>();
-    case 7: return std::make_unique<TPyramide3>();
-    case 8: return std::make_unique<TEbene>();
-    default: return nullptr;
+    case 0:
+        return std::make_unique<TfrPunkt>();
+    case 2:
+        return std::make_unique<TVektor>();
+    case 3:
+        return std::make_unique<TPfeil>();
+    case 4:
+        return std::make_unique<TStrecke>();
+    case 5:
+        return std::make_unique<TGerade>();
+    case 6:
+        return std::make_unique<TDreieck>();
+    case 7:
+        return std::make_unique<TPyramide3>();
+    case 8:
+        return std::make_unique<TEbene>();
+    default:
+        return nullptr;
     }
 }
 

@@ -105,8 +105,8 @@ public:
     TDreiDBasisElement& operator=(const TDreiDBasisElement&) = delete;
 
     TElementart Art;
-    std::string Name;           // UTF-8, at most 12 characters
-    std::uint16_t Nummer = 0;   // serial number given by the list
+    std::string Name;               // UTF-8, at most 12 characters
+    std::uint16_t Nummer = 0;       // serial number given by the list
     std::bitset<256> Szenenobjekte; // drawing objects the scene holds for it
     TFarbe Farbe;
     std::int32_t Transparenz = 0;
@@ -204,7 +204,16 @@ public:
 class TEbene : public TDreiDBasisElement {
 public:
     TEbene();
-    enum : std::uint8_t { EPAR = 0, ENOR = 1, EPPP = 2, EPVV = 3, EPG = 4, EGG = 5, EPV = 6, EGV = 7 };
+    enum : std::uint8_t {
+        EPAR = 0,
+        ENOR = 1,
+        EPPP = 2,
+        EPVV = 3,
+        EPG = 4,
+        EGG = 5,
+        EPV = 6,
+        EGV = 7
+    };
     // EPAR: point and two directions.
     TTripel Punkt;
     TTripel Richtung1;

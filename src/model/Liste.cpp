@@ -7,14 +7,13 @@
 namespace kalvorin {
 
 namespace {
-constexpr std::string_view Praefixe[AnzahlElementarten] = {"P", "", "V", "Pf", "S",
+constexpr std::string_view Praefixe[AnzahlElementarten] = {"P", "",  "V",  "Pf", "S",
                                                            "g", "D", "DP", "E"};
 } // namespace
 
 TDreiDBasisElement* RollenTraeger(const TListe& liste, TRolle rolle) {
     for (int i = liste.Anzahl(); i >= 1; --i)
-        if (liste[i]->Rolle(rolle))
-            return liste[i];
+        if (liste[i]->Rolle(rolle)) return liste[i];
     return nullptr;
 }
 
@@ -23,7 +22,9 @@ std::string_view NamensPraefix(TElementart art) {
     return i < std::size(Praefixe) ? Praefixe[i] : std::string_view{};
 }
 
-TListe::~TListe() { Leeren(); }
+TListe::~TListe() {
+    Leeren();
+}
 
 TDreiDBasisElement* TListe::Element(int slot) const {
     return slot >= 1 && slot <= Anzahl_ ? Slots_[slot].get() : nullptr;
@@ -31,16 +32,13 @@ TDreiDBasisElement* TListe::Element(int slot) const {
 
 int TListe::SlotVon(const TDreiDBasisElement* e) const {
     for (int i = 1; i <= Anzahl_; ++i)
-        if (Slots_[i].get() == e)
-            return i;
+        if (Slots_[i].get() == e) return i;
     return 0;
 }
 
 TDreiDBasisElement* TListe::Neu(TElementart art) {
-    if (Voll() || !HatElementklasse(static_cast<int>(art)))
-        return nullptr;
-    if (BeiAenderung)
-        BeiAenderung();
+    if (Voll() || !HatElementklasse(static_cast<int>(art))) return nullptr;
+    if (BeiAenderung) BeiAenderung();
     ++Anzahl_;
     ++Zaehler_;
     Slots_[Anzahl_] = NeuesElement(static_cast<int>(art));
@@ -57,8 +55,7 @@ TDreiDBasisElement* TListe::Neu(TElementart art) {
 bool TListe::NameVergeben(std::string_view name, std::uint32_t ausgeschlossen) const {
     for (int i = 1; i <= Anzahl_; ++i) {
         const auto& e = *Slots_[i];
-        if (e.Name == name && (ausgeschlossen & (1u << e.ArtNummer())) == 0)
-            return true;
+        if (e.Name == name && (ausgeschlossen & (1u << e.ArtNummer())) == 0) return true;
     }
     return false;
 }
@@ -66,8 +63,7 @@ bool TListe::NameVergeben(std::string_view name, std::uint32_t ausgeschlossen) c
 int TListe::PositionVonName(std::string_view name) const {
     const std::string gesucht = Utf8Anfang(name, MaxNamenLaenge);
     for (int i = Anzahl_; i >= 1; --i)
-        if (Slots_[i]->Name == gesucht)
-            return i;
+        if (Slots_[i]->Name == gesucht) return i;
     return 0;
 }
 
@@ -80,14 +76,12 @@ std::string TListe::AutomatischerName(TElementart art) const {
     // At most 100 elements, so a free number is found within 101 tries.
     for (int n = 1;; ++n) {
         std::string name = Utf8Anfang(praefix + std::to_string(n), MaxNamenLaenge);
-        if (!NameVergeben(name))
-            return name;
+        if (!NameVergeben(name)) return name;
     }
 }
 
 void TListe::Loeschen(int slot) {
-    if (slot < 1 || slot > Anzahl_)
-        return;
+    if (slot < 1 || slot > Anzahl_) return;
     Slots_[slot].reset();
     for (int i = slot; i < Anzahl_; ++i)
         Slots_[i] = std::move(Slots_[i + 1]);
@@ -95,8 +89,7 @@ void TListe::Loeschen(int slot) {
     int j = 1;
     for (int i = 1; i <= Anzahl_; ++i) {
         const int r = Reihenfolge_[i];
-        if (r == slot)
-            continue;
+        if (r == slot) continue;
         Reihenfolge_[j++] = static_cast<std::uint16_t>(r > slot ? r - 1 : r);
     }
     Reihenfolge_[Anzahl_] = 0;
@@ -131,8 +124,7 @@ void TListe::Kopieren(const TListe& quelle, TListe& ziel) {
     }
     ziel.BeiAenderung = std::move(merker);
     auto abbilden = [&kopieVon](const TDreiDBasisElement* r) -> TDreiDBasisElement* {
-        if (r == nullptr)
-            return nullptr;
+        if (r == nullptr) return nullptr;
         auto it = kopieVon.find(r);
         return it == kopieVon.end() ? nullptr : it->second;
     };

@@ -11,11 +11,9 @@ std::array<int, AnzahlElementarten> MarkierteJeArt(const TListe& liste) {
     std::array<int, AnzahlElementarten> zaehler{};
     for (int i = 1; i <= liste.Anzahl(); ++i) {
         const TDreiDBasisElement& e = *liste[i];
-        if (!e.markiert)
-            continue;
+        if (!e.markiert) continue;
         if (e.Art == TElementart::DPfeil) {
-            if (PfeilZaehltAlsVektor(e))
-                ++zaehler[static_cast<int>(TElementart::DVektor)];
+            if (PfeilZaehltAlsVektor(e)) ++zaehler[static_cast<int>(TElementart::DVektor)];
         } else {
             ++zaehler[e.ArtNummer()];
         }

@@ -16,13 +16,21 @@ TStilleMeldungen stille;
 IMeldungen* aktuell = &stille;
 } // namespace
 
-IMeldungen& Meldungen() { return *aktuell; }
+IMeldungen& Meldungen() {
+    return *aktuell;
+}
 
-void SetzeMeldungen(IMeldungen* m) { aktuell = m ? m : &stille; }
+void SetzeMeldungen(IMeldungen* m) {
+    aktuell = m ? m : &stille;
+}
 
-TMeldungsProtokoll::TMeldungsProtokoll() : vorher_(&Meldungen()) { SetzeMeldungen(this); }
+TMeldungsProtokoll::TMeldungsProtokoll() : vorher_(&Meldungen()) {
+    SetzeMeldungen(this);
+}
 
-TMeldungsProtokoll::~TMeldungsProtokoll() { SetzeMeldungen(vorher_ == this ? nullptr : vorher_); }
+TMeldungsProtokoll::~TMeldungsProtokoll() {
+    SetzeMeldungen(vorher_ == this ? nullptr : vorher_);
+}
 
 void TMeldungsProtokoll::Meldung(const std::string& text, TMeldungsart art,
                                  const std::string& titel) {
@@ -32,8 +40,7 @@ void TMeldungsProtokoll::Meldung(const std::string& text, TMeldungsart art,
 TAntwort TMeldungsProtokoll::Frage(const std::string& text, TFrageKnoepfe knoepfe,
                                    const std::string& titel) {
     Eintraege.push_back({text, titel, TMeldungsart::Information, true, knoepfe});
-    if (Antworten.empty())
-        return TAntwort::Ja;
+    if (Antworten.empty()) return TAntwort::Ja;
     const TAntwort a = Antworten.front();
     Antworten.erase(Antworten.begin());
     return a;

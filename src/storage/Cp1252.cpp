@@ -11,27 +11,23 @@ constexpr char32_t Ersatzzeichen = 0xFFFD;
 
 // 0x80..0x9F are the only bytes that differ from Latin-1.
 constexpr std::array<char32_t, 32> Bereich80bis9F = {
-    0x20AC, Ersatzzeichen, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030,        0x0160, 0x2039, 0x0152, Ersatzzeichen, 0x017D, Ersatzzeichen,
-    Ersatzzeichen, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122,        0x0161, 0x203A, 0x0153, Ersatzzeichen, 0x017E, 0x0178,
+    0x20AC,        Ersatzzeichen, 0x201A, 0x0192, 0x201E, 0x2026,        0x2020, 0x2021,
+    0x02C6,        0x2030,        0x0160, 0x2039, 0x0152, Ersatzzeichen, 0x017D, Ersatzzeichen,
+    Ersatzzeichen, 0x2018,        0x2019, 0x201C, 0x201D, 0x2022,        0x2013, 0x2014,
+    0x02DC,        0x2122,        0x0161, 0x203A, 0x0153, Ersatzzeichen, 0x017E, 0x0178,
 };
 
 char32_t ZeichenVonByte(unsigned char b) {
-    if (b >= 0x80 && b <= 0x9F)
-        return Bereich80bis9F[b - 0x80];
+    if (b >= 0x80 && b <= 0x9F) return Bereich80bis9F[b - 0x80];
     return b;
 }
 
 // The byte of c, or -1 when Windows-1252 has none.
 int ByteVonZeichen(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<int>(c);
-    if (c == Ersatzzeichen)
-        return -1;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    if (c == Ersatzzeichen) return -1;
     for (std::size_t i = 0; i < Bereich80bis9F.size(); ++i)
-        if (Bereich80bis9F[i] == c)
-            return static_cast<int>(0x80 + i);
+        if (Bereich80bis9F[i] == c) return static_cast<int>(0x80 + i);
     return -1;
 }
 
@@ -123,8 +119,7 @@ bool InCp1252Darstellbar(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         char32_t c = 0;
-        if (!NaechstesZeichen(utf8, i, c) || ByteVonZeichen(c) < 0)
-            return false;
+        if (!NaechstesZeichen(utf8, i, c) || ByteVonZeichen(c) < 0) return false;
     }
     return true;
 }

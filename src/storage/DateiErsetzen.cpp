@@ -14,12 +14,13 @@ namespace {
 
 TErsetzenProbe probe = nullptr;
 
-std::string Fehlertext(const char* schritt) { return std::string(schritt) + ": " + std::strerror(errno); }
+std::string Fehlertext(const char* schritt) {
+    return std::string(schritt) + ": " + std::strerror(errno);
+}
 
 std::string Ordner(const std::string& pfad) {
     const auto p = pfad.rfind('/');
-    if (p == std::string::npos)
-        return ".";
+    if (p == std::string::npos) return ".";
     return p == 0 ? "/" : pfad.substr(0, p);
 }
 
@@ -29,8 +30,7 @@ bool AllesSchreiben(int fd, std::string_view inhalt) {
     while (rest > 0) {
         const ssize_t n = ::write(fd, p, rest);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return false;
         }
         p += n;
@@ -42,17 +42,17 @@ bool AllesSchreiben(int fd, std::string_view inhalt) {
 // The file the data really belongs to: a link is followed to its target.
 std::string EchtesZiel(const std::string& ziel) {
     struct stat st {};
-    if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return ziel;
+    if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
     char puffer[PATH_MAX];
-    if (::realpath(ziel.c_str(), puffer))
-        return puffer;
+    if (::realpath(ziel.c_str(), puffer)) return puffer;
     return ziel; // a dangling link is replaced by the file itself
 }
 
 } // namespace
 
-void SetzeErsetzenProbe(TErsetzenProbe p) { probe = p; }
+void SetzeErsetzenProbe(TErsetzenProbe p) {
+    probe = p;
+}
 
 std::string DateiErsetzen(const std::string& zielName, std::string_view inhalt) {
     const std::string ziel = EchtesZiel(zielName);
@@ -60,8 +60,7 @@ std::string DateiErsetzen(const std::string& zielName, std::string_view inhalt) 
 
     std::string vorlage = ziel + ".XXXXXX";
     const int fd = ::mkstemp(vorlage.data());
-    if (fd < 0)
-        return Fehlertext("mkstemp");
+    if (fd < 0) return Fehlertext("mkstemp");
     const std::string temp = vorlage;
 
     auto aufgeben = [&](std::string grund) {
@@ -79,16 +78,13 @@ std::string DateiErsetzen(const std::string& zielName, std::string_view inhalt) 
         ::umask(maske);
         modus = 0666 & ~maske;
     }
-    if (::fchmod(fd, modus) != 0)
-        return aufgeben(Fehlertext("fchmod"));
-    if (!AllesSchreiben(fd, inhalt))
-        return aufgeben(Fehlertext("write"));
+    if (::fchmod(fd, modus) != 0) return aufgeben(Fehlertext("fchmod"));
+    if (!AllesSchreiben(fd, inhalt)) return aufgeben(Fehlertext("write"));
     if (probe && !probe(zielName)) {
         errno = ENOSPC;
         return aufgeben(Fehlertext("probe"));
     }
-    if (::fsync(fd) != 0)
-        return aufgeben(Fehlertext("fsync"));
+    if (::fsync(fd) != 0) return aufgeben(Fehlertext("fsync"));
     if (::close(fd) != 0) {
         const std::string grund = Fehlertext("close");
         ::unlink(temp.c_str());
@@ -110,17 +106,14 @@ std::string DateiErsetzen(const std::string& zielName, std::string_view inhalt) 
 }
 
 bool OrdnerAnlegen(const std::string& ordner) {
-    if (ordner.empty())
-        return false;
+    if (ordner.empty()) return false;
     std::string teil;
     std::size_t pos = 0;
     while (pos != std::string::npos) {
         pos = ordner.find('/', pos + 1);
         teil = ordner.substr(0, pos);
-        if (teil.empty() || teil == "/")
-            continue;
-        if (::mkdir(teil.c_str(), 0777) != 0 && errno != EEXIST)
-            return false;
+        if (teil.empty() || teil == "/") continue;
+        if (::mkdir(teil.c_str(), 0777) != 0 && errno != EEXIST) return false;
     }
     struct stat st {};
     return ::stat(ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

@@ -32,8 +32,8 @@ struct TArtSchluessel {
 };
 
 constexpr TArtSchluessel ProArt[AnzahlElementarten] = {
-    {Punkt, 2},   {nullptr, 0}, {Vektor, 5},  {Pfeil, 2},  {Strecke, 1},
-    {Gerade, 3},  {Dreieck, 1}, {Pyramide, 1}, {Ebene, 8},
+    {Punkt, 2},  {nullptr, 0}, {Vektor, 5},   {Pfeil, 2}, {Strecke, 1},
+    {Gerade, 3}, {Dreieck, 1}, {Pyramide, 1}, {Ebene, 8},
 };
 
 } // namespace
@@ -43,8 +43,7 @@ int AnzahlFestlegungen(int art) {
 }
 
 const TFestlegungsschluessel* Festlegungsschluessel(int art, int festlegung) {
-    if (festlegung < 0 || festlegung >= AnzahlFestlegungen(art))
-        return nullptr;
+    if (festlegung < 0 || festlegung >= AnzahlFestlegungen(art)) return nullptr;
     return &ProArt[art].Modi[festlegung];
 }
 
@@ -56,18 +55,15 @@ int Zahlenfelder(TDreiDBasisElement& e, std::array<Real*, 9>& f) {
     };
     switch (e.Art) {
     case TElementart::DfrPunkt:
-        if (e.Festlegung != TfrPunkt::Koord)
-            return 0;
+        if (e.Festlegung != TfrPunkt::Koord) return 0;
         tripel(0, static_cast<TfrPunkt&>(e).Koordinaten);
         return 3;
     case TElementart::DVektor:
-        if (e.Festlegung != TVektor::V)
-            return 0;
+        if (e.Festlegung != TVektor::V) return 0;
         tripel(0, static_cast<TVektor&>(e).Komponenten);
         return 3;
     case TElementart::DGerade: {
-        if (e.Festlegung != TGerade::GPAR)
-            return 0;
+        if (e.Festlegung != TGerade::GPAR) return 0;
         auto& g = static_cast<TGerade&>(e);
         tripel(0, g.Punkt);
         tripel(3, g.Richtung);
@@ -149,23 +145,23 @@ int GenutzteRolle(int code) {
 }
 
 std::string NamensFehler(std::string_view name) {
-    if (name.empty())
-        return "Ein Element ohne Namen kann in der Datei nicht gespeichert werden.";
+    if (name.empty()) return "Ein Element ohne Namen kann in der Datei nicht gespeichert werden.";
     const std::string n(name);
     if (Utf8Laenge(name) > MaxNamenLaenge)
-        return "Der Name " + n + " ist länger als 12 Zeichen und kann in der Datei nicht "
-                                 "gespeichert werden.";
+        return "Der Name " + n +
+               " ist länger als 12 Zeichen und kann in der Datei nicht "
+               "gespeichert werden.";
     // A blank vanishes from section names, "|" splits name lists, and control
     // characters break or vanish from lines.
     bool schlecht = !InCp1252Darstellbar(name);
     for (const char c : name) {
         const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F || c == ' ' || c == '|')
-            schlecht = true;
+        if (b < 0x20 || b == 0x7F || c == ' ' || c == '|') schlecht = true;
     }
     if (schlecht)
-        return "Der Name " + n + " enthält Zeichen, die in der Datei nicht gespeichert werden "
-                                 "können.";
+        return "Der Name " + n +
+               " enthält Zeichen, die in der Datei nicht gespeichert werden "
+               "können.";
     return {};
 }
 

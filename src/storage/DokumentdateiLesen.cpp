@@ -31,16 +31,14 @@ struct EUnlesbar {};
 
 Real ZahlLesen(const std::string& feld) {
     const Real x = FieldToReal(feld);
-    if (std::fabs(x) > GroessteZahl)
-        KeinGleitkommawert(feld);
+    if (std::fabs(x) > GroessteZahl) KeinGleitkommawert(feld);
     return x;
 }
 
 TFarbe FarbeLesen(const TEnhIniFile& ini, const char* sektion, const char* schluessel,
                   TFarbe vorgabe) {
     const std::string wert = ini.ReadString(sektion, schluessel, "");
-    if (wert.empty())
-        return vorgabe;
+    if (wert.empty()) return vorgabe;
     try {
         return FieldToColor(wert);
     } catch (const EKonvertierungsfehler&) {
@@ -153,8 +151,7 @@ bool TLeser::Lesen(const std::vector<std::string>& sektionen) {
         for (const TNeu& n : neue_)
             if (!n.Weg)
                 for (int r = 0; r < AnzahlRollen; ++r)
-                    if (n.Element->Rollen[r])
-                        rollen_ |= RollenBit(static_cast<TRolle>(r));
+                    if (n.Element->Rollen[r]) rollen_ |= RollenBit(static_cast<TRolle>(r));
     }
     return !abgebrochen_;
 }
@@ -167,8 +164,7 @@ void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
         const std::string dateiname = Utf8Anfang(UnescapeName(s), MaxNamenLaenge);
         const auto [eintrag, neu] = gesehen.try_emplace(Sektionsform(s), false);
         if (!neu) {
-            if (eintrag->second)
-                fehlend_.insert(dateiname);
+            if (eintrag->second) fehlend_.insert(dateiname);
             continue;
         }
         int art = -1;
@@ -178,12 +174,12 @@ void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
         } catch (const EKonvertierungsfehler&) {
             lesbar = false;
         }
-        if (lesbar && art < 0)
-            continue; // not an element: "Version", the coordinate system, notes
+        if (lesbar && art < 0) continue; // not an element: "Version", the coordinate system, notes
         eintrag->second = true;
         // Only a kind that has a class becomes an element; any other number
         // must not wrap round onto one that has.
-        TDreiDBasisElement* e = lesbar && HatElementklasse(art) ? liste_.Neu(static_cast<TElementart>(art)) : nullptr;
+        TDreiDBasisElement* e =
+            lesbar && HatElementklasse(art) ? liste_.Neu(static_cast<TElementart>(art)) : nullptr;
         if (!e) { // no class for the kind, or the list is full
             fehlend_.insert(dateiname);
             continue;
@@ -212,7 +208,8 @@ void TLeser::GemeinsamesLesen(TDreiDBasisElement& e, const std::string& s) const
     e.Hilfslinien = ini_.ReadBool(s, "Hilfslinien", true);
     if (e.Art == TElementart::DfrPunkt) {
         const int form = ini_.ReadInteger(s, "Punktform", 0);
-        static_cast<TfrPunkt&>(e).Punktform = static_cast<std::uint8_t>(form >= 0 && form <= 4 ? form : 0);
+        static_cast<TfrPunkt&>(e).Punktform =
+            static_cast<std::uint8_t>(form >= 0 && form <= 4 ? form : 0);
     } else if (e.Art == TElementart::DGerade) {
         static_cast<TGerade&>(e).MitRand = ini_.ReadBool(s, "mit Rand", false);
     }
@@ -243,8 +240,7 @@ void TLeser::NamenVergeben() {
 template <class Schritt> void TLeser::FuerJedes(Schritt schritt) {
     for (std::size_t k = 0; k < neue_.size() && k < grenze_; ++k) {
         TNeu& n = neue_[k];
-        if (n.Weg)
-            continue;
+        if (n.Weg) continue;
         try {
             schritt(n);
         } catch (const EUnlesbar&) {
@@ -289,14 +285,11 @@ void TLeser::RollenLesen(TNeu& n) {
 void TLeser::EntstehungLesen(TNeu& n) {
     const std::string& s = n.Sektion;
     const int code = FirstFieldToInt(ini_.ReadString(s, "Entstehungsart", "0"));
-    if (code == 0)
-        return;
+    if (code == 0) return;
     const std::string original = ini_.ReadString(s, "Originalelement", "");
     std::string liste = ini_.ReadString(s, "Entstehungselemente", "");
-    if (liste.empty())
-        return; // kept as an independent element
-    if (code < 0 || code >= AnzahlEntstehungsarten)
-        throw EUnlesbar{};
+    if (liste.empty()) return; // kept as an independent element
+    if (code < 0 || code >= AnzahlEntstehungsarten) throw EUnlesbar{};
 
     TEntstehung en;
     en.Art = static_cast<TEntstehungsart>(code);
@@ -315,20 +308,18 @@ void TLeser::EntstehungLesen(TNeu& n) {
     if (einfuegen_ && rolle >= 0 && (verworfen_ & RollenBit(static_cast<TRolle>(rolle))))
         throw EUnlesbar{};
     for (int i = 0; i < 3; ++i)
-        if ((op.Pflicht & (1 << i)) && leer[i])
-            throw EUnlesbar{};
-    if (IstAbbildungsEntstehung(en.Art))
-        en.Originalelement = o;
+        if ((op.Pflicht & (1 << i)) && leer[i]) throw EUnlesbar{};
+    if (IstAbbildungsEntstehung(en.Art)) en.Originalelement = o;
     n.Element->Entstehung = en;
 }
 
 void TLeser::FestlegungLesen(TNeu& n) {
     TDreiDBasisElement& e = *n.Element;
     const int art = e.ArtNummer();
-    const int festlegung = AnzahlFestlegungen(art) > 1 ? ini_.ReadInteger(n.Sektion, "Festlegung", 0) : 0;
+    const int festlegung =
+        AnzahlFestlegungen(art) > 1 ? ini_.ReadInteger(n.Sektion, "Festlegung", 0) : 0;
     const TFestlegungsschluessel* k = Festlegungsschluessel(art, festlegung);
-    if (!k)
-        throw EUnlesbar{};
+    if (!k) throw EUnlesbar{};
 
     if (k->Zahlen > 0) {
         std::string vorgabe = "0";
@@ -342,8 +333,7 @@ void TLeser::FestlegungLesen(TNeu& n) {
         // never occurring.
         if (art == static_cast<int>(TElementart::DEbene)) {
             const TTripel a{z[0], z[1], z[2]};
-            if (festlegung == TEbene::ENOR && IstNullvektor(a))
-                throw EUnlesbar{};
+            if (festlegung == TEbene::ENOR && IstNullvektor(a)) throw EUnlesbar{};
             if (festlegung == TEbene::EPAR &&
                 IstNullvektor(Kreuzprodukt({z[3], z[4], z[5]}, {z[6], z[7], z[8]})))
                 throw EUnlesbar{};
@@ -361,8 +351,7 @@ void TLeser::FestlegungLesen(TNeu& n) {
     for (int i = 0; i < k->Namen; ++i) {
         const std::string feld = NextField(liste);
         // Every reference of a mode is needed to evaluate the element.
-        if (feld.empty())
-            throw EUnlesbar{};
+        if (feld.empty()) throw EUnlesbar{};
         bezuege[i] = Suchen(feld, k->Escaped, false);
     }
     e.Festlegung = static_cast<std::uint8_t>(festlegung);
@@ -373,17 +362,14 @@ TDreiDBasisElement* TLeser::SucheName(const std::string& name) const {
     // The file's own element of that name first: after renaming, the
     // document may hold it under another name, or another element under its.
     for (const TNeu& n : neue_)
-        if (!n.Weg && n.Dateiname == name)
-            return n.Element;
+        if (!n.Weg && n.Dateiname == name) return n.Element;
     for (int i = 1; i <= alt_; ++i)
-        if (liste_[i]->Name == name)
-            return liste_[i];
+        if (liste_[i]->Name == name) return liste_[i];
     return nullptr;
 }
 
 TDreiDBasisElement* TLeser::Suchen(const std::string& feld, bool escaped, bool abbrechen) const {
-    if (feld.empty())
-        return nullptr;
+    if (feld.empty()) return nullptr;
     // Names are written plain except under "EGV"; either form is accepted,
     // the one the key is written in first, so that a plain name with "@" in
     // it is not taken for an escaped one.
@@ -392,14 +378,11 @@ TDreiDBasisElement* TLeser::Suchen(const std::string& feld, bool escaped, bool a
     bool weg = false;
     for (const std::string* form : {&erst, &zweit}) {
         const std::string name = Utf8Anfang(*form, MaxNamenLaenge);
-        if (TDreiDBasisElement* e = SucheName(name))
-            return e;
+        if (TDreiDBasisElement* e = SucheName(name)) return e;
         weg = weg || fehlend_.count(name) > 0;
-        if (erst == zweit)
-            break;
+        if (erst == zweit) break;
     }
-    if (weg || !abbrechen)
-        throw EUnlesbar{};
+    if (weg || !abbrechen) throw EUnlesbar{};
     throw EEinlesefehler{};
 }
 
@@ -407,12 +390,10 @@ void TLeser::Entfernen(std::vector<TDreiDBasisElement*> weg) {
     const int n = liste_.Anzahl();
     std::vector<char> raus(static_cast<std::size_t>(n) + 1, 0);
     for (TDreiDBasisElement* e : weg)
-        if (const int slot = liste_.SlotVon(e))
-            raus[slot] = 1;
+        if (const int slot = liste_.SlotVon(e)) raus[slot] = 1;
     std::vector<int> offen;
     for (int i = 1; i <= n; ++i)
-        if (raus[i])
-            offen.push_back(i);
+        if (raus[i]) offen.push_back(i);
     while (!offen.empty()) {
         const TDreiDBasisElement& r = *liste_[offen.back()];
         offen.pop_back();
@@ -424,8 +405,7 @@ void TLeser::Entfernen(std::vector<TDreiDBasisElement*> weg) {
     }
     std::vector<int> slots;
     for (int i = 1; i <= n; ++i)
-        if (raus[i])
-            slots.push_back(i);
+        if (raus[i]) slots.push_back(i);
     for (TNeu& neu : neue_)
         if (!neu.Weg && raus[liste_.SlotVon(neu.Element)]) {
             neu.Weg = true;
@@ -439,8 +419,7 @@ void TLeser::Abbrechen(std::size_t ab) {
     grenze_ = ab;
     std::vector<TDreiDBasisElement*> weg;
     for (std::size_t k = ab; k < neue_.size(); ++k)
-        if (!neue_[k].Weg)
-            weg.push_back(neue_[k].Element);
+        if (!neue_[k].Weg) weg.push_back(neue_[k].Element);
     Entfernen(weg);
 }
 
@@ -477,19 +456,16 @@ void TLeser::ZyklenEntfernen() {
                 }
             }
         }
-        if (ring)
-            imRing.push_back(liste_[start]);
+        if (ring) imRing.push_back(liste_[start]);
     }
-    if (!imRing.empty())
-        Entfernen(imRing);
+    if (!imRing.empty()) Entfernen(imRing);
 }
 
 } // namespace
 
 bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
                    TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
-    if (vollstaendig)
-        *vollstaendig = false;
+    if (vollstaendig) *vollstaendig = false;
     const TWarteCursor warten;
     const TEnhIniFile ini(datei);
     std::vector<std::string> sektionen;
@@ -509,10 +485,8 @@ bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& 
     }
     TLeser leser(ini, liste, rollen, einfuegen);
     const bool ganz = leser.Lesen(sektionen);
-    if (!ganz)
-        ShowMessageBox("Einlesefehler", "Kalvorin", MB_ICONWARNING);
-    if (vollstaendig)
-        *vollstaendig = ganz;
+    if (!ganz) ShowMessageBox("Einlesefehler", "Kalvorin", MB_ICONWARNING);
+    if (vollstaendig) *vollstaendig = ganz;
     return true;
 }
 

@@ -16,7 +16,9 @@ using namespace dokument;
 
 namespace {
 
-std::string NameVon(const TDreiDBasisElement* e) { return e ? e->Name : std::string(); }
+std::string NameVon(const TDreiDBasisElement* e) {
+    return e ? e->Name : std::string();
+}
 
 std::string ArtUndWort(int nummer, std::string_view wort) {
     return std::to_string(nummer) + "|" + std::string(wort);
@@ -51,11 +53,9 @@ std::string EntstehungselementeText(const TEntstehung& en) {
     std::string text;
     int belegt = 0;
     for (int i = 0; i < 3; ++i)
-        if (op.Platz[i] != TOperand::Keiner)
-            belegt = i + 1;
+        if (op.Platz[i] != TOperand::Keiner) belegt = i + 1;
     for (int i = 0; i < belegt; ++i) {
-        if (i > 0)
-            text += '|';
+        if (i > 0) text += '|';
         if (op.Platz[i] == TOperand::Name)
             text += NameVon(en.Elemente[i].Element);
         else if (op.Platz[i] == TOperand::Zahl)
@@ -70,15 +70,13 @@ std::string FestlegungsText(const TDreiDBasisElement& e, const TFestlegungsschlu
         std::array<Real*, 9> felder{};
         const int n = Zahlenfelder(const_cast<TDreiDBasisElement&>(e), felder);
         for (int i = 0; i < n; ++i) {
-            if (i > 0)
-                text += '|';
+            if (i > 0) text += '|';
             text += RealToField(*felder[i]);
         }
         return text;
     }
     for (int i = 0; i < k.Namen; ++i) {
-        if (i > 0)
-            text += '|';
+        if (i > 0) text += '|';
         const std::string name = NameVon(e.Bezuege[i]);
         text += k.Escaped ? EscapeName(name) : name;
     }
@@ -89,20 +87,14 @@ void ElementSchreiben(TEnhIniFile& ini, const TDreiDBasisElement& e) {
     const std::string s = EscapeName(e.Name);
     const int art = e.ArtNummer();
     ini.WriteString(s, "Elementart", ArtUndWort(art, ElementartName(art)));
-    if (e.Farbe != Schwarz)
-        ini.WriteString(s, "RGB", ColorToField(e.Farbe));
-    if (e.Transparenz != 0)
-        ini.WriteInteger(s, "Transparenz", e.Transparenz);
-    if (e.Dicke != 1)
-        ini.WriteInteger(s, "Dicke", e.Dicke);
+    if (e.Farbe != Schwarz) ini.WriteString(s, "RGB", ColorToField(e.Farbe));
+    if (e.Transparenz != 0) ini.WriteInteger(s, "Transparenz", e.Transparenz);
+    if (e.Dicke != 1) ini.WriteInteger(s, "Dicke", e.Dicke);
     ini.WriteBoolIfTrue(s, "fest", e.fest);
-    if (!e.sichtbar)
-        ini.WriteBool(s, "sichtbar", false);
+    if (!e.sichtbar) ini.WriteBool(s, "sichtbar", false);
     ini.WriteBoolIfTrue(s, "markiert", e.markiert);
-    if (!e.NameSichtbar)
-        ini.WriteBool(s, "Name sichtbar", false);
-    if (!e.Hilfslinien)
-        ini.WriteBool(s, "Hilfslinien", false);
+    if (!e.NameSichtbar) ini.WriteBool(s, "Name sichtbar", false);
+    if (!e.Hilfslinien) ini.WriteBool(s, "Hilfslinien", false);
 
     const int code = static_cast<int>(e.Entstehung.Art);
     if (code != 0) {
@@ -121,8 +113,7 @@ void ElementSchreiben(TEnhIniFile& ini, const TDreiDBasisElement& e) {
 
     // Kinds with one way of definition have no mode to store.
     const int festlegung = AnzahlFestlegungen(art) > 1 ? e.Festlegung : 0;
-    if (festlegung != 0)
-        ini.WriteInteger(s, "Festlegung", festlegung);
+    if (festlegung != 0) ini.WriteInteger(s, "Festlegung", festlegung);
     if (const TFestlegungsschluessel* k = Festlegungsschluessel(art, festlegung))
         ini.WriteString(s, k->Schluessel, FestlegungsText(e, *k));
 
@@ -140,8 +131,7 @@ std::string NamensPruefung(const TListe& liste) {
                                     Sektionsform(Ebenen)};
     for (int i = 1; i <= liste.Anzahl(); ++i) {
         const std::string& name = liste[i]->Name;
-        if (std::string fehler = NamensFehler(name); !fehler.empty())
-            return fehler;
+        if (std::string fehler = NamensFehler(name); !fehler.empty()) return fehler;
         if (!belegt.insert(Sektionsform(EscapeName(name))).second)
             return "Der Name " + name + " kann nicht gespeichert werden, da er in der Datei " +
                    "schon für einen anderen Abschnitt steht.";
@@ -151,11 +141,12 @@ std::string NamensPruefung(const TListe& liste) {
 
 } // namespace
 
-bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks) {
+bool DokumentSchreiben(const std::string& datei, const TListe& liste,
+                       const TKoordinatensystem& ks) {
     const TWarteCursor warten;
     if (const std::string fehler = NamensPruefung(liste); !fehler.empty()) {
-        ShowMessageBox(fehler + "\r\nDie Datei wurde nicht gespeichert. (" + datei + ")", "Kalvorin",
-                       MB_ICONWARNING);
+        ShowMessageBox(fehler + "\r\nDie Datei wurde nicht gespeichert. (" + datei + ")",
+                       "Kalvorin", MB_ICONWARNING);
         return false;
     }
     try {
@@ -177,8 +168,7 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoo
 
 bool DokumentSchreibgeschuetzt(const std::string& datei) {
     struct stat info {};
-    if (::stat(datei.c_str(), &info) != 0)
-        return false;
+    if (::stat(datei.c_str(), &info) != 0) return false;
     const std::size_t strich = datei.rfind('/');
     const bool versteckt = datei.compare(strich == std::string::npos ? 0 : strich + 1, 1, ".") == 0;
     return !S_ISREG(info.st_mode) || versteckt || ::access(datei.c_str(), W_OK) != 0;

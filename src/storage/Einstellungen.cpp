@@ -38,13 +38,11 @@ constexpr TFarbe StandardCustomColors[10] = {
 template <std::size_t N>
 int WortIndex(const char* const (&worte)[N], const std::string& wort, int vorgabe) {
     for (std::size_t i = 0; i < N; ++i)
-        if (wort == worte[i])
-            return static_cast<int>(i);
+        if (wort == worte[i]) return static_cast<int>(i);
     return vorgabe;
 }
 
-template <std::size_t N>
-std::string Wort(const char* const (&worte)[N], int index, int vorgabe) {
+template <std::size_t N> std::string Wort(const char* const (&worte)[N], int index, int vorgabe) {
     return worte[index >= 0 && static_cast<std::size_t>(index) < N ? index : vorgabe];
 }
 
@@ -71,8 +69,7 @@ std::string StandardCustomColor(int n) {
 
 // Folders on the floppy drives were not worth remembering.
 bool OrdnerMerken(const std::string& ordner) {
-    if (ordner.empty())
-        return false;
+    if (ordner.empty()) return false;
     const char c = ordner[0];
     return c != 'A' && c != 'a' && c != 'B' && c != 'b';
 }
@@ -108,8 +105,7 @@ std::string StandardIniOrdner() {
     } else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) {
         basis.assign(pw->pw_dir).append("/.config");
     }
-    if (basis.back() != '/')
-        basis.push_back('/');
+    if (basis.back() != '/') basis.push_back('/');
     basis.append("Kalvorin/");
     return basis;
 }
@@ -126,12 +122,10 @@ void LadeStartdatei(TStandardEinstellungen& e, const std::string& startdatei,
     e.IniPfad = ini.ReadString("Ini-Datei", "INIPATH", "");
     std::string gross = e.IniPfad;
     for (char& c : gross)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (gross == "HOME") {
         e.IniPfad = programmOrdner;
-        if (e.IniPfad.empty() || e.IniPfad.back() != '/')
-            e.IniPfad += '/';
+        if (e.IniPfad.empty() || e.IniPfad.back() != '/') e.IniPfad += '/';
     }
 }
 
@@ -153,8 +147,8 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
         WortIndex(StrichartWorte, ini.ReadString(Hilfslinien, "Strichart", "gestrichelt"), 1);
     e.HilfslinienEinzeichnen = ini.ReadBool(Hilfslinien, "einzeichnen", true);
 
-    e.SkalierungsStriche =
-        WortIndex(SkalierungsWorte, ini.ReadString(Koordinatensystem, SkalierungsSchluessel, "alle 2"), 4);
+    e.SkalierungsStriche = WortIndex(
+        SkalierungsWorte, ini.ReadString(Koordinatensystem, SkalierungsSchluessel, "alle 2"), 4);
     e.AchsenLaenge = ZahlLesen(ini, Koordinatensystem, "Länge der pos. Achsen", 11, 1, 1000);
     e.KoordEbenenTransparenz =
         ZahlLesen(ini, Koordinatensystem, "Transparenz der Koord-Ebenen", 1, 0, 4);
@@ -183,8 +177,7 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
 }
 
 void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& datei) {
-    if (!e.SaveIniDatei)
-        return;
+    if (!e.SaveIniDatei) return;
     TWarteCursor cursor;
     try {
         TEnhIniFile ini(datei);
@@ -205,7 +198,8 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         ini.WriteString(Koordinatensystem, SkalierungsSchluessel,
                         Wort(SkalierungsWorte, e.SkalierungsStriche, 4));
         ini.WriteInteger(Koordinatensystem, "Länge der pos. Achsen", e.AchsenLaenge);
-        ini.WriteInteger(Koordinatensystem, "Transparenz der Koord-Ebenen", e.KoordEbenenTransparenz);
+        ini.WriteInteger(Koordinatensystem, "Transparenz der Koord-Ebenen",
+                         e.KoordEbenenTransparenz);
         ini.WriteBool(Koordinatensystem, "Zeichne xy-Ebene", e.ZeichneXYEbene);
         ini.WriteBool(Koordinatensystem, "Zeichne yz-Ebene", e.ZeichneYZEbene);
         ini.WriteBool(Koordinatensystem, "Zeichne xz-Ebene", e.ZeichneXZEbene);
@@ -214,12 +208,10 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         ini.WriteInteger(Zahlenausgabe, "Maximaler Nenner", e.MaximalerNenner);
         ini.WriteInteger(Zahlenausgabe, "StandardStellen", e.StandardStellen);
 
-        if (OrdnerMerken(e.PfadSzenen))
-            ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
+        if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))
             ini.WriteString(Pfade, "EinfuegeSzenen", e.PfadEinfuegeSzenen);
-        if (OrdnerMerken(e.PfadGrafiken))
-            ini.WriteString(Pfade, "Grafiken", e.PfadGrafiken);
+        if (OrdnerMerken(e.PfadGrafiken)) ini.WriteString(Pfade, "Grafiken", e.PfadGrafiken);
 
         for (std::size_t n = 0; n < e.CustomColors.size(); ++n)
             ini.WriteString(CustomColorsSektion, "CC_" + std::to_string(n), e.CustomColors[n]);
@@ -235,14 +227,14 @@ void LadeStartdatei() {
     LadeStartdatei(Einstellungen(), StartdateiPfad(programm), OrdnerVon(programm));
 }
 
-void LadeEinstellungen() { LadeEinstellungen(Einstellungen(), EinstellungsDatei(Einstellungen())); }
+void LadeEinstellungen() {
+    LadeEinstellungen(Einstellungen(), EinstellungsDatei(Einstellungen()));
+}
 
 void SpeichereEinstellungen() {
     TStandardEinstellungen& e = Einstellungen();
-    if (!e.SaveIniDatei)
-        return;
-    if (e.IniPfad.empty())
-        OrdnerAnlegen(StandardIniOrdner());
+    if (!e.SaveIniDatei) return;
+    if (e.IniPfad.empty()) OrdnerAnlegen(StandardIniOrdner());
     SpeichereEinstellungen(e, EinstellungsDatei(e));
 }
 

@@ -30,11 +30,9 @@ TLesestand DateiLesen(const std::string& name, std::string& bytes) {
     char puffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, puffer, sizeof puffer);
-        if (n == 0)
-            break;
+        if (n == 0) break;
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             ::close(fd);
             return TLesestand::Unlesbar;
         }
@@ -110,8 +108,7 @@ void TEnhIniFile::WriteBool(const std::string& sektion, const std::string& schlu
 
 void TEnhIniFile::WriteBoolIfTrue(const std::string& sektion, const std::string& schluessel,
                                   bool wert) {
-    if (wert)
-        WriteString(sektion, schluessel, "1");
+    if (wert) WriteString(sektion, schluessel, "1");
 }
 
 bool TEnhIniFile::ValueExists(const std::string& sektion, const std::string& schluessel) const {
@@ -120,8 +117,7 @@ bool TEnhIniFile::ValueExists(const std::string& sektion, const std::string& sch
 
 void TEnhIniFile::ReadSectionNames(std::vector<std::string>& liste) const {
     liste.clear();
-    if (!hatInhalt_)
-        throw EIniLesefehler(dateiname_);
+    if (!hatInhalt_) throw EIniLesefehler(dateiname_);
     for (const std::string& name : inhalt_.Sektionsnamen())
         liste.push_back(Cp1252ZuUtf8(name));
 }
@@ -134,8 +130,7 @@ void TEnhIniFile::Clear() {
 }
 
 void TEnhIniFile::UpdateFile() {
-    if (!geaendert_)
-        return;
+    if (!geaendert_) return;
     if (unlesbar_ || !DateiErsetzen(dateiname_, inhalt_.Text()).empty())
         throw EIniSchreibfehler(dateiname_);
     geaendert_ = false;

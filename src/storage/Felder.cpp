@@ -17,12 +17,9 @@ void KeinIntegerwert(std::string_view text) {
 namespace {
 
 int HexWert(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
@@ -43,28 +40,24 @@ bool IntegerLesen(std::string_view t, int& wert) {
         hex = true;
         i += 2;
     }
-    if (i == t.size())
-        return false;
+    if (i == t.size()) return false;
     std::uint64_t betrag = 0;
     for (; i < t.size(); ++i) {
         const int z = hex ? HexWert(t[i]) : (t[i] >= '0' && t[i] <= '9' ? t[i] - '0' : -1);
-        if (z < 0)
-            return false;
+        if (z < 0) return false;
         betrag = betrag * (hex ? 16 : 10) + static_cast<std::uint64_t>(z);
-        if (betrag > 0xFFFFFFFFull)
-            return false;
+        if (betrag > 0xFFFFFFFFull) return false;
     }
     if (hex) {
         // Hexadecimal is a bit pattern: "$FFFFFFFF" is -1.
         auto bits = static_cast<std::uint32_t>(betrag);
-        if (negativ)
-            bits = 0u - bits;
+        if (negativ) bits = 0u - bits;
         wert = static_cast<std::int32_t>(bits);
         return true;
     }
-    const std::int64_t v = negativ ? -static_cast<std::int64_t>(betrag) : static_cast<std::int64_t>(betrag);
-    if (v < INT32_MIN || v > INT32_MAX)
-        return false;
+    const std::int64_t v =
+        negativ ? -static_cast<std::int64_t>(betrag) : static_cast<std::int64_t>(betrag);
+    if (v < INT32_MIN || v > INT32_MAX) return false;
     wert = static_cast<int>(v);
     return true;
 }
@@ -72,8 +65,7 @@ bool IntegerLesen(std::string_view t, int& wert) {
 bool IstKleinbuchstabe(std::string_view s, std::size_t i, std::size_t& laenge) {
     const auto c = static_cast<unsigned char>(s[i]);
     laenge = 1;
-    if (c >= 'a' && c <= 'z')
-        return true;
+    if (c >= 'a' && c <= 'z') return true;
     // ä ö ü in UTF-8: C3 A4, C3 B6, C3 BC
     if (c == 0xC3 && i + 1 < s.size()) {
         const auto d = static_cast<unsigned char>(s[i + 1]);
@@ -87,11 +79,14 @@ bool IstKleinbuchstabe(std::string_view s, std::size_t i, std::size_t& laenge) {
 
 std::size_t Zeichenlaenge(std::string_view s, std::size_t i) {
     const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+    std::size_t n = c < 0x80             ? 1
+                    : (c & 0xE0) == 0xC0 ? 2
+                    : (c & 0xF0) == 0xE0 ? 3
+                    : (c & 0xF8) == 0xF0 ? 4
+                                         : 1;
     // Never cut into the following character of a broken sequence.
     for (std::size_t k = 1; k < n; ++k)
-        if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-            return k;
+        if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return k;
     return n;
 }
 
@@ -124,19 +119,19 @@ TFarbe FieldToColor(const std::string& text) {
     return RGB(teil[0], teil[1], teil[2]);
 }
 
-std::string RealToField(Real x) { return FormatGeneral(x, 15); }
+std::string RealToField(Real x) {
+    return FormatGeneral(x, 15);
+}
 
 Real FieldToReal(const std::string& text) {
     Real w = 0;
-    if (!TextZuReal(text, ",.", w))
-        KeinGleitkommawert(text);
+    if (!TextZuReal(text, ",.", w)) KeinGleitkommawert(text);
     return w;
 }
 
 int FieldToInt(const std::string& text) {
     int w = 0;
-    if (!IntegerLesen(text, w))
-        KeinIntegerwert(text);
+    if (!IntegerLesen(text, w)) KeinIntegerwert(text);
     return w;
 }
 
@@ -192,8 +187,7 @@ std::string UnescapeName(std::string_view sektion) {
     for (std::size_t i = 0; i < sektion.size();) {
         if (sektion[i] == '@') {
             ++i;
-            if (i == sektion.size())
-                break;
+            if (i == sektion.size()) break;
             const char c = sektion[i];
             if (c >= 'A' && c <= 'Z') {
                 t += static_cast<char>(c - 'A' + 'a');

@@ -4,7 +4,9 @@ namespace kalvorin {
 
 namespace {
 
-bool IstBlank(char c) { return c == ' ' || c == '\t'; }
+bool IstBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Getrimmt(std::string_view s) {
     std::size_t a = 0, e = s.size();
@@ -18,8 +20,7 @@ std::string_view Getrimmt(std::string_view s) {
 std::string OhneZeilenumbruch(std::string_view s) {
     std::string t(s);
     for (char& c : t)
-        if (c == '\r' || c == '\n')
-            c = ' ';
+        if (c == '\r' || c == '\n') c = ' ';
     return t;
 }
 
@@ -28,11 +29,9 @@ std::optional<std::string_view> KopfName(std::string_view zeile) {
     std::size_t a = 0;
     while (a < zeile.size() && IstBlank(zeile[a]))
         ++a;
-    if (a == zeile.size() || zeile[a] != '[')
-        return std::nullopt;
+    if (a == zeile.size() || zeile[a] != '[') return std::nullopt;
     const std::size_t e = zeile.rfind(']');
-    if (e == std::string_view::npos || e <= a)
-        return std::nullopt;
+    if (e == std::string_view::npos || e <= a) return std::nullopt;
     return zeile.substr(a + 1, e - a - 1);
 }
 
@@ -61,7 +60,9 @@ void TIniInhalt::Leeren() {
     index_.clear();
 }
 
-bool TIniInhalt::IstLeer() const { return sektionen_.size() == 1 && sektionen_[0].Zeilen.empty(); }
+bool TIniInhalt::IstLeer() const {
+    return sektionen_.size() == 1 && sektionen_[0].Zeilen.empty();
+}
 
 void TIniInhalt::Laden(std::string_view bytes) {
     Leeren();
@@ -69,10 +70,8 @@ void TIniInhalt::Laden(std::string_view bytes) {
     while (anfang < bytes.size()) {
         std::size_t ende = bytes.find('\n', anfang);
         const std::size_t naechste = ende == std::string_view::npos ? bytes.size() : ende + 1;
-        if (ende == std::string_view::npos)
-            ende = bytes.size();
-        if (ende > anfang && bytes[ende - 1] == '\r')
-            --ende;
+        if (ende == std::string_view::npos) ende = bytes.size();
+        if (ende > anfang && bytes[ende - 1] == '\r') --ende;
         ZeileAnhaengen(bytes.substr(anfang, ende - anfang));
         anfang = naechste;
     }
@@ -108,8 +107,7 @@ std::string TIniInhalt::Text() const {
     t.reserve(groesse);
     for (std::size_t i = 0; i < sektionen_.size(); ++i) {
         const Sektion& s = sektionen_[i];
-        if (i > 0)
-            t.append(s.Kopf).append("\r\n");
+        if (i > 0) t.append(s.Kopf).append("\r\n");
         for (const Zeile& z : s.Zeilen)
             t.append(z.Text).append("\r\n");
     }
@@ -124,12 +122,10 @@ const TIniInhalt::Sektion* TIniInhalt::Finden(std::string_view sektion) const {
 std::optional<std::string> TIniInhalt::Lesen(std::string_view sektion,
                                              std::string_view schluessel) const {
     const Sektion* s = Finden(sektion);
-    if (!s)
-        return std::nullopt;
+    if (!s) return std::nullopt;
     const std::string gesucht = Namensform(schluessel);
     for (const Zeile& z : s->Zeilen) {
-        if (z.WertAnfang == 0 || z.Schluessel != gesucht)
-            continue;
+        if (z.WertAnfang == 0 || z.Schluessel != gesucht) continue;
         const std::string_view wert = Getrimmt(std::string_view(z.Text).substr(z.WertAnfang));
         return std::string(wert.substr(0, MaxWertLaenge));
     }
@@ -180,12 +176,10 @@ std::vector<std::string> TIniInhalt::Sektionsnamen() const {
     namen.reserve(sektionen_.size() - 1);
     for (std::size_t i = 1; i < sektionen_.size(); ++i) {
         const std::string_view roh = *KopfName(sektionen_[i].Kopf);
-        if (roh.empty())
-            continue;
+        if (roh.empty()) continue;
         std::string name;
         for (char c : roh)
-            if (c != ' ')
-                name += c;
+            if (c != ' ') name += c;
         namen.push_back(std::move(name));
     }
     return namen;

@@ -41,7 +41,7 @@ public:
 private:
     struct Zeile {
         std::string Text;
-        std::string Schluessel; // folded; only for key lines
+        std::string Schluessel;     // folded; only for key lines
         std::size_t WertAnfang = 0; // behind the "="; 0 for other lines
     };
     struct Sektion {

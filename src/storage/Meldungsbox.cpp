@@ -8,10 +8,10 @@ int ShowMessageBox(const std::string& text, const std::string& titel, int stil) 
     const int knoepfe = stil & 0x0F;
     if (knoepfe == MB_YESNO || knoepfe == MB_YESNOCANCEL || knoepfe == MB_OKCANCEL) {
         const TAntwort a = Meldungen().Frage(
-            text, knoepfe == MB_YESNOCANCEL ? TFrageKnoepfe::JaNeinAbbrechen : TFrageKnoepfe::JaNein,
+            text,
+            knoepfe == MB_YESNOCANCEL ? TFrageKnoepfe::JaNeinAbbrechen : TFrageKnoepfe::JaNein,
             titel);
-        if (knoepfe == MB_OKCANCEL)
-            return a == TAntwort::Ja ? IDOK : IDCANCEL;
+        if (knoepfe == MB_OKCANCEL) return a == TAntwort::Ja ? IDOK : IDCANCEL;
         switch (a) {
         case TAntwort::Ja:
         case TAntwort::Ok:

@@ -34,14 +34,11 @@ constexpr std::int64_t GroessterVermerk = 64 * 1024;
 
 // The private folder is made for this user alone, as the state folders are.
 bool PrivatenOrdnerAnlegen(const std::string& ordner) {
-    if (ordner.empty() || ordner[0] != '/')
-        return false;
+    if (ordner.empty() || ordner[0] != '/') return false;
     for (std::size_t pos = ordner.find('/', 1);; pos = ordner.find('/', pos + 1)) {
         const std::string teil = ordner.substr(0, pos);
-        if (!teil.empty() && ::mkdir(teil.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-        if (pos == std::string::npos)
-            break;
+        if (!teil.empty() && ::mkdir(teil.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (pos == std::string::npos) break;
     }
     struct stat st {};
     return ::stat(ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -75,16 +72,14 @@ bool NamenZerlegen(const std::string& name, TDateiname& teile) {
     const std::size_t anfang = i;
     while (i < name.size() && IstGruppenzeichen(name[i]) && i - anfang < 64)
         ++i;
-    if (i == anfang || name[anfang] == '_')
-        return false;
+    if (i == anfang || name[anfang] == '_') return false;
     teile.Gruppe = name.substr(anfang, i - anfang);
     const std::string rest = name.substr(i);
     if (rest == SperrEndung) {
         teile.Art = anfang == 1 ? TDateiart::Sperrvorlage : TDateiart::Sperre;
         return true;
     }
-    if (anfang == 1 || rest.size() < 2 || rest[0] != '-')
-        return false;
+    if (anfang == 1 || rest.size() < 2 || rest[0] != '-') return false;
     std::size_t j = 1;
     while (j < rest.size() && j <= 9 && rest[j] >= '0' && rest[j] <= '9')
         ++j;
@@ -111,12 +106,10 @@ bool NamenZerlegen(const std::string& name, TDateiname& teile) {
 std::vector<std::string> Eintraege(const std::string& ordner) {
     std::vector<std::string> namen;
     DIR* d = ::opendir(ordner.c_str());
-    if (!d)
-        return namen;
+    if (!d) return namen;
     while (const dirent* e = ::readdir(d)) {
         const std::string name = e->d_name;
-        if (name != "." && name != "..")
-            namen.push_back(name);
+        if (name != "." && name != "..") namen.push_back(name);
     }
     ::closedir(d);
     std::sort(namen.begin(), namen.end());
@@ -125,9 +118,9 @@ std::vector<std::string> Eintraege(const std::string& ordner) {
 
 // The lock of a group, when no running program holds it; -1 otherwise.
 int SperreNehmen(const std::string& datei, bool anlegen) {
-    const int fd = ::open(datei.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (anlegen ? O_CREAT : 0), 0600);
-    if (fd < 0)
-        return -1;
+    const int fd =
+        ::open(datei.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (anlegen ? O_CREAT : 0), 0600);
+    if (fd < 0) return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return -1;
@@ -137,8 +130,7 @@ int SperreNehmen(const std::string& datei, bool anlegen) {
 
 bool KleineDateiLesen(const std::string& datei, std::int64_t hoechstens, std::string& inhalt) {
     const int fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > hoechstens) {
         ::close(fd);
@@ -148,10 +140,8 @@ bool KleineDateiLesen(const std::string& datei, std::int64_t hoechstens, std::st
     char puffer[4096];
     for (;;) {
         const ssize_t n = ::read(fd, puffer, sizeof puffer);
-        if (n == 0)
-            break;
-        if (n < 0 && errno == EINTR)
-            continue;
+        if (n == 0) break;
+        if (n < 0 && errno == EINTR) continue;
         if (n < 0 || static_cast<std::int64_t>(inhalt.size()) + n > hoechstens) {
             ::close(fd);
             return false;
@@ -191,8 +181,7 @@ std::string Verschieben(const std::string& datei, const std::string& ordner) {
     for (int n = 0; n < 1000; ++n) {
         const std::string ziel = ordner + "/" + name + (n == 0 ? "" : "." + std::to_string(n));
         struct stat st {};
-        if (::lstat(ziel.c_str(), &st) == 0)
-            continue;
+        if (::lstat(ziel.c_str(), &st) == 0) continue;
         return ::rename(datei.c_str(), ziel.c_str()) == 0 ? ziel : std::string();
     }
     return {};
@@ -207,7 +196,8 @@ std::string StandardWiederherstellungsordner() {
         basis = x;
     } else if (const char* h = std::getenv("HOME"); h && h[0] == '/') {
         basis = std::string(h) + "/.local/state";
-    } else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/') {
+    } else if (const passwd* pw = ::getpwuid(::getuid());
+               pw && pw->pw_dir && pw->pw_dir[0] == '/') {
         basis = std::string(pw->pw_dir) + "/.local/state";
     } else {
         basis = "/tmp";
@@ -220,9 +210,13 @@ std::string StandardWiederherstellungsordner() {
 // ---------------------------------------------------------------------------
 // Collected messages
 
-TMeldungenSammeln::TMeldungenSammeln() : vorher_(&Meldungen()) { SetzeMeldungen(this); }
+TMeldungenSammeln::TMeldungenSammeln() : vorher_(&Meldungen()) {
+    SetzeMeldungen(this);
+}
 
-TMeldungenSammeln::~TMeldungenSammeln() { SetzeMeldungen(vorher_ == this ? nullptr : vorher_); }
+TMeldungenSammeln::~TMeldungenSammeln() {
+    SetzeMeldungen(vorher_ == this ? nullptr : vorher_);
+}
 
 void TMeldungenSammeln::Meldung(const std::string& text, TMeldungsart, const std::string&) {
     Texte.push_back(text);
@@ -256,27 +250,22 @@ std::string VermerkKodieren(const std::string& text) {
 
 bool VermerkDekodieren(const std::string& text, std::string& klar) {
     const auto wert = [](char c) {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
         return -1;
     };
     std::string aus;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        if (b <= 0x20 || b == 0x7F)
-            return false;
+        if (b <= 0x20 || b == 0x7F) return false;
         if (b != '%') {
             aus += text[i];
             continue;
         }
-        if (i + 2 >= text.size())
-            return false;
+        if (i + 2 >= text.size()) return false;
         const int hoch = wert(text[i + 1]);
         const int tief = wert(text[i + 2]);
-        if (hoch < 0 || tief < 0)
-            return false;
+        if (hoch < 0 || tief < 0) return false;
         aus += static_cast<char>(hoch * 16 + tief);
         i += 2;
     }
@@ -289,11 +278,9 @@ std::string VermerkText(const TKopienvermerk& v) {
     std::string datei = VermerkKodieren(v.Dateiname);
     // A value the reader would cut would name another file: the document
     // then comes back without a name, and saving asks for one.
-    if (datei.size() > TIniInhalt::MaxWertLaenge)
-        datei.clear();
+    if (datei.size() > TIniInhalt::MaxWertLaenge) datei.clear();
     std::string beschriftung = VermerkKodieren(v.Beschriftung);
-    if (beschriftung.size() > TIniInhalt::MaxWertLaenge)
-        beschriftung.clear();
+    if (beschriftung.size() > TIniInhalt::MaxWertLaenge) beschriftung.clear();
     ini.Schreiben(VermerkSektion, "Datei", datei);
     ini.Schreiben(VermerkSektion, "Beschriftung", beschriftung);
     ini.Schreiben(VermerkSektion, "Schreibgeschuetzt", v.Schreibgeschuetzt ? "1" : "0");
@@ -308,13 +295,12 @@ bool VermerkLesen(const std::string& text, TKopienvermerk& vermerk) {
     const auto beschriftung = ini.Lesen(VermerkSektion, "Beschriftung");
     const auto schreibgeschuetzt = ini.Lesen(VermerkSektion, "Schreibgeschuetzt");
     const auto zeit = ini.Lesen(VermerkSektion, "Zeit");
-    if (!datei || !beschriftung || !schreibgeschuetzt || !zeit)
-        return false;
+    if (!datei || !beschriftung || !schreibgeschuetzt || !zeit) return false;
     TKopienvermerk v;
-    if (!VermerkDekodieren(*datei, v.Dateiname) || !VermerkDekodieren(*beschriftung, v.Beschriftung))
+    if (!VermerkDekodieren(*datei, v.Dateiname) ||
+        !VermerkDekodieren(*beschriftung, v.Beschriftung))
         return false;
-    if (*schreibgeschuetzt != "0" && *schreibgeschuetzt != "1")
-        return false;
+    if (*schreibgeschuetzt != "0" && *schreibgeschuetzt != "1") return false;
     v.Schreibgeschuetzt = *schreibgeschuetzt == "1";
     const char* ende = zeit->data() + zeit->size();
     if (const auto [p, ec] = std::from_chars(zeit->data(), ende, v.Zeit);
@@ -327,11 +313,11 @@ bool VermerkLesen(const std::string& text, TKopienvermerk& vermerk) {
 // ---------------------------------------------------------------------------
 // The folder
 
-TWiederherstellungsablage::TWiederherstellungsablage(std::string ordner) : ordner_(std::move(ordner)) {
+TWiederherstellungsablage::TWiederherstellungsablage(std::string ordner)
+    : ordner_(std::move(ordner)) {
     while (ordner_.size() > 1 && ordner_.back() == '/')
         ordner_.pop_back();
-    if (!PrivatenOrdnerAnlegen(ordner_))
-        return;
+    if (!PrivatenOrdnerAnlegen(ordner_)) return;
     // The lock is taken under a name no scan looks at and only then given
     // its real name, so that no other program can find the group unlocked
     // and take it for an orphan.
@@ -341,8 +327,7 @@ TWiederherstellungsablage::TWiederherstellungsablage(std::string ordner) : ordne
         const std::string sperre = ordner_ + "/" + gruppe + SperrEndung;
         const int fd = ::open(vorlage.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
+            if (errno == EEXIST) continue;
             return;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -369,8 +354,7 @@ TWiederherstellungsablage::TWiederherstellungsablage(std::string ordner) : ordne
 
 TWiederherstellungsablage::~TWiederherstellungsablage() {
     VerwaisteFreigeben();
-    if (sperre_ < 0)
-        return;
+    if (sperre_ < 0) return;
     bool kopien = false;
     for (const std::string& name : Eintraege(ordner_)) {
         TDateiname teile;
@@ -379,8 +363,7 @@ TWiederherstellungsablage::~TWiederherstellungsablage() {
     }
     // Removed while still locked: a scan that finds the group now finds it
     // empty.
-    if (!kopien)
-        ::unlink((ordner_ + "/" + gruppe_ + SperrEndung).c_str());
+    if (!kopien) ::unlink((ordner_ + "/" + gruppe_ + SperrEndung).c_str());
     ::close(sperre_);
 }
 
@@ -395,15 +378,14 @@ std::string TWiederherstellungsablage::VermerkDatei(int platz) const {
 std::string TWiederherstellungsablage::Schreiben(int platz, const TListe& liste,
                                                  const TKoordinatensystem& ks,
                                                  const TKopienvermerk& vermerk) {
-    if (!Bereit())
-        return "no recovery folder or lock: " + ordner_;
+    if (!Bereit()) return "no recovery folder or lock: " + ordner_;
     // The record first: a copy without one would come back without its
     // name, a record without a copy is merely dropped.
-    if (std::string fehler = DateiErsetzen(VermerkDatei(platz), VermerkText(vermerk)); !fehler.empty())
+    if (std::string fehler = DateiErsetzen(VermerkDatei(platz), VermerkText(vermerk));
+        !fehler.empty())
         return fehler;
     const TMeldungenSammeln leise;
-    if (DokumentSchreiben(KopieDatei(platz), liste, ks))
-        return {};
+    if (DokumentSchreiben(KopieDatei(platz), liste, ks)) return {};
     std::string grund = "the document writer refused";
     for (const std::string& t : leise.Texte)
         grund += ": " + t;
@@ -411,8 +393,7 @@ std::string TWiederherstellungsablage::Schreiben(int platz, const TListe& liste,
 }
 
 void TWiederherstellungsablage::Entfernen(int platz) {
-    if (!Bereit())
-        return;
+    if (!Bereit()) return;
     ::unlink(KopieDatei(platz).c_str());
     ::unlink(VermerkDatei(platz).c_str());
 }
@@ -423,8 +404,7 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
     std::set<std::string> gruppen;
     for (const std::string& name : namen) {
         TDateiname teile;
-        if (!NamenZerlegen(name, teile) || teile.Gruppe == gruppe_)
-            continue;
+        if (!NamenZerlegen(name, teile) || teile.Gruppe == gruppe_) continue;
         if (teile.Art == TDateiart::Sperrvorlage) {
             // Left by a program that died while it took its lock.
             const std::string datei = ordner_ + "/" + name;
@@ -437,8 +417,7 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
         gruppen.insert(teile.Gruppe);
     }
     for (const std::string& g : gruppen) {
-        if (beansprucht_.count(g))
-            continue;
+        if (beansprucht_.count(g)) continue;
         if (const int fd = SperreNehmen(ordner_ + "/" + g + SperrEndung, true); fd >= 0)
             beansprucht_[g] = fd;
     }
@@ -446,8 +425,7 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
     std::map<std::pair<std::string, int>, std::string> kopien, vermerke;
     for (const std::string& name : namen) {
         TDateiname teile;
-        if (!NamenZerlegen(name, teile) || !beansprucht_.count(teile.Gruppe))
-            continue;
+        if (!NamenZerlegen(name, teile) || !beansprucht_.count(teile.Gruppe)) continue;
         const std::string datei = ordner_ + "/" + name;
         if (teile.Art == TDateiart::Zwischendatei)
             ::unlink(datei.c_str());
@@ -457,8 +435,7 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
             vermerke[{teile.Gruppe, teile.Platz}] = datei;
     }
     for (const auto& [schluessel, datei] : vermerke)
-        if (!kopien.count(schluessel))
-            ::unlink(datei.c_str());
+        if (!kopien.count(schluessel)) ::unlink(datei.c_str());
 
     std::vector<std::tuple<std::int64_t, std::string, int>> reihenfolge;
     for (const auto& [schluessel, datei] : kopien) {
@@ -467,12 +444,10 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
         if (const auto v = vermerke.find(schluessel); v != vermerke.end()) {
             k.Vermerk = v->second;
             std::string text;
-            if (KleineDateiLesen(k.Vermerk, GroessterVermerk, text))
-                VermerkLesen(text, k.Angaben);
+            if (KleineDateiLesen(k.Vermerk, GroessterVermerk, text)) VermerkLesen(text, k.Angaben);
         }
         if (k.Angaben.Zeit == 0)
-            if (struct stat st {}; ::lstat(datei.c_str(), &st) == 0)
-                k.Angaben.Zeit = st.st_mtime;
+            if (struct stat st{}; ::lstat(datei.c_str(), &st) == 0) k.Angaben.Zeit = st.st_mtime;
         reihenfolge.emplace_back(k.Angaben.Zeit, schluessel.first, schluessel.second);
         gefunden.push_back(std::move(k));
     }
@@ -483,8 +458,7 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
               [&](std::size_t a, std::size_t b) { return reihenfolge[a] < reihenfolge[b]; });
     std::vector<TVerwaisteKopie> ergebnis;
     for (std::size_t i : index) {
-        if (static_cast<int>(ergebnis.size()) >= HoechstensVerwaiste)
-            break;
+        if (static_cast<int>(ergebnis.size()) >= HoechstensVerwaiste) break;
         ergebnis.push_back(std::move(gefunden[i]));
         ergebnis.back().Lesbar = KopieLesbar(ergebnis.back().Kopie);
     }
@@ -493,25 +467,20 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
 
 void TWiederherstellungsablage::VerwaisteLoeschen(const TVerwaisteKopie& k) {
     ::unlink(k.Kopie.c_str());
-    if (!k.Vermerk.empty())
-        ::unlink(k.Vermerk.c_str());
+    if (!k.Vermerk.empty()) ::unlink(k.Vermerk.c_str());
 }
 
 std::string TWiederherstellungsablage::Beiseitelegen(const TVerwaisteKopie& k) {
     const std::string ordner = UnlesbarOrdner();
-    if (!PrivatenOrdnerAnlegen(ordner))
-        return k.Kopie;
+    if (!PrivatenOrdnerAnlegen(ordner)) return k.Kopie;
     const std::string neu = Verschieben(k.Kopie, ordner);
-    if (neu.empty())
-        return k.Kopie;
-    if (!k.Vermerk.empty())
-        Verschieben(k.Vermerk, ordner);
+    if (neu.empty()) return k.Kopie;
+    if (!k.Vermerk.empty()) Verschieben(k.Vermerk, ordner);
     return neu;
 }
 
 void TWiederherstellungsablage::VerwaisteFreigeben() {
-    if (beansprucht_.empty())
-        return;
+    if (beansprucht_.empty()) return;
     std::set<std::string> belegt;
     for (const std::string& name : Eintraege(ordner_)) {
         TDateiname teile;
@@ -520,8 +489,7 @@ void TWiederherstellungsablage::VerwaisteFreigeben() {
             belegt.insert(teile.Gruppe);
     }
     for (const auto& [gruppe, fd] : beansprucht_) {
-        if (!belegt.count(gruppe))
-            ::unlink((ordner_ + "/" + gruppe + SperrEndung).c_str());
+        if (!belegt.count(gruppe)) ::unlink((ordner_ + "/" + gruppe + SperrEndung).c_str());
         ::close(fd);
     }
     beansprucht_.clear();

@@ -58,7 +58,8 @@ public:
     TMeldungenSammeln& operator=(const TMeldungenSammeln&) = delete;
 
     void Meldung(const std::string& text, TMeldungsart art, const std::string& titel) override;
-    TAntwort Frage(const std::string& text, TFrageKnoepfe knoepfe, const std::string& titel) override;
+    TAntwort Frage(const std::string& text, TFrageKnoepfe knoepfe,
+                   const std::string& titel) override;
     void WarteCursor(bool an) override;
 
     std::vector<std::string> Texte;

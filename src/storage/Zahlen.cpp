@@ -11,11 +11,12 @@ namespace kalvorin {
 
 namespace {
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string Abschneiden(std::string t, std::size_t n) {
-    if (t.size() > n)
-        t.resize(n);
+    if (t.size() > n) t.resize(n);
     return t;
 }
 
@@ -35,14 +36,12 @@ long long Zehnerexponent(std::string_view norm) {
         const bool negativ = norm[e + 1] == '-';
         for (std::size_t i = e + (negativ ? 2 : 1); i < norm.size(); ++i)
             exponent = std::min(exponent * 10 + (norm[i] - '0'), 1000000000LL);
-        if (negativ)
-            exponent = -exponent;
+        if (negativ) exponent = -exponent;
     }
     const std::string_view mantisse = norm.substr(0, e);
     const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
     const std::size_t erste = mantisse.find_first_of("123456789");
-    if (erste == std::string_view::npos)
-        return 0; // zero is never out of range
+    if (erste == std::string_view::npos) return 0; // zero is never out of range
     return exponent + (erste < punkt ? static_cast<long long>(punkt - erste) - 1
                                      : -static_cast<long long>(erste - punkt));
 }
@@ -57,8 +56,7 @@ bool TextZuReal(std::string_view text, std::string_view trenner, Real& wert) {
     std::string norm;
     norm.reserve(n + 4);
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            norm += '-';
+        if (text[i] == '-') norm += '-';
         ++i;
     }
     std::size_t ziffern = 0;
@@ -68,22 +66,19 @@ bool TextZuReal(std::string_view text, std::string_view trenner, Real& wert) {
     }
     if (i < n && trenner.find(text[i]) != std::string_view::npos) {
         ++i;
-        if (ziffern == 0)
-            norm += '0';
+        if (ziffern == 0) norm += '0';
         norm += '.';
         while (i < n && IstZiffer(text[i])) {
             norm += text[i++];
             ++ziffern;
         }
     }
-    if (ziffern == 0)
-        return false;
+    if (ziffern == 0) return false;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         norm += 'e';
         if (i < n && (text[i] == '+' || text[i] == '-')) {
-            if (text[i] == '-')
-                norm += '-';
+            if (text[i] == '-') norm += '-';
             ++i;
         }
         std::size_t exp = 0;
@@ -91,25 +86,21 @@ bool TextZuReal(std::string_view text, std::string_view trenner, Real& wert) {
             norm += text[i++];
             ++exp;
         }
-        if (exp == 0)
-            return false;
+        if (exp == 0) return false;
     }
     while (i < n && text[i] == ' ')
         ++i;
-    if (i != n)
-        return false;
+    if (i != n) return false;
     Real w = 0;
     const auto [ende, fehler] = std::from_chars(norm.data(), norm.data() + norm.size(), w);
-    if (ende != norm.data() + norm.size())
-        return false;
+    if (ende != norm.data() + norm.size()) return false;
     if (fehler == std::errc::result_out_of_range && Zehnerexponent(norm) < 0) {
         // Too small for Real: as good as zero, the way a value computed that
         // small was written.
         wert = norm[0] == '-' ? -0.0L : 0.0L;
         return true;
     }
-    if (fehler != std::errc() || !std::isfinite(w))
-        return false;
+    if (fehler != std::errc() || !std::isfinite(w)) return false;
     wert = w;
     return true;
 }
@@ -118,18 +109,15 @@ std::string RemoveBlanks(std::string_view text) {
     std::string t;
     t.reserve(text.size());
     for (char c : text)
-        if (c != ' ')
-            t += c;
+        if (c != ' ') t += c;
     return t;
 }
 
 TZahl ParseReal(std::string_view text) {
-    if (text.empty())
-        return {0, ZahlLeer};
+    if (text.empty()) return {0, ZahlLeer};
     const char trenner = Einstellungen().Dezimaltrenner;
     Real w = 0;
-    if (!TextZuReal(text, std::string_view(&trenner, 1), w))
-        return {0, ZahlUngueltig};
+    if (!TextZuReal(text, std::string_view(&trenner, 1), w)) return {0, ZahlUngueltig};
     return {w, ZahlGueltig};
 }
 
@@ -139,33 +127,25 @@ TZahl ParseNumber(std::string_view text) {
     if (strich != std::string_view::npos) {
         const TZahl zaehler = ParseReal(text.substr(0, strich));
         const TZahl nenner = ParseReal(text.substr(strich + 1));
-        if (zaehler.Code != ZahlGueltig)
-            return {0, zaehler.Code};
-        if (nenner.Code != ZahlGueltig)
-            return {0, nenner.Code};
-        if (nenner.Wert == 0)
-            return {0, ZahlAusserhalb};
+        if (zaehler.Code != ZahlGueltig) return {0, zaehler.Code};
+        if (nenner.Code != ZahlGueltig) return {0, nenner.Code};
+        if (nenner.Wert == 0) return {0, ZahlAusserhalb};
         z.Wert = zaehler.Wert / nenner.Wert;
     } else {
         z = ParseReal(text);
-        if (z.Code != ZahlGueltig)
-            return z;
+        if (z.Code != ZahlGueltig) return z;
     }
     // Written so that a value that compares with nothing fails too.
-    if (!(z.Wert >= -MaxEingabe && z.Wert <= MaxEingabe))
-        z.Code = ZahlAusserhalb;
+    if (!(z.Wert >= -MaxEingabe && z.Wert <= MaxEingabe)) z.Code = ZahlAusserhalb;
     return z;
 }
 
 TTripelEingabe ParseTripel(std::string_view x, std::string_view y, std::string_view z) {
     TTripelEingabe e;
     const TZahl zx = ParseNumber(x), zy = ParseNumber(y), zz = ParseNumber(z);
-    if (zx.Code == ZahlGueltig)
-        e.Tripel.x = zx.Wert;
-    if (zy.Code == ZahlGueltig)
-        e.Tripel.y = zy.Wert;
-    if (zz.Code == ZahlGueltig)
-        e.Tripel.z = zz.Wert;
+    if (zx.Code == ZahlGueltig) e.Tripel.x = zx.Wert;
+    if (zy.Code == ZahlGueltig) e.Tripel.y = zy.Wert;
+    if (zz.Code == ZahlGueltig) e.Tripel.z = zz.Wert;
     e.Fehler = zx.Code != ZahlGueltig || zy.Code != ZahlGueltig || zz.Code != ZahlGueltig;
     return e;
 }
@@ -184,37 +164,34 @@ bool SameTripelTexts(std::string_view x1, std::string_view y1, std::string_view 
 
 std::string DifferenceText(std::string_view a, std::string_view b) {
     const TZahl za = ParseNumber(a), zb = ParseNumber(b);
-    if (za.Code != ZahlGueltig || zb.Code != ZahlGueltig)
-        return "?";
+    if (za.Code != ZahlGueltig || zb.Code != ZahlGueltig) return "?";
     return FormatGeneral(za.Wert - zb.Wert, Einstellungen().StandardStellen);
 }
 
-std::string FormatGeneral(Real x, int p) { return FormatGeneral(x, p, Einstellungen().Dezimaltrenner); }
+std::string FormatGeneral(Real x, int p) {
+    return FormatGeneral(x, p, Einstellungen().Dezimaltrenner);
+}
 
 std::string FormatGeneral(Real x, int p, char dezimaltrenner) {
-    if (std::isnan(x))
-        return "NAN";
-    if (std::isinf(x))
-        return x > 0 ? "INF" : "-INF";
-    if (x == 0)
-        return "0";
+    if (std::isnan(x)) return "NAN";
+    if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
+    if (x == 0) return "0";
     p = p < 2 ? 2 : (p > 18 ? 18 : p);
 
     // "-d.ddddde-XXXX": the digits rounded to p places and the exponent of the rounded value.
     char puffer[64];
     const auto [ende, fehler] =
         std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific, p - 1);
-    if (fehler != std::errc())
-        return "NAN";
+    if (fehler != std::errc()) return "NAN";
     const std::string_view roh(puffer, static_cast<std::size_t>(ende - puffer));
     const bool negativ = roh.front() == '-';
     const std::size_t e = roh.find('e');
     std::string ziffern;
     for (char c : roh.substr(0, e))
-        if (IstZiffer(c))
-            ziffern += c;
+        if (IstZiffer(c)) ziffern += c;
     int exponent = 0;
-    std::from_chars(roh.data() + e + (roh[e + 1] == '+' ? 2 : 1), roh.data() + roh.size(), exponent);
+    std::from_chars(roh.data() + e + (roh[e + 1] == '+' ? 2 : 1), roh.data() + roh.size(),
+                    exponent);
     while (ziffern.size() > 1 && ziffern.back() == '0')
         ziffern.pop_back();
 
@@ -247,8 +224,7 @@ std::string FormatGeneral(Real x, int p, char dezimaltrenner) {
 }
 
 TBruch Bruchnaeherung(Real x, int maxNenner) {
-    if (!std::isfinite(x))
-        return {x, 1};
+    if (!std::isfinite(x)) return {x, 1};
     const Real s = x < 0 ? -1 : 1;
     const Real a = std::fabs(x);
     const Real w = std::trunc(a);
@@ -270,22 +246,18 @@ TBruch Bruchnaeherung(Real x, int maxNenner) {
                 gefunden = true;
                 break;
             }
-            if (d >= grenze)
-                break;
+            if (d >= grenze) break;
         }
     }
-    if (!gefunden || d > maxNenner)
-        return {s * a, 1};
+    if (!gefunden || d > maxNenner) return {s * a, 1};
     Real nenner = z == 0 ? 1 : static_cast<Real>(d);
-    if (z == nenner)
-        z = nenner = 1;
+    if (z == nenner) z = nenner = 1;
     return {(z + nenner * w) * s, nenner};
 }
 
 std::string FormatNumber(Real x) {
     const TStandardEinstellungen& e = Einstellungen();
-    if (std::fabs(x) <= 0.000001L)
-        x = 0;
+    if (std::fabs(x) <= 0.000001L) x = 0;
     if (e.ZahlenAlsBrueche && std::isfinite(x)) {
         const TBruch b = Bruchnaeherung(x, e.MaximalerNenner);
         if (b.Nenner != 1)
@@ -305,6 +277,8 @@ std::string FormatMeasure(Real x) {
     return Abschneiden(t, 20);
 }
 
-char AndererTrenner() { return Einstellungen().Dezimaltrenner == ',' ? '.' : ';'; }
+char AndererTrenner() {
+    return Einstellungen().Dezimaltrenner == ',' ? '.' : ';';
+}
 
 } // namespace kalvorin

@@ -22,8 +22,7 @@ TAusgabeoptionen& Ausgabeoptionen() {
 
 TFensterAusgabe& FensterAusgabe(QObject* ansicht) {
     for (QObject* kind : ansicht->children())
-        if (auto* halter = dynamic_cast<TFensterAusgabeHalter*>(kind))
-            return halter->Daten;
+        if (auto* halter = dynamic_cast<TFensterAusgabeHalter*>(kind)) return halter->Daten;
     return (new TFensterAusgabeHalter(ansicht))->Daten;
 }
 

@@ -21,11 +21,12 @@ TDateiAntwort QtDateiDialog(QWidget* eltern, const TDateiAnfrage& a) {
         dialog.setFileMode(QFileDialog::AnyFile);
         // With several formats, a name typed without extension gets the one
         // of the filter chosen, before Qt asks about overwriting.
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
-            if (m.hasMatch())
-                dialog.setDefaultSuffix(m.captured(1));
-        });
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             const QRegularExpressionMatch m =
+                                 QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+                             if (m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+                         });
     }
     TDateiAntwort antwort;
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {

@@ -22,9 +22,9 @@ struct TDateiAnfrage {
 };
 
 struct TDateiAntwort {
-    QString Datei;                   // empty: the dialog was cancelled
-    bool Schreibgeschuetzt = false;  // the read-only box was ticked
-    QString Filter = {};             // the filter chosen last
+    QString Datei;                  // empty: the dialog was cancelled
+    bool Schreibgeschuetzt = false; // the read-only box was ticked
+    QString Filter = {};            // the filter chosen last
 };
 
 using TDateiDialog = std::function<TDateiAntwort(const TDateiAnfrage&)>;
@@ -33,6 +33,5 @@ inline const QString KvrFilter = QStringLiteral("DreiD-Grafik-Objekte(*.kvr)");
 
 // The real dialogs (modal).
 TDateiAntwort QtDateiDialog(QWidget* eltern, const TDateiAnfrage& anfrage);
-
 
 } // namespace kalvorin

@@ -21,8 +21,7 @@ double DialogSkalieren(QDialog& d) {
     const QFont basis = QApplication::font(&d);
     QLayout* layout = d.layout();
     int abstand = layout ? layout->spacing() : -1;
-    if (layout && abstand < 0)
-        abstand = d.style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
+    if (layout && abstand < 0) abstand = d.style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
     const auto anwenden = [&](double f) {
         QFont schrift = basis;
         if (basis.pointSizeF() > 0)
@@ -31,8 +30,7 @@ double DialogSkalieren(QDialog& d) {
             schrift.setPixelSize(std::max(1, static_cast<int>(basis.pixelSize() * f + 0.5)));
         d.setFont(schrift);
         if (layout) {
-            if (abstand >= 0)
-                layout->setSpacing(static_cast<int>(abstand * f + 0.5));
+            if (abstand >= 0) layout->setSpacing(static_cast<int>(abstand * f + 0.5));
             layout->activate();
         }
         const QSize s = d.sizeHint();

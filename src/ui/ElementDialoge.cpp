@@ -20,7 +20,9 @@ namespace kalvorin {
 
 namespace {
 
-template <class Dialog> TElementDLG* Erzeugen(QWidget* eltern) { return new Dialog(eltern); }
+template <class Dialog> TElementDLG* Erzeugen(QWidget* eltern) {
+    return new Dialog(eltern);
+}
 
 struct TDialogEintrag {
     TElementart Art;
@@ -41,7 +43,9 @@ constexpr TDialogEintrag Dialogtabelle[] = {
 
 std::array<QPointer<TElementDLG>, AnzahlElementarten> dialoge;
 
-QWidget* Fenster(QWidget* w) { return w ? w->window() : nullptr; }
+QWidget* Fenster(QWidget* w) {
+    return w ? w->window() : nullptr;
+}
 
 } // namespace
 
@@ -54,15 +58,13 @@ TElementDLG* ElementDialog(TElementart art, QWidget* hauptfenster) {
     QPointer<TElementDLG>& d = dialoge[static_cast<std::size_t>(art)];
     if (!d)
         for (const TDialogEintrag& e : Dialogtabelle)
-            if (e.Art == art)
-                d = e.Erzeugen(Fenster(hauptfenster));
+            if (e.Art == art) d = e.Erzeugen(Fenster(hauptfenster));
     return d;
 }
 
 bool NeuesElementDialog(QWidget* hauptfenster, TDokument& dokument, TElementart art) {
     TElementDLG* d = ElementDialog(art, hauptfenster);
-    if (!d)
-        return false;
+    if (!d) return false;
     if (dokument.Liste().Voll()) {
         Meldungen().Meldung(ListeVollMeldung, TMeldungsart::Warnung, "Kalvorin");
         return false;
@@ -72,16 +74,14 @@ bool NeuesElementDialog(QWidget* hauptfenster, TDokument& dokument, TElementart 
     d->exec();
     // Elements added with "Übernehmen" stay, whatever closed the dialog.
     bool geaendert = d->Uebernommen;
-    if (d->Akzeptiert)
-        geaendert = d->Anwenden(dokument) != 0 || geaendert;
+    if (d->Akzeptiert) geaendert = d->Anwenden(dokument) != 0 || geaendert;
     return geaendert;
 }
 
 bool ElementBearbeiten(QWidget* hauptfenster, TDokument& dokument, TDreiDBasisElement* element) {
     const int slot = element ? dokument.Liste().SlotVon(element) : 0;
     TElementDLG* d = slot ? ElementDialog(element->Art, hauptfenster) : nullptr;
-    if (!d)
-        return false;
+    if (!d) return false;
     // Properties mode cannot add elements.
     d->Akzeptiert = false;
     d->UebernehmenKnopf->setEnabled(false);

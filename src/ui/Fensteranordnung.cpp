@@ -6,8 +6,8 @@
 namespace kalvorin {
 
 QRect HauptfensterRahmen(const QRect& verfuegbar) {
-    const int breite = std::max(verfuegbar.width() - ObjektlistenBreite,
-                                HauptfensterMindestgroesse.width());
+    const int breite =
+        std::max(verfuegbar.width() - ObjektlistenBreite, HauptfensterMindestgroesse.width());
     const int hoehe = std::max(verfuegbar.height(), HauptfensterMindestgroesse.height());
     return {verfuegbar.left(), verfuegbar.top(), breite, hoehe};
 }
@@ -41,8 +41,7 @@ namespace {
 // column shares its height among fewer windows.
 QVector<QRect> Raster(int n, int spalten, const QRect& client, bool spaltenweise) {
     QVector<QRect> ergebnis;
-    if (n <= 0 || spalten <= 0)
-        return ergebnis;
+    if (n <= 0 || spalten <= 0) return ergebnis;
     const int reihen = (n + spalten - 1) / spalten;
     for (int i = 0; i < n; ++i) {
         if (spaltenweise) {
@@ -70,8 +69,7 @@ QVector<QRect> Raster(int n, int spalten, const QRect& client, bool spaltenweise
 }
 
 int Hauptteilung(int n) {
-    if (n <= 3)
-        return n;
+    if (n <= 3) return n;
     return static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
 }
 } // namespace
@@ -86,13 +84,13 @@ QVector<QRect> UebereinanderAnordnen(int n, const QRect& client) {
 
 QVector<QRect> UeberlappendAnordnen(int n, const QRect& client, int c) {
     QVector<QRect> ergebnis;
-    if (n <= 0)
-        return ergebnis;
+    if (n <= 0) return ergebnis;
     const int dy = std::max(c, 1);
     const int dx = static_cast<int>(std::lround(1.5 * dy));
-    const int breite = std::min(client.width(), std::max(client.width() - (n - 1) * dx, client.width() * 2 / 3));
-    const int hoehe =
-        std::min(client.height(), std::max(client.height() - (n - 1) * dy, client.height() * 2 / 3));
+    const int breite =
+        std::min(client.width(), std::max(client.width() - (n - 1) * dx, client.width() * 2 / 3));
+    const int hoehe = std::min(client.height(),
+                               std::max(client.height() - (n - 1) * dy, client.height() * 2 / 3));
     const int stufen =
         std::max(1, std::min((client.width() - breite) / dx, (client.height() - hoehe) / dy) + 1);
     for (int i = 0; i < n; ++i) {

@@ -20,13 +20,13 @@ QPointF TGeraeteAbbildung::Geraet(TLogPunkt p) const {
 }
 
 TLogPunkt TGeraeteAbbildung::Logisch(QPointF g) const {
-    if (!(s_ > 0))
-        return {fenster_.links, fenster_.oben};
+    if (!(s_ > 0)) return {fenster_.links, fenster_.oben};
     const auto runden = [](double v) {
         constexpr double grenze = std::numeric_limits<std::int32_t>::max();
         return static_cast<std::int32_t>(std::lround(std::clamp(v, -grenze, grenze)));
     };
-    return {runden(fenster_.links + (g.x() - x0_) / s_), runden(fenster_.oben - (g.y() - y0_) / s_)};
+    return {runden(fenster_.links + (g.x() - x0_) / s_),
+            runden(fenster_.oben - (g.y() - y0_) / s_)};
 }
 
 QRectF TGeraeteAbbildung::Bild() const {

@@ -161,12 +161,13 @@ const std::map<int, TEintrag>& KontextTabelle() {
 
 QUrl Url(const TEintrag& e) {
     QUrl url(Basis + QString::fromLatin1(e.Seite));
-    if (*e.Anker)
-        url.setFragment(QString::fromLatin1(e.Anker));
+    if (*e.Anker) url.setFragment(QString::fromLatin1(e.Anker));
     return url;
 }
 
-QUrl Inhalt() { return QUrl(Basis + InhaltSeite); }
+QUrl Inhalt() {
+    return QUrl(Basis + InhaltSeite);
+}
 
 // Looks at one object's own help properties.
 bool EigeneSeite(const QObject* o, QUrl& seite) {
@@ -189,13 +190,10 @@ public:
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress)
-            return false;
+        if (e->type() != QEvent::KeyPress) return false;
         auto* taste = static_cast<QKeyEvent*>(e);
-        if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier)
-            return false;
-        if (!ziel->isWidgetType())
-            return false;
+        if (taste->key() != Qt::Key_F1 || taste->modifiers() != Qt::NoModifier) return false;
+        if (!ziel->isWidgetType()) return false;
         if (static_cast<QWidget*>(ziel)->window()->property(HilfeOhneF1Eigenschaft).toBool())
             return false;
         const QUrl seite = THilfe::SeiteFuerF1(ziel);
@@ -260,10 +258,9 @@ THilfeFenster::THilfeFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
 
     // Beside the work, not over it: a third of the screen, at the right.
     QRect bereich(0, 0, 1024, 768);
-    if (const QScreen* s = QApplication::primaryScreen())
-        bereich = s->availableGeometry();
-    const int breite = std::min(std::max({420, bereich.width() / 3, minimumSizeHint().width()}),
-                                bereich.width());
+    if (const QScreen* s = QApplication::primaryScreen()) bereich = s->availableGeometry();
+    const int breite =
+        std::min(std::max({420, bereich.width() / 3, minimumSizeHint().width()}), bereich.width());
     const int hoehe = std::min(std::max(360, bereich.height() * 2 / 3), bereich.height());
     const int links = std::max(bereich.left(), bereich.right() + 1 - breite - 20);
     setGeometry(links, bereich.top() + std::min(60, bereich.height() - hoehe), breite, hoehe);
@@ -281,7 +278,9 @@ void THilfeFenster::Zeige(const QUrl& seite) {
     browser_->setSource(seite);
 }
 
-QUrl THilfeFenster::Seite() const { return browser_->source(); }
+QUrl THilfeFenster::Seite() const {
+    return browser_->source();
+}
 
 void THilfeFenster::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
@@ -311,9 +310,13 @@ QUrl THilfe::SeiteZuKontext(int kontext) {
     return it == t.end() ? Inhalt() : Url(it->second);
 }
 
-bool THilfe::IstBekanntesThema(const QString& thema) { return ThemenTabelle().count(thema) > 0; }
+bool THilfe::IstBekanntesThema(const QString& thema) {
+    return ThemenTabelle().count(thema) > 0;
+}
 
-bool THilfe::IstBekannterKontext(int kontext) { return KontextTabelle().count(kontext) > 0; }
+bool THilfe::IstBekannterKontext(int kontext) {
+    return KontextTabelle().count(kontext) > 0;
+}
 
 QStringList THilfe::Themen() {
     QStringList namen;
@@ -332,8 +335,7 @@ QList<int> THilfe::Kontexte() {
 QUrl THilfe::SeiteFuer(const QObject* o) {
     for (; o; o = o->parent()) {
         QUrl seite;
-        if (EigeneSeite(o, seite))
-            return seite;
+        if (EigeneSeite(o, seite)) return seite;
     }
     return Inhalt();
 }
@@ -342,16 +344,13 @@ QUrl THilfe::SeiteFuerF1(QObject* empfaenger) {
     // In an open menu: the highlighted item, else the menu itself.
     if (auto* menue = qobject_cast<QMenu*>(empfaenger)) {
         QUrl seite;
-        if (QAction* a = menue->activeAction(); a && EigeneSeite(a, seite))
-            return seite;
-        if (EigeneSeite(menue->menuAction(), seite))
-            return seite;
+        if (QAction* a = menue->activeAction(); a && EigeneSeite(a, seite)) return seite;
+        if (EigeneSeite(menue->menuAction(), seite)) return seite;
         return SeiteFuer(menue);
     }
     if (auto* leiste = qobject_cast<QMenuBar*>(empfaenger)) {
         QUrl seite;
-        if (QAction* a = leiste->activeAction(); a && EigeneSeite(a, seite))
-            return seite;
+        if (QAction* a = leiste->activeAction(); a && EigeneSeite(a, seite)) return seite;
     }
     // Keys go to the focused widget, so the receiver is where the user is.
     return SeiteFuer(empfaenger);
@@ -381,24 +380,32 @@ void THilfe::ZeigeSeite(const QUrl& seite) {
     fenster_->activateWindow();
 }
 
-void THilfe::ZeigeThema(const QString& thema) { ZeigeSeite(SeiteZuThema(thema)); }
+void THilfe::ZeigeThema(const QString& thema) {
+    ZeigeSeite(SeiteZuThema(thema));
+}
 
-void THilfe::ZeigeKontext(int kontext) { ZeigeSeite(SeiteZuKontext(kontext)); }
+void THilfe::ZeigeKontext(int kontext) {
+    ZeigeSeite(SeiteZuKontext(kontext));
+}
 
-void THilfe::ZeigeHilfeVerwenden() { ZeigeThema(QStringLiteral("IDH_Hilfe_verwenden")); }
+void THilfe::ZeigeHilfeVerwenden() {
+    ZeigeThema(QStringLiteral("IDH_Hilfe_verwenden"));
+}
 
-void THilfe::Beenden() { delete fenster_.data(); }
+void THilfe::Beenden() {
+    delete fenster_.data();
+}
 
-THilfeFenster* THilfe::Fenster() { return fenster_.data(); }
+THilfeFenster* THilfe::Fenster() {
+    return fenster_.data();
+}
 
 void THilfe::SetzeThema(QObject* o, const QString& thema) {
-    if (o)
-        o->setProperty(HilfeThemaEigenschaft, thema);
+    if (o) o->setProperty(HilfeThemaEigenschaft, thema);
 }
 
 void THilfe::SetzeKontext(QObject* o, int kontext) {
-    if (o)
-        o->setProperty(HilfeKontextEigenschaft, kontext);
+    if (o) o->setProperty(HilfeKontextEigenschaft, kontext);
 }
 
 void THilfe::InstalliereF1(QApplication& app) {

@@ -19,15 +19,13 @@ TMesswertLabel::TMesswertLabel(const QString& objektName, const QString& muster,
 
 void TMesswertLabel::SetzeWert(const std::string& text) {
     const QString t = QString::fromStdString(text);
-    if (this->text() != t)
-        setText(t);
+    if (this->text() != t) setText(t);
 }
 
 void TMesswertLabel::changeEvent(QEvent* e) {
     QLabel::changeEvent(e);
     // The dialogs scale their font once they are built.
-    if (e->type() == QEvent::FontChange)
-        Platz();
+    if (e->type() == QEvent::FontChange) Platz();
 }
 
 void TMesswertLabel::Platz() {

@@ -125,14 +125,22 @@ void Zeichne(QPainter& p, TObjektbild bild, const QColor& vorne, const QColor& h
 
 TObjektbild BildFuerArt(int art) {
     switch (art) {
-    case 2: return TObjektbild::Vektor;
-    case 3: return TObjektbild::Pfeil;
-    case 4: return TObjektbild::Strecke;
-    case 5: return TObjektbild::Gerade;
-    case 6: return TObjektbild::Dreieck;
-    case 7: return TObjektbild::Pyramide3;
-    case 8: return TObjektbild::Ebene;
-    default: return TObjektbild::Punkt;
+    case 2:
+        return TObjektbild::Vektor;
+    case 3:
+        return TObjektbild::Pfeil;
+    case 4:
+        return TObjektbild::Strecke;
+    case 5:
+        return TObjektbild::Gerade;
+    case 6:
+        return TObjektbild::Dreieck;
+    case 7:
+        return TObjektbild::Pyramide3;
+    case 8:
+        return TObjektbild::Ebene;
+    default:
+        return TObjektbild::Punkt;
     }
 }
 
@@ -148,7 +156,8 @@ void ZeichneObjektbild(QPainter& p, const QRectF& rechteck, TObjektbild bild, bo
         p.setPen(Qt::NoPen);
         p.setBrush(vorne);
         for (qreal y = rechteck.top(); y < rechteck.bottom(); y += feld)
-            for (qreal x = rechteck.left() + (static_cast<int>((y - rechteck.top()) / feld) % 2) * feld;
+            for (qreal x =
+                     rechteck.left() + (static_cast<int>((y - rechteck.top()) / feld) % 2) * feld;
                  x < rechteck.right(); x += 2 * feld)
                 p.drawRect(QRectF(x, y, feld, feld));
         p.restore();

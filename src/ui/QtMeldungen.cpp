@@ -10,10 +10,8 @@ namespace {
 // Boxes belong to the window the user works in, so they stay on top of it
 // and are blocked together with it.
 QWidget* Besitzer(QWidget* eltern) {
-    if (eltern)
-        return eltern;
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
+    if (eltern) return eltern;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return QApplication::activeWindow();
 }
 
@@ -27,8 +25,7 @@ void Beschrifte(QMessageBox& box) {
                  {QMessageBox::No, "&Nein"},
                  {QMessageBox::Cancel, "Abbrechen"}};
     for (const auto& t : texte)
-        if (QAbstractButton* b = box.button(t.Knopf))
-            b->setText(QString::fromUtf8(t.Text));
+        if (QAbstractButton* b = box.button(t.Knopf)) b->setText(QString::fromUtf8(t.Text));
 }
 
 // While a long operation shows the wait cursor, a box it raises must still
@@ -36,12 +33,10 @@ void Beschrifte(QMessageBox& box) {
 class TPfeilWaehrendBox {
 public:
     explicit TPfeilWaehrendBox(bool noetig) : noetig_(noetig) {
-        if (noetig_)
-            QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+        if (noetig_) QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
     }
     ~TPfeilWaehrendBox() {
-        if (noetig_)
-            QApplication::restoreOverrideCursor();
+        if (noetig_) QApplication::restoreOverrideCursor();
     }
     TPfeilWaehrendBox(const TPfeilWaehrendBox&) = delete;
     TPfeilWaehrendBox& operator=(const TPfeilWaehrendBox&) = delete;
@@ -63,8 +58,7 @@ QString QtMeldungen::AnzeigeText(const std::string& text) {
 }
 
 std::unique_ptr<QMessageBox> QtMeldungen::MeldungsBox(const std::string& text, TMeldungsart art,
-                                                      const std::string& titel,
-                                                      QWidget* eltern) {
+                                                      const std::string& titel, QWidget* eltern) {
     QMessageBox::Icon symbol = QMessageBox::Warning;
     if (art == TMeldungsart::Information)
         symbol = QMessageBox::Information;

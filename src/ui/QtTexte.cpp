@@ -10,7 +10,8 @@ QTranslator* QtTexteDeutsch(QCoreApplication& app) {
     // Owned by the application, so that it lives exactly as long as the
     // texts are asked for.
     auto* texte = new QTranslator(&app);
-    if (!texte->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!texte->load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete texte;
         return nullptr;
     }

@@ -52,8 +52,7 @@ QPolygonF Vieleck(const TSchraegbild& bild, std::initializer_list<TRaumpunkt> pu
 
 void ZeichneEbene(QPainter& p, const TSchraegbild& bild) {
     const double xa = -4.5, xe = 5.5, ya = -6.0, ye = 6.0;
-    const QPolygonF flaeche =
-        Vieleck(bild, {{xa, ya, 0}, {xa, ye, 0}, {xe, ye, 0}, {xe, ya, 0}});
+    const QPolygonF flaeche = Vieleck(bild, {{xa, ya, 0}, {xa, ye, 0}, {xe, ye, 0}, {xe, ya, 0}});
     p.setPen(QPen(QColor(150, 150, 200), 1.5));
     p.setBrush(QColor(224, 224, 255));
     p.drawPolygon(flaeche);
@@ -91,8 +90,7 @@ void ZeichneAchsen(QPainter& p, const TSchraegbild& bild, bool hinten, bool mitN
     spitze({7.5, 0, 0}, {0.8, 0, 0});
     spitze({0, 7.2, 0}, {0, 0.5, 0});
     spitze({0, 0, 7.6}, {0, 0, 0.5});
-    if (!mitNamen)
-        return;
+    if (!mitNamen) return;
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(15);
@@ -118,9 +116,7 @@ void ZeichnePyramide(QPainter& p, const TSchraegbild& bild, bool mitNamen) {
     }};
     // Back to front by the mean depth (x toward the viewer).
     std::sort(flaechen.begin(), flaechen.end(), [](const TFlaeche& l, const TFlaeche& r) {
-        auto tiefe = [](const TFlaeche& f) {
-            return f.Ecken[0].x + f.Ecken[1].x + f.Ecken[2].x;
-        };
+        auto tiefe = [](const TFlaeche& f) { return f.Ecken[0].x + f.Ecken[1].x + f.Ecken[2].x; };
         return tiefe(l) < tiefe(r);
     });
 
@@ -136,8 +132,7 @@ void ZeichnePyramide(QPainter& p, const TSchraegbild& bild, bool mitNamen) {
     for (const auto& e : {a, b, c, s})
         p.drawEllipse(bild(e), 4.0, 4.0);
 
-    if (!mitNamen)
-        return;
+    if (!mitNamen) return;
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(16);
@@ -181,15 +176,13 @@ void ZeichneStartbild(QPainter& p, const QRectF& ziel, bool mitTitel) {
     p.scale(ziel.width() / StartbildBreite, ziel.height() / StartbildHoehe);
 
     p.fillRect(QRectF(0, 0, StartbildBreite, StartbildHoehe), Qt::white);
-    if (mitTitel)
-        ZeichneTitel(p);
+    if (mitTitel) ZeichneTitel(p);
 
     // Letters would only be specks in the small copies.
     const bool mitNamen = ziel.width() >= StartbildBreite / 2.0;
     const double oben = mitTitel ? 150.0 : 20.0;
     const double hoehe = StartbildHoehe - oben - (mitTitel ? 66.0 : 20.0);
-    const TSchraegbild bild(QPointF(StartbildBreite * 0.47, oben + hoehe * 0.72),
-                            hoehe / 11.0);
+    const TSchraegbild bild(QPointF(StartbildBreite * 0.47, oben + hoehe * 0.72), hoehe / 11.0);
     ZeichneEbene(p, bild);
     ZeichneAchsen(p, bild, true, mitNamen);
     ZeichnePyramide(p, bild, mitNamen);

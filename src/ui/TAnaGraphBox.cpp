@@ -1,8 +1,8 @@
 #include "ui/TAnaGraphBox.h"
 
 #include "document/Dokument.h"
-#include "ui/Ausgabeoptionen.h"
 #include "document/Zeichnen.h"
+#include "ui/Ausgabeoptionen.h"
 #include "view/qt/Bandzeichnen.h"
 #include "view/qt/Bildausgabe.h"
 
@@ -46,9 +46,9 @@ TGeraeteAbbildung tAnaGraphBox::Abbildung() const {
     const TLogRechteck fenster =
         dokument_ ? dokument_->Abbildung().LogischesFenster() : TLogRechteck{500, 500, 1000, 1000};
     const QSize client = viewport()->size();
-    return TGeraeteAbbildung(fenster, QRectF(-horizontalScrollBar()->value(),
-                                             -verticalScrollBar()->value(), client.width(),
-                                             client.height()));
+    return TGeraeteAbbildung(fenster,
+                             QRectF(-horizontalScrollBar()->value(), -verticalScrollBar()->value(),
+                                    client.width(), client.height()));
 }
 
 void tAnaGraphBox::Neuzeichnen() {
@@ -68,7 +68,8 @@ void tAnaGraphBox::BildlaufleistenSetzen() {
     const QSize client = viewport()->size();
     const TLogRechteck fenster =
         dokument_ ? dokument_->Abbildung().LogischesFenster() : TLogRechteck{500, 500, 1000, 1000};
-    const QRectF bild = TGeraeteAbbildung(fenster, QRectF(0, 0, client.width(), client.height())).Bild();
+    const QRectF bild =
+        TGeraeteAbbildung(fenster, QRectF(0, 0, client.width(), client.height())).Bild();
     const int breite = int(std::ceil(bild.width())), hoehe = int(std::ceil(bild.height()));
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
@@ -99,7 +100,9 @@ void tAnaGraphBox::resizeEvent(QResizeEvent* e) {
     Neuzeichnen();
 }
 
-void tAnaGraphBox::scrollContentsBy(int, int) { Neuzeichnen(); }
+void tAnaGraphBox::scrollContentsBy(int, int) {
+    Neuzeichnen();
+}
 
 TZeichenOptionen tAnaGraphBox::Optionen(bool mitMarkierungen) const {
     return {Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
@@ -110,7 +113,8 @@ void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMar
     const TZeichenOptionen optionen = Optionen(mitMarkierungen);
     if (!dokument_) {
         const TLogRechteck fenster{500, 500, 1000, 1000};
-        Malen(painter, fenster, geraet, [&](TZeichenflaeche& f) { SeiteZeichnen(f, fenster, optionen); });
+        Malen(painter, fenster, geraet,
+              [&](TZeichenflaeche& f) { SeiteZeichnen(f, fenster, optionen); });
         return;
     }
     Malen(painter, dokument_->Abbildung().LogischesFenster(), geraet,
@@ -125,8 +129,8 @@ void tAnaGraphBox::BildAufbauen(bool ziehbild) {
         bild_.setDevicePixelRatio(dpr);
     }
     const QSize client = viewport()->size();
-    const QRectF geraet(-horizontalScrollBar()->value(), -verticalScrollBar()->value(), client.width(),
-                        client.height());
+    const QRectF geraet(-horizontalScrollBar()->value(), -verticalScrollBar()->value(),
+                        client.width(), client.height());
     if (!ziehbild || !dokument_) {
         // A still picture: one painter, as for every other output.
         bild_.fill(Qt::white);
@@ -152,8 +156,7 @@ void tAnaGraphBox::paintEvent(QPaintEvent*) {
     // The drawing goes through the off-screen image: a drag draws into it at
     // every step, and exposing the window again only copies it.
     const qreal dpr = viewport()->devicePixelRatioF();
-    if (vollNeu_ || bild_.size() != viewport()->size() * dpr)
-        BildAufbauen();
+    if (vollNeu_ || bild_.size() != viewport()->size() * dpr) BildAufbauen();
     QPainter p(viewport());
     p.drawImage(QPointF(0, 0), bild_);
     if (!gezeichnet_ && dokument_) {
@@ -188,11 +191,9 @@ void tAnaGraphBox::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void tAnaGraphBox::mouseMoveEvent(QMouseEvent* e) {
-    if (!ziehen_ || !dokument_ || viewport()->size().isEmpty())
-        return;
+    if (!ziehen_ || !dokument_ || viewport()->size().isEmpty()) return;
     const TLogPunkt jetzt = LogischAusGeraet(e->position());
-    if (jetzt == letzte_)
-        return;
+    if (jetzt == letzte_) return;
     // Turning needs no rebuild: the stored geometry is projected and
     // ordered anew.
     tGSzene& szene = dokument_->Szene();
@@ -213,8 +214,7 @@ void tAnaGraphBox::mouseReleaseEvent(QMouseEvent* e) {
     }
     const bool warZiehen = ziehen_;
     ziehen_ = false;
-    if (warZiehen && bewegt_)
-        Neuzeichnen(); // the still picture of where the drag ended
+    if (warZiehen && bewegt_) Neuzeichnen(); // the still picture of where the drag ended
     if (warZiehen && !bewegt_) {
         const bool doppel = doppel_;
         doppel_ = false;
@@ -229,8 +229,7 @@ void tAnaGraphBox::wheelEvent(QWheelEvent* e) {
     // towards oneself out, by the steps and within the limits of the menu
     // commands. The view does not scroll by the wheel.
     e->accept();
-    if (!dokument_)
-        return;
+    if (!dokument_) return;
     constexpr int Raste = 120;
     rad_ += e->angleDelta().y();
     while (rad_ >= Raste || rad_ <= -Raste) {

@@ -17,9 +17,10 @@ struct TZeichenOptionen;
 
 // Option bits of a graph box.
 enum TGraphBoxOption : int {
-    GraphBoxNeuAbbildenBeiGroesse = 2, // recompute the mapping on resize, keep relative scroll positions
-    GraphBoxGrauesFenster = 4,         // fill the logical window grey with a black frame
-    GraphBoxSeitenrahmen = 8,          // frame round the page
+    GraphBoxNeuAbbildenBeiGroesse =
+        2,                     // recompute the mapping on resize, keep relative scroll positions
+    GraphBoxGrauesFenster = 4, // fill the logical window grey with a black frame
+    GraphBoxSeitenrahmen = 8,  // frame round the page
 };
 
 class tAnaGraphBox : public QAbstractScrollArea {
@@ -36,7 +37,9 @@ public:
     // Where the logical window lies on the paint surface now, scroll
     // positions included.
     TGeraeteAbbildung Abbildung() const;
-    TLogPunkt LogischAusGeraet(QPointF flaechenPunkt) const { return Abbildung().Logisch(flaechenPunkt); }
+    TLogPunkt LogischAusGeraet(QPointF flaechenPunkt) const {
+        return Abbildung().Logisch(flaechenPunkt);
+    }
     QPointF GeraetAusLogisch(TLogPunkt p) const { return Abbildung().Geraet(p); }
 
     // Draws everything again (through the off-screen image) and shows it.

@@ -36,7 +36,9 @@ namespace kalvorin {
 
 namespace {
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 // Raster pictures on the clipboard: the resolution of a usual printer.
 constexpr double Druckaufloesung = 300;
@@ -106,7 +108,8 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     masse->addWidget(HoeheEdit, 1, 1);
     masse->addWidget(new QLabel(QStringLiteral("cm")), 1, 2);
 
-    EinheitBox = Gruppe(QStringLiteral("EinheitBox"), QStringLiteral(" Länge einer Einheit bei maßhaltiger Darstellung "));
+    EinheitBox = Gruppe(QStringLiteral("EinheitBox"),
+                        QStringLiteral(" Länge einer Einheit bei maßhaltiger Darstellung "));
     xRichtungEdit = Zahlenfeld(QStringLiteral("xRichtungEdit"), tasten);
     yRichtungEdit = Zahlenfeld(QStringLiteral("yRichtungEdit"), tasten);
     auto* einheit = new QGridLayout(EinheitBox);
@@ -115,9 +118,12 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     einheit->addWidget(new QLabel(QStringLiteral("y-Richtung :")), 1, 0);
     einheit->addWidget(yRichtungEdit, 1, 1);
 
-    VorgabeBox = Gruppe(QStringLiteral("VorgabeBox"), QStringLiteral(" Vorgabe für die Abmessungen "));
-    WieAmBildschirmButton = Knopf(QStringLiteral("WieAmBildschirmButton"), QStringLiteral("Wie am &Bildschirm"));
-    DIN_A5_FormatButton = Knopf(QStringLiteral("DIN_A5_FormatButton"), QStringLiteral("Volles &DIN A5-Format"));
+    VorgabeBox =
+        Gruppe(QStringLiteral("VorgabeBox"), QStringLiteral(" Vorgabe für die Abmessungen "));
+    WieAmBildschirmButton =
+        Knopf(QStringLiteral("WieAmBildschirmButton"), QStringLiteral("Wie am &Bildschirm"));
+    DIN_A5_FormatButton =
+        Knopf(QStringLiteral("DIN_A5_FormatButton"), QStringLiteral("Volles &DIN A5-Format"));
     auto* vorgabe = new QVBoxLayout(VorgabeBox);
     vorgabe->addWidget(WieAmBildschirmButton);
     vorgabe->addWidget(DIN_A5_FormatButton);
@@ -158,8 +164,10 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     haupt->addLayout(oben);
     haupt->addLayout(unten);
 
-    connect(WieAmBildschirmButton, &QPushButton::clicked, this, &TAusgabeDlg::WieAmBildschirmButtonClick);
-    connect(DIN_A5_FormatButton, &QPushButton::clicked, this, &TAusgabeDlg::DIN_A5_FormatButtonClick);
+    connect(WieAmBildschirmButton, &QPushButton::clicked, this,
+            &TAusgabeDlg::WieAmBildschirmButtonClick);
+    connect(DIN_A5_FormatButton, &QPushButton::clicked, this,
+            &TAusgabeDlg::DIN_A5_FormatButtonClick);
     connect(DruckerButton, &QPushButton::clicked, this, &TAusgabeDlg::DruckerButtonClick);
     connect(OKBtn, &QPushButton::clicked, this, &TAusgabeDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -170,7 +178,9 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     adjustSize();
 }
 
-void TAusgabeDlg::FormShow() { Anzeigen(AusgabeFormular(Ausgabeoptionen(), fenster_)); }
+void TAusgabeDlg::FormShow() {
+    Anzeigen(AusgabeFormular(Ausgabeoptionen(), fenster_));
+}
 
 TAusgabeFormular TAusgabeDlg::Formular() const {
     TAusgabeFormular f;
@@ -204,15 +214,18 @@ void TAusgabeDlg::DIN_A5_FormatButtonClick() {
     Anzeigen(f);
 }
 
-void TAusgabeDlg::DruckerButtonClick() { DruckerEinrichten(this); }
+void TAusgabeDlg::DruckerButtonClick() {
+    DruckerEinrichten(this);
+}
 
 void TAusgabeDlg::OKBtnClick() {
     // A field that is no number has been reported; the dialog stays open.
-    if (AusgabeUebernehmen(Formular(), Ausgabeoptionen(), fenster_))
-        accept();
+    if (AusgabeUebernehmen(Formular(), Ausgabeoptionen(), fenster_)) accept();
 }
 
-void TAusgabeDlg::HelpBtnClick() { THilfe::ZeigeThema(QStringLiteral("IDH_Dialog_Ausgabe")); }
+void TAusgabeDlg::HelpBtnClick() {
+    THilfe::ZeigeThema(QStringLiteral("IDH_Dialog_Ausgabe"));
+}
 
 // ---------------------------------------------------------------------------
 // The printer
@@ -224,24 +237,26 @@ QPrinter& AktuellerDrucker() {
     return *drucker;
 }
 
-std::function<bool(QWidget*, QPrinter&, TDruckdialogArt)> DruckDialog = [](QWidget* eltern, QPrinter& drucker,
-                                                                            TDruckdialogArt art) {
-    if (art == TDruckdialogArt::Einrichten) {
-        QPageSetupDialog dialog(&drucker, eltern);
-        dialog.setWindowTitle(QStringLiteral("Druckereinstellungen"));
+std::function<bool(QWidget*, QPrinter&, TDruckdialogArt)> DruckDialog =
+    [](QWidget* eltern, QPrinter& drucker, TDruckdialogArt art) {
+        if (art == TDruckdialogArt::Einrichten) {
+            QPageSetupDialog dialog(&drucker, eltern);
+            dialog.setWindowTitle(QStringLiteral("Druckereinstellungen"));
+            return dialog.exec() == QDialog::Accepted;
+        }
+        QPrintDialog dialog(&drucker, eltern);
+        dialog.setWindowTitle(QStringLiteral("Grafik drucken"));
+        // One page, nothing to choose from.
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
         return dialog.exec() == QDialog::Accepted;
-    }
-    QPrintDialog dialog(&drucker, eltern);
-    dialog.setWindowTitle(QStringLiteral("Grafik drucken"));
-    // One page, nothing to choose from.
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    return dialog.exec() == QDialog::Accepted;
-};
+    };
 
-void DruckerEinrichten(QWidget* eltern) { DruckDialog(eltern, AktuellerDrucker(), TDruckdialogArt::Einrichten); }
+void DruckerEinrichten(QWidget* eltern) {
+    DruckDialog(eltern, AktuellerDrucker(), TDruckdialogArt::Einrichten);
+}
 
 // ---------------------------------------------------------------------------
 // The output commands
@@ -267,7 +282,8 @@ TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster) {
     TGrafikAuftrag a;
     a.Fenster = d.Abbildung().LogischesFenster();
     a.Malen = [&d, optionen](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); };
-    a.Groesse = ImSeitenverhaeltnis({eigene.Druckrechteck.Breite(), eigene.Druckrechteck.Hoehe()}, a.Fenster);
+    a.Groesse = ImSeitenverhaeltnis({eigene.Druckrechteck.Breite(), eigene.Druckrechteck.Hoehe()},
+                                    a.Fenster);
     a.Metadateigroesse = MetadateiGroesse(fenster);
     a.Aufloesung = Druckaufloesung;
     return a;
@@ -279,8 +295,7 @@ bool AusgabeOptionenAbfragen(QWidget* eltern, tGrafChildForm& fenster) {
         TAusgabeDlg dialog(FensterAusgabe(fenster.Ansicht()), BildschirmGroesse(fenster), eltern);
         ok = TAusgabeDlg::Zeigen(dialog);
     }
-    if (!ok)
-        return false;
+    if (!ok) return false;
     fenster.Neuzeichnen();
     if (eltern)
         for (tAnaGraphBox* box : eltern->window()->findChildren<tAnaGraphBox*>())
@@ -289,8 +304,7 @@ bool AusgabeOptionenAbfragen(QWidget* eltern, tGrafChildForm& fenster) {
 }
 
 void GrafikSpeichern(QWidget* eltern, tGrafChildForm& fenster, const TDateiDialog& dateiDialog) {
-    if (!AusgabeOptionenAbfragen(eltern, fenster))
-        return;
+    if (!AusgabeOptionenAbfragen(eltern, fenster)) return;
     TDateiAnfrage anfrage;
     anfrage.Art = TDateiDialogArt::Speichern;
     anfrage.Titel = QStringLiteral("Grafik-Datei speichern unter");
@@ -298,21 +312,20 @@ void GrafikSpeichern(QWidget* eltern, tGrafChildForm& fenster, const TDateiDialo
     anfrage.Dateiname = QStringLiteral("*.wmf");
     anfrage.Standardendung = QString::fromLatin1(Grafikformate().front().Endung);
     const TDateiAntwort antwort = dateiDialog(anfrage);
-    if (antwort.Datei.isEmpty())
-        return;
+    if (antwort.Datei.isEmpty()) return;
     QString datei = antwort.Datei;
     const TGrafikformat* format = GrafikformatMitEndung(QFileInfo(datei).suffix());
     if (!format) {
         // No extension, or one that is no picture format: the chosen
         // filter's is added, and the file it names is asked about.
         format = GrafikformatMitFilter(antwort.Filter);
-        if (!format)
-            format = &Grafikformate().front();
+        if (!format) format = &Grafikformate().front();
         while (datei.endsWith(QLatin1Char('.')))
             datei.chop(1);
         datei += QLatin1Char('.') + QLatin1String(format->Endung);
         if (QFileInfo::exists(datei) &&
-            Meldungen().Frage(("Die Datei " + datei.toStdString() + " existiert bereits.\r\nSoll sie ersetzt werden?"),
+            Meldungen().Frage(("Die Datei " + datei.toStdString() +
+                               " existiert bereits.\r\nSoll sie ersetzt werden?"),
                               TFrageKnoepfe::JaNein) != TAntwort::Ja)
             return;
     }
@@ -321,30 +334,26 @@ void GrafikSpeichern(QWidget* eltern, tGrafChildForm& fenster, const TDateiDialo
         const TWarteCursor warten;
         fehler = GrafikSchreiben(datei, *format, Ausgabeauftrag(fenster));
     }
-    if (!fehler.isEmpty())
-        Meldungen().Meldung(fehler.toStdString(), TMeldungsart::Warnung);
+    if (!fehler.isEmpty()) Meldungen().Meldung(fehler.toStdString(), TMeldungsart::Warnung);
 }
 
 void GrafikDrucken(QWidget* eltern, tGrafChildForm& fenster) {
-    if (!AusgabeOptionenAbfragen(eltern, fenster))
-        return;
+    if (!AusgabeOptionenAbfragen(eltern, fenster)) return;
     QPrinter& drucker = AktuellerDrucker();
     drucker.setDocName(QFileInfo(fenster.Beschriftung()).completeBaseName());
-    if (!DruckDialog(eltern, drucker, TDruckdialogArt::Drucken))
-        return;
+    if (!DruckDialog(eltern, drucker, TDruckdialogArt::Drucken)) return;
     QString fehler;
     {
         const TWarteCursor warten;
         const TGrafikAuftrag a = Ausgabeauftrag(fenster);
-        fehler = Drucken(drucker, FensterAusgabe(fenster.Ansicht()).Druckrechteck, a.Fenster, a.Malen);
+        fehler =
+            Drucken(drucker, FensterAusgabe(fenster.Ansicht()).Druckrechteck, a.Fenster, a.Malen);
     }
-    if (!fehler.isEmpty())
-        Meldungen().Meldung(fehler.toStdString(), TMeldungsart::Warnung);
+    if (!fehler.isEmpty()) Meldungen().Meldung(fehler.toStdString(), TMeldungsart::Warnung);
 }
 
 void GrafikKopieren(QWidget* eltern, tGrafChildForm& fenster) {
-    if (!AusgabeOptionenAbfragen(eltern, fenster))
-        return;
+    if (!AusgabeOptionenAbfragen(eltern, fenster)) return;
     const TWarteCursor warten;
     if (QClipboard* ablage = QGuiApplication::clipboard())
         ablage->setMimeData(GrafikMimeDaten(Ausgabeauftrag(fenster)));

@@ -16,7 +16,8 @@
 namespace kalvorin {
 
 TDreieckDLG::TDreieckDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen eines Dreiecks"), QStringLiteral("DreieckDLGName"), eltern) {
+    : TElementDLG(QStringLiteral("Festlegen eines Dreiecks"), QStringLiteral("DreieckDLGName"),
+                  eltern) {
     setObjectName(QStringLiteral("DreieckDLG"));
 
     auto* bestimmung = new QWidget;
@@ -40,10 +41,11 @@ TDreieckDLG::TDreieckDLG(QWidget* eltern)
     for (std::size_t i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         const QString praefix = QStringLiteral("DreieckDLGPkt") + n;
-        PunktBox[i] = TeilGruppe(QStringLiteral(" %1. Punkt ").arg(n), QStringLiteral("DreieckDLGPunkt") + n,
-                                 praefix + QStringLiteral("Name"), praefix + QStringLiteral("X"),
-                                 praefix + QStringLiteral("Y"), praefix + QStringLiteral("Z"), PunktName[i],
-                                 PunktEdits[i]);
+        PunktBox[i] =
+            TeilGruppe(QStringLiteral(" %1. Punkt ").arg(n), QStringLiteral("DreieckDLGPunkt") + n,
+                       praefix + QStringLiteral("Name"), praefix + QStringLiteral("X"),
+                       praefix + QStringLiteral("Y"), praefix + QStringLiteral("Z"), PunktName[i],
+                       PunktEdits[i]);
         b->addWidget(PunktBox[i]);
         connect(PunktName[i], &QComboBox::editTextChanged, this, [this, i] { NameGewaehlt(i); });
         for (QLineEdit* e : PunktEdits[i])
@@ -67,7 +69,9 @@ TDreieckDLG::TDreieckDLG(QWidget* eltern)
     // Page "Eigenschaften"
     auto* eigenschaften = new QWidget;
     auto* e = new QGridLayout(eigenschaften);
-    e->addWidget(DickeGruppe(QStringLiteral("DreieckDLGCheckduenn"), QStringLiteral("DreieckDLGCheckdick")), 0, 0);
+    e->addWidget(
+        DickeGruppe(QStringLiteral("DreieckDLGCheckduenn"), QStringLiteral("DreieckDLGCheckdick")),
+        0, 0);
     e->addWidget(FarbGruppe(QStringLiteral("DreieckDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
@@ -78,7 +82,9 @@ TDreieckDLG::TDreieckDLG(QWidget* eltern)
     EntstehungBox->hide();
 }
 
-QPixmap TDreieckDLG::Muster(bool dick, TFarbe farbe) const { return LinienMuster(dick, farbe); }
+QPixmap TDreieckDLG::Muster(bool dick, TFarbe farbe) const {
+    return LinienMuster(dick, farbe);
+}
 
 void TDreieckDLG::Zeigen() {
     const TZeigen zeigen(Zeigend);
@@ -104,7 +110,8 @@ void TDreieckDLG::Zeigen() {
 void TDreieckDLG::Sammeln(TDreieckEingabe& e) const {
     BasisSammeln(e);
     for (std::size_t i = 0; i < 3; ++i)
-        e.Ecken[i] = {PunktName[i]->currentText().toStdString(), EditTexte(PunktEdits[i]), e.Ecken[i].Fest};
+        e.Ecken[i] = {PunktName[i]->currentText().toStdString(), EditTexte(PunktEdits[i]),
+                      e.Ecken[i].Fest};
 }
 
 TDreieckEingabe TDreieckDLG::Eingabe() const {
@@ -114,15 +121,13 @@ TDreieckEingabe TDreieckDLG::Eingabe() const {
 }
 
 void TDreieckDLG::EditGeaendert() {
-    if (Zeigend)
-        return;
+    if (Zeigend) return;
     Sammeln(eingabe_);
     Zeigen();
 }
 
 void TDreieckDLG::NameGewaehlt(std::size_t ecke) {
-    if (Zeigend || !Dokument)
-        return;
+    if (Zeigend || !Dokument) return;
     Sammeln(eingabe_);
     TeilGewaehlt(eingabe_.Ecken[ecke], Dokument->Liste(), PunktArten);
     Zeigen();

@@ -22,18 +22,21 @@ namespace {
 
 // Captions and object names of the radio buttons, by mode.
 constexpr const char* KnopfTitel[AnzahlEbenenWege] = {
-    "Parameterform", "Normalenform ", "Punkt-Punkt-Punkt", "Punkt-Vektor-Vektor",
+    "Parameterform", "Normalenform ", "Punkt-Punkt-Punkt",  "Punkt-Vektor-Vektor",
     "Gerade-Punkt",  "Gerade-Gerade", "Punkt-Normalvektor", "Gerade-Vektor"};
 constexpr const char* KnopfName[AnzahlEbenenWege] = {
     "EbenenDLGEPARButton", "EbenenDLGNorButton", "EbenenDLGPPPButton", "EbenenDLGPVVButton",
     "EbenenDLGPGButton",   "EbenenDLGGGButton",  "EbenenDLGEPVButton", "EbenenDLGGVButton"};
 
-QString L(const char* text) { return QString::fromUtf8(text); }
+QString L(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
 TEbenenDLG::TEbenenDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen einer Ebene"), QStringLiteral("EbenenDLGName"), eltern) {
+    : TElementDLG(QStringLiteral("Festlegen einer Ebene"), QStringLiteral("EbenenDLGName"),
+                  eltern) {
     setObjectName(QStringLiteral("EbenenDLG"));
     // The plane's description keeps its own name while a new one is typed.
     NameFolgt = false;
@@ -60,14 +63,18 @@ TEbenenDLG::TEbenenDLG(QWidget* eltern)
     // 0 " Parameterform ": x = P + l * u + m * v
     auto* par = new QGroupBox(QStringLiteral(" Parameterform "));
     par->setObjectName(QStringLiteral("EbenenDLGEPARBox"));
-    parPunkt_ = {ZahlEdit(QStringLiteral("EbenenDLGEparPx")), ZahlEdit(QStringLiteral("EbenenDLGEparPy")),
+    parPunkt_ = {ZahlEdit(QStringLiteral("EbenenDLGEparPx")),
+                 ZahlEdit(QStringLiteral("EbenenDLGEparPy")),
                  ZahlEdit(QStringLiteral("EbenenDLGEparPz"))};
-    parRichtung1_ = {ZahlEdit(QStringLiteral("EbenenDLGEparV1X")), ZahlEdit(QStringLiteral("EbenenDLGEparV1Y")),
+    parRichtung1_ = {ZahlEdit(QStringLiteral("EbenenDLGEparV1X")),
+                     ZahlEdit(QStringLiteral("EbenenDLGEparV1Y")),
                      ZahlEdit(QStringLiteral("EbenenDLGEparV1Z"))};
-    parRichtung2_ = {ZahlEdit(QStringLiteral("EbenenDLGEparV2X")), ZahlEdit(QStringLiteral("EbenenDLGEparV2Y")),
+    parRichtung2_ = {ZahlEdit(QStringLiteral("EbenenDLGEparV2X")),
+                     ZahlEdit(QStringLiteral("EbenenDLGEparV2Y")),
                      ZahlEdit(QStringLiteral("EbenenDLGEparV2Z"))};
     auto* pg = new QGridLayout(par);
-    auto* xPfeil = new QLabel(QStringLiteral("<span style=\"font-size:large\"><i>x</i>&#8407;</span> ="));
+    auto* xPfeil =
+        new QLabel(QStringLiteral("<span style=\"font-size:large\"><i>x</i>&#8407;</span> ="));
     xPfeil->setTextFormat(Qt::RichText);
     pg->addWidget(xPfeil, 0, 0, Qt::AlignRight);
     TripelZeile(pg, 0, 1, parPunkt_);
@@ -90,7 +97,8 @@ TEbenenDLG::TEbenenDLG(QWidget* eltern)
         normalenform_[i] = ZahlEdit(L(norNamen[i]));
         ng->addWidget(normalenform_[i]);
         ng->addWidget(Zeichen(L(norZeichen[i])));
-        connect(normalenform_[i], &QLineEdit::textChanged, this, [this] { FeldGeaendert(TEbene::ENOR); });
+        connect(normalenform_[i], &QLineEdit::textChanged, this,
+                [this] { FeldGeaendert(TEbene::ENOR); });
     }
     ng->addStretch(1);
 
@@ -106,34 +114,34 @@ TEbenenDLG::TEbenenDLG(QWidget* eltern)
     Wege->setObjectName(QStringLiteral("EbenenDLGWege"));
     Wege->addWidget(WegSeite({par}));
     Wege->addWidget(WegSeite({nor}));
-    Wege->addWidget(WegSeite({Teil(QStringLiteral(" 1. Punkt "), QStringLiteral("EbenenDLGPPP1"), TEbene::EPPP,
-                                   PunktArten, ppp(0)),
-                              Teil(QStringLiteral(" 2. Punkt "), QStringLiteral("EbenenDLGPPP2"), TEbene::EPPP,
-                                   PunktArten, ppp(1)),
-                              Teil(QStringLiteral(" 3. Punkt "), QStringLiteral("EbenenDLGPPP3"), TEbene::EPPP,
-                                   PunktArten, ppp(2))}));
+    Wege->addWidget(WegSeite({Teil(QStringLiteral(" 1. Punkt "), QStringLiteral("EbenenDLGPPP1"),
+                                   TEbene::EPPP, PunktArten, ppp(0)),
+                              Teil(QStringLiteral(" 2. Punkt "), QStringLiteral("EbenenDLGPPP2"),
+                                   TEbene::EPPP, PunktArten, ppp(1)),
+                              Teil(QStringLiteral(" 3. Punkt "), QStringLiteral("EbenenDLGPPP3"),
+                                   TEbene::EPPP, PunktArten, ppp(2))}));
     Wege->addWidget(WegSeite(
-        {Teil(QStringLiteral(" Anfangspunkt "), QStringLiteral("EbenenDLGPVVP"), TEbene::EPVV, PunktArten,
-              [](TEbenenEingabe& e) -> TTeilEingabe& { return e.PVVPunkt; }),
-         Teil(QStringLiteral(" 1. Vektor "), QStringLiteral("EbenenDLGPVVV1"), TEbene::EPVV, VektorArten,
-              [](TEbenenEingabe& e) -> TTeilEingabe& { return e.PVVVektor1; }),
-         Teil(QStringLiteral(" 2. Vektor "), QStringLiteral("EbenenDLGPVVV2"), TEbene::EPVV, VektorArten,
-              [](TEbenenEingabe& e) -> TTeilEingabe& { return e.PVVVektor2; })}));
+        {Teil(QStringLiteral(" Anfangspunkt "), QStringLiteral("EbenenDLGPVVP"), TEbene::EPVV,
+              PunktArten, [](TEbenenEingabe& e) -> TTeilEingabe& { return e.PVVPunkt; }),
+         Teil(QStringLiteral(" 1. Vektor "), QStringLiteral("EbenenDLGPVVV1"), TEbene::EPVV,
+              VektorArten, [](TEbenenEingabe& e) -> TTeilEingabe& { return e.PVVVektor1; }),
+         Teil(QStringLiteral(" 2. Vektor "), QStringLiteral("EbenenDLGPVVV2"), TEbene::EPVV,
+              VektorArten, [](TEbenenEingabe& e) -> TTeilEingabe& { return e.PVVVektor2; })}));
     Wege->addWidget(WegSeite(
         {Teil(QStringLiteral(" Punkt "), QStringLiteral("EbenenDLGPGP"), TEbene::EPG, PunktArten,
               [](TEbenenEingabe& e) -> TTeilEingabe& { return e.PGPunkt; }),
          GeradenGruppe(QStringLiteral(" Gerade "), QStringLiteral("EbenenDLGPGGName"), TEbene::EPG,
                        [](TEbenenEingabe& e) -> std::string& { return e.PGGerade; })}));
     Wege->addWidget(WegSeite(
-        {GeradenGruppe(QStringLiteral(" 1. Gerade "), QStringLiteral("EbenenDLGGG1GName"), TEbene::EGG,
-                       [](TEbenenEingabe& e) -> std::string& { return e.GG1; }),
-         GeradenGruppe(QStringLiteral(" 2. Gerade "), QStringLiteral("EbenenDLGGG2GName"), TEbene::EGG,
-                       [](TEbenenEingabe& e) -> std::string& { return e.GG2; })}));
+        {GeradenGruppe(QStringLiteral(" 1. Gerade "), QStringLiteral("EbenenDLGGG1GName"),
+                       TEbene::EGG, [](TEbenenEingabe& e) -> std::string& { return e.GG1; }),
+         GeradenGruppe(QStringLiteral(" 2. Gerade "), QStringLiteral("EbenenDLGGG2GName"),
+                       TEbene::EGG, [](TEbenenEingabe& e) -> std::string& { return e.GG2; })}));
     Wege->addWidget(WegSeite(
         {Teil(QStringLiteral(" Punkt "), QStringLiteral("EbenenDLGEPVP"), TEbene::EPV, PunktArten,
               [](TEbenenEingabe& e) -> TTeilEingabe& { return e.EPVPunkt; }),
-         Teil(QStringLiteral(" Normalvektor "), QStringLiteral("EbenenDLGEPVV"), TEbene::EPV, VektorArten,
-              [](TEbenenEingabe& e) -> TTeilEingabe& { return e.EPVVektor; })}));
+         Teil(QStringLiteral(" Normalvektor "), QStringLiteral("EbenenDLGEPVV"), TEbene::EPV,
+              VektorArten, [](TEbenenEingabe& e) -> TTeilEingabe& { return e.EPVVektor; })}));
     Wege->addWidget(WegSeite(
         {GeradenGruppe(QStringLiteral(" Gerade "), QStringLiteral("EbenenDLGGVGName"), TEbene::EGV,
                        [](TEbenenEingabe& e) -> std::string& { return e.GVGerade; }),
@@ -155,13 +163,12 @@ TEbenenDLG::TEbenenDLG(QWidget* eltern)
     Transparenz->setObjectName(QStringLiteral("EbenenDLGTransparenz"));
     Transparenz->setRange(0, 5);
     // Chosen with the arrows only.
-    if (auto* feld = Transparenz->findChild<QLineEdit*>())
-        feld->setReadOnly(true);
+    if (auto* feld = Transparenz->findChild<QLineEdit*>()) feld->setReadOnly(true);
     Transparenz->setToolTip(QStringLiteral("0 bedeutet undurchsichtig"));
     (new QHBoxLayout(transparenzBox))->addWidget(Transparenz);
     auto* e = new QGridLayout(eigenschaften);
-    e->addWidget(DickeGruppe(QStringLiteral("EbenenDLGcheckduenn"), QStringLiteral("EbenenDLGCheckdick"),
-                             QStringLiteral(" Dicke ")),
+    e->addWidget(DickeGruppe(QStringLiteral("EbenenDLGcheckduenn"),
+                             QStringLiteral("EbenenDLGCheckdick"), QStringLiteral(" Dicke ")),
                  0, 0);
     e->addWidget(FarbGruppe(QStringLiteral("EbenenDLGFarbe"), QStringLiteral(" Farbe ")), 0, 1);
     e->addWidget(transparenzBox, 1, 0);
@@ -183,15 +190,16 @@ QWidget* TEbenenDLG::WegSeite(std::initializer_list<QWidget*> gruppen) {
     return seite;
 }
 
-QGroupBox* TEbenenDLG::Teil(const QString& titel, const QString& praefix, int weg, std::uint32_t arten,
-                            TTeilEingabe& (*teil)(TEbenenEingabe&)) {
+QGroupBox* TEbenenDLG::Teil(const QString& titel, const QString& praefix, int weg,
+                            std::uint32_t arten, TTeilEingabe& (*teil)(TEbenenEingabe&)) {
     TTeilFeld f;
     f.Weg = weg;
     f.Arten = arten;
     f.Teil = teil;
-    QGroupBox* g = TeilGruppe(titel, praefix + QStringLiteral("Box"), praefix + QStringLiteral("Name"),
-                              praefix + QStringLiteral("X"), praefix + QStringLiteral("Y"),
-                              praefix + QStringLiteral("Z"), f.Combo, f.Edits);
+    QGroupBox* g =
+        TeilGruppe(titel, praefix + QStringLiteral("Box"), praefix + QStringLiteral("Name"),
+                   praefix + QStringLiteral("X"), praefix + QStringLiteral("Y"),
+                   praefix + QStringLiteral("Z"), f.Combo, f.Edits);
     for (QLineEdit* e : f.Edits)
         connect(e, &QLineEdit::textChanged, this, [this, weg] { FeldGeaendert(weg); });
     const std::size_t nr = teile_.size();
@@ -254,8 +262,7 @@ void TEbenenDLG::Zeigen() {
     vektorenGezeigt_ = e.Vektoren;
     const bool geradenNeu = geradenGezeigt_ != e.Geraden;
     for (TGeradenFeld& g : geraden_) {
-        if (geradenNeu)
-            ListeFuellen(g.Liste, e.Geraden, false);
+        if (geradenNeu) ListeFuellen(g.Liste, e.Geraden, false);
         ListeWaehlen(g.Liste, g.Name(e));
     }
     geradenGezeigt_ = e.Geraden;
@@ -264,8 +271,7 @@ void TEbenenDLG::Zeigen() {
 void TEbenenDLG::Sammeln(TEbenenEingabe& e) const {
     BasisSammeln(e);
     for (int w = 0; w < AnzahlEbenenWege; ++w)
-        if (Knoepfe[static_cast<std::size_t>(w)]->isChecked())
-            e.Weg = w;
+        if (Knoepfe[static_cast<std::size_t>(w)]->isChecked()) e.Weg = w;
     e.ParPunkt = EditTexte(parPunkt_);
     e.ParRichtung1 = EditTexte(parRichtung1_);
     e.ParRichtung2 = EditTexte(parRichtung2_);
@@ -287,16 +293,14 @@ TEbenenEingabe TEbenenDLG::Eingabe() const {
 }
 
 void TEbenenDLG::FeldGeaendert(int weg) {
-    if (Zeigend)
-        return;
+    if (Zeigend) return;
     Sammeln(eingabe_);
     eingabe_.WegGeaendert(weg);
     Zeigen();
 }
 
 void TEbenenDLG::NameGewaehlt(const TTeilFeld& f) {
-    if (Zeigend || !Dokument)
-        return;
+    if (Zeigend || !Dokument) return;
     Sammeln(eingabe_);
     TeilGewaehlt(f.Teil(eingabe_), Dokument->Liste(), f.Arten);
     eingabe_.WegGeaendert(f.Weg);
@@ -304,8 +308,7 @@ void TEbenenDLG::NameGewaehlt(const TTeilFeld& f) {
 }
 
 void TEbenenDLG::KnopfGeklickt(int weg) {
-    if (Zeigend || !Dokument)
-        return;
+    if (Zeigend || !Dokument) return;
     Sammeln(eingabe_);
     std::string meldung;
     if (weg == TEbene::ENOR)
@@ -313,8 +316,7 @@ void TEbenenDLG::KnopfGeklickt(int weg) {
     else
         eingabe_.Weg = weg;
     Zeigen();
-    if (!meldung.empty())
-        Warnung(meldung);
+    if (!meldung.empty()) Warnung(meldung);
 }
 
 void TEbenenDLG::EbeneDialogNeu(TDokument& dokument) {

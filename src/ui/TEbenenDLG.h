@@ -25,7 +25,9 @@ public:
     void EbeneDialogAusElement(TDokument& dokument, int position);
 
     void FuerNeuesElement(TDokument& dokument) override { EbeneDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override { EbeneDialogAusElement(dokument, position); }
+    void FuerElement(TDokument& dokument, int position) override {
+        EbeneDialogAusElement(dokument, position);
+    }
     int Anwenden(TDokument& dokument) override { return EbeneUebernehmen(dokument, eingabe_); }
     TElementart Art() const override { return TElementart::DEbene; }
 

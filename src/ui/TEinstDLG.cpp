@@ -27,19 +27,21 @@ namespace kalvorin {
 namespace {
 
 const char* const SeitenThemen[7] = {
-    "IDH_Dialog_Einstellungen_Allgemein",   "IDH_Dialog_Einstellungen_Punkte",
-    "IDH_Dialog_Einstellungen_Geraden",     "IDH_Dialog_Einstellungen_Ebenen",
-    "IDH_Dialog_Einstellungen_Hilfslinien", "IDH_Dialog_Einstellungen_KSystem",
+    "IDH_Dialog_Einstellungen_Allgemein",     "IDH_Dialog_Einstellungen_Punkte",
+    "IDH_Dialog_Einstellungen_Geraden",       "IDH_Dialog_Einstellungen_Ebenen",
+    "IDH_Dialog_Einstellungen_Hilfslinien",   "IDH_Dialog_Einstellungen_KSystem",
     "IDH_Dialog_Einstellungen_Zahlenausgabe",
 };
-const char* const SeitenTitel[7] = {"Allgemein",   "Punkte",           "Geraden",      "Ebenen",
-                                    "Hilfslinien", "Koordinatensystem", "Zahlenausgabe"};
+const char* const SeitenTitel[7] = {"Allgemein",    "Punkte",      "Geraden",
+                                    "Ebenen",       "Hilfslinien", "Koordinatensystem",
+                                    "Zahlenausgabe"};
 constexpr int SeiteHilfslinien = 4;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
-template <class W>
-W* Benannt(W* w, const char* name) {
+template <class W> W* Benannt(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
     return w;
 }
@@ -100,11 +102,12 @@ void Zeile(TSeite& s, const char* beschriftung, QWidget* control) {
 
 } // namespace
 
-int TRadioGruppe::ItemIndex() const { return Knoepfe->checkedId(); }
+int TRadioGruppe::ItemIndex() const {
+    return Knoepfe->checkedId();
+}
 
 void TRadioGruppe::SetzeItemIndex(int index) {
-    if (QAbstractButton* b = Knoepfe->button(index))
-        b->setChecked(true);
+    if (QAbstractButton* b = Knoepfe->button(index)) b->setChecked(true);
 }
 
 TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehlen) {
@@ -119,14 +122,16 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     TSeite allgemein = NeueSeite("  Grundeinstellungen für alle geometrischen Objekte");
     PanelStandardfarbe = Benannt(new TFarbFeld, "PanelStandardfarbe");
     Zeile(allgemein, "Farbe:", PanelStandardfarbe);
-    RadioGroupStandardNamesichtbar = RadioGruppe(this, "RadioGroupStandardNamesichtbar",
-                                                 "Der Name aller Objekte ist zunächst", {"sichtbar", "nicht sichtbar"});
-    allgemein.Zeilen->addWidget(RadioGroupStandardNamesichtbar.Box, allgemein.Zeilen->rowCount(), 0, 1, 3);
+    RadioGroupStandardNamesichtbar =
+        RadioGruppe(this, "RadioGroupStandardNamesichtbar", "Der Name aller Objekte ist zunächst",
+                    {"sichtbar", "nicht sichtbar"});
+    allgemein.Zeilen->addWidget(RadioGroupStandardNamesichtbar.Box, allgemein.Zeilen->rowCount(), 0,
+                                1, 3);
 
     // "Punkte"
     TSeite punkte = NeueSeite("Vorgabe für neue Punkte");
-    ComboBoxStandardFrPunktform =
-        Auswahl("ComboBoxStandardFrPunktform", {"Kreis", "Kreuz", "Dreibein", "DreibeinXYZ", "Zickzack"});
+    ComboBoxStandardFrPunktform = Auswahl(
+        "ComboBoxStandardFrPunktform", {"Kreis", "Kreuz", "Dreibein", "DreibeinXYZ", "Zickzack"});
     SpinEditStandardPunktDicke = Drehfeld("SpinEditStandardPunktDicke", 2, 4);
     Zeile(punkte, "Form des Punktes:", ComboBoxStandardFrPunktform);
     Zeile(punkte, "Ausdehnung der dicken Punkte:", SpinEditStandardPunktDicke);
@@ -135,7 +140,8 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     TSeite geraden = NeueSeite("Vorgabe für neue Geraden");
     SpinEditStandardGeradendicke = Drehfeld("SpinEditStandardGeradendicke", 2, 5);
     Zeile(geraden, "Ausdehnung der dicken Geraden:", SpinEditStandardGeradendicke);
-    RadioGroupWeisslinie = RadioGruppe(this, "RadioGroupWeisslinie", "Linie mit weißer Berandung", {"ja", "nein"});
+    RadioGroupWeisslinie =
+        RadioGruppe(this, "RadioGroupWeisslinie", "Linie mit weißer Berandung", {"ja", "nein"});
     geraden.Zeilen->addWidget(RadioGroupWeisslinie.Box, geraden.Zeilen->rowCount(), 0, 1, 3);
 
     // "Ebenen"
@@ -152,9 +158,10 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
         Auswahl("ComboBoxStandardHilfslininenStyle", {"durchgezogen", "gestrichelt", "punktiert"});
     Zeile(hilfslinien, "Farbe:", PanelStandardHilfslinienFarbe);
     Zeile(hilfslinien, "Form:", ComboBoxStandardHilfslininenStyle);
-    RadiogroupStandardHilfslinien =
-        RadioGruppe(this, "RadiogroupStandardHilfslinien", "Hilfslinien  einzeichnen", {"ja", "nein"});
-    hilfslinien.Zeilen->addWidget(RadiogroupStandardHilfslinien.Box, hilfslinien.Zeilen->rowCount(), 0, 1, 3);
+    RadiogroupStandardHilfslinien = RadioGruppe(this, "RadiogroupStandardHilfslinien",
+                                                "Hilfslinien  einzeichnen", {"ja", "nein"});
+    hilfslinien.Zeilen->addWidget(RadiogroupStandardHilfslinien.Box, hilfslinien.Zeilen->rowCount(),
+                                  0, 1, 3);
 
     // "Koordinatensystem"
     TSeite ks{new QWidget, nullptr, new QGridLayout};
@@ -168,15 +175,17 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     SpinEditTransparenz->setMinimumWidth(SpinEditHalbseite->sizeHint().width());
     Zeile(ks, "Länge der positiven Achsen", SpinEditHalbseite);
     Zeile(ks, "Transparenz der Koordinatenebenen", SpinEditTransparenz);
-    auto* ebenenBox = Benannt(new QGroupBox(QStringLiteral("Koordinatenebenen zeichen")), "GroupBoxKoordinatenebenen");
+    auto* ebenenBox = Benannt(new QGroupBox(QStringLiteral("Koordinatenebenen zeichen")),
+                              "GroupBoxKoordinatenebenen");
     CheckBoxExy = Benannt(new QCheckBox(QStringLiteral("xy Ebene")), "CheckBoxExy");
     CheckBoxExz = Benannt(new QCheckBox(QStringLiteral("xz Ebene")), "CheckBoxExz");
     CheckBoxEyz = Benannt(new QCheckBox(QStringLiteral("yz Ebene")), "CheckBoxEyz");
     auto* ebenenLayout = new QVBoxLayout(ebenenBox);
     for (QCheckBox* c : {CheckBoxExy, CheckBoxExz, CheckBoxEyz})
         ebenenLayout->addWidget(c);
-    RadioGroupSkalierung = RadioGruppe(this, "RadioGroupSkalierung", "Skalierungs-Striche auf den Achsen",
-                                       {"keine", "nur bei 1", "alle 0,5", "alle 1", "alle 2", "alle 5"});
+    RadioGroupSkalierung =
+        RadioGruppe(this, "RadioGroupSkalierung", "Skalierungs-Striche auf den Achsen",
+                    {"keine", "nur bei 1", "alle 0,5", "alle 1", "alle 2", "alle 5"});
     auto* ksUnten = new QHBoxLayout;
     ksUnten->addWidget(ebenenBox, 0, Qt::AlignTop);
     ksUnten->addWidget(RadioGroupSkalierung.Box, 0, Qt::AlignTop);
@@ -294,16 +303,14 @@ TEinstellungsEingabe TEinstDLG::Eingabe() const {
 void TEinstDLG::PanelStandardfarbeClick() {
     TFarbe f = PanelStandardfarbe->Farbe();
     // A cancelled colour dialog leaves its colour as it was: that is stored.
-    if (FarbDialog)
-        FarbDialog(this, f);
+    if (FarbDialog) FarbDialog(this, f);
     StandardfarbeSetzen(angezeigt_, Einstellungen(), f);
     PanelStandardfarbe->SetzeFarbe(f);
 }
 
 void TEinstDLG::PanelStandardHilfslinienFarbeClick() {
     TFarbe f = PanelStandardHilfslinienFarbe->Farbe();
-    if (FarbDialog)
-        FarbDialog(this, f);
+    if (FarbDialog) FarbDialog(this, f);
     HilfslinienFarbeSetzen(angezeigt_, Einstellungen(), f);
     PanelStandardHilfslinienFarbe->SetzeFarbe(f);
 }
@@ -324,7 +331,9 @@ QString TEinstDLG::HilfeThema() const {
     return QString::fromLatin1(SeitenThemen[i >= 0 && i < 7 ? i : 0]);
 }
 
-void TEinstDLG::BitBtnHilfeClick() { THilfe::ZeigeThema(HilfeThema()); }
+void TEinstDLG::BitBtnHilfeClick() {
+    THilfe::ZeigeThema(HilfeThema());
+}
 
 bool EinstellungsDialog(QWidget* hauptfenster) {
     auto* dialog = new TEinstDLG(hauptfenster);

@@ -29,22 +29,24 @@
 
 namespace kalvorin {
 
-QColor QFarbe(TFarbe f) { return QColor(Rot(f), Gruen(f), Blau(f)); }
+QColor QFarbe(TFarbe f) {
+    return QColor(Rot(f), Gruen(f), Blau(f));
+}
 
-TFarbe AusQFarbe(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+TFarbe AusQFarbe(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
 
 namespace {
 
 // "FarbeA=9FADFD": a name, "=", and the colour as hex with blue in the high byte.
 bool CustomColorLesen(const std::string& eintrag, TFarbe& f) {
     const auto gleich = eintrag.find('=');
-    if (gleich == std::string::npos)
-        return false;
+    if (gleich == std::string::npos) return false;
     const QString hex = QString::fromStdString(eintrag.substr(gleich + 1)).trimmed();
     bool ok = false;
     const uint wert = hex.toUInt(&ok, 16);
-    if (!ok || hex.isEmpty())
-        return false;
+    if (!ok || hex.isEmpty()) return false;
     f = wert & 0xFFFFFF;
     return true;
 }
@@ -71,37 +73,34 @@ bool FarbeWaehlen(QWidget* eltern, TFarbe& farbe) {
         const TFarbe f = AusQFarbe(QColorDialog::customColor(i));
         TFarbe alt = RGB(255, 255, 255);
         const bool vorhanden = static_cast<std::size_t>(i) < eintraege.size();
-        if (vorhanden)
-            CustomColorLesen(eintraege[static_cast<std::size_t>(i)], alt);
-        if (f == alt)
-            continue;
+        if (vorhanden) CustomColorLesen(eintraege[static_cast<std::size_t>(i)], alt);
+        if (f == alt) continue;
         while (eintraege.size() < static_cast<std::size_t>(i))
-            eintraege.push_back(CustomColorText(static_cast<int>(eintraege.size()), RGB(255, 255, 255)));
+            eintraege.push_back(
+                CustomColorText(static_cast<int>(eintraege.size()), RGB(255, 255, 255)));
         if (vorhanden)
             eintraege[static_cast<std::size_t>(i)] = CustomColorText(i, f);
         else
             eintraege.push_back(CustomColorText(i, f));
     }
-    if (!gewaehlt.isValid())
-        return false;
+    if (!gewaehlt.isValid()) return false;
     farbe = AusQFarbe(gewaehlt);
     return true;
 }
 
 void ListeFuellen(QComboBox* liste, std::vector<std::string> namen, bool leererEintrag) {
     std::sort(namen.begin(), namen.end(), [](const std::string& a, const std::string& b) {
-        const int c = QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
+        const int c =
+            QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
     const QSignalBlocker sperre(liste);
     liste->clear();
-    if (leererEintrag)
-        liste->addItem(QString());
+    if (leererEintrag) liste->addItem(QString());
     for (const std::string& n : namen)
         liste->addItem(QString::fromStdString(n));
     liste->setCurrentIndex(-1);
-    if (liste->isEditable())
-        liste->setEditText(QString());
+    if (liste->isEditable()) liste->setEditText(QString());
 }
 
 void ListeWaehlen(QComboBox* liste, const std::string& name) {
@@ -136,12 +135,10 @@ void TFarbFeld::mousePressEvent(QMouseEvent* e) {
 }
 
 bool TZahlTastenFilter::eventFilter(QObject* ziel, QEvent* e) {
-    if (e->type() != QEvent::KeyPress)
-        return false;
+    if (e->type() != QEvent::KeyPress) return false;
     auto* taste = static_cast<QKeyEvent*>(e);
     const QString anderer(QChar::fromLatin1(AndererTrenner()));
-    if (taste->text() != anderer)
-        return false;
+    if (taste->text() != anderer) return false;
     const QString trenner(QChar::fromLatin1(Einstellungen().Dezimaltrenner));
     QKeyEvent ersatz(QEvent::KeyPress, Qt::Key_unknown, taste->modifiers(), trenner);
     QCoreApplication::sendEvent(ziel, &ersatz);
@@ -164,11 +161,13 @@ TElementDLG::TElementDLG(const QString& titel, const QString& nameObjekt, QWidge
     LabelEntstehung->setObjectName(QStringLiteral("LabelEntstehung"));
     LabelEntstehung->setWordWrap(true);
     (new QVBoxLayout(EntstehungBox))->addWidget(LabelEntstehung);
-    connect(NameEdit, &QLineEdit::textChanged, this, [this](const QString& t) { NameGeaendert(t); });
+    connect(NameEdit, &QLineEdit::textChanged, this,
+            [this](const QString& t) { NameGeaendert(t); });
 }
 
 void TElementDLG::NameGeaendert(const QString& name) {
-    const std::string text = NameFolgt ? EntstehungMitName(entstehung_, name.toStdString()) : entstehung_;
+    const std::string text =
+        NameFolgt ? EntstehungMitName(entstehung_, name.toStdString()) : entstehung_;
     LabelEntstehung->setText(QString::fromStdString(text));
 }
 
@@ -178,50 +177,38 @@ void TElementDLG::BasisZeigen(const TElementEingabe& e) {
     TextSetzen(NameEdit, e.Name);
     NameGeaendert(NameEdit->text());
     EntstehungBox->setVisible(!e.Entstehung.empty());
-    if (Duenn)
-        DickeSetzen(e.Duenn);
-    if (FarbFeld)
-        SetzeFarbe(e.Farbe);
-    if (Darstellung)
-        Darstellung->setCurrentIndex(e.Punktform);
-    if (RandCheck)
-        RandCheck->setChecked(e.MitRand);
-    if (Transparenz)
-        Transparenz->setValue(e.Transparenz);
-    if (Hilfslinien)
-        Hilfslinien->setChecked(e.Hilfslinien);
+    if (Duenn) DickeSetzen(e.Duenn);
+    if (FarbFeld) SetzeFarbe(e.Farbe);
+    if (Darstellung) Darstellung->setCurrentIndex(e.Punktform);
+    if (RandCheck) RandCheck->setChecked(e.MitRand);
+    if (Transparenz) Transparenz->setValue(e.Transparenz);
+    if (Hilfslinien) Hilfslinien->setChecked(e.Hilfslinien);
 }
 
 void TElementDLG::BasisSammeln(TElementEingabe& e) const {
     e.Name = Text(NameEdit);
     // A vector has neither thickness nor colour.
-    if (Duenn)
-        e.Duenn = Duenn->isChecked();
-    if (FarbFeld)
-        e.Farbe = Farbe();
-    if (Darstellung)
-        e.Punktform = Darstellung->currentIndex();
-    if (RandCheck)
-        e.MitRand = RandCheck->isChecked();
-    if (Transparenz)
-        e.Transparenz = Transparenz->value();
-    if (Hilfslinien)
-        e.Hilfslinien = Hilfslinien->isChecked();
+    if (Duenn) e.Duenn = Duenn->isChecked();
+    if (FarbFeld) e.Farbe = Farbe();
+    if (Darstellung) e.Punktform = Darstellung->currentIndex();
+    if (RandCheck) e.MitRand = RandCheck->isChecked();
+    if (Transparenz) e.Transparenz = Transparenz->value();
+    if (Hilfslinien) e.Hilfslinien = Hilfslinien->isChecked();
 }
 
 void TElementDLG::TextSetzen(QLineEdit* edit, const std::string& text) {
     const QString t = QString::fromStdString(text);
-    if (edit->text() != t)
-        edit->setText(t);
+    if (edit->text() != t) edit->setText(t);
 }
 
 void TElementDLG::TextSetzen(QComboBox* combo, const std::string& text) {
     const QString t = QString::fromStdString(text);
-    if (combo->currentText() != t)
-        combo->setEditText(t);
+    if (combo->currentText() != t) combo->setEditText(t);
 }
 
-std::string TElementDLG::Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string TElementDLG::Text(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
 
 void TElementDLG::EditsSetzen(const TEdits& edits, const TFeldTexte& texte, bool nurLesen) {
     for (std::size_t i = 0; i < 3; ++i) {
@@ -251,8 +238,8 @@ void TElementDLG::TripelZeile(QGridLayout* g, int zeile, int spalte, const TEdit
 }
 
 QGroupBox* TElementDLG::TeilGruppe(const QString& titel, const QString& box, const QString& combo,
-                                   const QString& x, const QString& y, const QString& z, QComboBox*& c,
-                                   TEdits& edits) {
+                                   const QString& x, const QString& y, const QString& z,
+                                   QComboBox*& c, TEdits& edits) {
     auto* g = new QGroupBox(titel);
     g->setObjectName(box);
     c = new QComboBox;
@@ -284,8 +271,7 @@ void TElementDLG::Zurueckhalten(QWidget* w) {
 }
 
 void TElementDLG::Auswerten(bool uebernehmen) {
-    if (!Dokument)
-        return;
+    if (!Dokument) return;
     Akzeptiert = false;
     const TEingabePruefung r = Pruefen(*Dokument);
     switch (r.Ergebnis) {
@@ -294,8 +280,7 @@ void TElementDLG::Auswerten(bool uebernehmen) {
         return;
     case TPruefergebnis::Unvollstaendig:
     case TPruefergebnis::Abgelehnt:
-        if (BestimmungBeiAblehnung)
-            Seiten->setCurrentWidget(SeiteBestimmung);
+        if (BestimmungBeiAblehnung) Seiten->setCurrentWidget(SeiteBestimmung);
         Warnung(r.Meldung);
         return;
     case TPruefergebnis::Gueltig:
@@ -310,15 +295,14 @@ void TElementDLG::Auswerten(bool uebernehmen) {
     // show the element while the dialog stays open for the next one.
     const int slot = Anwenden(*Dokument);
     Akzeptiert = false;
-    if (slot == 0)
-        return;
+    if (slot == 0) return;
     Uebernommen = true;
     FuerNaechstes(Dokument->Liste());
-    if (Seiten->currentWidget() == SeiteBestimmung)
-        NameEdit->setFocus();
+    if (Seiten->currentWidget() == SeiteBestimmung) NameEdit->setFocus();
 }
 
-QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dickName, const QString& titel) {
+QGroupBox* TElementDLG::DickeGruppe(const QString& duennName, const QString& dickName,
+                                    const QString& titel) {
     auto* box = new QGroupBox(titel);
     box->setObjectName(QStringLiteral("Dicke"));
     Duenn = new QCheckBox(QStringLiteral("dünn"));
@@ -370,27 +354,26 @@ QGroupBox* TElementDLG::FarbGruppe(const QString& name, const QString& titel) {
     l->addStretch(1);
     connect(FarbFeld, &TFarbFeld::Geklickt, this, [this] {
         TFarbe f = FarbFeld->Farbe();
-        if (FarbeWaehlen(this, f))
-            SetzeFarbe(f);
+        if (FarbeWaehlen(this, f)) SetzeFarbe(f);
     });
     return box;
 }
 
 void TElementDLG::DickeSetzen(bool duenn) {
-    if (!Duenn)
-        return;
+    if (!Duenn) return;
     Duenn->setChecked(duenn);
     Dick->setChecked(!duenn);
 }
 
 void TElementDLG::SetzeFarbe(TFarbe f) {
-    if (!FarbFeld)
-        return;
+    if (!FarbFeld) return;
     FarbFeld->SetzeFarbe(f);
     MusterAktualisieren();
 }
 
-TFarbe TElementDLG::Farbe() const { return FarbFeld ? FarbFeld->Farbe() : Schwarz; }
+TFarbe TElementDLG::Farbe() const {
+    return FarbFeld ? FarbFeld->Farbe() : Schwarz;
+}
 
 QPixmap TElementDLG::LinienMuster(bool dick, TFarbe farbe) {
     QPixmap bild(60, 16);
@@ -403,10 +386,8 @@ QPixmap TElementDLG::LinienMuster(bool dick, TFarbe farbe) {
 }
 
 void TElementDLG::MusterAktualisieren() {
-    if (musterDuenn_)
-        musterDuenn_->setPixmap(Muster(false, Farbe()));
-    if (musterDick_)
-        musterDick_->setPixmap(Muster(true, Farbe()));
+    if (musterDuenn_) musterDuenn_->setPixmap(Muster(false, Farbe()));
+    if (musterDick_) musterDick_->setPixmap(Muster(true, Farbe()));
 }
 
 void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
@@ -484,7 +465,8 @@ QLineEdit* TElementDLG::ZahlEdit(const QString& name) {
 void TElementDLG::SetzeNurLesen(QLineEdit* edit, bool nurLesen) {
     edit->setReadOnly(nurLesen);
     QPalette p = edit->palette();
-    p.setColor(QPalette::Base, QApplication::palette().color(nurLesen ? QPalette::Button : QPalette::Base));
+    p.setColor(QPalette::Base,
+               QApplication::palette().color(nurLesen ? QPalette::Button : QPalette::Base));
     edit->setPalette(p);
 }
 
@@ -492,7 +474,9 @@ void TElementDLG::Warnung(const std::string& text) {
     Meldungen().Meldung(text, TMeldungsart::Warnung, "Kalvorin");
 }
 
-void TElementDLG::Skalieren() { skalierung_ = DialogSkalieren(*this); }
+void TElementDLG::Skalieren() {
+    skalierung_ = DialogSkalieren(*this);
+}
 
 void TElementDLG::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);

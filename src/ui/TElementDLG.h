@@ -7,8 +7,8 @@
 // dialog open, help per page, and the size that follows the screen.
 
 #include "document/ElementEingabe.h"
-#include "model/Element.h"
 #include "math/Farbe.h"
+#include "model/Element.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -153,13 +153,15 @@ protected:
     void Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften, const QString& themaBestimmung,
                        const QString& themaEigenschaften);
     // The Dicke group with the pair and the sample pictures beside them.
-    QGroupBox* DickeGruppe(const QString& duennName, const QString& dickName, const QString& titel = QStringLiteral("Dicke"));
+    QGroupBox* DickeGruppe(const QString& duennName, const QString& dickName,
+                           const QString& titel = QStringLiteral("Dicke"));
     QGroupBox* FarbGruppe(const QString& name, const QString& titel = QStringLiteral("Farbe"));
     // The page "Eigenschaften" of the point and line dialogs: the kind's own
     // look at the top left, then thickness, colour and the check box for
     // the auxiliary lines.
-    QWidget* EigenschaftsSeite(QWidget* darstellung, const QString& duennName, const QString& dickName,
-                               const QString& farbName, const QString& hilfslinienName);
+    QWidget* EigenschaftsSeite(QWidget* darstellung, const QString& duennName,
+                               const QString& dickName, const QString& farbName,
+                               const QString& hilfslinienName);
     void DickeSetzen(bool duenn);
     // The sample of the thin and the thick element in the colour.
     virtual QPixmap Muster(bool dick, TFarbe farbe) const = 0;
@@ -186,8 +188,9 @@ protected:
     // of names, and a widget that keeps its room when hidden.
     static QLabel* Zeichen(const QString& text);
     static void TripelZeile(QGridLayout* g, int zeile, int spalte, const TEdits& edits);
-    QGroupBox* TeilGruppe(const QString& titel, const QString& box, const QString& combo, const QString& x,
-                          const QString& y, const QString& z, QComboBox*& c, TEdits& edits);
+    QGroupBox* TeilGruppe(const QString& titel, const QString& box, const QString& combo,
+                          const QString& x, const QString& y, const QString& z, QComboBox*& c,
+                          TEdits& edits);
     static QComboBox* NamenListe(const QString& name);
     static void Zurueckhalten(QWidget* w);
 

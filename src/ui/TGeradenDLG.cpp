@@ -15,9 +15,9 @@
 
 namespace kalvorin {
 
-
 TGeradenDLG::TGeradenDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen einer Geraden"), QStringLiteral("GeradenDLGName"), eltern) {
+    : TElementDLG(QStringLiteral("Festlegen einer Geraden"), QStringLiteral("GeradenDLGName"),
+                  eltern) {
     setObjectName(QStringLiteral("GeradenDLG"));
 
     auto* bestimmung = new QWidget;
@@ -55,7 +55,8 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
         ParRichtung[static_cast<std::size_t>(i)] = ZahlEdit(QString::fromLatin1(vNamen[i]));
     }
     auto* pa = new QGridLayout(PABox);
-    auto* xPfeil = new QLabel(QStringLiteral("<span style=\"font-size:large\"><i>x</i>&#8407;</span> ="));
+    auto* xPfeil =
+        new QLabel(QStringLiteral("<span style=\"font-size:large\"><i>x</i>&#8407;</span> ="));
     xPfeil->setTextFormat(Qt::RichText);
     pa->addWidget(xPfeil, 0, 0, Qt::AlignRight);
     TripelZeile(pa, 0, 1, ParPunkt);
@@ -63,18 +64,22 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     TripelZeile(pa, 1, 1, ParRichtung);
     pa->setColumnStretch(8, 1);
 
-    PPAnfang = TeilGruppe(QStringLiteral(" 1. Punkt "), QStringLiteral("GeradenDLGPPAnfang"),
-                           QStringLiteral("GeradenDLGPP1"), QStringLiteral("GeradenDLGPPX1"),
-                           QStringLiteral("GeradenDLGPPY1"), QStringLiteral("GeradenDLGPPZ1"), PP1, P1);
-    PPEnde = TeilGruppe(QStringLiteral(" 2. Punkt "), QStringLiteral("GeradenDLGPPEnde"),
-                         QStringLiteral("GeradenDLGPP2"), QStringLiteral("GeradenDLGPPX2"),
-                         QStringLiteral("GeradenDLGPPY2"), QStringLiteral("GeradenDLGPPZ2"), PP2, P2);
-    PVAnfang = TeilGruppe(QStringLiteral(" Anfangspunkt "), QStringLiteral("GeradenDLGPVAnfang"),
-                           QStringLiteral("GeradenDLGPV1"), QStringLiteral("GeradenDLGPVX1"),
-                           QStringLiteral("GeradenDLGPVY1"), QStringLiteral("GeradenDLGPVZ1"), PV1, A);
-    PVVektor = TeilGruppe(QStringLiteral(" Richtungsvektor "), QStringLiteral("GeradenDLGPVVektor"),
-                           QStringLiteral("GeradenDLGPV2"), QStringLiteral("GeradenDLGPVX2"),
-                           QStringLiteral("GeradenDLGPVY2"), QStringLiteral("GeradenDLGPVZ2"), PV2, V);
+    PPAnfang =
+        TeilGruppe(QStringLiteral(" 1. Punkt "), QStringLiteral("GeradenDLGPPAnfang"),
+                   QStringLiteral("GeradenDLGPP1"), QStringLiteral("GeradenDLGPPX1"),
+                   QStringLiteral("GeradenDLGPPY1"), QStringLiteral("GeradenDLGPPZ1"), PP1, P1);
+    PPEnde =
+        TeilGruppe(QStringLiteral(" 2. Punkt "), QStringLiteral("GeradenDLGPPEnde"),
+                   QStringLiteral("GeradenDLGPP2"), QStringLiteral("GeradenDLGPPX2"),
+                   QStringLiteral("GeradenDLGPPY2"), QStringLiteral("GeradenDLGPPZ2"), PP2, P2);
+    PVAnfang =
+        TeilGruppe(QStringLiteral(" Anfangspunkt "), QStringLiteral("GeradenDLGPVAnfang"),
+                   QStringLiteral("GeradenDLGPV1"), QStringLiteral("GeradenDLGPVX1"),
+                   QStringLiteral("GeradenDLGPVY1"), QStringLiteral("GeradenDLGPVZ1"), PV1, A);
+    PVVektor =
+        TeilGruppe(QStringLiteral(" Richtungsvektor "), QStringLiteral("GeradenDLGPVVektor"),
+                   QStringLiteral("GeradenDLGPV2"), QStringLiteral("GeradenDLGPVX2"),
+                   QStringLiteral("GeradenDLGPVY2"), QStringLiteral("GeradenDLGPVZ2"), PV2, V);
 
     for (TEdits* edits : {&ParPunkt, &ParRichtung})
         for (QLineEdit* e : *edits)
@@ -85,8 +90,10 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     for (TEdits* edits : {&A, &V})
         for (QLineEdit* e : *edits)
             connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(WegPunktVektor); });
-    const auto combo = [this](QComboBox* c, TTeilEingabe TGeradenEingabe::*teil, std::uint32_t arten, int weg) {
-        connect(c, &QComboBox::editTextChanged, this, [this, teil, arten, weg] { NameGewaehlt(teil, arten, weg); });
+    const auto combo = [this](QComboBox* c, TTeilEingabe TGeradenEingabe::*teil,
+                              std::uint32_t arten, int weg) {
+        connect(c, &QComboBox::editTextChanged, this,
+                [this, teil, arten, weg] { NameGewaehlt(teil, arten, weg); });
     };
     combo(PP1, &TGeradenEingabe::P1, PunktArten, WegPunktPunkt);
     combo(PP2, &TGeradenEingabe::P2, PunktArten, WegPunktPunkt);
@@ -109,7 +116,7 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     wechsel->addWidget(pp, 0, 0, Qt::AlignTop);
     wechsel->addWidget(pv, 0, 0, Qt::AlignTop);
     for (QWidget* w : std::initializer_list<QWidget*>{PABox, pp, pv, PPAnfang, PPEnde, PVAnfang,
-                                                     PVVektor, EntstehungBox})
+                                                      PVVektor, EntstehungBox})
         Zurueckhalten(w);
 
     auto* oben = new QHBoxLayout;
@@ -137,14 +144,17 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
     EntstehungBox->hide();
 }
 
-QPixmap TGeradenDLG::Muster(bool dick, TFarbe farbe) const { return LinienMuster(dick, farbe); }
+QPixmap TGeradenDLG::Muster(bool dick, TFarbe farbe) const {
+    return LinienMuster(dick, farbe);
+}
 
 QRadioButton* TGeradenDLG::Knopf(int weg) const {
     return weg == WegPunktPunkt ? PPButton : (weg == WegPunktVektor ? PVButton : PaButton);
 }
 
 int TGeradenDLG::GewaehlterWeg() const {
-    return PPButton->isChecked() ? WegPunktPunkt : (PVButton->isChecked() ? WegPunktVektor : WegParameterform);
+    return PPButton->isChecked() ? WegPunktPunkt
+                                 : (PVButton->isChecked() ? WegPunktVektor : WegParameterform);
 }
 
 void TGeradenDLG::WegZeigen(int weg) {
@@ -178,7 +188,8 @@ void TGeradenDLG::Zeigen() {
         ListeFuellen(PV2, e.Vektoren, false);
         vektorenGezeigt_ = e.Vektoren;
     }
-    const std::pair<QComboBox*, const TTeilEingabe*> teile[] = {{PP1, &e.P1}, {PP2, &e.P2}, {PV1, &e.A}, {PV2, &e.V}};
+    const std::pair<QComboBox*, const TTeilEingabe*> teile[] = {
+        {PP1, &e.P1}, {PP2, &e.P2}, {PV1, &e.A}, {PV2, &e.V}};
     const TEdits* edits[] = {&P1, &P2, &A, &V};
     for (std::size_t i = 0; i < 4; ++i) {
         TextSetzen(teile[i].first, teile[i].second->Name);
@@ -204,16 +215,14 @@ TGeradenEingabe TGeradenDLG::Eingabe() const {
 }
 
 void TGeradenDLG::FeldGeaendert(int weg) {
-    if (Zeigend)
-        return;
+    if (Zeigend) return;
     Sammeln(eingabe_);
     eingabe_.WegGeaendert(weg);
     Zeigen();
 }
 
 void TGeradenDLG::NameGewaehlt(TTeilEingabe TGeradenEingabe::*teil, std::uint32_t arten, int weg) {
-    if (Zeigend || !Dokument)
-        return;
+    if (Zeigend || !Dokument) return;
     Sammeln(eingabe_);
     TeilGewaehlt(eingabe_.*teil, Dokument->Liste(), arten);
     eingabe_.WegGeaendert(weg);
@@ -221,13 +230,11 @@ void TGeradenDLG::NameGewaehlt(TTeilEingabe TGeradenEingabe::*teil, std::uint32_
 }
 
 void TGeradenDLG::ParameterformGeklickt() {
-    if (!Dokument)
-        return;
+    if (!Dokument) return;
     Sammeln(eingabe_);
     const std::string meldung = GeradeParameterformGewaehlt(eingabe_, Dokument->Liste());
     Zeigen();
-    if (!meldung.empty())
-        Warnung(meldung);
+    if (!meldung.empty()) Warnung(meldung);
 }
 
 void TGeradenDLG::GeradeDialogNeu(TDokument& dokument) {

@@ -22,7 +22,9 @@ namespace kalvorin {
 
 namespace {
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 } // namespace
 
@@ -31,8 +33,7 @@ QRect DokumentfensterLage(int ordinal, const QSize& client, int c) {
     const int links = int(std::lround(1.5 * o));
     const int hoehe = std::min(client.height() - 3 * c, client.height() - o);
     int breite = int(std::lround(1.2 * (client.height() - 3 * c)));
-    if (links + breite > client.width())
-        breite = client.width() - links;
+    if (links + breite > client.width()) breite = client.width() - links;
     return {links, o, std::max(breite, 1), std::max(hoehe, 1)};
 }
 
@@ -44,15 +45,12 @@ TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p) {
     const TListe& liste = dokument.Liste();
     TDreiDBasisElement* gewaehlt = nullptr;
     for (int objekt : dokument.Szene().Treffer(p, 5)) {
-        if (objekt <= 0 || objekt >= 256)
-            continue;
+        if (objekt <= 0 || objekt >= 256) continue;
         for (int slot = 1; slot <= liste.Anzahl(); ++slot) {
             TDreiDBasisElement* e = liste[slot];
-            if (!e->sichtbar || !e->Szenenobjekte.test(static_cast<std::size_t>(objekt)))
-                continue;
+            if (!e->sichtbar || !e->Szenenobjekte.test(static_cast<std::size_t>(objekt))) continue;
             // Strictly smaller: among equal kinds the one drawn on top stays.
-            if (!gewaehlt || e->ArtNummer() < gewaehlt->ArtNummer())
-                gewaehlt = e;
+            if (!gewaehlt || e->ArtNummer() < gewaehlt->ArtNummer()) gewaehlt = e;
         }
     }
     return gewaehlt;
@@ -94,8 +92,7 @@ tGrafChildForm::~tGrafChildForm() {
 
 void tGrafChildForm::SetzeBeschriftung(const QString& text) {
     setWindowTitle(text);
-    if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        rahmen->setWindowTitle(text);
+    if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget())) rahmen->setWindowTitle(text);
 }
 
 void tGrafChildForm::SetzeNeuNummer(int nummer) {
@@ -104,8 +101,7 @@ void tGrafChildForm::SetzeNeuNummer(int nummer) {
 }
 
 void tGrafChildForm::Neuzeichnen() {
-    if (ansicht_)
-        ansicht_->Neuzeichnen();
+    if (ansicht_) ansicht_->Neuzeichnen();
 }
 
 void tGrafChildForm::BauePopup() {
@@ -114,17 +110,16 @@ void tGrafChildForm::BauePopup() {
     int striche = 0;
     for (const TBefehlszeile& z : Befehlstabelle()) {
         const TPopupPlatz& platz = z.GrafikPopup;
-        if (!platz.Vorhanden())
-            continue;
+        if (!platz.Vorhanden()) continue;
         if (platz.TrennerDavor)
             popup_->addSeparator()->setObjectName(QStringLiteral("PUStrich%1").arg(++striche));
         QAction* a = popup_->addAction(QString::fromUtf8(platz.Titel));
         a->setObjectName(QString::fromLatin1(platz.Name));
         // The item does what the main menu's item does, when that is enabled.
         connect(a, &QAction::triggered, this, [this, &z] {
-            if (!haupt_)
-                return;
-            if (QAction* ziel = haupt_->Aktion(QString::fromLatin1(z.Name)); ziel && ziel->isEnabled())
+            if (!haupt_) return;
+            if (QAction* ziel = haupt_->Aktion(QString::fromLatin1(z.Name));
+                ziel && ziel->isEnabled())
                 ziel->trigger();
         });
     }
@@ -133,22 +128,18 @@ void tGrafChildForm::BauePopup() {
 
 void tGrafChildForm::GrafchildPopupMenuPopup() {
     const TAngebote angebote = BerechneAngebote(dokument_->Liste());
-    if (haupt_)
-        haupt_->WendeAngeboteAn(angebote);
+    if (haupt_) haupt_->WendeAngeboteAn(angebote);
     for (const TBefehlszeile& z : Befehlstabelle()) {
-        if (!z.GrafikPopup.Vorhanden())
-            continue;
+        if (!z.GrafikPopup.Vorhanden()) continue;
         QAction* a = popup_->findChild<QAction*>(QString::fromLatin1(z.GrafikPopup.Name));
-        if (!a)
-            continue;
+        if (!a) continue;
         QAction* ziel = haupt_ ? haupt_->Aktion(QString::fromLatin1(z.Name)) : nullptr;
         if (!z.Angebot) {
             a->setEnabled(ziel && ziel->isEnabled());
             continue;
         }
         const TAngebot& angebot = angebote[*z.Angebot];
-        if (!angebot.GrafikPopup.empty())
-            a->setText(Text(angebot.GrafikPopup));
+        if (!angebot.GrafikPopup.empty()) a->setText(Text(angebot.GrafikPopup));
         // Visible exactly when the main menu offers the command.
         const bool angeboten = haupt_ ? (ziel && ziel->isEnabled()) : angebot.InPopupsSichtbar();
         a->setVisible(angeboten);
@@ -177,21 +168,18 @@ void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
             });
         return;
     }
-    if (doppelklick)
-        emit ElementOeffnen(e);
+    if (doppelklick) emit ElementOeffnen(e);
     const bool allein = !doppelklick && !(additiv_ || strg);
     dokument_->Markieren([e, allein](TListe& liste) {
         if (allein)
             for (int slot = 1; slot <= liste.Anzahl(); ++slot)
-                if (liste[slot] != e)
-                    liste[slot]->markiert = false;
+                if (liste[slot] != e) liste[slot]->markiert = false;
         e->markiert = !e->markiert;
     });
 }
 
 void tGrafChildForm::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Control)
-        additiv_ = true;
+    if (e->key() == Qt::Key_Control) additiv_ = true;
     if (e->key() == Qt::Key_F1) {
         e->ignore();
         return;
@@ -201,8 +189,7 @@ void tGrafChildForm::keyPressEvent(QKeyEvent* e) {
 }
 
 void tGrafChildForm::keyReleaseEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Control)
-        additiv_ = false;
+    if (e->key() == Qt::Key_Control) additiv_ = false;
     e->accept();
 }
 

@@ -28,19 +28,21 @@ namespace kalvorin {
 
 namespace {
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 const char* const AchsenBuchstaben[3] = {"x", "y", "z"};
 const char* const EbenenNamen[3] = {"xy", "yz", "xz"};
 const char* const SkalierungsTexte[6] = {"keine",       "bei 1,0 LE",  "alle 0,5 LE",
                                          "alle 1,0 LE", "alle 2,0 LE", "alle 5,0 LE"};
-const char* const FarbKnopfTexte[3] = {" &Farbe festlegen", " F&arbe festlegen", " Fa&rbe festlegen"};
+const char* const FarbKnopfTexte[3] = {" &Farbe festlegen", " F&arbe festlegen",
+                                       " Fa&rbe festlegen"};
 
 const QString ThemaAchsen = QStringLiteral("IDH_Dialog_Koordinatensystem_Achsen");
 const QString ThemaEbenen = QStringLiteral("IDH_Dialog_Koordinatensystem_Ebenen");
 
-template <class W>
-W* Benannt(W* w, const QString& name) {
+template <class W> W* Benannt(W* w, const QString& name) {
     w->setObjectName(name);
     return w;
 }
@@ -90,10 +92,12 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
     auto* achsenLayout = new QVBoxLayout(achsenSeite);
     for (int i = 0; i < 3; ++i) {
         const QString b = QString::fromLatin1(AchsenBuchstaben[i]);
-        auto* gruppe = Benannt(new QGroupBox(QStringLiteral(" %1-Achse ").arg(b)), b + QStringLiteral("AxGroupBox"));
+        auto* gruppe = Benannt(new QGroupBox(QStringLiteral(" %1-Achse ").arg(b)),
+                               b + QStringLiteral("AxGroupBox"));
         AxMinEdit[i] = Benannt(new QLineEdit, b + QStringLiteral("AxMinEdit"));
         AxMaxEdit[i] = Benannt(new QLineEdit, b + QStringLiteral("AxMaxEdit"));
-        AxZeichnenCheckBox[i] = Benannt(new QCheckBox(QStringLiteral("zeichnen")), b + QStringLiteral("AxZeichnenCheckBox"));
+        AxZeichnenCheckBox[i] = Benannt(new QCheckBox(QStringLiteral("zeichnen")),
+                                        b + QStringLiteral("AxZeichnenCheckBox"));
         auto* zeile = new QHBoxLayout(gruppe);
         for (QLineEdit* e : {AxMinEdit[i], AxMaxEdit[i]}) {
             e->setAlignment(Qt::AlignRight);
@@ -106,24 +110,29 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
         zeile->addWidget(AxZeichnenCheckBox[i]);
         zeile->addStretch();
         if (i > 0) {
-            auto* wie = Benannt(new QPushButton(QStringLiteral("wie x-Achse")), b + QStringLiteral("_wie_x_Button"));
+            auto* wie = Benannt(new QPushButton(QStringLiteral("wie x-Achse")),
+                                b + QStringLiteral("_wie_x_Button"));
             wie->setAutoDefault(false);
             (i == 1 ? y_wie_x_Button : z_wie_x_Button) = wie;
             zeile->addWidget(wie);
             connect(wie, &QPushButton::clicked, this, [this, i] { WieX(i); });
         }
         achsenLayout->addWidget(gruppe);
-        connect(AxMinEdit[i], &QLineEdit::editingFinished, this, [this, i] { GrenzeExit(i, false); });
-        connect(AxMaxEdit[i], &QLineEdit::editingFinished, this, [this, i] { GrenzeExit(i, true); });
+        connect(AxMinEdit[i], &QLineEdit::editingFinished, this,
+                [this, i] { GrenzeExit(i, false); });
+        connect(AxMaxEdit[i], &QLineEdit::editingFinished, this,
+                [this, i] { GrenzeExit(i, true); });
         connect(AxZeichnenCheckBox[i], &QCheckBox::toggled, this, [this, i](bool an) {
             eingabe_->Daten().Achsen[i].Zeichnen = an;
             VorschauAktualisieren();
         });
     }
 
-    auto* alle = Benannt(new QGroupBox(QStringLiteral(" alle Achsen ")), QStringLiteral("AlleAchsenGroupBox"));
+    auto* alle = Benannt(new QGroupBox(QStringLiteral(" alle Achsen ")),
+                         QStringLiteral("AlleAchsenGroupBox"));
     auto* alleLayout = new QHBoxLayout(alle);
-    SkalierungRadioGroup = Benannt(new QGroupBox(QStringLiteral(" Skalierung ")), QStringLiteral("SkalierungRadioGroup"));
+    SkalierungRadioGroup = Benannt(new QGroupBox(QStringLiteral(" Skalierung ")),
+                                   QStringLiteral("SkalierungRadioGroup"));
     SkalierungKnoepfe = new QButtonGroup(this);
     auto* knoepfe = new QVBoxLayout(SkalierungRadioGroup);
     for (int i = 0; i < 6; ++i) {
@@ -133,14 +142,16 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
         knoepfe->addWidget(r);
     }
     connect(SkalierungKnoepfe, &QButtonGroup::idToggled, this, [this](int id, bool an) {
-        if (!an)
-            return;
+        if (!an) return;
         eingabe_->Daten().Skalierung = id;
         VorschauAktualisieren();
     });
-    AxDefaultButton = Benannt(new QPushButton(QStringLiteral("&Defaultwerte für die Achsen")), QStringLiteral("AxDefaultButton"));
-    BitBtn0 = Benannt(new QPushButton(QStringLiteral("   Farbe festlegen")), QStringLiteral("BitBtn0"));
-    AxBeschriftCheckBox = Benannt(new QCheckBox(QStringLiteral("Achsenbeschriftung")), QStringLiteral("AxBeschriftCheckBox"));
+    AxDefaultButton = Benannt(new QPushButton(QStringLiteral("&Defaultwerte für die Achsen")),
+                              QStringLiteral("AxDefaultButton"));
+    BitBtn0 =
+        Benannt(new QPushButton(QStringLiteral("   Farbe festlegen")), QStringLiteral("BitBtn0"));
+    AxBeschriftCheckBox = Benannt(new QCheckBox(QStringLiteral("Achsenbeschriftung")),
+                                  QStringLiteral("AxBeschriftCheckBox"));
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(AxDefaultButton);
     rechts->addSpacing(8);
@@ -167,13 +178,14 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
     auto* ebenenLayout = new QVBoxLayout(ebenenSeite);
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::fromLatin1(EbenenNamen[i]);
-        auto* gruppe = Benannt(new QGroupBox(QStringLiteral(" %1-Ebene ").arg(n)), n + QStringLiteral("_GroupBox"));
-        EbeneZeichnenCheckBox[i] = Benannt(new QCheckBox(QStringLiteral("zeichnen")), n + QStringLiteral("_ZeichnenCheckBox"));
+        auto* gruppe = Benannt(new QGroupBox(QStringLiteral(" %1-Ebene ").arg(n)),
+                               n + QStringLiteral("_GroupBox"));
+        EbeneZeichnenCheckBox[i] = Benannt(new QCheckBox(QStringLiteral("zeichnen")),
+                                           n + QStringLiteral("_ZeichnenCheckBox"));
         TransparenzSpinEdit[i] = Benannt(new QSpinBox, n + QStringLiteral("TransparenzSpinEdit"));
         TransparenzSpinEdit[i]->setRange(0, 4);
         // Changed by its arrows only.
-        if (auto* feld = TransparenzSpinEdit[i]->findChild<QLineEdit*>())
-            feld->setReadOnly(true);
+        if (auto* feld = TransparenzSpinEdit[i]->findChild<QLineEdit*>()) feld->setReadOnly(true);
         EbeneFarbButton[i] = Benannt(new QPushButton(QString::fromUtf8(FarbKnopfTexte[i])),
                                      QStringLiteral("BitBtn%1").arg(i + 1));
         EbeneFarbButton[i]->setAutoDefault(false);
@@ -203,14 +215,17 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
     Seiten->addTab(ebenenSeite, QStringLiteral("Koordinatenebenen"));
 
     // ---- The right panel
-    VorschauBox = Benannt(new QGroupBox(QStringLiteral(" Vorschau ")), QStringLiteral("VorschauGroupBox"));
+    VorschauBox =
+        Benannt(new QGroupBox(QStringLiteral(" Vorschau ")), QStringLiteral("VorschauGroupBox"));
     // A fixed view: the preview is not turned by the mouse.
     Vorschau = Benannt(new TKoordVorschau(*eingabe_), QStringLiteral("Vorschau"));
     auto* vorschauLayout = new QVBoxLayout(VorschauBox);
     vorschauLayout->addWidget(Vorschau, 0, Qt::AlignHCenter);
-    VorschauButton = Benannt(new QPushButton(QStringLiteral("&Vorschau aktualisieren")), QStringLiteral("VorschauButton"));
+    VorschauButton = Benannt(new QPushButton(QStringLiteral("&Vorschau aktualisieren")),
+                             QStringLiteral("VorschauButton"));
     OkButton = Benannt(new QPushButton(QStringLiteral("O&K")), QStringLiteral("OkButton"));
-    CancelButton = Benannt(new QPushButton(QStringLiteral("A&bbruch")), QStringLiteral("CancelButton"));
+    CancelButton =
+        Benannt(new QPushButton(QStringLiteral("A&bbruch")), QStringLiteral("CancelButton"));
     HelpButton = Benannt(new QPushButton(QStringLiteral("&Hilfe")), QStringLiteral("HelpButton"));
     OkButton->setDefault(true);
     for (QPushButton* k : {VorschauButton, CancelButton, HelpButton})
@@ -236,7 +251,8 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
     const QFontMetrics fm(font());
     for (int i = 0; i < 3; ++i)
         for (QLineEdit* e : {AxMinEdit[i], AxMaxEdit[i]})
-            e->setFixedWidth(fm.horizontalAdvance(QStringLiteral("-256,000")) + 2 * fm.averageCharWidth());
+            e->setFixedWidth(fm.horizontalAdvance(QStringLiteral("-256,000")) +
+                             2 * fm.averageCharWidth());
     const int seitenlaenge = std::max(160, 14 * fm.height());
     Vorschau->setFixedSize(seitenlaenge, seitenlaenge);
     // The preview is square, its side the group's width less 9.
@@ -252,7 +268,8 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
 void TKoordDLGForm::FormShow() {
     const TKoordinatensystem& k = eingabe_->Daten();
     for (int i = 0; i < 3; ++i) {
-        const QSignalBlocker a(AxZeichnenCheckBox[i]), b(EbeneZeichnenCheckBox[i]), c(TransparenzSpinEdit[i]);
+        const QSignalBlocker a(AxZeichnenCheckBox[i]), b(EbeneZeichnenCheckBox[i]),
+            c(TransparenzSpinEdit[i]);
         AxZeichnenCheckBox[i]->setChecked(k.Achsen[i].Zeichnen);
         EbeneZeichnenCheckBox[i]->setChecked(k.Ebenen[i].Zeichnen);
         // A transparency beyond the arrows' range stays in the data until
@@ -261,8 +278,7 @@ void TKoordDLGForm::FormShow() {
     }
     {
         const QSignalBlocker a(SkalierungKnoepfe), b(AxBeschriftCheckBox);
-        if (QAbstractButton* r = SkalierungKnoepfe->button(k.Skalierung))
-            r->setChecked(true);
+        if (QAbstractButton* r = SkalierungKnoepfe->button(k.Skalierung)) r->setChecked(true);
         AxBeschriftCheckBox->setChecked(k.Achsenbeschriftung);
     }
     AchsenFuellen();
@@ -295,8 +311,7 @@ void TKoordDLGForm::GlyphenSetzen() {
 void TKoordDLGForm::GrenzeExit(int achse, bool oben) {
     // Leaving towards "A&bbruch", or because the dialog closes, needs no
     // check: everything is dropped or has been checked by "O&K".
-    if (pruefen_ || schliesst_ || QApplication::focusWidget() == CancelButton)
-        return;
+    if (pruefen_ || schliesst_ || QApplication::focusWidget() == CancelButton) return;
     QLineEdit* edit = oben ? AxMaxEdit[achse] : AxMinEdit[achse];
     pruefen_ = true;
     const bool ok = eingabe_->GrenzeVerlassen(achse, oben, edit->text().toStdString());
@@ -331,8 +346,7 @@ void TKoordDLGForm::FarbeClick(int ebene) {
     TKoordinatensystem& k = eingabe_->Daten();
     TFarbe& ziel = ebene < 0 ? k.AchsenFarbe : k.Ebenen[ebene].Farbe;
     TFarbe f = ziel;
-    if (!FarbDialog || !FarbDialog(this, f))
-        return;
+    if (!FarbDialog || !FarbDialog(this, f)) return;
     ziel = f;
     GlyphenSetzen();
     VorschauAktualisieren();

@@ -33,10 +33,13 @@ namespace {
 constexpr int Zeilenhoehe = 20;
 constexpr int Bildspalte = 20; // at least; a header wider than that widens it
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QColor QFarbe(TFarbe f) { return QColor(Rot(f), Gruen(f), Blau(f)); }
-
+QColor QFarbe(TFarbe f) {
+    return QColor(Rot(f), Gruen(f), Blau(f));
+}
 
 // Paints every cell from the document itself, so the grid never holds a
 // stale copy of a mark or a visibility.
@@ -45,11 +48,11 @@ public:
     TZellenMaler(std::function<const TDokument*()> dokument, QObject* eltern)
         : QStyledItemDelegate(eltern), dokument_(std::move(dokument)) {}
 
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const TDokument* d = dokument_();
         const TDreiDBasisElement* e = d ? ElementInZeile(d->Liste(), index.row() + 1) : nullptr;
-        if (!e)
-            return;
+        if (!e) return;
         const QRectF zelle = option.rect;
         const bool markiert = e->markiert;
         p->save();
@@ -69,8 +72,8 @@ public:
             p->fillRect(zelle, markiert ? Qt::black : Qt::white);
             p->setPen(markiert ? Qt::white : Qt::black);
             p->setFont(option.font);
-            p->drawText(zelle.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                        Q(AnzeigeName(*e)));
+            p->drawText(zelle.adjusted(3, 0, -2, 0),
+                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Q(AnzeigeName(*e)));
             break;
         }
         case TListenspalte::Sichtbar:
@@ -115,22 +118,21 @@ protected:
         e->accept();
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton)
-            form_->MausLosgelassen();
+        if (e->button() == Qt::LeftButton) form_->MausLosgelassen();
         e->accept();
     }
     // The second click of a double click opens the dialog and leaves the
     // mark the first click set.
     void mouseDoubleClickEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton)
-            form_->Doppelklick();
+        if (e->button() == Qt::LeftButton) form_->Doppelklick();
         e->accept();
     }
     void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
     // Delete belongs to the list while it has the focus, before the main
     // window's shortcut for the same key sees it.
     bool event(QEvent* e) override {
-        if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete &&
+        if (e->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete &&
             static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier) {
             e->accept();
             return true;
@@ -160,12 +162,12 @@ protected:
         QTableWidget::focusOutEvent(e);
     }
     bool viewportEvent(QEvent* e) override {
-        if (e->type() != QEvent::ToolTip)
-            return QTableWidget::viewportEvent(e);
+        if (e->type() != QEvent::ToolTip) return QTableWidget::viewportEvent(e);
         auto* hilfe = static_cast<QHelpEvent*>(e);
         const QModelIndex index = indexAt(hilfe->pos());
         const TDokument* d = form_->dokument_;
-        const TDreiDBasisElement* el = d && index.isValid() ? ElementInZeile(d->Liste(), index.row() + 1) : nullptr;
+        const TDreiDBasisElement* el =
+            d && index.isValid() ? ElementInZeile(d->Liste(), index.row() + 1) : nullptr;
         if (!el) {
             QToolTip::hideText();
             e->ignore();
@@ -177,8 +179,8 @@ protected:
         QRect zeile = visualRect(index);
         zeile.setLeft(0);
         zeile.setRight(viewport()->width());
-        QToolTip::showText(hilfe->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpacePre), viewport(),
-                           zeile);
+        QToolTip::showText(hilfe->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpacePre),
+                           viewport(), zeile);
         return true;
     }
 
@@ -203,8 +205,8 @@ TListenformular::TListenformular(QWidget* parent) : QDockWidget(parent) {
     gitter_ = new TListengitter(this);
     gitter_->setObjectName(QStringLiteral("Listengitter"));
     gitter_->setColumnCount(AnzahlListenspalten);
-    gitter_->setHorizontalHeaderLabels({QStringLiteral("Art"), QStringLiteral("Name"), QStringLiteral("s"),
-                                        QStringLiteral("B")});
+    gitter_->setHorizontalHeaderLabels(
+        {QStringLiteral("Art"), QStringLiteral("Name"), QStringLiteral("s"), QStringLiteral("B")});
     gitter_->verticalHeader()->hide();
     gitter_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     gitter_->verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
@@ -214,8 +216,8 @@ TListenformular::TListenformular(QWidget* parent) : QDockWidget(parent) {
     gitter_->setWordWrap(false);
     gitter_->setFocusPolicy(Qt::StrongFocus);
     gitter_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    gitter_->setItemDelegate(new TZellenMaler([this] { return static_cast<const TDokument*>(dokument_); },
-                                              gitter_));
+    gitter_->setItemDelegate(
+        new TZellenMaler([this] { return static_cast<const TDokument*>(dokument_); }, gitter_));
     QHeaderView* kopf = gitter_->horizontalHeader();
     QFont kopfschrift = kopf->font();
     kopfschrift.setBold(true);
@@ -255,17 +257,14 @@ TListenformular::TListenformular(QWidget* parent) : QDockWidget(parent) {
     connect(loeschen, &QAction::triggered, this, [this] { MarkierteObjekteLoeschen(); });
     for (const TBefehlszeile& z : Befehlstabelle()) {
         const TPopupPlatz& platz = z.ListenPopup;
-        if (!platz.Vorhanden())
-            continue;
-        if (platz.TrennerDavor)
-            popup_->addSeparator();
+        if (!platz.Vorhanden()) continue;
+        if (platz.TrennerDavor) popup_->addSeparator();
         QAction* a = popup_->addAction(QString::fromUtf8(platz.Titel));
         a->setObjectName(QString::fromLatin1(platz.Name));
         a->setVisible(false);
         const QString befehl = QString::fromLatin1(z.Name);
         connect(a, &QAction::triggered, this, [this, befehl] {
-            if (dokument_)
-                emit BefehlAngefordert(befehl);
+            if (dokument_) emit BefehlAngefordert(befehl);
         });
     }
     connect(popup_, &QMenu::aboutToShow, this, [this] { ListenPopupMenuPopup(); });
@@ -280,7 +279,8 @@ void TListenformular::SpaltenbreitenSetzen() {
     // The picture columns are as narrow as the pictures allow, but never
     // narrower than their header, so "Art" stays readable.
     const QFontMetrics fm(gitter_->horizontalHeader()->font());
-    const int rand = 2 * gitter_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, gitter_) + 2;
+    const int rand =
+        2 * gitter_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, gitter_) + 2;
     for (int spalte : {0, 2, 3}) {
         const QString text = gitter_->horizontalHeaderItem(spalte)->text();
         gitter_->setColumnWidth(spalte, std::max(Bildspalte, fm.horizontalAdvance(text) + rand));
@@ -313,30 +313,27 @@ void TListenformular::Aktualisieren() {
 }
 
 void TListenformular::ZelleGedrueckt(int zeile, int spalte, bool strg) {
-    if (!dokument_)
-        return;
+    if (!dokument_) return;
     bool markierungGeaendert = false;
     dokument_->Markieren([&](TListe& liste) {
-        markierungGeaendert =
-            zustand_.ZelleGeklickt(liste, zeile, static_cast<TListenspalte>(spalte), strg || mehrfachauswahl_);
+        markierungGeaendert = zustand_.ZelleGeklickt(
+            liste, zeile, static_cast<TListenspalte>(spalte), strg || mehrfachauswahl_);
     });
     gitter_->viewport()->update();
-    if (markierungGeaendert)
-        emit DokumentGeaendert();
+    if (markierungGeaendert) emit DokumentGeaendert();
 }
 
 void TListenformular::KopfGeklickt(int spalte) {
-    if (!dokument_)
-        return;
-    dokument_->Markieren([&](TListe& liste) { zustand_.KopfGeklickt(liste, static_cast<TListenspalte>(spalte)); });
+    if (!dokument_) return;
+    dokument_->Markieren(
+        [&](TListe& liste) { zustand_.KopfGeklickt(liste, static_cast<TListenspalte>(spalte)); });
     // The header's click arrives with the release, so the release's work is
     // done right here.
     MausLosgelassen();
 }
 
 void TListenformular::MausLosgelassen() {
-    if (!dokument_)
-        return;
+    if (!dokument_) return;
     if (zustand_.MausLosgelassen()) {
         // Visibility and labels changed since the press: now the rebuild.
         dokument_->Aendern([](TListe&) { return true; });
@@ -346,19 +343,16 @@ void TListenformular::MausLosgelassen() {
 }
 
 void TListenformular::Doppelklick() {
-    if (!dokument_)
-        return;
+    if (!dokument_) return;
     AlsGeaendertMarkieren();
     if (TDreiDBasisElement* e = zustand_.AktuellesElement(dokument_->Liste()))
         emit ElementDoppelklick(e);
     // The dialog may have changed or added elements.
-    if (dokument_)
-        Aktualisieren();
+    if (dokument_) Aktualisieren();
 }
 
 void TListenformular::TasteGedrueckt(int taste) {
-    if (!dokument_)
-        return;
+    if (!dokument_) return;
     if (taste == Qt::Key_Control) {
         mehrfachauswahl_ = true;
         AlsGeaendertMarkieren();
@@ -369,20 +363,20 @@ void TListenformular::TasteGedrueckt(int taste) {
 }
 
 void TListenformular::TasteLosgelassen(int taste) {
-    if (taste == Qt::Key_Control)
-        mehrfachauswahl_ = false;
+    if (taste == Qt::Key_Control) mehrfachauswahl_ = false;
 }
 
 void TListenformular::ListenPopupMenuPopup() {
     const TAngebote angebote = dokument_ ? BerechneAngebote(dokument_->Liste()) : TAngebote{};
     for (const TBefehlszeile& z : Befehlstabelle()) {
-        auto* a = z.ListenPopup.Vorhanden() ? popup_->findChild<QAction*>(QString::fromLatin1(z.ListenPopup.Name))
-                                            : nullptr;
-        if (!a || !z.Angebot)
-            continue;
+        auto* a = z.ListenPopup.Vorhanden()
+                      ? popup_->findChild<QAction*>(QString::fromLatin1(z.ListenPopup.Name))
+                      : nullptr;
+        if (!a || !z.Angebot) continue;
         const TAngebot& angebot = angebote[*z.Angebot];
         a->setVisible(dokument_ && angebot.aktiv);
-        a->setText(angebot.ListenPopup.empty() ? QString::fromUtf8(z.ListenPopup.Titel) : Q(angebot.ListenPopup));
+        a->setText(angebot.ListenPopup.empty() ? QString::fromUtf8(z.ListenPopup.Titel)
+                                               : Q(angebot.ListenPopup));
     }
 }
 
@@ -393,8 +387,7 @@ void TListenformular::AlsGeaendertMarkieren() {
 }
 
 void TListenformular::MarkierteObjekteLoeschen() {
-    if (!dokument_)
-        return;
+    if (!dokument_) return;
     // The document asks, keeps the undo copy (even on "Nein") and rebuilds.
     dokument_->MarkierteLoeschen();
     Aktualisieren();
@@ -402,8 +395,7 @@ void TListenformular::MarkierteObjekteLoeschen() {
 }
 
 void TListenformular::Sortiere(TSortierung nach) {
-    if (!dokument_)
-        return;
+    if (!dokument_) return;
     dokument_->Markieren([nach](TListe& liste) { Sortieren(liste, nach); });
     Aktualisieren();
     emit DokumentGeaendert();

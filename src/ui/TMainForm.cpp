@@ -8,21 +8,21 @@
 #include "storage/Dokumentdatei.h"
 #include "storage/Einstellungen.h"
 #include "ui/ElementDialoge.h"
-#include "ui/TGrafChildForm.h"
 #include "ui/Fensteranordnung.h"
 #include "ui/Hilfe.h"
 #include "ui/Startbild.h"
 #include "ui/TAboutDlg.h"
 #include "ui/TAusgabeDlg.h"
 #include "ui/TEinstDLG.h"
+#include "ui/TGrafChildForm.h"
 #include "ui/TKoordDLGForm.h"
 #include "ui/TStreckungsDLG.h"
 #include "ui/TWiederherstellung.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -35,8 +35,12 @@
 namespace kalvorin {
 
 namespace {
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 int HandlerIndex(const QMetaObject* meta, const TBefehlszeile& z) {
     return meta->indexOfSlot((std::string(z.Name) + "Click()").c_str());
@@ -56,17 +60,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::UpdateMenuItems);
 
     for (const TBefehlszeile& z : Befehlstabelle())
-        if (!z.Verfuegbar)
-            nichtVerfuegbar_.insert(Text(z.Name));
+        if (!z.Verfuegbar) nichtVerfuegbar_.insert(Text(z.Name));
 
     DateiDialog = [this](const TDateiAnfrage& a) { return QtDateiDialog(this, a); };
     ElementMarkiertAbfrage = [this] {
         const TDokument* d = AktivesDokument();
-        if (!d)
-            return false;
+        if (!d) return false;
         for (int slot = 1; slot <= d->Liste().Anzahl(); ++slot)
-            if (d->Liste()[slot]->markiert)
-                return true;
+            if (d->Liste()[slot]->markiert) return true;
         return false;
     };
 
@@ -85,8 +86,7 @@ TMainForm::~TMainForm() {
     for (QMdiSubWindow* w : mdi_->subWindowList()) {
         w->removeEventFilter(this);
         disconnect(w, nullptr, this, nullptr);
-        if (QWidget* inhalt = w->widget())
-            disconnect(inhalt, nullptr, this, nullptr);
+        if (QWidget* inhalt = w->widget()) disconnect(inhalt, nullptr, this, nullptr);
         delete w;
     }
     THilfe::Beenden();
@@ -99,8 +99,7 @@ QAction* TMainForm::NeueAktion(QMenu* menue, const TBefehlszeile& zeile, const c
                                const char* titel) {
     QAction* a = menue->addAction(Text(titel));
     a->setObjectName(Text(name));
-    if (zeile.Hilfe > 0)
-        THilfe::SetzeKontext(a, zeile.Hilfe);
+    if (zeile.Hilfe > 0) THilfe::SetzeKontext(a, zeile.Hilfe);
     // The keys belong to the menu bar's item; the frame's popup repeats
     // the command without them, or a key would name two actions.
     QList<QKeySequence> tasten;
@@ -125,10 +124,8 @@ void TMainForm::BaueMenues() {
             QMenu* m = eltern ? eltern->addMenu(Text(z.Titel)) : menuBar()->addMenu(Text(z.Titel));
             m->setObjectName(Text(z.Name));
             m->menuAction()->setObjectName(Text(z.Name));
-            if (z.Hilfe > 0)
-                THilfe::SetzeKontext(m->menuAction(), z.Hilfe);
-            if (z.BeimOeffnen)
-                connect(m, &QMenu::aboutToShow, this, [this, &z] { Ausfuehren(z); });
+            if (z.Hilfe > 0) THilfe::SetzeKontext(m->menuAction(), z.Hilfe);
+            if (z.BeimOeffnen) connect(m, &QMenu::aboutToShow, this, [this, &z] { Ausfuehren(z); });
             menues_.insert(Text(z.Name), m);
             aktionen_.insert(Text(z.Name), m->menuAction());
             break;
@@ -152,10 +149,8 @@ void TMainForm::BaueMenues() {
     // Nothing is marked at the start, so nothing is offered; the undo
     // command has nothing to undo.
     for (const TBefehlszeile& z : Befehlstabelle()) {
-        if (z.Angebot)
-            SetzeAktiv(Text(z.Name), false);
-        if (z.Abbildung)
-            Aktion(Text(z.Name))->setVisible(false);
+        if (z.Angebot) SetzeAktiv(Text(z.Name), false);
+        if (z.Abbildung) Aktion(Text(z.Name))->setVisible(false);
     }
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
@@ -170,8 +165,7 @@ bool TMainForm::HatHandler(const TBefehlszeile& zeile) const {
 void TMainForm::Ausfuehren(const TBefehlszeile& zeile) {
     if (zeile.Ausfuehren) {
         // The document tells its window, which redraws and updates the menus.
-        if (tGrafChildForm* f = AktivesFenster())
-            zeile.Ausfuehren(f->Dokument());
+        if (tGrafChildForm* f = AktivesFenster()) zeile.Ausfuehren(f->Dokument());
         return;
     }
     if (const int i = HandlerIndex(metaObject(), zeile); i >= 0)
@@ -180,19 +174,21 @@ void TMainForm::Ausfuehren(const TBefehlszeile& zeile) {
 
 bool TMainForm::Ausfuehren(std::string_view name) {
     const TBefehlszeile* z = BefehlMitName(name);
-    if (!z)
-        return false;
+    if (!z) return false;
     Ausfuehren(*z);
     return true;
 }
 
-QAction* TMainForm::Aktion(const QString& name) const { return aktionen_.value(name, nullptr); }
+QAction* TMainForm::Aktion(const QString& name) const {
+    return aktionen_.value(name, nullptr);
+}
 
-QMenu* TMainForm::Menue(const QString& name) const { return menues_.value(name, nullptr); }
+QMenu* TMainForm::Menue(const QString& name) const {
+    return menues_.value(name, nullptr);
+}
 
 void TMainForm::SetzeAktiv(const QString& name, bool aktiv) {
-    if (QAction* a = Aktion(name))
-        a->setEnabled(aktiv && IstVerfuegbar(name));
+    if (QAction* a = Aktion(name)) a->setEnabled(aktiv && IstVerfuegbar(name));
 }
 
 void TMainForm::SetzeVerfuegbar(const QString& aktion, bool verfuegbar) {
@@ -215,15 +211,13 @@ TFensterZustand TMainForm::Fensterzustand() const {
     const auto fenster = mdi_->subWindowList();
     for (QMdiSubWindow* w : fenster)
         // A window that has been closed lingers until its deferred deletion.
-        if (!w->isHidden())
-            ++z.AnzahlDokumente;
+        if (!w->isHidden()) ++z.AnzahlDokumente;
     QMdiSubWindow* aktiv = mdi_->currentSubWindow();
     if (aktiv && fenster.contains(aktiv) && !aktiv->isHidden()) {
         z.AktivesDokument = true;
         z.AktiveBeschriftung = aktiv->windowTitle().toStdString();
     }
-    if (z.AktivesDokument && ElementMarkiertAbfrage)
-        z.ElementMarkiert = ElementMarkiertAbfrage();
+    if (z.AktivesDokument && ElementMarkiertAbfrage) z.ElementMarkiert = ElementMarkiertAbfrage();
     return z;
 }
 
@@ -231,8 +225,7 @@ void TMainForm::WendeMenuZustandAn(const TMenuZustand& z) {
     // Items that only need their menu follow it, so that their shortcuts do
     // not act while the menu itself is disabled.
     for (const TBefehlszeile& zeile : Befehlstabelle())
-        if (zeile.Zustand)
-            SetzeAktiv(Text(zeile.Name), z.*zeile.Zustand);
+        if (zeile.Zustand) SetzeAktiv(Text(zeile.Name), z.*zeile.Zustand);
 }
 
 void TMainForm::UpdateMenuItems() {
@@ -259,8 +252,7 @@ void TMainForm::WendeAngeboteAn(const TAngebote& a) {
         } else if (zeile.Abbildung) {
             const TAbbildungsAngebot& angebot = a[*zeile.Abbildung];
             aktion->setVisible(angebot.sichtbar);
-            if (angebot.sichtbar)
-                aktion->setText(Text(angebot.Menue));
+            if (angebot.sichtbar) aktion->setText(Text(angebot.Menue));
             SetzeAktiv(aktion->objectName(), angebot.sichtbar);
         }
     }
@@ -276,8 +268,7 @@ void TMainForm::ZeigeRueckgaengig(const std::string& caption, bool moeglich) {
 void TMainForm::AngeboteAktualisieren() {
     // Without a document nothing is marked and the items keep their
     // disabled start state.
-    if (tGrafChildForm* f = AktivesFenster())
-        f->GrafchildPopupMenuPopup();
+    if (tGrafChildForm* f = AktivesFenster()) f->GrafchildPopupMenuPopup();
 }
 
 // ---------------------------------------------------------------------------
@@ -286,8 +277,7 @@ void TMainForm::AngeboteAktualisieren() {
 void TMainForm::SetzeAnfangsgeometrie() {
     setMinimumSize(HauptfensterMindestgroesse);
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
+    if (!s) return;
     const QRect rahmen = HauptfensterRahmen(s->availableGeometry());
     // The rectangle is the outer frame; the title bar is not known before
     // the window manager has decorated the window, so its usual height is
@@ -300,11 +290,9 @@ void TMainForm::SetzeAnfangsgeometrie() {
 void TMainForm::HalteDokumenteImClientbereich() {
     const QSize client = mdi_->viewport()->size();
     for (QMdiSubWindow* w : mdi_->subWindowList()) {
-        if (w->isMaximized() || w->isMinimized() || w->isHidden())
-            continue;
+        if (w->isMaximized() || w->isMinimized() || w->isHidden()) continue;
         const QRect neu = ImClientbereich(w->geometry(), client);
-        if (neu != w->geometry())
-            w->setGeometry(neu);
+        if (neu != w->geometry()) w->setGeometry(neu);
     }
 }
 
@@ -365,7 +353,9 @@ void TMainForm::EinstellungenLaden() {
     LadeEinstellungen();
 }
 
-void TMainForm::EinstellungenSpeichern() { SpeichereEinstellungen(); }
+void TMainForm::EinstellungenSpeichern() {
+    SpeichereEinstellungen();
+}
 
 // ---------------------------------------------------------------------------
 // Commands
@@ -373,16 +363,14 @@ void TMainForm::EinstellungenSpeichern() { SpeichereEinstellungen(); }
 QList<tGrafChildForm*> TMainForm::Dokumentfenster() const {
     QList<tGrafChildForm*> fenster;
     for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
-        if (auto* f = qobject_cast<tGrafChildForm*>(w->widget()); f && !w->isHidden())
-            fenster << f;
+        if (auto* f = qobject_cast<tGrafChildForm*>(w->widget()); f && !w->isHidden()) fenster << f;
     return fenster;
 }
 
 tGrafChildForm* TMainForm::AktivesFenster() const {
     QMdiSubWindow* aktiv = mdi_->currentSubWindow();
     if (aktiv && !aktiv->isHidden())
-        if (auto* f = qobject_cast<tGrafChildForm*>(aktiv->widget()))
-            return f;
+        if (auto* f = qobject_cast<tGrafChildForm*>(aktiv->widget())) return f;
     // Without an active one the topmost open window counts.
     const auto stapel = mdi_->subWindowList(QMdiArea::StackingOrder);
     for (auto it = stapel.rbegin(); it != stapel.rend(); ++it)
@@ -397,7 +385,8 @@ TDokument* TMainForm::AktivesDokument() const {
 }
 
 int TMainForm::Beschriftungshoehe() const {
-    return style()->pixelMetric(QStyle::PM_TitleBarHeight) + style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+           style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
 }
 
 tGrafChildForm* TMainForm::NeuesFenster() {
@@ -410,8 +399,9 @@ tGrafChildForm* TMainForm::NeuesFenster() {
         UpdateMenuItems();
         emit DokumentAktualisiert(&form->Dokument());
     });
-    connect(form, &tGrafChildForm::ElementOeffnen, this,
-            [this, form](TDreiDBasisElement* e) { emit ElementDialogGewuenscht(&form->Dokument(), e); });
+    connect(form, &tGrafChildForm::ElementOeffnen, this, [this, form](TDreiDBasisElement* e) {
+        emit ElementDialogGewuenscht(&form->Dokument(), e);
+    });
     connect(form, &tGrafChildForm::ErstmalsGezeichnet, this, [this] {
         if (!ersteZeichnungGemeldet_) {
             ersteZeichnungGemeldet_ = true;
@@ -430,7 +420,8 @@ tGrafChildForm* TMainForm::NeuesFenster() {
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowTitle(form->Beschriftung());
     w->setWindowIcon(windowIcon());
-    w->setGeometry(DokumentfensterLage(form->Ordinal(), mdi_->viewport()->size(), Beschriftungshoehe()));
+    w->setGeometry(
+        DokumentfensterLage(form->Ordinal(), mdi_->viewport()->size(), Beschriftungshoehe()));
     w->show();
     mdi_->setActiveSubWindow(w);
     form->setFocus();
@@ -439,27 +430,30 @@ tGrafChildForm* TMainForm::NeuesFenster() {
 }
 
 void TMainForm::DialogAusfuehren(bool (*dialog)(QWidget*, TDokument&)) {
-    if (tGrafChildForm* f = AktivesFenster())
-        dialog(this, f->Dokument());
+    if (tGrafChildForm* f = AktivesFenster()) dialog(this, f->Dokument());
 }
 
 void TMainForm::ElementBearbeitenClick(TDokument* dokument, TDreiDBasisElement* element) {
     tGrafChildForm* f = AktivesFenster();
-    if (f && dokument == &f->Dokument())
-        ElementBearbeiten(this, *dokument, element);
+    if (f && dokument == &f->Dokument()) ElementBearbeiten(this, *dokument, element);
 }
 
 void TMainForm::DokumentNeuZeichnen() {
-    if (tGrafChildForm* f = AktivesFenster())
-        f->Neuzeichnen();
+    if (tGrafChildForm* f = AktivesFenster()) f->Neuzeichnen();
     UpdateMenuItems();
 }
 
-void TMainForm::NeuClick() { NeuesFenster(); }
+void TMainForm::NeuClick() {
+    NeuesFenster();
+}
 
 namespace {
-std::string Pfad(const QString& datei) { return QFile::encodeName(datei).toStdString(); }
-std::string Ordner(const QString& datei) { return QFileInfo(datei).absolutePath().toStdString(); }
+std::string Pfad(const QString& datei) {
+    return QFile::encodeName(datei).toStdString();
+}
+std::string Ordner(const QString& datei) {
+    return QFileInfo(datei).absolutePath().toStdString();
+}
 } // namespace
 
 void TMainForm::OeffnenClick() {
@@ -471,8 +465,7 @@ void TMainForm::OeffnenClick() {
     a.Dateiname = QStringLiteral("*.kvr");
     a.Standardendung = QStringLiteral("KVR");
     const TDateiAntwort antwort = DateiDialog(a);
-    if (antwort.Datei.isEmpty())
-        return;
+    if (antwort.Datei.isEmpty()) return;
     Einstellungen().PfadSzenen = Ordner(antwort.Datei);
     DateiOeffnen(antwort.Datei, antwort.Schreibgeschuetzt);
 }
@@ -486,8 +479,7 @@ bool TMainForm::DateiOeffnen(const QString& name, bool schreibgeschuetzt) {
     // in it is of no use.
     if (f->Dokument().Laden(datei, schreibgeschuetzt || DokumentSchreibgeschuetzt(datei)) ==
         TLadeergebnis::Nichts) {
-        if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
-            w->close();
+        if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget())) w->close();
         UpdateMenuItems();
         return false;
     }
@@ -497,19 +489,18 @@ bool TMainForm::DateiOeffnen(const QString& name, bool schreibgeschuetzt) {
 
 void TMainForm::EinfuegenClick() {
     tGrafChildForm* f = AktivesFenster();
-    if (!f)
-        return;
+    if (!f) return;
     TDateiAnfrage a;
     a.Art = TDateiDialogArt::Oeffnen;
     a.Titel = QStringLiteral("Elemente einfügen");
     a.Filter = KvrFilter;
-    a.Ordner = Text(Einstellungen().PfadEinfuegeSzenen.empty() ? Einstellungen().PfadSzenen
-                                                               : Einstellungen().PfadEinfuegeSzenen);
+    a.Ordner =
+        Text(Einstellungen().PfadEinfuegeSzenen.empty() ? Einstellungen().PfadSzenen
+                                                        : Einstellungen().PfadEinfuegeSzenen);
     a.Dateiname = QStringLiteral("*.kvr");
     a.Standardendung = QStringLiteral("KVR");
     const TDateiAntwort antwort = DateiDialog(a);
-    if (antwort.Datei.isEmpty())
-        return;
+    if (antwort.Datei.isEmpty()) return;
     Einstellungen().PfadEinfuegeSzenen = Ordner(antwort.Datei);
     f->Dokument().Einfuegen(Pfad(antwort.Datei));
     f->Ansicht()->AnsichtZuruecksetzen();
@@ -517,14 +508,12 @@ void TMainForm::EinfuegenClick() {
 
 void TMainForm::SchliessenClick() {
     if (tGrafChildForm* f = AktivesFenster())
-        if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
-            w->close();
+        if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget())) w->close();
     UpdateMenuItems();
 }
 
 bool TMainForm::Speichere(tGrafChildForm* f) {
-    if (!f)
-        return false;
+    if (!f) return false;
     TDokument& d = f->Dokument();
     if (const std::string datei = SpeicherDatei(d); !datei.empty() && d.Speichern(datei)) {
         UpdateMenuItems();
@@ -534,8 +523,7 @@ bool TMainForm::Speichere(tGrafChildForm* f) {
 }
 
 bool TMainForm::SpeichereUnter(tGrafChildForm* f) {
-    if (!f)
-        return false;
+    if (!f) return false;
     TDokument& d = f->Dokument();
     TDateiAnfrage a;
     a.Art = TDateiDialogArt::Speichern;
@@ -545,65 +533,83 @@ bool TMainForm::SpeichereUnter(tGrafChildForm* f) {
     a.Standardendung = QStringLiteral("KVR");
     a.Dateiname = QFile::decodeName(QByteArray::fromStdString(SpeichernUnterVorschlag(d)));
     const TDateiAntwort antwort = DateiDialog(a);
-    if (antwort.Datei.isEmpty())
-        return false;
+    if (antwort.Datei.isEmpty()) return false;
     const std::string datei = MitKvrEndung(Pfad(antwort.Datei));
-    if (!d.Speichern(datei))
-        return false;
+    if (!d.Speichern(datei)) return false;
     Einstellungen().PfadSzenen = Ordner(QFile::decodeName(QByteArray::fromStdString(datei)));
     UpdateMenuItems();
     return true;
 }
 
-void TMainForm::SpeichernClick() { Speichere(AktivesFenster()); }
-void TMainForm::Speichern_unterClick() { SpeichereUnter(AktivesFenster()); }
+void TMainForm::SpeichernClick() {
+    Speichere(AktivesFenster());
+}
+void TMainForm::Speichern_unterClick() {
+    SpeichereUnter(AktivesFenster());
+}
 
 void TMainForm::AusgangszustandClick() {
     tGrafChildForm* f = AktivesFenster();
-    if (!f)
-        return;
+    if (!f) return;
     f->Dokument().Ausgangslage();
     f->Ansicht()->AnsichtZuruecksetzen();
 }
 
 void TMainForm::Grafik_speichernClick() {
-    if (tGrafChildForm* f = AktivesFenster())
-        GrafikSpeichern(this, *f, DateiDialog);
+    if (tGrafChildForm* f = AktivesFenster()) GrafikSpeichern(this, *f, DateiDialog);
 }
 
 void TMainForm::Grafik_DruckenClick() {
-    if (tGrafChildForm* f = AktivesFenster())
-        GrafikDrucken(this, *f);
+    if (tGrafChildForm* f = AktivesFenster()) GrafikDrucken(this, *f);
 }
 
-void TMainForm::DruckereinstellungenClick() { DruckerEinrichten(this); }
+void TMainForm::DruckereinstellungenClick() {
+    DruckerEinrichten(this);
+}
 
 void TMainForm::KopierenClick() {
-    if (tGrafChildForm* f = AktivesFenster())
-        GrafikKopieren(this, *f);
+    if (tGrafChildForm* f = AktivesFenster()) GrafikKopieren(this, *f);
 }
 
 // Later features; their items stay disabled until they are there.
-void TMainForm::PunktClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DfrPunkt>); }
-void TMainForm::GeradeClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DGerade>); }
-void TMainForm::EbeneClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DEbene>); }
-void TMainForm::StreckeClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DStrecke>); }
-void TMainForm::PfeilClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DPfeil>); }
-void TMainForm::VektorClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DVektor>); }
-void TMainForm::DreieckClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DDreieck>); }
-void TMainForm::PyramideseitigClick() { DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide3>); }
-void TMainForm::MStreckungClick() { DialogAusfuehren(&StreckungsDialog); }
+void TMainForm::PunktClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DfrPunkt>);
+}
+void TMainForm::GeradeClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DGerade>);
+}
+void TMainForm::EbeneClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DEbene>);
+}
+void TMainForm::StreckeClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DStrecke>);
+}
+void TMainForm::PfeilClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DPfeil>);
+}
+void TMainForm::VektorClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DVektor>);
+}
+void TMainForm::DreieckClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DDreieck>);
+}
+void TMainForm::PyramideseitigClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide3>);
+}
+void TMainForm::MStreckungClick() {
+    DialogAusfuehren(&StreckungsDialog);
+}
 
-void TMainForm::BeendenClick() { close(); }
+void TMainForm::BeendenClick() {
+    close();
+}
 
 void TMainForm::KoordinatenachsenClick() {
-    if (tGrafChildForm* f = AktivesFenster())
-        KoordinatensystemDialog(this, f->Dokument(), 0);
+    if (tGrafChildForm* f = AktivesFenster()) KoordinatensystemDialog(this, f->Dokument(), 0);
 }
 
 void TMainForm::KoordinatenebenenClick() {
-    if (tGrafChildForm* f = AktivesFenster())
-        KoordinatensystemDialog(this, f->Dokument(), 1);
+    if (tGrafChildForm* f = AktivesFenster()) KoordinatensystemDialog(this, f->Dokument(), 1);
 }
 
 void TMainForm::EinstellungenClick() {
@@ -616,8 +622,7 @@ void TMainForm::AlleDokumenteNeuZeichnen() {
     // Nobody keeps a copy of the settings: drawing again shows them.
     for (tGrafChildForm* f : Dokumentfenster())
         f->Neuzeichnen();
-    if (TDokument* d = AktivesDokument())
-        emit DokumentAktualisiert(d);
+    if (TDokument* d = AktivesDokument()) emit DokumentAktualisiert(d);
 }
 
 void TMainForm::BearbeitenClick() {
@@ -625,40 +630,49 @@ void TMainForm::BearbeitenClick() {
     UpdateMenuItems();
 }
 
-void TMainForm::FestlegenClick() { AngeboteAktualisieren(); }
-void TMainForm::KonstruierenClick() { AngeboteAktualisieren(); }
-void TMainForm::AbbildenClick() { AngeboteAktualisieren(); }
-void TMainForm::MessenClick() { AngeboteAktualisieren(); }
+void TMainForm::FestlegenClick() {
+    AngeboteAktualisieren();
+}
+void TMainForm::KonstruierenClick() {
+    AngeboteAktualisieren();
+}
+void TMainForm::AbbildenClick() {
+    AngeboteAktualisieren();
+}
+void TMainForm::MessenClick() {
+    AngeboteAktualisieren();
+}
 
 void TMainForm::Anordnen(bool nebeneinander) {
     QList<QMdiSubWindow*> fenster;
     for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
-        if (!w->isHidden())
-            fenster << w;
+        if (!w->isHidden()) fenster << w;
     const QRect client(QPoint(0, 0), mdi_->viewport()->size());
     const QVector<QRect> lagen = nebeneinander ? NebeneinanderAnordnen(int(fenster.size()), client)
                                                : UebereinanderAnordnen(int(fenster.size()), client);
     for (int i = 0; i < fenster.size(); ++i) {
-        if (fenster[i]->isMaximized() || fenster[i]->isMinimized())
-            fenster[i]->showNormal();
+        if (fenster[i]->isMaximized() || fenster[i]->isMinimized()) fenster[i]->showNormal();
         fenster[i]->setGeometry(lagen[i]);
     }
 }
 
-void TMainForm::NebeneinanderClick() { Anordnen(true); }
-void TMainForm::UebereinanderClick() { Anordnen(false); }
+void TMainForm::NebeneinanderClick() {
+    Anordnen(true);
+}
+void TMainForm::UebereinanderClick() {
+    Anordnen(false);
+}
 void TMainForm::UeberlappendClick() {
     // The area's own cascade shrinks every window to its smallest size; the
     // stack keeps them large enough to work in.
     QList<QMdiSubWindow*> fenster;
     for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::StackingOrder))
-        if (!w->isHidden())
-            fenster << w;
+        if (!w->isHidden()) fenster << w;
     const QRect client(QPoint(0, 0), mdi_->viewport()->size());
-    const QVector<QRect> lagen = UeberlappendAnordnen(int(fenster.size()), client, Beschriftungshoehe());
+    const QVector<QRect> lagen =
+        UeberlappendAnordnen(int(fenster.size()), client, Beschriftungshoehe());
     for (int i = 0; i < fenster.size(); ++i) {
-        if (fenster[i]->isMaximized() || fenster[i]->isMinimized())
-            fenster[i]->showNormal();
+        if (fenster[i]->isMaximized() || fenster[i]->isMinimized()) fenster[i]->showNormal();
         fenster[i]->setGeometry(lagen[i]);
     }
 }
@@ -670,8 +684,12 @@ void TMainForm::AlleSchliessenClick() {
     UpdateMenuItems();
 }
 
-void TMainForm::InhaltClick() { THilfe::ZeigeThema(QStringLiteral("IDH_Inhalt")); }
-void TMainForm::HilfeVerwendenClick() { THilfe::ZeigeHilfeVerwenden(); }
+void TMainForm::InhaltClick() {
+    THilfe::ZeigeThema(QStringLiteral("IDH_Inhalt"));
+}
+void TMainForm::HilfeVerwendenClick() {
+    THilfe::ZeigeHilfeVerwenden();
+}
 
 void TMainForm::InfoClick() {
     auto* info = new TAboutDlg(this);

@@ -2,8 +2,8 @@
 // The program's frame window: the menu bar with every command, the area that
 // holds the document windows, and the rules that keep both in step.
 
-#include "ui/Dateidialog.h"
 #include "document/MenuZustand.h"
+#include "ui/Dateidialog.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -70,7 +70,8 @@ public:
 
     // Opens the dialog of the element (a double click in the view or the
     // object list) and redraws when the document changed.
-    void ElementBearbeitenClick(kalvorin::TDokument* dokument, kalvorin::TDreiDBasisElement* element);
+    void ElementBearbeitenClick(kalvorin::TDokument* dokument,
+                                kalvorin::TDreiDBasisElement* element);
     bool IstVerfuegbar(const QString& aktion) const;
 
     // Keeps every document window reachable inside the client area.
@@ -113,7 +114,8 @@ signals:
     // show it refresh themselves.
     void DokumentAktualisiert(kalvorin::TDokument* dokument);
     // A double click on an element asks for its dialog.
-    void ElementDialogGewuenscht(kalvorin::TDokument* dokument, kalvorin::TDreiDBasisElement* element);
+    void ElementDialogGewuenscht(kalvorin::TDokument* dokument,
+                                 kalvorin::TDreiDBasisElement* element);
     // The first document window has been painted on the screen.
     void ErstesDokumentGezeichnet();
 
@@ -186,7 +188,8 @@ private:
     friend class TWiederherstellung;
 
     void BaueMenues();
-    QAction* NeueAktion(QMenu* menue, const TBefehlszeile& zeile, const char* name, const char* titel);
+    QAction* NeueAktion(QMenu* menue, const TBefehlszeile& zeile, const char* name,
+                        const char* titel);
     void SetzeAnfangsgeometrie();
     void SetzeAktiv(const QString& name, bool aktiv);
     void Anordnen(bool nebeneinander);

@@ -47,7 +47,8 @@ TPunktDLG::TPunktDLG(QWidget* eltern)
     AusgabeName = new QLabel;
     AusgabeName->setObjectName(QStringLiteral("PunktDLGausgabeName"));
     AusgabeName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    AusgabeName->setMinimumWidth(AusgabeName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW ")));
+    AusgabeName->setMinimumWidth(
+        AusgabeName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW ")));
     Editx = ZahlEdit(QStringLiteral("Editx"));
     Edity = ZahlEdit(QStringLiteral("Edity"));
     Editz = ZahlEdit(QStringLiteral("Editz"));
@@ -85,8 +86,8 @@ TPunktDLG::TPunktDLG(QWidget* eltern)
     paarLayout->addWidget(VektorBox);
     wechsel->addWidget(KoordinatenBox, 0, 0);
     wechsel->addWidget(paar, 0, 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{KoordinatenBox, paar, AnfangspunktBox, VektorBox,
-                                                     EntstehungBox}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{KoordinatenBox, paar, AnfangspunktBox,
+                                                      VektorBox, EntstehungBox}) {
         QSizePolicy sp = w->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
         w->setSizePolicy(sp);
@@ -194,8 +195,7 @@ void TPunktDLG::PunktDialogAusElement(TDokument& dokument, int position) {
 }
 
 void TPunktDLG::DarstellungsartGeklickt() {
-    if (!Dokument || Zeigend)
-        return;
+    if (!Dokument || Zeigend) return;
     Sammeln(eingabe_);
     PunktDarstellungsartGewaehlt(eingabe_, Dokument->Liste(), KoordinatenKnopf->isChecked());
     Zeigen();

@@ -21,7 +21,9 @@ public:
     void PunktDialogAusElement(TDokument& dokument, int position);
 
     void FuerNeuesElement(TDokument& dokument) override { PunktDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override { PunktDialogAusElement(dokument, position); }
+    void FuerElement(TDokument& dokument, int position) override {
+        PunktDialogAusElement(dokument, position);
+    }
     int Anwenden(TDokument& dokument) override { return PunktUebernehmen(dokument, eingabe_); }
     TElementart Art() const override { return TElementart::DfrPunkt; }
 

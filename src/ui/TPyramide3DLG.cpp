@@ -16,7 +16,8 @@
 namespace kalvorin {
 
 TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Erzeugen einer Pyramide"), QStringLiteral("Pyramide3DLGName"), eltern) {
+    : TElementDLG(QStringLiteral("Erzeugen einer Pyramide"), QStringLiteral("Pyramide3DLGName"),
+                  eltern) {
     setObjectName(QStringLiteral("Pyramide3DLG"));
 
     auto* bestimmung = new QWidget;
@@ -35,10 +36,11 @@ TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
     oben->addStretch(1);
     oben->addWidget(volumenBox);
 
-    SpitzeBox = TeilGruppe(QStringLiteral("Spitze"), QStringLiteral("Pyramide3DLGSpitze"),
-                           QStringLiteral("Pyramide3DLGSpitzeName"), QStringLiteral("Pyramide3DLGSpitzeX"),
-                           QStringLiteral("Pyramide3DLGSpitzeY"), QStringLiteral("Pyramide3DLGSpitzeZ"), SpitzeName,
-                           Spitze);
+    SpitzeBox =
+        TeilGruppe(QStringLiteral("Spitze"), QStringLiteral("Pyramide3DLGSpitze"),
+                   QStringLiteral("Pyramide3DLGSpitzeName"), QStringLiteral("Pyramide3DLGSpitzeX"),
+                   QStringLiteral("Pyramide3DLGSpitzeY"), QStringLiteral("Pyramide3DLGSpitzeZ"),
+                   SpitzeName, Spitze);
     connect(SpitzeName, &QComboBox::editTextChanged, this, [this] { SpitzeGewaehlt(); });
     for (QLineEdit* e : Spitze)
         connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(); });
@@ -62,8 +64,9 @@ TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
     // Page "Eigenschaften"
     auto* eigenschaften = new QWidget;
     auto* e = new QGridLayout(eigenschaften);
-    e->addWidget(DickeGruppe(QStringLiteral("Pyramide3DLGCheckduenn"), QStringLiteral("Pyramide3DLGCheckdick")), 0,
-                 0);
+    e->addWidget(DickeGruppe(QStringLiteral("Pyramide3DLGCheckduenn"),
+                             QStringLiteral("Pyramide3DLGCheckdick")),
+                 0, 0);
     e->addWidget(FarbGruppe(QStringLiteral("Pyramide3DLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
@@ -74,7 +77,9 @@ TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
     EntstehungBox->hide();
 }
 
-QPixmap TPyramide3DLG::Muster(bool dick, TFarbe farbe) const { return LinienMuster(dick, farbe); }
+QPixmap TPyramide3DLG::Muster(bool dick, TFarbe farbe) const {
+    return LinienMuster(dick, farbe);
+}
 
 void TPyramide3DLG::Zeigen() {
     const TZeigen zeigen(Zeigend);
@@ -85,7 +90,8 @@ void TPyramide3DLG::Zeigen() {
         ListeFuellen(SpitzeName, e.Punkte, false);
         punkteGezeigt_ = e.Punkte;
     }
-    if (dreieckeGezeigt_ != e.Dreiecke || DreieckName->count() != static_cast<int>(e.Dreiecke.size())) {
+    if (dreieckeGezeigt_ != e.Dreiecke ||
+        DreieckName->count() != static_cast<int>(e.Dreiecke.size())) {
         ListeFuellen(DreieckName, e.Dreiecke, false);
         dreieckeGezeigt_ = e.Dreiecke;
     }
@@ -110,15 +116,13 @@ TPyramidenEingabe TPyramide3DLG::Eingabe() const {
 }
 
 void TPyramide3DLG::FeldGeaendert() {
-    if (Zeigend)
-        return;
+    if (Zeigend) return;
     Sammeln(eingabe_);
     Zeigen();
 }
 
 void TPyramide3DLG::SpitzeGewaehlt() {
-    if (Zeigend || !Dokument)
-        return;
+    if (Zeigend || !Dokument) return;
     Sammeln(eingabe_);
     TeilGewaehlt(eingabe_.Spitze, Dokument->Liste(), PunktArten);
     Zeigen();

@@ -103,11 +103,9 @@ TSplashForm::TSplashForm(QWidget* eltern)
 }
 
 void TSplashForm::Timer1Timer() {
-    if (geschlossen_)
-        return;
+    if (geschlossen_) return;
     ++ticks_;
-    if (ticks_ == TickFokusWeiter)
-        WeiterButton->setFocus(Qt::OtherFocusReason);
+    if (ticks_ == TickFokusWeiter) WeiterButton->setFocus(Qt::OtherFocusReason);
     if (ticks_ >= TicksBisSchliessen) {
         Timer1->stop();
         Schliessen();
@@ -115,15 +113,12 @@ void TSplashForm::Timer1Timer() {
 }
 
 void TSplashForm::FormDeactivate() {
-    if (geschlossen_)
-        return;
-    if (++deaktivierungen_ >= 2)
-        Schliessen();
+    if (geschlossen_) return;
+    if (++deaktivierungen_ >= 2) Schliessen();
 }
 
 void TSplashForm::Schliessen() {
-    if (geschlossen_)
-        return;
+    if (geschlossen_) return;
     geschlossen_ = true;
     Timer1->stop();
     done(QDialog::Accepted);
@@ -131,8 +126,7 @@ void TSplashForm::Schliessen() {
 
 void TSplashForm::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && !isActiveWindow())
-        FormDeactivate();
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) FormDeactivate();
 }
 
 bool TSplashForm::eventFilter(QObject* ziel, QEvent* e) {

@@ -20,7 +20,9 @@ namespace kalvorin {
 
 namespace {
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 QLabel* Beschriftung(const QString& name) {
     auto* l = new QLabel;
@@ -123,8 +125,10 @@ TStreckungsDLG::TStreckungsDLG(TDokument& dokument, QWidget* eltern)
             &TStreckungsDLG::StreckungsDLGZahlButtonClick);
     connect(StreckungsDLGVerhaeltnisButton, &QRadioButton::clicked, this,
             &TStreckungsDLG::StreckungsDLGVerhaeltnisButtonClick);
-    connect(StreckungsDLGS1, &QComboBox::currentTextChanged, this, &TStreckungsDLG::StreckungsDLGS1Change);
-    connect(StreckungsDLGS2, &QComboBox::currentTextChanged, this, &TStreckungsDLG::StreckungsDLGS2Change);
+    connect(StreckungsDLGS1, &QComboBox::currentTextChanged, this,
+            &TStreckungsDLG::StreckungsDLGS1Change);
+    connect(StreckungsDLGS2, &QComboBox::currentTextChanged, this,
+            &TStreckungsDLG::StreckungsDLGS2Change);
     connect(OKBtn, &QPushButton::clicked, this, &TStreckungsDLG::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TStreckungsDLG::HelpBtnClick);
@@ -136,7 +140,8 @@ TStreckungsDLG::TStreckungsDLG(TDokument& dokument, QWidget* eltern)
     const auto breite = [](const QLabel* l, const QString& text) {
         return l->fontMetrics().horizontalAdvance(text) + 4;
     };
-    StreckungsDLGVerhaeltnis->setMinimumWidth(breite(StreckungsDLGVerhaeltnis, QStringLiteral("nicht festgelegt!")));
+    StreckungsDLGVerhaeltnis->setMinimumWidth(
+        breite(StreckungsDLGVerhaeltnis, QStringLiteral("nicht festgelegt!")));
     for (QLabel* l : {Laenge1, Laenge2})
         l->setMinimumWidth(breite(l, QStringLiteral("Länge(")));
     for (QLabel* l : {Kla1, Kla2})
@@ -188,7 +193,8 @@ void TStreckungsDLG::StreckungsDLGVerhaeltnisButtonClick() {
 }
 
 void TStreckungsDLG::KlammernSetzen(const QComboBox* box, QLabel* vor, QLabel* nach) {
-    const bool element = dokument_.Liste().ElementMitName(box->currentText().toStdString()) != nullptr;
+    const bool element =
+        dokument_.Liste().ElementMitName(box->currentText().toStdString()) != nullptr;
     vor->setText(element ? QStringLiteral("Länge(") : QString());
     nach->setText(element ? QStringLiteral(")") : QString());
 }
@@ -204,12 +210,11 @@ void TStreckungsDLG::StreckungsDLGS2Change() {
 }
 
 void TStreckungsDLG::Verhaeltnisberechnen() {
-    const TStreckungsVerhaeltnis v = StreckungsVerhaeltnis(
-        dokument_.Liste(), StreckungsDLGS1->currentText().toStdString(),
-        StreckungsDLGS2->currentText().toStdString());
+    const TStreckungsVerhaeltnis v =
+        StreckungsVerhaeltnis(dokument_.Liste(), StreckungsDLGS1->currentText().toStdString(),
+                              StreckungsDLGS2->currentText().toStdString());
     StreckungsDLGVerhaeltnis->setText(Text(v.Anzeige));
-    if (v.Faktor)
-        faktor_ = *v.Faktor;
+    if (v.Faktor) faktor_ = *v.Faktor;
 }
 
 void TStreckungsDLG::OKBtnClick() {
@@ -217,15 +222,15 @@ void TStreckungsDLG::OKBtnClick() {
                         ? StreckungFestlegen(dokument_, StreckungsDLGZahl->text().toStdString())
                         : StreckungFestlegen(dokument_, faktor_);
     // A refusal has been told through a warning; the dialog stays open.
-    if (ok)
-        accept();
+    if (ok) accept();
 }
 
-void TStreckungsDLG::HelpBtnClick() { THilfe::ZeigeThema(QStringLiteral("IDH_Dialog_Streckung")); }
+void TStreckungsDLG::HelpBtnClick() {
+    THilfe::ZeigeThema(QStringLiteral("IDH_Dialog_Streckung"));
+}
 
 bool StreckungsDialog(QWidget* hauptfenster, TDokument& dokument) {
-    if (!Angeboten(dokument, TBefehl::MStreckung))
-        return false;
+    if (!Angeboten(dokument, TBefehl::MStreckung)) return false;
     auto* dialog = new TStreckungsDLG(dokument, hauptfenster);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     return dialog->exec() == QDialog::Accepted;

@@ -33,7 +33,8 @@ void TWiederherstellung::ZeitgeberStellen() {
     using namespace std::chrono;
     // "At once" is the earliest time there is; subtracting from it would overflow.
     const auto jetzt = steady_clock::now();
-    const long long warten = *naechste <= jetzt ? 0 : duration_cast<milliseconds>(*naechste - jetzt).count();
+    const long long warten =
+        *naechste <= jetzt ? 0 : duration_cast<milliseconds>(*naechste - jetzt).count();
     zeitgeber_.start(int(std::min<long long>(warten, TWiederherstellungsplan::Abstand.count())));
 }
 
@@ -45,21 +46,20 @@ void TWiederherstellung::Anmelden(tGrafChildForm* fenster) {
     connect(fenster, &QObject::destroyed, this, [this, d] { plan_->Vergessen(d); });
 }
 
-void TWiederherstellung::Abmelden(tGrafChildForm* fenster) { plan_->Abmelden(fenster->Dokument()); }
+void TWiederherstellung::Abmelden(tGrafChildForm* fenster) {
+    plan_->Abmelden(fenster->Dokument());
+}
 
 int TWiederherstellung::Anbieten(const std::function<void()>& vorDerFrage) {
     TWiederherstellungsangebot angebot(*plan_);
-    if (angebot.Leer())
-        return 0;
-    if (vorDerFrage)
-        vorDerFrage();
+    if (angebot.Leer()) return 0;
+    if (vorDerFrage) vorDerFrage();
     int geoeffnet = 0;
     for (const TVerwaisteKopie& k : angebot.Fragen()) {
         tGrafChildForm* f = haupt_.NeuesFenster();
         if (!angebot.Oeffnen(f->Dokument(), k)) {
             // Left empty and unmodified: the window goes without a question.
-            if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
-                w->close();
+            if (auto* w = qobject_cast<QMdiSubWindow*>(f->parentWidget())) w->close();
             continue;
         }
         if (const int nummer = NeuNummer(k.Angaben.Beschriftung); nummer > 0)

@@ -7,10 +7,8 @@
 namespace kalvorin {
 
 std::string AchsenZahlText(Real wert, char dezimaltrenner) {
-    if (!std::isfinite(wert))
-        return std::string();
-    if (wert == 0)
-        return "0";
+    if (!std::isfinite(wert)) return std::string();
+    if (wert == 0) return "0";
     // One significant digit, rounded: "d.e+XX" without the point, so "de+XX".
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, "%.0Le", wert);
@@ -21,11 +19,10 @@ std::string AchsenZahlText(Real wert, char dezimaltrenner) {
     const bool negativ = ziffer[0] == '-';
     const char d = ziffer.back();
     const std::string vorz = negativ ? "-" : "";
-    if (exponent >= 1 || exponent < -5)
-        return vorz + d + "E" + std::to_string(exponent);
-    if (exponent == 0)
-        return vorz + d;
-    return vorz + "0" + dezimaltrenner + std::string(static_cast<std::size_t>(-exponent - 1), '0') + d;
+    if (exponent >= 1 || exponent < -5) return vorz + d + "E" + std::to_string(exponent);
+    if (exponent == 0) return vorz + d;
+    return vorz + "0" + dezimaltrenner + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
+           d;
 }
 
 } // namespace kalvorin

@@ -27,8 +27,7 @@ TKoordinatensystem KoordinatensystemFuerNeuesFenster(const TStandardEinstellunge
 }
 
 void ZeichenfensterEinrichten(TKoordinatensystem& ks, TWeltAbbildung& abbildung, tGSzene& szene) {
-    if (ks.H == 0)
-        ks.H = ks.Halbseite();
+    if (ks.H == 0) ks.H = ks.Halbseite();
     abbildung.SetzeWelt(Zeichenfenster(ks.H), WeltIsotrop);
     szene.SetzeDarstellungswuerfel(NullTripel, ks.H);
     szene.SetzeDrehkugel(DrehkugelFuer(ks.H, abbildung));
@@ -38,11 +37,9 @@ void KoordinatensystemInSzene(tGSzene& szene, const TKoordinatensystem& ks) {
     static constexpr char buchstaben[3] = {'X', 'Y', 'Z'};
     for (int i = 0; i < 3; ++i) {
         const TAchsenDaten& a = ks.Achsen[i];
-        if (!a.Zeichnen)
-            continue;
+        if (!a.Zeichnen) continue;
         const int nr = szene.AchseHinzufuegen(buchstaben[i], a.Oben, a.Unten);
-        if (nr <= 0)
-            continue;
+        if (nr <= 0) continue;
         szene.SetzeNameSichtbar(nr, true);
         szene.SetzeStift(nr, ks.AchsenFarbe, 1, TStiftStil::Durchgezogen);
         szene.SetzeStriche(nr, ks.Skalierung);
@@ -50,11 +47,10 @@ void KoordinatensystemInSzene(tGSzene& szene, const TKoordinatensystem& ks) {
     }
     for (int i = 0; i < 3; ++i) {
         const TKoordEbenenDaten& e = ks.Ebenen[i];
-        if (!e.Zeichnen)
-            continue;
-        const int nr = szene.KoordEbeneHinzufuegen(buchstaben[i], e.Oben2, e.Unten2, e.Oben1, e.Unten1);
-        if (nr <= 0)
-            continue;
+        if (!e.Zeichnen) continue;
+        const int nr =
+            szene.KoordEbeneHinzufuegen(buchstaben[i], e.Oben2, e.Unten2, e.Oben1, e.Unten1);
+        if (nr <= 0) continue;
         szene.SetzeStift(nr, Dunkler(e.Farbe, KoordEbenenRandDunkler), 1, TStiftStil::Durchgezogen);
         szene.SetzeFuellung(nr, e.Farbe, SchraffurKeine);
         szene.SetzeTransparenz(nr, e.Transparenz);

@@ -13,7 +13,9 @@ namespace kalvorin {
 
 namespace {
 
-std::string Zahl(Real x) { return FormatGeneral(x, 6); }
+std::string Zahl(Real x) {
+    return FormatGeneral(x, 6);
+}
 
 std::int32_t Gerundet(double x) {
     constexpr double grenze = std::numeric_limits<std::int32_t>::max();
@@ -54,7 +56,8 @@ void AusgabeWieAmBildschirm(TAusgabeFormular& formular, TAusgabeMass bildschirm)
 TAusgabeMass AusgabeBegrenzt(Real breiteCm, Real hoeheCm) {
     const Real b = std::clamp<Real>(breiteCm, 1, Real(AusgabeMaxBreite) / 1000);
     const Real h = std::clamp<Real>(hoeheCm, 1, Real(AusgabeMaxHoehe) / 1000);
-    return {static_cast<std::int32_t>(std::lround(b * 1000)), static_cast<std::int32_t>(std::lround(h * 1000))};
+    return {static_cast<std::int32_t>(std::lround(b * 1000)),
+            static_cast<std::int32_t>(std::lround(h * 1000))};
 }
 
 bool AusgabeUebernehmen(const TAusgabeFormular& formular, TAusgabeoptionen& o, TFensterAusgabe& f) {
@@ -82,12 +85,12 @@ bool AusgabeUebernehmen(const TAusgabeFormular& formular, TAusgabeoptionen& o, T
 }
 
 int PixelGroesse(double hundertstelMillimeter, int pixel) {
-    if (pixel <= 0)
-        return 1;
+    if (pixel <= 0) return 1;
     return std::max(1, static_cast<int>(std::lround(hundertstelMillimeter / pixel * 10)));
 }
 
-TAusgabeMass BildschirmMass(double breitePixel, double hoehePixel, int pixelGroesseX, int pixelGroesseY) {
+TAusgabeMass BildschirmMass(double breitePixel, double hoehePixel, int pixelGroesseX,
+                            int pixelGroesseY) {
     // Thousandths of a millimetre per pixel, a tenth of that in thousandths of a centimetre.
     return {Gerundet(breitePixel * pixelGroesseX / 10), Gerundet(hoehePixel * pixelGroesseY / 10)};
 }
@@ -101,23 +104,24 @@ TAusgabeMass ImSeitenverhaeltnis(TAusgabeMass m, const TLogRechteck& fenster) {
     return m;
 }
 
-TAusgabeRechteck Druckrechteck(TAusgabeRechteck r, TAusgabeMass papier, const TLogRechteck& fenster) {
-    if (r.links > papier.Breite)
-        r.links = Gerundet(0.9 * papier.Breite);
-    if (r.oben > papier.Hoehe)
-        r.oben = Gerundet(0.9 * papier.Hoehe);
+TAusgabeRechteck Druckrechteck(TAusgabeRechteck r, TAusgabeMass papier,
+                               const TLogRechteck& fenster) {
+    if (r.links > papier.Breite) r.links = Gerundet(0.9 * papier.Breite);
+    if (r.oben > papier.Hoehe) r.oben = Gerundet(0.9 * papier.Hoehe);
     r.rechts = std::min(r.rechts, papier.Breite);
     r.unten = std::min(r.unten, papier.Hoehe);
-    const TAusgabeMass m = ImSeitenverhaeltnis({std::max(0, r.Breite()), std::max(0, r.Hoehe())}, fenster);
+    const TAusgabeMass m =
+        ImSeitenverhaeltnis({std::max(0, r.Breite()), std::max(0, r.Hoehe())}, fenster);
     r.rechts = r.links + m.Breite;
     r.unten = r.oben + m.Hoehe;
     return r;
 }
 
-TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel, double bildHoehePixel,
-                           int pixelGroesseX, int pixelGroesseY) {
+TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel,
+                           double bildHoehePixel, int pixelGroesseX, int pixelGroesseY) {
     // Thousandths of a millimetre per pixel; the metafile counts hundredths.
-    TAusgabeMass m{Gerundet(bildBreitePixel * pixelGroesseX / 10), Gerundet(bildHoehePixel * pixelGroesseY / 10)};
+    TAusgabeMass m{Gerundet(bildBreitePixel * pixelGroesseX / 10),
+                   Gerundet(bildHoehePixel * pixelGroesseY / 10)};
     m.Breite = std::max(m.Breite, 1);
     m.Hoehe = std::max(m.Hoehe, 1);
     m = ImSeitenverhaeltnis(m, fenster);
@@ -125,13 +129,16 @@ TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel, 
     if (laengste > MetadateiMaxSeite) {
         const auto kuerzen = [&](std::int32_t seite) {
             return seite == laengste ? MetadateiMaxSeite
-                                     : static_cast<std::int32_t>(std::int64_t(seite) * MetadateiMaxSeite / laengste);
+                                     : static_cast<std::int32_t>(std::int64_t(seite) *
+                                                                 MetadateiMaxSeite / laengste);
         };
         m = {kuerzen(m.Breite), kuerzen(m.Hoehe)};
     }
     return {std::max(m.Breite, 1), std::max(m.Hoehe, 1)};
 }
 
-double InPixel(std::int32_t hundertstelMillimeter, double dpi) { return hundertstelMillimeter * dpi / 2540.0; }
+double InPixel(std::int32_t hundertstelMillimeter, double dpi) {
+    return hundertstelMillimeter * dpi / 2540.0;
+}
 
 } // namespace kalvorin

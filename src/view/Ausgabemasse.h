@@ -57,7 +57,7 @@ struct TFensterAusgabe {
 
 // The texts and boxes of the options dialog.
 struct TAusgabeFormular {
-    std::string Breite, Hoehe;       // cm
+    std::string Breite, Hoehe;        // cm
     std::string xRichtung, yRichtung; // unit lengths
     // The boxes are not filled from the current state: they always open so.
     bool Rahmen = false;
@@ -83,7 +83,8 @@ TAusgabeMass AusgabeBegrenzt(Real breiteCm, Real hoeheCm);
 // from a length in hundredths of a millimetre and its number of pixels.
 int PixelGroesse(double hundertstelMillimeter, int pixel);
 // Pixels on the screen as a length on paper.
-TAusgabeMass BildschirmMass(double breitePixel, double hoehePixel, int pixelGroesseX, int pixelGroesseY);
+TAusgabeMass BildschirmMass(double breitePixel, double hoehePixel, int pixelGroesseX,
+                            int pixelGroesseY);
 
 // The size narrowed or lowered to the aspect ratio of the logical window.
 TAusgabeMass ImSeitenverhaeltnis(TAusgabeMass mass, const TLogRechteck& fenster);
@@ -92,13 +93,14 @@ TAusgabeMass ImSeitenverhaeltnis(TAusgabeMass mass, const TLogRechteck& fenster)
 // starts beyond the paper starts at 90 % of it, an edge that ends beyond it
 // ends at its edge; then narrowed or lowered to the picture's aspect ratio,
 // keeping its top-left corner.
-TAusgabeRechteck Druckrechteck(TAusgabeRechteck druck, TAusgabeMass papier, const TLogRechteck& fenster);
+TAusgabeRechteck Druckrechteck(TAusgabeRechteck druck, TAusgabeMass papier,
+                               const TLogRechteck& fenster);
 
 // The metafile's size: the picture's size on the screen, in pixels, as a
 // length on paper, in the picture's aspect ratio, and no side longer than a
 // 16-bit metafile can hold.
-TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel, double bildHoehePixel,
-                           int pixelGroesseX, int pixelGroesseY);
+TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel,
+                           double bildHoehePixel, int pixelGroesseX, int pixelGroesseY);
 
 // A length on paper at a resolution in dots per inch.
 double InPixel(std::int32_t hundertstelMillimeter, double dpi);

@@ -24,8 +24,7 @@ inline double Kreuz(TLogPunkt o, TLogPunkt a, TLogPunkt b) {
 // The two segments cross at a point inside both (touching does not count).
 inline bool KreuzenStreng(TLogPunkt a, TLogPunkt b, TLogPunkt c, TLogPunkt d) {
     const double d1 = Kreuz(c, d, a), d2 = Kreuz(c, d, b);
-    if (!((d1 < 0 && d2 > 0) || (d1 > 0 && d2 < 0)))
-        return false;
+    if (!((d1 < 0 && d2 > 0) || (d1 > 0 && d2 < 0))) return false;
     const double d3 = Kreuz(a, b, c), d4 = Kreuz(a, b, d);
     return (d3 < 0 && d4 > 0) || (d3 > 0 && d4 < 0);
 }
@@ -59,23 +58,18 @@ inline double Flaeche2(const TLogPunkt* ecken, int n) {
 // tolerance of an edge counts too, so the region never reaches farther than
 // the tolerance beyond the polygon.
 inline bool Innen(TLogPunkt p, const TLogPunkt* ecken, int n, bool streng) {
-    if (n < 1)
-        return false;
+    if (n < 1) return false;
     if (!streng)
         for (int i = 0; i < n; ++i)
-            if (AufStrecke(p, ecken[i], ecken[(i + 1) % n]))
-                return true;
-    if (n < 3)
-        return false;
+            if (AufStrecke(p, ecken[i], ecken[(i + 1) % n])) return true;
+    if (n < 3) return false;
     const double f = Flaeche2(ecken, n);
     // A polygon seen as a line has no inside, only its boundary.
-    if (f == 0)
-        return false;
+    if (f == 0) return false;
     const double sinn = f > 0 ? 1 : -1;
     for (int i = 0; i < n; ++i) {
         const double k = sinn * Kreuz(ecken[i], ecken[(i + 1) % n], p);
-        if (streng ? !(k > 0) : k < 0)
-            return false;
+        if (streng ? !(k > 0) : k < 0) return false;
     }
     return true;
 }
@@ -97,15 +91,13 @@ public:
     TInnenbereich() = default;
     TInnenbereich(const TLogPunkt* ecken, int n, double rand) {
         const double f = n >= 3 ? Flaeche2(ecken, n) : 0;
-        if (f == 0)
-            return;
+        if (f == 0) return;
         const double sinn = f > 0 ? 1 : -1;
         for (int i = 0; i < n && anzahl_ < static_cast<int>(halb_.size()); ++i) {
             const TLogPunkt a = ecken[i], b = ecken[(i + 1) % n];
             const double ex = static_cast<double>(b.x) - a.x, ey = static_cast<double>(b.y) - a.y;
             const double l = std::sqrt(ex * ex + ey * ey);
-            if (l == 0)
-                continue;
+            if (l == 0) continue;
             // The inner normal: to the left of the edge when the corners turn left.
             Halbebene& h = halb_[anzahl_++];
             h.nx = -ey / l * sinn;
@@ -118,18 +110,15 @@ public:
     bool Leer() const { return leer_; }
 
     bool Enthaelt(double x, double y) const {
-        if (leer_)
-            return false;
+        if (leer_) return false;
         for (int i = 0; i < anzahl_; ++i)
-            if (!(halb_[i].nx * x + halb_[i].ny * y > halb_[i].c))
-                return false;
+            if (!(halb_[i].nx * x + halb_[i].ny * y > halb_[i].c)) return false;
         return true;
     }
 
     // A part of the segment of some length lies inside.
     bool TrifftStrecke(TLogPunkt a, TLogPunkt b) const {
-        if (leer_)
-            return false;
+        if (leer_) return false;
         const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
         double t0 = 0, t1 = 1;
         for (int i = 0; i < anzahl_; ++i) {
@@ -137,8 +126,7 @@ public:
             const double wert = h.nx * a.x + h.ny * a.y - h.c; // > 0 inside, at t = 0
             const double aenderung = h.nx * dx + h.ny * dy;
             if (aenderung == 0) {
-                if (!(wert > 0))
-                    return false;
+                if (!(wert > 0)) return false;
                 continue;
             }
             const double t = -wert / aenderung;
@@ -146,8 +134,7 @@ public:
                 t0 = std::max(t0, t);
             else
                 t1 = std::min(t1, t);
-            if (!(t0 < t1))
-                return false;
+            if (!(t0 < t1)) return false;
         }
         // Some length, not a single touching point.
         return (t1 - t0) * std::sqrt(dx * dx + dy * dy) > 0.5;
@@ -156,8 +143,7 @@ public:
     // The other polygon, moved inwards by its own rim, meets this inside in
     // an area.
     bool TrifftFlaeche(const TInnenbereich& andere, const TLogPunkt* ecken, int n) const {
-        if (leer_ || andere.leer_ || n < 3 || n > MaxPunkte / 2)
-            return false;
+        if (leer_ || andere.leer_ || n < 3 || n > MaxPunkte / 2) return false;
         // Only what a cut has written is read: the buffers need no clearing.
         Punkte puffer[2];
         Punkte* p = &puffer[0];
@@ -170,8 +156,7 @@ public:
                 np = Abschneiden(bereich->halb_[k], *p, np, *q);
                 std::swap(p, q);
             }
-        if (np < 3)
-            return false;
+        if (np < 3) return false;
         double f = 0;
         for (int i = 0; i < np; ++i) {
             const auto& u = (*p)[i];
@@ -198,8 +183,7 @@ private:
             const auto& b = ein[(i + 1) % n];
             const double wa = h.nx * a[0] + h.ny * a[1] - h.c;
             const double wb = h.nx * b[0] + h.ny * b[1] - h.c;
-            if (wa >= 0 && m < MaxPunkte)
-                aus[m++] = a;
+            if (wa >= 0 && m < MaxPunkte) aus[m++] = a;
             if (((wa >= 0) != (wb >= 0)) && m < MaxPunkte) {
                 const double t = wa / (wa - wb);
                 aus[m++] = {a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])};

@@ -17,8 +17,9 @@ TDrehkugel DrehkugelFuer(Real h, const TWeltAbbildung& abbildung) {
     TDrehkugel k;
     const TTripel e1{-h, -h, -h}, e2{h, h, h};
     k.Mitte = Mittelpunkt(e1, e2);
-    k.Radius = std::max(Betrag(Verbindungsvektor(k.Mitte, e1)), Betrag(Verbindungsvektor(k.Mitte, e2))) /
-               std::sqrt(2.0L);
+    k.Radius =
+        std::max(Betrag(Verbindungsvektor(k.Mitte, e1)), Betrag(Verbindungsvektor(k.Mitte, e2))) /
+        std::sqrt(2.0L);
 
     const TZeichenpunkt m = Projizieren(k.Mitte);
     k.BildMitte = abbildung.WeltZuLogisch(m);
@@ -37,8 +38,7 @@ TDrehkugel DrehkugelFuer(Real h, const TWeltAbbildung& abbildung) {
 
 TTripel Kugelpunkt(const TDrehkugel& kugel, TLogPunkt maus) {
     // A sphere without image would divide by zero: every position is then its centre.
-    if (kugel.BildRadius <= 0)
-        return {1, 0, 0};
+    if (kugel.BildRadius <= 0) return {1, 0, 0};
     const Real b = (static_cast<Real>(maus.x) - kugel.BildMitte.x) / kugel.BildRadius;
     const Real c = (static_cast<Real>(maus.y) - kugel.BildMitte.y) / kugel.BildRadius;
     const Real d = b * b + c * c;

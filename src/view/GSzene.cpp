@@ -21,21 +21,30 @@ constexpr Real PfeilHalbbreite = 0.15L;
 // Unit vector of an axis letter; the zero triple for anything else.
 TTripel Achsenrichtung(char achse) {
     switch (achse) {
-    case 'X': return {1, 0, 0};
-    case 'Y': return {0, 1, 0};
-    case 'Z': return {0, 0, 1};
-    default: return NullTripel;
+    case 'X':
+        return {1, 0, 0};
+    case 'Y':
+        return {0, 1, 0};
+    case 'Z':
+        return {0, 0, 1};
+    default:
+        return NullTripel;
     }
 }
 
 // Ticks and labels stand off in y from the x- and z-axis, in x from the y-axis.
-TTripel Seitenrichtung(char achse) { return achse == 'Y' ? TTripel{1, 0, 0} : TTripel{0, 1, 0}; }
+TTripel Seitenrichtung(char achse) {
+    return achse == 'Y' ? TTripel{1, 0, 0} : TTripel{0, 1, 0};
+}
 
-char Gross(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Gross(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 } // namespace
 
-tGSzene::tGSzene(const TWeltAbbildung& abbildung) : abbildung_(&abbildung), matrix_(Einheitsmatrix()) {
+tGSzene::tGSzene(const TWeltAbbildung& abbildung)
+    : abbildung_(&abbildung), matrix_(Einheitsmatrix()) {
     objekte_.reserve(MaxSzenenObjekte);
     stuecke_.reserve(MaxStuecke);
     folge_.reserve(MaxStuecke);
@@ -59,17 +68,20 @@ void tGSzene::Entwerten() {
     folge_.clear();
 }
 
-void tGSzene::MatrixAnwenden(const TMatrix4& m) { matrix_ = Matrixprodukt(m, matrix_); }
+void tGSzene::MatrixAnwenden(const TMatrix4& m) {
+    matrix_ = Matrixprodukt(m, matrix_);
+}
 
-void tGSzene::MatrixZuruecksetzen() { matrix_ = Einheitsmatrix(); }
+void tGSzene::MatrixZuruecksetzen() {
+    matrix_ = Einheitsmatrix();
+}
 
 void tGSzene::Ziehen(TLogPunkt vorher, TLogPunkt jetzt) {
     MatrixAnwenden(Ziehdrehung(kugel_, vorher, jetzt));
 }
 
 TSzenenObjekt* tGSzene::ObjektPtr(int nr) {
-    if (nr < 1 || nr > Objektzahl())
-        return nullptr;
+    if (nr < 1 || nr > Objektzahl()) return nullptr;
     return &objekte_[nr - 1];
 }
 
@@ -85,8 +97,7 @@ int tGSzene::NeuesObjekt(TObjektArt art) {
 }
 
 int tGSzene::NeuesStueck(int objekt, TStueckArt art) {
-    if (Stueckzahl() >= MaxStuecke)
-        throw std::logic_error("tGSzene: no room for another piece");
+    if (Stueckzahl() >= MaxStuecke) throw std::logic_error("tGSzene: no room for another piece");
     stuecke_.emplace_back();
     stuecke_.back().Objekt = objekt;
     stuecke_.back().Art = art;
@@ -100,8 +111,7 @@ bool tGSzene::Kugelschnitt(TTripel p, TTripel w, Real& t1, Real& t2) const {
     const Real b = 2 * Skalarprodukt(q, w);
     const Real c = Skalarprodukt(q, q) - r * r;
     const Real disk = b * b - 4 * a * c;
-    if (!(disk > 0))
-        return false;
+    if (!(disk > 0)) return false;
     const Real w2 = std::sqrt(disk);
     t1 = (-b - w2) / (2 * a);
     t2 = (w2 - b) / (2 * a);
@@ -118,7 +128,8 @@ void tGSzene::LinienStueckSetzen(TStueck& s, const TSzenenObjekt& o, Real unten,
 }
 
 void tGSzene::PolygonBezugSetzen(TStueck& s) {
-    s.Bezugspunkt = Vielfaches(TripelSumme(TripelSumme(s.Ecken[0], s.Ecken[1]), s.Ecken[2]), 1.0L / 3);
+    s.Bezugspunkt =
+        Vielfaches(TripelSumme(TripelSumme(s.Ecken[0], s.Ecken[1]), s.Ecken[2]), 1.0L / 3);
 }
 
 int tGSzene::LinienObjekt(TObjektArt art, TTripel p, TTripel w, Real unten, Real oben) {
@@ -138,10 +149,8 @@ int tGSzene::LinienObjekt(TObjektArt art, TTripel p, TTripel w, Real unten, Real
 }
 
 int tGSzene::PunktHinzufuegen(TTripel p) {
-    if (Objektzahl() >= MaxSzenenObjekte || Stueckzahl() >= MaxStuecke)
-        return SzeneVoll;
-    if (Betrag(TripelDifferenz(p, mitte_)) > Wurzel3 * h_)
-        return SzeneAusserhalb;
+    if (Objektzahl() >= MaxSzenenObjekte || Stueckzahl() >= MaxStuecke) return SzeneVoll;
+    if (Betrag(TripelDifferenz(p, mitte_)) > Wurzel3 * h_) return SzeneAusserhalb;
     const int nr = NeuesObjekt(TObjektArt::Punkt);
     TSzenenObjekt& o = objekte_[nr - 1];
     o.Basis = p;
@@ -154,11 +163,9 @@ int tGSzene::PunktHinzufuegen(TTripel p) {
 }
 
 int tGSzene::GeradeHinzufuegen(TTripel p, TTripel richtung) {
-    if (Objektzahl() >= MaxSzenenObjekte || Stueckzahl() >= MaxStuecke)
-        return SzeneVoll;
+    if (Objektzahl() >= MaxSzenenObjekte || Stueckzahl() >= MaxStuecke) return SzeneVoll;
     Real t1 = 0, t2 = 0;
-    if (!Kugelschnitt(p, richtung, t1, t2))
-        return SzeneAusserhalb;
+    if (!Kugelschnitt(p, richtung, t1, t2)) return SzeneAusserhalb;
     const int erstes = Stueckzahl() + 1;
     const int nr = LinienObjekt(TObjektArt::Gerade, p, richtung, t1, t2);
     NeueStueckeSchneiden(nr, erstes);
@@ -166,14 +173,11 @@ int tGSzene::GeradeHinzufuegen(TTripel p, TTripel richtung) {
 }
 
 int tGSzene::StreckeHinzufuegen(TTripel p, TTripel richtung, Real oben, Real unten) {
-    if (Objektzahl() >= MaxSzenenObjekte || Stueckzahl() >= MaxStuecke)
-        return SzeneVoll;
+    if (Objektzahl() >= MaxSzenenObjekte || Stueckzahl() >= MaxStuecke) return SzeneVoll;
     Real t1 = 0, t2 = 0;
-    if (!Kugelschnitt(p, richtung, t1, t2))
-        return SzeneAusserhalb;
+    if (!Kugelschnitt(p, richtung, t1, t2)) return SzeneAusserhalb;
     const Real lo = std::max(unten, t1), hi = std::min(oben, t2);
-    if (!(lo < hi))
-        return SzeneAusserhalb;
+    if (!(lo < hi)) return SzeneAusserhalb;
     const int erstes = Stueckzahl() + 1;
     const int nr = LinienObjekt(TObjektArt::Strecke, p, richtung, lo, hi);
     NeueStueckeSchneiden(nr, erstes);
@@ -191,7 +195,8 @@ int tGSzene::AchseHinzufuegen(char achse, Real oben, Real unten) {
     TSzenenObjekt& o = objekte_[nr - 1];
     o.Achse = achse;
     o.Name = std::string(1, static_cast<char>(achse - 'A' + 'a'));
-    o.Beschriftungspunkt = TripelSumme(Vielfaches(e, oben), Vielfaches(Seitenrichtung(achse), Strichlaenge));
+    o.Beschriftungspunkt =
+        TripelSumme(Vielfaches(e, oben), Vielfaches(Seitenrichtung(achse), Strichlaenge));
     o.Pfeil = true;
     Pfeilspitze(o);
     NeueStueckeSchneiden(nr, erstes);
@@ -227,7 +232,8 @@ int tGSzene::FlaechenObjekt(TObjektArt art, TTripel basis, TTripel u, TTripel v,
     for (int i = 0; i < 4; ++i) {
         reserviert_ = 3 - i;
         const int kante = Stueckzahl() + 1;
-        const int r = LinienObjekt(TObjektArt::Rand, ecken[i], Verbindungsvektor(ecken[i], ecken[(i + 1) % 4]), 0, 1);
+        const int r = LinienObjekt(TObjektArt::Rand, ecken[i],
+                                   Verbindungsvektor(ecken[i], ecken[(i + 1) % 4]), 0, 1);
         objekte_[r - 1].Ebene = nr;
         objekte_[r - 1].Waehlbar = false;
         NeueStueckeSchneiden(r, kante);
@@ -238,11 +244,9 @@ int tGSzene::FlaechenObjekt(TObjektArt art, TTripel basis, TTripel u, TTripel v,
 
 int tGSzene::EbeneHinzufuegen(TTripel p, TTripel u, TTripel v) {
     // The plane and its four edges.
-    if (Objektzahl() > MaxSzenenObjekte - 5 || Stueckzahl() > MaxStuecke - 5)
-        return SzeneVoll;
+    if (Objektzahl() > MaxSzenenObjekte - 5 || Stueckzahl() > MaxStuecke - 5) return SzeneVoll;
     TTripel n = Kreuzprodukt(u, v);
-    if (IstNullvektor(n))
-        return SzeneParallel;
+    if (IstNullvektor(n)) return SzeneParallel;
     Real d = Skalarprodukt(n, p);
     if (d < 0) {
         Negieren(n);
@@ -251,8 +255,7 @@ int tGSzene::EbeneHinzufuegen(TTripel p, TTripel u, TTripel v) {
     const Real laenge = Betrag(n);
     const Real e = d / laenge;
     const Real a = 1.3L * h_;
-    if (!(e < a))
-        return SzeneAusserhalb;
+    if (!(e < a)) return SzeneAusserhalb;
 
     TTripel d1 = (n.x != 0 || n.y != 0) ? TTripel{n.y, -n.x, 0} : TTripel{1, 0, 0};
     TTripel d2 = Kreuzprodukt(n, d1);
@@ -281,17 +284,29 @@ int tGSzene::KoordEbeneHinzufuegen(char ebene, Real oben2, Real unten2, Real obe
     ebene = Gross(ebene);
     TTripel u, v;
     switch (ebene) {
-    case 'X': u = {1, 0, 0}; v = {0, 1, 0}; break;
-    case 'Y': u = {0, 1, 0}; v = {0, 0, 1}; break;
-    case 'Z': u = {0, 0, 1}; v = {1, 0, 0}; break;
-    default: return SzeneVoll;
+    case 'X':
+        u = {1, 0, 0};
+        v = {0, 1, 0};
+        break;
+    case 'Y':
+        u = {0, 1, 0};
+        v = {0, 0, 1};
+        break;
+    case 'Z':
+        u = {0, 0, 1};
+        v = {1, 0, 0};
+        break;
+    default:
+        return SzeneVoll;
     }
     if (Objektzahl() > MaxSzenenObjekte - 5 || Stueckzahl() > MaxStuecke - 5 || !(oben1 > unten1) ||
         !(oben2 > unten2))
         return SzeneVoll;
-    const auto punkt = [&](Real a, Real b) { return TripelSumme(Vielfaches(u, a), Vielfaches(v, b)); };
-    const std::array<TTripel, 4> ecken{punkt(oben1, unten2), punkt(oben1, oben2), punkt(unten1, oben2),
-                                       punkt(unten1, unten2)};
+    const auto punkt = [&](Real a, Real b) {
+        return TripelSumme(Vielfaches(u, a), Vielfaches(v, b));
+    };
+    const std::array<TTripel, 4> ecken{punkt(oben1, unten2), punkt(oben1, oben2),
+                                       punkt(unten1, oben2), punkt(unten1, unten2)};
     return FlaechenObjekt(TObjektArt::KoordEbene, NullTripel, u, v, ecken);
 }
 
@@ -300,7 +315,8 @@ void tGSzene::Pfeilspitze(TSzenenObjekt& o) {
         const TTripel e = Achsenrichtung(o.Achse);
         const TTripel seite = Seitenrichtung(o.Achse);
         const TTripel hinten = Vielfaches(e, o.Oben - Pfeillaenge);
-        o.Pfeilspitze = {Vielfaches(e, o.Oben), TripelSumme(hinten, Vielfaches(seite, -PfeilHalbbreite)),
+        o.Pfeilspitze = {Vielfaches(e, o.Oben),
+                         TripelSumme(hinten, Vielfaches(seite, -PfeilHalbbreite)),
                          TripelSumme(hinten, Vielfaches(seite, PfeilHalbbreite))};
     } else {
         const TTripel hinten = GeradenPunkt(o.Basis, o.Richtung, o.Oben - Pfeillaenge);
@@ -316,8 +332,7 @@ void tGSzene::Striche(TSzenenObjekt& o) {
     o.Strichzahl = 0;
     o.Striche = false;
     static constexpr Real schritte[] = {0, 1, 0.5L, 1, 2, 5};
-    if (o.Skalierung < 1 || o.Skalierung > 5)
-        return;
+    if (o.Skalierung < 1 || o.Skalierung > 5) return;
     const Real s = schritte[o.Skalierung];
     o.Schritt = s;
     if (o.Skalierung == SkalierungBei1) {
@@ -326,7 +341,8 @@ void tGSzene::Striche(TSzenenObjekt& o) {
     } else {
         const Real letzter = s * std::floor(0.95L * o.Oben / s);
         o.ErsterStrich = s * std::trunc(std::fabs(o.Unten) / s) * Vorzeichen(o.Unten);
-        o.Strichzahl = std::max(0, static_cast<int>(std::trunc((letzter - o.ErsterStrich) / s)) + 1);
+        o.Strichzahl =
+            std::max(0, static_cast<int>(std::trunc((letzter - o.ErsterStrich) / s)) + 1);
     }
     o.Striche = o.Strichzahl > 0;
     const TTripel e = Achsenrichtung(o.Achse);

@@ -27,9 +27,9 @@ namespace kalvorin {
 
 enum class TObjektArt : char {
     Punkt = 'P',
-    Gerade = 'G',     // a line, or an auxiliary line of a point form
-    Strecke = 'S',    // a segment, also the shaft of an arrow
-    Achse = 'A',      // a coordinate axis
+    Gerade = 'G',  // a line, or an auxiliary line of a point form
+    Strecke = 'S', // a segment, also the shaft of an arrow
+    Achse = 'A',   // a coordinate axis
     Ebene = 'E',
     KoordEbene = 'K', // a coordinate plane
     Rand = 'R',       // an edge of the rectangle of an 'E' or 'K' object
@@ -77,15 +77,15 @@ struct TSzenenObjekt {
     // 'P'
     int Punktform = PunktformKreis;
     int Punktgroesse = 1;
-    int ErsteHilfslinie = 0;     // first of nine, 0 while not created
-    int ErsteZickzacklinie = 0;  // first of three, 0 while not created
+    int ErsteHilfslinie = 0;    // first of nine, 0 while not created
+    int ErsteZickzacklinie = 0; // first of three, 0 while not created
 
     // 'G', 'R', 'S', 'A': the points Basis + t Richtung, Unten <= t <= Oben
     TTripel Richtung{};
     Real Unten = 0;
     Real Oben = 0;
-    bool WeisserRand = false; // 'G'
-    bool Pfeil = false;       // 'S', 'A'
+    bool WeisserRand = false;             // 'G'
+    bool Pfeil = false;                   // 'S', 'A'
     std::array<TTripel, 3> Pfeilspitze{}; // tip, then the two back corners
     std::array<TLogPunkt, 3> PfeilspitzeProj{};
     int Ebene = 0; // 'R': number of its plane
@@ -114,8 +114,8 @@ struct TSzenenObjekt {
     bool Hochkant = false; // a plane seen edge-on
 
     bool IstLinienartig() const {
-        return Art == TObjektArt::Gerade || Art == TObjektArt::Strecke || Art == TObjektArt::Achse ||
-               Art == TObjektArt::Rand;
+        return Art == TObjektArt::Gerade || Art == TObjektArt::Strecke ||
+               Art == TObjektArt::Achse || Art == TObjektArt::Rand;
     }
     bool IstFlaeche() const { return Art == TObjektArt::Ebene || Art == TObjektArt::KoordEbene; }
 };
@@ -233,7 +233,8 @@ private:
     void Entwerten();
     // The inside of a piece's picture less its rim (empty but for polygons):
     // the one made by the projection, or else made into ersatz.
-    const bild::TInnenbereich& Innenbereich(int stueck, std::optional<bild::TInnenbereich>& ersatz) const;
+    const bild::TInnenbereich& Innenbereich(int stueck,
+                                            std::optional<bild::TInnenbereich>& ersatz) const;
 
     // Interval of the line p + t w inside the clipping sphere; false if it misses.
     bool Kugelschnitt(TTripel p, TTripel w, Real& t1, Real& t2) const;

@@ -55,7 +55,9 @@ constexpr double ZelleProGeviert = 1.1172;
 // What a 16-bit coordinate can hold; the picture itself lies in 0..32767.
 constexpr double KoordinateMin = -32767, KoordinateMax = 32767;
 
-std::uint16_t Wort(std::int32_t v) { return static_cast<std::uint16_t>(static_cast<std::int16_t>(v)); }
+std::uint16_t Wort(std::int32_t v) {
+    return static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
+}
 
 std::int16_t Koordinate(double v) {
     return static_cast<std::int16_t>(std::lround(std::clamp(v, KoordinateMin, KoordinateMax)));
@@ -73,7 +75,8 @@ void Anhaengen32(std::string& s, std::uint32_t w) {
 
 // The colour reference: red in the low byte, as the colour is held here.
 std::array<std::uint16_t, 2> Farbworte(TFarbe f) {
-    return {static_cast<std::uint16_t>(Rot(f) | (Gruen(f) << 8)), static_cast<std::uint16_t>(Blau(f))};
+    return {static_cast<std::uint16_t>(Rot(f) | (Gruen(f) << 8)),
+            static_cast<std::uint16_t>(Blau(f))};
 }
 
 // Bytes packed into words, low byte first, padded to a whole word.
@@ -87,21 +90,21 @@ void BytesAnhaengen(std::vector<std::uint16_t>& worte, std::string_view bytes) {
 
 // Advance widths of the printable ASCII characters, thousandths of an em.
 constexpr std::array<std::uint16_t, 95> Breiten = {
-    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, // ' '../
-    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, // 0..?
+    278,  278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, // ' '../
+    556,  556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, // 0..?
     1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778, // @..O
-    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,  // P.._
-    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,  // `..o
-    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,       // p..~
+    667,  778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556, // P.._
+    333,  556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556, // `..o
+    556,  556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,      // p..~
 };
 
 } // namespace
 
 std::string GrafikDateiSchreiben(const std::string& datei, std::string_view inhalt) {
-    if (DateiErsetzen(datei, inhalt).empty())
-        return {};
+    if (DateiErsetzen(datei, inhalt).empty()) return {};
     return "Die Grafik kann nicht in die Datei " + datei +
-           " geschrieben werden.\r\nEventuell ist der Ordner schreibgeschützt oder der Datenträger voll. "
+           " geschrieben werden.\r\nEventuell ist der Ordner schreibgeschützt oder der Datenträger "
+           "voll. "
            "Eine vorhandene Datei dieses Namens bleibt unverändert.";
 }
 
@@ -118,7 +121,8 @@ int Textbreite(std::string_view utf8) {
 }
 
 TMetadateiFlaeche::TMetadateiFlaeche(const TLogRechteck& fenster, TAusgabeMass groesse)
-    : fenster_(fenster), groesse_{std::clamp(groesse.Breite, 1, 32767), std::clamp(groesse.Hoehe, 1, 32767)} {
+    : fenster_(fenster), groesse_{std::clamp(groesse.Breite, 1, 32767),
+                                  std::clamp(groesse.Hoehe, 1, 32767)} {
     sx_ = double(groesse_.Breite) / std::max(1, fenster.Breite());
     sy_ = double(groesse_.Hoehe) / std::max(1, fenster.Hoehe());
     Datensatz(MetaSetMapMode, {MmAnisotrop});
@@ -150,7 +154,8 @@ void TMetadateiFlaeche::Farbe(std::uint16_t funktion, TFarbe farbe) {
     Datensatz(funktion, {f[0], f[1]});
 }
 
-void TMetadateiFlaeche::ObjektWaehlen(int& aktuell, std::uint16_t funktion, const std::vector<std::uint16_t>& worte) {
+void TMetadateiFlaeche::ObjektWaehlen(int& aktuell, std::uint16_t funktion,
+                                      const std::vector<std::uint16_t>& worte) {
     // A new object takes the lowest free place of the object table, as the
     // player counts them.
     const auto frei = std::find(objekte_.begin(), objekte_.end(), false);
@@ -169,30 +174,38 @@ void TMetadateiFlaeche::ObjektWaehlen(int& aktuell, std::uint16_t funktion, cons
 }
 
 void TMetadateiFlaeche::Hintergrund(bool deckend) {
-    if (deckend == deckend_)
-        return;
+    if (deckend == deckend_) return;
     deckend_ = deckend;
     Datensatz(MetaSetBkMode, {deckend ? HintergrundDeckend : HintergrundTransparent});
 }
 
 void TMetadateiFlaeche::SetzeStift(const TStift& s) {
-    if (stiftGesetzt_ && s.Farbe == stiftWert_.Farbe && s.Breite == stiftWert_.Breite && s.Stil == stiftWert_.Stil)
+    if (stiftGesetzt_ && s.Farbe == stiftWert_.Farbe && s.Breite == stiftWert_.Breite &&
+        s.Stil == stiftWert_.Stil)
         return;
     stiftWert_ = s;
     stiftGesetzt_ = true;
     std::uint16_t stil = StiftVoll;
     switch (s.Stil) {
-    case TStiftStil::Gestrichelt: stil = StiftStrich; break;
-    case TStiftStil::Punktiert: stil = StiftPunkt; break;
-    case TStiftStil::Unsichtbar: stil = StiftLeer; break;
-    default: break;
+    case TStiftStil::Gestrichelt:
+        stil = StiftStrich;
+        break;
+    case TStiftStil::Punktiert:
+        stil = StiftPunkt;
+        break;
+    case TStiftStil::Unsichtbar:
+        stil = StiftLeer;
+        break;
+    default:
+        break;
     }
     // Width 0 is one device pixel on whatever shows the file.
     const auto breite = static_cast<std::uint16_t>(
         std::clamp<long>(std::lround(s.Breite * std::min(sx_, sy_)), 0, 32767));
     const auto f = Farbworte(s.Farbe);
     ObjektWaehlen(stift_, MetaCreatePenIndirect,
-                  {static_cast<std::uint16_t>(stil | StiftFlacheEnden | StiftSpitzeEcken), breite, 0, f[0], f[1]});
+                  {static_cast<std::uint16_t>(stil | StiftFlacheEnden | StiftSpitzeEcken), breite,
+                   0, f[0], f[1]});
 }
 
 void TMetadateiFlaeche::SetzePinsel(const TPinsel& p) {
@@ -203,12 +216,17 @@ void TMetadateiFlaeche::SetzePinsel(const TPinsel& p) {
     pinselGesetzt_ = true;
     const auto f = Farbworte(p.Farbe);
     switch (p.Art) {
-    case TPinselArt::Leer: ObjektWaehlen(pinsel_, MetaCreateBrushIndirect, {PinselLeer, 0, 0, 0}); break;
-    case TPinselArt::Voll: ObjektWaehlen(pinsel_, MetaCreateBrushIndirect, {PinselVoll, f[0], f[1], 0}); break;
+    case TPinselArt::Leer:
+        ObjektWaehlen(pinsel_, MetaCreateBrushIndirect, {PinselLeer, 0, 0, 0});
+        break;
+    case TPinselArt::Voll:
+        ObjektWaehlen(pinsel_, MetaCreateBrushIndirect, {PinselVoll, f[0], f[1], 0});
+        break;
     case TPinselArt::Schraffur:
         // The hatch styles are numbered as the metafile numbers them.
         ObjektWaehlen(pinsel_, MetaCreateBrushIndirect,
-                      {PinselSchraffur, f[0], f[1], static_cast<std::uint16_t>(std::clamp(p.Schraffur, 0, 5))});
+                      {PinselSchraffur, f[0], f[1],
+                       static_cast<std::uint16_t>(std::clamp(p.Schraffur, 0, 5))});
         break;
     case TPinselArt::Muster: {
         // An 8 x 8 device-independent bitmap of one bit per pixel: colour 0
@@ -243,8 +261,7 @@ void TMetadateiFlaeche::SetzePinsel(const TPinsel& p) {
 }
 
 void TMetadateiFlaeche::SetzeRasterModus(TRasterModus modus) {
-    if (modus == modus_)
-        return;
+    if (modus == modus_) return;
     modus_ = modus;
     Datensatz(MetaSetRop2, {modus == TRasterModus::Maskieren ? R2Maskieren : R2Kopieren});
 }
@@ -253,7 +270,8 @@ void TMetadateiFlaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe
     if (schrift_ < 0 || hoehe != schriftHoehe_) {
         schriftHoehe_ = hoehe;
         // A positive height is the cell height, as the scene gives it.
-        const auto h = static_cast<std::uint16_t>(std::clamp<long>(std::lround(hoehe * sy_), 1, 32767));
+        const auto h =
+            static_cast<std::uint16_t>(std::clamp<long>(std::lround(hoehe * sy_), 1, 32767));
         std::vector<std::uint16_t> worte{h, 0, 0, 0, 400};
         // Italic, underline, strike-out, character set (Western), precision,
         // clipping, quality, and a variable-pitch sans-serif family.
@@ -274,9 +292,9 @@ void TMetadateiFlaeche::PolygonEinheiten(const std::vector<TPunktD>& ein) {
     // Cut to what 16-bit coordinates can hold, so that a far corner does not
     // bend the edges that are to be seen.
     using P = TPunktD;
-    const auto punkte = PolygonKappen(ein, {KoordinateMin, KoordinateMin}, {KoordinateMax, KoordinateMax});
-    if (punkte.size() < 2)
-        return;
+    const auto punkte =
+        PolygonKappen(ein, {KoordinateMin, KoordinateMin}, {KoordinateMax, KoordinateMax});
+    if (punkte.size() < 2) return;
     std::vector<std::uint16_t> worte{static_cast<std::uint16_t>(punkte.size())};
     for (const P& p : punkte) {
         worte.push_back(static_cast<std::uint16_t>(Koordinate(p.x)));
@@ -286,19 +304,16 @@ void TMetadateiFlaeche::PolygonEinheiten(const std::vector<TPunktD>& ein) {
 }
 
 void TMetadateiFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
-    if (anzahl < 2)
-        return;
+    if (anzahl < 2) return;
     std::vector<TPunktD> ein;
     ein.reserve(static_cast<std::size_t>(anzahl));
     for (int i = 0; i < anzahl; ++i)
         ein.push_back(Einheiten(punkte[i]));
     // Hatch lines on white, as a hatched plane hides what lies behind it.
     const bool schraffur = pinselWert_.Art == TPinselArt::Schraffur;
-    if (schraffur)
-        Hintergrund(true);
+    if (schraffur) Hintergrund(true);
     PolygonEinheiten(ein);
-    if (schraffur)
-        Hintergrund(false);
+    if (schraffur) Hintergrund(false);
 }
 
 void TMetadateiFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {
@@ -306,22 +321,27 @@ void TMetadateiFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {
     TPunktD a = Einheiten(von), b = Einheiten(bis);
     if (!StreckeKappen(a, b, {KoordinateMin, KoordinateMin}, {KoordinateMax, KoordinateMax}))
         return;
-    Datensatz(MetaPolyline, {2, static_cast<std::uint16_t>(Koordinate(a.x)), static_cast<std::uint16_t>(Koordinate(a.y)),
-                             static_cast<std::uint16_t>(Koordinate(b.x)), static_cast<std::uint16_t>(Koordinate(b.y))});
+    Datensatz(MetaPolyline, {2, static_cast<std::uint16_t>(Koordinate(a.x)),
+                             static_cast<std::uint16_t>(Koordinate(a.y)),
+                             static_cast<std::uint16_t>(Koordinate(b.x)),
+                             static_cast<std::uint16_t>(Koordinate(b.y))});
 }
 
 void TMetadateiFlaeche::Ellipse(const TLogRechteck& r) {
     const TPunktD lo = Einheiten({r.links, r.oben}), ru = Einheiten({r.rechts, r.unten});
-    Datensatz(MetaEllipse, {static_cast<std::uint16_t>(Koordinate(ru.y)), static_cast<std::uint16_t>(Koordinate(ru.x)),
-                            static_cast<std::uint16_t>(Koordinate(lo.y)), static_cast<std::uint16_t>(Koordinate(lo.x))});
+    Datensatz(MetaEllipse, {static_cast<std::uint16_t>(Koordinate(ru.y)),
+                            static_cast<std::uint16_t>(Koordinate(ru.x)),
+                            static_cast<std::uint16_t>(Koordinate(lo.y)),
+                            static_cast<std::uint16_t>(Koordinate(lo.x))});
 }
 
 void TMetadateiFlaeche::Rechteck(const TLogRechteck& r) {
     // The outline inside the rectangle: the right and bottom edges one unit in.
     const TPunktD lo = Einheiten({r.links, r.oben}), ru = Einheiten({r.rechts, r.unten});
-    Datensatz(MetaRectangle,
-              {static_cast<std::uint16_t>(Koordinate(ru.y - 1)), static_cast<std::uint16_t>(Koordinate(ru.x - 1)),
-               static_cast<std::uint16_t>(Koordinate(lo.y)), static_cast<std::uint16_t>(Koordinate(lo.x))});
+    Datensatz(MetaRectangle, {static_cast<std::uint16_t>(Koordinate(ru.y - 1)),
+                              static_cast<std::uint16_t>(Koordinate(ru.x - 1)),
+                              static_cast<std::uint16_t>(Koordinate(lo.y)),
+                              static_cast<std::uint16_t>(Koordinate(lo.x))});
 }
 
 void TMetadateiFlaeche::Text(TLogPunkt linksOben, std::string_view text) {
@@ -329,8 +349,7 @@ void TMetadateiFlaeche::Text(TLogPunkt linksOben, std::string_view text) {
     if (p.x < KoordinateMin || p.x > KoordinateMax || p.y < KoordinateMin || p.y > KoordinateMax)
         return;
     const std::string cp = Utf8ZuCp1252(text).substr(0, 32000);
-    if (cp.empty())
-        return;
+    if (cp.empty()) return;
     std::vector<std::uint16_t> worte{static_cast<std::uint16_t>(cp.size())};
     BytesAnhaengen(worte, cp);
     worte.push_back(static_cast<std::uint16_t>(Koordinate(p.y)));

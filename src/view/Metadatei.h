@@ -49,7 +49,8 @@ private:
     TPunktD Einheiten(TLogPunkt p) const;
     void Datensatz(std::uint16_t funktion, const std::vector<std::uint16_t>& worte);
     // Creates the object, selects it and deletes the one it replaces.
-    void ObjektWaehlen(int& aktuell, std::uint16_t funktion, const std::vector<std::uint16_t>& worte);
+    void ObjektWaehlen(int& aktuell, std::uint16_t funktion,
+                       const std::vector<std::uint16_t>& worte);
     void Farbe(std::uint16_t funktion, TFarbe farbe);
     void Hintergrund(bool deckend);
     void PolygonEinheiten(const std::vector<TPunktD>& punkte);

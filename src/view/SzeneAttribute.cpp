@@ -17,8 +17,7 @@ constexpr int ZickzackAnzahl = 3;
 
 void tGSzene::SetzeStift(int nr, TFarbe farbe, int breite, TStiftStil stil) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o)
-        return;
+    if (!o) return;
     o->Stift = {farbe, breite, stil};
     if (o->Art == TObjektArt::Punkt) {
         // The three lines from the point itself and the zigzag stand out more
@@ -38,46 +37,39 @@ void tGSzene::SetzeStift(int nr, TFarbe farbe, int breite, TStiftStil stil) {
 
 void tGSzene::SetzeFuellung(int nr, TFarbe farbe, int schraffur) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o || !o->IstFlaeche())
-        return;
+    if (!o || !o->IstFlaeche()) return;
     o->FuellFarbe = farbe;
-    o->Schraffur = (schraffur >= SchraffurWaagerecht && schraffur <= SchraffurDiagonalKreuz) ? schraffur
-                                                                                          : SchraffurKeine;
+    o->Schraffur = (schraffur >= SchraffurWaagerecht && schraffur <= SchraffurDiagonalKreuz)
+                       ? schraffur
+                       : SchraffurKeine;
 }
 
 void tGSzene::SetzeTransparenz(int nr, int transparenz) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o || !o->IstFlaeche())
-        return;
+    if (!o || !o->IstFlaeche()) return;
     o->Transparenz = std::clamp(transparenz, 0, 5);
 }
 
 void tGSzene::SetzeName(int nr, std::string_view name, int groesse, TFarbe farbe) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o)
-        return;
+    if (!o) return;
     // The name of a plane is written by its first edge.
-    if (o->IstFlaeche())
-        o = &objekte_[nr];
+    if (o->IstFlaeche()) o = &objekte_[nr];
     o->NamenFarbe = farbe;
     o->NamenGroesse = std::clamp(groesse, 0, 3);
-    if (o->Art != TObjektArt::Achse)
-        o->Name = Utf8Anfang(name, MaxNamenZeichen);
+    if (o->Art != TObjektArt::Achse) o->Name = Utf8Anfang(name, MaxNamenZeichen);
 }
 
 void tGSzene::SetzeNameSichtbar(int nr, bool sichtbar) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o)
-        return;
-    if (o->IstFlaeche())
-        o = &objekte_[nr];
+    if (!o) return;
+    if (o->IstFlaeche()) o = &objekte_[nr];
     o->NameSichtbar = sichtbar;
 }
 
 void tGSzene::SetzePfeil(int nr, bool pfeil) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o || (o->Art != TObjektArt::Strecke && o->Art != TObjektArt::Achse))
-        return;
+    if (!o || (o->Art != TObjektArt::Strecke && o->Art != TObjektArt::Achse)) return;
     o->Pfeil = pfeil;
     Pfeilspitze(*o);
     projiziert_ = false;
@@ -85,15 +77,13 @@ void tGSzene::SetzePfeil(int nr, bool pfeil) {
 
 void tGSzene::SetzeWeissenRand(int nr, bool rand) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o || o->Art != TObjektArt::Gerade)
-        return;
+    if (!o || o->Art != TObjektArt::Gerade) return;
     o->WeisserRand = rand;
 }
 
 void tGSzene::SetzeStriche(int nr, int skalierung) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o || o->Art != TObjektArt::Achse)
-        return;
+    if (!o || o->Art != TObjektArt::Achse) return;
     o->Skalierung = skalierung;
     Striche(*o);
     projiziert_ = false;
@@ -101,21 +91,18 @@ void tGSzene::SetzeStriche(int nr, int skalierung) {
 
 void tGSzene::SetzeAchsenbeschriftung(int nr, bool beschriftung) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o || o->Art != TObjektArt::Achse)
-        return;
+    if (!o || o->Art != TObjektArt::Achse) return;
     o->Beschriftung = beschriftung;
 }
 
 void tGSzene::SetzeGezeigt(int nr, bool gezeigt) {
     TSzenenObjekt* o = ObjektPtr(nr);
-    if (!o)
-        return;
+    if (!o) return;
     o->Gezeigt = gezeigt;
     if (o->IstFlaeche())
         for (int i = 1; i <= 4; ++i)
             objekte_[nr - 1 + i].Gezeigt = gezeigt;
-    if (o->Art != TObjektArt::Punkt)
-        return;
+    if (o->Art != TObjektArt::Punkt) return;
     if (gezeigt) {
         SetzePunktform(nr, o->Punktform, o->Punktgroesse);
         return;
@@ -136,7 +123,8 @@ void tGSzene::SetzePunktform(int nr, int form, int groesse) {
     objekte_[nr - 1].Punktgroesse = groesse;
 
     const bool dreibein = form == PunktformDreibein || form == PunktformDreibeinXYZ;
-    if (dreibein && objekte_[nr - 1].ErsteHilfslinie == 0 && Objektzahl() <= MaxSzenenObjekte - HilfslinienAnzahl - 1)
+    if (dreibein && objekte_[nr - 1].ErsteHilfslinie == 0 &&
+        Objektzahl() <= MaxSzenenObjekte - HilfslinienAnzahl - 1)
         Hilfslinien(nr, Objektzahl() + 1, HilfslinienAnzahl);
     if (form == PunktformZickzack && objekte_[nr - 1].ErsteZickzacklinie == 0 &&
         Objektzahl() <= MaxSzenenObjekte - ZickzackAnzahl - 1)
@@ -159,8 +147,15 @@ void tGSzene::Hilfslinien(int punkt, int erste, int anzahl) {
     const TTripel zAchse{0, 0, p.z}, yAchse{0, p.y, 0}, xAchse{p.x, 0, 0};
     std::array<std::array<TTripel, 2>, 9> linien{};
     if (anzahl == HilfslinienAnzahl)
-        linien = {{{p, x0}, {p, y0}, {p, z0}, {x0, zAchse}, {x0, yAchse}, {y0, xAchse}, {y0, zAchse},
-                   {z0, yAchse}, {z0, xAchse}}};
+        linien = {{{p, x0},
+                   {p, y0},
+                   {p, z0},
+                   {x0, zAchse},
+                   {x0, yAchse},
+                   {y0, xAchse},
+                   {y0, zAchse},
+                   {z0, yAchse},
+                   {z0, xAchse}}};
     else
         linien = {{{p, z0}, {z0, xAchse}, {xAchse, NullTripel}}};
 
@@ -173,7 +168,8 @@ void tGSzene::Hilfslinien(int punkt, int erste, int anzahl) {
         if (Stueckzahl() < MaxStuecke && Kugelschnitt(linien[i][0], w, t1, t2) &&
             std::max<Real>(0, t1) < std::min<Real>(1, t2)) {
             const int stueck = Stueckzahl() + 1;
-            nr = LinienObjekt(TObjektArt::Gerade, linien[i][0], w, std::max<Real>(0, t1), std::min<Real>(1, t2));
+            nr = LinienObjekt(TObjektArt::Gerade, linien[i][0], w, std::max<Real>(0, t1),
+                              std::min<Real>(1, t2));
             NeueStueckeSchneiden(nr, stueck);
         } else {
             nr = NeuesObjekt(TObjektArt::Gerade);

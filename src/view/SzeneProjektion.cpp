@@ -12,7 +12,8 @@ namespace {
 
 // The view matrix acting on a direction: its translation does not apply.
 TTripel Richtungsbild(const TMatrix4& m, TTripel w) {
-    return {m(0, 0) * w.x + m(0, 1) * w.y + m(0, 2) * w.z, m(1, 0) * w.x + m(1, 1) * w.y + m(1, 2) * w.z,
+    return {m(0, 0) * w.x + m(0, 1) * w.y + m(0, 2) * w.z,
+            m(1, 0) * w.x + m(1, 1) * w.y + m(1, 2) * w.z,
             m(2, 0) * w.x + m(2, 1) * w.y + m(2, 2) * w.z};
 }
 
@@ -23,7 +24,9 @@ constexpr Real HochkantKosinus = 0.02L;
 
 void tGSzene::Projizieren() {
     const TWeltAbbildung& a = *abbildung_;
-    const auto bild = [&](TTripel p) { return a.WeltZuLogisch(kalvorin::Projizieren(Abbilden(matrix_, p))); };
+    const auto bild = [&](TTripel p) {
+        return a.WeltZuLogisch(kalvorin::Projizieren(Abbilden(matrix_, p)));
+    };
 
     for (TSzenenObjekt& o : objekte_) {
         o.BasisGedreht = Abbilden(matrix_, o.Basis);
@@ -43,8 +46,9 @@ void tGSzene::Projizieren() {
                 o.DGedreht = -o.DGedreht;
             }
             const Real nenner = Betrag(o.NGedreht) * Betrag(Blickrichtung);
-            o.Hochkant = nenner == 0 ||
-                         std::fabs(Skalarprodukt(o.NGedreht, Blickrichtung)) / nenner < HochkantKosinus;
+            o.Hochkant =
+                nenner == 0 ||
+                std::fabs(Skalarprodukt(o.NGedreht, Blickrichtung)) / nenner < HochkantKosinus;
         }
     }
     for (TStueck& s : stuecke_) {
@@ -54,8 +58,10 @@ void tGSzene::Projizieren() {
         }
         s.BildMin = s.BildMax = s.EckenProj[0];
         for (int i = 1; i < s.Eckenzahl; ++i) {
-            s.BildMin = {std::min(s.BildMin.x, s.EckenProj[i].x), std::min(s.BildMin.y, s.EckenProj[i].y)};
-            s.BildMax = {std::max(s.BildMax.x, s.EckenProj[i].x), std::max(s.BildMax.y, s.EckenProj[i].y)};
+            s.BildMin = {std::min(s.BildMin.x, s.EckenProj[i].x),
+                         std::min(s.BildMin.y, s.EckenProj[i].y)};
+            s.BildMax = {std::max(s.BildMax.x, s.EckenProj[i].x),
+                         std::max(s.BildMax.y, s.EckenProj[i].y)};
         }
         s.BezugGedreht = Abbilden(matrix_, s.Bezugspunkt);
         s.BezugProj = a.WeltZuLogisch(kalvorin::Projizieren(s.BezugGedreht));
@@ -63,9 +69,10 @@ void tGSzene::Projizieren() {
     innen_.clear();
     innen_.reserve(stuecke_.size());
     for (const TStueck& s : stuecke_)
-        innen_.push_back(s.Art == TStueckArt::Polygon
-                             ? bild::TInnenbereich(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite)
-                             : bild::TInnenbereich());
+        innen_.push_back(
+            s.Art == TStueckArt::Polygon
+                ? bild::TInnenbereich(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite)
+                : bild::TInnenbereich());
     projiziert_ = true;
 }
 

@@ -22,8 +22,7 @@ struct TSeite {
     std::array<TTripel, 2 * MaxEcken + 4> ecken{};
     int anzahl = 0;
     void Dazu(TTripel p) {
-        if (anzahl < static_cast<int>(ecken.size()))
-            ecken[anzahl] = p;
+        if (anzahl < static_cast<int>(ecken.size())) ecken[anzahl] = p;
         ++anzahl;
     }
 };
@@ -35,8 +34,7 @@ void tGSzene::NeueStueckeSchneiden(int objekt, int erstesStueck) {
     for (int e = 1; e < objekt; ++e) {
         const TSzenenObjekt& ebene = objekte_[e - 1];
         // An edge lies in its own plane and is never cut by it.
-        if (!ebene.IstFlaeche() || (neu.Art == TObjektArt::Rand && neu.Ebene == e))
-            continue;
+        if (!ebene.IstFlaeche() || (neu.Art == TObjektArt::Rand && neu.Ebene == e)) continue;
         const int ende = Stueckzahl();
         for (int s = erstesStueck; s <= ende; ++s) {
             if (stuecke_[s - 1].Art == TStueckArt::Linie)
@@ -51,8 +49,7 @@ void tGSzene::EbeneSchneidetAlle(int ebene) {
     const TSzenenObjekt& e = objekte_[ebene - 1];
     const int ende = Stueckzahl();
     for (int s = 1; s <= ende; ++s) {
-        if (stuecke_[s - 1].Objekt == ebene)
-            continue;
+        if (stuecke_[s - 1].Objekt == ebene) continue;
         if (stuecke_[s - 1].Art == TStueckArt::Linie)
             LinieSchneiden(s, e);
         else if (stuecke_[s - 1].Art == TStueckArt::Polygon)
@@ -64,11 +61,9 @@ bool tGSzene::LinieSchneiden(int stueck, const TSzenenObjekt& ebene) {
     TStueck& s = stuecke_[stueck - 1];
     const TSzenenObjekt& o = objekte_[s.Objekt - 1];
     const Real nenner = Skalarprodukt(ebene.N, o.Richtung);
-    if (std::fabs(nenner) <= Toleranz)
-        return false;
+    if (std::fabs(nenner) <= Toleranz) return false;
     const Real t = (ebene.D - Skalarprodukt(ebene.N, o.Basis)) / nenner;
-    if (!(s.Unten < t && t < s.Oben) || !StueckFrei())
-        return false;
+    if (!(s.Unten < t && t < s.Oben) || !StueckFrei()) return false;
     const Real oben = s.Oben;
     const int objekt = s.Objekt;
     LinienStueckSetzen(s, o, s.Unten, t);
@@ -94,8 +89,7 @@ bool tGSzene::PolygonSchneiden(int stueck, const TSzenenObjekt& ebene) {
     for (int i = 0; i < k; ++i) {
         const TTripel p = s.Ecken[i];
         const TTripel q = s.Ecken[(i + 1) % k];
-        if (!schonDa)
-            seiten[akt].Dazu(p);
+        if (!schonDa) seiten[akt].Dazu(p);
         schonDa = false;
         const TTripel kante = Verbindungsvektor(p, q);
         const Real nk = Skalarprodukt(n, kante);
@@ -109,8 +103,7 @@ bool tGSzene::PolygonSchneiden(int stueck, const TSzenenObjekt& ebene) {
             }
             offen = false;
         }
-        if (parallel)
-            continue;
+        if (parallel) continue;
         const Real t = (ebene.D - Skalarprodukt(n, p)) / nk;
         if (Toleranz < t && std::fabs(t - 1) > Toleranz && t <= 1 + Feintoleranz) {
             const TTripel x = GeradenPunkt(p, kante, t);
@@ -130,8 +123,7 @@ bool tGSzene::PolygonSchneiden(int stueck, const TSzenenObjekt& ebene) {
         }
     }
 
-    if (seiten[1].anzahl == 0)
-        return false;
+    if (seiten[1].anzahl == 0) return false;
     if (seiten[0].anzahl < 3 || seiten[1].anzahl < 3 || seiten[0].anzahl > MaxEcken ||
         seiten[1].anzahl > MaxEcken || !StueckFrei())
         return false;

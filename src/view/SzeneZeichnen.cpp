@@ -31,28 +31,36 @@ TPinsel Transparenzpinsel(int transparenz, TFarbe farbe) {
     p.Art = TPinselArt::Muster;
     p.Farbe = farbe;
     switch (transparenz) {
-    case 2: p.Muster = {0xAA, 0, 0xAA, 0, 0xAA, 0, 0xAA, 0}; break;
-    case 3: p.Muster = {0x88, 0, 0, 0, 0x88, 0, 0, 0}; break;
-    case 4: p.Muster = {0x80, 0, 0, 0, 0, 0, 0, 0}; break;
-    default: break;
+    case 2:
+        p.Muster = {0xAA, 0, 0xAA, 0, 0xAA, 0, 0xAA, 0};
+        break;
+    case 3:
+        p.Muster = {0x88, 0, 0, 0, 0x88, 0, 0, 0};
+        break;
+    case 4:
+        p.Muster = {0x80, 0, 0, 0, 0, 0, 0, 0};
+        break;
+    default:
+        break;
     }
     return p;
 }
 
-int Gerundet(double v) { return static_cast<int>(std::lround(v)); }
+int Gerundet(double v) {
+    return static_cast<int>(std::lround(v));
+}
 
 TLogPunkt Verschoben(TLogPunkt p, double dx, double dy) {
-    return {static_cast<std::int32_t>(std::lround(p.x + dx)), static_cast<std::int32_t>(std::lround(p.y + dy))};
+    return {static_cast<std::int32_t>(std::lround(p.x + dx)),
+            static_cast<std::int32_t>(std::lround(p.y + dy))};
 }
 
 } // namespace
 
 void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
-    if (!projiziert_)
-        return;
+    if (!projiziert_) return;
     const auto istMarkiert = [&](int objekt) {
-        if (!markiert || objekt < 1 || objekt > MaxSzenenObjekte)
-            return false;
+        if (!markiert || objekt < 1 || objekt > MaxSzenenObjekte) return false;
         const TSzenenObjekt& o = objekte_[objekt - 1];
         // A plane shows its mark on its outline.
         return markiert->test(static_cast<std::size_t>(objekt)) ||
@@ -62,14 +70,18 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
     const auto eines = [&](int nr) {
         const TStueck& s = stuecke_[nr - 1];
         const TSzenenObjekt& o = objekte_[s.Objekt - 1];
-        if (!o.Gezeigt)
-            return;
-        if (istMarkiert(s.Objekt))
-            HofZeichnen(f, s, o);
+        if (!o.Gezeigt) return;
+        if (istMarkiert(s.Objekt)) HofZeichnen(f, s, o);
         switch (s.Art) {
-        case TStueckArt::Polygon: PolygonZeichnen(f, s, o); break;
-        case TStueckArt::Linie: LinieZeichnen(f, s, o); break;
-        case TStueckArt::Punkt: PunktZeichnen(f, s, o); break;
+        case TStueckArt::Polygon:
+            PolygonZeichnen(f, s, o);
+            break;
+        case TStueckArt::Linie:
+            LinieZeichnen(f, s, o);
+            break;
+        case TStueckArt::Punkt:
+            PunktZeichnen(f, s, o);
+            break;
         }
     };
     if (sortiert_)
@@ -122,24 +134,22 @@ void tGSzene::LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenO
         f.SetzePinsel(p);
         f.Polygon(o.PfeilspitzeProj.data(), 3);
     }
-    if (o.Art == TObjektArt::Achse)
-        StricheZeichnen(f, s, o);
-    if (o.NameSichtbar && amEnde)
-        NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1);
+    if (o.Art == TObjektArt::Achse) StricheZeichnen(f, s, o);
+    if (o.NameSichtbar && amEnde) NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1);
 }
 
 void tGSzene::StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const {
-    if (!o.Striche || o.Strichzahl <= 0)
-        return;
+    if (!o.Striche || o.Strichzahl <= 0) return;
     int von = 1, bis = 0;
     if (o.Skalierung == 1) {
         // The single tick at 1 goes with the piece it lies on.
-        if (s.Unten <= o.ErsterStrich && o.ErsterStrich <= s.Oben)
-            von = bis = 1;
+        if (s.Unten <= o.ErsterStrich && o.ErsterStrich <= s.Oben) von = bis = 1;
     } else {
-        von = std::max(static_cast<int>(std::nearbyint((s.Unten - o.ErsterStrich) / o.Schritt + 0.5L)) + 1, 1);
-        bis = std::min(static_cast<int>(std::nearbyint((s.Oben - o.ErsterStrich) / o.Schritt - 0.6L)) + 1,
-                       o.Strichzahl);
+        von = std::max(
+            static_cast<int>(std::nearbyint((s.Unten - o.ErsterStrich) / o.Schritt + 0.5L)) + 1, 1);
+        bis = std::min(
+            static_cast<int>(std::nearbyint((s.Oben - o.ErsterStrich) / o.Schritt - 0.6L)) + 1,
+            o.Strichzahl);
     }
     f.SetzeStift({o.Stift.Farbe, o.Stift.Breite, TStiftStil::Durchgezogen});
     for (int k = von; k <= bis; ++k)
@@ -149,21 +159,22 @@ void tGSzene::StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzene
     // interval is half open: where a plane cuts the axis right at that tick,
     // the piece below it writes the value, instead of neither piece.
     const Real letzter = o.ErsterStrich + (o.Strichzahl - 1) * o.Schritt;
-    if (!o.Beschriftung || !(s.Unten < letzter && letzter <= s.Oben))
-        return;
+    if (!o.Beschriftung || !(s.Unten < letzter && letzter <= s.Oben)) return;
     const int hoehe = Gerundet(Beschriftungsgroesse * abbildung_->KleinereSeite());
     f.SetzeSchrift(Schriftart, hoehe, Schwarz);
     const TTextmass x = f.Textmass("X");
-    const TLogPunkt innen = o.StrichProj[o.Strichzahl - 1][0], aussen = o.StrichProj[o.Strichzahl - 1][1];
-    const TLogPunkt ort = Verschoben(aussen, static_cast<double>(aussen.x) - innen.x - x.Breite / 2.0,
-                                     static_cast<double>(aussen.y) - innen.y + x.Hoehe / 3.0);
+    const TLogPunkt innen = o.StrichProj[o.Strichzahl - 1][0],
+                    aussen = o.StrichProj[o.Strichzahl - 1][1];
+    const TLogPunkt ort =
+        Verschoben(aussen, static_cast<double>(aussen.x) - innen.x - x.Breite / 2.0,
+                   static_cast<double>(aussen.y) - innen.y + x.Hoehe / 3.0);
     f.Text(ort, AchsenZahlText(letzter, Einstellungen().Dezimaltrenner));
 }
 
 void tGSzene::NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const {
-    if (o.Name.empty())
-        return;
-    const int hoehe = Gerundet(abbildung_->KleinereSeite() * NamenGroessen[std::clamp(o.NamenGroesse, 0, 3)]);
+    if (o.Name.empty()) return;
+    const int hoehe =
+        Gerundet(abbildung_->KleinereSeite() * NamenGroessen[std::clamp(o.NamenGroesse, 0, 3)]);
     f.SetzeSchrift(Schriftart, hoehe, o.NamenFarbe);
     TLogPunkt ort = o.BeschriftungProj;
     if (o.Art == TObjektArt::Rand) {
@@ -194,14 +205,16 @@ void tGSzene::PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenO
     const TLogPunkt m = s.EckenProj[0];
     const int z = o.Punktgroesse;
     if (o.Punktform == PunktformKreuz) {
-        f.Linie(Verschoben(m, -z * Einheit, z * Einheit), Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
-        f.Linie(Verschoben(m, -z * Einheit, -z * Einheit), Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
+        f.Linie(Verschoben(m, -z * Einheit, z * Einheit),
+                Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
+        f.Linie(Verschoben(m, -z * Einheit, -z * Einheit),
+                Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
     } else if (z >= 1) {
-        const TLogPunkt a = Verschoben(m, -z * Einheit, -z * Einheit), b = Verschoben(m, z * Einheit, z * Einheit);
+        const TLogPunkt a = Verschoben(m, -z * Einheit, -z * Einheit),
+                        b = Verschoben(m, z * Einheit, z * Einheit);
         f.Ellipse({a.x, a.y, b.x, b.y});
     }
-    if (o.NameSichtbar)
-        NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1);
+    if (o.NameSichtbar) NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1);
 }
 
 void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const {
@@ -230,8 +243,10 @@ void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObj
         const int z = std::max(o.Punktgroesse, 0);
         if (o.Punktform == PunktformKreuz) {
             f.SetzeStift({Markierfarbe, o.Stift.Breite + 2 * Hofbreite, TStiftStil::Durchgezogen});
-            f.Linie(Verschoben(m, -z * Einheit, z * Einheit), Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
-            f.Linie(Verschoben(m, -z * Einheit, -z * Einheit), Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
+            f.Linie(Verschoben(m, -z * Einheit, z * Einheit),
+                    Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
+            f.Linie(Verschoben(m, -z * Einheit, -z * Einheit),
+                    Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
         } else {
             const int r = z * Einheit + Hofbreite;
             f.SetzeStift({Markierfarbe, 1, TStiftStil::Durchgezogen});
@@ -244,8 +259,7 @@ void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObj
 }
 
 void tGSzene::KugelumrissZeichnen(TZeichenflaeche& f) const {
-    if (!kugel_.BildBerechnet)
-        return;
+    if (!kugel_.BildBerechnet) return;
     f.SetzeStift({Schwarz, 1, TStiftStil::Punktiert});
     f.SetzePinsel({});
     const TLogPunkt m = kugel_.BildMitte;

@@ -10,8 +10,7 @@ constexpr double EbenenRandDunkler = 0.3;
 
 int Strecke(tGSzene& szene, TTripel von, TTripel bis, const TSzenenEingabe& e) {
     const int nr = szene.StreckeHinzufuegen(von, Verbindungsvektor(von, bis), 1, 0);
-    if (nr > 0)
-        szene.SetzeStift(nr, e.Farbe, e.Dicke);
+    if (nr > 0) szene.SetzeStift(nr, e.Farbe, e.Dicke);
     return nr;
 }
 
@@ -42,10 +41,8 @@ TSzenenEingabe SzenenEingabe(const TDreiDBasisElement& e) {
     s.Farbe = e.Farbe;
     s.Dicke = e.Dicke;
     s.Transparenz = e.Transparenz;
-    if (e.Art == TElementart::DfrPunkt)
-        s.Punktform = static_cast<const TfrPunkt&>(e).Punktform;
-    if (e.Art == TElementart::DGerade)
-        s.MitRand = static_cast<const TGerade&>(e).MitRand;
+    if (e.Art == TElementart::DfrPunkt) s.Punktform = static_cast<const TfrPunkt&>(e).Punktform;
+    if (e.Art == TElementart::DGerade) s.MitRand = static_cast<const TGerade&>(e).MitRand;
     return s;
 }
 
@@ -69,8 +66,7 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
         break;
     case TElementart::DStrecke:
         nr = szene.StreckeHinzufuegen(e.Punkt, e.Richtung, 1, 0);
-        if (nr > 0)
-            szene.SetzeStift(nr, e.Farbe, e.Dicke);
+        if (nr > 0) szene.SetzeStift(nr, e.Farbe, e.Dicke);
         break;
     case TElementart::DGerade:
         nr = szene.GeradeHinzufuegen(e.Punkt, e.Richtung);
@@ -85,7 +81,8 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
     }
     case TElementart::DPyramide3: {
         const auto [a, b, c] = e.Ecken;
-        return Kanten(szene, e, {{a, b}, {a, c}, {b, c}, {a, e.Spitze}, {b, e.Spitze}, {c, e.Spitze}});
+        return Kanten(szene, e,
+                      {{a, b}, {a, c}, {b, c}, {a, e.Spitze}, {b, e.Spitze}, {c, e.Spitze}});
     }
     case TElementart::DEbene:
         nr = szene.EbeneHinzufuegen(e.Punkt, e.Richtung, e.Richtung2);
@@ -100,18 +97,15 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
         break;
     }
     r.Ergebnis = nr;
-    if (nr > 0)
-        r.Objekte.push_back(nr);
+    if (nr > 0) r.Objekte.push_back(nr);
     return r;
 }
 
 int HilfslinieInSzene(tGSzene& szene, TTripel von, TTripel bis, TFarbe farbe, TStiftStil stil) {
     const TTripel w = Verbindungsvektor(von, bis);
-    if (IstNullvektor(w))
-        return SzeneAusserhalb;
+    if (IstNullvektor(w)) return SzeneAusserhalb;
     const int nr = szene.StreckeHinzufuegen(von, w, 1, 0);
-    if (nr > 0)
-        szene.SetzeStift(nr, farbe, 1, stil);
+    if (nr > 0) szene.SetzeStift(nr, farbe, 1, stil);
     return nr;
 }
 

@@ -32,9 +32,9 @@ struct TSzenenEingabe {
 
     // Attributes of the element.
     TFarbe Farbe = Schwarz;
-    int Dicke = 1;       // pen width; for a point also its size
-    int Transparenz = 0; // planes
-    int Punktform = 0;   // points
+    int Dicke = 1;        // pen width; for a point also its size
+    int Transparenz = 0;  // planes
+    int Punktform = 0;    // points
     bool MitRand = false; // lines: white border
 };
 

@@ -25,17 +25,14 @@ constexpr Real InEbeneKosinus = 0.03L;
 // 0 when p lies in it (or the ray never meets it).
 Real Strahl(TTripel p, TTripel n, Real d) {
     const Real nv = Skalarprodukt(n, Blickrichtung);
-    if (nv == 0)
-        return 0;
+    if (nv == 0) return 0;
     const Real t = (d - Skalarprodukt(n, p)) / nv;
     return std::fabs(t) > StrahlToleranz ? t : 0;
 }
 
 TVorne Vorne(Real t, TVorne wennPositiv) {
-    if (t > 0)
-        return wennPositiv;
-    if (t < 0)
-        return wennPositiv == TVorne::Erstes ? TVorne::Zweites : TVorne::Erstes;
+    if (t > 0) return wennPositiv;
+    if (t < 0) return wennPositiv == TVorne::Erstes ? TVorne::Zweites : TVorne::Erstes;
     return TVorne::Keins;
 }
 
@@ -62,9 +59,9 @@ std::pair<TLogPunkt, TLogPunkt> Enden(const TStueck& s) {
 
 } // namespace
 
-const bild::TInnenbereich& tGSzene::Innenbereich(int stueck, std::optional<bild::TInnenbereich>& ersatz) const {
-    if (projiziert_ && static_cast<int>(innen_.size()) == Stueckzahl())
-        return innen_[stueck - 1];
+const bild::TInnenbereich& tGSzene::Innenbereich(int stueck,
+                                                 std::optional<bild::TInnenbereich>& ersatz) const {
+    if (projiziert_ && static_cast<int>(innen_.size()) == Stueckzahl()) return innen_[stueck - 1];
     const TStueck& s = stuecke_[stueck - 1];
     if (s.Art == TStueckArt::Polygon)
         ersatz.emplace(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite);
@@ -76,8 +73,7 @@ const bild::TInnenbereich& tGSzene::Innenbereich(int stueck, std::optional<bild:
 TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
     const TStueck* a = &stuecke_[stueck1 - 1];
     const TStueck* b = &stuecke_[stueck2 - 1];
-    if (a->Objekt == b->Objekt)
-        return TVorne::Keins;
+    if (a->Objekt == b->Objekt) return TVorne::Keins;
     const auto hochkant = [this](const TStueck* s) {
         return s->Art == TStueckArt::Polygon && objekte_[s->Objekt - 1].Hochkant;
     };
@@ -97,12 +93,14 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
 
     if (a->Art == TStueckArt::Linie && b->Art == TStueckArt::Linie) {
         if (oa.Art != TObjektArt::Rand && ob.Art != TObjektArt::Rand &&
-            bild::KreuzenStreng(a->EckenProj[0], a->EckenProj[1], b->EckenProj[0], b->EckenProj[1])) {
+            bild::KreuzenStreng(a->EckenProj[0], a->EckenProj[1], b->EckenProj[0],
+                                b->EckenProj[1])) {
             // The plane through the second line parallel to the first: the
             // first line lies wholly on one side of it.
             const TTripel n = Kreuzprodukt(oa.RichtungGedreht, ob.RichtungGedreht);
             if (!IstNullvektor(n))
-                r = Vorne(Strahl(oa.BasisGedreht, n, Skalarprodukt(n, ob.BasisGedreht)), TVorne::Erstes);
+                r = Vorne(Strahl(oa.BasisGedreht, n, Skalarprodukt(n, ob.BasisGedreht)),
+                          TVorne::Erstes);
         }
     } else if (b->Art == TStueckArt::Polygon && oa.Art == TObjektArt::Rand) {
         // An edge lies on top of the pieces of its own plane that it borders.
@@ -121,17 +119,19 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
         if (a->Art == TStueckArt::Polygon && !oa.Hochkant) {
             bool ueber = bild::Innen(b->BezugProj, a->EckenProj.data(), a->Eckenzahl, false);
             for (int i = 0; !ueber && i < a->Eckenzahl; ++i)
-                ueber = bild::KreuzenStreng(e1, e2, a->EckenProj[i], a->EckenProj[(i + 1) % a->Eckenzahl]);
+                ueber = bild::KreuzenStreng(e1, e2, a->EckenProj[i],
+                                            a->EckenProj[(i + 1) % a->Eckenzahl]);
             if (ueber)
                 r = Vorne(Strahl(b->BezugGedreht, oa.NGedreht, oa.DGedreht), TVorne::Zweites);
         } else if (a->Art == TStueckArt::Punkt) {
-            const double dx = static_cast<double>(e2.x) - e1.x, dy = static_cast<double>(e2.y) - e1.y;
+            const double dx = static_cast<double>(e2.x) - e1.x,
+                         dy = static_cast<double>(e2.y) - e1.y;
             const double l2 = dx * dx + dy * dy;
             const double t = l2 > 0 ? ((static_cast<double>(a->BezugProj.x) - e1.x) * dx +
-                                       (static_cast<double>(a->BezugProj.y) - e1.y) * dy) / l2
+                                       (static_cast<double>(a->BezugProj.y) - e1.y) * dy) /
+                                          l2
                                     : 0;
-            if (t > 0 && t < 1)
-                r = TVorne::Erstes;
+            if (t > 0 && t < 1) r = TVorne::Erstes;
         }
     } else if (b->Art == TStueckArt::Polygon) {
         // The pictures overlap where one can hide the other. Pieces that
@@ -146,7 +146,8 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
         const bild::TInnenbereich& innenB = Innenbereich(nrB, ersatzB);
         bool ueber = false;
         if (a->Art == TStueckArt::Polygon)
-            ueber = innenB.TrifftFlaeche(Innenbereich(nrA, ersatzA), a->EckenProj.data(), a->Eckenzahl);
+            ueber =
+                innenB.TrifftFlaeche(Innenbereich(nrA, ersatzA), a->EckenProj.data(), a->Eckenzahl);
         else if (a->Art == TStueckArt::Linie)
             ueber = innenB.TrifftStrecke(a->EckenProj[0], a->EckenProj[1]);
         else
@@ -165,8 +166,7 @@ TVorne tGSzene::Vergleichen(int stueck1, int stueck2) const {
         }
     }
 
-    if (getauscht && r != TVorne::Keins)
-        r = r == TVorne::Erstes ? TVorne::Zweites : TVorne::Erstes;
+    if (getauscht && r != TVorne::Keins) r = r == TVorne::Erstes ? TVorne::Zweites : TVorne::Erstes;
     return r;
 }
 
@@ -190,7 +190,8 @@ bool tGSzene::KoennenUeberlappen(int stueck1, int stueck2) const {
            static_cast<std::int64_t>(b.BildMin.y) <= a.BildMax.y + rand;
 }
 
-int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const std::vector<int>& zaehler,
+int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach,
+                              const std::vector<int>& zaehler,
                               const std::vector<char>& gesetzt) const {
     // Every piece left waits for another one left: the relation has a cycle.
     // Only the groups of pieces that wait for each other and for nothing else
@@ -202,8 +203,7 @@ int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const s
     std::vector<std::size_t> weiter(n + 1, 0);
     int zeit = 0, komponenten = 0;
     for (int w = 1; w <= n; ++w) {
-        if (gesetzt[w] || vor[w])
-            continue;
+        if (gesetzt[w] || vor[w]) continue;
         // Tarjan's algorithm without recursion along the edges j -> i, i in nach[j].
         pfad.push_back(w);
         while (!pfad.empty()) {
@@ -216,21 +216,17 @@ int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const s
             bool abgestiegen = false;
             while (weiter[v] < nach[v].size()) {
                 const int u = nach[v][weiter[v]++];
-                if (gesetzt[u])
-                    continue;
+                if (gesetzt[u]) continue;
                 if (!vor[u]) {
                     pfad.push_back(u);
                     abgestiegen = true;
                     break;
                 }
-                if (aufStapel[u])
-                    tief[v] = std::min(tief[v], vor[u]);
+                if (aufStapel[u]) tief[v] = std::min(tief[v], vor[u]);
             }
-            if (abgestiegen)
-                continue;
+            if (abgestiegen) continue;
             pfad.pop_back();
-            if (!pfad.empty())
-                tief[pfad.back()] = std::min(tief[pfad.back()], tief[v]);
+            if (!pfad.empty()) tief[pfad.back()] = std::min(tief[pfad.back()], tief[v]);
             if (tief[v] == vor[v]) {
                 ++komponenten;
                 int u = 0;
@@ -247,15 +243,11 @@ int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const s
     std::vector<char> wartet(komponenten + 1, 0);
     std::vector<char> wartetAufPolygon(n + 1, 0);
     for (int j = 1; j <= n; ++j) {
-        if (gesetzt[j])
-            continue;
+        if (gesetzt[j]) continue;
         for (int i : nach[j]) {
-            if (gesetzt[i])
-                continue;
-            if (komponente[i] != komponente[j])
-                wartet[komponente[i]] = 1;
-            if (stuecke_[j - 1].Art == TStueckArt::Polygon)
-                wartetAufPolygon[i] = 1;
+            if (gesetzt[i]) continue;
+            if (komponente[i] != komponente[j]) wartet[komponente[i]] = 1;
+            if (stuecke_[j - 1].Art == TStueckArt::Polygon) wartetAufPolygon[i] = 1;
         }
     }
     // Of these, the piece whose reference point lies farthest back along the
@@ -264,19 +256,15 @@ int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const s
     // worst covered in part, a point drawn too early vanishes under it.
     int wahl = 0;
     for (int i = 1; i <= n; ++i) {
-        if (gesetzt[i] || zaehler[i] == 0 || wartet[komponente[i]])
-            continue;
-        if (stuecke_[i - 1].Art != TStueckArt::Polygon && wartetAufPolygon[i])
-            continue;
+        if (gesetzt[i] || zaehler[i] == 0 || wartet[komponente[i]]) continue;
+        if (stuecke_[i - 1].Art != TStueckArt::Polygon && wartetAufPolygon[i]) continue;
         // Nearer to the viewer means larger x in rotated space.
-        if (!wahl || stuecke_[i - 1].BezugGedreht.x < stuecke_[wahl - 1].BezugGedreht.x)
-            wahl = i;
+        if (!wahl || stuecke_[i - 1].BezugGedreht.x < stuecke_[wahl - 1].BezugGedreht.x) wahl = i;
     }
     // There always is one (a component holding no polygon waits for none);
     // should that ever fail, the first piece left keeps the passes going.
     for (int i = 1; !wahl && i <= n; ++i)
-        if (!gesetzt[i])
-            wahl = i;
+        if (!gesetzt[i]) wahl = i;
     return wahl;
 }
 
@@ -292,8 +280,7 @@ void tGSzene::Sortieren(bool vorpruefen) {
     std::vector<int> zaehler(n + 1, 0);
     for (int i = 1; i <= n; ++i)
         for (int j = i + 1; j <= n; ++j) {
-            if (vorpruefen && !KoennenUeberlappen(i, j))
-                continue;
+            if (vorpruefen && !KoennenUeberlappen(i, j)) continue;
             const TVorne v = Vergleichen(i, j);
             if (v == TVorne::Erstes) {
                 nach[j].push_back(i);
@@ -318,14 +305,11 @@ void tGSzene::Sortieren(bool vorpruefen) {
         durchgang.clear();
         for (TStueckArt art : {TStueckArt::Polygon, TStueckArt::Linie})
             for (int i = 1; i <= n; ++i)
-                if (bereit(i, art))
-                    durchgang.push_back(i);
+                if (bereit(i, art)) durchgang.push_back(i);
         if (durchgang.empty())
             for (int i = 1; i <= n; ++i)
-                if (bereit(i, TStueckArt::Punkt))
-                    durchgang.push_back(i);
-        if (durchgang.empty())
-            durchgang.push_back(ZyklusAufbrechen(nach, zaehler, gesetzt));
+                if (bereit(i, TStueckArt::Punkt)) durchgang.push_back(i);
+        if (durchgang.empty()) durchgang.push_back(ZyklusAufbrechen(nach, zaehler, gesetzt));
         for (int i : durchgang) {
             gesetzt[i] = 1;
             folge_.push_back(i);

@@ -37,7 +37,9 @@ std::string Hex(TFarbe f) {
 
 // The mean colour of an 8 x 8 pattern: its share of coloured dots on white.
 TFarbe Mischfarbe(TFarbe f, double anteil) {
-    const auto kanal = [&](int c) { return static_cast<int>(std::lround(c * anteil + 255 * (1 - anteil))); };
+    const auto kanal = [&](int c) {
+        return static_cast<int>(std::lround(c * anteil + 255 * (1 - anteil)));
+    };
     return RGB(kanal(Rot(f)), kanal(Gruen(f)), kanal(Blau(f)));
 }
 
@@ -54,15 +56,12 @@ using P = TTikzFlaeche::TPunktCm;
 // valid character give U+FFFD.
 char32_t Zeichen(std::string_view s, std::size_t& i) {
     const auto c = static_cast<unsigned char>(s[i++]);
-    if (c < 0x80)
-        return c;
+    if (c < 0x80) return c;
     int folge = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (folge < 0 || c >= 0xF8)
-        return 0xFFFD;
+    if (folge < 0 || c >= 0xF8) return 0xFFFD;
     char32_t z = c & (0x3F >> folge);
     for (; folge > 0; --folge) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
         z = (z << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     }
     return z;
@@ -78,11 +77,9 @@ std::string Seitenmass(std::int32_t tausendstelCm) {
 } // namespace
 
 std::string CmZahl(double cm) {
-    if (!std::isfinite(cm))
-        return "0";
+    if (!std::isfinite(cm)) return "0";
     const long long t = std::llround(std::clamp(cm, -1e6, 1e6) * 1000);
-    if (t == 0)
-        return "0";
+    if (t == 0) return "0";
     const unsigned long long b = static_cast<unsigned long long>(t < 0 ? -t : t);
     std::string s = (t < 0 ? "-" : "") + std::to_string(b / 1000);
     unsigned long long rest = b % 1000;
@@ -114,33 +111,62 @@ std::string LatexText(std::string_view utf8) {
             continue;
         }
         switch (z) {
-        case '\\': r += "\\textbackslash{}"; continue;
-        case '{': r += "\\{"; continue;
-        case '}': r += "\\}"; continue;
-        case '$': r += "\\$"; continue;
-        case '&': r += "\\&"; continue;
-        case '#': r += "\\#"; continue;
-        case '%': r += "\\%"; continue;
-        case '_': r += "\\_"; continue;
-        case '^': r += "\\textasciicircum{}"; continue;
-        case '~': r += "\\textasciitilde{}"; continue;
+        case '\\':
+            r += "\\textbackslash{}";
+            continue;
+        case '{':
+            r += "\\{";
+            continue;
+        case '}':
+            r += "\\}";
+            continue;
+        case '$':
+            r += "\\$";
+            continue;
+        case '&':
+            r += "\\&";
+            continue;
+        case '#':
+            r += "\\#";
+            continue;
+        case '%':
+            r += "\\%";
+            continue;
+        case '_':
+            r += "\\_";
+            continue;
+        case '^':
+            r += "\\textasciicircum{}";
+            continue;
+        case '~':
+            r += "\\textasciitilde{}";
+            continue;
         // These set other glyphs in LaTeX's default encoding, or join into
         // ligatures (<< >> -- ,, !` ?`).
-        case '<': r += "\\textless{}"; continue;
-        case '>': r += "\\textgreater{}"; continue;
-        case '|': r += "\\textbar{}"; continue;
-        case '"': r += "\\textquotedbl{}"; continue;
-        case '`': r += "\\textasciigrave{}"; continue;
+        case '<':
+            r += "\\textless{}";
+            continue;
+        case '>':
+            r += "\\textgreater{}";
+            continue;
+        case '|':
+            r += "\\textbar{}";
+            continue;
+        case '"':
+            r += "\\textquotedbl{}";
+            continue;
+        case '`':
+            r += "\\textasciigrave{}";
+            continue;
         case '-':
         case ',':
             r += static_cast<char>(z);
-            if (i < utf8.size() && utf8[i] == static_cast<char>(z))
-                r += "{}";
+            if (i < utf8.size() && utf8[i] == static_cast<char>(z)) r += "{}";
             continue;
-        default: break;
+        default:
+            break;
         }
-        if (z < 0x20 || z == 0x7F)
-            continue;
+        if (z < 0x20 || z == 0x7F) continue;
         const std::string_view zeichen = utf8.substr(anfang, i - anfang);
         // Everything a document file can hold sets with inputenc and T1.
         if (z != 0xFFFD && InCp1252Darstellbar(zeichen))
@@ -167,12 +193,13 @@ TTikzFlaeche::TPunktCm TTikzFlaeche::Cm(TLogPunkt p) const {
 }
 
 std::string TTikzFlaeche::Farbname(TFarbe f) {
-    if (std::find(farben_.begin(), farben_.end(), f) == farben_.end())
-        farben_.push_back(f);
+    if (std::find(farben_.begin(), farben_.end(), f) == farben_.end()) farben_.push_back(f);
     return "kv" + Hex(f);
 }
 
-std::string TTikzFlaeche::Punkt(TPunktCm p) const { return '(' + CmZahl(p.x) + ',' + CmZahl(p.y) + ')'; }
+std::string TTikzFlaeche::Punkt(TPunktCm p) const {
+    return '(' + CmZahl(p.x) + ',' + CmZahl(p.y) + ')';
+}
 
 std::string TTikzFlaeche::PolygonPfad(const std::vector<TPunktCm>& ecken) const {
     std::string pfad;
@@ -183,9 +210,15 @@ std::string TTikzFlaeche::PolygonPfad(const std::vector<TPunktCm>& ecken) const 
     return pfad + "cycle";
 }
 
-void TTikzFlaeche::SetzeStift(const TStift& stift) { stift_ = stift; }
-void TTikzFlaeche::SetzePinsel(const TPinsel& pinsel) { pinsel_ = pinsel; }
-void TTikzFlaeche::SetzeRasterModus(TRasterModus modus) { modus_ = modus; }
+void TTikzFlaeche::SetzeStift(const TStift& stift) {
+    stift_ = stift;
+}
+void TTikzFlaeche::SetzePinsel(const TPinsel& pinsel) {
+    pinsel_ = pinsel;
+}
+void TTikzFlaeche::SetzeRasterModus(TRasterModus modus) {
+    modus_ = modus;
+}
 
 void TTikzFlaeche::SetzeSchrift(std::string_view, int hoehe, TFarbe farbe) {
     // Always the document's sans-serif face: the scene asks for one by name.
@@ -194,12 +227,10 @@ void TTikzFlaeche::SetzeSchrift(std::string_view, int hoehe, TFarbe farbe) {
 }
 
 std::string TTikzFlaeche::StiftOptionen() {
-    if (stift_.Stil == TStiftStil::Unsichtbar)
-        return {};
+    if (stift_.Stil == TStiftStil::Unsichtbar) return {};
     std::string o = Farbname(stift_.Farbe);
     const double breite = stift_.Breite * s_;
-    if (breite > DuennsteLinieCm)
-        o += ",line width=" + CmZahl(breite) + "cm";
+    if (breite > DuennsteLinieCm) o += ",line width=" + CmZahl(breite) + "cm";
     if (stift_.Stil == TStiftStil::Gestrichelt)
         o += ",dashed";
     else if (stift_.Stil == TStiftStil::Punktiert)
@@ -213,8 +244,9 @@ void TTikzFlaeche::Befehl(const std::string& befehl, bool maskiert) {
     // to this command; it must not be isolated, since an isolated group
     // starts from nothing and would have nothing to multiply.
     if (maskiert)
-        inhalt_ += "\\begin{scope}[transparency group={isolated=false}]\\pgfsetblendmode{multiply}" + befehl +
-                   "\\end{scope}\n";
+        inhalt_ +=
+            "\\begin{scope}[transparency group={isolated=false}]\\pgfsetblendmode{multiply}" +
+            befehl + "\\end{scope}\n";
     else
         inhalt_ += befehl + '\n';
 }
@@ -232,21 +264,27 @@ void TTikzFlaeche::Schraffur(const std::string& pfad, TPunktCm min, TPunktCm max
         for (long k = std::lround(std::ceil(von / d)); k * d <= bis; ++k)
             striche += strich(k * d);
     };
-    if (stil == SchraffurWaagerecht || stil == SchraffurKreuz || stil < 0 || stil > SchraffurDiagonalKreuz)
-        reihe(min.y, max.y, [&](double y) { return Punkt({min.x, y}) + " -- " + Punkt({max.x, y}) + ' '; });
+    if (stil == SchraffurWaagerecht || stil == SchraffurKreuz || stil < 0 ||
+        stil > SchraffurDiagonalKreuz)
+        reihe(min.y, max.y, [&](double y) {
+            return Punkt({min.x, y}) + " -- " + Punkt({max.x, y}) + ' ';
+        });
     if (stil == SchraffurSenkrecht || stil == SchraffurKreuz)
-        reihe(min.x, max.x, [&](double x) { return Punkt({x, min.y}) + " -- " + Punkt({x, max.y}) + ' '; });
+        reihe(min.x, max.x, [&](double x) {
+            return Punkt({x, min.y}) + " -- " + Punkt({x, max.y}) + ' ';
+        });
     if (stil == SchraffurFallend || stil == SchraffurDiagonalKreuz) // x + y = c, "\\\\"
-        reihe(min.x + min.y, max.x + max.y,
-              [&](double c) { return Punkt({c - max.y, max.y}) + " -- " + Punkt({c - min.y, min.y}) + ' '; });
+        reihe(min.x + min.y, max.x + max.y, [&](double c) {
+            return Punkt({c - max.y, max.y}) + " -- " + Punkt({c - min.y, min.y}) + ' ';
+        });
     if (stil == SchraffurSteigend || stil == SchraffurDiagonalKreuz) // y - x = c, "////"
-        reihe(min.y - max.x, max.y - min.x,
-              [&](double c) { return Punkt({min.y - c, min.y}) + " -- " + Punkt({max.y - c, max.y}) + ' '; });
+        reihe(min.y - max.x, max.y - min.x, [&](double c) {
+            return Punkt({min.y - c, min.y}) + " -- " + Punkt({max.y - c, max.y}) + ' ';
+        });
     std::string s = "\\begin{scope}\\clip " + pfad + ";";
     // Hatch lines on white, as a hatched plane hides what lies behind it;
     // masked, only the lines darken what is there.
-    if (modus_ == TRasterModus::Kopieren)
-        s += "\\fill[" + Farbname(Weiss) + "] " + pfad + ";";
+    if (modus_ == TRasterModus::Kopieren) s += "\\fill[" + Farbname(Weiss) + "] " + pfad + ";";
     if (!striche.empty()) {
         striche.pop_back();
         s += "\\draw[" + Farbname(pinsel_.Farbe) + "] " + striche + ";";
@@ -257,16 +295,20 @@ void TTikzFlaeche::Schraffur(const std::string& pfad, TPunktCm min, TPunktCm max
 void TTikzFlaeche::Flaeche(const std::string& pfad, TPunktCm min, TPunktCm max) {
     std::string fuellung, deckkraft;
     switch (pinsel_.Art) {
-    case TPinselArt::Leer: break;
-    case TPinselArt::Voll: fuellung = Farbname(pinsel_.Farbe); break;
-    case TPinselArt::Schraffur: Schraffur(pfad, min, max); break;
+    case TPinselArt::Leer:
+        break;
+    case TPinselArt::Voll:
+        fuellung = Farbname(pinsel_.Farbe);
+        break;
+    case TPinselArt::Schraffur:
+        Schraffur(pfad, min, max);
+        break;
     case TPinselArt::Muster: {
         const double anteil = Anteil(pinsel_);
         if (modus_ == TRasterModus::Maskieren) {
             // The pattern's mean over what lies behind it: multiplied at the
             // share of its coloured dots. No dots leave the area unseen.
-            if (anteil > 0)
-                fuellung = Farbname(pinsel_.Farbe);
+            if (anteil > 0) fuellung = Farbname(pinsel_.Farbe);
             if (anteil > 0 && anteil < 1) {
                 char o[32];
                 std::snprintf(o, sizeof o, ",fill opacity=%.3g", anteil);
@@ -280,8 +322,7 @@ void TTikzFlaeche::Flaeche(const std::string& pfad, TPunktCm min, TPunktCm max) 
     }
     const bool maske = modus_ == TRasterModus::Maskieren;
     const std::string stift = StiftOptionen();
-    if (fuellung.empty() && stift.empty())
-        return;
+    if (fuellung.empty() && stift.empty()) return;
     if (stift.empty())
         Befehl("\\fill[" + fuellung + deckkraft + "] " + pfad + ";", maske);
     else if (fuellung.empty())
@@ -289,20 +330,20 @@ void TTikzFlaeche::Flaeche(const std::string& pfad, TPunktCm min, TPunktCm max) 
     else if (stift_.Farbe == pinsel_.Farbe && pinsel_.Art == TPinselArt::Voll)
         Befehl("\\filldraw[" + stift + "] " + pfad + ";", maske); // one colour for both
     else
-        Befehl("\\filldraw[fill=" + fuellung + deckkraft + ",draw=" + stift + "] " + pfad + ";", maske);
+        Befehl("\\filldraw[fill=" + fuellung + deckkraft + ",draw=" + stift + "] " + pfad + ";",
+               maske);
 }
 
 void TTikzFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
-    if (anzahl < 2)
-        return;
+    if (anzahl < 2) return;
     std::vector<TPunktCm> ecken;
     ecken.reserve(static_cast<std::size_t>(anzahl));
     for (int i = 0; i < anzahl; ++i)
         ecken.push_back(Cm(punkte[i]));
     const double b = groesse_.Breite / 1000.0, h = groesse_.Hoehe / 1000.0;
-    ecken = PolygonKappen(std::move(ecken), {-Reichweite, -Reichweite}, {b + Reichweite, h + Reichweite});
-    if (ecken.size() < 2)
-        return;
+    ecken = PolygonKappen(std::move(ecken), {-Reichweite, -Reichweite},
+                          {b + Reichweite, h + Reichweite});
+    if (ecken.size() < 2) return;
     TPunktCm min = ecken[0], max = ecken[0];
     for (const TPunktCm& p : ecken) {
         min = {std::min(min.x, p.x), std::min(min.y, p.y)};
@@ -313,13 +354,12 @@ void TTikzFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
 
 void TTikzFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {
     const std::string stift = StiftOptionen();
-    if (stift.empty())
-        return;
+    if (stift.empty()) return;
     TPunktCm a = Cm(von), b = Cm(bis);
     const double w = groesse_.Breite / 1000.0, h = groesse_.Hoehe / 1000.0;
-    if (!StreckeKappen(a, b, {-Reichweite, -Reichweite}, {w + Reichweite, h + Reichweite}))
-        return;
-    Befehl("\\draw[" + stift + "] " + Punkt(a) + " -- " + Punkt(b) + ";", modus_ == TRasterModus::Maskieren);
+    if (!StreckeKappen(a, b, {-Reichweite, -Reichweite}, {w + Reichweite, h + Reichweite})) return;
+    Befehl("\\draw[" + stift + "] " + Punkt(a) + " -- " + Punkt(b) + ";",
+           modus_ == TRasterModus::Maskieren);
 }
 
 void TTikzFlaeche::Ellipse(const TLogRechteck& r) {
@@ -327,11 +367,12 @@ void TTikzFlaeche::Ellipse(const TLogRechteck& r) {
     const TPunktCm m{(a.x + b.x) / 2, (a.y + b.y) / 2};
     const double rx = std::fabs(b.x - a.x) / 2, ry = std::fabs(b.y - a.y) / 2;
     const double w = groesse_.Breite / 1000.0, h = groesse_.Hoehe / 1000.0;
-    if (m.x - rx > w + Reichweite || m.x + rx < -Reichweite || m.y - ry > h + Reichweite || m.y + ry < -Reichweite ||
-        rx > Reichweite || ry > Reichweite)
+    if (m.x - rx > w + Reichweite || m.x + rx < -Reichweite || m.y - ry > h + Reichweite ||
+        m.y + ry < -Reichweite || rx > Reichweite || ry > Reichweite)
         return;
-    const std::string form = CmZahl(rx) == CmZahl(ry) ? " circle (" + CmZahl(rx) + ")"
-                                                      : " ellipse (" + CmZahl(rx) + " and " + CmZahl(ry) + ")";
+    const std::string form = CmZahl(rx) == CmZahl(ry)
+                                 ? " circle (" + CmZahl(rx) + ")"
+                                 : " ellipse (" + CmZahl(rx) + " and " + CmZahl(ry) + ")";
     Flaeche(Punkt(m) + form, {m.x - rx, m.y - ry}, {m.x + rx, m.y + ry});
 }
 
@@ -345,7 +386,8 @@ void TTikzFlaeche::Rechteck(const TLogRechteck& r) {
     }
     const double w = groesse_.Breite / 1000.0, h = groesse_.Hoehe / 1000.0;
     const auto inReichweite = [&](TPunktCm p) {
-        return P{std::clamp(p.x, -Reichweite, w + Reichweite), std::clamp(p.y, -Reichweite, h + Reichweite)};
+        return P{std::clamp(p.x, -Reichweite, w + Reichweite),
+                 std::clamp(p.y, -Reichweite, h + Reichweite)};
     };
     a = inReichweite(a);
     b = inReichweite(b);
@@ -354,8 +396,7 @@ void TTikzFlaeche::Rechteck(const TLogRechteck& r) {
 
 void TTikzFlaeche::Text(TLogPunkt linksOben, std::string_view text) {
     const std::string t = LatexText(text);
-    if (t.empty() || schriftHoehe_ <= 0)
-        return;
+    if (t.empty() || schriftHoehe_ <= 0) return;
     const TPunktCm p = Cm(linksOben);
     const double w = groesse_.Breite / 1000.0, h = groesse_.Hoehe / 1000.0;
     if (p.x < -Reichweite || p.x > w + Reichweite || p.y < -Reichweite || p.y > h + Reichweite)
@@ -364,13 +405,14 @@ void TTikzFlaeche::Text(TLogPunkt linksOben, std::string_view text) {
     // stands on the baseline, one ascent below the top.
     const double geviertCm = schriftHoehe_ * s_ / ZelleProGeviert;
     const int groesse = std::max(1, static_cast<int>(std::lround(geviertCm * PunktProCm * 100)));
-    const auto [stil, neu] = schriften_.try_emplace(groesse, static_cast<int>(schriften_.size()) + 1);
+    const auto [stil, neu] =
+        schriften_.try_emplace(groesse, static_cast<int>(schriften_.size()) + 1);
     (void)neu;
     const TPunktCm grundlinie{p.x, p.y - OberlaengeProGeviert * geviertCm};
     const std::string farbe = Farbname(schriftFarbe_);
     // Text is written over what is there, whatever the raster mode.
-    Befehl("\\node[kvs" + std::to_string(stil->second) + ',' + farbe + "] at " + Punkt(grundlinie) + " {" + t +
-               "};",
+    Befehl("\\node[kvs" + std::to_string(stil->second) + ',' + farbe + "] at " + Punkt(grundlinie) +
+               " {" + t + "};",
            false);
 }
 
@@ -385,15 +427,17 @@ std::string TTikzFlaeche::Bild() const {
                     "  every node/.style={inner sep=0pt,outer sep=0pt,anchor=base west}";
     for (const auto& [groesse, nr] : schriften_) {
         char stil[160];
-        std::snprintf(stil, sizeof stil, ",\n  kvs%d/.style={font=\\sffamily\\fontsize{%d.%02d}{%d.%02d}\\selectfont}",
-                      nr, groesse / 100, groesse % 100, static_cast<int>(std::lround(groesse * ZelleProGeviert)) / 100,
+        std::snprintf(stil, sizeof stil,
+                      ",\n  kvs%d/.style={font=\\sffamily\\fontsize{%d.%02d}{%d.%02d}\\selectfont}",
+                      nr, groesse / 100, groesse % 100,
+                      static_cast<int>(std::lround(groesse * ZelleProGeviert)) / 100,
                       static_cast<int>(std::lround(groesse * ZelleProGeviert)) % 100);
         s += stil;
     }
     s += "]\n";
     for (TFarbe f : farben_)
-        s += "\\definecolor{kv" + Hex(f) + "}{RGB}{" + std::to_string(Rot(f)) + ',' + std::to_string(Gruen(f)) + ',' +
-             std::to_string(Blau(f)) + "}\n";
+        s += "\\definecolor{kv" + Hex(f) + "}{RGB}{" + std::to_string(Rot(f)) + ',' +
+             std::to_string(Gruen(f)) + ',' + std::to_string(Blau(f)) + "}\n";
     s += "\\useasboundingbox (0,0) rectangle (" + b + ',' + h + ");\n";
     s += "\\clip (0,0) rectangle (" + b + ',' + h + ");\n";
     s += inhalt_;
@@ -404,15 +448,19 @@ std::string TTikzFlaeche::Bild() const {
 std::string TTikzFlaeche::Datei() const {
     const std::string b = CmZahl(groesse_.Breite / 1000.0), h = CmZahl(groesse_.Hoehe / 1000.0);
     std::string s;
-    s += "% Grafik aus Kalvorin als TikZ-Bild für LaTeX, " + Seitenmass(groesse_.Breite) + " cm × " +
-         Seitenmass(groesse_.Hoehe) + " cm, in UTF-8.\n"
-         "%\n"
-         "% Allein übersetzt (pdflatex DATEI.tex) gibt die Datei eine Seite in der Größe der Grafik.\n"
-         "% Für ein Arbeitsblatt die Zeilen zwischen den Marken \"Anfang der Grafik\" und\n"
-         "% \"Ende der Grafik\" in eine eigene Datei kopieren, etwa grafik.tex, und im Arbeitsblatt\n"
-         "% \\input{grafik} schreiben. Dessen Präambel braucht \\usepackage{tikz}, für Umlaute in\n"
-         "% den Namen auch \\usepackage[T1]{fontenc}. Die Namen stehen in der serifenlosen Schrift\n"
-         "% des Dokuments.\n";
+    s +=
+        "% Grafik aus Kalvorin als TikZ-Bild für LaTeX, " + Seitenmass(groesse_.Breite) + " cm × " +
+        Seitenmass(groesse_.Hoehe) +
+        " cm, in UTF-8.\n"
+        "%\n"
+        "% Allein übersetzt (pdflatex DATEI.tex) gibt die Datei eine Seite in der Größe der "
+        "Grafik.\n"
+        "% Für ein Arbeitsblatt die Zeilen zwischen den Marken \"Anfang der Grafik\" und\n"
+        "% \"Ende der Grafik\" in eine eigene Datei kopieren, etwa grafik.tex, und im "
+        "Arbeitsblatt\n"
+        "% \\input{grafik} schreiben. Dessen Präambel braucht \\usepackage{tikz}, für Umlaute in\n"
+        "% den Namen auch \\usepackage[T1]{fontenc}. Die Namen stehen in der serifenlosen Schrift\n"
+        "% des Dokuments.\n";
     s += "\\documentclass{article}\n"
          "\\usepackage[utf8]{inputenc}\n"
          "\\usepackage[T1]{fontenc}\n"
@@ -422,9 +470,11 @@ std::string TTikzFlaeche::Datei() const {
     s += "\\setlength{\\paperwidth}{" + b + "cm}\n\\setlength{\\paperheight}{" + h + "cm}\n";
     s += "\\ifdefined\\pdfpagewidth\\setlength{\\pdfpagewidth}{\\paperwidth}"
          "\\setlength{\\pdfpageheight}{\\paperheight}\\fi\n"
-         "\\ifdefined\\pagewidth\\setlength{\\pagewidth}{\\paperwidth}\\setlength{\\pageheight}{\\paperheight}\\fi\n"
+         "\\ifdefined\\pagewidth\\setlength{\\pagewidth}{\\paperwidth}\\setlength{\\pageheight}{"
+         "\\paperheight}\\fi\n"
          "\\setlength{\\hoffset}{-1in}\\setlength{\\voffset}{-1in}\n"
-         "\\setlength{\\oddsidemargin}{0pt}\\setlength{\\evensidemargin}{0pt}\\setlength{\\topmargin}{0pt}\n"
+         "\\setlength{\\oddsidemargin}{0pt}\\setlength{\\evensidemargin}{0pt}\\setlength{"
+         "\\topmargin}{0pt}\n"
          "\\setlength{\\headheight}{0pt}\\setlength{\\headsep}{0pt}\\setlength{\\footskip}{0pt}\n"
          "\\setlength{\\textwidth}{\\paperwidth}\\setlength{\\textheight}{\\paperheight}\n"
          "\\setlength{\\topskip}{0pt}\\setlength{\\parindent}{0pt}\n"

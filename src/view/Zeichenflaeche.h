@@ -47,8 +47,8 @@ enum TSchraffur : int {
     SchraffurKeine = -1,
     SchraffurWaagerecht = 0,
     SchraffurSenkrecht = 1,
-    SchraffurFallend = 2,   // "\\\\"
-    SchraffurSteigend = 3,  // "////"
+    SchraffurFallend = 2,  // "\\\\"
+    SchraffurSteigend = 3, // "////"
     SchraffurKreuz = 4,
     SchraffurDiagonalKreuz = 5,
 };
@@ -69,8 +69,8 @@ struct TPinsel {
 };
 
 enum class TRasterModus : std::uint8_t {
-    Kopieren,   // paint over what is there
-    Maskieren,  // combine with what is there by AND: white leaves it, colour darkens it
+    Kopieren,  // paint over what is there
+    Maskieren, // combine with what is there by AND: white leaves it, colour darkens it
 };
 
 struct TTextmass {

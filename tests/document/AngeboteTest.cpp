@@ -103,7 +103,8 @@ TEST(Angebote, VectorCaptionsFollowTheLetter) {
     Markiert(l, TElementart::DGerade);
     TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Richtungsvektor");
-    EXPECT_EQ(a[TBefehl::ErzVektor].GrafikPopup, "Richtungsvektor durch markierte Objekte festlegen");
+    EXPECT_EQ(a[TBefehl::ErzVektor].GrafikPopup,
+              "Richtungsvektor durch markierte Objekte festlegen");
     EXPECT_EQ(a[TBefehl::ErzVektor].ListenPopup, "Richtungsvektor festlegen");
     TListe e;
     Markiert(e, TElementart::DEbene);

@@ -81,8 +81,9 @@ TEST_F(Abbilden, ParallelProjectionAlongAVectorParallelToThePlaneIsRefused) {
     V("w", {1, 1, 0});
     Markieren({"E", "w"});
     EXPECT_FALSE(Projektion(D));
-    EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung),
-              "Der Vektor w ist parallel zur Ebene, die\r\nAbbildung kann nicht festgelegt werden!");
+    EXPECT_EQ(
+        EinzigeMeldung(TMeldungsart::Warnung),
+        "Der Vektor w ist parallel zur Ebene, die\r\nAbbildung kann nicht festgelegt werden!");
     EXPECT_FALSE((*this)["E"]->Rolle(TRolle::IstP_Projektionsebene));
     EXPECT_FALSE((*this)["w"]->Rolle(TRolle::IstP_ProjektionsVektor));
     EXPECT_FALSE(BerechneAngebote(L)[TAbbildungsBefehl::Pprojezieren].sichtbar);
@@ -125,7 +126,8 @@ TEST_F(Abbilden, VectorWithVanishingProjectionCannotBeMapped) {
     ASSERT_TRUE(Projektion(D));
     Markieren({"u", "Q"});
     ASSERT_TRUE(Pprojezieren(D));
-    EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), "Das Element u kann nicht\r\nabgebildet werden!");
+    EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung),
+              "Das Element u kann nicht\r\nabgebildet werden!");
     EXPECT_EQ((*this)["u'"], nullptr);
     EXPECT_NE((*this)["Q'"], nullptr);
 }

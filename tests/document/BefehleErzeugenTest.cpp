@@ -50,32 +50,127 @@ TEST_P(ErzeugenTabelle, NewElementRefersToTheMarkedOnes) {
     EXPECT_EQ(e.Festlegung, f.Modus);
     EXPECT_EQ(e.Name, f.NeuerName);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(e.Bezuege[i], f.Bezuege[i] ? (*this)[f.Bezuege[i]] : nullptr) << "reference " << i;
+        EXPECT_EQ(e.Bezuege[i], f.Bezuege[i] ? (*this)[f.Bezuege[i]] : nullptr)
+            << "reference " << i;
     EXPECT_TRUE(D.Geaendert());
     EXPECT_FALSE(e.markiert);
     EXPECT_TRUE((*this)[*f.Markiert.begin()]->markiert) << "the marks stay";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Befehle, ErzeugenTabelle,
-    ::testing::Values(
-        TFall{"PunktPV", ErzPunkt, {"P1", "A"}, TElementart::DfrPunkt, TfrPunkt::PV, {"P1", "A", nullptr}, "P4"},
-        TFall{"GeradeGPP", ErzGerade, {"P2", "P1"}, TElementart::DGerade, TGerade::GPP, {"P1", "P2", nullptr}, "g1"},
-        TFall{"GeradeGPV", ErzGerade, {"P3", "B"}, TElementart::DGerade, TGerade::GPV, {"P3", "B", nullptr}, "g1"},
-        TFall{"EbeneEPPP", ErzEbene, {"P3", "P1", "P2"}, TElementart::DEbene, TEbene::EPPP, {"P1", "P2", "P3"}, "E1"},
-        TFall{"EbeneEPV", ErzEbene, {"P1", "B"}, TElementart::DEbene, TEbene::EPV, {"P1", "B", nullptr}, "E1"},
-        TFall{"EbeneEPVV", ErzEbene, {"Q", "B", "A"}, TElementart::DEbene, TEbene::EPVV, {"Q", "A", "B"}, "E1"},
-        TFall{"EbeneEGG", ErzEbene, {"h", "g"}, TElementart::DEbene, TEbene::EGG, {"g", "h", nullptr}, "E1"},
-        TFall{"EbeneEPG", ErzEbene, {"g", "P1"}, TElementart::DEbene, TEbene::EPG, {"P1", "g", nullptr}, "E1"},
-        TFall{"EbeneEGV", ErzEbene, {"A", "g"}, TElementart::DEbene, TEbene::EGV, {"g", "A", nullptr}, "E1"},
-        TFall{"Strecke", ErzStrecke, {"P1", "P3"}, TElementart::DStrecke, 0, {"P1", "P3", nullptr}, "S1"},
-        TFall{"PfeilPfPV", ErzPfeil, {"Q", "A"}, TElementart::DPfeil, TPfeil::PfPV, {"Q", "A", nullptr}, "Pf1"},
-        TFall{"VektorV2P", ErzVektor, {"P1", "Q"}, TElementart::DVektor, TVektor::V2P, {"P1", "Q", nullptr}, "V1"},
-        TFall{"VektorVG", ErzVektor, {"h"}, TElementart::DVektor, TVektor::VG, {"h", nullptr, nullptr}, "V1"},
-        TFall{"VektorVE", ErzVektor, {"F"}, TElementart::DVektor, TVektor::VE, {"F", nullptr, nullptr}, "V1"},
-        TFall{"Dreieck", ErzDreieck, {"P1", "P2", "P3"}, TElementart::DDreieck, 0, {"P1", "P2", "P3"}, "D1"},
-        TFall{"Pyramide", ErzPyramide, {"Dr", "Q"}, TElementart::DPyramide3, 0, {"Dr", "Q", nullptr}, "DP1"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Befehle, ErzeugenTabelle,
+                         ::testing::Values(TFall{"PunktPV",
+                                                 ErzPunkt,
+                                                 {"P1", "A"},
+                                                 TElementart::DfrPunkt,
+                                                 TfrPunkt::PV,
+                                                 {"P1", "A", nullptr},
+                                                 "P4"},
+                                           TFall{"GeradeGPP",
+                                                 ErzGerade,
+                                                 {"P2", "P1"},
+                                                 TElementart::DGerade,
+                                                 TGerade::GPP,
+                                                 {"P1", "P2", nullptr},
+                                                 "g1"},
+                                           TFall{"GeradeGPV",
+                                                 ErzGerade,
+                                                 {"P3", "B"},
+                                                 TElementart::DGerade,
+                                                 TGerade::GPV,
+                                                 {"P3", "B", nullptr},
+                                                 "g1"},
+                                           TFall{"EbeneEPPP",
+                                                 ErzEbene,
+                                                 {"P3", "P1", "P2"},
+                                                 TElementart::DEbene,
+                                                 TEbene::EPPP,
+                                                 {"P1", "P2", "P3"},
+                                                 "E1"},
+                                           TFall{"EbeneEPV",
+                                                 ErzEbene,
+                                                 {"P1", "B"},
+                                                 TElementart::DEbene,
+                                                 TEbene::EPV,
+                                                 {"P1", "B", nullptr},
+                                                 "E1"},
+                                           TFall{"EbeneEPVV",
+                                                 ErzEbene,
+                                                 {"Q", "B", "A"},
+                                                 TElementart::DEbene,
+                                                 TEbene::EPVV,
+                                                 {"Q", "A", "B"},
+                                                 "E1"},
+                                           TFall{"EbeneEGG",
+                                                 ErzEbene,
+                                                 {"h", "g"},
+                                                 TElementart::DEbene,
+                                                 TEbene::EGG,
+                                                 {"g", "h", nullptr},
+                                                 "E1"},
+                                           TFall{"EbeneEPG",
+                                                 ErzEbene,
+                                                 {"g", "P1"},
+                                                 TElementart::DEbene,
+                                                 TEbene::EPG,
+                                                 {"P1", "g", nullptr},
+                                                 "E1"},
+                                           TFall{"EbeneEGV",
+                                                 ErzEbene,
+                                                 {"A", "g"},
+                                                 TElementart::DEbene,
+                                                 TEbene::EGV,
+                                                 {"g", "A", nullptr},
+                                                 "E1"},
+                                           TFall{"Strecke",
+                                                 ErzStrecke,
+                                                 {"P1", "P3"},
+                                                 TElementart::DStrecke,
+                                                 0,
+                                                 {"P1", "P3", nullptr},
+                                                 "S1"},
+                                           TFall{"PfeilPfPV",
+                                                 ErzPfeil,
+                                                 {"Q", "A"},
+                                                 TElementart::DPfeil,
+                                                 TPfeil::PfPV,
+                                                 {"Q", "A", nullptr},
+                                                 "Pf1"},
+                                           TFall{"VektorV2P",
+                                                 ErzVektor,
+                                                 {"P1", "Q"},
+                                                 TElementart::DVektor,
+                                                 TVektor::V2P,
+                                                 {"P1", "Q", nullptr},
+                                                 "V1"},
+                                           TFall{"VektorVG",
+                                                 ErzVektor,
+                                                 {"h"},
+                                                 TElementart::DVektor,
+                                                 TVektor::VG,
+                                                 {"h", nullptr, nullptr},
+                                                 "V1"},
+                                           TFall{"VektorVE",
+                                                 ErzVektor,
+                                                 {"F"},
+                                                 TElementart::DVektor,
+                                                 TVektor::VE,
+                                                 {"F", nullptr, nullptr},
+                                                 "V1"},
+                                           TFall{"Dreieck",
+                                                 ErzDreieck,
+                                                 {"P1", "P2", "P3"},
+                                                 TElementart::DDreieck,
+                                                 0,
+                                                 {"P1", "P2", "P3"},
+                                                 "D1"},
+                                           TFall{"Pyramide",
+                                                 ErzPyramide,
+                                                 {"Dr", "Q"},
+                                                 TElementart::DPyramide3,
+                                                 0,
+                                                 {"Dr", "Q", nullptr},
+                                                 "DP1"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ErzeugenFixture, ArrowFromTwoPointsGetsItsOwnVector) {
     Markieren({"P1", "P2"});
@@ -168,42 +263,90 @@ TEST_P(ErzeugenAbgelehnt, WarnsAndLeavesTheDocumentAsItWas) {
 INSTANTIATE_TEST_SUITE_P(
     Befehle, ErzeugenAbgelehnt,
     ::testing::Values(
-        TAblehnung{"GeradePunkteGleich", ErzGerade, {"Z1", "Z2"},
-                   "Die Punkte Z1 und Z2 sind identisch, eine\r\nneue Gerade kann nicht erzeugt werden!"},
-        TAblehnung{"GeradeNullvektor", ErzGerade, {"Z1", "N"},
-                   "Der Richtungsvektor N ist der Nullvektor, die\r\nneue Gerade kann nicht erzeugt werden!"},
-        TAblehnung{"EbeneDreiPunkte", ErzEbene, {"Z1", "Z4", "Z5"},
-                   "Die drei Punkte Z1, Z4 und Z5 liegen auf einer\r\neiner Geraden, die neue Ebene kann "
-                   "nicht erzeugt werden!"},
-        TAblehnung{"EbeneVektorenAbhaengig", ErzEbene, {"Z6", "A", "B"},
-                   "Die Vektoren A und B sind linear abhängig,\r\ndie neue Ebene kann nicht erzeugt werden!"},
-        TAblehnung{"EbenePunktAufGerade", ErzEbene, {"aufM", "m"},
-                   "Der Punkt aufM liegt auf der Geraden m.\r\nDie neue Ebene kann nicht erzeugt werden!"},
-        TAblehnung{"EbenePunktAufGeradePP", ErzEbene, {"Z5", "k"},
-                   "Die drei Punkte Z5, Z1 und Z4 liegen auf einer Geraden,\r\ndie neue Ebene kann nicht "
+        TAblehnung{
+            "GeradePunkteGleich",
+            ErzGerade,
+            {"Z1", "Z2"},
+            "Die Punkte Z1 und Z2 sind identisch, eine\r\nneue Gerade kann nicht erzeugt werden!"},
+        TAblehnung{"GeradeNullvektor",
+                   ErzGerade,
+                   {"Z1", "N"},
+                   "Der Richtungsvektor N ist der Nullvektor, die\r\nneue Gerade kann nicht "
                    "erzeugt werden!"},
-        TAblehnung{"EbeneWindschief", ErzEbene, {"m", "n"},
-                   "Die Geraden m und n sind windschief.\r\nDie neue Ebene kann nicht erzeugt werden!"},
-        TAblehnung{"EbeneErsteGeradeFehlt", ErzEbene, {"kaputt", "n"},
-                   "Die Gerade kaputt existiert nicht, die neue\r\nEbene kann nicht erzeugt werden!"},
-        TAblehnung{"EbeneNormaleNull", ErzEbene, {"Z1", "N"},
-                   "Der Normalvektor ist der Nullvektor, die\r\nneue Ebene kann nicht erzeugt werden!"},
-        TAblehnung{"EbeneGeradeVektor", ErzEbene, {"m", "A"},
-                   "Der Richtungsvektor der Geraden m und der Vektor A sind linear abhängig.\r\nDie neue "
-                   "Ebene kann nicht erzeugt werden!"},
-        TAblehnung{"Strecke", ErzStrecke, {"Z1", "Z2"},
-                   "Die Punkte Z1 und Z2 sind identisch, die\r\nneue Strecke kann nicht erzeugt werden!"},
-        TAblehnung{"PfeilPunkte", ErzPfeil, {"Z1", "Z2"},
-                   "Die Punkte Z1 und Z2 sind identisch, der\r\nneue Pfeil kann nicht erzeugt werden!"},
-        TAblehnung{"PfeilNullvektor", ErzPfeil, {"Z1", "N"},
-                   "Der Richtungsvektor N ist der Nullvektor, der\r\nneue Pfeil kann nicht erzeugt werden!"},
-        TAblehnung{"VektorGerade", ErzVektor, {"kaputt"},
-                   "Die Gerade kaputt existiert nicht, ein neuer\r\nVektor kann nicht erzeugt werden!"},
-        TAblehnung{"Dreieck", ErzDreieck, {"Z1", "Z4", "Z5"},
-                   "Die Punkte Z1, Z4 und Z5 liegen auf einer\r\n Geraden, das neue Dreieck kann nicht "
+        TAblehnung{
+            "EbeneDreiPunkte",
+            ErzEbene,
+            {"Z1", "Z4", "Z5"},
+            "Die drei Punkte Z1, Z4 und Z5 liegen auf einer\r\neiner Geraden, die neue Ebene kann "
+            "nicht erzeugt werden!"},
+        TAblehnung{"EbeneVektorenAbhaengig",
+                   ErzEbene,
+                   {"Z6", "A", "B"},
+                   "Die Vektoren A und B sind linear abhängig,\r\ndie neue Ebene kann nicht "
                    "erzeugt werden!"},
-        TAblehnung{"Pyramide", ErzPyramide, {"inF", "Df"},
-                   "Die Spitze inF liegt in der Grundflächenebene,\r\ndie neue Pyramide kann nicht erzeugt "
+        TAblehnung{
+            "EbenePunktAufGerade",
+            ErzEbene,
+            {"aufM", "m"},
+            "Der Punkt aufM liegt auf der Geraden m.\r\nDie neue Ebene kann nicht erzeugt werden!"},
+        TAblehnung{
+            "EbenePunktAufGeradePP",
+            ErzEbene,
+            {"Z5", "k"},
+            "Die drei Punkte Z5, Z1 und Z4 liegen auf einer Geraden,\r\ndie neue Ebene kann nicht "
+            "erzeugt werden!"},
+        TAblehnung{
+            "EbeneWindschief",
+            ErzEbene,
+            {"m", "n"},
+            "Die Geraden m und n sind windschief.\r\nDie neue Ebene kann nicht erzeugt werden!"},
+        TAblehnung{
+            "EbeneErsteGeradeFehlt",
+            ErzEbene,
+            {"kaputt", "n"},
+            "Die Gerade kaputt existiert nicht, die neue\r\nEbene kann nicht erzeugt werden!"},
+        TAblehnung{
+            "EbeneNormaleNull",
+            ErzEbene,
+            {"Z1", "N"},
+            "Der Normalvektor ist der Nullvektor, die\r\nneue Ebene kann nicht erzeugt werden!"},
+        TAblehnung{
+            "EbeneGeradeVektor",
+            ErzEbene,
+            {"m", "A"},
+            "Der Richtungsvektor der Geraden m und der Vektor A sind linear abhängig.\r\nDie neue "
+            "Ebene kann nicht erzeugt werden!"},
+        TAblehnung{
+            "Strecke",
+            ErzStrecke,
+            {"Z1", "Z2"},
+            "Die Punkte Z1 und Z2 sind identisch, die\r\nneue Strecke kann nicht erzeugt werden!"},
+        TAblehnung{
+            "PfeilPunkte",
+            ErzPfeil,
+            {"Z1", "Z2"},
+            "Die Punkte Z1 und Z2 sind identisch, der\r\nneue Pfeil kann nicht erzeugt werden!"},
+        TAblehnung{"PfeilNullvektor",
+                   ErzPfeil,
+                   {"Z1", "N"},
+                   "Der Richtungsvektor N ist der Nullvektor, der\r\nneue Pfeil kann nicht erzeugt "
+                   "werden!"},
+        TAblehnung{
+            "VektorGerade",
+            ErzVektor,
+            {"kaputt"},
+            "Die Gerade kaputt existiert nicht, ein neuer\r\nVektor kann nicht erzeugt werden!"},
+        TAblehnung{
+            "Dreieck",
+            ErzDreieck,
+            {"Z1", "Z4", "Z5"},
+            "Die Punkte Z1, Z4 und Z5 liegen auf einer\r\n Geraden, das neue Dreieck kann nicht "
+            "erzeugt werden!"},
+        TAblehnung{"Pyramide",
+                   ErzPyramide,
+                   {"inF", "Df"},
+                   "Die Spitze inF liegt in der Grundflächenebene,\r\ndie neue Pyramide kann nicht "
+                   "erzeugt "
                    "werden!"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -212,9 +355,10 @@ TEST_F(ErzeugenFixture, ThreeCollinearPointsKeepTheNextPlaneName) {
     Markieren({"P1", "P2", "X"});
     const auto zaehler = L.LaufenderZaehler();
     EXPECT_FALSE(ErzEbene(D));
-    EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung),
-              "Die drei Punkte P1, P2 und X liegen auf einer\r\neiner Geraden, die neue Ebene kann nicht "
-              "erzeugt werden!");
+    EXPECT_EQ(
+        EinzigeMeldung(TMeldungsart::Warnung),
+        "Die drei Punkte P1, P2 und X liegen auf einer\r\neiner Geraden, die neue Ebene kann nicht "
+        "erzeugt werden!");
     EXPECT_EQ(L.AutomatischerName(TElementart::DEbene), "E1");
     EXPECT_EQ(L.LaufenderZaehler(), zaehler + 1) << "the running counter keeps its value";
     Markieren({"P1", "P2", "P3"});
@@ -225,7 +369,8 @@ TEST_F(ErzeugenFixture, ThreeCollinearPointsKeepTheNextPlaneName) {
 TEST_F(ErzeugenFixture, NotOfferedDoesNothing) {
     Markieren({"P1"});
     const int vorher = L.Anzahl();
-    for (auto* befehl : {ErzPunkt, ErzGerade, ErzEbene, ErzStrecke, ErzPfeil, ErzVektor, ErzDreieck, ErzPyramide})
+    for (auto* befehl :
+         {ErzPunkt, ErzGerade, ErzEbene, ErzStrecke, ErzPfeil, ErzVektor, ErzDreieck, ErzPyramide})
         EXPECT_FALSE(befehl(D));
     // A vector "R" is offered for a line, no point for a line.
     Markieren({"g"});

@@ -46,11 +46,9 @@ TEST_F(Konstruieren, TwoPlanesMeetInALine) {
 TEST_F(Konstruieren, LineInPlaneNamesTheLineFirstInEitherOrder) {
     for (bool ebeneZuerst : {false, true}) {
         TBefehlsDokument d;
-        if (ebeneZuerst)
-            d.EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+        if (ebeneZuerst) d.EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
         d.G("g", {1, 1, 0}, {1, 2, 0});
-        if (!ebeneZuerst)
-            d.EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+        if (!ebeneZuerst) d.EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
         d.Markieren({"g", "E"});
         EXPECT_FALSE(Schneiden(d.D));
         EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Information), "Das Objekt g liegt in E!");
@@ -66,7 +64,8 @@ struct TSchnittMeldung {
     const char* Text;
 };
 
-class SchnittMeldungen : public Konstruieren, public ::testing::WithParamInterface<TSchnittMeldung> {};
+class SchnittMeldungen : public Konstruieren,
+                         public ::testing::WithParamInterface<TSchnittMeldung> {};
 
 TEST_P(SchnittMeldungen, ReportAndAddNothing) {
     const auto& f = GetParam();
@@ -78,16 +77,30 @@ TEST_P(SchnittMeldungen, ReportAndAddNothing) {
     EXPECT_EQ(L.Anzahl(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Befehle, SchnittMeldungen,
-    ::testing::Values(
-        TSchnittMeldung{"Windschief", {0, 0, 0}, {1, 0, 0}, {0, 1, 1}, {0, 1, 0}, TMeldungsart::Information,
-                        "Die Geraden g und h sind windschief!"},
-        TSchnittMeldung{"Parallel", {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {2, 0, 0}, TMeldungsart::Information,
-                        "Die Geraden g und h sind parallel!"},
-        TSchnittMeldung{"Identisch", {0, 0, 0}, {1, 0, 0}, {3, 0, 0}, {-2, 0, 0}, TMeldungsart::Information,
-                        "Die Objekte g und h\r\nsind identisch!"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Befehle, SchnittMeldungen,
+                         ::testing::Values(TSchnittMeldung{"Windschief",
+                                                           {0, 0, 0},
+                                                           {1, 0, 0},
+                                                           {0, 1, 1},
+                                                           {0, 1, 0},
+                                                           TMeldungsart::Information,
+                                                           "Die Geraden g und h sind windschief!"},
+                                           TSchnittMeldung{"Parallel",
+                                                           {0, 0, 0},
+                                                           {1, 0, 0},
+                                                           {0, 1, 0},
+                                                           {2, 0, 0},
+                                                           TMeldungsart::Information,
+                                                           "Die Geraden g und h sind parallel!"},
+                                           TSchnittMeldung{
+                                               "Identisch",
+                                               {0, 0, 0},
+                                               {1, 0, 0},
+                                               {3, 0, 0},
+                                               {-2, 0, 0},
+                                               TMeldungsart::Information,
+                                               "Die Objekte g und h\r\nsind identisch!"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(Konstruieren, ElementThatCannotBeEvaluatedIsAWarning) {
     P("A", {1, 0, 0});
@@ -104,7 +117,8 @@ TEST_F(Konstruieren, PointBesideALineHasNoIntersection) {
     G("g", {0, 0, 0}, {1, 0, 0});
     Markieren({"P", "g"});
     EXPECT_FALSE(Schneiden(D));
-    EXPECT_EQ(EinzigeMeldung(TMeldungsart::Information), "Die Elemente P und g besitzen\r\nkeinen Schnitt!");
+    EXPECT_EQ(EinzigeMeldung(TMeldungsart::Information),
+              "Die Elemente P und g besitzen\r\nkeinen Schnitt!");
 }
 
 TEST_F(Konstruieren, NotOfferedCommandsDoNothing) {

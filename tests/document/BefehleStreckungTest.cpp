@@ -24,8 +24,7 @@ protected:
     void TearDown() override { Einstellungen().Dezimaltrenner = alterTrenner_; }
     std::string T(std::string s) { // ',' stands for the separator under test
         for (char& c : s)
-            if (c == ',')
-                c = GetParam();
+            if (c == ',') c = GetParam();
         return s;
     }
 
@@ -65,7 +64,8 @@ TEST_P(Streckung, WrongInputAndZeroAreRefused) {
     Markieren({"Z"});
     for (const char* text : {"300", "abc", "", "1/0"}) {
         EXPECT_FALSE(StreckungFestlegen(D, text)) << text;
-        EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), "Falsche Eingabe des Streckungsfaktors!") << text;
+        EXPECT_EQ(EinzigeMeldung(TMeldungsart::Warnung), "Falsche Eingabe des Streckungsfaktors!")
+            << text;
         Protokoll.Eintraege.clear();
     }
     EXPECT_FALSE(StreckungFestlegen(D, "0"));
@@ -106,7 +106,7 @@ TEST_P(Streckung, RatioOfLengths) {
         {"v", "s", "= 0,67", Real{4} / 6},
         {"s", "3/2", "= 4", Real{4}},
         {"1,5", "s", "= 0,25", Real{0.25}},
-        {"s", "null", "= 1", Real{1}},          // a lower length of 0
+        {"s", "null", "= 1", Real{1}}, // a lower length of 0
         {"s", "0", "= 1", Real{1}},
         {"", "s", "nicht festgelegt!", std::nullopt},
         {"s", "", "nicht festgelegt!", std::nullopt},

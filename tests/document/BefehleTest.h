@@ -39,7 +39,9 @@ public:
     }
 
     // Exactly these elements marked; the document counts as saved.
-    void Markieren(std::initializer_list<const char*> namen) { Markieren(std::vector<const char*>(namen)); }
+    void Markieren(std::initializer_list<const char*> namen) {
+        Markieren(std::vector<const char*>(namen));
+    }
     void Markieren(const std::vector<const char*>& namen) {
         for (int i = 1; i <= L.Anzahl(); ++i)
             L[i]->markiert = false;
@@ -58,8 +60,7 @@ public:
     // The one message said so far, or "" (with a failure) when there is another count.
     std::string EinzigeMeldung(TMeldungsart art) const {
         EXPECT_EQ(Protokoll.Eintraege.size(), 1u);
-        if (Protokoll.Eintraege.size() != 1)
-            return {};
+        if (Protokoll.Eintraege.size() != 1) return {};
         EXPECT_EQ(Protokoll.Eintraege[0].Art, art);
         return Protokoll.Eintraege[0].Text;
     }
@@ -70,8 +71,9 @@ inline ::testing::AssertionResult Nah(TTripel ist, TTripel soll, Real toleranz =
     const TTripel d = TripelDifferenz(ist, soll);
     if (std::fabs(d.x) <= toleranz && std::fabs(d.y) <= toleranz && std::fabs(d.z) <= toleranz)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << static_cast<double>(ist.x) << ", " << static_cast<double>(ist.y)
-                                         << ", " << static_cast<double>(ist.z) << ")";
+    return ::testing::AssertionFailure()
+           << "(" << static_cast<double>(ist.x) << ", " << static_cast<double>(ist.y) << ", "
+           << static_cast<double>(ist.z) << ")";
 }
 
 inline bool Parallel(TTripel a, TTripel b) {

@@ -24,10 +24,10 @@ TEST(Befehlstabelle, NamesMenusOffersAndShortcutsAreEachGivenOnce) {
             EXPECT_TRUE(namen.insert(name).second) << "twice: " << name;
         }
         if (*z.Menue) {
-            EXPECT_TRUE(menues.count(z.Menue)) << name << " stands in " << z.Menue << ", not built before";
+            EXPECT_TRUE(menues.count(z.Menue))
+                << name << " stands in " << z.Menue << ", not built before";
         }
-        if (z.Art == TZeilenart::Menue)
-            menues.insert(name);
+        if (z.Art == TZeilenart::Menue) menues.insert(name);
         if (*z.Taste) {
             EXPECT_TRUE(tasten.insert(z.Taste).second) << "shortcut twice: " << z.Taste;
         }
@@ -40,8 +40,9 @@ TEST(Befehlstabelle, NamesMenusOffersAndShortcutsAreEachGivenOnce) {
         if (z.Abbildung) {
             EXPECT_TRUE(abbildungen.insert(static_cast<int>(*z.Abbildung)).second) << name;
         }
-        for (const auto& [popup, platz] : {std::pair{"Grafik", z.GrafikPopup}, std::pair{"Liste", z.ListenPopup},
-                                           std::pair{"Rahmen", z.RahmenPopup}})
+        for (const auto& [popup, platz] :
+             {std::pair{"Grafik", z.GrafikPopup}, std::pair{"Liste", z.ListenPopup},
+              std::pair{"Rahmen", z.RahmenPopup}})
             if (platz.Vorhanden()) {
                 EXPECT_TRUE(popupNamen[popup].insert(platz.Name).second) << platz.Name;
             }
@@ -50,7 +51,8 @@ TEST(Befehlstabelle, NamesMenusOffersAndShortcutsAreEachGivenOnce) {
             EXPECT_NE(z.Ausfuehren, nullptr) << name;
         }
     }
-    EXPECT_EQ(angebote.size(), static_cast<std::size_t>(AnzahlBefehle)) << "every offer has its item";
+    EXPECT_EQ(angebote.size(), static_cast<std::size_t>(AnzahlBefehle))
+        << "every offer has its item";
     EXPECT_EQ(abbildungen.size(), static_cast<std::size_t>(AnzahlAbbildungsBefehle));
     EXPECT_EQ(BefehlMitName("Loteerzeugen")->Angebot, TBefehl::Loteerzeugen);
     EXPECT_EQ(BefehlMitName("MessWinkel")->Angebot, TBefehl::MessWinkel);

@@ -15,8 +15,9 @@ namespace {
 const std::string Punkt = "[A]\r\nElementart=0|DfrPunkt\r\nKoord=1|2|3\r\n";
 // The derivation names an element the file does not have: the reading ends
 // after A with "Einlesefehler".
-const std::string Abgebrochen = Punkt + "[B]\r\nElementart=0|DfrPunkt\r\nEntstehungsart=14|Mittelpunkt\r\n"
-                                        "Entstehungselemente=A|X\r\n";
+const std::string Abgebrochen = Punkt +
+                                "[B]\r\nElementart=0|DfrPunkt\r\nEntstehungsart=14|Mittelpunkt\r\n"
+                                "Entstehungselemente=A|X\r\n";
 } // namespace
 
 TEST(Dateien, HiddenOrUnwritableFilesCountAsReadOnly) {
@@ -71,7 +72,8 @@ TEST(Dateien, OpeningDecidesNameCaptionAndWhereSavingGoes) {
     test::DateiSchreiben(neuName, Punkt);
     TDokument mitNeu;
     mitNeu.Laden(neuName);
-    EXPECT_EQ(SpeicherDatei(mitNeu), ordner / "neuer Versuch.kvr") << "only the name's start counts";
+    EXPECT_EQ(SpeicherDatei(mitNeu), ordner / "neuer Versuch.kvr")
+        << "only the name's start counts";
     EXPECT_EQ(SpeichernUnterVorschlag(mitNeu), "*.KVR");
     EXPECT_TRUE(protokoll.Eintraege.empty());
 }

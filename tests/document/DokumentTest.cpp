@@ -15,7 +15,9 @@ struct Transaktion : ::testing::Test {
     TMeldungsProtokoll protokoll;
     TDokument d;
     int gemeldet = 0;
-    Transaktion() { d.Beobachten([this] { ++gemeldet; }); }
+    Transaktion() {
+        d.Beobachten([this] { ++gemeldet; });
+    }
 
     TfrPunkt* PunktAnlegen(TListe& l, const char* name, TTripel k) {
         auto* p = l.Neu<TfrPunkt>();
@@ -63,7 +65,8 @@ TEST_F(Transaktion, SnapshotCoordinateSystemAndSavingGoThroughTheSameEntry) {
         PunktAnlegen(l, "A", {1, 2, 3});
         return true;
     });
-    d.Aendern([](TListe& l) { return l.Loeschen(1), true; }, {TNeuaufbau::Immer, TRueckgaengigArt::Loeschen});
+    d.Aendern([](TListe& l) { return l.Loeschen(1), true; },
+              {TNeuaufbau::Immer, TRueckgaengigArt::Loeschen});
     EXPECT_EQ(d.Rueckgaengig().Caption(), "Rückgängig: Löschen");
     EXPECT_TRUE(d.RueckgaengigMachen());
     EXPECT_EQ(d.Liste().Anzahl(), 1);
@@ -98,7 +101,8 @@ TEST(Zeichnen, ThePageFrameAndTheSphereFollowTheOptions) {
     EXPECT_EQ(rechtecke[0].pinsel.Art, TPinselArt::Voll) << "the grey window first";
     EXPECT_EQ(rechtecke[1].pinsel.Art, TPinselArt::Leer) << "then the frame";
     const TLogRechteck s = d.Abbildung().LogischesFenster();
-    EXPECT_EQ(rechtecke[1].punkte, (std::vector<TLogPunkt>{{s.links, s.unten}, {s.rechts, s.oben}}));
+    EXPECT_EQ(rechtecke[1].punkte,
+              (std::vector<TLogPunkt>{{s.links, s.unten}, {s.rechts, s.oben}}));
     EXPECT_EQ(alles.Nur(test::TAufruf::Ellipse).size(), 1u) << "the sphere's outline";
     EXPECT_EQ(alles.Nur(test::TAufruf::Linie).size(), nichts.Nur(test::TAufruf::Linie).size());
 }

@@ -15,7 +15,9 @@ using test::MitTrenner;
 
 namespace {
 
-TFeldTexte T(std::string x, std::string y, std::string z) { return {MitTrenner(x), MitTrenner(y), MitTrenner(z)}; }
+TFeldTexte T(std::string x, std::string y, std::string z) {
+    return {MitTrenner(x), MitTrenner(y), MitTrenner(z)};
+}
 
 TDreieckEingabe Drei(TTeilEingabe a, TTeilEingabe b, TTeilEingabe c, std::string name = "D1") {
     TDreieckEingabe e;
@@ -36,7 +38,8 @@ protected:
 };
 
 TEST_P(DreieckEingabe, AreaAndAnglesWhileTyping) {
-    TDreieckEingabe e = Drei({"A", T("0", "0", "0")}, {"B", T("4", "0", "0")}, {"C", T("0", "3", "0")});
+    TDreieckEingabe e =
+        Drei({"A", T("0", "0", "0")}, {"B", T("4", "0", "0")}, {"C", T("0", "3", "0")});
     TDreieckMasse m = DreieckMasse(Liste(), e);
     EXPECT_EQ(m.Flaeche, "6 FE");
     EXPECT_EQ(m.Winkel[0], "90°");
@@ -65,7 +68,8 @@ TEST_P(DreieckEingabe, ChecksInTheirOrder) {
     bau.P("A", {0, 0, 0});
     bau.V("v", {1, 0, 0});
     const std::string unvollstaendig = "Eingabefenster nicht vollständig ausgefüllt!";
-    const TTeilEingabe p = {"P", T("0", "0", "0")}, q = {"Q", T("4", "0", "0")}, r = {"R", T("0", "3", "0")};
+    const TTeilEingabe p = {"P", T("0", "0", "0")}, q = {"Q", T("4", "0", "0")},
+                       r = {"R", T("0", "3", "0")};
     const struct {
         TDreieckEingabe Eingabe;
         std::string Meldung;
@@ -83,10 +87,14 @@ TEST_P(DreieckEingabe, ChecksInTheirOrder) {
         // A corner may not bear the triangle's own new name either.
         {Drei(p, q, {"D1", T("0", "3", "0")}), "Name des 3. Punktes bereits vergeben!"},
         {Drei(p, q, {"P", T("0", "3", "0")}), "Zwei Punkte besitzen den gleichen Namen!"},
-        {Drei({"P", T("0", "0", "1/0")}, q, r), "Koordinaten des 1. Punktes nicht richtig festgelegt!"},
-        {Drei(p, {"Q", T("4", "x", "0")}, r), "Koordinaten des 2. Punktes nicht richtig festgelegt!"},
-        {Drei(p, q, {"R", T("0", "3", "256,5")}), "Koordinaten des 3. Punktes nicht richtig festgelegt!"},
-        {Drei(p, {"Q", T("1", "1", "1")}, {"R", T("2", "2", "2")}), "Die drei Punkte liegen auf einer Geraden!"},
+        {Drei({"P", T("0", "0", "1/0")}, q, r),
+         "Koordinaten des 1. Punktes nicht richtig festgelegt!"},
+        {Drei(p, {"Q", T("4", "x", "0")}, r),
+         "Koordinaten des 2. Punktes nicht richtig festgelegt!"},
+        {Drei(p, q, {"R", T("0", "3", "256,5")}),
+         "Koordinaten des 3. Punktes nicht richtig festgelegt!"},
+        {Drei(p, {"Q", T("1", "1", "1")}, {"R", T("2", "2", "2")}),
+         "Die drei Punkte liegen auf einer Geraden!"},
         {Drei(p, {"Q", T("0", "0", "0")}, {"R", T("1", "0", "0")}), "Zwei Punkte sind identisch!"},
         // Equal coordinates of an existing point and a new one.
         {Drei({"A", T("0", "0", "0")}, {"Q", T("0", "0", "0")}, r), "Zwei Punkte sind identisch!"},
@@ -94,13 +102,14 @@ TEST_P(DreieckEingabe, ChecksInTheirOrder) {
         {Drei(p, {"Q", T("1", "1", "1")}, {"R", T("2", "2", "2,,")}),
          "Koordinaten des 3. Punktes nicht richtig festgelegt!"},
         // Later checks win over earlier ones.
-        {Drei({"v", T("0", "0", "0")}, {"v", T("0", "x", "0")}, r), "Koordinaten des 2. Punktes nicht richtig festgelegt!"},
+        {Drei({"v", T("0", "0", "0")}, {"v", T("0", "x", "0")}, r),
+         "Koordinaten des 2. Punktes nicht richtig festgelegt!"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.Meldung);
         const TEingabePruefung e = DreieckPruefen(Liste(), f.Eingabe);
         EXPECT_EQ(e.Meldung, f.Meldung);
-        EXPECT_EQ(e.Ergebnis, f.Meldung.empty()            ? TPruefergebnis::Gueltig
+        EXPECT_EQ(e.Ergebnis, f.Meldung.empty()             ? TPruefergebnis::Gueltig
                               : f.Meldung == unvollstaendig ? TPruefergebnis::Unvollstaendig
                                                             : TPruefergebnis::Abgelehnt);
     }
@@ -108,7 +117,8 @@ TEST_P(DreieckEingabe, ChecksInTheirOrder) {
 
 TEST_P(DreieckEingabe, NewCornersStandBehindTheTriangleInCornerOrder) {
     TfrPunkt* a = bau.P("A", {0, 0, 0});
-    const TDreieckEingabe e = Drei({"C", T("0", "3", "0")}, {"A", T("9", "9", "9")}, {"B", T("4", "0", "1/3")});
+    const TDreieckEingabe e =
+        Drei({"C", T("0", "3", "0")}, {"A", T("9", "9", "9")}, {"B", T("4", "0", "1/3")});
     ASSERT_EQ(DreieckUebernehmen(dok, e), 2);
     const TListe& l = dok.Liste();
     ASSERT_EQ(l.Anzahl(), 4);
@@ -193,14 +203,18 @@ TEST_P(DreieckEingabe, DerivedTriangleOnlyShowsItsCornersAndKeepsThem) {
 TEST_P(DreieckEingabe, AFullListAddsNothing) {
     for (int i = 1; i <= TListe::Kapazitaet - 3; ++i)
         bau.P("P" + std::to_string(i), {static_cast<Real>(i), 0, 0});
-    const TDreieckEingabe e = Drei({"Q", T("0", "0", "0")}, {"R", T("4", "0", "0")}, {"S", T("0", "3", "0")});
+    const TDreieckEingabe e =
+        Drei({"Q", T("0", "0", "0")}, {"R", T("4", "0", "0")}, {"S", T("0", "3", "0")});
     EXPECT_EQ(DreieckPruefen(dok.Liste(), e).Meldung, ListeVollMeldung);
     EXPECT_EQ(DreieckUebernehmen(dok, e), 0);
     EXPECT_EQ(dok.Liste().Anzahl(), TListe::Kapazitaet - 3);
     ASSERT_EQ(protokoll.Eintraege.size(), 1u);
     EXPECT_EQ(protokoll.Eintraege[0].Text, ListeVollMeldung);
     // With two existing corners there is room.
-    EXPECT_EQ(DreieckPruefen(dok.Liste(), Drei({"P1", T("1", "0", "0")}, {"P2", T("2", "0", "0")}, {"S", T("0", "3", "0")})).Meldung, "");
+    EXPECT_EQ(DreieckPruefen(dok.Liste(), Drei({"P1", T("1", "0", "0")}, {"P2", T("2", "0", "0")},
+                                               {"S", T("0", "3", "0")}))
+                  .Meldung,
+              "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, DreieckEingabe, ::testing::Values(',', '.'));

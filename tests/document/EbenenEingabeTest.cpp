@@ -14,8 +14,12 @@ using test::MitTrenner;
 
 namespace {
 
-TFeldTexte T(std::string x, std::string y, std::string z) { return {MitTrenner(x), MitTrenner(y), MitTrenner(z)}; }
-TTeilEingabe Teil(const char* name, TFeldTexte werte = {}) { return {name, werte, false}; }
+TFeldTexte T(std::string x, std::string y, std::string z) {
+    return {MitTrenner(x), MitTrenner(y), MitTrenner(z)};
+}
+TTeilEingabe Teil(const char* name, TFeldTexte werte = {}) {
+    return {name, werte, false};
+}
 
 // Runs every case with both decimal separators.
 class EbenenEingabe : public ::testing::TestWithParam<char> {
@@ -78,14 +82,16 @@ TEST_P(EbenenEingabe, CollinearPointsAlsoAfterRoundingTheDifferences) {
     EXPECT_EQ(Checks(DreiPunkte(T("0", "0", "0"), T("1", "1", "0"), T("2", "2", "0"))),
               "Die drei Punkte liegen auf einer Geraden!");
     // 2,001 - 0 is written as 2 with two digits: the points count as on one line.
-    const TEbenenEingabe fast = DreiPunkte(T("0", "0", "0"), T("1", "1", "0"), T("2", "2,001", "0"));
+    const TEbenenEingabe fast =
+        DreiPunkte(T("0", "0", "0"), T("1", "1", "0"), T("2", "2,001", "0"));
     EXPECT_EQ(Checks(fast), "Die drei Punkte liegen auf einer Geraden!");
     Einstellungen().StandardStellen = 6;
     EXPECT_EQ(Checks(fast), "");
 }
 
 TEST_P(EbenenEingabe, ChecksOfThreePointsInTheirOrder) {
-    EXPECT_EQ(Checks(DreiPunkte(T("1", "2", "3"), T("1", "2", "3"), T("0", "1", "0"))), "Zwei Punkte sind gleich!");
+    EXPECT_EQ(Checks(DreiPunkte(T("1", "2", "3"), T("1", "2", "3"), T("0", "1", "0"))),
+              "Zwei Punkte sind gleich!");
     // A failed read wins over the tests before it; the third read over the first.
     EXPECT_EQ(Checks(DreiPunkte(T("x", "0", "0"), T("1", "0", "0"), T("0", "1", "0"))),
               "Koordinaten des 1. Punktes nicht richtig festgelegt!");
@@ -368,7 +374,8 @@ TEST(EbenenZustand, CompletingAWayLeavesItAndTheNormalForm) {
     e.Normalenform = {"1", "2", "3", "4"};
     e.WegGeaendert(TEbene::ENOR);
     EXPECT_EQ(e.Festlegung, TEbene::EPPP);
-    EXPECT_EQ(e.Aktiv, (std::array<bool, 8>{false, true, false, false, false, false, false, false}));
+    EXPECT_EQ(e.Aktiv,
+              (std::array<bool, 8>{false, true, false, false, false, false, false, false}));
     e.PPP[2].Name = " ";
     e.WegGeaendert(TEbene::EPPP);
     EXPECT_FALSE(e.Vollstaendig);

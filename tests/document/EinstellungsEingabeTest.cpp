@@ -110,11 +110,13 @@ TEST_F(EinstellungsDialog, ABadLargestDenominatorKeepsEverything) {
             e.NameSichtbar = 1;
         }));
         ASSERT_EQ(protokoll.Eintraege.size(), 1u);
-        EXPECT_EQ(protokoll.Eintraege[0].Text, "'" + std::string(falsch) + "' ist kein gültiger Integerwert");
+        EXPECT_EQ(protokoll.Eintraege[0].Text,
+                  "'" + std::string(falsch) + "' ist kein gültiger Integerwert");
         EXPECT_EQ(protokoll.Eintraege[0].Art, TMeldungsart::Fehler);
         EXPECT_EQ(Einstellungen(), vorher);
     }
-    for (const auto& [text, wert] : {std::pair{" 250 ", 250}, std::pair{"+7", 7}, std::pair{"-3", -3}}) {
+    for (const auto& [text, wert] :
+         {std::pair{" 250 ", 250}, std::pair{"+7", 7}, std::pair{"-3", -3}}) {
         EXPECT_TRUE(Ok([text](TEinstellungsEingabe& e) { e.MaxNenner = text; })) << text;
         EXPECT_EQ(Einstellungen().MaximalerNenner, wert);
     }
@@ -147,12 +149,14 @@ TEST_F(EinstellungsDialog, DigitsChangeTheObjectListAtOnce) {
     p->Name = "P";
     p->Koordinaten = {3.14159L, 0, 0};
     ASSERT_TRUE(Ok([](TEinstellungsEingabe& e) { e.Brueche = false; }));
-    EXPECT_NE(ZeilenHinweis(*p).find("(3" + std::string(1, Einstellungen().Dezimaltrenner) + "1  ;"),
-              std::string::npos)
+    EXPECT_NE(
+        ZeilenHinweis(*p).find("(3" + std::string(1, Einstellungen().Dezimaltrenner) + "1  ;"),
+        std::string::npos)
         << ZeilenHinweis(*p);
     ASSERT_TRUE(Ok([](TEinstellungsEingabe& e) { e.Nachkomma = 4; }));
-    EXPECT_NE(ZeilenHinweis(*p).find("(3" + std::string(1, Einstellungen().Dezimaltrenner) + "142  ;"),
-              std::string::npos)
+    EXPECT_NE(
+        ZeilenHinweis(*p).find("(3" + std::string(1, Einstellungen().Dezimaltrenner) + "142  ;"),
+        std::string::npos)
         << ZeilenHinweis(*p);
     // And fractions with their largest denominator.
     ASSERT_TRUE(Ok([](TEinstellungsEingabe& e) {

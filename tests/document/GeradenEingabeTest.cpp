@@ -124,36 +124,47 @@ TEST_P(GeradenEingabe, ChecksOfThePointPointWay) {
     // A failed read wins over the equality test that would use its values.
     EXPECT_EQ(GeradenChecks(liste, PP("Q", T("x", "2", "3"), "R", T("1", "2", "3")), WegPunktPunkt),
               "Koordinaten des 1. Punktes nicht richtig festgelegt!");
-    EXPECT_EQ(GeradenChecks(liste, PP("Q", T("0", "2", "3"), "R", T("1", "300", "3")), WegPunktPunkt),
-              "Koordinaten des 2. Punktes nicht richtig festgelegt!");
+    EXPECT_EQ(
+        GeradenChecks(liste, PP("Q", T("0", "2", "3"), "R", T("1", "300", "3")), WegPunktPunkt),
+        "Koordinaten des 2. Punktes nicht richtig festgelegt!");
     // Later checks win over earlier ones.
     TGeradenEingabe e = PP("v", T("x", "2", "3"), "R", T("1", "2", "3"));
-    EXPECT_EQ(GeradenChecks(liste, e, WegPunktPunkt), "Koordinaten des 1. Punktes nicht richtig festgelegt!");
+    EXPECT_EQ(GeradenChecks(liste, e, WegPunktPunkt),
+              "Koordinaten des 1. Punktes nicht richtig festgelegt!");
     // A point may not bear the line's own new name.
-    EXPECT_EQ(GeradenChecks(liste, PP("g1", T("0", "0", "0"), "R", T("1", "2", "3")), WegPunktPunkt),
-              "Name des 1. Punktes bereits vergeben!");
-    EXPECT_EQ(GeradenChecks(liste, PP("P", T("1", "2", "3"), "R", T("1", "2", "4")), WegPunktPunkt), "");
+    EXPECT_EQ(
+        GeradenChecks(liste, PP("g1", T("0", "0", "0"), "R", T("1", "2", "3")), WegPunktPunkt),
+        "Name des 1. Punktes bereits vergeben!");
+    EXPECT_EQ(GeradenChecks(liste, PP("P", T("1", "2", "3"), "R", T("1", "2", "4")), WegPunktPunkt),
+              "");
 }
 
 TEST_P(GeradenEingabe, ChecksOfThePointVectorWay) {
     Punkt("A", {1, 2, 3});
     Vektor("v", {0, 0, 0});
     Vektor("w", {1, 0, 0});
-    EXPECT_EQ(GeradenChecks(liste, PV("v", T("1", "2", "3"), "u", T("1", "0", "0")), WegPunktVektor),
-              "Name des Anfangspunktes bereits vergeben!");
-    EXPECT_EQ(GeradenChecks(liste, PV("B", T("1", "2", "3"), "A", T("1", "0", "0")), WegPunktVektor),
-              "Name des Vektors bereits vergeben!");
-    EXPECT_EQ(GeradenChecks(liste, PV("B", T("1", "2", "3"), "B", T("1", "0", "0")), WegPunktVektor),
-              "Anfangspunkt und Vektor besitzen den gleichen Namen!");
+    EXPECT_EQ(
+        GeradenChecks(liste, PV("v", T("1", "2", "3"), "u", T("1", "0", "0")), WegPunktVektor),
+        "Name des Anfangspunktes bereits vergeben!");
+    EXPECT_EQ(
+        GeradenChecks(liste, PV("B", T("1", "2", "3"), "A", T("1", "0", "0")), WegPunktVektor),
+        "Name des Vektors bereits vergeben!");
+    EXPECT_EQ(
+        GeradenChecks(liste, PV("B", T("1", "2", "3"), "B", T("1", "0", "0")), WegPunktVektor),
+        "Anfangspunkt und Vektor besitzen den gleichen Namen!");
     EXPECT_EQ(GeradenChecks(liste, PV("B", T("1", "", "3"), "u", T("1", "0", "0")), WegPunktVektor),
               "Koordinaten des Anfangspunktes nicht richtig festgelegt!");
-    EXPECT_EQ(GeradenChecks(liste, PV("B", T("1", "2", "3"), "u", T("1", "0", "1/0")), WegPunktVektor),
-              "Koordinaten des Vektors nicht richtig festgelegt!");
-    EXPECT_EQ(GeradenChecks(liste, PV("A", T("1", "2", "3"), "v", T("0", "0", "0")), WegPunktVektor),
-              "Der Richtungsvektor ist der Nullvektor!");
-    EXPECT_EQ(GeradenChecks(liste, PV("A", T("1", "2", "3"), "u", T("0", "0", "0")), WegPunktVektor),
-              "Der Richtungsvektor ist der Nullvektor!");
-    EXPECT_EQ(GeradenChecks(liste, PV("A", T("1", "2", "3"), "w", T("1", "0", "0")), WegPunktVektor), "");
+    EXPECT_EQ(
+        GeradenChecks(liste, PV("B", T("1", "2", "3"), "u", T("1", "0", "1/0")), WegPunktVektor),
+        "Koordinaten des Vektors nicht richtig festgelegt!");
+    EXPECT_EQ(
+        GeradenChecks(liste, PV("A", T("1", "2", "3"), "v", T("0", "0", "0")), WegPunktVektor),
+        "Der Richtungsvektor ist der Nullvektor!");
+    EXPECT_EQ(
+        GeradenChecks(liste, PV("A", T("1", "2", "3"), "u", T("0", "0", "0")), WegPunktVektor),
+        "Der Richtungsvektor ist der Nullvektor!");
+    EXPECT_EQ(
+        GeradenChecks(liste, PV("A", T("1", "2", "3"), "w", T("1", "0", "0")), WegPunktVektor), "");
 }
 
 TEST_P(GeradenEingabe, ChecksOfTheParameterForm) {
@@ -164,9 +175,11 @@ TEST_P(GeradenEingabe, ChecksOfTheParameterForm) {
     e.Name = "h";
     EXPECT_EQ(GeradenChecks(liste, e, WegParameterform), "Der Richtungsvektor ist der Nullvektor!");
     e.ParPunkt[0] = "x";
-    EXPECT_EQ(GeradenChecks(liste, e, WegParameterform), "Koordinaten des Punktes nicht richtig festgelegt!");
+    EXPECT_EQ(GeradenChecks(liste, e, WegParameterform),
+              "Koordinaten des Punktes nicht richtig festgelegt!");
     e.ParRichtung[0] = "y";
-    EXPECT_EQ(GeradenChecks(liste, e, WegParameterform), "Koordinaten des Vektors nicht richtig festgelegt!");
+    EXPECT_EQ(GeradenChecks(liste, e, WegParameterform),
+              "Koordinaten des Vektors nicht richtig festgelegt!");
     e = PAR(T("1", "2", "3"), T("1", "0", "0"));
     e.Name = "";
     EXPECT_EQ(GeradenChecks(liste, e, WegParameterform), "Name nicht festgelegt!");
@@ -218,10 +231,12 @@ TEST_P(GeradenEingabe, UnchangedDirectionIsKeptExactly) {
 }
 
 TEST_P(GeradenEingabe, DirectionOfTheViewIsSimplified) {
-    EXPECT_EQ(ParameterformRichtung(PP("A", T("1", "1", "1"), "B", T("3", "5", "7")), WegPunktPunkt),
-              (TTripel{1, 2, 3}));
-    EXPECT_EQ(ParameterformRichtung(PV("A", T("0", "0", "0"), "v", T("-2", "-4", "-6")), WegPunktVektor),
-              (TTripel{1, 2, 3}));
+    EXPECT_EQ(
+        ParameterformRichtung(PP("A", T("1", "1", "1"), "B", T("3", "5", "7")), WegPunktPunkt),
+        (TTripel{1, 2, 3}));
+    EXPECT_EQ(
+        ParameterformRichtung(PV("A", T("0", "0", "0"), "v", T("-2", "-4", "-6")), WegPunktVektor),
+        (TTripel{1, 2, 3}));
 }
 
 TEST_P(GeradenEingabe, NoRoomForTheLineAndItsPoints) {
@@ -231,7 +246,8 @@ TEST_P(GeradenEingabe, NoRoomForTheLineAndItsPoints) {
     EXPECT_EQ(GeradenChecks(liste, e, WegPunktPunkt), ListeVollMeldung);
     EXPECT_EQ(GeradeNeuAnlegen(liste, e), 0);
     EXPECT_EQ(liste.Anzahl(), TListe::Kapazitaet - 2);
-    EXPECT_EQ(GeradenChecks(liste, PP("P1", T("1", "0", "0"), "R", T("4", "5", "6")), WegPunktPunkt), "");
+    EXPECT_EQ(
+        GeradenChecks(liste, PP("P1", T("1", "0", "0"), "R", T("4", "5", "6")), WegPunktPunkt), "");
 }
 
 TEST_P(GeradenEingabe, APointBuiltOnTheLineCannotDefineIt) {

@@ -63,16 +63,17 @@ TEST_P(Achsenbereich, SixRulesInTheirOrder) {
     EXPECT_EQ(a.Oben, f.SollOben);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faelle, Achsenbereich,
-                         ::testing::Values(TBereichsfall{2, 3, -1, 3, true},       // rule 1, width 4 holds
-                                           TBereichsfall{0, 0, -1, 3, true},       // rules 1, 2, 4
-                                           TBereichsfall{-300, 300, -256, 256, true}, // rules 5, 6
-                                           TBereichsfall{-2.2L, 11, -2.2L, 11, false},
-                                           TBereichsfall{-1, 3, -1, 3, false},     // the narrowest range
-                                           TBereichsfall{-10, -5, -10, 1, true},   // rule 2 only
-                                           TBereichsfall{-2, -1.5L, -2, 2, true},  // rule 2, then 4 apart
-                                           TBereichsfall{-256, 256, -256, 256, false},
-                                           TBereichsfall{-255, 300, -255, 256, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Achsenbereich,
+    ::testing::Values(TBereichsfall{2, 3, -1, 3, true},          // rule 1, width 4 holds
+                      TBereichsfall{0, 0, -1, 3, true},          // rules 1, 2, 4
+                      TBereichsfall{-300, 300, -256, 256, true}, // rules 5, 6
+                      TBereichsfall{-2.2L, 11, -2.2L, 11, false},
+                      TBereichsfall{-1, 3, -1, 3, false},    // the narrowest range
+                      TBereichsfall{-10, -5, -10, 1, true},  // rule 2 only
+                      TBereichsfall{-2, -1.5L, -2, 2, true}, // rule 2, then 4 apart
+                      TBereichsfall{-256, 256, -256, 256, false},
+                      TBereichsfall{-255, 300, -255, 256, true}));
 
 // Both separators: the edits show and read the user's one.
 class KoordDialog : public ::testing::TestWithParam<char> {
@@ -136,7 +137,8 @@ TEST_P(KoordDialog, OkCorrectsTheRangesAndStaysOpen) {
         const char *Unten, *Oben;
         Real SollUnten, SollOben;
     };
-    for (const TFall& f : {TFall{"2", "3", -1, 3}, TFall{"0", "0", -1, 3}, TFall{"-300", "300", -256, 256}}) {
+    for (const TFall& f :
+         {TFall{"2", "3", -1, 3}, TFall{"0", "0", -1, 3}, TFall{"-300", "300", -256, 256}}) {
         SCOPED_TRACE(f.Unten);
         protokoll.Eintraege.clear();
         EXPECT_EQ(e->Uebernehmen(d, Texte(f.Unten, f.Oben)), Ergebnis::Korrigiert);

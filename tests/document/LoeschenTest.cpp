@@ -45,9 +45,8 @@ TEST(Loeschen, DependantsGoAlongAndUndoBringsThemBack) {
     d.A->markiert = true;
     TMeldungsProtokoll p;
     EXPECT_TRUE(MarkierteLoeschen(d.l, d.r));
-    EXPECT_EQ(p.Eintraege[0].Text,
-              "Sollen die folgenden Objekte wirklich gelöscht werden?\r\n" +
-                  std::string(26, ' ') + " A, g, S");
+    EXPECT_EQ(p.Eintraege[0].Text, "Sollen die folgenden Objekte wirklich gelöscht werden?\r\n" +
+                                       std::string(26, ' ') + " A, g, S");
     ASSERT_EQ(d.l.Anzahl(), 1);
     EXPECT_EQ(d.l[1]->Name, "B");
     EXPECT_EQ(d.r.Caption(), "Rückgängig: Löschen");

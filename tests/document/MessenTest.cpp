@@ -15,8 +15,7 @@ protected:
     // '#' in the expected text stands for the separator under test.
     std::string T(std::string s) {
         for (char& c : s)
-            if (c == '#')
-                c = GetParam();
+            if (c == '#') c = GetParam();
         return s;
     }
     void ErwarteMeldung(bool (*befehl)(TDokument&), const std::string& text) {

@@ -38,12 +38,14 @@ TEST_P(Speicherbar, AsTheDocumentFileSays) {
     EXPECT_EQ(DokumentSchreiben(ordner / "a.kvr", liste, ks), f.Speicherbar);
 }
 
-INSTANTIATE_TEST_SUITE_P(Namen, Speicherbar,
-                         ::testing::Values(TNamensFall{"P1", true}, TNamensFall{"Äpfel_ß", true},
-                                           TNamensFall{"ABCDEFGHIJKL", true}, TNamensFall{"ABCDEFGHIJKLM", false},
-                                           TNamensFall{"P 1", false}, TNamensFall{"a|b", false},
-                                           TNamensFall{"\xCE\xA9", false}, TNamensFall{"Version", true}, TNamensFall{"VERSION", false},
-                                           TNamensFall{"KOORD-EBENEN", false}, TNamensFall{"a\tb", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Namen, Speicherbar,
+    ::testing::Values(TNamensFall{"P1", true}, TNamensFall{"Äpfel_ß", true},
+                      TNamensFall{"ABCDEFGHIJKL", true}, TNamensFall{"ABCDEFGHIJKLM", false},
+                      TNamensFall{"P 1", false}, TNamensFall{"a|b", false},
+                      TNamensFall{"\xCE\xA9", false}, TNamensFall{"Version", true},
+                      TNamensFall{"VERSION", false}, TNamensFall{"KOORD-EBENEN", false},
+                      TNamensFall{"a\tb", false}));
 
 class Namensregeln : public ::testing::TestWithParam<char> {
 protected:
@@ -103,7 +105,9 @@ TEST_P(Namensregeln, PointDialogRemovesBlanksTheOthersRefuseThem) {
     // A name with a blank once made the file unsaveable; now it is refused at OK.
     const TEingabePruefung g = GeradePruefen(liste, Gerade("g 1"));
     EXPECT_EQ(g.Ergebnis, TPruefergebnis::Abgelehnt);
-    EXPECT_EQ(g.Meldung, "Der Name \"g 1\" enthält Leerzeichen; so kann er in der Datei nicht gespeichert werden.");
+    EXPECT_EQ(
+        g.Meldung,
+        "Der Name \"g 1\" enthält Leerzeichen; so kann er in der Datei nicht gespeichert werden.");
     EXPECT_EQ(EbenePruefen(liste, Ebene("E 1")).Meldung, SpeicherFehler("E 1"));
     // Longer names are refused, not cut.
     TPunktEingabe lang = Punkt("ABCDEFGHIJKLM");

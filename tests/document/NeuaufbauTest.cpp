@@ -1,7 +1,7 @@
-#include "geometry/Fehlercodes.h"
-#include "document/Dokument.h"
-#include "model/Meldungen.h"
 #include "document/Neuaufbau.h"
+#include "document/Dokument.h"
+#include "geometry/Fehlercodes.h"
+#include "model/Meldungen.h"
 
 #include "document/Testzugang.h"
 
@@ -25,12 +25,11 @@ TGerade* GeradePP(TListe& l, const std::string& n, TDreiDBasisElement* a, TDreiD
 }
 // Point reflection goes through a rotation by pi, whose sine is not exactly 0.
 ::testing::AssertionResult Nah(TTripel ist, TTripel soll) {
-    if (IstNullvektor(TripelDifferenz(ist, soll)) ||
-        Betrag(TripelDifferenz(ist, soll)) < 1e-15L)
+    if (IstNullvektor(TripelDifferenz(ist, soll)) || Betrag(TripelDifferenz(ist, soll)) < 1e-15L)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << static_cast<double>(ist.x) << ", "
-                                         << static_cast<double>(ist.y) << ", "
-                                         << static_cast<double>(ist.z) << ")";
+    return ::testing::AssertionFailure()
+           << "(" << static_cast<double>(ist.x) << ", " << static_cast<double>(ist.y) << ", "
+           << static_cast<double>(ist.z) << ")";
 }
 } // namespace
 
@@ -131,8 +130,9 @@ TEST(Neuaufbau, ImageOfASegmentFollowsItsOriginal) {
     auto* a2 = Punkt(l, "A'", {});
     auto* b2 = Punkt(l, "B'", {});
     s2->Bezuege = {a2, b2, nullptr};
-    for (TDreiDBasisElement* x : {static_cast<TDreiDBasisElement*>(s2), static_cast<TDreiDBasisElement*>(a2),
-                                  static_cast<TDreiDBasisElement*>(b2)}) {
+    for (TDreiDBasisElement* x :
+         {static_cast<TDreiDBasisElement*>(s2), static_cast<TDreiDBasisElement*>(a2),
+          static_cast<TDreiDBasisElement*>(b2)}) {
         x->Entstehung.Art = TEntstehungsart::PSpiegelung;
         x->Entstehung.Elemente[0].Element = z;
     }

@@ -39,15 +39,14 @@ TEST_P(AnzeigeNameRolle, RoleMarkFollowsTheName) {
     EXPECT_EQ(AnzeigeName(*e), std::string("A") + GetParam().Zusatz);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Objektliste, AnzeigeNameRolle,
-    ::testing::Values(TRollenFall{TRolle::IstSpiegelzentrum, "(S)"},
-                      TRollenFall{TRolle::IstSpiegelAchse, "(S)"},
-                      TRollenFall{TRolle::IstSpiegelEbene, "(S)"},
-                      TRollenFall{TRolle::IstStreckungszentrum, "(Z)"},
-                      TRollenFall{TRolle::IstO_Projektionsebene, "(O)"},
-                      TRollenFall{TRolle::IstP_Projektionsebene, "(P)"},
-                      TRollenFall{TRolle::IstP_ProjektionsVektor, "(P)"}));
+INSTANTIATE_TEST_SUITE_P(Objektliste, AnzeigeNameRolle,
+                         ::testing::Values(TRollenFall{TRolle::IstSpiegelzentrum, "(S)"},
+                                           TRollenFall{TRolle::IstSpiegelAchse, "(S)"},
+                                           TRollenFall{TRolle::IstSpiegelEbene, "(S)"},
+                                           TRollenFall{TRolle::IstStreckungszentrum, "(Z)"},
+                                           TRollenFall{TRolle::IstO_Projektionsebene, "(O)"},
+                                           TRollenFall{TRolle::IstP_Projektionsebene, "(P)"},
+                                           TRollenFall{TRolle::IstP_ProjektionsVektor, "(P)"}));
 
 TEST(ObjektlisteName, DilationCentreZReadsZZ) {
     TDokument d;
@@ -126,7 +125,8 @@ TEST_P(ObjektlisteHinweisTrenner, DilationCentreGivesItsFactor) {
     z->SetzeRolle(TRolle::IstSpiegelzentrum, true);
     z->Streckungsfaktor = 2.5L;
     const std::string koordinaten = "Z = (0  ;  0  ;  0)";
-    EXPECT_EQ(ZeilenHinweis(*z), "\r\n  " + koordinaten + "  \r\n Spiegelzentrum\r\n Streckungszentrum (m = " +
+    EXPECT_EQ(ZeilenHinweis(*z), "\r\n  " + koordinaten +
+                                     "  \r\n Spiegelzentrum\r\n Streckungszentrum (m = " +
                                      test::MitTrenner("2,5") + ")\r\n");
 }
 

@@ -11,7 +11,8 @@ using test::MitTrenner;
 
 namespace {
 
-const char* BereichText = "Koordinaten nicht richtig festgelegt!\r\nZulässiger Bereich von -256 bis 256.";
+const char* BereichText =
+    "Koordinaten nicht richtig festgelegt!\r\nZulässiger Bereich von -256 bis 256.";
 const char* SummeText =
     "Die Koordinaten des neuen Punktes überschreiten den\r\nzulässigen Bereich von -256 bis 256.";
 
@@ -32,7 +33,8 @@ protected:
         e->Komponenten = v;
         return *e;
     }
-    static TPunktEingabe Koordinaten(const char* name, std::string x, std::string y, std::string z) {
+    static TPunktEingabe Koordinaten(const char* name, std::string x, std::string y,
+                                     std::string z) {
         TPunktEingabe e;
         e.Name = name;
         e.Edits = {MitTrenner(x), MitTrenner(y), MitTrenner(z)};
@@ -99,7 +101,8 @@ TEST_P(PunktEingabe, OwnNameMayStayInPropertiesMode) {
 TEST_P(PunktEingabe, CoordinateErrorHidesNameError) {
     const TPunktPruefung r = PunktPruefen(liste, Koordinaten("", "x", "0", "0"));
     EXPECT_EQ(r.Meldung, BereichText);
-    EXPECT_EQ(PunktPruefen(liste, Koordinaten("  ", "1", "0", "0")).Meldung, "Name nicht festgelegt!");
+    EXPECT_EQ(PunktPruefen(liste, Koordinaten("  ", "1", "0", "0")).Meldung,
+              "Name nicht festgelegt!");
 }
 
 TEST_P(PunktEingabe, EmptyCoordinatesCloseSilently) {
@@ -114,7 +117,8 @@ TEST_P(PunktEingabe, StartPointAndVector) {
     Vektor("v", {255, 0, 0});
     Vektor("w", {1, 2, 3});
     EXPECT_EQ(PunktPruefen(liste, AnfangUndVektor("P1", "A", "v")).Meldung, SummeText);
-    EXPECT_EQ(PunktPruefen(liste, AnfangUndVektor("P1", "A", "")).Meldung, "Vektor nicht festgelegt!");
+    EXPECT_EQ(PunktPruefen(liste, AnfangUndVektor("P1", "A", "")).Meldung,
+              "Vektor nicht festgelegt!");
     EXPECT_EQ(PunktPruefen(liste, AnfangUndVektor("P1", "", "w")).Meldung,
               "Anfangspunkt nicht festgelegt!");
     const TPunktPruefung leer = PunktPruefen(liste, AnfangUndVektor("P1", "", ""));
@@ -227,7 +231,8 @@ TEST(PunktDarstellungsbereich, OutsideAndAdaptation) {
     EXPECT_FALSE(AusserhalbDesDarstellungsbereichs(d.Szene(), innen));
     EXPECT_TRUE(AusserhalbDesDarstellungsbereichs(d.Szene(), aussen));
     const Real untenVorher = d.Koordinatensystem().Achsen[0].Unten;
-    d.KoordinatensystemAendern([&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, aussen); }, true);
+    d.KoordinatensystemAendern(
+        [&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, aussen); }, true);
     const Real f = Betrag(aussen) / h;
     EXPECT_NEAR(static_cast<double>(d.Koordinatensystem().Achsen[0].Unten),
                 static_cast<double>(untenVorher * f), 1e-12);

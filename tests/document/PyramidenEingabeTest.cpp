@@ -15,7 +15,9 @@ using test::MitTrenner;
 
 namespace {
 
-TFeldTexte T(std::string x, std::string y, std::string z) { return {MitTrenner(x), MitTrenner(y), MitTrenner(z)}; }
+TFeldTexte T(std::string x, std::string y, std::string z) {
+    return {MitTrenner(x), MitTrenner(y), MitTrenner(z)};
+}
 
 class PyramidenEingabe : public ::testing::TestWithParam<char> {
 protected:
@@ -82,7 +84,7 @@ TEST_P(PyramidenEingabe, ChecksInTheirOrder) {
         SCOPED_TRACE(f.Meldung);
         const TEingabePruefung r = PyramidePruefen(dok.Liste(), f.Eingabe);
         EXPECT_EQ(r.Meldung, f.Meldung);
-        EXPECT_EQ(r.Ergebnis, f.Meldung.empty()            ? TPruefergebnis::Gueltig
+        EXPECT_EQ(r.Ergebnis, f.Meldung.empty()             ? TPruefergebnis::Gueltig
                               : f.Meldung == unvollstaendig ? TPruefergebnis::Unvollstaendig
                                                             : TPruefergebnis::Abgelehnt);
     }

@@ -35,10 +35,10 @@ protected:
 
 class Strecke : public MitListe {
 protected:
-    TStreckenEingabe S(const char* a, TFeldTexte pa, const char* b, TFeldTexte pb, const char* name = nullptr) {
+    TStreckenEingabe S(const char* a, TFeldTexte pa, const char* b, TFeldTexte pb,
+                       const char* name = nullptr) {
         TStreckenEingabe e = StreckeEingabeNeu(liste);
-        if (name)
-            e.Name = name;
+        if (name) e.Name = name;
         e.Anfang = {a, pa};
         e.Ende = {b, pb};
         TeilGewaehlt(e.Anfang, liste, PunktArten);
@@ -93,7 +93,8 @@ TEST_P(Strecke, EveryCheckInItsOrder) {
          "Name des Anfangspunktes bereits vergeben!"},
         // The segment's own name: empty or taken are refused.
         {S("Q", T("1", "1", "1"), "R", T("0", "0", "0"), ""), "Name nicht festgelegt!"},
-        {S("Q", T("1", "1", "1"), "R", T("0", "0", "0"), "v"), "Name der Strecke bereits vergeben!"},
+        {S("Q", T("1", "1", "1"), "R", T("0", "0", "0"), "v"),
+         "Name der Strecke bereits vergeben!"},
         {S("P", {}, "R", T("1", "2", "4")), ""},
     };
     for (const Fall& f : faelle) {
@@ -176,7 +177,8 @@ TEST_P(Strecke, PropertiesModeOfAGivenAndOfADerivedSegment) {
     m->Entstehung.Elemente[0].Element = s;
     e = StreckeEingabeAusElement(liste, 3);
     e.Ende.Name = "M";
-    EXPECT_EQ(StreckenChecks(liste, e), "Das Objekt M ist aus der Strecke entstanden\r\nund kann sie nicht festlegen!");
+    EXPECT_EQ(StreckenChecks(liste, e),
+              "Das Objekt M ist aus der Strecke entstanden\r\nund kann sie nicht festlegen!");
 }
 
 TEST_P(Strecke, AFullListAddsNothing) {
@@ -198,10 +200,10 @@ INSTANTIATE_TEST_SUITE_P(Trenner, Strecke, ::testing::Values(',', '.'));
 
 class Pfeil : public MitListe {
 protected:
-    TPfeilEingabe PP(const char* f, TFeldTexte pf, const char* s, TFeldTexte ps, const char* name = nullptr) {
+    TPfeilEingabe PP(const char* f, TFeldTexte pf, const char* s, TFeldTexte ps,
+                     const char* name = nullptr) {
         TPfeilEingabe e = PfeilEingabeNeu(liste);
-        if (name)
-            e.Name = name;
+        if (name) e.Name = name;
         e.PPFuss = {f, pf};
         e.PPSpitze = {s, ps};
         TeilGewaehlt(e.PPFuss, liste, PunktArten);
@@ -286,7 +288,8 @@ TEST_P(Pfeil, EveryCheckOfBothWays) {
         {PV("P", {}, "n", {}), "Der Vektor ist der Nullvektor!"},
         {PV("A", T("1", "1", "1"), "u", T("0", "0/0", "0")),
          "Koordinaten des Vektors nicht richtig festgelegt!"},
-        {PP("A", T("1", "1", "1"), "B", T("0", "0", "0"), "v"), "Name des Pfeils bereits vergeben!"},
+        {PP("A", T("1", "1", "1"), "B", T("0", "0", "0"), "v"),
+         "Name des Pfeils bereits vergeben!"},
         {PP("A", T("1", "1", "1"), "B", T("0", "0", "0"), " "), "Name nicht festgelegt!"},
         {PP("P", {}, "B", T("0", "0", "0")), ""},
         {PV("P", {}, "v", {}), ""},
@@ -398,7 +401,8 @@ TEST_P(Pfeil, PropertiesModeOfBothWaysAndOfADerivedArrow) {
     m->Entstehung.Elemente[0].Element = pp;
     e = PfeilEingabeAusElement(liste, 4);
     e.PPSpitze.Name = "M";
-    EXPECT_EQ(PfeilChecks(liste, e), "Das Objekt M ist aus dem Pfeil entstanden\r\nund kann ihn nicht festlegen!");
+    EXPECT_EQ(PfeilChecks(liste, e),
+              "Das Objekt M ist aus dem Pfeil entstanden\r\nund kann ihn nicht festlegen!");
 
     // A derived arrow is shown in its way, locked, and only renamed.
     TfrPunkt* a2 = bau.P("A'", {-1, 0, 0});

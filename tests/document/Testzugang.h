@@ -13,8 +13,12 @@ struct TDokumentTestzugang {
 };
 
 namespace test {
-inline TListe& Liste(TDokument& d) { return TDokumentTestzugang::Liste(d); }
-inline void SetzeGeaendert(TDokument& d, bool geaendert) { TDokumentTestzugang::SetzeGeaendert(d, geaendert); }
+inline TListe& Liste(TDokument& d) {
+    return TDokumentTestzugang::Liste(d);
+}
+inline void SetzeGeaendert(TDokument& d, bool geaendert) {
+    TDokumentTestzugang::SetzeGeaendert(d, geaendert);
+}
 } // namespace test
 
 } // namespace kalvorin

@@ -72,7 +72,8 @@ struct TPlanTest : ::testing::Test {
 
 // A program that wrote copies of these documents and died without removing
 // them.
-void Hinterlassen(const std::string& ordner, const std::vector<std::pair<TKopienvermerk, std::string>>& dokumente) {
+void Hinterlassen(const std::string& ordner,
+                  const std::vector<std::pair<TKopienvermerk, std::string>>& dokumente) {
     const pid_t kind = ::fork();
     ASSERT_GE(kind, 0);
     if (kind == 0) {
@@ -214,10 +215,12 @@ TEST(Wiederherstellungsplan, AStateFolderThatCannotBeWrittenIsToldOnce) {
         uhr.Jetzt += 5s;
     }
     ASSERT_EQ(protokoll.Eintraege.size(), 1u);
-    EXPECT_EQ(protokoll.Eintraege[0].Text,
-              "Kalvorin kann keine Wiederherstellungskopien schreiben (" + (t / "datei/Kalvorin/Wiederherstellung") +
-                  ").\r\nSie können weiterarbeiten, aber nach einem Absturz sind nicht gespeicherte "
-                  "Änderungen verloren.");
+    EXPECT_EQ(
+        protokoll.Eintraege[0].Text,
+        "Kalvorin kann keine Wiederherstellungskopien schreiben (" +
+            (t / "datei/Kalvorin/Wiederherstellung") +
+            ").\r\nSie können weiterarbeiten, aber nach einem Absturz sind nicht gespeicherte "
+            "Änderungen verloren.");
     EXPECT_EQ(a.Liste().Anzahl(), 3);
     EXPECT_TRUE(a.Geaendert());
 }
@@ -242,7 +245,8 @@ TEST(DokumentWiederherstellen, ComesBackUnderItsOwnNameModified) {
     ASSERT_TRUE(quelle.Speichern(t / "kopie.kvr"));
 
     TDokument d;
-    ASSERT_EQ(d.Wiederherstellen(t / "kopie.kvr", "/home/lehrer/Würfel.kvr", false), TLadeergebnis::Gelesen);
+    ASSERT_EQ(d.Wiederherstellen(t / "kopie.kvr", "/home/lehrer/Würfel.kvr", false),
+              TLadeergebnis::Gelesen);
     EXPECT_EQ(Namen(d), (std::vector<std::string>{"A"}));
     EXPECT_TRUE(d.Geaendert());
     EXPECT_EQ(d.Dateiname(), "/home/lehrer/Würfel.kvr");
@@ -264,10 +268,11 @@ TEST(DokumentWiederherstellen, ComesBackUnderItsOwnNameModified) {
 TEST(DokumentWiederherstellen, ACopyThatDoesNotReadCompletelyLeavesTheDocumentEmptyAndUnmodified) {
     TTestOrdner t;
     TMeldungsProtokoll protokoll;
-    test::DateiSchreiben(t / "teil.kvr", "[A]\r\nElementart=0|DfrPunkt\r\nKoord=1|2|3\r\n"
-                                         "[B]\r\nElementart=0|DfrPunkt\r\nFestlegung=1\r\nPV=A|X\r\n"
-                                         "Originalelement=Fehlt\r\nEntstehungsart=3|PSpiegelung\r\n"
-                                         "Entstehungselemente=Fehlt\r\n");
+    test::DateiSchreiben(t / "teil.kvr",
+                         "[A]\r\nElementart=0|DfrPunkt\r\nKoord=1|2|3\r\n"
+                         "[B]\r\nElementart=0|DfrPunkt\r\nFestlegung=1\r\nPV=A|X\r\n"
+                         "Originalelement=Fehlt\r\nEntstehungsart=3|PSpiegelung\r\n"
+                         "Entstehungselemente=Fehlt\r\n");
     for (const std::string& kopie : {t / "teil.kvr", t / "fehlt.kvr"}) {
         TDokument d;
         EXPECT_NE(d.Wiederherstellen(kopie, "/a.kvr", false), TLadeergebnis::Gelesen);
@@ -279,8 +284,9 @@ TEST(DokumentWiederherstellen, ACopyThatDoesNotReadCompletelyLeavesTheDocumentEm
 
 TEST(NeuNummer, OnlyTheCaptionOfANewDocumentHasOne) {
     const std::vector<std::pair<std::string, int>> faelle = {
-        {"neu1.kvr", 1},   {"neu27.kvr", 27}, {"neu.kvr", 0},         {"neu01.kvr", 0}, {"neu1.KVR", 0},
-        {"Neu1.kvr", 0},   {"neu1x.kvr", 0},  {"neu9999999.kvr", 0}, {"", 0},           {"würfel.kvr", 0},
+        {"neu1.kvr", 1}, {"neu27.kvr", 27}, {"neu.kvr", 0},   {"neu01.kvr", 0},
+        {"neu1.KVR", 0}, {"Neu1.kvr", 0},   {"neu1x.kvr", 0}, {"neu9999999.kvr", 0},
+        {"", 0},         {"würfel.kvr", 0},
     };
     for (const auto& [beschriftung, nummer] : faelle)
         EXPECT_EQ(NeuNummer(beschriftung), nummer) << beschriftung;
@@ -322,7 +328,8 @@ TEST_F(TAngebotTest, YesOpensEveryCopyModifiedUnderItsNameAndDropsTheOrphans) {
             "gespeicherte Änderungen:\r\n\r\nWürfel.kvr (Stand: "))
             << Protokoll.Eintraege[0].Text;
         EXPECT_NE(Protokoll.Eintraege[0].Text.find("\r\nneu3.kvr (Stand: "), std::string::npos);
-        EXPECT_TRUE(Protokoll.Eintraege[0].Text.ends_with(" Uhr)\r\n\r\nSollen sie wiederhergestellt werden?"));
+        EXPECT_TRUE(Protokoll.Eintraege[0].Text.ends_with(
+            " Uhr)\r\n\r\nSollen sie wiederhergestellt werden?"));
         EXPECT_EQ(Protokoll.Eintraege[0].Knoepfe, TFrageKnoepfe::JaNein);
         for (const TVerwaisteKopie& k : kopien) {
             dokumente.push_back(std::make_unique<TDokument>());
@@ -353,8 +360,9 @@ TEST_F(TAngebotTest, NoAsksOnceMoreAndYesThenDeletes) {
         EXPECT_TRUE(angebot.Fragen().empty());
     }
     ASSERT_EQ(Protokoll.Eintraege.size(), 2u);
-    EXPECT_EQ(Protokoll.Eintraege[1].Text, "Die nicht gespeicherten Änderungen gehen dann endgültig verloren.\r\n"
-                                           "Sollen die Wiederherstellungskopien gelöscht werden?");
+    EXPECT_EQ(Protokoll.Eintraege[1].Text,
+              "Die nicht gespeicherten Änderungen gehen dann endgültig verloren.\r\n"
+              "Sollen die Wiederherstellungskopien gelöscht werden?");
     EXPECT_TRUE(Protokoll.Eintraege[1].IstFrage);
     EXPECT_EQ(Kopien(Pfad()), 0);
 }
@@ -389,8 +397,10 @@ TEST_F(TAngebotTest, AnUnreadableCopyIsReportedByNameAndKept) {
     }
     ASSERT_EQ(Protokoll.Eintraege.size(), 2u);
     const std::string ort = ablage.UnlesbarOrdner() + "/k7_kaputt-1.kvr";
-    EXPECT_EQ(Protokoll.Eintraege[1].Text, "Folgende Wiederherstellungskopien können nicht gelesen werden:\r\n\r\n"
-                                           "neu3.kvr (" + ort + ")\r\n\r\nDie Dateien wurden nicht gelöscht.");
+    EXPECT_EQ(Protokoll.Eintraege[1].Text,
+              "Folgende Wiederherstellungskopien können nicht gelesen werden:\r\n\r\n"
+              "neu3.kvr (" +
+                  ort + ")\r\n\r\nDie Dateien wurden nicht gelöscht.");
     EXPECT_FALSE(Protokoll.Eintraege[1].IstFrage);
     EXPECT_EQ(test::DateiInhalt(ort), "[Version]\r\nnicht mehr");
 }

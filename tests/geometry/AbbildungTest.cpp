@@ -13,11 +13,11 @@ constexpr int ASp = 2, PSp = 3, ESp = 4, Str = 5, OPr = 8, PPr = 9;
 
 // One document holding an element for every mapping.
 struct TAbbildungen : TDokument {
-    TGerade* Achse = G("a", {1, 0, 0}, {0, 0, 3});             // the vertical through (1, 0, 0)
+    TGerade* Achse = G("a", {1, 0, 0}, {0, 0, 3}); // the vertical through (1, 0, 0)
     TfrPunkt* Zentrum = P("Z", {1, 1, 1});
     TEbene* Spiegel = EPAR("S", {0, 0, 1}, {1, 0, 0}, {0, 1, 0}); // z = 1
     TfrPunkt* Streckzentrum = P("C", {1, 0, 0});
-    TEbene* Boden = EPAR("B", {0, 0, 0}, {2, 0, 0}, {0, 2, 0});   // z = 0
+    TEbene* Boden = EPAR("B", {0, 0, 0}, {2, 0, 0}, {0, 2, 0}); // z = 0
     TVektor* Richtung = V("w", {1, 1, 1});
 
     TAbbildungen() {
@@ -27,11 +27,16 @@ struct TAbbildungen : TDokument {
 
     TAbbildung Abbildung(int code) {
         switch (code) {
-        case ASp: return AbbildungVonElement(code, *Achse);
-        case PSp: return AbbildungVonElement(code, *Zentrum);
-        case ESp: return AbbildungVonElement(code, *Spiegel);
-        case Str: return AbbildungVonElement(code, *Streckzentrum);
-        default: return AbbildungVonElement(code, *Boden);
+        case ASp:
+            return AbbildungVonElement(code, *Achse);
+        case PSp:
+            return AbbildungVonElement(code, *Zentrum);
+        case ESp:
+            return AbbildungVonElement(code, *Spiegel);
+        case Str:
+            return AbbildungVonElement(code, *Streckzentrum);
+        default:
+            return AbbildungVonElement(code, *Boden);
         }
     }
     TMatrix4 Matrix(int code) {
@@ -65,7 +70,8 @@ class AbbildungBild : public ::testing::TestWithParam<BildFall> {};
 TEST_P(AbbildungBild, MapsPointLineAndPlane) {
     TAbbildungen d;
     const BildFall& f = GetParam();
-    const TBild b = BildVonGeometrie(d.Matrix(f.Code), f.Code, static_cast<TElementart>(f.Art), f.Original);
+    const TBild b =
+        BildVonGeometrie(d.Matrix(f.Code), f.Code, static_cast<TElementart>(f.Art), f.Original);
     ASSERT_EQ(b.Fehler, 0);
     EXPECT_EQ(static_cast<int>(b.Art), f.BildArt);
     ErwarteGeometrie(b.Geometrie, f.Bild);
@@ -95,14 +101,32 @@ INSTANTIATE_TEST_SUITE_P(
         BildFall{"OProjektion_Punkt", OPr, 0, Punkt345, 0, {{3, 4, 0}, {}, {}}},
         BildFall{"OProjektion_Gerade", OPr, 5, Linie, 5, {{3, 4, 0}, {1, 0, 0}, {}}},
         BildFall{"OProjektion_Ebene", OPr, 8, Ebene, 8, {{3, 4, 0}, {1, 0, 0}, {0, 1, 0}}},
-        BildFall{"OProjektion_SenkrechteGerade", OPr, 5, {{3, 4, 5}, {0, 0, -2}, {}}, 0, {{3, 4, 0}, {}, {}}},
-        BildFall{"OProjektion_SenkrechteEbene", OPr, 8, {{3, 4, 5}, {0, 0, 1}, {1, 0, 1}}, 5,
+        BildFall{"OProjektion_SenkrechteGerade",
+                 OPr,
+                 5,
+                 {{3, 4, 5}, {0, 0, -2}, {}},
+                 0,
+                 {{3, 4, 0}, {}, {}}},
+        BildFall{"OProjektion_SenkrechteEbene",
+                 OPr,
+                 8,
+                 {{3, 4, 5}, {0, 0, 1}, {1, 0, 1}},
+                 5,
                  {{3, 4, 0}, {1, 0, 0}, {}}},
-        BildFall{"OProjektion_SenkrechteEbene2", OPr, 8, {{3, 4, 5}, {1, 0, 1}, {0, 0, 1}}, 5,
+        BildFall{"OProjektion_SenkrechteEbene2",
+                 OPr,
+                 8,
+                 {{3, 4, 5}, {1, 0, 1}, {0, 0, 1}},
+                 5,
                  {{3, 4, 0}, {1, 0, 0}, {}}},
         BildFall{"PProjektion_Punkt", PPr, 0, {{1, 1, 1}, {}, {}}, 0, {{0, 0, 0}, {}, {}}},
         BildFall{"PProjektion_Gerade", PPr, 5, Linie, 5, {{-2, -1, 0}, {1, 0, 0}, {}}},
-        BildFall{"PProjektion_GeradeEntlangW", PPr, 5, {{3, 4, 5}, {2, 2, 2}, {}}, 0, {{-2, -1, 0}, {}, {}}},
+        BildFall{"PProjektion_GeradeEntlangW",
+                 PPr,
+                 5,
+                 {{3, 4, 5}, {2, 2, 2}, {}},
+                 0,
+                 {{-2, -1, 0}, {}, {}}},
         // the plane contains the projection direction: it flattens to a line
         BildFall{"PProjektion_Ebene", PPr, 8, Ebene, 5, {{-2, -1, 0}, {1, 0, 0}, {}}},
         BildFall{"Vektor_Zentrum", PSp, 2, {{}, {1, 2, 3}, {}}, 2, {{}, {-1, -2, -3}, {}}},
@@ -112,8 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Abbildung, ProjectingAVectorOntoNothingIsAnError) {
     TAbbildungen d;
-    EXPECT_EQ(BildVonGeometrie(d.Matrix(OPr), OPr, TElementart::DVektor, {{}, {0, 0, 5}, {}}).Fehler, FehlerAbbildungNullvektor);
-    EXPECT_EQ(BildVonGeometrie(d.Matrix(PPr), PPr, TElementart::DVektor, {{}, {3, 3, 3}, {}}).Fehler, FehlerAbbildungNullvektor);
+    EXPECT_EQ(
+        BildVonGeometrie(d.Matrix(OPr), OPr, TElementart::DVektor, {{}, {0, 0, 5}, {}}).Fehler,
+        FehlerAbbildungNullvektor);
+    EXPECT_EQ(
+        BildVonGeometrie(d.Matrix(PPr), PPr, TElementart::DVektor, {{}, {3, 3, 3}, {}}).Fehler,
+        FehlerAbbildungNullvektor);
     // other mappings never lower the kind, even for a zero image
     TAbbildung null = d.Abbildung(Str);
     null.Faktor = 0;
@@ -139,7 +167,8 @@ TEST(Abbildung, AMappingElementThatCannotBeEvaluatedPassesItsCodeOn) {
     TAbbildungen d;
     auto* a = d.P("A", {1, 1, 1});
     TMatrix4 m;
-    EXPECT_EQ(AbbildungsMatrix(AbbildungVonElement(ASp, *d.GPP("kaputt", a, a)), m), FehlerGeradePunkteGleich);
+    EXPECT_EQ(AbbildungsMatrix(AbbildungVonElement(ASp, *d.GPP("kaputt", a, a)), m),
+              FehlerGeradePunkteGleich);
     EXPECT_EQ(AbbildungsMatrix(AbbildungVonElement(ESp, *a), m), FehlerBezug);
 }
 
@@ -216,7 +245,8 @@ TEST(Abbildung, APointInTheMirrorPlaneHasNoImage) {
     EXPECT_EQ(r.Bild, nullptr);
     EXPECT_EQ(d.Liste.Anzahl(), vorher);
     // the mirror plane itself, and a line in it, coincide with their images too
-    EXPECT_EQ(AbbildErzeugen(d.Liste, *d.Spiegel, d.Abbildung(ESp)).Fehler, FehlerAbbildungBildGleich);
+    EXPECT_EQ(AbbildErzeugen(d.Liste, *d.Spiegel, d.Abbildung(ESp)).Fehler,
+              FehlerAbbildungBildGleich);
     EXPECT_EQ(AbbildErzeugen(d.Liste, *d.G("g", {0, 0, 1}, {1, 1, 0}), d.Abbildung(ESp)).Fehler,
               FehlerAbbildungBildGleich);
     // a point just off the plane is mapped
@@ -270,7 +300,8 @@ TEST(Abbildung, ErrorsOfTheElementAddNothing) {
     const int vorher = d.Liste.Anzahl();
     EXPECT_EQ(AbbildErzeugen(d.Liste, *v, d.Abbildung(OPr)).Fehler, FehlerAbbildungNullvektor);
     auto* a = d.P("A", {});
-    EXPECT_EQ(AbbildErzeugen(d.Liste, *d.GPP("g", a, a), d.Abbildung(PSp)).Fehler, FehlerGeradePunkteGleich);
+    EXPECT_EQ(AbbildErzeugen(d.Liste, *d.GPP("g", a, a), d.Abbildung(PSp)).Fehler,
+              FehlerGeradePunkteGleich);
     EXPECT_EQ(d.Liste.Anzahl(), vorher + 2);
 }
 
@@ -405,7 +436,8 @@ TEST(Abbildung, ArrowByPointAndVectorMapsBoth) {
     ErwarteTripel(vb->Komponenten, {0, 0, -1});
     // a vector that the mapping leaves alone is shared
     auto* waag = d.V("h", {1, 0, 0});
-    const TAbbildErgebnis r2 = AbbildErzeugen(d.Liste, *d.PfPV("Pf2", d.P("G", {0, 0, 3}), waag), d.Abbildung(ESp));
+    const TAbbildErgebnis r2 =
+        AbbildErzeugen(d.Liste, *d.PfPV("Pf2", d.P("G", {0, 0, 3}), waag), d.Abbildung(ESp));
     ASSERT_EQ(r2.Fehler, 0);
     EXPECT_EQ(r2.Bild->Bezuege[1], waag);
 }
@@ -465,7 +497,8 @@ TEST(Abbildung, CompositeRecomputationWritesEveryImagePart) {
     d.Streckzentrum->Streckungsfaktor = 5; // the image keeps the factor it was made with
     ASSERT_EQ(AbbildNachrechnen(*r.Bild), 0);
     EXPECT_EQ(static_cast<TfrPunkt*>(r.Bild->Bezuege[1])->Koordinaten, (TTripel{1, 0, 2}));
-    EXPECT_EQ(static_cast<TfrPunkt*>(r.Bild->Bezuege[0]->Bezuege[2])->Koordinaten, (TTripel{1, 2, 0}));
+    EXPECT_EQ(static_cast<TfrPunkt*>(r.Bild->Bezuege[0]->Bezuege[2])->Koordinaten,
+              (TTripel{1, 2, 0}));
 }
 
 TEST(Abbildung, ArrowImagesFollowTheirOriginals) {
@@ -527,7 +560,8 @@ TEST(Abbildung, DefiningAParallelProjectionChecksVectorThenPlaneThenDirection) {
               "Der Vektor v ist der Nullvektor, die\r\nAbbildung kann nicht festgelegt werden!");
     EXPECT_EQ(ProjektionMeldung(FehlerEbenePunkteAufGerade, "E", "v"),
               "Die Ebene E existiert nicht, die\r\nAbbildung kann nicht festgelegt werden!");
-    EXPECT_EQ(ProjektionMeldung(FehlerProjektionParallel, "E", "v"),
-              "Der Vektor v ist parallel zur Ebene, die\r\nAbbildung kann nicht festgelegt werden!");
+    EXPECT_EQ(
+        ProjektionMeldung(FehlerProjektionParallel, "E", "v"),
+        "Der Vektor v ist parallel zur Ebene, die\r\nAbbildung kann nicht festgelegt werden!");
     EXPECT_EQ(AbbildenMeldung("g1"), "Das Element g1 kann nicht\r\nabgebildet werden!");
 }

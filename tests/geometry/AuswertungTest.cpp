@@ -194,18 +194,28 @@ TEST_P(AuswertungFehler, ReportsTheCode) {
 }
 
 namespace {
-TfrPunkt* Punkt(TDokument& d, TTripel k) { return d.P(d.Liste.AutomatischerName(TElementart::DfrPunkt), k); }
+TfrPunkt* Punkt(TDokument& d, TTripel k) {
+    return d.P(d.Liste.AutomatischerName(TElementart::DfrPunkt), k);
+}
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, AuswertungFehler,
     ::testing::Values(
         FehlerFall{"GPP_identisch",
-                   [](TDokument& d) { return d.GPP("g", Punkt(d, {1, 2, 3}), Punkt(d, {1, 2, 3})); }, 12},
-        FehlerFall{"GPV_Nullvektor", [](TDokument& d) { return d.GPV("g", Punkt(d, {}), d.V("v", {})); }, 13},
+                   [](TDokument& d) {
+                       return d.GPP("g", Punkt(d, {1, 2, 3}), Punkt(d, {1, 2, 3}));
+                   },
+                   12},
+        FehlerFall{"GPV_Nullvektor",
+                   [](TDokument& d) { return d.GPV("g", Punkt(d, {}), d.V("v", {})); }, 13},
         FehlerFall{"PfPP_identisch",
-                   [](TDokument& d) { return d.PfPP("pf", Punkt(d, {1, 1, 1}), Punkt(d, {1, 1, 1})); }, 15},
-        FehlerFall{"PfPV_Nullvektor", [](TDokument& d) { return d.PfPV("pf", Punkt(d, {}), d.V("v", {})); }, 16},
+                   [](TDokument& d) {
+                       return d.PfPP("pf", Punkt(d, {1, 1, 1}), Punkt(d, {1, 1, 1}));
+                   },
+                   15},
+        FehlerFall{"PfPV_Nullvektor",
+                   [](TDokument& d) { return d.PfPV("pf", Punkt(d, {}), d.V("v", {})); }, 16},
         FehlerFall{"EPPP_kollinear",
                    [](TDokument& d) {
                        return d.E("E", TEbene::EPPP, Punkt(d, {0, 0, 0}), Punkt(d, {1, 1, 1}),
@@ -214,14 +224,16 @@ INSTANTIATE_TEST_SUITE_P(
                    17},
         FehlerFall{"EPVV_abhaengig",
                    [](TDokument& d) {
-                       return d.E("E", TEbene::EPVV, Punkt(d, {}), d.V("a", {1, 2, 3}), d.V("b", {-2, -4, -6}));
+                       return d.E("E", TEbene::EPVV, Punkt(d, {}), d.V("a", {1, 2, 3}),
+                                  d.V("b", {-2, -4, -6}));
                    },
                    18},
-        FehlerFall{"EPG_GPAR_PunktAufGerade",
-                   [](TDokument& d) {
-                       return d.E("E", TEbene::EPG, Punkt(d, {2, 0, 0}), d.G("g", {0, 0, 0}, {1, 0, 0}));
-                   },
-                   19},
+        FehlerFall{
+            "EPG_GPAR_PunktAufGerade",
+            [](TDokument& d) {
+                return d.E("E", TEbene::EPG, Punkt(d, {2, 0, 0}), d.G("g", {0, 0, 0}, {1, 0, 0}));
+            },
+            19},
         FehlerFall{"EPG_GPP_PunktAufGerade",
                    [](TDokument& d) {
                        auto* g = d.GPP("g", Punkt(d, {0, 0, 0}), Punkt(d, {1, 0, 0}));
@@ -242,12 +254,14 @@ INSTANTIATE_TEST_SUITE_P(
                    19},
         FehlerFall{"EGG_windschief",
                    [](TDokument& d) {
-                       return d.E("E", TEbene::EGG, d.G("g", {0, 0, 0}, {1, 0, 0}), d.G("h", {0, 1, 1}, {0, 1, 0}));
+                       return d.E("E", TEbene::EGG, d.G("g", {0, 0, 0}, {1, 0, 0}),
+                                  d.G("h", {0, 1, 1}, {0, 1, 0}));
                    },
                    22},
         FehlerFall{"EGG_identisch",
                    [](TDokument& d) {
-                       return d.E("E", TEbene::EGG, d.G("g", {0, 0, 0}, {1, 0, 0}), d.G("h", {5, 0, 0}, {-2, 0, 0}));
+                       return d.E("E", TEbene::EGG, d.G("g", {0, 0, 0}, {1, 0, 0}),
+                                  d.G("h", {5, 0, 0}, {-2, 0, 0}));
                    },
                    23},
         FehlerFall{"EGG_ersteGeradeFehlt",
@@ -263,19 +277,31 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    26},
         FehlerFall{"EPV_Nullvektor",
-                   [](TDokument& d) { return d.E("E", TEbene::EPV, Punkt(d, {}), d.V("n", {})); }, 27},
+                   [](TDokument& d) { return d.E("E", TEbene::EPV, Punkt(d, {}), d.V("n", {})); },
+                   27},
         FehlerFall{"ENOR_Nullvektor", [](TDokument& d) { return d.ENOR("E", {}, 3); }, 27},
-        FehlerFall{"EGV_abhaengig",
-                   [](TDokument& d) {
-                       return d.E("E", TEbene::EGV, d.G("g", {0, 0, 0}, {1, 1, 0}), d.V("v", {-3, -3, 0}));
-                   },
-                   28},
+        FehlerFall{
+            "EGV_abhaengig",
+            [](TDokument& d) {
+                return d.E("E", TEbene::EGV, d.G("g", {0, 0, 0}, {1, 1, 0}), d.V("v", {-3, -3, 0}));
+            },
+            28},
         FehlerFall{"Strecke_identisch",
-                   [](TDokument& d) { return d.S("s", Punkt(d, {4, 4, 4}), Punkt(d, {4, 4, 4})); }, 29},
+                   [](TDokument& d) {
+                       return d.S("s", Punkt(d, {4, 4, 4}), Punkt(d, {4, 4, 4}));
+                   },
+                   29},
         // exact tests: a tiny difference is no error
         FehlerFall{"GPP_winzigerAbstand",
-                   [](TDokument& d) { return d.GPP("g", Punkt(d, {1, 2, 3}), Punkt(d, {1, 2, 3 + 1e-15L})); }, 0},
-        FehlerFall{"EPAR_ohnePruefung", [](TDokument& d) { return d.EPAR("E", {}, {1, 0, 0}, {2, 0, 0}); }, 0},
+                   [](TDokument& d) {
+                       return d.GPP("g", Punkt(d, {1, 2, 3}), Punkt(d, {1, 2, 3 + 1e-15L}));
+                   },
+                   0},
+        FehlerFall{"EPAR_ohnePruefung",
+                   [](TDokument& d) {
+                       return d.EPAR("E", {}, {1, 0, 0}, {2, 0, 0});
+                   },
+                   0},
         FehlerFall{"GPAR_ohnePruefung", [](TDokument& d) { return d.G("g", {}, {}); }, 0}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -363,24 +389,22 @@ TEST_P(Vereinfachung, WithDenominatorsUpTo100) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Vereinfachung,
-    ::testing::Values(VereinfachungsFall{{0.5L, 1, 1.5L}, {1, 2, 3}},
-                      VereinfachungsFall{{-1, -2, 3}, {1, 2, -3}},
-                      VereinfachungsFall{{2, 4, 6}, {1, 2, 3}},
-                      VereinfachungsFall{{-2, -4, -6}, {1, 2, 3}},
-                      VereinfachungsFall{{1 / 3.0L, 0.5L, 1}, {2, 3, 6}},
-                      VereinfachungsFall{{0, 0, -5}, {0, 0, 1}},
-                      VereinfachungsFall{{0, 0, 0}, {0, 0, 0}},
-                      // one negative component alone keeps its sign
-                      VereinfachungsFall{{-1, 2, 3}, {-1, 2, 3}},
-                      // an integer form with a component of 1000 or more gives way to two decimals
-                      VereinfachungsFall{{500.5L, 1, 0}, {500.5L, 1, 0}},
-                      // denominators 97, 89 and 7 have a common multiple above 30000
-                      VereinfachungsFall{{1 / 97.0L, 1 / 89.0L, 1 / 7.0L}, {0.01L, 0.01L, 0.14L}},
-                      // a component within the tolerance of a whole number counts as it
-                      VereinfachungsFall{{2.0004L, 4, 0}, {1, 2, 0}},
-                      // the fraction needs the denominator 101, one above the limit: its
-                      // value must stay, or the direction would turn to (1, 1, 0)
-                      VereinfachungsFall{{1 / 101.0L, 1, 0}, {1, 101, 0}}));
+    ::testing::Values(
+        VereinfachungsFall{{0.5L, 1, 1.5L}, {1, 2, 3}}, VereinfachungsFall{{-1, -2, 3}, {1, 2, -3}},
+        VereinfachungsFall{{2, 4, 6}, {1, 2, 3}}, VereinfachungsFall{{-2, -4, -6}, {1, 2, 3}},
+        VereinfachungsFall{{1 / 3.0L, 0.5L, 1}, {2, 3, 6}},
+        VereinfachungsFall{{0, 0, -5}, {0, 0, 1}}, VereinfachungsFall{{0, 0, 0}, {0, 0, 0}},
+        // one negative component alone keeps its sign
+        VereinfachungsFall{{-1, 2, 3}, {-1, 2, 3}},
+        // an integer form with a component of 1000 or more gives way to two decimals
+        VereinfachungsFall{{500.5L, 1, 0}, {500.5L, 1, 0}},
+        // denominators 97, 89 and 7 have a common multiple above 30000
+        VereinfachungsFall{{1 / 97.0L, 1 / 89.0L, 1 / 7.0L}, {0.01L, 0.01L, 0.14L}},
+        // a component within the tolerance of a whole number counts as it
+        VereinfachungsFall{{2.0004L, 4, 0}, {1, 2, 0}},
+        // the fraction needs the denominator 101, one above the limit: its
+        // value must stay, or the direction would turn to (1, 1, 0)
+        VereinfachungsFall{{1 / 101.0L, 1, 0}, {1, 101, 0}}));
 
 TEST(Vereinfachung, UsesTheMaximumDenominatorOfTheSettings) {
     const int vorher = Einstellungen().MaximalerNenner;

@@ -29,8 +29,10 @@ protected:
     TEbene* E = d.E("E1", TEbene::EPPP, A, B, C);
 
     TDreiDBasisElement* Abgeleitet(int art, const std::string& name, TEntstehungsart code,
-                                   TDreiDBasisElement* e1 = nullptr, TDreiDBasisElement* e2 = nullptr,
-                                   TDreiDBasisElement* e3 = nullptr, TDreiDBasisElement* o = nullptr) {
+                                   TDreiDBasisElement* e1 = nullptr,
+                                   TDreiDBasisElement* e2 = nullptr,
+                                   TDreiDBasisElement* e3 = nullptr,
+                                   TDreiDBasisElement* o = nullptr) {
         TDreiDBasisElement* x = d.Liste.Neu(static_cast<TElementart>(art));
         x->Name = name;
         x->Entstehung.Art = code;
@@ -123,7 +125,8 @@ TEST_P(Beschreibung, DefinitionOfPoints) {
 TEST_P(Beschreibung, CoordinatesWithoutFractionsUseTheDecimalSeparator) {
     Einstellungen().ZahlenAlsBrueche = false;
     const std::string t = std::string(1, GetParam());
-    EXPECT_EQ(FestlegungsText(*d.P("P", {3.14159L, 1234, 0.5L})), "P = (3" + t + "1  ;  1" + t + "2E3  ;  0" + t + "5)");
+    EXPECT_EQ(FestlegungsText(*d.P("P", {3.14159L, 1234, 0.5L})),
+              "P = (3" + t + "1  ;  1" + t + "2E3  ;  0" + t + "5)");
 }
 
 TEST_P(Beschreibung, DefinitionOfEveryOtherKindAndMode) {

@@ -10,8 +10,9 @@ using kalvorin::test::ErwarteTripel;
 using kalvorin::test::TDokument;
 
 namespace {
-constexpr int LotPE = 10, LotPG = 11, LotGG = 12, MitteZweier = 14, Schwerpunkt = 15, Mittelgerade = 16,
-              MittelEbene = 17, Add2 = 18, Add3 = 19, Gegenvektor = 20, VProdukt = 21;
+constexpr int LotPE = 10, LotPG = 11, LotGG = 12, MitteZweier = 14, Schwerpunkt = 15,
+              Mittelgerade = 16, MittelEbene = 17, Add2 = 18, Add3 = 19, Gegenvektor = 20,
+              VProdukt = 21;
 } // namespace
 
 TEST(Konstruktion, PerpendicularFromAPointToAPlane) {
@@ -137,8 +138,8 @@ TEST(Konstruktion, VectorOperations) {
         int Code;
         TTripel Soll;
     };
-    const Fall faelle[] = {{Add2, {1, 3, 2}}, {Add3, {2, 3, 2}}, {Gegenvektor, {-1, -2, -3}},
-                           {VProdukt, {-5, 1, 1}}};
+    const Fall faelle[] = {
+        {Add2, {1, 3, 2}}, {Add3, {2, 3, 2}}, {Gegenvektor, {-1, -2, -3}}, {VProdukt, {-5, 1, 1}}};
     for (const Fall& f : faelle) {
         const auto r = Construct(f.Code, a, b, pf);
         ASSERT_EQ(r.Fehler, 0) << f.Code;

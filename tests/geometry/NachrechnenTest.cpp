@@ -9,8 +9,8 @@ using kalvorin::test::ErwarteTripel;
 using kalvorin::test::TDokument;
 
 namespace {
-void Ableiten(TDreiDBasisElement* e, TEntstehungsart art, TDreiDBasisElement* q1, TDreiDBasisElement* q2 = nullptr,
-              TDreiDBasisElement* q3 = nullptr) {
+void Ableiten(TDreiDBasisElement* e, TEntstehungsart art, TDreiDBasisElement* q1,
+              TDreiDBasisElement* q2 = nullptr, TDreiDBasisElement* q3 = nullptr) {
     e->Entstehung.Art = art;
     e->Entstehung.Elemente[0].Element = q1;
     e->Entstehung.Elemente[1].Element = q2;
@@ -83,8 +83,9 @@ TEST(Nachrechnen, ConstructionsFollowTheirSources) {
     auto* lot = d.G("l", {}, {});
     Ableiten(lot, TEntstehungsart::LotPE, b, e);
 
-    for (TDreiDBasisElement* x : {static_cast<TDreiDBasisElement*>(m), static_cast<TDreiDBasisElement*>(n),
-                                  static_cast<TDreiDBasisElement*>(lot)})
+    for (TDreiDBasisElement* x :
+         {static_cast<TDreiDBasisElement*>(m), static_cast<TDreiDBasisElement*>(n),
+          static_cast<TDreiDBasisElement*>(lot)})
         ASSERT_EQ(AbgeleitetesNachrechnen(*x), TNachrechnung::Neu) << x->Name;
     EXPECT_EQ(m->Koordinaten, (TTripel{1, 1, 1}));
     EXPECT_EQ(n->Komponenten, (TTripel{0, 0, 1}));

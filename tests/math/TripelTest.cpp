@@ -70,7 +70,8 @@ TEST_P(Zwischenwinkel_, MatchesHandComputedAngle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Zwischenwinkel_,
-    ::testing::Values(WinkelFall{{1, 0, 0}, {-1, 0, 0}, Pi}, WinkelFall{{1, 0, 0}, {0, 2, 0}, PiHalbe},
+    ::testing::Values(WinkelFall{{1, 0, 0}, {-1, 0, 0}, Pi},
+                      WinkelFall{{1, 0, 0}, {0, 2, 0}, PiHalbe},
                       WinkelFall{{1, 1, 0}, {1, 0, 0}, Pi / 4},
                       WinkelFall{{1, 1, 0}, {-1, 0, 0}, 3 * Pi / 4},
                       WinkelFall{{0, 0, 0}, {1, 0, 0}, 0},

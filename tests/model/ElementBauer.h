@@ -32,9 +32,15 @@ public:
     TVektor* V2P(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b) {
         return Mit<TVektor>(name, TVektor::V2P, a, b);
     }
-    TVektor* VG(const std::string& name, TDreiDBasisElement* g) { return Mit<TVektor>(name, TVektor::VG, g); }
-    TVektor* VE(const std::string& name, TDreiDBasisElement* e) { return Mit<TVektor>(name, TVektor::VE, e); }
-    TVektor* VPf(const std::string& name, TDreiDBasisElement* pf) { return Mit<TVektor>(name, TVektor::VPf, pf); }
+    TVektor* VG(const std::string& name, TDreiDBasisElement* g) {
+        return Mit<TVektor>(name, TVektor::VG, g);
+    }
+    TVektor* VE(const std::string& name, TDreiDBasisElement* e) {
+        return Mit<TVektor>(name, TVektor::VE, e);
+    }
+    TVektor* VPf(const std::string& name, TDreiDBasisElement* pf) {
+        return Mit<TVektor>(name, TVektor::VPf, pf);
+    }
 
     TGerade* G(const std::string& name, TTripel a, TTripel d) {
         auto* g = Neu<TGerade>(name);
@@ -62,7 +68,8 @@ public:
     TPfeil* PfPV(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* v) {
         return Mit<TPfeil>(name, TPfeil::PfPV, a, v);
     }
-    TDreieck* Dr(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b, TDreiDBasisElement* c) {
+    TDreieck* Dr(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b,
+                 TDreiDBasisElement* c) {
         return Mit<TDreieck>(name, 0, a, b, c);
     }
     TPyramide3* Py(const std::string& name, TDreiDBasisElement* basis, TDreiDBasisElement* spitze) {
@@ -83,8 +90,8 @@ public:
         e->d = d;
         return e;
     }
-    TEbene* E(const std::string& name, std::uint8_t modus, TDreiDBasisElement* a, TDreiDBasisElement* b,
-              TDreiDBasisElement* c = nullptr) {
+    TEbene* E(const std::string& name, std::uint8_t modus, TDreiDBasisElement* a,
+              TDreiDBasisElement* b, TDreiDBasisElement* c = nullptr) {
         return Mit<TEbene>(name, modus, a, b, c);
     }
 
@@ -97,8 +104,8 @@ public:
 
 private:
     template <class T>
-    T* Mit(const std::string& name, std::uint8_t modus, TDreiDBasisElement* a, TDreiDBasisElement* b = nullptr,
-           TDreiDBasisElement* c = nullptr) {
+    T* Mit(const std::string& name, std::uint8_t modus, TDreiDBasisElement* a,
+           TDreiDBasisElement* b = nullptr, TDreiDBasisElement* c = nullptr) {
         T* e = Neu<T>(name);
         e->Festlegung = modus;
         e->Bezuege = {a, b, c};

@@ -13,7 +13,10 @@ TEST(Meldungen, ProtocolRecordsAndRestoresThePreviousReceiver) {
             Meldungen().Meldung("a", TMeldungsart::Warnung);
             EXPECT_EQ(Meldungen().Frage("b?", TFrageKnoepfe::JaNein), TAntwort::Nein);
             EXPECT_EQ(Meldungen().Frage("c?", TFrageKnoepfe::JaNein), TAntwort::Ja);
-            { TWarteCursor w; EXPECT_EQ(innen.CursorTiefe, 1); }
+            {
+                TWarteCursor w;
+                EXPECT_EQ(innen.CursorTiefe, 1);
+            }
             EXPECT_EQ(innen.CursorTiefe, 0);
             ASSERT_EQ(innen.Eintraege.size(), 3u);
             EXPECT_EQ(innen.Eintraege[0].Titel, "Kalvorin");

@@ -5,7 +5,9 @@
 using namespace kalvorin;
 
 namespace {
-bool OhneZeichen(int b) { return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D; }
+bool OhneZeichen(int b) {
+    return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+}
 } // namespace
 
 TEST(Cp1252, EveryByteWithACharacterSurvivesTheRoundTrip) {
@@ -25,7 +27,8 @@ TEST(Cp1252, EveryByteWithACharacterSurvivesTheRoundTrip) {
 
 TEST(Cp1252, GermanAndSpecialCharacters) {
     EXPECT_EQ(Cp1252ZuUtf8("L\xE4nge \xC4\xD6\xDC\xDF"), "Länge ÄÖÜß");
-    EXPECT_EQ(Utf8ZuCp1252("Würfel"), "W\xFC" "rfel");
+    EXPECT_EQ(Utf8ZuCp1252("Würfel"), "W\xFC"
+                                      "rfel");
     EXPECT_EQ(Cp1252ZuUtf8("\x80\x84\x93\x9F"), "€„“Ÿ");
     EXPECT_EQ(Utf8ZuCp1252("€ – ™"), "\x80 \x96 \x99");
 }
@@ -45,17 +48,21 @@ TEST_P(Cp1252Fremd, IsDetectedAndNeverMangledSilently) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texte, Cp1252Fremd,
-    testing::Values(TNichtDarstellbar{"Greek", "Punkt \xCE\xB1"},         // α
-                    TNichtDarstellbar{"Cjk", "\xE7\x82\xB9"},             // 点
-                    TNichtDarstellbar{"Emoji", "\xF0\x9F\x98\x80"},       // U+1F600
-                    TNichtDarstellbar{"Truncated", "a\xC3"},              // first byte only
-                    TNichtDarstellbar{"Overlong", "\xC0\xAF"},            // "/" in two bytes
-                    TNichtDarstellbar{"Surrogate", "\xED\xA0\x80"},       // U+D800
+    testing::Values(TNichtDarstellbar{"Greek", "Punkt \xCE\xB1"},           // α
+                    TNichtDarstellbar{"Cjk", "\xE7\x82\xB9"},               // 点
+                    TNichtDarstellbar{"Emoji", "\xF0\x9F\x98\x80"},         // U+1F600
+                    TNichtDarstellbar{"Truncated", "a\xC3"},                // first byte only
+                    TNichtDarstellbar{"Overlong", "\xC0\xAF"},              // "/" in two bytes
+                    TNichtDarstellbar{"Surrogate", "\xED\xA0\x80"},         // U+D800
                     TNichtDarstellbar{"BeyondUnicode", "\xF4\x90\x80\x80"}, // U+110000
                     TNichtDarstellbar{"LoneContinuation", "\x80"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Cp1252, BrokenSequenceDoesNotSwallowTheNextCharacter) {
-    EXPECT_EQ(Utf8ZuCp1252("\xC3" "A"), "?A");
-    EXPECT_EQ(Utf8ZuCp1252("\xE2\x82" "b"), "??b");
+    EXPECT_EQ(Utf8ZuCp1252("\xC3"
+                           "A"),
+              "?A");
+    EXPECT_EQ(Utf8ZuCp1252("\xE2\x82"
+                           "b"),
+              "??b");
 }

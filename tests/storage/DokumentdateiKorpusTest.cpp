@@ -16,7 +16,9 @@ using namespace kalvorin;
 
 namespace {
 std::vector<std::string> verletzt;
-void Melden(const char* regel) { verletzt.emplace_back(regel); }
+void Melden(const char* regel) {
+    verletzt.emplace_back(regel);
+}
 } // namespace
 
 TEST(DokumentKorpus, EveryInputKeepsEveryRule) {
@@ -29,7 +31,8 @@ TEST(DokumentKorpus, EveryInputKeepsEveryRule) {
     for (const auto& eintrag : std::filesystem::directory_iterator(korpus)) {
         const std::string daten = test::DateiInhalt(eintrag.path().string());
         verletzt.clear();
-        fuzz::DokumentFuzzEingabe(reinterpret_cast<const std::uint8_t*>(daten.data()), daten.size());
+        fuzz::DokumentFuzzEingabe(reinterpret_cast<const std::uint8_t*>(daten.data()),
+                                  daten.size());
         for (const std::string& regel : verletzt)
             ADD_FAILURE() << eintrag.path().filename() << ": " << regel;
         ++anzahl;

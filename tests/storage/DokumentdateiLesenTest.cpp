@@ -56,8 +56,7 @@ protected:
     }
     TDreiDBasisElement& E(const std::string& name) const {
         TDreiDBasisElement* e = liste_.ElementMitName(name);
-        if (!e)
-            throw std::runtime_error("kein Element " + name);
+        if (!e) throw std::runtime_error("kein Element " + name);
         return *e;
     }
     TTripel Koord(const std::string& name) const { return Als<TfrPunkt>(E(name)).Koordinaten; }
@@ -206,13 +205,12 @@ TEST_F(Lesen, ASectionTheFileHoldsTwiceGivesOneElement) {
 }
 
 TEST_F(Lesen, PlainNamesWithAtSignAndEscapedNamesUnderEGV) {
-    ASSERT_TRUE(Laden(Datei({Punkt("x@@1"), Punkt("@b", "1|0|0"),
-                             "[@g]\nElementart=5|DGerade\nFestlegung=1\nGPP=x@1|b",
-                             "[@v]\nElementart=2|DVektor\nV=0|0|1",
-                             "[E]\nElementart=8|DEbene\nFestlegung=7\nEGV=@g|@v",
-                             // written plain by an older program: read as well
-                             "[F]\nElementart=8|DEbene\nFestlegung=7\nEGV=g|v",
-                             "[H]\nElementart=5|DGerade\nFestlegung=1\nGPP=x@@1|@b"})));
+    ASSERT_TRUE(Laden(Datei(
+        {Punkt("x@@1"), Punkt("@b", "1|0|0"), "[@g]\nElementart=5|DGerade\nFestlegung=1\nGPP=x@1|b",
+         "[@v]\nElementart=2|DVektor\nV=0|0|1", "[E]\nElementart=8|DEbene\nFestlegung=7\nEGV=@g|@v",
+         // written plain by an older program: read as well
+         "[F]\nElementart=8|DEbene\nFestlegung=7\nEGV=g|v",
+         "[H]\nElementart=5|DGerade\nFestlegung=1\nGPP=x@@1|@b"})));
     EXPECT_EQ(Namen(), (Names{"x@1", "b", "g", "v", "E", "F", "H"}));
     EXPECT_EQ(E("g").Bezuege[0], &E("x@1"));
     EXPECT_EQ(E("E").Bezuege[0], &E("g"));
@@ -248,7 +246,9 @@ struct TUnlesbar {
     std::string X; // the section of the element X
 };
 
-void PrintTo(const TUnlesbar& f, std::ostream* os) { *os << f.Fall; }
+void PrintTo(const TUnlesbar& f, std::ostream* os) {
+    *os << f.Fall;
+}
 
 class UnlesbaresElement : public Lesen, public ::testing::WithParamInterface<TUnlesbar> {};
 
@@ -274,7 +274,8 @@ const TUnlesbar UnlesbareFaelle[] = {
     {"LeererName", "[X]\nElementart=5|DGerade\nFestlegung=1\nGPP=A|"},
     {"UnbekannterName", "[X]\nElementart=5|DGerade\nFestlegung=1\nGPP=A|Q"},
     {"PfeilOhneEigenenVektor", "[X]\nElementart=3|DPfeil\nPfPP=A|A"},
-    {"Entstehungsart", "[X]\nElementart=0|DfrPunkt\nEntstehungsart=Schnitt\nEntstehungselemente=A|A"},
+    {"Entstehungsart",
+     "[X]\nElementart=0|DfrPunkt\nEntstehungsart=Schnitt\nEntstehungselemente=A|A"},
     {"UnbekannteEntstehungsart", "[X]\nElementart=0|DfrPunkt\nEntstehungsart=99|Neu\n"
                                  "Entstehungselemente=A"},
     {"Selbstbezug", "[X]\nElementart=5|DGerade\nFestlegung=1\nGPP=X|A"},
@@ -295,7 +296,9 @@ struct TOperandenFall {
     int ArtDanach;
 };
 
-void PrintTo(const TOperandenFall& f, std::ostream* os) { *os << f.Fall; }
+void PrintTo(const TOperandenFall& f, std::ostream* os) {
+    *os << f.Fall;
+}
 
 class Operanden : public Lesen, public ::testing::WithParamInterface<TOperandenFall> {};
 
@@ -357,7 +360,9 @@ struct TAbbruchFall {
     std::string Fehler; // the section of B
 };
 
-void PrintTo(const TAbbruchFall& f, std::ostream* os) { *os << f.Fall; }
+void PrintTo(const TAbbruchFall& f, std::ostream* os) {
+    *os << f.Fall;
+}
 
 class Einlesefehler : public Lesen, public ::testing::WithParamInterface<TAbbruchFall> {};
 
@@ -427,8 +432,9 @@ TEST_F(Lesen, RingsOfReferencesAreDropped) {
 TEST_F(Lesen, DerivationsMayReferToEachOther) {
     // The rebuild computes derived elements in list order from stored
     // numbers; a ring of derivations does not recurse.
-    ASSERT_TRUE(Laden(Datei({Punkt("A"), "[S]\nElementart=0|DfrPunkt\nEntstehungsart=14|Mittelpunkt\n"
-                                         "Entstehungselemente=A|T",
+    ASSERT_TRUE(Laden(Datei({Punkt("A"),
+                             "[S]\nElementart=0|DfrPunkt\nEntstehungsart=14|Mittelpunkt\n"
+                             "Entstehungselemente=A|T",
                              "[T]\nElementart=0|DfrPunkt\nEntstehungsart=14|Mittelpunkt\n"
                              "Entstehungselemente=S|T"})));
     EXPECT_EQ(Namen(), (Names{"A", "S", "T"}));
@@ -441,8 +447,9 @@ TEST_F(Lesen, DerivationsMayReferToEachOther) {
 TEST_F(Lesen, LoadingReplacesListAndRoleSet) {
     ASSERT_TRUE(Laden(Datei({Punkt("Alt")})));
     rollen_ = 127;
-    ASSERT_TRUE(Laden(Datei({Punkt("Z"), "[@d]\nElementart=0|DfrPunkt\nIstStreckungszentrum=1\n"
-                                         "Streckungsfaktor=0,5",
+    ASSERT_TRUE(Laden(Datei({Punkt("Z"),
+                             "[@d]\nElementart=0|DfrPunkt\nIstStreckungszentrum=1\n"
+                             "Streckungsfaktor=0,5",
                              "[E]\nElementart=8|DEbene\nFestlegung=1\nENOR=0|0|1|0\n"
                              "IstP_Projektionsebene=1\nProjektionsvektor=v",
                              "[@v]\nElementart=2|DVektor\nV=1|1|1\nIstP_ProjektionsVektor=1",
@@ -469,13 +476,13 @@ TEST_F(Lesen, APlaneWhoseProjectionVectorIsDroppedLosesTheProjection) {
 TEST_F(Lesen, InsertingRenamesTakenNamesAndReferencesFollow) {
     ASSERT_TRUE(Laden(Datei({Punkt("A", "1|1|1"), Punkt("_A", "2|2|2"), Punkt("B", "3|3|3")})));
     ks_.Skalierung = 2;
-    ASSERT_TRUE(Einfuegen(Datei({"[Koord-Achsen]\nSkalierung=5", Punkt("A", "5|5|5"),
-                                 Punkt("C", "6|6|6"),
-                                 "[@g]\nElementart=5|DGerade\nFestlegung=1\nGPP=A|C",
-                                 "[M]\nElementart=0|DfrPunkt\nEntstehungsart=14|Mittelpunkt\n"
-                                 "Entstehungselemente=A|B",
-                                 "[M2]\nElementart=0|DfrPunkt\nEntstehungsart=3|PSpiegelung\n"
-                                 "Originalelement=A\nEntstehungselemente=C"})));
+    ASSERT_TRUE(
+        Einfuegen(Datei({"[Koord-Achsen]\nSkalierung=5", Punkt("A", "5|5|5"), Punkt("C", "6|6|6"),
+                         "[@g]\nElementart=5|DGerade\nFestlegung=1\nGPP=A|C",
+                         "[M]\nElementart=0|DfrPunkt\nEntstehungsart=14|Mittelpunkt\n"
+                         "Entstehungselemente=A|B",
+                         "[M2]\nElementart=0|DfrPunkt\nEntstehungsart=3|PSpiegelung\n"
+                         "Originalelement=A\nEntstehungselemente=C"})));
     EXPECT_EQ(Namen(), (Names{"A", "_A", "B", "__A", "C", "g", "M", "M2"}));
     EXPECT_EQ(Koord("__A").x, 5);
     EXPECT_EQ(E("g").Bezuege[0], &E("__A"));
@@ -492,8 +499,8 @@ TEST_F(Lesen, InsertingKeepsRenamedAndFileNamesApart) {
     // "A" becomes "_A", which the file itself also has; the file's own
     // references still mean its own elements.
     ASSERT_TRUE(Laden(Datei({Punkt("A")})));
-    ASSERT_TRUE(Einfuegen(Datei({Punkt("A", "1|0|0"), Punkt("_A", "2|0|0"),
-                                 "[S]\nElementart=4|DStrecke\nVonBis=A|_A"})));
+    ASSERT_TRUE(Einfuegen(Datei(
+        {Punkt("A", "1|0|0"), Punkt("_A", "2|0|0"), "[S]\nElementart=4|DStrecke\nVonBis=A|_A"})));
     EXPECT_EQ(Namen(), (Names{"A", "_A", "__A", "S"}));
     EXPECT_EQ(Koord("_A").x, 1);
     EXPECT_EQ(Koord("__A").x, 2);
@@ -556,12 +563,12 @@ TEST_F(Lesen, EveryRoleConflictDropsTheDerivationsOfItsMapping) {
     for (const auto& [rolle, art, operanden] : faelle) {
         SCOPED_TRACE(rolle);
         ASSERT_TRUE(Laden(Datei({"[Z]\nElementart=0|DfrPunkt\n" + std::string(rolle) + "=1"})));
-        ASSERT_TRUE(Einfuegen(Datei({"[M]\nElementart=0|DfrPunkt\n" + std::string(rolle) + "=1",
-                                     Punkt("Q"),
-                                     "[X]\nElementart=0|DfrPunkt\nEntstehungsart=" + art +
-                                         "\nOriginalelement=Q\nEntstehungselemente=" + operanden,
-                                     "[Y]\nElementart=0|DfrPunkt\nEntstehungsart=14|Mittelpunkt\n"
-                                     "Entstehungselemente=Q|M"})));
+        ASSERT_TRUE(
+            Einfuegen(Datei({"[M]\nElementart=0|DfrPunkt\n" + std::string(rolle) + "=1", Punkt("Q"),
+                             "[X]\nElementart=0|DfrPunkt\nEntstehungsart=" + art +
+                                 "\nOriginalelement=Q\nEntstehungselemente=" + operanden,
+                             "[Y]\nElementart=0|DfrPunkt\nEntstehungsart=14|Mittelpunkt\n"
+                             "Entstehungselemente=Q|M"})));
         EXPECT_EQ(Namen(), (Names{"Z", "M", "Q", "Y"}));
         EXPECT_TRUE(protokoll_.Eintraege.empty());
     }
@@ -585,8 +592,7 @@ std::string Punkte(int von, int bis, const std::string& praefix = "P") {
 }
 
 TEST_F(Lesen, SectionsBeyondTheHundredthElementAreSkipped) {
-    ASSERT_TRUE(Laden(Datei({Punkte(1, 120),
-                             "[S]\nElementart=4|DStrecke\nVonBis=P1|P2"})));
+    ASSERT_TRUE(Laden(Datei({Punkte(1, 120), "[S]\nElementart=4|DStrecke\nVonBis=P1|P2"})));
     ASSERT_EQ(liste_.Anzahl(), 100);
     EXPECT_EQ(liste_[100]->Name, "P100");
     EXPECT_TRUE(protokoll_.Eintraege.empty());

@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <unistd.h>
 #include <sstream>
+#include <unistd.h>
 
 using namespace kalvorin;
 using test::DateiInhalt;
@@ -38,10 +38,8 @@ template <class T> T& Neu(TListe& liste, const std::string& name) {
     e->Farbe = Schwarz;
     e->NameSichtbar = true;
     e->Hilfslinien = true;
-    if constexpr (std::is_same_v<T, TfrPunkt>)
-        e->Punktform = 0;
-    if constexpr (std::is_same_v<T, TGerade>)
-        e->MitRand = false;
+    if constexpr (std::is_same_v<T, TfrPunkt>) e->Punktform = 0;
+    if constexpr (std::is_same_v<T, TGerade>) e->MitRand = false;
     return *e;
 }
 
@@ -115,14 +113,12 @@ std::vector<std::string> Abschnitt(const std::string& datei, const std::string& 
     std::string z;
     bool drin = false;
     while (std::getline(f, z)) {
-        if (!z.empty() && z.back() == '\r')
-            z.pop_back();
+        if (!z.empty() && z.back() == '\r') z.pop_back();
         if (!z.empty() && z.front() == '[') {
             drin = z == "[" + sektion + "]";
             continue;
         }
-        if (drin)
-            zeilen.push_back(z);
+        if (drin) zeilen.push_back(z);
     }
     return zeilen;
 }
@@ -170,7 +166,9 @@ struct TSchluesselFall {
     std::vector<std::string> Zeilen;       // "," stands for the decimal separator
 };
 
-void PrintTo(const TSchluesselFall& f, std::ostream* os) { *os << f.Name; }
+void PrintTo(const TSchluesselFall& f, std::ostream* os) {
+    *os << f.Name;
+}
 
 class Schluessel : public ::testing::TestWithParam<std::tuple<TSchluesselFall, char>> {};
 
@@ -196,7 +194,10 @@ void ZweiPunkte(TListe& l) {
 }
 
 const TSchluesselFall SchluesselFaelle[] = {
-    {"Standardpunkt", [](TListe& l) { Punkt(l, "P", {0.5L, -2.25L, 1e-7L}); },
+    {"Standardpunkt",
+     [](TListe& l) {
+         Punkt(l, "P", {0.5L, -2.25L, 1e-7L});
+     },
      {"Elementart=0|DfrPunkt", "Koord=0,5|-2,25|1E-7", "Punktform=0"}},
     {"AlleAttribute",
      [](TListe& l) {
@@ -214,7 +215,9 @@ const TSchluesselFall SchluesselFaelle[] = {
      {"Elementart=0|DfrPunkt", "RGB=1|2|3", "Transparenz=3", "Dicke=2", "fest=1", "sichtbar=0",
       "markiert=1", "Name sichtbar=0", "Hilfslinien=0", "Koord=0|0|0", "Punktform=4"}},
     {"VersteckterName",
-     [](TListe& l) { Punkt(l, "P", {0, 0, 0}).NameSichtbar = false; },
+     [](TListe& l) {
+         Punkt(l, "P", {0, 0, 0}).NameSichtbar = false;
+     },
      {"Elementart=0|DfrPunkt", "Name sichtbar=0", "Koord=0|0|0", "Punktform=0"}},
     {"Rollen",
      [](TListe& l) {
@@ -311,8 +314,8 @@ const TSchluesselFall SchluesselFaelle[] = {
          s.Entstehung.Elemente[0].Element = l[1];
          s.Entstehung.Elemente[1].Element = l[2];
      },
-     {"Elementart=0|DfrPunkt", "Entstehungsart=1|Schnitt", "Entstehungselemente=A|B",
-      "Koord=1|1|1", "Punktform=0"}},
+     {"Elementart=0|DfrPunkt", "Entstehungsart=1|Schnitt", "Entstehungselemente=A|B", "Koord=1|1|1",
+      "Punktform=0"}},
     {"StreckungMitFaktor",
      [](TListe& l) {
          ZweiPunkte(l);
@@ -347,7 +350,9 @@ const TSchluesselFall SchluesselFaelle[] = {
      },
      {"Elementart=2|DVektor", "Entstehungsart=22|SMult", "Entstehungselemente=v|3", "V=3|0|0"}},
     {"ReservierteArtOhneOperanden",
-     [](TListe& l) { Punkt(l, "P", {0, 0, 0}).Entstehung.Art = TEntstehungsart::Drehung; },
+     [](TListe& l) {
+         Punkt(l, "P", {0, 0, 0}).Entstehung.Art = TEntstehungsart::Drehung;
+     },
      {"Elementart=0|DfrPunkt", "Entstehungsart=6|Drehung", "Entstehungselemente=", "Koord=0|0|0",
       "Punktform=0"}},
 };
@@ -444,10 +449,8 @@ void VollesDokument(TListe& l) {
         auto& e = Neu<TEbene>(l, "E" + std::to_string(nr++));
         e.Festlegung = static_cast<std::uint8_t>(modus);
         e.Bezuege = {bez[0], bez[1], nullptr};
-        if (modus == TEbene::EPPP)
-            e.Bezuege[2] = &C;
-        if (modus == TEbene::EPVV)
-            e.Bezuege[2] = &w;
+        if (modus == TEbene::EPPP) e.Bezuege[2] = &C;
+        if (modus == TEbene::EPVV) e.Bezuege[2] = &w;
     }
 
     // One derived element for each code; reserved codes carry no operands.
@@ -506,12 +509,13 @@ void VollesDokument(TListe& l) {
             e->Entstehung.Elemente[i].Element = a.Ops[i];
         if (a.Art == TEntstehungsart::Streckung || a.Art == TEntstehungsart::SMult)
             e->Entstehung.Elemente[1].Zahl = a.Zahl;
-        if (a.Art == TEntstehungsart::TeilPunkt)
-            e->Entstehung.Elemente[2].Zahl = a.Zahl;
+        if (a.Art == TEntstehungsart::TeilPunkt) e->Entstehung.Elemente[2].Zahl = a.Zahl;
     }
 }
 
-std::string NameVon(const TDreiDBasisElement* e) { return e ? e->Name : "-"; }
+std::string NameVon(const TDreiDBasisElement* e) {
+    return e ? e->Name : "-";
+}
 
 // Everything the file stores about an element, with references by name.
 std::string Beschreibung(const TDreiDBasisElement& e) {
@@ -537,12 +541,13 @@ std::string Beschreibung(const TDreiDBasisElement& e) {
         t << " komp " << v->Komponenten.x << "|" << v->Komponenten.y << "|" << v->Komponenten.z;
     if (const auto* g = dynamic_cast<const TGerade*>(&e))
         t << " gerade " << g->Punkt.x << "|" << g->Punkt.y << "|" << g->Punkt.z << "|"
-          << g->Richtung.x << "|" << g->Richtung.y << "|" << g->Richtung.z << " rand " << g->MitRand;
+          << g->Richtung.x << "|" << g->Richtung.y << "|" << g->Richtung.z << " rand "
+          << g->MitRand;
     if (const auto* p = dynamic_cast<const TEbene*>(&e))
         t << " ebene " << p->Punkt.x << "|" << p->Punkt.y << "|" << p->Punkt.z << "|"
           << p->Richtung1.x << "|" << p->Richtung1.y << "|" << p->Richtung1.z << "|"
-          << p->Richtung2.x << "|" << p->Richtung2.y << "|" << p->Richtung2.z << "|"
-          << p->Normale.x << "|" << p->Normale.y << "|" << p->Normale.z << "|" << p->d;
+          << p->Richtung2.x << "|" << p->Richtung2.y << "|" << p->Richtung2.z << "|" << p->Normale.x
+          << "|" << p->Normale.y << "|" << p->Normale.z << "|" << p->d;
     return t.str();
 }
 
@@ -688,7 +693,9 @@ struct TNamensFall {
     std::string Meldung;
 };
 
-void PrintTo(const TNamensFall& f, std::ostream* os) { *os << f.Fall; }
+void PrintTo(const TNamensFall& f, std::ostream* os) {
+    *os << f.Fall;
+}
 
 class UnspeicherbareNamen : public ::testing::TestWithParam<TNamensFall> {};
 
@@ -718,16 +725,20 @@ const TNamensFall NamensFaelle[] = {
     {"Tabulator", {"P\t1"}, "Der Name P\t1" + Zeichen},
     {"KeinUtf8", {"P\xff"}, "Der Name P\xff" + Zeichen},
     {"Leer", {""}, "Ein Element ohne Namen kann in der Datei nicht gespeichert werden."},
-    {"Zulang", {"ABCDEFGHIJKLM"},
+    {"Zulang",
+     {"ABCDEFGHIJKLM"},
      "Der Name ABCDEFGHIJKLM ist länger als 12 Zeichen und kann in der Datei nicht gespeichert "
      "werden."},
-    {"Doppelt", {"A", "B", "A"},
+    {"Doppelt",
+     {"A", "B", "A"},
      "Der Name A kann nicht gespeichert werden, da er in der Datei schon für einen anderen "
      "Abschnitt steht."},
-    {"Reserviert", {"KOORD-ACHSEN"},
+    {"Reserviert",
+     {"KOORD-ACHSEN"},
      "Der Name KOORD-ACHSEN kann nicht gespeichert werden, da er in der Datei schon für einen "
      "anderen Abschnitt steht."},
-    {"VersionKlein", {"VERSION"},
+    {"VersionKlein",
+     {"VERSION"},
      "Der Name VERSION kann nicht gespeichert werden, da er in der Datei schon für einen anderen "
      "Abschnitt steht."},
 };

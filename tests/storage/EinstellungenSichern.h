@@ -20,8 +20,7 @@ private:
 // pattern stands for the decimal separator under test.
 inline std::string MitTrenner(std::string muster) {
     for (char& c : muster)
-        if (c == ',')
-            c = Einstellungen().Dezimaltrenner;
+        if (c == ',') c = Einstellungen().Dezimaltrenner;
     return muster;
 }
 

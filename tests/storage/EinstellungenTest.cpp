@@ -76,7 +76,8 @@ TEST_F(SettingsFile, DefaultsAreWrittenWithEveryKeyInOrder) {
               "Zeichne yz-Ebene=0\r\n"
               "Zeichne xz-Ebene=0\r\n"
               "[Zahlenausgabe]\r\n"
-              "Zahlen als Br\xFC" "che ausgeben=1\r\n"
+              "Zahlen als Br\xFC"
+              "che ausgeben=1\r\n"
               "Maximaler Nenner=100\r\n"
               "StandardStellen=2\r\n"
               "[CustomColors]\r\n"
@@ -133,14 +134,15 @@ TEST_F(SettingsFile, EveryWordReadsBackAsItsNumber) {
 }
 
 TEST_F(SettingsFile, UnknownWordsAndBadValuesGiveTheDefaults) {
-    DateiSchreiben(datei, "[Alle Elemente]\nFarbe=300|x\n"
-                          "[Punkte]\nForm=dreibein\nDickpunkt-Dicke=99\n"
-                          "[Ebenen]\nTransparenz=-1\n"
-                          "[Hilfslinien]\nFarbe=1|2\nStrichart=Gestrichelt\n"
-                          "[Koordinatensystem]\n"
-                          "Skalierungs-Striche (keine,nur bei 1,alle 0,5,alle 1,alle 2,alle 5):=alle 3\n"
-                          "L\xE4nge der pos. Achsen=1e99999\n"
-                          "[Zahlenausgabe]\nMaximaler Nenner=viele\nStandardstellen=--5\n");
+    DateiSchreiben(datei,
+                   "[Alle Elemente]\nFarbe=300|x\n"
+                   "[Punkte]\nForm=dreibein\nDickpunkt-Dicke=99\n"
+                   "[Ebenen]\nTransparenz=-1\n"
+                   "[Hilfslinien]\nFarbe=1|2\nStrichart=Gestrichelt\n"
+                   "[Koordinatensystem]\n"
+                   "Skalierungs-Striche (keine,nur bei 1,alle 0,5,alle 1,alle 2,alle 5):=alle 3\n"
+                   "L\xE4nge der pos. Achsen=1e99999\n"
+                   "[Zahlenausgabe]\nMaximaler Nenner=viele\nStandardstellen=--5\n");
     const TStandardEinstellungen e = Geladen(datei);
     EXPECT_EQ(e.Farbe, RGB(0, 0, 200));
     EXPECT_EQ(e.Punktform, 0);
@@ -250,8 +252,7 @@ namespace {
 class TUmgebung {
 public:
     TUmgebung(const char* name, const char* wert) : name_(name) {
-        if (const char* alt = std::getenv(name))
-            alt_ = alt;
+        if (const char* alt = std::getenv(name)) alt_ = alt;
         if (wert)
             ::setenv(name, wert, 1);
         else

@@ -1,5 +1,5 @@
-#include "storage/DateiErsetzen.h"
 #include "storage/EnhIniFile.h"
+#include "storage/DateiErsetzen.h"
 
 #include "TestOrdner.h"
 
@@ -172,7 +172,8 @@ TEST_F(EnhIniFile, FileIsWindows1252) {
         ini.WriteString("Größe", "Länge", "€");
     }
     EXPECT_EQ(DateiInhalt(datei), "[Pfade]\r\nSzenen=/home/J\xFCrgen/W\xFCrfel\r\n"
-                                  "[Gr\xF6\xDF" "e]\r\nL\xE4nge=\x80\r\n");
+                                  "[Gr\xF6\xDF"
+                                  "e]\r\nL\xE4nge=\x80\r\n");
     DateiSchreiben(datei, "[A]\nx=a\x81z\x9D\n");
     const TEnhIniFile ini(datei);
     EXPECT_EQ(ini.ReadString("A", "x", ""), "a\xEF\xBF\xBDz\xEF\xBF\xBD");
@@ -205,19 +206,16 @@ TEST_P(EnhIniFileInteger, ReadsDecimalAndHexAndGivesTheDefaultOtherwise) {
     EXPECT_EQ(ini.ReadInteger("A", "x", -99), GetParam().Erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(Werte, EnhIniFileInteger,
-                         testing::Values(TIntegerFall{"12", 12}, TIntegerFall{"-7", -7},
-                                         TIntegerFall{"+3", 3}, TIntegerFall{"0x1F", 31},
-                                         TIntegerFall{"0X1f", 31}, TIntegerFall{"$ff", 255},
-                                         TIntegerFall{"$FFFFFFFF", -1},
-                                         TIntegerFall{"2147483647", 2147483647},
-                                         TIntegerFall{"-2147483648", -2147483647 - 1},
-                                         TIntegerFall{"2147483648", -99}, TIntegerFall{"0x", -99},
-                                         TIntegerFall{"$", -99}, TIntegerFall{"$1FFFFFFFF", -99},
-                                         TIntegerFall{"ja", -99}, TIntegerFall{"", -99},
-                                         TIntegerFall{"1,5", -99}, TIntegerFall{"--5", -99},
-                                         TIntegerFall{"5|DGerade", -99},
-                                         TIntegerFall{"99999999999999999999", -99}));
+INSTANTIATE_TEST_SUITE_P(
+    Werte, EnhIniFileInteger,
+    testing::Values(TIntegerFall{"12", 12}, TIntegerFall{"-7", -7}, TIntegerFall{"+3", 3},
+                    TIntegerFall{"0x1F", 31}, TIntegerFall{"0X1f", 31}, TIntegerFall{"$ff", 255},
+                    TIntegerFall{"$FFFFFFFF", -1}, TIntegerFall{"2147483647", 2147483647},
+                    TIntegerFall{"-2147483648", -2147483647 - 1}, TIntegerFall{"2147483648", -99},
+                    TIntegerFall{"0x", -99}, TIntegerFall{"$", -99},
+                    TIntegerFall{"$1FFFFFFFF", -99}, TIntegerFall{"ja", -99}, TIntegerFall{"", -99},
+                    TIntegerFall{"1,5", -99}, TIntegerFall{"--5", -99},
+                    TIntegerFall{"5|DGerade", -99}, TIntegerFall{"99999999999999999999", -99}));
 
 TEST_F(EnhIniFile, BooleansAreNonZeroIntegers) {
     DateiSchreiben(datei, "[A]\nzwei=2\nja=ja\nnull=0\nhex=$10\n");
@@ -284,13 +282,17 @@ TEST_F(EnhIniFile, SectionScanOfAFileThatCannotBeReadIsAnError) {
 }
 
 TEST_F(EnhIniFile, BadContentNeitherCrashesNorHangs) {
-    std::string text("[A\0B]\nx=\0\0" "1\n", 12);
+    std::string text("[A\0B]\nx=\0\0"
+                     "1\n",
+                     12);
     text += "[A]\n" + std::string(1 << 20, 'k') + "=" + std::string(1 << 20, 'v') + "\n";
     text += "kein Gleichheitszeichen\n[ohne Klammer\n=nur Wert\ny=1e99999\n";
     DateiSchreiben(datei, text);
     TEnhIniFile ini(datei);
     EXPECT_EQ(ini.ReadString("A", "x", "-"), "-"); // the first section is "A\0B"
-    EXPECT_EQ(ini.ReadString(std::string("A\0B", 3), "x", "-"), std::string("\0\0" "1", 3));
+    EXPECT_EQ(ini.ReadString(std::string("A\0B", 3), "x", "-"), std::string("\0\0"
+                                                                            "1",
+                                                                            3));
     EXPECT_EQ(ini.ReadString("A", std::string(1 << 20, 'K'), "").size(), 2047u);
     EXPECT_EQ(ini.ReadInteger("A", "y", 5), 5);
     EXPECT_EQ(ini.ReadString("A", "", ""), "nur Wert");
@@ -346,7 +348,9 @@ TEST_F(EnhIniFile, ReplacementKeepsPermissionsAndLinks) {
 }
 
 namespace {
-bool ScheitertImmer(const std::string&) { return false; }
+bool ScheitertImmer(const std::string&) {
+    return false;
+}
 } // namespace
 
 TEST_F(EnhIniFile, FailedFlushLeavesTheOldFileAndNoLeftovers) {

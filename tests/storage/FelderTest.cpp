@@ -1,5 +1,5 @@
-#include "storage/Cp1252.h"
 #include "storage/Felder.h"
+#include "storage/Cp1252.h"
 #include "storage/IniInhalt.h"
 
 #include "EinstellungenSichern.h"
@@ -134,9 +134,9 @@ TEST_P(RealFehler, UnreadableRealIsAFloatingPointError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texte, RealFehler,
-                         testing::Values("", " ", "1e99999", "-1e99999", "nan", "NaN", "inf",
-                                         "--5", "+-5", "1,5.5", "1.5,5", "1e", "1e+", ".", ",",
-                                         "e5", "0x10", "$10", "1 2", "1/2", "5|6", "1,5E3,5"));
+                         testing::Values("", " ", "1e99999", "-1e99999", "nan", "NaN", "inf", "--5",
+                                         "+-5", "1,5.5", "1.5,5", "1e", "1e+", ".", ",", "e5",
+                                         "0x10", "$10", "1 2", "1/2", "5|6", "1,5E3,5"));
 
 TEST_P(FelderMitTrenner, TriplesAndPairsRoundTrip) {
     const TTripel t{0.5L, -1.0L / 3, 1234567.125L};
@@ -183,7 +183,9 @@ struct TNamensFall {
     const char* Sektion;
 };
 
-void PrintTo(const TNamensFall& f, std::ostream* os) { *os << "\"" << f.Name << "\""; }
+void PrintTo(const TNamensFall& f, std::ostream* os) {
+    *os << "\"" << f.Name << "\"";
+}
 
 class NamenEscape : public testing::TestWithParam<TNamensFall> {};
 
@@ -197,8 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TNamensFall{"Ebene", "E@b@e@n@e"}, TNamensFall{"g", "@g"},
                     TNamensFall{"G", "G"}, TNamensFall{"Pa", "P@a"}, TNamensFall{"P1", "P1"},
                     TNamensFall{"Würfel", "W@ü@r@f@e@l"}, TNamensFall{"ÄÖÜäöü", "ÄÖÜ@ä@ö@ü"},
-                    TNamensFall{"ß_é", "ß_é"}, TNamensFall{"x@1", "@x@@1"},
-                    TNamensFall{"", ""}));
+                    TNamensFall{"ß_é", "ß_é"}, TNamensFall{"x@1", "@x@@1"}, TNamensFall{"", ""}));
 
 TEST(Felder, UnescapeTakesTheCharacterAfterTheAtInLowerCase) {
     EXPECT_EQ(UnescapeName("P1"), "P1");
@@ -211,10 +212,12 @@ TEST(Felder, UnescapeTakesTheCharacterAfterTheAtInLowerCase) {
 // Names that differ only in case, or by an "@", end in different sections
 // of the case-blind file.
 TEST(Felder, DistinctNamesGetSectionsThatDoNotMeet) {
-    const std::vector<std::string> namen = {"g", "G", "ab", "a@b", "a@B", "AB", "aB", "ä", "Ä", "P@a"};
+    const std::vector<std::string> namen = {"g",  "G",  "ab", "a@b", "a@B",
+                                            "AB", "aB", "ä",  "Ä",   "P@a"};
     TIniInhalt ini;
     for (std::size_t i = 0; i < namen.size(); ++i)
         ini.Schreiben(Utf8ZuCp1252(EscapeName(namen[i])), "Nr", std::to_string(i));
     for (std::size_t i = 0; i < namen.size(); ++i)
-        EXPECT_EQ(ini.Lesen(Utf8ZuCp1252(EscapeName(namen[i])), "Nr"), std::to_string(i)) << namen[i];
+        EXPECT_EQ(ini.Lesen(Utf8ZuCp1252(EscapeName(namen[i])), "Nr"), std::to_string(i))
+            << namen[i];
 }

@@ -13,7 +13,9 @@ using namespace kalvorin;
 
 namespace {
 std::vector<std::string> verletzt;
-void Melden(const char* regel) { verletzt.emplace_back(regel); }
+void Melden(const char* regel) {
+    verletzt.emplace_back(regel);
+}
 } // namespace
 
 TEST(FuzzKorpus, EveryInputKeepsEveryRule) {

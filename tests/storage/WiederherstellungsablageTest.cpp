@@ -32,8 +32,7 @@ namespace {
 class TUmgebung {
 public:
     TUmgebung(const char* name, const char* wert) : name_(name) {
-        if (const char* alt = std::getenv(name))
-            alt_ = alt;
+        if (const char* alt = std::getenv(name)) alt_ = alt;
         if (wert)
             ::setenv(name, wert, 1);
         else
@@ -70,7 +69,8 @@ std::vector<std::string> Namen(const std::string& ordner) {
 int AnzahlMitEndung(const std::string& ordner, const std::string& endung) {
     int n = 0;
     for (const std::string& name : Namen(ordner))
-        n += name.size() >= endung.size() && name.compare(name.size() - endung.size(), endung.size(), endung) == 0;
+        n += name.size() >= endung.size() &&
+             name.compare(name.size() - endung.size(), endung.size(), endung) == 0;
     return n;
 }
 
@@ -86,11 +86,13 @@ std::vector<std::string> ElementNamen(const std::string& kopie) {
     return namen;
 }
 
-const TKopienvermerk Vermerk{"/home/lehrer/Würfel mit Ecke.kvr", "Würfel mit Ecke.kvr", false, 1765190000};
+const TKopienvermerk Vermerk{"/home/lehrer/Würfel mit Ecke.kvr", "Würfel mit Ecke.kvr", false,
+                             1765190000};
 
 // A program that writes one copy and then dies without cleaning up; the
 // copy's record is the given one.
-void VerwaistHinterlassen(const std::string& ordner, const TKopienvermerk& v, const std::string& erster = "A") {
+void VerwaistHinterlassen(const std::string& ordner, const TKopienvermerk& v,
+                          const std::string& erster = "A") {
     TListe l;
     Dokument(l, erster);
     const pid_t kind = ::fork();
@@ -115,7 +117,8 @@ TEST(Wiederherstellungsordner, FollowsTheStateFolderOrHome) {
     }
     for (const char* wert : {static_cast<const char*>(nullptr), "", "relativ/ordner"}) {
         TUmgebung xdg("XDG_STATE_HOME", wert);
-        EXPECT_EQ(StandardWiederherstellungsordner(), "/home/lehrer/.local/state/Kalvorin/Wiederherstellung")
+        EXPECT_EQ(StandardWiederherstellungsordner(),
+                  "/home/lehrer/.local/state/Kalvorin/Wiederherstellung")
             << (wert ? wert : "(unset)");
     }
 }
@@ -123,7 +126,8 @@ TEST(Wiederherstellungsordner, FollowsTheStateFolderOrHome) {
 TEST(Kopienvermerk, EveryTextComesBackAsItWas) {
     const std::vector<TKopienvermerk> faelle = {
         {"", "neu1.kvr", false, 0},
-        {"/home/lehrer/Würfel mit Ecke.kvr", "Würfel mit Ecke.kvr (schreibgeschützt)", true, 1765190000},
+        {"/home/lehrer/Würfel mit Ecke.kvr", "Würfel mit Ecke.kvr (schreibgeschützt)", true,
+         1765190000},
         {" /tmp/blank vorn und hinten ", " x ", false, 1},
         {"/tmp/100%=voll;[A]\r\nzeile", "tab\there", false, 4102444800},
     };
@@ -154,7 +158,8 @@ TEST(Kopienvermerk, TextsThatAreNoRecordAreRefused) {
         "",
         "\x01\x02\xff garbage",
         "[Wiederherstellung]\r\nDatei=/a.kvr\r\n",
-        "[Wiederherstellung]\r\nDatei=/a%2.kvr\r\nBeschriftung=a\r\nSchreibgeschuetzt=0\r\nZeit=1\r\n",
+        "[Wiederherstellung]\r\nDatei=/"
+        "a%2.kvr\r\nBeschriftung=a\r\nSchreibgeschuetzt=0\r\nZeit=1\r\n",
         "[Wiederherstellung]\r\nDatei=/a%zz\r\nBeschriftung=a\r\nSchreibgeschuetzt=0\r\nZeit=1\r\n",
         "[Wiederherstellung]\r\nDatei=/a\r\nBeschriftung=a\r\nSchreibgeschuetzt=2\r\nZeit=1\r\n",
         "[Wiederherstellung]\r\nDatei=/a\r\nBeschriftung=a\r\nSchreibgeschuetzt=0\r\nZeit=-5\r\n",
@@ -244,7 +249,9 @@ TEST(Wiederherstellungsablage, AProgramStillRunningInAnotherProcessIsNeverDead) 
         TWiederherstellungsablage ablage(ordner);
         TListe l;
         Dokument(l);
-        const char ok = ablage.Schreiben(ablage.NeuerPlatz(), l, TKoordinatensystem(), Vermerk).empty() ? '1' : '0';
+        const char ok =
+            ablage.Schreiben(ablage.NeuerPlatz(), l, TKoordinatensystem(), Vermerk).empty() ? '1'
+                                                                                            : '0';
         (void)!::write(vomKind[1], &ok, 1);
         char c;
         (void)!::read(zumKind[0], &c, 1); // runs until told
@@ -285,13 +292,11 @@ TEST(Wiederherstellungsablage, AKillInTheMiddleOfAWriteKeepsThePreviousCopy) {
         TListe l;
         Dokument(l, "Alt");
         const int platz = ablage.NeuerPlatz();
-        if (!ablage.Schreiben(platz, l, TKoordinatensystem(), Vermerk).empty())
-            ::_exit(1);
+        if (!ablage.Schreiben(platz, l, TKoordinatensystem(), Vermerk).empty()) ::_exit(1);
         l[1]->Name = "Neu";
         // Dies once the new copy stands complete in its temporary file.
         SetzeErsetzenProbe([](const std::string& ziel) {
-            if (ziel.size() > 4 && ziel.compare(ziel.size() - 4, 4, ".kvr") == 0)
-                ::raise(SIGKILL);
+            if (ziel.size() > 4 && ziel.compare(ziel.size() - 4, 4, ".kvr") == 0) ::raise(SIGKILL);
             return true;
         });
         ablage.Schreiben(platz, l, TKoordinatensystem(), Vermerk);
@@ -370,18 +375,20 @@ TEST(Wiederherstellungsablage, FilesThatAreNotSoundCopiesCannotBreakTheStart) {
     ASSERT_FALSE(gut.empty());
     const std::string inhalt = DateiInhalt(gut);
     const std::string g = "k1_dead";
-    DateiSchreiben(ordner + "/" + g + "-1.kvr", inhalt.substr(0, 10));              // cut short
-    DateiSchreiben(ordner + "/" + g + "-2.kvr", std::string("\0\xff\x01[[[=\r\n", 9)); // no document
-    fs::create_directory(ordner + "/" + g + "-3.kvr");                             // a folder
-    fs::create_symlink("/dev/zero", ordner + "/" + g + "-4.kvr");                 // endless
-    ASSERT_EQ(::mkfifo((ordner + "/" + g + "-5.kvr").c_str(), 0600), 0);           // would block
+    DateiSchreiben(ordner + "/" + g + "-1.kvr", inhalt.substr(0, 10)); // cut short
+    DateiSchreiben(ordner + "/" + g + "-2.kvr",
+                   std::string("\0\xff\x01[[[=\r\n", 9));                // no document
+    fs::create_directory(ordner + "/" + g + "-3.kvr");                   // a folder
+    fs::create_symlink("/dev/zero", ordner + "/" + g + "-4.kvr");        // endless
+    ASSERT_EQ(::mkfifo((ordner + "/" + g + "-5.kvr").c_str(), 0600), 0); // would block
     {
         const int fd = ::open((ordner + "/" + g + "-6.kvr").c_str(), O_CREAT | O_WRONLY, 0600);
         ASSERT_EQ(::ftruncate(fd, 1LL << 30), 0); // far too large (sparse)
         ::close(fd);
     }
     DateiSchreiben(ordner + "/" + g + "-7.kvr", inhalt); // sound, but its record is garbage
-    DateiSchreiben(ordner + "/" + g + "-7.vermerk", "\xff\xfe%%%\r\n[Wiederherstellung]\r\nDatei=%G");
+    DateiSchreiben(ordner + "/" + g + "-7.vermerk",
+                   "\xff\xfe%%%\r\n[Wiederherstellung]\r\nDatei=%G");
     DateiSchreiben(ordner + "/" + g + "-8.vermerk", VermerkText(Vermerk)); // a record alone
     DateiSchreiben(ordner + "/notiz.txt", "nicht von Kalvorin");
     DateiSchreiben(ordner + "/-1.kvr", inhalt);
@@ -417,7 +424,8 @@ TEST(Wiederherstellungsablage, EveryInputTheDocumentFuzzerKeptIsSafeAsAnOrphan) 
         const std::string daten = DateiInhalt(eintrag.path().string());
         ++n;
         // The first byte chooses the fuzzer's mode; the rest is the file.
-        DateiSchreiben(ordner + "/k9_korpus-" + std::to_string(n) + ".kvr", daten.empty() ? daten : daten.substr(1));
+        DateiSchreiben(ordner + "/k9_korpus-" + std::to_string(n) + ".kvr",
+                       daten.empty() ? daten : daten.substr(1));
     }
     ASSERT_GE(n, 10);
     TWiederherstellungsablage ablage(ordner);

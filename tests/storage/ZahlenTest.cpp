@@ -25,8 +25,7 @@ protected:
     // The text written with the other separator than the one under test.
     static std::string MitAnderemTrenner(std::string muster) {
         for (char& c : muster)
-            if (c == ',')
-                c = Einstellungen().Dezimaltrenner == ',' ? '.' : ',';
+            if (c == ',') c = Einstellungen().Dezimaltrenner == ',' ? '.' : ',';
         return muster;
     }
     test::TEinstellungenSichern sichern;
@@ -37,7 +36,9 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Trenner, Zahlen, testing::Values(',', '.'),
                          [](const auto& info) { return info.param == ',' ? "Komma" : "Punkt"; });
 
-TEST_P(Zahlen, RemoveBlanks) { EXPECT_EQ(RemoveBlanks(" 1 / 2 "), "1/2"); }
+TEST_P(Zahlen, RemoveBlanks) {
+    EXPECT_EQ(RemoveBlanks(" 1 / 2 "), "1/2");
+}
 
 TEST_P(Zahlen, ParseNumberCodes) {
     struct Fall {
@@ -165,9 +166,9 @@ TEST_P(Zahlen, FormatNumberWithFractions) {
         const char* Text;
     };
     const Fall faelle[] = {
-        {0.25L, "1/4"},  {0.5L, "1/2"},      {1.0L / 3, "1/3"}, {2.75L, "11/4"},
-        {-1.5L, "-3/2"}, {-7.0L / 3, "-7/3"}, {2, "2"},          {-2, "-2"},
-        {0.0000004L, "0"}, {-0.000001L, "0"}, {3.14159L, "22/7"}, {0.99999L, "1"},
+        {0.25L, "1/4"},    {0.5L, "1/2"},       {1.0L / 3, "1/3"},  {2.75L, "11/4"},
+        {-1.5L, "-3/2"},   {-7.0L / 3, "-7/3"}, {2, "2"},           {-2, "-2"},
+        {0.0000004L, "0"}, {-0.000001L, "0"},   {3.14159L, "22/7"}, {0.99999L, "1"},
         {1e30L, "1E30"},
     };
     for (const Fall& f : faelle)
@@ -220,4 +221,6 @@ TEST_P(Zahlen, FormatMeasure) {
     EXPECT_LE(FormatMeasure(-1e300L).size(), 20u);
 }
 
-TEST_P(Zahlen, OtherSeparator) { EXPECT_EQ(AndererTrenner(), GetParam() == ',' ? '.' : ';'); }
+TEST_P(Zahlen, OtherSeparator) {
+    EXPECT_EQ(AndererTrenner(), GetParam() == ',' ? '.' : ';');
+}

@@ -8,13 +8,13 @@
 // before smoothing them, and restarts dots there). The still picture after a
 // drag is the plain one again.
 
+#include "view/qt/Bandzeichnen.h"
 #include "math/Koordinatensystem.h"
 #include "storage/Einstellungen.h"
 #include "view/Ansicht.h"
 #include "view/GSzene.h"
 #include "view/SzenenElemente.h"
 #include "view/Weltabbildung.h"
-#include "view/qt/Bandzeichnen.h"
 #include "view/qt/Bildausgabe.h"
 
 #include <QImage>
@@ -77,15 +77,12 @@ struct TZufallsSzene {
                 e.Richtung = punkt(1);
                 e.Richtung2 = punkt(1);
                 e.Transparenz = w(z) % 6;
-                if (e.Transparenz == 0 && w(z) % 2)
-                    schraffur = w(z) % 6;
+                if (e.Transparenz == 0 && w(z) % 2) schraffur = w(z) % 6;
                 break;
             }
             const TSzenenErgebnis erg = ElementInSzene(szene, e);
-            if (erg.Ergebnis <= 0)
-                continue;
-            if (schraffur != SchraffurKeine)
-                szene.SetzeFuellung(erg.Ergebnis, e.Farbe, schraffur);
+            if (erg.Ergebnis <= 0) continue;
+            if (schraffur != SchraffurKeine) szene.SetzeFuellung(erg.Ergebnis, e.Farbe, schraffur);
             szene.SetzeName(erg.Ergebnis, "N" + std::to_string(i), w(z) % 4, e.Farbe);
             szene.SetzeNameSichtbar(erg.Ergebnis, w(z) % 3 != 0);
             if (w(z) % 5 == 0)
@@ -114,12 +111,14 @@ QImage Einfach(const TZufallsSzene& s, QSize groesse, double dpr, const QRectF& 
     return bild;
 }
 
-QImage InBaendern(const TZufallsSzene& s, QSize groesse, double dpr, const QRectF& ziel, int baender) {
+QImage InBaendern(const TZufallsSzene& s, QSize groesse, double dpr, const QRectF& ziel,
+                  int baender) {
     QImage bild(groesse, QImage::Format_RGB32);
     bild.setDevicePixelRatio(dpr);
     // Not white: every pixel must be written by the bands.
     bild.fill(Unberuehrt);
-    InBaendernMalen(bild, s.abb.LogischesFenster(), ziel, [&](TZeichenflaeche& f) { s.Malen(f); }, baender);
+    InBaendernMalen(
+        bild, s.abb.LogischesFenster(), ziel, [&](TZeichenflaeche& f) { s.Malen(f); }, baender);
     return bild;
 }
 
@@ -149,8 +148,9 @@ TEST(Bandzeichnen, ZufallsszenenWieDasEinfacheBildBisAufWenigeKantenpixel) {
         int Baender;
     };
     const TFall faelle[] = {
-        {{640, 480}, 1, {0, 0}, 2},   {{501, 733}, 1, {0, 0}, 7},     {{800, 800}, 1, {-37, -91}, 3},
-        {{900, 700}, 2, {0, 0}, 4},   {{750, 610}, 1.25, {-3, -11}, 5}, {{1000, 333}, 1.5, {0, 0}, 0},
+        {{640, 480}, 1, {0, 0}, 2},       {{501, 733}, 1, {0, 0}, 7},
+        {{800, 800}, 1, {-37, -91}, 3},   {{900, 700}, 2, {0, 0}, 4},
+        {{750, 610}, 1.25, {-3, -11}, 5}, {{1000, 333}, 1.5, {0, 0}, 0},
         {{1920, 1080}, 1, {0, 0}, 0},
     };
     for (unsigned saat = 1; saat <= 6; ++saat) {

@@ -61,7 +61,9 @@ protected:
     }
     void TearDown() override { haupt.reset(); }
 
-    QTableWidget* Gitter() const { return liste->findChild<QTableWidget*>(QStringLiteral("Listengitter")); }
+    QTableWidget* Gitter() const {
+        return liste->findChild<QTableWidget*>(QStringLiteral("Listengitter"));
+    }
     QStringList Zeilen() const {
         QStringList namen;
         for (int r = 0; r < Gitter()->rowCount(); ++r)
@@ -74,7 +76,8 @@ protected:
         QTest::mouseDClick(Gitter()->viewport(), Qt::LeftButton, Qt::NoModifier, zelle);
     }
     // Runs steps on the dialog that opens modally while oeffnen runs.
-    template <class Dialog, class Oeffnen, class Schritte> void MitDialog(Oeffnen oeffnen, Schritte schritte) {
+    template <class Dialog, class Oeffnen, class Schritte>
+    void MitDialog(Oeffnen oeffnen, Schritte schritte) {
         bool gelaufen = false;
         QTimer warten;
         warten.setSingleShot(true);

@@ -27,20 +27,19 @@ TEST_P(ImClientbereichTest, KeepsWindowReachable) {
     EXPECT_EQ(ImClientbereich(GetParam().Vorher, QSize(400, 300)), GetParam().Nachher);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, ImClientbereichTest,
-    ::testing::Values(
-        // inside: unchanged
-        TKlemmFall{QRect(10, 20, 100, 100), QRect(10, 20, 100, 100)},
-        // negative position becomes 0
-        TKlemmFall{QRect(-30, -5, 100, 100), QRect(0, 0, 100, 100)},
-        // cut at the right and bottom edges
-        TKlemmFall{QRect(250, 150, 300, 300), QRect(250, 150, 150, 150)},
-        // cut to a sliver: moved back so that 50 × 75 stay in view
-        TKlemmFall{QRect(380, 10, 100, 100), QRect(350, 10, 50, 100)},
-        TKlemmFall{QRect(10, 280, 100, 100), QRect(10, 225, 100, 75)},
-        // entirely outside
-        TKlemmFall{QRect(900, 900, 100, 100), QRect(350, 225, 50, 75)}));
+INSTANTIATE_TEST_SUITE_P(Faelle, ImClientbereichTest,
+                         ::testing::Values(
+                             // inside: unchanged
+                             TKlemmFall{QRect(10, 20, 100, 100), QRect(10, 20, 100, 100)},
+                             // negative position becomes 0
+                             TKlemmFall{QRect(-30, -5, 100, 100), QRect(0, 0, 100, 100)},
+                             // cut at the right and bottom edges
+                             TKlemmFall{QRect(250, 150, 300, 300), QRect(250, 150, 150, 150)},
+                             // cut to a sliver: moved back so that 50 × 75 stay in view
+                             TKlemmFall{QRect(380, 10, 100, 100), QRect(350, 10, 50, 100)},
+                             TKlemmFall{QRect(10, 280, 100, 100), QRect(10, 225, 100, 75)},
+                             // entirely outside
+                             TKlemmFall{QRect(900, 900, 100, 100), QRect(350, 225, 50, 75)}));
 
 TEST(Fensteranordnung, TinyClientNeverPushesWindowsOutAtTheTop) {
     const QRect r = ImClientbereich(QRect(0, 0, 100, 100), QSize(30, 40));

@@ -2,41 +2,41 @@
 // document commands with their file dialogs answered through the seam, the
 // mouse in the view, the popup and the close query.
 
-#include "geometry/Auswertung.h"
 #include "document/Dokument.h"
+#include "document/Testzugang.h"
+#include "document/Zeichnen.h"
+#include "geometry/Auswertung.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
-#include "document/Testzugang.h"
 #include "ui/Dateidialog.h"
-#include "ui/TAnaGraphBox.h"
 #include "ui/ObjektlistenAnbindung.h"
+#include "ui/TAnaGraphBox.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/TListenformular.h"
-#include "ui/TStreckungsDLG.h"
 #include "ui/TMainForm.h"
-#include "document/Zeichnen.h"
+#include "ui/TStreckungsDLG.h"
 #include "view/qt/Bildausgabe.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QPainter>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QLabel>
-#include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -65,8 +65,7 @@ TEbene* EbeneZ(TListe& l, const char* name, Real z) {
 
 int ErstesObjekt(const TDreiDBasisElement& e) {
     for (int i = 1; i < 256; ++i)
-        if (e.Szenenobjekte.test(static_cast<std::size_t>(i)))
-            return i;
+        if (e.Szenenobjekte.test(static_cast<std::size_t>(i))) return i;
     return 0;
 }
 
@@ -102,8 +101,7 @@ protected:
         haupt = std::make_unique<TMainForm>();
         haupt->DateiDialog = [this](const TDateiAnfrage& a) {
             anfragen.push_back(a);
-            if (antworten.empty())
-                return TDateiAntwort{};
+            if (antworten.empty()) return TDateiAntwort{};
             TDateiAntwort x = antworten.front();
             antworten.pop_front();
             return x;
@@ -122,7 +120,9 @@ protected:
         QApplication::processEvents();
         return haupt->AktivesFenster();
     }
-    bool Aktiv(const char* name) const { return haupt->Aktion(QString::fromLatin1(name))->isEnabled(); }
+    bool Aktiv(const char* name) const {
+        return haupt->Aktion(QString::fromLatin1(name))->isEnabled();
+    }
     QMdiSubWindow* Rahmen(tGrafChildForm* f) const {
         return qobject_cast<QMdiSubWindow*>(f->parentWidget());
     }
@@ -170,7 +170,8 @@ protected:
 TEST(DokumentfensterLage, OrdinalMovesByCaptionHeights) {
     const QSize client(1000, 700);
     const int c = 24;
-    EXPECT_EQ(DokumentfensterLage(1, client, c), QRect(0, 0, int(1.2 * (700 - 72) + 0.5), 700 - 72));
+    EXPECT_EQ(DokumentfensterLage(1, client, c),
+              QRect(0, 0, int(1.2 * (700 - 72) + 0.5), 700 - 72));
     const QRect dritte = DokumentfensterLage(3, client, c);
     EXPECT_EQ(dritte.topLeft(), QPoint(72, 48)); // 3 c to the right, 2 c down
     // Further down the height is what is left below the window's top.
@@ -194,9 +195,10 @@ TEST_F(Dokumentfenster, CaptionsCountTheOpenWindows) {
 }
 
 TEST_F(Dokumentfenster, MenuStatesWithNoneOneAndTwoDocuments) {
-    const char* mitDokument[] = {"Einfuegen", "Schliessen", "Speichern_unter", "Bearbeiten",
-                                 "Festlegen", "Konstruieren", "Abbilden", "Messen", "Ansicht",
-                                 "Fenster", "Speichern", "Zoomout", "ZoomIn", "Ausgangszustand"};
+    const char* mitDokument[] = {"Einfuegen", "Schliessen",     "Speichern_unter", "Bearbeiten",
+                                 "Festlegen", "Konstruieren",   "Abbilden",        "Messen",
+                                 "Ansicht",   "Fenster",        "Speichern",       "Zoomout",
+                                 "ZoomIn",    "Ausgangszustand"};
     const char* anordnen[] = {"Nebeneinander", "Uebereinander", "Ueberlappend"};
     for (const char* n : mitDokument)
         EXPECT_FALSE(Aktiv(n)) << n;
@@ -306,7 +308,8 @@ TEST_F(Dokumentfenster, OpenedReadOnlyFileIsCaptionedSo) {
     antworten.push_back({datei, true});
     haupt->OeffnenClick();
     ASSERT_EQ(OffeneFenster(), 1);
-    EXPECT_EQ(haupt->AktivesFenster()->Beschriftung(), QStringLiteral("bild.kvr (schreibgeschützt)"));
+    EXPECT_EQ(haupt->AktivesFenster()->Beschriftung(),
+              QStringLiteral("bild.kvr (schreibgeschützt)"));
     EXPECT_TRUE(haupt->AktivesDokument()->Schreibgeschuetzt());
     EXPECT_FALSE(Aktiv("Speichern"));
     EXPECT_TRUE(Aktiv("Speichern_unter"));
@@ -398,8 +401,9 @@ TEST_F(MitElementen, AfterADragTheViewShowsThePlainPicture) {
     soll.fill(Qt::white);
     {
         QPainter p(&soll);
-        box->Zeichnen(p, QRectF(-box->horizontalScrollBar()->value(), -box->verticalScrollBar()->value(),
-                                v->width(), v->height()),
+        box->Zeichnen(p,
+                      QRectF(-box->horizontalScrollBar()->value(),
+                             -box->verticalScrollBar()->value(), v->width(), v->height()),
                       true);
     }
     ASSERT_EQ(gezeigt.size(), soll.size());
@@ -543,8 +547,8 @@ TEST_F(MitElementen, WheelZoomsByTheStepsOfTheMenuWithinItsLimits) {
     QWidget* v = f->Ansicht()->viewport();
     const auto rad = [v](int winkel) {
         const QPointF mitte(v->width() / 2.0, v->height() / 2.0);
-        QWheelEvent w(mitte, v->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+        QWheelEvent w(mitte, v->mapToGlobal(mitte), QPoint(), QPoint(0, winkel), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(v, &w);
     };
     const auto oben = [this] { return f->Dokument().Koordinatensystem().Achsen[0].Oben; };
@@ -558,8 +562,10 @@ TEST_F(MitElementen, WheelZoomsByTheStepsOfTheMenuWithinItsLimits) {
     rad(60);
     EXPECT_NEAR(double(oben()), double(vorher * ZoomVerkleinern * ZoomVerkleinern), 1e-9);
     rad(-240);
-    EXPECT_NEAR(double(oben()), double(vorher * ZoomVerkleinern * ZoomVerkleinern * ZoomVergroessern * ZoomVergroessern),
-                1e-9);
+    EXPECT_NEAR(
+        double(oben()),
+        double(vorher * ZoomVerkleinern * ZoomVerkleinern * ZoomVergroessern * ZoomVergroessern),
+        1e-9);
     EXPECT_FALSE(f->Dokument().Geaendert());
     // At the limit of the menu command the wheel stops too.
     for (int i = 0; i < 40; ++i)
@@ -581,8 +587,7 @@ TEST_F(MitElementen, MarkedPointIsHighlightedOnTheScreenAndNotInPictures) {
     const tGSzene& s = f->Dokument().Szene();
     TLogPunkt mitte{};
     for (int i = 1; i <= s.Stueckzahl(); ++i)
-        if (s.Stueck(i).Objekt == ErstesObjekt(*a))
-            mitte = s.Stueck(i).EckenProj[0];
+        if (s.Stueck(i).Objekt == ErstesObjekt(*a)) mitte = s.Stueck(i).EckenProj[0];
     const int rand = s.Objekt(ErstesObjekt(*a)).Punktgroesse * 100 + 60;
     const QPoint hof = f->Ansicht()->GeraetAusLogisch({mitte.x + rand, mitte.y}).toPoint();
     const auto farbe = [&] {
@@ -596,9 +601,10 @@ TEST_F(MitElementen, MarkedPointIsHighlightedOnTheScreenAndNotInPictures) {
     const auto bild = [&](const QString& name) {
         QString fehler;
         const QString datei = ordner.filePath(name);
-        EXPECT_TRUE(AlsBildSpeichern(datei, 400, f->Dokument().Abbildung().LogischesFenster(),
-                                     [&](TZeichenflaeche& flaeche) { DokumentZeichnen(f->Dokument(), flaeche, {}); },
-                                     fehler))
+        EXPECT_TRUE(AlsBildSpeichern(
+            datei, 400, f->Dokument().Abbildung().LogischesFenster(),
+            [&](TZeichenflaeche& flaeche) { DokumentZeichnen(f->Dokument(), flaeche, {}); },
+            fehler))
             << fehler.toStdString();
         return QImage(datei).convertToFormat(QImage::Format_RGB32);
     };
@@ -632,8 +638,7 @@ TEST_F(MitElementen, InitialViewUndoesTheTurning) {
 TEST_F(MitElementen, PopupOffersWhatTheMainMenuEnables) {
     auto sichtbar = [this](const char* name) {
         for (QAction* x : f->GrafchildPopupMenu()->actions())
-            if (x->objectName() == QLatin1String(name))
-                return x->isVisible();
+            if (x->objectName() == QLatin1String(name)) return x->isVisible();
         ADD_FAILURE() << name;
         return false;
     };
@@ -753,8 +758,7 @@ QPoint ViertelVon(const tGrafChildForm& f, const TDreiDBasisElement& e) {
     const int nr = ErstesObjekt(e);
     for (int i = 1; i <= s.Stueckzahl(); ++i) {
         const auto& stueck = s.Stueck(i);
-        if (stueck.Objekt != nr || stueck.Eckenzahl < 2)
-            continue;
+        if (stueck.Objekt != nr || stueck.Eckenzahl < 2) continue;
         const QPointF a = f.Ansicht()->GeraetAusLogisch(stueck.EckenProj[0]);
         const QPointF b = f.Ansicht()->GeraetAusLogisch(stueck.EckenProj[1]);
         return (a * 0.75 + b * 0.25).toPoint();
@@ -784,8 +788,7 @@ protected:
     }
     QAction* Popup(const char* name) const {
         for (QAction* x : f->GrafchildPopupMenu()->actions())
-            if (x->objectName() == QLatin1String(name))
-                return x;
+            if (x->objectName() == QLatin1String(name)) return x;
         ADD_FAILURE() << name;
         return nullptr;
     }
@@ -800,8 +803,7 @@ protected:
         const tGSzene& s = f->Dokument().Szene();
         const int nr = ErstesObjekt(e);
         for (int i = 1; nr && i <= s.Stueckzahl(); ++i)
-            if (s.Stueck(i).Objekt == nr)
-                return true;
+            if (s.Stueck(i).Objekt == nr) return true;
         return false;
     }
 
@@ -897,5 +899,6 @@ TEST_F(ZweiGeraden, DilationCentreFromTheMenuShowsInTheObjectList) {
     EXPECT_TRUE(dialog.isNull()); // it freed itself
     EXPECT_TRUE(z->Rolle(TRolle::IstStreckungszentrum));
     EXPECT_EQ(z->Streckungsfaktor, 2);
-    EXPECT_TRUE(Zeilen().contains(QStringLiteral("Z(Z)"))) << Zeilen().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(Zeilen().contains(QStringLiteral("Z(Z)")))
+        << Zeilen().join(QLatin1Char(' ')).toStdString();
 }

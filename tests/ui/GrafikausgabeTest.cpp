@@ -42,8 +42,12 @@ using namespace kalvorin;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString Q(const char* muster) { return Q(test::MitTrenner(muster)); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString Q(const char* muster) {
+    return Q(test::MitTrenner(muster));
+}
 
 struct TProgramm {
     int Code = -1;
@@ -88,8 +92,8 @@ QRect Gezeichnet(const QImage& bild) {
 // The drawn rectangle as shares of the picture's width and height.
 QRectF Anteile(const QImage& bild) {
     const QRect r = Gezeichnet(bild);
-    return {double(r.left()) / bild.width(), double(r.top()) / bild.height(), double(r.width()) / bild.width(),
-            double(r.height()) / bild.height()};
+    return {double(r.left()) / bild.width(), double(r.top()) / bild.height(),
+            double(r.width()) / bild.width(), double(r.height()) / bild.height()};
 }
 
 // A figure for a worksheet: four points, a triangle, three planes of
@@ -113,7 +117,8 @@ void Aufgabenbild(TDokument& d) {
     dreieck->Bezuege = {a, b, c};
     dreieck->Farbe = RGB(120, 200, 120);
     dreieck->NameSichtbar = true;
-    const auto ebene = [&](const char* name, TTripel p, TTripel u, TTripel v, int transparenz, TFarbe farbe) {
+    const auto ebene = [&](const char* name, TTripel p, TTripel u, TTripel v, int transparenz,
+                           TFarbe farbe) {
         auto* e = l.Neu<TEbene>();
         e->Name = name;
         e->Festlegung = TEbene::EPAR;
@@ -172,8 +177,7 @@ protected:
         haupt = std::make_unique<TMainForm>();
         haupt->DateiDialog = [this](const TDateiAnfrage& a) {
             anfragen.push_back(a);
-            if (antworten.Dateien.empty())
-                return TDateiAntwort{};
+            if (antworten.Dateien.empty()) return TDateiAntwort{};
             TDateiAntwort x = antworten.Dateien.front();
             antworten.Dateien.pop_front();
             return x;
@@ -214,9 +218,10 @@ protected:
         const QString stamm = Datei("seite");
         QFile::remove(stamm + QStringLiteral(".png"));
         // 254 dots per inch: one pixel a tenth of a millimetre.
-        const TProgramm p = Starten(QStringLiteral("pdftoppm"),
-                                    {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
-                                     QStringLiteral("-singlefile"), pdf, stamm});
+        const TProgramm p =
+            Starten(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+                     QStringLiteral("-singlefile"), pdf, stamm});
         EXPECT_EQ(p.Code, 0) << p.Fehler.toStdString();
         return QImage(stamm + QStringLiteral(".png"));
     }
@@ -262,7 +267,8 @@ TEST_P(Grafikausgabe, DialogShowsItsGroupsFieldsAndDefaults) {
     TAusgabeDlg d(eigene, {10600, 7950});
     EXPECT_EQ(d.windowTitle(), QStringLiteral(" Optionen für die Ausgabe "));
     EXPECT_EQ(d.AbmessungenBox->title(), QStringLiteral(" Abmessungen "));
-    EXPECT_EQ(d.EinheitBox->title(), QStringLiteral(" Länge einer Einheit bei maßhaltiger Darstellung "));
+    EXPECT_EQ(d.EinheitBox->title(),
+              QStringLiteral(" Länge einer Einheit bei maßhaltiger Darstellung "));
     EXPECT_EQ(d.VorgabeBox->title(), QStringLiteral(" Vorgabe für die Abmessungen "));
     EXPECT_EQ(d.RahmenBox->title(), QStringLiteral("Rahmen"));
     EXPECT_EQ(d.WieAmBildschirmButton->text(), QStringLiteral("Wie am &Bildschirm"));
@@ -273,8 +279,9 @@ TEST_P(Grafikausgabe, DialogShowsItsGroupsFieldsAndDefaults) {
     EXPECT_EQ(d.OKBtn->text(), QStringLiteral("O&k"));
     EXPECT_EQ(d.CancelBtn->text(), QStringLiteral("Abbruch"));
     EXPECT_EQ(d.HelpBtn->text(), QStringLiteral("&Hilfe"));
-    for (const char* name : {"BreiteEdit", "HoeheEdit", "xRichtungEdit", "yRichtungEdit", "RahmenCheckBox",
-                             "SphaereCheckBox", "DruckerButton", "OKBtn", "CancelBtn", "HelpBtn"})
+    for (const char* name :
+         {"BreiteEdit", "HoeheEdit", "xRichtungEdit", "yRichtungEdit", "RahmenCheckBox",
+          "SphaereCheckBox", "DruckerButton", "OKBtn", "CancelBtn", "HelpBtn"})
         EXPECT_NE(d.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(THilfe::SeiteFuer(&d), THilfe::SeiteZuThema(QStringLiteral("IDH_Dialog_Ausgabe")));
     EXPECT_EQ(d.BreiteEdit->text(), QStringLiteral("10"));
@@ -352,9 +359,11 @@ TEST_P(Grafikausgabe, ThePrinterButtonOpensThePrinterSetup) {
 }
 
 TEST_P(Grafikausgabe, TheCommandsAreThereWithADocumentThePrinterSetupAlways) {
-    for (const char* name : {"Grafik_speichern", "Grafik_Drucken", "Druckereinstellungen", "Kopieren"})
+    for (const char* name :
+         {"Grafik_speichern", "Grafik_Drucken", "Druckereinstellungen", "Kopieren"})
         EXPECT_TRUE(haupt->Aktion(QString::fromLatin1(name))->isEnabled()) << name;
-    EXPECT_EQ(haupt->Aktion(QStringLiteral("Kopieren"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(haupt->Aktion(QStringLiteral("Kopieren"))->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+C")));
     haupt->AlleSchliessenClick();
     QApplication::processEvents();
     for (const char* name : {"Grafik_speichern", "Grafik_Drucken", "Kopieren"})
@@ -447,7 +456,8 @@ TEST_P(Grafikausgabe, MetafileOfAFullSceneReadsBackAndMatchesTheScreen) {
     ASSERT_TRUE(QFileInfo::exists(wmf)) << "the filter's extension was added";
     EXPECT_TRUE(meldungen.Eintraege.empty());
 
-    const TProgramm svg = Starten(QStringLiteral("wmf2svg"), {QStringLiteral("-o"), Datei("bild.svg"), wmf});
+    const TProgramm svg =
+        Starten(QStringLiteral("wmf2svg"), {QStringLiteral("-o"), Datei("bild.svg"), wmf});
     EXPECT_EQ(svg.Code, 0);
     EXPECT_TRUE(svg.Fehler.isEmpty()) << svg.Fehler.toStdString();
     QFile svgDatei(Datei("bild.svg"));
@@ -456,10 +466,10 @@ TEST_P(Grafikausgabe, MetafileOfAFullSceneReadsBackAndMatchesTheScreen) {
     EXPECT_TRUE(svgText.contains("<polygon")) << "the planes";
     EXPECT_TRUE(svgText.contains(">S</text>")) << "the names";
 
-    const TProgramm gd = Starten(QStringLiteral("wmf2gd"), {QStringLiteral("--maxwidth=800"),
-                                                           QStringLiteral("--maxheight=800"),
-                                                           QStringLiteral("--maxpect"), QStringLiteral("-o"),
-                                                           Datei("bild.png"), wmf});
+    const TProgramm gd =
+        Starten(QStringLiteral("wmf2gd"),
+                {QStringLiteral("--maxwidth=800"), QStringLiteral("--maxheight=800"),
+                 QStringLiteral("--maxpect"), QStringLiteral("-o"), Datei("bild.png"), wmf});
     ASSERT_EQ(gd.Code, 0) << gd.Fehler.toStdString();
     const QImage gelesen(Datei("bild.png"));
     ASSERT_FALSE(gelesen.isNull());
@@ -476,8 +486,9 @@ TEST_P(Grafikausgabe, TheTypedExtensionChoosesTheFormatAtTheOptionsSize) {
         const char* name;
         QByteArray anfang;
     };
-    for (const Fall& f : {Fall{"bild.svg", "<?xml"}, Fall{"bild.PDF", "%PDF"}, Fall{"bild.png", "\x89PNG"},
-                          Fall{"bild.wmf", "\xD7\xCD\xC6\x9A"}, Fall{"bild.tex", "% Grafik aus Kalvorin"}}) {
+    for (const Fall& f :
+         {Fall{"bild.svg", "<?xml"}, Fall{"bild.PDF", "%PDF"}, Fall{"bild.png", "\x89PNG"},
+          Fall{"bild.wmf", "\xD7\xCD\xC6\x9A"}, Fall{"bild.tex", "% Grafik aus Kalvorin"}}) {
         // The filter says metafile; the extension wins.
         Speichern(Datei(f.name), QStringLiteral("Windows-Grafikdatei (*.wmf)"));
         QFile datei(Datei(f.name));
@@ -504,8 +515,8 @@ TEST_P(Grafikausgabe, WithoutExtensionTheChosenFiltersIsAddedAndAnExistingFileIs
     Speichern(Datei("alt."), QStringLiteral("PNG-Bild (*.png)"));
     ASSERT_EQ(meldungen.Eintraege.size(), 1u);
     EXPECT_TRUE(meldungen.Eintraege[0].IstFrage);
-    EXPECT_EQ(meldungen.Eintraege[0].Text,
-              "Die Datei " + ordner / "alt.png" + " existiert bereits.\r\nSoll sie ersetzt werden?");
+    EXPECT_EQ(meldungen.Eintraege[0].Text, "Die Datei " + ordner / "alt.png" +
+                                               " existiert bereits.\r\nSoll sie ersetzt werden?");
     EXPECT_EQ(test::DateiInhalt(ordner / "alt.png"), "alt");
 
     meldungen.Antworten = {TAntwort::Ja};
@@ -514,7 +525,9 @@ TEST_P(Grafikausgabe, WithoutExtensionTheChosenFiltersIsAddedAndAnExistingFileIs
 }
 
 namespace {
-bool VollerDatentraeger(const std::string&) { return false; }
+bool VollerDatentraeger(const std::string&) {
+    return false;
+}
 } // namespace
 
 TEST_P(Grafikausgabe, AFailedWriteKeepsTheOldFileAndSaysSo) {
@@ -525,10 +538,11 @@ TEST_P(Grafikausgabe, AFailedWriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(test::DateiInhalt(ordner / "bild.wmf"), "alt");
     ASSERT_EQ(meldungen.Eintraege.size(), 1u);
     EXPECT_EQ(meldungen.Eintraege[0].Art, TMeldungsart::Warnung);
-    EXPECT_EQ(meldungen.Eintraege[0].Text, "Die Grafik kann nicht in die Datei " + ordner / "bild.wmf" +
-                                               " geschrieben werden.\r\nEventuell ist der Ordner "
-                                               "schreibgeschützt oder der Datenträger voll. Eine vorhandene Datei "
-                                               "dieses Namens bleibt unverändert.");
+    EXPECT_EQ(meldungen.Eintraege[0].Text,
+              "Die Grafik kann nicht in die Datei " + ordner / "bild.wmf" +
+                  " geschrieben werden.\r\nEventuell ist der Ordner "
+                  "schreibgeschützt oder der Datenträger voll. Eine vorhandene Datei "
+                  "dieses Namens bleibt unverändert.");
 
     meldungen.Eintraege.clear();
     Speichern(Datei("fehlt/bild.pdf"));

@@ -18,12 +18,13 @@
 using namespace kalvorin;
 
 namespace {
-QString Datei(const QUrl& url) { return QStringLiteral(":") + url.path(); }
+QString Datei(const QUrl& url) {
+    return QStringLiteral(":") + url.path();
+}
 
 QString Inhalt(const QUrl& url) {
     QFile f(Datei(url));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
 }
 
@@ -45,7 +46,8 @@ struct THilfeAufraeumen {
 } // namespace
 
 TEST(Hilfe, ContentsAndHelpOnHelp) {
-    EXPECT_EQ(THilfe::SeiteZuThema(QStringLiteral("IDH_Inhalt")), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
+    EXPECT_EQ(THilfe::SeiteZuThema(QStringLiteral("IDH_Inhalt")),
+              QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
     EXPECT_EQ(THilfe::SeiteZuThema(QStringLiteral("IDH_Hilfe_verwenden")),
               QUrl(QStringLiteral("qrc:/hilfe/hilfe_verwenden.html")));
 }
@@ -56,19 +58,32 @@ TEST(Hilfe, DialogTopicsByName) {
     EXPECT_EQ(THilfe::SeiteZuThema(QStringLiteral("IDH_Dialog_Einstellungen_KSystem")),
               QUrl(QStringLiteral("qrc:/hilfe/einstellungen.html#ksystem")));
     // Every topic the dialogs ask for is known.
-    const char* dialoge[] = {
-        "IDH_Dialog_Punkt_Bestimmung", "IDH_Dialog_Punkt_Eigenschaften",
-        "IDH_Dialog_Gerade_Bestimmung", "IDH_Dialog_Gerade_Eigenschaften",
-        "IDH_Dialog_Ebene_Bestimmung", "IDH_Dialog_Ebene_Eigenschaften",
-        "IDH_Dialog_Strecke_Bestimmung", "IDH_Dialog_Strecke_Eigenschaften",
-        "IDH_Dialog_Pfeil_Bestimmung", "IDH_Dialog_Pfeil_Eigenschaften", "IDH_Dialog_Vektor",
-        "IDH_Dialog_Dreieck_Bestimmung", "IDH_Dialog_Dreieck_Eigenschaften",
-        "IDH_Dialog_Pyramide_Bestimmung", "IDH_Dialog_Pyramide_Eigenschaften",
-        "IDH_Dialog_Koordinatensystem_Achsen", "IDH_Dialog_Koordinatensystem_Ebenen",
-        "IDH_Dialog_Einstellungen_Allgemein", "IDH_Dialog_Einstellungen_Punkte",
-        "IDH_Dialog_Einstellungen_Geraden", "IDH_Dialog_Einstellungen_Ebenen",
-        "IDH_Dialog_Einstellungen_Hilfslinien", "IDH_Dialog_Einstellungen_KSystem",
-        "IDH_Dialog_Einstellungen_Zahlenausgabe", "IDH_Dialog_Ausgabe", "IDH_Dialog_Streckung"};
+    const char* dialoge[] = {"IDH_Dialog_Punkt_Bestimmung",
+                             "IDH_Dialog_Punkt_Eigenschaften",
+                             "IDH_Dialog_Gerade_Bestimmung",
+                             "IDH_Dialog_Gerade_Eigenschaften",
+                             "IDH_Dialog_Ebene_Bestimmung",
+                             "IDH_Dialog_Ebene_Eigenschaften",
+                             "IDH_Dialog_Strecke_Bestimmung",
+                             "IDH_Dialog_Strecke_Eigenschaften",
+                             "IDH_Dialog_Pfeil_Bestimmung",
+                             "IDH_Dialog_Pfeil_Eigenschaften",
+                             "IDH_Dialog_Vektor",
+                             "IDH_Dialog_Dreieck_Bestimmung",
+                             "IDH_Dialog_Dreieck_Eigenschaften",
+                             "IDH_Dialog_Pyramide_Bestimmung",
+                             "IDH_Dialog_Pyramide_Eigenschaften",
+                             "IDH_Dialog_Koordinatensystem_Achsen",
+                             "IDH_Dialog_Koordinatensystem_Ebenen",
+                             "IDH_Dialog_Einstellungen_Allgemein",
+                             "IDH_Dialog_Einstellungen_Punkte",
+                             "IDH_Dialog_Einstellungen_Geraden",
+                             "IDH_Dialog_Einstellungen_Ebenen",
+                             "IDH_Dialog_Einstellungen_Hilfslinien",
+                             "IDH_Dialog_Einstellungen_KSystem",
+                             "IDH_Dialog_Einstellungen_Zahlenausgabe",
+                             "IDH_Dialog_Ausgabe",
+                             "IDH_Dialog_Streckung"};
     for (const char* t : dialoge)
         EXPECT_TRUE(THilfe::IstBekanntesThema(QString::fromLatin1(t))) << t;
 }
@@ -76,7 +91,8 @@ TEST(Hilfe, DialogTopicsByName) {
 TEST(Hilfe, TopicsByMenuContextNumber) {
     EXPECT_EQ(THilfe::SeiteZuKontext(105), QUrl(QStringLiteral("qrc:/hilfe/datei.html#neu")));
     EXPECT_EQ(THilfe::SeiteZuKontext(100), QUrl(QStringLiteral("qrc:/hilfe/datei.html")));
-    EXPECT_EQ(THilfe::SeiteZuKontext(750), QUrl(QStringLiteral("qrc:/hilfe/ansicht.html#ausgangslage")));
+    EXPECT_EQ(THilfe::SeiteZuKontext(750),
+              QUrl(QStringLiteral("qrc:/hilfe/ansicht.html#ausgangslage")));
     EXPECT_EQ(THilfe::SeiteZuKontext(1300), QUrl(QStringLiteral("qrc:/hilfe/grafikfenster.html")));
 }
 
@@ -130,7 +146,8 @@ TEST(Hilfe, WindowShowsTheTopicAndIsReused) {
     ASSERT_NE(fenster, nullptr);
     EXPECT_TRUE(fenster->isVisible());
     EXPECT_EQ(fenster->Seite(), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
-    EXPECT_TRUE(fenster->Browser()->toPlainText().contains(QStringLiteral("Analytischen Geometrie")));
+    EXPECT_TRUE(
+        fenster->Browser()->toPlainText().contains(QStringLiteral("Analytischen Geometrie")));
     EXPECT_TRUE(fenster->windowTitle().startsWith(QStringLiteral("Kalvorin-Hilfe")));
 
     THilfe::ZeigeKontext(120);
@@ -170,12 +187,14 @@ TEST(Hilfe, F1InAMenuShowsTheHighlightedItem) {
     THilfe::SetzeKontext(a, 750);
     menue.popup(QPoint(10, 10));
     menue.setActiveAction(a);
-    EXPECT_EQ(THilfe::SeiteFuerF1(&menue), QUrl(QStringLiteral("qrc:/hilfe/ansicht.html#ausgangslage")));
+    EXPECT_EQ(THilfe::SeiteFuerF1(&menue),
+              QUrl(QStringLiteral("qrc:/hilfe/ansicht.html#ausgangslage")));
 
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(&menue, &f1);
     ASSERT_NE(THilfe::Fenster(), nullptr);
-    EXPECT_EQ(THilfe::Fenster()->Seite(), QUrl(QStringLiteral("qrc:/hilfe/ansicht.html#ausgangslage")));
+    EXPECT_EQ(THilfe::Fenster()->Seite(),
+              QUrl(QStringLiteral("qrc:/hilfe/ansicht.html#ausgangslage")));
     EXPECT_FALSE(menue.isVisible()) << "the menu closes so the help can be read";
 }
 
@@ -194,7 +213,8 @@ TEST(Hilfe, F1OnAWidgetUsesTheNearestTopic) {
     EXPECT_EQ(THilfe::SeiteFuerF1(feld), QUrl(QStringLiteral("qrc:/hilfe/objektliste.html")));
     // A dialog page names its topic; the name wins over the window's number.
     THilfe::SetzeThema(seite, QStringLiteral("IDH_Dialog_Gerade_Eigenschaften"));
-    EXPECT_EQ(THilfe::SeiteFuerF1(feld), QUrl(QStringLiteral("qrc:/hilfe/gerade.html#eigenschaften")));
+    EXPECT_EQ(THilfe::SeiteFuerF1(feld),
+              QUrl(QStringLiteral("qrc:/hilfe/gerade.html#eigenschaften")));
     QWidget ohne;
     EXPECT_EQ(THilfe::SeiteFuerF1(&ohne), QUrl(QStringLiteral("qrc:/hilfe/inhalt.html")));
 }

@@ -35,7 +35,8 @@ struct TFigur {
         p->Dicke = 2;
         return p;
     }
-    TEbene* Ebene(const char* name, TDreiDBasisElement* a, TDreiDBasisElement* b, TDreiDBasisElement* c) {
+    TEbene* Ebene(const char* name, TDreiDBasisElement* a, TDreiDBasisElement* b,
+                  TDreiDBasisElement* c) {
         auto* e = bau.Neu<TEbene>(name);
         e->Festlegung = TEbene::EPPP;
         e->Bezuege = {a, b, c};
@@ -59,7 +60,8 @@ struct TFigur {
             if (e.Szenenobjekte.test(static_cast<std::size_t>(s.Stueck(i).Objekt))) {
                 QImage leer(1, 1, QImage::Format_RGB32);
                 QPainter p(&leer);
-                TQtZeichenflaeche f(p, d.Abbildung().LogischesFenster(), QRectF(0, 0, Seite, Seite));
+                TQtZeichenflaeche f(p, d.Abbildung().LogischesFenster(),
+                                    QRectF(0, 0, Seite, Seite));
                 return f.Geraet(s.Stueck(i).EckenProj[0]).toPoint();
             }
         ADD_FAILURE() << "no piece for " << e.Name;
@@ -67,14 +69,17 @@ struct TFigur {
     }
 };
 
-QRgb Pixelfarbe(TFarbe f) { return qRgb(Rot(f), Gruen(f), Blau(f)); }
+QRgb Pixelfarbe(TFarbe f) {
+    return qRgb(Rot(f), Gruen(f), Blau(f));
+}
 
 // Every pixel of the dot's middle (radius 200 logical units, about 5 pixels)
 // in its own colour.
 void ErwartePunkt(const QImage& bild, QPoint m, TFarbe farbe, const char* name) {
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
-            EXPECT_EQ(bild.pixel(m.x() + dx, m.y() + dy), Pixelfarbe(farbe)) << name << " at " << dx << ", " << dy;
+            EXPECT_EQ(bild.pixel(m.x() + dx, m.y() + dy), Pixelfarbe(farbe))
+                << name << " at " << dx << ", " << dy;
 }
 
 // Some pixels of the name, written in the point's colour below and to the
@@ -143,5 +148,6 @@ TEST(LesbarkeitBild, PointBehindAnOpaquePlaneStaysHidden) {
     const QPoint h = t.Pixel(*hinten);
     for (int dy = -4; dy <= 4; ++dy)
         for (int dx = -4; dx <= 4; ++dx)
-            EXPECT_EQ(bild.pixel(h.x() + dx, h.y() + dy), Pixelfarbe(EbenenGelb)) << dx << ", " << dy;
+            EXPECT_EQ(bild.pixel(h.x() + dx, h.y() + dy), Pixelfarbe(EbenenGelb))
+                << dx << ", " << dy;
 }

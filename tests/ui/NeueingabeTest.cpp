@@ -46,8 +46,7 @@ TEST(Neueingabe, EveryEnabledItemOpensItsDialog) {
     std::set<QString> geoeffnet;
     int punkte = 0;
     for (QAction* a : menue->actions()) {
-        if (a->isSeparator())
-            continue;
+        if (a->isSeparator()) continue;
         ++punkte;
         const QString name = a->objectName();
         ASSERT_TRUE(titel.count(name)) << name.toStdString();
@@ -69,8 +68,7 @@ TEST(Neueingabe, EveryEnabledItemOpensItsDialog) {
         a->trigger();
         warten.stop();
         EXPECT_EQ(gesehen, titel.at(name)) << name.toStdString();
-        if (gesehen == titel.at(name))
-            geoeffnet.insert(name);
+        if (gesehen == titel.at(name)) geoeffnet.insert(name);
     }
     EXPECT_EQ(punkte, 8);
     for (const char* name : {"Punkt", "Gerade", "Ebene", "Dreieck", "Pyramideseitig"})

@@ -52,12 +52,12 @@ QStringList Starten(const QStringList& argumente, const QString& arbeitsordner) 
         while (!bereit && programm.canReadLine()) {
             const QString zeile = QString::fromUtf8(programm.readLine()).trimmed();
             bereit = zeile.startsWith(QStringLiteral("bereit"));
-            if (!bereit)
-                zeilen << zeile;
+            if (!bereit) zeilen << zeile;
         }
     }
     if (!bereit)
-        zeilen << QStringLiteral("(not ready: ") + QString::fromUtf8(programm.readAllStandardError()) + ")";
+        zeilen << QStringLiteral("(not ready: ") +
+                      QString::fromUtf8(programm.readAllStandardError()) + ")";
     if (programm.state() != QProcess::NotRunning) {
         ::kill(static_cast<pid_t>(programm.processId()), SIGKILL);
         programm.waitForFinished(10000);
@@ -73,8 +73,9 @@ void Schreiben(const QString& datei, const char* punkt) {
 }
 
 QString NichtLesbar(const QString& datei) {
-    return QStringLiteral("Meldung: Kalvorin kann diese Datei nicht lesen. | Eventuell gibt es sie nicht, "
-                          "oder sie ist nicht lesbar. (%1)")
+    return QStringLiteral(
+               "Meldung: Kalvorin kann diese Datei nicht lesen. | Eventuell gibt es sie nicht, "
+               "oder sie ist nicht lesbar. (%1)")
         .arg(datei);
 }
 
@@ -86,9 +87,9 @@ TEST(Kommandozeile, EachFileOpensInItsOwnWindowAndAnUnreadableOneIsReported) {
     // A hidden file counts as read-only, as one marked so would.
     Schreiben(ordner.filePath(QStringLiteral(".zweite.kvr")), "B");
     // Relative to the working folder, as a file manager or a shell passes them.
-    const QStringList zeilen = Starten(
-        {QStringLiteral("erste.kvr"), QStringLiteral("fehlt.kvr"), ordner.filePath(QStringLiteral(".zweite.kvr"))},
-        ordner.path());
+    const QStringList zeilen = Starten({QStringLiteral("erste.kvr"), QStringLiteral("fehlt.kvr"),
+                                        ordner.filePath(QStringLiteral(".zweite.kvr"))},
+                                       ordner.path());
     const QString alle = zeilen.join('\n');
     EXPECT_EQ(zeilen.filter(QStringLiteral("Meldung: ")),
               QStringList{NichtLesbar(ordner.filePath(QStringLiteral("fehlt.kvr")))})
@@ -107,9 +108,11 @@ TEST(Kommandozeile, WithNothingReadableTheProgramStartsWithItsEmptyDocument) {
     const QString verzeichnis = ordner.filePath(QStringLiteral("ordner.kvr"));
     const QStringList zeilen = Starten({fehlt, verzeichnis}, ordner.path());
     const QString alle = zeilen.join('\n');
-    EXPECT_EQ(zeilen.filter(QStringLiteral("Meldung: ")), (QStringList{NichtLesbar(fehlt), NichtLesbar(verzeichnis)}))
+    EXPECT_EQ(zeilen.filter(QStringLiteral("Meldung: ")),
+              (QStringList{NichtLesbar(fehlt), NichtLesbar(verzeichnis)}))
         << alle.toStdString();
-    EXPECT_EQ(zeilen.filter(QStringLiteral("Fenster: ")), QStringList{QStringLiteral("Fenster: neu1.kvr|0|")})
+    EXPECT_EQ(zeilen.filter(QStringLiteral("Fenster: ")),
+              QStringList{QStringLiteral("Fenster: neu1.kvr|0|")})
         << alle.toStdString();
 }
 
@@ -132,7 +135,8 @@ TEST(QtTexte, QtsOwnDialogsAndButtonsSpeakGerman) {
     const std::unique_ptr<QTranslator> texte(QtTexteDeutsch(*qApp));
     ASSERT_TRUE(texte) << "Qt's German translation (qt6-translations-l10n) is not installed";
 
-    QDialogButtonBox knoepfe(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+    QDialogButtonBox knoepfe(QDialogButtonBox::Yes | QDialogButtonBox::No |
+                             QDialogButtonBox::Cancel);
     EXPECT_EQ(knoepfe.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Ja"));
     EXPECT_EQ(knoepfe.button(QDialogButtonBox::No)->text(), QStringLiteral("&Nein"));
     EXPECT_EQ(knoepfe.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));

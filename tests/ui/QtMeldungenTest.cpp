@@ -16,22 +16,26 @@ struct TArtFall {
 class MeldungsBox : public ::testing::TestWithParam<TArtFall> {};
 
 TEST_P(MeldungsBox, OneOkButtonAndTheRightSign) {
-    auto box = QtMeldungen::MeldungsBox("Die Ebene E existiert nicht, die\r\nAbbildung kann nicht festgelegt werden!",
-                                        GetParam().Art, "Kalvorin");
+    auto box = QtMeldungen::MeldungsBox(
+        "Die Ebene E existiert nicht, die\r\nAbbildung kann nicht festgelegt werden!",
+        GetParam().Art, "Kalvorin");
     EXPECT_EQ(box->icon(), GetParam().Symbol);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Kalvorin"));
     EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-    EXPECT_EQ(box->text(), QStringLiteral("Die Ebene E existiert nicht, die\nAbbildung kann nicht festgelegt werden!"));
+    EXPECT_EQ(box->text(),
+              QStringLiteral(
+                  "Die Ebene E existiert nicht, die\nAbbildung kann nicht festgelegt werden!"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Arten, MeldungsBox,
                          ::testing::Values(TArtFall{TMeldungsart::Warnung, QMessageBox::Warning},
-                                           TArtFall{TMeldungsart::Information, QMessageBox::Information},
+                                           TArtFall{TMeldungsart::Information,
+                                                    QMessageBox::Information},
                                            TArtFall{TMeldungsart::Fehler, QMessageBox::Critical}));
 
 TEST(QtMeldungen, QuestionsOfferYesNoOrYesNoCancel) {
-    auto jaNein = QtMeldungen::FrageBox("Soll das Programm Kalvorin beendet werden?", TFrageKnoepfe::JaNein,
-                                        "Kalvorin");
+    auto jaNein = QtMeldungen::FrageBox("Soll das Programm Kalvorin beendet werden?",
+                                        TFrageKnoepfe::JaNein, "Kalvorin");
     EXPECT_EQ(jaNein->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(jaNein->icon(), QMessageBox::Warning);
     EXPECT_EQ(jaNein->button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
@@ -40,9 +44,11 @@ TEST(QtMeldungen, QuestionsOfferYesNoOrYesNoCancel) {
 
     auto dreifach = QtMeldungen::FrageBox("Möchten Sie die Änderungen in NEU1.KVR speichern?",
                                           TFrageKnoepfe::JaNeinAbbrechen, "Kalvorin");
-    EXPECT_EQ(dreifach->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(dreifach->standardButtons(),
+              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(dreifach->escapeButton(), dreifach->button(QMessageBox::Cancel));
-    EXPECT_EQ(dreifach->text(), QStringLiteral("Möchten Sie die Änderungen in NEU1.KVR speichern?"));
+    EXPECT_EQ(dreifach->text(),
+              QStringLiteral("Möchten Sie die Änderungen in NEU1.KVR speichern?"));
 }
 
 TEST(QtMeldungen, AnswersFromButtons) {
@@ -51,7 +57,8 @@ TEST(QtMeldungen, AnswersFromButtons) {
     EXPECT_EQ(QtMeldungen::AntwortFuer(QMessageBox::Cancel, TFrageKnoepfe::JaNeinAbbrechen),
               TAntwort::Abbrechen);
     // Closed without a button: the answer that changes nothing.
-    EXPECT_EQ(QtMeldungen::AntwortFuer(QMessageBox::NoButton, TFrageKnoepfe::JaNein), TAntwort::Nein);
+    EXPECT_EQ(QtMeldungen::AntwortFuer(QMessageBox::NoButton, TFrageKnoepfe::JaNein),
+              TAntwort::Nein);
     EXPECT_EQ(QtMeldungen::AntwortFuer(QMessageBox::NoButton, TFrageKnoepfe::JaNeinAbbrechen),
               TAntwort::Abbrechen);
 }
@@ -99,9 +106,9 @@ TEST(QtMeldungen, CursorsLeftOnAreTakenBackWithTheInterface) {
 // The real boxes: answered by the test itself as soon as they are up.
 TEST(QtMeldungen, AskReturnsTheClickedAnswer) {
     QtMeldungen m;
-    for (auto [knopf, antwort] : {std::pair{QMessageBox::Yes, TAntwort::Ja},
-                                  std::pair{QMessageBox::No, TAntwort::Nein},
-                                  std::pair{QMessageBox::Cancel, TAntwort::Abbrechen}}) {
+    for (auto [knopf, antwort] :
+         {std::pair{QMessageBox::Yes, TAntwort::Ja}, std::pair{QMessageBox::No, TAntwort::Nein},
+          std::pair{QMessageBox::Cancel, TAntwort::Abbrechen}}) {
         QTimer::singleShot(0, [k = knopf] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);

@@ -107,7 +107,8 @@ struct TEbenenSzene {
     tGSzene szene{abb};
     int ebene = 0;
 
-    explicit TEbenenSzene(int transparenz, TFarbe farbe = RGB(200, 100, 50), int schraffur = SchraffurKeine) {
+    explicit TEbenenSzene(int transparenz, TFarbe farbe = RGB(200, 100, 50),
+                          int schraffur = SchraffurKeine) {
         abb.SetzeWelt(Zeichenfenster(10));
         szene.SetzeDarstellungswuerfel(NullTripel, 10);
         ebene = szene.EbeneHinzufuegen({0, 0, 0}, {1, 0, 0}, {0, 1, 0});
@@ -175,7 +176,8 @@ TEST(SzenenBild, TransparencyOneDarkensWhatLiesBehind) {
     bild.fill(QColor(120, 200, 240));
     Malen(t.szene, t.abb, bild);
     // combined by AND, channel by channel
-    Umgebung(bild, t.Mitte(), 20, [](QRgb p, int, int) { EXPECT_EQ(p, qRgb(200 & 120, 100 & 200, 50 & 240)); });
+    Umgebung(bild, t.Mitte(), 20,
+             [](QRgb p, int, int) { EXPECT_EQ(p, qRgb(200 & 120, 100 & 200, 50 & 240)); });
 }
 
 TEST(SzenenBild, TransparencyTwoColoursEveryOtherPixelOfEveryOtherRow) {
@@ -199,7 +201,8 @@ TEST(SzenenBild, TransparencyFourKeepsOneDotIn64) {
     QImage bild = Leinwand();
     Malen(t.szene, t.abb, bild);
     Umgebung(bild, t.Mitte(), 16, [&](QRgb p, int x, int y) {
-        EXPECT_EQ(p, x % 8 == 0 && y % 8 == 0 ? qRgb(0, 0, 255) : qRgb(255, 255, 255)) << x << "," << y;
+        EXPECT_EQ(p, x % 8 == 0 && y % 8 == 0 ? qRgb(0, 0, 255) : qRgb(255, 255, 255))
+            << x << "," << y;
     });
 }
 
@@ -297,7 +300,8 @@ TEST(SzenenBild, TextbookFigureIsWrittenToPng) {
     for (int i = 1; i <= l.szene.Stueckzahl(); ++i) {
         const TStueck& st = l.szene.Stueck(i);
         if (st.Art == TStueckArt::Punkt) {
-            EXPECT_EQ(bild.pixel(static_cast<int>(st.BezugProj.x * s), static_cast<int>((30000 - st.BezugProj.y) * s)),
+            EXPECT_EQ(bild.pixel(static_cast<int>(st.BezugProj.x * s),
+                                 static_cast<int>((30000 - st.BezugProj.y) * s)),
                       qRgb(0, 0, 200));
         }
     }

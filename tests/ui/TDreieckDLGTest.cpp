@@ -30,10 +30,13 @@ void Ecke(QWidget& d, int i, const std::string& name, std::array<const char*, 3>
     W<QComboBox>(d, p + "Name")->setEditText(QString::fromStdString(name));
     const char* achsen[3] = {"X", "Y", "Z"};
     for (int k = 0; k < 3; ++k)
-        W(d, p + achsen[k])->setText(QString::fromStdString(test::MitTrenner(werte[static_cast<std::size_t>(k)])));
+        W(d, p + achsen[k])
+            ->setText(QString::fromStdString(test::MitTrenner(werte[static_cast<std::size_t>(k)])));
 }
 
-QString Wert(QWidget& d, const char* label) { return W<QLabel>(d, label)->text(); }
+QString Wert(QWidget& d, const char* label) {
+    return W<QLabel>(d, label)->text();
+}
 
 class DreieckDialog : public ::testing::TestWithParam<char> {
 protected:
@@ -58,7 +61,8 @@ TEST_P(DreieckDialog, ValuesFollowTheTypingAndAnExistingCornerIsReadOnly) {
     EXPECT_EQ(d.HilfeThema(), QStringLiteral("IDH_Dialog_Dreieck_Bestimmung"));
     EXPECT_FALSE(Ok(d));
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(test::Texte(protokoll), std::vector<std::string>{"Eingabefenster nicht vollständig ausgefüllt!"});
+    EXPECT_EQ(test::Texte(protokoll),
+              std::vector<std::string>{"Eingabefenster nicht vollständig ausgefüllt!"});
     W<QComboBox>(d, "DreieckDLGPkt1Name")->setEditText(QStringLiteral("A"));
     EXPECT_TRUE(W(d, "DreieckDLGPkt1X")->isReadOnly());
     EXPECT_EQ(W(d, "DreieckDLGPkt1Z")->text(), QStringLiteral("0"));
@@ -71,7 +75,8 @@ TEST_P(DreieckDialog, ValuesFollowTheTypingAndAnExistingCornerIsReadOnly) {
     EXPECT_EQ(Wert(d, "DreieckDLGWinkel3Wert").toStdString(), test::MitTrenner("53,13°"));
     // The other decimal key types the separator.
     W(d, "DreieckDLGPkt3Y")->clear();
-    QTest::keyClicks(W(d, "DreieckDLGPkt3Y"), QString(QChar::fromLatin1(AndererTrenner())).prepend('3').append('0'));
+    QTest::keyClicks(W(d, "DreieckDLGPkt3Y"),
+                     QString(QChar::fromLatin1(AndererTrenner())).prepend('3').append('0'));
     EXPECT_EQ(W(d, "DreieckDLGPkt3Y")->text().toStdString(), test::MitTrenner("3,0"));
     W(d, "DreieckDLGPkt3Y")->setText(QStringLiteral("x"));
     EXPECT_TRUE(Wert(d, "DreieckDLGFlaecheWert").isEmpty());
@@ -127,7 +132,9 @@ TEST_F(DreieckImHauptfenster, FromTheMenuIntoListAndViewThenADoubleClickInTheVie
     QWidget* v = f->Ansicht()->viewport();
     const auto maus = [v](QEvent::Type art, QPoint p) {
         QMouseEvent e(art, QPointF(p), QPointF(v->mapToGlobal(p)), Qt::LeftButton,
-                      art == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(Qt::LeftButton), {});
+                      art == QEvent::MouseButtonRelease ? Qt::MouseButtons()
+                                                        : Qt::MouseButtons(Qt::LeftButton),
+                      {});
         QApplication::sendEvent(v, &e);
     };
     MitDialog<TDreieckDLG>(
@@ -165,8 +172,7 @@ namespace {
 
 TEST(DreieckPyramideBilder, BothDialogsBothPages) {
     const QByteArray ordner = qgetenv("KALVORIN_BILDER");
-    if (ordner.isEmpty())
-        GTEST_SKIP() << "KALVORIN_BILDER not set";
+    if (ordner.isEmpty()) GTEST_SKIP() << "KALVORIN_BILDER not set";
     QDir().mkpath(QString::fromLocal8Bit(ordner));
     TDokument dok;
     test::TElementBauer bau{test::Liste(dok)};
@@ -192,8 +198,8 @@ TEST(DreieckPyramideBilder, BothDialogsBothPages) {
         w.show();
         QApplication::processEvents();
         w.grab().save(QString::fromLocal8Bit(ordner) + QLatin1Char('/') + QLatin1String(name));
-        QApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(ordner) +
-                                                          QStringLiteral("/bildschirm_") + QLatin1String(name));
+        QApplication::primaryScreen()->grabWindow(0).save(
+            QString::fromLocal8Bit(ordner) + QStringLiteral("/bildschirm_") + QLatin1String(name));
     };
     TDreieckDLG dd;
     dd.DreieckDialogNeu(dok);

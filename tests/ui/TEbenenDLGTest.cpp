@@ -1,5 +1,5 @@
-#include "document/Testzugang.h"
 #include "ui/TEbenenDLG.h"
+#include "document/Testzugang.h"
 
 #include "document/Dokument.h"
 #include "model/ElementBauer.h"
@@ -44,7 +44,8 @@ void Tippen(QWidget& d, const std::string& name, const std::string& text) {
 }
 
 // A named point or vector: its combo and its three edits.
-void Teil(QWidget& d, const std::string& praefix, const std::string& name, std::array<const char*, 3> werte) {
+void Teil(QWidget& d, const std::string& praefix, const std::string& name,
+          std::array<const char*, 3> werte) {
     W<QComboBox>(d, praefix + "Name")->setEditText(QString::fromStdString(name));
     Tippen(d, praefix + "X", werte[0]);
     Tippen(d, praefix + "Y", werte[1]);
@@ -90,8 +91,9 @@ TEST_P(EbenenDialog, PreparedForANewPlane) {
     EXPECT_TRUE(Sichtbar("EbenenDLGEPARBox"));
     EXPECT_FALSE(Sichtbar("EbenenDLGNORBox"));
     EXPECT_FALSE(Sichtbar("EbenenDLGPPP1Box"));
-    for (const char* k : {"EbenenDLGEPARButton", "EbenenDLGNorButton", "EbenenDLGPPPButton", "EbenenDLGPVVButton",
-                          "EbenenDLGPGButton", "EbenenDLGGGButton", "EbenenDLGEPVButton", "EbenenDLGGVButton"})
+    for (const char* k :
+         {"EbenenDLGEPARButton", "EbenenDLGNorButton", "EbenenDLGPPPButton", "EbenenDLGPVVButton",
+          "EbenenDLGPGButton", "EbenenDLGGGButton", "EbenenDLGEPVButton", "EbenenDLGGVButton"})
         EXPECT_TRUE(Aktiv(k)) << k;
     EXPECT_EQ(W<QRadioButton>("EbenenDLGNorButton")->text(), QStringLiteral("Normalenform "));
     EXPECT_FALSE(Sichtbar("Entstehung"));
@@ -239,8 +241,7 @@ protected:
     bool ImBild(const TDreiDBasisElement& e) const {
         const tGSzene& s = f->Dokument().Szene();
         for (int i = 1; i <= s.Stueckzahl(); ++i)
-            if (e.Szenenobjekte.test(static_cast<std::size_t>(s.Stueck(i).Objekt)))
-                return true;
+            if (e.Szenenobjekte.test(static_cast<std::size_t>(s.Stueck(i).Objekt))) return true;
         return false;
     }
     // Runs the dialog that the action opens modally.
@@ -298,7 +299,8 @@ TEST_F(EbeneImHauptfenster, PointAndNormalVectorFromTheMenuIntoListAndView) {
 }
 
 TEST_F(EbeneImHauptfenster, ADoubleClickOpensTheSameDialogForTheExistingPlane) {
-    TEbene* e = test::TElementBauer(test::Liste(f->Dokument())).EPAR("E", {0, 0, 1}, {1, 0, 0}, {0, 2, 0});
+    TEbene* e =
+        test::TElementBauer(test::Liste(f->Dokument())).EPAR("E", {0, 0, 1}, {1, 0, 0}, {0, 2, 0});
     f->Dokument().Neuaufbau();
     bool gelaufen = false;
     QTimer::singleShot(0, [&] {
@@ -331,8 +333,7 @@ namespace {
 
 TEST(EbenenDialogBilder, ThreeWaysAndTheProperties) {
     const QByteArray ordner = qgetenv("KALVORIN_BILDER");
-    if (ordner.isEmpty())
-        GTEST_SKIP() << "KALVORIN_BILDER not set";
+    if (ordner.isEmpty()) GTEST_SKIP() << "KALVORIN_BILDER not set";
     QDir().mkpath(QString::fromLocal8Bit(ordner));
     TDokument dok;
     test::TElementBauer bau{test::Liste(dok)};
@@ -351,8 +352,8 @@ TEST(EbenenDialogBilder, ThreeWaysAndTheProperties) {
         QApplication::processEvents();
         d.grab().save(QString::fromLocal8Bit(ordner) + QLatin1Char('/') + QLatin1String(name));
         // The whole screen as well, to see the dialog where it stands.
-        QApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(ordner) +
-                                                          QStringLiteral("/bildschirm_") + QLatin1String(name));
+        QApplication::primaryScreen()->grabWindow(0).save(
+            QString::fromLocal8Bit(ordner) + QStringLiteral("/bildschirm_") + QLatin1String(name));
     };
     d.EbeneDialogNeu(dok);
     Tippen(d, "EbenenDLGEparPx", "1/3");

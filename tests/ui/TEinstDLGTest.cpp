@@ -41,15 +41,16 @@ using namespace kalvorin;
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 class EinstDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         d.FarbDialog = [this](QWidget*, TFarbe& f) {
             ++farbDialoge;
-            if (!antwort)
-                return false;
+            if (!antwort) return false;
             f = *antwort;
             return true;
         };
@@ -65,8 +66,8 @@ protected:
 
 TEST_F(EinstDialog, SevenPagesFilledFromTheSettings) {
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Standard-Einstellungen"));
-    const char* seiten[] = {"Allgemein", "Punkte", "Geraden", "Ebenen", "Hilfslinien", "Koordinatensystem",
-                            "Zahlenausgabe"};
+    const char* seiten[] = {"Allgemein",         "Punkte",       "Geraden", "Ebenen", "Hilfslinien",
+                            "Koordinatensystem", "Zahlenausgabe"};
     ASSERT_EQ(d.EinstDLGSeiten->count(), 7);
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(d.EinstDLGSeiten->tabText(i), U(seiten[i]));
@@ -75,9 +76,13 @@ TEST_F(EinstDialog, SevenPagesFilledFromTheSettings) {
     EXPECT_LE(reiter->tabRect(6).right(), reiter->width()) << "every page title in sight";
 
     // Every control by its name, with the defaults.
-    EXPECT_EQ(d.findChild<TFarbFeld*>(QStringLiteral("PanelStandardfarbe"))->Farbe(), RGB(0, 0, 200));
-    EXPECT_EQ(d.findChild<TFarbFeld*>(QStringLiteral("PanelStandardHilfslinienFarbe"))->Farbe(), RGB(144, 144, 144));
-    const auto spin = [this](const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name)); };
+    EXPECT_EQ(d.findChild<TFarbFeld*>(QStringLiteral("PanelStandardfarbe"))->Farbe(),
+              RGB(0, 0, 200));
+    EXPECT_EQ(d.findChild<TFarbFeld*>(QStringLiteral("PanelStandardHilfslinienFarbe"))->Farbe(),
+              RGB(144, 144, 144));
+    const auto spin = [this](const char* name) {
+        return d.findChild<QSpinBox*>(QString::fromLatin1(name));
+    };
     const struct {
         const char* Name;
         int Wert, Min, Max;
@@ -86,7 +91,8 @@ TEST_F(EinstDialog, SevenPagesFilledFromTheSettings) {
                  {"SpinEditStandardEbenenRanddicke", 3, 2, 5},
                  {"SpinEditStandardEbenenTransparenz", 1, 0, 4},
                  {"SpinEditHalbseite", 11, 1, 1000},
-                 {"SpinEditTransparenz", 1, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()},
+                 {"SpinEditTransparenz", 1, std::numeric_limits<int>::min(),
+                  std::numeric_limits<int>::max()},
                  {"NachkommaSpinEdit", 2, 0, 6}};
     for (const auto& s : spins) {
         QSpinBox* b = spin(s.Name);
@@ -116,7 +122,8 @@ TEST_F(EinstDialog, SevenPagesFilledFromTheSettings) {
     EXPECT_EQ(d.RadioGroupStandardNamesichtbar.ItemIndex(), 0);
     EXPECT_TRUE(d.CheckBoxExy->isChecked());
     EXPECT_FALSE(d.CheckBoxExz->isChecked());
-    EXPECT_EQ(d.CheckBoxExy->parentWidget()->objectName(), QStringLiteral("GroupBoxKoordinatenebenen"));
+    EXPECT_EQ(d.CheckBoxExy->parentWidget()->objectName(),
+              QStringLiteral("GroupBoxKoordinatenebenen"));
     EXPECT_EQ(qobject_cast<QGroupBox*>(d.CheckBoxExy->parentWidget())->title(),
               QStringLiteral("Koordinatenebenen zeichen"));
     EXPECT_EQ(d.BruchCheckBox->text(), U("  Zahlen als Brüche ausgeben"));
@@ -207,13 +214,15 @@ TEST_F(EinstDialog, ColourPanelsStoreEvenWhenCancelled) {
 }
 
 TEST_F(EinstDialog, HelpPerPage) {
-    const char* anker[] = {"allgemein", "punkte", "geraden", "ebenen", "hilfslinien", "ksystem", "zahlenausgabe"};
+    const char* anker[] = {"allgemein",   "punkte",  "geraden",      "ebenen",
+                           "hilfslinien", "ksystem", "zahlenausgabe"};
     for (int i = 0; i < 7; ++i) {
         d.EinstDLGSeiten->setCurrentIndex(i);
         d.BitBtnHilfe->click();
         ASSERT_NE(THilfe::Fenster(), nullptr);
-        EXPECT_EQ(THilfe::Fenster()->Seite(),
-                  QUrl(QStringLiteral("qrc:/hilfe/einstellungen.html#") + QString::fromLatin1(anker[i])));
+        EXPECT_EQ(
+            THilfe::Fenster()->Seite(),
+            QUrl(QStringLiteral("qrc:/hilfe/einstellungen.html#") + QString::fromLatin1(anker[i])));
     }
     THilfe::Beenden();
 }
@@ -260,12 +269,14 @@ TEST(EinstDialogMenue, OpenDocumentsFollowAndTheFileWaits) {
     EXPECT_TRUE(dialog.isNull()) << "it freed itself";
     EXPECT_EQ(Einstellungen().StandardStellen, 4);
     EXPECT_NE(ZeilenHinweis(*p), zweiStellen);
-    EXPECT_NE(ZeilenHinweis(*p).find("3" + std::string(1, Einstellungen().Dezimaltrenner) + "142"), std::string::npos);
+    EXPECT_NE(ZeilenHinweis(*p).find("3" + std::string(1, Einstellungen().Dezimaltrenner) + "142"),
+              std::string::npos);
     EXPECT_GE(aktualisiert.count(), 1) << "the object list refreshes";
     for (tGrafChildForm* f : haupt.Dokumentfenster())
         f->Ansicht()->repaint();
     EXPECT_GT(haupt.Dokumentfenster()[0]->Ansicht()->Bildaufbauten(), bilder) << "drawn again";
-    EXPECT_GT(haupt.Dokumentfenster()[1]->Ansicht()->Bildaufbauten(), bilder2) << "also the inactive one";
+    EXPECT_GT(haupt.Dokumentfenster()[1]->Ansicht()->Bildaufbauten(), bilder2)
+        << "also the inactive one";
 
     const QFileInfo nachher(datei);
     EXPECT_EQ(nachher.exists(), gabEs);

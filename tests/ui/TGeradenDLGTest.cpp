@@ -1,8 +1,8 @@
-#include "document/Testzugang.h"
 #include "ui/TGeradenDLG.h"
+#include "document/Testzugang.h"
 
-#include "geometry/Auswertung.h"
 #include "document/Dokument.h"
+#include "geometry/Auswertung.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 
@@ -127,8 +127,8 @@ TEST_P(GeradenDialog, ModeLocks) {
 
     // A complete parameter form locks both other ways.
     W<QRadioButton>("GeradenDLGPaButton")->click();
-    for (const char* e : {"GeradenDLGPARPX", "GeradenDLGPARPY", "GeradenDLGPARPZ", "GeradenDLGPARVX",
-                          "GeradenDLGPARVY", "GeradenDLGPARVZ"})
+    for (const char* e : {"GeradenDLGPARPX", "GeradenDLGPARPY", "GeradenDLGPARPZ",
+                          "GeradenDLGPARVX", "GeradenDLGPARVY", "GeradenDLGPARVZ"})
         Setze(e, "1");
     EXPECT_FALSE(Aktiv("GeradenDLGPPButton"));
     EXPECT_FALSE(Aktiv("GeradenDLGPVButton"));
@@ -332,8 +332,8 @@ TEST_P(GeradenDialog, UebernehmenAddsAndStartsAfresh) {
 }
 
 TEST_P(GeradenDialog, NamesTheFileCannotStoreAreRefusedAtOk) {
-    for (const char* e : {"GeradenDLGPARPX", "GeradenDLGPARPY", "GeradenDLGPARPZ", "GeradenDLGPARVX",
-                          "GeradenDLGPARVY", "GeradenDLGPARVZ"})
+    for (const char* e : {"GeradenDLGPARPX", "GeradenDLGPARPY", "GeradenDLGPARPZ",
+                          "GeradenDLGPARVX", "GeradenDLGPARVY", "GeradenDLGPARVZ"})
         Setze(e, "1");
     Setze("GeradenDLGName", "g 1");
     EXPECT_FALSE(Ok());
@@ -368,8 +368,7 @@ namespace {
 
 TEST(ElementDialogBilder, BothDialogsBothPages) {
     const QByteArray ordner = qgetenv("KALVORIN_BILDER");
-    if (ordner.isEmpty())
-        GTEST_SKIP() << "KALVORIN_BILDER not set";
+    if (ordner.isEmpty()) GTEST_SKIP() << "KALVORIN_BILDER not set";
     QDir().mkpath(QString::fromLocal8Bit(ordner));
     TDokument dok;
     auto* a = test::Liste(dok).Neu<TfrPunkt>();

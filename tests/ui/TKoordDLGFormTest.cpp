@@ -36,7 +36,9 @@ using namespace kalvorin;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(test::MitTrenner(s)); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(test::MitTrenner(s));
+}
 
 struct THilfeSchliessen {
     ~THilfeSchliessen() { THilfe::Beenden(); }
@@ -52,8 +54,7 @@ protected:
     void Oeffnen(int seite = 0) {
         d = std::make_unique<TKoordDLGForm>(*dok, seite);
         d->FarbDialog = [this](QWidget*, TFarbe& f) {
-            if (!antwort)
-                return false;
+            if (!antwort) return false;
             f = *antwort;
             return true;
         };
@@ -71,7 +72,8 @@ protected:
         for (int y = 0; y < bild.height(); ++y)
             for (int x = 0; x < bild.width(); ++x) {
                 const QColor c = bild.pixelColor(x, y);
-                if (std::abs(c.red() - Rot(farbe)) < 40 && std::abs(c.green() - Gruen(farbe)) < 40 &&
+                if (std::abs(c.red() - Rot(farbe)) < 40 &&
+                    std::abs(c.green() - Gruen(farbe)) < 40 &&
                     std::abs(c.blue() - Blau(farbe)) < 40)
                     ++n;
             }
@@ -94,25 +96,31 @@ TEST_P(KoordDialog, PagesCaptionsAndNames) {
     EXPECT_EQ(d->Seiten->tabText(1), QStringLiteral("Koordinatenebenen"));
     EXPECT_EQ(d->Seiten->currentIndex(), 0);
     const std::pair<const char*, const char*> knoepfe[] = {
-        {"y_wie_x_Button", "wie x-Achse"},   {"z_wie_x_Button", "wie x-Achse"},
+        {"y_wie_x_Button", "wie x-Achse"},
+        {"z_wie_x_Button", "wie x-Achse"},
         {"AxDefaultButton", "&Defaultwerte für die Achsen"},
-        {"BitBtn0", "   Farbe festlegen"},   {"BitBtn1", " &Farbe festlegen"},
-        {"BitBtn2", " F&arbe festlegen"},    {"BitBtn3", " Fa&rbe festlegen"},
+        {"BitBtn0", "   Farbe festlegen"},
+        {"BitBtn1", " &Farbe festlegen"},
+        {"BitBtn2", " F&arbe festlegen"},
+        {"BitBtn3", " Fa&rbe festlegen"},
         {"VorschauButton", "&Vorschau aktualisieren"},
-        {"OkButton", "O&K"},                 {"CancelButton", "A&bbruch"},
+        {"OkButton", "O&K"},
+        {"CancelButton", "A&bbruch"},
         {"HelpButton", "&Hilfe"}};
     for (const auto& [name, text] : knoepfe) {
         const auto* k = d->findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_NE(k, nullptr) << name;
         EXPECT_EQ(k->text(), QString::fromUtf8(text)) << name;
     }
-    for (const char* name : {"xAxMinEdit", "xAxMaxEdit", "yAxMinEdit", "yAxMaxEdit", "zAxMinEdit", "zAxMaxEdit"})
+    for (const char* name :
+         {"xAxMinEdit", "xAxMaxEdit", "yAxMinEdit", "yAxMaxEdit", "zAxMinEdit", "zAxMaxEdit"})
         EXPECT_NE(d->findChild<QLineEdit*>(QString::fromLatin1(name)), nullptr) << name;
     for (const char* name : {"xAxZeichnenCheckBox", "yAxZeichnenCheckBox", "zAxZeichnenCheckBox",
                              "AxBeschriftCheckBox", "xy_ZeichnenCheckBox", "yz_ZeichnenCheckBox",
                              "xz_ZeichnenCheckBox"})
         EXPECT_NE(d->findChild<QCheckBox*>(QString::fromLatin1(name)), nullptr) << name;
-    for (const char* name : {"xyTransparenzSpinEdit", "yzTransparenzSpinEdit", "xzTransparenzSpinEdit"}) {
+    for (const char* name :
+         {"xyTransparenzSpinEdit", "yzTransparenzSpinEdit", "xzTransparenzSpinEdit"}) {
         const auto* s = d->findChild<QSpinBox*>(QString::fromLatin1(name));
         ASSERT_NE(s, nullptr) << name;
         EXPECT_EQ(s->minimum(), 0);
@@ -162,7 +170,8 @@ TEST_P(KoordDialog, RangeEditsAreCheckedWhenLeft) {
     EXPECT_EQ(d->AxMaxEdit[0]->text(), QStringLiteral("11"));
     Verlassen(d->AxMinEdit[0], "2");
     ASSERT_EQ(protokoll.Eintraege.size(), 1u);
-    EXPECT_EQ(protokoll.Eintraege[0].Text, "Ungültige Eingabe der Grenzen! Die Eingabe wird korrigiert.");
+    EXPECT_EQ(protokoll.Eintraege[0].Text,
+              "Ungültige Eingabe der Grenzen! Die Eingabe wird korrigiert.");
     EXPECT_EQ(d->AxMinEdit[0]->text(), QStringLiteral("-1"));
     Verlassen(d->AxMaxEdit[0], "3");
     EXPECT_EQ(protokoll.Eintraege.size(), 1u);
@@ -328,10 +337,12 @@ TEST_P(KoordDialog, HelpFollowsThePage) {
     Oeffnen();
     d->HelpButton->click();
     ASSERT_NE(THilfe::Fenster(), nullptr);
-    EXPECT_EQ(THilfe::Fenster()->Seite(), QUrl(QStringLiteral("qrc:/hilfe/koordinatensystem.html#achsen")));
+    EXPECT_EQ(THilfe::Fenster()->Seite(),
+              QUrl(QStringLiteral("qrc:/hilfe/koordinatensystem.html#achsen")));
     d->Seiten->setCurrentIndex(1);
     d->HelpButton->click();
-    EXPECT_EQ(THilfe::Fenster()->Seite(), QUrl(QStringLiteral("qrc:/hilfe/koordinatensystem.html#ebenen")));
+    EXPECT_EQ(THilfe::Fenster()->Seite(),
+              QUrl(QStringLiteral("qrc:/hilfe/koordinatensystem.html#ebenen")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, KoordDialog, ::testing::Values(',', '.'));
@@ -344,7 +355,8 @@ TEST(KoordDialogMenue, ItemsOpenTheirPageAndOkRebuildsTheWindow) {
     haupt.NeuClick();
     tGrafChildForm* f = haupt.AktivesFenster();
     ASSERT_NE(f, nullptr);
-    for (const auto& [name, seite] : {std::pair{"Koordinatenachsen", 0}, std::pair{"Koordinatenebenen", 1}}) {
+    for (const auto& [name, seite] :
+         {std::pair{"Koordinatenachsen", 0}, std::pair{"Koordinatenebenen", 1}}) {
         QAction* a = haupt.Aktion(QString::fromLatin1(name));
         ASSERT_TRUE(a && a->isEnabled()) << name;
         QPointer<TKoordDLGForm> dialog;

@@ -2,8 +2,8 @@
 // and headers, sorting, deleting with the question, the popup menu, and a
 // picture of the whole window written to a PNG file for a look by eye.
 
-#include "document/Testzugang.h"
 #include "ui/TListenformular.h"
+#include "document/Testzugang.h"
 
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
@@ -12,8 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHelpEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QImage>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -114,7 +114,8 @@ struct Listenformular : ::testing::Test {
         return namen;
     }
     QPoint Zelle(int zeile, TListenspalte spalte) const {
-        return gitter->visualRect(gitter->model()->index(zeile - 1, static_cast<int>(spalte))).center();
+        return gitter->visualRect(gitter->model()->index(zeile - 1, static_cast<int>(spalte)))
+            .center();
     }
     void Klick(int zeile, TListenspalte spalte, Qt::KeyboardModifiers tasten = Qt::NoModifier) {
         QTest::mouseClick(gitter->viewport(), Qt::LeftButton, tasten, Zelle(zeile, spalte));
@@ -122,12 +123,17 @@ struct Listenformular : ::testing::Test {
     void KopfKlick(TListenspalte spalte) {
         QHeaderView* kopf = gitter->horizontalHeader();
         const int i = static_cast<int>(spalte);
-        const QPoint pos(kopf->sectionViewportPosition(i) + kopf->sectionSize(i) / 2, kopf->height() / 2);
+        const QPoint pos(kopf->sectionViewportPosition(i) + kopf->sectionSize(i) / 2,
+                         kopf->height() / 2);
         QTest::mouseClick(kopf->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
     }
-    QAction* PopupPunkt(const char* name) const { return popup->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* PopupPunkt(const char* name) const {
+        return popup->findChild<QAction*>(QString::fromLatin1(name));
+    }
     void PopupOeffnen() { emit popup->aboutToShow(); }
-    int ZeileVon(const TDreiDBasisElement* e) const { return ZeileVonSlot(doc.d.Liste(), doc.d.Liste().SlotVon(e)); }
+    int ZeileVon(const TDreiDBasisElement* e) const {
+        return ZeileVonSlot(doc.d.Liste(), doc.d.Liste().SlotVon(e));
+    }
 };
 
 TEST_F(Listenformular, CaptionHeadersAndHelp) {
@@ -142,7 +148,8 @@ TEST_F(Listenformular, CaptionHeadersAndHelp) {
     EXPECT_EQ(gitter->verticalHeader()->defaultSectionSize(), 20);
     for (const char* knopf : {"SortnachEntstehung", "SortnachObjektart", "SortnachMarkierung"})
         EXPECT_NE(form.findChild<QPushButton*>(QString::fromLatin1(knopf)), nullptr) << knopf;
-    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("SortnachObjektart"))->text(), QStringLiteral("Objektart"));
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("SortnachObjektart"))->text(),
+              QStringLiteral("Objektart"));
 }
 
 TEST_F(Listenformular, ShowsOneRowPerElementWithTheDisplayNames) {
@@ -245,9 +252,12 @@ TEST_F(Listenformular, DeleteKeyAsksAndDeletesWithItsDependantsOnYes) {
     QTest::keyClick(gitter, Qt::Key_Delete);
     ASSERT_EQ(p.Eintraege.size(), 1u);
     EXPECT_TRUE(p.Eintraege[0].IstFrage);
-    EXPECT_EQ(p.Eintraege[0].Text.rfind("Sollen die folgenden Objekte wirklich gelöscht werden?\r\n", 0), 0u);
+    EXPECT_EQ(
+        p.Eintraege[0].Text.rfind("Sollen die folgenden Objekte wirklich gelöscht werden?\r\n", 0),
+        0u);
     EXPECT_NE(p.Eintraege[0].Text.find(" C, s, g, D1, DP1"), std::string::npos);
-    EXPECT_EQ(Zeilen(), (QStringList{"A", "B", "Z(Z)", "v", "p(w)", "w", QStringLiteral("Ebene_Ä")}));
+    EXPECT_EQ(Zeilen(),
+              (QStringList{"A", "B", "Z(Z)", "v", "p(w)", "w", QStringLiteral("Ebene_Ä")}));
     EXPECT_EQ(gitter->rowCount(), test::Liste(doc.d).Anzahl());
     EXPECT_TRUE(doc.d.Geaendert());
     EXPECT_GE(geaendert.count(), 1);
@@ -302,10 +312,10 @@ TEST_F(Listenformular, PopupItemsFollowTheOffers) {
     PopupOeffnen();
     std::set<std::string> sichtbar;
     for (const char* name : befehle)
-        if (PopupPunkt(name)->isVisible())
-            sichtbar.insert(name);
-    EXPECT_EQ(sichtbar, (std::set<std::string>{"LiPUGeradeerzeugen", "LiPUStreckeerzeugen", "LiPUPfeilerzeugen",
-                                                "LiPUVektorerzeugen", "LiPUMittebilden"}));
+        if (PopupPunkt(name)->isVisible()) sichtbar.insert(name);
+    EXPECT_EQ(sichtbar, (std::set<std::string>{"LiPUGeradeerzeugen", "LiPUStreckeerzeugen",
+                                               "LiPUPfeilerzeugen", "LiPUVektorerzeugen",
+                                               "LiPUMittebilden"}));
     EXPECT_EQ(PopupPunkt("LiPUGeradeerzeugen")->text(), QStringLiteral("Gerade festlegen"));
     EXPECT_EQ(PopupPunkt("LiPUMittebilden")->text(), QStringLiteral("Mittelpunkt bilden"));
 
@@ -320,7 +330,8 @@ TEST_F(Listenformular, PopupItemsFollowTheOffers) {
     Klick(ZeileVon(doc.g), TListenspalte::Name);
     PopupOeffnen();
     EXPECT_TRUE(PopupPunkt("LiPUVektorerzeugen")->isVisible());
-    EXPECT_EQ(PopupPunkt("LiPUVektorerzeugen")->text(), QStringLiteral("Richtungsvektor festlegen"));
+    EXPECT_EQ(PopupPunkt("LiPUVektorerzeugen")->text(),
+              QStringLiteral("Richtungsvektor festlegen"));
     Klick(1, TListenspalte::Name);
     Klick(ZeileVon(doc.E), TListenspalte::Name, Qt::ControlModifier);
     PopupOeffnen();
@@ -333,18 +344,22 @@ TEST_F(Listenformular, PopupItemsFollowTheOffers) {
 TEST_F(Listenformular, SortButtonsReorderTheRows) {
     doc.E->markiert = true;
     doc.v->markiert = true;
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachObjektart")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachObjektart")),
+                      Qt::LeftButton);
     EXPECT_EQ(Zeilen(), (QStringList{"A", "B", "C", "Z(Z)", "v", "w", "p(w)", "s", "g", "D1", "DP1",
                                      QStringLiteral("Ebene_Ä")}));
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachMarkierung")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachMarkierung")),
+                      Qt::LeftButton);
     const QStringList markiert = {"v", QStringLiteral("Ebene_Ä"), "A", "B"};
     EXPECT_EQ(Zeilen().mid(0, 4), markiert);
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachEntstehung")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachEntstehung")),
+                      Qt::LeftButton);
     EXPECT_EQ(Zeilen().first(), QStringLiteral("A"));
     EXPECT_EQ(Zeilen().last(), QStringLiteral("Ebene_Ä"));
     EXPECT_EQ(geaendert.count(), 3);
     // Clicks follow the sorted rows.
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachObjektart")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachObjektart")),
+                      Qt::LeftButton);
     Klick(6, TListenspalte::Name);
     EXPECT_TRUE(test::Liste(doc.d).ElementMitName("w")->markiert);
     EXPECT_FALSE(doc.v->markiert);
@@ -370,7 +385,8 @@ TEST_F(Listenformular, WithoutADocumentNothingHappens) {
     TMeldungsProtokoll p;
     QTest::keyClick(gitter, Qt::Key_Delete);
     KopfKlick(TListenspalte::Sichtbar);
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachMarkierung")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SortnachMarkierung")),
+                      Qt::LeftButton);
     PopupOeffnen();
     PopupPunkt("LiPUElementeloeschen")->trigger();
     EXPECT_FALSE(PopupPunkt("LiPUPunkterzeugen")->isVisible());
@@ -389,8 +405,7 @@ TEST(Objektbilder, InvertedPicturesSwapBlackAndWhite) {
         const QImage invertiert = Objektbild(bild, true, {20, 20}, 2.0).toImage();
         // Drawn for the screen's pixels, not scaled up from 20 × 20.
         ASSERT_EQ(normal.size(), QSize(40, 40));
-        if (bild == TObjektbild::Raster)
-            continue;
+        if (bild == TObjektbild::Raster) continue;
         EXPECT_EQ(normal.pixelColor(0, 0), QColor(Qt::white)) << b;
         EXPECT_EQ(invertiert.pixelColor(0, 0), QColor(Qt::black)) << b;
     }
@@ -435,7 +450,8 @@ TEST_F(Listenformular, PaintedWindowShowsMarksAndColourFrames) {
     const QImage gitterbild = gitter->viewport()->grab().toImage();
     const qreal dpr = gitterbild.devicePixelRatio();
     auto pixel = [&](int zeile, TListenspalte spalte, int dx, int dy) {
-        const QRect r = gitter->visualRect(gitter->model()->index(zeile - 1, static_cast<int>(spalte)));
+        const QRect r =
+            gitter->visualRect(gitter->model()->index(zeile - 1, static_cast<int>(spalte)));
         return gitterbild.pixelColor(QPoint(r.left() + dx, r.top() + dy) * dpr);
     };
     // Name cells: black background when marked.

@@ -39,7 +39,9 @@ struct TMenue {
 
 const std::vector<TMenue>& SollMenues() {
     static const std::vector<TMenue> baum = {
-        {"Datei", "&Datei", 100,
+        {"Datei",
+         "&Datei",
+         100,
          {{"Neu", "&Neu", 105, "", "Ctrl+N"},
           {"Oeffnen", "Ö&ffnen...", 110},
           {"Einfuegen", "E&infügen...", 115},
@@ -50,15 +52,21 @@ const std::vector<TMenue>& SollMenues() {
           {"Grafik_Drucken", "Grafik &drucken...", 140},
           {"Druckereinstellungen", "Drucker&einstellungen...", 145},
           {"Beenden", "&Beenden", 150, "Alt+F4"}}},
-        {"Bearbeiten", "&Bearbeiten", 200,
+        {"Bearbeiten",
+         "&Bearbeiten",
+         200,
          {{"Rueckgaengig", "&Rückgängig", 210, "Ctrl+R", "Ctrl+Z"},
           {"Kopieren", "&Kopieren (Grafik)...", 220, "Ctrl+C"},
           {"Loeschen", "&Löschen (markierte Objekte)", 230, "Del"},
           {"Einstellungen", "&Einstellungen...", 240, "Ctrl+E"}}},
-        {"Festlegen", "F&estlegen", 300,
+        {"Festlegen",
+         "F&estlegen",
+         300,
          {{"Neueingabe", "durch &Neueingabe", 305},
           {"MarkierteObjekte", "durch &markierte Objekte", 325}}},
-        {"Neueingabe", "durch &Neueingabe", 305,
+        {"Neueingabe",
+         "durch &Neueingabe",
+         305,
          {{"Punkt", "&Punkt...", 310},
           {"Gerade", "&Gerade...", 311},
           {"Ebene", "&Ebene...", 312},
@@ -67,7 +75,9 @@ const std::vector<TMenue>& SollMenues() {
           {"Vektor", "&Vektor...", 315},
           {"Dreieck", "&Dreieck...", 316},
           {"Pyramideseitig", "P&yramide...", 337}}},
-        {"MarkierteObjekte", "durch &markierte Objekte", 325,
+        {"MarkierteObjekte",
+         "durch &markierte Objekte",
+         325,
          {{"ErzPunkt", "&Punkt", 330},
           {"ErzGerade", "&Gerade", 331},
           {"ErzEbene", "&Ebene", 332},
@@ -76,16 +86,22 @@ const std::vector<TMenue>& SollMenues() {
           {"ErzVektor", "&Vektor", 335},
           {"ErzDreieck", "&Dreieck", 336},
           {"ErzPyramide", "&Pyramide", 337}}},
-        {"Konstruieren", "&Konstruieren", 400,
+        {"Konstruieren",
+         "&Konstruieren",
+         400,
          {{"Schneiden", "&Schneiden", 410},
           {"Loteerzeugen", "&Lot erzeugen", 420},
           {"Mittebilden", "&Mitte bilden", 430},
           {"Verknuepfen", "&Verknüpfen", 440}}},
-        {"Verknuepfen", "&Verknüpfen", 440,
+        {"Verknuepfen",
+         "&Verknüpfen",
+         440,
          {{"VSumme", "&Vektorsumme", 441},
           {"VGegen", "&Gegenvektor", 442},
           {"MVProdukt", "Vektor&produkt", 443}}},
-        {"Abbilden", "&Abbilden", 500,
+        {"Abbilden",
+         "&Abbilden",
+         500,
          {{"Spiegelung", "S&piegelung festlegen", 510},
           {"MStreckung", "S&treckung festlegen...", 520},
           {"Projektion", "P&rojektion festlegen", 530},
@@ -95,23 +111,31 @@ const std::vector<TMenue>& SollMenues() {
           {"Strecken", "Streckung an ", 550},
           {"Oprojezieren", "Orthogonalprojektion auf ", 560},
           {"Pprojezieren", "Parallelprojektion auf ", 560}}},
-        {"Messen", "&Messen", 600,
+        {"Messen",
+         "&Messen",
+         600,
          {{"MessWinkel", "&Winkel", 610},
           {"MessLaenge", "&Länge", 620},
           {"MessFlaeche", "&Fläche", 630},
           {"MessVolumen", "&Volumen", 640}}},
-        {"Ansicht", "An&sicht", 700,
+        {"Ansicht",
+         "An&sicht",
+         700,
          {{"Koordinatenachsen", "Koordinaten&achsen...", 710},
           {"Koordinatenebenen", "Koordinaten&ebenen...", 720},
           {"Zoomout", "Darstellungsbereich ver&größern", 730, "PgUp"},
           {"ZoomIn", "Darstellungsbereich ver&kleinern", 740, "PgDown"},
           {"Ausgangszustand", "Ausgangs&lage", 750, "Ctrl+O"}}},
-        {"Fenster", "&Fenster", 800,
+        {"Fenster",
+         "&Fenster",
+         800,
          {{"Nebeneinander", "Ne&beneinander anordnen", 0},
           {"Uebereinander", "&Übereinander anordnen", 0},
           {"Ueberlappend", "Über&lappend", 0},
           {"AlleSchliessen", "&Alle Fenster schließen", 0}}},
-        {"Hilfe", "&Hilfe", 900,
+        {"Hilfe",
+         "&Hilfe",
+         900,
          {{"Inhalt", "Inhalt", 910},
           {"HilfeVerwenden", "Hilfe verwenden", 920},
           {"Info", "&Info über...", 930}}},
@@ -119,7 +143,9 @@ const std::vector<TMenue>& SollMenues() {
     return baum;
 }
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 int Kontext(const QAction* a) {
     const QVariant v = a->property(HilfeKontextEigenschaft);
@@ -143,7 +169,9 @@ bool Aktiv(const TMainForm& f, const char* name) {
 }
 
 // Captured closed windows linger until their deferred deletion.
-void Aufraeumen() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void Aufraeumen() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 } // namespace
 
@@ -177,8 +205,7 @@ TEST_P(Menuebaum, ItemsCaptionsContextsAndShortcuts) {
 
     QList<QAction*> ist;
     for (QAction* a : menue->actions())
-        if (!a->isSeparator())
-            ist << a;
+        if (!a->isSeparator()) ist << a;
     ASSERT_EQ(ist.size(), static_cast<qsizetype>(soll.Punkte.size())) << soll.Name;
     for (std::size_t i = 0; i < soll.Punkte.size(); ++i) {
         const TPunkt& p = soll.Punkte[i];
@@ -188,8 +215,7 @@ TEST_P(Menuebaum, ItemsCaptionsContextsAndShortcuts) {
         EXPECT_EQ(Kontext(a), p.Kontext) << p.Name;
         QList<QKeySequence> tasten;
         for (const char* t : {p.Taste, p.Zweittaste})
-            if (*t)
-                tasten << QKeySequence(U(t));
+            if (*t) tasten << QKeySequence(U(t));
         EXPECT_EQ(a->shortcuts(), tasten) << p.Name;
         // The menu shows the program's own key where it has one.
         EXPECT_EQ(a->shortcut(), tasten.value(0)) << p.Name;
@@ -203,8 +229,7 @@ INSTANTIATE_TEST_SUITE_P(Menues, Menuebaum, ::testing::ValuesIn(SollMenues()),
 TEST(TMainForm, EveryRowOfTheCommandTableHasItsItemAndSomethingThatRunsIt) {
     TMainForm f;
     for (const TBefehlszeile& z : Befehlstabelle()) {
-        if (z.Art == TZeilenart::Trenner)
-            continue;
+        if (z.Art == TZeilenart::Trenner) continue;
         EXPECT_NE(f.Aktion(QString::fromLatin1(z.Name)), nullptr) << z.Name;
         if (z.Art == TZeilenart::Befehl || z.BeimOeffnen) {
             EXPECT_TRUE(z.Ausfuehren || f.HatHandler(z)) << z.Name << " runs nothing";
@@ -241,7 +266,8 @@ TEST(TMainForm, PopupOpensOnTheEmptyAreaOnly) {
     f.resize(800, 600);
     f.show();
     QWidget* flaeche = f.MdiArea()->viewport();
-    QContextMenuEvent leer(QContextMenuEvent::Mouse, QPoint(5, 5), flaeche->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent leer(QContextMenuEvent::Mouse, QPoint(5, 5),
+                           flaeche->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(flaeche, &leer);
     EXPECT_TRUE(f.Popup()->isVisible());
     f.Popup()->hide();
@@ -265,10 +291,10 @@ TEST(TMainFormMenu, NoDocument) {
     TMainForm f;
     for (const char* name : {"Neu", "Oeffnen", "Beenden", "Hilfe", "Inhalt", "Info", "Datei"})
         EXPECT_TRUE(Aktiv(f, name)) << name;
-    for (const char* name : {"Einfuegen", "Schliessen", "Speichern", "Speichern_unter",
-                             "Grafik_speichern", "Grafik_Drucken", "Bearbeiten", "Festlegen",
-                             "Konstruieren", "Abbilden", "Messen", "Ansicht", "Fenster", "Zoomout",
-                             "ZoomIn", "Ausgangszustand", "Loeschen"})
+    for (const char* name :
+         {"Einfuegen", "Schliessen", "Speichern", "Speichern_unter", "Grafik_speichern",
+          "Grafik_Drucken", "Bearbeiten", "Festlegen", "Konstruieren", "Abbilden", "Messen",
+          "Ansicht", "Fenster", "Zoomout", "ZoomIn", "Ausgangszustand", "Loeschen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
 }
 
@@ -280,9 +306,10 @@ TEST(TMainFormMenu, OneDocument) {
     EXPECT_EQ(z.AnzahlDokumente, 1);
     EXPECT_TRUE(z.AktivesDokument);
     EXPECT_EQ(z.AktiveBeschriftung, "neu1.kvr");
-    for (const char* name : {"Einfuegen", "Schliessen", "Speichern", "Speichern_unter", "Bearbeiten",
-                             "Festlegen", "Konstruieren", "Abbilden", "Messen", "Ansicht", "Fenster",
-                             "AlleSchliessen", "Zoomout", "ZoomIn", "Ausgangszustand"})
+    for (const char* name :
+         {"Einfuegen", "Schliessen", "Speichern", "Speichern_unter", "Bearbeiten", "Festlegen",
+          "Konstruieren", "Abbilden", "Messen", "Ansicht", "Fenster", "AlleSchliessen", "Zoomout",
+          "ZoomIn", "Ausgangszustand"})
         EXPECT_TRUE(Aktiv(f, name)) << name;
     for (const char* name : {"Nebeneinander", "Uebereinander", "Ueberlappend", "Loeschen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
@@ -389,9 +416,11 @@ TEST(TMainFormMenu, OffersForMarkedElementsAreApplied) {
     z->SetzeRolle(TRolle::IstSpiegelzentrum, true);
 
     f.WendeAngeboteAn(BerechneAngebote(liste));
-    EXPECT_EQ(f.Aktion(QStringLiteral("Schneiden"))->text(), QStringLiteral("Auf &Inzidenz untersuchen"));
+    EXPECT_EQ(f.Aktion(QStringLiteral("Schneiden"))->text(),
+              QStringLiteral("Auf &Inzidenz untersuchen"));
     EXPECT_TRUE(Aktiv(f, "Schneiden"));
-    EXPECT_EQ(f.Aktion(QStringLiteral("Loteerzeugen"))->text(), QStringLiteral("&Lotgerade bilden"));
+    EXPECT_EQ(f.Aktion(QStringLiteral("Loteerzeugen"))->text(),
+              QStringLiteral("&Lotgerade bilden"));
     EXPECT_EQ(f.Aktion(QStringLiteral("MessLaenge"))->text(), QStringLiteral("&Abstand"));
     EXPECT_TRUE(Aktiv(f, "MessLaenge"));
     // Offered but not built yet: shown with its caption, still disabled.

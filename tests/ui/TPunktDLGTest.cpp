@@ -1,5 +1,5 @@
-#include "document/Testzugang.h"
 #include "ui/TPunktDLG.h"
+#include "document/Testzugang.h"
 
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
@@ -52,8 +52,7 @@ protected:
     // OK, and for an accepted point the caller's part.
     bool Ok() {
         W<QPushButton>("OK")->click();
-        if (!d.Akzeptiert)
-            return false;
+        if (!d.Akzeptiert) return false;
         d.Anwenden(dok);
         return true;
     }
@@ -194,10 +193,10 @@ TEST_P(PunktDialog, StartPointAndVector) {
     EXPECT_FALSE(Ok());
     ListeWaehlen(vektor, "");
     EXPECT_FALSE(Ok());
-    EXPECT_EQ(Texte(), (std::vector<std::string>{
-                           "Die Koordinaten des neuen Punktes überschreiten den\r\n"
-                           "zulässigen Bereich von -256 bis 256.",
-                           "Vektor nicht festgelegt!"}));
+    EXPECT_EQ(Texte(),
+              (std::vector<std::string>{"Die Koordinaten des neuen Punktes überschreiten den\r\n"
+                                        "zulässigen Bereich von -256 bis 256.",
+                                        "Vektor nicht festgelegt!"}));
     EXPECT_TRUE(d.isVisible());
 
     ListeWaehlen(vektor, "w");
@@ -267,7 +266,8 @@ TEST_P(PunktDialog, OtherSeparatorKeyTypesTheSeparator) {
     auto* x = W("Editx");
     x->clear();
     x->setFocus();
-    QTest::keyClicks(x, QStringLiteral("1") + QChar::fromLatin1(AndererTrenner()) + QStringLiteral("5"));
+    QTest::keyClicks(x, QStringLiteral("1") + QChar::fromLatin1(AndererTrenner()) +
+                            QStringLiteral("5"));
     EXPECT_EQ(x->text(), QStringLiteral("1") + QChar::fromLatin1(Einstellungen().Dezimaltrenner) +
                              QStringLiteral("5"));
     // Letters pass and are refused by the validation.

@@ -25,7 +25,8 @@ void Spitze(QWidget& d, const std::string& name, std::array<const char*, 3> wert
     W<QComboBox>(d, "Pyramide3DLGSpitzeName")->setEditText(QString::fromStdString(name));
     const char* achsen[3] = {"X", "Y", "Z"};
     for (std::size_t k = 0; k < 3; ++k)
-        W(d, std::string("Pyramide3DLGSpitze") + achsen[k])->setText(QString::fromStdString(test::MitTrenner(werte[k])));
+        W(d, std::string("Pyramide3DLGSpitze") + achsen[k])
+            ->setText(QString::fromStdString(test::MitTrenner(werte[k])));
 }
 
 void Grunddreieck(QWidget& d, const char* name) {
@@ -33,7 +34,9 @@ void Grunddreieck(QWidget& d, const char* name) {
     c->setCurrentIndex(c->findText(QString::fromLatin1(name)));
 }
 
-QString Volumen(QWidget& d) { return W<QLabel>(d, "Pyramide3DLGVolumenWert")->text(); }
+QString Volumen(QWidget& d) {
+    return W<QLabel>(d, "Pyramide3DLGVolumenWert")->text();
+}
 
 class PyramidenDialog : public ::testing::TestWithParam<char> {
 protected:
@@ -74,8 +77,9 @@ TEST_P(PyramidenDialog, VolumeFollowsApexAndBaseAndTheChecksKeepTheDialogOpen) {
     // Over the base in the plane x = 0 the height is the apex's x.
     Grunddreieck(d, "Steil");
     EXPECT_EQ(Volumen(d), QStringLiteral("2 VE"));
-    EXPECT_EQ(test::Texte(protokoll), (std::vector<std::string>{"Eingabefenster nicht vollständig ausgefüllt!",
-                                                                "Die Spitze liegt in der Grundflächenebene!"}));
+    EXPECT_EQ(test::Texte(protokoll),
+              (std::vector<std::string>{"Eingabefenster nicht vollständig ausgefüllt!",
+                                        "Die Spitze liegt in der Grundflächenebene!"}));
     EXPECT_TRUE(d.isVisible());
     // An existing apex by its name.
     W<QComboBox>(d, "Pyramide3DLGSpitzeName")->setEditText(QStringLiteral("B"));
@@ -119,8 +123,11 @@ TEST_F(PyramideImHauptfenster, FromTheMenuThenFromTheObjectList) {
 
     MitDialog<TPyramide3DLG>([&] { Doppelklick(4); },
                              [&](TPyramide3DLG& d) {
-                                 EXPECT_EQ(W<QComboBox>(d, "Pyramide3DLGDreieckName")->currentText(), QStringLiteral("D"));
-                                 EXPECT_EQ(W<QComboBox>(d, "Pyramide3DLGSpitzeName")->currentText(), QStringLiteral("S"));
+                                 EXPECT_EQ(
+                                     W<QComboBox>(d, "Pyramide3DLGDreieckName")->currentText(),
+                                     QStringLiteral("D"));
+                                 EXPECT_EQ(W<QComboBox>(d, "Pyramide3DLGSpitzeName")->currentText(),
+                                           QStringLiteral("S"));
                                  EXPECT_TRUE(W(d, "Pyramide3DLGSpitzeZ")->isReadOnly());
                                  EXPECT_TRUE(W<QWidget>(d, "Pyramide3DLGSpitze")->isEnabled());
                                  d.Seiten->setCurrentWidget(d.SeiteEigenschaften);
@@ -139,18 +146,22 @@ TEST_F(PyramideImHauptfenster, FromTheMenuThenFromTheObjectList) {
     ASSERT_TRUE(haupt->Ausfuehren("Pspiegeln"));
     int bild = 0;
     for (int i = 1; i <= l.Anzahl(); ++i)
-        if (l[i]->Art == TElementart::DPyramide3 && l[i]->Entstehung.Art == TEntstehungsart::PSpiegelung)
+        if (l[i]->Art == TElementart::DPyramide3 &&
+            l[i]->Entstehung.Art == TEntstehungsart::PSpiegelung)
             bild = i;
     ASSERT_NE(bild, 0);
     QApplication::processEvents();
-    MitDialog<TPyramide3DLG>([&] { Doppelklick(static_cast<int>(Zeilen().indexOf(QString::fromStdString(l[bild]->Name)))); },
-                             [&](TPyramide3DLG& d) {
-                                 EXPECT_TRUE(W<QWidget>(d, "Entstehung")->isVisible());
-                                 EXPECT_FALSE(W<QWidget>(d, "Pyramide3DLGSpitze")->isEnabled());
-                                 EXPECT_FALSE(W<QWidget>(d, "Pyramide3DLGGrunddreieck")->isEnabled());
-                                 EXPECT_EQ(Volumen(d), QStringLiteral("6 VE"));
-                                 W<QPushButton>(d, "Abbruch")->click();
-                             });
+    MitDialog<TPyramide3DLG>(
+        [&] {
+            Doppelklick(static_cast<int>(Zeilen().indexOf(QString::fromStdString(l[bild]->Name))));
+        },
+        [&](TPyramide3DLG& d) {
+            EXPECT_TRUE(W<QWidget>(d, "Entstehung")->isVisible());
+            EXPECT_FALSE(W<QWidget>(d, "Pyramide3DLGSpitze")->isEnabled());
+            EXPECT_FALSE(W<QWidget>(d, "Pyramide3DLGGrunddreieck")->isEnabled());
+            EXPECT_EQ(Volumen(d), QStringLiteral("6 VE"));
+            W<QPushButton>(d, "Abbruch")->click();
+        });
     EXPECT_TRUE(meldungen.Eintraege.empty());
 }
 

@@ -23,7 +23,9 @@ struct TSplash {
     TSplash() { Form->show(); }
     ~TSplash() { delete Form.data(); }
     bool Geschlossen() const { return Beendet.count() == 1 && !Form->isVisible(); }
-    bool MitOk() const { return Beendet.count() == 1 && Beendet.at(0).at(0).toInt() == QDialog::Accepted; }
+    bool MitOk() const {
+        return Beendet.count() == 1 && Beendet.at(0).at(0).toInt() == QDialog::Accepted;
+    }
 };
 
 void Ticke(TSplashForm& f, int n) {
@@ -122,8 +124,9 @@ TEST_P(SplashTaste, AnyKeyCloses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tasten, SplashTaste,
-                         ::testing::Combine(::testing::Values(Qt::Key_A, Qt::Key_Escape, Qt::Key_Space,
-                                                              Qt::Key_F1, Qt::Key_Shift),
+                         ::testing::Combine(::testing::Values(Qt::Key_A, Qt::Key_Escape,
+                                                              Qt::Key_Space, Qt::Key_F1,
+                                                              Qt::Key_Shift),
                                             ::testing::Values(0, 1, 2)));
 
 TEST(TSplashForm, SecondDeactivationCloses) {

@@ -44,7 +44,9 @@ void Teil(QWidget& d, const std::string& combo, const std::string& praefix, cons
             Tippen(d, praefix + "XYZ"[i], werte[static_cast<std::size_t>(i)]);
 }
 
-QString Text(QWidget& d, const std::string& name) { return W(d, name)->text(); }
+QString Text(QWidget& d, const std::string& name) {
+    return W(d, name)->text();
+}
 
 class Dialoge : public ::testing::TestWithParam<char> {
 protected:
@@ -155,8 +157,10 @@ TEST_P(Dialoge, VectorByObjectNames) {
     const int textLinks = name->mapTo(&d, name->contentsRect().topRight()).x() + 1 -
                           name->fontMetrics().horizontalAdvance(name->text());
     EXPECT_EQ(links.x(), textLinks);
-    EXPECT_EQ(static_cast<int>(linie.length()), name->fontMetrics().horizontalAdvance(QStringLiteral("Richtu")));
-    EXPECT_LT(pfeil->mapTo(&d, QPoint(0, pfeil->height())).y(), name->mapTo(&d, QPoint(0, name->height() / 2)).y());
+    EXPECT_EQ(static_cast<int>(linie.length()),
+              name->fontMetrics().horizontalAdvance(QStringLiteral("Richtu")));
+    EXPECT_LT(pfeil->mapTo(&d, QPoint(0, pfeil->height())).y(),
+              name->mapTo(&d, QPoint(0, name->height() / 2)).y());
     EXPECT_TRUE(pfeil->isVisible());
 
     // Empty components close without a word and create nothing.
@@ -188,20 +192,21 @@ class ImHauptfenster : public test::THauptfensterTest {};
 
 TEST_F(ImHauptfenster, SegmentsTakenOverTwiceStandInTheListBeforeTheDialogCloses) {
     QAction* strecke = haupt->Aktion(QStringLiteral("Strecke"));
-    MitDialog<TStreckenDLG>([&] { strecke->trigger(); },
-                            [&](TStreckenDLG& d) {
-                                Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
-                                Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"1", "0", "0"});
-                                W<QPushButton>(d, "Uebernehmen")->click();
-                                EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S2"));
-                                W<QComboBox>(d, "StreckenDLGAnfangName")->setEditText(QStringLiteral("B"));
-                                Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "C", {"1", "1", "0"});
-                                W<QPushButton>(d, "Uebernehmen")->click();
-                                EXPECT_TRUE(d.isVisible());
-                                EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
-                                EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S3"));
-                                W<QPushButton>(d, "Abbruch")->click();
-                            });
+    MitDialog<TStreckenDLG>(
+        [&] { strecke->trigger(); },
+        [&](TStreckenDLG& d) {
+            Teil(d, "StreckenDLGAnfangName", "StreckenDLGAnfang", "A", {"0", "0", "0"});
+            Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "B", {"1", "0", "0"});
+            W<QPushButton>(d, "Uebernehmen")->click();
+            EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S2"));
+            W<QComboBox>(d, "StreckenDLGAnfangName")->setEditText(QStringLiteral("B"));
+            Teil(d, "StreckenDLGEndeName", "StreckenDLGEnde", "C", {"1", "1", "0"});
+            W<QPushButton>(d, "Uebernehmen")->click();
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
+            EXPECT_EQ(Text(d, "StreckenDLGName"), QStringLiteral("S3"));
+            W<QPushButton>(d, "Abbruch")->click();
+        });
     // "Abbruch" keeps what "Übernehmen" added.
     EXPECT_EQ(Zeilen(), (QStringList{"S1", "A", "B", "S2", "C"}));
     EXPECT_EQ(f->Dokument().Liste()[4]->Bezuege[0], f->Dokument().Liste()[3]);
@@ -218,16 +223,17 @@ TEST_F(ImHauptfenster, VectorOfTwoPointsOpenedFromTheObjectListIsOnlyRenamed) {
     f->Dokument().Neuaufbau();
     liste->ZeigeDokument(&f->Dokument());
     ASSERT_EQ(Zeilen(), (QStringList{"A", "B", "v"}));
-    MitDialog<TVektorDLG>([&] { Doppelklick(2); },
-                          [&](TVektorDLG& d) {
-                              EXPECT_FALSE(W<QPushButton>(d, "Uebernehmen")->isEnabled());
-                              EXPECT_TRUE(W(d, "Editx")->isReadOnly());
-                              EXPECT_EQ(Text(d, "Editz"), QStringLiteral("3"));
-                              EXPECT_EQ(W<QLabel>(d, "LabelEntstehung")->text(),
-                                        QStringLiteral("Der Vektor wird durch die Punkte A und B festgelegt."));
-                              W(d, "Name")->setText(QStringLiteral("AB"));
-                              W<QPushButton>(d, "OK")->click();
-                          });
+    MitDialog<TVektorDLG>(
+        [&] { Doppelklick(2); },
+        [&](TVektorDLG& d) {
+            EXPECT_FALSE(W<QPushButton>(d, "Uebernehmen")->isEnabled());
+            EXPECT_TRUE(W(d, "Editx")->isReadOnly());
+            EXPECT_EQ(Text(d, "Editz"), QStringLiteral("3"));
+            EXPECT_EQ(W<QLabel>(d, "LabelEntstehung")->text(),
+                      QStringLiteral("Der Vektor wird durch die Punkte A und B festgelegt."));
+            W(d, "Name")->setText(QStringLiteral("AB"));
+            W<QPushButton>(d, "OK")->click();
+        });
     EXPECT_EQ(v->Name, "AB");
     EXPECT_EQ(v->Festlegung, TVektor::V2P);
     EXPECT_EQ(v->Bezuege[0], a);
@@ -240,12 +246,15 @@ TEST_F(ImHauptfenster, VectorOfTwoPointsOpenedFromTheObjectListIsOnlyRenamed) {
 TEST_F(ImHauptfenster, ArrowFromThePopupThenADoubleClickOnItInTheView) {
     f->GrafchildPopupMenuPopup();
     for (const char* name : {"Strecke", "Pfeil", "Vektor"}) {
-        auto* a = f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PU%1festlegen").arg(QLatin1String(name)));
+        auto* a = f->GrafchildPopupMenu()->findChild<QAction*>(
+            QStringLiteral("PU%1festlegen").arg(QLatin1String(name)));
         ASSERT_NE(a, nullptr) << name;
         EXPECT_TRUE(a->isEnabled()) << name;
-        EXPECT_EQ(a->text(), QStringLiteral("%1 durch Neueingabe festlegen...").arg(QLatin1String(name)));
+        EXPECT_EQ(a->text(),
+                  QStringLiteral("%1 durch Neueingabe festlegen...").arg(QLatin1String(name)));
     }
-    QAction* popup = f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PUPfeilfestlegen"));
+    QAction* popup =
+        f->GrafchildPopupMenu()->findChild<QAction*>(QStringLiteral("PUPfeilfestlegen"));
     MitDialog<TPfeilDLG>([&] { popup->trigger(); },
                          [&](TPfeilDLG& d) {
                              Teil(d, "PfeilDLGPPFName", "PfeilDLGPPF", "A", {"0", "0", "0"});

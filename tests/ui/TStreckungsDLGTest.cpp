@@ -1,8 +1,8 @@
 // The dilation factor dialog as the user meets it: it opens for the marked
 // point, takes the factor as a number or as a ratio of two lengths, refuses
 // wrong factors with a warning and stays open, and moves the centre role.
-#include "document/Testzugang.h"
 #include "ui/TStreckungsDLG.h"
+#include "document/Testzugang.h"
 
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
@@ -24,7 +24,9 @@ using namespace kalvorin;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(test::MitTrenner(s)); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(test::MitTrenner(s));
+}
 
 QStringList Eintraege(const QComboBox* c) {
     QStringList l;
@@ -111,7 +113,8 @@ TEST_P(Streckungsdialog, OpensInNumberModeForTheMarkedPoint) {
         EXPECT_TRUE(l->text().isEmpty());
     EXPECT_EQ(d->CancelBtn->text(), QStringLiteral("Abbruch"));
     EXPECT_EQ(d->HelpBtn->text(), QStringLiteral("&Hilfe"));
-    EXPECT_EQ(THilfe::SeiteFuer(d.get()), THilfe::SeiteZuThema(QStringLiteral("IDH_Dialog_Streckung")));
+    EXPECT_EQ(THilfe::SeiteFuer(d.get()),
+              THilfe::SeiteZuThema(QStringLiteral("IDH_Dialog_Streckung")));
 }
 
 TEST_P(Streckungsdialog, ShowsTheStoredFactorOfTheNewCentre) {

@@ -38,8 +38,7 @@ namespace {
 class TZustandsordner {
 public:
     TZustandsordner() {
-        if (const char* alt = std::getenv("XDG_STATE_HOME"))
-            alt_ = alt;
+        if (const char* alt = std::getenv("XDG_STATE_HOME")) alt_ = alt;
         ::setenv("XDG_STATE_HOME", Pfad().c_str(), 1);
     }
     ~TZustandsordner() {
@@ -63,8 +62,7 @@ bool Warten(const std::function<bool()>& bis, int ms = 5000) {
     QElapsedTimer uhr;
     uhr.start();
     while (!bis()) {
-        if (uhr.elapsed() > ms)
-            return false;
+        if (uhr.elapsed() > ms) return false;
         QTest::qWait(10);
     }
     return true;
@@ -81,8 +79,7 @@ std::vector<std::string> Dateien(const std::string& ordner, const std::string& e
     std::vector<std::string> namen;
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(ordner, ec))
-        if (e.path().extension() == endung)
-            namen.push_back(e.path().string());
+        if (e.path().extension() == endung) namen.push_back(e.path().string());
     return namen;
 }
 
@@ -91,9 +88,13 @@ std::string Inhalt(const std::string& datei) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-QMdiSubWindow* Rahmen(tGrafChildForm* f) { return qobject_cast<QMdiSubWindow*>(f->parentWidget()); }
+QMdiSubWindow* Rahmen(tGrafChildForm* f) {
+    return qobject_cast<QMdiSubWindow*>(f->parentWidget());
+}
 
-void Aufraeumen() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void Aufraeumen() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 } // namespace
 
@@ -257,7 +258,9 @@ TEST(TWiederherstellung, AStateFolderThatCannotBeWrittenIsToldOnceAndWorkGoesOn)
         PunktDazu(d, "B");
         QTest::qWait(2300); // past the next try
         ASSERT_EQ(protokoll.Eintraege.size(), 1u);
-        EXPECT_EQ(protokoll.Eintraege[0].Text.rfind("Kalvorin kann keine Wiederherstellungskopien schreiben", 0), 0u);
+        EXPECT_EQ(protokoll.Eintraege[0].Text.rfind(
+                      "Kalvorin kann keine Wiederherstellungskopien schreiben", 0),
+                  0u);
         EXPECT_EQ(d.Liste().Anzahl(), 2);
         EXPECT_TRUE(d.Geaendert());
     }
@@ -274,7 +277,8 @@ TEST(TWiederherstellung, TheHelpPageExplainsItInGerman) {
     EXPECT_TRUE(html.contains(QStringLiteral("Sollen sie wiederhergestellt werden?")));
     QFile inhalt(QStringLiteral(":/hilfe/inhalt.html"));
     ASSERT_TRUE(inhalt.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(inhalt.readAll()).contains(QStringLiteral("href=\"wiederherstellung.html\"")));
+    EXPECT_TRUE(QString::fromUtf8(inhalt.readAll())
+                    .contains(QStringLiteral("href=\"wiederherstellung.html\"")));
 }
 
 // ---------------------------------------------------------------------------
@@ -306,20 +310,18 @@ public:
             if (prozess_.canReadLine() || prozess_.waitForReadyRead(200)) {
                 while (prozess_.canReadLine()) {
                     const QString zeile = QString::fromUtf8(prozess_.readLine()).trimmed();
-                    if (zeile.startsWith(QStringLiteral("bereit")))
-                        return zeilen_;
+                    if (zeile.startsWith(QStringLiteral("bereit"))) return zeilen_;
                     zeilen_ << zeile;
                 }
             }
-            if (prozess_.state() == QProcess::NotRunning)
-                break;
+            if (prozess_.state() == QProcess::NotRunning) break;
         }
-        zeilen_ << QStringLiteral("(not ready: ") + QString::fromUtf8(prozess_.readAllStandardError()) + ")";
+        zeilen_ << QStringLiteral("(not ready: ") +
+                       QString::fromUtf8(prozess_.readAllStandardError()) + ")";
         return zeilen_;
     }
     bool Toeten() {
-        if (prozess_.state() == QProcess::NotRunning)
-            return false;
+        if (prozess_.state() == QProcess::NotRunning) return false;
         ::kill(static_cast<pid_t>(prozess_.processId()), SIGKILL);
         prozess_.waitForFinished(10000);
         return prozess_.exitStatus() == QProcess::CrashExit;
@@ -338,13 +340,13 @@ TEST(TWiederherstellungProzess, AfterSigkillTheNextStartOffersTheChangeBack) {
     {
         TProgramm erster(zustand.path(), einstellungen.path(), QStringLiteral("punkt"), QString());
         const QStringList zeilen = erster.BisBereit();
-        ASSERT_TRUE(zeilen.contains(QStringLiteral("Fenster: neu1.kvr|1|A"))) << zeilen.join('\n').toStdString();
+        ASSERT_TRUE(zeilen.contains(QStringLiteral("Fenster: neu1.kvr|1|A")))
+            << zeilen.join('\n').toStdString();
         // The change is on disk at once, not after the throttle.
         ASSERT_TRUE(Warten(
             [&] {
                 for (const std::string& k : Dateien(kopien, ".kvr"))
-                    if (Inhalt(k).find("[A]") != std::string::npos)
-                        return true;
+                    if (Inhalt(k).find("[A]") != std::string::npos) return true;
                 return false;
             },
             10000));
@@ -352,17 +354,22 @@ TEST(TWiederherstellungProzess, AfterSigkillTheNextStartOffersTheChangeBack) {
     }
     ASSERT_EQ(Dateien(kopien, ".kvr").size(), 1u);
 
-    TProgramm zweiter(zustand.path(), einstellungen.path(), QStringLiteral("1"), QStringLiteral("Ja"));
+    TProgramm zweiter(zustand.path(), einstellungen.path(), QStringLiteral("1"),
+                      QStringLiteral("Ja"));
     const QStringList zeilen = zweiter.BisBereit();
-    const QString frage = QStringLiteral(
-        "Frage: Kalvorin wurde nicht ordnungsgemäß beendet. Folgende Dokumente enthalten nicht gespeicherte "
-        "Änderungen: |  | neu1.kvr (Stand: ");
-    ASSERT_EQ(zeilen.filter(QStringLiteral("Frage: ")).size(), 1) << zeilen.join('\n').toStdString();
-    EXPECT_TRUE(zeilen.filter(QStringLiteral("Frage: "))[0].startsWith(frage)) << zeilen.join('\n').toStdString();
+    const QString frage = QStringLiteral("Frage: Kalvorin wurde nicht ordnungsgemäß beendet. "
+                                         "Folgende Dokumente enthalten nicht gespeicherte "
+                                         "Änderungen: |  | neu1.kvr (Stand: ");
+    ASSERT_EQ(zeilen.filter(QStringLiteral("Frage: ")).size(), 1)
+        << zeilen.join('\n').toStdString();
+    EXPECT_TRUE(zeilen.filter(QStringLiteral("Frage: "))[0].startsWith(frage))
+        << zeilen.join('\n').toStdString();
     EXPECT_TRUE(zeilen.filter(QStringLiteral("Frage: "))[0].endsWith(
         QStringLiteral("Uhr) |  | Sollen sie wiederhergestellt werden?")));
     // Restored in place of the empty start document, modified, with the point.
-    EXPECT_EQ(zeilen.filter(QStringLiteral("Fenster: ")), QStringList{QStringLiteral("Fenster: neu1.kvr|1|A")})
+    EXPECT_EQ(zeilen.filter(QStringLiteral("Fenster: ")),
+              QStringList{QStringLiteral("Fenster: neu1.kvr|1|A")})
         << zeilen.join('\n').toStdString();
-    EXPECT_TRUE(zeilen.filter(QStringLiteral("Meldung: ")).isEmpty()) << zeilen.join('\n').toStdString();
+    EXPECT_TRUE(zeilen.filter(QStringLiteral("Meldung: ")).isEmpty())
+        << zeilen.join('\n').toStdString();
 }

@@ -43,8 +43,7 @@ struct TLauf {
 
 TLauf Starten(const QString& programm, const QStringList& argumente, const QString& ordner = {}) {
     QProcess p;
-    if (!ordner.isEmpty())
-        p.setWorkingDirectory(ordner);
+    if (!ordner.isEmpty()) p.setWorkingDirectory(ordner);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(programm, argumente);
     TLauf r;
@@ -89,8 +88,7 @@ TLage Lage(const QImage& bild) {
             }
     }
     TLage l;
-    if (x1 < 0)
-        return l;
+    if (x1 < 0) return l;
     double summe = 0;
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
@@ -159,16 +157,16 @@ protected:
     // pdflatex in the test folder; the log on failure.
     void Uebersetzen(const char* tex) {
         const TLauf l = Starten(QStringLiteral("pdflatex"),
-                                {QStringLiteral("-interaction=nonstopmode"), QStringLiteral("-halt-on-error"),
-                                 QString::fromLatin1(tex)},
+                                {QStringLiteral("-interaction=nonstopmode"),
+                                 QStringLiteral("-halt-on-error"), QString::fromLatin1(tex)},
                                 Ordner());
         ASSERT_EQ(l.Code, 0) << l.Aus.right(3000).toStdString();
     }
     QImage Seite(const QString& pdf, int dpi) {
         const QString stamm = Datei("seite");
-        const TLauf l = Starten(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi),
-                                                             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
-                                                             stamm});
+        const TLauf l = Starten(QStringLiteral("pdftoppm"),
+                                {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                                 QStringLiteral("-singlefile"), pdf, stamm});
         EXPECT_EQ(l.Code, 0) << l.Aus.toStdString();
         return QImage(stamm + QStringLiteral(".png"));
     }
@@ -198,15 +196,18 @@ TEST_F(Tikzausgabe, TheFullSceneCompilesToAPageOfTheOptionsSizeLaidOutAsThePngFi
     ASSERT_TRUE(QFile::exists(Datei("bild.tex"))) << "the filter's extension was added";
     EXPECT_TRUE(meldungen.Eintraege.empty()) << meldungen.Eintraege.front().Text;
     const QByteArray tex = Lesen(Datei("bild.tex"));
-    EXPECT_TRUE(tex.startsWith("% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 9 cm × 9 cm, in UTF-8."));
-    for (const char* name : {"{A\\_1}", "{B$'$}", "{S$''$}", "{Ü}", "{Zähler\\_2}", "{g\\_\\{AS\\}}", "{s\\&t}",
-                             "{Höhe}", "{v\\#1}", "{1E1}"})
+    EXPECT_TRUE(
+        tex.startsWith("% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 9 cm × 9 cm, in UTF-8."));
+    for (const char* name : {"{A\\_1}", "{B$'$}", "{S$''$}", "{Ü}", "{Zähler\\_2}",
+                             "{g\\_\\{AS\\}}", "{s\\&t}", "{Höhe}", "{v\\#1}", "{1E1}"})
         EXPECT_TRUE(tex.contains(name)) << name;
     std::cout << "[          ] size of the full scene's file: " << tex.size() << " bytes\n";
 
     Uebersetzen("bild.tex");
     const TLauf info = Starten(QStringLiteral("pdfinfo"), {Datei("bild.pdf")});
-    EXPECT_TRUE(QString::fromUtf8(info.Aus).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.Aus.toStdString();
+    EXPECT_TRUE(
+        QString::fromUtf8(info.Aus).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+        << info.Aus.toStdString();
     const QSizeF seite = Seitengroesse(info.Aus);
     EXPECT_NEAR(seite.width(), 9 * PunktProCm, 0.05) << info.Aus.toStdString();
     EXPECT_NEAR(seite.height(), 9 * PunktProCm, 0.05);
@@ -217,10 +218,11 @@ TEST_F(Tikzausgabe, TheFullSceneCompilesToAPageOfTheOptionsSizeLaidOutAsThePngFi
     const QImage pdf = Seite(Datei("bild.pdf"), 150);
     ASSERT_FALSE(pdf.isNull());
     const TLage a = Lage(pdf), b = Lage(png);
-    std::cout << "[          ] drawn (left, top, width, height; mean grey): pdflatex " << a.Anteile.left() << ", "
-              << a.Anteile.top() << ", " << a.Anteile.width() << ", " << a.Anteile.height() << "; " << a.Grau
-              << ", PNG " << b.Anteile.left() << ", " << b.Anteile.top() << ", " << b.Anteile.width() << ", "
-              << b.Anteile.height() << "; " << b.Grau << "\n";
+    std::cout << "[          ] drawn (left, top, width, height; mean grey): pdflatex "
+              << a.Anteile.left() << ", " << a.Anteile.top() << ", " << a.Anteile.width() << ", "
+              << a.Anteile.height() << "; " << a.Grau << ", PNG " << b.Anteile.left() << ", "
+              << b.Anteile.top() << ", " << b.Anteile.width() << ", " << b.Anteile.height() << "; "
+              << b.Grau << "\n";
     EXPECT_NEAR(a.Anteile.left(), b.Anteile.left(), 0.02);
     EXPECT_NEAR(a.Anteile.top(), b.Anteile.top(), 0.02);
     EXPECT_NEAR(a.Anteile.width(), b.Anteile.width(), 0.02);
@@ -233,7 +235,8 @@ TEST_F(Tikzausgabe, ThePictureBetweenTheMarkersInputsIntoAWorksheet) {
     breite = hoehe = QStringLiteral("6");
     Speichern(Datei("bild.tex"), TikzFilter);
     const QByteArray tex = Lesen(Datei("bild.tex"));
-    const QByteArray anfang = QByteArray(TikzBildAnfang.data(), qsizetype(TikzBildAnfang.size())) + '\n';
+    const QByteArray anfang =
+        QByteArray(TikzBildAnfang.data(), qsizetype(TikzBildAnfang.size())) + '\n';
     const QByteArray ende = QByteArray(TikzBildEnde.data(), qsizetype(TikzBildEnde.size())) + '\n';
     const qsizetype von = tex.indexOf(anfang), bis = tex.indexOf(ende);
     ASSERT_GE(von, 0);
@@ -251,25 +254,30 @@ TEST_F(Tikzausgabe, ThePictureBetweenTheMarkersInputsIntoAWorksheet) {
                                               "Berechne das Volumen der Pyramide.\n"
                                               "\\end{document}\n"));
     Uebersetzen("blatt.tex");
-    const TLauf text = Starten(QStringLiteral("pdftotext"), {Datei("blatt.pdf"), QStringLiteral("-")});
+    const TLauf text =
+        Starten(QStringLiteral("pdftotext"), {Datei("blatt.pdf"), QStringLiteral("-")});
     ASSERT_EQ(text.Code, 0);
     const QString t = QString::fromUtf8(text.Aus);
-    for (const char* w : {"Arbeitsblatt: Pyramiden", "Zähler_2", "Höhe", "E_1", "Berechne das Volumen"})
+    for (const char* w :
+         {"Arbeitsblatt: Pyramiden", "Zähler_2", "Höhe", "E_1", "Berechne das Volumen"})
         EXPECT_TRUE(t.contains(QString::fromUtf8(w))) << w << "\n" << t.toStdString();
     const TLauf info = Starten(QStringLiteral("pdfinfo"), {Datei("blatt.pdf")});
-    EXPECT_TRUE(QString::fromUtf8(info.Aus).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << "the picture sits in the page as a box";
+    EXPECT_TRUE(
+        QString::fromUtf8(info.Aus).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+        << "the picture sits in the page as a box";
 }
 
 TEST_F(Tikzausgabe, TheToolWritesTheSameFigureAtTheOptionsStartingSize) {
     TDokument& d = fenster->Dokument();
     ASSERT_TRUE(d.Speichern(ordner / "szene.kvr"));
     const QString trenner(QChar::fromLatin1(Einstellungen().Dezimaltrenner));
-    const TLauf l = Starten(QStringLiteral(KALVORIN_WERKZEUG), {QStringLiteral("render"), Datei("szene.kvr"),
-                                                               Datei("szene.tex"), QStringLiteral("--decimal-separator"),
-                                                               trenner});
+    const TLauf l = Starten(QStringLiteral(KALVORIN_WERKZEUG),
+                            {QStringLiteral("render"), Datei("szene.kvr"), Datei("szene.tex"),
+                             QStringLiteral("--decimal-separator"), trenner});
     ASSERT_EQ(l.Code, 0) << l.Aus.toStdString();
     const QByteArray werkzeug = Lesen(Datei("szene.tex"));
-    EXPECT_TRUE(werkzeug.contains("\\setlength{\\paperwidth}{7.5cm}\n\\setlength{\\paperheight}{7.5cm}\n"));
+    EXPECT_TRUE(
+        werkzeug.contains("\\setlength{\\paperwidth}{7.5cm}\n\\setlength{\\paperheight}{7.5cm}\n"));
 
     // The window as the tool starts it, drawn at the same size.
     d.Ausgangslage();
@@ -280,9 +288,9 @@ TEST_F(Tikzausgabe, TheToolWritesTheSameFigureAtTheOptionsStartingSize) {
     const QByteArray programm = TikzDaten(a);
     EXPECT_TRUE(werkzeug == programm);
 
-    const TLauf gross = Starten(QStringLiteral(KALVORIN_WERKZEUG), {QStringLiteral("render"), Datei("szene.kvr"),
-                                                                   Datei("gross.tex"), QStringLiteral("--size"),
-                                                                   QStringLiteral("378")});
+    const TLauf gross = Starten(QStringLiteral(KALVORIN_WERKZEUG),
+                                {QStringLiteral("render"), Datei("szene.kvr"), Datei("gross.tex"),
+                                 QStringLiteral("--size"), QStringLiteral("378")});
     ASSERT_EQ(gross.Code, 0) << gross.Aus.toStdString();
     EXPECT_TRUE(Lesen(Datei("gross.tex")).contains("\\setlength{\\paperwidth}{10.001cm}"))
         << "--size N: N pixels at 96 dots per inch, as for every format";

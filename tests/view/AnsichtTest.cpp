@@ -2,9 +2,9 @@
 // of the drawing plane with its world mapping, the zoom, and turning the
 // view with the rotation sphere.
 
+#include "view/Ansicht.h"
 #include "math/Koordinatensystem.h"
 #include "math/Projektion.h"
-#include "view/Ansicht.h"
 #include "view/Drehkugel.h"
 #include "view/GSzene.h"
 #include "view/Weltabbildung.h"
@@ -17,7 +17,9 @@ using namespace kalvorin;
 
 namespace {
 
-double D(Real r) { return static_cast<double>(r); }
+double D(Real r) {
+    return static_cast<double>(r);
+}
 
 void ErwarteNah(TTripel ist, TTripel soll, double tol = 1e-12) {
     EXPECT_NEAR(D(ist.x), D(soll.x), tol);

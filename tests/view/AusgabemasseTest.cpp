@@ -107,7 +107,8 @@ TEST_P(Ausgabeformular, AnEntryThatIsNoNumberIsReportedAndNothingIsStored) {
         const TAusgabeoptionen vorher = o;
         EXPECT_FALSE(Ok("12", falsch)) << falsch;
         ASSERT_EQ(protokoll.Eintraege.size(), 1u) << falsch;
-        EXPECT_EQ(protokoll.Eintraege[0].Text, "'" + T(falsch) + "' ist kein gültiger Gleitkommawert");
+        EXPECT_EQ(protokoll.Eintraege[0].Text,
+                  "'" + T(falsch) + "' ist kein gültiger Gleitkommawert");
         EXPECT_EQ(o.Rechteck, vorher.Rechteck);
         EXPECT_EQ(o.Breite, vorher.Breite);
     }
@@ -152,7 +153,8 @@ TEST(Ausgabemasse, PrintRectangleIsHeldToThePaperAndToThePicturesShape) {
              Fall{{1000, 1000, 11000, 8500}, a4, Quadrat, {1000, 1000, 8500, 8500}},
          }) {
         EXPECT_EQ(Druckrechteck(f.druck, f.papier, f.fenster), f.soll)
-            << f.druck.links << "," << f.druck.oben << " " << f.druck.rechts << "," << f.druck.unten;
+            << f.druck.links << "," << f.druck.oben << " " << f.druck.rechts << ","
+            << f.druck.unten;
     }
 }
 

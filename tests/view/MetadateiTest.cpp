@@ -29,9 +29,12 @@ struct TDatensatz {
 };
 
 std::uint16_t Wort16(const std::string& s, std::size_t i) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(s[i]) | (static_cast<unsigned char>(s[i + 1]) << 8));
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(s[i]) |
+                                      (static_cast<unsigned char>(s[i + 1]) << 8));
 }
-std::uint32_t Wort32(const std::string& s, std::size_t i) { return Wort16(s, i) | (std::uint32_t(Wort16(s, i + 2)) << 16); }
+std::uint32_t Wort32(const std::string& s, std::size_t i) {
+    return Wort16(s, i) | (std::uint32_t(Wort16(s, i + 2)) << 16);
+}
 
 // The file taken apart; fails the test where its frame is not sound.
 struct TGelesen {
@@ -64,8 +67,7 @@ struct TGelesen {
             const std::uint32_t laenge = Wort32(d, i);
             EXPECT_GE(laenge, 3u);
             EXPECT_LE(i + laenge * 2, d.size());
-            if (laenge < 3 || i + laenge * 2 > d.size())
-                return;
+            if (laenge < 3 || i + laenge * 2 > d.size()) return;
             gesehen = std::max(gesehen, laenge);
             TDatensatz s{Wort16(d, i + 4), {}};
             for (std::size_t w = 0; w + 3 < laenge; ++w)
@@ -83,15 +85,15 @@ struct TGelesen {
     std::vector<TDatensatz> Mit(std::uint16_t funktion) const {
         std::vector<TDatensatz> r;
         for (const TDatensatz& s : Saetze)
-            if (s.Funktion == funktion)
-                r.push_back(s);
+            if (s.Funktion == funktion) r.push_back(s);
         return r;
     }
 };
 
-constexpr std::uint16_t Polygon = 0x0324, Polyline = 0x0325, Stift = 0x02FA, Pinsel = 0x02FC, Muster = 0x0142,
-                        Schrift = 0x02FB, TextAus = 0x0521, Rop2 = 0x0104, BkMode = 0x0102, Auswahl = 0x012D,
-                        Loeschen = 0x01F0, EllipseF = 0x0418, RechteckF = 0x041B, FensterGroesse = 0x020C;
+constexpr std::uint16_t Polygon = 0x0324, Polyline = 0x0325, Stift = 0x02FA, Pinsel = 0x02FC,
+                        Muster = 0x0142, Schrift = 0x02FB, TextAus = 0x0521, Rop2 = 0x0104,
+                        BkMode = 0x0102, Auswahl = 0x012D, Loeschen = 0x01F0, EllipseF = 0x0418,
+                        RechteckF = 0x041B, FensterGroesse = 0x020C;
 
 // A 30000-unit square window shown 7,5 cm wide: four units to a hundredth of a millimetre.
 constexpr TLogRechteck Fenster{0, 0, 30000, 30000};
@@ -139,16 +141,42 @@ TEST(Metadatei, PensAndBrushesBecomeObjects) {
     };
     const TFarbe f = RGB(10, 20, 30);
     const std::vector<Fall> faelle = {
-        {"solid pen, 75 units wide", [&](TZeichenflaeche& z) { z.SetzeStift({f, 75, TStiftStil::Durchgezogen}); },
-         Stift, {0x2200, 19, 0, 10 | 20 << 8, 30}},
-        {"dashed", [&](TZeichenflaeche& z) { z.SetzeStift({f, 1, TStiftStil::Gestrichelt}); }, Stift, {0x2201, 0}},
-        {"dotted", [&](TZeichenflaeche& z) { z.SetzeStift({f, 1, TStiftStil::Punktiert}); }, Stift, {0x2202, 0}},
-        {"invisible", [&](TZeichenflaeche& z) { z.SetzeStift({f, 1, TStiftStil::Unsichtbar}); }, Stift, {0x2205}},
+        {"solid pen, 75 units wide",
+         [&](TZeichenflaeche& z) {
+             z.SetzeStift({f, 75, TStiftStil::Durchgezogen});
+         },
+         Stift,
+         {0x2200, 19, 0, 10 | 20 << 8, 30}},
+        {"dashed",
+         [&](TZeichenflaeche& z) {
+             z.SetzeStift({f, 1, TStiftStil::Gestrichelt});
+         },
+         Stift,
+         {0x2201, 0}},
+        {"dotted",
+         [&](TZeichenflaeche& z) {
+             z.SetzeStift({f, 1, TStiftStil::Punktiert});
+         },
+         Stift,
+         {0x2202, 0}},
+        {"invisible",
+         [&](TZeichenflaeche& z) {
+             z.SetzeStift({f, 1, TStiftStil::Unsichtbar});
+         },
+         Stift,
+         {0x2205}},
         {"no fill", [&](TZeichenflaeche& z) { z.SetzePinsel({}); }, Pinsel, {1}},
-        {"solid", [&](TZeichenflaeche& z) { z.SetzePinsel({TPinselArt::Voll, f, SchraffurKeine, {}}); }, Pinsel,
+        {"solid",
+         [&](TZeichenflaeche& z) {
+             z.SetzePinsel({TPinselArt::Voll, f, SchraffurKeine, {}});
+         },
+         Pinsel,
          {0, 10 | 20 << 8, 30}},
         {"cross hatch",
-         [&](TZeichenflaeche& z) { z.SetzePinsel({TPinselArt::Schraffur, f, SchraffurDiagonalKreuz, {}}); }, Pinsel,
+         [&](TZeichenflaeche& z) {
+             z.SetzePinsel({TPinselArt::Schraffur, f, SchraffurDiagonalKreuz, {}});
+         },
+         Pinsel,
          {2, 10 | 20 << 8, 30, 5}},
     };
     for (const Fall& fall : faelle) {
@@ -158,7 +186,8 @@ TEST(Metadatei, PensAndBrushesBecomeObjects) {
         const auto s = g.Mit(fall.funktion);
         ASSERT_EQ(s.size(), 1u) << fall.was;
         ASSERT_GE(s[0].Worte.size(), fall.anfang.size()) << fall.was;
-        EXPECT_EQ(std::vector<std::uint16_t>(s[0].Worte.begin(), s[0].Worte.begin() + long(fall.anfang.size())),
+        EXPECT_EQ(std::vector<std::uint16_t>(s[0].Worte.begin(),
+                                             s[0].Worte.begin() + long(fall.anfang.size())),
                   fall.anfang)
             << fall.was;
         EXPECT_EQ(g.Mit(Auswahl).size(), 1u) << fall.was << ": created and selected";
@@ -179,15 +208,17 @@ TEST(Metadatei, PatternBrushIsAnEightByEightBitmapBottomUp) {
         bytes += static_cast<char>(w >> 8);
     }
     ASSERT_EQ(bytes.size(), 4u + 40u + 8u + 32u);
-    EXPECT_EQ(Wort32(bytes, 4), 40u);  // header size
-    EXPECT_EQ(Wort32(bytes, 8), 8u);   // width
-    EXPECT_EQ(Wort32(bytes, 12), 8u);  // height, positive: bottom up
-    EXPECT_EQ(Wort16(bytes, 18), 1u);  // one bit per pixel
+    EXPECT_EQ(Wort32(bytes, 4), 40u); // header size
+    EXPECT_EQ(Wort32(bytes, 8), 8u);  // width
+    EXPECT_EQ(Wort32(bytes, 12), 8u); // height, positive: bottom up
+    EXPECT_EQ(Wort16(bytes, 18), 1u); // one bit per pixel
     const std::size_t farben = 4 + 40;
     EXPECT_EQ(bytes.substr(farben, 4), std::string("\xFF\xFF\xFF\x00", 4)) << "bit 0: white";
-    EXPECT_EQ(bytes.substr(farben + 4, 4), std::string("\x32\x64\xC8\x00", 4)) << "bit 1: the colour, blue first";
+    EXPECT_EQ(bytes.substr(farben + 4, 4), std::string("\x32\x64\xC8\x00", 4))
+        << "bit 1: the colour, blue first";
     const std::size_t bild = farben + 8;
-    EXPECT_EQ(static_cast<unsigned char>(bytes[bild]), 0x01) << "the first row stored is the bottom row";
+    EXPECT_EQ(static_cast<unsigned char>(bytes[bild]), 0x01)
+        << "the first row stored is the bottom row";
     EXPECT_EQ(static_cast<unsigned char>(bytes[bild + 28]), 0x80) << "the last one the top row";
 }
 
@@ -248,7 +279,8 @@ TEST(Metadatei, TextInArialAtTheScenesHeightInWesternBytes) {
 TEST(Metadatei, CoordinatesBeyondSixteenBitsAreCutNotWrapped) {
     TMetadateiFlaeche z(Fenster, Mass);
     // A triangle far larger than the picture, covering it whole.
-    const TLogPunkt riesig[3] = {{-2000000000, -2000000000}, {2000000000, -2000000000}, {0, 2000000000}};
+    const TLogPunkt riesig[3] = {
+        {-2000000000, -2000000000}, {2000000000, -2000000000}, {0, 2000000000}};
     z.Polygon(riesig, 3);
     // A line from far away through the middle of the picture.
     z.Linie({-1000000000, 15000}, {15000, 15000});
@@ -342,7 +374,9 @@ TEST(Metadatei, ADocumentDrawsTheSameCallsAsOnAnyOtherCanvas) {
 // Writing the file
 
 namespace {
-bool VollerDatentraeger(const std::string&) { return false; }
+bool VollerDatentraeger(const std::string&) {
+    return false;
+}
 } // namespace
 
 TEST(MetadateiSchreiben, WritesTheFileWhole) {
@@ -362,7 +396,8 @@ TEST(MetadateiSchreiben, AFailedWriteKeepsTheOldFileAndSaysSo) {
     const std::string fehler = GrafikDateiSchreiben(datei, std::string(100000, 'x'));
     SetzeErsetzenProbe(nullptr);
     EXPECT_EQ(fehler, "Die Grafik kann nicht in die Datei " + datei +
-                          " geschrieben werden.\r\nEventuell ist der Ordner schreibgeschützt oder der Datenträger "
+                          " geschrieben werden.\r\nEventuell ist der Ordner schreibgeschützt oder "
+                          "der Datenträger "
                           "voll. Eine vorhandene Datei dieses Namens bleibt unverändert.");
     EXPECT_EQ(test::DateiInhalt(datei), "alt");
     std::size_t dateien = 0;
@@ -379,8 +414,7 @@ TEST(MetadateiSchreiben, AFolderThatDoesNotExistIsNotMade) {
 
 TEST(MetadateiSchreiben, AFolderThatCannotBeWritten) {
     test::TTestOrdner ordner;
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     const std::string nurLesen = ordner / "nurlesen";
     std::filesystem::create_directory(nurLesen);
     ::chmod(nurLesen.c_str(), 0555);

@@ -36,8 +36,12 @@ public:
     }
     void Polygon(const TLogPunkt* p, int n) override { Neu(TAufruf::Polygon, {p, p + n}); }
     void Linie(TLogPunkt a, TLogPunkt b) override { Neu(TAufruf::Linie, {a, b}); }
-    void Ellipse(const TLogRechteck& r) override { Neu(TAufruf::Ellipse, {{r.links, r.unten}, {r.rechts, r.oben}}); }
-    void Rechteck(const TLogRechteck& r) override { Neu(TAufruf::Rechteck, {{r.links, r.unten}, {r.rechts, r.oben}}); }
+    void Ellipse(const TLogRechteck& r) override {
+        Neu(TAufruf::Ellipse, {{r.links, r.unten}, {r.rechts, r.oben}});
+    }
+    void Rechteck(const TLogRechteck& r) override {
+        Neu(TAufruf::Rechteck, {{r.links, r.unten}, {r.rechts, r.oben}});
+    }
     void Text(TLogPunkt p, std::string_view t) override {
         Neu(TAufruf::Text, {p});
         aufrufe.back().text = std::string(t);
@@ -46,8 +50,7 @@ public:
     std::vector<TAufruf> Nur(TAufruf::Art art) const {
         std::vector<TAufruf> r;
         for (const TAufruf& a : aufrufe)
-            if (a.art == art)
-                r.push_back(a);
+            if (a.art == art) r.push_back(a);
         return r;
     }
 

@@ -14,7 +14,9 @@ using namespace kalvorin::test;
 namespace {
 
 // Signed distance of a point from an object's plane, in units of the normal.
-Real Seite(const TSzenenObjekt& e, TTripel p) { return (Skalarprodukt(e.N, p) - e.D) / Betrag(e.N); }
+Real Seite(const TSzenenObjekt& e, TTripel p) {
+    return (Skalarprodukt(e.N, p) - e.D) / Betrag(e.N);
+}
 
 // Area of a planar polygon.
 Real Flaeche(const TStueck& s) {
@@ -30,8 +32,7 @@ void ErwartePolygonImEigenenEbene(const tGSzene& s) {
     for (int i = 1; i <= s.Stueckzahl(); ++i) {
         const TStueck& st = s.Stueck(i);
         const TSzenenObjekt& o = s.Objekt(st.Objekt);
-        if (st.Art != TStueckArt::Polygon)
-            continue;
+        if (st.Art != TStueckArt::Polygon) continue;
         for (int k = 0; k < st.Eckenzahl; ++k)
             EXPECT_NEAR(D(Seite(o, st.Ecken[k])), 0, 1e-9) << "piece " << i;
     }
@@ -109,7 +110,9 @@ TEST(SzeneSchneiden, PlaneCrossingAPlaneGivesPolygonsWithTheRightCorners) {
     ErwarteNah(e2.Ecken[2], {-a, -b, 0});
     ErwarteNah(e2.Ecken[3], {-a, 0, 0});
     EXPECT_EQ(e2.Art, TStueckArt::Polygon);
-    ErwarteNah(e2.Bezugspunkt, Vielfaches(TripelSumme(TripelSumme(e2.Ecken[0], e2.Ecken[1]), e2.Ecken[2]), 1.0L / 3));
+    ErwarteNah(
+        e2.Bezugspunkt,
+        Vielfaches(TripelSumme(TripelSumme(e2.Ecken[0], e2.Ecken[1]), e2.Ecken[2]), 1.0L / 3));
 
     // the upright plane y = 0 is halved at z = 0 by the plane already there
     const std::vector<int> tf = t.Stuecke(f);
@@ -176,7 +179,8 @@ TEST(SzeneSchneiden, CutThroughOneCornerAndAnEdge) {
     ASSERT_EQ(te.size(), 2u);
     const int na = t.szene.Stueck(te[0]).Eckenzahl, nb = t.szene.Stueck(te[1]).Eckenzahl;
     EXPECT_EQ(na + nb, 7);
-    EXPECT_NEAR(D(Flaeche(t.szene.Stueck(te[0])) + Flaeche(t.szene.Stueck(te[1]))), D(Flaeche(vorher)), 1e-9);
+    EXPECT_NEAR(D(Flaeche(t.szene.Stueck(te[0])) + Flaeche(t.szene.Stueck(te[1]))),
+                D(Flaeche(vorher)), 1e-9);
 }
 
 TEST(SzeneSchneiden, SceneFullOfPlanesStaysWithinItsLimits) {
@@ -196,8 +200,7 @@ TEST(SzeneSchneiden, SceneFullOfPlanesStaysWithinItsLimits) {
                 EXPECT_GT(stueckeVorher, MaxStuecke - 5);
                 break;
             }
-            if (nr > 0)
-                ebenen.push_back(nr);
+            if (nr > 0) ebenen.push_back(nr);
         }
         // the limit of the pieces was reached before that of the objects
         EXPECT_GT(t.szene.Stueckzahl(), MaxStuecke - 5);
@@ -224,8 +227,7 @@ TEST(SzeneSchneiden, SceneFullOfPlanesStaysWithinItsLimits) {
         }
         // and every edge still covers its interval [0, 1]
         for (int o = 1; o <= t.szene.Objektzahl(); ++o) {
-            if (t.szene.Objekt(o).Art != TObjektArt::Rand)
-                continue;
+            if (t.szene.Objekt(o).Art != TObjektArt::Rand) continue;
             Real laenge = 0;
             for (int s : t.Stuecke(o))
                 laenge += t.szene.Stueck(s).Oben - t.szene.Stueck(s).Unten;
@@ -245,14 +247,14 @@ TEST(SzeneSchneiden, FullPieceListLeavesNewLinesUncut) {
     std::uniform_real_distribution<double> r(-1, 1);
     TTestSzene t(10);
     while (t.szene.Objektzahl() < 50 && t.szene.Stueckzahl() < 150)
-        t.szene.EbeneHinzufuegen({r(zufall) * 4, r(zufall) * 4, r(zufall) * 4}, {r(zufall), r(zufall), r(zufall)},
+        t.szene.EbeneHinzufuegen({r(zufall) * 4, r(zufall) * 4, r(zufall) * 4},
+                                 {r(zufall), r(zufall), r(zufall)},
                                  {r(zufall), r(zufall), r(zufall)});
     std::vector<int> geraden;
     for (;;) {
         const int g = t.szene.GeradeHinzufuegen({0, 0, 0}, {r(zufall), r(zufall), r(zufall)});
         ASSERT_LE(t.szene.Stueckzahl(), MaxStuecke);
-        if (g == SzeneVoll)
-            break;
+        if (g == SzeneVoll) break;
         ASSERT_GT(g, 0);
         geraden.push_back(g);
     }
@@ -266,9 +268,9 @@ TEST(SzeneSchneiden, FullPieceListLeavesNewLinesUncut) {
             laenge += st.Oben - st.Unten;
             for (int e = 1; e <= t.szene.Objektzahl(); ++e) {
                 const TSzenenObjekt& ebene = t.szene.Objekt(e);
-                if (ebene.Art != TObjektArt::Ebene)
-                    continue;
-                const Real tt = (ebene.D - Skalarprodukt(ebene.N, o.Basis)) / Skalarprodukt(ebene.N, o.Richtung);
+                if (ebene.Art != TObjektArt::Ebene) continue;
+                const Real tt = (ebene.D - Skalarprodukt(ebene.N, o.Basis)) /
+                                Skalarprodukt(ebene.N, o.Richtung);
                 ungeschnitten += st.Unten < tt && tt < st.Oben;
             }
         }

@@ -130,7 +130,8 @@ TEST(SzeneHinzufuegen, PlaneRectangleOfASteepPlaneStandsAboutTheFoot) {
     // d1 = (n.y, -n.x, 0) = (0, -1, 0) long, d2 = n x d1 = (0, 0, -1) short
     ErwarteNah(s.Ecken[0], {3, -a, -b});
     ErwarteNah(s.Ecken[2], {3, a, b});
-    ErwarteNah(s.Bezugspunkt, Vielfaches(TripelSumme(TripelSumme(s.Ecken[0], s.Ecken[1]), s.Ecken[2]), 1.0L / 3));
+    ErwarteNah(s.Bezugspunkt,
+               Vielfaches(TripelSumme(TripelSumme(s.Ecken[0], s.Ecken[1]), s.Ecken[2]), 1.0L / 3));
 }
 
 TEST(SzeneHinzufuegen, CoordinatePlaneCornersAndEdges) {
@@ -260,12 +261,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TStrichFall{5, -2.2L, 11, {0, 5, 10}},
                       TStrichFall{3, -2.2L, 11, {-2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
                       TStrichFall{2, -1, 2, {-1, -0.5, 0, 0.5, 1, 1.5}},
-                      TStrichFall{1, -2.2L, 11, {1}},
-                      TStrichFall{0, -2.2L, 11, {}},
+                      TStrichFall{1, -2.2L, 11, {1}}, TStrichFall{0, -2.2L, 11, {}},
                       TStrichFall{7, -2.2L, 11, {}},
                       // 0.95 * 10 / 0.5 must give 19 exactly, not 18.999...
-                      TStrichFall{2, -1, 10, {-1, -0.5, 0, 0.5, 1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 5.5, 6,
-                                                6.5, 7, 7.5, 8, 8.5, 9, 9.5}}));
+                      TStrichFall{2, -1, 10, {-1, -0.5, 0, 0.5, 1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5,
+                                              5,  5.5,  6, 6.5, 7, 7.5, 8, 8.5, 9, 9.5}}));
 
 TEST(SzeneGeometrie, TicksOfTheXAxisStandOffInY) {
     TTestSzene t(11);
@@ -286,9 +286,10 @@ TEST(SzenePunktform, TripodCreatesNineLinesAndShowsThree) {
     EXPECT_EQ(o.Punktgroesse, 2);
     ASSERT_EQ(o.ErsteHilfslinie, 2);
     ASSERT_EQ(t.szene.Objektzahl(), 10);
-    const TTripel soll[9][2] = {{{2, 3, 4}, {0, 3, 4}}, {{2, 3, 4}, {2, 0, 4}}, {{2, 3, 4}, {2, 3, 0}},
-                                {{0, 3, 4}, {0, 0, 4}}, {{0, 3, 4}, {0, 3, 0}}, {{2, 0, 4}, {2, 0, 0}},
-                                {{2, 0, 4}, {0, 0, 4}}, {{2, 3, 0}, {0, 3, 0}}, {{2, 3, 0}, {2, 0, 0}}};
+    const TTripel soll[9][2] = {
+        {{2, 3, 4}, {0, 3, 4}}, {{2, 3, 4}, {2, 0, 4}}, {{2, 3, 4}, {2, 3, 0}},
+        {{0, 3, 4}, {0, 0, 4}}, {{0, 3, 4}, {0, 3, 0}}, {{2, 0, 4}, {2, 0, 0}},
+        {{2, 0, 4}, {0, 0, 4}}, {{2, 3, 0}, {0, 3, 0}}, {{2, 3, 0}, {2, 0, 0}}};
     for (int i = 0; i < 9; ++i) {
         const TSzenenObjekt& l = t.szene.Objekt(2 + i);
         EXPECT_EQ(l.Art, TObjektArt::Gerade);
@@ -316,7 +317,8 @@ TEST(SzenePunktform, ZigzagShowsThreeLinesAndHidesTheNine) {
     ASSERT_EQ(o.ErsteZickzacklinie, 11);
     for (int i = 0; i < 9; ++i)
         EXPECT_FALSE(t.szene.Objekt(2 + i).Gezeigt);
-    const TTripel soll[3][2] = {{{2, 3, 4}, {2, 3, 0}}, {{2, 3, 0}, {2, 0, 0}}, {{2, 0, 0}, {0, 0, 0}}};
+    const TTripel soll[3][2] = {
+        {{2, 3, 4}, {2, 3, 0}}, {{2, 3, 0}, {2, 0, 0}}, {{2, 0, 0}, {0, 0, 0}}};
     for (int i = 0; i < 3; ++i) {
         const TSzenenObjekt& l = t.szene.Objekt(11 + i);
         EXPECT_TRUE(l.Gezeigt);
@@ -334,7 +336,7 @@ TEST(SzenePunktform, DegenerateLinesKeepTheirNumbersWithoutPieces) {
     const int p = t.szene.PunktHinzufuegen({2, 0, 0});
     t.szene.SetzePunktform(p, PunktformDreibeinXYZ, 1);
     EXPECT_EQ(t.szene.Objektzahl(), 10);
-    EXPECT_TRUE(t.Stuecke(3).empty()); // P -> (2, 0, 0)
+    EXPECT_TRUE(t.Stuecke(3).empty());  // P -> (2, 0, 0)
     EXPECT_EQ(t.Stuecke(2).size(), 1u); // P -> (0, 0, 0)
     t.Fertig();
     EXPECT_EQ(static_cast<int>(t.szene.Zeichenfolge().size()), t.szene.Stueckzahl());

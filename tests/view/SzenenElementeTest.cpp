@@ -182,12 +182,14 @@ TEST(SzenenElemente, AttributesComeFromTheElement) {
 
 TEST(SzenenElemente, AuxiliaryLineOfAMappedPoint) {
     TTestSzene t(10);
-    const int nr = HilfslinieInSzene(t.szene, {1, 1, 1}, {3, 1, 1}, RGB(144, 144, 144), TStiftStil::Gestrichelt);
+    const int nr = HilfslinieInSzene(t.szene, {1, 1, 1}, {3, 1, 1}, RGB(144, 144, 144),
+                                     TStiftStil::Gestrichelt);
     ASSERT_EQ(nr, 1);
     EXPECT_EQ(t.szene.Objekt(1).Art, TObjektArt::Strecke);
     EXPECT_EQ(t.szene.Objekt(1).Stift.Stil, TStiftStil::Gestrichelt);
     EXPECT_EQ(t.szene.Objekt(1).Stift.Farbe, RGB(144, 144, 144));
-    EXPECT_EQ(HilfslinieInSzene(t.szene, {1, 1, 1}, {1, 1, 1}, 0, TStiftStil::Gestrichelt), SzeneAusserhalb);
+    EXPECT_EQ(HilfslinieInSzene(t.szene, {1, 1, 1}, {1, 1, 1}, 0, TStiftStil::Gestrichelt),
+              SzeneAusserhalb);
 }
 
 TEST(KoordinatensystemSzene, DefaultSystemOfANewWindow) {

@@ -28,21 +28,21 @@ struct TTestSzene {
     int Rang(int stueck) const {
         const auto& f = szene.Zeichenfolge();
         for (std::size_t i = 0; i < f.size(); ++i)
-            if (f[i] == stueck)
-                return static_cast<int>(i);
+            if (f[i] == stueck) return static_cast<int>(i);
         return -1;
     }
     // The pieces of an object, in piece order.
     std::vector<int> Stuecke(int objekt) const {
         std::vector<int> r;
         for (int i = 1; i <= szene.Stueckzahl(); ++i)
-            if (szene.Stueck(i).Objekt == objekt)
-                r.push_back(i);
+            if (szene.Stueck(i).Objekt == objekt) r.push_back(i);
         return r;
     }
 };
 
-inline double D(Real r) { return static_cast<double>(r); }
+inline double D(Real r) {
+    return static_cast<double>(r);
+}
 
 inline void ErwarteNah(TTripel ist, TTripel soll, double tol = 1e-9) {
     EXPECT_NEAR(D(ist.x), D(soll.x), tol);

@@ -13,9 +13,13 @@ using namespace kalvorin::test;
 namespace {
 
 // A point given by its picture (u, v) and its depth x (larger x is nearer).
-TTripel Bildpunkt(Real u, Real v, Real x) { return {x, u + Schraegfaktor * x, v + Schraegfaktor * x}; }
+TTripel Bildpunkt(Real u, Real v, Real x) {
+    return {x, u + Schraegfaktor * x, v + Schraegfaktor * x};
+}
 
-TLogPunkt Bild(const TTestSzene& t, TTripel p) { return t.abb.WeltZuLogisch(Projizieren(p)); }
+TLogPunkt Bild(const TTestSzene& t, TTripel p) {
+    return t.abb.WeltZuLogisch(Projizieren(p));
+}
 
 } // namespace
 
@@ -295,7 +299,9 @@ TEST(Treffer, NothingBeforeTheProjection) {
 TEST(Tiefenordnung, EarlyRejectionNeverChangesTheOrder) {
     std::mt19937 zufall(4711);
     std::uniform_real_distribution<double> r(-1, 1);
-    const auto punkt = [&](double s) { return TTripel{r(zufall) * s, r(zufall) * s, r(zufall) * s}; };
+    const auto punkt = [&](double s) {
+        return TTripel{r(zufall) * s, r(zufall) * s, r(zufall) * s};
+    };
     int abgelehnt = 0, beziehungen = 0, hochkant = 0;
     for (int szene = 0; szene < 60; ++szene) {
         TTestSzene t(10);
@@ -303,14 +309,21 @@ TEST(Tiefenordnung, EarlyRejectionNeverChangesTheOrder) {
         for (int i = 0; i < ebenen; ++i)
             t.szene.EbeneHinzufuegen(punkt(6), punkt(1), punkt(1));
         // now and then a plane seen edge-on, with points beside its picture
-        if (szene % 5 == 0)
-            t.szene.EbeneHinzufuegen(punkt(3), {2.828427125L, 1, 0}, {0, 0, 1});
+        if (szene % 5 == 0) t.szene.EbeneHinzufuegen(punkt(3), {2.828427125L, 1, 0}, {0, 0, 1});
         while (t.szene.Objektzahl() < MaxSzenenObjekte && t.szene.Stueckzahl() < MaxStuecke - 10) {
             switch (static_cast<int>((r(zufall) + 1) * 2)) {
-            case 0: t.szene.PunktHinzufuegen(punkt(9)); break;
-            case 1: t.szene.GeradeHinzufuegen(punkt(6), punkt(1)); break;
-            case 2: t.szene.StreckeHinzufuegen(punkt(7), punkt(4)); break;
-            default: t.szene.PunktHinzufuegen(punkt(3)); break;
+            case 0:
+                t.szene.PunktHinzufuegen(punkt(9));
+                break;
+            case 1:
+                t.szene.GeradeHinzufuegen(punkt(6), punkt(1));
+                break;
+            case 2:
+                t.szene.StreckeHinzufuegen(punkt(7), punkt(4));
+                break;
+            default:
+                t.szene.PunktHinzufuegen(punkt(3));
+                break;
             }
         }
         // turned, except where the edge-on plane is to stay edge-on
@@ -330,7 +343,8 @@ TEST(Tiefenordnung, EarlyRejectionNeverChangesTheOrder) {
                 beziehungen += v != TVorne::Keins;
                 if (!t.szene.KoennenUeberlappen(i, j)) {
                     ++abgelehnt;
-                    ASSERT_EQ(v, TVorne::Keins) << "scene " << szene << " pieces " << i << ", " << j;
+                    ASSERT_EQ(v, TVorne::Keins)
+                        << "scene " << szene << " pieces " << i << ", " << j;
                 }
             }
     }

@@ -49,9 +49,12 @@ std::size_t Anzahl(const std::string& s, const std::string& teil) {
     return n;
 }
 
-const std::string Masken = "\\begin{scope}[transparency group={isolated=false}]\\pgfsetblendmode{multiply}";
+const std::string Masken =
+    "\\begin{scope}[transparency group={isolated=false}]\\pgfsetblendmode{multiply}";
 
-TPinsel Voll(TFarbe f) { return {TPinselArt::Voll, f, SchraffurKeine, {}}; }
+TPinsel Voll(TFarbe f) {
+    return {TPinselArt::Voll, f, SchraffurKeine, {}};
+}
 
 std::string Farbname(TFarbe f) {
     char h[9];
@@ -65,8 +68,9 @@ TEST(Tikz, LengthsAreCentimetresWithAtMostThreeDecimals) {
     const struct {
         double cm;
         const char* text;
-    } faelle[] = {{0, "0"},        {7.5, "7.5"},     {12.85, "12.85"},  {-0.0004, "0"},     {2.0004, "2"},
-                  {1.23456, "1.235"}, {-3.1, "-3.1"}, {0.0005, "0.001"}, {100, "100"},      {-0.25, "-0.25"}};
+    } faelle[] = {{0, "0"},      {7.5, "7.5"},       {12.85, "12.85"}, {-0.0004, "0"},
+                  {2.0004, "2"}, {1.23456, "1.235"}, {-3.1, "-3.1"},   {0.0005, "0.001"},
+                  {100, "100"},  {-0.25, "-0.25"}};
     for (const auto& f : faelle)
         EXPECT_EQ(CmZahl(f.cm), f.text) << f.cm;
 }
@@ -106,14 +110,17 @@ TEST(Tikz, TheLogicalWindowFillsThePictureCentredWithEqualScale) {
     f.SetzePinsel(Voll(Weiss));
     f.SetzeStift({Schwarz, 1, TStiftStil::Unsichtbar});
     f.Polygon(p, 3);
-    EXPECT_EQ(Befehle(f), (std::vector<std::string>{"\\draw[kv000000] (1.25,0) -- (6.25,5);",
-                                                   "\\draw[kv000000] (3.75,2.5) -- (3.75,2.5);",
-                                                   "\\fill[kvFFFFFF] (1.25,5) -- (6.25,0) -- (2.917,1.667) -- cycle;"}));
+    EXPECT_EQ(Befehle(f), (std::vector<std::string>{
+                              "\\draw[kv000000] (1.25,0) -- (6.25,5);",
+                              "\\draw[kv000000] (3.75,2.5) -- (3.75,2.5);",
+                              "\\fill[kvFFFFFF] (1.25,5) -- (6.25,0) -- (2.917,1.667) -- cycle;"}));
     const std::string bild = f.Bild();
-    EXPECT_NE(bild.find("\\useasboundingbox (0,0) rectangle (7.5,5);\n\\clip (0,0) rectangle (7.5,5);"),
-              std::string::npos)
+    EXPECT_NE(
+        bild.find("\\useasboundingbox (0,0) rectangle (7.5,5);\n\\clip (0,0) rectangle (7.5,5);"),
+        std::string::npos)
         << "the picture is as large as asked, and nothing reaches beyond it";
-    EXPECT_TRUE(bild.starts_with("\\begin{tikzpicture}[x=1cm,y=1cm,")) << "centimetres, whatever the document sets";
+    EXPECT_TRUE(bild.starts_with("\\begin{tikzpicture}[x=1cm,y=1cm,"))
+        << "centimetres, whatever the document sets";
     EXPECT_TRUE(bild.ends_with("\\end{tikzpicture}%\n"));
 }
 
@@ -126,10 +133,13 @@ TEST(Tikz, PensKeepTheirWidthsAndDashStylesAndTheThinnestIsAHairline) {
         {{Schwarz, 1, TStiftStil::Durchgezogen}, "\\draw[kv000000] (0,0) -- (1,0);"},
         {{Schwarz, 0, TStiftStil::Durchgezogen}, "\\draw[kv000000] (0,0) -- (1,0);"},
         // 75 of 30000 units on 7,5 cm
-        {{RGB(0, 140, 0), 75, TStiftStil::Durchgezogen}, "\\draw[kv008C00,line width=0.019cm] (0,0) -- (1,0);"},
-        {{Weiss, 200, TStiftStil::Durchgezogen}, "\\draw[kvFFFFFF,line width=0.05cm] (0,0) -- (1,0);"},
+        {{RGB(0, 140, 0), 75, TStiftStil::Durchgezogen},
+         "\\draw[kv008C00,line width=0.019cm] (0,0) -- (1,0);"},
+        {{Weiss, 200, TStiftStil::Durchgezogen},
+         "\\draw[kvFFFFFF,line width=0.05cm] (0,0) -- (1,0);"},
         {{Schwarz, 1, TStiftStil::Gestrichelt}, "\\draw[kv000000,dashed] (0,0) -- (1,0);"},
-        {{Schwarz, 100, TStiftStil::Punktiert}, "\\draw[kv000000,line width=0.025cm,dotted] (0,0) -- (1,0);"},
+        {{Schwarz, 100, TStiftStil::Punktiert},
+         "\\draw[kv000000,line width=0.025cm,dotted] (0,0) -- (1,0);"},
         {{Schwarz, 100, TStiftStil::Unsichtbar}, ""},
     };
     for (const auto& fall : faelle) {
@@ -163,13 +173,13 @@ TEST(Tikz, MaskedPlanesMultiplyAndPatternLevelsBecomeTheirShareOfDots) {
          Masken + "\\fill[kv78A0FF] (0,0) -- (1,0) -- (0,1) -- cycle;\\end{scope}"},
         {stufe2, TRasterModus::Maskieren,
          Masken + "\\fill[kv78A0FF,fill opacity=0.25] (0,0) -- (1,0) -- (0,1) -- "
-         "cycle;\\end{scope}"},
+                  "cycle;\\end{scope}"},
         {stufe3, TRasterModus::Maskieren,
          Masken + "\\fill[kv78A0FF,fill opacity=0.0625] (0,0) -- (1,0) -- (0,1) -- "
-         "cycle;\\end{scope}"},
+                  "cycle;\\end{scope}"},
         {stufe4, TRasterModus::Maskieren,
          Masken + "\\fill[kv78A0FF,fill opacity=0.0156] (0,0) -- (1,0) -- (0,1) -- "
-         "cycle;\\end{scope}"},
+                  "cycle;\\end{scope}"},
         {stufe5, TRasterModus::Maskieren, ""},
         // Not masked, a pattern covers what lies behind with its mean colour.
         {stufe2, TRasterModus::Kopieren, "\\fill[kvDDE7FF] (0,0) -- (1,0) -- (0,1) -- cycle;"},
@@ -199,15 +209,18 @@ TEST(Tikz, HatchesAreClippedLinesOnWhiteAndAlignAcrossPieces) {
     f.Polygon(p, 4);
     const auto b = Befehle(f);
     ASSERT_EQ(b.size(), 1u);
-    EXPECT_TRUE(b[0].starts_with("\\begin{scope}\\clip (0,0) -- (1,0) -- (1,0.5) -- (0,0.5) -- cycle;"
-                                 "\\fill[kvFFFFFF] (0,0) -- (1,0) -- (1,0.5) -- (0,0.5) -- cycle;"
-                                 "\\draw[kv0000FF] (0,0) -- (1,0) (0,0.2) -- (1,0.2) (0,0.4) -- (1,0.4);"))
+    EXPECT_TRUE(
+        b[0].starts_with("\\begin{scope}\\clip (0,0) -- (1,0) -- (1,0.5) -- (0,0.5) -- cycle;"
+                         "\\fill[kvFFFFFF] (0,0) -- (1,0) -- (1,0.5) -- (0,0.5) -- cycle;"
+                         "\\draw[kv0000FF] (0,0) -- (1,0) (0,0.2) -- (1,0.2) (0,0.4) -- (1,0.4);"))
         << b[0];
     // Crossed hatches: both directions, on the page's own grid.
     f.SetzePinsel({TPinselArt::Schraffur, RGB(0, 0, 255), SchraffurKreuz, {}});
-    const TLogPunkt q[4] = {{1000, 1000}, {2000, 1000}, {2000, 2000}, {1000, 2000}}; // 0,25 .. 0,5 cm
+    const TLogPunkt q[4] = {
+        {1000, 1000}, {2000, 1000}, {2000, 2000}, {1000, 2000}}; // 0,25 .. 0,5 cm
     f.Polygon(q, 4);
-    EXPECT_NE(Befehle(f).back().find("(0.25,0.4) -- (0.5,0.4) (0.4,0.25) -- (0.4,0.5);"), std::string::npos)
+    EXPECT_NE(Befehle(f).back().find("(0.25,0.4) -- (0.5,0.4) (0.4,0.25) -- (0.4,0.5);"),
+              std::string::npos)
         << Befehle(f).back();
 }
 
@@ -230,7 +243,8 @@ TEST(Tikz, EachColourAndFontIsDefinedOnceBeforeItIsUsed) {
     EXPECT_EQ(Anzahl(bild, "/.style={font=\\sffamily"), 2u);
     EXPECT_LT(bild.find("\\definecolor"), bild.find("\\draw")) << "defined before the first use";
     // The filled circle takes the pen's outline and the brush's fill.
-    EXPECT_NE(bild.find("\\filldraw[fill=kv0000C8,draw=kvC80000] (0.05,0.05) circle (0.05);"), std::string::npos);
+    EXPECT_NE(bild.find("\\filldraw[fill=kv0000C8,draw=kvC80000] (0.05,0.05) circle (0.05);"),
+              std::string::npos);
 }
 
 TEST(Tikz, NamesAreSansSerifNodesOnTheBaselineAtTheScenesSize) {
@@ -244,9 +258,11 @@ TEST(Tikz, NamesAreSansSerifNodesOnTheBaselineAtTheScenesSize) {
     // The em is the cell over 1.1172: 0,1343 cm or 3,82 pt; the baseline an
     // ascent of 0,905 em below the cell's top.
     EXPECT_EQ(b[0], "\\node[kvs1,kv0000C8] at (1,4.878) {P\\_1$'$};");
-    EXPECT_NE(f.Bild().find("kvs1/.style={font=\\sffamily\\fontsize{3.82}{4.27}\\selectfont}"), std::string::npos)
+    EXPECT_NE(f.Bild().find("kvs1/.style={font=\\sffamily\\fontsize{3.82}{4.27}\\selectfont}"),
+              std::string::npos)
         << f.Bild();
-    EXPECT_NE(f.Bild().find("every node/.style={inner sep=0pt,outer sep=0pt,anchor=base west}"), std::string::npos);
+    EXPECT_NE(f.Bild().find("every node/.style={inner sep=0pt,outer sep=0pt,anchor=base west}"),
+              std::string::npos);
     // As wide as the metafile measures it, from the face's advance widths.
     EXPECT_EQ(f.Textmass("X").Hoehe, 600);
     EXPECT_EQ(f.Textmass("X").Breite, 358);
@@ -267,7 +283,8 @@ TEST(Tikz, CoordinatesFarOutsideAreCutToWhatTexCanHold) {
     ASSERT_EQ(b.size(), 2u) << "what lies wholly far out is left out";
     EXPECT_EQ(b[0], "\\draw[kv000000] (-100,3.75) -- (107.5,3.75);");
     const std::regex zahl(R"(-?\d+(\.\d+)?)");
-    for (auto it = std::sregex_iterator(b[1].begin(), b[1].end(), zahl); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(b[1].begin(), b[1].end(), zahl);
+         it != std::sregex_iterator(); ++it)
         EXPECT_LE(std::fabs(std::stod(it->str())), 107.5) << b[1];
 }
 
@@ -280,23 +297,28 @@ TEST(Tikz, TheFileSaysHowToUseItAndHoldsThePictureBetweenMarkers) {
     const std::string datei = f.Datei();
     const auto zeilen = Zeilen(datei);
     ASSERT_FALSE(zeilen.empty());
-    EXPECT_EQ(zeilen[0], "% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 12,85 cm × 12,85 cm, in UTF-8.");
+    EXPECT_EQ(zeilen[0],
+              "% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 12,85 cm × 12,85 cm, in UTF-8.");
     EXPECT_NE(datei.find("\\input{grafik}"), std::string::npos) << "the comment tells how";
-    for (const char* z : {"\\documentclass{article}", "\\usepackage[utf8]{inputenc}", "\\usepackage[T1]{fontenc}",
-                          "\\usepackage{tikz}", "\\pagestyle{empty}", "\\setlength{\\paperwidth}{12.85cm}",
-                          "\\setlength{\\paperheight}{12.85cm}", "\\begin{document}", "\\end{document}"})
+    for (const char* z :
+         {"\\documentclass{article}", "\\usepackage[utf8]{inputenc}", "\\usepackage[T1]{fontenc}",
+          "\\usepackage{tikz}", "\\pagestyle{empty}", "\\setlength{\\paperwidth}{12.85cm}",
+          "\\setlength{\\paperheight}{12.85cm}", "\\begin{document}", "\\end{document}"})
         EXPECT_NE(std::find(zeilen.begin(), zeilen.end(), z), zeilen.end()) << z;
     const std::size_t anfang = datei.find(std::string(TikzBildAnfang) + "\n");
     const std::size_t ende = datei.find(std::string(TikzBildEnde) + "\n");
     ASSERT_NE(anfang, std::string::npos);
     ASSERT_NE(ende, std::string::npos);
-    EXPECT_EQ(datei.substr(anfang + TikzBildAnfang.size() + 1, ende - anfang - TikzBildAnfang.size() - 1), f.Bild())
+    EXPECT_EQ(
+        datei.substr(anfang + TikzBildAnfang.size() + 1, ende - anfang - TikzBildAnfang.size() - 1),
+        f.Bild())
         << "the picture alone between the markers";
     EXPECT_LT(datei.find("\\begin{document}"), anfang);
     EXPECT_GT(datei.find("\\end{document}"), ende);
     Einstellungen().Dezimaltrenner = '.';
     TTikzFlaeche g(Fenster, {7500, 7500});
-    EXPECT_TRUE(g.Datei().starts_with("% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 7.5 cm × 7.5 cm"));
+    EXPECT_TRUE(
+        g.Datei().starts_with("% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 7.5 cm × 7.5 cm"));
 }
 
 TEST(Tikz, AWholeSceneIsDrawnInTheScenesOrderWithShortNumbers) {
@@ -320,19 +342,18 @@ TEST(Tikz, AWholeSceneIsDrawnInTheScenesOrderWithShortNumbers) {
     std::vector<std::string> flaechen, gefuellt;
     for (const auto& a : protokoll.Nur(test::TAufruf::Polygon)) {
         const bool leer = a.pinsel.Art == TPinselArt::Muster &&
-                          std::all_of(a.pinsel.Muster.begin(), a.pinsel.Muster.end(), [](auto z) { return z == 0; });
-        if (!leer && a.pinsel.Art != TPinselArt::Leer)
-            flaechen.push_back(Farbname(a.pinsel.Farbe));
+                          std::all_of(a.pinsel.Muster.begin(), a.pinsel.Muster.end(),
+                                      [](auto z) { return z == 0; });
+        if (!leer && a.pinsel.Art != TPinselArt::Leer) flaechen.push_back(Farbname(a.pinsel.Farbe));
     }
     const std::regex flaeche(R"(\\fill(draw)?\[(fill=)?(kv[0-9A-F]{6})[^\]]*\] \([^;]*cycle;)");
     const std::regex koordinate(R"(\((-?\d+(\.\d+)?),(-?\d+(\.\d+)?)\))");
     for (const std::string& z : Zeilen(f.Bild())) {
         std::smatch m;
-        if (std::regex_match(z, m, knoten))
-            geschrieben.push_back(m[1]);
-        if (std::regex_search(z, m, flaeche))
-            gefuellt.push_back(m[3]);
-        for (auto it = std::sregex_iterator(z.begin(), z.end(), koordinate); it != std::sregex_iterator(); ++it) {
+        if (std::regex_match(z, m, knoten)) geschrieben.push_back(m[1]);
+        if (std::regex_search(z, m, flaeche)) gefuellt.push_back(m[3]);
+        for (auto it = std::sregex_iterator(z.begin(), z.end(), koordinate);
+             it != std::sregex_iterator(); ++it) {
             for (int g : {1, 3}) {
                 const std::string zahl = (*it)[g];
                 const auto punkt = zahl.find('.');

@@ -72,7 +72,8 @@ inline void Vollszene(TDokument& d) {
     pfeil->Farbe = RGB(0, 0, 0);
     pfeil->Dicke = 75;
     pfeil->NameSichtbar = true;
-    const auto ebene = [&](const char* name, TTripel p, TTripel u, TTripel w, int transparenz, TFarbe farbe) {
+    const auto ebene = [&](const char* name, TTripel p, TTripel u, TTripel w, int transparenz,
+                           TFarbe farbe) {
         auto* e = l.Neu<TEbene>();
         e->Name = name;
         e->Festlegung = TEbene::EPAR;

@@ -91,7 +91,9 @@ std::vector<std::bitset<MaxStuecke + 1>> Vorgaenger(const tGSzene& s) {
     return r;
 }
 
-bool IstPolygon(const tGSzene& s, int stueck) { return s.Stueck(stueck).Art == TStueckArt::Polygon; }
+bool IstPolygon(const tGSzene& s, int stueck) {
+    return s.Stueck(stueck).Art == TStueckArt::Polygon;
+}
 
 // A point or line piece the order draws before a polygon that the comparison
 // puts behind it.
@@ -119,14 +121,12 @@ TEST(Zeichenfolge, PointOnALineIsDrawnAfterEveryPieceOfTheLine) {
     };
     std::vector<int> linie;
     for (int i = 1; i <= t.szene.Stueckzahl(); ++i)
-        if (t.szene.Stueck(i).Objekt == g)
-            linie.push_back(i);
+        if (t.szene.Stueck(i).Objekt == g) linie.push_back(i);
     ASSERT_GE(linie.size(), 2u);
     for (int p : {pa, pb}) {
         int stueck = 0;
         for (int i = 1; i <= t.szene.Stueckzahl(); ++i)
-            if (t.szene.Stueck(i).Objekt == p)
-                stueck = i;
+            if (t.szene.Stueck(i).Objekt == p) stueck = i;
         for (int l : linie)
             EXPECT_GT(rang(stueck), rang(l)) << "point " << p << ", line piece " << l;
     }
@@ -138,25 +138,27 @@ TEST(Zeichenfolge, PlaneThroughThreePointsWithTheXyPlaneHasAnOrderWithoutCycle) 
     // them, the plane through all three, the xy plane of a new window. The
     // y-axis lies in the xy plane and meets the new plane on their common
     // line, where the pieces of both planes meet too.
-    for (const auto& [a, b, c] : {std::tuple{TTripel{1, 2, 3}, TTripel{4, 1, 2}, TTripel{2, 5, 1}},
-                                  std::tuple{TTripel{2, 1, 3}, TTripel{5, 3, 1}, TTripel{1, 4, 2}},
-                                  std::tuple{TTripel{4, 0, 0}, TTripel{0, 4, 0}, TTripel{0, 0, 4}}}) {
+    for (const auto& [a, b, c] :
+         {std::tuple{TTripel{1, 2, 3}, TTripel{4, 1, 2}, TTripel{2, 5, 1}},
+          std::tuple{TTripel{2, 1, 3}, TTripel{5, 3, 1}, TTripel{1, 4, 2}},
+          std::tuple{TTripel{4, 0, 0}, TTripel{0, 4, 0}, TTripel{0, 0, 4}}}) {
         TFensterSzene t;
         const int pa = t.Punkt(a), pb = t.Punkt(b), pc = t.Punkt(c);
         t.Gerade(a, b);
         const int e = t.Ebene(a, b, c);
         t.Fertig();
-        EXPECT_TRUE(Gebrochen(t.szene).empty()) << "A = " << D(a.x) << ", " << D(a.y) << ", " << D(a.z);
+        EXPECT_TRUE(Gebrochen(t.szene).empty())
+            << "A = " << D(a.x) << ", " << D(a.y) << ", " << D(a.z);
         // The points lie in the plane: each is in front of the piece it lies
         // in; one on the common line of both planes lies on the boundary of
         // both pieces and only touches them.
         for (const auto& [p, z] : {std::pair{pa, a.z}, std::pair{pb, b.z}, std::pair{pc, c.z}}) {
             int punkt = 0, vor = 0;
             for (int i = 1; i <= t.szene.Stueckzahl(); ++i)
-                if (t.szene.Stueck(i).Objekt == p)
-                    punkt = i;
+                if (t.szene.Stueck(i).Objekt == p) punkt = i;
             for (int i = 1; i <= t.szene.Stueckzahl(); ++i)
-                if (t.szene.Stueck(i).Objekt == e && t.szene.Vergleichen(punkt, i) == TVorne::Erstes)
+                if (t.szene.Stueck(i).Objekt == e &&
+                    t.szene.Vergleichen(punkt, i) == TVorne::Erstes)
                     ++vor;
             EXPECT_EQ(vor, z == 0 ? 0 : 1) << "point " << p;
         }
@@ -221,8 +223,7 @@ TEST(Zeichenfolge, CycleThroughAnEdgeOnPlaneNeverDrawsAPointBeforeAPlaneBehindIt
     // A is drawn after every polygon it is in front of.
     int stueck = 0;
     for (int i = 1; i <= t.szene.Stueckzahl(); ++i)
-        if (t.szene.Stueck(i).Objekt == pa)
-            stueck = i;
+        if (t.szene.Stueck(i).Objekt == pa) stueck = i;
     const auto& f = t.szene.Zeichenfolge();
     const auto rang = [&](int s) { return std::find(f.begin(), f.end(), s) - f.begin(); };
     for (int i = 1; i <= t.szene.Stueckzahl(); ++i) {
@@ -245,7 +246,8 @@ TEST(Zeichenfolge, ManyRandomScenesKeepEveryRelationOutsideACycle) {
         TFensterSzene t;
         std::vector<TTripel> punkte;
         for (int i = 0; i < 5 + anzahl(zufall); ++i) {
-            const TTripel p{Real(koordinate(zufall)), Real(koordinate(zufall)), Real(koordinate(zufall))};
+            const TTripel p{Real(koordinate(zufall)), Real(koordinate(zufall)),
+                            Real(koordinate(zufall))};
             punkte.push_back(p);
             t.Punkt(p);
         }
@@ -260,7 +262,8 @@ TEST(Zeichenfolge, ManyRandomScenesKeepEveryRelationOutsideACycle) {
             t.szene.StreckeHinzufuegen(p, Verbindungsvektor(p, irgendeiner()));
         }
         if (szenen % 3 != 0)
-            t.szene.MatrixAnwenden(Drehmatrix(NullTripel, {r(zufall), r(zufall), r(zufall)}, r(zufall) * Pi));
+            t.szene.MatrixAnwenden(
+                Drehmatrix(NullTripel, {r(zufall), r(zufall), r(zufall)}, r(zufall) * Pi));
         t.Fertig();
         ++szenen;
 
@@ -280,7 +283,8 @@ TEST(Zeichenfolge, ManyRandomScenesKeepEveryRelationOutsideACycle) {
         mitZyklus += !gebrochen.empty();
         for (const auto& [vorher, nachher] : gebrochen) {
             // Only a relation inside a cycle may give way.
-            EXPECT_TRUE(vor[vorher].test(std::size_t(nachher)) && vor[nachher].test(std::size_t(vorher)))
+            EXPECT_TRUE(vor[vorher].test(std::size_t(nachher)) &&
+                        vor[nachher].test(std::size_t(vorher)))
                 << "scene " << szenen << ": " << nachher << " drawn before " << vorher;
             punktVorEbene += IstPolygon(s, vorher) && !IstPolygon(s, nachher);
         }

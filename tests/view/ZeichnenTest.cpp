@@ -216,7 +216,8 @@ TEST_F(Zeichnen, NamesOfPointsAndLinesAtTheirLabelPoints) {
     const std::vector<TAufruf> texte = Gezeichnet(t.szene).Nur(TAufruf::Text);
     ASSERT_EQ(texte.size(), 2u);
     const auto name = [&](const std::string& n) {
-        return *std::find_if(texte.begin(), texte.end(), [&](const TAufruf& a) { return a.text == n; });
+        return *std::find_if(texte.begin(), texte.end(),
+                             [&](const TAufruf& a) { return a.text == n; });
     };
     EXPECT_EQ(name("P").punkte[0], t.abb.WeltZuLogisch(Projizieren({1, 2, 3})));
     EXPECT_EQ(name("P").schrifthoehe, 1050); // 0.035 of 30000
@@ -341,9 +342,10 @@ TEST_P(AchsenZahl, OneSignificantDigit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Werte, AchsenZahl,
-                         ::testing::Values(TZahlFall{8, "8"}, TZahlFall{10, "1E1"}, TZahlFall{5, "5"},
-                                           TZahlFall{0, "0"}, TZahlFall{1, "1"}, TZahlFall{0.5L, "0,5"},
-                                           TZahlFall{15, "2E1"}, TZahlFall{9.5L, "1E1"}, TZahlFall{300, "3E2"},
+                         ::testing::Values(TZahlFall{8, "8"}, TZahlFall{10, "1E1"},
+                                           TZahlFall{5, "5"}, TZahlFall{0, "0"}, TZahlFall{1, "1"},
+                                           TZahlFall{0.5L, "0,5"}, TZahlFall{15, "2E1"},
+                                           TZahlFall{9.5L, "1E1"}, TZahlFall{300, "3E2"},
                                            TZahlFall{-2, "-2"}, TZahlFall{0.05L, "0,05"},
                                            TZahlFall{0.000005L, "5E-6"}));
 
@@ -365,7 +367,8 @@ TEST_F(Zeichnen, MarkedObjectsGetAHaloRightBehindEachPiece) {
     const auto farbig = [](const TProtokollflaeche& f) {
         int n = 0;
         for (const TAufruf& a : f.aufrufe)
-            n += a.stift.Farbe == Markierfarbe || (a.art == TAufruf::Polygon && a.pinsel.Farbe == Markierfarbe);
+            n += a.stift.Farbe == Markierfarbe ||
+                 (a.art == TAufruf::Polygon && a.pinsel.Farbe == Markierfarbe);
         return n;
     };
     const TProtokollflaeche ohne = Gezeichnet(t.szene);

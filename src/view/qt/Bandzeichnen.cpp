@@ -31,12 +31,13 @@ struct TBandarbeit {
 };
 
 void BandWeissFuellen(QImage& bild, uchar* daten, int von, int bis) {
-    QImage band(daten + von * bild.bytesPerLine(), bild.width(), bis - von, bild.bytesPerLine(), bild.format());
+    QImage band(daten + von * bild.bytesPerLine(), bild.width(), bis - von, bild.bytesPerLine(),
+                bild.format());
     band.fill(Qt::white);
 }
 
-void BandMalen(QImage& bild, uchar* daten, int von, int bis, const TLogRechteck& fenster, const QRectF& ziel,
-               const TMalen& malen) {
+void BandMalen(QImage& bild, uchar* daten, int von, int bis, const TLogRechteck& fenster,
+               const QRectF& ziel, const TMalen& malen) {
     BandWeissFuellen(bild, daten, von, bis);
     // A painter of its own on the whole image, not on a piece of it: every
     // coordinate stays exactly what one painter alone would compute.
@@ -57,7 +58,8 @@ void BandMalen(QImage& bild, uchar* daten, int von, int bis, const TLogRechteck&
 
 std::vector<int> Bandgrenzen(const QImage& bild, int baender) {
     if (baender <= 0)
-        baender = std::clamp(bild.height() / MindestBandhoehe, 1, std::max(1, QThread::idealThreadCount()));
+        baender = std::clamp(bild.height() / MindestBandhoehe, 1,
+                             std::max(1, QThread::idealThreadCount()));
     baender = std::clamp(bild.height(), 1, baender);
     std::vector<int> grenzen;
     for (int i = 0; i < baender; ++i)
@@ -65,16 +67,16 @@ std::vector<int> Bandgrenzen(const QImage& bild, int baender) {
     return grenzen;
 }
 
-void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen,
-                     int baender) {
-    if (bild.isNull())
-        return;
+void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& ziel,
+                     const TMalen& malen, int baender) {
+    if (bild.isNull()) return;
     const std::vector<int> grenzen = Bandgrenzen(bild, baender);
     const int n = static_cast<int>(grenzen.size());
     // Detaches once here, before any thread writes into the pixels.
     uchar* daten = bild.bits();
     const auto band = [&](int i) {
-        BandMalen(bild, daten, grenzen[i], i + 1 < n ? grenzen[i + 1] : bild.height(), fenster, ziel, malen);
+        BandMalen(bild, daten, grenzen[i], i + 1 < n ? grenzen[i + 1] : bild.height(), fenster,
+                  ziel, malen);
     };
     if (n == 1) {
         band(0);
@@ -98,8 +100,7 @@ void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& zi
         for (int i; (i = arbeit->naechstes.fetch_add(1)) < n;) {
             band(i);
             std::lock_guard sperre(arbeit->m);
-            if (++arbeit->fertig == n)
-                arbeit->alleFertig.notify_all();
+            if (++arbeit->fertig == n) arbeit->alleFertig.notify_all();
         }
     };
     for (int i = 0; i < std::min(n, std::max(1, faeden->maxThreadCount())); ++i)

@@ -28,8 +28,8 @@ namespace kalvorin {
 // but for the lines at the bands' edges. `baender` bands (one row at least
 // each), 0 meaning one per core but none of only a few rows; a single band
 // is drawn on the calling thread.
-void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen,
-                     int baender = 0);
+void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& ziel,
+                     const TMalen& malen, int baender = 0);
 
 // The first rows of the bands InBaendernMalen cuts the image into (device
 // pixels, starting with 0); for tests of the cuts.

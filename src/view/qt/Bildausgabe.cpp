@@ -39,7 +39,8 @@ const std::array<TGrafikformat, 5> Formate = {{
 
 } // namespace
 
-void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen) {
+void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
+           const TMalen& malen) {
     painter.save();
     painter.fillRect(ziel, Qt::white);
     {
@@ -49,19 +50,19 @@ void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, c
     painter.restore();
 }
 
-std::span<const TGrafikformat> Grafikformate() { return Formate; }
+std::span<const TGrafikformat> Grafikformate() {
+    return Formate;
+}
 
 const TGrafikformat* GrafikformatMitEndung(const QString& endung) {
     for (const TGrafikformat& f : Formate)
-        if (endung.compare(QLatin1String(f.Endung), Qt::CaseInsensitive) == 0)
-            return &f;
+        if (endung.compare(QLatin1String(f.Endung), Qt::CaseInsensitive) == 0) return &f;
     return nullptr;
 }
 
 const TGrafikformat* GrafikformatMitFilter(const QString& filter) {
     for (const TGrafikformat& f : Formate)
-        if (filter == QString::fromUtf8(f.Filter))
-            return &f;
+        if (filter == QString::fromUtf8(f.Filter)) return &f;
     return nullptr;
 }
 
@@ -95,7 +96,8 @@ QByteArray SvgDaten(const TGrafikAuftrag& a) {
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
-    const QSize groesse(Pixel(a.Groesse.Breite, SvgAufloesung), Pixel(a.Groesse.Hoehe, SvgAufloesung));
+    const QSize groesse(Pixel(a.Groesse.Breite, SvgAufloesung),
+                        Pixel(a.Groesse.Hoehe, SvgAufloesung));
     QSvgGenerator svg;
     svg.setOutputDevice(&puffer);
     svg.setResolution(static_cast<int>(SvgAufloesung));
@@ -103,11 +105,9 @@ QByteArray SvgDaten(const TGrafikAuftrag& a) {
     svg.setViewBox(QRectF(QPointF(0, 0), groesse));
     svg.setTitle(QStringLiteral("Kalvorin"));
     QPainter p;
-    if (!p.begin(&svg))
-        return {};
+    if (!p.begin(&svg)) return {};
     Malen(p, a.Fenster, QRectF(QPointF(0, 0), groesse), a.Malen);
-    if (!p.end())
-        return {};
+    if (!p.end()) return {};
     return daten;
 }
 
@@ -119,23 +119,22 @@ QByteArray PdfDaten(const TGrafikAuftrag& a) {
         QPdfWriter pdf(&puffer);
         pdf.setCreator(QStringLiteral("Kalvorin"));
         pdf.setResolution(PdfAufloesung);
-        pdf.setPageSize(QPageSize(QSizeF(a.Groesse.Breite / 100.0, a.Groesse.Hoehe / 100.0), QPageSize::Millimeter));
+        pdf.setPageSize(QPageSize(QSizeF(a.Groesse.Breite / 100.0, a.Groesse.Hoehe / 100.0),
+                                  QPageSize::Millimeter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter p;
-        if (!p.begin(&pdf))
-            return {};
+        if (!p.begin(&pdf)) return {};
         const QRect seite = pdf.pageLayout().paintRectPixels(pdf.resolution());
         Malen(p, a.Fenster, QRectF(QPointF(0, 0), seite.size()), a.Malen);
-        if (!p.end())
-            return {};
+        if (!p.end()) return {};
     }
     return daten;
 }
 
 QImage Rasterbild(const TGrafikAuftrag& a) {
-    QImage bild(Pixel(a.Groesse.Breite, a.Aufloesung), Pixel(a.Groesse.Hoehe, a.Aufloesung), QImage::Format_RGB32);
-    if (bild.isNull())
-        return bild;
+    QImage bild(Pixel(a.Groesse.Breite, a.Aufloesung), Pixel(a.Groesse.Hoehe, a.Aufloesung),
+                QImage::Format_RGB32);
+    if (bild.isNull()) return bild;
     const int proMeter = static_cast<int>(std::lround(a.Aufloesung / 0.0254));
     bild.setDotsPerMeterX(proMeter);
     bild.setDotsPerMeterY(proMeter);
@@ -146,22 +145,22 @@ QImage Rasterbild(const TGrafikAuftrag& a) {
 
 QByteArray PngDaten(const TGrafikAuftrag& a) {
     const QImage bild = Rasterbild(a);
-    if (bild.isNull())
-        return {};
+    if (bild.isNull()) return {};
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, "PNG"))
-        return {};
+    if (!bild.save(&puffer, "PNG")) return {};
     return daten;
 }
 
-QString GrafikSchreiben(const QString& datei, const TGrafikformat& format, const TGrafikAuftrag& a) {
+QString GrafikSchreiben(const QString& datei, const TGrafikformat& format,
+                        const TGrafikAuftrag& a) {
     const QByteArray daten = format.Erzeugen(a);
     if (daten.isEmpty())
         return QStringLiteral("Die Grafik für die Datei %1 kann nicht erzeugt werden.").arg(datei);
-    const std::string fehler = GrafikDateiSchreiben(QFile::encodeName(datei).toStdString(),
-                                                    std::string_view(daten.constData(), std::size_t(daten.size())));
+    const std::string fehler =
+        GrafikDateiSchreiben(QFile::encodeName(datei).toStdString(),
+                             std::string_view(daten.constData(), std::size_t(daten.size())));
     return QString::fromStdString(fehler);
 }
 
@@ -180,7 +179,8 @@ bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, 
         QStringList endungen;
         for (const TGrafikformat& f : Grafikformate())
             endungen << QStringLiteral(".") + QLatin1String(f.Endung);
-        fehler = QStringLiteral("Unbekanntes Bildformat: %1 (erlaubt sind %2)").arg(datei, endungen.join(QStringLiteral(", ")));
+        fehler = QStringLiteral("Unbekanntes Bildformat: %1 (erlaubt sind %2)")
+                     .arg(datei, endungen.join(QStringLiteral(", ")));
         return false;
     }
     constexpr double Bildschirm = 96;

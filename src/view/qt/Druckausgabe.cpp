@@ -15,7 +15,9 @@ namespace kalvorin {
 
 namespace {
 
-std::int32_t Hundertstel(double millimeter) { return static_cast<std::int32_t>(std::lround(millimeter * 100)); }
+std::int32_t Hundertstel(double millimeter) {
+    return static_cast<std::int32_t>(std::lround(millimeter * 100));
+}
 
 // The page: white under the print rectangle, which also clips the drawing.
 void Seite(QPainter& p, const QRectF& flaeche, const TLogRechteck& fenster, const TMalen& malen) {
@@ -25,8 +27,8 @@ void Seite(QPainter& p, const QRectF& flaeche, const TLogRechteck& fenster, cons
 
 } // namespace
 
-QRectF Druckflaeche(const QPaintDevice& geraet, const QPageLayout& seite, const TAusgabeRechteck& druck,
-                   const TLogRechteck& fenster) {
+QRectF Druckflaeche(const QPaintDevice& geraet, const QPageLayout& seite,
+                    const TAusgabeRechteck& druck, const TLogRechteck& fenster) {
     const QRectF papier = seite.paintRect(QPageLayout::Millimeter);
     const TAusgabeRechteck r =
         Druckrechteck(druck, {Hundertstel(papier.width()), Hundertstel(papier.height())}, fenster);
@@ -38,7 +40,8 @@ QRectF Druckflaeche(const QPaintDevice& geraet, const QPageLayout& seite, const 
                   QPointF(InPixel(r.rechts, dx), InPixel(r.unten, dy)));
 }
 
-QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster, const TMalen& malen) {
+QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster,
+                const TMalen& malen) {
     const QString datei = drucker.outputFileName();
     if (drucker.outputFormat() == QPrinter::PdfFormat && !datei.isEmpty()) {
         // The same page into memory first, then into the file in one step.
@@ -57,15 +60,16 @@ QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRech
             Seite(p, Druckflaeche(pdf, pdf.pageLayout(), druck, fenster), fenster, malen);
             p.end();
         }
-        return QString::fromStdString(GrafikDateiSchreiben(
-            QFile::encodeName(datei).toStdString(), std::string_view(daten.constData(), std::size_t(daten.size()))));
+        return QString::fromStdString(
+            GrafikDateiSchreiben(QFile::encodeName(datei).toStdString(),
+                                 std::string_view(daten.constData(), std::size_t(daten.size()))));
     }
     QPainter p;
     if (!p.begin(&drucker))
-        return QStringLiteral("Der Drucker %1 kann nicht angesprochen werden.").arg(drucker.printerName());
+        return QStringLiteral("Der Drucker %1 kann nicht angesprochen werden.")
+            .arg(drucker.printerName());
     Seite(p, Druckflaeche(drucker, drucker.pageLayout(), druck, fenster), fenster, malen);
-    if (!p.end())
-        return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
+    if (!p.end()) return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
     return {};
 }
 

@@ -18,10 +18,11 @@ namespace kalvorin {
 // Where the picture goes on a device with the page layout, in its pixels:
 // the print rectangle (hundredths of a millimetre from the printable area's
 // corner) held to the paper and narrowed to the picture's aspect ratio.
-QRectF Druckflaeche(const QPaintDevice& geraet, const QPageLayout& seite, const TAusgabeRechteck& druck,
-                    const TLogRechteck& fenster);
+QRectF Druckflaeche(const QPaintDevice& geraet, const QPageLayout& seite,
+                    const TAusgabeRechteck& druck, const TLogRechteck& fenster);
 
 // Prints one page; empty, or the German message.
-QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster, const TMalen& malen);
+QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRechteck& fenster,
+                const TMalen& malen);
 
 } // namespace kalvorin

@@ -16,17 +16,26 @@ namespace kalvorin {
 
 namespace {
 
-QColor Farbe(TFarbe f) { return QColor(Rot(f), Gruen(f), Blau(f)); }
+QColor Farbe(TFarbe f) {
+    return QColor(Rot(f), Gruen(f), Blau(f));
+}
 
 Qt::BrushStyle Schraffurstil(int s) {
     switch (s) {
-    case SchraffurWaagerecht: return Qt::HorPattern;
-    case SchraffurSenkrecht: return Qt::VerPattern;
-    case SchraffurFallend: return Qt::FDiagPattern;
-    case SchraffurSteigend: return Qt::BDiagPattern;
-    case SchraffurKreuz: return Qt::CrossPattern;
-    case SchraffurDiagonalKreuz: return Qt::DiagCrossPattern;
-    default: return Qt::SolidPattern;
+    case SchraffurWaagerecht:
+        return Qt::HorPattern;
+    case SchraffurSenkrecht:
+        return Qt::VerPattern;
+    case SchraffurFallend:
+        return Qt::FDiagPattern;
+    case SchraffurSteigend:
+        return Qt::BDiagPattern;
+    case SchraffurKreuz:
+        return Qt::CrossPattern;
+    case SchraffurDiagonalKreuz:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::SolidPattern;
     }
 }
 
@@ -52,8 +61,8 @@ constexpr double VolleMaskeDeckkraft = 0.6;
 
 } // namespace
 
-TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster, const QRectF& geraet,
-                                     bool isotrop)
+TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster,
+                                     const QRectF& geraet, bool isotrop)
     : p_(painter), links_(fenster.links), oben_(fenster.oben) {
     const double lb = std::max(1, fenster.Breite()), lh = std::max(1, fenster.Hoehe());
     sx_ = geraet.width() / lb;
@@ -78,7 +87,8 @@ TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fens
         maskenArt_ = TMaskenArt::Deckkraft;
     // The raster operations on raster images also set the alpha channel;
     // only where there is none is a fill with white a no-op.
-    if (typ == QPaintEngine::Raster && painter.device() && painter.device()->devType() == QInternal::Image)
+    if (typ == QPaintEngine::Raster && painter.device() &&
+        painter.device()->devType() == QInternal::Image)
         ohneAlpha_ = !static_cast<const QImage*>(painter.device())->hasAlphaChannel();
     p_.save();
     p_.resetTransform();
@@ -86,7 +96,9 @@ TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fens
     p_.setBackgroundMode(Qt::TransparentMode);
 }
 
-TQtZeichenflaeche::~TQtZeichenflaeche() { p_.restore(); }
+TQtZeichenflaeche::~TQtZeichenflaeche() {
+    p_.restore();
+}
 
 void TQtZeichenflaeche::SetzeStift(const TStift& stift) {
     if (stift.Stil == TStiftStil::Unsichtbar) {
@@ -96,9 +108,15 @@ void TQtZeichenflaeche::SetzeStift(const TStift& stift) {
     const double breite = std::max(1.0, stift.Breite * std::min(sx_, sy_));
     QPen pen(Farbe(stift.Farbe), breite);
     switch (stift.Stil) {
-    case TStiftStil::Gestrichelt: pen.setStyle(Qt::DashLine); break;
-    case TStiftStil::Punktiert: pen.setStyle(Qt::DotLine); break;
-    default: pen.setStyle(Qt::SolidLine); break;
+    case TStiftStil::Gestrichelt:
+        pen.setStyle(Qt::DashLine);
+        break;
+    case TStiftStil::Punktiert:
+        pen.setStyle(Qt::DotLine);
+        break;
+    default:
+        pen.setStyle(Qt::SolidLine);
+        break;
     }
     // Flat ends: a line cut into pieces must not have its white border
     // reach over the neighbouring piece.
@@ -122,8 +140,7 @@ QBrush TQtZeichenflaeche::Musterpinsel(const TPinsel& p) {
     for (std::uint8_t zeile : p.Muster)
         bits = bits << 8 | zeile;
     for (const TMusterpinsel& m : musterpinsel_)
-        if (m.Farbe == p.Farbe && m.Bits == bits)
-            return m.Pinsel;
+        if (m.Farbe == p.Farbe && m.Bits == bits) return m.Pinsel;
     musterpinsel_.push_back({p.Farbe, bits, QBrush(Musterbild(p))});
     return musterpinsel_.back().Pinsel;
 }
@@ -135,8 +152,7 @@ void TQtZeichenflaeche::PinselAnwenden() {
                         pinsel_.Farbe == angewandterPinsel_.Farbe &&
                         pinsel_.Schraffur == angewandterPinsel_.Schraffur &&
                         pinsel_.Muster == angewandterPinsel_.Muster && modus_ == angewandterModus_;
-    if (gleich)
-        return;
+    if (gleich) return;
     angewandt_ = true;
     angewandterPinsel_ = pinsel_;
     angewandterModus_ = modus_;
@@ -150,11 +166,12 @@ void TQtZeichenflaeche::PinselAnwenden() {
         p_.setCompositionMode(QPainter::CompositionMode_Multiply);
 
     switch (pinsel_.Art) {
-    case TPinselArt::Leer: p_.setBrush(Qt::NoBrush); break;
+    case TPinselArt::Leer:
+        p_.setBrush(Qt::NoBrush);
+        break;
     case TPinselArt::Voll:
         p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
-        if (maske && maskenArt_ == TMaskenArt::Deckkraft)
-            p_.setOpacity(VolleMaskeDeckkraft);
+        if (maske && maskenArt_ == TMaskenArt::Deckkraft) p_.setOpacity(VolleMaskeDeckkraft);
         break;
     case TPinselArt::Schraffur:
         // Hatch lines on white (see Polygon), as a hatched plane hides what lies behind it.
@@ -182,7 +199,8 @@ void TQtZeichenflaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe
     f.setPixelSize(100);
     const double zelle = QFontMetricsF(f, p_.device()).height();
     const double ziel = hoehe * std::min(sx_, sy_);
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(ziel * 100 / (zelle > 0 ? zelle : 100)))));
+    f.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(ziel * 100 / (zelle > 0 ? zelle : 100)))));
     schrift_ = f;
     schriftFarbe_ = farbe;
 }
@@ -202,8 +220,7 @@ void TQtZeichenflaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
         p_.setBackgroundMode(Qt::OpaqueMode);
     }
     p_.drawPolygon(poly);
-    if (schraffur)
-        p_.setBackgroundMode(Qt::TransparentMode);
+    if (schraffur) p_.setBackgroundMode(Qt::TransparentMode);
 }
 
 void TQtZeichenflaeche::Linie(TLogPunkt von, TLogPunkt bis) {
@@ -220,7 +237,8 @@ void TQtZeichenflaeche::Rechteck(const TLogRechteck& r) {
     // Half a pixel in from every edge: a one-pixel outline then covers the
     // outermost pixels inside the rectangle, on every side.
     p_.setRenderHint(QPainter::Antialiasing, false);
-    p_.drawRect(QRectF(Geraet({r.links, r.oben}), Geraet({r.rechts, r.unten})).adjusted(0.5, 0.5, -0.5, -0.5));
+    p_.drawRect(QRectF(Geraet({r.links, r.oben}), Geraet({r.rechts, r.unten}))
+                    .adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void TQtZeichenflaeche::Text(TLogPunkt linksOben, std::string_view text) {
@@ -241,7 +259,8 @@ TTextmass TQtZeichenflaeche::Textmass(std::string_view text) {
     const QFontMetricsF fm(schrift_, p_.device());
     const double s = std::min(sx_, sy_);
     const QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return {static_cast<int>(std::lround(fm.horizontalAdvance(t) / s)), static_cast<int>(std::lround(fm.height() / s))};
+    return {static_cast<int>(std::lround(fm.horizontalAdvance(t) / s)),
+            static_cast<int>(std::lround(fm.height() / s))};
 }
 
 } // namespace kalvorin

@@ -24,14 +24,15 @@ class TQtZeichenflaeche : public TZeichenflaeche {
 public:
     // How a target shows the mask raster mode.
     enum class TMaskenArt {
-        RasterOp,     // AND with the destination (raster images and the screen)
+        RasterOp,       // AND with the destination (raster images and the screen)
         Multiplizieren, // the same shade by multiply composition
-        Deckkraft,    // the colour at partial opacity (vector files, printers)
+        Deckkraft,      // the colour at partial opacity (vector files, printers)
     };
 
     // The logical window is shown in the device rectangle with equal scale
     // in both directions (centred in the longer direction), or stretched.
-    TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster, const QRectF& geraet, bool isotrop = true);
+    TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster, const QRectF& geraet,
+                      bool isotrop = true);
     ~TQtZeichenflaeche() override;
 
     void SetzeStift(const TStift& stift) override;
@@ -45,7 +46,9 @@ public:
     void Text(TLogPunkt linksOben, std::string_view text) override;
     TTextmass Textmass(std::string_view text) override;
 
-    QPointF Geraet(TLogPunkt p) const { return {x0_ + (p.x - links_) * sx_, y0_ + (oben_ - p.y) * sy_}; }
+    QPointF Geraet(TLogPunkt p) const {
+        return {x0_ + (p.x - links_) * sx_, y0_ + (oben_ - p.y) * sy_};
+    }
     TMaskenArt MaskenArt() const { return maskenArt_; }
     void SetzeMaskenArt(TMaskenArt art) {
         maskenArt_ = art;
