@@ -12,6 +12,13 @@ cd "$(dirname "$0")"
 ./scripts/setup.sh
 jobs=$(nproc)
 
+# Every C++ file of the project in the house style (.clang-format); a file
+# that differs fails the run before anything is built.
+if ! git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
+  echo "Nicht formatiert (clang-format -i DATEI): siehe oben." >&2
+  exit 1
+fi
+
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKALVORIN_GUI=OFF \
   -DKALVORIN_SANITIZE=ON -DKALVORIN_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"

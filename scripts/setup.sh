@@ -5,6 +5,9 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  # The format check of test.sh; ccache keeps compiled objects between runs
+  # on the same machine.
+  clang-format ccache
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
