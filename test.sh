@@ -11,6 +11,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
 jobs=$(nproc)
+# ccache (set as the compiler launcher by CMakeLists.txt) finds objects of an
+# earlier run on this machine even in a clone at another place: paths below
+# the clone count relative to it, and the build folder is not hashed.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 
 # Every C++ file of the project in the house style (.clang-format); a file
 # that differs fails the run before anything is built.
