@@ -13,6 +13,7 @@
 #include "document/Zeichnen.h"
 #include "geometry/Beschreibung.h"
 #include "model/Meldungen.h"
+#include "storage/DateiErsetzen.h"
 #include "storage/Einstellungen.h"
 #include "view/qt/Bildausgabe.h"
 
@@ -134,10 +135,26 @@ void MeldungenAusgeben(const TMeldungsProtokoll& protokoll, std::size_t ab = 0) 
 }
 
 // Reads the file into the document; on failure the German message goes to
-// stderr and false is returned.
-bool Lesen(TDokument& d, const std::string& datei, TMeldungsProtokoll& protokoll, bool einfuegen) {
+// stderr and false is returned. ganz: a file that does not read completely
+// fails too, so that no command writes a shortened document.
+bool Lesen(TDokument& d, const std::string& datei, TMeldungsProtokoll& protokoll, bool einfuegen,
+           bool ganz = true) {
     const std::size_t vorher = protokoll.Eintraege.size();
-    const bool ok = einfuegen ? d.Einfuegen(datei) : d.Laden(datei) != TLadeergebnis::Nichts;
+    bool vollstaendig = false;
+    bool ok = false;
+    if (einfuegen) {
+        ok = d.Einfuegen(datei, &vollstaendig);
+    } else {
+        const TLadeergebnis e = d.Laden(datei);
+        ok = e != TLadeergebnis::Nichts;
+        vollstaendig = e == TLadeergebnis::Gelesen;
+    }
+    if (ok && ganz && !vollstaendig) {
+        MeldungenAusgeben(protokoll, vorher);
+        std::cerr << "Die Datei " << datei
+                  << " wurde nicht vollständig gelesen; es wird nichts geschrieben.\n";
+        return false;
+    }
     if (!ok) {
         MeldungenAusgeben(protokoll, vorher);
         if (protokoll.Eintraege.size() == vorher)
@@ -310,7 +327,7 @@ int main(int argc, char* argv[]) {
     TDokument dokument;
     if (befehl == "dump") {
         if (args.size() != 2) return Fehlbedienung("dump erwartet eine Datei.");
-        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
+        if (!Lesen(dokument, args[1], protokoll, false, false)) return ExitDateifehler;
         dokument.Neuaufbau();
         std::cout << Ausgabe(dokument, protokoll).dump(2) << "\n";
         return 0;
@@ -330,6 +347,12 @@ int main(int argc, char* argv[]) {
         if (args.size() != 3)
             return Fehlbedienung("render erwartet eine Dokument- und eine Bilddatei.");
         if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
+        // Only a plain file that may be written is replaced by the picture.
+        if (const TSchreibfehler f = ZielPruefen(args[2]); f != TSchreibfehler::Keiner) {
+            std::cerr << "Kalvorin kann diese Datei weder speichern noch erstellen.\n"
+                      << SchreibfehlerText(f, args[2]) << "\n";
+            return ExitDateifehler;
+        }
         dokument.Ausgangslage();
         QString fehler;
         const QString aus = QString::fromStdString(args[2]);

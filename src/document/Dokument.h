@@ -103,11 +103,12 @@ public:
     // interface. Laden replaces the content and, when the whole file was
     // read, takes its name and read-only state (schreibgeschuetzt: the user
     // asked for it or the file may not be written). Einfuegen appends
-    // another file's elements and always counts as a modification.
+    // another file's elements and always counts as a modification
+    // (vollstaendig: whether every element of the file was taken over).
     // Speichern writes everything; on success the file is the document's own,
     // writable, and the document unmodified.
     TLadeergebnis Laden(const std::string& datei, bool schreibgeschuetzt = false);
-    bool Einfuegen(const std::string& datei);
+    bool Einfuegen(const std::string& datei, bool* vollstaendig = nullptr);
     bool Speichern(const std::string& datei);
     // A recovery copy comes back: the copy's content under the file name and
     // read-only state the document had, modified, as it was never saved.

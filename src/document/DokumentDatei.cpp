@@ -5,7 +5,8 @@
 namespace kalvorin {
 
 TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt) {
-    // After "Einlesefehler" the document holds only part of the file.
+    // After "Einlesefehler", or when elements could not be read, the
+    // document holds only part of the file and must not take its name.
     bool vollstaendig = false;
     DokumentLesen(datei, liste_, ks_, rollen_, false, &vollstaendig);
     const TLadeergebnis ergebnis = vollstaendig           ? TLadeergebnis::Gelesen
@@ -20,8 +21,8 @@ TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt)
     return ergebnis;
 }
 
-bool TDokument::Einfuegen(const std::string& datei) {
-    const bool gelesen = DokumentLesen(datei, liste_, ks_, rollen_, true);
+bool TDokument::Einfuegen(const std::string& datei, bool* vollstaendig) {
+    const bool gelesen = DokumentLesen(datei, liste_, ks_, rollen_, true, vollstaendig);
     geaendert_ = true;
     Neuaufbau();
     return gelesen;

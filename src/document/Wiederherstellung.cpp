@@ -62,6 +62,19 @@ std::string NichtSchreibbarMeldung(const std::string& ordner) {
            "Änderungen verloren.";
 }
 
+std::string NichtEntferntMeldung(const std::vector<std::string>& kopien) {
+    std::string text = kopien.size() == 1
+                           ? "Eine Wiederherstellungskopie konnte nicht gelöscht werden:\r\n"
+                           : "Folgende Wiederherstellungskopien konnten nicht gelöscht werden:\r\n";
+    for (std::size_t i = 0; i < kopien.size() && i < HoechstensZeilen; ++i)
+        text += "\r\n" + kopien[i];
+    if (kopien.size() > HoechstensZeilen)
+        text += "\r\nund " + std::to_string(kopien.size() - HoechstensZeilen) + " weitere";
+    return text + "\r\n\r\nIhre Dokumente sind gespeichert oder wurden bewusst verworfen. "
+                  "Beim nächsten Start wird eine Kopie nur angeboten, wenn sie neuer ist als die "
+                  "gespeicherte Datei; Sie können die Kopien auch selbst löschen.";
+}
+
 int NeuNummer(const std::string& beschriftung) {
     constexpr std::string_view vorne = "neu", hinten = ".kvr";
     if (beschriftung.size() <= vorne.size() + hinten.size() ||
@@ -127,15 +140,54 @@ void TWiederherstellungsplan::Beobachtet(const TDokument& d) {
     } else {
         // Saved, or read again from its file: there is nothing to recover.
         e->Offen = false;
-        if (e->KopieDa) ablage_.Entfernen(e->Platz);
+        if (e->KopieDa || !e->Vorgaenger.empty()) KopieEntfernen(*e);
         e->KopieDa = false;
     }
     Melden();
 }
 
+void TWiederherstellungsplan::KopieEntfernen(TEintrag& e) {
+    // Removing needs no space, so it is tried even when writing failed.
+    if (!ablage_.Entfernen(e.Platz)) {
+        TVerwaisteKopie k;
+        k.Kopie = ablage_.KopieDatei(e.Platz);
+        k.Vermerk = ablage_.VermerkDatei(e.Platz);
+        nichtEntfernt_.emplace_back(e.Platz, std::move(k));
+    }
+    VorgaengerEntfernen(e);
+}
+
+void TWiederherstellungsplan::VorgaengerEntfernen(TEintrag& e) {
+    for (const TVerwaisteKopie& k : e.Vorgaenger)
+        if (!ablage_.VerwaisteLoeschen(k)) nichtEntfernt_.emplace_back(0, k);
+    e.Vorgaenger.clear();
+}
+
+void TWiederherstellungsplan::VorgaengerMerken(const TDokument& d, const TVerwaisteKopie& k) {
+    if (TEintrag* e = Finden(d)) e->Vorgaenger.push_back(k);
+}
+
+std::vector<std::string> TWiederherstellungsplan::Aufraeumen() {
+    std::vector<std::string> geblieben;
+    std::vector<std::pair<int, TVerwaisteKopie>> noch;
+    for (auto& [platz, k] : nichtEntfernt_) {
+        // A place that holds a copy again belongs to a document still open.
+        const bool wiederBelegt = platz > 0 && std::any_of(eintraege_.begin(), eintraege_.end(),
+                                                           [p = platz](const TEintrag& e) {
+                                                               return e.Platz == p && e.KopieDa;
+                                                           });
+        if (wiederBelegt || ablage_.VerwaisteLoeschen(k)) continue;
+        if (std::find(geblieben.begin(), geblieben.end(), k.Kopie) != geblieben.end()) continue;
+        geblieben.push_back(k.Kopie);
+        noch.emplace_back(platz, std::move(k));
+    }
+    nichtEntfernt_ = std::move(noch);
+    return geblieben;
+}
+
 void TWiederherstellungsplan::Abmelden(const TDokument& d) {
     if (TEintrag* e = Finden(d)) {
-        ablage_.Entfernen(e->Platz);
+        KopieEntfernen(*e);
         Vergessen(&d);
     }
 }
@@ -164,6 +216,8 @@ bool TWiederherstellungsplan::EintragSchreiben(TEintrag& e, TZeit jetzt) {
     if (ablage_.Schreiben(e.Platz, d.Liste(), d.Koordinatensystem(), vermerk).empty()) {
         e.KopieDa = true;
         gemeldet_ = false;
+        // The document's own copy now stands for what it was restored from.
+        VorgaengerEntfernen(e);
         return true;
     }
     // The previous copy, if any, is still there and still worth having.
@@ -213,7 +267,15 @@ std::string TWiederherstellungsplan::KopieDatei(const TDokument& d) const {
 // The offer at start
 
 TWiederherstellungsangebot::TWiederherstellungsangebot(TWiederherstellungsplan& plan)
-    : plan_(plan), kopien_(plan.Ablage().VerwaisteFinden()) {}
+    : plan_(plan), kopien_(plan.Ablage().VerwaisteFinden()) {
+    // A copy that a saved file has overtaken was left by a normal end whose
+    // copy could not be removed; offered, it would pass for newer work.
+    std::erase_if(kopien_, [this](const TVerwaisteKopie& k) {
+        if (!TWiederherstellungsablage::Veraltet(k)) return false;
+        plan_.Ablage().VerwaisteLoeschen(k);
+        return true;
+    });
+}
 
 TWiederherstellungsangebot::~TWiederherstellungsangebot() {
     if (!unlesbar_.empty()) Meldungen().Meldung(UnlesbarMeldung(unlesbar_), TMeldungsart::Warnung);
@@ -253,8 +315,12 @@ bool TWiederherstellungsangebot::Oeffnen(TDokument& d, const TVerwaisteKopie& k)
         Unlesbar(k);
         return false;
     }
-    // Until the document has a copy of its own, the orphan is the only one.
-    if (plan_.JetztSchreiben(d)) plan_.Ablage().VerwaisteLoeschen(k);
+    // Until the document has a copy of its own, the orphan is the only one;
+    // it goes when the document is saved or closed, or has its own copy.
+    if (plan_.JetztSchreiben(d))
+        plan_.Ablage().VerwaisteLoeschen(k);
+    else
+        plan_.VorgaengerMerken(d, k);
     return true;
 }
 

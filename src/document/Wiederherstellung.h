@@ -63,6 +63,15 @@ public:
     // The copy of the document on disk, empty when it has none.
     std::string KopieDatei(const TDokument& d) const;
 
+    // The copy a document was restored from, while the document has no
+    // copy of its own yet: it goes with the document's own copy.
+    void VorgaengerMerken(const TDokument& d, const TVerwaisteKopie& k);
+
+    // At a normal end: tries once more to remove the copies that could not
+    // be removed when their documents were saved or closed, and returns the
+    // ones that are still there.
+    std::vector<std::string> Aufraeumen();
+
     // Told whenever Naechste() may have changed, so that a timer can be set
     // anew.
     std::function<void()> PlanGeaendert;
@@ -75,6 +84,7 @@ private:
         bool KopieDa = false;
         bool Offen = false; // a change not yet in the copy
         std::optional<TZeit> Letzte;
+        std::vector<TVerwaisteKopie> Vorgaenger;
     };
 
     TEintrag* Finden(const TDokument& d);
@@ -83,11 +93,17 @@ private:
     bool EintragSchreiben(TEintrag& e, TZeit jetzt);
     void FehlerMelden();
     void Melden();
+    // Removes the entry's copy and its predecessors; what stays is kept in
+    // nichtEntfernt_.
+    void KopieEntfernen(TEintrag& e);
+    void VorgaengerEntfernen(TEintrag& e);
 
     TWiederherstellungsablage& ablage_;
     std::function<TZeit()> uhr_;
     std::function<std::int64_t()> wanduhr_;
     std::vector<TEintrag> eintraege_;
+    // Copies of saved or closed documents that could not be removed.
+    std::vector<std::pair<int, TVerwaisteKopie>> nichtEntfernt_;
     bool gemeldet_ = false;
     bool schreibend_ = false;
     // The observers the documents keep may outlive the plan.
@@ -102,6 +118,8 @@ std::string LoeschFrage();
 std::string UnlesbarMeldung(const std::vector<std::pair<std::string, std::string>>& namenUndOrte);
 // When copies cannot be written.
 std::string NichtSchreibbarMeldung(const std::string& ordner);
+// At the end, when copies of saved or closed documents could not be removed.
+std::string NichtEntferntMeldung(const std::vector<std::string>& kopien);
 
 // How a copy is named to the user: the caption it had, or a stand-in.
 std::string Kopienname(const TVerwaisteKopie& k);
@@ -118,7 +136,8 @@ public:
     TWiederherstellungsangebot(const TWiederherstellungsangebot&) = delete;
     TWiederherstellungsangebot& operator=(const TWiederherstellungsangebot&) = delete;
 
-    // Nothing was left behind: no question.
+    // Nothing was left behind: no question. Copies older than their
+    // document's saved file are removed and never offered.
     bool Leer() const { return kopien_.empty(); }
     // One question for every readable copy. "Ja": returns them, to be
     // opened one by one. "Nein": asks once more and deletes them after "Ja",

@@ -8,10 +8,47 @@
 
 namespace kalvorin {
 
-// Returns an empty text on success, else the reason (for the programmer; the
-// user sees the caller's own message). A target that is a symbolic link is
-// replaced at the place the link points to. The permissions of an existing
-// target are kept.
+// Why a file could not be written, as far as the user can act on it.
+enum class TSchreibfehler {
+    Keiner,
+    Schreibgeschuetzt, // the target is a file this user may not change
+    KeineDatei,        // the target is a device, a pipe or a socket
+    Ordner,            // the target is a folder
+    Voll,              // no space left (or the quota is used up)
+    KeineBerechtigung, // the folder may not be written
+    NurLesen,          // the file system is mounted read-only
+    OrdnerFehlt,       // the folder does not exist
+    Sonstiges,
+};
+
+struct TErsetzenErgebnis {
+    TSchreibfehler Fehler = TSchreibfehler::Keiner;
+    std::string Grund; // for the programmer; empty on success
+};
+
+// The cause that an errno value of a failed write stands for.
+TSchreibfehler SchreibfehlerAusErrno(int fehler);
+
+// Whether the program may replace the target at all: only a regular file
+// this user may write, or a name that is free. A file that no one may write
+// counts as write-protected even for the administrator, as the file's
+// read-only attribute did on the classroom machines. A symbolic link is
+// judged by the file it points to.
+TSchreibfehler ZielPruefen(const std::string& ziel);
+
+// The sentence that tells the user the cause, followed by " (" datei ")";
+// for Sonstiges the old "Eventuell ist der Datenträger schreibgeschützt."
+std::string SchreibfehlerText(TSchreibfehler fehler, const std::string& datei);
+
+// Replaces the target with the content. A target that ZielPruefen refuses
+// is left alone. A target that is a symbolic link is replaced at the place
+// the link points to. The permissions of an existing target are kept; a new
+// file gets modusNeu, or (with -1) what the umask allows.
+TErsetzenErgebnis DateiErsetzenMitGrund(const std::string& ziel, std::string_view inhalt,
+                                        int modusNeu = -1);
+
+// As above; an empty text on success, else the reason for the programmer
+// (the user sees the caller's own message).
 std::string DateiErsetzen(const std::string& ziel, std::string_view inhalt);
 
 // Test seam: when set, called after the temporary file has been written and

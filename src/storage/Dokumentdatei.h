@@ -23,9 +23,12 @@ constexpr TRollenMenge RollenBit(TRolle r) {
 
 // Writes list and coordinate system to the file, replacing it as a whole.
 // Returns false after telling the user why when the file cannot be written
-// (the old file stays as it was) or when an element name cannot be stored
-// faithfully (then nothing is written at all).
-bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks);
+// (the old file stays as it was; a write-protected file, a folder, a device
+// or a pipe is never replaced) or when an element name cannot be stored
+// faithfully (then nothing is written at all). A new file is created with
+// the permissions modusNeu (-1: what the umask allows).
+bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks,
+                       int modusNeu = -1);
 
 // Reads the file. einfuegen = false: clears list and role set, reads the
 // coordinate system and the elements. einfuegen = true: appends the file's

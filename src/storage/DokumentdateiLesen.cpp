@@ -3,12 +3,19 @@
 #include "model/Abhaengigkeiten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
+#include "storage/Cp1252.h"
 #include "storage/DokumentdateiFormat.h"
 #include "storage/EnhIniFile.h"
 #include "storage/Felder.h"
 #include "storage/Meldungsbox.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdint>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -23,16 +30,49 @@ namespace {
 constexpr Real GroessteZahl = 1e50L;
 // Axis limits beyond this cannot be reached by the dialog or by zooming.
 constexpr Real GroessteAchsengrenze = 10000;
+// A document of 100 elements takes some 30 KB in lines of at most a few
+// hundred characters; files or lines far beyond that are refused before the
+// reading, which would take long and much memory for them.
+constexpr std::int64_t GroessteDokumentdatei = 1 << 20;
+constexpr std::size_t LaengsteDokumentzeile = 16384;
 
 // A name that stands nowhere in the file ends the reading.
-struct EEinlesefehler {};
+struct EEinlesefehler {
+    std::string Name;
+};
 // The element cannot be read; it is dropped with what depends on it.
-struct EUnlesbar {};
+struct EUnlesbar {
+    std::string Grund; // German, for the user: why
+};
+
+// At most this many dropped elements are named in the message; a taller
+// one would not fit on the screen.
+constexpr std::size_t HoechstensGenannt = 20;
 
 Real ZahlLesen(const std::string& feld) {
     const Real x = FieldToReal(feld);
-    if (std::fabs(x) > GroessteZahl) KeinGleitkommawert(feld);
+    if (std::fabs(x) > GroessteZahl) throw EUnlesbar{"die Zahl " + feld + " ist zu groß"};
     return x;
+}
+
+// Every character of the name that cannot be stored becomes "_".
+std::string ZeichenErsetzt(const std::string& name) {
+    std::string neu;
+    for (std::size_t i = 0; i < name.size();) {
+        const auto b = static_cast<unsigned char>(name[i]);
+        std::size_t laenge = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        laenge = std::min(laenge, name.size() - i);
+        const std::string zeichen = name.substr(i, laenge);
+        const bool schlecht =
+            b < 0x20 || b == 0x7F || b == ' ' || b == '|' || !InCp1252Darstellbar(zeichen);
+        neu += schlecht ? "_" : zeichen;
+        i += laenge;
+    }
+    return neu;
+}
+
+std::string NichtGelesen(const std::string& name) {
+    return "baut auf " + name + " auf, das nicht gelesen werden kann";
 }
 
 TFarbe FarbeLesen(const TEnhIniFile& ini, const char* sektion, const char* schluessel,
@@ -89,9 +129,10 @@ void KoordinatensystemLesen(const TEnhIniFile& ini, TKoordinatensystem& ks) {
 // One element of the file that has been appended to the list.
 struct TNeu {
     TDreiDBasisElement* Element;
-    std::string Sektion;   // its section, as the scan listed it
-    std::string Dateiname; // the name by which the file refers to it
-    bool Weg = false;      // dropped again
+    std::string Sektion;    // its section, as the scan listed it
+    std::string Dateiname;  // the name by which the file refers to it
+    bool Weg = false;       // dropped again
+    bool Umbenannt = false; // its name cannot be stored and was replaced
 };
 
 class TLeser {
@@ -101,6 +142,10 @@ public:
 
     // Returns false when the reading ended with "Einlesefehler".
     bool Lesen(const std::vector<std::string>& sektionen);
+
+    // What was not taken over as it stood in the file: the name there and
+    // why, in the order found.
+    const std::vector<std::pair<std::string, std::string>>& Bericht() const { return bericht_; }
 
 private:
     void ElementeAnlegen(const std::vector<std::string>& sektionen);
@@ -119,9 +164,14 @@ private:
     // stands nowhere EEinlesefehler (abbrechen) or EUnlesbar.
     TDreiDBasisElement* Suchen(const std::string& feld, bool escaped, bool abbrechen) const;
     TDreiDBasisElement* SucheName(const std::string& name) const;
-    // Drops the elements and every element that depends on them.
-    void Entfernen(std::vector<TDreiDBasisElement*> weg);
-    void Abbrechen(std::size_t ab);
+    // Drops the elements, for the reason given, and every element that
+    // depends on them.
+    void Entfernen(std::vector<TDreiDBasisElement*> weg, const std::string& grund);
+    void Abbrechen(std::size_t ab, const std::string& name);
+    void Vermerken(const std::string& name, std::string grund) {
+        bericht_.emplace_back(name, std::move(grund));
+    }
+    std::string DateinameVon(const TDreiDBasisElement* e) const;
 
     const TEnhIniFile& ini_;
     TListe& liste_;
@@ -135,6 +185,7 @@ private:
     TRollenMenge verworfen_ = 0;
     std::size_t grenze_ = SIZE_MAX; // elements from here on are not read
     bool abgebrochen_ = false;
+    std::vector<std::pair<std::string, std::string>> bericht_;
 };
 
 bool TLeser::Lesen(const std::vector<std::string>& sektionen) {
@@ -144,6 +195,11 @@ bool TLeser::Lesen(const std::vector<std::string>& sektionen) {
     FuerJedes([this](TNeu& n) { EntstehungLesen(n); });
     FuerJedes([this](TNeu& n) { FestlegungLesen(n); });
     ZyklenEntfernen();
+    for (const TNeu& n : neue_)
+        if (n.Umbenannt && !n.Weg)
+            Vermerken(n.Dateiname, "heißt jetzt " + n.Element->Name +
+                                       ", da der Name Zeichen enthält, die in der Datei nicht "
+                                       "gespeichert werden können");
     if (!einfuegen_) {
         // The set tells which roles the document holds from its file, so
         // only the elements that were really taken over count.
@@ -164,13 +220,17 @@ void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
         const std::string dateiname = Utf8Anfang(UnescapeName(s), MaxNamenLaenge);
         const auto [eintrag, neu] = gesehen.try_emplace(Sektionsform(s), false);
         if (!neu) {
-            if (eintrag->second) fehlend_.insert(dateiname);
+            if (eintrag->second) {
+                fehlend_.insert(dateiname);
+                Vermerken(dateiname, "der Abschnitt steht mehr als einmal in der Datei");
+            }
             continue;
         }
         int art = -1;
         bool lesbar = true; // an unreadable kind still marks the section as an element
+        const std::string artText = ini_.ReadString(s, "Elementart", "-1");
         try {
-            art = FirstFieldToInt(ini_.ReadString(s, "Elementart", "-1"));
+            art = FirstFieldToInt(artText);
         } catch (const EKonvertierungsfehler&) {
             lesbar = false;
         }
@@ -182,17 +242,25 @@ void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
             lesbar && HatElementklasse(art) ? liste_.Neu(static_cast<TElementart>(art)) : nullptr;
         if (!e) { // no class for the kind, or the list is full
             fehlend_.insert(dateiname);
+            Vermerken(dateiname, lesbar && HatElementklasse(art)
+                                     ? "ein Dokument fasst höchstens 100 Elemente"
+                                     : "die Elementart " + artText + " kennt Kalvorin nicht");
             continue;
         }
         try {
             GemeinsamesLesen(*e, s);
-        } catch (const EKonvertierungsfehler&) {
+        } catch (const EKonvertierungsfehler& f) {
             liste_.Loeschen(liste_.Anzahl());
             fehlend_.insert(dateiname);
+            Vermerken(dateiname, f.what());
             continue;
         }
-        e->Name = dateiname;
-        neue_.push_back({e, s, dateiname});
+        // A name the writer could not store again is replaced, the way
+        // inserting replaces a taken one; the file's references still find
+        // the element by its old name.
+        const bool umbenennen = !dokument::NamensFehler(dateiname).empty();
+        e->Name = umbenennen ? ZeichenErsetzt(dateiname) : dateiname;
+        neue_.push_back({e, s, dateiname, false, umbenennen});
     }
 }
 
@@ -224,6 +292,7 @@ void TLeser::NamenVergeben() {
         vergeben.insert(liste_[i]->Name);
     for (TNeu& n : neue_) {
         std::string name = n.Element->Name;
+        if (name.empty()) name = liste_.AutomatischerName(n.Element->Art);
         while (vergeben.count(name)) {
             std::string laenger = Utf8Anfang("_" + name, MaxNamenLaenge);
             if (laenger == name) {
@@ -243,12 +312,12 @@ template <class Schritt> void TLeser::FuerJedes(Schritt schritt) {
         if (n.Weg) continue;
         try {
             schritt(n);
-        } catch (const EUnlesbar&) {
-            Entfernen({n.Element});
-        } catch (const EKonvertierungsfehler&) {
-            Entfernen({n.Element});
-        } catch (const EEinlesefehler&) {
-            Abbrechen(k);
+        } catch (const EUnlesbar& f) {
+            Entfernen({n.Element}, f.Grund);
+        } catch (const EKonvertierungsfehler& f) {
+            Entfernen({n.Element}, f.what());
+        } catch (const EEinlesefehler& f) {
+            Abbrechen(k, f.Name);
         }
     }
 }
@@ -289,12 +358,17 @@ void TLeser::EntstehungLesen(TNeu& n) {
     const std::string original = ini_.ReadString(s, "Originalelement", "");
     std::string liste = ini_.ReadString(s, "Entstehungselemente", "");
     if (liste.empty()) return; // kept as an independent element
-    if (code < 0 || code >= AnzahlEntstehungsarten) throw EUnlesbar{};
+    if (code < 0 || code >= AnzahlEntstehungsarten)
+        throw EUnlesbar{"die Entstehungsart " + std::to_string(code) + " gibt es nicht"};
 
+    const TOperanden op = Operanden(code);
+    // The reserved kinds have no operands; they are written with an empty
+    // list, which reads back as no derivation, so they are not taken over
+    // now either: the document is the same before and after saving.
+    if (op.Platz[0] == TOperand::Keiner) return;
     TEntstehung en;
     en.Art = static_cast<TEntstehungsart>(code);
     TDreiDBasisElement* o = Suchen(original, false, true);
-    const TOperanden op = Operanden(code);
     bool leer[3] = {};
     for (int i = 0; i < 3; ++i) {
         const std::string feld = NextField(liste);
@@ -306,9 +380,10 @@ void TLeser::EntstehungLesen(TNeu& n) {
     }
     const int rolle = GenutzteRolle(code);
     if (einfuegen_ && rolle >= 0 && (verworfen_ & RollenBit(static_cast<TRolle>(rolle))))
-        throw EUnlesbar{};
+        throw EUnlesbar{"es entstand durch eine Abbildung, die das Dokument schon festlegt"};
     for (int i = 0; i < 3; ++i)
-        if ((op.Pflicht & (1 << i)) && leer[i]) throw EUnlesbar{};
+        if ((op.Pflicht & (1 << i)) && leer[i])
+            throw EUnlesbar{"ein Element, aus dem es entstand, fehlt"};
     if (IstAbbildungsEntstehung(en.Art)) en.Originalelement = o;
     n.Element->Entstehung = en;
 }
@@ -319,7 +394,7 @@ void TLeser::FestlegungLesen(TNeu& n) {
     const int festlegung =
         AnzahlFestlegungen(art) > 1 ? ini_.ReadInteger(n.Sektion, "Festlegung", 0) : 0;
     const TFestlegungsschluessel* k = Festlegungsschluessel(art, festlegung);
-    if (!k) throw EUnlesbar{};
+    if (!k) throw EUnlesbar{"die Festlegung " + std::to_string(festlegung) + " gibt es nicht"};
 
     if (k->Zahlen > 0) {
         std::string vorgabe = "0";
@@ -333,10 +408,11 @@ void TLeser::FestlegungLesen(TNeu& n) {
         // never occurring.
         if (art == static_cast<int>(TElementart::DEbene)) {
             const TTripel a{z[0], z[1], z[2]};
-            if (festlegung == TEbene::ENOR && IstNullvektor(a)) throw EUnlesbar{};
+            if (festlegung == TEbene::ENOR && IstNullvektor(a))
+                throw EUnlesbar{"der Normalenvektor ist der Nullvektor"};
             if (festlegung == TEbene::EPAR &&
                 IstNullvektor(Kreuzprodukt({z[3], z[4], z[5]}, {z[6], z[7], z[8]})))
-                throw EUnlesbar{};
+                throw EUnlesbar{"die Richtungsvektoren sind linear abhängig"};
         }
         e.Festlegung = static_cast<std::uint8_t>(festlegung);
         std::array<Real*, 9> felder{};
@@ -351,7 +427,7 @@ void TLeser::FestlegungLesen(TNeu& n) {
     for (int i = 0; i < k->Namen; ++i) {
         const std::string feld = NextField(liste);
         // Every reference of a mode is needed to evaluate the element.
-        if (feld.empty()) throw EUnlesbar{};
+        if (feld.empty()) throw EUnlesbar{"ein Element seiner Festlegung fehlt"};
         bezuege[i] = Suchen(feld, k->Escaped, false);
     }
     e.Festlegung = static_cast<std::uint8_t>(festlegung);
@@ -376,21 +452,38 @@ TDreiDBasisElement* TLeser::Suchen(const std::string& feld, bool escaped, bool a
     const std::string erst = escaped ? UnescapeName(feld) : feld;
     const std::string zweit = escaped ? feld : UnescapeName(feld);
     bool weg = false;
+    std::string wegName;
     for (const std::string* form : {&erst, &zweit}) {
         const std::string name = Utf8Anfang(*form, MaxNamenLaenge);
         if (TDreiDBasisElement* e = SucheName(name)) return e;
-        weg = weg || fehlend_.count(name) > 0;
+        if (!weg && fehlend_.count(name) > 0) {
+            weg = true;
+            wegName = name;
+        }
         if (erst == zweit) break;
     }
-    if (weg || !abbrechen) throw EUnlesbar{};
-    throw EEinlesefehler{};
+    const std::string name = Utf8Anfang(erst, MaxNamenLaenge);
+    if (weg) throw EUnlesbar{NichtGelesen(wegName)};
+    if (!abbrechen) throw EUnlesbar{"verweist auf " + name + ", das es in der Datei nicht gibt"};
+    throw EEinlesefehler{name};
 }
 
-void TLeser::Entfernen(std::vector<TDreiDBasisElement*> weg) {
+std::string TLeser::DateinameVon(const TDreiDBasisElement* e) const {
+    for (const TNeu& n : neue_)
+        if (n.Element == e) return n.Dateiname;
+    return e->Name;
+}
+
+void TLeser::Entfernen(std::vector<TDreiDBasisElement*> weg, const std::string& grund) {
     const int n = liste_.Anzahl();
+    // Why each slot goes: the reason given, or the element it builds on.
+    std::vector<std::string> warum(static_cast<std::size_t>(n) + 1);
     std::vector<char> raus(static_cast<std::size_t>(n) + 1, 0);
     for (TDreiDBasisElement* e : weg)
-        if (const int slot = liste_.SlotVon(e)) raus[slot] = 1;
+        if (const int slot = liste_.SlotVon(e)) {
+            raus[slot] = 1;
+            warum[slot] = grund;
+        }
     std::vector<int> offen;
     for (int i = 1; i <= n; ++i)
         if (raus[i]) offen.push_back(i);
@@ -400,6 +493,7 @@ void TLeser::Entfernen(std::vector<TDreiDBasisElement*> weg) {
         for (int i = alt_ + 1; i <= n; ++i)
             if (!raus[i] && HaengtDirektAb(*liste_[i], r)) {
                 raus[i] = 1;
+                warum[i] = NichtGelesen(DateinameVon(&r));
                 offen.push_back(i);
             }
     }
@@ -407,29 +501,42 @@ void TLeser::Entfernen(std::vector<TDreiDBasisElement*> weg) {
     for (int i = 1; i <= n; ++i)
         if (raus[i]) slots.push_back(i);
     for (TNeu& neu : neue_)
-        if (!neu.Weg && raus[liste_.SlotVon(neu.Element)]) {
+        if (const int slot = liste_.SlotVon(neu.Element); !neu.Weg && raus[slot]) {
             neu.Weg = true;
             fehlend_.insert(neu.Dateiname);
+            Vermerken(neu.Dateiname, warum[slot]);
         }
     SlotsEntfernen(liste_, slots);
 }
 
-void TLeser::Abbrechen(std::size_t ab) {
+void TLeser::Abbrechen(std::size_t ab, const std::string& name) {
     abgebrochen_ = true;
     grenze_ = ab;
+    Entfernen({neue_[ab].Element}, "verweist auf " + name + ", das es in der Datei nicht gibt");
     std::vector<TDreiDBasisElement*> weg;
-    for (std::size_t k = ab; k < neue_.size(); ++k)
+    for (std::size_t k = ab + 1; k < neue_.size(); ++k)
         if (!neue_[k].Weg) weg.push_back(neue_[k].Element);
-    Entfernen(weg);
+    Entfernen(weg, "wurde nach dem Einlesefehler nicht mehr gelesen");
 }
 
 void TLeser::ZyklenEntfernen() {
-    // The evaluation follows references recursively; a ring of references
-    // would never end. The tip of an arrow's own vector refers back to the
+    // The evaluation follows the references of definitions recursively; a
+    // ring of them would never end. A ring through originals and derivation
+    // operands makes an element computed from itself, with new nonsense at
+    // every rebuild. The tip of an arrow's own vector refers back to the
     // arrow, which the evaluation of the arrow does not follow.
     const int n = liste_.Anzahl();
-    const auto folgt = [](const TDreiDBasisElement& e, std::size_t i) {
-        return !(e.Art == TElementart::DPfeil && e.Festlegung == TPfeil::PfPP && i == 2);
+    const auto bezuege = [](const TDreiDBasisElement& e) {
+        std::vector<const TDreiDBasisElement*> b;
+        for (std::size_t i = 0; i < e.Bezuege.size(); ++i)
+            if (!(e.Art == TElementart::DPfeil && e.Festlegung == TPfeil::PfPP && i == 2))
+                b.push_back(e.Bezuege[i]);
+        if (e.Entstehung.Art != TEntstehungsart::keine) {
+            b.push_back(e.Entstehung.Originalelement);
+            for (const auto& op : e.Entstehung.Elemente)
+                b.push_back(op.Element);
+        }
+        return b;
     };
     std::unordered_map<const TDreiDBasisElement*, int> slotVon;
     for (int i = 1; i <= n; ++i)
@@ -446,8 +553,8 @@ void TLeser::ZyklenEntfernen() {
         while (!offen.empty() && !ring) {
             const TDreiDBasisElement& e = *liste_[offen.back()];
             offen.pop_back();
-            for (std::size_t i = 0; i < e.Bezuege.size(); ++i) {
-                const int z = e.Bezuege[i] && folgt(e, i) ? slot(e.Bezuege[i]) : 0;
+            for (const TDreiDBasisElement* b : bezuege(e)) {
+                const int z = b ? slot(b) : 0;
                 if (z == start)
                     ring = true;
                 else if (z > 0 && !besucht[z]) {
@@ -458,7 +565,64 @@ void TLeser::ZyklenEntfernen() {
         }
         if (ring) imRing.push_back(liste_[start]);
     }
-    if (!imRing.empty()) Entfernen(imRing);
+    if (!imRing.empty()) Entfernen(imRing, "hängt über seine Bezüge von sich selbst ab");
+}
+
+std::string GrenzenPruefen(const std::string& datei) {
+    const int fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return {};
+    struct stat st {};
+    // What is no plain file is refused by the reading itself.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return {};
+    }
+    const std::string ende = " Die Datei wird nicht gelesen. (" + datei + ")";
+    if (st.st_size > GroessteDokumentdatei) {
+        ::close(fd);
+        return "Die Datei ist größer als 1 MB; ein Kalvorin-Dokument ist viel kleiner." + ende;
+    }
+    std::size_t zeile = 0;
+    std::int64_t gelesen = 0;
+    char puffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        gelesen += n;
+        for (ssize_t i = 0; i < n; ++i) {
+            zeile = puffer[i] == '\n' || puffer[i] == '\r' ? 0 : zeile + 1;
+            if (zeile > LaengsteDokumentzeile) {
+                ::close(fd);
+                return "Die Datei enthält eine Zeile mit mehr als " +
+                       std::to_string(LaengsteDokumentzeile) +
+                       " Zeichen; so lange Zeilen kommen in einem Kalvorin-Dokument nicht vor." +
+                       ende;
+            }
+        }
+        if (gelesen > GroessteDokumentdatei) break; // grew while being read
+    }
+    ::close(fd);
+    if (gelesen > GroessteDokumentdatei)
+        return "Die Datei ist größer als 1 MB; ein Kalvorin-Dokument ist viel kleiner." + ende;
+    return {};
+}
+
+std::string BerichtText(const std::vector<std::pair<std::string, std::string>>& bericht,
+                        bool einfuegen, bool abgebrochen, const std::string& datei) {
+    std::string text = abgebrochen ? "Einlesefehler\r\n\r\n" : "";
+    text += "Folgende Elemente der Datei " + datei + " können nicht so gelesen werden, wie sie " +
+            "dort stehen:\r\n";
+    for (std::size_t i = 0; i < bericht.size() && i < HoechstensGenannt; ++i) {
+        const auto& [name, grund] = bericht[i];
+        text += "\r\n" + (name.empty() ? std::string("(ohne Namen)") : name) + ": " + grund;
+    }
+    if (bericht.size() > HoechstensGenannt)
+        text += "\r\nund " + std::to_string(bericht.size() - HoechstensGenannt) + " weitere";
+    if (!einfuegen)
+        text += "\r\n\r\nDamit die Datei nicht versehentlich überschrieben wird, fragt "
+                "„Speichern“ nach einem neuen Dateinamen.";
+    return text;
 }
 
 } // namespace
@@ -467,6 +631,10 @@ bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& 
                    TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
     if (vollstaendig) *vollstaendig = false;
     const TWarteCursor warten;
+    if (const std::string zuGross = GrenzenPruefen(datei); !zuGross.empty()) {
+        ShowMessageBox(zuGross, "Kalvorin", MB_ICONWARNING);
+        return false;
+    }
     const TEnhIniFile ini(datei);
     std::vector<std::string> sektionen;
     try {
@@ -485,8 +653,12 @@ bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& 
     }
     TLeser leser(ini, liste, rollen, einfuegen);
     const bool ganz = leser.Lesen(sektionen);
-    if (!ganz) ShowMessageBox("Einlesefehler", "Kalvorin", MB_ICONWARNING);
-    if (vollstaendig) *vollstaendig = ganz;
+    if (!leser.Bericht().empty())
+        ShowMessageBox(BerichtText(leser.Bericht(), einfuegen, !ganz, datei), "Kalvorin",
+                       MB_ICONWARNING);
+    else if (!ganz)
+        ShowMessageBox("Einlesefehler", "Kalvorin", MB_ICONWARNING);
+    if (vollstaendig) *vollstaendig = ganz && leser.Bericht().empty();
     return true;
 }
 

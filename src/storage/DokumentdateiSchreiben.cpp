@@ -1,6 +1,7 @@
 #include "storage/Dokumentdatei.h"
 
 #include "model/Meldungen.h"
+#include "storage/DateiErsetzen.h"
 #include "storage/DokumentdateiFormat.h"
 #include "storage/EnhIniFile.h"
 #include "storage/Felder.h"
@@ -141,8 +142,8 @@ std::string NamensPruefung(const TListe& liste) {
 
 } // namespace
 
-bool DokumentSchreiben(const std::string& datei, const TListe& liste,
-                       const TKoordinatensystem& ks) {
+bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks,
+                       int modusNeu) {
     const TWarteCursor warten;
     if (const std::string fehler = NamensPruefung(liste); !fehler.empty()) {
         ShowMessageBox(fehler + "\r\nDie Datei wurde nicht gespeichert. (" + datei + ")",
@@ -151,15 +152,15 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste,
     }
     try {
         TEnhIniFile ini(datei);
+        ini.SetzeNeuModus(modusNeu);
         ini.Clear();
         KoordinatensystemSchreiben(ini, ks);
         for (int i = 1; i <= liste.Anzahl(); ++i)
             ElementSchreiben(ini, *liste[i]);
         ini.UpdateFile();
-    } catch (const EIniSchreibfehler&) {
-        ShowMessageBox("Kalvorin kann diese Datei weder speichern noch erstellen.\r\n"
-                       "Eventuell ist der Datenträger schreibgeschützt. (" +
-                           datei + ")",
+    } catch (const EIniSchreibfehler& f) {
+        ShowMessageBox("Kalvorin kann diese Datei weder speichern noch erstellen.\r\n" +
+                           SchreibfehlerText(f.Ursache, datei),
                        "Kalvorin", MB_ICONWARNING);
         return false;
     }
@@ -171,7 +172,7 @@ bool DokumentSchreibgeschuetzt(const std::string& datei) {
     if (::stat(datei.c_str(), &info) != 0) return false;
     const std::size_t strich = datei.rfind('/');
     const bool versteckt = datei.compare(strich == std::string::npos ? 0 : strich + 1, 1, ".") == 0;
-    return !S_ISREG(info.st_mode) || versteckt || ::access(datei.c_str(), W_OK) != 0;
+    return !S_ISREG(info.st_mode) || versteckt || ZielPruefen(datei) != TSchreibfehler::Keiner;
 }
 
 } // namespace kalvorin

@@ -44,8 +44,8 @@ TLesestand DateiLesen(const std::string& name, std::string& bytes) {
 
 } // namespace
 
-EIniSchreibfehler::EIniSchreibfehler(const std::string& datei)
-    : std::runtime_error("nach " + datei + " kann nicht geschrieben werden") {}
+EIniSchreibfehler::EIniSchreibfehler(const std::string& datei, TSchreibfehler ursache)
+    : std::runtime_error("nach " + datei + " kann nicht geschrieben werden"), Ursache(ursache) {}
 
 EIniLesefehler::EIniLesefehler(const std::string& datei)
     : std::runtime_error(datei + " kann nicht gelesen werden") {}
@@ -54,6 +54,9 @@ TEnhIniFile::TEnhIniFile(std::string dateiname) : dateiname_(std::move(dateiname
     std::string bytes;
     switch (DateiLesen(dateiname_, bytes)) {
     case TLesestand::Gelesen:
+        // Editors on Windows mark UTF-8 files with a byte-order mark; such a
+        // file is UTF-8 throughout, not Windows-1252.
+        if (bytes.starts_with("\xEF\xBB\xBF")) bytes = Utf8ZuCp1252(bytes.substr(3));
         inhalt_.Laden(bytes);
         hatInhalt_ = true;
         break;
@@ -131,8 +134,15 @@ void TEnhIniFile::Clear() {
 
 void TEnhIniFile::UpdateFile() {
     if (!geaendert_) return;
-    if (unlesbar_ || !DateiErsetzen(dateiname_, inhalt_.Text()).empty())
-        throw EIniSchreibfehler(dateiname_);
+    if (unlesbar_) {
+        // Writing would lose what the file holds.
+        const TSchreibfehler f = ZielPruefen(dateiname_);
+        throw EIniSchreibfehler(dateiname_,
+                                f == TSchreibfehler::Keiner ? TSchreibfehler::Sonstiges : f);
+    }
+    if (const TErsetzenErgebnis e = DateiErsetzenMitGrund(dateiname_, inhalt_.Text(), neuModus_);
+        e.Fehler != TSchreibfehler::Keiner)
+        throw EIniSchreibfehler(dateiname_, e.Fehler);
     geaendert_ = false;
 }
 

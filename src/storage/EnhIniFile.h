@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/DateiErsetzen.h"
 #include "storage/IniInhalt.h"
 
 namespace kalvorin {
@@ -16,7 +17,10 @@ namespace kalvorin {
 // "nach <file> kann nicht geschrieben werden"
 class EIniSchreibfehler : public std::runtime_error {
 public:
-    explicit EIniSchreibfehler(const std::string& datei);
+    explicit EIniSchreibfehler(const std::string& datei,
+                               TSchreibfehler ursache = TSchreibfehler::Sonstiges);
+    // Why, for the user's message (SchreibfehlerText).
+    TSchreibfehler Ursache;
 };
 
 // The file exists but cannot be read (ReadSectionNames only; the other reads
@@ -64,6 +68,10 @@ public:
     // as it was when that fails. Nothing pending: nothing is written.
     void UpdateFile();
 
+    // The permissions a file that does not exist yet is created with
+    // (-1: what the umask allows). Existing files keep theirs.
+    void SetzeNeuModus(int modus) { neuModus_ = modus; }
+
 private:
     std::string dateiname_;
     TIniInhalt inhalt_;
@@ -72,6 +80,7 @@ private:
     bool unlesbar_ = false;
     // The file was read, or content was written since: there is something to scan.
     bool hatInhalt_ = false;
+    int neuModus_ = -1;
 };
 
 } // namespace kalvorin

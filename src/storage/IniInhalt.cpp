@@ -68,10 +68,13 @@ void TIniInhalt::Laden(std::string_view bytes) {
     Leeren();
     std::size_t anfang = 0;
     while (anfang < bytes.size()) {
-        std::size_t ende = bytes.find('\n', anfang);
-        const std::size_t naechste = ende == std::string_view::npos ? bytes.size() : ende + 1;
+        // CR LF, LF alone and CR alone (old Mac editors) all end a line.
+        std::size_t ende = bytes.find_first_of("\r\n", anfang);
         if (ende == std::string_view::npos) ende = bytes.size();
-        if (ende > anfang && bytes[ende - 1] == '\r') --ende;
+        std::size_t naechste = ende + 1;
+        if (ende < bytes.size() && bytes[ende] == '\r' && naechste < bytes.size() &&
+            bytes[naechste] == '\n')
+            ++naechste;
         ZeileAnhaengen(bytes.substr(anfang, ende - anfang));
         anfang = naechste;
     }

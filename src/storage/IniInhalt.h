@@ -17,7 +17,7 @@ public:
     // Longer values are cut when read; the file keeps them whole.
     static constexpr std::size_t MaxWertLaenge = 2047;
 
-    // Lines may end in CR LF or LF alone.
+    // Lines may end in CR LF, LF alone or CR alone.
     void Laden(std::string_view bytes);
     // Every line ended by CR LF.
     std::string Text() const;

@@ -170,6 +170,11 @@ bool KopieLesbar(const std::string& datei) {
     return DokumentLesen(datei, liste, ks, rollen, false, &ganz) && ganz;
 }
 
+// Gone afterwards, or never there.
+bool Loeschen(const std::string& datei) {
+    return ::unlink(datei.c_str()) == 0 || errno == ENOENT;
+}
+
 std::string Dateiteil(const std::string& pfad) {
     const auto strich = pfad.rfind('/');
     return strich == std::string::npos ? pfad : pfad.substr(strich + 1);
@@ -381,21 +386,23 @@ std::string TWiederherstellungsablage::Schreiben(int platz, const TListe& liste,
     if (!Bereit()) return "no recovery folder or lock: " + ordner_;
     // The record first: a copy without one would come back without its
     // name, a record without a copy is merely dropped.
-    if (std::string fehler = DateiErsetzen(VermerkDatei(platz), VermerkText(vermerk));
+    // Only this user may read the copies: they hold a pupil's work.
+    if (std::string fehler =
+            DateiErsetzenMitGrund(VermerkDatei(platz), VermerkText(vermerk), 0600).Grund;
         !fehler.empty())
         return fehler;
     const TMeldungenSammeln leise;
-    if (DokumentSchreiben(KopieDatei(platz), liste, ks)) return {};
+    if (DokumentSchreiben(KopieDatei(platz), liste, ks, 0600)) return {};
     std::string grund = "the document writer refused";
     for (const std::string& t : leise.Texte)
         grund += ": " + t;
     return grund;
 }
 
-void TWiederherstellungsablage::Entfernen(int platz) {
-    if (!Bereit()) return;
-    ::unlink(KopieDatei(platz).c_str());
-    ::unlink(VermerkDatei(platz).c_str());
+bool TWiederherstellungsablage::Entfernen(int platz) {
+    if (!Bereit()) return true;
+    const bool kopie = Loeschen(KopieDatei(platz));
+    return Loeschen(VermerkDatei(platz)) && kopie;
 }
 
 std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
@@ -465,9 +472,19 @@ std::vector<TVerwaisteKopie> TWiederherstellungsablage::VerwaisteFinden() {
     return ergebnis;
 }
 
-void TWiederherstellungsablage::VerwaisteLoeschen(const TVerwaisteKopie& k) {
-    ::unlink(k.Kopie.c_str());
-    if (!k.Vermerk.empty()) ::unlink(k.Vermerk.c_str());
+bool TWiederherstellungsablage::VerwaisteLoeschen(const TVerwaisteKopie& k) {
+    const bool kopie = Loeschen(k.Kopie);
+    return (k.Vermerk.empty() || Loeschen(k.Vermerk)) && kopie;
+}
+
+bool TWiederherstellungsablage::Veraltet(const TVerwaisteKopie& k) {
+    if (k.Angaben.Dateiname.empty()) return false;
+    struct stat kopie {};
+    struct stat datei {};
+    if (::lstat(k.Kopie.c_str(), &kopie) != 0 || ::stat(k.Angaben.Dateiname.c_str(), &datei) != 0)
+        return false;
+    const auto zeit = [](const timespec& t) { return std::pair{t.tv_sec, t.tv_nsec}; };
+    return zeit(datei.st_mtim) > zeit(kopie.st_mtim);
 }
 
 std::string TWiederherstellungsablage::Beiseitelegen(const TVerwaisteKopie& k) {

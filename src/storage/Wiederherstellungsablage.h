@@ -102,8 +102,9 @@ public:
     // the middle leaves the previous copy as it was.
     std::string Schreiben(int platz, const TListe& liste, const TKoordinatensystem& ks,
                           const TKopienvermerk& vermerk);
-    // Removes the copy and then its record.
-    void Entfernen(int platz);
+    // Removes the copy and then its record. False when one of them is still
+    // there (the folder may have become write-protected).
+    bool Entfernen(int platz);
 
     // The copies of programs that are no longer running, oldest first. Their
     // groups stay claimed (locked by this program) until VerwaisteFreigeben,
@@ -112,8 +113,11 @@ public:
     // a copy are removed on the way; files of other names are left alone.
     std::vector<TVerwaisteKopie> VerwaisteFinden();
     // Removes an orphan copy and its record: it has been restored or the
-    // user chose to drop it.
-    void VerwaisteLoeschen(const TVerwaisteKopie& k);
+    // user chose to drop it. False when one of them is still there.
+    bool VerwaisteLoeschen(const TVerwaisteKopie& k);
+    // True when the document's own file was saved after the copy was
+    // taken: the copy holds nothing newer and must not be offered.
+    static bool Veraltet(const TVerwaisteKopie& k);
     // Moves an unreadable copy and its record into UnlesbarOrdner(), where
     // the user can look at it and no start offers it again. Returns where
     // the copy now lies (its old place when it could not be moved).

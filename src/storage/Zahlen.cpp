@@ -260,10 +260,22 @@ std::string FormatNumber(Real x) {
     if (std::fabs(x) <= 0.000001L) x = 0;
     if (e.ZahlenAlsBrueche && std::isfinite(x)) {
         const TBruch b = Bruchnaeherung(x, e.MaximalerNenner);
-        if (b.Nenner != 1)
+        // Only a fraction that is the value, as far as the number can tell:
+        // 7037/57 for 123.456 would show a pupil a wrong result.
+        if (b.Nenner != 1 && std::fabs(b.Zaehler / b.Nenner - x) <= 1e-12L * std::fabs(x))
             return Abschneiden(GanzzahlText(b.Zaehler) + "/" + GanzzahlText(b.Nenner), 12);
     }
-    return Abschneiden(FormatGeneral(x, e.StandardStellen), 12);
+    // Numbers of the input range keep every digit before the separator, so
+    // that 255 is never shown as 2,6E2.
+    int stellen = e.StandardStellen;
+    if (std::fabs(x) <= MaxEingabe) {
+        const Real ganz = std::round(std::fabs(x));
+        int vor = 1;
+        for (Real grenze = 10; grenze <= ganz; grenze *= 10)
+            ++vor;
+        stellen = std::max(stellen, vor);
+    }
+    return Abschneiden(FormatGeneral(x, stellen), 12);
 }
 
 std::string FormatMeasure(Real x) {

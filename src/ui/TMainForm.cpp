@@ -344,6 +344,7 @@ void TMainForm::closeEvent(QCloseEvent* e) {
             return;
         }
     }
+    wiederherstellung_->Beenden();
     EinstellungenSpeichern();
     e->accept();
 }

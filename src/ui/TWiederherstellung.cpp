@@ -4,6 +4,8 @@
 #include "ui/TGrafChildForm.h"
 #include "ui/TMainForm.h"
 
+#include "model/Meldungen.h"
+
 #include <QMdiSubWindow>
 
 #include <algorithm>
@@ -48,6 +50,11 @@ void TWiederherstellung::Anmelden(tGrafChildForm* fenster) {
 
 void TWiederherstellung::Abmelden(tGrafChildForm* fenster) {
     plan_->Abmelden(fenster->Dokument());
+}
+
+void TWiederherstellung::Beenden() {
+    if (const std::vector<std::string> geblieben = plan_->Aufraeumen(); !geblieben.empty())
+        Meldungen().Meldung(NichtEntferntMeldung(geblieben), TMeldungsart::Warnung);
 }
 
 int TWiederherstellung::Anbieten(const std::function<void()>& vorDerFrage) {

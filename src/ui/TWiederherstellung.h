@@ -35,6 +35,10 @@ public:
     // The window has been closed by the user: its copy goes.
     void Abmelden(tGrafChildForm* fenster);
 
+    // At a normal end, after every window has closed: tells the user once
+    // about copies that could not be removed.
+    void Beenden();
+
     TWiederherstellungsplan& Plan() { return *plan_; }
     const QTimer& Zeitgeber() const { return zeitgeber_; }
 

@@ -158,7 +158,8 @@ TEST_F(EinstellungsDialog, DigitsChangeTheObjectListAtOnce) {
         ZeilenHinweis(*p).find("(3" + std::string(1, Einstellungen().Dezimaltrenner) + "142  ;"),
         std::string::npos)
         << ZeilenHinweis(*p);
-    // And fractions with their largest denominator.
+    // And fractions with their largest denominator, for a value that is one.
+    p->Koordinaten = {22.0L / 7, 0, 0};
     ASSERT_TRUE(Ok([](TEinstellungsEingabe& e) {
         e.Brueche = true;
         e.MaxNenner = "10";

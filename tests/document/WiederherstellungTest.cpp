@@ -443,3 +443,84 @@ TEST_F(TAngebotTest, ManyCopiesMakeAQuestionOfTwentyLines) {
     EXPECT_NE(frage.find("\r\nneu20.kvr\r\nund 3 weitere\r\n\r\nSollen"), std::string::npos);
     EXPECT_EQ(frage.find("neu21.kvr"), std::string::npos);
 }
+
+// ---------------------------------------------------------------------------
+// Copies that outlive their documents
+
+TEST_F(TAngebotTest, RestoredWhileTheFolderIsFullTheOrphanGoesWithTheSavedDocument) {
+    Hinterlassen(Pfad(), {{Wuerfel, "W"}});
+    TWiederherstellungsablage ablage(Pfad());
+    TWiederherstellungsplan plan(ablage);
+    TDokument d;
+    plan.Anmelden(d, {});
+    std::string orphan;
+    {
+        TWiederherstellungsangebot angebot(plan);
+        const auto kopien = angebot.Fragen();
+        ASSERT_EQ(kopien.size(), 1u);
+        orphan = kopien[0].Kopie;
+        SetzeErsetzenProbe([](const std::string&) { return false; });
+        EXPECT_TRUE(angebot.Oeffnen(d, kopien[0]));
+        SetzeErsetzenProbe(nullptr);
+    }
+    ASSERT_TRUE(fs::exists(orphan));
+    ASSERT_TRUE(d.Speichern(Ordner / "w.kvr"));
+    EXPECT_FALSE(fs::exists(orphan)) << "saved: nothing is left to recover";
+    EXPECT_EQ(Kopien(Pfad()), 1) << "only the saved file";
+    EXPECT_TRUE(plan.Aufraeumen().empty());
+    TWiederherstellungsablage zweiterStart(Pfad());
+    EXPECT_TRUE(zweiterStart.VerwaisteFinden().empty());
+}
+
+TEST_F(TPlanTest, ACopyThatCannotBeRemovedIsToldAtTheEndAndNeverOfferedAsNewer) {
+    PunktDazu(Dok, "A");
+    Plan.Schreiben();
+    const std::string kopie = Plan.KopieDatei(Dok);
+    ASSERT_FALSE(kopie.empty());
+    // Something in the way that no unlink removes, as in a folder that has
+    // become write-protected.
+    fs::remove(kopie);
+    fs::create_directories(kopie + "/fest");
+    ASSERT_TRUE(Dok.Speichern(Ordner / "a.kvr"));
+    EXPECT_TRUE(Protokoll.Eintraege.empty()) << "saving itself succeeded";
+    const std::vector<std::string> geblieben = Plan.Aufraeumen();
+    EXPECT_EQ(geblieben, std::vector<std::string>{kopie});
+    EXPECT_EQ(NichtEntferntMeldung(geblieben),
+              "Eine Wiederherstellungskopie konnte nicht gelöscht werden:\r\n\r\n" + kopie +
+                  "\r\n\r\nIhre Dokumente sind gespeichert oder wurden bewusst verworfen. Beim "
+                  "nächsten Start wird eine Kopie nur angeboten, wenn sie neuer ist als die "
+                  "gespeicherte Datei; Sie können die Kopien auch selbst löschen.");
+    // Once the way is clear, the end removes it.
+    fs::remove_all(kopie);
+    EXPECT_TRUE(Plan.Aufraeumen().empty());
+}
+
+TEST_F(TAngebotTest, ACopyOlderThanItsSavedFileIsRemovedNotOffered) {
+    const std::string datei = Ordner / "Würfel.kvr";
+    const TKopienvermerk vermerk{datei, "Würfel.kvr", false, 1765190000};
+    Hinterlassen(Pfad(), {{vermerk, "W"}, {Neu3, "N"}});
+    // The document was saved after its copy was taken.
+    test::DateiSchreiben(datei, "[A]\r\nElementart=0|DfrPunkt\r\n");
+    fs::last_write_time(datei, fs::file_time_type::clock::now() + std::chrono::seconds(5));
+    TWiederherstellungsablage ablage(Pfad());
+    TWiederherstellungsplan plan(ablage);
+    {
+        TWiederherstellungsangebot angebot(plan);
+        const auto kopien = angebot.Fragen();
+        ASSERT_EQ(kopien.size(), 1u);
+        EXPECT_EQ(kopien[0].Angaben.Beschriftung, "neu3.kvr");
+        ASSERT_EQ(Protokoll.Eintraege.size(), 1u);
+        EXPECT_EQ(Protokoll.Eintraege[0].Text.find("Würfel"), std::string::npos);
+    }
+    EXPECT_EQ(Kopien(Pfad()), 2) << "the new document's copy and the saved file";
+}
+
+TEST_F(TPlanTest, CopiesAndRecordsAreForTheirOwnerAlone) {
+    PunktDazu(Dok, "A");
+    Plan.Schreiben();
+    const std::string kopie = Plan.KopieDatei(Dok);
+    ASSERT_FALSE(kopie.empty());
+    const fs::perms nurEigner = fs::perms::owner_read | fs::perms::owner_write;
+    EXPECT_EQ(fs::status(kopie).permissions(), nurEigner);
+    EXPECT_EQ(fs::status(Ablage.VermerkDatei(1)).permissions(), nurEigner);
+}

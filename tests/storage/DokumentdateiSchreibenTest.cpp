@@ -12,8 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
+#include <set>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kalvorin;
@@ -748,8 +751,10 @@ INSTANTIATE_TEST_SUITE_P(Namen, UnspeicherbareNamen, ::testing::ValuesIn(NamensF
 
 // ---------------------------------------------------------------------------
 
-const std::string SchreibMeldung = "Kalvorin kann diese Datei weder speichern noch erstellen.\r\n"
-                                   "Eventuell ist der Datenträger schreibgeschützt. (";
+std::string Meldung(const std::string& ursache, const std::string& datei) {
+    return "Kalvorin kann diese Datei weder speichern noch erstellen.\r\n" + ursache + " (" +
+           datei + ")";
+}
 
 TEST(DokumentSchreiben, AFileThatCannotBeCreatedIsReported) {
     test::TTestOrdner ordner;
@@ -760,7 +765,7 @@ TEST(DokumentSchreiben, AFileThatCannotBeCreatedIsReported) {
     const std::string datei = ordner / "fehlt/d.kvr";
     EXPECT_FALSE(DokumentSchreiben(datei, liste, ks));
     ASSERT_EQ(protokoll.Eintraege.size(), 1u);
-    EXPECT_EQ(protokoll.Eintraege[0].Text, SchreibMeldung + datei + ")");
+    EXPECT_EQ(protokoll.Eintraege[0].Text, Meldung("Den Ordner gibt es nicht.", datei));
     EXPECT_EQ(protokoll.Eintraege[0].Titel, "Kalvorin");
     EXPECT_EQ(protokoll.Eintraege[0].Art, TMeldungsart::Warnung);
     EXPECT_FALSE(std::filesystem::exists(datei));
@@ -779,7 +784,8 @@ TEST(DokumentSchreiben, AFailedReplacementLeavesTheOldFile) {
     SetzeErsetzenProbe(nullptr);
     EXPECT_EQ(DateiInhalt(datei), "[Alt]\r\nx=1\r\n");
     ASSERT_GE(protokoll.Eintraege.size(), 1u);
-    EXPECT_EQ(protokoll.Eintraege[0].Text, SchreibMeldung + datei + ")");
+    EXPECT_EQ(protokoll.Eintraege[0].Text,
+              Meldung("Auf dem Datenträger ist nicht genug Platz frei.", datei));
     // Nothing is left behind beside the file.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.Pfad()),
                             std::filesystem::directory_iterator{}),
@@ -804,10 +810,119 @@ TEST(DokumentSchreiben, ReadOnlyFilesAreRecognised) {
     test::DateiSchreiben(datei, "");
     EXPECT_FALSE(DokumentSchreibgeschuetzt(datei));
     std::filesystem::permissions(datei, std::filesystem::perms::owner_read);
-    // The super-user may write anyway, and so the file is not read-only for him.
-    if (::geteuid() != 0) {
-        EXPECT_TRUE(DokumentSchreibgeschuetzt(datei));
+    // Even the administrator, who could write it, does not overwrite it: the
+    // file is marked read-only for everyone.
+    EXPECT_TRUE(DokumentSchreibgeschuetzt(datei));
+    EXPECT_TRUE(DokumentSchreibgeschuetzt(ordner / "."));
+    ASSERT_EQ(::mkfifo((ordner / "rohr.kvr").c_str(), 0666), 0);
+    EXPECT_TRUE(DokumentSchreibgeschuetzt(ordner / "rohr.kvr"));
+}
+
+// What is not a plain writable file is never replaced: not a write-protected
+// file, a pipe, a folder, nor what a link points to of these; and the user
+// learns which of them it was.
+struct TZiel {
+    const char* Fall;
+    std::function<void(const std::string&)> Anlegen;
+    std::string Ursache;
+    TSchreibfehler Fehler;
+};
+
+void PrintTo(const TZiel& z, std::ostream* os) {
+    *os << z.Fall;
+}
+
+class Ziele : public ::testing::TestWithParam<TZiel> {};
+
+TEST_P(Ziele, ThatAreNoWritableFilesAreRefusedWithTheirCause) {
+    test::TTestOrdner ordner;
+    TMeldungsProtokoll protokoll;
+    TListe liste;
+    TKoordinatensystem ks;
+    Beispiel(liste, ks);
+    const std::string ziel = ordner / "ziel";
+    GetParam().Anlegen(ziel);
+    const auto vorher = std::filesystem::symlink_status(ziel).type();
+    const std::string datei = ordner / "d.kvr";
+    ASSERT_EQ(::symlink(ziel.c_str(), datei.c_str()), 0);
+    for (const std::string& name : {ziel, datei}) {
+        SCOPED_TRACE(name);
+        protokoll.Eintraege.clear();
+        EXPECT_EQ(ZielPruefen(name), GetParam().Fehler);
+        EXPECT_FALSE(DokumentSchreiben(name, liste, ks));
+        ASSERT_EQ(protokoll.Eintraege.size(), 1u);
+        EXPECT_EQ(protokoll.Eintraege[0].Text, Meldung(GetParam().Ursache, name));
+        EXPECT_NE(DateiErsetzen(name, "x"), "");
     }
+    // Still what it was, and nothing left beside it.
+    EXPECT_EQ(std::filesystem::symlink_status(ziel).type(), vorher);
+    if (vorher == std::filesystem::file_type::regular) {
+        EXPECT_EQ(DateiInhalt(ziel), "alt");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.Pfad()),
+                            std::filesystem::directory_iterator{}),
+              2);
+}
+
+const TZiel ZielFaelle[] = {
+    {"Schreibgeschuetzt",
+     [](const std::string& z) {
+         test::DateiSchreiben(z, "alt");
+         std::filesystem::permissions(z, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+     },
+     "Die Datei ist schreibgeschützt und wird nicht überschrieben.",
+     TSchreibfehler::Schreibgeschuetzt},
+    {"Pipe", [](const std::string& z) { ASSERT_EQ(::mkfifo(z.c_str(), 0666), 0); },
+     "Unter diesem Namen steht keine gewöhnliche Datei, sondern ein Gerät oder eine Verbindung "
+     "zwischen Programmen; sie wird nicht überschrieben.",
+     TSchreibfehler::KeineDatei},
+    {"Ordner", [](const std::string& z) { std::filesystem::create_directory(z); },
+     "Unter diesem Namen steht ein Ordner.", TSchreibfehler::Ordner},
+};
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Ziele, ::testing::ValuesIn(ZielFaelle),
+                         [](const auto& info) { return std::string(info.param.Fall); });
+
+TEST(DokumentSchreiben, EveryCauseHasASentenceOfItsOwn) {
+    const std::pair<int, TSchreibfehler> faelle[] = {
+        {ENOSPC, TSchreibfehler::Voll},
+        {EDQUOT, TSchreibfehler::Voll},
+        {EACCES, TSchreibfehler::KeineBerechtigung},
+        {EPERM, TSchreibfehler::KeineBerechtigung},
+        {EROFS, TSchreibfehler::NurLesen},
+        {EISDIR, TSchreibfehler::Ordner},
+        {ENOENT, TSchreibfehler::OrdnerFehlt},
+        {EIO, TSchreibfehler::Sonstiges},
+    };
+    std::set<std::string> saetze;
+    for (const auto& [nummer, fehler] : faelle) {
+        EXPECT_EQ(SchreibfehlerAusErrno(nummer), fehler) << nummer;
+        saetze.insert(SchreibfehlerText(fehler, "d.kvr"));
+    }
+    for (const TSchreibfehler f : {TSchreibfehler::Schreibgeschuetzt, TSchreibfehler::KeineDatei})
+        saetze.insert(SchreibfehlerText(f, "d.kvr"));
+    EXPECT_EQ(saetze.size(), 8u);
+    EXPECT_EQ(SchreibfehlerText(TSchreibfehler::Sonstiges, "d.kvr"),
+              "Eventuell ist der Datenträger schreibgeschützt. (d.kvr)");
+}
+
+TEST(DokumentSchreiben, ANewFileTakesThePermissionsAskedFor) {
+    test::TTestOrdner ordner;
+    TListe liste;
+    TKoordinatensystem ks;
+    Beispiel(liste, ks);
+    ASSERT_TRUE(DokumentSchreiben(ordner / "privat.kvr", liste, ks, 0600));
+    EXPECT_EQ(std::filesystem::status(ordner / "privat.kvr").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    // An existing file keeps its own.
+    test::DateiSchreiben(ordner / "offen.kvr", "");
+    std::filesystem::permissions(ordner / "offen.kvr", std::filesystem::perms::owner_all |
+                                                           std::filesystem::perms::group_read);
+    ASSERT_TRUE(DokumentSchreiben(ordner / "offen.kvr", liste, ks, 0600));
+    EXPECT_EQ(std::filesystem::status(ordner / "offen.kvr").permissions(),
+              std::filesystem::perms::owner_all | std::filesystem::perms::group_read);
 }
 
 } // namespace

@@ -166,9 +166,10 @@ TEST_P(Zahlen, FormatNumberWithFractions) {
         const char* Text;
     };
     const Fall faelle[] = {
-        {0.25L, "1/4"},    {0.5L, "1/2"},       {1.0L / 3, "1/3"},  {2.75L, "11/4"},
-        {-1.5L, "-3/2"},   {-7.0L / 3, "-7/3"}, {2, "2"},           {-2, "-2"},
-        {0.0000004L, "0"}, {-0.000001L, "0"},   {3.14159L, "22/7"}, {0.99999L, "1"},
+        {0.25L, "1/4"},    {0.5L, "1/2"},       {1.0L / 3, "1/3"},
+        {2.75L, "11/4"},   {-1.5L, "-3/2"},     {-7.0L / 3, "-7/3"},
+        {2, "2"},          {-2, "-2"},          {0.0000004L, "0"},
+        {-0.000001L, "0"}, {22.0L / 7, "22/7"}, {0.99999L, "1"},
         {1e30L, "1E30"},
     };
     for (const Fall& f : faelle)
@@ -184,6 +185,29 @@ TEST_P(Zahlen, FormatNumberWithoutFractions) {
     Einstellungen().StandardStellen = 15;
     EXPECT_EQ(FormatNumber(1.0L / 3), MitTrenner("0,3333333333"));
     EXPECT_EQ(FormatNumber(-1.0L / 3).size(), 12u);
+}
+
+// A number the display changes is a wrong result for a pupil: integers of
+// the input range keep every digit, and a fraction is shown only when it is
+// the value.
+TEST_P(Zahlen, FormatNumberNeverShowsAnotherNumber) {
+    struct Fall {
+        Real Wert;
+        const char* MitBruechen;
+        const char* OhneBrueche;
+    };
+    const Fall faelle[] = {
+        {255, "255", "255"},        {256, "256", "256"},      {-256, "-256", "-256"},
+        {100, "100", "100"},        {123.456L, "123", "123"}, {3.14159L, "3,1", "3,1"},
+        {22.0L / 7, "22/7", "3,1"}, {255.5L, "511/2", "256"}, {1.0L / 3 + 1e-9L, "0,33", "0,33"},
+        {1234, "1,2E3", "1,2E3"},
+    };
+    for (const Fall& f : faelle) {
+        Einstellungen().ZahlenAlsBrueche = true;
+        EXPECT_EQ(FormatNumber(f.Wert), MitTrenner(f.MitBruechen)) << static_cast<double>(f.Wert);
+        Einstellungen().ZahlenAlsBrueche = false;
+        EXPECT_EQ(FormatNumber(f.Wert), MitTrenner(f.OhneBrueche)) << static_cast<double>(f.Wert);
+    }
 }
 
 TEST_P(Zahlen, FractionApproximation) {
