@@ -58,8 +58,6 @@ struct TBefehlszeile {
     TPopupPlatz GrafikPopup; // the view's popup
     TPopupPlatz ListenPopup; // the object list's popup
     TPopupPlatz RahmenPopup; // the frame's popup on the empty area
-    // False while the command's feature is not built: the item stays disabled.
-    bool Verfuegbar = true;
     // A menu whose Name + "Click" runs before it opens.
     bool BeimOeffnen = false;
 };
