@@ -55,7 +55,7 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "Rueckgaengig", .Menue = "Bearbeiten", .Titel = "&Rückgängig", .Hilfe = 210, .Taste = "Ctrl+R", .Zweittaste = "Ctrl+Z", .Ausfuehren = RueckgaengigAusfuehren, .Moeglich = RueckgaengigMoeglich},
     {.Art = TZeilenart::Trenner, .Menue = "Bearbeiten"},
     {.Name = "Kopieren", .Menue = "Bearbeiten", .Titel = "&Kopieren (Grafik)...", .Hilfe = 220, .Taste = "Ctrl+C", .Zustand = &TMenuZustand::Kopieren},
-    {.Name = "Loeschen", .Menue = "Bearbeiten", .Titel = "&Löschen (markierte Objekte)", .Hilfe = 230, .Taste = "Del", .Zustand = &TMenuZustand::Loeschen, .Ausfuehren = LoeschenAusfuehren, .Moeglich = EtwasMarkiert},
+    {.Name = "Loeschen", .Menue = "Bearbeiten", .Titel = "&Löschen (markierte Objekte)", .Hilfe = 230, .Taste = "Del", .Zustand = &TMenuZustand::Loeschen, .Ausfuehren = LoeschenAusfuehren, .Moeglich = EtwasMarkiert, .ListenPopup = {"LiPUElementeloeschen", "Markierte Objekte löschen"}},
     {.Art = TZeilenart::Trenner, .Menue = "Bearbeiten"},
     {.Name = "Einstellungen", .Menue = "Bearbeiten", .Titel = "&Einstellungen...", .Hilfe = 240, .Taste = "Ctrl+E", .Zustand = &TMenuZustand::Bearbeiten},
     {.Art = TZeilenart::Menue, .Name = "Festlegen", .Menue = "", .Titel = "F&estlegen", .Hilfe = 300, .Zustand = &TMenuZustand::Festlegen, .BeimOeffnen = true},
