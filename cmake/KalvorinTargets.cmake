@@ -21,6 +21,6 @@ function(kalvorin_gtest_folder folder)
   endif()
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   kalvorin_warnings(${target})
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES LABELS ${folder} ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()

@@ -217,6 +217,19 @@ const TBefehlszeile* ToolBefehl(std::string_view name) {
     return z && z->Ausfuehren ? z : nullptr;
 }
 
+// A command with a value ("StreckungFestlegen=2,5"): the row whose dialog
+// asks for that value; null for any other text.
+const TBefehlszeile* WertBefehl(std::string_view befehl, std::string_view& wert) {
+    const auto gleich = befehl.find('=');
+    if (gleich == std::string_view::npos) return nullptr;
+    for (const TBefehlszeile& z : Befehlstabelle())
+        if (z.MitWert.Ausfuehren && befehl.substr(0, gleich) == z.MitWert.Name) {
+            wert = befehl.substr(gleich + 1);
+            return &z;
+        }
+    return nullptr;
+}
+
 // Marks exactly the named elements; false (with the unknown name) when one
 // does not exist.
 bool Markieren(TDokument& d, const std::string& namen, std::string& unbekannt) {
@@ -244,7 +257,8 @@ bool Markieren(TDokument& d, const std::string& namen, std::string& unbekannt) {
 // chain does not leave half a document behind.
 std::string UnbekannterBefehl(const std::vector<std::string>& befehle) {
     for (const std::string& b : befehle) {
-        if (b.rfind("Markieren=", 0) == 0 || b.rfind("StreckungFestlegen=", 0) == 0) continue;
+        std::string_view wert;
+        if (b.rfind("Markieren=", 0) == 0 || WertBefehl(b, wert)) continue;
         if (!ToolBefehl(b)) return b;
     }
     return {};
@@ -263,11 +277,12 @@ bool Anwenden(TDokument& d, const std::vector<std::string>& befehle) {
             }
             continue;
         }
-        if (b.rfind("StreckungFestlegen=", 0) == 0) {
-            if (!Angeboten(d, TBefehl::MStreckung))
-                std::cout << "nicht verfügbar: StreckungFestlegen\n";
+        std::string_view wert;
+        if (const TBefehlszeile* z = WertBefehl(b, wert)) {
+            if (z->Angebot && !Angeboten(d, *z->Angebot))
+                std::cout << "nicht verfügbar: " << z->MitWert.Name << "\n";
             else
-                StreckungFestlegen(d, std::string_view(b).substr(19));
+                z->MitWert.Ausfuehren(d, wert);
             continue;
         }
         const TBefehlszeile& z = *ToolBefehl(b);

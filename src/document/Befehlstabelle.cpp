@@ -27,6 +27,9 @@ bool Vergroessern(TDokument& d) {
 bool Verkleinern(TDokument& d) {
     return d.Zoomen(ZoomVerkleinern);
 }
+bool StreckungMitFaktortext(TDokument& d, std::string_view faktor) {
+    return StreckungFestlegen(d, faktor);
+}
 
 // GCC 12 warns about every member a designated initializer leaves to its
 // default member initializer; those defaults are the point of the rows.
@@ -52,7 +55,7 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "Rueckgaengig", .Menue = "Bearbeiten", .Titel = "&Rückgängig", .Hilfe = 210, .Taste = "Ctrl+R", .Zweittaste = "Ctrl+Z", .Ausfuehren = RueckgaengigAusfuehren, .Moeglich = RueckgaengigMoeglich},
     {.Art = TZeilenart::Trenner, .Menue = "Bearbeiten"},
     {.Name = "Kopieren", .Menue = "Bearbeiten", .Titel = "&Kopieren (Grafik)...", .Hilfe = 220, .Taste = "Ctrl+C", .Zustand = &TMenuZustand::Kopieren},
-    {.Name = "Loeschen", .Menue = "Bearbeiten", .Titel = "&Löschen (markierte Objekte)", .Hilfe = 230, .Taste = "Del", .Zustand = &TMenuZustand::Loeschen, .Ausfuehren = LoeschenAusfuehren, .Moeglich = EtwasMarkiert},
+    {.Name = "Loeschen", .Menue = "Bearbeiten", .Titel = "&Löschen (markierte Objekte)", .Hilfe = 230, .Taste = "Del", .Zustand = &TMenuZustand::Loeschen, .Ausfuehren = LoeschenAusfuehren, .Moeglich = EtwasMarkiert, .ListenPopup = {"LiPUElementeloeschen", "Markierte Objekte löschen"}},
     {.Art = TZeilenart::Trenner, .Menue = "Bearbeiten"},
     {.Name = "Einstellungen", .Menue = "Bearbeiten", .Titel = "&Einstellungen...", .Hilfe = 240, .Taste = "Ctrl+E", .Zustand = &TMenuZustand::Bearbeiten},
     {.Art = TZeilenart::Menue, .Name = "Festlegen", .Menue = "", .Titel = "F&estlegen", .Hilfe = 300, .Zustand = &TMenuZustand::Festlegen, .BeimOeffnen = true},
@@ -84,7 +87,7 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "MVProdukt", .Menue = "Verknuepfen", .Titel = "Vektor&produkt", .Hilfe = 443, .Angebot = TBefehl::MVProdukt, .Ausfuehren = MVProdukt},
     {.Art = TZeilenart::Menue, .Name = "Abbilden", .Menue = "", .Titel = "&Abbilden", .Hilfe = 500, .Zustand = &TMenuZustand::Abbilden, .BeimOeffnen = true},
     {.Name = "Spiegelung", .Menue = "Abbilden", .Titel = "S&piegelung festlegen", .Hilfe = 510, .Angebot = TBefehl::Spiegelung, .Ausfuehren = Spiegelung},
-    {.Name = "MStreckung", .Menue = "Abbilden", .Titel = "S&treckung festlegen...", .Hilfe = 520, .Angebot = TBefehl::MStreckung},
+    {.Name = "MStreckung", .Menue = "Abbilden", .Titel = "S&treckung festlegen...", .Hilfe = 520, .Angebot = TBefehl::MStreckung, .MitWert = {"StreckungFestlegen", StreckungMitFaktortext}},
     {.Name = "Projektion", .Menue = "Abbilden", .Titel = "P&rojektion festlegen", .Hilfe = 530, .Angebot = TBefehl::Projektion, .Ausfuehren = Projektion},
     {.Art = TZeilenart::Trenner, .Name = "AbbildenStrich", .Menue = "Abbilden"},
     {.Name = "Pspiegeln", .Menue = "Abbilden", .Titel = "Punktspiegelung an ", .Hilfe = 540, .Abbildung = TAbbildungsBefehl::Pspiegeln, .Ausfuehren = Pspiegeln},

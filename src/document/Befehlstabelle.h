@@ -30,6 +30,12 @@ struct TPopupPlatz {
     bool Vorhanden() const { return *Name != '\0'; }
 };
 
+// A command that runs with one value typed as text.
+struct TMitWert {
+    const char* Name = "";
+    bool (*Ausfuehren)(TDokument&, std::string_view wert) = nullptr;
+};
+
 struct TBefehlszeile {
     TZeilenart Art = TZeilenart::Befehl;
     // Object name. The user interface's own handler is Name + "Click"; so is
@@ -58,10 +64,12 @@ struct TBefehlszeile {
     TPopupPlatz GrafikPopup; // the view's popup
     TPopupPlatz ListenPopup; // the object list's popup
     TPopupPlatz RahmenPopup; // the frame's popup on the empty area
-    // False while the command's feature is not built: the item stays disabled.
-    bool Verfuegbar = true;
     // A menu whose Name + "Click" runs before it opens.
     bool BeimOeffnen = false;
+    // For a row whose dialog asks for one value (the dilation factor): the
+    // same without the dialog, the value given as text, under the name
+    // kalvorin-tool knows it by ("Name=WERT"). The offer decides when it runs.
+    TMitWert MitWert;
 };
 
 // All rows in menu order.

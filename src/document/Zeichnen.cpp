@@ -19,17 +19,7 @@ void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichen
     }
 }
 
-void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
-    DokumentZeichnenVorbereiten(d);
-    VorbereitetesDokumentZeichnen(d, f, o);
-}
-
-void DokumentZeichnenVorbereiten(TDokument& d) {
-    d.NamenSetzen();
-}
-
-void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f,
-                                   const TZeichenOptionen& o) {
+void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
     SeiteZeichnen(f, d.Abbildung().LogischesFenster(), o);
     if (o.Kugel) d.Szene().KugelumrissZeichnen(f);
     if (!o.Markierungen) {

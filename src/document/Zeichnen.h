@@ -24,15 +24,9 @@ struct TZeichenOptionen {
 void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichenOptionen& o);
 
 // The page, the sphere outline when asked for, then the scene with the names
-// of the shown elements (and the marks, when asked for).
-void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o);
-
-// The same in two steps, for drawing one picture on several threads at once
-// (the bands of a drag frame): the preparation once, which sets the names
-// of the shown elements in the scene, then the drawing, which only reads
-// the document, on each thread's canvas.
-void DokumentZeichnenVorbereiten(TDokument& d);
-void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f,
-                                   const TZeichenOptionen& o);
+// of the shown elements (and the marks, when asked for). It only reads the
+// document, whose rebuild has set the names, so one picture may be drawn on
+// several threads at once (the bands of a drag frame).
+void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o);
 
 } // namespace kalvorin

@@ -38,7 +38,6 @@ int TListe::SlotVon(const TDreiDBasisElement* e) const {
 
 TDreiDBasisElement* TListe::Neu(TElementart art) {
     if (Voll() || !HatElementklasse(static_cast<int>(art))) return nullptr;
-    if (BeiAenderung) BeiAenderung();
     ++Anzahl_;
     ++Zaehler_;
     Slots_[Anzahl_] = NeuesElement(static_cast<int>(art));
@@ -111,8 +110,6 @@ void TListe::Kopieren(const TListe& quelle, TListe& ziel) {
     // the copy in the same slot; a reference to an element that is not in
     // the source list any more becomes null instead of dangling.
     std::unordered_map<const TDreiDBasisElement*, TDreiDBasisElement*> kopieVon;
-    auto merker = ziel.BeiAenderung;
-    ziel.BeiAenderung = nullptr;
     for (int i = 1; i <= quelle.Anzahl_; ++i) {
         const TDreiDBasisElement& q = *quelle.Slots_[i];
         ++ziel.Anzahl_;
@@ -122,7 +119,6 @@ void TListe::Kopieren(const TListe& quelle, TListe& ziel) {
         ziel.Slots_[i]->Szenenobjekte.reset();
         kopieVon[&q] = ziel.Slots_[i].get();
     }
-    ziel.BeiAenderung = std::move(merker);
     auto abbilden = [&kopieVon](const TDreiDBasisElement* r) -> TDreiDBasisElement* {
         if (r == nullptr) return nullptr;
         auto it = kopieVon.find(r);

@@ -64,9 +64,6 @@ public:
     // points to the copy of its target, and the copies are numbered 1..n.
     static void Kopieren(const TListe& quelle, TListe& ziel);
 
-    // Called whenever an element is added: the owner flags its document as modified.
-    std::function<void()> BeiAenderung;
-
 private:
     int Anzahl_ = 0;
     std::uint16_t Zaehler_ = 0;

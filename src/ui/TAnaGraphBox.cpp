@@ -143,10 +143,9 @@ void tAnaGraphBox::BildAufbauen(bool ziehbild) {
         // next, its smoothed edge may differ by a shade; the picture after
         // the drag is drawn again as a still one.
         const TZeichenOptionen optionen = Optionen(true);
-        DokumentZeichnenVorbereiten(*dokument_);
         const TDokument& d = *dokument_;
         InBaendernMalen(bild_, d.Abbildung().LogischesFenster(), geraet,
-                        [&](TZeichenflaeche& f) { VorbereitetesDokumentZeichnen(d, f, optionen); });
+                        [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); });
     }
     vollNeu_ = false;
     ++bildaufbauten_;

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,6 +40,23 @@ QString Q(const std::string& s) {
 
 QColor QFarbe(TFarbe f) {
     return QColor(Rot(f), Gruen(f), Blau(f));
+}
+
+// A row of the list's popup that no offer shows or hides and that runs in
+// the core (deleting the marked elements): the list runs it itself, on its
+// own document, from its popup item and from the row's key.
+bool VonDerListeAusgefuehrt(const TBefehlszeile& z) {
+    return z.ListenPopup.Vorhanden() && z.Ausfuehren && !z.Angebot;
+}
+
+// The row the list runs for a key pressed in it; null for any other key.
+const TBefehlszeile* ZeileZurTaste(int taste) {
+    for (const TBefehlszeile& z : Befehlstabelle())
+        if (VonDerListeAusgefuehrt(z) && *z.Taste != '\0' &&
+            QKeySequence(QString::fromLatin1(z.Taste), QKeySequence::PortableText) ==
+                QKeySequence(taste))
+            return &z;
+    return nullptr;
 }
 
 // Paints every cell from the document itself, so the grid never holds a
@@ -128,11 +146,12 @@ protected:
         e->accept();
     }
     void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
-    // Delete belongs to the list while it has the focus, before the main
-    // window's shortcut for the same key sees it.
+    // The key of a row the list runs itself (Delete) belongs to the list
+    // while it has the focus, before the main window's shortcut for the same
+    // key sees it.
     bool event(QEvent* e) override {
         if (e->type() == QEvent::ShortcutOverride &&
-            static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete &&
+            ZeileZurTaste(static_cast<QKeyEvent*>(e)->key()) &&
             static_cast<QKeyEvent*>(e)->modifiers() == Qt::NoModifier) {
             e->accept();
             return true;
@@ -252,15 +271,17 @@ TListenformular::TListenformular(QWidget* parent) : QDockWidget(parent) {
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("ListenPopupMenu"));
-    QAction* loeschen = popup_->addAction(QStringLiteral("Markierte Objekte löschen"));
-    loeschen->setObjectName(QStringLiteral("LiPUElementeloeschen"));
-    connect(loeschen, &QAction::triggered, this, [this] { MarkierteObjekteLoeschen(); });
     for (const TBefehlszeile& z : Befehlstabelle()) {
         const TPopupPlatz& platz = z.ListenPopup;
         if (!platz.Vorhanden()) continue;
         if (platz.TrennerDavor) popup_->addSeparator();
         QAction* a = popup_->addAction(QString::fromUtf8(platz.Titel));
         a->setObjectName(QString::fromLatin1(platz.Name));
+        if (VonDerListeAusgefuehrt(z)) {
+            // Always there; without a document it does nothing.
+            connect(a, &QAction::triggered, this, [this, &z] { ZeileAusfuehren(z); });
+            continue;
+        }
         a->setVisible(false);
         const QString befehl = QString::fromLatin1(z.Name);
         connect(a, &QAction::triggered, this, [this, befehl] {
@@ -356,9 +377,9 @@ void TListenformular::TasteGedrueckt(int taste) {
     if (taste == Qt::Key_Control) {
         mehrfachauswahl_ = true;
         AlsGeaendertMarkieren();
-    } else if (taste == Qt::Key_Delete) {
+    } else if (const TBefehlszeile* z = ZeileZurTaste(taste)) {
         AlsGeaendertMarkieren();
-        MarkierteObjekteLoeschen();
+        ZeileAusfuehren(*z);
     }
 }
 
@@ -386,10 +407,11 @@ void TListenformular::AlsGeaendertMarkieren() {
     dokument_->Aendern([](TListe&) { return true; }, {TNeuaufbau::Nie, {}});
 }
 
-void TListenformular::MarkierteObjekteLoeschen() {
+void TListenformular::ZeileAusfuehren(const TBefehlszeile& zeile) {
     if (!dokument_) return;
-    // The document asks, keeps the undo copy (even on "Nein") and rebuilds.
-    dokument_->MarkierteLoeschen();
+    // Deleting: the document asks, keeps the undo copy (even on "Nein") and
+    // rebuilds.
+    zeile.Ausfuehren(*dokument_);
     Aktualisieren();
     emit DokumentGeaendert();
 }

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace kalvorin {
 
+struct TBefehlszeile;
 class TDokument;
 class TDreiDBasisElement;
 class TListengitter;
@@ -51,7 +52,8 @@ private:
     void TasteGedrueckt(int taste);
     void TasteLosgelassen(int taste);
     void ListenPopupMenuPopup();
-    void MarkierteObjekteLoeschen();
+    // A row of the command table that the list runs on its own document.
+    void ZeileAusfuehren(const TBefehlszeile& zeile);
     void AlsGeaendertMarkieren();
     void Sortiere(TSortierung nach);
     void SpaltenbreitenSetzen();

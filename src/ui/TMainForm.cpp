@@ -59,9 +59,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     mdi_->viewport()->installEventFilter(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::UpdateMenuItems);
 
-    for (const TBefehlszeile& z : Befehlstabelle())
-        if (!z.Verfuegbar) nichtVerfuegbar_.insert(Text(z.Name));
-
     DateiDialog = [this](const TDateiAnfrage& a) { return QtDateiDialog(this, a); };
     ElementMarkiertAbfrage = [this] {
         const TDokument* d = AktivesDokument();
@@ -154,8 +151,6 @@ void TMainForm::BaueMenues() {
     }
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
-    for (const QString& name : nichtVerfuegbar_)
-        SetzeAktiv(name, false);
 }
 
 bool TMainForm::HatHandler(const TBefehlszeile& zeile) const {
@@ -188,19 +183,7 @@ QMenu* TMainForm::Menue(const QString& name) const {
 }
 
 void TMainForm::SetzeAktiv(const QString& name, bool aktiv) {
-    if (QAction* a = Aktion(name)) a->setEnabled(aktiv && IstVerfuegbar(name));
-}
-
-void TMainForm::SetzeVerfuegbar(const QString& aktion, bool verfuegbar) {
-    if (verfuegbar)
-        nichtVerfuegbar_.remove(aktion);
-    else
-        nichtVerfuegbar_.insert(aktion);
-    UpdateMenuItems();
-}
-
-bool TMainForm::IstVerfuegbar(const QString& aktion) const {
-    return !nichtVerfuegbar_.contains(aktion);
+    if (QAction* a = Aktion(name)) a->setEnabled(aktiv);
 }
 
 // ---------------------------------------------------------------------------
@@ -572,7 +555,7 @@ void TMainForm::KopierenClick() {
     if (tGrafChildForm* f = AktivesFenster()) GrafikKopieren(this, *f);
 }
 
-// Later features; their items stay disabled until they are there.
+// The element dialogs for a new element.
 void TMainForm::PunktClick() {
     DialogAusfuehren(&NeuesElementDialog<TElementart::DfrPunkt>);
 }

@@ -9,7 +9,6 @@
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -47,8 +46,7 @@ public:
     // "&Bearbeiten" opens. Set by whoever owns the documents.
     std::function<bool()> ElementMarkiertAbfrage;
 
-    // Applies the menu rules to the actions. Commands whose feature is not
-    // there yet stay disabled whatever the rules say.
+    // Applies the menu rules to the actions.
     void WendeMenuZustandAn(const TMenuZustand& z);
     // Applies the commands offered for the marked elements (captions,
     // enabled, the apply items of "&Abbilden").
@@ -56,8 +54,6 @@ public:
     // "&Rückgängig": caption and whether there is something to undo.
     void ZeigeRueckgaengig(const std::string& caption, bool moeglich);
 
-    // Features that are not built yet keep their items disabled.
-    void SetzeVerfuegbar(const QString& aktion, bool verfuegbar);
     // Runs the command of a row of the command table: the core's function on
     // the active document, or the user interface's own handler. The core
     // commands check their offers themselves.
@@ -72,7 +68,6 @@ public:
     // object list) and redraws when the document changed.
     void ElementBearbeitenClick(kalvorin::TDokument* dokument,
                                 kalvorin::TDreiDBasisElement* element);
-    bool IstVerfuegbar(const QString& aktion) const;
 
     // Keeps every document window reachable inside the client area.
     void HalteDokumenteImClientbereich();
@@ -209,7 +204,6 @@ private:
     QMenu* popup_ = nullptr;
     QHash<QString, QAction*> aktionen_;
     QHash<QString, QMenu*> menues_;
-    QSet<QString> nichtVerfuegbar_;
     TWiederherstellung* wiederherstellung_ = nullptr;
 };
 

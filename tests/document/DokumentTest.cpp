@@ -60,6 +60,16 @@ TEST_F(Transaktion, TheChangeDecidesFlagRebuildAndTellsTheWindowsOnce) {
     EXPECT_EQ(gemeldet, 4);
 }
 
+// Every element added is reported to the windows, up to the full list; the
+// one the full list refuses changes nothing.
+TEST_F(Transaktion, EveryAddedElementIsReportedUpToTheFullList) {
+    for (int i = 0; i < TListe::Kapazitaet; ++i)
+        ASSERT_TRUE(d.Aendern([](TListe& l) { return l.Neu(TElementart::DfrPunkt) != nullptr; }));
+    EXPECT_EQ(gemeldet, 100);
+    EXPECT_FALSE(d.Aendern([](TListe& l) { return l.Neu(TElementart::DfrPunkt) != nullptr; }));
+    EXPECT_EQ(d.Liste().Anzahl(), 100);
+}
+
 TEST_F(Transaktion, SnapshotCoordinateSystemAndSavingGoThroughTheSameEntry) {
     d.Aendern([&](TListe& l) {
         PunktAnlegen(l, "A", {1, 2, 3});

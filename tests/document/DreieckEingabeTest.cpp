@@ -1,6 +1,7 @@
 // The triangle dialog's input model: the live values, its checks in order,
 // and what an accepted input adds or changes.
 #include "document/DreieckEingabe.h"
+#include "Testnamen.h"
 
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
@@ -217,6 +218,6 @@ TEST_P(DreieckEingabe, AFullListAddsNothing) {
               "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, DreieckEingabe, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, DreieckEingabe, ::testing::Values(',', '.'), testnamen::Trenner);
 
 } // namespace

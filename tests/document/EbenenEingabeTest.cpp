@@ -1,4 +1,5 @@
 #include "document/EbenenEingabe.h"
+#include "Testnamen.h"
 
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
@@ -361,7 +362,7 @@ TEST_P(EbenenEingabe, FullListAddsNothing) {
     EXPECT_EQ(Checks(e), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, EbenenEingabe, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, EbenenEingabe, ::testing::Values(',', '.'), testnamen::Trenner);
 
 TEST(EbenenZustand, CompletingAWayLeavesItAndTheNormalForm) {
     TEbenenEingabe e;

@@ -1,4 +1,5 @@
 #include "document/GeradenEingabe.h"
+#include "Testnamen.h"
 
 #include "geometry/Auswertung.h"
 #include "storage/EinstellungenSichern.h"
@@ -269,6 +270,6 @@ TEST_P(GeradenEingabe, APointBuiltOnTheLineCannotDefineIt) {
               "Das Objekt S ist aus der Geraden entstanden\r\nund kann sie nicht festlegen!");
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, GeradenEingabe, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, GeradenEingabe, ::testing::Values(',', '.'), testnamen::Trenner);
 
 } // namespace

@@ -2,6 +2,7 @@
 // its warning, numbers that are none, the preview of its own, and a
 // document that changes only on "O&K", in one rebuild.
 #include "document/KoordinatensystemEingabe.h"
+#include "Testnamen.h"
 
 #include "document/Testzugang.h"
 #include "model/Meldungen.h"
@@ -73,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TBereichsfall{-10, -5, -10, 1, true},  // rule 2 only
                       TBereichsfall{-2, -1.5L, -2, 2, true}, // rule 2, then 4 apart
                       TBereichsfall{-256, 256, -256, 256, false},
-                      TBereichsfall{-255, 300, -255, 256, true}));
+                      TBereichsfall{-255, 300, -255, 256, true}),
+    testnamen::Nach([](const TBereichsfall& f) {
+        return testnamen::Zahl(f.Unten) + "_bis_" + testnamen::Zahl(f.Oben);
+    }));
 
 // Both separators: the edits show and read the user's one.
 class KoordDialog : public ::testing::TestWithParam<char> {
@@ -290,6 +294,6 @@ TEST_P(KoordDialog, PreviewHoldsOnlyTheCoordinateSystem) {
     EXPECT_EQ(mitPunkt.VorschauFenster(), fenster) << "a fixed view";
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, KoordDialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, KoordDialog, ::testing::Values(',', '.'), testnamen::Trenner);
 
 } // namespace

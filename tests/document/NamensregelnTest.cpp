@@ -2,6 +2,7 @@
 // element bears, and a name the document file cannot store are refused
 // before anything is created, so that saving cannot fail later.
 
+#include "Testnamen.h"
 #include "document/EbenenEingabe.h"
 #include "document/GeradenEingabe.h"
 #include "document/PunktEingabe.h"
@@ -45,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TNamensFall{"P 1", false}, TNamensFall{"a|b", false},
                       TNamensFall{"\xCE\xA9", false}, TNamensFall{"Version", true},
                       TNamensFall{"VERSION", false}, TNamensFall{"KOORD-EBENEN", false},
-                      TNamensFall{"a\tb", false}));
+                      TNamensFall{"a\tb", false}),
+    testnamen::Nach([](const TNamensFall& f) { return f.Name; }));
 
 class Namensregeln : public ::testing::TestWithParam<char> {
 protected:
@@ -152,6 +154,6 @@ TEST_P(Namensregeln, AClearedPartNameInPropertiesModeCreatesNoNamelessPoint) {
     EXPECT_EQ(liste.Anzahl(), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Namensregeln, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Namensregeln, ::testing::Values(',', '.'), testnamen::Trenner);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "document/Objektliste.h"
+#include "Testnamen.h"
 
 #include "geometry/Dokument.h"
 #include "storage/EinstellungenSichern.h"
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Objektliste, AnzeigeNameRolle,
                                            TRollenFall{TRolle::IstStreckungszentrum, "(Z)"},
                                            TRollenFall{TRolle::IstO_Projektionsebene, "(O)"},
                                            TRollenFall{TRolle::IstP_Projektionsebene, "(P)"},
-                                           TRollenFall{TRolle::IstP_ProjektionsVektor, "(P)"}));
+                                           TRollenFall{TRolle::IstP_ProjektionsVektor, "(P)"}),
+                         testnamen::Nach([](const TRollenFall& f) { return RollenName(f.Rolle); }));
 
 TEST(ObjektlisteName, DilationCentreZReadsZZ) {
     TDokument d;
@@ -130,7 +132,8 @@ TEST_P(ObjektlisteHinweisTrenner, DilationCentreGivesItsFactor) {
                                      test::MitTrenner("2,5") + ")\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Objektliste, ObjektlisteHinweisTrenner, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Objektliste, ObjektlisteHinweisTrenner, ::testing::Values(',', '.'),
+                         testnamen::Trenner);
 
 TEST(ObjektlisteHinweis, EveryRoleHasItsLine) {
     TDokument d;
@@ -268,7 +271,10 @@ TEST_P(KlickAufVektor, VisibilityAndLabelCellsOfAVectorChangeNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Objektliste, KlickAufVektor,
-                         ::testing::Values(TListenspalte::Sichtbar, TListenspalte::Beschriftung));
+                         ::testing::Values(TListenspalte::Sichtbar, TListenspalte::Beschriftung),
+                         testnamen::Nach([](TListenspalte s) {
+                             return s == TListenspalte::Sichtbar ? "Sichtbar" : "Beschriftung";
+                         }));
 
 TEST_F(SortierDokument, VisibilityCellTogglesAndAsksForARebuildOnRelease) {
     TObjektlistenZustand z;

@@ -1,4 +1,5 @@
 #include "document/PunktEingabe.h"
+#include "Testnamen.h"
 
 #include "document/Dokument.h"
 #include "storage/EinstellungenSichern.h"
@@ -221,7 +222,7 @@ TEST_P(PunktEingabe, FullListRefusesANewPointButNotAnEdit) {
     EXPECT_EQ(PunktPruefen(liste, e).Fehler, PunktOk);
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, PunktEingabe, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, PunktEingabe, ::testing::Values(',', '.'), testnamen::Trenner);
 
 TEST(PunktDarstellungsbereich, OutsideAndAdaptation) {
     TDokument d;

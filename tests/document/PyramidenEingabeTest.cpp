@@ -1,6 +1,7 @@
 // The pyramid dialog's input model: the live volume, its checks in order,
 // what an accepted input adds, and a base that is gone.
 #include "document/PyramidenEingabe.h"
+#include "Testnamen.h"
 
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
@@ -159,6 +160,7 @@ TEST_P(PyramidenEingabe, AFullListAddsNothing) {
     EXPECT_EQ(PyramidePruefen(dok.Liste(), Py({"P10", T("10", "0", "1"), true})).Meldung, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, PyramidenEingabe, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, PyramidenEingabe, ::testing::Values(',', '.'),
+                         testnamen::Trenner);
 
 } // namespace

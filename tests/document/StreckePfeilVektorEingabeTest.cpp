@@ -1,6 +1,7 @@
 // The input models of the segment, arrow and vector dialogs: what they
 // show, their checks in order, and what an accepted input adds.
 
+#include "Testnamen.h"
 #include "document/PfeilEingabe.h"
 #include "document/StreckenEingabe.h"
 #include "document/Testzugang.h"
@@ -193,7 +194,7 @@ TEST_P(Strecke, AFullListAddsNothing) {
     EXPECT_EQ(StreckenChecks(liste, S("Q", T("1", "1", "1"), "P0", {})), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Strecke, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Strecke, ::testing::Values(',', '.'), testnamen::Trenner);
 
 // ---------------------------------------------------------------------------
 // Arrow
@@ -438,7 +439,7 @@ TEST_P(Pfeil, AFullListAddsNothing) {
     EXPECT_EQ(liste.Anzahl(), TListe::Kapazitaet - 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Pfeil, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Pfeil, ::testing::Values(',', '.'), testnamen::Trenner);
 
 // ---------------------------------------------------------------------------
 // Vector
@@ -538,6 +539,6 @@ TEST_P(Vektor, DefinitionTextsOfEveryMode) {
     EXPECT_EQ(frei->Komponenten.x, 0.5L);
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Vektor, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Vektor, ::testing::Values(',', '.'), testnamen::Trenner);
 
 } // namespace

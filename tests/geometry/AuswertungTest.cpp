@@ -1,4 +1,5 @@
 #include "geometry/Auswertung.h"
+#include "Testnamen.h"
 
 #include "Dokument.h"
 #include "storage/Einstellungen.h"
@@ -404,7 +405,10 @@ INSTANTIATE_TEST_SUITE_P(
         VereinfachungsFall{{2.0004L, 4, 0}, {1, 2, 0}},
         // the fraction needs the denominator 101, one above the limit: its
         // value must stay, or the direction would turn to (1, 1, 0)
-        VereinfachungsFall{{1 / 101.0L, 1, 0}, {1, 101, 0}}));
+        VereinfachungsFall{{1 / 101.0L, 1, 0}, {1, 101, 0}}),
+    testnamen::Nach([](const VereinfachungsFall& f) {
+        return testnamen::Zahlen(f.Ein.x, f.Ein.y, f.Ein.z);
+    }));
 
 TEST(Vereinfachung, UsesTheMaximumDenominatorOfTheSettings) {
     const int vorher = Einstellungen().MaximalerNenner;

@@ -1,4 +1,5 @@
 #include "geometry/Schnitt.h"
+#include "Testnamen.h"
 
 #include "Dokument.h"
 
@@ -272,7 +273,15 @@ INSTANTIATE_TEST_SUITE_P(
         MeldungsFall{9, "Die Elemente g1 und E1 besitzen\r\nkeinen Schnitt!",
                      TMeldungsart::Information},
         MeldungsFall{10, "Die Geraden g1 und E1 sind parallel!", TMeldungsart::Information},
-        MeldungsFall{11, "Die Geraden g1 und E1 sind windschief!", TMeldungsart::Information}));
+        MeldungsFall{11, "Die Geraden g1 und E1 sind windschief!", TMeldungsart::Information}),
+    testnamen::Nach([](const MeldungsFall& f) {
+        // the names of the result codes in Schnitt.h
+        static const char* const namen[] = {
+            "Gefunden",          "NichtMoeglich",          "Keiner",      "Identisch",
+            "ErstesLiegtIn",     "ZweitesLiegtIn",         "ErstesFehlt", "ZweitesFehlt",
+            "AusserhalbStrecke", "EbeneAusserhalbStrecke", "Parallel",    "Windschief"};
+        return namen[f.Code];
+    }));
 
 TEST(Schnitt, LiesInNamesTheLineFirstWhicheverWasMarkedFirst) {
     TDokument d;

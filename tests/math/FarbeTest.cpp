@@ -1,8 +1,10 @@
 #include "math/Farbe.h"
+#include "Testnamen.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 using namespace kalvorin;
 
@@ -36,7 +38,11 @@ TEST_P(FarbeAnteile, HslRoundTrip) {
 INSTANTIATE_TEST_SUITE_P(Farben, FarbeAnteile,
                          ::testing::Values(RGB(0, 0, 200), RGB(255, 0, 0), RGB(144, 144, 144),
                                            RGB(253, 173, 159), RGB(0, 255, 0), RGB(12, 200, 90),
-                                           Schwarz, Weiss));
+                                           Schwarz, Weiss),
+                         testnamen::Nach([](TFarbe f) {
+                             return "R" + std::to_string(Rot(f)) + "_G" + std::to_string(Gruen(f)) +
+                                    "_B" + std::to_string(Blau(f));
+                         }));
 
 TEST(Farbe, HalfWayLighterMovesLightnessHalfWay) {
     const THSL h = RGBzuHSL(Heller(RGB(0, 0, 200), 0.5));

@@ -1,4 +1,5 @@
 #include "math/Tripel.h"
+#include "Testnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
                       WinkelFall{{0, 0, 0}, {1, 0, 0}, 0},
                       // rounding pushes the cosine of a vector with itself above 1
                       WinkelFall{{0.1L, 0.7L, 0.3L}, {0.1L, 0.7L, 0.3L}, 0},
-                      WinkelFall{{1e-3L, 3.3L, 7.1L}, {-1e-3L, -3.3L, -7.1L}, Pi}));
+                      WinkelFall{{1e-3L, 3.3L, 7.1L}, {-1e-3L, -3.3L, -7.1L}, Pi}),
+    testnamen::Nach([](const WinkelFall& f) {
+        return testnamen::Zahlen(f.a.x, f.a.y, f.a.z) + "_gegen_" +
+               testnamen::Zahlen(f.b.x, f.b.y, f.b.z);
+    }));
 
 TEST(Tripel, AngleOfAVectorWithItselfStaysDefined) {
     // For these the computed cosine comes out slightly above or below 1; the

@@ -1,4 +1,5 @@
 #include "storage/EnhIniFile.h"
+#include "Testnamen.h"
 #include "storage/DateiErsetzen.h"
 
 #include "TestOrdner.h"
@@ -215,7 +216,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TIntegerFall{"0x", -99}, TIntegerFall{"$", -99},
                     TIntegerFall{"$1FFFFFFFF", -99}, TIntegerFall{"ja", -99}, TIntegerFall{"", -99},
                     TIntegerFall{"1,5", -99}, TIntegerFall{"--5", -99},
-                    TIntegerFall{"5|DGerade", -99}, TIntegerFall{"99999999999999999999", -99}));
+                    TIntegerFall{"5|DGerade", -99}, TIntegerFall{"99999999999999999999", -99}),
+    testnamen::Nach([](const TIntegerFall& f) { return f.Wert; }));
 
 TEST_F(EnhIniFile, BooleansAreNonZeroIntegers) {
     DateiSchreiben(datei, "[A]\nzwei=2\nja=ja\nnull=0\nhex=$10\n");

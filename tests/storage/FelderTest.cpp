@@ -1,4 +1,5 @@
 #include "storage/Felder.h"
+#include "Testnamen.h"
 #include "storage/Cp1252.h"
 #include "storage/IniInhalt.h"
 
@@ -30,7 +31,8 @@ TEST_P(NextFieldFall, TakesTheTextBeforeTheFirstBar) {
 INSTANTIATE_TEST_SUITE_P(Listen, NextFieldFall,
                          testing::Values(TFeldFall{"3|4", "3", "4"}, TFeldFall{"4", "4", ""},
                                          TFeldFall{"", "", ""}, TFeldFall{"|x", "", "x"},
-                                         TFeldFall{"a||b", "a", "|b"}, TFeldFall{"a|", "a", ""}));
+                                         TFeldFall{"a||b", "a", "|b"}, TFeldFall{"a|", "a", ""}),
+                         testnamen::Nach([](const TFeldFall& f) { return f.Liste; }));
 
 TEST(Felder, ColoursAreRedGreenBlue) {
     EXPECT_EQ(ColorToField(RGB(255, 0, 0)), "255|0|0");
@@ -69,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TFehlerFall{"1|2", "'' ist kein gültiger Integerwert"},
                     TFehlerFall{"", "'' ist kein gültiger Integerwert"},
                     TFehlerFall{"1,5|2|3", "'1,5' ist kein gültiger Integerwert"},
-                    TFehlerFall{"rot|grün|blau", "'rot' ist kein gültiger Integerwert"}));
+                    TFehlerFall{"rot|grün|blau", "'rot' ist kein gültiger Integerwert"}),
+    testnamen::Nach([](const TFehlerFall& f) { return f.Text; }));
 
 TEST(Felder, FirstFieldToIntReadsTheNumberBeforeTheWord) {
     EXPECT_EQ(FirstFieldToInt("5|DGerade"), 5);
@@ -136,7 +139,8 @@ TEST_P(RealFehler, UnreadableRealIsAFloatingPointError) {
 INSTANTIATE_TEST_SUITE_P(Texte, RealFehler,
                          testing::Values("", " ", "1e99999", "-1e99999", "nan", "NaN", "inf", "--5",
                                          "+-5", "1,5.5", "1.5,5", "1e", "1e+", ".", ",", "e5",
-                                         "0x10", "$10", "1 2", "1/2", "5|6", "1,5E3,5"));
+                                         "0x10", "$10", "1 2", "1/2", "5|6", "1,5E3,5"),
+                         testnamen::Nach([](const char* text) { return text; }));
 
 TEST_P(FelderMitTrenner, TriplesAndPairsRoundTrip) {
     const TTripel t{0.5L, -1.0L / 3, 1234567.125L};
@@ -199,7 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(TNamensFall{"Ebene", "E@b@e@n@e"}, TNamensFall{"g", "@g"},
                     TNamensFall{"G", "G"}, TNamensFall{"Pa", "P@a"}, TNamensFall{"P1", "P1"},
                     TNamensFall{"Würfel", "W@ü@r@f@e@l"}, TNamensFall{"ÄÖÜäöü", "ÄÖÜ@ä@ö@ü"},
-                    TNamensFall{"ß_é", "ß_é"}, TNamensFall{"x@1", "@x@@1"}, TNamensFall{"", ""}));
+                    TNamensFall{"ß_é", "ß_é"}, TNamensFall{"x@1", "@x@@1"}, TNamensFall{"", ""}),
+    testnamen::Nach([](const TNamensFall& f) { return f.Name; }));
 
 TEST(Felder, UnescapeTakesTheCharacterAfterTheAtInLowerCase) {
     EXPECT_EQ(UnescapeName("P1"), "P1");

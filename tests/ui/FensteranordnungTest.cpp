@@ -1,4 +1,5 @@
 #include "ui/Fensteranordnung.h"
+#include "Testnamen.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,11 @@ INSTANTIATE_TEST_SUITE_P(Faelle, ImClientbereichTest,
                              TKlemmFall{QRect(380, 10, 100, 100), QRect(350, 10, 50, 100)},
                              TKlemmFall{QRect(10, 280, 100, 100), QRect(10, 225, 100, 75)},
                              // entirely outside
-                             TKlemmFall{QRect(900, 900, 100, 100), QRect(350, 225, 50, 75)}));
+                             TKlemmFall{QRect(900, 900, 100, 100), QRect(350, 225, 50, 75)}),
+                         testnamen::Nach([](const TKlemmFall& f) {
+                             const QRect& r = f.Vorher;
+                             return testnamen::Zahlen(r.x(), r.y(), r.width(), r.height());
+                         }));
 
 TEST(Fensteranordnung, TinyClientNeverPushesWindowsOutAtTheTop) {
     const QRect r = ImClientbereich(QRect(0, 0, 100, 100), QSize(30, 40));
@@ -81,7 +86,8 @@ TEST_P(AnordnungTest, TilesCoverTheClientExactly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Anzahlen, AnordnungTest, ::testing::Values(1, 2, 3, 4, 5, 7, 10, 13));
+INSTANTIATE_TEST_SUITE_P(Anzahlen, AnordnungTest, ::testing::Values(1, 2, 3, 4, 5, 7, 10, 13),
+                         testnamen::Nach([](int n) { return std::to_string(n) + "_Fenster"; }));
 
 TEST(Fensteranordnung, CascadeKeepsEveryWindowLargeEnoughToWorkIn) {
     const QRect client(0, 0, 1200, 800);

@@ -647,16 +647,11 @@ TEST_F(MitElementen, PopupOffersWhatTheMainMenuEnables) {
     EXPECT_FALSE(sichtbar("PUGeradeerzeugen"));
     EXPECT_FALSE(sichtbar("PUSchneiden"));
 
-    haupt->SetzeVerfuegbar(QStringLiteral("ErzGerade"), true);
     a->markiert = b->markiert = true;
     f->GrafchildPopupMenuPopup();
     EXPECT_TRUE(sichtbar("PUGeradeerzeugen"));
     EXPECT_TRUE(Aktiv("ErzGerade"));
     EXPECT_TRUE(sichtbar("PUStreckeerzeugen"));
-    // Offered by the marks, but switched off: not shown.
-    haupt->SetzeVerfuegbar(QStringLiteral("ErzStrecke"), false);
-    f->GrafchildPopupMenuPopup();
-    EXPECT_FALSE(sichtbar("PUStreckeerzeugen"));
 
     a->markiert = b->markiert = false;
     f->GrafchildPopupMenuPopup();

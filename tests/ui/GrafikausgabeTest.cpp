@@ -3,6 +3,7 @@
 // program and compared with the screen, the other picture files, the
 // clipboard, and what happens when a file cannot be written.
 
+#include "Testnamen.h"
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
 #include "document/Zeichnen.h"
@@ -588,4 +589,4 @@ TEST_P(Grafikausgabe, TheSphereOptionShowsOnTheScreenToo) {
     EXPECT_GT(box->Bildaufbauten(), vorher) << "the view was drawn again";
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Grafikausgabe, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Grafikausgabe, ::testing::Values(',', '.'), testnamen::Trenner);

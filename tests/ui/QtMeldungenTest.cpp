@@ -1,4 +1,5 @@
 #include "ui/QtMeldungen.h"
+#include "Testnamen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,7 +32,12 @@ INSTANTIATE_TEST_SUITE_P(Arten, MeldungsBox,
                          ::testing::Values(TArtFall{TMeldungsart::Warnung, QMessageBox::Warning},
                                            TArtFall{TMeldungsart::Information,
                                                     QMessageBox::Information},
-                                           TArtFall{TMeldungsart::Fehler, QMessageBox::Critical}));
+                                           TArtFall{TMeldungsart::Fehler, QMessageBox::Critical}),
+                         testnamen::Nach([](const TArtFall& f) {
+                             return f.Art == TMeldungsart::Warnung       ? "Warnung"
+                                    : f.Art == TMeldungsart::Information ? "Information"
+                                                                         : "Fehler";
+                         }));
 
 TEST(QtMeldungen, QuestionsOfferYesNoOrYesNoCancel) {
     auto jaNein = QtMeldungen::FrageBox("Soll das Programm Kalvorin beendet werden?",

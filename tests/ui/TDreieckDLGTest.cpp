@@ -2,6 +2,7 @@
 // through the object list and the view. The checks are tested on the input model.
 
 #include "Dialogtest.h"
+#include "Testnamen.h"
 
 #include "document/Testzugang.h"
 #include "ui/TDreieckDLG.h"
@@ -89,7 +90,7 @@ TEST_P(DreieckDialog, ValuesFollowTheTypingAndAnExistingCornerIsReadOnly) {
     EXPECT_EQ(d.HilfeThema(), QStringLiteral("IDH_Dialog_Dreieck_Eigenschaften"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, DreieckDialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, DreieckDialog, ::testing::Values(',', '.'), testnamen::Trenner);
 
 // The whole way as a user goes it: the menu, the dialog, OK, the object
 // list and the view; then a double click on the triangle in the view.

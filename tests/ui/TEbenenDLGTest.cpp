@@ -1,4 +1,5 @@
 #include "ui/TEbenenDLG.h"
+#include "Testnamen.h"
 #include "document/Testzugang.h"
 
 #include "document/Dokument.h"
@@ -209,7 +210,7 @@ TEST_P(EbenenDialog, PropertiesOfAPlaneAndItsLook) {
     EXPECT_EQ(dok.Liste().Anzahl(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, EbenenDialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, EbenenDialog, ::testing::Values(',', '.'), testnamen::Trenner);
 
 // The whole way as a user goes it: the menu, the dialog, "Übernehmen", the
 // object list and the view while the dialog is still open, then OK.

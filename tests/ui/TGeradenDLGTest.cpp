@@ -1,4 +1,5 @@
 #include "ui/TGeradenDLG.h"
+#include "Testnamen.h"
 #include "document/Testzugang.h"
 
 #include "document/Dokument.h"
@@ -353,7 +354,7 @@ TEST_P(GeradenDialog, NamesTheFileCannotStoreAreRefusedAtOk) {
     EXPECT_EQ(test::Liste(dok).Anzahl(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, GeradenDialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, GeradenDialog, ::testing::Values(',', '.'), testnamen::Trenner);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // preview that follows every change, and a document that only "O&K"
 // changes.
 #include "ui/TKoordDLGForm.h"
+#include "Testnamen.h"
 
 #include "document/Testzugang.h"
 #include "model/Meldungen.h"
@@ -345,7 +346,7 @@ TEST_P(KoordDialog, HelpFollowsThePage) {
               QUrl(QStringLiteral("qrc:/hilfe/koordinatensystem.html#ebenen")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, KoordDialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, KoordDialog, ::testing::Values(',', '.'), testnamen::Trenner);
 
 // Both menu items open the dialog on their page for the active document.
 TEST(KoordDialogMenue, ItemsOpenTheirPageAndOkRebuildsTheWindow) {

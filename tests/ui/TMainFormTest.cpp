@@ -347,28 +347,16 @@ TEST(TMainFormMenu, ReadOnlyCaptionDisablesSave) {
     EXPECT_TRUE(Aktiv(f, "Speichern_unter"));
 }
 
-TEST(TMainFormMenu, FeaturesStillToComeStayDisabledUntilSwitchedOn) {
+TEST(TMainFormMenu, ItemsOfFestlegenAndAnsichtAreEnabledWithADocument) {
     TMainForm f;
     Dokument(f, QStringLiteral("neu1.kvr"));
     f.UpdateMenuItems();
-    for (const TBefehlszeile& z : Befehlstabelle())
-        if (!z.Verfuegbar) {
-            EXPECT_FALSE(Aktiv(f, z.Name)) << z.Name;
-        }
-    // Switching a feature off and on again, with an item of "F&estlegen"
-    // and one of "An&sicht".
-    for (const char* name : {"Punkt", "Zoomout"}) {
-        f.SetzeVerfuegbar(QString::fromLatin1(name), false);
-        EXPECT_FALSE(Aktiv(f, name)) << name;
-        f.SetzeVerfuegbar(QString::fromLatin1(name), true);
+    for (const char* name : {"Punkt", "Zoomout"})
         EXPECT_TRUE(Aktiv(f, name)) << name;
-    }
 }
 
 TEST(TMainFormMenu, AvailableItemsStillNeedADocument) {
     TMainForm f;
-    for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
-        f.SetzeVerfuegbar(U(name), true);
     for (const char* name : {"Punkt", "Einstellungen", "Koordinatenachsen"})
         EXPECT_FALSE(Aktiv(f, name)) << name;
     Dokument(f, QStringLiteral("neu1.kvr"));
@@ -402,8 +390,6 @@ TEST(TMainFormMenu, UndoItemShowsWhatCanBeUndone) {
 
 TEST(TMainFormMenu, OffersForMarkedElementsAreApplied) {
     TMainForm f;
-    for (const char* name : {"Schneiden", "Loteerzeugen", "MessLaenge", "Spiegelung", "Pspiegeln"})
-        f.SetzeVerfuegbar(U(name), true);
     TListe liste;
     auto* p = liste.Neu(TElementart::DfrPunkt);
     p->Name = "P";

@@ -1,4 +1,5 @@
 #include "ui/TPunktDLG.h"
+#include "Testnamen.h"
 #include "document/Testzugang.h"
 
 #include "document/Dokument.h"
@@ -345,7 +346,7 @@ TEST_P(PunktDialog, NamesTheFileCannotStoreAreRefusedAtOk) {
     EXPECT_EQ(test::Liste(dok)[1]->Name, "P2");
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, PunktDialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, PunktDialog, ::testing::Values(',', '.'), testnamen::Trenner);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // through the object list. The checks are tested on the input model.
 
 #include "Dialogtest.h"
+#include "Testnamen.h"
 
 #include "document/Testzugang.h"
 #include "ui/TPyramide3DLG.h"
@@ -93,7 +94,7 @@ TEST_P(PyramidenDialog, VolumeFollowsApexAndBaseAndTheChecksKeepTheDialogOpen) {
     EXPECT_EQ(d.HilfeThema(), QStringLiteral("IDH_Dialog_Pyramide_Eigenschaften"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, PyramidenDialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, PyramidenDialog, ::testing::Values(',', '.'), testnamen::Trenner);
 
 // The menu, the dialog, OK, the object list; then a double click on the
 // pyramid's row opens it in properties mode, a derived one read-only.

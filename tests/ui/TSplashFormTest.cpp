@@ -1,7 +1,9 @@
 #include "ui/TSplashForm.h"
+#include "Testnamen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -127,7 +129,13 @@ INSTANTIATE_TEST_SUITE_P(Tasten, SplashTaste,
                          ::testing::Combine(::testing::Values(Qt::Key_A, Qt::Key_Escape,
                                                               Qt::Key_Space, Qt::Key_F1,
                                                               Qt::Key_Shift),
-                                            ::testing::Values(0, 1, 2)));
+                                            ::testing::Values(0, 1, 2)),
+                         testnamen::Nach([](const std::tuple<int, int>& t) {
+                             const auto [taste, empfaenger] = t;
+                             static const char* const ziele[] = {"Form", "WeiterButton", "Bild"};
+                             return QKeySequence(taste).toString().toStdString() + "_an_" +
+                                    ziele[empfaenger];
+                         }));
 
 TEST(TSplashForm, SecondDeactivationCloses) {
     TSplash s;

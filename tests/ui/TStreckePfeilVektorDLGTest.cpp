@@ -3,6 +3,7 @@
 // refuse and why is tested on the input models; here what only the widgets show.
 
 #include "Dialogtest.h"
+#include "Testnamen.h"
 
 #include "document/Testzugang.h"
 #include "ui/TPfeilDLG.h"
@@ -183,7 +184,7 @@ TEST_P(Dialoge, VectorByObjectNames) {
     EXPECT_TRUE(protokoll.Eintraege.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Dialoge, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Dialoge, ::testing::Values(',', '.'), testnamen::Trenner);
 
 // ---------------------------------------------------------------------------
 // Through the main window

@@ -2,6 +2,7 @@
 // point, takes the factor as a number or as a ratio of two lengths, refuses
 // wrong factors with a warning and stays open, and moves the centre role.
 #include "ui/TStreckungsDLG.h"
+#include "Testnamen.h"
 #include "document/Testzugang.h"
 
 #include "document/Dokument.h"
@@ -258,6 +259,7 @@ TEST(StreckungsdialogAufruf, NotShownWhenTheMarksDoNotOfferIt) {
     EXPECT_FALSE(StreckungsDialog(nullptr, dok));
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Streckungsdialog, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Streckungsdialog, ::testing::Values(',', '.'),
+                         testnamen::Trenner);
 
 } // namespace

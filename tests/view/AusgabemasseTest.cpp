@@ -2,6 +2,7 @@
 // paper that follow from them: the print rectangle and the metafile.
 
 #include "view/Ausgabemasse.h"
+#include "Testnamen.h"
 
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
@@ -124,7 +125,7 @@ TEST_P(Ausgabeformular, WieAmBildschirmShowsTheViewsPhysicalSize) {
     EXPECT_EQ(o.Rechteck, (TAusgabeRechteck{0, 0, 10600, 7950}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Trenner, Ausgabeformular, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Trenner, Ausgabeformular, ::testing::Values(',', '.'), testnamen::Trenner);
 
 TEST(Ausgabemasse, PixelSizeFromTheMeasuredLength) {
     EXPECT_EQ(PixelGroesse(10583, 400), 265); // 96 dots per inch

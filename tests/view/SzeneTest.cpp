@@ -2,6 +2,7 @@
 // rectangle, label points, arrow heads, ticks, point forms and attributes.
 
 #include "SzenenHilfe.h"
+#include "Testnamen.h"
 
 #include "math/Farbe.h"
 
@@ -265,7 +266,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TStrichFall{7, -2.2L, 11, {}},
                       // 0.95 * 10 / 0.5 must give 19 exactly, not 18.999...
                       TStrichFall{2, -1, 10, {-1, -0.5, 0, 0.5, 1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5,
-                                              5,  5.5,  6, 6.5, 7, 7.5, 8, 8.5, 9, 9.5}}));
+                                              5,  5.5,  6, 6.5, 7, 7.5, 8, 8.5, 9, 9.5}}),
+    testnamen::Nach([](const TStrichFall& f) {
+        return "Skalierung" + std::to_string(f.skalierung) + "_" + testnamen::Zahl(f.unten) +
+               "_bis_" + testnamen::Zahl(f.oben);
+    }));
 
 TEST(SzeneGeometrie, TicksOfTheXAxisStandOffInY) {
     TTestSzene t(11);

@@ -3,6 +3,7 @@
 
 #include "Protokollflaeche.h"
 #include "SzenenHilfe.h"
+#include "Testnamen.h"
 
 #include "storage/Einstellungen.h"
 #include "view/Achsenzahl.h"
@@ -81,7 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TTransparenzFall{2, TPinselArt::Muster, TRasterModus::Maskieren, 16},
                       TTransparenzFall{3, TPinselArt::Muster, TRasterModus::Maskieren, 4},
                       TTransparenzFall{4, TPinselArt::Muster, TRasterModus::Maskieren, 1},
-                      TTransparenzFall{5, TPinselArt::Muster, TRasterModus::Maskieren, 0}));
+                      TTransparenzFall{5, TPinselArt::Muster, TRasterModus::Maskieren, 0}),
+    testnamen::Nach([](const TTransparenzFall& f) {
+        return "Stufe" + std::to_string(f.transparenz);
+    }));
 
 TEST_F(Zeichnen, HatchedPlaneAndRasterModeResetAfterwards) {
     TTestSzene t(10);
@@ -341,13 +345,13 @@ TEST_P(AchsenZahl, OneSignificantDigit) {
     EXPECT_EQ(AchsenZahlText(GetParam().wert, ','), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Werte, AchsenZahl,
-                         ::testing::Values(TZahlFall{8, "8"}, TZahlFall{10, "1E1"},
-                                           TZahlFall{5, "5"}, TZahlFall{0, "0"}, TZahlFall{1, "1"},
-                                           TZahlFall{0.5L, "0,5"}, TZahlFall{15, "2E1"},
-                                           TZahlFall{9.5L, "1E1"}, TZahlFall{300, "3E2"},
-                                           TZahlFall{-2, "-2"}, TZahlFall{0.05L, "0,05"},
-                                           TZahlFall{0.000005L, "5E-6"}));
+INSTANTIATE_TEST_SUITE_P(
+    Werte, AchsenZahl,
+    ::testing::Values(TZahlFall{8, "8"}, TZahlFall{10, "1E1"}, TZahlFall{5, "5"}, TZahlFall{0, "0"},
+                      TZahlFall{1, "1"}, TZahlFall{0.5L, "0,5"}, TZahlFall{15, "2E1"},
+                      TZahlFall{9.5L, "1E1"}, TZahlFall{300, "3E2"}, TZahlFall{-2, "-2"},
+                      TZahlFall{0.05L, "0,05"}, TZahlFall{0.000005L, "5E-6"}),
+    testnamen::Nach([](const TZahlFall& f) { return testnamen::Zahl(f.wert); }));
 
 // Marked objects get a halo in the marking colour just before each of their
 // pieces; a plane on its edges, not on its area. Unmarked ones are drawn as
