@@ -1107,7 +1107,11 @@ std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art) {
         w.Weg.Zeilen.clear();
         KeineExaktenWerte(w);
     }
-    if (w.Weg.Zeilen.empty()) return {};
+    // Marks that fit no case of the task have no solution.
+    if (w.Weg.Zeilen.empty() ||
+        (w.Weg.Zeilen.size() == 1 &&
+         w.Weg.Zeilen[0].Stuecke[0].Text == "Für diese Auswahl gibt es keinen Lösungsweg."))
+        return {};
     return w.Weg;
 }
 
@@ -1134,6 +1138,7 @@ std::string AlsLatex(const TLoesungsweg& weg) {
            "\\usepackage[T1]{fontenc}\n"
            "\\usepackage[utf8]{inputenc}\n"
            "\\usepackage{amsmath}\n"
+           "\\setlength{\\parindent}{0pt}\n"
            "\\expandafter\\def\\csname LoesungswegEnde\\endcsname{\\end{document}}\n"
            "\\begin{document}\n"
            "\\fi\n" +

@@ -208,7 +208,9 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         ini.WriteBool(Zahlenausgabe, "Zahlen als Brüche ausgeben", e.ZahlenAlsBrueche);
         ini.WriteInteger(Zahlenausgabe, "Maximaler Nenner", e.MaximalerNenner);
         ini.WriteInteger(Zahlenausgabe, "StandardStellen", e.StandardStellen);
-        ini.WriteBool(Zahlenausgabe, "Exakte Werte anzeigen", e.ExakteWerte);
+        // Only once switched off: the default leaves the file as it always was.
+        if (!e.ExakteWerte || ini.ValueExists(Zahlenausgabe, "Exakte Werte anzeigen"))
+            ini.WriteBool(Zahlenausgabe, "Exakte Werte anzeigen", e.ExakteWerte);
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))
