@@ -10,6 +10,8 @@ packages=(
   clang-format ccache
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  # Exact values (rationals, roots, LaTeX): GiNaC on CLN.
+  libginac-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   # The fuzz build: clang, and the runtimes of libFuzzer and of clang's
   # sanitizers, which the clang packages only recommend (and recommends are

@@ -11,6 +11,9 @@
 #include "document/Dokument.h"
 #include "document/Neuaufbau.h"
 #include "document/Zeichnen.h"
+#include "exakt/ExakteMessung.h"
+#include "exakt/Gleichungen.h"
+#include "exakt/Loesungsweg.h"
 #include "geometry/Beschreibung.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
@@ -50,6 +53,10 @@ const char* const Gebrauch =
     "  kalvorin-tool apply EIN.kvr AUS.kvr BEFEHL [BEFEHL ...]\n"
     "    BEFEHL: SchneidenClick, ErzEbeneClick, ..., PspiegelnClick, MessWinkelClick,\n"
     "    RueckgaengigClick, LoeschenClick, StreckungFestlegen=FAKTOR, Markieren=NAME,NAME,...\n"
+    "  kalvorin-tool solve EIN.kvr [Markieren=NAME,NAME,...] BEFEHL [--latex]\n"
+    "    der Lösungsweg für die markierten Elemente; BEFEHL: SchneidenClick,\n"
+    "    LoteerzeugenClick, SpiegelungClick, MessWinkelClick, MessLaengeClick,\n"
+    "    MessFlaecheClick, MessVolumenClick\n"
     "Optionen: --decimal-separator , oder .\n";
 
 int Fehlbedienung(const std::string& grund) {
@@ -96,6 +103,63 @@ int AuswertungsFehler(const TDreiDBasisElement& e, json& geometrie) {
     return f;
 }
 
+json ExaktesTripel(const exakt::TQTripel& t) {
+    using exakt::TStil;
+    return json::array({exakt::Text(t.x, TStil::Ascii), exakt::Text(t.y, TStil::Ascii),
+                        exakt::Text(t.z, TStil::Ascii)});
+}
+
+// The exact values of the element (numbers as texts such as "-20/61" and
+// "44/61·√61") and its forms; null when it has none.
+json Exakt(exakt::TExakteAuswertung& auswertung, const TDreiDBasisElement& e) {
+    using namespace exakt;
+    const auto g = auswertung.Geometrie(&e);
+    if (!g) return nullptr;
+    json j = json::object();
+    const auto mass = [&](const char* name, TMessart art) {
+        if (auto m = ExaktMessen(auswertung, art, {&e})) j[name] = Text(m->Wert, TStil::Ascii);
+    };
+    switch (e.Art) {
+    case TElementart::DfrPunkt:
+        j["point"] = ExaktesTripel(g->Punkt);
+        break;
+    case TElementart::DVektor:
+    case TElementart::DPfeil:
+        if (e.Art == TElementart::DPfeil) j["point"] = ExaktesTripel(g->Punkt);
+        j["vector"] = ExaktesTripel(g->Richtung1);
+        mass("length", TMessart::Betrag);
+        break;
+    case TElementart::DStrecke:
+    case TElementart::DGerade:
+        j["point"] = ExaktesTripel(g->Punkt);
+        j["direction"] = ExaktesTripel(g->Richtung1);
+        if (e.Art == TElementart::DStrecke) mass("length", TMessart::StreckenLaenge);
+        break;
+    case TElementart::DEbene: {
+        j["point"] = ExaktesTripel(g->Punkt);
+        j["u"] = ExaktesTripel(g->Richtung1);
+        j["v"] = ExaktesTripel(g->Richtung2);
+        const TKoordinatenform k = Koordinatenform(g->Punkt, Kreuz(g->Richtung1, g->Richtung2));
+        j["normal"] = ExaktesTripel({k.a, k.b, k.c});
+        j["d"] = Text(k.d, TStil::Ascii);
+        break;
+    }
+    case TElementart::DDreieck:
+        mass("area", TMessart::FlaecheDreieck);
+        break;
+    case TElementart::DPyramide3:
+        mass("volume", TMessart::VolumenPyramide);
+        break;
+    default:
+        break;
+    }
+    json formen = json::object();
+    for (const TForm& f : Formen(auswertung, e))
+        formen[f.Name] = f.Text;
+    if (!formen.empty()) j["forms"] = formen;
+    return j;
+}
+
 json Ausgabe(const TDokument& d, const TMeldungsProtokoll& protokoll) {
     json j;
     const TKoordinatensystem& ks = d.Koordinatensystem();
@@ -106,6 +170,7 @@ json Ausgabe(const TDokument& d, const TMeldungsProtokoll& protokoll) {
             {static_cast<double>(ks.Achsen[i].Unten), static_cast<double>(ks.Achsen[i].Oben)});
     j["coordinate_system"] = {{"axes", achsen}, {"half_side", static_cast<double>(ks.H)}};
     json elemente = json::array();
+    exakt::TExakteAuswertung auswertung;
     for (int i = 1; i <= d.Liste().Anzahl(); ++i) {
         const TDreiDBasisElement& e = *d.Liste()[i];
         json geometrie = json::object();
@@ -120,6 +185,7 @@ json Ausgabe(const TDokument& d, const TMeldungsProtokoll& protokoll) {
                             {"definition", FestlegungsText(e)},
                             {"origin", EntstehungsText(e)},
                             {"geometry", geometrie}});
+        if (json ex = Exakt(auswertung, e); !ex.is_null()) elemente.back()["exact"] = ex;
     }
     j["elements"] = elemente;
     json meldungen = json::array();
@@ -305,6 +371,7 @@ int main(int argc, char* argv[]) {
     int groesse = 800;
     bool groesseGegeben = false;
     TZeichenOptionen zeichnen;
+    bool latex = false;
     char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -323,6 +390,8 @@ int main(int argc, char* argv[]) {
                     return Fehlbedienung("--decimal-separator erwartet , oder .");
                 trenner = w[0];
             }
+        } else if (a == "--latex") {
+            latex = true;
         } else if (a == "--frame") {
             zeichnen.Seitenrahmen = true;
         } else if (a == "--sphere") {
@@ -406,6 +475,38 @@ int main(int argc, char* argv[]) {
         MeldungenAusgeben(protokoll);
         if (!Anwenden(dokument, befehle)) return ExitFehlbedienung;
         return Schreiben(dokument, args[2], protokoll) ? 0 : ExitDateifehler;
+    }
+    if (befehl == "solve") {
+        const std::pair<const char*, exakt::TLoesungsart> arten[] = {
+            {"SchneidenClick", exakt::TLoesungsart::Schneiden},
+            {"LoteerzeugenClick", exakt::TLoesungsart::Lot},
+            {"SpiegelungClick", exakt::TLoesungsart::Spiegelung},
+            {"MessWinkelClick", exakt::TLoesungsart::Winkel},
+            {"MessLaengeClick", exakt::TLoesungsart::Laenge},
+            {"MessFlaecheClick", exakt::TLoesungsart::Flaeche},
+            {"MessVolumenClick", exakt::TLoesungsart::Volumen},
+        };
+        if (args.size() < 3) return Fehlbedienung("solve erwartet eine Datei und einen Befehl.");
+        const std::optional<exakt::TLoesungsart> art = [&]() -> std::optional<exakt::TLoesungsart> {
+            for (const auto& [name, a] : arten)
+                if (args.back() == name) return a;
+            return {};
+        }();
+        if (!art) return Fehlbedienung("Unbekannter Befehl: " + args.back());
+        const std::vector<std::string> marken(args.begin() + 2, args.end() - 1);
+        for (const std::string& m : marken)
+            if (m.rfind("Markieren=", 0) != 0) return Fehlbedienung("Unbekannter Befehl: " + m);
+        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
+        dokument.Neuaufbau();
+        MeldungenAusgeben(protokoll);
+        if (!Anwenden(dokument, marken)) return ExitFehlbedienung;
+        const auto weg = exakt::Loesungsweg(dokument.Liste(), *art);
+        if (!weg) {
+            std::cerr << "Für die markierten Elemente gibt es keinen Lösungsweg.\n";
+            return ExitFehlbedienung;
+        }
+        std::cout << (latex ? exakt::AlsLatex(*weg) : exakt::AlsText(*weg));
+        return 0;
     }
     return Fehlbedienung("Unbekannter Befehl: " + befehl);
 }

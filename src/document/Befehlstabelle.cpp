@@ -101,6 +101,8 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "MessLaenge", .Menue = "Messen", .Titel = "&Länge", .Hilfe = 620, .Angebot = TBefehl::MessLaenge, .Ausfuehren = MessLaenge},
     {.Name = "MessFlaeche", .Menue = "Messen", .Titel = "&Fläche", .Hilfe = 630, .Angebot = TBefehl::MessFlaeche, .Ausfuehren = MessFlaeche},
     {.Name = "MessVolumen", .Menue = "Messen", .Titel = "&Volumen", .Hilfe = 640, .Angebot = TBefehl::MessVolumen, .Ausfuehren = MessVolumen},
+    {.Art = TZeilenart::Trenner, .Menue = "Messen"},
+    {.Name = "Loesungsweg", .Menue = "Messen", .Titel = "&Lösungsweg...", .Hilfe = 650, .Zustand = &TMenuZustand::Messen, .GrafikPopup = {"PULoesungsweg", "Lösungsweg...", true}, .ListenPopup = {"LiPULoesungsweg", "Lösungsweg...", true}},
     {.Art = TZeilenart::Menue, .Name = "Ansicht", .Menue = "", .Titel = "An&sicht", .Hilfe = 700, .Zustand = &TMenuZustand::Ansicht},
     {.Name = "Koordinatenachsen", .Menue = "Ansicht", .Titel = "Koordinaten&achsen...", .Hilfe = 710, .Zustand = &TMenuZustand::Ansicht},
     {.Name = "Koordinatenebenen", .Menue = "Ansicht", .Titel = "Koordinaten&ebenen...", .Hilfe = 720, .Zustand = &TMenuZustand::Ansicht},

@@ -57,6 +57,7 @@ TEinstellungsEingabe EinstellungsEingabe(const TStandardEinstellungen& s) {
     e.Brueche = s.ZahlenAlsBrueche;
     e.MaxNenner = std::to_string(s.MaximalerNenner);
     e.Nachkomma = s.StandardStellen;
+    e.ExakteWerte = s.ExakteWerte;
     return e;
 }
 
@@ -94,6 +95,7 @@ bool EinstellungenUebernehmen(const TEinstellungsEingabe& e, const TEinstellungs
     setze(s.ZahlenAlsBrueche, e.Brueche, a.Brueche, e.Brueche);
     s.MaximalerNenner = nenner;
     setze(s.StandardStellen, e.Nachkomma, a.Nachkomma, e.Nachkomma);
+    setze(s.ExakteWerte, e.ExakteWerte, a.ExakteWerte, e.ExakteWerte);
     return true;
 }
 

@@ -52,6 +52,7 @@ struct TEinstellungsEingabe {
     bool Brueche = true;
     std::string MaxNenner;
     int Nachkomma = 2;
+    bool ExakteWerte = true; // "Exakte Werte anzeigen"
 
     friend bool operator==(const TEinstellungsEingabe&, const TEinstellungsEingabe&) = default;
 };

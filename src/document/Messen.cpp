@@ -2,6 +2,7 @@
 
 #include "document/Befehle.h"
 #include "document/BefehleHilfen.h"
+#include "exakt/ExakteMessung.h"
 #include "geometry/Auswertung.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
@@ -66,6 +67,17 @@ std::string Zwei(const char* was, const std::string& a, const std::string& b, Re
            einheit + Absatz;
 }
 
+// The message with its exact value below the value line, where the settings
+// ask for it and the value has an exact form.
+std::string Exakt(std::string text, exakt::TMessart art,
+                  const std::vector<const TDreiDBasisElement*>& elemente) {
+    if (!Einstellungen().ExakteWerte) return text;
+    exakt::TExakteAuswertung auswertung;
+    const auto m = exakt::ExaktMessen(auswertung, art, elemente);
+    if (!m) return text;
+    return exakt::MitExaktZeile(text, exakt::ExaktZeile(*m));
+}
+
 struct TMarkiert {
     Liste P, V, G, E, S, D, Y;
     explicit TMarkiert(const TListe& l)
@@ -84,23 +96,28 @@ std::optional<std::string> Winkel(const std::string& muster, const TMarkiert& m)
     if (muster == "-2-----") {
         if (!Vektoren(m.V, v)) return {};
         const std::string &a = m.V[0]->Name, &b = m.V[1]->Name;
-        return Zwei("Winkel", a, b, Grad(Zwischenwinkel(v[0], v[1])), "°") + a + " ° " + b + " = " +
-               FormatGeneral(Skalarprodukt(v[0], v[1]), Einstellungen().StandardStellen);
+        return Exakt(Zwei("Winkel", a, b, Grad(Zwischenwinkel(v[0], v[1])), "°") + a + " ° " + b +
+                         " = " +
+                         FormatGeneral(Skalarprodukt(v[0], v[1]), Einstellungen().StandardStellen),
+                     exakt::TMessart::WinkelVektoren, {m.V[0], m.V[1]});
     }
     if (muster == "--2----") {
         if (!Geraden(m.G, g)) return {};
-        return Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
-                    Grad(Zwischenwinkel(g[0].Richtung1, g[1].Richtung1)), "°");
+        return Exakt(Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
+                          Grad(Zwischenwinkel(g[0].Richtung1, g[1].Richtung1)), "°"),
+                     exakt::TMessart::WinkelGeraden, {m.G[0], m.G[1]});
     }
     if (muster == "--11---") {
         if (!Geraden(m.G, g) || !Ebenen(m.E, e)) return {};
-        return Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
-                    90 - Grad(Zwischenwinkel(g[0].Richtung1, Normale(e[0]))), "°");
+        return Exakt(Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
+                          90 - Grad(Zwischenwinkel(g[0].Richtung1, Normale(e[0]))), "°"),
+                     exakt::TMessart::WinkelGeradeEbene, {m.G[0], m.E[0]});
     }
     if (muster == "---2---") {
         if (!Ebenen(m.E, e)) return {};
-        return Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
-                    Grad(Zwischenwinkel(Normale(e[0]), Normale(e[1]))), "°");
+        return Exakt(Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
+                          Grad(Zwischenwinkel(Normale(e[0]), Normale(e[1]))), "°"),
+                     exakt::TMessart::WinkelEbenen, {m.E[0], m.E[1]});
     }
     return {};
 }
@@ -110,13 +127,15 @@ std::optional<std::string> Laenge(const std::string& muster, const TMarkiert& m)
     std::vector<TGeometrie> g, e;
     if (muster == "2------") {
         if (!Punkte(m.P, p)) return {};
-        return Zwei("Abstand", m.P[0]->Name, m.P[1]->Name, Betrag(Verbindungsvektor(p[0], p[1])),
-                    " LE");
+        return Exakt(Zwei("Abstand", m.P[0]->Name, m.P[1]->Name,
+                          Betrag(Verbindungsvektor(p[0], p[1])), " LE"),
+                     exakt::TMessart::AbstandPunkte, {m.P[0], m.P[1]});
     }
     if (muster == "1-1----") {
         if (!Punkte(m.P, p) || !Geraden(m.G, g)) return {};
-        return Zwei("Abstand", m.P[0]->Name, m.G[0]->Name,
-                    AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1), " LE");
+        return Exakt(Zwei("Abstand", m.P[0]->Name, m.G[0]->Name,
+                          AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1), " LE"),
+                     exakt::TMessart::AbstandPunktGerade, {m.P[0], m.G[0]});
     }
     if (muster == "1--1---") {
         if (!Punkte(m.P, p) || !Ebenen(m.E, e)) return {};
@@ -124,8 +143,9 @@ std::optional<std::string> Laenge(const std::string& muster, const TMarkiert& m)
         TTripel n = Normale(e[0]);
         Normieren(n);
         if (Skalarprodukt(n, e[0].Punkt) < 0) Negieren(n);
-        return Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
-                    Skalarprodukt(n, p[0]) - Skalarprodukt(n, e[0].Punkt), " LE");
+        return Exakt(Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
+                          Skalarprodukt(n, p[0]) - Skalarprodukt(n, e[0].Punkt), " LE"),
+                     exakt::TMessart::AbstandPunktEbene, {m.P[0], m.E[0]});
     }
     if (muster == "--2----") {
         if (!Geraden(m.G, g)) return {};
@@ -135,17 +155,21 @@ std::optional<std::string> Laenge(const std::string& muster, const TMarkiert& m)
                 ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
                 : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) /
                       Betrag(n);
-        return Zwei("Abstand", m.G[0]->Name, m.G[1]->Name, abstand, " LE");
+        return Exakt(Zwei("Abstand", m.G[0]->Name, m.G[1]->Name, abstand, " LE"),
+                     exakt::TMessart::AbstandGeraden, {m.G[0], m.G[1]});
     }
     if (muster == "-1-----") {
         if (!Vektoren(m.V, v)) return {};
-        return "\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" +
-               Absatz;
+        return Exakt("\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" +
+                         Absatz,
+                     exakt::TMessart::Betrag, {m.V[0]});
     }
     if (muster == "----1--") {
         TTripel a, d;
         if (StreckeAuswerten(*m.S[0], a, d) != KeinFehler) return {};
-        return "\r\nLänge (" + m.S[0]->Name + ") = " + FormatMeasure(Betrag(d)) + " LE" + Absatz;
+        return Exakt("\r\nLänge (" + m.S[0]->Name + ") = " + FormatMeasure(Betrag(d)) + " LE" +
+                         Absatz,
+                     exakt::TMessart::StreckenLaenge, {m.S[0]});
     }
     return {};
 }
@@ -156,8 +180,9 @@ std::optional<std::string> Flaeche(const std::string& muster, const TMarkiert& m
         if (!Punkte(m.P, p)) return {};
         const Real f =
             Betrag(Kreuzprodukt(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]))) / 2;
-        return "\r\nFläche (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
-               ") = " + FormatMeasure(f) + " FE" + Absatz;
+        return Exakt("\r\nFläche (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
+                         ") = " + FormatMeasure(f) + " FE" + Absatz,
+                     exakt::TMessart::FlaechePunkte, {m.P[0], m.P[1], m.P[2]});
     }
     if (muster == "-----1-") {
         std::array<TTripel, 3> ecken{};
@@ -165,12 +190,14 @@ std::optional<std::string> Flaeche(const std::string& muster, const TMarkiert& m
         const Real f = Betrag(Kreuzprodukt(Verbindungsvektor(ecken[0], ecken[1]),
                                            Verbindungsvektor(ecken[0], ecken[2]))) /
                        2;
-        return "\r\nFläche (" + m.D[0]->Name + ") = " + FormatMeasure(f) + " FE" + Absatz;
+        return Exakt("\r\nFläche (" + m.D[0]->Name + ") = " + FormatMeasure(f) + " FE" + Absatz,
+                     exakt::TMessart::FlaecheDreieck, {m.D[0]});
     }
     if (muster == "-2-----") {
         if (!Vektoren(m.V, v)) return {};
-        return "\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name +
-               " | = " + FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1])));
+        return Exakt("\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name +
+                         " | = " + FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1]))),
+                     exakt::TMessart::FlaecheVektoren, {m.V[0], m.V[1]});
     }
     return {};
 }
@@ -182,8 +209,9 @@ std::optional<std::string> Volumen(const std::string& muster, const TMarkiert& m
         const Real vol =
             Pyramidenvolumen(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]),
                              Verbindungsvektor(p[0], p[3]));
-        return "\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
-               " , " + m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz;
+        return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
+                         " , " + m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                     exakt::TMessart::VolumenPunkte, {m.P[0], m.P[1], m.P[2], m.P[3]});
     }
     if (muster == "1----1-") {
         std::array<TTripel, 3> ecken{};
@@ -191,8 +219,9 @@ std::optional<std::string> Volumen(const std::string& muster, const TMarkiert& m
         const Real vol =
             Pyramidenvolumen(Verbindungsvektor(p[0], ecken[0]), Verbindungsvektor(p[0], ecken[1]),
                              Verbindungsvektor(p[0], ecken[2]));
-        return "\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name + ") = " + FormatMeasure(vol) +
-               " VE" + Absatz;
+        return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name +
+                         ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                     exakt::TMessart::VolumenPunktDreieck, {m.P[0], m.D[0]});
     }
     if (muster == "------1") {
         std::array<TTripel, 3> ecken{};
@@ -201,7 +230,8 @@ std::optional<std::string> Volumen(const std::string& muster, const TMarkiert& m
         const Real vol =
             Pyramidenvolumen(Verbindungsvektor(t, ecken[0]), Verbindungsvektor(t, ecken[1]),
                              Verbindungsvektor(t, ecken[2]));
-        return "\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz;
+        return Exakt("\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                     exakt::TMessart::VolumenPyramide, {m.Y[0]});
     }
     if (muster == "-3-----") {
         // The three vectors are taken as they evaluate, valid or not.
@@ -211,9 +241,10 @@ std::optional<std::string> Volumen(const std::string& muster, const TMarkiert& m
         const Real vol = Pyramidenvolumen(v[0], v[1], v[2]);
         const std::string namen = m.V[0]->Name + " , " + m.V[1]->Name + " , " + m.V[2]->Name;
         const std::string spat = FormatMeasure(6 * vol);
-        return "\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" + "   " +
-               Absatz + "        Spatvolumen (" + namen + ") = " + spat + " VE" + Absatz +
-               "       Determinante (" + namen + ") = " + spat + Absatz;
+        return Exakt("\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" +
+                         "   " + Absatz + "        Spatvolumen (" + namen + ") = " + spat + " VE" +
+                         Absatz + "       Determinante (" + namen + ") = " + spat + Absatz,
+                     exakt::TMessart::VolumenVektoren, {m.V[0], m.V[1], m.V[2]});
     }
     return {};
 }

@@ -1,7 +1,9 @@
 #include "document/Objektliste.h"
 
+#include "exakt/Gleichungen.h"
 #include "geometry/Beschreibung.h"
 #include "model/Utf8.h"
+#include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
 #include <utility>
@@ -72,6 +74,19 @@ std::string ZeilenHinweis(const TDreiDBasisElement& e) {
         hinweis += "\r\n Projektionsebene";
     if (e.Rolle(TRolle::IstP_ProjektionsVektor)) hinweis += "\r\n Projektionsvektor";
     return hinweis + "\r\n";
+}
+
+std::string ExakterHinweis(const TDreiDBasisElement& e) {
+    if (!Einstellungen().ExakteWerte) return {};
+    exakt::TExakteAuswertung auswertung;
+    std::string hinweis;
+    try {
+        for (const exakt::TForm& f : exakt::Formen(auswertung, e))
+            hinweis += "  " + f.Name + ": " + f.Text + "  \r\n";
+    } catch (const std::exception&) {
+        return {};
+    }
+    return hinweis.empty() ? hinweis : "exakt:\r\n" + hinweis;
 }
 
 void Sortieren(TListe& liste, TSortierung nach) {

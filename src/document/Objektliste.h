@@ -31,6 +31,12 @@ std::string AnzeigeName(const TDreiDBasisElement& e);
 // by line breaks ("\r\n").
 std::string ZeilenHinweis(const TDreiDBasisElement& e);
 
+// The element in the forms of the lesson, exact, one line each
+// ("  Koordinatenform: E: 6x + 3y + 4z = 12"), framed like the hint, for
+// the row's hint below ZeilenHinweis; empty when the element has no exact
+// value or "Exakte Werte anzeigen" is off.
+std::string ExakterHinweis(const TDreiDBasisElement& e);
+
 // Stable: rows with equal keys keep their order, so sorting twice by the same
 // key changes nothing the second time.
 void Sortieren(TListe& liste, TSortierung nach);

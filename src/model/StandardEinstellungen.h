@@ -39,6 +39,8 @@ struct TStandardEinstellungen {
     bool ZahlenAlsBrueche = true;
     int MaximalerNenner = 100;
     int StandardStellen = 2;
+    // "Exakte Werte anzeigen": measurement messages add their exact value.
+    bool ExakteWerte = true;
     // The user's decimal separator, taken once from the locale at start.
     char Dezimaltrenner = ',';
 

@@ -160,6 +160,7 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
     e.MaximalerNenner = ini.ReadInteger(Zahlenausgabe, "Maximaler Nenner", 100);
     // Written as "StandardStellen": the same key, since keys ignore case.
     e.StandardStellen = ZahlLesen(ini, Zahlenausgabe, "Standardstellen", 2, 0, 6);
+    e.ExakteWerte = ini.ReadBool(Zahlenausgabe, "Exakte Werte anzeigen", true);
 
     e.PfadSzenen = ini.ReadString(Pfade, "Szenen", "");
     e.PfadEinfuegeSzenen = ini.ReadString(Pfade, "EinfuegeSzenen", "");
@@ -207,6 +208,9 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         ini.WriteBool(Zahlenausgabe, "Zahlen als Brüche ausgeben", e.ZahlenAlsBrueche);
         ini.WriteInteger(Zahlenausgabe, "Maximaler Nenner", e.MaximalerNenner);
         ini.WriteInteger(Zahlenausgabe, "StandardStellen", e.StandardStellen);
+        // Only once switched off: the default leaves the file as it always was.
+        if (!e.ExakteWerte || ini.ValueExists(Zahlenausgabe, "Exakte Werte anzeigen"))
+            ini.WriteBool(Zahlenausgabe, "Exakte Werte anzeigen", e.ExakteWerte);
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))

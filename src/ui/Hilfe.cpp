@@ -79,6 +79,7 @@ const std::map<QString, TEintrag>& ThemenTabelle() {
         {"IDH_Dialog_Einstellungen_Zahlenausgabe", {"einstellungen.html", "zahlenausgabe"}},
         {"IDH_Dialog_Ausgabe", {"ausgabe.html", ""}},
         {"IDH_Dialog_Streckung", {"streckung.html", ""}},
+        {"IDH_Loesungsweg", {"loesungsweg.html", ""}},
     };
     return tabelle;
 }
@@ -138,6 +139,7 @@ const std::map<int, TEintrag>& KontextTabelle() {
         {550, {"abbilden.html", "anwenden"}},
         {560, {"abbilden.html", "anwenden"}},
         {600, {"messen.html", ""}},
+        {650, {"loesungsweg.html", ""}},
         {610, {"messen.html", "winkel"}},
         {620, {"messen.html", "laenge"}},
         {630, {"messen.html", "flaeche"}},

@@ -1,6 +1,7 @@
 #include "ui/TEbenenDLG.h"
 
 #include "document/Dokument.h"
+#include "ui/Gleichungsseite.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -176,6 +177,7 @@ TEbenenDLG::TEbenenDLG(QWidget* eltern)
 
     Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Ebene_Bestimmung"),
                   QStringLiteral("IDH_Dialog_Ebene_Eigenschaften"));
+    Gleichungen = GleichungsSeiteAnlegen(Seiten, QStringLiteral("EbenenDLGGleichungen"));
     Knoepfe[TEbene::EPAR]->setChecked(true);
     EntstehungBox->hide();
 }
@@ -326,6 +328,7 @@ void TEbenenDLG::EbeneDialogNeu(TDokument& dokument) {
     Seiten->setCurrentWidget(SeiteBestimmung);
     eingabe_ = EbeneEingabeNeu(dokument.Liste());
     Zeigen();
+    GleichungsSeiteZeigen(Seiten, Gleichungen, nullptr);
 }
 
 void TEbenenDLG::EbeneDialogAusElement(TDokument& dokument, int position) {
@@ -335,6 +338,7 @@ void TEbenenDLG::EbeneDialogAusElement(TDokument& dokument, int position) {
     Seiten->setCurrentWidget(SeiteBestimmung);
     eingabe_ = EbeneEingabeAusElement(dokument.Liste(), position);
     Zeigen();
+    GleichungsSeiteZeigen(Seiten, Gleichungen, dokument.Liste()[position]);
 }
 
 TEingabePruefung TEbenenDLG::Pruefen(TDokument& dokument) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QComboBox;
+class QPlainTextEdit;
 class QRadioButton;
 class QStackedWidget;
 
@@ -37,6 +38,7 @@ public:
     // The radio buttons and the groups of the eight ways, by mode.
     std::array<QRadioButton*, AnzahlEbenenWege> Knoepfe{};
     QStackedWidget* Wege = nullptr;
+    QPlainTextEdit* Gleichungen = nullptr; // page "Gleichungen" (properties mode)
 
 protected:
     TEingabePruefung Pruefen(TDokument& dokument) override;

@@ -205,6 +205,8 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     NachkommaSpinEdit = Drehfeld("NachkommaSpinEdit", 0, 6);
     Zeile(zahlen, "Maximaler Nenner:", MaxNennerEdit);
     Zeile(zahlen, "Signifikante Ziffern: ", NachkommaSpinEdit);
+    ExaktCheckBox = Benannt(new QCheckBox(U("  Exakte Werte anzeigen")), "ExaktCheckBox");
+    zahlen.Zeilen->addWidget(ExaktCheckBox, zahlen.Zeilen->rowCount(), 0, 1, 3);
 
     const TSeite seiten[7] = {allgemein, punkte, geraden, ebenen, hilfslinien, ks, zahlen};
     for (int i = 0; i < 7; ++i) {
@@ -269,6 +271,7 @@ void TEinstDLG::FormShow() {
     BruchCheckBox->setChecked(e.Brueche);
     MaxNennerEdit->setText(QString::fromStdString(e.MaxNenner));
     NachkommaSpinEdit->setValue(e.Nachkomma);
+    ExaktCheckBox->setChecked(e.ExakteWerte);
     // What a control clamped on filling counts as shown, so that only
     // looking changes nothing.
     angezeigt_ = Eingabe();
@@ -297,6 +300,7 @@ TEinstellungsEingabe TEinstDLG::Eingabe() const {
     e.Brueche = BruchCheckBox->isChecked();
     e.MaxNenner = MaxNennerEdit->text().toStdString();
     e.Nachkomma = NachkommaSpinEdit->value();
+    e.ExakteWerte = ExaktCheckBox->isChecked();
     return e;
 }
 

@@ -64,6 +64,7 @@ public:
     TRadioGruppe RadioGroupSkalierung;
     // "Zahlenausgabe"
     QCheckBox* BruchCheckBox = nullptr;
+    QCheckBox* ExaktCheckBox = nullptr; // "Exakte Werte anzeigen"
     QLineEdit* MaxNennerEdit = nullptr;
     QSpinBox* NachkommaSpinEdit = nullptr;
 

@@ -1,6 +1,7 @@
 #include "ui/TGeradenDLG.h"
 
 #include "document/Dokument.h"
+#include "ui/Gleichungsseite.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -139,6 +140,7 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
 
     Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Gerade_Bestimmung"),
                   QStringLiteral("IDH_Dialog_Gerade_Eigenschaften"));
+    Gleichungen = GleichungsSeiteAnlegen(Seiten, QStringLiteral("GeradenDLGGleichungen"));
     PaButton->setChecked(true);
     WegZeigen(WegParameterform);
     EntstehungBox->hide();
@@ -244,12 +246,14 @@ void TGeradenDLG::GeradeDialogNeu(TDokument& dokument) {
     Seiten->setCurrentWidget(SeiteBestimmung);
     eingabe_ = GeradeEingabeNeu(dokument.Liste());
     Zeigen();
+    GleichungsSeiteZeigen(Seiten, Gleichungen, nullptr);
 }
 
 void TGeradenDLG::GeradeDialogAusElement(TDokument& dokument, int position) {
     Dokument = &dokument;
     eingabe_ = GeradeEingabeAusElement(dokument.Liste(), position);
     Zeigen();
+    GleichungsSeiteZeigen(Seiten, Gleichungen, dokument.Liste()[position]);
 }
 
 TEingabePruefung TGeradenDLG::Pruefen(TDokument& dokument) {

@@ -9,6 +9,7 @@
 #include <array>
 
 class QComboBox;
+class QPlainTextEdit;
 class QRadioButton;
 
 namespace kalvorin {
@@ -46,6 +47,7 @@ public:
     QComboBox* PP2 = nullptr;
     QComboBox* PV1 = nullptr;
     QComboBox* PV2 = nullptr;
+    QPlainTextEdit* Gleichungen = nullptr; // page "Gleichungen" (properties mode)
 
 protected:
     TEingabePruefung Pruefen(TDokument& dokument) override;

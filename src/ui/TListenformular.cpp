@@ -192,7 +192,7 @@ protected:
             e->ignore();
             return true;
         }
-        QString text = Q(ZeilenHinweis(*el));
+        QString text = Q(ZeilenHinweis(*el) + ExakterHinweis(*el));
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         // The hint stays while the mouse is over the row and changes with it.
         QRect zeile = visualRect(index);

@@ -16,6 +16,7 @@
 #include "ui/TEinstDLG.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/TKoordDLGForm.h"
+#include "ui/TLoesungswegForm.h"
 #include "ui/TStreckungsDLG.h"
 #include "ui/TWiederherstellung.h"
 
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 
@@ -582,6 +584,24 @@ void TMainForm::PyramideseitigClick() {
 }
 void TMainForm::MStreckungClick() {
     DialogAusfuehren(&StreckungsDialog);
+}
+
+void TMainForm::LoesungswegClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f) return;
+    // One window for the program; it shows the marks of the moment it opens.
+    static QPointer<TLoesungswegForm> fenster;
+    if (!fenster) fenster = new TLoesungswegForm(this);
+    if (!fenster->Zeigen(f->Dokument())) {
+        Meldungen().Meldung("Für die markierten Objekte gibt es keinen Lösungsweg.\r\n"
+                            "Markieren Sie zum Beispiel eine Gerade und eine Ebene,\r\n"
+                            "einen Punkt und eine Ebene oder zwei Geraden.",
+                            TMeldungsart::Information);
+        return;
+    }
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
 }
 
 void TMainForm::BeendenClick() {

@@ -155,6 +155,8 @@ public slots:
     void AbbildenClick();
     void MStreckungClick();
     void MessenClick();
+    // "&Lösungsweg...": the worked solution window for the marked elements.
+    void LoesungswegClick();
     // "An&sicht"
     void KoordinatenachsenClick();
     void KoordinatenebenenClick();

@@ -119,6 +119,19 @@ TEST_F(SettingsFile, WrittenSettingsReadBackEqual) {
     EXPECT_NE(DateiInhalt(datei).find(":=alle 0,5\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsFile, ExactValuesSwitchIsWrittenOnceSwitchedOff) {
+    TStandardEinstellungen e;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_EQ(DateiInhalt(datei).find("Exakte Werte"), std::string::npos);
+    e.ExakteWerte = false;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_NE(DateiInhalt(datei).find("Exakte Werte anzeigen=0\r\n"), std::string::npos);
+    EXPECT_FALSE(Geladen(datei).ExakteWerte);
+    e.ExakteWerte = true;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_TRUE(Geladen(datei).ExakteWerte);
+}
+
 TEST_F(SettingsFile, EveryWordReadsBackAsItsNumber) {
     for (int i = 0; i < 5; ++i) {
         TStandardEinstellungen e;

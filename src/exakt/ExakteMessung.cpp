@@ -1,0 +1,217 @@
+#include "exakt/ExakteMessung.h"
+
+namespace kalvorin::exakt {
+
+namespace {
+
+using A = TElementart;
+using Elemente = std::vector<const TDreiDBasisElement*>;
+
+// The standard angles by their cosine: cos = q·√r.
+struct TStandardwinkel {
+    int Grad;
+    TRational q, r;
+};
+
+const TStandardwinkel StandardWinkel[] = {
+    {0, 1, 1},
+    {30, TRational(1, 2), 3},
+    {45, TRational(1, 2), 2},
+    {60, TRational(1, 2), 1},
+    {90, 0, 1},
+    {120, TRational(-1, 2), 1},
+    {135, TRational(-1, 2), 2},
+    {150, TRational(-1, 2), 3},
+    {180, -1, 1},
+};
+
+std::optional<int> Standard(const TWurzelzahl& cosinus) {
+    for (const auto& s : StandardWinkel)
+        if (s.q == cosinus.q && (s.q.is_zero() || s.r == cosinus.r)) return s.Grad;
+    return {};
+}
+
+std::optional<TExakteMessung> Laenge(const TRational& quadrat, const char* einheit) {
+    auto w = Wurzel(quadrat);
+    if (!w) return {};
+    return TExakteMessung{*w, false, false, {}, einheit};
+}
+
+// The angle between two directions, by its cosine.
+std::optional<TExakteMessung> Winkel(const TQTripel& a, const TQTripel& b) {
+    const TRational aa = Skalar(a, a), bb = Skalar(b, b);
+    if (aa.is_zero() || bb.is_zero()) return {};
+    auto c = DurchWurzel(Skalar(a, b), aa * bb);
+    if (!c) return {};
+    return TExakteMessung{*c, true, false, Standard(*c), ""};
+}
+
+TRational Betrag(const TRational& x) {
+    return x.is_negative() ? -x : x;
+}
+
+} // namespace
+
+std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
+                                          const Elemente& e) {
+    auto punkt = [&](std::size_t i) { return i < e.size() ? ausw.Punkt(e[i]) : std::nullopt; };
+    auto vektor = [&](std::size_t i) { return i < e.size() ? ausw.Vektor(e[i]) : std::nullopt; };
+    auto geo = [&](std::size_t i, A soll) -> std::optional<TQGeometrie> {
+        if (i >= e.size() || e[i] == nullptr || e[i]->Art != soll) return {};
+        return ausw.Geometrie(e[i]);
+    };
+    auto normale = [](const TQGeometrie& g) { return Kreuz(g.Richtung1, g.Richtung2); };
+    auto dreieck = [&](std::size_t i) -> std::optional<std::array<TQTripel, 3>> {
+        if (i >= e.size() || e[i] == nullptr) return {};
+        const TDreiDBasisElement* d = e[i];
+        if (d->Art == A::DPyramide3) d = d->Bezuege[0];
+        if (d == nullptr || d->Art != A::DDreieck) return {};
+        auto p = ausw.Punkt(d->Bezuege[0]), q = ausw.Punkt(d->Bezuege[1]),
+             r = ausw.Punkt(d->Bezuege[2]);
+        if (!p || !q || !r) return {};
+        return std::array<TQTripel, 3>{*p, *q, *r};
+    };
+    auto volumen = [](const TQTripel& a, const TQTripel& b, const TQTripel& c) {
+        return TExakteMessung{{Betrag(Skalar(a, Kreuz(b, c))) / 6, 1}, false, false, {}, " VE"};
+    };
+
+    switch (art) {
+    case TMessart::WinkelVektoren: {
+        auto a = vektor(0), b = vektor(1);
+        if (!a || !b) return {};
+        return Winkel(*a, *b);
+    }
+    case TMessart::WinkelGeraden: {
+        auto g = geo(0, A::DGerade), h = geo(1, A::DGerade);
+        if (!g || !h) return {};
+        return Winkel(g->Richtung1, h->Richtung1);
+    }
+    case TMessart::WinkelGeradeEbene: {
+        auto g = geo(0, A::DGerade), f = geo(1, A::DEbene);
+        if (!g || !f) return {};
+        auto m = Winkel(g->Richtung1, normale(*f));
+        if (!m) return {};
+        // The angle is 90° minus the one with the normal: its sine is that cosine.
+        m->Sinus = true;
+        if (m->Grad) m->Grad = 90 - *m->Grad;
+        return m;
+    }
+    case TMessart::WinkelEbenen: {
+        auto f = geo(0, A::DEbene), h = geo(1, A::DEbene);
+        if (!f || !h) return {};
+        return Winkel(normale(*f), normale(*h));
+    }
+    case TMessart::AbstandPunkte: {
+        auto a = punkt(0), b = punkt(1);
+        if (!a || !b) return {};
+        const TQTripel d = Differenz(*b, *a);
+        return Laenge(Skalar(d, d), " LE");
+    }
+    case TMessart::AbstandPunktGerade: {
+        auto p = punkt(0);
+        auto g = geo(1, A::DGerade);
+        if (!p || !g) return {};
+        const TQTripel& u = g->Richtung1;
+        const TRational t = Skalar(u, Differenz(*p, g->Punkt)) / Skalar(u, u);
+        const TQTripel d = Differenz(*p, Summe(g->Punkt, Mal(u, t)));
+        return Laenge(Skalar(d, d), " LE");
+    }
+    case TMessart::AbstandPunktEbene: {
+        auto p = punkt(0);
+        auto f = geo(1, A::DEbene);
+        if (!p || !f) return {};
+        TQTripel n = normale(*f);
+        // Turned so that the origin's side of the plane is the negative one.
+        if (Skalar(n, f->Punkt).is_negative()) n = Mal(n, -1);
+        auto w = DurchWurzel(Skalar(n, Differenz(*p, f->Punkt)), Skalar(n, n));
+        if (!w) return {};
+        return TExakteMessung{*w, false, false, {}, " LE"};
+    }
+    case TMessart::AbstandGeraden: {
+        auto g = geo(0, A::DGerade), h = geo(1, A::DGerade);
+        if (!g || !h) return {};
+        const TQTripel n = Kreuz(g->Richtung1, h->Richtung1);
+        if (IstNull(n)) {
+            const TQTripel& u = h->Richtung1;
+            const TRational t = Skalar(u, Differenz(g->Punkt, h->Punkt)) / Skalar(u, u);
+            const TQTripel d = Differenz(g->Punkt, Summe(h->Punkt, Mal(u, t)));
+            return Laenge(Skalar(d, d), " LE");
+        }
+        auto w = DurchWurzel(Betrag(Skalar(n, Differenz(g->Punkt, h->Punkt))), Skalar(n, n));
+        if (!w) return {};
+        return TExakteMessung{*w, false, false, {}, " LE"};
+    }
+    case TMessart::Betrag: {
+        auto a = vektor(0);
+        if (!a) return {};
+        return Laenge(Skalar(*a, *a), " LE");
+    }
+    case TMessart::StreckenLaenge: {
+        auto s = geo(0, A::DStrecke);
+        if (!s) return {};
+        return Laenge(Skalar(s->Richtung1, s->Richtung1), " LE");
+    }
+    case TMessart::FlaechePunkte:
+    case TMessart::FlaecheDreieck: {
+        std::optional<std::array<TQTripel, 3>> d;
+        if (art == TMessart::FlaecheDreieck) {
+            d = dreieck(0);
+        } else {
+            auto a = punkt(0), b = punkt(1), c = punkt(2);
+            if (a && b && c) d = std::array<TQTripel, 3>{*a, *b, *c};
+        }
+        if (!d) return {};
+        const TQTripel n = Kreuz(Differenz((*d)[1], (*d)[0]), Differenz((*d)[2], (*d)[0]));
+        return Laenge(Skalar(n, n) / 4, " FE");
+    }
+    case TMessart::FlaecheVektoren: {
+        auto a = vektor(0), b = vektor(1);
+        if (!a || !b) return {};
+        const TQTripel n = Kreuz(*a, *b);
+        return Laenge(Skalar(n, n), "");
+    }
+    case TMessart::VolumenPunkte: {
+        auto a = punkt(0), b = punkt(1), c = punkt(2), d = punkt(3);
+        if (!a || !b || !c || !d) return {};
+        return volumen(Differenz(*b, *a), Differenz(*c, *a), Differenz(*d, *a));
+    }
+    case TMessart::VolumenPunktDreieck:
+    case TMessart::VolumenPyramide: {
+        const bool pyramide = art == TMessart::VolumenPyramide;
+        auto d = dreieck(pyramide ? 0 : 1);
+        std::optional<TQTripel> p;
+        if (pyramide)
+            p = e.empty() || e[0] == nullptr ? std::nullopt : ausw.Punkt(e[0]->Bezuege[1]);
+        else
+            p = punkt(0);
+        if (!d || !p) return {};
+        return volumen(Differenz((*d)[0], *p), Differenz((*d)[1], *p), Differenz((*d)[2], *p));
+    }
+    case TMessart::VolumenVektoren: {
+        auto a = vektor(0), b = vektor(1), c = vektor(2);
+        if (!a || !b || !c) return {};
+        return volumen(*a, *b, *c);
+    }
+    }
+    return {};
+}
+
+std::string ExaktZeile(const TExakteMessung& m) {
+    if (m.Winkel) {
+        if (m.Grad) return "exakt: " + std::to_string(*m.Grad) + "°";
+        return std::string("exakt: ") + (m.Sinus ? "sin" : "cos") + " α = " + Text(m.Wert);
+    }
+    // A rational with at most two places after the separator is shown in
+    // full by the decimal already.
+    if (m.Wert.Rational() && (m.Wert.q * 100).is_integer() && abs(m.Wert.q) < 10000) return {};
+    return "exakt: " + Text(m.Wert) + m.Einheit;
+}
+
+std::string MitExaktZeile(const std::string& meldung, const std::string& zeile) {
+    if (zeile.empty()) return meldung;
+    const std::size_t ende = meldung.find("\r\n", meldung.rfind("\r\n", 0) == 0 ? 2 : 0);
+    if (ende == std::string::npos) return meldung + "\r\n" + zeile;
+    return meldung.substr(0, ende) + "\r\n" + zeile + meldung.substr(ende);
+}
+
+} // namespace kalvorin::exakt

@@ -1,0 +1,58 @@
+#pragma once
+// Exact measurements: the rows of the measurement menu computed on the exact
+// geometry, and the extra message line "exakt: ..." in textbook notation.
+
+#include "exakt/ExakteGeometrie.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvorin::exakt {
+
+// The rows of the measurement, with the elements in the order they are named.
+enum class TMessart {
+    WinkelVektoren,      // a, b
+    WinkelGeraden,       // g, h
+    WinkelGeradeEbene,   // g, E
+    WinkelEbenen,        // E, F
+    AbstandPunkte,       // A, B
+    AbstandPunktGerade,  // P, g
+    AbstandPunktEbene,   // P, E
+    AbstandGeraden,      // g, h
+    Betrag,              // a
+    StreckenLaenge,      // s
+    FlaechePunkte,       // A, B, C
+    FlaecheDreieck,      // D
+    FlaecheVektoren,     // a, b (parallelogram)
+    VolumenPunkte,       // A, B, C, D
+    VolumenPunktDreieck, // P, D
+    VolumenPyramide,     // S
+    VolumenVektoren,     // a, b, c (pyramid of three vectors)
+};
+
+struct TExakteMessung {
+    // Lengths, areas, volumes: the value; angles: the cosine (for a line
+    // and a plane the sine) of the angle.
+    TWurzelzahl Wert;
+    bool Winkel = false;
+    bool Sinus = false;
+    // A standard angle (0, 30, 45, ... 180 degrees; for a line and a plane
+    // also the negative ones), in degrees.
+    std::optional<int> Grad;
+    std::string Einheit; // " LE", " FE", " VE" or "" (parallelogram, angles)
+};
+
+// Nothing when an element has no exact value or the marks do not fit.
+std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
+                                          const std::vector<const TDreiDBasisElement*>& e);
+
+// "exakt: 44/61·√61 LE", "exakt: 60°", "exakt: cos α = 3/14·√14"; empty when
+// the exact value is the decimal the message shows anyway (a rational with
+// at most two decimal places).
+std::string ExaktZeile(const TExakteMessung& m);
+
+// The measurement message with the exact line placed after its first line.
+std::string MitExaktZeile(const std::string& meldung, const std::string& zeile);
+
+} // namespace kalvorin::exakt

@@ -1,0 +1,1148 @@
+#include "exakt/Loesungsweg.h"
+
+#include "exakt/ExakteMessung.h"
+#include "exakt/Gleichungen.h"
+#include "storage/Zahlen.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <functional>
+
+namespace kalvorin::exakt {
+
+namespace {
+
+using A = TElementart;
+using Stil = TStil;
+using Elemente = std::vector<const TDreiDBasisElement*>;
+
+// --- pieces ----------------------------------------------------------------
+
+// Text mode LaTeX of a sentence: the special characters escaped, the
+// mathematical signs of the plain text set as math.
+std::string LatexText(const std::string& s) {
+    static const std::pair<const char*, const char*> zeichen[] = {
+        {"≤", "$\\le$"},    {"≥", "$\\ge$"},     {"×", "$\\times$"},      {"·", "$\\cdot$"},
+        {"−", "$-$"},       {"≈", "$\\approx$"}, {"⇒", "$\\Rightarrow$"}, {"≠", "$\\neq$"},
+        {"α", "$\\alpha$"}, {"√", "$\\surd$"},   {"²", "$^2$"},           {"⊥", "$\\perp$"},
+    };
+    const std::string pfeil = "\xE2\x83\x97";
+    std::string r;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        // "u⃗": the letter before the combining arrow gets \vec.
+        if (i + 1 + pfeil.size() <= s.size() && s.compare(i + 1, pfeil.size(), pfeil) == 0 &&
+            std::isalpha(static_cast<unsigned char>(s[i]))) {
+            r += std::string("$\\vec{") + s[i] + "}$";
+            i += pfeil.size();
+            continue;
+        }
+        bool ersetzt = false;
+        for (const auto& [u, l] : zeichen) {
+            const std::size_t n = std::char_traits<char>::length(u);
+            if (s.compare(i, n, u) == 0) {
+                r += l;
+                i += n - 1;
+                ersetzt = true;
+                break;
+            }
+        }
+        if (ersetzt) continue;
+        const char c = s[i];
+        switch (c) {
+        case '#':
+        case '$':
+        case '%':
+        case '&':
+        case '_':
+        case '{':
+        case '}':
+            r += '\\';
+            r += c;
+            break;
+        case '~':
+            r += "\\textasciitilde{}";
+            break;
+        case '^':
+            r += "\\textasciicircum{}";
+            break;
+        case '\\':
+            r += "\\textbackslash{}";
+            break;
+        default:
+            r += c;
+        }
+    }
+    return r;
+}
+
+TStueck T(const std::string& text) {
+    return {text, LatexText(text), false, {}};
+}
+
+// A formula given by one function for both notations.
+TStueck F(const std::function<std::string(Stil)>& f) {
+    return {f(Stil::Text), f(Stil::Latex), true, {}};
+}
+
+TStueck M(const std::string& text, const std::string& latex) {
+    return {text, latex, true, {}};
+}
+
+TStueck Spalte(const TQTripel& v) {
+    return {VektorText(v), VektorText(v, Stil::Latex), true, v};
+}
+
+// An element name inside a formula.
+std::string Name(const std::string& n, Stil s) {
+    return s == Stil::Latex ? "\\text{" + LatexText(n) + "}" : n;
+}
+
+// "u⃗" / "\vec{u}"
+std::string Vek(const std::string& n, Stil s) {
+    return s == Stil::Latex ? "\\vec{" + n + "}" : n + "\xE2\x83\x97";
+}
+
+// "AB⃗" / "\overrightarrow{AB}"
+std::string Strecke(const std::string& a, const std::string& b, Stil s) {
+    return s == Stil::Latex ? "\\overrightarrow{" + Name(a, s) + Name(b, s) + "}"
+                            : a + b + "\xE2\x83\x97";
+}
+
+std::string Z(const TRational& q, Stil s) {
+    return Text(q, s);
+}
+
+// A number as a factor: negative ones in brackets.
+std::string K(const TRational& q, Stil s) {
+    return q.is_negative() ? "(" + Text(q, s) + ")" : Text(q, s);
+}
+
+std::string W(const TWurzelzahl& w, Stil s) {
+    return Text(w, s);
+}
+
+std::string Wurzelzeichen(const std::string& innen, Stil s) {
+    return s == Stil::Latex ? "\\sqrt{" + innen + "}" : "√(" + innen + ")";
+}
+
+std::string Bruch(const std::string& z, const std::string& n, Stil s) {
+    return s == Stil::Latex ? "\\frac{" + z + "}{" + n + "}" : "(" + z + ")/(" + n + ")";
+}
+
+std::string Dezimal(Real x) {
+    return FormatMeasure(x);
+}
+
+std::string Ungefaehr(Stil s) {
+    return s == Stil::Latex ? " \\approx " : " ≈ ";
+}
+
+// "a1·b1 + a2·b2 + a3·b3"
+std::string SkalarAusgeschrieben(const TQTripel& a, const TQTripel& b, Stil s) {
+    const std::string m = Mal(s);
+    return K(a.x, s) + m + K(b.x, s) + " + " + K(a.y, s) + m + K(b.y, s) + " + " + K(a.z, s) + m +
+           K(b.z, s);
+}
+
+// "√(a1² + a2² + a3²)"
+std::string BetragAusgeschrieben(const TQTripel& a, Stil s) {
+    const std::string q = s == Stil::Latex ? "^2" : "²";
+    return Wurzelzeichen(K(a.x, s) + q + " + " + K(a.y, s) + q + " + " + K(a.z, s) + q, s);
+}
+
+std::string Betragsstriche(const std::string& x, Stil s) {
+    return s == Stil::Latex ? "\\left|" + x + "\\right|" : "|" + x + "|";
+}
+
+// --- the solution builder ----------------------------------------------------
+
+class TWeg {
+public:
+    TLoesungsweg Weg;
+
+    void Satz(std::vector<TStueck> s) { Weg.Zeilen.push_back({std::move(s), false}); }
+    void Satz(const std::string& text) { Satz(std::vector<TStueck>{T(text)}); }
+    void Formel(std::vector<TStueck> s) { Weg.Zeilen.push_back({std::move(s), true}); }
+    void Formel(const std::function<std::string(Stil)>& f) { Formel(std::vector<TStueck>{F(f)}); }
+};
+
+// --- the marked elements ---------------------------------------------------------
+
+struct TMarkiert {
+    Elemente P, V, G, E, S, D, Y;
+    std::string Muster;
+};
+
+TMarkiert Markierte(const TListe& liste) {
+    TMarkiert m;
+    std::vector<const TDreiDBasisElement*> markiert;
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        if (liste[i]->markiert) markiert.push_back(liste[i]);
+    auto istMarkiert = [&](const TDreiDBasisElement* e) {
+        for (auto* x : markiert)
+            if (x == e) return true;
+        return false;
+    };
+    for (const TDreiDBasisElement* e : markiert) {
+        switch (e->Art) {
+        case A::DfrPunkt:
+            m.P.push_back(e);
+            break;
+        case A::DVektor:
+            m.V.push_back(e);
+            break;
+        case A::DPfeil: {
+            // An arrow stands for its vector, unless that is marked itself.
+            const TDreiDBasisElement* v = Als<TPfeil>(*e).Vektor();
+            if (v == nullptr || !istMarkiert(v)) m.V.push_back(v ? v : e);
+            break;
+        }
+        case A::DGerade:
+            m.G.push_back(e);
+            break;
+        case A::DEbene:
+            m.E.push_back(e);
+            break;
+        case A::DStrecke:
+            m.S.push_back(e);
+            break;
+        case A::DDreieck:
+            m.D.push_back(e);
+            break;
+        case A::DPyramide3:
+            m.Y.push_back(e);
+            break;
+        default:
+            break;
+        }
+    }
+    for (const Elemente* l : {&m.P, &m.V, &m.G, &m.E, &m.S, &m.D, &m.Y})
+        m.Muster += l->empty() ? '-' : static_cast<char>('0' + std::min<std::size_t>(l->size(), 9));
+    return m;
+}
+
+// --- shared steps --------------------------------------------------------------
+
+struct TGerade {
+    std::string Name;
+    TQTripel Punkt, Richtung;
+    const char* Parameter = "r";
+};
+
+struct TEbene {
+    std::string Name;
+    TQGeometrie G;
+    TKoordinatenform K;
+};
+
+TEbene Ebene(const std::string& name, const TQGeometrie& g) {
+    return {name, g, Koordinatenform(g.Punkt, Kreuz(g.Richtung1, g.Richtung2))};
+}
+
+TQTripel Normale(const TEbene& e) {
+    return {e.K.a, e.K.b, e.K.c};
+}
+
+std::string Koordinatengleichung(const TEbene& e, Stil s) {
+    return Name(e.Name, s) + ": " + Linearform(e.K.a, e.K.b, e.K.c, s) + " = " + Z(e.K.d, s);
+}
+
+void GeradeZeigen(TWeg& w, const TGerade& g) {
+    w.Formel({F([&](Stil s) { return Name(g.Name, s) + ": " + Ortsvektor(s) + " = "; }),
+              Spalte(g.Punkt), F([&](Stil s) { return std::string(" + ") + g.Parameter + Mal(s); }),
+              Spalte(g.Richtung)});
+}
+
+// "4 + 6r"
+std::string Koordinate(const TRational& a, const TRational& u, const char* p, Stil s) {
+    if (u.is_zero()) return Z(a, s);
+    std::string t = a.is_zero() ? "" : Z(a, s);
+    const std::string minus = s == Stil::Text ? Minus : "-";
+    const TRational b = abs(u);
+    const std::string faktor = b == 1 ? "" : Text(b, s == Stil::Text ? Stil::Ascii : s);
+    if (t.empty()) return (u.is_negative() ? minus : "") + faktor + p;
+    return t + (u.is_negative() ? " " + minus + " " : " + ") + faktor + p;
+}
+
+// Inserts the line into the coordinate form and solves for the parameter;
+// the point where the line meets the plane, or nothing (with the verdict).
+std::optional<TQTripel> GeradeInEbene(TWeg& w, const TGerade& g, const TEbene& e,
+                                      const std::string& punktName, bool strecke = false) {
+    const TQTripel& a = g.Punkt;
+    const TQTripel& u = g.Richtung;
+    const char* p = g.Parameter;
+    w.Satz({T("Die Koordinaten eines Punktes von " + g.Name + " in die Koordinatenform von " +
+              e.Name + " einsetzen:")});
+    w.Formel([&](Stil s) {
+        std::string t;
+        const TRational k[3] = {e.K.a, e.K.b, e.K.c};
+        const TRational ak[3] = {a.x, a.y, a.z}, uk[3] = {u.x, u.y, u.z};
+        for (int i = 0; i < 3; ++i) {
+            if (k[i].is_zero()) continue;
+            const std::string klammer = "(" + Koordinate(ak[i], uk[i], p, s) + ")";
+            const std::string term = (abs(k[i]) == 1 ? "" : Text(abs(k[i]), s) + Mal(s)) + klammer;
+            if (t.empty())
+                t = (k[i].is_negative() ? (s == Stil::Text ? Minus : "-") : "") + term;
+            else
+                t += (k[i].is_negative()
+                          ? (s == Stil::Text ? std::string(" ") + Minus + " " : std::string(" - "))
+                          : " + ") +
+                     term;
+        }
+        return t + " = " + Z(e.K.d, s);
+    });
+    const TQTripel n = Normale(e);
+    const TRational c0 = Skalar(n, a), c1 = Skalar(n, u);
+    w.Formel([&](Stil s) { return Koordinate(c0, c1, p, s) + " = " + Z(e.K.d, s); });
+    if (c1.is_zero()) {
+        if (c0 == e.K.d)
+            w.Satz("Die Gleichung gilt für jeden Wert von " + std::string(p) + ": " + g.Name +
+                   " liegt in der Ebene " + e.Name + ".");
+        else
+            w.Satz("Die Gleichung ist für keinen Wert von " + std::string(p) +
+                   " erfüllt (Widerspruch): " + g.Name + " ist parallel zu " + e.Name +
+                   ", es gibt keinen Schnittpunkt.");
+        return {};
+    }
+    const TRational t = (e.K.d - c0) / c1;
+    w.Formel([&](Stil s) {
+        return (c1 == 1 ? "" : Z(c1, s)) + p + " = " + Z(e.K.d - c0, s) +
+               (c1 == 1 ? ""
+                        : std::string(s == Stil::Latex ? "\\quad\\Rightarrow\\quad " : "  ⇒  ") +
+                              p + " = " + Z(t, s));
+    });
+    const TQTripel x = Summe(a, exakt::Mal(u, t));
+    w.Satz({T(std::string(p) + " in die Gleichung von " + g.Name + " einsetzen:")});
+    w.Formel({F([&](Stil s) { return Ortsvektor(s) + " = "; }), Spalte(a),
+              F([&](Stil s) { return " + " + K(t, s) + Mal(s); }), Spalte(u), M(" = ", " = "),
+              Spalte(x)});
+    if (strecke) {
+        if (t.is_negative() || t > 1) {
+            w.Satz("Da " + std::string(p) + " nicht zwischen 0 und 1 liegt, liegt der Punkt " +
+                   "nicht auf der Strecke " + g.Name + ": es gibt keinen Schnittpunkt.");
+            return {};
+        }
+        w.Satz("Da 0 ≤ " + std::string(p) + " ≤ 1 gilt, liegt der Punkt auf der Strecke " + g.Name +
+               ".");
+    }
+    w.Satz({T("Ergebnis: "), F([&](Stil s) { return PunktText(Name(punktName, s), x, s); })});
+    return x;
+}
+
+// The foot of the perpendicular from p on the line, found with PF⃗·u⃗ = 0.
+std::optional<TQTripel> LotfussAufGerade(TWeg& w, const std::string& pName, const TQTripel& p,
+                                         const TGerade& g) {
+    const TQTripel& a = g.Punkt;
+    const TQTripel& u = g.Richtung;
+    w.Satz({T("Der Lotfußpunkt F liegt auf " + g.Name + ": F = "),
+            F([&](Stil s) { return Vek("a", s) + " + r" + Mal(s) + Vek("u", s); }),
+            T(", und der Vektor von " + pName +
+              " nach F steht senkrecht auf dem "
+              "Richtungsvektor:")});
+    const TQTripel ap = Differenz(a, p);
+    w.Formel({F([&](Stil s) {
+                  return Strecke(pName, "F", s) + Mal(s) + Vek("u", s) + " = " +
+                         (s == Stil::Latex ? "\\left[" : "[");
+              }),
+              Spalte(ap), F([&](Stil s) { return " + r" + Mal(s); }), Spalte(u),
+              F([&](Stil s) { return (s == Stil::Latex ? "\\right]" : "]") + Mal(s); }), Spalte(u),
+              M(" = 0", " = 0")});
+    const TRational c0 = Skalar(ap, u), c1 = Skalar(u, u);
+    w.Formel([&](Stil s) { return Koordinate(c0, c1, "r", s) + " = 0"; });
+    const TRational r = -c0 / c1;
+    w.Formel([&](Stil s) { return "r = " + Z(r, s); });
+    const TQTripel f = Summe(a, exakt::Mal(u, r));
+    w.Formel({M("F = ", "F = "), Spalte(a), F([&](Stil s) { return " + " + K(r, s) + Mal(s); }),
+              Spalte(u), M(" = ", " = "), Spalte(f)});
+    w.Satz({T("Lotfußpunkt: "), F([&](Stil s) { return PunktText("F", f, s); })});
+    return f;
+}
+
+// |v| with the numbers inserted; the exact value.
+std::optional<TWurzelzahl> BetragZeigen(TWeg& w, const std::string& links, const TQTripel& v,
+                                        const char* einheit) {
+    auto b = Wurzel(Skalar(v, v));
+    if (!b) return {};
+    w.Formel({F([&](Stil s) {
+                  return links + " = " + (s == Stil::Latex ? std::string("\\left|") : "|");
+              }),
+              Spalte(v), F([&](Stil s) {
+                  return (s == Stil::Latex ? std::string("\\right|") : "|") + " = " +
+                         BetragAusgeschrieben(v, s) + " = " + W(*b, s) +
+                         (b->Rational() ? "" : Ungefaehr(s) + Dezimal(b->Wert())) +
+                         (s == Stil::Latex ? "\\,\\text{" + std::string(einheit) + "}"
+                                           : " " + std::string(einheit));
+              })});
+    return b;
+}
+
+// --- the cases --------------------------------------------------------------------
+
+bool KeineExaktenWerte(TWeg& w) {
+    w.Satz("Die markierten Elemente haben keine exakten Werte (eine Zahl ist kein Bruch mit "
+           "kleinem Nenner oder die Konstruktion führt auf Wurzeln). Der Lösungsweg wird nur "
+           "mit exakten Zahlen gezeigt.");
+    return true;
+}
+
+TGerade GeradeVon(TExakteAuswertung& a, const TDreiDBasisElement* e, const char* parameter,
+                  bool& gut) {
+    auto g = a.Geometrie(e);
+    gut = gut && g.has_value();
+    if (!g) return {};
+    return {e->Name, g->Punkt, g->Richtung1, parameter};
+}
+
+std::optional<TEbene> EbeneVon(TExakteAuswertung& a, const TDreiDBasisElement* e) {
+    auto g = a.Geometrie(e);
+    if (!g) return {};
+    return Ebene(e->Name, *g);
+}
+
+void KoordinatenformZeigen(TWeg& w, const TEbene& e) {
+    w.Satz("Koordinatenform der Ebene " + e.Name + ":");
+    w.Formel([&](Stil s) { return Koordinatengleichung(e, s); });
+}
+
+void GeradeGerade(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt = false) {
+    const TQTripel &a = g.Punkt, &u = g.Richtung, &b = h.Punkt, &v = h.Richtung;
+    w.Satz("Gleichsetzen der Geradengleichungen:");
+    w.Formel({Spalte(a), F([&](Stil s) { return " + r" + Mal(s); }), Spalte(u), M(" = ", " = "),
+              Spalte(b), F([&](Stil s) { return " + s" + Mal(s); }), Spalte(v)});
+    w.Satz("Das ergibt drei Gleichungen für r und s:");
+    const TRational uk[3] = {u.x, u.y, u.z}, vk[3] = {v.x, v.y, v.z};
+    const TRational rk[3] = {b.x - a.x, b.y - a.y, b.z - a.z};
+    const char* nummer[3] = {"I", "II", "III"};
+    auto gleichung = [&](int i, Stil s) {
+        return (s == Stil::Latex ? "\\text{" + std::string(nummer[i]) + "}" : nummer[i]) + ":  " +
+               Terme({{uk[i], "r"}, {-vk[i], "s"}}, s) + " = " + Z(rk[i], s);
+    };
+    for (int i = 0; i < 3; ++i)
+        w.Formel([&, i](Stil s) { return gleichung(i, s); });
+    // Two equations with a unique solution.
+    int i = -1, j = -1;
+    for (int p = 0; p < 3 && i < 0; ++p)
+        for (int q = p + 1; q < 3; ++q)
+            if (!(uk[p] * (-vk[q]) - uk[q] * (-vk[p])).is_zero()) {
+                i = p;
+                j = q;
+                break;
+            }
+    if (i < 0) {
+        // The directions are multiples of each other.
+        w.Satz({T("Die Richtungsvektoren sind Vielfache voneinander ("),
+                F([&](Stil s) { return Vek("u", s) + " = k" + Mal(s) + Vek("v", s); }),
+                T("): die Geraden sind parallel oder identisch.")});
+        const TQTripel d = Differenz(a, b);
+        if (IstNull(Kreuz(d, v))) {
+            w.Satz("Punktprobe: Der Aufpunkt von " + g.Name + " liegt auf " + h.Name + ".");
+            w.Satz("Die Geraden " + g.Name + " und " + h.Name + " sind identisch.");
+            return;
+        }
+        w.Satz("Punktprobe: Der Aufpunkt von " + g.Name + " liegt nicht auf " + h.Name + ".");
+        w.Satz("Die Geraden " + g.Name + " und " + h.Name + " sind parallel (und verschieden).");
+        if (nurSchnitt) return;
+        TGerade hh = h;
+        if (auto f = LotfussAufGerade(w, "A", a, hh)) {
+            w.Satz("Abstand der Geraden: der Abstand des Aufpunkts A von " + g.Name + " zu F.");
+            BetragZeigen(w, "d", Differenz(*f, a), "LE");
+        }
+        return;
+    }
+    const int k = 3 - i - j;
+    const TRational det = uk[i] * (-vk[j]) - uk[j] * (-vk[i]);
+    const TRational r = (rk[i] * (-vk[j]) - rk[j] * (-vk[i])) / det;
+    const TRational sp = (uk[i] * rk[j] - uk[j] * rk[i]) / det;
+    w.Satz(std::string("Aus ") + nummer[i] + " und " + nummer[j] + " folgt:");
+    w.Formel([&](Stil s) {
+        return "r = " + Z(r, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + "s = " + Z(sp, s);
+    });
+    const TRational links = uk[k] * r - vk[k] * sp;
+    w.Satz(std::string("Probe in ") + nummer[k] + ":");
+    w.Formel([&](Stil s) {
+        return K(uk[k], s) + Mal(s) + K(r, s) + " " + (s == Stil::Text ? Minus : "-") + " " +
+               K(vk[k], s) + Mal(s) + K(sp, s) + " = " + Z(links, s) +
+               (links == rk[k] ? " = " : (s == Stil::Latex ? " \\neq " : " ≠ ")) + Z(rk[k], s);
+    });
+    if (links == rk[k]) {
+        const TQTripel x = Summe(a, exakt::Mal(u, r));
+        w.Satz(std::string("Die Gleichung ") + nummer[k] + " ist erfüllt.");
+        w.Formel({M("r in " + g.Name + ": ", "r \\text{ in } " + Name(g.Name, Stil::Latex) + ": "),
+                  Spalte(a), F([&](Stil s) { return " + " + K(r, s) + Mal(s); }), Spalte(u),
+                  M(" = ", " = "), Spalte(x)});
+        w.Satz({T("Die Geraden " + g.Name + " und " + h.Name + " schneiden sich in "),
+                F([&](Stil s) { return PunktText("S", x, s); }), T(".")});
+        return;
+    }
+    w.Satz(std::string("Widerspruch in ") + nummer[k] + ": Es gibt keinen gemeinsamen Punkt.");
+    w.Satz("Die Geraden " + g.Name + " und " + h.Name +
+           " sind windschief: Ihre Richtungsvektoren sind keine Vielfachen voneinander, "
+           "und sie haben keinen gemeinsamen Punkt.");
+    if (nurSchnitt) return;
+    const TQTripel n = Kreuz(u, v);
+    const TQTripel d = Differenz(b, a);
+    w.Satz({T("Abstand: mit dem Normalenvektor "), F([&](Stil s) {
+                return Vek("n", s) + " = " + Vek("u", s) +
+                       (s == Stil::Latex ? " \\times " : " × ") + Vek("v", s);
+            }),
+            T(" beider Richtungen ist")});
+    w.Formel({F([&](Stil s) { return Vek("n", s) + " = "; }), Spalte(u), M(" × ", " \\times "),
+              Spalte(v), M(" = ", " = "), Spalte(n)});
+    auto dist = DurchWurzel(abs(Skalar(n, d)), Skalar(n, n));
+    if (!dist) return;
+    w.Formel([&](Stil s) {
+        return "d = " +
+               Bruch(Betragsstriche(Vek("n", s) + Mal(s) + "(" + Vek("b", s) + " " +
+                                        (s == Stil::Text ? Minus : "-") + " " + Vek("a", s) + ")",
+                                    s),
+                     Betragsstriche(Vek("n", s), s), s) +
+               " = " +
+               Bruch(Betragsstriche(SkalarAusgeschrieben(n, d, s), s), BetragAusgeschrieben(n, s),
+                     s) +
+               " = " + W(*dist, s) +
+               (dist->Rational() ? "" : Ungefaehr(s) + Dezimal(dist->Wert())) +
+               (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
+    });
+}
+
+void EbeneEbene(TWeg& w, const TEbene& e, const TEbene& f) {
+    KoordinatenformZeigen(w, e);
+    KoordinatenformZeigen(w, f);
+    const TQTripel n1 = Normale(e), n2 = Normale(f);
+    const TQTripel u = Kreuz(n1, n2);
+    if (IstNull(u)) {
+        w.Satz("Die Normalenvektoren sind Vielfache voneinander: die Ebenen sind parallel.");
+        if (e.K.a == f.K.a && e.K.b == f.K.b && e.K.c == f.K.c && e.K.d == f.K.d)
+            w.Satz("Die Koordinatenformen stimmen überein: die Ebenen " + e.Name + " und " +
+                   f.Name + " sind identisch.");
+        else
+            w.Satz("Die Koordinatenformen unterscheiden sich in der rechten Seite: die Ebenen " +
+                   e.Name + " und " + f.Name + " sind echt parallel, es gibt keine Schnittgerade.");
+        return;
+    }
+    w.Satz("Richtungsvektor der Schnittgeraden: senkrecht zu beiden Normalenvektoren.");
+    w.Formel({F([&](Stil s) { return Vek("u", s) + " = "; }), Spalte(n1), M(" × ", " \\times "),
+              Spalte(n2), M(" = ", " = "), Spalte(u)});
+    // One common point: the coordinate where u is not zero is set to 0.
+    const TRational uk[3] = {u.x, u.y, u.z};
+    int null = uk[2].is_zero() ? (uk[1].is_zero() ? 0 : 1) : 2;
+    const char* namen[3] = {"x", "y", "z"};
+    const int p = null == 0 ? 1 : 0, q = null == 2 ? 1 : 2;
+    const TRational k1[3] = {e.K.a, e.K.b, e.K.c}, k2[3] = {f.K.a, f.K.b, f.K.c};
+    w.Satz(std::string("Ein gemeinsamer Punkt: ") + namen[null] + " = 0 setzen:");
+    w.Formel([&](Stil s) {
+        return Terme({{k1[p], namen[p]}, {k1[q], namen[q]}}, s) + " = " + Z(e.K.d, s);
+    });
+    w.Formel([&](Stil s) {
+        return Terme({{k2[p], namen[p]}, {k2[q], namen[q]}}, s) + " = " + Z(f.K.d, s);
+    });
+    const TRational det = k1[p] * k2[q] - k1[q] * k2[p];
+    const TRational xp = (e.K.d * k2[q] - f.K.d * k1[q]) / det;
+    const TRational xq = (k1[p] * f.K.d - k2[p] * e.K.d) / det;
+    TRational pk[3] = {0, 0, 0};
+    pk[p] = xp;
+    pk[q] = xq;
+    const TQTripel punkt{pk[0], pk[1], pk[2]};
+    w.Formel([&](Stil s) {
+        return std::string(namen[p]) + " = " + Z(xp, s) + (s == Stil::Latex ? ",\\quad " : ",  ") +
+               namen[q] + " = " + Z(xq, s);
+    });
+    w.Satz({T("Schnittgerade von " + e.Name + " und " + f.Name + ":")});
+    GeradeZeigen(w, {"s", punkt, Ganzzahlig(u), "r"});
+}
+
+void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
+    w.Weg.Titel = "Lösungsweg: Schnitt";
+    bool gut = true;
+    if (m.Muster == "--2----") {
+        const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.G[1], "s", gut);
+        if (!gut) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt der Geraden " + g.Name + " und " + h.Name;
+        GeradeZeigen(w, g);
+        GeradeZeigen(w, h);
+        GeradeGerade(w, g, h);
+        return;
+    }
+    if (m.Muster == "--11---" || m.Muster == "---11--") {
+        const bool strecke = !m.S.empty();
+        const TDreiDBasisElement* ge = strecke ? m.S[0] : m.G[0];
+        const TGerade g = GeradeVon(a, ge, "r", gut);
+        auto e = EbeneVon(a, m.E[0]);
+        if (!gut || !e) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt von " + g.Name + " und " + e->Name;
+        KoordinatenformZeigen(w, *e);
+        w.Satz(strecke ? "Die Strecke " + g.Name + " liegt auf der Geraden (0 ≤ r ≤ 1):"
+                       : "Die Gerade " + g.Name + ":");
+        GeradeZeigen(w, g);
+        GeradeInEbene(w, g, *e, "S", strecke);
+        return;
+    }
+    if (m.Muster == "---2---") {
+        auto e = EbeneVon(a, m.E[0]), f = EbeneVon(a, m.E[1]);
+        if (!e || !f) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt der Ebenen " + e->Name + " und " + f->Name;
+        EbeneEbene(w, *e, *f);
+        return;
+    }
+    if (m.Muster == "--1-1--") {
+        const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.S[0], "s", gut);
+        if (!gut) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt von " + g.Name + " und " + h.Name;
+        GeradeZeigen(w, g);
+        w.Satz("Die Strecke " + h.Name + " liegt auf der Geraden (0 ≤ s ≤ 1):");
+        GeradeZeigen(w, h);
+        GeradeGerade(w, g, h, true);
+        return;
+    }
+    w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+}
+
+void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
+    bool gut = true;
+    if (m.Muster == "1--1---") {
+        auto p = a.Punkt(m.P[0]);
+        auto e = EbeneVon(a, m.E[0]);
+        const std::string pn = m.P[0]->Name;
+        w.Weg.Titel =
+            std::string(spiegeln ? "Lösungsweg: Spiegelung von " : "Lösungsweg: Lot von ") + pn +
+            (spiegeln ? " an " : " auf ") + m.E[0]->Name;
+        if (!p || !e) return (void)KeineExaktenWerte(w);
+        KoordinatenformZeigen(w, *e);
+        const TQTripel n = Normale(*e);
+        w.Satz("Die Lotgerade l geht durch " + pn +
+               " und hat den Normalenvektor der Ebene als Richtungsvektor:");
+        const TGerade l{"l", *p, n, "r"};
+        GeradeZeigen(w, l);
+        auto f = GeradeInEbene(w, l, *e, "F");
+        if (!f) return;
+        if (spiegeln) {
+            const TQTripel bild = Differenz(exakt::Mal(*f, 2), *p);
+            w.Satz({T("Der Bildpunkt liegt auf l, ebenso weit hinter F wie " + pn + " davor:")});
+            w.Formel({F([&](Stil s) {
+                          return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek("F", s) + " " +
+                                 (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" +
+                                 Mal(s);
+                      }),
+                      Spalte(*f), M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(bild)});
+            w.Satz({T("Bildpunkt: "),
+                    F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
+            return;
+        }
+        w.Satz("Abstand von " + pn + " zur Ebene: die Länge von " + pn + "F.");
+        BetragZeigen(w, "d", Differenz(*f, *p), "LE");
+        return;
+    }
+    if (m.Muster == "1-1----") {
+        auto p = a.Punkt(m.P[0]);
+        const TGerade g = GeradeVon(a, m.G[0], "r", gut);
+        const std::string pn = m.P[0]->Name;
+        w.Weg.Titel =
+            std::string(spiegeln ? "Lösungsweg: Spiegelung von " : "Lösungsweg: Lot von ") + pn +
+            (spiegeln ? " an " : " auf ") + m.G[0]->Name;
+        if (!p || !gut) return (void)KeineExaktenWerte(w);
+        GeradeZeigen(w, g);
+        auto f = LotfussAufGerade(w, pn, *p, g);
+        if (!f) return;
+        const TQTripel pf = Differenz(*f, *p);
+        if (IstNull(pf)) {
+            w.Satz("Der Punkt " + pn + " liegt auf der Geraden " + g.Name + ".");
+            return;
+        }
+        if (spiegeln) {
+            const TQTripel bild = Differenz(exakt::Mal(*f, 2), *p);
+            w.Formel({F([&](Stil s) {
+                          return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek("F", s) + " " +
+                                 (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" +
+                                 Mal(s);
+                      }),
+                      Spalte(*f), M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(bild)});
+            w.Satz({T("Bildpunkt: "),
+                    F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
+            return;
+        }
+        w.Satz("Die Lotgerade geht durch " + pn + " und F:");
+        GeradeZeigen(w, {"l", *p, Ganzzahlig(pf), "r"});
+        w.Satz("Abstand von " + pn + " zur Geraden: die Länge von " + pn + "F.");
+        BetragZeigen(w, "d", pf, "LE");
+        return;
+    }
+    if (m.Muster == "2------" && spiegeln) {
+        // The centre: the point with the role, else the second.
+        const TDreiDBasisElement* z = m.P[1];
+        const TDreiDBasisElement* x = m.P[0];
+        if (m.P[0]->Rolle(TRolle::IstSpiegelzentrum) && !m.P[1]->Rolle(TRolle::IstSpiegelzentrum))
+            std::swap(z, x);
+        auto p = a.Punkt(x), c = a.Punkt(z);
+        const std::string pn = x->Name;
+        w.Weg.Titel = "Lösungsweg: Spiegelung von " + pn + " am Punkt " + z->Name;
+        if (!p || !c) return (void)KeineExaktenWerte(w);
+        const TQTripel bild = Differenz(exakt::Mal(*c, 2), *p);
+        w.Satz("Das Zentrum " + z->Name + " ist der Mittelpunkt von " + pn + " und seinem Bild:");
+        w.Formel({F([&](Stil s) {
+                      return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek(z->Name, s) + " " +
+                             (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" + Mal(s);
+                  }),
+                  Spalte(*c), M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(bild)});
+        w.Satz(
+            {T("Bildpunkt: "), F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
+        return;
+    }
+    if (m.Muster == "--2----" && !spiegeln) {
+        const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.G[1], "s", gut);
+        w.Weg.Titel = "Lösungsweg: gemeinsames Lot von " + m.G[0]->Name + " und " + m.G[1]->Name;
+        if (!gut) return (void)KeineExaktenWerte(w);
+        const TQTripel &u = g.Richtung, &v = h.Richtung;
+        const TQTripel n = Kreuz(u, v);
+        GeradeZeigen(w, g);
+        GeradeZeigen(w, h);
+        if (IstNull(n)) {
+            w.Satz("Die Geraden sind parallel: es gibt kein eindeutiges gemeinsames Lot.");
+            return;
+        }
+        w.Satz({T("F auf " + g.Name + " und G auf " + h.Name + ": der Vektor "),
+                F([&](Stil s) { return Strecke("F", "G", s); }),
+                T(" steht senkrecht auf beiden Richtungsvektoren.")});
+        const TQTripel d = Differenz(h.Punkt, g.Punkt);
+        // FG = d + s v - r u; FG·u = 0, FG·v = 0
+        const TRational a1 = -Skalar(u, u), b1 = Skalar(v, u), c1 = -Skalar(d, u);
+        const TRational a2 = -Skalar(u, v), b2 = Skalar(v, v), c2 = -Skalar(d, v);
+        w.Formel([&](Stil s) {
+            return Strecke("F", "G", s) + Mal(s) + Vek("u", s) +
+                   " = 0:  " + Terme({{a1, "r"}, {b1, "s"}}, s) + " = " + Z(c1, s);
+        });
+        w.Formel([&](Stil s) {
+            return Strecke("F", "G", s) + Mal(s) + Vek("v", s) +
+                   " = 0:  " + Terme({{a2, "r"}, {b2, "s"}}, s) + " = " + Z(c2, s);
+        });
+        const TRational det = a1 * b2 - a2 * b1;
+        const TRational r = (c1 * b2 - c2 * b1) / det, sp = (a1 * c2 - a2 * c1) / det;
+        w.Formel([&](Stil s) {
+            return "r = " + Z(r, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + "s = " + Z(sp, s);
+        });
+        const TQTripel f = Summe(g.Punkt, exakt::Mal(u, r)), gg = Summe(h.Punkt, exakt::Mal(v, sp));
+        w.Satz({T("Lotfußpunkte: "), F([&](Stil s) { return PunktText("F", f, s); }), T(" und "),
+                F([&](Stil s) { return PunktText("G", gg, s); })});
+        w.Satz("Das gemeinsame Lot geht durch F mit der Richtung u⃗ × v⃗:");
+        GeradeZeigen(w, {"l", f, Ganzzahlig(n), "r"});
+        w.Satz("Abstand der Geraden: die Länge von FG.");
+        BetragZeigen(w, "d", Differenz(gg, f), "LE");
+        return;
+    }
+    w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+}
+
+void WinkelZeigen(TWeg& w, const std::string& a, const std::string& b, const TQTripel& u,
+                  const TQTripel& v, bool sinus) {
+    const char* fkt = sinus ? "sin" : "cos";
+    auto c = DurchWurzel(Skalar(u, v), Skalar(u, u) * Skalar(v, v));
+    if (!c) return;
+    auto wu = Wurzel(Skalar(u, u)), wv = Wurzel(Skalar(v, v));
+    if (!wu || !wv) return;
+    w.Formel([&](Stil s) {
+        const std::string alpha = s == Stil::Latex ? "\\alpha" : "α";
+        const std::string f = s == Stil::Latex ? std::string("\\") + fkt : fkt;
+        return f + " " + alpha + " = " +
+               Bruch(Vek(a, s) + Mal(s) + Vek(b, s),
+                     Betragsstriche(Vek(a, s), s) + Mal(s) + Betragsstriche(Vek(b, s), s), s) +
+               " = " + Bruch(SkalarAusgeschrieben(u, v, s), W(*wu, s) + Mal(s) + W(*wv, s), s) +
+               " = " + W(*c, s);
+    });
+    const Real wert = c->Wert();
+    Real grad = (sinus ? std::asin(std::fmax(-1.0L, std::fmin(1.0L, wert)))
+                       : std::acos(std::fmax(-1.0L, std::fmin(1.0L, wert)))) /
+                GradInBogen;
+    // The standard angles by their cosine (or sine).
+    const TRational h(1, 2);
+    const std::pair<TWurzelzahl, int> tabelle[] = {
+        {{1, 1}, 0},    {{h, 3}, 30},   {{h, 2}, 45},   {{h, 1}, 60},   {{0, 1}, 90},
+        {{-h, 1}, 120}, {{-h, 2}, 135}, {{-h, 3}, 150}, {{-1, 1}, 180},
+    };
+    std::optional<int> standard;
+    for (const auto& [z, g] : tabelle)
+        if (z.q == c->q && (z.q.is_zero() || z.r == c->r)) standard = sinus ? 90 - g : g;
+    w.Formel([&](Stil s) {
+        const std::string alpha = s == Stil::Latex ? "\\alpha" : "α";
+        const std::string grad_ = s == Stil::Latex ? "^\\circ" : "°";
+        if (standard) return alpha + " = " + std::to_string(*standard) + grad_;
+        return alpha + Ungefaehr(s) + Dezimal(grad) + grad_;
+    });
+}
+
+void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art) {
+    const std::string& mu = m.Muster;
+    auto fehlt = [&]() { KeineExaktenWerte(w); };
+    auto geo = [&](const TDreiDBasisElement* e) { return a.Geometrie(e); };
+    if (art == TLoesungsart::Winkel) {
+        w.Weg.Titel = "Lösungsweg: Winkel";
+        if (mu == "-2-----") {
+            auto u = a.Vektor(m.V[0]), v = a.Vektor(m.V[1]);
+            if (!u || !v) return fehlt();
+            w.Satz("Winkel zwischen den Vektoren " + m.V[0]->Name + " und " + m.V[1]->Name + ":");
+            WinkelZeigen(w, m.V[0]->Name, m.V[1]->Name, *u, *v, false);
+            return;
+        }
+        if (mu == "--2----" || mu == "---2---") {
+            const bool ebenen = mu == "---2---";
+            const Elemente& l = ebenen ? m.E : m.G;
+            auto g = geo(l[0]), h = geo(l[1]);
+            if (!g || !h) return fehlt();
+            const TQTripel u = ebenen ? Kreuz(g->Richtung1, g->Richtung2) : g->Richtung1;
+            const TQTripel v = ebenen ? Kreuz(h->Richtung1, h->Richtung2) : h->Richtung1;
+            w.Satz(std::string(ebenen ? "Winkel zwischen den Normalenvektoren "
+                                      : "Winkel zwischen den Richtungsvektoren ") +
+                   "u⃗ von " + l[0]->Name + " und v⃗ von " + l[1]->Name + ":");
+            w.Formel({F([](Stil s) { return Vek("u", s) + " = "; }), Spalte(Ganzzahlig(u)),
+                      F([](Stil s) {
+                          return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + Vek("v", s) +
+                                 " = ";
+                      }),
+                      Spalte(Ganzzahlig(v))});
+            WinkelZeigen(w, "u", "v", Ganzzahlig(u), Ganzzahlig(v), false);
+            return;
+        }
+        if (mu == "--11---") {
+            auto g = geo(m.G[0]), e = geo(m.E[0]);
+            if (!g || !e) return fehlt();
+            const TQTripel u = Ganzzahlig(g->Richtung1);
+            const TQTripel n = Ganzzahlig(Kreuz(e->Richtung1, e->Richtung2));
+            w.Satz("Winkel zwischen der Geraden " + m.G[0]->Name +
+                   " (Richtungsvektor u⃗) und der "
+                   "Ebene " +
+                   m.E[0]->Name +
+                   " (Normalenvektor n⃗): der Sinus des Winkels ist der "
+                   "Kosinus des Winkels zwischen u⃗ und n⃗.");
+            w.Formel({F([](Stil s) { return Vek("u", s) + " = "; }), Spalte(u), F([](Stil s) {
+                          return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + Vek("n", s) +
+                                 " = ";
+                      }),
+                      Spalte(n)});
+            WinkelZeigen(w, "u", "n", u, n, true);
+            return;
+        }
+    }
+    if (art == TLoesungsart::Laenge) {
+        w.Weg.Titel = "Lösungsweg: Länge";
+        if (mu == "2------" || mu == "----1--") {
+            std::optional<TQTripel> p, q;
+            std::string pn, qn;
+            if (mu == "2------") {
+                p = a.Punkt(m.P[0]);
+                q = a.Punkt(m.P[1]);
+                pn = m.P[0]->Name;
+                qn = m.P[1]->Name;
+            } else {
+                p = a.Punkt(m.S[0]->Bezuege[0]);
+                q = a.Punkt(m.S[0]->Bezuege[1]);
+                pn = m.S[0]->Bezuege[0] ? m.S[0]->Bezuege[0]->Name : "A";
+                qn = m.S[0]->Bezuege[1] ? m.S[0]->Bezuege[1]->Name : "B";
+            }
+            if (!p || !q) return fehlt();
+            w.Satz("Abstand der Punkte " + pn + " und " + qn +
+                   ": die Länge des Verbindungsvektors.");
+            w.Formel({F([&](Stil s) { return Strecke(pn, qn, s) + " = "; }), Spalte(*q),
+                      M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(Differenz(*q, *p))});
+            BetragZeigen(w, "d", Differenz(*q, *p), "LE");
+            return;
+        }
+        if (mu == "-1-----") {
+            auto v = a.Vektor(m.V[0]);
+            if (!v) return fehlt();
+            BetragZeigen(w, Betragsstriche(m.V[0]->Name, Stil::Text), *v, "LE");
+            return;
+        }
+        if (mu == "1--1---") {
+            auto p = a.Punkt(m.P[0]);
+            auto e = EbeneVon(a, m.E[0]);
+            if (!p || !e) return fehlt();
+            // The measurement's sign: the origin's side of the plane is the negative one.
+            TKoordinatenform k = e->K;
+            if (k.d.is_negative()) k = {-k.a, -k.b, -k.c, -k.d};
+            const TQTripel n{k.a, k.b, k.c};
+            const std::string pn = m.P[0]->Name;
+            w.Satz("Hessesche Normalform der Ebene " + e->Name + ":");
+            auto laenge = Wurzel(Skalar(n, n));
+            auto d = DurchWurzel(Skalar(n, *p) - k.d, Skalar(n, n));
+            if (!laenge || !d) return fehlt();
+            w.Formel([&](Stil s) {
+                return Name(e->Name, s) + ": " +
+                       Bruch(Linearform(k.a, k.b, k.c, s) +
+                                 (k.d.is_zero() ? ""
+                                                : " " + std::string(s == Stil::Text ? Minus : "-") +
+                                                      " " + Z(k.d, s)),
+                             W(*laenge, s), s) +
+                       " = 0";
+            });
+            w.Satz("Die Koordinaten von " + pn + " einsetzen:");
+            w.Formel([&](Stil s) {
+                std::string t;
+                const TRational kk[3] = {k.a, k.b, k.c}, pk[3] = {p->x, p->y, p->z};
+                for (int i = 0; i < 3; ++i) {
+                    if (kk[i].is_zero()) continue;
+                    if (!t.empty()) t += " + ";
+                    t += K(kk[i], s) + Mal(s) + K(pk[i], s);
+                }
+                if (!k.d.is_zero())
+                    t += " " + std::string(s == Stil::Text ? Minus : "-") + " " + Z(k.d, s);
+                return "d = " + Bruch(t, W(*laenge, s), s) + " = " +
+                       Bruch(Z(Skalar(n, *p) - k.d, s), W(*laenge, s), s) + " = " + W(*d, s) +
+                       (d->Rational() ? "" : Ungefaehr(s) + Dezimal(d->Wert())) +
+                       (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
+            });
+            return;
+        }
+        if (mu == "1-1----") {
+            return Lot(w, a, m, false);
+        }
+        if (mu == "--2----") {
+            bool gut = true;
+            const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.G[1], "s", gut);
+            if (!gut) return fehlt();
+            GeradeZeigen(w, g);
+            GeradeZeigen(w, h);
+            GeradeGerade(w, g, h);
+            return;
+        }
+    }
+    if (art == TLoesungsart::Flaeche) {
+        w.Weg.Titel = "Lösungsweg: Flächeninhalt";
+        if (mu == "3------" || mu == "-----1-") {
+            std::array<std::optional<TQTripel>, 3> p;
+            std::array<std::string, 3> n;
+            for (int i = 0; i < 3; ++i) {
+                const TDreiDBasisElement* e = mu == "3------" ? m.P[i] : m.D[0]->Bezuege[i];
+                p[i] = a.Punkt(e);
+                n[i] = e ? e->Name : "?";
+            }
+            if (!p[0] || !p[1] || !p[2]) return fehlt();
+            const TQTripel u = Differenz(*p[1], *p[0]), v = Differenz(*p[2], *p[0]);
+            const TQTripel k = Kreuz(u, v);
+            w.Satz("Flächeninhalt des Dreiecks " + n[0] + n[1] + n[2] +
+                   ": die Hälfte des Betrags des Vektorprodukts.");
+            w.Formel({F([&](Stil s) {
+                          return Strecke(n[0], n[1], s) + (s == Stil::Latex ? " \\times " : " × ") +
+                                 Strecke(n[0], n[2], s) + " = ";
+                      }),
+                      Spalte(u), M(" × ", " \\times "), Spalte(v), M(" = ", " = "), Spalte(k)});
+            auto f = Wurzel(Skalar(k, k) / 4);
+            if (!f) return fehlt();
+            w.Formel([&](Stil s) {
+                return "A = " + std::string(s == Stil::Latex ? "\\frac{1}{2}" : "1/2") + Mal(s) +
+                       BetragAusgeschrieben(k, s) + " = " + W(*f, s) +
+                       (f->Rational() ? "" : Ungefaehr(s) + Dezimal(f->Wert())) +
+                       (s == Stil::Latex ? "\\,\\text{FE}" : " FE");
+            });
+            return;
+        }
+        if (mu == "-2-----") {
+            auto u = a.Vektor(m.V[0]), v = a.Vektor(m.V[1]);
+            if (!u || !v) return fehlt();
+            const TQTripel k = Kreuz(*u, *v);
+            w.Satz("Flächeninhalt des Parallelogramms: der Betrag des Vektorprodukts.");
+            w.Formel({F([&](Stil s) {
+                          return Vek(m.V[0]->Name, s) + (s == Stil::Latex ? " \\times " : " × ") +
+                                 Vek(m.V[1]->Name, s) + " = ";
+                      }),
+                      Spalte(*u), M(" × ", " \\times "), Spalte(*v), M(" = ", " = "), Spalte(k)});
+            BetragZeigen(w, "A", k, "FE");
+            return;
+        }
+    }
+    if (art == TLoesungsart::Volumen) {
+        w.Weg.Titel = "Lösungsweg: Volumen";
+        std::array<std::optional<TQTripel>, 3> kante;
+        std::array<std::string, 3> name, latex;
+        if (mu == "-3-----") {
+            for (int i = 0; i < 3; ++i) {
+                kante[i] = a.Vektor(m.V[i]);
+                name[i] = Vek(m.V[i]->Name, Stil::Text);
+                latex[i] = Vek(m.V[i]->Name, Stil::Latex);
+            }
+        } else {
+            std::optional<TQTripel> spitze;
+            std::array<const TDreiDBasisElement*, 3> ecken{};
+            std::string sn;
+            if (mu == "4------") {
+                spitze = a.Punkt(m.P[0]);
+                sn = m.P[0]->Name;
+                ecken = {m.P[1], m.P[2], m.P[3]};
+            } else if (mu == "1----1-" || mu == "------1") {
+                const TDreiDBasisElement* d = mu == "1----1-" ? m.D[0] : m.Y[0]->Bezuege[0];
+                const TDreiDBasisElement* t = mu == "1----1-" ? m.P[0] : m.Y[0]->Bezuege[1];
+                if (d == nullptr || t == nullptr) return fehlt();
+                spitze = a.Punkt(t);
+                sn = t->Name;
+                ecken = {d->Bezuege[0], d->Bezuege[1], d->Bezuege[2]};
+            } else {
+                w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+                return;
+            }
+            for (int i = 0; i < 3; ++i) {
+                auto e = a.Punkt(ecken[i]);
+                if (!spitze || !e) return fehlt();
+                kante[i] = Differenz(*e, *spitze);
+                const std::string ecke = ecken[i] ? ecken[i]->Name : "?";
+                name[i] = Strecke(sn, ecke, Stil::Text);
+                latex[i] = Strecke(sn, ecke, Stil::Latex);
+            }
+        }
+        if (!kante[0] || !kante[1] || !kante[2]) return fehlt();
+        const TQTripel k = Kreuz(*kante[1], *kante[2]);
+        const TRational spat = Skalar(*kante[0], k);
+        w.Satz("Volumen der dreiseitigen Pyramide: ein Sechstel des Betrags des Spatprodukts der "
+               "drei Kantenvektoren.");
+        w.Formel({M(name[0] + " = ", latex[0] + " = "), Spalte(*kante[0]),
+                  M(",  " + name[1] + " = ", ",\\quad " + latex[1] + " = "), Spalte(*kante[1]),
+                  M(",  " + name[2] + " = ", ",\\quad " + latex[2] + " = "), Spalte(*kante[2])});
+        w.Formel({M("Vektorprodukt: ", "\\text{Vektorprodukt: }"), Spalte(*kante[1]),
+                  M(" × ", " \\times "), Spalte(*kante[2]), M(" = ", " = "), Spalte(k)});
+        w.Formel([&](Stil s) {
+            return "Spatprodukt: " + SkalarAusgeschrieben(*kante[0], k, s) + " = " + Z(spat, s);
+        });
+        const TRational vol = abs(spat) / 6;
+        w.Formel([&](Stil s) {
+            return "V = " + std::string(s == Stil::Latex ? "\\frac{1}{6}" : "1/6") + Mal(s) +
+                   Betragsstriche(Z(spat, s), s) + " = " + Z(vol, s) +
+                   ((vol * 100).is_integer() ? "" : Ungefaehr(s) + Dezimal(AlsReal(vol))) +
+                   (s == Stil::Latex ? "\\,\\text{VE}" : " VE");
+        });
+        return;
+    }
+    w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+}
+
+// --- plain text layout ----------------------------------------------------------
+
+// Columns on the screen: code points, without combining marks.
+std::size_t Breite(const std::string& s) {
+    std::size_t b = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        // U+20D7 (combining arrow) and U+0300..U+036F take no column.
+        if (c == 0xE2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0x83) continue;
+        if (c == 0xCC ||
+            (c == 0xCD && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) < 0xB0))
+            continue;
+        ++b;
+    }
+    return b;
+}
+
+std::string Auffuellen(const std::string& s, std::size_t breite, bool rechts = true) {
+    const std::size_t b = Breite(s);
+    if (b >= breite) return s;
+    return rechts ? std::string(breite - b, ' ') + s : s + std::string(breite - b, ' ');
+}
+
+std::string ZeileAlsText(const TZeile& z) {
+    bool spalten = false;
+    for (const TStueck& s : z.Stuecke)
+        spalten = spalten || s.Spalte.has_value();
+    const std::string einzug = z.Formel ? "    " : "";
+    if (!spalten) {
+        std::string t = einzug;
+        for (const TStueck& s : z.Stuecke)
+            t += s.Text;
+        return t;
+    }
+    std::array<std::string, 3> r = {einzug, einzug, einzug};
+    for (const TStueck& s : z.Stuecke) {
+        if (!s.Spalte) {
+            const std::string leer(Breite(s.Text), ' ');
+            r[0] += leer;
+            r[1] += s.Text;
+            r[2] += leer;
+            continue;
+        }
+        const std::string k[3] = {Text(s.Spalte->x), Text(s.Spalte->y), Text(s.Spalte->z)};
+        std::size_t b = 0;
+        for (const auto& x : k)
+            b = std::max(b, Breite(x));
+        r[0] += "⎛" + Auffuellen(k[0], b) + "⎞";
+        r[1] += "⎜" + Auffuellen(k[1], b) + "⎟";
+        r[2] += "⎝" + Auffuellen(k[2], b) + "⎠";
+    }
+    for (std::string& zeile : r)
+        zeile.erase(zeile.find_last_not_of(' ') + 1);
+    return r[0] + "\n" + r[1] + "\n" + r[2];
+}
+
+std::string ZeileAlsLatex(const TZeile& z) {
+    std::string t;
+    for (const TStueck& s : z.Stuecke) {
+        if (z.Formel)
+            t += s.Mathe ? s.Latex : "\\text{" + s.Latex + "}";
+        else
+            t += s.Mathe ? "$" + s.Latex + "$" : s.Latex;
+    }
+    return z.Formel ? "\\[ " + t + " \\]" : t + "\n";
+}
+
+} // namespace
+
+std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art) {
+    const TMarkiert m = Markierte(liste);
+    TExakteAuswertung a;
+    TWeg w;
+    try {
+        switch (art) {
+        case TLoesungsart::Schneiden:
+            Schneiden(w, a, m);
+            break;
+        case TLoesungsart::Lot:
+            w.Weg.Titel = "Lösungsweg: Lot";
+            Lot(w, a, m, false);
+            break;
+        case TLoesungsart::Spiegelung:
+            w.Weg.Titel = "Lösungsweg: Spiegelung";
+            Lot(w, a, m, true);
+            break;
+        default:
+            Messen(w, a, m, art);
+            break;
+        }
+    } catch (const std::exception&) {
+        w.Weg.Zeilen.clear();
+        KeineExaktenWerte(w);
+    }
+    // Marks that fit no case of the task have no solution.
+    if (w.Weg.Zeilen.empty() ||
+        (w.Weg.Zeilen.size() == 1 &&
+         w.Weg.Zeilen[0].Stuecke[0].Text == "Für diese Auswahl gibt es keinen Lösungsweg."))
+        return {};
+    return w.Weg;
+}
+
+std::string AlsText(const TLoesungsweg& weg) {
+    std::string t = weg.Titel + "\n\n";
+    for (const TZeile& z : weg.Zeilen)
+        t += ZeileAlsText(z) + "\n";
+    return t;
+}
+
+std::string AlsLatexAusschnitt(const TLoesungsweg& weg) {
+    std::string t = "\\subsection*{" + LatexText(weg.Titel) + "}\n";
+    for (const TZeile& z : weg.Zeilen)
+        t += ZeileAlsLatex(z) + "\n";
+    return t;
+}
+
+std::string AlsLatex(const TLoesungsweg& weg) {
+    return "% Lösungsweg aus Kalvorin. Übersetzen mit pdflatex; oder mit \\input in ein\n"
+           "% Arbeitsblatt einbinden, das amsmath lädt.\n"
+           "\\expandafter\\ifx\\csname @twoclasseserror\\endcsname\\documentclass\n"
+           "\\else\n"
+           "\\documentclass[a4paper,11pt]{article}\n"
+           "\\usepackage[T1]{fontenc}\n"
+           "\\usepackage[utf8]{inputenc}\n"
+           "\\usepackage{amsmath}\n"
+           "\\setlength{\\parindent}{0pt}\n"
+           "\\expandafter\\def\\csname LoesungswegEnde\\endcsname{\\end{document}}\n"
+           "\\begin{document}\n"
+           "\\fi\n" +
+           AlsLatexAusschnitt(weg) + "\\csname LoesungswegEnde\\endcsname\n";
+}
+
+} // namespace kalvorin::exakt

@@ -1,0 +1,49 @@
+#pragma once
+// The worked solution ("Lösungsweg"): the steps a pupil writes down for an
+// intersection, a perpendicular, a reflection or a measurement of the
+// marked elements, exact, in German; as plain text (vectors as columns
+// drawn with bracket characters, for a fixed-width font) and as LaTeX
+// (amsmath, pmatrix columns).
+
+#include "exakt/ExakteGeometrie.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvorin::exakt {
+
+enum class TLoesungsart { Schneiden, Lot, Spiegelung, Winkel, Laenge, Flaeche, Volumen };
+
+// One piece of a line: text, a formula, or a column vector.
+struct TStueck {
+    std::string Text;
+    std::string Latex; // math mode for formulas and columns, text mode otherwise
+    bool Mathe = false;
+    std::optional<TQTripel> Spalte;
+};
+
+struct TZeile {
+    std::vector<TStueck> Stuecke;
+    bool Formel = false; // a displayed formula; else a sentence
+};
+
+struct TLoesungsweg {
+    std::string Titel;
+    std::vector<TZeile> Zeilen;
+};
+
+// The worked solution for the marked elements of the list; nothing when the
+// marks fit no case of the command. Without exact values the solution says
+// so in one sentence.
+std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art);
+
+// As plain text, lines separated by "\n".
+std::string AlsText(const TLoesungsweg& weg);
+// A complete LaTeX file: it compiles with pdflatex on its own, and
+// \input into a worksheet (which loads amsmath) it gives just the steps.
+std::string AlsLatex(const TLoesungsweg& weg);
+// Only the steps, for the clipboard.
+std::string AlsLatexAusschnitt(const TLoesungsweg& weg);
+
+} // namespace kalvorin::exakt

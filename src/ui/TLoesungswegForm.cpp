@@ -1,0 +1,157 @@
+#include "ui/TLoesungswegForm.h"
+
+#include "document/Angebote.h"
+#include "document/Dokument.h"
+#include "ui/Dateidialog.h"
+#include "ui/Hilfe.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kalvorin {
+
+using exakt::TLoesungsart;
+
+namespace {
+
+struct TAufgabe {
+    TBefehl Befehl;
+    TLoesungsart Art;
+    const char* Name;
+};
+
+const TAufgabe Aufgaben[] = {
+    {TBefehl::Schneiden, TLoesungsart::Schneiden, "Schnitt"},
+    {TBefehl::Loteerzeugen, TLoesungsart::Lot, "Lot"},
+    {TBefehl::Spiegelung, TLoesungsart::Spiegelung, "Spiegelung"},
+    {TBefehl::MessWinkel, TLoesungsart::Winkel, "Winkel"},
+    {TBefehl::MessLaenge, TLoesungsart::Laenge, "Länge"},
+    {TBefehl::MessFlaeche, TLoesungsart::Flaeche, "Fläche"},
+    {TBefehl::MessVolumen, TLoesungsart::Volumen, "Volumen"},
+};
+
+} // namespace
+
+std::vector<TLoesungsart> AngeboteneLoesungswege(const TDokument& d) {
+    std::vector<TLoesungsart> r;
+    const TAngebote angebote = BerechneAngebote(d.Liste());
+    for (const TAufgabe& a : Aufgaben)
+        if (angebote[a.Befehl].aktiv) r.push_back(a.Art);
+    return r;
+}
+
+QString LoesungsartName(TLoesungsart art) {
+    for (const TAufgabe& a : Aufgaben)
+        if (a.Art == art) return QString::fromUtf8(a.Name);
+    return {};
+}
+
+TLoesungswegForm::TLoesungswegForm(QWidget* eltern) : QDialog(eltern) {
+    setObjectName(QStringLiteral("LoesungswegForm"));
+    setWindowTitle(QStringLiteral("Lösungsweg"));
+    THilfe::SetzeThema(this, QStringLiteral("IDH_Loesungsweg"));
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(new QLabel(QStringLiteral("&Aufgabe:")));
+    Aufgabe = new QComboBox;
+    Aufgabe->setObjectName(QStringLiteral("LoesungswegAufgabe"));
+    static_cast<QLabel*>(oben->itemAt(0)->widget())->setBuddy(Aufgabe);
+    oben->addWidget(Aufgabe, 1);
+    Anzeige = new QPlainTextEdit;
+    Anzeige->setObjectName(QStringLiteral("LoesungswegText"));
+    Anzeige->setReadOnly(true);
+    Anzeige->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Anzeige->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Anzeige->setAccessibleName(QStringLiteral("Lösungsweg"));
+    KopierenText = new QPushButton(QStringLiteral("Als &Text kopieren"));
+    KopierenLatex = new QPushButton(QStringLiteral("Als &LaTeX kopieren"));
+    SpeichernKnopf = new QPushButton(QStringLiteral("&Speichern unter..."));
+    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"));
+    auto* schliessen = new QPushButton(QStringLiteral("Schließen"));
+    auto* unten = new QHBoxLayout;
+    for (QPushButton* k : {KopierenText, KopierenLatex, SpeichernKnopf}) {
+        k->setAutoDefault(false);
+        unten->addWidget(k);
+    }
+    unten->addStretch();
+    unten->addWidget(hilfe);
+    unten->addWidget(schliessen);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(oben);
+    layout->addWidget(Anzeige, 1);
+    layout->addLayout(unten);
+    resize(760, 560);
+
+    connect(Aufgabe, &QComboBox::currentIndexChanged, this, &TLoesungswegForm::Waehlen);
+    connect(KopierenText, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(Text()); });
+    connect(KopierenLatex, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(Latex()); });
+    connect(SpeichernKnopf, &QPushButton::clicked, this, [this] {
+        TDateiAnfrage anfrage;
+        anfrage.Art = TDateiDialogArt::Speichern;
+        anfrage.Titel = QStringLiteral("Lösungsweg speichern");
+        anfrage.Filter = QStringLiteral("LaTeX-Dateien (*.tex)");
+        anfrage.Dateiname = QStringLiteral("loesungsweg.tex");
+        anfrage.Standardendung = QStringLiteral("tex");
+        const TDateiAntwort antwort = QtDateiDialog(this, anfrage);
+        if (antwort.Datei.isEmpty()) return;
+        if (const QString fehler = Speichern(antwort.Datei); !fehler.isEmpty())
+            QMessageBox::warning(this, QStringLiteral("Kalvorin"), fehler);
+    });
+    connect(hilfe, &QPushButton::clicked, this,
+            [] { THilfe::ZeigeThema(QStringLiteral("IDH_Loesungsweg")); });
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+}
+
+bool TLoesungswegForm::Zeigen(const TDokument& d) {
+    wege_.clear();
+    const QSignalBlocker sperre(Aufgabe);
+    Aufgabe->clear();
+    for (TLoesungsart art : AngeboteneLoesungswege(d)) {
+        auto weg = exakt::Loesungsweg(d.Liste(), art);
+        if (!weg) continue;
+        wege_.push_back(*weg);
+        Aufgabe->addItem(LoesungsartName(art));
+    }
+    if (wege_.empty()) return false;
+    Aufgabe->setCurrentIndex(0);
+    Waehlen(0);
+    return true;
+}
+
+void TLoesungswegForm::Waehlen(int index) {
+    if (index < 0 || index >= static_cast<int>(wege_.size())) return;
+    Anzeige->setPlainText(QString::fromStdString(exakt::AlsText(wege_[index])));
+}
+
+QString TLoesungswegForm::Text() const {
+    return Anzeige->toPlainText();
+}
+
+QString TLoesungswegForm::Latex() const {
+    const int i = Aufgabe->currentIndex();
+    if (i < 0 || i >= static_cast<int>(wege_.size())) return {};
+    return QString::fromStdString(exakt::AlsLatexAusschnitt(wege_[i]));
+}
+
+QString TLoesungswegForm::Speichern(const QString& datei) const {
+    const int i = Aufgabe->currentIndex();
+    if (i < 0 || i >= static_cast<int>(wege_.size())) return {};
+    QFile f(datei);
+    const QByteArray inhalt = QByteArray::fromStdString(exakt::AlsLatex(wege_[i]));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(inhalt) != inhalt.size())
+        return QStringLiteral("Die Datei ") + datei +
+               QStringLiteral(" kann nicht geschrieben werden!");
+    return {};
+}
+
+} // namespace kalvorin

@@ -1,0 +1,95 @@
+// The window "Lösungsweg" and the page "Gleichungen" of the plane and line
+// dialogs.
+
+#include "ui/TLoesungswegForm.h"
+#include "document/Testzugang.h"
+
+#include "document/Dokument.h"
+#include "model/ElementBauer.h"
+#include "model/Meldungen.h"
+#include "storage/EinstellungenSichern.h"
+#include "ui/TEbenenDLG.h"
+#include "ui/TGeradenDLG.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kalvorin;
+
+namespace {
+
+class Loesungsweg : public ::testing::Test {
+protected:
+    void SetUp() override { Einstellungen().Dezimaltrenner = ','; }
+    test::TEinstellungenSichern sichern;
+    TMeldungsProtokoll protokoll;
+    TDokument dok;
+    test::TElementBauer bau{test::Liste(dok)};
+};
+
+TEST_F(Loesungsweg, WindowOffersTheTasksOfTheMarksAndCopiesAndSaves) {
+    bau.P("S", {4, 4, 5})->markiert = true;
+    bau.ENOR("E", {6, 3, 4}, -12)->markiert = true;
+    TLoesungswegForm f;
+    ASSERT_TRUE(f.Zeigen(dok));
+    QStringList aufgaben;
+    for (int i = 0; i < f.Aufgabe->count(); ++i)
+        aufgaben << f.Aufgabe->itemText(i);
+    EXPECT_EQ(aufgaben, (QStringList{QStringLiteral("Lot"), QStringLiteral("Länge")}));
+    EXPECT_TRUE(f.Text().contains(QStringLiteral("Ergebnis: F(−20/61 | 112/61 | 129/61)")));
+    EXPECT_TRUE(f.Latex().contains(QStringLiteral("\\begin{pmatrix}")));
+    f.Aufgabe->setCurrentIndex(1);
+    EXPECT_TRUE(f.Text().contains(QStringLiteral("= 44/61·√61 ≈ 5,63 LE")));
+
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("weg.tex"));
+    EXPECT_TRUE(f.Speichern(datei).isEmpty());
+    QFile gelesen(datei);
+    ASSERT_TRUE(gelesen.open(QIODevice::ReadOnly));
+    const QString inhalt = QString::fromUtf8(gelesen.readAll());
+    EXPECT_TRUE(inhalt.startsWith(QStringLiteral("% Lösungsweg aus Kalvorin.")));
+    EXPECT_TRUE(inhalt.contains(QStringLiteral("\\usepackage{amsmath}")));
+    EXPECT_FALSE(f.Speichern(ordner.filePath(QStringLiteral("fehlt/weg.tex"))).isEmpty());
+}
+
+TEST_F(Loesungsweg, NothingMarkedOffersNothing) {
+    bau.P("S", {4, 4, 5});
+    TLoesungswegForm f;
+    EXPECT_FALSE(f.Zeigen(dok));
+}
+
+QString SeitenText(QTabWidget* seiten, const char* name) {
+    for (int i = 0; i < seiten->count(); ++i)
+        if (seiten->widget(i)->objectName() == QString::fromLatin1(name))
+            return seiten->isTabVisible(i)
+                       ? static_cast<QPlainTextEdit*>(seiten->widget(i))->toPlainText()
+                       : QStringLiteral("(verborgen)");
+    return QStringLiteral("(fehlt)");
+}
+
+TEST_F(Loesungsweg, PlaneAndLineDialogsShowTheEquationsOfAnElement) {
+    auto* a = bau.P("A", {2, 0, 0});
+    auto* b = bau.P("B", {0, 4, 0});
+    auto* c = bau.P("C", {0, 0, 3});
+    bau.E("E", TEbene::EPPP, a, b, c);
+    bau.G("g", {4, 4, 5}, {12, 6, 8});
+    TEbenenDLG ebene;
+    ebene.EbeneDialogNeu(dok);
+    EXPECT_EQ(SeitenText(ebene.Seiten, "EbenenDLGGleichungen"), QStringLiteral("(verborgen)"));
+    ebene.FuerElement(dok, 4);
+    const QString text = SeitenText(ebene.Seiten, "EbenenDLGGleichungen");
+    EXPECT_TRUE(text.contains(QStringLiteral("Koordinatenform:\n    E: 6x + 3y + 4z = 12")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Achsenabschnittsform:\n    E: x/2 + y/4 + z/3 = 1")));
+    TGeradenDLG gerade;
+    gerade.FuerElement(dok, 5);
+    EXPECT_TRUE(SeitenText(gerade.Seiten, "GeradenDLGGleichungen")
+                    .contains(QStringLiteral("g: x⃗ = (4|4|5) + r·(6|3|4)")));
+}
+
+} // namespace
