@@ -24,6 +24,8 @@ const std::string Hilfslinien = "Hilfslinien";
 const std::string Koordinatensystem = "Koordinatensystem";
 const std::string Zahlenausgabe = "Zahlenausgabe";
 const std::string Pfade = "Pfade";
+const std::string Darstellung = "Darstellung";
+const std::string PraesentationsSchluessel = "Präsentation";
 const std::string CustomColorsSektion = "CustomColors";
 const std::string SkalierungsSchluessel =
     "Skalierungs-Striche (keine,nur bei 1,alle 0,5,alle 1,alle 2,alle 5):";
@@ -161,6 +163,8 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
     // Written as "StandardStellen": the same key, since keys ignore case.
     e.StandardStellen = ZahlLesen(ini, Zahlenausgabe, "Standardstellen", 2, 0, 6);
 
+    e.Praesentation = ini.ReadBool(Darstellung, PraesentationsSchluessel, false);
+
     e.PfadSzenen = ini.ReadString(Pfade, "Szenen", "");
     e.PfadEinfuegeSzenen = ini.ReadString(Pfade, "EinfuegeSzenen", "");
     e.PfadGrafiken = ini.ReadString(Pfade, "Grafiken", "");
@@ -207,6 +211,11 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         ini.WriteBool(Zahlenausgabe, "Zahlen als Brüche ausgeben", e.ZahlenAlsBrueche);
         ini.WriteInteger(Zahlenausgabe, "Maximaler Nenner", e.MaximalerNenner);
         ini.WriteInteger(Zahlenausgabe, "StandardStellen", e.StandardStellen);
+
+        // Only once it has been switched on: until then the file stays as
+        // it always was.
+        if (e.Praesentation || ini.ValueExists(Darstellung, PraesentationsSchluessel))
+            ini.WriteBool(Darstellung, PraesentationsSchluessel, e.Praesentation);
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))
