@@ -39,6 +39,7 @@ TEinstellungsEingabe EinstellungsEingabe(const TStandardEinstellungen& s) {
     TEinstellungsEingabe e;
     e.Standardfarbe = s.Farbe;
     e.NameSichtbar = s.NameSichtbar ? 0 : 1;
+    e.Praesentation = s.Praesentation;
     e.Punktform = s.Punktform;
     e.PunktDicke = s.DickpunktDicke;
     e.Geradendicke = DickeAnzeige(s.DickgeradenDicke);
@@ -77,6 +78,7 @@ bool EinstellungenUebernehmen(const TEinstellungsEingabe& e, const TEinstellungs
     const TEinstellungsEingabe& a = angezeigt;
     setze(s.Farbe, e.Standardfarbe, a.Standardfarbe, e.Standardfarbe);
     setze(s.NameSichtbar, e.NameSichtbar, a.NameSichtbar, e.NameSichtbar == 0);
+    setze(s.Praesentation, e.Praesentation, a.Praesentation, e.Praesentation);
     setze(s.Punktform, e.Punktform, a.Punktform, e.Punktform);
     setze(s.DickpunktDicke, e.PunktDicke, a.PunktDicke, e.PunktDicke);
     setze(s.DickgeradenDicke, e.Geradendicke, a.Geradendicke, DickeGespeichert(e.Geradendicke));

@@ -30,6 +30,7 @@ struct TEinstellungsEingabe {
     // "Allgemein"
     TFarbe Standardfarbe = 0;
     int NameSichtbar = 0; // 0 "sichtbar", 1 "nicht sichtbar"
+    bool Praesentation = false;
     // "Punkte"
     int Punktform = 0;
     int PunktDicke = 2;

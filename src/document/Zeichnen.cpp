@@ -2,7 +2,123 @@
 
 #include "document/Dokument.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace kalvorin {
+
+namespace {
+
+// Hands everything on to the real canvas, with the pens, brushes and fonts
+// of "Präsentation" and of high contrast.
+class TDarstellungsFlaeche final : public TZeichenflaeche {
+public:
+    TDarstellungsFlaeche(TZeichenflaeche& ziel, const TZeichenOptionen& o) : ziel_(ziel), o_(o) {}
+
+    void SetzeStift(const TStift& stift) override {
+        TStift s = o_.Praesentation ? PraesentationsStift(stift) : stift;
+        if (o_.Kontrast) s.Farbe = KontrastFarbe(s.Farbe);
+        ziel_.SetzeStift(s);
+    }
+    void SetzePinsel(const TPinsel& pinsel) override { ziel_.SetzePinsel(pinsel); }
+    void SetzeRasterModus(TRasterModus modus) override { ziel_.SetzeRasterModus(modus); }
+    void SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) override {
+        if (o_.Praesentation) hoehe = static_cast<int>(std::lround(hoehe * o_.Namenfaktor));
+        ziel_.SetzeSchrift(familie, hoehe, o_.Kontrast ? KontrastFarbe(farbe) : farbe);
+    }
+    void Polygon(const TLogPunkt* punkte, int anzahl) override { ziel_.Polygon(punkte, anzahl); }
+    void Linie(TLogPunkt von, TLogPunkt bis) override { ziel_.Linie(von, bis); }
+    void Ellipse(const TLogRechteck& rahmen) override { ziel_.Ellipse(rahmen); }
+    void Rechteck(const TLogRechteck& rahmen) override { ziel_.Rechteck(rahmen); }
+    void Text(TLogPunkt linksOben, std::string_view text) override { ziel_.Text(linksOben, text); }
+    TTextmass Textmass(std::string_view text) override { return ziel_.Textmass(text); }
+
+private:
+    TZeichenflaeche& ziel_;
+    const TZeichenOptionen& o_;
+};
+
+// Relative luminance of a colour (0 black .. 1 white).
+double Leuchtdichte(TFarbe c) {
+    const auto linear = [](int k) {
+        const double v = k / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(Rot(c)) + 0.7152 * linear(Gruen(c)) + 0.0722 * linear(Blau(c));
+}
+
+// A dashed frame round the picture of the element with the serial number.
+void FokusZeichnen(const TDokument& d, TZeichenflaeche& f, int nummer) {
+    const TDreiDBasisElement* e = nullptr;
+    for (int i = 1; i <= d.Liste().Anzahl() && !e; ++i)
+        if (d.Liste()[i]->Nummer == nummer) e = d.Liste()[i];
+    if (!e || !e->sichtbar) return;
+    const tGSzene& szene = d.Szene();
+    const auto gehoert = [&](int objekt) {
+        if (objekt < 1 || objekt > MaxSzenenObjekte) return false;
+        if (e->Szenenobjekte.test(static_cast<std::size_t>(objekt))) return true;
+        // A plane's edges are objects of their own.
+        const TSzenenObjekt& o = szene.Objekt(objekt);
+        return o.Art == TObjektArt::Rand && o.Ebene >= 1 && o.Ebene <= MaxSzenenObjekte &&
+               e->Szenenobjekte.test(static_cast<std::size_t>(o.Ebene));
+    };
+    constexpr std::int32_t gross = std::numeric_limits<std::int32_t>::max();
+    std::int32_t links = gross, unten = gross, rechts = -gross, oben = -gross;
+    for (int nr = 1; nr <= szene.Stueckzahl(); ++nr) {
+        const TStueck& s = szene.Stueck(nr);
+        if (!gehoert(s.Objekt) || !szene.Objekt(s.Objekt).Gezeigt) continue;
+        links = std::min(links, s.BildMin.x);
+        unten = std::min(unten, s.BildMin.y);
+        rechts = std::max(rechts, s.BildMax.x);
+        oben = std::max(oben, s.BildMax.y);
+    }
+    if (links > rechts) return;
+    constexpr std::int32_t abstand = 350;
+    f.SetzeRasterModus(TRasterModus::Kopieren);
+    f.SetzePinsel({});
+    // White under black dashes: seen on every background.
+    const TLogRechteck rahmen{links - abstand, unten - abstand, rechts + abstand, oben + abstand};
+    f.SetzeStift({Weiss, 40, TStiftStil::Durchgezogen});
+    f.Rechteck(rahmen);
+    f.SetzeStift({Schwarz, 40, TStiftStil::Gestrichelt});
+    f.Rechteck(rahmen);
+}
+
+// The scene with the marks when asked for.
+void SzeneZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
+    if (!o.Markierungen) {
+        d.Szene().Zeichnen(f, nullptr, o.Praesentation);
+        return;
+    }
+    TObjektmenge markiert;
+    const TListe& l = d.Liste();
+    for (int i = 1; i <= l.Anzahl(); ++i) {
+        const TDreiDBasisElement& e = *l[i];
+        if (!e.markiert || !e.sichtbar) continue;
+        // Bit 0 of the element's set means "none yet", never an object.
+        for (int nr = 1; nr <= d.Szene().Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
+            if (e.Szenenobjekte.test(static_cast<std::size_t>(nr)))
+                markiert.set(static_cast<std::size_t>(nr));
+    }
+    d.Szene().Zeichnen(f, &markiert, o.Praesentation);
+}
+
+} // namespace
+
+TStift PraesentationsStift(TStift s) {
+    s.Breite = 2 * std::max(s.Breite, PraesentationMindestbreite);
+    return s;
+}
+
+TFarbe KontrastFarbe(TFarbe c) {
+    if (c == Weiss) return c; // the white border of lines stays white
+    TFarbe v = VolleFarbe(c);
+    // Darker until it stands out against white by 4.5 : 1 at least.
+    for (int schritt = 0; schritt < 20 && (1.05 / (Leuchtdichte(v) + 0.05)) < 4.5; ++schritt)
+        v = RGB(Rot(v) * 7 / 8, Gruen(v) * 7 / 8, Blau(v) * 7 / 8);
+    return v;
+}
 
 void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichenOptionen& o) {
     if (!o.GrauesFenster && !o.Seitenrahmen) return;
@@ -22,21 +138,13 @@ void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichen
 void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
     SeiteZeichnen(f, d.Abbildung().LogischesFenster(), o);
     if (o.Kugel) d.Szene().KugelumrissZeichnen(f);
-    if (!o.Markierungen) {
-        d.Szene().Zeichnen(f);
-        return;
+    if (o.Praesentation || o.Kontrast) {
+        TDarstellungsFlaeche darstellung(f, o);
+        SzeneZeichnen(d, darstellung, o);
+    } else {
+        SzeneZeichnen(d, f, o);
     }
-    TObjektmenge markiert;
-    const TListe& l = d.Liste();
-    for (int i = 1; i <= l.Anzahl(); ++i) {
-        const TDreiDBasisElement& e = *l[i];
-        if (!e.markiert || !e.sichtbar) continue;
-        // Bit 0 of the element's set means "none yet", never an object.
-        for (int nr = 1; nr <= d.Szene().Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
-            if (e.Szenenobjekte.test(static_cast<std::size_t>(nr)))
-                markiert.set(static_cast<std::size_t>(nr));
-    }
-    d.Szene().Zeichnen(f, &markiert);
+    if (o.Fokus != 0) FokusZeichnen(d, f, o.Fokus);
 }
 
 } // namespace kalvorin

@@ -17,7 +17,26 @@ struct TZeichenOptionen {
     // shows what the menus will work on. Pictures, prints and the clipboard
     // never show marks.
     bool Markierungen = false;
+    // "Präsentation" (a setting, for projectors): lines twice as wide, at
+    // least as wide as a thick line, names 1.5 times as large, planes'
+    // edges in full-strength colours.
+    bool Praesentation = false;
+    // How much larger names are in "Präsentation"; the screen adds the
+    // desktop's font scaling to it.
+    double Namenfaktor = 1.5;
+    // The desktop asks for high contrast: lines, points and texts in strong,
+    // dark colours that stand out against the white page.
+    bool Kontrast = false;
+    // The screen's focus ring: the element of this serial number (0: none)
+    // gets a dashed frame round its picture.
+    int Fokus = 0;
 };
+
+// Sizes and colours of "Präsentation" and of high contrast, applied to the
+// pens, brushes and fonts of whatever canvas the drawing goes to.
+inline constexpr int PraesentationMindestbreite = 75; // logical units, a thick line
+TStift PraesentationsStift(TStift s);
+TFarbe KontrastFarbe(TFarbe c);
 
 // What lies under the scene: the grey window and the frame of the page, the
 // logical window of the view.

@@ -44,6 +44,9 @@ struct TStandardEinstellungen {
     // The user's decimal separator, taken once from the locale at start.
     char Dezimaltrenner = ',';
 
+    // Display: "Präsentation" for projectors (wide lines, large names)
+    bool Praesentation = false;
+
     // Folders of the file dialogs
     std::string PfadSzenen;
     std::string PfadEinfuegeSzenen;

@@ -24,6 +24,8 @@ const std::string Hilfslinien = "Hilfslinien";
 const std::string Koordinatensystem = "Koordinatensystem";
 const std::string Zahlenausgabe = "Zahlenausgabe";
 const std::string Pfade = "Pfade";
+const std::string Darstellung = "Darstellung";
+const std::string PraesentationsSchluessel = "Präsentation";
 const std::string CustomColorsSektion = "CustomColors";
 const std::string SkalierungsSchluessel =
     "Skalierungs-Striche (keine,nur bei 1,alle 0,5,alle 1,alle 2,alle 5):";
@@ -162,6 +164,8 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
     e.StandardStellen = ZahlLesen(ini, Zahlenausgabe, "Standardstellen", 2, 0, 6);
     e.ExakteWerte = ini.ReadBool(Zahlenausgabe, "Exakte Werte anzeigen", true);
 
+    e.Praesentation = ini.ReadBool(Darstellung, PraesentationsSchluessel, false);
+
     e.PfadSzenen = ini.ReadString(Pfade, "Szenen", "");
     e.PfadEinfuegeSzenen = ini.ReadString(Pfade, "EinfuegeSzenen", "");
     e.PfadGrafiken = ini.ReadString(Pfade, "Grafiken", "");
@@ -211,6 +215,11 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         // Only once switched off: the default leaves the file as it always was.
         if (!e.ExakteWerte || ini.ValueExists(Zahlenausgabe, "Exakte Werte anzeigen"))
             ini.WriteBool(Zahlenausgabe, "Exakte Werte anzeigen", e.ExakteWerte);
+
+        // Only once it has been switched on: until then the file stays as
+        // it always was.
+        if (e.Praesentation || ini.ValueExists(Darstellung, PraesentationsSchluessel))
+            ini.WriteBool(Darstellung, PraesentationsSchluessel, e.Praesentation);
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))

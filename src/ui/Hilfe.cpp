@@ -80,6 +80,7 @@ const std::map<QString, TEintrag>& ThemenTabelle() {
         {"IDH_Dialog_Ausgabe", {"ausgabe.html", ""}},
         {"IDH_Dialog_Streckung", {"streckung.html", ""}},
         {"IDH_Loesungsweg", {"loesungsweg.html", ""}},
+        {"IDH_Ohne_Maus", {"ohne_maus.html", ""}},
     };
     return tabelle;
 }
@@ -150,6 +151,7 @@ const std::map<int, TEintrag>& KontextTabelle() {
         {730, {"ansicht.html", "vergroessern"}},
         {740, {"ansicht.html", "verkleinern"}},
         {750, {"ansicht.html", "ausgangslage"}},
+        {760, {"ansicht.html", "beschreiben"}},
         {800, {"fenster.html", ""}},
         {900, {"hilfe.html", ""}},
         {910, {"hilfe.html", "inhalt"}},

@@ -1,11 +1,15 @@
 #include "ui/TAnaGraphBox.h"
 
 #include "document/Dokument.h"
+#include "document/Szenentext.h"
 #include "document/Zeichnen.h"
+#include "storage/Einstellungen.h"
 #include "ui/Ausgabeoptionen.h"
+#include "ui/Barrierefreiheit.h"
 #include "view/qt/Bandzeichnen.h"
 #include "view/qt/Bildausgabe.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +18,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace kalvorin {
 
@@ -29,6 +35,14 @@ tAnaGraphBox::tAnaGraphBox(QWidget* eltern) : QAbstractScrollArea(eltern) {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(false);
     viewport()->setMouseTracking(false);
+    setAccessibleName(QStringLiteral("3D-Ansicht"));
+    AnsichtZugangEinrichten();
+}
+
+void tAnaGraphBox::SetzeFokus(int nummer) {
+    if (fokus_ == nummer) return;
+    fokus_ = nummer;
+    Neuzeichnen();
 }
 
 void tAnaGraphBox::SetzeDokument(TDokument* dokument) {
@@ -105,8 +119,15 @@ void tAnaGraphBox::scrollContentsBy(int, int) {
 }
 
 TZeichenOptionen tAnaGraphBox::Optionen(bool mitMarkierungen) const {
-    return {Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
-            (optionen_ & GraphBoxGrauesFenster) != 0, mitMarkierungen};
+    TZeichenOptionen o{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+                       (optionen_ & GraphBoxGrauesFenster) != 0, mitMarkierungen};
+    o.Praesentation = Einstellungen().Praesentation;
+    // The screen's own: the desktop's contrast and the keyboard's focus.
+    if (mitMarkierungen) {
+        o.Kontrast = DesktopHoherKontrast();
+        o.Fokus = fokus_;
+    }
+    return o;
 }
 
 void tAnaGraphBox::Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMarkierungen) const {
@@ -242,6 +263,118 @@ void tAnaGraphBox::wheelEvent(QWheelEvent* e) {
 void tAnaGraphBox::keyPressEvent(QKeyEvent* e) {
     // The document window decides about keys; the view does not scroll by them.
     e->ignore();
+}
+
+namespace {
+
+class TAnsichtZugang;
+
+// One sentence of the scene text.
+class TSzenenEintrag final : public QAccessibleInterface {
+public:
+    TSzenenEintrag(TAnsichtZugang* ansicht, int index) : ansicht_(ansicht), index_(index) {}
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+    void Abmelden() { ansicht_ = nullptr; }
+
+private:
+    TAnsichtZugang* ansicht_;
+    int index_;
+};
+
+class TAnsichtZugang final : public QAccessibleWidget {
+public:
+    explicit TAnsichtZugang(tAnaGraphBox* box) : QAccessibleWidget(box, QAccessible::List) {}
+    ~TAnsichtZugang() override {
+        for (QAccessible::Id id : eintraege_) {
+            if (auto* e = static_cast<TSzenenEintrag*>(QAccessible::accessibleInterface(id)))
+                e->Abmelden();
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+    tAnaGraphBox* Box() const { return static_cast<tAnaGraphBox*>(widget()); }
+    std::vector<std::string> Saetze() const {
+        const TDokument* d = Box()->Dokument();
+        return d ? Szenentext(d->Liste()) : std::vector<std::string>{};
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) {
+            const TDokument* d = Box()->Dokument();
+            return d ? QString::fromStdString(SzenentextGanz(d->Liste())) : QString();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    int WidgetKinder() const { return QAccessibleWidget::childCount(); }
+    int childCount() const override { return WidgetKinder() + static_cast<int>(Saetze().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const int w = WidgetKinder();
+        if (index < w) return QAccessibleWidget::child(index);
+        const int i = index - w;
+        if (i < 0 || i >= static_cast<int>(Saetze().size())) return nullptr;
+        while (static_cast<int>(eintraege_.size()) <= i)
+            eintraege_.push_back(QAccessible::registerAccessibleInterface(new TSzenenEintrag(
+                const_cast<TAnsichtZugang*>(this), static_cast<int>(eintraege_.size()))));
+        return QAccessible::accessibleInterface(eintraege_[static_cast<std::size_t>(i)]);
+    }
+    int indexOfChild(const QAccessibleInterface* kind) const override {
+        for (std::size_t i = 0; i < eintraege_.size(); ++i)
+            if (QAccessible::accessibleInterface(eintraege_[i]) == kind)
+                return WidgetKinder() + static_cast<int>(i);
+        return QAccessibleWidget::indexOfChild(kind);
+    }
+
+private:
+    mutable std::vector<QAccessible::Id> eintraege_;
+};
+
+bool TSzenenEintrag::isValid() const {
+    return ansicht_ && index_ < static_cast<int>(ansicht_->Saetze().size());
+}
+QWindow* TSzenenEintrag::window() const {
+    return ansicht_ ? ansicht_->window() : nullptr;
+}
+QAccessibleInterface* TSzenenEintrag::parent() const {
+    return ansicht_;
+}
+QString TSzenenEintrag::text(QAccessible::Text t) const {
+    if (!ansicht_ || t != QAccessible::Name) return {};
+    const std::vector<std::string> saetze = ansicht_->Saetze();
+    if (index_ >= static_cast<int>(saetze.size())) return {};
+    return QString::fromStdString(saetze[static_cast<std::size_t>(index_)]);
+}
+QRect TSzenenEintrag::rect() const {
+    return ansicht_ ? ansicht_->rect() : QRect();
+}
+
+QAccessibleInterface* AnsichtFabrik(const QString& klasse, QObject* objekt) {
+    if (klasse == QLatin1String("kalvorin::tAnaGraphBox") && objekt && objekt->isWidgetType())
+        return new TAnsichtZugang(static_cast<tAnaGraphBox*>(objekt));
+    return nullptr;
+}
+
+} // namespace
+
+void AnsichtZugangEinrichten() {
+    static bool eingerichtet = false;
+    if (eingerichtet) return;
+    eingerichtet = true;
+    QAccessible::installFactory(AnsichtFabrik);
 }
 
 } // namespace kalvorin

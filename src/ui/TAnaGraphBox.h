@@ -53,6 +53,11 @@ public:
     // (mitMarkierungen); every other output shows the figure without them.
     void Zeichnen(QPainter& painter, const QRectF& geraet, bool mitMarkierungen = false) const;
 
+    // The element with the focus ring (its serial number; 0: none). Drawn on
+    // the screen only.
+    void SetzeFokus(int nummer);
+    int Fokus() const { return fokus_; }
+
     bool Zieht() const { return ziehen_; }
     // How often the scene was drawn into the off-screen image (for tests of
     // what a drag costs).
@@ -100,6 +105,11 @@ private:
     // the device reports it.
     int rad_ = 0;
     int bildaufbauten_ = 0;
+    int fokus_ = 0;
 };
+
+// The view as a screen reader sees it: one entry per visible element with
+// the sentence of the scene text. Installed once.
+void AnsichtZugangEinrichten();
 
 } // namespace kalvorin

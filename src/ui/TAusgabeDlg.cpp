@@ -3,6 +3,7 @@
 #include "document/Dokument.h"
 #include "document/Zeichnen.h"
 #include "model/Meldungen.h"
+#include "storage/Einstellungen.h"
 #include "ui/Ausgabeoptionen.h"
 #include "ui/DialogSkalierung.h"
 #include "ui/Geraeteabbildung.h"
@@ -278,7 +279,8 @@ TAusgabeMass MetadateiGroesse(const tGrafChildForm& fenster) {
 TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster) {
     TDokument& d = fenster.Dokument();
     const TFensterAusgabe& eigene = FensterAusgabe(fenster.Ansicht());
-    const TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, eigene.Rand, false};
+    TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, eigene.Rand, false};
+    optionen.Praesentation = Einstellungen().Praesentation;
     TGrafikAuftrag a;
     a.Fenster = d.Abbildung().LogischesFenster();
     a.Malen = [&d, optionen](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); };

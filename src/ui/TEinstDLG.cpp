@@ -127,6 +127,13 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
                     {"sichtbar", "nicht sichtbar"});
     allgemein.Zeilen->addWidget(RadioGroupStandardNamesichtbar.Box, allgemein.Zeilen->rowCount(), 0,
                                 1, 3);
+    CheckBoxPraesentation =
+        Benannt(new QCheckBox(QStringLiteral("&Präsentation (breite Linien, große Namen)")),
+                "CheckBoxPraesentation");
+    CheckBoxPraesentation->setToolTip(
+        QStringLiteral("Für Beamer: doppelt breite Linien, 1,5-mal so große Namen und "
+                       "kräftige Farben für die Ränder der Ebenen"));
+    allgemein.Zeilen->addWidget(CheckBoxPraesentation, allgemein.Zeilen->rowCount(), 0, 1, 3);
 
     // "Punkte"
     TSeite punkte = NeueSeite("Vorgabe für neue Punkte");
@@ -253,6 +260,7 @@ void TEinstDLG::FormShow() {
     const TEinstellungsEingabe& e = angezeigt_;
     PanelStandardfarbe->SetzeFarbe(e.Standardfarbe);
     RadioGroupStandardNamesichtbar.SetzeItemIndex(e.NameSichtbar);
+    CheckBoxPraesentation->setChecked(e.Praesentation);
     ComboBoxStandardFrPunktform->setCurrentIndex(e.Punktform);
     SpinEditStandardPunktDicke->setValue(e.PunktDicke);
     SpinEditStandardGeradendicke->setValue(e.Geradendicke);
@@ -282,6 +290,7 @@ TEinstellungsEingabe TEinstDLG::Eingabe() const {
     TEinstellungsEingabe e;
     e.Standardfarbe = PanelStandardfarbe->Farbe();
     e.NameSichtbar = RadioGroupStandardNamesichtbar.ItemIndex();
+    e.Praesentation = CheckBoxPraesentation->isChecked();
     e.Punktform = ComboBoxStandardFrPunktform->currentIndex();
     e.PunktDicke = SpinEditStandardPunktDicke->value();
     e.Geradendicke = SpinEditStandardGeradendicke->value();

@@ -42,6 +42,8 @@ public:
     // "Allgemein"
     TFarbFeld* PanelStandardfarbe = nullptr;
     TRadioGruppe RadioGroupStandardNamesichtbar;
+    // For projectors: wide lines, large names.
+    QCheckBox* CheckBoxPraesentation = nullptr;
     // "Punkte"
     QComboBox* ComboBoxStandardFrPunktform = nullptr;
     QSpinBox* SpinEditStandardPunktDicke = nullptr;

@@ -3,7 +3,9 @@
 #include "document/Angebote.h"
 #include "document/Befehlstabelle.h"
 #include "document/Dateiregeln.h"
+#include "document/Szenentext.h"
 #include "model/Meldungen.h"
+#include "ui/Barrierefreiheit.h"
 #include "ui/Hilfe.h"
 #include "ui/TMainForm.h"
 
@@ -92,6 +94,7 @@ tGrafChildForm::~tGrafChildForm() {
 
 void tGrafChildForm::SetzeBeschriftung(const QString& text) {
     setWindowTitle(text);
+    setAccessibleName(QStringLiteral("Grafikfenster ") + text);
     if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget())) rahmen->setWindowTitle(text);
 }
 
@@ -180,6 +183,10 @@ void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
 
 void tGrafChildForm::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Control) additiv_ = true;
+    if (AnsichtTaste(e->key(), e->modifiers())) {
+        e->accept();
+        return;
+    }
     if (e->key() == Qt::Key_F1) {
         e->ignore();
         return;
@@ -197,6 +204,74 @@ void tGrafChildForm::focusOutEvent(QFocusEvent* e) {
     // The release of Ctrl goes elsewhere once the focus has left.
     additiv_ = false;
     QWidget::focusOutEvent(e);
+}
+
+bool tGrafChildForm::focusNextPrevChild(bool weiter) {
+    // Tab belongs to the view's elements, also when the view has the focus.
+    return AnsichtTaste(weiter ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
+}
+
+TDreiDBasisElement* tGrafChildForm::AktuellesElement() const {
+    const TListe& l = dokument_->Liste();
+    for (int slot = 1; slot <= l.Anzahl(); ++slot)
+        if (aktuell_ != 0 && l[slot]->Nummer == aktuell_) return l[slot];
+    return nullptr;
+}
+
+bool tGrafChildForm::AnsichtTaste(int taste, Qt::KeyboardModifiers mod) {
+    const bool strg = mod.testFlag(Qt::ControlModifier);
+    const auto ansagen = [this](const std::string& text) {
+        Ansagen(ansicht_, QString::fromStdString(text));
+    };
+    TDreiDBasisElement* e = AktuellesElement();
+    const TFokusAngebot angebot = FokusAngebot(dokument_->Liste(), e);
+    switch (taste) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        const bool vorwaerts = taste == Qt::Key_Tab && !mod.testFlag(Qt::ShiftModifier);
+        TDreiDBasisElement* n = NaechstesElement(dokument_->Liste(), e, vorwaerts);
+        aktuell_ = n ? n->Nummer : 0;
+        ansicht_->SetzeFokus(aktuell_);
+        if (n) ansagen(ElementSatz(*n));
+        return true;
+    }
+    case Qt::Key_Space:
+        if (!angebot.Markieren) return true;
+        FokusMarkieren(*dokument_, e, strg);
+        ansagen(e->Name + (e->markiert ? " markiert" : " nicht markiert"));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (angebot.Oeffnen) emit ElementOeffnen(e);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (mod & (Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier)) return false;
+        const TDrehtaste d = taste == Qt::Key_Left    ? TDrehtaste::Links
+                             : taste == Qt::Key_Right ? TDrehtaste::Rechts
+                             : taste == Qt::Key_Up    ? TDrehtaste::Hoch
+                                                      : TDrehtaste::Runter;
+        tGSzene& szene = dokument_->Szene();
+        szene.MatrixAnwenden(Tastendrehung(d, szene.Drehkugel().Mitte));
+        szene.Projizieren();
+        szene.Sortieren();
+        Neuzeichnen();
+        return true;
+    }
+    case Qt::Key_Plus:
+    case Qt::Key_Minus:
+        // "+" as "Darstellungsbereich verkleinern": the figure grows.
+        dokument_->Zoomen(taste == Qt::Key_Plus ? ZoomVerkleinern : ZoomVergroessern);
+        return true;
+    case Qt::Key_Escape:
+        aktuell_ = 0;
+        ansicht_->SetzeFokus(0);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void tGrafChildForm::closeEvent(QCloseEvent* e) {

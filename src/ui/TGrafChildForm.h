@@ -70,6 +70,13 @@ public:
 
     bool AdditivMarkieren() const { return additiv_; }
 
+    // The keyboard in the view: Tab and Shift+Tab step through the visible
+    // elements, Space marks (Ctrl+Space adds), Enter opens the dialog, the
+    // arrows turn the view, + and - zoom. True when the key was one of them.
+    bool AnsichtTaste(int taste, Qt::KeyboardModifiers mod);
+    // The element Tab has reached; null when there is none (any more).
+    TDreiDBasisElement* AktuellesElement() const;
+
 signals:
     // The document changed: content, marks, view or file.
     void DokumentGeaendert();
@@ -85,6 +92,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    bool focusNextPrevChild(bool weiter) override;
 
 private:
     void BauePopup();
@@ -96,6 +104,7 @@ private:
     tAnaGraphBox* ansicht_;
     QMenu* popup_ = nullptr;
     bool additiv_ = false;
+    std::uint16_t aktuell_ = 0; // serial number of the element Tab reached
 };
 
 } // namespace kalvorin

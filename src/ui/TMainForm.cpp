@@ -7,6 +7,7 @@
 #include "model/Meldungen.h"
 #include "storage/Dokumentdatei.h"
 #include "storage/Einstellungen.h"
+#include "ui/Barrierefreiheit.h"
 #include "ui/ElementDialoge.h"
 #include "ui/Fensteranordnung.h"
 #include "ui/Hilfe.h"
@@ -18,6 +19,7 @@
 #include "ui/TKoordDLGForm.h"
 #include "ui/TLoesungswegForm.h"
 #include "ui/TStreckungsDLG.h"
+#include "ui/TSzenenbeschreibung.h"
 #include "ui/TWiederherstellung.h"
 
 #include <QAction>
@@ -52,6 +54,8 @@ int HandlerIndex(const QMetaObject* meta, const TBefehlszeile& z) {
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Kalvorin - Analytische Geometrie"));
+    // Every window shown from now on gets names for the screen reader.
+    ZugangsHelferEinrichten();
     setWindowIcon(Programmsymbol());
     THilfe::SetzeThema(this, QStringLiteral("IDH_Inhalt"));
 
@@ -539,6 +543,13 @@ void TMainForm::AusgangszustandClick() {
     if (!f) return;
     f->Dokument().Ausgangslage();
     f->Ansicht()->AnsichtZuruecksetzen();
+}
+
+void TMainForm::SzenebeschreibenClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f) return;
+    auto* fenster = new TSzenenbeschreibung(f, this);
+    fenster->show();
 }
 
 void TMainForm::Grafik_speichernClick() {

@@ -161,6 +161,8 @@ public slots:
     void KoordinatenachsenClick();
     void KoordinatenebenenClick();
     void AusgangszustandClick();
+    // The scene of the active document in words, in a window of its own.
+    void SzenebeschreibenClick();
     // "&Fenster"
     void NebeneinanderClick();
     void UebereinanderClick();

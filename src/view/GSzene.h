@@ -140,6 +140,11 @@ struct TStueck {
 // A set of scene objects by number (bit 0 unused).
 using TObjektmenge = std::bitset<MaxSzenenObjekte + 1>;
 
+// The colour at full strength: the same hue, its weakest component taken to
+// 0 and its strongest to 255 (a grey becomes black). Planes' edges in
+// "Präsentation".
+TFarbe VolleFarbe(TFarbe c);
+
 // The colour of the halo round marked objects on the screen.
 inline constexpr TFarbe Markierfarbe = RGB(255, 150, 0);
 
@@ -201,7 +206,9 @@ public:
     // Draws the pieces in the drawing order; nothing before the first
     // projection. The objects in `markiert` (a plane with its edges) get a
     // halo in the marking colour right behind each of their pieces.
-    void Zeichnen(TZeichenflaeche& flaeche, const TObjektmenge* markiert = nullptr) const;
+    // volleRandfarben: the edges of planes in full-strength colours.
+    void Zeichnen(TZeichenflaeche& flaeche, const TObjektmenge* markiert = nullptr,
+                  bool volleRandfarben = false) const;
     // The dotted outline of the rotation sphere's image.
     void KugelumrissZeichnen(TZeichenflaeche& flaeche) const;
     // Objects under a logical position, the one drawn last first.
@@ -260,7 +267,8 @@ private:
 
     // Drawing (SzeneZeichnen.cpp)
     void PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
-    void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
+                       bool volleRandfarben = false) const;
     void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const;

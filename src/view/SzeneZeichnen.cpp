@@ -57,7 +57,16 @@ TLogPunkt Verschoben(TLogPunkt p, double dx, double dy) {
 
 } // namespace
 
-void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
+TFarbe VolleFarbe(TFarbe c) {
+    const int r = Rot(c), g = Gruen(c), b = Blau(c);
+    const int hoch = std::max({r, g, b}), tief = std::min({r, g, b});
+    if (hoch == tief) return Schwarz;
+    const auto voll = [&](int k) { return (k - tief) * 255 / (hoch - tief); };
+    return RGB(voll(r), voll(g), voll(b));
+}
+
+void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
+                       bool volleRandfarben) const {
     if (!projiziert_) return;
     const auto istMarkiert = [&](int objekt) {
         if (!markiert || objekt < 1 || objekt > MaxSzenenObjekte) return false;
@@ -77,7 +86,7 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
             PolygonZeichnen(f, s, o);
             break;
         case TStueckArt::Linie:
-            LinieZeichnen(f, s, o);
+            LinieZeichnen(f, s, o, volleRandfarben);
             break;
         case TStueckArt::Punkt:
             PunktZeichnen(f, s, o);
@@ -117,12 +126,16 @@ void tGSzene::PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzene
     f.SetzeRasterModus(TRasterModus::Kopieren);
 }
 
-void tGSzene::LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const {
+void tGSzene::LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
+                            bool volleRandfarben) const {
     if (o.WeisserRand) {
         f.SetzeStift({Weiss, 2 * Einheit, TStiftStil::Durchgezogen});
         f.Linie(s.EckenProj[0], s.EckenProj[1]);
     }
-    f.SetzeStift(o.Stift);
+    if (volleRandfarben && o.Art == TObjektArt::Rand)
+        f.SetzeStift({VolleFarbe(o.Stift.Farbe), o.Stift.Breite, o.Stift.Stil});
+    else
+        f.SetzeStift(o.Stift);
     f.Linie(s.EckenProj[0], s.EckenProj[1]);
 
     const bool amEnde = std::fabs(s.Oben - o.Oben) <= IntervallToleranz;

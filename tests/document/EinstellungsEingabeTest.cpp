@@ -196,3 +196,21 @@ TEST_F(EinstellungsDialog, NewDocumentsTakeTheCoordinateSystemDefaults) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(EinstellungsEingabePraesentation, ShownAndTakenBackOnlyWhenChanged) {
+    test::TEinstellungenSichern sichern;
+    TStandardEinstellungen s;
+    const TEinstellungsEingabe angezeigt = EinstellungsEingabe(s);
+    EXPECT_FALSE(angezeigt.Praesentation);
+    TEinstellungsEingabe e = angezeigt;
+    ASSERT_TRUE(EinstellungenUebernehmen(e, angezeigt, s));
+    EXPECT_FALSE(s.Praesentation);
+    e.Praesentation = true;
+    ASSERT_TRUE(EinstellungenUebernehmen(e, angezeigt, s));
+    EXPECT_TRUE(s.Praesentation);
+    EXPECT_TRUE(EinstellungsEingabe(s).Praesentation);
+}
+
+} // namespace

@@ -316,3 +316,18 @@ TEST(StandardOrdner, IsCreatedWhenTheSettingsAreFirstWritten) {
     LadeEinstellungen();
     EXPECT_EQ(Einstellungen().Punktform, 3);
 }
+
+TEST_F(SettingsFile, PresentationIsWrittenOnlyOnceSwitchedOn) {
+    TStandardEinstellungen e;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_EQ(DateiInhalt(datei).find("Darstellung"), std::string::npos);
+    e.Praesentation = true;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_NE(DateiInhalt(datei).find("[Darstellung]\r\nPr\xe4sentation=1\r\n"), std::string::npos);
+    EXPECT_TRUE(Geladen(datei).Praesentation);
+    // Switched off again, the key stays and says so.
+    e.Praesentation = false;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_NE(DateiInhalt(datei).find("Pr\xe4sentation=0\r\n"), std::string::npos);
+    EXPECT_FALSE(Geladen(datei).Praesentation);
+}
