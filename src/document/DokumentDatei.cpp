@@ -7,6 +7,7 @@ namespace kalvorin {
 TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt) {
     // After "Einlesefehler" the document holds only part of the file.
     bool vollstaendig = false;
+    HistorieVerwerfen();
     DokumentLesen(datei, liste_, ks_, rollen_, false, &vollstaendig);
     const TLadeergebnis ergebnis = vollstaendig           ? TLadeergebnis::Gelesen
                                    : liste_.Anzahl() == 0 ? TLadeergebnis::Nichts
@@ -14,6 +15,7 @@ TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt)
     dateiname_ = ergebnis == TLadeergebnis::Gelesen ? datei : std::string();
     schreibgeschuetzt_ = ergebnis == TLadeergebnis::Gelesen && schreibgeschuetzt;
     geaendert_ = ergebnis == TLadeergebnis::Teilweise;
+    gespeichert_ = geaendert_ ? 0 : inhalt_;
     // The coordinate system may have changed: window, display cube, sphere.
     AnsichtEinrichten();
     Neuaufbau();
@@ -21,9 +23,15 @@ TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt)
 }
 
 bool TDokument::Einfuegen(const std::string& datei) {
-    const bool gelesen = DokumentLesen(datei, liste_, ks_, rollen_, true);
-    geaendert_ = true;
-    Neuaufbau();
+    bool gelesen = false;
+    TAenderung wie;
+    wie.Schritt = "Einfügen";
+    Aendern(
+        [&](TListe& liste) {
+            gelesen = DokumentLesen(datei, liste, ks_, rollen_, true);
+            return true;
+        },
+        wie);
     return gelesen;
 }
 
@@ -31,7 +39,7 @@ bool TDokument::Speichern(const std::string& datei) {
     if (!DokumentSchreiben(datei, liste_, ks_)) return false;
     dateiname_ = datei;
     schreibgeschuetzt_ = false;
-    geaendert_ = false;
+    GespeichertSetzen();
     Melden();
     return true;
 }

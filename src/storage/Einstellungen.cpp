@@ -23,6 +23,8 @@ const std::string Ebenen = "Ebenen";
 const std::string Hilfslinien = "Hilfslinien";
 const std::string Koordinatensystem = "Koordinatensystem";
 const std::string Zahlenausgabe = "Zahlenausgabe";
+const std::string Ziehen = "Ziehen";
+const std::string EinrastenSchluessel = "Beim Ziehen einrasten";
 const std::string Pfade = "Pfade";
 const std::string CustomColorsSektion = "CustomColors";
 const std::string SkalierungsSchluessel =
@@ -161,6 +163,8 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
     // Written as "StandardStellen": the same key, since keys ignore case.
     e.StandardStellen = ZahlLesen(ini, Zahlenausgabe, "Standardstellen", 2, 0, 6);
 
+    e.BeimZiehenEinrasten = ini.ReadBool(Ziehen, EinrastenSchluessel, true);
+
     e.PfadSzenen = ini.ReadString(Pfade, "Szenen", "");
     e.PfadEinfuegeSzenen = ini.ReadString(Pfade, "EinfuegeSzenen", "");
     e.PfadGrafiken = ini.ReadString(Pfade, "Grafiken", "");
@@ -207,6 +211,10 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         ini.WriteBool(Zahlenausgabe, "Zahlen als Brüche ausgeben", e.ZahlenAlsBrueche);
         ini.WriteInteger(Zahlenausgabe, "Maximaler Nenner", e.MaximalerNenner);
         ini.WriteInteger(Zahlenausgabe, "StandardStellen", e.StandardStellen);
+        // Written once it was switched off, so that a file that never had
+        // it stays as it was.
+        if (!e.BeimZiehenEinrasten || ini.ValueExists(Ziehen, EinrastenSchluessel))
+            ini.WriteBool(Ziehen, EinrastenSchluessel, e.BeimZiehenEinrasten);
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))

@@ -64,6 +64,7 @@ public:
     TRadioGruppe RadioGroupSkalierung;
     // "Zahlenausgabe"
     QCheckBox* BruchCheckBox = nullptr;
+    QCheckBox* EinrastenCheckBox = nullptr;
     QLineEdit* MaxNennerEdit = nullptr;
     QSpinBox* NachkommaSpinEdit = nullptr;
 

@@ -16,6 +16,8 @@
 
 class QMenu;
 class QAction;
+class QMouseEvent;
+class QKeyEvent;
 
 namespace kalvorin {
 
@@ -70,6 +72,10 @@ public:
 
     bool AdditivMarkieren() const { return additiv_; }
 
+    // The hint last shown briefly beside the mouse (why a point cannot be
+    // dragged); empty before the first.
+    QString Hinweis() const { return hinweis_; }
+
 signals:
     // The document changed: content, marks, view or file.
     void DokumentGeaendert();
@@ -85,9 +91,18 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
     void BauePopup();
+    // Dragging free points: Shift+drag on a point moves it parallel to the
+    // xy-plane, Ctrl+Shift+drag along z; Esc puts it back. True when the
+    // event was the point drag's.
+    bool PunktZiehenMaus(QMouseEvent* e);
+    // Esc during a drag; Alt+arrow keys and Alt+PgUp/PgDn move the marked
+    // free point by one step. True when the key was used.
+    bool PunktTaste(QKeyEvent* e);
+    void HinweisZeigen(const std::string& text, QPoint global);
 
     int ordinal_;
     int neuNummer_;
@@ -96,6 +111,12 @@ private:
     tAnaGraphBox* ansicht_;
     QMenu* popup_ = nullptr;
     bool additiv_ = false;
+    // The point drag in progress: where the mouse took the point, where the
+    // point stood, and whether it moves along z.
+    TLogPunkt ziehGriff_{};
+    TTripel ziehStart_{};
+    bool ziehSenkrecht_ = false;
+    QString hinweis_;
 };
 
 } // namespace kalvorin

@@ -154,6 +154,7 @@ void TMainForm::BaueMenues() {
     }
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
+    Aktion(QStringLiteral("Wiederholen"))->setEnabled(false);
     for (const QString& name : nichtVerfuegbar_)
         SetzeAktiv(name, false);
 }
@@ -236,6 +237,7 @@ void TMainForm::UpdateMenuItems() {
         ZeigeRueckgaengig(aktiv->Rueckgaengig().Caption(), aktiv->Rueckgaengig().Moeglich());
     else
         Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
+    ZeigeWiederholen(aktiv);
     if (aktiv != gemeldetesDokument_) {
         gemeldetesDokument_ = aktiv;
         emit AktivesDokumentGeaendert(aktiv);
@@ -263,6 +265,16 @@ void TMainForm::ZeigeRueckgaengig(const std::string& caption, bool moeglich) {
     QAction* a = Aktion(QStringLiteral("Rueckgaengig"));
     a->setText(Text(caption));
     a->setEnabled(moeglich);
+}
+
+void TMainForm::ZeigeWiederholen(const TDokument* aktiv) {
+    QAction* a = Aktion(QStringLiteral("Wiederholen"));
+    if (!aktiv) {
+        a->setEnabled(false);
+        return;
+    }
+    a->setText(Text(aktiv->Rueckgaengig().WiederholenCaption()));
+    a->setEnabled(aktiv->Rueckgaengig().WiederholenMoeglich());
 }
 
 void TMainForm::AngeboteAktualisieren() {
@@ -418,7 +430,7 @@ tGrafChildForm* TMainForm::NeuesFenster() {
 
     QMdiSubWindow* w = mdi_->addSubWindow(form);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowTitle(form->Beschriftung());
+    form->SetzeBeschriftung(form->Beschriftung());
     w->setWindowIcon(windowIcon());
     w->setGeometry(
         DokumentfensterLage(form->Ordinal(), mdi_->viewport()->size(), Beschriftungshoehe()));

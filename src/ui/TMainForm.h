@@ -55,6 +55,8 @@ public:
     void WendeAngeboteAn(const TAngebote& a);
     // "&Rückgängig": caption and whether there is something to undo.
     void ZeigeRueckgaengig(const std::string& caption, bool moeglich);
+    // "Wiederholen: ..." of the active document; disabled without one.
+    void ZeigeWiederholen(const TDokument* aktiv);
 
     // Features that are not built yet keep their items disabled.
     void SetzeVerfuegbar(const QString& aktion, bool verfuegbar);
