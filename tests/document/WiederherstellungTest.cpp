@@ -443,3 +443,24 @@ TEST_F(TAngebotTest, ManyCopiesMakeAQuestionOfTwentyLines) {
     EXPECT_NE(frage.find("\r\nneu20.kvr\r\nund 3 weitere\r\n\r\nSollen"), std::string::npos);
     EXPECT_EQ(frage.find("neu21.kvr"), std::string::npos);
 }
+
+TEST_F(TPlanTest, TheCopyFollowsUndoAndRedo) {
+    PunktDazu(Dok, "A");
+    ASSERT_TRUE(Dok.Speichern(Ordner / "a.kvr"));
+    PunktDazu(Dok, "B");
+    Uhr.Jetzt += 10s;
+    Plan.Schreiben();
+    const std::string kopie = Plan.KopieDatei(Dok);
+    ASSERT_TRUE(fs::exists(kopie));
+    EXPECT_EQ(ElementNamen(kopie), (std::vector<std::string>{"A", "B"}));
+    // Back at the saved state: nothing to recover.
+    ASSERT_TRUE(Dok.RueckgaengigMachen());
+    EXPECT_FALSE(fs::exists(kopie));
+    EXPECT_EQ(Plan.KopieDatei(Dok), "");
+    // Redone: the copy is due again and holds B.
+    ASSERT_TRUE(Dok.Wiederholen());
+    Uhr.Jetzt += 10s;
+    Plan.Schreiben();
+    ASSERT_NE(Plan.KopieDatei(Dok), "");
+    EXPECT_EQ(ElementNamen(Plan.KopieDatei(Dok)), (std::vector<std::string>{"A", "B"}));
+}
