@@ -30,12 +30,17 @@ struct TRollenStand {
 
 // Runs the definition of roles; it counts as a modification only when a
 // role, a projection vector or a factor really changed.
-template <class Festlegen> bool RollenFestlegen(TDokument& d, Festlegen festlegen) {
-    return d.Aendern([&](TListe& l) {
-        const TRollenStand vorher(l);
-        festlegen(l);
-        return !(TRollenStand(l) == vorher);
-    });
+template <class Festlegen>
+bool RollenFestlegen(TDokument& d, const char* schritt, Festlegen festlegen) {
+    TAenderung wie;
+    wie.Schritt = schritt;
+    return d.Aendern(
+        [&](TListe& l) {
+            const TRollenStand vorher(l);
+            festlegen(l);
+            return !(TRollenStand(l) == vorher);
+        },
+        wie);
 }
 
 // Gives the role to the element alone among the elements of its kind.
@@ -49,7 +54,7 @@ void RolleGeben(TListe& l, TDreiDBasisElement& traeger, TRolle rolle, bool nurGl
 
 bool Spiegelung(TDokument& d) {
     if (!Angeboten(d, TBefehl::Spiegelung)) return false;
-    return RollenFestlegen(d, [](TListe& l) {
+    return RollenFestlegen(d, "Spiegelung festlegen", [](TListe& l) {
         const std::string muster = KurzMuster(l);
         if (muster == "1---")
             RolleGeben(l, *Markierte(l, TElementart::DfrPunkt).back(), TRolle::IstSpiegelzentrum);
@@ -62,7 +67,7 @@ bool Spiegelung(TDokument& d) {
 
 bool Projektion(TDokument& d) {
     if (!Angeboten(d, TBefehl::Projektion)) return false;
-    return RollenFestlegen(d, [](TListe& l) {
+    return RollenFestlegen(d, "Projektion festlegen", [](TListe& l) {
         const std::string muster = KurzMuster(l);
         TDreiDBasisElement& ebene = *Markierte(l, TElementart::DEbene).back();
         if (muster == "---1") {

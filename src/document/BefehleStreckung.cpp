@@ -51,19 +51,23 @@ bool StreckungFestlegen(TDokument& d, Real faktor) {
         Meldungen().Meldung("Streckungsfaktor ist 0!", TMeldungsart::Warnung);
         return false;
     }
-    return d.Aendern([&](TListe& l) {
-        // A document has one dilation centre; after inserting a file there
-        // may be more, and all of them give it up.
-        for (int i = 1; i <= l.Anzahl(); ++i) {
-            if (l[i]->Rolle(TRolle::IstStreckungszentrum)) {
-                l[i]->SetzeRolle(TRolle::IstStreckungszentrum, false);
-                l[i]->Streckungsfaktor = 1;
+    TAenderung wie;
+    wie.Schritt = "Streckung festlegen";
+    return d.Aendern(
+        [&](TListe& l) {
+            // A document has one dilation centre; after inserting a file there
+            // may be more, and all of them give it up.
+            for (int i = 1; i <= l.Anzahl(); ++i) {
+                if (l[i]->Rolle(TRolle::IstStreckungszentrum)) {
+                    l[i]->SetzeRolle(TRolle::IstStreckungszentrum, false);
+                    l[i]->Streckungsfaktor = 1;
+                }
             }
-        }
-        zentrum->SetzeRolle(TRolle::IstStreckungszentrum, true);
-        zentrum->Streckungsfaktor = faktor;
-        return true;
-    });
+            zentrum->SetzeRolle(TRolle::IstStreckungszentrum, true);
+            zentrum->Streckungsfaktor = faktor;
+            return true;
+        },
+        wie);
 }
 
 namespace {

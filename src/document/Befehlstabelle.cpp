@@ -13,6 +13,12 @@ bool RueckgaengigAusfuehren(TDokument& d) {
 bool RueckgaengigMoeglich(const TDokument& d) {
     return d.Rueckgaengig().Moeglich();
 }
+bool WiederholenAusfuehren(TDokument& d) {
+    return d.Wiederholen();
+}
+bool WiederholenMoeglich(const TDokument& d) {
+    return d.Rueckgaengig().WiederholenMoeglich();
+}
 bool LoeschenAusfuehren(TDokument& d) {
     return d.MarkierteLoeschen();
 }
@@ -53,6 +59,7 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "Beenden", .Menue = "Datei", .Titel = "&Beenden", .Hilfe = 150, .Taste = "Alt+F4"},
     {.Art = TZeilenart::Menue, .Name = "Bearbeiten", .Menue = "", .Titel = "&Bearbeiten", .Hilfe = 200, .Zustand = &TMenuZustand::Bearbeiten, .BeimOeffnen = true},
     {.Name = "Rueckgaengig", .Menue = "Bearbeiten", .Titel = "&Rückgängig", .Hilfe = 210, .Taste = "Ctrl+R", .Zweittaste = "Ctrl+Z", .Ausfuehren = RueckgaengigAusfuehren, .Moeglich = RueckgaengigMoeglich},
+    {.Name = "Wiederholen", .Menue = "Bearbeiten", .Titel = "&Wiederholen", .Hilfe = 215, .Taste = "Ctrl+Y", .Zweittaste = "Ctrl+Shift+Z", .Ausfuehren = WiederholenAusfuehren, .Moeglich = WiederholenMoeglich},
     {.Art = TZeilenart::Trenner, .Menue = "Bearbeiten"},
     {.Name = "Kopieren", .Menue = "Bearbeiten", .Titel = "&Kopieren (Grafik)...", .Hilfe = 220, .Taste = "Ctrl+C", .Zustand = &TMenuZustand::Kopieren},
     {.Name = "Loeschen", .Menue = "Bearbeiten", .Titel = "&Löschen (markierte Objekte)", .Hilfe = 230, .Taste = "Del", .Zustand = &TMenuZustand::Loeschen, .Ausfuehren = LoeschenAusfuehren, .Moeglich = EtwasMarkiert, .ListenPopup = {"LiPUElementeloeschen", "Markierte Objekte löschen"}},

@@ -4,8 +4,8 @@
 // document window only shows it and forwards the user's commands.
 //
 // Every change goes through Aendern (or one of the named entries built on
-// it): the undo snapshot where asked, the modified flag, one rebuild, and
-// the windows told. Nothing else writes the document's state.
+// it): the undo step, the modified flag, one rebuild, and the windows told.
+// Nothing else writes the document's state.
 
 #include "document/Rueckgaengig.h"
 #include "math/Koordinatensystem.h"
@@ -29,9 +29,20 @@ enum class TNeuaufbau : std::uint8_t {
 };
 
 struct TAenderung {
+    TAenderung(TNeuaufbau neuaufbau = TNeuaufbau::Immer,
+               std::optional<TRueckgaengigArt> schnappschuss = {}, std::string schritt = {})
+        : Neuaufbau(neuaufbau), Schnappschuss(schnappschuss), Schritt(std::move(schritt)) {}
+
     TNeuaufbau Neuaufbau = TNeuaufbau::Immer;
-    // Taken before the change: the one level of undo.
+    // Deletions and mappings: their undo step is kept even when nothing
+    // changed, under the operation's own caption.
     std::optional<TRueckgaengigArt> Schnappschuss;
+    // The undo step's name ("Punkt A verschieben"); empty: named after what
+    // changed (see SchrittName).
+    std::string Schritt;
+    // False: a modification that is no undo step (the object list's keys
+    // flag the document without changing it).
+    bool AlsSchritt = true;
 };
 
 // What became of opening a file.
@@ -52,8 +63,7 @@ public:
 
     const TListe& Liste() const { return liste_; }
     const TKoordinatensystem& Koordinatensystem() const { return ks_; }
-    // The scene is derived from the document; the view turns and draws it.
-    tGSzene& Szene() { return szene_; }
+    // The scene is derived from the document; the view draws it.
     const tGSzene& Szene() const { return szene_; }
     const TWeltAbbildung& Abbildung() const { return abbildung_; }
     const TRueckgaengig& Rueckgaengig() const { return rueckgaengig_; }
@@ -65,19 +75,34 @@ public:
     bool Schreibgeschuetzt() const { return schreibgeschuetzt_; }
 
     // The one transaction. `aendern` works on the list and returns whether
-    // the document counts as modified by it. With wie.Schnappschuss the undo
-    // copy is taken first. Afterwards the modified flag is set when
-    // `aendern` returned true, the document is rebuilt as wie.Neuaufbau
-    // says, and the windows are told. Returns what `aendern` returned.
+    // the document counts as modified by it. The state before is kept as an
+    // undo step when `aendern` returned true (always with
+    // wie.Schnappschuss). Afterwards the modified flag is set when `aendern`
+    // returned true, the document is rebuilt as wie.Neuaufbau says, and the
+    // windows are told. Returns what `aendern` returned.
     bool Aendern(const std::function<bool(TListe&)>& aendern, const TAenderung& wie = {});
+    // The same for a change of the list and the coordinate system together
+    // (a new point with the axes stretched to show it); view, display cube
+    // and sphere follow the coordinate system.
+    bool AendernMitAchsen(const std::function<bool(TListe&, TKoordinatensystem&)>& aendern,
+                          const TAenderung& wie = {});
+    // The object list's keys flag the document as modified without changing
+    // it; no undo step.
+    void AlsGeaendertMarkieren();
     // Marks, and other changes that are neither modifications nor need the
     // rebuild; the windows are told.
     void Markieren(const std::function<void(TListe&)>& markieren);
-    // The coordinate system changes (a dialog, a point outside the range):
-    // view, display cube and sphere follow, then the rebuild. geaendert:
-    // the document counts as modified.
+    // The coordinate system changes (a dialog, a zoom step): view, display
+    // cube and sphere follow, then the rebuild; one undo step named schritt.
+    // geaendert: the document counts as modified.
     void KoordinatensystemAendern(const std::function<void(TKoordinatensystem&)>& aendern,
-                                  bool geaendert);
+                                  bool geaendert, std::string schritt = "Koordinatensystem ändern");
+    // Turning the view by a drag from `von` to `nach`, or by a matrix: the
+    // scene is projected and ordered anew, without a rebuild. The view is
+    // no part of the file and no modification; the windows are not told
+    // (the view that turns draws itself).
+    void AnsichtDrehen(TLogPunkt von, TLogPunkt nach);
+    void AnsichtDrehen(const TMatrix4& drehung);
 
     // Whoever shows the document is told after every change.
     void Beobachten(std::function<void()> beobachter) {
@@ -91,13 +116,35 @@ public:
     void Ausgangslage();
     // One zoom step; false when the range is at its limit (nothing changes).
     bool Zoomen(Real faktor);
-    // Undo of the last deletion or mapping; false without a snapshot. Undo
-    // leaves the modified flag as it is.
+    // Undo of the last step; false without one. The document is modified
+    // unless it is back at the state last saved or read.
     bool RueckgaengigMachen();
+    // Redo of the step undone last; false without one.
+    bool Wiederholen();
     // Deletes the marked elements and their dependants after asking; the
-    // undo copy is taken first, even when nothing is deleted. True when
-    // something was deleted (the document is rebuilt then).
+    // undo step is kept even when nothing is deleted. True when something
+    // was deleted (the document is rebuilt then).
     bool MarkierteLoeschen();
+
+    // Dragging a free point (one defined by its coordinates). Ziehbar gives
+    // the reason why the element in the slot cannot be dragged ("P1 ist aus
+    // A und B entstanden und kann nicht gezogen werden"), empty when it can.
+    std::string ZiehenVerweigert(int slot) const;
+    // Starts a drag of the free point in the slot; false (nothing happens)
+    // when it cannot be dragged.
+    bool ZiehenBeginnen(int slot);
+    bool Zieht() const { return ziehSlot_ != 0; }
+    int ZiehSlot() const { return ziehSlot_; }
+    // A step of the drag: the point to p, every dependent element follows,
+    // the windows are told; no modification yet.
+    void ZiehenNach(TTripel p);
+    // The end of the drag: one undo step, modified once. Abbrechen puts
+    // everything back as it was before the drag.
+    void ZiehenBeenden();
+    void ZiehenAbbrechen();
+    // A whole drag in one call: the free point in the slot to p, one undo
+    // step. False when it cannot be dragged.
+    bool PunktVerschieben(int slot, TTripel p);
 
     // The document file; failures are reported through the message
     // interface. Laden replaces the content and, when the whole file was
@@ -127,6 +174,18 @@ private:
 
     void AnsichtEinrichten();
     void Melden();
+    TDokumentzustand Zustand() const;
+    void ZustandSetzen(TDokumentzustand z);
+    // A new undo step from the state before; geaendert: the content changed.
+    void SchrittEintragen(TDokumentzustand vorher, const TAenderung& wie, bool geaendert);
+    // After undo, redo and saving: modified unless the content is the saved one.
+    void GespeichertSetzen();
+    void HistorieVerwerfen();
+    bool Transaktion(const std::function<bool(TListe&, TKoordinatensystem&)>& aendern,
+                     const TAenderung& wie, bool achsen);
+    void ZiehenAbschliessen();
+    // The rebuild after the element in the slot changed and nothing before it.
+    void NeuaufbauAb(int slot);
 
     TListe liste_;
     TKoordinatensystem ks_;
@@ -134,6 +193,12 @@ private:
     tGSzene szene_;
     TRueckgaengig rueckgaengig_;
     bool geaendert_ = false;
+    // Content numbers (see TDokumentzustand): the current one, the one last
+    // saved or read, the next one to give.
+    std::uint64_t inhalt_ = 1, gespeichert_ = 1, naechsterInhalt_ = 2;
+    // The drag in progress: the point's slot and the state before it.
+    int ziehSlot_ = 0;
+    std::optional<TDokumentzustand> vorZiehen_;
     std::string dateiname_;
     bool schreibgeschuetzt_ = false;
     // Which mapping roles the last loaded file brought (bits: centre 1,
@@ -142,5 +207,17 @@ private:
     std::uint8_t rollen_ = 0;
     std::vector<std::function<void()>> beobachter_;
 };
+
+// Where a free point that stood at `start` goes when the mouse has moved from
+// `griff` to `jetzt` (logical units of the document's view): parallel to the
+// xy-plane through its height, or with senkrecht along z, so that its
+// picture follows the mouse exactly under the view's projection. einrasten:
+// the coordinates that move go to the nearest multiple of 0,5. A view that
+// shows the plane of the move edge-on leaves the point where it is.
+TTripel ZiehZiel(const TDokument& d, TTripel start, TLogPunkt griff, TLogPunkt jetzt,
+                 bool senkrecht, bool einrasten);
+
+// One key step of a marked free point: 0,5 LE.
+inline constexpr Real ZiehSchritt = 0.5L;
 
 } // namespace kalvorin

@@ -8,6 +8,7 @@ TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt)
     // After "Einlesefehler", or when elements could not be read, the
     // document holds only part of the file and must not take its name.
     bool vollstaendig = false;
+    HistorieVerwerfen();
     DokumentLesen(datei, liste_, ks_, rollen_, false, &vollstaendig);
     const TLadeergebnis ergebnis = vollstaendig           ? TLadeergebnis::Gelesen
                                    : liste_.Anzahl() == 0 ? TLadeergebnis::Nichts
@@ -15,6 +16,7 @@ TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt)
     dateiname_ = ergebnis == TLadeergebnis::Gelesen ? datei : std::string();
     schreibgeschuetzt_ = ergebnis == TLadeergebnis::Gelesen && schreibgeschuetzt;
     geaendert_ = ergebnis == TLadeergebnis::Teilweise;
+    gespeichert_ = geaendert_ ? 0 : inhalt_;
     // The coordinate system may have changed: window, display cube, sphere.
     AnsichtEinrichten();
     Neuaufbau();
@@ -22,9 +24,15 @@ TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt)
 }
 
 bool TDokument::Einfuegen(const std::string& datei, bool* vollstaendig) {
-    const bool gelesen = DokumentLesen(datei, liste_, ks_, rollen_, true, vollstaendig);
-    geaendert_ = true;
-    Neuaufbau();
+    bool gelesen = false;
+    TAenderung wie;
+    wie.Schritt = "Einfügen";
+    Aendern(
+        [&](TListe& liste) {
+            gelesen = DokumentLesen(datei, liste, ks_, rollen_, true, vollstaendig);
+            return true;
+        },
+        wie);
     return gelesen;
 }
 
@@ -32,7 +40,7 @@ bool TDokument::Speichern(const std::string& datei) {
     if (!DokumentSchreiben(datei, liste_, ks_)) return false;
     dateiname_ = datei;
     schreibgeschuetzt_ = false;
-    geaendert_ = false;
+    GespeichertSetzen();
     Melden();
     return true;
 }

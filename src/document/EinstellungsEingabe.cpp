@@ -56,6 +56,7 @@ TEinstellungsEingabe EinstellungsEingabe(const TStandardEinstellungen& s) {
     e.Eyz = s.ZeichneYZEbene;
     e.Skalierung = s.SkalierungsStriche;
     e.Brueche = s.ZahlenAlsBrueche;
+    e.Einrasten = s.BeimZiehenEinrasten;
     e.MaxNenner = std::to_string(s.MaximalerNenner);
     e.Nachkomma = s.StandardStellen;
     e.ExakteWerte = s.ExakteWerte;
@@ -95,6 +96,7 @@ bool EinstellungenUebernehmen(const TEinstellungsEingabe& e, const TEinstellungs
     setze(s.ZeichneYZEbene, e.Eyz, a.Eyz, e.Eyz);
     setze(s.SkalierungsStriche, e.Skalierung, a.Skalierung, e.Skalierung);
     setze(s.ZahlenAlsBrueche, e.Brueche, a.Brueche, e.Brueche);
+    setze(s.BeimZiehenEinrasten, e.Einrasten, a.Einrasten, e.Einrasten);
     s.MaximalerNenner = nenner;
     setze(s.StandardStellen, e.Nachkomma, a.Nachkomma, e.Nachkomma);
     setze(s.ExakteWerte, e.ExakteWerte, a.ExakteWerte, e.ExakteWerte);

@@ -49,6 +49,7 @@ struct TEinstellungsEingabe {
     int Transparenz = 1;
     bool Exy = true, Exz = false, Eyz = false;
     int Skalierung = 4;
+    bool Einrasten = true; // "Beim Ziehen einrasten"
     // "Zahlenausgabe"
     bool Brueche = true;
     std::string MaxNenner;

@@ -17,8 +17,7 @@ std::string LoeschFrage(const TListe& liste, const std::vector<int>& slots) {
     return "Sollen die folgenden Objekte wirklich gelöscht werden?\r\n" + text;
 }
 
-bool MarkierteLoeschen(TListe& liste, TRueckgaengig& rueckgaengig) {
-    rueckgaengig.SchnappschussNehmen(liste, TRueckgaengigArt::Loeschen);
+bool MarkierteLoeschen(TListe& liste) {
     const std::vector<int> slots = ZuLoeschendeSlots(liste);
     if (slots.empty()) return false;
     if (Meldungen().Frage(LoeschFrage(liste, slots), TFrageKnoepfe::JaNein) != TAntwort::Ja)

@@ -1,7 +1,6 @@
 #pragma once
 // Deleting the marked elements together with everything built on them.
 
-#include "document/Rueckgaengig.h"
 #include "model/Abhaengigkeiten.h"
 
 #include <string>
@@ -13,9 +12,9 @@ namespace kalvorin {
 // centred list of names.
 std::string LoeschFrage(const TListe& liste, const std::vector<int>& slots);
 
-// The whole command: undo snapshot, question through the message
-// interface, deletion on "Ja". True when something was deleted; the caller
-// then rebuilds the document.
-bool MarkierteLoeschen(TListe& liste, TRueckgaengig& rueckgaengig);
+// The question through the message interface, the deletion on "Ja". True
+// when something was deleted. The document runs it in its transaction,
+// which keeps the undo step.
+bool MarkierteLoeschen(TListe& liste);
 
 } // namespace kalvorin

@@ -181,6 +181,7 @@ TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e) {
 
 TPunktPruefung PunktAnnehmen(TDokument& dokument, TPunktEingabe& e) {
     e.Sichtbar = true;
+    e.BereichAnpassen = false;
     TPunktPruefung r = PunktPruefen(dokument.Liste(), e);
     e.Name = r.Name;
     if (r.Fehler != PunktOk || e.Abgeleitet ||
@@ -190,10 +191,10 @@ TPunktPruefung PunktAnnehmen(TDokument& dokument, TPunktEingabe& e) {
         Meldungen().Frage("Der neue Punkt liegt außerhalb des Darstellungsbereichs, \r\n"
                           "soll das Koordinatensystem angepasst werden?",
                           TFrageKnoepfe::JaNein, "Kalvorin");
-    if (a == TAntwort::Ja)
-        dokument.KoordinatensystemAendern(
-            [&](TKoordinatensystem& ks) { KoordinatensystemAnpassen(ks, r.Punkt); }, true);
-    else
+    if (a == TAntwort::Ja) {
+        e.BereichAnpassen = true;
+        e.BereichPunkt = r.Punkt;
+    } else
         e.Sichtbar = false;
     return r;
 }
@@ -243,12 +244,28 @@ int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e) {
 }
 
 int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu) return PunktNeuAnlegen(liste, e);
-        const int slot = liste.SlotVon(e.Selbst);
-        if (slot != 0) PunktAusDialog(liste, slot, e);
-        return slot;
-    });
+    if (!e.BereichAnpassen)
+        return EingabeAnwenden(dokument, [&](TListe& liste) {
+            if (e.Neu) return PunktNeuAnlegen(liste, e);
+            const int slot = liste.SlotVon(e.Selbst);
+            if (slot != 0) PunktAusDialog(liste, slot, e);
+            return slot;
+        });
+    int slot = 0;
+    TAenderung wie;
+    wie.Neuaufbau = TNeuaufbau::WennGeaendert;
+    dokument.AendernMitAchsen(
+        [&](TListe& liste, TKoordinatensystem& ks) {
+            // The axes follow also when the list is full: the user asked
+            // for it before the list was looked at.
+            KoordinatensystemAnpassen(ks, e.BereichPunkt);
+            slot = e.Neu ? PunktNeuAnlegen(liste, e) : liste.SlotVon(e.Selbst);
+            if (!e.Neu && slot != 0) PunktAusDialog(liste, slot, e);
+            return true;
+        },
+        wie);
+    if (slot == 0) Meldungen().Meldung(ListeVollMeldung, TMeldungsart::Warnung, "Kalvorin");
+    return slot;
 }
 
 } // namespace kalvorin

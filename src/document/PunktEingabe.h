@@ -27,6 +27,10 @@ struct TPunktEingabe : TElementEingabe {
     std::vector<std::string> Anfangspunkte;
     std::vector<std::string> Vektoren;
     bool LeererEintrag = true;
+    // The user wants the axes stretched so that the new point is shown
+    // (the display-range question answered "Ja"); done with the apply.
+    bool BereichAnpassen = false;
+    TTripel BereichPunkt;
     // Selected names of the two lists; empty: no selection (the empty entry
     // counts as none).
     std::string Anfangspunkt;
@@ -74,8 +78,9 @@ struct TPunktPruefung : TEingabePruefung {
 // coordinate or list error hides a name error.
 TPunktPruefung PunktPruefen(const TListe& liste, const TPunktEingabe& e);
 // The validation on the document: for an accepted new point outside the
-// display range it asks whether the axes should follow; Yes adapts them at
-// once, No leaves the point invisible (e.Sichtbar).
+// display range it asks whether the axes should follow; Yes has the apply
+// adapt them in the same step (e.BereichAnpassen), No leaves the point
+// invisible (e.Sichtbar).
 TPunktPruefung PunktAnnehmen(TDokument& dokument, TPunktEingabe& e);
 
 // The sum of the named start point and vector; false when either is missing.
@@ -95,8 +100,9 @@ void PunktAusDialog(TListe& liste, int position, const TPunktEingabe& e);
 // (nothing added) when the list is full.
 int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e);
 
-// The accepted input into the document: a new point, or the point shown.
-// The point's slot, or 0 when the list was full (the user has been told).
+// The accepted input into the document: a new point, or the point shown,
+// and the axes adapted when asked for, in one transaction. The point's
+// slot, or 0 when the list was full (the user has been told).
 int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e);
 
 } // namespace kalvorin

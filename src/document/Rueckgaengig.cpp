@@ -1,42 +1,212 @@
 #include "document/Rueckgaengig.h"
 
+#include <vector>
+
 namespace kalvorin {
 
-void TRueckgaengig::SchnappschussNehmen(const TListe& liste, TRueckgaengigArt art) {
-    auto kopie = std::make_unique<TListe>();
-    TListe::Kopieren(liste, *kopie);
-    Schnappschuss_ = std::move(kopie);
-    Art_ = art;
+std::string SchrittName(TRueckgaengigArt art) {
+    switch (art) {
+    case TRueckgaengigArt::Loeschen:
+        return "Löschen";
+    case TRueckgaengigArt::Punktspiegelung:
+        return "Punktspiegelung";
+    case TRueckgaengigArt::Geradenspiegelung:
+        return "Geradenspiegelung";
+    case TRueckgaengigArt::Ebenenspiegelung:
+        return "Ebenenspiegelung";
+    case TRueckgaengigArt::Streckung:
+        return "Streckung";
+    case TRueckgaengigArt::Orthogonalprojektion:
+        return "Orthogonalprojektion";
+    case TRueckgaengigArt::Parallelprojektion:
+        return "Parallelprojektion";
+    }
+    return "Änderung";
 }
 
-bool TRueckgaengig::Wiederherstellen(TListe& liste) {
-    if (!Schnappschuss_) return false;
-    // The owner's modified-flag callback stays with the list: undo does not
-    // change the modified flag, and Kopieren does not report its additions.
-    TListe::Kopieren(*Schnappschuss_, liste);
-    Schnappschuss_.reset();
-    return true;
+namespace {
+
+std::string Wort(TElementart art) {
+    switch (art) {
+    case TElementart::DfrPunkt:
+    case TElementart::DgebPunkt:
+        return "Punkt";
+    case TElementart::DVektor:
+        return "Vektor";
+    case TElementart::DPfeil:
+        return "Pfeil";
+    case TElementart::DStrecke:
+        return "Strecke";
+    case TElementart::DGerade:
+        return "Gerade";
+    case TElementart::DDreieck:
+        return "Dreieck";
+    case TElementart::DPyramide3:
+        return "Pyramide";
+    case TElementart::DEbene:
+        return "Ebene";
+    }
+    return "Objekt";
+}
+
+// The noun for an element that a construction made: "Schnittpunkt",
+// "Lot", "Vektorsumme", ...; the verb follows.
+std::string Entstanden(const TDreiDBasisElement& e) {
+    const bool punkt = e.Art == TElementart::DfrPunkt;
+    const bool gerade = e.Art == TElementart::DGerade;
+    switch (e.Entstehung.Art) {
+    case TEntstehungsart::keine:
+        return Wort(e.Art) + " " + e.Name + " festlegen";
+    case TEntstehungsart::Schnitt:
+        return (punkt    ? std::string("Schnittpunkt")
+                : gerade ? std::string("Schnittgerade")
+                         : "Schnitt" + Wort(e.Art)) +
+               " " + e.Name + " bilden";
+    case TEntstehungsart::LotPE:
+    case TEntstehungsart::LotPG:
+    case TEntstehungsart::LotGG:
+        return (punkt    ? std::string("Lotfußpunkt")
+                : gerade ? std::string("Lot")
+                         : Wort(e.Art)) +
+               " " + e.Name + " erzeugen";
+    case TEntstehungsart::Mittelpunkt:
+        return "Mittelpunkt " + e.Name + " bilden";
+    case TEntstehungsart::Schwerpunkt:
+        return "Schwerpunkt " + e.Name + " bilden";
+    case TEntstehungsart::Mittelgerade:
+        return "Mittelgerade " + e.Name + " bilden";
+    case TEntstehungsart::MittelEbene:
+        return "Mittelebene " + e.Name + " bilden";
+    case TEntstehungsart::TeilPunkt:
+        return "Teilpunkt " + e.Name + " bilden";
+    case TEntstehungsart::Add2:
+    case TEntstehungsart::Add3:
+        return "Vektorsumme " + e.Name + " bilden";
+    case TEntstehungsart::Gegenvektor:
+        return "Gegenvektor " + e.Name + " bilden";
+    case TEntstehungsart::VProdukt:
+        return "Vektorprodukt " + e.Name + " bilden";
+    case TEntstehungsart::SMult:
+        return "Vielfaches " + e.Name + " bilden";
+    default:
+        return "Bild " + e.Name + " erzeugen";
+    }
+}
+
+std::string NameVon(const TDreiDBasisElement* e) {
+    return e ? e->Name : std::string();
+}
+
+enum : unsigned { OhneSichtbar = 1, OhneBeschriftung = 2 };
+
+// Everything the file holds of an element, the references by name; the
+// mark is left out (marking is no change), and what `ohne` names.
+bool Gleich(const TDreiDBasisElement& a, const TDreiDBasisElement& b, unsigned ohne = 0) {
+    if (a.Art != b.Art || a.Name != b.Name || a.Farbe != b.Farbe ||
+        a.Transparenz != b.Transparenz || a.Dicke != b.Dicke || a.fest != b.fest ||
+        (!(ohne & OhneSichtbar) && a.sichtbar != b.sichtbar) ||
+        (!(ohne & OhneBeschriftung) && a.NameSichtbar != b.NameSichtbar) ||
+        a.Hilfslinien != b.Hilfslinien || a.Entstehung.Art != b.Entstehung.Art ||
+        a.Rollen != b.Rollen || a.Streckungsfaktor != b.Streckungsfaktor ||
+        a.Festlegung != b.Festlegung ||
+        NameVon(a.Projektionsvektor) != NameVon(b.Projektionsvektor) ||
+        NameVon(a.Entstehung.Originalelement) != NameVon(b.Entstehung.Originalelement))
+        return false;
+    for (std::size_t i = 0; i < a.Bezuege.size(); ++i)
+        if (NameVon(a.Bezuege[i]) != NameVon(b.Bezuege[i])) return false;
+    for (std::size_t i = 0; i < a.Entstehung.Elemente.size(); ++i)
+        if (NameVon(a.Entstehung.Elemente[i].Element) !=
+                NameVon(b.Entstehung.Elemente[i].Element) ||
+            a.Entstehung.Elemente[i].Zahl != b.Entstehung.Elemente[i].Zahl)
+            return false;
+    switch (a.Art) {
+    case TElementart::DfrPunkt: {
+        const auto &p = Als<TfrPunkt>(a), &q = Als<TfrPunkt>(b);
+        return p.Koordinaten == q.Koordinaten && p.Punktform == q.Punktform;
+    }
+    case TElementart::DVektor:
+        return Als<TVektor>(a).Komponenten == Als<TVektor>(b).Komponenten;
+    case TElementart::DGerade: {
+        const auto &g = Als<TGerade>(a), &h = Als<TGerade>(b);
+        return g.Punkt == h.Punkt && g.Richtung == h.Richtung && g.MitRand == h.MitRand;
+    }
+    case TElementart::DEbene: {
+        const auto &e = Als<TEbene>(a), &f = Als<TEbene>(b);
+        return e.Punkt == f.Punkt && e.Richtung1 == f.Richtung1 && e.Richtung2 == f.Richtung2 &&
+               e.Normale == f.Normale && e.d == f.d;
+    }
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+std::string SchrittName(const TListe& vorher, const TListe& nachher) {
+    if (nachher.Anzahl() > vorher.Anzahl()) {
+        // The new element of the highest kind names the step (a line with
+        // the points its dialog created names the line).
+        const TDreiDBasisElement* haupt = nullptr;
+        for (int i = vorher.Anzahl() + 1; i <= nachher.Anzahl(); ++i)
+            if (!haupt || nachher[i]->ArtNummer() > haupt->ArtNummer()) haupt = nachher[i];
+        return Entstanden(*haupt);
+    }
+    if (nachher.Anzahl() < vorher.Anzahl()) return "Löschen";
+    std::vector<int> geaendert;
+    for (int i = 1; i <= nachher.Anzahl(); ++i)
+        if (!Gleich(*vorher[i], *nachher[i])) geaendert.push_back(i);
+    if (geaendert.empty()) return "Koordinatensystem ändern";
+    bool nurSichtbar = true, nurBeschriftung = true;
+    for (int i : geaendert) {
+        nurSichtbar = nurSichtbar && Gleich(*vorher[i], *nachher[i], OhneSichtbar);
+        nurBeschriftung = nurBeschriftung && Gleich(*vorher[i], *nachher[i], OhneBeschriftung);
+    }
+    const TDreiDBasisElement& e = *nachher[geaendert.front()];
+    const bool einzeln = geaendert.size() == 1;
+    if (nurSichtbar)
+        return (einzeln ? e.Name : std::string("Objekte")) +
+               (e.sichtbar ? " einblenden" : " ausblenden");
+    if (nurBeschriftung)
+        return (einzeln ? "Beschriftung von " + e.Name : std::string("Beschriftungen")) +
+               (e.NameSichtbar ? " einblenden" : " ausblenden");
+    if (einzeln) return Wort(e.Art) + " " + e.Name + " ändern";
+    return "Objekte ändern";
+}
+
+void TRueckgaengig::Eintragen(std::string name, TDokumentzustand vorher) {
+    vor_.clear();
+    zurueck_.push_back({std::move(name), std::move(vorher)});
+    while (zurueck_.size() > Tiefe)
+        zurueck_.pop_front();
+}
+
+std::optional<TDokumentzustand> TRueckgaengig::Zurueck(TDokumentzustand jetzt) {
+    if (zurueck_.empty()) return std::nullopt;
+    TSchritt s = std::move(zurueck_.back());
+    zurueck_.pop_back();
+    vor_.push_back({s.Name, std::move(jetzt)});
+    return std::move(s.Zustand);
+}
+
+std::optional<TDokumentzustand> TRueckgaengig::Vor(TDokumentzustand jetzt) {
+    if (vor_.empty()) return std::nullopt;
+    TSchritt s = std::move(vor_.back());
+    vor_.pop_back();
+    zurueck_.push_back({s.Name, std::move(jetzt)});
+    return std::move(s.Zustand);
 }
 
 std::string TRueckgaengig::Caption() const {
-    if (!Schnappschuss_) return "Rückgängig";
-    switch (Art_) {
-    case TRueckgaengigArt::Loeschen:
-        return "Rückgängig: Löschen";
-    case TRueckgaengigArt::Punktspiegelung:
-        return "Rückgängig: Punktspiegelung";
-    case TRueckgaengigArt::Geradenspiegelung:
-        return "Rückgängig: Geradenspiegelung";
-    case TRueckgaengigArt::Ebenenspiegelung:
-        return "Rückgängig: Ebenenspiegelung";
-    case TRueckgaengigArt::Streckung:
-        return "Rückgängig: Streckung";
-    case TRueckgaengigArt::Orthogonalprojektion:
-        return "Rückgängig: Orthogonalprojektion";
-    case TRueckgaengigArt::Parallelprojektion:
-        return "Rückgängig: Parallelprojektion";
-    }
-    return "Rückgängig";
+    return zurueck_.empty() ? "Rückgängig" : "Rückgängig: " + zurueck_.back().Name;
+}
+
+std::string TRueckgaengig::WiederholenCaption() const {
+    return vor_.empty() ? "Wiederholen" : "Wiederholen: " + vor_.back().Name;
+}
+
+void TRueckgaengig::Verwerfen() {
+    zurueck_.clear();
+    vor_.clear();
 }
 
 } // namespace kalvorin

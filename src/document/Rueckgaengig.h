@@ -1,15 +1,25 @@
 #pragma once
-// One level of undo for the operations that change many elements at once
-// (deleting marked elements, applying a mapping): a deep copy of the whole
-// list taken before the operation.
+// Undo and redo of every change of a document: before each change the whole
+// state that the document file holds (element list, coordinate system, the
+// mapping roles of the last file) is copied. Undo puts the copy back and
+// keeps the state it replaced for redo. A list of 100 elements costs some
+// ten kilobytes a copy, so whole copies are cheap enough for the 100 steps
+// kept.
 
+#include "math/Koordinatensystem.h"
 #include "model/Liste.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kalvorin {
 
+// The operations that change many elements at once; they keep their own
+// captions ("Rückgängig: Löschen", "Rückgängig: Punktspiegelung", ...).
 enum class TRueckgaengigArt {
     Loeschen,
     Punktspiegelung,
@@ -20,22 +30,57 @@ enum class TRueckgaengigArt {
     Parallelprojektion,
 };
 
+// "Löschen", "Punktspiegelung", ...
+std::string SchrittName(TRueckgaengigArt art);
+
+// What a change turned vorher into nachher, as the menu names it: "Punkt A
+// festlegen", "Schnittpunkt S1 bilden", "Gerade g ändern", "A ausblenden",
+// ...; "Änderung" when nothing more telling is found.
+std::string SchrittName(const TListe& vorher, const TListe& nachher);
+
+// One state of a document as its file holds it. Inhalt tells states with
+// the same content apart from others: a change that does not count as a
+// modification (zooming) keeps it.
+struct TDokumentzustand {
+    std::unique_ptr<TListe> Liste;
+    TKoordinatensystem Ks;
+    std::uint8_t Rollen = 0;
+    std::uint64_t Inhalt = 0;
+};
+
 class TRueckgaengig {
 public:
-    // Replaces any earlier snapshot with a copy of the list.
-    void SchnappschussNehmen(const TListe& liste, TRueckgaengigArt art);
-    // Puts the snapshot's copy into liste (its old content is destroyed) and
-    // forgets the snapshot. False, and nothing changed, without a snapshot.
-    bool Wiederherstellen(TListe& liste);
+    // Steps kept; the oldest goes when a further one comes.
+    static constexpr std::size_t Tiefe = 100;
 
-    bool Moeglich() const { return Schnappschuss_ != nullptr; }
-    // "Rückgängig: Löschen" and so on; "Rückgängig" without a snapshot.
+    // A new step named name, vorher the state before it. The steps that
+    // could be redone are dropped.
+    void Eintragen(std::string name, TDokumentzustand vorher);
+    // Undo: the state before the last step, while jetzt is kept for redo.
+    // Nothing without a step.
+    std::optional<TDokumentzustand> Zurueck(TDokumentzustand jetzt);
+    // Redo: the state after the step undone last, while jetzt is kept for
+    // undo. Nothing without such a step.
+    std::optional<TDokumentzustand> Vor(TDokumentzustand jetzt);
+
+    bool Moeglich() const { return !zurueck_.empty(); }
+    bool WiederholenMoeglich() const { return !vor_.empty(); }
+    std::size_t Schritte() const { return zurueck_.size(); }
+    std::size_t WiederholSchritte() const { return vor_.size(); }
+    // "Rückgängig: Löschen" and so on; "Rückgängig" without a step.
     std::string Caption() const;
-    void Verwerfen() { Schnappschuss_.reset(); }
+    // "Wiederholen: Punkt A festlegen" and so on; "Wiederholen" without one.
+    std::string WiederholenCaption() const;
+    // Every step goes (a file read anew).
+    void Verwerfen();
 
 private:
-    std::unique_ptr<TListe> Schnappschuss_;
-    TRueckgaengigArt Art_ = TRueckgaengigArt::Loeschen;
+    struct TSchritt {
+        std::string Name;
+        TDokumentzustand Zustand;
+    };
+    std::deque<TSchritt> zurueck_;
+    std::deque<TSchritt> vor_;
 };
 
 } // namespace kalvorin

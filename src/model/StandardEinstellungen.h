@@ -35,6 +35,9 @@ struct TStandardEinstellungen {
     bool ZeichneYZEbene = false;
     bool ZeichneXZEbene = false;
 
+    // Dragging points: a dragged point goes to multiples of 0,5 LE.
+    bool BeimZiehenEinrasten = true;
+
     // Number output
     bool ZahlenAlsBrueche = true;
     int MaximalerNenner = 100;

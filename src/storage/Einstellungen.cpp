@@ -23,6 +23,8 @@ const std::string Ebenen = "Ebenen";
 const std::string Hilfslinien = "Hilfslinien";
 const std::string Koordinatensystem = "Koordinatensystem";
 const std::string Zahlenausgabe = "Zahlenausgabe";
+const std::string Ziehen = "Ziehen";
+const std::string EinrastenSchluessel = "Beim Ziehen einrasten";
 const std::string Pfade = "Pfade";
 const std::string Darstellung = "Darstellung";
 const std::string PraesentationsSchluessel = "Präsentation";
@@ -166,6 +168,8 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
 
     e.Praesentation = ini.ReadBool(Darstellung, PraesentationsSchluessel, false);
 
+    e.BeimZiehenEinrasten = ini.ReadBool(Ziehen, EinrastenSchluessel, true);
+
     e.PfadSzenen = ini.ReadString(Pfade, "Szenen", "");
     e.PfadEinfuegeSzenen = ini.ReadString(Pfade, "EinfuegeSzenen", "");
     e.PfadGrafiken = ini.ReadString(Pfade, "Grafiken", "");
@@ -220,6 +224,11 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         // it always was.
         if (e.Praesentation || ini.ValueExists(Darstellung, PraesentationsSchluessel))
             ini.WriteBool(Darstellung, PraesentationsSchluessel, e.Praesentation);
+
+        // Written once it was switched off, so that a file that never had
+        // it stays as it was.
+        if (!e.BeimZiehenEinrasten || ini.ValueExists(Ziehen, EinrastenSchluessel))
+            ini.WriteBool(Ziehen, EinrastenSchluessel, e.BeimZiehenEinrasten);
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))

@@ -70,6 +70,12 @@ void tAnaGraphBox::Neuzeichnen() {
     viewport()->update();
 }
 
+void tAnaGraphBox::ZiehbildZeigen() {
+    if (viewport()->size().isEmpty()) return Neuzeichnen();
+    BildAufbauen(true);
+    viewport()->update();
+}
+
 void tAnaGraphBox::AnsichtZuruecksetzen() {
     BildlaufleistenSetzen();
     horizontalScrollBar()->setValue(horizontalScrollBar()->maximum() / 2);
@@ -216,10 +222,7 @@ void tAnaGraphBox::mouseMoveEvent(QMouseEvent* e) {
     if (jetzt == letzte_) return;
     // Turning needs no rebuild: the stored geometry is projected and
     // ordered anew.
-    tGSzene& szene = dokument_->Szene();
-    szene.Ziehen(letzte_, jetzt);
-    szene.Projizieren();
-    szene.Sortieren();
+    dokument_->AnsichtDrehen(letzte_, jetzt);
     BildAufbauen(true);
     viewport()->update();
     letzte_ = jetzt;

@@ -44,6 +44,8 @@ public:
 
     // Draws everything again (through the off-screen image) and shows it.
     void Neuzeichnen();
+    // The same at once as a step of a drag (in bands), for a dragged point.
+    void ZiehbildZeigen();
     // Back to the view's own position: the scroll bars to the middle.
     void AnsichtZuruecksetzen();
 

@@ -198,6 +198,10 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     ksUnten->addWidget(RadioGroupSkalierung.Box, 0, Qt::AlignTop);
     ksUnten->addStretch();
     ks.Layout->addLayout(ksUnten);
+    // Dragged points go to multiples of 0,5 LE.
+    EinrastenCheckBox =
+        Benannt(new QCheckBox(QStringLiteral("Beim Ziehen einrasten")), "EinrastenCheckBox");
+    ks.Layout->addWidget(EinrastenCheckBox);
 
     // "Zahlenausgabe"
     TSeite zahlen{new QWidget, nullptr, new QGridLayout};
@@ -277,6 +281,7 @@ void TEinstDLG::FormShow() {
     CheckBoxEyz->setChecked(e.Eyz);
     RadioGroupSkalierung.SetzeItemIndex(e.Skalierung);
     BruchCheckBox->setChecked(e.Brueche);
+    EinrastenCheckBox->setChecked(e.Einrasten);
     MaxNennerEdit->setText(QString::fromStdString(e.MaxNenner));
     NachkommaSpinEdit->setValue(e.Nachkomma);
     ExaktCheckBox->setChecked(e.ExakteWerte);
@@ -307,6 +312,7 @@ TEinstellungsEingabe TEinstDLG::Eingabe() const {
     e.Eyz = CheckBoxEyz->isChecked();
     e.Skalierung = RadioGroupSkalierung.ItemIndex();
     e.Brueche = BruchCheckBox->isChecked();
+    e.Einrasten = EinrastenCheckBox->isChecked();
     e.MaxNenner = MaxNennerEdit->text().toStdString();
     e.Nachkomma = NachkommaSpinEdit->value();
     e.ExakteWerte = ExaktCheckBox->isChecked();

@@ -67,6 +67,7 @@ public:
     // "Zahlenausgabe"
     QCheckBox* BruchCheckBox = nullptr;
     QCheckBox* ExaktCheckBox = nullptr; // "Exakte Werte anzeigen"
+    QCheckBox* EinrastenCheckBox = nullptr;
     QLineEdit* MaxNennerEdit = nullptr;
     QSpinBox* NachkommaSpinEdit = nullptr;
 

@@ -5,6 +5,7 @@
 #include "document/Dateiregeln.h"
 #include "document/Szenentext.h"
 #include "model/Meldungen.h"
+#include "model/StandardEinstellungen.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Hilfe.h"
 #include "ui/TMainForm.h"
@@ -15,6 +16,8 @@
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -74,6 +77,7 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
     setFocusPolicy(Qt::StrongFocus);
 
     connect(ansicht_, &tAnaGraphBox::Klick, this, &tGrafChildForm::KlickBei);
+    ansicht_->viewport()->installEventFilter(this);
     connect(ansicht_, &tAnaGraphBox::ErstmalsGezeichnet, this, &tGrafChildForm::ErstmalsGezeichnet);
 
     BauePopup();
@@ -81,7 +85,11 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
     // Whatever changed the document, its window shows it.
     dokument_->Beobachten([this] {
         SetzeBeschriftung(QString::fromStdString(Fensterbeschriftung(*dokument_, neuNummer_)));
-        Neuzeichnen();
+        // A step of a point drag is drawn like a step of turning the view.
+        if (dokument_->Zieht() && ansicht_)
+            ansicht_->ZiehbildZeigen();
+        else
+            Neuzeichnen();
         emit DokumentGeaendert();
     });
 }
@@ -95,7 +103,11 @@ tGrafChildForm::~tGrafChildForm() {
 void tGrafChildForm::SetzeBeschriftung(const QString& text) {
     setWindowTitle(text);
     setAccessibleName(QStringLiteral("Grafikfenster ") + text);
-    if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget())) rahmen->setWindowTitle(text);
+    if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        // Unsaved changes show in the frame's caption as the platform does.
+        rahmen->setWindowTitle(text + QStringLiteral("[*]"));
+        rahmen->setWindowModified(dokument_ && dokument_->Geaendert());
+    }
 }
 
 void tGrafChildForm::SetzeNeuNummer(int nummer) {
@@ -182,6 +194,10 @@ void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
 }
 
 void tGrafChildForm::keyPressEvent(QKeyEvent* e) {
+    if (PunktTaste(e)) {
+        e->accept();
+        return;
+    }
     if (e->key() == Qt::Key_Control) additiv_ = true;
     if (AnsichtTaste(e->key(), e->modifiers())) {
         e->accept();
@@ -253,10 +269,7 @@ bool tGrafChildForm::AnsichtTaste(int taste, Qt::KeyboardModifiers mod) {
                              : taste == Qt::Key_Right ? TDrehtaste::Rechts
                              : taste == Qt::Key_Up    ? TDrehtaste::Hoch
                                                       : TDrehtaste::Runter;
-        tGSzene& szene = dokument_->Szene();
-        szene.MatrixAnwenden(Tastendrehung(d, szene.Drehkugel().Mitte));
-        szene.Projizieren();
-        szene.Sortieren();
+        dokument_->AnsichtDrehen(Tastendrehung(d, dokument_->Szene().Drehkugel().Mitte));
         Neuzeichnen();
         return true;
     }
@@ -296,6 +309,103 @@ void tGrafChildForm::closeEvent(QCloseEvent* e) {
     }
     e->accept();
     emit Geschlossen();
+}
+
+bool tGrafChildForm::eventFilter(QObject* objekt, QEvent* e) {
+    if (ansicht_ && objekt == ansicht_->viewport() &&
+        (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove ||
+         e->type() == QEvent::MouseButtonRelease) &&
+        PunktZiehenMaus(static_cast<QMouseEvent*>(e)))
+        return true;
+    return QWidget::eventFilter(objekt, e);
+}
+
+bool tGrafChildForm::PunktZiehenMaus(QMouseEvent* e) {
+    TDokument& d = *dokument_;
+    const TLogPunkt p = ansicht_->LogischAusGeraet(e->position());
+    switch (e->type()) {
+    case QEvent::MouseButtonPress: {
+        if (e->button() != Qt::LeftButton || !e->modifiers().testFlag(Qt::ShiftModifier) ||
+            ansicht_->Zieht())
+            return false;
+        const TDreiDBasisElement* element = ElementBeiKlick(d, p);
+        // Beside every point Shift+drag turns the view as ever.
+        if (!element || element->Art != TElementart::DfrPunkt) return false;
+        const int slot = d.Liste().SlotVon(element);
+        if (const std::string grund = d.ZiehenVerweigert(slot); !grund.empty()) {
+            HinweisZeigen(grund, e->globalPosition().toPoint());
+            return true;
+        }
+        ziehGriff_ = p;
+        ziehStart_ = Als<TfrPunkt>(*element).Koordinaten;
+        ziehSenkrecht_ = e->modifiers().testFlag(Qt::ControlModifier);
+        d.ZiehenBeginnen(slot);
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (!d.Zieht()) return false;
+        d.ZiehenNach(ZiehZiel(d, ziehStart_, ziehGriff_, p, ziehSenkrecht_,
+                              Einstellungen().BeimZiehenEinrasten));
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (e->button() != Qt::LeftButton || !d.Zieht()) return false;
+        d.ZiehenBeenden();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool tGrafChildForm::PunktTaste(QKeyEvent* e) {
+    TDokument& d = *dokument_;
+    if (e->key() == Qt::Key_Escape && d.Zieht()) {
+        d.ZiehenAbbrechen();
+        return true;
+    }
+    if (e->modifiers() != Qt::AltModifier &&
+        e->modifiers() != (Qt::AltModifier | Qt::KeypadModifier))
+        return false;
+    TTripel schritt{};
+    switch (e->key()) {
+    case Qt::Key_Right:
+        schritt.y = ZiehSchritt;
+        break;
+    case Qt::Key_Left:
+        schritt.y = -ZiehSchritt;
+        break;
+    case Qt::Key_Down: // the x-axis points down towards the viewer
+        schritt.x = ZiehSchritt;
+        break;
+    case Qt::Key_Up:
+        schritt.x = -ZiehSchritt;
+        break;
+    case Qt::Key_PageUp:
+        schritt.z = ZiehSchritt;
+        break;
+    case Qt::Key_PageDown:
+        schritt.z = -ZiehSchritt;
+        break;
+    default:
+        return false;
+    }
+    // The one marked element, when it is a point.
+    const TListe& l = d.Liste();
+    int slot = 0, markiert = 0;
+    for (int i = 1; i <= l.Anzahl(); ++i)
+        if (l[i]->markiert && ++markiert == 1) slot = i;
+    if (markiert != 1 || l[slot]->Art != TElementart::DfrPunkt) return false;
+    if (const std::string grund = d.ZiehenVerweigert(slot); !grund.empty()) {
+        HinweisZeigen(grund, ansicht_->mapToGlobal(ansicht_->rect().center()));
+        return true;
+    }
+    const TTripel k = Als<TfrPunkt>(*l[slot]).Koordinaten;
+    d.PunktVerschieben(slot, {k.x + schritt.x, k.y + schritt.y, k.z + schritt.z});
+    return true;
+}
+
+void tGrafChildForm::HinweisZeigen(const std::string& text, QPoint global) {
+    hinweis_ = Text(text);
+    QToolTip::showText(global, hinweis_, ansicht_, QRect(), 4000);
 }
 
 } // namespace kalvorin

@@ -16,6 +16,8 @@
 
 class QMenu;
 class QAction;
+class QMouseEvent;
+class QKeyEvent;
 
 namespace kalvorin {
 
@@ -76,6 +78,9 @@ public:
     bool AnsichtTaste(int taste, Qt::KeyboardModifiers mod);
     // The element Tab has reached; null when there is none (any more).
     TDreiDBasisElement* AktuellesElement() const;
+    // The hint last shown briefly beside the mouse (why a point cannot be
+    // dragged); empty before the first.
+    QString Hinweis() const { return hinweis_; }
 
 signals:
     // The document changed: content, marks, view or file.
@@ -93,9 +98,18 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     bool focusNextPrevChild(bool weiter) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
     void BauePopup();
+    // Dragging free points: Shift+drag on a point moves it parallel to the
+    // xy-plane, Ctrl+Shift+drag along z; Esc puts it back. True when the
+    // event was the point drag's.
+    bool PunktZiehenMaus(QMouseEvent* e);
+    // Esc during a drag; Alt+arrow keys and Alt+PgUp/PgDn move the marked
+    // free point by one step. True when the key was used.
+    bool PunktTaste(QKeyEvent* e);
+    void HinweisZeigen(const std::string& text, QPoint global);
 
     int ordinal_;
     int neuNummer_;
@@ -105,6 +119,12 @@ private:
     QMenu* popup_ = nullptr;
     bool additiv_ = false;
     std::uint16_t aktuell_ = 0; // serial number of the element Tab reached
+    // The point drag in progress: where the mouse took the point, where the
+    // point stood, and whether it moves along z.
+    TLogPunkt ziehGriff_{};
+    TTripel ziehStart_{};
+    bool ziehSenkrecht_ = false;
+    QString hinweis_;
 };
 
 } // namespace kalvorin

@@ -31,6 +31,11 @@ namespace kalvorin {
 
 namespace {
 
+bool SichtbarkeitsSpalte(int spalte) {
+    return spalte == static_cast<int>(TListenspalte::Sichtbar) ||
+           spalte == static_cast<int>(TListenspalte::Beschriftung);
+}
+
 constexpr int Zeilenhoehe = 20;
 constexpr int Bildspalte = 20; // at least; a header wider than that widens it
 
@@ -336,18 +341,34 @@ void TListenformular::Aktualisieren() {
 void TListenformular::ZelleGedrueckt(int zeile, int spalte, bool strg) {
     if (!dokument_) return;
     bool markierungGeaendert = false;
-    dokument_->Markieren([&](TListe& liste) {
+    const auto klick = [&](TListe& liste) {
         markierungGeaendert = zustand_.ZelleGeklickt(
             liste, zeile, static_cast<TListenspalte>(spalte), strg || mehrfachauswahl_);
-    });
+    };
+    if (SichtbarkeitsSpalte(spalte))
+        // Visibility and labels are a change of the document: one step.
+        sichtbarkeitGemeldet_ = dokument_->Aendern([&](TListe& liste) {
+            klick(liste);
+            return zustand_.MausLosgelassen();
+        }) || sichtbarkeitGemeldet_;
+    else
+        dokument_->Markieren(klick);
     gitter_->viewport()->update();
     if (markierungGeaendert) emit DokumentGeaendert();
 }
 
 void TListenformular::KopfGeklickt(int spalte) {
     if (!dokument_) return;
-    dokument_->Markieren(
-        [&](TListe& liste) { zustand_.KopfGeklickt(liste, static_cast<TListenspalte>(spalte)); });
+    const auto klick = [&](TListe& liste) {
+        zustand_.KopfGeklickt(liste, static_cast<TListenspalte>(spalte));
+    };
+    if (SichtbarkeitsSpalte(spalte))
+        sichtbarkeitGemeldet_ = dokument_->Aendern([&](TListe& liste) {
+            klick(liste);
+            return zustand_.MausLosgelassen();
+        }) || sichtbarkeitGemeldet_;
+    else
+        dokument_->Markieren(klick);
     // The header's click arrives with the release, so the release's work is
     // done right here.
     MausLosgelassen();
@@ -355,11 +376,9 @@ void TListenformular::KopfGeklickt(int spalte) {
 
 void TListenformular::MausLosgelassen() {
     if (!dokument_) return;
-    if (zustand_.MausLosgelassen()) {
-        // Visibility and labels changed since the press: now the rebuild.
-        dokument_->Aendern([](TListe&) { return true; });
-        emit DokumentGeaendert();
-    }
+    // Visibility and labels changed with the press, in the document's
+    // transaction; the main window learns of it now.
+    if (std::exchange(sichtbarkeitGemeldet_, false)) emit DokumentGeaendert();
     gitter_->viewport()->update();
 }
 
@@ -404,7 +423,7 @@ void TListenformular::ListenPopupMenuPopup() {
 void TListenformular::AlsGeaendertMarkieren() {
     // Pressing Ctrl or Delete and opening an element flag the document as
     // modified, whatever follows.
-    dokument_->Aendern([](TListe&) { return true; }, {TNeuaufbau::Nie, {}});
+    dokument_->AlsGeaendertMarkieren();
 }
 
 void TListenformular::ZeileAusfuehren(const TBefehlszeile& zeile) {

@@ -61,6 +61,8 @@ private:
     TDokument* dokument_ = nullptr;
     TObjektlistenZustand zustand_;
     bool mehrfachauswahl_ = false;
+    // Visibility or labels changed since the last release of the mouse.
+    bool sichtbarkeitGemeldet_ = false;
     TListengitter* gitter_ = nullptr;
     QMenu* popup_ = nullptr;
 };

@@ -157,6 +157,7 @@ void TMainForm::BaueMenues() {
     }
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
+    Aktion(QStringLiteral("Wiederholen"))->setEnabled(false);
 }
 
 bool TMainForm::HatHandler(const TBefehlszeile& zeile) const {
@@ -225,6 +226,7 @@ void TMainForm::UpdateMenuItems() {
         ZeigeRueckgaengig(aktiv->Rueckgaengig().Caption(), aktiv->Rueckgaengig().Moeglich());
     else
         Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
+    ZeigeWiederholen(aktiv);
     if (aktiv != gemeldetesDokument_) {
         gemeldetesDokument_ = aktiv;
         emit AktivesDokumentGeaendert(aktiv);
@@ -252,6 +254,16 @@ void TMainForm::ZeigeRueckgaengig(const std::string& caption, bool moeglich) {
     QAction* a = Aktion(QStringLiteral("Rueckgaengig"));
     a->setText(Text(caption));
     a->setEnabled(moeglich);
+}
+
+void TMainForm::ZeigeWiederholen(const TDokument* aktiv) {
+    QAction* a = Aktion(QStringLiteral("Wiederholen"));
+    if (!aktiv) {
+        a->setEnabled(false);
+        return;
+    }
+    a->setText(Text(aktiv->Rueckgaengig().WiederholenCaption()));
+    a->setEnabled(aktiv->Rueckgaengig().WiederholenMoeglich());
 }
 
 void TMainForm::AngeboteAktualisieren() {
@@ -408,7 +420,7 @@ tGrafChildForm* TMainForm::NeuesFenster() {
 
     QMdiSubWindow* w = mdi_->addSubWindow(form);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowTitle(form->Beschriftung());
+    form->SetzeBeschriftung(form->Beschriftung());
     w->setWindowIcon(windowIcon());
     w->setGeometry(
         DokumentfensterLage(form->Ordinal(), mdi_->viewport()->size(), Beschriftungshoehe()));

@@ -1,4 +1,6 @@
 #include "document/Loeschen.h"
+#include "Testzugang.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +9,8 @@ using namespace kalvorin;
 
 namespace {
 struct Dokument {
-    TListe l;
-    TRueckgaengig r;
+    TDokument d;
+    TListe& l = test::Liste(d);
     TfrPunkt* A;
     TfrPunkt* B;
     TGerade* g;
@@ -18,6 +20,7 @@ struct Dokument {
         A->Name = "A";
         B = l.Neu<TfrPunkt>();
         B->Name = "B";
+        B->Koordinaten = {1, 0, 0}; // the document draws g after the deletion
         g = l.Neu<TGerade>();
         g->Name = "g";
         g->Festlegung = TGerade::GPP;
@@ -34,8 +37,8 @@ TEST(Loeschen, SingleElementQuestionHasTwoBlanks) {
     Dokument d;
     d.S->markiert = true;
     TMeldungsProtokoll p;
-    EXPECT_TRUE(MarkierteLoeschen(d.l, d.r));
-    ASSERT_EQ(p.Eintraege.size(), 1u);
+    EXPECT_TRUE(d.d.MarkierteLoeschen());
+    ASSERT_EQ(p.Eintraege.size(), 1u) << p.Eintraege.back().Text;
     EXPECT_EQ(p.Eintraege[0].Text, "Soll  S wirklich gelöscht werden?");
     EXPECT_EQ(d.l.Anzahl(), 3);
 }
@@ -44,23 +47,23 @@ TEST(Loeschen, DependantsGoAlongAndUndoBringsThemBack) {
     Dokument d;
     d.A->markiert = true;
     TMeldungsProtokoll p;
-    EXPECT_TRUE(MarkierteLoeschen(d.l, d.r));
+    EXPECT_TRUE(d.d.MarkierteLoeschen());
     EXPECT_EQ(p.Eintraege[0].Text, "Sollen die folgenden Objekte wirklich gelöscht werden?\r\n" +
                                        std::string(26, ' ') + " A, g, S");
     ASSERT_EQ(d.l.Anzahl(), 1);
     EXPECT_EQ(d.l[1]->Name, "B");
-    EXPECT_EQ(d.r.Caption(), "Rückgängig: Löschen");
+    EXPECT_EQ(d.d.Rueckgaengig().Caption(), "Rückgängig: Löschen");
 
-    ASSERT_TRUE(d.r.Wiederherstellen(d.l));
-    EXPECT_EQ(d.r.Caption(), "Rückgängig");
-    EXPECT_FALSE(d.r.Moeglich());
+    ASSERT_TRUE(d.d.RueckgaengigMachen());
+    EXPECT_EQ(d.d.Rueckgaengig().Caption(), "Rückgängig");
+    EXPECT_FALSE(d.d.Rueckgaengig().Moeglich());
     ASSERT_EQ(d.l.Anzahl(), 4);
     auto* g = d.l.ElementMitName("g");
     EXPECT_EQ(g->Bezuege[0], d.l.ElementMitName("A"));
     EXPECT_EQ(g->Bezuege[1], d.l.ElementMitName("B"));
     EXPECT_EQ(d.l.ElementMitName("S")->Entstehung.Elemente[0].Element, g);
     EXPECT_TRUE(d.l.ElementMitName("A")->markiert);
-    EXPECT_FALSE(d.r.Wiederherstellen(d.l)); // only one level
+    EXPECT_FALSE(d.d.RueckgaengigMachen()); // nothing before the deletion
 }
 
 TEST(Loeschen, FixedAndAnsweredNoDeleteNothingButKeepTheSnapshot) {
@@ -68,19 +71,18 @@ TEST(Loeschen, FixedAndAnsweredNoDeleteNothingButKeepTheSnapshot) {
     d.A->markiert = true;
     d.A->fest = true;
     TMeldungsProtokoll p;
-    EXPECT_FALSE(MarkierteLoeschen(d.l, d.r));
+    EXPECT_FALSE(d.d.MarkierteLoeschen());
     EXPECT_TRUE(p.Eintraege.empty());
-    EXPECT_TRUE(d.r.Moeglich());
+    EXPECT_TRUE(d.d.Rueckgaengig().Moeglich());
     d.A->fest = false;
     p.Antworten = {TAntwort::Nein};
-    EXPECT_FALSE(MarkierteLoeschen(d.l, d.r));
+    EXPECT_FALSE(d.d.MarkierteLoeschen());
     EXPECT_EQ(d.l.Anzahl(), 4);
-    EXPECT_EQ(d.r.Caption(), "Rückgängig: Löschen");
+    EXPECT_EQ(d.d.Rueckgaengig().Caption(), "Rückgängig: Löschen");
 }
 
 TEST(Loeschen, ForwardReferencesOfCompositeImagesAreFollowed) {
     TListe l;
-    TRueckgaengig r;
     auto* s = l.Neu<TStrecke>(); // image segment stands before its image points
     s->Name = "s'";
     s->Entstehung.Art = TEntstehungsart::PSpiegelung;

@@ -191,8 +191,16 @@ TEST(Dokument, ZoomAndUndoRebuild) {
     test::SetzeGeaendert(d, false);
     EXPECT_TRUE(d.RueckgaengigMachen());
     EXPECT_EQ(test::Liste(d).Anzahl(), 1);
-    EXPECT_FALSE(d.Geaendert());
+    // A is there, and the document was never saved with it.
+    EXPECT_TRUE(d.Geaendert());
     EXPECT_TRUE(test::Liste(d)[1]->Szenenobjekte.any());
+    // Further back: four zoom steps, then the point.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(d.RueckgaengigMachen());
+    EXPECT_EQ(d.Koordinatensystem().H, h);
+    EXPECT_TRUE(d.RueckgaengigMachen());
+    EXPECT_EQ(test::Liste(d).Anzahl(), 0);
+    EXPECT_FALSE(d.Geaendert()) << "the new, empty document again";
     EXPECT_FALSE(d.RueckgaengigMachen());
 }
 

@@ -524,3 +524,24 @@ TEST_F(TPlanTest, CopiesAndRecordsAreForTheirOwnerAlone) {
     EXPECT_EQ(fs::status(kopie).permissions(), nurEigner);
     EXPECT_EQ(fs::status(Ablage.VermerkDatei(1)).permissions(), nurEigner);
 }
+
+TEST_F(TPlanTest, TheCopyFollowsUndoAndRedo) {
+    PunktDazu(Dok, "A");
+    ASSERT_TRUE(Dok.Speichern(Ordner / "a.kvr"));
+    PunktDazu(Dok, "B");
+    Uhr.Jetzt += 10s;
+    Plan.Schreiben();
+    const std::string kopie = Plan.KopieDatei(Dok);
+    ASSERT_TRUE(fs::exists(kopie));
+    EXPECT_EQ(ElementNamen(kopie), (std::vector<std::string>{"A", "B"}));
+    // Back at the saved state: nothing to recover.
+    ASSERT_TRUE(Dok.RueckgaengigMachen());
+    EXPECT_FALSE(fs::exists(kopie));
+    EXPECT_EQ(Plan.KopieDatei(Dok), "");
+    // Redone: the copy is due again and holds B.
+    ASSERT_TRUE(Dok.Wiederholen());
+    Uhr.Jetzt += 10s;
+    Plan.Schreiben();
+    ASSERT_NE(Plan.KopieDatei(Dok), "");
+    EXPECT_EQ(ElementNamen(Plan.KopieDatei(Dok)), (std::vector<std::string>{"A", "B"}));
+}

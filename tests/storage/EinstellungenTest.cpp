@@ -331,3 +331,19 @@ TEST_F(SettingsFile, PresentationIsWrittenOnlyOnceSwitchedOn) {
     EXPECT_NE(DateiInhalt(datei).find("Pr\xe4sentation=0\r\n"), std::string::npos);
     EXPECT_FALSE(Geladen(datei).Praesentation);
 }
+
+TEST_F(SettingsFile, SnappingIsOnByDefaultAndWrittenOnlyOnceSwitchedOff) {
+    TStandardEinstellungen e;
+    EXPECT_TRUE(Geladen(datei).BeimZiehenEinrasten);
+    SpeichereEinstellungen(e, datei);
+    EXPECT_EQ(DateiInhalt(datei).find("Ziehen"), std::string::npos)
+        << "a file without the setting stays as it was";
+    e.BeimZiehenEinrasten = false;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_NE(DateiInhalt(datei).find("[Ziehen]\r\nBeim Ziehen einrasten=0"), std::string::npos);
+    EXPECT_FALSE(Geladen(datei).BeimZiehenEinrasten);
+    // Switched on again, the key follows.
+    e.BeimZiehenEinrasten = true;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_TRUE(Geladen(datei).BeimZiehenEinrasten);
+}

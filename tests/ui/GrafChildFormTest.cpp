@@ -186,7 +186,7 @@ TEST_F(Dokumentfenster, CaptionsCountTheOpenWindows) {
     EXPECT_EQ(Neu()->Beschriftung(), QStringLiteral("neu1.kvr"));
     tGrafChildForm* zweites = Neu();
     EXPECT_EQ(zweites->Beschriftung(), QStringLiteral("neu2.kvr"));
-    EXPECT_EQ(Rahmen(zweites)->windowTitle(), QStringLiteral("neu2.kvr"));
+    EXPECT_EQ(Rahmen(zweites)->windowTitle(), QStringLiteral("neu2.kvr[*]"));
     EXPECT_EQ(haupt->Fensterzaehler(), 2);
     haupt->SchliessenClick();
     EXPECT_EQ(OffeneFenster(), 1);

@@ -56,6 +56,7 @@ const std::vector<TMenue>& SollMenues() {
          "&Bearbeiten",
          200,
          {{"Rueckgaengig", "&Rückgängig", 210, "Ctrl+R", "Ctrl+Z"},
+          {"Wiederholen", "&Wiederholen", 215, "Ctrl+Y", "Ctrl+Shift+Z"},
           {"Kopieren", "&Kopieren (Grafik)...", 220, "Ctrl+C"},
           {"Loeschen", "&Löschen (markierte Objekte)", 230, "Del"},
           {"Einstellungen", "&Einstellungen...", 240, "Ctrl+E"}}},

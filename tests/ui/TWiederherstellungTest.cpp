@@ -219,7 +219,7 @@ TEST(TWiederherstellung, RestoredDocumentsOpenUnderTheirCaptionsAndSaveToTheirOw
     EXPECT_EQ(fenster[0]->Beschriftung(), QStringLiteral("würfel.kvr"));
     EXPECT_EQ(fenster[1]->Beschriftung(), QStringLiteral("neu3.kvr"));
     EXPECT_EQ(fenster[2]->Beschriftung(), QStringLiteral("nur.kvr (schreibgeschützt)"));
-    EXPECT_EQ(Rahmen(fenster[1])->windowTitle(), QStringLiteral("neu3.kvr"));
+    EXPECT_EQ(Rahmen(fenster[1])->windowTitle(), QStringLiteral("neu3.kvr[*]"));
     for (tGrafChildForm* w : fenster) {
         EXPECT_TRUE(w->Dokument().Geaendert());
         EXPECT_EQ(w->Dokument().Liste().Anzahl(), 1);
