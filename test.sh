@@ -42,22 +42,24 @@ cmake --build build-fuzz -j "$jobs" --target ini_fuzz dokument_fuzz befehlsfolge
 # Anything found is written to the scratch folder too. The outer timeout only
 # guards against the fuzzer itself hanging.
 fuzz_work=build-fuzz/fuzz-work
-fuzzen() { # name, target, max_len, dictionary, seed corpus, seconds
+fuzzen() { # name, target, max_len, dictionary, seed corpus, seconds, timeout
   local ordner=$fuzz_work/$1
   rm -rf "$ordner"
   mkdir -p "$ordner/korpus" "$ordner/funde"
   ASAN_OPTIONS=detect_leaks=1 timeout --kill-after=10 $((2 * $6 + 60)) "build-fuzz/fuzz/$2" \
-    -max_len="$3" -dict="$4" -max_total_time="$6" -timeout=10 -print_final_stats=1 \
+    -max_len="$3" -dict="$4" -max_total_time="$6" -timeout="$7" -print_final_stats=1 \
     -artifact_prefix="$ordner/funde/" "$ordner/korpus" "$5" >"$ordner/log" 2>&1
 }
 # One core each: the command sequences for 60 seconds on one, the two
-# readers for 30 seconds each, one after the other, on the other.
+# readers for 30 seconds each, one after the other, on the other. A session
+# of 200 steps with its checks takes a second or two under the sanitizers
+# (more on a busy machine), so only a real hang reaches its timeout.
 fuzzen befehlsfolgen befehlsfolgen_fuzz 4096 fuzz/befehlsfolgen.dict \
-  tests/document/befehlsfolgen_corpus 60 &
+  tests/document/befehlsfolgen_corpus 60 60 &
 befehlsfolgen_pid=$!
-fuzzen ini ini_fuzz 4096 fuzz/ini.dict tests/storage/fuzz_corpus 30 &&
+fuzzen ini ini_fuzz 4096 fuzz/ini.dict tests/storage/fuzz_corpus 30 10 &&
   ini_rc=0 || ini_rc=$?
-fuzzen dokument dokument_fuzz 8192 fuzz/dokument.dict tests/storage/dokument_corpus 30 &&
+fuzzen dokument dokument_fuzz 8192 fuzz/dokument.dict tests/storage/dokument_corpus 30 10 &&
   dokument_rc=0 || dokument_rc=$?
 befehlsfolgen_rc=0
 wait "$befehlsfolgen_pid" || befehlsfolgen_rc=$?
