@@ -208,6 +208,41 @@ inline std::vector<std::pair<std::string, std::string>> Saatfolgen() {
         neu("liste_voll", f);
     }
 
+    // A new point outside the display range when the list is full: the
+    // axes are adapted only when the point is added.
+    {
+        TFolge f = Abiturszene();
+        for (int i = 0; i < 44; ++i)
+            f.Dialog("Pfeil").Byte(0).Name(1 + i % 4).Name(2 + i % 3);
+        f.Dialog("Punkt", "W").Byte(1).Text("250").Text("250").Text("250");
+        f.Dialog("Punkt", "W").Byte(1).Text("2").Text("2").Text("2");
+        neu("punkt_ausserhalb_liste_voll", f);
+    }
+    // The parallel projection defined again with a vector parallel to the
+    // plane (refused), then the former vector deleted.
+    {
+        TFolge f = Abiturszene();
+        f.Vektor("w", "-2", "4", "0"); // 13, parallel to E
+        f.Markiere({9, 5}).Befehl("Projektion").Markiere({9, 13}).Befehl("Projektion");
+        f.Markiere({4}).Befehl("Pprojezieren").Befehl("Rueckgaengig");
+        f.Markiere({5}).Befehl("Loeschen").Befehl("Rueckgaengig");
+        f.Markiere({5}).Befehl("Loeschen");
+        f.Markiere({4}).Befehl("Pprojezieren").Op("SpeichernLaden");
+        neu("projektion_wechsel", f);
+    }
+
+    // Images of points with thirds: the file holds 15 digits, and the
+    // rebuild after loading recomputes the images from the rounded points.
+    {
+        TFolge f = Abiturszene();
+        f.Punkt("P", "1/3", "-7/2", "1/3").Punkt("Q", "-1/3", "2", "5");
+        f.Markiere({9}).Befehl("Spiegelung").Markiere({13, 14, 11}).Befehl("Espiegeln");
+        f.Markiere({3}).Op("MStreckung").Byte(1).Text("-1/3");
+        f.Markiere({13, 14, 10}).Befehl("Strecken");
+        f.Op("SpeichernLaden").Op("SpeichernLaden");
+        neu("runden_15_stellen", f);
+    }
+
     // View, coordinate system, object list, files.
     {
         TFolge f = Abiturszene();

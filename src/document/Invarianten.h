@@ -28,7 +28,8 @@ std::string NamensregelnPruefen(const TListe& liste);
 // the element it defines (free points and vectors holding their numbers),
 // the vector an arrow "Punkt-Punkt" carries, and the image points behind
 // the image of a composite element. The projection vector is a role, not a
-// source, and may stand anywhere.
+// source, and may stand anywhere, but only a plane with the role of the
+// parallel projection holds one.
 std::string BezuegePruefen(const TListe& liste);
 
 // No element depends on itself, directly or through others (the arrow

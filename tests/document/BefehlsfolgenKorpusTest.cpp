@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 using namespace kalvorin;
 
@@ -41,11 +42,17 @@ TEST(BefehlsfolgenKorpus, EveryKeptSessionKeepsEveryRule) {
     test::TEinstellungenSichern sichern;
     const auto korpus = std::filesystem::path(__FILE__).parent_path() / "befehlsfolgen_corpus";
     ASSERT_TRUE(std::filesystem::is_directory(korpus)) << korpus;
+    // The seeds as written run in the next test.
+    std::set<std::string> saat;
+    for (const auto& folge : fuzz::Saatfolgen())
+        saat.insert(folge.second);
     std::size_t anzahl = 0;
     for (const auto& eintrag : std::filesystem::directory_iterator(korpus)) {
-        for (const std::string& regel : Abspielen(Inhalt(eintrag.path())))
-            ADD_FAILURE() << eintrag.path().filename() << ": " << regel;
         ++anzahl;
+        const std::string daten = Inhalt(eintrag.path());
+        if (saat.count(daten)) continue;
+        for (const std::string& regel : Abspielen(daten))
+            ADD_FAILURE() << eintrag.path().filename() << ": " << regel;
     }
     EXPECT_GE(anzahl, 40u);
 }
