@@ -113,6 +113,8 @@ std::string BezuegePruefen(const TListe& liste) {
         for (const auto& op : e.Entstehung.Elemente)
             if (auto f = pruefen(op.Element, "operand", true); !f.empty()) return f;
         if (auto f = pruefen(e.Projektionsvektor, "projection vector", false); !f.empty()) return f;
+        if (e.Projektionsvektor && !e.Rolle(TRolle::IstP_Projektionsebene))
+            return Wer(liste, i) + ": projection vector without its role";
     }
     return {};
 }

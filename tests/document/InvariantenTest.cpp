@@ -108,6 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
                   BezuegePruefen, "operand slot 7 (E)"},
         TVerstoss{"ReferenceToItself", [](TGutesDokument& d) { d.g->Bezuege[1] = d.g; },
                   BezuegePruefen, "slot 3 (g): reference slot 3 (g)"},
+        TVerstoss{"ProjectionVectorWithoutTheRole",
+                  [](TGutesDokument& d) { d.E->Projektionsvektor = d.v; }, BezuegePruefen,
+                  "slot 7 (E): projection vector without its role"},
         TVerstoss{"RingThroughTheOrigin",
                   [](TGutesDokument& d) {
                       d.A->Entstehung.Art = TEntstehungsart::PSpiegelung;
