@@ -5,8 +5,9 @@
 # package is, so that what only optimisation shows (its warnings, too) is
 # caught here. The whole build's tests include installing it into a scratch
 # folder and building and checking the Debian package. Last, the settings and the document reader are
-# fuzzed for 30 seconds each with clang's libFuzzer, and the ctest summary of
-# the whole build is repeated at the end.
+# fuzzed for 30 seconds each with clang's libFuzzer, command sequences for 60
+# seconds beside them, and the ctest summary of the whole build is repeated
+# at the end.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
@@ -38,32 +39,39 @@ cmake --build build -j "$jobs"
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DKALVORIN_FUZZ=ON -DKALVORIN_GUI=OFF -DKALVORIN_TESTS=OFF -DKALVORIN_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j "$jobs" --target ini_fuzz dokument_fuzz
+cmake --build build-fuzz -j "$jobs" --target ini_fuzz dokument_fuzz befehlsfolgen_fuzz
 
 # Each run starts from the seed corpus in a fresh scratch folder, so the phase
 # takes the same time everywhere and the repository's corpus is only read.
 # Anything found is written to the scratch folder too. The outer timeout only
 # guards against the fuzzer itself hanging.
 fuzz_work=build-fuzz/fuzz-work
-fuzzen() { # name, target, max_len, dictionary, seed corpus
+fuzzen() { # name, target, max_len, dictionary, seed corpus, seconds, timeout
   local ordner=$fuzz_work/$1
   rm -rf "$ordner"
   mkdir -p "$ordner/korpus" "$ordner/funde"
-  ASAN_OPTIONS=detect_leaks=1 timeout --kill-after=10 120 "build-fuzz/fuzz/$2" \
-    -max_len="$3" -dict="$4" -max_total_time=30 -timeout=10 -print_final_stats=1 \
+  ASAN_OPTIONS=detect_leaks=1 timeout --kill-after=10 $((2 * $6 + 60)) "build-fuzz/fuzz/$2" \
+    -max_len="$3" -dict="$4" -max_total_time="$6" -timeout="$7" -print_final_stats=1 \
     -artifact_prefix="$ordner/funde/" "$ordner/korpus" "$5" >"$ordner/log" 2>&1
 }
-# One core each; they share nothing but the machine.
-fuzzen ini ini_fuzz 4096 fuzz/ini.dict tests/storage/fuzz_corpus &
-ini_pid=$!
-fuzzen dokument dokument_fuzz 8192 fuzz/dokument.dict tests/storage/dokument_corpus &
-dokument_pid=$!
+# One core each: the command sequences for 60 seconds on one, the two
+# readers for 30 seconds each, one after the other, on the other. A session
+# of 200 steps with its checks takes a second or two under the sanitizers
+# (more on a busy machine), so only a real hang reaches its timeout.
+fuzzen befehlsfolgen befehlsfolgen_fuzz 4096 fuzz/befehlsfolgen.dict \
+  tests/document/befehlsfolgen_corpus 60 60 &
+befehlsfolgen_pid=$!
+fuzzen ini ini_fuzz 4096 fuzz/ini.dict tests/storage/fuzz_corpus 30 10 &&
+  ini_rc=0 || ini_rc=$?
+fuzzen dokument dokument_fuzz 8192 fuzz/dokument.dict tests/storage/dokument_corpus 30 10 &&
+  dokument_rc=0 || dokument_rc=$?
+befehlsfolgen_rc=0
+wait "$befehlsfolgen_pid" || befehlsfolgen_rc=$?
 
 fehler=()
-for name in ini dokument; do
-  pid_var=${name}_pid
-  rc=0
-  wait "${!pid_var}" || rc=$?
+for name in ini dokument befehlsfolgen; do
+  rc_var=${name}_rc
+  rc=${!rc_var}
   log=$fuzz_work/$name/log
   if ((rc == 0)); then
     echo "${name}_fuzz: $(grep -m1 '^Done ' "$log"), $(grep -m1 'new_units_added' "$log" |

@@ -89,6 +89,11 @@ bool Projektion(TDokument& d) {
             // flag would be saved and listed as a projection vector.
             vektor.SetzeRolle(TRolle::IstP_ProjektionsVektor, false);
         }
+        // A plane without the role holds no projection vector: the undo copy
+        // and the file keep it only with the role, so a stale one would make
+        // undo change the document.
+        for (int i = 1; i <= l.Anzahl(); ++i)
+            if (!l[i]->Rolle(TRolle::IstP_Projektionsebene)) l[i]->Projektionsvektor = nullptr;
     });
 }
 
