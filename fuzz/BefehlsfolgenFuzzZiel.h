@@ -30,6 +30,7 @@
 #include "document/PyramidenEingabe.h"
 #include "document/StreckenEingabe.h"
 #include "document/VektorEingabe.h"
+#include "exakt/ExakteGeometrie.h"
 #include "model/Meldungen.h"
 
 #include <array>
@@ -427,6 +428,38 @@ inline void Markieren(TSitzung& s) {
     });
 }
 
+// A coordinate the mouse can reach: -32 to 31,75 in quarters.
+inline Real Ziehkoordinate(TFolgenLeser& b) {
+    return static_cast<Real>(static_cast<std::int8_t>(b.Byte())) / 4;
+}
+
+// A drag of any element (only free points move): either one whole drag, or
+// a few mouse steps ended by releasing the button or by Esc, which must
+// leave the document as it was.
+inline void PunktZiehen(TSitzung& s) {
+    if (s.L().Anzahl() == 0) return;
+    const int slot = s.B.Byte() % s.L().Anzahl() + 1;
+    const std::string vorher = s.Zustand();
+    if (s.B.Bit()) {
+        const TTripel p{Ziehkoordinate(s.B), Ziehkoordinate(s.B), Ziehkoordinate(s.B)};
+        if (!s.D.PunktVerschieben(slot, p))
+            SitzungPruefen(UnveraendertPruefen(s.D, vorher), "a refused drag");
+        return;
+    }
+    if (!s.D.ZiehenBeginnen(slot)) {
+        SitzungPruefen(UnveraendertPruefen(s.D, vorher), "a refused drag");
+        return;
+    }
+    for (int schritt = 1 + s.B.Bis(4); schritt > 0; --schritt)
+        s.D.ZiehenNach({Ziehkoordinate(s.B), Ziehkoordinate(s.B), Ziehkoordinate(s.B)});
+    if (s.B.Bit()) {
+        s.D.ZiehenBeenden();
+    } else {
+        s.D.ZiehenAbbrechen();
+        SitzungPruefen(UnveraendertPruefen(s.D, vorher), "Esc during a drag");
+    }
+}
+
 // A click into the object list (mark, visibility, label), then the release.
 inline void ObjektlisteKlicken(TSitzung& s) {
     TObjektlistenZustand zustand;
@@ -588,7 +621,7 @@ inline constexpr TOperation EigeneOperationen[] = {
     {"SpeichernLaden", SpeichernUndLaden},
     {"Einfuegen", Einfuegen},
     {"Oeffnen", EingabedokumentLaden},
-    // TO ADD with dragging: {"Ziehen", PunktZiehen}, a free point dragged by bytes.
+    {"Ziehen", PunktZiehen},
 };
 
 inline const std::vector<TOperation>& Operationen() {
@@ -627,7 +660,20 @@ inline void BefehlAusfuehren(TSitzung& s, const TBefehlszeile& z) {
         s.RueckgaengigPruefbar = false;
         return;
     }
-    // TO ADD with redo: undo then redo gives the same ZustandsAbbild as before the undo.
+    if (name == "Rueckgaengig") {
+        // Undo then redo gives the file as it was before the undo. Marks are
+        // left out: marking is no step, so redo brings the marks of its step.
+        const auto ohneMarken = [&] {
+            std::string bild = Dateibild(s.L(), s.D.Koordinatensystem(), s.Datei("redo.kvr"));
+            std::size_t i = 0;
+            while ((i = bild.find("markiert=1\r\n", i)) != std::string::npos)
+                bild.erase(i, 12);
+            return bild;
+        };
+        const std::string vorUndo = ohneMarken();
+        if (s.D.RueckgaengigMachen() && s.D.Wiederholen() && ohneMarken() != vorUndo)
+            SitzungPruefen("undo then redo does not give the same file", "redo");
+    }
     const std::string abbild = ListenAbbild(s.L());
     const std::string vorher = s.Zustand();
     const bool geaendert = z.Ausfuehren(s.D);
@@ -650,7 +696,9 @@ inline void InvariantenPruefen(TSitzung& s, const char* nach) {
     SitzungPruefen(NeuaufbauPruefen(s.D), nach);
     SitzungPruefen(SpeichernPruefen(s.L(), s.D.Koordinatensystem(), s.Datei("runde.kvr")), nach);
     s.Geprueft = s.Zustand();
-    // TO ADD with exact values: every exact value agrees with its long double twin.
+    std::string abweichung;
+    if (!exakt::ExaktStimmtMitDezimal(s.L(), &abweichung))
+        SitzungPruefen("exact value differs from its decimal twin: " + abweichung, nach);
 }
 
 inline void BefehlsfolgeAusfuehren(const std::uint8_t* daten, std::size_t groesse) {
