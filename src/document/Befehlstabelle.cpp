@@ -106,6 +106,7 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "ZoomIn", .Menue = "Ansicht", .Titel = "Darstellungsbereich ver&kleinern", .Hilfe = 740, .Taste = "PgDown", .Zustand = &TMenuZustand::Ansicht, .Ausfuehren = Verkleinern},
     {.Art = TZeilenart::Trenner, .Menue = "Ansicht"},
     {.Name = "Ausgangszustand", .Menue = "Ansicht", .Titel = "Ausgangs&lage", .Hilfe = 750, .Taste = "Ctrl+O", .Zustand = &TMenuZustand::Ansicht},
+    {.Name = "Heftansicht", .Menue = "Ansicht", .Titel = "&Heftansicht", .Hilfe = 760, .Zustand = &TMenuZustand::Ansicht},
     {.Art = TZeilenart::Menue, .Name = "Fenster", .Menue = "", .Titel = "&Fenster", .Hilfe = 800, .Zustand = &TMenuZustand::Fenster},
     {.Name = "Nebeneinander", .Menue = "Fenster", .Titel = "Ne&beneinander anordnen", .Zustand = &TMenuZustand::Nebeneinander},
     {.Name = "Uebereinander", .Menue = "Fenster", .Titel = "&Übereinander anordnen", .Zustand = &TMenuZustand::Uebereinander},

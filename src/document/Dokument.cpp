@@ -71,10 +71,9 @@ void TDokument::NamenSetzen() {
         while (!e.Szenenobjekte.test(static_cast<std::size_t>(erstes)))
             ++erstes;
         if (erstes > szene_.Objektzahl()) continue;
-        // An arrow is labelled with the name of the vector it carries.
-        const TDreiDBasisElement* traeger =
-            e.Art == TElementart::DPfeil ? Als<TPfeil>(e).Vektor() : &e;
-        const std::string name = Utf8Anfang(traeger ? traeger->Name : e.Name, 8);
+        // Every element, an arrow too, is labelled with its own name, the
+        // one the object list shows.
+        const std::string name = Utf8Anfang(e.Name, 8);
         szene_.SetzeName(erstes, name, 1, e.Art == TElementart::DEbene ? Schwarz : e.Farbe);
         szene_.SetzeNameSichtbar(erstes, e.NameSichtbar);
     }

@@ -24,6 +24,19 @@ void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& 
     VorbereitetesDokumentZeichnen(d, f, o);
 }
 
+void HeftansichtSetzen(TDokument& d, bool an) {
+    if (Heftansicht(d) == an) return;
+    d.Szene().SetzeProjektionsart(an ? TProjektionsart::Heft : TProjektionsart::Schraeg);
+    // The window of the drawing plane follows the projection; the
+    // coordinate system itself stays, and so does the modified flag.
+    d.KoordinatensystemAendern([](TKoordinatensystem&) {}, false);
+    d.Ausgangslage();
+}
+
+bool Heftansicht(const TDokument& d) {
+    return d.Szene().Heftansicht();
+}
+
 void DokumentZeichnenVorbereiten(TDokument& d) {
     d.NamenSetzen();
 }

@@ -32,6 +32,12 @@ void DokumentZeichnen(TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& 
 // of the shown elements in the scene, then the drawing, which only reads
 // the document, on each thread's canvas.
 void DokumentZeichnenVorbereiten(TDokument& d);
+
+// The textbook view ("Heftansicht") on or off for one document's view: its
+// window, its initial position and its picture follow. The document's
+// content, its file and its modified flag stay as they are.
+void HeftansichtSetzen(TDokument& d, bool an);
+bool Heftansicht(const TDokument& d);
 void VorbereitetesDokumentZeichnen(const TDokument& d, TZeichenflaeche& f,
                                    const TZeichenOptionen& o);
 

@@ -35,6 +35,13 @@ struct TStandardEinstellungen {
     bool ZeichneYZEbene = false;
     bool ZeichneXZEbene = false;
 
+    // The textbook view ("Heftansicht"): new windows open in it; the axes
+    // are named x1, x2, x3 (else x, y, z); planes are drawn by their trace
+    // triangle where it lies in the display range.
+    bool Heftansicht = false;
+    bool HeftAchsenIndiziert = true;
+    bool HeftSpurdreieck = true;
+
     // Number output
     bool ZahlenAlsBrueche = true;
     int MaximalerNenner = 100;

@@ -25,6 +25,7 @@ const std::string Koordinatensystem = "Koordinatensystem";
 const std::string Zahlenausgabe = "Zahlenausgabe";
 const std::string Pfade = "Pfade";
 const std::string CustomColorsSektion = "CustomColors";
+const std::string HeftSektion = "Heftansicht";
 const std::string SkalierungsSchluessel =
     "Skalierungs-Striche (keine,nur bei 1,alle 0,5,alle 1,alle 2,alle 5):";
 
@@ -161,6 +162,10 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
     // Written as "StandardStellen": the same key, since keys ignore case.
     e.StandardStellen = ZahlLesen(ini, Zahlenausgabe, "Standardstellen", 2, 0, 6);
 
+    e.Heftansicht = ini.ReadBool(HeftSektion, "Neue Fenster", false);
+    e.HeftAchsenIndiziert = ini.ReadString(HeftSektion, "Achsennamen", "x1 x2 x3") != "x y z";
+    e.HeftSpurdreieck = ini.ReadBool(HeftSektion, "Spurdreieck", true);
+
     e.PfadSzenen = ini.ReadString(Pfade, "Szenen", "");
     e.PfadEinfuegeSzenen = ini.ReadString(Pfade, "EinfuegeSzenen", "");
     e.PfadGrafiken = ini.ReadString(Pfade, "Grafiken", "");
@@ -207,6 +212,18 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         ini.WriteBool(Zahlenausgabe, "Zahlen als Brüche ausgeben", e.ZahlenAlsBrueche);
         ini.WriteInteger(Zahlenausgabe, "Maximaler Nenner", e.MaximalerNenner);
         ini.WriteInteger(Zahlenausgabe, "StandardStellen", e.StandardStellen);
+
+        // The textbook view's section only once one of its settings was
+        // changed: the file stays as it always was for everyone else.
+        const TStandardEinstellungen vorgabe;
+        if (e.Heftansicht != vorgabe.Heftansicht ||
+            e.HeftAchsenIndiziert != vorgabe.HeftAchsenIndiziert ||
+            e.HeftSpurdreieck != vorgabe.HeftSpurdreieck) {
+            ini.WriteBool(HeftSektion, "Neue Fenster", e.Heftansicht);
+            ini.WriteString(HeftSektion, "Achsennamen",
+                            e.HeftAchsenIndiziert ? "x1 x2 x3" : "x y z");
+            ini.WriteBool(HeftSektion, "Spurdreieck", e.HeftSpurdreieck);
+        }
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))

@@ -148,6 +148,7 @@ const std::map<int, TEintrag>& KontextTabelle() {
         {730, {"ansicht.html", "vergroessern"}},
         {740, {"ansicht.html", "verkleinern"}},
         {750, {"ansicht.html", "ausgangslage"}},
+        {760, {"heftansicht.html", ""}},
         {800, {"fenster.html", ""}},
         {900, {"hilfe.html", ""}},
         {910, {"hilfe.html", "inhalt"}},

@@ -197,7 +197,7 @@ void tAnaGraphBox::mouseMoveEvent(QMouseEvent* e) {
     // Turning needs no rebuild: the stored geometry is projected and
     // ordered anew.
     tGSzene& szene = dokument_->Szene();
-    szene.Ziehen(letzte_, jetzt);
+    szene.Ziehen(letzte_, jetzt, e->modifiers().testFlag(Qt::ShiftModifier));
     szene.Projizieren();
     szene.Sortieren();
     BildAufbauen(true);

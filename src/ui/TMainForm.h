@@ -164,6 +164,7 @@ public slots:
     void KoordinatenachsenClick();
     void KoordinatenebenenClick();
     void AusgangszustandClick();
+    void HeftansichtClick();
     // "&Fenster"
     void NebeneinanderClick();
     void UebereinanderClick();
