@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -264,6 +266,23 @@ TEST(Heftansicht, SwitchingBackGivesTheDesignsViewUnchanged) {
     EXPECT_EQ(neu.Sz().Matrix(), Ausgangslage());
     EXPECT_EQ(zurueck.size(), Zeichnung(neu.D).size());
     EXPECT_FALSE(t.D.Geaendert());
+}
+
+// The view mode is not part of the document: the file is the same with it
+// on and off, and readable by every earlier version.
+TEST(Heftansicht, DocumentFileDoesNotChange) {
+    TAbitur t;
+    const std::string mit = ::testing::TempDir() + "abitur.kvr";
+    const std::string ohne = ::testing::TempDir() + "abitur_ohne.kvr";
+    ASSERT_TRUE(t.D.Speichern(mit));
+    HeftansichtSetzen(t.D, false);
+    ASSERT_TRUE(t.D.Speichern(ohne));
+    const auto inhalt = [](const std::string& datei) {
+        std::ifstream f(datei, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    EXPECT_EQ(inhalt(mit), inhalt(ohne));
+    EXPECT_EQ(inhalt(mit).find("Heft"), std::string::npos);
 }
 
 // The design's own view: the arrow is named like in the object list, and
