@@ -4,6 +4,7 @@
 // and a 4K screen. Targets (median, on a 2-core machine): 4K at most 8.3 ms
 // (a 120 Hz frame), full HD at most 4 ms, 800 x 800 under 8 ms.
 // BM_ZiehbildFuellen is the floor: filling the image white alone.
+// BM_ZiehbildHeft compares the textbook view ("Heftansicht") with it.
 
 #include "SzeneVoll.h"
 
@@ -73,6 +74,34 @@ static void BM_Ziehbild(benchmark::State& state) {
 // are drawn on other threads than the benchmark's.
 BENCHMARK(BM_Ziehbild)
     ->Apply(Szenen)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// The textbook view against the design's own view, on the same full scene
+// with two pyramids and an opaque plane: arguments Heft (0 the design's
+// view, 1 the textbook view with its paper, hidden edges and names), width,
+// height. The textbook view's frame should take at most 25 % longer.
+static void BM_ZiehbildHeft(benchmark::State& state) {
+    bench::TVolleSzene v(3, 2024, state.range(0) != 0, true);
+    QImage bild = Bild(state, 1);
+    int schritt = 0;
+    for (auto _ : state) {
+        v.Drehen(schritt++);
+        v.szene.Projizieren();
+        v.szene.Sortieren();
+        Malen(v, bild);
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+    state.counters["Stuecke"] = v.szene.Stueckzahl();
+}
+BENCHMARK(BM_ZiehbildHeft)
+    ->ArgNames({"Heft", "Breite", "Hoehe"})
+    ->Args({0, 1920, 1080})
+    ->Args({1, 1920, 1080})
+    ->Args({0, 3840, 2160})
+    ->Args({1, 3840, 2160})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)

@@ -20,10 +20,35 @@ struct TVolleSzene {
     tGSzene szene{abb};
     TKoordinatensystem ks = KoordinatensystemFuerNeuesFenster(TStandardEinstellungen{});
 
-    explicit TVolleSzene(int ebenenZahl = 3, unsigned saat = 2024) {
+    // heft: the textbook view. koerper: two pyramids and an opaque plane
+    // first, so that there are faces that hide (in both views alike).
+    explicit TVolleSzene(int ebenenZahl = 3, unsigned saat = 2024, bool heft = false,
+                         bool koerper = false) {
+        if (heft) szene.SetzeProjektionsart(TProjektionsart::Heft);
         ZeichenfensterEinrichten(ks, abb, szene);
         AusgangslageSetzen(szene);
         KoordinatensystemInSzene(szene, ks);
+        if (koerper) {
+            TSzenenEingabe p;
+            p.Art = TElementart::DPyramide3;
+            p.Farbe = RGB(0, 0, 200);
+            p.Ecken = {TTripel{2, 0, 0}, TTripel{0, 4, 0}, TTripel{0, 0, 3}};
+            p.Spitze = {4, 4, 5};
+            ElementInSzene(szene, p);
+            p.Ecken = {TTripel{-1, 5, 1}, TTripel{3, 7, 0}, TTripel{1, 6, 4}};
+            p.Spitze = {5, 2, 2};
+            ElementInSzene(szene, p);
+            TSzenenEingabe e;
+            e.Art = TElementart::DEbene;
+            e.Farbe = RGB(0, 160, 0);
+            e.Punkt = {2, 0, 0};
+            e.Richtung = {-2, 4, 0};
+            e.Richtung2 = {-2, 0, 3};
+            e.Transparenz = 0;
+            const int nr = ElementInSzene(szene, e).Ergebnis;
+            szene.SetzeName(nr, "E", 1, Schwarz);
+            szene.SetzeNameSichtbar(nr, true);
+        }
         std::mt19937 z(saat);
         std::uniform_real_distribution<double> r(-1, 1);
         const auto punkt = [&](double s) { return TTripel{r(z) * s, r(z) * s, r(z) * s}; };

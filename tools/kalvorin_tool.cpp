@@ -2,7 +2,7 @@
 //   dump FILE.kvr                    the document after a rebuild as JSON
 //   save IN.kvr OUT.kvr              read, rebuild, write
 //   insert BASE.kvr EXTRA.kvr OUT.kvr
-//   render FILE.kvr OUT.png|svg|pdf|wmf|tex [--size N] [--frame] [--sphere]
+//   render FILE.kvr OUT.png|svg|pdf|wmf|tex [--size N] [--frame] [--sphere] [--heftansicht]
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 // --decimal-separator , or . overrides the locale's separator.
 
@@ -46,10 +46,12 @@ const char* const Gebrauch =
     "  kalvorin-tool save EIN.kvr AUS.kvr\n"
     "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
     "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf|AUS.tex [--size N] [--frame] "
-    "[--sphere]\n"
+    "[--sphere] [--heftansicht]\n"
     "    --size N: N x N Bildpunkte bei 96 dpi (AUS.tex ohne --size: 7,5 cm x 7,5 cm wie die\n"
     "    Vorgabe der Ausgabeoptionen); --frame: Rand um die Grafik;\n"
     "    --sphere: mit Sphäre zeichnen\n"
+    "    --heftansicht: das Schrägbild auf Kästchenpapier, ohne --size in wahrer Größe\n"
+    "    (1 LE = 1 cm, Kästchen 5 mm)\n"
     "  kalvorin-tool apply EIN.kvr AUS.kvr BEFEHL [BEFEHL ...]\n"
     "    BEFEHL: SchneidenClick, ErzEbeneClick, ..., PspiegelnClick, MessWinkelClick,\n"
     "    RueckgaengigClick, LoeschenClick, StreckungFestlegen=FAKTOR, Markieren=NAME,NAME,...\n"
@@ -370,6 +372,7 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> args;
     int groesse = 800;
     bool groesseGegeben = false;
+    bool heftansicht = false;
     TZeichenOptionen zeichnen;
     bool latex = false;
     char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
@@ -396,6 +399,8 @@ int main(int argc, char* argv[]) {
             zeichnen.Seitenrahmen = true;
         } else if (a == "--sphere") {
             zeichnen.Kugel = true;
+        } else if (a == "--heftansicht") {
+            heftansicht = true;
         } else if (a == "-h" || a == "--help") {
             std::cout << Gebrauch;
             return 0;
@@ -437,11 +442,26 @@ int main(int argc, char* argv[]) {
                       << SchreibfehlerText(f, args[2]) << "\n";
             return ExitDateifehler;
         }
+        if (heftansicht) HeftansichtSetzen(dokument, true);
         dokument.Ausgangslage();
         QString fehler;
         const QString aus = QString::fromStdString(args[2]);
         const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
         const TGrafikformat* format = GrafikformatMitEndung(QFileInfo(aus).suffix());
+        if (format && heftansicht && !groesseGegeben) {
+            // True to scale: one unit is one centimetre on paper, every
+            // square 5 mm.
+            TGrafikAuftrag a;
+            a.Fenster = dokument.Abbildung().LogischesFenster();
+            a.Malen = malen;
+            a.Groesse = a.Metadateigroesse = Heftmass(dokument.Abbildung().Welt());
+            fehler = GrafikSchreiben(aus, *format, a);
+            if (!fehler.isEmpty()) {
+                std::cerr << fehler.toStdString() << "\n";
+                return ExitDateifehler;
+            }
+            return 0;
+        }
         if (format && !groesseGegeben && std::string_view(format->Endung) == "tex") {
             // A figure for a worksheet: the size "Grafik speichern..." gives
             // it with the output options as they start.

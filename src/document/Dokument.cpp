@@ -121,8 +121,8 @@ void TDokument::KoordinatensystemAendern(const std::function<void(TKoordinatensy
     Neuaufbau();
 }
 
-void TDokument::AnsichtDrehen(TLogPunkt von, TLogPunkt nach) {
-    szene_.Ziehen(von, nach);
+void TDokument::AnsichtDrehen(TLogPunkt von, TLogPunkt nach, bool kippen) {
+    szene_.Ziehen(von, nach, kippen);
     szene_.Projizieren();
     szene_.Sortieren();
 }
@@ -131,6 +131,14 @@ void TDokument::AnsichtDrehen(const TMatrix4& drehung) {
     szene_.MatrixAnwenden(drehung);
     szene_.Projizieren();
     szene_.Sortieren();
+}
+
+void TDokument::ProjektionsartSetzen(TProjektionsart art) {
+    if (Zieht()) ZiehenBeenden();
+    szene_.SetzeProjektionsart(art);
+    AnsichtEinrichten();
+    AusgangslageSetzen(szene_);
+    Neuaufbau();
 }
 
 void TDokument::Neuaufbau() {
@@ -159,10 +167,9 @@ void TDokument::NamenSetzen() {
         while (!e.Szenenobjekte.test(static_cast<std::size_t>(erstes)))
             ++erstes;
         if (erstes > szene_.Objektzahl()) continue;
-        // An arrow is labelled with the name of the vector it carries.
-        const TDreiDBasisElement* traeger =
-            e.Art == TElementart::DPfeil ? Als<TPfeil>(e).Vektor() : &e;
-        const std::string name = Utf8Anfang(traeger ? traeger->Name : e.Name, 8);
+        // Every element, an arrow too, is labelled with its own name, the
+        // one the object list shows.
+        const std::string name = Utf8Anfang(e.Name, 8);
         szene_.SetzeName(erstes, name, 1, e.Art == TElementart::DEbene ? Schwarz : e.Farbe);
         szene_.SetzeNameSichtbar(erstes, e.NameSichtbar);
     }

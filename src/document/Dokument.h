@@ -101,8 +101,13 @@ public:
     // scene is projected and ordered anew, without a rebuild. The view is
     // no part of the file and no modification; the windows are not told
     // (the view that turns draws itself).
-    void AnsichtDrehen(TLogPunkt von, TLogPunkt nach);
+    // kippen: in the textbook view, Shift tilts instead of turning.
+    void AnsichtDrehen(TLogPunkt von, TLogPunkt nach, bool kippen = false);
     void AnsichtDrehen(const TMatrix4& drehung);
+    // The view's projection (the design's oblique view or the textbook
+    // view): window, display cube and initial position follow, then the
+    // rebuild. No part of the file, no modification and no undo step.
+    void ProjektionsartSetzen(TProjektionsart art);
 
     // Whoever shows the document is told after every change.
     void Beobachten(std::function<void()> beobachter) {

@@ -135,6 +135,15 @@ void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichen
     }
 }
 
+void HeftansichtSetzen(TDokument& d, bool an) {
+    if (Heftansicht(d) == an) return;
+    d.ProjektionsartSetzen(an ? TProjektionsart::Heft : TProjektionsart::Schraeg);
+}
+
+bool Heftansicht(const TDokument& d) {
+    return d.Szene().Heftansicht();
+}
+
 void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
     SeiteZeichnen(f, d.Abbildung().LogischesFenster(), o);
     if (o.Kugel) d.Szene().KugelumrissZeichnen(f);

@@ -48,4 +48,10 @@ void SeiteZeichnen(TZeichenflaeche& f, const TLogRechteck& seite, const TZeichen
 // several threads at once (the bands of a drag frame).
 void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o);
 
+// The textbook view ("Heftansicht") on or off for one document's view: its
+// window, its initial position and its picture follow. The document's
+// content, its file and its modified flag stay as they are.
+void HeftansichtSetzen(TDokument& d, bool an);
+bool Heftansicht(const TDokument& d);
+
 } // namespace kalvorin

@@ -16,4 +16,15 @@ TMatrix4 Ausgangslage() {
     return ZDrehmatrix(AusgangsDrehwinkel);
 }
 
+TMatrix4 Heftdehnung() {
+    TMatrix4 m = Einheitsmatrix();
+    m(0, 0) = HeftSchraegfaktor / Schraegfaktor;
+    return m;
+}
+
+TMatrix4 Heftlage(Real drehung, Real kippung) {
+    const TMatrix4 kippen = Drehmatrix(NullTripel, {0, 1, 0}, kippung);
+    return Matrixprodukt(Heftdehnung(), Matrixprodukt(kippen, ZDrehmatrix(drehung)));
+}
+
 } // namespace kalvorin

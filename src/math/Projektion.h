@@ -37,4 +37,30 @@ TWeltRechteck Zeichenfenster(Real h);
 inline constexpr Real AusgangsDrehwinkel = -0.3490658503988659L;
 TMatrix4 Ausgangslage();
 
+// The textbook view ("Heftansicht"): the Schraegbild pupils draw on squared
+// paper. y to the right and z upwards true to scale, x at 45 degrees down to
+// the left shortened by half the square root of two, so that one unit of x
+// is one diagonal of a half-unit square: (1|0|0) lies half a unit left of
+// and half a unit below the origin.
+enum class TProjektionsart : unsigned char {
+    Schraeg, // the design's own view
+    Heft,
+};
+inline constexpr Real HeftSchraegfaktor = 0.5L;
+inline constexpr TTripel HeftBlickrichtung{-2, -1, -1};
+
+inline TZeichenpunkt HeftProjizieren(TTripel p) {
+    return {p.y - HeftSchraegfaktor * p.x, p.z - HeftSchraegfaktor * p.x};
+}
+
+// The textbook view is the view's own projection after x is stretched by
+// this matrix (x by 0.5 / Schraegfaktor): whatever follows the projection
+// (depth order, hit test) stays the same, and the textbook view is one
+// matrix: HeftAusgangslage() = Heftdehnung().
+TMatrix4 Heftdehnung();
+// The view matrix of the textbook view turned by `drehung` about the
+// vertical axis (z) and then tilted by `kippung` about the horizontal axis
+// (y) of the picture, both in radians.
+TMatrix4 Heftlage(Real drehung, Real kippung);
+
 } // namespace kalvorin

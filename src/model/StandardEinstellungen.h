@@ -37,6 +37,12 @@ struct TStandardEinstellungen {
 
     // Dragging points: a dragged point goes to multiples of 0,5 LE.
     bool BeimZiehenEinrasten = true;
+    // The textbook view ("Heftansicht"): new windows open in it; the axes
+    // are named x1, x2, x3 (else x, y, z); planes are drawn by their trace
+    // triangle where it lies in the display range.
+    bool Heftansicht = false;
+    bool HeftAchsenIndiziert = true;
+    bool HeftSpurdreieck = true;
 
     // Number output
     bool ZahlenAlsBrueche = true;

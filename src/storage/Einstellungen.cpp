@@ -29,6 +29,7 @@ const std::string Pfade = "Pfade";
 const std::string Darstellung = "Darstellung";
 const std::string PraesentationsSchluessel = "Präsentation";
 const std::string CustomColorsSektion = "CustomColors";
+const std::string HeftSektion = "Heftansicht";
 const std::string SkalierungsSchluessel =
     "Skalierungs-Striche (keine,nur bei 1,alle 0,5,alle 1,alle 2,alle 5):";
 
@@ -170,6 +171,10 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
 
     e.BeimZiehenEinrasten = ini.ReadBool(Ziehen, EinrastenSchluessel, true);
 
+    e.Heftansicht = ini.ReadBool(HeftSektion, "Neue Fenster", false);
+    e.HeftAchsenIndiziert = ini.ReadString(HeftSektion, "Achsennamen", "x1 x2 x3") != "x y z";
+    e.HeftSpurdreieck = ini.ReadBool(HeftSektion, "Spurdreieck", true);
+
     e.PfadSzenen = ini.ReadString(Pfade, "Szenen", "");
     e.PfadEinfuegeSzenen = ini.ReadString(Pfade, "EinfuegeSzenen", "");
     e.PfadGrafiken = ini.ReadString(Pfade, "Grafiken", "");
@@ -229,6 +234,18 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         // it stays as it was.
         if (!e.BeimZiehenEinrasten || ini.ValueExists(Ziehen, EinrastenSchluessel))
             ini.WriteBool(Ziehen, EinrastenSchluessel, e.BeimZiehenEinrasten);
+
+        // The textbook view's section only once one of its settings was
+        // changed: the file stays as it always was for everyone else.
+        const TStandardEinstellungen vorgabe;
+        if (e.Heftansicht != vorgabe.Heftansicht ||
+            e.HeftAchsenIndiziert != vorgabe.HeftAchsenIndiziert ||
+            e.HeftSpurdreieck != vorgabe.HeftSpurdreieck) {
+            ini.WriteBool(HeftSektion, "Neue Fenster", e.Heftansicht);
+            ini.WriteString(HeftSektion, "Achsennamen",
+                            e.HeftAchsenIndiziert ? "x1 x2 x3" : "x y z");
+            ini.WriteBool(HeftSektion, "Spurdreieck", e.HeftSpurdreieck);
+        }
 
         if (OrdnerMerken(e.PfadSzenen)) ini.WriteString(Pfade, "Szenen", e.PfadSzenen);
         if (OrdnerMerken(e.PfadEinfuegeSzenen))

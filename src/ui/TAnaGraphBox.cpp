@@ -222,7 +222,7 @@ void tAnaGraphBox::mouseMoveEvent(QMouseEvent* e) {
     if (jetzt == letzte_) return;
     // Turning needs no rebuild: the stored geometry is projected and
     // ordered anew.
-    dokument_->AnsichtDrehen(letzte_, jetzt);
+    dokument_->AnsichtDrehen(letzte_, jetzt, e->modifiers().testFlag(Qt::ShiftModifier));
     BildAufbauen(true);
     viewport()->update();
     letzte_ = jetzt;

@@ -276,6 +276,17 @@ TAusgabeMass MetadateiGroesse(const tGrafChildForm& fenster) {
     return MetadateiMass(logisch, bild.width(), bild.height(), px, py);
 }
 
+// Where the picture is printed; the textbook view at its true size from the
+// rectangle's top-left corner.
+static TAusgabeRechteck HeftDruckrechteck(tGrafChildForm& fenster, const TGrafikAuftrag& a) {
+    TAusgabeRechteck r = FensterAusgabe(fenster.Ansicht()).Druckrechteck;
+    if (Heftansicht(fenster.Dokument())) {
+        r.rechts = r.links + a.Groesse.Breite;
+        r.unten = r.oben + a.Groesse.Hoehe;
+    }
+    return r;
+}
+
 TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster) {
     TDokument& d = fenster.Dokument();
     const TFensterAusgabe& eigene = FensterAusgabe(fenster.Ansicht());
@@ -287,6 +298,8 @@ TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster) {
     a.Groesse = ImSeitenverhaeltnis({eigene.Druckrechteck.Breite(), eigene.Druckrechteck.Hoehe()},
                                     a.Fenster);
     a.Metadateigroesse = MetadateiGroesse(fenster);
+    // The textbook view is true to scale in every output: 5 mm squares.
+    if (Heftansicht(d)) a.Groesse = a.Metadateigroesse = Heftmass(d.Abbildung().Welt());
     a.Aufloesung = Druckaufloesung;
     return a;
 }
@@ -348,8 +361,7 @@ void GrafikDrucken(QWidget* eltern, tGrafChildForm& fenster) {
     {
         const TWarteCursor warten;
         const TGrafikAuftrag a = Ausgabeauftrag(fenster);
-        fehler =
-            Drucken(drucker, FensterAusgabe(fenster.Ansicht()).Druckrechteck, a.Fenster, a.Malen);
+        fehler = Drucken(drucker, HeftDruckrechteck(fenster, a), a.Fenster, a.Malen);
     }
     if (!fehler.isEmpty()) Meldungen().Meldung(fehler.toStdString(), TMeldungsart::Warnung);
 }

@@ -4,6 +4,7 @@
 #include "document/Befehlstabelle.h"
 #include "document/Dateiregeln.h"
 #include "document/Szenentext.h"
+#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "model/StandardEinstellungen.h"
 #include "ui/Barrierefreiheit.h"
@@ -65,6 +66,8 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
     : QWidget(eltern), ordinal_(ordinal), neuNummer_(ordinal), haupt_(haupt),
       dokument_(std::make_unique<TDokument>()) {
     setObjectName(QStringLiteral("GrafChildForm"));
+    // A new window opens in the view the user last chose.
+    if (Einstellungen().Heftansicht) HeftansichtSetzen(*dokument_, true);
     THilfe::SetzeKontext(this, 1300);
     setMinimumSize(150, 100);
     resize(400, 400);

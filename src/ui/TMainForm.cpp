@@ -4,6 +4,7 @@
 #include "document/Befehlstabelle.h"
 #include "document/Dateiregeln.h"
 #include "document/Dokument.h"
+#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/Dokumentdatei.h"
 #include "storage/Einstellungen.h"
@@ -155,6 +156,7 @@ void TMainForm::BaueMenues() {
         if (z.Angebot) SetzeAktiv(Text(z.Name), false);
         if (z.Abbildung) Aktion(Text(z.Name))->setVisible(false);
     }
+    Aktion(QStringLiteral("Heftansicht"))->setCheckable(true);
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
     Aktion(QStringLiteral("Wiederholen"))->setEnabled(false);
@@ -227,6 +229,7 @@ void TMainForm::UpdateMenuItems() {
     else
         Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
     ZeigeWiederholen(aktiv);
+    Aktion(QStringLiteral("Heftansicht"))->setChecked(aktiv && Heftansicht(*aktiv));
     if (aktiv != gemeldetesDokument_) {
         gemeldetesDokument_ = aktiv;
         emit AktivesDokumentGeaendert(aktiv);
@@ -555,6 +558,18 @@ void TMainForm::AusgangszustandClick() {
     if (!f) return;
     f->Dokument().Ausgangslage();
     f->Ansicht()->AnsichtZuruecksetzen();
+}
+
+// The textbook view of the active window on or off; new windows open as
+// the last one was switched.
+void TMainForm::HeftansichtClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f) return;
+    const bool an = !Heftansicht(f->Dokument());
+    HeftansichtSetzen(f->Dokument(), an);
+    Einstellungen().Heftansicht = an;
+    f->Ansicht()->AnsichtZuruecksetzen();
+    UpdateMenuItems();
 }
 
 void TMainForm::SzenebeschreibenClick() {

@@ -163,6 +163,7 @@ public slots:
     void KoordinatenachsenClick();
     void KoordinatenebenenClick();
     void AusgangszustandClick();
+    void HeftansichtClick();
     // The scene of the active document in words, in a window of its own.
     void SzenebeschreibenClick();
     // "&Fenster"

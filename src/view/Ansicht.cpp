@@ -3,6 +3,9 @@
 #include "math/Projektion.h"
 #include "view/Drehkugel.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kalvorin {
 
 namespace {
@@ -28,7 +31,7 @@ TKoordinatensystem KoordinatensystemFuerNeuesFenster(const TStandardEinstellunge
 
 void ZeichenfensterEinrichten(TKoordinatensystem& ks, TWeltAbbildung& abbildung, tGSzene& szene) {
     if (ks.H == 0) ks.H = ks.Halbseite();
-    abbildung.SetzeWelt(Zeichenfenster(ks.H), WeltIsotrop);
+    abbildung.SetzeWelt(szene.Heftansicht() ? Heftfenster(ks) : Zeichenfenster(ks.H), WeltIsotrop);
     szene.SetzeDarstellungswuerfel(NullTripel, ks.H);
     szene.SetzeDrehkugel(DrehkugelFuer(ks.H, abbildung));
 }
@@ -57,7 +60,32 @@ void KoordinatensystemInSzene(tGSzene& szene, const TKoordinatensystem& ks) {
     }
 }
 
+TWeltRechteck Heftfenster(const TKoordinatensystem& ks) {
+    // The origin is always in it; each axis adds the pictures of its ends.
+    Real u1 = 0, v1 = 0, u2 = 0, v2 = 0;
+    for (int i = 0; i < 3; ++i) {
+        const TAchsenDaten& a = ks.Achsen[i];
+        for (const Real t : {a.Unten, a.Oben}) {
+            TTripel p{};
+            (i == 0 ? p.x : i == 1 ? p.y : p.z) = t;
+            const TZeichenpunkt b = HeftProjizieren(p);
+            u1 = std::min(u1, b.u);
+            u2 = std::max(u2, b.u);
+            v1 = std::min(v1, b.v);
+            v2 = std::max(v2, b.v);
+        }
+    }
+    constexpr Real Rand = 1;
+    const auto unten = [](Real w) { return std::floor(2 * (w - Rand)) / 2; };
+    const auto oben = [](Real w) { return std::ceil(2 * (w + Rand)) / 2; };
+    return {unten(u1), unten(v1), oben(u2), oben(v2)};
+}
+
 void AusgangslageSetzen(tGSzene& szene) {
+    if (szene.Heftansicht()) {
+        szene.SetzeHeftlage(0, 0);
+        return;
+    }
     szene.MatrixZuruecksetzen();
     szene.MatrixAnwenden(Ausgangslage());
 }

@@ -21,7 +21,13 @@ void ZeichenfensterEinrichten(TKoordinatensystem& ks, TWeltAbbildung& abbildung,
 // The first step of every rebuild: the drawn axes, then the drawn planes.
 void KoordinatensystemInSzene(tGSzene& szene, const TKoordinatensystem& ks);
 
-// "Ausgangslage": the view every window starts with.
+// The window of the textbook view: the pictures of the drawn axes with a
+// margin of one unit, its edges on whole squares (half units), so that the
+// squared paper fills it and 1 unit is 1 cm on paper.
+TWeltRechteck Heftfenster(const TKoordinatensystem& ks);
+
+// "Ausgangslage": the view every window starts with; in the textbook view
+// the exact textbook position.
 void AusgangslageSetzen(tGSzene& szene);
 
 } // namespace kalvorin

@@ -141,4 +141,9 @@ double InPixel(std::int32_t hundertstelMillimeter, double dpi) {
     return hundertstelMillimeter * dpi / 2540.0;
 }
 
+TAusgabeMass Heftmass(const TWeltRechteck& welt) {
+    return {static_cast<std::int32_t>(std::lround(std::fabs(welt.x2 - welt.x1) * 1000)),
+            static_cast<std::int32_t>(std::lround(std::fabs(welt.y2 - welt.y1) * 1000))};
+}
+
 } // namespace kalvorin

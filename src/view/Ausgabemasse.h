@@ -7,6 +7,7 @@
 // Lengths on paper are in thousandths of a centimetre, which is the same as
 // hundredths of a millimetre.
 
+#include "math/Projektion.h"
 #include "math/Tripel.h"
 #include "view/Zeichenflaeche.h"
 
@@ -101,6 +102,9 @@ TAusgabeRechteck Druckrechteck(TAusgabeRechteck druck, TAusgabeMass papier,
 // 16-bit metafile can hold.
 TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel,
                            double bildHoehePixel, int pixelGroesseX, int pixelGroesseY);
+
+// The textbook view on paper: one world unit is one centimetre.
+TAusgabeMass Heftmass(const TWeltRechteck& welt);
 
 // A length on paper at a resolution in dots per inch.
 double InPixel(std::int32_t hundertstelMillimeter, double dpi);

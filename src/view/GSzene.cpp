@@ -59,6 +59,7 @@ void tGSzene::SetzeDarstellungswuerfel(TTripel mitte, Real h) {
 void tGSzene::Leeren() {
     objekte_.clear();
     stuecke_.clear();
+    koerper_.clear();
     Entwerten();
 }
 
@@ -76,8 +77,30 @@ void tGSzene::MatrixZuruecksetzen() {
     matrix_ = Einheitsmatrix();
 }
 
-void tGSzene::Ziehen(TLogPunkt vorher, TLogPunkt jetzt) {
-    MatrixAnwenden(Ziehdrehung(kugel_, vorher, jetzt));
+void tGSzene::Ziehen(TLogPunkt vorher, TLogPunkt jetzt, bool kippen) {
+    if (!Heftansicht()) {
+        MatrixAnwenden(Ziehdrehung(kugel_, vorher, jetzt));
+        return;
+    }
+    // Like a turntable: the way across the sphere's image is the angle, and
+    // the z-axis stays upright.
+    const Real r = kugel_.BildRadius > 0 ? static_cast<Real>(kugel_.BildRadius) : LogischeSeite;
+    if (kippen)
+        SetzeHeftlage(heftDrehung_, heftKippung_ + (static_cast<Real>(jetzt.y) - vorher.y) / r);
+    else
+        SetzeHeftlage(heftDrehung_ + (static_cast<Real>(jetzt.x) - vorher.x) / r, heftKippung_);
+}
+
+void tGSzene::SetzeHeftlage(Real drehung, Real kippung) {
+    constexpr Real GrenzeKippung = 30 * Pi / 180;
+    // Whole turns are left out, so that the angle stays exact.
+    heftDrehung_ = std::remainder(drehung, 2 * Pi);
+    heftKippung_ = std::clamp(kippung, -GrenzeKippung, GrenzeKippung);
+    matrix_ = Heftlage(heftDrehung_, heftKippung_);
+}
+
+TLogPunkt tGSzene::Bild(TTripel p) const {
+    return abbildung_->WeltZuLogisch(kalvorin::Projizieren(Abbilden(matrix_, p)));
 }
 
 TSzenenObjekt* tGSzene::ObjektPtr(int nr) {
@@ -180,6 +203,7 @@ int tGSzene::StreckeHinzufuegen(TTripel p, TTripel richtung, Real oben, Real unt
     if (!(lo < hi)) return SzeneAusserhalb;
     const int erstes = Stueckzahl() + 1;
     const int nr = LinienObjekt(TObjektArt::Strecke, p, richtung, lo, hi);
+    objekte_[nr - 1].EndeGekappt = hi < oben;
     NeueStueckeSchneiden(nr, erstes);
     return nr;
 }

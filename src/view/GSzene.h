@@ -84,8 +84,11 @@ struct TSzenenObjekt {
     TTripel Richtung{};
     Real Unten = 0;
     Real Oben = 0;
-    bool WeisserRand = false;             // 'G'
-    bool Pfeil = false;                   // 'S', 'A'
+    bool WeisserRand = false; // 'G'
+    bool Pfeil = false;       // 'S', 'A'
+    // 'S': the display range cut the segment short of its real end, so an
+    // arrow has no head there.
+    bool EndeGekappt = false;
     std::array<TTripel, 3> Pfeilspitze{}; // tip, then the two back corners
     std::array<TLogPunkt, 3> PfeilspitzeProj{};
     int Ebene = 0; // 'R': number of its plane
@@ -148,6 +151,25 @@ TFarbe VolleFarbe(TFarbe c);
 // The colour of the halo round marked objects on the screen.
 inline constexpr TFarbe Markierfarbe = RGB(255, 150, 0);
 
+// A triangle or pyramid as the textbook view fills and hides it: its faces
+// (document space) and the scene objects of its edges.
+struct TKoerper {
+    std::vector<std::array<TTripel, 3>> Flaechen;
+    std::vector<int> Kanten;
+    TFarbe Farbe = Schwarz;
+};
+
+// A name placed by the textbook view: the rectangle of its text (logical
+// units) and, where it had to move away, the leader line from its anchor.
+struct THeftBeschriftung {
+    std::string Text;
+    TLogRechteck Rahmen;
+    TLogPunkt Anker{};
+    bool Hinweislinie = false;
+    int Schrifthoehe = 0;
+    TFarbe Farbe = Schwarz;
+};
+
 // Outcome of comparing two pieces for the drawing order.
 enum class TVorne : int {
     Keins = 0,
@@ -174,7 +196,29 @@ public:
     void SetzeDrehkugel(const TDrehkugel& kugel) { kugel_ = kugel; }
     const TDrehkugel& Drehkugel() const { return kugel_; }
     // Turns the view as the drag from one mouse position to the next asks.
-    void Ziehen(TLogPunkt vorher, TLogPunkt jetzt);
+    // In the textbook view a drag turns about the vertical axis only, and
+    // with `kippen` tilts the view within +-30 degrees instead.
+    void Ziehen(TLogPunkt vorher, TLogPunkt jetzt, bool kippen = false);
+
+    // The textbook view ("Heftansicht") or the view's own. Clearing the
+    // scene keeps it; the caller sets the window and the initial position
+    // anew (AusgangslageSetzen).
+    void SetzeProjektionsart(TProjektionsart art) { art_ = art; }
+    TProjektionsart Projektionsart() const { return art_; }
+    bool Heftansicht() const { return art_ == TProjektionsart::Heft; }
+    // The textbook view turned and tilted (radians); the view matrix follows.
+    void SetzeHeftlage(Real drehung, Real kippung);
+    Real HeftDrehung() const { return heftDrehung_; }
+    Real HeftKippung() const { return heftKippung_; }
+
+    // A triangle or pyramid for the textbook view; the design's own view
+    // draws only its edges.
+    void KoerperHinzufuegen(TKoerper k) { koerper_.push_back(std::move(k)); }
+    const std::vector<TKoerper>& Koerper() const { return koerper_; }
+    // A point of document space in logical units, as the view shows it now.
+    TLogPunkt Bild(TTripel p) const;
+    // The names of the textbook view where it places them.
+    std::vector<THeftBeschriftung> HeftBeschriftungen() const;
 
     // Object number, or SzeneAusserhalb, SzeneVoll, SzeneParallel.
     int PunktHinzufuegen(TTripel p);
@@ -256,6 +300,8 @@ private:
     // When no piece left can be placed: the one to place next. nach[j]: the
     // pieces to be drawn after j; zaehler: how many unplaced pieces each
     // still waits for.
+    // The arrow head is drawn: the object carries one and its real end is shown.
+    static bool SpitzeGezeigt(const TSzenenObjekt& o) { return o.Pfeil && !o.EndeGekappt; }
     int ZyklusAufbrechen(const std::vector<std::vector<int>>& nach, const std::vector<int>& zaehler,
                          const std::vector<char>& gesetzt) const;
 
@@ -273,12 +319,18 @@ private:
     void HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const;
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    // The textbook view (Heftzeichnen.cpp).
+    void HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const;
 
     const TWeltAbbildung* abbildung_;
     TTripel mitte_{};
     Real h_ = 4;
     TMatrix4 matrix_;
     TDrehkugel kugel_{};
+    TProjektionsart art_ = TProjektionsart::Schraeg;
+    Real heftDrehung_ = 0;
+    Real heftKippung_ = 0;
+    std::vector<TKoerper> koerper_;
     std::vector<TSzenenObjekt> objekte_;
     std::vector<TStueck> stuecke_;
     std::vector<int> folge_;

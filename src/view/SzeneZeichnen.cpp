@@ -68,6 +68,10 @@ TFarbe VolleFarbe(TFarbe c) {
 void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
                        bool volleRandfarben) const {
     if (!projiziert_) return;
+    if (Heftansicht()) {
+        HeftZeichnen(f, markiert);
+        return;
+    }
     const auto istMarkiert = [&](int objekt) {
         if (!markiert || objekt < 1 || objekt > MaxSzenenObjekte) return false;
         const TSzenenObjekt& o = objekte_[objekt - 1];
@@ -139,7 +143,7 @@ void tGSzene::LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenO
     f.Linie(s.EckenProj[0], s.EckenProj[1]);
 
     const bool amEnde = std::fabs(s.Oben - o.Oben) <= IntervallToleranz;
-    if (o.Pfeil && amEnde) {
+    if (SpitzeGezeigt(o) && amEnde) {
         f.SetzeStift({o.Stift.Farbe, o.Stift.Breite, TStiftStil::Durchgezogen});
         TPinsel p;
         p.Art = TPinselArt::Voll;
@@ -245,7 +249,7 @@ void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObj
         const int kern = std::max(o.WeisserRand ? 2 * Einheit : 0, o.Stift.Breite);
         f.SetzeStift({Markierfarbe, kern + 2 * Hofbreite, TStiftStil::Durchgezogen});
         f.Linie(s.EckenProj[0], s.EckenProj[1]);
-        if (o.Pfeil && std::fabs(s.Oben - o.Oben) <= IntervallToleranz) {
+        if (SpitzeGezeigt(o) && std::fabs(s.Oben - o.Oben) <= IntervallToleranz) {
             f.SetzePinsel(p);
             f.Polygon(o.PfeilspitzeProj.data(), 3);
         }

@@ -77,12 +77,18 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
         break;
     case TElementart::DDreieck: {
         const auto [a, b, c] = e.Ecken;
-        return Kanten(szene, e, {{a, b}, {a, c}, {b, c}});
+        TSzenenErgebnis k = Kanten(szene, e, {{a, b}, {a, c}, {b, c}});
+        if (!k.Objekte.empty()) szene.KoerperHinzufuegen({{{a, b, c}}, k.Objekte, e.Farbe});
+        return k;
     }
     case TElementart::DPyramide3: {
         const auto [a, b, c] = e.Ecken;
-        return Kanten(szene, e,
-                      {{a, b}, {a, c}, {b, c}, {a, e.Spitze}, {b, e.Spitze}, {c, e.Spitze}});
+        const TTripel s = e.Spitze;
+        TSzenenErgebnis k = Kanten(szene, e, {{a, b}, {a, c}, {b, c}, {a, s}, {b, s}, {c, s}});
+        if (!k.Objekte.empty())
+            szene.KoerperHinzufuegen(
+                {{{a, b, c}, {a, b, s}, {b, c, s}, {c, a, s}}, k.Objekte, e.Farbe});
+        return k;
     }
     case TElementart::DEbene:
         nr = szene.EbeneHinzufuegen(e.Punkt, e.Richtung, e.Richtung2);

@@ -167,6 +167,11 @@ std::string LatexText(std::string_view utf8) {
             break;
         }
         if (z < 0x20 || z == 0x7F) continue;
+        // Subscript digits (the axis names x1, x2, x3 of the textbook view).
+        if (z >= 0x2080 && z <= 0x2089) {
+            r += "\\textsubscript{" + std::string(1, static_cast<char>('0' + (z - 0x2080))) + "}";
+            continue;
+        }
         const std::string_view zeichen = utf8.substr(anfang, i - anfang);
         // Everything a document file can hold sets with inputenc and T1.
         if (z != 0xFFFD && InCp1252Darstellbar(zeichen))

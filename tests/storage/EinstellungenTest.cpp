@@ -347,3 +347,18 @@ TEST_F(SettingsFile, SnappingIsOnByDefaultAndWrittenOnlyOnceSwitchedOff) {
     SpeichereEinstellungen(e, datei);
     EXPECT_TRUE(Geladen(datei).BeimZiehenEinrasten);
 }
+
+TEST_F(SettingsFile, TextbookViewKeysOnlyOnceChangedAndReadBack) {
+    TStandardEinstellungen e;
+    e.CustomColors = StandardFarben();
+    SpeichereEinstellungen(e, datei);
+    EXPECT_EQ(DateiInhalt(datei).find("[Heftansicht]"), std::string::npos);
+    e.Heftansicht = true;
+    e.HeftAchsenIndiziert = false;
+    e.HeftSpurdreieck = false;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_NE(DateiInhalt(datei).find("[Heftansicht]\r\nNeue Fenster=1\r\nAchsennamen=x y z\r\n"
+                                      "Spurdreieck=0\r\n"),
+              std::string::npos);
+    EXPECT_EQ(Geladen(datei), e);
+}

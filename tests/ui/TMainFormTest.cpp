@@ -127,7 +127,9 @@ const std::vector<TMenue>& SollMenues() {
           {"Zoomout", "Darstellungsbereich ver&größern", 730, "PgUp"},
           {"ZoomIn", "Darstellungsbereich ver&kleinern", 740, "PgDown"},
           {"Ausgangszustand", "Ausgangs&lage", 750, "Ctrl+O"},
-          {"Szenebeschreiben", "Szene &beschreiben...", 760}}},
+          {"Heftansicht", "&Heftansicht", 760},
+
+          {"Szenebeschreiben", "Szene &beschreiben...", 770}}},
         {"Fenster",
          "&Fenster",
          800,

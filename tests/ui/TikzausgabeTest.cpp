@@ -199,7 +199,7 @@ TEST_F(Tikzausgabe, TheFullSceneCompilesToAPageOfTheOptionsSizeLaidOutAsThePngFi
     EXPECT_TRUE(
         tex.startsWith("% Grafik aus Kalvorin als TikZ-Bild für LaTeX, 9 cm × 9 cm, in UTF-8."));
     for (const char* name : {"{A\\_1}", "{B$'$}", "{S$''$}", "{Ü}", "{Zähler\\_2}",
-                             "{g\\_\\{AS\\}}", "{s\\&t}", "{Höhe}", "{v\\#1}", "{1E1}"})
+                             "{g\\_\\{AS\\}}", "{s\\&t}", "{Höhe}", "{p\\#1}", "{1E1}"})
         EXPECT_TRUE(tex.contains(name)) << name;
     std::cout << "[          ] size of the full scene's file: " << tex.size() << " bytes\n";
 

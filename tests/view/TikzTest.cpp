@@ -96,6 +96,7 @@ TEST(Tikz, TextIsEscapedForLatex) {
         {"a\tb\x7f", "ab"},
         {"中", "?"},
         {"\xff", "?"},
+        {"x\u2081x\u2083", "x\\textsubscript{1}x\\textsubscript{3}"},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(LatexText(f.ein), f.aus) << f.ein;

@@ -62,11 +62,11 @@ inline void Vollszene(TDokument& d) {
     strecke->Farbe = RGB(160, 0, 160);
     strecke->NameSichtbar = true;
     auto* v = l.Neu<TVektor>();
-    v->Name = "v#1"; // the arrow is labelled with its vector's name
+    v->Name = "v1";
     v->Komponenten = {0, 3, 3};
     v->NameSichtbar = false;
     auto* pfeil = l.Neu<TPfeil>();
-    pfeil->Name = "p";
+    pfeil->Name = "p#1"; // the arrow is labelled with its own name
     pfeil->Festlegung = TPfeil::PfPV;
     pfeil->Bezuege = {a, v, nullptr};
     pfeil->Farbe = RGB(0, 0, 0);

@@ -1,0 +1,616 @@
+// The textbook view ("Heftansicht"): the Schraegbild as pupils draw it on
+// squared paper. Squared paper, the axes with every tick numbered, triangles
+// and pyramids lightly filled, what is hidden behind an opaque plane or a
+// solid's face dashed (points: a small open circle), planes by their trace
+// triangle, and names placed where they collide with nothing.
+//
+// The view does not use the depth order: the fills are light and drawn
+// first, every line and point is drawn over them, visible or dashed as the
+// faces in front of it decide, and the names come last. So every output
+// draws the same picture, and the names stand in the same places.
+
+#include "model/Utf8.h"
+#include "storage/Einstellungen.h"
+#include "storage/Zahlen.h"
+#include "view/Bildtests.h"
+#include "view/GSzene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace kalvorin {
+
+namespace {
+
+// The squares: light blue, which prints, half a unit (5 mm) apart.
+constexpr TFarbe Papierfarbe = RGB(165, 205, 235);
+constexpr Real Kaestchen = 0.5L;
+// Lengths on paper, in units (cm).
+constexpr double Papierlinie = 0.01;    // 0.1 mm
+constexpr double Sichtbarlinie = 0.025; // visible edges and lines at least 0.25 mm
+constexpr double Verdecktlinie = 0.015; // hidden ones dashed, 0.15 mm
+constexpr double Strichhalb = 0.1;      // ticks 2 mm long
+constexpr double Namenhoehe = 0.45;     // text cell of names
+constexpr double Zahlenhoehe = 0.35;    // text cell of tick numbers
+constexpr double Punktradius = 0.07;    // the open circle of a hidden point
+constexpr double Abstand = 0.12;        // between a name and its anchor
+// An Arial character is at most this wide, as a share of the cell height.
+constexpr double Zeichenbreite = 0.55;
+// The faces and planes are filled this much lighter than their colour.
+constexpr double FuellHeller = 0.8;
+constexpr double EbeneHeller = 0.7;
+
+constexpr Real EbenenToleranz = 1e-6L;
+
+struct TVerdecker {
+    std::array<TTripel, 4> Ecken{}; // rotated space
+    std::array<TLogPunkt, 4> Bild{};
+    int Zahl = 0;
+    TTripel N{};
+    Real D = 0;
+    TLogPunkt Min{}, Max{};
+};
+
+struct TLinie {
+    TLogPunkt A, B;
+    TStift Stift;
+};
+
+struct TPunktBild {
+    int Objekt = 0;
+    TLogPunkt Ort{};
+    bool Verdeckt = false;
+};
+
+struct TFuellung {
+    std::vector<TLogPunkt> Ecken;
+    TFarbe Farbe = Weiss;
+};
+
+struct TNamenWunsch {
+    std::string Text;
+    TLogPunkt Anker{};
+    int Hoehe = 0;
+    TFarbe Farbe = Schwarz;
+    // Index of the first candidate direction to try (0 right, 1 above, ...).
+    int Zuerst = 0;
+};
+
+struct THeftPlan {
+    std::vector<TFuellung> Fuellungen;
+    std::vector<TLinie> Linien;
+    std::vector<std::array<TLogPunkt, 3>> Spitzen;
+    std::vector<TFarbe> SpitzenFarben;
+    std::vector<TLinie> Striche;
+    std::vector<TPunktBild> Punkte;
+    std::vector<THeftBeschriftung> Namen;
+};
+
+int InLogisch(const TWeltAbbildung& a, double einheiten) {
+    return std::max(1, static_cast<int>(std::lround(einheiten / a.WeltProLogischX())));
+}
+
+TLogPunkt Min(TLogPunkt a, TLogPunkt b) {
+    return {std::min(a.x, b.x), std::min(a.y, b.y)};
+}
+TLogPunkt Max(TLogPunkt a, TLogPunkt b) {
+    return {std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+TLogPunkt Zwischen(TLogPunkt a, TLogPunkt b, double s) {
+    return {static_cast<std::int32_t>(std::lround(a.x + s * (static_cast<double>(b.x) - a.x))),
+            static_cast<std::int32_t>(std::lround(a.y + s * (static_cast<double>(b.y) - a.y)))};
+}
+
+bool InEbene(const TVerdecker& v, TTripel p) {
+    const Real l = Betrag(v.N);
+    if (l == 0) return true;
+    const Real skala = std::max<Real>(1, Betrag(p));
+    return std::fabs(Skalarprodukt(v.N, p) - v.D) / l <= EbenenToleranz * skala;
+}
+
+// The face lies in front of the point q and covers it in the picture.
+bool Verdeckt(const TVerdecker& v, TTripel q, TLogPunkt bild) {
+    if (bild.x <= v.Min.x || bild.x >= v.Max.x || bild.y <= v.Min.y || bild.y >= v.Max.y)
+        return false;
+    if (!bild::Innen(bild, v.Bild.data(), v.Zahl, true)) return false;
+    // The ray from q along the viewing direction meets the face's plane at
+    // q + t v; t < 0: towards the viewer, so the face is in front.
+    const Real nv = Skalarprodukt(v.N, Blickrichtung);
+    if (nv == 0) return false;
+    const Real t = (v.D - Skalarprodukt(v.N, q)) / nv;
+    return t < -EbenenToleranz * std::max<Real>(1, Betrag(q));
+}
+
+class TPlaner {
+public:
+    explicit TPlaner(const tGSzene& s) : s_(s), a_(s.Abbildung()) {}
+
+    THeftPlan Planen() {
+        Verdeckerfinden();
+        Objektezeichnen();
+        Namenplatzieren();
+        return std::move(plan_);
+    }
+
+private:
+    TTripel Gedreht(TTripel p) const { return Abbilden(s_.Matrix(), p); }
+
+    // The three axis intersections of a plane, when they all exist and lie
+    // on the drawn axes (or in the display cube).
+    bool Spurdreieck(const TSzenenObjekt& o, std::array<TTripel, 3>& ecken) const {
+        if (!Einstellungen().HeftSpurdreieck) return false;
+        const TTripel n = o.N;
+        const Real l = Betrag(n);
+        if (l == 0 || std::fabs(o.D) / l < 1e-9L) return false;
+        const Real komp[3] = {n.x, n.y, n.z};
+        for (int i = 0; i < 3; ++i) {
+            if (std::fabs(komp[i]) / l < 1e-9L) return false;
+            const Real t = o.D / komp[i];
+            Real unten = -s_.Halbseite(), oben = s_.Halbseite();
+            for (int nr = 1; nr <= s_.Objektzahl(); ++nr) {
+                const TSzenenObjekt& ax = s_.Objekt(nr);
+                if (ax.Art == TObjektArt::Achse && ax.Achse == "XYZ"[i]) {
+                    unten = ax.Unten;
+                    oben = ax.Oben;
+                }
+            }
+            if (t < unten || t > oben) return false;
+            ecken[i] = {i == 0 ? t : 0, i == 1 ? t : 0, i == 2 ? t : 0};
+        }
+        return true;
+    }
+
+    void Verdecker(const TTripel* ecken, int n) {
+        TVerdecker v;
+        v.Zahl = n;
+        for (int i = 0; i < n; ++i) {
+            v.Ecken[i] = Gedreht(ecken[i]);
+            v.Bild[i] = s_.Bild(ecken[i]);
+        }
+        v.N = Kreuzprodukt(TripelDifferenz(v.Ecken[1], v.Ecken[0]),
+                           TripelDifferenz(v.Ecken[2], v.Ecken[0]));
+        if (IstNullvektor(v.N)) return;
+        v.D = Skalarprodukt(v.N, v.Ecken[0]);
+        // The picture counter-clockwise, as the inside test wants it.
+        if (bild::Flaeche2(v.Bild.data(), n) < 0) {
+            std::reverse(v.Bild.begin(), v.Bild.begin() + n);
+            std::reverse(v.Ecken.begin(), v.Ecken.begin() + n);
+        }
+        if (bild::Flaeche2(v.Bild.data(), n) == 0) return; // seen edge-on: hides nothing
+        v.Min = v.Max = v.Bild[0];
+        for (int i = 1; i < n; ++i) {
+            v.Min = Min(v.Min, v.Bild[i]);
+            v.Max = Max(v.Max, v.Bild[i]);
+        }
+        verdecker_.push_back(v);
+    }
+
+    void Verdeckerfinden() {
+        for (const TKoerper& k : s_.Koerper()) {
+            bool gezeigt = !k.Kanten.empty();
+            for (int nr : k.Kanten)
+                gezeigt = gezeigt && nr >= 1 && nr <= s_.Objektzahl() && s_.Objekt(nr).Gezeigt;
+            if (!gezeigt) continue;
+            for (const auto& f : k.Flaechen) {
+                Verdecker(f.data(), 3);
+                TFuellung fl;
+                for (const TTripel& p : f)
+                    fl.Ecken.push_back(s_.Bild(p));
+                fl.Farbe = Heller(k.Farbe, FuellHeller);
+                koerperFuellungen_.push_back(std::move(fl));
+            }
+        }
+        for (int nr = 1; nr <= s_.Objektzahl(); ++nr) {
+            const TSzenenObjekt& o = s_.Objekt(nr);
+            if (o.Art != TObjektArt::Ebene || !o.Gezeigt) continue;
+            std::array<TTripel, 4> ecken{};
+            int n = 0;
+            std::array<TTripel, 3> spur{};
+            if (Spurdreieck(o, spur)) {
+                std::copy(spur.begin(), spur.end(), ecken.begin());
+                n = 3;
+                spuren_.push_back(nr);
+            } else if (nr + 4 <= s_.Objektzahl()) {
+                for (int i = 0; i < 4; ++i)
+                    ecken[i] = s_.Objekt(nr + 1 + i).Basis;
+                n = 4;
+            }
+            if (n == 0) continue;
+            TFuellung fl;
+            for (int i = 0; i < n; ++i)
+                fl.Ecken.push_back(s_.Bild(ecken[i]));
+            fl.Farbe = Heller(o.FuellFarbe, EbeneHeller);
+            plan_.Fuellungen.push_back(fl);
+            if (n == 3) {
+                for (int i = 0; i < 3; ++i)
+                    spurLinien_.push_back({ecken[i], ecken[(i + 1) % 3], nr});
+            }
+            if (o.Transparenz == 0) Verdecker(ecken.data(), n);
+            // The name stands inside the plane's picture.
+            TLogPunkt m{};
+            double mx = 0, my = 0;
+            for (const TLogPunkt& p : fl.Ecken) {
+                mx += p.x;
+                my += p.y;
+            }
+            m = {static_cast<std::int32_t>(std::lround(mx / n)),
+                 static_cast<std::int32_t>(std::lround(my / n))};
+            ebenenAnker_.push_back({nr, m});
+        }
+        for (TFuellung& f : koerperFuellungen_)
+            plan_.Fuellungen.push_back(std::move(f));
+    }
+
+    // The line from p to q (document space) in visible and hidden parts.
+    void Strecke(TTripel p, TTripel q, const TStift& stift) {
+        const TTripel gp = Gedreht(p), gq = Gedreht(q);
+        const TLogPunkt bp = s_.Bild(p), bq = s_.Bild(q);
+        std::vector<double> teile{0, 1};
+        std::vector<const TVerdecker*> wirksam;
+        const TLogPunkt lmin = Min(bp, bq), lmax = Max(bp, bq);
+        for (const TVerdecker& v : verdecker_) {
+            if (lmax.x < v.Min.x || lmin.x > v.Max.x || lmax.y < v.Min.y || lmin.y > v.Max.y)
+                continue;
+            if (InEbene(v, gp) && InEbene(v, gq)) continue; // an edge or a line of the face
+            wirksam.push_back(&v);
+            for (int i = 0; i < v.Zahl; ++i) {
+                const TLogPunkt c = v.Bild[i], d = v.Bild[(i + 1) % v.Zahl];
+                const double d1 = bild::Kreuz(c, d, bp), d2 = bild::Kreuz(c, d, bq);
+                const double d3 = bild::Kreuz(bp, bq, c), d4 = bild::Kreuz(bp, bq, d);
+                if (d1 == d2 || (d3 > 0) == (d4 > 0)) continue;
+                const double s = d1 / (d1 - d2);
+                if (s > 0 && s < 1) teile.push_back(s);
+            }
+        }
+        const int breite = std::max(stift.Breite, InLogisch(a_, Sichtbarlinie));
+        const TStift sichtbar{stift.Farbe, breite, stift.Stil};
+        const TStift verdeckt{stift.Farbe, std::min(breite, InLogisch(a_, Verdecktlinie)),
+                              TStiftStil::Gestrichelt};
+        if (wirksam.empty()) {
+            Linie(bp, bq, sichtbar);
+            return;
+        }
+        std::sort(teile.begin(), teile.end());
+        double anfang = 0;
+        int zustand = -1;
+        for (std::size_t i = 0; i + 1 < teile.size(); ++i) {
+            const double s0 = teile[i], s1 = teile[i + 1];
+            if (s1 - s0 <= 1e-9) continue;
+            const double m = (s0 + s1) / 2;
+            const TTripel gm = TripelSumme(gp, Vielfaches(TripelDifferenz(gq, gp), m));
+            const TLogPunkt bm = Zwischen(bp, bq, m);
+            bool hinten = false;
+            for (const TVerdecker* v : wirksam)
+                if (!InEbene(*v, gm) && Verdeckt(*v, gm, bm)) {
+                    hinten = true;
+                    break;
+                }
+            const int z = hinten ? 1 : 0;
+            if (zustand != -1 && z != zustand) {
+                Linie(Zwischen(bp, bq, anfang), Zwischen(bp, bq, s0),
+                      zustand == 1 ? verdeckt : sichtbar);
+                anfang = s0;
+            }
+            zustand = z;
+        }
+        if (zustand == -1) zustand = 0;
+        Linie(Zwischen(bp, bq, anfang), bq, zustand == 1 ? verdeckt : sichtbar);
+    }
+
+    void Linie(TLogPunkt a, TLogPunkt b, const TStift& stift) {
+        plan_.Linien.push_back({a, b, stift});
+        if (stift.Stil != TStiftStil::Gestrichelt && stift.Stil != TStiftStil::Unsichtbar)
+            sichtbar_.push_back({a, b, stift});
+    }
+
+    bool PunktVerdeckt(TTripel p) const {
+        const TTripel g = Gedreht(p);
+        const TLogPunkt b = s_.Bild(p);
+        for (const TVerdecker& v : verdecker_)
+            if (!InEbene(v, g) && Verdeckt(v, g, b)) return true;
+        return false;
+    }
+
+    bool Gezeichnet(int nr) const {
+        const TSzenenObjekt& o = s_.Objekt(nr);
+        if (!o.Gezeigt || o.Art == TObjektArt::KoordEbene) return false;
+        if (o.Art == TObjektArt::Rand) {
+            if (o.Ebene < 1 || o.Ebene > s_.Objektzahl()) return false;
+            const TSzenenObjekt& e = s_.Objekt(o.Ebene);
+            if (e.Art != TObjektArt::Ebene || !e.Gezeigt) return false;
+            return std::find(spuren_.begin(), spuren_.end(), o.Ebene) == spuren_.end();
+        }
+        return true;
+    }
+
+    std::string Achsenname(char achse) const {
+        const int i = achse - 'X';
+        if (Einstellungen().HeftAchsenIndiziert) {
+            static const char* const namen[3] = {"x\u2081", "x\u2082", "x\u2083"};
+            return namen[i];
+        }
+        return std::string(1, static_cast<char>('x' + i));
+    }
+
+    void Objektezeichnen() {
+        for (const TSpurlinie& l : spurLinien_) {
+            const TSzenenObjekt& o = s_.Objekt(l.Ebene);
+            Strecke(l.Von, l.Bis, o.Stift);
+        }
+        const int namenhoehe = InLogisch(a_, Namenhoehe);
+        const int zahlenhoehe = InLogisch(a_, Zahlenhoehe);
+        for (int nr = 1; nr <= s_.Objektzahl(); ++nr) {
+            const TSzenenObjekt& o = s_.Objekt(nr);
+            // A plane's name (on its first edge) stands inside its picture,
+            // also when the trace triangle takes the place of the edges.
+            if (o.Art == TObjektArt::Rand && nr == o.Ebene + 1 && o.NameSichtbar && !o.Name.empty())
+                for (const auto& [ebene, anker] : ebenenAnker_)
+                    if (ebene == o.Ebene)
+                        wuensche_.push_back({o.Name, anker, namenhoehe, o.NamenFarbe, 0});
+            if (!Gezeichnet(nr)) continue;
+            if (o.Art == TObjektArt::Punkt) {
+                const TPunktBild p{nr, s_.Bild(o.Basis), PunktVerdeckt(o.Basis)};
+                plan_.Punkte.push_back(p);
+                if (o.NameSichtbar && !o.Name.empty())
+                    wuensche_.push_back({o.Name, p.Ort, namenhoehe, o.NamenFarbe, 0});
+                continue;
+            }
+            if (!o.IstLinienartig()) continue;
+            const TTripel von = GeradenPunkt(o.Basis, o.Richtung, o.Unten);
+            const TTripel bis = GeradenPunkt(o.Basis, o.Richtung, o.Oben);
+            if (o.WeisserRand && o.Art == TObjektArt::Gerade)
+                plan_.Linien.push_back(
+                    {s_.Bild(von), s_.Bild(bis), {Weiss, 3 * InLogisch(a_, Sichtbarlinie)}});
+            Strecke(von, bis, o.Stift);
+            if (o.Pfeil && !o.EndeGekappt) {
+                plan_.Spitzen.push_back({s_.Bild(o.Pfeilspitze[0]), s_.Bild(o.Pfeilspitze[1]),
+                                         s_.Bild(o.Pfeilspitze[2])});
+                plan_.SpitzenFarben.push_back(o.Stift.Farbe);
+            }
+            if (o.Art == TObjektArt::Achse) {
+                Achse(o, zahlenhoehe);
+                wuensche_.push_back(
+                    {Achsenname(o.Achse), s_.Bild(o.Pfeilspitze[0]), namenhoehe, Schwarz, 0});
+                continue;
+            }
+            if (!o.NameSichtbar || o.Name.empty() || o.Art == TObjektArt::Rand) continue;
+            wuensche_.push_back(
+                {o.Name, s_.Bild(o.Beschriftungspunkt), namenhoehe, o.NamenFarbe, 0});
+        }
+    }
+
+    // Every tick across the axis, each numbered.
+    void Achse(const TSzenenObjekt& o, int zahlenhoehe) {
+        if (!o.Striche) return;
+        const Real h = s_.Halbseite();
+        const Real schritt = h <= 15 ? 1 : h <= 30 ? 2 : 5;
+        const TLogPunkt null = s_.Bild(NullTripel);
+        const TLogPunkt ende = s_.Bild(GeradenPunkt(o.Basis, o.Richtung, o.Oben));
+        const double dx = static_cast<double>(ende.x) - null.x,
+                     dy = static_cast<double>(ende.y) - null.y;
+        const double l = std::sqrt(dx * dx + dy * dy);
+        if (l == 0) return;
+        const double halb = Strichhalb / a_.WeltProLogischX();
+        const double qx = -dy / l * halb, qy = dx / l * halb;
+        // The numbers beside the ticks: below a flat axis, left of a steep one.
+        const int zuerst = std::fabs(dx) >= std::fabs(dy) ? 3 : 2;
+        const TStift stift{o.Stift.Farbe, InLogisch(a_, Papierlinie * 2)};
+        // The arrow head takes the last 0.3 units.
+        for (Real t = std::ceil(o.Unten / schritt) * schritt; t <= o.Oben - 0.3L + 1e-9L;
+             t += schritt) {
+            if (std::fabs(t) < 1e-9L) continue;
+            const TLogPunkt m = s_.Bild(GeradenPunkt(o.Basis, o.Richtung, t));
+            plan_.Striche.push_back({{static_cast<std::int32_t>(std::lround(m.x - qx)),
+                                      static_cast<std::int32_t>(std::lround(m.y - qy))},
+                                     {static_cast<std::int32_t>(std::lround(m.x + qx)),
+                                      static_cast<std::int32_t>(std::lround(m.y + qy))},
+                                     stift});
+            wuensche_.push_back({FormatGeneral(t, 15, Einstellungen().Dezimaltrenner), m,
+                                 zahlenhoehe, Schwarz, zuerst});
+        }
+    }
+
+    static bool Ueberlappen(const TLogRechteck& a, const TLogRechteck& b) {
+        return a.links < b.rechts && b.links < a.rechts && a.unten < b.oben && b.unten < a.oben;
+    }
+
+    static bool SchneidetRechteck(const TLinie& l, const TLogRechteck& r) {
+        const TLogPunkt mi = Min(l.A, l.B), ma = Max(l.A, l.B);
+        if (ma.x < r.links || mi.x > r.rechts || ma.y < r.unten || mi.y > r.oben) return false;
+        const auto innen = [&](TLogPunkt p) {
+            return p.x >= r.links && p.x <= r.rechts && p.y >= r.unten && p.y <= r.oben;
+        };
+        if (innen(l.A) || innen(l.B)) return true;
+        const TLogPunkt e[4] = {
+            {r.links, r.unten}, {r.rechts, r.unten}, {r.rechts, r.oben}, {r.links, r.oben}};
+        for (int i = 0; i < 4; ++i)
+            if (bild::KreuzenStreng(l.A, l.B, e[i], e[(i + 1) % 4])) return true;
+        return false;
+    }
+
+    // Collisions of a candidate: other names count most, then points, then
+    // visible edges and ticks.
+    long Stoerung(const TLogRechteck& r) const {
+        long n = 0;
+        for (const THeftBeschriftung& b : plan_.Namen)
+            if (Ueberlappen(r, b.Rahmen)) n += 1000000;
+        for (const TLogRechteck& p : punktRahmen_)
+            if (Ueberlappen(r, p)) n += 1000;
+        for (const TLinie& l : sichtbar_)
+            if (SchneidetRechteck(l, r)) ++n;
+        for (const TLinie& l : plan_.Striche)
+            if (SchneidetRechteck(l, r)) ++n;
+        return n;
+    }
+
+    void Namenplatzieren() {
+        const int rp = InLogisch(a_, 0.1);
+        for (const TPunktBild& p : plan_.Punkte)
+            punktRahmen_.push_back({p.Ort.x - rp, p.Ort.y - rp, p.Ort.x + rp, p.Ort.y + rp});
+        // Directions: right, above, left, below, then the diagonals.
+        static constexpr int richtung[8][2] = {{1, 0}, {0, 1},  {-1, 0},  {0, -1},
+                                               {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+        const int abstand = InLogisch(a_, Abstand);
+        for (const TNamenWunsch& w : wuensche_) {
+            const int breite = static_cast<int>(
+                std::lround(Zeichenbreite * w.Hoehe * static_cast<double>(Utf8Laenge(w.Text))));
+            const int hoehe = w.Hoehe;
+            TLogRechteck bester{};
+            long besteStoerung = -1;
+            bool besterMitLinie = false;
+            // Rings: beside the anchor, then farther out with a leader line.
+            for (int ring = 0; ring < 4 && besteStoerung != 0; ++ring) {
+                const double weg = ring == 0 ? abstand : abstand + ring * 1.2 * hoehe;
+                for (int k = 0; k < 8; ++k) {
+                    const int j = k < 4 ? (k + w.Zuerst) % 4 : k;
+                    const int rx = richtung[j][0], ry = richtung[j][1];
+                    const double cx = w.Anker.x + rx * (weg + breite / 2.0),
+                                 cy = w.Anker.y + ry * (weg + hoehe / 2.0);
+                    const TLogRechteck r{static_cast<std::int32_t>(std::lround(cx - breite / 2.0)),
+                                         static_cast<std::int32_t>(std::lround(cy - hoehe / 2.0)),
+                                         static_cast<std::int32_t>(std::lround(cx + breite / 2.0)),
+                                         static_cast<std::int32_t>(std::lround(cy + hoehe / 2.0))};
+                    const long st = Stoerung(r);
+                    if (besteStoerung < 0 || st < besteStoerung) {
+                        besteStoerung = st;
+                        bester = r;
+                        besterMitLinie = ring > 0;
+                    }
+                    if (st == 0) break;
+                }
+            }
+            plan_.Namen.push_back({w.Text, bester, w.Anker, besterMitLinie, w.Hoehe, w.Farbe});
+        }
+    }
+
+    struct TSpurlinie {
+        TTripel Von, Bis;
+        int Ebene;
+    };
+
+    const tGSzene& s_;
+    const TWeltAbbildung& a_;
+    THeftPlan plan_;
+    std::vector<TVerdecker> verdecker_;
+    std::vector<TFuellung> koerperFuellungen_;
+    std::vector<int> spuren_;
+    std::vector<TSpurlinie> spurLinien_;
+    std::vector<std::pair<int, TLogPunkt>> ebenenAnker_;
+    std::vector<TLinie> sichtbar_;
+    std::vector<TLogRechteck> punktRahmen_;
+    std::vector<TNamenWunsch> wuensche_;
+};
+
+void PapierZeichnen(TZeichenflaeche& f, const TWeltAbbildung& a) {
+    const TWeltRechteck& w = a.Welt();
+    f.SetzeStift({Papierfarbe, InLogisch(a, Papierlinie), TStiftStil::Durchgezogen});
+    f.SetzeRasterModus(TRasterModus::Kopieren);
+    const TLogRechteck& fenster = a.LogischesFenster();
+    // Whole squares from the origin: the origin and every integer point of
+    // the yz-plane lie on a node.
+    for (Real u = std::ceil(w.x1 / Kaestchen) * Kaestchen; u <= w.x2 + 1e-9L; u += Kaestchen) {
+        const std::int32_t x = a.WeltZuLogischX(u);
+        f.Linie({x, fenster.unten}, {x, fenster.oben});
+    }
+    for (Real v = std::ceil(w.y1 / Kaestchen) * Kaestchen; v <= w.y2 + 1e-9L; v += Kaestchen) {
+        const std::int32_t y = a.WeltZuLogischY(v);
+        f.Linie({fenster.links, y}, {fenster.rechts, y});
+    }
+}
+
+} // namespace
+
+std::vector<THeftBeschriftung> tGSzene::HeftBeschriftungen() const {
+    if (!projiziert_) return {};
+    return TPlaner(*this).Planen().Namen;
+}
+
+void tGSzene::HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
+    PapierZeichnen(f, *abbildung_);
+    const THeftPlan plan = TPlaner(*this).Planen();
+
+    // The light fills, combined with what lies under them, so that the
+    // paper shows through and the front and back faces of a solid give one
+    // shade.
+    f.SetzeStift({Schwarz, 1, TStiftStil::Unsichtbar});
+    f.SetzeRasterModus(TRasterModus::Maskieren);
+    for (const TFuellung& fl : plan.Fuellungen) {
+        f.SetzePinsel({TPinselArt::Voll, fl.Farbe, SchraffurKeine, {}});
+        f.Polygon(fl.Ecken.data(), static_cast<int>(fl.Ecken.size()));
+    }
+    f.SetzeRasterModus(TRasterModus::Kopieren);
+
+    if (markiert) {
+        const int breite = InLogisch(*abbildung_, 0.12);
+        for (int nr = 1; nr <= Objektzahl(); ++nr) {
+            const TSzenenObjekt& o = objekte_[nr - 1];
+            const bool mark = markiert->test(static_cast<std::size_t>(nr)) ||
+                              (o.Art == TObjektArt::Rand && o.Ebene >= 1 &&
+                               markiert->test(static_cast<std::size_t>(o.Ebene)));
+            if (!mark || !o.Gezeigt) continue;
+            f.SetzeStift({Markierfarbe, breite, TStiftStil::Durchgezogen});
+            if (o.IstLinienartig())
+                f.Linie(Bild(GeradenPunkt(o.Basis, o.Richtung, o.Unten)),
+                        Bild(GeradenPunkt(o.Basis, o.Richtung, o.Oben)));
+            else if (o.Art == TObjektArt::Punkt) {
+                const TLogPunkt m = Bild(o.Basis);
+                f.SetzePinsel({TPinselArt::Voll, Markierfarbe, SchraffurKeine, {}});
+                f.Ellipse({m.x - breite, m.y - breite, m.x + breite, m.y + breite});
+            }
+        }
+    }
+
+    for (const TLinie& l : plan.Striche) {
+        f.SetzeStift(l.Stift);
+        f.Linie(l.A, l.B);
+    }
+    for (const TLinie& l : plan.Linien) {
+        f.SetzeStift(l.Stift);
+        f.Linie(l.A, l.B);
+    }
+    for (std::size_t i = 0; i < plan.Spitzen.size(); ++i) {
+        f.SetzeStift({plan.SpitzenFarben[i], 1, TStiftStil::Durchgezogen});
+        f.SetzePinsel({TPinselArt::Voll, plan.SpitzenFarben[i], SchraffurKeine, {}});
+        f.Polygon(plan.Spitzen[i].data(), 3);
+    }
+    const int kreis = InLogisch(*abbildung_, Punktradius);
+    for (const TPunktBild& p : plan.Punkte) {
+        const TSzenenObjekt& o = objekte_[p.Objekt - 1];
+        if (p.Verdeckt) {
+            f.SetzeStift(
+                {o.Stift.Farbe, InLogisch(*abbildung_, Verdecktlinie), TStiftStil::Durchgezogen});
+            f.SetzePinsel({});
+            f.Ellipse({p.Ort.x - kreis, p.Ort.y - kreis, p.Ort.x + kreis, p.Ort.y + kreis});
+            continue;
+        }
+        // The point's own form; the design's point sizes, at least the circle.
+        f.SetzeStift(o.Stift);
+        f.SetzePinsel({TPinselArt::Voll, o.Stift.Farbe, SchraffurKeine, {}});
+        const int z = std::max(kreis, o.Punktgroesse * 100);
+        if (o.Punktform == PunktformKreuz) {
+            f.SetzeStift(
+                {o.Stift.Farbe, InLogisch(*abbildung_, Sichtbarlinie), TStiftStil::Durchgezogen});
+            f.Linie({p.Ort.x - z, p.Ort.y + z}, {p.Ort.x + z, p.Ort.y - z});
+            f.Linie({p.Ort.x - z, p.Ort.y - z}, {p.Ort.x + z, p.Ort.y + z});
+        } else {
+            f.Ellipse({p.Ort.x - z, p.Ort.y - z, p.Ort.x + z, p.Ort.y + z});
+        }
+    }
+    for (const THeftBeschriftung& n : plan.Namen) {
+        if (n.Hinweislinie) {
+            // From the anchor to the nearest point of the name's rectangle.
+            const TLogPunkt z{std::clamp(n.Anker.x, n.Rahmen.links, n.Rahmen.rechts),
+                              std::clamp(n.Anker.y, n.Rahmen.unten, n.Rahmen.oben)};
+            f.SetzeStift({n.Farbe, InLogisch(*abbildung_, Papierlinie), TStiftStil::Durchgezogen});
+            f.Linie(n.Anker, z);
+        }
+        f.SetzeSchrift("Arial", n.Schrifthoehe, n.Farbe);
+        f.Text({n.Rahmen.links, n.Rahmen.oben}, n.Text);
+    }
+    f.SetzeRasterModus(TRasterModus::Kopieren);
+}
+
+} // namespace kalvorin
