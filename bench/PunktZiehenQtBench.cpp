@@ -48,11 +48,10 @@ static void BM_PunktZiehen(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         z.Schritt(++i);
-        DokumentZeichnenVorbereiten(z.d);
         const TDokument& d = z.d;
         InBaendernMalen(bild, d.Abbildung().LogischesFenster(),
                         QRectF(0, 0, bild.width(), bild.height()),
-                        [&](TZeichenflaeche& f) { VorbereitetesDokumentZeichnen(d, f, optionen); });
+                        [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); });
         benchmark::DoNotOptimize(bild.constBits());
     }
     state.counters["Stuecke"] = z.d.Szene().Stueckzahl();

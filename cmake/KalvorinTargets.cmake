@@ -19,7 +19,7 @@ function(kalvorin_gtest_folder folder)
   if(NOT ARG_OWN_MAIN)
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
-  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR})
   kalvorin_warnings(${target})
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES LABELS ${folder} ENVIRONMENT QT_QPA_PLATFORM=offscreen)

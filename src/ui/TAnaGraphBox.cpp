@@ -35,8 +35,10 @@ tAnaGraphBox::tAnaGraphBox(QWidget* eltern) : QAbstractScrollArea(eltern) {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(false);
     viewport()->setMouseTracking(false);
-    setAccessibleName(QStringLiteral("3D-Ansicht"));
+    // The factory first: naming the view already asks for its interface
+    // while a screen reader listens, and Qt keeps the first one it made.
     AnsichtZugangEinrichten();
+    setAccessibleName(QStringLiteral("3D-Ansicht"));
 }
 
 void tAnaGraphBox::SetzeFokus(int nummer) {

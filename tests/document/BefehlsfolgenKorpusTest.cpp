@@ -4,6 +4,7 @@
 
 #include "../../fuzz/BefehlsfolgenFuzzZiel.h"
 #include "../../fuzz/BefehlsfolgenSaat.h"
+#include "Testquellen.h"
 
 #include "storage/EinstellungenSichern.h"
 
@@ -40,7 +41,8 @@ std::string Inhalt(const std::filesystem::path& p) {
 
 TEST(BefehlsfolgenKorpus, EveryKeptSessionKeepsEveryRule) {
     test::TEinstellungenSichern sichern;
-    const auto korpus = std::filesystem::path(__FILE__).parent_path() / "befehlsfolgen_corpus";
+    const auto korpus =
+        std::filesystem::path(KALVORIN_TESTQUELLEN) / "document" / "befehlsfolgen_corpus";
     ASSERT_TRUE(std::filesystem::is_directory(korpus)) << korpus;
     // The seeds as written run in the next test.
     std::set<std::string> saat;

@@ -2,6 +2,7 @@
 // did not read completely, and that saving is stable for every document the
 // fuzzer's corpora hold.
 
+#include "Testquellen.h"
 #include "document/Dokument.h"
 
 #include "document/Dateiregeln.h"
@@ -23,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path Korpus = fs::path(__FILE__).parent_path().parent_path() / "storage";
+const fs::path Korpus = fs::path(KALVORIN_TESTQUELLEN) / "storage";
 
 // The reader's fuzz inputs begin with a byte of options: bit 0 chooses the
 // decimal separator; the rest is the file. The settings fuzzer's inputs are

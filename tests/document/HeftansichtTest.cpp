@@ -149,8 +149,8 @@ class HeftansichtPyramide : public ::testing::TestWithParam<TLage> {};
 // from the viewer.
 TEST_P(HeftansichtPyramide, HiddenEdgesDashedVisibleOnesSolid) {
     TAbitur t;
-    t.D.Szene().SetzeHeftlage(GetParam().Drehung * Pi / 180, GetParam().Kippung * Pi / 180);
-    t.D.Szene().Projizieren();
+    test::Szene(t.D).SetzeHeftlage(GetParam().Drehung * Pi / 180, GetParam().Kippung * Pi / 180);
+    test::Szene(t.D).Projizieren();
     const std::vector<TAufruf> z = Zeichnung(t.D);
     const TTripel a{2, 0, 0}, b{0, 4, 0}, c{0, 0, 3}, s{4, 4, 5};
     const TTripel mitte = Vielfaches(TripelSumme(TripelSumme(a, b), TripelSumme(c, s)), 0.25L);
@@ -202,8 +202,8 @@ INSTANTIATE_TEST_SUITE_P(DreiLagen, HeftansichtPyramide,
 TEST(Heftansicht, NoTwoNamesOverlapFromAnySide) {
     TAbitur t;
     for (const double grad : {0.0, 35.0, -80.0, 160.0}) {
-        t.D.Szene().SetzeHeftlage(grad * Pi / 180, 0);
-        t.D.Szene().Projizieren();
+        test::Szene(t.D).SetzeHeftlage(grad * Pi / 180, 0);
+        test::Szene(t.D).Projizieren();
         const std::vector<THeftBeschriftung> namen = t.Sz().HeftBeschriftungen();
         ASSERT_GT(namen.size(), 30u);
         for (const char* n : {"A", "B", "C", "S", "F", "E", "SF"}) {
@@ -242,7 +242,7 @@ TEST(Heftansicht, HiddenPointIsASmallOpenCircle) {
 
 TEST(Heftansicht, TurningKeepsTheZAxisUprightAndTiltStopsAt30Degrees) {
     TAbitur t;
-    tGSzene& s = t.D.Szene();
+    tGSzene& s = test::Szene(t.D);
     s.Ziehen({0, 0}, {2000, 1500});
     s.Projizieren();
     EXPECT_NE(s.HeftDrehung(), 0);

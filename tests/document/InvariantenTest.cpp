@@ -178,7 +178,10 @@ TEST(Invarianten, UndoAndRefusalsAreChecked) {
     EXPECT_NE(markiert, vorher);
     ASSERT_TRUE(d.MarkierteLoeschen());
     EXPECT_EQ(RueckgaengigPruefen(d, markiert), "");
-    EXPECT_EQ(RueckgaengigPruefen(d, markiert), "undo refused although a snapshot is there");
+    // A document without any step to undo refuses.
+    TDokument ohneSchritt;
+    EXPECT_EQ(RueckgaengigPruefen(ohneSchritt, ListenAbbild(ohneSchritt.Liste())),
+              "undo refused although a snapshot is there");
 
     ASSERT_TRUE(d.MarkierteLoeschen());
     EXPECT_NE(RueckgaengigPruefen(d, vorher).find("undo does not restore the list"),

@@ -2,6 +2,7 @@
 // stays checked in the normal test run.
 
 #include "../../fuzz/DokumentFuzzZiel.h"
+#include "Testquellen.h"
 
 #include "model/Meldungen.h"
 
@@ -24,7 +25,7 @@ void Melden(const char* regel) {
 TEST(DokumentKorpus, EveryInputKeepsEveryRule) {
     test::TEinstellungenSichern sichern;
     TMeldungsProtokoll protokoll;
-    const auto korpus = std::filesystem::path(__FILE__).parent_path() / "dokument_corpus";
+    const auto korpus = std::filesystem::path(KALVORIN_TESTQUELLEN) / "storage" / "dokument_corpus";
     ASSERT_TRUE(std::filesystem::is_directory(korpus)) << korpus;
     fuzz::DokumentFuzzMelden = Melden;
     std::size_t anzahl = 0;

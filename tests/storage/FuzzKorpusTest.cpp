@@ -1,6 +1,7 @@
 // Replays the fuzzer's seed corpus, so every input it once kept stays checked.
 
 #include "../../fuzz/IniFuzzZiel.h"
+#include "Testquellen.h"
 
 #include "EinstellungenSichern.h"
 #include "TestOrdner.h"
@@ -20,7 +21,7 @@ void Melden(const char* regel) {
 
 TEST(FuzzKorpus, EveryInputKeepsEveryRule) {
     test::TEinstellungenSichern sichern;
-    const auto korpus = std::filesystem::path(__FILE__).parent_path() / "fuzz_corpus";
+    const auto korpus = std::filesystem::path(KALVORIN_TESTQUELLEN) / "storage" / "fuzz_corpus";
     ASSERT_TRUE(std::filesystem::is_directory(korpus)) << korpus;
     fuzz::IniFuzzMelden = Melden;
     std::size_t anzahl = 0;

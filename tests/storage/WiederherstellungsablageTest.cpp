@@ -3,6 +3,7 @@
 // folders that cannot be written or hold files that are not ours.
 
 #include "storage/Wiederherstellungsablage.h"
+#include "Testquellen.h"
 
 #include "model/ElementBauer.h"
 #include "storage/DateiErsetzen.h"
@@ -418,7 +419,7 @@ TEST(Wiederherstellungsablage, FilesThatAreNotSoundCopiesCannotBreakTheStart) {
 TEST(Wiederherstellungsablage, EveryInputTheDocumentFuzzerKeptIsSafeAsAnOrphan) {
     TTestOrdner t;
     const std::string ordner = t.Pfad().string();
-    const auto korpus = fs::path(__FILE__).parent_path() / "dokument_corpus";
+    const auto korpus = fs::path(KALVORIN_TESTQUELLEN) / "storage" / "dokument_corpus";
     int n = 0;
     for (const auto& eintrag : fs::directory_iterator(korpus)) {
         const std::string daten = DateiInhalt(eintrag.path().string());
