@@ -29,6 +29,8 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKALVORIN_GUI=OFF \
 cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# CLN and GiNaC keep their static tables until the process ends.
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-unterdrueckungen.txt
 (cd build-asan && ctest --output-on-failure -j "$jobs") || exit $?
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
