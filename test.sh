@@ -16,6 +16,9 @@ jobs=$(nproc)
 # earlier run on this machine even in a clone at another place: paths below
 # the clone count relative to it, and the build folder is not hashed.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+# CLN and GiNaC keep their static tables until the process ends; set before
+# the builds, since the tests are listed by running them at link time.
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-unterdrueckungen.txt
 
 # Every C++ file of the project in the house style (.clang-format); a file
 # that differs fails the run before anything is built.
@@ -29,8 +32,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKALVORIN_GUI=OFF \
 cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# CLN and GiNaC keep their static tables until the process ends.
-export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-unterdrueckungen.txt
 (cd build-asan && ctest --output-on-failure -j "$jobs") || exit $?
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
