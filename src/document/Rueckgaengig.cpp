@@ -1,5 +1,7 @@
 #include "document/Rueckgaengig.h"
 
+#include "document/Szenentext.h"
+
 #include <vector>
 
 namespace kalvorin {
@@ -26,29 +28,6 @@ std::string SchrittName(TRueckgaengigArt art) {
 
 namespace {
 
-std::string Wort(TElementart art) {
-    switch (art) {
-    case TElementart::DfrPunkt:
-    case TElementart::DgebPunkt:
-        return "Punkt";
-    case TElementart::DVektor:
-        return "Vektor";
-    case TElementart::DPfeil:
-        return "Pfeil";
-    case TElementart::DStrecke:
-        return "Strecke";
-    case TElementart::DGerade:
-        return "Gerade";
-    case TElementart::DDreieck:
-        return "Dreieck";
-    case TElementart::DPyramide3:
-        return "Pyramide";
-    case TElementart::DEbene:
-        return "Ebene";
-    }
-    return "Objekt";
-}
-
 // The noun for an element that a construction made: "Schnittpunkt",
 // "Lot", "Vektorsumme", ...; the verb follows.
 std::string Entstanden(const TDreiDBasisElement& e) {
@@ -56,18 +35,18 @@ std::string Entstanden(const TDreiDBasisElement& e) {
     const bool gerade = e.Art == TElementart::DGerade;
     switch (e.Entstehung.Art) {
     case TEntstehungsart::keine:
-        return Wort(e.Art) + " " + e.Name + " festlegen";
+        return Artwort(e.Art) + " " + e.Name + " festlegen";
     case TEntstehungsart::Schnitt:
         return (punkt    ? std::string("Schnittpunkt")
                 : gerade ? std::string("Schnittgerade")
-                         : "Schnitt" + Wort(e.Art)) +
+                         : "Schnitt" + Artwort(e.Art)) +
                " " + e.Name + " bilden";
     case TEntstehungsart::LotPE:
     case TEntstehungsart::LotPG:
     case TEntstehungsart::LotGG:
         return (punkt    ? std::string("Lotfußpunkt")
                 : gerade ? std::string("Lot")
-                         : Wort(e.Art)) +
+                         : Artwort(e.Art)) +
                " " + e.Name + " erzeugen";
     case TEntstehungsart::Mittelpunkt:
         return "Mittelpunkt " + e.Name + " bilden";
@@ -169,7 +148,7 @@ std::string SchrittName(const TListe& vorher, const TListe& nachher) {
     if (nurBeschriftung)
         return (einzeln ? "Beschriftung von " + e.Name : std::string("Beschriftungen")) +
                (e.NameSichtbar ? " einblenden" : " ausblenden");
-    if (einzeln) return Wort(e.Art) + " " + e.Name + " ändern";
+    if (einzeln) return Artwort(e.Art) + " " + e.Name + " ändern";
     return "Objekte ändern";
 }
 

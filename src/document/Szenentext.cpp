@@ -11,11 +11,8 @@
 
 namespace kalvorin {
 
-namespace {
-
-// The kind words of the object list's menus and dialogs.
-std::string Artwort(const TDreiDBasisElement& e) {
-    switch (e.Art) {
+std::string Artwort(TElementart art) {
+    switch (art) {
     case TElementart::DfrPunkt:
     case TElementart::DgebPunkt:
         return "Punkt";
@@ -36,6 +33,8 @@ std::string Artwort(const TDreiDBasisElement& e) {
     }
     return "Objekt";
 }
+
+namespace {
 
 std::string Name(const TDreiDBasisElement* e) {
     return e ? e->Name : std::string("?");
@@ -236,7 +235,7 @@ std::string Koordinatenform(const TDreiDBasisElement& ebene) {
 }
 
 std::string ElementSatz(const TDreiDBasisElement& e) {
-    std::string t = Artwort(e) + " " + e.Name;
+    std::string t = Artwort(e.Art) + " " + e.Name;
     if (const std::string def = Definition(e); !def.empty()) t += " " + def;
     if (const std::string w = Werte(e); !w.empty()) t += ", " + w;
     if (e.markiert) t += ", markiert";

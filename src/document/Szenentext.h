@@ -14,6 +14,10 @@
 
 namespace kalvorin {
 
+// The word for an element's kind, as the object list's menus and dialogs
+// say it ("Punkt", "Gerade", ...).
+std::string Artwort(TElementart art);
+
 class TDokument;
 
 // The visible elements in the order the object list shows them.
