@@ -2,7 +2,9 @@
 
 #include "model/Markierung.h"
 
+#include <span>
 #include <string_view>
+#include <utility>
 
 namespace kalvorin {
 
@@ -45,210 +47,169 @@ constexpr TZeile MessTabelle[] = {
     {"----1--", "-x--"}, {"-----1-", "--x-"}, {"------1", "---x"},
 };
 
-const TZeile* Suche(const TZeile* anfang, const TZeile* ende, const std::string& muster) {
-    for (const TZeile* z = anfang; z != ende; ++z)
-        if (z->Muster == muster) return z;
+const TZeile* Suche(std::span<const TZeile> tabelle, std::string_view muster) {
+    for (const TZeile& z : tabelle)
+        if (z.Muster == muster) return &z;
     return nullptr;
 }
 
-std::string OhneKaufmannsUnd(std::string_view s) {
-    std::string r;
-    for (char c : s)
-        if (c != '&') r += c;
-    return r;
+// Captions in the main menu (with its '&') and in the two popups (empty: not
+// there).
+struct TTitel {
+    std::string_view Menue, Grafik = {}, Liste = {};
+};
+
+// What a letter of the command's column means: its captions (an empty menu
+// caption keeps the reset captions) and its case (Keiner: the case follows
+// the pattern).
+struct TBuchstabe {
+    char Zeichen;
+    TFall Fall = TFall::Keiner;
+    TTitel Titel = {};
+};
+
+struct TMusterFall {
+    std::string_view Muster;
+    TFall Fall;
+};
+
+enum class TTabelle : std::uint8_t { Erzeugen, Konstruieren, Abbilden, Messen };
+
+// One command: its column in its table, its reset captions, and how the
+// letter and the pattern give captions and case.
+struct TRegel {
+    TTabelle Tabelle;
+    int Spalte;
+    TTitel Grund;
+    // Empty: every letter but '-' offers under the reset captions. Otherwise
+    // only the listed letters offer.
+    std::span<const TBuchstabe> Buchstaben = {};
+    // The case by the pattern, where the letter does not tell it.
+    std::span<const TMusterFall> Faelle = {};
+    TFall Sonst = TFall::Keiner; // the case when neither tells it
+};
+
+using enum TFall;
+
+// The creation commands' popup captions: "<word> durch markierte Objekte
+// festlegen" and "<word> festlegen".
+#define KALVORIN_ERZEUGEN(menue, wort)                                                             \
+    TTitel {                                                                                       \
+        menue, wort " durch markierte Objekte festlegen", wort " festlegen"                        \
+    }
+
+constexpr TMusterFall PunktFaelle[] = {{"11----", PunktPV}};
+constexpr TMusterFall GeradenFaelle[] = {{"2-----", GeradePP}, {"11----", GeradePV}};
+constexpr TMusterFall EbenenFaelle[] = {{"3-----", EbenePPP}, {"11----", EbenePV},
+                                        {"12----", EbenePVV}, {"--2---", EbeneGG},
+                                        {"1-1---", EbenePG},  {"-11---", EbeneGV}};
+constexpr TMusterFall StreckenFaelle[] = {{"2-----", StreckePP}};
+constexpr TMusterFall PfeilFaelle[] = {{"2-----", PfeilPP}, {"11----", PfeilPV}};
+constexpr TMusterFall VektorFaelle[] = {
+    {"2-----", VektorPP}, {"--1---", VektorG}, {"---1--", VektorE}};
+constexpr TMusterFall DreieckFaelle[] = {{"3-----", DreieckPPP}};
+constexpr TMusterFall PyramidenFaelle[] = {{"1----1", PyramideDP}};
+constexpr TMusterFall LotFaelle[] = {{"1-1---", LotPG}, {"1--1--", LotPE}, {"--2---", LotGG}};
+
+constexpr TBuchstabe VektorBuchstaben[] = {
+    {'x'},
+    {'R', Keiner, KALVORIN_ERZEUGEN("&Richtungsvektor", "Richtungsvektor")},
+    {'N', Keiner, KALVORIN_ERZEUGEN("&Normalvektor", "Normalvektor")},
+};
+constexpr TBuchstabe SchneidenBuchstaben[] = {
+    {'I',
+     Inzidenz,
+     {"Auf &Inzidenz untersuchen", "Auf Inzidenz untersuchen", "Auf Inzidenz untersuchen"}},
+    {'P', Schnittpunkt, {"&Schnittpunkt bilden", "Schnittpunkt bilden", "Schnittpunkt bilden"}},
+    {'g', Schnittgerade, {"&Schnittgerade bilden", "Schnittgerade bilden", "Schnittgerade bilden"}},
+};
+constexpr TBuchstabe LotBuchstaben[] = {
+    {'L', Keiner, {"&Lotgerade bilden", "Lotgerade bilden", "Lotgerade bilden"}},
+};
+constexpr TBuchstabe MitteBuchstaben[] = {
+    {'M', Mittelpunkt, {"&Mittelpunkt bilden", "Mittelpunkt bilden", "Mittelpunkt bilden"}},
+    {'S', Schwerpunkt, {"&Schwerpunkt bilden", "Schwerpunkt bilden", "Schwerpunkt bilden"}},
+    {'w', Mittelgerade, {"&Mittelgerade bilden", "Mittelgerade bilden", "Mittelgerade bilden"}},
+    {'W', Mittelebene, {"&Mittelebene bilden", "Mittelebene bilden", "Mittelebene bilden"}},
+};
+constexpr TBuchstabe VerknuepfenBuchstaben[] = {
+    {'x', Verknuepfen}, {'+', Verknuepfen}, {'p', Verknuepfen}, {'#', Verknuepfen}};
+constexpr TBuchstabe SummenBuchstaben[] = {
+    {'x', Summe}, {'+', Summe}, {'p', SummePfeil, {"&Vektorsumme (Pfeil)"}}};
+constexpr TBuchstabe GegenBuchstaben[] = {{'#', Gegenvektor}};
+constexpr TBuchstabe ProduktBuchstaben[] = {{'x', Vektorprodukt}};
+constexpr TBuchstabe SpiegelBuchstaben[] = {
+    {'S', Punktspiegelung, {"Punktspiegelung festlegen"}},
+    {'G', Geradenspiegelung, {"Geradenspiegelung festlegen"}},
+    {'E', Ebenenspiegelung, {"Ebenenspiegelung festlegen"}},
+};
+constexpr TBuchstabe StreckungsBuchstaben[] = {{'X', Streckung}, {'x', Streckung}};
+constexpr TBuchstabe ProjektionsBuchstaben[] = {
+    {'O', Orthogonalprojektion, {"Orthogonalprojektion festlegen"}},
+    {'P', Parallelprojektion, {"Parallelprojektion festlegen"}},
+};
+// Measurement: 'x' and the blank enable under the reset caption.
+constexpr TBuchstabe WinkelBuchstaben[] = {{'x'}, {' '}, {'S', Keiner, {"&Winkel/Skalarprodukt"}}};
+constexpr TBuchstabe LaengenBuchstaben[] = {
+    {'x'}, {' '}, {'A', Keiner, {"&Abstand"}}, {'B', Keiner, {"&Betrag"}}};
+constexpr TBuchstabe FlaechenBuchstaben[] = {
+    {'x'}, {' '}, {'v', Keiner, {"&Betrag des Vektorprodukts"}}};
+constexpr TBuchstabe VolumenBuchstaben[] = {{'x'}, {' '}, {'D', Keiner, {"&Volumen/Determinante"}}};
+
+// One rule per command, in the order of TBefehl.
+constexpr TRegel Regeln[AnzahlBefehle] = {
+    {TTabelle::Erzeugen, 0, KALVORIN_ERZEUGEN("&Punkt", "Punkt"), {}, PunktFaelle},
+    {TTabelle::Erzeugen, 1, KALVORIN_ERZEUGEN("&Gerade", "Gerade"), {}, GeradenFaelle},
+    {TTabelle::Erzeugen, 2, KALVORIN_ERZEUGEN("&Ebene", "Ebene"), {}, EbenenFaelle},
+    {TTabelle::Erzeugen, 3, KALVORIN_ERZEUGEN("&Strecke", "Strecke"), {}, StreckenFaelle},
+    {TTabelle::Erzeugen, 4, KALVORIN_ERZEUGEN("P&feil", "Pfeil"), {}, PfeilFaelle},
+    {TTabelle::Erzeugen, 5, KALVORIN_ERZEUGEN("&Vektor", "Vektor"), VektorBuchstaben, VektorFaelle},
+    {TTabelle::Erzeugen, 6, KALVORIN_ERZEUGEN("&Dreieck", "Dreieck"), {}, DreieckFaelle},
+    {TTabelle::Erzeugen, 7, KALVORIN_ERZEUGEN("&Pyramide", "Pyramide"), {}, PyramidenFaelle},
+    {TTabelle::Konstruieren, 0, {"&Schneiden", "Schneiden", "Schneiden"}, SchneidenBuchstaben},
+    {TTabelle::Konstruieren,
+     1,
+     {"&Lot erzeugen", "Lot erzeugen", "Lot erzeugen"},
+     LotBuchstaben,
+     LotFaelle},
+    {TTabelle::Konstruieren, 2, {"&Mitte bilden", "Mitte bilden", "Mitte bilden"}, MitteBuchstaben},
+    {TTabelle::Konstruieren, 3, {"&Verknüpfen"}, VerknuepfenBuchstaben},
+    {TTabelle::Konstruieren, 3, {"&Vektorsumme"}, SummenBuchstaben},
+    {TTabelle::Konstruieren, 3, {"&Gegenvektor"}, GegenBuchstaben},
+    {TTabelle::Konstruieren, 3, {"Vektor&produkt"}, ProduktBuchstaben},
+    {TTabelle::Abbilden, 0, {"Spiegelung festlegen"}, SpiegelBuchstaben},
+    {TTabelle::Abbilden, 1, {"Streckung festlegen"}, StreckungsBuchstaben},
+    {TTabelle::Abbilden, 2, {"Projektion festlegen"}, ProjektionsBuchstaben},
+    {TTabelle::Messen, 0, {"&Winkel"}, WinkelBuchstaben, {}, Messung},
+    {TTabelle::Messen, 1, {"&Länge"}, LaengenBuchstaben, {}, Messung},
+    {TTabelle::Messen, 2, {"&Fläche"}, FlaechenBuchstaben, {}, Messung},
+    {TTabelle::Messen, 3, {"&Volumen"}, VolumenBuchstaben, {}, Messung},
+};
+
+#undef KALVORIN_ERZEUGEN
+
+TAngebot Angebot(const TTitel& t, bool aktiv) {
+    return {aktiv, std::string(t.Menue), std::string(t.Grafik), std::string(t.Liste)};
 }
 
-TAngebot& Befehl(TAngebote& a, TBefehl b) {
-    return a.Befehle[static_cast<int>(b)];
+// The row of the table whose pattern equals the marks' pattern.
+const TZeile* Zeile(TTabelle tabelle, const TMarkierungsmuster& m) {
+    switch (tabelle) {
+    case TTabelle::Erzeugen:
+        return Suche(ErzeugenTabelle, m.Standard);
+    case TTabelle::Konstruieren:
+        return Suche(KonstruktionsTabelle, m.Standard);
+    case TTabelle::Abbilden:
+        return Suche(AbbildungsTabelle, m.Kurz);
+    case TTabelle::Messen:
+        break;
+    }
+    return Suche(MessTabelle, m.Lang);
 }
 
-void Setze(TAngebote& a, TBefehl b, std::string_view menue, std::string_view grafik = {},
-           std::string_view liste = {}) {
-    TAngebot& x = Befehl(a, b);
-    x.aktiv = false;
-    x.Menue = menue;
-    x.GrafikPopup = grafik;
-    x.ListenPopup = liste;
-}
-
-void Erzeugen(TAngebote& a) {
-    struct TName {
-        TBefehl Befehl;
-        std::string_view Menue, Wort;
-    };
-    static constexpr TName namen[] = {
-        {TBefehl::ErzPunkt, "&Punkt", "Punkt"},
-        {TBefehl::ErzGerade, "&Gerade", "Gerade"},
-        {TBefehl::ErzEbene, "&Ebene", "Ebene"},
-        {TBefehl::ErzStrecke, "&Strecke", "Strecke"},
-        {TBefehl::ErzPfeil, "P&feil", "Pfeil"},
-        {TBefehl::ErzVektor, "&Vektor", "Vektor"},
-        {TBefehl::ErzDreieck, "&Dreieck", "Dreieck"},
-        {TBefehl::ErzPyramide, "&Pyramide", "Pyramide"},
-    };
-    for (const auto& n : namen) {
-        const std::string wort(n.Wort);
-        Setze(a, n.Befehl, n.Menue, wort + " durch markierte Objekte festlegen",
-              wort + " festlegen");
-    }
-    const TZeile* z =
-        Suche(std::begin(ErzeugenTabelle), std::end(ErzeugenTabelle), a.StandardMuster);
-    if (!z) return;
-    for (int i = 0; i < 8; ++i) {
-        const char c = z->Spalten[i];
-        if (c == '-') continue;
-        TAngebot& x = Befehl(a, namen[i].Befehl);
-        x.aktiv = true;
-        if (namen[i].Befehl == TBefehl::ErzVektor && (c == 'R' || c == 'N')) {
-            const std::string wort = c == 'R' ? "Richtungsvektor" : "Normalvektor";
-            x.Menue = "&" + wort;
-            x.GrafikPopup = wort + " durch markierte Objekte festlegen";
-            x.ListenPopup = wort + " festlegen";
-        }
-    }
-}
-
-void Konstruieren(TAngebote& a) {
-    Setze(a, TBefehl::Schneiden, "&Schneiden", "Schneiden", "Schneiden");
-    Setze(a, TBefehl::Loteerzeugen, "&Lot erzeugen", "Lot erzeugen", "Lot erzeugen");
-    Setze(a, TBefehl::Mittebilden, "&Mitte bilden", "Mitte bilden", "Mitte bilden");
-    Setze(a, TBefehl::Verknuepfen, "&Verknüpfen");
-    Setze(a, TBefehl::VSumme, "&Vektorsumme");
-    Setze(a, TBefehl::VGegen, "&Gegenvektor");
-    Setze(a, TBefehl::MVProdukt, "Vektor&produkt");
-    const TZeile* z =
-        Suche(std::begin(KonstruktionsTabelle), std::end(KonstruktionsTabelle), a.StandardMuster);
-    if (!z) return;
-    auto biete = [&a](TBefehl b, std::string_view menue) {
-        TAngebot& x = Befehl(a, b);
-        x.aktiv = true;
-        if (!menue.empty()) {
-            x.Menue = menue;
-            if (!x.GrafikPopup.empty()) x.GrafikPopup = x.ListenPopup = OhneKaufmannsUnd(menue);
-        }
-    };
-    switch (z->Spalten[0]) {
-    case 'I':
-        biete(TBefehl::Schneiden, "Auf &Inzidenz untersuchen");
-        break;
-    case 'P':
-        biete(TBefehl::Schneiden, "&Schnittpunkt bilden");
-        break;
-    case 'g':
-        biete(TBefehl::Schneiden, "&Schnittgerade bilden");
-        break;
-    default:
-        break;
-    }
-    if (z->Spalten[1] == 'L') biete(TBefehl::Loteerzeugen, "&Lotgerade bilden");
-    switch (z->Spalten[2]) {
-    case 'M':
-        biete(TBefehl::Mittebilden, "&Mittelpunkt bilden");
-        break;
-    case 'S':
-        biete(TBefehl::Mittebilden, "&Schwerpunkt bilden");
-        break;
-    case 'w':
-        biete(TBefehl::Mittebilden, "&Mittelgerade bilden");
-        break;
-    case 'W':
-        biete(TBefehl::Mittebilden, "&Mittelebene bilden");
-        break;
-    default:
-        break;
-    }
-    switch (z->Spalten[3]) {
-    case 'x':
-        biete(TBefehl::Verknuepfen, {});
-        biete(TBefehl::VSumme, {});
-        biete(TBefehl::MVProdukt, {});
-        break;
-    case '+':
-        biete(TBefehl::Verknuepfen, {});
-        biete(TBefehl::VSumme, {});
-        break;
-    case 'p':
-        biete(TBefehl::Verknuepfen, {});
-        biete(TBefehl::VSumme, "&Vektorsumme (Pfeil)");
-        break;
-    case '#':
-        biete(TBefehl::Verknuepfen, {});
-        biete(TBefehl::VGegen, {});
-        break;
-    default:
-        break;
-    }
-}
-
-void AbbildungenFestlegen(TAngebote& a) {
-    Setze(a, TBefehl::Spiegelung, "Spiegelung festlegen");
-    Setze(a, TBefehl::MStreckung, "Streckung festlegen");
-    Setze(a, TBefehl::Projektion, "Projektion festlegen");
-    const TZeile* z =
-        Suche(std::begin(AbbildungsTabelle), std::end(AbbildungsTabelle), a.KurzMuster);
-    if (!z) return;
-    switch (z->Spalten[0]) {
-    case 'S':
-        Befehl(a, TBefehl::Spiegelung).Menue = "Punktspiegelung festlegen";
-        break;
-    case 'G':
-        Befehl(a, TBefehl::Spiegelung).Menue = "Geradenspiegelung festlegen";
-        break;
-    case 'E':
-        Befehl(a, TBefehl::Spiegelung).Menue = "Ebenenspiegelung festlegen";
-        break;
-    default:
-        break;
-    }
-    switch (z->Spalten[2]) {
-    case 'O':
-        Befehl(a, TBefehl::Projektion).Menue = "Orthogonalprojektion festlegen";
-        break;
-    case 'P':
-        Befehl(a, TBefehl::Projektion).Menue = "Parallelprojektion festlegen";
-        break;
-    default:
-        break;
-    }
-    Befehl(a, TBefehl::Spiegelung).aktiv = z->Spalten[0] != '-';
-    Befehl(a, TBefehl::MStreckung).aktiv = z->Spalten[1] != '-';
-    Befehl(a, TBefehl::Projektion).aktiv = z->Spalten[2] != '-';
-}
-
-void Messen(TAngebote& a) {
-    Setze(a, TBefehl::MessWinkel, "&Winkel");
-    Setze(a, TBefehl::MessLaenge, "&Länge");
-    Setze(a, TBefehl::MessFlaeche, "&Fläche");
-    Setze(a, TBefehl::MessVolumen, "&Volumen");
-    const TZeile* z = Suche(std::begin(MessTabelle), std::end(MessTabelle), a.LangMuster);
-    if (!z) return;
-    static constexpr TBefehl spalten[] = {TBefehl::MessWinkel, TBefehl::MessLaenge,
-                                          TBefehl::MessFlaeche, TBefehl::MessVolumen};
-    for (int i = 0; i < 4; ++i) {
-        const char c = z->Spalten[i];
-        if (c == '-') continue;
-        TAngebot& x = Befehl(a, spalten[i]);
-        x.aktiv = true;
-        switch (c) {
-        case 'A':
-            x.Menue = "&Abstand";
-            break;
-        case 'B':
-            x.Menue = "&Betrag";
-            break;
-        case 'S':
-            x.Menue = "&Winkel/Skalarprodukt";
-            break;
-        case 'v':
-            x.Menue = "&Betrag des Vektorprodukts";
-            break;
-        case 'D':
-            x.Menue = "&Volumen/Determinante";
-            break;
-        default:
-            break;
-        }
-    }
+const std::string& Muster(TTabelle tabelle, const TMarkierungsmuster& m) {
+    if (tabelle == TTabelle::Abbilden) return m.Kurz;
+    return tabelle == TTabelle::Messen ? m.Lang : m.Standard;
 }
 
 void AbbildungenAnwenden(TAngebote& a, const TListe& liste) {
@@ -290,6 +251,12 @@ std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& z, int 
     return m;
 }
 
+TMarkierungsmuster Markierungsmuster(const TListe& liste) {
+    const auto zaehler = MarkierteJeArt(liste);
+    return {MarkierungsMuster(zaehler, 4), MarkierungsMuster(zaehler, 6),
+            MarkierungsMuster(zaehler, 7)};
+}
+
 std::string KurzMuster(const TListe& l) {
     return MarkierungsMuster(MarkierteJeArt(l), 4);
 }
@@ -300,16 +267,59 @@ std::string LangMuster(const TListe& l) {
     return MarkierungsMuster(MarkierteJeArt(l), 7);
 }
 
+bool EtwasMarkiert(const TListe& liste) {
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        if (liste[i]->markiert) return true;
+    return false;
+}
+
+void AlleDemarkieren(TListe& liste, const TDreiDBasisElement* ausser) {
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        if (liste[i] != ausser) liste[i]->markiert = false;
+}
+
+TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& m) {
+    const TRegel& r = Regeln[static_cast<int>(befehl)];
+    const TAngebotsfall nicht{Angebot(r.Grund, false), TFall::Keiner};
+    const TZeile* z = Zeile(r.Tabelle, m);
+    if (!z || z->Spalten[r.Spalte] == '-') return nicht;
+    const char c = z->Spalten[r.Spalte];
+    TAngebotsfall a{Angebot(r.Grund, true), TFall::Keiner};
+    if (!r.Buchstaben.empty()) {
+        const TBuchstabe* b = nullptr;
+        for (const TBuchstabe& x : r.Buchstaben)
+            if (x.Zeichen == c) b = &x;
+        if (!b) return nicht;
+        if (!b->Titel.Menue.empty()) {
+            a.Angebot.Menue = b->Titel.Menue;
+            // A command without popup items stays out of the popups.
+            if (!r.Grund.Grafik.empty()) a.Angebot.GrafikPopup = b->Titel.Grafik;
+            if (!r.Grund.Liste.empty()) a.Angebot.ListenPopup = b->Titel.Liste;
+        }
+        a.Fall = b->Fall;
+    }
+    if (a.Fall == TFall::Keiner)
+        for (const TMusterFall& f : r.Faelle)
+            if (f.Muster == Muster(r.Tabelle, m)) a.Fall = f.Fall;
+    if (a.Fall == TFall::Keiner) a.Fall = r.Sonst;
+    return a;
+}
+
+TFall Fall(const TListe& liste, TBefehl befehl) {
+    return AngebotUndFall(befehl, Markierungsmuster(liste)).Fall;
+}
+
 TAngebote BerechneAngebote(const TListe& liste) {
     TAngebote a;
-    const auto zaehler = MarkierteJeArt(liste);
-    a.KurzMuster = MarkierungsMuster(zaehler, 4);
-    a.StandardMuster = MarkierungsMuster(zaehler, 6);
-    a.LangMuster = MarkierungsMuster(zaehler, 7);
-    Erzeugen(a);
-    Konstruieren(a);
-    AbbildungenFestlegen(a);
-    Messen(a);
+    const TMarkierungsmuster m = Markierungsmuster(liste);
+    a.KurzMuster = m.Kurz;
+    a.StandardMuster = m.Standard;
+    a.LangMuster = m.Lang;
+    for (int i = 0; i < AnzahlBefehle; ++i) {
+        TAngebotsfall f = AngebotUndFall(static_cast<TBefehl>(i), m);
+        a.Befehle[i] = std::move(f.Angebot);
+        a.Faelle[i] = f.Fall;
+    }
     AbbildungenAnwenden(a, liste);
     return a;
 }

@@ -6,6 +6,7 @@
 #include "model/Liste.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace kalvorin {
@@ -49,6 +50,77 @@ struct TAngebot {
     bool InPopupsSichtbar() const { return aktiv && !GrafikPopup.empty(); }
 };
 
+// The case a command runs for the marked elements: which of its forms the
+// marks select. It comes from the same row of the pattern tables that
+// offers the command, so a command runs exactly when it is offered.
+enum class TFall : std::uint8_t {
+    Keiner, // not offered
+    // creation: the new element's definition mode
+    PunktPV,
+    GeradePP,
+    GeradePV,
+    EbenePPP,
+    EbenePV,
+    EbenePVV,
+    EbeneGG,
+    EbenePG,
+    EbeneGV,
+    StreckePP,
+    PfeilPP,
+    PfeilPV,
+    VektorPP,
+    VektorG,
+    VektorE,
+    DreieckPPP,
+    PyramideDP,
+    // constructions
+    Inzidenz,
+    Schnittpunkt,
+    Schnittgerade,
+    LotPG,
+    LotPE,
+    LotGG,
+    Mittelpunkt,
+    Schwerpunkt,
+    Mittelgerade,
+    Mittelebene,
+    Verknuepfen, // the submenu
+    Summe,
+    SummePfeil, // with a marked point: the sum drawn as an arrow from it
+    Gegenvektor,
+    Vektorprodukt,
+    // defining mappings
+    Punktspiegelung,
+    Geradenspiegelung,
+    Ebenenspiegelung,
+    Streckung,
+    Orthogonalprojektion,
+    Parallelprojektion,
+    // measurement; the measurement itself reads the long pattern
+    Messung,
+};
+
+// The marks condensed into the pattern texts the tables are looked up by.
+struct TMarkierungsmuster {
+    std::string Kurz;     // point, vector, line, plane
+    std::string Standard; // ... segment, triangle
+    std::string Lang;     // ... pyramid
+};
+TMarkierungsmuster Markierungsmuster(const TListe& liste);
+
+// One command's offer for the marks and the case it then runs.
+struct TAngebotsfall {
+    TAngebot Angebot;           // enabled and captions
+    TFall Fall = TFall::Keiner; // Keiner exactly when not enabled
+};
+
+// The one place that decides a command for the marks: its row of its
+// pattern table gives whether it is offered, its captions and its case.
+// The menus show the offer, the command runs the case.
+TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& muster);
+// The case alone, for the command about to run.
+TFall Fall(const TListe& liste, TBefehl befehl);
+
 // The six items that apply a defined mapping, in menu order.
 enum class TAbbildungsBefehl {
     Pspiegeln,
@@ -72,6 +144,7 @@ struct TAngebote {
     std::string StandardMuster; // ... segment, triangle
     std::string LangMuster;     // ... pyramid
     std::array<TAngebot, AnzahlBefehle> Befehle;
+    std::array<TFall, AnzahlBefehle> Faelle{}; // the case each command runs
     std::array<TAbbildungsAngebot, AnzahlAbbildungsBefehle> Abbildungen;
     bool AbbildungsTrenner = false; // separator above the apply items
 
@@ -87,9 +160,15 @@ std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& zaehler
 
 TAngebote BerechneAngebote(const TListe& liste);
 
-// The pattern of the marked elements, as the commands compare it.
+// The pattern of the marked elements (the measurement reads the long one).
 std::string StandardMuster(const TListe& liste);
 std::string KurzMuster(const TListe& liste);
 std::string LangMuster(const TListe& liste);
+
+// Whether any element of the list is marked.
+bool EtwasMarkiert(const TListe& liste);
+// Takes every mark but that of `ausser` (null: every mark); for the
+// document's Markieren.
+void AlleDemarkieren(TListe& liste, const TDreiDBasisElement* ausser = nullptr);
 
 } // namespace kalvorin

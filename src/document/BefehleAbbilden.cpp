@@ -53,24 +53,24 @@ void RolleGeben(TListe& l, TDreiDBasisElement& traeger, TRolle rolle, bool nurGl
 } // namespace
 
 bool Spiegelung(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Spiegelung)) return false;
-    return RollenFestlegen(d, "Spiegelung festlegen", [](TListe& l) {
-        const std::string muster = KurzMuster(l);
-        if (muster == "1---")
+    const TFall fall = Fall(d.Liste(), TBefehl::Spiegelung);
+    if (fall == TFall::Keiner) return false;
+    return RollenFestlegen(d, "Spiegelung festlegen", [fall](TListe& l) {
+        if (fall == TFall::Punktspiegelung)
             RolleGeben(l, *Markierte(l, TElementart::DfrPunkt).back(), TRolle::IstSpiegelzentrum);
-        else if (muster == "--1-")
+        else if (fall == TFall::Geradenspiegelung)
             RolleGeben(l, *Markierte(l, TElementart::DGerade).back(), TRolle::IstSpiegelAchse);
-        else if (muster == "---1")
+        else if (fall == TFall::Ebenenspiegelung)
             RolleGeben(l, *Markierte(l, TElementart::DEbene).back(), TRolle::IstSpiegelEbene);
     });
 }
 
 bool Projektion(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Projektion)) return false;
-    return RollenFestlegen(d, "Projektion festlegen", [](TListe& l) {
-        const std::string muster = KurzMuster(l);
+    const TFall fall = Fall(d.Liste(), TBefehl::Projektion);
+    if (fall == TFall::Keiner) return false;
+    return RollenFestlegen(d, "Projektion festlegen", [fall](TListe& l) {
         TDreiDBasisElement& ebene = *Markierte(l, TElementart::DEbene).back();
-        if (muster == "---1") {
+        if (fall == TFall::Orthogonalprojektion) {
             RolleGeben(l, ebene, TRolle::IstO_Projektionsebene);
             return;
         }

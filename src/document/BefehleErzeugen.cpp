@@ -81,14 +81,15 @@ std::string EbenenMeldung(int fehler, const TDreiDBasisElement& neu) {
 
 void NichtsDanach(TListe&, TDreiDBasisElement&) {}
 
-// The common course: add the element, let `festlegen` give it its mode and
+// The common course, for the case the offer gave (Keiner: not offered, no
+// change): add the element, let `festlegen` give it its mode and
 // references, then `pruefen` it. A refusal (a non-empty message, or a
 // failure without one) takes the element back again; on success `danach`
 // completes it. The rebuild follows either way.
 template <class Festlegen, class Pruefen, class Danach = void (*)(TListe&, TDreiDBasisElement&)>
-bool Erzeugen(TDokument& d, TBefehl befehl, TElementart art, Festlegen festlegen, Pruefen pruefen,
+bool Erzeugen(TDokument& d, TFall fall, TElementart art, Festlegen festlegen, Pruefen pruefen,
               Danach danach = NichtsDanach) {
-    if (!Angeboten(d, befehl)) return false;
+    if (fall == TFall::Keiner) return false;
     return d.Aendern([&](TListe& l) {
         const TMarkiert m(l);
         TDreiDBasisElement* neu = befehle::NeuMitName(l, art);
@@ -122,7 +123,7 @@ bool NieAbgelehnt(TDreiDBasisElement&, std::string&) {
 
 bool ErzPunkt(TDokument& d) {
     return Erzeugen(
-        d, TBefehl::ErzPunkt, TElementart::DfrPunkt,
+        d, Fall(d.Liste(), TBefehl::ErzPunkt), TElementart::DfrPunkt,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
             if (m.P.empty() || m.V.empty()) return false;
             Setze(e, TfrPunkt::PV, m.P.back(), m.V.back());
@@ -132,13 +133,13 @@ bool ErzPunkt(TDokument& d) {
 }
 
 bool ErzGerade(TDokument& d) {
-    const std::string muster = StandardMuster(d.Liste());
+    const TFall fall = Fall(d.Liste(), TBefehl::ErzGerade);
     return Erzeugen(
-        d, TBefehl::ErzGerade, TElementart::DGerade,
+        d, fall, TElementart::DGerade,
         [&](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (muster == "2-----" && m.P.size() >= 2)
+            if (fall == TFall::GeradePP && m.P.size() >= 2)
                 Setze(e, TGerade::GPP, m.P[0], m.P[1]);
-            else if (muster == "11----" && !m.P.empty() && !m.V.empty())
+            else if (fall == TFall::GeradePV && !m.P.empty() && !m.V.empty())
                 Setze(e, TGerade::GPV, m.P.back(), m.V.back());
             else
                 return false;
@@ -153,21 +154,21 @@ bool ErzGerade(TDokument& d) {
 }
 
 bool ErzEbene(TDokument& d) {
-    const std::string muster = StandardMuster(d.Liste());
+    const TFall fall = Fall(d.Liste(), TBefehl::ErzEbene);
     return Erzeugen(
-        d, TBefehl::ErzEbene, TElementart::DEbene,
+        d, fall, TElementart::DEbene,
         [&](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (muster == "3-----" && m.P.size() >= 3)
+            if (fall == TFall::EbenePPP && m.P.size() >= 3)
                 Setze(e, TEbene::EPPP, m.P[0], m.P[1], m.P[2]);
-            else if (muster == "11----" && !m.P.empty() && !m.V.empty())
+            else if (fall == TFall::EbenePV && !m.P.empty() && !m.V.empty())
                 Setze(e, TEbene::EPV, m.P.back(), m.V.back());
-            else if (muster == "12----" && !m.P.empty() && m.V.size() >= 2)
+            else if (fall == TFall::EbenePVV && !m.P.empty() && m.V.size() >= 2)
                 Setze(e, TEbene::EPVV, m.P.back(), m.V[0], m.V[1]);
-            else if (muster == "--2---" && m.G.size() >= 2)
+            else if (fall == TFall::EbeneGG && m.G.size() >= 2)
                 Setze(e, TEbene::EGG, m.G[0], m.G[1]);
-            else if (muster == "1-1---" && !m.P.empty() && !m.G.empty())
+            else if (fall == TFall::EbenePG && !m.P.empty() && !m.G.empty())
                 Setze(e, TEbene::EPG, m.P.back(), m.G.back());
-            else if (muster == "-11---" && !m.V.empty() && !m.G.empty())
+            else if (fall == TFall::EbeneGV && !m.V.empty() && !m.G.empty())
                 Setze(e, TEbene::EGV, m.G.back(), m.V.back());
             else
                 return false;
@@ -183,7 +184,7 @@ bool ErzEbene(TDokument& d) {
 
 bool ErzStrecke(TDokument& d) {
     return Erzeugen(
-        d, TBefehl::ErzStrecke, TElementart::DStrecke,
+        d, Fall(d.Liste(), TBefehl::ErzStrecke), TElementart::DStrecke,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
             if (m.P.size() < 2) return false;
             Setze(e, 0, m.P[0], m.P[1]);
@@ -200,17 +201,15 @@ bool ErzStrecke(TDokument& d) {
 }
 
 bool ErzPfeil(TDokument& d) {
-    const std::string muster = StandardMuster(d.Liste());
+    const TFall fall = Fall(d.Liste(), TBefehl::ErzPfeil);
     // An arrow given by two points owns a vector, added right after it.
-    const bool zweiPunkte = muster == "2-----";
-    if (zweiPunkte && Angeboten(d, TBefehl::ErzPfeil) && !befehle::Platz(d.Liste(), 2))
-        return false;
+    if (fall == TFall::PfeilPP && !befehle::Platz(d.Liste(), 2)) return false;
     return Erzeugen(
-        d, TBefehl::ErzPfeil, TElementart::DPfeil,
+        d, fall, TElementart::DPfeil,
         [&](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (zweiPunkte && m.P.size() >= 2)
+            if (fall == TFall::PfeilPP && m.P.size() >= 2)
                 Setze(e, TPfeil::PfPP, m.P[0], m.P[1]);
-            else if (muster == "11----" && !m.P.empty() && !m.V.empty())
+            else if (fall == TFall::PfeilPV && !m.P.empty() && !m.V.empty())
                 Setze(e, TPfeil::PfPV, m.P.back(), m.V.back());
             else
                 return false;
@@ -238,15 +237,15 @@ bool ErzPfeil(TDokument& d) {
 }
 
 bool ErzVektor(TDokument& d) {
-    const std::string muster = StandardMuster(d.Liste());
+    const TFall fall = Fall(d.Liste(), TBefehl::ErzVektor);
     return Erzeugen(
-        d, TBefehl::ErzVektor, TElementart::DVektor,
+        d, fall, TElementart::DVektor,
         [&](TDreiDBasisElement& e, const TMarkiert& m) {
-            if (muster == "2-----" && m.P.size() >= 2)
+            if (fall == TFall::VektorPP && m.P.size() >= 2)
                 Setze(e, TVektor::V2P, m.P[0], m.P[1]);
-            else if (muster == "--1---" && !m.G.empty())
+            else if (fall == TFall::VektorG && !m.G.empty())
                 Setze(e, TVektor::VG, m.G.back());
-            else if (muster == "---1--" && !m.E.empty())
+            else if (fall == TFall::VektorE && !m.E.empty())
                 Setze(e, TVektor::VE, m.E.back());
             else
                 return false;
@@ -271,7 +270,7 @@ bool ErzVektor(TDokument& d) {
 
 bool ErzDreieck(TDokument& d) {
     return Erzeugen(
-        d, TBefehl::ErzDreieck, TElementart::DDreieck,
+        d, Fall(d.Liste(), TBefehl::ErzDreieck), TElementart::DDreieck,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
             if (m.P.size() < 3) return false;
             Setze(e, 0, m.P[0], m.P[1], m.P[2]);
@@ -290,7 +289,7 @@ bool ErzDreieck(TDokument& d) {
 
 bool ErzPyramide(TDokument& d) {
     return Erzeugen(
-        d, TBefehl::ErzPyramide, TElementart::DPyramide3,
+        d, Fall(d.Liste(), TBefehl::ErzPyramide), TElementart::DPyramide3,
         [](TDreiDBasisElement& e, const TMarkiert& m) {
             if (m.P.empty() || m.D.empty()) return false;
             Setze(e, 0, m.D.back(), m.P.back()); // base triangle, apex

@@ -11,7 +11,7 @@ namespace kalvorin {
 using befehle::Markierte;
 
 bool Angeboten(const TDokument& d, TBefehl befehl) {
-    return BerechneAngebote(d.Liste())[befehl].aktiv;
+    return Fall(d.Liste(), befehl) != TFall::Keiner;
 }
 
 bool Angeboten(const TDokument& d, TAbbildungsBefehl befehl) {
@@ -70,21 +70,20 @@ TDreiDBasisElement* Konstruieren(TListe& l, TEntstehungsart code, const Quellen&
 } // namespace
 
 bool Loteerzeugen(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Loteerzeugen)) return false;
     const TListe& l = d.Liste();
-    const std::string muster = StandardMuster(l);
+    const TFall fall = Fall(l, TBefehl::Loteerzeugen);
     const auto p = Markierte(l, TElementart::DfrPunkt);
     const auto g = Markierte(l, TElementart::DGerade);
     const auto e = Markierte(l, TElementart::DEbene);
     TEntstehungsart code;
     Quellen q{};
-    if (muster == "1-1---" && !p.empty() && !g.empty()) {
+    if (fall == TFall::LotPG && !p.empty() && !g.empty()) {
         code = TEntstehungsart::LotPG;
         q = {p[0], g[0], nullptr};
-    } else if (muster == "1--1--" && !p.empty() && !e.empty()) {
+    } else if (fall == TFall::LotPE && !p.empty() && !e.empty()) {
         code = TEntstehungsart::LotPE;
         q = {p[0], e[0], nullptr};
-    } else if (muster == "--2---" && g.size() >= 2) {
+    } else if (fall == TFall::LotGG && g.size() >= 2) {
         code = TEntstehungsart::LotGG;
         q = {g[0], g[1], nullptr};
     } else {
@@ -106,24 +105,23 @@ bool Loteerzeugen(TDokument& d) {
 }
 
 bool Mittebilden(TDokument& d) {
-    if (!Angeboten(d, TBefehl::Mittebilden)) return false;
     const TListe& l = d.Liste();
-    const std::string muster = StandardMuster(l);
+    const TFall fall = Fall(l, TBefehl::Mittebilden);
     const auto p = Markierte(l, TElementart::DfrPunkt);
     const auto g = Markierte(l, TElementart::DGerade);
     const auto e = Markierte(l, TElementart::DEbene);
     TEntstehungsart code;
     Quellen q{};
-    if (muster == "2-----" && p.size() >= 2) {
+    if (fall == TFall::Mittelpunkt && p.size() >= 2) {
         code = TEntstehungsart::Mittelpunkt;
         q = {p[0], p[1], nullptr};
-    } else if (muster == "3-----" && p.size() >= 3) {
+    } else if (fall == TFall::Schwerpunkt && p.size() >= 3) {
         code = TEntstehungsart::Schwerpunkt;
         q = {p[0], p[1], p[2]};
-    } else if (muster == "--2---" && g.size() >= 2) {
+    } else if (fall == TFall::Mittelgerade && g.size() >= 2) {
         code = TEntstehungsart::Mittelgerade;
         q = {g[0], g[1], nullptr};
-    } else if (muster == "---2--" && e.size() >= 2) {
+    } else if (fall == TFall::Mittelebene && e.size() >= 2) {
         code = TEntstehungsart::MittelEbene;
         q = {e[0], e[1], nullptr};
     } else {
@@ -136,12 +134,13 @@ bool Mittebilden(TDokument& d) {
 }
 
 bool VSumme(TDokument& d) {
-    if (!Angeboten(d, TBefehl::VSumme)) return false;
     const TListe& l = d.Liste();
+    const TFall fall = Fall(l, TBefehl::VSumme);
+    if (fall == TFall::Keiner) return false;
     const auto p = Markierte(l, TElementart::DfrPunkt);
     const auto v = Markierte(l, TElementart::DVektor);
     if (v.size() < 2 || v.size() > 3) return false;
-    const bool mitPfeil = !p.empty();
+    const bool mitPfeil = fall == TFall::SummePfeil && !p.empty();
     // With a point the sum is drawn as an arrow from it: both or nothing.
     if (mitPfeil && !befehle::Platz(l, 2)) return false;
     const TEntstehungsart code = v.size() == 2 ? TEntstehungsart::Add2 : TEntstehungsart::Add3;

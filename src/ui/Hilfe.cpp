@@ -1,5 +1,7 @@
 #include "ui/Hilfe.h"
 
+#include "document/Befehlstabelle.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 
 // The pages are compiled into the static GUI library; its resource table has
 // to be registered by hand (outside any namespace).
@@ -87,83 +90,18 @@ const std::map<QString, TEintrag>& ThemenTabelle() {
     return tabelle;
 }
 
-// The help context numbers of the main menu and the two document-related
-// windows.
-const std::map<int, TEintrag>& KontextTabelle() {
-    static const std::map<int, TEintrag> tabelle = {
-        {100, {"datei.html", ""}},
-        {105, {"datei.html", "neu"}},
-        {110, {"datei.html", "oeffnen"}},
-        {115, {"datei.html", "einfuegen"}},
-        {120, {"datei.html", "schliessen"}},
-        {125, {"datei.html", "speichern"}},
-        {130, {"datei.html", "speichern_unter"}},
-        {135, {"datei.html", "grafik_speichern"}},
-        {140, {"datei.html", "grafik_drucken"}},
-        {145, {"datei.html", "druckereinstellungen"}},
-        {150, {"datei.html", "beenden"}},
-        {200, {"bearbeiten.html", ""}},
-        {210, {"bearbeiten.html", "rueckgaengig"}},
-        {215, {"bearbeiten.html", "wiederholen"}},
-        {220, {"bearbeiten.html", "kopieren"}},
-        {230, {"bearbeiten.html", "loeschen"}},
-        {240, {"bearbeiten.html", "einstellungen"}},
-        {300, {"festlegen.html", ""}},
-        {305, {"festlegen.html", "neueingabe"}},
-        {310, {"punkt.html", ""}},
-        {311, {"gerade.html", ""}},
-        {312, {"ebene.html", ""}},
-        {313, {"strecke.html", ""}},
-        {314, {"pfeil.html", ""}},
-        {315, {"vektor.html", ""}},
-        {316, {"dreieck.html", ""}},
-        {325, {"festlegen.html", "markierte"}},
-        {330, {"festlegen.html", "markierte"}},
-        {331, {"festlegen.html", "markierte"}},
-        {332, {"festlegen.html", "markierte"}},
-        {333, {"festlegen.html", "markierte"}},
-        {334, {"festlegen.html", "markierte"}},
-        {335, {"festlegen.html", "markierte"}},
-        {336, {"festlegen.html", "markierte"}},
-        // Both pyramid items carry this number.
-        {337, {"festlegen.html", "pyramide"}},
-        {400, {"konstruieren.html", ""}},
-        {410, {"konstruieren.html", "schneiden"}},
-        {420, {"konstruieren.html", "lot"}},
-        {430, {"konstruieren.html", "mitte"}},
-        {440, {"konstruieren.html", "verknuepfen"}},
-        {441, {"konstruieren.html", "vektorsumme"}},
-        {442, {"konstruieren.html", "gegenvektor"}},
-        {443, {"konstruieren.html", "vektorprodukt"}},
-        {500, {"abbilden.html", ""}},
-        {510, {"abbilden.html", "spiegelung"}},
-        {520, {"abbilden.html", "streckung"}},
-        {530, {"abbilden.html", "projektion"}},
-        {540, {"abbilden.html", "anwenden"}},
-        {550, {"abbilden.html", "anwenden"}},
-        {560, {"abbilden.html", "anwenden"}},
-        {600, {"messen.html", ""}},
-        {650, {"loesungsweg.html", ""}},
-        {610, {"messen.html", "winkel"}},
-        {620, {"messen.html", "laenge"}},
-        {630, {"messen.html", "flaeche"}},
-        {640, {"messen.html", "volumen"}},
-        {700, {"ansicht.html", ""}},
-        {710, {"ansicht.html", "achsen"}},
-        {720, {"ansicht.html", "ebenen"}},
-        {730, {"ansicht.html", "vergroessern"}},
-        {740, {"ansicht.html", "verkleinern"}},
-        {750, {"ansicht.html", "ausgangslage"}},
-        {760, {"heftansicht.html", ""}},
-        {770, {"ansicht.html", "beschreiben"}},
-        {800, {"fenster.html", ""}},
-        {900, {"hilfe.html", ""}},
-        {910, {"hilfe.html", "inhalt"}},
-        {920, {"hilfe.html", "verwenden"}},
-        {930, {"hilfe.html", "info"}},
-        {1200, {"objektliste.html", ""}},
-        {1300, {"grafikfenster.html", ""}},
-    };
+// The help context numbers: the menu items' own, each with the page its row
+// of the command table names, and the two document-related windows.
+const std::map<int, std::string>& KontextTabelle() {
+    static const std::map<int, std::string> tabelle = [] {
+        std::map<int, std::string> t = {
+            {1200, "objektliste.html"},
+            {1300, "grafikfenster.html"},
+        };
+        for (const TBefehlszeile& z : Befehlstabelle())
+            if (z.Hilfe > 0 && *z.Hilfeseite) t.emplace(z.Hilfe, z.Hilfeseite);
+        return t;
+    }();
     return tabelle;
 }
 
@@ -315,7 +253,7 @@ QUrl THilfe::SeiteZuThema(const QString& thema) {
 QUrl THilfe::SeiteZuKontext(int kontext) {
     const auto& t = KontextTabelle();
     const auto it = t.find(kontext);
-    return it == t.end() ? Inhalt() : Url(it->second);
+    return it == t.end() ? Inhalt() : QUrl(Basis + QString::fromLatin1(it->second));
 }
 
 bool THilfe::IstBekanntesThema(const QString& thema) {

@@ -151,17 +151,13 @@ void tGrafChildForm::GrafchildPopupMenuPopup() {
         if (!z.GrafikPopup.Vorhanden()) continue;
         QAction* a = popup_->findChild<QAction*>(QString::fromLatin1(z.GrafikPopup.Name));
         if (!a) continue;
-        QAction* ziel = haupt_ ? haupt_->Aktion(QString::fromLatin1(z.Name)) : nullptr;
-        if (!z.Angebot) {
-            a->setEnabled(ziel && ziel->isEnabled());
+        if (const auto anzeige = Angebotsanzeige(z, angebote, TAngebotsort::GrafikPopup)) {
+            ZeigeAngebot(a, *anzeige);
             continue;
         }
-        const TAngebot& angebot = angebote[*z.Angebot];
-        if (!angebot.GrafikPopup.empty()) a->setText(Text(angebot.GrafikPopup));
-        // Visible exactly when the main menu offers the command.
-        const bool angeboten = haupt_ ? (ziel && ziel->isEnabled()) : angebot.InPopupsSichtbar();
-        a->setVisible(angeboten);
-        a->setEnabled(angeboten);
+        // The dialogs and the worked solution follow the main menu's rules.
+        QAction* ziel = haupt_ ? haupt_->Aktion(QString::fromLatin1(z.Name)) : nullptr;
+        a->setEnabled(ziel && ziel->isEnabled());
     }
 }
 
@@ -175,23 +171,14 @@ void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
     TDreiDBasisElement* e = ElementBeiKlick(*dokument_, p);
     if (!e) {
         // A click beside every figure unmarks everything.
-        const TListe& l = dokument_->Liste();
-        bool etwas = false;
-        for (int slot = 1; slot <= l.Anzahl() && !etwas; ++slot)
-            etwas = l[slot]->markiert;
-        if (etwas)
-            dokument_->Markieren([](TListe& liste) {
-                for (int slot = 1; slot <= liste.Anzahl(); ++slot)
-                    liste[slot]->markiert = false;
-            });
+        if (EtwasMarkiert(dokument_->Liste()))
+            dokument_->Markieren([](TListe& liste) { AlleDemarkieren(liste); });
         return;
     }
     if (doppelklick) emit ElementOeffnen(e);
     const bool allein = !doppelklick && !(additiv_ || strg);
     dokument_->Markieren([e, allein](TListe& liste) {
-        if (allein)
-            for (int slot = 1; slot <= liste.Anzahl(); ++slot)
-                if (liste[slot] != e) liste[slot]->markiert = false;
+        if (allein) AlleDemarkieren(liste, e);
         e->markiert = !e->markiert;
     });
 }

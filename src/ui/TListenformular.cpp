@@ -5,6 +5,7 @@
 #include "document/Dokument.h"
 #include "ui/Hilfe.h"
 #include "ui/Objektbilder.h"
+#include "ui/TMainForm.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -412,11 +413,10 @@ void TListenformular::ListenPopupMenuPopup() {
         auto* a = z.ListenPopup.Vorhanden()
                       ? popup_->findChild<QAction*>(QString::fromLatin1(z.ListenPopup.Name))
                       : nullptr;
-        if (!a || !z.Angebot) continue;
-        const TAngebot& angebot = angebote[*z.Angebot];
-        a->setVisible(dokument_ && angebot.aktiv);
-        a->setText(angebot.ListenPopup.empty() ? QString::fromUtf8(z.ListenPopup.Titel)
-                                               : Q(angebot.ListenPopup));
+        if (!a) continue;
+        // Without a document nothing is offered.
+        if (const auto anzeige = Angebotsanzeige(z, angebote, TAngebotsort::ListenPopup))
+            ZeigeAngebot(a, *anzeige);
     }
 }
 

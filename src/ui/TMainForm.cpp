@@ -1,5 +1,6 @@
 #include "ui/TMainForm.h"
 
+#include "document/Angebote.h"
 #include "document/Befehle.h"
 #include "document/Befehlstabelle.h"
 #include "document/Dateiregeln.h"
@@ -32,7 +33,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaMethod>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
@@ -45,10 +45,6 @@ QString Text(const char* utf8) {
 }
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
-}
-
-int HandlerIndex(const QMetaObject* meta, const TBefehlszeile& z) {
-    return meta->indexOfSlot((std::string(z.Name) + "Click()").c_str());
 }
 } // namespace
 
@@ -69,10 +65,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     DateiDialog = [this](const TDateiAnfrage& a) { return QtDateiDialog(this, a); };
     ElementMarkiertAbfrage = [this] {
         const TDokument* d = AktivesDokument();
-        if (!d) return false;
-        for (int slot = 1; slot <= d->Liste().Anzahl(); ++slot)
-            if (d->Liste()[slot]->markiert) return true;
-        return false;
+        return d && EtwasMarkiert(d->Liste());
     };
 
     BaueMenues();
@@ -129,7 +122,8 @@ void TMainForm::BaueMenues() {
             m->setObjectName(Text(z.Name));
             m->menuAction()->setObjectName(Text(z.Name));
             if (z.Hilfe > 0) THilfe::SetzeKontext(m->menuAction(), z.Hilfe);
-            if (z.BeimOeffnen) connect(m, &QMenu::aboutToShow, this, [this, &z] { Ausfuehren(z); });
+            if (z.Ui != TUiBefehl::Keiner)
+                connect(m, &QMenu::aboutToShow, this, [this, &z] { Ausfuehren(z); });
             menues_.insert(Text(z.Name), m);
             aktionen_.insert(Text(z.Name), m->menuAction());
             break;
@@ -163,7 +157,7 @@ void TMainForm::BaueMenues() {
 }
 
 bool TMainForm::HatHandler(const TBefehlszeile& zeile) const {
-    return HandlerIndex(metaObject(), zeile) >= 0;
+    return zeile.Ui != TUiBefehl::Keiner;
 }
 
 void TMainForm::Ausfuehren(const TBefehlszeile& zeile) {
@@ -172,8 +166,57 @@ void TMainForm::Ausfuehren(const TBefehlszeile& zeile) {
         if (tGrafChildForm* f = AktivesFenster()) zeile.Ausfuehren(f->Dokument());
         return;
     }
-    if (const int i = HandlerIndex(metaObject(), zeile); i >= 0)
-        metaObject()->method(i).invoke(this);
+    Ausfuehren(zeile.Ui);
+}
+
+// One case per value, and no default: a new value without its handler does
+// not compile.
+void TMainForm::Ausfuehren(TUiBefehl befehl) {
+    using enum TUiBefehl;
+    // clang-format off
+    switch (befehl) {
+    case Keiner: return;
+    case Neu: return NeuClick();
+    case Oeffnen: return OeffnenClick();
+    case Einfuegen: return EinfuegenClick();
+    case Schliessen: return SchliessenClick();
+    case Speichern: return SpeichernClick();
+    case Speichern_unter: return Speichern_unterClick();
+    case Grafik_speichern: return Grafik_speichernClick();
+    case Grafik_Drucken: return Grafik_DruckenClick();
+    case Druckereinstellungen: return DruckereinstellungenClick();
+    case Beenden: return BeendenClick();
+    case Bearbeiten: return BearbeitenClick();
+    case Kopieren: return KopierenClick();
+    case Einstellungen: return EinstellungenClick();
+    case Festlegen: return FestlegenClick();
+    case Punkt: return PunktClick();
+    case Gerade: return GeradeClick();
+    case Ebene: return EbeneClick();
+    case Strecke: return StreckeClick();
+    case Pfeil: return PfeilClick();
+    case Vektor: return VektorClick();
+    case Dreieck: return DreieckClick();
+    case Pyramideseitig: return PyramideseitigClick();
+    case Konstruieren: return KonstruierenClick();
+    case Abbilden: return AbbildenClick();
+    case MStreckung: return MStreckungClick();
+    case Messen: return MessenClick();
+    case Loesungsweg: return LoesungswegClick();
+    case Koordinatenachsen: return KoordinatenachsenClick();
+    case Koordinatenebenen: return KoordinatenebenenClick();
+    case Ausgangszustand: return AusgangszustandClick();
+    case Heftansicht: return HeftansichtClick();
+    case Szenebeschreiben: return SzenebeschreibenClick();
+    case Nebeneinander: return NebeneinanderClick();
+    case Uebereinander: return UebereinanderClick();
+    case Ueberlappend: return UeberlappendClick();
+    case AlleSchliessen: return AlleSchliessenClick();
+    case Inhalt: return InhaltClick();
+    case HilfeVerwenden: return HilfeVerwendenClick();
+    case Info: return InfoClick();
+    }
+    // clang-format on
 }
 
 bool TMainForm::Ausfuehren(std::string_view name) {
@@ -236,20 +279,16 @@ void TMainForm::UpdateMenuItems() {
     }
 }
 
+void ZeigeAngebot(QAction* aktion, const TAngebotsanzeige& anzeige) {
+    if (!anzeige.Text.empty()) aktion->setText(Text(anzeige.Text));
+    if (anzeige.Sichtbar) aktion->setVisible(*anzeige.Sichtbar);
+    if (anzeige.Aktiv) aktion->setEnabled(*anzeige.Aktiv);
+}
+
 void TMainForm::WendeAngeboteAn(const TAngebote& a) {
-    for (const TBefehlszeile& zeile : Befehlstabelle()) {
-        QAction* aktion = Aktion(Text(zeile.Name));
-        if (zeile.Angebot) {
-            const TAngebot& angebot = a[*zeile.Angebot];
-            aktion->setText(Text(angebot.Menue));
-            SetzeAktiv(aktion->objectName(), angebot.aktiv);
-        } else if (zeile.Abbildung) {
-            const TAbbildungsAngebot& angebot = a[*zeile.Abbildung];
-            aktion->setVisible(angebot.sichtbar);
-            if (angebot.sichtbar) aktion->setText(Text(angebot.Menue));
-            SetzeAktiv(aktion->objectName(), angebot.sichtbar);
-        }
-    }
+    for (const TBefehlszeile& zeile : Befehlstabelle())
+        if (const auto anzeige = Angebotsanzeige(zeile, a, TAngebotsort::Hauptmenue))
+            ZeigeAngebot(Aktion(Text(zeile.Name)), *anzeige);
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(a.AbbildungsTrenner);
 }
 

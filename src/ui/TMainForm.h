@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -23,10 +24,17 @@ namespace kalvorin {
 
 struct TAngebote;
 struct TBefehlszeile;
+enum class TUiBefehl : std::uint8_t;
 class TDokument;
 class TDreiDBasisElement;
 class tGrafChildForm;
 class TWiederherstellung;
+
+struct TAngebotsanzeige;
+
+// Applies what the offers make of one item (Angebotsanzeige) to its action;
+// the main menu, the view's popup and the object list's popup alike.
+void ZeigeAngebot(QAction* aktion, const TAngebotsanzeige& anzeige);
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -62,6 +70,8 @@ public:
     void Ausfuehren(const TBefehlszeile& zeile);
     // The same by the row's name; false when the table has no such row.
     bool Ausfuehren(std::string_view name);
+    // The user interface's own command of a row (TBefehlszeile::Ui).
+    void Ausfuehren(TUiBefehl befehl);
     // Whether the user interface has a handler for a row without a core
     // function.
     bool HatHandler(const TBefehlszeile& zeile) const;
@@ -124,9 +134,9 @@ public slots:
     // Runs whenever the active document window changes or one opens or closes.
     void UpdateMenuItems();
 
-    // The user interface's own commands, by the table's names: files,
-    // windows, dialogs and help. The commands of the core have no slot;
-    // they run through Ausfuehren.
+    // The user interface's own commands, named by the rows' TUiBefehl and
+    // run through Ausfuehren(TUiBefehl): files, windows, dialogs and help.
+    // The commands of the core have no handler here.
     // "&Datei"
     void NeuClick();
     void OeffnenClick();

@@ -60,6 +60,46 @@ TEST(Befehlstabelle, NamesMenusOffersAndShortcutsAreEachGivenOnce) {
     EXPECT_EQ(BefehlMitName("Unbekannt"), nullptr);
 }
 
+// A row runs either in the core or in the user interface, named by its
+// value; each value of the user interface belongs to exactly one row.
+TEST(Befehlstabelle, EveryRowRunsOneThingAndNoUiHandlerIsLeftOver) {
+    std::map<int, std::string> ui;
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        const std::string name = z.Name;
+        const bool imKern = z.Ausfuehren || z.MitWert.Ausfuehren;
+        if (z.Ui != TUiBefehl::Keiner) {
+            EXPECT_TRUE(ui.emplace(static_cast<int>(z.Ui), name).second)
+                << name << " shares its handler with " << ui[static_cast<int>(z.Ui)];
+            EXPECT_NE(z.Art, TZeilenart::Trenner) << name;
+            EXPECT_EQ(z.Ausfuehren, nullptr) << name << " runs in the core and in the window";
+        }
+        if (z.Art == TZeilenart::Befehl && !imKern) {
+            EXPECT_NE(z.Ui, TUiBefehl::Keiner) << name << " runs nothing";
+        }
+    }
+    for (int i = 1; i < AnzahlUiBefehle; ++i)
+        EXPECT_TRUE(ui.count(i)) << "handler " << i << " has no row";
+    EXPECT_FALSE(ui.count(0));
+}
+
+// The row names its help page; rows that share a context share the page.
+TEST(Befehlstabelle, EveryHelpContextHasOnePage) {
+    std::map<int, std::string> seiten;
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        if (z.Hilfe == 0) {
+            EXPECT_STREQ(z.Hilfeseite, "") << z.Name;
+            continue;
+        }
+        const std::string seite = z.Hilfeseite;
+        EXPECT_NE(seite.find(".html"), std::string::npos) << z.Name << ": " << seite;
+        const auto [it, neu] = seiten.emplace(z.Hilfe, seite);
+        EXPECT_EQ(it->second, seite) << z.Name << " shares context " << z.Hilfe;
+    }
+    EXPECT_STREQ(BefehlMitName("Neu")->Hilfeseite, "datei.html#neu");
+    EXPECT_STREQ(BefehlMitName("Pyramideseitig")->Hilfeseite, "festlegen.html#pyramide");
+    EXPECT_STREQ(BefehlMitName("Messen")->Hilfeseite, "messen.html");
+}
+
 // The common keys come on top of the program's own, which stay.
 TEST(Befehlstabelle, CommonShortcutsBesideTheProgramsOwn) {
     const std::pair<const char*, std::pair<const char*, const char*>> soll[] = {
