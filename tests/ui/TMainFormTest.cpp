@@ -2,6 +2,7 @@
 
 #include "document/Angebote.h"
 #include "document/Befehlstabelle.h"
+#include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "ui/Hilfe.h"
 
@@ -244,6 +245,53 @@ TEST(TMainForm, EveryRowOfTheCommandTableHasItsItemAndSomethingThatRunsIt) {
         }
     }
     EXPECT_FALSE(f.Ausfuehren("Unbekannt"));
+}
+
+// The rows the window runs itself reach their own handlers: each item
+// leaves its own trace, the menus that refresh before opening too.
+TEST(TMainForm, WindowCommandsRunTheirOwnHandlers) {
+    TMainForm f;
+    const auto ausloesen = [&f](const char* name) {
+        f.Aktion(QString::fromLatin1(name))->trigger();
+    };
+    ausloesen("Neu");
+    ausloesen("Neu");
+    EXPECT_EQ(f.Dokumentfenster().size(), 2);
+    EXPECT_EQ(f.Fensterzaehler(), 2);
+
+    QAction* heft = f.Aktion(QStringLiteral("Heftansicht"));
+    const bool vorher = heft->isChecked();
+    ausloesen("Heftansicht");
+    EXPECT_NE(heft->isChecked(), vorher);
+    ausloesen("Heftansicht");
+    EXPECT_EQ(heft->isChecked(), vorher);
+
+    TDokument& d = *f.AktivesDokument();
+    d.Aendern([](TListe& l) {
+        for (const char* name : {"g", "h"}) {
+            TDreiDBasisElement* g = l.Neu(TElementart::DGerade);
+            g->Name = name;
+            g->markiert = true;
+        }
+        return true;
+    });
+    emit f.Menue(QStringLiteral("Konstruieren"))->aboutToShow();
+    EXPECT_EQ(f.Aktion(QStringLiteral("Schneiden"))->text(),
+              QStringLiteral("&Schnittpunkt bilden"));
+    EXPECT_TRUE(Aktiv(f, "Mittebilden"));
+
+    ausloesen("Inhalt");
+    ASSERT_NE(THilfe::Fenster(), nullptr);
+    EXPECT_EQ(THilfe::Fenster()->Seite(), THilfe::SeiteZuThema(QStringLiteral("IDH_Inhalt")));
+
+    // The document changed: closing asks, and "Nein" lets it go unsaved.
+    TMeldungsProtokoll protokoll;
+    protokoll.Antworten.push_back(TAntwort::Nein);
+    ausloesen("Schliessen");
+    EXPECT_EQ(f.Dokumentfenster().size(), 1);
+    ausloesen("AlleSchliessen");
+    EXPECT_TRUE(f.Dokumentfenster().isEmpty());
+    Aufraeumen();
 }
 
 TEST(TMainForm, EveryHelpContextLeadsToItsOwnPage) {
