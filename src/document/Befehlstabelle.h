@@ -37,7 +37,8 @@ struct TPopupPlatz {
 // (TUiBefehl), whose switch has one case per value, so a value without its
 // case does not compile.
 //
-// To add such a command: a value here, a row in Befehlstabelle.cpp with
+// To add such a command: a value here (in its menu's group; Info stays the
+// last value, AnzahlUiBefehle counts to it), a row in Befehlstabelle.cpp with
 // `.Ui = TUiBefehl::TheValue` (and its help page), and the case plus its
 // handler in TMainForm. The tests check that every row without a core
 // function names a value and that no value is left without its row.
