@@ -295,4 +295,25 @@ int EingabeAnwenden(TDokument& dokument, const std::function<int(TListe&)>& anwe
     return slot;
 }
 
+int ElementAnhaengen(TListe& liste, TElementart art, const std::vector<TElementart>& neueTeile,
+                     const TZurueckschreiben& schreiben) {
+    if (!HatPlatzFuer(liste, 1 + static_cast<int>(neueTeile.size()))) return 0;
+    liste.Neu(art);
+    const int position = liste.Anzahl();
+    for (TElementart teil : neueTeile)
+        liste.Neu(teil);
+    schreiben(liste, position);
+    return position;
+}
+
+int ElementUebernehmen(TDokument& dokument, const TElementEingabe& e, TElementart art,
+                       const std::function<std::vector<TElementart>(const TListe&)>& neueTeile,
+                       const TZurueckschreiben& schreiben) {
+    return EingabeAnwenden(dokument, [&](TListe& liste) {
+        if (e.Neu) return ElementAnhaengen(liste, art, neueTeile(liste), schreiben);
+        const int slot = liste.SlotVon(e.Selbst);
+        return slot != 0 && schreiben(liste, slot) ? slot : 0;
+    });
+}
+
 } // namespace kalvorin

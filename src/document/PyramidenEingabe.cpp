@@ -120,20 +120,14 @@ bool PyramideAusDialog(TListe& liste, int position, const TPyramidenEingabe& e) 
 
 int PyramideUebernehmen(TDokument& dokument, const TPyramidenEingabe& e) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
+        const auto schreiben = [&](TListe& l, int slot) { return PyramideAusDialog(l, slot, e); };
         if (!e.Neu) {
             const int slot = liste.SlotVon(e.Selbst);
-            return slot != 0 && PyramideAusDialog(liste, slot, e) ? slot : 0;
+            return slot != 0 && schreiben(liste, slot) ? slot : 0;
         }
-        const std::vector<TElementart> teile = PyramideNeueTeile(liste, e);
-        if (!GewaehltesDreieck(liste, e) ||
-            !HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
-            return 0;
-        liste.Neu(TElementart::DPyramide3);
-        const int position = liste.Anzahl();
-        for (TElementart art : teile)
-            liste.Neu(art);
-        PyramideAusDialog(liste, position, e);
-        return position;
+        if (!GewaehltesDreieck(liste, e)) return 0;
+        return ElementAnhaengen(liste, TElementart::DPyramide3, PyramideNeueTeile(liste, e),
+                                schreiben);
     });
 }
 

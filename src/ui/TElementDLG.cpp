@@ -6,6 +6,7 @@
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 #include "ui/DialogSkalierung.h"
+#include "ui/Gleichungsseite.h"
 #include "ui/Hilfe.h"
 
 #include <QApplication>
@@ -86,6 +87,23 @@ bool FarbeWaehlen(QWidget* eltern, TFarbe& farbe) {
     if (!gewaehlt.isValid()) return false;
     farbe = AusQFarbe(gewaehlt);
     return true;
+}
+
+void DialogKnoepfe(QDialog* dialog, const std::array<QPushButton**, 3>& knoepfe,
+                   const std::array<const char*, 3>& texte, const std::array<const char*, 3>& namen,
+                   const std::function<void()>& ok, const std::function<QString()>& thema) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        *knoepfe[i] = new QPushButton(QString::fromUtf8(texte[i]));
+        (*knoepfe[i])->setObjectName(QString::fromUtf8(namen[i]));
+    }
+    QPushButton* okKnopf = *knoepfe[0];
+    okKnopf->setDefault(true);
+    (*knoepfe[1])->setAutoDefault(false);
+    (*knoepfe[2])->setAutoDefault(false);
+    QObject::connect(okKnopf, &QPushButton::clicked, dialog, ok);
+    QObject::connect(*knoepfe[1], &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(*knoepfe[2], &QPushButton::clicked, dialog,
+                     [thema] { THilfe::ZeigeThema(thema()); });
 }
 
 void ListeFuellen(QComboBox* liste, std::vector<std::string> namen, bool leererEintrag) {
@@ -268,6 +286,17 @@ void TElementDLG::Zurueckhalten(QWidget* w) {
     QSizePolicy sp = w->sizePolicy();
     sp.setRetainSizeWhenHidden(true);
     w->setSizePolicy(sp);
+}
+
+void TElementDLG::Vorbereiten(TDokument& dokument) {
+    Dokument = &dokument;
+    Uebernommen = false;
+    Akzeptiert = false;
+    Seiten->setCurrentWidget(SeiteBestimmung);
+}
+
+void TElementDLG::GleichungenZeigen(const TDreiDBasisElement* element) {
+    if (Gleichungen) GleichungsSeiteZeigen(Seiten, Gleichungen, element);
 }
 
 void TElementDLG::Auswerten(bool uebernehmen) {
