@@ -3,6 +3,7 @@
 #include "document/Dokument.h"
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
+#include "model/Elementarten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
 #include "storage/DokumentdateiFormat.h"
@@ -112,17 +113,15 @@ void AusElementVorbereiten(TElementEingabe& e, const TDreiDBasisElement& element
 
 void AussehenSchreiben(TDreiDBasisElement& element, const TElementEingabe& e) {
     const TStandardEinstellungen& s = Einstellungen();
-    int dick = s.DickgeradenDicke;
+    const int dick = s.*Artangaben(element.Art).DickeEinstellung;
     switch (element.Art) {
     case TElementart::DfrPunkt:
-        dick = s.DickpunktDicke;
         Als<TfrPunkt>(element).Punktform = static_cast<std::uint8_t>(e.Punktform);
         break;
     case TElementart::DGerade:
         Als<TGerade>(element).MitRand = e.MitRand;
         break;
     case TElementart::DEbene:
-        dick = s.RandDicke;
         element.Transparenz = e.Transparenz;
         break;
     default:
@@ -307,10 +306,12 @@ int ElementAnhaengen(TListe& liste, TElementart art, const std::vector<TElementa
 }
 
 int ElementUebernehmen(TDokument& dokument, const TElementEingabe& e, TElementart art,
-                       const std::function<std::vector<TElementart>(const TListe&)>& neueTeile,
-                       const TZurueckschreiben& schreiben) {
+                       const TNeueTeile& neueTeile, const TZurueckschreiben& schreiben) {
     return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu) return ElementAnhaengen(liste, art, neueTeile(liste), schreiben);
+        if (e.Neu) {
+            const auto teile = neueTeile(liste);
+            return teile ? ElementAnhaengen(liste, art, *teile, schreiben) : 0;
+        }
         const int slot = liste.SlotVon(e.Selbst);
         return slot != 0 && schreiben(liste, slot) ? slot : 0;
     });

@@ -207,12 +207,13 @@ using TZurueckschreiben = std::function<bool(TListe&, int)>;
 int ElementAnhaengen(TListe& liste, TElementart art, const std::vector<TElementart>& neueTeile,
                      const TZurueckschreiben& schreiben);
 
+// The parts an input's new names add, looked at in the transaction's list;
+// none (nullopt) when the new element cannot be made at all.
+using TNeueTeile = std::function<std::optional<std::vector<TElementart>>(const TListe&)>;
+
 // The apply function of a kind: in the document's transaction a new element
 // (ElementAnhaengen), or the input written back into the element shown.
-// neueTeile: the parts the input's new names add, looked at in the
-// transaction's list.
 int ElementUebernehmen(TDokument& dokument, const TElementEingabe& e, TElementart art,
-                       const std::function<std::vector<TElementart>(const TListe&)>& neueTeile,
-                       const TZurueckschreiben& schreiben);
+                       const TNeueTeile& neueTeile, const TZurueckschreiben& schreiben);
 
 } // namespace kalvorin

@@ -119,16 +119,13 @@ bool PyramideAusDialog(TListe& liste, int position, const TPyramidenEingabe& e) 
 }
 
 int PyramideUebernehmen(TDokument& dokument, const TPyramidenEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        const auto schreiben = [&](TListe& l, int slot) { return PyramideAusDialog(l, slot, e); };
-        if (!e.Neu) {
-            const int slot = liste.SlotVon(e.Selbst);
-            return slot != 0 && schreiben(liste, slot) ? slot : 0;
-        }
-        if (!GewaehltesDreieck(liste, e)) return 0;
-        return ElementAnhaengen(liste, TElementart::DPyramide3, PyramideNeueTeile(liste, e),
-                                schreiben);
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DPyramide3,
+        [&](const TListe& l) -> std::optional<std::vector<TElementart>> {
+            if (!GewaehltesDreieck(l, e)) return std::nullopt;
+            return PyramideNeueTeile(l, e);
+        },
+        [&](TListe& l, int slot) { return PyramideAusDialog(l, slot, e); });
 }
 
 } // namespace kalvorin

@@ -86,8 +86,7 @@ TDreieckDLG::TDreieckDLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("DreieckDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Dreieck_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Dreieck_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     // Each accepted dialog makes exactly one triangle.
     UebernehmenKnopf->hide();
     EntstehungBox->hide();

@@ -186,8 +186,7 @@ TEbenenDLG::TEbenenDLG(QWidget* eltern)
     e->addWidget(transparenzBox, 1, 0);
     e->setRowStretch(2, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Ebene_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Ebene_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     Gleichungen = GleichungsSeiteAnlegen(Seiten, QStringLiteral("EbenenDLGGleichungen"));
     Knoepfe[TEbene::EPAR]->setChecked(true);
     EntstehungBox->hide();

@@ -6,6 +6,7 @@
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 #include "ui/DialogSkalierung.h"
+#include "ui/ElementDialoge.h"
 #include "ui/Gleichungsseite.h"
 #include "ui/Hilfe.h"
 
@@ -419,13 +420,14 @@ void TElementDLG::MusterAktualisieren() {
     if (musterDick_) musterDick_->setPixmap(Muster(true, Farbe()));
 }
 
-void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
-                                const QString& themaBestimmung, const QString& themaEigenschaften) {
-    themaBestimmung_ = themaBestimmung;
-    themaEigenschaften_ = themaEigenschaften;
+void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften) {
+    const TArtOberflaeche& art = ArtOberflaeche[static_cast<std::size_t>(Art())];
+    themaBestimmung_ = QString::fromLatin1(art.HilfeBestimmung);
+    themaEigenschaften_ =
+        art.HilfeEigenschaften ? QString::fromLatin1(art.HilfeEigenschaften) : QString();
     SeiteBestimmung = bestimmung;
     SeiteEigenschaften = eigenschaften;
-    THilfe::SetzeThema(this, themaBestimmung);
+    THilfe::SetzeThema(this, themaBestimmung_);
 
     Seiten = new QTabWidget;
     Seiten->setObjectName(QStringLiteral("Seiten"));
@@ -453,7 +455,7 @@ void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
     if (eigenschaften) {
         Seiten->addTab(bestimmung, QStringLiteral("Bestimmung"));
         Seiten->addTab(eigenschaften, QStringLiteral("Eigenschaften"));
-        THilfe::SetzeThema(eigenschaften, themaEigenschaften);
+        THilfe::SetzeThema(eigenschaften, themaEigenschaften_);
         l->addLayout(knoepfe);
     } else {
         // A single page that holds the buttons as well.
@@ -464,7 +466,7 @@ void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
         SeiteBestimmung = seite;
         Seiten->addTab(seite, QStringLiteral("Bestimmung"));
     }
-    THilfe::SetzeThema(SeiteBestimmung, themaBestimmung);
+    THilfe::SetzeThema(SeiteBestimmung, themaBestimmung_);
     l->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(HilfeKnopf, &QPushButton::clicked, this, [this] { THilfe::ZeigeThema(HilfeThema()); });

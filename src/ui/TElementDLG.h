@@ -169,11 +169,11 @@ protected:
     // After "Übernehmen" added the element: the model's next new input, shown.
     virtual void FuerNaechstes(const TListe& liste) = 0;
 
-    // Call at the end of a derived constructor: adds the pages and buttons.
+    // Call at the end of a derived constructor: adds the pages and buttons,
+    // with the help topics of the kind (ui/ElementDialoge.h).
     // Without eigenschaften the dialog has the one page "Bestimmung", and
     // the buttons stand on it.
-    void Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften, const QString& themaBestimmung,
-                       const QString& themaEigenschaften);
+    void Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften);
     // The Dicke group with the pair and the sample pictures beside them.
     QGroupBox* DickeGruppe(const QString& duennName, const QString& dickName,
                            const QString& titel = QStringLiteral("Dicke"));

@@ -149,8 +149,7 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
         darstellung, QStringLiteral("GeradenDLGcheckduenn"), QStringLiteral("GeradenDLGCheckdick"),
         QStringLiteral("GeradenDLGFarbe"), QStringLiteral("GeradenDLGHilfslinien"));
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Gerade_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Gerade_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     Gleichungen = GleichungsSeiteAnlegen(Seiten, QStringLiteral("GeradenDLGGleichungen"));
     PaButton->setChecked(true);
     WegZeigen(WegParameterform);

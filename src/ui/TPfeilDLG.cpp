@@ -119,8 +119,7 @@ TPfeilDLG::TPfeilDLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("PfeilDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Pfeil_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Pfeil_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     NameFolgt = false;
     PPButton->setChecked(true);
     WegZeigen(WegFussSpitze);

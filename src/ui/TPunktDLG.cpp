@@ -126,8 +126,7 @@ TPunktDLG::TPunktDLG(QWidget* eltern)
         QStringLiteral("PktDLGFarbe"), QStringLiteral("PktDLGHilfslinien"));
     BestimmungBeiAblehnung = true;
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Punkt_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Punkt_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     KoordinatenKnopf->setChecked(true);
     KoordinatenZeigen(true);
     EntstehungBox->hide();

@@ -81,8 +81,7 @@ TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("Pyramide3DLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Pyramide_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Pyramide_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     // Each accepted dialog makes exactly one pyramid.
     UebernehmenKnopf->hide();
     EntstehungBox->hide();

@@ -73,8 +73,7 @@ TStreckenDLG::TStreckenDLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("StreckenDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Strecke_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Strecke_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     NameFolgt = false;
     EntstehungBox->hide();
 }

@@ -115,7 +115,7 @@ TVektorDLG::TVektorDLG(QWidget* eltern)
     b->addWidget(EntstehungBox);
     b->addStretch(1);
 
-    Fertigstellen(bestimmung, nullptr, QStringLiteral("IDH_Dialog_Vektor"), QString());
+    Fertigstellen(bestimmung, nullptr);
     NameFolgt = false;
     BestimmungBeiAblehnung = true;
     // The scaled font: the name label keeps room for six wide letters.
