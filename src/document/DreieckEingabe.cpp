@@ -156,20 +156,9 @@ bool DreieckAusDialog(TListe& liste, int position, const TDreieckEingabe& e) {
 }
 
 int DreieckUebernehmen(TDokument& dokument, const TDreieckEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (!e.Neu) {
-            const int slot = liste.SlotVon(e.Selbst);
-            return slot != 0 && DreieckAusDialog(liste, slot, e) ? slot : 0;
-        }
-        const std::vector<TElementart> teile = DreieckNeueTeile(liste, e);
-        if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
-        liste.Neu(TElementart::DDreieck);
-        const int position = liste.Anzahl();
-        for (TElementart art : teile)
-            liste.Neu(art);
-        DreieckAusDialog(liste, position, e);
-        return position;
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DDreieck, [&](const TListe& l) { return DreieckNeueTeile(l, e); },
+        [&](TListe& l, int slot) { return DreieckAusDialog(l, slot, e); });
 }
 
 } // namespace kalvorin

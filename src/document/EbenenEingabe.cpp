@@ -664,22 +664,14 @@ bool EbeneAusDialog(TListe& liste, int position, const TEbenenEingabe& e) {
 }
 
 int EbeneNeuAnlegen(TListe& liste, const TEbenenEingabe& e) {
-    const std::vector<TElementart> teile = EbeneNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
-    liste.Neu(TElementart::DEbene);
-    const int position = liste.Anzahl();
-    for (TElementart art : teile)
-        liste.Neu(art);
-    EbeneAusDialog(liste, position, e);
-    return position;
+    return ElementAnhaengen(liste, TElementart::DEbene, EbeneNeueTeile(liste, e),
+                            [&](TListe& l, int slot) { return EbeneAusDialog(l, slot, e); });
 }
 
 int EbeneUebernehmen(TDokument& dokument, const TEbenenEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu) return EbeneNeuAnlegen(liste, e);
-        const int slot = liste.SlotVon(e.Selbst);
-        return slot != 0 && EbeneAusDialog(liste, slot, e) ? slot : 0;
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DEbene, [&](const TListe& l) { return EbeneNeueTeile(l, e); },
+        [&](TListe& l, int slot) { return EbeneAusDialog(l, slot, e); });
 }
 
 } // namespace kalvorin

@@ -3,6 +3,7 @@
 #include "document/Dokument.h"
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
+#include "model/Elementarten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
 #include "storage/DokumentdateiFormat.h"
@@ -112,17 +113,15 @@ void AusElementVorbereiten(TElementEingabe& e, const TDreiDBasisElement& element
 
 void AussehenSchreiben(TDreiDBasisElement& element, const TElementEingabe& e) {
     const TStandardEinstellungen& s = Einstellungen();
-    int dick = s.DickgeradenDicke;
+    const int dick = s.*Artangaben(element.Art).DickeEinstellung;
     switch (element.Art) {
     case TElementart::DfrPunkt:
-        dick = s.DickpunktDicke;
         Als<TfrPunkt>(element).Punktform = static_cast<std::uint8_t>(e.Punktform);
         break;
     case TElementart::DGerade:
         Als<TGerade>(element).MitRand = e.MitRand;
         break;
     case TElementart::DEbene:
-        dick = s.RandDicke;
         element.Transparenz = e.Transparenz;
         break;
     default:
@@ -293,6 +292,29 @@ int EingabeAnwenden(TDokument& dokument, const std::function<int(TListe&)>& anwe
         {TNeuaufbau::WennGeaendert, {}});
     if (slot == 0) Meldungen().Meldung(ListeVollMeldung, TMeldungsart::Warnung, "Kalvorin");
     return slot;
+}
+
+int ElementAnhaengen(TListe& liste, TElementart art, const std::vector<TElementart>& neueTeile,
+                     const TZurueckschreiben& schreiben) {
+    if (!HatPlatzFuer(liste, 1 + static_cast<int>(neueTeile.size()))) return 0;
+    liste.Neu(art);
+    const int position = liste.Anzahl();
+    for (TElementart teil : neueTeile)
+        liste.Neu(teil);
+    schreiben(liste, position);
+    return position;
+}
+
+int ElementUebernehmen(TDokument& dokument, const TElementEingabe& e, TElementart art,
+                       const TNeueTeile& neueTeile, const TZurueckschreiben& schreiben) {
+    return EingabeAnwenden(dokument, [&](TListe& liste) {
+        if (e.Neu) {
+            const auto teile = neueTeile(liste);
+            return teile ? ElementAnhaengen(liste, art, *teile, schreiben) : 0;
+        }
+        const int slot = liste.SlotVon(e.Selbst);
+        return slot != 0 && schreiben(liste, slot) ? slot : 0;
+    });
 }
 
 } // namespace kalvorin

@@ -196,4 +196,24 @@ inline constexpr const char* UnvollstaendigText = "Eingabefenster nicht vollstä
 // something was applied, so view and object list show it at once.
 int EingabeAnwenden(TDokument& dokument, const std::function<int(TListe&)>& anwenden);
 
+// Writes an input into the element at a position (the kind's "XxxAusDialog");
+// false when nothing changed.
+using TZurueckschreiben = std::function<bool(TListe&, int)>;
+
+// Room check, append, write back: the element of the kind, then the parts
+// for the input's new names behind it, then the input written into the
+// element. Returns its slot, or 0 with nothing added when the list has no
+// room for all of them.
+int ElementAnhaengen(TListe& liste, TElementart art, const std::vector<TElementart>& neueTeile,
+                     const TZurueckschreiben& schreiben);
+
+// The parts an input's new names add, looked at in the transaction's list;
+// none (nullopt) when the new element cannot be made at all.
+using TNeueTeile = std::function<std::optional<std::vector<TElementart>>(const TListe&)>;
+
+// The apply function of a kind: in the document's transaction a new element
+// (ElementAnhaengen), or the input written back into the element shown.
+int ElementUebernehmen(TDokument& dokument, const TElementEingabe& e, TElementart art,
+                       const TNeueTeile& neueTeile, const TZurueckschreiben& schreiben);
+
 } // namespace kalvorin

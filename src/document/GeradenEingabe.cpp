@@ -313,22 +313,14 @@ bool GeradeAusDialog(TListe& liste, int position, const TGeradenEingabe& e) {
 }
 
 int GeradeNeuAnlegen(TListe& liste, const TGeradenEingabe& e) {
-    const std::vector<TElementart> teile = GeradeNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
-    liste.Neu(TElementart::DGerade);
-    const int position = liste.Anzahl();
-    for (TElementart art : teile)
-        liste.Neu(art);
-    GeradeAusDialog(liste, position, e);
-    return position;
+    return ElementAnhaengen(liste, TElementart::DGerade, GeradeNeueTeile(liste, e),
+                            [&](TListe& l, int slot) { return GeradeAusDialog(l, slot, e); });
 }
 
 int GeradeUebernehmen(TDokument& dokument, const TGeradenEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu) return GeradeNeuAnlegen(liste, e);
-        const int slot = liste.SlotVon(e.Selbst);
-        return slot != 0 && GeradeAusDialog(liste, slot, e) ? slot : 0;
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DGerade, [&](const TListe& l) { return GeradeNeueTeile(l, e); },
+        [&](TListe& l, int slot) { return GeradeAusDialog(l, slot, e); });
 }
 
 } // namespace kalvorin

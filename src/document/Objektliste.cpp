@@ -2,6 +2,7 @@
 
 #include "exakt/Gleichungen.h"
 #include "geometry/Beschreibung.h"
+#include "model/Elementarten.h"
 #include "model/Utf8.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
@@ -14,8 +15,8 @@ namespace {
 
 constexpr std::size_t MaxAnzeigeLaenge = 20; // characters
 
-bool IstVektor(const TDreiDBasisElement& e) {
-    return e.Art == TElementart::DVektor;
+bool OhneSichtbarkeit(const TDreiDBasisElement& e) {
+    return !Artangaben(e.Art).Gezeichnet;
 }
 
 int SortierSchluessel(const TDreiDBasisElement& e, TSortierung nach) {
@@ -120,13 +121,13 @@ bool TObjektlistenZustand::ZelleGeklickt(TListe& liste, int zeile, TListenspalte
         e->markiert = !e->markiert;
         return true;
     case TListenspalte::Sichtbar:
-        if (!IstVektor(*e)) {
+        if (!OhneSichtbarkeit(*e)) {
             e->sichtbar = !e->sichtbar;
             sichtbarkeitGeaendert_ = true;
         }
         return false;
     case TListenspalte::Beschriftung:
-        if (!IstVektor(*e)) {
+        if (!OhneSichtbarkeit(*e)) {
             e->NameSichtbar = !e->NameSichtbar;
             sichtbarkeitGeaendert_ = true;
         }

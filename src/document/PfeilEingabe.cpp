@@ -210,22 +210,14 @@ bool PfeilAusDialog(TListe& liste, int position, const TPfeilEingabe& e) {
 }
 
 int PfeilNeuAnlegen(TListe& liste, const TPfeilEingabe& e) {
-    const std::vector<TElementart> teile = PfeilNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
-    liste.Neu(TElementart::DPfeil);
-    const int position = liste.Anzahl();
-    for (TElementart art : teile)
-        liste.Neu(art);
-    PfeilAusDialog(liste, position, e);
-    return position;
+    return ElementAnhaengen(liste, TElementart::DPfeil, PfeilNeueTeile(liste, e),
+                            [&](TListe& l, int slot) { return PfeilAusDialog(l, slot, e); });
 }
 
 int PfeilUebernehmen(TDokument& dokument, const TPfeilEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu) return PfeilNeuAnlegen(liste, e);
-        const int slot = liste.SlotVon(e.Selbst);
-        return slot != 0 && PfeilAusDialog(liste, slot, e) ? slot : 0;
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DPfeil, [&](const TListe& l) { return PfeilNeueTeile(l, e); },
+        [&](TListe& l, int slot) { return PfeilAusDialog(l, slot, e); });
 }
 
 } // namespace kalvorin

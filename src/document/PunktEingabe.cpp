@@ -236,21 +236,24 @@ void PunktAusDialog(TListe& liste, int position, const TPunktEingabe& e) {
     AussehenSchreiben(p, e);
 }
 
+namespace {
+TZurueckschreiben PunktSchreiben(const TPunktEingabe& e) {
+    return [&e](TListe& liste, int slot) {
+        PunktAusDialog(liste, slot, e);
+        return true;
+    };
+}
+} // namespace
+
 int PunktNeuAnlegen(TListe& liste, const TPunktEingabe& e) {
-    if (!liste.Neu(TElementart::DfrPunkt)) return 0;
-    const int slot = liste.Anzahl();
-    PunktAusDialog(liste, slot, e);
-    return slot;
+    return ElementAnhaengen(liste, TElementart::DfrPunkt, {}, PunktSchreiben(e));
 }
 
 int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e) {
     if (!e.BereichAnpassen)
-        return EingabeAnwenden(dokument, [&](TListe& liste) {
-            if (e.Neu) return PunktNeuAnlegen(liste, e);
-            const int slot = liste.SlotVon(e.Selbst);
-            if (slot != 0) PunktAusDialog(liste, slot, e);
-            return slot;
-        });
+        return ElementUebernehmen(
+            dokument, e, TElementart::DfrPunkt,
+            [](const TListe&) { return std::vector<TElementart>{}; }, PunktSchreiben(e));
     int slot = 0;
     TAenderung wie;
     wie.Neuaufbau = TNeuaufbau::WennGeaendert;

@@ -119,22 +119,13 @@ bool PyramideAusDialog(TListe& liste, int position, const TPyramidenEingabe& e) 
 }
 
 int PyramideUebernehmen(TDokument& dokument, const TPyramidenEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (!e.Neu) {
-            const int slot = liste.SlotVon(e.Selbst);
-            return slot != 0 && PyramideAusDialog(liste, slot, e) ? slot : 0;
-        }
-        const std::vector<TElementart> teile = PyramideNeueTeile(liste, e);
-        if (!GewaehltesDreieck(liste, e) ||
-            !HatPlatzFuer(liste, 1 + static_cast<int>(teile.size())))
-            return 0;
-        liste.Neu(TElementart::DPyramide3);
-        const int position = liste.Anzahl();
-        for (TElementart art : teile)
-            liste.Neu(art);
-        PyramideAusDialog(liste, position, e);
-        return position;
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DPyramide3,
+        [&](const TListe& l) -> std::optional<std::vector<TElementart>> {
+            if (!GewaehltesDreieck(l, e)) return std::nullopt;
+            return PyramideNeueTeile(l, e);
+        },
+        [&](TListe& l, int slot) { return PyramideAusDialog(l, slot, e); });
 }
 
 } // namespace kalvorin

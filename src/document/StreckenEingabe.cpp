@@ -123,22 +123,14 @@ bool StreckeAusDialog(TListe& liste, int position, const TStreckenEingabe& e) {
 }
 
 int StreckeNeuAnlegen(TListe& liste, const TStreckenEingabe& e) {
-    const std::vector<TElementart> teile = StreckeNeueTeile(liste, e);
-    if (!HatPlatzFuer(liste, 1 + static_cast<int>(teile.size()))) return 0;
-    liste.Neu(TElementart::DStrecke);
-    const int position = liste.Anzahl();
-    for (TElementart art : teile)
-        liste.Neu(art);
-    StreckeAusDialog(liste, position, e);
-    return position;
+    return ElementAnhaengen(liste, TElementart::DStrecke, StreckeNeueTeile(liste, e),
+                            [&](TListe& l, int slot) { return StreckeAusDialog(l, slot, e); });
 }
 
 int StreckeUebernehmen(TDokument& dokument, const TStreckenEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu) return StreckeNeuAnlegen(liste, e);
-        const int slot = liste.SlotVon(e.Selbst);
-        return slot != 0 && StreckeAusDialog(liste, slot, e) ? slot : 0;
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DStrecke, [&](const TListe& l) { return StreckeNeueTeile(l, e); },
+        [&](TListe& l, int slot) { return StreckeAusDialog(l, slot, e); });
 }
 
 } // namespace kalvorin

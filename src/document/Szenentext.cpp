@@ -4,6 +4,7 @@
 #include "document/Objektliste.h"
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
+#include "model/Elementarten.h"
 #include "storage/Zahlen.h"
 
 #include <algorithm>
@@ -12,26 +13,8 @@
 namespace kalvorin {
 
 std::string Artwort(TElementart art) {
-    switch (art) {
-    case TElementart::DfrPunkt:
-    case TElementart::DgebPunkt:
-        return "Punkt";
-    case TElementart::DVektor:
-        return "Vektor";
-    case TElementart::DPfeil:
-        return "Pfeil";
-    case TElementart::DStrecke:
-        return "Strecke";
-    case TElementart::DGerade:
-        return "Gerade";
-    case TElementart::DDreieck:
-        return "Dreieck";
-    case TElementart::DPyramide3:
-        return "Pyramide";
-    case TElementart::DEbene:
-        return "Ebene";
-    }
-    return "Objekt";
+    const TArtangaben* a = Artangaben(static_cast<int>(art));
+    return a ? std::string(a->Wort) : std::string("Objekt");
 }
 
 namespace {

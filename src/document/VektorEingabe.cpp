@@ -118,20 +118,23 @@ void VektorAusDialog(TListe& liste, int position, const TVektorEingabe& e) {
     v.Komponenten = FeldWerte(e.Komponenten, e.Angezeigt, e.Gehalten);
 }
 
+namespace {
+TZurueckschreiben VektorSchreiben(const TVektorEingabe& e) {
+    return [&e](TListe& liste, int slot) {
+        VektorAusDialog(liste, slot, e);
+        return true;
+    };
+}
+} // namespace
+
 int VektorNeuAnlegen(TListe& liste, const TVektorEingabe& e) {
-    if (!liste.Neu(TElementart::DVektor)) return 0;
-    const int slot = liste.Anzahl();
-    VektorAusDialog(liste, slot, e);
-    return slot;
+    return ElementAnhaengen(liste, TElementart::DVektor, {}, VektorSchreiben(e));
 }
 
 int VektorUebernehmen(TDokument& dokument, const TVektorEingabe& e) {
-    return EingabeAnwenden(dokument, [&](TListe& liste) {
-        if (e.Neu) return VektorNeuAnlegen(liste, e);
-        const int slot = liste.SlotVon(e.Selbst);
-        if (slot != 0) VektorAusDialog(liste, slot, e);
-        return slot;
-    });
+    return ElementUebernehmen(
+        dokument, e, TElementart::DVektor, [](const TListe&) { return std::vector<TElementart>{}; },
+        VektorSchreiben(e));
 }
 
 } // namespace kalvorin

@@ -1,14 +1,11 @@
 #include "model/Element.h"
 
+#include "model/Elementarten.h"
 #include "model/StandardEinstellungen.h"
 
 namespace kalvorin {
 
 namespace {
-constexpr std::string_view ArtNamen[AnzahlElementarten] = {"DfrPunkt", "DgebPunkt",  "DVektor",
-                                                           "DPfeil",   "DStrecke",   "DGerade",
-                                                           "DDreieck", "DPyramide3", "DEbene"};
-
 constexpr std::string_view EntstehungsNamen[AnzahlEntstehungsarten] = {
     "keine",   "Schnitt",     "ASpiegelung",  "PSpiegelung",  "ESpiegelung",  "Streckung",
     "Drehung", "Translation", "O_Projektion", "P_Projektion", "LotPE",        "LotPG",
@@ -22,11 +19,13 @@ constexpr std::string_view RollenNamen[AnzahlRollen] = {
 } // namespace
 
 std::string_view ElementartName(int art) {
-    return art >= 0 && art < AnzahlElementarten ? ArtNamen[art] : std::string_view{};
+    const TArtangaben* a = Artangaben(art);
+    return a ? a->Name : std::string_view{};
 }
 
 bool HatElementklasse(int art) {
-    return art == 0 || (art >= 2 && art <= 8);
+    const TArtangaben* a = Artangaben(art);
+    return a && a->Neu;
 }
 
 std::string_view EntstehungsartName(int code) {
@@ -127,26 +126,7 @@ void TEbene::KopiereWerte(const TDreiDBasisElement& q) {
 }
 
 std::unique_ptr<TDreiDBasisElement> NeuesElement(int art) {
-    switch (art) {
-    case 0:
-        return std::make_unique<TfrPunkt>();
-    case 2:
-        return std::make_unique<TVektor>();
-    case 3:
-        return std::make_unique<TPfeil>();
-    case 4:
-        return std::make_unique<TStrecke>();
-    case 5:
-        return std::make_unique<TGerade>();
-    case 6:
-        return std::make_unique<TDreieck>();
-    case 7:
-        return std::make_unique<TPyramide3>();
-    case 8:
-        return std::make_unique<TEbene>();
-    default:
-        return nullptr;
-    }
+    return HatElementklasse(art) ? Artangaben(art)->Neu() : nullptr;
 }
 
 } // namespace kalvorin

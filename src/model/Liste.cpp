@@ -1,15 +1,11 @@
 #include "model/Liste.h"
 
+#include "model/Elementarten.h"
 #include "model/Utf8.h"
 
 #include <unordered_map>
 
 namespace kalvorin {
-
-namespace {
-constexpr std::string_view Praefixe[AnzahlElementarten] = {"P", "",  "V",  "Pf", "S",
-                                                           "g", "D", "DP", "E"};
-} // namespace
 
 TDreiDBasisElement* RollenTraeger(const TListe& liste, TRolle rolle) {
     for (int i = liste.Anzahl(); i >= 1; --i)
@@ -18,8 +14,8 @@ TDreiDBasisElement* RollenTraeger(const TListe& liste, TRolle rolle) {
 }
 
 std::string_view NamensPraefix(TElementart art) {
-    const auto i = static_cast<std::size_t>(art);
-    return i < std::size(Praefixe) ? Praefixe[i] : std::string_view{};
+    const TArtangaben* a = Artangaben(static_cast<int>(art));
+    return a ? a->Praefix : std::string_view{};
 }
 
 TListe::~TListe() {

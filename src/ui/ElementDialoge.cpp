@@ -24,22 +24,10 @@ template <class Dialog> TElementDLG* Erzeugen(QWidget* eltern) {
     return new Dialog(eltern);
 }
 
-struct TDialogEintrag {
-    TElementart Art;
-    TElementDLG* (*Erzeugen)(QWidget*);
-};
-
-// Kind → dialog, in the order the program creates them at start.
-constexpr TDialogEintrag Dialogtabelle[] = {
-    {TElementart::DEbene, &Erzeugen<TEbenenDLG>},
-    {TElementart::DGerade, &Erzeugen<TGeradenDLG>},
-    {TElementart::DfrPunkt, &Erzeugen<TPunktDLG>},
-    {TElementart::DStrecke, &Erzeugen<TStreckenDLG>},
-    {TElementart::DPfeil, &Erzeugen<TPfeilDLG>},
-    {TElementart::DVektor, &Erzeugen<TVektorDLG>},
-    {TElementart::DDreieck, &Erzeugen<TDreieckDLG>},
-    {TElementart::DPyramide3, &Erzeugen<TPyramide3DLG>},
-};
+// The order in which the program creates the dialogs at start.
+constexpr TElementart Erzeugungsfolge[] = {
+    TElementart::DEbene, TElementart::DGerade, TElementart::DfrPunkt, TElementart::DStrecke,
+    TElementart::DPfeil, TElementart::DVektor, TElementart::DDreieck, TElementart::DPyramide3};
 
 std::array<QPointer<TElementDLG>, AnzahlElementarten> dialoge;
 
@@ -49,16 +37,37 @@ QWidget* Fenster(QWidget* w) {
 
 } // namespace
 
+using A = TElementart;
+using B = TObjektbild;
+
+const std::array<TArtOberflaeche, AnzahlElementarten> ArtOberflaeche = {{
+    {A::DfrPunkt, B::Punkt, &Erzeugen<TPunktDLG>, "IDH_Dialog_Punkt_Bestimmung",
+     "IDH_Dialog_Punkt_Eigenschaften"},
+    {A::DgebPunkt, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DVektor, B::Vektor, &Erzeugen<TVektorDLG>, "IDH_Dialog_Vektor", nullptr},
+    {A::DPfeil, B::Pfeil, &Erzeugen<TPfeilDLG>, "IDH_Dialog_Pfeil_Bestimmung",
+     "IDH_Dialog_Pfeil_Eigenschaften"},
+    {A::DStrecke, B::Strecke, &Erzeugen<TStreckenDLG>, "IDH_Dialog_Strecke_Bestimmung",
+     "IDH_Dialog_Strecke_Eigenschaften"},
+    {A::DGerade, B::Gerade, &Erzeugen<TGeradenDLG>, "IDH_Dialog_Gerade_Bestimmung",
+     "IDH_Dialog_Gerade_Eigenschaften"},
+    {A::DDreieck, B::Dreieck, &Erzeugen<TDreieckDLG>, "IDH_Dialog_Dreieck_Bestimmung",
+     "IDH_Dialog_Dreieck_Eigenschaften"},
+    {A::DPyramide3, B::Pyramide3, &Erzeugen<TPyramide3DLG>, "IDH_Dialog_Pyramide_Bestimmung",
+     "IDH_Dialog_Pyramide_Eigenschaften"},
+    {A::DEbene, B::Ebene, &Erzeugen<TEbenenDLG>, "IDH_Dialog_Ebene_Bestimmung",
+     "IDH_Dialog_Ebene_Eigenschaften"},
+}};
+
 void ElementDialogeErzeugen(QWidget* hauptfenster) {
-    for (const TDialogEintrag& e : Dialogtabelle)
-        ElementDialog(e.Art, hauptfenster);
+    for (TElementart art : Erzeugungsfolge)
+        ElementDialog(art, hauptfenster);
 }
 
 TElementDLG* ElementDialog(TElementart art, QWidget* hauptfenster) {
-    QPointer<TElementDLG>& d = dialoge[static_cast<std::size_t>(art)];
-    if (!d)
-        for (const TDialogEintrag& e : Dialogtabelle)
-            if (e.Art == art) d = e.Erzeugen(Fenster(hauptfenster));
+    const auto i = static_cast<std::size_t>(art);
+    QPointer<TElementDLG>& d = dialoge[i];
+    if (!d && ArtOberflaeche[i].Dialog) d = ArtOberflaeche[i].Dialog(Fenster(hauptfenster));
     return d;
 }
 

@@ -7,6 +7,9 @@
 // it has been rebuilt then and its windows were told.
 
 #include "model/Element.h"
+#include "ui/Objektbilder.h"
+
+#include <array>
 
 class QWidget;
 
@@ -14,6 +17,19 @@ namespace kalvorin {
 
 class TDokument;
 class TElementDLG;
+
+// What the user interface adds to a kind's row (model/Elementarten.h):
+// its picture in the object list, its dialog (null: none) and the dialog's
+// help topics for the pages "Bestimmung" and "Eigenschaften" (null: the
+// dialog has one page). One row per kind byte, in that order.
+struct TArtOberflaeche {
+    TElementart Art;
+    TObjektbild Bild;
+    TElementDLG* (*Dialog)(QWidget* eltern);
+    const char* HilfeBestimmung;
+    const char* HilfeEigenschaften;
+};
+extern const std::array<TArtOberflaeche, AnzahlElementarten> ArtOberflaeche;
 
 // Creates the dialogs (at program start, after the main window); later
 // calls do nothing. ElementDialog creates one on first use otherwise.

@@ -1,5 +1,7 @@
 #include "ui/Objektbilder.h"
 
+#include "ui/ElementDialoge.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -124,24 +126,8 @@ void Zeichne(QPainter& p, TObjektbild bild, const QColor& vorne, const QColor& h
 } // namespace
 
 TObjektbild BildFuerArt(int art) {
-    switch (art) {
-    case 2:
-        return TObjektbild::Vektor;
-    case 3:
-        return TObjektbild::Pfeil;
-    case 4:
-        return TObjektbild::Strecke;
-    case 5:
-        return TObjektbild::Gerade;
-    case 6:
-        return TObjektbild::Dreieck;
-    case 7:
-        return TObjektbild::Pyramide3;
-    case 8:
-        return TObjektbild::Ebene;
-    default:
-        return TObjektbild::Punkt;
-    }
+    return art >= 0 && art < AnzahlElementarten ? ArtOberflaeche[static_cast<std::size_t>(art)].Bild
+                                                : TObjektbild::Punkt;
 }
 
 void ZeichneObjektbild(QPainter& p, const QRectF& rechteck, TObjektbild bild, bool invertiert) {

@@ -139,10 +139,11 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     rahmen->addWidget(SphaereCheckBox);
 
     DruckerButton = Knopf(QStringLiteral("DruckerButton"), QStringLiteral("Druckereinstellungen"));
-    OKBtn = Knopf(QStringLiteral("OKBtn"), QStringLiteral("O&k"));
-    OKBtn->setDefault(true);
-    CancelBtn = Knopf(QStringLiteral("CancelBtn"), QStringLiteral("Abbruch"));
-    HelpBtn = Knopf(QStringLiteral("HelpBtn"), QStringLiteral("&Hilfe"));
+    DialogKnoepfe(
+        this, {&OKBtn, &CancelBtn, &HelpBtn}, {"O&k", "Abbruch", "&Hilfe"},
+        {"OKBtn", "CancelBtn", "HelpBtn"}, [this] { OKBtnClick(); },
+        [] { return QStringLiteral("IDH_Dialog_Ausgabe"); });
+    OKBtn->setAutoDefault(false);
 
     auto* links = new QVBoxLayout;
     links->addWidget(AbmessungenBox);
@@ -170,9 +171,6 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     connect(DIN_A5_FormatButton, &QPushButton::clicked, this,
             &TAusgabeDlg::DIN_A5_FormatButtonClick);
     connect(DruckerButton, &QPushButton::clicked, this, &TAusgabeDlg::DruckerButtonClick);
-    connect(OKBtn, &QPushButton::clicked, this, &TAusgabeDlg::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, &TAusgabeDlg::HelpBtnClick);
 
     FormShow();
     DialogSkalieren(*this);
@@ -222,10 +220,6 @@ void TAusgabeDlg::DruckerButtonClick() {
 void TAusgabeDlg::OKBtnClick() {
     // A field that is no number has been reported; the dialog stays open.
     if (AusgabeUebernehmen(Formular(), Ausgabeoptionen(), fenster_)) accept();
-}
-
-void TAusgabeDlg::HelpBtnClick() {
-    THilfe::ZeigeThema(QStringLiteral("IDH_Dialog_Ausgabe"));
 }
 
 // ---------------------------------------------------------------------------

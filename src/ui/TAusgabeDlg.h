@@ -49,7 +49,6 @@ public:
     void DIN_A5_FormatButtonClick();
     void DruckerButtonClick();
     void OKBtnClick();
-    void HelpBtnClick();
 
     // Shows the dialog modally; true after "O&k". Tests answer it here
     // instead of a modal loop.

@@ -15,9 +15,20 @@
 
 namespace kalvorin {
 
+namespace {
+constexpr TEingabeArt<TDreieckEingabe> Dreieck{
+    .Art = TElementart::DDreieck,
+    .Neu = DreieckEingabeNeu,
+    .AusElement = DreieckEingabeAusElement,
+    .Pruefen = DreieckPruefen,
+    .FuerNaechste = nullptr,
+    .Uebernehmen = DreieckUebernehmen,
+};
+} // namespace
+
 TDreieckDLG::TDreieckDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen eines Dreiecks"), QStringLiteral("DreieckDLGName"),
-                  eltern) {
+    : TElementDialog(Dreieck, QStringLiteral("Festlegen eines Dreiecks"),
+                     QStringLiteral("DreieckDLGName"), eltern) {
     setObjectName(QStringLiteral("DreieckDLG"));
 
     auto* bestimmung = new QWidget;
@@ -75,8 +86,7 @@ TDreieckDLG::TDreieckDLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("DreieckDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Dreieck_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Dreieck_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     // Each accepted dialog makes exactly one triangle.
     UebernehmenKnopf->hide();
     EntstehungBox->hide();
@@ -114,43 +124,9 @@ void TDreieckDLG::Sammeln(TDreieckEingabe& e) const {
                       e.Ecken[i].Fest};
 }
 
-TDreieckEingabe TDreieckDLG::Eingabe() const {
-    TDreieckEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
-void TDreieckDLG::EditGeaendert() {
-    if (Zeigend) return;
-    Sammeln(eingabe_);
-    Zeigen();
-}
-
 void TDreieckDLG::NameGewaehlt(std::size_t ecke) {
-    if (Zeigend || !Dokument) return;
-    Sammeln(eingabe_);
-    TeilGewaehlt(eingabe_.Ecken[ecke], Dokument->Liste(), PunktArten);
-    Zeigen();
-}
-
-void TDreieckDLG::DreieckDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = DreieckEingabeNeu(dokument.Liste());
-    Zeigen();
-}
-
-void TDreieckDLG::DreieckDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    eingabe_ = DreieckEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-}
-
-TEingabePruefung TDreieckDLG::Pruefen(TDokument& dokument) {
-    Sammeln(eingabe_);
-    return DreieckPruefen(dokument.Liste(), eingabe_);
+    TeilGeaendert([ecke](TDreieckEingabe& e) -> TTeilEingabe& { return e.Ecken[ecke]; },
+                  PunktArten);
 }
 
 } // namespace kalvorin

@@ -14,25 +14,15 @@ namespace kalvorin {
 
 class TMesswertLabel;
 
-class TDreieckDLG : public TElementDLG {
+class TDreieckDLG : public TElementDialog<TDreieckEingabe> {
     Q_OBJECT
 public:
     explicit TDreieckDLG(QWidget* eltern = nullptr);
 
-    void DreieckDialogNeu(TDokument& dokument);
-    // Call after DreieckDialogNeu.
-    void DreieckDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { DreieckDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        DreieckDialogNeu(dokument);
-        DreieckDialogAusElement(dokument, position);
+    void DreieckDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void DreieckDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return DreieckUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DDreieck; }
-
-    // The model as the widgets show it now.
-    TDreieckEingabe Eingabe() const;
 
     std::array<QGroupBox*, 3> PunktBox{};
     std::array<QComboBox*, 3> PunktName{};
@@ -41,18 +31,13 @@ public:
     std::array<TMesswertLabel*, 3> WinkelWert{};
 
 protected:
-    TEingabePruefung Pruefen(TDokument& dokument) override;
-    // There is no "Übernehmen".
-    void FuerNaechstes(const TListe&) override {}
     QPixmap Muster(bool dick, TFarbe farbe) const override;
 
 private:
-    void Zeigen();
-    void Sammeln(TDreieckEingabe& e) const;
-    void EditGeaendert();
+    void Zeigen() override;
+    void Sammeln(TDreieckEingabe& e) const override;
     void NameGewaehlt(std::size_t ecke);
 
-    TDreieckEingabe eingabe_;
     std::vector<std::string> punkteGezeigt_;
 };
 

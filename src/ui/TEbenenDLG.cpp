@@ -35,9 +35,20 @@ QString L(const char* text) {
 
 } // namespace
 
+namespace {
+constexpr TEingabeArt<TEbenenEingabe> Ebene{
+    .Art = TElementart::DEbene,
+    .Neu = EbeneEingabeNeu,
+    .AusElement = EbeneEingabeAusElement,
+    .Pruefen = EbenePruefen,
+    .FuerNaechste = EbeneFuerNaechste,
+    .Uebernehmen = EbeneUebernehmen,
+};
+} // namespace
+
 TEbenenDLG::TEbenenDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen einer Ebene"), QStringLiteral("EbenenDLGName"),
-                  eltern) {
+    : TElementDialog(Ebene, QStringLiteral("Festlegen einer Ebene"),
+                     QStringLiteral("EbenenDLGName"), eltern) {
     setObjectName(QStringLiteral("EbenenDLG"));
     // The plane's description keeps its own name while a new one is typed.
     NameFolgt = false;
@@ -175,8 +186,7 @@ TEbenenDLG::TEbenenDLG(QWidget* eltern)
     e->addWidget(transparenzBox, 1, 0);
     e->setRowStretch(2, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Ebene_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Ebene_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     Gleichungen = GleichungsSeiteAnlegen(Seiten, QStringLiteral("EbenenDLGGleichungen"));
     Knoepfe[TEbene::EPAR]->setChecked(true);
     EntstehungBox->hide();
@@ -288,25 +298,12 @@ void TEbenenDLG::Sammeln(TEbenenEingabe& e) const {
         g.Name(e) = ListenAuswahl(g.Liste);
 }
 
-TEbenenEingabe TEbenenDLG::Eingabe() const {
-    TEbenenEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
 void TEbenenDLG::FeldGeaendert(int weg) {
-    if (Zeigend) return;
-    Sammeln(eingabe_);
-    eingabe_.WegGeaendert(weg);
-    Zeigen();
+    Geaendert([weg](TEbenenEingabe& e) { e.WegGeaendert(weg); });
 }
 
 void TEbenenDLG::NameGewaehlt(const TTeilFeld& f) {
-    if (Zeigend || !Dokument) return;
-    Sammeln(eingabe_);
-    TeilGewaehlt(f.Teil(eingabe_), Dokument->Liste(), f.Arten);
-    eingabe_.WegGeaendert(f.Weg);
-    Zeigen();
+    TeilGeaendert(f.Teil, f.Arten, [&f](TEbenenEingabe& e) { e.WegGeaendert(f.Weg); });
 }
 
 void TEbenenDLG::KnopfGeklickt(int weg) {
@@ -319,36 +316,6 @@ void TEbenenDLG::KnopfGeklickt(int weg) {
         eingabe_.Weg = weg;
     Zeigen();
     if (!meldung.empty()) Warnung(meldung);
-}
-
-void TEbenenDLG::EbeneDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = EbeneEingabeNeu(dokument.Liste());
-    Zeigen();
-    GleichungsSeiteZeigen(Seiten, Gleichungen, nullptr);
-}
-
-void TEbenenDLG::EbeneDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = EbeneEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-    GleichungsSeiteZeigen(Seiten, Gleichungen, dokument.Liste()[position]);
-}
-
-TEingabePruefung TEbenenDLG::Pruefen(TDokument& dokument) {
-    Sammeln(eingabe_);
-    return EbenePruefen(dokument.Liste(), eingabe_);
-}
-
-void TEbenenDLG::FuerNaechstes(const TListe& liste) {
-    EbeneFuerNaechste(eingabe_, liste);
-    Zeigen();
 }
 
 } // namespace kalvorin

@@ -16,33 +16,21 @@ class QStackedWidget;
 
 namespace kalvorin {
 
-class TEbenenDLG : public TElementDLG {
+class TEbenenDLG : public TElementDialog<TEbenenEingabe> {
     Q_OBJECT
 public:
     explicit TEbenenDLG(QWidget* eltern = nullptr);
 
-    void EbeneDialogNeu(TDokument& dokument);
-    // Shows the plane at the position (properties mode).
-    void EbeneDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { EbeneDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        EbeneDialogAusElement(dokument, position);
+    void EbeneDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void EbeneDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return EbeneUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DEbene; }
-
-    // The model as the widgets show it now.
-    TEbenenEingabe Eingabe() const;
 
     // The radio buttons and the groups of the eight ways, by mode.
     std::array<QRadioButton*, AnzahlEbenenWege> Knoepfe{};
     QStackedWidget* Wege = nullptr;
-    QPlainTextEdit* Gleichungen = nullptr; // page "Gleichungen" (properties mode)
 
 protected:
-    TEingabePruefung Pruefen(TDokument& dokument) override;
-    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool dick, TFarbe farbe) const override;
 
 private:
@@ -67,13 +55,12 @@ private:
                     TTeilEingabe& (*teil)(TEbenenEingabe&));
     QGroupBox* GeradenGruppe(const QString& titel, const QString& name, int weg,
                              std::string& (*name_)(TEbenenEingabe&));
-    void Zeigen();
-    void Sammeln(TEbenenEingabe& e) const;
+    void Zeigen() override;
+    void Sammeln(TEbenenEingabe& e) const override;
     void FeldGeaendert(int weg);
     void NameGewaehlt(const TTeilFeld& f);
     void KnopfGeklickt(int weg);
 
-    TEbenenEingabe eingabe_;
     TEdits parPunkt_{}, parRichtung1_{}, parRichtung2_{};
     std::array<QLineEdit*, 4> normalenform_{};
     std::vector<TTeilFeld> teile_;

@@ -227,12 +227,10 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
         EinstDLGSeiten->addTab(seiten[i].Seite, QString::fromLatin1(SeitenTitel[i]));
     }
 
-    BitBtnOK = Benannt(new QPushButton(QStringLiteral("OK")), "BitBtnOK");
-    BitBtnAbbruch = Benannt(new QPushButton(QStringLiteral("Abbruch")), "BitBtnAbbruch");
-    BitBtnHilfe = Benannt(new QPushButton(QStringLiteral("&Hilfe")), "BitBtnHilfe");
-    BitBtnOK->setDefault(true);
-    BitBtnAbbruch->setAutoDefault(false);
-    BitBtnHilfe->setAutoDefault(false);
+    DialogKnoepfe(
+        this, {&BitBtnOK, &BitBtnAbbruch, &BitBtnHilfe}, {"OK", "Abbruch", "&Hilfe"},
+        {"BitBtnOK", "BitBtnAbbruch", "BitBtnHilfe"}, [this] { BitBtnOKClick(); },
+        [this] { return HilfeThema(); });
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(BitBtnHilfe);
     knoepfe->addStretch();
@@ -246,9 +244,6 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     connect(PanelStandardfarbe, &TFarbFeld::Geklickt, this, &TEinstDLG::PanelStandardfarbeClick);
     connect(PanelStandardHilfslinienFarbe, &TFarbFeld::Geklickt, this,
             &TEinstDLG::PanelStandardHilfslinienFarbeClick);
-    connect(BitBtnOK, &QPushButton::clicked, this, &TEinstDLG::BitBtnOKClick);
-    connect(BitBtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtnHilfe, &QPushButton::clicked, this, &TEinstDLG::BitBtnHilfeClick);
 
     // "FormCreate": sizes and fonts follow the screen.
     DialogSkalieren(*this);
@@ -348,10 +343,6 @@ void TEinstDLG::BitBtnOKClick() {
 QString TEinstDLG::HilfeThema() const {
     const int i = EinstDLGSeiten->currentIndex();
     return QString::fromLatin1(SeitenThemen[i >= 0 && i < 7 ? i : 0]);
-}
-
-void TEinstDLG::BitBtnHilfeClick() {
-    THilfe::ZeigeThema(HilfeThema());
 }
 
 bool EinstellungsDialog(QWidget* hauptfenster) {

@@ -84,7 +84,6 @@ public:
     void PanelStandardfarbeClick();
     void PanelStandardHilfslinienFarbeClick();
     void BitBtnOKClick();
-    void BitBtnHilfeClick();
     // The help topic of the page that is showing.
     QString HilfeThema() const;
 

@@ -6,6 +6,8 @@
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 #include "ui/DialogSkalierung.h"
+#include "ui/ElementDialoge.h"
+#include "ui/Gleichungsseite.h"
 #include "ui/Hilfe.h"
 
 #include <QApplication>
@@ -86,6 +88,23 @@ bool FarbeWaehlen(QWidget* eltern, TFarbe& farbe) {
     if (!gewaehlt.isValid()) return false;
     farbe = AusQFarbe(gewaehlt);
     return true;
+}
+
+void DialogKnoepfe(QDialog* dialog, const std::array<QPushButton**, 3>& knoepfe,
+                   const std::array<const char*, 3>& texte, const std::array<const char*, 3>& namen,
+                   const std::function<void()>& ok, const std::function<QString()>& thema) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        *knoepfe[i] = new QPushButton(QString::fromUtf8(texte[i]));
+        (*knoepfe[i])->setObjectName(QString::fromUtf8(namen[i]));
+    }
+    QPushButton* okKnopf = *knoepfe[0];
+    okKnopf->setDefault(true);
+    (*knoepfe[1])->setAutoDefault(false);
+    (*knoepfe[2])->setAutoDefault(false);
+    QObject::connect(okKnopf, &QPushButton::clicked, dialog, ok);
+    QObject::connect(*knoepfe[1], &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(*knoepfe[2], &QPushButton::clicked, dialog,
+                     [thema] { THilfe::ZeigeThema(thema()); });
 }
 
 void ListeFuellen(QComboBox* liste, std::vector<std::string> namen, bool leererEintrag) {
@@ -270,6 +289,17 @@ void TElementDLG::Zurueckhalten(QWidget* w) {
     w->setSizePolicy(sp);
 }
 
+void TElementDLG::Vorbereiten(TDokument& dokument) {
+    Dokument = &dokument;
+    Uebernommen = false;
+    Akzeptiert = false;
+    Seiten->setCurrentWidget(SeiteBestimmung);
+}
+
+void TElementDLG::GleichungenZeigen(const TDreiDBasisElement* element) {
+    if (Gleichungen) GleichungsSeiteZeigen(Seiten, Gleichungen, element);
+}
+
 void TElementDLG::Auswerten(bool uebernehmen) {
     if (!Dokument) return;
     Akzeptiert = false;
@@ -390,13 +420,14 @@ void TElementDLG::MusterAktualisieren() {
     if (musterDick_) musterDick_->setPixmap(Muster(true, Farbe()));
 }
 
-void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
-                                const QString& themaBestimmung, const QString& themaEigenschaften) {
-    themaBestimmung_ = themaBestimmung;
-    themaEigenschaften_ = themaEigenschaften;
+void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften) {
+    const TArtOberflaeche& art = ArtOberflaeche[static_cast<std::size_t>(Art())];
+    themaBestimmung_ = QString::fromLatin1(art.HilfeBestimmung);
+    themaEigenschaften_ =
+        art.HilfeEigenschaften ? QString::fromLatin1(art.HilfeEigenschaften) : QString();
     SeiteBestimmung = bestimmung;
     SeiteEigenschaften = eigenschaften;
-    THilfe::SetzeThema(this, themaBestimmung);
+    THilfe::SetzeThema(this, themaBestimmung_);
 
     Seiten = new QTabWidget;
     Seiten->setObjectName(QStringLiteral("Seiten"));
@@ -424,7 +455,7 @@ void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
     if (eigenschaften) {
         Seiten->addTab(bestimmung, QStringLiteral("Bestimmung"));
         Seiten->addTab(eigenschaften, QStringLiteral("Eigenschaften"));
-        THilfe::SetzeThema(eigenschaften, themaEigenschaften);
+        THilfe::SetzeThema(eigenschaften, themaEigenschaften_);
         l->addLayout(knoepfe);
     } else {
         // A single page that holds the buttons as well.
@@ -435,7 +466,7 @@ void TElementDLG::Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften,
         SeiteBestimmung = seite;
         Seiten->addTab(seite, QStringLiteral("Bestimmung"));
     }
-    THilfe::SetzeThema(SeiteBestimmung, themaBestimmung);
+    THilfe::SetzeThema(SeiteBestimmung, themaBestimmung_);
     l->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(HilfeKnopf, &QPushButton::clicked, this, [this] { THilfe::ZeigeThema(HilfeThema()); });

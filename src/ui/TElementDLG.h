@@ -6,6 +6,7 @@
 // the validation protocol of OK and "Übernehmen", warnings that keep the
 // dialog open, help per page, and the size that follows the screen.
 
+#include "document/Dokument.h"
 #include "document/ElementEingabe.h"
 #include "math/Farbe.h"
 #include "model/Element.h"
@@ -24,6 +25,7 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -71,6 +73,17 @@ bool FarbeWaehlen(QWidget* eltern, TFarbe& farbe);
 void ListeFuellen(QComboBox* liste, std::vector<std::string> namen, bool leererEintrag);
 void ListeWaehlen(QComboBox* liste, const std::string& name);
 std::string ListenAuswahl(const QComboBox* liste);
+
+// The button frame of the dialogs that are not element dialogs (coordinate
+// system, settings, dilation, output): creates "OK", the cancel and the
+// help button with each dialog's own texts and object names (in this
+// order) into the three pointers. OK is the default button and runs ok,
+// which closes the dialog itself when the input holds; cancel closes
+// without a change; help opens the topic thema names (the page showing).
+// Cancel and help do not take Return. The dialog lays them out.
+void DialogKnoepfe(QDialog* dialog, const std::array<QPushButton**, 3>& knoepfe,
+                   const std::array<const char*, 3>& texte, const std::array<const char*, 3>& namen,
+                   const std::function<void()>& ok, const std::function<QString()>& thema);
 
 // The one frame of every element dialog. A dialog of a kind holds its
 // input model (document/XxxEingabe.h), shows it in its widgets and collects
@@ -120,6 +133,8 @@ public:
     QCheckBox* RandCheck = nullptr;   // "mit Rand"
     QSpinBox* Transparenz = nullptr;
     QCheckBox* Hilfslinien = nullptr;
+    // The page "Gleichungen" of the line and plane dialogs (properties mode).
+    QPlainTextEdit* Gleichungen = nullptr;
 
     void SetzeFarbe(TFarbe f);
     TFarbe Farbe() const;
@@ -141,17 +156,24 @@ public:
     double Skalierung() const { return skalierung_; }
 
 protected:
+    // The start of every call: the document, nothing accepted or applied
+    // yet, the page "Bestimmung" in front.
+    void Vorbereiten(TDokument& dokument);
+    // The page "Gleichungen", where the dialog has it: the element's exact
+    // forms, hidden for a new element.
+    void GleichungenZeigen(const TDreiDBasisElement* element);
+
     // --- what a dialog of a kind provides -------------------------------
     // Collects the widgets into the model and runs the model's validation.
     virtual TEingabePruefung Pruefen(TDokument& dokument) = 0;
     // After "Übernehmen" added the element: the model's next new input, shown.
     virtual void FuerNaechstes(const TListe& liste) = 0;
 
-    // Call at the end of a derived constructor: adds the pages and buttons.
+    // Call at the end of a derived constructor: adds the pages and buttons,
+    // with the help topics of the kind (ui/ElementDialoge.h).
     // Without eigenschaften the dialog has the one page "Bestimmung", and
     // the buttons stand on it.
-    void Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften, const QString& themaBestimmung,
-                       const QString& themaEigenschaften);
+    void Fertigstellen(QWidget* bestimmung, QWidget* eigenschaften);
     // The Dicke group with the pair and the sample pictures beside them.
     QGroupBox* DickeGruppe(const QString& duennName, const QString& dickName,
                            const QString& titel = QStringLiteral("Dicke"));
@@ -210,6 +232,102 @@ private:
     QLabel* musterDick_ = nullptr;
     TZahlTastenFilter* filter_ = nullptr;
     double skalierung_ = 1;
+};
+
+// The input model of a kind as the dialog template uses it (the functions
+// of document/XxxEingabe.h). Pruefen may be null where the dialog checks in
+// its own way, FuerNaechste where the dialog has no "Übernehmen".
+template <class E> struct TEingabeArt {
+    TElementart Art;
+    E (*Neu)(const TListe&);
+    E (*AusElement)(const TListe&, int);
+    TEingabePruefung (*Pruefen)(const TListe&, const E&);
+    void (*FuerNaechste)(E&, const TListe&);
+    int (*Uebernehmen)(TDokument&, const E&);
+};
+
+// The part of an element dialog that follows from its input model alone,
+// the same for every kind: preparing for a new element ("XxxDialogNeu") and
+// for an existing one ("XxxDialogAusElement", which also serves properties
+// mode), a changed field ("EditGeaendert"), the check and the apply. A kind
+// adds its widgets, showing the model in them (Zeigen) and collecting it
+// again (Sammeln).
+template <class E> class TElementDialog : public TElementDLG {
+public:
+    TElementDialog(const TEingabeArt<E>& art, const QString& titel, const QString& nameObjekt,
+                   QWidget* eltern)
+        : TElementDLG(titel, nameObjekt, eltern), art_(art) {}
+
+    void DialogNeu(TDokument& dokument) {
+        Vorbereiten(dokument);
+        eingabe_ = art_.Neu(dokument.Liste());
+        Zeigen();
+        GleichungenZeigen(nullptr);
+    }
+    void DialogAusElement(TDokument& dokument, int position) {
+        Vorbereiten(dokument);
+        eingabe_ = art_.AusElement(dokument.Liste(), position);
+        Zeigen();
+        GleichungenZeigen(dokument.Liste()[position]);
+    }
+
+    void FuerNeuesElement(TDokument& dokument) final { DialogNeu(dokument); }
+    void FuerElement(TDokument& dokument, int position) final {
+        DialogAusElement(dokument, position);
+    }
+    int Anwenden(TDokument& dokument) final { return art_.Uebernehmen(dokument, eingabe_); }
+    TElementart Art() const final { return art_.Art; }
+
+    // The model as the widgets show it now.
+    E Eingabe() const {
+        E e = eingabe_;
+        Sammeln(e);
+        return e;
+    }
+
+protected:
+    virtual void Zeigen() = 0;
+    virtual void Sammeln(E& e) const = 0;
+
+    // A field changed: the model takes the widgets, takes its step (the
+    // bookkeeping of a way, a part chosen by name), and shows itself again.
+    template <class Schritt> void Geaendert(Schritt schritt) {
+        if (Zeigend) return;
+        Sammeln(eingabe_);
+        schritt(eingabe_);
+        Zeigen();
+    }
+    void EditGeaendert() {
+        Geaendert([](E&) {});
+    }
+    // A name combo changed: the part it names (a member of the model, or a
+    // function that finds it) takes the element of that name.
+    template <class Teil, class Schritt>
+    void TeilGeaendert(Teil teil, std::uint32_t arten, Schritt schritt) {
+        if (!Dokument) return;
+        Geaendert([&](E& e) {
+            TeilGewaehlt(std::invoke(teil, e), Dokument->Liste(), arten);
+            schritt(e);
+        });
+    }
+    template <class Teil> void TeilGeaendert(Teil teil, std::uint32_t arten) {
+        TeilGeaendert(teil, arten, [](E&) {});
+    }
+
+    TEingabePruefung Pruefen(TDokument& dokument) override {
+        Sammeln(eingabe_);
+        return art_.Pruefen(dokument.Liste(), eingabe_);
+    }
+    void FuerNaechstes(const TListe& liste) override {
+        if (!art_.FuerNaechste) return;
+        art_.FuerNaechste(eingabe_, liste);
+        Zeigen();
+    }
+
+    E eingabe_;
+
+private:
+    const TEingabeArt<E>& art_;
 };
 
 // Shows the model while it lives: the dialog's own signals are not input.

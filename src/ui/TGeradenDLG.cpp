@@ -16,9 +16,20 @@
 
 namespace kalvorin {
 
+namespace {
+constexpr TEingabeArt<TGeradenEingabe> Gerade{
+    .Art = TElementart::DGerade,
+    .Neu = GeradeEingabeNeu,
+    .AusElement = GeradeEingabeAusElement,
+    .Pruefen = GeradePruefen,
+    .FuerNaechste = GeradeFuerNaechste,
+    .Uebernehmen = GeradeUebernehmen,
+};
+} // namespace
+
 TGeradenDLG::TGeradenDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen einer Geraden"), QStringLiteral("GeradenDLGName"),
-                  eltern) {
+    : TElementDialog(Gerade, QStringLiteral("Festlegen einer Geraden"),
+                     QStringLiteral("GeradenDLGName"), eltern) {
     setObjectName(QStringLiteral("GeradenDLG"));
 
     auto* bestimmung = new QWidget;
@@ -138,8 +149,7 @@ TGeradenDLG::TGeradenDLG(QWidget* eltern)
         darstellung, QStringLiteral("GeradenDLGcheckduenn"), QStringLiteral("GeradenDLGCheckdick"),
         QStringLiteral("GeradenDLGFarbe"), QStringLiteral("GeradenDLGHilfslinien"));
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Gerade_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Gerade_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     Gleichungen = GleichungsSeiteAnlegen(Seiten, QStringLiteral("GeradenDLGGleichungen"));
     PaButton->setChecked(true);
     WegZeigen(WegParameterform);
@@ -210,25 +220,12 @@ void TGeradenDLG::Sammeln(TGeradenEingabe& e) const {
     e.V = {PV2->currentText().toStdString(), EditTexte(V), e.V.Fest};
 }
 
-TGeradenEingabe TGeradenDLG::Eingabe() const {
-    TGeradenEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
 void TGeradenDLG::FeldGeaendert(int weg) {
-    if (Zeigend) return;
-    Sammeln(eingabe_);
-    eingabe_.WegGeaendert(weg);
-    Zeigen();
+    Geaendert([weg](TGeradenEingabe& e) { e.WegGeaendert(weg); });
 }
 
 void TGeradenDLG::NameGewaehlt(TTeilEingabe TGeradenEingabe::*teil, std::uint32_t arten, int weg) {
-    if (Zeigend || !Dokument) return;
-    Sammeln(eingabe_);
-    TeilGewaehlt(eingabe_.*teil, Dokument->Liste(), arten);
-    eingabe_.WegGeaendert(weg);
-    Zeigen();
+    TeilGeaendert(teil, arten, [weg](TGeradenEingabe& e) { e.WegGeaendert(weg); });
 }
 
 void TGeradenDLG::ParameterformGeklickt() {
@@ -237,33 +234,6 @@ void TGeradenDLG::ParameterformGeklickt() {
     const std::string meldung = GeradeParameterformGewaehlt(eingabe_, Dokument->Liste());
     Zeigen();
     if (!meldung.empty()) Warnung(meldung);
-}
-
-void TGeradenDLG::GeradeDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = GeradeEingabeNeu(dokument.Liste());
-    Zeigen();
-    GleichungsSeiteZeigen(Seiten, Gleichungen, nullptr);
-}
-
-void TGeradenDLG::GeradeDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    eingabe_ = GeradeEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-    GleichungsSeiteZeigen(Seiten, Gleichungen, dokument.Liste()[position]);
-}
-
-TEingabePruefung TGeradenDLG::Pruefen(TDokument& dokument) {
-    Sammeln(eingabe_);
-    return GeradePruefen(dokument.Liste(), eingabe_);
-}
-
-void TGeradenDLG::FuerNaechstes(const TListe& liste) {
-    GeradeFuerNaechste(eingabe_, liste);
-    Zeigen();
 }
 
 } // namespace kalvorin

@@ -9,30 +9,19 @@
 #include <array>
 
 class QComboBox;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace kalvorin {
 
-class TGeradenDLG : public TElementDLG {
+class TGeradenDLG : public TElementDialog<TGeradenEingabe> {
     Q_OBJECT
 public:
     explicit TGeradenDLG(QWidget* eltern = nullptr);
 
-    void GeradeDialogNeu(TDokument& dokument);
-    // Call after GeradeDialogNeu.
-    void GeradeDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { GeradeDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        GeradeDialogNeu(dokument);
-        GeradeDialogAusElement(dokument, position);
+    void GeradeDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void GeradeDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return GeradeUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DGerade; }
-
-    // The model as the widgets show it now.
-    TGeradenEingabe Eingabe() const;
 
     QRadioButton* PaButton = nullptr;
     QRadioButton* PPButton = nullptr;
@@ -47,16 +36,13 @@ public:
     QComboBox* PP2 = nullptr;
     QComboBox* PV1 = nullptr;
     QComboBox* PV2 = nullptr;
-    QPlainTextEdit* Gleichungen = nullptr; // page "Gleichungen" (properties mode)
 
 protected:
-    TEingabePruefung Pruefen(TDokument& dokument) override;
-    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool dick, TFarbe farbe) const override;
 
 private:
-    void Zeigen();
-    void Sammeln(TGeradenEingabe& e) const;
+    void Zeigen() override;
+    void Sammeln(TGeradenEingabe& e) const override;
     void WegZeigen(int weg);
     // A field of a way changed; a name combo also chooses its element.
     void FeldGeaendert(int weg);
@@ -65,7 +51,6 @@ private:
     int GewaehlterWeg() const;
     QRadioButton* Knopf(int weg) const;
 
-    TGeradenEingabe eingabe_;
     std::vector<std::string> punkteGezeigt_, vektorenGezeigt_;
 };
 

@@ -223,13 +223,11 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
     vorschauLayout->addWidget(Vorschau, 0, Qt::AlignHCenter);
     VorschauButton = Benannt(new QPushButton(QStringLiteral("&Vorschau aktualisieren")),
                              QStringLiteral("VorschauButton"));
-    OkButton = Benannt(new QPushButton(QStringLiteral("O&K")), QStringLiteral("OkButton"));
-    CancelButton =
-        Benannt(new QPushButton(QStringLiteral("A&bbruch")), QStringLiteral("CancelButton"));
-    HelpButton = Benannt(new QPushButton(QStringLiteral("&Hilfe")), QStringLiteral("HelpButton"));
-    OkButton->setDefault(true);
-    for (QPushButton* k : {VorschauButton, CancelButton, HelpButton})
-        k->setAutoDefault(false);
+    DialogKnoepfe(
+        this, {&OkButton, &CancelButton, &HelpButton}, {"O&K", "A&bbruch", "&Hilfe"},
+        {"OkButton", "CancelButton", "HelpButton"}, [this] { OkButtonClick(); },
+        [this] { return Seiten->currentIndex() == 1 ? ThemaEbenen : ThemaAchsen; });
+    VorschauButton->setAutoDefault(false);
     auto* panel = new QVBoxLayout;
     panel->addWidget(VorschauBox);
     panel->addWidget(VorschauButton);
@@ -238,9 +236,6 @@ TKoordDLGForm::TKoordDLGForm(TDokument& dokument, int seite, QWidget* eltern)
     panel->addWidget(CancelButton);
     panel->addWidget(HelpButton);
     connect(VorschauButton, &QPushButton::clicked, this, &TKoordDLGForm::VorschauAktualisieren);
-    connect(OkButton, &QPushButton::clicked, this, &TKoordDLGForm::OkButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this, &TKoordDLGForm::HelpButtonClick);
 
     auto* haupt = new QHBoxLayout(this);
     haupt->addWidget(Seiten, 1);
@@ -373,10 +368,6 @@ void TKoordDLGForm::OkButtonClick() {
         // The wrong text stays for the user to mend.
         break;
     }
-}
-
-void TKoordDLGForm::HelpButtonClick() {
-    THilfe::ZeigeThema(Seiten->currentIndex() == 1 ? ThemaEbenen : ThemaAchsen);
 }
 
 bool KoordinatensystemDialog(QWidget* hauptfenster, TDokument& dokument, int seite) {

@@ -84,7 +84,6 @@ public:
     void FarbeClick(int ebene);
     void VorschauAktualisieren();
     void OkButtonClick();
-    void HelpButtonClick();
 
 protected:
     void done(int ergebnis) override;

@@ -15,9 +15,20 @@
 
 namespace kalvorin {
 
+namespace {
+constexpr TEingabeArt<TPfeilEingabe> Pfeil{
+    .Art = TElementart::DPfeil,
+    .Neu = PfeilEingabeNeu,
+    .AusElement = PfeilEingabeAusElement,
+    .Pruefen = PfeilPruefen,
+    .FuerNaechste = PfeilFuerNaechsten,
+    .Uebernehmen = PfeilUebernehmen,
+};
+} // namespace
+
 TPfeilDLG::TPfeilDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen eines Pfeils"), QStringLiteral("PfeilDLGName"),
-                  eltern) {
+    : TElementDialog(Pfeil, QStringLiteral("Festlegen eines Pfeils"),
+                     QStringLiteral("PfeilDLGName"), eltern) {
     setObjectName(QStringLiteral("PfeilDLG"));
 
     auto* bestimmung = new QWidget;
@@ -108,8 +119,7 @@ TPfeilDLG::TPfeilDLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("PfeilDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Pfeil_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Pfeil_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     NameFolgt = false;
     PPButton->setChecked(true);
     WegZeigen(WegFussSpitze);
@@ -181,52 +191,12 @@ void TPfeilDLG::Sammeln(TPfeilEingabe& e) const {
     e.PVVektor = {PVVName->currentText().toStdString(), EditTexte(PVV), e.PVVektor.Fest};
 }
 
-TPfeilEingabe TPfeilDLG::Eingabe() const {
-    TPfeilEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
 void TPfeilDLG::FeldGeaendert(int weg) {
-    if (Zeigend) return;
-    Sammeln(eingabe_);
-    eingabe_.WegGeaendert(weg);
-    Zeigen();
+    Geaendert([weg](TPfeilEingabe& e) { e.WegGeaendert(weg); });
 }
 
 void TPfeilDLG::NameGewaehlt(TTeilEingabe TPfeilEingabe::*teil, std::uint32_t arten, int weg) {
-    if (Zeigend || !Dokument) return;
-    Sammeln(eingabe_);
-    TeilGewaehlt(eingabe_.*teil, Dokument->Liste(), arten);
-    eingabe_.WegGeaendert(weg);
-    Zeigen();
-}
-
-void TPfeilDLG::PfeilDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = PfeilEingabeNeu(dokument.Liste());
-    Zeigen();
-}
-
-void TPfeilDLG::PfeilDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = PfeilEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-}
-
-TEingabePruefung TPfeilDLG::Pruefen(TDokument& dokument) {
-    Sammeln(eingabe_);
-    return PfeilPruefen(dokument.Liste(), eingabe_);
-}
-
-void TPfeilDLG::FuerNaechstes(const TListe& liste) {
-    PfeilFuerNaechsten(eingabe_, liste);
-    Zeigen();
+    TeilGeaendert(teil, arten, [weg](TPfeilEingabe& e) { e.WegGeaendert(weg); });
 }
 
 } // namespace kalvorin

@@ -11,23 +11,15 @@ class QRadioButton;
 
 namespace kalvorin {
 
-class TPfeilDLG : public TElementDLG {
+class TPfeilDLG : public TElementDialog<TPfeilEingabe> {
     Q_OBJECT
 public:
     explicit TPfeilDLG(QWidget* eltern = nullptr);
 
-    void PfeilDialogNeu(TDokument& dokument);
-    void PfeilDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { PfeilDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        PfeilDialogAusElement(dokument, position);
+    void PfeilDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void PfeilDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return PfeilUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DPfeil; }
-
-    // The model as the widgets show it now.
-    TPfeilEingabe Eingabe() const;
 
     QRadioButton* PPButton = nullptr;
     QRadioButton* PVButton = nullptr;
@@ -42,18 +34,15 @@ public:
     TEdits PPF{}, PPS{}, PVF{}, PVV{};
 
 protected:
-    TEingabePruefung Pruefen(TDokument& dokument) override;
-    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool dick, TFarbe farbe) const override;
 
 private:
-    void Zeigen();
-    void Sammeln(TPfeilEingabe& e) const;
+    void Zeigen() override;
+    void Sammeln(TPfeilEingabe& e) const override;
     void WegZeigen(int weg);
     void FeldGeaendert(int weg);
     void NameGewaehlt(TTeilEingabe TPfeilEingabe::*teil, std::uint32_t arten, int weg);
 
-    TPfeilEingabe eingabe_;
     std::vector<std::string> punkteGezeigt_, vektorenGezeigt_;
 };
 

@@ -18,8 +18,20 @@
 
 namespace kalvorin {
 
+namespace {
+constexpr TEingabeArt<TPunktEingabe> Punkt{
+    .Art = TElementart::DfrPunkt,
+    .Neu = PunktEingabeNeu,
+    .AusElement = PunktEingabeAusElement,
+    .Pruefen = nullptr,
+    .FuerNaechste = PunktFuerNaechsten,
+    .Uebernehmen = PunktUebernehmen,
+};
+} // namespace
+
 TPunktDLG::TPunktDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen eines Punktes"), QStringLiteral("Name"), eltern) {
+    : TElementDialog(Punkt, QStringLiteral("Festlegen eines Punktes"), QStringLiteral("Name"),
+                     eltern) {
     setObjectName(QStringLiteral("PunktDLG"));
 
     // Page "Bestimmung"
@@ -114,8 +126,7 @@ TPunktDLG::TPunktDLG(QWidget* eltern)
         QStringLiteral("PktDLGFarbe"), QStringLiteral("PktDLGHilfslinien"));
     BestimmungBeiAblehnung = true;
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Punkt_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Punkt_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     KoordinatenKnopf->setChecked(true);
     KoordinatenZeigen(true);
     EntstehungBox->hide();
@@ -171,29 +182,6 @@ void TPunktDLG::Sammeln(TPunktEingabe& e) const {
     e.Vektor = ListenAuswahl(TransVektor);
 }
 
-TPunktEingabe TPunktDLG::Eingabe() const {
-    TPunktEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
-void TPunktDLG::PunktDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = PunktEingabeNeu(dokument.Liste());
-    Zeigen();
-}
-
-void TPunktDLG::PunktDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = PunktEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-}
-
 void TPunktDLG::DarstellungsartGeklickt() {
     if (!Dokument || Zeigend) return;
     Sammeln(eingabe_);
@@ -207,11 +195,6 @@ TEingabePruefung TPunktDLG::Pruefen(TDokument& dokument) {
     // The name without its blanks, also when it is refused.
     TextSetzen(NameEdit, eingabe_.Name);
     return r;
-}
-
-void TPunktDLG::FuerNaechstes(const TListe& liste) {
-    PunktFuerNaechsten(eingabe_, liste);
-    Zeigen();
 }
 
 } // namespace kalvorin

@@ -10,25 +10,16 @@ class QRadioButton;
 
 namespace kalvorin {
 
-class TPunktDLG : public TElementDLG {
+class TPunktDLG : public TElementDialog<TPunktEingabe> {
     Q_OBJECT
 public:
     explicit TPunktDLG(QWidget* eltern = nullptr);
 
     // Prepares the dialog for a new point of the document.
-    void PunktDialogNeu(TDokument& dokument);
-    // Shows the point at the position (properties mode).
-    void PunktDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { PunktDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        PunktDialogAusElement(dokument, position);
+    void PunktDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void PunktDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return PunktUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DfrPunkt; }
-
-    // The model as the widgets show it now.
-    TPunktEingabe Eingabe() const;
 
     QGroupBox* Darstellungsart = nullptr;
     QRadioButton* KoordinatenKnopf = nullptr;
@@ -45,18 +36,15 @@ public:
 
 protected:
     TEingabePruefung Pruefen(TDokument& dokument) override;
-    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool dick, TFarbe farbe) const override;
     void NameGeaendert(const QString& name) override;
     void showEvent(QShowEvent* e) override;
 
 private:
-    void Zeigen();
-    void Sammeln(TPunktEingabe& e) const;
+    void Zeigen() override;
+    void Sammeln(TPunktEingabe& e) const override;
     void KoordinatenZeigen(bool koordinaten);
     void DarstellungsartGeklickt();
-
-    TPunktEingabe eingabe_;
 };
 
 } // namespace kalvorin

@@ -15,9 +15,20 @@
 
 namespace kalvorin {
 
+namespace {
+constexpr TEingabeArt<TPyramidenEingabe> Pyramide{
+    .Art = TElementart::DPyramide3,
+    .Neu = PyramideEingabeNeu,
+    .AusElement = PyramideEingabeAusElement,
+    .Pruefen = PyramidePruefen,
+    .FuerNaechste = nullptr,
+    .Uebernehmen = PyramideUebernehmen,
+};
+} // namespace
+
 TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Erzeugen einer Pyramide"), QStringLiteral("Pyramide3DLGName"),
-                  eltern) {
+    : TElementDialog(Pyramide, QStringLiteral("Erzeugen einer Pyramide"),
+                     QStringLiteral("Pyramide3DLGName"), eltern) {
     setObjectName(QStringLiteral("Pyramide3DLG"));
 
     auto* bestimmung = new QWidget;
@@ -43,7 +54,7 @@ TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
                    SpitzeName, Spitze);
     connect(SpitzeName, &QComboBox::editTextChanged, this, [this] { SpitzeGewaehlt(); });
     for (QLineEdit* e : Spitze)
-        connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(); });
+        connect(e, &QLineEdit::textChanged, this, [this] { EditGeaendert(); });
 
     DreieckBox = new QGroupBox(QStringLiteral("Grunddreieck"));
     DreieckBox->setObjectName(QStringLiteral("Pyramide3DLGGrunddreieck"));
@@ -51,7 +62,7 @@ TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
     auto* dl = new QHBoxLayout(DreieckBox);
     dl->addWidget(DreieckName);
     dl->addStretch(1);
-    connect(DreieckName, &QComboBox::currentIndexChanged, this, [this] { FeldGeaendert(); });
+    connect(DreieckName, &QComboBox::currentIndexChanged, this, [this] { EditGeaendert(); });
 
     auto* b = new QVBoxLayout(bestimmung);
     b->addLayout(oben);
@@ -70,8 +81,7 @@ TPyramide3DLG::TPyramide3DLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("Pyramide3DLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Pyramide_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Pyramide_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     // Each accepted dialog makes exactly one pyramid.
     UebernehmenKnopf->hide();
     EntstehungBox->hide();
@@ -109,43 +119,8 @@ void TPyramide3DLG::Sammeln(TPyramidenEingabe& e) const {
     e.Dreieck = ListenAuswahl(DreieckName);
 }
 
-TPyramidenEingabe TPyramide3DLG::Eingabe() const {
-    TPyramidenEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
-void TPyramide3DLG::FeldGeaendert() {
-    if (Zeigend) return;
-    Sammeln(eingabe_);
-    Zeigen();
-}
-
 void TPyramide3DLG::SpitzeGewaehlt() {
-    if (Zeigend || !Dokument) return;
-    Sammeln(eingabe_);
-    TeilGewaehlt(eingabe_.Spitze, Dokument->Liste(), PunktArten);
-    Zeigen();
-}
-
-void TPyramide3DLG::PyramideDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = PyramideEingabeNeu(dokument.Liste());
-    Zeigen();
-}
-
-void TPyramide3DLG::PyramideDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    eingabe_ = PyramideEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-}
-
-TEingabePruefung TPyramide3DLG::Pruefen(TDokument& dokument) {
-    Sammeln(eingabe_);
-    return PyramidePruefen(dokument.Liste(), eingabe_);
+    TeilGeaendert(&TPyramidenEingabe::Spitze, PunktArten);
 }
 
 } // namespace kalvorin

@@ -12,25 +12,15 @@ namespace kalvorin {
 
 class TMesswertLabel;
 
-class TPyramide3DLG : public TElementDLG {
+class TPyramide3DLG : public TElementDialog<TPyramidenEingabe> {
     Q_OBJECT
 public:
     explicit TPyramide3DLG(QWidget* eltern = nullptr);
 
-    void PyramideDialogNeu(TDokument& dokument);
-    // Call after PyramideDialogNeu.
-    void PyramideDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { PyramideDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        PyramideDialogNeu(dokument);
-        PyramideDialogAusElement(dokument, position);
+    void PyramideDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void PyramideDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return PyramideUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DPyramide3; }
-
-    // The model as the widgets show it now.
-    TPyramidenEingabe Eingabe() const;
 
     QGroupBox* SpitzeBox = nullptr;
     QGroupBox* DreieckBox = nullptr;
@@ -40,18 +30,13 @@ public:
     TMesswertLabel* VolumenWert = nullptr;
 
 protected:
-    TEingabePruefung Pruefen(TDokument& dokument) override;
-    // There is no "Übernehmen".
-    void FuerNaechstes(const TListe&) override {}
     QPixmap Muster(bool dick, TFarbe farbe) const override;
 
 private:
-    void Zeigen();
-    void Sammeln(TPyramidenEingabe& e) const;
-    void FeldGeaendert();
+    void Zeigen() override;
+    void Sammeln(TPyramidenEingabe& e) const override;
     void SpitzeGewaehlt();
 
-    TPyramidenEingabe eingabe_;
     std::vector<std::string> punkteGezeigt_, dreieckeGezeigt_;
 };
 

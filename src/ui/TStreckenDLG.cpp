@@ -14,9 +14,20 @@
 
 namespace kalvorin {
 
+namespace {
+constexpr TEingabeArt<TStreckenEingabe> Strecke{
+    .Art = TElementart::DStrecke,
+    .Neu = StreckeEingabeNeu,
+    .AusElement = StreckeEingabeAusElement,
+    .Pruefen = StreckePruefen,
+    .FuerNaechste = StreckeFuerNaechste,
+    .Uebernehmen = StreckeUebernehmen,
+};
+} // namespace
+
 TStreckenDLG::TStreckenDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen einer Strecke"), QStringLiteral("StreckenDLGName"),
-                  eltern) {
+    : TElementDialog(Strecke, QStringLiteral("Festlegen einer Strecke"),
+                     QStringLiteral("StreckenDLGName"), eltern) {
     setObjectName(QStringLiteral("StreckenDLG"));
 
     auto* bestimmung = new QWidget;
@@ -36,7 +47,7 @@ TStreckenDLG::TStreckenDLG(QWidget* eltern)
         QStringLiteral("StreckenDLGEndeY"), QStringLiteral("StreckenDLGEndeZ"), EndeName, Ende);
     for (TEdits* edits : {&Anfang, &Ende})
         for (QLineEdit* e : *edits)
-            connect(e, &QLineEdit::textChanged, this, [this] { FeldGeaendert(); });
+            connect(e, &QLineEdit::textChanged, this, [this] { EditGeaendert(); });
     connect(AnfangName, &QComboBox::editTextChanged, this,
             [this] { NameGewaehlt(&TStreckenEingabe::Anfang); });
     connect(EndeName, &QComboBox::editTextChanged, this,
@@ -62,8 +73,7 @@ TStreckenDLG::TStreckenDLG(QWidget* eltern)
     e->addWidget(FarbGruppe(QStringLiteral("StreckenDLGFarbe")), 0, 1);
     e->setRowStretch(1, 1);
 
-    Fertigstellen(bestimmung, eigenschaften, QStringLiteral("IDH_Dialog_Strecke_Bestimmung"),
-                  QStringLiteral("IDH_Dialog_Strecke_Eigenschaften"));
+    Fertigstellen(bestimmung, eigenschaften);
     NameFolgt = false;
     EntstehungBox->hide();
 }
@@ -107,48 +117,8 @@ void TStreckenDLG::Sammeln(TStreckenEingabe& e) const {
     e.Ende = {EndeName->currentText().toStdString(), EditTexte(Ende), e.Ende.Fest};
 }
 
-TStreckenEingabe TStreckenDLG::Eingabe() const {
-    TStreckenEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
-void TStreckenDLG::FeldGeaendert() {
-    if (Zeigend) return;
-    Sammeln(eingabe_);
-    Zeigen();
-}
-
 void TStreckenDLG::NameGewaehlt(TTeilEingabe TStreckenEingabe::*teil) {
-    if (Zeigend || !Dokument) return;
-    Sammeln(eingabe_);
-    TeilGewaehlt(eingabe_.*teil, Dokument->Liste(), PunktArten);
-    Zeigen();
-}
-
-void TStreckenDLG::StreckeDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = StreckeEingabeNeu(dokument.Liste());
-    Zeigen();
-}
-
-void TStreckenDLG::StreckeDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    eingabe_ = StreckeEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-}
-
-TEingabePruefung TStreckenDLG::Pruefen(TDokument& dokument) {
-    Sammeln(eingabe_);
-    return StreckePruefen(dokument.Liste(), eingabe_);
-}
-
-void TStreckenDLG::FuerNaechstes(const TListe& liste) {
-    StreckeFuerNaechste(eingabe_, liste);
-    Zeigen();
+    TeilGeaendert(teil, PunktArten);
 }
 
 } // namespace kalvorin

@@ -11,25 +11,15 @@ namespace kalvorin {
 
 class TMesswertzeile;
 
-class TStreckenDLG : public TElementDLG {
+class TStreckenDLG : public TElementDialog<TStreckenEingabe> {
     Q_OBJECT
 public:
     explicit TStreckenDLG(QWidget* eltern = nullptr);
 
-    void StreckeDialogNeu(TDokument& dokument);
-    // Call after StreckeDialogNeu.
-    void StreckeDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { StreckeDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        StreckeDialogNeu(dokument);
-        StreckeDialogAusElement(dokument, position);
+    void StreckeDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void StreckeDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return StreckeUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DStrecke; }
-
-    // The model as the widgets show it now.
-    TStreckenEingabe Eingabe() const;
 
     QComboBox* AnfangName = nullptr;
     QComboBox* EndeName = nullptr;
@@ -37,17 +27,13 @@ public:
     TMesswertzeile* Laenge = nullptr;
 
 protected:
-    TEingabePruefung Pruefen(TDokument& dokument) override;
-    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool dick, TFarbe farbe) const override;
 
 private:
-    void Zeigen();
-    void Sammeln(TStreckenEingabe& e) const;
-    void FeldGeaendert();
+    void Zeigen() override;
+    void Sammeln(TStreckenEingabe& e) const override;
     void NameGewaehlt(TTeilEingabe TStreckenEingabe::*teil);
 
-    TStreckenEingabe eingabe_;
     std::vector<std::string> punkteGezeigt_;
 };
 

@@ -98,15 +98,10 @@ TStreckungsDLG::TStreckungsDLG(TDokument& dokument, QWidget* eltern)
     StreckungsDLGZentrum = Beschriftung(QStringLiteral("StreckungsDLGZentrum"));
     (new QHBoxLayout(StreckungsDLGZentrumBox))->addWidget(StreckungsDLGZentrum);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"));
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Abbruch"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    HelpBtn = new QPushButton(QStringLiteral("&Hilfe"));
-    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
-    HelpBtn->setAutoDefault(false);
-    CancelBtn->setAutoDefault(false);
+    DialogKnoepfe(
+        this, {&OKBtn, &CancelBtn, &HelpBtn}, {"OK", "Abbruch", "&Hilfe"},
+        {"OKBtn", "CancelBtn", "HelpBtn"}, [this] { OKBtnClick(); },
+        [] { return QStringLiteral("IDH_Dialog_Streckung"); });
     auto* unten = new QHBoxLayout;
     unten->addWidget(HelpBtn);
     unten->addStretch();
@@ -129,9 +124,6 @@ TStreckungsDLG::TStreckungsDLG(TDokument& dokument, QWidget* eltern)
             &TStreckungsDLG::StreckungsDLGS1Change);
     connect(StreckungsDLGS2, &QComboBox::currentTextChanged, this,
             &TStreckungsDLG::StreckungsDLGS2Change);
-    connect(OKBtn, &QPushButton::clicked, this, &TStreckungsDLG::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, &TStreckungsDLG::HelpBtnClick);
 
     FormShow();
     DialogSkalieren(*this);
@@ -223,10 +215,6 @@ void TStreckungsDLG::OKBtnClick() {
                         : StreckungFestlegen(dokument_, faktor_);
     // A refusal has been told through a warning; the dialog stays open.
     if (ok) accept();
-}
-
-void TStreckungsDLG::HelpBtnClick() {
-    THilfe::ZeigeThema(QStringLiteral("IDH_Dialog_Streckung"));
 }
 
 bool StreckungsDialog(QWidget* hauptfenster, TDokument& dokument) {

@@ -52,7 +52,6 @@ public:
     void StreckungsDLGS2Change();
     void Verhaeltnisberechnen();
     void OKBtnClick();
-    void HelpBtnClick();
 
 private:
     // Fills the dialog from the document: centres, factor, name lists.

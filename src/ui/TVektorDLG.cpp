@@ -66,8 +66,20 @@ void TVektorpfeil::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+constexpr TEingabeArt<TVektorEingabe> Vektor{
+    .Art = TElementart::DVektor,
+    .Neu = VektorEingabeNeu,
+    .AusElement = VektorEingabeAusElement,
+    .Pruefen = nullptr,
+    .FuerNaechste = VektorFuerNaechsten,
+    .Uebernehmen = VektorUebernehmen,
+};
+} // namespace
+
 TVektorDLG::TVektorDLG(QWidget* eltern)
-    : TElementDLG(QStringLiteral("Festlegen eines Vektors"), QStringLiteral("Name"), eltern) {
+    : TElementDialog(Vektor, QStringLiteral("Festlegen eines Vektors"), QStringLiteral("Name"),
+                     eltern) {
     setObjectName(QStringLiteral("VektorDLG"));
 
     auto* bestimmung = new QWidget;
@@ -103,7 +115,7 @@ TVektorDLG::TVektorDLG(QWidget* eltern)
     b->addWidget(EntstehungBox);
     b->addStretch(1);
 
-    Fertigstellen(bestimmung, nullptr, QStringLiteral("IDH_Dialog_Vektor"), QString());
+    Fertigstellen(bestimmung, nullptr);
     NameFolgt = false;
     BestimmungBeiAblehnung = true;
     // The scaled font: the name label keeps room for six wide letters.
@@ -130,29 +142,6 @@ void TVektorDLG::Sammeln(TVektorEingabe& e) const {
     e.Komponenten = EditTexte({Editx, Edity, Editz});
 }
 
-TVektorEingabe TVektorDLG::Eingabe() const {
-    TVektorEingabe e = eingabe_;
-    Sammeln(e);
-    return e;
-}
-
-void TVektorDLG::VektorDialogNeu(TDokument& dokument) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Akzeptiert = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = VektorEingabeNeu(dokument.Liste());
-    Zeigen();
-}
-
-void TVektorDLG::VektorDialogAusElement(TDokument& dokument, int position) {
-    Dokument = &dokument;
-    Uebernommen = false;
-    Seiten->setCurrentWidget(SeiteBestimmung);
-    eingabe_ = VektorEingabeAusElement(dokument.Liste(), position);
-    Zeigen();
-}
-
 TEingabePruefung TVektorDLG::Pruefen(TDokument& dokument) {
     Sammeln(eingabe_);
     const TVektorPruefung r = VektorPruefen(dokument.Liste(), eingabe_);
@@ -160,11 +149,6 @@ TEingabePruefung TVektorDLG::Pruefen(TDokument& dokument) {
     eingabe_.Name = r.Name;
     TextSetzen(NameEdit, r.Name);
     return r;
-}
-
-void TVektorDLG::FuerNaechstes(const TListe& liste) {
-    VektorFuerNaechsten(eingabe_, liste);
-    Zeigen();
 }
 
 } // namespace kalvorin

@@ -29,23 +29,15 @@ private:
     QString text_;
 };
 
-class TVektorDLG : public TElementDLG {
+class TVektorDLG : public TElementDialog<TVektorEingabe> {
     Q_OBJECT
 public:
     explicit TVektorDLG(QWidget* eltern = nullptr);
 
-    void VektorDialogNeu(TDokument& dokument);
-    void VektorDialogAusElement(TDokument& dokument, int position);
-
-    void FuerNeuesElement(TDokument& dokument) override { VektorDialogNeu(dokument); }
-    void FuerElement(TDokument& dokument, int position) override {
-        VektorDialogAusElement(dokument, position);
+    void VektorDialogNeu(TDokument& dokument) { DialogNeu(dokument); }
+    void VektorDialogAusElement(TDokument& dokument, int position) {
+        DialogAusElement(dokument, position);
     }
-    int Anwenden(TDokument& dokument) override { return VektorUebernehmen(dokument, eingabe_); }
-    TElementart Art() const override { return TElementart::DVektor; }
-
-    // The model as the widgets show it now.
-    TVektorEingabe Eingabe() const;
 
     QLabel* AusgabeName = nullptr;
     TVektorpfeil* PfeilLabel = nullptr;
@@ -55,15 +47,12 @@ public:
 
 protected:
     TEingabePruefung Pruefen(TDokument& dokument) override;
-    void FuerNaechstes(const TListe& liste) override;
     QPixmap Muster(bool, TFarbe) const override { return {}; }
     void NameGeaendert(const QString& name) override;
 
 private:
-    void Zeigen();
-    void Sammeln(TVektorEingabe& e) const;
-
-    TVektorEingabe eingabe_;
+    void Zeigen() override;
+    void Sammeln(TVektorEingabe& e) const override;
 };
 
 } // namespace kalvorin
