@@ -18,7 +18,9 @@ public:
 
     void SetzeStift(const TStift& stift) override {
         TStift s = o_.Praesentation ? PraesentationsStift(stift) : stift;
-        if (o_.Kontrast) s.Farbe = KontrastFarbe(s.Farbe);
+        // The marks' halo keeps its bright colour: darkened it would vanish
+        // against dark planes, where high contrast needs it most.
+        if (o_.Kontrast && s.Farbe != Markierfarbe) s.Farbe = KontrastFarbe(s.Farbe);
         // Hairlines stay one pixel; every wider line grows with the font.
         if (o_.Schriftfaktor != 1 && s.Breite > 1)
             s.Breite = static_cast<int>(std::lround(s.Breite * o_.Schriftfaktor));
