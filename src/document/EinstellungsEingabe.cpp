@@ -57,6 +57,9 @@ TEinstellungsEingabe EinstellungsEingabe(const TStandardEinstellungen& s) {
     e.Skalierung = s.SkalierungsStriche;
     e.Brueche = s.ZahlenAlsBrueche;
     e.Einrasten = s.BeimZiehenEinrasten;
+    e.Heftansicht = s.Heftansicht;
+    e.HeftAchsennamen = s.HeftAchsenIndiziert ? 0 : 1;
+    e.HeftSpurdreieck = s.HeftSpurdreieck;
     e.MaxNenner = std::to_string(s.MaximalerNenner);
     e.Nachkomma = s.StandardStellen;
     e.ExakteWerte = s.ExakteWerte;
@@ -97,6 +100,9 @@ bool EinstellungenUebernehmen(const TEinstellungsEingabe& e, const TEinstellungs
     setze(s.SkalierungsStriche, e.Skalierung, a.Skalierung, e.Skalierung);
     setze(s.ZahlenAlsBrueche, e.Brueche, a.Brueche, e.Brueche);
     setze(s.BeimZiehenEinrasten, e.Einrasten, a.Einrasten, e.Einrasten);
+    setze(s.Heftansicht, e.Heftansicht, a.Heftansicht, e.Heftansicht);
+    setze(s.HeftAchsenIndiziert, e.HeftAchsennamen, a.HeftAchsennamen, e.HeftAchsennamen == 0);
+    setze(s.HeftSpurdreieck, e.HeftSpurdreieck, a.HeftSpurdreieck, e.HeftSpurdreieck);
     s.MaximalerNenner = nenner;
     setze(s.StandardStellen, e.Nachkomma, a.Nachkomma, e.Nachkomma);
     setze(s.ExakteWerte, e.ExakteWerte, a.ExakteWerte, e.ExakteWerte);

@@ -50,6 +50,10 @@ struct TEinstellungsEingabe {
     bool Exy = true, Exz = false, Eyz = false;
     int Skalierung = 4;
     bool Einrasten = true; // "Beim Ziehen einrasten"
+    // group "Heftansicht"
+    bool Heftansicht = false;    // new windows open in the textbook view
+    int HeftAchsennamen = 0;     // 0 "x₁, x₂, x₃", 1 "x, y, z"
+    bool HeftSpurdreieck = true; // planes by their trace triangle
     // "Zahlenausgabe"
     bool Brueche = true;
     std::string MaxNenner;

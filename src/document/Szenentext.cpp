@@ -2,9 +2,11 @@
 
 #include "document/Dokument.h"
 #include "document/Objektliste.h"
+#include "exakt/Gleichungen.h"
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
 #include "model/Elementarten.h"
+#include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
 #include <algorithm>
@@ -89,7 +91,9 @@ std::string Definition(const TDreiDBasisElement& e) {
 }
 
 // The values that the element stands for.
-std::string Werte(const TDreiDBasisElement& e) {
+std::string Koordinatenform(const TDreiDBasisElement& ebene, exakt::TExakteAuswertung* ausw);
+
+std::string Werte(const TDreiDBasisElement& e, exakt::TExakteAuswertung& ausw) {
     TGeometrie g;
     if (Auswerten(e, g) != 0 && e.Art != TElementart::DEbene) return "nicht berechenbar";
     switch (e.Art) {
@@ -116,7 +120,7 @@ std::string Werte(const TDreiDBasisElement& e) {
         return "Volumen " + FormatMeasure(std::fabs(Skalarprodukt(Kreuzprodukt(a, b), c)) / 6);
     }
     case TElementart::DEbene: {
-        const std::string form = Koordinatenform(e);
+        const std::string form = Koordinatenform(e, &ausw);
         return form.empty() ? std::string("nicht berechenbar") : "Koordinatenform " + form;
     }
     }
@@ -185,50 +189,97 @@ TMatrix4 Tastendrehung(TDrehtaste taste, TTripel mitte) {
     return Drehmatrix(mitte, achse, Tastendrehwinkel * GradInBogen);
 }
 
-std::string Koordinatenform(const TDreiDBasisElement& ebene) {
+namespace {
+
+// "6 x 1 plus 3 x 2 plus 4 x 3 gleich 12" from the coefficients, the first
+// one present positive; the numbers as `zahl` writes them.
+template <class Z, class F>
+std::string Vorlesbar(std::array<Z, 4> k, const F& zahl, const Z& null) {
+    // The first coefficient that is there is positive, also when x 1 is
+    // missing: "x 3 gleich 2", not "minus x 3 gleich minus 2".
+    for (int i = 0; i < 3; ++i) {
+        if (k[i] == null) continue;
+        if (k[i] < null)
+            for (Z& z : k)
+                z = z == null ? null : null - z;
+        break;
+    }
+    std::string t;
+    for (int i = 0; i < 3; ++i) {
+        if (k[i] == null) continue;
+        const bool negativ = k[i] < null;
+        const Z betrag = negativ ? null - k[i] : k[i];
+        if (t.empty())
+            t = negativ ? "minus " : "";
+        else
+            t += negativ ? " minus " : " plus ";
+        if (!(betrag == Z(1))) t += zahl(betrag) + " ";
+        t += "x " + std::to_string(i + 1);
+    }
+    const Z rechts = null - k[3];
+    t += " gleich " + (rechts < null ? "minus " + zahl(null - rechts) : zahl(rechts));
+    return t;
+}
+
+// The exact coordinate form, whole coprime numbers; empty when the plane has
+// no exact value.
+std::string ExakteKoordinatenform(const TDreiDBasisElement& ebene, exakt::TExakteAuswertung& ausw) {
+    const std::optional<exakt::TQGeometrie> g = ausw.Geometrie(&ebene);
+    if (!g) return {};
+    const exakt::TQTripel n = exakt::Kreuz(g->Richtung1, g->Richtung2);
+    if (exakt::IstNull(n)) return {};
+    const exakt::TKoordinatenform f = exakt::Koordinatenform(g->Punkt, n);
+    // a x + b y + c z = d, as a x + b y + c z - d = 0.
+    return Vorlesbar<exakt::TRational>(
+        {f.a, f.b, f.c, exakt::TRational(0) - f.d},
+        [](const exakt::TRational& q) { return exakt::Text(q, exakt::TStil::Ascii); },
+        exakt::TRational(0));
+}
+
+std::string Koordinatenform(const TDreiDBasisElement& ebene, exakt::TExakteAuswertung* ausw) {
+    if (ausw && Einstellungen().ExakteWerte)
+        if (std::string t = ExakteKoordinatenform(ebene, *ausw); !t.empty()) return t;
     TTripel a, u, v;
     if (EbeneAuswerten(ebene, a, u, v) != 0) return {};
     const TTripel n = Kreuzprodukt(u, v);
     if (IstNullvektor(n)) return {};
     // n . x = n . a, as n x + d = 0 with d = -n . a.
-    std::array<Real, 4> k = VereinfachteNormalenform(n, -Skalarprodukt(n, a));
-    // The first coefficient that is there is positive, also when x 1 is
-    // missing: "x 3 gleich 2", not "minus x 3 gleich minus 2".
-    for (int i = 0; i < 3; ++i) {
-        if (k[i] == 0) continue;
-        if (k[i] < 0)
-            for (Real& z : k)
-                z = z == 0 ? 0 : -z;
-        break;
-    }
-    std::string t;
-    for (int i = 0; i < 3; ++i) {
-        if (k[i] == 0) continue;
-        const Real betrag = std::fabs(k[i]);
-        if (t.empty())
-            t = k[i] < 0 ? "minus " : "";
-        else
-            t += k[i] < 0 ? " minus " : " plus ";
-        if (betrag != 1) t += FormatNumber(betrag) + " ";
-        t += "x " + std::to_string(i + 1);
-    }
-    const Real rechts = -k[3];
-    t += " gleich " + (rechts < 0 ? "minus " + FormatNumber(-rechts) : FormatNumber(rechts));
-    return t;
+    const std::array<Real, 4> k = VereinfachteNormalenform(n, -Skalarprodukt(n, a));
+    return Vorlesbar<Real>(
+        k, [](Real x) { return FormatNumber(x); }, Real(0));
 }
 
-std::string ElementSatz(const TDreiDBasisElement& e) {
+} // namespace
+
+std::string Koordinatenform(const TDreiDBasisElement& ebene) {
+    exakt::TExakteAuswertung ausw;
+    return Koordinatenform(ebene, &ausw);
+}
+
+namespace {
+
+std::string ElementSatz(const TDreiDBasisElement& e, exakt::TExakteAuswertung& ausw) {
     std::string t = Artwort(e.Art) + " " + e.Name;
     if (const std::string def = Definition(e); !def.empty()) t += " " + def;
-    if (const std::string w = Werte(e); !w.empty()) t += ", " + w;
+    if (const std::string w = Werte(e, ausw); !w.empty()) t += ", " + w;
     if (e.markiert) t += ", markiert";
     return t;
 }
 
+} // namespace
+
+std::string ElementSatz(const TDreiDBasisElement& e) {
+    exakt::TExakteAuswertung ausw;
+    return ElementSatz(e, ausw);
+}
+
 std::vector<std::string> Szenentext(const TListe& liste) {
+    // One exact evaluation for the whole list: what one plane needs of its
+    // points is computed once.
+    exakt::TExakteAuswertung ausw;
     std::vector<std::string> saetze;
     for (const TDreiDBasisElement* e : SichtbareElemente(liste))
-        saetze.push_back(ElementSatz(*e));
+        saetze.push_back(ElementSatz(*e, ausw));
     return saetze;
 }
 

@@ -18,13 +18,19 @@ public:
 
     void SetzeStift(const TStift& stift) override {
         TStift s = o_.Praesentation ? PraesentationsStift(stift) : stift;
-        if (o_.Kontrast) s.Farbe = KontrastFarbe(s.Farbe);
+        // The marks' halo keeps its bright colour: darkened it would vanish
+        // against dark planes, where high contrast needs it most.
+        if (o_.Kontrast && s.Farbe != Markierfarbe) s.Farbe = KontrastFarbe(s.Farbe);
+        // Hairlines stay one pixel; every wider line grows with the font.
+        if (o_.Schriftfaktor != 1 && s.Breite > 1)
+            s.Breite = static_cast<int>(std::lround(s.Breite * o_.Schriftfaktor));
         ziel_.SetzeStift(s);
     }
     void SetzePinsel(const TPinsel& pinsel) override { ziel_.SetzePinsel(pinsel); }
     void SetzeRasterModus(TRasterModus modus) override { ziel_.SetzeRasterModus(modus); }
     void SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) override {
-        if (o_.Praesentation) hoehe = static_cast<int>(std::lround(hoehe * o_.Namenfaktor));
+        const double faktor = (o_.Praesentation ? o_.Namenfaktor : 1.0) * o_.Schriftfaktor;
+        if (faktor != 1) hoehe = static_cast<int>(std::lround(hoehe * faktor));
         ziel_.SetzeSchrift(familie, hoehe, o_.Kontrast ? KontrastFarbe(farbe) : farbe);
     }
     void Polygon(const TLogPunkt* punkte, int anzahl) override { ziel_.Polygon(punkte, anzahl); }
@@ -147,7 +153,7 @@ bool Heftansicht(const TDokument& d) {
 void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
     SeiteZeichnen(f, d.Abbildung().LogischesFenster(), o);
     if (o.Kugel) d.Szene().KugelumrissZeichnen(f);
-    if (o.Praesentation || o.Kontrast) {
+    if (o.Praesentation || o.Kontrast || o.Schriftfaktor != 1) {
         TDarstellungsFlaeche darstellung(f, o);
         SzeneZeichnen(d, darstellung, o);
     } else {

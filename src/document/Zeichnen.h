@@ -27,6 +27,10 @@ struct TZeichenOptionen {
     // The desktop asks for high contrast: lines, points and texts in strong,
     // dark colours that stand out against the white page.
     bool Kontrast = false;
+    // The desktop's font scaling, on the screen only: names, tick numbers
+    // and the widths of drawn lines grow with it; 1 leaves the picture as
+    // it is.
+    double Schriftfaktor = 1;
     // The screen's focus ring: the element of this serial number (0: none)
     // gets a dashed frame round its picture.
     int Fokus = 0;

@@ -144,6 +144,17 @@ double DesktopSchriftfaktor() {
     return faktor > 0 ? faktor : 1.0;
 }
 
+double AnsichtSchriftfaktor() {
+    const double f = DesktopSchriftfaktor();
+    return f < 1.05 ? 1.0 : f;
+}
+
+void ErgebnisAnsagen(const QString& text) {
+    QWidget* w = QApplication::focusWidget();
+    if (!w) w = QApplication::activeWindow();
+    Ansagen(w, text);
+}
+
 void Ansagen(QWidget* w, const QString& text) {
     if (!w) return;
     w->setAccessibleDescription(text);

@@ -37,10 +37,19 @@ bool DesktopHoherKontrast();
 // The desktop's font scaling: the application font's height against the
 // usual 9-point font at 96 dpi (1 for the usual size, 2 at 200 %).
 double DesktopSchriftfaktor();
+// What the view makes of it: names, tick numbers and lines grow with a
+// larger desktop font, never shrink; within 5 % of the usual size the
+// picture stays exactly as it is.
+double AnsichtSchriftfaktor();
 
 // Tells the screen reader: the text becomes the widget's accessible
 // description and a name-changed event is sent (announcements of marks and
 // measurements).
 void Ansagen(QWidget* w, const QString& text);
+
+// A result (of a measurement or an intersection) told to the screen reader
+// where the user works: on the widget with the keyboard focus, else on the
+// active window.
+void ErgebnisAnsagen(const QString& text);
 
 } // namespace kalvorin

@@ -1,5 +1,7 @@
 #include "ui/QtMeldungen.h"
 
+#include "ui/Barrierefreiheit.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QPushButton>
@@ -100,6 +102,9 @@ TAntwort QtMeldungen::AntwortFuer(int knopf, TFrageKnoepfe knoepfe) {
 }
 
 void QtMeldungen::Meldung(const std::string& text, TMeldungsart art, const std::string& titel) {
+    // Results are told to the screen reader in the window they belong to,
+    // before the box takes the focus.
+    if (art == TMeldungsart::Information) ErgebnisAnsagen(AnzeigeText(text));
     auto box = MeldungsBox(text, art, titel);
     TPfeilWaehrendBox pfeil(cursorTiefe_ > 0);
     box->exec();

@@ -133,6 +133,7 @@ TZeichenOptionen tAnaGraphBox::Optionen(bool mitMarkierungen) const {
     // The screen's own: the desktop's contrast and the keyboard's focus.
     if (mitMarkierungen) {
         o.Kontrast = DesktopHoherKontrast();
+        o.Schriftfaktor = AnsichtSchriftfaktor();
         o.Fokus = fokus_;
     }
     return o;

@@ -202,6 +202,24 @@ TEinstDLG::TEinstDLG(QWidget* eltern) : QDialog(eltern), FarbDialog(&FarbeWaehle
     EinrastenCheckBox =
         Benannt(new QCheckBox(QStringLiteral("Beim Ziehen einrasten")), "EinrastenCheckBox");
     ks.Layout->addWidget(EinrastenCheckBox);
+    // The textbook view: its default for new windows, the names of its axes
+    // and how it draws planes.
+    auto* heftBox = Benannt(new QGroupBox(QStringLiteral("Heftansicht")), "GroupBoxHeftansicht");
+    auto* heftLayout = new QVBoxLayout(heftBox);
+    CheckBoxHeftansicht =
+        Benannt(new QCheckBox(U("Neue &Fenster in der Heftansicht öffnen")), "CheckBoxHeftansicht");
+    RadioGroupHeftAchsennamen = RadioGruppe(this, "RadioGroupHeftAchsennamen", "Achsennamen",
+                                            {"&x\u2081, x\u2082, x\u2083", "x, &y, z"});
+    CheckBoxHeftSpurdreieck =
+        Benannt(new QCheckBox(U("Ebenen als &Spurdreieck zeichnen")), "CheckBoxHeftSpurdreieck");
+    heftLayout->addWidget(CheckBoxHeftansicht);
+    heftLayout->addWidget(RadioGroupHeftAchsennamen.Box);
+    heftLayout->addWidget(CheckBoxHeftSpurdreieck);
+    CheckBoxHeftansicht->setAccessibleDescription(
+        U("Neue Dokumentfenster zeigen das Schrägbild auf Kästchenpapier"));
+    CheckBoxHeftSpurdreieck->setAccessibleDescription(
+        U("Eine Ebene wird durch das Dreieck ihrer Achsenschnittpunkte gezeichnet"));
+    ks.Layout->addWidget(heftBox);
 
     // "Zahlenausgabe"
     TSeite zahlen{new QWidget, nullptr, new QGridLayout};
@@ -277,6 +295,9 @@ void TEinstDLG::FormShow() {
     RadioGroupSkalierung.SetzeItemIndex(e.Skalierung);
     BruchCheckBox->setChecked(e.Brueche);
     EinrastenCheckBox->setChecked(e.Einrasten);
+    CheckBoxHeftansicht->setChecked(e.Heftansicht);
+    RadioGroupHeftAchsennamen.SetzeItemIndex(e.HeftAchsennamen);
+    CheckBoxHeftSpurdreieck->setChecked(e.HeftSpurdreieck);
     MaxNennerEdit->setText(QString::fromStdString(e.MaxNenner));
     NachkommaSpinEdit->setValue(e.Nachkomma);
     ExaktCheckBox->setChecked(e.ExakteWerte);
@@ -308,6 +329,9 @@ TEinstellungsEingabe TEinstDLG::Eingabe() const {
     e.Skalierung = RadioGroupSkalierung.ItemIndex();
     e.Brueche = BruchCheckBox->isChecked();
     e.Einrasten = EinrastenCheckBox->isChecked();
+    e.Heftansicht = CheckBoxHeftansicht->isChecked();
+    e.HeftAchsennamen = RadioGroupHeftAchsennamen.ItemIndex();
+    e.HeftSpurdreieck = CheckBoxHeftSpurdreieck->isChecked();
     e.MaxNenner = MaxNennerEdit->text().toStdString();
     e.Nachkomma = NachkommaSpinEdit->value();
     e.ExakteWerte = ExaktCheckBox->isChecked();

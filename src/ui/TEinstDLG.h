@@ -68,6 +68,10 @@ public:
     QCheckBox* BruchCheckBox = nullptr;
     QCheckBox* ExaktCheckBox = nullptr; // "Exakte Werte anzeigen"
     QCheckBox* EinrastenCheckBox = nullptr;
+    // group "Heftansicht" on the page "Koordinatensystem"
+    QCheckBox* CheckBoxHeftansicht = nullptr;
+    TRadioGruppe RadioGroupHeftAchsennamen;
+    QCheckBox* CheckBoxHeftSpurdreieck = nullptr;
     QLineEdit* MaxNennerEdit = nullptr;
     QSpinBox* NachkommaSpinEdit = nullptr;
 

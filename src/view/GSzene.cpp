@@ -64,6 +64,7 @@ void tGSzene::Leeren() {
 }
 
 void tGSzene::Entwerten() {
+    ++stand_;
     projiziert_ = false;
     sortiert_ = false;
     folge_.clear();
@@ -71,10 +72,12 @@ void tGSzene::Entwerten() {
 
 void tGSzene::MatrixAnwenden(const TMatrix4& m) {
     matrix_ = Matrixprodukt(m, matrix_);
+    ++stand_;
 }
 
 void tGSzene::MatrixZuruecksetzen() {
     matrix_ = Einheitsmatrix();
+    ++stand_;
 }
 
 void tGSzene::Ziehen(TLogPunkt vorher, TLogPunkt jetzt, bool kippen) {
@@ -97,6 +100,7 @@ void tGSzene::SetzeHeftlage(Real drehung, Real kippung) {
     heftDrehung_ = std::remainder(drehung, 2 * Pi);
     heftKippung_ = std::clamp(kippung, -GrenzeKippung, GrenzeKippung);
     matrix_ = Heftlage(heftDrehung_, heftKippung_);
+    ++stand_;
 }
 
 TLogPunkt tGSzene::Bild(TTripel p) const {
@@ -105,6 +109,7 @@ TLogPunkt tGSzene::Bild(TTripel p) const {
 
 TSzenenObjekt* tGSzene::ObjektPtr(int nr) {
     if (nr < 1 || nr > Objektzahl()) return nullptr;
+    ++stand_; // the caller changes the object
     return &objekte_[nr - 1];
 }
 

@@ -18,6 +18,9 @@
 
 #include <array>
 #include <bitset>
+#include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -170,6 +173,44 @@ struct THeftBeschriftung {
     TFarbe Farbe = Schwarz;
 };
 
+// What the textbook view draws of a scene in one position: fills, lines in
+// their visible and hidden parts, points and the placed names (Heftzeichnen.cpp).
+struct THeftPlan;
+
+// The textbook view's plan, made once for a state of the scene, the mapping
+// and the settings it depends on, and shared by every band of a picture.
+class THeftPlanSpeicher {
+public:
+    struct TSchluessel {
+        std::uint64_t Stand = 0;
+        Real Welt[4] = {};
+        TLogRechteck Fenster{};
+        bool Spurdreieck = false, Indiziert = false;
+        char Dezimaltrenner = 0;
+        friend bool operator==(const TSchluessel&, const TSchluessel&) = default;
+    };
+    THeftPlanSpeicher() = default;
+    // A copy of a scene makes its own plan.
+    THeftPlanSpeicher(const THeftPlanSpeicher&) {}
+    THeftPlanSpeicher& operator=(const THeftPlanSpeicher&) {
+        plan_.reset();
+        return *this;
+    }
+    template <class F> std::shared_ptr<const THeftPlan> Holen(const TSchluessel& s, F machen) {
+        std::lock_guard sperre(m_);
+        if (!plan_ || !(s == schluessel_)) {
+            plan_ = machen();
+            schluessel_ = s;
+        }
+        return plan_;
+    }
+
+private:
+    std::mutex m_;
+    std::shared_ptr<const THeftPlan> plan_;
+    TSchluessel schluessel_;
+};
+
 // Outcome of comparing two pieces for the drawing order.
 enum class TVorne : int {
     Keins = 0,
@@ -213,7 +254,10 @@ public:
 
     // A triangle or pyramid for the textbook view; the design's own view
     // draws only its edges.
-    void KoerperHinzufuegen(TKoerper k) { koerper_.push_back(std::move(k)); }
+    void KoerperHinzufuegen(TKoerper k) {
+        koerper_.push_back(std::move(k));
+        ++stand_;
+    }
     const std::vector<TKoerper>& Koerper() const { return koerper_; }
     // A point of document space in logical units, as the view shows it now.
     TLogPunkt Bild(TTripel p) const;
@@ -321,6 +365,7 @@ private:
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     // The textbook view (Heftzeichnen.cpp).
     void HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const;
+    std::shared_ptr<const THeftPlan> HeftPlan() const;
 
     const TWeltAbbildung* abbildung_;
     TTripel mitte_{};
@@ -341,6 +386,10 @@ private:
     bool sortiert_ = false;
     // Pieces kept back for the edges of a plane while its cuts are made.
     int reserviert_ = 0;
+    // Counts every change of objects, pieces, solids, the view matrix and
+    // every projection: the textbook view's plan is made anew after each.
+    std::uint64_t stand_ = 0;
+    mutable THeftPlanSpeicher heftPlan_;
 };
 
 } // namespace kalvorin

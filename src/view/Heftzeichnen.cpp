@@ -78,6 +78,8 @@ struct TNamenWunsch {
     int Zuerst = 0;
 };
 
+} // namespace
+
 struct THeftPlan {
     std::vector<TFuellung> Fuellungen;
     std::vector<TLinie> Linien;
@@ -87,6 +89,8 @@ struct THeftPlan {
     std::vector<TPunktBild> Punkte;
     std::vector<THeftBeschriftung> Namen;
 };
+
+namespace {
 
 int InLogisch(const TWeltAbbildung& a, double einheiten) {
     return std::max(1, static_cast<int>(std::lround(einheiten / a.WeltProLogischX())));
@@ -523,14 +527,28 @@ void PapierZeichnen(TZeichenflaeche& f, const TWeltAbbildung& a) {
 
 } // namespace
 
+std::shared_ptr<const THeftPlan> tGSzene::HeftPlan() const {
+    const TStandardEinstellungen& e = Einstellungen();
+    const TWeltRechteck& w = abbildung_->Welt();
+    const THeftPlanSpeicher::TSchluessel schluessel{stand_,
+                                                    {w.x1, w.y1, w.x2, w.y2},
+                                                    abbildung_->LogischesFenster(),
+                                                    e.HeftSpurdreieck,
+                                                    e.HeftAchsenIndiziert,
+                                                    e.Dezimaltrenner};
+    return heftPlan_.Holen(
+        schluessel, [&] { return std::make_shared<const THeftPlan>(TPlaner(*this).Planen()); });
+}
+
 std::vector<THeftBeschriftung> tGSzene::HeftBeschriftungen() const {
     if (!projiziert_) return {};
-    return TPlaner(*this).Planen().Namen;
+    return HeftPlan()->Namen;
 }
 
 void tGSzene::HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
     PapierZeichnen(f, *abbildung_);
-    const THeftPlan plan = TPlaner(*this).Planen();
+    const std::shared_ptr<const THeftPlan> geteilt = HeftPlan();
+    const THeftPlan& plan = *geteilt;
 
     // The light fills, combined with what lies under them, so that the
     // paper shows through and the front and back faces of a solid give one

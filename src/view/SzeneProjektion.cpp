@@ -74,6 +74,7 @@ void tGSzene::Projizieren() {
                 ? bild::TInnenbereich(s.EckenProj.data(), s.Eckenzahl, bild::Randbreite)
                 : bild::TInnenbereich());
     projiziert_ = true;
+    ++stand_;
 }
 
 } // namespace kalvorin

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace kalvorin;
 
 namespace {
@@ -115,4 +117,48 @@ TEST(Zeichnen, ThePageFrameAndTheSphereFollowTheOptions) {
               (std::vector<TLogPunkt>{{s.links, s.unten}, {s.rechts, s.oben}}));
     EXPECT_EQ(alles.Nur(test::TAufruf::Ellipse).size(), 1u) << "the sphere's outline";
     EXPECT_EQ(alles.Nur(test::TAufruf::Linie).size(), nichts.Nur(test::TAufruf::Linie).size());
+}
+
+// High contrast and the desktop's font scaling on the screen: the marks'
+// halo keeps its bright colour, names grow with the font factor and wider
+// lines with it, hairlines stay; factor 1 draws exactly the usual picture.
+TEST(Zeichnen, ContrastKeepsTheMarkAndTheFontFactorScalesNamesAndLines) {
+    TDokument d;
+    auto* a = TDokumentTestzugang::Liste(d).Neu<TfrPunkt>();
+    a->Name = "A";
+    a->Koordinaten = {2, 0, 0};
+    a->markiert = true;
+    d.Neuaufbau();
+    const auto zeichnen = [&d](const TZeichenOptionen& o) {
+        test::TProtokollflaeche f;
+        DokumentZeichnen(d, f, o);
+        return f.aufrufe;
+    };
+    TZeichenOptionen kontrast;
+    kontrast.Markierungen = true;
+    kontrast.Kontrast = true;
+    const auto k = zeichnen(kontrast);
+    EXPECT_TRUE(std::any_of(k.begin(), k.end(), [](const test::TAufruf& c) {
+        return c.stift.Farbe == Markierfarbe;
+    })) << "the halo of the marked point";
+
+    TZeichenOptionen eins;
+    const auto normal = zeichnen(eins);
+    eins.Schriftfaktor = 1;
+    EXPECT_EQ(zeichnen(eins).size(), normal.size());
+    TZeichenOptionen zwei;
+    zwei.Schriftfaktor = 2;
+    const auto doppelt = zeichnen(zwei);
+    ASSERT_EQ(doppelt.size(), normal.size());
+    int texte = 0;
+    for (std::size_t i = 0; i < normal.size(); ++i) {
+        if (normal[i].art == test::TAufruf::Text) {
+            ++texte;
+            EXPECT_NEAR(doppelt[i].schrifthoehe, 2 * normal[i].schrifthoehe, 1);
+        } else if (normal[i].stift.Stil != TStiftStil::Unsichtbar) {
+            const int b = normal[i].stift.Breite;
+            EXPECT_EQ(doppelt[i].stift.Breite, b > 1 ? 2 * b : b);
+        }
+    }
+    EXPECT_GT(texte, 0);
 }

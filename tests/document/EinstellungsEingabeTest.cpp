@@ -214,3 +214,35 @@ TEST(EinstellungsEingabePraesentation, ShownAndTakenBackOnlyWhenChanged) {
 }
 
 } // namespace
+
+namespace {
+
+// The group "Heftansicht": each control reaches its setting and is shown
+// again from it; an untouched group leaves the settings as they were.
+TEST(EinstellungsEingabeHeftansicht, ControlsReachTheirSettingsAndBack) {
+    TStandardEinstellungen s;
+    const TEinstellungsEingabe angezeigt = EinstellungsEingabe(s);
+    EXPECT_FALSE(angezeigt.Heftansicht);
+    EXPECT_EQ(angezeigt.HeftAchsennamen, 0);
+    EXPECT_TRUE(angezeigt.HeftSpurdreieck);
+    TEinstellungsEingabe e = angezeigt;
+    ASSERT_TRUE(EinstellungenUebernehmen(e, angezeigt, s));
+    EXPECT_EQ(EinstellungsEingabe(s), angezeigt);
+
+    e.Heftansicht = true;
+    e.HeftAchsennamen = 1;
+    e.HeftSpurdreieck = false;
+    ASSERT_TRUE(EinstellungenUebernehmen(e, angezeigt, s));
+    EXPECT_TRUE(s.Heftansicht);
+    EXPECT_FALSE(s.HeftAchsenIndiziert);
+    EXPECT_FALSE(s.HeftSpurdreieck);
+    EXPECT_EQ(EinstellungsEingabe(s), e);
+    // The other settings stay as they were.
+    TStandardEinstellungen rest = s;
+    rest.Heftansicht = false;
+    rest.HeftAchsenIndiziert = true;
+    rest.HeftSpurdreieck = true;
+    EXPECT_EQ(EinstellungsEingabe(rest), angezeigt);
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 #include "BefehleTest.h"
 #include "document/Zeichnen.h"
 #include "math/Projektion.h"
+#include "storage/EinstellungenSichern.h"
 #include "view/Protokollflaeche.h"
 
 #include <gtest/gtest.h>
@@ -216,6 +217,50 @@ TEST(Heftansicht, NoTwoNamesOverlapFromAnySide) {
                 EXPECT_FALSE(Ueberlappen(namen[i].Rahmen, namen[j].Rahmen))
                     << grad << ": " << namen[i].Text << " / " << namen[j].Text;
     }
+}
+
+// The plan of the names and hidden lines is made once and shared by every
+// band of a picture: each change that moves or renames something, and each
+// setting it depends on, gives a new one.
+TEST(Heftansicht, SharedPlanFollowsEveryChange) {
+    TEinstellungenSichern sichern;
+    TAbitur t;
+    const auto texte = [&] {
+        std::vector<std::string> v;
+        for (const THeftBeschriftung& b : t.Sz().HeftBeschriftungen())
+            v.push_back(b.Text);
+        return v;
+    };
+    const auto rahmenVon = [&](const char* name) {
+        for (const THeftBeschriftung& b : t.Sz().HeftBeschriftungen())
+            if (b.Text == name) return b.Rahmen;
+        return TLogRechteck{};
+    };
+    const auto hat = [](const std::vector<std::string>& v, const char* s) {
+        return std::find(v.begin(), v.end(), s) != v.end();
+    };
+    EXPECT_TRUE(hat(texte(), "x\u2081"));
+    Einstellungen().HeftAchsenIndiziert = false;
+    EXPECT_TRUE(hat(texte(), "x"));
+    EXPECT_FALSE(hat(texte(), "x\u2081"));
+
+    t["S"]->Name = "T";
+    t.D.Neuaufbau();
+    EXPECT_TRUE(hat(texte(), "T"));
+    EXPECT_FALSE(hat(texte(), "S"));
+
+    const TLogRechteck vorher = rahmenVon("A");
+    test::Szene(t.D).SetzeHeftlage(40 * Pi / 180, 0);
+    test::Szene(t.D).Projizieren();
+    EXPECT_NE(rahmenVon("A"), vorher);
+    test::Szene(t.D).SetzeHeftlage(0, 0);
+    test::Szene(t.D).Projizieren();
+    EXPECT_EQ(rahmenVon("A"), vorher);
+
+    Einstellungen().HeftSpurdreieck = false;
+    const std::size_t mitSpur = Zeichnung(t.D).size();
+    Einstellungen().HeftSpurdreieck = true;
+    EXPECT_NE(Zeichnung(t.D).size(), mitSpur);
 }
 
 TEST(Heftansicht, HiddenPointIsASmallOpenCircle) {

@@ -88,7 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TFormFall{{0, 0, 2}, -4, "x 3 gleich 2"},
                       TFormFall{{1, -2, 0}, 3, "x 1 minus 2 x 2 gleich minus 3"},
                       TFormFall{{-2, 0, -4}, 6, "x 1 plus 2 x 3 gleich 3"},
-                      TFormFall{{0.5L, 1, 0}, 0, "x 1 plus 2 x 2 gleich 0"}),
+                      TFormFall{{0.5L, 1, 0}, 0, "x 1 plus 2 x 2 gleich 0"},
+                      // Thirds and sevenths: the exact form has whole numbers.
+                      TFormFall{{1.0L / 3, 1.0L / 7, 0}, -1, "7 x 1 plus 3 x 2 gleich 21"},
+                      TFormFall{{-1.0L / 6, 0, 1.0L / 9}, 2, "3 x 1 minus 2 x 3 gleich 36"}),
     [](const ::testing::TestParamInfo<TFormFall>& i) { return "Fall" + std::to_string(i.index); });
 
 // --------------------------------------------------------------- keyboard

@@ -12,6 +12,7 @@
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 #include "ui/Barrierefreiheit.h"
+#include "ui/QtMeldungen.h"
 #include "ui/TAboutDlg.h"
 #include "ui/TAnaGraphBox.h"
 #include "ui/TAusgabeDlg.h"
@@ -43,6 +44,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -643,6 +645,93 @@ TEST(Praesentation, TheViewFollowsTheSetting) {
     Einstellungen().Praesentation = false;
     box.Neuzeichnen();
     EXPECT_EQ(box.grab().toImage(), normal);
+}
+
+// The desktop's font scaling: with a larger application font the view's
+// names and lines grow (and every name is still drawn); at the usual font
+// the picture is exactly the one without the factor.
+TEST(Schriftskalierung, TheViewFollowsTheApplicationFont) {
+    TEinstellungenSichern sichern;
+    const QFont alt = QApplication::font();
+    TDokument d;
+    auto* a = TDokumentTestzugang::Liste(d).Neu<TfrPunkt>();
+    a->Name = "A";
+    a->Koordinaten = {2, 0, 0};
+    d.Neuaufbau();
+    EXPECT_EQ(AnsichtSchriftfaktor(), 1.0) << DesktopSchriftfaktor();
+    TZeichenOptionen eins;
+    eins.Schriftfaktor = 1;
+    EXPECT_EQ(Bild(d, eins, 400), Bild(d, TZeichenOptionen{}, 400));
+
+    tAnaGraphBox box;
+    box.SetzeDokument(&d);
+    box.resize(300, 300);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    box.Neuzeichnen();
+    const QImage normal = box.grab().toImage();
+    QFont gross = alt;
+    gross.setPixelSize(24);
+    QApplication::setFont(gross);
+    EXPECT_DOUBLE_EQ(DesktopSchriftfaktor(), 2.0);
+    EXPECT_DOUBLE_EQ(AnsichtSchriftfaktor(), 2.0);
+    box.Neuzeichnen();
+    const QImage doppelt = box.grab().toImage();
+    QApplication::setFont(alt);
+    EXPECT_GT(Farbige(doppelt), Farbige(normal));
+    // The name is there, twice as high: its dark pixels grow.
+    const auto dunkle = [](const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                n += qGray(b.pixel(x, y)) < 60;
+        return n;
+    };
+    EXPECT_GT(dunkle(doppelt), dunkle(normal));
+    TZeichenOptionen zwei;
+    zwei.Schriftfaktor = 2;
+    EXPECT_NE(Bild(d, zwei, 400), Bild(d, TZeichenOptionen{}, 400));
+    box.Neuzeichnen();
+    EXPECT_EQ(box.grab().toImage(), normal);
+}
+
+// A result message is told to the screen reader where the user works: the
+// focused widget's accessible description becomes the result (what a screen
+// reader reads out on the change), a warning leaves it alone. Where the
+// platform has an active accessibility bridge the events themselves are
+// recorded too (the offscreen platform has none, so there they are not sent).
+TEST(Ansage, ResultsAreAnnouncedWhereTheFocusIs) {
+    QLineEdit feld;
+    feld.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&feld));
+    feld.activateWindow();
+    feld.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&feld));
+    for (int i = 0; i < 50 && Fokus() != &feld; ++i)
+        QTest::qWait(10);
+    ASSERT_EQ(Fokus(), &feld);
+    Ansagen.clear();
+    QAccessible::installUpdateHandler(AnsagenMerken);
+    QtMeldungen m;
+    const auto schliessen = [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    };
+    QTimer::singleShot(0, schliessen);
+    m.Meldung("Abstand: 5,63", TMeldungsart::Information, "Kalvorin");
+    QTimer::singleShot(0, schliessen);
+    m.Meldung("Das geht nicht.", TMeldungsart::Warnung, "Kalvorin");
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(&feld);
+    ASSERT_NE(zugang, nullptr);
+    EXPECT_EQ(zugang->text(QAccessible::Description), QStringLiteral("Abstand: 5,63"));
+    if (QAccessible::isActive()) {
+        const auto gesagt = [&](const QString& text) {
+            return std::any_of(Ansagen.begin(), Ansagen.end(),
+                               [&](const auto& a) { return a.second == text; });
+        };
+        EXPECT_TRUE(gesagt(QStringLiteral("Abstand: 5,63")));
+        EXPECT_FALSE(gesagt(QStringLiteral("Das geht nicht.")));
+    }
 }
 
 } // namespace

@@ -169,6 +169,48 @@ TEST_F(EinstDialog, OkWritesTheControlsBack) {
     EXPECT_FALSE(liste.Neu<TfrPunkt>()->NameSichtbar);
 }
 
+// The group "Heftansicht" beside the coordinate system's controls: filled
+// from the settings, named for the screen reader, reached by its mnemonics
+// and written back by OK.
+TEST_F(EinstDialog, HeftansichtGroupByKeyboard) {
+    auto* seite = d.findChild<QWidget*>(QStringLiteral("Koordinatensystem"));
+    ASSERT_NE(seite, nullptr);
+    auto* box = d.findChild<QGroupBox*>(QStringLiteral("GroupBoxHeftansicht"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(seite->isAncestorOf(box));
+    EXPECT_FALSE(d.CheckBoxHeftansicht->isChecked());
+    EXPECT_TRUE(d.RadioGroupHeftAchsennamen.Knoepfe->button(0)->isChecked());
+    EXPECT_TRUE(d.CheckBoxHeftSpurdreieck->isChecked());
+    EXPECT_EQ(d.RadioGroupHeftAchsennamen.Knoepfe->button(0)->text(),
+              U("&x\u2081, x\u2082, x\u2083"));
+    for (QWidget* w : {static_cast<QWidget*>(d.CheckBoxHeftansicht),
+                       static_cast<QWidget*>(d.CheckBoxHeftSpurdreieck)})
+        EXPECT_FALSE(w->accessibleDescription().isEmpty()) << w->objectName().toStdString();
+
+    d.EinstDLGSeiten->setCurrentWidget(seite);
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    for (int i = 0; i < 50 && !d.isAncestorOf(QApplication::focusWidget()); ++i)
+        QTest::qWait(10);
+    const auto alt = [this](Qt::Key k) {
+        QWidget* f = QApplication::focusWidget();
+        QTest::keyClick(f ? f : &d, k, Qt::AltModifier);
+        // A mnemonic clicks a button as the mouse would, a moment later.
+        QTest::qWait(200);
+    };
+    alt(Qt::Key_F);
+    alt(Qt::Key_Y);
+    alt(Qt::Key_S);
+    EXPECT_TRUE(d.CheckBoxHeftansicht->isChecked());
+    EXPECT_TRUE(d.RadioGroupHeftAchsennamen.Knoepfe->button(1)->isChecked());
+    EXPECT_FALSE(d.CheckBoxHeftSpurdreieck->isChecked());
+    d.BitBtnOK->click();
+    ASSERT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_TRUE(Einstellungen().Heftansicht);
+    EXPECT_FALSE(Einstellungen().HeftAchsenIndiziert);
+    EXPECT_FALSE(Einstellungen().HeftSpurdreieck);
+}
+
 TEST_F(EinstDialog, ABadDenominatorKeepsTheDialogAndTheSettings) {
     const TStandardEinstellungen vorher = Einstellungen();
     d.NachkommaSpinEdit->setValue(5);

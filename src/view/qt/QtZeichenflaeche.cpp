@@ -194,6 +194,10 @@ void TQtZeichenflaeche::PinselAnwenden() {
 }
 
 void TQtZeichenflaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) {
+    schriftFarbe_ = farbe;
+    if (hoehe == schriftHoehe_ && familie == schriftFamilie_) return;
+    schriftHoehe_ = hoehe;
+    schriftFamilie_ = familie;
     QFont f(QString::fromUtf8(familie.data(), static_cast<qsizetype>(familie.size())));
     // The height is that of the whole cell, ascent and descent together.
     f.setPixelSize(100);
@@ -202,7 +206,6 @@ void TQtZeichenflaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe
     f.setPixelSize(
         std::max(1, static_cast<int>(std::lround(ziel * 100 / (zelle > 0 ? zelle : 100)))));
     schrift_ = f;
-    schriftFarbe_ = farbe;
 }
 
 void TQtZeichenflaeche::Polygon(const TLogPunkt* punkte, int anzahl) {

@@ -16,6 +16,7 @@
 #include <QRectF>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kalvorin {
@@ -67,6 +68,10 @@ private:
     TPinsel pinsel_{};
     TRasterModus modus_ = TRasterModus::Kopieren;
     QFont schrift_;
+    // The family and cell height schrift_ was made for: the names set the
+    // same font again and again, and measuring it is costly.
+    std::string schriftFamilie_;
+    int schriftHoehe_ = -1;
     TFarbe schriftFarbe_ = Schwarz;
     // What the painter was last set to, and what was built for it.
     bool angewandt_ = false;
