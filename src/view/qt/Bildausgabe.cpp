@@ -50,6 +50,27 @@ void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
     painter.restore();
 }
 
+void MalenMitMischung(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
+                      const TMalen& malen) {
+    painter.save();
+    painter.fillRect(ziel, Qt::white);
+    {
+        TQtZeichenflaeche flaeche(painter, fenster, ziel, TQtZeichenflaeche::TMaskenArt::Kennung);
+        malen(flaeche);
+    }
+    painter.restore();
+}
+
+void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt) {
+    const TMassstabBild b = MassstabBild(a.Fenster, welt, heft, a.Malen, schriftPunkt);
+    a.Fenster = b.Fenster;
+    a.Groesse = a.Metadateigroesse = b.Groesse;
+    a.Malen = [malen = a.Malen, grund = b.Grundzelle, ziel = b.Schriftzelle](TZeichenflaeche& z) {
+        TSchriftFlaeche schrift(z, grund, ziel);
+        malen(schrift);
+    };
+}
+
 std::span<const TGrafikformat> Grafikformate() {
     return Formate;
 }
@@ -106,8 +127,9 @@ QByteArray SvgDaten(const TGrafikAuftrag& a) {
     svg.setTitle(QStringLiteral("Kalvorin"));
     QPainter p;
     if (!p.begin(&svg)) return {};
-    Malen(p, a.Fenster, QRectF(QPointF(0, 0), groesse), a.Malen);
+    MalenMitMischung(p, a.Fenster, QRectF(QPointF(0, 0), groesse), a.Malen);
     if (!p.end()) return {};
+    SvgMischungEintragen(daten);
     return daten;
 }
 
@@ -125,9 +147,10 @@ QByteArray PdfDaten(const TGrafikAuftrag& a) {
         QPainter p;
         if (!p.begin(&pdf)) return {};
         const QRect seite = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        Malen(p, a.Fenster, QRectF(QPointF(0, 0), seite.size()), a.Malen);
+        MalenMitMischung(p, a.Fenster, QRectF(QPointF(0, 0), seite.size()), a.Malen);
         if (!p.end()) return {};
     }
+    PdfMischungEintragen(daten);
     return daten;
 }
 

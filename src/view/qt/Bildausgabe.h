@@ -25,6 +25,10 @@ using TMalen = std::function<void(TZeichenflaeche&)>;
 // White background in the rectangle, then the logical window shown in it
 // (equal scale in both directions, centred) and drawn by `malen`.
 void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen);
+// The same into a PDF or SVG file whose bytes go through PdfMischungEintragen
+// or SvgMischungEintragen afterwards (the see-through fills as blends).
+void MalenMitMischung(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
+                      const TMalen& malen);
 
 // One picture to be put out.
 struct TGrafikAuftrag {
@@ -47,6 +51,12 @@ struct TGrafikformat {
     // The file's content; empty when the picture cannot be made.
     QByteArray (*Erzeugen)(const TGrafikAuftrag& auftrag);
 };
+
+// "Maßstab 1 LE = 1 cm": the job's window trimmed to what is drawn, its size
+// on paper one centimetre to the unit, and its fonts such that tick numbers
+// have the size in points. welt and heft: the view's world rectangle and
+// whether it shows the textbook view.
+void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt);
 
 std::span<const TGrafikformat> Grafikformate();
 // The row of an extension (any case, without the dot) or of a dialog
