@@ -580,13 +580,26 @@ TEST_P(Grafikausgabe, TheClipboardHoldsImageSvgAndMetafile) {
     EXPECT_GT(wmf.size(), 1000);
 }
 
-TEST_P(Grafikausgabe, TheSphereOptionShowsOnTheScreenToo) {
+TEST_P(Grafikausgabe, TheSphereIsDrawnInTheOutputOnlyNeverLeftOnTheScreen) {
     tAnaGraphBox* box = fenster->Ansicht();
+    QApplication::processEvents();
+    const QImage bildschirm = box->viewport()->grab().toImage();
+    const auto kopieren = [&](bool sphaere) {
+        antworten.Optionen = [sphaere](TAusgabeDlg& d) {
+            d.SphaereCheckBox->setChecked(sphaere);
+            d.OKBtn->click();
+        };
+        Befehl("Kopieren");
+        EXPECT_EQ(Ausgabeoptionen().MitSphaere, sphaere);
+        return qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+    };
+    const QImage ohne = kopieren(false);
     const int vorher = box->Bildaufbauten();
-    Befehl("Kopieren"); // "O&k" as the dialog opens: sphere on
-    EXPECT_TRUE(Ausgabeoptionen().MitSphaere);
+    const QImage mit = kopieren(true); // as the dialog opens: sphere on
+    EXPECT_NE(mit, ohne) << "the copied picture has the sphere";
     QApplication::processEvents();
     EXPECT_GT(box->Bildaufbauten(), vorher) << "the view was drawn again";
+    EXPECT_EQ(box->viewport()->grab().toImage(), bildschirm) << "but without a circle";
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, Grafikausgabe, ::testing::Values(',', '.'), testnamen::Trenner);
