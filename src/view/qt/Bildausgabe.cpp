@@ -1,5 +1,6 @@
 #include "view/qt/Bildausgabe.h"
 
+#include "view/Emf.h"
 #include "view/Metadatei.h"
 #include "view/Tikz.h"
 #include "view/qt/QtZeichenflaeche.h"
@@ -29,8 +30,9 @@ int Pixel(std::int32_t hundertstelMillimeter, double dpi) {
     return std::max(1, static_cast<int>(std::lround(InPixel(hundertstelMillimeter, dpi))));
 }
 
-const std::array<TGrafikformat, 5> Formate = {{
+const std::array<TGrafikformat, 6> Formate = {{
     {"wmf", "Windows-Grafikdatei (*.wmf)", &MetadateiDaten},
+    {"emf", "Erweiterte Windows-Grafikdatei (*.emf)", &EmfDaten},
     {"svg", "SVG-Grafik (*.svg)", &SvgDaten},
     {"pdf", "PDF-Dokument (*.pdf)", &PdfDaten},
     {"png", "PNG-Bild (*.png)", &PngDaten},
@@ -98,6 +100,16 @@ QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
     TMetadateiFlaeche flaeche(a.Fenster, a.Metadateigroesse);
     // The white page, as on every other target; it also gives the picture
     // its full extent in programs that measure what is drawn.
+    flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
+    flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
+    flaeche.Rechteck(a.Fenster);
+    a.Malen(flaeche);
+    const std::string datei = flaeche.Datei();
+    return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
+}
+
+QByteArray EmfDaten(const TGrafikAuftrag& a) {
+    TEmfFlaeche flaeche(a.Fenster, a.Metadateigroesse);
     flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
     flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
     flaeche.Rechteck(a.Fenster);
@@ -192,6 +204,7 @@ QMimeData* GrafikMimeDaten(const TGrafikAuftrag& a) {
     daten->setImageData(Rasterbild(a));
     daten->setData(QString::fromLatin1(SvgMimeTyp), SvgDaten(a));
     daten->setData(QString::fromLatin1(WmfMimeTyp), MetadateiDaten(a));
+    daten->setData(QString::fromLatin1(EmfMimeTyp), EmfDaten(a));
     return daten;
 }
 

@@ -67,6 +67,8 @@ const TGrafikformat* GrafikformatMitFilter(const QString& filter);
 QString GrafikFilter();
 
 QByteArray MetadateiDaten(const TGrafikAuftrag& a);
+// The enhanced metafile, see-through fills as alpha blends.
+QByteArray EmfDaten(const TGrafikAuftrag& a);
 QByteArray SvgDaten(const TGrafikAuftrag& a);
 QByteArray PdfDaten(const TGrafikAuftrag& a);
 QByteArray PngDaten(const TGrafikAuftrag& a);
@@ -80,9 +82,10 @@ QImage Rasterbild(const TGrafikAuftrag& a);
 QString GrafikSchreiben(const QString& datei, const TGrafikformat& format, const TGrafikAuftrag& a);
 
 // The clipboard's content: the picture as an image, as SVG and as the
-// metafile ("image/x-wmf").
+// metafiles ("image/x-wmf", "image/x-emf").
 QMimeData* GrafikMimeDaten(const TGrafikAuftrag& a);
 inline constexpr const char* WmfMimeTyp = "image/x-wmf";
+inline constexpr const char* EmfMimeTyp = "image/x-emf";
 inline constexpr const char* SvgMimeTyp = "image/svg+xml";
 
 // The picture n x n pixels at 96 dots per inch (by the file's extension).
