@@ -339,9 +339,10 @@ TEST_F(SettingsFile, TrueScaleLabelSizeIsTenPointWrittenOnlyOnceChangedAndHeldTo
     EXPECT_EQ(DateiInhalt(datei).find("Grafikausgabe"), std::string::npos);
     e.AusgabeSchriftgroesse = 12;
     SpeichereEinstellungen(e, datei);
-    EXPECT_NE(
-        DateiInhalt(datei).find("[Grafikausgabe]\r\nSchriftgr\xf6\xdfe bei Ma\xdfstab (pt)=12\r\n"),
-        std::string::npos);
+    EXPECT_NE(DateiInhalt(datei).find("[Grafikausgabe]\r\nSchriftgr\xf6\xdf"
+                                      "e bei Ma\xdf"
+                                      "stab (pt)=12\r\n"),
+              std::string::npos);
     EXPECT_EQ(Geladen(datei).AusgabeSchriftgroesse, 12);
     e.AusgabeSchriftgroesse = 10;
     SpeichereEinstellungen(e, datei);
