@@ -9,6 +9,7 @@
 #include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
+#include "storage/Einstellungen.h"
 #include "storage/EinstellungenSichern.h"
 #include "storage/TestOrdner.h"
 #include "ui/Ausgabeoptionen.h"
@@ -31,6 +32,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -504,6 +506,37 @@ TEST_P(Grafikausgabe, TheTypedExtensionChoosesTheFormatAtTheOptionsSize) {
     const TProgramm info = Starten(QStringLiteral("pdfinfo"), {Datei("bild.PDF")});
     EXPECT_TRUE(info.Aus.contains("Page size:       213 x 213 pts")) << info.Aus.toStdString();
     EXPECT_TRUE(meldungen.Eintraege.empty());
+}
+
+TEST_P(Grafikausgabe, TrueScaleIsKeptBetweenOpeningsAndSavesTheTrimmedFigureAtItsSize) {
+    int geoeffnet = 0;
+    antworten.Optionen = [&](TAusgabeDlg& d) {
+        ++geoeffnet;
+        if (geoeffnet == 1) {
+            EXPECT_FALSE(d.MassstabCheckBox->isChecked());
+            EXPECT_EQ(d.SchriftSpinBox->value(), 10);
+            d.MassstabCheckBox->setChecked(true);
+            d.SchriftSpinBox->setValue(12);
+        } else {
+            EXPECT_TRUE(d.MassstabCheckBox->isChecked()) << "kept";
+            EXPECT_EQ(d.SchriftSpinBox->value(), 12);
+        }
+        d.OKBtn->click();
+    };
+    Speichern(Datei("massstab.pdf"));
+    EXPECT_TRUE(Ausgabeoptionen().Massstab);
+    EXPECT_EQ(Einstellungen().AusgabeSchriftgroesse, 12);
+    const TGrafikAuftrag a = Ausgabeauftrag(*fenster);
+    const TAusgabeMass ganz = Heftmass(fenster->Dokument().Abbildung().Welt());
+    EXPECT_LT(a.Groesse.Breite, ganz.Breite) << "trimmed to the drawing";
+    EXPECT_GT(a.Groesse.Breite, ganz.Breite / 4);
+    const TProgramm info = Starten(QStringLiteral("pdfinfo"), {Datei("massstab.pdf")});
+    const QString seite = QString::fromUtf8(info.Aus).section(QStringLiteral("Page size:"), 1);
+    EXPECT_NEAR(seite.simplified().section(QLatin1Char(' '), 0, 0).toDouble() * 25.4 / 72,
+                a.Groesse.Breite / 100.0, 0.5)
+        << "one unit to the centimetre";
+    Befehl("Kopieren"); // opens the options again
+    EXPECT_EQ(geoeffnet, 2);
 }
 
 TEST_P(Grafikausgabe, WithoutExtensionTheChosenFiltersIsAddedAndAnExistingFileIsAskedAbout) {
