@@ -158,8 +158,11 @@ QByteArray PdfDaten(const TGrafikAuftrag& a) {
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter p;
         if (!p.begin(&pdf)) return {};
-        const QRect seite = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        MalenMitMischung(p, a.Fenster, QRectF(QPointF(0, 0), seite.size()), a.Malen);
+        // The page is a whole number of points; the picture keeps its own
+        // size, so that it stays true to scale.
+        const QSizeF genau(InPixel(a.Groesse.Breite, PdfAufloesung),
+                           InPixel(a.Groesse.Hoehe, PdfAufloesung));
+        MalenMitMischung(p, a.Fenster, QRectF(QPointF(0, 0), genau), a.Malen);
         if (!p.end()) return {};
     }
     PdfMischungEintragen(daten);
