@@ -55,8 +55,8 @@ int Punkte(const TPinsel& p) {
     return n;
 }
 
-// How much of the colour a see-through plane shows on targets without
-// raster operations.
+// How much of a solid see-through fill covers what lies behind it on
+// targets without raster operations or blends (printers).
 constexpr double VolleMaskeDeckkraft = 0.6;
 // The thinnest line on paper: a quarter point, in inches.
 constexpr double DuennsteLinieZoll = 0.25 / 72;
@@ -182,8 +182,19 @@ void TQtZeichenflaeche::PinselAnwenden() {
         p_.setBrush(Qt::NoBrush);
         break;
     case TPinselArt::Voll:
-        p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
-        if (maske && maskenArt_ == TMaskenArt::Deckkraft) p_.setOpacity(VolleMaskeDeckkraft);
+        if (maske && maskenArt_ == TMaskenArt::Deckkraft) {
+            // A darker colour at partial opacity: the plane's own shade on
+            // white, and what lies behind it stays visible.
+            const auto k = [](int c) {
+                return std::clamp(
+                    static_cast<int>(std::lround(255 - (255 - c) / VolleMaskeDeckkraft)), 0, 255);
+            };
+            const TFarbe f = pinsel_.Farbe;
+            p_.setBrush(QBrush(QColor(k(Rot(f)), k(Gruen(f)), k(Blau(f)))));
+            p_.setOpacity(VolleMaskeDeckkraft);
+        } else {
+            p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
+        }
         if (maske && maskenArt_ == TMaskenArt::Kennung) p_.setOpacity(MischKennung);
         break;
     case TPinselArt::Schraffur:
