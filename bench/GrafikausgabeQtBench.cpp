@@ -1,6 +1,6 @@
-// The graphic output of a full scene: the metafile, SVG and PDF of
-// "Grafik speichern...", made in memory (the drawing and the format's
-// encoding) and written to a file through the atomic replace (with its
+// The graphic output of a full scene: every format of "Grafik speichern..."
+// (metafiles, SVG, PDF, PNG, TikZ), made in memory (the drawing and the
+// format's encoding) and written to a file through the atomic replace (with its
 // flush to the disk). The size is the full DIN A5 option, 12,85 cm square.
 
 #include "SzeneVoll.h"
@@ -32,7 +32,12 @@ TGrafikAuftrag Auftrag(const bench::TVolleSzene& v) {
 void Format(benchmark::State& state, const char* endung) {
     const bench::TVolleSzene v(3);
     const TGrafikAuftrag a = Auftrag(v);
-    const TGrafikformat& format = *GrafikformatMitEndung(QString::fromLatin1(endung));
+    const TGrafikformat* gefunden = GrafikformatMitEndung(QString::fromLatin1(endung));
+    if (!gefunden) {
+        state.SkipWithError("Format fehlt");
+        return;
+    }
+    const TGrafikformat& format = *gefunden;
     const std::string datei = (std::filesystem::temp_directory_path() /
                                ("kalvorin-bench-" + std::to_string(::getpid()) + "." + endung))
                                   .string();
@@ -62,6 +67,15 @@ void BM_Svg(benchmark::State& state) {
 void BM_Pdf(benchmark::State& state) {
     Format(state, "pdf");
 }
+void BM_Png(benchmark::State& state) {
+    Format(state, "png");
+}
+void BM_Emf(benchmark::State& state) {
+    Format(state, "emf");
+}
+void BM_Tikz(benchmark::State& state) {
+    Format(state, "tex");
+}
 
 } // namespace
 
@@ -81,6 +95,27 @@ BENCHMARK(BM_Svg)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_Pdf)
+    ->ArgName("Datei")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Png)
+    ->ArgName("Datei")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Emf)
+    ->ArgName("Datei")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Tikz)
     ->ArgName("Datei")
     ->Arg(0)
     ->Arg(1)

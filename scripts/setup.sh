@@ -21,6 +21,11 @@ packages=(
   # and measure the printed PDF pages with pdfinfo and pdftoppm.
   # libwmf finds its fonts only in fonts-urw-base35, which it merely recommends.
   libwmf-bin fonts-urw-base35 poppler-utils
+  # The output comparison reads every picture format back with the program a
+  # school computer opens it with: librsvg for SVG, LibreOffice (Draw, run
+  # headless) for the metafiles; pdftohtml and pdftotext of poppler-utils
+  # measure the true-scale PDF.
+  librsvg2-bin libreoffice-draw
   # The TikZ export is compiled with pdflatex in its tests.
   texlive-latex-base texlive-pictures
   # Latin Modern: the T1 fonts at any size, so that the labels keep the

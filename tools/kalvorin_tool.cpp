@@ -3,6 +3,7 @@
 //   save IN.kvr OUT.kvr              read, rebuild, write
 //   insert BASE.kvr EXTRA.kvr OUT.kvr
 //   render FILE.kvr OUT.png|svg|pdf|wmf|tex [--size N] [--frame] [--sphere] [--heftansicht]
+//          [--massstab]
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 // --decimal-separator , or . overrides the locale's separator.
 
@@ -46,12 +47,14 @@ const char* const Gebrauch =
     "  kalvorin-tool save EIN.kvr AUS.kvr\n"
     "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
     "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf|AUS.tex [--size N] [--frame] "
-    "[--sphere] [--heftansicht]\n"
+    "[--sphere] [--heftansicht] [--massstab]\n"
     "    --size N: N x N Bildpunkte bei 96 dpi (AUS.tex ohne --size: 7,5 cm x 7,5 cm wie die\n"
     "    Vorgabe der Ausgabeoptionen); --frame: Rand um die Grafik;\n"
     "    --sphere: mit Sphäre zeichnen\n"
     "    --heftansicht: das Schrägbild auf Kästchenpapier, ohne --size in wahrer Größe\n"
     "    (1 LE = 1 cm, Kästchen 5 mm)\n"
+    "    --massstab: Maßstab 1 LE = 1 cm, auf das Gezeichnete zugeschnitten, Namen und\n"
+    "    Achsenzahlen in der Schriftgröße der Einstellungen (10 pt); PNG mit 300 dpi\n"
     "  kalvorin-tool apply EIN.kvr AUS.kvr BEFEHL [BEFEHL ...]\n"
     "    BEFEHL: SchneidenClick, ErzEbeneClick, ..., PspiegelnClick, MessWinkelClick,\n"
     "    RueckgaengigClick, LoeschenClick, StreckungFestlegen=FAKTOR, Markieren=NAME,NAME,...\n"
@@ -373,6 +376,7 @@ int main(int argc, char* argv[]) {
     int groesse = 800;
     bool groesseGegeben = false;
     bool heftansicht = false;
+    bool massstab = false;
     TZeichenOptionen zeichnen;
     bool latex = false;
     char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
@@ -401,6 +405,8 @@ int main(int argc, char* argv[]) {
             zeichnen.Kugel = true;
         } else if (a == "--heftansicht") {
             heftansicht = true;
+        } else if (a == "--massstab") {
+            massstab = true;
         } else if (a == "-h" || a == "--help") {
             std::cout << Gebrauch;
             return 0;
@@ -448,6 +454,26 @@ int main(int argc, char* argv[]) {
         const QString aus = QString::fromStdString(args[2]);
         const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
         const TGrafikformat* format = GrafikformatMitEndung(QFileInfo(aus).suffix());
+        if (massstab) {
+            if (groesseGegeben) return Fehlbedienung("--massstab und --size schließen sich aus.");
+            if (!format) {
+                AlsBildSpeichern(aus, groesse, {}, malen, fehler);
+                std::cerr << fehler.toStdString() << "\n";
+                return ExitFehlbedienung;
+            }
+            TGrafikAuftrag a;
+            a.Fenster = dokument.Abbildung().LogischesFenster();
+            a.Malen = malen;
+            a.Aufloesung = 300;
+            MassstabAnwenden(a, dokument.Abbildung().Welt(), heftansicht,
+                             Einstellungen().AusgabeSchriftgroesse);
+            fehler = GrafikSchreiben(aus, *format, a);
+            if (!fehler.isEmpty()) {
+                std::cerr << fehler.toStdString() << "\n";
+                return ExitDateifehler;
+            }
+            return 0;
+        }
         if (format && heftansicht && !groesseGegeben) {
             // True to scale: one unit is one centimetre on paper, every
             // square 5 mm.

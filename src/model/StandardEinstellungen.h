@@ -56,6 +56,10 @@ struct TStandardEinstellungen {
     // Display: "Präsentation" for projectors (wide lines, large names)
     bool Praesentation = false;
 
+    // Graphic output at "Maßstab 1 LE = 1 cm": names and tick numbers in
+    // this size in points.
+    int AusgabeSchriftgroesse = 10;
+
     // Folders of the file dialogs
     std::string PfadSzenen;
     std::string PfadEinfuegeSzenen;

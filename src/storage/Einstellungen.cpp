@@ -29,6 +29,8 @@ const std::string Pfade = "Pfade";
 const std::string Darstellung = "Darstellung";
 const std::string PraesentationsSchluessel = "Präsentation";
 const std::string CustomColorsSektion = "CustomColors";
+const std::string AusgabeSektion = "Grafikausgabe";
+const std::string AusgabeSchriftSchluessel = "Schriftgröße bei Maßstab (pt)";
 const std::string HeftSektion = "Heftansicht";
 const std::string SkalierungsSchluessel =
     "Skalierungs-Striche (keine,nur bei 1,alle 0,5,alle 1,alle 2,alle 5):";
@@ -168,6 +170,7 @@ void LadeEinstellungen(TStandardEinstellungen& e, const std::string& datei) {
     e.ExakteWerte = ini.ReadBool(Zahlenausgabe, "Exakte Werte anzeigen", true);
 
     e.Praesentation = ini.ReadBool(Darstellung, PraesentationsSchluessel, false);
+    e.AusgabeSchriftgroesse = ZahlLesen(ini, AusgabeSektion, AusgabeSchriftSchluessel, 10, 6, 24);
 
     e.BeimZiehenEinrasten = ini.ReadBool(Ziehen, EinrastenSchluessel, true);
 
@@ -229,6 +232,10 @@ void SpeichereEinstellungen(const TStandardEinstellungen& e, const std::string& 
         // it always was.
         if (e.Praesentation || ini.ValueExists(Darstellung, PraesentationsSchluessel))
             ini.WriteBool(Darstellung, PraesentationsSchluessel, e.Praesentation);
+        // Only once changed from 10 pt.
+        if (e.AusgabeSchriftgroesse != 10 ||
+            ini.ValueExists(AusgabeSektion, AusgabeSchriftSchluessel))
+            ini.WriteInteger(AusgabeSektion, AusgabeSchriftSchluessel, e.AusgabeSchriftgroesse);
 
         // Written once it was switched off, so that a file that never had
         // it stays as it was.

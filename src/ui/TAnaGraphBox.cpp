@@ -127,7 +127,9 @@ void tAnaGraphBox::scrollContentsBy(int, int) {
 }
 
 TZeichenOptionen tAnaGraphBox::Optionen(bool mitMarkierungen) const {
-    TZeichenOptionen o{Ausgabeoptionen().MitSphaere, (optionen_ & GraphBoxSeitenrahmen) != 0,
+    // "Mit Sphäre zeichnen" is for the printed and saved pictures only: the
+    // screen never keeps a circle from an output.
+    TZeichenOptionen o{false, (optionen_ & GraphBoxSeitenrahmen) != 0,
                        (optionen_ & GraphBoxGrauesFenster) != 0, mitMarkierungen};
     o.Praesentation = Einstellungen().Praesentation;
     // The screen's own: the desktop's contrast and the keyboard's focus.

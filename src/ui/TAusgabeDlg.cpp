@@ -29,6 +29,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -138,6 +139,23 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     rahmen->addWidget(RahmenCheckBox);
     rahmen->addWidget(SphaereCheckBox);
 
+    MassstabBox = Gruppe(QStringLiteral("MassstabBox"), QStringLiteral(" Maßstab "));
+    MassstabCheckBox = new QCheckBox(QStringLiteral("Maßstab 1 LE = 1 &cm"));
+    MassstabCheckBox->setObjectName(QStringLiteral("MassstabCheckBox"));
+    MassstabCheckBox->setToolTip(
+        QStringLiteral("Die Grafik in wahrer Größe (eine Längeneinheit ist ein Zentimeter), "
+                       "auf das Gezeichnete zugeschnitten"));
+    SchriftSpinBox = new QSpinBox;
+    SchriftSpinBox->setObjectName(QStringLiteral("SchriftSpinBox"));
+    SchriftSpinBox->setRange(AusgabeSchriftMin, AusgabeSchriftMax);
+    SchriftSpinBox->setSuffix(QStringLiteral(" pt"));
+    auto* schriftText = new QLabel(QStringLiteral("&Schriftgröße :"));
+    schriftText->setBuddy(SchriftSpinBox);
+    auto* massstab = new QGridLayout(MassstabBox);
+    massstab->addWidget(MassstabCheckBox, 0, 0, 1, 2);
+    massstab->addWidget(schriftText, 1, 0);
+    massstab->addWidget(SchriftSpinBox, 1, 1);
+
     DruckerButton = Knopf(QStringLiteral("DruckerButton"), QStringLiteral("Druckereinstellungen"));
     DialogKnoepfe(
         this, {&OKBtn, &CancelBtn, &HelpBtn}, {"O&k", "Abbruch", "&Hilfe"},
@@ -148,6 +166,7 @@ TAusgabeDlg::TAusgabeDlg(TFensterAusgabe& fenster, TAusgabeMass bildschirm, QWid
     auto* links = new QVBoxLayout;
     links->addWidget(AbmessungenBox);
     links->addWidget(EinheitBox);
+    links->addWidget(MassstabBox);
     links->addStretch();
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(VorgabeBox);
@@ -189,6 +208,8 @@ TAusgabeFormular TAusgabeDlg::Formular() const {
     f.yRichtung = yRichtungEdit->text().toStdString();
     f.Rahmen = RahmenCheckBox->isChecked();
     f.Sphaere = SphaereCheckBox->isChecked();
+    f.Massstab = MassstabCheckBox->isChecked();
+    f.Schriftgroesse = SchriftSpinBox->value();
     return f;
 }
 
@@ -199,6 +220,8 @@ void TAusgabeDlg::Anzeigen(const TAusgabeFormular& f) {
     yRichtungEdit->setText(Text(f.yRichtung));
     RahmenCheckBox->setChecked(f.Rahmen);
     SphaereCheckBox->setChecked(f.Sphaere);
+    MassstabCheckBox->setChecked(f.Massstab);
+    SchriftSpinBox->setValue(f.Schriftgroesse);
 }
 
 void TAusgabeDlg::WieAmBildschirmButtonClick() {
@@ -270,11 +293,11 @@ TAusgabeMass MetadateiGroesse(const tGrafChildForm& fenster) {
     return MetadateiMass(logisch, bild.width(), bild.height(), px, py);
 }
 
-// Where the picture is printed; the textbook view at its true size from the
-// rectangle's top-left corner.
+// Where the picture is printed; the textbook view and "Maßstab 1 LE = 1 cm"
+// at their true size from the rectangle's top-left corner.
 static TAusgabeRechteck HeftDruckrechteck(tGrafChildForm& fenster, const TGrafikAuftrag& a) {
     TAusgabeRechteck r = FensterAusgabe(fenster.Ansicht()).Druckrechteck;
-    if (Heftansicht(fenster.Dokument())) {
+    if (Heftansicht(fenster.Dokument()) || Ausgabeoptionen().Massstab) {
         r.rechts = r.links + a.Groesse.Breite;
         r.unten = r.oben + a.Groesse.Hoehe;
     }
@@ -294,6 +317,9 @@ TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster) {
     a.Metadateigroesse = MetadateiGroesse(fenster);
     // The textbook view is true to scale in every output: 5 mm squares.
     if (Heftansicht(d)) a.Groesse = a.Metadateigroesse = Heftmass(d.Abbildung().Welt());
+    if (Ausgabeoptionen().Massstab)
+        MassstabAnwenden(a, d.Abbildung().Welt(), Heftansicht(d),
+                         Einstellungen().AusgabeSchriftgroesse);
     a.Aufloesung = Druckaufloesung;
     return a;
 }

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QCheckBox;
+class QSpinBox;
 class QGroupBox;
 class QLineEdit;
 class QPrinter;
@@ -40,6 +41,10 @@ public:
     QGroupBox* RahmenBox = nullptr;
     QCheckBox* RahmenCheckBox = nullptr;
     QCheckBox* SphaereCheckBox = nullptr;
+    // Beside the options above: true scale and the size of its labels.
+    QGroupBox* MassstabBox = nullptr;
+    QCheckBox* MassstabCheckBox = nullptr;
+    QSpinBox* SchriftSpinBox = nullptr;
     QPushButton* DruckerButton = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
@@ -80,7 +85,7 @@ TAusgabeMass MetadateiGroesse(const tGrafChildForm& fenster);
 TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster);
 
 // The options dialog for the window; true after "O&k". Every view is drawn
-// again, since the sphere option shows on the screen too.
+// again.
 bool AusgabeOptionenAbfragen(QWidget* eltern, tGrafChildForm& fenster);
 
 // "&Grafik speichern...": the options, the save dialog, then the picture in

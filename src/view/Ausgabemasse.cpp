@@ -40,6 +40,8 @@ TAusgabeFormular AusgabeFormular(const TAusgabeoptionen& o, const TFensterAusgab
     formular.yRichtung = Zahl(f.EinheitY);
     formular.Breite = Zahl(Real(o.Rechteck.Breite()) / 1000);
     formular.Hoehe = Zahl(Real(o.Rechteck.Hoehe()) / 1000);
+    formular.Massstab = o.Massstab;
+    formular.Schriftgroesse = Einstellungen().AusgabeSchriftgroesse;
     return formular;
 }
 
@@ -77,6 +79,9 @@ bool AusgabeUebernehmen(const TAusgabeFormular& formular, TAusgabeoptionen& o, T
     o.Rechteck = {0, 0, mass.Breite, mass.Hoehe};
     o.Modus = 0;
     o.MitSphaere = formular.Sphaere;
+    o.Massstab = formular.Massstab;
+    Einstellungen().AusgabeSchriftgroesse =
+        std::clamp(formular.Schriftgroesse, AusgabeSchriftMin, AusgabeSchriftMax);
     f.Druckrechteck = o.Rechteck;
     f.EinheitX = x;
     f.EinheitY = y;
@@ -144,6 +149,113 @@ double InPixel(std::int32_t hundertstelMillimeter, double dpi) {
 TAusgabeMass Heftmass(const TWeltRechteck& welt) {
     return {static_cast<std::int32_t>(std::lround(std::fabs(welt.x2 - welt.x1) * 1000)),
             static_cast<std::int32_t>(std::lround(std::fabs(welt.y2 - welt.y1) * 1000))};
+}
+
+void TSchriftFlaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) {
+    const double h = std::max<double>(hoehe, grund_) * ziel_ / grund_;
+    z_.SetzeSchrift(familie, std::max(1, static_cast<int>(std::lround(h))), farbe);
+}
+
+namespace {
+
+// Gathers the rectangle of everything drawn that is not white.
+class TUmrissFlaeche : public TZeichenflaeche {
+public:
+    void SetzeStift(const TStift& s) override { stift_ = s; }
+    void SetzePinsel(const TPinsel& p) override { pinsel_ = p; }
+    void SetzeRasterModus(TRasterModus) override {}
+    void SetzeSchrift(std::string_view, int hoehe, TFarbe) override { hoehe_ = hoehe; }
+    void Polygon(const TLogPunkt* p, int n) override {
+        const bool fuellt = pinsel_.Art != TPinselArt::Leer && pinsel_.Farbe != Weiss;
+        for (int i = 0; i < n; ++i)
+            if (fuellt)
+                Punkt(p[i].x, p[i].y, 0);
+            else
+                Strich(p[i]);
+    }
+    void Linie(TLogPunkt von, TLogPunkt bis) override {
+        Strich(von);
+        Strich(bis);
+    }
+    void Ellipse(const TLogRechteck& r) override {
+        Strich({r.links, r.unten});
+        Strich({r.rechts, r.oben});
+    }
+    // The page and its frame.
+    void Rechteck(const TLogRechteck&) override {}
+    void Text(TLogPunkt p, std::string_view t) override {
+        const TTextmass m = Textmass(t);
+        Punkt(p.x, p.y, 0);
+        Punkt(p.x + m.Breite, p.y - m.Hoehe, 0);
+    }
+    TTextmass Textmass(std::string_view t) override {
+        // The advance widths of the sans-serif face, about 0.55 em a character.
+        int zeichen = 0;
+        for (char c : t)
+            zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        const double geviert = hoehe_ / ZelleProSchriftgroesse;
+        return {static_cast<int>(std::lround(zeichen * 0.6 * geviert)), hoehe_};
+    }
+
+    bool Leer() const { return links_ > rechts_; }
+    TLogRechteck Rahmen() const {
+        return {static_cast<std::int32_t>(std::floor(links_)),
+                static_cast<std::int32_t>(std::floor(unten_)),
+                static_cast<std::int32_t>(std::ceil(rechts_)),
+                static_cast<std::int32_t>(std::ceil(oben_))};
+    }
+    // Lines of the colour of the textbook view's paper do not count.
+    TFarbe Papier = Weiss;
+
+private:
+    void Strich(TLogPunkt p) {
+        if (stift_.Stil == TStiftStil::Unsichtbar || stift_.Farbe == Weiss ||
+            stift_.Farbe == Papier)
+            return;
+        Punkt(p.x, p.y, stift_.Breite / 2.0);
+    }
+    void Punkt(double x, double y, double r) {
+        links_ = std::min(links_, x - r);
+        rechts_ = std::max(rechts_, x + r);
+        unten_ = std::min(unten_, y - r);
+        oben_ = std::max(oben_, y + r);
+    }
+    TStift stift_{};
+    TPinsel pinsel_{};
+    int hoehe_ = 0;
+    double links_ = 1e300, rechts_ = -1e300, unten_ = 1e300, oben_ = -1e300;
+};
+
+} // namespace
+
+TMassstabBild MassstabBild(const TLogRechteck& fenster, const TWeltRechteck& welt, bool heft,
+                           const std::function<void(TZeichenflaeche&)>& malen, int schriftPunkt) {
+    TMassstabBild b;
+    const TAusgabeMass ganz = Heftmass(welt);
+    // Logical units to the centimetre.
+    const double proCm =
+        ganz.Breite > 0 ? fenster.Breite() / (ganz.Breite / 1000.0) : fenster.Breite() / 10.0;
+    b.Schriftzelle = schriftPunkt / 72.0 * 2.54 * ZelleProSchriftgroesse * proCm;
+    b.Grundzelle = heft ? HeftNamenzelleCm * proCm
+                        : NamenzelleAnteil * std::min(fenster.Breite(), fenster.Hoehe());
+
+    TUmrissFlaeche umriss;
+    if (heft) umriss.Papier = HeftPapierfarbe;
+    {
+        TSchriftFlaeche schrift(umriss, b.Grundzelle, b.Schriftzelle);
+        malen(schrift);
+    }
+    if (umriss.Leer()) {
+        b.Fenster = fenster;
+    } else {
+        const auto rand = static_cast<std::int32_t>(std::lround(MassstabRandCm * proCm));
+        const TLogRechteck r = umriss.Rahmen();
+        b.Fenster = {r.links - rand, r.unten - rand, r.rechts + rand, r.oben + rand};
+    }
+    b.Groesse = {
+        std::max(1, static_cast<std::int32_t>(std::lround(b.Fenster.Breite() / proCm * 1000))),
+        std::max(1, static_cast<std::int32_t>(std::lround(b.Fenster.Hoehe() / proCm * 1000)))};
+    return b;
 }
 
 } // namespace kalvorin

@@ -11,7 +11,9 @@
 #include "math/Tripel.h"
 #include "view/Zeichenflaeche.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace kalvorin {
@@ -41,9 +43,12 @@ struct TAusgabeoptionen {
     TAusgabeRechteck Rechteck{0, 0, 10000, 7500};
     // Copies of the rectangle's right and bottom, 0 until the dialog is first confirmed.
     std::int32_t Breite = 0, Hoehe = 0;
-    // "Mit Sphäre zeichnen": the dotted outline of the rotation sphere, on
-    // the screen too.
+    // "Mit Sphäre zeichnen": the dotted outline of the rotation sphere in
+    // the printed, saved and copied pictures (never on the screen).
     bool MitSphaere = false;
+    // "Maßstab 1 LE = 1 cm": the figure at that size on paper, trimmed to
+    // what is drawn, names and tick numbers at the size of the settings.
+    bool Massstab = false;
 };
 
 // What every view keeps of its own.
@@ -63,6 +68,9 @@ struct TAusgabeFormular {
     // The boxes are not filled from the current state: they always open so.
     bool Rahmen = false;
     bool Sphaere = true;
+    // Kept from one opening to the next; the label size is a setting.
+    bool Massstab = false;
+    int Schriftgroesse = 10; // pt
 };
 
 // The dialog as it opens: sizes in cm and the view's unit lengths, each with
@@ -105,6 +113,59 @@ TAusgabeMass MetadateiMass(const TLogRechteck& fenster, double bildBreitePixel,
 
 // The textbook view on paper: one world unit is one centimetre.
 TAusgabeMass Heftmass(const TWeltRechteck& welt);
+
+// ---------------------------------------------------------------------------
+// "Maßstab 1 LE = 1 cm"
+
+// The margin round the drawing, in centimetres.
+inline constexpr double MassstabRandCm = 0.3;
+// The cell of a text over its font size (ascent and descent of the face).
+inline constexpr double ZelleProSchriftgroesse = 1.1172;
+// The cell of names of the usual size, in centimetres: in the textbook view,
+// and the colour of its squares (as Heftzeichnen.cpp draws them); in the
+// design's view 0,025 of the window's smaller side.
+inline constexpr double HeftNamenzelleCm = 0.45;
+inline constexpr TFarbe HeftPapierfarbe = RGB(165, 205, 235);
+inline constexpr double NamenzelleAnteil = 0.025;
+// The size of names and tick numbers on paper: the settings' default, and
+// what the options accept.
+inline constexpr int AusgabeSchriftVorgabe = 10;
+inline constexpr int AusgabeSchriftMin = 6, AusgabeSchriftMax = 24;
+// A canvas that hands every call to another with the fonts scaled: texts
+// up to the cell grund (names of the usual size and tick numbers) get the
+// cell ziel, larger names grow in proportion.
+class TSchriftFlaeche : public TZeichenflaeche {
+public:
+    TSchriftFlaeche(TZeichenflaeche& flaeche, double grund, double ziel)
+        : z_(flaeche), grund_(std::max(grund, 1.0)), ziel_(ziel) {}
+    void SetzeStift(const TStift& s) override { z_.SetzeStift(s); }
+    void SetzePinsel(const TPinsel& p) override { z_.SetzePinsel(p); }
+    void SetzeRasterModus(TRasterModus m) override { z_.SetzeRasterModus(m); }
+    void SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) override;
+    void Polygon(const TLogPunkt* p, int n) override { z_.Polygon(p, n); }
+    void Linie(TLogPunkt von, TLogPunkt bis) override { z_.Linie(von, bis); }
+    void Ellipse(const TLogRechteck& r) override { z_.Ellipse(r); }
+    void Rechteck(const TLogRechteck& r) override { z_.Rechteck(r); }
+    void Text(TLogPunkt p, std::string_view t) override { z_.Text(p, t); }
+    TTextmass Textmass(std::string_view t) override { return z_.Textmass(t); }
+
+private:
+    TZeichenflaeche& z_;
+    double grund_, ziel_;
+};
+
+// The figure at 1 LE = 1 cm: the logical window trimmed to what the drawing
+// covers (lines with their width, texts with their cells; the white page
+// and the paper of the textbook view do not count) plus the margin, its
+// size on paper, and the cells (logical units) that make names of the usual
+// size and tick numbers the given size in points (see TSchriftFlaeche).
+struct TMassstabBild {
+    TLogRechteck Fenster;
+    TAusgabeMass Groesse;
+    double Grundzelle = 1, Schriftzelle = 1;
+};
+TMassstabBild MassstabBild(const TLogRechteck& fenster, const TWeltRechteck& welt, bool heft,
+                           const std::function<void(TZeichenflaeche&)>& malen, int schriftPunkt);
 
 // A length on paper at a resolution in dots per inch.
 double InPixel(std::int32_t hundertstelMillimeter, double dpi);

@@ -49,6 +49,31 @@ constexpr std::uint16_t StiftFlacheEnden = 0x0200, StiftSpitzeEcken = 0x2000;
 constexpr std::uint32_t PlatzierbarKennung = 0x9AC6CDD7;
 constexpr std::uint16_t EinheitenProZoll = 2540;
 
+// The thinnest pen on paper: a quarter point, in hundredths of a millimetre.
+// Readers lose pens of one unit (0,01 mm) or draw them as a hairline.
+constexpr std::int32_t DuennsterStift = 9;
+
+// See-through fills as lines of the colour, 45 degrees steep: readers that
+// ignore the raster operation (office programs) show what lies behind
+// through the gaps; lines covering the share of the screen's pattern give
+// the same mean shade. Width and spacing in hundredths of a millimetre.
+struct TSchraffurMass {
+    double Breite, Abstand;
+};
+
+TSchraffurMass Durchsichtschraffur(const TPinsel& p) {
+    if (p.Art == TPinselArt::Voll) return {40, 60}; // two thirds of the area
+    int punkte = 0;
+    for (std::uint8_t zeile : p.Muster)
+        for (int b = 0; b < 8; ++b)
+            punkte += (zeile >> b) & 1;
+    if (punkte == 0) return {0, 0};
+    // The share of coloured dots, with lines no thinner than the thinnest pen.
+    const double anteil = punkte / 64.0;
+    const double breite = std::max<double>(DuennsterStift, 40 * anteil);
+    return {breite, breite / anteil};
+}
+
 // Cell height of the face over its em square (ascent and descent together).
 constexpr double ZelleProGeviert = 1.1172;
 
@@ -199,13 +224,68 @@ void TMetadateiFlaeche::SetzeStift(const TStift& s) {
     default:
         break;
     }
-    // Width 0 is one device pixel on whatever shows the file.
-    const auto breite = static_cast<std::uint16_t>(
-        std::clamp<long>(std::lround(s.Breite * std::min(sx_, sy_)), 0, 32767));
-    const auto f = Farbworte(s.Farbe);
+    // Dashes and dots only show with the thinnest pen (width 0, one device
+    // pixel); every other pen is at least a quarter point wide.
+    const long mindestens = stil == StiftVoll ? DuennsterStift : 0;
+    const auto breite = static_cast<std::uint16_t>(std::clamp<long>(
+        std::max(mindestens, std::lround(s.Breite * std::min(sx_, sy_))), 0, 32767));
+    StiftWaehlen(stil, breite, s.Farbe);
+}
+
+void TMetadateiFlaeche::StiftWaehlen(std::uint16_t stil, std::uint16_t breite, TFarbe farbe) {
+    const auto f = Farbworte(farbe);
     ObjektWaehlen(stift_, MetaCreatePenIndirect,
                   {static_cast<std::uint16_t>(stil | StiftFlacheEnden | StiftSpitzeEcken), breite,
                    0, f[0], f[1]});
+}
+
+void TMetadateiFlaeche::Durchsicht(const std::vector<TPunktD>& ecken) {
+    const TSchraffurMass mass = Durchsichtschraffur(pinselWert_);
+    if (mass.Abstand <= 0 || ecken.size() < 3) return;
+    // In turned coordinates: u along the lines, v across them.
+    const double w = std::sqrt(0.5);
+    std::vector<TPunktD> uv;
+    uv.reserve(ecken.size());
+    double vmin = 1e300, vmax = -1e300;
+    for (const TPunktD& p : ecken) {
+        uv.push_back({(p.x + p.y) * w, (p.y - p.x) * w});
+        vmin = std::min(vmin, uv.back().y);
+        vmax = std::max(vmax, uv.back().y);
+    }
+    // A solid see-through fill shows its full colour where nothing lies
+    // behind it: the lines are darker, so that with the gaps they give
+    // that shade on white.
+    TFarbe farbe = pinselWert_.Farbe;
+    if (pinselWert_.Art == TPinselArt::Voll) {
+        const double anteil = mass.Breite / mass.Abstand;
+        const auto dunkler = [anteil](int k) {
+            return std::clamp(static_cast<int>(std::lround(255 - (255 - k) / anteil)), 0, 255);
+        };
+        farbe = RGB(dunkler(Rot(farbe)), dunkler(Gruen(farbe)), dunkler(Blau(farbe)));
+    }
+    StiftWaehlen(StiftVoll, static_cast<std::uint16_t>(std::lround(mass.Breite)), farbe);
+    stiftGesetzt_ = false; // the scene's next pen is made again
+    std::vector<double> schnitte;
+    // Lines on a grid fixed to the page, so that neighbouring pieces of a
+    // plane join without a seam.
+    for (double v = std::ceil(vmin / mass.Abstand) * mass.Abstand; v <= vmax; v += mass.Abstand) {
+        schnitte.clear();
+        for (std::size_t i = 0; i < uv.size(); ++i) {
+            const TPunktD a = uv[i], b = uv[(i + 1) % uv.size()];
+            if ((a.y <= v && v < b.y) || (b.y <= v && v < a.y))
+                schnitte.push_back(a.x + (v - a.y) / (b.y - a.y) * (b.x - a.x));
+        }
+        std::sort(schnitte.begin(), schnitte.end());
+        for (std::size_t i = 0; i + 1 < schnitte.size(); i += 2) {
+            TPunktD von{(schnitte[i] - v) * w, (schnitte[i] + v) * w};
+            TPunktD bis{(schnitte[i + 1] - v) * w, (schnitte[i + 1] + v) * w};
+            if (!StreckeKappen(von, bis, {0, 0}, Seitenecke())) continue;
+            Datensatz(MetaPolyline, {2, static_cast<std::uint16_t>(Koordinate(von.x)),
+                                     static_cast<std::uint16_t>(Koordinate(von.y)),
+                                     static_cast<std::uint16_t>(Koordinate(bis.x)),
+                                     static_cast<std::uint16_t>(Koordinate(bis.y))});
+        }
+    }
 }
 
 void TMetadateiFlaeche::SetzePinsel(const TPinsel& p) {
@@ -289,11 +369,11 @@ void TMetadateiFlaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe
 }
 
 void TMetadateiFlaeche::PolygonEinheiten(const std::vector<TPunktD>& ein) {
-    // Cut to what 16-bit coordinates can hold, so that a far corner does not
-    // bend the edges that are to be seen.
+    // Cut to the page: a far corner must not bend the edges that are to be
+    // seen, and readers that size the picture by what is drawn (libwmf)
+    // must find nothing beyond the page.
     using P = TPunktD;
-    const auto punkte =
-        PolygonKappen(ein, {KoordinateMin, KoordinateMin}, {KoordinateMax, KoordinateMax});
+    const auto punkte = PolygonKappen(ein, {0, 0}, Seitenecke());
     if (punkte.size() < 2) return;
     std::vector<std::uint16_t> worte{static_cast<std::uint16_t>(punkte.size())};
     for (const P& p : punkte) {
@@ -309,6 +389,11 @@ void TMetadateiFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
     ein.reserve(static_cast<std::size_t>(anzahl));
     for (int i = 0; i < anzahl; ++i)
         ein.push_back(Einheiten(punkte[i]));
+    if (modus_ == TRasterModus::Maskieren && pinselWert_.Art != TPinselArt::Leer &&
+        pinselWert_.Art != TPinselArt::Schraffur) {
+        Durchsicht(ein);
+        return;
+    }
     // Hatch lines on white, as a hatched plane hides what lies behind it.
     const bool schraffur = pinselWert_.Art == TPinselArt::Schraffur;
     if (schraffur) Hintergrund(true);
@@ -317,10 +402,9 @@ void TMetadateiFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
 }
 
 void TMetadateiFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {
-    // The part of the line inside the coordinate range.
+    // The part of the line on the page.
     TPunktD a = Einheiten(von), b = Einheiten(bis);
-    if (!StreckeKappen(a, b, {KoordinateMin, KoordinateMin}, {KoordinateMax, KoordinateMax}))
-        return;
+    if (!StreckeKappen(a, b, {0, 0}, Seitenecke())) return;
     Datensatz(MetaPolyline, {2, static_cast<std::uint16_t>(Koordinate(a.x)),
                              static_cast<std::uint16_t>(Koordinate(a.y)),
                              static_cast<std::uint16_t>(Koordinate(b.x)),

@@ -5,6 +5,10 @@
 // millimetre (2540 to the inch), so the placeable header carries the
 // physical size of the picture.
 //
+// See-through fills are drawn as lines of their colour (with the mask
+// raster mode still set, for the programs that honour it), since office
+// programs ignore the raster operation and would hide what lies behind.
+//
 // Text is written in Windows-1252 and measured with the advance widths of
 // the sans-serif face the scene asks for, since no font is at hand here.
 
@@ -47,6 +51,7 @@ public:
 
 private:
     TPunktD Einheiten(TLogPunkt p) const;
+    TPunktD Seitenecke() const { return {double(groesse_.Breite), double(groesse_.Hoehe)}; }
     void Datensatz(std::uint16_t funktion, const std::vector<std::uint16_t>& worte);
     // Creates the object, selects it and deletes the one it replaces.
     void ObjektWaehlen(int& aktuell, std::uint16_t funktion,
@@ -54,6 +59,9 @@ private:
     void Farbe(std::uint16_t funktion, TFarbe farbe);
     void Hintergrund(bool deckend);
     void PolygonEinheiten(const std::vector<TPunktD>& punkte);
+    void StiftWaehlen(std::uint16_t stil, std::uint16_t breite, TFarbe farbe);
+    // A see-through fill (the mask raster mode) as lines of the brush's colour.
+    void Durchsicht(const std::vector<TPunktD>& ecken);
 
     TLogRechteck fenster_;
     TAusgabeMass groesse_;

@@ -332,6 +332,26 @@ TEST_F(SettingsFile, PresentationIsWrittenOnlyOnceSwitchedOn) {
     EXPECT_FALSE(Geladen(datei).Praesentation);
 }
 
+TEST_F(SettingsFile, TrueScaleLabelSizeIsTenPointWrittenOnlyOnceChangedAndHeldToItsRange) {
+    TStandardEinstellungen e;
+    EXPECT_EQ(Geladen(datei).AusgabeSchriftgroesse, 10);
+    SpeichereEinstellungen(e, datei);
+    EXPECT_EQ(DateiInhalt(datei).find("Grafikausgabe"), std::string::npos);
+    e.AusgabeSchriftgroesse = 12;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_NE(DateiInhalt(datei).find("[Grafikausgabe]\r\nSchriftgr\xf6\xdf"
+                                      "e bei Ma\xdf"
+                                      "stab (pt)=12\r\n"),
+              std::string::npos);
+    EXPECT_EQ(Geladen(datei).AusgabeSchriftgroesse, 12);
+    e.AusgabeSchriftgroesse = 10;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_EQ(Geladen(datei).AusgabeSchriftgroesse, 10) << "back to 10, and said so";
+    e.AusgabeSchriftgroesse = 99;
+    SpeichereEinstellungen(e, datei);
+    EXPECT_EQ(Geladen(datei).AusgabeSchriftgroesse, 24) << "a value out of range is held to it";
+}
+
 TEST_F(SettingsFile, SnappingIsOnByDefaultAndWrittenOnlyOnceSwitchedOff) {
     TStandardEinstellungen e;
     EXPECT_TRUE(Geladen(datei).BeimZiehenEinrasten);

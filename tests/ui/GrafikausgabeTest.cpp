@@ -9,6 +9,7 @@
 #include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
+#include "storage/Einstellungen.h"
 #include "storage/EinstellungenSichern.h"
 #include "storage/TestOrdner.h"
 #include "ui/Ausgabeoptionen.h"
@@ -31,6 +32,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -506,6 +508,37 @@ TEST_P(Grafikausgabe, TheTypedExtensionChoosesTheFormatAtTheOptionsSize) {
     EXPECT_TRUE(meldungen.Eintraege.empty());
 }
 
+TEST_P(Grafikausgabe, TrueScaleIsKeptBetweenOpeningsAndSavesTheTrimmedFigureAtItsSize) {
+    int geoeffnet = 0;
+    antworten.Optionen = [&](TAusgabeDlg& d) {
+        ++geoeffnet;
+        if (geoeffnet == 1) {
+            EXPECT_FALSE(d.MassstabCheckBox->isChecked());
+            EXPECT_EQ(d.SchriftSpinBox->value(), 10);
+            d.MassstabCheckBox->setChecked(true);
+            d.SchriftSpinBox->setValue(12);
+        } else {
+            EXPECT_TRUE(d.MassstabCheckBox->isChecked()) << "kept";
+            EXPECT_EQ(d.SchriftSpinBox->value(), 12);
+        }
+        d.OKBtn->click();
+    };
+    Speichern(Datei("massstab.pdf"));
+    EXPECT_TRUE(Ausgabeoptionen().Massstab);
+    EXPECT_EQ(Einstellungen().AusgabeSchriftgroesse, 12);
+    const TGrafikAuftrag a = Ausgabeauftrag(*fenster);
+    const TAusgabeMass ganz = Heftmass(fenster->Dokument().Abbildung().Welt());
+    EXPECT_LT(a.Groesse.Breite, ganz.Breite) << "trimmed to the drawing";
+    EXPECT_GT(a.Groesse.Breite, ganz.Breite / 4);
+    const TProgramm info = Starten(QStringLiteral("pdfinfo"), {Datei("massstab.pdf")});
+    const QString seite = QString::fromUtf8(info.Aus).section(QStringLiteral("Page size:"), 1);
+    EXPECT_NEAR(seite.simplified().section(QLatin1Char(' '), 0, 0).toDouble() * 25.4 / 72,
+                a.Groesse.Breite / 100.0, 0.5)
+        << "one unit to the centimetre";
+    Befehl("Kopieren"); // opens the options again
+    EXPECT_EQ(geoeffnet, 2);
+}
+
 TEST_P(Grafikausgabe, WithoutExtensionTheChosenFiltersIsAddedAndAnExistingFileIsAskedAbout) {
     Speichern(Datei("bild"), QStringLiteral("SVG-Grafik (*.svg)"));
     EXPECT_TRUE(QFileInfo::exists(Datei("bild.svg")));
@@ -580,13 +613,26 @@ TEST_P(Grafikausgabe, TheClipboardHoldsImageSvgAndMetafile) {
     EXPECT_GT(wmf.size(), 1000);
 }
 
-TEST_P(Grafikausgabe, TheSphereOptionShowsOnTheScreenToo) {
+TEST_P(Grafikausgabe, TheSphereIsDrawnInTheOutputOnlyNeverLeftOnTheScreen) {
     tAnaGraphBox* box = fenster->Ansicht();
+    QApplication::processEvents();
+    const QImage bildschirm = box->viewport()->grab().toImage();
+    const auto kopieren = [&](bool sphaere) {
+        antworten.Optionen = [sphaere](TAusgabeDlg& d) {
+            d.SphaereCheckBox->setChecked(sphaere);
+            d.OKBtn->click();
+        };
+        Befehl("Kopieren");
+        EXPECT_EQ(Ausgabeoptionen().MitSphaere, sphaere);
+        return qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+    };
+    const QImage ohne = kopieren(false);
     const int vorher = box->Bildaufbauten();
-    Befehl("Kopieren"); // "O&k" as the dialog opens: sphere on
-    EXPECT_TRUE(Ausgabeoptionen().MitSphaere);
+    const QImage mit = kopieren(true); // as the dialog opens: sphere on
+    EXPECT_NE(mit, ohne) << "the copied picture has the sphere";
     QApplication::processEvents();
     EXPECT_GT(box->Bildaufbauten(), vorher) << "the view was drawn again";
+    EXPECT_EQ(box->viewport()->grab().toImage(), bildschirm) << "but without a circle";
 }
 
 INSTANTIATE_TEST_SUITE_P(Trenner, Grafikausgabe, ::testing::Values(',', '.'), testnamen::Trenner);

@@ -92,4 +92,33 @@ TEST(WerkzeugDateien, SaveAndRenderRefuseTargetsThatAreNoWritableFiles) {
     EXPECT_EQ(fs::status(ordner / "rohr.svg").type(), fs::file_type::fifo);
 }
 
+TEST(WerkzeugDateien, RenderAtTrueScaleGivesTheTrimmedPictureAndRefusesASize) {
+    test::TTestOrdner ordner;
+    test::DateiSchreiben(ordner / "d.kvr", Dokument);
+    for (const char* endung : {"pdf", "svg", "wmf", "emf", "tex", "png"}) {
+        const std::string aus = ordner / (std::string("m.") + endung);
+        const TLauf l = Werkzeug(
+            {QStringLiteral("render"), Q(ordner / "d.kvr"), Q(aus), QStringLiteral("--massstab")});
+        EXPECT_EQ(l.Code, 0) << endung << l.Fehler;
+        EXPECT_GT(fs::file_size(aus), 100u) << endung;
+    }
+    // The page as large as the drawing at 1 LE = 1 cm, less than the whole
+    // window of about 40 cm.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {Q(ordner / "m.pdf")});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const auto teile = text.section(QStringLiteral("Page size:"), 1).simplified().split(' ');
+    ASSERT_GE(teile.size(), 3);
+    EXPECT_GT(teile[0].toDouble(), 100) << "more than 3,5 cm";
+    EXPECT_LT(teile[0].toDouble(), 700) << "less than 25 cm";
+
+    const TLauf beides =
+        Werkzeug({QStringLiteral("render"), Q(ordner / "d.kvr"), Q(ordner / "n.pdf"),
+                  QStringLiteral("--massstab"), QStringLiteral("--size"), QStringLiteral("400")});
+    EXPECT_EQ(beides.Code, 1);
+    EXPECT_NE(beides.Fehler.find("--massstab und --size"), std::string::npos) << beides.Fehler;
+    EXPECT_FALSE(fs::exists(ordner / "n.pdf"));
+}
+
 } // namespace

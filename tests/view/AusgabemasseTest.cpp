@@ -6,6 +6,7 @@
 
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
+#include "view/Protokollflaeche.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,22 @@ TEST_P(Ausgabeformular, TheBoxesAlwaysOpenFrameOffSphereOn) {
     ASSERT_TRUE(AusgabeUebernehmen(wieder, o, fenster));
     EXPECT_FALSE(fenster.Rand);
     EXPECT_TRUE(o.MitSphaere);
+}
+
+TEST_P(Ausgabeformular, TrueScaleIsKeptAndTheLabelSizeIsASettingHeldToItsRange) {
+    TAusgabeFormular f = AusgabeFormular(o, fenster);
+    EXPECT_FALSE(f.Massstab) << "off at first";
+    EXPECT_EQ(f.Schriftgroesse, 10);
+    for (auto [getippt, gemerkt] : {std::pair{12, 12}, std::pair{3, 6}, std::pair{40, 24}}) {
+        f.Massstab = true;
+        f.Schriftgroesse = getippt;
+        ASSERT_TRUE(AusgabeUebernehmen(f, o, fenster));
+        EXPECT_TRUE(o.Massstab);
+        EXPECT_EQ(Einstellungen().AusgabeSchriftgroesse, gemerkt);
+        const TAusgabeFormular wieder = AusgabeFormular(o, fenster);
+        EXPECT_TRUE(wieder.Massstab) << "unlike frame and sphere, kept";
+        EXPECT_EQ(wieder.Schriftgroesse, gemerkt);
+    }
 }
 
 TEST_P(Ausgabeformular, UnitLengthsAreStoredWithoutLimitsAndShownWithSixDigits) {
@@ -175,4 +192,57 @@ TEST(Ausgabemasse, MetafileSizeIsThePicturesSizeOnTheScreen) {
 TEST(Ausgabemasse, LengthsOnPaperInPixels) {
     EXPECT_DOUBLE_EQ(InPixel(2540, 300), 300);
     EXPECT_DOUBLE_EQ(InPixel(7500, 1200), 7500 * 1200 / 2540.0);
+}
+
+// A world ten units wide in a window of 30000 logical units: 3000 to the
+// centimetre at one unit to the centimetre.
+TEST(Ausgabemasse, TrueScaleTrimsToTheDrawingAndSizesTheFonts) {
+    const TWeltRechteck welt{0, 0, 10, 10};
+    const auto malen = [](TZeichenflaeche& f) {
+        // The white page and the textbook view's squares do not count.
+        f.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
+        f.Rechteck(Quadrat);
+        f.SetzeStift({HeftPapierfarbe, 10, TStiftStil::Durchgezogen});
+        f.Linie({0, 0}, {30000, 30000});
+        f.SetzeStift({Schwarz, 100, TStiftStil::Durchgezogen});
+        f.Linie({10000, 10000}, {20000, 10000});
+        f.SetzeSchrift("Arial", 600, Schwarz); // a tick number: 0,02 of the window
+        f.Text({10000, 15000}, "x");
+    };
+    const TMassstabBild b = MassstabBild(Quadrat, welt, true, malen, 10);
+    // The line with half its width, the text up to its cell; 0,3 cm of margin.
+    EXPECT_EQ(b.Fenster.links, 10000 - 50 - 900);
+    EXPECT_EQ(b.Fenster.rechts, 20000 + 50 + 900);
+    EXPECT_EQ(b.Fenster.unten, 10000 - 50 - 900);
+    EXPECT_EQ(b.Fenster.oben, 15000 + 900);
+    EXPECT_EQ(b.Groesse.Breite, 3967) << "11900 logical units: 3,967 cm";
+    // 10 pt: a cell of 0,394 cm, 1182 logical units; the textbook view's
+    // names of the usual size have 0,45 cm.
+    const double zehn = 10 / 72.0 * 2.54 * ZelleProSchriftgroesse * 3000;
+    EXPECT_NEAR(b.Schriftzelle, zehn, 1e-6);
+    EXPECT_NEAR(b.Grundzelle, 0.45 * 3000, 1e-6);
+    // The design's view: names of the usual size at 0,025 of the smaller side.
+    const TMassstabBild entwurf = MassstabBild(Quadrat, welt, false, malen, 12);
+    EXPECT_NEAR(entwurf.Schriftzelle, zehn * 1.2, 1e-6);
+    EXPECT_NEAR(entwurf.Grundzelle, 750, 1e-9);
+    EXPECT_LT(entwurf.Fenster.links, 0) << "the squares count outside the textbook view";
+
+    // Tick numbers (600) and names of the usual size (750) alike, larger
+    // names in proportion.
+    test::TProtokollflaeche p;
+    TSchriftFlaeche schrift(p, 750, 1200);
+    for (int hoehe : {600, 750, 900}) {
+        schrift.SetzeSchrift("Arial", hoehe, Schwarz);
+        schrift.Text({0, 0}, "A");
+    }
+    const auto texte = p.Nur(test::TAufruf::Text);
+    EXPECT_EQ(texte.at(0).schrifthoehe, 1200);
+    EXPECT_EQ(texte.at(1).schrifthoehe, 1200);
+    EXPECT_EQ(texte.at(2).schrifthoehe, 1440);
+
+    // Nothing drawn: the whole window.
+    EXPECT_EQ(MassstabBild(
+                  Quadrat, welt, false, [](TZeichenflaeche&) {}, 10)
+                  .Fenster,
+              Quadrat);
 }

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -234,6 +236,76 @@ TEST(Metadatei, MaskModeIsTheMaskRasterOperationAndBackToCopy) {
     EXPECT_EQ(rop[2].Worte[0], 13);
 }
 
+TEST(Metadatei, ThinPensAreAQuarterPointDashesAndDotsTheThinnest) {
+    struct Fall {
+        TStift stift;
+        int breite; // hundredths of a millimetre
+    };
+    for (const Fall& f : {Fall{{Schwarz, 1, TStiftStil::Durchgezogen}, 9},
+                          Fall{{Schwarz, 100, TStiftStil::Durchgezogen}, 25},
+                          Fall{{Schwarz, 1, TStiftStil::Punktiert}, 0},
+                          Fall{{Schwarz, 1, TStiftStil::Gestrichelt}, 0}}) {
+        TMetadateiFlaeche z(Fenster, Mass);
+        z.SetzeStift(f.stift);
+        const auto stift = TGelesen(z.Datei()).Mit(Stift);
+        ASSERT_EQ(stift.size(), 1u);
+        EXPECT_EQ(stift[0].W(1), f.breite) << f.stift.Breite << " " << int(f.stift.Stil);
+    }
+}
+
+TEST(Metadatei, SeeThroughFillsAreLinesOfTheirColourCoveringThePatternsShare) {
+    struct Fall {
+        TPinsel pinsel;
+        double anteil; // of the area covered
+    };
+    TPinsel muster{TPinselArt::Muster, RGB(10, 20, 30), SchraffurKeine, {}};
+    muster.Muster = {0xAA, 0, 0xAA, 0, 0xAA, 0, 0xAA, 0};
+    TPinsel leer = muster;
+    leer.Muster = {};
+    for (const Fall& f : {Fall{{TPinselArt::Voll, RGB(10, 20, 30), SchraffurKeine, {}}, 2 / 3.0},
+                          Fall{muster, 0.25}, Fall{leer, 0}}) {
+        TMetadateiFlaeche z(Fenster, Mass);
+        z.SetzePinsel(f.pinsel);
+        z.SetzeRasterModus(TRasterModus::Maskieren);
+        // A square of 2 cm in the middle of the picture.
+        const TLogPunkt q[4] = {{11000, 11000}, {19000, 11000}, {19000, 19000}, {11000, 19000}};
+        z.Polygon(q, 4);
+        const TGelesen g(z.Datei());
+        EXPECT_TRUE(g.Mit(Polygon).empty()) << "no opaque fill";
+        const auto linien = g.Mit(Polyline);
+        if (f.anteil == 0) {
+            EXPECT_TRUE(linien.empty());
+            continue;
+        }
+        const auto stift = g.Mit(Stift);
+        ASSERT_EQ(stift.size(), 1u);
+        if (f.pinsel.Art == TPinselArt::Muster) {
+            EXPECT_EQ(stift[0].W(3), 10 | 20 << 8) << "the fill's colour";
+        } else {
+            // Darker, by the gaps: 255 - (255 - 200) * 3 / 2 = 172,5, rounded up.
+            TMetadateiFlaeche hell(Fenster, Mass);
+            hell.SetzePinsel({TPinselArt::Voll, RGB(200, 250, 255), SchraffurKeine, {}});
+            hell.SetzeRasterModus(TRasterModus::Maskieren);
+            hell.Polygon(q, 4);
+            const auto s2 = TGelesen(hell.Datei()).Mit(Stift);
+            ASSERT_EQ(s2.size(), 1u);
+            EXPECT_EQ(s2[0].Worte.at(3), 173 | 248 << 8) << "red and green";
+            EXPECT_EQ(s2[0].Worte.at(4), 255) << "blue";
+            EXPECT_EQ(stift[0].W(3), 0) << "dark colours as dark as can be";
+        }
+        double laenge = 0;
+        for (const auto& l : linien) {
+            for (int i = 1; i <= 4; ++i) {
+                EXPECT_GE(l.W(i), 2750 - 1);
+                EXPECT_LE(l.W(i), 4750 + 1);
+            }
+            laenge += std::hypot(l.W(3) - l.W(1), l.W(4) - l.W(2));
+        }
+        // Lines times their width cover the share of the square's area.
+        EXPECT_NEAR(laenge * stift[0].W(1) / (2000.0 * 2000.0), f.anteil, 0.05);
+    }
+}
+
 TEST(Metadatei, HatchedPolygonsAreDrawnOnAnOpaqueWhiteBackground) {
     TMetadateiFlaeche z(Fenster, Mass);
     z.SetzePinsel({TPinselArt::Schraffur, Schwarz, SchraffurKreuz, {}});
@@ -295,13 +367,15 @@ TEST(Metadatei, CoordinatesBeyondSixteenBitsAreCutNotWrapped) {
         ymin = std::min(ymin, poly[0].W(i + 1));
         ymax = std::max(ymax, poly[0].W(i + 1));
     }
-    EXPECT_LT(xmin, 0);
-    EXPECT_GT(xmax, 7500);
-    EXPECT_LT(ymin, 0);
-    EXPECT_GT(ymax, 7500);
+    // Cut at the page: readers that size the picture by what is drawn find
+    // nothing beyond it.
+    EXPECT_EQ(xmin, 0);
+    EXPECT_EQ(xmax, 7500);
+    EXPECT_EQ(ymin, 0);
+    EXPECT_EQ(ymax, 7500);
     const auto linie = g.Mit(Polyline);
     ASSERT_EQ(linie.size(), 1u);
-    EXPECT_EQ(linie[0].W(1), -32767);
+    EXPECT_EQ(linie[0].W(1), 0);
     EXPECT_EQ(linie[0].W(2), 3750) << "still horizontal";
     EXPECT_EQ(linie[0].W(3), 3750);
     EXPECT_EQ(linie[0].W(4), 3750);
@@ -362,8 +436,9 @@ TEST(Metadatei, ADocumentDrawsTheSameCallsAsOnAnyOtherCanvas) {
     TMetadateiFlaeche z(d.Abbildung().LogischesFenster(), Mass);
     DokumentZeichnen(d, z, o);
     const TGelesen g(z.Datei());
-    EXPECT_EQ(g.Mit(Polygon).size(), protokoll.Nur(test::TAufruf::Polygon).size());
-    EXPECT_EQ(g.Mit(Polyline).size(), protokoll.Nur(test::TAufruf::Linie).size());
+    // The see-through planes become lines of their colour.
+    EXPECT_LT(g.Mit(Polygon).size(), protokoll.Nur(test::TAufruf::Polygon).size());
+    EXPECT_GT(g.Mit(Polyline).size(), protokoll.Nur(test::TAufruf::Linie).size());
     EXPECT_EQ(g.Mit(EllipseF).size(), protokoll.Nur(test::TAufruf::Ellipse).size());
     EXPECT_EQ(g.Mit(RechteckF).size(), protokoll.Nur(test::TAufruf::Rechteck).size());
     EXPECT_EQ(g.Mit(TextAus).size(), protokoll.Nur(test::TAufruf::Text).size());

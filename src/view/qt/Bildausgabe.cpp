@@ -1,5 +1,6 @@
 #include "view/qt/Bildausgabe.h"
 
+#include "view/Emf.h"
 #include "view/Metadatei.h"
 #include "view/Tikz.h"
 #include "view/qt/QtZeichenflaeche.h"
@@ -29,8 +30,9 @@ int Pixel(std::int32_t hundertstelMillimeter, double dpi) {
     return std::max(1, static_cast<int>(std::lround(InPixel(hundertstelMillimeter, dpi))));
 }
 
-const std::array<TGrafikformat, 5> Formate = {{
+const std::array<TGrafikformat, 6> Formate = {{
     {"wmf", "Windows-Grafikdatei (*.wmf)", &MetadateiDaten},
+    {"emf", "Erweiterte Windows-Grafikdatei (*.emf)", &EmfDaten},
     {"svg", "SVG-Grafik (*.svg)", &SvgDaten},
     {"pdf", "PDF-Dokument (*.pdf)", &PdfDaten},
     {"png", "PNG-Bild (*.png)", &PngDaten},
@@ -48,6 +50,27 @@ void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
         malen(flaeche);
     }
     painter.restore();
+}
+
+void MalenMitMischung(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
+                      const TMalen& malen) {
+    painter.save();
+    painter.fillRect(ziel, Qt::white);
+    {
+        TQtZeichenflaeche flaeche(painter, fenster, ziel, TQtZeichenflaeche::TMaskenArt::Kennung);
+        malen(flaeche);
+    }
+    painter.restore();
+}
+
+void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt) {
+    const TMassstabBild b = MassstabBild(a.Fenster, welt, heft, a.Malen, schriftPunkt);
+    a.Fenster = b.Fenster;
+    a.Groesse = a.Metadateigroesse = b.Groesse;
+    a.Malen = [malen = a.Malen, grund = b.Grundzelle, ziel = b.Schriftzelle](TZeichenflaeche& z) {
+        TSchriftFlaeche schrift(z, grund, ziel);
+        malen(schrift);
+    };
 }
 
 std::span<const TGrafikformat> Grafikformate() {
@@ -85,6 +108,16 @@ QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
     return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
 }
 
+QByteArray EmfDaten(const TGrafikAuftrag& a) {
+    TEmfFlaeche flaeche(a.Fenster, a.Metadateigroesse);
+    flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
+    flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
+    flaeche.Rechteck(a.Fenster);
+    a.Malen(flaeche);
+    const std::string datei = flaeche.Datei();
+    return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
+}
+
 QByteArray TikzDaten(const TGrafikAuftrag& a) {
     TTikzFlaeche flaeche(a.Fenster, a.Groesse);
     a.Malen(flaeche);
@@ -106,8 +139,9 @@ QByteArray SvgDaten(const TGrafikAuftrag& a) {
     svg.setTitle(QStringLiteral("Kalvorin"));
     QPainter p;
     if (!p.begin(&svg)) return {};
-    Malen(p, a.Fenster, QRectF(QPointF(0, 0), groesse), a.Malen);
+    MalenMitMischung(p, a.Fenster, QRectF(QPointF(0, 0), groesse), a.Malen);
     if (!p.end()) return {};
+    SvgMischungEintragen(daten);
     return daten;
 }
 
@@ -124,10 +158,14 @@ QByteArray PdfDaten(const TGrafikAuftrag& a) {
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter p;
         if (!p.begin(&pdf)) return {};
-        const QRect seite = pdf.pageLayout().paintRectPixels(pdf.resolution());
-        Malen(p, a.Fenster, QRectF(QPointF(0, 0), seite.size()), a.Malen);
+        // The page is a whole number of points; the picture keeps its own
+        // size, so that it stays true to scale.
+        const QSizeF genau(InPixel(a.Groesse.Breite, PdfAufloesung),
+                           InPixel(a.Groesse.Hoehe, PdfAufloesung));
+        MalenMitMischung(p, a.Fenster, QRectF(QPointF(0, 0), genau), a.Malen);
         if (!p.end()) return {};
     }
+    PdfMischungEintragen(daten);
     return daten;
 }
 
@@ -169,6 +207,7 @@ QMimeData* GrafikMimeDaten(const TGrafikAuftrag& a) {
     daten->setImageData(Rasterbild(a));
     daten->setData(QString::fromLatin1(SvgMimeTyp), SvgDaten(a));
     daten->setData(QString::fromLatin1(WmfMimeTyp), MetadateiDaten(a));
+    daten->setData(QString::fromLatin1(EmfMimeTyp), EmfDaten(a));
     return daten;
 }
 

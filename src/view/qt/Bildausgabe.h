@@ -25,6 +25,10 @@ using TMalen = std::function<void(TZeichenflaeche&)>;
 // White background in the rectangle, then the logical window shown in it
 // (equal scale in both directions, centred) and drawn by `malen`.
 void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen);
+// The same into a PDF or SVG file whose bytes go through PdfMischungEintragen
+// or SvgMischungEintragen afterwards (the see-through fills as blends).
+void MalenMitMischung(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
+                      const TMalen& malen);
 
 // One picture to be put out.
 struct TGrafikAuftrag {
@@ -48,6 +52,12 @@ struct TGrafikformat {
     QByteArray (*Erzeugen)(const TGrafikAuftrag& auftrag);
 };
 
+// "Maßstab 1 LE = 1 cm": the job's window trimmed to what is drawn, its size
+// on paper one centimetre to the unit, and its fonts such that tick numbers
+// have the size in points. welt and heft: the view's world rectangle and
+// whether it shows the textbook view.
+void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt);
+
 std::span<const TGrafikformat> Grafikformate();
 // The row of an extension (any case, without the dot) or of a dialog
 // filter; null when there is none.
@@ -57,6 +67,8 @@ const TGrafikformat* GrafikformatMitFilter(const QString& filter);
 QString GrafikFilter();
 
 QByteArray MetadateiDaten(const TGrafikAuftrag& a);
+// The enhanced metafile, see-through fills as alpha blends.
+QByteArray EmfDaten(const TGrafikAuftrag& a);
 QByteArray SvgDaten(const TGrafikAuftrag& a);
 QByteArray PdfDaten(const TGrafikAuftrag& a);
 QByteArray PngDaten(const TGrafikAuftrag& a);
@@ -70,9 +82,10 @@ QImage Rasterbild(const TGrafikAuftrag& a);
 QString GrafikSchreiben(const QString& datei, const TGrafikformat& format, const TGrafikAuftrag& a);
 
 // The clipboard's content: the picture as an image, as SVG and as the
-// metafile ("image/x-wmf").
+// metafiles ("image/x-wmf", "image/x-emf").
 QMimeData* GrafikMimeDaten(const TGrafikAuftrag& a);
 inline constexpr const char* WmfMimeTyp = "image/x-wmf";
+inline constexpr const char* EmfMimeTyp = "image/x-emf";
 inline constexpr const char* SvgMimeTyp = "image/svg+xml";
 
 // The picture n x n pixels at 96 dots per inch (by the file's extension).

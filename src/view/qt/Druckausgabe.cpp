@@ -1,6 +1,7 @@
 #include "view/qt/Druckausgabe.h"
 
 #include "view/Metadatei.h"
+#include "view/qt/QtZeichenflaeche.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -20,9 +21,13 @@ std::int32_t Hundertstel(double millimeter) {
 }
 
 // The page: white under the print rectangle, which also clips the drawing.
-void Seite(QPainter& p, const QRectF& flaeche, const TLogRechteck& fenster, const TMalen& malen) {
+void Seite(QPainter& p, const QRectF& flaeche, const TLogRechteck& fenster, const TMalen& malen,
+           bool mischung = false) {
     p.setClipRect(flaeche);
-    Malen(p, fenster, flaeche, malen);
+    if (mischung)
+        MalenMitMischung(p, fenster, flaeche, malen);
+    else
+        Malen(p, fenster, flaeche, malen);
 }
 
 } // namespace
@@ -57,9 +62,10 @@ QString Drucken(QPrinter& drucker, const TAusgabeRechteck& druck, const TLogRech
             QPainter p;
             if (!p.begin(&pdf))
                 return QStringLiteral("Die Druckausgabe kann nicht erzeugt werden.");
-            Seite(p, Druckflaeche(pdf, pdf.pageLayout(), druck, fenster), fenster, malen);
+            Seite(p, Druckflaeche(pdf, pdf.pageLayout(), druck, fenster), fenster, malen, true);
             p.end();
         }
+        PdfMischungEintragen(daten);
         return QString::fromStdString(
             GrafikDateiSchreiben(QFile::encodeName(datei).toStdString(),
                                  std::string_view(daten.constData(), std::size_t(daten.size()))));

@@ -55,9 +55,11 @@ int Punkte(const TPinsel& p) {
     return n;
 }
 
-// How much of the colour a see-through plane shows on targets without
-// raster operations.
+// How much of a solid see-through fill covers what lies behind it on
+// targets without raster operations or blends (printers).
 constexpr double VolleMaskeDeckkraft = 0.6;
+// The thinnest line on paper: a quarter point, in inches.
+constexpr double DuennsteLinieZoll = 0.25 / 72;
 
 } // namespace
 
@@ -90,10 +92,20 @@ TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fens
     if (typ == QPaintEngine::Raster && painter.device() &&
         painter.device()->devType() == QInternal::Image)
         ohneAlpha_ = !static_cast<const QImage*>(painter.device())->hasAlphaChannel();
+    // A line of one pixel is too thin to see on a device of fine
+    // resolution (a PDF page, a printer).
+    if (painter.device())
+        mindestbreite_ = std::max(1.0, painter.device()->logicalDpiX() * DuennsteLinieZoll);
     p_.save();
     p_.resetTransform();
     p_.setBrushOrigin(0, 0);
     p_.setBackgroundMode(Qt::TransparentMode);
+}
+
+TQtZeichenflaeche::TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster,
+                                     const QRectF& geraet, TMaskenArt art)
+    : TQtZeichenflaeche(painter, fenster, geraet) {
+    maskenArt_ = art;
 }
 
 TQtZeichenflaeche::~TQtZeichenflaeche() {
@@ -105,7 +117,7 @@ void TQtZeichenflaeche::SetzeStift(const TStift& stift) {
         p_.setPen(Qt::NoPen);
         return;
     }
-    const double breite = std::max(1.0, stift.Breite * std::min(sx_, sy_));
+    const double breite = std::max(mindestbreite_, stift.Breite * std::min(sx_, sy_));
     QPen pen(Farbe(stift.Farbe), breite);
     switch (stift.Stil) {
     case TStiftStil::Gestrichelt:
@@ -170,8 +182,20 @@ void TQtZeichenflaeche::PinselAnwenden() {
         p_.setBrush(Qt::NoBrush);
         break;
     case TPinselArt::Voll:
-        p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
-        if (maske && maskenArt_ == TMaskenArt::Deckkraft) p_.setOpacity(VolleMaskeDeckkraft);
+        if (maske && maskenArt_ == TMaskenArt::Deckkraft) {
+            // A darker colour at partial opacity: the plane's own shade on
+            // white, and what lies behind it stays visible.
+            const auto k = [](int c) {
+                return std::clamp(
+                    static_cast<int>(std::lround(255 - (255 - c) / VolleMaskeDeckkraft)), 0, 255);
+            };
+            const TFarbe f = pinsel_.Farbe;
+            p_.setBrush(QBrush(QColor(k(Rot(f)), k(Gruen(f)), k(Blau(f)))));
+            p_.setOpacity(VolleMaskeDeckkraft);
+        } else {
+            p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
+        }
+        if (maske && maskenArt_ == TMaskenArt::Kennung) p_.setOpacity(MischKennung);
         break;
     case TPinselArt::Schraffur:
         // Hatch lines on white (see Polygon), as a hatched plane hides what lies behind it.
@@ -182,7 +206,12 @@ void TQtZeichenflaeche::PinselAnwenden() {
             // AND with white leaves every pixel of an opaque image as it
             // is: a wholly see-through plane costs no pass over its area.
             p_.setBrush(Qt::NoBrush);
-        } else if (maske && maskenArt_ == TMaskenArt::Deckkraft) {
+        } else if (maske &&
+                   (maskenArt_ == TMaskenArt::Deckkraft || maskenArt_ == TMaskenArt::Kennung)) {
+            if (Punkte(pinsel_) == 0) {
+                p_.setBrush(Qt::NoBrush);
+                break;
+            }
             // The share of coloured pixels, as an even tint.
             p_.setBrush(QBrush(Farbe(pinsel_.Farbe)));
             p_.setOpacity(Punkte(pinsel_) / 64.0);
@@ -264,6 +293,51 @@ TTextmass TQtZeichenflaeche::Textmass(std::string_view text) {
     const QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     return {static_cast<int>(std::lround(fm.horizontalAdvance(t) / s)),
             static_cast<int>(std::lround(fm.height() / s))};
+}
+
+void PdfMischungEintragen(QByteArray& pdf) {
+    // QPdfWriter writes an opacity as an object of its own:
+    // "<<\n/ca 0.25 \n/CA 0.25 \n>>". Only the masked fills have one below 1.
+    static const QByteArray Anfang = "<<\n/ca ";
+    qsizetype i = 0;
+    while ((i = pdf.indexOf(Anfang, i)) >= 0) {
+        const qsizetype von = i + 3, ende = pdf.indexOf(">>", von);
+        if (ende < 0) break;
+        const QByteArray alt = pdf.mid(von, ende - von);
+        const QList<QByteArray> teile = alt.simplified().split(' ');
+        i = ende;
+        if (teile.size() != 4 || teile[0] != "/ca" || teile[2] != "/CA") continue;
+        bool ok = false;
+        double a = teile[1].toDouble(&ok);
+        if (!ok || a >= 1) continue;
+        if (std::abs(a - MischKennung) < 1e-4) a = 1;
+        QByteArray neu = "/BM /Multiply /ca " + QByteArray::number(a, 'g', 3) + " /CA " +
+                         QByteArray::number(a, 'g', 3) + "\n";
+        if (neu.size() > alt.size()) continue; // never the case for Qt's numbers
+        neu += QByteArray(alt.size() - neu.size(), ' ');
+        pdf.replace(von, alt.size(), neu);
+    }
+}
+
+void SvgMischungEintragen(QByteArray& svg) {
+    // QSvgGenerator writes the painter's opacity on the group of the fill.
+    static const QByteArray Anfang = "\nopacity=\"";
+    qsizetype i = 0;
+    while ((i = svg.indexOf(Anfang, i)) >= 0) {
+        const qsizetype von = i + Anfang.size(), ende = svg.indexOf('"', von);
+        if (ende < 0) break;
+        bool ok = false;
+        double a = svg.mid(von, ende - von).toDouble(&ok);
+        if (!ok || a >= 1) {
+            i = ende;
+            continue;
+        }
+        if (std::abs(a - MischKennung) < 1e-4) a = 1;
+        const QByteArray neu =
+            "\nopacity=\"" + QByteArray::number(a, 'g', 4) + "\" style=\"mix-blend-mode:multiply\"";
+        svg.replace(i, ende + 1 - i, neu);
+        i += neu.size();
+    }
 }
 
 } // namespace kalvorin

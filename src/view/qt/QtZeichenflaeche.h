@@ -10,6 +10,7 @@
 #include "view/Zeichenflaeche.h"
 
 #include <QBrush>
+#include <QByteArray>
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
@@ -27,13 +28,19 @@ public:
     enum class TMaskenArt {
         RasterOp,       // AND with the destination (raster images and the screen)
         Multiplizieren, // the same shade by multiply composition
-        Deckkraft,      // the colour at partial opacity (vector files, printers)
+        Deckkraft,      // the colour at partial opacity (printers)
+        // The colour at a marked opacity that the file's writer turns into a
+        // multiply blend (PDF and SVG files, see MischungEintragen).
+        Kennung,
     };
 
     // The logical window is shown in the device rectangle with equal scale
     // in both directions (centred in the longer direction), or stretched.
     TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster, const QRectF& geraet,
                       bool isotrop = true);
+    // The same on a file's painter whose writer blends the masked fills.
+    TQtZeichenflaeche(QPainter& painter, const TLogRechteck& fenster, const QRectF& geraet,
+                      TMaskenArt art);
     ~TQtZeichenflaeche() override;
 
     void SetzeStift(const TStift& stift) override;
@@ -61,6 +68,7 @@ private:
     QBrush Musterpinsel(const TPinsel& p);
 
     QPainter& p_;
+    double mindestbreite_ = 1; // device pixels: one, and at least 0.25 pt
     double links_ = 0, oben_ = 0;
     double x0_ = 0, y0_ = 0, sx_ = 1, sy_ = 1;
     TMaskenArt maskenArt_ = TMaskenArt::RasterOp;
@@ -84,5 +92,15 @@ private:
     };
     std::vector<TMusterpinsel> musterpinsel_;
 };
+
+// The opacity a masked solid fill is marked with for the file writers.
+inline constexpr double MischKennung = 254 / 255.0;
+
+// PDF and SVG files as QPdfWriter and QSvgGenerator write them: the masked
+// fills (marked by their opacity) become multiply blends, the solid ones at
+// full strength, so that what lies behind shows through darkened as on the
+// screen. The PDF keeps its length, and so its cross-reference table.
+void PdfMischungEintragen(QByteArray& pdf);
+void SvgMischungEintragen(QByteArray& svg);
 
 } // namespace kalvorin
