@@ -83,6 +83,8 @@ const std::map<QString, TEintrag>& ThemenTabelle() {
         {"IDH_Dialog_Streckung", {"streckung.html", ""}},
         {"IDH_Loesungsweg", {"loesungsweg.html", ""}},
         {"IDH_Ohne_Maus", {"ohne_maus.html", ""}},
+        {"IDH_Dialog_Arbeitsblatt", {"arbeitsblatt.html", ""}},
+        {"IDH_Schrittweise", {"schrittweise.html", ""}},
     };
     return tabelle;
 }
@@ -101,6 +103,7 @@ const std::map<int, TEintrag>& KontextTabelle() {
         {135, {"datei.html", "grafik_speichern"}},
         {140, {"datei.html", "grafik_drucken"}},
         {145, {"datei.html", "druckereinstellungen"}},
+        {147, {"arbeitsblatt.html", ""}},
         {150, {"datei.html", "beenden"}},
         {200, {"bearbeiten.html", ""}},
         {210, {"bearbeiten.html", "rueckgaengig"}},
@@ -156,6 +159,8 @@ const std::map<int, TEintrag>& KontextTabelle() {
         {750, {"ansicht.html", "ausgangslage"}},
         {760, {"heftansicht.html", ""}},
         {770, {"ansicht.html", "beschreiben"}},
+        {780, {"schrittweise.html", ""}},
+        {790, {"schrittweise.html", "vollbild"}},
         {800, {"fenster.html", ""}},
         {900, {"hilfe.html", ""}},
         {910, {"hilfe.html", "inhalt"}},

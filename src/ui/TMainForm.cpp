@@ -14,6 +14,7 @@
 #include "ui/Hilfe.h"
 #include "ui/Startbild.h"
 #include "ui/TAboutDlg.h"
+#include "ui/TArbeitsblattDlg.h"
 #include "ui/TAusgabeDlg.h"
 #include "ui/TEinstDLG.h"
 #include "ui/TGrafChildForm.h"
@@ -157,6 +158,8 @@ void TMainForm::BaueMenues() {
         if (z.Abbildung) Aktion(Text(z.Name))->setVisible(false);
     }
     Aktion(QStringLiteral("Heftansicht"))->setCheckable(true);
+    Aktion(QStringLiteral("Schrittweise"))->setCheckable(true);
+    Aktion(QStringLiteral("Vollbild"))->setCheckable(true);
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
     Aktion(QStringLiteral("Wiederholen"))->setEnabled(false);
@@ -230,10 +233,13 @@ void TMainForm::UpdateMenuItems() {
         Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
     ZeigeWiederholen(aktiv);
     Aktion(QStringLiteral("Heftansicht"))->setChecked(aktiv && Heftansicht(*aktiv));
+    tGrafChildForm* fenster = AktivesFenster();
+    Aktion(QStringLiteral("Schrittweise"))->setChecked(fenster && fenster->Schrittweise());
     if (aktiv != gemeldetesDokument_) {
         gemeldetesDokument_ = aktiv;
         emit AktivesDokumentGeaendert(aktiv);
     }
+    emit Anzeigefilter(fenster ? fenster->Verborgen() : std::vector<int>{});
 }
 
 void TMainForm::WendeAngeboteAn(const TAngebote& a) {
@@ -404,6 +410,8 @@ tGrafChildForm* TMainForm::NeuesFenster() {
         UpdateMenuItems();
         emit DokumentAktualisiert(&form->Dokument());
     });
+    connect(form, &tGrafChildForm::SchrittGeaendert, this, &TMainForm::UpdateMenuItems);
+    if (vorVollbild_) form->Ansicht()->SetzePraesentation(true);
     connect(form, &tGrafChildForm::ElementOeffnen, this, [this, form](TDreiDBasisElement* e) {
         emit ElementDialogGewuenscht(&form->Dokument(), e);
     });
@@ -572,6 +580,32 @@ void TMainForm::HeftansichtClick() {
     UpdateMenuItems();
 }
 
+void TMainForm::SchrittweiseClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f) return;
+    f->SchrittweiseSetzen(!f->Schrittweise());
+    UpdateMenuItems();
+}
+
+void TMainForm::VollbildClick() {
+    const bool an = !vorVollbild_;
+    if (an) {
+        QMdiSubWindow* w = mdi_->currentSubWindow();
+        vorVollbild_ = TVorVollbild{windowState(), w, w ? w->windowState() : Qt::WindowNoState};
+        showFullScreen();
+        if (w) w->showMaximized();
+    } else {
+        const TVorVollbild vorher = *vorVollbild_;
+        vorVollbild_.reset();
+        if (vorher.Fenster && mdi_->subWindowList().contains(vorher.Fenster))
+            vorher.Fenster->setWindowState(vorher.FensterZustand);
+        setWindowState(vorher.Rahmen);
+    }
+    for (tGrafChildForm* f : Dokumentfenster())
+        f->Ansicht()->SetzePraesentation(an);
+    Aktion(QStringLiteral("Vollbild"))->setChecked(an);
+}
+
 void TMainForm::SzenebeschreibenClick() {
     tGrafChildForm* f = AktivesFenster();
     if (!f) return;
@@ -585,6 +619,10 @@ void TMainForm::Grafik_speichernClick() {
 
 void TMainForm::Grafik_DruckenClick() {
     if (tGrafChildForm* f = AktivesFenster()) GrafikDrucken(this, *f);
+}
+
+void TMainForm::Arbeitsblatt_speichernClick() {
+    if (tGrafChildForm* f = AktivesFenster()) ArbeitsblattSpeichern(this, *f, DateiDialog);
 }
 
 void TMainForm::DruckereinstellungenClick() {
