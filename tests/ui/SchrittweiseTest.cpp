@@ -138,6 +138,37 @@ TEST_F(Schrittweise, StepsWithBarAndKeysAndLeavesTheDocumentAlone) {
     EXPECT_NE(Achse(), achse);
 }
 
+TEST_F(Schrittweise, ThePictureFollowsTheStepAndComesBackWhole) {
+    const auto bild = [this] {
+        QApplication::processEvents();
+        return f->Ansicht()->viewport()->grab().toImage();
+    };
+    const QImage ganz = bild();
+    f->SchrittweiseSetzen(true);
+    f->SchrittGehen(+f->Schrittzahl()); // nothing beyond the last step
+    const QImage alle = bild();
+    f->SchrittGehen(-f->Schrittzahl());
+    const QImage leer = bild();
+    for (int i = 0; i < 4; ++i)
+        f->SchrittGehen(+1);
+    const QImage vier = bild();
+    ASSERT_EQ(vier.size(), alle.size());
+    EXPECT_NE(leer, vier);
+    EXPECT_NE(vier, alle);
+    EXPECT_NE(leer, alle);
+    f->SchrittGehen(+4);
+    f->SchrittGehen(-2);
+    const QString ordner = qEnvironmentVariable("KALVORIN_BILDER");
+    if (!ordner.isEmpty()) haupt->grab().save(ordner + QStringLiteral("/schrittweise.png"));
+    f->SchrittweiseSetzen(false);
+    EXPECT_EQ(bild(), ganz);
+    haupt->Aktion(QStringLiteral("Vollbild"))->trigger();
+    const QImage gross = bild();
+    if (!ordner.isEmpty()) haupt->grab().save(ordner + QStringLiteral("/vollbild.png"));
+    haupt->Aktion(QStringLiteral("Vollbild"))->trigger();
+    EXPECT_NE(gross.size(), ganz.size());
+}
+
 TEST_F(Schrittweise, HiddenElementsCannotBeClicked) {
     const TDokument& d = f->Dokument();
     const TDreiDBasisElement* s = d.Liste().ElementMitName("S");
