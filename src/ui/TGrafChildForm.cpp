@@ -265,6 +265,14 @@ bool tGrafChildForm::AnsichtTaste(int taste, Qt::KeyboardModifiers mod) {
     case Qt::Key_Backtab: {
         const bool vorwaerts = taste == Qt::Key_Tab && !mod.testFlag(Qt::ShiftModifier);
         TDreiDBasisElement* n = NaechstesElement(dokument_->Liste(), e, vorwaerts);
+        // "Schrittweise zeigen": the elements not shown yet are passed over.
+        const std::vector<int> verborgen = Verborgen();
+        for (int i = 0; n && i < dokument_->Liste().Anzahl() &&
+                        std::find(verborgen.begin(), verborgen.end(), n->Nummer) != verborgen.end();
+             ++i)
+            n = NaechstesElement(dokument_->Liste(), n, vorwaerts);
+        if (n && std::find(verborgen.begin(), verborgen.end(), n->Nummer) != verborgen.end())
+            n = nullptr;
         aktuell_ = n ? n->Nummer : 0;
         ansicht_->SetzeFokus(aktuell_);
         if (n) ansagen(ElementSatz(*n));

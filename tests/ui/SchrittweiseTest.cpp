@@ -169,7 +169,7 @@ TEST_F(Schrittweise, ThePictureFollowsTheStepAndComesBackWhole) {
     EXPECT_NE(gross.size(), ganz.size());
 }
 
-TEST_F(Schrittweise, HiddenElementsCannotBeClicked) {
+TEST_F(Schrittweise, HiddenElementsCannotBeClickedNorReachedByTab) {
     const TDokument& d = f->Dokument();
     const TDreiDBasisElement* s = d.Liste().ElementMitName("S");
     const TLogPunkt p = d.Szene().Bild({4, 4, 5});
@@ -179,6 +179,12 @@ TEST_F(Schrittweise, HiddenElementsCannotBeClicked) {
     EXPECT_NE(ElementBeiKlick(d, p, f->Verborgen()), s);
     f->KlickBei(p, false, false);
     EXPECT_FALSE(s->markiert);
+    // Tab reaches only what is shown.
+    for (int i = 0; i < 3; ++i) {
+        f->AnsichtTaste(Qt::Key_Tab, Qt::NoModifier);
+        ASSERT_NE(f->AktuellesElement(), nullptr);
+        EXPECT_EQ(f->AktuellesElement()->Name, "A");
+    }
 }
 
 TEST_F(Schrittweise, FullScreenOnF11AndBack) {
