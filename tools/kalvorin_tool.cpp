@@ -64,6 +64,7 @@ const char* const Gebrauch =
     "    LoteerzeugenClick, SpiegelungClick, MessWinkelClick, MessLaengeClick,\n"
     "    MessFlaecheClick, MessVolumenClick\n"
     "  kalvorin-tool worksheet EIN.kvr AUS.pdf|AUS.tex [--titel TITEL] [--klasse KLASSE]\n"
+    "    [--heftansicht]\n"
     "    ein Arbeitsblatt: Seite 1 die Aufgabe (die gegebenen Elemente), Seite 2 die Lösung\n"
     "Optionen: --decimal-separator , oder .\n";
 
@@ -553,6 +554,7 @@ int main(int argc, char* argv[]) {
                       << SchreibfehlerText(f, args[2]) << "\n";
             return ExitDateifehler;
         }
+        if (heftansicht) HeftansichtSetzen(dokument, true);
         dokument.Ausgangslage();
         std::string inhalt;
         if (endung == QStringLiteral("tex")) {
