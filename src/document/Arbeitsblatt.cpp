@@ -269,6 +269,7 @@ TArbeitsblattInhalt ArbeitsblattInhalt(const TListe& liste, const TArbeitsblattE
     for (int i = 1; i <= liste.Anzahl(); ++i)
         if (!abgeleitet[static_cast<std::size_t>(i - 1)])
             b.Aufgabe.VorBild.push_back(Angabe(a, *liste[i]));
+    if (b.Aufgabe.VorBild.size() == 1) b.Aufgabe.VorBild.push_back(BlattSatz("keine Elemente"));
     if (std::find(abgeleitet.begin(), abgeleitet.end(), true) != abgeleitet.end()) {
         b.Aufgabe.VorBild.push_back(BlattSatz("Gesucht:", TBlattZeilenart::Ueberschrift));
         for (int i = 1; i <= liste.Anzahl(); ++i)

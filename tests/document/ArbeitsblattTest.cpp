@@ -144,6 +144,35 @@ TEST(Arbeitsblatt, WithoutDerivedElementsTheSolutionSaysSo) {
     EXPECT_EQ(Seitentext(b.Loesung), "Das Dokument enthält keine abgeleiteten Elemente.\n");
 }
 
+TEST(Arbeitsblatt, EmptyDocumentGivesASheetThatSaysSo) {
+    TBefehlsDokument t;
+    t.D.Neuaufbau();
+    const TArbeitsblattInhalt b = ArbeitsblattInhalt(t.L, {});
+    EXPECT_EQ(Seitentext(b.Aufgabe), "Gegeben:\nkeine Elemente\n");
+    EXPECT_NE(ArbeitsblattLatex(t.D, {}).find("\\end{document}"), std::string::npos);
+}
+
+TEST(Arbeitsblatt, FigureWindowHoldsTheWholeDrawingAndLittleElse) {
+    TAbiturBlatt t;
+    const TLogRechteck ganz = t.D.Abbildung().LogischesFenster();
+    const TLogRechteck f = ArbeitsblattFenster(t.D);
+    EXPECT_GE(f.links, ganz.links);
+    EXPECT_LE(f.rechts, ganz.rechts);
+    EXPECT_GE(f.unten, ganz.unten);
+    EXPECT_LE(f.oben, ganz.oben);
+    EXPECT_LT(static_cast<double>(f.Breite()) * f.Hoehe(),
+              0.9 * static_cast<double>(ganz.Breite()) * ganz.Hoehe());
+    const tGSzene& s = t.D.Szene();
+    for (int nr = 1; nr <= s.Stueckzahl(); ++nr) {
+        const TStueck& st = s.Stueck(nr);
+        if (!s.Objekt(st.Objekt).Gezeigt) continue;
+        EXPECT_GE(st.BildMin.x, f.links) << nr;
+        EXPECT_LE(st.BildMax.x, f.rechts) << nr;
+        EXPECT_GE(st.BildMin.y, f.unten) << nr;
+        EXPECT_LE(st.BildMax.y, f.oben) << nr;
+    }
+}
+
 struct TEingabefall {
     const char* Name;
     std::string Titel, Klasse, Meldung;
