@@ -5,8 +5,10 @@
 //   render FILE.kvr OUT.png|svg|pdf|wmf|tex [--size N] [--frame] [--sphere] [--heftansicht]
 //          [--massstab]
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
+//   worksheet IN.kvr OUT.pdf|OUT.tex [--titel T] [--klasse K]
 // --decimal-separator , or . overrides the locale's separator.
 
+#include "document/Arbeitsblatt.h"
 #include "document/Befehle.h"
 #include "document/Befehlstabelle.h"
 #include "document/Dokument.h"
@@ -19,6 +21,8 @@
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
 #include "storage/Einstellungen.h"
+#include "view/Metadatei.h"
+#include "view/qt/Arbeitsblattausgabe.h"
 #include "view/qt/Bildausgabe.h"
 
 #include <QFileInfo>
@@ -62,6 +66,9 @@ const char* const Gebrauch =
     "    der Lösungsweg für die markierten Elemente; BEFEHL: SchneidenClick,\n"
     "    LoteerzeugenClick, SpiegelungClick, MessWinkelClick, MessLaengeClick,\n"
     "    MessFlaecheClick, MessVolumenClick\n"
+    "  kalvorin-tool worksheet EIN.kvr AUS.pdf|AUS.tex [--titel TITEL] [--klasse KLASSE]\n"
+    "    [--heftansicht]\n"
+    "    ein Arbeitsblatt: Seite 1 die Aufgabe (die gegebenen Elemente), Seite 2 die Lösung\n"
     "Optionen: --decimal-separator , oder .\n";
 
 int Fehlbedienung(const std::string& grund) {
@@ -379,6 +386,7 @@ int main(int argc, char* argv[]) {
     bool massstab = false;
     TZeichenOptionen zeichnen;
     bool latex = false;
+    TArbeitsblattEingabe blatt;
     char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -397,6 +405,9 @@ int main(int argc, char* argv[]) {
                     return Fehlbedienung("--decimal-separator erwartet , oder .");
                 trenner = w[0];
             }
+        } else if (a == "--titel" || a == "--klasse") {
+            if (i + 1 >= argc) return Fehlbedienung("Zu " + a + " fehlt der Wert.");
+            (a == "--titel" ? blatt.Titel : blatt.Klasse) = argv[++i];
         } else if (a == "--latex") {
             latex = true;
         } else if (a == "--frame") {
@@ -552,6 +563,47 @@ int main(int argc, char* argv[]) {
             return ExitFehlbedienung;
         }
         std::cout << (latex ? exakt::AlsLatex(*weg) : exakt::AlsText(*weg));
+        return 0;
+    }
+    if (befehl == "worksheet") {
+        if (args.size() != 3)
+            return Fehlbedienung(
+                "worksheet erwartet eine Dokumentdatei und eine PDF- oder TeX-Datei.");
+        const QString aus = QString::fromStdString(args[2]);
+        const QString endung = QFileInfo(aus).suffix().toLower();
+        if (endung != QStringLiteral("pdf") && endung != QStringLiteral("tex"))
+            return Fehlbedienung("Das Arbeitsblatt wird als .pdf oder .tex gespeichert.");
+        if (const std::string f = blatt.Pruefen(); !f.empty()) return Fehlbedienung(f);
+        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
+        if (const TSchreibfehler f = ZielPruefen(args[2]); f != TSchreibfehler::Keiner) {
+            std::cerr << "Kalvorin kann diese Datei weder speichern noch erstellen.\n"
+                      << SchreibfehlerText(f, args[2]) << "\n";
+            return ExitDateifehler;
+        }
+        if (heftansicht) HeftansichtSetzen(dokument, true);
+        dokument.Ausgangslage();
+        std::string inhalt;
+        if (endung == QStringLiteral("tex")) {
+            inhalt = ArbeitsblattLatex(dokument, blatt);
+        } else {
+            const TListe& l = dokument.Liste();
+            TZeichenOptionen aufgabe;
+            aufgabe.Verborgen = VerborgenInAufgabe(l);
+            const QByteArray pdf = ArbeitsblattPdf(
+                ArbeitsblattInhalt(l, blatt), ArbeitsblattFenster(dokument),
+                ArbeitsblattBildgroesse, ArbeitsblattLoesungsbildgroesse,
+                [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, aufgabe); },
+                [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, {}); });
+            if (pdf.isEmpty()) {
+                std::cerr << "Das Arbeitsblatt kann nicht erzeugt werden.\n";
+                return ExitDateifehler;
+            }
+            inhalt.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+        }
+        if (const std::string f = GrafikDateiSchreiben(args[2], inhalt); !f.empty()) {
+            std::cerr << f << "\n";
+            return ExitDateifehler;
+        }
         return 0;
     }
     return Fehlbedienung("Unbekannter Befehl: " + befehl);

@@ -54,6 +54,7 @@ enum class TUiBefehl : std::uint8_t {
     Grafik_speichern,
     Grafik_Drucken,
     Druckereinstellungen,
+    Arbeitsblatt_speichern,
     Beenden,
     // "&Bearbeiten"
     Bearbeiten,
@@ -80,6 +81,8 @@ enum class TUiBefehl : std::uint8_t {
     Koordinatenebenen,
     Ausgangszustand,
     Heftansicht,
+    Schrittweise,
+    Vollbild,
     Szenebeschreiben,
     // "&Fenster"
     Nebeneinander,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace kalvorin {
 
@@ -92,9 +93,10 @@ void FokusZeichnen(const TDokument& d, TZeichenflaeche& f, int nummer) {
 }
 
 // The scene with the marks when asked for.
-void SzeneZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
+void SzeneZeichnen(const TDokument& d, const tGSzene& szene, TZeichenflaeche& f,
+                   const TZeichenOptionen& o) {
     if (!o.Markierungen) {
-        d.Szene().Zeichnen(f, nullptr, o.Praesentation);
+        szene.Zeichnen(f, nullptr, o.Praesentation);
         return;
     }
     TObjektmenge markiert;
@@ -103,11 +105,25 @@ void SzeneZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptione
         const TDreiDBasisElement& e = *l[i];
         if (!e.markiert || !e.sichtbar) continue;
         // Bit 0 of the element's set means "none yet", never an object.
-        for (int nr = 1; nr <= d.Szene().Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
+        for (int nr = 1; nr <= szene.Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
             if (e.Szenenobjekte.test(static_cast<std::size_t>(nr)))
                 markiert.set(static_cast<std::size_t>(nr));
     }
-    d.Szene().Zeichnen(f, &markiert, o.Praesentation);
+    szene.Zeichnen(f, &markiert, o.Praesentation);
+}
+
+// The scene without the elements left out: a copy whose objects of those
+// elements are hidden the way the rebuild hides an invisible element.
+tGSzene Gefiltert(const TDokument& d, const std::vector<int>& verborgen) {
+    tGSzene szene = d.Szene();
+    const TListe& l = d.Liste();
+    for (int i = 1; i <= l.Anzahl(); ++i) {
+        const TDreiDBasisElement& e = *l[i];
+        if (std::find(verborgen.begin(), verborgen.end(), e.Nummer) == verborgen.end()) continue;
+        for (int nr = 1; nr <= szene.Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
+            if (e.Szenenobjekte.test(static_cast<std::size_t>(nr))) szene.SetzeGezeigt(nr, false);
+    }
+    return szene;
 }
 
 } // namespace
@@ -153,11 +169,14 @@ bool Heftansicht(const TDokument& d) {
 void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOptionen& o) {
     SeiteZeichnen(f, d.Abbildung().LogischesFenster(), o);
     if (o.Kugel) d.Szene().KugelumrissZeichnen(f);
+    std::optional<tGSzene> gefiltert;
+    if (!o.Verborgen.empty()) gefiltert.emplace(Gefiltert(d, o.Verborgen));
+    const tGSzene& szene = gefiltert ? *gefiltert : d.Szene();
     if (o.Praesentation || o.Kontrast || o.Schriftfaktor != 1) {
         TDarstellungsFlaeche darstellung(f, o);
-        SzeneZeichnen(d, darstellung, o);
+        SzeneZeichnen(d, szene, darstellung, o);
     } else {
-        SzeneZeichnen(d, f, o);
+        SzeneZeichnen(d, szene, f, o);
     }
     if (o.Fokus != 0) FokusZeichnen(d, f, o.Fokus);
 }

@@ -5,6 +5,8 @@
 
 #include "view/Zeichenflaeche.h"
 
+#include <vector>
+
 namespace kalvorin {
 
 class TDokument;
@@ -34,6 +36,10 @@ struct TZeichenOptionen {
     // The screen's focus ring: the element of this serial number (0: none)
     // gets a dashed frame round its picture.
     int Fokus = 0;
+    // Elements left out of the picture, by serial number: the given part of
+    // a worksheet, the steps not yet shown in "Schrittweise zeigen". A
+    // display filter only; the document stays as it is.
+    std::vector<int> Verborgen = {};
 };
 
 // Sizes and colours of "Präsentation" and of high contrast, applied to the

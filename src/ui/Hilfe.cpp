@@ -86,6 +86,8 @@ const std::map<QString, TEintrag>& ThemenTabelle() {
         {"IDH_Dialog_Streckung", {"streckung.html", ""}},
         {"IDH_Loesungsweg", {"loesungsweg.html", ""}},
         {"IDH_Ohne_Maus", {"ohne_maus.html", ""}},
+        {"IDH_Dialog_Arbeitsblatt", {"arbeitsblatt.html", ""}},
+        {"IDH_Schrittweise", {"schrittweise.html", ""}},
     };
     return tabelle;
 }

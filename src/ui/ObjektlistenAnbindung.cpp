@@ -10,6 +10,7 @@ void ObjektlisteAnbinden(TMainForm& haupt, TListenformular& liste) {
     haupt.addDockWidget(Qt::RightDockWidgetArea, &liste);
     QObject::connect(&haupt, &TMainForm::AktivesDokumentGeaendert, &liste,
                      &TListenformular::ZeigeDokument);
+    QObject::connect(&haupt, &TMainForm::Anzeigefilter, &liste, &TListenformular::SetzeVerborgen);
     QObject::connect(&haupt, &TMainForm::DokumentAktualisiert, &liste,
                      [&liste] { liste.Aktualisieren(); });
     QObject::connect(&liste, &TListenformular::DokumentGeaendert, &haupt,

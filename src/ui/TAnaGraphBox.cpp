@@ -41,6 +41,18 @@ tAnaGraphBox::tAnaGraphBox(QWidget* eltern) : QAbstractScrollArea(eltern) {
     setAccessibleName(QStringLiteral("3D-Ansicht"));
 }
 
+void tAnaGraphBox::SetzeVerborgen(std::vector<int> nummern) {
+    if (nummern == verborgen_) return;
+    verborgen_ = std::move(nummern);
+    Neuzeichnen();
+}
+
+void tAnaGraphBox::SetzePraesentation(bool an) {
+    if (an == praesentation_) return;
+    praesentation_ = an;
+    Neuzeichnen();
+}
+
 void tAnaGraphBox::SetzeFokus(int nummer) {
     if (fokus_ == nummer) return;
     fokus_ = nummer;
@@ -137,6 +149,8 @@ TZeichenOptionen tAnaGraphBox::Optionen(bool mitMarkierungen) const {
         o.Kontrast = DesktopHoherKontrast();
         o.Schriftfaktor = AnsichtSchriftfaktor();
         o.Fokus = fokus_;
+        o.Praesentation = o.Praesentation || praesentation_;
+        o.Verborgen = verborgen_;
     }
     return o;
 }

@@ -10,6 +10,8 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 
+#include <vector>
+
 namespace kalvorin {
 
 class TDokument;
@@ -60,6 +62,12 @@ public:
     void SetzeFokus(int nummer);
     int Fokus() const { return fokus_; }
 
+    // The screen's display filter of "Schrittweise zeigen": the elements of
+    // these serial numbers are left out of the picture (not out of prints).
+    void SetzeVerborgen(std::vector<int> nummern);
+    // "Vollbild": the screen draws as with the setting "Präsentation".
+    void SetzePraesentation(bool an);
+
     bool Zieht() const { return ziehen_; }
     // How often the scene was drawn into the off-screen image (for tests of
     // what a drag costs).
@@ -108,6 +116,8 @@ private:
     int rad_ = 0;
     int bildaufbauten_ = 0;
     int fokus_ = 0;
+    std::vector<int> verborgen_;
+    bool praesentation_ = false;
 };
 
 // The view as a screen reader sees it: one entry per visible element with

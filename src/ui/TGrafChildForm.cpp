@@ -1,6 +1,7 @@
 #include "ui/TGrafChildForm.h"
 
 #include "document/Angebote.h"
+#include "document/Arbeitsblatt.h"
 #include "document/Befehlstabelle.h"
 #include "document/Dateiregeln.h"
 #include "document/Szenentext.h"
@@ -9,6 +10,7 @@
 #include "model/StandardEinstellungen.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/Hilfe.h"
+#include "ui/Schrittleiste.h"
 #include "ui/TMainForm.h"
 
 #include <QAction>
@@ -47,7 +49,8 @@ QString NeuBeschriftung(int ordinal) {
     return QStringLiteral("neu%1.kvr").arg(ordinal);
 }
 
-TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p) {
+TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p,
+                                    const std::vector<int>& verborgen) {
     const TListe& liste = dokument.Liste();
     TDreiDBasisElement* gewaehlt = nullptr;
     for (int objekt : dokument.Szene().Treffer(p, 5)) {
@@ -55,6 +58,8 @@ TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p) {
         for (int slot = 1; slot <= liste.Anzahl(); ++slot) {
             TDreiDBasisElement* e = liste[slot];
             if (!e->sichtbar || !e->Szenenobjekte.test(static_cast<std::size_t>(objekt))) continue;
+            if (std::find(verborgen.begin(), verborgen.end(), e->Nummer) != verborgen.end())
+                continue;
             // Strictly smaller: among equal kinds the one drawn on top stays.
             if (!gewaehlt || e->ArtNummer() < gewaehlt->ArtNummer()) gewaehlt = e;
         }
@@ -78,6 +83,11 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
     layout->addWidget(ansicht_);
     ansicht_->SetzeDokument(dokument_.get());
     setFocusPolicy(Qt::StrongFocus);
+    leiste_ = new TSchrittleiste(this);
+    leiste_->hide();
+    layout->addWidget(leiste_);
+    connect(leiste_, &TSchrittleiste::Zurueck, this, [this] { SchrittGehen(-1); });
+    connect(leiste_, &TSchrittleiste::Vor, this, [this] { SchrittGehen(+1); });
 
     connect(ansicht_, &tAnaGraphBox::Klick, this, &tGrafChildForm::KlickBei);
     ansicht_->viewport()->installEventFilter(this);
@@ -88,6 +98,8 @@ tGrafChildForm::tGrafChildForm(int ordinal, TMainForm* haupt, QWidget* eltern)
     // Whatever changed the document, its window shows it.
     dokument_->Beobachten([this] {
         SetzeBeschriftung(QString::fromStdString(Fensterbeschriftung(*dokument_, neuNummer_)));
+        // New or deleted elements: the steps are counted again.
+        if (Schrittweise()) SchrittAnwenden();
         // A step of a point drag is drawn like a step of turning the view.
         if (dokument_->Zieht() && ansicht_)
             ansicht_->ZiehbildZeigen();
@@ -168,7 +180,7 @@ void tGrafChildForm::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
-    TDreiDBasisElement* e = ElementBeiKlick(*dokument_, p);
+    TDreiDBasisElement* e = ElementBeiKlick(*dokument_, p, Verborgen());
     if (!e) {
         // A click beside every figure unmarks everything.
         if (EtwasMarkiert(dokument_->Liste()))
@@ -184,6 +196,10 @@ void tGrafChildForm::KlickBei(TLogPunkt p, bool doppelklick, bool strg) {
 }
 
 void tGrafChildForm::keyPressEvent(QKeyEvent* e) {
+    if (SchrittTaste(e->key(), e->modifiers())) {
+        e->accept();
+        return;
+    }
     if (PunktTaste(e)) {
         e->accept();
         return;
@@ -236,6 +252,14 @@ bool tGrafChildForm::AnsichtTaste(int taste, Qt::KeyboardModifiers mod) {
     case Qt::Key_Backtab: {
         const bool vorwaerts = taste == Qt::Key_Tab && !mod.testFlag(Qt::ShiftModifier);
         TDreiDBasisElement* n = NaechstesElement(dokument_->Liste(), e, vorwaerts);
+        // "Schrittweise zeigen": the elements not shown yet are passed over.
+        const std::vector<int> verborgen = Verborgen();
+        for (int i = 0; n && i < dokument_->Liste().Anzahl() &&
+                        std::find(verborgen.begin(), verborgen.end(), n->Nummer) != verborgen.end();
+             ++i)
+            n = NaechstesElement(dokument_->Liste(), n, vorwaerts);
+        if (n && std::find(verborgen.begin(), verborgen.end(), n->Nummer) != verborgen.end())
+            n = nullptr;
         aktuell_ = n ? n->Nummer : 0;
         ansicht_->SetzeFokus(aktuell_);
         if (n) ansagen(ElementSatz(*n));
@@ -301,6 +325,75 @@ void tGrafChildForm::closeEvent(QCloseEvent* e) {
     emit Geschlossen();
 }
 
+// ---------------------------------------------------------------------------
+// "Schrittweise zeigen"
+
+int tGrafChildForm::Schrittzahl() const {
+    return static_cast<int>(Schrittfolge(dokument_->Liste()).size());
+}
+
+std::vector<int> tGrafChildForm::Verborgen() const {
+    return Schrittweise() ? VerborgenNachSchritt(dokument_->Liste(), schritt_) : std::vector<int>{};
+}
+
+void tGrafChildForm::SchrittweiseSetzen(bool an) {
+    if (an == Schrittweise()) return;
+    schritt_ = an ? 0 : -1;
+    leiste_->setVisible(an);
+    SchrittAnwenden();
+    if (an) setFocus(Qt::OtherFocusReason);
+}
+
+void tGrafChildForm::SchrittGehen(int richtung) {
+    if (!Schrittweise()) return;
+    const int neu = std::clamp(schritt_ + richtung, 0, Schrittzahl());
+    if (neu == schritt_) return;
+    schritt_ = neu;
+    SchrittAnwenden();
+}
+
+void tGrafChildForm::SchrittAnwenden() {
+    if (Schrittweise()) {
+        schritt_ = std::min(schritt_, Schrittzahl());
+        leiste_->Anzeigen(schritt_, Schrittzahl());
+        Ansagen(ansicht_, leiste_->Text());
+    }
+    ansicht_->SetzeVerborgen(Verborgen());
+    emit SchrittGeaendert();
+}
+
+bool tGrafChildForm::SchrittTaste(int taste, Qt::KeyboardModifiers mod) {
+    if (!Schrittweise() || (mod & (Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier)))
+        return false;
+    switch (taste) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        SchrittGehen(+1);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        SchrittGehen(-1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool tGrafChildForm::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride && Schrittweise()) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() == Qt::Key_PageUp || k->key() == Qt::Key_PageDown) &&
+            !(k->modifiers() & (Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier))) {
+            // The key press comes here instead of zooming.
+            e->accept();
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
 bool tGrafChildForm::eventFilter(QObject* objekt, QEvent* e) {
     if (ansicht_ && objekt == ansicht_->viewport() &&
         (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove ||
@@ -318,7 +411,7 @@ bool tGrafChildForm::PunktZiehenMaus(QMouseEvent* e) {
         if (e->button() != Qt::LeftButton || !e->modifiers().testFlag(Qt::ShiftModifier) ||
             ansicht_->Zieht())
             return false;
-        const TDreiDBasisElement* element = ElementBeiKlick(d, p);
+        const TDreiDBasisElement* element = ElementBeiKlick(d, p, Verborgen());
         // Beside every point Shift+drag turns the view as ever.
         if (!element || element->Art != TElementart::DfrPunkt) return false;
         const int slot = d.Liste().SlotVon(element);

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QMenu;
 class QAction;
@@ -22,6 +23,7 @@ class QKeyEvent;
 namespace kalvorin {
 
 class TMainForm;
+class TSchrittleiste;
 struct TAngebote;
 
 // Where the window with the given ordinal (1 for the first) starts inside a
@@ -33,8 +35,10 @@ QString NeuBeschriftung(int ordinal);
 
 // The element a click at p chooses: among the visible elements that own one
 // of the hit scene objects (topmost first), the one of the smallest kind;
-// the first found among equal kinds. Null when nothing is hit.
-TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p);
+// the first found among equal kinds. Null when nothing is hit. Elements of
+// the serial numbers in `verborgen` (not shown just now) are never chosen.
+TDreiDBasisElement* ElementBeiKlick(const TDokument& dokument, TLogPunkt p,
+                                    const std::vector<int>& verborgen = {});
 
 class tGrafChildForm : public QWidget {
     Q_OBJECT
@@ -82,6 +86,20 @@ public:
     // dragged); empty before the first.
     QString Hinweis() const { return hinweis_; }
 
+    // "Schrittweise zeigen": the view and the object list show the document
+    // as after step k (the given elements first, then the derived ones, in
+    // list order), with a bar to step; the arrows and PgUp/PgDn step too.
+    // A display filter only: the document is not changed. Starts at step 0.
+    void SchrittweiseSetzen(bool an);
+    bool Schrittweise() const { return schritt_ >= 0; }
+    int Schritt() const { return schritt_; }
+    int Schrittzahl() const;
+    // One step on (+1) or back (-1); nothing beyond the first and the last.
+    void SchrittGehen(int richtung);
+    // The serial numbers of the elements not shown now; empty outside the mode.
+    std::vector<int> Verborgen() const;
+    TSchrittleiste* Schrittleiste() const { return leiste_; }
+
 signals:
     // The document changed: content, marks, view or file.
     void DokumentGeaendert();
@@ -90,6 +108,8 @@ signals:
     void ErstmalsGezeichnet();
     // The close query let the window go.
     void Geschlossen();
+    // "Schrittweise zeigen" went on or off, or to another step.
+    void SchrittGeaendert();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -99,6 +119,8 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     bool focusNextPrevChild(bool weiter) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
+    // In "Schrittweise zeigen" PgUp and PgDn step instead of zooming.
+    bool event(QEvent* e) override;
 
 private:
     void BauePopup();
@@ -125,6 +147,12 @@ private:
     TTripel ziehStart_{};
     bool ziehSenkrecht_ = false;
     QString hinweis_;
+    // "Schrittweise zeigen": the step shown, -1 outside the mode.
+    int schritt_ = -1;
+    TSchrittleiste* leiste_ = nullptr;
+    // A step key in the mode; true when it stepped.
+    bool SchrittTaste(int taste, Qt::KeyboardModifiers mod);
+    void SchrittAnwenden();
 };
 
 } // namespace kalvorin

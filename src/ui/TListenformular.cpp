@@ -336,7 +336,29 @@ void TListenformular::Aktualisieren() {
         }
         item->setText(e ? Q(AnzeigeName(*e)) : QString());
     }
+    ZeilenFiltern();
     gitter_->viewport()->update();
+}
+
+void TListenformular::SetzeVerborgen(const std::vector<int>& nummern) {
+    if (nummern == verborgen_) return;
+    verborgen_ = nummern;
+    ZeilenFiltern();
+}
+
+void TListenformular::ZeilenFiltern() {
+    const int zeilen = gitter_->rowCount();
+    for (int r = 0; r < zeilen; ++r) {
+        const TDreiDBasisElement* e =
+            dokument_ ? ElementInZeile(dokument_->Liste(), r + 1) : nullptr;
+        const bool weg =
+            e && std::find(verborgen_.begin(), verborgen_.end(), e->Nummer) != verborgen_.end();
+        gitter_->setRowHidden(r, weg);
+    }
+}
+
+bool TListenformular::ZeileVerborgen(int zeile) const {
+    return gitter_->isRowHidden(zeile);
 }
 
 void TListenformular::ZelleGedrueckt(int zeile, int spalte, bool strg) {

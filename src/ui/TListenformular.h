@@ -9,6 +9,8 @@
 #include <QDockWidget>
 #include <QString>
 
+#include <vector>
+
 class QMenu;
 class QPushButton;
 
@@ -30,6 +32,10 @@ public:
     void ZeigeDokument(TDokument* dokument);
     // Rows, pictures and marks from the document.
     void Aktualisieren();
+    // "Schrittweise zeigen": the rows of the elements of these serial
+    // numbers are hidden (the document keeps them).
+    void SetzeVerborgen(const std::vector<int>& nummern);
+    bool ZeileVerborgen(int zeile) const;
 
 signals:
     // Marks, visibility, names, order or the elements themselves changed: the
@@ -65,6 +71,8 @@ private:
     bool sichtbarkeitGemeldet_ = false;
     TListengitter* gitter_ = nullptr;
     QMenu* popup_ = nullptr;
+    std::vector<int> verborgen_;
+    void ZeilenFiltern();
 };
 
 } // namespace kalvorin

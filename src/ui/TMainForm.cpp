@@ -15,6 +15,7 @@
 #include "ui/Hilfe.h"
 #include "ui/Startbild.h"
 #include "ui/TAboutDlg.h"
+#include "ui/TArbeitsblattDlg.h"
 #include "ui/TAusgabeDlg.h"
 #include "ui/TEinstDLG.h"
 #include "ui/TGrafChildForm.h"
@@ -151,6 +152,8 @@ void TMainForm::BaueMenues() {
         if (z.Abbildung) Aktion(Text(z.Name))->setVisible(false);
     }
     Aktion(QStringLiteral("Heftansicht"))->setCheckable(true);
+    Aktion(QStringLiteral("Schrittweise"))->setCheckable(true);
+    Aktion(QStringLiteral("Vollbild"))->setCheckable(true);
     Aktion(QStringLiteral("AbbildenStrich"))->setVisible(false);
     Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
     Aktion(QStringLiteral("Wiederholen"))->setEnabled(false);
@@ -185,6 +188,7 @@ void TMainForm::Ausfuehren(TUiBefehl befehl) {
     case Grafik_speichern: return Grafik_speichernClick();
     case Grafik_Drucken: return Grafik_DruckenClick();
     case Druckereinstellungen: return DruckereinstellungenClick();
+    case Arbeitsblatt_speichern: return Arbeitsblatt_speichernClick();
     case Beenden: return BeendenClick();
     case Bearbeiten: return BearbeitenClick();
     case Kopieren: return KopierenClick();
@@ -207,6 +211,8 @@ void TMainForm::Ausfuehren(TUiBefehl befehl) {
     case Koordinatenebenen: return KoordinatenebenenClick();
     case Ausgangszustand: return AusgangszustandClick();
     case Heftansicht: return HeftansichtClick();
+    case Schrittweise: return SchrittweiseClick();
+    case Vollbild: return VollbildClick();
     case Szenebeschreiben: return SzenebeschreibenClick();
     case Nebeneinander: return NebeneinanderClick();
     case Uebereinander: return UebereinanderClick();
@@ -273,10 +279,13 @@ void TMainForm::UpdateMenuItems() {
         Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
     ZeigeWiederholen(aktiv);
     Aktion(QStringLiteral("Heftansicht"))->setChecked(aktiv && Heftansicht(*aktiv));
+    tGrafChildForm* fenster = AktivesFenster();
+    Aktion(QStringLiteral("Schrittweise"))->setChecked(fenster && fenster->Schrittweise());
     if (aktiv != gemeldetesDokument_) {
         gemeldetesDokument_ = aktiv;
         emit AktivesDokumentGeaendert(aktiv);
     }
+    emit Anzeigefilter(fenster ? fenster->Verborgen() : std::vector<int>{});
 }
 
 void ZeigeAngebot(QAction* aktion, const TAngebotsanzeige& anzeige) {
@@ -443,6 +452,8 @@ tGrafChildForm* TMainForm::NeuesFenster() {
         UpdateMenuItems();
         emit DokumentAktualisiert(&form->Dokument());
     });
+    connect(form, &tGrafChildForm::SchrittGeaendert, this, &TMainForm::UpdateMenuItems);
+    if (vorVollbild_) form->Ansicht()->SetzePraesentation(true);
     connect(form, &tGrafChildForm::ElementOeffnen, this, [this, form](TDreiDBasisElement* e) {
         emit ElementDialogGewuenscht(&form->Dokument(), e);
     });
@@ -611,6 +622,32 @@ void TMainForm::HeftansichtClick() {
     UpdateMenuItems();
 }
 
+void TMainForm::SchrittweiseClick() {
+    tGrafChildForm* f = AktivesFenster();
+    if (!f) return;
+    f->SchrittweiseSetzen(!f->Schrittweise());
+    UpdateMenuItems();
+}
+
+void TMainForm::VollbildClick() {
+    const bool an = !vorVollbild_;
+    if (an) {
+        QMdiSubWindow* w = mdi_->currentSubWindow();
+        vorVollbild_ = TVorVollbild{windowState(), w, w ? w->windowState() : Qt::WindowNoState};
+        showFullScreen();
+        if (w) w->showMaximized();
+    } else {
+        const TVorVollbild vorher = *vorVollbild_;
+        vorVollbild_.reset();
+        if (vorher.Fenster && mdi_->subWindowList().contains(vorher.Fenster))
+            vorher.Fenster->setWindowState(vorher.FensterZustand);
+        setWindowState(vorher.Rahmen);
+    }
+    for (tGrafChildForm* f : Dokumentfenster())
+        f->Ansicht()->SetzePraesentation(an);
+    Aktion(QStringLiteral("Vollbild"))->setChecked(an);
+}
+
 void TMainForm::SzenebeschreibenClick() {
     tGrafChildForm* f = AktivesFenster();
     if (!f) return;
@@ -624,6 +661,10 @@ void TMainForm::Grafik_speichernClick() {
 
 void TMainForm::Grafik_DruckenClick() {
     if (tGrafChildForm* f = AktivesFenster()) GrafikDrucken(this, *f);
+}
+
+void TMainForm::Arbeitsblatt_speichernClick() {
+    if (tGrafChildForm* f = AktivesFenster()) ArbeitsblattSpeichern(this, *f, DateiDialog);
 }
 
 void TMainForm::DruckereinstellungenClick() {

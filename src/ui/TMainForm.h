@@ -13,8 +13,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -125,6 +127,9 @@ signals:
                                  kalvorin::TDreiDBasisElement* element);
     // The first document window has been painted on the screen.
     void ErstesDokumentGezeichnet();
+    // The elements the active window leaves out just now ("Schrittweise
+    // zeigen"), by serial number; empty: all shown.
+    void Anzeigefilter(const std::vector<int>& verborgen);
 
 public slots:
     // The active document changed from outside (the object list): its view
@@ -147,6 +152,8 @@ public slots:
     void Grafik_speichernClick();
     void Grafik_DruckenClick();
     void DruckereinstellungenClick();
+    // The worksheet of the active document: task and solution, PDF or LaTeX.
+    void Arbeitsblatt_speichernClick();
     void BeendenClick();
     // "&Bearbeiten"
     void BearbeitenClick();
@@ -174,6 +181,11 @@ public slots:
     void KoordinatenebenenClick();
     void AusgangszustandClick();
     void HeftansichtClick();
+    // "Schrittweise zeigen" on or off for the active document window.
+    void SchrittweiseClick();
+    // "Vollbild" (F11): the whole screen, the active document as large as it
+    // goes, drawn with the lines and names of "Präsentation"; again: back.
+    void VollbildClick();
     // The scene of the active document in words, in a window of its own.
     void SzenebeschreibenClick();
     // "&Fenster"
@@ -217,6 +229,13 @@ private:
     QMdiArea* mdi_ = nullptr;
     int fensterZaehler_ = 0;
     TDokument* gemeldetesDokument_ = nullptr;
+    // "Vollbild": how the frame and the active document's window were before.
+    struct TVorVollbild {
+        Qt::WindowStates Rahmen;
+        QMdiSubWindow* Fenster = nullptr;
+        Qt::WindowStates FensterZustand;
+    };
+    std::optional<TVorVollbild> vorVollbild_;
     bool ersteZeichnungGemeldet_ = false;
     QMenu* popup_ = nullptr;
     QHash<QString, QAction*> aktionen_;

@@ -52,6 +52,7 @@ const std::vector<TMenue>& SollMenues() {
           {"Grafik_speichern", "&Grafik speichern...", 135},
           {"Grafik_Drucken", "Grafik &drucken...", 140},
           {"Druckereinstellungen", "Drucker&einstellungen...", 145},
+          {"Arbeitsblatt_speichern", "&Arbeitsblatt speichern...", 147},
           {"Beenden", "&Beenden", 150, "Alt+F4"}}},
         {"Bearbeiten",
          "&Bearbeiten",
@@ -130,6 +131,8 @@ const std::vector<TMenue>& SollMenues() {
           {"ZoomIn", "Darstellungsbereich ver&kleinern", 740, "PgDown"},
           {"Ausgangszustand", "Ausgangs&lage", 750, "Ctrl+O"},
           {"Heftansicht", "&Heftansicht", 760},
+          {"Schrittweise", "Schrittweise &zeigen", 780},
+          {"Vollbild", "&Vollbild", 790, "F11"},
 
           {"Szenebeschreiben", "Szene &beschreiben...", 770}}},
         {"Fenster",

@@ -1,0 +1,334 @@
+#include "document/Arbeitsblatt.h"
+
+#include "document/Dokument.h"
+#include "document/Zeichnen.h"
+#include "exakt/Gleichungen.h"
+#include "exakt/Loesungsweg.h"
+#include "geometry/Beschreibung.h"
+#include "model/Abhaengigkeiten.h"
+#include "model/ElementCast.h"
+#include "model/Utf8.h"
+#include "view/Tikz.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace kalvorin {
+
+namespace {
+
+using exakt::TQTripel;
+using exakt::TStil;
+using A = TElementart;
+
+// An element name inside a formula.
+std::string NameLatex(const std::string& n) {
+    const bool einfach = !n.empty() && std::all_of(n.begin(), n.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+    return einfach ? n : "\\text{" + LatexText(n) + "}";
+}
+
+TBlattStueck Formelstueck(std::string text, std::string latex) {
+    return {std::move(text), std::move(latex), true, {}};
+}
+
+TBlattStueck Textstueck(const std::string& text) {
+    return {text, LatexText(text), false, {}};
+}
+
+TBlattStueck Spaltenstueck(const TQTripel& v) {
+    return {exakt::VektorText(v), exakt::VektorText(v, TStil::Latex), true,
+            std::array<std::string, 3>{exakt::Text(v.x), exakt::Text(v.y), exakt::Text(v.z)}};
+}
+
+TBlattZeile Zeile(std::vector<TBlattStueck> stuecke, TBlattZeilenart art = TBlattZeilenart::Satz) {
+    TBlattZeile z;
+    z.Stuecke = std::move(stuecke);
+    z.Art = art;
+    return z;
+}
+
+TBlattZeile AusLoesungsweg(const exakt::TZeile& z) {
+    TBlattZeile r;
+    r.Art = z.Formel ? TBlattZeilenart::Formel : TBlattZeilenart::Satz;
+    for (const exakt::TStueck& s : z.Stuecke) {
+        if (s.Spalte)
+            r.Stuecke.push_back(Spaltenstueck(*s.Spalte));
+        else
+            r.Stuecke.push_back({s.Text, s.Latex, s.Mathe, {}});
+    }
+    return r;
+}
+
+// The element's data in school notation: A(2|0|0), E: 6x₁ + 3x₂ + 4x₃ = 12,
+// g: x⃗ = (…) + r · (…); its definition text where it has no exact value.
+TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
+    const std::optional<exakt::TQGeometrie> g = [&]() -> std::optional<exakt::TQGeometrie> {
+        try {
+            return a.Geometrie(&e);
+        } catch (const std::exception&) {
+            return {};
+        }
+    }();
+    const std::string& n = e.Name;
+    const std::string nl = NameLatex(n);
+    if (!g || e.Art == A::DPyramide3) return BlattSatz(FestlegungsText(e));
+    const auto punkt = [](const TQTripel& p) {
+        return Formelstueck(exakt::PunktText("", p), exakt::PunktText("", p, TStil::Latex));
+    };
+    switch (e.Art) {
+    case A::DfrPunkt:
+        return Zeile({Formelstueck(exakt::PunktText(n, g->Punkt),
+                                   exakt::PunktText(nl, g->Punkt, TStil::Latex))});
+    case A::DVektor:
+        return Zeile({Formelstueck(n + "\xE2\x83\x97 = ", "\\vec{" + nl + "} = "),
+                      Spaltenstueck(g->Richtung1)},
+                     TBlattZeilenart::Formel);
+    case A::DPfeil:
+        return Zeile({Formelstueck(n + "\xE2\x83\x97 = ", "\\vec{" + nl + "} = "),
+                      Spaltenstueck(g->Richtung1), Textstueck(" mit dem Anfangspunkt "),
+                      punkt(g->Punkt)},
+                     TBlattZeilenart::Formel);
+    case A::DGerade:
+        return Zeile({Formelstueck(n + ": x\xE2\x83\x97 = ", nl + "\\colon\\ \\vec{x} = "),
+                      Spaltenstueck(g->Punkt), Formelstueck(" + r \xC2\xB7 ", " + r \\cdot "),
+                      Spaltenstueck(exakt::Ganzzahlig(g->Richtung1))},
+                     TBlattZeilenart::Formel);
+    case A::DEbene: {
+        const exakt::TKoordinatenform k =
+            exakt::Koordinatenform(g->Punkt, exakt::Kreuz(g->Richtung1, g->Richtung2));
+        return Zeile({Formelstueck(
+            n + ": " + exakt::Linearform(k.a, k.b, k.c, TStil::Text, "x₁", "x₂", "x₃") + " = " +
+                exakt::Text(k.d),
+            nl + "\\colon\\ " +
+                exakt::Linearform(k.a, k.b, k.c, TStil::Latex, "x_1", "x_2", "x_3") + " = " +
+                exakt::Text(k.d, TStil::Latex))});
+    }
+    case A::DStrecke:
+        return Zeile({Textstueck("Strecke " + n + " von "), punkt(g->Punkt), Textstueck(" bis "),
+                      punkt(exakt::Summe(g->Punkt, g->Richtung1))});
+    case A::DDreieck:
+        return Zeile({Textstueck("Dreieck " + n + " mit den Ecken "), punkt(g->Punkt),
+                      Textstueck(", "), punkt(exakt::Summe(g->Punkt, g->Richtung1)),
+                      Textstueck(" und "), punkt(exakt::Summe(g->Punkt, g->Richtung2))});
+    default:
+        return BlattSatz(FestlegungsText(e));
+    }
+}
+
+// What is asked for: how the element came about, without its result.
+std::string Gesucht(const TDreiDBasisElement& e) {
+    if (std::string t = EntstehungsText(e); !t.empty()) return t;
+    // A point's definition text shows its coordinates: the result.
+    if (e.Art == A::DfrPunkt) return "Punkt " + e.Name;
+    return FestlegungsText(e);
+}
+
+// The lengths, areas and volumes of the lesson for the element.
+std::vector<TBlattZeile> Masse(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
+    std::vector<TBlattZeile> r;
+    try {
+        for (const exakt::TForm& f : exakt::Formen(a, e))
+            if (f.Name == "Länge" || f.Name == "Flächeninhalt" || f.Name == "Volumen" ||
+                f.Name == "Betrag")
+                r.push_back(Zeile(
+                    {Textstueck(f.Name + " von " + e.Name + ": "), Formelstueck(f.Text, f.Latex)}));
+    } catch (const std::exception&) {
+    }
+    return r;
+}
+
+// The worked solution of the element, where there is one: its operands
+// marked in a copy of the list.
+std::optional<exakt::TLoesungsweg> Weg(const TListe& liste, const TDreiDBasisElement& e) {
+    std::vector<const TDreiDBasisElement*> operanden;
+    std::optional<exakt::TLoesungsart> art;
+    const TEntstehung& h = e.Entstehung;
+    switch (h.Art) {
+    case TEntstehungsart::Schnitt:
+        art = exakt::TLoesungsart::Schneiden;
+        operanden = {h.Elemente[0].Element, h.Elemente[1].Element};
+        break;
+    case TEntstehungsart::LotPE:
+    case TEntstehungsart::LotPG:
+    case TEntstehungsart::LotGG:
+        art = exakt::TLoesungsart::Lot;
+        operanden = {h.Elemente[0].Element, h.Elemente[1].Element};
+        break;
+    case TEntstehungsart::ASpiegelung:
+    case TEntstehungsart::PSpiegelung:
+    case TEntstehungsart::ESpiegelung:
+        art = exakt::TLoesungsart::Spiegelung;
+        operanden = {h.Originalelement, h.Elemente[0].Element};
+        break;
+    case TEntstehungsart::keine:
+        operanden = {&e};
+        if (e.Art == A::DStrecke) art = exakt::TLoesungsart::Laenge;
+        if (e.Art == A::DDreieck) art = exakt::TLoesungsart::Flaeche;
+        if (e.Art == A::DPyramide3) art = exakt::TLoesungsart::Volumen;
+        break;
+    default:
+        break;
+    }
+    if (!art) return {};
+    TListe kopie;
+    TListe::Kopieren(liste, kopie);
+    for (int i = 1; i <= kopie.Anzahl(); ++i)
+        kopie[i]->markiert = false;
+    for (const TDreiDBasisElement* o : operanden) {
+        const int slot = o ? liste.SlotVon(o) : 0;
+        if (slot < 1) return {};
+        kopie[slot]->markiert = true;
+    }
+    try {
+        return exakt::Loesungsweg(kopie, *art);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::string Getrimmt(const std::string& s) {
+    const auto a = s.find_first_not_of(" \t\r\n");
+    if (a == std::string::npos) return {};
+    return s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
+}
+
+} // namespace
+
+std::vector<bool> AbgeleiteteElemente(const TListe& liste) {
+    const int n = liste.Anzahl();
+    std::vector<bool> abgeleitet(static_cast<std::size_t>(n), false);
+    for (int i = 1; i <= n; ++i)
+        abgeleitet[static_cast<std::size_t>(i - 1)] =
+            liste[i]->Entstehung.Art != TEntstehungsart::keine;
+    // Built on a derived element: derived too, however deep.
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (int i = 1; i <= n; ++i) {
+            if (abgeleitet[static_cast<std::size_t>(i - 1)]) continue;
+            for (int j = 1; j <= n; ++j)
+                if (j != i && abgeleitet[static_cast<std::size_t>(j - 1)] &&
+                    HaengtDirektAb(*liste[i], *liste[j])) {
+                    abgeleitet[static_cast<std::size_t>(i - 1)] = true;
+                    weiter = true;
+                    break;
+                }
+        }
+    }
+    return abgeleitet;
+}
+
+std::vector<int> Schrittfolge(const TListe& liste) {
+    const std::vector<bool> abgeleitet = AbgeleiteteElemente(liste);
+    std::vector<int> folge;
+    for (bool zweite : {false, true})
+        for (int i = 1; i <= liste.Anzahl(); ++i)
+            if (abgeleitet[static_cast<std::size_t>(i - 1)] == zweite) folge.push_back(i);
+    return folge;
+}
+
+std::vector<int> VerborgenNachSchritt(const TListe& liste, int k) {
+    const std::vector<int> folge = Schrittfolge(liste);
+    std::vector<int> verborgen;
+    for (std::size_t i = static_cast<std::size_t>(std::max(k, 0)); i < folge.size(); ++i)
+        verborgen.push_back(liste[folge[i]]->Nummer);
+    return verborgen;
+}
+
+std::vector<int> VerborgenInAufgabe(const TListe& liste) {
+    const std::vector<bool> abgeleitet = AbgeleiteteElemente(liste);
+    std::vector<int> verborgen;
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        if (abgeleitet[static_cast<std::size_t>(i - 1)]) verborgen.push_back(liste[i]->Nummer);
+    return verborgen;
+}
+
+std::string TArbeitsblattEingabe::Pruefen() const {
+    if (Getrimmt(Titel).empty()) return "Bitte geben Sie einen Titel für das Arbeitsblatt ein.";
+    if (Utf8Laenge(Titel) > ArbeitsblattTitelLaenge)
+        return "Der Titel darf höchstens " + std::to_string(ArbeitsblattTitelLaenge) +
+               " Zeichen lang sein.";
+    if (Utf8Laenge(Klasse) > ArbeitsblattKlassenLaenge)
+        return "Die Angabe der Klasse darf höchstens " + std::to_string(ArbeitsblattKlassenLaenge) +
+               " Zeichen lang sein.";
+    return {};
+}
+
+TArbeitsblattInhalt ArbeitsblattInhalt(const TListe& liste, const TArbeitsblattEingabe& e) {
+    TArbeitsblattInhalt b;
+    b.Titel = Utf8Anfang(Getrimmt(e.Titel), ArbeitsblattTitelLaenge);
+    if (b.Titel.empty()) b.Titel = "Arbeitsblatt";
+    b.Klasse = Utf8Anfang(Getrimmt(e.Klasse), ArbeitsblattKlassenLaenge);
+    const std::vector<bool> abgeleitet = AbgeleiteteElemente(liste);
+    exakt::TExakteAuswertung a;
+
+    b.Aufgabe.Ueberschrift = "Aufgabe";
+    b.Aufgabe.Arbeitsraum = true;
+    b.Aufgabe.VorBild.push_back(BlattSatz("Gegeben:", TBlattZeilenart::Ueberschrift));
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        if (!abgeleitet[static_cast<std::size_t>(i - 1)])
+            b.Aufgabe.VorBild.push_back(Angabe(a, *liste[i]));
+    if (b.Aufgabe.VorBild.size() == 1) b.Aufgabe.VorBild.push_back(BlattSatz("keine Elemente"));
+    if (std::find(abgeleitet.begin(), abgeleitet.end(), true) != abgeleitet.end()) {
+        b.Aufgabe.VorBild.push_back(BlattSatz("Gesucht:", TBlattZeilenart::Ueberschrift));
+        for (int i = 1; i <= liste.Anzahl(); ++i)
+            if (abgeleitet[static_cast<std::size_t>(i - 1)])
+                b.Aufgabe.VorBild.push_back(BlattSatz(Gesucht(*liste[i])));
+    }
+
+    b.Loesung.Ueberschrift = "Lösung";
+    for (int i = 1; i <= liste.Anzahl(); ++i) {
+        if (!abgeleitet[static_cast<std::size_t>(i - 1)]) continue;
+        const TDreiDBasisElement& x = *liste[i];
+        std::vector<TBlattZeile>& z = b.Loesung.NachBild;
+        z.push_back(BlattSatz(Gesucht(x), TBlattZeilenart::Ueberschrift));
+        z.push_back(Angabe(a, x));
+        for (TBlattZeile& m : Masse(a, x))
+            z.push_back(std::move(m));
+        if (const auto weg = Weg(liste, x)) {
+            z.push_back(BlattSatz(weg->Titel));
+            for (const exakt::TZeile& w : weg->Zeilen)
+                z.push_back(AusLoesungsweg(w));
+        }
+    }
+    if (b.Loesung.NachBild.empty())
+        b.Loesung.NachBild.push_back(
+            BlattSatz("Das Dokument enthält keine abgeleiteten Elemente."));
+    return b;
+}
+
+TLogRechteck ArbeitsblattFenster(const TDokument& d) {
+    const tGSzene& s = d.Szene();
+    const TLogRechteck ganz = d.Abbildung().LogischesFenster();
+    std::int32_t links = ganz.rechts, unten = ganz.oben, rechts = ganz.links, oben = ganz.unten;
+    for (int nr = 1; nr <= s.Stueckzahl(); ++nr) {
+        const TStueck& st = s.Stueck(nr);
+        if (st.Objekt < 1 || st.Objekt > s.Objektzahl() || !s.Objekt(st.Objekt).Gezeigt) continue;
+        links = std::min(links, st.BildMin.x);
+        unten = std::min(unten, st.BildMin.y);
+        rechts = std::max(rechts, st.BildMax.x);
+        oben = std::max(oben, st.BildMax.y);
+    }
+    if (links >= rechts || unten >= oben) return ganz;
+    // Room for the names beside the outermost points and for the axes' names.
+    const std::int32_t rand = std::max(rechts - links, oben - unten) / 12;
+    return {std::max(ganz.links, links - rand), std::max(ganz.unten, unten - rand),
+            std::min(ganz.rechts, rechts + rand), std::min(ganz.oben, oben + rand)};
+}
+
+std::string ArbeitsblattLatex(const TDokument& d, const TArbeitsblattEingabe& e) {
+    const TLogRechteck fenster = ArbeitsblattFenster(d);
+    const auto bild = [&](std::vector<int> verborgen, TAusgabeMass groesse) {
+        TTikzFlaeche f(fenster, ImSeitenverhaeltnis(groesse, fenster));
+        TZeichenOptionen o;
+        o.Verborgen = std::move(verborgen);
+        DokumentZeichnen(d, f, o);
+        return f.Bild();
+    };
+    return ArbeitsblattTex(ArbeitsblattInhalt(d.Liste(), e),
+                           bild(VerborgenInAufgabe(d.Liste()), ArbeitsblattBildgroesse),
+                           bild({}, ArbeitsblattLoesungsbildgroesse));
+}
+
+} // namespace kalvorin

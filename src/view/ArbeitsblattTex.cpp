@@ -1,0 +1,96 @@
+#include "view/ArbeitsblattTex.h"
+
+#include "view/Tikz.h"
+
+namespace kalvorin {
+
+namespace {
+
+std::string ZeileLatex(const TBlattZeile& z) {
+    std::string t;
+    for (const TBlattStueck& s : z.Stuecke) {
+        const bool mathe = s.Mathe || s.Spalte.has_value();
+        if (z.Art == TBlattZeilenart::Formel)
+            t += mathe ? s.Latex : "\\text{" + s.Latex + "}";
+        else
+            t += mathe ? "$" + s.Latex + "$" : s.Latex;
+    }
+    switch (z.Art) {
+    case TBlattZeilenart::Formel:
+        return "\\[ " + t + " \\]\n";
+    case TBlattZeilenart::Ueberschrift:
+        return "\\subsection*{" + t + "}\n";
+    case TBlattZeilenart::Satz:
+        break;
+    }
+    return t + "\\par\n";
+}
+
+std::string Zeilen(const std::vector<TBlattZeile>& zeilen) {
+    std::string t;
+    for (const TBlattZeile& z : zeilen)
+        t += ZeileLatex(z);
+    return t;
+}
+
+std::string Kopf(const TArbeitsblattInhalt& b) {
+    std::string t = "{\\Large\\bfseries " + LatexText(b.Titel) + "\\par}\n\\medskip\n";
+    t += "Klasse: " + (b.Klasse.empty() ? "\\rule{2cm}{0.4pt}" : LatexText(b.Klasse)) +
+         "\\hfill Name: \\rule{6cm}{0.4pt}\\hfill Datum: \\rule{3cm}{0.4pt}\\par\n";
+    return t;
+}
+
+std::string Seite(const TArbeitsblattInhalt& b, const TBlattSeite& s, const std::string& bild) {
+    std::string t = Kopf(b);
+    t += "\\section*{" + LatexText(s.Ueberschrift) + "}\n";
+    t += Zeilen(s.VorBild);
+    t += "\\begin{center}\n" + bild + "\\end{center}\n";
+    t += Zeilen(s.NachBild);
+    if (s.Arbeitsraum) t += "\\vfill\\null\n";
+    return t;
+}
+
+} // namespace
+
+TBlattZeile BlattSatz(const std::string& text, TBlattZeilenart art) {
+    TBlattZeile z;
+    z.Art = art;
+    z.Stuecke.push_back({text, LatexText(text), false, {}});
+    return z;
+}
+
+std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string& bildAufgabe,
+                            const std::string& bildLoesung) {
+    std::string t =
+        "% Arbeitsblatt aus Kalvorin, in UTF-8: Seite 1 die Aufgabe, Seite 2 die Lösung.\n"
+        "% Übersetzen mit pdflatex DATEI.tex\n"
+        "\\documentclass[a4paper,11pt]{article}\n"
+        "\\usepackage[utf8]{inputenc}\n"
+        "\\usepackage[T1]{fontenc}\n"
+        "\\usepackage{lmodern}\n"
+        "\\usepackage{amsmath}\n"
+        "\\usepackage{tikz}\n"
+        "\\usepackage[a4paper,margin=2cm]{geometry}\n"
+        "\\pagestyle{empty}\n"
+        "\\setlength{\\parindent}{0pt}\n"
+        "\\setlength{\\parskip}{0.5ex}\n"
+        "\\begin{document}\n";
+    t += Seite(blatt, blatt.Aufgabe, bildAufgabe);
+    t += "\\newpage\n";
+    t += Seite(blatt, blatt.Loesung, bildLoesung);
+    t += "\\end{document}\n";
+    return t;
+}
+
+std::string BlattZeileText(const TBlattZeile& z) {
+    std::string t;
+    for (const TBlattStueck& s : z.Stuecke) {
+        if (s.Spalte)
+            t += "(" + (*s.Spalte)[0] + " | " + (*s.Spalte)[1] + " | " + (*s.Spalte)[2] + ")";
+        else
+            t += s.Text;
+    }
+    return t;
+}
+
+} // namespace kalvorin

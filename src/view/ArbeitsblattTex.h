@@ -1,0 +1,54 @@
+#pragma once
+// A worksheet of two pages, the task and its solution, as plain content
+// (the lines of text and formulas; the figures are drawn by whoever puts the
+// sheet out), and the sheet as a LaTeX file that compiles with pdflatex
+// alone, the figures as TikZ pictures.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvorin {
+
+// One piece of a line: text, or a column vector of three entries.
+struct TBlattStueck {
+    std::string Text;  // UTF-8, as printed
+    std::string Latex; // math mode when Mathe, text mode otherwise
+    bool Mathe = false;
+    std::optional<std::array<std::string, 3>> Spalte; // the entries, as printed
+};
+
+enum class TBlattZeilenart { Satz, Formel, Ueberschrift };
+
+struct TBlattZeile {
+    std::vector<TBlattStueck> Stuecke;
+    TBlattZeilenart Art = TBlattZeilenart::Satz;
+};
+
+struct TBlattSeite {
+    std::string Ueberschrift;
+    std::vector<TBlattZeile> VorBild;  // above the figure
+    std::vector<TBlattZeile> NachBild; // below it
+    bool Arbeitsraum = false;          // the rest of the page left free to work in
+};
+
+struct TArbeitsblattInhalt {
+    std::string Titel;  // UTF-8, the user's text
+    std::string Klasse; // UTF-8, the user's text; may be empty
+    TBlattSeite Aufgabe, Loesung;
+};
+
+// A sentence of plain text (escaped for LaTeX here).
+TBlattZeile BlattSatz(const std::string& text, TBlattZeilenart art = TBlattZeilenart::Satz);
+
+// The whole LaTeX file. The two pictures are tikzpicture environments
+// (TTikzFlaeche::Bild) for the task and the solution.
+std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string& bildAufgabe,
+                            const std::string& bildLoesung);
+
+// The line as plain text, column vectors written as (x | y | z): for tests,
+// for the screen reader and wherever only one line of text fits.
+std::string BlattZeileText(const TBlattZeile& z);
+
+} // namespace kalvorin
