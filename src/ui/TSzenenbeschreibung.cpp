@@ -20,7 +20,7 @@ TSzenenbeschreibung::TSzenenbeschreibung(tGrafChildForm* fenster, QWidget* elter
     setObjectName(QStringLiteral("Szenenbeschreibung"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    THilfe::SetzeKontext(this, 760);
+    THilfe::SetzeKontext(this, 770);
 
     auto* beschriftung = new QLabel(QStringLiteral("&Objekte der Szene:"));
     text_ = new QPlainTextEdit;
