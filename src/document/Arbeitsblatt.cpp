@@ -182,7 +182,10 @@ std::optional<exakt::TLoesungsweg> Weg(const TListe& liste, const TDreiDBasisEle
         kopie[slot]->markiert = true;
     }
     try {
-        return exakt::Loesungsweg(kopie, *art);
+        // The intersection point is called by its own name, not by the
+        // usual S, which may be another element's (the apex of a pyramid).
+        const bool punkt = e.Art == A::DfrPunkt && *art == exakt::TLoesungsart::Schneiden;
+        return exakt::Loesungsweg(kopie, *art, punkt ? e.Name : std::string());
     } catch (const std::exception&) {
         return {};
     }

@@ -161,7 +161,13 @@ std::string Betragsstriche(const std::string& x, Stil s) {
 class TWeg {
 public:
     TLoesungsweg Weg;
+    // The name the result point has in the document, where the caller knows
+    // it; else the usual letter (S for an intersection, F for a foot point).
+    std::string Ergebnisname;
 
+    std::string Ergebnis(const std::string& vorgabe) const {
+        return Ergebnisname.empty() ? vorgabe : Ergebnisname;
+    }
     void Satz(std::vector<TStueck> s) { Weg.Zeilen.push_back({std::move(s), false}); }
     void Satz(const std::string& text) { Satz(std::vector<TStueck>{T(text)}); }
     void Formel(std::vector<TStueck> s) { Weg.Zeilen.push_back({std::move(s), true}); }
@@ -473,7 +479,7 @@ void GeradeGerade(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt =
                   Spalte(a), F([&](Stil s) { return " + " + K(r, s) + Mal(s); }), Spalte(u),
                   M(" = ", " = "), Spalte(x)});
         w.Satz({T("Die Geraden " + g.Name + " und " + h.Name + " schneiden sich in "),
-                F([&](Stil s) { return PunktText("S", x, s); }), T(".")});
+                F([&](Stil s) { return PunktText(w.Ergebnis("S"), x, s); }), T(".")});
         return;
     }
     w.Satz(std::string("Widerspruch in ") + nummer[k] + ": Es gibt keinen gemeinsamen Punkt.");
@@ -576,7 +582,7 @@ void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
         w.Satz(strecke ? "Die Strecke " + g.Name + " liegt auf der Geraden (0 ≤ r ≤ 1):"
                        : "Die Gerade " + g.Name + ":");
         GeradeZeigen(w, g);
-        GeradeInEbene(w, g, *e, "S", strecke);
+        GeradeInEbene(w, g, *e, w.Ergebnis("S"), strecke);
         return;
     }
     if (m.Muster == "---2---") {
@@ -615,7 +621,7 @@ void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
                " und hat den Normalenvektor der Ebene als Richtungsvektor:");
         const TGerade l{"l", *p, n, "r"};
         GeradeZeigen(w, l);
-        auto f = GeradeInEbene(w, l, *e, "F");
+        auto f = GeradeInEbene(w, l, *e, spiegeln ? "F" : w.Ergebnis("F"));
         if (!f) return;
         if (spiegeln) {
             const TQTripel bild = Differenz(exakt::Mal(*f, 2), *p);
@@ -1082,10 +1088,12 @@ std::string ZeileAlsLatex(const TZeile& z) {
 
 } // namespace
 
-std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art) {
+std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
+                                        const std::string& ergebnisname) {
     const TMarkiert m = Markierte(liste);
     TExakteAuswertung a;
     TWeg w;
+    w.Ergebnisname = ergebnisname;
     try {
         switch (art) {
         case TLoesungsart::Schneiden:

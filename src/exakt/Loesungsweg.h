@@ -35,8 +35,11 @@ struct TLoesungsweg {
 
 // The worked solution for the marked elements of the list; nothing when the
 // marks fit no case of the command. Without exact values the solution says
-// so in one sentence.
-std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art);
+// so in one sentence. The result point of an intersection or a perpendicular
+// is called by `ergebnisname` where given (the name it has in the document),
+// else S or F.
+std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
+                                        const std::string& ergebnisname = {});
 
 // As plain text, lines separated by "\n".
 std::string AlsText(const TLoesungsweg& weg);

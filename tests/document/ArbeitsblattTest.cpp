@@ -132,6 +132,10 @@ TEST(Arbeitsblatt, TaskPageHasTheGivenDataAndSolutionPageEveryResult) {
         EXPECT_NE(loesung.find(s), std::string::npos) << s << "\n" << loesung;
     // The given elements are data of the task, not results.
     EXPECT_EQ(loesung.find("S(4|4|5)\n"), std::string::npos) << loesung;
+    // The worked solution of the intersection calls its result F, as the
+    // document does, never S, which is the apex here.
+    EXPECT_NE(loesung.find("Ergebnis: F(−20/61"), std::string::npos) << loesung;
+    EXPECT_EQ(loesung.find("Ergebnis: S("), std::string::npos) << loesung;
 }
 
 TEST(Arbeitsblatt, WithoutDerivedElementsTheSolutionSaysSo) {
