@@ -69,6 +69,7 @@ std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string&
         "\\usepackage[T1]{fontenc}\n"
         "\\usepackage{lmodern}\n"
         "\\usepackage{amsmath}\n"
+        "\\usepackage{graphicx}\n"
         "\\usepackage{tikz}\n"
         "\\usepackage[a4paper,margin=2cm]{geometry}\n"
         "\\pagestyle{empty}\n"
@@ -77,7 +78,17 @@ std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string&
         "\\begin{document}\n";
     t += Seite(blatt, blatt.Aufgabe, bildAufgabe);
     t += "\\newpage\n";
+    // The solution stays on one page: set in a box first, and scaled down
+    // to the page's height only where it is longer.
+    t += "\\newsavebox{\\loesung}\n"
+         "\\sbox{\\loesung}{\\begin{minipage}{\\linewidth}\n";
     t += Seite(blatt, blatt.Loesung, bildLoesung);
+    t += "\\end{minipage}}\n"
+         "\\ifdim\\dimexpr\\ht\\loesung+\\dp\\loesung\\relax>0.98\\textheight\n"
+         "\\resizebox*{!}{0.98\\textheight}{\\usebox{\\loesung}}\n"
+         "\\else\n"
+         "\\usebox{\\loesung}\n"
+         "\\fi\n";
     t += "\\end{document}\n";
     return t;
 }

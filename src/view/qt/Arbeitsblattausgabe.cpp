@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <utility>
 
 namespace kalvorin {
 
@@ -37,6 +38,21 @@ public:
 
     void NeueSeite() {
         pdf_.newPage();
+        ++seiten_;
+        y_ = oben_;
+    }
+
+    int Seiten() const { return seiten_; }
+
+    // From here on everything is drawn smaller by `k`, margins kept: the
+    // page holds 1/k times as much.
+    void Verkleinern(double k) {
+        const QRect seite = pdf_.pageLayout().fullRectPixels(pdf_.resolution());
+        p_.scale(k, k);
+        links_ = Mm(Rand) / k;
+        rechts_ = (seite.width() - Mm(Rand)) / k;
+        oben_ = Mm(Rand) / k;
+        unten_ = (seite.height() - Mm(Rand)) / k;
         y_ = oben_;
     }
 
@@ -118,9 +134,13 @@ public:
         const double b = Mm(groesse.Breite / 100.0), h = Mm(groesse.Hoehe / 100.0);
         Platz(h);
         const QRectF ziel((links_ + rechts_ - b) / 2, y_ + Mm(2), b, h);
+        // The canvas sets the painter's transformation itself, so the figure
+        // gets its place in page coordinates (a smaller page 2 included).
+        const QRectF aufSeite = p_.transform().mapRect(ziel);
         p_.save();
-        p_.setClipRect(ziel);
-        Malen(p_, fenster, ziel, malen);
+        p_.resetTransform();
+        p_.setClipRect(aufSeite);
+        Malen(p_, fenster, aufSeite, malen);
         p_.restore();
         y_ += h + Mm(4);
     }
@@ -189,6 +209,7 @@ private:
     QPainter& p_;
     double links_ = 0, rechts_ = 0, oben_ = 0, unten_ = 0, y_ = 0;
     double grund_ = 11; // points, the text's size
+    int seiten_ = 1;
 };
 
 void Seite(TSetzer& s, const TArbeitsblattInhalt& b, const TBlattSeite& seite,
@@ -204,12 +225,17 @@ void Seite(TSetzer& s, const TArbeitsblattInhalt& b, const TBlattSeite& seite,
 
 } // namespace
 
-QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
-                           TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
-                           const TMalen& aufgabe, const TMalen& loesung) {
+namespace {
+
+// One try at the sheet: the solution's text size and its figure's share of
+// the usual size. Gives the PDF and its number of pages.
+std::pair<QByteArray, int> Versuch(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
+                                   TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
+                                   const TMalen& aufgabe, const TMalen& loesung, double k) {
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
+    int seiten = 0;
     {
         QPdfWriter pdf(&puffer);
         pdf.setCreator(QStringLiteral("Kalvorin"));
@@ -224,11 +250,31 @@ QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TLogRechteck&
               aufgabe);
         s.NeueSeite();
         s.SetzeGrundschrift(10);
+        if (k < 1) s.Verkleinern(k);
         Seite(s, blatt, blatt.Loesung, fenster, ImSeitenverhaeltnis(loesungGroesse, fenster),
               loesung);
+        seiten = s.Seiten();
         if (!p.end()) return {};
     }
-    return daten;
+    return {daten, seiten};
+}
+
+} // namespace
+
+QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
+                           TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
+                           const TMalen& aufgabe, const TMalen& loesung) {
+    // The solution belongs on the back of the task: a long one is drawn
+    // smaller as a whole (text, formulas and figure alike), down to 6 pt
+    // text, as the LaTeX sheet scales its box; only beyond that does it run
+    // onto a third page.
+    constexpr double Stufen[] = {1.0, 0.9, 0.8, 0.72, 0.66, 0.6};
+    std::pair<QByteArray, int> ergebnis;
+    for (const double k : Stufen) {
+        ergebnis = Versuch(blatt, fenster, aufgabeGroesse, loesungGroesse, aufgabe, loesung, k);
+        if (ergebnis.first.isEmpty() || ergebnis.second <= 2) break;
+    }
+    return ergebnis.first;
 }
 
 } // namespace kalvorin
