@@ -515,14 +515,18 @@ void PapierZeichnen(TZeichenflaeche& f, const TWeltAbbildung& a) {
     const TLogRechteck& fenster = a.LogischesFenster();
     // Whole squares from the origin: the origin and every integer point of
     // the yz-plane lie on a node.
+    std::vector<TLogPunkt> enden;
     for (Real u = std::ceil(w.x1 / Kaestchen) * Kaestchen; u <= w.x2 + 1e-9L; u += Kaestchen) {
         const std::int32_t x = a.WeltZuLogischX(u);
-        f.Linie({x, fenster.unten}, {x, fenster.oben});
+        enden.push_back({x, fenster.unten});
+        enden.push_back({x, fenster.oben});
     }
     for (Real v = std::ceil(w.y1 / Kaestchen) * Kaestchen; v <= w.y2 + 1e-9L; v += Kaestchen) {
         const std::int32_t y = a.WeltZuLogischY(v);
-        f.Linie({fenster.links, y}, {fenster.rechts, y});
+        enden.push_back({fenster.links, y});
+        enden.push_back({fenster.rechts, y});
     }
+    f.Gitterlinien(enden.data(), static_cast<int>(enden.size() / 2));
 }
 
 } // namespace

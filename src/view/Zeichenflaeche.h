@@ -92,6 +92,13 @@ public:
     // Filled with the brush and outlined with the pen.
     virtual void Polygon(const TLogPunkt* punkte, int anzahl) = 0;
     virtual void Linie(TLogPunkt von, TLogPunkt bis) = 0;
+    // The axis-parallel lines of a grid (squared paper), `paare` pairs of
+    // ends, all with the current pen: one Linie each, unless the canvas
+    // knows a quicker way to the same look.
+    virtual void Gitterlinien(const TLogPunkt* enden, int paare) {
+        for (int i = 0; i < paare; ++i)
+            Linie(enden[2 * i], enden[2 * i + 1]);
+    }
     // The ellipse inside the rectangle, filled with the brush, outlined with the pen.
     virtual void Ellipse(const TLogRechteck& rahmen) = 0;
     // The rectangle, filled with the brush and outlined with the pen; the

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace kalvorin;
 
 namespace {
@@ -150,4 +152,36 @@ TEST(LesbarkeitBild, PointBehindAnOpaquePlaneStaysHidden) {
         for (int dx = -4; dx <= 4; ++dx)
             EXPECT_EQ(bild.pixel(h.x() + dx, h.y() + dy), Pixelfarbe(EbenenGelb))
                 << dx << ", " << dy;
+}
+
+// Squared paper in a raster picture: every grid line lies on whole pixels in
+// its own colour, however the squares fall between the pixels, and the
+// lines of one direction are all equally strong.
+TEST(LesbarkeitBild, GridLinesAreSharpInARasterPicture) {
+    constexpr TFarbe Blau = RGB(165, 205, 235);
+    QImage bild(100, 100, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    {
+        QPainter p(&bild);
+        // 1000 logical units on 100 pixels: lines at 37, 163, 289, ... units
+        // fall between the pixels.
+        TQtZeichenflaeche f(p, {0, 0, 1000, 1000}, QRectF(0, 0, 100, 100));
+        f.SetzeStift({Blau, 1, TStiftStil::Durchgezogen});
+        std::vector<TLogPunkt> enden;
+        for (int i = 0; i < 8; ++i) {
+            const std::int32_t x = 37 + i * 126;
+            enden.push_back({x, 0});
+            enden.push_back({x, 1000});
+        }
+        f.Gitterlinien(enden.data(), static_cast<int>(enden.size() / 2));
+    }
+    const QRgb blau = qRgb(165, 205, 235);
+    int spalten = 0;
+    for (int x = 0; x < bild.width(); ++x) {
+        const QRgb mitte = bild.pixel(x, 50);
+        EXPECT_TRUE(mitte == blau || mitte == qRgb(255, 255, 255))
+            << "column " << x << " blended: " << std::hex << mitte;
+        if (mitte == blau) ++spalten;
+    }
+    EXPECT_EQ(spalten, 8);
 }

@@ -49,6 +49,7 @@ public:
     void SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) override;
     void Polygon(const TLogPunkt* punkte, int anzahl) override;
     void Linie(TLogPunkt von, TLogPunkt bis) override;
+    void Gitterlinien(const TLogPunkt* enden, int paare) override;
     void Ellipse(const TLogRechteck& rahmen) override;
     void Rechteck(const TLogRechteck& rahmen) override;
     void Text(TLogPunkt linksOben, std::string_view text) override;
