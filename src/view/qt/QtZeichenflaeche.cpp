@@ -261,13 +261,11 @@ void TQtZeichenflaeche::Linie(TLogPunkt von, TLogPunkt bis) {
 }
 
 void TQtZeichenflaeche::Gitterlinien(const TLogPunkt* enden, int paare) {
-    // Into a raster image a grid of lines no wider than a pixel goes on
-    // whole pixels, unsmoothed: as sharp as squared paper, and much quicker
-    // than smoothing every line over two rows of pixels, which made the
-    // paper the costliest part of a frame. Vector devices keep the exact
-    // positions.
+    // Into a raster image a grid goes on whole pixels, unsmoothed: as sharp as squared paper, and
+    // much quicker than smoothing every line over two rows of pixels, which made the paper the
+    // costliest part of a frame. Vector devices keep the exact positions.
     const QPaintDevice* geraet = p_.device();
-    if (!geraet || geraet->devType() != QInternal::Image || p_.pen().widthF() > 1.0) {
+    if (!geraet || geraet->devType() != QInternal::Image) {
         TZeichenflaeche::Gitterlinien(enden, paare);
         return;
     }
