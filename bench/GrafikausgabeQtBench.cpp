@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 using namespace kalvorin;
 
@@ -58,67 +59,20 @@ void Format(benchmark::State& state, const char* endung) {
     std::filesystem::remove(datei);
 }
 
-void BM_Metadatei(benchmark::State& state) {
-    Format(state, "wmf");
-}
-void BM_Svg(benchmark::State& state) {
-    Format(state, "svg");
-}
-void BM_Pdf(benchmark::State& state) {
-    Format(state, "pdf");
-}
-void BM_Png(benchmark::State& state) {
-    Format(state, "png");
-}
-void BM_Emf(benchmark::State& state) {
-    Format(state, "emf");
-}
-void BM_Tikz(benchmark::State& state) {
-    Format(state, "tex");
-}
-
 } // namespace
 
-// Argument 0: in memory; 1: written to a file.
-BENCHMARK(BM_Metadatei)
-    ->ArgName("Datei")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Svg)
-    ->ArgName("Datei")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Pdf)
-    ->ArgName("Datei")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Png)
-    ->ArgName("Datei")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Emf)
-    ->ArgName("Datei")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Tikz)
-    ->ArgName("Datei")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+// One benchmark per format, argument 0: in memory; 1: written to a file.
+const bool Registriert = [] {
+    const std::pair<const char*, const char*> formate[] = {
+        {"BM_Metadatei", "wmf"}, {"BM_Svg", "svg"}, {"BM_Pdf", "pdf"},
+        {"BM_Png", "png"},       {"BM_Emf", "emf"}, {"BM_Tikz", "tex"}};
+    for (const auto& [name, endung] : formate)
+        benchmark::RegisterBenchmark(name, [endung](benchmark::State& s) { Format(s, endung); })
+            ->ArgName("Datei")
+            ->Arg(0)
+            ->Arg(1)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(10)
+            ->ReportAggregatesOnly(true);
+    return true;
+}();
