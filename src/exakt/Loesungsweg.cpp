@@ -1094,6 +1094,10 @@ std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
     TExakteAuswertung a;
     TWeg w;
     w.Ergebnisname = ergebnisname;
+    // An intersection point is S unless an element is called so already
+    // (the apex of a pyramid): then it takes the name a new point gets.
+    if (ergebnisname.empty() && art == TLoesungsart::Schneiden && liste.NameVergeben("S"))
+        w.Ergebnisname = liste.AutomatischerName(TElementart::DfrPunkt);
     try {
         switch (art) {
         case TLoesungsart::Schneiden:

@@ -37,7 +37,8 @@ struct TLoesungsweg {
 // marks fit no case of the command. Without exact values the solution says
 // so in one sentence. The result point of an intersection or a perpendicular
 // is called by `ergebnisname` where given (the name it has in the document),
-// else S or F.
+// else S (where an element is called S already, the name a new point
+// gets) or F.
 std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
                                         const std::string& ergebnisname = {});
 

@@ -58,6 +58,12 @@ void ZweiEbenen(test::TElementBauer& b) {
     b.ENOR("F", {1, -1, 0}, 0);
     Markiere(b, {"E", "F"});
 }
+// The apex of a pyramid is S already: the intersection takes the name the
+// program would give a new point.
+void GeradeEbeneMitS(test::TElementBauer& b) {
+    GeradeEbene(b);
+    b.P("S", {9, 9, 9});
+}
 void PunktGerade(test::TElementBauer& b) {
     b.P("P", {1, 1, 1});
     b.G("g", {0, 0, 0}, {1, 2, 2});
@@ -93,6 +99,10 @@ const TFall Faelle[] = {
      TLoesungsart::Schneiden,
      {"    6·(4 + 6r) + 3·(4 + 3r) + 4·(5 + 4r) = 12", "    56 + 61r = 12",
       "    61r = −44  ⇒  r = −44/61", "Ergebnis: S(−20/61 | 112/61 | 129/61)"}},
+    {"LineMeetsPlaneWithSTaken",
+     GeradeEbeneMitS,
+     TLoesungsart::Schneiden,
+     {"Ergebnis: P1(−20/61 | 112/61 | 129/61)"}},
     {"PerpendicularFoot",
      PunktEbene,
      TLoesungsart::Lot,
