@@ -372,6 +372,22 @@ bool Anwenden(TDokument& d, const std::vector<std::string>& befehle) {
     return true;
 }
 
+// render and worksheet: the document read completely, the target a plain
+// file that may be written (only that is replaced), and the view in its
+// starting position, in the textbook view where asked.
+bool ZumZeichnenLesen(TDokument& dokument, const std::string& datei, const std::string& ziel,
+                      TMeldungsProtokoll& protokoll, bool heftansicht) {
+    if (!Lesen(dokument, datei, protokoll, false)) return false;
+    if (const TSchreibfehler f = ZielPruefen(ziel); f != TSchreibfehler::Keiner) {
+        std::cerr << "Kalvorin kann diese Datei weder speichern noch erstellen.\n"
+                  << SchreibfehlerText(f, ziel) << "\n";
+        return false;
+    }
+    if (heftansicht) HeftansichtSetzen(dokument, true);
+    dokument.Ausgangslage();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -452,15 +468,8 @@ int main(int argc, char* argv[]) {
     if (befehl == "render") {
         if (args.size() != 3)
             return Fehlbedienung("render erwartet eine Dokument- und eine Bilddatei.");
-        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
-        // Only a plain file that may be written is replaced by the picture.
-        if (const TSchreibfehler f = ZielPruefen(args[2]); f != TSchreibfehler::Keiner) {
-            std::cerr << "Kalvorin kann diese Datei weder speichern noch erstellen.\n"
-                      << SchreibfehlerText(f, args[2]) << "\n";
+        if (!ZumZeichnenLesen(dokument, args[1], args[2], protokoll, heftansicht))
             return ExitDateifehler;
-        }
-        if (heftansicht) HeftansichtSetzen(dokument, true);
-        dokument.Ausgangslage();
         QString fehler;
         const QString aus = QString::fromStdString(args[2]);
         const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
@@ -574,14 +583,8 @@ int main(int argc, char* argv[]) {
         if (endung != QStringLiteral("pdf") && endung != QStringLiteral("tex"))
             return Fehlbedienung("Das Arbeitsblatt wird als .pdf oder .tex gespeichert.");
         if (const std::string f = blatt.Pruefen(); !f.empty()) return Fehlbedienung(f);
-        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
-        if (const TSchreibfehler f = ZielPruefen(args[2]); f != TSchreibfehler::Keiner) {
-            std::cerr << "Kalvorin kann diese Datei weder speichern noch erstellen.\n"
-                      << SchreibfehlerText(f, args[2]) << "\n";
+        if (!ZumZeichnenLesen(dokument, args[1], args[2], protokoll, heftansicht))
             return ExitDateifehler;
-        }
-        if (heftansicht) HeftansichtSetzen(dokument, true);
-        dokument.Ausgangslage();
         std::string inhalt;
         if (endung == QStringLiteral("tex")) {
             inhalt = ArbeitsblattLatex(dokument, blatt);

@@ -96,10 +96,12 @@ QString GrafikFilter() {
     return filter.join(QStringLiteral(";;"));
 }
 
-QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
-    TMetadateiFlaeche flaeche(a.Fenster, a.Metadateigroesse);
-    // The white page, as on every other target; it also gives the picture
-    // its full extent in programs that measure what is drawn.
+namespace {
+// Either metafile: the white page, as on every other target (it also gives
+// the picture its full extent in programs that measure what is drawn), then
+// the drawing.
+template <class TFlaeche> QByteArray MetafileDaten(const TGrafikAuftrag& a) {
+    TFlaeche flaeche(a.Fenster, a.Metadateigroesse);
     flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
     flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
     flaeche.Rechteck(a.Fenster);
@@ -107,15 +109,14 @@ QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
     const std::string datei = flaeche.Datei();
     return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
 }
+} // namespace
+
+QByteArray MetadateiDaten(const TGrafikAuftrag& a) {
+    return MetafileDaten<TMetadateiFlaeche>(a);
+}
 
 QByteArray EmfDaten(const TGrafikAuftrag& a) {
-    TEmfFlaeche flaeche(a.Fenster, a.Metadateigroesse);
-    flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
-    flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
-    flaeche.Rechteck(a.Fenster);
-    a.Malen(flaeche);
-    const std::string datei = flaeche.Datei();
-    return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
+    return MetafileDaten<TEmfFlaeche>(a);
 }
 
 QByteArray TikzDaten(const TGrafikAuftrag& a) {
