@@ -45,13 +45,14 @@ static void BM_PunktZiehen(benchmark::State& state) {
     QImage bild(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
                 QImage::Format_RGB32);
     const TZeichenOptionen optionen{false, true, false, true};
+    TBandteilung teilung;
     int i = 0;
     for (auto _ : state) {
         z.Schritt(++i);
         const TDokument& d = z.d;
-        InBaendernMalen(bild, d.Abbildung().LogischesFenster(),
-                        QRectF(0, 0, bild.width(), bild.height()),
-                        [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); });
+        InBaendernMalen(
+            bild, d.Abbildung().LogischesFenster(), QRectF(0, 0, bild.width(), bild.height()),
+            [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); }, 0, &teilung);
         benchmark::DoNotOptimize(bild.constBits());
     }
     state.counters["Stuecke"] = z.d.Szene().Stueckzahl();

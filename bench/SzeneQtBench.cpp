@@ -26,11 +26,12 @@ namespace {
 
 constexpr std::pair<int, int> Groessen[] = {{800, 800}, {1920, 1080}, {3840, 2160}};
 
-// As the view draws a drag frame: in bands on all cores.
-void Malen(const bench::TVolleSzene& v, QImage& bild, int baender = 0) {
+// As the view draws a drag frame: in bands on all cores, cut where the last
+// frame's work was shared evenly.
+void Malen(const bench::TVolleSzene& v, QImage& bild, TBandteilung& teilung, int baender = 0) {
     InBaendernMalen(
         bild, v.abb.LogischesFenster(), QRectF(0, 0, bild.width(), bild.height()),
-        [&](TZeichenflaeche& f) { v.szene.Zeichnen(f); }, baender);
+        [&](TZeichenflaeche& f) { v.szene.Zeichnen(f); }, baender, &teilung);
 }
 
 // The plain drawing: one painter on the whole image, as before the bands.
@@ -59,12 +60,13 @@ QImage Bild(const benchmark::State& state, int erstes) {
 static void BM_Ziehbild(benchmark::State& state) {
     bench::TVolleSzene v(static_cast<int>(state.range(0)));
     QImage bild = Bild(state, 1);
+    TBandteilung teilung;
     int schritt = 0;
     for (auto _ : state) {
         v.Drehen(schritt++);
         v.szene.Projizieren();
         v.szene.Sortieren();
-        Malen(v, bild);
+        Malen(v, bild, teilung);
         benchmark::DoNotOptimize(bild.constBits());
     }
     state.counters["Stuecke"] = v.szene.Stueckzahl();
@@ -86,12 +88,13 @@ BENCHMARK(BM_Ziehbild)
 static void BM_ZiehbildHeft(benchmark::State& state) {
     bench::TVolleSzene v(3, 2024, state.range(0) != 0, true);
     QImage bild = Bild(state, 1);
+    TBandteilung teilung;
     int schritt = 0;
     for (auto _ : state) {
         v.Drehen(schritt++);
         v.szene.Projizieren();
         v.szene.Sortieren();
-        Malen(v, bild);
+        Malen(v, bild, teilung);
         benchmark::DoNotOptimize(bild.constBits());
     }
     state.counters["Stuecke"] = v.szene.Stueckzahl();
@@ -110,8 +113,9 @@ BENCHMARK(BM_ZiehbildHeft)
 static void BM_ZiehbildNurZeichnen(benchmark::State& state) {
     bench::TVolleSzene v(static_cast<int>(state.range(0)));
     QImage bild = Bild(state, 1);
+    TBandteilung teilung;
     for (auto _ : state) {
-        Malen(v, bild);
+        Malen(v, bild, teilung);
         benchmark::DoNotOptimize(bild.constBits());
     }
 }
@@ -127,12 +131,13 @@ BENCHMARK(BM_ZiehbildNurZeichnen)
 static void BM_ZiehbildBaender(benchmark::State& state) {
     bench::TVolleSzene v(static_cast<int>(state.range(0)));
     QImage bild(3840, 2160, QImage::Format_RGB32);
+    TBandteilung teilung;
     const int baender = static_cast<int>(state.range(1));
     for (auto _ : state) {
         if (baender < 0)
             EinfachMalen(v, bild);
         else
-            Malen(v, bild, baender);
+            Malen(v, bild, teilung, baender);
         benchmark::DoNotOptimize(bild.constBits());
     }
 }

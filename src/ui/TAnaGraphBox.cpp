@@ -190,8 +190,9 @@ void tAnaGraphBox::BildAufbauen(bool ziehbild) {
         // the drag is drawn again as a still one.
         const TZeichenOptionen optionen = Optionen(true);
         const TDokument& d = *dokument_;
-        InBaendernMalen(bild_, d.Abbildung().LogischesFenster(), geraet,
-                        [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); });
+        InBaendernMalen(
+            bild_, d.Abbildung().LogischesFenster(), geraet,
+            [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, optionen); }, 0, &bandteilung_);
     }
     vollNeu_ = false;
     ++bildaufbauten_;

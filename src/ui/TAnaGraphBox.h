@@ -6,6 +6,7 @@
 
 #include "ui/Geraeteabbildung.h"
 #include "view/Zeichenflaeche.h"
+#include "view/qt/Bandzeichnen.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -106,6 +107,8 @@ private:
     int optionen_ = GraphBoxNeuAbbildenBeiGroesse | GraphBoxSeitenrahmen;
     int teilungX_ = 20, teilungY_ = 15;
     QImage bild_;
+    // Where the last drag frame's work lay, for cutting the next one's bands.
+    TBandteilung bandteilung_;
     bool vollNeu_ = true;
     bool ziehen_ = false, bewegt_ = false, doppel_ = false;
     bool gezeichnet_ = false;

@@ -189,3 +189,67 @@ TEST(Bandzeichnen, BaenderTeilenDieZeilenOhneLueckeUndUeberschneidung) {
         EXPECT_GT(sieben[i], sieben[i - 1]);
     EXPECT_LT(sieben.back(), gross.height());
 }
+
+// Where the measured work lies decides the next cuts: halfway towards an even
+// share, with a least height per band; measurements that do not fit leave
+// the cuts alone.
+TEST(Bandzeichnen, CutsMoveHalfwayTowardsEvenWork) {
+    struct TFall {
+        const char* Name;
+        std::vector<int> Grenzen;
+        std::vector<double> Dauer;
+        int Hoehe;
+        std::vector<int> Erwartet;
+    };
+    const TFall faelle[] = {
+        {"even work stays", {0, 500}, {2, 2}, 1000, {0, 500}},
+        // All the work in the lower half: its even share lies at 750.
+        {"lower half three times dearer", {0, 500}, {1, 3}, 1000, {0, 583}},
+        {"upper half dearer", {0, 500}, {3, 1}, 1000, {0, 417}},
+        {"three bands", {0, 300, 600}, {1, 1, 4}, 900, {0, 450, 675}},
+        // Nearly all work in one band: never thinner than a quarter share.
+        {"least height", {0, 100, 200}, {1000, 0.001, 0.001}, 1000, {0, 83, 166}},
+        {"no time measured", {0, 500}, {0, 2}, 1000, {0, 500}},
+        {"other band count", {0, 500}, {1, 2, 3}, 1000, {0, 500}},
+        {"single band", {0}, {5}, 1000, {0}},
+    };
+    for (const TFall& f : faelle)
+        EXPECT_EQ(AusgeglicheneGrenzen(f.Grenzen, f.Dauer, f.Hoehe), f.Erwartet) << f.Name;
+}
+
+// A view's drag frames: each stores its cuts and times, the next is cut
+// from them, and uneven cuts draw the same picture.
+TEST(Bandzeichnen, FramesCutFromTheLastMeasurementDrawTheSamePicture) {
+    const TZufallsSzene s(3);
+    const QSize groesse(900, 1200);
+    const QRectF ziel(QPointF(0, 0), QSizeF(groesse));
+    const QImage soll = Einfach(s, groesse, 1, ziel);
+    TBandteilung teilung;
+    // As if the top rows had held nearly all the work.
+    teilung.Hoehe = groesse.height();
+    teilung.Grenzen = {0, 400, 800};
+    teilung.Dauer = {9, 0.5, 0.5};
+    for (int bild = 0; bild < 3; ++bild) {
+        QImage ist(groesse, QImage::Format_RGB32);
+        ist.fill(Unberuehrt);
+        const std::vector<int> erwartet =
+            AusgeglicheneGrenzen(teilung.Grenzen, teilung.Dauer, groesse.height());
+        InBaendernMalen(
+            ist, s.abb.LogischesFenster(), ziel, [&](TZeichenflaeche& f) { s.Malen(f); }, 3,
+            &teilung);
+        EXPECT_EQ(teilung.Grenzen, erwartet) << "frame " << bild;
+        EXPECT_EQ(teilung.Hoehe, groesse.height());
+        ASSERT_EQ(teilung.Dauer.size(), 3U);
+        for (double d : teilung.Dauer)
+            EXPECT_GT(d, 0);
+        const TVergleich v = Vergleichen(ist, soll);
+        EXPECT_EQ(v.Unberuehrt, 0) << "frame " << bild;
+        EXPECT_LT(v.Abweichend, ist.width() * ist.height() / 100) << "frame " << bild;
+    }
+    // Another height starts again from even cuts.
+    QImage kleiner(900, 600, QImage::Format_RGB32);
+    InBaendernMalen(
+        kleiner, s.abb.LogischesFenster(), ziel, [&](TZeichenflaeche& f) { s.Malen(f); }, 3,
+        &teilung);
+    EXPECT_EQ(teilung.Grenzen, Bandgrenzen(kleiner, 3));
+}

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -67,19 +68,59 @@ std::vector<int> Bandgrenzen(const QImage& bild, int baender) {
     return grenzen;
 }
 
-void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& ziel,
-                     const TMalen& malen, int baender) {
-    if (bild.isNull()) return;
-    const std::vector<int> grenzen = Bandgrenzen(bild, baender);
+std::vector<int> AusgeglicheneGrenzen(const std::vector<int>& grenzen,
+                                      const std::vector<double>& dauer, int hoehe) {
     const int n = static_cast<int>(grenzen.size());
+    if (n < 2 || dauer.size() != grenzen.size() || grenzen.front() != 0 || hoehe < 2 * n)
+        return grenzen;
+    double gesamt = 0;
+    for (int i = 0; i < n; ++i) {
+        const int bis = i + 1 < n ? grenzen[i + 1] : hoehe;
+        if (bis <= grenzen[i] || !(dauer[i] > 0)) return grenzen;
+        gesamt += dauer[i];
+    }
+    const int mindestens = std::max(1, hoehe / (4 * n));
+    std::vector<int> neu{0};
+    double bisher = 0; // the time of the bands before band i
+    int i = 0;
+    for (int k = 1; k < n; ++k) {
+        const double ziel = gesamt * k / n;
+        while (bisher + dauer[i] < ziel && i + 1 < n)
+            bisher += dauer[i++];
+        const int von = grenzen[i], bis = i + 1 < n ? grenzen[i + 1] : hoehe;
+        const double zeile = von + (ziel - bisher) / dauer[i] * (bis - von);
+        const int schnitt = static_cast<int>(std::lround((grenzen[k] + zeile) / 2));
+        neu.push_back(std::clamp(schnitt, neu.back() + mindestens, hoehe - (n - k) * mindestens));
+    }
+    return neu;
+}
+
+void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& ziel,
+                     const TMalen& malen, int baender, TBandteilung* teilung) {
+    if (bild.isNull()) return;
+    std::vector<int> grenzen = Bandgrenzen(bild, baender);
+    const int n = static_cast<int>(grenzen.size());
+    if (teilung && teilung->Hoehe == bild.height() && teilung->Grenzen.size() == grenzen.size())
+        grenzen = AusgeglicheneGrenzen(teilung->Grenzen, teilung->Dauer, bild.height());
+    std::vector<double> dauer(grenzen.size(), 0.0);
     // Detaches once here, before any thread writes into the pixels.
     uchar* daten = bild.bits();
     const auto band = [&](int i) {
+        const auto anfang = std::chrono::steady_clock::now();
         BandMalen(bild, daten, grenzen[i], i + 1 < n ? grenzen[i + 1] : bild.height(), fenster,
                   ziel, malen);
+        dauer[i] = std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
+    };
+    // Once every band is drawn (the threads have handed their times over).
+    const auto merken = [&] {
+        if (!teilung) return;
+        teilung->Hoehe = bild.height();
+        teilung->Grenzen = grenzen;
+        teilung->Dauer = dauer;
     };
     if (n == 1) {
         band(0);
+        merken();
         return;
     }
     // The bands go to the threads of Qt's global pool, which Qt's own
@@ -93,6 +134,7 @@ void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& zi
     if (faeden->contains(QThread::currentThread())) {
         for (int i = 0; i < n; ++i)
             band(i);
+        merken();
         return;
     }
     auto arbeit = std::make_shared<TBandarbeit>();
@@ -107,6 +149,7 @@ void InBaendernMalen(QImage& bild, const TLogRechteck& fenster, const QRectF& zi
         faeden->start(nehmen);
     std::unique_lock sperre(arbeit->m);
     arbeit->alleFertig.wait(sperre, [&] { return arbeit->fertig == n; });
+    merken();
 }
 
 } // namespace kalvorin
