@@ -66,7 +66,9 @@ void tGSzene::Leeren() {
 void tGSzene::Entwerten() {
     ++stand_;
     projiziert_ = false;
+    std::lock_guard sperre(folgeSperre_.m);
     sortiert_ = false;
+    folgeOffen_ = false;
     folge_.clear();
 }
 

@@ -177,6 +177,14 @@ struct THeftBeschriftung {
 // their visible and hidden parts, points and the placed names (Heftzeichnen.cpp).
 struct THeftPlan;
 
+// A mutex for a member of a copyable class: a copy gets a lock of its own.
+struct TKopierbareSperre {
+    std::mutex m;
+    TKopierbareSperre() = default;
+    TKopierbareSperre(const TKopierbareSperre&) {}
+    TKopierbareSperre& operator=(const TKopierbareSperre&) { return *this; }
+};
+
 // The textbook view's plan, made once for a state of the scene, the mapping
 // and the settings it depends on, and shared by every band of a picture.
 class THeftPlanSpeicher {
@@ -289,7 +297,9 @@ public:
     void Projizieren();
     // Orders the projected pieces from back to front. Pairs whose pictures
     // lie apart are not compared; without that early rejection (the reference
-    // for tests) every pair is, with the same result.
+    // for tests) every pair is, with the same result. The textbook view draws
+    // from its own plan and needs the order only to find what was clicked:
+    // there it is made when first asked for, not on every step of a drag.
     void Sortieren(bool vorpruefen = true);
     // Draws the pieces in the drawing order; nothing before the first
     // projection. The objects in `markiert` (a plane with its edges) get a
@@ -313,7 +323,10 @@ public:
     const TSzenenObjekt& Objekt(int nr) const { return objekte_[nr - 1]; }
     const TStueck& Stueck(int nr) const { return stuecke_[nr - 1]; }
     // Piece numbers, back to front.
-    const std::vector<int>& Zeichenfolge() const { return folge_; }
+    const std::vector<int>& Zeichenfolge() const {
+        FolgeSichern();
+        return folge_;
+    }
     bool Projiziert() const { return projiziert_; }
     TTripel Wuerfelmitte() const { return mitte_; }
     Real Halbseite() const { return h_; }
@@ -326,6 +339,9 @@ private:
     int NeuesObjekt(TObjektArt art);
     int NeuesStueck(int objekt, TStueckArt art);
     void Entwerten();
+    // Makes the drawing order if it is owed, once, whichever thread asks.
+    void FolgeSichern() const;
+    void FolgeBilden(bool vorpruefen) const;
     // The inside of a piece's picture less its rim (empty but for polygons):
     // the one made by the projection, or else made into ersatz.
     const bild::TInnenbereich& Innenbereich(int stueck,
@@ -378,12 +394,17 @@ private:
     std::vector<TKoerper> koerper_;
     std::vector<TSzenenObjekt> objekte_;
     std::vector<TStueck> stuecke_;
-    std::vector<int> folge_;
+    // The drawing order; owed (offen) where Sortieren left it to the first
+    // reader, which may be any of the threads drawing bands of a picture.
+    mutable std::vector<int> folge_;
+    mutable bool folgeOffen_ = false;
+    bool folgeVorpruefen_ = true;
+    mutable TKopierbareSperre folgeSperre_;
     // Per piece, the inside of a polygon's picture less its rim, made once
     // per projection for the comparisons of the sort.
     std::vector<bild::TInnenbereich> innen_;
     bool projiziert_ = false;
-    bool sortiert_ = false;
+    mutable bool sortiert_ = false;
     // Pieces kept back for the edges of a plane while its cuts are made.
     int reserviert_ = 0;
     // Counts every change of objects, pieces, solids, the view matrix and

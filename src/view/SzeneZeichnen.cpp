@@ -97,6 +97,7 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
             break;
         }
     };
+    FolgeSichern();
     if (sortiert_)
         for (int nr : folge_)
             eines(nr);

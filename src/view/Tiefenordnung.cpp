@@ -269,6 +269,22 @@ int tGSzene::ZyklusAufbrechen(const std::vector<std::vector<int>>& nach,
 }
 
 void tGSzene::Sortieren(bool vorpruefen) {
+    std::lock_guard sperre(folgeSperre_.m);
+    folge_.clear();
+    sortiert_ = false;
+    folgeVorpruefen_ = vorpruefen;
+    folgeOffen_ = art_ == TProjektionsart::Heft;
+    if (!folgeOffen_) FolgeBilden(vorpruefen);
+}
+
+void tGSzene::FolgeSichern() const {
+    std::lock_guard sperre(folgeSperre_.m);
+    if (!folgeOffen_) return;
+    folgeOffen_ = false;
+    FolgeBilden(folgeVorpruefen_);
+}
+
+void tGSzene::FolgeBilden(bool vorpruefen) const {
     folge_.clear();
     const int n = Stueckzahl();
     if (!projiziert_ || n == 0) {

@@ -74,6 +74,7 @@ std::vector<int> tGSzene::Treffer(TLogPunkt p, int hoechstens) const {
         if (getroffen && std::find(treffer.begin(), treffer.end(), s.Objekt) == treffer.end())
             treffer.push_back(s.Objekt);
     };
+    FolgeSichern();
     if (sortiert_)
         for (auto it = folge_.rbegin();
              it != folge_.rend() && static_cast<int>(treffer.size()) < hoechstens; ++it)

@@ -302,6 +302,34 @@ TEST(Heftansicht, TurningKeepsTheZAxisUprightAndTiltStopsAt30Degrees) {
     EXPECT_EQ(s.HeftDrehung(), 0);
 }
 
+// A turning step in the textbook view leaves the drawing order until it is
+// asked for; then it is the one a full sort of the same projection gives, for
+// the order and for what a click hits, also after switching back.
+TEST(Heftansicht, DrawingOrderAfterATurnIsTheFullSortsOrder) {
+    TAbitur t;
+    for (const auto& [von, nach] : {std::pair<TLogPunkt, TLogPunkt>{{0, 0}, {1500, 400}},
+                                    {{0, 0}, {-3000, 0}},
+                                    {{0, 0}, {700, 2500}}}) {
+        t.D.AnsichtDrehen(von, nach, nach.y > 2000);
+        tGSzene voll = t.Sz();
+        voll.SetzeProjektionsart(TProjektionsart::Schraeg);
+        voll.Sortieren();
+        ASSERT_EQ(static_cast<int>(voll.Zeichenfolge().size()), voll.Stueckzahl());
+        for (const char* name : {"A", "B", "C", "S", "F"}) {
+            const TLogPunkt p = t.Sz().Bild(Als<TfrPunkt>(*t[name]).Koordinaten);
+            EXPECT_EQ(t.Sz().Treffer(p, 5), voll.Treffer(p, 5)) << name;
+        }
+        EXPECT_EQ(t.Sz().Zeichenfolge(), voll.Zeichenfolge());
+    }
+    t.D.AnsichtDrehen({0, 0}, {900, 100});
+    tGSzene& s = test::Szene(t.D);
+    s.SetzeProjektionsart(TProjektionsart::Schraeg);
+    // Drawn in the design's way without another sort: every piece once.
+    TProtokollflaeche f;
+    s.Zeichnen(f);
+    EXPECT_EQ(static_cast<int>(s.Zeichenfolge().size()), s.Stueckzahl());
+}
+
 TEST(Heftansicht, SwitchingBackGivesTheDesignsViewUnchanged) {
     TAbitur t;
     HeftansichtSetzen(t.D, false);
