@@ -248,8 +248,10 @@ private:
             plan_.Fuellungen.push_back(std::move(f));
     }
 
-    // The line from p to q (document space) in visible and hidden parts.
-    void Strecke(TTripel p, TTripel q, const TStift& stift) {
+    // The line from p to q (document space) in visible and hidden parts; a
+    // white border goes under the visible parts only, as it must not cut a
+    // gap into the face that hides the rest.
+    void Strecke(TTripel p, TTripel q, const TStift& stift, bool weisserRand = false) {
         const TTripel gp = Gedreht(p), gq = Gedreht(q);
         const TLogPunkt bp = s_.Bild(p), bq = s_.Bild(q);
         std::vector<double> teile{0, 1};
@@ -273,8 +275,13 @@ private:
         const TStift sichtbar{stift.Farbe, breite, stift.Stil};
         const TStift verdeckt{stift.Farbe, std::min(breite, InLogisch(a_, Verdecktlinie)),
                               TStiftStil::Gestrichelt};
+        const auto teil = [&](TLogPunkt a, TLogPunkt b, bool hinten) {
+            if (weisserRand && !hinten)
+                plan_.Linien.push_back({a, b, {Weiss, 3 * InLogisch(a_, Sichtbarlinie)}});
+            Linie(a, b, hinten ? verdeckt : sichtbar);
+        };
         if (wirksam.empty()) {
-            Linie(bp, bq, sichtbar);
+            teil(bp, bq, false);
             return;
         }
         std::sort(teile.begin(), teile.end());
@@ -294,14 +301,13 @@ private:
                 }
             const int z = hinten ? 1 : 0;
             if (zustand != -1 && z != zustand) {
-                Linie(Zwischen(bp, bq, anfang), Zwischen(bp, bq, s0),
-                      zustand == 1 ? verdeckt : sichtbar);
+                teil(Zwischen(bp, bq, anfang), Zwischen(bp, bq, s0), zustand == 1);
                 anfang = s0;
             }
             zustand = z;
         }
         if (zustand == -1) zustand = 0;
-        Linie(Zwischen(bp, bq, anfang), bq, zustand == 1 ? verdeckt : sichtbar);
+        teil(Zwischen(bp, bq, anfang), bq, zustand == 1);
     }
 
     void Linie(TLogPunkt a, TLogPunkt b, const TStift& stift) {
@@ -365,10 +371,7 @@ private:
             if (!o.IstLinienartig()) continue;
             const TTripel von = GeradenPunkt(o.Basis, o.Richtung, o.Unten);
             const TTripel bis = GeradenPunkt(o.Basis, o.Richtung, o.Oben);
-            if (o.WeisserRand && o.Art == TObjektArt::Gerade)
-                plan_.Linien.push_back(
-                    {s_.Bild(von), s_.Bild(bis), {Weiss, 3 * InLogisch(a_, Sichtbarlinie)}});
-            Strecke(von, bis, o.Stift);
+            Strecke(von, bis, o.Stift, o.WeisserRand && o.Art == TObjektArt::Gerade);
             if (o.Pfeil && !o.EndeGekappt) {
                 plan_.Spitzen.push_back({s_.Bild(o.Pfeilspitze[0]), s_.Bild(o.Pfeilspitze[1]),
                                          s_.Bild(o.Pfeilspitze[2])});

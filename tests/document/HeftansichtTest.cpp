@@ -263,6 +263,29 @@ TEST(Heftansicht, SharedPlanFollowsEveryChange) {
     EXPECT_NE(Zeichnung(t.D).size(), mitSpur);
 }
 
+// The perpendicular from S runs behind the pyramid's faces: its white border
+// lies under its visible parts only, never as a gap through a face over the
+// dashed rest.
+TEST(Heftansicht, WhiteBorderOnlyUnderVisibleParts) {
+    TAbitur t;
+    const std::vector<TAufruf> z = Zeichnung(t.D);
+    int weiss = 0, gestrichelt = 0;
+    for (std::size_t i = 0; i < z.size(); ++i) {
+        if (z[i].art != TAufruf::Linie) continue;
+        if (z[i].stift.Stil == TStiftStil::Gestrichelt) ++gestrichelt;
+        if (z[i].stift.Farbe != Weiss) continue;
+        ++weiss;
+        // The line's own visible piece follows, with the same ends.
+        ASSERT_LT(i + 1, z.size());
+        EXPECT_EQ(z[i + 1].art, TAufruf::Linie);
+        EXPECT_EQ(z[i + 1].punkte, z[i].punkte);
+        EXPECT_EQ(z[i + 1].stift.Stil, TStiftStil::Durchgezogen);
+        EXPECT_NE(z[i + 1].stift.Farbe, Weiss);
+    }
+    EXPECT_GE(weiss, 1);
+    EXPECT_GE(gestrichelt, 1);
+}
+
 TEST(Heftansicht, HiddenPointIsASmallOpenCircle) {
     TBefehlsDokument d;
     d.P("A", {2, 0, 0});
