@@ -30,9 +30,10 @@ public:
     void SetzePinsel(const TPinsel& pinsel) override { ziel_.SetzePinsel(pinsel); }
     void SetzeRasterModus(TRasterModus modus) override { ziel_.SetzeRasterModus(modus); }
     void SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) override {
-        const double faktor = (o_.Praesentation ? o_.Namenfaktor : 1.0) * o_.Schriftfaktor;
-        if (faktor != 1) hoehe = static_cast<int>(std::lround(hoehe * faktor));
-        ziel_.SetzeSchrift(familie, hoehe, o_.Kontrast ? KontrastFarbe(farbe) : farbe);
+        ziel_.SetzeSchrift(familie, Hoehe(hoehe), o_.Kontrast ? KontrastFarbe(farbe) : farbe);
+    }
+    int GesetzteSchrifthoehe(int hoehe) const override {
+        return ziel_.GesetzteSchrifthoehe(Hoehe(hoehe));
     }
     void Polygon(const TLogPunkt* punkte, int anzahl) override { ziel_.Polygon(punkte, anzahl); }
     void Linie(TLogPunkt von, TLogPunkt bis) override { ziel_.Linie(von, bis); }
@@ -42,6 +43,11 @@ public:
     TTextmass Textmass(std::string_view text) override { return ziel_.Textmass(text); }
 
 private:
+    int Hoehe(int hoehe) const {
+        const double faktor = (o_.Praesentation ? o_.Namenfaktor : 1.0) * o_.Schriftfaktor;
+        return faktor != 1 ? static_cast<int>(std::lround(hoehe * faktor)) : hoehe;
+    }
+
     TZeichenflaeche& ziel_;
     const TZeichenOptionen& o_;
 };

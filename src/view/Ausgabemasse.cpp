@@ -151,9 +151,13 @@ TAusgabeMass Heftmass(const TWeltRechteck& welt) {
             static_cast<std::int32_t>(std::lround(std::fabs(welt.y2 - welt.y1) * 1000))};
 }
 
-void TSchriftFlaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) {
+int TSchriftFlaeche::Hoehe(int hoehe) const {
     const double h = std::max<double>(hoehe, grund_) * ziel_ / grund_;
-    z_.SetzeSchrift(familie, std::max(1, static_cast<int>(std::lround(h))), farbe);
+    return std::max(1, static_cast<int>(std::lround(h)));
+}
+
+void TSchriftFlaeche::SetzeSchrift(std::string_view familie, int hoehe, TFarbe farbe) {
+    z_.SetzeSchrift(familie, Hoehe(hoehe), farbe);
 }
 
 namespace {

@@ -148,8 +148,13 @@ public:
     void Rechteck(const TLogRechteck& r) override { z_.Rechteck(r); }
     void Text(TLogPunkt p, std::string_view t) override { z_.Text(p, t); }
     TTextmass Textmass(std::string_view t) override { return z_.Textmass(t); }
+    int GesetzteSchrifthoehe(int hoehe) const override {
+        return z_.GesetzteSchrifthoehe(Hoehe(hoehe));
+    }
 
 private:
+    int Hoehe(int hoehe) const;
+
     TZeichenflaeche& z_;
     double grund_, ziel_;
 };

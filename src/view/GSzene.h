@@ -195,6 +195,7 @@ public:
         TLogRechteck Fenster{};
         bool Spurdreieck = false, Indiziert = false;
         char Dezimaltrenner = 0;
+        int NamenGesetzt = 0, ZahlenGesetzt = 0; // the heights names are really set in
         friend bool operator==(const TSchluessel&, const TSchluessel&) = default;
     };
     THeftPlanSpeicher() = default;
@@ -381,7 +382,8 @@ private:
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     // The textbook view (Heftzeichnen.cpp).
     void HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const;
-    std::shared_ptr<const THeftPlan> HeftPlan() const;
+    // The plan for names set as `flaeche` sets them (as asked without one).
+    std::shared_ptr<const THeftPlan> HeftPlan(const TZeichenflaeche* flaeche = nullptr) const;
 
     const TWeltAbbildung* abbildung_;
     TTripel mitte_{};

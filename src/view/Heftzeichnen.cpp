@@ -130,7 +130,16 @@ bool Verdeckt(const TVerdecker& v, TTripel q, TLogPunkt bild) {
 
 class TPlaner {
 public:
-    explicit TPlaner(const tGSzene& s) : s_(s), a_(s.Abbildung()) {}
+    // Names and tick numbers measured at the heights `flaeche` sets them in.
+    TPlaner(const tGSzene& s, const TZeichenflaeche* flaeche)
+        : s_(s), a_(s.Abbildung()), namenhoehe_(InLogisch(a_, Namenhoehe)),
+          zahlenhoehe_(InLogisch(a_, Zahlenhoehe)),
+          namenGesetzt_(flaeche ? flaeche->GesetzteSchrifthoehe(namenhoehe_) : namenhoehe_),
+          zahlenGesetzt_(flaeche ? flaeche->GesetzteSchrifthoehe(zahlenhoehe_) : zahlenhoehe_) {}
+
+    // The heights the plan depends on.
+    int NamenGesetzt() const { return namenGesetzt_; }
+    int ZahlenGesetzt() const { return zahlenGesetzt_; }
 
     THeftPlan Planen() {
         Verdeckerfinden();
@@ -350,8 +359,8 @@ private:
             const TSzenenObjekt& o = s_.Objekt(l.Ebene);
             Strecke(l.Von, l.Bis, o.Stift);
         }
-        const int namenhoehe = InLogisch(a_, Namenhoehe);
-        const int zahlenhoehe = InLogisch(a_, Zahlenhoehe);
+        const int namenhoehe = namenhoehe_;
+        const int zahlenhoehe = zahlenhoehe_;
         for (int nr = 1; nr <= s_.Objektzahl(); ++nr) {
             const TSzenenObjekt& o = s_.Objekt(nr);
             // A plane's name (on its first edge) stands inside its picture,
@@ -462,9 +471,12 @@ private:
                                                {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
         const int abstand = InLogisch(a_, Abstand);
         for (const TNamenWunsch& w : wuensche_) {
+            // The size the canvas really sets the text in.
+            const int hoehe = w.Hoehe == namenhoehe_    ? namenGesetzt_
+                              : w.Hoehe == zahlenhoehe_ ? zahlenGesetzt_
+                                                        : w.Hoehe;
             const int breite = static_cast<int>(
-                std::lround(Zeichenbreite * w.Hoehe * static_cast<double>(Utf8Laenge(w.Text))));
-            const int hoehe = w.Hoehe;
+                std::lround(Zeichenbreite * hoehe * static_cast<double>(Utf8Laenge(w.Text))));
             TLogRechteck bester{};
             long besteStoerung = -1;
             bool besterMitLinie = false;
@@ -500,6 +512,8 @@ private:
 
     const tGSzene& s_;
     const TWeltAbbildung& a_;
+    const int namenhoehe_, zahlenhoehe_;
+    const int namenGesetzt_, zahlenGesetzt_;
     THeftPlan plan_;
     std::vector<TVerdecker> verdecker_;
     std::vector<TFuellung> koerperFuellungen_;
@@ -534,17 +548,20 @@ void PapierZeichnen(TZeichenflaeche& f, const TWeltAbbildung& a) {
 
 } // namespace
 
-std::shared_ptr<const THeftPlan> tGSzene::HeftPlan() const {
+std::shared_ptr<const THeftPlan> tGSzene::HeftPlan(const TZeichenflaeche* flaeche) const {
     const TStandardEinstellungen& e = Einstellungen();
     const TWeltRechteck& w = abbildung_->Welt();
+    TPlaner planer(*this, flaeche);
     const THeftPlanSpeicher::TSchluessel schluessel{stand_,
                                                     {w.x1, w.y1, w.x2, w.y2},
                                                     abbildung_->LogischesFenster(),
                                                     e.HeftSpurdreieck,
                                                     e.HeftAchsenIndiziert,
-                                                    e.Dezimaltrenner};
-    return heftPlan_.Holen(
-        schluessel, [&] { return std::make_shared<const THeftPlan>(TPlaner(*this).Planen()); });
+                                                    e.Dezimaltrenner,
+                                                    planer.NamenGesetzt(),
+                                                    planer.ZahlenGesetzt()};
+    return heftPlan_.Holen(schluessel,
+                           [&] { return std::make_shared<const THeftPlan>(planer.Planen()); });
 }
 
 std::vector<THeftBeschriftung> tGSzene::HeftBeschriftungen() const {
@@ -554,7 +571,7 @@ std::vector<THeftBeschriftung> tGSzene::HeftBeschriftungen() const {
 
 void tGSzene::HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const {
     PapierZeichnen(f, *abbildung_);
-    const std::shared_ptr<const THeftPlan> geteilt = HeftPlan();
+    const std::shared_ptr<const THeftPlan> geteilt = HeftPlan(&f);
     const THeftPlan& plan = *geteilt;
 
     // The light fills, combined with what lies under them, so that the

@@ -107,6 +107,10 @@ public:
     // UTF-8 text whose cell has its top-left corner at the point.
     virtual void Text(TLogPunkt linksOben, std::string_view text) = 0;
     virtual TTextmass Textmass(std::string_view text) = 0;
+    // The cell height this canvas really sets text in that is asked for at
+    // `hoehe` (a presentation's bigger names, a fixed size on paper): where
+    // names are placed so as not to collide, they are measured at it.
+    virtual int GesetzteSchrifthoehe(int hoehe) const { return hoehe; }
 };
 
 } // namespace kalvorin

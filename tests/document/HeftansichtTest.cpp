@@ -7,6 +7,7 @@
 #include "document/Zeichnen.h"
 #include "math/Projektion.h"
 #include "storage/EinstellungenSichern.h"
+#include "view/Ausgabemasse.h"
 #include "view/Protokollflaeche.h"
 
 #include <gtest/gtest.h>
@@ -222,6 +223,49 @@ TEST(Heftansicht, NoTwoNamesOverlapFromAnySide) {
 // The plan of the names and hidden lines is made once and shared by every
 // band of a picture: each change that moves or renames something, and each
 // setting it depends on, gives a new one.
+// Names set larger than asked for (a presentation on the board, a larger
+// desktop font, a fixed size on paper) are placed at the size they get:
+// the texts as drawn still never overlap.
+TEST(Heftansicht, NamesSetLargerStillNeverOverlap) {
+    TAbitur t;
+    TZeichenOptionen praesentation;
+    praesentation.Praesentation = true;
+    TZeichenOptionen desktop;
+    desktop.Schriftfaktor = 1.6;
+    const int zelle = static_cast<int>(std::lround(0.45 * t.ProCm()));
+    struct TFall {
+        const char* Name;
+        TZeichenOptionen Optionen;
+        int Zielzelle; // a fixed cell for every text, 0 for none
+    } const faelle[] = {
+        {"Präsentation", praesentation, 0},
+        {"Schrift 160 %", desktop, 0},
+        {"fester Satz auf Papier", {}, zelle * 13 / 10},
+    };
+    for (const TFall& fall : faelle) {
+        TProtokollflaeche f;
+        if (fall.Zielzelle > 0) {
+            TSchriftFlaeche papier(f, zelle, fall.Zielzelle);
+            DokumentZeichnen(t.D, papier, fall.Optionen);
+        } else {
+            DokumentZeichnen(t.D, f, fall.Optionen);
+        }
+        std::vector<std::pair<std::string, TLogRechteck>> texte;
+        for (const TAufruf& a : f.Nur(TAufruf::Text)) {
+            const int h = a.schrifthoehe;
+            const std::int32_t breite = static_cast<std::int32_t>(a.text.size()) * h / 2;
+            texte.push_back(
+                {a.text,
+                 {a.punkte[0].x, a.punkte[0].y - h, a.punkte[0].x + breite, a.punkte[0].y}});
+        }
+        ASSERT_GT(texte.size(), 30u) << fall.Name;
+        for (std::size_t i = 0; i < texte.size(); ++i)
+            for (std::size_t j = i + 1; j < texte.size(); ++j)
+                EXPECT_FALSE(Ueberlappen(texte[i].second, texte[j].second))
+                    << fall.Name << ": " << texte[i].first << " / " << texte[j].first;
+    }
+}
+
 TEST(Heftansicht, SharedPlanFollowsEveryChange) {
     TEinstellungenSichern sichern;
     TAbitur t;
