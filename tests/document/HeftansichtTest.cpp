@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -423,6 +424,8 @@ TEST(Heftansicht, DocumentFileDoesNotChange) {
     };
     EXPECT_EQ(inhalt(mit), inhalt(ohne));
     EXPECT_EQ(inhalt(mit).find("Heft"), std::string::npos);
+    std::remove(mit.c_str());
+    std::remove(ohne.c_str());
 }
 
 // The design's own view: the arrow is named like in the object list, and
