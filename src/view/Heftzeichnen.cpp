@@ -130,16 +130,10 @@ bool Verdeckt(const TVerdecker& v, TTripel q, TLogPunkt bild) {
 
 class TPlaner {
 public:
-    // Names and tick numbers measured at the heights `flaeche` sets them in.
-    TPlaner(const tGSzene& s, const TZeichenflaeche* flaeche)
-        : s_(s), a_(s.Abbildung()), namenhoehe_(InLogisch(a_, Namenhoehe)),
-          zahlenhoehe_(InLogisch(a_, Zahlenhoehe)),
-          namenGesetzt_(flaeche ? flaeche->GesetzteSchrifthoehe(namenhoehe_) : namenhoehe_),
-          zahlenGesetzt_(flaeche ? flaeche->GesetzteSchrifthoehe(zahlenhoehe_) : zahlenhoehe_) {}
-
-    // The heights the plan depends on.
-    int NamenGesetzt() const { return namenGesetzt_; }
-    int ZahlenGesetzt() const { return zahlenGesetzt_; }
+    // Names and tick numbers measured at the cell heights they are really
+    // set in.
+    TPlaner(const tGSzene& s, int namenGesetzt, int zahlenGesetzt)
+        : s_(s), a_(s.Abbildung()), namenGesetzt_(namenGesetzt), zahlenGesetzt_(zahlenGesetzt) {}
 
     THeftPlan Planen() {
         Verdeckerfinden();
@@ -359,8 +353,8 @@ private:
             const TSzenenObjekt& o = s_.Objekt(l.Ebene);
             Strecke(l.Von, l.Bis, o.Stift);
         }
-        const int namenhoehe = namenhoehe_;
-        const int zahlenhoehe = zahlenhoehe_;
+        const int namenhoehe = InLogisch(a_, Namenhoehe);
+        const int zahlenhoehe = InLogisch(a_, Zahlenhoehe);
         for (int nr = 1; nr <= s_.Objektzahl(); ++nr) {
             const TSzenenObjekt& o = s_.Objekt(nr);
             // A plane's name (on its first edge) stands inside its picture,
@@ -470,11 +464,12 @@ private:
         static constexpr int richtung[8][2] = {{1, 0}, {0, 1},  {-1, 0},  {0, -1},
                                                {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
         const int abstand = InLogisch(a_, Abstand);
+        const int namenhoehe = InLogisch(a_, Namenhoehe), zahlenhoehe = InLogisch(a_, Zahlenhoehe);
         for (const TNamenWunsch& w : wuensche_) {
             // The size the canvas really sets the text in.
-            const int hoehe = w.Hoehe == namenhoehe_    ? namenGesetzt_
-                              : w.Hoehe == zahlenhoehe_ ? zahlenGesetzt_
-                                                        : w.Hoehe;
+            const int hoehe = w.Hoehe == namenhoehe    ? namenGesetzt_
+                              : w.Hoehe == zahlenhoehe ? zahlenGesetzt_
+                                                       : w.Hoehe;
             const int breite = static_cast<int>(
                 std::lround(Zeichenbreite * hoehe * static_cast<double>(Utf8Laenge(w.Text))));
             TLogRechteck bester{};
@@ -512,7 +507,6 @@ private:
 
     const tGSzene& s_;
     const TWeltAbbildung& a_;
-    const int namenhoehe_, zahlenhoehe_;
     const int namenGesetzt_, zahlenGesetzt_;
     THeftPlan plan_;
     std::vector<TVerdecker> verdecker_;
@@ -551,17 +545,23 @@ void PapierZeichnen(TZeichenflaeche& f, const TWeltAbbildung& a) {
 std::shared_ptr<const THeftPlan> tGSzene::HeftPlan(const TZeichenflaeche* flaeche) const {
     const TStandardEinstellungen& e = Einstellungen();
     const TWeltRechteck& w = abbildung_->Welt();
-    TPlaner planer(*this, flaeche);
+    // Only two sizes of text: names and tick numbers.
+    const auto gesetzt = [&](double hoehe) {
+        const int h = InLogisch(*abbildung_, hoehe);
+        return flaeche ? flaeche->GesetzteSchrifthoehe(h) : h;
+    };
     const THeftPlanSpeicher::TSchluessel schluessel{stand_,
                                                     {w.x1, w.y1, w.x2, w.y2},
                                                     abbildung_->LogischesFenster(),
                                                     e.HeftSpurdreieck,
                                                     e.HeftAchsenIndiziert,
                                                     e.Dezimaltrenner,
-                                                    planer.NamenGesetzt(),
-                                                    planer.ZahlenGesetzt()};
-    return heftPlan_.Holen(schluessel,
-                           [&] { return std::make_shared<const THeftPlan>(planer.Planen()); });
+                                                    gesetzt(Namenhoehe),
+                                                    gesetzt(Zahlenhoehe)};
+    return heftPlan_.Holen(schluessel, [&] {
+        return std::make_shared<const THeftPlan>(
+            TPlaner(*this, schluessel.NamenGesetzt, schluessel.ZahlenGesetzt).Planen());
+    });
 }
 
 std::vector<THeftBeschriftung> tGSzene::HeftBeschriftungen() const {
