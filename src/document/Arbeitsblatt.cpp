@@ -8,6 +8,7 @@
 #include "model/Abhaengigkeiten.h"
 #include "model/ElementCast.h"
 #include "model/Utf8.h"
+#include "storage/Latex.h"
 #include "view/Tikz.h"
 
 #include <algorithm>
@@ -20,14 +21,6 @@ namespace {
 using exakt::TQTripel;
 using exakt::TStil;
 using A = TElementart;
-
-// An element name inside a formula.
-std::string NameLatex(const std::string& n) {
-    const bool einfach = !n.empty() && std::all_of(n.begin(), n.end(), [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    });
-    return einfach ? n : "\\text{" + LatexText(n) + "}";
-}
 
 TBlattStueck Formelstueck(std::string text, std::string latex) {
     return {std::move(text), std::move(latex), true, {}};
@@ -72,7 +65,7 @@ TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
         }
     }();
     const std::string& n = e.Name;
-    const std::string nl = NameLatex(n);
+    const std::string nl = LatexName(n);
     if (!g || e.Art == A::DPyramide3) return BlattSatz(FestlegungsText(e));
     const auto punkt = [](const TQTripel& p) {
         return Formelstueck(exakt::PunktText("", p), exakt::PunktText("", p, TStil::Latex));

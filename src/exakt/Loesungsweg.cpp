@@ -2,6 +2,7 @@
 
 #include "exakt/ExakteMessung.h"
 #include "exakt/Gleichungen.h"
+#include "storage/Latex.h"
 #include "storage/Zahlen.h"
 
 #include <algorithm>
@@ -19,63 +20,6 @@ using Stil = TStil;
 using Elemente = std::vector<const TDreiDBasisElement*>;
 
 // --- pieces ----------------------------------------------------------------
-
-// Text mode LaTeX of a sentence: the special characters escaped, the
-// mathematical signs of the plain text set as math.
-std::string LatexText(const std::string& s) {
-    static const std::pair<const char*, const char*> zeichen[] = {
-        {"≤", "$\\le$"},    {"≥", "$\\ge$"},     {"×", "$\\times$"},      {"·", "$\\cdot$"},
-        {"−", "$-$"},       {"≈", "$\\approx$"}, {"⇒", "$\\Rightarrow$"}, {"≠", "$\\neq$"},
-        {"α", "$\\alpha$"}, {"√", "$\\surd$"},   {"²", "$^2$"},           {"⊥", "$\\perp$"},
-    };
-    const std::string pfeil = "\xE2\x83\x97";
-    std::string r;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        // "u⃗": the letter before the combining arrow gets \vec.
-        if (i + 1 + pfeil.size() <= s.size() && s.compare(i + 1, pfeil.size(), pfeil) == 0 &&
-            std::isalpha(static_cast<unsigned char>(s[i]))) {
-            r += std::string("$\\vec{") + s[i] + "}$";
-            i += pfeil.size();
-            continue;
-        }
-        bool ersetzt = false;
-        for (const auto& [u, l] : zeichen) {
-            const std::size_t n = std::char_traits<char>::length(u);
-            if (s.compare(i, n, u) == 0) {
-                r += l;
-                i += n - 1;
-                ersetzt = true;
-                break;
-            }
-        }
-        if (ersetzt) continue;
-        const char c = s[i];
-        switch (c) {
-        case '#':
-        case '$':
-        case '%':
-        case '&':
-        case '_':
-        case '{':
-        case '}':
-            r += '\\';
-            r += c;
-            break;
-        case '~':
-            r += "\\textasciitilde{}";
-            break;
-        case '^':
-            r += "\\textasciicircum{}";
-            break;
-        case '\\':
-            r += "\\textbackslash{}";
-            break;
-        default:
-            r += c;
-        }
-    }
-    return r;
-}
 
 TStueck T(const std::string& text) {
     return {text, LatexText(text), false, {}};
@@ -99,9 +43,9 @@ std::string Name(const std::string& n, Stil s) {
     return s == Stil::Latex ? "\\text{" + LatexText(n) + "}" : n;
 }
 
-// "u⃗" / "\vec{u}"
+// "u⃗" / "\vec{u}"; a name of the document is escaped like every name.
 std::string Vek(const std::string& n, Stil s) {
-    return s == Stil::Latex ? "\\vec{" + n + "}" : n + "\xE2\x83\x97";
+    return s == Stil::Latex ? "\\vec{" + LatexName(n) + "}" : n + "\xE2\x83\x97";
 }
 
 // "AB⃗" / "\overrightarrow{AB}"
@@ -366,13 +310,16 @@ std::optional<TQTripel> LotfussAufGerade(TWeg& w, const std::string& pName, cons
     return f;
 }
 
-// |v| with the numbers inserted; the exact value.
+// |v| with the numbers inserted; the exact value. The left side is one
+// formula for both notations, unless its LaTeX is given apart (a name).
 std::optional<TWurzelzahl> BetragZeigen(TWeg& w, const std::string& links, const TQTripel& v,
-                                        const char* einheit) {
+                                        const char* einheit, const std::string& linksLatex = {}) {
     auto b = Wurzel(Skalar(v, v));
     if (!b) return {};
     w.Formel({F([&](Stil s) {
-                  return links + " = " + (s == Stil::Latex ? std::string("\\left|") : "|");
+                  const bool latex = s == Stil::Latex;
+                  return (latex && !linksLatex.empty() ? linksLatex : links) + " = " +
+                         (latex ? std::string("\\left|") : "|");
               }),
               Spalte(v), F([&](Stil s) {
                   return (s == Stil::Latex ? std::string("\\right|") : "|") + " = " +
@@ -855,7 +802,9 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
         if (mu == "-1-----") {
             auto v = a.Vektor(m.V[0]);
             if (!v) return fehlt();
-            BetragZeigen(w, Betragsstriche(m.V[0]->Name, Stil::Text), *v, "LE");
+            const std::string& vn = m.V[0]->Name;
+            BetragZeigen(w, Betragsstriche(vn, Stil::Text), *v, "LE",
+                         Betragsstriche(Vek(vn, Stil::Latex), Stil::Latex));
             return;
         }
         if (mu == "1--1---") {

@@ -1,6 +1,6 @@
 #include "view/ArbeitsblattTex.h"
 
-#include "view/Tikz.h"
+#include "storage/Latex.h"
 
 namespace kalvorin {
 

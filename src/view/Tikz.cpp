@@ -1,6 +1,5 @@
 #include "view/Tikz.h"
 
-#include "storage/Cp1252.h"
 #include "storage/Einstellungen.h"
 #include "view/Kappen.h"
 #include "view/Metadatei.h"
@@ -52,21 +51,6 @@ double Anteil(const TPinsel& p) {
 
 using P = TTikzFlaeche::TPunktCm;
 
-// One UTF-8 character from s at i; i moves past it. Bytes that are no
-// valid character give U+FFFD.
-char32_t Zeichen(std::string_view s, std::size_t& i) {
-    const auto c = static_cast<unsigned char>(s[i++]);
-    if (c < 0x80) return c;
-    int folge = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (folge < 0 || c >= 0xF8) return 0xFFFD;
-    char32_t z = c & (0x3F >> folge);
-    for (; folge > 0; --folge) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-        z = (z << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    return z;
-}
-
 std::string Seitenmass(std::int32_t tausendstelCm) {
     // For the comment, with the user's decimal separator.
     std::string s = CmZahl(tausendstelCm / 1000.0);
@@ -92,94 +76,6 @@ std::string CmZahl(double cm) {
         s += '.' + n;
     }
     return s;
-}
-
-std::string LatexText(std::string_view utf8) {
-    std::string r;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t anfang = i;
-        const char32_t z = Zeichen(utf8, i);
-        if (z == '\'') {
-            // A run of primes, as in A' and B'': one math group, so that two
-            // become a double prime and never a closing quote.
-            r += "$'";
-            while (i < utf8.size() && utf8[i] == '\'') {
-                r += '\'';
-                ++i;
-            }
-            r += '$';
-            continue;
-        }
-        switch (z) {
-        case '\\':
-            r += "\\textbackslash{}";
-            continue;
-        case '{':
-            r += "\\{";
-            continue;
-        case '}':
-            r += "\\}";
-            continue;
-        case '$':
-            r += "\\$";
-            continue;
-        case '&':
-            r += "\\&";
-            continue;
-        case '#':
-            r += "\\#";
-            continue;
-        case '%':
-            r += "\\%";
-            continue;
-        case '_':
-            r += "\\_";
-            continue;
-        case '^':
-            r += "\\textasciicircum{}";
-            continue;
-        case '~':
-            r += "\\textasciitilde{}";
-            continue;
-        // These set other glyphs in LaTeX's default encoding, or join into
-        // ligatures (<< >> -- ,, !` ?`).
-        case '<':
-            r += "\\textless{}";
-            continue;
-        case '>':
-            r += "\\textgreater{}";
-            continue;
-        case '|':
-            r += "\\textbar{}";
-            continue;
-        case '"':
-            r += "\\textquotedbl{}";
-            continue;
-        case '`':
-            r += "\\textasciigrave{}";
-            continue;
-        case '-':
-        case ',':
-            r += static_cast<char>(z);
-            if (i < utf8.size() && utf8[i] == static_cast<char>(z)) r += "{}";
-            continue;
-        default:
-            break;
-        }
-        if (z < 0x20 || z == 0x7F) continue;
-        // Subscript digits (the axis names x1, x2, x3 of the textbook view).
-        if (z >= 0x2080 && z <= 0x2089) {
-            r += "\\textsubscript{" + std::string(1, static_cast<char>('0' + (z - 0x2080))) + "}";
-            continue;
-        }
-        const std::string_view zeichen = utf8.substr(anfang, i - anfang);
-        // Everything a document file can hold sets with inputenc and T1.
-        if (z != 0xFFFD && InCp1252Darstellbar(zeichen))
-            r += zeichen;
-        else
-            r += '?';
-    }
-    return r;
 }
 
 TTikzFlaeche::TTikzFlaeche(const TLogRechteck& fenster, TAusgabeMass groesse)

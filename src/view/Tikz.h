@@ -15,6 +15,7 @@
 // into a worksheet, inside a minimal document that compiles on its own to a
 // page of the picture's size.
 
+#include "storage/Latex.h"
 #include "view/Ausgabemasse.h"
 #include "view/Kappen.h"
 #include "view/Zeichenflaeche.h"
@@ -82,10 +83,6 @@ private:
     std::map<int, int> schriften_; // font size in hundredths of a point -> style number
     std::string inhalt_;
 };
-
-// Text for a LaTeX paragraph: the special characters escaped, primes as
-// math primes, characters no LaTeX font encoding here can set as "?".
-std::string LatexText(std::string_view utf8);
 
 // A length in centimetres with at most three decimals, without trailing zeros.
 std::string CmZahl(double cm);
