@@ -4,6 +4,7 @@
 #include "document/BefehleHilfen.h"
 #include "exakt/ExakteMessung.h"
 #include "geometry/Auswertung.h"
+#include "geometry/Schnitt.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
@@ -20,6 +21,19 @@ constexpr const char* Absatz = "\r\n\r\n";
 
 Real Grad(Real bogen) {
     return bogen / GradInBogen;
+}
+
+// Lines and planes have no sense of direction: the angle at which they meet
+// is the smaller of the two angles between their directions, 0° to 90°.
+Real Schnittwinkel(TTripel u, TTripel v) {
+    const Real w = Grad(Zwischenwinkel(u, v));
+    return w > 90 ? 180 - w : w;
+}
+
+// The angle between a direction and a plane with normal n, 0° to 90°:
+// sin α = |u·n| / (|u|·|n|).
+Real WinkelZurEbene(TTripel u, TTripel n) {
+    return std::fabs(90 - Grad(Zwischenwinkel(u, n)));
 }
 
 // Evaluates the elements with f; false as soon as one of them fails.
@@ -54,6 +68,22 @@ TTripel Normale(const TGeometrie& e) {
 Real AbstandPunktGerade(TTripel p, TTripel a, TTripel u) {
     const Real t = Skalarprodukt(u, Verbindungsvektor(a, p)) / Skalarprodukt(u, u);
     return Betrag(Verbindungsvektor(GeradenPunkt(a, u, t), p));
+}
+
+// Whether two lines with the cross product n of their directions are
+// parallel. Where both have exact values, the exact directions decide: the
+// rounded cross product of directions in thirds is not quite zero, and the
+// distance of skew lines along it would be noise. Else the tolerance of the
+// intersection decides, so that the distance agrees with "Schneiden".
+bool GeradenParallel(const TDreiDBasisElement& g, const TDreiDBasisElement& h, TTripel n) {
+    exakt::TExakteAuswertung a;
+    try {
+        const auto eg = a.Geometrie(&g), eh = a.Geometrie(&h);
+        if (eg && eh) return exakt::IstNull(exakt::Kreuz(eg->Richtung1, eh->Richtung1));
+    } catch (const std::exception&) {
+        // No exact value to decide by.
+    }
+    return FastNullvektor(n);
 }
 
 // |a · (b × c)| / 6: the volume of the pyramid the three edges span.
@@ -104,19 +134,19 @@ std::optional<std::string> Winkel(const std::string& muster, const TMarkiert& m)
     if (muster == "--2----") {
         if (!Geraden(m.G, g)) return {};
         return Exakt(Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
-                          Grad(Zwischenwinkel(g[0].Richtung1, g[1].Richtung1)), "°"),
+                          Schnittwinkel(g[0].Richtung1, g[1].Richtung1), "°"),
                      exakt::TMessart::WinkelGeraden, {m.G[0], m.G[1]});
     }
     if (muster == "--11---") {
         if (!Geraden(m.G, g) || !Ebenen(m.E, e)) return {};
         return Exakt(Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
-                          90 - Grad(Zwischenwinkel(g[0].Richtung1, Normale(e[0]))), "°"),
+                          WinkelZurEbene(g[0].Richtung1, Normale(e[0])), "°"),
                      exakt::TMessart::WinkelGeradeEbene, {m.G[0], m.E[0]});
     }
     if (muster == "---2---") {
         if (!Ebenen(m.E, e)) return {};
         return Exakt(Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
-                          Grad(Zwischenwinkel(Normale(e[0]), Normale(e[1]))), "°"),
+                          Schnittwinkel(Normale(e[0]), Normale(e[1])), "°"),
                      exakt::TMessart::WinkelEbenen, {m.E[0], m.E[1]});
     }
     return {};
@@ -139,19 +169,18 @@ std::optional<std::string> Laenge(const std::string& muster, const TMarkiert& m)
     }
     if (muster == "1--1---") {
         if (!Punkte(m.P, p) || !Ebenen(m.E, e)) return {};
-        // Turned so that the origin's side of the plane is the negative one.
+        // A distance is never negative: |n·(P − A)| with n normalised.
         TTripel n = Normale(e[0]);
         Normieren(n);
-        if (Skalarprodukt(n, e[0].Punkt) < 0) Negieren(n);
         return Exakt(Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
-                          Skalarprodukt(n, p[0]) - Skalarprodukt(n, e[0].Punkt), " LE"),
+                          std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0].Punkt, p[0]))), " LE"),
                      exakt::TMessart::AbstandPunktEbene, {m.P[0], m.E[0]});
     }
     if (muster == "--2----") {
         if (!Geraden(m.G, g)) return {};
         const TTripel n = Kreuzprodukt(g[0].Richtung1, g[1].Richtung1);
         const Real abstand =
-            IstNullvektor(n)
+            GeradenParallel(*m.G[0], *m.G[1], n)
                 ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
                 : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) /
                       Betrag(n);
@@ -274,6 +303,31 @@ std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung) {
     default:
         return {};
     }
+}
+
+std::string MesswerteSchulgerechtPruefen(const TListe& liste) {
+    const std::string muster = LangMuster(liste);
+    const bool ohneRichtung = muster == "--2----" || muster == "--11---" || muster == "---2---";
+    for (TBefehl b : {TBefehl::MessWinkel, TBefehl::MessLaenge}) {
+        const auto text = Messergebnis(liste, b);
+        if (!text) continue;
+        const bool winkel = b == TBefehl::MessWinkel;
+        if (winkel && !ohneRichtung) continue;
+        // The value stands after the last ") = " of the first line (names
+        // may hold anything), up to the unit.
+        const std::size_t zeile = text->find("\r\n", 2);
+        const std::size_t gleich = text->rfind(") = ", zeile);
+        if (gleich == std::string::npos) return "no value: " + *text;
+        const std::size_t ende = text->find(winkel ? "°" : " ", gleich + 4);
+        const TZahl w = ParseReal(text->substr(gleich + 4, ende - gleich - 4));
+        if (w.Code != ZahlGueltig || w.Wert < 0 || (winkel && w.Wert > 90))
+            return (winkel ? "angle outside 0° to 90°: " : "negative distance: ") + *text;
+        const std::size_t exaktZeile = text->find("exakt: ");
+        if (exaktZeile != std::string::npos &&
+            text->find(exakt::Minus, exaktZeile) != std::string::npos)
+            return "negative exact value: " + *text;
+    }
+    return {};
 }
 
 bool MessWinkel(TDokument& d) {

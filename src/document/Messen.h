@@ -15,4 +15,10 @@ namespace kalvorin {
 // cases or an element it needs cannot be evaluated.
 std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung);
 
+// The check of the command sequences: every distance and length the four
+// measurements show for the marks is at least 0, and every angle in which
+// a line or a plane takes part lies in 0° to 90°, in the decimal and in the
+// "exakt:" line. Empty when it holds, else what broke it.
+std::string MesswerteSchulgerechtPruefen(const TListe& liste);
+
 } // namespace kalvorin

@@ -37,6 +37,19 @@ TQTripel Ganzzahlig(const TQTripel& a) {
     return Mal(g, t.inverse());
 }
 
+std::optional<TWurzelzahl> Kosinus(const TQTripel& a, const TQTripel& b) {
+    if (IstNull(a) || IstNull(b)) return {};
+    const TQTripel u = Ganzzahlig(a), v = Ganzzahlig(b);
+    const TRational uv = Skalar(u, v);
+    if (uv.is_zero()) return TWurzelzahl{0, 1};
+    auto lu = Wurzel(Skalar(u, u)), lv = Wurzel(Skalar(v, v));
+    if (!lu || !lv) return {};
+    // √ru·√rv = g·√(ru/g · rv/g) with g = gcd(ru, rv); both square-free.
+    const TRational g = gcd(lu->r, lv->r);
+    const TRational innen = (lu->r / g) * (lv->r / g);
+    return TWurzelzahl{uv / (lu->q * lv->q * g * innen), innen};
+}
+
 bool Stimmt(const TRational& exakt, Real dezimal) {
     if (!std::isfinite(dezimal)) return false;
     const Real e = AlsReal(exakt);
@@ -92,6 +105,14 @@ void RichtungenAusNormale(const TQTripel& n, TQTripel& u, TQTripel& v) {
     if (IstNull(v) || IstNull(Kreuz(u, v))) v = Kreuz(n, TQTripel{0, 0, 1});
 }
 
+// a/|a| + b/|b|, exact where both lengths are rational.
+std::optional<TQTripel> EinheitenSumme(const TQTripel& a, const TQTripel& b) {
+    auto la = Wurzel(Skalar(a, a)), lb = Wurzel(Skalar(b, b));
+    if (!la || !lb || !la->Rational() || !lb->Rational() || la->q.is_zero() || lb->q.is_zero())
+        return {};
+    return Summe(Mal(a, la->q.inverse()), Mal(b, lb->q.inverse()));
+}
+
 TQGeometrie Geo(TQTripel p, TQTripel r1 = {}, TQTripel r2 = {}) {
     return {p, r1, r2};
 }
@@ -139,6 +160,9 @@ std::optional<TQGeometrie> TExakteAuswertung::Geometrie(const TDreiDBasisElement
                       Stimmt(g->Richtung2, d.Richtung2);
             }
         }
+        // A triangle on a line (and a pyramid on one) is invalid: no value.
+        if (gut && (e->Art == A::DDreieck || e->Art == A::DPyramide3))
+            gut = !IstNull(Kreuz(g->Richtung1, g->Richtung2));
         if (!gut) g.reset();
     }
     auto& eintrag = merker_[e];
@@ -523,18 +547,39 @@ std::optional<TQGeometrie> TExakteAuswertung::Konstruktion(const TDreiDBasisElem
         return Geo(Mal(Summe(Summe(*p, *r), *s), TRational(1, 3)));
     }
     case E::Mittelgerade: {
-        // Exact only for parallel lines: otherwise the direction is a sum of
-        // unit vectors, which holds roots.
+        // The direction is the sum of the two unit directions: exact where
+        // both lengths are rational (directions of equal rational length).
         auto g = Geometrie(q[0].Element), h = Geometrie(q[1].Element);
-        if (!g || !h || !IstNull(Kreuz(g->Richtung1, h->Richtung1))) return {};
-        return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), g->Richtung1);
+        if (!g || !h) return {};
+        const TQTripel d1 = g->Richtung1;
+        TQTripel d2 = h->Richtung1;
+        if (Skalar(d1, d2).is_negative()) d2 = Mal(d2, -1);
+        const TQTripel p = Kreuz(d1, d2);
+        if (IstNull(p)) return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), d1);
+        auto richtung = EinheitenSumme(d1, d2);
+        auto f = GeradeTrifftEbene(g->Punkt, d1, p, h->Punkt, d2);
+        auto fg = GeradeTrifftEbene(h->Punkt, d2, p, g->Punkt, d1);
+        if (!richtung || !f || !fg) return {};
+        return Geo(Mal(Summe(*f, *fg), TRational(1, 2)), *richtung);
     }
     case E::MittelEbene: {
         auto g = Geometrie(q[0].Element), h = Geometrie(q[1].Element);
         if (!g || !h) return {};
-        if (!IstNull(Kreuz(Kreuz(g->Richtung1, g->Richtung2), Kreuz(h->Richtung1, h->Richtung2))))
-            return {};
-        return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), g->Richtung1, g->Richtung2);
+        const TQTripel n1 = Kreuz(g->Richtung1, g->Richtung2);
+        TQTripel n2 = Kreuz(h->Richtung1, h->Richtung2);
+        const TQTripel gemeinsam = Kreuz(n1, n2);
+        if (IstNull(gemeinsam))
+            return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), g->Richtung1, g->Richtung2);
+        if (Skalar(n1, n2).is_negative()) n2 = Mal(n2, -1);
+        // The normal is the sum of the unit normals, as for the mid-line.
+        auto m = EinheitenSumme(n1, n2);
+        if (!m) return {};
+        auto punkt =
+            GeradeTrifftEbene(g->Punkt, g->Richtung1, g->Richtung2, h->Punkt, h->Richtung1);
+        if (!punkt)
+            punkt = GeradeTrifftEbene(g->Punkt, g->Richtung1, g->Richtung2, h->Punkt, h->Richtung2);
+        if (!punkt) return {};
+        return Geo(*punkt, gemeinsam, Kreuz(gemeinsam, *m));
     }
     case E::Add2:
     case E::Add3:

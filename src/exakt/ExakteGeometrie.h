@@ -33,6 +33,11 @@ TTripel AlsTripel(const TQTripel& a);
 // kept: (1/2, 1, 3/2) becomes (1, 2, 3).
 TQTripel Ganzzahlig(const TQTripel& a);
 
+// The cosine of the angle between two directions, a·b / (|a|·|b|), with the
+// two lengths rooted one by one (their product may be too large to factor);
+// nothing for a zero vector or a root too large to take.
+std::optional<TWurzelzahl> Kosinus(const TQTripel& a, const TQTripel& b);
+
 // Laid out like TGeometrie.
 struct TQGeometrie {
     TQTripel Punkt, Richtung1, Richtung2;

@@ -1,5 +1,7 @@
 #include "exakt/ExakteMessung.h"
 
+#include <cstdlib>
+
 namespace kalvorin::exakt {
 
 namespace {
@@ -37,17 +39,18 @@ std::optional<TExakteMessung> Laenge(const TRational& quadrat, const char* einhe
     return TExakteMessung{*w, false, false, {}, einheit};
 }
 
-// The angle between two directions, by its cosine.
-std::optional<TExakteMessung> Winkel(const TQTripel& a, const TQTripel& b) {
-    const TRational aa = Skalar(a, a), bb = Skalar(b, b);
-    if (aa.is_zero() || bb.is_zero()) return {};
-    auto c = DurchWurzel(Skalar(a, b), aa * bb);
-    if (!c) return {};
-    return TExakteMessung{*c, true, false, Standard(*c), ""};
-}
-
 TRational Betrag(const TRational& x) {
     return x.is_negative() ? -x : x;
+}
+
+// The angle between two directions, by its cosine; with ohneRichtung (a
+// line or a plane takes part) the acute one, by |cos|.
+std::optional<TExakteMessung> Winkel(const TQTripel& a, const TQTripel& b,
+                                     bool ohneRichtung = false) {
+    auto c = Kosinus(a, b);
+    if (!c) return {};
+    if (ohneRichtung) c->q = Betrag(c->q);
+    return TExakteMessung{*c, true, false, Standard(*c), ""};
 }
 
 } // namespace
@@ -64,6 +67,8 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
     auto dreieck = [&](std::size_t i) -> std::optional<std::array<TQTripel, 3>> {
         if (i >= e.size() || e[i] == nullptr) return {};
         const TDreiDBasisElement* d = e[i];
+        // The element itself must be valid (not on a line).
+        if (!ausw.Geometrie(d)) return {};
         if (d->Art == A::DPyramide3) d = d->Bezuege[0];
         if (d == nullptr || d->Art != A::DDreieck) return {};
         auto p = ausw.Punkt(d->Bezuege[0]), q = ausw.Punkt(d->Bezuege[1]),
@@ -84,14 +89,14 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
     case TMessart::WinkelGeraden: {
         auto g = geo(0, A::DGerade), h = geo(1, A::DGerade);
         if (!g || !h) return {};
-        return Winkel(g->Richtung1, h->Richtung1);
+        return Winkel(g->Richtung1, h->Richtung1, true);
     }
     case TMessart::WinkelGeradeEbene: {
         auto g = geo(0, A::DGerade), f = geo(1, A::DEbene);
         if (!g || !f) return {};
-        auto m = Winkel(g->Richtung1, normale(*f));
+        auto m = Winkel(g->Richtung1, normale(*f), true);
         if (!m) return {};
-        // The angle is 90° minus the one with the normal: its sine is that cosine.
+        // The angle is 90° minus the one with the normal: its sine is that |cos|.
         m->Sinus = true;
         if (m->Grad) m->Grad = 90 - *m->Grad;
         return m;
@@ -99,7 +104,7 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
     case TMessart::WinkelEbenen: {
         auto f = geo(0, A::DEbene), h = geo(1, A::DEbene);
         if (!f || !h) return {};
-        return Winkel(normale(*f), normale(*h));
+        return Winkel(normale(*f), normale(*h), true);
     }
     case TMessart::AbstandPunkte: {
         auto a = punkt(0), b = punkt(1);
@@ -120,10 +125,9 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
         auto p = punkt(0);
         auto f = geo(1, A::DEbene);
         if (!p || !f) return {};
-        TQTripel n = normale(*f);
-        // Turned so that the origin's side of the plane is the negative one.
-        if (Skalar(n, f->Punkt).is_negative()) n = Mal(n, -1);
-        auto w = DurchWurzel(Skalar(n, Differenz(*p, f->Punkt)), Skalar(n, n));
+        const TQTripel n = Ganzzahlig(normale(*f));
+        // A distance is never negative.
+        auto w = DurchWurzel(Betrag(Skalar(n, Differenz(*p, f->Punkt))), Skalar(n, n));
         if (!w) return {};
         return TExakteMessung{*w, false, false, {}, " LE"};
     }
@@ -185,7 +189,10 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
         else
             p = punkt(0);
         if (!d || !p) return {};
-        return volumen(Differenz((*d)[0], *p), Differenz((*d)[1], *p), Differenz((*d)[2], *p));
+        auto v = volumen(Differenz((*d)[0], *p), Differenz((*d)[1], *p), Differenz((*d)[2], *p));
+        // A pyramid whose apex lies in its base plane is invalid.
+        if (pyramide && v.Wert.q.is_zero()) return {};
+        return v;
     }
     case TMessart::VolumenVektoren: {
         auto a = vektor(0), b = vektor(1), c = vektor(2);
@@ -198,7 +205,9 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
 
 std::string ExaktZeile(const TExakteMessung& m) {
     if (m.Winkel) {
-        if (m.Grad) return "exakt: " + std::to_string(*m.Grad) + "°";
+        if (m.Grad)
+            return "exakt: " + std::string(*m.Grad < 0 ? Minus : "") +
+                   std::to_string(std::abs(*m.Grad)) + "°";
         return std::string("exakt: ") + (m.Sinus ? "sin" : "cos") + " α = " + Text(m.Wert);
     }
     // A rational with at most two places after the separator is shown in

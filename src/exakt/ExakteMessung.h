@@ -32,13 +32,13 @@ enum class TMessart {
 };
 
 struct TExakteMessung {
-    // Lengths, areas, volumes: the value; angles: the cosine (for a line
-    // and a plane the sine) of the angle.
+    // Lengths, areas, volumes: the value, never negative; angles: the
+    // cosine (for a line and a plane the sine) of the angle.
     TWurzelzahl Wert;
     bool Winkel = false;
     bool Sinus = false;
-    // A standard angle (0, 30, 45, ... 180 degrees; for a line and a plane
-    // also the negative ones), in degrees.
+    // A standard angle (0, 30, 45, ... 180 degrees; where a line or a plane
+    // takes part only 0 to 90), in degrees.
     std::optional<int> Grad;
     std::string Einheit; // " LE", " FE", " VE" or "" (parallelogram, angles)
 };

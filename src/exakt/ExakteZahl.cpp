@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 namespace kalvorin::exakt {
@@ -38,26 +41,16 @@ TRational Abrunden(const TRational& q) {
     return ganz;
 }
 
-std::string MinusZeichen(TStil stil) {
-    return stil == TStil::Text ? Minus : "-";
-}
-
-} // namespace
-
-std::optional<TRational> RationalErkennen(Real x, long groessterNenner) {
-    if (!std::isfinite(x)) return {};
-    if (x == 0) return TRational(0);
-    const TRational genau = Genau(x);
-    // Allowed: a few units in the last place of the 64-bit mantissa, enough
-    // for a typed decimal or a fraction divided out once.
-    const TRational toleranz = abs(genau) * TRational(2).power(-58);
-    // Continued fraction of the exact value; convergents p/q.
-    TRational rest = genau;
+// The first convergent p/q of the continued fraction of x that lies within
+// the tolerance of x, with q at most groessterNenner.
+std::optional<TRational> Kettenbruch(const TRational& x, const TRational& toleranz,
+                                     long groessterNenner) {
+    TRational rest = x;
     TRational p0 = 1, q0 = 0, p1 = Abrunden(rest), q1 = 1;
     const TRational grenze(groessterNenner);
     for (int schritt = 0; schritt < 80; ++schritt) {
         const TRational naeherung = p1 / q1;
-        if (abs(naeherung - genau) <= toleranz) return naeherung;
+        if (abs(naeherung - x) <= toleranz) return naeherung;
         const TRational bruch = rest - Abrunden(rest);
         if (bruch.is_zero()) return {};
         rest = bruch.inverse();
@@ -70,6 +63,44 @@ std::optional<TRational> RationalErkennen(Real x, long groessterNenner) {
         q1 = q2;
     }
     return {};
+}
+
+// Documents keep 15 significant digits, so 1/3 comes back from a file as
+// 0,333333333333333. A number that is such a 15-digit decimal (to its own
+// precision) counts as the fraction with a denominator of at most 1000
+// that rounds to those 15 digits. Fractions this small are convergents of
+// the decimal, since they lie within 1/(2q²) of it.
+std::optional<TRational> AusGespeichertenStellen(Real x, const TRational& genau) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14Le", x);
+    const char* e = std::strchr(text, 'e');
+    if (e == nullptr) return {};
+    std::string ziffern;
+    for (const char* c = text; c < e; ++c)
+        if (*c >= '0' && *c <= '9') ziffern += *c;
+    const int exponent = std::atoi(e + 1) - 14;
+    TRational dezimal = TRational(ziffern.c_str()) * TRational(10).power(exponent);
+    if (x < 0) dezimal = -dezimal;
+    if (abs(dezimal - genau) > abs(genau) * TRational(2).power(-58)) return {};
+    const TRational halbeStelle = TRational(5) * TRational(10).power(exponent - 1);
+    return Kettenbruch(dezimal, halbeStelle, 1000);
+}
+
+std::string MinusZeichen(TStil stil) {
+    return stil == TStil::Text ? Minus : "-";
+}
+
+} // namespace
+
+std::optional<TRational> RationalErkennen(Real x, long groessterNenner) {
+    if (!std::isfinite(x)) return {};
+    if (x == 0) return TRational(0);
+    const TRational genau = Genau(x);
+    // Allowed: a few units in the last place of the 64-bit mantissa, enough
+    // for a typed decimal or a fraction divided out once.
+    if (auto q = Kettenbruch(genau, abs(genau) * TRational(2).power(-58), groessterNenner))
+        return q;
+    return AusGespeichertenStellen(x, genau);
 }
 
 Real AlsReal(const TRational& q) {
@@ -129,6 +160,7 @@ std::optional<TWurzelzahl> Wurzel(const TRational& x) {
 
 std::optional<TWurzelzahl> DurchWurzel(const TRational& x, const TRational& y) {
     if (!y.is_positive()) return {};
+    if (x.is_zero()) return TWurzelzahl{0, 1};
     auto w = Wurzel(y);
     if (!w) return {};
     // x / (q √r) = x √r / (q r)

@@ -22,6 +22,8 @@ std::string Term(const TRational& k, const std::string& variable, bool erster, T
         s = negativ ? std::string(" ") + (stil == TStil::Text ? Minus : "-") + " " : " + ";
     const TRational b = abs(k);
     if (b != 1 || variable.empty()) s += Text(b, stil == TStil::Text ? TStil::Ascii : stil);
+    // "13/6·r": without the dot it reads as 13 over 6r.
+    if (!b.is_integer() && !variable.empty() && stil != TStil::Latex) s += Mal(stil);
     return s + variable;
 }
 

@@ -71,12 +71,31 @@ std::string Wurzelzeichen(const std::string& innen, Stil s) {
     return s == Stil::Latex ? "\\sqrt{" + innen + "}" : "√(" + innen + ")";
 }
 
-std::string Bruch(const std::string& z, const std::string& n, Stil s) {
-    return s == Stil::Latex ? "\\frac{" + z + "}{" + n + "}" : "(" + z + ")/(" + n + ")";
+// Whether a plain-text part of a fraction needs no brackets: one number,
+// root or name ("√3", "12"), or a whole term in absolute-value bars.
+bool Einzeln(const std::string& t) {
+    if (t.size() >= 2 && t.front() == '|' && t.back() == '|' && t.find('|', 1) == t.size() - 1)
+        return true;
+    for (const char* zeichen : {" ", "/", "·", "+", Minus, "-", "(", "|"})
+        if (t.find(zeichen) != std::string::npos) return false;
+    return true;
 }
 
-std::string Dezimal(Real x) {
-    return FormatMeasure(x);
+std::string Bruch(const std::string& z, const std::string& n, Stil s) {
+    if (s == Stil::Latex) return "\\frac{" + z + "}{" + n + "}";
+    return (Einzeln(z) ? z : "(" + z + ")") + "/" + (Einzeln(n) ? n : "(" + n + ")");
+}
+
+// A rounded decimal in the user's separator, with the textbook's minus
+// sign; in LaTeX the comma without the space of punctuation.
+std::string Dezimal(Real x, Stil s) {
+    std::string t = FormatMeasure(x);
+    if (!t.empty() && t[0] == '-') t = (s == Stil::Text ? std::string(Minus) : "-") + t.substr(1);
+    if (s != Stil::Latex) return t;
+    std::string r;
+    for (char c : t)
+        r += c == ',' ? std::string("{,}") : std::string(1, c);
+    return r;
 }
 
 std::string Ungefaehr(Stil s) {
@@ -90,10 +109,18 @@ std::string SkalarAusgeschrieben(const TQTripel& a, const TQTripel& b, Stil s) {
            K(b.z, s);
 }
 
+// A number squared: negative numbers and fractions in brackets, so that
+// "(3/2)²" is not read as 3/2².
+std::string Quadrat(const TRational& q, Stil s) {
+    const std::string hoch = s == Stil::Latex ? "^2" : "²";
+    if (q.is_integer() && !q.is_negative()) return Text(q, s) + hoch;
+    if (s == Stil::Latex && !q.is_integer()) return "\\left(" + Text(q, s) + "\\right)" + hoch;
+    return "(" + Text(q, s) + ")" + hoch;
+}
+
 // "√(a1² + a2² + a3²)"
 std::string BetragAusgeschrieben(const TQTripel& a, Stil s) {
-    const std::string q = s == Stil::Latex ? "^2" : "²";
-    return Wurzelzeichen(K(a.x, s) + q + " + " + K(a.y, s) + q + " + " + K(a.z, s) + q, s);
+    return Wurzelzeichen(Quadrat(a.x, s) + " + " + Quadrat(a.y, s) + " + " + Quadrat(a.z, s), s);
 }
 
 std::string Betragsstriche(const std::string& x, Stil s) {
@@ -109,8 +136,26 @@ public:
     // it; else the usual letter (S for an intersection, F for a foot point).
     std::string Ergebnisname;
 
-    std::string Ergebnis(const std::string& vorgabe) const {
-        return Ergebnisname.empty() ? vorgabe : Ergebnisname;
+    // The names the document uses; a helper point of the solution never
+    // takes one of them, nor one the solution has given already.
+    const TListe* Liste = nullptr;
+    std::vector<std::string> Vergeben;
+
+    // The usual letter (F, A, l), else the letter with 1, 2, ...
+    std::string Frei(const std::string& vorschlag) {
+        std::string n = vorschlag;
+        auto belegt = [&](const std::string& x) {
+            return (Liste && Liste->NameVergeben(x)) ||
+                   std::find(Vergeben.begin(), Vergeben.end(), x) != Vergeben.end();
+        };
+        for (int i = 1; belegt(n); ++i)
+            n = vorschlag + std::to_string(i);
+        Vergeben.push_back(n);
+        return n;
+    }
+    // The result point: its name in the document where the caller knows it.
+    std::string Ergebnis(const std::string& vorgabe) {
+        return Ergebnisname.empty() ? Frei(vorgabe) : Ergebnisname;
     }
     void Satz(std::vector<TStueck> s) { Weg.Zeilen.push_back({std::move(s), false}); }
     void Satz(const std::string& text) { Satz(std::vector<TStueck>{T(text)}); }
@@ -179,7 +224,21 @@ struct TGerade {
     std::string Name;
     TQTripel Punkt, Richtung;
     const char* Parameter = "r";
+    bool Strecke = false; // a segment: the parameter runs from 0 to 1
 };
+
+// "die Gerade g", "die Strecke t"
+std::string MitArtikel(const TGerade& g) {
+    return (g.Strecke ? "die Strecke " : "die Gerade ") + g.Name;
+}
+
+// "Die Geraden g und h", "Die Gerade g und die Strecke t"
+std::string Paar(const TGerade& g, const TGerade& h) {
+    if (!g.Strecke && !h.Strecke) return "Die Geraden " + g.Name + " und " + h.Name;
+    std::string t = MitArtikel(g) + " und " + MitArtikel(h);
+    t[0] = 'D';
+    return t;
+}
 
 struct TEbene {
     std::string Name;
@@ -211,7 +270,9 @@ std::string Koordinate(const TRational& a, const TRational& u, const char* p, St
     std::string t = a.is_zero() ? "" : Z(a, s);
     const std::string minus = s == Stil::Text ? Minus : "-";
     const TRational b = abs(u);
-    const std::string faktor = b == 1 ? "" : Text(b, s == Stil::Text ? Stil::Ascii : s);
+    // "13/6·r" (without the dot it reads as 13 over 6r); "\frac{13}{6}r".
+    const std::string faktor =
+        b == 1 ? "" : Text(b, s) + (b.is_integer() || s == Stil::Latex ? "" : Mal(s));
     if (t.empty()) return (u.is_negative() ? minus : "") + faktor + p;
     return t + (u.is_negative() ? " " + minus + " " : " + ") + faktor + p;
 }
@@ -281,19 +342,19 @@ std::optional<TQTripel> GeradeInEbene(TWeg& w, const TGerade& g, const TEbene& e
     return x;
 }
 
-// The foot of the perpendicular from p on the line, found with PF⃗·u⃗ = 0.
+// The foot of the perpendicular from p on the line, found with PF⃗·u⃗ = 0;
+// the foot is called fn.
 std::optional<TQTripel> LotfussAufGerade(TWeg& w, const std::string& pName, const TQTripel& p,
-                                         const TGerade& g) {
+                                         const TGerade& g, const std::string& fn) {
     const TQTripel& a = g.Punkt;
     const TQTripel& u = g.Richtung;
-    w.Satz({T("Der Lotfußpunkt F liegt auf " + g.Name + ": F = "),
+    w.Satz({T("Der Lotfußpunkt " + fn + " liegt auf " + g.Name + ": " + fn + " = "),
             F([&](Stil s) { return Vek("a", s) + " + r" + Mal(s) + Vek("u", s); }),
-            T(", und der Vektor von " + pName +
-              " nach F steht senkrecht auf dem "
-              "Richtungsvektor:")});
+            T(", und der Vektor von " + pName + " nach " + fn +
+              " steht senkrecht auf dem Richtungsvektor:")});
     const TQTripel ap = Differenz(a, p);
     w.Formel({F([&](Stil s) {
-                  return Strecke(pName, "F", s) + Mal(s) + Vek("u", s) + " = " +
+                  return Strecke(pName, fn, s) + Mal(s) + Vek("u", s) + " = " +
                          (s == Stil::Latex ? "\\left[" : "[");
               }),
               Spalte(ap), F([&](Stil s) { return " + r" + Mal(s); }), Spalte(u),
@@ -304,9 +365,10 @@ std::optional<TQTripel> LotfussAufGerade(TWeg& w, const std::string& pName, cons
     const TRational r = -c0 / c1;
     w.Formel([&](Stil s) { return "r = " + Z(r, s); });
     const TQTripel f = Summe(a, exakt::Mal(u, r));
-    w.Formel({M("F = ", "F = "), Spalte(a), F([&](Stil s) { return " + " + K(r, s) + Mal(s); }),
-              Spalte(u), M(" = ", " = "), Spalte(f)});
-    w.Satz({T("Lotfußpunkt: "), F([&](Stil s) { return PunktText("F", f, s); })});
+    w.Formel({F([&](Stil s) { return Name(fn, s) + " = "; }), Spalte(a),
+              F([&](Stil s) { return " + " + K(r, s) + Mal(s); }), Spalte(u), M(" = ", " = "),
+              Spalte(f)});
+    w.Satz({T("Lotfußpunkt: "), F([&](Stil s) { return PunktText(Name(fn, s), f, s); })});
     return f;
 }
 
@@ -324,7 +386,7 @@ std::optional<TWurzelzahl> BetragZeigen(TWeg& w, const std::string& links, const
               Spalte(v), F([&](Stil s) {
                   return (s == Stil::Latex ? std::string("\\right|") : "|") + " = " +
                          BetragAusgeschrieben(v, s) + " = " + W(*b, s) +
-                         (b->Rational() ? "" : Ungefaehr(s) + Dezimal(b->Wert())) +
+                         (b->Rational() ? "" : Ungefaehr(s) + Dezimal(b->Wert(), s)) +
                          (s == Stil::Latex ? "\\,\\text{" + std::string(einheit) + "}"
                                            : " " + std::string(einheit));
               })});
@@ -374,6 +436,13 @@ void GeradeGerade(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt =
     };
     for (int i = 0; i < 3; ++i)
         w.Formel([&, i](Stil s) { return gleichung(i, s); });
+    // An equation without r and s that is false ("II: 0 = 6") ends it.
+    for (int i = 0; i < 3; ++i)
+        if (uk[i].is_zero() && vk[i].is_zero() && !rk[i].is_zero()) {
+            w.Satz(std::string("Die Gleichung ") + nummer[i] + " ist ein Widerspruch (0 ≠ " +
+                   Z(rk[i], Stil::Text) + "): Es gibt keinen gemeinsamen Punkt.");
+            break;
+        }
     // Two equations with a unique solution.
     int i = -1, j = -1;
     for (int p = 0; p < 3 && i < 0; ++p)
@@ -387,19 +456,28 @@ void GeradeGerade(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt =
         // The directions are multiples of each other.
         w.Satz({T("Die Richtungsvektoren sind Vielfache voneinander ("),
                 F([&](Stil s) { return Vek("u", s) + " = k" + Mal(s) + Vek("v", s); }),
-                T("): die Geraden sind parallel oder identisch.")});
+                T(h.Strecke ? "): die Gerade und die Strecke sind parallel, oder die Strecke liegt "
+                              "auf der Geraden."
+                            : "): die Geraden sind parallel oder identisch.")});
         const TQTripel d = Differenz(a, b);
         if (IstNull(Kreuz(d, v))) {
             w.Satz("Punktprobe: Der Aufpunkt von " + g.Name + " liegt auf " + h.Name + ".");
-            w.Satz("Die Geraden " + g.Name + " und " + h.Name + " sind identisch.");
+            if (h.Strecke)
+                w.Satz("Die Strecke " + h.Name + " liegt auf der Geraden " + g.Name + ".");
+            else
+                w.Satz("Die Geraden " + g.Name + " und " + h.Name + " sind identisch.");
             return;
         }
         w.Satz("Punktprobe: Der Aufpunkt von " + g.Name + " liegt nicht auf " + h.Name + ".");
-        w.Satz("Die Geraden " + g.Name + " und " + h.Name + " sind parallel (und verschieden).");
+        w.Satz(Paar(g, h) + " sind parallel (und verschieden)" +
+               (h.Strecke ? ": " + std::string("Die Gerade ") + g.Name + " trifft die Strecke " +
+                                h.Name + " nicht."
+                          : "."));
         if (nurSchnitt) return;
-        TGerade hh = h;
-        if (auto f = LotfussAufGerade(w, "A", a, hh)) {
-            w.Satz("Abstand der Geraden: der Abstand des Aufpunkts A von " + g.Name + " zu F.");
+        const std::string aufpunkt = w.Frei("A"), fuss = w.Frei("F");
+        if (auto f = LotfussAufGerade(w, aufpunkt, a, h, fuss)) {
+            w.Satz("Abstand der Geraden: der Abstand des Aufpunkts " + aufpunkt + " von " + g.Name +
+                   " zu " + fuss + ".");
             BetragZeigen(w, "d", Differenz(*f, a), "LE");
         }
         return;
@@ -422,15 +500,28 @@ void GeradeGerade(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt =
     if (links == rk[k]) {
         const TQTripel x = Summe(a, exakt::Mal(u, r));
         w.Satz(std::string("Die Gleichung ") + nummer[k] + " ist erfüllt.");
+        if (h.Strecke) {
+            // The common point of the lines is on the segment only for 0 ≤ s ≤ 1.
+            if (sp.is_negative() || sp > 1) {
+                w.Satz("Da s = " + Z(sp, Stil::Text) +
+                       " nicht zwischen 0 und 1 liegt, liegt der gemeinsame Punkt der Geraden "
+                       "nicht auf der Strecke " +
+                       h.Name + ": Die Gerade " + g.Name + " trifft die Strecke " + h.Name +
+                       " nicht.");
+                return;
+            }
+            w.Satz("Da 0 ≤ s ≤ 1 gilt, liegt der Punkt auf der Strecke " + h.Name + ".");
+        }
         w.Formel({M("r in " + g.Name + ": ", "r \\text{ in } " + Name(g.Name, Stil::Latex) + ": "),
                   Spalte(a), F([&](Stil s) { return " + " + K(r, s) + Mal(s); }), Spalte(u),
                   M(" = ", " = "), Spalte(x)});
-        w.Satz({T("Die Geraden " + g.Name + " und " + h.Name + " schneiden sich in "),
-                F([&](Stil s) { return PunktText(w.Ergebnis("S"), x, s); }), T(".")});
+        const std::string sn = w.Ergebnis("S");
+        w.Satz({T(Paar(g, h) + " schneiden sich in "),
+                F([&](Stil s) { return PunktText(Name(sn, s), x, s); }), T(".")});
         return;
     }
     w.Satz(std::string("Widerspruch in ") + nummer[k] + ": Es gibt keinen gemeinsamen Punkt.");
-    w.Satz("Die Geraden " + g.Name + " und " + h.Name +
+    w.Satz(Paar(g, h) +
            " sind windschief: Ihre Richtungsvektoren sind keine Vielfachen voneinander, "
            "und sie haben keinen gemeinsamen Punkt.");
     if (nurSchnitt) return;
@@ -455,7 +546,7 @@ void GeradeGerade(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt =
                Bruch(Betragsstriche(SkalarAusgeschrieben(n, d, s), s), BetragAusgeschrieben(n, s),
                      s) +
                " = " + W(*dist, s) +
-               (dist->Rational() ? "" : Ungefaehr(s) + Dezimal(dist->Wert())) +
+               (dist->Rational() ? "" : Ungefaehr(s) + Dezimal(dist->Wert(), s)) +
                (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
     });
 }
@@ -467,12 +558,24 @@ void EbeneEbene(TWeg& w, const TEbene& e, const TEbene& f) {
     const TQTripel u = Kreuz(n1, n2);
     if (IstNull(u)) {
         w.Satz("Die Normalenvektoren sind Vielfache voneinander: die Ebenen sind parallel.");
-        if (e.K.a == f.K.a && e.K.b == f.K.b && e.K.c == f.K.c && e.K.d == f.K.d)
-            w.Satz("Die Koordinatenformen stimmen überein: die Ebenen " + e.Name + " und " +
-                   f.Name + " sind identisch.");
+        // n⃗₁ = t·n⃗₂: the equation of the second times t has the left side of the first.
+        const TRational t =
+            !n2.x.is_zero() ? n1.x / n2.x : (!n2.y.is_zero() ? n1.y / n2.y : n1.z / n2.z);
+        const TRational d2 = f.K.d * t;
+        if (t != 1)
+            w.Satz({T("Die Gleichung von " + f.Name + " mit "), F([&](Stil s) { return Z(t, s); }),
+                    T(" multipliziert: "), F([&](Stil s) {
+                        return Linearform(e.K.a, e.K.b, e.K.c, s) + " = " + Z(d2, s);
+                    })});
+        if (d2 == e.K.d)
+            w.Satz("Die Gleichungen stimmen überein: die Ebenen " + e.Name + " und " + f.Name +
+                   " sind identisch.");
         else
-            w.Satz("Die Koordinatenformen unterscheiden sich in der rechten Seite: die Ebenen " +
-                   e.Name + " und " + f.Name + " sind echt parallel, es gibt keine Schnittgerade.");
+            w.Satz({T("Die linken Seiten stimmen überein, die rechten nicht ("), F([&](Stil s) {
+                        return Z(e.K.d, s) + (s == Stil::Latex ? " \\neq " : " ≠ ") + Z(d2, s);
+                    }),
+                    T("): die Ebenen " + e.Name + " und " + f.Name +
+                      " sind echt parallel, es gibt keine Schnittgerade.")});
         return;
     }
     w.Satz("Richtungsvektor der Schnittgeraden: senkrecht zu beiden Normalenvektoren.");
@@ -503,7 +606,7 @@ void EbeneEbene(TWeg& w, const TEbene& e, const TEbene& f) {
                namen[q] + " = " + Z(xq, s);
     });
     w.Satz({T("Schnittgerade von " + e.Name + " und " + f.Name + ":")});
-    GeradeZeigen(w, {"s", punkt, Ganzzahlig(u), "r"});
+    GeradeZeigen(w, {w.Frei("s"), punkt, Ganzzahlig(u), "r"});
 }
 
 void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
@@ -546,10 +649,22 @@ void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
         GeradeZeigen(w, g);
         w.Satz("Die Strecke " + h.Name + " liegt auf der Geraden (0 ≤ s ≤ 1):");
         GeradeZeigen(w, h);
-        GeradeGerade(w, g, h, true);
+        GeradeGerade(w, g, {h.Name, h.Punkt, h.Richtung, h.Parameter, true}, true);
         return;
     }
     w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+}
+
+// P' = 2·F − P: the image of p (named pn) in a reflection through the foot f.
+void BildpunktZeigen(TWeg& w, const std::string& pn, const std::string& fn, const TQTripel& f,
+                     const TQTripel& p) {
+    const TQTripel bild = Differenz(exakt::Mal(f, 2), p);
+    w.Formel({F([&](Stil s) {
+                  return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek(fn, s) + " " +
+                         (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" + Mal(s);
+              }),
+              Spalte(f), M(" − ", " - "), Spalte(p), M(" = ", " = "), Spalte(bild)});
+    w.Satz({T("Bildpunkt: "), F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
 }
 
 void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
@@ -564,26 +679,21 @@ void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
         if (!p || !e) return (void)KeineExaktenWerte(w);
         KoordinatenformZeigen(w, *e);
         const TQTripel n = Normale(*e);
-        w.Satz("Die Lotgerade l geht durch " + pn +
+        const std::string ln = w.Frei("l");
+        const std::string fn = spiegeln ? w.Frei("F") : w.Ergebnis("F");
+        w.Satz("Die Lotgerade " + ln + " geht durch " + pn +
                " und hat den Normalenvektor der Ebene als Richtungsvektor:");
-        const TGerade l{"l", *p, n, "r"};
+        const TGerade l{ln, *p, n, "r"};
         GeradeZeigen(w, l);
-        auto f = GeradeInEbene(w, l, *e, spiegeln ? "F" : w.Ergebnis("F"));
+        auto f = GeradeInEbene(w, l, *e, fn);
         if (!f) return;
         if (spiegeln) {
-            const TQTripel bild = Differenz(exakt::Mal(*f, 2), *p);
-            w.Satz({T("Der Bildpunkt liegt auf l, ebenso weit hinter F wie " + pn + " davor:")});
-            w.Formel({F([&](Stil s) {
-                          return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek("F", s) + " " +
-                                 (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" +
-                                 Mal(s);
-                      }),
-                      Spalte(*f), M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(bild)});
-            w.Satz({T("Bildpunkt: "),
-                    F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
+            w.Satz({T("Der Bildpunkt liegt auf " + ln + ", ebenso weit hinter " + fn + " wie " +
+                      pn + " davor:")});
+            BildpunktZeigen(w, pn, fn, *f, *p);
             return;
         }
-        w.Satz("Abstand von " + pn + " zur Ebene: die Länge von " + pn + "F.");
+        w.Satz("Abstand von " + pn + " zur Ebene: die Länge von " + pn + fn + ".");
         BetragZeigen(w, "d", Differenz(*f, *p), "LE");
         return;
     }
@@ -596,7 +706,8 @@ void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
             (spiegeln ? " an " : " auf ") + m.G[0]->Name;
         if (!p || !gut) return (void)KeineExaktenWerte(w);
         GeradeZeigen(w, g);
-        auto f = LotfussAufGerade(w, pn, *p, g);
+        const std::string fn = spiegeln ? w.Frei("F") : w.Ergebnis("F");
+        auto f = LotfussAufGerade(w, pn, *p, g, fn);
         if (!f) return;
         const TQTripel pf = Differenz(*f, *p);
         if (IstNull(pf)) {
@@ -604,20 +715,13 @@ void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
             return;
         }
         if (spiegeln) {
-            const TQTripel bild = Differenz(exakt::Mal(*f, 2), *p);
-            w.Formel({F([&](Stil s) {
-                          return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek("F", s) + " " +
-                                 (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" +
-                                 Mal(s);
-                      }),
-                      Spalte(*f), M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(bild)});
-            w.Satz({T("Bildpunkt: "),
-                    F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
+            BildpunktZeigen(w, pn, fn, *f, *p);
             return;
         }
-        w.Satz("Die Lotgerade geht durch " + pn + " und F:");
-        GeradeZeigen(w, {"l", *p, Ganzzahlig(pf), "r"});
-        w.Satz("Abstand von " + pn + " zur Geraden: die Länge von " + pn + "F.");
+        const std::string ln = w.Frei("l");
+        w.Satz("Die Lotgerade " + ln + " geht durch " + pn + " und " + fn + ":");
+        GeradeZeigen(w, {ln, *p, Ganzzahlig(pf), "r"});
+        w.Satz("Abstand von " + pn + " zur Geraden: die Länge von " + pn + fn + ".");
         BetragZeigen(w, "d", pf, "LE");
         return;
     }
@@ -654,19 +758,20 @@ void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
             w.Satz("Die Geraden sind parallel: es gibt kein eindeutiges gemeinsames Lot.");
             return;
         }
-        w.Satz({T("F auf " + g.Name + " und G auf " + h.Name + ": der Vektor "),
-                F([&](Stil s) { return Strecke("F", "G", s); }),
+        const std::string fn = w.Frei("F"), gn = w.Frei("G"), ln = w.Frei("l");
+        w.Satz({T(fn + " auf " + g.Name + " und " + gn + " auf " + h.Name + ": der Vektor "),
+                F([&](Stil s) { return Strecke(fn, gn, s); }),
                 T(" steht senkrecht auf beiden Richtungsvektoren.")});
         const TQTripel d = Differenz(h.Punkt, g.Punkt);
         // FG = d + s v - r u; FG·u = 0, FG·v = 0
         const TRational a1 = -Skalar(u, u), b1 = Skalar(v, u), c1 = -Skalar(d, u);
         const TRational a2 = -Skalar(u, v), b2 = Skalar(v, v), c2 = -Skalar(d, v);
         w.Formel([&](Stil s) {
-            return Strecke("F", "G", s) + Mal(s) + Vek("u", s) +
+            return Strecke(fn, gn, s) + Mal(s) + Vek("u", s) +
                    " = 0:  " + Terme({{a1, "r"}, {b1, "s"}}, s) + " = " + Z(c1, s);
         });
         w.Formel([&](Stil s) {
-            return Strecke("F", "G", s) + Mal(s) + Vek("v", s) +
+            return Strecke(fn, gn, s) + Mal(s) + Vek("v", s) +
                    " = 0:  " + Terme({{a2, "r"}, {b2, "s"}}, s) + " = " + Z(c2, s);
         });
         const TRational det = a1 * b2 - a2 * b1;
@@ -675,31 +780,52 @@ void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
             return "r = " + Z(r, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + "s = " + Z(sp, s);
         });
         const TQTripel f = Summe(g.Punkt, exakt::Mal(u, r)), gg = Summe(h.Punkt, exakt::Mal(v, sp));
-        w.Satz({T("Lotfußpunkte: "), F([&](Stil s) { return PunktText("F", f, s); }), T(" und "),
-                F([&](Stil s) { return PunktText("G", gg, s); })});
-        w.Satz("Das gemeinsame Lot geht durch F mit der Richtung u⃗ × v⃗:");
-        GeradeZeigen(w, {"l", f, Ganzzahlig(n), "r"});
-        w.Satz("Abstand der Geraden: die Länge von FG.");
+        w.Satz({T("Lotfußpunkte: "), F([&](Stil s) { return PunktText(Name(fn, s), f, s); }),
+                T(" und "), F([&](Stil s) { return PunktText(Name(gn, s), gg, s); })});
+        w.Satz("Das gemeinsame Lot geht durch " + fn + " mit der Richtung u⃗ × v⃗:");
+        GeradeZeigen(w, {ln, f, Ganzzahlig(n), "r"});
+        w.Satz("Abstand der Geraden: die Länge von " + fn + gn + ".");
         BetragZeigen(w, "d", Differenz(gg, f), "LE");
         return;
     }
     w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
 }
 
-void WinkelZeigen(TWeg& w, const std::string& a, const std::string& b, const TQTripel& u,
-                  const TQTripel& v, bool sinus) {
+// The angle between the directions u and v, named a and b in the formula.
+// With betrag (a line or a plane takes part, which have no sense of
+// direction) the formula takes |a⃗·b⃗| and the angle is 0° to 90°; with
+// sinus it is the angle between a line and a plane, whose normal is v.
+using TVektorname = std::function<std::string(Stil)>;
+
+TVektorname VekName(const std::string& n) {
+    return [n](Stil s) { return Vek(n, s); };
+}
+
+// "n⃗₁" / "\vec{n}_1": the normal of the first or second plane.
+TVektorname NormalenName(int i) {
+    return [i](Stil s) {
+        if (s == Stil::Latex) return "\\vec{n}_" + std::to_string(i);
+        return std::string("n\xE2\x83\x97") + (i == 1 ? "\xE2\x82\x81" : "\xE2\x82\x82");
+    };
+}
+
+void WinkelZeigen(TWeg& w, const TVektorname& a, const TVektorname& b, const TQTripel& u,
+                  const TQTripel& v, bool sinus, bool betrag) {
     const char* fkt = sinus ? "sin" : "cos";
-    auto c = DurchWurzel(Skalar(u, v), Skalar(u, u) * Skalar(v, v));
+    auto c = Kosinus(u, v);
     if (!c) return;
+    if (betrag) c->q = abs(c->q);
     auto wu = Wurzel(Skalar(u, u)), wv = Wurzel(Skalar(v, v));
     if (!wu || !wv) return;
     w.Formel([&](Stil s) {
         const std::string alpha = s == Stil::Latex ? "\\alpha" : "α";
         const std::string f = s == Stil::Latex ? std::string("\\") + fkt : fkt;
+        auto oben = [&](const std::string& x) { return betrag ? Betragsstriche(x, s) : x; };
         return f + " " + alpha + " = " +
-               Bruch(Vek(a, s) + Mal(s) + Vek(b, s),
-                     Betragsstriche(Vek(a, s), s) + Mal(s) + Betragsstriche(Vek(b, s), s), s) +
-               " = " + Bruch(SkalarAusgeschrieben(u, v, s), W(*wu, s) + Mal(s) + W(*wv, s), s) +
+               Bruch(oben(a(s) + Mal(s) + b(s)),
+                     Betragsstriche(a(s), s) + Mal(s) + Betragsstriche(b(s), s), s) +
+               " = " +
+               Bruch(oben(SkalarAusgeschrieben(u, v, s)), W(*wu, s) + Mal(s) + W(*wv, s), s) +
                " = " + W(*c, s);
     });
     const Real wert = c->Wert();
@@ -719,7 +845,7 @@ void WinkelZeigen(TWeg& w, const std::string& a, const std::string& b, const TQT
         const std::string alpha = s == Stil::Latex ? "\\alpha" : "α";
         const std::string grad_ = s == Stil::Latex ? "^\\circ" : "°";
         if (standard) return alpha + " = " + std::to_string(*standard) + grad_;
-        return alpha + Ungefaehr(s) + Dezimal(grad) + grad_;
+        return alpha + Ungefaehr(s) + Dezimal(grad, s) + grad_;
     });
 }
 
@@ -733,7 +859,7 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
             auto u = a.Vektor(m.V[0]), v = a.Vektor(m.V[1]);
             if (!u || !v) return fehlt();
             w.Satz("Winkel zwischen den Vektoren " + m.V[0]->Name + " und " + m.V[1]->Name + ":");
-            WinkelZeigen(w, m.V[0]->Name, m.V[1]->Name, *u, *v, false);
+            WinkelZeigen(w, VekName(m.V[0]->Name), VekName(m.V[1]->Name), *u, *v, false, false);
             return;
         }
         if (mu == "--2----" || mu == "---2---") {
@@ -743,16 +869,22 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
             if (!g || !h) return fehlt();
             const TQTripel u = ebenen ? Kreuz(g->Richtung1, g->Richtung2) : g->Richtung1;
             const TQTripel v = ebenen ? Kreuz(h->Richtung1, h->Richtung2) : h->Richtung1;
+            // The normals of two planes are n⃗₁ and n⃗₂, the directions of two lines u⃗ and v⃗.
+            const TVektorname erster = ebenen ? NormalenName(1) : VekName("u");
+            const TVektorname zweiter = ebenen ? NormalenName(2) : VekName("v");
             w.Satz(std::string(ebenen ? "Winkel zwischen den Normalenvektoren "
                                       : "Winkel zwischen den Richtungsvektoren ") +
-                   "u⃗ von " + l[0]->Name + " und v⃗ von " + l[1]->Name + ":");
-            w.Formel({F([](Stil s) { return Vek("u", s) + " = "; }), Spalte(Ganzzahlig(u)),
-                      F([](Stil s) {
-                          return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + Vek("v", s) +
+                   erster(Stil::Text) + " von " + l[0]->Name + " und " + zweiter(Stil::Text) +
+                   " von " + l[1]->Name +
+                   ". Der Schnittwinkel liegt zwischen 0° und 90°, daher steht im Zähler der "
+                   "Betrag.");
+            w.Formel({F([&](Stil s) { return erster(s) + " = "; }), Spalte(Ganzzahlig(u)),
+                      F([&](Stil s) {
+                          return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + zweiter(s) +
                                  " = ";
                       }),
                       Spalte(Ganzzahlig(v))});
-            WinkelZeigen(w, "u", "v", Ganzzahlig(u), Ganzzahlig(v), false);
+            WinkelZeigen(w, erster, zweiter, Ganzzahlig(u), Ganzzahlig(v), false, true);
             return;
         }
         if (mu == "--11---") {
@@ -764,14 +896,14 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
                    " (Richtungsvektor u⃗) und der "
                    "Ebene " +
                    m.E[0]->Name +
-                   " (Normalenvektor n⃗): der Sinus des Winkels ist der "
-                   "Kosinus des Winkels zwischen u⃗ und n⃗.");
+                   " (Normalenvektor n⃗): der Sinus des Winkels ist der Betrag des "
+                   "Kosinus des Winkels zwischen u⃗ und n⃗; der Winkel liegt zwischen 0° und 90°.");
             w.Formel({F([](Stil s) { return Vek("u", s) + " = "; }), Spalte(u), F([](Stil s) {
                           return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + Vek("n", s) +
                                  " = ";
                       }),
                       Spalte(n)});
-            WinkelZeigen(w, "u", "n", u, n, true);
+            WinkelZeigen(w, VekName("u"), VekName("n"), u, n, true, true);
             return;
         }
     }
@@ -811,25 +943,31 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
             auto p = a.Punkt(m.P[0]);
             auto e = EbeneVon(a, m.E[0]);
             if (!p || !e) return fehlt();
-            // The measurement's sign: the origin's side of the plane is the negative one.
+            // Turned so that the origin lies on the negative side: the sign
+            // inside the bars then tells the side of the point.
             TKoordinatenform k = e->K;
             if (k.d.is_negative()) k = {-k.a, -k.b, -k.c, -k.d};
             const TQTripel n{k.a, k.b, k.c};
             const std::string pn = m.P[0]->Name;
             w.Satz("Hessesche Normalform der Ebene " + e->Name + ":");
             auto laenge = Wurzel(Skalar(n, n));
-            auto d = DurchWurzel(Skalar(n, *p) - k.d, Skalar(n, n));
+            const TRational innen = Skalar(n, *p) - k.d;
+            auto d = DurchWurzel(abs(innen), Skalar(n, n));
             if (!laenge || !d) return fehlt();
+            // Divided by |n⃗|, unless it is 1.
+            auto durchLaenge = [&](const std::string& z, Stil s) {
+                return laenge->Rational() && laenge->q == 1 ? z : Bruch(z, W(*laenge, s), s);
+            };
+            const std::string minus = " " + std::string(Minus) + " ";
             w.Formel([&](Stil s) {
                 return Name(e->Name, s) + ": " +
-                       Bruch(Linearform(k.a, k.b, k.c, s) +
-                                 (k.d.is_zero() ? ""
-                                                : " " + std::string(s == Stil::Text ? Minus : "-") +
-                                                      " " + Z(k.d, s)),
-                             W(*laenge, s), s) +
+                       durchLaenge(
+                           Linearform(k.a, k.b, k.c, s) +
+                               (k.d.is_zero() ? "" : (s == Stil::Text ? minus : " - ") + Z(k.d, s)),
+                           s) +
                        " = 0";
             });
-            w.Satz("Die Koordinaten von " + pn + " einsetzen:");
+            w.Satz("Die Koordinaten von " + pn + " einsetzen; der Abstand ist der Betrag:");
             w.Formel([&](Stil s) {
                 std::string t;
                 const TRational kk[3] = {k.a, k.b, k.c}, pk[3] = {p->x, p->y, p->z};
@@ -838,13 +976,20 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
                     if (!t.empty()) t += " + ";
                     t += K(kk[i], s) + Mal(s) + K(pk[i], s);
                 }
-                if (!k.d.is_zero())
-                    t += " " + std::string(s == Stil::Text ? Minus : "-") + " " + Z(k.d, s);
-                return "d = " + Bruch(t, W(*laenge, s), s) + " = " +
-                       Bruch(Z(Skalar(n, *p) - k.d, s), W(*laenge, s), s) + " = " + W(*d, s) +
-                       (d->Rational() ? "" : Ungefaehr(s) + Dezimal(d->Wert())) +
+                if (!k.d.is_zero()) t += (s == Stil::Text ? minus : " - ") + Z(k.d, s);
+                return "d = " + durchLaenge(Betragsstriche(t, s), s) + " = " +
+                       durchLaenge(Betragsstriche(Z(innen, s), s), s) + " = " + W(*d, s) +
+                       (d->Rational() ? "" : Ungefaehr(s) + Dezimal(d->Wert(), s)) +
                        (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
             });
+            if (innen.is_zero())
+                w.Satz("Der Punkt " + pn + " liegt in der Ebene " + e->Name + ".");
+            else if (!k.d.is_zero())
+                w.Satz(std::string("Der Wert im Betrag ist ") +
+                       (innen.is_negative()
+                            ? "negativ: " + pn + " liegt auf derselben Seite von "
+                            : "positiv: " + pn + " liegt auf der anderen Seite von ") +
+                       e->Name + (innen.is_negative() ? " wie" : " als") + " der Ursprung.");
             return;
         }
         if (mu == "1-1----") {
@@ -885,7 +1030,7 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
             w.Formel([&](Stil s) {
                 return "A = " + std::string(s == Stil::Latex ? "\\frac{1}{2}" : "1/2") + Mal(s) +
                        BetragAusgeschrieben(k, s) + " = " + W(*f, s) +
-                       (f->Rational() ? "" : Ungefaehr(s) + Dezimal(f->Wert())) +
+                       (f->Rational() ? "" : Ungefaehr(s) + Dezimal(f->Wert(), s)) +
                        (s == Stil::Latex ? "\\,\\text{FE}" : " FE");
             });
             return;
@@ -953,13 +1098,14 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
         w.Formel({M("Vektorprodukt: ", "\\text{Vektorprodukt: }"), Spalte(*kante[1]),
                   M(" × ", " \\times "), Spalte(*kante[2]), M(" = ", " = "), Spalte(k)});
         w.Formel([&](Stil s) {
-            return "Spatprodukt: " + SkalarAusgeschrieben(*kante[0], k, s) + " = " + Z(spat, s);
+            return std::string(s == Stil::Latex ? "\\text{Spatprodukt: }" : "Spatprodukt: ") +
+                   SkalarAusgeschrieben(*kante[0], k, s) + " = " + Z(spat, s);
         });
         const TRational vol = abs(spat) / 6;
         w.Formel([&](Stil s) {
             return "V = " + std::string(s == Stil::Latex ? "\\frac{1}{6}" : "1/6") + Mal(s) +
                    Betragsstriche(Z(spat, s), s) + " = " + Z(vol, s) +
-                   ((vol * 100).is_integer() ? "" : Ungefaehr(s) + Dezimal(AlsReal(vol))) +
+                   ((vol * 100).is_integer() ? "" : Ungefaehr(s) + Dezimal(AlsReal(vol), s)) +
                    (s == Stil::Latex ? "\\,\\text{VE}" : " VE");
         });
         return;
@@ -1032,7 +1178,64 @@ std::string ZeileAlsLatex(const TZeile& z) {
         else
             t += s.Mathe ? "$" + s.Latex + "$" : s.Latex;
     }
-    return z.Formel ? "\\[ " + t + " \\]" : t + "\n";
+    return z.Formel ? "\\KalvorinFormel{" + t + "}" : t + "\n";
+}
+
+// A displayed formula, scaled down to the width of the line where it is
+// wider (with graphicx, which TikZ loads), so that no box is overfull.
+constexpr const char* FormelMakro =
+    "\\providecommand{\\KalvorinFormel}[1]{\\par\\smallskip\\noindent\\hfil"
+    "\\sbox0{$\\displaystyle #1$}\\ifdim\\wd0>\\linewidth\\ifdefined\\resizebox"
+    "\\resizebox{\\linewidth}{!}{\\usebox0}\\else\\usebox0\\fi\\else\\usebox0\\fi"
+    "\\hfil\\par\\smallskip}\n";
+
+// Text for HTML: the markup characters as entities.
+std::string Html(const std::string& s) {
+    std::string r;
+    for (char c : s) {
+        switch (c) {
+        case '&':
+            r += "&amp;";
+            break;
+        case '<':
+            r += "&lt;";
+            break;
+        case '>':
+            r += "&gt;";
+            break;
+        case '"':
+            r += "&quot;";
+            break;
+        default:
+            r += c;
+        }
+    }
+    return r;
+}
+
+// A column vector: brackets and the three numbers, right-aligned, in cells
+// of one table row.
+std::string SpalteAlsHtml(const TQTripel& v) {
+    const std::string k[3] = {Text(v.x), Text(v.y), Text(v.z)};
+    return "<td>⎛<br>⎜<br>⎝</td><td align=\"right\">" + Html(k[0]) + "<br>" + Html(k[1]) + "<br>" +
+           Html(k[2]) + "</td><td>⎞<br>⎟<br>⎠</td>";
+}
+
+std::string ZeileAlsHtml(const TZeile& z) {
+    bool spalten = false;
+    for (const TStueck& s : z.Stuecke)
+        spalten = spalten || s.Spalte.has_value();
+    if (!spalten) {
+        std::string t;
+        for (const TStueck& s : z.Stuecke)
+            t += Html(s.Text);
+        return z.Formel ? "<p style=\"margin-left:2em\">" + t + "</p>\n" : "<p>" + t + "</p>\n";
+    }
+    std::string t = "<table style=\"margin-left:2em\" cellspacing=\"0\" cellpadding=\"1\"><tr>";
+    for (const TStueck& s : z.Stuecke)
+        t += s.Spalte ? SpalteAlsHtml(*s.Spalte)
+                      : "<td style=\"white-space:pre\">" + Html(s.Text) + "</td>";
+    return t + "</tr></table>\n";
 }
 
 } // namespace
@@ -1043,6 +1246,7 @@ std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
     TExakteAuswertung a;
     TWeg w;
     w.Ergebnisname = ergebnisname;
+    w.Liste = &liste;
     // An intersection point is S unless an element is called so already
     // (the apex of a pyramid): then it takes the name a new point gets.
     if (ergebnisname.empty() && art == TLoesungsart::Schneiden && liste.NameVergeben("S"))
@@ -1083,8 +1287,15 @@ std::string AlsText(const TLoesungsweg& weg) {
     return t;
 }
 
+std::string AlsHtml(const TLoesungsweg& weg) {
+    std::string t = "<h3>" + Html(weg.Titel) + "</h3>\n";
+    for (const TZeile& z : weg.Zeilen)
+        t += ZeileAlsHtml(z);
+    return t;
+}
+
 std::string AlsLatexAusschnitt(const TLoesungsweg& weg) {
-    std::string t = "\\subsection*{" + LatexText(weg.Titel) + "}\n";
+    std::string t = std::string(FormelMakro) + "\\subsection*{" + LatexText(weg.Titel) + "}\n";
     for (const TZeile& z : weg.Zeilen)
         t += ZeileAlsLatex(z) + "\n";
     return t;
@@ -1092,13 +1303,14 @@ std::string AlsLatexAusschnitt(const TLoesungsweg& weg) {
 
 std::string AlsLatex(const TLoesungsweg& weg) {
     return "% Lösungsweg aus Kalvorin. Übersetzen mit pdflatex; oder mit \\input in ein\n"
-           "% Arbeitsblatt einbinden, das amsmath lädt.\n"
+           "% Arbeitsblatt einbinden, das amsmath (und graphicx) lädt.\n"
            "\\expandafter\\ifx\\csname @twoclasseserror\\endcsname\\documentclass\n"
            "\\else\n"
            "\\documentclass[a4paper,11pt]{article}\n"
            "\\usepackage[T1]{fontenc}\n"
            "\\usepackage[utf8]{inputenc}\n"
            "\\usepackage{amsmath}\n"
+           "\\usepackage{graphicx}\n"
            "\\setlength{\\parindent}{0pt}\n"
            "\\expandafter\\def\\csname LoesungswegEnde\\endcsname{\\end{document}}\n"
            "\\begin{document}\n"

@@ -44,6 +44,9 @@ std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
 
 // As plain text, lines separated by "\n".
 std::string AlsText(const TLoesungsweg& weg);
+// As HTML for a rich-text view: sentences as paragraphs that wrap, column
+// vectors as cells of a table row with their brackets.
+std::string AlsHtml(const TLoesungsweg& weg);
 // A complete LaTeX file: it compiles with pdflatex on its own, and
 // \input into a worksheet (which loads amsmath) it gives just the steps.
 std::string AlsLatex(const TLoesungsweg& weg);

@@ -2,6 +2,8 @@
 
 #include "document/Angebote.h"
 #include "document/Dokument.h"
+#include "model/Meldungen.h"
+#include "storage/DateiErsetzen.h"
 #include "ui/Dateidialog.h"
 #include "ui/Hilfe.h"
 
@@ -9,12 +11,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace kalvorin {
@@ -27,12 +28,16 @@ struct TAufgabe {
     TBefehl Befehl;
     TLoesungsart Art;
     const char* Name;
+    // The reflection of a point in a marked point, line or plane is not a
+    // command of the marks (the mirror is chosen first): the worked
+    // solution itself tells whether the marks fit.
+    bool OhneAngebot = false;
 };
 
 const TAufgabe Aufgaben[] = {
     {TBefehl::Schneiden, TLoesungsart::Schneiden, "Schnitt"},
     {TBefehl::Loteerzeugen, TLoesungsart::Lot, "Lot"},
-    {TBefehl::Spiegelung, TLoesungsart::Spiegelung, "Spiegelung"},
+    {TBefehl::Spiegelung, TLoesungsart::Spiegelung, "Spiegelung", true},
     {TBefehl::MessWinkel, TLoesungsart::Winkel, "Winkel"},
     {TBefehl::MessLaenge, TLoesungsart::Laenge, "Länge"},
     {TBefehl::MessFlaeche, TLoesungsart::Flaeche, "Fläche"},
@@ -45,7 +50,7 @@ std::vector<TLoesungsart> AngeboteneLoesungswege(const TDokument& d) {
     std::vector<TLoesungsart> r;
     const TAngebote angebote = BerechneAngebote(d.Liste());
     for (const TAufgabe& a : Aufgaben)
-        if (angebote[a.Befehl].aktiv) r.push_back(a.Art);
+        if (angebote[a.Befehl].aktiv || a.OhneAngebot) r.push_back(a.Art);
     return r;
 }
 
@@ -65,11 +70,9 @@ TLoesungswegForm::TLoesungswegForm(QWidget* eltern) : QDialog(eltern) {
     Aufgabe->setObjectName(QStringLiteral("LoesungswegAufgabe"));
     static_cast<QLabel*>(oben->itemAt(0)->widget())->setBuddy(Aufgabe);
     oben->addWidget(Aufgabe, 1);
-    Anzeige = new QPlainTextEdit;
+    Anzeige = new QTextBrowser;
     Anzeige->setObjectName(QStringLiteral("LoesungswegText"));
-    Anzeige->setReadOnly(true);
-    Anzeige->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Anzeige->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Anzeige->setOpenLinks(false);
     Anzeige->setAccessibleName(QStringLiteral("Lösungsweg"));
     KopierenText = new QPushButton(QStringLiteral("Als &Text kopieren"));
     KopierenLatex = new QPushButton(QStringLiteral("Als &LaTeX kopieren"));
@@ -105,7 +108,7 @@ TLoesungswegForm::TLoesungswegForm(QWidget* eltern) : QDialog(eltern) {
         const TDateiAntwort antwort = QtDateiDialog(this, anfrage);
         if (antwort.Datei.isEmpty()) return;
         if (const QString fehler = Speichern(antwort.Datei); !fehler.isEmpty())
-            QMessageBox::warning(this, QStringLiteral("Kalvorin"), fehler);
+            Meldungen().Meldung(fehler.toStdString(), TMeldungsart::Warnung);
     });
     connect(hilfe, &QPushButton::clicked, this,
             [] { THilfe::ZeigeThema(QStringLiteral("IDH_Loesungsweg")); });
@@ -130,11 +133,13 @@ bool TLoesungswegForm::Zeigen(const TDokument& d) {
 
 void TLoesungswegForm::Waehlen(int index) {
     if (index < 0 || index >= static_cast<int>(wege_.size())) return;
-    Anzeige->setPlainText(QString::fromStdString(exakt::AlsText(wege_[index])));
+    Anzeige->setHtml(QString::fromStdString(exakt::AlsHtml(wege_[index])));
 }
 
 QString TLoesungswegForm::Text() const {
-    return Anzeige->toPlainText();
+    const int i = Aufgabe->currentIndex();
+    if (i < 0 || i >= static_cast<int>(wege_.size())) return {};
+    return QString::fromStdString(exakt::AlsText(wege_[i]));
 }
 
 QString TLoesungswegForm::Latex() const {
@@ -146,12 +151,11 @@ QString TLoesungswegForm::Latex() const {
 QString TLoesungswegForm::Speichern(const QString& datei) const {
     const int i = Aufgabe->currentIndex();
     if (i < 0 || i >= static_cast<int>(wege_.size())) return {};
-    QFile f(datei);
-    const QByteArray inhalt = QByteArray::fromStdString(exakt::AlsLatex(wege_[i]));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(inhalt) != inhalt.size())
-        return QStringLiteral("Die Datei ") + datei +
-               QStringLiteral(" kann nicht geschrieben werden!");
-    return {};
+    // Through the replacement: a full disk or a broken write leaves an
+    // older file whole, and a pipe, a device or a write-protected file
+    // under the name is never opened.
+    return QString::fromStdString(AusgabeSchreiben(
+        TAusgabe::Loesungsweg, QFile::encodeName(datei).toStdString(), exakt::AlsLatex(wege_[i])));
 }
 
 } // namespace kalvorin

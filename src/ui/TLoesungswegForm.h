@@ -1,7 +1,8 @@
 #pragma once
 // The window "Lösungsweg": the worked solution for the marked elements of
-// the active document, chosen among the tasks they offer, shown as plain
-// text; it copies the text or its LaTeX and saves a ".tex" file.
+// the active document, chosen among the tasks they offer, shown as rich
+// text (column vectors, lines that wrap); it copies the plain text or the
+// LaTeX and saves a ".tex" file.
 
 #include "exakt/Loesungsweg.h"
 
@@ -10,7 +11,7 @@
 #include <vector>
 
 class QComboBox;
-class QPlainTextEdit;
+class QTextBrowser;
 class QPushButton;
 
 namespace kalvorin {
@@ -31,13 +32,15 @@ public:
     // nothing shown) when they offer none.
     bool Zeigen(const TDokument& d);
 
+    // The plain text (columns drawn with bracket characters) of the task shown.
     QString Text() const;
     QString Latex() const;
-    // Writes the LaTeX file (UTF-8); an error text, empty on success.
+    // Writes the LaTeX file (UTF-8) through the atomic replace; the user's
+    // message (Schreibmeldung), empty on success.
     QString Speichern(const QString& datei) const;
 
     QComboBox* Aufgabe = nullptr;
-    QPlainTextEdit* Anzeige = nullptr;
+    QTextBrowser* Anzeige = nullptr;
     QPushButton* KopierenText = nullptr;
     QPushButton* KopierenLatex = nullptr;
     QPushButton* SpeichernKnopf = nullptr;

@@ -79,7 +79,68 @@ void Dreizehntel(TBefehlsDokument& d) {
     d.Markieren({"P", "g"});
 }
 
+// School conventions: distances are never negative, lines and planes meet
+// at angles of 0° to 90°.
+void AbstandZumUrsprung(TBefehlsDokument& d) {
+    d.P("P", {0, 0, 0});
+    d.ENOR("E", {1, 1, 1}, -1);
+    d.Markieren({"P", "E"});
+}
+void StumpfeGeraden(TBefehlsDokument& d) {
+    d.G("g", {0, 0, 0}, {1, 0, 0});
+    d.G("h", {0, 1, 0}, {-1, 1, 0});
+    d.Markieren({"g", "h"});
+}
+void StumpfeEbenen(TBefehlsDokument& d) {
+    d.ENOR("E", {1, 0, 0}, 0);
+    d.ENOR("F", {-1, 0, 1}, -2);
+    d.Markieren({"E", "F"});
+}
+void GeradeGegenNormale(TBefehlsDokument& d) {
+    d.G("g", {0, 0, 0}, {1, 1, -2});
+    d.ENOR("E", {0, 0, 1}, -2);
+    d.Markieren({"g", "E"});
+}
+// Directions in sevenths and thirds: their rounded cross product is not
+// quite zero, the exact one is.
+void ParalleleInDritteln(TBefehlsDokument& d) {
+    d.G("g", {0, 0, 0}, {1.0L / 3, 1.0L / 7, 2.0L / 3});
+    d.G("h", {0, 1, 0}, {1, 3.0L / 7, 2});
+    d.Markieren({"g", "h"});
+}
+void IdentischeInDritteln(TBefehlsDokument& d) {
+    d.G("g", {0, 0, 0}, {1.0L / 3, 1.0L / 7, 2.0L / 3});
+    d.G("h", {1, 3.0L / 7, 2}, {1, 3.0L / 7, 2});
+    d.Markieren({"g", "h"});
+}
+void SchneidendeGeraden(TBefehlsDokument& d) {
+    d.G("g", {0, 0, 0}, {1, 0, 0});
+    d.G("h", {0, 1, 1}, {1, 1, 1});
+    d.Markieren({"g", "h"});
+}
+void ParalleleEbenenMitGrossenNormalen(TBefehlsDokument& d) {
+    d.ENOR("E", {250.0L / 7, 251.0L / 11, 253.0L / 13}, -1);
+    d.ENOR("F", {-500.0L / 7, -502.0L / 11, -506.0L / 13}, 3);
+    d.Markieren({"E", "F"});
+}
+
 const TFall Faelle[] = {
+    {"PointPlaneDistanceIsNeverNegative", AbstandZumUrsprung, MessLaenge,
+     "\r\nAbstand (P , E) = 0#58 LE\r\nexakt: 1/3·√3 LE\r\n\r\n"},
+    {"ObtuseLinesMeetAtTheAcuteAngle", StumpfeGeraden, MessWinkel,
+     "\r\nWinkel (g , h) = 45°\r\nexakt: 45°\r\n\r\n"},
+    {"ObtusePlanesMeetAtTheAcuteAngle", StumpfeEbenen, MessWinkel,
+     "\r\nWinkel (E , F) = 45°\r\nexakt: 45°\r\n\r\n"},
+    {"LineAgainstTheNormalHasAPositiveAngle", GeradeGegenNormale, MessWinkel,
+     "\r\nWinkel (g , E) = 54#74°\r\nexakt: sin α = 1/3·√6\r\n\r\n"},
+    {"ParallelLinesInThirds", ParalleleInDritteln, MessLaenge,
+     "\r\nAbstand (g , h) = 0#98 LE\r\nexakt: 7/254·√1270 LE\r\n\r\n"},
+    {"IdenticalLinesInThirds", IdentischeInDritteln, MessLaenge,
+     "\r\nAbstand (g , h) = 0 LE\r\n\r\n"},
+    {"IntersectingLinesNeedNoExactZero", SchneidendeGeraden, MessLaenge,
+     "\r\nAbstand (g , h) = 0 LE\r\n\r\n"},
+    {"ParallelPlanesWithLargeNormals", ParalleleEbenenMitGrossenNormalen, MessWinkel,
+     "\r\nWinkel (E , F) = 0°\r\nexakt: 0°\r\n\r\n"},
     {"PointPlaneDistance", AbstandPunktEbene, MessLaenge,
      "\r\nAbstand (S , E) = 5#63 LE\r\nexakt: 44/61·√61 LE\r\n\r\n"},
     {"AreaOfThreePoints", FlaecheDreierPunkte, MessFlaeche,

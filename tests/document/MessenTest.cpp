@@ -71,11 +71,13 @@ TEST_P(Messen, AnglesOfLinesAndPlanes) {
     EPAR("E", {0, 0, 0}, {1, 0, 0}, {0, 1, 0});
     EPAR("F", {0, 0, 0}, {0, 1, 0}, {0, 0, 1});
     Markieren({"g", "h"});
-    ErwarteMeldung(MessWinkel, "\r\nWinkel (g , h) = 180°\r\n\r\n");
+    // Lines have no sense of direction: opposite directions meet at 0°.
+    ErwarteMeldung(MessWinkel, "\r\nWinkel (g , h) = 0°\r\n\r\n");
     Markieren({"s", "E"});
     ErwarteMeldung(MessWinkel, "\r\nWinkel (s , E) = 90°\r\n\r\n");
     Markieren({"k", "E"});
-    ErwarteMeldung(MessWinkel, "\r\nWinkel (k , E) = -45°\r\n\r\n");
+    // A direction against the normal still meets the plane at 45°, not −45°.
+    ErwarteMeldung(MessWinkel, "\r\nWinkel (k , E) = 45°\r\n\r\n");
     Markieren({"E", "F"});
     ErwarteMeldung(MessWinkel, "\r\nWinkel (E , F) = 90°\r\n\r\n");
 }
@@ -92,11 +94,11 @@ TEST_P(Messen, Distances) {
     ErwarteMeldung(MessLaenge, "\r\nAbstand (A , B) = 1#41 LE\r\n\r\n");
     Markieren({"B", "g"});
     ErwarteMeldung(MessLaenge, "\r\nAbstand (B , g) = 1 LE\r\n\r\n");
-    // On the origin's side of the plane z = 1 the distance is negative.
+    // A distance is never negative, on the origin's side of z = 1 too.
     Markieren({"A", "E"});
-    ErwarteMeldung(MessLaenge, "\r\nAbstand (A , E) = -1 LE\r\n\r\n");
+    ErwarteMeldung(MessLaenge, "\r\nAbstand (A , E) = 1 LE\r\n\r\n");
     Markieren({"C", "E"});
-    ErwarteMeldung(MessLaenge, "\r\nAbstand (C , E) = -2 LE\r\n\r\n");
+    ErwarteMeldung(MessLaenge, "\r\nAbstand (C , E) = 2 LE\r\n\r\n");
     Markieren({"g", "h"});
     ErwarteMeldung(MessLaenge, "\r\nAbstand (g , h) = 2 LE\r\n\r\n");
     Markieren({"g", "k"});

@@ -30,6 +30,15 @@ const TErkennung Erkennungen[] = {
     {"TenPlacesHaveNone", 0.1234567891L, ""},
     {"PiHasNone", Pi, ""},
     {"RootHasNone", 1.4142135623730950488L, ""},
+    // As documents keep numbers: 15 significant digits.
+    {"StoredThird", 0.333333333333333L, "1/3"},
+    {"StoredTwoThirdsRoundedUp", 0.666666666666667L, "2/3"},
+    {"StoredSeventh", -12.1428571428571L, "-85/7"},
+    {"StoredDenominator997", 1.0L / 997, "1/997"},
+    {"StoredRootHasNone", 1.41421356237310L, ""},
+    {"StoredFifteenDigitsHaveNone", 0.123456789012345L, ""},
+    // More digits than a file keeps: the precision of the number decides.
+    {"SixteenDigitsAreNoThird", 0.3333333333333333L, ""},
 };
 
 class Erkennen : public ::testing::TestWithParam<TErkennung> {};
@@ -145,6 +154,38 @@ TEST_F(Kette, AnInexactSourceLeavesEveryDependentWithoutExactValue) {
     EXPECT_EQ(PunktText(p), "-");
     EXPECT_EQ(PunktText(m), "-");
     EXPECT_EQ(PunktText(q), "1|1|1");
+}
+
+// Mid-lines and mid-planes are exact where the unit directions (normals)
+// are: lengths that are rational.
+TEST_F(Kette, MidLineAndMidPlaneOfRationalLengthsAreExact) {
+    auto* g = b.G("g", {0, 0, 0}, {1, 2, 2});
+    auto* h = b.G("h", {0, 0, 1}, {2, 1, -2});
+    auto* e = b.ENOR("E", {0, 0, 1}, -1);
+    auto* f = b.ENOR("F", {0, 3, 4}, 0);
+    auto* m = Abgeleitet(b.G("m", {0, 0, 0}, {1, 0, 0}), TEntstehungsart::Mittelgerade, g, h);
+    auto* k = Abgeleitet(b.ENOR("M", {1, 0, 0}, 0), TEntstehungsart::MittelEbene, e, f);
+    TExakteAuswertung a;
+    EXPECT_TRUE(a.Geometrie(m).has_value());
+    EXPECT_TRUE(a.Geometrie(k).has_value());
+    // A length √2 keeps the root: no exact value rather than a wrong one.
+    auto* g2 = b.G("g2", {0, 0, 0}, {1, 1, 0});
+    auto* h2 = b.G("h2", {0, 0, 0}, {1, 0, 1});
+    auto* m2 = Abgeleitet(b.G("m2", {0, 0, 0}, {1, 0, 0}), TEntstehungsart::Mittelgerade, g2, h2);
+    EXPECT_FALSE(a.Geometrie(m2).has_value());
+    std::string abweichung;
+    EXPECT_TRUE(ExaktStimmtMitDezimal(liste, &abweichung)) << abweichung;
+}
+
+// A triangle on a line is invalid: no exact area.
+TEST_F(Kette, TriangleOnALineHasNoExactValue) {
+    auto* p = b.P("A", {0, 0, 0});
+    auto* q = b.P("B", {1, 1, 1});
+    auto* r = b.P("C", {2, 2, 2});
+    auto* d = b.Dr("D", p, q, r);
+    TExakteAuswertung a;
+    EXPECT_FALSE(a.Geometrie(d).has_value());
+    EXPECT_FALSE(ExaktMessen(a, TMessart::FlaecheDreieck, {d}).has_value());
 }
 
 TEST_F(Kette, ADisagreeingExactValueIsDropped) {

@@ -93,7 +93,122 @@ void Ungenau(test::TElementBauer& b) {
     Markiere(b, {"S", "E"});
 }
 
+// What a pupil copies must be true and readable as written.
+void UrsprungEbene(test::TElementBauer& b) {
+    b.P("P", {0, 0, 0});
+    b.ENOR("E", {1, 1, 1}, -1);
+    Markiere(b, {"P", "E"});
+}
+void EinheitsNormale(test::TElementBauer& b) {
+    b.P("P", {1, 1, 5});
+    b.ENOR("E", {0, 0, 1}, -2);
+    Markiere(b, {"P", "E"});
+}
+void StumpfeGeraden(test::TElementBauer& b) {
+    b.G("g", {0, 0, 0}, {1, 0, 0});
+    b.G("h", {0, 1, 0}, {-1, 1, 0});
+    Markiere(b, {"g", "h"});
+}
+void StumpfeEbenen(test::TElementBauer& b) {
+    b.ENOR("E", {1, 0, 0}, 0);
+    b.ENOR("F", {-1, 0, 1}, -2);
+    Markiere(b, {"E", "F"});
+}
+void GeradeGegenNormale(test::TElementBauer& b) {
+    b.G("g", {0, 0, 0}, {1, 0, -1});
+    b.ENOR("E", {0, 0, 1}, -2);
+    Markiere(b, {"g", "E"});
+}
+void GeradeVorbeiAnStrecke(test::TElementBauer& b) {
+    b.G("g", {0, 0, 0}, {1, 0, 0});
+    b.S("t", b.P("A", {4, -1, 0}), b.P("B", {4, -3, 0}));
+    Markiere(b, {"g", "t"});
+}
+void GeradeDurchStrecke(test::TElementBauer& b) {
+    b.G("g", {0, 0, 0}, {1, 0, 0});
+    b.S("t", b.P("A", {3, 1, 0}), b.P("B", {3, -1, 0}));
+    Markiere(b, {"g", "t"});
+}
+void Bruchvektor(test::TElementBauer& b) {
+    b.V("a", {1.5L, 0, 2});
+    Markiere(b, {"a"});
+}
+void BruchRichtung(test::TElementBauer& b) {
+    b.P("P", {1, 1, 1});
+    b.G("g", {0, 0, 0}, {0.5L, 1.0L / 3, 1});
+    Markiere(b, {"P", "g"});
+}
+// The document has its own A and F: the solution's helper points take
+// other names.
+void ParallelMitAundF(test::TElementBauer& b) {
+    Parallel(b);
+    b.P("A", {7, 7, 7});
+    b.P("F", {8, 8, 8});
+}
+void VielfacheEbenen(test::TElementBauer& b) {
+    b.ENOR("E", {1, 1, 1}, -1);
+    b.ENOR("F", {2, 2, 2}, -1);
+    Markiere(b, {"E", "F"});
+}
+void WiderspruchOhneParameter(test::TElementBauer& b) {
+    b.G("g", {0, 0, 0}, {1, 0, 0});
+    b.G("h", {0, 6, 0}, {2, 0, 0});
+    Markiere(b, {"g", "h"});
+}
+
 const TFall Faelle[] = {
+    {"HesseFormWithAbsoluteValue",
+     UrsprungEbene,
+     TLoesungsart::Laenge,
+     {"    E: (x + y + z − 1)/√3 = 0",
+      "    d = |1·0 + 1·0 + 1·0 − 1|/√3 = |−1|/√3 = 1/3·√3 ≈ 0,58 LE",
+      "Der Wert im Betrag ist negativ: P liegt auf derselben Seite von E wie der Ursprung."}},
+    {"HesseFormWithoutDivisionByOne",
+     EinheitsNormale,
+     TLoesungsart::Laenge,
+     {"    E: z − 2 = 0", "    d = |1·5 − 2| = |3| = 3 LE"}},
+    {"LinesMeetAtTheAcuteAngle",
+     StumpfeGeraden,
+     TLoesungsart::Winkel,
+     {"    cos α = |u⃗·v⃗|/(|u⃗|·|v⃗|) = |1·(−1) + 0·1 + 0·0|/(1·√2) = 1/2·√2", "    α = 45°"}},
+    {"PlanesByTheirNormals",
+     StumpfeEbenen,
+     TLoesungsart::Winkel,
+     {"    cos α = |n⃗₁·n⃗₂|/(|n⃗₁|·|n⃗₂|) = |1·(−1) + 0·0 + 0·1|/(1·√2) = 1/2·√2", "    α = 45°"}},
+    {"LineAndPlaneBySineOfTheAbsoluteValue",
+     GeradeGegenNormale,
+     TLoesungsart::Winkel,
+     {"    sin α = |u⃗·n⃗|/(|u⃗|·|n⃗|) = |1·0 + 0·0 + (−1)·1|/(√2·1) = 1/2·√2", "    α = 45°"}},
+    {"LineMissesSegment",
+     GeradeVorbeiAnStrecke,
+     TLoesungsart::Schneiden,
+     {"Da s = −1/2 nicht zwischen 0 und 1 liegt, liegt der gemeinsame Punkt der Geraden nicht "
+      "auf der Strecke t: Die Gerade g trifft die Strecke t nicht."}},
+    {"LineMeetsSegment",
+     GeradeDurchStrecke,
+     TLoesungsart::Schneiden,
+     {"Da 0 ≤ s ≤ 1 gilt, liegt der Punkt auf der Strecke t.",
+      "Die Gerade g und die Strecke t schneiden sich in S(3|0|0)."}},
+    {"SquaredFractionInBrackets",
+     Bruchvektor,
+     TLoesungsart::Laenge,
+     {"√((3/2)² + 0² + 2²) = 5/2 LE"}},
+    {"FractionBeforeTheParameter", BruchRichtung, TLoesungsart::Lot, {"    −11/6 + 49/36·r = 0"}},
+    {"HelperPointsAvoidTheDocumentsNames",
+     ParallelMitAundF,
+     TLoesungsart::Laenge,
+     {"Lotfußpunkt: F1(−2/3 | −4/3 | 5/3)",
+      "Abstand der Geraden: der Abstand des Aufpunkts A1 von g zu F1."}},
+    {"MultipleOfAPlaneEquation",
+     VielfacheEbenen,
+     TLoesungsart::Schneiden,
+     {"Die Gleichung von F mit 1/2 multipliziert: x + y + z = 1/2",
+      "Die linken Seiten stimmen überein, die rechten nicht (1 ≠ 1/2): die Ebenen E und F sind "
+      "echt parallel, es gibt keine Schnittgerade."}},
+    {"EquationWithoutParametersIsAContradiction",
+     WiderspruchOhneParameter,
+     TLoesungsart::Schneiden,
+     {"Die Gleichung II ist ein Widerspruch (0 ≠ 6): Es gibt keinen gemeinsamen Punkt."}},
     {"LineMeetsPlane",
      GeradeEbene,
      TLoesungsart::Schneiden,
@@ -199,7 +314,8 @@ TEST(LoesungswegLatex, CompilesAloneAndInAWorksheet) {
     std::filesystem::remove_all(ordner);
     std::filesystem::create_directories(ordner);
     std::string blatt = "\\documentclass{article}\n\\usepackage[T1]{fontenc}\n"
-                        "\\usepackage{amsmath}\n\\begin{document}\nArbeitsblatt\n";
+                        "\\usepackage[utf8]{inputenc}\n\\usepackage{amsmath}\n"
+                        "\\usepackage{graphicx}\n\\begin{document}\nArbeitsblatt\n";
     int n = 0;
     for (const TFall& f : Faelle) {
         TListe liste;
@@ -215,6 +331,10 @@ TEST(LoesungswegLatex, CompilesAloneAndInAWorksheet) {
     std::ofstream(ordner / "blatt.tex") << blatt;
     EXPECT_EQ(Uebersetzen(ordner, "blatt.tex"), 0);
     EXPECT_TRUE(std::filesystem::exists(ordner / "blatt.pdf"));
+    // Long formulas are scaled to the line: no box sticks out of the page.
+    std::ifstream log(ordner / "blatt.log");
+    const std::string protokoll{std::istreambuf_iterator<char>(log), {}};
+    EXPECT_EQ(protokoll.find("Overfull \\hbox"), std::string::npos) << protokoll;
     // Two of them alone: the file's own preamble.
     EXPECT_EQ(Uebersetzen(ordner, "weg0.tex"), 0);
     EXPECT_EQ(Uebersetzen(ordner, "weg3.tex"), 0);

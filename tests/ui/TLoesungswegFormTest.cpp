@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -40,10 +41,15 @@ TEST_F(Loesungsweg, WindowOffersTheTasksOfTheMarksAndCopiesAndSaves) {
     QStringList aufgaben;
     for (int i = 0; i < f.Aufgabe->count(); ++i)
         aufgaben << f.Aufgabe->itemText(i);
-    EXPECT_EQ(aufgaben, (QStringList{QStringLiteral("Lot"), QStringLiteral("Länge")}));
+    // The reflection in the plane is offered beside the commands of the marks.
+    EXPECT_EQ(aufgaben, (QStringList{QStringLiteral("Lot"), QStringLiteral("Spiegelung"),
+                                     QStringLiteral("Länge")}));
     EXPECT_TRUE(f.Text().contains(QStringLiteral("Ergebnis: F(−20/61 | 112/61 | 129/61)")));
     EXPECT_TRUE(f.Latex().contains(QStringLiteral("\\begin{pmatrix}")));
+    EXPECT_TRUE(f.Anzeige->toHtml().contains(QStringLiteral("⎛")));
     f.Aufgabe->setCurrentIndex(1);
+    EXPECT_TRUE(f.Text().contains(QStringLiteral("Bildpunkt: S'(")));
+    f.Aufgabe->setCurrentIndex(2);
     EXPECT_TRUE(f.Text().contains(QStringLiteral("= 44/61·√61 ≈ 5,63 LE")));
 
     QTemporaryDir ordner;
