@@ -1213,12 +1213,21 @@ std::string Html(const std::string& s) {
     return r;
 }
 
-// A column vector: brackets and the three numbers, right-aligned, in cells
-// of one table row.
+// A column vector: a table of three rows, each with its bracket piece and
+// its number right-aligned (rows of a single cell break the brackets apart).
 std::string SpalteAlsHtml(const TQTripel& v) {
     const std::string k[3] = {Text(v.x), Text(v.y), Text(v.z)};
-    return "<td>⎛<br>⎜<br>⎝</td><td align=\"right\">" + Html(k[0]) + "<br>" + Html(k[1]) + "<br>" +
-           Html(k[2]) + "</td><td>⎞<br>⎟<br>⎠</td>";
+    const char* links[3] = {"⎛", "⎜", "⎝"};
+    const char* rechts[3] = {"⎞", "⎟", "⎠"};
+    std::string t = "<td valign=\"middle\"><table cellspacing=\"0\" cellpadding=\"0\">";
+    for (int i = 0; i < 3; ++i)
+        t += std::string("<tr><td>") + links[i] + "</td><td align=\"right\">" + Html(k[i]) +
+             "</td><td>" + rechts[i] + "</td></tr>";
+    return t + "</table></td>";
+}
+
+std::string TextzelleAlsHtml(const std::string& text) {
+    return "<td valign=\"middle\" style=\"white-space:pre\">" + Html(text) + "</td>";
 }
 
 std::string ZeileAlsHtml(const TZeile& z) {
@@ -1231,10 +1240,10 @@ std::string ZeileAlsHtml(const TZeile& z) {
             t += Html(s.Text);
         return z.Formel ? "<p style=\"margin-left:2em\">" + t + "</p>\n" : "<p>" + t + "</p>\n";
     }
-    std::string t = "<table style=\"margin-left:2em\" cellspacing=\"0\" cellpadding=\"1\"><tr>";
+    // Indented like the formulas without columns.
+    std::string t = "<table cellspacing=\"0\" cellpadding=\"1\"><tr>" + TextzelleAlsHtml("    ");
     for (const TStueck& s : z.Stuecke)
-        t += s.Spalte ? SpalteAlsHtml(*s.Spalte)
-                      : "<td style=\"white-space:pre\">" + Html(s.Text) + "</td>";
+        t += s.Spalte ? SpalteAlsHtml(*s.Spalte) : TextzelleAlsHtml(s.Text);
     return t + "</tr></table>\n";
 }
 

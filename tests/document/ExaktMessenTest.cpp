@@ -6,6 +6,8 @@
 #include "document/Messen.h"
 #include "storage/Einstellungen.h"
 
+#include <filesystem>
+
 using namespace kalvorin;
 using kalvorin::test::TBefehlsDokument;
 
@@ -210,5 +212,27 @@ INSTANTIATE_TEST_SUITE_P(Faelle, ExaktMessen,
                              return std::string(std::get<0>(info.param).Name) +
                                     (std::get<1>(info.param) == ',' ? "Komma" : "Punkt");
                          });
+
+} // namespace
+
+namespace {
+
+// Documents keep 15 significant digits: thirds and sevenths read back from
+// a file are still exact.
+TEST(ExaktNachDemSpeichern, FractionsKeepTheirExactValues) {
+    TBefehlsDokument d;
+    d.P("P", {1.0L / 3, 2.0L / 7, 0});
+    d.P("Q", {0, 0, 1});
+    const std::string datei =
+        (std::filesystem::temp_directory_path() / "kalvorin_exakt_gespeichert.kvr").string();
+    ASSERT_TRUE(d.D.Speichern(datei));
+    TBefehlsDokument gelesen;
+    gelesen.D.Laden(datei);
+    std::filesystem::remove(datei);
+    gelesen.Markieren({"P", "Q"});
+    EXPECT_TRUE(MessLaenge(gelesen.D));
+    const std::string text = gelesen.EinzigeMeldung(TMeldungsart::Information);
+    EXPECT_NE(text.find("exakt: 1/21·√526 LE"), std::string::npos) << text;
+}
 
 } // namespace
