@@ -1,6 +1,7 @@
 #include "document/BefehleHilfen.h"
 
 #include "document/Befehle.h"
+#include "model/Ebenenfarben.h"
 #include "model/Markierung.h"
 #include "model/StandardEinstellungen.h"
 
@@ -39,7 +40,12 @@ TDreiDBasisElement* NeuMitName(TListe& liste, TElementart art) {
     // A plane is see-through as the settings want new planes, like one made
     // in the plane dialog; the class itself stays opaque, because files
     // leave out a transparency of 0.
-    if (art == TElementart::DEbene) e->Transparenz = Einstellungen().EbenenTransparenz;
+    // It takes the next plane colour, as in the plane dialog, not the
+    // colour of new points, which would hide the points it is made from.
+    if (art == TElementart::DEbene) {
+        e->Transparenz = Einstellungen().EbenenTransparenz;
+        e->Farbe = EbenenFarbfolge().Naechste();
+    }
     return e;
 }
 

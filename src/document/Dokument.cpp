@@ -144,11 +144,13 @@ void TDokument::ProjektionsartSetzen(TProjektionsart art) {
 void TDokument::Neuaufbau() {
     szene_.Leeren();
     KoordinatensystemInSzene(szene_, ks_);
+    TNeuaufbauMeldungen meldungen;
     for (int slot = 1; slot <= liste_.Anzahl(); ++slot)
-        ElementAktualisieren(liste_, slot, szene_);
+        ElementAktualisieren(liste_, slot, szene_, meldungen);
     NamenSetzen();
     szene_.Projizieren();
     szene_.Sortieren();
+    meldungen.Zeigen();
     Melden();
 }
 

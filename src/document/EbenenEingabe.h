@@ -6,6 +6,7 @@
 // points and vectors a plane brings along.
 
 #include "document/ElementEingabe.h"
+#include "model/Ebenenfarben.h"
 
 #include <array>
 #include <string>
@@ -63,17 +64,6 @@ struct TEbenenEingabe : TElementEingabe {
     // A field of the way changed: the completeness and the radio locks.
     void WegGeaendert(int weg);
 };
-
-// The colours new planes take in turn: the ten default colours, starting
-// with the second; one sequence for the whole program run and all documents.
-class TEbenenFarbfolge {
-public:
-    TFarbe Naechste();
-
-private:
-    int index_ = 0;
-};
-TEbenenFarbfolge& EbenenFarbfolge();
 
 // "EbeneDialogNeu": the next automatic plane name, the parameter form, all
 // ways empty and enabled, the next plane colour, the settings' transparency.

@@ -187,7 +187,39 @@ int ElementGeometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
     return f;
 }
 
-void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene) {
+void TNeuaufbauMeldungen::NichtDarstellbar(const TDreiDBasisElement& e, int fehler) {
+    texte_.push_back(NichtDarstellbarText(e, fehler));
+}
+
+void TNeuaufbauMeldungen::NichtSichtbar(const TDreiDBasisElement& e, int ergebnis) {
+    if (ergebnis == SzeneVoll) {
+        if (voll_.empty()) vollStelle_ = texte_.size();
+        voll_.push_back(e.Name);
+        if (voll_.size() > 1) return;
+    }
+    texte_.push_back(NichtSichtbarText(e, ergebnis));
+}
+
+std::string TNeuaufbauMeldungen::Text() const {
+    std::vector<std::string> texte = texte_;
+    if (voll_.size() > 1) {
+        std::string namen;
+        for (std::size_t i = 0; i < voll_.size(); ++i)
+            namen += (i == 0 ? "" : (i + 1 == voll_.size() ? " und " : ", ")) + voll_[i];
+        texte[vollStelle_] = "Die Objekte " + namen + " können nicht sichtbar gemacht werden, da" +
+                             CRLF + "die Maximalzahl der Elemente überschritten ist!";
+    }
+    std::string t;
+    for (const std::string& x : texte)
+        t += (t.empty() ? "" : CRLF + CRLF) + x;
+    return t;
+}
+
+void TNeuaufbauMeldungen::Zeigen() const {
+    if (const std::string t = Text(); !t.empty()) Meldungen().Meldung(t, TMeldungsart::Warnung);
+}
+
+void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene, TNeuaufbauMeldungen& meldungen) {
     TDreiDBasisElement* e = liste[slot];
     if (!e) return;
     const bool vektor = e->Art == TElementart::DVektor;
@@ -206,13 +238,13 @@ void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene) {
     const int fehler = ElementGeometrie(*e, ein);
     if (fehler != KeinFehler) {
         e->sichtbar = false;
-        Meldungen().Meldung(NichtDarstellbarText(*e, fehler), TMeldungsart::Warnung);
+        meldungen.NichtDarstellbar(*e, fehler);
         return;
     }
     const TSzenenErgebnis r = ElementInSzene(szene, ein);
     if (r.Ergebnis < 1 && r.Ergebnis != SzeneOhneBild) {
         e->sichtbar = false;
-        Meldungen().Meldung(NichtSichtbarText(*e, r.Ergebnis), TMeldungsart::Warnung);
+        meldungen.NichtSichtbar(*e, r.Ergebnis);
         return;
     }
     for (int nr : r.Objekte)

@@ -1,6 +1,7 @@
 #include "BefehleTest.h"
 
 #include "geometry/Auswertung.h"
+#include "model/Ebenenfarben.h"
 #include "storage/EinstellungenSichern.h"
 
 using namespace kalvorin;
@@ -433,6 +434,26 @@ TEST_F(ErzeugenFixture, PlanesMadeByCommandsTakeTheTransparencyOfNewPlanes) {
     ASSERT_TRUE(Pspiegeln(D));
     ASSERT_NE((*this)["F'"], nullptr);
     EXPECT_EQ((*this)["F'"]->Transparenz, 0);
+}
+
+} // namespace
+
+namespace {
+
+// A plane made from marked points takes the next plane colour, as the plane
+// dialog gives it, never the colour of its points (dark blue on dark blue
+// hid them); a mid-plane too.
+TEST_F(ErzeugenFixture, PlanesMadeByCommandsTakeTheNextPlaneColour) {
+    EbenenFarbfolge() = TEbenenFarbfolge{};
+    TEbenenFarbfolge erwartet;
+    Markieren({"P1", "P2", "P3"});
+    ASSERT_TRUE(ErzEbene(D));
+    EXPECT_EQ(Letztes()->Farbe, erwartet.Naechste());
+    EXPECT_NE(Letztes()->Farbe, (*this)["P1"]->Farbe);
+    EPAR("F2", {0, 0, 2}, {1, 0, 0}, {0, 1, 0});
+    Markieren({"F", "F2"});
+    ASSERT_TRUE(Mittebilden(D));
+    EXPECT_EQ(Letztes()->Farbe, erwartet.Naechste());
 }
 
 } // namespace

@@ -231,3 +231,50 @@ TEST(Dokument, SaveAndLoadKeepTheDocument) {
     EXPECT_NE(test::Liste(d).ElementMitName("_A"), nullptr);
     EXPECT_TRUE(p.Eintraege.empty());
 }
+
+namespace {
+
+// A document of many planes fills the scene: one warning names every plane
+// the scene refused, not one box for each.
+TEST(Neuaufbau, AFullSceneGivesOneWarningNamingTheElements) {
+    TMeldungsProtokoll p;
+    TDokument d;
+    d.Aendern([&](TListe& l) {
+        for (int i = 0; l.Anzahl() < TListe::Kapazitaet; ++i) {
+            auto* e = l.Neu<TEbene>();
+            e->Name = "E" + std::to_string(i);
+            e->Festlegung = TEbene::EPAR;
+            e->Punkt = {0, 0, static_cast<Real>(i) / 10};
+            e->Richtung1 = {1, 0, 0};
+            e->Richtung2 = {0, 1, 0};
+        }
+        return true;
+    });
+    ASSERT_EQ(p.Eintraege.size(), 1u);
+    const std::string& text = p.Eintraege[0].Text;
+    EXPECT_EQ(text.rfind("Die Objekte ", 0), 0u) << text;
+    EXPECT_NE(text.find(" und E99 können nicht sichtbar gemacht werden, da\r\ndie Maximalzahl der "
+                        "Elemente überschritten ist!"),
+              std::string::npos)
+        << text;
+}
+
+// A single warning keeps its own text; different ones stand one below the other.
+TEST(NeuaufbauMeldungen, OneAsItIsSeveralTogether) {
+    TListe l;
+    auto* e = l.Neu<TEbene>();
+    e->Name = "E";
+    auto* f = l.Neu<TEbene>();
+    f->Name = "F";
+    TNeuaufbauMeldungen eine;
+    eine.NichtSichtbar(*e, SzeneVoll);
+    EXPECT_EQ(eine.Text(), NichtSichtbarText(*e, SzeneVoll));
+    TNeuaufbauMeldungen zwei;
+    zwei.NichtSichtbar(*e, 0);
+    zwei.NichtSichtbar(*f, SzeneVoll);
+    EXPECT_EQ(zwei.Text(),
+              NichtSichtbarText(*e, 0) + "\r\n\r\n" + NichtSichtbarText(*f, SzeneVoll));
+    EXPECT_EQ(TNeuaufbauMeldungen{}.Text(), "");
+}
+
+} // namespace
