@@ -159,9 +159,8 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoo
             ElementSchreiben(ini, *liste[i]);
         ini.UpdateFile();
     } catch (const EIniSchreibfehler& f) {
-        ShowMessageBox("Kalvorin kann diese Datei weder speichern noch erstellen.\r\n" +
-                           SchreibfehlerText(f.Ursache, datei),
-                       "Kalvorin", MB_ICONWARNING);
+        ShowMessageBox(Schreibmeldung(TAusgabe::Dokument, f.Ursache, datei), "Kalvorin",
+                       MB_ICONWARNING);
         return false;
     }
     return true;

@@ -68,6 +68,14 @@ struct TDateiname {
 
 // What a name in the folder is, if it is one of this program's.
 bool NamenZerlegen(const std::string& name, TDateiname& teile) {
+    // The replacement's temporary file of a copy or a note.
+    if (const std::string ziel = ZielDesTemporaeren(name); !ziel.empty()) {
+        if (!NamenZerlegen(ziel, teile) ||
+            (teile.Art != TDateiart::Kopie && teile.Art != TDateiart::Vermerk))
+            return false;
+        teile.Art = TDateiart::Zwischendatei;
+        return true;
+    }
     std::size_t i = name.size() > 0 && name[0] == '.' ? 1 : 0;
     const std::size_t anfang = i;
     while (i < name.size() && IstGruppenzeichen(name[i]) && i - anfang < 64)
@@ -92,8 +100,8 @@ bool NamenZerlegen(const std::string& name, TDateiname& teile) {
             teile.Art = art;
             return true;
         }
-        // The replacement writes beside the target, under its name and six
-        // more characters.
+        // Earlier versions of the replacement wrote beside the target,
+        // under its name and six more characters.
         if (endung.size() == e.size() + 7 && endung.compare(0, e.size(), e) == 0 &&
             endung[e.size()] == '.') {
             teile.Art = TDateiart::Zwischendatei;

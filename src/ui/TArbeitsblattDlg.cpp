@@ -6,7 +6,7 @@
 #include "ui/DialogSkalierung.h"
 #include "ui/Hilfe.h"
 #include "ui/TGrafChildForm.h"
-#include "view/Metadatei.h"
+#include "storage/DateiErsetzen.h"
 #include "view/qt/Arbeitsblattausgabe.h"
 
 #include <QFile>
@@ -109,7 +109,7 @@ QString ArbeitsblattSchreiben(const TDokument& d, const TArbeitsblattEingabe& e,
         inhalt.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     }
     return QString::fromStdString(
-        GrafikDateiSchreiben(QFile::encodeName(datei).toStdString(), inhalt));
+        AusgabeSchreiben(TAusgabe::Arbeitsblatt, QFile::encodeName(datei).toStdString(), inhalt));
 }
 
 void ArbeitsblattSpeichern(QWidget* eltern, tGrafChildForm& fenster,

@@ -126,11 +126,7 @@ constexpr std::array<std::uint16_t, 95> Breiten = {
 } // namespace
 
 std::string GrafikDateiSchreiben(const std::string& datei, std::string_view inhalt) {
-    if (DateiErsetzen(datei, inhalt).empty()) return {};
-    return "Die Grafik kann nicht in die Datei " + datei +
-           " geschrieben werden.\r\nEventuell ist der Ordner schreibgeschützt oder der Datenträger "
-           "voll. "
-           "Eine vorhandene Datei dieses Namens bleibt unverändert.";
+    return AusgabeSchreiben(TAusgabe::Grafik, datei, inhalt);
 }
 
 int Textbreite(std::string_view utf8) {

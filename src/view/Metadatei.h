@@ -83,7 +83,8 @@ private:
 };
 
 // Writes a picture file through the atomic replace, so that a failed write
-// leaves an existing file as it was. Empty, or the message for the user.
+// leaves an existing file as it was. Empty, or the message for the user
+// (Schreibmeldung of a graphic: what failed and why).
 std::string GrafikDateiSchreiben(const std::string& datei, std::string_view inhalt);
 
 // The advance of the text in the sans-serif face, in thousandths of an em.

@@ -436,7 +436,9 @@ TEST_P(Grafikausgabe, PrintingIntoAFolderThatIsNotThereSaysSo) {
     antworten.PdfDatei = Datei("fehlt/druck.pdf");
     Befehl("Grafik_Drucken");
     ASSERT_EQ(meldungen.Eintraege.size(), 1u);
-    EXPECT_NE(meldungen.Eintraege[0].Text.find("kann nicht in die Datei"), std::string::npos);
+    EXPECT_EQ(meldungen.Eintraege[0].Text,
+              "Die Grafik kann nicht gespeichert werden.\r\nDen Ordner gibt es nicht. (" +
+                  antworten.PdfDatei.toStdString() + ")");
     EXPECT_EQ(meldungen.CursorTiefe, 0);
     EXPECT_GE(meldungen.CursorAufrufe, 2) << "the wait cursor came and went";
 }
@@ -573,10 +575,9 @@ TEST_P(Grafikausgabe, AFailedWriteKeepsTheOldFileAndSaysSo) {
     ASSERT_EQ(meldungen.Eintraege.size(), 1u);
     EXPECT_EQ(meldungen.Eintraege[0].Art, TMeldungsart::Warnung);
     EXPECT_EQ(meldungen.Eintraege[0].Text,
-              "Die Grafik kann nicht in die Datei " + ordner / "bild.wmf" +
-                  " geschrieben werden.\r\nEventuell ist der Ordner "
-                  "schreibgeschützt oder der Datenträger voll. Eine vorhandene Datei "
-                  "dieses Namens bleibt unverändert.");
+              "Die Grafik kann nicht gespeichert werden.\r\nAuf dem Datenträger ist nicht genug "
+              "Platz frei. (" +
+                  ordner / "bild.wmf" + ")");
 
     meldungen.Eintraege.clear();
     Speichern(Datei("fehlt/bild.pdf"));

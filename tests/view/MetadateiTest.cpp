@@ -470,10 +470,9 @@ TEST(MetadateiSchreiben, AFailedWriteKeepsTheOldFileAndSaysSo) {
     SetzeErsetzenProbe(&VollerDatentraeger);
     const std::string fehler = GrafikDateiSchreiben(datei, std::string(100000, 'x'));
     SetzeErsetzenProbe(nullptr);
-    EXPECT_EQ(fehler, "Die Grafik kann nicht in die Datei " + datei +
-                          " geschrieben werden.\r\nEventuell ist der Ordner schreibgeschützt oder "
-                          "der Datenträger "
-                          "voll. Eine vorhandene Datei dieses Namens bleibt unverändert.");
+    EXPECT_EQ(fehler, "Die Grafik kann nicht gespeichert werden.\r\nAuf dem Datenträger ist nicht "
+                      "genug Platz frei. (" +
+                          datei + ")");
     EXPECT_EQ(test::DateiInhalt(datei), "alt");
     std::size_t dateien = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(ordner.Pfad()))
