@@ -92,10 +92,8 @@ TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
         const exakt::TKoordinatenform k =
             exakt::Koordinatenform(g->Punkt, exakt::Kreuz(g->Richtung1, g->Richtung2));
         return Zeile({Formelstueck(
-            n + ": " + exakt::Linearform(k.a, k.b, k.c, TStil::Text, "x₁", "x₂", "x₃") + " = " +
-                exakt::Text(k.d),
-            nl + "\\colon\\ " +
-                exakt::Linearform(k.a, k.b, k.c, TStil::Latex, "x_1", "x_2", "x_3") + " = " +
+            n + ": " + exakt::Linearform(k.a, k.b, k.c, TStil::Text) + " = " + exakt::Text(k.d),
+            nl + "\\colon\\ " + exakt::Linearform(k.a, k.b, k.c, TStil::Latex) + " = " +
                 exakt::Text(k.d, TStil::Latex))});
     }
     case A::DStrecke:

@@ -1,6 +1,7 @@
 #include "exakt/Gleichungen.h"
 
 #include "exakt/ExakteMessung.h"
+#include "model/StandardEinstellungen.h"
 
 namespace kalvorin::exakt {
 
@@ -63,11 +64,16 @@ std::string PunktText(const std::string& name, const TQTripel& p, TStil stil) {
     return name + VektorText(p, stil);
 }
 
-std::string Linearform(const TRational& a, const TRational& b, const TRational& c, TStil stil,
-                       const char* x, const char* y, const char* z) {
+std::array<std::string, 3> Koordinatennamen(TStil stil) {
+    if (stil == TStil::Ascii || !Einstellungen().HeftAchsenIndiziert) return {"x", "y", "z"};
+    if (stil == TStil::Latex) return {"x_1", "x_2", "x_3"};
+    return {"x₁", "x₂", "x₃"};
+}
+
+std::string Linearform(const TRational& a, const TRational& b, const TRational& c, TStil stil) {
     std::string s;
     const TRational k[3] = {a, b, c};
-    const char* v[3] = {x, y, z};
+    const auto v = Koordinatennamen(stil);
     for (int i = 0; i < 3; ++i)
         if (!k[i].is_zero()) s += Term(k[i], v[i], s.empty(), stil);
     return s.empty() ? "0" : s;
@@ -180,7 +186,7 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
             beide("Achsenabschnittsform", [&](TStil s) {
                 std::string t;
                 const TRational kk[3] = {k.a, k.b, k.c};
-                const char* v[3] = {"x", "y", "z"};
+                const auto v = Koordinatennamen(s);
                 for (int i = 0; i < 3; ++i) {
                     if (kk[i].is_zero()) continue;
                     const TRational abschnitt = k.d / kk[i];
@@ -188,9 +194,9 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
                     if (abschnitt == 1)
                         t += v[i];
                     else if (s == TStil::Latex)
-                        t += std::string("\\frac{") + v[i] + "}{" + Nenner(abschnitt, s) + "}";
+                        t += "\\frac{" + v[i] + "}{" + Nenner(abschnitt, s) + "}";
                     else
-                        t += std::string(v[i]) + "/" + Nenner(abschnitt, s);
+                        t += v[i] + "/" + Nenner(abschnitt, s);
                 }
                 return name + ": " + t + " = 1";
             });

@@ -7,6 +7,7 @@
 
 #include "exakt/ExakteGeometrie.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,10 +35,14 @@ TKoordinatenform Koordinatenform(const TQTripel& p, const TQTripel& n);
 std::string VektorText(const TQTripel& v, TStil stil = TStil::Text);
 // "P(−20/61 | 112/61 | 129/61)"
 std::string PunktText(const std::string& name, const TQTripel& p, TStil stil = TStil::Text);
-// "6x + 3y + 4z" (the terms with non-zero coefficients; "0" when none).
+// The names of the three coordinates as the settings choose them for texts
+// beyond the dialogs: x₁, x₂, x₃ (LaTeX x_1 ...) or x, y, z; for machines
+// (Ascii) always x, y, z.
+std::array<std::string, 3> Koordinatennamen(TStil stil = TStil::Text);
+// "6x₁ + 3x₂ + 4x₃" or "6x + 3y + 4z" (the terms with non-zero
+// coefficients; "0" when none).
 std::string Linearform(const TRational& a, const TRational& b, const TRational& c,
-                       TStil stil = TStil::Text, const char* x = "x", const char* y = "y",
-                       const char* z = "z");
+                       TStil stil = TStil::Text);
 // A sum of terms k·variable ("3r − 2s"; an empty variable is a constant);
 // "0" when every k is zero.
 std::string Terme(const std::vector<std::pair<TRational, std::string>>& terme,

@@ -584,14 +584,15 @@ void EbeneEbene(TWeg& w, const TEbene& e, const TEbene& f) {
     // One common point: the coordinate where u is not zero is set to 0.
     const TRational uk[3] = {u.x, u.y, u.z};
     int null = uk[2].is_zero() ? (uk[1].is_zero() ? 0 : 1) : 2;
-    const char* namen[3] = {"x", "y", "z"};
     const int p = null == 0 ? 1 : 0, q = null == 2 ? 1 : 2;
     const TRational k1[3] = {e.K.a, e.K.b, e.K.c}, k2[3] = {f.K.a, f.K.b, f.K.c};
-    w.Satz(std::string("Ein gemeinsamer Punkt: ") + namen[null] + " = 0 setzen:");
+    w.Satz(std::string("Ein gemeinsamer Punkt: ") + Koordinatennamen()[null] + " = 0 setzen:");
     w.Formel([&](Stil s) {
+        const auto namen = Koordinatennamen(s);
         return Terme({{k1[p], namen[p]}, {k1[q], namen[q]}}, s) + " = " + Z(e.K.d, s);
     });
     w.Formel([&](Stil s) {
+        const auto namen = Koordinatennamen(s);
         return Terme({{k2[p], namen[p]}, {k2[q], namen[q]}}, s) + " = " + Z(f.K.d, s);
     });
     const TRational det = k1[p] * k2[q] - k1[q] * k2[p];
@@ -602,8 +603,9 @@ void EbeneEbene(TWeg& w, const TEbene& e, const TEbene& f) {
     pk[q] = xq;
     const TQTripel punkt{pk[0], pk[1], pk[2]};
     w.Formel([&](Stil s) {
-        return std::string(namen[p]) + " = " + Z(xp, s) + (s == Stil::Latex ? ",\\quad " : ",  ") +
-               namen[q] + " = " + Z(xq, s);
+        const auto namen = Koordinatennamen(s);
+        return namen[p] + " = " + Z(xp, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + namen[q] +
+               " = " + Z(xq, s);
     });
     w.Satz({T("Schnittgerade von " + e.Name + " und " + f.Name + ":")});
     GeradeZeigen(w, {w.Frei("s"), punkt, Ganzzahlig(u), "r"});

@@ -6,8 +6,11 @@
 #include "exakt/Gleichungen.h"
 #include "geometry/Nachrechnen.h"
 #include "model/ElementBauer.h"
+#include "storage/EinstellungenSichern.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace kalvorin;
 using namespace kalvorin::exakt;
@@ -94,9 +97,12 @@ TEST(Wurzeln, DenominatorIsRationalised) {
     EXPECT_FALSE(Wurzel(-1).has_value());
 }
 
-// A document whose derived elements are recomputed like the rebuild does.
+// A document whose derived elements are recomputed like the rebuild does;
+// its forms are written with x, y, z.
 class Kette : public ::testing::Test {
 protected:
+    void SetUp() override { Einstellungen().HeftAchsenIndiziert = false; }
+    test::TEinstellungenSichern sichern;
     TListe liste;
     test::TElementBauer b{liste};
 
@@ -301,6 +307,33 @@ TEST_F(Kette, PointsLinesAndSolidsInTheirForms) {
     EXPECT_EQ(FormTexte(liste, "s"), std::vector<std::string>{"Länge 2·√2 LE"});
     EXPECT_EQ(FormTexte(liste, "Y"), std::vector<std::string>{"Volumen 26/3 VE"});
     EXPECT_TRUE(FormTexte(liste, "Q").empty());
+}
+
+} // namespace
+
+namespace {
+
+// The texts beyond the dialogs name the coordinates as the settings do.
+TEST_F(Kette, CoordinateNamesFollowTheSetting) {
+    auto* e = b.ENOR("E", {6, 3, 4}, -12);
+    const std::pair<bool, std::vector<std::string>> faelle[] = {
+        {true,
+         {"Koordinatenform E: 6x₁ + 3x₂ + 4x₃ = 12",
+          "Achsenabschnittsform E: x₁/2 + x₂/4 + x₃/3 = 1"}},
+        {false,
+         {"Koordinatenform E: 6x + 3y + 4z = 12", "Achsenabschnittsform E: x/2 + y/4 + z/3 = 1"}},
+    };
+    for (const auto& [indiziert, erwartet] : faelle) {
+        Einstellungen().HeftAchsenIndiziert = indiziert;
+        const auto formen = FormTexte(liste, "E");
+        for (const std::string& f : erwartet)
+            EXPECT_NE(std::find(formen.begin(), formen.end(), f), formen.end()) << f;
+        TExakteAuswertung a;
+        for (const auto& f : Formen(a, *e)) {
+            if (f.Name != "Koordinatenform") continue;
+            EXPECT_EQ(f.Latex.find("x_1") != std::string::npos, indiziert) << f.Latex;
+        }
+    }
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "exakt/Loesungsweg.h"
 #include "model/ElementBauer.h"
-#include "storage/Einstellungen.h"
+#include "storage/EinstellungenSichern.h"
 
 #include <gtest/gtest.h>
 
@@ -268,7 +268,11 @@ const TFall Faelle[] = {
 
 class Loesungswege : public ::testing::TestWithParam<TFall> {
 protected:
-    void SetUp() override { Einstellungen().Dezimaltrenner = ','; }
+    void SetUp() override {
+        Einstellungen().Dezimaltrenner = ',';
+        Einstellungen().HeftAchsenIndiziert = false;
+    }
+    test::TEinstellungenSichern sichern;
     TListe liste;
     test::TElementBauer b{liste};
 };

@@ -89,9 +89,9 @@ TEST_F(Loesungsweg, PlaneAndLineDialogsShowTheEquationsOfAnElement) {
     EXPECT_EQ(SeitenText(ebene.Seiten, "EbenenDLGGleichungen"), QStringLiteral("(verborgen)"));
     ebene.FuerElement(dok, 4);
     const QString text = SeitenText(ebene.Seiten, "EbenenDLGGleichungen");
-    EXPECT_TRUE(text.contains(QStringLiteral("Koordinatenform:\n    E: 6x + 3y + 4z = 12")))
+    EXPECT_TRUE(text.contains(QStringLiteral("Koordinatenform:\n    E: 6x₁ + 3x₂ + 4x₃ = 12")))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Achsenabschnittsform:\n    E: x/2 + y/4 + z/3 = 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Achsenabschnittsform:\n    E: x₁/2 + x₂/4 + x₃/3 = 1")));
     TGeradenDLG gerade;
     gerade.FuerElement(dok, 5);
     EXPECT_TRUE(SeitenText(gerade.Seiten, "GeradenDLGGleichungen")
