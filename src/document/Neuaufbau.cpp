@@ -136,21 +136,22 @@ TStiftStil HilfslinienStil() {
 
 // The construction line of a mapped point: to its original, or for a
 // dilation to or from the centre depending on the factor.
-void Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
+// The scene object of the element's helper line; 0 when it has none.
+int Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
     const auto art = e.Entstehung.Art;
-    if (e.Art != TElementart::DfrPunkt || !e.Hilfslinien) return;
+    if (e.Art != TElementart::DfrPunkt || !e.Hilfslinien) return 0;
     if (art != TEntstehungsart::PSpiegelung && art != TEntstehungsart::ESpiegelung &&
         art != TEntstehungsart::Streckung && art != TEntstehungsart::O_Projektion &&
         art != TEntstehungsart::P_Projektion)
-        return;
+        return 0;
     TTripel bild, original, zentrum;
     if (PunktAuswerten(e, bild) != KeinFehler || !e.Entstehung.Originalelement ||
         PunktAuswerten(*e.Entstehung.Originalelement, original) != KeinFehler)
-        return;
+        return 0;
     TTripel von = bild, bis = original;
     if (art == TEntstehungsart::Streckung) {
         const TDreiDBasisElement* z = e.Entstehung.Elemente[0].Element;
-        if (!z || PunktAuswerten(*z, zentrum) != KeinFehler) return;
+        if (!z || PunktAuswerten(*z, zentrum) != KeinFehler) return 0;
         const Real k = e.Entstehung.Elemente[1].Zahl;
         if (k > 1) {
             von = bild;
@@ -160,8 +161,8 @@ void Hilfslinie(const TDreiDBasisElement& e, tGSzene& szene) {
             bis = zentrum;
         }
     }
-    if (IstNullvektor(Verbindungsvektor(von, bis))) return;
-    HilfslinieInSzene(szene, von, bis, Einstellungen().HilfslinienFarbe, HilfslinienStil());
+    if (IstNullvektor(Verbindungsvektor(von, bis))) return 0;
+    return HilfslinieInSzene(szene, von, bis, Einstellungen().HilfslinienFarbe, HilfslinienStil());
 }
 
 } // namespace
@@ -226,9 +227,11 @@ void ElementAktualisieren(TListe& liste, int slot, tGSzene& szene, TNeuaufbauMel
     // Cleared before the hidden ones are skipped: numbers from an earlier
     // scene would name objects of other elements now.
     e->Szenenobjekte.reset();
+    e->Hilfsobjekte.reset();
     if (!e->sichtbar && !vektor) return;
     if (e->Entstehung.Art != TEntstehungsart::keine) AbgeleitetesNachrechnen(*e);
-    Hilfslinie(*e, szene);
+    if (const int hilfslinie = Hilfslinie(*e, szene); hilfslinie > 0 && hilfslinie < 256)
+        e->Hilfsobjekte.set(static_cast<std::size_t>(hilfslinie));
     if (vektor) {
         // A free vector has no picture; the object list shows it all the same.
         e->sichtbar = false;

@@ -126,8 +126,11 @@ tGSzene Gefiltert(const TDokument& d, const std::vector<int>& verborgen) {
     for (int i = 1; i <= l.Anzahl(); ++i) {
         const TDreiDBasisElement& e = *l[i];
         if (std::find(verborgen.begin(), verborgen.end(), e.Nummer) == verborgen.end()) continue;
+        // Its helper lines go with it: nothing of a solution before its step.
         for (int nr = 1; nr <= szene.Objektzahl() && nr <= MaxSzenenObjekte; ++nr)
-            if (e.Szenenobjekte.test(static_cast<std::size_t>(nr))) szene.SetzeGezeigt(nr, false);
+            if (e.Szenenobjekte.test(static_cast<std::size_t>(nr)) ||
+                e.Hilfsobjekte.test(static_cast<std::size_t>(nr)))
+                szene.SetzeGezeigt(nr, false);
     }
     return szene;
 }

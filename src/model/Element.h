@@ -108,6 +108,10 @@ public:
     std::string Name;               // UTF-8, at most 12 characters
     std::uint16_t Nummer = 0;       // serial number given by the list
     std::bitset<256> Szenenobjekte; // drawing objects the scene holds for it
+    // Its helper lines in the scene (the dashed line from an image to its
+    // original): left out together with it (the steps, a worksheet's task),
+    // but never named, marked or hit in its place.
+    std::bitset<256> Hilfsobjekte;
     TFarbe Farbe;
     std::int32_t Transparenz = 0;
     std::uint16_t Dicke = 1;

@@ -232,3 +232,38 @@ TEST(Arbeitsblatt, LatexEscapesTheUsersTextAndHasBothPictures) {
 }
 
 } // namespace
+
+namespace {
+
+// The dashed line from an image to its original explains the image: it
+// appears with the image, not on the task page nor before the image's step.
+TEST(Arbeitsblatt, HelperLineOfAReflectionComesWithTheImage) {
+    TAbiturBlatt t;
+    t.Markieren({"E"});
+    ASSERT_TRUE(Spiegelung(t.D));
+    t.Markieren({"S"});
+    ASSERT_TRUE(Espiegeln(t.D));
+    t.Markieren(std::vector<const char*>{});
+    const auto hilfslinien = [&](const TZeichenOptionen& o) {
+        TProtokollflaeche f;
+        DokumentZeichnen(t.D, f, o);
+        int n = 0;
+        for (const TAufruf& a : f.Nur(TAufruf::Linie))
+            n += a.stift.Farbe == Einstellungen().HilfslinienFarbe &&
+                 a.stift.Stil != TStiftStil::Durchgezogen;
+        return n;
+    };
+    ASSERT_GT(hilfslinien({}), 0);
+    TZeichenOptionen aufgabe;
+    aufgabe.Verborgen = VerborgenInAufgabe(t.L);
+    EXPECT_EQ(hilfslinien(aufgabe), 0);
+    const int schritte = static_cast<int>(Schrittfolge(t.L).size());
+    TZeichenOptionen vorDemBild;
+    vorDemBild.Verborgen = VerborgenNachSchritt(t.L, schritte - 1);
+    EXPECT_EQ(hilfslinien(vorDemBild), 0);
+    TZeichenOptionen mitBild;
+    mitBild.Verborgen = VerborgenNachSchritt(t.L, schritte);
+    EXPECT_GT(hilfslinien(mitBild), 0);
+}
+
+} // namespace
