@@ -151,6 +151,14 @@ using TObjektmenge = std::bitset<MaxSzenenObjekte + 1>;
 // "Präsentation".
 TFarbe VolleFarbe(TFarbe c);
 
+// Whether one colour is hard to make out on the other: they lie close
+// together in the CIELAB colour space, which measures differences as the eye
+// sees them.
+bool FarbenNah(TFarbe a, TFarbe b);
+// The outline that sets a point off from a background of about its own
+// colour: white round a dark colour, black round a light one.
+TFarbe Umrissfarbe(TFarbe c);
+
 // The colour of the halo round marked objects on the screen.
 inline constexpr TFarbe Markierfarbe = RGB(255, 150, 0);
 
@@ -376,7 +384,11 @@ private:
     void PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
                        bool volleRandfarben = false) const;
-    void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    // `untergrund`: the colour the planes drawn so far left under the point,
+    // none where no plane lies under it.
+    void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
+                       std::optional<TFarbe> untergrund = std::nullopt) const;
+    std::optional<TFarbe> Untergrund(TLogPunkt p, const std::vector<int>& flaechen) const;
     void HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const;
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;

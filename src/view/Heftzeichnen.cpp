@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ constexpr double Namenhoehe = 0.45;     // text cell of names
 constexpr double Zahlenhoehe = 0.35;    // text cell of tick numbers
 constexpr double Punktradius = 0.07;    // the open circle of a hidden point
 constexpr double Abstand = 0.12;        // between a name and its anchor
+constexpr double Umriss = 0.04;         // how far a point's outline reaches beyond it
 // An Arial character is at most this wide, as a share of the cell height.
 constexpr double Zeichenbreite = 0.55;
 // The faces and planes are filled this much lighter than their colour.
@@ -62,6 +64,8 @@ struct TPunktBild {
     int Objekt = 0;
     TLogPunkt Ort{};
     bool Verdeckt = false;
+    // Set off by an outline from a fill of about its own colour.
+    bool Umriss = false;
 };
 
 struct TFuellung {
@@ -327,6 +331,16 @@ private:
         return false;
     }
 
+    // The colour the fills leave under a picture point (they are all combined
+    // with what lies under them); none where no fill lies under it.
+    std::optional<TFarbe> Untergrund(TLogPunkt p) const {
+        std::optional<TFarbe> farbe;
+        for (const TFuellung& fl : plan_.Fuellungen)
+            if (bild::Innen(p, fl.Ecken.data(), static_cast<int>(fl.Ecken.size()), false))
+                farbe = farbe.value_or(Weiss) & fl.Farbe;
+        return farbe;
+    }
+
     bool Gezeichnet(int nr) const {
         const TSzenenObjekt& o = s_.Objekt(nr);
         if (!o.Gezeigt || o.Art == TObjektArt::KoordEbene) return false;
@@ -365,7 +379,10 @@ private:
                         wuensche_.push_back({o.Name, anker, namenhoehe, o.NamenFarbe, 0});
             if (!Gezeichnet(nr)) continue;
             if (o.Art == TObjektArt::Punkt) {
-                const TPunktBild p{nr, s_.Bild(o.Basis), PunktVerdeckt(o.Basis)};
+                const TLogPunkt ort = s_.Bild(o.Basis);
+                const std::optional<TFarbe> unter = Untergrund(ort);
+                const TPunktBild p{nr, ort, PunktVerdeckt(o.Basis),
+                                   unter && FarbenNah(o.Stift.Farbe, *unter)};
                 plan_.Punkte.push_back(p);
                 if (o.NameSichtbar && !o.Name.empty())
                     wuensche_.push_back({o.Name, p.Ort, namenhoehe, o.NamenFarbe, 0});
@@ -519,6 +536,42 @@ private:
     std::vector<TNamenWunsch> wuensche_;
 };
 
+// Half the size of a visible point: the design's point sizes, at least the
+// circle of a hidden one.
+int Punkthalbmesser(const TSzenenObjekt& o, int kreis) {
+    return std::max(kreis, o.Punktgroesse * 100);
+}
+
+void HeftKreuz(TZeichenflaeche& f, TLogPunkt m, int z) {
+    f.Linie({m.x - z, m.y + z}, {m.x + z, m.y - z});
+    f.Linie({m.x - z, m.y - z}, {m.x + z, m.y + z});
+}
+
+// Drawn under the point, reaching `umriss` beyond it on every side, in the
+// colour that sets it off: a disc under a dot, a wider ring under the open
+// circle of a hidden point, wider strokes under a cross.
+void PunktumrissZeichnen(TZeichenflaeche& f, const TWeltAbbildung& a, const TSzenenObjekt& o,
+                         const TPunktBild& p, int kreis) {
+    const TFarbe farbe = Umrissfarbe(o.Stift.Farbe);
+    const int umriss = InLogisch(a, Umriss);
+    const TLogPunkt m = p.Ort;
+    if (p.Verdeckt) {
+        f.SetzeStift({farbe, InLogisch(a, Verdecktlinie) + 2 * umriss, TStiftStil::Durchgezogen});
+        f.SetzePinsel({});
+        f.Ellipse({m.x - kreis, m.y - kreis, m.x + kreis, m.y + kreis});
+        return;
+    }
+    const int z = Punkthalbmesser(o, kreis);
+    if (o.Punktform == PunktformKreuz) {
+        f.SetzeStift({farbe, InLogisch(a, Sichtbarlinie) + 2 * umriss, TStiftStil::Durchgezogen});
+        HeftKreuz(f, m, z);
+        return;
+    }
+    f.SetzeStift({farbe, 1, TStiftStil::Durchgezogen});
+    f.SetzePinsel({TPinselArt::Voll, farbe, SchraffurKeine, {}});
+    f.Ellipse({m.x - z - umriss, m.y - z - umriss, m.x + z + umriss, m.y + z + umriss});
+}
+
 void PapierZeichnen(TZeichenflaeche& f, const TWeltAbbildung& a) {
     const TWeltRechteck& w = a.Welt();
     f.SetzeStift({Papierfarbe, InLogisch(a, Papierlinie), TStiftStil::Durchgezogen});
@@ -621,6 +674,7 @@ void tGSzene::HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) con
     const int kreis = InLogisch(*abbildung_, Punktradius);
     for (const TPunktBild& p : plan.Punkte) {
         const TSzenenObjekt& o = objekte_[p.Objekt - 1];
+        if (p.Umriss) PunktumrissZeichnen(f, *abbildung_, o, p, kreis);
         if (p.Verdeckt) {
             f.SetzeStift(
                 {o.Stift.Farbe, InLogisch(*abbildung_, Verdecktlinie), TStiftStil::Durchgezogen});
@@ -631,12 +685,11 @@ void tGSzene::HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) con
         // The point's own form; the design's point sizes, at least the circle.
         f.SetzeStift(o.Stift);
         f.SetzePinsel({TPinselArt::Voll, o.Stift.Farbe, SchraffurKeine, {}});
-        const int z = std::max(kreis, o.Punktgroesse * 100);
+        const int z = Punkthalbmesser(o, kreis);
         if (o.Punktform == PunktformKreuz) {
             f.SetzeStift(
                 {o.Stift.Farbe, InLogisch(*abbildung_, Sichtbarlinie), TStiftStil::Durchgezogen});
-            f.Linie({p.Ort.x - z, p.Ort.y + z}, {p.Ort.x + z, p.Ort.y - z});
-            f.Linie({p.Ort.x - z, p.Ort.y - z}, {p.Ort.x + z, p.Ort.y + z});
+            HeftKreuz(f, p.Ort, z);
         } else {
             f.Ellipse({p.Ort.x - z, p.Ort.y - z, p.Ort.x + z, p.Ort.y + z});
         }

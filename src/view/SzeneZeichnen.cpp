@@ -7,8 +7,12 @@
 #include "view/GSzene.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace kalvorin {
 
@@ -23,6 +27,15 @@ constexpr Real IntervallToleranz = 1e-6L;
 // How far the halo of a marked object reaches beyond it on each side: about
 // three pixels in a window of the usual size.
 constexpr int Hofbreite = 120;
+// How far the outline that sets a point off from a plane of its own colour
+// reaches beyond the point: about a pixel and a half in a window of the
+// usual size.
+constexpr int Umrissbreite = 50;
+// Colours closer than this in CIELAB are hard to tell apart in a small dot:
+// dark blue on blue is, dark blue on any of the light plane colours is not.
+constexpr double NaherFarbabstand = 40;
+// A hatch brush paints its lines on white; they cover about this share of it.
+constexpr double Schraffuranteil = 0.25;
 
 // 8x8 brushes for the see-through planes: white with coloured dots at every
 // second pixel, every fourth, the top-left one, or none.
@@ -55,7 +68,87 @@ TLogPunkt Verschoben(TLogPunkt p, double dx, double dy) {
             static_cast<std::int32_t>(std::lround(p.y + dy))};
 }
 
+// The relative luminance of an sRGB channel value, linearised.
+double Linear(int k) {
+    const double v = k / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+double Leuchtdichte(TFarbe c) {
+    return 0.2126 * Linear(Rot(c)) + 0.7152 * Linear(Gruen(c)) + 0.0722 * Linear(Blau(c));
+}
+
+// L*, a*, b* of the colour (daylight white D65).
+std::array<double, 3> Lab(TFarbe c) {
+    const double r = Linear(Rot(c)), g = Linear(Gruen(c)), b = Linear(Blau(c));
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    const auto f = [](double t) {
+        return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116;
+    };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
+TFarbe Gemischt(TFarbe a, TFarbe b, double anteilB) {
+    const auto k = [&](int x, int y) {
+        return static_cast<int>(std::lround(x + (y - x) * anteilB));
+    };
+    return RGB(k(Rot(a), Rot(b)), k(Gruen(a), Gruen(b)), k(Blau(a), Blau(b)));
+}
+
+// The two diagonal strokes of the point form "Kreuz" of size z about m.
+void KreuzZeichnen(TZeichenflaeche& f, TLogPunkt m, int z) {
+    f.Linie(Verschoben(m, -z * Einheit, z * Einheit),
+            Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
+    f.Linie(Verschoben(m, -z * Einheit, -z * Einheit),
+            Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
+}
+
+// Drawn just before the point, a little larger, so that the point keeps its
+// own look inside it.
+void PunktumrissZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, TLogPunkt m) {
+    const TFarbe farbe = Umrissfarbe(o.Stift.Farbe);
+    const int z = o.Punktgroesse;
+    if (o.Punktform == PunktformKreuz) {
+        f.SetzeStift({farbe, o.Stift.Breite + 2 * Umrissbreite, TStiftStil::Durchgezogen});
+        KreuzZeichnen(f, m, z);
+    } else if (z >= 1) {
+        const int r = z * Einheit + Umrissbreite;
+        f.SetzeStift({farbe, 1, TStiftStil::Durchgezogen});
+        f.SetzePinsel({TPinselArt::Voll, farbe, SchraffurKeine, {}});
+        f.Ellipse({m.x - r, m.y - r, m.x + r, m.y + r});
+    }
+}
+
+// What a plane drawn over `unter` leaves there to the eye: the colour of its
+// brush, combined with what lies under it where it is see-through, and for a
+// pattern the mean over its 64 pixels.
+TFarbe Ueberdeckt(TFarbe unter, const TSzenenObjekt& o) {
+    if (o.Transparenz == 0)
+        return o.Schraffur == SchraffurKeine ? o.FuellFarbe
+                                             : Gemischt(Weiss, o.FuellFarbe, Schraffuranteil);
+    // Combined by AND, channel by channel, as the canvas masks.
+    const TFarbe verknuepft = unter & o.FuellFarbe;
+    if (o.Transparenz == 1) return verknuepft;
+    int punkte = 0;
+    for (std::uint8_t zeile : Transparenzpinsel(o.Transparenz, o.FuellFarbe).Muster)
+        punkte += std::popcount(zeile);
+    return Gemischt(unter, verknuepft, punkte / 64.0);
+}
+
 } // namespace
+
+bool FarbenNah(TFarbe a, TFarbe b) {
+    const std::array<double, 3> p = Lab(a), q = Lab(b);
+    return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]) < NaherFarbabstand;
+}
+
+TFarbe Umrissfarbe(TFarbe c) {
+    // The one of white and black with the higher contrast ratio to it.
+    const double y = Leuchtdichte(c);
+    return 1.05 / (y + 0.05) > (y + 0.05) / 0.05 ? Weiss : Schwarz;
+}
 
 TFarbe VolleFarbe(TFarbe c) {
     const int r = Rot(c), g = Gruen(c), b = Blau(c);
@@ -80,6 +173,8 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
                (o.Art == TObjektArt::Rand && o.Ebene >= 1 && o.Ebene <= MaxSzenenObjekte &&
                 markiert->test(static_cast<std::size_t>(o.Ebene)));
     };
+    // The plane pieces drawn so far, in their order, for what lies under a point.
+    std::vector<int> flaechen;
     const auto eines = [&](int nr) {
         const TStueck& s = stuecke_[nr - 1];
         const TSzenenObjekt& o = objekte_[s.Objekt - 1];
@@ -88,12 +183,13 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
         switch (s.Art) {
         case TStueckArt::Polygon:
             PolygonZeichnen(f, s, o);
+            flaechen.push_back(nr);
             break;
         case TStueckArt::Linie:
             LinieZeichnen(f, s, o, volleRandfarben);
             break;
         case TStueckArt::Punkt:
-            PunktZeichnen(f, s, o);
+            PunktZeichnen(f, s, o, Untergrund(s.EckenProj[0], flaechen));
             break;
         }
     };
@@ -214,19 +310,31 @@ void tGSzene::NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) c
     f.Text(ort, o.Name);
 }
 
-void tGSzene::PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const {
+std::optional<TFarbe> tGSzene::Untergrund(TLogPunkt p, const std::vector<int>& flaechen) const {
+    std::optional<TFarbe> farbe;
+    for (int nr : flaechen) {
+        const TStueck& s = stuecke_[nr - 1];
+        if (bild::Innen(p, s.EckenProj.data(), s.Eckenzahl, false))
+            farbe = Ueberdeckt(farbe.value_or(Weiss), objekte_[s.Objekt - 1]);
+    }
+    return farbe;
+}
+
+void tGSzene::PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
+                            std::optional<TFarbe> untergrund) const {
+    const TLogPunkt m = s.EckenProj[0];
+    // On a plane of about its own colour the point would be lost (dark blue
+    // points on a dark blue plane): an outline sets it off. Elsewhere the
+    // point keeps its plain look.
+    if (untergrund && FarbenNah(o.Stift.Farbe, *untergrund)) PunktumrissZeichnen(f, o, m);
     f.SetzeStift(o.Stift);
     TPinsel p;
     p.Art = TPinselArt::Voll;
     p.Farbe = o.Stift.Farbe;
     f.SetzePinsel(p);
-    const TLogPunkt m = s.EckenProj[0];
     const int z = o.Punktgroesse;
     if (o.Punktform == PunktformKreuz) {
-        f.Linie(Verschoben(m, -z * Einheit, z * Einheit),
-                Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
-        f.Linie(Verschoben(m, -z * Einheit, -z * Einheit),
-                Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
+        KreuzZeichnen(f, m, z);
     } else if (z >= 1) {
         const TLogPunkt a = Verschoben(m, -z * Einheit, -z * Einheit),
                         b = Verschoben(m, z * Einheit, z * Einheit);
@@ -261,10 +369,7 @@ void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObj
         const int z = std::max(o.Punktgroesse, 0);
         if (o.Punktform == PunktformKreuz) {
             f.SetzeStift({Markierfarbe, o.Stift.Breite + 2 * Hofbreite, TStiftStil::Durchgezogen});
-            f.Linie(Verschoben(m, -z * Einheit, z * Einheit),
-                    Verschoben(m, (z + 1) * Einheit, -(z + 1) * Einheit));
-            f.Linie(Verschoben(m, -z * Einheit, -z * Einheit),
-                    Verschoben(m, (z + 1) * Einheit, (z + 1) * Einheit));
+            KreuzZeichnen(f, m, z);
         } else {
             const int r = z * Einheit + Hofbreite;
             f.SetzeStift({Markierfarbe, 1, TStiftStil::Durchgezogen});
