@@ -93,9 +93,9 @@ using enum TFall;
 
 // The creation commands' popup captions: "<word> durch markierte Objekte
 // festlegen" and "<word> festlegen".
-#define KALVORIN_ERZEUGEN(menue, wort)                                                             \
+#define KALVORIN_ERZEUGEN(menue, grafik, liste)                                                    \
     TTitel {                                                                                       \
-        menue, wort " durch markierte Objekte festlegen", wort " festlegen"                        \
+        menue, grafik " durch markierte Objekte festlegen", liste " festlegen"                     \
     }
 
 constexpr TMusterFall PunktFaelle[] = {{"11----", PunktPV}};
@@ -113,24 +113,26 @@ constexpr TMusterFall LotFaelle[] = {{"1-1---", LotPG}, {"1--1--", LotPE}, {"--2
 
 constexpr TBuchstabe VektorBuchstaben[] = {
     {'x'},
-    {'R', Keiner, KALVORIN_ERZEUGEN("&Richtungsvektor", "Richtungsvektor")},
-    {'N', Keiner, KALVORIN_ERZEUGEN("&Normalvektor", "Normalvektor")},
+    {'R', Keiner, KALVORIN_ERZEUGEN("&Richtungsvektor", "Richtungsvekt&or", "&Richtungsvektor")},
+    {'N', Keiner, KALVORIN_ERZEUGEN("&Normalvektor", "Normalvekt&or", "&Normalvektor")},
 };
 constexpr TBuchstabe SchneidenBuchstaben[] = {
     {'I',
      Inzidenz,
-     {"Auf &Inzidenz untersuchen", "Auf Inzidenz untersuchen", "Auf Inzidenz untersuchen"}},
-    {'P', Schnittpunkt, {"&Schnittpunkt bilden", "Schnittpunkt bilden", "Schnittpunkt bilden"}},
-    {'g', Schnittgerade, {"&Schnittgerade bilden", "Schnittgerade bilden", "Schnittgerade bilden"}},
+     {"Auf &Inzidenz untersuchen", "Auf Inzidenz untersuc&hen", "Auf Inzidenz untersuc&hen"}},
+    {'P', Schnittpunkt, {"&Schnittpunkt bilden", "Sc&hnittpunkt bilden", "Sc&hnittpunkt bilden"}},
+    {'g',
+     Schnittgerade,
+     {"&Schnittgerade bilden", "Sc&hnittgerade bilden", "Sc&hnittgerade bilden"}},
 };
 constexpr TBuchstabe LotBuchstaben[] = {
-    {'L', Keiner, {"&Lotgerade bilden", "Lotgerade bilden", "Lotgerade bilden"}},
+    {'L', Keiner, {"&Lotgerade bilden", "&Lotgerade bilden", "&Lotgerade bilden"}},
 };
 constexpr TBuchstabe MitteBuchstaben[] = {
-    {'M', Mittelpunkt, {"&Mittelpunkt bilden", "Mittelpunkt bilden", "Mittelpunkt bilden"}},
-    {'S', Schwerpunkt, {"&Schwerpunkt bilden", "Schwerpunkt bilden", "Schwerpunkt bilden"}},
-    {'w', Mittelgerade, {"&Mittelgerade bilden", "Mittelgerade bilden", "Mittelgerade bilden"}},
-    {'W', Mittelebene, {"&Mittelebene bilden", "Mittelebene bilden", "Mittelebene bilden"}},
+    {'M', Mittelpunkt, {"&Mittelpunkt bilden", "&Mittelpunkt bilden", "Mi&ttelpunkt bilden"}},
+    {'S', Schwerpunkt, {"Sch&werpunkt bilden", "Sch&werpunkt bilden", "Schwerpunk&t bilden"}},
+    {'w', Mittelgerade, {"&Mittelgerade bilden", "&Mittelgerade bilden", "Mi&ttelgerade bilden"}},
+    {'W', Mittelebene, {"&Mittelebene bilden", "&Mittelebene bilden", "Mi&ttelebene bilden"}},
 };
 constexpr TBuchstabe VerknuepfenBuchstaben[] = {
     {'x', Verknuepfen}, {'+', Verknuepfen}, {'p', Verknuepfen}, {'#', Verknuepfen}};
@@ -139,14 +141,14 @@ constexpr TBuchstabe SummenBuchstaben[] = {
 constexpr TBuchstabe GegenBuchstaben[] = {{'#', Gegenvektor}};
 constexpr TBuchstabe ProduktBuchstaben[] = {{'x', Vektorprodukt}};
 constexpr TBuchstabe SpiegelBuchstaben[] = {
-    {'S', Punktspiegelung, {"Punktspiegelung festlegen"}},
-    {'G', Geradenspiegelung, {"Geradenspiegelung festlegen"}},
-    {'E', Ebenenspiegelung, {"Ebenenspiegelung festlegen"}},
+    {'S', Punktspiegelung, {"&Punktspiegelung festlegen"}},
+    {'G', Geradenspiegelung, {"Geradens&piegelung festlegen"}},
+    {'E', Ebenenspiegelung, {"Ebenens&piegelung festlegen"}},
 };
 constexpr TBuchstabe StreckungsBuchstaben[] = {{'X', Streckung}, {'x', Streckung}};
 constexpr TBuchstabe ProjektionsBuchstaben[] = {
-    {'O', Orthogonalprojektion, {"Orthogonalprojektion festlegen"}},
-    {'P', Parallelprojektion, {"Parallelprojektion festlegen"}},
+    {'O', Orthogonalprojektion, {"O&rthogonalprojektion festlegen"}},
+    {'P', Parallelprojektion, {"Pa&rallelprojektion festlegen"}},
 };
 // Measurement: 'x' and the blank enable under the reset caption.
 constexpr TBuchstabe WinkelBuchstaben[] = {{'x'}, {' '}, {'S', Keiner, {"&Winkel/Skalarprodukt"}}};
@@ -158,28 +160,44 @@ constexpr TBuchstabe VolumenBuchstaben[] = {{'x'}, {' '}, {'D', Keiner, {"&Volum
 
 // One rule per command, in the order of TBefehl.
 constexpr TRegel Regeln[AnzahlBefehle] = {
-    {TTabelle::Erzeugen, 0, KALVORIN_ERZEUGEN("&Punkt", "Punkt"), {}, PunktFaelle},
-    {TTabelle::Erzeugen, 1, KALVORIN_ERZEUGEN("&Gerade", "Gerade"), {}, GeradenFaelle},
-    {TTabelle::Erzeugen, 2, KALVORIN_ERZEUGEN("&Ebene", "Ebene"), {}, EbenenFaelle},
-    {TTabelle::Erzeugen, 3, KALVORIN_ERZEUGEN("&Strecke", "Strecke"), {}, StreckenFaelle},
-    {TTabelle::Erzeugen, 4, KALVORIN_ERZEUGEN("P&feil", "Pfeil"), {}, PfeilFaelle},
-    {TTabelle::Erzeugen, 5, KALVORIN_ERZEUGEN("&Vektor", "Vektor"), VektorBuchstaben, VektorFaelle},
-    {TTabelle::Erzeugen, 6, KALVORIN_ERZEUGEN("&Dreieck", "Dreieck"), {}, DreieckFaelle},
-    {TTabelle::Erzeugen, 7, KALVORIN_ERZEUGEN("&Pyramide", "Pyramide"), {}, PyramidenFaelle},
-    {TTabelle::Konstruieren, 0, {"&Schneiden", "Schneiden", "Schneiden"}, SchneidenBuchstaben},
+    {TTabelle::Erzeugen, 0, KALVORIN_ERZEUGEN("&Punkt", "P&unkt", "&Punkt"), {}, PunktFaelle},
+    {TTabelle::Erzeugen, 1, KALVORIN_ERZEUGEN("&Gerade", "Ge&rade", "&Gerade"), {}, GeradenFaelle},
+    {TTabelle::Erzeugen, 2, KALVORIN_ERZEUGEN("&Ebene", "Ebe&ne", "&Ebene"), {}, EbenenFaelle},
+    {TTabelle::Erzeugen,
+     3,
+     KALVORIN_ERZEUGEN("&Strecke", "S&trecke", "&Strecke"),
+     {},
+     StreckenFaelle},
+    {TTabelle::Erzeugen, 4, KALVORIN_ERZEUGEN("P&feil", "Pfe&il", "P&feil"), {}, PfeilFaelle},
+    {TTabelle::Erzeugen, 5, KALVORIN_ERZEUGEN("&Vektor", "Vekt&or", "&Vektor"), VektorBuchstaben,
+     VektorFaelle},
+    {TTabelle::Erzeugen,
+     6,
+     KALVORIN_ERZEUGEN("&Dreieck", "Dreie&ck", "&Dreieck"),
+     {},
+     DreieckFaelle},
+    {TTabelle::Erzeugen,
+     7,
+     KALVORIN_ERZEUGEN("P&yramide", "Pyr&amide", "P&yramide"),
+     {},
+     PyramidenFaelle},
+    {TTabelle::Konstruieren, 0, {"&Schneiden", "Sc&hneiden", "Sc&hneiden"}, SchneidenBuchstaben},
     {TTabelle::Konstruieren,
      1,
-     {"&Lot erzeugen", "Lot erzeugen", "Lot erzeugen"},
+     {"&Lot erzeugen", "&Lot erzeugen", "&Lot erzeugen"},
      LotBuchstaben,
      LotFaelle},
-    {TTabelle::Konstruieren, 2, {"&Mitte bilden", "Mitte bilden", "Mitte bilden"}, MitteBuchstaben},
+    {TTabelle::Konstruieren,
+     2,
+     {"&Mitte bilden", "&Mitte bilden", "Mi&tte bilden"},
+     MitteBuchstaben},
     {TTabelle::Konstruieren, 3, {"&Verknüpfen"}, VerknuepfenBuchstaben},
     {TTabelle::Konstruieren, 3, {"&Vektorsumme"}, SummenBuchstaben},
     {TTabelle::Konstruieren, 3, {"&Gegenvektor"}, GegenBuchstaben},
     {TTabelle::Konstruieren, 3, {"Vektor&produkt"}, ProduktBuchstaben},
-    {TTabelle::Abbilden, 0, {"Spiegelung festlegen"}, SpiegelBuchstaben},
-    {TTabelle::Abbilden, 1, {"Streckung festlegen"}, StreckungsBuchstaben},
-    {TTabelle::Abbilden, 2, {"Projektion festlegen"}, ProjektionsBuchstaben},
+    {TTabelle::Abbilden, 0, {"S&piegelung festlegen"}, SpiegelBuchstaben},
+    {TTabelle::Abbilden, 1, {"S&treckung festlegen"}, StreckungsBuchstaben},
+    {TTabelle::Abbilden, 2, {"P&rojektion festlegen"}, ProjektionsBuchstaben},
     {TTabelle::Messen, 0, {"&Winkel"}, WinkelBuchstaben, {}, Messung},
     {TTabelle::Messen, 1, {"&Länge"}, LaengenBuchstaben, {}, Messung},
     {TTabelle::Messen, 2, {"&Fläche"}, FlaechenBuchstaben, {}, Messung},
@@ -218,12 +236,12 @@ void AbbildungenAnwenden(TAngebote& a, const TListe& liste) {
         std::string_view Text;
     };
     static constexpr TRollenEintrag eintraege[AnzahlAbbildungsBefehle] = {
-        {TRolle::IstSpiegelzentrum, "Punktspiegelung an "},
-        {TRolle::IstSpiegelAchse, "Geradenspiegelung an "},
-        {TRolle::IstSpiegelEbene, "Ebenenspiegelung an "},
-        {TRolle::IstStreckungszentrum, "Streckung an "},
-        {TRolle::IstO_Projektionsebene, "Orthogonalprojektion auf "},
-        {TRolle::IstP_Projektionsebene, "Parallelprojektion auf "},
+        {TRolle::IstSpiegelzentrum, "P&unktspiegelung an "},
+        {TRolle::IstSpiegelAchse, "&Geradenspiegelung an "},
+        {TRolle::IstSpiegelEbene, "&Ebenenspiegelung an "},
+        {TRolle::IstStreckungszentrum, "&Streckung an "},
+        {TRolle::IstO_Projektionsebene, "&Orthogonalprojektion auf "},
+        {TRolle::IstP_Projektionsebene, "Par&allelprojektion auf "},
     };
     a.AbbildungsTrenner = false;
     for (int i = 0; i < AnzahlAbbildungsBefehle; ++i) {

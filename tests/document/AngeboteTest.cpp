@@ -37,7 +37,7 @@ TEST(Angebote, NothingMarkedOffersNothing) {
         EXPECT_FALSE(b.aktiv) << b.Menue;
     EXPECT_EQ(a[TBefehl::Schneiden].Menue, "&Schneiden");
     EXPECT_EQ(a[TBefehl::MessLaenge].Menue, "&Länge");
-    EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "Spiegelung festlegen");
+    EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "S&piegelung festlegen");
     EXPECT_FALSE(a.AbbildungsTrenner);
 }
 
@@ -76,7 +76,7 @@ TEST(Angebote, PointAndPlane) {
     const TAngebote a = BerechneAngebote(l);
     EXPECT_TRUE(a[TBefehl::Schneiden].aktiv);
     EXPECT_EQ(a[TBefehl::Schneiden].Menue, "Auf &Inzidenz untersuchen");
-    EXPECT_EQ(a[TBefehl::Schneiden].GrafikPopup, "Auf Inzidenz untersuchen");
+    EXPECT_EQ(a[TBefehl::Schneiden].GrafikPopup, "Auf Inzidenz untersuc&hen");
     EXPECT_EQ(a[TBefehl::Loteerzeugen].Menue, "&Lotgerade bilden");
     EXPECT_TRUE(a[TBefehl::MessLaenge].aktiv);
     EXPECT_EQ(a[TBefehl::MessLaenge].Menue, "&Abstand");
@@ -104,14 +104,14 @@ TEST(Angebote, VectorCaptionsFollowTheLetter) {
     TAngebote a = BerechneAngebote(l);
     EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Richtungsvektor");
     EXPECT_EQ(a[TBefehl::ErzVektor].GrafikPopup,
-              "Richtungsvektor durch markierte Objekte festlegen");
-    EXPECT_EQ(a[TBefehl::ErzVektor].ListenPopup, "Richtungsvektor festlegen");
+              "Richtungsvekt&or durch markierte Objekte festlegen");
+    EXPECT_EQ(a[TBefehl::ErzVektor].ListenPopup, "&Richtungsvektor festlegen");
     TListe e;
     Markiert(e, TElementart::DEbene);
     a = BerechneAngebote(e);
     EXPECT_EQ(a[TBefehl::ErzVektor].Menue, "&Normalvektor");
-    EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "Ebenenspiegelung festlegen");
-    EXPECT_EQ(a[TBefehl::Projektion].Menue, "Orthogonalprojektion festlegen");
+    EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "Ebenens&piegelung festlegen");
+    EXPECT_EQ(a[TBefehl::Projektion].Menue, "O&rthogonalprojektion festlegen");
     TListe p;
     Markiert(p, TElementart::DfrPunkt);
     Markiert(p, TElementart::DfrPunkt);
@@ -157,8 +157,8 @@ TEST(Angebote, ApplyItemsNameTheLastRoleCarrier) {
     const TAngebote a = BerechneAngebote(l);
     EXPECT_TRUE(a.AbbildungsTrenner);
     EXPECT_TRUE(a[TAbbildungsBefehl::Pspiegeln].sichtbar);
-    EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Menue, "Punktspiegelung an Z2");
+    EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Menue, "P&unktspiegelung an Z2");
     EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Element, z2);
-    EXPECT_EQ(a[TAbbildungsBefehl::Pprojezieren].Menue, "Parallelprojektion auf E");
+    EXPECT_EQ(a[TAbbildungsBefehl::Pprojezieren].Menue, "Par&allelprojektion auf E");
     EXPECT_FALSE(a[TAbbildungsBefehl::Strecken].sichtbar);
 }

@@ -6,7 +6,10 @@
 #include "../Testnamen.h"
 #include "document/Befehlstabelle.h"
 
+#include <cctype>
+#include <map>
 #include <optional>
+#include <string_view>
 
 using namespace kalvorin;
 using kalvorin::test::TBefehlsDokument;
@@ -245,6 +248,68 @@ INSTANTIATE_TEST_SUITE_P(Muster, Angebotsfall, ::testing::ValuesIn(Muster),
 
 // Every case but Keiner belongs to a command, and a command offered has a
 // case; not offered gives the reset captions.
+// The access key of a caption: the character after its '&', in lower case
+// (Ä, Ö and Ü as their UTF-8 bytes); empty when it has none.
+std::string Zugriffstaste(std::string_view titel) {
+    const std::size_t i = titel.find('&');
+    if (i == std::string_view::npos || i + 1 >= titel.size() || titel[i + 1] == '&') return {};
+    const auto c = static_cast<unsigned char>(titel[i + 1]);
+    if (c < 0x80) return std::string(1, static_cast<char>(std::tolower(c)));
+    std::string t(titel.substr(i + 1, 2));
+    if (t == "\xC3\x84") return "\xC3\xA4"; // Ä
+    if (t == "\xC3\x96") return "\xC3\xB6"; // Ö
+    if (t == "\xC3\x9C") return "\xC3\xBC"; // Ü
+    return t;
+}
+
+// What one menu shows: the caption of every visible item, by menu.
+using TMenues = std::map<std::string, std::vector<std::string>>;
+
+TMenues SichtbareMenues(const TAngebote& a) {
+    TMenues m;
+    for (const TBefehlszeile& z : Befehlstabelle()) {
+        if (z.Art == TZeilenart::Trenner) continue;
+        const auto zeigen = [&](const std::string& menue, TAngebotsort ort, const char* titel) {
+            const auto anzeige = Angebotsanzeige(z, a, ort);
+            if (anzeige && anzeige->Sichtbar == false) return;
+            m[menue].push_back(anzeige && !anzeige->Text.empty() ? anzeige->Text : titel);
+        };
+        zeigen(std::string("Menü ") + z.Menue, TAngebotsort::Hauptmenue, z.Titel);
+        if (z.GrafikPopup.Vorhanden())
+            zeigen("Popup der Ansicht", TAngebotsort::GrafikPopup, z.GrafikPopup.Titel);
+        if (z.ListenPopup.Vorhanden())
+            zeigen("Popup der Objektliste", TAngebotsort::ListenPopup, z.ListenPopup.Titel);
+        if (z.RahmenPopup.Vorhanden()) m["Popup des Rahmens"].push_back(z.RahmenPopup.Titel);
+    }
+    return m;
+}
+
+// For every pattern, with every mapping defined: each item of every menu and
+// popup has an access key, and no two items of one menu share one (a key
+// shared with a greyed item does nothing).
+TEST_P(Angebotsfall, EveryMenuItemHasItsOwnAccessKey) {
+    TBefehlsDokument d;
+    Aufbauen(d, GetParam());
+    auto* z = d.P("Z", {9, 9, 9});
+    z->SetzeRolle(TRolle::IstSpiegelzentrum, true);
+    z->SetzeRolle(TRolle::IstStreckungszentrum, true);
+    d.G("a", {0, 0, 0}, {1, 2, 3})->SetzeRolle(TRolle::IstSpiegelAchse, true);
+    auto* e = d.ENOR("F", {1, 1, 1}, -9);
+    e->SetzeRolle(TRolle::IstSpiegelEbene, true);
+    e->SetzeRolle(TRolle::IstO_Projektionsebene, true);
+    e->SetzeRolle(TRolle::IstP_Projektionsebene, true);
+    for (const auto& [menue, titel] : SichtbareMenues(BerechneAngebote(d.L))) {
+        std::map<std::string, std::string> vergeben;
+        for (const std::string& t : titel) {
+            const std::string taste = Zugriffstaste(t);
+            EXPECT_FALSE(taste.empty()) << menue << ": " << t;
+            if (taste.empty()) continue;
+            const auto [it, neu] = vergeben.emplace(taste, t);
+            EXPECT_TRUE(neu) << menue << ": " << t << " and " << it->second;
+        }
+    }
+}
+
 TEST(Angebotsfall, NotOfferedGivesNoCaseAndTheResetCaptions) {
     const TMarkierungsmuster nichts{"----", "------", "-------"};
     for (int i = 0; i < AnzahlBefehle; ++i) {
@@ -258,11 +323,11 @@ TEST(Angebotsfall, NotOfferedGivesNoCaseAndTheResetCaptions) {
     EXPECT_EQ(AngebotUndFall(TBefehl::Mittebilden, zweiPunkte).Angebot.Menue,
               "&Mittelpunkt bilden");
     EXPECT_EQ(AngebotUndFall(TBefehl::Mittebilden, zweiPunkte).Angebot.GrafikPopup,
-              "Mittelpunkt bilden");
+              "&Mittelpunkt bilden");
     const TMarkierungsmuster gerade{"--1-", "--1---", "--1----"};
     const TAngebotsfall r = AngebotUndFall(TBefehl::ErzVektor, gerade);
     EXPECT_EQ(r.Fall, TFall::VektorG);
-    EXPECT_EQ(r.Angebot.ListenPopup, "Richtungsvektor festlegen");
+    EXPECT_EQ(r.Angebot.ListenPopup, "&Richtungsvektor festlegen");
 }
 
 } // namespace

@@ -22,7 +22,7 @@ TEST_F(Abbilden, ReflectingTwiceInTheOrigin) {
     EXPECT_TRUE(D.Geaendert());
     const TAngebote a = BerechneAngebote(L);
     EXPECT_TRUE(a[TAbbildungsBefehl::Pspiegeln].sichtbar);
-    EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Menue, "Punktspiegelung an O");
+    EXPECT_EQ(a[TAbbildungsBefehl::Pspiegeln].Menue, "P&unktspiegelung an O");
 
     Markieren({"P"});
     ASSERT_TRUE(Pspiegeln(D));

@@ -45,7 +45,7 @@ TEST_P(Streckung, NumberModeMakesTheMarkedPointTheCentre) {
     EXPECT_TRUE((*this)["Z"]->Rolle(TRolle::IstStreckungszentrum));
     EXPECT_EQ((*this)["Z"]->Streckungsfaktor, Real{2.5});
     EXPECT_TRUE(D.Geaendert());
-    EXPECT_EQ(BerechneAngebote(L)[TAbbildungsBefehl::Strecken].Menue, "Streckung an Z");
+    EXPECT_EQ(BerechneAngebote(L)[TAbbildungsBefehl::Strecken].Menue, "&Streckung an Z");
 
     // Opening the dialog again shows the stored factor.
     EXPECT_EQ(StreckungsDialogStart(L).FaktorText, T("2,5"));

@@ -668,7 +668,7 @@ TEST(GrafChildFormAllein, PopupWithoutMainWindowFollowsTheOffers) {
     for (QAction* x : f.GrafchildPopupMenu()->actions())
         if (x->objectName() == QLatin1String("PUGeradeerzeugen")) {
             EXPECT_TRUE(x->isVisible());
-            EXPECT_EQ(x->text(), QStringLiteral("Gerade durch markierte Objekte festlegen"));
+            EXPECT_EQ(x->text(), QStringLiteral("Ge&rade durch markierte Objekte festlegen"));
         }
     EXPECT_EQ(f.Beschriftung(), QStringLiteral("neu1.kvr"));
 }
@@ -826,9 +826,9 @@ TEST_F(ZweiGeraden, MenuAndPopupOfferWhatTwoLinesAllow) {
     }
     f->GrafchildPopupMenuPopup();
     const std::pair<const char*, const char*> imPopup[] = {
-        {"PUSchneiden", "Schnittpunkt bilden"},
-        {"PULoterzeugen", "Lotgerade bilden"},
-        {"PUMittebilden", "Mittelgerade bilden"},
+        {"PUSchneiden", "Sc&hnittpunkt bilden"},
+        {"PULoterzeugen", "&Lotgerade bilden"},
+        {"PUMittebilden", "&Mittelgerade bilden"},
     };
     for (const auto& [name, titel] : imPopup) {
         QAction* a = Popup(name);

@@ -275,7 +275,7 @@ TEST_F(Listenformular, PopupDeleteAnsweredNoKeepsEverythingButTheUndo) {
     PopupOeffnen();
     QAction* loeschen = PopupPunkt("LiPUElementeloeschen");
     ASSERT_NE(loeschen, nullptr);
-    EXPECT_EQ(loeschen->text(), QStringLiteral("Markierte Objekte löschen"));
+    EXPECT_EQ(loeschen->text(), QStringLiteral("&Markierte Objekte löschen"));
     loeschen->trigger();
     EXPECT_EQ(p.Eintraege.size(), 1u);
     EXPECT_EQ(test::Liste(doc.d).Anzahl(), 12);
@@ -316,8 +316,8 @@ TEST_F(Listenformular, PopupItemsFollowTheOffers) {
     EXPECT_EQ(sichtbar, (std::set<std::string>{"LiPUGeradeerzeugen", "LiPUStreckeerzeugen",
                                                "LiPUPfeilerzeugen", "LiPUVektorerzeugen",
                                                "LiPUMittebilden"}));
-    EXPECT_EQ(PopupPunkt("LiPUGeradeerzeugen")->text(), QStringLiteral("Gerade festlegen"));
-    EXPECT_EQ(PopupPunkt("LiPUMittebilden")->text(), QStringLiteral("Mittelpunkt bilden"));
+    EXPECT_EQ(PopupPunkt("LiPUGeradeerzeugen")->text(), QStringLiteral("&Gerade festlegen"));
+    EXPECT_EQ(PopupPunkt("LiPUMittebilden")->text(), QStringLiteral("Mi&ttelpunkt bilden"));
 
     QSignalSpy befehl(&form, &TListenformular::BefehlAngefordert);
     PopupPunkt("LiPUMittebilden")->trigger();
@@ -331,14 +331,14 @@ TEST_F(Listenformular, PopupItemsFollowTheOffers) {
     PopupOeffnen();
     EXPECT_TRUE(PopupPunkt("LiPUVektorerzeugen")->isVisible());
     EXPECT_EQ(PopupPunkt("LiPUVektorerzeugen")->text(),
-              QStringLiteral("Richtungsvektor festlegen"));
+              QStringLiteral("&Richtungsvektor festlegen"));
     Klick(1, TListenspalte::Name);
     Klick(ZeileVon(doc.E), TListenspalte::Name, Qt::ControlModifier);
     PopupOeffnen();
-    EXPECT_EQ(PopupPunkt("LiPUSchneiden")->text(), QStringLiteral("Auf Inzidenz untersuchen"));
-    EXPECT_EQ(PopupPunkt("LiPULoteerzeugen")->text(), QStringLiteral("Lotgerade bilden"));
+    EXPECT_EQ(PopupPunkt("LiPUSchneiden")->text(), QStringLiteral("Auf Inzidenz untersuc&hen"));
+    EXPECT_EQ(PopupPunkt("LiPULoteerzeugen")->text(), QStringLiteral("&Lotgerade bilden"));
     EXPECT_FALSE(PopupPunkt("LiPUVektorerzeugen")->isVisible());
-    EXPECT_EQ(PopupPunkt("LiPUVektorerzeugen")->text(), QStringLiteral("Vektor festlegen"));
+    EXPECT_EQ(PopupPunkt("LiPUVektorerzeugen")->text(), QStringLiteral("&Vektor festlegen"));
 }
 
 TEST_F(Listenformular, SortButtonsReorderTheRows) {

@@ -88,7 +88,7 @@ const std::vector<TMenue>& SollMenues() {
           {"ErzPfeil", "P&feil", 334},
           {"ErzVektor", "&Vektor", 335},
           {"ErzDreieck", "&Dreieck", 336},
-          {"ErzPyramide", "&Pyramide", 337}}},
+          {"ErzPyramide", "P&yramide", 337}}},
         {"Konstruieren",
          "&Konstruieren",
          400,
@@ -108,12 +108,12 @@ const std::vector<TMenue>& SollMenues() {
          {{"Spiegelung", "S&piegelung festlegen", 510},
           {"MStreckung", "S&treckung festlegen...", 520},
           {"Projektion", "P&rojektion festlegen", 530},
-          {"Pspiegeln", "Punktspiegelung an ", 540},
-          {"Gspiegeln", "Geradenspiegelung an ", 540},
-          {"Espiegeln", "Ebenenspiegelung an ", 540},
-          {"Strecken", "Streckung an ", 550},
-          {"Oprojezieren", "Orthogonalprojektion auf ", 560},
-          {"Pprojezieren", "Parallelprojektion auf ", 560}}},
+          {"Pspiegeln", "P&unktspiegelung an ", 540},
+          {"Gspiegeln", "&Geradenspiegelung an ", 540},
+          {"Espiegeln", "&Ebenenspiegelung an ", 540},
+          {"Strecken", "&Streckung an ", 550},
+          {"Oprojezieren", "&Orthogonalprojektion auf ", 560},
+          {"Pprojezieren", "Par&allelprojektion auf ", 560}}},
         {"Messen",
          "&Messen",
          600,
@@ -121,7 +121,7 @@ const std::vector<TMenue>& SollMenues() {
           {"MessLaenge", "&Länge", 620},
           {"MessFlaeche", "&Fläche", 630},
           {"MessVolumen", "&Volumen", 640},
-          {"Loesungsweg", "&Lösungsweg...", 650}}},
+          {"Loesungsweg", "L&ösungsweg...", 650}}},
         {"Ansicht",
          "An&sicht",
          700,
@@ -145,8 +145,8 @@ const std::vector<TMenue>& SollMenues() {
         {"Hilfe",
          "&Hilfe",
          900,
-         {{"Inhalt", "Inhalt", 910},
-          {"HilfeVerwenden", "Hilfe verwenden", 920},
+         {{"Inhalt", "In&halt", 910},
+          {"HilfeVerwenden", "Hilfe &verwenden", 920},
           {"Info", "&Info über...", 930}}},
     };
     return baum;
@@ -313,8 +313,8 @@ TEST(TMainForm, PopupHasNewAndOpen) {
     TMainForm f;
     const QList<QAction*> punkte = f.Popup()->actions();
     ASSERT_EQ(punkte.size(), 2);
-    EXPECT_EQ(punkte[0]->text(), QStringLiteral("Neu"));
-    EXPECT_EQ(punkte[1]->text(), QStringLiteral("Oeffnen..."));
+    EXPECT_EQ(punkte[0]->text(), QStringLiteral("&Neu"));
+    EXPECT_EQ(punkte[1]->text(), QStringLiteral("&Oeffnen..."));
 }
 
 TEST(TMainForm, PopupOpensOnTheEmptyAreaOnly) {
