@@ -6,10 +6,13 @@
 #include "model/Utf8.h"
 #include "storage/Dokumentdatei.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cstring>
+#include <limits>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 namespace kalvorin {
@@ -20,11 +23,35 @@ std::string Wer(const TListe& l, int slot) {
     return "slot " + std::to_string(slot) + " (" + l[slot]->Name + ")";
 }
 
-// Numbers bit for bit: the hexadecimal form of the long double.
+// Numbers bit for bit: the sign, exponent and mantissa of the 80-bit
+// number in hexadecimal (its padding bytes left out), written by hand since
+// the images are made after every step of the command-sequence fuzzer and
+// printf took most of their time. Every NaN counts as one.
 void Zahl(std::string& s, Real x) {
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, " %La", x);
-    s += puffer;
+    if constexpr (std::numeric_limits<Real>::digits == 64) {
+        if (std::isnan(x)) {
+            s += " nan";
+            return;
+        }
+        unsigned char bytes[sizeof(Real)] = {};
+        std::memcpy(bytes, &x, sizeof x);
+        static constexpr char ziffern[] = "0123456789abcdef";
+        char puffer[22] = {' '};
+        for (int i = 0; i < 10; ++i) {
+            puffer[1 + 2 * i] = ziffern[bytes[9 - i] >> 4];
+            puffer[2 + 2 * i] = ziffern[bytes[9 - i] & 15];
+        }
+        s.append(puffer, 21);
+    } else {
+        char puffer[64];
+        std::snprintf(puffer, sizeof puffer, " %La", x);
+        s += puffer;
+    }
+}
+void Ganz(std::string& s, long long z) {
+    char puffer[24];
+    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, z);
+    s.append(puffer, ergebnis.ptr);
 }
 void Tripel(std::string& s, const TTripel& t) {
     Zahl(s, t.x);
@@ -59,11 +86,6 @@ std::vector<const TDreiDBasisElement*> Quellen(const TDreiDBasisElement& e) {
     for (const auto& op : e.Entstehung.Elemente)
         if (op.Element) q.push_back(op.Element);
     return q;
-}
-
-std::string DateiInhalt(const std::string& datei) {
-    std::ifstream f(datei, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 std::string MeldungenAbbild(const TMeldungsProtokoll& p) {
@@ -146,34 +168,62 @@ std::string KreisfreiheitPruefen(const TListe& liste) {
 }
 
 std::string ListenAbbild(const TListe& liste) {
-    std::string s = "n " + std::to_string(liste.Anzahl()) + "\n";
+    std::string s;
+    s.reserve(static_cast<std::size_t>(liste.Anzahl()) * 200 + 16);
+    s += "n ";
+    Ganz(s, liste.Anzahl());
+    s += '\n';
+    // Slots looked up once: the image is made after every step of the
+    // command-sequence fuzzer, and a search per reference made it quadratic.
+    std::unordered_map<const TDreiDBasisElement*, int> slots;
+    slots.reserve(static_cast<std::size_t>(liste.Anzahl()));
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        slots.emplace(liste[i], i);
     const auto slot = [&](const TDreiDBasisElement* r) {
-        return " " + std::to_string(r ? liste.SlotVon(r) : -1);
+        s += ' ';
+        const auto gefunden = r ? slots.find(r) : slots.end();
+        Ganz(s, !r ? -1 : gefunden == slots.end() ? 0 : gefunden->second);
     };
     for (int i = 1; i <= liste.Anzahl(); ++i) {
         const TDreiDBasisElement& e = *liste[i];
-        s += std::to_string(liste.Anzeigereihenfolge(i)) + " " + std::to_string(e.ArtNummer()) +
-             " [" + e.Name + "] " + std::to_string(e.Farbe) + " " + std::to_string(e.Transparenz) +
-             " " + std::to_string(e.Dicke) + " " + std::to_string(e.fest) +
-             std::to_string(e.sichtbar) + std::to_string(e.markiert) +
-             std::to_string(e.NameSichtbar) + std::to_string(e.Hilfslinien) + " E" +
-             std::to_string(static_cast<int>(e.Entstehung.Art)) +
-             slot(e.Entstehung.Originalelement);
+        Ganz(s, liste.Anzeigereihenfolge(i));
+        s += ' ';
+        Ganz(s, e.ArtNummer());
+        s += " [";
+        s += e.Name;
+        s += "] ";
+        Ganz(s, e.Farbe);
+        s += ' ';
+        Ganz(s, e.Transparenz);
+        s += ' ';
+        Ganz(s, e.Dicke);
+        s += ' ';
+        for (long long z :
+             {static_cast<long long>(e.fest), static_cast<long long>(e.sichtbar),
+              static_cast<long long>(e.markiert), static_cast<long long>(e.NameSichtbar),
+              static_cast<long long>(e.Hilfslinien)})
+            Ganz(s, z);
+        s += " E";
+        Ganz(s, static_cast<int>(e.Entstehung.Art));
+        slot(e.Entstehung.Originalelement);
         for (const auto& op : e.Entstehung.Elemente) {
-            s += slot(op.Element);
+            slot(op.Element);
             Zahl(s, op.Zahl);
         }
         s += " R";
         for (bool r : e.Rollen)
             s += r ? '1' : '0';
         Zahl(s, e.Streckungsfaktor);
-        s += slot(e.Projektionsvektor) + " F" + std::to_string(e.Festlegung);
+        slot(e.Projektionsvektor);
+        s += " F";
+        Ganz(s, e.Festlegung);
         for (const auto* r : e.Bezuege)
-            s += slot(r);
+            slot(r);
         switch (e.Art) {
         case TElementart::DfrPunkt:
             Tripel(s, Als<TfrPunkt>(e).Koordinaten);
-            s += " " + std::to_string(Als<TfrPunkt>(e).Punktform);
+            s += ' ';
+            Ganz(s, Als<TfrPunkt>(e).Punktform);
             break;
         case TElementart::DVektor:
             Tripel(s, Als<TVektor>(e).Komponenten);
@@ -181,7 +231,8 @@ std::string ListenAbbild(const TListe& liste) {
         case TElementart::DGerade:
             Tripel(s, Als<TGerade>(e).Punkt);
             Tripel(s, Als<TGerade>(e).Richtung);
-            s += " " + std::to_string(Als<TGerade>(e).MitRand);
+            s += ' ';
+            Ganz(s, Als<TGerade>(e).MitRand);
             break;
         case TElementart::DEbene: {
             const auto& p = Als<TEbene>(e);
@@ -214,30 +265,25 @@ std::string NeuaufbauPruefen(TDokument& dokument) {
     return {};
 }
 
-std::string Dateibild(const TListe& liste, const TKoordinatensystem& ks, const std::string& datei) {
-    if (!DokumentSchreiben(datei, liste, ks)) return {};
-    std::string inhalt = DateiInhalt(datei);
-    std::remove(datei.c_str());
-    return inhalt;
+std::string Dateibild(const TListe& liste, const TKoordinatensystem& ks) {
+    return DokumentInhalt(liste, ks).value_or(std::string());
 }
 
-std::string SpeichernPruefen(const TListe& liste, const TKoordinatensystem& ks,
-                             const std::string& datei) {
+std::string SpeichernPruefen(const TListe& liste, const TKoordinatensystem& ks) {
     TMeldungsProtokoll still;
-    const std::string erstes = Dateibild(liste, ks, datei);
+    const std::string erstes = Dateibild(liste, ks);
     if (erstes.empty()) return "the document does not write";
-    std::ofstream(datei, std::ios::binary) << erstes;
     TListe zwei;
     TKoordinatensystem ks2;
     TRollenMenge rollen = 0;
     bool vollstaendig = false;
-    const bool gelesen = DokumentLesen(datei, zwei, ks2, rollen, false, &vollstaendig);
-    std::remove(datei.c_str());
+    const bool gelesen =
+        DokumentAusInhaltLesen(erstes, "runde.kvr", zwei, ks2, rollen, false, &vollstaendig);
     if (!gelesen || !vollstaendig) return "the written document does not read completely";
     if (zwei.Anzahl() != liste.Anzahl()) return "elements lost by saving and loading";
     for (int i = 1; i <= liste.Anzahl(); ++i)
         if (zwei[i]->Name != liste[i]->Name) return Wer(liste, i) + ": renamed by loading";
-    if (Dateibild(zwei, ks2, datei) != erstes) return "save, load, save gives other bytes";
+    if (Dateibild(zwei, ks2) != erstes) return "save, load, save gives other bytes";
     return {};
 }
 
@@ -251,7 +297,8 @@ std::string RueckgaengigPruefen(TDokument& dokument, const std::string& abbildVo
 
 std::string ZustandsAbbild(const TDokument& dokument) {
     const TKoordinatensystem& ks = dokument.Koordinatensystem();
-    std::string s = ListenAbbild(dokument.Liste()) + "K";
+    std::string s = ListenAbbild(dokument.Liste());
+    s += 'K';
     for (const TAchsenDaten& a : ks.Achsen) {
         Zahl(s, a.Unten);
         Zahl(s, a.Oben);
@@ -268,7 +315,8 @@ std::string ZustandsAbbild(const TDokument& dokument) {
     Zahl(s, ks.H);
     Tripel(s, ks.Ecke1);
     Tripel(s, ks.Ecke2);
-    return s + (dokument.Geaendert() ? " geaendert" : "");
+    if (dokument.Geaendert()) s += " geaendert";
+    return s;
 }
 
 std::string UnveraendertPruefen(const TDokument& dokument, const std::string& zustandVorher) {

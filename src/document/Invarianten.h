@@ -46,14 +46,13 @@ std::string ListenAbbild(const TListe& liste);
 // hidden what cannot be shown).
 std::string NeuaufbauPruefen(TDokument& dokument);
 
-// The file bytes the writer produces for the document, written to datei
-// (which is removed again); empty when it refused to write.
-std::string Dateibild(const TListe& liste, const TKoordinatensystem& ks, const std::string& datei);
+// The file bytes the writer produces for the document, made in memory;
+// empty when it refuses to write.
+std::string Dateibild(const TListe& liste, const TKoordinatensystem& ks);
 
-// Save, load into a fresh document, save again: the same bytes, the same
-// number of elements and the same names. datei is a scratch file.
-std::string SpeichernPruefen(const TListe& liste, const TKoordinatensystem& ks,
-                             const std::string& datei);
+// Save, load into a fresh document, save again, all in memory: the same
+// bytes, the same number of elements and the same names.
+std::string SpeichernPruefen(const TListe& liste, const TKoordinatensystem& ks);
 
 // Undo on the document: afterwards the list is the one abgebildVorher
 // (ListenAbbild taken just before the operation that took the snapshot).

@@ -7,7 +7,9 @@
 #include "model/Liste.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kalvorin {
 
@@ -43,6 +45,18 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoo
 // false after "Einlesefehler" too.
 bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
                    TRollenMenge& rollen, bool einfuegen, bool* vollstaendig = nullptr);
+
+// The bytes DokumentSchreiben writes for the document; nothing when an
+// element name cannot be stored faithfully. Writes no file and says
+// nothing: for the checks of the document's invariants, which save and
+// load in memory.
+std::optional<std::string> DokumentInhalt(const TListe& liste, const TKoordinatensystem& ks);
+
+// DokumentLesen of a file's bytes held in memory; name stands for the file
+// in the messages.
+bool DokumentAusInhaltLesen(std::string_view bytes, const std::string& name, TListe& liste,
+                            TKoordinatensystem& ks, TRollenMenge& rollen, bool einfuegen,
+                            bool* vollstaendig = nullptr);
 
 // True when the file exists and the program must not write it: this user
 // may not, it is hidden, or it is not a plain file. The window of such a

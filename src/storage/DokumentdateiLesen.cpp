@@ -568,6 +568,29 @@ void TLeser::ZyklenEntfernen() {
     if (!imRing.empty()) Entfernen(imRing, "hängt über seine Bezüge von sich selbst ab");
 }
 
+std::string ZuGross(const std::string& datei) {
+    return "Die Datei ist größer als 1 MB; ein Kalvorin-Dokument ist viel kleiner. Die Datei "
+           "wird nicht gelesen. (" +
+           datei + ")";
+}
+
+std::string ZeileZuLang(const std::string& datei) {
+    return "Die Datei enthält eine Zeile mit mehr als " + std::to_string(LaengsteDokumentzeile) +
+           " Zeichen; so lange Zeilen kommen in einem Kalvorin-Dokument nicht vor. Die Datei "
+           "wird nicht gelesen. (" +
+           datei + ")";
+}
+
+// Counts the characters of the line that runs on at the end of the bytes;
+// false when it grew too long.
+bool ZeilenKurz(std::string_view bytes, std::size_t& zeile) {
+    for (const char c : bytes) {
+        zeile = c == '\n' || c == '\r' ? 0 : zeile + 1;
+        if (zeile > LaengsteDokumentzeile) return false;
+    }
+    return true;
+}
+
 std::string GrenzenPruefen(const std::string& datei) {
     const int fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return {};
@@ -577,10 +600,9 @@ std::string GrenzenPruefen(const std::string& datei) {
         ::close(fd);
         return {};
     }
-    const std::string ende = " Die Datei wird nicht gelesen. (" + datei + ")";
     if (st.st_size > GroessteDokumentdatei) {
         ::close(fd);
-        return "Die Datei ist größer als 1 MB; ein Kalvorin-Dokument ist viel kleiner." + ende;
+        return ZuGross(datei);
     }
     std::size_t zeile = 0;
     std::int64_t gelesen = 0;
@@ -590,22 +612,21 @@ std::string GrenzenPruefen(const std::string& datei) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         gelesen += n;
-        for (ssize_t i = 0; i < n; ++i) {
-            zeile = puffer[i] == '\n' || puffer[i] == '\r' ? 0 : zeile + 1;
-            if (zeile > LaengsteDokumentzeile) {
-                ::close(fd);
-                return "Die Datei enthält eine Zeile mit mehr als " +
-                       std::to_string(LaengsteDokumentzeile) +
-                       " Zeichen; so lange Zeilen kommen in einem Kalvorin-Dokument nicht vor." +
-                       ende;
-            }
+        if (!ZeilenKurz(std::string_view(puffer, static_cast<std::size_t>(n)), zeile)) {
+            ::close(fd);
+            return ZeileZuLang(datei);
         }
         if (gelesen > GroessteDokumentdatei) break; // grew while being read
     }
     ::close(fd);
-    if (gelesen > GroessteDokumentdatei)
-        return "Die Datei ist größer als 1 MB; ein Kalvorin-Dokument ist viel kleiner." + ende;
+    if (gelesen > GroessteDokumentdatei) return ZuGross(datei);
     return {};
+}
+
+std::string GrenzenImInhalt(std::string_view bytes, const std::string& datei) {
+    if (bytes.size() > static_cast<std::size_t>(GroessteDokumentdatei)) return ZuGross(datei);
+    std::size_t zeile = 0;
+    return ZeilenKurz(bytes, zeile) ? std::string() : ZeileZuLang(datei);
 }
 
 std::string BerichtText(const std::vector<std::pair<std::string, std::string>>& bericht,
@@ -625,17 +646,9 @@ std::string BerichtText(const std::vector<std::pair<std::string, std::string>>& 
     return text;
 }
 
-} // namespace
-
-bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
-                   TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
-    if (vollstaendig) *vollstaendig = false;
-    const TWarteCursor warten;
-    if (const std::string zuGross = GrenzenPruefen(datei); !zuGross.empty()) {
-        ShowMessageBox(zuGross, "Kalvorin", MB_ICONWARNING);
-        return false;
-    }
-    const TEnhIniFile ini(datei);
+// Reads the document from the engine; datei names the file in messages.
+bool Einlesen(const TEnhIniFile& ini, const std::string& datei, TListe& liste,
+              TKoordinatensystem& ks, TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
     std::vector<std::string> sektionen;
     try {
         ini.ReadSectionNames(sektionen);
@@ -660,6 +673,31 @@ bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& 
         ShowMessageBox("Einlesefehler", "Kalvorin", MB_ICONWARNING);
     if (vollstaendig) *vollstaendig = ganz && leser.Bericht().empty();
     return true;
+}
+
+} // namespace
+
+bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
+                   TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
+    if (vollstaendig) *vollstaendig = false;
+    const TWarteCursor warten;
+    if (const std::string zuGross = GrenzenPruefen(datei); !zuGross.empty()) {
+        ShowMessageBox(zuGross, "Kalvorin", MB_ICONWARNING);
+        return false;
+    }
+    return Einlesen(TEnhIniFile(datei), datei, liste, ks, rollen, einfuegen, vollstaendig);
+}
+
+bool DokumentAusInhaltLesen(std::string_view bytes, const std::string& name, TListe& liste,
+                            TKoordinatensystem& ks, TRollenMenge& rollen, bool einfuegen,
+                            bool* vollstaendig) {
+    if (vollstaendig) *vollstaendig = false;
+    if (const std::string zuGross = GrenzenImInhalt(bytes, name); !zuGross.empty()) {
+        ShowMessageBox(zuGross, "Kalvorin", MB_ICONWARNING);
+        return false;
+    }
+    return Einlesen(TEnhIniFile(TEnhIniFile::TImSpeicher{bytes}), name, liste, ks, rollen,
+                    einfuegen, vollstaendig);
 }
 
 } // namespace kalvorin

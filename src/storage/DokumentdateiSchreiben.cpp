@@ -140,6 +140,16 @@ std::string NamensPruefung(const TListe& liste) {
     return {};
 }
 
+// The file's bytes: the coordinate system, then one section per element.
+std::string Inhalt(const TListe& liste, const TKoordinatensystem& ks) {
+    TEnhIniFile ini(TEnhIniFile::TImSpeicher{});
+    ini.Clear();
+    KoordinatensystemSchreiben(ini, ks);
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        ElementSchreiben(ini, *liste[i]);
+    return ini.Text();
+}
+
 } // namespace
 
 bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks,
@@ -150,20 +160,18 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoo
                        "Kalvorin", MB_ICONWARNING);
         return false;
     }
-    try {
-        TEnhIniFile ini(datei);
-        ini.SetzeNeuModus(modusNeu);
-        ini.Clear();
-        KoordinatensystemSchreiben(ini, ks);
-        for (int i = 1; i <= liste.Anzahl(); ++i)
-            ElementSchreiben(ini, *liste[i]);
-        ini.UpdateFile();
-    } catch (const EIniSchreibfehler& f) {
-        ShowMessageBox(Schreibmeldung(TAusgabe::Dokument, f.Ursache, datei), "Kalvorin",
+    if (const TErsetzenErgebnis e = DateiErsetzenMitGrund(datei, Inhalt(liste, ks), modusNeu);
+        e.Fehler != TSchreibfehler::Keiner) {
+        ShowMessageBox(Schreibmeldung(TAusgabe::Dokument, e.Fehler, datei), "Kalvorin",
                        MB_ICONWARNING);
         return false;
     }
     return true;
+}
+
+std::optional<std::string> DokumentInhalt(const TListe& liste, const TKoordinatensystem& ks) {
+    if (!NamensPruefung(liste).empty()) return {};
+    return Inhalt(liste, ks);
 }
 
 bool DokumentSchreibgeschuetzt(const std::string& datei) {

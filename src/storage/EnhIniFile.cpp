@@ -54,11 +54,7 @@ TEnhIniFile::TEnhIniFile(std::string dateiname) : dateiname_(std::move(dateiname
     std::string bytes;
     switch (DateiLesen(dateiname_, bytes)) {
     case TLesestand::Gelesen:
-        // Editors on Windows mark UTF-8 files with a byte-order mark; such a
-        // file is UTF-8 throughout, not Windows-1252.
-        if (bytes.starts_with("\xEF\xBB\xBF")) bytes = Utf8ZuCp1252(bytes.substr(3));
-        inhalt_.Laden(bytes);
-        hatInhalt_ = true;
+        BytesLaden(std::move(bytes));
         break;
     case TLesestand::Fehlt:
         break;
@@ -66,6 +62,18 @@ TEnhIniFile::TEnhIniFile(std::string dateiname) : dateiname_(std::move(dateiname
         unlesbar_ = true;
         break;
     }
+}
+
+TEnhIniFile::TEnhIniFile(TImSpeicher inhalt) : imSpeicher_(true) {
+    BytesLaden(std::string(inhalt.Bytes));
+}
+
+void TEnhIniFile::BytesLaden(std::string bytes) {
+    // Editors on Windows mark UTF-8 files with a byte-order mark; such a
+    // file is UTF-8 throughout, not Windows-1252.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes = Utf8ZuCp1252(bytes.substr(3));
+    inhalt_.Laden(bytes);
+    hatInhalt_ = true;
 }
 
 TEnhIniFile::~TEnhIniFile() {
@@ -133,7 +141,7 @@ void TEnhIniFile::Clear() {
 }
 
 void TEnhIniFile::UpdateFile() {
-    if (!geaendert_) return;
+    if (!geaendert_ || imSpeicher_) return;
     if (unlesbar_) {
         // Writing would lose what the file holds.
         const TSchreibfehler f = ZielPruefen(dateiname_);

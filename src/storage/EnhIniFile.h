@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "storage/DateiErsetzen.h"
@@ -34,6 +35,12 @@ class TEnhIniFile {
 public:
     // The file need not exist. A relative name is taken from the current folder.
     explicit TEnhIniFile(std::string dateiname);
+    // The bytes of a file held in memory, read as the file would be; such
+    // an engine never writes a file (Text gives what it holds).
+    struct TImSpeicher {
+        std::string_view Bytes;
+    };
+    explicit TEnhIniFile(TImSpeicher inhalt);
     // Writes what is still pending; a failure here cannot be reported, so
     // writers that must know call UpdateFile first.
     ~TEnhIniFile();
@@ -41,6 +48,8 @@ public:
     TEnhIniFile& operator=(const TEnhIniFile&) = delete;
 
     const std::string& FileName() const { return dateiname_; }
+    // The content as UpdateFile writes it.
+    std::string Text() const { return inhalt_.Text(); }
 
     std::string ReadString(const std::string& sektion, const std::string& schluessel,
                            const std::string& vorgabe) const;
@@ -81,6 +90,9 @@ private:
     // The file was read, or content was written since: there is something to scan.
     bool hatInhalt_ = false;
     int neuModus_ = -1;
+    bool imSpeicher_ = false;
+
+    void BytesLaden(std::string bytes);
 };
 
 } // namespace kalvorin

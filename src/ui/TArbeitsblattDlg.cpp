@@ -3,10 +3,10 @@
 #include "document/Dokument.h"
 #include "document/Zeichnen.h"
 #include "model/Meldungen.h"
+#include "storage/DateiErsetzen.h"
 #include "ui/DialogSkalierung.h"
 #include "ui/Hilfe.h"
 #include "ui/TGrafChildForm.h"
-#include "storage/DateiErsetzen.h"
 #include "view/qt/Arbeitsblattausgabe.h"
 
 #include <QFile>

@@ -199,8 +199,8 @@ struct TUebersetzung {
         Rueckgabe = std::system((im + "pdflatex -no-shell-escape -interaction=nonstopmode "
                                       "-halt-on-error blatt.tex > /dev/null 2>&1")
                                     .c_str());
-        const int text =
-            std::system((im + "pdftotext -raw -enc UTF-8 blatt.pdf blatt.txt > /dev/null 2>&1").c_str());
+        const int text = std::system(
+            (im + "pdftotext -raw -enc UTF-8 blatt.pdf blatt.txt > /dev/null 2>&1").c_str());
         EXPECT_TRUE(Rueckgabe != 0 || text == 0);
         Text = test::DateiInhalt(Ordner / "blatt.txt");
         for (const auto& d : std::filesystem::directory_iterator(Ordner.Pfad()))

@@ -3,8 +3,8 @@
 // a pipe, a device or a write-protected file under the name is refused at
 // once with the sentence of its cause.
 
-#include "ui/TLoesungswegForm.h"
 #include "document/Testzugang.h"
+#include "ui/TLoesungswegForm.h"
 
 #include "document/Dokument.h"
 #include "model/ElementBauer.h"
