@@ -18,6 +18,13 @@ public:
     TDarstellungsFlaeche(TZeichenflaeche& ziel, const TZeichenOptionen& o) : ziel_(ziel), o_(o) {}
 
     void SetzeStift(const TStift& stift) override {
+        // Hairlines (width 0: the leader lines from names to what they name)
+        // stay thin and light in every mode: widened or darkened they would
+        // look like segments of the figure.
+        if (stift.Breite == 0) {
+            ziel_.SetzeStift(stift);
+            return;
+        }
         TStift s = o_.Praesentation ? PraesentationsStift(stift) : stift;
         // The marks' halo keeps its bright colour: darkened it would vanish
         // against dark planes, where high contrast needs it most.

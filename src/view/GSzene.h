@@ -394,6 +394,8 @@ private:
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     // The textbook view (Heftzeichnen.cpp).
     void HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const;
+    // The marks' halo behind what the plan draws of the marked objects.
+    void HofZeichnen(TZeichenflaeche& f, const THeftPlan& plan, const TObjektmenge& markiert) const;
     // The plan for names set as `flaeche` sets them (as asked without one).
     std::shared_ptr<const THeftPlan> HeftPlan(const TZeichenflaeche* flaeche = nullptr) const;
 

@@ -43,6 +43,8 @@ constexpr double Zeichenbreite = 0.55;
 // The faces and planes are filled this much lighter than their colour.
 constexpr double FuellHeller = 0.8;
 constexpr double EbeneHeller = 0.7;
+// Leader lines from names to their anchors this much lighter than the name.
+constexpr double Hinweisheller = 0.5;
 
 constexpr Real EbenenToleranz = 1e-6L;
 
@@ -58,6 +60,9 @@ struct TVerdecker {
 struct TLinie {
     TLogPunkt A, B;
     TStift Stift;
+    // The scene object drawn by it (a plane for its trace lines); 0 for
+    // ticks, leader lines and white borders.
+    int Objekt = 0;
 };
 
 struct TPunktBild {
@@ -130,6 +135,100 @@ bool Verdeckt(const TVerdecker& v, TTripel q, TLogPunkt bild) {
     if (nv == 0) return false;
     const Real t = (v.D - Skalarprodukt(v.N, q)) / nv;
     return t < -EbenenToleranz * std::max<Real>(1, Betrag(q));
+}
+
+// The centre of a polygon's area; the mean of its corners where it has none.
+TLogPunkt Mitte(const std::vector<TLogPunkt>& ecken) {
+    const int n = static_cast<int>(ecken.size());
+    if (n == 0) return {};
+    double mx = 0, my = 0, cx = 0, cy = 0, f = 0;
+    for (int i = 0; i < n; ++i) {
+        const TLogPunkt a = ecken[i], b = ecken[(i + 1) % n];
+        const double k = static_cast<double>(a.x) * b.y - static_cast<double>(b.x) * a.y;
+        f += k;
+        cx += (static_cast<double>(a.x) + b.x) * k;
+        cy += (static_cast<double>(a.y) + b.y) * k;
+        mx += a.x;
+        my += a.y;
+    }
+    if (std::fabs(f) < 1)
+        return {static_cast<std::int32_t>(std::lround(mx / n)),
+                static_cast<std::int32_t>(std::lround(my / n))};
+    return {static_cast<std::int32_t>(std::lround(cx / (3 * f))),
+            static_cast<std::int32_t>(std::lround(cy / (3 * f)))};
+}
+
+// The part of a convex polygon inside the rectangle (Sutherland-Hodgman);
+// empty where none of it lies inside.
+std::vector<TLogPunkt> Zugeschnitten(std::vector<TLogPunkt> ecken, const TLogRechteck& r) {
+    // Each side as: the coordinate it bounds (0 x, 1 y), its value, and
+    // whether the inside lies above it.
+    const struct {
+        int achse;
+        double wert;
+        bool darueber;
+    } seiten[4] = {{0, static_cast<double>(r.links), true},
+                   {0, static_cast<double>(r.rechts), false},
+                   {1, static_cast<double>(r.unten), true},
+                   {1, static_cast<double>(r.oben), false}};
+    for (const auto& seite : seiten) {
+        const auto k = [&](TLogPunkt p) { return seite.achse == 0 ? p.x : p.y; };
+        const auto innen = [&](TLogPunkt p) {
+            return seite.darueber ? k(p) >= seite.wert : k(p) <= seite.wert;
+        };
+        std::vector<TLogPunkt> aus;
+        for (std::size_t i = 0; i < ecken.size(); ++i) {
+            const TLogPunkt a = ecken[i], b = ecken[(i + 1) % ecken.size()];
+            if (innen(a)) aus.push_back(a);
+            if (innen(a) != innen(b))
+                aus.push_back(
+                    Zwischen(a, b, (seite.wert - k(a)) / (static_cast<double>(k(b)) - k(a))));
+        }
+        ecken = std::move(aus);
+        if (ecken.empty()) break;
+    }
+    return ecken;
+}
+
+// The part of the segment ab inside the rectangle (Liang-Barsky), as
+// parameters 0 <= von <= bis <= 1; false where it misses it.
+bool Zugeschnitten(TLogPunkt a, TLogPunkt b, const TLogRechteck& r, double& von, double& bis) {
+    const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {static_cast<double>(a.x) - r.links, static_cast<double>(r.rechts) - a.x,
+                         static_cast<double>(a.y) - r.unten, static_cast<double>(r.oben) - a.y};
+    von = 0;
+    bis = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            von = std::max(von, t);
+        else
+            bis = std::min(bis, t);
+    }
+    return von <= bis;
+}
+
+// The point of the segment ab nearest to p.
+TLogPunkt Naechster(TLogPunkt a, TLogPunkt b, TLogPunkt p) {
+    const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    const double l = dx * dx + dy * dy;
+    const double t = l == 0 ? 0 : ((p.x - a.x) * dx + (p.y - a.y) * dy) / l;
+    return Zwischen(a, b, std::clamp(t, 0.0, 1.0));
+}
+
+double Abstand2(TLogPunkt a, TLogPunkt b) {
+    const double dx = static_cast<double>(a.x) - b.x, dy = static_cast<double>(a.y) - b.y;
+    return dx * dx + dy * dy;
+}
+
+bool Enthaelt(const TLogRechteck& aussen, const TLogRechteck& r) {
+    return r.links >= aussen.links && r.rechts <= aussen.rechts && r.unten >= aussen.unten &&
+           r.oben <= aussen.oben;
 }
 
 class TPlaner {
@@ -240,16 +339,9 @@ private:
                     spurLinien_.push_back({ecken[i], ecken[(i + 1) % 3], nr});
             }
             if (o.Transparenz == 0) Verdecker(ecken.data(), n);
-            // The name stands inside the plane's picture.
-            TLogPunkt m{};
-            double mx = 0, my = 0;
-            for (const TLogPunkt& p : fl.Ecken) {
-                mx += p.x;
-                my += p.y;
-            }
-            m = {static_cast<std::int32_t>(std::lround(mx / n)),
-                 static_cast<std::int32_t>(std::lround(my / n))};
-            ebenenAnker_.push_back({nr, m});
+            // The name stands inside the plane's picture, in the part of it
+            // that lies on the paper.
+            ebenenAnker_.push_back({nr, Mitte(AufPapier(fl.Ecken))});
         }
         for (TFuellung& f : koerperFuellungen_)
             plan_.Fuellungen.push_back(std::move(f));
@@ -258,7 +350,7 @@ private:
     // The line from p to q (document space) in visible and hidden parts; a
     // white border goes under the visible parts only, as it must not cut a
     // gap into the face that hides the rest.
-    void Strecke(TTripel p, TTripel q, const TStift& stift, bool weisserRand = false) {
+    void Strecke(int objekt, TTripel p, TTripel q, const TStift& stift, bool weisserRand = false) {
         const TTripel gp = Gedreht(p), gq = Gedreht(q);
         const TLogPunkt bp = s_.Bild(p), bq = s_.Bild(q);
         std::vector<double> teile{0, 1};
@@ -285,7 +377,7 @@ private:
         const auto teil = [&](TLogPunkt a, TLogPunkt b, bool hinten) {
             if (weisserRand && !hinten)
                 plan_.Linien.push_back({a, b, {Weiss, 3 * InLogisch(a_, Sichtbarlinie)}});
-            Linie(a, b, hinten ? verdeckt : sichtbar);
+            Linie(a, b, hinten ? verdeckt : sichtbar, objekt);
         };
         if (wirksam.empty()) {
             teil(bp, bq, false);
@@ -317,10 +409,10 @@ private:
         teil(Zwischen(bp, bq, anfang), bq, zustand == 1);
     }
 
-    void Linie(TLogPunkt a, TLogPunkt b, const TStift& stift) {
-        plan_.Linien.push_back({a, b, stift});
+    void Linie(TLogPunkt a, TLogPunkt b, const TStift& stift, int objekt) {
+        plan_.Linien.push_back({a, b, stift, objekt});
         if (stift.Stil != TStiftStil::Gestrichelt && stift.Stil != TStiftStil::Unsichtbar)
-            sichtbar_.push_back({a, b, stift});
+            sichtbar_.push_back({a, b, stift, objekt});
     }
 
     bool PunktVerdeckt(TTripel p) const {
@@ -339,6 +431,40 @@ private:
             if (bild::Innen(p, fl.Ecken.data(), static_cast<int>(fl.Ecken.size()), false))
                 farbe = farbe.value_or(Weiss) & fl.Farbe;
         return farbe;
+    }
+
+    // The paper less a margin of one name's height: an anchor in it leaves
+    // room for its name on the paper.
+    TLogRechteck Papierinneres() const {
+        const TLogRechteck& f = a_.LogischesFenster();
+        const int rand = std::min(InLogisch(a_, Namenhoehe), std::min(f.Breite(), f.Hoehe()) / 4);
+        return {f.links + rand, f.unten + rand, f.rechts - rand, f.oben - rand};
+    }
+
+    std::vector<TLogPunkt> AufPapier(const std::vector<TLogPunkt>& ecken) const {
+        std::vector<TLogPunkt> teil = Zugeschnitten(ecken, Papierinneres());
+        return teil.empty() ? ecken : teil;
+    }
+
+    // Where a line's name goes: the point of its drawn picture on the paper
+    // nearest to the design's label point (the upper end of a line, the
+    // middle of a segment), on its visible parts where it has some there.
+    // A line runs on beyond the paper; its end is not where its name can be
+    // read.
+    TLogPunkt Linienanker(int objekt, TLogPunkt wunsch) const {
+        const TLogRechteck papier = Papierinneres();
+        for (const std::vector<TLinie>* teile : {&sichtbar_, &plan_.Linien}) {
+            std::optional<TLogPunkt> bester;
+            for (const TLinie& l : *teile) {
+                double von = 0, bis = 1;
+                if (l.Objekt != objekt || !Zugeschnitten(l.A, l.B, papier, von, bis)) continue;
+                const TLogPunkt p =
+                    Naechster(Zwischen(l.A, l.B, von), Zwischen(l.A, l.B, bis), wunsch);
+                if (!bester || Abstand2(p, wunsch) < Abstand2(*bester, wunsch)) bester = p;
+            }
+            if (bester) return *bester;
+        }
+        return wunsch;
     }
 
     bool Gezeichnet(int nr) const {
@@ -365,7 +491,7 @@ private:
     void Objektezeichnen() {
         for (const TSpurlinie& l : spurLinien_) {
             const TSzenenObjekt& o = s_.Objekt(l.Ebene);
-            Strecke(l.Von, l.Bis, o.Stift);
+            Strecke(l.Ebene, l.Von, l.Bis, o.Stift);
         }
         const int namenhoehe = InLogisch(a_, Namenhoehe);
         const int zahlenhoehe = InLogisch(a_, Zahlenhoehe);
@@ -391,7 +517,7 @@ private:
             if (!o.IstLinienartig()) continue;
             const TTripel von = GeradenPunkt(o.Basis, o.Richtung, o.Unten);
             const TTripel bis = GeradenPunkt(o.Basis, o.Richtung, o.Oben);
-            Strecke(von, bis, o.Stift, o.WeisserRand && o.Art == TObjektArt::Gerade);
+            Strecke(nr, von, bis, o.Stift, o.WeisserRand && o.Art == TObjektArt::Gerade);
             if (o.Pfeil && !o.EndeGekappt) {
                 plan_.Spitzen.push_back({s_.Bild(o.Pfeilspitze[0]), s_.Bild(o.Pfeilspitze[1]),
                                          s_.Bild(o.Pfeilspitze[2])});
@@ -404,8 +530,8 @@ private:
                 continue;
             }
             if (!o.NameSichtbar || o.Name.empty() || o.Art == TObjektArt::Rand) continue;
-            wuensche_.push_back(
-                {o.Name, s_.Bild(o.Beschriftungspunkt), namenhoehe, o.NamenFarbe, 0});
+            wuensche_.push_back({o.Name, Linienanker(nr, s_.Bild(o.Beschriftungspunkt)), namenhoehe,
+                                 o.NamenFarbe, 0});
         }
     }
 
@@ -458,10 +584,11 @@ private:
         return false;
     }
 
-    // Collisions of a candidate: other names count most, then points, then
-    // visible edges and ticks.
+    // Collisions of a candidate: leaving the paper counts most, as nothing
+    // of it might be seen; then other names, then points, then visible edges
+    // and ticks.
     long Stoerung(const TLogRechteck& r) const {
-        long n = 0;
+        long n = Enthaelt(a_.LogischesFenster(), r) ? 0 : 100000000;
         for (const THeftBeschriftung& b : plan_.Namen)
             if (Ueberlappen(r, b.Rahmen)) n += 1000000;
         for (const TLogRechteck& p : punktRahmen_)
@@ -617,6 +744,28 @@ std::shared_ptr<const THeftPlan> tGSzene::HeftPlan(const TZeichenflaeche* flaech
     });
 }
 
+void tGSzene::HofZeichnen(TZeichenflaeche& f, const THeftPlan& plan,
+                          const TObjektmenge& markiert) const {
+    const auto mark = [&](int nr) {
+        if (nr < 1 || nr > Objektzahl()) return false;
+        const TSzenenObjekt& o = objekte_[nr - 1];
+        return o.Gezeigt && (markiert.test(static_cast<std::size_t>(nr)) ||
+                             (o.Art == TObjektArt::Rand && o.Ebene >= 1 &&
+                              markiert.test(static_cast<std::size_t>(o.Ebene))));
+    };
+    const int breite = InLogisch(*abbildung_, 0.12);
+    f.SetzeStift({Markierfarbe, breite, TStiftStil::Durchgezogen});
+    // Along what is drawn of a line or a plane, its hidden parts too: a
+    // plane's trace triangle, never the edges of its rectangle, which reach
+    // far beyond the paper.
+    for (const TLinie& l : plan.Linien)
+        if (l.Objekt != 0 && mark(l.Objekt)) f.Linie(l.A, l.B);
+    f.SetzePinsel({TPinselArt::Voll, Markierfarbe, SchraffurKeine, {}});
+    for (const TPunktBild& p : plan.Punkte)
+        if (mark(p.Objekt))
+            f.Ellipse({p.Ort.x - breite, p.Ort.y - breite, p.Ort.x + breite, p.Ort.y + breite});
+}
+
 std::vector<THeftBeschriftung> tGSzene::HeftBeschriftungen() const {
     if (!projiziert_) return {};
     return HeftPlan()->Namen;
@@ -638,25 +787,7 @@ void tGSzene::HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) con
     }
     f.SetzeRasterModus(TRasterModus::Kopieren);
 
-    if (markiert) {
-        const int breite = InLogisch(*abbildung_, 0.12);
-        for (int nr = 1; nr <= Objektzahl(); ++nr) {
-            const TSzenenObjekt& o = objekte_[nr - 1];
-            const bool mark = markiert->test(static_cast<std::size_t>(nr)) ||
-                              (o.Art == TObjektArt::Rand && o.Ebene >= 1 &&
-                               markiert->test(static_cast<std::size_t>(o.Ebene)));
-            if (!mark || !o.Gezeigt) continue;
-            f.SetzeStift({Markierfarbe, breite, TStiftStil::Durchgezogen});
-            if (o.IstLinienartig())
-                f.Linie(Bild(GeradenPunkt(o.Basis, o.Richtung, o.Unten)),
-                        Bild(GeradenPunkt(o.Basis, o.Richtung, o.Oben)));
-            else if (o.Art == TObjektArt::Punkt) {
-                const TLogPunkt m = Bild(o.Basis);
-                f.SetzePinsel({TPinselArt::Voll, Markierfarbe, SchraffurKeine, {}});
-                f.Ellipse({m.x - breite, m.y - breite, m.x + breite, m.y + breite});
-            }
-        }
-    }
+    if (markiert) HofZeichnen(f, plan, *markiert);
 
     for (const TLinie& l : plan.Striche) {
         f.SetzeStift(l.Stift);
@@ -699,7 +830,9 @@ void tGSzene::HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) con
             // From the anchor to the nearest point of the name's rectangle.
             const TLogPunkt z{std::clamp(n.Anker.x, n.Rahmen.links, n.Rahmen.rechts),
                               std::clamp(n.Anker.y, n.Rahmen.unten, n.Rahmen.oben)};
-            f.SetzeStift({n.Farbe, InLogisch(*abbildung_, Papierlinie), TStiftStil::Durchgezogen});
+            // A hairline, lighter than the name, so that it never passes for
+            // a line of the figure.
+            f.SetzeStift({Heller(n.Farbe, Hinweisheller), 0, TStiftStil::Durchgezogen});
             f.Linie(n.Anker, z);
         }
         f.SetzeSchrift("Arial", n.Schrifthoehe, n.Farbe);

@@ -129,6 +129,31 @@ TEST(Heftansicht, PlaneIsDrawnByItsTraceTriangle) {
     EXPECT_EQ(gefunden, 1);
 }
 
+TEST(Heftansicht, MarkedPlanesHaloFollowsItsTraceTriangleOnly) {
+    TBefehlsDokument d;
+    d.ENOR("E", {6, 3, 4}, -12);
+    d.Markieren({"E"});
+    HeftansichtSetzen(d.D, true);
+    const tGSzene& s = d.D.Szene();
+    const TLogPunkt ecken[3] = {s.Bild({2, 0, 0}), s.Bild({0, 4, 0}), s.Bild({0, 0, 3})};
+    TProtokollflaeche f;
+    TZeichenOptionen o;
+    o.Markierungen = true;
+    DokumentZeichnen(d.D, f, o);
+    int hof = 0;
+    for (const TAufruf& a : f.Nur(TAufruf::Linie)) {
+        if (a.stift.Farbe != Markierfarbe) continue;
+        ++hof;
+        for (const TLogPunkt& p : a.punkte) {
+            double naechste = 1e9;
+            for (int i = 0; i < 3; ++i)
+                naechste = std::min(naechste, Abstand(p, ecken[i], ecken[(i + 1) % 3]));
+            EXPECT_LE(naechste, 2) << p.x << "," << p.y << " lies off the trace triangle";
+        }
+    }
+    EXPECT_GE(hof, 3);
+}
+
 TEST(Heftansicht, AxesCarryEveryTickNumberedAndIndexedNames) {
     TAbitur t;
     std::vector<std::string> texte;
@@ -218,6 +243,88 @@ TEST(Heftansicht, NoTwoNamesOverlapFromAnySide) {
             for (std::size_t j = i + 1; j < namen.size(); ++j)
                 EXPECT_FALSE(Ueberlappen(namen[i].Rahmen, namen[j].Rahmen))
                     << grad << ": " << namen[i].Text << " / " << namen[j].Text;
+    }
+}
+
+// A line runs on beyond the paper; its name stands on the paper, beside a
+// visible part of it, and a plane's name on the part of its picture there.
+TEST(Heftansicht, NamesOfLinesAndPlanesStandOnThePaperBesideTheirPicture) {
+    TBefehlsDokument d;
+    struct TGeradenFall {
+        const char* Name;
+        TTripel Punkt, Richtung;
+    } const geraden[] = {
+        {"g", {0, 4, 0}, {0, -1, 1}},
+        {"h", {4, 0, 0}, {-1, 1, 0}},
+        {"k", {3, 3, 5}, {1, 1, 1}},
+        {"l", {0, 0, 4}, {1, 0, -1}},
+    };
+    for (const TGeradenFall& g : geraden)
+        d.G(g.Name, g.Punkt, g.Richtung);
+    d.EPAR("F", {0, 0, 2}, {1, 0, 0}, {0, 1, 0});
+    d.EPAR("Q", {6, 0, 0}, {0, 1, 0}, {0, 0, 1});
+    HeftansichtSetzen(d.D, true);
+    const tGSzene& s = d.D.Szene();
+    const TLogRechteck papier = d.D.Abbildung().LogischesFenster();
+    const auto aufPapier = [&](TLogPunkt p) {
+        return p.x >= papier.links && p.x <= papier.rechts && p.y >= papier.unten &&
+               p.y <= papier.oben;
+    };
+    const std::vector<THeftBeschriftung> namen = s.HeftBeschriftungen();
+    const auto name = [&](const char* text) -> const THeftBeschriftung* {
+        for (const THeftBeschriftung& b : namen)
+            if (b.Text == text) return &b;
+        return nullptr;
+    };
+    for (const char* text : {"g", "h", "k", "l", "F", "Q"}) {
+        const THeftBeschriftung* b = name(text);
+        ASSERT_NE(b, nullptr) << text;
+        EXPECT_TRUE(aufPapier({b->Rahmen.links, b->Rahmen.unten}) &&
+                    aufPapier({b->Rahmen.rechts, b->Rahmen.oben}))
+            << text << " leaves the paper";
+        EXPECT_TRUE(aufPapier(b->Anker)) << text;
+    }
+    for (const TGeradenFall& g : geraden) {
+        // Two points far apart, so that their rounding hardly turns the line.
+        const TLogPunkt a = s.Bild(TripelSumme(g.Punkt, Vielfaches(g.Richtung, -10))),
+                        e = s.Bild(TripelSumme(g.Punkt, Vielfaches(g.Richtung, 10)));
+        const TLogPunkt anker = name(g.Name)->Anker;
+        // On the line's picture: across it no farther than the rounding.
+        const double quer = std::fabs(static_cast<double>(e.x - a.x) * (anker.y - a.y) -
+                                      static_cast<double>(e.y - a.y) * (anker.x - a.x)) /
+                            std::hypot(e.x - a.x, e.y - a.y);
+        EXPECT_LE(quer, 2) << g.Name;
+    }
+}
+
+// The leader lines from names to what they name, in every mode of drawing:
+// thin and lighter than their name, so that none passes for a segment.
+TEST(Heftansicht, LeaderLinesStayThinAndLightInEveryMode) {
+    TAbitur t;
+    const double duenn = 0.01 * t.ProCm(); // a line of the squared paper
+    struct TFall {
+        const char* Name;
+        TZeichenOptionen Optionen;
+    } faelle[] = {{"normal", {}}, {"Präsentation", {}}, {"Kontrast", {}}, {"Schrift 200 %", {}}};
+    faelle[1].Optionen.Praesentation = true;
+    faelle[2].Optionen.Kontrast = true;
+    faelle[3].Optionen.Schriftfaktor = 2;
+    for (const TFall& fall : faelle) {
+        SCOPED_TRACE(fall.Name);
+        TProtokollflaeche f;
+        DokumentZeichnen(t.D, f, fall.Optionen);
+        // A leader line is the line drawn right before its name.
+        int linien = 0;
+        for (std::size_t i = 0; i + 1 < f.aufrufe.size(); ++i) {
+            const TAufruf& l = f.aufrufe[i];
+            const TAufruf& name = f.aufrufe[i + 1];
+            if (l.art != TAufruf::Linie || name.art != TAufruf::Text) continue;
+            ++linien;
+            EXPECT_LE(l.stift.Breite, duenn) << name.text;
+            const auto summe = [](TFarbe c) { return Rot(c) + Gruen(c) + Blau(c); };
+            EXPECT_GE(summe(l.stift.Farbe), summe(name.schriftfarbe) + 150) << name.text;
+        }
+        EXPECT_GE(linien, 1) << "the figure has names that moved away from their anchor";
     }
 }
 
