@@ -19,12 +19,14 @@
 #include "exakt/Loesungsweg.h"
 #include "geometry/Beschreibung.h"
 #include "model/Meldungen.h"
+#include "storage/Cp1252.h"
 #include "storage/DateiErsetzen.h"
 #include "storage/Einstellungen.h"
 #include "view/Metadatei.h"
 #include "view/qt/Arbeitsblattausgabe.h"
 #include "view/qt/Bildausgabe.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -44,6 +46,7 @@ namespace {
 
 constexpr int ExitFehlbedienung = 1;
 constexpr int ExitDateifehler = 2;
+constexpr int ExitInternerFehler = 3;
 
 const char* const Gebrauch =
     "Aufruf:\n"
@@ -74,6 +77,26 @@ const char* const Gebrauch =
 int Fehlbedienung(const std::string& grund) {
     std::cerr << grund << "\n" << Gebrauch;
     return ExitFehlbedienung;
+}
+
+// Every text of the value as valid UTF-8, which JSON requires: file names
+// and the messages that name them hold the file system's bytes, which
+// need not be UTF-8 (a Latin-1 "\xDCbung.kvr").
+json GueltigesJson(const json& j) {
+    if (j.is_string()) return AlsUtf8(j.get_ref<const std::string&>());
+    if (j.is_array()) {
+        json r = json::array();
+        for (const json& e : j)
+            r.push_back(GueltigesJson(e));
+        return r;
+    }
+    if (j.is_object()) {
+        json r = json::object();
+        for (const auto& [schluessel, wert] : j.items())
+            r[AlsUtf8(schluessel)] = GueltigesJson(wert);
+        return r;
+    }
+    return j;
 }
 
 json Tripel(TTripel t) {
@@ -376,11 +399,10 @@ bool Anwenden(TDokument& d, const std::vector<std::string>& befehle) {
 // file that may be written (only that is replaced), and the view in its
 // starting position, in the textbook view where asked.
 bool ZumZeichnenLesen(TDokument& dokument, const std::string& datei, const std::string& ziel,
-                      TMeldungsProtokoll& protokoll, bool heftansicht) {
+                      TAusgabe was, TMeldungsProtokoll& protokoll, bool heftansicht) {
     if (!Lesen(dokument, datei, protokoll, false)) return false;
     if (const TSchreibfehler f = ZielPruefen(ziel); f != TSchreibfehler::Keiner) {
-        std::cerr << "Kalvorin kann diese Datei weder speichern noch erstellen.\n"
-                  << SchreibfehlerText(f, ziel) << "\n";
+        std::cerr << Schreibmeldung(was, f, ziel) << "\n";
         return false;
     }
     if (heftansicht) HeftansichtSetzen(dokument, true);
@@ -388,9 +410,8 @@ bool ZumZeichnenLesen(TDokument& dokument, const std::string& datei, const std::
     return true;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+// The tool itself; main catches what it throws.
+int Werkzeug(int argc, char* argv[]) {
     // Drawing needs a GUI application object, but never a display.
     if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
@@ -451,7 +472,7 @@ int main(int argc, char* argv[]) {
         if (args.size() != 2) return Fehlbedienung("dump erwartet eine Datei.");
         if (!Lesen(dokument, args[1], protokoll, false, false)) return ExitDateifehler;
         dokument.Neuaufbau();
-        std::cout << Ausgabe(dokument, protokoll).dump(2) << "\n";
+        std::cout << GueltigesJson(Ausgabe(dokument, protokoll)).dump(2) << "\n";
         return 0;
     }
     if (befehl == "save" || befehl == "insert") {
@@ -468,17 +489,20 @@ int main(int argc, char* argv[]) {
     if (befehl == "render") {
         if (args.size() != 3)
             return Fehlbedienung("render erwartet eine Dokument- und eine Bilddatei.");
-        if (!ZumZeichnenLesen(dokument, args[1], args[2], protokoll, heftansicht))
+        if (!ZumZeichnenLesen(dokument, args[1], args[2], TAusgabe::Grafik, protokoll, heftansicht))
             return ExitDateifehler;
-        QString fehler;
-        const QString aus = QString::fromStdString(args[2]);
+        // The file name as the command line gave its bytes: a QString would
+        // turn a name that is not UTF-8 into another one.
+        const std::string& aus = args[2];
+        std::string fehler;
         const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
-        const TGrafikformat* format = GrafikformatMitEndung(QFileInfo(aus).suffix());
+        const TGrafikformat* format = GrafikformatMitEndung(
+            QFileInfo(QFile::decodeName(QByteArray::fromStdString(aus))).suffix());
         if (massstab) {
             if (groesseGegeben) return Fehlbedienung("--massstab und --size schließen sich aus.");
             if (!format) {
                 AlsBildSpeichern(aus, groesse, {}, malen, fehler);
-                std::cerr << fehler.toStdString() << "\n";
+                std::cerr << fehler << "\n";
                 return ExitFehlbedienung;
             }
             TGrafikAuftrag a;
@@ -488,8 +512,8 @@ int main(int argc, char* argv[]) {
             MassstabAnwenden(a, dokument.Abbildung().Welt(), heftansicht,
                              Einstellungen().AusgabeSchriftgroesse);
             fehler = GrafikSchreiben(aus, *format, a);
-            if (!fehler.isEmpty()) {
-                std::cerr << fehler.toStdString() << "\n";
+            if (!fehler.empty()) {
+                std::cerr << fehler << "\n";
                 return ExitDateifehler;
             }
             return 0;
@@ -502,8 +526,8 @@ int main(int argc, char* argv[]) {
             a.Malen = malen;
             a.Groesse = a.Metadateigroesse = Heftmass(dokument.Abbildung().Welt());
             fehler = GrafikSchreiben(aus, *format, a);
-            if (!fehler.isEmpty()) {
-                std::cerr << fehler.toStdString() << "\n";
+            if (!fehler.empty()) {
+                std::cerr << fehler << "\n";
                 return ExitDateifehler;
             }
             return 0;
@@ -518,15 +542,15 @@ int main(int argc, char* argv[]) {
             a.Groesse = a.Metadateigroesse =
                 ImSeitenverhaeltnis({r.Breite(), r.Hoehe()}, a.Fenster);
             fehler = GrafikSchreiben(aus, *format, a);
-            if (!fehler.isEmpty()) {
-                std::cerr << fehler.toStdString() << "\n";
+            if (!fehler.empty()) {
+                std::cerr << fehler << "\n";
                 return ExitDateifehler;
             }
             return 0;
         }
         if (!AlsBildSpeichern(aus, groesse, dokument.Abbildung().LogischesFenster(), malen,
                               fehler)) {
-            std::cerr << fehler.toStdString() << "\n";
+            std::cerr << fehler << "\n";
             return ExitDateifehler;
         }
         return 0;
@@ -583,7 +607,8 @@ int main(int argc, char* argv[]) {
         if (endung != QStringLiteral("pdf") && endung != QStringLiteral("tex"))
             return Fehlbedienung("Das Arbeitsblatt wird als .pdf oder .tex gespeichert.");
         if (const std::string f = blatt.Pruefen(); !f.empty()) return Fehlbedienung(f);
-        if (!ZumZeichnenLesen(dokument, args[1], args[2], protokoll, heftansicht))
+        if (!ZumZeichnenLesen(dokument, args[1], args[2], TAusgabe::Arbeitsblatt, protokoll,
+                              heftansicht))
             return ExitDateifehler;
         std::string inhalt;
         if (endung == QStringLiteral("tex")) {
@@ -603,11 +628,28 @@ int main(int argc, char* argv[]) {
             }
             inhalt.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
         }
-        if (const std::string f = GrafikDateiSchreiben(args[2], inhalt); !f.empty()) {
+        if (const std::string f = AusgabeSchreiben(TAusgabe::Arbeitsblatt, args[2], inhalt);
+            !f.empty()) {
             std::cerr << f << "\n";
             return ExitDateifehler;
         }
         return 0;
     }
     return Fehlbedienung("Unbekannter Befehl: " + befehl);
+}
+
+} // namespace
+
+// No verb ends by an exception that nothing catches: that would abort
+// with a core dump instead of saying what went wrong. Every output file
+// goes through the atomic replace, so it stays as it was.
+int main(int argc, char* argv[]) {
+    try {
+        return Werkzeug(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "kalvorin-tool: unerwarteter Fehler: " << AlsUtf8(e.what()) << "\n";
+    } catch (...) {
+        std::cerr << "kalvorin-tool: unerwarteter Fehler\n";
+    }
+    return ExitInternerFehler;
 }

@@ -115,6 +115,21 @@ std::string Utf8ZuCp1252(std::string_view utf8) {
     return ergebnis;
 }
 
+std::string AlsUtf8(std::string_view bytes) {
+    std::string ergebnis;
+    ergebnis.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t anfang = i;
+        char32_t c = 0;
+        if (NaechstesZeichen(bytes, i, c))
+            ergebnis.append(bytes.substr(anfang, i - anfang));
+        else
+            AnhaengenUtf8(ergebnis, ZeichenVonByte(static_cast<unsigned char>(bytes[anfang])));
+    }
+    return ergebnis;
+}
+
 bool InCp1252Darstellbar(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {

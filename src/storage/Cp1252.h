@@ -20,4 +20,10 @@ std::string Utf8ZuCp1252(std::string_view utf8);
 // True when utf8 is valid UTF-8 and every character has a Windows-1252 byte.
 bool InCp1252Darstellbar(std::string_view utf8);
 
+// Any bytes as valid UTF-8: what is valid UTF-8 stays, every other byte is
+// taken as the Windows-1252 character it stands for there (so a Latin-1
+// file name "\xDCbung.kvr" reads "Übung.kvr"), the five bytes without one
+// as U+FFFD. For texts that must be UTF-8, such as JSON.
+std::string AlsUtf8(std::string_view bytes);
+
 } // namespace kalvorin

@@ -66,3 +66,26 @@ TEST(Cp1252, BrokenSequenceDoesNotSwallowTheNextCharacter) {
                            "b"),
               "??b");
 }
+
+// Bytes of any kind become valid UTF-8 for JSON: UTF-8 stays, a Latin-1 or
+// Windows-1252 byte becomes its character.
+TEST(Cp1252, AnyBytesBecomeValidUtf8) {
+    const std::pair<std::string, std::string> faelle[] = {
+        {"\xDC"
+         "bung.kvr",
+         "Übung.kvr"},
+        {"Übung.kvr", "Übung.kvr"},
+        {"a\x80z", "a€z"},
+        {"\x81", "\xEF\xBF\xBD"},
+        {"\xC3", "Ã"},                  // a UTF-8 start without its follower
+        {"\xE2\x82", "â‚"},             // cut off after two of three bytes
+        {"\xED\xA0\x80", "í\xC2\xA0€"}, // a surrogate is no character
+        {"", ""},
+    };
+    for (const auto& [roh, utf8] : faelle)
+        EXPECT_EQ(AlsUtf8(roh), utf8) << roh;
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(AlsUtf8(byte), b < 0x80 ? byte : Cp1252ZuUtf8(byte)) << b;
+    }
+}

@@ -192,15 +192,18 @@ QByteArray PngDaten(const TGrafikAuftrag& a) {
     return daten;
 }
 
+std::string GrafikSchreiben(const std::string& datei, const TGrafikformat& format,
+                            const TGrafikAuftrag& a) {
+    const QByteArray daten = format.Erzeugen(a);
+    if (daten.isEmpty()) return "Die Grafik für die Datei " + datei + " kann nicht erzeugt werden.";
+    return GrafikDateiSchreiben(datei,
+                                std::string_view(daten.constData(), std::size_t(daten.size())));
+}
+
 QString GrafikSchreiben(const QString& datei, const TGrafikformat& format,
                         const TGrafikAuftrag& a) {
-    const QByteArray daten = format.Erzeugen(a);
-    if (daten.isEmpty())
-        return QStringLiteral("Die Grafik für die Datei %1 kann nicht erzeugt werden.").arg(datei);
-    const std::string fehler =
-        GrafikDateiSchreiben(QFile::encodeName(datei).toStdString(),
-                             std::string_view(daten.constData(), std::size_t(daten.size())));
-    return QString::fromStdString(fehler);
+    return QString::fromStdString(
+        GrafikSchreiben(QFile::encodeName(datei).toStdString(), format, a));
 }
 
 QMimeData* GrafikMimeDaten(const TGrafikAuftrag& a) {
@@ -214,13 +217,22 @@ QMimeData* GrafikMimeDaten(const TGrafikAuftrag& a) {
 
 bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, const TMalen& malen,
                       QString& fehler) {
-    const TGrafikformat* format = GrafikformatMitEndung(QFileInfo(datei).suffix());
+    std::string text;
+    const bool ok =
+        AlsBildSpeichern(QFile::encodeName(datei).toStdString(), n, fenster, malen, text);
+    fehler = QString::fromStdString(text);
+    return ok;
+}
+
+bool AlsBildSpeichern(const std::string& datei, int n, const TLogRechteck& fenster,
+                      const TMalen& malen, std::string& fehler) {
+    const TGrafikformat* format = GrafikformatMitEndung(
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(datei))).suffix());
     if (!format) {
-        QStringList endungen;
+        std::string endungen;
         for (const TGrafikformat& f : Grafikformate())
-            endungen << QStringLiteral(".") + QLatin1String(f.Endung);
-        fehler = QStringLiteral("Unbekanntes Bildformat: %1 (erlaubt sind %2)")
-                     .arg(datei, endungen.join(QStringLiteral(", ")));
+            endungen += (endungen.empty() ? "." : ", .") + std::string(f.Endung);
+        fehler = "Unbekanntes Bildformat: " + datei + " (erlaubt sind " + endungen + ")";
         return false;
     }
     constexpr double Bildschirm = 96;
@@ -231,7 +243,7 @@ bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, 
     a.Groesse = a.Metadateigroesse = ImSeitenverhaeltnis({seite, seite}, fenster);
     a.Aufloesung = Bildschirm;
     fehler = GrafikSchreiben(datei, *format, a);
-    return fehler.isEmpty();
+    return fehler.empty();
 }
 
 } // namespace kalvorin

@@ -80,6 +80,10 @@ QImage Rasterbild(const TGrafikAuftrag& a);
 // Writes the picture through the atomic replace: an existing file stays as
 // it was unless the new one is complete. Empty, or the German message.
 QString GrafikSchreiben(const QString& datei, const TGrafikformat& format, const TGrafikAuftrag& a);
+// The same for a file name given as the file system's bytes (the command
+// line's, which need not be UTF-8 and would not survive a QString).
+std::string GrafikSchreiben(const std::string& datei, const TGrafikformat& format,
+                            const TGrafikAuftrag& a);
 
 // The clipboard's content: the picture as an image, as SVG and as the
 // metafiles ("image/x-wmf", "image/x-emf").
@@ -92,5 +96,8 @@ inline constexpr const char* SvgMimeTyp = "image/svg+xml";
 // False with a German message in fehler when the file cannot be written.
 bool AlsBildSpeichern(const QString& datei, int n, const TLogRechteck& fenster, const TMalen& malen,
                       QString& fehler);
+// The same for a file name given as the file system's bytes.
+bool AlsBildSpeichern(const std::string& datei, int n, const TLogRechteck& fenster,
+                      const TMalen& malen, std::string& fehler);
 
 } // namespace kalvorin
