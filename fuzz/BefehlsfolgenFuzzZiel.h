@@ -24,6 +24,7 @@
 #include "document/GeradenEingabe.h"
 #include "document/Invarianten.h"
 #include "document/KoordinatensystemEingabe.h"
+#include "document/Messen.h"
 #include "document/Objektliste.h"
 #include "document/PfeilEingabe.h"
 #include "document/PunktEingabe.h"
@@ -688,6 +689,9 @@ inline void BefehlAusfuehren(TSitzung& s, const TBefehlszeile& z) {
     }
     if (name == "Rueckgaengig") s.RueckgaengigPruefbar = false;
     if (!geaendert || AendertNie(z)) SitzungPruefen(UnveraendertPruefen(s.D, vorher), z.Name);
+    // What a measurement shows is right for school: no negative distance,
+    // no angle above 90° where a line or a plane takes part.
+    if (AendertNie(z)) SitzungPruefen(MesswerteSchulgerechtPruefen(s.L()), z.Name);
 }
 
 // The checks that take a rebuild, a round through the file or the exact
