@@ -29,8 +29,11 @@ bool TDokument::Einfuegen(const std::string& datei, bool* vollstaendig) {
     wie.Schritt = "Einfügen";
     Aendern(
         [&](TListe& liste) {
+            const int vorher = liste.Anzahl();
             gelesen = DokumentLesen(datei, liste, ks_, rollen_, true, vollstaendig);
-            return true;
+            // A file that could not be read or held no element changes
+            // nothing: no undo step that undoes nothing, no modified flag.
+            return gelesen && liste.Anzahl() > vorher;
         },
         wie);
     return gelesen;
