@@ -21,6 +21,7 @@ public:
         // Hairlines (width 0: the leader lines from names to what they name)
         // stay thin and light in every mode: widened or darkened they would
         // look like segments of the figure.
+        verlangt_ = stift;
         if (stift.Breite == 0) {
             ziel_.SetzeStift(stift);
             return;
@@ -44,6 +45,14 @@ public:
     }
     void Polygon(const TLogPunkt* punkte, int anzahl) override { ziel_.Polygon(punkte, anzahl); }
     void Linie(TLogPunkt von, TLogPunkt bis) override { ziel_.Linie(von, bis); }
+    // The squared paper lies under the figure as on paper, in every mode:
+    // widened or darkened its lines would cover the figure with bars.
+    void Gitterlinien(const TLogPunkt* enden, int paare) override {
+        const TStift umgesetzt = verlangt_;
+        ziel_.SetzeStift(verlangt_);
+        ziel_.Gitterlinien(enden, paare);
+        SetzeStift(umgesetzt);
+    }
     void Ellipse(const TLogRechteck& rahmen) override { ziel_.Ellipse(rahmen); }
     void Rechteck(const TLogRechteck& rahmen) override { ziel_.Rechteck(rahmen); }
     void Text(TLogPunkt linksOben, std::string_view text) override { ziel_.Text(linksOben, text); }
@@ -57,6 +66,7 @@ private:
 
     TZeichenflaeche& ziel_;
     const TZeichenOptionen& o_;
+    TStift verlangt_{}; // the pen as the drawing asked for it
 };
 
 // Relative luminance of a colour (0 black .. 1 white).

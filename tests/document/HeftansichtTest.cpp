@@ -328,6 +328,29 @@ TEST(Heftansicht, LeaderLinesStayThinAndLightInEveryMode) {
     }
 }
 
+// The squared paper lies under the figure as on paper: a projector's
+// presentation, high contrast or a larger desktop font leave its fine light
+// lines as they are.
+TEST(Heftansicht, SquaredPaperStaysFineInEveryMode) {
+    TAbitur t;
+    const auto papierlinien = [&](const TZeichenOptionen& o) {
+        TProtokollflaeche f;
+        DokumentZeichnen(t.D, f, o);
+        std::vector<int> breiten;
+        for (const TAufruf& a : f.Nur(TAufruf::Linie))
+            if (a.stift.Farbe == Papier) breiten.push_back(a.stift.Breite);
+        return breiten;
+    };
+    const std::vector<int> normal = papierlinien({});
+    ASSERT_GT(normal.size(), 20u);
+    TZeichenOptionen modi[3];
+    modi[0].Praesentation = true;
+    modi[1].Kontrast = true;
+    modi[2].Schriftfaktor = 2;
+    for (const TZeichenOptionen& o : modi)
+        EXPECT_EQ(papierlinien(o), normal);
+}
+
 // The plan of the names and hidden lines is made once and shared by every
 // band of a picture: each change that moves or renames something, and each
 // setting it depends on, gives a new one.
