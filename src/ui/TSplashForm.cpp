@@ -11,6 +11,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kalvorin {
 
 TSplashBild::TSplashBild(QWidget* eltern) : QWidget(eltern) {
@@ -28,15 +31,21 @@ void TSplashBild::mousePressEvent(QMouseEvent* e) {
     emit Geklickt();
 }
 
+double SplashMassstab(QSize verfuegbar) {
+    constexpr double breite = 0.8, hoehe = 0.65;
+    return std::min({1.0, breite * verfuegbar.width() / TSplashForm::Breite,
+                     hoehe * verfuegbar.height() / TSplashForm::Hoehe});
+}
+
 namespace {
-QFont Schrift27() {
+QFont Schrift27(double massstab) {
     QFont f;
     // Debian ships a metric-compatible Times clone; fontconfig maps to it,
     // the list makes the choice explicit where it does not.
     f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
                    QStringLiteral("Nimbus Roman"), QStringLiteral("serif")});
     f.setStyleHint(QFont::Serif);
-    f.setPixelSize(27);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(27 * massstab))));
     f.setBold(true);
     return f;
 }
@@ -50,30 +59,34 @@ TSplashForm::TSplashForm(QWidget* eltern)
     // still up.
     setAttribute(Qt::WA_QuitOnClose, false);
     setProperty(HilfeOhneF1Eigenschaft, true);
-    setFixedSize(Breite, Hoehe);
+    const QScreen* schirm = QApplication::primaryScreen();
+    const double m = schirm ? SplashMassstab(schirm->availableGeometry().size()) : 1.0;
+    const auto k = [m](int x) { return static_cast<int>(std::lround(x * m)); };
+    const int breite = k(Breite), hoehe = k(Hoehe);
+    setFixedSize(breite, hoehe);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
     Bild = new TSplashBild(this);
-    Bild->setGeometry(0, 0, Breite, Hoehe);
+    Bild->setGeometry(0, 0, breite, hoehe);
 
     Verlagszeile = new QLabel(QStringLiteral("Kalvorin-Lernsoftware"), this);
     Verlagszeile->setObjectName(QStringLiteral("Verlagszeile"));
-    Verlagszeile->setFont(Schrift27());
+    Verlagszeile->setFont(Schrift27(m));
     Verlagszeile->setAlignment(Qt::AlignCenter);
-    Verlagszeile->setGeometry(0, 12, Breite, 36);
+    Verlagszeile->setGeometry(0, k(12), breite, k(36));
 
     Ausgabe = new QLabel(QStringLiteral("April 2000"), this);
     Ausgabe->setObjectName(QStringLiteral("Ausgabe"));
-    Ausgabe->setFont(Schrift27());
+    Ausgabe->setFont(Schrift27(m));
     Ausgabe->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Ausgabe->setGeometry(24, Hoehe - 56, 260, 40);
+    Ausgabe->setGeometry(k(24), hoehe - k(56), k(260), k(40));
 
     WeiterButton = new QPushButton(QStringLiteral("&Weiter"), this);
     WeiterButton->setObjectName(QStringLiteral("WeiterButton"));
-    WeiterButton->setGeometry(Breite - 24 - 110, Hoehe - 52, 110, 32);
+    WeiterButton->setGeometry(breite - k(24 + 110), hoehe - k(52), k(110), k(32));
 
     for (QLabel* l : {Verlagszeile, Ausgabe}) {
         // Labels lie on the picture: clicks on them are clicks on it.
@@ -90,10 +103,7 @@ TSplashForm::TSplashForm(QWidget* eltern)
     Bild->installEventFilter(this);
     WeiterButton->installEventFilter(this);
 
-    if (const QScreen* s = QApplication::primaryScreen()) {
-        const QRect bereich = s->geometry();
-        move(bereich.center() - QPoint(Breite / 2, Hoehe / 2));
-    }
+    if (schirm) move(schirm->geometry().center() - QPoint(breite / 2, hoehe / 2));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -25,6 +25,12 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 };
 
+// The factor the splash is drawn at on a screen with this much room (in
+// logical pixels): 1, unless its 556 × 502 would take more than two thirds
+// of the screen's height or four fifths of its width, as at a scale factor
+// of 2 on a laptop, where it filled the screen.
+double SplashMassstab(QSize verfuegbar);
+
 class TSplashForm : public QDialog {
     Q_OBJECT
 public:

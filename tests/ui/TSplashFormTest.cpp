@@ -59,6 +59,18 @@ TEST(TSplashForm, LooksAsItShould) {
     EXPECT_GE(f.Verlagszeile->width(), f.Verlagszeile->sizeHint().width());
 }
 
+// The splash keeps its size where there is room and never fills a screen
+// (a laptop at a scale factor of 2 has 960 × 520 logical pixels).
+TEST(TSplashForm, StaysWellInsideTheScreen) {
+    const std::pair<QSize, double> faelle[] = {{{1920, 1040}, 1.0},
+                                               {{800, 800}, 1.0},
+                                               {{960, 520}, 0.65 * 520 / 502},
+                                               {{400, 1000}, 0.8 * 400 / 556}};
+    for (const auto& [schirm, massstab] : faelle)
+        EXPECT_NEAR(SplashMassstab(schirm), massstab, 1e-9)
+            << schirm.width() << "x" << schirm.height();
+}
+
 TEST(TSplashForm, TimerRunsFromTheStart) {
     TSplash s;
     EXPECT_TRUE(s.Form->Timer1->isActive());
