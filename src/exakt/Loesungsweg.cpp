@@ -1180,16 +1180,8 @@ std::string ZeileAlsLatex(const TZeile& z) {
         else
             t += s.Mathe ? "$" + s.Latex + "$" : s.Latex;
     }
-    return z.Formel ? "\\KalvorinFormel{" + t + "}" : t + "\n";
+    return z.Formel ? LatexFormel(t) : t + "\n";
 }
-
-// A displayed formula, scaled down to the width of the line where it is
-// wider (with graphicx, which TikZ loads), so that no box is overfull.
-constexpr const char* FormelMakro =
-    "\\providecommand{\\KalvorinFormel}[1]{\\par\\smallskip\\noindent\\hfil"
-    "\\sbox0{$\\displaystyle #1$}\\ifdim\\wd0>\\linewidth\\ifdefined\\resizebox"
-    "\\resizebox{\\linewidth}{!}{\\usebox0}\\else\\usebox0\\fi\\else\\usebox0\\fi"
-    "\\hfil\\par\\smallskip}\n";
 
 // Text for HTML: the markup characters as entities.
 std::string Html(const std::string& s) {
@@ -1306,7 +1298,8 @@ std::string AlsHtml(const TLoesungsweg& weg) {
 }
 
 std::string AlsLatexAusschnitt(const TLoesungsweg& weg) {
-    std::string t = std::string(FormelMakro) + "\\subsection*{" + LatexText(weg.Titel) + "}\n";
+    std::string t =
+        std::string(LatexFormelDefinition()) + "\\subsection*{" + LatexText(weg.Titel) + "}\n";
     for (const TZeile& z : weg.Zeilen)
         t += ZeileAlsLatex(z) + "\n";
     return t;

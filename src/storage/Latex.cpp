@@ -151,4 +151,17 @@ std::string LatexName(std::string_view utf8) {
     return "\\text{" + LatexText(utf8) + "}";
 }
 
+std::string_view LatexFormelDefinition() {
+    // Without graphicx (a worksheet of someone else's) the formula stays as
+    // wide as it is.
+    return "\\providecommand{\\KalvorinFormel}[1]{\\par\\smallskip\\noindent\\hfil"
+           "\\sbox0{$\\displaystyle #1$}\\ifdim\\wd0>\\linewidth\\ifdefined\\resizebox"
+           "\\resizebox{\\linewidth}{!}{\\usebox0}\\else\\usebox0\\fi\\else\\usebox0\\fi"
+           "\\hfil\\par\\smallskip}\n";
+}
+
+std::string LatexFormel(std::string_view mathe) {
+    return "\\KalvorinFormel{" + std::string(mathe) + "}";
+}
+
 } // namespace kalvorin

@@ -24,4 +24,11 @@ std::string LatexText(std::string_view utf8);
 // "u", "P1"); any other name goes into \text{} through LatexText.
 std::string LatexName(std::string_view utf8);
 
+// A displayed formula (math mode): scaled down to the width of the line
+// where it is wider, with graphicx (which TikZ loads), so that no box of a
+// worksheet or a worked solution sticks out of the page. The definition is
+// given once, before the first formula, in every file or piece to \input.
+std::string_view LatexFormelDefinition();
+std::string LatexFormel(std::string_view mathe);
+
 } // namespace kalvorin

@@ -17,7 +17,7 @@ std::string ZeileLatex(const TBlattZeile& z) {
     }
     switch (z.Art) {
     case TBlattZeilenart::Formel:
-        return "\\[ " + t + " \\]\n";
+        return LatexFormel(t) + "\n";
     case TBlattZeilenart::Ueberschrift:
         return "\\subsection*{" + t + "}\n";
     case TBlattZeilenart::Satz:
@@ -76,6 +76,7 @@ std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string&
         "\\setlength{\\parindent}{0pt}\n"
         "\\setlength{\\parskip}{0.5ex}\n"
         "\\begin{document}\n";
+    t += LatexFormelDefinition();
     t += Seite(blatt, blatt.Aufgabe, bildAufgabe);
     t += "\\newpage\n";
     // The solution stays on one page: set in a box first, and scaled down

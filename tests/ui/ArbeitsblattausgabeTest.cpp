@@ -116,6 +116,10 @@ TEST_F(Arbeitsblattausgabe, LatexCompilesWithPdflatexAloneToTwoPages) {
     ASSERT_EQ(p.Code, 0) << p.Aus.substr(p.Aus.size() > 3000 ? p.Aus.size() - 3000 : 0);
     const QString pdf = Datei("blatt.pdf");
     EXPECT_EQ(Seitenzahl(pdf), 2);
+    // Long equations are scaled to the line: no box sticks out of the page.
+    QFile log(Datei("blatt.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(log.readAll().contains("Overfull \\hbox"));
     const std::string aufgabe = Seitentext(pdf, 1, 1), loesung = Seitentext(pdf, 2, 2);
     EXPECT_NE(aufgabe.find("Q2 & LK"), std::string::npos) << aufgabe;
     EXPECT_NE(aufgabe.find("Gegeben:"), std::string::npos) << aufgabe;
