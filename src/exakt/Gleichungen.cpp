@@ -2,6 +2,7 @@
 
 #include "exakt/ExakteMessung.h"
 #include "model/StandardEinstellungen.h"
+#include "storage/Latex.h"
 
 namespace kalvorin::exakt {
 
@@ -108,7 +109,8 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
     std::vector<TForm> r;
     auto g = ausw.Geometrie(&e);
     if (!g) return r;
-    const std::string& name = e.Name;
+    // The element's name as typed, in LaTeX through the one escaping.
+    const auto name = [&e](TStil s) { return s == TStil::Latex ? LatexName(e.Name) : e.Name; };
     auto beide = [&](const std::string& formname, auto text) {
         r.push_back({formname, text(TStil::Text), text(TStil::Latex)});
     };
@@ -124,12 +126,12 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
     const std::string pfeil = "\xE2\x83\x97";
     switch (e.Art) {
     case A::DfrPunkt:
-        beide("Koordinaten", [&](TStil s) { return PunktText(name, g->Punkt, s); });
+        beide("Koordinaten", [&](TStil s) { return PunktText(name(s), g->Punkt, s); });
         break;
     case A::DVektor:
     case A::DPfeil:
         beide("Komponenten", [&](TStil s) {
-            return (s == TStil::Latex ? "\\vec{" + name + "}" : name + pfeil) + " = " +
+            return (s == TStil::Latex ? "\\vec{" + name(s) + "}" : name(s) + pfeil) + " = " +
                    VektorText(g->Richtung1, s);
         });
         mass("Betrag", TMessart::Betrag, " LE");
@@ -139,8 +141,8 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
         break;
     case A::DGerade:
         beide("Parameterform", [&](TStil s) {
-            return name + ": " + Ortsvektor(s) + " = " + VektorText(g->Punkt, s) + " + r" + Mal(s) +
-                   VektorText(Ganzzahlig(g->Richtung1), s);
+            return name(s) + ": " + Ortsvektor(s) + " = " + VektorText(g->Punkt, s) + " + r" +
+                   Mal(s) + VektorText(Ganzzahlig(g->Richtung1), s);
         });
         break;
     case A::DDreieck:
@@ -154,18 +156,18 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
         const TKoordinatenform k = Koordinatenform(g->Punkt, n);
         const TQTripel nk{k.a, k.b, k.c};
         beide("Parameterform", [&](TStil s) {
-            return name + ": " + Ortsvektor(s) + " = " + VektorText(g->Punkt, s) + " + r" + Mal(s) +
-                   VektorText(Ganzzahlig(g->Richtung1), s) + " + s" + Mal(s) +
+            return name(s) + ": " + Ortsvektor(s) + " = " + VektorText(g->Punkt, s) + " + r" +
+                   Mal(s) + VektorText(Ganzzahlig(g->Richtung1), s) + " + s" + Mal(s) +
                    VektorText(Ganzzahlig(g->Richtung2), s);
         });
         beide("Normalenform", [&](TStil s) {
             const std::string minus = s == TStil::Text ? Minus : "-";
-            return name + ": " + (s == TStil::Latex ? "\\left[" : "[") + Ortsvektor(s) + " " +
+            return name(s) + ": " + (s == TStil::Latex ? "\\left[" : "[") + Ortsvektor(s) + " " +
                    minus + " " + VektorText(g->Punkt, s) + (s == TStil::Latex ? "\\right]" : "]") +
                    Mal(s) + VektorText(nk, s) + " = 0";
         });
         beide("Koordinatenform", [&](TStil s) {
-            return name + ": " + Linearform(k.a, k.b, k.c, s) + " = " + Zahl(k.d, s);
+            return name(s) + ": " + Linearform(k.a, k.b, k.c, s) + " = " + Zahl(k.d, s);
         });
         // Hessesche Normalform: turned so that the constant is not positive.
         const bool drehen = k.d.is_negative();
@@ -176,9 +178,10 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
                 std::string links = Linearform(f * k.a, f * k.b, f * k.c, s);
                 if (!k.d.is_zero()) links += Term(-f * k.d, "", false, s);
                 const std::string betrag = Text(*w, s);
-                if (s == TStil::Latex) return name + ": \\frac{" + links + "}{" + betrag + "} = 0";
+                if (s == TStil::Latex)
+                    return name(s) + ": \\frac{" + links + "}{" + betrag + "} = 0";
                 const bool klammer = !w->Rational() && w->q != 1;
-                return name + ": (" + links + ")/" + (klammer ? "(" + betrag + ")" : betrag) +
+                return name(s) + ": (" + links + ")/" + (klammer ? "(" + betrag + ")" : betrag) +
                        " = 0";
             });
         }
@@ -198,7 +201,7 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
                     else
                         t += v[i] + "/" + Nenner(abschnitt, s);
                 }
-                return name + ": " + t + " = 1";
+                return name(s) + ": " + t + " = 1";
             });
         }
         break;

@@ -337,3 +337,23 @@ TEST_F(Kette, CoordinateNamesFollowTheSetting) {
 }
 
 } // namespace
+
+namespace {
+
+// A name goes into the LaTeX of the forms escaped, as typed, never as a
+// command.
+TEST_F(Kette, NamesInTheFormsLatexAreEscaped) {
+    const TDreiDBasisElement* elemente[] = {b.ENOR("\\input{x}", {6, 3, 4}, -12),
+                                            b.P("$#%", {1, 2, 3})};
+    TExakteAuswertung a;
+    for (const TDreiDBasisElement* x : elemente)
+        for (const auto& f : Formen(a, *x)) {
+            EXPECT_EQ(f.Latex.find("\\input{"), std::string::npos) << f.Latex;
+            std::string ohne = f.Latex;
+            for (std::size_t i; (i = ohne.find("\\$")) != std::string::npos;)
+                ohne.erase(i, 2);
+            EXPECT_EQ(ohne.find('$'), std::string::npos) << f.Latex;
+        }
+}
+
+} // namespace
