@@ -382,15 +382,17 @@ private:
 
     // Drawing (SzeneZeichnen.cpp)
     void PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
+    // `flaechen`: the plane pieces drawn so far, in their order; what lies
+    // under a point or a name.
     void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
-                       bool volleRandfarben = false) const;
-    // `untergrund`: the colour the planes drawn so far left under the point,
-    // none where no plane lies under it.
+                       const std::vector<int>& flaechen, bool volleRandfarben = false) const;
     void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
-                       std::optional<TFarbe> untergrund = std::nullopt) const;
+                       const std::vector<int>& flaechen) const;
+    // The colour those planes left at p; none where no plane lies under it.
     std::optional<TFarbe> Untergrund(TLogPunkt p, const std::vector<int>& flaechen) const;
     void HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
-    void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const;
+    void NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr,
+                      const std::vector<int>& flaechen) const;
     void StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;
     // The textbook view (Heftzeichnen.cpp).
     void HeftZeichnen(TZeichenflaeche& f, const TObjektmenge* markiert) const;

@@ -34,6 +34,9 @@ constexpr int Umrissbreite = 50;
 // Colours closer than this in CIELAB are hard to tell apart in a small dot:
 // dark blue on blue is, dark blue on any of the light plane colours is not.
 constexpr double NaherFarbabstand = 40;
+// The rim round the letters of a name on a plane of its colour: this share
+// of the font height.
+constexpr int Namenrandteil = 15;
 // A hatch brush paints its lines on white; they cover about this share of it.
 constexpr double Schraffuranteil = 0.25;
 
@@ -186,10 +189,10 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
             flaechen.push_back(nr);
             break;
         case TStueckArt::Linie:
-            LinieZeichnen(f, s, o, volleRandfarben);
+            LinieZeichnen(f, s, o, flaechen, volleRandfarben);
             break;
         case TStueckArt::Punkt:
-            PunktZeichnen(f, s, o, Untergrund(s.EckenProj[0], flaechen));
+            PunktZeichnen(f, s, o, flaechen);
             break;
         }
     };
@@ -228,7 +231,7 @@ void tGSzene::PolygonZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzene
 }
 
 void tGSzene::LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
-                            bool volleRandfarben) const {
+                            const std::vector<int>& flaechen, bool volleRandfarben) const {
     if (o.WeisserRand) {
         f.SetzeStift({Weiss, 2 * Einheit, TStiftStil::Durchgezogen});
         f.Linie(s.EckenProj[0], s.EckenProj[1]);
@@ -249,7 +252,8 @@ void tGSzene::LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenO
         f.Polygon(o.PfeilspitzeProj.data(), 3);
     }
     if (o.Art == TObjektArt::Achse) StricheZeichnen(f, s, o);
-    if (o.NameSichtbar && amEnde) NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1);
+    if (o.NameSichtbar && amEnde)
+        NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1, flaechen);
 }
 
 void tGSzene::StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const {
@@ -285,7 +289,8 @@ void tGSzene::StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzene
     f.Text(ort, AchsenZahlText(letzter, Einstellungen().Dezimaltrenner));
 }
 
-void tGSzene::NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) const {
+void tGSzene::NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr,
+                           const std::vector<int>& flaechen) const {
     if (o.Name.empty()) return;
     const int hoehe =
         Gerundet(abbildung_->KleinereSeite() * NamenGroessen[std::clamp(o.NamenGroesse, 0, 3)]);
@@ -307,6 +312,19 @@ void tGSzene::NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr) c
         }
         ort = Verschoben(ort, dx - hoehe / 2.0, dy + hoehe / 2.0);
     }
+    // On a plane of about its colour the name would be lost like a point:
+    // a rim of the contrasting colour round its letters sets it off.
+    const TTextmass mass = f.Textmass(o.Name);
+    const std::optional<TFarbe> unter =
+        Untergrund(Verschoben(ort, mass.Breite / 2.0, -mass.Hoehe / 2.0), flaechen);
+    if (unter && FarbenNah(o.NamenFarbe, *unter)) {
+        f.SetzeSchrift(Schriftart, hoehe, Umrissfarbe(o.NamenFarbe));
+        const int d = std::max(1, hoehe / Namenrandteil);
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (dx != 0 || dy != 0) f.Text(Verschoben(ort, dx * d, dy * d), o.Name);
+        f.SetzeSchrift(Schriftart, hoehe, o.NamenFarbe);
+    }
     f.Text(ort, o.Name);
 }
 
@@ -321,8 +339,9 @@ std::optional<TFarbe> tGSzene::Untergrund(TLogPunkt p, const std::vector<int>& f
 }
 
 void tGSzene::PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
-                            std::optional<TFarbe> untergrund) const {
+                            const std::vector<int>& flaechen) const {
     const TLogPunkt m = s.EckenProj[0];
+    const std::optional<TFarbe> untergrund = Untergrund(m, flaechen);
     // On a plane of about its own colour the point would be lost (dark blue
     // points on a dark blue plane): an outline sets it off. Elsewhere the
     // point keeps its plain look.
@@ -340,7 +359,7 @@ void tGSzene::PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenO
                         b = Verschoben(m, z * Einheit, z * Einheit);
         f.Ellipse({a.x, a.y, b.x, b.y});
     }
-    if (o.NameSichtbar) NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1);
+    if (o.NameSichtbar) NameZeichnen(f, o, static_cast<int>(&o - objekte_.data()) + 1, flaechen);
 }
 
 void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const {

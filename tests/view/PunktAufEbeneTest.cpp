@@ -190,6 +190,14 @@ TEST(PunktUmriss, OnlyWhereThePointsColourIsCloseToThePlaneUnderIt) {
         EXPECT_EQ(um.size(), f.Umriss == f.Punkt ? 1u : 2u);
         EXPECT_EQ(um.front().pinsel.Farbe, f.Umriss);
         EXPECT_EQ(um.back().pinsel.Farbe, f.Punkt) << "the point drawn last, over its outline";
+        // Its name in the design's view gets a rim of the outline's colour as well.
+        std::vector<TAufruf> namen;
+        for (const TAufruf& a : aufnahme.Nur(TAufruf::Text))
+            if (a.text == "M") namen.push_back(a);
+        ASSERT_FALSE(namen.empty());
+        EXPECT_EQ(namen.size(), !f.Heft && f.Umriss != f.Punkt ? 9u : 1u);
+        EXPECT_EQ(namen.front().schriftfarbe, f.Heft ? f.Punkt : f.Umriss);
+        EXPECT_EQ(namen.back().schriftfarbe, f.Punkt);
         if (um.size() == 2) {
             EXPECT_GT(um.front().punkte[1].x - um.front().punkte[0].x,
                       um.back().punkte[1].x - um.back().punkte[0].x);
