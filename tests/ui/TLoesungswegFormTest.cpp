@@ -91,7 +91,8 @@ TEST_F(Loesungsweg, PlaneAndLineDialogsShowTheEquationsOfAnElement) {
     const QString text = SeitenText(ebene.Seiten, "EbenenDLGGleichungen");
     EXPECT_TRUE(text.contains(QStringLiteral("Koordinatenform:\n    E: 6x₁ + 3x₂ + 4x₃ = 12")))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Achsenabschnittsform:\n    E: x₁/2 + x₂/4 + x₃/3 = 1")));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Achsenabschnittsform:\n    E: x₁/2 + x₂/4 + x₃/3 = 1")));
     TGeradenDLG gerade;
     gerade.FuerElement(dok, 5);
     EXPECT_TRUE(SeitenText(gerade.Seiten, "GeradenDLGGleichungen")
