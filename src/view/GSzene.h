@@ -386,8 +386,9 @@ private:
     // under a point or a name.
     void LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
                        const std::vector<int>& flaechen, bool volleRandfarben = false) const;
+    // `hof`: the point has the marks' halo, which sets it off already.
     void PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
-                       const std::vector<int>& flaechen) const;
+                       const std::vector<int>& flaechen, bool hof = false) const;
     // The colour those planes left at p; none where no plane lies under it.
     std::optional<TFarbe> Untergrund(TLogPunkt p, const std::vector<int>& flaechen) const;
     void HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o) const;

@@ -182,7 +182,8 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
         const TStueck& s = stuecke_[nr - 1];
         const TSzenenObjekt& o = objekte_[s.Objekt - 1];
         if (!o.Gezeigt) return;
-        if (istMarkiert(s.Objekt)) HofZeichnen(f, s, o);
+        const bool hof = istMarkiert(s.Objekt);
+        if (hof) HofZeichnen(f, s, o);
         switch (s.Art) {
         case TStueckArt::Polygon:
             PolygonZeichnen(f, s, o);
@@ -192,7 +193,7 @@ void tGSzene::Zeichnen(TZeichenflaeche& f, const TObjektmenge* markiert,
             LinieZeichnen(f, s, o, flaechen, volleRandfarben);
             break;
         case TStueckArt::Punkt:
-            PunktZeichnen(f, s, o, flaechen);
+            PunktZeichnen(f, s, o, flaechen, hof);
             break;
         }
     };
@@ -339,13 +340,13 @@ std::optional<TFarbe> tGSzene::Untergrund(TLogPunkt p, const std::vector<int>& f
 }
 
 void tGSzene::PunktZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObjekt& o,
-                            const std::vector<int>& flaechen) const {
+                            const std::vector<int>& flaechen, bool hof) const {
     const TLogPunkt m = s.EckenProj[0];
     const std::optional<TFarbe> untergrund = Untergrund(m, flaechen);
     // On a plane of about its own colour the point would be lost (dark blue
     // points on a dark blue plane): an outline sets it off. Elsewhere the
-    // point keeps its plain look.
-    if (untergrund && FarbenNah(o.Stift.Farbe, *untergrund)) PunktumrissZeichnen(f, o, m);
+    // point keeps its plain look, and a marked one its halo instead.
+    if (!hof && untergrund && FarbenNah(o.Stift.Farbe, *untergrund)) PunktumrissZeichnen(f, o, m);
     f.SetzeStift(o.Stift);
     TPinsel p;
     p.Art = TPinselArt::Voll;
