@@ -286,7 +286,9 @@ TEST_F(Dokumentfenster, OpenAndInsertAskWithTheirTitlesAndFolders) {
     antworten.push_back({ordner.filePath(QStringLiteral("teil.kvr")), false});
     haupt->EinfuegenClick();
     EXPECT_EQ(Einstellungen().PfadEinfuegeSzenen, ordner.path().toStdString());
-    EXPECT_TRUE(haupt->AktivesDokument()->Geaendert());
+    // The file does not exist: nothing is inserted, and the document stays
+    // as it was.
+    EXPECT_FALSE(haupt->AktivesDokument()->Geaendert());
     haupt->EinfuegenClick();
     EXPECT_EQ(anfragen.back().Ordner, ordner.path());
 }
@@ -589,7 +591,9 @@ TEST_F(MitElementen, MarkedPointIsHighlightedOnTheScreenAndNotInPictures) {
     for (int i = 1; i <= s.Stueckzahl(); ++i)
         if (s.Stueck(i).Objekt == ErstesObjekt(*a)) mitte = s.Stueck(i).EckenProj[0];
     const int rand = s.Objekt(ErstesObjekt(*a)).Punktgroesse * 100 + 60;
-    const QPoint hof = f->Ansicht()->GeraetAusLogisch({mitte.x + rand, mitte.y}).toPoint();
+    // Left of the dot: its name stands to the right, with a rim of its own
+    // where the point lies on a plane of its colour.
+    const QPoint hof = f->Ansicht()->GeraetAusLogisch({mitte.x - rand, mitte.y}).toPoint();
     const auto farbe = [&] {
         f->Neuzeichnen();
         return QColor(v->grab().toImage().pixel(hof * v->devicePixelRatioF()));

@@ -471,7 +471,7 @@ TEST(TMainFormMenu, OffersForMarkedElementsAreApplied) {
 
     QAction* anwenden = f.Aktion(QStringLiteral("Pspiegeln"));
     EXPECT_TRUE(anwenden->isVisible());
-    EXPECT_EQ(anwenden->text(), QStringLiteral("Punktspiegelung an Z"));
+    EXPECT_EQ(anwenden->text(), QStringLiteral("P&unktspiegelung an Z"));
     EXPECT_TRUE(anwenden->isEnabled());
     EXPECT_TRUE(f.Aktion(QStringLiteral("AbbildenStrich"))->isVisible());
     EXPECT_FALSE(f.Aktion(QStringLiteral("Gspiegeln"))->isVisible());
