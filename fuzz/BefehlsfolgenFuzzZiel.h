@@ -682,10 +682,14 @@ inline void BefehlAusfuehren(TSitzung& s, const TBefehlszeile& z) {
     // The state as the operation found it, unless undo and redo ran above.
     const std::string vorher = name == "Rueckgaengig" ? s.Zustand() : s.Geprueft;
     const std::string abbild = NimmtSchnappschuss(z) ? ListenAbbild(s.L()) : std::string();
+    const std::size_t schritte = s.D.Rueckgaengig().Schritte();
     const bool geaendert = z.Ausfuehren(s.D);
     if (NimmtSchnappschuss(z)) {
+        // Undo goes back to this state only where the command took its copy
+        // (a refused mapping takes none, and undo then goes further back).
         s.VorDemSchnappschuss = abbild;
-        s.RueckgaengigPruefbar = true;
+        s.RueckgaengigPruefbar =
+            s.D.Rueckgaengig().Schritte() != schritte || schritte == TRueckgaengig::Tiefe;
     }
     if (name == "Rueckgaengig") s.RueckgaengigPruefbar = false;
     if (!geaendert || AendertNie(z)) SitzungPruefen(UnveraendertPruefen(s.D, vorher), z.Name);
@@ -744,6 +748,7 @@ inline void BefehlsfolgeAusfuehren(const std::uint8_t* daten, std::size_t groess
     for (int schritt = 0; !leser.Ende() && schritt < 200; ++schritt) {
         const TOperation& op = ops[leser.Byte() % ops.size()];
         const std::string vorher = s.Geprueft; // the state now
+        const std::size_t schritte = s.D.Rueckgaengig().Schritte();
         protokoll.Eintraege.clear();
         if (op.Zeile)
             BefehlAusfuehren(s, *op.Zeile);
@@ -755,7 +760,10 @@ inline void BefehlsfolgeAusfuehren(const std::uint8_t* daten, std::size_t groess
         // which undo leaves as it is and the rebuild of the list depends on.
         const bool schnappschuss = op.Zeile && NimmtSchnappschuss(*op.Zeile);
         std::string zustand = s.Zustand();
-        if (!schnappschuss && std::string_view(op.Name) != "Markieren" && zustand != vorher)
+        // An operation that took an undo copy of its own (an insert, a
+        // dialog) leaves the last command's copy out of undo's first reach.
+        if (!schnappschuss && ((std::string_view(op.Name) != "Markieren" && zustand != vorher) ||
+                               s.D.Rueckgaengig().Schritte() != schritte))
             s.RueckgaengigPruefbar = false;
         InvariantenPruefen(s, op.Name, std::move(zustand));
         letzte = op.Name;

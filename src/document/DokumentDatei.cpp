@@ -31,9 +31,10 @@ bool TDokument::Einfuegen(const std::string& datei, bool* vollstaendig) {
         [&](TListe& liste) {
             const int vorher = liste.Anzahl();
             gelesen = DokumentLesen(datei, liste, ks_, rollen_, true, vollstaendig);
-            // A file that could not be read or held no element changes
-            // nothing: no undo step that undoes nothing, no modified flag.
-            return gelesen && liste.Anzahl() > vorher;
+            // A file that held no element changes nothing: no undo step that
+            // undoes nothing, no modified flag. One whose reading stopped
+            // half-way has added what it read before: that is a step.
+            return liste.Anzahl() > vorher;
         },
         wie);
     return gelesen;

@@ -319,9 +319,13 @@ std::string MesswerteSchulgerechtPruefen(const TListe& liste) {
         const std::size_t gleich = text->rfind(") = ", zeile);
         if (gleich == std::string::npos) return "no value: " + *text;
         const std::size_t ende = text->find(winkel ? "°" : " ", gleich + 4);
-        const TZahl w = ParseReal(text->substr(gleich + 4, ende - gleich - 4));
-        if (w.Code != ZahlGueltig || w.Wert < 0 || (winkel && w.Wert > 90))
-            return (winkel ? "angle outside 0° to 90°: " : "negative distance: ") + *text;
+        const std::string wert = text->substr(gleich + 4, ende - gleich - 4);
+        // A sign is enough for a distance (a large one is written with an
+        // exponent); an angle is a plain decimal.
+        if (!wert.empty() && wert[0] == '-') return "negative value: " + *text;
+        const TZahl w = ParseReal(wert);
+        if (winkel && (w.Code != ZahlGueltig || w.Wert > 90))
+            return "angle outside 0° to 90°: " + *text;
         const std::size_t exaktZeile = text->find("exakt: ");
         if (exaktZeile != std::string::npos &&
             text->find(exakt::Minus, exaktZeile) != std::string::npos)
