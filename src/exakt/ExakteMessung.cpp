@@ -27,12 +27,6 @@ const TStandardwinkel StandardWinkel[] = {
     {180, -1, 1},
 };
 
-std::optional<int> Standard(const TWurzelzahl& cosinus) {
-    for (const auto& s : StandardWinkel)
-        if (s.q == cosinus.q && (s.q.is_zero() || s.r == cosinus.r)) return s.Grad;
-    return {};
-}
-
 std::optional<TExakteMessung> Laenge(const TRational& quadrat, const char* einheit) {
     auto w = Wurzel(quadrat);
     if (!w) return {};
@@ -54,6 +48,12 @@ std::optional<TExakteMessung> Winkel(const TQTripel& a, const TQTripel& b,
 }
 
 } // namespace
+
+std::optional<int> Standard(const TWurzelzahl& cosinus) {
+    for (const auto& s : StandardWinkel)
+        if (s.q == cosinus.q && (s.q.is_zero() || s.r == cosinus.r)) return s.Grad;
+    return {};
+}
 
 std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
                                           const Elemente& e) {

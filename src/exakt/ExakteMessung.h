@@ -43,6 +43,10 @@ struct TExakteMessung {
     std::string Einheit; // " LE", " FE", " VE" or "" (parallelogram, angles)
 };
 
+// The standard angle (0, 30, 45, 60, 90, ... 180 degrees) of this cosine;
+// nothing for any other.
+std::optional<int> Standard(const TWurzelzahl& cosinus);
+
 // Nothing when an element has no exact value or the marks do not fit.
 std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
                                           const std::vector<const TDreiDBasisElement*>& e);

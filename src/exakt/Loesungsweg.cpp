@@ -834,15 +834,9 @@ void WinkelZeigen(TWeg& w, const TVektorname& a, const TVektorname& b, const TQT
     Real grad = (sinus ? std::asin(std::fmax(-1.0L, std::fmin(1.0L, wert)))
                        : std::acos(std::fmax(-1.0L, std::fmin(1.0L, wert)))) /
                 GradInBogen;
-    // The standard angles by their cosine (or sine).
-    const TRational h(1, 2);
-    const std::pair<TWurzelzahl, int> tabelle[] = {
-        {{1, 1}, 0},    {{h, 3}, 30},   {{h, 2}, 45},   {{h, 1}, 60},   {{0, 1}, 90},
-        {{-h, 1}, 120}, {{-h, 2}, 135}, {{-h, 3}, 150}, {{-1, 1}, 180},
-    };
-    std::optional<int> standard;
-    for (const auto& [z, g] : tabelle)
-        if (z.q == c->q && (z.q.is_zero() || z.r == c->r)) standard = sinus ? 90 - g : g;
+    // A standard angle by its cosine (for a line and a plane: its sine).
+    std::optional<int> standard = Standard(*c);
+    if (standard && sinus) standard = 90 - *standard;
     w.Formel([&](Stil s) {
         const std::string alpha = s == Stil::Latex ? "\\alpha" : "α";
         const std::string grad_ = s == Stil::Latex ? "^\\circ" : "°";
