@@ -60,7 +60,8 @@ public:
 
 private:
     int Hoehe(int hoehe) const {
-        const double faktor = (o_.Praesentation ? o_.Namenfaktor : 1.0) * o_.Schriftfaktor;
+        const double faktor =
+            (o_.Praesentation ? o_.Namenfaktor : 1.0) * o_.Schriftfaktor * o_.Pixelverhaeltnis;
         return faktor != 1 ? static_cast<int>(std::lround(hoehe * faktor)) : hoehe;
     }
 
@@ -198,7 +199,7 @@ void DokumentZeichnen(const TDokument& d, TZeichenflaeche& f, const TZeichenOpti
     std::optional<tGSzene> gefiltert;
     if (!o.Verborgen.empty()) gefiltert.emplace(Gefiltert(d, o.Verborgen));
     const tGSzene& szene = gefiltert ? *gefiltert : d.Szene();
-    if (o.Praesentation || o.Kontrast || o.Schriftfaktor != 1) {
+    if (o.Praesentation || o.Kontrast || o.Schriftfaktor != 1 || o.Pixelverhaeltnis != 1) {
         TDarstellungsFlaeche darstellung(f, o);
         SzeneZeichnen(d, szene, darstellung, o);
     } else {

@@ -33,6 +33,10 @@ struct TZeichenOptionen {
     // and the widths of drawn lines grow with it; 1 leaves the picture as
     // it is.
     double Schriftfaktor = 1;
+    // The screen's device pixel ratio: names and tick numbers follow it
+    // like the menus' texts, while the figure keeps its size in the window
+    // (and its lines their widths); 1 leaves the picture as it is.
+    double Pixelverhaeltnis = 1;
     // The screen's focus ring: the element of this serial number (0: none)
     // gets a dashed frame round its picture.
     int Fokus = 0;

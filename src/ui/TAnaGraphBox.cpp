@@ -148,6 +148,7 @@ TZeichenOptionen tAnaGraphBox::Optionen(bool mitMarkierungen) const {
     if (mitMarkierungen) {
         o.Kontrast = DesktopHoherKontrast();
         o.Schriftfaktor = AnsichtSchriftfaktor();
+        o.Pixelverhaeltnis = viewport()->devicePixelRatioF();
         o.Fokus = fokus_;
         o.Praesentation = o.Praesentation || praesentation_;
         o.Verborgen = verborgen_;

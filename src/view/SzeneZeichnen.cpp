@@ -71,6 +71,32 @@ TLogPunkt Verschoben(TLogPunkt p, double dx, double dy) {
             static_cast<std::int32_t>(std::lround(p.y + dy))};
 }
 
+// A text set larger than the drawing asks (a large desktop font, a high
+// device pixel ratio) grows away in the direction (rx, ry) from where it
+// stands at the asked size: its box keeps the side that faces the other way,
+// so that an axis name and the tick number beside it keep clear of each
+// other. anteil is 1 - asked / set height; at the asked size (0) the text
+// stays where it is. The anchor is the text's top-left corner (y upwards).
+TLogPunkt Weggewachsen(TLogPunkt ort, TTextmass gross, double anteil, double rx, double ry) {
+    const double l = std::hypot(rx, ry);
+    if (!(anteil > 0) || !(l > 0)) return ort;
+    rx /= l;
+    ry /= l;
+    const double breiter = gross.Breite * anteil, hoeher = gross.Hoehe * anteil;
+    const double schub = (std::fabs(rx) * breiter + std::fabs(ry) * hoeher) /
+                         (2 * std::max(std::fabs(rx), std::fabs(ry)));
+    // The centre of the box at the asked size, moved; then the top-left
+    // corner of the enlarged box round it.
+    const double cx = ort.x + (gross.Breite - breiter) / 2 + rx * schub;
+    const double cy = ort.y - (gross.Hoehe - hoeher) / 2 + ry * schub;
+    return Verschoben({0, 0}, cx - gross.Breite / 2.0, cy + gross.Hoehe / 2.0);
+}
+
+double Vergroesserung(const TZeichenflaeche& f, int hoehe) {
+    const int gesetzt = f.GesetzteSchrifthoehe(hoehe);
+    return gesetzt > hoehe && hoehe > 0 ? 1 - static_cast<double>(hoehe) / gesetzt : 0;
+}
+
 // The relative luminance of an sRGB channel value, linearised.
 double Linear(int k) {
     const double v = k / 255.0;
@@ -281,13 +307,25 @@ void tGSzene::StricheZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzene
     if (!o.Beschriftung || !(s.Unten < letzter && letzter <= s.Oben)) return;
     const int hoehe = Gerundet(Beschriftungsgroesse * abbildung_->KleinereSeite());
     f.SetzeSchrift(Schriftart, hoehe, Schwarz);
+    // Where the number stands at the asked size; set larger, it grows away
+    // from the axis and back from its tip, clear of the axis name.
+    const double anteil = Vergroesserung(f, hoehe);
     const TTextmass x = f.Textmass("X");
     const TLogPunkt innen = o.StrichProj[o.Strichzahl - 1][0],
                     aussen = o.StrichProj[o.Strichzahl - 1][1];
-    const TLogPunkt ort =
-        Verschoben(aussen, static_cast<double>(aussen.x) - innen.x - x.Breite / 2.0,
-                   static_cast<double>(aussen.y) - innen.y + x.Hoehe / 3.0);
-    f.Text(ort, AchsenZahlText(letzter, Einstellungen().Dezimaltrenner));
+    const double seiteX = static_cast<double>(aussen.x) - innen.x,
+                 seiteY = static_cast<double>(aussen.y) - innen.y;
+    const TLogPunkt ort = Verschoben(aussen, seiteX - x.Breite * (1 - anteil) / 2.0,
+                                     seiteY + x.Hoehe * (1 - anteil) / 3.0);
+    const std::string text = AchsenZahlText(letzter, Einstellungen().Dezimaltrenner);
+    const TLogPunkt erster = o.StrichProj[0][0];
+    const double ax = static_cast<double>(innen.x) - erster.x,
+                 ay = static_cast<double>(innen.y) - erster.y;
+    const double la = std::hypot(ax, ay), ls = std::hypot(seiteX, seiteY);
+    f.Text(la > 0 && ls > 0 ? Weggewachsen(ort, f.Textmass(text), anteil, seiteX / ls - ax / la,
+                                           seiteY / ls - ay / la)
+                            : ort,
+           text);
 }
 
 void tGSzene::NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr,
@@ -312,6 +350,13 @@ void tGSzene::NameZeichnen(TZeichenflaeche& f, const TSzenenObjekt& o, int nr,
             dy = dy / l * 1.5 * hoehe;
         }
         ort = Verschoben(ort, dx - hoehe / 2.0, dy + hoehe / 2.0);
+    } else if (o.Art == TObjektArt::Achse && o.Pfeil) {
+        // Beyond the arrow's tip.
+        const TLogPunkt spitze = o.PfeilspitzeProj[0];
+        ort = Weggewachsen(
+            ort, f.Textmass(o.Name), Vergroesserung(f, hoehe),
+            spitze.x - (static_cast<double>(o.PfeilspitzeProj[1].x) + o.PfeilspitzeProj[2].x) / 2,
+            spitze.y - (static_cast<double>(o.PfeilspitzeProj[1].y) + o.PfeilspitzeProj[2].y) / 2);
     }
     // On a plane of about its colour the name would be lost like a point:
     // a rim of the contrasting colour round its letters sets it off.
