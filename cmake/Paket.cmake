@@ -26,8 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KALVORIN_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the binaries do not link but the program needs: the German texts of
-# Qt's own dialogs and buttons are loaded at run time.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# Qt's own dialogs and buttons are loaded at run time, and so is the image
+# plugin that reads the program's SVG symbol (libqt6svg6).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libqt6svg6")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/paket)
 
 include(CPack)

@@ -307,7 +307,9 @@ static TAusgabeRechteck HeftDruckrechteck(tGrafChildForm& fenster, const TGrafik
 TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster) {
     TDokument& d = fenster.Dokument();
     const TFensterAusgabe& eigene = FensterAusgabe(fenster.Ansicht());
-    TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere, eigene.Rand, false};
+    // On paper at true scale the rotation sphere means nothing: left out.
+    TZeichenOptionen optionen{Ausgabeoptionen().MitSphaere && !Ausgabeoptionen().Massstab,
+                              eigene.Rand, false};
     optionen.Praesentation = Einstellungen().Praesentation;
     TGrafikAuftrag a;
     a.Fenster = d.Abbildung().LogischesFenster();
@@ -319,7 +321,7 @@ TGrafikAuftrag Ausgabeauftrag(tGrafChildForm& fenster) {
     if (Heftansicht(d)) a.Groesse = a.Metadateigroesse = Heftmass(d.Abbildung().Welt());
     if (Ausgabeoptionen().Massstab)
         MassstabAnwenden(a, d.Abbildung().Welt(), Heftansicht(d),
-                         Einstellungen().AusgabeSchriftgroesse);
+                         Einstellungen().AusgabeSchriftgroesse, eigene.MassstabCm);
     a.Aufloesung = Druckaufloesung;
     return a;
 }
@@ -331,6 +333,11 @@ bool AusgabeOptionenAbfragen(QWidget* eltern, tGrafChildForm& fenster) {
         ok = TAusgabeDlg::Zeigen(dialog);
     }
     if (!ok) return false;
+    // A figure too large for A4 at 1 LE = 1 cm is offered at half the scale.
+    TFensterAusgabe& eigene = FensterAusgabe(fenster.Ansicht());
+    eigene.MassstabCm = 1;
+    if (Ausgabeoptionen().Massstab)
+        eigene.MassstabCm = MassstabFuerA4(Ausgabeauftrag(fenster).Groesse);
     fenster.Neuzeichnen();
     if (eltern)
         for (tAnaGraphBox* box : eltern->window()->findChildren<tAnaGraphBox*>())

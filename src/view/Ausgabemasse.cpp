@@ -233,14 +233,17 @@ private:
 } // namespace
 
 TMassstabBild MassstabBild(const TLogRechteck& fenster, const TWeltRechteck& welt, bool heft,
-                           const std::function<void(TZeichenflaeche&)>& malen, int schriftPunkt) {
+                           const std::function<void(TZeichenflaeche&)>& malen, int schriftPunkt,
+                           double cmProLE) {
     TMassstabBild b;
     const TAusgabeMass ganz = Heftmass(welt);
-    // Logical units to the centimetre.
-    const double proCm =
+    // Logical units to the unit, and to the centimetre on paper.
+    const double proLE =
         ganz.Breite > 0 ? fenster.Breite() / (ganz.Breite / 1000.0) : fenster.Breite() / 10.0;
+    const double proCm = proLE / (cmProLE > 0 ? cmProLE : 1);
     b.Schriftzelle = schriftPunkt / 72.0 * 2.54 * ZelleProSchriftgroesse * proCm;
-    b.Grundzelle = heft ? HeftNamenzelleCm * proCm
+    // The textbook view's names are as large as its squares, whatever the scale.
+    b.Grundzelle = heft ? HeftNamenzelleCm * proLE
                         : NamenzelleAnteil * std::min(fenster.Breite(), fenster.Hoehe());
 
     TUmrissFlaeche umriss;
@@ -260,6 +263,45 @@ TMassstabBild MassstabBild(const TLogRechteck& fenster, const TWeltRechteck& wel
         std::max(1, static_cast<std::int32_t>(std::lround(b.Fenster.Breite() / proCm * 1000))),
         std::max(1, static_cast<std::int32_t>(std::lround(b.Fenster.Hoehe() / proCm * 1000)))};
     return b;
+}
+
+bool PasstAufA4(TAusgabeMass g) {
+    const auto passt = [&](std::int32_t breite, std::int32_t hoehe) {
+        return g.Breite <= breite && g.Hoehe <= hoehe;
+    };
+    return passt(A4Druckbereich.Breite, A4Druckbereich.Hoehe) ||
+           passt(A4Druckbereich.Hoehe, A4Druckbereich.Breite);
+}
+
+namespace {
+// Thousandths of a centimetre as centimetres to the millimetre.
+std::string Zentimeter(std::int32_t laenge) {
+    const long mm = std::lround(laenge / 100.0);
+    return std::to_string(mm / 10) + Einstellungen().Dezimaltrenner + std::to_string(mm % 10);
+}
+
+std::string Massstabtext(double cmProLE) {
+    return "1 LE = " + FormatGeneral(cmProLE, 6) + " cm";
+}
+} // namespace
+
+std::string Papiermass(TAusgabeMass g) {
+    return Zentimeter(g.Breite) + " × " + Zentimeter(g.Hoehe) + " cm";
+}
+
+double MassstabFuerA4(TAusgabeMass wahreGroesse) {
+    if (PasstAufA4(wahreGroesse)) return 1;
+    const TAntwort a =
+        Meldungen().Frage("Die Figur passt bei " + Massstabtext(1) + " nicht auf eine A4-Seite (" +
+                              Papiermass(wahreGroesse) + "). Soll sie im Maßstab " +
+                              Massstabtext(MassstabHalbCm) + " ausgegeben werden?",
+                          TFrageKnoepfe::JaNein);
+    return a == TAntwort::Ja ? MassstabHalbCm : 1;
+}
+
+std::string UeberA4Hinweis(TAusgabeMass groesse, double cmProLE) {
+    return "Die Figur ist bei " + Massstabtext(cmProLE) + " größer als eine A4-Seite (" +
+           Papiermass(groesse) + "); sie wird in dieser Größe geschrieben.";
 }
 
 } // namespace kalvorin

@@ -59,6 +59,10 @@ struct TFensterAusgabe {
     bool Rand = false;
     // Where the picture goes on the paper.
     TAusgabeRechteck Druckrechteck{0, 0, 10000, 7500};
+    // Centimetres to the unit at "Maßstab 1 LE = 1 cm": 1, or
+    // MassstabHalbCm when the figure does not fit A4 at 1 and the user
+    // chose half; asked again at every "O&k".
+    double MassstabCm = 1;
 };
 
 // The texts and boxes of the options dialog.
@@ -169,8 +173,27 @@ struct TMassstabBild {
     TAusgabeMass Groesse;
     double Grundzelle = 1, Schriftzelle = 1;
 };
+// cmProLE: one unit that many centimetres on paper (the margin and the
+// fonts keep their size).
 TMassstabBild MassstabBild(const TLogRechteck& fenster, const TWeltRechteck& welt, bool heft,
-                           const std::function<void(TZeichenflaeche&)>& malen, int schriftPunkt);
+                           const std::function<void(TZeichenflaeche&)>& malen, int schriftPunkt,
+                           double cmProLE = 1);
+
+// A4 (21,0 x 29,7 cm, portrait or landscape) less 5 mm on every side: the
+// edge that usual printers cannot print on is 3 to 5 mm wide.
+inline constexpr TAusgabeMass A4Druckbereich{20000, 28700};
+bool PasstAufA4(TAusgabeMass groesse);
+// The smaller scale offered for a figure that does not fit A4 at 1 LE = 1 cm.
+inline constexpr double MassstabHalbCm = 0.5;
+// "28,0 × 19,0 cm": a size on paper to the millimetre, with the user's
+// decimal separator.
+std::string Papiermass(TAusgabeMass groesse);
+// The scale for a figure of this size at 1 LE = 1 cm: 1 when it fits A4,
+// else the user is asked whether to put it out at 1 LE = 0,5 cm
+// (MassstabHalbCm, "Ja") or at its true size (1, "Nein").
+double MassstabFuerA4(TAusgabeMass wahreGroesse);
+// What the command line says of a figure that exceeds A4 at the scale.
+std::string UeberA4Hinweis(TAusgabeMass groesse, double cmProLE);
 
 // A length on paper at a resolution in dots per inch.
 double InPixel(std::int32_t hundertstelMillimeter, double dpi);

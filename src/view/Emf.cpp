@@ -47,8 +47,10 @@ constexpr std::uint32_t PinselVoll = 0, PinselLeer = 1, PinselSchraffur = 2;
 constexpr std::uint32_t StiftGeometrisch = 0x00010000, StiftFlacheEnden = 0x0200,
                         StiftSpitzeEcken = 0x2000;
 constexpr std::uint32_t StiftVoll = 0, StiftStrich = 1, StiftPunkt = 2, StiftLeer = 5;
-// The thinnest pen on paper: a quarter point, in hundredths of a millimetre.
-constexpr std::uint32_t DuennsterStift = 9;
+// The thinnest pen on paper: half a point, in hundredths of a millimetre.
+// Thinner, LibreOffice smooths a one-pixel edge of the screen into a grey
+// one at its usual zoom.
+constexpr std::uint32_t DuennsterStift = 18;
 // Cell height of the face over its em square (ascent and descent together).
 constexpr double ZelleProGeviert = 1.1172;
 // What a 16-bit point of the polygon records holds; the page lies inside.
@@ -187,17 +189,14 @@ void TEmfFlaeche::SetzePinsel(const TPinsel& p) {
     case TPinselArt::Voll:
     case TPinselArt::Muster: {
         // A pattern in copy mode as its mean shade on white.
-        TFarbe f = p.Farbe;
+        pinselBild_ = {p.Farbe, 1};
         if (p.Art == TPinselArt::Muster) {
             int punkte = 0;
             for (std::uint8_t z : p.Muster)
                 punkte += std::popcount(z);
-            const double a = punkte / 64.0;
-            const auto k = [a](int c) {
-                return static_cast<int>(std::lround(255 - a * (255 - c)));
-            };
-            f = RGB(k(Rot(f)), k(Gruen(f)), k(Blau(f)));
+            pinselBild_.Anteil = punkte / 64.0;
         }
+        const TFarbe f = Mittel(pinselBild_);
         Objekt(pinsel_, EmrCreateBrushIndirect, {PinselVoll, Farbwort(f), 0});
         break;
     }
@@ -248,6 +247,47 @@ void TEmfFlaeche::Punkte(std::uint32_t typ, const std::vector<TP>& punkte) {
     Datensatz(typ, worte);
 }
 
+void TEmfFlaeche::Merken(const std::vector<TP>& ecken, TMetaBild bild) {
+    // A white fill only matters where it hides a coloured one.
+    TMetaFuellung neu = MetaFuellung(ecken, bild);
+    if (Mittel(bild) == Weiss &&
+        std::none_of(flaechen_.begin(), flaechen_.end(), [&](const TMetaFuellung& f) {
+            return Mittel(f.Bild) != Weiss && Ueberlappen(f, neu);
+        }))
+        return;
+    flaechen_.push_back(std::move(neu));
+}
+
+void TEmfFlaeche::Mischen(const std::vector<TP>& ecken, TFarbe farbe) {
+    const TMetaFuellung kasten = MetaFuellung(ecken, {});
+    Datensatz(EmrSaveDc, {});
+    Datensatz(EmrBeginPath, {});
+    Punkte(EmrPolygon16, ecken);
+    Datensatz(EmrEndPath, {});
+    Datensatz(EmrSelectClipPath, {RgnKopieren});
+    // One pixel of the colour, stretched over the polygon's box at the
+    // constant alpha.
+    const std::uint32_t l = Ganz(std::floor(kasten.Min.x)), o = Ganz(std::floor(kasten.Min.y));
+    const std::uint32_t b = Ganz(std::ceil(kasten.Max.x) - std::floor(kasten.Min.x)),
+                        h = Ganz(std::ceil(kasten.Max.y) - std::floor(kasten.Min.y));
+    const auto alpha = static_cast<std::uint32_t>(std::lround(Deckkraft * 255));
+    const auto f1 = [](float v) { return std::bit_cast<std::uint32_t>(v); };
+    std::string bild;
+    for (std::uint32_t w : {40u, 1u, 1u, 1u | 32u << 16, 0u, 4u, 0u, 0u, 0u, 0u})
+        Anhaengen32(bild, w);
+    bild += static_cast<char>(Blau(farbe));
+    bild += static_cast<char>(Gruen(farbe));
+    bild += static_cast<char>(Rot(farbe));
+    bild += '\0';
+    const double x0 = kasten.Min.x, y0 = kasten.Min.y, x1 = kasten.Max.x, y1 = kasten.Max.y;
+    Datensatz(EmrAlphaBlend,
+              {Ganz(x0), Ganz(y0), Ganz(x1), Ganz(y1), l,     o,     b,     h,     alpha << 16,
+               0,        0,        f1(1),    f1(0),    f1(0), f1(1), f1(0), f1(0), 0,
+               0,        108,      40,       148,      4,     1,     1},
+              bild);
+    Datensatz(EmrRestoreDc, {0xFFFFFFFFu});
+}
+
 void TEmfFlaeche::Durchsicht(const std::vector<TP>& ecken) {
     int punkte = 64;
     if (pinselWert_.Art == TPinselArt::Muster) {
@@ -256,49 +296,54 @@ void TEmfFlaeche::Durchsicht(const std::vector<TP>& ecken) {
             punkte += std::popcount(z);
     }
     if (punkte == 0) return;
-    // Half of a colour that gives the pattern's mean shade on white (the
-    // plane's own colour for a solid fill): what lies behind shows through
-    // at half its strength. Half, since LibreOffice reads a constant alpha
-    // other than full as its complement.
-    const double anteil = punkte / 64.0;
-    const auto k = [anteil](int c) {
-        return std::clamp(static_cast<int>(std::lround(255 - (255 - c) * anteil / Deckkraft)), 0,
-                          255);
+    // The plane's colour on its pattern's share of dots (all for a solid
+    // fill): its mean shade is what the screen shows on white.
+    const TMetaBild bild{pinselWert_.Farbe, punkte / 64.0};
+    // The colour whose blend at the constant alpha a turns `vorher` into
+    // `ziel`: (ziel - (1 - a) vorher) / a, as near as the channels allow.
+    // The alpha is one half, since LibreOffice reads a constant alpha other
+    // than full as its complement.
+    const auto mischfarbe = [](TFarbe ziel, TFarbe vorher) {
+        const auto kanal = [](int z, int v) {
+            return std::clamp(static_cast<int>(std::lround((z - (1 - Deckkraft) * v) / Deckkraft)),
+                              0, 255);
+        };
+        return RGB(kanal(Rot(ziel), Rot(vorher)), kanal(Gruen(ziel), Gruen(vorher)),
+                   kanal(Blau(ziel), Blau(vorher)));
     };
-    const TFarbe f =
-        RGB(k(Rot(pinselWert_.Farbe)), k(Gruen(pinselWert_.Farbe)), k(Blau(pinselWert_.Farbe)));
-    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
-    for (const TP& p : ecken) {
-        x0 = std::min(x0, p.x);
-        y0 = std::min(y0, p.y);
-        x1 = std::max(x1, p.x);
-        y1 = std::max(y1, p.y);
+    const auto nach = [](TFarbe farbe, TFarbe vorher) {
+        const auto kanal = [](int c, int v) {
+            return static_cast<int>(std::lround(Deckkraft * c + (1 - Deckkraft) * v));
+        };
+        return RGB(kanal(Rot(farbe), Rot(vorher)), kanal(Gruen(farbe), Gruen(vorher)),
+                   kanal(Blau(farbe), Blau(vorher)));
+    };
+    // First the whole polygon for white behind it; then, where a coloured
+    // fill drawn before lies beneath (the latest on top, a few of them
+    // only, which keeps the file small), once more, so that the two blends
+    // give what the screen's AND makes of that fill. What else lies behind
+    // (lines, names) stays visible through both.
+    const TFarbe grund = mischfarbe(Mittel(bild), Weiss);
+    Mischen(ecken, grund);
+    TMetaFuellung fuellung = MetaFuellung(ecken, bild);
+    std::vector<TMetaFuellung> darunter;
+    std::size_t gesehen = 0;
+    for (auto q = flaechen_.rbegin(); q != flaechen_.rend() && gesehen < MetaFuellungenDarunter;
+         ++q) {
+        if (!Ueberlappen(*q, fuellung)) continue;
+        ++gesehen;
+        if (Mittel(q->Bild) == Weiss) continue;
+        std::vector<TP> teil = KonvexSchnitt(ecken, q->Ecken);
+        if (teil.size() >= 3) darunter.push_back(MetaFuellung(std::move(teil), q->Bild));
     }
-    const std::uint32_t l = Ganz(std::floor(x0)), o = Ganz(std::floor(y0));
-    const std::uint32_t b = Ganz(std::ceil(x1) - std::floor(x0)),
-                        h = Ganz(std::ceil(y1) - std::floor(y0));
-    Datensatz(EmrSaveDc, {});
-    Datensatz(EmrBeginPath, {});
-    Punkte(EmrPolygon16, ecken);
-    Datensatz(EmrEndPath, {});
-    Datensatz(EmrSelectClipPath, {RgnKopieren});
-    // One pixel of the colour, stretched over the polygon's box at the
-    // constant alpha.
-    const auto alpha = static_cast<std::uint32_t>(std::lround(Deckkraft * 255));
-    const auto f1 = [](float v) { return std::bit_cast<std::uint32_t>(v); };
-    std::string bild;
-    for (std::uint32_t w : {40u, 1u, 1u, 1u | 32u << 16, 0u, 4u, 0u, 0u, 0u, 0u})
-        Anhaengen32(bild, w);
-    bild += static_cast<char>(Blau(f));
-    bild += static_cast<char>(Gruen(f));
-    bild += static_cast<char>(Rot(f));
-    bild += '\0';
-    Datensatz(EmrAlphaBlend,
-              {Ganz(x0), Ganz(y0), Ganz(x1), Ganz(y1), l,     o,     b,     h,     alpha << 16,
-               0,        0,        f1(1),    f1(0),    f1(0), f1(1), f1(0), f1(0), 0,
-               0,        108,      40,       148,      4,     1,     1},
-              bild);
-    Datensatz(EmrRestoreDc, {0xFFFFFFFFu});
+    flaechen_.push_back(std::move(fuellung));
+    for (auto q = darunter.rbegin(); q != darunter.rend(); ++q) {
+        const TMetaBild zusammen = Maskiert(bild, q->Bild);
+        const TFarbe hinten = Mittel(q->Bild);
+        Mischen(q->Ecken, mischfarbe(Mittel(zusammen), nach(grund, hinten)));
+        q->Bild = zusammen;
+        flaechen_.push_back(std::move(*q));
+    }
 }
 
 void TEmfFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
@@ -324,6 +369,8 @@ void TEmfFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
     if (schraffur) Datensatz(EmrSetBkMode, {HintergrundDeckend});
     Punkte(EmrPolygon16, ecken);
     if (schraffur) Datensatz(EmrSetBkMode, {HintergrundTransparent});
+    if (pinselWert_.Art != TPinselArt::Leer && modus_ == TRasterModus::Kopieren)
+        Merken(ecken, schraffur ? TMetaBild{} : pinselBild_);
 }
 
 void TEmfFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {

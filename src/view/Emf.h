@@ -4,9 +4,14 @@
 // hundredths of a millimetre, text in UTF-16, and see-through fills as an
 // alpha blend clipped to the polygon, which office programs show as the
 // screen does (what lies behind stays visible) where they ignore raster
-// operations.
+// operations. Where such a fill lies over a coloured fill drawn before, a
+// second blend over the common part gives the darker colour the screen's
+// AND makes of the two. The thinnest pen is half a point wide, the thin
+// line of office programs, which they show dark at their usual zoom.
 
 #include "view/Ausgabemasse.h"
+#include "view/Kappen.h"
+#include "view/Metadatei.h"
 #include "view/Zeichenflaeche.h"
 
 #include <cstdint>
@@ -38,16 +43,19 @@ public:
     int Datensaetze() const { return datensaetze_; }
 
 private:
-    struct TP {
-        double x, y;
-    };
+    using TP = TPunkt2D;
     TP Einheiten(TLogPunkt p) const;
     void Datensatz(std::uint32_t typ, const std::vector<std::uint32_t>& worte,
                    std::string_view anhang = {});
     void Objekt(int& aktuell, std::uint32_t typ, std::vector<std::uint32_t> worte,
                 std::string_view anhang = {});
     void Punkte(std::uint32_t typ, const std::vector<TP>& punkte);
+    // A see-through fill (the mask raster mode) as alpha blends, darker
+    // where it lies over a coloured fill drawn before.
     void Durchsicht(const std::vector<TP>& ecken);
+    void Merken(const std::vector<TP>& ecken, TMetaBild bild);
+    // The colour at the constant alpha over the polygon, clipped to it.
+    void Mischen(const std::vector<TP>& ecken, TFarbe farbe);
 
     TLogRechteck fenster_;
     TAusgabeMass groesse_;
@@ -60,6 +68,8 @@ private:
     bool stiftGesetzt_ = false;
     TPinsel pinselWert_{};
     bool pinselGesetzt_ = false;
+    TMetaBild pinselBild_{}; // how a solid or pattern brush looks
+    std::vector<TMetaFuellung> flaechen_;
     TRasterModus modus_ = TRasterModus::Kopieren;
     int schriftHoehe_ = 0;
     TFarbe schriftFarbe_ = Schwarz;

@@ -57,11 +57,7 @@ constexpr std::int32_t DuennsterStift = 9;
 // ignore the raster operation (office programs) show what lies behind
 // through the gaps; lines covering the share of the screen's pattern give
 // the same mean shade. Width and spacing in hundredths of a millimetre.
-struct TSchraffurMass {
-    double Breite, Abstand;
-};
-
-TSchraffurMass Durchsichtschraffur(const TPinsel& p) {
+TMetadateiFlaeche::TSchraffurMass Durchsichtschraffur(const TPinsel& p) {
     if (p.Art == TPinselArt::Voll) return {40, 60}; // two thirds of the area
     int punkte = 0;
     for (std::uint8_t zeile : p.Muster)
@@ -72,6 +68,16 @@ TSchraffurMass Durchsichtschraffur(const TPinsel& p) {
     const double anteil = punkte / 64.0;
     const double breite = std::max<double>(DuennsterStift, 40 * anteil);
     return {breite, breite / anteil};
+}
+
+// How a solid or pattern brush looks.
+TMetaBild PinselBild(const TPinsel& p) {
+    if (p.Art != TPinselArt::Muster) return {p.Farbe, 1};
+    int punkte = 0;
+    for (std::uint8_t zeile : p.Muster)
+        for (int b = 0; b < 8; ++b)
+            punkte += (zeile >> b) & 1;
+    return {p.Farbe, punkte / 64.0};
 }
 
 // Cell height of the face over its em square (ascent and descent together).
@@ -124,6 +130,91 @@ constexpr std::array<std::uint16_t, 95> Breiten = {
 };
 
 } // namespace
+
+TFarbe Mittel(TMetaBild b) {
+    const auto k = [a = b.Anteil](int c) {
+        return static_cast<int>(std::lround(255 - a * (255 - c)));
+    };
+    return RGB(k(Rot(b.Farbe)), k(Gruen(b.Farbe)), k(Blau(b.Farbe)));
+}
+
+TMetaBild Maskiert(TMetaBild oben, TMetaBild unten) {
+    // The screen combines each pixel's colour bit by bit.
+    const auto und = [](TFarbe a, TFarbe b) { return static_cast<TFarbe>(a & b & 0xFFFFFF); };
+    const auto mittel = [](double a, TFarbe x, double b, TFarbe y, TFarbe z) {
+        const auto k = [&](int cx, int cy, int cz) {
+            return static_cast<int>(std::lround(a * cx + b * cy + (1 - a - b) * cz));
+        };
+        return RGB(k(Rot(x), Rot(y), Rot(z)), k(Gruen(x), Gruen(y), Gruen(z)),
+                   k(Blau(x), Blau(y), Blau(z)));
+    };
+    if (oben.Anteil >= 1 && unten.Anteil >= 1) return {und(oben.Farbe, unten.Farbe), 1};
+    // A solid fill and a pattern: the two colours on the dots, the solid
+    // one's in the gaps.
+    if (oben.Anteil >= 1 || unten.Anteil >= 1) {
+        const TMetaBild& voll = oben.Anteil >= 1 ? oben : unten;
+        const TMetaBild& muster = oben.Anteil >= 1 ? unten : oben;
+        return {mittel(muster.Anteil, und(voll.Farbe, muster.Farbe), 1 - muster.Anteil, voll.Farbe,
+                       Weiss),
+                1};
+    }
+    if (oben.Anteil == unten.Anteil) return {und(oben.Farbe, unten.Farbe), oben.Anteil};
+    // Two patterns: the sparser one's dots on dots of the denser.
+    const TMetaBild& duenn = oben.Anteil < unten.Anteil ? oben : unten;
+    const TMetaBild& dicht = oben.Anteil < unten.Anteil ? unten : oben;
+    return {mittel(duenn.Anteil, und(oben.Farbe, unten.Farbe), dicht.Anteil - duenn.Anteil,
+                   dicht.Farbe, Weiss),
+            1};
+}
+
+TMetaFuellung MetaFuellung(std::vector<TPunkt2D> ecken, TMetaBild bild) {
+    TMetaFuellung f{std::move(ecken), {1e300, 1e300}, {-1e300, -1e300}, bild};
+    for (const TPunkt2D& p : f.Ecken) {
+        f.Min = {std::min(f.Min.x, p.x), std::min(f.Min.y, p.y)};
+        f.Max = {std::max(f.Max.x, p.x), std::max(f.Max.y, p.y)};
+    }
+    return f;
+}
+
+bool Ueberlappen(const TMetaFuellung& a, const TMetaFuellung& b) {
+    return a.Min.x < b.Max.x && b.Min.x < a.Max.x && a.Min.y < b.Max.y && b.Min.y < a.Max.y;
+}
+
+std::vector<TPunkt2D> KonvexSchnitt(const std::vector<TPunkt2D>& ecken,
+                                    const std::vector<TPunkt2D>& konvex) {
+    using P = TPunkt2D;
+    const std::size_t n = konvex.size();
+    if (n < 3) return {};
+    const auto kreuz = [](P a, P b, P c) {
+        return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    };
+    // The turn of the convex polygon; one that turns both ways is not.
+    double richtung = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double k = kreuz(konvex[i], konvex[(i + 1) % n], konvex[(i + 2) % n]);
+        if (std::fabs(k) < 1e-9) continue;
+        if (richtung != 0 && (k > 0) != (richtung > 0)) return {};
+        richtung = k;
+    }
+    if (richtung == 0) return {};
+    // Cut by every edge in turn (Sutherland and Hodgman).
+    std::vector<P> r = ecken;
+    for (std::size_t i = 0; i < n && !r.empty(); ++i) {
+        const P a = konvex[i], b = konvex[(i + 1) % n];
+        std::vector<P> neu;
+        for (std::size_t j = 0; j < r.size(); ++j) {
+            const P p = r[j], q = r[(j + 1) % r.size()];
+            const double kp = kreuz(a, b, p) * richtung, kq = kreuz(a, b, q) * richtung;
+            if (kp >= 0) neu.push_back(p);
+            if ((kp >= 0) != (kq >= 0)) {
+                const double t = kp / (kp - kq);
+                neu.push_back({p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)});
+            }
+        }
+        r = std::move(neu);
+    }
+    return r;
+}
 
 std::string GrafikDateiSchreiben(const std::string& datei, std::string_view inhalt) {
     return AusgabeSchreiben(TAusgabe::Grafik, datei, inhalt);
@@ -235,9 +326,64 @@ void TMetadateiFlaeche::StiftWaehlen(std::uint16_t stil, std::uint16_t breite, T
                    0, f[0], f[1]});
 }
 
+void TMetadateiFlaeche::Merken(const std::vector<TPunktD>& ecken, TMetaBild bild) {
+    // A white fill only matters where it hides a coloured one.
+    TMetaFuellung neu = MetaFuellung(ecken, bild);
+    if (Mittel(bild) == Weiss &&
+        std::none_of(flaechen_.begin(), flaechen_.end(), [&](const TMetaFuellung& f) {
+            return Mittel(f.Bild) != Weiss && Ueberlappen(f, neu);
+        }))
+        return;
+    flaechen_.push_back(std::move(neu));
+}
+
 void TMetadateiFlaeche::Durchsicht(const std::vector<TPunktD>& ecken) {
     const TSchraffurMass mass = Durchsichtschraffur(pinselWert_);
     if (mass.Abstand <= 0 || ecken.size() < 3) return;
+    // Lines of a colour L covering the share s of the area over a fill of
+    // the mean shade B give s L + (1 - s) B; for the screen's shade Z there
+    // L = (Z - (1 - s) B) / s, as near as the channels allow. On white
+    // that makes a solid fill's lines darker than the plane.
+    const TMetaBild bild = PinselBild(pinselWert_);
+    const double s = mass.Breite / mass.Abstand;
+    const auto linienfarbe = [s](TFarbe ziel, TFarbe b) {
+        const auto k = [s](int z, int c) {
+            return std::clamp(static_cast<int>(std::lround((z - (1 - s) * c) / s)), 0, 255);
+        };
+        return RGB(k(Rot(ziel), Rot(b)), k(Gruen(ziel), Gruen(b)), k(Blau(ziel), Blau(b)));
+    };
+    // On white exactly: L = 255 - (255 - c) a / s for the colour c on the
+    // share a of dots, which is c itself for a pattern.
+    const auto aufWeiss = [&](int c) {
+        return std::clamp(static_cast<int>(std::lround(255 - (255 - c) * bild.Anteil / s)), 0, 255);
+    };
+    Linien(ecken, mass,
+           RGB(aufWeiss(Rot(bild.Farbe)), aufWeiss(Gruen(bild.Farbe)), aufWeiss(Blau(bild.Farbe))));
+    // Where a coloured fill drawn before lies beneath (the latest on top, a
+    // few of them only), the same lines once more in the colour for it.
+    TMetaFuellung fuellung = MetaFuellung(ecken, bild);
+    std::vector<TMetaFuellung> darunter;
+    std::size_t gesehen = 0;
+    for (auto q = flaechen_.rbegin(); q != flaechen_.rend() && gesehen < MetaFuellungenDarunter;
+         ++q) {
+        if (!Ueberlappen(*q, fuellung)) continue;
+        ++gesehen;
+        if (Mittel(q->Bild) == Weiss) continue;
+        std::vector<TPunktD> teil = KonvexSchnitt(ecken, q->Ecken);
+        if (teil.size() >= 3) darunter.push_back(MetaFuellung(std::move(teil), q->Bild));
+    }
+    flaechen_.push_back(std::move(fuellung));
+    for (auto q = darunter.rbegin(); q != darunter.rend(); ++q) {
+        const TMetaBild zusammen = Maskiert(bild, q->Bild);
+        Linien(q->Ecken, mass, linienfarbe(Mittel(zusammen), Mittel(q->Bild)));
+        q->Bild = zusammen;
+        flaechen_.push_back(std::move(*q));
+    }
+    stiftGesetzt_ = false; // the scene's next pen is made again
+}
+
+void TMetadateiFlaeche::Linien(const std::vector<TPunktD>& ecken, const TSchraffurMass& mass,
+                               TFarbe farbe) {
     // In turned coordinates: u along the lines, v across them.
     const double w = std::sqrt(0.5);
     std::vector<TPunktD> uv;
@@ -248,19 +394,7 @@ void TMetadateiFlaeche::Durchsicht(const std::vector<TPunktD>& ecken) {
         vmin = std::min(vmin, uv.back().y);
         vmax = std::max(vmax, uv.back().y);
     }
-    // A solid see-through fill shows its full colour where nothing lies
-    // behind it: the lines are darker, so that with the gaps they give
-    // that shade on white.
-    TFarbe farbe = pinselWert_.Farbe;
-    if (pinselWert_.Art == TPinselArt::Voll) {
-        const double anteil = mass.Breite / mass.Abstand;
-        const auto dunkler = [anteil](int k) {
-            return std::clamp(static_cast<int>(std::lround(255 - (255 - k) / anteil)), 0, 255);
-        };
-        farbe = RGB(dunkler(Rot(farbe)), dunkler(Gruen(farbe)), dunkler(Blau(farbe)));
-    }
     StiftWaehlen(StiftVoll, static_cast<std::uint16_t>(std::lround(mass.Breite)), farbe);
-    stiftGesetzt_ = false; // the scene's next pen is made again
     std::vector<double> schnitte;
     // Lines on a grid fixed to the page, so that neighbouring pieces of a
     // plane join without a seam.
@@ -395,6 +529,8 @@ void TMetadateiFlaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
     if (schraffur) Hintergrund(true);
     PolygonEinheiten(ein);
     if (schraffur) Hintergrund(false);
+    if (pinselWert_.Art != TPinselArt::Leer && modus_ == TRasterModus::Kopieren)
+        Merken(ein, schraffur ? TMetaBild{} : PinselBild(pinselWert_));
 }
 
 void TMetadateiFlaeche::Linie(TLogPunkt von, TLogPunkt bis) {

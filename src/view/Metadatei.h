@@ -8,6 +8,9 @@
 // See-through fills are drawn as lines of their colour (with the mask
 // raster mode still set, for the programs that honour it), since office
 // programs ignore the raster operation and would hide what lies behind.
+// Where such a fill lies over a coloured fill drawn before, its lines there
+// take the colour that gives, with the gaps, what the screen's AND makes of
+// the two.
 //
 // Text is written in Windows-1252 and measured with the advance widths of
 // the sans-serif face the scene asks for, since no font is at hand here.
@@ -22,6 +25,38 @@
 #include <vector>
 
 namespace kalvorin {
+
+// How a fill looks on the screen: its colour on the dots of its 8 x 8
+// pattern, which cover this share of it (1: solid), white between them.
+// The scene's patterns lie on one grid, the sparser ones' dots among the
+// denser ones'.
+struct TMetaBild {
+    TFarbe Farbe = Weiss;
+    double Anteil = 1;
+};
+// Its mean shade.
+TFarbe Mittel(TMetaBild b);
+// What the screen's AND shows where the see-through fill `oben` lies over
+// `unten`: on the mean, and as a pattern again where both are patterns of
+// one share.
+TMetaBild Maskiert(TMetaBild oben, TMetaBild unten);
+
+// A fill drawn so far on a metafile canvas, with its box and its look, for
+// the see-through fills drawn over it: the metafiles cannot multiply, so
+// these darken by what they know lies beneath.
+struct TMetaFuellung {
+    std::vector<TPunkt2D> Ecken;
+    TPunkt2D Min, Max;
+    TMetaBild Bild;
+};
+TMetaFuellung MetaFuellung(std::vector<TPunkt2D> ecken, TMetaBild bild);
+bool Ueberlappen(const TMetaFuellung& a, const TMetaFuellung& b);
+// The part of the polygon inside the convex one (empty when that one is
+// not convex).
+std::vector<TPunkt2D> KonvexSchnitt(const std::vector<TPunkt2D>& ecken,
+                                    const std::vector<TPunkt2D>& konvex);
+// How many of the fills beneath a see-through one it is darkened for.
+inline constexpr std::size_t MetaFuellungenDarunter = 24;
 
 class TMetadateiFlaeche : public TZeichenflaeche {
 public:
@@ -49,6 +84,11 @@ public:
     // A point in file units (y downwards), before rounding.
     using TPunktD = TPunkt2D;
 
+    // Lines covering a share of the area, of a width and so far apart.
+    struct TSchraffurMass {
+        double Breite, Abstand;
+    };
+
 private:
     TPunktD Einheiten(TLogPunkt p) const;
     TPunktD Seitenecke() const { return {double(groesse_.Breite), double(groesse_.Hoehe)}; }
@@ -60,8 +100,11 @@ private:
     void Hintergrund(bool deckend);
     void PolygonEinheiten(const std::vector<TPunktD>& punkte);
     void StiftWaehlen(std::uint16_t stil, std::uint16_t breite, TFarbe farbe);
-    // A see-through fill (the mask raster mode) as lines of the brush's colour.
+    // A see-through fill (the mask raster mode) as lines of the brush's
+    // colour, darker where they lie over a coloured fill drawn before.
     void Durchsicht(const std::vector<TPunktD>& ecken);
+    void Linien(const std::vector<TPunktD>& ecken, const TSchraffurMass& mass, TFarbe farbe);
+    void Merken(const std::vector<TPunktD>& ecken, TMetaBild bild);
 
     TLogRechteck fenster_;
     TAusgabeMass groesse_;
@@ -75,6 +118,7 @@ private:
     bool stiftGesetzt_ = false;
     TPinsel pinselWert_{};
     bool pinselGesetzt_ = false;
+    std::vector<TMetaFuellung> flaechen_;
     TRasterModus modus_ = TRasterModus::Kopieren;
     bool deckend_ = false;
     int schriftHoehe_ = 0;

@@ -246,3 +246,58 @@ TEST(Ausgabemasse, TrueScaleTrimsToTheDrawingAndSizesTheFonts) {
                   .Fenster,
               Quadrat);
 }
+
+// The same drawing at 1 LE = 0,5 cm: 6000 logical units to the centimetre.
+TEST(Ausgabemasse, HalfScaleHalvesTheDrawingButNotTheMarginOrTheFonts) {
+    const TWeltRechteck welt{0, 0, 10, 10};
+    const auto malen = [](TZeichenflaeche& f) {
+        f.SetzeStift({Schwarz, 100, TStiftStil::Durchgezogen});
+        f.Linie({10000, 10000}, {20000, 10000});
+    };
+    const TMassstabBild wahr = MassstabBild(Quadrat, welt, true, malen, 10);
+    const TMassstabBild halb = MassstabBild(Quadrat, welt, true, malen, 10, MassstabHalbCm);
+    EXPECT_EQ(halb.Fenster.links, 10000 - 50 - 1800) << "0,3 cm of margin";
+    EXPECT_EQ(halb.Fenster.rechts, 20000 + 50 + 1800);
+    // 3,333 units of line and its width: 1,683 cm; with the margin 2,283 cm.
+    EXPECT_EQ(halb.Groesse.Breite, 2283);
+    EXPECT_EQ(wahr.Groesse.Breite, 3967) << "3,367 cm and the margin";
+    // 10 pt stay 10 pt; the textbook view's names are as large as its squares.
+    EXPECT_NEAR(halb.Schriftzelle, 2 * wahr.Schriftzelle, 1e-6);
+    EXPECT_NEAR(halb.Grundzelle, wahr.Grundzelle, 1e-9);
+}
+
+TEST(Ausgabemasse, AFigureFitsA4UprightOrAcrossWithinTheMargin) {
+    const std::pair<TAusgabeMass, bool> faelle[] = {
+        {{20000, 28700}, true},  // upright, to the margin
+        {{28700, 20000}, true},  // across
+        {{28034, 19047}, true},  // the teacher's exercise
+        {{20001, 20000}, true},  // too wide upright, fits across
+        {{20001, 28701}, false}, // neither way
+        {{31327, 31327}, false}, // with the rotation sphere
+        {{21000, 29700}, false}, // the whole paper: its edge is not printed
+    };
+    for (const auto& [mass, passt] : faelle)
+        EXPECT_EQ(PasstAufA4(mass), passt) << mass.Breite << " x " << mass.Hoehe;
+}
+
+TEST_P(Ausgabeformular, AFigureTooLargeForA4IsOfferedAtHalfTheScale) {
+    EXPECT_EQ(MassstabFuerA4({28034, 19047}), 1);
+    EXPECT_TRUE(protokoll.Eintraege.empty()) << "fits: nothing asked";
+
+    const std::string frage = T("Die Figur passt bei 1 LE = 1 cm nicht auf eine A4-Seite "
+                                "(31,3 × 20,6 cm). Soll sie im Maßstab 1 LE = 0,5 cm "
+                                "ausgegeben werden?");
+    for (const auto& [antwort, massstab] :
+         {std::pair{TAntwort::Ja, MassstabHalbCm}, std::pair{TAntwort::Nein, 1.0}}) {
+        protokoll.Eintraege.clear();
+        protokoll.Antworten = {antwort};
+        EXPECT_EQ(MassstabFuerA4({31327, 20551}), massstab);
+        ASSERT_EQ(protokoll.Eintraege.size(), 1u);
+        EXPECT_TRUE(protokoll.Eintraege[0].IstFrage);
+        EXPECT_EQ(protokoll.Eintraege[0].Knoepfe, TFrageKnoepfe::JaNein);
+        EXPECT_EQ(protokoll.Eintraege[0].Text, frage);
+    }
+    EXPECT_EQ(UeberA4Hinweis({45000, 40049}, 1),
+              T("Die Figur ist bei 1 LE = 1 cm größer als eine A4-Seite (45,0 × 40,0 cm); "
+                "sie wird in dieser Größe geschrieben."));
+}

@@ -1,5 +1,5 @@
 // The enhanced metafile read back record by record: a header that says what
-// the file holds, the picture's size, quarter-point pens, UTF-16 text, and
+// the file holds, the picture's size, half-point pens, UTF-16 text, and
 // see-through fills as an alpha blend clipped to their polygon.
 
 #include "view/Emf.h"
@@ -73,7 +73,7 @@ TEST(Emf, HeaderCountsTheRecordsAndBytesAndGivesTheSizeInHundredthsOfAMillimetre
     EXPECT_EQ(saetze.back().Typ, 14u) << "the end record";
 }
 
-TEST(Emf, PensAreAtLeastAQuarterPointAndTextIsUtf16) {
+TEST(Emf, PensAreAtLeastHalfAPointAndTextIsUtf16) {
     TEmfFlaeche z(Fenster, Mass);
     z.SetzeStift({RGB(1, 2, 3), 1, TStiftStil::Punktiert});
     z.SetzeSchrift("Arial", 600, Schwarz);
@@ -82,7 +82,7 @@ TEST(Emf, PensAreAtLeastAQuarterPointAndTextIsUtf16) {
     const auto stift = Mit(saetze, 95);
     ASSERT_EQ(stift.size(), 1u);
     EXPECT_EQ(stift[0].W(5) & 0xFF, 2u) << "dotted";
-    EXPECT_EQ(stift[0].W(6), 9u) << "0,09 mm";
+    EXPECT_EQ(stift[0].W(6), 18u) << "0,18 mm";
     EXPECT_EQ(stift[0].W(8), 0x030201u);
     const auto text = Mit(saetze, 84);
     ASSERT_EQ(text.size(), 1u);

@@ -2,6 +2,7 @@
 
 #include "view/Emf.h"
 #include "view/Metadatei.h"
+#include "view/Svg.h"
 #include "view/Tikz.h"
 #include "view/qt/QtZeichenflaeche.h"
 
@@ -11,7 +12,6 @@
 #include <QMimeData>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <array>
 #include <cmath>
@@ -20,9 +20,6 @@ namespace kalvorin {
 
 namespace {
 
-// SVG coordinates: a hundred to the centimetre, so the picture's size in
-// whole units is exact to a tenth of a millimetre.
-constexpr double SvgAufloesung = 254;
 // PDF: the resolution of the painter's coordinates.
 constexpr int PdfAufloesung = 1200;
 
@@ -63,8 +60,9 @@ void MalenMitMischung(QPainter& painter, const TLogRechteck& fenster, const QRec
     painter.restore();
 }
 
-void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt) {
-    const TMassstabBild b = MassstabBild(a.Fenster, welt, heft, a.Malen, schriftPunkt);
+void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt,
+                      double cmProLE) {
+    const TMassstabBild b = MassstabBild(a.Fenster, welt, heft, a.Malen, schriftPunkt, cmProLE);
     a.Fenster = b.Fenster;
     a.Groesse = a.Metadateigroesse = b.Groesse;
     a.Malen = [malen = a.Malen, grund = b.Grundzelle, ziel = b.Schriftzelle](TZeichenflaeche& z) {
@@ -127,23 +125,15 @@ QByteArray TikzDaten(const TGrafikAuftrag& a) {
 }
 
 QByteArray SvgDaten(const TGrafikAuftrag& a) {
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    const QSize groesse(Pixel(a.Groesse.Breite, SvgAufloesung),
-                        Pixel(a.Groesse.Hoehe, SvgAufloesung));
-    QSvgGenerator svg;
-    svg.setOutputDevice(&puffer);
-    svg.setResolution(static_cast<int>(SvgAufloesung));
-    svg.setSize(groesse);
-    svg.setViewBox(QRectF(QPointF(0, 0), groesse));
-    svg.setTitle(QStringLiteral("Kalvorin"));
-    QPainter p;
-    if (!p.begin(&svg)) return {};
-    MalenMitMischung(p, a.Fenster, QRectF(QPointF(0, 0), groesse), a.Malen);
-    if (!p.end()) return {};
-    SvgMischungEintragen(daten);
-    return daten;
+    // Plain SVG from the canvas of its own, on the white page as every
+    // other target.
+    TSvgFlaeche flaeche(a.Fenster, a.Groesse);
+    flaeche.SetzeStift({Weiss, 0, TStiftStil::Unsichtbar});
+    flaeche.SetzePinsel({TPinselArt::Voll, Weiss, SchraffurKeine, {}});
+    flaeche.Rechteck(a.Fenster);
+    a.Malen(flaeche);
+    const std::string datei = flaeche.Datei();
+    return QByteArray(datei.data(), static_cast<qsizetype>(datei.size()));
 }
 
 QByteArray PdfDaten(const TGrafikAuftrag& a) {

@@ -25,8 +25,8 @@ using TMalen = std::function<void(TZeichenflaeche&)>;
 // White background in the rectangle, then the logical window shown in it
 // (equal scale in both directions, centred) and drawn by `malen`.
 void Malen(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel, const TMalen& malen);
-// The same into a PDF or SVG file whose bytes go through PdfMischungEintragen
-// or SvgMischungEintragen afterwards (the see-through fills as blends).
+// The same into a PDF file whose bytes go through PdfMischungEintragen
+// afterwards (the see-through fills as blends).
 void MalenMitMischung(QPainter& painter, const TLogRechteck& fenster, const QRectF& ziel,
                       const TMalen& malen);
 
@@ -55,8 +55,10 @@ struct TGrafikformat {
 // "Maßstab 1 LE = 1 cm": the job's window trimmed to what is drawn, its size
 // on paper one centimetre to the unit, and its fonts such that tick numbers
 // have the size in points. welt and heft: the view's world rectangle and
-// whether it shows the textbook view.
-void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt);
+// whether it shows the textbook view; cmProLE: the centimetres of one unit
+// (MassstabHalbCm for a figure too large for A4).
+void MassstabAnwenden(TGrafikAuftrag& a, const TWeltRechteck& welt, bool heft, int schriftPunkt,
+                      double cmProLE = 1);
 
 std::span<const TGrafikformat> Grafikformate();
 // The row of an extension (any case, without the dot) or of a dialog
