@@ -1,5 +1,6 @@
 #include "document/Angebote.h"
 
+#include "exakt/ExakteMessung.h"
 #include "model/Markierung.h"
 
 #include <span>
@@ -10,9 +11,15 @@ namespace kalvorin {
 
 namespace {
 
+using exakt::TMessart;
+using TMessarten = std::array<std::optional<TMessart>, 4>;
+
 struct TZeile {
     std::string_view Muster;
     std::string_view Spalten; // one letter per column, '-' disables
+    // Measurement table only: what each column measures; nothing where it
+    // offers without a value.
+    TMessarten Messarten = {};
 };
 
 // Creation: Punkt, Gerade, Ebene, Strecke, Pfeil, Vektor, Dreieck, Pyramide.
@@ -40,11 +47,24 @@ constexpr TZeile AbbildungsTabelle[] = {
 
 // Measurement (long pattern): Winkel, Laenge, Flaeche, Volumen; ' ' enables
 // under the reset caption like 'x'.
+using enum TMessart;
+constexpr std::optional<TMessart> Ohne; // not offered, or offered without a value
 constexpr TZeile MessTabelle[] = {
-    {"2------", "-A--"}, {"3------", "--x-"}, {"4------", "---x"}, {"1-1----", "-A--"},
-    {"1--1---", "-A--"}, {"1----1-", "---x"}, {"-1-----", "-B--"}, {"-2-----", "S-v-"},
-    {"-3-----", "---D"}, {"--2----", "xA--"}, {"--11---", "x --"}, {"---2---", "x---"},
-    {"----1--", "-x--"}, {"-----1-", "--x-"}, {"------1", "---x"},
+    {"2------", "-A--", {Ohne, AbstandPunkte, Ohne, Ohne}},
+    {"3------", "--x-", {Ohne, Ohne, FlaechePunkte, Ohne}},
+    {"4------", "---x", {Ohne, Ohne, Ohne, VolumenPunkte}},
+    {"1-1----", "-A--", {Ohne, AbstandPunktGerade, Ohne, Ohne}},
+    {"1--1---", "-A--", {Ohne, AbstandPunktEbene, Ohne, Ohne}},
+    {"1----1-", "---x", {Ohne, Ohne, Ohne, VolumenPunktDreieck}},
+    {"-1-----", "-B--", {Ohne, TMessart::Betrag, Ohne, Ohne}},
+    {"-2-----", "S-v-", {WinkelVektoren, Ohne, FlaecheVektoren, Ohne}},
+    {"-3-----", "---D", {Ohne, Ohne, Ohne, VolumenVektoren}},
+    {"--2----", "xA--", {WinkelGeraden, AbstandGeraden, Ohne, Ohne}},
+    {"--11---", "x --", {WinkelGeradeEbene, Ohne, Ohne, Ohne}},
+    {"---2---", "x---", {WinkelEbenen, Ohne, Ohne, Ohne}},
+    {"----1--", "-x--", {Ohne, StreckenLaenge, Ohne, Ohne}},
+    {"-----1-", "--x-", {Ohne, Ohne, FlaecheDreieck, Ohne}},
+    {"------1", "---x", {Ohne, Ohne, Ohne, VolumenPyramide}},
 };
 
 const TZeile* Suche(std::span<const TZeile> tabelle, std::string_view muster) {
@@ -298,11 +318,11 @@ void AlleDemarkieren(TListe& liste, const TDreiDBasisElement* ausser) {
 
 TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& m) {
     const TRegel& r = Regeln[static_cast<int>(befehl)];
-    const TAngebotsfall nicht{Angebot(r.Grund, false), TFall::Keiner};
+    const TAngebotsfall nicht{Angebot(r.Grund, false), TFall::Keiner, {}};
     const TZeile* z = Zeile(r.Tabelle, m);
     if (!z || z->Spalten[r.Spalte] == '-') return nicht;
     const char c = z->Spalten[r.Spalte];
-    TAngebotsfall a{Angebot(r.Grund, true), TFall::Keiner};
+    TAngebotsfall a{Angebot(r.Grund, true), TFall::Keiner, {}};
     if (!r.Buchstaben.empty()) {
         const TBuchstabe* b = nullptr;
         for (const TBuchstabe& x : r.Buchstaben)
@@ -316,6 +336,7 @@ TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& m) {
         }
         a.Fall = b->Fall;
     }
+    if (r.Tabelle == TTabelle::Messen) a.Messart = z->Messarten[r.Spalte];
     if (a.Fall == TFall::Keiner)
         for (const TMusterFall& f : r.Faelle)
             if (f.Muster == Muster(r.Tabelle, m)) a.Fall = f.Fall;
@@ -325,6 +346,10 @@ TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& m) {
 
 TFall Fall(const TListe& liste, TBefehl befehl) {
     return AngebotUndFall(befehl, Markierungsmuster(liste)).Fall;
+}
+
+std::optional<TMessart> Messart(const TListe& liste, TBefehl befehl) {
+    return AngebotUndFall(befehl, Markierungsmuster(liste)).Messart;
 }
 
 TAngebote BerechneAngebote(const TListe& liste) {

@@ -7,9 +7,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kalvorin {
+
+namespace exakt {
+enum class TMessart; // exakt/ExakteMessung.h
+}
 
 enum class TBefehl {
     // creation from marked elements
@@ -96,7 +101,7 @@ enum class TFall : std::uint8_t {
     Streckung,
     Orthogonalprojektion,
     Parallelprojektion,
-    // measurement; the measurement itself reads the long pattern
+    // measurement; which one the marks select is its TMessart
     Messung,
 };
 
@@ -112,6 +117,9 @@ TMarkierungsmuster Markierungsmuster(const TListe& liste);
 struct TAngebotsfall {
     TAngebot Angebot;           // enabled and captions
     TFall Fall = TFall::Keiner; // Keiner exactly when not enabled
+    // For a measurement: what it measures. Nothing where the command is not
+    // offered, and where it is offered for marks it has no value for.
+    std::optional<exakt::TMessart> Messart;
 };
 
 // The one place that decides a command for the marks: its row of its
@@ -120,6 +128,9 @@ struct TAngebotsfall {
 TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& muster);
 // The case alone, for the command about to run.
 TFall Fall(const TListe& liste, TBefehl befehl);
+// What the measurement command measures for the marks (nothing for the
+// other commands).
+std::optional<exakt::TMessart> Messart(const TListe& liste, TBefehl befehl);
 
 // The six items that apply a defined mapping, in menu order.
 enum class TAbbildungsBefehl {

@@ -4,24 +4,15 @@
 #include "document/Befehle.h"
 #include "document/BefehleHilfen.h"
 #include "geometry/Auswertung.h"
+#include "model/Auswahl.h"
 
 #include <string>
 
 namespace kalvorin {
 
-using befehle::Markierte;
-
 namespace {
 
 constexpr const char* CRLF = "\r\n";
-
-struct TMarkiert {
-    std::vector<TDreiDBasisElement*> P, V, G, E, D;
-    explicit TMarkiert(const TListe& l)
-        : P(Markierte(l, TElementart::DfrPunkt)), V(Markierte(l, TElementart::DVektor)),
-          G(Markierte(l, TElementart::DGerade)), E(Markierte(l, TElementart::DEbene)),
-          D(Markierte(l, TElementart::DDreieck)) {}
-};
 
 const std::string& N(const TDreiDBasisElement* e) {
     static const std::string leer;
@@ -91,7 +82,7 @@ bool Erzeugen(TDokument& d, TFall fall, TElementart art, Festlegen festlegen, Pr
               Danach danach = NichtsDanach) {
     if (fall == TFall::Keiner) return false;
     return d.Aendern([&](TListe& l) {
-        const TMarkiert m(l);
+        const TAuswahl m(l);
         TDreiDBasisElement* neu = befehle::NeuMitName(l, art);
         if (!neu) return false;
         if (!festlegen(*neu, m)) {
@@ -124,7 +115,7 @@ bool NieAbgelehnt(TDreiDBasisElement&, std::string&) {
 bool ErzPunkt(TDokument& d) {
     return Erzeugen(
         d, Fall(d.Liste(), TBefehl::ErzPunkt), TElementart::DfrPunkt,
-        [](TDreiDBasisElement& e, const TMarkiert& m) {
+        [](TDreiDBasisElement& e, const TAuswahl& m) {
             if (m.P.empty() || m.V.empty()) return false;
             Setze(e, TfrPunkt::PV, m.P.back(), m.V.back());
             return true;
@@ -136,7 +127,7 @@ bool ErzGerade(TDokument& d) {
     const TFall fall = Fall(d.Liste(), TBefehl::ErzGerade);
     return Erzeugen(
         d, fall, TElementart::DGerade,
-        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+        [&](TDreiDBasisElement& e, const TAuswahl& m) {
             if (fall == TFall::GeradePP && m.P.size() >= 2)
                 Setze(e, TGerade::GPP, m.P[0], m.P[1]);
             else if (fall == TFall::GeradePV && !m.P.empty() && !m.V.empty())
@@ -157,7 +148,7 @@ bool ErzEbene(TDokument& d) {
     const TFall fall = Fall(d.Liste(), TBefehl::ErzEbene);
     return Erzeugen(
         d, fall, TElementart::DEbene,
-        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+        [&](TDreiDBasisElement& e, const TAuswahl& m) {
             if (fall == TFall::EbenePPP && m.P.size() >= 3)
                 Setze(e, TEbene::EPPP, m.P[0], m.P[1], m.P[2]);
             else if (fall == TFall::EbenePV && !m.P.empty() && !m.V.empty())
@@ -185,7 +176,7 @@ bool ErzEbene(TDokument& d) {
 bool ErzStrecke(TDokument& d) {
     return Erzeugen(
         d, Fall(d.Liste(), TBefehl::ErzStrecke), TElementart::DStrecke,
-        [](TDreiDBasisElement& e, const TMarkiert& m) {
+        [](TDreiDBasisElement& e, const TAuswahl& m) {
             if (m.P.size() < 2) return false;
             Setze(e, 0, m.P[0], m.P[1]);
             return true;
@@ -206,7 +197,7 @@ bool ErzPfeil(TDokument& d) {
     if (fall == TFall::PfeilPP && !befehle::Platz(d.Liste(), 2)) return false;
     return Erzeugen(
         d, fall, TElementart::DPfeil,
-        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+        [&](TDreiDBasisElement& e, const TAuswahl& m) {
             if (fall == TFall::PfeilPP && m.P.size() >= 2)
                 Setze(e, TPfeil::PfPP, m.P[0], m.P[1]);
             else if (fall == TFall::PfeilPV && !m.P.empty() && !m.V.empty())
@@ -240,7 +231,7 @@ bool ErzVektor(TDokument& d) {
     const TFall fall = Fall(d.Liste(), TBefehl::ErzVektor);
     return Erzeugen(
         d, fall, TElementart::DVektor,
-        [&](TDreiDBasisElement& e, const TMarkiert& m) {
+        [&](TDreiDBasisElement& e, const TAuswahl& m) {
             if (fall == TFall::VektorPP && m.P.size() >= 2)
                 Setze(e, TVektor::V2P, m.P[0], m.P[1]);
             else if (fall == TFall::VektorG && !m.G.empty())
@@ -271,7 +262,7 @@ bool ErzVektor(TDokument& d) {
 bool ErzDreieck(TDokument& d) {
     return Erzeugen(
         d, Fall(d.Liste(), TBefehl::ErzDreieck), TElementart::DDreieck,
-        [](TDreiDBasisElement& e, const TMarkiert& m) {
+        [](TDreiDBasisElement& e, const TAuswahl& m) {
             if (m.P.size() < 3) return false;
             Setze(e, 0, m.P[0], m.P[1], m.P[2]);
             return true;
@@ -290,7 +281,7 @@ bool ErzDreieck(TDokument& d) {
 bool ErzPyramide(TDokument& d) {
     return Erzeugen(
         d, Fall(d.Liste(), TBefehl::ErzPyramide), TElementart::DPyramide3,
-        [](TDreiDBasisElement& e, const TMarkiert& m) {
+        [](TDreiDBasisElement& e, const TAuswahl& m) {
             if (m.P.empty() || m.D.empty()) return false;
             Setze(e, 0, m.D.back(), m.P.back()); // base triangle, apex
             return true;

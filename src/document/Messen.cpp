@@ -5,6 +5,7 @@
 #include "exakt/ExakteMessung.h"
 #include "geometry/Auswertung.h"
 #include "geometry/Schnitt.h"
+#include "model/Auswahl.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"
 
@@ -15,7 +16,7 @@ namespace kalvorin {
 
 namespace {
 
-using Liste = std::vector<TDreiDBasisElement*>;
+using Liste = TAuswahl::Elemente;
 
 constexpr const char* Absatz = "\r\n\r\n";
 
@@ -108,172 +109,218 @@ std::string Exakt(std::string text, exakt::TMessart art,
     return exakt::MitExaktZeile(text, exakt::ExaktZeile(*m));
 }
 
-struct TMarkiert {
-    Liste P, V, G, E, S, D, Y;
-    explicit TMarkiert(const TListe& l)
-        : P(befehle::Markierte(l, TElementart::DfrPunkt)),
-          V(befehle::Markierte(l, TElementart::DVektor)),
-          G(befehle::Markierte(l, TElementart::DGerade)),
-          E(befehle::Markierte(l, TElementart::DEbene)),
-          S(befehle::Markierte(l, TElementart::DStrecke)),
-          D(befehle::Markierte(l, TElementart::DDreieck)),
-          Y(befehle::Markierte(l, TElementart::DPyramide3)) {}
-};
+using exakt::TMessart;
+using TText = std::optional<std::string>;
 
-std::optional<std::string> Winkel(const std::string& muster, const TMarkiert& m) {
+// --- angles
+
+TText WinkelVektoren(const TAuswahl& m) {
     std::vector<TTripel> v;
+    if (!Vektoren(m.V, v)) return {};
+    const std::string &a = m.V[0]->Name, &b = m.V[1]->Name;
+    return Exakt(Zwei("Winkel", a, b, Grad(Zwischenwinkel(v[0], v[1])), "°") + a + " ° " + b +
+                     " = " +
+                     FormatGeneral(Skalarprodukt(v[0], v[1]), Einstellungen().StandardStellen),
+                 TMessart::WinkelVektoren, {m.V[0], m.V[1]});
+}
+
+TText WinkelGeraden(const TAuswahl& m) {
+    std::vector<TGeometrie> g;
+    if (!Geraden(m.G, g)) return {};
+    return Exakt(Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
+                      Schnittwinkel(g[0].Richtung1, g[1].Richtung1), "°"),
+                 TMessart::WinkelGeraden, {m.G[0], m.G[1]});
+}
+
+TText WinkelGeradeEbene(const TAuswahl& m) {
     std::vector<TGeometrie> g, e;
-    if (muster == "-2-----") {
-        if (!Vektoren(m.V, v)) return {};
-        const std::string &a = m.V[0]->Name, &b = m.V[1]->Name;
-        return Exakt(Zwei("Winkel", a, b, Grad(Zwischenwinkel(v[0], v[1])), "°") + a + " ° " + b +
-                         " = " +
-                         FormatGeneral(Skalarprodukt(v[0], v[1]), Einstellungen().StandardStellen),
-                     exakt::TMessart::WinkelVektoren, {m.V[0], m.V[1]});
-    }
-    if (muster == "--2----") {
-        if (!Geraden(m.G, g)) return {};
-        return Exakt(Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
-                          Schnittwinkel(g[0].Richtung1, g[1].Richtung1), "°"),
-                     exakt::TMessart::WinkelGeraden, {m.G[0], m.G[1]});
-    }
-    if (muster == "--11---") {
-        if (!Geraden(m.G, g) || !Ebenen(m.E, e)) return {};
-        return Exakt(Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
-                          WinkelZurEbene(g[0].Richtung1, Normale(e[0])), "°"),
-                     exakt::TMessart::WinkelGeradeEbene, {m.G[0], m.E[0]});
-    }
-    if (muster == "---2---") {
-        if (!Ebenen(m.E, e)) return {};
-        return Exakt(Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
-                          Schnittwinkel(Normale(e[0]), Normale(e[1])), "°"),
-                     exakt::TMessart::WinkelEbenen, {m.E[0], m.E[1]});
-    }
-    return {};
+    if (!Geraden(m.G, g) || !Ebenen(m.E, e)) return {};
+    return Exakt(Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
+                      WinkelZurEbene(g[0].Richtung1, Normale(e[0])), "°"),
+                 TMessart::WinkelGeradeEbene, {m.G[0], m.E[0]});
 }
 
-std::optional<std::string> Laenge(const std::string& muster, const TMarkiert& m) {
-    std::vector<TTripel> p, v;
-    std::vector<TGeometrie> g, e;
-    if (muster == "2------") {
-        if (!Punkte(m.P, p)) return {};
-        return Exakt(Zwei("Abstand", m.P[0]->Name, m.P[1]->Name,
-                          Betrag(Verbindungsvektor(p[0], p[1])), " LE"),
-                     exakt::TMessart::AbstandPunkte, {m.P[0], m.P[1]});
-    }
-    if (muster == "1-1----") {
-        if (!Punkte(m.P, p) || !Geraden(m.G, g)) return {};
-        return Exakt(Zwei("Abstand", m.P[0]->Name, m.G[0]->Name,
-                          AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1), " LE"),
-                     exakt::TMessart::AbstandPunktGerade, {m.P[0], m.G[0]});
-    }
-    if (muster == "1--1---") {
-        if (!Punkte(m.P, p) || !Ebenen(m.E, e)) return {};
-        // A distance is never negative: |n·(P − A)| with n normalised.
-        TTripel n = Normale(e[0]);
-        Normieren(n);
-        return Exakt(Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
-                          std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0].Punkt, p[0]))), " LE"),
-                     exakt::TMessart::AbstandPunktEbene, {m.P[0], m.E[0]});
-    }
-    if (muster == "--2----") {
-        if (!Geraden(m.G, g)) return {};
-        const TTripel n = Kreuzprodukt(g[0].Richtung1, g[1].Richtung1);
-        const Real abstand =
-            GeradenParallel(*m.G[0], *m.G[1], n)
-                ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
-                : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) /
-                      Betrag(n);
-        return Exakt(Zwei("Abstand", m.G[0]->Name, m.G[1]->Name, abstand, " LE"),
-                     exakt::TMessart::AbstandGeraden, {m.G[0], m.G[1]});
-    }
-    if (muster == "-1-----") {
-        if (!Vektoren(m.V, v)) return {};
-        return Exakt("\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" +
-                         Absatz,
-                     exakt::TMessart::Betrag, {m.V[0]});
-    }
-    if (muster == "----1--") {
-        TTripel a, d;
-        if (StreckeAuswerten(*m.S[0], a, d) != KeinFehler) return {};
-        return Exakt("\r\nLänge (" + m.S[0]->Name + ") = " + FormatMeasure(Betrag(d)) + " LE" +
-                         Absatz,
-                     exakt::TMessart::StreckenLaenge, {m.S[0]});
-    }
-    return {};
+TText WinkelEbenen(const TAuswahl& m) {
+    std::vector<TGeometrie> e;
+    if (!Ebenen(m.E, e)) return {};
+    return Exakt(Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
+                      Schnittwinkel(Normale(e[0]), Normale(e[1])), "°"),
+                 TMessart::WinkelEbenen, {m.E[0], m.E[1]});
 }
 
-std::optional<std::string> Flaeche(const std::string& muster, const TMarkiert& m) {
-    std::vector<TTripel> p, v;
-    if (muster == "3------") {
-        if (!Punkte(m.P, p)) return {};
-        const Real f =
-            Betrag(Kreuzprodukt(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]))) / 2;
-        return Exakt("\r\nFläche (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
-                         ") = " + FormatMeasure(f) + " FE" + Absatz,
-                     exakt::TMessart::FlaechePunkte, {m.P[0], m.P[1], m.P[2]});
-    }
-    if (muster == "-----1-") {
-        std::array<TTripel, 3> ecken{};
-        if (DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
-        const Real f = Betrag(Kreuzprodukt(Verbindungsvektor(ecken[0], ecken[1]),
-                                           Verbindungsvektor(ecken[0], ecken[2]))) /
-                       2;
-        return Exakt("\r\nFläche (" + m.D[0]->Name + ") = " + FormatMeasure(f) + " FE" + Absatz,
-                     exakt::TMessart::FlaecheDreieck, {m.D[0]});
-    }
-    if (muster == "-2-----") {
-        if (!Vektoren(m.V, v)) return {};
-        return Exakt("\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name +
-                         " | = " + FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1]))),
-                     exakt::TMessart::FlaecheVektoren, {m.V[0], m.V[1]});
-    }
-    return {};
-}
+// --- lengths and distances
 
-std::optional<std::string> Volumen(const std::string& muster, const TMarkiert& m) {
+TText AbstandPunkte(const TAuswahl& m) {
     std::vector<TTripel> p;
-    if (muster == "4------") {
-        if (!Punkte(m.P, p)) return {};
-        const Real vol =
-            Pyramidenvolumen(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]),
-                             Verbindungsvektor(p[0], p[3]));
-        return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
-                         " , " + m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
-                     exakt::TMessart::VolumenPunkte, {m.P[0], m.P[1], m.P[2], m.P[3]});
-    }
-    if (muster == "1----1-") {
-        std::array<TTripel, 3> ecken{};
-        if (!Punkte(m.P, p) || DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
-        const Real vol =
-            Pyramidenvolumen(Verbindungsvektor(p[0], ecken[0]), Verbindungsvektor(p[0], ecken[1]),
-                             Verbindungsvektor(p[0], ecken[2]));
-        return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name +
-                         ") = " + FormatMeasure(vol) + " VE" + Absatz,
-                     exakt::TMessart::VolumenPunktDreieck, {m.P[0], m.D[0]});
-    }
-    if (muster == "------1") {
-        std::array<TTripel, 3> ecken{};
-        TTripel t;
-        if (PyramideAuswerten(*m.Y[0], ecken, t) != KeinFehler) return {};
-        const Real vol =
-            Pyramidenvolumen(Verbindungsvektor(t, ecken[0]), Verbindungsvektor(t, ecken[1]),
-                             Verbindungsvektor(t, ecken[2]));
-        return Exakt("\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
-                     exakt::TMessart::VolumenPyramide, {m.Y[0]});
-    }
-    if (muster == "-3-----") {
-        // The three vectors are taken as they evaluate, valid or not.
-        std::vector<TTripel> v(3);
-        for (int i = 0; i < 3; ++i)
-            VektorOderPfeilAuswerten(*m.V[i], v[i]);
-        const Real vol = Pyramidenvolumen(v[0], v[1], v[2]);
-        const std::string namen = m.V[0]->Name + " , " + m.V[1]->Name + " , " + m.V[2]->Name;
-        const std::string spat = FormatMeasure(6 * vol);
-        return Exakt("\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" +
-                         "   " + Absatz + "        Spatvolumen (" + namen + ") = " + spat + " VE" +
-                         Absatz + "       Determinante (" + namen + ") = " + spat + Absatz,
-                     exakt::TMessart::VolumenVektoren, {m.V[0], m.V[1], m.V[2]});
+    if (!Punkte(m.P, p)) return {};
+    return Exakt(
+        Zwei("Abstand", m.P[0]->Name, m.P[1]->Name, Betrag(Verbindungsvektor(p[0], p[1])), " LE"),
+        TMessart::AbstandPunkte, {m.P[0], m.P[1]});
+}
+
+TText AbstandPunktGerade(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    std::vector<TGeometrie> g;
+    if (!Punkte(m.P, p) || !Geraden(m.G, g)) return {};
+    return Exakt(Zwei("Abstand", m.P[0]->Name, m.G[0]->Name,
+                      AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1), " LE"),
+                 TMessart::AbstandPunktGerade, {m.P[0], m.G[0]});
+}
+
+TText AbstandPunktEbene(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    std::vector<TGeometrie> e;
+    if (!Punkte(m.P, p) || !Ebenen(m.E, e)) return {};
+    // A distance is never negative: |n·(P − A)| with n normalised.
+    TTripel n = Normale(e[0]);
+    Normieren(n);
+    return Exakt(Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
+                      std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0].Punkt, p[0]))), " LE"),
+                 TMessart::AbstandPunktEbene, {m.P[0], m.E[0]});
+}
+
+TText AbstandGeraden(const TAuswahl& m) {
+    std::vector<TGeometrie> g;
+    if (!Geraden(m.G, g)) return {};
+    const TTripel n = Kreuzprodukt(g[0].Richtung1, g[1].Richtung1);
+    const Real abstand =
+        GeradenParallel(*m.G[0], *m.G[1], n)
+            ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
+            : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) / Betrag(n);
+    return Exakt(Zwei("Abstand", m.G[0]->Name, m.G[1]->Name, abstand, " LE"),
+                 TMessart::AbstandGeraden, {m.G[0], m.G[1]});
+}
+
+TText VektorBetrag(const TAuswahl& m) {
+    std::vector<TTripel> v;
+    if (!Vektoren(m.V, v)) return {};
+    return Exakt("\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" +
+                     Absatz,
+                 TMessart::Betrag, {m.V[0]});
+}
+
+TText StreckenLaenge(const TAuswahl& m) {
+    TTripel a, d;
+    if (StreckeAuswerten(*m.S[0], a, d) != KeinFehler) return {};
+    return Exakt("\r\nLänge (" + m.S[0]->Name + ") = " + FormatMeasure(Betrag(d)) + " LE" + Absatz,
+                 TMessart::StreckenLaenge, {m.S[0]});
+}
+
+// --- areas
+
+TText FlaechePunkte(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    if (!Punkte(m.P, p)) return {};
+    const Real f =
+        Betrag(Kreuzprodukt(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]))) / 2;
+    return Exakt("\r\nFläche (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
+                     ") = " + FormatMeasure(f) + " FE" + Absatz,
+                 TMessart::FlaechePunkte, {m.P[0], m.P[1], m.P[2]});
+}
+
+TText FlaecheDreieck(const TAuswahl& m) {
+    std::array<TTripel, 3> ecken{};
+    if (DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
+    const Real f = Betrag(Kreuzprodukt(Verbindungsvektor(ecken[0], ecken[1]),
+                                       Verbindungsvektor(ecken[0], ecken[2]))) /
+                   2;
+    return Exakt("\r\nFläche (" + m.D[0]->Name + ") = " + FormatMeasure(f) + " FE" + Absatz,
+                 TMessart::FlaecheDreieck, {m.D[0]});
+}
+
+TText FlaecheVektoren(const TAuswahl& m) {
+    std::vector<TTripel> v;
+    if (!Vektoren(m.V, v)) return {};
+    return Exakt("\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name +
+                     " | = " + FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1]))),
+                 TMessart::FlaecheVektoren, {m.V[0], m.V[1]});
+}
+
+// --- volumes
+
+TText VolumenPunkte(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    if (!Punkte(m.P, p)) return {};
+    const Real vol = Pyramidenvolumen(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]),
+                                      Verbindungsvektor(p[0], p[3]));
+    return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
+                     " , " + m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                 TMessart::VolumenPunkte, {m.P[0], m.P[1], m.P[2], m.P[3]});
+}
+
+TText VolumenPunktDreieck(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    std::array<TTripel, 3> ecken{};
+    if (!Punkte(m.P, p) || DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
+    const Real vol =
+        Pyramidenvolumen(Verbindungsvektor(p[0], ecken[0]), Verbindungsvektor(p[0], ecken[1]),
+                         Verbindungsvektor(p[0], ecken[2]));
+    return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name +
+                     ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                 TMessart::VolumenPunktDreieck, {m.P[0], m.D[0]});
+}
+
+TText VolumenPyramide(const TAuswahl& m) {
+    std::array<TTripel, 3> ecken{};
+    TTripel t;
+    if (PyramideAuswerten(*m.Y[0], ecken, t) != KeinFehler) return {};
+    const Real vol =
+        Pyramidenvolumen(Verbindungsvektor(t, ecken[0]), Verbindungsvektor(t, ecken[1]),
+                         Verbindungsvektor(t, ecken[2]));
+    return Exakt("\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                 TMessart::VolumenPyramide, {m.Y[0]});
+}
+
+TText VolumenVektoren(const TAuswahl& m) {
+    // The three vectors are taken as they evaluate, valid or not.
+    std::vector<TTripel> v(3);
+    for (int i = 0; i < 3; ++i)
+        VektorOderPfeilAuswerten(*m.V[i], v[i]);
+    const Real vol = Pyramidenvolumen(v[0], v[1], v[2]);
+    const std::string namen = m.V[0]->Name + " , " + m.V[1]->Name + " , " + m.V[2]->Name;
+    const std::string spat = FormatMeasure(6 * vol);
+    return Exakt("\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" + "   " +
+                     Absatz + "        Spatvolumen (" + namen + ") = " + spat + " VE" + Absatz +
+                     "       Determinante (" + namen + ") = " + spat + Absatz,
+                 TMessart::VolumenVektoren, {m.V[0], m.V[1], m.V[2]});
+}
+
+TText Messen(TMessart art, const TAuswahl& m) {
+    switch (art) {
+    case TMessart::WinkelVektoren:
+        return WinkelVektoren(m);
+    case TMessart::WinkelGeraden:
+        return WinkelGeraden(m);
+    case TMessart::WinkelGeradeEbene:
+        return WinkelGeradeEbene(m);
+    case TMessart::WinkelEbenen:
+        return WinkelEbenen(m);
+    case TMessart::AbstandPunkte:
+        return AbstandPunkte(m);
+    case TMessart::AbstandPunktGerade:
+        return AbstandPunktGerade(m);
+    case TMessart::AbstandPunktEbene:
+        return AbstandPunktEbene(m);
+    case TMessart::AbstandGeraden:
+        return AbstandGeraden(m);
+    case TMessart::Betrag:
+        return VektorBetrag(m);
+    case TMessart::StreckenLaenge:
+        return StreckenLaenge(m);
+    case TMessart::FlaechePunkte:
+        return FlaechePunkte(m);
+    case TMessart::FlaecheDreieck:
+        return FlaecheDreieck(m);
+    case TMessart::FlaecheVektoren:
+        return FlaecheVektoren(m);
+    case TMessart::VolumenPunkte:
+        return VolumenPunkte(m);
+    case TMessart::VolumenPunktDreieck:
+        return VolumenPunktDreieck(m);
+    case TMessart::VolumenPyramide:
+        return VolumenPyramide(m);
+    case TMessart::VolumenVektoren:
+        return VolumenVektoren(m);
     }
     return {};
 }
@@ -289,25 +336,14 @@ bool Zeigen(TDokument& d, TBefehl messung) {
 } // namespace
 
 std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung) {
-    const std::string muster = LangMuster(liste);
-    const TMarkiert m(liste);
-    switch (messung) {
-    case TBefehl::MessWinkel:
-        return Winkel(muster, m);
-    case TBefehl::MessLaenge:
-        return Laenge(muster, m);
-    case TBefehl::MessFlaeche:
-        return Flaeche(muster, m);
-    case TBefehl::MessVolumen:
-        return Volumen(muster, m);
-    default:
-        return {};
-    }
+    const auto art = Messart(liste, messung);
+    if (!art) return {};
+    return Messen(*art, TAuswahl(liste));
 }
 
 std::string MesswerteSchulgerechtPruefen(const TListe& liste) {
-    const std::string muster = LangMuster(liste);
-    const bool ohneRichtung = muster == "--2----" || muster == "--11---" || muster == "---2---";
+    // Lines and planes have no sense of direction; vectors have.
+    const bool ohneRichtung = Messart(liste, TBefehl::MessWinkel) != TMessart::WinkelVektoren;
     for (TBefehl b : {TBefehl::MessWinkel, TBefehl::MessLaenge}) {
         const auto text = Messergebnis(liste, b);
         if (!text) continue;

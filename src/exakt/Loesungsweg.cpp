@@ -2,6 +2,7 @@
 
 #include "exakt/ExakteMessung.h"
 #include "exakt/Gleichungen.h"
+#include "model/Auswahl.h"
 #include "storage/Latex.h"
 #include "storage/Zahlen.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 using A = TElementart;
 using Stil = TStil;
-using Elemente = std::vector<const TDreiDBasisElement*>;
 
 // --- pieces ----------------------------------------------------------------
 
@@ -135,6 +135,8 @@ public:
     // The name the result point has in the document, where the caller knows
     // it; else the usual letter (S for an intersection, F for a foot point).
     std::string Ergebnisname;
+    // False when the marks fit no case of the task: there is no solution.
+    bool Passend = true;
 
     // The names the document uses; a helper point of the solution never
     // takes one of them, nor one the solution has given already.
@@ -165,58 +167,17 @@ public:
 
 // --- the marked elements ---------------------------------------------------------
 
-struct TMarkiert {
-    Elemente P, V, G, E, S, D, Y;
+// The selection and its pattern (point, vector, line, plane, segment,
+// triangle, pyramid; '-' for none, else the count), by which the cases of
+// the intersection and the perpendicular are told apart.
+struct TMarkiert : TAuswahl {
     std::string Muster;
-};
-
-TMarkiert Markierte(const TListe& liste) {
-    TMarkiert m;
-    std::vector<const TDreiDBasisElement*> markiert;
-    for (int i = 1; i <= liste.Anzahl(); ++i)
-        if (liste[i]->markiert) markiert.push_back(liste[i]);
-    auto istMarkiert = [&](const TDreiDBasisElement* e) {
-        for (auto* x : markiert)
-            if (x == e) return true;
-        return false;
-    };
-    for (const TDreiDBasisElement* e : markiert) {
-        switch (e->Art) {
-        case A::DfrPunkt:
-            m.P.push_back(e);
-            break;
-        case A::DVektor:
-            m.V.push_back(e);
-            break;
-        case A::DPfeil: {
-            // An arrow stands for its vector, unless that is marked itself.
-            const TDreiDBasisElement* v = Als<TPfeil>(*e).Vektor();
-            if (v == nullptr || !istMarkiert(v)) m.V.push_back(v ? v : e);
-            break;
-        }
-        case A::DGerade:
-            m.G.push_back(e);
-            break;
-        case A::DEbene:
-            m.E.push_back(e);
-            break;
-        case A::DStrecke:
-            m.S.push_back(e);
-            break;
-        case A::DDreieck:
-            m.D.push_back(e);
-            break;
-        case A::DPyramide3:
-            m.Y.push_back(e);
-            break;
-        default:
-            break;
-        }
+    explicit TMarkiert(const TListe& liste) : TAuswahl(liste) {
+        for (const Elemente* l : {&P, &V, &G, &E, &S, &D, &Y})
+            Muster +=
+                l->empty() ? '-' : static_cast<char>('0' + std::min<std::size_t>(l->size(), 9));
     }
-    for (const Elemente* l : {&m.P, &m.V, &m.G, &m.E, &m.S, &m.D, &m.Y})
-        m.Muster += l->empty() ? '-' : static_cast<char>('0' + std::min<std::size_t>(l->size(), 9));
-    return m;
-}
+};
 
 // --- shared steps --------------------------------------------------------------
 
@@ -654,7 +615,7 @@ void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
         GeradeGerade(w, g, {h.Name, h.Punkt, h.Richtung, h.Parameter, true}, true);
         return;
     }
-    w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+    w.Passend = false;
 }
 
 // P' = 2·F − P: the image of p (named pn) in a reflection through the foot f.
@@ -790,7 +751,7 @@ void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
         BetragZeigen(w, "d", Differenz(gg, f), "LE");
         return;
     }
-    w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+    w.Passend = false;
 }
 
 // The angle between the directions u and v, named a and b in the formula.
@@ -860,7 +821,7 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
         }
         if (mu == "--2----" || mu == "---2---") {
             const bool ebenen = mu == "---2---";
-            const Elemente& l = ebenen ? m.E : m.G;
+            const TAuswahl::Elemente& l = ebenen ? m.E : m.G;
             auto g = geo(l[0]), h = geo(l[1]);
             if (!g || !h) return fehlt();
             const TQTripel u = ebenen ? Kreuz(g->Richtung1, g->Richtung2) : g->Richtung1;
@@ -1071,7 +1032,7 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
                 sn = t->Name;
                 ecken = {d->Bezuege[0], d->Bezuege[1], d->Bezuege[2]};
             } else {
-                w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+                w.Passend = false;
                 return;
             }
             for (int i = 0; i < 3; ++i) {
@@ -1106,7 +1067,7 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
         });
         return;
     }
-    w.Satz("Für diese Auswahl gibt es keinen Lösungsweg.");
+    w.Passend = false;
 }
 
 // --- plain text layout ----------------------------------------------------------
@@ -1239,7 +1200,7 @@ std::string ZeileAlsHtml(const TZeile& z) {
 
 std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
                                         const std::string& ergebnisname) {
-    const TMarkiert m = Markierte(liste);
+    const TMarkiert m(liste);
     TExakteAuswertung a;
     TWeg w;
     w.Ergebnisname = ergebnisname;
@@ -1267,13 +1228,11 @@ std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
         }
     } catch (const std::exception&) {
         w.Weg.Zeilen.clear();
+        w.Passend = true;
         KeineExaktenWerte(w);
     }
     // Marks that fit no case of the task have no solution.
-    if (w.Weg.Zeilen.empty() ||
-        (w.Weg.Zeilen.size() == 1 &&
-         w.Weg.Zeilen[0].Stuecke[0].Text == "Für diese Auswahl gibt es keinen Lösungsweg."))
-        return {};
+    if (!w.Passend || w.Weg.Zeilen.empty()) return {};
     return w.Weg;
 }
 
