@@ -3,7 +3,7 @@
 //   save IN.kvr OUT.kvr              read, rebuild, write
 //   insert BASE.kvr EXTRA.kvr OUT.kvr
 //   render FILE.kvr OUT.png|svg|pdf|wmf|tex [--size N] [--frame] [--sphere] [--heftansicht]
-//          [--massstab]
+//          [--massstab | --massstab-halb]
 //   apply IN.kvr OUT.kvr COMMAND...  the menu commands on the marked elements
 //   worksheet IN.kvr OUT.pdf|OUT.tex [--titel T] [--klasse K]
 // --decimal-separator , or . overrides the locale's separator.
@@ -54,14 +54,16 @@ const char* const Gebrauch =
     "  kalvorin-tool save EIN.kvr AUS.kvr\n"
     "  kalvorin-tool insert BASIS.kvr ZUSATZ.kvr AUS.kvr\n"
     "  kalvorin-tool render DATEI.kvr AUS.png|AUS.svg|AUS.pdf|AUS.wmf|AUS.tex [--size N] [--frame] "
-    "[--sphere] [--heftansicht] [--massstab]\n"
+    "[--sphere] [--heftansicht] [--massstab | --massstab-halb]\n"
     "    --size N: N x N Bildpunkte bei 96 dpi (AUS.tex ohne --size: 7,5 cm x 7,5 cm wie die\n"
     "    Vorgabe der Ausgabeoptionen); --frame: Rand um die Grafik;\n"
     "    --sphere: mit Sphäre zeichnen\n"
     "    --heftansicht: das Schrägbild auf Kästchenpapier, ohne --size in wahrer Größe\n"
     "    (1 LE = 1 cm, Kästchen 5 mm)\n"
     "    --massstab: Maßstab 1 LE = 1 cm, auf das Gezeichnete zugeschnitten, Namen und\n"
-    "    Achsenzahlen in der Schriftgröße der Einstellungen (10 pt); PNG mit 300 dpi\n"
+    "    Achsenzahlen in der Schriftgröße der Einstellungen (10 pt); PNG mit 300 dpi;\n"
+    "    ohne Sphäre; eine Figur größer als A4 in wahrer Größe, mit einem Hinweis\n"
+    "    --massstab-halb: ebenso im Maßstab 1 LE = 0,5 cm\n"
     "  kalvorin-tool apply EIN.kvr AUS.kvr BEFEHL [BEFEHL ...]\n"
     "    BEFEHL: SchneidenClick, ErzEbeneClick, ..., PspiegelnClick, MessWinkelClick,\n"
     "    RueckgaengigClick, LoeschenClick, StreckungFestlegen=FAKTOR, Markieren=NAME,NAME,...\n"
@@ -71,7 +73,9 @@ const char* const Gebrauch =
     "    MessFlaecheClick, MessVolumenClick\n"
     "  kalvorin-tool worksheet EIN.kvr AUS.pdf|AUS.tex [--titel TITEL] [--klasse KLASSE]\n"
     "    [--heftansicht]\n"
-    "    ein Arbeitsblatt: Seite 1 die Aufgabe (die gegebenen Elemente), Seite 2 die Lösung\n"
+    "    ein Arbeitsblatt: die Aufgabe (die gegebenen Elemente und die Fragen des\n"
+    "    Dokuments) auf der ersten Seite, die Lösung ab einer neuen Seite; ein langes\n"
+    "    Blatt läuft über weitere Seiten\n"
     "Optionen: --decimal-separator , oder .\n";
 
 int Fehlbedienung(const std::string& grund) {
@@ -421,6 +425,8 @@ int Werkzeug(int argc, char* argv[]) {
     bool groesseGegeben = false;
     bool heftansicht = false;
     bool massstab = false;
+    // Centimetres to the unit at true scale: 1, or half with --massstab-halb.
+    double massstabCm = 1;
     TZeichenOptionen zeichnen;
     bool latex = false;
     TArbeitsblattEingabe blatt;
@@ -453,8 +459,9 @@ int Werkzeug(int argc, char* argv[]) {
             zeichnen.Kugel = true;
         } else if (a == "--heftansicht") {
             heftansicht = true;
-        } else if (a == "--massstab") {
+        } else if (a == "--massstab" || a == "--massstab-halb") {
             massstab = true;
+            massstabCm = a == "--massstab" ? 1 : MassstabHalbCm;
         } else if (a == "-h" || a == "--help") {
             std::cout << Gebrauch;
             return 0;
@@ -500,6 +507,8 @@ int Werkzeug(int argc, char* argv[]) {
             QFileInfo(QFile::decodeName(QByteArray::fromStdString(aus))).suffix());
         if (massstab) {
             if (groesseGegeben) return Fehlbedienung("--massstab und --size schließen sich aus.");
+            // On paper at true scale the rotation sphere means nothing.
+            zeichnen.Kugel = false;
             if (!format) {
                 AlsBildSpeichern(aus, groesse, {}, malen, fehler);
                 std::cerr << fehler << "\n";
@@ -510,12 +519,14 @@ int Werkzeug(int argc, char* argv[]) {
             a.Malen = malen;
             a.Aufloesung = 300;
             MassstabAnwenden(a, dokument.Abbildung().Welt(), heftansicht,
-                             Einstellungen().AusgabeSchriftgroesse);
+                             Einstellungen().AusgabeSchriftgroesse, massstabCm);
             fehler = GrafikSchreiben(aus, *format, a);
             if (!fehler.empty()) {
                 std::cerr << fehler << "\n";
                 return ExitDateifehler;
             }
+            // Written as asked; the size is only worth a word.
+            if (!PasstAufA4(a.Groesse)) std::cerr << UeberA4Hinweis(a.Groesse, massstabCm) << "\n";
             return 0;
         }
         if (format && heftansicht && !groesseGegeben) {
@@ -614,12 +625,12 @@ int Werkzeug(int argc, char* argv[]) {
         if (endung == QStringLiteral("tex")) {
             inhalt = ArbeitsblattLatex(dokument, blatt);
         } else {
-            const TListe& l = dokument.Liste();
             TZeichenOptionen aufgabe;
-            aufgabe.Verborgen = VerborgenInAufgabe(l);
+            aufgabe.Verborgen = VerborgenInAufgabe(dokument.Liste());
+            const TLogRechteck fenster = ArbeitsblattFenster(dokument);
             const QByteArray pdf = ArbeitsblattPdf(
-                ArbeitsblattInhalt(l, blatt), ArbeitsblattFenster(dokument),
-                ArbeitsblattBildgroesse, ArbeitsblattLoesungsbildgroesse,
+                ArbeitsblattInhalt(dokument, blatt), fenster, ArbeitsblattBildgroesse,
+                ArbeitsblattLoesungsbild(fenster),
                 [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, aufgabe); },
                 [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, {}); });
             if (pdf.isEmpty()) {

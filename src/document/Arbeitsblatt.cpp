@@ -1,6 +1,7 @@
 #include "document/Arbeitsblatt.h"
 
 #include "document/Dokument.h"
+#include "document/Messen.h"
 #include "document/Zeichnen.h"
 #include "exakt/Gleichungen.h"
 #include "exakt/Loesungsweg.h"
@@ -12,6 +13,7 @@
 #include "view/Tikz.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace kalvorin {
@@ -108,14 +110,6 @@ TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
     }
 }
 
-// What is asked for: how the element came about, without its result.
-std::string Gesucht(const TDreiDBasisElement& e) {
-    if (std::string t = EntstehungsText(e); !t.empty()) return t;
-    // A point's definition text shows its coordinates: the result.
-    if (e.Art == A::DfrPunkt) return "Punkt " + e.Name;
-    return FestlegungsText(e);
-}
-
 // The lengths, areas and volumes of the lesson for the element.
 std::vector<TBlattZeile> Masse(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
     std::vector<TBlattZeile> r;
@@ -188,7 +182,58 @@ std::string Getrimmt(const std::string& s) {
     return s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
 }
 
+void WegAnfuegen(std::vector<TBlattZeile>& z, const std::optional<exakt::TLoesungsweg>& weg) {
+    if (!weg) return;
+    z.push_back(BlattSatz(weg->Titel));
+    for (const exakt::TZeile& w : weg->Zeilen)
+        z.push_back(AusLoesungsweg(w));
+}
+
+// The answer about a derived element: its data, its lengths, areas and
+// volumes, and how it is found.
+void ElementLoesung(std::vector<TBlattZeile>& z, exakt::TExakteAuswertung& a, const TListe& liste,
+                    const TDreiDBasisElement& x) {
+    z.push_back(BlattSatz(GesuchtText(x), TBlattZeilenart::Ueberschrift));
+    z.push_back(Angabe(a, x));
+    for (TBlattZeile& m : Masse(a, x))
+        z.push_back(std::move(m));
+    WegAnfuegen(z, Weg(liste, x));
+}
+
+// The answer to a measurement: the values the measurement shows, and the
+// worked solution; computed on a copy with just the question's elements
+// marked.
+void MessLoesung(std::vector<TBlattZeile>& z, const TListe& liste, const TArbeitsblattfrage& f) {
+    z.push_back(BlattSatz(Aufgabentext(liste, f), TBlattZeilenart::Ueberschrift));
+    TListe kopie;
+    FuerFrageMarkieren(liste, f, kopie);
+    const std::optional<TFragenrechnung> rechnung = Rechnung(f.Art);
+    if (!rechnung) return;
+    if (rechnung->Messung)
+        if (const auto text = Messergebnis(kopie, *rechnung->Messung)) {
+            // The message's lines, without its blank ones.
+            for (std::size_t a = 0; a < text->size();) {
+                const std::size_t e = std::min(text->find("\r\n", a), text->size());
+                if (const std::string t = Getrimmt(text->substr(a, e - a)); !t.empty())
+                    z.push_back(BlattSatz(t));
+                a = e + 2;
+            }
+        }
+    try {
+        WegAnfuegen(z, exakt::Loesungsweg(kopie, rechnung->Loesung));
+    } catch (const std::exception&) {
+        // No worked solution: the values stand alone.
+    }
+}
+
 } // namespace
+
+std::string GesuchtText(const TDreiDBasisElement& e) {
+    if (std::string t = EntstehungsText(e); !t.empty()) return t;
+    // A point's definition text shows its coordinates: the result.
+    if (e.Art == A::DfrPunkt) return "Punkt " + e.Name;
+    return FestlegungsText(e);
+}
 
 std::vector<bool> AbgeleiteteElemente(const TListe& liste) {
     const int n = liste.Anzahl();
@@ -250,11 +295,29 @@ std::string TArbeitsblattEingabe::Pruefen() const {
 }
 
 TArbeitsblattInhalt ArbeitsblattInhalt(const TListe& liste, const TArbeitsblattEingabe& e) {
+    TArbeitsblattInhalt b = ArbeitsblattInhalt(liste, e, StandardFragen(liste));
+    if (b.Loesung.NachBild.empty())
+        b.Loesung.NachBild.push_back(
+            BlattSatz("Das Dokument enthält keine abgeleiteten Elemente."));
+    return b;
+}
+
+TArbeitsblattInhalt ArbeitsblattInhalt(const TDokument& d, const TArbeitsblattEingabe& e) {
+    if (!d.Arbeitsblattfragen()) return ArbeitsblattInhalt(d.Liste(), e);
+    TArbeitsblattInhalt b = ArbeitsblattInhalt(d.Liste(), e, *d.Arbeitsblattfragen());
+    if (b.Loesung.NachBild.empty())
+        b.Loesung.NachBild.push_back(BlattSatz("Es ist keine Aufgabe zum Berechnen ausgewählt."));
+    return b;
+}
+
+TArbeitsblattInhalt ArbeitsblattInhalt(const TListe& liste, const TArbeitsblattEingabe& e,
+                                       const TArbeitsblattfragen& gewaehlt) {
     TArbeitsblattInhalt b;
     b.Titel = Utf8Anfang(Getrimmt(e.Titel), ArbeitsblattTitelLaenge);
     if (b.Titel.empty()) b.Titel = "Arbeitsblatt";
     b.Klasse = Utf8Anfang(Getrimmt(e.Klasse), ArbeitsblattKlassenLaenge);
     const std::vector<bool> abgeleitet = AbgeleiteteElemente(liste);
+    const TArbeitsblattfragen fragen = PassendeFragen(liste, gewaehlt);
     exakt::TExakteAuswertung a;
 
     b.Aufgabe.Ueberschrift = "Aufgabe";
@@ -264,32 +327,35 @@ TArbeitsblattInhalt ArbeitsblattInhalt(const TListe& liste, const TArbeitsblattE
         if (!abgeleitet[static_cast<std::size_t>(i - 1)])
             b.Aufgabe.VorBild.push_back(Angabe(a, *liste[i]));
     if (b.Aufgabe.VorBild.size() == 1) b.Aufgabe.VorBild.push_back(BlattSatz("keine Elemente"));
-    if (std::find(abgeleitet.begin(), abgeleitet.end(), true) != abgeleitet.end()) {
+    if (!fragen.empty()) {
         b.Aufgabe.VorBild.push_back(BlattSatz("Gesucht:", TBlattZeilenart::Ueberschrift));
-        for (int i = 1; i <= liste.Anzahl(); ++i)
-            if (abgeleitet[static_cast<std::size_t>(i - 1)])
-                b.Aufgabe.VorBild.push_back(BlattSatz(Gesucht(*liste[i])));
+        for (const TArbeitsblattfrage& f : fragen)
+            b.Aufgabe.VorBild.push_back(BlattSatz(Aufgabentext(liste, f)));
     }
 
     b.Loesung.Ueberschrift = "Lösung";
-    for (int i = 1; i <= liste.Anzahl(); ++i) {
-        if (!abgeleitet[static_cast<std::size_t>(i - 1)]) continue;
-        const TDreiDBasisElement& x = *liste[i];
-        std::vector<TBlattZeile>& z = b.Loesung.NachBild;
-        z.push_back(BlattSatz(Gesucht(x), TBlattZeilenart::Ueberschrift));
-        z.push_back(Angabe(a, x));
-        for (TBlattZeile& m : Masse(a, x))
-            z.push_back(std::move(m));
-        if (const auto weg = Weg(liste, x)) {
-            z.push_back(BlattSatz(weg->Titel));
-            for (const exakt::TZeile& w : weg->Zeilen)
-                z.push_back(AusLoesungsweg(w));
+    for (const TArbeitsblattfrage& f : fragen) {
+        if (f.Art == TFragenart::Text) continue; // the teacher's own text has no answer here
+        if (f.Art != TFragenart::Element) {
+            MessLoesung(b.Loesung.NachBild, liste, f);
+            continue;
         }
+        for (int i = 1; i <= liste.Anzahl(); ++i)
+            if (liste[i]->Nummer == f.Nummern[0])
+                ElementLoesung(b.Loesung.NachBild, a, liste, *liste[i]);
     }
-    if (b.Loesung.NachBild.empty())
-        b.Loesung.NachBild.push_back(
-            BlattSatz("Das Dokument enthält keine abgeleiteten Elemente."));
     return b;
+}
+
+TAusgabeMass ArbeitsblattLoesungsbild(const TLogRechteck& fenster) {
+    TAusgabeMass m = ImSeitenverhaeltnis(ArbeitsblattLoesungsbildgroesse, fenster);
+    if (m.Breite >= ArbeitsblattLoesungsbildMindestbreite) return m;
+    const double form = double(std::max(1, fenster.Hoehe())) / std::max(1, fenster.Breite());
+    m.Hoehe = std::min(
+        ArbeitsblattLoesungsbildHoechsthoehe,
+        static_cast<std::int32_t>(std::lround(ArbeitsblattLoesungsbildMindestbreite * form)));
+    m.Breite = static_cast<std::int32_t>(std::lround(m.Hoehe / form));
+    return m;
 }
 
 TLogRechteck ArbeitsblattFenster(const TDokument& d) {
@@ -320,9 +386,9 @@ std::string ArbeitsblattLatex(const TDokument& d, const TArbeitsblattEingabe& e)
         DokumentZeichnen(d, f, o);
         return f.Bild();
     };
-    return ArbeitsblattTex(ArbeitsblattInhalt(d.Liste(), e),
+    return ArbeitsblattTex(ArbeitsblattInhalt(d, e),
                            bild(VerborgenInAufgabe(d.Liste()), ArbeitsblattBildgroesse),
-                           bild({}, ArbeitsblattLoesungsbildgroesse));
+                           bild({}, ArbeitsblattLoesungsbild(fenster)));
 }
 
 } // namespace kalvorin

@@ -28,6 +28,30 @@ void TDokument::Melden() {
         b();
 }
 
+namespace {
+
+// The questions with their elements by slot, which is what a copy of the
+// list numbers them by; a question about an element that is gone is left out.
+std::optional<TArbeitsblattfragen> NachSlots(const std::optional<TArbeitsblattfragen>& fragen,
+                                             const TListe& liste) {
+    if (!fragen) return {};
+    TArbeitsblattfragen r;
+    for (TArbeitsblattfrage f : *fragen) {
+        bool gut = true;
+        for (int& n : f.Nummern) {
+            int slot = 0;
+            for (int i = 1; i <= liste.Anzahl() && slot == 0; ++i)
+                if (liste[i]->Nummer == n) slot = i;
+            gut = gut && slot > 0;
+            n = slot;
+        }
+        if (gut) r.push_back(std::move(f));
+    }
+    return r;
+}
+
+} // namespace
+
 TDokumentzustand TDokument::Zustand() const {
     TDokumentzustand z;
     z.Liste = std::make_unique<TListe>();
@@ -35,6 +59,7 @@ TDokumentzustand TDokument::Zustand() const {
     z.Ks = ks_;
     z.Rollen = rollen_;
     z.Inhalt = inhalt_;
+    z.Fragen = NachSlots(fragen_, liste_);
     return z;
 }
 
@@ -42,6 +67,7 @@ void TDokument::ZustandSetzen(TDokumentzustand z) {
     TListe::Kopieren(*z.Liste, liste_);
     ks_ = z.Ks;
     rollen_ = z.Rollen;
+    fragen_ = std::move(z.Fragen);
     inhalt_ = z.Inhalt;
     geaendert_ = inhalt_ != gespeichert_;
     AnsichtEinrichten();
@@ -100,6 +126,19 @@ void TDokument::AlsGeaendertMarkieren() {
     wie.Neuaufbau = TNeuaufbau::Nie;
     wie.AlsSchritt = false;
     Aendern([](TListe&) { return true; }, wie);
+}
+
+bool TDokument::ArbeitsblattfragenSetzen(std::optional<TArbeitsblattfragen> fragen) {
+    TAenderung wie;
+    wie.Neuaufbau = TNeuaufbau::Nie;
+    wie.Schritt = "Arbeitsblatt festlegen";
+    return Aendern(
+        [&](TListe&) {
+            if (fragen == fragen_) return false;
+            fragen_ = std::move(fragen);
+            return true;
+        },
+        wie);
 }
 
 void TDokument::Markieren(const std::function<void(TListe&)>& markieren) {
@@ -220,6 +259,7 @@ TLadeergebnis TDokument::Wiederherstellen(const std::string& kopie, const std::s
     } else if (ergebnis == TLadeergebnis::Teilweise) {
         liste_.Leeren();
         rollen_ = 0;
+        fragen_.reset();
         GespeichertSetzen();
         Neuaufbau();
     }
@@ -316,6 +356,7 @@ void TDokument::ZiehenAbbrechen() {
     TDokumentzustand vorher = std::move(*vorZiehen_);
     ZiehenAbschliessen();
     TListe::Kopieren(*vorher.Liste, liste_);
+    fragen_ = std::move(vorher.Fragen);
     Neuaufbau();
 }
 

@@ -67,6 +67,9 @@ public:
     const tGSzene& Szene() const { return szene_; }
     const TWeltAbbildung& Abbildung() const { return abbildung_; }
     const TRueckgaengig& Rueckgaengig() const { return rueckgaengig_; }
+    // The worksheet's questions: the document's own choice, or nothing (the
+    // sheet then asks for every derived element).
+    const std::optional<TArbeitsblattfragen>& Arbeitsblattfragen() const { return fragen_; }
 
     bool Geaendert() const { return geaendert_; }
     // The file the document was read from or last written to; empty for a
@@ -89,6 +92,10 @@ public:
     // The object list's keys flag the document as modified without changing
     // it; no undo step.
     void AlsGeaendertMarkieren();
+    // The teacher's choice of the worksheet's questions: one undo step
+    // "Arbeitsblatt festlegen" and a modification, unless it is the choice
+    // the document has (false then). No rebuild: the view does not show it.
+    bool ArbeitsblattfragenSetzen(std::optional<TArbeitsblattfragen> fragen);
     // Marks, and other changes that are neither modifications nor need the
     // rebuild; the windows are told.
     void Markieren(const std::function<void(TListe&)>& markieren);
@@ -210,6 +217,7 @@ private:
     // axis 2, mirror plane 4, dilation centre 8, orth. plane 16, par. plane
     // 32, par. vector 64); inserting a file consults it.
     std::uint8_t rollen_ = 0;
+    std::optional<TArbeitsblattfragen> fragen_;
     std::vector<std::function<void()>> beobachter_;
 };
 

@@ -9,7 +9,9 @@ TLadeergebnis TDokument::Laden(const std::string& datei, bool schreibgeschuetzt)
     // document holds only part of the file and must not take its name.
     bool vollstaendig = false;
     HistorieVerwerfen();
-    DokumentLesen(datei, liste_, ks_, rollen_, false, &vollstaendig);
+    TBlattfragen fragen;
+    if (DokumentLesen(datei, liste_, ks_, rollen_, false, &vollstaendig, &fragen))
+        fragen_ = AusBlattfragen(fragen);
     const TLadeergebnis ergebnis = vollstaendig           ? TLadeergebnis::Gelesen
                                    : liste_.Anzahl() == 0 ? TLadeergebnis::Nichts
                                                           : TLadeergebnis::Teilweise;
@@ -41,7 +43,7 @@ bool TDokument::Einfuegen(const std::string& datei, bool* vollstaendig) {
 }
 
 bool TDokument::Speichern(const std::string& datei) {
-    if (!DokumentSchreiben(datei, liste_, ks_)) return false;
+    if (!DokumentSchreiben(datei, liste_, ks_, AlsBlattfragen(fragen_))) return false;
     dateiname_ = datei;
     schreibgeschuetzt_ = false;
     GespeichertSetzen();

@@ -6,6 +6,7 @@
 // ten kilobytes a copy, so whole copies are cheap enough for the 100 steps
 // kept.
 
+#include "document/Arbeitsblattfragen.h"
 #include "math/Koordinatensystem.h"
 #include "model/Liste.h"
 
@@ -46,6 +47,9 @@ struct TDokumentzustand {
     TKoordinatensystem Ks;
     std::uint8_t Rollen = 0;
     std::uint64_t Inhalt = 0;
+    // The worksheet's questions, their elements by slot (the serial
+    // numbers the copy of the list gives them).
+    std::optional<TArbeitsblattfragen> Fragen;
 };
 
 class TRueckgaengig {

@@ -213,7 +213,8 @@ bool TWiederherstellungsplan::EintragSchreiben(TEintrag& e, TZeit jetzt) {
     e.Letzte = jetzt;
     const TKopienvermerk vermerk{d.Dateiname(), e.Beschriftung ? e.Beschriftung() : std::string(),
                                  d.Schreibgeschuetzt(), wanduhr_()};
-    if (ablage_.Schreiben(e.Platz, d.Liste(), d.Koordinatensystem(), vermerk).empty()) {
+    const TBlattfragen fragen = AlsBlattfragen(d.Arbeitsblattfragen());
+    if (ablage_.Schreiben(e.Platz, d.Liste(), d.Koordinatensystem(), vermerk, fragen).empty()) {
         e.KopieDa = true;
         gemeldet_ = false;
         // The document's own copy now stands for what it was restored from.

@@ -14,6 +14,10 @@ namespace kalvorin::dokument {
 inline constexpr const char* Version = "Version";
 inline constexpr const char* Achsen = "Koord-Achsen";
 inline constexpr const char* Ebenen = "Koord-Ebenen";
+// The worksheet's questions: keys "Anzahl" and "Frage1", "Frage2", ...; no
+// "Elementart", so every reader of elements skips it. Longer than any
+// element name, so no element's section can be taken for it.
+inline constexpr const char* Blattfragen = "Arbeitsblattfragen";
 inline constexpr const char* VersName = "Kalvorin-Analytische Geometrie";
 inline constexpr const char* VersNummer = "1.0";
 

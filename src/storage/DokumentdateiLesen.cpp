@@ -147,6 +147,10 @@ public:
     // why, in the order found.
     const std::vector<std::pair<std::string, std::string>>& Bericht() const { return bericht_; }
 
+    // The worksheet's questions, their elements by the serial numbers they
+    // got; a question about an element that was not read is dropped.
+    TBlattfragen Fragen() const;
+
 private:
     void ElementeAnlegen(const std::vector<std::string>& sektionen);
     void GemeinsamesLesen(TDreiDBasisElement& e, const std::string& s) const;
@@ -172,6 +176,9 @@ private:
         bericht_.emplace_back(name, std::move(grund));
     }
     std::string DateinameVon(const TDreiDBasisElement* e) const;
+    // The serial number of the element at this place among the file's
+    // elements (from 1); 0 when there is none or it was dropped.
+    int NummerAnPlatz(int platz) const;
 
     const TEnhIniFile& ini_;
     TListe& liste_;
@@ -179,6 +186,8 @@ private:
     const bool einfuegen_;
     const int alt_; // elements that were in the list before
     std::vector<TNeu> neue_;
+    // Per element section in file order: its index in neue_, or -1.
+    std::vector<int> plaetze_;
     // Names of file elements that could not be taken over: a reference to
     // one drops the referring element instead of ending the reading.
     std::unordered_set<std::string> fehlend_;
@@ -236,6 +245,7 @@ void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
         }
         if (lesbar && art < 0) continue; // not an element: "Version", the coordinate system, notes
         eintrag->second = true;
+        plaetze_.push_back(-1);
         // Only a kind that has a class becomes an element; any other number
         // must not wrap round onto one that has.
         TDreiDBasisElement* e =
@@ -260,8 +270,50 @@ void TLeser::ElementeAnlegen(const std::vector<std::string>& sektionen) {
         // the element by its old name.
         const bool umbenennen = !dokument::NamensFehler(dateiname).empty();
         e->Name = umbenennen ? ZeichenErsetzt(dateiname) : dateiname;
+        plaetze_.back() = static_cast<int>(neue_.size());
         neue_.push_back({e, s, dateiname, false, umbenennen});
     }
+}
+
+int TLeser::NummerAnPlatz(int platz) const {
+    if (platz < 1 || platz > static_cast<int>(plaetze_.size())) return 0;
+    const int k = plaetze_[static_cast<std::size_t>(platz - 1)];
+    if (k < 0 || neue_[static_cast<std::size_t>(k)].Weg) return 0;
+    return neue_[static_cast<std::size_t>(k)].Element->Nummer;
+}
+
+TBlattfragen TLeser::Fragen() const {
+    if (!ini_.ValueExists(Blattfragen, "Anzahl")) return {};
+    // More questions than a sheet can hold cannot come from the program.
+    constexpr int Hoechstens = 1000;
+    const int anzahl = std::clamp(ini_.ReadInteger(Blattfragen, "Anzahl", 0), 0, Hoechstens);
+    std::vector<TBlattfrage> fragen;
+    for (int i = 1; i <= anzahl; ++i) {
+        const std::string wert = ini_.ReadString(Blattfragen, "Frage" + std::to_string(i), "");
+        const std::size_t strich = wert.find('|');
+        TBlattfrage f;
+        f.Art = wert.substr(0, strich);
+        if (f.Art.empty() || strich == std::string::npos) continue;
+        if (f.Art == BlattfrageText) {
+            f.Text = wert.substr(strich + 1);
+            fragen.push_back(std::move(f));
+            continue;
+        }
+        bool gut = true;
+        for (std::size_t a = strich + 1; gut;) {
+            const std::size_t e = wert.find('|', a);
+            const std::string feld = wert.substr(a, e == std::string::npos ? e : e - a);
+            const bool ziffern = !feld.empty() && feld.size() < 5 &&
+                                 feld.find_first_not_of("0123456789") == std::string::npos;
+            const int nummer = ziffern ? NummerAnPlatz(std::stoi(feld)) : 0;
+            gut = nummer > 0;
+            f.Nummern.push_back(nummer);
+            if (e == std::string::npos) break;
+            a = e + 1;
+        }
+        if (gut) fragen.push_back(std::move(f));
+    }
+    return fragen;
 }
 
 void TLeser::GemeinsamesLesen(TDreiDBasisElement& e, const std::string& s) const {
@@ -648,7 +700,8 @@ std::string BerichtText(const std::vector<std::pair<std::string, std::string>>& 
 
 // Reads the document from the engine; datei names the file in messages.
 bool Einlesen(const TEnhIniFile& ini, const std::string& datei, TListe& liste,
-              TKoordinatensystem& ks, TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
+              TKoordinatensystem& ks, TRollenMenge& rollen, bool einfuegen, bool* vollstaendig,
+              TBlattfragen* fragen) {
     std::vector<std::string> sektionen;
     try {
         ini.ReadSectionNames(sektionen);
@@ -666,6 +719,7 @@ bool Einlesen(const TEnhIniFile& ini, const std::string& datei, TListe& liste,
     }
     TLeser leser(ini, liste, rollen, einfuegen);
     const bool ganz = leser.Lesen(sektionen);
+    if (fragen && !einfuegen) *fragen = leser.Fragen();
     if (!leser.Bericht().empty())
         ShowMessageBox(BerichtText(leser.Bericht(), einfuegen, !ganz, datei), "Kalvorin",
                        MB_ICONWARNING);
@@ -678,26 +732,26 @@ bool Einlesen(const TEnhIniFile& ini, const std::string& datei, TListe& liste,
 } // namespace
 
 bool DokumentLesen(const std::string& datei, TListe& liste, TKoordinatensystem& ks,
-                   TRollenMenge& rollen, bool einfuegen, bool* vollstaendig) {
+                   TRollenMenge& rollen, bool einfuegen, bool* vollstaendig, TBlattfragen* fragen) {
     if (vollstaendig) *vollstaendig = false;
     const TWarteCursor warten;
     if (const std::string zuGross = GrenzenPruefen(datei); !zuGross.empty()) {
         ShowMessageBox(zuGross, "Kalvorin", MB_ICONWARNING);
         return false;
     }
-    return Einlesen(TEnhIniFile(datei), datei, liste, ks, rollen, einfuegen, vollstaendig);
+    return Einlesen(TEnhIniFile(datei), datei, liste, ks, rollen, einfuegen, vollstaendig, fragen);
 }
 
 bool DokumentAusInhaltLesen(std::string_view bytes, const std::string& name, TListe& liste,
                             TKoordinatensystem& ks, TRollenMenge& rollen, bool einfuegen,
-                            bool* vollstaendig) {
+                            bool* vollstaendig, TBlattfragen* fragen) {
     if (vollstaendig) *vollstaendig = false;
     if (const std::string zuGross = GrenzenImInhalt(bytes, name); !zuGross.empty()) {
         ShowMessageBox(zuGross, "Kalvorin", MB_ICONWARNING);
         return false;
     }
     return Einlesen(TEnhIniFile(TEnhIniFile::TImSpeicher{bytes}), name, liste, ks, rollen,
-                    einfuegen, vollstaendig);
+                    einfuegen, vollstaendig, fragen);
 }
 
 } // namespace kalvorin

@@ -124,6 +124,29 @@ void ElementSchreiben(TEnhIniFile& ini, const TDreiDBasisElement& e) {
         ini.WriteBool(s, "mit Rand", static_cast<const TGerade&>(e).MitRand);
 }
 
+// The questions, the elements by their places in the file (their slots); a
+// question about an element that is gone is left out.
+void FragenSchreiben(TEnhIniFile& ini, const TListe& liste, const TBlattfragen& fragen) {
+    if (!fragen) return;
+    std::vector<std::string> werte;
+    for (const TBlattfrage& f : *fragen) {
+        std::string wert = f.Art;
+        if (f.Art == BlattfrageText) wert += "|" + f.Text;
+        bool gut = f.Art == BlattfrageText || !f.Nummern.empty();
+        for (const int nummer : f.Nummern) {
+            int slot = 0;
+            for (int i = 1; i <= liste.Anzahl() && slot == 0; ++i)
+                if (liste[i]->Nummer == nummer) slot = i;
+            gut = gut && slot > 0;
+            wert += "|" + std::to_string(slot);
+        }
+        if (gut) werte.push_back(std::move(wert));
+    }
+    ini.WriteInteger(Blattfragen, "Anzahl", static_cast<int>(werte.size()));
+    for (std::size_t i = 0; i < werte.size(); ++i)
+        ini.WriteString(Blattfragen, "Frage" + std::to_string(i + 1), werte[i]);
+}
+
 // Every name must come back as itself, and no two elements may share a
 // section (with each other or with the coordinate system's sections), or
 // the file would silently merge them. Empty when all is well.
@@ -140,13 +163,15 @@ std::string NamensPruefung(const TListe& liste) {
     return {};
 }
 
-// The file's bytes: the coordinate system, then one section per element.
-std::string Inhalt(const TListe& liste, const TKoordinatensystem& ks) {
+// The file's bytes: the coordinate system, one section per element, then
+// the worksheet's questions.
+std::string Inhalt(const TListe& liste, const TKoordinatensystem& ks, const TBlattfragen& fragen) {
     TEnhIniFile ini(TEnhIniFile::TImSpeicher{});
     ini.Clear();
     KoordinatensystemSchreiben(ini, ks);
     for (int i = 1; i <= liste.Anzahl(); ++i)
         ElementSchreiben(ini, *liste[i]);
+    FragenSchreiben(ini, liste, fragen);
     return ini.Text();
 }
 
@@ -154,13 +179,19 @@ std::string Inhalt(const TListe& liste, const TKoordinatensystem& ks) {
 
 bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks,
                        int modusNeu) {
+    return DokumentSchreiben(datei, liste, ks, TBlattfragen{}, modusNeu);
+}
+
+bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoordinatensystem& ks,
+                       const TBlattfragen& fragen, int modusNeu) {
     const TWarteCursor warten;
     if (const std::string fehler = NamensPruefung(liste); !fehler.empty()) {
         ShowMessageBox(fehler + "\r\nDie Datei wurde nicht gespeichert. (" + datei + ")",
                        "Kalvorin", MB_ICONWARNING);
         return false;
     }
-    if (const TErsetzenErgebnis e = DateiErsetzenMitGrund(datei, Inhalt(liste, ks), modusNeu);
+    if (const TErsetzenErgebnis e =
+            DateiErsetzenMitGrund(datei, Inhalt(liste, ks, fragen), modusNeu);
         e.Fehler != TSchreibfehler::Keiner) {
         ShowMessageBox(Schreibmeldung(TAusgabe::Dokument, e.Fehler, datei), "Kalvorin",
                        MB_ICONWARNING);
@@ -169,9 +200,10 @@ bool DokumentSchreiben(const std::string& datei, const TListe& liste, const TKoo
     return true;
 }
 
-std::optional<std::string> DokumentInhalt(const TListe& liste, const TKoordinatensystem& ks) {
+std::optional<std::string> DokumentInhalt(const TListe& liste, const TKoordinatensystem& ks,
+                                          const TBlattfragen& fragen) {
     if (!NamensPruefung(liste).empty()) return {};
-    return Inhalt(liste, ks);
+    return Inhalt(liste, ks, fragen);
 }
 
 bool DokumentSchreibgeschuetzt(const std::string& datei) {

@@ -390,7 +390,8 @@ std::string TWiederherstellungsablage::VermerkDatei(int platz) const {
 
 std::string TWiederherstellungsablage::Schreiben(int platz, const TListe& liste,
                                                  const TKoordinatensystem& ks,
-                                                 const TKopienvermerk& vermerk) {
+                                                 const TKopienvermerk& vermerk,
+                                                 const TBlattfragen& fragen) {
     if (!Bereit()) return "no recovery folder or lock: " + ordner_;
     // The record first: a copy without one would come back without its
     // name, a record without a copy is merely dropped.
@@ -400,7 +401,7 @@ std::string TWiederherstellungsablage::Schreiben(int platz, const TListe& liste,
         !fehler.empty())
         return fehler;
     const TMeldungenSammeln leise;
-    if (DokumentSchreiben(KopieDatei(platz), liste, ks, 0600)) return {};
+    if (DokumentSchreiben(KopieDatei(platz), liste, ks, fragen, 0600)) return {};
     std::string grund = "the document writer refused";
     for (const std::string& t : leise.Texte)
         grund += ": " + t;

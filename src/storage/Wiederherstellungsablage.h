@@ -17,6 +17,7 @@
 #include "math/Koordinatensystem.h"
 #include "model/Liste.h"
 #include "model/Meldungen.h"
+#include "storage/Dokumentdatei.h"
 
 #include <cstdint>
 #include <map>
@@ -99,9 +100,10 @@ public:
     // Writes the record, then the copy, each replacing the one before in a
     // single step. Empty on success, otherwise the reason (for the
     // programmer: the caller tells the user in its own words). A failure in
-    // the middle leaves the previous copy as it was.
+    // the middle leaves the previous copy as it was. The copy holds the
+    // worksheet's questions too, as the document file does.
     std::string Schreiben(int platz, const TListe& liste, const TKoordinatensystem& ks,
-                          const TKopienvermerk& vermerk);
+                          const TKopienvermerk& vermerk, const TBlattfragen& fragen = {});
     // Removes the copy and then its record. False when one of them is still
     // there (the folder may have become write-protected).
     bool Entfernen(int platz);

@@ -15,6 +15,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,16 +26,17 @@ std::function<bool(TArbeitsblattDlg&)> TArbeitsblattDlg::Zeigen = [](TArbeitsbla
     return d.exec() == QDialog::Accepted;
 };
 
-TArbeitsblattDlg::TArbeitsblattDlg(const TArbeitsblattEingabe& start, QWidget* eltern)
-    : QDialog(eltern) {
+TArbeitsblattDlg::TArbeitsblattDlg(const TArbeitsblattEingabe& start, const TDokument& d,
+                                   QWidget* eltern)
+    : QDialog(eltern), liste_(d.Liste()) {
     setObjectName(QStringLiteral("ArbeitsblattDLG"));
     setWindowTitle(QStringLiteral("Arbeitsblatt speichern"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     THilfe::SetzeThema(this, QStringLiteral("IDH_Dialog_Arbeitsblatt"));
 
-    auto* hinweis = new QLabel(
-        QStringLiteral("Seite 1: die Aufgabe mit den gegebenen Elementen und Platz zum Rechnen.\n"
-                       "Seite 2: die Lösung mit allen Elementen und dem Lösungsweg."));
+    auto* hinweis = new QLabel(QStringLiteral(
+        "Die Aufgabe mit den gegebenen Elementen und Platz zum Rechnen auf der ersten Seite,\n"
+        "die Lösung mit allen Elementen und den Lösungswegen ab einer neuen Seite."));
     TitelEdit = new QLineEdit(QString::fromStdString(start.Titel));
     TitelEdit->setObjectName(QStringLiteral("TitelEdit"));
     TitelEdit->setMaxLength(static_cast<int>(ArbeitsblattTitelLaenge));
@@ -43,7 +46,8 @@ TArbeitsblattDlg::TArbeitsblattDlg(const TArbeitsblattEingabe& start, QWidget* e
     KlasseEdit->setMaxLength(static_cast<int>(ArbeitsblattKlassenLaenge));
     auto* felder = new QFormLayout;
     felder->addRow(QStringLiteral("&Titel:"), TitelEdit);
-    felder->addRow(QStringLiteral("&Klasse:"), KlasseEdit);
+    // Not "&Klasse": Alt+K is "O&k".
+    felder->addRow(QStringLiteral("K&lasse:"), KlasseEdit);
 
     OKBtn = new QPushButton(QStringLiteral("O&k"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -63,24 +67,85 @@ TArbeitsblattDlg::TArbeitsblattDlg(const TArbeitsblattEingabe& start, QWidget* e
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(hinweis);
     haupt->addLayout(felder);
+    FragenteilBauen(*haupt, d);
     haupt->addLayout(unten);
 
     connect(OKBtn, &QPushButton::clicked, this, &TArbeitsblattDlg::OKBtnClick);
+    connect(MessungBtn, &QPushButton::clicked, this, &TArbeitsblattDlg::MessungBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TArbeitsblattDlg::HelpBtnClick);
     DialogSkalieren(*this);
     adjustSize();
 }
 
+void TArbeitsblattDlg::FragenteilBauen(QVBoxLayout& haupt, const TDokument& d) {
+    FragenListe = new QListWidget;
+    FragenListe->setObjectName(QStringLiteral("FragenListe"));
+    auto* fragenText = new QLabel(QStringLiteral("&Gefragt wird nach:"));
+    fragenText->setBuddy(FragenListe);
+    MessungBtn = new QPushButton(QStringLiteral("&Messung der markierten Elemente hinzufügen"));
+    MessungBtn->setObjectName(QStringLiteral("MessungBtn"));
+    MessungBtn->setAutoDefault(false);
+    ZeilenEdit = new QPlainTextEdit;
+    ZeilenEdit->setObjectName(QStringLiteral("ZeilenEdit"));
+    ZeilenEdit->setTabChangesFocus(true);
+    ZeilenEdit->setFixedHeight(ZeilenEdit->fontMetrics().lineSpacing() * 4 + 12);
+    auto* zeilenText = new QLabel(QStringLiteral("&Weitere Zeilen der Aufgabe (eine je Zeile):"));
+    zeilenText->setBuddy(ZeilenEdit);
+    const TArbeitsblattAuswahl auswahl = AuswahlVon(d);
+    FragenZeigen(auswahl);
+    ZeilenEdit->setPlainText(QString::fromStdString(auswahl.FreieZeilen));
+    for (QWidget* w : std::initializer_list<QWidget*>{fragenText, FragenListe, MessungBtn,
+                                                      zeilenText, ZeilenEdit})
+        haupt.addWidget(w);
+}
+
 TArbeitsblattEingabe TArbeitsblattDlg::Eingabe() const {
     return {TitelEdit->text().toStdString(), KlasseEdit->text().toStdString()};
 }
 
+TArbeitsblattAuswahl TArbeitsblattDlg::Auswahl() const {
+    TArbeitsblattAuswahl a;
+    for (int i = 0; i < FragenListe->count(); ++i) {
+        const QListWidgetItem* z = FragenListe->item(i);
+        a.Zeilen.push_back({fragen_[static_cast<std::size_t>(i)], z->text().toStdString(),
+                            z->checkState() == Qt::Checked});
+    }
+    a.FreieZeilen = ZeilenEdit->toPlainText().toStdString();
+    return a;
+}
+
+void TArbeitsblattDlg::FragenZeigen(const TArbeitsblattAuswahl& a) {
+    FragenListe->clear();
+    fragen_.clear();
+    for (const TFragenzeile& z : a.Zeilen) {
+        auto* zeile = new QListWidgetItem(QString::fromStdString(z.Text), FragenListe);
+        zeile->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        zeile->setCheckState(z.Gewaehlt ? Qt::Checked : Qt::Unchecked);
+        fragen_.push_back(z.Frage);
+    }
+    // Greyed while the marks give no measurement that is not listed yet.
+    TArbeitsblattAuswahl probe = a;
+    MessungBtn->setEnabled(MessungenHinzufuegen(probe, liste_) > 0);
+}
+
+void TArbeitsblattDlg::MessungBtnClick() {
+    TArbeitsblattAuswahl a = Auswahl();
+    if (MessungenHinzufuegen(a, liste_) == 0) return;
+    FragenZeigen(a);
+    FragenListe->setCurrentRow(FragenListe->count() - 1);
+    FragenListe->setFocus();
+}
+
 void TArbeitsblattDlg::OKBtnClick() {
-    const std::string fehler = Eingabe().Pruefen();
-    if (!fehler.empty()) {
+    if (const std::string fehler = Eingabe().Pruefen(); !fehler.empty()) {
         Meldungen().Meldung(fehler, TMeldungsart::Warnung);
         TitelEdit->setFocus();
+        return;
+    }
+    if (const std::string fehler = AuswahlPruefen(Auswahl()); !fehler.empty()) {
+        Meldungen().Meldung(fehler, TMeldungsart::Warnung);
+        ZeilenEdit->setFocus();
         return;
     }
     accept();
@@ -98,9 +163,10 @@ QString ArbeitsblattSchreiben(const TDokument& d, const TArbeitsblattEingabe& e,
     } else {
         TZeichenOptionen aufgabe;
         aufgabe.Verborgen = VerborgenInAufgabe(d.Liste());
+        const TLogRechteck fenster = ArbeitsblattFenster(d);
         const QByteArray pdf = ArbeitsblattPdf(
-            ArbeitsblattInhalt(d.Liste(), e), ArbeitsblattFenster(d), ArbeitsblattBildgroesse,
-            ArbeitsblattLoesungsbildgroesse,
+            ArbeitsblattInhalt(d, e), fenster, ArbeitsblattBildgroesse,
+            ArbeitsblattLoesungsbild(fenster),
             [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, aufgabe); },
             [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, {}); });
         if (pdf.isEmpty())
@@ -116,9 +182,10 @@ void ArbeitsblattSpeichern(QWidget* eltern, tGrafChildForm& fenster,
                            const TDateiDialog& dateiDialog) {
     // What the teacher typed last, for the next sheet of the lesson.
     static TArbeitsblattEingabe letzte;
-    TArbeitsblattDlg dialog(letzte, eltern);
+    TArbeitsblattDlg dialog(letzte, fenster.Dokument(), eltern);
     if (!TArbeitsblattDlg::Zeigen(dialog)) return;
     letzte = dialog.Eingabe();
+    AuswahlUebernehmen(fenster.Dokument(), dialog.Auswahl());
 
     TDateiAnfrage anfrage;
     anfrage.Art = TDateiDialogArt::Speichern;

@@ -62,7 +62,8 @@ TBlattZeile BlattSatz(const std::string& text, TBlattZeilenart art) {
 std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string& bildAufgabe,
                             const std::string& bildLoesung) {
     std::string t =
-        "% Arbeitsblatt aus Kalvorin, in UTF-8: Seite 1 die Aufgabe, Seite 2 die Lösung.\n"
+        "% Arbeitsblatt aus Kalvorin, in UTF-8: die Aufgabe auf der ersten Seite (oder den\n"
+        "% ersten Seiten), die Lösung ab einer neuen Seite.\n"
         "% Übersetzen mit pdflatex DATEI.tex\n"
         "\\documentclass[a4paper,11pt]{article}\n"
         "\\usepackage[utf8]{inputenc}\n"
@@ -78,18 +79,10 @@ std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string&
         "\\begin{document}\n";
     t += LatexFormelDefinition();
     t += Seite(blatt, blatt.Aufgabe, bildAufgabe);
+    // The solution starts on a page of its own and runs on over as many
+    // pages as it needs, in the text's own size.
     t += "\\newpage\n";
-    // The solution stays on one page: set in a box first, and scaled down
-    // to the page's height only where it is longer.
-    t += "\\newsavebox{\\loesung}\n"
-         "\\sbox{\\loesung}{\\begin{minipage}{\\linewidth}\n";
     t += Seite(blatt, blatt.Loesung, bildLoesung);
-    t += "\\end{minipage}}\n"
-         "\\ifdim\\dimexpr\\ht\\loesung+\\dp\\loesung\\relax>0.98\\textheight\n"
-         "\\resizebox*{!}{0.98\\textheight}{\\usebox{\\loesung}}\n"
-         "\\else\n"
-         "\\usebox{\\loesung}\n"
-         "\\fi\n";
     t += "\\end{document}\n";
     return t;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// A worksheet of two pages, the task and its solution, as plain content
+// A worksheet, the task and its solution, as plain content
 // (the lines of text and formulas; the figures are drawn by whoever puts the
 // sheet out), and the sheet as a LaTeX file that compiles with pdflatex
-// alone, the figures as TikZ pictures.
+// alone, the figures as TikZ pictures. The task takes the first page (a
+// long one more), the solution starts on a new page and takes as many as it
+// needs.
 
 #include <array>
 #include <optional>

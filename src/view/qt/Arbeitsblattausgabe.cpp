@@ -10,7 +10,6 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <utility>
 
 namespace kalvorin {
 
@@ -38,21 +37,6 @@ public:
 
     void NeueSeite() {
         pdf_.newPage();
-        ++seiten_;
-        y_ = oben_;
-    }
-
-    int Seiten() const { return seiten_; }
-
-    // From here on everything is drawn smaller by `k`, margins kept: the
-    // page holds 1/k times as much.
-    void Verkleinern(double k) {
-        const QRect seite = pdf_.pageLayout().fullRectPixels(pdf_.resolution());
-        p_.scale(k, k);
-        links_ = Mm(Rand) / k;
-        rechts_ = (seite.width() - Mm(Rand)) / k;
-        oben_ = Mm(Rand) / k;
-        unten_ = (seite.height() - Mm(Rand)) / k;
         y_ = oben_;
     }
 
@@ -135,7 +119,7 @@ public:
         Platz(h);
         const QRectF ziel((links_ + rechts_ - b) / 2, y_ + Mm(2), b, h);
         // The canvas sets the painter's transformation itself, so the figure
-        // gets its place in page coordinates (a smaller page 2 included).
+        // gets its place in page coordinates.
         const QRectF aufSeite = p_.transform().mapRect(ziel);
         p_.save();
         p_.resetTransform();
@@ -209,7 +193,6 @@ private:
     QPainter& p_;
     double links_ = 0, rechts_ = 0, oben_ = 0, unten_ = 0, y_ = 0;
     double grund_ = 11; // points, the text's size
-    int seiten_ = 1;
 };
 
 void Seite(TSetzer& s, const TArbeitsblattInhalt& b, const TBlattSeite& seite,
@@ -225,17 +208,12 @@ void Seite(TSetzer& s, const TArbeitsblattInhalt& b, const TBlattSeite& seite,
 
 } // namespace
 
-namespace {
-
-// One try at the sheet: the solution's text size and its figure's share of
-// the usual size. Gives the PDF and its number of pages.
-std::pair<QByteArray, int> Versuch(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
-                                   TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
-                                   const TMalen& aufgabe, const TMalen& loesung, double k) {
+QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
+                           TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
+                           const TMalen& aufgabe, const TMalen& loesung) {
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
-    int seiten = 0;
     {
         QPdfWriter pdf(&puffer);
         pdf.setCreator(QStringLiteral("Kalvorin"));
@@ -248,33 +226,16 @@ std::pair<QByteArray, int> Versuch(const TArbeitsblattInhalt& blatt, const TLogR
         TSetzer s(pdf, p);
         Seite(s, blatt, blatt.Aufgabe, fenster, ImSeitenverhaeltnis(aufgabeGroesse, fenster),
               aufgabe);
+        // The solution starts on a new page and runs on over as many pages
+        // as it needs, in its own size: a sheet scaled down to fit would
+        // be hard to read.
         s.NeueSeite();
         s.SetzeGrundschrift(10);
-        if (k < 1) s.Verkleinern(k);
         Seite(s, blatt, blatt.Loesung, fenster, ImSeitenverhaeltnis(loesungGroesse, fenster),
               loesung);
-        seiten = s.Seiten();
         if (!p.end()) return {};
     }
-    return {daten, seiten};
-}
-
-} // namespace
-
-QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
-                           TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
-                           const TMalen& aufgabe, const TMalen& loesung) {
-    // The solution belongs on the back of the task: a long one is drawn
-    // smaller as a whole (text, formulas and figure alike), down to 6 pt
-    // text, as the LaTeX sheet scales its box; only beyond that does it run
-    // onto a third page.
-    constexpr double Stufen[] = {1.0, 0.9, 0.8, 0.72, 0.66, 0.6};
-    std::pair<QByteArray, int> ergebnis;
-    for (const double k : Stufen) {
-        ergebnis = Versuch(blatt, fenster, aufgabeGroesse, loesungGroesse, aufgabe, loesung, k);
-        if (ergebnis.first.isEmpty() || ergebnis.second <= 2) break;
-    }
-    return ergebnis.first;
+    return daten;
 }
 
 } // namespace kalvorin

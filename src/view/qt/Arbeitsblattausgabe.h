@@ -1,8 +1,8 @@
 #pragma once
-// A worksheet as a PDF file of A4 pages: page 1 the task with its figure and
-// squared room to work, page 2 the solution with its figure (further pages
-// when a long solution needs them). The figures go through the one drawing
-// of a document onto the canvas of a QPainter, as every other picture.
+// A worksheet as a PDF file of A4 pages: the task with its figure and
+// squared room to work on the first page (a long task runs on), the solution
+// with its figure from a new page on, over as many pages as it needs. The figures go through the
+// one drawing of a document onto the canvas of a QPainter, as every other picture.
 
 #include "view/ArbeitsblattTex.h"
 #include "view/Ausgabemasse.h"
