@@ -55,8 +55,9 @@ std::optional<int> Standard(const TWurzelzahl& cosinus) {
     return {};
 }
 
-std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
-                                          const Elemente& e) {
+namespace {
+
+std::optional<TExakteMessung> Gemessen(TExakteAuswertung& ausw, TMessart art, const Elemente& e) {
     auto punkt = [&](std::size_t i) { return i < e.size() ? ausw.Punkt(e[i]) : std::nullopt; };
     auto vektor = [&](std::size_t i) { return i < e.size() ? ausw.Vektor(e[i]) : std::nullopt; };
     auto geo = [&](std::size_t i, A soll) -> std::optional<TQGeometrie> {
@@ -117,6 +118,8 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
         auto g = geo(1, A::DGerade);
         if (!p || !g) return {};
         const TQTripel& u = g->Richtung1;
+        // A direction whose exact value is zero has no exact foot.
+        if (Skalar(u, u) == 0) return {};
         const TRational t = Skalar(u, Differenz(*p, g->Punkt)) / Skalar(u, u);
         const TQTripel d = Differenz(*p, Summe(g->Punkt, Mal(u, t)));
         return Laenge(Skalar(d, d), " LE");
@@ -137,6 +140,7 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
         const TQTripel n = Kreuz(g->Richtung1, h->Richtung1);
         if (IstNull(n)) {
             const TQTripel& u = h->Richtung1;
+            if (Skalar(u, u) == 0) return {};
             const TRational t = Skalar(u, Differenz(g->Punkt, h->Punkt)) / Skalar(u, u);
             const TQTripel d = Differenz(g->Punkt, Summe(h->Punkt, Mal(u, t)));
             return Laenge(Skalar(d, d), " LE");
@@ -201,6 +205,20 @@ std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
     }
     }
     return {};
+}
+
+} // namespace
+
+std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,
+                                          const Elemente& e) {
+    // CLN reports a division by zero, an overflow and the like by
+    // exceptions: the measurement then has no exact value, and the decimal
+    // one stands.
+    try {
+        return Gemessen(ausw, art, e);
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 std::string ExaktZeile(const TExakteMessung& m) {
