@@ -336,25 +336,4 @@ void PdfMischungEintragen(QByteArray& pdf) {
     }
 }
 
-void SvgMischungEintragen(QByteArray& svg) {
-    // QSvgGenerator writes the painter's opacity on the group of the fill.
-    static const QByteArray Anfang = "\nopacity=\"";
-    qsizetype i = 0;
-    while ((i = svg.indexOf(Anfang, i)) >= 0) {
-        const qsizetype von = i + Anfang.size(), ende = svg.indexOf('"', von);
-        if (ende < 0) break;
-        bool ok = false;
-        double a = svg.mid(von, ende - von).toDouble(&ok);
-        if (!ok || a >= 1) {
-            i = ende;
-            continue;
-        }
-        if (std::abs(a - MischKennung) < 1e-4) a = 1;
-        const QByteArray neu =
-            "\nopacity=\"" + QByteArray::number(a, 'g', 4) + "\" style=\"mix-blend-mode:multiply\"";
-        svg.replace(i, ende + 1 - i, neu);
-        i += neu.size();
-    }
-}
-
 } // namespace kalvorin

@@ -30,7 +30,7 @@ public:
         Multiplizieren, // the same shade by multiply composition
         Deckkraft,      // the colour at partial opacity (printers)
         // The colour at a marked opacity that the file's writer turns into a
-        // multiply blend (PDF and SVG files, see MischungEintragen).
+        // multiply blend (PDF files, see PdfMischungEintragen).
         Kennung,
     };
 
@@ -97,11 +97,10 @@ private:
 // The opacity a masked solid fill is marked with for the file writers.
 inline constexpr double MischKennung = 254 / 255.0;
 
-// PDF and SVG files as QPdfWriter and QSvgGenerator write them: the masked
+// PDF files as QPdfWriter writes them: the masked
 // fills (marked by their opacity) become multiply blends, the solid ones at
 // full strength, so that what lies behind shows through darkened as on the
 // screen. The PDF keeps its length, and so its cross-reference table.
 void PdfMischungEintragen(QByteArray& pdf);
-void SvgMischungEintragen(QByteArray& svg);
 
 } // namespace kalvorin
