@@ -73,22 +73,6 @@ private:
     kalvorin::IMeldungen& ziel_;
     std::function<void()> vorher_;
 };
-
-// Lets the splash be painted before the slow part of the start begins.
-void ZeigeSofort(QWidget& w) {
-    w.show();
-    w.raise();
-    QElapsedTimer uhr;
-    uhr.start();
-    // Mapping and the first expose arrive from the window system; a few
-    // rounds are enough, the limit only guards against a display that
-    // never answers.
-    while (uhr.elapsed() < 200) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-        if (w.isVisible() && !w.visibleRegion().isEmpty()) break;
-    }
-    w.repaint();
-}
 } // namespace
 
 int ProgrammAusfuehren(int argc, char* argv[], const TProgrammhaken& haken) {
@@ -112,7 +96,7 @@ int ProgrammAusfuehren(int argc, char* argv[], const TProgrammhaken& haken) {
 
     // 1. The splash, shown and painted at once.
     QPointer<kalvorin::TSplashForm> splash = new kalvorin::TSplashForm;
-    ZeigeSofort(*splash);
+    splash->ZeigenUndWarten();
 
     // 2. The program's services: messages and the wait cursor, help on F1.
     kalvorin::QtMeldungen meldungen;

@@ -4,12 +4,14 @@
 #include "ui/Startbild.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +26,7 @@ TSplashBild::TSplashBild(QWidget* eltern) : QWidget(eltern) {
 void TSplashBild::paintEvent(QPaintEvent*) {
     QPainter p(this);
     ZeichneStartbild(p, QRectF(rect()));
+    ++zeichnungen_;
 }
 
 void TSplashBild::mousePressEvent(QMouseEvent* e) {
@@ -110,6 +113,25 @@ TSplashForm::TSplashForm(QWidget* eltern)
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TSplashForm::Timer1Timer);
     Timer1->start();
+}
+
+bool TSplashForm::ZeigenUndWarten(int grenzeMs) {
+    const int vorher = Bild->Zeichnungen();
+    show();
+    raise();
+    // The expose from the window system paints the window at once. (Its
+    // visible region tells nothing: the picture, an opaque child, covers all
+    // of it, so the region left beside it is always empty.)
+    const auto gezeigt = [&] {
+        return Bild->Zeichnungen() != vorher && windowHandle() && windowHandle()->isExposed();
+    };
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!gezeigt() && uhr.elapsed() < grenzeMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    if (gezeigt()) return true;
+    repaint();
+    return false;
 }
 
 void TSplashForm::Timer1Timer() {

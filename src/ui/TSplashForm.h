@@ -17,12 +17,18 @@ class TSplashBild : public QWidget {
 public:
     explicit TSplashBild(QWidget* eltern = nullptr);
 
+    // How often the picture has been painted.
+    int Zeichnungen() const { return zeichnungen_; }
+
 signals:
     void Geklickt();
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    int zeichnungen_ = 0;
 };
 
 // The factor the splash is drawn at on a screen with this much room (in
@@ -40,6 +46,12 @@ public:
     static constexpr int Hoehe = 502;
     static constexpr int TicksBisSchliessen = 15;
     static constexpr int TickFokusWeiter = 3;
+
+    // Shows the splash and lets the window system map and expose it, which
+    // paints the picture, before the slow part of the start begins. Waits at
+    // most `grenzeMs` for a display that never answers; true when the
+    // picture was painted on the exposed window.
+    bool ZeigenUndWarten(int grenzeMs = 200);
 
     int Ticks() const { return ticks_; }
     int Deaktivierungen() const { return deaktivierungen_; }
