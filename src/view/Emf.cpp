@@ -326,16 +326,7 @@ void TEmfFlaeche::Durchsicht(const std::vector<TP>& ecken) {
     const TFarbe grund = mischfarbe(Mittel(bild), Weiss);
     Mischen(ecken, grund);
     TMetaFuellung fuellung = MetaFuellung(ecken, bild);
-    std::vector<TMetaFuellung> darunter;
-    std::size_t gesehen = 0;
-    for (auto q = flaechen_.rbegin(); q != flaechen_.rend() && gesehen < MetaFuellungenDarunter;
-         ++q) {
-        if (!Ueberlappen(*q, fuellung)) continue;
-        ++gesehen;
-        if (Mittel(q->Bild) == Weiss) continue;
-        std::vector<TP> teil = KonvexSchnitt(ecken, q->Ecken);
-        if (teil.size() >= 3) darunter.push_back(MetaFuellung(std::move(teil), q->Bild));
-    }
+    std::vector<TMetaFuellung> darunter = FuellungenDarunter(flaechen_, fuellung);
     flaechen_.push_back(std::move(fuellung));
     for (auto q = darunter.rbegin(); q != darunter.rend(); ++q) {
         const TMetaBild zusammen = Maskiert(bild, q->Bild);

@@ -180,6 +180,21 @@ bool Ueberlappen(const TMetaFuellung& a, const TMetaFuellung& b) {
     return a.Min.x < b.Max.x && b.Min.x < a.Max.x && a.Min.y < b.Max.y && b.Min.y < a.Max.y;
 }
 
+std::vector<TMetaFuellung> FuellungenDarunter(const std::vector<TMetaFuellung>& flaechen,
+                                              const TMetaFuellung& neu) {
+    std::vector<TMetaFuellung> darunter;
+    std::size_t gesehen = 0;
+    for (auto q = flaechen.rbegin(); q != flaechen.rend() && gesehen < MetaFuellungenDarunter;
+         ++q) {
+        if (!Ueberlappen(*q, neu)) continue;
+        ++gesehen;
+        if (Mittel(q->Bild) == Weiss) continue;
+        std::vector<TPunkt2D> teil = KonvexSchnitt(neu.Ecken, q->Ecken);
+        if (teil.size() >= 3) darunter.push_back(MetaFuellung(std::move(teil), q->Bild));
+    }
+    return darunter;
+}
+
 std::vector<TPunkt2D> KonvexSchnitt(const std::vector<TPunkt2D>& ecken,
                                     const std::vector<TPunkt2D>& konvex) {
     using P = TPunkt2D;
@@ -362,16 +377,7 @@ void TMetadateiFlaeche::Durchsicht(const std::vector<TPunktD>& ecken) {
     // Where a coloured fill drawn before lies beneath (the latest on top, a
     // few of them only), the same lines once more in the colour for it.
     TMetaFuellung fuellung = MetaFuellung(ecken, bild);
-    std::vector<TMetaFuellung> darunter;
-    std::size_t gesehen = 0;
-    for (auto q = flaechen_.rbegin(); q != flaechen_.rend() && gesehen < MetaFuellungenDarunter;
-         ++q) {
-        if (!Ueberlappen(*q, fuellung)) continue;
-        ++gesehen;
-        if (Mittel(q->Bild) == Weiss) continue;
-        std::vector<TPunktD> teil = KonvexSchnitt(ecken, q->Ecken);
-        if (teil.size() >= 3) darunter.push_back(MetaFuellung(std::move(teil), q->Bild));
-    }
+    std::vector<TMetaFuellung> darunter = FuellungenDarunter(flaechen_, fuellung);
     flaechen_.push_back(std::move(fuellung));
     for (auto q = darunter.rbegin(); q != darunter.rend(); ++q) {
         const TMetaBild zusammen = Maskiert(bild, q->Bild);

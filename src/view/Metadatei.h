@@ -57,6 +57,11 @@ std::vector<TPunkt2D> KonvexSchnitt(const std::vector<TPunkt2D>& ecken,
                                     const std::vector<TPunkt2D>& konvex);
 // How many of the fills beneath a see-through one it is darkened for.
 inline constexpr std::size_t MetaFuellungenDarunter = 24;
+// The parts of the coloured fills drawn so far (`flaechen`, the latest on
+// top, MetaFuellungenDarunter of them at most) that lie beneath the new
+// fill, each cut to it: where a see-through fill is drawn once more.
+std::vector<TMetaFuellung> FuellungenDarunter(const std::vector<TMetaFuellung>& flaechen,
+                                              const TMetaFuellung& neu);
 
 class TMetadateiFlaeche : public TZeichenflaeche {
 public:
