@@ -4,6 +4,7 @@
 #include "exakt/Gleichungen.h"
 #include "model/Auswahl.h"
 #include "storage/Latex.h"
+#include "storage/Xml.h"
 #include "storage/Zahlen.h"
 
 #include <algorithm>
@@ -1138,28 +1139,10 @@ std::string ZeileAlsLatex(const TZeile& z) {
     return z.Formel ? LatexFormel(t) : t + "\n";
 }
 
-// Text for HTML: the markup characters as entities.
+// Text for HTML: the window's rich text reads it as XML text, with the
+// markup characters as entities.
 std::string Html(const std::string& s) {
-    std::string r;
-    for (char c : s) {
-        switch (c) {
-        case '&':
-            r += "&amp;";
-            break;
-        case '<':
-            r += "&lt;";
-            break;
-        case '>':
-            r += "&gt;";
-            break;
-        case '"':
-            r += "&quot;";
-            break;
-        default:
-            r += c;
-        }
-    }
-    return r;
+    return XmlText(s);
 }
 
 // A column vector: a table of three rows, each with its bracket piece and
