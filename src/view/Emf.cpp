@@ -248,14 +248,7 @@ void TEmfFlaeche::Punkte(std::uint32_t typ, const std::vector<TP>& punkte) {
 }
 
 void TEmfFlaeche::Merken(const std::vector<TP>& ecken, TMetaBild bild) {
-    // A white fill only matters where it hides a coloured one.
-    TMetaFuellung neu = MetaFuellung(ecken, bild);
-    if (Mittel(bild) == Weiss &&
-        std::none_of(flaechen_.begin(), flaechen_.end(), [&](const TMetaFuellung& f) {
-            return Mittel(f.Bild) != Weiss && Ueberlappen(f, neu);
-        }))
-        return;
-    flaechen_.push_back(std::move(neu));
+    FuellungMerken(flaechen_, ecken, bild);
 }
 
 void TEmfFlaeche::Mischen(const std::vector<TP>& ecken, TFarbe farbe) {

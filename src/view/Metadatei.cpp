@@ -195,6 +195,17 @@ std::vector<TMetaFuellung> FuellungenDarunter(const std::vector<TMetaFuellung>& 
     return darunter;
 }
 
+void FuellungMerken(std::vector<TMetaFuellung>& flaechen, std::vector<TPunkt2D> ecken,
+                    TMetaBild bild) {
+    TMetaFuellung neu = MetaFuellung(std::move(ecken), bild);
+    if (Mittel(bild) == Weiss &&
+        std::none_of(flaechen.begin(), flaechen.end(), [&](const TMetaFuellung& f) {
+            return Mittel(f.Bild) != Weiss && Ueberlappen(f, neu);
+        }))
+        return;
+    flaechen.push_back(std::move(neu));
+}
+
 std::vector<TPunkt2D> KonvexSchnitt(const std::vector<TPunkt2D>& ecken,
                                     const std::vector<TPunkt2D>& konvex) {
     using P = TPunkt2D;
@@ -342,14 +353,7 @@ void TMetadateiFlaeche::StiftWaehlen(std::uint16_t stil, std::uint16_t breite, T
 }
 
 void TMetadateiFlaeche::Merken(const std::vector<TPunktD>& ecken, TMetaBild bild) {
-    // A white fill only matters where it hides a coloured one.
-    TMetaFuellung neu = MetaFuellung(ecken, bild);
-    if (Mittel(bild) == Weiss &&
-        std::none_of(flaechen_.begin(), flaechen_.end(), [&](const TMetaFuellung& f) {
-            return Mittel(f.Bild) != Weiss && Ueberlappen(f, neu);
-        }))
-        return;
-    flaechen_.push_back(std::move(neu));
+    FuellungMerken(flaechen_, ecken, bild);
 }
 
 void TMetadateiFlaeche::Durchsicht(const std::vector<TPunktD>& ecken) {

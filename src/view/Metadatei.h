@@ -62,6 +62,10 @@ inline constexpr std::size_t MetaFuellungenDarunter = 24;
 // fill, each cut to it: where a see-through fill is drawn once more.
 std::vector<TMetaFuellung> FuellungenDarunter(const std::vector<TMetaFuellung>& flaechen,
                                               const TMetaFuellung& neu);
+// Keeps a fill drawn on a metafile canvas for the see-through ones over it;
+// a white fill only where it hides a coloured one.
+void FuellungMerken(std::vector<TMetaFuellung>& flaechen, std::vector<TPunkt2D> ecken,
+                    TMetaBild bild);
 
 class TMetadateiFlaeche : public TZeichenflaeche {
 public:
