@@ -3,6 +3,7 @@
 #include "document/Dokument.h"
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
+#include "model/Abhaengigkeiten.h"
 #include "model/Elementarten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
@@ -313,7 +314,7 @@ int ElementUebernehmen(TDokument& dokument, const TElementEingabe& e, TElementar
             return teile ? ElementAnhaengen(liste, art, *teile, schreiben) : 0;
         }
         const int slot = liste.SlotVon(e.Selbst);
-        return slot != 0 && schreiben(liste, slot) ? slot : 0;
+        return slot != 0 && schreiben(liste, slot) ? HinterQuellenStellen(liste, slot) : 0;
     });
 }
 

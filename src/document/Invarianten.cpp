@@ -2,6 +2,7 @@
 
 #include "document/Dokument.h"
 #include "document/ElementEingabe.h"
+#include "model/Abhaengigkeiten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
 #include "storage/Dokumentdatei.h"
@@ -59,21 +60,6 @@ void Tripel(std::string& s, const TTripel& t) {
     Zahl(s, t.z);
 }
 
-// Whether the holder may refer to the later element r by its definition.
-bool DarfNachfolgerSein(const TDreiDBasisElement& e, const TDreiDBasisElement& r) {
-    // A part typed in a dialog holds its numbers: free point or vector.
-    if (r.Entstehung.Art == TEntstehungsart::keine &&
-        ((r.Art == TElementart::DfrPunkt && r.Festlegung == TfrPunkt::Koord) ||
-         (r.Art == TElementart::DVektor && r.Festlegung == TVektor::V)))
-        return true;
-    // The vector an arrow "Punkt-Punkt" carries refers back to it.
-    if (e.Art == TElementart::DPfeil && e.Festlegung == TPfeil::PfPP &&
-        r.Art == TElementart::DVektor && r.Festlegung == TVektor::VPf && r.Bezuege[0] == &e)
-        return true;
-    // The image points of a composite image, written by its recomputation.
-    return IstAbbildungsEntstehung(e.Entstehung.Art) && IstAbbildungsEntstehung(r.Entstehung.Art);
-}
-
 // The references an element depends on; the arrow's own vector is left out.
 std::vector<const TDreiDBasisElement*> Quellen(const TDreiDBasisElement& e) {
     std::vector<const TDreiDBasisElement*> q;
@@ -126,7 +112,7 @@ std::string BezuegePruefen(const TListe& liste) {
             const int j = liste.SlotVon(r);
             if (j == 0) return Wer(liste, i) + ": " + was + " outside the list";
             if (!geordnet || j < i) return {};
-            if (j > i && DarfNachfolgerSein(e, *r)) return {};
+            if (j > i && DarfVorQuelleStehen(e, *r)) return {};
             return Wer(liste, i) + ": " + was + " " + Wer(liste, j) + " does not stand before it";
         };
         for (const auto* r : e.Bezuege)

@@ -2,6 +2,7 @@
 
 #include "document/Dokument.h"
 #include "geometry/Auswertung.h"
+#include "model/Abhaengigkeiten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
 #include "storage/Zahlen.h"
@@ -263,7 +264,10 @@ int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e) {
             // for it before the list was looked at.
             KoordinatensystemAnpassen(ks, e.BereichPunkt);
             slot = e.Neu ? PunktNeuAnlegen(liste, e) : liste.SlotVon(e.Selbst);
-            if (!e.Neu && slot != 0) PunktAusDialog(liste, slot, e);
+            if (!e.Neu && slot != 0) {
+                PunktAusDialog(liste, slot, e);
+                slot = HinterQuellenStellen(liste, slot);
+            }
             return true;
         },
         wie);

@@ -17,6 +17,62 @@ bool HaengtDirektAb(const TDreiDBasisElement& e, const TDreiDBasisElement& r) {
     return false;
 }
 
+bool DarfVorQuelleStehen(const TDreiDBasisElement& e, const TDreiDBasisElement& r) {
+    if (r.Entstehung.Art == TEntstehungsart::keine &&
+        ((r.Art == TElementart::DfrPunkt && r.Festlegung == TfrPunkt::Koord) ||
+         (r.Art == TElementart::DVektor && r.Festlegung == TVektor::V)))
+        return true;
+    if (e.Art == TElementart::DPfeil && e.Festlegung == TPfeil::PfPP &&
+        r.Art == TElementart::DVektor && r.Festlegung == TVektor::VPf && r.Bezuege[0] == &e)
+        return true;
+    return IstAbbildungsEntstehung(e.Entstehung.Art) && IstAbbildungsEntstehung(r.Entstehung.Art);
+}
+
+namespace {
+
+// The last slot behind `slot` holding a source of its element that may not
+// stand there; 0 when there is none.
+int LetzteSpaeteQuelle(const TListe& liste, int slot) {
+    const TDreiDBasisElement& e = *liste[slot];
+    int letzte = 0;
+    const auto sehen = [&](const TDreiDBasisElement* r) {
+        const int j = r ? liste.SlotVon(r) : 0;
+        if (j > slot && j > letzte && !DarfVorQuelleStehen(e, *r)) letzte = j;
+    };
+    for (const TDreiDBasisElement* b : e.Bezuege)
+        sehen(b);
+    sehen(e.Entstehung.Originalelement);
+    for (const auto& op : e.Entstehung.Elemente)
+        sehen(op.Element);
+    return letzte;
+}
+
+} // namespace
+
+int HinterQuellenStellen(TListe& liste, int slot) {
+    const int quelle = slot >= 1 && slot <= liste.Anzahl() ? LetzteSpaeteQuelle(liste, slot) : 0;
+    if (quelle == 0) return slot;
+    // Nothing between builds the source on the element (the dialogs offer no
+    // such source), so the source and what it needs stay where they are.
+    std::vector<int> mit{slot}, ohne;
+    for (int k = slot + 1; k <= quelle; ++k) {
+        bool baut = false;
+        for (int m : mit)
+            baut = baut || HaengtDirektAb(*liste[k], *liste[m]);
+        (baut ? mit : ohne).push_back(k);
+    }
+    std::vector<int> folge;
+    for (int k = 1; k < slot; ++k)
+        folge.push_back(k);
+    folge.insert(folge.end(), ohne.begin(), ohne.end());
+    const int neu = static_cast<int>(folge.size()) + 1;
+    folge.insert(folge.end(), mit.begin(), mit.end());
+    for (int k = quelle + 1; k <= liste.Anzahl(); ++k)
+        folge.push_back(k);
+    liste.Umordnen(folge);
+    return neu;
+}
+
 std::vector<int> ZuLoeschendeSlots(const TListe& liste) {
     const int n = liste.Anzahl();
     std::vector<bool> weg(static_cast<std::size_t>(n) + 1, false);

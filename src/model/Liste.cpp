@@ -91,6 +91,23 @@ void TListe::Loeschen(int slot) {
     --Anzahl_;
 }
 
+void TListe::Umordnen(const std::vector<int>& folge) {
+    if (static_cast<int>(folge.size()) != Anzahl_) return;
+    std::array<std::uint16_t, Kapazitaet + 1> neuerSlot{};
+    for (int i = 1; i <= Anzahl_; ++i) {
+        const int alt = folge[static_cast<std::size_t>(i - 1)];
+        if (alt < 1 || alt > Anzahl_ || neuerSlot[alt] != 0) return;
+        neuerSlot[alt] = static_cast<std::uint16_t>(i);
+    }
+    std::array<std::unique_ptr<TDreiDBasisElement>, Kapazitaet + 1> alt;
+    for (int i = 1; i <= Anzahl_; ++i)
+        alt[i] = std::move(Slots_[i]);
+    for (int i = 1; i <= Anzahl_; ++i)
+        Slots_[i] = std::move(alt[folge[static_cast<std::size_t>(i - 1)]]);
+    for (int i = 1; i <= Anzahl_; ++i)
+        Reihenfolge_[i] = neuerSlot[Reihenfolge_[i]];
+}
+
 void TListe::Leeren() {
     for (int i = Anzahl_; i >= 1; --i)
         Slots_[i].reset();

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalvorin {
 
@@ -57,6 +58,10 @@ public:
 
     // Removes and destroys the element in the slot; outside 1..Anzahl() nothing happens.
     void Loeschen(int slot);
+    // Puts the elements into a new slot order: folge holds every slot
+    // 1..Anzahl() once, in the new order. The display order still shows the
+    // same elements in the same places; anything else changes nothing.
+    void Umordnen(const std::vector<int>& folge);
     // Removes everything and resets the running counter.
     void Leeren();
 
