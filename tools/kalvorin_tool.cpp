@@ -12,6 +12,7 @@
 #include "document/Befehle.h"
 #include "document/Befehlstabelle.h"
 #include "document/Dokument.h"
+#include "document/Messen.h"
 #include "document/Neuaufbau.h"
 #include "document/Zeichnen.h"
 #include "exakt/ExakteMessung.h"
@@ -601,7 +602,7 @@ int Werkzeug(int argc, char* argv[]) {
         dokument.Neuaufbau();
         MeldungenAusgeben(protokoll);
         if (!Anwenden(dokument, marken)) return ExitFehlbedienung;
-        const auto weg = exakt::Loesungsweg(dokument.Liste(), *art);
+        const auto weg = LoesungswegDerMarkierten(dokument.Liste(), *art);
         if (!weg) {
             std::cerr << "Für die markierten Elemente gibt es keinen Lösungsweg.\n";
             return ExitFehlbedienung;

@@ -170,7 +170,7 @@ std::optional<exakt::TLoesungsweg> Weg(const TListe& liste, const TDreiDBasisEle
         // The intersection point is called by its own name, not by the
         // usual S, which may be another element's (the apex of a pyramid).
         const bool punkt = e.Art == A::DfrPunkt && *art == exakt::TLoesungsart::Schneiden;
-        return exakt::Loesungsweg(kopie, *art, punkt ? e.Name : std::string());
+        return LoesungswegDerMarkierten(kopie, *art, punkt ? e.Name : std::string());
     } catch (const std::exception&) {
         return {};
     }
@@ -220,7 +220,7 @@ void MessLoesung(std::vector<TBlattZeile>& z, const TListe& liste, const TArbeit
             }
         }
     try {
-        WegAnfuegen(z, exakt::Loesungsweg(kopie, rechnung->Loesung));
+        WegAnfuegen(z, LoesungswegDerMarkierten(kopie, rechnung->Loesung));
     } catch (const std::exception&) {
         // No worked solution: the values stand alone.
     }

@@ -100,11 +100,10 @@ std::string Zwei(const char* was, const std::string& a, const std::string& b, Re
 
 // The message with its exact value below the value line, where the settings
 // ask for it and the value has an exact form.
-std::string Exakt(std::string text, exakt::TMessart art,
-                  const std::vector<const TDreiDBasisElement*>& elemente) {
+std::string Exakt(std::string text, exakt::TMessart art, const TAuswahl& auswahl) {
     if (!Einstellungen().ExakteWerte) return text;
     exakt::TExakteAuswertung auswertung;
-    const auto m = exakt::ExaktMessen(auswertung, art, elemente);
+    const auto m = exakt::ExaktMessen(auswertung, art, exakt::Messelemente(art, auswahl));
     if (!m) return text;
     return exakt::MitExaktZeile(text, exakt::ExaktZeile(*m));
 }
@@ -121,7 +120,7 @@ TText WinkelVektoren(const TAuswahl& m) {
     return Exakt(Zwei("Winkel", a, b, Grad(Zwischenwinkel(v[0], v[1])), "°") + a + " ° " + b +
                      " = " +
                      FormatGeneral(Skalarprodukt(v[0], v[1]), Einstellungen().StandardStellen),
-                 TMessart::WinkelVektoren, {m.V[0], m.V[1]});
+                 TMessart::WinkelVektoren, m);
 }
 
 TText WinkelGeraden(const TAuswahl& m) {
@@ -129,7 +128,7 @@ TText WinkelGeraden(const TAuswahl& m) {
     if (!Geraden(m.G, g)) return {};
     return Exakt(Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
                       Schnittwinkel(g[0].Richtung1, g[1].Richtung1), "°"),
-                 TMessart::WinkelGeraden, {m.G[0], m.G[1]});
+                 TMessart::WinkelGeraden, m);
 }
 
 TText WinkelGeradeEbene(const TAuswahl& m) {
@@ -137,7 +136,7 @@ TText WinkelGeradeEbene(const TAuswahl& m) {
     if (!Geraden(m.G, g) || !Ebenen(m.E, e)) return {};
     return Exakt(Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
                       WinkelZurEbene(g[0].Richtung1, Normale(e[0])), "°"),
-                 TMessart::WinkelGeradeEbene, {m.G[0], m.E[0]});
+                 TMessart::WinkelGeradeEbene, m);
 }
 
 TText WinkelEbenen(const TAuswahl& m) {
@@ -145,7 +144,7 @@ TText WinkelEbenen(const TAuswahl& m) {
     if (!Ebenen(m.E, e)) return {};
     return Exakt(Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
                       Schnittwinkel(Normale(e[0]), Normale(e[1])), "°"),
-                 TMessart::WinkelEbenen, {m.E[0], m.E[1]});
+                 TMessart::WinkelEbenen, m);
 }
 
 // --- lengths and distances
@@ -155,7 +154,7 @@ TText AbstandPunkte(const TAuswahl& m) {
     if (!Punkte(m.P, p)) return {};
     return Exakt(
         Zwei("Abstand", m.P[0]->Name, m.P[1]->Name, Betrag(Verbindungsvektor(p[0], p[1])), " LE"),
-        TMessart::AbstandPunkte, {m.P[0], m.P[1]});
+        TMessart::AbstandPunkte, m);
 }
 
 TText AbstandPunktGerade(const TAuswahl& m) {
@@ -164,7 +163,7 @@ TText AbstandPunktGerade(const TAuswahl& m) {
     if (!Punkte(m.P, p) || !Geraden(m.G, g)) return {};
     return Exakt(Zwei("Abstand", m.P[0]->Name, m.G[0]->Name,
                       AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1), " LE"),
-                 TMessart::AbstandPunktGerade, {m.P[0], m.G[0]});
+                 TMessart::AbstandPunktGerade, m);
 }
 
 TText AbstandPunktEbene(const TAuswahl& m) {
@@ -176,7 +175,7 @@ TText AbstandPunktEbene(const TAuswahl& m) {
     Normieren(n);
     return Exakt(Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
                       std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0].Punkt, p[0]))), " LE"),
-                 TMessart::AbstandPunktEbene, {m.P[0], m.E[0]});
+                 TMessart::AbstandPunktEbene, m);
 }
 
 TText AbstandGeraden(const TAuswahl& m) {
@@ -188,7 +187,7 @@ TText AbstandGeraden(const TAuswahl& m) {
             ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
             : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) / Betrag(n);
     return Exakt(Zwei("Abstand", m.G[0]->Name, m.G[1]->Name, abstand, " LE"),
-                 TMessart::AbstandGeraden, {m.G[0], m.G[1]});
+                 TMessart::AbstandGeraden, m);
 }
 
 TText VektorBetrag(const TAuswahl& m) {
@@ -196,14 +195,14 @@ TText VektorBetrag(const TAuswahl& m) {
     if (!Vektoren(m.V, v)) return {};
     return Exakt("\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" +
                      Absatz,
-                 TMessart::Betrag, {m.V[0]});
+                 TMessart::Betrag, m);
 }
 
 TText StreckenLaenge(const TAuswahl& m) {
     TTripel a, d;
     if (StreckeAuswerten(*m.S[0], a, d) != KeinFehler) return {};
     return Exakt("\r\nLänge (" + m.S[0]->Name + ") = " + FormatMeasure(Betrag(d)) + " LE" + Absatz,
-                 TMessart::StreckenLaenge, {m.S[0]});
+                 TMessart::StreckenLaenge, m);
 }
 
 // --- areas
@@ -215,7 +214,7 @@ TText FlaechePunkte(const TAuswahl& m) {
         Betrag(Kreuzprodukt(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]))) / 2;
     return Exakt("\r\nFläche (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
                      ") = " + FormatMeasure(f) + " FE" + Absatz,
-                 TMessart::FlaechePunkte, {m.P[0], m.P[1], m.P[2]});
+                 TMessart::FlaechePunkte, m);
 }
 
 TText FlaecheDreieck(const TAuswahl& m) {
@@ -225,7 +224,7 @@ TText FlaecheDreieck(const TAuswahl& m) {
                                        Verbindungsvektor(ecken[0], ecken[2]))) /
                    2;
     return Exakt("\r\nFläche (" + m.D[0]->Name + ") = " + FormatMeasure(f) + " FE" + Absatz,
-                 TMessart::FlaecheDreieck, {m.D[0]});
+                 TMessart::FlaecheDreieck, m);
 }
 
 TText FlaecheVektoren(const TAuswahl& m) {
@@ -233,7 +232,7 @@ TText FlaecheVektoren(const TAuswahl& m) {
     if (!Vektoren(m.V, v)) return {};
     return Exakt("\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name +
                      " | = " + FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1]))),
-                 TMessart::FlaecheVektoren, {m.V[0], m.V[1]});
+                 TMessart::FlaecheVektoren, m);
 }
 
 // --- volumes
@@ -245,7 +244,7 @@ TText VolumenPunkte(const TAuswahl& m) {
                                       Verbindungsvektor(p[0], p[3]));
     return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
                      " , " + m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
-                 TMessart::VolumenPunkte, {m.P[0], m.P[1], m.P[2], m.P[3]});
+                 TMessart::VolumenPunkte, m);
 }
 
 TText VolumenPunktDreieck(const TAuswahl& m) {
@@ -257,7 +256,7 @@ TText VolumenPunktDreieck(const TAuswahl& m) {
                          Verbindungsvektor(p[0], ecken[2]));
     return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name +
                      ") = " + FormatMeasure(vol) + " VE" + Absatz,
-                 TMessart::VolumenPunktDreieck, {m.P[0], m.D[0]});
+                 TMessart::VolumenPunktDreieck, m);
 }
 
 TText VolumenPyramide(const TAuswahl& m) {
@@ -268,7 +267,7 @@ TText VolumenPyramide(const TAuswahl& m) {
         Pyramidenvolumen(Verbindungsvektor(t, ecken[0]), Verbindungsvektor(t, ecken[1]),
                          Verbindungsvektor(t, ecken[2]));
     return Exakt("\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
-                 TMessart::VolumenPyramide, {m.Y[0]});
+                 TMessart::VolumenPyramide, m);
 }
 
 TText VolumenVektoren(const TAuswahl& m) {
@@ -282,7 +281,7 @@ TText VolumenVektoren(const TAuswahl& m) {
     return Exakt("\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" + "   " +
                      Absatz + "        Spatvolumen (" + namen + ") = " + spat + " VE" + Absatz +
                      "       Determinante (" + namen + ") = " + spat + Absatz,
-                 TMessart::VolumenVektoren, {m.V[0], m.V[1], m.V[2]});
+                 TMessart::VolumenVektoren, m);
 }
 
 TText Messen(TMessart art, const TAuswahl& m) {
@@ -339,6 +338,32 @@ std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung) {
     const auto art = Messart(liste, messung);
     if (!art) return {};
     return Messen(*art, TAuswahl(liste));
+}
+
+std::optional<exakt::TLoesungsweg> LoesungswegDerMarkierten(const TListe& liste,
+                                                            exakt::TLoesungsart art,
+                                                            const std::string& ergebnisname) {
+    using exakt::TLoesungsart;
+    const auto messen = [&](TBefehl messung) -> std::optional<exakt::TLoesungsweg> {
+        const auto zeile = Messart(liste, messung);
+        if (!zeile) return {};
+        return exakt::Loesungsweg(liste, *zeile, exakt::Messelemente(*zeile, TAuswahl(liste)));
+    };
+    switch (art) {
+    case TLoesungsart::Schneiden:
+    case TLoesungsart::Lot:
+    case TLoesungsart::Spiegelung:
+        return exakt::Loesungsweg(liste, art, ergebnisname);
+    case TLoesungsart::Winkel:
+        return messen(TBefehl::MessWinkel);
+    case TLoesungsart::Laenge:
+        return messen(TBefehl::MessLaenge);
+    case TLoesungsart::Flaeche:
+        return messen(TBefehl::MessFlaeche);
+    case TLoesungsart::Volumen:
+        return messen(TBefehl::MessVolumen);
+    }
+    return {};
 }
 
 std::string MesswerteSchulgerechtPruefen(const TListe& liste) {

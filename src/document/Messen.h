@@ -3,6 +3,7 @@
 // volumes, as the text the information message shows.
 
 #include "document/Angebote.h"
+#include "exakt/Loesungsweg.h"
 #include "model/Liste.h"
 
 #include <optional>
@@ -14,6 +15,13 @@ namespace kalvorin {
 // Volumen) of the marked elements; empty when the marks fit none of its
 // cases or an element it needs cannot be evaluated.
 std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung);
+
+// The worked solution for the marked elements: an intersection, a
+// perpendicular or a reflection, or the measurement row the marks select
+// for the measurement of that kind. Nothing when the marks fit none.
+std::optional<exakt::TLoesungsweg> LoesungswegDerMarkierten(const TListe& liste,
+                                                            exakt::TLoesungsart art,
+                                                            const std::string& ergebnisname = {});
 
 // The check of the command sequences: every distance and length the four
 // measurements show for the marks is at least 0, and every angle in which

@@ -49,6 +49,54 @@ std::optional<TExakteMessung> Winkel(const TQTripel& a, const TQTripel& b,
 
 } // namespace
 
+std::vector<const TDreiDBasisElement*> Messelemente(TMessart art, const TAuswahl& m) {
+    using L = TAuswahl::Elemente;
+    // The first n of each kind, in the order given; nothing when one is short.
+    const auto nimm = [](std::initializer_list<std::pair<const L*, std::size_t>> teile) {
+        std::vector<const TDreiDBasisElement*> e;
+        for (const auto& [liste, n] : teile) {
+            if (liste->size() < n) return std::vector<const TDreiDBasisElement*>{};
+            e.insert(e.end(), liste->begin(), liste->begin() + static_cast<std::ptrdiff_t>(n));
+        }
+        return e;
+    };
+    switch (art) {
+    case TMessart::WinkelVektoren:
+    case TMessart::FlaecheVektoren:
+        return nimm({{&m.V, 2}});
+    case TMessart::WinkelGeraden:
+    case TMessart::AbstandGeraden:
+        return nimm({{&m.G, 2}});
+    case TMessart::WinkelGeradeEbene:
+        return nimm({{&m.G, 1}, {&m.E, 1}});
+    case TMessart::WinkelEbenen:
+        return nimm({{&m.E, 2}});
+    case TMessart::AbstandPunkte:
+        return nimm({{&m.P, 2}});
+    case TMessart::AbstandPunktGerade:
+        return nimm({{&m.P, 1}, {&m.G, 1}});
+    case TMessart::AbstandPunktEbene:
+        return nimm({{&m.P, 1}, {&m.E, 1}});
+    case TMessart::Betrag:
+        return nimm({{&m.V, 1}});
+    case TMessart::StreckenLaenge:
+        return nimm({{&m.S, 1}});
+    case TMessart::FlaechePunkte:
+        return nimm({{&m.P, 3}});
+    case TMessart::FlaecheDreieck:
+        return nimm({{&m.D, 1}});
+    case TMessart::VolumenPunkte:
+        return nimm({{&m.P, 4}});
+    case TMessart::VolumenPunktDreieck:
+        return nimm({{&m.P, 1}, {&m.D, 1}});
+    case TMessart::VolumenPyramide:
+        return nimm({{&m.Y, 1}});
+    case TMessart::VolumenVektoren:
+        return nimm({{&m.V, 3}});
+    }
+    return {};
+}
+
 std::optional<int> Standard(const TWurzelzahl& cosinus) {
     for (const auto& s : StandardWinkel)
         if (s.q == cosinus.q && (s.q.is_zero() || s.r == cosinus.r)) return s.Grad;

@@ -3,6 +3,7 @@
 // geometry, and the extra message line "exakt: ..." in textbook notation.
 
 #include "exakt/ExakteGeometrie.h"
+#include "model/Auswahl.h"
 
 #include <optional>
 #include <string>
@@ -46,6 +47,11 @@ struct TExakteMessung {
 // The standard angle (0, 30, 45, 60, 90, ... 180 degrees) of this cosine;
 // nothing for any other.
 std::optional<int> Standard(const TWurzelzahl& cosinus);
+
+// The elements the measurement takes from the marks, in the order of the
+// row's comment above: what the message, the exact value and the worked
+// solution are computed of. Empty when the marks lack one.
+std::vector<const TDreiDBasisElement*> Messelemente(TMessart art, const TAuswahl& m);
 
 // Nothing when an element has no exact value or the marks do not fit.
 std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,

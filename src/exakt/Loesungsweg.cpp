@@ -631,127 +631,133 @@ void BildpunktZeigen(TWeg& w, const std::string& pn, const std::string& fn, cons
     w.Satz({T("Bildpunkt: "), F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
 }
 
-void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
+void LotPunktEbene(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* punkt,
+                   const TDreiDBasisElement* ebene, bool spiegeln) {
+    auto p = a.Punkt(punkt);
+    auto e = EbeneVon(a, ebene);
+    const std::string pn = punkt->Name;
+    w.Weg.Titel = std::string(spiegeln ? "Lösungsweg: Spiegelung von " : "Lösungsweg: Lot von ") +
+                  pn + (spiegeln ? " an " : " auf ") + ebene->Name;
+    if (!p || !e) return (void)KeineExaktenWerte(w);
+    KoordinatenformZeigen(w, *e);
+    const TQTripel n = Normale(*e);
+    const std::string ln = w.Frei("l");
+    const std::string fn = spiegeln ? w.Frei("F") : w.Ergebnis("F");
+    w.Satz("Die Lotgerade " + ln + " geht durch " + pn +
+           " und hat den Normalenvektor der Ebene als Richtungsvektor:");
+    const TGerade l{ln, *p, n, "r"};
+    GeradeZeigen(w, l);
+    auto f = GeradeInEbene(w, l, *e, fn);
+    if (!f) return;
+    if (spiegeln) {
+        w.Satz({T("Der Bildpunkt liegt auf " + ln + ", ebenso weit hinter " + fn + " wie " + pn +
+                  " davor:")});
+        BildpunktZeigen(w, pn, fn, *f, *p);
+        return;
+    }
+    w.Satz("Abstand von " + pn + " zur Ebene: die Länge von " + pn + fn + ".");
+    BetragZeigen(w, "d", Differenz(*f, *p), "LE");
+}
+
+void LotPunktGerade(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* punkt,
+                    const TDreiDBasisElement* gerade, bool spiegeln) {
     bool gut = true;
-    if (m.Muster == "1--1---") {
-        auto p = a.Punkt(m.P[0]);
-        auto e = EbeneVon(a, m.E[0]);
-        const std::string pn = m.P[0]->Name;
-        w.Weg.Titel =
-            std::string(spiegeln ? "Lösungsweg: Spiegelung von " : "Lösungsweg: Lot von ") + pn +
-            (spiegeln ? " an " : " auf ") + m.E[0]->Name;
-        if (!p || !e) return (void)KeineExaktenWerte(w);
-        KoordinatenformZeigen(w, *e);
-        const TQTripel n = Normale(*e);
-        const std::string ln = w.Frei("l");
-        const std::string fn = spiegeln ? w.Frei("F") : w.Ergebnis("F");
-        w.Satz("Die Lotgerade " + ln + " geht durch " + pn +
-               " und hat den Normalenvektor der Ebene als Richtungsvektor:");
-        const TGerade l{ln, *p, n, "r"};
-        GeradeZeigen(w, l);
-        auto f = GeradeInEbene(w, l, *e, fn);
-        if (!f) return;
-        if (spiegeln) {
-            w.Satz({T("Der Bildpunkt liegt auf " + ln + ", ebenso weit hinter " + fn + " wie " +
-                      pn + " davor:")});
-            BildpunktZeigen(w, pn, fn, *f, *p);
-            return;
-        }
-        w.Satz("Abstand von " + pn + " zur Ebene: die Länge von " + pn + fn + ".");
-        BetragZeigen(w, "d", Differenz(*f, *p), "LE");
+    auto p = a.Punkt(punkt);
+    const TGerade g = GeradeVon(a, gerade, "r", gut);
+    const std::string pn = punkt->Name;
+    w.Weg.Titel = std::string(spiegeln ? "Lösungsweg: Spiegelung von " : "Lösungsweg: Lot von ") +
+                  pn + (spiegeln ? " an " : " auf ") + gerade->Name;
+    if (!p || !gut) return (void)KeineExaktenWerte(w);
+    GeradeZeigen(w, g);
+    const std::string fn = spiegeln ? w.Frei("F") : w.Ergebnis("F");
+    auto f = LotfussAufGerade(w, pn, *p, g, fn);
+    if (!f) return;
+    const TQTripel pf = Differenz(*f, *p);
+    if (IstNull(pf)) {
+        w.Satz("Der Punkt " + pn + " liegt auf der Geraden " + g.Name + ".");
         return;
     }
-    if (m.Muster == "1-1----") {
-        auto p = a.Punkt(m.P[0]);
-        const TGerade g = GeradeVon(a, m.G[0], "r", gut);
-        const std::string pn = m.P[0]->Name;
-        w.Weg.Titel =
-            std::string(spiegeln ? "Lösungsweg: Spiegelung von " : "Lösungsweg: Lot von ") + pn +
-            (spiegeln ? " an " : " auf ") + m.G[0]->Name;
-        if (!p || !gut) return (void)KeineExaktenWerte(w);
-        GeradeZeigen(w, g);
-        const std::string fn = spiegeln ? w.Frei("F") : w.Ergebnis("F");
-        auto f = LotfussAufGerade(w, pn, *p, g, fn);
-        if (!f) return;
-        const TQTripel pf = Differenz(*f, *p);
-        if (IstNull(pf)) {
-            w.Satz("Der Punkt " + pn + " liegt auf der Geraden " + g.Name + ".");
-            return;
-        }
-        if (spiegeln) {
-            BildpunktZeigen(w, pn, fn, *f, *p);
-            return;
-        }
-        const std::string ln = w.Frei("l");
-        w.Satz("Die Lotgerade " + ln + " geht durch " + pn + " und " + fn + ":");
-        GeradeZeigen(w, {ln, *p, Ganzzahlig(pf), "r"});
-        w.Satz("Abstand von " + pn + " zur Geraden: die Länge von " + pn + fn + ".");
-        BetragZeigen(w, "d", pf, "LE");
+    if (spiegeln) {
+        BildpunktZeigen(w, pn, fn, *f, *p);
         return;
     }
-    if (m.Muster == "2------" && spiegeln) {
-        // The centre: the point with the role, else the second.
-        const TDreiDBasisElement* z = m.P[1];
-        const TDreiDBasisElement* x = m.P[0];
-        if (m.P[0]->Rolle(TRolle::IstSpiegelzentrum) && !m.P[1]->Rolle(TRolle::IstSpiegelzentrum))
-            std::swap(z, x);
-        auto p = a.Punkt(x), c = a.Punkt(z);
-        const std::string pn = x->Name;
-        w.Weg.Titel = "Lösungsweg: Spiegelung von " + pn + " am Punkt " + z->Name;
-        if (!p || !c) return (void)KeineExaktenWerte(w);
-        const TQTripel bild = Differenz(exakt::Mal(*c, 2), *p);
-        w.Satz("Das Zentrum " + z->Name + " ist der Mittelpunkt von " + pn + " und seinem Bild:");
-        w.Formel({F([&](Stil s) {
-                      return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek(z->Name, s) + " " +
-                             (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" + Mal(s);
-                  }),
-                  Spalte(*c), M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(bild)});
-        w.Satz(
-            {T("Bildpunkt: "), F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
+    const std::string ln = w.Frei("l");
+    w.Satz("Die Lotgerade " + ln + " geht durch " + pn + " und " + fn + ":");
+    GeradeZeigen(w, {ln, *p, Ganzzahlig(pf), "r"});
+    w.Satz("Abstand von " + pn + " zur Geraden: die Länge von " + pn + fn + ".");
+    BetragZeigen(w, "d", pf, "LE");
+}
+
+// The centre: the point with the role, else the second.
+void SpiegelungAmPunkt(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* erster,
+                       const TDreiDBasisElement* zweiter) {
+    const TDreiDBasisElement* z = zweiter;
+    const TDreiDBasisElement* x = erster;
+    if (erster->Rolle(TRolle::IstSpiegelzentrum) && !zweiter->Rolle(TRolle::IstSpiegelzentrum))
+        std::swap(z, x);
+    auto p = a.Punkt(x), c = a.Punkt(z);
+    const std::string pn = x->Name;
+    w.Weg.Titel = "Lösungsweg: Spiegelung von " + pn + " am Punkt " + z->Name;
+    if (!p || !c) return (void)KeineExaktenWerte(w);
+    const TQTripel bild = Differenz(exakt::Mal(*c, 2), *p);
+    w.Satz("Das Zentrum " + z->Name + " ist der Mittelpunkt von " + pn + " und seinem Bild:");
+    w.Formel({F([&](Stil s) {
+                  return Vek(pn + "'", s) + " = 2" + Mal(s) + Vek(z->Name, s) + " " +
+                         (s == Stil::Text ? Minus : "-") + " " + Vek(pn, s) + " = 2" + Mal(s);
+              }),
+              Spalte(*c), M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(bild)});
+    w.Satz({T("Bildpunkt: "), F([&](Stil s) { return PunktText(Name(pn + "'", s), bild, s); })});
+}
+
+void GemeinsamesLot(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* erste,
+                    const TDreiDBasisElement* zweite) {
+    bool gut = true;
+    const TGerade g = GeradeVon(a, erste, "r", gut), h = GeradeVon(a, zweite, "s", gut);
+    w.Weg.Titel = "Lösungsweg: gemeinsames Lot von " + erste->Name + " und " + zweite->Name;
+    if (!gut) return (void)KeineExaktenWerte(w);
+    const TQTripel &u = g.Richtung, &v = h.Richtung;
+    const TQTripel n = Kreuz(u, v);
+    GeradeZeigen(w, g);
+    GeradeZeigen(w, h);
+    if (IstNull(n)) {
+        w.Satz("Die Geraden sind parallel: es gibt kein eindeutiges gemeinsames Lot.");
         return;
     }
-    if (m.Muster == "--2----" && !spiegeln) {
-        const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.G[1], "s", gut);
-        w.Weg.Titel = "Lösungsweg: gemeinsames Lot von " + m.G[0]->Name + " und " + m.G[1]->Name;
-        if (!gut) return (void)KeineExaktenWerte(w);
-        const TQTripel &u = g.Richtung, &v = h.Richtung;
-        const TQTripel n = Kreuz(u, v);
-        GeradeZeigen(w, g);
-        GeradeZeigen(w, h);
-        if (IstNull(n)) {
-            w.Satz("Die Geraden sind parallel: es gibt kein eindeutiges gemeinsames Lot.");
-            return;
-        }
-        const std::string fn = w.Frei("F"), gn = w.Frei("G"), ln = w.Frei("l");
-        w.Satz({T(fn + " auf " + g.Name + " und " + gn + " auf " + h.Name + ": der Vektor "),
-                F([&](Stil s) { return Strecke(fn, gn, s); }),
-                T(" steht senkrecht auf beiden Richtungsvektoren.")});
-        const TQTripel d = Differenz(h.Punkt, g.Punkt);
-        // FG = d + s v - r u; FG·u = 0, FG·v = 0
-        const TRational a1 = -Skalar(u, u), b1 = Skalar(v, u), c1 = -Skalar(d, u);
-        const TRational a2 = -Skalar(u, v), b2 = Skalar(v, v), c2 = -Skalar(d, v);
-        w.Formel([&](Stil s) {
-            return Strecke(fn, gn, s) + Mal(s) + Vek("u", s) +
-                   " = 0:  " + Terme({{a1, "r"}, {b1, "s"}}, s) + " = " + Z(c1, s);
-        });
-        w.Formel([&](Stil s) {
-            return Strecke(fn, gn, s) + Mal(s) + Vek("v", s) +
-                   " = 0:  " + Terme({{a2, "r"}, {b2, "s"}}, s) + " = " + Z(c2, s);
-        });
-        const TRational det = a1 * b2 - a2 * b1;
-        const TRational r = (c1 * b2 - c2 * b1) / det, sp = (a1 * c2 - a2 * c1) / det;
-        w.Formel([&](Stil s) {
-            return "r = " + Z(r, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + "s = " + Z(sp, s);
-        });
-        const TQTripel f = Summe(g.Punkt, exakt::Mal(u, r)), gg = Summe(h.Punkt, exakt::Mal(v, sp));
-        w.Satz({T("Lotfußpunkte: "), F([&](Stil s) { return PunktText(Name(fn, s), f, s); }),
-                T(" und "), F([&](Stil s) { return PunktText(Name(gn, s), gg, s); })});
-        w.Satz("Das gemeinsame Lot geht durch " + fn + " mit der Richtung u⃗ × v⃗:");
-        GeradeZeigen(w, {ln, f, Ganzzahlig(n), "r"});
-        w.Satz("Abstand der Geraden: die Länge von " + fn + gn + ".");
-        BetragZeigen(w, "d", Differenz(gg, f), "LE");
-        return;
-    }
+    const std::string fn = w.Frei("F"), gn = w.Frei("G"), ln = w.Frei("l");
+    w.Satz({T(fn + " auf " + g.Name + " und " + gn + " auf " + h.Name + ": der Vektor "),
+            F([&](Stil s) { return Strecke(fn, gn, s); }),
+            T(" steht senkrecht auf beiden Richtungsvektoren.")});
+    const TQTripel d = Differenz(h.Punkt, g.Punkt);
+    // FG = d + s v - r u; FG·u = 0, FG·v = 0
+    const TRational a1 = -Skalar(u, u), b1 = Skalar(v, u), c1 = -Skalar(d, u);
+    const TRational a2 = -Skalar(u, v), b2 = Skalar(v, v), c2 = -Skalar(d, v);
+    w.Formel([&](Stil s) {
+        return Strecke(fn, gn, s) + Mal(s) + Vek("u", s) +
+               " = 0:  " + Terme({{a1, "r"}, {b1, "s"}}, s) + " = " + Z(c1, s);
+    });
+    w.Formel([&](Stil s) {
+        return Strecke(fn, gn, s) + Mal(s) + Vek("v", s) +
+               " = 0:  " + Terme({{a2, "r"}, {b2, "s"}}, s) + " = " + Z(c2, s);
+    });
+    const TRational det = a1 * b2 - a2 * b1;
+    const TRational r = (c1 * b2 - c2 * b1) / det, sp = (a1 * c2 - a2 * c1) / det;
+    w.Formel([&](Stil s) {
+        return "r = " + Z(r, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + "s = " + Z(sp, s);
+    });
+    const TQTripel f = Summe(g.Punkt, exakt::Mal(u, r)), gg = Summe(h.Punkt, exakt::Mal(v, sp));
+    w.Satz({T("Lotfußpunkte: "), F([&](Stil s) { return PunktText(Name(fn, s), f, s); }),
+            T(" und "), F([&](Stil s) { return PunktText(Name(gn, s), gg, s); })});
+    w.Satz("Das gemeinsame Lot geht durch " + fn + " mit der Richtung u⃗ × v⃗:");
+    GeradeZeigen(w, {ln, f, Ganzzahlig(n), "r"});
+    w.Satz("Abstand der Geraden: die Länge von " + fn + gn + ".");
+    BetragZeigen(w, "d", Differenz(gg, f), "LE");
+}
+
+void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
+    if (m.Muster == "1--1---") return LotPunktEbene(w, a, m.P[0], m.E[0], spiegeln);
+    if (m.Muster == "1-1----") return LotPunktGerade(w, a, m.P[0], m.G[0], spiegeln);
+    if (m.Muster == "2------" && spiegeln) return SpiegelungAmPunkt(w, a, m.P[0], m.P[1]);
+    if (m.Muster == "--2----" && !spiegeln) return GemeinsamesLot(w, a, m.G[0], m.G[1]);
     w.Passend = false;
 }
 
@@ -807,234 +813,237 @@ void WinkelZeigen(TWeg& w, const TVektorname& a, const TVektorname& b, const TQT
     });
 }
 
-void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art) {
-    const std::string& mu = m.Muster;
+void Messen(TWeg& w, TExakteAuswertung& a, TMessart art,
+            const std::vector<const TDreiDBasisElement*>& x) {
     auto fehlt = [&]() { KeineExaktenWerte(w); };
     auto geo = [&](const TDreiDBasisElement* e) { return a.Geometrie(e); };
-    if (art == TLoesungsart::Winkel) {
+    switch (art) {
+    case TMessart::WinkelVektoren: {
         w.Weg.Titel = "Lösungsweg: Winkel";
-        if (mu == "-2-----") {
-            auto u = a.Vektor(m.V[0]), v = a.Vektor(m.V[1]);
-            if (!u || !v) return fehlt();
-            w.Satz("Winkel zwischen den Vektoren " + m.V[0]->Name + " und " + m.V[1]->Name + ":");
-            WinkelZeigen(w, VekName(m.V[0]->Name), VekName(m.V[1]->Name), *u, *v, false, false);
-            return;
-        }
-        if (mu == "--2----" || mu == "---2---") {
-            const bool ebenen = mu == "---2---";
-            const TAuswahl::Elemente& l = ebenen ? m.E : m.G;
-            auto g = geo(l[0]), h = geo(l[1]);
-            if (!g || !h) return fehlt();
-            const TQTripel u = ebenen ? Kreuz(g->Richtung1, g->Richtung2) : g->Richtung1;
-            const TQTripel v = ebenen ? Kreuz(h->Richtung1, h->Richtung2) : h->Richtung1;
-            // The normals of two planes are n⃗₁ and n⃗₂, the directions of two lines u⃗ and v⃗.
-            const TVektorname erster = ebenen ? NormalenName(1) : VekName("u");
-            const TVektorname zweiter = ebenen ? NormalenName(2) : VekName("v");
-            w.Satz(std::string(ebenen ? "Winkel zwischen den Normalenvektoren "
-                                      : "Winkel zwischen den Richtungsvektoren ") +
-                   erster(Stil::Text) + " von " + l[0]->Name + " und " + zweiter(Stil::Text) +
-                   " von " + l[1]->Name +
-                   ". Der Schnittwinkel liegt zwischen 0° und 90°, daher steht im Zähler der "
-                   "Betrag.");
-            w.Formel({F([&](Stil s) { return erster(s) + " = "; }), Spalte(Ganzzahlig(u)),
-                      F([&](Stil s) {
-                          return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + zweiter(s) +
-                                 " = ";
-                      }),
-                      Spalte(Ganzzahlig(v))});
-            WinkelZeigen(w, erster, zweiter, Ganzzahlig(u), Ganzzahlig(v), false, true);
-            return;
-        }
-        if (mu == "--11---") {
-            auto g = geo(m.G[0]), e = geo(m.E[0]);
-            if (!g || !e) return fehlt();
-            const TQTripel u = Ganzzahlig(g->Richtung1);
-            const TQTripel n = Ganzzahlig(Kreuz(e->Richtung1, e->Richtung2));
-            w.Satz("Winkel zwischen der Geraden " + m.G[0]->Name +
-                   " (Richtungsvektor u⃗) und der "
-                   "Ebene " +
-                   m.E[0]->Name +
-                   " (Normalenvektor n⃗): der Sinus des Winkels ist der Betrag des "
-                   "Kosinus des Winkels zwischen u⃗ und n⃗; der Winkel liegt zwischen 0° und 90°.");
-            w.Formel({F([](Stil s) { return Vek("u", s) + " = "; }), Spalte(u), F([](Stil s) {
-                          return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + Vek("n", s) +
-                                 " = ";
-                      }),
-                      Spalte(n)});
-            WinkelZeigen(w, VekName("u"), VekName("n"), u, n, true, true);
-            return;
-        }
+        auto u = a.Vektor(x[0]), v = a.Vektor(x[1]);
+        if (!u || !v) return fehlt();
+        w.Satz("Winkel zwischen den Vektoren " + x[0]->Name + " und " + x[1]->Name + ":");
+        WinkelZeigen(w, VekName(x[0]->Name), VekName(x[1]->Name), *u, *v, false, false);
+        return;
     }
-    if (art == TLoesungsart::Laenge) {
+    case TMessart::WinkelGeraden:
+    case TMessart::WinkelEbenen: {
+        w.Weg.Titel = "Lösungsweg: Winkel";
+        const bool ebenen = art == TMessart::WinkelEbenen;
+        const auto& l = x;
+        auto g = geo(l[0]), h = geo(l[1]);
+        if (!g || !h) return fehlt();
+        const TQTripel u = ebenen ? Kreuz(g->Richtung1, g->Richtung2) : g->Richtung1;
+        const TQTripel v = ebenen ? Kreuz(h->Richtung1, h->Richtung2) : h->Richtung1;
+        // The normals of two planes are n⃗₁ and n⃗₂, the directions of two lines u⃗ and v⃗.
+        const TVektorname erster = ebenen ? NormalenName(1) : VekName("u");
+        const TVektorname zweiter = ebenen ? NormalenName(2) : VekName("v");
+        w.Satz(std::string(ebenen ? "Winkel zwischen den Normalenvektoren "
+                                  : "Winkel zwischen den Richtungsvektoren ") +
+               erster(Stil::Text) + " von " + l[0]->Name + " und " + zweiter(Stil::Text) + " von " +
+               l[1]->Name +
+               ". Der Schnittwinkel liegt zwischen 0° und 90°, daher steht im Zähler der "
+               "Betrag.");
+        w.Formel(
+            {F([&](Stil s) { return erster(s) + " = "; }), Spalte(Ganzzahlig(u)), F([&](Stil s) {
+                 return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + zweiter(s) + " = ";
+             }),
+             Spalte(Ganzzahlig(v))});
+        WinkelZeigen(w, erster, zweiter, Ganzzahlig(u), Ganzzahlig(v), false, true);
+        return;
+    }
+    case TMessart::WinkelGeradeEbene: {
+        w.Weg.Titel = "Lösungsweg: Winkel";
+        auto g = geo(x[0]), e = geo(x[1]);
+        if (!g || !e) return fehlt();
+        const TQTripel u = Ganzzahlig(g->Richtung1);
+        const TQTripel n = Ganzzahlig(Kreuz(e->Richtung1, e->Richtung2));
+        w.Satz("Winkel zwischen der Geraden " + x[0]->Name +
+               " (Richtungsvektor u⃗) und der "
+               "Ebene " +
+               x[1]->Name +
+               " (Normalenvektor n⃗): der Sinus des Winkels ist der Betrag des "
+               "Kosinus des Winkels zwischen u⃗ und n⃗; der Winkel liegt zwischen 0° und 90°.");
+        w.Formel({F([](Stil s) { return Vek("u", s) + " = "; }), Spalte(u), F([](Stil s) {
+                      return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + Vek("n", s) +
+                             " = ";
+                  }),
+                  Spalte(n)});
+        WinkelZeigen(w, VekName("u"), VekName("n"), u, n, true, true);
+        return;
+    }
+    case TMessart::AbstandPunkte:
+    case TMessart::StreckenLaenge: {
         w.Weg.Titel = "Lösungsweg: Länge";
-        if (mu == "2------" || mu == "----1--") {
-            std::optional<TQTripel> p, q;
-            std::string pn, qn;
-            if (mu == "2------") {
-                p = a.Punkt(m.P[0]);
-                q = a.Punkt(m.P[1]);
-                pn = m.P[0]->Name;
-                qn = m.P[1]->Name;
-            } else {
-                p = a.Punkt(m.S[0]->Bezuege[0]);
-                q = a.Punkt(m.S[0]->Bezuege[1]);
-                pn = m.S[0]->Bezuege[0] ? m.S[0]->Bezuege[0]->Name : "A";
-                qn = m.S[0]->Bezuege[1] ? m.S[0]->Bezuege[1]->Name : "B";
-            }
-            if (!p || !q) return fehlt();
-            w.Satz("Abstand der Punkte " + pn + " und " + qn +
-                   ": die Länge des Verbindungsvektors.");
-            w.Formel({F([&](Stil s) { return Strecke(pn, qn, s) + " = "; }), Spalte(*q),
-                      M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(Differenz(*q, *p))});
-            BetragZeigen(w, "d", Differenz(*q, *p), "LE");
-            return;
+        std::optional<TQTripel> p, q;
+        std::string pn, qn;
+        if (art == TMessart::AbstandPunkte) {
+            p = a.Punkt(x[0]);
+            q = a.Punkt(x[1]);
+            pn = x[0]->Name;
+            qn = x[1]->Name;
+        } else {
+            p = a.Punkt(x[0]->Bezuege[0]);
+            q = a.Punkt(x[0]->Bezuege[1]);
+            pn = x[0]->Bezuege[0] ? x[0]->Bezuege[0]->Name : "A";
+            qn = x[0]->Bezuege[1] ? x[0]->Bezuege[1]->Name : "B";
         }
-        if (mu == "-1-----") {
-            auto v = a.Vektor(m.V[0]);
-            if (!v) return fehlt();
-            const std::string& vn = m.V[0]->Name;
-            BetragZeigen(w, Betragsstriche(vn, Stil::Text), *v, "LE",
-                         Betragsstriche(Vek(vn, Stil::Latex), Stil::Latex));
-            return;
-        }
-        if (mu == "1--1---") {
-            auto p = a.Punkt(m.P[0]);
-            auto e = EbeneVon(a, m.E[0]);
-            if (!p || !e) return fehlt();
-            // Turned so that the origin lies on the negative side: the sign
-            // inside the bars then tells the side of the point.
-            TKoordinatenform k = e->K;
-            if (k.d.is_negative()) k = {-k.a, -k.b, -k.c, -k.d};
-            const TQTripel n{k.a, k.b, k.c};
-            const std::string pn = m.P[0]->Name;
-            w.Satz("Hessesche Normalform der Ebene " + e->Name + ":");
-            auto laenge = Wurzel(Skalar(n, n));
-            const TRational innen = Skalar(n, *p) - k.d;
-            auto d = DurchWurzel(abs(innen), Skalar(n, n));
-            if (!laenge || !d) return fehlt();
-            // Divided by |n⃗|, unless it is 1.
-            auto durchLaenge = [&](const std::string& z, Stil s) {
-                return laenge->Rational() && laenge->q == 1 ? z : Bruch(z, W(*laenge, s), s);
-            };
-            const std::string minus = " " + std::string(Minus) + " ";
-            w.Formel([&](Stil s) {
-                return Name(e->Name, s) + ": " +
-                       durchLaenge(
-                           Linearform(k.a, k.b, k.c, s) +
-                               (k.d.is_zero() ? "" : (s == Stil::Text ? minus : " - ") + Z(k.d, s)),
-                           s) +
-                       " = 0";
-            });
-            w.Satz("Die Koordinaten von " + pn + " einsetzen; der Abstand ist der Betrag:");
-            w.Formel([&](Stil s) {
-                std::string t;
-                const TRational kk[3] = {k.a, k.b, k.c}, pk[3] = {p->x, p->y, p->z};
-                for (int i = 0; i < 3; ++i) {
-                    if (kk[i].is_zero()) continue;
-                    if (!t.empty()) t += " + ";
-                    t += K(kk[i], s) + Mal(s) + K(pk[i], s);
-                }
-                if (!k.d.is_zero()) t += (s == Stil::Text ? minus : " - ") + Z(k.d, s);
-                return "d = " + durchLaenge(Betragsstriche(t, s), s) + " = " +
-                       durchLaenge(Betragsstriche(Z(innen, s), s), s) + " = " + W(*d, s) +
-                       (d->Rational() ? "" : Ungefaehr(s) + Dezimal(d->Wert(), s)) +
-                       (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
-            });
-            if (innen.is_zero())
-                w.Satz("Der Punkt " + pn + " liegt in der Ebene " + e->Name + ".");
-            else if (!k.d.is_zero())
-                w.Satz(std::string("Der Wert im Betrag ist ") +
-                       (innen.is_negative()
-                            ? "negativ: " + pn + " liegt auf derselben Seite von "
-                            : "positiv: " + pn + " liegt auf der anderen Seite von ") +
-                       e->Name + (innen.is_negative() ? " wie" : " als") + " der Ursprung.");
-            return;
-        }
-        if (mu == "1-1----") {
-            return Lot(w, a, m, false);
-        }
-        if (mu == "--2----") {
-            bool gut = true;
-            const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.G[1], "s", gut);
-            if (!gut) return fehlt();
-            GeradeZeigen(w, g);
-            GeradeZeigen(w, h);
-            GeradeGerade(w, g, h);
-            return;
-        }
+        if (!p || !q) return fehlt();
+        w.Satz("Abstand der Punkte " + pn + " und " + qn + ": die Länge des Verbindungsvektors.");
+        w.Formel({F([&](Stil s) { return Strecke(pn, qn, s) + " = "; }), Spalte(*q),
+                  M(" − ", " - "), Spalte(*p), M(" = ", " = "), Spalte(Differenz(*q, *p))});
+        BetragZeigen(w, "d", Differenz(*q, *p), "LE");
+        return;
     }
-    if (art == TLoesungsart::Flaeche) {
-        w.Weg.Titel = "Lösungsweg: Flächeninhalt";
-        if (mu == "3------" || mu == "-----1-") {
-            std::array<std::optional<TQTripel>, 3> p;
-            std::array<std::string, 3> n;
+    case TMessart::Betrag: {
+        w.Weg.Titel = "Lösungsweg: Länge";
+        auto v = a.Vektor(x[0]);
+        if (!v) return fehlt();
+        const std::string& vn = x[0]->Name;
+        BetragZeigen(w, Betragsstriche(vn, Stil::Text), *v, "LE",
+                     Betragsstriche(Vek(vn, Stil::Latex), Stil::Latex));
+        return;
+    }
+    case TMessart::AbstandPunktEbene: {
+        w.Weg.Titel = "Lösungsweg: Länge";
+        auto p = a.Punkt(x[0]);
+        auto e = EbeneVon(a, x[1]);
+        if (!p || !e) return fehlt();
+        // Turned so that the origin lies on the negative side: the sign
+        // inside the bars then tells the side of the point.
+        TKoordinatenform k = e->K;
+        if (k.d.is_negative()) k = {-k.a, -k.b, -k.c, -k.d};
+        const TQTripel n{k.a, k.b, k.c};
+        const std::string pn = x[0]->Name;
+        w.Satz("Hessesche Normalform der Ebene " + e->Name + ":");
+        auto laenge = Wurzel(Skalar(n, n));
+        const TRational innen = Skalar(n, *p) - k.d;
+        auto d = DurchWurzel(abs(innen), Skalar(n, n));
+        if (!laenge || !d) return fehlt();
+        // Divided by |n⃗|, unless it is 1.
+        auto durchLaenge = [&](const std::string& z, Stil s) {
+            return laenge->Rational() && laenge->q == 1 ? z : Bruch(z, W(*laenge, s), s);
+        };
+        const std::string minus = " " + std::string(Minus) + " ";
+        w.Formel([&](Stil s) {
+            return Name(e->Name, s) + ": " +
+                   durchLaenge(
+                       Linearform(k.a, k.b, k.c, s) +
+                           (k.d.is_zero() ? "" : (s == Stil::Text ? minus : " - ") + Z(k.d, s)),
+                       s) +
+                   " = 0";
+        });
+        w.Satz("Die Koordinaten von " + pn + " einsetzen; der Abstand ist der Betrag:");
+        w.Formel([&](Stil s) {
+            std::string t;
+            const TRational kk[3] = {k.a, k.b, k.c}, pk[3] = {p->x, p->y, p->z};
             for (int i = 0; i < 3; ++i) {
-                const TDreiDBasisElement* e = mu == "3------" ? m.P[i] : m.D[0]->Bezuege[i];
-                p[i] = a.Punkt(e);
-                n[i] = e ? e->Name : "?";
+                if (kk[i].is_zero()) continue;
+                if (!t.empty()) t += " + ";
+                t += K(kk[i], s) + Mal(s) + K(pk[i], s);
             }
-            if (!p[0] || !p[1] || !p[2]) return fehlt();
-            const TQTripel u = Differenz(*p[1], *p[0]), v = Differenz(*p[2], *p[0]);
-            const TQTripel k = Kreuz(u, v);
-            w.Satz("Flächeninhalt des Dreiecks " + n[0] + n[1] + n[2] +
-                   ": die Hälfte des Betrags des Vektorprodukts.");
-            w.Formel({F([&](Stil s) {
-                          return Strecke(n[0], n[1], s) + (s == Stil::Latex ? " \\times " : " × ") +
-                                 Strecke(n[0], n[2], s) + " = ";
-                      }),
-                      Spalte(u), M(" × ", " \\times "), Spalte(v), M(" = ", " = "), Spalte(k)});
-            auto f = Wurzel(Skalar(k, k) / 4);
-            if (!f) return fehlt();
-            w.Formel([&](Stil s) {
-                return "A = " + std::string(s == Stil::Latex ? "\\frac{1}{2}" : "1/2") + Mal(s) +
-                       BetragAusgeschrieben(k, s) + " = " + W(*f, s) +
-                       (f->Rational() ? "" : Ungefaehr(s) + Dezimal(f->Wert(), s)) +
-                       (s == Stil::Latex ? "\\,\\text{FE}" : " FE");
-            });
-            return;
-        }
-        if (mu == "-2-----") {
-            auto u = a.Vektor(m.V[0]), v = a.Vektor(m.V[1]);
-            if (!u || !v) return fehlt();
-            const TQTripel k = Kreuz(*u, *v);
-            w.Satz("Flächeninhalt des Parallelogramms: der Betrag des Vektorprodukts.");
-            w.Formel({F([&](Stil s) {
-                          return Vek(m.V[0]->Name, s) + (s == Stil::Latex ? " \\times " : " × ") +
-                                 Vek(m.V[1]->Name, s) + " = ";
-                      }),
-                      Spalte(*u), M(" × ", " \\times "), Spalte(*v), M(" = ", " = "), Spalte(k)});
-            BetragZeigen(w, "A", k, "FE");
-            return;
-        }
+            if (!k.d.is_zero()) t += (s == Stil::Text ? minus : " - ") + Z(k.d, s);
+            return "d = " + durchLaenge(Betragsstriche(t, s), s) + " = " +
+                   durchLaenge(Betragsstriche(Z(innen, s), s), s) + " = " + W(*d, s) +
+                   (d->Rational() ? "" : Ungefaehr(s) + Dezimal(d->Wert(), s)) +
+                   (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
+        });
+        if (innen.is_zero())
+            w.Satz("Der Punkt " + pn + " liegt in der Ebene " + e->Name + ".");
+        else if (!k.d.is_zero())
+            w.Satz(std::string("Der Wert im Betrag ist ") +
+                   (innen.is_negative() ? "negativ: " + pn + " liegt auf derselben Seite von "
+                                        : "positiv: " + pn + " liegt auf der anderen Seite von ") +
+                   e->Name + (innen.is_negative() ? " wie" : " als") + " der Ursprung.");
+        return;
     }
-    if (art == TLoesungsart::Volumen) {
+    case TMessart::AbstandPunktGerade:
+        w.Weg.Titel = "Lösungsweg: Länge";
+        return LotPunktGerade(w, a, x[0], x[1], false);
+    case TMessart::AbstandGeraden: {
+        w.Weg.Titel = "Lösungsweg: Länge";
+        bool gut = true;
+        const TGerade g = GeradeVon(a, x[0], "r", gut), h = GeradeVon(a, x[1], "s", gut);
+        if (!gut) return fehlt();
+        GeradeZeigen(w, g);
+        GeradeZeigen(w, h);
+        GeradeGerade(w, g, h);
+        return;
+    }
+    case TMessart::FlaechePunkte:
+    case TMessart::FlaecheDreieck: {
+        w.Weg.Titel = "Lösungsweg: Flächeninhalt";
+        std::array<std::optional<TQTripel>, 3> p;
+        std::array<std::string, 3> n;
+        for (int i = 0; i < 3; ++i) {
+            const TDreiDBasisElement* e = art == TMessart::FlaechePunkte ? x[i] : x[0]->Bezuege[i];
+            p[i] = a.Punkt(e);
+            n[i] = e ? e->Name : "?";
+        }
+        if (!p[0] || !p[1] || !p[2]) return fehlt();
+        const TQTripel u = Differenz(*p[1], *p[0]), v = Differenz(*p[2], *p[0]);
+        const TQTripel k = Kreuz(u, v);
+        w.Satz("Flächeninhalt des Dreiecks " + n[0] + n[1] + n[2] +
+               ": die Hälfte des Betrags des Vektorprodukts.");
+        w.Formel({F([&](Stil s) {
+                      return Strecke(n[0], n[1], s) + (s == Stil::Latex ? " \\times " : " × ") +
+                             Strecke(n[0], n[2], s) + " = ";
+                  }),
+                  Spalte(u), M(" × ", " \\times "), Spalte(v), M(" = ", " = "), Spalte(k)});
+        auto f = Wurzel(Skalar(k, k) / 4);
+        if (!f) return fehlt();
+        w.Formel([&](Stil s) {
+            return "A = " + std::string(s == Stil::Latex ? "\\frac{1}{2}" : "1/2") + Mal(s) +
+                   BetragAusgeschrieben(k, s) + " = " + W(*f, s) +
+                   (f->Rational() ? "" : Ungefaehr(s) + Dezimal(f->Wert(), s)) +
+                   (s == Stil::Latex ? "\\,\\text{FE}" : " FE");
+        });
+        return;
+    }
+    case TMessart::FlaecheVektoren: {
+        w.Weg.Titel = "Lösungsweg: Flächeninhalt";
+        auto u = a.Vektor(x[0]), v = a.Vektor(x[1]);
+        if (!u || !v) return fehlt();
+        const TQTripel k = Kreuz(*u, *v);
+        w.Satz("Flächeninhalt des Parallelogramms: der Betrag des Vektorprodukts.");
+        w.Formel({F([&](Stil s) {
+                      return Vek(x[0]->Name, s) + (s == Stil::Latex ? " \\times " : " × ") +
+                             Vek(x[1]->Name, s) + " = ";
+                  }),
+                  Spalte(*u), M(" × ", " \\times "), Spalte(*v), M(" = ", " = "), Spalte(k)});
+        BetragZeigen(w, "A", k, "FE");
+        return;
+    }
+    case TMessart::VolumenPunkte:
+    case TMessart::VolumenPunktDreieck:
+    case TMessart::VolumenPyramide:
+    case TMessart::VolumenVektoren: {
         w.Weg.Titel = "Lösungsweg: Volumen";
         std::array<std::optional<TQTripel>, 3> kante;
         std::array<std::string, 3> name, latex;
-        if (mu == "-3-----") {
+        if (art == TMessart::VolumenVektoren) {
             for (int i = 0; i < 3; ++i) {
-                kante[i] = a.Vektor(m.V[i]);
-                name[i] = Vek(m.V[i]->Name, Stil::Text);
-                latex[i] = Vek(m.V[i]->Name, Stil::Latex);
+                kante[i] = a.Vektor(x[i]);
+                name[i] = Vek(x[i]->Name, Stil::Text);
+                latex[i] = Vek(x[i]->Name, Stil::Latex);
             }
         } else {
             std::optional<TQTripel> spitze;
             std::array<const TDreiDBasisElement*, 3> ecken{};
             std::string sn;
-            if (mu == "4------") {
-                spitze = a.Punkt(m.P[0]);
-                sn = m.P[0]->Name;
-                ecken = {m.P[1], m.P[2], m.P[3]};
-            } else if (mu == "1----1-" || mu == "------1") {
-                const TDreiDBasisElement* d = mu == "1----1-" ? m.D[0] : m.Y[0]->Bezuege[0];
-                const TDreiDBasisElement* t = mu == "1----1-" ? m.P[0] : m.Y[0]->Bezuege[1];
+            if (art == TMessart::VolumenPunkte) {
+                spitze = a.Punkt(x[0]);
+                sn = x[0]->Name;
+                ecken = {x[1], x[2], x[3]};
+            } else {
+                const TDreiDBasisElement* d =
+                    art == TMessart::VolumenPunktDreieck ? x[1] : x[0]->Bezuege[0];
+                const TDreiDBasisElement* t =
+                    art == TMessart::VolumenPunktDreieck ? x[0] : x[0]->Bezuege[1];
                 if (d == nullptr || t == nullptr) return fehlt();
                 spitze = a.Punkt(t);
                 sn = t->Name;
                 ecken = {d->Bezuege[0], d->Bezuege[1], d->Bezuege[2]};
-            } else {
-                w.Passend = false;
-                return;
             }
             for (int i = 0; i < 3; ++i) {
                 auto e = a.Punkt(ecken[i]);
@@ -1068,7 +1077,7 @@ void Messen(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, TLoesungsart art)
         });
         return;
     }
-    w.Passend = false;
+    }
 }
 
 // --- plain text layout ----------------------------------------------------------
@@ -1181,10 +1190,30 @@ std::string ZeileAlsHtml(const TZeile& z) {
 
 } // namespace
 
+namespace {
+
+// The steps of rechnen; an exception (an exact value out of range) turns
+// them into the sentence that there are no exact values. Marks that fit no
+// case of the task have no solution.
+std::optional<TLoesungsweg> Schritte(TWeg& w,
+                                     const std::function<void(TExakteAuswertung&)>& rechnen) {
+    TExakteAuswertung a;
+    try {
+        rechnen(a);
+    } catch (const std::exception&) {
+        w.Weg.Zeilen.clear();
+        w.Passend = true;
+        KeineExaktenWerte(w);
+    }
+    if (!w.Passend || w.Weg.Zeilen.empty()) return {};
+    return w.Weg;
+}
+
+} // namespace
+
 std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
                                         const std::string& ergebnisname) {
     const TMarkiert m(liste);
-    TExakteAuswertung a;
     TWeg w;
     w.Ergebnisname = ergebnisname;
     w.Liste = &liste;
@@ -1192,31 +1221,33 @@ std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
     // (the apex of a pyramid): then it takes the name a new point gets.
     if (ergebnisname.empty() && art == TLoesungsart::Schneiden && liste.NameVergeben("S"))
         w.Ergebnisname = liste.AutomatischerName(TElementart::DfrPunkt);
-    try {
+    return Schritte(w, [&](TExakteAuswertung& a) {
         switch (art) {
         case TLoesungsart::Schneiden:
-            Schneiden(w, a, m);
-            break;
+            return Schneiden(w, a, m);
         case TLoesungsart::Lot:
             w.Weg.Titel = "Lösungsweg: Lot";
-            Lot(w, a, m, false);
-            break;
+            return Lot(w, a, m, false);
         case TLoesungsart::Spiegelung:
             w.Weg.Titel = "Lösungsweg: Spiegelung";
-            Lot(w, a, m, true);
-            break;
-        default:
-            Messen(w, a, m, art);
-            break;
+            return Lot(w, a, m, true);
+        case TLoesungsart::Winkel:
+        case TLoesungsart::Laenge:
+        case TLoesungsart::Flaeche:
+        case TLoesungsart::Volumen:
+            // A measurement is solved for the row the marks select.
+            w.Passend = false;
+            return;
         }
-    } catch (const std::exception&) {
-        w.Weg.Zeilen.clear();
-        w.Passend = true;
-        KeineExaktenWerte(w);
-    }
-    // Marks that fit no case of the task have no solution.
-    if (!w.Passend || w.Weg.Zeilen.empty()) return {};
-    return w.Weg;
+    });
+}
+
+std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TMessart art,
+                                        const std::vector<const TDreiDBasisElement*>& elemente) {
+    TWeg w;
+    w.Liste = &liste;
+    if (elemente.empty()) return {};
+    return Schritte(w, [&](TExakteAuswertung& a) { Messen(w, a, art, elemente); });
 }
 
 std::string AlsText(const TLoesungsweg& weg) {

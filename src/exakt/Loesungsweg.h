@@ -6,6 +6,7 @@
 // (amsmath, pmatrix columns).
 
 #include "exakt/ExakteGeometrie.h"
+#include "exakt/ExakteMessung.h"
 
 #include <optional>
 #include <string>
@@ -33,14 +34,19 @@ struct TLoesungsweg {
     std::vector<TZeile> Zeilen;
 };
 
-// The worked solution for the marked elements of the list; nothing when the
-// marks fit no case of the command. Without exact values the solution says
+// The worked solution of an intersection, a perpendicular or a reflection
+// of the marked elements of the list; nothing when the marks fit no case of
+// the command, and for a measurement (see below). Without exact values the solution says
 // so in one sentence. The result point of an intersection or a perpendicular
 // is called by `ergebnisname` where given (the name it has in the document),
 // else S (where an element is called S already, the name a new point
 // gets) or F.
 std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
                                         const std::string& ergebnisname = {});
+// The worked solution of the measurement row art for its elements, in the
+// order Messelemente gives them; nothing without elements.
+std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TMessart art,
+                                        const std::vector<const TDreiDBasisElement*>& elemente);
 
 // As plain text, lines separated by "\n".
 std::string AlsText(const TLoesungsweg& weg);

@@ -2,6 +2,7 @@
 
 #include "document/Angebote.h"
 #include "document/Dokument.h"
+#include "document/Messen.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
 #include "ui/Dateidialog.h"
@@ -120,7 +121,7 @@ bool TLoesungswegForm::Zeigen(const TDokument& d) {
     const QSignalBlocker sperre(Aufgabe);
     Aufgabe->clear();
     for (TLoesungsart art : AngeboteneLoesungswege(d)) {
-        auto weg = exakt::Loesungsweg(d.Liste(), art);
+        auto weg = LoesungswegDerMarkierten(d.Liste(), art);
         if (!weg) continue;
         wege_.push_back(*weg);
         Aufgabe->addItem(LoesungsartName(art));

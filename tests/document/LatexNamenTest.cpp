@@ -7,6 +7,7 @@
 
 #include "BefehleTest.h"
 #include "document/Arbeitsblatt.h"
+#include "document/Messen.h"
 #include "exakt/Loesungsweg.h"
 #include "storage/Cp1252.h"
 #include "storage/TestOrdner.h"
@@ -169,7 +170,7 @@ std::vector<std::string> Loesungswege(const std::vector<std::string>& namen) {
             liste[i]->markiert = false;
         for (TDreiDBasisElement* x : markiert)
             x->markiert = true;
-        const auto weg = exakt::Loesungsweg(liste, art);
+        const auto weg = LoesungswegDerMarkierten(liste, art);
         EXPECT_TRUE(weg.has_value()) << static_cast<int>(art);
         r.push_back(weg ? exakt::AlsLatex(*weg) : std::string());
     }

@@ -2,6 +2,7 @@
 // their LaTeX compiled with pdflatex, alone and \input into a worksheet.
 
 #include "exakt/Loesungsweg.h"
+#include "document/Messen.h"
 #include "model/ElementBauer.h"
 #include "storage/EinstellungenSichern.h"
 
@@ -279,7 +280,7 @@ protected:
 
 TEST_P(Loesungswege, TextHoldsTheSteps) {
     GetParam().Aufbau(b);
-    const auto weg = Loesungsweg(liste, GetParam().Art);
+    const auto weg = LoesungswegDerMarkierten(liste, GetParam().Art);
     ASSERT_TRUE(weg.has_value());
     const std::string text = AlsText(*weg);
     for (const char* zeile : GetParam().Enthalten)
@@ -294,8 +295,8 @@ TEST(Loesungsweg, MarksThatFitNoCaseGiveNone) {
     TListe liste;
     test::TElementBauer b{liste};
     b.P("P", {1, 2, 3})->markiert = true;
-    EXPECT_FALSE(Loesungsweg(liste, TLoesungsart::Volumen).has_value() &&
-                 AlsText(*Loesungsweg(liste, TLoesungsart::Volumen)).find("S(") !=
+    EXPECT_FALSE(LoesungswegDerMarkierten(liste, TLoesungsart::Volumen).has_value() &&
+                 AlsText(*LoesungswegDerMarkierten(liste, TLoesungsart::Volumen)).find("S(") !=
                      std::string::npos);
 }
 
@@ -325,7 +326,7 @@ TEST(LoesungswegLatex, CompilesAloneAndInAWorksheet) {
         TListe liste;
         test::TElementBauer b{liste};
         f.Aufbau(b);
-        const auto weg = Loesungsweg(liste, f.Art);
+        const auto weg = LoesungswegDerMarkierten(liste, f.Art);
         ASSERT_TRUE(weg.has_value()) << f.Name;
         const std::string name = "weg" + std::to_string(n++);
         std::ofstream(ordner / (name + ".tex")) << AlsLatex(*weg);
