@@ -1,4 +1,5 @@
 #include "exakt/ExakteGeometrie.h"
+#include "model/Elementarten.h"
 
 #include <cmath>
 
@@ -70,26 +71,6 @@ std::optional<TQTripel> Erkennen(TTripel t) {
 
 bool Handlich(const TQTripel& t) {
     return HandlicheGroesse(t.x) && HandlicheGroesse(t.y) && HandlicheGroesse(t.z);
-}
-
-// Which derivations the rebuild recomputes (the others keep their numbers).
-bool HatRegel(A art, E code) {
-    const bool abbildung = IstAbbildungsEntstehung(code);
-    switch (art) {
-    case A::DfrPunkt:
-        return abbildung || code == E::Schnitt || code == E::Mittelpunkt || code == E::Schwerpunkt;
-    case A::DVektor:
-        return abbildung || code == E::Add2 || code == E::Add3 || code == E::Gegenvektor ||
-               code == E::VProdukt;
-    case A::DGerade:
-        return abbildung || code == E::Schnitt || code == E::LotPE || code == E::LotPG ||
-               code == E::LotGG || code == E::Mittelgerade;
-    case A::DEbene:
-        return code == E::ASpiegelung || code == E::PSpiegelung || code == E::ESpiegelung ||
-               code == E::Streckung || code == E::MittelEbene;
-    default:
-        return false; // composites follow their parts
-    }
 }
 
 // The two directions the plane with normal n is shown with (the same choice
@@ -186,7 +167,10 @@ std::optional<TQTripel> TExakteAuswertung::Vektor(const TDreiDBasisElement* e) {
 }
 
 std::optional<TQGeometrie> TExakteAuswertung::Rechnen(const TDreiDBasisElement& e) {
-    if (e.Entstehung.Art != E::keine && HatRegel(e.Art, e.Entstehung.Art)) return Abgeleitet(e);
+    // An element built of parts takes its exact value from them; an image's
+    // parts are images themselves.
+    if (WirdNachgerechnet(e.Art, e.Entstehung.Art) && !Artangaben(e.Art).AusTeilen)
+        return Abgeleitet(e);
     return Gespeichert(e);
 }
 

@@ -3,37 +3,13 @@
 #include "geometry/Abbildung.h"
 #include "geometry/Konstruktion.h"
 #include "geometry/Schnitt.h"
+#include "model/Elementarten.h"
 
 namespace kalvorin {
 
 namespace {
 
 using E = TEntstehungsart;
-
-// Which codes each kind follows; everything else keeps its numbers.
-bool HatRegel(TElementart art, E code) {
-    const bool abbildung = IstAbbildungsEntstehung(code);
-    switch (art) {
-    case TElementart::DfrPunkt:
-        return abbildung || code == E::Schnitt || code == E::Mittelpunkt || code == E::Schwerpunkt;
-    case TElementart::DVektor:
-        return abbildung || code == E::Add2 || code == E::Add3 || code == E::Gegenvektor ||
-               code == E::VProdukt;
-    case TElementart::DGerade:
-        return abbildung || code == E::Schnitt || code == E::LotPE || code == E::LotPG ||
-               code == E::LotGG || code == E::Mittelgerade;
-    case TElementart::DEbene:
-        return code == E::ASpiegelung || code == E::PSpiegelung || code == E::ESpiegelung ||
-               code == E::Streckung || code == E::MittelEbene;
-    case TElementart::DPfeil:
-    case TElementart::DStrecke:
-    case TElementart::DDreieck:
-    case TElementart::DPyramide3:
-        return abbildung;
-    default:
-        return false;
-    }
-}
 
 int Rechnen(TDreiDBasisElement& e) {
     const E code = e.Entstehung.Art;
@@ -59,7 +35,8 @@ int Rechnen(TDreiDBasisElement& e) {
 
 TNachrechnung AbgeleitetesNachrechnen(TDreiDBasisElement& element, int* fehler) {
     if (fehler) *fehler = KeinFehler;
-    if (element.Entstehung.Art == E::keine || !HatRegel(element.Art, element.Entstehung.Art))
+    if (element.Entstehung.Art == E::keine ||
+        !WirdNachgerechnet(element.Art, element.Entstehung.Art))
         return TNachrechnung::KeineRegel;
     const int f = Rechnen(element);
     if (fehler) *fehler = f;

@@ -10,18 +10,40 @@ template <class T> std::unique_ptr<TDreiDBasisElement> Neu() {
 
 using S = TStandardEinstellungen;
 using A = TElementart;
+using E = TEntstehungsart;
+
+namespace {
+// Every mapping's image follows its original.
+constexpr std::uint32_t Bilder = Entstehungen({E::ASpiegelung, E::PSpiegelung, E::ESpiegelung,
+                                               E::Streckung, E::O_Projektion, E::P_Projektion});
+// A plane has no image under a projection.
+constexpr std::uint32_t EbenenBilder =
+    Entstehungen({E::ASpiegelung, E::PSpiegelung, E::ESpiegelung, E::Streckung});
+} // namespace
 
 const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
-    {A::DfrPunkt, "DfrPunkt", "Punkt", "P", &S::DickpunktDicke, true, &Neu<TfrPunkt>},
-    {A::DgebPunkt, "DgebPunkt", "Punkt", "", &S::DickpunktDicke, true, nullptr},
-    {A::DVektor, "DVektor", "Vektor", "V", &S::DickgeradenDicke, false, &Neu<TVektor>},
-    {A::DPfeil, "DPfeil", "Pfeil", "Pf", &S::DickgeradenDicke, true, &Neu<TPfeil>},
-    {A::DStrecke, "DStrecke", "Strecke", "S", &S::DickgeradenDicke, true, &Neu<TStrecke>},
-    {A::DGerade, "DGerade", "Gerade", "g", &S::DickgeradenDicke, true, &Neu<TGerade>},
-    {A::DDreieck, "DDreieck", "Dreieck", "D", &S::DickgeradenDicke, true, &Neu<TDreieck>},
-    {A::DPyramide3, "DPyramide3", "Pyramide", "DP", &S::DickgeradenDicke, true, &Neu<TPyramide3>},
-    {A::DEbene, "DEbene", "Ebene", "E", &S::RandDicke, true, &Neu<TEbene>},
+    {A::DfrPunkt, "DfrPunkt", "Punkt", "P", &S::DickpunktDicke, true, &Neu<TfrPunkt>,
+     Bilder | Entstehungen({E::Schnitt, E::Mittelpunkt, E::Schwerpunkt}), false},
+    {A::DgebPunkt, "DgebPunkt", "Punkt", "", &S::DickpunktDicke, true, nullptr, 0, false},
+    {A::DVektor, "DVektor", "Vektor", "V", &S::DickgeradenDicke, false, &Neu<TVektor>,
+     Bilder | Entstehungen({E::Add2, E::Add3, E::Gegenvektor, E::VProdukt}), false},
+    {A::DPfeil, "DPfeil", "Pfeil", "Pf", &S::DickgeradenDicke, true, &Neu<TPfeil>, Bilder, true},
+    {A::DStrecke, "DStrecke", "Strecke", "S", &S::DickgeradenDicke, true, &Neu<TStrecke>, Bilder,
+     true},
+    {A::DGerade, "DGerade", "Gerade", "g", &S::DickgeradenDicke, true, &Neu<TGerade>,
+     Bilder | Entstehungen({E::Schnitt, E::LotPE, E::LotPG, E::LotGG, E::Mittelgerade}), false},
+    {A::DDreieck, "DDreieck", "Dreieck", "D", &S::DickgeradenDicke, true, &Neu<TDreieck>, Bilder,
+     true},
+    {A::DPyramide3, "DPyramide3", "Pyramide", "DP", &S::DickgeradenDicke, true, &Neu<TPyramide3>,
+     Bilder, true},
+    {A::DEbene, "DEbene", "Ebene", "E", &S::RandDicke, true, &Neu<TEbene>,
+     EbenenBilder | Entstehungen({E::MittelEbene}), false},
 }};
+
+bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {
+    const TArtangaben* a = Artangaben(static_cast<int>(art));
+    return a && code != E::keine && (a->Nachgerechnet >> static_cast<unsigned>(code) & 1u) != 0;
+}
 
 const TArtangaben* Artangaben(int art) {
     return art >= 0 && art < AnzahlElementarten ? &Elementarten[static_cast<std::size_t>(art)]

@@ -8,6 +8,8 @@
 #include "model/StandardEinstellungen.h"
 
 #include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -27,7 +29,22 @@ struct TArtangaben {
     bool Gezeichnet;
     // A new element of the kind; null for the kind without an element class.
     std::unique_ptr<TDreiDBasisElement> (*Neu)();
+    // The derivation codes (bits by code, see Entstehungen) after which the
+    // rebuild recomputes an element of the kind; after the others it keeps
+    // the numbers it holds.
+    std::uint32_t Nachgerechnet;
+    // Built of parts that are elements of their own (its points): the
+    // image of such an element is made by recomputing its image parts, and
+    // its exact value is read from them.
+    bool AusTeilen;
 };
+
+constexpr std::uint32_t Entstehungen(std::initializer_list<TEntstehungsart> codes) {
+    std::uint32_t m = 0;
+    for (TEntstehungsart c : codes)
+        m |= 1u << static_cast<unsigned>(c);
+    return m;
+}
 
 // The rows, in the order of the kind byte.
 extern const std::array<TArtangaben, AnzahlElementarten> Elementarten;
@@ -37,5 +54,8 @@ const TArtangaben* Artangaben(int art);
 inline const TArtangaben& Artangaben(TElementart art) {
     return Elementarten[static_cast<std::size_t>(art)];
 }
+
+// Whether the rebuild recomputes an element of the kind derived by code.
+bool WirdNachgerechnet(TElementart art, TEntstehungsart code);
 
 } // namespace kalvorin
