@@ -1,8 +1,13 @@
 #include "document/Angebote.h"
 
+#include "document/Befehlstabelle.h"
+
 #include "exakt/ExakteMessung.h"
+#include "model/Elementarten.h"
 #include "model/Markierung.h"
 
+#include <algorithm>
+#include <array>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -95,18 +100,21 @@ struct TMusterFall {
 
 enum class TTabelle : std::uint8_t { Erzeugen, Konstruieren, Abbilden, Messen };
 
-// One command: its column in its table, its reset captions, and how the
-// letter and the pattern give captions and case.
+// One command: its column in its table, and how the letter and the
+// pattern give captions and case. Its reset captions are those of its row
+// of the command table.
 struct TRegel {
     TTabelle Tabelle;
     int Spalte;
-    TTitel Grund;
     // Empty: every letter but '-' offers under the reset captions. Otherwise
     // only the listed letters offer.
     std::span<const TBuchstabe> Buchstaben = {};
     // The case by the pattern, where the letter does not tell it.
     std::span<const TMusterFall> Faelle = {};
     TFall Sonst = TFall::Keiner; // the case when neither tells it
+    // The menu caption under which it is offered, where it is not its
+    // caption in the command table.
+    std::string_view Menue = {};
 };
 
 using enum TFall;
@@ -180,54 +188,49 @@ constexpr TBuchstabe VolumenBuchstaben[] = {{'x'}, {' '}, {'D', Keiner, {"&Volum
 
 // One rule per command, in the order of TBefehl.
 constexpr TRegel Regeln[AnzahlBefehle] = {
-    {TTabelle::Erzeugen, 0, KALVORIN_ERZEUGEN("&Punkt", "P&unkt", "&Punkt"), {}, PunktFaelle},
-    {TTabelle::Erzeugen, 1, KALVORIN_ERZEUGEN("&Gerade", "Ge&rade", "&Gerade"), {}, GeradenFaelle},
-    {TTabelle::Erzeugen, 2, KALVORIN_ERZEUGEN("&Ebene", "Ebe&ne", "&Ebene"), {}, EbenenFaelle},
-    {TTabelle::Erzeugen,
-     3,
-     KALVORIN_ERZEUGEN("&Strecke", "S&trecke", "&Strecke"),
-     {},
-     StreckenFaelle},
-    {TTabelle::Erzeugen, 4, KALVORIN_ERZEUGEN("P&feil", "Pfe&il", "P&feil"), {}, PfeilFaelle},
-    {TTabelle::Erzeugen, 5, KALVORIN_ERZEUGEN("&Vektor", "Vekt&or", "&Vektor"), VektorBuchstaben,
-     VektorFaelle},
-    {TTabelle::Erzeugen,
-     6,
-     KALVORIN_ERZEUGEN("&Dreieck", "Dreie&ck", "&Dreieck"),
-     {},
-     DreieckFaelle},
-    {TTabelle::Erzeugen,
-     7,
-     KALVORIN_ERZEUGEN("P&yramide", "Pyr&amide", "P&yramide"),
-     {},
-     PyramidenFaelle},
-    {TTabelle::Konstruieren, 0, {"&Schneiden", "Sc&hneiden", "Sc&hneiden"}, SchneidenBuchstaben},
-    {TTabelle::Konstruieren,
-     1,
-     {"&Lot erzeugen", "&Lot erzeugen", "&Lot erzeugen"},
-     LotBuchstaben,
-     LotFaelle},
-    {TTabelle::Konstruieren,
-     2,
-     {"&Mitte bilden", "&Mitte bilden", "Mi&tte bilden"},
-     MitteBuchstaben},
-    {TTabelle::Konstruieren, 3, {"&Verknüpfen"}, VerknuepfenBuchstaben},
-    {TTabelle::Konstruieren, 3, {"&Vektorsumme"}, SummenBuchstaben},
-    {TTabelle::Konstruieren, 3, {"&Gegenvektor"}, GegenBuchstaben},
-    {TTabelle::Konstruieren, 3, {"Vektor&produkt"}, ProduktBuchstaben},
-    {TTabelle::Abbilden, 0, {"S&piegelung festlegen"}, SpiegelBuchstaben},
-    {TTabelle::Abbilden, 1, {"S&treckung festlegen"}, StreckungsBuchstaben},
-    {TTabelle::Abbilden, 2, {"P&rojektion festlegen"}, ProjektionsBuchstaben},
-    {TTabelle::Messen, 0, {"&Winkel"}, WinkelBuchstaben, {}, Messung},
-    {TTabelle::Messen, 1, {"&Länge"}, LaengenBuchstaben, {}, Messung},
-    {TTabelle::Messen, 2, {"&Fläche"}, FlaechenBuchstaben, {}, Messung},
-    {TTabelle::Messen, 3, {"&Volumen"}, VolumenBuchstaben, {}, Messung},
+    {TTabelle::Erzeugen, 0, {}, PunktFaelle},
+    {TTabelle::Erzeugen, 1, {}, GeradenFaelle},
+    {TTabelle::Erzeugen, 2, {}, EbenenFaelle},
+    {TTabelle::Erzeugen, 3, {}, StreckenFaelle},
+    {TTabelle::Erzeugen, 4, {}, PfeilFaelle},
+    {TTabelle::Erzeugen, 5, VektorBuchstaben, VektorFaelle},
+    {TTabelle::Erzeugen, 6, {}, DreieckFaelle},
+    {TTabelle::Erzeugen, 7, {}, PyramidenFaelle},
+    {TTabelle::Konstruieren, 0, SchneidenBuchstaben},
+    {TTabelle::Konstruieren, 1, LotBuchstaben, LotFaelle},
+    {TTabelle::Konstruieren, 2, MitteBuchstaben},
+    {TTabelle::Konstruieren, 3, VerknuepfenBuchstaben},
+    {TTabelle::Konstruieren, 3, SummenBuchstaben},
+    {TTabelle::Konstruieren, 3, GegenBuchstaben},
+    {TTabelle::Konstruieren, 3, ProduktBuchstaben},
+    {TTabelle::Abbilden, 0, SpiegelBuchstaben},
+    // Offered without the dots of the dialog it opens.
+    {TTabelle::Abbilden, 1, StreckungsBuchstaben, {}, Keiner, "S&treckung festlegen"},
+    {TTabelle::Abbilden, 2, ProjektionsBuchstaben},
+    {TTabelle::Messen, 0, WinkelBuchstaben, {}, Messung},
+    {TTabelle::Messen, 1, LaengenBuchstaben, {}, Messung},
+    {TTabelle::Messen, 2, FlaechenBuchstaben, {}, Messung},
+    {TTabelle::Messen, 3, VolumenBuchstaben, {}, Messung},
 };
 
 #undef KALVORIN_ERZEUGEN
 
 TAngebot Angebot(const TTitel& t, bool aktiv) {
     return {aktiv, std::string(t.Menue), std::string(t.Grafik), std::string(t.Liste)};
+}
+
+// The command's captions while the marks give none: its menu item's and its
+// popup items' in the command table (no popup item: no popup caption).
+const TTitel& Grundtitel(TBefehl befehl) {
+    static const std::array<TTitel, AnzahlBefehle> titel = [] {
+        std::array<TTitel, AnzahlBefehle> t{};
+        for (const TBefehlszeile& z : Befehlstabelle())
+            if (z.Angebot && t[static_cast<std::size_t>(*z.Angebot)].Menue.empty())
+                t[static_cast<std::size_t>(*z.Angebot)] = {z.Titel, z.GrafikPopup.Titel,
+                                                           z.ListenPopup.Titel};
+        return t;
+    }();
+    return titel[static_cast<std::size_t>(befehl)];
 }
 
 // The row of the table whose pattern equals the marks' pattern.
@@ -279,12 +282,11 @@ void AbbildungenAnwenden(TAngebote& a, const TListe& liste) {
 } // namespace
 
 std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& z, int laenge) {
-    // point, vector, line, plane, segment, triangle, pyramid
-    static constexpr int arten[] = {0, 2, 5, 8, 4, 6, 7};
-    std::string m;
-    for (int i = 0; i < laenge && i < 7; ++i) {
-        const int n = z[arten[i]];
-        m += n <= 0 ? '-' : static_cast<char>('0' + (n > 9 ? 9 : n));
+    std::string m(static_cast<std::size_t>(std::clamp(laenge, 0, 7)), '-');
+    for (const TArtangaben& a : Elementarten) {
+        const int n = z[static_cast<std::size_t>(a.Art)];
+        if (a.Musterstelle >= 0 && a.Musterstelle < static_cast<int>(m.size()) && n > 0)
+            m[static_cast<std::size_t>(a.Musterstelle)] = static_cast<char>('0' + (n > 9 ? 9 : n));
     }
     return m;
 }
@@ -318,11 +320,13 @@ void AlleDemarkieren(TListe& liste, const TDreiDBasisElement* ausser) {
 
 TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& m) {
     const TRegel& r = Regeln[static_cast<int>(befehl)];
-    const TAngebotsfall nicht{Angebot(r.Grund, false), TFall::Keiner, {}};
+    TTitel grund = Grundtitel(befehl);
+    if (!r.Menue.empty()) grund.Menue = r.Menue;
+    const TAngebotsfall nicht{Angebot(grund, false), TFall::Keiner, {}};
     const TZeile* z = Zeile(r.Tabelle, m);
     if (!z || z->Spalten[r.Spalte] == '-') return nicht;
     const char c = z->Spalten[r.Spalte];
-    TAngebotsfall a{Angebot(r.Grund, true), TFall::Keiner, {}};
+    TAngebotsfall a{Angebot(grund, true), TFall::Keiner, {}};
     if (!r.Buchstaben.empty()) {
         const TBuchstabe* b = nullptr;
         for (const TBuchstabe& x : r.Buchstaben)
@@ -331,8 +335,8 @@ TAngebotsfall AngebotUndFall(TBefehl befehl, const TMarkierungsmuster& m) {
         if (!b->Titel.Menue.empty()) {
             a.Angebot.Menue = b->Titel.Menue;
             // A command without popup items stays out of the popups.
-            if (!r.Grund.Grafik.empty()) a.Angebot.GrafikPopup = b->Titel.Grafik;
-            if (!r.Grund.Liste.empty()) a.Angebot.ListenPopup = b->Titel.Liste;
+            if (!grund.Grafik.empty()) a.Angebot.GrafikPopup = b->Titel.Grafik;
+            if (!grund.Liste.empty()) a.Angebot.ListenPopup = b->Titel.Liste;
         }
         a.Fall = b->Fall;
     }

@@ -23,21 +23,22 @@ constexpr std::uint32_t EbenenBilder =
 
 const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
     {A::DfrPunkt, "DfrPunkt", "Punkt", "P", &S::DickpunktDicke, true, &Neu<TfrPunkt>,
-     Bilder | Entstehungen({E::Schnitt, E::Mittelpunkt, E::Schwerpunkt}), false},
-    {A::DgebPunkt, "DgebPunkt", "Punkt", "", &S::DickpunktDicke, true, nullptr, 0, false},
+     Bilder | Entstehungen({E::Schnitt, E::Mittelpunkt, E::Schwerpunkt}), 0, false},
+    {A::DgebPunkt, "DgebPunkt", "Punkt", "", &S::DickpunktDicke, true, nullptr, 0, -1, false},
     {A::DVektor, "DVektor", "Vektor", "V", &S::DickgeradenDicke, false, &Neu<TVektor>,
-     Bilder | Entstehungen({E::Add2, E::Add3, E::Gegenvektor, E::VProdukt}), false},
-    {A::DPfeil, "DPfeil", "Pfeil", "Pf", &S::DickgeradenDicke, true, &Neu<TPfeil>, Bilder, true},
-    {A::DStrecke, "DStrecke", "Strecke", "S", &S::DickgeradenDicke, true, &Neu<TStrecke>, Bilder,
+     Bilder | Entstehungen({E::Add2, E::Add3, E::Gegenvektor, E::VProdukt}), 1, false},
+    {A::DPfeil, "DPfeil", "Pfeil", "Pf", &S::DickgeradenDicke, true, &Neu<TPfeil>, Bilder, -1,
+     true},
+    {A::DStrecke, "DStrecke", "Strecke", "S", &S::DickgeradenDicke, true, &Neu<TStrecke>, Bilder, 4,
      true},
     {A::DGerade, "DGerade", "Gerade", "g", &S::DickgeradenDicke, true, &Neu<TGerade>,
-     Bilder | Entstehungen({E::Schnitt, E::LotPE, E::LotPG, E::LotGG, E::Mittelgerade}), false},
-    {A::DDreieck, "DDreieck", "Dreieck", "D", &S::DickgeradenDicke, true, &Neu<TDreieck>, Bilder,
+     Bilder | Entstehungen({E::Schnitt, E::LotPE, E::LotPG, E::LotGG, E::Mittelgerade}), 2, false},
+    {A::DDreieck, "DDreieck", "Dreieck", "D", &S::DickgeradenDicke, true, &Neu<TDreieck>, Bilder, 5,
      true},
     {A::DPyramide3, "DPyramide3", "Pyramide", "DP", &S::DickgeradenDicke, true, &Neu<TPyramide3>,
-     Bilder, true},
+     Bilder, 6, true},
     {A::DEbene, "DEbene", "Ebene", "E", &S::RandDicke, true, &Neu<TEbene>,
-     EbenenBilder | Entstehungen({E::MittelEbene}), false},
+     EbenenBilder | Entstehungen({E::MittelEbene}), 3, false},
 }};
 
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {

@@ -33,6 +33,10 @@ struct TArtangaben {
     // rebuild recomputes an element of the kind; after the others it keeps
     // the numbers it holds.
     std::uint32_t Nachgerechnet;
+    // Its place in the pattern of marked elements that the offers are looked
+    // up by (point, vector, line, plane, segment, triangle, pyramid); -1:
+    // not counted there (an arrow counts as its vector).
+    int Musterstelle;
     // Built of parts that are elements of their own (its points): the
     // image of such an element is made by recomputing its image parts, and
     // its exact value is read from them.

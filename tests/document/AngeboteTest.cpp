@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 using namespace kalvorin;
 
 namespace {
@@ -39,6 +41,55 @@ TEST(Angebote, NothingMarkedOffersNothing) {
     EXPECT_EQ(a[TBefehl::MessLaenge].Menue, "&Länge");
     EXPECT_EQ(a[TBefehl::Spiegelung].Menue, "S&piegelung festlegen");
     EXPECT_FALSE(a.AbbildungsTrenner);
+}
+
+// The reset captions: menu item, view popup, list popup; a command without
+// popup items has no popup caption.
+TEST(Angebote, ResetCaptionsOfEveryCommand) {
+    struct TGrund {
+        TBefehl Befehl;
+        const char *Menue, *Grafik, *Liste;
+    };
+    const TGrund erwartet[] = {
+        {TBefehl::ErzPunkt, "&Punkt", "P&unkt durch markierte Objekte festlegen",
+         "&Punkt festlegen"},
+        {TBefehl::ErzGerade, "&Gerade", "Ge&rade durch markierte Objekte festlegen",
+         "&Gerade festlegen"},
+        {TBefehl::ErzEbene, "&Ebene", "Ebe&ne durch markierte Objekte festlegen",
+         "&Ebene festlegen"},
+        {TBefehl::ErzStrecke, "&Strecke", "S&trecke durch markierte Objekte festlegen",
+         "&Strecke festlegen"},
+        {TBefehl::ErzPfeil, "P&feil", "Pfe&il durch markierte Objekte festlegen",
+         "P&feil festlegen"},
+        {TBefehl::ErzVektor, "&Vektor", "Vekt&or durch markierte Objekte festlegen",
+         "&Vektor festlegen"},
+        {TBefehl::ErzDreieck, "&Dreieck", "Dreie&ck durch markierte Objekte festlegen",
+         "&Dreieck festlegen"},
+        {TBefehl::ErzPyramide, "P&yramide", "Pyr&amide durch markierte Objekte festlegen",
+         "P&yramide festlegen"},
+        {TBefehl::Schneiden, "&Schneiden", "Sc&hneiden", "Sc&hneiden"},
+        {TBefehl::Loteerzeugen, "&Lot erzeugen", "&Lot erzeugen", "&Lot erzeugen"},
+        {TBefehl::Mittebilden, "&Mitte bilden", "&Mitte bilden", "Mi&tte bilden"},
+        {TBefehl::Verknuepfen, "&Verknüpfen", "", ""},
+        {TBefehl::VSumme, "&Vektorsumme", "", ""},
+        {TBefehl::VGegen, "&Gegenvektor", "", ""},
+        {TBefehl::MVProdukt, "Vektor&produkt", "", ""},
+        {TBefehl::Spiegelung, "S&piegelung festlegen", "", ""},
+        {TBefehl::MStreckung, "S&treckung festlegen", "", ""},
+        {TBefehl::Projektion, "P&rojektion festlegen", "", ""},
+        {TBefehl::MessWinkel, "&Winkel", "", ""},
+        {TBefehl::MessLaenge, "&Länge", "", ""},
+        {TBefehl::MessFlaeche, "&Fläche", "", ""},
+        {TBefehl::MessVolumen, "&Volumen", "", ""},
+    };
+    static_assert(std::size(erwartet) == AnzahlBefehle);
+    const TListe l;
+    const TAngebote a = BerechneAngebote(l);
+    for (const TGrund& g : erwartet) {
+        EXPECT_EQ(a[g.Befehl].Menue, g.Menue);
+        EXPECT_EQ(a[g.Befehl].GrafikPopup, g.Grafik) << g.Menue;
+        EXPECT_EQ(a[g.Befehl].ListenPopup, g.Liste) << g.Menue;
+    }
 }
 
 TEST(Angebote, TenPointsMatchNoRow) {
