@@ -281,16 +281,6 @@ void AbbildungenAnwenden(TAngebote& a, const TListe& liste) {
 
 } // namespace
 
-std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& z, int laenge) {
-    std::string m(static_cast<std::size_t>(std::clamp(laenge, 0, 7)), '-');
-    for (const TArtangaben& a : Elementarten) {
-        const int n = z[static_cast<std::size_t>(a.Art)];
-        if (a.Musterstelle >= 0 && a.Musterstelle < static_cast<int>(m.size()) && n > 0)
-            m[static_cast<std::size_t>(a.Musterstelle)] = static_cast<char>('0' + (n > 9 ? 9 : n));
-    }
-    return m;
-}
-
 TMarkierungsmuster Markierungsmuster(const TListe& liste) {
     const auto zaehler = MarkierteJeArt(liste);
     return {MarkierungsMuster(zaehler, 4), MarkierungsMuster(zaehler, 6),

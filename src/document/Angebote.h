@@ -165,10 +165,6 @@ struct TAngebote {
     }
 };
 
-// '-' for 0, '1'..'9' otherwise (more than 9 shows as '9'); one position per
-// kind in the order point, vector, line, plane, segment, triangle, pyramid.
-std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& zaehler, int laenge);
-
 TAngebote BerechneAngebote(const TListe& liste);
 
 // The pattern of the marked elements (the measurement reads the long one).

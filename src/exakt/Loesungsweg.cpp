@@ -3,6 +3,7 @@
 #include "exakt/ExakteMessung.h"
 #include "exakt/Gleichungen.h"
 #include "model/Auswahl.h"
+#include "model/Markierung.h"
 #include "storage/Latex.h"
 #include "storage/Xml.h"
 #include "storage/Zahlen.h"
@@ -168,16 +169,12 @@ public:
 
 // --- the marked elements ---------------------------------------------------------
 
-// The selection and its pattern (point, vector, line, plane, segment,
-// triangle, pyramid; '-' for none, else the count), by which the cases of
-// the intersection and the perpendicular are told apart.
+// The selection and the long pattern the offers are looked up by, by which
+// the cases of the intersection and the perpendicular are told apart.
 struct TMarkiert : TAuswahl {
     std::string Muster;
-    explicit TMarkiert(const TListe& liste) : TAuswahl(liste) {
-        for (const Elemente* l : {&P, &V, &G, &E, &S, &D, &Y})
-            Muster +=
-                l->empty() ? '-' : static_cast<char>('0' + std::min<std::size_t>(l->size(), 9));
-    }
+    explicit TMarkiert(const TListe& liste)
+        : TAuswahl(liste), Muster(MarkierungsMuster(MarkierteJeArt(liste), 7)) {}
 };
 
 // --- shared steps --------------------------------------------------------------

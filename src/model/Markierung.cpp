@@ -1,4 +1,7 @@
 #include "model/Markierung.h"
+#include "model/Elementarten.h"
+
+#include <algorithm>
 
 namespace kalvorin {
 
@@ -19,6 +22,16 @@ std::array<int, AnzahlElementarten> MarkierteJeArt(const TListe& liste) {
         }
     }
     return zaehler;
+}
+
+std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& z, int laenge) {
+    std::string m(static_cast<std::size_t>(std::clamp(laenge, 0, 7)), '-');
+    for (const TArtangaben& a : Elementarten) {
+        const int n = z[static_cast<std::size_t>(a.Art)];
+        if (a.Musterstelle >= 0 && a.Musterstelle < static_cast<int>(m.size()) && n > 0)
+            m[static_cast<std::size_t>(a.Musterstelle)] = static_cast<char>('0' + (n > 9 ? 9 : n));
+    }
+    return m;
 }
 
 } // namespace kalvorin

@@ -4,6 +4,7 @@
 #include "model/Liste.h"
 
 #include <array>
+#include <string>
 
 namespace kalvorin {
 
@@ -14,5 +15,11 @@ bool PfeilZaehltAlsVektor(const TDreiDBasisElement& pfeil);
 
 // Marked elements per kind number; the arrow counter is always 0.
 std::array<int, AnzahlElementarten> MarkierteJeArt(const TListe& liste);
+
+// The first laenge positions of the pattern the offers are looked up by:
+// one per kind at its place in the kind table (point, vector, line, plane,
+// segment, triangle, pyramid), '-' for 0, '1'..'9' otherwise (more than 9
+// shows as '9').
+std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& zaehler, int laenge);
 
 } // namespace kalvorin

@@ -1,4 +1,5 @@
 #include "document/Angebote.h"
+#include "model/Markierung.h"
 
 #include <gtest/gtest.h>
 
