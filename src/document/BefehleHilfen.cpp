@@ -1,28 +1,14 @@
 #include "document/BefehleHilfen.h"
 
 #include "document/Befehle.h"
+#include "model/Auswahl.h"
 #include "model/Ebenenfarben.h"
-#include "model/Markierung.h"
 #include "model/StandardEinstellungen.h"
 
 namespace kalvorin::befehle {
 
 std::vector<TDreiDBasisElement*> Markierte(const TListe& liste, TElementart art) {
-    std::vector<TDreiDBasisElement*> r;
-    for (int i = 1; i <= liste.Anzahl(); ++i) {
-        TDreiDBasisElement* e = liste[i];
-        if (!e->markiert) continue;
-        if (e->Art == art) {
-            r.push_back(e);
-        } else if (art == TElementart::DVektor && e->Art == TElementart::DPfeil &&
-                   PfeilZaehltAlsVektor(*e)) {
-            TDreiDBasisElement* v = Als<TPfeil>(*e).Vektor();
-            // An arrow without its vector (a broken file) is passed on as it
-            // is; the evaluation then reports it.
-            r.push_back(v ? v : e);
-        }
-    }
-    return r;
+    return TAuswahl(liste).Von(art);
 }
 
 bool Platz(const TListe& liste, int n) {

@@ -7,41 +7,48 @@ namespace kalvorin {
 
 namespace {
 
-TAuswahl::Elemente* Fach(TAuswahl& a, TElementart art) {
+// The list of the selection that takes the kind; null for the others.
+TAuswahl::Elemente TAuswahl::*Fach(TElementart art) {
     switch (art) {
     case TElementart::DfrPunkt:
-        return &a.P;
+        return &TAuswahl::P;
     case TElementart::DVektor:
     case TElementart::DPfeil:
-        return &a.V;
+        return &TAuswahl::V;
     case TElementart::DGerade:
-        return &a.G;
+        return &TAuswahl::G;
     case TElementart::DEbene:
-        return &a.E;
+        return &TAuswahl::E;
     case TElementart::DStrecke:
-        return &a.S;
+        return &TAuswahl::S;
     case TElementart::DDreieck:
-        return &a.D;
+        return &TAuswahl::D;
     case TElementart::DPyramide3:
-        return &a.Y;
-    default:
+        return &TAuswahl::Y;
+    case TElementart::DgebPunkt:
         return nullptr;
     }
+    return nullptr;
 }
 
 } // namespace
+
+TAuswahl::Elemente TAuswahl::Von(TElementart art) const {
+    const auto fach = Fach(art);
+    return fach ? this->*fach : Elemente{};
+}
 
 TAuswahl::TAuswahl(const TListe& liste) {
     for (int i = 1; i <= liste.Anzahl(); ++i) {
         TDreiDBasisElement* e = liste[i];
         if (!e->markiert) continue;
-        Elemente* fach = Fach(*this, e->Art);
+        const auto fach = Fach(e->Art);
         if (!fach) continue;
         if (e->Art != TElementart::DPfeil) {
-            fach->push_back(e);
+            (this->*fach).push_back(e);
         } else if (PfeilZaehltAlsVektor(*e)) {
             TDreiDBasisElement* v = Als<TPfeil>(*e).Vektor();
-            fach->push_back(v ? v : e);
+            (this->*fach).push_back(v ? v : e);
         }
     }
 }

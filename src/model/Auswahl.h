@@ -23,6 +23,10 @@ struct TAuswahl {
     Elemente Y; // pyramids
 
     explicit TAuswahl(const TListe& liste);
+
+    // The marked elements of the kind (an arrow's: the vectors); none for a
+    // kind that is not taken.
+    Elemente Von(TElementart art) const;
 };
 
 } // namespace kalvorin
