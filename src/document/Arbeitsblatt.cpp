@@ -124,54 +124,44 @@ std::vector<TBlattZeile> Masse(exakt::TExakteAuswertung& a, const TDreiDBasisEle
     return r;
 }
 
-// The worked solution of the element, where there is one: its operands
-// marked in a copy of the list.
+// The worked solution of the element, where there is one: how its
+// derivation finds it from its operands, or its measure.
 std::optional<exakt::TLoesungsweg> Weg(const TListe& liste, const TDreiDBasisElement& e) {
-    std::vector<const TDreiDBasisElement*> operanden;
-    std::optional<exakt::TLoesungsart> art;
+    using exakt::TLotfall;
     const TEntstehung& h = e.Entstehung;
+    const TDreiDBasisElement* x = h.Elemente[0].Element;
+    const TDreiDBasisElement* y = h.Elemente[1].Element;
+    const auto lot = [&](TLotfall fall) -> std::optional<exakt::TLoesungsweg> {
+        if (!x || !y) return {};
+        return exakt::Lotloesungsweg(liste, fall, *x, *y);
+    };
     switch (h.Art) {
     case TEntstehungsart::Schnitt:
-        art = exakt::TLoesungsart::Schneiden;
-        operanden = {h.Elemente[0].Element, h.Elemente[1].Element};
-        break;
+        if (!x || !y) return {};
+        // The intersection point is called by its own name, not by the
+        // usual S, which may be another element's (the apex of a pyramid).
+        return exakt::Schnittloesungsweg(liste, *x, *y,
+                                         e.Art == A::DfrPunkt ? e.Name : std::string());
     case TEntstehungsart::LotPE:
+        return lot(TLotfall::PunktEbene);
     case TEntstehungsart::LotPG:
+        return lot(TLotfall::PunktGerade);
     case TEntstehungsart::LotGG:
-        art = exakt::TLoesungsart::Lot;
-        operanden = {h.Elemente[0].Element, h.Elemente[1].Element};
-        break;
+        return lot(TLotfall::Geraden);
     case TEntstehungsart::ASpiegelung:
     case TEntstehungsart::PSpiegelung:
     case TEntstehungsart::ESpiegelung:
-        art = exakt::TLoesungsart::Spiegelung;
-        operanden = {h.Originalelement, h.Elemente[0].Element};
-        break;
+        if (!h.Originalelement || !x) return {};
+        return exakt::Spiegelungsloesungsweg(liste, *h.Originalelement, *x);
     case TEntstehungsart::keine:
-        operanden = {&e};
-        if (e.Art == A::DStrecke) art = exakt::TLoesungsart::Laenge;
-        if (e.Art == A::DDreieck) art = exakt::TLoesungsart::Flaeche;
-        if (e.Art == A::DPyramide3) art = exakt::TLoesungsart::Volumen;
-        break;
+        if (e.Art == A::DStrecke)
+            return exakt::Loesungsweg(liste, exakt::TMessart::StreckenLaenge, {&e});
+        if (e.Art == A::DDreieck)
+            return exakt::Loesungsweg(liste, exakt::TMessart::FlaecheDreieck, {&e});
+        if (e.Art == A::DPyramide3)
+            return exakt::Loesungsweg(liste, exakt::TMessart::VolumenPyramide, {&e});
+        return {};
     default:
-        break;
-    }
-    if (!art) return {};
-    TListe kopie;
-    TListe::Kopieren(liste, kopie);
-    for (int i = 1; i <= kopie.Anzahl(); ++i)
-        kopie[i]->markiert = false;
-    for (const TDreiDBasisElement* o : operanden) {
-        const int slot = o ? liste.SlotVon(o) : 0;
-        if (slot < 1) return {};
-        kopie[slot]->markiert = true;
-    }
-    try {
-        // The intersection point is called by its own name, not by the
-        // usual S, which may be another element's (the apex of a pyramid).
-        const bool punkt = e.Art == A::DfrPunkt && *art == exakt::TLoesungsart::Schneiden;
-        return LoesungswegDerMarkierten(kopie, *art, punkt ? e.Name : std::string());
-    } catch (const std::exception&) {
         return {};
     }
 }

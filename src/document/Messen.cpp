@@ -340,6 +340,52 @@ std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung) {
     return Messen(*art, TAuswahl(liste));
 }
 
+namespace {
+
+// The two marked elements, in list order, where they are lines, segments
+// or planes; the worked solution also cuts a segment with a line or a
+// plane, which the command does not offer.
+std::optional<exakt::TLoesungsweg> SchnittDerMarkierten(const TListe& liste,
+                                                        const std::string& ergebnisname) {
+    std::vector<const TDreiDBasisElement*> zwei;
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        if (liste[i]->markiert) zwei.push_back(liste[i]);
+    if (zwei.size() != 2) return {};
+    return exakt::Schnittloesungsweg(liste, *zwei[0], *zwei[1], ergebnisname);
+}
+
+// The perpendicular the offers give the marks.
+std::optional<exakt::TLoesungsweg> LotDerMarkierten(const TListe& liste) {
+    const TFall fall = Fall(liste, TBefehl::Loteerzeugen);
+    const TAuswahl m(liste);
+    if (fall == TFall::LotPE)
+        return exakt::Lotloesungsweg(liste, exakt::TLotfall::PunktEbene, *m.P[0], *m.E[0]);
+    if (fall == TFall::LotPG)
+        return exakt::Lotloesungsweg(liste, exakt::TLotfall::PunktGerade, *m.P[0], *m.G[0]);
+    if (fall == TFall::LotGG)
+        return exakt::Lotloesungsweg(liste, exakt::TLotfall::Geraden, *m.G[0], *m.G[1]);
+    return {};
+}
+
+// A marked point and its marked mirror (a plane, a line, or a point: the
+// one with the centre's role, else the second).
+std::optional<exakt::TLoesungsweg> SpiegelungDerMarkierten(const TListe& liste) {
+    const TAuswahl m(liste);
+    std::size_t anzahl = 0;
+    for (const auto* l : {&m.P, &m.V, &m.G, &m.E, &m.S, &m.D, &m.Y})
+        anzahl += l->size();
+    if (anzahl != 2 || m.P.empty()) return {};
+    if (m.E.size() == 1) return exakt::Spiegelungsloesungsweg(liste, *m.P[0], *m.E[0]);
+    if (m.G.size() == 1) return exakt::Spiegelungsloesungsweg(liste, *m.P[0], *m.G[0]);
+    if (m.P.size() != 2) return {};
+    const bool ersterZentrum =
+        m.P[0]->Rolle(TRolle::IstSpiegelzentrum) && !m.P[1]->Rolle(TRolle::IstSpiegelzentrum);
+    return exakt::Spiegelungsloesungsweg(liste, *m.P[ersterZentrum ? 1 : 0],
+                                         *m.P[ersterZentrum ? 0 : 1]);
+}
+
+} // namespace
+
 std::optional<exakt::TLoesungsweg> LoesungswegDerMarkierten(const TListe& liste,
                                                             exakt::TLoesungsart art,
                                                             const std::string& ergebnisname) {
@@ -351,9 +397,11 @@ std::optional<exakt::TLoesungsweg> LoesungswegDerMarkierten(const TListe& liste,
     };
     switch (art) {
     case TLoesungsart::Schneiden:
+        return SchnittDerMarkierten(liste, ergebnisname);
     case TLoesungsart::Lot:
+        return LotDerMarkierten(liste);
     case TLoesungsart::Spiegelung:
-        return exakt::Loesungsweg(liste, art, ergebnisname);
+        return SpiegelungDerMarkierten(liste);
     case TLoesungsart::Winkel:
         return messen(TBefehl::MessWinkel);
     case TLoesungsart::Laenge:

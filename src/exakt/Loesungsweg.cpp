@@ -167,16 +167,6 @@ public:
     void Formel(const std::function<std::string(Stil)>& f) { Formel(std::vector<TStueck>{F(f)}); }
 };
 
-// --- the marked elements ---------------------------------------------------------
-
-// The selection and the long pattern the offers are looked up by, by which
-// the cases of the intersection and the perpendicular are told apart.
-struct TMarkiert : TAuswahl {
-    std::string Muster;
-    explicit TMarkiert(const TListe& liste)
-        : TAuswahl(liste), Muster(MarkierungsMuster(MarkierteJeArt(liste), 7)) {}
-};
-
 // --- shared steps --------------------------------------------------------------
 
 struct TGerade {
@@ -570,11 +560,23 @@ void EbeneEbene(TWeg& w, const TEbene& e, const TEbene& f) {
     GeradeZeigen(w, {w.Frei("s"), punkt, Ganzzahlig(u), "r"});
 }
 
-void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
+// The intersection of two lines, segments or planes (x before y in the
+// list), by their kinds.
+void Schneiden(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* x,
+               const TDreiDBasisElement* y) {
     w.Weg.Titel = "Lösungsweg: Schnitt";
     bool gut = true;
-    if (m.Muster == "--2----") {
-        const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.G[1], "s", gut);
+    // Lines before segments before planes, as the cases take them.
+    const auto rang = [](const TDreiDBasisElement* e) {
+        return e->Art == TElementart::DGerade    ? 0
+               : e->Art == TElementart::DStrecke ? 1
+               : e->Art == TElementart::DEbene   ? 2
+                                                 : 3;
+    };
+    if (rang(y) < rang(x)) std::swap(x, y);
+    const int fall = rang(x) * 3 + rang(y);
+    if (fall == 0) { // two lines
+        const TGerade g = GeradeVon(a, x, "r", gut), h = GeradeVon(a, y, "s", gut);
         if (!gut) return (void)KeineExaktenWerte(w);
         w.Weg.Titel = "Lösungsweg: Schnitt der Geraden " + g.Name + " und " + h.Name;
         GeradeZeigen(w, g);
@@ -582,11 +584,10 @@ void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
         GeradeGerade(w, g, h);
         return;
     }
-    if (m.Muster == "--11---" || m.Muster == "---11--") {
-        const bool strecke = !m.S.empty();
-        const TDreiDBasisElement* ge = strecke ? m.S[0] : m.G[0];
-        const TGerade g = GeradeVon(a, ge, "r", gut);
-        auto e = EbeneVon(a, m.E[0]);
+    if (fall == 2 || fall == 5) { // a line or a segment and a plane
+        const bool strecke = fall == 5;
+        const TGerade g = GeradeVon(a, x, "r", gut);
+        auto e = EbeneVon(a, y);
         if (!gut || !e) return (void)KeineExaktenWerte(w);
         w.Weg.Titel = "Lösungsweg: Schnitt von " + g.Name + " und " + e->Name;
         KoordinatenformZeigen(w, *e);
@@ -596,15 +597,15 @@ void Schneiden(TWeg& w, TExakteAuswertung& a, const TMarkiert& m) {
         GeradeInEbene(w, g, *e, w.Ergebnis("S"), strecke);
         return;
     }
-    if (m.Muster == "---2---") {
-        auto e = EbeneVon(a, m.E[0]), f = EbeneVon(a, m.E[1]);
+    if (fall == 8) { // two planes
+        auto e = EbeneVon(a, x), f = EbeneVon(a, y);
         if (!e || !f) return (void)KeineExaktenWerte(w);
         w.Weg.Titel = "Lösungsweg: Schnitt der Ebenen " + e->Name + " und " + f->Name;
         EbeneEbene(w, *e, *f);
         return;
     }
-    if (m.Muster == "--1-1--") {
-        const TGerade g = GeradeVon(a, m.G[0], "r", gut), h = GeradeVon(a, m.S[0], "s", gut);
+    if (fall == 1) { // a line and a segment
+        const TGerade g = GeradeVon(a, x, "r", gut), h = GeradeVon(a, y, "s", gut);
         if (!gut) return (void)KeineExaktenWerte(w);
         w.Weg.Titel = "Lösungsweg: Schnitt von " + g.Name + " und " + h.Name;
         GeradeZeigen(w, g);
@@ -685,13 +686,9 @@ void LotPunktGerade(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* pun
     BetragZeigen(w, "d", pf, "LE");
 }
 
-// The centre: the point with the role, else the second.
-void SpiegelungAmPunkt(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* erster,
-                       const TDreiDBasisElement* zweiter) {
-    const TDreiDBasisElement* z = zweiter;
-    const TDreiDBasisElement* x = erster;
-    if (erster->Rolle(TRolle::IstSpiegelzentrum) && !zweiter->Rolle(TRolle::IstSpiegelzentrum))
-        std::swap(z, x);
+// The reflection of the point x in the centre z.
+void SpiegelungAmPunkt(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* x,
+                       const TDreiDBasisElement* z) {
     auto p = a.Punkt(x), c = a.Punkt(z);
     const std::string pn = x->Name;
     w.Weg.Titel = "Lösungsweg: Spiegelung von " + pn + " am Punkt " + z->Name;
@@ -748,14 +745,6 @@ void GemeinsamesLot(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* ers
     GeradeZeigen(w, {ln, f, Ganzzahlig(n), "r"});
     w.Satz("Abstand der Geraden: die Länge von " + fn + gn + ".");
     BetragZeigen(w, "d", Differenz(gg, f), "LE");
-}
-
-void Lot(TWeg& w, TExakteAuswertung& a, const TMarkiert& m, bool spiegeln) {
-    if (m.Muster == "1--1---") return LotPunktEbene(w, a, m.P[0], m.E[0], spiegeln);
-    if (m.Muster == "1-1----") return LotPunktGerade(w, a, m.P[0], m.G[0], spiegeln);
-    if (m.Muster == "2------" && spiegeln) return SpiegelungAmPunkt(w, a, m.P[0], m.P[1]);
-    if (m.Muster == "--2----" && !spiegeln) return GemeinsamesLot(w, a, m.G[0], m.G[1]);
-    w.Passend = false;
 }
 
 // The angle between the directions u and v, named a and b in the formula.
@@ -1208,34 +1197,50 @@ std::optional<TLoesungsweg> Schritte(TWeg& w,
 
 } // namespace
 
-std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
-                                        const std::string& ergebnisname) {
-    const TMarkiert m(liste);
+std::optional<TLoesungsweg> Schnittloesungsweg(const TListe& liste,
+                                               const TDreiDBasisElement& erstes,
+                                               const TDreiDBasisElement& zweites,
+                                               const std::string& ergebnisname) {
     TWeg w;
     w.Ergebnisname = ergebnisname;
     w.Liste = &liste;
     // An intersection point is S unless an element is called so already
     // (the apex of a pyramid): then it takes the name a new point gets.
-    if (ergebnisname.empty() && art == TLoesungsart::Schneiden && liste.NameVergeben("S"))
+    if (ergebnisname.empty() && liste.NameVergeben("S"))
         w.Ergebnisname = liste.AutomatischerName(TElementart::DfrPunkt);
+    return Schritte(w, [&](TExakteAuswertung& a) { Schneiden(w, a, &erstes, &zweites); });
+}
+
+std::optional<TLoesungsweg> Lotloesungsweg(const TListe& liste, TLotfall fall,
+                                           const TDreiDBasisElement& erstes,
+                                           const TDreiDBasisElement& zweites) {
+    TWeg w;
+    w.Liste = &liste;
+    w.Weg.Titel = "Lösungsweg: Lot";
     return Schritte(w, [&](TExakteAuswertung& a) {
-        switch (art) {
-        case TLoesungsart::Schneiden:
-            return Schneiden(w, a, m);
-        case TLoesungsart::Lot:
-            w.Weg.Titel = "Lösungsweg: Lot";
-            return Lot(w, a, m, false);
-        case TLoesungsart::Spiegelung:
-            w.Weg.Titel = "Lösungsweg: Spiegelung";
-            return Lot(w, a, m, true);
-        case TLoesungsart::Winkel:
-        case TLoesungsart::Laenge:
-        case TLoesungsart::Flaeche:
-        case TLoesungsart::Volumen:
-            // A measurement is solved for the row the marks select.
-            w.Passend = false;
-            return;
+        switch (fall) {
+        case TLotfall::PunktEbene:
+            return LotPunktEbene(w, a, &erstes, &zweites, false);
+        case TLotfall::PunktGerade:
+            return LotPunktGerade(w, a, &erstes, &zweites, false);
+        case TLotfall::Geraden:
+            return GemeinsamesLot(w, a, &erstes, &zweites);
         }
+    });
+}
+
+std::optional<TLoesungsweg> Spiegelungsloesungsweg(const TListe& liste,
+                                                   const TDreiDBasisElement& punkt,
+                                                   const TDreiDBasisElement& spiegel) {
+    TWeg w;
+    w.Liste = &liste;
+    w.Weg.Titel = "Lösungsweg: Spiegelung";
+    return Schritte(w, [&](TExakteAuswertung& a) {
+        if (spiegel.Art == TElementart::DEbene) return LotPunktEbene(w, a, &punkt, &spiegel, true);
+        if (spiegel.Art == TElementart::DGerade)
+            return LotPunktGerade(w, a, &punkt, &spiegel, true);
+        if (spiegel.Art == TElementart::DfrPunkt) return SpiegelungAmPunkt(w, a, &punkt, &spiegel);
+        w.Passend = false;
     });
 }
 

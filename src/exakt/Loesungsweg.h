@@ -8,6 +8,7 @@
 #include "exakt/ExakteGeometrie.h"
 #include "exakt/ExakteMessung.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,15 +35,29 @@ struct TLoesungsweg {
     std::vector<TZeile> Zeilen;
 };
 
-// The worked solution of an intersection, a perpendicular or a reflection
-// of the marked elements of the list; nothing when the marks fit no case of
-// the command, and for a measurement (see below). Without exact values the solution says
-// so in one sentence. The result point of an intersection or a perpendicular
-// is called by `ergebnisname` where given (the name it has in the document),
-// else S (where an element is called S already, the name a new point
-// gets) or F.
-std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TLoesungsart art,
-                                        const std::string& ergebnisname = {});
+// The worked solution of the intersection of two lines, segments or planes
+// (in list order); nothing for other kinds. The result point is called by
+// `ergebnisname` where given (the name it has in the document), else S
+// (where an element is called S already, the name a new point gets).
+std::optional<TLoesungsweg> Schnittloesungsweg(const TListe& liste,
+                                               const TDreiDBasisElement& erstes,
+                                               const TDreiDBasisElement& zweites,
+                                               const std::string& ergebnisname = {});
+
+// The cases of the perpendicular: from a point onto a plane or a line, and
+// the common perpendicular of two lines.
+enum class TLotfall : std::uint8_t { PunktEbene, PunktGerade, Geraden };
+// Its worked solution; the foot is called F.
+std::optional<TLoesungsweg> Lotloesungsweg(const TListe& liste, TLotfall fall,
+                                           const TDreiDBasisElement& erstes,
+                                           const TDreiDBasisElement& zweites);
+
+// The worked solution of the reflection of the point in the mirror, a
+// plane, a line or a point (the centre); nothing for other kinds.
+std::optional<TLoesungsweg> Spiegelungsloesungsweg(const TListe& liste,
+                                                   const TDreiDBasisElement& punkt,
+                                                   const TDreiDBasisElement& spiegel);
+
 // The worked solution of the measurement row art for its elements, in the
 // order Messelemente gives them; nothing without elements.
 std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TMessart art,

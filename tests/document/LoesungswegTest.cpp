@@ -146,6 +146,12 @@ void ParallelMitAundF(test::TElementBauer& b) {
     b.P("A", {7, 7, 7});
     b.P("F", {8, 8, 8});
 }
+// The centre carries its role and stands first: the other point is reflected.
+void ZentrumZuerst(test::TElementBauer& b) {
+    b.P("Z", {1, 1, 1})->SetzeRolle(TRolle::IstSpiegelzentrum, true);
+    b.P("P", {3, 0, 2});
+    Markiere(b, {"Z", "P"});
+}
 void VielfacheEbenen(test::TElementBauer& b) {
     b.ENOR("E", {1, 1, 1}, -1);
     b.ENOR("F", {2, 2, 2}, -1);
@@ -223,6 +229,10 @@ const TFall Faelle[] = {
      PunktEbene,
      TLoesungsart::Lot,
      {"Ergebnis: F(−20/61 | 112/61 | 129/61)", "= 44/61·√61 ≈ 5,63 LE"}},
+    {"ReflectionInTheCentreWithItsRole",
+     ZentrumZuerst,
+     TLoesungsart::Spiegelung,
+     {"Lösungsweg: Spiegelung von P am Punkt Z", "Bildpunkt: P'(−1|2|0)"}},
     {"ReflectionInPlane",
      PunktEbene,
      TLoesungsart::Spiegelung,
