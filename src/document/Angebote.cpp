@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -104,6 +105,7 @@ enum class TTabelle : std::uint8_t { Erzeugen, Konstruieren, Abbilden, Messen };
 // pattern give captions and case. Its reset captions are those of its row
 // of the command table.
 struct TRegel {
+    TBefehl Befehl;
     TTabelle Tabelle;
     int Spalte;
     // Empty: every letter but '-' offers under the reset captions. Otherwise
@@ -186,32 +188,46 @@ constexpr TBuchstabe FlaechenBuchstaben[] = {
     {'x'}, {' '}, {'v', Keiner, {"&Betrag des Vektorprodukts"}}};
 constexpr TBuchstabe VolumenBuchstaben[] = {{'x'}, {' '}, {'D', Keiner, {"&Volumen/Determinante"}}};
 
-// One rule per command, in the order of TBefehl.
-constexpr TRegel Regeln[AnzahlBefehle] = {
-    {TTabelle::Erzeugen, 0, {}, PunktFaelle},
-    {TTabelle::Erzeugen, 1, {}, GeradenFaelle},
-    {TTabelle::Erzeugen, 2, {}, EbenenFaelle},
-    {TTabelle::Erzeugen, 3, {}, StreckenFaelle},
-    {TTabelle::Erzeugen, 4, {}, PfeilFaelle},
-    {TTabelle::Erzeugen, 5, VektorBuchstaben, VektorFaelle},
-    {TTabelle::Erzeugen, 6, {}, DreieckFaelle},
-    {TTabelle::Erzeugen, 7, {}, PyramidenFaelle},
-    {TTabelle::Konstruieren, 0, SchneidenBuchstaben},
-    {TTabelle::Konstruieren, 1, LotBuchstaben, LotFaelle},
-    {TTabelle::Konstruieren, 2, MitteBuchstaben},
-    {TTabelle::Konstruieren, 3, VerknuepfenBuchstaben},
-    {TTabelle::Konstruieren, 3, SummenBuchstaben},
-    {TTabelle::Konstruieren, 3, GegenBuchstaben},
-    {TTabelle::Konstruieren, 3, ProduktBuchstaben},
-    {TTabelle::Abbilden, 0, SpiegelBuchstaben},
+// One rule per command, in the order of TBefehl: looked up by its number.
+constexpr TRegel Regeln[] = {
+    {TBefehl::ErzPunkt, TTabelle::Erzeugen, 0, {}, PunktFaelle},
+    {TBefehl::ErzGerade, TTabelle::Erzeugen, 1, {}, GeradenFaelle},
+    {TBefehl::ErzEbene, TTabelle::Erzeugen, 2, {}, EbenenFaelle},
+    {TBefehl::ErzStrecke, TTabelle::Erzeugen, 3, {}, StreckenFaelle},
+    {TBefehl::ErzPfeil, TTabelle::Erzeugen, 4, {}, PfeilFaelle},
+    {TBefehl::ErzVektor, TTabelle::Erzeugen, 5, VektorBuchstaben, VektorFaelle},
+    {TBefehl::ErzDreieck, TTabelle::Erzeugen, 6, {}, DreieckFaelle},
+    {TBefehl::ErzPyramide, TTabelle::Erzeugen, 7, {}, PyramidenFaelle},
+    {TBefehl::Schneiden, TTabelle::Konstruieren, 0, SchneidenBuchstaben},
+    {TBefehl::Loteerzeugen, TTabelle::Konstruieren, 1, LotBuchstaben, LotFaelle},
+    {TBefehl::Mittebilden, TTabelle::Konstruieren, 2, MitteBuchstaben},
+    {TBefehl::Verknuepfen, TTabelle::Konstruieren, 3, VerknuepfenBuchstaben},
+    {TBefehl::VSumme, TTabelle::Konstruieren, 3, SummenBuchstaben},
+    {TBefehl::VGegen, TTabelle::Konstruieren, 3, GegenBuchstaben},
+    {TBefehl::MVProdukt, TTabelle::Konstruieren, 3, ProduktBuchstaben},
+    {TBefehl::Spiegelung, TTabelle::Abbilden, 0, SpiegelBuchstaben},
     // Offered without the dots of the dialog it opens.
-    {TTabelle::Abbilden, 1, StreckungsBuchstaben, {}, Keiner, "S&treckung festlegen"},
-    {TTabelle::Abbilden, 2, ProjektionsBuchstaben},
-    {TTabelle::Messen, 0, WinkelBuchstaben, {}, Messung},
-    {TTabelle::Messen, 1, LaengenBuchstaben, {}, Messung},
-    {TTabelle::Messen, 2, FlaechenBuchstaben, {}, Messung},
-    {TTabelle::Messen, 3, VolumenBuchstaben, {}, Messung},
+    {TBefehl::MStreckung,
+     TTabelle::Abbilden,
+     1,
+     StreckungsBuchstaben,
+     {},
+     Keiner,
+     "S&treckung festlegen"},
+    {TBefehl::Projektion, TTabelle::Abbilden, 2, ProjektionsBuchstaben},
+    {TBefehl::MessWinkel, TTabelle::Messen, 0, WinkelBuchstaben, {}, Messung},
+    {TBefehl::MessLaenge, TTabelle::Messen, 1, LaengenBuchstaben, {}, Messung},
+    {TBefehl::MessFlaeche, TTabelle::Messen, 2, FlaechenBuchstaben, {}, Messung},
+    {TBefehl::MessVolumen, TTabelle::Messen, 3, VolumenBuchstaben, {}, Messung},
 };
+
+constexpr bool InBefehlsfolge() {
+    if (std::size(Regeln) != AnzahlBefehle) return false;
+    for (std::size_t i = 0; i < std::size(Regeln); ++i)
+        if (static_cast<std::size_t>(Regeln[i].Befehl) != i) return false;
+    return true;
+}
+static_assert(InBefehlsfolge(), "Regeln: one rule per command, in the order of TBefehl");
 
 #undef KALVORIN_ERZEUGEN
 

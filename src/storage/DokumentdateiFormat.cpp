@@ -4,6 +4,9 @@
 #include "storage/Cp1252.h"
 #include "storage/IniInhalt.h"
 
+#include <iterator>
+#include <span>
+
 namespace kalvorin::dokument {
 
 namespace {
@@ -27,24 +30,35 @@ constexpr S Ebene[] = {{"EPAR", 0, 9, false}, {"ENOR", 0, 4, false}, {"EPPP", 3,
                        {"EPV", 2, 0, false},  {"EGV", 2, 0, true}};
 
 struct TArtSchluessel {
-    const S* Modi;
-    int Anzahl;
+    TElementart Art;
+    std::span<const S> Modi;
 };
 
-constexpr TArtSchluessel ProArt[AnzahlElementarten] = {
-    {Punkt, 2},  {nullptr, 0}, {Vektor, 5},   {Pfeil, 2}, {Strecke, 1},
-    {Gerade, 3}, {Dreieck, 1}, {Pyramide, 1}, {Ebene, 8},
+using A = TElementart;
+constexpr TArtSchluessel ProArt[] = {
+    {A::DfrPunkt, Punkt},   {A::DgebPunkt, {}},        {A::DVektor, Vektor},
+    {A::DPfeil, Pfeil},     {A::DStrecke, Strecke},    {A::DGerade, Gerade},
+    {A::DDreieck, Dreieck}, {A::DPyramide3, Pyramide}, {A::DEbene, Ebene},
 };
+
+// One row per kind, in the order of the kind byte, which looks them up.
+constexpr bool InArtfolge() {
+    if (std::size(ProArt) != AnzahlElementarten) return false;
+    for (std::size_t i = 0; i < std::size(ProArt); ++i)
+        if (static_cast<std::size_t>(ProArt[i].Art) != i) return false;
+    return true;
+}
+static_assert(InArtfolge(), "ProArt: one row per element kind, in kind order");
 
 } // namespace
 
 int AnzahlFestlegungen(int art) {
-    return art >= 0 && art < AnzahlElementarten ? ProArt[art].Anzahl : 0;
+    return art >= 0 && art < AnzahlElementarten ? static_cast<int>(ProArt[art].Modi.size()) : 0;
 }
 
 const TFestlegungsschluessel* Festlegungsschluessel(int art, int festlegung) {
     if (festlegung < 0 || festlegung >= AnzahlFestlegungen(art)) return nullptr;
-    return &ProArt[art].Modi[festlegung];
+    return &ProArt[art].Modi[static_cast<std::size_t>(festlegung)];
 }
 
 int Zahlenfelder(TDreiDBasisElement& e, std::array<Real*, 9>& f) {
