@@ -67,9 +67,19 @@ std::string Entstanden(const TDreiDBasisElement& e) {
         return "Vektorprodukt " + e.Name + " bilden";
     case TEntstehungsart::SMult:
         return "Vielfaches " + e.Name + " bilden";
-    default:
+    case TEntstehungsart::ASpiegelung:
+    case TEntstehungsart::PSpiegelung:
+    case TEntstehungsart::ESpiegelung:
+    case TEntstehungsart::Streckung:
+    case TEntstehungsart::O_Projektion:
+    case TEntstehungsart::P_Projektion:
+    // The reserved codes, should a file hold one.
+    case TEntstehungsart::Drehung:
+    case TEntstehungsart::Translation:
+    case TEntstehungsart::Antragen:
         return "Bild " + e.Name + " erzeugen";
     }
+    return "Bild " + e.Name + " erzeugen";
 }
 
 std::string NameVon(const TDreiDBasisElement* e) {
@@ -114,9 +124,15 @@ bool Gleich(const TDreiDBasisElement& a, const TDreiDBasisElement& b, unsigned o
         return e.Punkt == f.Punkt && e.Richtung1 == f.Richtung1 && e.Richtung2 == f.Richtung2 &&
                e.Normale == f.Normale && e.d == f.d;
     }
-    default:
+    // Defined by their references alone.
+    case TElementart::DgebPunkt:
+    case TElementart::DPfeil:
+    case TElementart::DStrecke:
+    case TElementart::DDreieck:
+    case TElementart::DPyramide3:
         return true;
     }
+    return true;
 }
 
 } // namespace
