@@ -415,23 +415,33 @@ bool ZumZeichnenLesen(TDokument& dokument, const std::string& datei, const std::
     return true;
 }
 
-// The tool itself; main catches what it throws.
-int Werkzeug(int argc, char* argv[]) {
-    // Drawing needs a GUI application object, but never a display.
-    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-
-    std::vector<std::string> args;
-    int groesse = 800;
-    bool groesseGegeben = false;
-    bool heftansicht = false;
-    bool massstab = false;
+// What the options of the command line set.
+struct TOptionen {
+    int Groesse = 800;
+    bool GroesseGegeben = false;
+    bool Heftansicht = false;
+    bool Massstab = false;
     // Centimetres to the unit at true scale: 1, or half with --massstab-halb.
-    double massstabCm = 1;
-    TZeichenOptionen zeichnen;
-    bool latex = false;
-    TArbeitsblattEingabe blatt;
-    char trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
+    double MassstabCm = 1;
+    TZeichenOptionen Zeichnen;
+    bool Latex = false;
+    TArbeitsblattEingabe Blatt;
+    char Trenner = ',';
+};
+
+// One call of a verb: the arguments (the verb first), the options, and the
+// document it works on.
+struct TAufruf {
+    std::vector<std::string> Argumente;
+    TOptionen Optionen;
+    TDokument& Dokument;
+    TMeldungsProtokoll& Protokoll;
+};
+
+// Reads the options into o and the rest into args; an exit code where the
+// tool ends here (a mistake, or the help asked for).
+std::optional<int> OptionenLesen(int argc, char* argv[], TOptionen& o,
+                                 std::vector<std::string>& args) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--size" || a == "--decimal-separator") {
@@ -442,27 +452,27 @@ int Werkzeug(int argc, char* argv[]) {
                 const long n = std::strtol(w.c_str(), &ende, 10);
                 if (*ende != '\0' || n < 16 || n > 10000)
                     return Fehlbedienung("--size erwartet eine Zahl von 16 bis 10000.");
-                groesse = static_cast<int>(n);
-                groesseGegeben = true;
+                o.Groesse = static_cast<int>(n);
+                o.GroesseGegeben = true;
             } else {
                 if (w != "," && w != ".")
                     return Fehlbedienung("--decimal-separator erwartet , oder .");
-                trenner = w[0];
+                o.Trenner = w[0];
             }
         } else if (a == "--titel" || a == "--klasse") {
             if (i + 1 >= argc) return Fehlbedienung("Zu " + a + " fehlt der Wert.");
-            (a == "--titel" ? blatt.Titel : blatt.Klasse) = argv[++i];
+            (a == "--titel" ? o.Blatt.Titel : o.Blatt.Klasse) = argv[++i];
         } else if (a == "--latex") {
-            latex = true;
+            o.Latex = true;
         } else if (a == "--frame") {
-            zeichnen.Seitenrahmen = true;
+            o.Zeichnen.Seitenrahmen = true;
         } else if (a == "--sphere") {
-            zeichnen.Kugel = true;
+            o.Zeichnen.Kugel = true;
         } else if (a == "--heftansicht") {
-            heftansicht = true;
+            o.Heftansicht = true;
         } else if (a == "--massstab" || a == "--massstab-halb") {
-            massstab = true;
-            massstabCm = a == "--massstab" ? 1 : MassstabHalbCm;
+            o.Massstab = true;
+            o.MassstabCm = a == "--massstab" ? 1 : MassstabHalbCm;
         } else if (a == "-h" || a == "--help") {
             std::cout << Gebrauch;
             return 0;
@@ -470,184 +480,240 @@ int Werkzeug(int argc, char* argv[]) {
             args.push_back(a);
         }
     }
-    if (args.empty()) return Fehlbedienung("Es fehlt der Befehl.");
-    Einstellungen().Dezimaltrenner = trenner;
+    return {};
+}
 
-    TMeldungsProtokoll protokoll;
-    const std::string& befehl = args[0];
-    TDokument dokument;
-    if (befehl == "dump") {
-        if (args.size() != 2) return Fehlbedienung("dump erwartet eine Datei.");
-        if (!Lesen(dokument, args[1], protokoll, false, false)) return ExitDateifehler;
-        dokument.Neuaufbau();
-        std::cout << GueltigesJson(Ausgabe(dokument, protokoll)).dump(2) << "\n";
+int Dump(TAufruf& a) {
+    if (a.Argumente.size() != 2) return Fehlbedienung("dump erwartet eine Datei.");
+    if (!Lesen(a.Dokument, a.Argumente[1], a.Protokoll, false, false)) return ExitDateifehler;
+    a.Dokument.Neuaufbau();
+    std::cout << GueltigesJson(Ausgabe(a.Dokument, a.Protokoll)).dump(2) << "\n";
+    return 0;
+}
+
+// save: the document written again; insert: a second one inserted first.
+int SpeichernOderEinfuegen(TAufruf& a, bool einfuegen) {
+    const std::vector<std::string>& args = a.Argumente;
+    const std::size_t n = einfuegen ? 4 : 3;
+    if (args.size() != n)
+        return Fehlbedienung(args[0] + " erwartet " + std::to_string(n - 1) + " Dateien.");
+    if (!Lesen(a.Dokument, args[1], a.Protokoll, false)) return ExitDateifehler;
+    if (einfuegen && !Lesen(a.Dokument, args[2], a.Protokoll, true)) return ExitDateifehler;
+    a.Dokument.Neuaufbau();
+    MeldungenAusgeben(a.Protokoll);
+    return Schreiben(a.Dokument, args[n - 1], a.Protokoll) ? 0 : ExitDateifehler;
+}
+int Speichern(TAufruf& a) {
+    return SpeichernOderEinfuegen(a, false);
+}
+int Einfuegen(TAufruf& a) {
+    return SpeichernOderEinfuegen(a, true);
+}
+
+int Zeichnen(TAufruf& aufruf) {
+    const std::vector<std::string>& args = aufruf.Argumente;
+    const TOptionen& o = aufruf.Optionen;
+    TDokument& dokument = aufruf.Dokument;
+    TMeldungsProtokoll& protokoll = aufruf.Protokoll;
+    TZeichenOptionen zeichnen = o.Zeichnen;
+    if (args.size() != 3)
+        return Fehlbedienung("render erwartet eine Dokument- und eine Bilddatei.");
+    if (!ZumZeichnenLesen(dokument, args[1], args[2], TAusgabe::Grafik, protokoll, o.Heftansicht))
+        return ExitDateifehler;
+    // The file name as the command line gave its bytes: a QString would
+    // turn a name that is not UTF-8 into another one.
+    const std::string& aus = args[2];
+    std::string fehler;
+    const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
+    const TGrafikformat* format = GrafikformatMitEndung(
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(aus))).suffix());
+    if (o.Massstab) {
+        if (o.GroesseGegeben) return Fehlbedienung("--massstab und --size schließen sich aus.");
+        // On paper at true scale the rotation sphere means nothing.
+        zeichnen.Kugel = false;
+        if (!format) {
+            AlsBildSpeichern(aus, o.Groesse, {}, malen, fehler);
+            std::cerr << fehler << "\n";
+            return ExitFehlbedienung;
+        }
+        TGrafikAuftrag a;
+        a.Fenster = dokument.Abbildung().LogischesFenster();
+        a.Malen = malen;
+        a.Aufloesung = 300;
+        MassstabAnwenden(a, dokument.Abbildung().Welt(), o.Heftansicht,
+                         Einstellungen().AusgabeSchriftgroesse, o.MassstabCm);
+        fehler = GrafikSchreiben(aus, *format, a);
+        if (!fehler.empty()) {
+            std::cerr << fehler << "\n";
+            return ExitDateifehler;
+        }
+        // Written as asked; the size is only worth a word.
+        if (!PasstAufA4(a.Groesse)) std::cerr << UeberA4Hinweis(a.Groesse, o.MassstabCm) << "\n";
         return 0;
     }
-    if (befehl == "save" || befehl == "insert") {
-        const std::size_t n = befehl == "save" ? 3 : 4;
-        if (args.size() != n)
-            return Fehlbedienung(befehl + " erwartet " + std::to_string(n - 1) + " Dateien.");
-        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
-        if (befehl == "insert" && !Lesen(dokument, args[2], protokoll, true))
-            return ExitDateifehler;
-        dokument.Neuaufbau();
-        MeldungenAusgeben(protokoll);
-        return Schreiben(dokument, args[n - 1], protokoll) ? 0 : ExitDateifehler;
-    }
-    if (befehl == "render") {
-        if (args.size() != 3)
-            return Fehlbedienung("render erwartet eine Dokument- und eine Bilddatei.");
-        if (!ZumZeichnenLesen(dokument, args[1], args[2], TAusgabe::Grafik, protokoll, heftansicht))
-            return ExitDateifehler;
-        // The file name as the command line gave its bytes: a QString would
-        // turn a name that is not UTF-8 into another one.
-        const std::string& aus = args[2];
-        std::string fehler;
-        const TMalen malen = [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, zeichnen); };
-        const TGrafikformat* format = GrafikformatMitEndung(
-            QFileInfo(QFile::decodeName(QByteArray::fromStdString(aus))).suffix());
-        if (massstab) {
-            if (groesseGegeben) return Fehlbedienung("--massstab und --size schließen sich aus.");
-            // On paper at true scale the rotation sphere means nothing.
-            zeichnen.Kugel = false;
-            if (!format) {
-                AlsBildSpeichern(aus, groesse, {}, malen, fehler);
-                std::cerr << fehler << "\n";
-                return ExitFehlbedienung;
-            }
-            TGrafikAuftrag a;
-            a.Fenster = dokument.Abbildung().LogischesFenster();
-            a.Malen = malen;
-            a.Aufloesung = 300;
-            MassstabAnwenden(a, dokument.Abbildung().Welt(), heftansicht,
-                             Einstellungen().AusgabeSchriftgroesse, massstabCm);
-            fehler = GrafikSchreiben(aus, *format, a);
-            if (!fehler.empty()) {
-                std::cerr << fehler << "\n";
-                return ExitDateifehler;
-            }
-            // Written as asked; the size is only worth a word.
-            if (!PasstAufA4(a.Groesse)) std::cerr << UeberA4Hinweis(a.Groesse, massstabCm) << "\n";
-            return 0;
-        }
-        if (format && heftansicht && !groesseGegeben) {
-            // True to scale: one unit is one centimetre on paper, every
-            // square 5 mm.
-            TGrafikAuftrag a;
-            a.Fenster = dokument.Abbildung().LogischesFenster();
-            a.Malen = malen;
-            a.Groesse = a.Metadateigroesse = Heftmass(dokument.Abbildung().Welt());
-            fehler = GrafikSchreiben(aus, *format, a);
-            if (!fehler.empty()) {
-                std::cerr << fehler << "\n";
-                return ExitDateifehler;
-            }
-            return 0;
-        }
-        if (format && !groesseGegeben && std::string_view(format->Endung) == "tex") {
-            // A figure for a worksheet: the size "Grafik speichern..." gives
-            // it with the output options as they start.
-            TGrafikAuftrag a;
-            a.Fenster = dokument.Abbildung().LogischesFenster();
-            a.Malen = malen;
-            const TAusgabeRechteck r = TAusgabeoptionen{}.Rechteck;
-            a.Groesse = a.Metadateigroesse =
-                ImSeitenverhaeltnis({r.Breite(), r.Hoehe()}, a.Fenster);
-            fehler = GrafikSchreiben(aus, *format, a);
-            if (!fehler.empty()) {
-                std::cerr << fehler << "\n";
-                return ExitDateifehler;
-            }
-            return 0;
-        }
-        if (!AlsBildSpeichern(aus, groesse, dokument.Abbildung().LogischesFenster(), malen,
-                              fehler)) {
+    if (format && o.Heftansicht && !o.GroesseGegeben) {
+        // True to scale: one unit is one centimetre on paper, every
+        // square 5 mm.
+        TGrafikAuftrag a;
+        a.Fenster = dokument.Abbildung().LogischesFenster();
+        a.Malen = malen;
+        a.Groesse = a.Metadateigroesse = Heftmass(dokument.Abbildung().Welt());
+        fehler = GrafikSchreiben(aus, *format, a);
+        if (!fehler.empty()) {
             std::cerr << fehler << "\n";
             return ExitDateifehler;
         }
         return 0;
     }
-    if (befehl == "apply") {
-        if (args.size() < 4)
-            return Fehlbedienung("apply erwartet zwei Dateien und mindestens einen Befehl.");
-        const std::vector<std::string> befehle(args.begin() + 3, args.end());
-        if (const std::string b = UnbekannterBefehl(befehle); !b.empty())
-            return Fehlbedienung("Unbekannter Befehl: " + b);
-        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
-        MeldungenAusgeben(protokoll);
-        if (!Anwenden(dokument, befehle)) return ExitFehlbedienung;
-        return Schreiben(dokument, args[2], protokoll) ? 0 : ExitDateifehler;
-    }
-    if (befehl == "solve") {
-        const std::pair<const char*, exakt::TLoesungsart> arten[] = {
-            {"SchneidenClick", exakt::TLoesungsart::Schneiden},
-            {"LoteerzeugenClick", exakt::TLoesungsart::Lot},
-            {"SpiegelungClick", exakt::TLoesungsart::Spiegelung},
-            {"MessWinkelClick", exakt::TLoesungsart::Winkel},
-            {"MessLaengeClick", exakt::TLoesungsart::Laenge},
-            {"MessFlaecheClick", exakt::TLoesungsart::Flaeche},
-            {"MessVolumenClick", exakt::TLoesungsart::Volumen},
-        };
-        if (args.size() < 3) return Fehlbedienung("solve erwartet eine Datei und einen Befehl.");
-        const std::optional<exakt::TLoesungsart> art = [&]() -> std::optional<exakt::TLoesungsart> {
-            for (const auto& [name, a] : arten)
-                if (args.back() == name) return a;
-            return {};
-        }();
-        if (!art) return Fehlbedienung("Unbekannter Befehl: " + args.back());
-        const std::vector<std::string> marken(args.begin() + 2, args.end() - 1);
-        for (const std::string& m : marken)
-            if (m.rfind("Markieren=", 0) != 0) return Fehlbedienung("Unbekannter Befehl: " + m);
-        if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
-        dokument.Neuaufbau();
-        MeldungenAusgeben(protokoll);
-        if (!Anwenden(dokument, marken)) return ExitFehlbedienung;
-        const auto weg = LoesungswegDerMarkierten(dokument.Liste(), *art);
-        if (!weg) {
-            std::cerr << "Für die markierten Elemente gibt es keinen Lösungsweg.\n";
-            return ExitFehlbedienung;
-        }
-        std::cout << (latex ? exakt::AlsLatex(*weg) : exakt::AlsText(*weg));
-        return 0;
-    }
-    if (befehl == "worksheet") {
-        if (args.size() != 3)
-            return Fehlbedienung(
-                "worksheet erwartet eine Dokumentdatei und eine PDF- oder TeX-Datei.");
-        const QString aus = QString::fromStdString(args[2]);
-        const QString endung = QFileInfo(aus).suffix().toLower();
-        if (endung != QStringLiteral("pdf") && endung != QStringLiteral("tex"))
-            return Fehlbedienung("Das Arbeitsblatt wird als .pdf oder .tex gespeichert.");
-        if (const std::string f = blatt.Pruefen(); !f.empty()) return Fehlbedienung(f);
-        if (!ZumZeichnenLesen(dokument, args[1], args[2], TAusgabe::Arbeitsblatt, protokoll,
-                              heftansicht))
-            return ExitDateifehler;
-        std::string inhalt;
-        if (endung == QStringLiteral("tex")) {
-            inhalt = ArbeitsblattLatex(dokument, blatt);
-        } else {
-            TZeichenOptionen aufgabe;
-            aufgabe.Verborgen = VerborgenInAufgabe(dokument.Liste());
-            const TLogRechteck fenster = ArbeitsblattFenster(dokument);
-            const QByteArray pdf = ArbeitsblattPdf(
-                ArbeitsblattInhalt(dokument, blatt), fenster, ArbeitsblattBildgroesse,
-                ArbeitsblattLoesungsbild(fenster),
-                [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, aufgabe); },
-                [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, {}); });
-            if (pdf.isEmpty()) {
-                std::cerr << "Das Arbeitsblatt kann nicht erzeugt werden.\n";
-                return ExitDateifehler;
-            }
-            inhalt.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-        }
-        if (const std::string f = AusgabeSchreiben(TAusgabe::Arbeitsblatt, args[2], inhalt);
-            !f.empty()) {
-            std::cerr << f << "\n";
+    if (format && !o.GroesseGegeben && std::string_view(format->Endung) == "tex") {
+        // A figure for a worksheet: the size "Grafik speichern..." gives
+        // it with the output options as they start.
+        TGrafikAuftrag a;
+        a.Fenster = dokument.Abbildung().LogischesFenster();
+        a.Malen = malen;
+        const TAusgabeRechteck r = TAusgabeoptionen{}.Rechteck;
+        a.Groesse = a.Metadateigroesse = ImSeitenverhaeltnis({r.Breite(), r.Hoehe()}, a.Fenster);
+        fehler = GrafikSchreiben(aus, *format, a);
+        if (!fehler.empty()) {
+            std::cerr << fehler << "\n";
             return ExitDateifehler;
         }
         return 0;
     }
-    return Fehlbedienung("Unbekannter Befehl: " + befehl);
+    if (!AlsBildSpeichern(aus, o.Groesse, dokument.Abbildung().LogischesFenster(), malen, fehler)) {
+        std::cerr << fehler << "\n";
+        return ExitDateifehler;
+    }
+    return 0;
+}
+
+int BefehleAnwenden(TAufruf& aufruf) {
+    const std::vector<std::string>& args = aufruf.Argumente;
+    TDokument& dokument = aufruf.Dokument;
+    TMeldungsProtokoll& protokoll = aufruf.Protokoll;
+    if (args.size() < 4)
+        return Fehlbedienung("apply erwartet zwei Dateien und mindestens einen Befehl.");
+    const std::vector<std::string> befehle(args.begin() + 3, args.end());
+    if (const std::string b = UnbekannterBefehl(befehle); !b.empty())
+        return Fehlbedienung("Unbekannter Befehl: " + b);
+    if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
+    MeldungenAusgeben(protokoll);
+    if (!Anwenden(dokument, befehle)) return ExitFehlbedienung;
+    return Schreiben(dokument, args[2], protokoll) ? 0 : ExitDateifehler;
+}
+
+int Loesen(TAufruf& aufruf) {
+    const std::vector<std::string>& args = aufruf.Argumente;
+    const TOptionen& o = aufruf.Optionen;
+    TDokument& dokument = aufruf.Dokument;
+    TMeldungsProtokoll& protokoll = aufruf.Protokoll;
+    const std::pair<const char*, exakt::TLoesungsart> arten[] = {
+        {"SchneidenClick", exakt::TLoesungsart::Schneiden},
+        {"LoteerzeugenClick", exakt::TLoesungsart::Lot},
+        {"SpiegelungClick", exakt::TLoesungsart::Spiegelung},
+        {"MessWinkelClick", exakt::TLoesungsart::Winkel},
+        {"MessLaengeClick", exakt::TLoesungsart::Laenge},
+        {"MessFlaecheClick", exakt::TLoesungsart::Flaeche},
+        {"MessVolumenClick", exakt::TLoesungsart::Volumen},
+    };
+    if (args.size() < 3) return Fehlbedienung("solve erwartet eine Datei und einen Befehl.");
+    const std::optional<exakt::TLoesungsart> art = [&]() -> std::optional<exakt::TLoesungsart> {
+        for (const auto& [name, a] : arten)
+            if (args.back() == name) return a;
+        return {};
+    }();
+    if (!art) return Fehlbedienung("Unbekannter Befehl: " + args.back());
+    const std::vector<std::string> marken(args.begin() + 2, args.end() - 1);
+    for (const std::string& m : marken)
+        if (m.rfind("Markieren=", 0) != 0) return Fehlbedienung("Unbekannter Befehl: " + m);
+    if (!Lesen(dokument, args[1], protokoll, false)) return ExitDateifehler;
+    dokument.Neuaufbau();
+    MeldungenAusgeben(protokoll);
+    if (!Anwenden(dokument, marken)) return ExitFehlbedienung;
+    const auto weg = LoesungswegDerMarkierten(dokument.Liste(), *art);
+    if (!weg) {
+        std::cerr << "Für die markierten Elemente gibt es keinen Lösungsweg.\n";
+        return ExitFehlbedienung;
+    }
+    std::cout << (o.Latex ? exakt::AlsLatex(*weg) : exakt::AlsText(*weg));
+    return 0;
+}
+
+int Arbeitsblatt(TAufruf& aufruf) {
+    const std::vector<std::string>& args = aufruf.Argumente;
+    const TOptionen& o = aufruf.Optionen;
+    TDokument& dokument = aufruf.Dokument;
+    TMeldungsProtokoll& protokoll = aufruf.Protokoll;
+    if (args.size() != 3)
+        return Fehlbedienung("worksheet erwartet eine Dokumentdatei und eine PDF- oder TeX-Datei.");
+    const QString aus = QString::fromStdString(args[2]);
+    const QString endung = QFileInfo(aus).suffix().toLower();
+    if (endung != QStringLiteral("pdf") && endung != QStringLiteral("tex"))
+        return Fehlbedienung("Das Arbeitsblatt wird als .pdf oder .tex gespeichert.");
+    if (const std::string f = o.Blatt.Pruefen(); !f.empty()) return Fehlbedienung(f);
+    if (!ZumZeichnenLesen(dokument, args[1], args[2], TAusgabe::Arbeitsblatt, protokoll,
+                          o.Heftansicht))
+        return ExitDateifehler;
+    std::string inhalt;
+    if (endung == QStringLiteral("tex")) {
+        inhalt = ArbeitsblattLatex(dokument, o.Blatt);
+    } else {
+        TZeichenOptionen aufgabe;
+        aufgabe.Verborgen = VerborgenInAufgabe(dokument.Liste());
+        const TLogRechteck fenster = ArbeitsblattFenster(dokument);
+        const QByteArray pdf = ArbeitsblattPdf(
+            ArbeitsblattInhalt(dokument, o.Blatt), fenster, ArbeitsblattBildgroesse,
+            ArbeitsblattLoesungsbild(fenster),
+            [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, aufgabe); },
+            [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, {}); });
+        if (pdf.isEmpty()) {
+            std::cerr << "Das Arbeitsblatt kann nicht erzeugt werden.\n";
+            return ExitDateifehler;
+        }
+        inhalt.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    }
+    if (const std::string f = AusgabeSchreiben(TAusgabe::Arbeitsblatt, args[2], inhalt);
+        !f.empty()) {
+        std::cerr << f << "\n";
+        return ExitDateifehler;
+    }
+    return 0;
+}
+
+// The verbs of the command line.
+struct TVerb {
+    std::string_view Name;
+    int (*Ausfuehren)(TAufruf&);
+};
+constexpr TVerb Verben[] = {
+    {"dump", Dump},
+    {"save", Speichern},
+    {"insert", Einfuegen},
+    {"render", Zeichnen},
+    {"apply", BefehleAnwenden},
+    {"solve", Loesen},
+    {"worksheet", Arbeitsblatt},
+};
+
+// The tool itself; main catches what it throws.
+int Werkzeug(int argc, char* argv[]) {
+    // Drawing needs a GUI application object, but never a display.
+    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+
+    TOptionen optionen;
+    optionen.Trenner = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
+    std::vector<std::string> args;
+    if (const std::optional<int> ende = OptionenLesen(argc, argv, optionen, args)) return *ende;
+    if (args.empty()) return Fehlbedienung("Es fehlt der Befehl.");
+    Einstellungen().Dezimaltrenner = optionen.Trenner;
+
+    TMeldungsProtokoll protokoll;
+    TDokument dokument;
+    TAufruf aufruf{args, optionen, dokument, protokoll};
+    for (const TVerb& v : Verben)
+        if (args[0] == v.Name) return v.Ausfuehren(aufruf);
+    return Fehlbedienung("Unbekannter Befehl: " + args[0]);
 }
 
 } // namespace
