@@ -8,6 +8,7 @@
 #include "geometry/Beschreibung.h"
 #include "model/Abhaengigkeiten.h"
 #include "model/ElementCast.h"
+#include "model/Konstruktionsarten.h"
 #include "model/Utf8.h"
 #include "storage/Latex.h"
 #include "view/Tikz.h"
@@ -135,25 +136,27 @@ std::optional<exakt::TLoesungsweg> Weg(const TListe& liste, const TDreiDBasisEle
         if (!x || !y) return {};
         return exakt::Lotloesungsweg(liste, fall, *x, *y);
     };
-    switch (h.Art) {
-    case TEntstehungsart::Schnitt:
+    const TKonstruktionsangaben* k = Konstruktionsangaben(static_cast<int>(h.Art));
+    if (!k) return {};
+    switch (k->Loesungsweg) {
+    case TLoesungswegart::Keiner:
+        return {};
+    case TLoesungswegart::Schnitt:
         if (!x || !y) return {};
         // The intersection point is called by its own name, not by the
         // usual S, which may be another element's (the apex of a pyramid).
         return exakt::Schnittloesungsweg(liste, *x, *y,
                                          e.Art == A::DfrPunkt ? e.Name : std::string());
-    case TEntstehungsart::LotPE:
+    case TLoesungswegart::LotPunktEbene:
         return lot(TLotfall::PunktEbene);
-    case TEntstehungsart::LotPG:
+    case TLoesungswegart::LotPunktGerade:
         return lot(TLotfall::PunktGerade);
-    case TEntstehungsart::LotGG:
+    case TLoesungswegart::LotGeraden:
         return lot(TLotfall::Geraden);
-    case TEntstehungsart::ASpiegelung:
-    case TEntstehungsart::PSpiegelung:
-    case TEntstehungsart::ESpiegelung:
+    case TLoesungswegart::Spiegelung:
         if (!h.Originalelement || !x) return {};
         return exakt::Spiegelungsloesungsweg(liste, *h.Originalelement, *x);
-    case TEntstehungsart::keine:
+    case TLoesungswegart::Mass:
         if (e.Art == A::DStrecke)
             return exakt::Loesungsweg(liste, exakt::TMessart::StreckenLaenge, {&e});
         if (e.Art == A::DDreieck)
@@ -161,9 +164,8 @@ std::optional<exakt::TLoesungsweg> Weg(const TListe& liste, const TDreiDBasisEle
         if (e.Art == A::DPyramide3)
             return exakt::Loesungsweg(liste, exakt::TMessart::VolumenPyramide, {&e});
         return {};
-    default:
-        return {};
     }
+    return {};
 }
 
 std::string Getrimmt(const std::string& s) {

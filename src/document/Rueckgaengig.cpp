@@ -1,6 +1,7 @@
 #include "document/Rueckgaengig.h"
 
 #include "document/Szenentext.h"
+#include "model/Konstruktionsarten.h"
 
 #include <vector>
 
@@ -28,58 +29,20 @@ std::string SchrittName(TRueckgaengigArt art) {
 
 namespace {
 
-// The noun for an element that a construction made: "Schnittpunkt",
-// "Lot", "Vektorsumme", ...; the verb follows.
+// The caption of the step that made an element, by its derivation's row:
+// "Schnittpunkt S1 bilden", "Lot g1 erzeugen", "Punkt P1 festlegen".
 std::string Entstanden(const TDreiDBasisElement& e) {
-    const bool punkt = e.Art == TElementart::DfrPunkt;
-    const bool gerade = e.Art == TElementart::DGerade;
-    switch (e.Entstehung.Art) {
-    case TEntstehungsart::keine:
-        return Artwort(e.Art) + " " + e.Name + " festlegen";
-    case TEntstehungsart::Schnitt:
-        return (punkt    ? std::string("Schnittpunkt")
-                : gerade ? std::string("Schnittgerade")
-                         : "Schnitt" + Artwort(e.Art)) +
-               " " + e.Name + " bilden";
-    case TEntstehungsart::LotPE:
-    case TEntstehungsart::LotPG:
-    case TEntstehungsart::LotGG:
-        return (punkt    ? std::string("Lotfußpunkt")
-                : gerade ? std::string("Lot")
-                         : Artwort(e.Art)) +
-               " " + e.Name + " erzeugen";
-    case TEntstehungsart::Mittelpunkt:
-        return "Mittelpunkt " + e.Name + " bilden";
-    case TEntstehungsart::Schwerpunkt:
-        return "Schwerpunkt " + e.Name + " bilden";
-    case TEntstehungsart::Mittelgerade:
-        return "Mittelgerade " + e.Name + " bilden";
-    case TEntstehungsart::MittelEbene:
-        return "Mittelebene " + e.Name + " bilden";
-    case TEntstehungsart::TeilPunkt:
-        return "Teilpunkt " + e.Name + " bilden";
-    case TEntstehungsart::Add2:
-    case TEntstehungsart::Add3:
-        return "Vektorsumme " + e.Name + " bilden";
-    case TEntstehungsart::Gegenvektor:
-        return "Gegenvektor " + e.Name + " bilden";
-    case TEntstehungsart::VProdukt:
-        return "Vektorprodukt " + e.Name + " bilden";
-    case TEntstehungsart::SMult:
-        return "Vielfaches " + e.Name + " bilden";
-    case TEntstehungsart::ASpiegelung:
-    case TEntstehungsart::PSpiegelung:
-    case TEntstehungsart::ESpiegelung:
-    case TEntstehungsart::Streckung:
-    case TEntstehungsart::O_Projektion:
-    case TEntstehungsart::P_Projektion:
-    // The reserved codes, should a file hold one.
-    case TEntstehungsart::Drehung:
-    case TEntstehungsart::Translation:
-    case TEntstehungsart::Antragen:
-        return "Bild " + e.Name + " erzeugen";
-    }
-    return "Bild " + e.Name + " erzeugen";
+    const TKonstruktionsangaben* k = Konstruktionsangaben(static_cast<int>(e.Entstehung.Art));
+    if (!k) return "Bild " + e.Name + " erzeugen";
+    const TSchrittname& s = k->Schritt;
+    std::string wort;
+    if (e.Art == TElementart::DfrPunkt && !s.Punkt.empty())
+        wort = s.Punkt;
+    else if (e.Art == TElementart::DGerade && !s.Gerade.empty())
+        wort = s.Gerade;
+    else
+        wort = std::string(s.Wort) + (s.MitArtwort ? Artwort(e.Art) : std::string());
+    return wort + " " + e.Name + " " + std::string(s.Verb);
 }
 
 std::string NameVon(const TDreiDBasisElement* e) {

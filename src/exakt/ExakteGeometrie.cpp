@@ -580,9 +580,24 @@ std::optional<TQGeometrie> TExakteAuswertung::Konstruktion(const TDreiDBasisElem
         if (!c) return {};
         return Geo({}, Summe(Summe(*a, *b), *c));
     }
-    default:
+    // Calculated elsewhere (Abgeleitet), or kept as numbers without an
+    // exact value.
+    case E::keine:
+    case E::Schnitt:
+    case E::ASpiegelung:
+    case E::PSpiegelung:
+    case E::ESpiegelung:
+    case E::Streckung:
+    case E::Drehung:
+    case E::Translation:
+    case E::O_Projektion:
+    case E::P_Projektion:
+    case E::TeilPunkt:
+    case E::SMult:
+    case E::Antragen:
         return {};
     }
+    return {};
 }
 
 bool ExaktStimmtMitDezimal(const TListe& liste, std::string* abweichung) {

@@ -1,6 +1,7 @@
 #include "geometry/Beschreibung.h"
 
 #include "geometry/Auswertung.h"
+#include "model/Konstruktionsarten.h"
 #include "storage/Zahlen.h"
 
 #include <charconv>
@@ -9,8 +10,6 @@
 namespace kalvorin {
 
 namespace {
-
-using E = TEntstehungsart;
 
 std::string NameVon(const TDreiDBasisElement* e) {
     return e ? e->Name : std::string{};
@@ -83,56 +82,32 @@ std::string EbeneText(const TDreiDBasisElement& e) {
 
 std::string EntstehungsText(const TDreiDBasisElement& e) {
     const TEntstehung& en = e.Entstehung;
-    const std::string o = NameVon(en.Originalelement);
-    const std::string e1 = NameVon(en.Elemente[0].Element);
-    const std::string e2 = NameVon(en.Elemente[1].Element);
-    const std::string e3 = NameVon(en.Elemente[2].Element);
-    const std::string& n = e.Name;
-    switch (en.Art) {
-    case E::Schnitt:
-        return n + " = " + e1 + " geschnitten mit " + e2;
-    case E::ASpiegelung:
-        return n + " = " + o + " gespiegelt an der Achse " + e1;
-    case E::PSpiegelung:
-        return n + " = " + o + " gespiegelt am Punkt " + e1;
-    case E::ESpiegelung:
-        return n + " = " + o + " gespiegelt an der Ebene " + e1;
-    case E::Streckung:
-        return n + " = " + o + " gestreckt vom Punkt " + e1 + " aus mit dem Faktor" +
-               FaktorText(en.Elemente[1].Zahl);
-    case E::O_Projektion:
-        return n + " = " + o + " senkrecht projiziert auf die Ebene " + e1;
-    case E::P_Projektion:
-        return n + " = " + o + " projiziert auf die Ebene " + e1 + " in Richtung " + e2;
-    case E::LotPE:
-    case E::LotPG:
-        return n + " ist das Lot von " + e1 + " auf " + e2;
-    case E::LotGG:
-        return n + " ist das gemeinsame Lot von " + e1 + " und " + e2;
-    case E::TeilPunkt:
-        return n + " teilt " + e1 + " und " + e2 + " im Verhältnis " +
-               FormatNumber(en.Elemente[2].Zahl);
-    case E::Mittelpunkt:
-        return n + " ist der Mittelpunkt von " + e1 + " und " + e2;
-    case E::Schwerpunkt:
-        return n + " ist der Schwerpunkt der Punkte " + e1 + ", " + e2 + " und " + e3;
-    case E::Mittelgerade:
-        return n + " ist die Mittelgerade von " + e1 + " und " + e2;
-    case E::MittelEbene:
-        return n + " ist die Mittelebene von " + e1 + " und " + e2;
-    case E::Add2:
-        return n + " = " + e1 + " + " + e2;
-    case E::Add3:
-        return n + " = " + e1 + " + " + e2 + " + " + e3;
-    case E::Gegenvektor:
-        return n + " = -" + e1;
-    case E::VProdukt:
-        return n + " = " + e1 + " x " + e2;
-    case E::SMult:
-        return n + " = " + FormatNumber(en.Elemente[1].Zahl) + " * " + e1;
-    default:
-        return {};
+    const TKonstruktionsangaben* k = Konstruktionsangaben(static_cast<int>(en.Art));
+    if (!k) return {};
+    // The row's pattern with its fields filled in.
+    const std::string_view muster = k->Beschreibung;
+    std::string text;
+    for (std::size_t i = 0; i < muster.size(); ++i) {
+        const std::size_t ende = muster[i] == '{' ? muster.find('}', i) : std::string_view::npos;
+        if (ende == std::string_view::npos) {
+            text += muster[i];
+            continue;
+        }
+        const std::string_view feld = muster.substr(i + 1, ende - i - 1);
+        const auto platz = [&](char c) { return static_cast<std::size_t>(c - '1'); };
+        if (feld == "n")
+            text += e.Name;
+        else if (feld == "o")
+            text += NameVon(en.Originalelement);
+        else if (feld.size() == 1)
+            text += NameVon(en.Elemente[platz(feld[0])].Element);
+        else if (feld[0] == 'z')
+            text += FormatNumber(en.Elemente[platz(feld[1])].Zahl);
+        else
+            text += FaktorText(en.Elemente[platz(feld[1])].Zahl);
+        i = ende;
     }
+    return text;
 }
 
 std::string FestlegungsText(const TDreiDBasisElement& e) {

@@ -103,87 +103,151 @@ int GeradeTrifftEbene(TTripel a, TTripel u, TTripel v, TTripel b, TTripel d, TTr
     return KeinFehler;
 }
 
+namespace {
+
+using Q = const TDreiDBasisElement*;
+
+TKonstruktionsErgebnis LotPE(Q q1, Q q2, Q) {
+    TQuellen quellen;
+    const TTripel p = quellen.Punkt(q1);
+    const TGeometrie e = quellen.Ebene(q2);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
+    return Gerade(p, Kreuzprodukt(e.Richtung1, e.Richtung2));
+}
+
+TKonstruktionsErgebnis LotPG(Q q1, Q q2, Q) {
+    TQuellen quellen;
+    const TTripel p = quellen.Punkt(q1);
+    const TGeometrie g = quellen.Gerade(q2);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
+    const TTripel w = Verbindungsvektor(p, g.Punkt);
+    if (p == g.Punkt || IstNullvektor(Kreuzprodukt(g.Richtung1, w)))
+        return Fehler(FehlerPunktAufGerade, TElementart::DGerade);
+    return Gerade(p, Kreuzprodukt(g.Richtung1, Kreuzprodukt(g.Richtung1, w)));
+}
+
+TKonstruktionsErgebnis LotGG(Q q1, Q q2, Q) {
+    TQuellen quellen;
+    const TGeometrie g = quellen.Gerade(q1);
+    const TGeometrie h = quellen.Gerade(q2);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
+    const TTripel n = Kreuzprodukt(g.Richtung1, h.Richtung1);
+    if (IstNullvektor(n)) return Fehler(FehlerGeradenParallel, TElementart::DGerade);
+    TTripel f;
+    if (int e = GeradeTrifftEbene(g.Punkt, g.Richtung1, n, h.Punkt, h.Richtung1, f);
+        e != KeinFehler)
+        return Fehler(e, TElementart::DGerade);
+    return Gerade(f, n);
+}
+
+TKonstruktionsErgebnis MittelpunktBilden(Q q1, Q q2, Q) {
+    TQuellen quellen;
+    const TTripel p = quellen.Punkt(q1);
+    const TTripel q = quellen.Punkt(q2);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DfrPunkt);
+    return {KeinFehler, TElementart::DfrPunkt, {Mittelpunkt(p, q), {}, {}}};
+}
+
+TKonstruktionsErgebnis SchwerpunktBilden(Q q1, Q q2, Q q3) {
+    TQuellen quellen;
+    const TTripel p = quellen.Punkt(q1);
+    const TTripel q = quellen.Punkt(q2);
+    const TTripel r = quellen.Punkt(q3);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DfrPunkt);
+    const TTripel s{(p.x + q.x + r.x) / 3, (p.y + q.y + r.y) / 3, (p.z + q.z + r.z) / 3};
+    return {KeinFehler, TElementart::DfrPunkt, {s, {}, {}}};
+}
+
+TKonstruktionsErgebnis MittelgeradeBilden(Q q1, Q q2, Q) {
+    TQuellen quellen;
+    const TGeometrie g = quellen.Gerade(q1);
+    const TGeometrie h = quellen.Gerade(q2);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
+    return Mittelgerade(g, h);
+}
+
+TKonstruktionsErgebnis MittelEbeneBilden(Q q1, Q q2, Q) {
+    TQuellen quellen;
+    const TGeometrie e1 = quellen.Ebene(q1);
+    const TGeometrie e2 = quellen.Ebene(q2);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DEbene);
+    return MittelEbene(e1, e2);
+}
+
+// A vector from one to three source vectors.
+template <TTripel (*Verknuepfung)(TQuellen&, Q, Q, Q)>
+TKonstruktionsErgebnis Vektorrechnung(Q q1, Q q2, Q q3) {
+    TQuellen quellen;
+    const TTripel v = Verknuepfung(quellen, q1, q2, q3);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DVektor);
+    return {KeinFehler, TElementart::DVektor, {{}, v, {}}};
+}
+
+TTripel Summe2(TQuellen& q, Q a, Q b, Q) {
+    const TTripel u = q.Vektor(a);
+    return TripelSumme(u, q.Vektor(b));
+}
+TTripel Summe3(TQuellen& q, Q a, Q b, Q c) {
+    const TTripel u = q.Vektor(a);
+    const TTripel v = q.Vektor(b);
+    return TripelSumme(TripelSumme(u, v), q.Vektor(c));
+}
+TTripel GegenvektorVon(TQuellen& q, Q a, Q, Q) {
+    TTripel v = q.Vektor(a);
+    Negieren(v);
+    return v;
+}
+TTripel Vektorprodukt(TQuellen& q, Q a, Q b, Q) {
+    const TTripel u = q.Vektor(a);
+    return Kreuzprodukt(u, q.Vektor(b));
+}
+
+using TRechnung = TKonstruktionsErgebnis (*)(Q, Q, Q);
+struct TRechenzeile {
+    TEntstehungsart Code;
+    TRechnung Rechnung;
+};
+using E = TEntstehungsart;
+
+// The calculations by derivation code, in the order of the code.
+constexpr TRechenzeile Rechnungen[] = {
+    {E::LotPE, &LotPE},
+    {E::LotPG, &LotPG},
+    {E::LotGG, &LotGG},
+    {E::Mittelpunkt, &MittelpunktBilden},
+    {E::Schwerpunkt, &SchwerpunktBilden},
+    {E::Mittelgerade, &MittelgeradeBilden},
+    {E::MittelEbene, &MittelEbeneBilden},
+    {E::Add2, &Vektorrechnung<&Summe2>},
+    {E::Add3, &Vektorrechnung<&Summe3>},
+    {E::Gegenvektor, &Vektorrechnung<&GegenvektorVon>},
+    {E::VProdukt, &Vektorrechnung<&Vektorprodukt>},
+};
+
+constexpr bool Aufsteigend() {
+    for (std::size_t i = 1; i < std::size(Rechnungen); ++i)
+        if (Rechnungen[i - 1].Code >= Rechnungen[i].Code) return false;
+    return true;
+}
+static_assert(Aufsteigend(), "one calculation per code, in the order of the code");
+
+TRechnung RechnungZu(int code) {
+    for (const TRechenzeile& z : Rechnungen)
+        if (static_cast<int>(z.Code) == code) return z.Rechnung;
+    return nullptr;
+}
+
+} // namespace
+
+bool IstKonstruktion(int code) {
+    return RechnungZu(code) != nullptr;
+}
+
 TKonstruktionsErgebnis Construct(int code, const TDreiDBasisElement* q1,
                                  const TDreiDBasisElement* q2, const TDreiDBasisElement* q3) {
-    TQuellen quellen;
-    switch (static_cast<TEntstehungsart>(code)) {
-    case TEntstehungsart::LotPE: {
-        const TTripel p = quellen.Punkt(q1);
-        const TGeometrie e = quellen.Ebene(q2);
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
-        return Gerade(p, Kreuzprodukt(e.Richtung1, e.Richtung2));
-    }
-    case TEntstehungsart::LotPG: {
-        const TTripel p = quellen.Punkt(q1);
-        const TGeometrie g = quellen.Gerade(q2);
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
-        const TTripel w = Verbindungsvektor(p, g.Punkt);
-        if (p == g.Punkt || IstNullvektor(Kreuzprodukt(g.Richtung1, w)))
-            return Fehler(FehlerPunktAufGerade, TElementart::DGerade);
-        return Gerade(p, Kreuzprodukt(g.Richtung1, Kreuzprodukt(g.Richtung1, w)));
-    }
-    case TEntstehungsart::LotGG: {
-        const TGeometrie g = quellen.Gerade(q1);
-        const TGeometrie h = quellen.Gerade(q2);
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
-        const TTripel n = Kreuzprodukt(g.Richtung1, h.Richtung1);
-        if (IstNullvektor(n)) return Fehler(FehlerGeradenParallel, TElementart::DGerade);
-        TTripel f;
-        if (int e = GeradeTrifftEbene(g.Punkt, g.Richtung1, n, h.Punkt, h.Richtung1, f);
-            e != KeinFehler)
-            return Fehler(e, TElementart::DGerade);
-        return Gerade(f, n);
-    }
-    case TEntstehungsart::Mittelpunkt: {
-        const TTripel p = quellen.Punkt(q1);
-        const TTripel q = quellen.Punkt(q2);
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DfrPunkt);
-        return {KeinFehler, TElementart::DfrPunkt, {Mittelpunkt(p, q), {}, {}}};
-    }
-    case TEntstehungsart::Schwerpunkt: {
-        const TTripel p = quellen.Punkt(q1);
-        const TTripel q = quellen.Punkt(q2);
-        const TTripel r = quellen.Punkt(q3);
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DfrPunkt);
-        const TTripel s{(p.x + q.x + r.x) / 3, (p.y + q.y + r.y) / 3, (p.z + q.z + r.z) / 3};
-        return {KeinFehler, TElementart::DfrPunkt, {s, {}, {}}};
-    }
-    case TEntstehungsart::Mittelgerade: {
-        const TGeometrie g = quellen.Gerade(q1);
-        const TGeometrie h = quellen.Gerade(q2);
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DGerade);
-        return Mittelgerade(g, h);
-    }
-    case TEntstehungsart::MittelEbene: {
-        const TGeometrie e1 = quellen.Ebene(q1);
-        const TGeometrie e2 = quellen.Ebene(q2);
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DEbene);
-        return MittelEbene(e1, e2);
-    }
-    case TEntstehungsart::Add2:
-    case TEntstehungsart::Add3:
-    case TEntstehungsart::Gegenvektor:
-    case TEntstehungsart::VProdukt: {
-        const TTripel a = quellen.Vektor(q1);
-        TTripel v;
-        if (code == static_cast<int>(TEntstehungsart::Gegenvektor)) {
-            v = a;
-            Negieren(v);
-        } else {
-            const TTripel b = quellen.Vektor(q2);
-            if (code == static_cast<int>(TEntstehungsart::VProdukt))
-                v = Kreuzprodukt(a, b);
-            else if (code == static_cast<int>(TEntstehungsart::Add2))
-                v = TripelSumme(a, b);
-            else
-                v = TripelSumme(TripelSumme(a, b), quellen.Vektor(q3));
-        }
-        if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DVektor);
-        return {KeinFehler, TElementart::DVektor, {{}, v, {}}};
-    }
-    default:
-        return Fehler(FehlerUnbekannteKonstruktion, TElementart::DfrPunkt);
-    }
+    const TRechnung rechnung = RechnungZu(code);
+    if (!rechnung) return Fehler(FehlerUnbekannteKonstruktion, TElementart::DfrPunkt);
+    return rechnung(q1, q2, q3);
 }
 
 bool WerteEintragen(TDreiDBasisElement& element, const TGeometrie& g) {

@@ -26,6 +26,9 @@ TKonstruktionsErgebnis Construct(int code, const TDreiDBasisElement* quelle1,
                                  const TDreiDBasisElement* quelle2 = nullptr,
                                  const TDreiDBasisElement* quelle3 = nullptr);
 
+// Whether Construct calculates the code.
+bool IstKonstruktion(int code);
+
 // Where the line B + t d meets the plane through a spanned by u and v;
 // FehlerGeradeParallelEbene when d is exactly parallel to it.
 int GeradeTrifftEbene(TTripel a, TTripel u, TTripel v, TTripel b, TTripel d, TTripel& punkt);

@@ -1,17 +1,12 @@
 #include "model/Element.h"
 
 #include "model/Elementarten.h"
+#include "model/Konstruktionsarten.h"
 #include "model/StandardEinstellungen.h"
 
 namespace kalvorin {
 
 namespace {
-constexpr std::string_view EntstehungsNamen[AnzahlEntstehungsarten] = {
-    "keine",   "Schnitt",     "ASpiegelung",  "PSpiegelung",  "ESpiegelung",  "Streckung",
-    "Drehung", "Translation", "O_Projektion", "P_Projektion", "LotPE",        "LotPG",
-    "LotGG",   "TeilPunkt",   "Mittelpunkt",  "Schwerpunkt",  "Mittelgerade", "MittelEbene",
-    "Add2",    "Add3",        "Gegenvektor",  "VProdukt",     "SMult",        "Antragen"};
-
 constexpr std::string_view RollenNamen[AnzahlRollen] = {
     "IstSpiegelzentrum",     "IstSpiegelAchse",       "IstSpiegelEbene",
     "IstStreckungszentrum",  "IstO_Projektionsebene", "IstP_Projektionsebene",
@@ -29,21 +24,13 @@ bool HatElementklasse(int art) {
 }
 
 std::string_view EntstehungsartName(int code) {
-    return code >= 0 && code < AnzahlEntstehungsarten ? EntstehungsNamen[code] : std::string_view{};
+    const TKonstruktionsangaben* k = Konstruktionsangaben(code);
+    return k ? k->Name : std::string_view{};
 }
 
 bool IstAbbildungsEntstehung(TEntstehungsart art) {
-    switch (art) {
-    case TEntstehungsart::ASpiegelung:
-    case TEntstehungsart::PSpiegelung:
-    case TEntstehungsart::ESpiegelung:
-    case TEntstehungsart::Streckung:
-    case TEntstehungsart::O_Projektion:
-    case TEntstehungsart::P_Projektion:
-        return true;
-    default:
-        return false;
-    }
+    const TKonstruktionsangaben* k = Konstruktionsangaben(static_cast<int>(art));
+    return k && k->Abbildung;
 }
 
 std::string_view RollenName(TRolle rolle) {

@@ -103,61 +103,6 @@ int Zahlenfelder(TDreiDBasisElement& e, std::array<Real*, 9>& f) {
     }
 }
 
-TOperanden Operanden(int code) {
-    constexpr auto K = TOperand::Keiner, N = TOperand::Name, Z = TOperand::Zahl;
-    switch (code) {
-    case 1:
-    case 10:
-    case 11:
-    case 12:
-    case 14:
-    case 16:
-    case 17:
-    case 18:
-    case 21:
-        return {{N, N, K}, 0b011};
-    case 2:
-    case 3:
-    case 4:
-    case 8:
-        return {{N, K, K}, 0};
-    case 5:
-        return {{N, Z, K}, 0};
-    case 9:
-        return {{N, N, K}, 0};
-    case 13:
-        return {{N, N, Z}, 0b011};
-    case 15:
-    case 19:
-        return {{N, N, N}, 0b111};
-    case 20:
-        return {{N, K, K}, 0b001};
-    case 22:
-        return {{N, Z, K}, 0b001};
-    default: // 0, the reserved 6, 7, 23, and unknown codes
-        return {{K, K, K}, 0};
-    }
-}
-
-int GenutzteRolle(int code) {
-    switch (code) {
-    case 2:
-        return static_cast<int>(TRolle::IstSpiegelAchse);
-    case 3:
-        return static_cast<int>(TRolle::IstSpiegelzentrum);
-    case 4:
-        return static_cast<int>(TRolle::IstSpiegelEbene);
-    case 5:
-        return static_cast<int>(TRolle::IstStreckungszentrum);
-    case 8:
-        return static_cast<int>(TRolle::IstO_Projektionsebene);
-    case 9:
-        return static_cast<int>(TRolle::IstP_Projektionsebene);
-    default:
-        return -1;
-    }
-}
-
 std::string NamensFehler(std::string_view name) {
     if (name.empty()) return "Ein Element ohne Namen kann in der Datei nicht gespeichert werden.";
     const std::string n(name);

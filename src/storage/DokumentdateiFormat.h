@@ -42,18 +42,6 @@ const TFestlegungsschluessel* Festlegungsschluessel(int art, int festlegung);
 // how many there are (0 for modes that hold references).
 int Zahlenfelder(TDreiDBasisElement& e, std::array<Real*, 9>& felder);
 
-// What each of the three operand places of a derivation holds.
-enum class TOperand : std::uint8_t { Keiner, Name, Zahl };
-struct TOperanden {
-    std::array<TOperand, 3> Platz{};
-    // Bit i: place i must not be empty, or the derivation fails on reading.
-    std::uint8_t Pflicht = 0;
-};
-TOperanden Operanden(int code);
-
-// The mapping role whose element a derivation of this code uses, or -1.
-int GenutzteRolle(int code);
-
 // Why the name cannot be stored so that it reads back as itself, or an
 // empty text when it can. Names of other elements in the same document are
 // not considered (see DokumentSchreiben).

@@ -1,6 +1,7 @@
 #include "storage/Dokumentdatei.h"
 
 #include "model/Abhaengigkeiten.h"
+#include "model/Konstruktionsarten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
 #include "storage/Cp1252.h"
@@ -413,11 +414,11 @@ void TLeser::EntstehungLesen(TNeu& n) {
     if (code < 0 || code >= AnzahlEntstehungsarten)
         throw EUnlesbar{"die Entstehungsart " + std::to_string(code) + " gibt es nicht"};
 
-    const TOperanden op = Operanden(code);
+    const TKonstruktionsangaben& k = *Konstruktionsangaben(code);
     // The reserved kinds have no operands; they are written with an empty
     // list, which reads back as no derivation, so they are not taken over
     // now either: the document is the same before and after saving.
-    if (op.Platz[0] == TOperand::Keiner) return;
+    if (k.Operanden[0] == TOperand::Keiner) return;
     TEntstehung en;
     en.Art = static_cast<TEntstehungsart>(code);
     TDreiDBasisElement* o = Suchen(original, false, true);
@@ -425,18 +426,18 @@ void TLeser::EntstehungLesen(TNeu& n) {
     for (int i = 0; i < 3; ++i) {
         const std::string feld = NextField(liste);
         leer[i] = feld.empty();
-        if (op.Platz[i] == TOperand::Name)
+        if (k.Operanden[i] == TOperand::Name)
             en.Elemente[i].Element = Suchen(feld, false, true);
-        else if (op.Platz[i] == TOperand::Zahl)
+        else if (k.Operanden[i] == TOperand::Zahl)
             en.Elemente[i].Zahl = ZahlLesen(feld);
     }
-    const int rolle = GenutzteRolle(code);
+    const int rolle = k.Rolle;
     if (einfuegen_ && rolle >= 0 && (verworfen_ & RollenBit(static_cast<TRolle>(rolle))))
         throw EUnlesbar{"es entstand durch eine Abbildung, die das Dokument schon festlegt"};
     for (int i = 0; i < 3; ++i)
-        if ((op.Pflicht & (1 << i)) && leer[i])
+        if ((k.Pflicht & (1 << i)) && leer[i])
             throw EUnlesbar{"ein Element, aus dem es entstand, fehlt"};
-    if (IstAbbildungsEntstehung(en.Art)) en.Originalelement = o;
+    if (k.Abbildung) en.Originalelement = o;
     n.Element->Entstehung = en;
 }
 

@@ -1,5 +1,6 @@
 #include "storage/Dokumentdatei.h"
 
+#include "model/Konstruktionsarten.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
 #include "storage/DokumentdateiFormat.h"
@@ -50,16 +51,16 @@ void KoordinatensystemSchreiben(TEnhIniFile& ini, const TKoordinatensystem& ks) 
 }
 
 std::string EntstehungselementeText(const TEntstehung& en) {
-    const TOperanden op = Operanden(static_cast<int>(en.Art));
+    const auto& platz = Konstruktionsangaben(en.Art).Operanden;
     std::string text;
     int belegt = 0;
     for (int i = 0; i < 3; ++i)
-        if (op.Platz[i] != TOperand::Keiner) belegt = i + 1;
+        if (platz[i] != TOperand::Keiner) belegt = i + 1;
     for (int i = 0; i < belegt; ++i) {
         if (i > 0) text += '|';
-        if (op.Platz[i] == TOperand::Name)
+        if (platz[i] == TOperand::Name)
             text += NameVon(en.Elemente[i].Element);
-        else if (op.Platz[i] == TOperand::Zahl)
+        else if (platz[i] == TOperand::Zahl)
             text += RealToField(en.Elemente[i].Zahl);
     }
     return text;

@@ -1,6 +1,7 @@
 #include "geometry/Konstruktion.h"
 
 #include "Dokument.h"
+#include "model/Elementarten.h"
 
 #include <cmath>
 
@@ -210,4 +211,28 @@ TEST(Konstruktion, ResultsAreStoredInTheNumberModes) {
     auto* s = d.S("s", a, p);
     EXPECT_FALSE(WerteEintragen(*s, {}));
     EXPECT_EQ(s->Bezuege[0], a);
+}
+
+// The rebuild recomputes a derived element only where the kind table says
+// so; every such pair must have a calculation here or among the mappings
+// and intersections, and every calculation here must be recomputed for the
+// kind it makes, or a dragged source would leave its constructions behind.
+TEST(Konstruktion, EveryRecomputedDerivationHasItsCalculation) {
+    for (int code = 0; code < AnzahlEntstehungsarten; ++code) {
+        const auto c = static_cast<TEntstehungsart>(code);
+        const bool anderswo = IstAbbildungsEntstehung(c) || c == TEntstehungsart::Schnitt;
+        EXPECT_FALSE(anderswo && IstKonstruktion(code)) << code;
+        for (int art = 0; art < AnzahlElementarten; ++art)
+            if (WirdNachgerechnet(static_cast<TElementart>(art), c)) {
+                EXPECT_TRUE(anderswo || IstKonstruktion(code)) << code << " for kind " << art;
+            }
+        if (!IstKonstruktion(code)) {
+            EXPECT_EQ(Construct(code, nullptr).Fehler, FehlerUnbekannteKonstruktion) << code;
+            continue;
+        }
+        // Without sources the calculation still says what it makes.
+        const auto r = Construct(code, nullptr);
+        EXPECT_EQ(r.Fehler, FehlerBezug) << code;
+        EXPECT_TRUE(WirdNachgerechnet(r.Art, c)) << code;
+    }
 }

@@ -1,0 +1,71 @@
+#pragma once
+// One row per derivation code: what the layers look up about a construction
+// or mapping instead of each having its own switch. A new construction is a
+// row here plus what is truly new about it: its calculation (the tables of
+// geometry/Konstruktion.cpp and exakt/ExakteGeometrie.cpp, keyed by the same
+// code) and the command that makes it.
+
+#include "model/Element.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace kalvorin {
+
+// What each of the three operand places of a derivation holds in the file.
+enum class TOperand : std::uint8_t { Keiner, Name, Zahl };
+
+// How the worksheet explains an element of the derivation.
+enum class TLoesungswegart : std::uint8_t {
+    Keiner,
+    // The element's own measure (length, area, volume) by its kind.
+    Mass,
+    Schnitt,
+    LotPunktEbene,
+    LotPunktGerade,
+    LotGeraden,
+    Spiegelung,
+};
+
+// The undo caption of a step that made an element: noun, name, verb
+// ("Schnittpunkt S1 bilden"). The noun is Punkt for a point, Gerade for a
+// line where set, else Wort, followed by the kind's word where MitArtwort.
+struct TSchrittname {
+    std::string_view Punkt;
+    std::string_view Gerade;
+    std::string_view Wort;
+    bool MitArtwort = false;
+    std::string_view Verb;
+};
+
+struct TKonstruktionsangaben {
+    TEntstehungsart Code;
+    // The code's name as the file writes it beside its number: "LotPE".
+    std::string_view Name;
+    // The element is the image of its Originalelement under a mapping.
+    bool Abbildung;
+    // The operand places in the file; bit i of Pflicht: place i must not be
+    // empty, or the derivation fails on reading.
+    std::array<TOperand, 3> Operanden;
+    std::uint8_t Pflicht;
+    // The mapping role whose element the derivation uses, or -1.
+    int Rolle;
+    // The description in the object list: {n} the element's name, {o} the
+    // original's, {1} … {3} the operands' names, {z1} … {z3} an operand's
+    // number, {f2} the second operand's number as a factor. Empty: none.
+    std::string_view Beschreibung;
+    TSchrittname Schritt;
+    TLoesungswegart Loesungsweg;
+};
+
+// The rows, in the order of the code.
+extern const std::array<TKonstruktionsangaben, AnzahlEntstehungsarten> Konstruktionsarten;
+
+// The row of a code number; null outside the codes.
+const TKonstruktionsangaben* Konstruktionsangaben(int code);
+inline const TKonstruktionsangaben& Konstruktionsangaben(TEntstehungsart code) {
+    return Konstruktionsarten[static_cast<std::size_t>(code)];
+}
+
+} // namespace kalvorin
