@@ -607,20 +607,15 @@ int Loesen(TAufruf& aufruf) {
     const TOptionen& o = aufruf.Optionen;
     TDokument& dokument = aufruf.Dokument;
     TMeldungsProtokoll& protokoll = aufruf.Protokoll;
-    const std::pair<const char*, exakt::TLoesungsart> arten[] = {
-        {"SchneidenClick", exakt::TLoesungsart::Schneiden},
-        {"LoteerzeugenClick", exakt::TLoesungsart::Lot},
-        {"SpiegelungClick", exakt::TLoesungsart::Spiegelung},
-        {"MessWinkelClick", exakt::TLoesungsart::Winkel},
-        {"MessLaengeClick", exakt::TLoesungsart::Laenge},
-        {"MessFlaecheClick", exakt::TLoesungsart::Flaeche},
-        {"MessVolumenClick", exakt::TLoesungsart::Volumen},
-    };
     if (args.size() < 3) return Fehlbedienung("solve erwartet eine Datei und einen Befehl.");
+    // The command's worked solution, by its name on the command line.
     const std::optional<exakt::TLoesungsart> art = [&]() -> std::optional<exakt::TLoesungsart> {
-        for (const auto& [name, a] : arten)
-            if (args.back() == name) return a;
-        return {};
+        const std::string& befehl = args.back();
+        const std::string_view click = "Click";
+        if (befehl.size() <= click.size() || !befehl.ends_with(click)) return {};
+        const TBefehlszeile* z = BefehlMitName(befehl.substr(0, befehl.size() - click.size()));
+        if (!z || !z->Loesungsweg) return {};
+        return z->Loesungsweg->Art;
     }();
     if (!art) return Fehlbedienung("Unbekannter Befehl: " + args.back());
     const std::vector<std::string> marken(args.begin() + 2, args.end() - 1);

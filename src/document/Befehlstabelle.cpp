@@ -84,15 +84,15 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "ErzDreieck", .Menue = "MarkierteObjekte", .Titel = "&Dreieck", .Hilfe = 336, .Hilfeseite = "festlegen.html#markierte", .Angebot = TBefehl::ErzDreieck, .Ausfuehren = ErzDreieck, .GrafikPopup = {"PUDreieckerzeugen", "Dreie&ck durch markierte Objekte festlegen"}, .ListenPopup = {"LiPUDreieckerzeugen", "&Dreieck festlegen"}},
     {.Name = "ErzPyramide", .Menue = "MarkierteObjekte", .Titel = "P&yramide", .Hilfe = 337, .Hilfeseite = "festlegen.html#pyramide", .Angebot = TBefehl::ErzPyramide, .Ausfuehren = ErzPyramide, .GrafikPopup = {"PUPyramideerzeugen", "Pyr&amide durch markierte Objekte festlegen"}, .ListenPopup = {"LiPUPyramideerzeugen", "P&yramide festlegen"}},
     {.Art = TZeilenart::Menue, .Name = "Konstruieren", .Menue = "", .Titel = "&Konstruieren", .Hilfe = 400, .Hilfeseite = "konstruieren.html", .Zustand = &TMenuZustand::Konstruieren, .Ui = TUiBefehl::Konstruieren},
-    {.Name = "Schneiden", .Menue = "Konstruieren", .Titel = "&Schneiden", .Hilfe = 410, .Hilfeseite = "konstruieren.html#schneiden", .Angebot = TBefehl::Schneiden, .Ausfuehren = Schneiden, .GrafikPopup = {"PUSchneiden", "Sc&hneiden", true}, .ListenPopup = {"LiPUSchneiden", "Sc&hneiden", true}},
-    {.Name = "Loteerzeugen", .Menue = "Konstruieren", .Titel = "&Lot erzeugen", .Hilfe = 420, .Hilfeseite = "konstruieren.html#lot", .Angebot = TBefehl::Loteerzeugen, .Ausfuehren = Loteerzeugen, .GrafikPopup = {"PULoterzeugen", "&Lot erzeugen"}, .ListenPopup = {"LiPULoteerzeugen", "&Lot erzeugen"}},
+    {.Name = "Schneiden", .Menue = "Konstruieren", .Titel = "&Schneiden", .Hilfe = 410, .Hilfeseite = "konstruieren.html#schneiden", .Angebot = TBefehl::Schneiden, .Ausfuehren = Schneiden, .GrafikPopup = {"PUSchneiden", "Sc&hneiden", true}, .ListenPopup = {"LiPUSchneiden", "Sc&hneiden", true}, .Loesungsweg = TLoesungswegAngebot{exakt::TLoesungsart::Schneiden, "Schnitt"}},
+    {.Name = "Loteerzeugen", .Menue = "Konstruieren", .Titel = "&Lot erzeugen", .Hilfe = 420, .Hilfeseite = "konstruieren.html#lot", .Angebot = TBefehl::Loteerzeugen, .Ausfuehren = Loteerzeugen, .GrafikPopup = {"PULoterzeugen", "&Lot erzeugen"}, .ListenPopup = {"LiPULoteerzeugen", "&Lot erzeugen"}, .Loesungsweg = TLoesungswegAngebot{exakt::TLoesungsart::Lot, "Lot"}},
     {.Name = "Mittebilden", .Menue = "Konstruieren", .Titel = "&Mitte bilden", .Hilfe = 430, .Hilfeseite = "konstruieren.html#mitte", .Angebot = TBefehl::Mittebilden, .Ausfuehren = Mittebilden, .GrafikPopup = {"PUMittebilden", "&Mitte bilden"}, .ListenPopup = {"LiPUMittebilden", "Mi&tte bilden"}},
     {.Art = TZeilenart::Menue, .Name = "Verknuepfen", .Menue = "Konstruieren", .Titel = "&Verknüpfen", .Hilfe = 440, .Hilfeseite = "konstruieren.html#verknuepfen", .Angebot = TBefehl::Verknuepfen},
     {.Name = "VSumme", .Menue = "Verknuepfen", .Titel = "&Vektorsumme", .Hilfe = 441, .Hilfeseite = "konstruieren.html#vektorsumme", .Angebot = TBefehl::VSumme, .Ausfuehren = VSumme},
     {.Name = "VGegen", .Menue = "Verknuepfen", .Titel = "&Gegenvektor", .Hilfe = 442, .Hilfeseite = "konstruieren.html#gegenvektor", .Angebot = TBefehl::VGegen, .Ausfuehren = VGegen},
     {.Name = "MVProdukt", .Menue = "Verknuepfen", .Titel = "Vektor&produkt", .Hilfe = 443, .Hilfeseite = "konstruieren.html#vektorprodukt", .Angebot = TBefehl::MVProdukt, .Ausfuehren = MVProdukt},
     {.Art = TZeilenart::Menue, .Name = "Abbilden", .Menue = "", .Titel = "&Abbilden", .Hilfe = 500, .Hilfeseite = "abbilden.html", .Zustand = &TMenuZustand::Abbilden, .Ui = TUiBefehl::Abbilden},
-    {.Name = "Spiegelung", .Menue = "Abbilden", .Titel = "S&piegelung festlegen", .Hilfe = 510, .Hilfeseite = "abbilden.html#spiegelung", .Angebot = TBefehl::Spiegelung, .Ausfuehren = Spiegelung},
+    {.Name = "Spiegelung", .Menue = "Abbilden", .Titel = "S&piegelung festlegen", .Hilfe = 510, .Hilfeseite = "abbilden.html#spiegelung", .Angebot = TBefehl::Spiegelung, .Ausfuehren = Spiegelung, .Loesungsweg = TLoesungswegAngebot{exakt::TLoesungsart::Spiegelung, "Spiegelung", true}},
     {.Name = "MStreckung", .Menue = "Abbilden", .Titel = "S&treckung festlegen...", .Hilfe = 520, .Hilfeseite = "abbilden.html#streckung", .Angebot = TBefehl::MStreckung, .Ui = TUiBefehl::MStreckung, .MitWert = {"StreckungFestlegen", StreckungMitFaktortext}},
     {.Name = "Projektion", .Menue = "Abbilden", .Titel = "P&rojektion festlegen", .Hilfe = 530, .Hilfeseite = "abbilden.html#projektion", .Angebot = TBefehl::Projektion, .Ausfuehren = Projektion},
     {.Art = TZeilenart::Trenner, .Name = "AbbildenStrich", .Menue = "Abbilden"},
@@ -103,10 +103,10 @@ const TBefehlszeile Tabelle[] = {
     {.Name = "Oprojezieren", .Menue = "Abbilden", .Titel = "&Orthogonalprojektion auf ", .Hilfe = 560, .Hilfeseite = "abbilden.html#anwenden", .Abbildung = TAbbildungsBefehl::Oprojezieren, .Ausfuehren = Oprojezieren},
     {.Name = "Pprojezieren", .Menue = "Abbilden", .Titel = "Par&allelprojektion auf ", .Hilfe = 560, .Hilfeseite = "abbilden.html#anwenden", .Abbildung = TAbbildungsBefehl::Pprojezieren, .Ausfuehren = Pprojezieren},
     {.Art = TZeilenart::Menue, .Name = "Messen", .Menue = "", .Titel = "&Messen", .Hilfe = 600, .Hilfeseite = "messen.html", .Zustand = &TMenuZustand::Messen, .Ui = TUiBefehl::Messen},
-    {.Name = "MessWinkel", .Menue = "Messen", .Titel = "&Winkel", .Hilfe = 610, .Hilfeseite = "messen.html#winkel", .Angebot = TBefehl::MessWinkel, .Ausfuehren = MessWinkel},
-    {.Name = "MessLaenge", .Menue = "Messen", .Titel = "&Länge", .Hilfe = 620, .Hilfeseite = "messen.html#laenge", .Angebot = TBefehl::MessLaenge, .Ausfuehren = MessLaenge},
-    {.Name = "MessFlaeche", .Menue = "Messen", .Titel = "&Fläche", .Hilfe = 630, .Hilfeseite = "messen.html#flaeche", .Angebot = TBefehl::MessFlaeche, .Ausfuehren = MessFlaeche},
-    {.Name = "MessVolumen", .Menue = "Messen", .Titel = "&Volumen", .Hilfe = 640, .Hilfeseite = "messen.html#volumen", .Angebot = TBefehl::MessVolumen, .Ausfuehren = MessVolumen},
+    {.Name = "MessWinkel", .Menue = "Messen", .Titel = "&Winkel", .Hilfe = 610, .Hilfeseite = "messen.html#winkel", .Angebot = TBefehl::MessWinkel, .Ausfuehren = MessWinkel, .Loesungsweg = TLoesungswegAngebot{exakt::TLoesungsart::Winkel, "Winkel"}},
+    {.Name = "MessLaenge", .Menue = "Messen", .Titel = "&Länge", .Hilfe = 620, .Hilfeseite = "messen.html#laenge", .Angebot = TBefehl::MessLaenge, .Ausfuehren = MessLaenge, .Loesungsweg = TLoesungswegAngebot{exakt::TLoesungsart::Laenge, "Länge"}},
+    {.Name = "MessFlaeche", .Menue = "Messen", .Titel = "&Fläche", .Hilfe = 630, .Hilfeseite = "messen.html#flaeche", .Angebot = TBefehl::MessFlaeche, .Ausfuehren = MessFlaeche, .Loesungsweg = TLoesungswegAngebot{exakt::TLoesungsart::Flaeche, "Fläche"}},
+    {.Name = "MessVolumen", .Menue = "Messen", .Titel = "&Volumen", .Hilfe = 640, .Hilfeseite = "messen.html#volumen", .Angebot = TBefehl::MessVolumen, .Ausfuehren = MessVolumen, .Loesungsweg = TLoesungswegAngebot{exakt::TLoesungsart::Volumen, "Volumen"}},
     {.Art = TZeilenart::Trenner, .Menue = "Messen"},
     {.Name = "Loesungsweg", .Menue = "Messen", .Titel = "L&ösungsweg...", .Hilfe = 650, .Hilfeseite = "loesungsweg.html", .Zustand = &TMenuZustand::Messen, .Ui = TUiBefehl::Loesungsweg, .GrafikPopup = {"PULoesungsweg", "L&ösungsweg...", true}, .ListenPopup = {"LiPULoesungsweg", "L&ösungsweg...", true}},
     {.Art = TZeilenart::Menue, .Name = "Ansicht", .Menue = "", .Titel = "An&sicht", .Hilfe = 700, .Hilfeseite = "ansicht.html", .Zustand = &TMenuZustand::Ansicht},
@@ -145,6 +145,22 @@ const TBefehlszeile* BefehlMitName(std::string_view name) {
     for (const TBefehlszeile& z : Tabelle)
         if (z.Art != TZeilenart::Trenner && name == z.Name) return &z;
     return nullptr;
+}
+
+std::vector<exakt::TLoesungsart> AngeboteneLoesungswege(const TListe& liste) {
+    std::vector<exakt::TLoesungsart> r;
+    const TAngebote angebote = BerechneAngebote(liste);
+    for (const TBefehlszeile& z : Tabelle)
+        if (z.Loesungsweg &&
+            (z.Loesungsweg->OhneAngebot || (z.Angebot && angebote[*z.Angebot].aktiv)))
+            r.push_back(z.Loesungsweg->Art);
+    return r;
+}
+
+std::string_view LoesungswegName(exakt::TLoesungsart art) {
+    for (const TBefehlszeile& z : Tabelle)
+        if (z.Loesungsweg && z.Loesungsweg->Art == art) return z.Loesungsweg->Name;
+    return {};
 }
 
 std::optional<TAngebotsanzeige> Angebotsanzeige(const TBefehlszeile& z, const TAngebote& a,

@@ -5,12 +5,14 @@
 
 #include "document/Angebote.h"
 #include "document/MenuZustand.h"
+#include "exakt/Loesungsweg.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalvorin {
 
@@ -96,6 +98,17 @@ enum class TUiBefehl : std::uint8_t {
 };
 inline constexpr int AnzahlUiBefehle = static_cast<int>(TUiBefehl::Info) + 1;
 
+// The worked solution of a command, in the window "Lösungsweg" and in
+// kalvorin-tool's solve.
+struct TLoesungswegAngebot {
+    exakt::TLoesungsart Art;
+    const char* Name; // in the window's list of tasks
+    // The reflection of a point in a marked point, line or plane is not a
+    // command of the marks (the mirror is chosen first): the worked
+    // solution itself tells whether the marks fit.
+    bool OhneAngebot = false;
+};
+
 // A command that runs with one value typed as text.
 struct TMitWert {
     const char* Name = "";
@@ -139,6 +152,7 @@ struct TBefehlszeile {
     // same without the dialog, the value given as text, under the name
     // kalvorin-tool knows it by ("Name=WERT"). The offer decides when it runs.
     TMitWert MitWert;
+    std::optional<TLoesungswegAngebot> Loesungsweg;
 };
 
 // All rows in menu order.
@@ -146,6 +160,11 @@ std::span<const TBefehlszeile> Befehlstabelle();
 
 // The row of the object name; null when there is none.
 const TBefehlszeile* BefehlMitName(std::string_view name);
+
+// The worked solutions the marked elements of the list offer, in menu order.
+std::vector<exakt::TLoesungsart> AngeboteneLoesungswege(const TListe& liste);
+// The name of a worked solution in the window's list of tasks.
+std::string_view LoesungswegName(exakt::TLoesungsart art);
 
 // Where the item of a row stands, for the offers.
 enum class TAngebotsort : std::uint8_t { Hauptmenue, GrafikPopup, ListenPopup };

@@ -1,6 +1,6 @@
 #include "ui/TLoesungswegForm.h"
 
-#include "document/Angebote.h"
+#include "document/Befehlstabelle.h"
 #include "document/Dokument.h"
 #include "document/Messen.h"
 #include "model/Meldungen.h"
@@ -23,42 +23,13 @@ namespace kalvorin {
 
 using exakt::TLoesungsart;
 
-namespace {
-
-struct TAufgabe {
-    TBefehl Befehl;
-    TLoesungsart Art;
-    const char* Name;
-    // The reflection of a point in a marked point, line or plane is not a
-    // command of the marks (the mirror is chosen first): the worked
-    // solution itself tells whether the marks fit.
-    bool OhneAngebot = false;
-};
-
-const TAufgabe Aufgaben[] = {
-    {TBefehl::Schneiden, TLoesungsart::Schneiden, "Schnitt"},
-    {TBefehl::Loteerzeugen, TLoesungsart::Lot, "Lot"},
-    {TBefehl::Spiegelung, TLoesungsart::Spiegelung, "Spiegelung", true},
-    {TBefehl::MessWinkel, TLoesungsart::Winkel, "Winkel"},
-    {TBefehl::MessLaenge, TLoesungsart::Laenge, "Länge"},
-    {TBefehl::MessFlaeche, TLoesungsart::Flaeche, "Fläche"},
-    {TBefehl::MessVolumen, TLoesungsart::Volumen, "Volumen"},
-};
-
-} // namespace
-
 std::vector<TLoesungsart> AngeboteneLoesungswege(const TDokument& d) {
-    std::vector<TLoesungsart> r;
-    const TAngebote angebote = BerechneAngebote(d.Liste());
-    for (const TAufgabe& a : Aufgaben)
-        if (angebote[a.Befehl].aktiv || a.OhneAngebot) r.push_back(a.Art);
-    return r;
+    return AngeboteneLoesungswege(d.Liste());
 }
 
 QString LoesungsartName(TLoesungsart art) {
-    for (const TAufgabe& a : Aufgaben)
-        if (a.Art == art) return QString::fromUtf8(a.Name);
-    return {};
+    const std::string_view name = LoesungswegName(art);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 TLoesungswegForm::TLoesungswegForm(QWidget* eltern) : QDialog(eltern) {

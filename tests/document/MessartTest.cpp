@@ -5,10 +5,12 @@
 #include "BefehleTest.h"
 
 #include "../Testnamen.h"
+#include "document/Befehlstabelle.h"
 #include "document/Messen.h"
 #include "exakt/ExakteMessung.h"
 #include "storage/Einstellungen.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <utility>
@@ -150,6 +152,25 @@ TEST(Messart, OnlyTheRowsPatternsGiveACase) {
     EXPECT_EQ(gefunden, erwartet);
     // The other commands measure nothing.
     EXPECT_FALSE(AngebotUndFall(TBefehl::Mittebilden, Muster("2------")).Messart);
+}
+
+// The window "Lösungsweg" and the tool offer a measured case's worked
+// solution under the command's row, and it is there for the case.
+TEST_P(Messart_, TheCommandsWorkedSolutionIsOfferedAndWorked) {
+    const TMessfall& f = GetParam();
+    Aufbauen(*this, f.Muster);
+    const TBefehlszeile* zeile = nullptr;
+    for (const TBefehlszeile& z : Befehlstabelle())
+        if (z.Angebot == f.Befehl) zeile = &z;
+    ASSERT_NE(zeile, nullptr);
+    ASSERT_TRUE(zeile->Loesungsweg.has_value()) << zeile->Name;
+    const exakt::TLoesungsart art = zeile->Loesungsweg->Art;
+    const std::vector<exakt::TLoesungsart> angeboten = AngeboteneLoesungswege(L);
+    EXPECT_NE(std::find(angeboten.begin(), angeboten.end(), art), angeboten.end()) << f.Muster;
+    EXPECT_FALSE(LoesungswegName(art).empty());
+    const auto weg = LoesungswegDerMarkierten(L, art);
+    ASSERT_TRUE(weg.has_value()) << f.Muster;
+    EXPECT_FALSE(weg->Zeilen.empty()) << f.Muster;
 }
 
 } // namespace
