@@ -1,8 +1,8 @@
 // Opening a document as the program does it: read the file, rebuild every
 // element, draw the view into an 800 x 800 image; and saving it again.
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "view/qt/Bildausgabe.h"
 

@@ -5,8 +5,8 @@
 // dragged. Targets (median, on a 2-core machine): full HD at most 8.3 ms,
 // 4K at most 16 ms. BM_PunktZiehenNeuaufbau is the rebuild alone.
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "view/qt/Bandzeichnen.h"
 

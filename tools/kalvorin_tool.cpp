@@ -8,13 +8,13 @@
 //   worksheet IN.kvr OUT.pdf|OUT.tex [--titel T] [--klasse K]
 // --decimal-separator , or . overrides the locale's separator.
 
-#include "document/Arbeitsblatt.h"
-#include "document/Befehle.h"
-#include "document/Befehlstabelle.h"
+#include "ausgabe/Arbeitsblatt.h"
+#include "ausgabe/Zeichnen.h"
+#include "befehle/Befehle.h"
+#include "befehle/Befehlstabelle.h"
+#include "befehle/Messen.h"
 #include "document/Dokument.h"
-#include "document/Messen.h"
 #include "document/Neuaufbau.h"
-#include "document/Zeichnen.h"
 #include "exakt/ExakteMessung.h"
 #include "exakt/Gleichungen.h"
 #include "exakt/Loesungsweg.h"

@@ -1,6 +1,8 @@
 #include "document/Dateiregeln.h"
 
 #include "document/Dokument.h"
+#include "storage/DokumentdateiFormat.h"
+#include "storage/Felder.h"
 
 namespace kalvorin {
 
@@ -33,6 +35,23 @@ std::string Fensterbeschriftung(const TDokument& d, int ordinal) {
     if (d.Dateiname().empty()) return "neu" + std::to_string(ordinal) + ".kvr";
     return DateinameOhneOrdner(d.Dateiname()) +
            (d.Schreibgeschuetzt() ? " (schreibgeschützt)" : "");
+}
+
+std::string SpeicherFehler(std::string_view name) {
+    if (name.empty()) return {};
+    const std::string n(name);
+    if (n.find(' ') != std::string::npos)
+        return "Der Name \"" + n +
+               "\" enthält Leerzeichen; so kann er in der Datei nicht "
+               "gespeichert werden.";
+    if (std::string fehler = dokument::NamensFehler(name); !fehler.empty()) return fehler;
+    const std::string sektion = dokument::Sektionsform(EscapeName(name));
+    for (const char* eigen : {dokument::Version, dokument::Achsen, dokument::Ebenen})
+        if (sektion == dokument::Sektionsform(eigen))
+            return "Der Name " + n +
+                   " kann nicht gespeichert werden, da er in der Datei schon für "
+                   "einen anderen Abschnitt steht.";
+    return {};
 }
 
 } // namespace kalvorin

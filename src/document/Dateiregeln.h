@@ -4,6 +4,7 @@
 // caption. File names are the system's bytes (UTF-8).
 
 #include <string>
+#include <string_view>
 
 namespace kalvorin {
 
@@ -29,5 +30,10 @@ std::string SpeichernUnterVorschlag(const TDokument& d);
 // " (schreibgeschützt)" when it was opened read-only; "neu" + ordinal +
 // ".kvr" while it has no file.
 std::string Fensterbeschriftung(const TDokument& d, int ordinal);
+
+// Why the document file could not store the name so that it reads back as
+// itself (too long, outside Windows-1252, "|", blanks, a section the file
+// uses for itself); empty when it can.
+std::string SpeicherFehler(std::string_view name);
 
 } // namespace kalvorin

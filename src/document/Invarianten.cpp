@@ -1,7 +1,7 @@
 #include "document/Invarianten.h"
 
+#include "document/Dateiregeln.h"
 #include "document/Dokument.h"
-#include "document/ElementEingabe.h"
 #include "model/Abhaengigkeiten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"

@@ -1,6 +1,6 @@
 #include "document/Rueckgaengig.h"
 
-#include "document/Szenentext.h"
+#include "model/Elementarten.h"
 #include "model/Konstruktionsarten.h"
 
 #include <vector>

@@ -6,7 +6,7 @@
 // ten kilobytes a copy, so whole copies are cheap enough for the 100 steps
 // kept.
 
-#include "document/Arbeitsblattfragen.h"
+#include "document/Fragenwahl.h"
 #include "math/Koordinatensystem.h"
 #include "model/Liste.h"
 

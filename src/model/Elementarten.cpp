@@ -51,4 +51,9 @@ const TArtangaben* Artangaben(int art) {
                                                 : nullptr;
 }
 
+std::string Artwort(TElementart art) {
+    const TArtangaben* a = Artangaben(static_cast<int>(art));
+    return a ? std::string(a->Wort) : std::string("Objekt");
+}
+
 } // namespace kalvorin

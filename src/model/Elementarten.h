@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace kalvorin {
@@ -58,6 +59,10 @@ const TArtangaben* Artangaben(int art);
 inline const TArtangaben& Artangaben(TElementart art) {
     return Elementarten[static_cast<std::size_t>(art)];
 }
+
+// The word for an element's kind, as the object list's menus and dialogs
+// say it ("Punkt", "Gerade", ...); "Objekt" outside the kind bytes.
+std::string Artwort(TElementart art);
 
 // Whether the rebuild recomputes an element of the kind derived by code.
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code);

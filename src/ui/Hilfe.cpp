@@ -1,6 +1,6 @@
 #include "ui/Hilfe.h"
 
-#include "document/Befehlstabelle.h"
+#include "befehle/Befehlstabelle.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "ui/TAnaGraphBox.h"
 
+#include "ausgabe/Szenentext.h"
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Szenentext.h"
-#include "document/Zeichnen.h"
 #include "storage/Einstellungen.h"
 #include "ui/Ausgabeoptionen.h"
 #include "ui/Barrierefreiheit.h"

@@ -1,7 +1,7 @@
 #include "ui/TArbeitsblattDlg.h"
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
 #include "ui/DialogSkalierung.h"

@@ -4,8 +4,8 @@
 // the task with the given elements on the first page, the solution from a
 // new page on.
 
-#include "document/Arbeitsblatt.h"
-#include "document/ArbeitsblattAuswahl.h"
+#include "ausgabe/Arbeitsblatt.h"
+#include "ausgabe/ArbeitsblattAuswahl.h"
 #include "ui/Dateidialog.h"
 
 #include <QDialog>

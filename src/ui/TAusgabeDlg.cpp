@@ -1,7 +1,7 @@
 #include "ui/TAusgabeDlg.h"
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "ui/Ausgabeoptionen.h"

@@ -3,7 +3,7 @@
 // by name or typed with a new name; area and angles shown while typing.
 // OK is the only accepting button.
 
-#include "document/DreieckEingabe.h"
+#include "eingabe/DreieckEingabe.h"
 #include "ui/TElementDLG.h"
 
 #include <array>

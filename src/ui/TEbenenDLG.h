@@ -3,7 +3,7 @@
 // from points, vectors and lines named in combo boxes; every complete way
 // can be viewed as the normal form.
 
-#include "document/EbenenEingabe.h"
+#include "eingabe/EbenenEingabe.h"
 #include "ui/TElementDLG.h"
 
 #include <array>

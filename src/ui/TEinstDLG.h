@@ -4,7 +4,7 @@
 // ends. The two colour panels store their colour as soon as the colour
 // dialog closes, also when this dialog is cancelled afterwards.
 
-#include "document/EinstellungsEingabe.h"
+#include "eingabe/EinstellungsEingabe.h"
 #include "math/Farbe.h"
 
 #include <QDialog>

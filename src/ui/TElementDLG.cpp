@@ -1,7 +1,7 @@
 #include "ui/TElementDLG.h"
 
 #include "document/Dokument.h"
-#include "document/ElementEingabe.h"
+#include "eingabe/ElementEingabe.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"

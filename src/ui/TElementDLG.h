@@ -7,7 +7,7 @@
 // dialog open, help per page, and the size that follows the screen.
 
 #include "document/Dokument.h"
-#include "document/ElementEingabe.h"
+#include "eingabe/ElementEingabe.h"
 #include "math/Farbe.h"
 #include "model/Element.h"
 

@@ -3,7 +3,7 @@
 // by a point and a direction vector; points and vectors are chosen by name
 // or created with the line.
 
-#include "document/GeradenEingabe.h"
+#include "eingabe/GeradenEingabe.h"
 #include "ui/TElementDLG.h"
 
 #include <array>

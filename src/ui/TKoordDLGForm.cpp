@@ -1,7 +1,7 @@
 #include "ui/TKoordDLGForm.h"
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Zeichnen.h"
 #include "ui/DialogSkalierung.h"
 #include "ui/Hilfe.h"
 #include "ui/TElementDLG.h"

@@ -5,7 +5,7 @@
 // preview beside them. The dialog edits a copy; "O&K" hands it to the
 // document in one change, "A&bbruch" leaves the document as it was.
 
-#include "document/KoordinatensystemEingabe.h"
+#include "eingabe/KoordinatensystemEingabe.h"
 #include "math/Farbe.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "ui/TListenformular.h"
 
-#include "document/Angebote.h"
-#include "document/Befehlstabelle.h"
+#include "befehle/Angebote.h"
+#include "befehle/Befehlstabelle.h"
 #include "document/Dokument.h"
 #include "ui/Hilfe.h"
 #include "ui/Objektbilder.h"

@@ -4,7 +4,7 @@
 // and hides them and their names, sorts the list, deletes the marked
 // elements and reaches the construction commands through its popup menu.
 
-#include "document/Objektliste.h"
+#include "ausgabe/Objektliste.h"
 
 #include <QDockWidget>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "ui/TLoesungswegForm.h"
 
-#include "document/Befehlstabelle.h"
+#include "befehle/Befehlstabelle.h"
+#include "befehle/Messen.h"
 #include "document/Dokument.h"
-#include "document/Messen.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
 #include "ui/Dateidialog.h"

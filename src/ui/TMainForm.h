@@ -2,7 +2,7 @@
 // The program's frame window: the menu bar with every command, the area that
 // holds the document windows, and the rules that keep both in step.
 
-#include "document/MenuZustand.h"
+#include "befehle/MenuZustand.h"
 #include "ui/Dateidialog.h"
 
 #include <QHash>

@@ -3,7 +3,7 @@
 // foot point along a vector; points and vectors are chosen by name or
 // created with the arrow.
 
-#include "document/PfeilEingabe.h"
+#include "eingabe/PfeilEingabe.h"
 #include "ui/TElementDLG.h"
 
 class QComboBox;

@@ -2,7 +2,7 @@
 // "Festlegen eines Punktes": a new point by its coordinates or by a start
 // point and a vector, or the properties of an existing point.
 
-#include "document/PunktEingabe.h"
+#include "eingabe/PunktEingabe.h"
 #include "ui/TElementDLG.h"
 
 class QComboBox;

@@ -3,7 +3,7 @@
 // name or typed with a new name, over a triangle of the document; the
 // volume shown while typing. OK is the only accepting button.
 
-#include "document/PyramidenEingabe.h"
+#include "eingabe/PyramidenEingabe.h"
 #include "ui/TElementDLG.h"
 
 class QComboBox;

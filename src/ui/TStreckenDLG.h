@@ -2,7 +2,7 @@
 // "Festlegen einer Strecke": a segment between two points, each chosen by
 // name or created with the segment; its length shown while it is typed.
 
-#include "document/StreckenEingabe.h"
+#include "eingabe/StreckenEingabe.h"
 #include "ui/TElementDLG.h"
 
 class QComboBox;

@@ -1,6 +1,6 @@
 #include "ui/TStreckungsDLG.h"
 
-#include "document/Befehle.h"
+#include "befehle/Befehle.h"
 #include "document/Dokument.h"
 #include "ui/DialogSkalierung.h"
 #include "ui/Hilfe.h"

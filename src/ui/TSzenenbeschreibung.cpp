@@ -1,6 +1,6 @@
 #include "ui/TSzenenbeschreibung.h"
 
-#include "document/Szenentext.h"
+#include "ausgabe/Szenentext.h"
 #include "ui/Hilfe.h"
 #include "ui/TGrafChildForm.h"
 

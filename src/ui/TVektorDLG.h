@@ -2,7 +2,7 @@
 // "Festlegen eines Vektors": a free vector by its three components, or an
 // existing vector shown with how it is defined (and renamed).
 
-#include "document/VektorEingabe.h"
+#include "eingabe/VektorEingabe.h"
 #include "ui/TElementDLG.h"
 
 namespace kalvorin {

@@ -1,4 +1,4 @@
-#include "document/Angebote.h"
+#include "befehle/Angebote.h"
 #include "model/Markierung.h"
 
 #include <gtest/gtest.h>

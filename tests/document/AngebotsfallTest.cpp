@@ -4,7 +4,7 @@
 #include "BefehleTest.h"
 
 #include "../Testnamen.h"
-#include "document/Befehlstabelle.h"
+#include "befehle/Befehlstabelle.h"
 
 #include <cctype>
 #include <map>

@@ -3,9 +3,9 @@
 // of the drawing (which leaves the document alone) and the text of both
 // pages.
 
-#include "document/Arbeitsblatt.h"
+#include "ausgabe/Arbeitsblatt.h"
 #include "Abiturszene.h"
-#include "document/Zeichnen.h"
+#include "ausgabe/Zeichnen.h"
 #include "view/Protokollflaeche.h"
 
 #include <gtest/gtest.h>

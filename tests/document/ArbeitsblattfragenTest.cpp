@@ -4,8 +4,8 @@
 // and the sheet that asks exactly the chosen questions and answers them.
 
 #include "Abiturszene.h"
-#include "document/Arbeitsblatt.h"
-#include "document/ArbeitsblattAuswahl.h"
+#include "ausgabe/Arbeitsblatt.h"
+#include "ausgabe/ArbeitsblattAuswahl.h"
 #include "storage/TestOrdner.h"
 #include "storage/Wiederherstellungsablage.h"
 

@@ -2,7 +2,7 @@
 // A document to run commands on: helpers append elements by name, mark them
 // and read back what the commands made; every message is recorded.
 
-#include "document/Befehle.h"
+#include "befehle/Befehle.h"
 #include "document/Testzugang.h"
 #include "model/ElementBauer.h"
 #include "model/Meldungen.h"

@@ -1,4 +1,4 @@
-#include "document/Befehlstabelle.h"
+#include "befehle/Befehlstabelle.h"
 
 #include "document/Dokument.h"
 #include "document/Testzugang.h"

@@ -1,7 +1,7 @@
 #include "document/Dokument.h"
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "view/Protokollflaeche.h"
 

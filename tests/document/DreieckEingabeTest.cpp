@@ -1,6 +1,6 @@
 // The triangle dialog's input model: the live values, its checks in order,
 // and what an accepted input adds or changes.
-#include "document/DreieckEingabe.h"
+#include "eingabe/DreieckEingabe.h"
 #include "Testnamen.h"
 
 #include "document/Dokument.h"

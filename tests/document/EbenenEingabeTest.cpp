@@ -1,4 +1,4 @@
-#include "document/EbenenEingabe.h"
+#include "eingabe/EbenenEingabe.h"
 #include "Testnamen.h"
 
 #include "document/Dokument.h"

@@ -1,9 +1,9 @@
 // The settings dialog without its widgets: what its pages show, what "OK"
 // writes back, and that every reader sees the change at once.
-#include "document/EinstellungsEingabe.h"
+#include "eingabe/EinstellungsEingabe.h"
 
+#include "ausgabe/Objektliste.h"
 #include "document/Dokument.h"
-#include "document/Objektliste.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 

@@ -3,7 +3,7 @@
 
 #include "BefehleTest.h"
 
-#include "document/Messen.h"
+#include "befehle/Messen.h"
 #include "storage/Einstellungen.h"
 
 #include <filesystem>

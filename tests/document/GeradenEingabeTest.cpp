@@ -1,4 +1,4 @@
-#include "document/GeradenEingabe.h"
+#include "eingabe/GeradenEingabe.h"
 #include "Testnamen.h"
 
 #include "geometry/Auswertung.h"

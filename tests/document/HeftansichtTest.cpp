@@ -4,7 +4,7 @@
 // overlap. Checked on the recording canvas.
 
 #include "BefehleTest.h"
-#include "document/Zeichnen.h"
+#include "ausgabe/Zeichnen.h"
 #include "math/Projektion.h"
 #include "storage/EinstellungenSichern.h"
 #include "view/Ausgabemasse.h"

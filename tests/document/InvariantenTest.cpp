@@ -1,6 +1,6 @@
 #include "document/Invarianten.h"
 
-#include "document/Befehle.h"
+#include "befehle/Befehle.h"
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"

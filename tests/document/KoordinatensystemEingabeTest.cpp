@@ -1,7 +1,7 @@
 // The coordinate-system dialog without its widgets: the range check with
 // its warning, numbers that are none, the preview of its own, and a
 // document that changes only on "O&K", in one rebuild.
-#include "document/KoordinatensystemEingabe.h"
+#include "eingabe/KoordinatensystemEingabe.h"
 #include "Testnamen.h"
 
 #include "document/Testzugang.h"

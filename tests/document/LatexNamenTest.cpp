@@ -6,8 +6,8 @@
 // compiled once with pdflatex, with all of its names at once.
 
 #include "BefehleTest.h"
-#include "document/Arbeitsblatt.h"
-#include "document/Messen.h"
+#include "ausgabe/Arbeitsblatt.h"
+#include "befehle/Messen.h"
 #include "exakt/Loesungsweg.h"
 #include "storage/Cp1252.h"
 #include "storage/TestOrdner.h"

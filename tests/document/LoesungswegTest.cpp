@@ -2,7 +2,7 @@
 // their LaTeX compiled with pdflatex, alone and \input into a worksheet.
 
 #include "exakt/Loesungsweg.h"
-#include "document/Messen.h"
+#include "befehle/Messen.h"
 #include "model/ElementBauer.h"
 #include "storage/EinstellungenSichern.h"
 

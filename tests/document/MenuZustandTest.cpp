@@ -1,4 +1,4 @@
-#include "document/MenuZustand.h"
+#include "befehle/MenuZustand.h"
 
 #include <gtest/gtest.h>
 

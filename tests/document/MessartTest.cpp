@@ -5,8 +5,8 @@
 #include "BefehleTest.h"
 
 #include "../Testnamen.h"
-#include "document/Befehlstabelle.h"
-#include "document/Messen.h"
+#include "befehle/Befehlstabelle.h"
+#include "befehle/Messen.h"
 #include "exakt/ExakteMessung.h"
 #include "storage/Einstellungen.h"
 

@@ -1,6 +1,6 @@
 #include "BefehleTest.h"
 
-#include "document/Messen.h"
+#include "befehle/Messen.h"
 #include "storage/Einstellungen.h"
 
 using namespace kalvorin;

@@ -3,9 +3,9 @@
 // before anything is created, so that saving cannot fail later.
 
 #include "Testnamen.h"
-#include "document/EbenenEingabe.h"
-#include "document/GeradenEingabe.h"
-#include "document/PunktEingabe.h"
+#include "eingabe/EbenenEingabe.h"
+#include "eingabe/GeradenEingabe.h"
+#include "eingabe/PunktEingabe.h"
 
 #include "model/ElementBauer.h"
 #include "model/Meldungen.h"

@@ -1,4 +1,4 @@
-#include "document/Objektliste.h"
+#include "ausgabe/Objektliste.h"
 #include "Testnamen.h"
 
 #include "geometry/Dokument.h"

@@ -1,4 +1,4 @@
-#include "document/PunktEingabe.h"
+#include "eingabe/PunktEingabe.h"
 #include "Testnamen.h"
 
 #include "document/Dokument.h"

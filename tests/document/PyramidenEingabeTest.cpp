@@ -1,6 +1,6 @@
 // The pyramid dialog's input model: the live volume, its checks in order,
 // what an accepted input adds, and a base that is gone.
-#include "document/PyramidenEingabe.h"
+#include "eingabe/PyramidenEingabe.h"
 #include "Testnamen.h"
 
 #include "document/Dokument.h"

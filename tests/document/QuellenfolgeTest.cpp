@@ -4,9 +4,9 @@
 // the same elements in the same places, and undo gives the old file back.
 
 #include "BefehleTest.h"
-#include "document/GeradenEingabe.h"
 #include "document/Invarianten.h"
-#include "document/PunktEingabe.h"
+#include "eingabe/GeradenEingabe.h"
+#include "eingabe/PunktEingabe.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // change, byte for byte.
 
 #include "BefehleTest.h"
-#include "document/Befehle.h"
-#include "document/Messen.h"
-#include "document/PunktEingabe.h"
+#include "befehle/Befehle.h"
+#include "befehle/Messen.h"
+#include "eingabe/PunktEingabe.h"
 #include "storage/Dokumentdatei.h"
 #include "storage/Zahlen.h"
 

@@ -2,10 +2,10 @@
 // show, their checks in order, and what an accepted input adds.
 
 #include "Testnamen.h"
-#include "document/PfeilEingabe.h"
-#include "document/StreckenEingabe.h"
 #include "document/Testzugang.h"
-#include "document/VektorEingabe.h"
+#include "eingabe/PfeilEingabe.h"
+#include "eingabe/StreckenEingabe.h"
+#include "eingabe/VektorEingabe.h"
 
 #include "model/ElementBauer.h"
 #include "model/Meldungen.h"

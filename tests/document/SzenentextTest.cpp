@@ -1,7 +1,7 @@
-#include "document/Szenentext.h"
+#include "ausgabe/Szenentext.h"
 
+#include "ausgabe/Objektliste.h"
 #include "document/BefehleTest.h"
-#include "document/Objektliste.h"
 #include "geometry/Dokument.h"
 #include "storage/EinstellungenSichern.h"
 

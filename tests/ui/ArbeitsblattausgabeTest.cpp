@@ -6,8 +6,8 @@
 // at least 8 cm wide. With KALVORIN_BILDER set, the pages are left there as
 // PNG files to look at.
 
+#include "ausgabe/Arbeitsblatt.h"
 #include "document/Abiturszene.h"
-#include "document/Arbeitsblatt.h"
 #include "storage/TestOrdner.h"
 
 #include <QDir>

@@ -4,10 +4,10 @@
 
 #include "Dialogtest.h"
 
+#include "ausgabe/Szenentext.h"
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Szenentext.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 #include "geometry/Auswertung.h"
 #include "storage/Einstellungen.h"
 #include "storage/Zahlen.h"

@@ -2,9 +2,9 @@
 // document commands with their file dialogs answered through the seam, the
 // mouse in the view, the popup and the close query.
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 #include "geometry/Auswertung.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"

@@ -4,9 +4,9 @@
 // clipboard, and what happens when a file cannot be written.
 
 #include "Testnamen.h"
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
 #include "storage/Einstellungen.h"

@@ -6,9 +6,9 @@
 // the lines g = AB and h = CD, then the angle between g and h and the volume
 // of ABCD measured.
 
-#include "document/Befehle.h"
+#include "befehle/Befehle.h"
 #include "document/Dokument.h"
-#include "document/PunktEingabe.h"
+#include "eingabe/PunktEingabe.h"
 #include "model/Meldungen.h"
 
 #include <gtest/gtest.h>

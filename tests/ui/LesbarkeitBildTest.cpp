@@ -2,9 +2,9 @@
 // document, checked pixel by pixel: the points stay visible where they lie in
 // front, and hidden where they lie behind.
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 #include "model/ElementBauer.h"
 #include "view/qt/Bildausgabe.h"
 #include "view/qt/QtZeichenflaeche.h"

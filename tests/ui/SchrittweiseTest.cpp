@@ -3,8 +3,8 @@
 // object list and the picture follow the step; the document is never
 // changed. And "Arbeitsblatt speichern..." through its dialog.
 
+#include "ausgabe/Arbeitsblatt.h"
 #include "document/Abiturszene.h"
-#include "document/Arbeitsblatt.h"
 #include "storage/TestOrdner.h"
 #include "ui/ObjektlistenAnbindung.h"
 #include "ui/Schrittleiste.h"

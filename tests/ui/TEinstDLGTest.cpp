@@ -4,7 +4,7 @@
 // page, and the open documents drawn again afterwards.
 #include "ui/TEinstDLG.h"
 
-#include "document/Objektliste.h"
+#include "ausgabe/Objektliste.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 #include "ui/Hilfe.h"

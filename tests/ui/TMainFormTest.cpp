@@ -1,7 +1,7 @@
 #include "ui/TMainForm.h"
 
-#include "document/Angebote.h"
-#include "document/Befehlstabelle.h"
+#include "befehle/Angebote.h"
+#include "befehle/Befehlstabelle.h"
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "ui/Hilfe.h"

@@ -4,8 +4,8 @@
 // part put into a worksheet with \input, and the same file from
 // kalvorin-tool.
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 #include "storage/TestOrdner.h"

@@ -4,9 +4,9 @@
 
 #include "view/Metadatei.h"
 
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/DateiErsetzen.h"
 #include "storage/TestOrdner.h"

@@ -3,9 +3,9 @@
 // their size, and the axis names keep clear of the tick numbers beside them.
 
 #include "Protokollflaeche.h"
+#include "ausgabe/Zeichnen.h"
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 
 #include <gtest/gtest.h>
 

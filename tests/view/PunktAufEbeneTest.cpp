@@ -6,11 +6,11 @@
 #include "Protokollflaeche.h"
 #include "Rasterflaeche.h"
 
-#include "document/Befehle.h"
+#include "ausgabe/Zeichnen.h"
+#include "befehle/Befehle.h"
 #include "document/Dokument.h"
-#include "document/PunktEingabe.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
+#include "eingabe/PunktEingabe.h"
 #include "model/Meldungen.h"
 
 #include <gtest/gtest.h>

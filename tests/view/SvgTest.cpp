@@ -6,7 +6,7 @@
 
 #include "view/Svg.h"
 
-#include "document/Zeichnen.h"
+#include "ausgabe/Zeichnen.h"
 #include "storage/EinstellungenSichern.h"
 #include "storage/Xml.h"
 #include "view/Vollszene.h"

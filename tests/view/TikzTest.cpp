@@ -6,7 +6,7 @@
 
 #include "view/Tikz.h"
 
-#include "document/Zeichnen.h"
+#include "ausgabe/Zeichnen.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
 #include "view/Protokollflaeche.h"

@@ -4,10 +4,10 @@
 // for TikZ, LibreOffice and libwmf for the metafiles) and compared with the
 // PNG of the same figure: where the drawing lies, and how its colours look.
 
-#include "document/Befehle.h"
+#include "ausgabe/Zeichnen.h"
+#include "befehle/Befehle.h"
 #include "document/Dokument.h"
 #include "document/Testzugang.h"
-#include "document/Zeichnen.h"
 #include "model/ElementBauer.h"
 #include "storage/EinstellungenSichern.h"
 #include "storage/TestOrdner.h"

@@ -1,0 +1,459 @@
+#include "befehle/Messen.h"
+
+#include "befehle/Befehle.h"
+#include "befehle/BefehleHilfen.h"
+#include "exakt/ExakteMessung.h"
+#include "geometry/Auswertung.h"
+#include "geometry/Schnitt.h"
+#include "model/Auswahl.h"
+#include "storage/Einstellungen.h"
+#include "storage/Zahlen.h"
+
+#include <cmath>
+#include <vector>
+
+namespace kalvorin {
+
+namespace {
+
+using Liste = TAuswahl::Elemente;
+
+constexpr const char* Absatz = "\r\n\r\n";
+
+Real Grad(Real bogen) {
+    return bogen / GradInBogen;
+}
+
+// Lines and planes have no sense of direction: the angle at which they meet
+// is the smaller of the two angles between their directions, 0° to 90°.
+Real Schnittwinkel(TTripel u, TTripel v) {
+    const Real w = Grad(Zwischenwinkel(u, v));
+    return w > 90 ? 180 - w : w;
+}
+
+// The angle between a direction and a plane with normal n, 0° to 90°:
+// sin α = |u·n| / (|u|·|n|).
+Real WinkelZurEbene(TTripel u, TTripel n) {
+    return std::fabs(90 - Grad(Zwischenwinkel(u, n)));
+}
+
+// Evaluates the elements with f; false as soon as one of them fails.
+template <class T, class F> bool Alle(const Liste& e, std::vector<T>& werte, F f) {
+    werte.resize(e.size());
+    for (std::size_t i = 0; i < e.size(); ++i)
+        if (f(*e[i], werte[i]) != KeinFehler) return false;
+    return true;
+}
+
+bool Punkte(const Liste& e, std::vector<TTripel>& p) {
+    return Alle(e, p, PunktAuswerten);
+}
+bool Vektoren(const Liste& e, std::vector<TTripel>& v) {
+    return Alle(e, v, VektorOderPfeilAuswerten);
+}
+bool Geraden(const Liste& e, std::vector<TGeometrie>& g) {
+    return Alle(e, g, [](const TDreiDBasisElement& x, TGeometrie& r) {
+        return GeradeAuswerten(x, r.Punkt, r.Richtung1);
+    });
+}
+bool Ebenen(const Liste& e, std::vector<TGeometrie>& g) {
+    return Alle(e, g, [](const TDreiDBasisElement& x, TGeometrie& r) {
+        return EbeneAuswerten(x, r.Punkt, r.Richtung1, r.Richtung2);
+    });
+}
+TTripel Normale(const TGeometrie& e) {
+    return Kreuzprodukt(e.Richtung1, e.Richtung2);
+}
+
+// Distance from p to its foot on the line a + t u.
+Real AbstandPunktGerade(TTripel p, TTripel a, TTripel u) {
+    const Real t = Skalarprodukt(u, Verbindungsvektor(a, p)) / Skalarprodukt(u, u);
+    return Betrag(Verbindungsvektor(GeradenPunkt(a, u, t), p));
+}
+
+// Whether two lines with the cross product n of their directions are
+// parallel. Where both have exact values, the exact directions decide: the
+// rounded cross product of directions in thirds is not quite zero, and the
+// distance of skew lines along it would be noise. Else the tolerance of the
+// intersection decides, so that the distance agrees with "Schneiden".
+bool GeradenParallel(const TDreiDBasisElement& g, const TDreiDBasisElement& h, TTripel n) {
+    exakt::TExakteAuswertung a;
+    try {
+        const auto eg = a.Geometrie(&g), eh = a.Geometrie(&h);
+        if (eg && eh) return exakt::IstNull(exakt::Kreuz(eg->Richtung1, eh->Richtung1));
+    } catch (const std::exception&) {
+        // No exact value to decide by.
+    }
+    return FastNullvektor(n);
+}
+
+// |a · (b × c)| / 6: the volume of the pyramid the three edges span.
+Real Pyramidenvolumen(TTripel a, TTripel b, TTripel c) {
+    return std::fabs(Skalarprodukt(a, Kreuzprodukt(b, c))) / 6;
+}
+
+std::string Zwei(const char* was, const std::string& a, const std::string& b, Real wert,
+                 const char* einheit) {
+    return std::string("\r\n") + was + " (" + a + " , " + b + ") = " + FormatMeasure(wert) +
+           einheit + Absatz;
+}
+
+// The message with its exact value below the value line, where the settings
+// ask for it and the value has an exact form.
+std::string Exakt(std::string text, exakt::TMessart art, const TAuswahl& auswahl) {
+    if (!Einstellungen().ExakteWerte) return text;
+    exakt::TExakteAuswertung auswertung;
+    const auto m = exakt::ExaktMessen(auswertung, art, exakt::Messelemente(art, auswahl));
+    if (!m) return text;
+    return exakt::MitExaktZeile(text, exakt::ExaktZeile(*m));
+}
+
+using exakt::TMessart;
+using TText = std::optional<std::string>;
+
+// --- angles
+
+TText WinkelVektoren(const TAuswahl& m) {
+    std::vector<TTripel> v;
+    if (!Vektoren(m.V, v)) return {};
+    const std::string &a = m.V[0]->Name, &b = m.V[1]->Name;
+    return Exakt(Zwei("Winkel", a, b, Grad(Zwischenwinkel(v[0], v[1])), "°") + a + " ° " + b +
+                     " = " +
+                     FormatGeneral(Skalarprodukt(v[0], v[1]), Einstellungen().StandardStellen),
+                 TMessart::WinkelVektoren, m);
+}
+
+TText WinkelGeraden(const TAuswahl& m) {
+    std::vector<TGeometrie> g;
+    if (!Geraden(m.G, g)) return {};
+    return Exakt(Zwei("Winkel", m.G[0]->Name, m.G[1]->Name,
+                      Schnittwinkel(g[0].Richtung1, g[1].Richtung1), "°"),
+                 TMessart::WinkelGeraden, m);
+}
+
+TText WinkelGeradeEbene(const TAuswahl& m) {
+    std::vector<TGeometrie> g, e;
+    if (!Geraden(m.G, g) || !Ebenen(m.E, e)) return {};
+    return Exakt(Zwei("Winkel", m.G[0]->Name, m.E[0]->Name,
+                      WinkelZurEbene(g[0].Richtung1, Normale(e[0])), "°"),
+                 TMessart::WinkelGeradeEbene, m);
+}
+
+TText WinkelEbenen(const TAuswahl& m) {
+    std::vector<TGeometrie> e;
+    if (!Ebenen(m.E, e)) return {};
+    return Exakt(Zwei("Winkel", m.E[0]->Name, m.E[1]->Name,
+                      Schnittwinkel(Normale(e[0]), Normale(e[1])), "°"),
+                 TMessart::WinkelEbenen, m);
+}
+
+// --- lengths and distances
+
+TText AbstandPunkte(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    if (!Punkte(m.P, p)) return {};
+    return Exakt(
+        Zwei("Abstand", m.P[0]->Name, m.P[1]->Name, Betrag(Verbindungsvektor(p[0], p[1])), " LE"),
+        TMessart::AbstandPunkte, m);
+}
+
+TText AbstandPunktGerade(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    std::vector<TGeometrie> g;
+    if (!Punkte(m.P, p) || !Geraden(m.G, g)) return {};
+    return Exakt(Zwei("Abstand", m.P[0]->Name, m.G[0]->Name,
+                      AbstandPunktGerade(p[0], g[0].Punkt, g[0].Richtung1), " LE"),
+                 TMessart::AbstandPunktGerade, m);
+}
+
+TText AbstandPunktEbene(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    std::vector<TGeometrie> e;
+    if (!Punkte(m.P, p) || !Ebenen(m.E, e)) return {};
+    // A distance is never negative: |n·(P − A)| with n normalised.
+    TTripel n = Normale(e[0]);
+    Normieren(n);
+    return Exakt(Zwei("Abstand", m.P[0]->Name, m.E[0]->Name,
+                      std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0].Punkt, p[0]))), " LE"),
+                 TMessart::AbstandPunktEbene, m);
+}
+
+TText AbstandGeraden(const TAuswahl& m) {
+    std::vector<TGeometrie> g;
+    if (!Geraden(m.G, g)) return {};
+    const TTripel n = Kreuzprodukt(g[0].Richtung1, g[1].Richtung1);
+    const Real abstand =
+        GeradenParallel(*m.G[0], *m.G[1], n)
+            ? AbstandPunktGerade(g[0].Punkt, g[1].Punkt, g[1].Richtung1)
+            : std::fabs(Skalarprodukt(n, Verbindungsvektor(g[1].Punkt, g[0].Punkt))) / Betrag(n);
+    return Exakt(Zwei("Abstand", m.G[0]->Name, m.G[1]->Name, abstand, " LE"),
+                 TMessart::AbstandGeraden, m);
+}
+
+TText VektorBetrag(const TAuswahl& m) {
+    std::vector<TTripel> v;
+    if (!Vektoren(m.V, v)) return {};
+    return Exakt("\r\nBetrag (" + m.V[0]->Name + ") = " + FormatMeasure(Betrag(v[0])) + " LE" +
+                     Absatz,
+                 TMessart::Betrag, m);
+}
+
+TText StreckenLaenge(const TAuswahl& m) {
+    TTripel a, d;
+    if (StreckeAuswerten(*m.S[0], a, d) != KeinFehler) return {};
+    return Exakt("\r\nLänge (" + m.S[0]->Name + ") = " + FormatMeasure(Betrag(d)) + " LE" + Absatz,
+                 TMessart::StreckenLaenge, m);
+}
+
+// --- areas
+
+TText FlaechePunkte(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    if (!Punkte(m.P, p)) return {};
+    const Real f =
+        Betrag(Kreuzprodukt(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]))) / 2;
+    return Exakt("\r\nFläche (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
+                     ") = " + FormatMeasure(f) + " FE" + Absatz,
+                 TMessart::FlaechePunkte, m);
+}
+
+TText FlaecheDreieck(const TAuswahl& m) {
+    std::array<TTripel, 3> ecken{};
+    if (DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
+    const Real f = Betrag(Kreuzprodukt(Verbindungsvektor(ecken[0], ecken[1]),
+                                       Verbindungsvektor(ecken[0], ecken[2]))) /
+                   2;
+    return Exakt("\r\nFläche (" + m.D[0]->Name + ") = " + FormatMeasure(f) + " FE" + Absatz,
+                 TMessart::FlaecheDreieck, m);
+}
+
+TText FlaecheVektoren(const TAuswahl& m) {
+    std::vector<TTripel> v;
+    if (!Vektoren(m.V, v)) return {};
+    return Exakt("\r\n| " + m.V[0]->Name + " x " + m.V[1]->Name +
+                     " | = " + FormatMeasure(Betrag(Kreuzprodukt(v[0], v[1]))),
+                 TMessart::FlaecheVektoren, m);
+}
+
+// --- volumes
+
+TText VolumenPunkte(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    if (!Punkte(m.P, p)) return {};
+    const Real vol = Pyramidenvolumen(Verbindungsvektor(p[0], p[1]), Verbindungsvektor(p[0], p[2]),
+                                      Verbindungsvektor(p[0], p[3]));
+    return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.P[1]->Name + " , " + m.P[2]->Name +
+                     " , " + m.P[3]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                 TMessart::VolumenPunkte, m);
+}
+
+TText VolumenPunktDreieck(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    std::array<TTripel, 3> ecken{};
+    if (!Punkte(m.P, p) || DreieckAuswerten(*m.D[0], ecken) != KeinFehler) return {};
+    const Real vol =
+        Pyramidenvolumen(Verbindungsvektor(p[0], ecken[0]), Verbindungsvektor(p[0], ecken[1]),
+                         Verbindungsvektor(p[0], ecken[2]));
+    return Exakt("\r\nVolumen (" + m.P[0]->Name + " , " + m.D[0]->Name +
+                     ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                 TMessart::VolumenPunktDreieck, m);
+}
+
+TText VolumenPyramide(const TAuswahl& m) {
+    std::array<TTripel, 3> ecken{};
+    TTripel t;
+    if (PyramideAuswerten(*m.Y[0], ecken, t) != KeinFehler) return {};
+    const Real vol =
+        Pyramidenvolumen(Verbindungsvektor(t, ecken[0]), Verbindungsvektor(t, ecken[1]),
+                         Verbindungsvektor(t, ecken[2]));
+    return Exakt("\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
+                 TMessart::VolumenPyramide, m);
+}
+
+TText VolumenVektoren(const TAuswahl& m) {
+    // The three vectors are taken as they evaluate, valid or not.
+    std::vector<TTripel> v(3);
+    for (int i = 0; i < 3; ++i)
+        VektorOderPfeilAuswerten(*m.V[i], v[i]);
+    const Real vol = Pyramidenvolumen(v[0], v[1], v[2]);
+    const std::string namen = m.V[0]->Name + " , " + m.V[1]->Name + " , " + m.V[2]->Name;
+    const std::string spat = FormatMeasure(6 * vol);
+    return Exakt("\r\nPyramidenvolumen (" + namen + ") = " + FormatMeasure(vol) + " VE" + "   " +
+                     Absatz + "        Spatvolumen (" + namen + ") = " + spat + " VE" + Absatz +
+                     "       Determinante (" + namen + ") = " + spat + Absatz,
+                 TMessart::VolumenVektoren, m);
+}
+
+TText Messen(TMessart art, const TAuswahl& m) {
+    switch (art) {
+    case TMessart::WinkelVektoren:
+        return WinkelVektoren(m);
+    case TMessart::WinkelGeraden:
+        return WinkelGeraden(m);
+    case TMessart::WinkelGeradeEbene:
+        return WinkelGeradeEbene(m);
+    case TMessart::WinkelEbenen:
+        return WinkelEbenen(m);
+    case TMessart::AbstandPunkte:
+        return AbstandPunkte(m);
+    case TMessart::AbstandPunktGerade:
+        return AbstandPunktGerade(m);
+    case TMessart::AbstandPunktEbene:
+        return AbstandPunktEbene(m);
+    case TMessart::AbstandGeraden:
+        return AbstandGeraden(m);
+    case TMessart::Betrag:
+        return VektorBetrag(m);
+    case TMessart::StreckenLaenge:
+        return StreckenLaenge(m);
+    case TMessart::FlaechePunkte:
+        return FlaechePunkte(m);
+    case TMessart::FlaecheDreieck:
+        return FlaecheDreieck(m);
+    case TMessart::FlaecheVektoren:
+        return FlaecheVektoren(m);
+    case TMessart::VolumenPunkte:
+        return VolumenPunkte(m);
+    case TMessart::VolumenPunktDreieck:
+        return VolumenPunktDreieck(m);
+    case TMessart::VolumenPyramide:
+        return VolumenPyramide(m);
+    case TMessart::VolumenVektoren:
+        return VolumenVektoren(m);
+    }
+    return {};
+}
+
+bool Zeigen(TDokument& d, TBefehl messung) {
+    if (!Angeboten(d, messung)) return false;
+    const auto text = Messergebnis(d.Liste(), messung);
+    if (!text) return false;
+    Meldungen().Meldung(*text, TMeldungsart::Information);
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> Messergebnis(const TListe& liste, TBefehl messung) {
+    const auto art = Messart(liste, messung);
+    if (!art) return {};
+    return Messen(*art, TAuswahl(liste));
+}
+
+namespace {
+
+// The two marked elements, in list order, where they are lines, segments
+// or planes; the worked solution also cuts a segment with a line or a
+// plane, which the command does not offer.
+std::optional<exakt::TLoesungsweg> SchnittDerMarkierten(const TListe& liste,
+                                                        const std::string& ergebnisname) {
+    std::vector<const TDreiDBasisElement*> zwei;
+    for (int i = 1; i <= liste.Anzahl(); ++i)
+        if (liste[i]->markiert) zwei.push_back(liste[i]);
+    if (zwei.size() != 2) return {};
+    return exakt::Schnittloesungsweg(liste, *zwei[0], *zwei[1], ergebnisname);
+}
+
+// The perpendicular the offers give the marks.
+std::optional<exakt::TLoesungsweg> LotDerMarkierten(const TListe& liste) {
+    const TFall fall = Fall(liste, TBefehl::Loteerzeugen);
+    const TAuswahl m(liste);
+    if (fall == TFall::LotPE)
+        return exakt::Lotloesungsweg(liste, exakt::TLotfall::PunktEbene, *m.P[0], *m.E[0]);
+    if (fall == TFall::LotPG)
+        return exakt::Lotloesungsweg(liste, exakt::TLotfall::PunktGerade, *m.P[0], *m.G[0]);
+    if (fall == TFall::LotGG)
+        return exakt::Lotloesungsweg(liste, exakt::TLotfall::Geraden, *m.G[0], *m.G[1]);
+    return {};
+}
+
+// A marked point and its marked mirror (a plane, a line, or a point: the
+// one with the centre's role, else the second).
+std::optional<exakt::TLoesungsweg> SpiegelungDerMarkierten(const TListe& liste) {
+    const TAuswahl m(liste);
+    std::size_t anzahl = 0;
+    for (const auto* l : {&m.P, &m.V, &m.G, &m.E, &m.S, &m.D, &m.Y})
+        anzahl += l->size();
+    if (anzahl != 2 || m.P.empty()) return {};
+    if (m.E.size() == 1) return exakt::Spiegelungsloesungsweg(liste, *m.P[0], *m.E[0]);
+    if (m.G.size() == 1) return exakt::Spiegelungsloesungsweg(liste, *m.P[0], *m.G[0]);
+    if (m.P.size() != 2) return {};
+    const bool ersterZentrum =
+        m.P[0]->Rolle(TRolle::IstSpiegelzentrum) && !m.P[1]->Rolle(TRolle::IstSpiegelzentrum);
+    return exakt::Spiegelungsloesungsweg(liste, *m.P[ersterZentrum ? 1 : 0],
+                                         *m.P[ersterZentrum ? 0 : 1]);
+}
+
+} // namespace
+
+std::optional<exakt::TLoesungsweg> LoesungswegDerMarkierten(const TListe& liste,
+                                                            exakt::TLoesungsart art,
+                                                            const std::string& ergebnisname) {
+    using exakt::TLoesungsart;
+    const auto messen = [&](TBefehl messung) -> std::optional<exakt::TLoesungsweg> {
+        const auto zeile = Messart(liste, messung);
+        if (!zeile) return {};
+        return exakt::Loesungsweg(liste, *zeile, exakt::Messelemente(*zeile, TAuswahl(liste)));
+    };
+    switch (art) {
+    case TLoesungsart::Schneiden:
+        return SchnittDerMarkierten(liste, ergebnisname);
+    case TLoesungsart::Lot:
+        return LotDerMarkierten(liste);
+    case TLoesungsart::Spiegelung:
+        return SpiegelungDerMarkierten(liste);
+    case TLoesungsart::Winkel:
+        return messen(TBefehl::MessWinkel);
+    case TLoesungsart::Laenge:
+        return messen(TBefehl::MessLaenge);
+    case TLoesungsart::Flaeche:
+        return messen(TBefehl::MessFlaeche);
+    case TLoesungsart::Volumen:
+        return messen(TBefehl::MessVolumen);
+    }
+    return {};
+}
+
+std::string MesswerteSchulgerechtPruefen(const TListe& liste) {
+    // Lines and planes have no sense of direction; vectors have.
+    const bool ohneRichtung = Messart(liste, TBefehl::MessWinkel) != TMessart::WinkelVektoren;
+    for (TBefehl b : {TBefehl::MessWinkel, TBefehl::MessLaenge}) {
+        const auto text = Messergebnis(liste, b);
+        if (!text) continue;
+        const bool winkel = b == TBefehl::MessWinkel;
+        if (winkel && !ohneRichtung) continue;
+        // The value stands after the last ") = " of the first line (names
+        // may hold anything), up to the unit.
+        const std::size_t zeile = text->find("\r\n", 2);
+        const std::size_t gleich = text->rfind(") = ", zeile);
+        if (gleich == std::string::npos) return "no value: " + *text;
+        const std::size_t ende = text->find(winkel ? "°" : " ", gleich + 4);
+        const std::string wert = text->substr(gleich + 4, ende - gleich - 4);
+        // A sign is enough for a distance (a large one is written with an
+        // exponent); an angle is a plain decimal.
+        if (!wert.empty() && wert[0] == '-') return "negative value: " + *text;
+        const TZahl w = ParseReal(wert);
+        if (winkel && (w.Code != ZahlGueltig || w.Wert > 90))
+            return "angle outside 0° to 90°: " + *text;
+        const std::size_t exaktZeile = text->find("exakt: ");
+        if (exaktZeile != std::string::npos &&
+            text->find(exakt::Minus, exaktZeile) != std::string::npos)
+            return "negative exact value: " + *text;
+    }
+    return {};
+}
+
+bool MessWinkel(TDokument& d) {
+    return Zeigen(d, TBefehl::MessWinkel);
+}
+bool MessLaenge(TDokument& d) {
+    return Zeigen(d, TBefehl::MessLaenge);
+}
+bool MessFlaeche(TDokument& d) {
+    return Zeigen(d, TBefehl::MessFlaeche);
+}
+bool MessVolumen(TDokument& d) {
+    return Zeigen(d, TBefehl::MessVolumen);
+}
+
+} // namespace kalvorin
