@@ -1,6 +1,6 @@
 #include "storage/EnhIniFile.h"
 #include "storage/Felder.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <benchmark/benchmark.h>
 

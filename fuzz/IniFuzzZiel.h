@@ -11,7 +11,7 @@
 #include "storage/Einstellungen.h"
 #include "storage/Felder.h"
 #include "storage/IniInhalt.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <cmath>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "model/Elementarten.h"
 #include "model/Utf8.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include "geometry/Beschreibung.h"
 #include "model/Elementarten.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "befehle/BefehleHilfen.h"
 #include "geometry/Auswertung.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 namespace kalvorin {
 

@@ -7,7 +7,7 @@
 #include "geometry/Schnitt.h"
 #include "model/Auswahl.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <cmath>
 #include <vector>

@@ -4,8 +4,8 @@
 #include "document/Neuaufbau.h"
 #include "model/StandardEinstellungen.h"
 #include "model/Utf8.h"
-#include "storage/Zahlen.h"
 #include "view/Ansicht.h"
+#include "zahlen/Zahlen.h"
 
 #include <algorithm>
 #include <cmath>

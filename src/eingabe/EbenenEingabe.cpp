@@ -4,7 +4,7 @@
 #include "geometry/Schnitt.h"
 #include "model/Utf8.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 namespace kalvorin {
 

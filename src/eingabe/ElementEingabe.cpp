@@ -10,7 +10,7 @@
 #include "storage/DokumentdateiFormat.h"
 #include "storage/Einstellungen.h"
 #include "storage/Felder.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 namespace kalvorin {
 

@@ -4,7 +4,7 @@
 #include "math/Projektion.h"
 #include "model/Meldungen.h"
 #include "model/StandardEinstellungen.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "model/Abhaengigkeiten.h"
 #include "model/Meldungen.h"
 #include "model/Utf8.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <cmath>
 

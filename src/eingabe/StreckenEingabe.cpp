@@ -2,7 +2,7 @@
 
 #include "geometry/Auswertung.h"
 #include "model/Utf8.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 namespace kalvorin {
 

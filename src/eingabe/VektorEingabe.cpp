@@ -3,7 +3,7 @@
 #include "document/Dokument.h"
 #include "geometry/Auswertung.h"
 #include "model/Utf8.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 namespace kalvorin {
 

@@ -6,7 +6,7 @@
 #include "model/Markierung.h"
 #include "storage/Latex.h"
 #include "storage/Xml.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "geometry/Auswertung.h"
 
 #include "geometry/Schnitt.h"
-#include "storage/Einstellungen.h"
+#include "model/StandardEinstellungen.h"
 
 #include <cmath>
 #include <cstdint>

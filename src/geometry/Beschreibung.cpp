@@ -2,7 +2,7 @@
 
 #include "geometry/Auswertung.h"
 #include "model/Konstruktionsarten.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <charconv>
 #include <string_view>

@@ -4,11 +4,11 @@
 #include "eingabe/ElementEingabe.h"
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
 #include "ui/DialogSkalierung.h"
 #include "ui/ElementDialoge.h"
 #include "ui/Gleichungsseite.h"
 #include "ui/Hilfe.h"
+#include "zahlen/Zahlen.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "document/Dokument.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "model/Meldungen.h"
 #include "storage/Einstellungen.h"
 #include "storage/Felder.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <algorithm>
 #include <cmath>

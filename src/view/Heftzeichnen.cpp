@@ -11,9 +11,9 @@
 
 #include "model/Utf8.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
 #include "view/Bildtests.h"
 #include "view/GSzene.h"
+#include "zahlen/Zahlen.h"
 
 #include <algorithm>
 #include <cmath>

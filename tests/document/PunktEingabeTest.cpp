@@ -3,7 +3,7 @@
 
 #include "document/Dokument.h"
 #include "storage/EinstellungenSichern.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <gtest/gtest.h>
 

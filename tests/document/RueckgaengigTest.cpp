@@ -7,7 +7,7 @@
 #include "befehle/Messen.h"
 #include "eingabe/PunktEingabe.h"
 #include "storage/Dokumentdatei.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <gtest/gtest.h>
 

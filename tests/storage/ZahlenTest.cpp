@@ -1,4 +1,4 @@
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include "EinstellungenSichern.h"
 

@@ -10,7 +10,6 @@
 #include "document/Testzugang.h"
 #include "geometry/Auswertung.h"
 #include "storage/Einstellungen.h"
-#include "storage/Zahlen.h"
 #include "ui/Barrierefreiheit.h"
 #include "ui/QtMeldungen.h"
 #include "ui/TAboutDlg.h"
@@ -29,6 +28,7 @@
 #include "ui/TSzenenbeschreibung.h"
 #include "ui/TVektorDLG.h"
 #include "view/qt/Bildausgabe.h"
+#include "zahlen/Zahlen.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

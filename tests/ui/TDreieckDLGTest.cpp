@@ -9,8 +9,8 @@
 
 #include "document/Dokument.h"
 #include "model/ElementBauer.h"
-#include "storage/Zahlen.h"
 #include "view/GSzene.h"
+#include "zahlen/Zahlen.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,11 +8,11 @@
 #include "document/Testzugang.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
-#include "storage/Zahlen.h"
 #include "ui/Hilfe.h"
 #include "ui/TAnaGraphBox.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/TMainForm.h"
+#include "zahlen/Zahlen.h"
 
 #include <QAction>
 #include <QApplication>

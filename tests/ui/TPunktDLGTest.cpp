@@ -5,7 +5,7 @@
 #include "document/Dokument.h"
 #include "model/Meldungen.h"
 #include "storage/EinstellungenSichern.h"
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
 #include <QApplication>
 #include <QCheckBox>

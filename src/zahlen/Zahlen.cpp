@@ -1,6 +1,6 @@
-#include "storage/Zahlen.h"
+#include "zahlen/Zahlen.h"
 
-#include "storage/Einstellungen.h"
+#include "model/StandardEinstellungen.h"
 
 #include <algorithm>
 #include <charconv>
