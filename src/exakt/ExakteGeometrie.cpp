@@ -494,110 +494,161 @@ std::optional<TQGeometrie> TExakteAuswertung::Schnitt(const TDreiDBasisElement& 
     return {};
 }
 
+namespace {
+
+using TOperanden = std::array<TEntstehungsElement, 3>;
+
+std::optional<TQGeometrie> LotPE(TExakteAuswertung& aus, const TOperanden& q) {
+    auto p = aus.Punkt(q[0].Element);
+    auto g = aus.Geometrie(q[1].Element);
+    if (!p || !g || q[1].Element->Art != A::DEbene) return {};
+    return Geo(*p, Kreuz(g->Richtung1, g->Richtung2));
+}
+
+std::optional<TQGeometrie> LotPG(TExakteAuswertung& aus, const TOperanden& q) {
+    auto p = aus.Punkt(q[0].Element);
+    auto g = aus.Geometrie(q[1].Element);
+    if (!p || !g || q[1].Element->Art != A::DGerade) return {};
+    const TQTripel w = Differenz(g->Punkt, *p);
+    if (IstNull(Kreuz(g->Richtung1, w))) return {};
+    return Geo(*p, Kreuz(g->Richtung1, Kreuz(g->Richtung1, w)));
+}
+
+std::optional<TQGeometrie> LotGG(TExakteAuswertung& aus, const TOperanden& q) {
+    auto g = aus.Geometrie(q[0].Element), h = aus.Geometrie(q[1].Element);
+    if (!g || !h) return {};
+    const TQTripel n = Kreuz(g->Richtung1, h->Richtung1);
+    if (IstNull(n)) return {};
+    auto f = GeradeTrifftEbene(g->Punkt, g->Richtung1, n, h->Punkt, h->Richtung1);
+    if (!f) return {};
+    return Geo(*f, n);
+}
+
+std::optional<TQGeometrie> MittelpunktVon(TExakteAuswertung& aus, const TOperanden& q) {
+    auto p = aus.Punkt(q[0].Element), r = aus.Punkt(q[1].Element);
+    if (!p || !r) return {};
+    return Geo(Mal(Summe(*p, *r), TRational(1, 2)));
+}
+
+std::optional<TQGeometrie> SchwerpunktVon(TExakteAuswertung& aus, const TOperanden& q) {
+    auto p = aus.Punkt(q[0].Element), r = aus.Punkt(q[1].Element), s = aus.Punkt(q[2].Element);
+    if (!p || !r || !s) return {};
+    return Geo(Mal(Summe(Summe(*p, *r), *s), TRational(1, 3)));
+}
+
+std::optional<TQGeometrie> MittelgeradeVon(TExakteAuswertung& aus, const TOperanden& q) {
+    // The direction is the sum of the two unit directions: exact where
+    // both lengths are rational (directions of equal rational length).
+    auto g = aus.Geometrie(q[0].Element), h = aus.Geometrie(q[1].Element);
+    if (!g || !h) return {};
+    const TQTripel d1 = g->Richtung1;
+    TQTripel d2 = h->Richtung1;
+    if (Skalar(d1, d2).is_negative()) d2 = Mal(d2, -1);
+    const TQTripel p = Kreuz(d1, d2);
+    if (IstNull(p)) return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), d1);
+    auto richtung = EinheitenSumme(d1, d2);
+    auto f = GeradeTrifftEbene(g->Punkt, d1, p, h->Punkt, d2);
+    auto fg = GeradeTrifftEbene(h->Punkt, d2, p, g->Punkt, d1);
+    if (!richtung || !f || !fg) return {};
+    return Geo(Mal(Summe(*f, *fg), TRational(1, 2)), *richtung);
+}
+
+std::optional<TQGeometrie> MittelEbeneVon(TExakteAuswertung& aus, const TOperanden& q) {
+    auto g = aus.Geometrie(q[0].Element), h = aus.Geometrie(q[1].Element);
+    if (!g || !h) return {};
+    const TQTripel n1 = Kreuz(g->Richtung1, g->Richtung2);
+    TQTripel n2 = Kreuz(h->Richtung1, h->Richtung2);
+    const TQTripel gemeinsam = Kreuz(n1, n2);
+    if (IstNull(gemeinsam))
+        return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), g->Richtung1, g->Richtung2);
+    if (Skalar(n1, n2).is_negative()) n2 = Mal(n2, -1);
+    // The normal is the sum of the unit normals, as for the mid-line.
+    auto m = EinheitenSumme(n1, n2);
+    if (!m) return {};
+    auto punkt = GeradeTrifftEbene(g->Punkt, g->Richtung1, g->Richtung2, h->Punkt, h->Richtung1);
+    if (!punkt)
+        punkt = GeradeTrifftEbene(g->Punkt, g->Richtung1, g->Richtung2, h->Punkt, h->Richtung2);
+    if (!punkt) return {};
+    return Geo(*punkt, gemeinsam, Kreuz(gemeinsam, *m));
+}
+
+std::optional<TQGeometrie> Summe2(TExakteAuswertung& aus, const TOperanden& q) {
+    auto a = aus.Vektor(q[0].Element);
+    if (!a) return {};
+    auto b = aus.Vektor(q[1].Element);
+    if (!b) return {};
+    return Geo({}, Summe(*a, *b));
+}
+
+std::optional<TQGeometrie> Summe3(TExakteAuswertung& aus, const TOperanden& q) {
+    auto a = aus.Vektor(q[0].Element);
+    if (!a) return {};
+    auto b = aus.Vektor(q[1].Element);
+    if (!b) return {};
+    auto c = aus.Vektor(q[2].Element);
+    if (!c) return {};
+    return Geo({}, Summe(Summe(*a, *b), *c));
+}
+
+std::optional<TQGeometrie> GegenvektorVon(TExakteAuswertung& aus, const TOperanden& q) {
+    auto a = aus.Vektor(q[0].Element);
+    if (!a) return {};
+    return Geo({}, Mal(*a, -1));
+}
+
+std::optional<TQGeometrie> Vektorprodukt(TExakteAuswertung& aus, const TOperanden& q) {
+    auto a = aus.Vektor(q[0].Element);
+    if (!a) return {};
+    auto b = aus.Vektor(q[1].Element);
+    if (!b) return {};
+    return Geo({}, Kreuz(*a, *b));
+}
+
+using TExakteRechnung = std::optional<TQGeometrie> (*)(TExakteAuswertung&, const TOperanden&);
+struct TExakteRechenzeile {
+    TEntstehungsart Code;
+    TExakteRechnung Rechnung;
+};
+
+// The exact calculations by derivation code, in the order of the code: the
+// same codes as the constructions of geometry/Konstruktion.cpp.
+constexpr TExakteRechenzeile Rechnungen[] = {
+    {E::LotPE, &LotPE},
+    {E::LotPG, &LotPG},
+    {E::LotGG, &LotGG},
+    {E::Mittelpunkt, &MittelpunktVon},
+    {E::Schwerpunkt, &SchwerpunktVon},
+    {E::Mittelgerade, &MittelgeradeVon},
+    {E::MittelEbene, &MittelEbeneVon},
+    {E::Add2, &Summe2},
+    {E::Add3, &Summe3},
+    {E::Gegenvektor, &GegenvektorVon},
+    {E::VProdukt, &Vektorprodukt},
+};
+
+constexpr bool Aufsteigend() {
+    for (std::size_t i = 1; i < std::size(Rechnungen); ++i)
+        if (Rechnungen[i - 1].Code >= Rechnungen[i].Code) return false;
+    return true;
+}
+static_assert(Aufsteigend(), "one calculation per code, in the order of the code");
+
+TExakteRechnung RechnungZu(int code) {
+    for (const TExakteRechenzeile& z : Rechnungen)
+        if (static_cast<int>(z.Code) == code) return z.Rechnung;
+    return nullptr;
+}
+
+} // namespace
+
+bool IstExakteKonstruktion(int code) {
+    return RechnungZu(code) != nullptr;
+}
+
 std::optional<TQGeometrie> TExakteAuswertung::Konstruktion(const TDreiDBasisElement& e) {
-    const auto& q = e.Entstehung.Elemente;
-    switch (e.Entstehung.Art) {
-    case E::LotPE: {
-        auto p = Punkt(q[0].Element);
-        auto g = Geometrie(q[1].Element);
-        if (!p || !g || q[1].Element->Art != A::DEbene) return {};
-        return Geo(*p, Kreuz(g->Richtung1, g->Richtung2));
-    }
-    case E::LotPG: {
-        auto p = Punkt(q[0].Element);
-        auto g = Geometrie(q[1].Element);
-        if (!p || !g || q[1].Element->Art != A::DGerade) return {};
-        const TQTripel w = Differenz(g->Punkt, *p);
-        if (IstNull(Kreuz(g->Richtung1, w))) return {};
-        return Geo(*p, Kreuz(g->Richtung1, Kreuz(g->Richtung1, w)));
-    }
-    case E::LotGG: {
-        auto g = Geometrie(q[0].Element), h = Geometrie(q[1].Element);
-        if (!g || !h) return {};
-        const TQTripel n = Kreuz(g->Richtung1, h->Richtung1);
-        if (IstNull(n)) return {};
-        auto f = GeradeTrifftEbene(g->Punkt, g->Richtung1, n, h->Punkt, h->Richtung1);
-        if (!f) return {};
-        return Geo(*f, n);
-    }
-    case E::Mittelpunkt: {
-        auto p = Punkt(q[0].Element), r = Punkt(q[1].Element);
-        if (!p || !r) return {};
-        return Geo(Mal(Summe(*p, *r), TRational(1, 2)));
-    }
-    case E::Schwerpunkt: {
-        auto p = Punkt(q[0].Element), r = Punkt(q[1].Element), s = Punkt(q[2].Element);
-        if (!p || !r || !s) return {};
-        return Geo(Mal(Summe(Summe(*p, *r), *s), TRational(1, 3)));
-    }
-    case E::Mittelgerade: {
-        // The direction is the sum of the two unit directions: exact where
-        // both lengths are rational (directions of equal rational length).
-        auto g = Geometrie(q[0].Element), h = Geometrie(q[1].Element);
-        if (!g || !h) return {};
-        const TQTripel d1 = g->Richtung1;
-        TQTripel d2 = h->Richtung1;
-        if (Skalar(d1, d2).is_negative()) d2 = Mal(d2, -1);
-        const TQTripel p = Kreuz(d1, d2);
-        if (IstNull(p)) return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), d1);
-        auto richtung = EinheitenSumme(d1, d2);
-        auto f = GeradeTrifftEbene(g->Punkt, d1, p, h->Punkt, d2);
-        auto fg = GeradeTrifftEbene(h->Punkt, d2, p, g->Punkt, d1);
-        if (!richtung || !f || !fg) return {};
-        return Geo(Mal(Summe(*f, *fg), TRational(1, 2)), *richtung);
-    }
-    case E::MittelEbene: {
-        auto g = Geometrie(q[0].Element), h = Geometrie(q[1].Element);
-        if (!g || !h) return {};
-        const TQTripel n1 = Kreuz(g->Richtung1, g->Richtung2);
-        TQTripel n2 = Kreuz(h->Richtung1, h->Richtung2);
-        const TQTripel gemeinsam = Kreuz(n1, n2);
-        if (IstNull(gemeinsam))
-            return Geo(Mal(Summe(g->Punkt, h->Punkt), TRational(1, 2)), g->Richtung1, g->Richtung2);
-        if (Skalar(n1, n2).is_negative()) n2 = Mal(n2, -1);
-        // The normal is the sum of the unit normals, as for the mid-line.
-        auto m = EinheitenSumme(n1, n2);
-        if (!m) return {};
-        auto punkt =
-            GeradeTrifftEbene(g->Punkt, g->Richtung1, g->Richtung2, h->Punkt, h->Richtung1);
-        if (!punkt)
-            punkt = GeradeTrifftEbene(g->Punkt, g->Richtung1, g->Richtung2, h->Punkt, h->Richtung2);
-        if (!punkt) return {};
-        return Geo(*punkt, gemeinsam, Kreuz(gemeinsam, *m));
-    }
-    case E::Add2:
-    case E::Add3:
-    case E::Gegenvektor:
-    case E::VProdukt: {
-        auto a = Vektor(q[0].Element);
-        if (!a) return {};
-        if (e.Entstehung.Art == E::Gegenvektor) return Geo({}, Mal(*a, -1));
-        auto b = Vektor(q[1].Element);
-        if (!b) return {};
-        if (e.Entstehung.Art == E::VProdukt) return Geo({}, Kreuz(*a, *b));
-        if (e.Entstehung.Art == E::Add2) return Geo({}, Summe(*a, *b));
-        auto c = Vektor(q[2].Element);
-        if (!c) return {};
-        return Geo({}, Summe(Summe(*a, *b), *c));
-    }
-    // Calculated elsewhere (Abgeleitet), or kept as numbers without an
-    // exact value.
-    case E::keine:
-    case E::Schnitt:
-    case E::ASpiegelung:
-    case E::PSpiegelung:
-    case E::ESpiegelung:
-    case E::Streckung:
-    case E::Drehung:
-    case E::Translation:
-    case E::O_Projektion:
-    case E::P_Projektion:
-    case E::TeilPunkt:
-    case E::SMult:
-    case E::Antragen:
-        return {};
-    }
-    return {};
+    const TExakteRechnung rechnung = RechnungZu(static_cast<int>(e.Entstehung.Art));
+    if (!rechnung) return {};
+    return rechnung(*this, e.Entstehung.Elemente);
 }
 
 bool ExaktStimmtMitDezimal(const TListe& liste, std::string* abweichung) {

@@ -74,6 +74,10 @@ private:
     std::optional<TQGeometrie> Konstruktion(const TDreiDBasisElement& e);
 };
 
+// Whether the exact layer calculates the construction of this derivation
+// code (the mappings and intersections are its own).
+bool IstExakteKonstruktion(int code);
+
 // The public check for the command-sequence tests: every exact value of the
 // list (element geometry, lengths of segments, areas of triangles, volumes
 // of pyramids, the coefficients of the coordinate forms) agrees with its

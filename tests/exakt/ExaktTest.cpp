@@ -4,6 +4,7 @@
 #include "exakt/ExakteGeometrie.h"
 #include "exakt/ExakteMessung.h"
 #include "exakt/Gleichungen.h"
+#include "geometry/Konstruktion.h"
 #include "geometry/Nachrechnen.h"
 #include "model/ElementBauer.h"
 #include "storage/EinstellungenSichern.h"
@@ -357,3 +358,11 @@ TEST_F(Kette, NamesInTheFormsLatexAreEscaped) {
 }
 
 } // namespace
+
+// The exact values follow the same chain as the extended ones: the exact
+// layer calculates exactly the constructions geometry calculates, so that no
+// construction silently loses its exact value (or gains one geometry lacks).
+TEST(ExakteKonstruktionen, TheSameCodesAsGeometry) {
+    for (int code = -1; code <= AnzahlEntstehungsarten; ++code)
+        EXPECT_EQ(IstExakteKonstruktion(code), IstKonstruktion(code)) << code;
+}
