@@ -2,6 +2,7 @@
 
 #include "befehle/Befehle.h"
 #include "document/Dokument.h"
+#include "exakt/Loesungsweg.h"
 
 namespace kalvorin {
 

@@ -5,7 +5,6 @@
 
 #include "befehle/Angebote.h"
 #include "befehle/MenuZustand.h"
-#include "exakt/Loesungsweg.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,6 +16,12 @@
 namespace kalvorin {
 
 class TDokument;
+
+namespace exakt {
+// exakt/Loesungsweg.h; declared here so that the users of the table need
+// not see the exact arithmetic.
+enum class TLoesungsart;
+} // namespace exakt
 
 enum class TZeilenart : std::uint8_t {
     Menue,   // a menu of the menu bar or a submenu
