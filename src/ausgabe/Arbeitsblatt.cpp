@@ -92,8 +92,11 @@ TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
                       Spaltenstueck(exakt::Ganzzahlig(g->Richtung1))},
                      TBlattZeilenart::Formel);
     case A::DEbene: {
-        const exakt::TKoordinatenform k =
-            exakt::Koordinatenform(g->Punkt, exakt::Kreuz(g->Richtung1, g->Richtung2));
+        const TQTripel normale = exakt::Kreuz(g->Richtung1, g->Richtung2);
+        // Parallel directions (a document file may hold them) give no
+        // coordinate form.
+        if (exakt::IstNull(normale)) return BlattSatz(FestlegungsText(e));
+        const exakt::TKoordinatenform k = exakt::Koordinatenform(g->Punkt, normale);
         return Zeile({Formelstueck(
             n + ": " + exakt::Linearform(k.a, k.b, k.c, TStil::Text) + " = " + exakt::Text(k.d),
             nl + "\\colon\\ " + exakt::Linearform(k.a, k.b, k.c, TStil::Latex) + " = " +
