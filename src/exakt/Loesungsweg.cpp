@@ -23,21 +23,21 @@ using Stil = TStil;
 
 // --- pieces ----------------------------------------------------------------
 
-TStueck T(const std::string& text) {
+TTextstueck T(const std::string& text) {
     return {text, LatexText(text), false, {}};
 }
 
 // A formula given by one function for both notations.
-TStueck F(const std::function<std::string(Stil)>& f) {
+TTextstueck F(const std::function<std::string(Stil)>& f) {
     return {f(Stil::Text), f(Stil::Latex), true, {}};
 }
 
-TStueck M(const std::string& text, const std::string& latex) {
+TTextstueck M(const std::string& text, const std::string& latex) {
     return {text, latex, true, {}};
 }
 
-TStueck Spalte(const TQTripel& v) {
-    return {VektorText(v), VektorText(v, Stil::Latex), true, v};
+TTextstueck Spalte(const TQTripel& v) {
+    return Vektorspalte(v);
 }
 
 // An element name inside a formula.
@@ -161,10 +161,16 @@ public:
     std::string Ergebnis(const std::string& vorgabe) {
         return Ergebnisname.empty() ? Frei(vorgabe) : Ergebnisname;
     }
-    void Satz(std::vector<TStueck> s) { Weg.Zeilen.push_back({std::move(s), false}); }
-    void Satz(const std::string& text) { Satz(std::vector<TStueck>{T(text)}); }
-    void Formel(std::vector<TStueck> s) { Weg.Zeilen.push_back({std::move(s), true}); }
-    void Formel(const std::function<std::string(Stil)>& f) { Formel(std::vector<TStueck>{F(f)}); }
+    void Satz(std::vector<TTextstueck> s) {
+        Weg.Zeilen.push_back({std::move(s), TTextzeilenart::Satz});
+    }
+    void Satz(const std::string& text) { Satz(std::vector<TTextstueck>{T(text)}); }
+    void Formel(std::vector<TTextstueck> s) {
+        Weg.Zeilen.push_back({std::move(s), TTextzeilenart::Formel});
+    }
+    void Formel(const std::function<std::string(Stil)>& f) {
+        Formel(std::vector<TTextstueck>{F(f)});
+    }
 };
 
 // --- shared steps --------------------------------------------------------------
@@ -1090,19 +1096,16 @@ std::string Auffuellen(const std::string& s, std::size_t breite, bool rechts = t
     return rechts ? std::string(breite - b, ' ') + s : s + std::string(breite - b, ' ');
 }
 
-std::string ZeileAlsText(const TZeile& z) {
-    bool spalten = false;
-    for (const TStueck& s : z.Stuecke)
-        spalten = spalten || s.Spalte.has_value();
-    const std::string einzug = z.Formel ? "    " : "";
-    if (!spalten) {
+std::string ZeileAlsText(const TTextzeile& z) {
+    const std::string einzug = z.Art == TTextzeilenart::Formel ? "    " : "";
+    if (!HatSpalten(z)) {
         std::string t = einzug;
-        for (const TStueck& s : z.Stuecke)
+        for (const TTextstueck& s : z.Stuecke)
             t += s.Text;
         return t;
     }
     std::array<std::string, 3> r = {einzug, einzug, einzug};
-    for (const TStueck& s : z.Stuecke) {
+    for (const TTextstueck& s : z.Stuecke) {
         if (!s.Spalte) {
             const std::string leer(Breite(s.Text), ' ');
             r[0] += leer;
@@ -1110,7 +1113,7 @@ std::string ZeileAlsText(const TZeile& z) {
             r[2] += leer;
             continue;
         }
-        const std::string k[3] = {Text(s.Spalte->x), Text(s.Spalte->y), Text(s.Spalte->z)};
+        const std::string k[3] = {(*s.Spalte)[0].Text, (*s.Spalte)[1].Text, (*s.Spalte)[2].Text};
         std::size_t b = 0;
         for (const auto& x : k)
             b = std::max(b, Breite(x));
@@ -1123,15 +1126,9 @@ std::string ZeileAlsText(const TZeile& z) {
     return r[0] + "\n" + r[1] + "\n" + r[2];
 }
 
-std::string ZeileAlsLatex(const TZeile& z) {
-    std::string t;
-    for (const TStueck& s : z.Stuecke) {
-        if (z.Formel)
-            t += s.Mathe ? s.Latex : "\\text{" + s.Latex + "}";
-        else
-            t += s.Mathe ? "$" + s.Latex + "$" : s.Latex;
-    }
-    return z.Formel ? LatexFormel(t) : t + "\n";
+std::string ZeileAlsLatex(const TTextzeile& z) {
+    const std::string t = LatexInhalt(z);
+    return z.Art == TTextzeilenart::Formel ? LatexFormel(t) : t + "\n";
 }
 
 // Text for HTML: the window's rich text reads it as XML text, with the
@@ -1142,14 +1139,13 @@ std::string Html(const std::string& s) {
 
 // A column vector: a table of three rows, each with its bracket piece and
 // its number right-aligned (rows of a single cell break the brackets apart).
-std::string SpalteAlsHtml(const TQTripel& v) {
-    const std::string k[3] = {Text(v.x), Text(v.y), Text(v.z)};
+std::string SpalteAlsHtml(const TSpalte& k) {
     const char* links[3] = {"⎛", "⎜", "⎝"};
     const char* rechts[3] = {"⎞", "⎟", "⎠"};
     std::string t = "<td valign=\"middle\"><table cellspacing=\"0\" cellpadding=\"0\">";
     for (int i = 0; i < 3; ++i)
-        t += std::string("<tr><td>") + links[i] + "</td><td align=\"right\">" + Html(k[i]) +
-             "</td><td>" + rechts[i] + "</td></tr>";
+        t += std::string("<tr><td>") + links[i] + "</td><td align=\"right\">" +
+             Html(k[static_cast<std::size_t>(i)].Text) + "</td><td>" + rechts[i] + "</td></tr>";
     return t + "</table></td>";
 }
 
@@ -1157,24 +1153,29 @@ std::string TextzelleAlsHtml(const std::string& text) {
     return "<td valign=\"middle\" style=\"white-space:pre\">" + Html(text) + "</td>";
 }
 
-std::string ZeileAlsHtml(const TZeile& z) {
-    bool spalten = false;
-    for (const TStueck& s : z.Stuecke)
-        spalten = spalten || s.Spalte.has_value();
-    if (!spalten) {
+std::string ZeileAlsHtml(const TTextzeile& z) {
+    if (!HatSpalten(z)) {
         std::string t;
-        for (const TStueck& s : z.Stuecke)
+        for (const TTextstueck& s : z.Stuecke)
             t += Html(s.Text);
-        return z.Formel ? "<p style=\"margin-left:2em\">" + t + "</p>\n" : "<p>" + t + "</p>\n";
+        return z.Art == TTextzeilenart::Formel ? "<p style=\"margin-left:2em\">" + t + "</p>\n"
+                                               : "<p>" + t + "</p>\n";
     }
     // Indented like the formulas without columns.
     std::string t = "<table cellspacing=\"0\" cellpadding=\"1\"><tr>" + TextzelleAlsHtml("    ");
-    for (const TStueck& s : z.Stuecke)
+    for (const TTextstueck& s : z.Stuecke)
         t += s.Spalte ? SpalteAlsHtml(*s.Spalte) : TextzelleAlsHtml(s.Text);
     return t + "</tr></table>\n";
 }
 
 } // namespace
+
+TTextstueck Vektorspalte(const TQTripel& v) {
+    const auto eintrag = [](const TRational& q) {
+        return TSpalteneintrag{Text(q), Text(q, Stil::Latex)};
+    };
+    return Spaltenstueck({eintrag(v.x), eintrag(v.y), eintrag(v.z)});
+}
 
 namespace {
 
@@ -1254,14 +1255,14 @@ std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TMessart art,
 
 std::string AlsText(const TLoesungsweg& weg) {
     std::string t = weg.Titel + "\n\n";
-    for (const TZeile& z : weg.Zeilen)
+    for (const TTextzeile& z : weg.Zeilen)
         t += ZeileAlsText(z) + "\n";
     return t;
 }
 
 std::string AlsHtml(const TLoesungsweg& weg) {
     std::string t = "<h3>" + Html(weg.Titel) + "</h3>\n";
-    for (const TZeile& z : weg.Zeilen)
+    for (const TTextzeile& z : weg.Zeilen)
         t += ZeileAlsHtml(z);
     return t;
 }
@@ -1269,7 +1270,7 @@ std::string AlsHtml(const TLoesungsweg& weg) {
 std::string AlsLatexAusschnitt(const TLoesungsweg& weg) {
     std::string t =
         std::string(LatexFormelDefinition()) + "\\subsection*{" + LatexText(weg.Titel) + "}\n";
-    for (const TZeile& z : weg.Zeilen)
+    for (const TTextzeile& z : weg.Zeilen)
         t += ZeileAlsLatex(z) + "\n";
     return t;
 }

@@ -47,7 +47,7 @@ std::vector<std::string> Texte(const TDokument& d, const TZeichenOptionen& o) {
 std::string Seitentext(const TBlattSeite& s) {
     std::string t;
     for (const auto* zeilen : {&s.VorBild, &s.NachBild})
-        for (const TBlattZeile& z : *zeilen)
+        for (const TTextzeile& z : *zeilen)
             t += BlattZeileText(z) + "\n";
     return t;
 }
