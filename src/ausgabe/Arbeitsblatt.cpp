@@ -25,41 +25,24 @@ using exakt::TQTripel;
 using exakt::TStil;
 using A = TElementart;
 
-TBlattStueck Formelstueck(std::string text, std::string latex) {
+TTextstueck Formelstueck(std::string text, std::string latex) {
     return {std::move(text), std::move(latex), true, {}};
 }
 
-TBlattStueck Textstueck(const std::string& text) {
+TTextstueck Textstueck(const std::string& text) {
     return {text, LatexText(text), false, {}};
 }
 
-TBlattStueck Spaltenstueck(const TQTripel& v) {
-    return {exakt::VektorText(v), exakt::VektorText(v, TStil::Latex), true,
-            std::array<std::string, 3>{exakt::Text(v.x), exakt::Text(v.y), exakt::Text(v.z)}};
-}
-
-TBlattZeile Zeile(std::vector<TBlattStueck> stuecke, TBlattZeilenart art = TBlattZeilenart::Satz) {
-    TBlattZeile z;
+TTextzeile Zeile(std::vector<TTextstueck> stuecke, TTextzeilenart art = TTextzeilenart::Satz) {
+    TTextzeile z;
     z.Stuecke = std::move(stuecke);
     z.Art = art;
     return z;
 }
 
-TBlattZeile AusLoesungsweg(const exakt::TZeile& z) {
-    TBlattZeile r;
-    r.Art = z.Formel ? TBlattZeilenart::Formel : TBlattZeilenart::Satz;
-    for (const exakt::TStueck& s : z.Stuecke) {
-        if (s.Spalte)
-            r.Stuecke.push_back(Spaltenstueck(*s.Spalte));
-        else
-            r.Stuecke.push_back({s.Text, s.Latex, s.Mathe, {}});
-    }
-    return r;
-}
-
 // The element's data in school notation: A(2|0|0), E: 6x₁ + 3x₂ + 4x₃ = 12,
 // g: x⃗ = (…) + r · (…); its definition text where it has no exact value.
-TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
+TTextzeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
     const std::optional<exakt::TQGeometrie> g = [&]() -> std::optional<exakt::TQGeometrie> {
         try {
             return a.Geometrie(&e);
@@ -79,21 +62,24 @@ TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
                                    exakt::PunktText(nl, g->Punkt, TStil::Latex))});
     case A::DVektor:
         return Zeile({Formelstueck(n + "\xE2\x83\x97 = ", "\\vec{" + nl + "} = "),
-                      Spaltenstueck(g->Richtung1)},
-                     TBlattZeilenart::Formel);
+                      exakt::Vektorspalte(g->Richtung1)},
+                     TTextzeilenart::Formel);
     case A::DPfeil:
         return Zeile({Formelstueck(n + "\xE2\x83\x97 = ", "\\vec{" + nl + "} = "),
-                      Spaltenstueck(g->Richtung1), Textstueck(" mit dem Anfangspunkt "),
+                      exakt::Vektorspalte(g->Richtung1), Textstueck(" mit dem Anfangspunkt "),
                       punkt(g->Punkt)},
-                     TBlattZeilenart::Formel);
+                     TTextzeilenart::Formel);
     case A::DGerade:
         return Zeile({Formelstueck(n + ": x\xE2\x83\x97 = ", nl + "\\colon\\ \\vec{x} = "),
-                      Spaltenstueck(g->Punkt), Formelstueck(" + r \xC2\xB7 ", " + r \\cdot "),
-                      Spaltenstueck(exakt::Ganzzahlig(g->Richtung1))},
-                     TBlattZeilenart::Formel);
+                      exakt::Vektorspalte(g->Punkt), Formelstueck(" + r \xC2\xB7 ", " + r \\cdot "),
+                      exakt::Vektorspalte(exakt::Ganzzahlig(g->Richtung1))},
+                     TTextzeilenart::Formel);
     case A::DEbene: {
-        const exakt::TKoordinatenform k =
-            exakt::Koordinatenform(g->Punkt, exakt::Kreuz(g->Richtung1, g->Richtung2));
+        const TQTripel normale = exakt::Kreuz(g->Richtung1, g->Richtung2);
+        // Parallel directions (a document file may hold them) give no
+        // coordinate form.
+        if (exakt::IstNull(normale)) return BlattSatz(FestlegungsText(e));
+        const exakt::TKoordinatenform k = exakt::Koordinatenform(g->Punkt, normale);
         return Zeile({Formelstueck(
             n + ": " + exakt::Linearform(k.a, k.b, k.c, TStil::Text) + " = " + exakt::Text(k.d),
             nl + "\\colon\\ " + exakt::Linearform(k.a, k.b, k.c, TStil::Latex) + " = " +
@@ -112,8 +98,8 @@ TBlattZeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
 }
 
 // The lengths, areas and volumes of the lesson for the element.
-std::vector<TBlattZeile> Masse(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
-    std::vector<TBlattZeile> r;
+std::vector<TTextzeile> Masse(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
+    std::vector<TTextzeile> r;
     try {
         for (const exakt::TForm& f : exakt::Formen(a, e))
             if (f.Name == "Länge" || f.Name == "Flächeninhalt" || f.Name == "Volumen" ||
@@ -174,20 +160,19 @@ std::string Getrimmt(const std::string& s) {
     return s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
 }
 
-void WegAnfuegen(std::vector<TBlattZeile>& z, const std::optional<exakt::TLoesungsweg>& weg) {
+void WegAnfuegen(std::vector<TTextzeile>& z, const std::optional<exakt::TLoesungsweg>& weg) {
     if (!weg) return;
     z.push_back(BlattSatz(weg->Titel));
-    for (const exakt::TZeile& w : weg->Zeilen)
-        z.push_back(AusLoesungsweg(w));
+    z.insert(z.end(), weg->Zeilen.begin(), weg->Zeilen.end());
 }
 
 // The answer about a derived element: its data, its lengths, areas and
 // volumes, and how it is found.
-void ElementLoesung(std::vector<TBlattZeile>& z, exakt::TExakteAuswertung& a, const TListe& liste,
+void ElementLoesung(std::vector<TTextzeile>& z, exakt::TExakteAuswertung& a, const TListe& liste,
                     const TDreiDBasisElement& x) {
-    z.push_back(BlattSatz(GesuchtText(x), TBlattZeilenart::Ueberschrift));
+    z.push_back(BlattSatz(GesuchtText(x), TTextzeilenart::Ueberschrift));
     z.push_back(Angabe(a, x));
-    for (TBlattZeile& m : Masse(a, x))
+    for (TTextzeile& m : Masse(a, x))
         z.push_back(std::move(m));
     WegAnfuegen(z, Weg(liste, x));
 }
@@ -195,8 +180,8 @@ void ElementLoesung(std::vector<TBlattZeile>& z, exakt::TExakteAuswertung& a, co
 // The answer to a measurement: the values the measurement shows, and the
 // worked solution; computed on a copy with just the question's elements
 // marked.
-void MessLoesung(std::vector<TBlattZeile>& z, const TListe& liste, const TArbeitsblattfrage& f) {
-    z.push_back(BlattSatz(Aufgabentext(liste, f), TBlattZeilenart::Ueberschrift));
+void MessLoesung(std::vector<TTextzeile>& z, const TListe& liste, const TArbeitsblattfrage& f) {
+    z.push_back(BlattSatz(Aufgabentext(liste, f), TTextzeilenart::Ueberschrift));
     TListe kopie;
     FuerFrageMarkieren(liste, f, kopie);
     const std::optional<TFragenrechnung> rechnung = Rechnung(f.Art);
@@ -314,13 +299,13 @@ TArbeitsblattInhalt ArbeitsblattInhalt(const TListe& liste, const TArbeitsblattE
 
     b.Aufgabe.Ueberschrift = "Aufgabe";
     b.Aufgabe.Arbeitsraum = true;
-    b.Aufgabe.VorBild.push_back(BlattSatz("Gegeben:", TBlattZeilenart::Ueberschrift));
+    b.Aufgabe.VorBild.push_back(BlattSatz("Gegeben:", TTextzeilenart::Ueberschrift));
     for (int i = 1; i <= liste.Anzahl(); ++i)
         if (!abgeleitet[static_cast<std::size_t>(i - 1)])
             b.Aufgabe.VorBild.push_back(Angabe(a, *liste[i]));
     if (b.Aufgabe.VorBild.size() == 1) b.Aufgabe.VorBild.push_back(BlattSatz("keine Elemente"));
     if (!fragen.empty()) {
-        b.Aufgabe.VorBild.push_back(BlattSatz("Gesucht:", TBlattZeilenart::Ueberschrift));
+        b.Aufgabe.VorBild.push_back(BlattSatz("Gesucht:", TTextzeilenart::Ueberschrift));
         for (const TArbeitsblattfrage& f : fragen)
             b.Aufgabe.VorBild.push_back(BlattSatz(Aufgabentext(liste, f)));
     }

@@ -153,6 +153,9 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
         break;
     case A::DEbene: {
         const TQTripel n = Kreuz(g->Richtung1, g->Richtung2);
+        // Parallel directions (a document file may hold them) span no
+        // plane: there is no normal to give a form.
+        if (IstNull(n)) break;
         const TKoordinatenform k = Koordinatenform(g->Punkt, n);
         const TQTripel nk{k.a, k.b, k.c};
         beide("Parameterform", [&](TStil s) {

@@ -7,6 +7,7 @@
 
 #include "exakt/ExakteGeometrie.h"
 #include "exakt/ExakteMessung.h"
+#include "model/Textzeilen.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,23 +18,14 @@ namespace kalvorin::exakt {
 
 enum class TLoesungsart { Schneiden, Lot, Spiegelung, Winkel, Laenge, Flaeche, Volumen };
 
-// One piece of a line: text, a formula, or a column vector.
-struct TStueck {
-    std::string Text;
-    std::string Latex; // math mode for formulas and columns, text mode otherwise
-    bool Mathe = false;
-    std::optional<TQTripel> Spalte;
-};
-
-struct TZeile {
-    std::vector<TStueck> Stuecke;
-    bool Formel = false; // a displayed formula; else a sentence
-};
-
 struct TLoesungsweg {
     std::string Titel;
-    std::vector<TZeile> Zeilen;
+    std::vector<TTextzeile> Zeilen; // sentences and formulas
 };
+
+// The column vector v as a piece of a line: its entries as the worked
+// solution prints them, for the worksheet's lines too.
+TTextstueck Vektorspalte(const TQTripel& v);
 
 // The worked solution of the intersection of two lines, segments or planes
 // (in list order); nothing for other kinds. The result point is called by

@@ -6,29 +6,22 @@ namespace kalvorin {
 
 namespace {
 
-std::string ZeileLatex(const TBlattZeile& z) {
-    std::string t;
-    for (const TBlattStueck& s : z.Stuecke) {
-        const bool mathe = s.Mathe || s.Spalte.has_value();
-        if (z.Art == TBlattZeilenart::Formel)
-            t += mathe ? s.Latex : "\\text{" + s.Latex + "}";
-        else
-            t += mathe ? "$" + s.Latex + "$" : s.Latex;
-    }
+std::string ZeileLatex(const TTextzeile& z) {
+    const std::string t = LatexInhalt(z);
     switch (z.Art) {
-    case TBlattZeilenart::Formel:
+    case TTextzeilenart::Formel:
         return LatexFormel(t) + "\n";
-    case TBlattZeilenart::Ueberschrift:
+    case TTextzeilenart::Ueberschrift:
         return "\\subsection*{" + t + "}\n";
-    case TBlattZeilenart::Satz:
+    case TTextzeilenart::Satz:
         break;
     }
     return t + "\\par\n";
 }
 
-std::string Zeilen(const std::vector<TBlattZeile>& zeilen) {
+std::string Zeilen(const std::vector<TTextzeile>& zeilen) {
     std::string t;
-    for (const TBlattZeile& z : zeilen)
+    for (const TTextzeile& z : zeilen)
         t += ZeileLatex(z);
     return t;
 }
@@ -52,8 +45,8 @@ std::string Seite(const TArbeitsblattInhalt& b, const TBlattSeite& s, const std:
 
 } // namespace
 
-TBlattZeile BlattSatz(const std::string& text, TBlattZeilenart art) {
-    TBlattZeile z;
+TTextzeile BlattSatz(const std::string& text, TTextzeilenart art) {
+    TTextzeile z;
     z.Art = art;
     z.Stuecke.push_back({text, LatexText(text), false, {}});
     return z;
@@ -87,14 +80,10 @@ std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string&
     return t;
 }
 
-std::string BlattZeileText(const TBlattZeile& z) {
+std::string BlattZeileText(const TTextzeile& z) {
     std::string t;
-    for (const TBlattStueck& s : z.Stuecke) {
-        if (s.Spalte)
-            t += "(" + (*s.Spalte)[0] + " | " + (*s.Spalte)[1] + " | " + (*s.Spalte)[2] + ")";
-        else
-            t += s.Text;
-    }
+    for (const TTextstueck& s : z.Stuecke)
+        t += s.Text;
     return t;
 }
 

@@ -6,33 +6,18 @@
 // long one more), the solution starts on a new page and takes as many as it
 // needs.
 
-#include <array>
-#include <optional>
+#include "model/Textzeilen.h"
+
 #include <string>
 #include <vector>
 
 namespace kalvorin {
 
-// One piece of a line: text, or a column vector of three entries.
-struct TBlattStueck {
-    std::string Text;  // UTF-8, as printed
-    std::string Latex; // math mode when Mathe, text mode otherwise
-    bool Mathe = false;
-    std::optional<std::array<std::string, 3>> Spalte; // the entries, as printed
-};
-
-enum class TBlattZeilenart { Satz, Formel, Ueberschrift };
-
-struct TBlattZeile {
-    std::vector<TBlattStueck> Stuecke;
-    TBlattZeilenart Art = TBlattZeilenart::Satz;
-};
-
 struct TBlattSeite {
     std::string Ueberschrift;
-    std::vector<TBlattZeile> VorBild;  // above the figure
-    std::vector<TBlattZeile> NachBild; // below it
-    bool Arbeitsraum = false;          // the rest of the page left free to work in
+    std::vector<TTextzeile> VorBild;  // above the figure
+    std::vector<TTextzeile> NachBild; // below it
+    bool Arbeitsraum = false;         // the rest of the page left free to work in
 };
 
 struct TArbeitsblattInhalt {
@@ -42,7 +27,7 @@ struct TArbeitsblattInhalt {
 };
 
 // A sentence of plain text (escaped for LaTeX here).
-TBlattZeile BlattSatz(const std::string& text, TBlattZeilenart art = TBlattZeilenart::Satz);
+TTextzeile BlattSatz(const std::string& text, TTextzeilenart art = TTextzeilenart::Satz);
 
 // The whole LaTeX file. The two pictures are tikzpicture environments
 // (TTikzFlaeche::Bild) for the task and the solution.
@@ -51,6 +36,6 @@ std::string ArbeitsblattTex(const TArbeitsblattInhalt& blatt, const std::string&
 
 // The line as plain text, column vectors written as (x | y | z): for tests,
 // for the screen reader and wherever only one line of text fits.
-std::string BlattZeileText(const TBlattZeile& z);
+std::string BlattZeileText(const TTextzeile& z);
 
 } // namespace kalvorin

@@ -6,6 +6,7 @@
 #include "ausgabe/Arbeitsblatt.h"
 #include "Abiturszene.h"
 #include "ausgabe/Zeichnen.h"
+#include "geometry/Beschreibung.h"
 #include "view/Protokollflaeche.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ std::vector<std::string> Texte(const TDokument& d, const TZeichenOptionen& o) {
 std::string Seitentext(const TBlattSeite& s) {
     std::string t;
     for (const auto* zeilen : {&s.VorBild, &s.NachBild})
-        for (const TBlattZeile& z : *zeilen)
+        for (const TTextzeile& z : *zeilen)
             t += BlattZeileText(z) + "\n";
     return t;
 }
@@ -146,6 +147,19 @@ TEST(Arbeitsblatt, WithoutDerivedElementsTheSolutionSaysSo) {
     EXPECT_EQ(b.Titel, "Arbeitsblatt");
     EXPECT_EQ(Seitentext(b.Aufgabe).find("Gesucht:"), std::string::npos);
     EXPECT_EQ(Seitentext(b.Loesung), "Das Dokument enthält keine abgeleiteten Elemente.\n");
+}
+
+// A plane of a document file whose directions are parallel has no
+// coordinate form: the sheet gives its definition, and is made at all.
+TEST(Arbeitsblatt, PlaneWithParallelDirectionsIsGivenByItsDefinition) {
+    TBefehlsDokument t;
+    t.P("A", {1, 2, 3});
+    t.EPAR("E", {1, 0, 0}, {1, 2, 3}, {2, 4, 6});
+    t.D.Neuaufbau();
+    const TArbeitsblattInhalt b = ArbeitsblattInhalt(t.L, {});
+    EXPECT_NE(Seitentext(b.Aufgabe).find(FestlegungsText(*t["E"]) + "\n"), std::string::npos)
+        << Seitentext(b.Aufgabe);
+    EXPECT_NE(ArbeitsblattLatex(t.D, {}).find("\\end{document}"), std::string::npos);
 }
 
 TEST(Arbeitsblatt, EmptyDocumentGivesASheetThatSaysSo) {

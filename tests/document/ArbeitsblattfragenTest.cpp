@@ -138,15 +138,15 @@ TEST(Arbeitsblattfragen, QuestionsThatNoLongerFitAreLeftOut) {
 std::string Seitentext(const TBlattSeite& s) {
     std::string t;
     for (const auto* zeilen : {&s.VorBild, &s.NachBild})
-        for (const TBlattZeile& z : *zeilen)
+        for (const TTextzeile& z : *zeilen)
             t += BlattZeileText(z) + "\n";
     return t;
 }
 
-std::vector<std::string> Ueberschriften(const std::vector<TBlattZeile>& zeilen) {
+std::vector<std::string> Ueberschriften(const std::vector<TTextzeile>& zeilen) {
     std::vector<std::string> r;
-    for (const TBlattZeile& z : zeilen)
-        if (z.Art == TBlattZeilenart::Ueberschrift) r.push_back(BlattZeileText(z));
+    for (const TTextzeile& z : zeilen)
+        if (z.Art == TTextzeilenart::Ueberschrift) r.push_back(BlattZeileText(z));
     return r;
 }
 
@@ -164,8 +164,8 @@ TEST(Arbeitsblattfragen, SheetAsksExactlyTheChosenQuestionsAndAnswersThem) {
     const std::string abstand = "Berechnen Sie den Abstand des Punktes S von der Ebene E.";
     ASSERT_TRUE(t.D.ArbeitsblattfragenSetzen(ZweiFragen(t)));
     const TArbeitsblattInhalt b = ArbeitsblattInhalt(t.D, {});
-    const std::vector<TBlattZeile>& aufgabe = b.Aufgabe.VorBild;
-    const auto gesucht = std::find_if(aufgabe.begin(), aufgabe.end(), [](const TBlattZeile& z) {
+    const std::vector<TTextzeile>& aufgabe = b.Aufgabe.VorBild;
+    const auto gesucht = std::find_if(aufgabe.begin(), aufgabe.end(), [](const TTextzeile& z) {
         return BlattZeileText(z) == "Gesucht:";
     });
     ASSERT_NE(gesucht, aufgabe.end());

@@ -310,6 +310,16 @@ TEST_F(Kette, PointsLinesAndSolidsInTheirForms) {
     EXPECT_TRUE(FormTexte(liste, "Q").empty());
 }
 
+// The dialog refuses parallel directions, but a document file may hold
+// them: such a plane has no normal and so no form, rather than a division
+// by zero that takes the properties dialog down.
+TEST_F(Kette, PlaneWithParallelDirectionsHasNoForm) {
+    b.EPAR("E", {1, 0, 0}, {1, 2, 3}, {2, 4, 6});
+    b.EPAR("F", {1, 0, 0}, {1, 2, 3}, {0, 0, 0});
+    EXPECT_TRUE(FormTexte(liste, "E").empty());
+    EXPECT_TRUE(FormTexte(liste, "F").empty());
+}
+
 } // namespace
 
 namespace {

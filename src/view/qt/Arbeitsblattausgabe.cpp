@@ -64,17 +64,14 @@ public:
         y_ += Mm(2);
     }
 
-    void Zeile(const TBlattZeile& z) {
-        const bool ueberschrift = z.Art == TBlattZeilenart::Ueberschrift;
+    void Zeile(const TTextzeile& z) {
+        const bool ueberschrift = z.Art == TTextzeilenart::Ueberschrift;
         Schrift(ueberschrift ? grund_ + 1 : grund_, ueberschrift);
         if (ueberschrift) y_ += Mm(1.5);
-        const double x = links_ + (z.Art == TBlattZeilenart::Formel ? Mm(Einzug) : 0);
-        const bool spalten =
-            std::any_of(z.Stuecke.begin(), z.Stuecke.end(),
-                        [](const TBlattStueck& s) { return s.Spalte.has_value(); });
-        if (!spalten) {
+        const double x = links_ + (z.Art == TTextzeilenart::Formel ? Mm(Einzug) : 0);
+        if (!HatSpalten(z)) {
             QString text;
-            for (const TBlattStueck& s : z.Stuecke)
+            for (const TTextstueck& s : z.Stuecke)
                 text += QString::fromStdString(s.Text);
             const QRectF raum(x, y_, rechts_ - x, unten_ - oben_);
             const QRectF noetig = p_.boundingRect(raum, Qt::TextWordWrap, text);
@@ -89,7 +86,7 @@ public:
         const double grund = y_ + zeile + fm.ascent();
         const double klammer = fm.horizontalAdvance(QStringLiteral("(")) * 1.2;
         double cx = x;
-        for (const TBlattStueck& s : z.Stuecke) {
+        for (const TTextstueck& s : z.Stuecke) {
             if (!s.Spalte) {
                 const QString t = QString::fromStdString(s.Text);
                 p_.drawText(QPointF(cx, grund), t);
@@ -97,12 +94,13 @@ public:
                 continue;
             }
             double breite = 0;
-            for (const std::string& e : *s.Spalte)
-                breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(e)));
+            for (const TSpalteneintrag& e : *s.Spalte)
+                breite = std::max(breite, fm.horizontalAdvance(QString::fromStdString(e.Text)));
             Klammer(cx, y_ + zeile * 0.1, y_ + zeile * 2.9, klammer, true);
             cx += klammer;
             for (int i = 0; i < 3; ++i) {
-                const QString e = QString::fromStdString((*s.Spalte)[static_cast<std::size_t>(i)]);
+                const QString e =
+                    QString::fromStdString((*s.Spalte)[static_cast<std::size_t>(i)].Text);
                 p_.drawText(
                     QPointF(cx + breite - fm.horizontalAdvance(e), y_ + i * zeile + fm.ascent()),
                     e);
@@ -198,10 +196,10 @@ private:
 void Seite(TSetzer& s, const TArbeitsblattInhalt& b, const TBlattSeite& seite,
            const TLogRechteck& fenster, TAusgabeMass groesse, const TMalen& malen) {
     s.Kopf(b, seite.Ueberschrift);
-    for (const TBlattZeile& z : seite.VorBild)
+    for (const TTextzeile& z : seite.VorBild)
         s.Zeile(z);
     s.Bild(fenster, groesse, malen);
-    for (const TBlattZeile& z : seite.NachBild)
+    for (const TTextzeile& z : seite.NachBild)
         s.Zeile(z);
     if (seite.Arbeitsraum) s.Arbeitsraum();
 }

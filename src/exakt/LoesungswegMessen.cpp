@@ -1,0 +1,402 @@
+// The worked solution of a measurement: angles, lengths and distances,
+// areas and volumes, one function for each group of cases.
+
+#include "exakt/LoesungswegIntern.h"
+
+#include <array>
+#include <cmath>
+
+namespace kalvorin::exakt {
+
+namespace loesungsweg {
+
+namespace {
+
+// A vector's name in a formula, in the notation asked for.
+using TVektorname = std::function<std::string(Stil)>;
+
+TVektorname VekName(const std::string& n) {
+    return [n](Stil s) { return Vek(n, s); };
+}
+
+// "n⃗₁" / "\vec{n}_1": the normal of the first or second plane.
+TVektorname NormalenName(int i) {
+    return [i](Stil s) {
+        if (s == Stil::Latex) return "\\vec{n}_" + std::to_string(i);
+        return std::string("n\xE2\x83\x97") + (i == 1 ? "\xE2\x82\x81" : "\xE2\x82\x82");
+    };
+}
+
+// The angle between the directions u and v, named a and b in the formula.
+// With betrag (a line or a plane takes part, which have no sense of
+// direction) the formula takes |a⃗·b⃗| and the angle is 0° to 90°; with
+// sinus it is the angle between a line and a plane, whose normal is v.
+void WinkelZeigen(TWeg& w, const TVektorname& a, const TVektorname& b, const TQTripel& u,
+                  const TQTripel& v, bool sinus, bool betrag) {
+    const char* fkt = sinus ? "sin" : "cos";
+    auto c = Kosinus(u, v);
+    if (!c) return;
+    if (betrag) c->q = abs(c->q);
+    auto wu = Wurzel(Skalar(u, u)), wv = Wurzel(Skalar(v, v));
+    if (!wu || !wv) return;
+    w.Formel([&](Stil s) {
+        const std::string alpha = s == Stil::Latex ? "\\alpha" : "α";
+        const std::string f = s == Stil::Latex ? std::string("\\") + fkt : fkt;
+        auto oben = [&](const std::string& x) { return betrag ? Betragsstriche(x, s) : x; };
+        return f + " " + alpha + " = " +
+               Bruch(oben(a(s) + Mal(s) + b(s)),
+                     Betragsstriche(a(s), s) + Mal(s) + Betragsstriche(b(s), s), s) +
+               " = " +
+               Bruch(oben(SkalarAusgeschrieben(u, v, s)), W(*wu, s) + Mal(s) + W(*wv, s), s) +
+               " = " + W(*c, s);
+    });
+    const Real wert = c->Wert();
+    Real grad = (sinus ? std::asin(std::fmax(-1.0L, std::fmin(1.0L, wert)))
+                       : std::acos(std::fmax(-1.0L, std::fmin(1.0L, wert)))) /
+                GradInBogen;
+    // A standard angle by its cosine (for a line and a plane: its sine).
+    std::optional<int> standard = Standard(*c);
+    if (standard && sinus) standard = 90 - *standard;
+    w.Formel([&](Stil s) {
+        const std::string alpha = s == Stil::Latex ? "\\alpha" : "α";
+        const std::string grad_ = s == Stil::Latex ? "^\\circ" : "°";
+        if (standard) return alpha + " = " + std::to_string(*standard) + grad_;
+        return alpha + Ungefaehr(s) + Dezimal(grad, s) + grad_;
+    });
+}
+
+using TElemente = std::vector<const TDreiDBasisElement*>;
+
+void WinkelDerVektoren(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Winkel";
+    auto u = a.Vektor(x[0]), v = a.Vektor(x[1]);
+    if (!u || !v) return (void)KeineExaktenWerte(w);
+    w.Satz("Winkel zwischen den Vektoren " + x[0]->Name + " und " + x[1]->Name + ":");
+    WinkelZeigen(w, VekName(x[0]->Name), VekName(x[1]->Name), *u, *v, false, false);
+}
+
+// Two lines by their directions, two planes by their normals.
+void WinkelDerGeradenOderEbenen(TWeg& w, TExakteAuswertung& a, bool ebenen, const TElemente& l) {
+    w.Weg.Titel = "Lösungsweg: Winkel";
+    auto g = a.Geometrie(l[0]), h = a.Geometrie(l[1]);
+    if (!g || !h) return (void)KeineExaktenWerte(w);
+    const TQTripel u = ebenen ? Kreuz(g->Richtung1, g->Richtung2) : g->Richtung1;
+    const TQTripel v = ebenen ? Kreuz(h->Richtung1, h->Richtung2) : h->Richtung1;
+    // The normals of two planes are n⃗₁ and n⃗₂, the directions of two lines u⃗ and v⃗.
+    const TVektorname erster = ebenen ? NormalenName(1) : VekName("u");
+    const TVektorname zweiter = ebenen ? NormalenName(2) : VekName("v");
+    w.Satz(std::string(ebenen ? "Winkel zwischen den Normalenvektoren "
+                              : "Winkel zwischen den Richtungsvektoren ") +
+           erster(Stil::Text) + " von " + l[0]->Name + " und " + zweiter(Stil::Text) + " von " +
+           l[1]->Name +
+           ". Der Schnittwinkel liegt zwischen 0° und 90°, daher steht im Zähler der "
+           "Betrag.");
+    w.Formel({F([&](Stil s) { return erster(s) + " = "; }), Spalte(Ganzzahlig(u)), F([&](Stil s) {
+                  return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + zweiter(s) + " = ";
+              }),
+              Spalte(Ganzzahlig(v))});
+    WinkelZeigen(w, erster, zweiter, Ganzzahlig(u), Ganzzahlig(v), false, true);
+}
+
+void WinkelGeradeEbene(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Winkel";
+    auto g = a.Geometrie(x[0]), e = a.Geometrie(x[1]);
+    if (!g || !e) return (void)KeineExaktenWerte(w);
+    const TQTripel u = Ganzzahlig(g->Richtung1);
+    const TQTripel n = Ganzzahlig(Kreuz(e->Richtung1, e->Richtung2));
+    w.Satz("Winkel zwischen der Geraden " + x[0]->Name +
+           " (Richtungsvektor u⃗) und der "
+           "Ebene " +
+           x[1]->Name +
+           " (Normalenvektor n⃗): der Sinus des Winkels ist der Betrag des "
+           "Kosinus des Winkels zwischen u⃗ und n⃗; der Winkel liegt zwischen 0° und 90°.");
+    w.Formel({F([](Stil s) { return Vek("u", s) + " = "; }), Spalte(u), F([](Stil s) {
+                  return std::string(s == Stil::Latex ? ",\\quad " : ",  ") + Vek("n", s) + " = ";
+              }),
+              Spalte(n)});
+    WinkelZeigen(w, VekName("u"), VekName("n"), u, n, true, true);
+}
+
+// Two points, or the ends of a segment.
+void AbstandZweierPunkte(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    std::optional<TQTripel> p, q;
+    std::string pn, qn;
+    if (art == TMessart::AbstandPunkte) {
+        p = a.Punkt(x[0]);
+        q = a.Punkt(x[1]);
+        pn = x[0]->Name;
+        qn = x[1]->Name;
+    } else {
+        p = a.Punkt(x[0]->Bezuege[0]);
+        q = a.Punkt(x[0]->Bezuege[1]);
+        pn = x[0]->Bezuege[0] ? x[0]->Bezuege[0]->Name : "A";
+        qn = x[0]->Bezuege[1] ? x[0]->Bezuege[1]->Name : "B";
+    }
+    if (!p || !q) return (void)KeineExaktenWerte(w);
+    w.Satz("Abstand der Punkte " + pn + " und " + qn + ": die Länge des Verbindungsvektors.");
+    w.Formel({F([&](Stil s) { return Strecke(pn, qn, s) + " = "; }), Spalte(*q), M(" − ", " - "),
+              Spalte(*p), M(" = ", " = "), Spalte(Differenz(*q, *p))});
+    BetragZeigen(w, "d", Differenz(*q, *p), "LE");
+}
+
+void BetragDesVektors(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    auto v = a.Vektor(x[0]);
+    if (!v) return (void)KeineExaktenWerte(w);
+    const std::string& vn = x[0]->Name;
+    BetragZeigen(w, Betragsstriche(vn, Stil::Text), *v, "LE",
+                 Betragsstriche(Vek(vn, Stil::Latex), Stil::Latex));
+}
+
+// The distance of the point P from the plane by the Hesse normal form.
+struct THesseAbstand {
+    std::string Ebene;
+    // The coordinate form turned so that the origin lies on the negative
+    // side: the sign inside the bars then tells the side of the point.
+    TKoordinatenform Form;
+    TWurzelzahl Laenge; // |n⃗|
+    TQTripel P;
+    TRational Innen; // n⃗·P − d
+    TWurzelzahl Abstand;
+
+    // Divided by |n⃗|, unless it is 1.
+    std::string DurchLaenge(const std::string& z, Stil s) const {
+        return Laenge.Rational() && Laenge.q == 1 ? z : Bruch(z, W(Laenge, s), s);
+    }
+    // " − d", where the constant is not 0.
+    std::string Konstante(Stil s) const {
+        if (Form.d.is_zero()) return "";
+        return (s == Stil::Text ? " " + std::string(Minus) + " " : " - ") + Z(Form.d, s);
+    }
+    // "E: (x + y + z − 1)/√3 = 0"
+    std::string Normalform(Stil s) const {
+        return Name(Ebene, s) + ": " +
+               DurchLaenge(Linearform(Form.a, Form.b, Form.c, s) + Konstante(s), s) + " = 0";
+    }
+    // "d = |1·2 + 1·3 + 1·0 − 1|/√3 = |4|/√3 = 4/3·√3 ≈ 2,31 LE"
+    std::string Eingesetzt(Stil s) const {
+        std::string t;
+        const TRational kk[3] = {Form.a, Form.b, Form.c}, pk[3] = {P.x, P.y, P.z};
+        for (int i = 0; i < 3; ++i) {
+            if (kk[i].is_zero()) continue;
+            if (!t.empty()) t += " + ";
+            t += K(kk[i], s) + Mal(s) + K(pk[i], s);
+        }
+        t += Konstante(s);
+        return "d = " + DurchLaenge(Betragsstriche(t, s), s) + " = " +
+               DurchLaenge(Betragsstriche(Z(Innen, s), s), s) + " = " + W(Abstand, s) +
+               (Abstand.Rational() ? "" : Ungefaehr(s) + Dezimal(Abstand.Wert(), s)) +
+               (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
+    }
+};
+
+void AbstandPunktEbene(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    auto p = a.Punkt(x[0]);
+    auto e = EbeneVon(a, x[1]);
+    if (!p || !e) return (void)KeineExaktenWerte(w);
+    TKoordinatenform k = e->K;
+    if (k.d.is_negative()) k = {-k.a, -k.b, -k.c, -k.d};
+    const TQTripel n{k.a, k.b, k.c};
+    const std::string pn = x[0]->Name;
+    w.Satz("Hessesche Normalform der Ebene " + e->Name + ":");
+    auto laenge = Wurzel(Skalar(n, n));
+    const TRational innen = Skalar(n, *p) - k.d;
+    auto d = DurchWurzel(abs(innen), Skalar(n, n));
+    if (!laenge || !d) return (void)KeineExaktenWerte(w);
+    const THesseAbstand h{e->Name, k, *laenge, *p, innen, *d};
+    w.Formel([&](Stil s) { return h.Normalform(s); });
+    w.Satz("Die Koordinaten von " + pn + " einsetzen; der Abstand ist der Betrag:");
+    w.Formel([&](Stil s) { return h.Eingesetzt(s); });
+    if (innen.is_zero())
+        w.Satz("Der Punkt " + pn + " liegt in der Ebene " + e->Name + ".");
+    else if (!k.d.is_zero())
+        w.Satz(std::string("Der Wert im Betrag ist ") +
+               (innen.is_negative() ? "negativ: " + pn + " liegt auf derselben Seite von "
+                                    : "positiv: " + pn + " liegt auf der anderen Seite von ") +
+               e->Name + (innen.is_negative() ? " wie" : " als") + " der Ursprung.");
+}
+
+void AbstandDerGeraden(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    bool gut = true;
+    const TGerade g = GeradeVon(a, x[0], "r", gut), h = GeradeVon(a, x[1], "s", gut);
+    if (!gut) return (void)KeineExaktenWerte(w);
+    GeradeZeigen(w, g);
+    GeradeZeigen(w, h);
+    GeradeGerade(w, g, h);
+}
+
+// Three points, or the corners of a triangle.
+void FlaecheDesDreiecks(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Flächeninhalt";
+    std::array<std::optional<TQTripel>, 3> p;
+    std::array<std::string, 3> n;
+    for (int i = 0; i < 3; ++i) {
+        const TDreiDBasisElement* e = art == TMessart::FlaechePunkte ? x[i] : x[0]->Bezuege[i];
+        p[i] = a.Punkt(e);
+        n[i] = e ? e->Name : "?";
+    }
+    if (!p[0] || !p[1] || !p[2]) return (void)KeineExaktenWerte(w);
+    const TQTripel u = Differenz(*p[1], *p[0]), v = Differenz(*p[2], *p[0]);
+    const TQTripel k = Kreuz(u, v);
+    w.Satz("Flächeninhalt des Dreiecks " + n[0] + n[1] + n[2] +
+           ": die Hälfte des Betrags des Vektorprodukts.");
+    w.Formel({F([&](Stil s) {
+                  return Strecke(n[0], n[1], s) + (s == Stil::Latex ? " \\times " : " × ") +
+                         Strecke(n[0], n[2], s) + " = ";
+              }),
+              Spalte(u), M(" × ", " \\times "), Spalte(v), M(" = ", " = "), Spalte(k)});
+    auto f = Wurzel(Skalar(k, k) / 4);
+    if (!f) return (void)KeineExaktenWerte(w);
+    w.Formel([&](Stil s) {
+        return "A = " + std::string(s == Stil::Latex ? "\\frac{1}{2}" : "1/2") + Mal(s) +
+               BetragAusgeschrieben(k, s) + " = " + W(*f, s) +
+               (f->Rational() ? "" : Ungefaehr(s) + Dezimal(f->Wert(), s)) +
+               (s == Stil::Latex ? "\\,\\text{FE}" : " FE");
+    });
+}
+
+void FlaecheDesParallelogramms(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Flächeninhalt";
+    auto u = a.Vektor(x[0]), v = a.Vektor(x[1]);
+    if (!u || !v) return (void)KeineExaktenWerte(w);
+    const TQTripel k = Kreuz(*u, *v);
+    w.Satz("Flächeninhalt des Parallelogramms: der Betrag des Vektorprodukts.");
+    w.Formel({F([&](Stil s) {
+                  return Vek(x[0]->Name, s) + (s == Stil::Latex ? " \\times " : " × ") +
+                         Vek(x[1]->Name, s) + " = ";
+              }),
+              Spalte(*u), M(" × ", " \\times "), Spalte(*v), M(" = ", " = "), Spalte(k)});
+    BetragZeigen(w, "A", k, "FE");
+}
+
+// The three edges of a three-sided pyramid from one corner, with their
+// names in both notations.
+struct TKanten {
+    std::array<TQTripel, 3> Vektor;
+    std::array<std::string, 3> Name, Latex;
+};
+
+// Three vectors, or the edges from the apex to the corners of the base;
+// nothing without exact values.
+std::optional<TKanten> Kanten(TExakteAuswertung& a, TMessart art, const TElemente& x) {
+    std::array<std::optional<TQTripel>, 3> kante;
+    TKanten k;
+    if (art == TMessart::VolumenVektoren) {
+        for (int i = 0; i < 3; ++i) {
+            kante[i] = a.Vektor(x[i]);
+            k.Name[i] = Vek(x[i]->Name, Stil::Text);
+            k.Latex[i] = Vek(x[i]->Name, Stil::Latex);
+        }
+    } else {
+        std::optional<TQTripel> spitze;
+        std::array<const TDreiDBasisElement*, 3> ecken{};
+        std::string sn;
+        if (art == TMessart::VolumenPunkte) {
+            spitze = a.Punkt(x[0]);
+            sn = x[0]->Name;
+            ecken = {x[1], x[2], x[3]};
+        } else {
+            const TDreiDBasisElement* d =
+                art == TMessart::VolumenPunktDreieck ? x[1] : x[0]->Bezuege[0];
+            const TDreiDBasisElement* t =
+                art == TMessart::VolumenPunktDreieck ? x[0] : x[0]->Bezuege[1];
+            if (d == nullptr || t == nullptr) return {};
+            spitze = a.Punkt(t);
+            sn = t->Name;
+            ecken = {d->Bezuege[0], d->Bezuege[1], d->Bezuege[2]};
+        }
+        for (int i = 0; i < 3; ++i) {
+            auto e = a.Punkt(ecken[i]);
+            if (!spitze || !e) return {};
+            kante[i] = Differenz(*e, *spitze);
+            const std::string ecke = ecken[i] ? ecken[i]->Name : "?";
+            k.Name[i] = Strecke(sn, ecke, Stil::Text);
+            k.Latex[i] = Strecke(sn, ecke, Stil::Latex);
+        }
+    }
+    if (!kante[0] || !kante[1] || !kante[2]) return {};
+    k.Vektor = {*kante[0], *kante[1], *kante[2]};
+    return k;
+}
+
+void VolumenDerPyramide(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Volumen";
+    const std::optional<TKanten> kanten = Kanten(a, art, x);
+    if (!kanten) return (void)KeineExaktenWerte(w);
+    const std::array<TQTripel, 3>& kante = kanten->Vektor;
+    const std::array<std::string, 3>&name = kanten->Name, &latex = kanten->Latex;
+    const TQTripel k = Kreuz(kante[1], kante[2]);
+    const TRational spat = Skalar(kante[0], k);
+    w.Satz("Volumen der dreiseitigen Pyramide: ein Sechstel des Betrags des Spatprodukts der "
+           "drei Kantenvektoren.");
+    w.Formel({M(name[0] + " = ", latex[0] + " = "), Spalte(kante[0]),
+              M(",  " + name[1] + " = ", ",\\quad " + latex[1] + " = "), Spalte(kante[1]),
+              M(",  " + name[2] + " = ", ",\\quad " + latex[2] + " = "), Spalte(kante[2])});
+    w.Formel({M("Vektorprodukt: ", "\\text{Vektorprodukt: }"), Spalte(kante[1]),
+              M(" × ", " \\times "), Spalte(kante[2]), M(" = ", " = "), Spalte(k)});
+    w.Formel([&](Stil s) {
+        return std::string(s == Stil::Latex ? "\\text{Spatprodukt: }" : "Spatprodukt: ") +
+               SkalarAusgeschrieben(kante[0], k, s) + " = " + Z(spat, s);
+    });
+    const TRational vol = abs(spat) / 6;
+    w.Formel([&](Stil s) {
+        return "V = " + std::string(s == Stil::Latex ? "\\frac{1}{6}" : "1/6") + Mal(s) +
+               Betragsstriche(Z(spat, s), s) + " = " + Z(vol, s) +
+               ((vol * 100).is_integer() ? "" : Ungefaehr(s) + Dezimal(AlsReal(vol), s)) +
+               (s == Stil::Latex ? "\\,\\text{VE}" : " VE");
+    });
+}
+
+// The measurement art of its elements x, one case group each.
+void Messen(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
+    switch (art) {
+    case TMessart::WinkelVektoren:
+        return WinkelDerVektoren(w, a, x);
+    case TMessart::WinkelGeraden:
+    case TMessart::WinkelEbenen:
+        return WinkelDerGeradenOderEbenen(w, a, art == TMessart::WinkelEbenen, x);
+    case TMessart::WinkelGeradeEbene:
+        return WinkelGeradeEbene(w, a, x);
+    case TMessart::AbstandPunkte:
+    case TMessart::StreckenLaenge:
+        return AbstandZweierPunkte(w, a, art, x);
+    case TMessart::Betrag:
+        return BetragDesVektors(w, a, x);
+    case TMessart::AbstandPunktEbene:
+        return AbstandPunktEbene(w, a, x);
+    case TMessart::AbstandPunktGerade:
+        w.Weg.Titel = "Lösungsweg: Länge";
+        return LotPunktGerade(w, a, x[0], x[1], false);
+    case TMessart::AbstandGeraden:
+        return AbstandDerGeraden(w, a, x);
+    case TMessart::FlaechePunkte:
+    case TMessart::FlaecheDreieck:
+        return FlaecheDesDreiecks(w, a, art, x);
+    case TMessart::FlaecheVektoren:
+        return FlaecheDesParallelogramms(w, a, x);
+    case TMessart::VolumenPunkte:
+    case TMessart::VolumenPunktDreieck:
+    case TMessart::VolumenPyramide:
+    case TMessart::VolumenVektoren:
+        return VolumenDerPyramide(w, a, art, x);
+    }
+}
+
+} // namespace
+
+} // namespace loesungsweg
+
+using namespace loesungsweg;
+
+std::optional<TLoesungsweg> Loesungsweg(const TListe& liste, TMessart art,
+                                        const std::vector<const TDreiDBasisElement*>& elemente) {
+    TWeg w;
+    w.Liste = &liste;
+    if (elemente.empty()) return {};
+    return Schritte(w, [&](TExakteAuswertung& a) { Messen(w, a, art, elemente); });
+}
+
+} // namespace kalvorin::exakt

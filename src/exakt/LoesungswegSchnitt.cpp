@@ -1,0 +1,332 @@
+// The worked solution of an intersection: two lines (or a line and a
+// segment) by their equations, a line or a segment and a plane by the
+// coordinate form, two planes by their normals.
+
+#include "exakt/LoesungswegIntern.h"
+
+#include <utility>
+
+namespace kalvorin::exakt {
+
+namespace loesungsweg {
+
+namespace {
+
+// "die Gerade g", "die Strecke t"
+std::string MitArtikel(const TGerade& g) {
+    return (g.Strecke ? "die Strecke " : "die Gerade ") + g.Name;
+}
+
+// "Die Geraden g und h", "Die Gerade g und die Strecke t"
+std::string Paar(const TGerade& g, const TGerade& h) {
+    if (!g.Strecke && !h.Strecke) return "Die Geraden " + g.Name + " und " + h.Name;
+    std::string t = MitArtikel(g) + " und " + MitArtikel(h);
+    t[0] = 'D';
+    return t;
+}
+
+const char* const Nummer[3] = {"I", "II", "III"};
+
+// The equations of g = h, one for each coordinate: r·u − s·v = b − a.
+struct TGleichungen {
+    TRational U[3], V[3], Rechts[3];
+};
+
+// Sets the equations of the lines equal: three equations for r and s.
+TGleichungen GleichungenZeigen(TWeg& w, const TGerade& g, const TGerade& h) {
+    const TQTripel &a = g.Punkt, &u = g.Richtung, &b = h.Punkt, &v = h.Richtung;
+    w.Satz("Gleichsetzen der Geradengleichungen:");
+    w.Formel({Spalte(a), F([&](Stil s) { return " + r" + Mal(s); }), Spalte(u), M(" = ", " = "),
+              Spalte(b), F([&](Stil s) { return " + s" + Mal(s); }), Spalte(v)});
+    w.Satz("Das ergibt drei Gleichungen für r und s:");
+    const TGleichungen q{{u.x, u.y, u.z}, {v.x, v.y, v.z}, {b.x - a.x, b.y - a.y, b.z - a.z}};
+    for (int i = 0; i < 3; ++i)
+        w.Formel([&, i](Stil s) {
+            return (s == Stil::Latex ? "\\text{" + std::string(Nummer[i]) + "}" : Nummer[i]) +
+                   ":  " + Terme({{q.U[i], "r"}, {-q.V[i], "s"}}, s) + " = " + Z(q.Rechts[i], s);
+        });
+    // An equation without r and s that is false ("II: 0 = 6") ends it.
+    for (int i = 0; i < 3; ++i)
+        if (q.U[i].is_zero() && q.V[i].is_zero() && !q.Rechts[i].is_zero()) {
+            w.Satz(std::string("Die Gleichung ") + Nummer[i] + " ist ein Widerspruch (0 ≠ " +
+                   Z(q.Rechts[i], Stil::Text) + "): Es gibt keinen gemeinsamen Punkt.");
+            break;
+        }
+    return q;
+}
+
+// Directions that are multiples of each other: the lines are the same or
+// parallel (the segment on the line or beside it), and unless nurSchnitt
+// the distance of parallel lines follows.
+void ParalleleGeraden(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt) {
+    const TQTripel &a = g.Punkt, &b = h.Punkt, &v = h.Richtung;
+    w.Satz({T("Die Richtungsvektoren sind Vielfache voneinander ("),
+            F([&](Stil s) { return Vek("u", s) + " = k" + Mal(s) + Vek("v", s); }),
+            T(h.Strecke ? "): die Gerade und die Strecke sind parallel, oder die Strecke liegt "
+                          "auf der Geraden."
+                        : "): die Geraden sind parallel oder identisch.")});
+    const TQTripel d = Differenz(a, b);
+    if (IstNull(Kreuz(d, v))) {
+        w.Satz("Punktprobe: Der Aufpunkt von " + g.Name + " liegt auf " + h.Name + ".");
+        if (h.Strecke)
+            w.Satz("Die Strecke " + h.Name + " liegt auf der Geraden " + g.Name + ".");
+        else
+            w.Satz("Die Geraden " + g.Name + " und " + h.Name + " sind identisch.");
+        return;
+    }
+    w.Satz("Punktprobe: Der Aufpunkt von " + g.Name + " liegt nicht auf " + h.Name + ".");
+    w.Satz(Paar(g, h) + " sind parallel (und verschieden)" +
+           (h.Strecke ? ": " + std::string("Die Gerade ") + g.Name + " trifft die Strecke " +
+                            h.Name + " nicht."
+                      : "."));
+    if (nurSchnitt) return;
+    const std::string aufpunkt = w.Frei("A"), fuss = w.Frei("F");
+    if (auto f = LotfussAufGerade(w, aufpunkt, a, h, fuss)) {
+        w.Satz("Abstand der Geraden: der Abstand des Aufpunkts " + aufpunkt + " von " + g.Name +
+               " zu " + fuss + ".");
+        BetragZeigen(w, "d", Differenz(*f, a), "LE");
+    }
+}
+
+// The third equation (k) holds for r and s: the common point, where it is
+// on the segment h.
+void SchnittpunktZeigen(TWeg& w, const TGerade& g, const TGerade& h, const TRational& r,
+                        const TRational& sp, int k) {
+    const TQTripel &a = g.Punkt, &u = g.Richtung;
+    const TQTripel x = Summe(a, exakt::Mal(u, r));
+    w.Satz(std::string("Die Gleichung ") + Nummer[k] + " ist erfüllt.");
+    if (h.Strecke) {
+        // The common point of the lines is on the segment only for 0 ≤ s ≤ 1.
+        if (sp.is_negative() || sp > 1) {
+            w.Satz("Da s = " + Z(sp, Stil::Text) +
+                   " nicht zwischen 0 und 1 liegt, liegt der gemeinsame Punkt der Geraden "
+                   "nicht auf der Strecke " +
+                   h.Name + ": Die Gerade " + g.Name + " trifft die Strecke " + h.Name + " nicht.");
+            return;
+        }
+        w.Satz("Da 0 ≤ s ≤ 1 gilt, liegt der Punkt auf der Strecke " + h.Name + ".");
+    }
+    w.Formel({M("r in " + g.Name + ": ", "r \\text{ in } " + Name(g.Name, Stil::Latex) + ": "),
+              Spalte(a), F([&](Stil s) { return " + " + K(r, s) + Mal(s); }), Spalte(u),
+              M(" = ", " = "), Spalte(x)});
+    const std::string sn = w.Ergebnis("S");
+    w.Satz({T(Paar(g, h) + " schneiden sich in "),
+            F([&](Stil s) { return PunktText(Name(sn, s), x, s); }), T(".")});
+}
+
+// The distance of skew lines: the connecting vector projected onto the
+// common normal.
+void WindschieferAbstand(TWeg& w, const TGerade& g, const TGerade& h) {
+    const TQTripel &a = g.Punkt, &u = g.Richtung, &b = h.Punkt, &v = h.Richtung;
+    const TQTripel n = Kreuz(u, v);
+    const TQTripel d = Differenz(b, a);
+    w.Satz({T("Abstand: mit dem Normalenvektor "), F([&](Stil s) {
+                return Vek("n", s) + " = " + Vek("u", s) +
+                       (s == Stil::Latex ? " \\times " : " × ") + Vek("v", s);
+            }),
+            T(" beider Richtungen ist")});
+    w.Formel({F([&](Stil s) { return Vek("n", s) + " = "; }), Spalte(u), M(" × ", " \\times "),
+              Spalte(v), M(" = ", " = "), Spalte(n)});
+    auto dist = DurchWurzel(abs(Skalar(n, d)), Skalar(n, n));
+    if (!dist) return;
+    w.Formel([&](Stil s) {
+        return "d = " +
+               Bruch(Betragsstriche(Vek("n", s) + Mal(s) + "(" + Vek("b", s) + " " +
+                                        (s == Stil::Text ? Minus : "-") + " " + Vek("a", s) + ")",
+                                    s),
+                     Betragsstriche(Vek("n", s), s), s) +
+               " = " +
+               Bruch(Betragsstriche(SkalarAusgeschrieben(n, d, s), s), BetragAusgeschrieben(n, s),
+                     s) +
+               " = " + W(*dist, s) +
+               (dist->Rational() ? "" : Ungefaehr(s) + Dezimal(dist->Wert(), s)) +
+               (s == Stil::Latex ? "\\,\\text{LE}" : " LE");
+    });
+}
+
+// r and s from the equations i and j, checked in the third: the lines
+// meet, or they are skew and, unless nurSchnitt, their distance follows.
+void ZweiGleichungenLoesen(TWeg& w, const TGerade& g, const TGerade& h, const TGleichungen& q,
+                           int i, int j, bool nurSchnitt) {
+    const TRational *uk = q.U, *vk = q.V, *rk = q.Rechts;
+    const int k = 3 - i - j;
+    const TRational det = uk[i] * (-vk[j]) - uk[j] * (-vk[i]);
+    const TRational r = (rk[i] * (-vk[j]) - rk[j] * (-vk[i])) / det;
+    const TRational sp = (uk[i] * rk[j] - uk[j] * rk[i]) / det;
+    w.Satz(std::string("Aus ") + Nummer[i] + " und " + Nummer[j] + " folgt:");
+    w.Formel([&](Stil s) {
+        return "r = " + Z(r, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + "s = " + Z(sp, s);
+    });
+    const TRational links = uk[k] * r - vk[k] * sp;
+    w.Satz(std::string("Probe in ") + Nummer[k] + ":");
+    w.Formel([&](Stil s) {
+        return K(uk[k], s) + Mal(s) + K(r, s) + " " + (s == Stil::Text ? Minus : "-") + " " +
+               K(vk[k], s) + Mal(s) + K(sp, s) + " = " + Z(links, s) +
+               (links == rk[k] ? " = " : (s == Stil::Latex ? " \\neq " : " ≠ ")) + Z(rk[k], s);
+    });
+    if (links == rk[k]) return SchnittpunktZeigen(w, g, h, r, sp, k);
+    w.Satz(std::string("Widerspruch in ") + Nummer[k] + ": Es gibt keinen gemeinsamen Punkt.");
+    w.Satz(Paar(g, h) +
+           " sind windschief: Ihre Richtungsvektoren sind keine Vielfachen voneinander, "
+           "und sie haben keinen gemeinsamen Punkt.");
+    if (nurSchnitt) return;
+    WindschieferAbstand(w, g, h);
+}
+
+// Normals that are multiples of each other: the planes are the same or
+// parallel, as the equations tell.
+void ParalleleEbenen(TWeg& w, const TEbene& e, const TEbene& f) {
+    const TQTripel n1 = Normale(e), n2 = Normale(f);
+    w.Satz("Die Normalenvektoren sind Vielfache voneinander: die Ebenen sind parallel.");
+    // n⃗₁ = t·n⃗₂: the equation of the second times t has the left side of the first.
+    const TRational t =
+        !n2.x.is_zero() ? n1.x / n2.x : (!n2.y.is_zero() ? n1.y / n2.y : n1.z / n2.z);
+    const TRational d2 = f.K.d * t;
+    if (t != 1)
+        w.Satz({T("Die Gleichung von " + f.Name + " mit "), F([&](Stil s) { return Z(t, s); }),
+                T(" multipliziert: "),
+                F([&](Stil s) { return Linearform(e.K.a, e.K.b, e.K.c, s) + " = " + Z(d2, s); })});
+    if (d2 == e.K.d)
+        w.Satz("Die Gleichungen stimmen überein: die Ebenen " + e.Name + " und " + f.Name +
+               " sind identisch.");
+    else
+        w.Satz({T("Die linken Seiten stimmen überein, die rechten nicht ("), F([&](Stil s) {
+                    return Z(e.K.d, s) + (s == Stil::Latex ? " \\neq " : " ≠ ") + Z(d2, s);
+                }),
+                T("): die Ebenen " + e.Name + " und " + f.Name +
+                  " sind echt parallel, es gibt keine Schnittgerade.")});
+}
+
+void EbeneEbene(TWeg& w, const TEbene& e, const TEbene& f) {
+    KoordinatenformZeigen(w, e);
+    KoordinatenformZeigen(w, f);
+    const TQTripel n1 = Normale(e), n2 = Normale(f);
+    const TQTripel u = Kreuz(n1, n2);
+    if (IstNull(u)) return ParalleleEbenen(w, e, f);
+    w.Satz("Richtungsvektor der Schnittgeraden: senkrecht zu beiden Normalenvektoren.");
+    w.Formel({F([&](Stil s) { return Vek("u", s) + " = "; }), Spalte(n1), M(" × ", " \\times "),
+              Spalte(n2), M(" = ", " = "), Spalte(u)});
+    // One common point: the coordinate where u is not zero is set to 0.
+    const TRational uk[3] = {u.x, u.y, u.z};
+    int null = uk[2].is_zero() ? (uk[1].is_zero() ? 0 : 1) : 2;
+    const int p = null == 0 ? 1 : 0, q = null == 2 ? 1 : 2;
+    const TRational k1[3] = {e.K.a, e.K.b, e.K.c}, k2[3] = {f.K.a, f.K.b, f.K.c};
+    w.Satz(std::string("Ein gemeinsamer Punkt: ") + Koordinatennamen()[null] + " = 0 setzen:");
+    w.Formel([&](Stil s) {
+        const auto namen = Koordinatennamen(s);
+        return Terme({{k1[p], namen[p]}, {k1[q], namen[q]}}, s) + " = " + Z(e.K.d, s);
+    });
+    w.Formel([&](Stil s) {
+        const auto namen = Koordinatennamen(s);
+        return Terme({{k2[p], namen[p]}, {k2[q], namen[q]}}, s) + " = " + Z(f.K.d, s);
+    });
+    const TRational det = k1[p] * k2[q] - k1[q] * k2[p];
+    const TRational xp = (e.K.d * k2[q] - f.K.d * k1[q]) / det;
+    const TRational xq = (k1[p] * f.K.d - k2[p] * e.K.d) / det;
+    TRational pk[3] = {0, 0, 0};
+    pk[p] = xp;
+    pk[q] = xq;
+    const TQTripel punkt{pk[0], pk[1], pk[2]};
+    w.Formel([&](Stil s) {
+        const auto namen = Koordinatennamen(s);
+        return namen[p] + " = " + Z(xp, s) + (s == Stil::Latex ? ",\\quad " : ",  ") + namen[q] +
+               " = " + Z(xq, s);
+    });
+    w.Satz({T("Schnittgerade von " + e.Name + " und " + f.Name + ":")});
+    GeradeZeigen(w, {w.Frei("s"), punkt, Ganzzahlig(u), "r"});
+}
+
+// Lines before segments before planes, as the cases take them.
+int Rang(const TDreiDBasisElement* e) {
+    return e->Art == TElementart::DGerade    ? 0
+           : e->Art == TElementart::DStrecke ? 1
+           : e->Art == TElementart::DEbene   ? 2
+                                             : 3;
+}
+
+// The intersection of two lines, segments or planes (x before y in the
+// list), by their kinds.
+void Schneiden(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* x,
+               const TDreiDBasisElement* y) {
+    w.Weg.Titel = "Lösungsweg: Schnitt";
+    bool gut = true;
+    if (Rang(y) < Rang(x)) std::swap(x, y);
+    const int fall = Rang(x) * 3 + Rang(y);
+    if (fall == 0) { // two lines
+        const TGerade g = GeradeVon(a, x, "r", gut), h = GeradeVon(a, y, "s", gut);
+        if (!gut) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt der Geraden " + g.Name + " und " + h.Name;
+        GeradeZeigen(w, g);
+        GeradeZeigen(w, h);
+        GeradeGerade(w, g, h);
+        return;
+    }
+    if (fall == 2 || fall == 5) { // a line or a segment and a plane
+        const bool strecke = fall == 5;
+        const TGerade g = GeradeVon(a, x, "r", gut);
+        auto e = EbeneVon(a, y);
+        if (!gut || !e) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt von " + g.Name + " und " + e->Name;
+        KoordinatenformZeigen(w, *e);
+        w.Satz(strecke ? "Die Strecke " + g.Name + " liegt auf der Geraden (0 ≤ r ≤ 1):"
+                       : "Die Gerade " + g.Name + ":");
+        GeradeZeigen(w, g);
+        GeradeInEbene(w, g, *e, w.Ergebnis("S"), strecke);
+        return;
+    }
+    if (fall == 8) { // two planes
+        auto e = EbeneVon(a, x), f = EbeneVon(a, y);
+        if (!e || !f) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt der Ebenen " + e->Name + " und " + f->Name;
+        EbeneEbene(w, *e, *f);
+        return;
+    }
+    if (fall == 1) { // a line and a segment
+        const TGerade g = GeradeVon(a, x, "r", gut), h = GeradeVon(a, y, "s", gut);
+        if (!gut) return (void)KeineExaktenWerte(w);
+        w.Weg.Titel = "Lösungsweg: Schnitt von " + g.Name + " und " + h.Name;
+        GeradeZeigen(w, g);
+        w.Satz("Die Strecke " + h.Name + " liegt auf der Geraden (0 ≤ s ≤ 1):");
+        GeradeZeigen(w, h);
+        GeradeGerade(w, g, {h.Name, h.Punkt, h.Richtung, h.Parameter, true}, true);
+        return;
+    }
+    w.Passend = false;
+}
+
+} // namespace
+
+void GeradeGerade(TWeg& w, const TGerade& g, const TGerade& h, bool nurSchnitt) {
+    const TGleichungen q = GleichungenZeigen(w, g, h);
+    // Two equations with a unique solution.
+    int i = -1, j = -1;
+    for (int m = 0; m < 3 && i < 0; ++m)
+        for (int n = m + 1; n < 3; ++n)
+            if (!(q.U[m] * (-q.V[n]) - q.U[n] * (-q.V[m])).is_zero()) {
+                i = m;
+                j = n;
+                break;
+            }
+    if (i < 0) return ParalleleGeraden(w, g, h, nurSchnitt);
+    ZweiGleichungenLoesen(w, g, h, q, i, j, nurSchnitt);
+}
+
+} // namespace loesungsweg
+
+using namespace loesungsweg;
+
+std::optional<TLoesungsweg> Schnittloesungsweg(const TListe& liste,
+                                               const TDreiDBasisElement& erstes,
+                                               const TDreiDBasisElement& zweites,
+                                               const std::string& ergebnisname) {
+    TWeg w;
+    w.Ergebnisname = ergebnisname;
+    w.Liste = &liste;
+    // An intersection point is S unless an element is called so already
+    // (the apex of a pyramid): then it takes the name a new point gets.
+    if (ergebnisname.empty() && liste.NameVergeben("S"))
+        w.Ergebnisname = liste.AutomatischerName(TElementart::DfrPunkt);
+    return Schritte(w, [&](TExakteAuswertung& a) { Schneiden(w, a, &erstes, &zweites); });
+}
+
+} // namespace kalvorin::exakt
