@@ -653,14 +653,8 @@ int Arbeitsblatt(TAufruf& aufruf) {
     if (endung == QStringLiteral("tex")) {
         inhalt = ArbeitsblattLatex(dokument, o.Blatt);
     } else {
-        TZeichenOptionen aufgabe;
-        aufgabe.Verborgen = VerborgenInAufgabe(dokument.Liste());
-        const TLogRechteck fenster = ArbeitsblattFenster(dokument);
-        const QByteArray pdf = ArbeitsblattPdf(
-            ArbeitsblattInhalt(dokument, o.Blatt), fenster, ArbeitsblattBildgroesse,
-            ArbeitsblattLoesungsbild(fenster),
-            [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, aufgabe); },
-            [&](TZeichenflaeche& f) { DokumentZeichnen(dokument, f, {}); });
+        const QByteArray pdf =
+            ArbeitsblattPdf(ArbeitsblattInhalt(dokument, o.Blatt), ArbeitsblattBilder(dokument));
         if (pdf.isEmpty()) {
             std::cerr << "Das Arbeitsblatt kann nicht erzeugt werden.\n";
             return ExitDateifehler;

@@ -354,18 +354,25 @@ TLogRechteck ArbeitsblattFenster(const TDokument& d) {
             std::min(ganz.rechts, rechts + rand), std::min(ganz.oben, oben + rand)};
 }
 
-std::string ArbeitsblattLatex(const TDokument& d, const TArbeitsblattEingabe& e) {
+TArbeitsblattBilder ArbeitsblattBilder(const TDokument& d) {
     const TLogRechteck fenster = ArbeitsblattFenster(d);
-    const auto bild = [&](std::vector<int> verborgen, TAusgabeMass groesse) {
-        TTikzFlaeche f(fenster, ImSeitenverhaeltnis(groesse, fenster));
-        TZeichenOptionen o;
-        o.Verborgen = std::move(verborgen);
-        DokumentZeichnen(d, f, o);
+    TZeichenOptionen aufgabe;
+    aufgabe.Verborgen = VerborgenInAufgabe(d.Liste());
+    return {fenster, ArbeitsblattBildgroesse, ArbeitsblattLoesungsbild(fenster),
+            [&d, aufgabe](TZeichenflaeche& f) { DokumentZeichnen(d, f, aufgabe); },
+            [&d](TZeichenflaeche& f) { DokumentZeichnen(d, f, {}); }};
+}
+
+std::string ArbeitsblattLatex(const TDokument& d, const TArbeitsblattEingabe& e) {
+    const TArbeitsblattBilder bilder = ArbeitsblattBilder(d);
+    const auto bild = [&](const std::function<void(TZeichenflaeche&)>& malen,
+                          TAusgabeMass groesse) {
+        TTikzFlaeche f(bilder.Fenster, ImSeitenverhaeltnis(groesse, bilder.Fenster));
+        malen(f);
         return f.Bild();
     };
-    return ArbeitsblattTex(ArbeitsblattInhalt(d, e),
-                           bild(VerborgenInAufgabe(d.Liste()), ArbeitsblattBildgroesse),
-                           bild({}, ArbeitsblattLoesungsbild(fenster)));
+    return ArbeitsblattTex(ArbeitsblattInhalt(d, e), bild(bilder.Aufgabe, bilder.AufgabeGroesse),
+                           bild(bilder.Loesung, bilder.LoesungGroesse));
 }
 
 } // namespace kalvorin

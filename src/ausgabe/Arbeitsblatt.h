@@ -74,6 +74,11 @@ TAusgabeMass ArbeitsblattLoesungsbild(const TLogRechteck& fenster);
 // view's empty border.
 TLogRechteck ArbeitsblattFenster(const TDokument& d);
 
+// The worksheet's figures of the document, in the window above: the task's
+// without the derived elements, the solution's with everything; the same
+// for the PDF and the LaTeX file, for the window and the tool.
+TArbeitsblattBilder ArbeitsblattBilder(const TDokument& d);
+
 // The worksheet of the document as a LaTeX file with the figures as TikZ.
 std::string ArbeitsblattLatex(const TDokument& d, const TArbeitsblattEingabe& e);
 

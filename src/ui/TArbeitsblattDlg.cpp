@@ -161,14 +161,7 @@ QString ArbeitsblattSchreiben(const TDokument& d, const TArbeitsblattEingabe& e,
     if (QFileInfo(datei).suffix().compare(QStringLiteral("tex"), Qt::CaseInsensitive) == 0) {
         inhalt = ArbeitsblattLatex(d, e);
     } else {
-        TZeichenOptionen aufgabe;
-        aufgabe.Verborgen = VerborgenInAufgabe(d.Liste());
-        const TLogRechteck fenster = ArbeitsblattFenster(d);
-        const QByteArray pdf = ArbeitsblattPdf(
-            ArbeitsblattInhalt(d, e), fenster, ArbeitsblattBildgroesse,
-            ArbeitsblattLoesungsbild(fenster),
-            [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, aufgabe); },
-            [&](TZeichenflaeche& f) { DokumentZeichnen(d, f, {}); });
+        const QByteArray pdf = ArbeitsblattPdf(ArbeitsblattInhalt(d, e), ArbeitsblattBilder(d));
         if (pdf.isEmpty())
             return QStringLiteral("Das Arbeitsblatt für die Datei %1 kann nicht erzeugt werden.")
                 .arg(datei);

@@ -7,7 +7,10 @@
 // needs.
 
 #include "model/Textzeilen.h"
+#include "view/Ausgabemasse.h"
+#include "view/Zeichenflaeche.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,17 @@ struct TArbeitsblattInhalt {
     std::string Titel;  // UTF-8, the user's text
     std::string Klasse; // UTF-8, the user's text; may be empty
     TBlattSeite Aufgabe, Loesung;
+};
+
+// The sheet's two figures: the window both show, the largest size of each
+// (thousandths of a centimetre; each keeps the window's shape), and how each
+// is drawn onto a canvas of that window.
+struct TArbeitsblattBilder {
+    TLogRechteck Fenster;
+    TAusgabeMass AufgabeGroesse;
+    TAusgabeMass LoesungGroesse;
+    std::function<void(TZeichenflaeche&)> Aufgabe;
+    std::function<void(TZeichenflaeche&)> Loesung;
 };
 
 // A sentence of plain text (escaped for LaTeX here).

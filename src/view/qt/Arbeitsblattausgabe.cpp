@@ -206,9 +206,12 @@ void Seite(TSetzer& s, const TArbeitsblattInhalt& b, const TBlattSeite& seite,
 
 } // namespace
 
-QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
-                           TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
-                           const TMalen& aufgabe, const TMalen& loesung) {
+QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TArbeitsblattBilder& bilder) {
+    const TLogRechteck& fenster = bilder.Fenster;
+    const TAusgabeMass aufgabeGroesse = bilder.AufgabeGroesse;
+    const TAusgabeMass loesungGroesse = bilder.LoesungGroesse;
+    const TMalen& aufgabe = bilder.Aufgabe;
+    const TMalen& loesung = bilder.Loesung;
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);

@@ -12,10 +12,7 @@
 
 namespace kalvorin {
 
-// The PDF; empty when it cannot be made. The sizes are the largest of each
-// figure (thousandths of a centimetre); each keeps the window's shape.
-QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TLogRechteck& fenster,
-                           TAusgabeMass aufgabeGroesse, TAusgabeMass loesungGroesse,
-                           const TMalen& aufgabe, const TMalen& loesung);
+// The PDF; empty when it cannot be made.
+QByteArray ArbeitsblattPdf(const TArbeitsblattInhalt& blatt, const TArbeitsblattBilder& bilder);
 
 } // namespace kalvorin
