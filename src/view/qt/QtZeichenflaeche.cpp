@@ -256,6 +256,13 @@ void TQtZeichenflaeche::Polygon(const TLogPunkt* punkte, int anzahl) {
 }
 
 void TQtZeichenflaeche::Linie(TLogPunkt von, TLogPunkt bis) {
+    // A line without length and without caps shows nothing (a line cut where
+    // it meets a plane in a point leaves such a piece); Qt's PDF writer made
+    // it an empty path that poppler reports as a syntax error. Raster
+    // pictures stay as they were.
+    if (von == bis && p_.pen().capStyle() == Qt::FlatCap && p_.paintEngine() &&
+        p_.paintEngine()->type() == QPaintEngine::Pdf)
+        return;
     p_.setRenderHint(QPainter::Antialiasing, true);
     p_.drawLine(Geraet(von), Geraet(bis));
 }
