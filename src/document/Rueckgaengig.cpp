@@ -71,31 +71,7 @@ bool Gleich(const TDreiDBasisElement& a, const TDreiDBasisElement& b, unsigned o
                 NameVon(b.Entstehung.Elemente[i].Element) ||
             a.Entstehung.Elemente[i].Zahl != b.Entstehung.Elemente[i].Zahl)
             return false;
-    switch (a.Art) {
-    case TElementart::DfrPunkt: {
-        const auto &p = Als<TfrPunkt>(a), &q = Als<TfrPunkt>(b);
-        return p.Koordinaten == q.Koordinaten && p.Punktform == q.Punktform;
-    }
-    case TElementart::DVektor:
-        return Als<TVektor>(a).Komponenten == Als<TVektor>(b).Komponenten;
-    case TElementart::DGerade: {
-        const auto &g = Als<TGerade>(a), &h = Als<TGerade>(b);
-        return g.Punkt == h.Punkt && g.Richtung == h.Richtung && g.MitRand == h.MitRand;
-    }
-    case TElementart::DEbene: {
-        const auto &e = Als<TEbene>(a), &f = Als<TEbene>(b);
-        return e.Punkt == f.Punkt && e.Richtung1 == f.Richtung1 && e.Richtung2 == f.Richtung2 &&
-               e.Normale == f.Normale && e.d == f.d;
-    }
-    // Defined by their references alone.
-    case TElementart::DgebPunkt:
-    case TElementart::DPfeil:
-    case TElementart::DStrecke:
-    case TElementart::DDreieck:
-    case TElementart::DPyramide3:
-        return true;
-    }
-    return true;
+    return a.GleicheEigeneWerte(b);
 }
 
 } // namespace

@@ -1,34 +1,29 @@
 #include "model/Auswahl.h"
 
 #include "model/ElementCast.h"
+#include "model/Elementarten.h"
 #include "model/Markierung.h"
+
+#include <iterator>
 
 namespace kalvorin {
 
 namespace {
 
-// The list of the selection that takes the kind; null for the others.
+// The list of the selection that takes the kind, by its place in the
+// pattern of marked elements; null for the kinds the pattern does not count.
 TAuswahl::Elemente TAuswahl::*Fach(TElementart art) {
-    switch (art) {
-    case TElementart::DfrPunkt:
-        return &TAuswahl::P;
-    case TElementart::DVektor:
-    case TElementart::DPfeil:
-        return &TAuswahl::V;
-    case TElementart::DGerade:
-        return &TAuswahl::G;
-    case TElementart::DEbene:
-        return &TAuswahl::E;
-    case TElementart::DStrecke:
-        return &TAuswahl::S;
-    case TElementart::DDreieck:
-        return &TAuswahl::D;
-    case TElementart::DPyramide3:
-        return &TAuswahl::Y;
-    case TElementart::DgebPunkt:
+    // In the order of the pattern's places: point, vector, line, plane,
+    // segment, triangle, pyramid.
+    static constexpr TAuswahl::Elemente TAuswahl::*Faecher[] = {
+        &TAuswahl::P, &TAuswahl::V, &TAuswahl::G, &TAuswahl::E,
+        &TAuswahl::S, &TAuswahl::D, &TAuswahl::Y};
+    // An arrow counts as its vector, as in the pattern.
+    if (art == TElementart::DPfeil) return &TAuswahl::V;
+    const TArtangaben* a = Artangaben(static_cast<int>(art));
+    if (!a || a->Musterstelle < 0 || a->Musterstelle >= static_cast<int>(std::size(Faecher)))
         return nullptr;
-    }
-    return nullptr;
+    return Faecher[a->Musterstelle];
 }
 
 } // namespace

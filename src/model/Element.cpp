@@ -62,7 +62,7 @@ void TDreiDBasisElement::KopiereWerte(const TDreiDBasisElement& q) {
 }
 
 TfrPunkt::TfrPunkt()
-    : TDreiDBasisElement(TElementart::DfrPunkt),
+    : TDreiDBasisElement(Klassenart),
       Punktform(static_cast<std::uint8_t>(Einstellungen().Punktform)) {}
 
 void TfrPunkt::KopiereWerte(const TDreiDBasisElement& q) {
@@ -72,7 +72,7 @@ void TfrPunkt::KopiereWerte(const TDreiDBasisElement& q) {
     Punktform = p.Punktform;
 }
 
-TVektor::TVektor() : TDreiDBasisElement(TElementart::DVektor) {
+TVektor::TVektor() : TDreiDBasisElement(Klassenart) {
     Farbe = Schwarz;
 }
 
@@ -81,12 +81,11 @@ void TVektor::KopiereWerte(const TDreiDBasisElement& q) {
     Komponenten = Als<TVektor>(q).Komponenten;
 }
 
-TPfeil::TPfeil() : TDreiDBasisElement(TElementart::DPfeil) {}
+TPfeil::TPfeil() : TDreiDBasisElement(Klassenart) {}
 
-TStrecke::TStrecke() : TDreiDBasisElement(TElementart::DStrecke) {}
+TStrecke::TStrecke() : TDreiDBasisElement(Klassenart) {}
 
-TGerade::TGerade()
-    : TDreiDBasisElement(TElementart::DGerade), MitRand(Einstellungen().MitWeissrand) {}
+TGerade::TGerade() : TDreiDBasisElement(Klassenart), MitRand(Einstellungen().MitWeissrand) {}
 
 void TGerade::KopiereWerte(const TDreiDBasisElement& q) {
     TDreiDBasisElement::KopiereWerte(q);
@@ -96,11 +95,11 @@ void TGerade::KopiereWerte(const TDreiDBasisElement& q) {
     MitRand = g.MitRand;
 }
 
-TDreieck::TDreieck() : TDreiDBasisElement(TElementart::DDreieck) {}
+TDreieck::TDreieck() : TDreiDBasisElement(Klassenart) {}
 
-TPyramide3::TPyramide3() : TDreiDBasisElement(TElementart::DPyramide3) {}
+TPyramide3::TPyramide3() : TDreiDBasisElement(Klassenart) {}
 
-TEbene::TEbene() : TDreiDBasisElement(TElementart::DEbene) {}
+TEbene::TEbene() : TDreiDBasisElement(Klassenart) {}
 
 void TEbene::KopiereWerte(const TDreiDBasisElement& q) {
     TDreiDBasisElement::KopiereWerte(q);
@@ -114,6 +113,40 @@ void TEbene::KopiereWerte(const TDreiDBasisElement& q) {
 
 std::unique_ptr<TDreiDBasisElement> NeuesElement(int art) {
     return HatElementklasse(art) ? Artangaben(art)->Neu() : nullptr;
+}
+
+bool TfrPunkt::GleicheEigeneWerte(const TDreiDBasisElement& andere) const {
+    const auto& q = static_cast<const TfrPunkt&>(andere);
+    return Koordinaten == q.Koordinaten && Punktform == q.Punktform;
+}
+
+bool TVektor::GleicheEigeneWerte(const TDreiDBasisElement& andere) const {
+    return Komponenten == static_cast<const TVektor&>(andere).Komponenten;
+}
+
+bool TGerade::GleicheEigeneWerte(const TDreiDBasisElement& andere) const {
+    const auto& h = static_cast<const TGerade&>(andere);
+    return Punkt == h.Punkt && Richtung == h.Richtung && MitRand == h.MitRand;
+}
+
+bool TEbene::GleicheEigeneWerte(const TDreiDBasisElement& andere) const {
+    const auto& f = static_cast<const TEbene&>(andere);
+    return Punkt == f.Punkt && Richtung1 == f.Richtung1 && Richtung2 == f.Richtung2 &&
+           Normale == f.Normale && d == f.d;
+}
+
+// Defined by their references alone.
+bool TPfeil::GleicheEigeneWerte(const TDreiDBasisElement&) const {
+    return true;
+}
+bool TStrecke::GleicheEigeneWerte(const TDreiDBasisElement&) const {
+    return true;
+}
+bool TDreieck::GleicheEigeneWerte(const TDreiDBasisElement&) const {
+    return true;
+}
+bool TPyramide3::GleicheEigeneWerte(const TDreiDBasisElement&) const {
+    return true;
 }
 
 } // namespace kalvorin

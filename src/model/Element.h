@@ -139,6 +139,11 @@ public:
     // Copies every attribute and stored number but no reference (those the
     // list's copy maps onto the copied elements).
     virtual void KopiereWerte(const TDreiDBasisElement& quelle);
+    // Whether an element of the same kind holds the same numbers of its own
+    // (those beside the common attributes and the references): what undo
+    // compares to name a step. Every class says it, so a new kind cannot
+    // leave its numbers out.
+    virtual bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const = 0;
 
 protected:
     explicit TDreiDBasisElement(TElementart art);
@@ -146,7 +151,9 @@ protected:
 
 class TfrPunkt : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DfrPunkt;
     TfrPunkt();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     enum : std::uint8_t { Koord = 0, PV = 1 };
     TTripel Koordinaten;
     std::uint8_t Punktform; // 0 Kreis, 1 Kreuz, 2 Dreibein, 3 DreibeinXYZ, 4 Zickzack
@@ -158,7 +165,9 @@ public:
 
 class TVektor : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DVektor;
     TVektor();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     enum : std::uint8_t { V = 0, V2P = 1, VG = 2, VE = 3, VPf = 4 };
     TTripel Komponenten;
     void KopiereWerte(const TDreiDBasisElement& quelle) override;
@@ -166,7 +175,9 @@ public:
 
 class TPfeil : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DPfeil;
     TPfeil();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     enum : std::uint8_t { PfPP = 0, PfPV = 1 };
     TDreiDBasisElement* Fusspunkt() const { return Bezuege[0]; }
     // PfPP: the tip; PfPV: the vector.
@@ -177,14 +188,18 @@ public:
 
 class TStrecke : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DStrecke;
     TStrecke();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     TDreiDBasisElement* Anfang() const { return Bezuege[0]; }
     TDreiDBasisElement* Ende() const { return Bezuege[1]; }
 };
 
 class TGerade : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DGerade;
     TGerade();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     enum : std::uint8_t { GPAR = 0, GPP = 1, GPV = 2 };
     TTripel Punkt;
     TTripel Richtung;
@@ -194,20 +209,26 @@ public:
 
 class TDreieck : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DDreieck;
     TDreieck();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     TDreiDBasisElement* Ecke(int i) const { return Bezuege[i]; }
 };
 
 class TPyramide3 : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DPyramide3;
     TPyramide3();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     TDreiDBasisElement* Grundflaeche() const { return Bezuege[0]; }
     TDreiDBasisElement* Spitze() const { return Bezuege[1]; }
 };
 
 class TEbene : public TDreiDBasisElement {
 public:
+    static constexpr TElementart Klassenart = TElementart::DEbene;
     TEbene();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     enum : std::uint8_t {
         EPAR = 0,
         ENOR = 1,

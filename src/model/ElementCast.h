@@ -8,30 +8,8 @@
 namespace kalvorin {
 
 namespace detail {
-template <class T> constexpr TElementart ArtVon();
-template <> constexpr TElementart ArtVon<TfrPunkt>() {
-    return TElementart::DfrPunkt;
-}
-template <> constexpr TElementart ArtVon<TVektor>() {
-    return TElementart::DVektor;
-}
-template <> constexpr TElementart ArtVon<TPfeil>() {
-    return TElementart::DPfeil;
-}
-template <> constexpr TElementart ArtVon<TStrecke>() {
-    return TElementart::DStrecke;
-}
-template <> constexpr TElementart ArtVon<TGerade>() {
-    return TElementart::DGerade;
-}
-template <> constexpr TElementart ArtVon<TDreieck>() {
-    return TElementart::DDreieck;
-}
-template <> constexpr TElementart ArtVon<TPyramide3>() {
-    return TElementart::DPyramide3;
-}
-template <> constexpr TElementart ArtVon<TEbene>() {
-    return TElementart::DEbene;
+template <class T> constexpr TElementart ArtVon() {
+    return T::Klassenart;
 }
 } // namespace detail
 
