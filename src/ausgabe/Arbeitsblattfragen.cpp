@@ -103,8 +103,9 @@ bool ZweiGeraden(const TListe& markiert) {
 // The task of the question for the marks of the list, where the offer of
 // its command allows it; empty otherwise.
 std::string_view AufgabeFuer(const TListe& markiert, TFragenart art) {
-    if (!IstMessfrage(art)) return {};
-    const TAngebotsfall af = AngebotUndFall(*Angabe(art).Angebot, Markierungsmuster(markiert));
+    const std::optional<TBefehl> befehl = Angabe(art).Angebot;
+    if (!befehl) return {};
+    const TAngebotsfall af = AngebotUndFall(*befehl, Markierungsmuster(markiert));
     if (art == TFragenart::Lage)
         return af.Fall != TFall::Keiner && ZweiGeraden(markiert) ? Lageaufgabe : std::string_view();
     return af.Messart ? Messaufgabe(*af.Messart) : std::string_view();
