@@ -471,14 +471,17 @@ inline void ObjektlisteKlicken(TSitzung& s) {
     const int zeile = s.B.Byte();
     const auto spalte = static_cast<TListenspalte>(s.B.Bis(AnzahlListenspalten));
     const std::uint8_t art = s.B.Byte();
-    s.D.Markieren([&](TListe& l) {
+    const auto klick = [&](TListe& l) {
         if (art & 2)
             zustand.KopfGeklickt(l, spalte);
         else if (l.Anzahl())
             zustand.ZelleGeklickt(l, zeile % l.Anzahl() + 1, spalte, art & 1);
         if (art & 4) Sortieren(l, static_cast<TSortierung>((art >> 3) % 3));
-    });
-    if (zustand.MausLosgelassen()) s.D.Aendern([](TListe&) { return true; });
+    };
+    if (spalte == TListenspalte::Sichtbar || spalte == TListenspalte::Beschriftung)
+        SichtbarkeitKlicken(s.D, zustand, klick);
+    else
+        s.D.Markieren(klick);
 }
 
 // "Streckung festlegen...": a number typed, or the ratio of two lengths.
@@ -758,6 +761,10 @@ inline void BefehlsfolgeAusfuehren(const std::uint8_t* daten, std::size_t groess
         // with only marks set in between: any other change may take a copy
         // of its own (with several levels) or change the coordinate system,
         // which undo leaves as it is and the rebuild of the list depends on.
+        // Every step is named by what made it; "Änderung" is left for a
+        // change that named none.
+        if (s.D.Rueckgaengig().Caption() == "Rückgängig: Änderung")
+            SitzungPruefen("an undo step without a name", op.Name);
         const bool schnappschuss = op.Zeile && NimmtSchnappschuss(*op.Zeile);
         std::string zustand = s.Zustand();
         // An operation that took an undo copy of its own (an insert, a

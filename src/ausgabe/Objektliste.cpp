@@ -1,5 +1,6 @@
 #include "ausgabe/Objektliste.h"
 
+#include "document/Dokument.h"
 #include "exakt/Gleichungen.h"
 #include "geometry/Beschreibung.h"
 #include "model/Elementarten.h"
@@ -124,12 +125,14 @@ bool TObjektlistenZustand::ZelleGeklickt(TListe& liste, int zeile, TListenspalte
         if (!OhneSichtbarkeit(*e)) {
             e->sichtbar = !e->sichtbar;
             sichtbarkeitGeaendert_ = true;
+            schritt_ = SchrittSichtbarkeit(e, false, e->sichtbar);
         }
         return false;
     case TListenspalte::Beschriftung:
         if (!OhneSichtbarkeit(*e)) {
             e->NameSichtbar = !e->NameSichtbar;
             sichtbarkeitGeaendert_ = true;
+            schritt_ = SchrittSichtbarkeit(e, true, e->NameSichtbar);
         }
         return false;
     }
@@ -145,6 +148,7 @@ void TObjektlistenZustand::KopfGeklickt(TListe& liste, TListenspalte spalte) {
                 liste[i]->NameSichtbar = false;
         }
         sichtbarkeitGeaendert_ = true;
+        schritt_ = SchrittSichtbarkeit(nullptr, spalte == TListenspalte::Beschriftung, false);
     }
     const TDreiDBasisElement* erstes = ElementInZeile(liste, 1);
     aktuellesElement_ = erstes ? erstes->Nummer : 0;
@@ -163,7 +167,17 @@ TDreiDBasisElement* TObjektlistenZustand::AktuellesElement(const TListe& liste) 
 
 void TObjektlistenZustand::Zuruecksetzen() {
     sichtbarkeitGeaendert_ = false;
+    schritt_.clear();
     aktuellesElement_ = 0;
+}
+
+bool SichtbarkeitKlicken(TDokument& d, TObjektlistenZustand& z,
+                         const std::function<void(TListe&)>& klick) {
+    return d.Aendern([&](TListe& liste) {
+        klick(liste);
+        d.SchrittNennen(z.Schritt());
+        return z.MausLosgelassen();
+    });
 }
 
 } // namespace kalvorin

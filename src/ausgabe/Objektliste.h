@@ -7,9 +7,12 @@
 #include "model/Liste.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace kalvorin {
+
+class TDokument;
 
 // The grid's columns: kind picture, name, visibility ("s"), name label ("B").
 enum class TListenspalte { Art = 0, Name = 1, Sichtbar = 2, Beschriftung = 3 };
@@ -55,13 +58,23 @@ public:
     bool MausLosgelassen();
 
     bool SichtbarkeitGeaendert() const { return sichtbarkeitGeaendert_; }
+    // The undo step of the last click on a visibility or label cell or
+    // header: "A ausblenden", "Beschriftungen ausblenden".
+    const std::string& Schritt() const { return schritt_; }
     // The element last clicked, null when there is none (any more).
     TDreiDBasisElement* AktuellesElement(const TListe& liste) const;
     void Zuruecksetzen();
 
 private:
     bool sichtbarkeitGeaendert_ = false;
+    std::string schritt_;
     std::uint16_t aktuellesElement_ = 0; // serial number, 0: none
 };
+
+// A click on a visibility or label cell or header, which klick passes to
+// the state z, as one change of the document, its undo step named as z
+// names it ("A ausblenden"). True when visibility or labels changed.
+bool SichtbarkeitKlicken(TDokument& d, TObjektlistenZustand& z,
+                         const std::function<void(TListe&)>& klick);
 
 } // namespace kalvorin

@@ -74,11 +74,18 @@ void TDokument::ZustandSetzen(TDokumentzustand z) {
     Neuaufbau();
 }
 
+std::string TDokument::Schrittname(const TDokumentzustand& vorher, const TAenderung& wie) const {
+    if (!wie.Schritt.empty()) return wie.Schritt;
+    if (!schrittImGange_.empty()) return schrittImGange_;
+    if (wie.Schnappschuss) return SchrittName(*wie.Schnappschuss);
+    const TDreiDBasisElement* haupt = nullptr;
+    for (int i = vorher.Liste->Anzahl() + 1; i <= liste_.Anzahl(); ++i)
+        if (!haupt || liste_[i]->ArtNummer() > haupt->ArtNummer()) haupt = liste_[i];
+    return haupt ? SchrittFestlegen(*haupt) : "Änderung";
+}
+
 void TDokument::SchrittEintragen(TDokumentzustand vorher, const TAenderung& wie, bool geaendert) {
-    std::string name = wie.Schritt;
-    if (name.empty())
-        name = wie.Schnappschuss ? SchrittName(*wie.Schnappschuss)
-                                 : SchrittName(*vorher.Liste, liste_);
+    std::string name = Schrittname(vorher, wie);
     if (geaendert) inhalt_ = naechsterInhalt_++;
     rueckgaengig_.Eintragen(std::move(name), std::move(vorher));
 }
@@ -99,10 +106,12 @@ bool TDokument::Transaktion(const std::function<bool(TListe&, TKoordinatensystem
     if (Zieht()) ZiehenBeenden();
     std::optional<TDokumentzustand> vorher;
     if (wie.AlsSchritt) vorher = Zustand();
+    schrittImGange_.clear();
     const bool geaendert = aendern(liste_, ks_);
     if (achsen) AnsichtEinrichten();
     if (vorher && (geaendert || wie.Schnappschuss))
         SchrittEintragen(std::move(*vorher), wie, geaendert);
+    schrittImGange_.clear();
     if (geaendert) geaendert_ = true;
     if (wie.Neuaufbau == TNeuaufbau::Immer ||
         (geaendert && wie.Neuaufbau == TNeuaufbau::WennGeaendert))

@@ -37,8 +37,10 @@ struct TAenderung {
     // Deletions and mappings: their undo step is kept even when nothing
     // changed, under the operation's own caption.
     std::optional<TRueckgaengigArt> Schnappschuss;
-    // The undo step's name ("Punkt A verschieben"); empty: named after what
-    // changed (see SchrittName).
+    // The undo step's name ("Punkt A verschieben"). Empty: the name the
+    // change gave through TDokument::SchrittNennen; without one, a change
+    // that added elements is named after the new element of the highest
+    // kind (a line with the points its dialog created names the line).
     std::string Schritt;
     // False: a modification that is no undo step (the object list's keys
     // flag the document without changing it).
@@ -89,6 +91,9 @@ public:
     // and sphere follow the coordinate system.
     bool AendernMitAchsen(const std::function<bool(TListe&, TKoordinatensystem&)>& aendern,
                           const TAenderung& wie = {});
+    // Inside a change: the name of its undo step, for a change that learns
+    // it only while it works ("A ausblenden", "Gerade g ändern").
+    void SchrittNennen(std::string name) { schrittImGange_ = std::move(name); }
     // The object list's keys flag the document as modified without changing
     // it; no undo step.
     void AlsGeaendertMarkieren();
@@ -190,6 +195,8 @@ private:
     void ZustandSetzen(TDokumentzustand z);
     // A new undo step from the state before; geaendert: the content changed.
     void SchrittEintragen(TDokumentzustand vorher, const TAenderung& wie, bool geaendert);
+    // The name of the step that turned vorher into the current state.
+    std::string Schrittname(const TDokumentzustand& vorher, const TAenderung& wie) const;
     // After undo, redo and saving: modified unless the content is the saved one.
     void GespeichertSetzen();
     void HistorieVerwerfen();
@@ -211,6 +218,8 @@ private:
     // The drag in progress: the point's slot and the state before it.
     int ziehSlot_ = 0;
     std::optional<TDokumentzustand> vorZiehen_;
+    // The name the change in progress gave its step (SchrittNennen).
+    std::string schrittImGange_;
     std::string dateiname_;
     bool schreibgeschuetzt_ = false;
     // Which mapping roles the last loaded file brought (bits: centre 1,

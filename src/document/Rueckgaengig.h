@@ -34,10 +34,15 @@ enum class TRueckgaengigArt {
 // "Löschen", "Punktspiegelung", ...
 std::string SchrittName(TRueckgaengigArt art);
 
-// What a change turned vorher into nachher, as the menu names it: "Punkt A
-// festlegen", "Schnittpunkt S1 bilden", "Gerade g ändern", "A ausblenden",
-// ...; "Änderung" when nothing more telling is found.
-std::string SchrittName(const TListe& vorher, const TListe& nachher);
+// The step that made an element, by its derivation: "Punkt A festlegen",
+// "Schnittpunkt S1 bilden", "Lot g1 erzeugen".
+std::string SchrittFestlegen(const TDreiDBasisElement& neu);
+// The step of a change of an element through its dialog: "Gerade g ändern".
+std::string SchrittAendern(const TDreiDBasisElement& e);
+// The step of switching the visibility (or the name label) of e on or off,
+// as e is now: "A ausblenden", "Beschriftung von A einblenden". Without e,
+// of every element: "Objekte ausblenden", "Beschriftungen ausblenden".
+std::string SchrittSichtbarkeit(const TDreiDBasisElement* e, bool beschriftung, bool an);
 
 // One state of a document as its file holds it. Inhalt tells states with
 // the same content apart from others: a change that does not count as a

@@ -297,7 +297,10 @@ int ElementUebernehmen(TDokument& dokument, const TElementEingabe& e, TElementar
             return teile ? ElementAnhaengen(liste, art, *teile, schreiben) : 0;
         }
         const int slot = liste.SlotVon(e.Selbst);
-        return slot != 0 && schreiben(liste, slot) ? HinterQuellenStellen(liste, slot) : 0;
+        if (slot == 0 || !schreiben(liste, slot)) return 0;
+        const int neuerSlot = HinterQuellenStellen(liste, slot);
+        dokument.SchrittNennen(SchrittAendern(*liste[neuerSlot]));
+        return neuerSlot;
     });
 }
 

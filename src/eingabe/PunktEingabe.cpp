@@ -267,6 +267,9 @@ int PunktUebernehmen(TDokument& dokument, const TPunktEingabe& e) {
             if (!e.Neu && slot != 0) {
                 PunktAusDialog(liste, slot, e);
                 slot = HinterQuellenStellen(liste, slot);
+                dokument.SchrittNennen(SchrittAendern(*liste[slot]));
+            } else if (slot == 0) {
+                dokument.SchrittNennen("Koordinatensystem ändern");
             }
             return true;
         },

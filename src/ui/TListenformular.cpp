@@ -370,10 +370,8 @@ void TListenformular::ZelleGedrueckt(int zeile, int spalte, bool strg) {
     };
     if (SichtbarkeitsSpalte(spalte))
         // Visibility and labels are a change of the document: one step.
-        sichtbarkeitGemeldet_ = dokument_->Aendern([&](TListe& liste) {
-            klick(liste);
-            return zustand_.MausLosgelassen();
-        }) || sichtbarkeitGemeldet_;
+        sichtbarkeitGemeldet_ =
+            SichtbarkeitKlicken(*dokument_, zustand_, klick) || sichtbarkeitGemeldet_;
     else
         dokument_->Markieren(klick);
     gitter_->viewport()->update();
@@ -386,10 +384,8 @@ void TListenformular::KopfGeklickt(int spalte) {
         zustand_.KopfGeklickt(liste, static_cast<TListenspalte>(spalte));
     };
     if (SichtbarkeitsSpalte(spalte))
-        sichtbarkeitGemeldet_ = dokument_->Aendern([&](TListe& liste) {
-            klick(liste);
-            return zustand_.MausLosgelassen();
-        }) || sichtbarkeitGemeldet_;
+        sichtbarkeitGemeldet_ =
+            SichtbarkeitKlicken(*dokument_, zustand_, klick) || sichtbarkeitGemeldet_;
     else
         dokument_->Markieren(klick);
     // The header's click arrives with the release, so the release's work is

@@ -33,7 +33,7 @@ struct TRollenFall {
 class AnzeigeNameRolle : public ::testing::TestWithParam<TRollenFall> {};
 
 TEST_P(AnzeigeNameRolle, RoleMarkFollowsTheName) {
-    TDokument d;
+    test::TDokument d;
     auto* e = d.P("A", {1, 2, 3});
     EXPECT_EQ(AnzeigeName(*e), "A");
     e->SetzeRolle(GetParam().Rolle, true);
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Objektliste, AnzeigeNameRolle,
                          testnamen::Nach([](const TRollenFall& f) { return RollenName(f.Rolle); }));
 
 TEST(ObjektlisteName, DilationCentreZReadsZZ) {
-    TDokument d;
+    test::TDokument d;
     auto* z = d.P("Z", {0, 0, 0});
     z->SetzeRolle(TRolle::IstStreckungszentrum, true);
     z->Streckungsfaktor = 2;
@@ -59,7 +59,7 @@ TEST(ObjektlisteName, DilationCentreZReadsZZ) {
 }
 
 TEST(ObjektlisteName, ArrowShowsTheVectorItCarries) {
-    TDokument d;
+    test::TDokument d;
     auto* a = d.P("A", {0, 0, 0});
     auto* b = d.P("B", {1, 0, 0});
     auto* p = d.PfPP("p", a, b, "v");
@@ -73,14 +73,14 @@ TEST(ObjektlisteName, ArrowShowsTheVectorItCarries) {
 }
 
 TEST(ObjektlisteName, ArrowWithoutVectorShowsItsNameOnly) {
-    TDokument d;
+    test::TDokument d;
     auto* a = d.P("A", {0, 0, 0});
     auto* q = d.PfPV("q", a, nullptr);
     EXPECT_EQ(AnzeigeName(*q), "q");
 }
 
 TEST(ObjektlisteName, RolesComeBeforeTheArrowsVectorAndAllIsCutTo20Characters) {
-    TDokument d;
+    test::TDokument d;
     auto* e = d.ENOR("Ebene_Ä_1234", {0, 0, 1}, 0); // 12 characters, one of them two bytes
     e->SetzeRolle(TRolle::IstSpiegelEbene, true);
     e->SetzeRolle(TRolle::IstO_Projektionsebene, true);
@@ -98,7 +98,7 @@ TEST(ObjektlisteName, RolesComeBeforeTheArrowsVectorAndAllIsCutTo20Characters) {
 // ---------------------------------------------------------------- hints
 
 TEST(ObjektlisteHinweis, DefinedElementShowsItsDefinition) {
-    TDokument d;
+    test::TDokument d;
     auto* a = d.P("A", {1, 0, 0});
     auto* b = d.P("B", {0, 1, 0});
     auto* g = d.GPP("g", a, b);
@@ -106,7 +106,7 @@ TEST(ObjektlisteHinweis, DefinedElementShowsItsDefinition) {
 }
 
 TEST(ObjektlisteHinweis, DerivedElementShowsHowItCameAbout) {
-    TDokument d;
+    test::TDokument d;
     auto* g = d.G("g1", {0, 0, 0}, {1, 0, 0});
     auto* e = d.ENOR("E1", {1, 0, 0}, -1);
     auto* s = d.P("S1", {1, 0, 0});
@@ -121,7 +121,7 @@ class ObjektlisteHinweisTrenner : public ::testing::TestWithParam<char> {};
 TEST_P(ObjektlisteHinweisTrenner, DilationCentreGivesItsFactor) {
     test::TEinstellungenSichern sichern;
     Einstellungen().Dezimaltrenner = GetParam();
-    TDokument d;
+    test::TDokument d;
     auto* z = d.P("Z", {0, 0, 0});
     z->SetzeRolle(TRolle::IstStreckungszentrum, true);
     z->SetzeRolle(TRolle::IstSpiegelzentrum, true);
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Objektliste, ObjektlisteHinweisTrenner, ::testing::Valu
                          testnamen::Trenner);
 
 TEST(ObjektlisteHinweis, EveryRoleHasItsLine) {
-    TDokument d;
+    test::TDokument d;
     auto* e = d.ENOR("E", {0, 0, 1}, 0);
     e->SetzeRolle(TRolle::IstSpiegelEbene, true);
     e->SetzeRolle(TRolle::IstP_Projektionsebene, true);
@@ -158,7 +158,7 @@ TEST(ObjektlisteHinweis, EveryRoleHasItsLine) {
 
 // Kinds deliberately out of order: plane, point, line, point, vector.
 struct SortierDokument : ::testing::Test {
-    TDokument d;
+    test::TDokument d;
     TEbene* E = d.ENOR("E", {0, 0, 1}, 0);
     TfrPunkt* A = d.P("A", {0, 0, 0});
     TGerade* g = d.G("g", {0, 0, 0}, {1, 0, 0});
@@ -259,7 +259,7 @@ TEST_F(SortierDokument, ClickFollowsTheDisplayOrder) {
 class KlickAufVektor : public ::testing::TestWithParam<TListenspalte> {};
 
 TEST_P(KlickAufVektor, VisibilityAndLabelCellsOfAVectorChangeNothing) {
-    TDokument d;
+    test::TDokument d;
     auto* v = d.V("v", {0, 1, 0});
     v->NameSichtbar = false;
     TObjektlistenZustand z;

@@ -3,8 +3,10 @@
 // change, byte for byte.
 
 #include "BefehleTest.h"
+#include "ausgabe/Objektliste.h"
 #include "befehle/Befehle.h"
 #include "befehle/Messen.h"
+#include "eingabe/GeradenEingabe.h"
 #include "eingabe/PunktEingabe.h"
 #include "storage/Dokumentdatei.h"
 #include "zahlen/Zahlen.h"
@@ -76,6 +78,17 @@ public:
         std::string v = Messergebnis(L, TBefehl::MessVolumen).value_or("");
         py->markiert = war;
         return v;
+    }
+    // A click on an object-list cell or header, as the window passes it on.
+    bool Klick(const char* name, TListenspalte spalte) {
+        TObjektlistenZustand z;
+        return SichtbarkeitKlicken(D, z, [&](TListe& l) {
+            z.ZelleGeklickt(l, ZeileVonSlot(l, l.PositionVonName(name)), spalte, false);
+        });
+    }
+    bool Kopf(TListenspalte spalte) {
+        TObjektlistenZustand z;
+        return SichtbarkeitKlicken(D, z, [&](TListe& l) { z.KopfGeklickt(l, spalte); });
     }
     std::string F;
 };
@@ -190,18 +203,26 @@ const TSchrittFall Faelle[] = {
      "Rückgängig: Koordinatensystem ändern"},
     {"Zoom", [](Abiturszene& s) { return s.D.Zoomen(ZoomVergroessern); },
      "Rückgängig: Darstellungsbereich vergrößern"},
-    {"Ausblenden",
-     [](Abiturszene& s) {
-         return s.D.Aendern(
-             [](TListe& l) { return l.ElementMitName("E")->sichtbar = false, true; });
-     },
+    {"Ausblenden", [](Abiturszene& s) { return s.Klick("E", TListenspalte::Sichtbar); },
      "Rückgängig: E ausblenden"},
-    {"Beschriftung",
-     [](Abiturszene& s) {
-         return s.D.Aendern(
-             [](TListe& l) { return l.ElementMitName("A")->NameSichtbar = false, true; });
-     },
+    {"Beschriftung", [](Abiturszene& s) { return s.Klick("A", TListenspalte::Beschriftung); },
      "Rückgängig: Beschriftung von A ausblenden"},
+    {"AlleAusblenden", [](Abiturszene& s) { return s.Kopf(TListenspalte::Sichtbar); },
+     "Rückgängig: Objekte ausblenden"},
+    {"AlleBeschriftungen", [](Abiturszene& s) { return s.Kopf(TListenspalte::Beschriftung); },
+     "Rückgängig: Beschriftungen ausblenden"},
+    {"GeradeAendern",
+     [](Abiturszene& s) {
+         TGeradenEingabe e = GeradeEingabeAusElement(s.L, s.Slot("g"));
+         e.ParRichtung[2] = "5";
+         e.ParameterformGeaendert(true);
+         return GeradePruefen(s.L, e).Ergebnis == TPruefergebnis::Gueltig &&
+                GeradeUebernehmen(s.D, e) != 0;
+     },
+     "Rückgängig: Gerade g ändern",
+     [](Abiturszene& s) {
+         s.G("g", {0, 0, 0}, {1, 1, 1});
+     }},
     {"Einfuegen",
      [](Abiturszene& s) {
          TDokument quelle;
