@@ -33,9 +33,15 @@ add_link_options(-fwasm-exceptions
 find_program(KALVORIN_NODE NAMES node nodejs REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${KALVORIN_NODE} --no-experimental-fetch)
 
+# Every program of the web build: the desktop's file mode creation mask.
+function(kalvorin_web_programm target)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/web/Dateimaske.cpp)
+endfunction()
+
 # The test programs read their corpora from the source tree and write
 # scratch files: node's file system as it is, and the exit code of main.
 function(kalvorin_web_test_programm target)
+  kalvorin_web_programm(${target})
   target_link_options(${target} PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1
     -sTOTAL_STACK=8MB)
 endfunction()

@@ -46,9 +46,11 @@ function pruefen(name, f) {
 
 require(path.resolve(modulDatei))().then((modul) => {
   modul.FS.mkdir('/dokumente');
+  // The corpus is the document fuzzer's: each file's first byte steers the
+  // fuzzer, the rest is the document.
   function laden(dokument, name) {
     const pfad = '/dokumente/' + name;
-    modul.FS.writeFile(pfad, fs.readFileSync(path.join(korpus, name)));
+    modul.FS.writeFile(pfad, fs.readFileSync(path.join(korpus, name)).subarray(1));
     return dokument.laden(pfad);
   }
   function zeichnen(dokument) {
@@ -58,10 +60,10 @@ require(path.resolve(modulDatei))().then((modul) => {
   }
 
   const d = new modul.Dokument();
-  pruefen('a whole file is read without messages', () => {
-    assert.strictEqual(laden(d, 'beispiel'), 'gelesen');
-    assert.strictEqual(d.meldungen(), '');
-    assert.ok(d.elementanzahl() >= 3, 'elements: ' + d.elementanzahl());
+  pruefen('a whole file is read without a reading error', () => {
+    assert.strictEqual(laden(d, 'alle_arten'), 'gelesen');
+    assert.doesNotMatch(d.meldungen(), /Einlesefehler/);
+    assert.ok(d.elementanzahl() > 10, 'elements: ' + d.elementanzahl());
   });
 
   const bild = zeichnen(d);
@@ -71,7 +73,7 @@ require(path.resolve(modulDatei))().then((modul) => {
     assert.ok(zahl('stroke') > 10, 'strokes: ' + zahl('stroke'));
     assert.ok(zahl('fill') > 0, 'fills: ' + zahl('fill'));
     const namen = bild.filter((c) => c[0] === 'fillText').map((c) => c[1]);
-    for (const n of ['A', 'B', 'g']) assert.ok(namen.includes(n), 'no name ' + n);
+    for (const n of ['A', 'B', 'C', 'E', 'g', 'Pf']) assert.ok(namen.includes(n), 'no name ' + n);
   });
   pruefen('every pen sets its dashes, and every point lies on the canvas', () => {
     const striche = bild.filter((c) => c[0] === 'setLineDash');
