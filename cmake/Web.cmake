@@ -33,9 +33,11 @@ add_link_options(-fwasm-exceptions
 find_program(KALVORIN_NODE NAMES node nodejs REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${KALVORIN_NODE} --no-experimental-fetch)
 
-# Every program of the web build: the desktop's file mode creation mask.
+# Every program of the web build: the desktop's file mode creation mask,
+# and a correct long double division in place of the runtime's.
 function(kalvorin_web_programm target)
-  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/web/Dateimaske.cpp)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/web/Dateimaske.cpp
+    ${CMAKE_SOURCE_DIR}/web/Division128.cpp)
 endfunction()
 
 # The test programs read their corpora from the source tree and write
