@@ -7,27 +7,37 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <sstream>
 
 namespace kalvorin::exakt {
 
 namespace {
 
-// The extended number exactly: its 64-bit mantissa times a power of two.
+// The extended number exactly: its mantissa times a power of two. The
+// mantissa is taken 32 bits at a time, each step exact, so that it is whole
+// for the 80-bit type (64 bits) as for binary128 (113) and whatever the
+// width of long (32 bits in WebAssembly).
 TRational Genau(Real x) {
     int exponent = 0;
     const Real m = std::frexp(x, &exponent); // x = m · 2^exponent, 0.5 <= |m| < 1
-    const Real skaliert = std::ldexp(std::fabs(m), 64);
-    // 2^63 <= skaliert < 2^64: the whole mantissa fits an unsigned 64-bit number.
-    const auto mantisse = static_cast<unsigned long>(skaliert);
-    TRational q(mantisse);
-    q *= TRational(2).power(exponent - 64);
+    Real rest = std::fabs(m);
+    TRational q(0);
+    int bits = 0;
+    for (; bits < std::numeric_limits<Real>::digits; bits += 32) {
+        rest = std::ldexp(rest, 32);
+        const Real teil = std::floor(rest);
+        q = q * TRational(65536) * TRational(65536) + TRational(static_cast<unsigned>(teil));
+        rest -= teil;
+    }
+    q *= TRational(2).power(exponent - bits);
     return m < 0 ? -q : q;
 }
 
 // The decimal digits of a whole number.
 std::string Ziffern(const TRational& ganz) {
-    if (ganz.is_integer() && ganz.int_length() < 63) return std::to_string(ganz.to_long());
+    if (ganz.is_integer() && ganz.int_length() < std::numeric_limits<long>::digits)
+        return std::to_string(ganz.to_long());
     std::ostringstream s;
     s << GiNaC::ex(ganz);
     return s.str();

@@ -1,6 +1,7 @@
 #include "geometry/Beschreibung.h"
 
 #include "geometry/Auswertung.h"
+#include "math/Gleitkommatext.h"
 #include "model/Konstruktionsarten.h"
 #include "zahlen/Zahlen.h"
 
@@ -20,7 +21,7 @@ std::string NameVon(const TDreiDBasisElement* e) {
 std::string FaktorText(Real x) {
     char puffer[64];
     const auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, 2);
+        GleitkommaSchreiben(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, 2);
     std::string text = fehler == std::errc{} ? std::string(puffer, ende) : std::string("?");
     if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
     return text;

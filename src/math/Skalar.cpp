@@ -1,5 +1,7 @@
 #include "math/Skalar.h"
 
+#include "math/Gleitkommatext.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -74,7 +76,7 @@ Real TextZuZahl(const std::string& s, char dezimaltrenner) {
     // user's locale, under which strtold would expect a comma).
     const char* a0 = t.c_str() + (t[0] == '+' ? 1 : 0);
     Real w = 0;
-    const auto [ende, fehler] = std::from_chars(a0, t.c_str() + t.size(), w);
+    const auto [ende, fehler] = GleitkommaLesen(a0, t.c_str() + t.size(), w);
     if (ende != t.c_str() + t.size() || fehler != std::errc()) throw std::invalid_argument(s);
     return w;
 }
@@ -89,7 +91,8 @@ std::string MitTrenner(std::string t, char dezimaltrenner) {
 
 std::string ZahlZuText(Real x, char dezimaltrenner) {
     char puffer[96];
-    const auto r = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 6);
+    const auto r =
+        GleitkommaSchreiben(puffer, puffer + sizeof puffer, x, std::chars_format::general, 6);
     return MitTrenner(std::string(puffer, r.ptr).substr(0, 80), dezimaltrenner);
 }
 

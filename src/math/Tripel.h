@@ -10,8 +10,10 @@
 namespace kalvorin {
 
 using Real = long double;
-static_assert(std::numeric_limits<Real>::digits == 64,
-              "Kalvorin needs the x87 80-bit extended format (64-bit mantissa)");
+// At least the x87 80-bit extended format (64-bit mantissa); WebAssembly's
+// long double is IEEE binary128 (113 bits), more precise, never less.
+static_assert(std::numeric_limits<Real>::digits >= 64,
+              "Kalvorin needs at least the x87 80-bit extended precision (64-bit mantissa)");
 
 struct TTripel {
     Real x = 0;

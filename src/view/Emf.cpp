@@ -264,7 +264,11 @@ void TEmfFlaeche::Mischen(const std::vector<TP>& ecken, TFarbe farbe) {
     const std::uint32_t b = Ganz(std::ceil(kasten.Max.x) - std::floor(kasten.Min.x)),
                         h = Ganz(std::ceil(kasten.Max.y) - std::floor(kasten.Min.y));
     const auto alpha = static_cast<std::uint32_t>(std::lround(Deckkraft * 255));
-    const auto f1 = [](float v) { return std::bit_cast<std::uint32_t>(v); };
+    const auto f1 = [](float v) {
+        std::uint32_t u;
+        std::memcpy(&u, &v, sizeof u);
+        return u;
+    };
     std::string bild;
     for (std::uint32_t w : {40u, 1u, 1u, 1u | 32u << 16, 0u, 4u, 0u, 0u, 0u, 0u})
         Anhaengen32(bild, w);

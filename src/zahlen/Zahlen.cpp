@@ -1,5 +1,6 @@
 #include "zahlen/Zahlen.h"
 
+#include "math/Gleitkommatext.h"
 #include "model/StandardEinstellungen.h"
 
 #include <algorithm>
@@ -92,7 +93,7 @@ bool TextZuReal(std::string_view text, std::string_view trenner, Real& wert) {
         ++i;
     if (i != n) return false;
     Real w = 0;
-    const auto [ende, fehler] = std::from_chars(norm.data(), norm.data() + norm.size(), w);
+    const auto [ende, fehler] = GleitkommaLesen(norm.data(), norm.data() + norm.size(), w);
     if (ende != norm.data() + norm.size()) return false;
     if (fehler == std::errc::result_out_of_range && Zehnerexponent(norm) < 0) {
         // Too small for Real: as good as zero, the way a value computed that
@@ -180,8 +181,8 @@ std::string FormatGeneral(Real x, int p, char dezimaltrenner) {
 
     // "-d.ddddde-XXXX": the digits rounded to p places and the exponent of the rounded value.
     char puffer[64];
-    const auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific, p - 1);
+    const auto [ende, fehler] = GleitkommaSchreiben(puffer, puffer + sizeof puffer, x,
+                                                    std::chars_format::scientific, p - 1);
     if (fehler != std::errc()) return "NAN";
     const std::string_view roh(puffer, static_cast<std::size_t>(ende - puffer));
     const bool negativ = roh.front() == '-';

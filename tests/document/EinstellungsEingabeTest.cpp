@@ -117,7 +117,7 @@ TEST_F(EinstellungsDialog, ABadLargestDenominatorKeepsEverything) {
     }
     for (const auto& [text, wert] :
          {std::pair{" 250 ", 250}, std::pair{"+7", 7}, std::pair{"-3", -3}}) {
-        EXPECT_TRUE(Ok([text](TEinstellungsEingabe& e) { e.MaxNenner = text; })) << text;
+        EXPECT_TRUE(Ok([t = text](TEinstellungsEingabe& e) { e.MaxNenner = t; })) << text;
         EXPECT_EQ(Einstellungen().MaximalerNenner, wert);
     }
 }

@@ -567,8 +567,11 @@ TEST(Pfeil, ViewWritesTheArrowsOwnName) {
     d.PfPP("nF", d["A"], d["B"], "V1");
     d.D.Neuaufbau();
     d.D.NamenSetzen();
-    const int nr = static_cast<int>(d["nF"]->Szenenobjekte._Find_first());
-    EXPECT_EQ(d.D.Szene().Objekt(nr).Name, "nF");
+    const auto& objekte = d["nF"]->Szenenobjekte;
+    std::size_t nr = 0;
+    while (nr < objekte.size() && !objekte.test(nr))
+        ++nr;
+    EXPECT_EQ(d.D.Szene().Objekt(static_cast<int>(nr)).Name, "nF");
 }
 
 TEST(Pfeil, HeadOnlyWhereTheArrowReallyEnds) {
