@@ -108,8 +108,11 @@ void ElementSchreiben(TEnhIniFile& ini, const TDreiDBasisElement& e) {
 
     for (int r = 0; r < AnzahlRollen; ++r)
         ini.WriteBoolIfTrue(s, std::string(RollenName(static_cast<TRolle>(r))), e.Rollen[r]);
-    if (e.Streckungsfaktor != 1)
-        ini.WriteString(s, "Streckungsfaktor", RealToField(e.Streckungsfaktor));
+    // Left out when it reads back as 1, as a missing key does: a factor a
+    // hair from 1 (a ratio of two lengths) is written as "1", and the file
+    // read back would otherwise lose the line at its next save.
+    if (const std::string faktor = RealToField(e.Streckungsfaktor); faktor != RealToField(1))
+        ini.WriteString(s, "Streckungsfaktor", faktor);
     if (e.Projektionsvektor && e.Rolle(TRolle::IstP_Projektionsebene))
         ini.WriteString(s, "Projektionsvektor", e.Projektionsvektor->Name);
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cmath>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -239,6 +240,15 @@ const TSchluesselFall SchluesselFaelle[] = {
       "IstStreckungszentrum=1", "IstO_Projektionsebene=1", "IstP_Projektionsebene=1",
       "IstP_ProjektionsVektor=1", "Streckungsfaktor=-1,5", "Projektionsvektor=v",
       "EPAR=0|0|1|1|0|0|0|1|0"}},
+    // A factor that prints as 1 is left out like 1 itself, so that the
+    // file read back writes the same lines.
+    {"StreckungsfaktorFastEins",
+     [](TListe& l) {
+         auto& p = Punkt(l, "P", {0, 0, 0});
+         p.SetzeRolle(TRolle::IstStreckungszentrum, true);
+         p.Streckungsfaktor = 1 + std::ldexp(1.0L, -60);
+     },
+     {"Elementart=0|DfrPunkt", "IstStreckungszentrum=1", "Koord=0|0|0", "Punktform=0"}},
     {"ProjektionsvektorNurMitRolle",
      [](TListe& l) {
          auto& v = Neu<TVektor>(l, "v");
