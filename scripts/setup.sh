@@ -37,18 +37,5 @@ packages=(
   desktop-file-utils appstream shared-mime-info dpkg-dev lintian
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$(dirname "${BASH_SOURCE[0]}")/pakete.sh"
+fehlende_pakete_installieren "${packages[@]}"

@@ -40,17 +40,8 @@ packages=(
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$(dirname "${BASH_SOURCE[0]}")/pakete.sh"
+fehlende_pakete_installieren "${packages[@]}"
 
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 # Emscripten 3.1.6's glue calls fetch() whenever it exists, which fails
