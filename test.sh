@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test through ctest.
 # The core tests run twice: once under AddressSanitizer and UBSan (core only,
-# unoptimised), then with the whole build, optimised (RelWithDebInfo) as the
-# package is, so that what only optimisation shows (its warnings, too) is
-# caught here. The whole build's tests include installing it into a scratch
-# folder and building and checking the Debian package. Last, the settings and the document reader are
+# built with clang, which builds the fuzz targets in the same folder), then
+# with the whole build, optimised (RelWithDebInfo) as the package is, so that
+# what only optimisation shows (its warnings, too) is caught here. The whole
+# build's tests include installing it into a scratch folder and building and
+# checking the Debian package. Last, the settings and the document reader are
 # fuzzed for 30 seconds each with clang's libFuzzer, command sequences for 60
 # seconds beside them, and the ctest summary of the whole build is repeated
 # at the end.
@@ -27,8 +28,10 @@ if ! git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
   exit 1
 fi
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKALVORIN_GUI=OFF \
-  -DKALVORIN_SANITIZE=ON -DKALVORIN_BENCH=OFF >/dev/null
+# One clang build serves the sanitizer tests and the fuzz targets: the core
+# is compiled once with the sanitizers and libFuzzer's coverage hooks.
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DKALVORIN_GUI=OFF -DKALVORIN_SANITIZE=ON -DKALVORIN_FUZZ=ON -DKALVORIN_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -40,20 +43,16 @@ cmake --build build -j "$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs") 2>&1 |
   tee build/ctest.log || exit $?
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DKALVORIN_FUZZ=ON -DKALVORIN_GUI=OFF -DKALVORIN_TESTS=OFF -DKALVORIN_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j "$jobs" --target ini_fuzz dokument_fuzz befehlsfolgen_fuzz
-
 # Each run starts from the seed corpus in a fresh scratch folder, so the phase
 # takes the same time everywhere and the repository's corpus is only read.
 # Anything found is written to the scratch folder too. The outer timeout only
 # guards against the fuzzer itself hanging.
-fuzz_work=build-fuzz/fuzz-work
+fuzz_work=build-asan/fuzz-work
 fuzzen() { # name, target, max_len, dictionary, seed corpus, seconds, timeout
   local ordner=$fuzz_work/$1
   rm -rf "$ordner"
   mkdir -p "$ordner/korpus" "$ordner/funde"
-  ASAN_OPTIONS=detect_leaks=1 timeout --kill-after=10 $((2 * $6 + 60)) "build-fuzz/fuzz/$2" \
+  ASAN_OPTIONS=detect_leaks=1 timeout --kill-after=10 $((2 * $6 + 60)) "build-asan/fuzz/$2" \
     -max_len="$3" -dict="$4" -max_total_time="$6" -timeout="$7" -print_final_stats=1 \
     -artifact_prefix="$ordner/funde/" "$ordner/korpus" "$5" >"$ordner/log" 2>&1
 }

@@ -6,10 +6,12 @@ endfunction()
 
 # One GoogleTest executable per source folder: tests/<folder>/*.cpp.
 # OWN_MAIN: the folder brings its own main() (the Qt tests need a QApplication).
+# ONE_PROCESS: the program runs as one ctest test in every build, not only
+# under the sanitizers (see below).
 # LIBS: libraries to link besides the core. PCH: headers to precompile besides
 # GoogleTest and the common standard ones.
 function(kalvorin_gtest_folder folder)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "LIBS;PCH" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN;ONE_PROCESS" "" "LIBS;PCH" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -29,7 +31,7 @@ function(kalvorin_gtest_folder folder)
   # Parsed once per folder instead of in each of its files.
   target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <memory> <string> <vector>
     ${ARG_PCH})
-  if(KALVORIN_SANITIZE)
+  if(KALVORIN_SANITIZE OR ARG_ONE_PROCESS)
     # Under the sanitizers a process costs about a fifth of a second beyond
     # its test (their start, the leak check at its end): the 1574 cases took
     # 154 s as processes of their own, 12 s as the seven programs. There each
