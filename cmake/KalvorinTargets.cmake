@@ -24,10 +24,6 @@ function(kalvorin_gtest_folder folder)
   endif()
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR})
   kalvorin_warnings(${target})
-  # A test is debugged by file and line; the full debug information of the
-  # optimised build took a third of the compile time of a test file, and the
-  # test programs are not shipped.
-  target_compile_options(${target} PRIVATE $<$<CONFIG:RelWithDebInfo>:-g1>)
   # Parsed once per folder instead of in each of its files.
   target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <memory> <string> <vector>
     ${ARG_PCH})
