@@ -71,6 +71,11 @@ constexpr TZeile MessTabelle[] = {
     {"----1--", "-x--", {Ohne, StreckenLaenge, Ohne, Ohne}},
     {"-----1-", "--x-", {Ohne, Ohne, FlaecheDreieck, Ohne}},
     {"------1", "---x", {Ohne, Ohne, Ohne, VolumenPyramide}},
+    {"-------1-", "-xxx", {Ohne, KugelRadius, KugelOberflaeche, KugelVolumen}},
+    {"1------1-", "-x--", {Ohne, PunktKugel, Ohne, Ohne}},
+    {"--1----1-", "-x--", {Ohne, GeradeKugel, Ohne, Ohne}},
+    {"---1---1-", "-x--", {Ohne, EbeneKugel, Ohne, Ohne}},
+    {"--------1", "-xx-", {Ohne, KreisRadius, KreisFlaeche, Ohne}},
 };
 
 const TZeile* Suche(std::span<const TZeile> tabelle, std::string_view muster) {

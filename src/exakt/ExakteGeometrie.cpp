@@ -136,6 +136,11 @@ std::optional<TQGeometrie> TExakteAuswertung::Geometrie(const TDreiDBasisElement
             case A::DGerade:
                 gut = Stimmt(g->Punkt, d.Punkt) && Stimmt(g->Richtung1, d.Richtung1);
                 break;
+            case A::DKugel:
+            case A::DKreis:
+                gut = Stimmt(g->Punkt, d.Punkt) && Stimmt(g->Richtung1, d.Richtung1) &&
+                      Stimmt(g->Radiusquadrat, d.Radius * d.Radius);
+                break;
             default:
                 gut = Stimmt(g->Punkt, d.Punkt) && Stimmt(g->Richtung1, d.Richtung1) &&
                       Stimmt(g->Richtung2, d.Richtung2);
@@ -339,6 +344,43 @@ std::optional<TQGeometrie> TExakteAuswertung::Gespeichert(const TDreiDBasisEleme
     case A::DPyramide3: {
         if (!Punkt(b[1])) return {};
         return Geometrie(b[0]);
+    }
+    case A::DKugel: {
+        const auto& k = static_cast<const TKugel&>(e);
+        if (e.Festlegung == TKugel::MR) {
+            auto m = Erkennen(k.Zentrum);
+            auto r = RationalErkennen(k.Radius);
+            if (!m || !r) return {};
+            TQGeometrie g = Geo(*m);
+            g.Radiusquadrat = *r * *r;
+            return g;
+        }
+        auto m = Punkt(b[0]);
+        if (!m) return {};
+        TQGeometrie g = Geo(*m);
+        if (e.Festlegung == TKugel::MP) {
+            auto p = Punkt(b[1]);
+            if (!p) return {};
+            const TQTripel d = Differenz(*p, *m);
+            g.Radiusquadrat = Skalar(d, d);
+            return g;
+        }
+        auto ebene = b[1] && b[1]->Art == A::DEbene ? Geometrie(b[1]) : std::nullopt;
+        if (!ebene) return {};
+        const TQTripel n = Kreuz(ebene->Richtung1, ebene->Richtung2);
+        if (IstNull(n)) return {};
+        const TRational s = Skalar(n, Differenz(*m, ebene->Punkt));
+        g.Radiusquadrat = s * s / Skalar(n, n);
+        return g;
+    }
+    case A::DKreis: {
+        const auto& k = static_cast<const TKreis&>(e);
+        auto m = Erkennen(k.Zentrum), n = Erkennen(k.Normale);
+        auto r = RationalErkennen(k.Radius);
+        if (!m || !n || !r) return {};
+        TQGeometrie g = Geo(*m, *n);
+        g.Radiusquadrat = *r * *r;
+        return g;
     }
     default:
         return {};

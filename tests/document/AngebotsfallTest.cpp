@@ -53,6 +53,14 @@ const char* const Muster[] = {
     "1111---",
     "--3----",
     "---3---",
+    // spheres and circles, their two places behind the seven
+    "-------1-",
+    "1------1-",
+    "--1----1-",
+    "---1---1-",
+    "--------1",
+    "-------2-",
+    "1-------1",
 };
 
 // Marks elements in general position by the counts of the pattern; the
@@ -87,6 +95,13 @@ void Aufbauen(TBefehlsDokument& d, const std::string& muster) {
     if (anzahl(5) > 0) merke("D");
     auto* pyramide = d.Py("T", dreieck, s);
     if (anzahl(6) > 0) merke(pyramide->Name);
+    const auto stelle = [&](std::size_t i) {
+        return i < muster.size() ? anzahl(static_cast<int>(i)) : 0;
+    };
+    for (int i = 0; i < stelle(7); ++i)
+        merke(d.K("K" + std::to_string(i), {1, 1, static_cast<Real>(1 + 3 * i)}, 2)->Name);
+    for (int i = 0; i < stelle(8); ++i)
+        merke(d.Kr("k" + std::to_string(i), {0, 0, static_cast<Real>(i)}, {0, 0, 1}, 2)->Name);
     d.Markieren(markiert);
 }
 
