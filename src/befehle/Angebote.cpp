@@ -37,10 +37,10 @@ constexpr TZeile ErzeugenTabelle[] = {
 
 // Constructions: Schneiden, Lot, Mitte, Verknuepfen.
 constexpr TZeile KonstruktionsTabelle[] = {
-    {"2-----", "--M-"}, {"3-----", "--S-"}, {"1-1---", "IL--"}, {"1--1--", "IL--"},
-    {"1---1-", "I---"}, {"--2---", "PLw-"}, {"---2--", "g-W-"}, {"--11--", "P---"},
-    {"-2----", "---x"}, {"-3----", "---+"}, {"-1----", "---#"}, {"12----", "---p"},
-    {"13----", "---p"},
+    {"2-----", "--M-"}, {"3-----", "--S-"},   {"1-1---", "IL--"},   {"1--1--", "IL--"},
+    {"1---1-", "I---"}, {"--2---", "PLw-"},   {"---2--", "g-W-"},   {"--11--", "P---"},
+    {"-2----", "---x"}, {"-3----", "---+"},   {"-1----", "---#"},   {"12----", "---p"},
+    {"13----", "---p"}, {"---1--1-", "k---"}, {"------2-", "k---"},
 };
 
 // Mappings (short pattern): Spiegelung, Streckung, Projektion.
@@ -159,6 +159,7 @@ constexpr TBuchstabe SchneidenBuchstaben[] = {
     {'g',
      Schnittgerade,
      {"&Schnittgerade bilden", "Sc&hnittgerade bilden", "Sc&hnittgerade bilden"}},
+    {'k', Schnittkreis, {"&Schnittkreis bilden", "Sc&hnittkreis bilden", "Sc&hnittkreis bilden"}},
 };
 constexpr TBuchstabe LotBuchstaben[] = {
     {'L', Keiner, {"&Lotgerade bilden", "&Lotgerade bilden", "&Lotgerade bilden"}},

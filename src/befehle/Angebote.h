@@ -82,6 +82,7 @@ enum class TFall : std::uint8_t {
     Inzidenz,
     Schnittpunkt,
     Schnittgerade,
+    Schnittkreis, // a sphere with a plane or a sphere
     LotPG,
     LotPE,
     LotGG,

@@ -520,6 +520,30 @@ std::optional<TQGeometrie> TExakteAuswertung::Schnitt(const TDreiDBasisElement& 
         const TRational t = Skalar(n, Differenz(g2->Punkt, g1->Punkt)) / nenner;
         return Geo(Summe(g1->Punkt, Mal(g1->Richtung1, t)));
     }
+    if (a2 == A::DKugel && e.Art == A::DKreis) {
+        const TQTripel& m = g2->Punkt;
+        const TRational& r2 = g2->Radiusquadrat;
+        if (a1 == A::DEbene) {
+            // The foot of the perpendicular from the centre, radius² = r² − d².
+            const TQTripel n = Kreuz(g1->Richtung1, g1->Richtung2);
+            if (IstNull(n)) return {};
+            const TRational s = Skalar(n, Differenz(m, g1->Punkt)) / Skalar(n, n);
+            TQGeometrie g = Geo(Differenz(m, Mal(n, s)), n);
+            g.Radiusquadrat = r2 - s * s * Skalar(n, n);
+            return g;
+        }
+        if (a1 == A::DKugel) {
+            // Centre m1 + (d² + r1² − r2²)/(2 d²)·(m2 − m1), radius² = r1² − a².
+            const TQTripel v = Differenz(m, g1->Punkt);
+            const TRational d2 = Skalar(v, v);
+            if (d2.is_zero()) return {};
+            const TRational k = (d2 + g1->Radiusquadrat - r2) / (2 * d2);
+            TQGeometrie g = Geo(Summe(g1->Punkt, Mal(v, k)), v);
+            g.Radiusquadrat = g1->Radiusquadrat - k * k * d2;
+            return g;
+        }
+        return {};
+    }
     if (a1 == A::DEbene && a2 == A::DEbene && e.Art == A::DGerade) {
         const TQTripel n2 = Kreuz(g2->Richtung1, g2->Richtung2);
         if (IstNull(Kreuz(Kreuz(g1->Richtung1, g1->Richtung2), n2))) return {};

@@ -43,7 +43,8 @@ const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
     {A::DPllgr, "DPllgr", "Parallelogramm", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
     {A::DSpat, "DSpat", "Spat", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
     {A::DKugel, "DKugel", "Kugel", "K", &S::DickgeradenDicke, true, &Neu<TKugel>, 0, 7, false},
-    {A::DKreis, "DKreis", "Kreis", "k", &S::DickgeradenDicke, true, &Neu<TKreis>, 0, 8, false},
+    {A::DKreis, "DKreis", "Kreis", "k", &S::DickgeradenDicke, true, &Neu<TKreis>,
+     Entstehungen({E::Schnitt}), 8, false},
 }};
 
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {

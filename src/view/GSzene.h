@@ -65,8 +65,8 @@ inline constexpr int MaxEcken = 10;
 inline constexpr int MaxNamenZeichen = 8;
 // A circle of a sphere or a circle element is this many line pieces (for
 // the depth order and the hit test), each drawn as this many strokes.
-inline constexpr int Bogenstuecke = 16;
-inline constexpr int Bogenteile = 4;
+inline constexpr int Bogenstuecke = 12;
+inline constexpr int Bogenteile = 6;
 
 struct TSzenenObjekt {
     TObjektArt Art = TObjektArt::Punkt;

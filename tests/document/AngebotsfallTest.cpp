@@ -99,7 +99,7 @@ void Aufbauen(TBefehlsDokument& d, const std::string& muster) {
         return i < muster.size() ? anzahl(static_cast<int>(i)) : 0;
     };
     for (int i = 0; i < stelle(7); ++i)
-        merke(d.K("K" + std::to_string(i), {1, 1, static_cast<Real>(1 + 3 * i)}, 2)->Name);
+        merke(d.K("K" + std::to_string(i), {1, 1, static_cast<Real>(1 + 3 * i)}, 2.5L)->Name);
     for (int i = 0; i < stelle(8); ++i)
         merke(d.Kr("k" + std::to_string(i), {0, 0, static_cast<Real>(i)}, {0, 0, 1}, 2)->Name);
     d.Markieren(markiert);
@@ -160,6 +160,8 @@ TErwartet Erwartet(TFall f) {
         return {A::DfrPunkt, -1, E::Schnitt};
     case TFall::Schnittgerade:
         return {A::DGerade, -1, E::Schnitt};
+    case TFall::Schnittkreis:
+        return {A::DKreis, -1, E::Schnitt};
     case TFall::LotPG:
         return {A::DGerade, -1, E::LotPG};
     case TFall::LotPE:

@@ -10,9 +10,12 @@
 #include "eingabe/KugelEingabe.h"
 #include "exakt/ExakteGeometrie.h"
 #include "geometry/Auswertung.h"
+#include "storage/Dokumentdatei.h"
 #include "storage/EinstellungenSichern.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace kalvorin;
 
@@ -327,6 +330,141 @@ TEST(KugelAngebote, ASphereAmongTheMarksChangesThePattern) {
     EXPECT_EQ(LangMuster(d.L), "2------1-");
     EXPECT_EQ(KurzMuster(d.L), "2---1-");
     EXPECT_FALSE(Messergebnis(d.L, TBefehl::MessLaenge).has_value());
+}
+
+} // namespace
+
+namespace {
+
+struct TSchnittFall {
+    const char* Fall;
+    std::vector<const char*> Markiert;
+    bool Kreis;          // a circle is made; else a point or nothing
+    TTripel Mitte;       // the circle's centre, or the point of contact
+    Real Radius;         // the circle's radius
+    const char* Exakt;   // its exact radius
+    std::string Meldung; // what the user is told
+};
+
+void PrintTo(const TSchnittFall& f, std::ostream* os) {
+    *os << f.Fall;
+}
+
+class KugelSchneiden : public ::testing::TestWithParam<TSchnittFall> {};
+
+// K: M(1|2|3), r = 7 and the planes E: 2x + 3y + 6z = 40 (d = 2, circle
+// radius 3·√5), T: z = 10 (tangent), F: z = 12; two spheres of radius 5 at
+// centre distance 6 (radius 4 about the midpoint) and two that touch.
+TEST_P(KugelSchneiden, MakesTheCircleThePointOfContactOrSaysSo) {
+    test::TEinstellungenSichern sichern;
+    test::TBefehlsDokument d;
+    const TSchnittFall& f = GetParam();
+    d.K("K", {1, 2, 3}, 7);
+    d.ENOR("E", {2, 3, 6}, -40);
+    d.ENOR("T", {0, 0, 1}, -10);
+    d.ENOR("F", {0, 0, 1}, -12);
+    d.K("K1", {0, 0, 0}, 5);
+    d.K("K2", {6, 0, 0}, 5);
+    d.K("K3", {0, 0, 0}, 2);
+    d.K("K4", {5, 0, 0}, 3);
+    // Only the two to be cut are drawn: the scene has room for a few spheres.
+    for (int i = 1; i <= d.L.Anzahl(); ++i)
+        d.L[i]->sichtbar = std::find_if(f.Markiert.begin(), f.Markiert.end(), [&](const char* n) {
+                               return d.L[i]->Name == n;
+                           }) != f.Markiert.end();
+    d.Markieren(f.Markiert);
+    const int vorher = d.L.Anzahl();
+    const bool neu = Schneiden(d.D);
+    if (f.Meldung.empty())
+        EXPECT_TRUE(d.Protokoll.Eintraege.empty());
+    else
+        EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Information), f.Meldung);
+    if (!f.Kreis && f.Radius < 0) { // nothing in common
+        EXPECT_FALSE(neu);
+        EXPECT_EQ(d.L.Anzahl(), vorher);
+        return;
+    }
+    ASSERT_TRUE(neu);
+    ASSERT_EQ(d.L.Anzahl(), vorher + 1);
+    TDreiDBasisElement& e = *d.Letztes();
+    if (!f.Kreis) {
+        EXPECT_EQ(e.Art, TElementart::DfrPunkt);
+        EXPECT_TRUE(test::Nah(Als<TfrPunkt>(e).Koordinaten, f.Mitte, 1e-12L));
+        return;
+    }
+    ASSERT_EQ(e.Art, TElementart::DKreis);
+    EXPECT_EQ(e.Name, "k1");
+    EXPECT_EQ(e.Entstehung.Art, TEntstehungsart::Schnitt);
+    const auto& k = Als<TKreis>(e);
+    EXPECT_TRUE(test::Nah(k.Zentrum, f.Mitte, 1e-12L));
+    EXPECT_NEAR(static_cast<double>(k.Radius), static_cast<double>(f.Radius), 1e-12);
+    exakt::TExakteAuswertung ausw;
+    const auto g = ausw.Geometrie(&e);
+    ASSERT_TRUE(g.has_value());
+    EXPECT_EQ(exakt::Text(*exakt::Wurzel(g->Radiusquadrat), exakt::TStil::Ascii), f.Exakt);
+    EXPECT_TRUE(e.sichtbar);
+    // Saved and read again, byte for byte, and still derived.
+    const auto inhalt = DokumentInhalt(d.L, d.D.Koordinatensystem());
+    ASSERT_TRUE(inhalt.has_value());
+    TListe liste;
+    TKoordinatensystem ks;
+    TRollenMenge rollen = 0;
+    ASSERT_TRUE(DokumentAusInhaltLesen(*inhalt, "k.kvr", liste, ks, rollen, false));
+    EXPECT_EQ(DokumentInhalt(liste, ks), inhalt);
+    EXPECT_EQ(liste[liste.Anzahl()]->Entstehung.Art, TEntstehungsart::Schnitt);
+    EXPECT_NE(inhalt->find("Entstehungselemente=" + std::string(f.Markiert[0]) + "|" +
+                           f.Markiert[1] + "\r\nMNR="),
+              std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, KugelSchneiden,
+    ::testing::Values(TSchnittFall{"KugelEbene",
+                                   {"K", "E"},
+                                   true,
+                                   {11.0L / 7, 20.0L / 7, 33.0L / 7},
+                                   3 * std::sqrt(5.0L),
+                                   "3·√5",
+                                   ""},
+                      TSchnittFall{"ZweiKugeln", {"K1", "K2"}, true, {3, 0, 0}, 4, "4", ""},
+                      TSchnittFall{"Tangentialebene",
+                                   {"K", "T"},
+                                   false,
+                                   {1, 2, 10},
+                                   0,
+                                   "",
+                                   "T ist Tangentialebene an K im Punkt P1"},
+                      TSchnittFall{"KugelnBeruehren",
+                                   {"K3", "K4"},
+                                   false,
+                                   {2, 0, 0},
+                                   0,
+                                   "",
+                                   "Die Kugeln K3 und K4 berühren sich im Punkt P1"},
+                      TSchnittFall{"Keiner",
+                                   {"K", "F"},
+                                   false,
+                                   {},
+                                   -1,
+                                   "",
+                                   "Die Kugel K und die Ebene F haben keinen gemeinsamen Punkt"}),
+    [](const auto& info) { return std::string(info.param.Fall); });
+
+// The circle follows the plane it was cut with.
+TEST(KugelSchnittkreis, FollowsItsSources) {
+    test::TEinstellungenSichern sichern;
+    test::TBefehlsDokument d;
+    d.K("K", {0, 0, 0}, 5);
+    auto* e = d.ENOR("E", {0, 0, 1}, -3);
+    d.Markieren({"K", "E"});
+    ASSERT_TRUE(Schneiden(d.D));
+    auto& k = Als<TKreis>(*d.Letztes());
+    EXPECT_EQ(k.Radius, 4);
+    e->d = -4;
+    d.D.Neuaufbau();
+    EXPECT_EQ(k.Entstehung.Art, TEntstehungsart::Schnitt);
+    EXPECT_TRUE(test::Nah(k.Zentrum, {0, 0, 4}));
+    EXPECT_EQ(k.Radius, 3);
 }
 
 } // namespace

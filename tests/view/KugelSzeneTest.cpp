@@ -175,4 +175,34 @@ TEST(KugelSzene, TheTextbookViewDashesTheHiddenHalves) {
     }
 }
 
+// A circle on a sphere: the part behind the sphere is dashed in the
+// textbook view.
+TEST(KugelSzene, TheTextbookViewDashesACircleBehindItsSphere) {
+    for (const bool mitEbene : {false, true}) {
+        SCOPED_TRACE(mitEbene ? "mit Ebene" : "ohne Ebene");
+        TTestSzene t(10);
+        t.szene.SetzeProjektionsart(TProjektionsart::Heft);
+        t.szene.SetzeHeftlage(0, 0);
+        if (mitEbene) {
+            const int e = t.szene.EbeneHinzufuegen({0, 0, 3}, {1, 0, 0}, {0, 1, 0});
+            t.szene.SetzeStift(e, RGB(250, 200, 100), 1);
+            t.szene.SetzeFuellung(e, RGB(255, 220, 150));
+        }
+        const int k = t.szene.KugelHinzufuegen({2, 3, 2}, 2);
+        t.szene.SetzeStift(k, RGB(0, 0, 200), 1);
+        const int c = t.szene.KreisHinzufuegen({2, 3, 3}, {0, 0, 1}, std::sqrt(3.0L));
+        t.szene.SetzeStift(c, RGB(200, 0, 0), 1);
+        t.Fertig();
+        TProtokollflaeche f;
+        t.szene.Zeichnen(f);
+        int durchgezogen = 0, gestrichelt = 0;
+        for (const TAufruf& a : f.Nur(TAufruf::Linie)) {
+            if (a.stift.Farbe != RGB(200, 0, 0)) continue;
+            (a.stift.Stil == TStiftStil::Gestrichelt ? gestrichelt : durchgezogen) += 1;
+        }
+        EXPECT_GT(gestrichelt, 0);
+        EXPECT_GT(durchgezogen, 0);
+    }
+}
+
 } // namespace
