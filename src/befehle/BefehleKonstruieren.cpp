@@ -7,6 +7,9 @@
 #include "geometry/Schnitt.h"
 #include "model/Elementarten.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kalvorin {
 
 using befehle::Markierte;
@@ -108,6 +111,34 @@ TDreiDBasisElement* Konstruieren(TListe& l, TEntstehungsart code, const Quellen&
 }
 
 } // namespace
+
+bool Tangentialebene(TDokument& d) {
+    if (!Angeboten(d, TBefehl::Tangentialebene)) return false;
+    const auto p = Markierte(d.Liste(), TElementart::DfrPunkt);
+    const auto k = Markierte(d.Liste(), TElementart::DKugel);
+    if (p.empty() || k.empty()) return false;
+    TTripel m, q;
+    Real r = 0;
+    if (KugelAuswerten(*k[0], m, r) != KeinFehler || PunktAuswerten(*p[0], q) != KeinFehler)
+        return false;
+    // The normal runs from the centre to the point of contact.
+    const TTripel n = Verbindungsvektor(m, q);
+    if (std::fabs(Betrag(n) - r) > Toleranz * std::max<Real>(1, r)) {
+        Meldungen().Meldung("Der Punkt " + p[0]->Name + " liegt nicht auf der Kugel " + k[0]->Name +
+                                ",\r\neine Tangentialebene in " + p[0]->Name + " gibt es nicht!",
+                            TMeldungsart::Warnung);
+        return false;
+    }
+    return d.Aendern([&](TListe& liste) {
+        TDreiDBasisElement* e = befehle::NeuMitName(liste, TElementart::DEbene);
+        if (!e) return false;
+        auto& ebene = Als<TEbene>(*e);
+        ebene.Festlegung = TEbene::ENOR;
+        ebene.Normale = n;
+        ebene.d = -Skalarprodukt(n, q);
+        return true;
+    });
+}
 
 bool Loteerzeugen(TDokument& d) {
     const TListe& l = d.Liste();

@@ -181,6 +181,8 @@ TErwartet Erwartet(TFall f) {
         return {A::DVektor};
     case TFall::Gegenvektor:
         return {A::DVektor, -1, E::Gegenvektor};
+    case TFall::Tangentialebene:
+        return {A::DEbene, TEbene::ENOR};
     case TFall::Vektorprodukt:
         return {A::DVektor, -1, E::VProdukt};
     case TFall::Punktspiegelung:

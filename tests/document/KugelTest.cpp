@@ -468,3 +468,66 @@ TEST(KugelSchnittkreis, FollowsItsSources) {
 }
 
 } // namespace
+
+namespace {
+
+struct TTangentenFall {
+    const char* Fall;
+    TTripel Punkt;
+    bool Ebene;          // a plane is made
+    std::string Meldung; // else this warning
+};
+
+void PrintTo(const TTangentenFall& f, std::ostream* os) {
+    *os << f.Fall;
+}
+
+class KugelTangentialebene : public ::testing::TestWithParam<TTangentenFall> {};
+
+// K: M(1|2|3), r = 7; the plane at P has the normal from M to P and holds P.
+TEST_P(KugelTangentialebene, AtAPointOnTheSphereOnly) {
+    test::TEinstellungenSichern sichern;
+    test::TBefehlsDokument d;
+    const TTangentenFall& f = GetParam();
+    d.K("K", {1, 2, 3}, 7);
+    d.P("P", f.Punkt);
+    d.Markieren({"K", "P"});
+    const int vorher = d.L.Anzahl();
+    const bool neu = Tangentialebene(d.D);
+    EXPECT_EQ(neu, f.Ebene);
+    if (!f.Ebene) {
+        EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Warnung), f.Meldung);
+        EXPECT_EQ(d.L.Anzahl(), vorher);
+        return;
+    }
+    ASSERT_EQ(d.L.Anzahl(), vorher + 1);
+    const auto& e = Als<TEbene>(*d.Letztes());
+    EXPECT_EQ(e.Name, "E1");
+    const TTripel n = Verbindungsvektor({1, 2, 3}, f.Punkt);
+    EXPECT_TRUE(test::Nah(Kreuzprodukt(e.Normale, n), {0, 0, 0}, 1e-12L));
+    EXPECT_NEAR(static_cast<double>(Skalarprodukt(e.Normale, f.Punkt) + e.d), 0, 1e-12);
+    // It touches the sphere at P.
+    d.Markieren({"K", "E1"});
+    ASSERT_TRUE(Schneiden(d.D));
+    EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Information),
+              "E1 ist Tangentialebene an K im Punkt P1");
+    EXPECT_TRUE(test::Nah(Als<TfrPunkt>(*d.Letztes()).Koordinaten, f.Punkt, 1e-12L));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, KugelTangentialebene,
+    ::testing::Values(TTangentenFall{"Oben", {1, 2, 10}, true, ""},
+                      TTangentenFall{"Schraeg", {3, 5, 9}, true, ""},
+                      TTangentenFall{"Innen",
+                                     {1, 2, 4},
+                                     false,
+                                     "Der Punkt P liegt nicht auf der Kugel K,\r\neine "
+                                     "Tangentialebene in P gibt es nicht!"},
+                      TTangentenFall{"Aussen",
+                                     {1, 2, 11},
+                                     false,
+                                     "Der Punkt P liegt nicht auf der Kugel K,\r\neine "
+                                     "Tangentialebene in P gibt es nicht!"}),
+    [](const auto& info) { return std::string(info.param.Fall); });
+
+} // namespace

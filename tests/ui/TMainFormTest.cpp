@@ -97,6 +97,7 @@ const std::vector<TMenue>& SollMenues() {
          {{"Schneiden", "&Schneiden", 410},
           {"Loteerzeugen", "&Lot erzeugen", 420},
           {"Mittebilden", "&Mitte bilden", 430},
+          {"Tangentialebene", "&Tangentialebene", 450},
           {"Verknuepfen", "&Verknüpfen", 440}}},
         {"Verknuepfen",
          "&Verknüpfen",
