@@ -1,5 +1,7 @@
 #include "ui/TKugelDLG.h"
 
+#include "ui/Gleichungsseite.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,6 +90,7 @@ TKugelDLG::TKugelDLG(QWidget* eltern)
     e->setRowStretch(1, 1);
 
     Fertigstellen(bestimmung, eigenschaften);
+    Gleichungen = GleichungsSeiteAnlegen(Seiten, QStringLiteral("KugelDLGGleichungen"));
     NameFolgt = false;
     EntstehungBox->hide();
 }
@@ -116,10 +119,20 @@ void TKugelDLG::Zeigen() {
     SetzeNurLesen(Radius, e.NurLesen || gleichung);
     TextSetzen(Gleichung, e.Gleichung);
     SetzeNurLesen(Gleichung, e.NurLesen || !gleichung);
-    TTripel m;
-    Real r = 0;
-    const bool gut = KugelWerte(e, m, r);
-    Ergebnis->setText(gut ? QString::fromStdString(KugelMittelpunktsform(m, r)) : QString());
+    // Typed as an equation: the steps of completing the square; else the
+    // centre form of what is typed.
+    std::string text;
+    if (gleichung) {
+        const TKugelGleichung g = KugelAusGleichung(e.Gleichung);
+        if (!g.Fehler)
+            for (const std::string& zeile : g.Loesungsweg)
+                text += (text.empty() ? "" : "\n") + zeile;
+    } else {
+        TTripel m;
+        Real r = 0;
+        if (KugelWerte(e, m, r)) text = KugelMittelpunktsform(m, r);
+    }
+    Ergebnis->setText(QString::fromStdString(text));
 }
 
 void TKugelDLG::Sammeln(TKugelEingabe& e) const {
