@@ -85,7 +85,15 @@ TEST_F(KugelDokument, TheRebuildShowsThemAndReportsWhatCannotBeDrawn) {
     EXPECT_FALSE(d["K2"]->sichtbar);
     EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Warnung),
               "Die Punkte M und M sind identisch, die\r\n Kugel K2 kann nicht dargestellt werden!");
-    EXPECT_EQ(d["K1"]->Szenenobjekte.count(), 1u);
+    ASSERT_EQ(d["K1"]->Szenenobjekte.count(), 1u);
+    // Both are labelled with their names.
+    for (const char* name : {"K1", "k1"}) {
+        int nr = 1;
+        while (!d[name]->Szenenobjekte.test(static_cast<std::size_t>(nr)))
+            ++nr;
+        EXPECT_EQ(test::Szene(d.D).Objekt(nr).Name, name);
+        EXPECT_TRUE(test::Szene(d.D).Objekt(nr).NameSichtbar);
+    }
     EXPECT_EQ(ElementSatz(*d["K1"]), "Kugel K1 mit Mittelpunkt M(1|2|3) und Radius 7");
     EXPECT_EQ(ElementSatz(*d["k1"]),
               "Kreis k1 mit Mittelpunkt M(1|2|3), Normalenvektor (2|3|6) und Radius 3");
