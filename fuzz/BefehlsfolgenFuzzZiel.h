@@ -26,6 +26,8 @@
 #include "eingabe/EbenenEingabe.h"
 #include "eingabe/GeradenEingabe.h"
 #include "eingabe/KoordinatensystemEingabe.h"
+#include "eingabe/KreisEingabe.h"
+#include "eingabe/KugelEingabe.h"
 #include "eingabe/PfeilEingabe.h"
 #include "eingabe/PunktEingabe.h"
 #include "eingabe/PyramidenEingabe.h"
@@ -417,6 +419,36 @@ inline void PyramidenDialog(TSitzung& s) {
         [&](TPyramidenEingabe& x) { return PyramideUebernehmen(s.D, x); }, "pyramid dialog");
 }
 
+inline void KugelDialog(TSitzung& s) {
+    auto e = DialogOeffnen<TKugelEingabe>(s, Arten({TElementart::DKugel}), KugelEingabeNeu,
+                                          KugelEingabeAusElement);
+    if (!e.NurLesen) {
+        e.AlsGleichung = s.B.Bit();
+        if (e.AlsGleichung)
+            e.Gleichung = s.Text();
+        else {
+            FelderFuellen(s, e.Mitte);
+            e.Radius = s.Text();
+        }
+    }
+    DialogAbschliessen(
+        s, e, [&](TKugelEingabe& x) { return KugelPruefen(s.L(), x); },
+        [&](TKugelEingabe& x) { return KugelUebernehmen(s.D, x); }, "sphere dialog");
+}
+
+inline void KreisDialog(TSitzung& s) {
+    auto e = DialogOeffnen<TKreisEingabe>(s, Arten({TElementart::DKreis}), KreisEingabeNeu,
+                                          KreisEingabeAusElement);
+    if (!e.NurLesen) {
+        FelderFuellen(s, e.Mitte);
+        FelderFuellen(s, e.Normale);
+        e.Radius = s.Text();
+    }
+    DialogAbschliessen(
+        s, e, [&](TKreisEingabe& x) { return KreisPruefen(s.L(), x); },
+        [&](TKreisEingabe& x) { return KreisUebernehmen(s.D, x); }, "circle dialog");
+}
+
 // ---------------------------------------------------------------------------
 // The other operations.
 
@@ -630,6 +662,8 @@ inline constexpr TOperation EigeneOperationen[] = {
     {"Einfuegen", Einfuegen},
     {"Oeffnen", EingabedokumentLaden},
     {"Ziehen", PunktZiehen},
+    {"Kugel", KugelDialog},
+    {"Kreis", KreisDialog},
 };
 
 inline const std::vector<TOperation>& Operationen() {

@@ -135,6 +135,12 @@ int AuswertungsFehler(const TDreiDBasisElement& e, json& geometrie) {
         geometrie["u"] = Tripel(g.Richtung);
         geometrie["v"] = Tripel(g.Richtung2);
         break;
+    case TElementart::DKugel:
+    case TElementart::DKreis:
+        geometrie["center"] = Tripel(g.Punkt);
+        if (e.Art == TElementart::DKreis) geometrie["normal"] = Tripel(g.Richtung);
+        geometrie["radius"] = static_cast<double>(g.Radius);
+        break;
     default:
         geometrie["point"] = Tripel(g.Punkt);
         geometrie["direction"] = Tripel(g.Richtung);
@@ -189,6 +195,12 @@ json Exakt(exakt::TExakteAuswertung& auswertung, const TDreiDBasisElement& e) {
         break;
     case TElementart::DPyramide3:
         mass("volume", TMessart::VolumenPyramide);
+        break;
+    case TElementart::DKugel:
+    case TElementart::DKreis:
+        j["center"] = ExaktesTripel(g->Punkt);
+        if (e.Art == TElementart::DKreis) j["normal"] = ExaktesTripel(g->Richtung1);
+        if (auto r = Wurzel(g->Radiusquadrat)) j["radius"] = Text(*r, TStil::Ascii);
         break;
     default:
         break;

@@ -59,6 +59,22 @@ std::string_view Messaufgabe(TMessart art) {
     case TMessart::VolumenVektoren:
         return "Berechnen Sie das Volumen der von den Vektoren %1, %2 und %3 aufgespannten "
                "Pyramide.";
+    case TMessart::KugelRadius:
+        return "Geben Sie den Radius der Kugel %1 an.";
+    case TMessart::KugelOberflaeche:
+        return "Berechnen Sie den Oberflächeninhalt der Kugel %1.";
+    case TMessart::KugelVolumen:
+        return "Berechnen Sie das Volumen der Kugel %1.";
+    case TMessart::PunktKugel:
+        return "Untersuchen Sie die Lage des Punktes %1 zur Kugel %2.";
+    case TMessart::GeradeKugel:
+        return "Untersuchen Sie die Lage der Geraden %1 zur Kugel %2.";
+    case TMessart::EbeneKugel:
+        return "Untersuchen Sie die Lage der Ebene %1 zur Kugel %2.";
+    case TMessart::KreisRadius:
+        return "Geben Sie den Radius und den Umfang des Kreises %1 an.";
+    case TMessart::KreisFlaeche:
+        return "Berechnen Sie den Flächeninhalt des Kreises %1.";
     }
     return {};
 }

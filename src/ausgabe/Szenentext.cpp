@@ -42,8 +42,31 @@ std::string Zahlen(TTripel t) {
     return FormatNumber(t.x) + ", " + FormatNumber(t.y) + ", " + FormatNumber(t.z);
 }
 
+// "(1|2|3)".
+std::string Koordinaten(TTripel t) {
+    return "(" + FormatNumber(t.x) + "|" + FormatNumber(t.y) + "|" + FormatNumber(t.z) + ")";
+}
+
+// "mit Mittelpunkt M(1|2|3) und Radius 7": the centre by the name of its
+// point where the sphere refers to one.
+std::string KugelText(const TDreiDBasisElement& e) {
+    TGeometrie g;
+    if (Auswerten(e, g) != 0) return {};
+    const TDreiDBasisElement* m = e.Festlegung != TKugel::MR ? e.Bezuege[0] : nullptr;
+    std::string t = "mit Mittelpunkt " + (m ? m->Name : std::string("M")) + Koordinaten(g.Punkt);
+    if (e.Art == TElementart::DKreis) t += ", Normalenvektor " + Koordinaten(g.Richtung1);
+    t += " und Radius " + FormatNumber(g.Radius);
+    if (e.Art == TElementart::DKugel && e.Festlegung == TKugel::MP)
+        t += ", durch " + Name(e.Bezuege[1]);
+    else if (e.Art == TElementart::DKugel && e.Festlegung == TKugel::MT)
+        t += ", berührt " + Name(e.Bezuege[1]);
+    return t;
+}
+
 // How the element came about or is given, read after its name.
 std::string Definition(const TDreiDBasisElement& e) {
+    const bool rund = e.Art == TElementart::DKugel || e.Art == TElementart::DKreis;
+    if (rund && e.Entstehung.Art == TEntstehungsart::keine) return KugelText(e);
     if (e.Entstehung.Art != TEntstehungsart::keine) {
         std::string t = EntstehungsText(e);
         // The description begins with the name and a blank.
@@ -118,6 +141,13 @@ std::string Werte(const TDreiDBasisElement& e, exakt::TExakteAuswertung& ausw) {
         const std::string form = Koordinatenform(e, &ausw);
         return form.empty() ? std::string("nicht berechenbar") : "Koordinatenform " + form;
     }
+    case TElementart::DKugel:
+    case TElementart::DKreis: // a given one's values are its definition
+        return e.Entstehung.Art == TEntstehungsart::keine ? std::string() : KugelText(e);
+    case TElementart::DWinkel:
+    case TElementart::DPllgr:
+    case TElementart::DSpat:
+        return {};
     }
     return {};
 }

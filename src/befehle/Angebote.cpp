@@ -35,12 +35,12 @@ constexpr TZeile ErzeugenTabelle[] = {
     {"---1--", "-----N--"}, {"1----1", "-------x"}, {"-11---", "--x-----"},
 };
 
-// Constructions: Schneiden, Lot, Mitte, Verknuepfen.
+// Constructions: Schneiden, Lot, Mitte, Verknuepfen, Tangentialebene.
 constexpr TZeile KonstruktionsTabelle[] = {
-    {"2-----", "--M-"}, {"3-----", "--S-"}, {"1-1---", "IL--"}, {"1--1--", "IL--"},
-    {"1---1-", "I---"}, {"--2---", "PLw-"}, {"---2--", "g-W-"}, {"--11--", "P---"},
-    {"-2----", "---x"}, {"-3----", "---+"}, {"-1----", "---#"}, {"12----", "---p"},
-    {"13----", "---p"},
+    {"2-----", "--M--"}, {"3-----", "--S--"},   {"1-1---", "IL---"},   {"1--1--", "IL---"},
+    {"1---1-", "I----"}, {"--2---", "PLw--"},   {"---2--", "g-W--"},   {"--11--", "P----"},
+    {"-2----", "---x-"}, {"-3----", "---+-"},   {"-1----", "---#-"},   {"12----", "---p-"},
+    {"13----", "---p-"}, {"---1--1-", "k----"}, {"------2-", "k----"}, {"1-----1-", "----t"},
 };
 
 // Mappings (short pattern): Spiegelung, Streckung, Projektion.
@@ -71,6 +71,11 @@ constexpr TZeile MessTabelle[] = {
     {"----1--", "-x--", {Ohne, StreckenLaenge, Ohne, Ohne}},
     {"-----1-", "--x-", {Ohne, Ohne, FlaecheDreieck, Ohne}},
     {"------1", "---x", {Ohne, Ohne, Ohne, VolumenPyramide}},
+    {"-------1-", "-xxx", {Ohne, KugelRadius, KugelOberflaeche, KugelVolumen}},
+    {"1------1-", "-x--", {Ohne, PunktKugel, Ohne, Ohne}},
+    {"--1----1-", "-x--", {Ohne, GeradeKugel, Ohne, Ohne}},
+    {"---1---1-", "-x--", {Ohne, EbeneKugel, Ohne, Ohne}},
+    {"--------1", "-xx-", {Ohne, KreisRadius, KreisFlaeche, Ohne}},
 };
 
 const TZeile* Suche(std::span<const TZeile> tabelle, std::string_view muster) {
@@ -154,6 +159,7 @@ constexpr TBuchstabe SchneidenBuchstaben[] = {
     {'g',
      Schnittgerade,
      {"&Schnittgerade bilden", "Sc&hnittgerade bilden", "Sc&hnittgerade bilden"}},
+    {'k', Schnittkreis, {"&Schnittkreis bilden", "Sc&hnittkreis bilden", "Sc&hnittkreis bilden"}},
 };
 constexpr TBuchstabe LotBuchstaben[] = {
     {'L', Keiner, {"&Lotgerade bilden", "&Lotgerade bilden", "&Lotgerade bilden"}},
@@ -170,6 +176,7 @@ constexpr TBuchstabe SummenBuchstaben[] = {
     {'x', Summe}, {'+', Summe}, {'p', SummePfeil, {"&Vektorsumme (Pfeil)"}}};
 constexpr TBuchstabe GegenBuchstaben[] = {{'#', Gegenvektor}};
 constexpr TBuchstabe ProduktBuchstaben[] = {{'x', Vektorprodukt}};
+constexpr TBuchstabe TangentenBuchstaben[] = {{'t', Tangentialebene}};
 constexpr TBuchstabe SpiegelBuchstaben[] = {
     {'S', Punktspiegelung, {"&Punktspiegelung festlegen"}},
     {'G', Geradenspiegelung, {"Geradens&piegelung festlegen"}},
@@ -205,6 +212,7 @@ constexpr TRegel Regeln[] = {
     {TBefehl::VSumme, TTabelle::Konstruieren, 3, SummenBuchstaben},
     {TBefehl::VGegen, TTabelle::Konstruieren, 3, GegenBuchstaben},
     {TBefehl::MVProdukt, TTabelle::Konstruieren, 3, ProduktBuchstaben},
+    {TBefehl::Tangentialebene, TTabelle::Konstruieren, 4, TangentenBuchstaben},
     {TBefehl::Spiegelung, TTabelle::Abbilden, 0, SpiegelBuchstaben},
     // Offered without the dots of the dialog it opens.
     {TBefehl::MStreckung,

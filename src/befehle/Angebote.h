@@ -34,6 +34,7 @@ enum class TBefehl {
     VSumme,
     VGegen,
     MVProdukt,
+    Tangentialebene,
     // defining mappings
     Spiegelung,
     MStreckung,
@@ -82,6 +83,7 @@ enum class TFall : std::uint8_t {
     Inzidenz,
     Schnittpunkt,
     Schnittgerade,
+    Schnittkreis, // a sphere with a plane or a sphere
     LotPG,
     LotPE,
     LotGG,
@@ -94,6 +96,7 @@ enum class TFall : std::uint8_t {
     SummePfeil, // with a marked point: the sum drawn as an arrow from it
     Gegenvektor,
     Vektorprodukt,
+    Tangentialebene, // a marked sphere and a point on it
     // defining mappings
     Punktspiegelung,
     Geradenspiegelung,

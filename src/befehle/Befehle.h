@@ -40,6 +40,10 @@ bool ErzPyramide(TDokument& d);
 bool Schneiden(TDokument& d);
 bool Loteerzeugen(TDokument& d);
 bool Mittebilden(TDokument& d);
+// The tangent plane of a marked sphere at a marked point on it (a plane of
+// its own numbers: it does not follow the sphere); refused for a point
+// that is not on the sphere.
+bool Tangentialebene(TDokument& d);
 bool VSumme(TDokument& d);
 bool VGegen(TDokument& d);
 bool MVProdukt(TDokument& d);

@@ -5,6 +5,10 @@
 #include "befehle/BefehleHilfen.h"
 #include "geometry/Konstruktion.h"
 #include "geometry/Schnitt.h"
+#include "model/Elementarten.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace kalvorin {
 
@@ -17,6 +21,43 @@ bool Angeboten(const TDokument& d, TBefehl befehl) {
 bool Angeboten(const TDokument& d, TAbbildungsBefehl befehl) {
     return BerechneAngebote(d.Liste())[befehl].sichtbar;
 }
+
+namespace {
+
+// "die Ebene E", "die Kugel K": the kinds that meet a sphere are feminine.
+std::string MitArt(const TDreiDBasisElement& e) {
+    return "die " + Artwort(e.Art) + " " + e.Name;
+}
+
+// A sphere that touches a plane or a sphere: the point of contact, a free
+// point (it does not follow its sources); one that misses: the message.
+bool KugelBeruehrung(TDokument& d, const TSchnittErgebnis& s, const TDreiDBasisElement& a,
+                     const TDreiDBasisElement& b) {
+    if (s.Code == SchnittKugelKeiner) {
+        std::string t = MitArt(a) + " und " + MitArt(b) + " haben keinen gemeinsamen Punkt";
+        t[0] = 'D';
+        Meldungen().Meldung(t, TMeldungsart::Information);
+        return false;
+    }
+    return d.Aendern([&](TListe& liste) {
+        TDreiDBasisElement* p = befehle::NeuMitName(liste, TElementart::DfrPunkt);
+        if (!p) return false;
+        WerteEintragen(*p, {s.Punkt, {}, {}});
+        const TDreiDBasisElement& kugel = a.Art == TElementart::DKugel ? a : b;
+        const TDreiDBasisElement& andere = &kugel == &a ? b : a;
+        if (andere.Art == TElementart::DEbene)
+            Meldungen().Meldung(andere.Name + " ist Tangentialebene an " + kugel.Name +
+                                    " im Punkt " + p->Name,
+                                TMeldungsart::Information);
+        else
+            Meldungen().Meldung("Die Kugeln " + a.Name + " und " + b.Name +
+                                    " berühren sich im Punkt " + p->Name,
+                                TMeldungsart::Information);
+        return true;
+    });
+}
+
+} // namespace
 
 bool Schneiden(TDokument& d) {
     if (!Angeboten(d, TBefehl::Schneiden)) return false;
@@ -32,6 +73,8 @@ bool Schneiden(TDokument& d) {
     }
     if (!erstes || !zweites) return false;
     const TSchnittErgebnis s = Intersect(*erstes, *zweites);
+    if (s.Code == SchnittBeruehrt || s.Code == SchnittKugelKeiner)
+        return KugelBeruehrung(d, s, *erstes, *zweites);
     return d.Aendern([&](TListe& liste) {
         if (s.Code != SchnittGefunden) {
             Meldungen().Meldung(SchnittMeldung(s.Code, erstes->Name, zweites->Name),
@@ -40,7 +83,7 @@ bool Schneiden(TDokument& d) {
         }
         TDreiDBasisElement* e = befehle::NeuMitName(liste, static_cast<TElementart>(s.Art));
         if (!e) return false;
-        WerteEintragen(*e, {s.Punkt, s.Richtung, {}});
+        WerteEintragen(*e, {s.Punkt, s.Richtung, {}, s.Radius});
         e->Entstehung.Art = TEntstehungsart::Schnitt;
         e->Entstehung.Elemente[0].Element = erstes;
         e->Entstehung.Elemente[1].Element = zweites;
@@ -68,6 +111,34 @@ TDreiDBasisElement* Konstruieren(TListe& l, TEntstehungsart code, const Quellen&
 }
 
 } // namespace
+
+bool Tangentialebene(TDokument& d) {
+    if (!Angeboten(d, TBefehl::Tangentialebene)) return false;
+    const auto p = Markierte(d.Liste(), TElementart::DfrPunkt);
+    const auto k = Markierte(d.Liste(), TElementart::DKugel);
+    if (p.empty() || k.empty()) return false;
+    TTripel m, q;
+    Real r = 0;
+    if (KugelAuswerten(*k[0], m, r) != KeinFehler || PunktAuswerten(*p[0], q) != KeinFehler)
+        return false;
+    // The normal runs from the centre to the point of contact.
+    const TTripel n = Verbindungsvektor(m, q);
+    if (std::fabs(Betrag(n) - r) > Toleranz * std::max<Real>(1, r)) {
+        Meldungen().Meldung("Der Punkt " + p[0]->Name + " liegt nicht auf der Kugel " + k[0]->Name +
+                                ",\r\neine Tangentialebene in " + p[0]->Name + " gibt es nicht!",
+                            TMeldungsart::Warnung);
+        return false;
+    }
+    return d.Aendern([&](TListe& liste) {
+        TDreiDBasisElement* e = befehle::NeuMitName(liste, TElementart::DEbene);
+        if (!e) return false;
+        auto& ebene = Als<TEbene>(*e);
+        ebene.Festlegung = TEbene::ENOR;
+        ebene.Normale = n;
+        ebene.d = -Skalarprodukt(n, q);
+        return true;
+    });
+}
 
 bool Loteerzeugen(TDokument& d) {
     const TListe& l = d.Liste();

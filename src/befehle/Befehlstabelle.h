@@ -77,6 +77,8 @@ enum class TUiBefehl : std::uint8_t {
     Vektor,
     Dreieck,
     Pyramideseitig,
+    Kugel,
+    Kreis,
     // "&Konstruieren", "&Abbilden", "&Messen"
     Konstruieren,
     Abbilden,

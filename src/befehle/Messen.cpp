@@ -284,8 +284,113 @@ TText VolumenVektoren(const TAuswahl& m) {
                  TMessart::VolumenVektoren, m);
 }
 
+// --- spheres and circles
+
+bool Kugel(const TDreiDBasisElement& k, TTripel& m, Real& r) {
+    return KugelAuswerten(k, m, r) == KeinFehler;
+}
+
+// How the distance d of the centre compares with the radius r: -1 less,
+// 0 equal, 1 greater. Where both have exact values they decide, else the
+// tolerance of the constructions.
+int Vergleich(Real d, Real r, const std::optional<exakt::TExakteMessung>& abstand) {
+    const bool gleich = std::fabs(d - r) <= 1e-6L * std::max<Real>(1, r);
+    if (abstand) {
+        // Zero from the surface: on it, or (a line, a plane) through the sphere.
+        if (abstand->Wert.q.is_zero()) return gleich ? 0 : -1;
+        return d < r ? -1 : 1;
+    }
+    if (gleich) return 0;
+    return d < r ? -1 : 1;
+}
+
+std::optional<exakt::TExakteMessung> ExaktGemessen(TMessart art, const TAuswahl& m) {
+    exakt::TExakteAuswertung auswertung;
+    return exakt::ExaktMessen(auswertung, art, exakt::Messelemente(art, m));
+}
+
+TText KugelMass(TMessart art, const TAuswahl& m) {
+    TTripel mitte;
+    Real r = 0;
+    if (!Kugel(*m.K[0], mitte, r)) return {};
+    const std::string& k = m.K[0]->Name;
+    if (art == TMessart::KugelRadius)
+        return Exakt("\r\nRadius (" + k + ") = " + FormatMeasure(r) + " LE" + Absatz, art, m);
+    if (art == TMessart::KugelOberflaeche)
+        return Exakt("\r\nOberfläche (" + k + ") = " + FormatMeasure(4 * Pi * r * r) + " FE" +
+                         Absatz,
+                     art, m);
+    return Exakt("\r\nVolumen (" + k + ") = " + FormatMeasure(4 * Pi * r * r * r / 3) + " VE" +
+                     Absatz,
+                 art, m);
+}
+
+TText KreisMass(TMessart art, const TAuswahl& m) {
+    TTripel mitte, n;
+    Real r = 0;
+    if (KreisAuswerten(*m.C[0], mitte, n, r) != KeinFehler) return {};
+    const std::string& k = m.C[0]->Name;
+    if (art == TMessart::KreisRadius)
+        return Exakt("\r\nRadius (" + k + ") = " + FormatMeasure(r) + " LE\r\nUmfang (" + k +
+                         ") = " + FormatMeasure(2 * Pi * r) + " LE" + Absatz,
+                     art, m);
+    return Exakt("\r\nFläche (" + k + ") = " + FormatMeasure(Pi * r * r) + " FE" + Absatz, art, m);
+}
+
+// A point, line or plane and a sphere: the distance from its surface and
+// where the one lies to the other.
+TText LageZurKugel(TMessart art, const TAuswahl& m) {
+    TTripel mitte;
+    Real r = 0;
+    if (!Kugel(*m.K[0], mitte, r)) return {};
+    const TDreiDBasisElement* x = art == TMessart::PunktKugel    ? m.P[0]
+                                  : art == TMessart::GeradeKugel ? m.G[0]
+                                                                 : m.E[0];
+    Real d = 0;
+    if (art == TMessart::PunktKugel) {
+        std::vector<TTripel> p;
+        if (!Punkte(m.P, p)) return {};
+        d = Betrag(Verbindungsvektor(mitte, p[0]));
+    } else if (art == TMessart::GeradeKugel) {
+        std::vector<TGeometrie> g;
+        if (!Geraden(m.G, g)) return {};
+        d = AbstandPunktGerade(mitte, g[0].Punkt, g[0].Richtung1);
+    } else {
+        std::vector<TGeometrie> e;
+        if (!Ebenen(m.E, e)) return {};
+        TTripel n = Normale(e[0]);
+        Normieren(n);
+        d = std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0].Punkt, mitte)));
+    }
+    const std::optional<exakt::TExakteMessung> exakt = ExaktGemessen(art, m);
+    const int lage = Vergleich(d, r, exakt);
+    const std::string &a = x->Name, &k = m.K[0]->Name;
+    std::string satz;
+    if (art == TMessart::PunktKugel)
+        satz = a + " liegt " +
+               (lage < 0    ? "innerhalb der"
+                : lage == 0 ? "auf der"
+                            : "außerhalb der") +
+               " Kugel " + k;
+    else
+        satz = a + (lage < 0 ? " schneidet " : lage == 0 ? " berührt " : " meidet ") + k;
+    const Real abstand = art == TMessart::PunktKugel ? std::fabs(d - r) : std::max<Real>(d - r, 0);
+    return Exakt(Zwei("Abstand", a, k, lage == 0 ? 0 : abstand, " LE") + satz, art, m);
+}
+
 TText Messen(TMessart art, const TAuswahl& m) {
     switch (art) {
+    case TMessart::KugelRadius:
+    case TMessart::KugelOberflaeche:
+    case TMessart::KugelVolumen:
+        return KugelMass(art, m);
+    case TMessart::KreisRadius:
+    case TMessart::KreisFlaeche:
+        return KreisMass(art, m);
+    case TMessart::PunktKugel:
+    case TMessart::GeradeKugel:
+    case TMessart::EbeneKugel:
+        return LageZurKugel(art, m);
     case TMessart::WinkelVektoren:
         return WinkelVektoren(m);
     case TMessart::WinkelGeraden:

@@ -211,7 +211,8 @@ void TDokument::NamenSetzen() {
         const TDreiDBasisElement& e = *liste_[i];
         const bool benannt = e.Art == TElementart::DfrPunkt || e.Art == TElementart::DPfeil ||
                              e.Art == TElementart::DStrecke || e.Art == TElementart::DGerade ||
-                             e.Art == TElementart::DEbene;
+                             e.Art == TElementart::DEbene || e.Art == TElementart::DKugel ||
+                             e.Art == TElementart::DKreis;
         if (!benannt || !e.sichtbar || e.Szenenobjekte.none() || e.Szenenobjekte.test(0)) continue;
         int erstes = 1;
         while (!e.Szenenobjekte.test(static_cast<std::size_t>(erstes)))

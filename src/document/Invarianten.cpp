@@ -229,6 +229,15 @@ std::string ListenAbbild(const TListe& liste) {
             Zahl(s, p.d);
             break;
         }
+        case TElementart::DKugel:
+            Tripel(s, Als<TKugel>(e).Zentrum);
+            Zahl(s, Als<TKugel>(e).Radius);
+            break;
+        case TElementart::DKreis:
+            Tripel(s, Als<TKreis>(e).Zentrum);
+            Tripel(s, Als<TKreis>(e).Normale);
+            Zahl(s, Als<TKreis>(e).Radius);
+            break;
         default:
             break;
         }

@@ -98,6 +98,22 @@ std::string NichtDarstellbarText(const TDreiDBasisElement& e, int fehler) {
             text = "Die Punkte " + Bezug(e, 0) + ", " + Bezug(e, 1) + " und " + Bezug(e, 2) +
                    " liegen auf einer" + CRLF + " Geraden, das Dreieck " + n + Ende;
         break;
+    case TElementart::DKugel:
+        if (fehler == FehlerKugelPunkteGleich)
+            text = "Die Punkte " + Bezug(e, 0) + " und " + Bezug(e, 1) + " sind identisch, die" +
+                   CRLF + " Kugel " + n + Ende;
+        else if (fehler == FehlerKugelMittelpunktInEbene)
+            text = "Der Mittelpunkt " + Bezug(e, 0) + " liegt in der Ebene " + Bezug(e, 1) + "," +
+                   CRLF + "die Kugel " + n + Ende;
+        else if (fehler == FehlerKugelRadius)
+            text = "Der Radius ist nicht positiv, die" + CRLF + "Kugel " + n + Ende;
+        break;
+    case TElementart::DKreis:
+        if (fehler == FehlerKreisNormaleNull)
+            text = "Der Normalenvektor ist der Nullvektor, der" + CRLF + "Kreis " + n + Ende;
+        else if (fehler == FehlerKugelRadius)
+            text = "Der Radius ist nicht positiv, der" + CRLF + "Kreis " + n + Ende;
+        break;
     case TElementart::DPyramide3:
         if (fehler == FehlerPyramideSpitzeInGrundflaeche)
             text = "Die Spitze " + Bezug(e, 1) + " liegt in der Grundflächenebene," + CRLF +
@@ -185,6 +201,7 @@ int ElementGeometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
     ein.Punkt = g.Punkt;
     ein.Richtung = g.Richtung1;
     ein.Richtung2 = g.Richtung2;
+    ein.Radius = g.Radius;
     return f;
 }
 

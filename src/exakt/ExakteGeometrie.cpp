@@ -136,6 +136,11 @@ std::optional<TQGeometrie> TExakteAuswertung::Geometrie(const TDreiDBasisElement
             case A::DGerade:
                 gut = Stimmt(g->Punkt, d.Punkt) && Stimmt(g->Richtung1, d.Richtung1);
                 break;
+            case A::DKugel:
+            case A::DKreis:
+                gut = Stimmt(g->Punkt, d.Punkt) && Stimmt(g->Richtung1, d.Richtung1) &&
+                      Stimmt(g->Radiusquadrat, d.Radius * d.Radius);
+                break;
             default:
                 gut = Stimmt(g->Punkt, d.Punkt) && Stimmt(g->Richtung1, d.Richtung1) &&
                       Stimmt(g->Richtung2, d.Richtung2);
@@ -340,6 +345,43 @@ std::optional<TQGeometrie> TExakteAuswertung::Gespeichert(const TDreiDBasisEleme
         if (!Punkt(b[1])) return {};
         return Geometrie(b[0]);
     }
+    case A::DKugel: {
+        const auto& k = static_cast<const TKugel&>(e);
+        if (e.Festlegung == TKugel::MR) {
+            auto m = Erkennen(k.Zentrum);
+            auto r = RationalErkennen(k.Radius);
+            if (!m || !r) return {};
+            TQGeometrie g = Geo(*m);
+            g.Radiusquadrat = *r * *r;
+            return g;
+        }
+        auto m = Punkt(b[0]);
+        if (!m) return {};
+        TQGeometrie g = Geo(*m);
+        if (e.Festlegung == TKugel::MP) {
+            auto p = Punkt(b[1]);
+            if (!p) return {};
+            const TQTripel d = Differenz(*p, *m);
+            g.Radiusquadrat = Skalar(d, d);
+            return g;
+        }
+        auto ebene = b[1] && b[1]->Art == A::DEbene ? Geometrie(b[1]) : std::nullopt;
+        if (!ebene) return {};
+        const TQTripel n = Kreuz(ebene->Richtung1, ebene->Richtung2);
+        if (IstNull(n)) return {};
+        const TRational s = Skalar(n, Differenz(*m, ebene->Punkt));
+        g.Radiusquadrat = s * s / Skalar(n, n);
+        return g;
+    }
+    case A::DKreis: {
+        const auto& k = static_cast<const TKreis&>(e);
+        auto m = Erkennen(k.Zentrum), n = Erkennen(k.Normale);
+        auto r = RationalErkennen(k.Radius);
+        if (!m || !n || !r) return {};
+        TQGeometrie g = Geo(*m, *n);
+        g.Radiusquadrat = *r * *r;
+        return g;
+    }
     default:
         return {};
     }
@@ -477,6 +519,30 @@ std::optional<TQGeometrie> TExakteAuswertung::Schnitt(const TDreiDBasisElement& 
         if (nenner.is_zero()) return {};
         const TRational t = Skalar(n, Differenz(g2->Punkt, g1->Punkt)) / nenner;
         return Geo(Summe(g1->Punkt, Mal(g1->Richtung1, t)));
+    }
+    if (a2 == A::DKugel && e.Art == A::DKreis) {
+        const TQTripel& m = g2->Punkt;
+        const TRational& r2 = g2->Radiusquadrat;
+        if (a1 == A::DEbene) {
+            // The foot of the perpendicular from the centre, radius² = r² − d².
+            const TQTripel n = Kreuz(g1->Richtung1, g1->Richtung2);
+            if (IstNull(n)) return {};
+            const TRational s = Skalar(n, Differenz(m, g1->Punkt)) / Skalar(n, n);
+            TQGeometrie g = Geo(Differenz(m, Mal(n, s)), n);
+            g.Radiusquadrat = r2 - s * s * Skalar(n, n);
+            return g;
+        }
+        if (a1 == A::DKugel) {
+            // Centre m1 + (d² + r1² − r2²)/(2 d²)·(m2 − m1), radius² = r1² − a².
+            const TQTripel v = Differenz(m, g1->Punkt);
+            const TRational d2 = Skalar(v, v);
+            if (d2.is_zero()) return {};
+            const TRational k = (d2 + g1->Radiusquadrat - r2) / (2 * d2);
+            TQGeometrie g = Geo(Summe(g1->Punkt, Mal(v, k)), v);
+            g.Radiusquadrat = g1->Radiusquadrat - k * k * d2;
+            return g;
+        }
+        return {};
     }
     if (a1 == A::DEbene && a2 == A::DEbene && e.Art == A::DGerade) {
         const TQTripel n2 = Kreuz(g2->Richtung1, g2->Richtung2);

@@ -38,9 +38,11 @@ TQTripel Ganzzahlig(const TQTripel& a);
 // nothing for a zero vector or a root too large to take.
 std::optional<TWurzelzahl> Kosinus(const TQTripel& a, const TQTripel& b);
 
-// Laid out like TGeometrie.
+// Laid out like TGeometrie; a sphere or circle holds the square of its
+// radius, which stays rational where the radius is a root.
 struct TQGeometrie {
     TQTripel Punkt, Richtung1, Richtung2;
+    TRational Radiusquadrat = 0;
 };
 
 // True when the exact value lies within 1e-9 (relative above 1) of the

@@ -93,6 +93,19 @@ std::vector<const TDreiDBasisElement*> Messelemente(TMessart art, const TAuswahl
         return nimm({{&m.Y, 1}});
     case TMessart::VolumenVektoren:
         return nimm({{&m.V, 3}});
+    case TMessart::KugelRadius:
+    case TMessart::KugelOberflaeche:
+    case TMessart::KugelVolumen:
+        return nimm({{&m.K, 1}});
+    case TMessart::PunktKugel:
+        return nimm({{&m.P, 1}, {&m.K, 1}});
+    case TMessart::GeradeKugel:
+        return nimm({{&m.G, 1}, {&m.K, 1}});
+    case TMessart::EbeneKugel:
+        return nimm({{&m.E, 1}, {&m.K, 1}});
+    case TMessart::KreisRadius:
+    case TMessart::KreisFlaeche:
+        return nimm({{&m.C, 1}});
     }
     return {};
 }
@@ -251,6 +264,61 @@ std::optional<TExakteMessung> Gemessen(TExakteAuswertung& ausw, TMessart art, co
         if (!a || !b || !c) return {};
         return volumen(*a, *b, *c);
     }
+    case TMessart::KugelRadius:
+    case TMessart::KugelOberflaeche:
+    case TMessart::KugelVolumen:
+    case TMessart::KreisRadius:
+    case TMessart::KreisFlaeche: {
+        const bool kugel = art == TMessart::KugelRadius || art == TMessart::KugelOberflaeche ||
+                           art == TMessart::KugelVolumen;
+        auto k = geo(0, kugel ? A::DKugel : A::DKreis);
+        if (!k) return {};
+        const TRational& r2 = k->Radiusquadrat;
+        if (art == TMessart::KugelRadius || art == TMessart::KreisRadius) return Laenge(r2, " LE");
+        if (art == TMessart::KugelOberflaeche)
+            return TExakteMessung{{4 * r2, 1}, false, false, {}, " FE", true};
+        if (art == TMessart::KreisFlaeche)
+            return TExakteMessung{{r2, 1}, false, false, {}, " FE", true};
+        auto r = Wurzel(r2);
+        if (!r) return {};
+        return TExakteMessung{{TRational(4, 3) * r2 * r->q, r->r}, false, false, {}, " VE", true};
+    }
+    case TMessart::PunktKugel:
+    case TMessart::GeradeKugel:
+    case TMessart::EbeneKugel: {
+        auto k = geo(1, A::DKugel);
+        if (!k) return {};
+        // The distance d of the centre from the point, line or plane.
+        std::optional<TWurzelzahl> d;
+        if (art == TMessart::PunktKugel) {
+            auto p = punkt(0);
+            if (!p) return {};
+            const TQTripel v = Differenz(*p, k->Punkt);
+            d = Wurzel(Skalar(v, v));
+        } else if (art == TMessart::GeradeKugel) {
+            auto g = geo(0, A::DGerade);
+            if (!g) return {};
+            const TQTripel& u = g->Richtung1;
+            if (Skalar(u, u) == 0) return {};
+            const TRational t = Skalar(u, Differenz(k->Punkt, g->Punkt)) / Skalar(u, u);
+            const TQTripel v = Differenz(k->Punkt, Summe(g->Punkt, Mal(u, t)));
+            d = Wurzel(Skalar(v, v));
+        } else {
+            auto f = geo(0, A::DEbene);
+            if (!f) return {};
+            const TQTripel n = Ganzzahlig(normale(*f));
+            d = DurchWurzel(Betrag(Skalar(n, Differenz(k->Punkt, f->Punkt))), Skalar(n, n));
+        }
+        auto r = Wurzel(k->Radiusquadrat);
+        if (!d || !r) return {};
+        // From the surface: |d − r| for a point; a line or plane that meets
+        // the sphere has the distance 0.
+        const bool trifft = art != TMessart::PunktKugel && d->q * d->q * d->r <= r->q * r->q * r->r;
+        if (trifft) return TExakteMessung{{0, 1}, false, false, {}, " LE"};
+        if (d->q.is_zero()) return TExakteMessung{*r, false, false, {}, " LE"};
+        if (d->r != r->r) return {}; // a sum of two roots: no exact form here
+        return TExakteMessung{{Betrag(d->q - r->q), d->r}, false, false, {}, " LE"};
+    }
     }
     return {};
 }
@@ -275,6 +343,10 @@ std::string ExaktZeile(const TExakteMessung& m) {
             return "exakt: " + std::string(*m.Grad < 0 ? Minus : "") +
                    std::to_string(std::abs(*m.Grad)) + "°";
         return std::string("exakt: ") + (m.Sinus ? "sin" : "cos") + " α = " + Text(m.Wert);
+    }
+    if (m.MalPi) {
+        if (m.Wert.Rational() && m.Wert.q == 1) return "exakt: π" + m.Einheit;
+        return "exakt: " + Text(m.Wert) + "·π" + m.Einheit;
     }
     // A rational with at most two places after the separator is shown in
     // full by the decimal already.

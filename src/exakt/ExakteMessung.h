@@ -30,6 +30,14 @@ enum class TMessart {
     VolumenPunktDreieck, // P, D
     VolumenPyramide,     // S
     VolumenVektoren,     // a, b, c (pyramid of three vectors)
+    KugelRadius,         // K
+    KugelOberflaeche,    // K
+    KugelVolumen,        // K
+    PunktKugel,          // P, K: the position and the distance from the surface
+    GeradeKugel,         // g, K
+    EbeneKugel,          // E, K
+    KreisRadius,         // k (with its circumference)
+    KreisFlaeche,        // k
 };
 
 struct TExakteMessung {
@@ -42,6 +50,8 @@ struct TExakteMessung {
     // takes part only 0 to 90), in degrees.
     std::optional<int> Grad;
     std::string Einheit; // " LE", " FE", " VE" or "" (parallelogram, angles)
+    // The value is Wert times pi (areas and volumes of spheres and circles).
+    bool MalPi = false;
 };
 
 // The standard angle (0, 30, 45, 60, 90, ... 180 degrees) of this cosine;

@@ -209,6 +209,43 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
         }
         break;
     }
+    case A::DKugel: {
+        // (x − 1)² + (y + 2)² + (z − 3)² = 16 and (x⃗ − m⃗)² = 16.
+        const TRational m[3] = {g->Punkt.x, g->Punkt.y, g->Punkt.z};
+        const auto quadrat = [](const std::string& x, TStil s) {
+            return x + (s == TStil::Latex ? "^2" : "\u00B2");
+        };
+        beide("Koordinatengleichung", [&](TStil s) {
+            const auto v = Koordinatennamen(s);
+            std::string t;
+            for (int i = 0; i < 3; ++i) {
+                if (i > 0) t += " + ";
+                if (m[i].is_zero()) {
+                    t += quadrat(v[i], s);
+                    continue;
+                }
+                const std::string zeichen =
+                    m[i].is_negative()
+                        ? " + "
+                        : (s == TStil::Text ? " " + std::string(Minus) + " " : " - ");
+                t += quadrat((s == TStil::Latex ? "\\left(" : "(") + v[i] + zeichen +
+                                 Zahl(m[i].is_negative() ? -m[i] : m[i], s) +
+                                 (s == TStil::Latex ? "\\right)" : ")"),
+                             s);
+            }
+            return name(s) + ": " + t + " = " + Zahl(g->Radiusquadrat, s);
+        });
+        beide("Vektorgleichung", [&](TStil s) {
+            const std::string minus = s == TStil::Text ? Minus : "-";
+            return name(s) + ": " +
+                   quadrat((s == TStil::Latex ? "\\left[" : "[") + Ortsvektor(s) + " " + minus +
+                               " " + VektorText(g->Punkt, s) +
+                               (s == TStil::Latex ? "\\right]" : "]"),
+                           s) +
+                   " = " + Zahl(g->Radiusquadrat, s);
+        });
+        break;
+    }
     default:
         break;
     }

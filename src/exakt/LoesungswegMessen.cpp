@@ -350,6 +350,65 @@ void VolumenDerPyramide(TWeg& w, TExakteAuswertung& a, TMessart art, const TElem
     });
 }
 
+std::string PiZeichen(Stil s) {
+    return s == Stil::Latex ? "\\pi " : "π";
+}
+std::string Hoch(const char* basis, int n, Stil s) {
+    if (s == Stil::Latex) return std::string(basis) + "^" + std::to_string(n);
+    return std::string(basis) + (n == 2 ? "²" : "³");
+}
+
+// A sphere's or circle's radius, area or volume, and where a point, line or
+// plane lies to a sphere: the formula with the numbers, π kept as π.
+void KugelMessen(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
+    const auto m = ExaktMessen(a, art, x);
+    const bool lage =
+        art == TMessart::PunktKugel || art == TMessart::GeradeKugel || art == TMessart::EbeneKugel;
+    const TDreiDBasisElement* rund = lage ? x[1] : x[0];
+    const auto g = a.Geometrie(rund);
+    if (!m || !g) return (void)KeineExaktenWerte(w);
+    const auto r = Wurzel(g->Radiusquadrat);
+    if (!r) return (void)KeineExaktenWerte(w);
+    const auto ergebnis = [&](Stil s) {
+        std::string t = W(m->Wert, s);
+        if (m->MalPi) t = (m->Wert.Rational() && m->Wert.q == 1 ? "" : t + Mal(s)) + PiZeichen(s);
+        return t;
+    };
+    w.Formel([&](Stil s) { return "r = " + W(*r, s); });
+    switch (art) {
+    case TMessart::KugelOberflaeche:
+        w.Weg.Titel = "Lösungsweg: Fläche";
+        w.Formel([&](Stil s) {
+            return "O = 4" + Mal(s) + PiZeichen(s) + Mal(s) + Hoch("r", 2, s) + " = " +
+                   ergebnis(s) + " FE";
+        });
+        break;
+    case TMessart::KugelVolumen:
+        w.Weg.Titel = "Lösungsweg: Volumen";
+        w.Formel([&](Stil s) {
+            return "V = " + Bruch("4", "3", s) + Mal(s) + PiZeichen(s) + Mal(s) + Hoch("r", 3, s) +
+                   " = " + ergebnis(s) + " VE";
+        });
+        break;
+    case TMessart::KreisFlaeche:
+        w.Weg.Titel = "Lösungsweg: Fläche";
+        w.Formel([&](Stil s) {
+            return "A = " + PiZeichen(s) + Mal(s) + Hoch("r", 2, s) + " = " + ergebnis(s) + " FE";
+        });
+        break;
+    case TMessart::PunktKugel:
+    case TMessart::GeradeKugel:
+    case TMessart::EbeneKugel:
+        w.Weg.Titel = "Lösungsweg: Länge";
+        w.Satz("Abstand des Mittelpunkts von " + x[0]->Name + " mit dem Radius verglichen:");
+        w.Formel([&](Stil s) { return "d = " + ergebnis(s) + " LE"; });
+        break;
+    default:
+        w.Weg.Titel = "Lösungsweg: Länge";
+        break;
+    }
+}
+
 // The measurement art of its elements x, one case group each.
 void Messen(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
     switch (art) {
@@ -382,6 +441,15 @@ void Messen(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
     case TMessart::VolumenPyramide:
     case TMessart::VolumenVektoren:
         return VolumenDerPyramide(w, a, art, x);
+    case TMessart::KugelRadius:
+    case TMessart::KugelOberflaeche:
+    case TMessart::KugelVolumen:
+    case TMessart::PunktKugel:
+    case TMessart::GeradeKugel:
+    case TMessart::EbeneKugel:
+    case TMessart::KreisRadius:
+    case TMessart::KreisFlaeche:
+        return KugelMessen(w, a, art, x);
     }
 }
 

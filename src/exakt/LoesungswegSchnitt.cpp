@@ -244,11 +244,87 @@ int Rang(const TDreiDBasisElement* e) {
                                              : 3;
 }
 
+// A sphere and a plane or a sphere: the distance of the centre (the
+// centres), compared with the radius, and the circle's centre and radius.
+void KugelSchneiden(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* x,
+                    const TDreiDBasisElement* y) {
+    if (x->Art != A::DKugel) std::swap(x, y);
+    if (x->Art != A::DKugel || (y->Art != A::DEbene && y->Art != A::DKugel)) {
+        w.Passend = false;
+        return;
+    }
+    auto k = a.Geometrie(x), b = a.Geometrie(y);
+    if (!k || !b) return (void)KeineExaktenWerte(w);
+    auto r = Wurzel(k->Radiusquadrat);
+    if (!r) return (void)KeineExaktenWerte(w);
+    const std::string km = x->Name;
+    w.Weg.Titel = "Lösungsweg: Schnitt von " + km + " und " + y->Name;
+    w.Formel([&](Stil s) { return PunktText("M", k->Punkt, s) + ", r = " + W(*r, s); });
+    TRational d2, a2; // the distance squared; for two spheres the offset a squared
+    TQTripel mitte;
+    if (y->Art == A::DEbene) {
+        const TEbene e = Ebene(y->Name, *b);
+        KoordinatenformZeigen(w, e);
+        const TQTripel n = Normale(e);
+        const TRational nn = Skalar(n, n);
+        const TRational t = Skalar(n, Differenz(k->Punkt, b->Punkt)) / nn;
+        d2 = t * t * nn;
+        auto d = Wurzel(d2);
+        if (!d) return (void)KeineExaktenWerte(w);
+        w.Satz("Abstand des Mittelpunkts M von " + y->Name + ":");
+        w.Formel([&](Stil s) { return "d = " + W(*d, s) + " LE"; });
+        mitte = Differenz(k->Punkt, Mal(n, t));
+        a2 = d2;
+    } else {
+        auto r2 = Wurzel(b->Radiusquadrat);
+        if (!r2) return (void)KeineExaktenWerte(w);
+        w.Formel([&](Stil s) { return PunktText("N", b->Punkt, s) + ", s = " + W(*r2, s); });
+        const TQTripel v = Differenz(b->Punkt, k->Punkt);
+        d2 = Skalar(v, v);
+        auto d = Wurzel(d2);
+        if (!d || d2.is_zero()) return (void)KeineExaktenWerte(w);
+        w.Satz("Abstand der Mittelpunkte:");
+        w.Formel([&](Stil s) {
+            return "d = " + Betragsstriche(Strecke("M", "N", s), s) + " = " + W(*d, s) + " LE";
+        });
+        const TRational f = (d2 + k->Radiusquadrat - b->Radiusquadrat) / (2 * d2);
+        a2 = f * f * d2;
+        mitte = Summe(k->Punkt, Mal(v, f));
+        w.Satz("Die Ebene des Schnittkreises hat von M den Abstand a:");
+        auto av = Wurzel(a2);
+        if (!av) return (void)KeineExaktenWerte(w);
+        w.Formel([&](Stil s) { return "a = " + W(*av, s) + " LE"; });
+    }
+    const TRational rest = k->Radiusquadrat - a2;
+    if (rest.is_negative()) {
+        w.Satz(x->Name + " und " + y->Name + " haben keinen gemeinsamen Punkt.");
+        return;
+    }
+    if (rest.is_zero()) {
+        w.Satz(x->Name + " und " + y->Name + " berühren sich im Punkt:");
+        w.Formel([&](Stil s) { return PunktText(w.Ergebnis("B"), mitte, s); });
+        return;
+    }
+    auto rho = Wurzel(rest);
+    if (!rho) return (void)KeineExaktenWerte(w);
+    w.Satz("Der Schnittkreis hat den Mittelpunkt und den Radius:");
+    w.Formel([&](Stil s) { return PunktText("M'", mitte, s); });
+    w.Formel([&](Stil s) {
+        const auto q = [&](const std::string& x) { return x + (s == Stil::Latex ? "^2" : "²"); };
+        return (s == Stil::Latex ? std::string("\\rho") : std::string("ρ")) + " = " +
+               Wurzelzeichen(q(W(*r, s)) + " " + (s == Stil::Text ? Minus : "-") + " " +
+                                 q(y->Art == A::DEbene ? "d" : "a"),
+                             s) +
+               " = " + W(*rho, s) + " LE";
+    });
+}
+
 // The intersection of two lines, segments or planes (x before y in the
 // list), by their kinds.
 void Schneiden(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* x,
                const TDreiDBasisElement* y) {
     w.Weg.Titel = "Lösungsweg: Schnitt";
+    if (x->Art == A::DKugel || y->Art == A::DKugel) return KugelSchneiden(w, a, x, y);
     bool gut = true;
     if (Rang(y) < Rang(x)) std::swap(x, y);
     const int fall = Rang(x) * 3 + Rang(y);

@@ -35,6 +35,7 @@ public:
     int Pfeil(const TDreiDBasisElement* e, TTripel& a, TTripel& d);
     int Ebene(const TDreiDBasisElement* e, TTripel& a, TTripel& u, TTripel& v);
     int Dreieck(const TDreiDBasisElement* e, std::array<TTripel, 3>& ecken);
+    int Kugel(const TDreiDBasisElement* e, TTripel& m, Real& r);
 
 private:
     struct Eintrag {
@@ -393,6 +394,31 @@ int TAuswerter::Dreieck(const TDreiDBasisElement* e, std::array<TTripel, 3>& eck
     return KeinFehler;
 }
 
+int TAuswerter::Kugel(const TDreiDBasisElement* e, TTripel& m, Real& r) {
+    if (!IstArt(e, TElementart::DKugel)) return FehlerBezug;
+    const auto& k = static_cast<const TKugel&>(*e);
+    if (k.Festlegung == TKugel::MR) {
+        m = k.Zentrum;
+        r = k.Radius;
+        return r > 0 ? KeinFehler : FehlerKugelRadius;
+    }
+    if (Punkt(k.Mittelpunkt(), m) == FehlerBezug) return FehlerBezug;
+    r = 0;
+    if (k.Festlegung == TKugel::MP) {
+        TTripel p;
+        if (Punkt(k.Beruehrt(), p) == FehlerBezug) return FehlerBezug;
+        r = Betrag(Verbindungsvektor(m, p));
+        return r > 0 ? KeinFehler : FehlerKugelPunkteGleich;
+    }
+    if (k.Festlegung != TKugel::MT) return FehlerBezug;
+    TTripel a, u, v;
+    if (Ebene(k.Beruehrt(), a, u, v) == FehlerBezug) return FehlerBezug;
+    const TTripel n = Kreuzprodukt(u, v);
+    if (IstNullvektor(n)) return FehlerBezug;
+    r = std::fabs(Skalarprodukt(n, Verbindungsvektor(a, m))) / Betrag(n);
+    return r > 0 ? KeinFehler : FehlerKugelMittelpunktInEbene;
+}
+
 // --- simplified vector ---------------------------------------------------
 
 struct TBruch {
@@ -533,6 +559,22 @@ int PyramideAuswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 3>
     return w.Punkt(pyramide.Bezuege[1], spitze);
 }
 
+int KugelAuswerten(const TDreiDBasisElement& kugel, TTripel& mitte, Real& radius) {
+    TAuswerter w;
+    return w.Kugel(&kugel, mitte, radius);
+}
+
+int KreisAuswerten(const TDreiDBasisElement& kreis, TTripel& mitte, TTripel& normale,
+                   Real& radius) {
+    if (!IstArt(&kreis, TElementart::DKreis)) return FehlerBezug;
+    const auto& k = static_cast<const TKreis&>(kreis);
+    mitte = k.Zentrum;
+    normale = k.Normale;
+    radius = k.Radius;
+    if (IstNullvektor(normale)) return FehlerKreisNormaleNull;
+    return radius > 0 ? KeinFehler : FehlerKugelRadius;
+}
+
 int Auswerten(const TDreiDBasisElement& element, TGeometrie& g) {
     g = {};
     TAuswerter w;
@@ -565,6 +607,10 @@ int Auswerten(const TDreiDBasisElement& element, TGeometrie& g) {
         g.Richtung2 = Verbindungsvektor(ecken[0], ecken[2]);
         return KeinFehler;
     }
+    case TElementart::DKugel:
+        return w.Kugel(&element, g.Punkt, g.Radius);
+    case TElementart::DKreis:
+        return KreisAuswerten(element, g.Punkt, g.Richtung1, g.Radius);
     default:
         return FehlerBezug;
     }

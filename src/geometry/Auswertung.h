@@ -20,10 +20,13 @@ namespace kalvorin {
 //   plane           Punkt, Richtung1, Richtung2 (Punkt + s Richtung1 + t Richtung2)
 //   triangle        Punkt = first corner, Richtung1/2 = the other corners minus it
 //   pyramid         as its base triangle
+//   sphere          Punkt = centre, Radius
+//   circle          Punkt = centre, Richtung1 = the normal of its plane, Radius
 struct TGeometrie {
     TTripel Punkt;
     TTripel Richtung1;
     TTripel Richtung2;
+    Real Radius = 0;
 };
 
 // Every function returns 0 or an error code. On an error the outputs hold
@@ -40,6 +43,9 @@ int EbeneAuswerten(const TDreiDBasisElement& ebene, TTripel& a, TTripel& u, TTri
 int DreieckAuswerten(const TDreiDBasisElement& dreieck, std::array<TTripel, 3>& ecken);
 int PyramideAuswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 3>& grundflaeche,
                       TTripel& spitze);
+
+int KugelAuswerten(const TDreiDBasisElement& kugel, TTripel& mitte, Real& radius);
+int KreisAuswerten(const TDreiDBasisElement& kreis, TTripel& mitte, TTripel& normale, Real& radius);
 
 // Any kind, into the fields the table above names.
 int Auswerten(const TDreiDBasisElement& element, TGeometrie& g);

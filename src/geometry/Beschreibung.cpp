@@ -79,6 +79,17 @@ std::string EbeneText(const TDreiDBasisElement& e) {
     }
 }
 
+// "K1 = Kugel( M(1;2;3) , r = 7 )"; a sphere by points "K1 = Kugel( M , P )".
+std::string KugelText(const TDreiDBasisElement& e) {
+    if (e.Art == TElementart::DKugel && e.Festlegung != TKugel::MR) return Aufruf(e, "Kugel", 2);
+    TGeometrie g;
+    Auswerten(e, g);
+    const TTripel m = g.Punkt;
+    return e.Name + " = " + (e.Art == TElementart::DKugel ? "Kugel" : "Kreis") + "( M(" +
+           FormatNumber(m.x) + ";" + FormatNumber(m.y) + ";" + FormatNumber(m.z) +
+           ") , r = " + FormatNumber(g.Radius) + " )";
+}
+
 } // namespace
 
 std::string EntstehungsText(const TDreiDBasisElement& e) {
@@ -129,6 +140,9 @@ std::string FestlegungsText(const TDreiDBasisElement& e) {
         return Aufruf(e, "Pyramide", 2);
     case TElementart::DEbene:
         return EbeneText(e);
+    case TElementart::DKugel:
+    case TElementart::DKreis:
+        return KugelText(e);
     default:
         return e.Name;
     }

@@ -28,6 +28,10 @@ inline constexpr int FehlerEbeneZweiteGerade = 26;          // plane "EGG": seco
 inline constexpr int FehlerEbeneNormaleNull = 27;           // plane "EPV" (and "ENOR"): zero normal
 inline constexpr int FehlerEbeneGeradeVektorAbhaengig = 28; // plane "EGV"
 inline constexpr int FehlerStreckePunkteGleich = 29;        // segment: start = end
+inline constexpr int FehlerKugelPunkteGleich = 42;          // sphere "MP": centre = point
+inline constexpr int FehlerKugelMittelpunktInEbene = 43;    // sphere "MT": centre in the plane
+inline constexpr int FehlerKugelRadius = 44;                // sphere "MR", circle: radius <= 0
+inline constexpr int FehlerKreisNormaleNull = 45;           // circle: zero normal
 
 // Mappings
 inline constexpr int FehlerAbbildungNullvektor = 14; // projection vector or vector image is zero

@@ -275,6 +275,14 @@ bool WerteEintragen(TDreiDBasisElement& element, const TGeometrie& g) {
         element.Festlegung = TEbene::EPAR;
         break;
     }
+    case TElementart::DKreis: {
+        auto& kreis = static_cast<TKreis&>(element);
+        kreis.Zentrum = g.Punkt;
+        kreis.Normale = g.Richtung1;
+        kreis.Radius = g.Radius;
+        element.Festlegung = TKreis::MNR;
+        break;
+    }
     default:
         return false;
     }

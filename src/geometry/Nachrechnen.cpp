@@ -20,7 +20,7 @@ int Rechnen(TDreiDBasisElement& e) {
         const TSchnittErgebnis s = Intersect(*q[0].Element, *q[1].Element);
         if (s.Code != SchnittGefunden) return s.Code;
         if (s.Art != e.Art) return FehlerArtGeaendert;
-        WerteEintragen(e, {s.Punkt, s.Richtung, {}});
+        WerteEintragen(e, {s.Punkt, s.Richtung, {}, s.Radius});
         return KeinFehler;
     }
     const TKonstruktionsErgebnis k =

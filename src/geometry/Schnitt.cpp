@@ -1,5 +1,7 @@
 #include "geometry/Schnitt.h"
 
+#include "geometry/Kugelschnitt.h"
+
 #include <cmath>
 #include <utility>
 
@@ -15,7 +17,7 @@ TElementart Grundart(TElementart art) {
 bool Schneidbar(TElementart art) {
     art = Grundart(art);
     return art == TElementart::DfrPunkt || art == TElementart::DStrecke ||
-           art == TElementart::DGerade || art == TElementart::DEbene;
+           art == TElementart::DGerade || art == TElementart::DEbene || art == TElementart::DKugel;
 }
 
 TTripel Normale(const TGeometrie& g) {
@@ -24,7 +26,7 @@ TTripel Normale(const TGeometrie& g) {
 
 TSchnittErgebnis Ergebnis(int code, TElementart art = TElementart::DfrPunkt, TTripel punkt = {},
                           TTripel richtung = {}) {
-    return {code, art, punkt, richtung};
+    return {code, art, punkt, richtung, 0};
 }
 
 // P on the line A + t d; for a segment also 0 <= t <= 1 within the tolerance.
@@ -172,6 +174,26 @@ TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart
     // "Lies in" always concerns the element of the lower kind.
     const int liegtIn = getauscht ? SchnittZweitesLiegtIn : SchnittErstesLiegtIn;
 
+    if (art2 == TElementart::DKugel) {
+        // A sphere with a plane or a sphere: a circle, a point of contact, or nothing.
+        const TGeometrie& k = *zweites;
+        TKugelschnitt s;
+        if (art1 == TElementart::DEbene) {
+            s = KugelEbene(k.Punkt, k.Radius, erstes->Punkt, Normale(*erstes));
+        } else if (art1 == TElementart::DKugel) {
+            if (FastGleich(erstes->Punkt, k.Punkt) && FastNull(erstes->Radius - k.Radius))
+                return Ergebnis(SchnittIdentisch, TElementart::DKugel, k.Punkt);
+            s = KugelKugel(erstes->Punkt, erstes->Radius, k.Punkt, k.Radius);
+        } else {
+            return Ergebnis(SchnittNichtMoeglich);
+        }
+        if (s.Anzahl == 0) return Ergebnis(SchnittKugelKeiner);
+        if (s.Anzahl == 1) return Ergebnis(SchnittBeruehrt, TElementart::DfrPunkt, s.Punkte[0]);
+        TSchnittErgebnis kreis = Ergebnis(SchnittGefunden, TElementart::DKreis, s.Mitte, s.Normale);
+        kreis.Radius = s.Radius;
+        return kreis;
+    }
+
     TSchnittErgebnis r;
     if (art1 == TElementart::DfrPunkt) {
         const TTripel p = erstes->Punkt;
@@ -235,6 +257,8 @@ std::string SchnittMeldung(int code, std::string_view name1, std::string_view na
         return "Die Geraden " + a + " und " + b + " sind parallel!";
     case SchnittWindschief:
         return "Die Geraden " + a + " und " + b + " sind windschief!";
+    case SchnittKugelKeiner:
+        return "Die Elemente " + a + " und " + b + " haben keinen gemeinsamen Punkt";
     default:
         return {};
     }

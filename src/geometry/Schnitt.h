@@ -33,13 +33,16 @@ inline constexpr int SchnittAusserhalbStrecke = 8;      // lines meet outside th
 inline constexpr int SchnittEbeneAusserhalbStrecke = 9; // plane met outside the segment
 inline constexpr int SchnittParallel = 10;
 inline constexpr int SchnittWindschief = 11;
+inline constexpr int SchnittBeruehrt = 12;    // a sphere touches: Punkt is the point of contact
+inline constexpr int SchnittKugelKeiner = 13; // a sphere and the other have no common point
 
 struct TSchnittErgebnis {
     int Code = SchnittKeiner;
     // A point or a line; for "lies in" the kind of the contained element.
     TElementart Art = TElementart::DfrPunkt;
     TTripel Punkt;
-    TTripel Richtung; // zero for a point
+    TTripel Richtung; // zero for a point; a circle's normal
+    Real Radius = 0;  // a circle (a sphere cut by a plane or a sphere)
 };
 
 // Evaluates both elements and intersects them; the order is the order of

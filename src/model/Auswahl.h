@@ -21,6 +21,8 @@ struct TAuswahl {
     Elemente S; // segments
     Elemente D; // triangles
     Elemente Y; // pyramids
+    Elemente K; // spheres
+    Elemente C; // circles
 
     explicit TAuswahl(const TListe& liste);
 

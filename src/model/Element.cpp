@@ -111,6 +111,25 @@ void TEbene::KopiereWerte(const TDreiDBasisElement& q) {
     d = e.d;
 }
 
+TKugel::TKugel() : TDreiDBasisElement(Klassenart) {}
+
+void TKugel::KopiereWerte(const TDreiDBasisElement& q) {
+    TDreiDBasisElement::KopiereWerte(q);
+    const auto& k = Als<TKugel>(q);
+    Zentrum = k.Zentrum;
+    Radius = k.Radius;
+}
+
+TKreis::TKreis() : TDreiDBasisElement(Klassenart) {}
+
+void TKreis::KopiereWerte(const TDreiDBasisElement& q) {
+    TDreiDBasisElement::KopiereWerte(q);
+    const auto& k = Als<TKreis>(q);
+    Zentrum = k.Zentrum;
+    Normale = k.Normale;
+    Radius = k.Radius;
+}
+
 std::unique_ptr<TDreiDBasisElement> NeuesElement(int art) {
     return HatElementklasse(art) ? Artangaben(art)->Neu() : nullptr;
 }
@@ -133,6 +152,16 @@ bool TEbene::GleicheEigeneWerte(const TDreiDBasisElement& andere) const {
     const auto& f = static_cast<const TEbene&>(andere);
     return Punkt == f.Punkt && Richtung1 == f.Richtung1 && Richtung2 == f.Richtung2 &&
            Normale == f.Normale && d == f.d;
+}
+
+bool TKugel::GleicheEigeneWerte(const TDreiDBasisElement& andere) const {
+    const auto& k = static_cast<const TKugel&>(andere);
+    return Zentrum == k.Zentrum && Radius == k.Radius;
+}
+
+bool TKreis::GleicheEigeneWerte(const TDreiDBasisElement& andere) const {
+    const auto& k = static_cast<const TKreis&>(andere);
+    return Zentrum == k.Zentrum && Normale == k.Normale && Radius == k.Radius;
 }
 
 // Defined by their references alone.

@@ -26,12 +26,17 @@ enum class TElementart : std::uint8_t {
     DDreieck = 6,
     DPyramide3 = 7,
     DEbene = 8,
+    DWinkel = 9, // reserved, never created
+    DPllgr = 10, // reserved, never created
+    DSpat = 11,  // reserved, never created
+    DKugel = 12,
+    DKreis = 13,
 };
-inline constexpr int AnzahlElementarten = 9;
+inline constexpr int AnzahlElementarten = 14;
 
-// "DfrPunkt" ... "DEbene"; empty for numbers above 8.
+// "DfrPunkt" ... "DKreis"; empty for numbers above 13.
 std::string_view ElementartName(int art);
-// True for the kinds that have an element class (0 and 2..8).
+// True for the kinds that have an element class (0, 2..8, 12 and 13).
 bool HatElementklasse(int art);
 
 // Derivation codes; the numbers are stored in documents.
@@ -246,6 +251,35 @@ public:
     // ENOR: n1 x + n2 y + n3 z + d = 0.
     TTripel Normale;
     Real d = 0;
+    void KopiereWerte(const TDreiDBasisElement& quelle) override;
+};
+
+class TKugel : public TDreiDBasisElement {
+public:
+    static constexpr TElementart Klassenart = TElementart::DKugel;
+    TKugel();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
+    // MR: centre and radius; MP: a centre point and a point on the sphere;
+    // MT: a centre point and a tangent plane.
+    enum : std::uint8_t { MR = 0, MP = 1, MT = 2 };
+    TTripel Zentrum;
+    Real Radius = 1;
+    TDreiDBasisElement* Mittelpunkt() const { return Bezuege[0]; }
+    // MP: the point on the sphere; MT: the tangent plane.
+    TDreiDBasisElement* Beruehrt() const { return Bezuege[1]; }
+    void KopiereWerte(const TDreiDBasisElement& quelle) override;
+};
+
+// A circle in space: its centre, the normal of its plane and its radius.
+class TKreis : public TDreiDBasisElement {
+public:
+    static constexpr TElementart Klassenart = TElementart::DKreis;
+    TKreis();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
+    enum : std::uint8_t { MNR = 0 };
+    TTripel Zentrum;
+    TTripel Normale{0, 0, 1};
+    Real Radius = 1;
     void KopiereWerte(const TDreiDBasisElement& quelle) override;
 };
 

@@ -39,6 +39,12 @@ const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
      Bilder, 6, true},
     {A::DEbene, "DEbene", "Ebene", "E", &S::RandDicke, true, &Neu<TEbene>,
      EbenenBilder | Entstehungen({E::MittelEbene}), 3, false},
+    {A::DWinkel, "DWinkel", "Winkel", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
+    {A::DPllgr, "DPllgr", "Parallelogramm", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
+    {A::DSpat, "DSpat", "Spat", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
+    {A::DKugel, "DKugel", "Kugel", "K", &S::DickgeradenDicke, true, &Neu<TKugel>, 0, 7, false},
+    {A::DKreis, "DKreis", "Kreis", "k", &S::DickgeradenDicke, true, &Neu<TKreis>,
+     Entstehungen({E::Schnitt}), 8, false},
 }};
 
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {

@@ -36,7 +36,10 @@ struct TArtangaben {
     std::uint32_t Nachgerechnet;
     // Its place in the pattern of marked elements that the offers are looked
     // up by (point, vector, line, plane, segment, triangle, pyramid); -1:
-    // not counted there (an arrow counts as its vector).
+    // not counted there (an arrow counts as its vector). The places from 7
+    // on (sphere, circle) follow every pattern, of whatever length, and only
+    // while one of them is marked: without them the patterns are those of
+    // the seven places alone.
     int Musterstelle;
     // Built of parts that are elements of their own (its points): the
     // image of such an element is made by recomputing its image parts, and

@@ -19,7 +19,9 @@ std::array<int, AnzahlElementarten> MarkierteJeArt(const TListe& liste);
 // The first laenge positions of the pattern the offers are looked up by:
 // one per kind at its place in the kind table (point, vector, line, plane,
 // segment, triangle, pyramid), '-' for 0, '1'..'9' otherwise (more than 9
-// shows as '9').
+// shows as '9'). While a sphere or a circle is marked, their two places
+// follow: "1------1-" is a point and a sphere in the long pattern.
+inline constexpr int RundeMusterstelle = 7;
 std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& zaehler, int laenge);
 
 } // namespace kalvorin

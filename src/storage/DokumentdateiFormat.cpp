@@ -28,6 +28,8 @@ constexpr S Pyramide[] = {{"G_S", 2, 0, false}};
 constexpr S Ebene[] = {{"EPAR", 0, 9, false}, {"ENOR", 0, 4, false}, {"EPPP", 3, 0, false},
                        {"EPVV", 3, 0, false}, {"EPG", 2, 0, false},  {"EGG", 2, 0, false},
                        {"EPV", 2, 0, false},  {"EGV", 2, 0, true}};
+constexpr S Kugel[] = {{"MR", 0, 4, false}, {"MP", 2, 0, false}, {"MT", 2, 0, false}};
+constexpr S Kreis[] = {{"MNR", 0, 7, false}};
 
 struct TArtSchluessel {
     TElementart Art;
@@ -36,9 +38,10 @@ struct TArtSchluessel {
 
 using A = TElementart;
 constexpr TArtSchluessel ProArt[] = {
-    {A::DfrPunkt, Punkt},   {A::DgebPunkt, {}},        {A::DVektor, Vektor},
-    {A::DPfeil, Pfeil},     {A::DStrecke, Strecke},    {A::DGerade, Gerade},
-    {A::DDreieck, Dreieck}, {A::DPyramide3, Pyramide}, {A::DEbene, Ebene},
+    {A::DfrPunkt, Punkt},   {A::DgebPunkt, {}},   {A::DVektor, Vektor},   {A::DPfeil, Pfeil},
+    {A::DStrecke, Strecke}, {A::DGerade, Gerade}, {A::DDreieck, Dreieck}, {A::DPyramide3, Pyramide},
+    {A::DEbene, Ebene},     {A::DWinkel, {}},     {A::DPllgr, {}},        {A::DSpat, {}},
+    {A::DKugel, Kugel},     {A::DKreis, Kreis},
 };
 
 // One row per kind, in the order of the kind byte, which looks them up.
@@ -97,6 +100,20 @@ int Zahlenfelder(TDreiDBasisElement& e, std::array<Real*, 9>& f) {
             return 4;
         }
         return 0;
+    }
+    case TElementart::DKugel: {
+        if (e.Festlegung != TKugel::MR) return 0;
+        auto& k = static_cast<TKugel&>(e);
+        tripel(0, k.Zentrum);
+        f[3] = &k.Radius;
+        return 4;
+    }
+    case TElementart::DKreis: {
+        auto& k = static_cast<TKreis&>(e);
+        tripel(0, k.Zentrum);
+        tripel(3, k.Normale);
+        f[6] = &k.Radius;
+        return 7;
     }
     default:
         return 0;

@@ -467,6 +467,14 @@ void TLeser::FestlegungLesen(TNeu& n) {
                 IstNullvektor(Kreuzprodukt({z[3], z[4], z[5]}, {z[6], z[7], z[8]})))
                 throw EUnlesbar{"die Richtungsvektoren sind linear abhängig"};
         }
+        // A sphere or circle needs a positive radius, a circle a normal.
+        if (art == static_cast<int>(TElementart::DKugel) && !(z[3] > 0))
+            throw EUnlesbar{"der Radius ist nicht positiv"};
+        if (art == static_cast<int>(TElementart::DKreis)) {
+            if (IstNullvektor({z[3], z[4], z[5]}))
+                throw EUnlesbar{"der Normalenvektor ist der Nullvektor"};
+            if (!(z[6] > 0)) throw EUnlesbar{"der Radius ist nicht positiv"};
+        }
         e.Festlegung = static_cast<std::uint8_t>(festlegung);
         std::array<Real*, 9> felder{};
         const int anzahl = Zahlenfelder(e, felder);

@@ -5,6 +5,8 @@
 #include "ui/TDreieckDLG.h"
 #include "ui/TEbenenDLG.h"
 #include "ui/TGeradenDLG.h"
+#include "ui/TKreisDLG.h"
+#include "ui/TKugelDLG.h"
 #include "ui/TPfeilDLG.h"
 #include "ui/TPunktDLG.h"
 #include "ui/TPyramide3DLG.h"
@@ -27,7 +29,8 @@ template <class Dialog> TElementDLG* Erzeugen(QWidget* eltern) {
 // The order in which the program creates the dialogs at start.
 constexpr TElementart Erzeugungsfolge[] = {
     TElementart::DEbene, TElementart::DGerade, TElementart::DfrPunkt, TElementart::DStrecke,
-    TElementart::DPfeil, TElementart::DVektor, TElementart::DDreieck, TElementart::DPyramide3};
+    TElementart::DPfeil, TElementart::DVektor, TElementart::DDreieck, TElementart::DPyramide3,
+    TElementart::DKugel, TElementart::DKreis};
 
 std::array<QPointer<TElementDLG>, AnzahlElementarten> dialoge;
 
@@ -57,6 +60,13 @@ const std::array<TArtOberflaeche, AnzahlElementarten> ArtOberflaeche = {{
      "IDH_Dialog_Pyramide_Eigenschaften"},
     {A::DEbene, B::Ebene, &Erzeugen<TEbenenDLG>, "IDH_Dialog_Ebene_Bestimmung",
      "IDH_Dialog_Ebene_Eigenschaften"},
+    {A::DWinkel, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DPllgr, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DSpat, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DKugel, B::Kugel, &Erzeugen<TKugelDLG>, "IDH_Dialog_Kugel_Bestimmung",
+     "IDH_Dialog_Kugel_Eigenschaften"},
+    {A::DKreis, B::Kreis, &Erzeugen<TKreisDLG>, "IDH_Dialog_Kreis_Bestimmung",
+     "IDH_Dialog_Kreis_Eigenschaften"},
 }};
 
 void ElementDialogeErzeugen(QWidget* hauptfenster) {

@@ -105,6 +105,23 @@ void Zeichne(QPainter& p, TObjektbild bild, const QColor& vorne, const QColor& h
         p.drawPolygon(ebene);
         break;
     }
+    case TObjektbild::Kugel: {
+        // The outline, the equator in front and its hidden half dashed.
+        p.setBrush(Flaeche(vorne, hinten));
+        p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(1.5, 5.5, 13, 5), 180 * 16, 180 * 16);
+        QPen verdeckt = stift;
+        verdeckt.setWidthF(0.9);
+        verdeckt.setDashPattern({1.5, 1.5});
+        p.setPen(verdeckt);
+        p.drawArc(QRectF(1.5, 5.5, 13, 5), 0, 180 * 16);
+        break;
+    }
+    case TObjektbild::Kreis:
+        p.drawEllipse(QPointF(8, 8), 6.5, 3.5);
+        Punktmarke(p, {8, 8}, 1.4, vorne);
+        break;
     case TObjektbild::Haken: {
         QPen haken = stift;
         haken.setWidthF(2.2);

@@ -22,13 +22,15 @@ enum class TObjektbild {
     Dreieck,
     Pyramide3,
     Ebene,
+    Kugel,
+    Kreis,
     Haken,  // visible
     Weiss,  // hidden (its inverted form is all black)
     Raster, // does not apply (vectors)
 };
-inline constexpr int AnzahlObjektbilder = 11;
+inline constexpr int AnzahlObjektbilder = 13;
 
-// The picture of an element kind number (0, 2..8); Punkt for anything else.
+// The picture of an element kind number (0, 2..8, 12, 13); Punkt for anything else.
 TObjektbild BildFuerArt(int art);
 
 // Fills the rectangle with the picture's background and draws it.

@@ -202,6 +202,8 @@ void TMainForm::Ausfuehren(TUiBefehl befehl) {
     case Vektor: return VektorClick();
     case Dreieck: return DreieckClick();
     case Pyramideseitig: return PyramideseitigClick();
+    case Kugel: return KugelClick();
+    case Kreis: return KreisClick();
     case Konstruieren: return KonstruierenClick();
     case Abbilden: return AbbildenClick();
     case MStreckung: return MStreckungClick();
@@ -699,6 +701,12 @@ void TMainForm::DreieckClick() {
 }
 void TMainForm::PyramideseitigClick() {
     DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide3>);
+}
+void TMainForm::KugelClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DKugel>);
+}
+void TMainForm::KreisClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DKreis>);
 }
 void TMainForm::MStreckungClick() {
     DialogAusfuehren(&StreckungsDialog);

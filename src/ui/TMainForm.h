@@ -169,6 +169,8 @@ public slots:
     void VektorClick();
     void DreieckClick();
     void PyramideseitigClick();
+    void KugelClick();
+    void KreisClick();
     // "&Konstruieren", "&Abbilden", "&Messen" before they open
     void KonstruierenClick();
     void AbbildenClick();

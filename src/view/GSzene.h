@@ -36,6 +36,8 @@ enum class TObjektArt : char {
     Ebene = 'E',
     KoordEbene = 'K', // a coordinate plane
     Rand = 'R',       // an edge of the rectangle of an 'E' or 'K' object
+    Kugel = 'B',      // a sphere: its outline, equator and a meridian
+    Kreis = 'C',      // a circle in space
 };
 
 enum class TStueckArt : char {
@@ -61,6 +63,10 @@ inline constexpr int MaxSzenenObjekte = 100;
 inline constexpr int MaxStuecke = 250;
 inline constexpr int MaxEcken = 10;
 inline constexpr int MaxNamenZeichen = 8;
+// A circle of a sphere or a circle element is this many line pieces (for
+// the depth order and the hit test), each drawn as this many strokes.
+inline constexpr int Bogenstuecke = 12;
+inline constexpr int Bogenteile = 6;
 
 struct TSzenenObjekt {
     TObjektArt Art = TObjektArt::Punkt;
@@ -108,6 +114,11 @@ struct TSzenenObjekt {
     std::vector<std::array<TLogPunkt, 2>> StrichProj;
 
     // 'E', 'K': spanned by U and V; N = U x V and D = N . Basis with D >= 0
+    // 'B', 'C': Basis the centre, D the radius; 'C': N the normal, U and V
+    // its radius vectors; 'B': U and V those of the outline (the great
+    // circle across the direction of view), made by every projection. The
+    // curve parameter runs from Unten = 0 to Oben = 2 pi times the number
+    // of circles (a sphere: outline, equator, meridian).
     TTripel U{}, V{}, N{};
     Real D = 0;
     int Transparenz = 0;
@@ -124,6 +135,7 @@ struct TSzenenObjekt {
                Art == TObjektArt::Achse || Art == TObjektArt::Rand;
     }
     bool IstFlaeche() const { return Art == TObjektArt::Ebene || Art == TObjektArt::KoordEbene; }
+    bool IstRund() const { return Art == TObjektArt::Kugel || Art == TObjektArt::Kreis; }
 };
 
 struct TStueck {
@@ -287,6 +299,18 @@ public:
     int StreckeHinzufuegen(TTripel p, TTripel richtung, Real oben = 1, Real unten = 0);
     int EbeneHinzufuegen(TTripel p, TTripel u, TTripel v);
     int AchseHinzufuegen(char achse, Real oben, Real unten);
+    int KugelHinzufuegen(TTripel mitte, Real radius);
+    int KreisHinzufuegen(TTripel mitte, TTripel normale, Real radius);
+
+    // The point of a round object at the curve parameter t (document space).
+    TTripel Kurvenpunkt(const TSzenenObjekt& o, Real t) const;
+    // The direction towards the viewer in document space (unit length).
+    TTripel ZumBetrachter() const;
+    // Whether the point lies behind the sphere (centre m, radius r) as the
+    // viewer sees it: on its back half, or hidden by it from further back.
+    bool HinterKugel(TTripel p, TTripel m, Real r) const;
+    // Whether some sphere of the scene hides the point.
+    bool VonKugelVerdeckt(TTripel p, int ausser = 0) const;
     int KoordEbeneHinzufuegen(char ebene, Real oben2, Real unten2, Real oben1, Real unten1);
 
     // Attribute operations ignore numbers beyond the count and objects of the wrong kind.
@@ -364,6 +388,13 @@ private:
     void LinienStueckSetzen(TStueck& s, const TSzenenObjekt& o, Real unten, Real oben);
     void PolygonBezugSetzen(TStueck& s);
     void Pfeilspitze(TSzenenObjekt& o);
+    // The pieces of a round object: chords of its curve.
+    int RundesObjekt(TObjektArt art, TTripel mitte, Real radius, TTripel normale);
+    void BogenStueckSetzen(TStueck& s, const TSzenenObjekt& o) const;
+    // A sphere's outline for the view matrix as it is now.
+    void UmrissSetzen(int objekt);
+    // The strokes of a piece of a round object, in logical units.
+    std::array<TLogPunkt, Bogenteile + 1> Bogen(const TStueck& s, const TSzenenObjekt& o) const;
     void Striche(TSzenenObjekt& o);
     void Hilfslinien(int punkt, int erste, int anzahl);
     // When no piece left can be placed: the one to place next. nach[j]: the

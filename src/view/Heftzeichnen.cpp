@@ -350,7 +350,26 @@ private:
     // The line from p to q (document space) in visible and hidden parts; a
     // white border goes under the visible parts only, as it must not cut a
     // gap into the face that hides the rest.
-    void Strecke(int objekt, TTripel p, TTripel q, const TStift& stift, bool weisserRand = false) {
+    // A sphere's or circle's curve: each stroke hidden where the planes and
+    // solids hide it, and where a sphere does (its own back half too).
+    void Rund(int nr, const TSzenenObjekt& o) {
+        for (int k = 1; k <= s_.Stueckzahl(); ++k) {
+            const TStueck& st = s_.Stueck(k);
+            if (st.Objekt != nr) continue;
+            const bool umriss = o.Art == TObjektArt::Kugel && st.Oben <= 2 * Pi + 1e-9L;
+            for (int i = 0; i < Bogenteile; ++i) {
+                const Real t0 = st.Unten + (st.Oben - st.Unten) * i / Bogenteile;
+                const Real t1 = st.Unten + (st.Oben - st.Unten) * (i + 1) / Bogenteile;
+                const TTripel p = s_.Kurvenpunkt(o, t0), q = s_.Kurvenpunkt(o, t1);
+                const TTripel m = s_.Kurvenpunkt(o, (t0 + t1) / 2);
+                const bool hinten = s_.VonKugelVerdeckt(m, umriss ? nr : 0);
+                Strecke(nr, p, q, o.Stift, false, hinten);
+            }
+        }
+    }
+
+    void Strecke(int objekt, TTripel p, TTripel q, const TStift& stift, bool weisserRand = false,
+                 bool ganzVerdeckt = false) {
         const TTripel gp = Gedreht(p), gq = Gedreht(q);
         const TLogPunkt bp = s_.Bild(p), bq = s_.Bild(q);
         std::vector<double> teile{0, 1};
@@ -375,6 +394,7 @@ private:
         const TStift verdeckt{stift.Farbe, std::min(breite, InLogisch(a_, Verdecktlinie)),
                               TStiftStil::Gestrichelt};
         const auto teil = [&](TLogPunkt a, TLogPunkt b, bool hinten) {
+            hinten = hinten || ganzVerdeckt;
             if (weisserRand && !hinten)
                 plan_.Linien.push_back({a, b, {Weiss, 3 * InLogisch(a_, Sichtbarlinie)}});
             Linie(a, b, hinten ? verdeckt : sichtbar, objekt);
@@ -512,6 +532,13 @@ private:
                 plan_.Punkte.push_back(p);
                 if (o.NameSichtbar && !o.Name.empty())
                     wuensche_.push_back({o.Name, p.Ort, namenhoehe, o.NamenFarbe, 0});
+                continue;
+            }
+            if (o.IstRund()) {
+                Rund(nr, o);
+                if (o.NameSichtbar && !o.Name.empty())
+                    wuensche_.push_back({o.Name, Linienanker(nr, s_.Bild(o.Beschriftungspunkt)),
+                                         namenhoehe, o.NamenFarbe, 0});
                 continue;
             }
             if (!o.IstLinienartig()) continue;

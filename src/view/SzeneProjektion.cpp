@@ -28,6 +28,9 @@ void tGSzene::Projizieren() {
         return a.WeltZuLogisch(kalvorin::Projizieren(Abbilden(matrix_, p)));
     };
 
+    // A sphere's outline follows the view.
+    for (int nr = 1; nr <= Objektzahl(); ++nr)
+        if (objekte_[nr - 1].Art == TObjektArt::Kugel) UmrissSetzen(nr);
     for (TSzenenObjekt& o : objekte_) {
         o.BasisGedreht = Abbilden(matrix_, o.Basis);
         o.BeschriftungProj = bild(o.Beschriftungspunkt);

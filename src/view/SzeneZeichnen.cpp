@@ -267,7 +267,13 @@ void tGSzene::LinieZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenO
         f.SetzeStift({VolleFarbe(o.Stift.Farbe), o.Stift.Breite, o.Stift.Stil});
     else
         f.SetzeStift(o.Stift);
-    f.Linie(s.EckenProj[0], s.EckenProj[1]);
+    if (o.IstRund()) {
+        const auto b = Bogen(s, o);
+        for (std::size_t i = 0; i + 1 < b.size(); ++i)
+            f.Linie(b[i], b[i + 1]);
+    } else {
+        f.Linie(s.EckenProj[0], s.EckenProj[1]);
+    }
 
     const bool amEnde = std::fabs(s.Oben - o.Oben) <= IntervallToleranz;
     if (SpitzeGezeigt(o) && amEnde) {
@@ -422,6 +428,12 @@ void tGSzene::HofZeichnen(TZeichenflaeche& f, const TStueck& s, const TSzenenObj
     case TStueckArt::Linie: {
         const int kern = std::max(o.WeisserRand ? 2 * Einheit : 0, o.Stift.Breite);
         f.SetzeStift({Markierfarbe, kern + 2 * Hofbreite, TStiftStil::Durchgezogen});
+        if (o.IstRund()) {
+            const auto b = Bogen(s, o);
+            for (std::size_t i = 0; i + 1 < b.size(); ++i)
+                f.Linie(b[i], b[i + 1]);
+            break;
+        }
         f.Linie(s.EckenProj[0], s.EckenProj[1]);
         if (SpitzeGezeigt(o) && std::fabs(s.Oben - o.Oben) <= IntervallToleranz) {
             f.SetzePinsel(p);

@@ -98,8 +98,17 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
             szene.SetzeTransparenz(nr, e.Transparenz);
         }
         break;
+    case TElementart::DKugel:
+    case TElementart::DKreis:
+        nr = e.Art == TElementart::DKugel ? szene.KugelHinzufuegen(e.Punkt, e.Radius)
+                                          : szene.KreisHinzufuegen(e.Punkt, e.Richtung, e.Radius);
+        if (nr > 0) szene.SetzeStift(nr, e.Farbe, e.Dicke);
+        break;
     case TElementart::DVektor:
     case TElementart::DgebPunkt:
+    case TElementart::DWinkel:
+    case TElementart::DPllgr:
+    case TElementart::DSpat:
         break;
     }
     r.Ergebnis = nr;

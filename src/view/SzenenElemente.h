@@ -24,11 +24,14 @@ struct TSzenenEingabe {
     // plane:             Punkt, Richtung, Richtung2 (the two spanning directions)
     // triangle:          Ecken[0..2] = A, B, C
     // pyramid:           Ecken[0..2] = the base corners, Spitze = the apex
+    // sphere:            Punkt = centre, Radius
+    // circle:            Punkt = centre, Richtung = the normal of its plane, Radius
     TTripel Punkt{};
     TTripel Richtung{};
     TTripel Richtung2{};
     std::array<TTripel, 3> Ecken{};
     TTripel Spitze{};
+    Real Radius = 0;
 
     // Attributes of the element.
     TFarbe Farbe = Schwarz;

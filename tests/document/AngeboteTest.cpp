@@ -75,6 +75,7 @@ TEST(Angebote, ResetCaptionsOfEveryCommand) {
         {TBefehl::VSumme, "&Vektorsumme", "", ""},
         {TBefehl::VGegen, "&Gegenvektor", "", ""},
         {TBefehl::MVProdukt, "Vektor&produkt", "", ""},
+        {TBefehl::Tangentialebene, "&Tangentialebene", "", ""},
         {TBefehl::Spiegelung, "S&piegelung festlegen", "", ""},
         {TBefehl::MStreckung, "S&treckung festlegen", "", ""},
         {TBefehl::Projektion, "P&rojektion festlegen", "", ""},

@@ -53,6 +53,14 @@ const char* const Muster[] = {
     "1111---",
     "--3----",
     "---3---",
+    // spheres and circles, their two places behind the seven
+    "-------1-",
+    "1------1-",
+    "--1----1-",
+    "---1---1-",
+    "--------1",
+    "-------2-",
+    "1-------1",
 };
 
 // Marks elements in general position by the counts of the pattern; the
@@ -87,6 +95,13 @@ void Aufbauen(TBefehlsDokument& d, const std::string& muster) {
     if (anzahl(5) > 0) merke("D");
     auto* pyramide = d.Py("T", dreieck, s);
     if (anzahl(6) > 0) merke(pyramide->Name);
+    const auto stelle = [&](std::size_t i) {
+        return i < muster.size() ? anzahl(static_cast<int>(i)) : 0;
+    };
+    for (int i = 0; i < stelle(7); ++i)
+        merke(d.K("K" + std::to_string(i), {1, 1, static_cast<Real>(1 + 3 * i)}, 2.5L)->Name);
+    for (int i = 0; i < stelle(8); ++i)
+        merke(d.Kr("k" + std::to_string(i), {0, 0, static_cast<Real>(i)}, {0, 0, 1}, 2)->Name);
     d.Markieren(markiert);
 }
 
@@ -145,6 +160,8 @@ TErwartet Erwartet(TFall f) {
         return {A::DfrPunkt, -1, E::Schnitt};
     case TFall::Schnittgerade:
         return {A::DGerade, -1, E::Schnitt};
+    case TFall::Schnittkreis:
+        return {A::DKreis, -1, E::Schnitt};
     case TFall::LotPG:
         return {A::DGerade, -1, E::LotPG};
     case TFall::LotPE:
@@ -164,6 +181,8 @@ TErwartet Erwartet(TFall f) {
         return {A::DVektor};
     case TFall::Gegenvektor:
         return {A::DVektor, -1, E::Gegenvektor};
+    case TFall::Tangentialebene:
+        return {A::DEbene, TEbene::ENOR};
     case TFall::Vektorprodukt:
         return {A::DVektor, -1, E::VProdukt};
     case TFall::Punktspiegelung:

@@ -95,6 +95,27 @@ public:
         return Mit<TEbene>(name, modus, a, b, c);
     }
 
+    TKugel* K(const std::string& name, TTripel m, Real r) {
+        auto* k = Neu<TKugel>(name);
+        k->Zentrum = m;
+        k->Radius = r;
+        return k;
+    }
+    // Through a point (MP) or touching a plane (MT).
+    TKugel* KMP(const std::string& name, TDreiDBasisElement* m, TDreiDBasisElement* p) {
+        return Mit<TKugel>(name, TKugel::MP, m, p);
+    }
+    TKugel* KMT(const std::string& name, TDreiDBasisElement* m, TDreiDBasisElement* e) {
+        return Mit<TKugel>(name, TKugel::MT, m, e);
+    }
+    TKreis* Kr(const std::string& name, TTripel m, TTripel n, Real r) {
+        auto* k = Neu<TKreis>(name);
+        k->Zentrum = m;
+        k->Normale = n;
+        k->Radius = r;
+        return k;
+    }
+
     template <class T> T* Neu(const std::string& name) {
         T* e = Liste.Neu<T>();
         EXPECT_NE(e, nullptr);

@@ -59,7 +59,12 @@ TEST_F(ElementTest, KindAndDerivationNamesAsStoredInFiles) {
     EXPECT_EQ(ElementartName(0), "DfrPunkt");
     EXPECT_EQ(ElementartName(1), "DgebPunkt");
     EXPECT_EQ(ElementartName(7), "DPyramide3");
-    EXPECT_EQ(ElementartName(9), "");
+    EXPECT_EQ(ElementartName(9), "DWinkel");
+    EXPECT_EQ(ElementartName(12), "DKugel");
+    EXPECT_EQ(ElementartName(13), "DKreis");
+    EXPECT_EQ(ElementartName(14), "");
+    EXPECT_FALSE(HatElementklasse(9));
+    EXPECT_TRUE(HatElementklasse(12));
     EXPECT_EQ(EntstehungsartName(8), "O_Projektion");
     EXPECT_EQ(EntstehungsartName(17), "MittelEbene");
     EXPECT_EQ(EntstehungsartName(23), "Antragen");

@@ -58,6 +58,8 @@ TEST(Elementarten, LookAndWordsOfTheKinds) {
         {TElementart::DDreieck, "Dreieck", "D", s.DickgeradenDicke, true},
         {TElementart::DPyramide3, "Pyramide", "DP", s.DickgeradenDicke, true},
         {TElementart::DEbene, "Ebene", "E", s.RandDicke, true},
+        {TElementart::DKugel, "Kugel", "K", s.DickgeradenDicke, true},
+        {TElementart::DKreis, "Kreis", "k", s.DickgeradenDicke, true},
     };
     for (const TFall& f : faelle) {
         const TArtangaben& a = Artangaben(f.Art);

@@ -31,6 +31,8 @@ TEST(Neueingabe, EveryEnabledItemOpensItsDialog) {
         {QStringLiteral("Vektor"), QStringLiteral("Festlegen eines Vektors")},
         {QStringLiteral("Dreieck"), QStringLiteral("Festlegen eines Dreiecks")},
         {QStringLiteral("Pyramideseitig"), QStringLiteral("Erzeugen einer Pyramide")},
+        {QStringLiteral("Kugel"), QStringLiteral("Festlegen einer Kugel")},
+        {QStringLiteral("Kreis"), QStringLiteral("Festlegen eines Kreises")},
     };
     test::TEinstellungenSichern sichern;
     TMeldungsProtokoll meldungen;
@@ -70,8 +72,9 @@ TEST(Neueingabe, EveryEnabledItemOpensItsDialog) {
         EXPECT_EQ(gesehen, titel.at(name)) << name.toStdString();
         if (gesehen == titel.at(name)) geoeffnet.insert(name);
     }
-    EXPECT_EQ(punkte, 8);
-    for (const char* name : {"Punkt", "Gerade", "Ebene", "Dreieck", "Pyramideseitig"})
+    EXPECT_EQ(punkte, 10);
+    for (const char* name :
+         {"Punkt", "Gerade", "Ebene", "Dreieck", "Pyramideseitig", "Kugel", "Kreis"})
         EXPECT_TRUE(geoeffnet.count(QString::fromLatin1(name))) << name;
     EXPECT_TRUE(haupt.AktivesDokument()->Liste().Anzahl() == 0) << "cancelled dialogs add nothing";
     EXPECT_TRUE(meldungen.Eintraege.empty());

@@ -10,10 +10,14 @@
 #include "storage/EinstellungenSichern.h"
 #include "ui/TEbenenDLG.h"
 #include "ui/TGeradenDLG.h"
+#include "ui/TKugelDLG.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -97,6 +101,26 @@ TEST_F(Loesungsweg, PlaneAndLineDialogsShowTheEquationsOfAnElement) {
     gerade.FuerElement(dok, 5);
     EXPECT_TRUE(SeitenText(gerade.Seiten, "GeradenDLGGleichungen")
                     .contains(QStringLiteral("g: x⃗ = (4|4|5) + r·(6|3|4)")));
+}
+
+// The sphere's dialog shows its centre form and its vector form; typed as
+// an equation, the steps of completing the square stand below it.
+TEST_F(Loesungsweg, TheSphereDialogShowsItsEquations) {
+    bau.K("K", {1, -2, 3}, 4);
+    TKugelDLG kugel;
+    kugel.FuerElement(dok, 1);
+    const QString text = SeitenText(kugel.Seiten, "KugelDLGGleichungen");
+    EXPECT_TRUE(text.contains(QStringLiteral("K: (x₁ − 1)² + (x₂ + 2)² + (x₃ − 3)² = 16")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Vektorgleichung"))) << text.toStdString();
+    kugel.FuerNeuesElement(dok);
+    EXPECT_EQ(SeitenText(kugel.Seiten, "KugelDLGGleichungen"), QStringLiteral("(verborgen)"));
+    kugel.GleichungKnopf->click();
+    kugel.Gleichung->setText(QStringLiteral("x² + y² + z² − 2x + 4y − 6z − 2 = 0"));
+    const QString weg = kugel.Ergebnis->text();
+    EXPECT_TRUE(weg.contains(QStringLiteral("x² − 2x = (x − 1)² − 1"))) << weg.toStdString();
+    EXPECT_TRUE(weg.contains(QStringLiteral("(x − 1)² + (y + 2)² + (z − 3)² = 16")));
+    EXPECT_TRUE(weg.contains(QStringLiteral("M(1|-2|3), r = 4"))) << weg.toStdString();
 }
 
 } // namespace
