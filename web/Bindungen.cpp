@@ -241,8 +241,13 @@ public:
     }
 
     // The view on the context's canvas of breite x hoehe pixels, white
-    // behind it; pixelverhaeltnis: the device pixels per CSS pixel.
-    void Zeichnen(val kontext, double breite, double hoehe, double pixelverhaeltnis) {
+    // behind it. The canvas has the screen's own pixels (the device pixels
+    // per CSS pixel times its CSS size), and the figure, its names and its
+    // lines are scaled into it together, so that the picture is the same
+    // at any pixel ratio, only sharper; the ratio is not passed on as the
+    // desktop's names need it, which would draw them twice as large beside
+    // the figure at a ratio of 2.
+    void Zeichnen(val kontext, double breite, double hoehe, double /*pixelverhaeltnis*/) {
         kontext.call<void>("save");
         kontext.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
         kontext.set("globalCompositeOperation", "source-over");
@@ -253,7 +258,6 @@ public:
         TZeichenOptionen o;
         o.Markierungen = true;
         o.Praesentation = Einstellungen().Praesentation;
-        o.Pixelverhaeltnis = pixelverhaeltnis;
         TCanvasFlaeche f(kontext, d_->Abbildung().LogischesFenster(), breite, hoehe);
         DokumentZeichnen(*d_, f, o);
     }

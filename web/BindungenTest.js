@@ -86,6 +86,26 @@ require(path.resolve(modulDatei))().then((modul) => {
     const texte = bild.filter((c) => c[0] === 'fillText');
     assert.ok(texte.every((c) => c[2] >= 0 && c[2] <= 800 && c[3] >= 0 && c[3] <= 600));
   });
+  pruefen('at twice the pixel ratio the picture is the same, twice as large', () => {
+    const zwei = Aufzeichnung(1600, 1200);
+    d.zeichnen(zwei.kontext, 1600, 1200, 2);
+    // The size of the font each name is first written in.
+    const schriften = (b) => {
+      let schrift = 0;
+      const r = new Map();
+      for (const c of b) {
+        if (c[0] === '=font') schrift = parseInt(c[1], 10);
+        if (c[0] === 'fillText' && !r.has(c[1])) r.set(c[1], schrift);
+      }
+      return r;
+    };
+    const einfach = schriften(bild), doppelt = schriften(zwei.aufrufe);
+    assert.deepStrictEqual([...doppelt.keys()].sort(), [...einfach.keys()].sort());
+    for (const [text, px] of doppelt) {
+      assert.ok(Math.abs(px - 2 * einfach.get(text)) <= 2,
+                `${text}: ${px} px beside ${einfach.get(text)} px`);
+    }
+  });
   pruefen('a drag turns the view', () => {
     d.drehen(400, 300, 460, 300, 800, 600, false);
     const gedreht = zeichnen(d);

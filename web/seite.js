@@ -52,7 +52,8 @@ KalvorinModul().then((modul) => {
       wartend.push(text);
       return;
     }
-    document.getElementById('meldungstext').textContent = text;
+    // The core frames some messages by line breaks; the box has its own.
+    document.getElementById('meldungstext').textContent = text.replace(/^\n+|\n+$/g, '');
     meldung.showModal();
   }
   meldung.addEventListener('close', () => {
