@@ -2,6 +2,14 @@
 # Installs what is missing, builds a release build and starts Kalvorin;
 # files named on the command line open each in its own window.
 set -euo pipefail
+# ./run.sh --web: builds the browser version and serves it on
+# http://127.0.0.1:8080 until stopped (Ctrl+C); only this machine reaches it.
+if [ "${1:-}" = --web ]; then
+  cd "$(dirname "$0")"
+  ./scripts/web.sh
+  echo "Kalvorin im Browser: http://127.0.0.1:8080/ (beenden mit Strg+C)"
+  exec python3 -m http.server 8080 --bind 127.0.0.1 --directory build-web/site
+fi
 # The files are named from where the script was called.
 dateien=()
 for a in "$@"; do

@@ -58,6 +58,47 @@ function(kalvorin_web_gtest)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endfunction()
 
+# The cases that cannot pass under node, per test folder, left out by name.
+# node runs one process: no fork(), so nothing is written by a second
+# program or killed in the middle of a write, and another program's copies
+# cannot be told from this one's; its file system has no FIFOs and no file
+# size limit (setrlimit).
+set(KALVORIN_OHNE_NODE_storage
+  # fork()
+  DateiErsetzenTemporaer.AStaleOneOfTheTargetGoesAtItsNextWrite
+  Wiederherstellungsablage.AKillInTheMiddleOfAWriteKeepsThePreviousCopy
+  Wiederherstellungsablage.AProgramStillRunningInAnotherProcessIsNeverDead
+  Wiederherstellungsablage.OrphansComeOldestFirst
+  Wiederherstellungsablage.TwoRunningProgramsNeverTakeEachOthersCopies
+  # mkfifo()
+  DokumentSchreiben.ReadOnlyFilesAreRecognised
+  EnhIniFile.FifoIsNotReadAndNotReplaced
+  Faelle/Ziele.ThatAreNoWritableFilesAreRefusedWithTheirCause/Pipe
+  Wiederherstellungsablage.FilesThatAreNotSoundCopiesCannotBreakTheStart
+  # setrlimit(RLIMIT_FSIZE)
+  EnhIniFile.DiskFullLeavesTheOldFile)
+set(KALVORIN_OHNE_NODE_document
+  # fork(): the copies of a program that ended, made by a second process
+  TAngebotTest.ACopyOlderThanItsSavedFileIsRemovedNotOffered
+  TAngebotTest.ACopyThatCannotBeCopiedAgainStaysAnOrphan
+  TAngebotTest.AnUnreadableCopyIsReportedByNameAndKept
+  TAngebotTest.NoAsksOnceMoreAndYesThenDeletes
+  TAngebotTest.NoTwiceKeepsTheCopiesForTheNextStart
+  TAngebotTest.RestoredWhileTheFolderIsFullTheOrphanGoesWithTheSavedDocument
+  TAngebotTest.YesOpensEveryCopyModifiedUnderItsNameAndDropsTheOrphans
+  # An exact comparison with the value the 80-bit type gives: binary128
+  # puts a point meant to lie on the border of the display range a hair
+  # outside it.
+  PunktDarstellungsbereich.OutsideAndAdaptation)
+set(KALVORIN_OHNE_NODE_geometry
+  # Exact equality with (0|-1|0), which the 80-bit type reaches and binary128
+  # misses by one unit in the last place.
+  Abbildung.ArrowByTwoPointsGetsItsOwnVector)
+set(KALVORIN_OHNE_NODE_view
+  # The cube's diagonal 11*sqrt(3) compared with a bound the 80-bit type
+  # rounds below and binary128 above.
+  SzeneHinzufuegen.PointIsShownUpToTheCubesDiagonal)
+
 # One GoogleTest program per test folder, as kalvorin_gtest_folder, run as
 # one test each: node takes about a second to load a program, which for
 # every case on its own would be hours.
@@ -75,6 +116,12 @@ function(kalvorin_web_gtest_folder folder)
   kalvorin_warnings(${target})
   kalvorin_web_test_programm(${target})
   target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <memory> <string> <vector>)
-  add_test(NAME ${target} COMMAND ${target})
+  # The cases node cannot run (the lists below) are left out by name.
+  set(filter)
+  if(KALVORIN_OHNE_NODE_${folder})
+    list(JOIN KALVORIN_OHNE_NODE_${folder} ":" filter)
+    set(filter --gtest_filter=-${filter})
+  endif()
+  add_test(NAME ${target} COMMAND ${target} ${filter})
   set_tests_properties(${target} PROPERTIES LABELS "web;${folder}" TIMEOUT 1800)
 endfunction()

@@ -4,7 +4,8 @@
 # once into a cache outside the clone, then the core, its headless tests and
 # the page into build-web/.
 #   scripts/web.sh           build into build-web/
-#   scripts/web.sh --test    also run the core's tests under node
+#   scripts/web.sh --test    also run the core's tests under node and the
+#                            page's tests in headless Chromium
 # Every failure ends the script with a non-zero status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -88,6 +89,19 @@ QUELLEN
   mv -T "$work/root$bibliotheken" "$bibliotheken"
   rm -rf "$work"
   echo "CLN and GiNaC built in $((SECONDS - start)) s: $bibliotheken"
+fi
+
+# --- The browser tests' npm packages -----------------------------------
+# playwright-core as web/package-lock.json pins it, into the build folder;
+# it drives the chromium installed above and downloads no browser.
+# Installed again only when the lock file has changed.
+npm_ordner=build-web/npm
+mkdir -p "$npm_ordner"
+if ! cmp -s web/package-lock.json "$npm_ordner/package-lock.json" ||
+  [ ! -d "$npm_ordner/node_modules/playwright-core" ]; then
+  cp web/package.json web/package-lock.json "$npm_ordner/"
+  (cd "$npm_ordner" && npm ci --ignore-scripts --no-audit --no-fund) >"$npm_ordner/npm.log" 2>&1 ||
+    { tail -20 "$npm_ordner/npm.log"; echo "npm ci failed, see $klon/$npm_ordner/npm.log" >&2; exit 1; }
 fi
 
 # --- The core, its tests and the page ----------------------------------

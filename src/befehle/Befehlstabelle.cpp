@@ -14,11 +14,17 @@ bool RueckgaengigAusfuehren(TDokument& d) {
 bool RueckgaengigMoeglich(const TDokument& d) {
     return d.Rueckgaengig().Moeglich();
 }
+std::string RueckgaengigCaption(const TDokument& d) {
+    return d.Rueckgaengig().Caption();
+}
 bool WiederholenAusfuehren(TDokument& d) {
     return d.Wiederholen();
 }
 bool WiederholenMoeglich(const TDokument& d) {
     return d.Rueckgaengig().WiederholenMoeglich();
+}
+std::string WiederholenCaption(const TDokument& d) {
+    return d.Rueckgaengig().WiederholenCaption();
 }
 bool LoeschenAusfuehren(TDokument& d) {
     return d.MarkierteLoeschen();
@@ -58,8 +64,8 @@ const TBefehlszeile Tabelle[] = {
     {.Art = TZeilenart::Trenner, .Menue = "Datei"},
     {.Name = "Beenden", .Menue = "Datei", .Titel = "&Beenden", .Hilfe = 150, .Hilfeseite = "datei.html#beenden", .Taste = "Alt+F4", .Ui = TUiBefehl::Beenden},
     {.Art = TZeilenart::Menue, .Name = "Bearbeiten", .Menue = "", .Titel = "&Bearbeiten", .Hilfe = 200, .Hilfeseite = "bearbeiten.html", .Zustand = &TMenuZustand::Bearbeiten, .Ui = TUiBefehl::Bearbeiten},
-    {.Name = "Rueckgaengig", .Menue = "Bearbeiten", .Titel = "&Rückgängig", .Hilfe = 210, .Hilfeseite = "bearbeiten.html#rueckgaengig", .Taste = "Ctrl+R", .Zweittaste = "Ctrl+Z", .Ausfuehren = RueckgaengigAusfuehren, .Moeglich = RueckgaengigMoeglich},
-    {.Name = "Wiederholen", .Menue = "Bearbeiten", .Titel = "&Wiederholen", .Hilfe = 215, .Hilfeseite = "bearbeiten.html#wiederholen", .Taste = "Ctrl+Y", .Zweittaste = "Ctrl+Shift+Z", .Ausfuehren = WiederholenAusfuehren, .Moeglich = WiederholenMoeglich},
+    {.Name = "Rueckgaengig", .Menue = "Bearbeiten", .Titel = "&Rückgängig", .Hilfe = 210, .Hilfeseite = "bearbeiten.html#rueckgaengig", .Taste = "Ctrl+R", .Zweittaste = "Ctrl+Z", .Ausfuehren = RueckgaengigAusfuehren, .Moeglich = RueckgaengigMoeglich, .Verlauf = RueckgaengigCaption},
+    {.Name = "Wiederholen", .Menue = "Bearbeiten", .Titel = "&Wiederholen", .Hilfe = 215, .Hilfeseite = "bearbeiten.html#wiederholen", .Taste = "Ctrl+Y", .Zweittaste = "Ctrl+Shift+Z", .Ausfuehren = WiederholenAusfuehren, .Moeglich = WiederholenMoeglich, .Verlauf = WiederholenCaption},
     {.Art = TZeilenart::Trenner, .Menue = "Bearbeiten"},
     {.Name = "Kopieren", .Menue = "Bearbeiten", .Titel = "&Kopieren (Grafik)...", .Hilfe = 220, .Hilfeseite = "bearbeiten.html#kopieren", .Taste = "Ctrl+C", .Zustand = &TMenuZustand::Kopieren, .Ui = TUiBefehl::Kopieren},
     {.Name = "Loeschen", .Menue = "Bearbeiten", .Titel = "&Löschen (markierte Objekte)", .Hilfe = 230, .Hilfeseite = "bearbeiten.html#loeschen", .Taste = "Del", .Zustand = &TMenuZustand::Loeschen, .Ausfuehren = LoeschenAusfuehren, .Moeglich = LoeschenMoeglich, .ListenPopup = {"LiPUElementeloeschen", "&Markierte Objekte löschen"}},
@@ -188,6 +194,29 @@ std::optional<TAngebotsanzeige> Angebotsanzeige(const TBefehlszeile& z, const TA
     const TAngebot& x = a[*z.Angebot];
     return TAngebotsanzeige{
         x.ListenPopup.empty() ? std::string(z.ListenPopup.Titel) : x.ListenPopup, {}, x.aktiv};
+}
+
+std::optional<TAngebotsanzeige> Verlaufsanzeige(const TBefehlszeile& z, const TDokument* aktiv) {
+    if (!z.Verlauf) return {};
+    if (!aktiv) return TAngebotsanzeige{{}, false, {}};
+    return TAngebotsanzeige{z.Verlauf(*aktiv), z.Moeglich && z.Moeglich(*aktiv), {}};
+}
+
+TMenuepunkt Hauptmenuepunkt(const TBefehlszeile& z, const TMenuZustand& zustand,
+                            const TAngebote& angebote, const TDokument* aktiv) {
+    TMenuepunkt p{z.Titel};
+    if (z.Zustand) p.Aktiv = zustand.*z.Zustand;
+    // The separator above the apply items stands while one of them does.
+    if (z.Art == TZeilenart::Trenner && std::string_view(z.Name) == "AbbildenStrich")
+        p.Sichtbar = angebote.AbbildungsTrenner;
+    for (const auto& anzeige :
+         {Angebotsanzeige(z, angebote, TAngebotsort::Hauptmenue), Verlaufsanzeige(z, aktiv)}) {
+        if (!anzeige) continue;
+        if (!anzeige->Text.empty()) p.Text = anzeige->Text;
+        if (anzeige->Aktiv) p.Aktiv = *anzeige->Aktiv;
+        if (anzeige->Sichtbar) p.Sichtbar = *anzeige->Sichtbar;
+    }
+    return p;
 }
 
 bool Ausfuehrbar(const TDokument& d, const TBefehlszeile& z) {

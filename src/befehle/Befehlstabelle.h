@@ -149,6 +149,10 @@ struct TBefehlszeile {
     bool (*Ausfuehren)(TDokument&) = nullptr;
     // For a core command without an offer: whether it can run now.
     bool (*Moeglich)(const TDokument&) = nullptr;
+    // The caption the active document's history gives the item, with the
+    // step it takes back or again ("Rückgängig: Löschen"); Moeglich enables
+    // it. Null: the row's caption and the offers.
+    std::string (*Verlauf)(const TDokument&) = nullptr;
     // Without a core function: what the user interface runs. On a menu: runs
     // before it opens.
     TUiBefehl Ui = TUiBefehl::Keiner;
@@ -191,6 +195,24 @@ struct TAngebotsanzeige {
 // leave alone.
 std::optional<TAngebotsanzeige> Angebotsanzeige(const TBefehlszeile& zeile, const TAngebote& a,
                                                 TAngebotsort ort);
+
+// What the active document's history makes of an undo or redo item: its
+// caption and whether it is enabled; without a document it is disabled and
+// keeps its caption. Empty for the other rows.
+std::optional<TAngebotsanzeige> Verlaufsanzeige(const TBefehlszeile& zeile, const TDokument* aktiv);
+
+// The whole of what the main menu shows for one row at one moment: the rules
+// of the open windows (zustand), the offers of the marks (angebote; an empty
+// TAngebote where no document is open) and the history of the active
+// document (null: none), as the main window applies them. A shell that
+// builds a menu each time it opens asks this for every row.
+struct TMenuepunkt {
+    std::string Text; // caption, with its '&'
+    bool Aktiv = true;
+    bool Sichtbar = true;
+};
+TMenuepunkt Hauptmenuepunkt(const TBefehlszeile& zeile, const TMenuZustand& zustand,
+                            const TAngebote& angebote, const TDokument* aktiv);
 
 // Whether a core command can run on the document now: offered for the
 // marked elements, its mapping defined, or possible. Rows without a core

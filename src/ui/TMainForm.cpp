@@ -274,12 +274,10 @@ void TMainForm::WendeMenuZustandAn(const TMenuZustand& z) {
 void TMainForm::UpdateMenuItems() {
     WendeMenuZustandAn(BerechneMenuZustand(Fensterzustand()));
     TDokument* aktiv = AktivesDokument();
-    // The undo command belongs to the document whose window is active.
-    if (aktiv)
-        ZeigeRueckgaengig(aktiv->Rueckgaengig().Caption(), aktiv->Rueckgaengig().Moeglich());
-    else
-        Aktion(QStringLiteral("Rueckgaengig"))->setEnabled(false);
-    ZeigeWiederholen(aktiv);
+    // Undo and redo belong to the document whose window is active.
+    for (const TBefehlszeile& z : Befehlstabelle())
+        if (const auto anzeige = Verlaufsanzeige(z, aktiv))
+            ZeigeAngebot(Aktion(Text(z.Name)), *anzeige);
     Aktion(QStringLiteral("Heftansicht"))->setChecked(aktiv && Heftansicht(*aktiv));
     tGrafChildForm* fenster = AktivesFenster();
     Aktion(QStringLiteral("Schrittweise"))->setChecked(fenster && fenster->Schrittweise());
@@ -307,16 +305,6 @@ void TMainForm::ZeigeRueckgaengig(const std::string& caption, bool moeglich) {
     QAction* a = Aktion(QStringLiteral("Rueckgaengig"));
     a->setText(Text(caption));
     a->setEnabled(moeglich);
-}
-
-void TMainForm::ZeigeWiederholen(const TDokument* aktiv) {
-    QAction* a = Aktion(QStringLiteral("Wiederholen"));
-    if (!aktiv) {
-        a->setEnabled(false);
-        return;
-    }
-    a->setText(Text(aktiv->Rueckgaengig().WiederholenCaption()));
-    a->setEnabled(aktiv->Rueckgaengig().WiederholenMoeglich());
 }
 
 void TMainForm::AngeboteAktualisieren() {

@@ -63,8 +63,6 @@ public:
     void WendeAngeboteAn(const TAngebote& a);
     // "&Rückgängig": caption and whether there is something to undo.
     void ZeigeRueckgaengig(const std::string& caption, bool moeglich);
-    // "Wiederholen: ..." of the active document; disabled without one.
-    void ZeigeWiederholen(const TDokument* aktiv);
 
     // Runs the command of a row of the command table: the core's function on
     // the active document, or the user interface's own handler. The core

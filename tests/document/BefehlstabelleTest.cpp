@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
 using namespace kalvorin;
@@ -143,4 +145,79 @@ TEST(Befehlstabelle, CoreCommandsRunOnlyWhenOfferedOrPossible) {
     EXPECT_EQ(d.Liste().Anzahl(), 3);
     ASSERT_TRUE(BefehlMitName("Pspiegeln")->Abbildung);
     EXPECT_FALSE(Ausfuehrbar(d, *BefehlMitName("Pspiegeln"))) << "no reflection centre yet";
+}
+
+// What a shell's main menu shows for a row, from the windows, the marks and
+// the history; the browser builds its whole menu from it.
+TEST(Befehlstabelle, MainMenuItemsFollowWindowsOffersAndHistory) {
+    struct TSoll {
+        const char* Name;
+        const char* Text;
+        bool Aktiv;
+        bool Sichtbar;
+    };
+    const auto pruefen = [](const char* lage, const TMenuZustand& m, const TAngebote& a,
+                            const TDokument* d, std::initializer_list<TSoll> soll) {
+        for (const TSoll& s : soll) {
+            const TBefehlszeile* z = nullptr;
+            for (const TBefehlszeile& zeile : Befehlstabelle())
+                if (std::string_view(zeile.Name) == s.Name) z = &zeile;
+            ASSERT_NE(z, nullptr) << s.Name;
+            const TMenuepunkt p = Hauptmenuepunkt(*z, m, a, d);
+            EXPECT_EQ(p.Text, s.Text) << lage << ": " << s.Name;
+            EXPECT_EQ(p.Aktiv, s.Aktiv) << lage << ": " << s.Name;
+            EXPECT_EQ(p.Sichtbar, s.Sichtbar) << lage << ": " << s.Name;
+        }
+    };
+
+    // No window: only what needs none.
+    pruefen("no document", BerechneMenuZustand({}), TAngebote{}, nullptr,
+            {{"Oeffnen", "Ö&ffnen...", true, true},
+             {"Speichern", "&Speichern", false, true},
+             {"Bearbeiten", "&Bearbeiten", false, true},
+             {"Rueckgaengig", "&Rückgängig", false, true},
+             {"Wiederholen", "&Wiederholen", false, true},
+             {"ErzGerade", "&Gerade", false, true},
+             {"Schneiden", "&Schneiden", false, true},
+             {"Pspiegeln", "P&unktspiegelung an ", false, false},
+             {"AbbildenStrich", "", true, false},
+             {"Zoomout", "Darstellungsbereich ver&größern", false, true}});
+
+    TDokument d;
+    d.Aendern([](TListe& l) {
+        for (const char* n : {"A", "B"}) {
+            auto* p = l.Neu<TfrPunkt>();
+            p->Name = n;
+            p->Koordinaten = {n[0] == 'A' ? 0.0L : 1.0L, 0, 0};
+            p->markiert = true;
+        }
+        l[1]->SetzeRolle(TRolle::IstSpiegelzentrum, true);
+        return true;
+    });
+    const auto fenster = [&d] {
+        return BerechneMenuZustand({1, true, "Unbenannt1", EtwasMarkiert(d.Liste())});
+    };
+    const std::string rueck = d.Rueckgaengig().Caption();
+    ASSERT_NE(rueck, "Rückgängig") << "the points are a step";
+    pruefen("two points marked", fenster(), BerechneAngebote(d.Liste()), &d,
+            {{"Speichern", "&Speichern", true, true},
+             {"Loeschen", "&Löschen (markierte Objekte)", true, true},
+             {"Rueckgaengig", rueck.c_str(), true, true},
+             {"Wiederholen", "Wiederholen", false, true},
+             {"ErzGerade", "&Gerade", true, true},
+             {"Schneiden", "&Schneiden", false, true},
+             {"Pspiegeln", "P&unktspiegelung an A", true, true},
+             {"Gspiegeln", "&Geradenspiegelung an ", false, false},
+             {"AbbildenStrich", "", true, true}});
+
+    ASSERT_TRUE(d.RueckgaengigMachen());
+    const std::string wieder = d.Rueckgaengig().WiederholenCaption();
+    ASSERT_NE(wieder, "Wiederholen");
+    pruefen("undone", fenster(), BerechneAngebote(d.Liste()), &d,
+            {{"Rueckgaengig", "Rückgängig", false, true},
+             {"Wiederholen", wieder.c_str(), true, true},
+             {"Loeschen", "&Löschen (markierte Objekte)", false, true},
+             {"ErzGerade", "&Gerade", false, true},
+             {"Pspiegeln", "P&unktspiegelung an ", false, false},
+             {"AbbildenStrich", "", true, false}});
 }
