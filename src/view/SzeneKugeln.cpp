@@ -14,6 +14,10 @@ namespace kalvorin {
 namespace {
 
 constexpr Real ZweiPi = 2 * Pi;
+// A sphere's circles lie one after the other on its parameter with a gap
+// between them, so that the end of one circle (its angle 2 pi) is not the
+// start of the next and every parameter names one circle.
+constexpr Real Kreisabstand = 2 * ZweiPi;
 constexpr Real Wurzel3 = 1.7320508075688772935L;
 
 // Two radius vectors of length r at right angles across the direction n.
@@ -93,9 +97,9 @@ bool tGSzene::VonKugelVerdeckt(TTripel p, int ausser) const {
 
 TTripel tGSzene::Kurvenpunkt(const TSzenenObjekt& o, Real t) const {
     const int kreise = Kreiszahl(o);
-    int c = static_cast<int>(std::floor(t / ZweiPi));
+    int c = static_cast<int>(std::floor(t / Kreisabstand));
     c = c < 0 ? 0 : (c >= kreise ? kreise - 1 : c);
-    const Real a = t - c * ZweiPi;
+    const Real a = t - c * Kreisabstand;
     const Real ca = std::cos(a), sa = std::sin(a);
     TTripel u = o.U, v = o.V;
     if (o.Art == TObjektArt::Kugel && c == 1) { // the equator
@@ -127,14 +131,14 @@ int tGSzene::RundesObjekt(TObjektArt art, TTripel mitte, Real radius, TTripel no
     o.D = radius;
     o.N = normale;
     o.Unten = 0;
-    o.Oben = kreise * ZweiPi;
+    o.Oben = (kreise - 1) * Kreisabstand + ZweiPi;
     Radiusvektoren(art == TObjektArt::Kugel ? ZumBetrachter() : normale, radius, o.U, o.V);
     o.Beschriftungspunkt = Kurvenpunkt(o, Pi / 4);
     for (int c = 0; c < kreise; ++c)
         for (int i = 0; i < Bogenstuecke; ++i) {
             TStueck& s = stuecke_[NeuesStueck(nr, TStueckArt::Linie) - 1];
-            s.Unten = c * ZweiPi + i * ZweiPi / Bogenstuecke;
-            s.Oben = c * ZweiPi + (i + 1) * ZweiPi / Bogenstuecke;
+            s.Unten = c * Kreisabstand + i * ZweiPi / Bogenstuecke;
+            s.Oben = c * Kreisabstand + (i + 1) * ZweiPi / Bogenstuecke;
             BogenStueckSetzen(s, o);
         }
     ++stand_;

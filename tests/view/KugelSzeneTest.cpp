@@ -73,6 +73,26 @@ TEST_P(KugelUmriss, EnclosesEveryPointOfTheSphere) {
     }
 }
 
+// Each of the twelve pieces of a circle on the sphere spans a twelfth of
+// that circle: the last piece of the outline once ended on the equator, a
+// chord across the sphere in the textbook view.
+TEST_P(KugelUmriss, EachPieceSpansATwelfthOfItsCircle) {
+    const TLage& f = GetParam();
+    TTestSzene t(10);
+    if (f.Winkel != 0) t.szene.MatrixAnwenden(Drehmatrix(NullTripel, f.Achse, f.Winkel));
+    const Real r = 4;
+    const int nr = t.szene.KugelHinzufuegen({1, 2, 3}, r);
+    ASSERT_EQ(nr, 1);
+    t.Fertig();
+    const Real sehne = 2 * r * std::sin(Pi / Bogenstuecke);
+    for (int k : t.Stuecke(nr)) {
+        const TStueck& st = t.szene.Stueck(k);
+        EXPECT_NEAR(static_cast<double>(Betrag(TripelDifferenz(st.Ecken[1], st.Ecken[0]))),
+                    static_cast<double>(sehne), 1e-9)
+            << "piece " << k << " from " << static_cast<double>(st.Unten);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Lagen, KugelUmriss,
                          ::testing::Values(TLage{"Ungedreht", {0, 0, 1}, 0},
                                            TLage{"UmZ", {0, 0, 1}, 0.7L},
