@@ -6,6 +6,7 @@
 #include "model/Meldungen.h"
 #include "storage/Cp1252.h"
 
+#include "Dateitext.h"
 #include "EinstellungenSichern.h"
 #include "TestOrdner.h"
 
@@ -17,18 +18,7 @@ using namespace kalvorin;
 
 namespace {
 
-// The lines joined with CR LF, in Windows-1252; "\n" inside a line starts a
-// new one, so a section can be written as one string.
-std::string Datei(std::initializer_list<std::string> teile) {
-    std::string t;
-    for (const std::string& teil : teile) {
-        std::size_t a = 0;
-        for (std::size_t e; (e = teil.find('\n', a)) != std::string::npos; a = e + 1)
-            t += teil.substr(a, e - a) + "\r\n";
-        t += teil.substr(a) + "\r\n";
-    }
-    return Utf8ZuCp1252(t);
-}
+using test::Datei;
 
 std::string Punkt(const std::string& sektion, const std::string& koord = "0|0|0") {
     return "[" + sektion + "]\nElementart=0|DfrPunkt\nKoord=" + koord;

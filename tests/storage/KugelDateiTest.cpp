@@ -6,6 +6,7 @@
 #include "model/Meldungen.h"
 #include "storage/Cp1252.h"
 
+#include "Dateitext.h"
 #include "EinstellungenSichern.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +15,7 @@ using namespace kalvorin;
 
 namespace {
 
-std::string Zeilen(std::initializer_list<std::string> teile) {
-    std::string t;
-    for (const std::string& teil : teile) {
-        std::size_t a = 0;
-        for (std::size_t e; (e = teil.find('\n', a)) != std::string::npos; a = e + 1)
-            t += teil.substr(a, e - a) + "\r\n";
-        t += teil.substr(a) + "\r\n";
-    }
-    return Utf8ZuCp1252(t);
-}
+using test::Datei;
 
 const std::string Punkte = "[M]\nElementart=0|DfrPunkt\nKoord=1|2|3\nPunktform=0\n"
                            "[P]\nElementart=0|DfrPunkt\nKoord=1|2|10\nPunktform=0\n"
@@ -50,7 +42,7 @@ TEST_P(KugelDatei, ReadsItsDefinitionAndWritesTheSameBytes) {
     test::TEinstellungenSichern sichern;
     TMeldungsProtokoll protokoll;
     const std::string kopf = *DokumentInhalt(TListe(), TKoordinatensystem());
-    const std::string datei = kopf + Zeilen({Punkte, f.Abschnitt});
+    const std::string datei = kopf + Datei({Punkte, f.Abschnitt});
     TListe liste;
     TKoordinatensystem ks;
     TRollenMenge rollen = 0;
@@ -136,7 +128,7 @@ TEST_P(KugelUnlesbar, IsDroppedWithItsReason) {
     TListe liste;
     TKoordinatensystem ks;
     TRollenMenge rollen = 0;
-    const std::string datei = Zeilen({Punkte, f.Abschnitt, "[Q]\nElementart=0|DfrPunkt"});
+    const std::string datei = Datei({Punkte, f.Abschnitt, "[Q]\nElementart=0|DfrPunkt"});
     ASSERT_TRUE(DokumentAusInhaltLesen(datei, "k.kvr", liste, ks, rollen, false));
     ASSERT_EQ(liste.Anzahl(), 4);
     EXPECT_EQ(liste[4]->Name, "Q");
