@@ -1,5 +1,7 @@
 #include "model/Konstruktionsarten.h"
 
+#include "model/Elementarten.h"
+
 namespace kalvorin {
 
 namespace {
@@ -219,6 +221,21 @@ const TKonstruktionsangaben* Konstruktionsangaben(int code) {
     return code >= 0 && code < AnzahlEntstehungsarten
                ? &Konstruktionsarten[static_cast<std::size_t>(code)]
                : nullptr;
+}
+
+bool FuerFruehereFrei(const TDreiDBasisElement& e) {
+    const TEntstehung& en = e.Entstehung;
+    if (en.Art == TEntstehungsart::keine) return false;
+    if (Konstruktionsangaben(en.Art).UnbekanntFrueher) return true;
+    const auto unbekannt = [](const TDreiDBasisElement* q) {
+        const TArtangaben* a = q ? Artangaben(q->ArtNummer()) : nullptr;
+        return a && a->UnbekanntFrueher;
+    };
+    if (unbekannt(&e)) return false; // earlier versions skip the element itself
+    if (unbekannt(en.Originalelement)) return true;
+    for (const TEntstehungsElement& q : en.Elemente)
+        if (unbekannt(q.Element)) return true;
+    return false;
 }
 
 } // namespace kalvorin
