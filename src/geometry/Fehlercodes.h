@@ -45,5 +45,8 @@ inline constexpr int FehlerGeradenParallel = 32;        // common perpendicular 
 inline constexpr int FehlerUnbekannteKonstruktion = 34; // code without a construction
 inline constexpr int FehlerListeVoll = 35;              // no room for the new elements
 inline constexpr int FehlerArtGeaendert = 36;           // a recomputed result changed its kind
+inline constexpr int FehlerKugelVerfehlt = 46;          // a sphere and the other meet nowhere
+inline constexpr int FehlerKugelBeruehrtNicht = 47;     // a sphere and the other do not touch
+inline constexpr int FehlerPunktNichtAufKugel = 48;     // a tangent plane at a point beside it
 
 } // namespace kalvorin

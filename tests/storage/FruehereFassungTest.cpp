@@ -32,9 +32,9 @@ void Ableiten(TDreiDBasisElement& e, TEntstehungsart code, TDreiDBasisElement* a
     e.Entstehung.Elemente[2].Zahl = zahl;
 }
 
-// M, g, E, the sphere K and its circle k; S1 and S2 where g meets K, T the
-// plane through S1 derived by a code earlier versions do not know (where
-// there is one), Q the midpoint of S1 and M, and a free point Z last.
+// M, g, E, the sphere K and its circle k; S1 and S2 where g meets K, Q the
+// midpoint of S1 and M, T the tangent plane at S1 (a code earlier versions
+// do not know), and a free point Z last.
 struct TKugeldokument {
     TListe Liste;
     TKugeldokument() {
@@ -51,6 +51,8 @@ struct TKugeldokument {
         Ableiten(*s2, TEntstehungsart::Schnitt, k, g);
         auto* q = b.P("Q", {-1.5L, 2, 4.75L});
         Ableiten(*q, TEntstehungsart::Mittelpunkt, s1, m);
+        auto* t = b.ENOR("T", {-5, 0, 3.5L}, 0.25L);
+        Ableiten(*t, TEntstehungsart::Tangentialebene, k, s1);
         b.P("Z", {0, 0, 0});
     }
 };
@@ -99,6 +101,10 @@ TEST_P(FruehereFassung, LosesOnlyTheSpheresAndCirclesAndReadsTheirDependentsFree
     EXPECT_EQ(Namen(gelesen), erwartet);
     // The points of the sphere are free at their numbers; what builds on
     // them keeps its derivation.
+    const TDreiDBasisElement* t = Element(gelesen, "T");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->Entstehung.Art, TEntstehungsart::keine);
+    EXPECT_EQ(Als<TEbene>(*t).Normale, (TTripel{-5, 0, 3.5L}));
     for (const char* name : {"S1", "S2"}) {
         const TDreiDBasisElement* p = Element(gelesen, name);
         ASSERT_NE(p, nullptr) << name;
@@ -136,7 +142,7 @@ TEST(FruehereFassung, ThisVersionPrefersTheTrueDerivation) {
     ASSERT_TRUE(DokumentAusInhaltLesen(*inhalt, "k.kvr", liste, ks, rollen, false, &ganz));
     EXPECT_TRUE(ganz);
     EXPECT_TRUE(protokoll.Eintraege.empty());
-    for (const char* name : {"k", "S1", "S2", "Q"}) {
+    for (const char* name : {"k", "S1", "S2", "Q", "T"}) {
         const TDreiDBasisElement* e = Element(liste, name);
         ASSERT_NE(e, nullptr) << name;
         EXPECT_EQ(e->Entstehung.Art, Element(d.Liste, name)->Entstehung.Art) << name;
@@ -212,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(Elemente, FuerFruehere,
                                            TFreiFall{"Kreis", 5, false},
                                            TFreiFall{"SchnittpunktGeradeKugel", 6, true},
                                            TFreiFall{"SchnittpunktKugelGerade", 7, true},
-                                           TFreiFall{"MittelpunktDavon", 8, false}),
+                                           TFreiFall{"MittelpunktDavon", 8, false},
+                                           TFreiFall{"Tangentialebene", 9, true}),
                          [](const auto& info) { return std::string(info.param.Fall); });
 
 } // namespace
