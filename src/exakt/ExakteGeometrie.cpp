@@ -493,6 +493,16 @@ std::optional<TQGeometrie> TExakteAuswertung::Abbild(const TDreiDBasisElement& e
         g.Richtung2 = {};
         return g;
     }
+    case A::DKugel:
+    case A::DKreis: {
+        // Reflections keep the radius, a dilation multiplies it by |k|; the
+        // circle's normal is a direction like any other.
+        if (e.Art != x->Art || code == E::O_Projektion || code == E::P_Projektion) return {};
+        TQGeometrie g =
+            Geo(punkt(og->Punkt), x->Art == A::DKreis ? linear(og->Richtung1) : TQTripel{});
+        g.Radiusquadrat = og->Radiusquadrat * faktor * faktor;
+        return g;
+    }
     default:
         return {};
     }

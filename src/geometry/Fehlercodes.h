@@ -37,6 +37,7 @@ inline constexpr int FehlerKreisNormaleNull = 45;           // circle: zero norm
 inline constexpr int FehlerAbbildungNullvektor = 14; // projection vector or vector image is zero
 inline constexpr int FehlerAbbildungBildGleich = 3;  // the image coincides with its original
 inline constexpr int FehlerProjektionParallel = 33;  // projection vector parallel to the plane
+inline constexpr int FehlerNichtAbbildbar = 49;      // a sphere or circle under a projection
 
 // Constructions
 inline constexpr int FehlerGeradeParallelEbene = 30;    // a line does not meet a plane

@@ -362,6 +362,13 @@ bool WerteEintragen(TDreiDBasisElement& element, const TGeometrie& g) {
         element.Festlegung = TEbene::EPAR;
         break;
     }
+    case TElementart::DKugel: {
+        auto& kugel = static_cast<TKugel&>(element);
+        kugel.Zentrum = g.Punkt;
+        kugel.Radius = g.Radius;
+        element.Festlegung = TKugel::MR;
+        break;
+    }
     case TElementart::DKreis: {
         auto& kreis = static_cast<TKreis&>(element);
         kreis.Zentrum = g.Punkt;

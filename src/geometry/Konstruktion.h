@@ -42,7 +42,8 @@ bool IstKonstruktion(int code);
 int GeradeTrifftEbene(TTripel a, TTripel u, TTripel v, TTripel b, TTripel d, TTripel& punkt);
 
 // Stores a computed geometry as the element's own numbers: a point in mode
-// "Koord", a vector in "V", a line in "GPAR", a plane in "EPAR" (one given
+// "Koord", a vector in "V", a line in "GPAR", a sphere in "MR", a circle in
+// "MNR", a plane in "EPAR" (one given
 // by its point and its normal in Richtung1, Richtung2 zero, in "ENOR"); the
 // references of the former mode are dropped. False (and nothing changed)
 // for the kinds that have no numbers of their own.

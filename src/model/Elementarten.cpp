@@ -44,10 +44,10 @@ const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
     {A::DWinkel, "DWinkel", "Winkel", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
     {A::DPllgr, "DPllgr", "Parallelogramm", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
     {A::DSpat, "DSpat", "Spat", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
-    {A::DKugel, "DKugel", "Kugel", "K", &S::DickgeradenDicke, true, &Neu<TKugel>, 0, 7, false,
-     true},
+    {A::DKugel, "DKugel", "Kugel", "K", &S::DickgeradenDicke, true, &Neu<TKugel>, EbenenBilder, 7,
+     false, true},
     {A::DKreis, "DKreis", "Kreis", "k", &S::DickgeradenDicke, true, &Neu<TKreis>,
-     Entstehungen({E::Schnitt}), 8, false, true},
+     EbenenBilder | Entstehungen({E::Schnitt}), 8, false, true},
 }};
 
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {
