@@ -330,10 +330,12 @@ void KugelGeradeSchneiden(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElemen
     w.Satz("Eingesetzt in die Geradengleichung:");
     const std::string erster = w.Frei("S1"), zweiter = w.Frei("S2");
     if (wd->Rational()) {
-        for (const auto& [name, t] : {std::pair{erster, t0 - f}, std::pair{zweiter, t0 + f}})
-            w.Formel([&, name, t](Stil s) {
-                return PunktText(name, Summe(gg->Punkt, Mal(gg->Richtung1, t)), s);
-            });
+        const TRational t1 = t0 - f, t2 = t0 + f;
+        w.Formel(
+            [&](Stil s) { return PunktText(erster, Summe(gg->Punkt, Mal(gg->Richtung1, t1)), s); });
+        w.Formel([&](Stil s) {
+            return PunktText(zweiter, Summe(gg->Punkt, Mal(gg->Richtung1, t2)), s);
+        });
         return;
     }
     w.Formel(
