@@ -101,6 +101,22 @@ inline std::vector<std::pair<std::string, std::string>> Saatfolgen() {
         neu(punkt ? "abitur_punkt" : "abitur", f);
     }
 
+    // A sphere K: M(1|2|3), r = 7 (13) cut by the line g (14, 15) and the
+    // plane E (16), its tangent plane at the first point (17) and the point
+    // of contact with it (18), K and the circle reflected in A (19, 20).
+    {
+        TFolge f = Abiturszene();
+        f.Dialog("Kugel", "K").Byte(0).Text("1").Text("2").Text("3").Text("7");
+        f.Markiere({7, 13}).Befehl("Schneiden");
+        f.Markiere({9, 13}).Befehl("Schneiden");
+        f.Markiere({13, 14}).Befehl("Tangentialebene");
+        f.Markiere({13, 17}).Befehl("Schneiden");
+        f.Markiere({1}).Befehl("Spiegelung");
+        f.Markiere({13, 16}).Befehl("Pspiegeln");
+        f.Op("SpeichernLaden");
+        neu("kugel", f);
+    }
+
     // Every core command under marks that make sense for it.
     const std::vector<std::vector<int>> markierungen = {
         {1},       {1, 2}, {1, 2, 3}, {1, 2, 3, 4}, {5},    {5, 6}, {5, 6, 5}, {1, 5},

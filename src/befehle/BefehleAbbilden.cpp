@@ -146,7 +146,8 @@ bool Abbilden(TDokument& d, TAbbildungsBefehl befehl) {
                 if (!x.markiert) continue;
                 x.markiert = false;
                 const TAbbildErgebnis r = AbbildErzeugen(l, x, abbildung);
-                if (r.Fehler == FehlerAbbildungNullvektor || r.Fehler == FehlerProjektionParallel) {
+                if (r.Fehler == FehlerAbbildungNullvektor || r.Fehler == FehlerProjektionParallel ||
+                    r.Fehler == FehlerNichtAbbildbar) {
                     Meldungen().Meldung(AbbildenMeldung(x.Name), TMeldungsart::Warnung);
                 } else if (r.Fehler == FehlerListeVoll && !vollGemeldet) {
                     Meldungen().Meldung(std::string(ListeVollMeldung), TMeldungsart::Warnung);

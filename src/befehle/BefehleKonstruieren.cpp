@@ -29,12 +29,15 @@ std::string MitArt(const TDreiDBasisElement& e) {
     return "die " + Artwort(e.Art) + " " + e.Name;
 }
 
-// A sphere that touches a plane or a sphere: the point of contact, a free
-// point (it does not follow its sources); one that misses: the message.
-bool KugelBeruehrung(TDokument& d, const TSchnittErgebnis& s, const TDreiDBasisElement& a,
-                     const TDreiDBasisElement& b) {
+// A sphere that touches a line, a plane or a sphere: the point of contact,
+// which follows its sources while they touch; one that misses: the message.
+bool KugelBeruehrung(TDokument& d, const TSchnittErgebnis& s, TDreiDBasisElement& a,
+                     TDreiDBasisElement& b) {
     if (s.Code == SchnittKugelKeiner) {
-        std::string t = MitArt(a) + " und " + MitArt(b) + " haben keinen gemeinsamen Punkt";
+        // A line is named before the sphere it misses.
+        const bool geradeZuerst = b.Art == TElementart::DGerade;
+        std::string t = MitArt(geradeZuerst ? b : a) + " und " + MitArt(geradeZuerst ? a : b) +
+                        " haben keinen gemeinsamen Punkt";
         t[0] = 'D';
         Meldungen().Meldung(t, TMeldungsart::Information);
         return false;
@@ -43,16 +46,42 @@ bool KugelBeruehrung(TDokument& d, const TSchnittErgebnis& s, const TDreiDBasisE
         TDreiDBasisElement* p = befehle::NeuMitName(liste, TElementart::DfrPunkt);
         if (!p) return false;
         WerteEintragen(*p, {s.Punkt, {}, {}});
+        p->Entstehung.Art = TEntstehungsart::Beruehrpunkt;
+        p->Entstehung.Elemente[0].Element = &a;
+        p->Entstehung.Elemente[1].Element = &b;
         const TDreiDBasisElement& kugel = a.Art == TElementart::DKugel ? a : b;
         const TDreiDBasisElement& andere = &kugel == &a ? b : a;
         if (andere.Art == TElementart::DEbene)
             Meldungen().Meldung(andere.Name + " ist Tangentialebene an " + kugel.Name +
                                     " im Punkt " + p->Name,
                                 TMeldungsart::Information);
+        else if (andere.Art == TElementart::DGerade)
+            Meldungen().Meldung("Die Gerade " + andere.Name + " berührt die Kugel " + kugel.Name +
+                                    " im Punkt " + p->Name,
+                                TMeldungsart::Information);
         else
             Meldungen().Meldung("Die Kugeln " + a.Name + " und " + b.Name +
                                     " berühren sich im Punkt " + p->Name,
                                 TMeldungsart::Information);
+        return true;
+    });
+}
+
+// A line through a sphere: both points, each with its number (first and
+// second by the increasing parameter of the line), so that each stays
+// that point when the sources move.
+bool ZweiSchnittpunkte(TDokument& d, const TSchnittErgebnis& s, TDreiDBasisElement& a,
+                       TDreiDBasisElement& b) {
+    return d.Aendern([&](TListe& liste) {
+        for (int nummer = 1; nummer <= 2; ++nummer) {
+            TDreiDBasisElement* p = befehle::NeuMitName(liste, TElementart::DfrPunkt);
+            if (!p) return nummer > 1;
+            WerteEintragen(*p, {nummer == 1 ? s.Punkt : s.Punkt2, {}, {}});
+            p->Entstehung.Art = TEntstehungsart::KugelSchnittpunkt;
+            p->Entstehung.Elemente[0].Element = &a;
+            p->Entstehung.Elemente[1].Element = &b;
+            p->Entstehung.Elemente[2].Zahl = nummer;
+        }
         return true;
     });
 }
@@ -75,6 +104,7 @@ bool Schneiden(TDokument& d) {
     const TSchnittErgebnis s = Intersect(*erstes, *zweites);
     if (s.Code == SchnittBeruehrt || s.Code == SchnittKugelKeiner)
         return KugelBeruehrung(d, s, *erstes, *zweites);
+    if (s.Code == SchnittZweiPunkte) return ZweiSchnittpunkte(d, s, *erstes, *zweites);
     return d.Aendern([&](TListe& liste) {
         if (s.Code != SchnittGefunden) {
             Meldungen().Meldung(SchnittMeldung(s.Code, erstes->Name, zweites->Name),
@@ -122,21 +152,17 @@ bool Tangentialebene(TDokument& d) {
     if (KugelAuswerten(*k[0], m, r) != KeinFehler || PunktAuswerten(*p[0], q) != KeinFehler)
         return false;
     // The normal runs from the centre to the point of contact.
-    const TTripel n = Verbindungsvektor(m, q);
-    if (std::fabs(Betrag(n) - r) > Toleranz * std::max<Real>(1, r)) {
+    if (!PunktAufKugel(Verbindungsvektor(m, q), r)) {
         Meldungen().Meldung("Der Punkt " + p[0]->Name + " liegt nicht auf der Kugel " + k[0]->Name +
                                 ",\r\neine Tangentialebene in " + p[0]->Name + " gibt es nicht!",
                             TMeldungsart::Warnung);
         return false;
     }
+    // It follows the sphere and the point while the point stays on it.
     return d.Aendern([&](TListe& liste) {
-        TDreiDBasisElement* e = befehle::NeuMitName(liste, TElementart::DEbene);
-        if (!e) return false;
-        auto& ebene = Als<TEbene>(*e);
-        ebene.Festlegung = TEbene::ENOR;
-        ebene.Normale = n;
-        ebene.d = -Skalarprodukt(n, q);
-        return true;
+        int fehler = KeinFehler;
+        return Konstruieren(liste, TEntstehungsart::Tangentialebene, {k[0], p[0], nullptr},
+                            fehler) != nullptr;
     });
 }
 

@@ -1,5 +1,6 @@
 #include "eingabe/KugelEingabe.h"
 
+#include "exakt/Gleichungen.h"
 #include "geometry/Auswertung.h"
 #include "model/StandardEinstellungen.h"
 #include "model/Utf8.h"
@@ -13,12 +14,17 @@ namespace kalvorin {
 
 namespace {
 
-// The equation as plain ASCII: blanks gone, "−" as "-", "²" as "^2", "·" as "*".
+// The equation as plain ASCII: blanks gone, "−" as "-", "²" as "^2", "·" as
+// "*", and the axis names x₁, x₂, x₃ as x, y, z.
 std::string Vereinheitlicht(std::string_view text) {
     std::string t;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::string_view rest = text.substr(i);
-        if (rest.starts_with("\u2212")) {
+        if (rest.starts_with("x\u2081") || rest.starts_with("x\u2082") ||
+            rest.starts_with("x\u2083")) {
+            t += static_cast<char>('x' + (static_cast<unsigned char>(rest[3]) - 0x81));
+            i += 3;
+        } else if (rest.starts_with("\u2212")) {
             t += '-';
             i += 2;
         } else if (rest.starts_with("\u00B2")) {
@@ -88,17 +94,22 @@ std::string Zahl(Real x) {
     return FormatNumber(x);
 }
 
-// "(x − 1)²", "(y + 2)²", "x²".
-std::string Quadrat(char achse, Real m) {
-    if (m == 0) return std::string(1, achse) + "\u00B2";
-    return std::string("(") + achse + (m > 0 ? " \u2212 " : " + ") + Zahl(std::fabs(m)) + ")\u00B2";
+// The names of the axes as the equations name them: x₁, x₂, x₃ or x, y, z.
+std::string Achse(int i) {
+    return exakt::Koordinatennamen()[static_cast<std::size_t>(i)];
+}
+
+// "(x₁ − 1)²", "(x₂ + 2)²", "x₃²".
+std::string Quadrat(int achse, Real m) {
+    if (m == 0) return Achse(achse) + "\u00B2";
+    return "(" + Achse(achse) + (m > 0 ? " \u2212 " : " + ") + Zahl(std::fabs(m)) + ")\u00B2";
 }
 
 } // namespace
 
 std::string KugelMittelpunktsform(TTripel mitte, Real radius) {
-    return Quadrat('x', mitte.x) + " + " + Quadrat('y', mitte.y) + " + " + Quadrat('z', mitte.z) +
-           " = " + Zahl(radius * radius);
+    return Quadrat(0, mitte.x) + " + " + Quadrat(1, mitte.y) + " + " + Quadrat(2, mitte.z) + " = " +
+           Zahl(radius * radius);
 }
 
 TKugelGleichung KugelAusGleichung(std::string_view text) {
@@ -119,14 +130,13 @@ TKugelGleichung KugelAusGleichung(std::string_view text) {
     g.Mitte = m;
     g.Radius = std::sqrt(r2);
     // The worked solution: divided by a, each pair completed to a square.
-    const char achsen[3] = {'x', 'y', 'z'};
     const Real mm[3] = {m.x, m.y, m.z};
     if (a != 1) g.Loesungsweg.push_back("Division durch " + Zahl(a));
     for (int i = 0; i < 3; ++i) {
         if (mm[i] == 0) continue;
         const Real b = -2 * mm[i];
-        g.Loesungsweg.push_back(std::string(1, achsen[i]) + "\u00B2 " + (b < 0 ? "\u2212 " : "+ ") +
-                                Zahl(std::fabs(b)) + achsen[i] + " = " + Quadrat(achsen[i], mm[i]) +
+        g.Loesungsweg.push_back(Achse(i) + "\u00B2 " + (b < 0 ? "\u2212 " : "+ ") +
+                                Zahl(std::fabs(b)) + Achse(i) + " = " + Quadrat(i, mm[i]) +
                                 " \u2212 " + Zahl(mm[i] * mm[i]));
     }
     g.Loesungsweg.push_back(KugelMittelpunktsform(m, g.Radius));

@@ -86,6 +86,21 @@ void RichtungenAusNormale(const TQTripel& n, TQTripel& u, TQTripel& v) {
     if (IstNull(v) || IstNull(Kreuz(u, v))) v = Kreuz(n, TQTripel{0, 0, 1});
 }
 
+// The plane n·x + d = 0 (n not zero) as the evaluation lays it out: its
+// point on the first axis that meets it, its directions from the normal.
+TQGeometrie EbeneAusNormale(const TQTripel& n, const TRational& d) {
+    TQTripel a;
+    if (!n.x.is_zero())
+        a = {-d / n.x, 0, 0};
+    else if (!n.y.is_zero())
+        a = {0, -d / n.y, 0};
+    else
+        a = {0, 0, -d / n.z};
+    TQGeometrie g{a, {}, {}};
+    RichtungenAusNormale(n, g.Richtung1, g.Richtung2);
+    return g;
+}
+
 // a/|a| + b/|b|, exact where both lengths are rational.
 std::optional<TQTripel> EinheitenSumme(const TQTripel& a, const TQTripel& b) {
     auto la = Wurzel(Skalar(a, a)), lb = Wurzel(Skalar(b, b));
@@ -275,16 +290,7 @@ std::optional<TQGeometrie> TExakteAuswertung::Gespeichert(const TDreiDBasisEleme
             auto n = Erkennen(eb.Normale);
             auto d = RationalErkennen(eb.d);
             if (!n || !d || IstNull(*n)) return {};
-            TQTripel a;
-            if (!n->x.is_zero())
-                a = {-*d / n->x, 0, 0};
-            else if (!n->y.is_zero())
-                a = {0, -*d / n->y, 0};
-            else
-                a = {0, 0, -*d / n->z};
-            TQGeometrie g{a, {}, {}};
-            RichtungenAusNormale(*n, g.Richtung1, g.Richtung2);
-            return g;
+            return EbeneAusNormale(*n, *d);
         }
         case TEbene::EPPP: {
             auto p = Punkt(b[0]), q = Punkt(b[1]), r = Punkt(b[2]);
@@ -487,6 +493,16 @@ std::optional<TQGeometrie> TExakteAuswertung::Abbild(const TDreiDBasisElement& e
         g.Richtung2 = {};
         return g;
     }
+    case A::DKugel:
+    case A::DKreis: {
+        // Reflections keep the radius, a dilation multiplies it by |k|; the
+        // circle's normal is a direction like any other.
+        if (e.Art != x->Art || code == E::O_Projektion || code == E::P_Projektion) return {};
+        TQGeometrie g =
+            Geo(punkt(og->Punkt), x->Art == A::DKreis ? linear(og->Richtung1) : TQTripel{});
+        g.Radiusquadrat = og->Radiusquadrat * faktor * faktor;
+        return g;
+    }
     default:
         return {};
     }
@@ -670,6 +686,72 @@ std::optional<TQGeometrie> Vektorprodukt(TExakteAuswertung& aus, const TOperande
     return Geo({}, Kreuz(*a, *b));
 }
 
+// The point of that number where a line meets a sphere: rational where
+// the root of the discriminant is.
+std::optional<TQGeometrie> KugelSchnittpunktVon(TExakteAuswertung& aus, const TOperanden& q) {
+    const bool kugelErst = q[0].Element && q[0].Element->Art == A::DKugel;
+    const TDreiDBasisElement* kugel = q[kugelErst ? 0 : 1].Element;
+    const TDreiDBasisElement* gerade = q[kugelErst ? 1 : 0].Element;
+    if (!kugel || !gerade || kugel->Art != A::DKugel || gerade->Art != A::DGerade) return {};
+    auto k = aus.Geometrie(kugel);
+    auto g = aus.Geometrie(gerade);
+    if (!k || !g) return {};
+    const TKugelGeradeGleichung gl = KugelGeradeGleichung(*k, *g);
+    if (gl.A.is_zero() || gl.Diskriminante().is_negative()) return {};
+    auto w = Wurzel(gl.Diskriminante());
+    if (!w || !w->Rational()) return {};
+    const TRational t = (-gl.B + (q[2].Zahl == 2 ? w->q : -w->q)) / (2 * gl.A);
+    return Geo(Summe(g->Punkt, Mal(g->Richtung1, t)));
+}
+
+// Where a sphere touches a line, a plane or a sphere: exact only where
+// they touch exactly.
+std::optional<TQGeometrie> BeruehrpunktVon(TExakteAuswertung& aus, const TOperanden& q) {
+    const bool kugelErst = q[0].Element && q[0].Element->Art == A::DKugel;
+    const TDreiDBasisElement* kugel = q[kugelErst ? 0 : 1].Element;
+    const TDreiDBasisElement* andere = q[kugelErst ? 1 : 0].Element;
+    if (!kugel || !andere || kugel->Art != A::DKugel) return {};
+    auto k = aus.Geometrie(kugel);
+    auto g = aus.Geometrie(andere);
+    if (!k || !g) return {};
+    const TQTripel& m = k->Punkt;
+    switch (andere->Art) {
+    case A::DGerade: {
+        const TKugelGeradeGleichung gl = KugelGeradeGleichung(*k, *g);
+        if (gl.A.is_zero() || !gl.Diskriminante().is_zero()) return {};
+        return Geo(Summe(g->Punkt, Mal(g->Richtung1, -gl.B / (2 * gl.A))));
+    }
+    case A::DEbene: {
+        const TQTripel n = Kreuz(g->Richtung1, g->Richtung2);
+        if (IstNull(n)) return {};
+        const TRational s = Skalar(n, Differenz(m, g->Punkt)) / Skalar(n, n);
+        if (s * s * Skalar(n, n) != k->Radiusquadrat) return {};
+        return Geo(Differenz(m, Mal(n, s)));
+    }
+    case A::DKugel: {
+        const TQTripel v = Differenz(g->Punkt, m);
+        const TRational d2 = Skalar(v, v);
+        if (d2.is_zero()) return {};
+        const TRational f = (d2 + k->Radiusquadrat - g->Radiusquadrat) / (2 * d2);
+        if (f * f * d2 != k->Radiusquadrat) return {};
+        return Geo(Summe(m, Mal(v, f)));
+    }
+    default:
+        return {};
+    }
+}
+
+// The plane at a point of the sphere: the normal from the centre to it.
+std::optional<TQGeometrie> TangentialebeneVon(TExakteAuswertung& aus, const TOperanden& q) {
+    if (!q[0].Element || q[0].Element->Art != A::DKugel) return {};
+    auto k = aus.Geometrie(q[0].Element);
+    auto p = aus.Punkt(q[1].Element);
+    if (!k || !p) return {};
+    const TQTripel n = Differenz(*p, k->Punkt);
+    if (IstNull(n) || Skalar(n, n) != k->Radiusquadrat) return {};
+    return EbeneAusNormale(n, -Skalar(n, *p));
+}
+
 using TExakteRechnung = std::optional<TQGeometrie> (*)(TExakteAuswertung&, const TOperanden&);
 struct TExakteRechenzeile {
     TEntstehungsart Code;
@@ -690,6 +772,9 @@ constexpr TExakteRechenzeile Rechnungen[] = {
     {E::Add3, &Summe3},
     {E::Gegenvektor, &GegenvektorVon},
     {E::VProdukt, &Vektorprodukt},
+    {E::KugelSchnittpunkt, &KugelSchnittpunktVon},
+    {E::Beruehrpunkt, &BeruehrpunktVon},
+    {E::Tangentialebene, &TangentialebeneVon},
 };
 
 constexpr bool Aufsteigend() {
@@ -706,6 +791,12 @@ TExakteRechnung RechnungZu(int code) {
 }
 
 } // namespace
+
+TKugelGeradeGleichung KugelGeradeGleichung(const TQGeometrie& kugel, const TQGeometrie& gerade) {
+    const TQTripel w = Differenz(gerade.Punkt, kugel.Punkt);
+    const TQTripel& u = gerade.Richtung1;
+    return {Skalar(u, u), 2 * Skalar(u, w), Skalar(w, w) - kugel.Radiusquadrat};
+}
 
 bool IstExakteKonstruktion(int code) {
     return RechnungZu(code) != nullptr;

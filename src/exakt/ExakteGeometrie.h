@@ -76,6 +76,14 @@ private:
     std::optional<TQGeometrie> Konstruktion(const TDreiDBasisElement& e);
 };
 
+// The line p + t·u and the sphere (x − m)² = r² (its exact geometries):
+// A t² + B t + C = 0 with A = u·u, B = 2 u·(p − m), C = (p − m)² − r².
+struct TKugelGeradeGleichung {
+    TRational A, B, C;
+    TRational Diskriminante() const { return B * B - 4 * A * C; }
+};
+TKugelGeradeGleichung KugelGeradeGleichung(const TQGeometrie& kugel, const TQGeometrie& gerade);
+
 // Whether the exact layer calculates the construction of this derivation
 // code (the mappings and intersections are its own).
 bool IstExakteKonstruktion(int code);

@@ -244,11 +244,112 @@ int Rang(const TDreiDBasisElement* e) {
                                              : 3;
 }
 
+// c + k·√r, with the textbook's minus.
+std::string MitWurzel(const TRational& c, const TRational& k, const TRational& r, Stil s) {
+    if (k.is_zero()) return Z(c, s);
+    const std::string wurzel = W({k.is_negative() ? -k : k, r}, s);
+    const std::string minus = s == Stil::Text ? Minus : "-";
+    if (c.is_zero()) return (k.is_negative() ? minus : std::string()) + wurzel;
+    return Z(c, s) + (k.is_negative() ? " " + minus + " " : " + ") + wurzel;
+}
+
+// The point p + (t0 + k·√r)·u, each coordinate as c + k·√r.
+std::string PunktMitWurzel(const std::string& name, const TQTripel& p, const TQTripel& u,
+                           const TRational& t0, const TRational& k, const TRational& r, Stil s) {
+    const TRational c[3] = {p.x + t0 * u.x, p.y + t0 * u.y, p.z + t0 * u.z};
+    const TRational f[3] = {k * u.x, k * u.y, k * u.z};
+    if (s == Stil::Latex)
+        return name + "\\left(" + MitWurzel(c[0], f[0], r, s) + "\\,\\middle|\\," +
+               MitWurzel(c[1], f[1], r, s) + "\\,\\middle|\\," + MitWurzel(c[2], f[2], r, s) +
+               "\\right)";
+    return name + "(" + MitWurzel(c[0], f[0], r, s) + " | " + MitWurzel(c[1], f[1], r, s) + " | " +
+           MitWurzel(c[2], f[2], r, s) + ")";
+}
+
+// A line and a sphere: the line inserted into the sphere's equation gives
+// a quadratic in its parameter, whose discriminant tells two points, one
+// (touching) or none.
+void KugelGeradeSchneiden(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* kugel,
+                          const TDreiDBasisElement* gerade) {
+    auto k = a.Geometrie(kugel);
+    bool gut = true;
+    const TGerade g = GeradeVon(a, gerade, "t", gut);
+    auto gg = a.Geometrie(gerade);
+    if (!k || !gg || !gut) return (void)KeineExaktenWerte(w);
+    auto r = Wurzel(k->Radiusquadrat);
+    if (!r) return (void)KeineExaktenWerte(w);
+    w.Weg.Titel = "Lösungsweg: Schnitt von " + g.Name + " und " + kugel->Name;
+    w.Formel([&](Stil s) { return PunktText("M", k->Punkt, s) + ", r = " + W(*r, s); });
+    GeradeZeigen(w, g);
+    const TKugelGeradeGleichung q = KugelGeradeGleichung(*k, *gg);
+    const TQTripel pm = Differenz(gg->Punkt, k->Punkt);
+    w.Satz("Einsetzen der Geradengleichung in die Kugelgleichung (x⃗ − m⃗)² = r²:");
+    w.Formel({T("("), Spalte(pm), F([&](Stil s) { return " + t" + Mal(s); }), Spalte(gg->Richtung1),
+              F([&](Stil s) {
+                  return std::string(s == Stil::Latex ? ")^2 = " : ")² = ") +
+                         Z(k->Radiusquadrat, s);
+              })});
+    const auto quadratisch = [&](Stil s) {
+        const std::string t2 = s == Stil::Latex ? "t^2" : "t²";
+        return Terme({{q.A, t2}, {q.B, "t"}, {q.C, ""}}, s) + " = 0";
+    };
+    w.Formel(quadratisch);
+    const TRational d = q.Diskriminante();
+    w.Satz("Die Diskriminante dieser quadratischen Gleichung:");
+    w.Formel([&](Stil s) {
+        const std::string minus = s == Stil::Text ? Minus : "-";
+        const std::string quadrat = s == Stil::Latex ? "^2" : "²";
+        return "D = " + K(q.B, s) + quadrat + " " + minus + " 4" + Mal(s) + K(q.A, s) + Mal(s) +
+               K(q.C, s) + " = " + Z(d, s);
+    });
+    const std::string gName = "Die Gerade " + g.Name, kName = "die Kugel " + kugel->Name;
+    if (d.is_negative()) {
+        w.Satz("D < 0: " + gName + " und " + kName + " haben keinen gemeinsamen Punkt.");
+        return;
+    }
+    const TRational t0 = -q.B / (2 * q.A);
+    if (d.is_zero()) {
+        w.Satz("D = 0: " + gName + " berührt " + kName + " für t = " + Z(t0, Stil::Text) +
+               " im Punkt:");
+        w.Formel([&](Stil s) {
+            return PunktText(w.Ergebnis("B"), Summe(gg->Punkt, Mal(gg->Richtung1, t0)), s);
+        });
+        return;
+    }
+    auto wd = Wurzel(d);
+    if (!wd) return (void)KeineExaktenWerte(w);
+    // t = t0 ± k·√r, the first point the smaller parameter.
+    const TRational f = wd->q / (2 * q.A);
+    w.Satz("D > 0: " + gName + " schneidet " + kName + " in zwei Punkten:");
+    w.Formel([&](Stil s) {
+        const std::string mp = s == Stil::Latex ? "\\mp" : "∓";
+        return std::string(s == Stil::Latex ? "t_{1,2}" : "t₁,₂") + " = " +
+               Bruch(Z(-q.B, s) + " " + mp + " " + Wurzelzeichen(Z(d, s), s), Z(2 * q.A, s), s) +
+               " = " + Z(t0, s) + " " + mp + " " + W({f, wd->r}, s);
+    });
+    w.Satz("Eingesetzt in die Geradengleichung:");
+    const std::string erster = w.Frei("S1"), zweiter = w.Frei("S2");
+    if (wd->Rational()) {
+        const TRational t1 = t0 - f, t2 = t0 + f;
+        w.Formel(
+            [&](Stil s) { return PunktText(erster, Summe(gg->Punkt, Mal(gg->Richtung1, t1)), s); });
+        w.Formel([&](Stil s) {
+            return PunktText(zweiter, Summe(gg->Punkt, Mal(gg->Richtung1, t2)), s);
+        });
+        return;
+    }
+    w.Formel(
+        [&](Stil s) { return PunktMitWurzel(erster, gg->Punkt, gg->Richtung1, t0, -f, wd->r, s); });
+    w.Formel(
+        [&](Stil s) { return PunktMitWurzel(zweiter, gg->Punkt, gg->Richtung1, t0, f, wd->r, s); });
+}
+
 // A sphere and a plane or a sphere: the distance of the centre (the
 // centres), compared with the radius, and the circle's centre and radius.
 void KugelSchneiden(TWeg& w, TExakteAuswertung& a, const TDreiDBasisElement* x,
                     const TDreiDBasisElement* y) {
     if (x->Art != A::DKugel) std::swap(x, y);
+    if (x->Art == A::DKugel && y->Art == A::DGerade) return KugelGeradeSchneiden(w, a, x, y);
     if (x->Art != A::DKugel || (y->Art != A::DEbene && y->Art != A::DKugel)) {
         w.Passend = false;
         return;

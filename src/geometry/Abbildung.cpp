@@ -440,6 +440,20 @@ TBild BildVonGeometrie(const TMatrix4& m, int code, TElementart art, const TGeom
         }
         break;
     }
+    case TElementart::DKugel:
+    case TElementart::DKreis: {
+        // The reflections and the dilation are similarities: the radius
+        // grows by the factor, the circle's normal is mapped as a direction.
+        // A projection flattens them.
+        if (projektion) {
+            b.Fehler = FehlerNichtAbbildbar;
+            break;
+        }
+        b.Geometrie.Punkt = Abbilden(m, g.Punkt);
+        b.Geometrie.Radius = g.Radius * Betrag(RichtungAbbilden(m, {1, 0, 0}));
+        if (art == TElementart::DKreis) b.Geometrie.Richtung1 = RichtungAbbilden(m, g.Richtung1);
+        break;
+    }
     default:
         b.Fehler = FehlerBezug;
     }
@@ -450,6 +464,10 @@ bool BildGleichOriginal(TElementart art, const TGeometrie& original, const TBild
     if (bild.Fehler != KeinFehler || bild.Art != art) return false;
     if (art == TElementart::DVektor)
         return FastGleich(original.Richtung1, bild.Geometrie.Richtung1);
+    if (art == TElementart::DKugel || art == TElementart::DKreis)
+        return FastGleich(original.Punkt, bild.Geometrie.Punkt) &&
+               FastNull(original.Radius - bild.Geometrie.Radius) &&
+               FastNullvektor(Kreuzprodukt(original.Richtung1, bild.Geometrie.Richtung1));
     return GeometrienIdentisch(art, original, bild.Geometrie);
 }
 
@@ -457,7 +475,8 @@ TBild BildBerechnen(const TMatrix4& m, int code, const TDreiDBasisElement& origi
     const TElementart art = original.Art;
     TBild b;
     if (art != TElementart::DfrPunkt && art != TElementart::DVektor &&
-        art != TElementart::DGerade && art != TElementart::DEbene) {
+        art != TElementart::DGerade && art != TElementart::DEbene && art != TElementart::DKugel &&
+        art != TElementart::DKreis) {
         b.Fehler = FehlerBezug;
         return b;
     }

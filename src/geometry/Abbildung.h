@@ -54,8 +54,9 @@ struct TBild {
     TGeometrie Geometrie;
 };
 
-// Maps a geometry of the kind art (0, 2, 5 or 8) with the matrix of the
-// mapping code. The projections (8, 9) turn a line with a vanishing image
+// Maps a geometry of the kind art (0, 2, 5, 8, 12 or 13) with the matrix of
+// the mapping code; a sphere or circle under a projection is
+// FehlerNichtAbbildbar. The projections (8, 9) turn a line with a vanishing image
 // direction into a point and a flattened plane into a line; a vector with a
 // vanishing image is FehlerAbbildungNullvektor.
 TBild BildVonGeometrie(const TMatrix4& m, int code, TElementart art, const TGeometrie& g);
@@ -64,8 +65,8 @@ TBild BildVonGeometrie(const TMatrix4& m, int code, TElementart art, const TGeom
 // (for lines and planes: the identity test of the intersection).
 bool BildGleichOriginal(TElementart art, const TGeometrie& original, const TBild& bild);
 
-// Evaluates a point, vector, line or plane and maps it; other kinds give
-// FehlerBezug.
+// Evaluates a point, vector, line, plane, sphere or circle and maps it;
+// other kinds give FehlerBezug.
 TBild BildBerechnen(const TMatrix4& m, int code, const TDreiDBasisElement& original);
 
 struct TAbbildErgebnis {

@@ -37,6 +37,7 @@ inline constexpr int FehlerKreisNormaleNull = 45;           // circle: zero norm
 inline constexpr int FehlerAbbildungNullvektor = 14; // projection vector or vector image is zero
 inline constexpr int FehlerAbbildungBildGleich = 3;  // the image coincides with its original
 inline constexpr int FehlerProjektionParallel = 33;  // projection vector parallel to the plane
+inline constexpr int FehlerNichtAbbildbar = 49;      // a sphere or circle under a projection
 
 // Constructions
 inline constexpr int FehlerGeradeParallelEbene = 30;    // a line does not meet a plane
@@ -45,5 +46,8 @@ inline constexpr int FehlerGeradenParallel = 32;        // common perpendicular 
 inline constexpr int FehlerUnbekannteKonstruktion = 34; // code without a construction
 inline constexpr int FehlerListeVoll = 35;              // no room for the new elements
 inline constexpr int FehlerArtGeaendert = 36;           // a recomputed result changed its kind
+inline constexpr int FehlerKugelVerfehlt = 46;          // a sphere and the other meet nowhere
+inline constexpr int FehlerKugelBeruehrtNicht = 47;     // a sphere and the other do not touch
+inline constexpr int FehlerPunktNichtAufKugel = 48;     // a tangent plane at a point beside it
 
 } // namespace kalvorin

@@ -1,6 +1,11 @@
 #include "geometry/Konstruktion.h"
 
+#include "geometry/Kugelschnitt.h"
 #include "model/Element.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace kalvorin {
 
@@ -30,6 +35,13 @@ public:
         TGeometrie g;
         if (Bereit(e)) Merke(GeradeAuswerten(*e, g.Punkt, g.Richtung1));
         return g;
+    }
+    // A sphere's centre, its radius in r.
+    TTripel Kugel(const TDreiDBasisElement* e, Real& r) {
+        TTripel m;
+        if (Bereit(e))
+            Merke(e->Art == TElementart::DKugel ? KugelAuswerten(*e, m, r) : FehlerBezug);
+        return m;
     }
     TGeometrie Ebene(const TDreiDBasisElement* e) {
         TGeometrie g;
@@ -107,7 +119,7 @@ namespace {
 
 using Q = const TDreiDBasisElement*;
 
-TKonstruktionsErgebnis LotPE(Q q1, Q q2, Q) {
+TKonstruktionsErgebnis LotPE(Q q1, Q q2, Q, Real) {
     TQuellen quellen;
     const TTripel p = quellen.Punkt(q1);
     const TGeometrie e = quellen.Ebene(q2);
@@ -115,7 +127,7 @@ TKonstruktionsErgebnis LotPE(Q q1, Q q2, Q) {
     return Gerade(p, Kreuzprodukt(e.Richtung1, e.Richtung2));
 }
 
-TKonstruktionsErgebnis LotPG(Q q1, Q q2, Q) {
+TKonstruktionsErgebnis LotPG(Q q1, Q q2, Q, Real) {
     TQuellen quellen;
     const TTripel p = quellen.Punkt(q1);
     const TGeometrie g = quellen.Gerade(q2);
@@ -126,7 +138,7 @@ TKonstruktionsErgebnis LotPG(Q q1, Q q2, Q) {
     return Gerade(p, Kreuzprodukt(g.Richtung1, Kreuzprodukt(g.Richtung1, w)));
 }
 
-TKonstruktionsErgebnis LotGG(Q q1, Q q2, Q) {
+TKonstruktionsErgebnis LotGG(Q q1, Q q2, Q, Real) {
     TQuellen quellen;
     const TGeometrie g = quellen.Gerade(q1);
     const TGeometrie h = quellen.Gerade(q2);
@@ -140,7 +152,7 @@ TKonstruktionsErgebnis LotGG(Q q1, Q q2, Q) {
     return Gerade(f, n);
 }
 
-TKonstruktionsErgebnis MittelpunktBilden(Q q1, Q q2, Q) {
+TKonstruktionsErgebnis MittelpunktBilden(Q q1, Q q2, Q, Real) {
     TQuellen quellen;
     const TTripel p = quellen.Punkt(q1);
     const TTripel q = quellen.Punkt(q2);
@@ -148,7 +160,7 @@ TKonstruktionsErgebnis MittelpunktBilden(Q q1, Q q2, Q) {
     return {KeinFehler, TElementart::DfrPunkt, {Mittelpunkt(p, q), {}, {}}};
 }
 
-TKonstruktionsErgebnis SchwerpunktBilden(Q q1, Q q2, Q q3) {
+TKonstruktionsErgebnis SchwerpunktBilden(Q q1, Q q2, Q q3, Real) {
     TQuellen quellen;
     const TTripel p = quellen.Punkt(q1);
     const TTripel q = quellen.Punkt(q2);
@@ -158,7 +170,7 @@ TKonstruktionsErgebnis SchwerpunktBilden(Q q1, Q q2, Q q3) {
     return {KeinFehler, TElementart::DfrPunkt, {s, {}, {}}};
 }
 
-TKonstruktionsErgebnis MittelgeradeBilden(Q q1, Q q2, Q) {
+TKonstruktionsErgebnis MittelgeradeBilden(Q q1, Q q2, Q, Real) {
     TQuellen quellen;
     const TGeometrie g = quellen.Gerade(q1);
     const TGeometrie h = quellen.Gerade(q2);
@@ -166,7 +178,7 @@ TKonstruktionsErgebnis MittelgeradeBilden(Q q1, Q q2, Q) {
     return Mittelgerade(g, h);
 }
 
-TKonstruktionsErgebnis MittelEbeneBilden(Q q1, Q q2, Q) {
+TKonstruktionsErgebnis MittelEbeneBilden(Q q1, Q q2, Q, Real) {
     TQuellen quellen;
     const TGeometrie e1 = quellen.Ebene(q1);
     const TGeometrie e2 = quellen.Ebene(q2);
@@ -176,7 +188,7 @@ TKonstruktionsErgebnis MittelEbeneBilden(Q q1, Q q2, Q) {
 
 // A vector from one to three source vectors.
 template <TTripel (*Verknuepfung)(TQuellen&, Q, Q, Q)>
-TKonstruktionsErgebnis Vektorrechnung(Q q1, Q q2, Q q3) {
+TKonstruktionsErgebnis Vektorrechnung(Q q1, Q q2, Q q3, Real) {
     TQuellen quellen;
     const TTripel v = Verknuepfung(quellen, q1, q2, q3);
     if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DVektor);
@@ -202,7 +214,68 @@ TTripel Vektorprodukt(TQuellen& q, Q a, Q b, Q) {
     return Kreuzprodukt(u, q.Vektor(b));
 }
 
-using TRechnung = TKonstruktionsErgebnis (*)(Q, Q, Q);
+// The sphere among the two sources (the first where both are), and the other.
+std::pair<Q, Q> KugelUndAndere(Q q1, Q q2) {
+    if (q1 && q1->Art == TElementart::DKugel) return {q1, q2};
+    return {q2, q1};
+}
+
+// Where a line meets a sphere, the point of that number (1, 2) by the
+// increasing parameter of the line; where it touches, both are the point
+// of contact.
+TKonstruktionsErgebnis KugelSchnittpunkt(Q q1, Q q2, Q, Real nummer) {
+    TQuellen quellen;
+    const auto [kugel, gerade] = KugelUndAndere(q1, q2);
+    Real r = 0;
+    const TTripel m = quellen.Kugel(kugel, r);
+    const TGeometrie g = quellen.Gerade(gerade);
+    if (!quellen.Fehler && gerade->Art != TElementart::DGerade) quellen.Fehler = FehlerBezug;
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DfrPunkt);
+    const TKugelschnitt s = KugelGerade(m, r, g.Punkt, g.Richtung1);
+    if (s.Anzahl == 0) return Fehler(FehlerKugelVerfehlt, TElementart::DfrPunkt);
+    const std::size_t i = s.Anzahl == 2 && nummer == 2 ? 1 : 0;
+    return {KeinFehler, TElementart::DfrPunkt, {s.Punkte[i], {}, {}}};
+}
+
+// Where a sphere touches a line, a plane or another sphere.
+TKonstruktionsErgebnis Beruehrpunkt(Q q1, Q q2, Q, Real) {
+    TQuellen quellen;
+    const auto [kugel, andere] = KugelUndAndere(q1, q2);
+    Real r = 0;
+    const TTripel m = quellen.Kugel(kugel, r);
+    TKugelschnitt s;
+    if (!quellen.Fehler && andere && andere->Art == TElementart::DGerade) {
+        const TGeometrie g = quellen.Gerade(andere);
+        s = KugelGerade(m, r, g.Punkt, g.Richtung1);
+    } else if (!quellen.Fehler && andere && andere->Art == TElementart::DEbene) {
+        const TGeometrie e = quellen.Ebene(andere);
+        s = KugelEbene(m, r, e.Punkt, Kreuzprodukt(e.Richtung1, e.Richtung2));
+    } else if (!quellen.Fehler && andere && andere->Art == TElementart::DKugel) {
+        Real r2 = 0;
+        const TTripel m2 = quellen.Kugel(andere, r2);
+        s = KugelKugel(m, r, m2, r2);
+    } else if (!quellen.Fehler) {
+        quellen.Fehler = FehlerBezug;
+    }
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DfrPunkt);
+    if (s.Anzahl != 1) return Fehler(FehlerKugelBeruehrtNicht, TElementart::DfrPunkt);
+    return {KeinFehler, TElementart::DfrPunkt, {s.Punkte[0], {}, {}}};
+}
+
+// The plane at a point of the sphere, its normal from the centre to the
+// point: given by point and normal (Richtung2 zero, see WerteEintragen).
+TKonstruktionsErgebnis TangentialebeneBilden(Q q1, Q q2, Q, Real) {
+    TQuellen quellen;
+    Real r = 0;
+    const TTripel m = quellen.Kugel(q1, r);
+    const TTripel p = quellen.Punkt(q2);
+    if (quellen.Fehler) return Fehler(quellen.Fehler, TElementart::DEbene);
+    const TTripel n = Verbindungsvektor(m, p);
+    if (!PunktAufKugel(n, r)) return Fehler(FehlerPunktNichtAufKugel, TElementart::DEbene);
+    return {KeinFehler, TElementart::DEbene, {p, n, {}}};
+}
+
+using TRechnung = TKonstruktionsErgebnis (*)(Q, Q, Q, Real);
 struct TRechenzeile {
     TEntstehungsart Code;
     TRechnung Rechnung;
@@ -222,6 +295,9 @@ constexpr TRechenzeile Rechnungen[] = {
     {E::Add3, &Vektorrechnung<&Summe3>},
     {E::Gegenvektor, &Vektorrechnung<&GegenvektorVon>},
     {E::VProdukt, &Vektorrechnung<&Vektorprodukt>},
+    {E::KugelSchnittpunkt, &KugelSchnittpunkt},
+    {E::Beruehrpunkt, &Beruehrpunkt},
+    {E::Tangentialebene, &TangentialebeneBilden},
 };
 
 constexpr bool Aufsteigend() {
@@ -239,15 +315,20 @@ TRechnung RechnungZu(int code) {
 
 } // namespace
 
+bool PunktAufKugel(TTripel mp, Real r) {
+    return std::fabs(Betrag(mp) - r) <= 1e-6L * std::max<Real>(1, r);
+}
+
 bool IstKonstruktion(int code) {
     return RechnungZu(code) != nullptr;
 }
 
 TKonstruktionsErgebnis Construct(int code, const TDreiDBasisElement* q1,
-                                 const TDreiDBasisElement* q2, const TDreiDBasisElement* q3) {
+                                 const TDreiDBasisElement* q2, const TDreiDBasisElement* q3,
+                                 Real zahl) {
     const TRechnung rechnung = RechnungZu(code);
     if (!rechnung) return Fehler(FehlerUnbekannteKonstruktion, TElementart::DfrPunkt);
-    return rechnung(q1, q2, q3);
+    return rechnung(q1, q2, q3, zahl);
 }
 
 bool WerteEintragen(TDreiDBasisElement& element, const TGeometrie& g) {
@@ -269,10 +350,23 @@ bool WerteEintragen(TDreiDBasisElement& element, const TGeometrie& g) {
     }
     case TElementart::DEbene: {
         auto& ebene = static_cast<TEbene&>(element);
+        if (IstNullvektor(g.Richtung2)) { // point and normal
+            ebene.Normale = g.Richtung1;
+            ebene.d = -Skalarprodukt(g.Richtung1, g.Punkt);
+            element.Festlegung = TEbene::ENOR;
+            break;
+        }
         ebene.Punkt = g.Punkt;
         ebene.Richtung1 = g.Richtung1;
         ebene.Richtung2 = g.Richtung2;
         element.Festlegung = TEbene::EPAR;
+        break;
+    }
+    case TElementart::DKugel: {
+        auto& kugel = static_cast<TKugel&>(element);
+        kugel.Zentrum = g.Punkt;
+        kugel.Radius = g.Radius;
+        element.Festlegung = TKugel::MR;
         break;
     }
     case TElementart::DKreis: {

@@ -24,7 +24,7 @@ int Rechnen(TDreiDBasisElement& e) {
         return KeinFehler;
     }
     const TKonstruktionsErgebnis k =
-        Construct(static_cast<int>(code), q[0].Element, q[1].Element, q[2].Element);
+        Construct(static_cast<int>(code), q[0].Element, q[1].Element, q[2].Element, q[2].Zahl);
     if (k.Fehler != KeinFehler) return k.Fehler;
     if (k.Art != e.Art) return FehlerArtGeaendert;
     WerteEintragen(e, k.Geometrie);

@@ -26,7 +26,7 @@ TTripel Normale(const TGeometrie& g) {
 
 TSchnittErgebnis Ergebnis(int code, TElementart art = TElementart::DfrPunkt, TTripel punkt = {},
                           TTripel richtung = {}) {
-    return {code, art, punkt, richtung, 0};
+    return {code, art, punkt, richtung, 0, {}};
 }
 
 // P on the line A + t d; for a segment also 0 <= t <= 1 within the tolerance.
@@ -175,7 +175,8 @@ TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart
     const int liegtIn = getauscht ? SchnittZweitesLiegtIn : SchnittErstesLiegtIn;
 
     if (art2 == TElementart::DKugel) {
-        // A sphere with a plane or a sphere: a circle, a point of contact, or nothing.
+        // A sphere with a plane or a sphere: a circle, a point of contact, or
+        // nothing; with a line two points, a point of contact, or nothing.
         const TGeometrie& k = *zweites;
         TKugelschnitt s;
         if (art1 == TElementart::DEbene) {
@@ -184,6 +185,14 @@ TSchnittErgebnis SchnittKern(TElementart art1, const TGeometrie& g1, TElementart
             if (FastGleich(erstes->Punkt, k.Punkt) && FastNull(erstes->Radius - k.Radius))
                 return Ergebnis(SchnittIdentisch, TElementart::DKugel, k.Punkt);
             s = KugelKugel(erstes->Punkt, erstes->Radius, k.Punkt, k.Radius);
+        } else if (art1 == TElementart::DGerade) {
+            s = KugelGerade(k.Punkt, k.Radius, erstes->Punkt, erstes->Richtung1);
+            if (s.Anzahl == 2) {
+                TSchnittErgebnis zwei =
+                    Ergebnis(SchnittZweiPunkte, TElementart::DfrPunkt, s.Punkte[0]);
+                zwei.Punkt2 = s.Punkte[1];
+                return zwei;
+            }
         } else {
             return Ergebnis(SchnittNichtMoeglich);
         }

@@ -35,6 +35,7 @@ inline constexpr int SchnittParallel = 10;
 inline constexpr int SchnittWindschief = 11;
 inline constexpr int SchnittBeruehrt = 12;    // a sphere touches: Punkt is the point of contact
 inline constexpr int SchnittKugelKeiner = 13; // a sphere and the other have no common point
+inline constexpr int SchnittZweiPunkte = 14;  // a line meets a sphere in Punkt and Punkt2
 
 struct TSchnittErgebnis {
     int Code = SchnittKeiner;
@@ -43,6 +44,9 @@ struct TSchnittErgebnis {
     TTripel Punkt;
     TTripel Richtung; // zero for a point; a circle's normal
     Real Radius = 0;  // a circle (a sphere cut by a plane or a sphere)
+    // The second point where a line meets a sphere; the first is Punkt,
+    // by the increasing parameter of the line.
+    TTripel Punkt2 = {};
 };
 
 // Evaluates both elements and intersects them; the order is the order of

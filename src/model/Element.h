@@ -65,8 +65,12 @@ enum class TEntstehungsart : std::uint8_t {
     VProdukt = 21,
     SMult = 22,
     Antragen = 23, // reserved
+    // The codes earlier versions do not know (see FuerFruehereFrei).
+    KugelSchnittpunkt = 24, // a line and a sphere, the point of that number
+    Beruehrpunkt = 25,      // a sphere and a line, plane or sphere that touches it
+    Tangentialebene = 26,   // a sphere and a point on it
 };
-inline constexpr int AnzahlEntstehungsarten = 24;
+inline constexpr int AnzahlEntstehungsarten = 27;
 
 // "keine" ... "Antragen"; empty for unknown codes.
 std::string_view EntstehungsartName(int code);

@@ -23,7 +23,9 @@ constexpr std::uint32_t EbenenBilder =
 
 const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
     {A::DfrPunkt, "DfrPunkt", "Punkt", "P", &S::DickpunktDicke, true, &Neu<TfrPunkt>,
-     Bilder | Entstehungen({E::Schnitt, E::Mittelpunkt, E::Schwerpunkt}), 0, false},
+     Bilder | Entstehungen({E::Schnitt, E::Mittelpunkt, E::Schwerpunkt, E::KugelSchnittpunkt,
+                            E::Beruehrpunkt}),
+     0, false},
     {A::DgebPunkt, "DgebPunkt", "Punkt", "", &S::DickpunktDicke, true, nullptr, 0, -1, false},
     {A::DVektor, "DVektor", "Vektor", "V", &S::DickgeradenDicke, false, &Neu<TVektor>,
      Bilder | Entstehungen({E::Add2, E::Add3, E::Gegenvektor, E::VProdukt}), 1, false},
@@ -38,13 +40,14 @@ const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
     {A::DPyramide3, "DPyramide3", "Pyramide", "DP", &S::DickgeradenDicke, true, &Neu<TPyramide3>,
      Bilder, 6, true},
     {A::DEbene, "DEbene", "Ebene", "E", &S::RandDicke, true, &Neu<TEbene>,
-     EbenenBilder | Entstehungen({E::MittelEbene}), 3, false},
+     EbenenBilder | Entstehungen({E::MittelEbene, E::Tangentialebene}), 3, false},
     {A::DWinkel, "DWinkel", "Winkel", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
     {A::DPllgr, "DPllgr", "Parallelogramm", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
     {A::DSpat, "DSpat", "Spat", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
-    {A::DKugel, "DKugel", "Kugel", "K", &S::DickgeradenDicke, true, &Neu<TKugel>, 0, 7, false},
+    {A::DKugel, "DKugel", "Kugel", "K", &S::DickgeradenDicke, true, &Neu<TKugel>, EbenenBilder, 7,
+     false, true},
     {A::DKreis, "DKreis", "Kreis", "k", &S::DickgeradenDicke, true, &Neu<TKreis>,
-     Entstehungen({E::Schnitt}), 8, false},
+     EbenenBilder | Entstehungen({E::Schnitt}), 8, false, true},
 }};
 
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {

@@ -45,6 +45,10 @@ struct TArtangaben {
     // image of such an element is made by recomputing its image parts, and
     // its exact value is read from them.
     bool AusTeilen;
+    // Earlier versions skip the kind when reading: an element of a kind
+    // they know that is derived from one of this kind is written for them
+    // as a free element (FuerFruehereFrei).
+    bool UnbekanntFrueher = false;
 };
 
 constexpr std::uint32_t Entstehungen(std::initializer_list<TEntstehungsart> codes) {

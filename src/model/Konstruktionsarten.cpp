@@ -1,5 +1,7 @@
 #include "model/Konstruktionsarten.h"
 
+#include "model/Elementarten.h"
+
 namespace kalvorin {
 
 namespace {
@@ -213,12 +215,57 @@ const std::array<TKonstruktionsangaben, AnzahlEntstehungsarten> Konstruktionsart
      Gebildet("Vielfaches"),
      W::Keiner},
     {E::Antragen, "Antragen", false, {K, K, K}, 0, KeineRolle, "", Bild, W::Keiner},
+    {E::KugelSchnittpunkt,
+     "KugelSchnittpunkt",
+     false,
+     {N, N, Z},
+     0b011,
+     KeineRolle,
+     "{n} = {1} geschnitten mit {2}, Punkt {z3}",
+     {"Schnittpunkt", {}, "", false, "bilden"},
+     W::Schnitt,
+     true},
+    {E::Beruehrpunkt,
+     "Beruehrpunkt",
+     false,
+     {N, N, K},
+     0b011,
+     KeineRolle,
+     "{n} ist der Berührpunkt von {1} und {2}",
+     Gebildet("Berührpunkt"),
+     W::Schnitt,
+     true},
+    {E::Tangentialebene,
+     "Tangentialebene",
+     false,
+     {N, N, K},
+     0b011,
+     KeineRolle,
+     "{n} ist die Tangentialebene an {1} im Punkt {2}",
+     Gebildet("Tangentialebene"),
+     W::Keiner,
+     true},
 }};
 
 const TKonstruktionsangaben* Konstruktionsangaben(int code) {
     return code >= 0 && code < AnzahlEntstehungsarten
                ? &Konstruktionsarten[static_cast<std::size_t>(code)]
                : nullptr;
+}
+
+bool FuerFruehereFrei(const TDreiDBasisElement& e) {
+    const TEntstehung& en = e.Entstehung;
+    if (en.Art == TEntstehungsart::keine) return false;
+    if (Konstruktionsangaben(en.Art).UnbekanntFrueher) return true;
+    const auto unbekannt = [](const TDreiDBasisElement* q) {
+        const TArtangaben* a = q ? Artangaben(q->ArtNummer()) : nullptr;
+        return a && a->UnbekanntFrueher;
+    };
+    if (unbekannt(&e)) return false; // earlier versions skip the element itself
+    if (unbekannt(en.Originalelement)) return true;
+    for (const TEntstehungsElement& q : en.Elemente)
+        if (unbekannt(q.Element)) return true;
+    return false;
 }
 
 } // namespace kalvorin

@@ -57,6 +57,10 @@ struct TKonstruktionsangaben {
     std::string_view Beschreibung;
     TSchrittname Schritt;
     TLoesungswegart Loesungsweg;
+    // Earlier versions do not know the code: an element derived so is
+    // written as a free element for them, its derivation under keys they
+    // ignore (see FuerFruehereFrei).
+    bool UnbekanntFrueher = false;
 };
 
 // The rows, in the order of the code.
@@ -67,5 +71,13 @@ const TKonstruktionsangaben* Konstruktionsangaben(int code);
 inline const TKonstruktionsangaben& Konstruktionsangaben(TEntstehungsart code) {
     return Konstruktionsarten[static_cast<std::size_t>(code)];
 }
+
+// Whether earlier versions could not read the element's derivation: its
+// code is unknown to them, or it is of a kind they know and derived from an
+// element of a kind they do not know (a point of a sphere). The document
+// file writes such an element as a free one at its current numbers, which
+// every version reads, and keeps its derivation under keys that earlier
+// versions ignore.
+bool FuerFruehereFrei(const TDreiDBasisElement& e);
 
 } // namespace kalvorin

@@ -21,6 +21,21 @@ inline constexpr const char* Blattfragen = "Arbeitsblattfragen";
 inline constexpr const char* VersName = "Kalvorin-Analytische Geometrie";
 inline constexpr const char* VersNummer = "1.0";
 
+// The keys of a derivation. An element whose derivation earlier versions
+// cannot read (FuerFruehereFrei) is written with none of the first set, so
+// that they read it as a free element at its numbers, and with its
+// derivation under the second set, which they ignore and this version
+// prefers.
+struct TEntstehungsschluessel {
+    const char* Art;
+    const char* Original;
+    const char* Elemente;
+};
+inline constexpr TEntstehungsschluessel Entstehungsschluessel{"Entstehungsart", "Originalelement",
+                                                              "Entstehungselemente"};
+inline constexpr TEntstehungsschluessel Herleitungsschluessel{"Herleitung", "Herleitungsoriginal",
+                                                              "Herleitungselemente"};
+
 inline constexpr const char* AchsenBuchstaben[3] = {"X", "Y", "Z"};
 inline constexpr const char* EbenenNamen[3] = {"XY", "YZ", "XZ"};
 

@@ -158,6 +158,7 @@ private:
     void NamenVergeben();
     void RollenLesen(TNeu& n);
     void EntstehungLesen(TNeu& n);
+    void EntstehungLesen(TNeu& n, const TEntstehungsschluessel& schluessel);
     void FestlegungLesen(TNeu& n);
     void ZyklenEntfernen();
 
@@ -405,11 +406,28 @@ void TLeser::RollenLesen(TNeu& n) {
 }
 
 void TLeser::EntstehungLesen(TNeu& n) {
+    if (!ini_.ValueExists(n.Sektion, Herleitungsschluessel.Art)) {
+        EntstehungLesen(n, Entstehungsschluessel);
+        return;
+    }
+    // Written so for earlier versions, which read the element as a free one
+    // at its numbers: that it stays, too, when its derivation cannot be
+    // taken over (a sphere it builds on was not read), like an element
+    // whose construction fails.
+    try {
+        EntstehungLesen(n, Herleitungsschluessel);
+    } catch (const EUnlesbar&) {
+    } catch (const EEinlesefehler&) {
+    } catch (const EKonvertierungsfehler&) {
+    }
+}
+
+void TLeser::EntstehungLesen(TNeu& n, const TEntstehungsschluessel& schluessel) {
     const std::string& s = n.Sektion;
-    const int code = FirstFieldToInt(ini_.ReadString(s, "Entstehungsart", "0"));
+    const int code = FirstFieldToInt(ini_.ReadString(s, schluessel.Art, "0"));
     if (code == 0) return;
-    const std::string original = ini_.ReadString(s, "Originalelement", "");
-    std::string liste = ini_.ReadString(s, "Entstehungselemente", "");
+    const std::string original = ini_.ReadString(s, schluessel.Original, "");
+    std::string liste = ini_.ReadString(s, schluessel.Elemente, "");
     if (liste.empty()) return; // kept as an independent element
     if (code < 0 || code >= AnzahlEntstehungsarten)
         throw EUnlesbar{"die Entstehungsart " + std::to_string(code) + " gibt es nicht"};

@@ -100,10 +100,12 @@ void ElementSchreiben(TEnhIniFile& ini, const TDreiDBasisElement& e) {
 
     const int code = static_cast<int>(e.Entstehung.Art);
     if (code != 0) {
-        ini.WriteString(s, "Entstehungsart", ArtUndWort(code, EntstehungsartName(code)));
+        const TEntstehungsschluessel& k =
+            FuerFruehereFrei(e) ? Herleitungsschluessel : Entstehungsschluessel;
+        ini.WriteString(s, k.Art, ArtUndWort(code, EntstehungsartName(code)));
         if (e.Entstehung.Originalelement)
-            ini.WriteString(s, "Originalelement", e.Entstehung.Originalelement->Name);
-        ini.WriteString(s, "Entstehungselemente", EntstehungselementeText(e.Entstehung));
+            ini.WriteString(s, k.Original, e.Entstehung.Originalelement->Name);
+        ini.WriteString(s, k.Elemente, EntstehungselementeText(e.Entstehung));
     }
 
     for (int r = 0; r < AnzahlRollen; ++r)

@@ -105,3 +105,28 @@ TEST(BefehlsfolgenKorpus, TheAbiturSeedBuildsTheScene) {
     EXPECT_EQ(namen, "A B C S u v g h E s D1 DP1 g1 P1 ");
     EXPECT_EQ(fuss, "-0.327869 1.836066 2.114754"); // (-20/61 | 112/61 | 129/61)
 }
+
+// The sphere seed: a line and a plane through a sphere, the tangent plane
+// at a point of it and its point of contact, and the images of sphere and
+// circle, every one derived after saving and loading.
+TEST(BefehlsfolgenKorpus, TheSphereSeedMakesItsElements) {
+    test::TEinstellungenSichern sichern;
+    static std::string elemente;
+    elemente.clear();
+    fuzz::BefehlsfolgeEnde = [](const TDokument& d) {
+        for (int i = 13; i <= d.Liste().Anzahl(); ++i) {
+            const TDreiDBasisElement& e = *d.Liste()[i];
+            elemente += e.Name + ":" + std::to_string(e.ArtNummer()) + "/" +
+                        std::to_string(static_cast<int>(e.Entstehung.Art)) + " ";
+        }
+    };
+    bool gefunden = false;
+    for (const auto& [name, bytes] : fuzz::Saatfolgen())
+        if (name == "kugel") {
+            gefunden = true;
+            EXPECT_TRUE(Abspielen(bytes).empty());
+        }
+    fuzz::BefehlsfolgeEnde = nullptr;
+    EXPECT_TRUE(gefunden);
+    EXPECT_EQ(elemente, "K:12/0 P1:0/24 P2:0/24 k1:13/1 E1:8/26 P3:0/25 K':12/3 k1':13/3 ");
+}

@@ -125,6 +125,55 @@ TEST_P(KugelGleichung, GivesCentreAndRadius) {
     EXPECT_NEAR(static_cast<double>(g.Radius), static_cast<double>(f.Radius), 1e-15);
 }
 
+struct TAchsenFall {
+    const char* Fall;
+    bool Indiziert; // the setting x₁, x₂, x₃ (else x, y, z)
+    const char* Eingabe;
+    std::vector<std::string> Weg; // the worked solution's lines
+};
+
+void PrintTo(const TAchsenFall& f, std::ostream* os) {
+    *os << f.Fall;
+}
+
+class KugelAchsennamen : public ::testing::TestWithParam<TAchsenFall> {};
+
+// The equation's texts name the axes as the setting does, and it reads
+// either name.
+TEST_P(KugelAchsennamen, FollowTheSetting) {
+    test::TEinstellungenSichern sichern;
+    Einstellungen().Dezimaltrenner = ',';
+    const TAchsenFall& f = GetParam();
+    Einstellungen().HeftAchsenIndiziert = f.Indiziert;
+    const TKugelGleichung g = KugelAusGleichung(f.Eingabe);
+    ASSERT_FALSE(g.Fehler);
+    EXPECT_EQ(g.Mitte, (TTripel{1, -2, 3}));
+    EXPECT_EQ(g.Loesungsweg, f.Weg);
+    EXPECT_EQ(KugelMittelpunktsform(g.Mitte, g.Radius), f.Weg[3]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, KugelAchsennamen,
+    ::testing::Values(TAchsenFall{"Indiziert",
+                                  true,
+                                  "x₁² + x₂² + x₃² − 2x₁ + 4x₂ − 6x₃ − 2 = 0",
+                                  {"x₁² − 2x₁ = (x₁ − 1)² − 1", "x₂² + 4x₂ = (x₂ + 2)² − 4",
+                                   "x₃² − 6x₃ = (x₃ − 3)² − 9",
+                                   "(x₁ − 1)² + (x₂ + 2)² + (x₃ − 3)² = 16", "M(1|-2|3), r = 4"}},
+                      TAchsenFall{"XYZ",
+                                  false,
+                                  "x₁² + x₂² + x₃² − 2x₁ + 4x₂ − 6x₃ − 2 = 0",
+                                  {"x² − 2x = (x − 1)² − 1", "y² + 4y = (y + 2)² − 4",
+                                   "z² − 6z = (z − 3)² − 9", "(x − 1)² + (y + 2)² + (z − 3)² = 16",
+                                   "M(1|-2|3), r = 4"}},
+                      TAchsenFall{"IndiziertAusXYZ",
+                                  true,
+                                  "x² + y² + z² − 2x + 4y − 6z − 2 = 0",
+                                  {"x₁² − 2x₁ = (x₁ − 1)² − 1", "x₂² + 4x₂ = (x₂ + 2)² − 4",
+                                   "x₃² − 6x₃ = (x₃ − 3)² − 9",
+                                   "(x₁ − 1)² + (x₂ + 2)² + (x₃ − 3)² = 16", "M(1|-2|3), r = 4"}}),
+    [](const auto& info) { return std::string(info.param.Fall); });
+
 INSTANTIATE_TEST_SUITE_P(
     Faelle, KugelGleichung,
     ::testing::Values(

@@ -68,7 +68,8 @@ TEST_F(ElementTest, KindAndDerivationNamesAsStoredInFiles) {
     EXPECT_EQ(EntstehungsartName(8), "O_Projektion");
     EXPECT_EQ(EntstehungsartName(17), "MittelEbene");
     EXPECT_EQ(EntstehungsartName(23), "Antragen");
-    EXPECT_EQ(EntstehungsartName(24), "");
+    EXPECT_EQ(EntstehungsartName(26), "Tangentialebene");
+    EXPECT_EQ(EntstehungsartName(27), "");
     EXPECT_EQ(RollenName(TRolle::IstP_ProjektionsVektor), "IstP_ProjektionsVektor");
     EXPECT_TRUE(IstAbbildungsEntstehung(TEntstehungsart::P_Projektion));
     EXPECT_FALSE(IstAbbildungsEntstehung(TEntstehungsart::Drehung));

@@ -52,4 +52,30 @@ TEST(WerkzeugKugel, DumpGivesCentreNormalAndRadiusDecimalAndExact) {
     EXPECT_EQ(j["messages"].size(), 0u) << aus;
 }
 
+// "apply" runs the sphere's commands: the line through K gives its two
+// points, the tangent plane at the first follows them, and "dump" names
+// their derivations.
+TEST(WerkzeugKugel, ApplyCutsTheLineAndMakesTheTangentPlane) {
+    test::TTestOrdner ordner;
+    const std::string ein = ordner / "ein.kvr", aus = ordner / "aus.kvr";
+    test::DateiSchreiben(ein, "[K]\r\nElementart=12|DKugel\r\nMR=1|2|3|7\r\n"
+                              "[g]\r\nElementart=5|DGerade\r\nGPAR=-1|-1|-3|2|3|6\r\n");
+    const std::string befehl = "QT_QPA_PLATFORM=offscreen '" KALVORIN_WERKZEUG "' ";
+    const std::string meldung = Ausgabe(befehl + "apply '" + ein + "' '" + aus +
+                                        "' Markieren=g,K SchneidenClick Markieren=K,P1 "
+                                        "TangentialebeneClick 2>&1");
+    EXPECT_EQ(meldung.find("nicht verfügbar"), std::string::npos) << meldung;
+    const nlohmann::json j =
+        nlohmann::json::parse(Ausgabe(befehl + "dump '" + aus + "'"), nullptr, false);
+    ASSERT_FALSE(j.is_discarded());
+    const auto& e = j["elements"];
+    ASSERT_EQ(e.size(), 5u);
+    EXPECT_EQ(e[2]["derivation"], 24);
+    EXPECT_EQ(e[2]["geometry"]["point"], nlohmann::json::array({-1.0, -1.0, -3.0}));
+    EXPECT_EQ(e[3]["exact"]["point"], nlohmann::json::array({"3", "5", "9"}));
+    EXPECT_EQ(e[4]["kind"], 8);
+    EXPECT_EQ(e[4]["derivation"], 26);
+    EXPECT_EQ(e[4]["exact"]["normal"], nlohmann::json::array({"2", "3", "6"}));
+}
+
 } // namespace
