@@ -79,6 +79,8 @@ enum class TUiBefehl : std::uint8_t {
     Pyramideseitig,
     Kugel,
     Kreis,
+    Viereck,
+    Pyramide4,
     // "&Konstruieren", "&Abbilden", "&Messen"
     Konstruieren,
     Abbilden,

@@ -45,6 +45,15 @@ const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
     {A::DKugel, "DKugel", "Kugel", "K", &S::DickgeradenDicke, true, &Neu<TKugel>, 0, 7, false},
     {A::DKreis, "DKreis", "Kreis", "k", &S::DickgeradenDicke, true, &Neu<TKreis>,
      Entstehungen({E::Schnitt}), 8, false},
+    {A::DPSchar, "DPSchar", "Punktschar", "", &S::DickpunktDicke, true, nullptr, 0, -1, false},
+    {A::DVschar, "DVschar", "Vektorschar", "", &S::DickgeradenDicke, false, nullptr, 0, -1, false},
+    {A::DGschar, "DGschar", "Geradenschar", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
+    {A::DEschar, "DEschar", "Ebenenschar", "", &S::RandDicke, true, nullptr, 0, -1, false},
+    // "Q": "V" would take the vectors' names.
+    {A::DViereck, "DViereck", "Viereck", "Q", &S::DickgeradenDicke, true, &Neu<TViereck>, Bilder, 9,
+     true},
+    {A::DPyramide4, "DPyramide4", "Pyramide", "QP", &S::DickgeradenDicke, true, &Neu<TPyramide4>,
+     Bilder, 10, true},
 }};
 
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {

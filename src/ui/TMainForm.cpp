@@ -204,6 +204,8 @@ void TMainForm::Ausfuehren(TUiBefehl befehl) {
     case Pyramideseitig: return PyramideseitigClick();
     case Kugel: return KugelClick();
     case Kreis: return KreisClick();
+    case Viereck: return ViereckClick();
+    case Pyramide4: return Pyramide4Click();
     case Konstruieren: return KonstruierenClick();
     case Abbilden: return AbbildenClick();
     case MStreckung: return MStreckungClick();
@@ -695,6 +697,12 @@ void TMainForm::KugelClick() {
 }
 void TMainForm::KreisClick() {
     DialogAusfuehren(&NeuesElementDialog<TElementart::DKreis>);
+}
+void TMainForm::ViereckClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DViereck>);
+}
+void TMainForm::Pyramide4Click() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide4>);
 }
 void TMainForm::MStreckungClick() {
     DialogAusfuehren(&StreckungsDialog);

@@ -169,6 +169,8 @@ public slots:
     void PyramideseitigClick();
     void KugelClick();
     void KreisClick();
+    void ViereckClick();
+    void Pyramide4Click();
     // "&Konstruieren", "&Abbilden", "&Messen" before they open
     void KonstruierenClick();
     void AbbildenClick();

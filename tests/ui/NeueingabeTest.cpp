@@ -33,6 +33,8 @@ TEST(Neueingabe, EveryEnabledItemOpensItsDialog) {
         {QStringLiteral("Pyramideseitig"), QStringLiteral("Erzeugen einer Pyramide")},
         {QStringLiteral("Kugel"), QStringLiteral("Festlegen einer Kugel")},
         {QStringLiteral("Kreis"), QStringLiteral("Festlegen eines Kreises")},
+        {QStringLiteral("Viereck"), QStringLiteral("Festlegen eines Vierecks")},
+        {QStringLiteral("Pyramide4"), QStringLiteral("Erzeugen einer vierseitigen Pyramide")},
     };
     test::TEinstellungenSichern sichern;
     TMeldungsProtokoll meldungen;
@@ -72,9 +74,9 @@ TEST(Neueingabe, EveryEnabledItemOpensItsDialog) {
         EXPECT_EQ(gesehen, titel.at(name)) << name.toStdString();
         if (gesehen == titel.at(name)) geoeffnet.insert(name);
     }
-    EXPECT_EQ(punkte, 10);
-    for (const char* name :
-         {"Punkt", "Gerade", "Ebene", "Dreieck", "Pyramideseitig", "Kugel", "Kreis"})
+    EXPECT_EQ(punkte, 12);
+    for (const char* name : {"Punkt", "Gerade", "Ebene", "Dreieck", "Pyramideseitig", "Kugel",
+                             "Kreis", "Viereck", "Pyramide4"})
         EXPECT_TRUE(geoeffnet.count(QString::fromLatin1(name))) << name;
     EXPECT_TRUE(haupt.AktivesDokument()->Liste().Anzahl() == 0) << "cancelled dialogs add nothing";
     EXPECT_TRUE(meldungen.Eintraege.empty());
