@@ -4,6 +4,7 @@
 // pyramid's volume, and the pavilion of an Abitur task.
 
 #include "ausgabe/Szenentext.h"
+#include "ausgabe/Zeichnen.h"
 #include "befehle/Angebote.h"
 #include "befehle/Messen.h"
 #include "document/BefehleTest.h"
@@ -14,13 +15,18 @@
 #include "geometry/Auswertung.h"
 #include "geometry/Beschreibung.h"
 #include "storage/EinstellungenSichern.h"
+#include "view/Protokollflaeche.h"
 #include "zahlen/Zahlen.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 using namespace kalvorin;
+using test::TAufruf;
+using test::TProtokollflaeche;
 
 namespace {
 
@@ -141,6 +147,70 @@ TEST_F(ViereckDokument, FourEdgesAndTheRebuildsMessage) {
     EXPECT_EQ(d.EinzigeMeldung(TMeldungsart::Warnung),
               "Die Punkte A, B, C und D liegen nicht in einer\r\n Ebene, das Viereck Q1 kann "
               "nicht dargestellt werden!");
+}
+
+// Whether the picture's line from p to q is drawn: some drawn line lies
+// along its middle part.
+bool Gezeichnet(const std::vector<TAufruf>& z, TLogPunkt p, TLogPunkt q) {
+    const auto abstand = [](TLogPunkt x, TLogPunkt a, TLogPunkt b) {
+        const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+        const double t =
+            std::clamp(l2 > 0 ? ((x.x - a.x) * dx + (x.y - a.y) * dy) / l2 : 0.0, 0.0, 1.0);
+        return std::hypot(x.x - a.x - t * dx, x.y - a.y - t * dy);
+    };
+    const TLogPunkt m{(p.x + q.x) / 2, (p.y + q.y) / 2};
+    for (const TAufruf& l : z)
+        if (l.art == TAufruf::Linie && l.punkte.size() == 2 && abstand(l.punkte[0], p, q) < 2 &&
+            abstand(l.punkte[1], p, q) < 2 && abstand(m, l.punkte[0], l.punkte[1]) < 2)
+            return true;
+    return false;
+}
+
+// The textbook view fills the pavilion's base as one polygon and draws its
+// four sides, never a diagonal; the hidden sides are dashed.
+TEST_F(ViereckDokument, TheTextbookViewShowsNoDiagonal) {
+    TViereck* q = Viereck({{{12, 0, 0}, {12, 12, 0}, {0, 12, 0}, {0, 0, 0}}});
+    q->Farbe = RGB(0, 0, 200);
+    // Axes wide enough that the scene's clipping leaves the pavilion whole.
+    d.D.KoordinatensystemAendern(
+        [](TKoordinatensystem& ks) {
+            for (int i = 0; i < 3; ++i) {
+                ks.Achsen[i].Unten = -2;
+                ks.Achsen[i].Oben = 16;
+            }
+            ks.AbgeleiteteDatenBerechnen();
+        },
+        true);
+    d.Py4("QP1", q, d.P("S", {6, 6, 8}))->Farbe = RGB(0, 0, 200);
+    HeftansichtSetzen(d.D, true);
+    TProtokollflaeche f;
+    DokumentZeichnen(d.D, f, {});
+    const tGSzene& s = d.D.Szene();
+    const auto bild = [&](const char* n) { return s.Bild(Als<TfrPunkt>(*d[n]).Koordinaten); };
+    EXPECT_FALSE(Gezeichnet(f.aufrufe, bild("A"), bild("C")));
+    EXPECT_FALSE(Gezeichnet(f.aufrufe, bild("B"), bild("D")));
+    for (const auto& [a, b] : {std::pair{"A", "B"}, {"B", "C"}, {"C", "D"}, {"D", "A"}})
+        EXPECT_TRUE(Gezeichnet(f.aufrufe, bild(a), bild(b))) << a << b;
+    // The base is filled as one polygon of its four corners, by the
+    // quadrilateral and by the pyramid over it, never as two triangles.
+    const char* const ecken[] = {"A", "B", "C", "D"};
+    const auto ecke = [&](TLogPunkt p) {
+        return std::any_of(std::begin(ecken), std::end(ecken), [&](const char* n) {
+            return std::hypot(p.x - bild(n).x, p.y - bild(n).y) < 2;
+        });
+    };
+    int vierecke = 0;
+    for (const TAufruf& a : f.aufrufe)
+        if (a.art == TAufruf::Polygon && a.punkte.size() == 4 &&
+            std::all_of(a.punkte.begin(), a.punkte.end(), ecke))
+            ++vierecke;
+    EXPECT_EQ(vierecke, 2);
+    int dreiecke = 0;
+    for (const TAufruf& a : f.aufrufe)
+        if (a.art == TAufruf::Polygon && a.punkte.size() == 3 &&
+            std::all_of(a.punkte.begin(), a.punkte.end(), ecke))
+            ++dreiecke;
+    EXPECT_EQ(dreiecke, 0);
 }
 
 struct TArtFall {
