@@ -81,6 +81,8 @@ enum class TUiBefehl : std::uint8_t {
     Kreis,
     Viereck,
     Pyramide4,
+    Koordinatenebene,
+    Koordinatenachse,
     // "&Konstruieren", "&Abbilden", "&Messen"
     Konstruieren,
     Abbilden,

@@ -81,6 +81,7 @@ const std::map<QString, TEintrag>& ThemenTabelle() {
         {"IDH_Dialog_Viereck_Eigenschaften", {"viereck.html", "eigenschaften"}},
         {"IDH_Dialog_Pyramide4_Bestimmung", {"pyramide4.html", "bestimmung"}},
         {"IDH_Dialog_Pyramide4_Eigenschaften", {"pyramide4.html", "eigenschaften"}},
+        {"IDH_Dialog_Koordinatenelement", {"festlegen.html", "koordinaten"}},
         {"IDH_Dialog_Koordinatensystem_Achsen", {"koordinatensystem.html", "achsen"}},
         {"IDH_Dialog_Koordinatensystem_Ebenen", {"koordinatensystem.html", "ebenen"}},
         {"IDH_Dialog_Einstellungen_Allgemein", {"einstellungen.html", "allgemein"}},

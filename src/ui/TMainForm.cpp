@@ -20,6 +20,7 @@
 #include "ui/TEinstDLG.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/TKoordDLGForm.h"
+#include "ui/TKoordinatenelementDLG.h"
 #include "ui/TLoesungswegForm.h"
 #include "ui/TStreckungsDLG.h"
 #include "ui/TSzenenbeschreibung.h"
@@ -206,6 +207,8 @@ void TMainForm::Ausfuehren(TUiBefehl befehl) {
     case Kreis: return KreisClick();
     case Viereck: return ViereckClick();
     case Pyramide4: return Pyramide4Click();
+    case Koordinatenebene: return KoordinatenebeneClick();
+    case Koordinatenachse: return KoordinatenachseClick();
     case Konstruieren: return KonstruierenClick();
     case Abbilden: return AbbildenClick();
     case MStreckung: return MStreckungClick();
@@ -703,6 +706,12 @@ void TMainForm::ViereckClick() {
 }
 void TMainForm::Pyramide4Click() {
     DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide4>);
+}
+void TMainForm::KoordinatenebeneClick() {
+    DialogAusfuehren(&KoordinatenebeneDialog);
+}
+void TMainForm::KoordinatenachseClick() {
+    DialogAusfuehren(&KoordinatenachseDialog);
 }
 void TMainForm::MStreckungClick() {
     DialogAusfuehren(&StreckungsDialog);

@@ -171,6 +171,8 @@ public slots:
     void KreisClick();
     void ViereckClick();
     void Pyramide4Click();
+    void KoordinatenebeneClick();
+    void KoordinatenachseClick();
     // "&Konstruieren", "&Abbilden", "&Messen" before they open
     void KonstruierenClick();
     void AbbildenClick();
