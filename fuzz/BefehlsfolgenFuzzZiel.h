@@ -33,6 +33,7 @@
 #include "eingabe/PyramidenEingabe.h"
 #include "eingabe/StreckenEingabe.h"
 #include "eingabe/VektorEingabe.h"
+#include "eingabe/ViereckEingabe.h"
 #include "exakt/ExakteGeometrie.h"
 #include "model/Meldungen.h"
 
@@ -419,6 +420,30 @@ inline void PyramidenDialog(TSitzung& s) {
         [&](TPyramidenEingabe& x) { return PyramideUebernehmen(s.D, x); }, "pyramid dialog");
 }
 
+inline void ViereckDialog(TSitzung& s) {
+    auto e = DialogOeffnen<TViereckEingabe>(s, Arten({TElementart::DViereck}), ViereckEingabeNeu,
+                                            ViereckEingabeAusElement);
+    if (e.Neu)
+        for (auto& t : e.Ecken)
+            TeilFuellen(s, t, PunktArten);
+    DialogAbschliessen(
+        s, e, [&](TViereckEingabe& x) { return ViereckPruefen(s.L(), x); },
+        [&](TViereckEingabe& x) { return ViereckUebernehmen(s.D, x); }, "quadrilateral dialog");
+}
+
+inline void Pyramiden4Dialog(TSitzung& s) {
+    auto e = DialogOeffnen<TPyramidenEingabe>(s, Arten({TElementart::DPyramide4}),
+                                              Pyramide4EingabeNeu, Pyramide4EingabeAusElement);
+    if (e.Neu) {
+        TeilFuellen(s, e.Spitze, PunktArten);
+        e.Dreieck = s.Auswahl(e.Dreiecke);
+    }
+    DialogAbschliessen(
+        s, e, [&](TPyramidenEingabe& x) { return PyramidePruefen(s.L(), x); },
+        [&](TPyramidenEingabe& x) { return PyramideUebernehmen(s.D, x); },
+        "four-sided pyramid dialog");
+}
+
 inline void KugelDialog(TSitzung& s) {
     auto e = DialogOeffnen<TKugelEingabe>(s, Arten({TElementart::DKugel}), KugelEingabeNeu,
                                           KugelEingabeAusElement);
@@ -664,6 +689,8 @@ inline constexpr TOperation EigeneOperationen[] = {
     {"Ziehen", PunktZiehen},
     {"Kugel", KugelDialog},
     {"Kreis", KreisDialog},
+    {"Viereck", ViereckDialog},
+    {"Pyramide4", Pyramiden4Dialog},
 };
 
 inline const std::vector<TOperation>& Operationen() {

@@ -124,6 +124,23 @@ int AuswertungsFehler(const TDreiDBasisElement& e, json& geometrie) {
         geometrie["corners"] = liste;
         break;
     }
+    case TElementart::DViereck:
+    case TElementart::DPyramide4: {
+        json liste = json::array();
+        for (const TTripel& t : g.Ecken)
+            liste.push_back(Tripel(t));
+        liste.push_back(Tripel(g.VierteEcke));
+        if (e.Art == TElementart::DPyramide4) {
+            geometrie["corners"] = liste;
+            geometrie["apex"] = Tripel(g.Spitze);
+        } else {
+            geometrie["points"] = liste;
+            if (f == 0)
+                geometrie["area"] = static_cast<double>(
+                    Viereckflaeche({g.Ecken[0], g.Ecken[1], g.Ecken[2], g.VierteEcke}));
+        }
+        break;
+    }
     case TElementart::DfrPunkt:
         geometrie["point"] = Tripel(g.Punkt);
         break;
@@ -195,6 +212,18 @@ json Exakt(exakt::TExakteAuswertung& auswertung, const TDreiDBasisElement& e) {
         break;
     case TElementart::DPyramide3:
         mass("volume", TMessart::VolumenPyramide);
+        break;
+    case TElementart::DViereck:
+        if (auto q = ExakteViereckecken(auswertung, &e)) {
+            json punkte = json::array();
+            for (const TQTripel& p : *q)
+                punkte.push_back(ExaktesTripel(p));
+            j["points"] = punkte;
+        }
+        mass("area", TMessart::FlaecheViereck);
+        break;
+    case TElementart::DPyramide4:
+        mass("volume", TMessart::VolumenPyramide4);
         break;
     case TElementart::DKugel:
     case TElementart::DKreis:

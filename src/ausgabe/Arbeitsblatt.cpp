@@ -3,6 +3,7 @@
 #include "ausgabe/Zeichnen.h"
 #include "befehle/Messen.h"
 #include "document/Dokument.h"
+#include "exakt/ExakteMessung.h"
 #include "exakt/Gleichungen.h"
 #include "exakt/Loesungsweg.h"
 #include "geometry/Beschreibung.h"
@@ -52,7 +53,8 @@ TTextzeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
     }();
     const std::string& n = e.Name;
     const std::string nl = LatexName(n);
-    if (!g || e.Art == A::DPyramide3) return BlattSatz(FestlegungsText(e));
+    if (!g || e.Art == A::DPyramide3 || e.Art == A::DPyramide4)
+        return BlattSatz(FestlegungsText(e));
     const auto punkt = [](const TQTripel& p) {
         return Formelstueck(exakt::PunktText("", p), exakt::PunktText("", p, TStil::Latex));
     };
@@ -92,6 +94,13 @@ TTextzeile Angabe(exakt::TExakteAuswertung& a, const TDreiDBasisElement& e) {
         return Zeile({Textstueck("Dreieck " + n + " mit den Ecken "), punkt(g->Punkt),
                       Textstueck(", "), punkt(exakt::Summe(g->Punkt, g->Richtung1)),
                       Textstueck(" und "), punkt(exakt::Summe(g->Punkt, g->Richtung2))});
+    case A::DViereck: {
+        auto q = exakt::ExakteViereckecken(a, &e);
+        if (!q) return BlattSatz(FestlegungsText(e));
+        return Zeile({Textstueck("Viereck " + n + " mit den Ecken "), punkt((*q)[0]),
+                      Textstueck(", "), punkt((*q)[1]), Textstueck(", "), punkt((*q)[2]),
+                      Textstueck(" und "), punkt((*q)[3])});
+    }
     default:
         return BlattSatz(FestlegungsText(e));
     }
@@ -149,6 +158,10 @@ std::optional<exakt::TLoesungsweg> Weg(const TListe& liste, const TDreiDBasisEle
             return exakt::Loesungsweg(liste, exakt::TMessart::FlaecheDreieck, {&e});
         if (e.Art == A::DPyramide3)
             return exakt::Loesungsweg(liste, exakt::TMessart::VolumenPyramide, {&e});
+        if (e.Art == A::DViereck)
+            return exakt::Loesungsweg(liste, exakt::TMessart::FlaecheViereck, {&e});
+        if (e.Art == A::DPyramide4)
+            return exakt::Loesungsweg(liste, exakt::TMessart::VolumenPyramide4, {&e});
         return {};
     }
     return {};

@@ -75,6 +75,20 @@ std::string_view Messaufgabe(TMessart art) {
         return "Geben Sie den Radius und den Umfang des Kreises %1 an.";
     case TMessart::KreisFlaeche:
         return "Berechnen Sie den Flächeninhalt des Kreises %1.";
+    case TMessart::FlaecheViereck:
+        return "Berechnen Sie den Flächeninhalt des Vierecks %1 und geben Sie seine Art an.";
+    case TMessart::VolumenPyramide4:
+        return "Berechnen Sie das Volumen der vierseitigen Pyramide %1.";
+    case TMessart::AbstandEbenen:
+        return "Berechnen Sie den Abstand der Ebenen %1 und %2.";
+    case TMessart::PunktDreieck:
+        return "Untersuchen Sie, ob der Punkt %1 im Dreieck %2 liegt.";
+    case TMessart::PunktViereck:
+        return "Untersuchen Sie, ob der Punkt %1 im Viereck %2 liegt.";
+    case TMessart::PunkteEbene:
+        return "Untersuchen Sie, ob die Punkte %1 und %2 auf derselben Seite der Ebene %3 liegen.";
+    case TMessart::EbeneAchsen:
+        return "Beschreiben Sie die Lage der Ebene %1 im Koordinatensystem.";
     }
     return {};
 }

@@ -96,7 +96,10 @@ std::string Definition(const TDreiDBasisElement& e) {
         return "von " + Name(e.Bezuege[0]) + " mit dem Vektor " + Name(e.Bezuege[1]);
     case TElementart::DDreieck:
         return "mit den Ecken " + Bezugsnamen(e);
+    case TElementart::DViereck:
+        return "mit den Ecken " + Bezugsnamen(e);
     case TElementart::DPyramide3:
+    case TElementart::DPyramide4:
         return "mit der Grundfläche " + Name(e.Bezuege[0]) + " und der Spitze " +
                Name(e.Bezuege[1]);
     case TElementart::DVektor: {
@@ -137,6 +140,22 @@ std::string Werte(const TDreiDBasisElement& e, exakt::TExakteAuswertung& ausw) {
         const TTripel c = Verbindungsvektor(ecken[0], spitze);
         return "Volumen " + FormatMeasure(std::fabs(Skalarprodukt(Kreuzprodukt(a, b), c)) / 6);
     }
+    case TElementart::DViereck: {
+        std::array<TTripel, 4> ecken;
+        if (ViereckAuswerten(e, ecken) != 0 || ViereckPruefen(ecken) != 0)
+            return "nicht berechenbar";
+        return "Flächeninhalt " + FormatMeasure(Viereckflaeche(ecken));
+    }
+    case TElementart::DPyramide4: {
+        std::array<TTripel, 4> ecken;
+        TTripel spitze;
+        if (Pyramide4Auswerten(e, ecken, spitze) != 0 || ViereckPruefen(ecken) != 0)
+            return "nicht berechenbar";
+        const TTripel n = Kreuzprodukt(Verbindungsvektor(ecken[0], ecken[2]),
+                                       Verbindungsvektor(ecken[1], ecken[3]));
+        return "Volumen " +
+               FormatMeasure(std::fabs(Skalarprodukt(n, Verbindungsvektor(ecken[0], spitze))) / 6);
+    }
     case TElementart::DEbene: {
         const std::string form = Koordinatenform(e, &ausw);
         return form.empty() ? std::string("nicht berechenbar") : "Koordinatenform " + form;
@@ -147,6 +166,10 @@ std::string Werte(const TDreiDBasisElement& e, exakt::TExakteAuswertung& ausw) {
     case TElementart::DWinkel:
     case TElementart::DPllgr:
     case TElementart::DSpat:
+    case TElementart::DPSchar:
+    case TElementart::DVschar:
+    case TElementart::DGschar:
+    case TElementart::DEschar:
         return {};
     }
     return {};

@@ -62,13 +62,13 @@ constexpr TZeile MessTabelle[] = {
     {"4------", "---x", {Ohne, Ohne, Ohne, VolumenPunkte}},
     {"1-1----", "-A--", {Ohne, AbstandPunktGerade, Ohne, Ohne}},
     {"1--1---", "-A--", {Ohne, AbstandPunktEbene, Ohne, Ohne}},
-    {"1----1-", "---x", {Ohne, Ohne, Ohne, VolumenPunktDreieck}},
+    {"1----1-", "-A-x", {Ohne, PunktDreieck, Ohne, VolumenPunktDreieck}},
     {"-1-----", "-B--", {Ohne, TMessart::Betrag, Ohne, Ohne}},
     {"-2-----", "S-v-", {WinkelVektoren, Ohne, FlaecheVektoren, Ohne}},
     {"-3-----", "---D", {Ohne, Ohne, Ohne, VolumenVektoren}},
     {"--2----", "xA--", {WinkelGeraden, AbstandGeraden, Ohne, Ohne}},
     {"--11---", "x --", {WinkelGeradeEbene, Ohne, Ohne, Ohne}},
-    {"---2---", "x---", {WinkelEbenen, Ohne, Ohne, Ohne}},
+    {"---2---", "xA--", {WinkelEbenen, AbstandEbenen, Ohne, Ohne}},
     {"----1--", "-x--", {Ohne, StreckenLaenge, Ohne, Ohne}},
     {"-----1-", "--x-", {Ohne, Ohne, FlaecheDreieck, Ohne}},
     {"------1", "---x", {Ohne, Ohne, Ohne, VolumenPyramide}},
@@ -77,6 +77,11 @@ constexpr TZeile MessTabelle[] = {
     {"--1----1-", "-x--", {Ohne, GeradeKugel, Ohne, Ohne}},
     {"---1---1-", "-x--", {Ohne, EbeneKugel, Ohne, Ohne}},
     {"--------1", "-xx-", {Ohne, KreisRadius, KreisFlaeche, Ohne}},
+    {"---------1-", "xxx-", {FlaecheViereck, FlaecheViereck, FlaecheViereck, Ohne}},
+    {"----------1", "---x", {Ohne, Ohne, Ohne, VolumenPyramide4}},
+    {"1--------1-", "-A--", {Ohne, PunktViereck, Ohne, Ohne}},
+    {"2--1---", "-A--", {Ohne, PunkteEbene, Ohne, Ohne}},
+    {"---1---", "-A--", {Ohne, EbeneAchsen, Ohne, Ohne}},
 };
 
 const TZeile* Suche(std::span<const TZeile> tabelle, std::string_view muster) {

@@ -35,6 +35,16 @@ bool ErzVektor(TDokument& d);
 bool ErzDreieck(TDokument& d);
 bool ErzPyramide(TDokument& d);
 
+// "Koordinatenebene als Objekt..." and "Koordinatenachse als Objekt...": the
+// x₁x₂-, x₁x₃- or x₂x₃-plane (welche 0, 1, 2) as a plane in coordinate form,
+// or the x₁-, x₂- or x₃-axis as a line, an ordinary element beside the drawn
+// axes and planes. Named by the axis-name setting ("x1x2" or "xy", "x1" or
+// "x"); where the name is taken, the automatic name of the kind.
+bool KoordinatenelementFestlegen(TDokument& d, bool ebene, int welche);
+// The three choices of the dialog, in the order of welche: "x₁x₂-Ebene" ...,
+// "x₁-Achse" ... (x, y, z by the setting).
+std::vector<std::string> Koordinatenelemente(bool ebene);
+
 // "&Konstruieren" (SchneidenClick, LoteerzeugenClick, MittebildenClick,
 // VSummeClick, VGegenClick, MVProduktClick).
 bool Schneiden(TDokument& d);

@@ -45,6 +45,9 @@ std::string EbenenMeldung(int fehler, const TDreiDBasisElement& neu) {
         return "Der Punkt " + N(b[0]) + " liegt auf der Geraden " + N(b[1]) + "." + nicht;
     case FehlerEbenePunktAufGeradePP: { // only a line given by two points reports it
         const TDreiDBasisElement* g = b[1];
+        // The point is one of the line's: "F, A und F" would name it twice.
+        if (g && (g->Bezuege[0] == b[0] || g->Bezuege[1] == b[0]))
+            return "Der Punkt " + N(b[0]) + " liegt auf der Geraden " + N(g) + "." + nicht;
         return "Die drei Punkte " + N(b[0]) + ", " + N(g ? g->Bezuege[0] : nullptr) + " und " +
                N(g ? g->Bezuege[1] : nullptr) + " liegen auf einer Geraden," + CRLF +
                "die neue Ebene kann nicht erzeugt werden!";

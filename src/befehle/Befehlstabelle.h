@@ -79,6 +79,10 @@ enum class TUiBefehl : std::uint8_t {
     Pyramideseitig,
     Kugel,
     Kreis,
+    Viereck,
+    Pyramide4,
+    Koordinatenebene,
+    Koordinatenachse,
     // "&Konstruieren", "&Abbilden", "&Messen"
     Konstruieren,
     Abbilden,

@@ -3,6 +3,7 @@
 #include "befehle/Befehle.h"
 #include "befehle/BefehleHilfen.h"
 #include "exakt/ExakteMessung.h"
+#include "exakt/Gleichungen.h"
 #include "geometry/Auswertung.h"
 #include "geometry/Schnitt.h"
 #include "model/Auswahl.h"
@@ -85,6 +86,17 @@ bool GeradenParallel(const TDreiDBasisElement& g, const TDreiDBasisElement& h, T
         // No exact value to decide by.
     }
     return FastNullvektor(n);
+}
+
+// The name of the corner i of a triangle or quadrilateral.
+std::string EckenName(const TDreiDBasisElement& e, int i) {
+    const TDreiDBasisElement* ecke = e.Bezuege[static_cast<std::size_t>(i)];
+    return ecke ? ecke->Name : std::string("?");
+}
+
+// A point as "(1|2|3)".
+std::string Punkttext(TTripel p) {
+    return "(" + FormatMeasure(p.x) + "|" + FormatMeasure(p.y) + "|" + FormatMeasure(p.z) + ")";
 }
 
 // |a · (b × c)| / 6: the volume of the pyramid the three edges span.
@@ -178,6 +190,129 @@ TText AbstandPunktEbene(const TAuswahl& m) {
                  TMessart::AbstandPunktEbene, m);
 }
 
+// Two planes: parallel ones by the distance of a point of the second from
+// the first; planes that meet are 0 apart.
+TText AbstandEbenen(const TAuswahl& m) {
+    std::vector<TGeometrie> e;
+    if (!Ebenen(m.E, e)) return {};
+    TTripel n = Normale(e[0]);
+    const TTripel nf = Normale(e[1]);
+    const std::string &a = m.E[0]->Name, &b = m.E[1]->Name;
+    const bool parallel =
+        Betrag(Kreuzprodukt(n, nf)) <= Toleranz * std::max<Real>(1, Betrag(n) * Betrag(nf));
+    Normieren(n);
+    const Real d =
+        parallel ? std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0].Punkt, e[1].Punkt))) : 0;
+    const std::string satz = !parallel       ? a + " und " + b + " schneiden sich"
+                             : d <= Toleranz ? a + " und " + b + " sind identisch"
+                                             : a + " und " + b + " sind parallel";
+    return Exakt(Zwei("Abstand", a, b, d, " LE") + satz, TMessart::AbstandEbenen, m);
+}
+
+// A point and the plane: its signed distance with the plane's normal made
+// a unit vector.
+Real Seite(TTripel p, const TGeometrie& e) {
+    TTripel n = Normale(e);
+    Normieren(n);
+    return Skalarprodukt(n, Verbindungsvektor(e.Punkt, p));
+}
+
+// Two points and a plane: on the same side of it or not.
+TText PunkteEbene(const TAuswahl& m) {
+    std::vector<TTripel> p;
+    std::vector<TGeometrie> e;
+    if (!Punkte(m.P, p) || !Ebenen(m.E, e)) return {};
+    const Real sa = Seite(p[0], e[0]), sb = Seite(p[1], e[0]);
+    const std::string &a = m.P[0]->Name, &b = m.P[1]->Name, &f = m.E[0]->Name;
+    std::string satz;
+    if (std::fabs(sa) <= Toleranz && std::fabs(sb) <= Toleranz)
+        satz = a + " und " + b + " liegen in " + f;
+    else if (std::fabs(sa) <= Toleranz)
+        satz = a + " liegt in " + f;
+    else if (std::fabs(sb) <= Toleranz)
+        satz = b + " liegt in " + f;
+    else
+        satz = a + " und " + b + " liegen auf " +
+               (sa * sb > 0 ? "derselben Seite" : "verschiedenen Seiten") + " von " + f;
+    return "\r\nAbstand (" + a + " , " + f + ") = " + FormatMeasure(std::fabs(sa)) +
+           " LE\r\nAbstand (" + b + " , " + f + ") = " + FormatMeasure(std::fabs(sb)) + " LE" +
+           Absatz + satz;
+}
+
+// How a plane lies to the axes: parallel to an axis or containing it, or
+// where it meets it.
+TText EbeneAchsen(const TAuswahl& m) {
+    std::vector<TGeometrie> e;
+    if (!Ebenen(m.E, e)) return {};
+    TTripel n = Normale(e[0]);
+    Normieren(n);
+    const Real d = Skalarprodukt(n, e[0].Punkt); // n·x = d
+    const std::array<Real, 3> k = {n.x, n.y, n.z};
+    const auto x = exakt::Koordinatennamen(exakt::TStil::Text);
+    const std::string& f = m.E[0]->Name;
+    const bool ursprung = std::fabs(d) <= Toleranz;
+    std::vector<std::string> saetze;
+    int parallel = 0;
+    for (std::size_t i = 0; i < 3; ++i)
+        parallel += std::fabs(k[i]) <= Toleranz ? 1 : 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string achse = x[i] + "-Achse";
+        if (std::fabs(k[i]) <= Toleranz) {
+            saetze.push_back(f + (ursprung ? " enthält die " : " ist parallel zur ") + achse);
+            continue;
+        }
+        TTripel s{};
+        (i == 0 ? s.x : i == 1 ? s.y : s.z) = d / k[i];
+        saetze.push_back(f + " schneidet die " + achse + " im Punkt " + Punkttext(s));
+    }
+    if (parallel == 2) {
+        // Across the one axis it meets: parallel to the coordinate plane of
+        // the other two, or that plane itself.
+        std::string ebene;
+        for (std::size_t i = 0; i < 3; ++i)
+            if (std::fabs(k[i]) <= Toleranz) ebene += x[i];
+        saetze.push_back(f + (ursprung ? " ist die " : " ist parallel zur ") + ebene + "-Ebene");
+    }
+    std::string text =
+        "\r\nAbstand (O , " + f + ") = " + FormatMeasure(std::fabs(d)) + " LE" + Absatz;
+    for (std::size_t i = 0; i < saetze.size(); ++i)
+        text += (i == 0 ? "" : "\r\n") + saetze[i];
+    return text;
+}
+
+// A point and a triangle or quadrilateral: its distance from their plane,
+// and whether it lies inside.
+TText PunktImVieleck(TMessart art, const TAuswahl& m) {
+    std::vector<TTripel> p;
+    if (!Punkte(m.P, p)) return {};
+    const bool dreieck = art == TMessart::PunktDreieck;
+    const TDreiDBasisElement& x = dreieck ? *m.D[0] : *m.Q[0];
+    std::array<TTripel, 4> e{};
+    if (dreieck) {
+        std::array<TTripel, 3> d{};
+        if (DreieckAuswerten(x, d) != KeinFehler || EckenAufEinerGeraden(d)) return {};
+        std::copy(d.begin(), d.end(), e.begin());
+    } else if (ViereckAuswerten(x, e) != KeinFehler || ViereckPruefen(e) != KeinFehler) {
+        return {};
+    }
+    const int n = dreieck ? 3 : 4;
+    std::string ecken;
+    for (int i = 0; i < n; ++i)
+        ecken += EckenName(x, i);
+    TTripel normale =
+        dreieck ? Kreuzprodukt(Verbindungsvektor(e[0], e[1]), Verbindungsvektor(e[0], e[2]))
+                : Kreuzprodukt(Verbindungsvektor(e[0], e[2]), Verbindungsvektor(e[1], e[3]));
+    Normieren(normale);
+    const Real abstand = std::fabs(Skalarprodukt(normale, Verbindungsvektor(e[0], p[0])));
+    const int lage = kalvorin::PunktImVieleck(e.data(), n, p[0]);
+    const std::string was = dreieck ? "Dreieck" : "Viereck";
+    const std::string& a = m.P[0]->Name;
+    const std::string satz = lage < 0    ? a + " liegt nicht in der Ebene des " + was + "s " + ecken
+                             : lage == 0 ? a + " liegt außerhalb des " + was + "s " + ecken
+                                         : a + " liegt im " + was + " " + ecken;
+    return Exakt(Zwei("Abstand", a, x.Name, lage < 0 ? abstand : 0, " LE") + satz, art, m);
+}
+
 TText AbstandGeraden(const TAuswahl& m) {
     std::vector<TGeometrie> g;
     if (!Geraden(m.G, g)) return {};
@@ -227,6 +362,41 @@ TText FlaecheDreieck(const TAuswahl& m) {
                  TMessart::FlaecheDreieck, m);
 }
 
+// The kind decided exactly where the corners have exact values, else within
+// the tolerance.
+TViereckart ArtDesVierecks(const TDreiDBasisElement& q, const std::array<TTripel, 4>& p) {
+    exakt::TExakteAuswertung a;
+    try {
+        if (auto e = exakt::ExakteViereckecken(a, &q))
+            return Viereckart(exakt::ExakteViereckmerkmale(*e));
+    } catch (const std::exception&) {
+        // No exact value to decide by.
+    }
+    return Viereckart(Viereckmerkmale(p));
+}
+
+// Its area, its sides and angles, and its kind: "ABCD ist ein Rechteck".
+TText FlaecheViereck(const TAuswahl& m) {
+    const TDreiDBasisElement& q = *m.Q[0];
+    std::array<TTripel, 4> p{};
+    if (ViereckAuswerten(q, p) != KeinFehler || ViereckPruefen(p) != KeinFehler) return {};
+    std::string ecken, seiten, winkel;
+    for (int i = 0; i < 4; ++i) {
+        const std::string a = EckenName(q, i), b = EckenName(q, (i + 1) % 4);
+        ecken += a;
+        seiten += (i == 0 ? "" : ", ") + a + b + " = " +
+                  FormatMeasure(Betrag(Verbindungsvektor(
+                      p[static_cast<std::size_t>(i)], p[static_cast<std::size_t>((i + 1) % 4)]))) +
+                  " LE";
+        winkel += (i == 0 ? "" : ", ") + std::string("bei ") + a + " " +
+                  FormatMeasure(Grad(ViereckWinkel(p, i))) + "°";
+    }
+    return Exakt("\r\nFläche (" + q.Name + ") = " + FormatMeasure(Viereckflaeche(p)) + " FE" +
+                     Absatz + "Seiten: " + seiten + "\r\nWinkel: " + winkel + Absatz + ecken +
+                     " ist " + ViereckartText(ArtDesVierecks(q, p)),
+                 TMessart::FlaecheViereck, m);
+}
+
 TText FlaecheVektoren(const TAuswahl& m) {
     std::vector<TTripel> v;
     if (!Vektoren(m.V, v)) return {};
@@ -268,6 +438,23 @@ TText VolumenPyramide(const TAuswahl& m) {
                          Verbindungsvektor(t, ecken[2]));
     return Exakt("\r\nVolumen (" + m.Y[0]->Name + ") = " + FormatMeasure(vol) + " VE" + Absatz,
                  TMessart::VolumenPyramide, m);
+}
+
+// V = 1/3 · G · h with the base's area and the apex's height above it.
+TText VolumenPyramide4(const TAuswahl& m) {
+    const TDreiDBasisElement& y = *m.W[0];
+    std::array<TTripel, 4> p{};
+    TTripel s;
+    if (Pyramide4Auswerten(y, p, s) != KeinFehler || ViereckPruefen(p) != KeinFehler) return {};
+    TTripel n = Kreuzprodukt(Verbindungsvektor(p[0], p[2]), Verbindungsvektor(p[1], p[3]));
+    const Real g = Betrag(n) / 2;
+    Normieren(n);
+    const Real h = std::fabs(Skalarprodukt(n, Verbindungsvektor(p[0], s)));
+    const std::string basis = y.Bezuege[0] ? y.Bezuege[0]->Name : std::string("?");
+    return Exakt("\r\nVolumen (" + y.Name + ") = " + FormatMeasure(g * h / 3) + " VE" + Absatz +
+                     "Grundfläche (" + basis + ") = " + FormatMeasure(g) +
+                     " FE, Höhe = " + FormatMeasure(h) + " LE",
+                 TMessart::VolumenPyramide4, m);
 }
 
 TText VolumenVektoren(const TAuswahl& m) {
@@ -425,6 +612,19 @@ TText Messen(TMessart art, const TAuswahl& m) {
         return VolumenPyramide(m);
     case TMessart::VolumenVektoren:
         return VolumenVektoren(m);
+    case TMessart::FlaecheViereck:
+        return FlaecheViereck(m);
+    case TMessart::VolumenPyramide4:
+        return VolumenPyramide4(m);
+    case TMessart::AbstandEbenen:
+        return AbstandEbenen(m);
+    case TMessart::PunktDreieck:
+    case TMessart::PunktViereck:
+        return PunktImVieleck(art, m);
+    case TMessart::PunkteEbene:
+        return PunkteEbene(m);
+    case TMessart::EbeneAchsen:
+        return EbeneAchsen(m);
     }
     return {};
 }

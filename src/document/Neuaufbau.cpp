@@ -6,6 +6,8 @@
 #include "storage/Einstellungen.h"
 #include "view/SzenenElemente.h"
 
+#include <algorithm>
+
 namespace kalvorin {
 
 namespace {
@@ -39,6 +41,10 @@ std::string EbenenText(const TDreiDBasisElement& e, int fehler) {
                "Die Ebene " + n + Ende;
     case FehlerEbenePunktAufGeradePP: {
         const TDreiDBasisElement* g = e.Bezuege[1];
+        // The point is one of the line's: "F, A und F" would name it twice.
+        if (g && (g->Bezuege[0] == e.Bezuege[0] || g->Bezuege[1] == e.Bezuege[0]))
+            return "Der Punkt " + Bezug(e, 0) + " liegt auf der Geraden " + Bezug(e, 1) + "." +
+                   CRLF + "Die Ebene " + n + Ende;
         return "Die drei Punkte " + Bezug(e, 0) + ", " + (g ? Bezug(*g, 0) : "?") + " und " +
                (g ? Bezug(*g, 1) : "?") + " liegen auf einer Geraden," + CRLF + "die Ebene " + n +
                Ende;
@@ -114,7 +120,25 @@ std::string NichtDarstellbarText(const TDreiDBasisElement& e, int fehler) {
         else if (fehler == FehlerKugelRadius)
             text = "Der Radius ist nicht positiv, der" + CRLF + "Kreis " + n + Ende;
         break;
+    case TElementart::DViereck: {
+        const std::string ecken =
+            Bezug(e, 0) + ", " + Bezug(e, 1) + ", " + Bezug(e, 2) + " und " + Bezug(e, 3);
+        if (fehler == FehlerViereckPunkteGleich)
+            text =
+                "Zwei der Punkte " + ecken + " sind identisch," + CRLF + "das Viereck " + n + Ende;
+        else if (fehler == FehlerViereckAufGerade)
+            text = "Drei der Punkte " + ecken + " liegen auf einer" + CRLF +
+                   " Geraden, das Viereck " + n + Ende;
+        else if (fehler == FehlerViereckNichtEben)
+            text = "Die Punkte " + ecken + " liegen nicht in einer" + CRLF +
+                   " Ebene, das Viereck " + n + Ende;
+        else if (fehler == FehlerViereckSeitenKreuzen)
+            text = "Die Seiten des Vierecks " + n + " schneiden sich," + CRLF + "das Viereck " + n +
+                   Ende;
+        break;
+    }
     case TElementart::DPyramide3:
+    case TElementart::DPyramide4:
         if (fehler == FehlerPyramideSpitzeInGrundflaeche)
             text = "Die Spitze " + Bezug(e, 1) + " liegt in der Grundflächenebene," + CRLF +
                    "die Pyramide " + n + Ende;
@@ -195,6 +219,18 @@ int ElementGeometrie(const TDreiDBasisElement& e, TSzenenEingabe& ein) {
         if (EckenAufEinerGeraden(ein.Ecken)) return FehlerBezug;
         return SpitzeInGrundflaeche(ein.Ecken, ein.Spitze) ? FehlerPyramideSpitzeInGrundflaeche
                                                            : KeinFehler;
+    }
+    if (e.Art == TElementart::DViereck || e.Art == TElementart::DPyramide4) {
+        std::array<TTripel, 4> ecken;
+        const int f = e.Art == TElementart::DViereck ? ViereckAuswerten(e, ecken)
+                                                     : Pyramide4Auswerten(e, ecken, ein.Spitze);
+        if (f != KeinFehler) return f;
+        std::copy(ecken.begin(), ecken.begin() + 3, ein.Ecken.begin());
+        ein.VierteEcke = ecken[3];
+        const int form = ViereckPruefen(ecken);
+        if (e.Art == TElementart::DViereck) return form;
+        if (form != KeinFehler) return FehlerBezug;
+        return SpitzeInViereck(ecken, ein.Spitze) ? FehlerPyramideSpitzeInGrundflaeche : KeinFehler;
     }
     TGeometrie g;
     const int f = Auswerten(e, g);

@@ -13,10 +13,13 @@ namespace kalvorin {
 
 struct TPyramidenEingabe : TElementEingabe {
     TTeilEingabe Spitze; // "Spitze"
-    // The name chosen in "Grunddreieck"; empty: none.
+    // The name chosen in "Grunddreieck" ("Grundviereck" for a four-sided
+    // pyramid); empty: none.
     std::string Dreieck;
-    // What the apex combo and the triangle list offer.
+    // What the apex combo and the base list offer.
     std::vector<std::string> Punkte, Dreiecke;
+    // A four-sided pyramid ("DPyramide4") over a quadrilateral.
+    bool Vierseitig = false;
 };
 
 // "PyramideDialogNeu": the next free pyramid name, the apex empty, the
@@ -24,8 +27,12 @@ struct TPyramidenEingabe : TElementEingabe {
 TPyramidenEingabe PyramideEingabeNeu(const TListe& liste);
 // "PyramideDialogNeu" followed by "PyramideDialogAusElement".
 TPyramidenEingabe PyramideEingabeAusElement(const TListe& liste, int position);
+// The same for a four-sided pyramid, its base among the quadrilaterals.
+TPyramidenEingabe Pyramide4EingabeNeu(const TListe& liste);
+TPyramidenEingabe Pyramide4EingabeAusElement(const TListe& liste, int position);
 
-// The triangle the list's choice names; null when no triangle bears it.
+// The base the list's choice names (a triangle, or a quadrilateral for a
+// four-sided pyramid); null when none bears it.
 const TDreiDBasisElement* GewaehltesDreieck(const TListe& liste, const TPyramidenEingabe& e);
 
 // The volume label: empty while the apex does not read or no triangle of

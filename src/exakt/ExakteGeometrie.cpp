@@ -162,7 +162,8 @@ std::optional<TQGeometrie> TExakteAuswertung::Geometrie(const TDreiDBasisElement
             }
         }
         // A triangle on a line (and a pyramid on one) is invalid: no value.
-        if (gut && (e->Art == A::DDreieck || e->Art == A::DPyramide3))
+        if (gut && (e->Art == A::DDreieck || e->Art == A::DPyramide3 || e->Art == A::DViereck ||
+                    e->Art == A::DPyramide4))
             gut = !IstNull(Kreuz(g->Richtung1, g->Richtung2));
         if (!gut) g.reset();
     }
@@ -347,9 +348,17 @@ std::optional<TQGeometrie> TExakteAuswertung::Gespeichert(const TDreiDBasisEleme
         if (!p || !q || !r) return {};
         return Geo(*p, Differenz(*q, *p), Differenz(*r, *p));
     }
-    case A::DPyramide3: {
+    case A::DPyramide3:
+    case A::DPyramide4: {
         if (!Punkt(b[1])) return {};
         return Geometrie(b[0]);
+    }
+    case A::DViereck: {
+        // As the evaluation: the first corner and the second and third
+        // from it; the fourth is checked by the measurements.
+        auto p = Punkt(b[0]), q = Punkt(b[1]), r = Punkt(b[2]);
+        if (!p || !q || !r || !Punkt(b[3])) return {};
+        return Geo(*p, Differenz(*q, *p), Differenz(*r, *p));
     }
     case A::DKugel: {
         const auto& k = static_cast<const TKugel&>(e);

@@ -106,8 +106,61 @@ std::vector<const TDreiDBasisElement*> Messelemente(TMessart art, const TAuswahl
     case TMessart::KreisRadius:
     case TMessart::KreisFlaeche:
         return nimm({{&m.C, 1}});
+    case TMessart::FlaecheViereck:
+        return nimm({{&m.Q, 1}});
+    case TMessart::VolumenPyramide4:
+        return nimm({{&m.W, 1}});
+    case TMessart::AbstandEbenen:
+        return nimm({{&m.E, 2}});
+    case TMessart::PunktDreieck:
+        return nimm({{&m.P, 1}, {&m.D, 1}});
+    case TMessart::PunktViereck:
+        return nimm({{&m.P, 1}, {&m.Q, 1}});
+    case TMessart::PunkteEbene:
+        return nimm({{&m.P, 2}, {&m.E, 1}});
+    case TMessart::EbeneAchsen:
+        return nimm({{&m.E, 1}});
     }
     return {};
+}
+
+std::optional<std::array<TQTripel, 4>> ExakteViereckecken(TExakteAuswertung& ausw,
+                                                          const TDreiDBasisElement* q) {
+    if (q == nullptr || q->Art != A::DViereck) return {};
+    std::array<TTripel, 4> dezimal;
+    if (ViereckAuswerten(*q, dezimal) != KeinFehler || ViereckPruefen(dezimal) != KeinFehler)
+        return {};
+    std::array<TQTripel, 4> p;
+    for (std::size_t i = 0; i < 4; ++i) {
+        auto x = ausw.Punkt(q->Bezuege[i]);
+        if (!x) return {};
+        p[i] = *x;
+    }
+    // Within the tolerance but not exactly in one plane: no exact value.
+    if (Skalar(Kreuz(Differenz(p[1], p[0]), Differenz(p[2], p[0])), Differenz(p[3], p[0])) != 0)
+        return {};
+    return p;
+}
+
+TViereckmerkmale ExakteViereckmerkmale(const std::array<TQTripel, 4>& e) {
+    std::array<TQTripel, 4> s;
+    std::array<TRational, 4> l;
+    for (std::size_t i = 0; i < 4; ++i) {
+        s[i] = Differenz(e[(i + 1) % 4], e[i]);
+        l[i] = Skalar(s[i], s[i]);
+    }
+    TViereckmerkmale m;
+    m.ParallelABCD = IstNull(Kreuz(s[0], s[2]));
+    m.ParallelBCDA = IstNull(Kreuz(s[1], s[3]));
+    m.RechterWinkel = Skalar(s[0], s[1]) == 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        m.GleichNachbar[i] = l[i] == l[(i + 1) % 4];
+    m.GleichGegenueber = {l[0] == l[2], l[1] == l[3]};
+    return m;
+}
+
+TQTripel Diagonalenkreuz(const std::array<TQTripel, 4>& e) {
+    return Kreuz(Differenz(e[2], e[0]), Differenz(e[3], e[1]));
 }
 
 std::optional<int> Standard(const TWurzelzahl& cosinus) {
@@ -143,6 +196,59 @@ std::optional<TExakteMessung> Gemessen(TExakteAuswertung& ausw, TMessart art, co
     };
 
     switch (art) {
+    case TMessart::FlaecheViereck: {
+        auto q = e.empty() ? std::nullopt : ExakteViereckecken(ausw, e[0]);
+        if (!q) return {};
+        const TQTripel n = Diagonalenkreuz(*q);
+        return Laenge(Skalar(n, n) / 4, " FE");
+    }
+    case TMessart::VolumenPyramide4: {
+        if (e.empty() || e[0] == nullptr || e[0]->Art != A::DPyramide4) return {};
+        auto q = ExakteViereckecken(ausw, e[0]->Bezuege[0]);
+        auto s = ausw.Punkt(e[0]->Bezuege[1]);
+        if (!q || !s) return {};
+        // 1/3 · G · h = 1/3 · |n|/2 · |n·(S − A)|/|n| with n = AC × BD.
+        const TRational v = Betrag(Skalar(Diagonalenkreuz(*q), Differenz(*s, (*q)[0]))) / 6;
+        if (v.is_zero()) return {};
+        return TExakteMessung{{v, 1}, false, false, {}, " VE"};
+    }
+    case TMessart::AbstandEbenen: {
+        auto f = geo(0, A::DEbene), h = geo(1, A::DEbene);
+        if (!f || !h) return {};
+        const TQTripel n = Ganzzahlig(normale(*f));
+        // Planes that meet are 0 apart.
+        if (!IstNull(Kreuz(n, normale(*h)))) return TExakteMessung{{0, 1}, false, false, {}, " LE"};
+        auto w = DurchWurzel(Betrag(Skalar(n, Differenz(h->Punkt, f->Punkt))), Skalar(n, n));
+        if (!w) return {};
+        return TExakteMessung{*w, false, false, {}, " LE"};
+    }
+    case TMessart::PunktDreieck:
+    case TMessart::PunktViereck: {
+        // The distance from the plane of the triangle or quadrilateral.
+        auto p = punkt(0);
+        if (!p || e.size() < 2 || e[1] == nullptr) return {};
+        std::optional<TQTripel> a, u, v;
+        if (art == TMessart::PunktDreieck) {
+            auto d = dreieck(1);
+            if (!d) return {};
+            a = (*d)[0];
+            u = Differenz((*d)[1], (*d)[0]);
+            v = Differenz((*d)[2], (*d)[0]);
+        } else {
+            auto q = ExakteViereckecken(ausw, e[1]);
+            if (!q) return {};
+            a = (*q)[0];
+            u = Differenz((*q)[2], (*q)[0]);
+            v = Differenz((*q)[3], (*q)[1]);
+        }
+        const TQTripel n = Ganzzahlig(Kreuz(*u, *v));
+        auto w = DurchWurzel(Betrag(Skalar(n, Differenz(*p, *a))), Skalar(n, n));
+        if (!w) return {};
+        return TExakteMessung{*w, false, false, {}, " LE"};
+    }
+    case TMessart::PunkteEbene:
+    case TMessart::EbeneAchsen:
+        return {}; // a statement in words, no one value
     case TMessart::WinkelVektoren: {
         auto a = vektor(0), b = vektor(1);
         if (!a || !b) return {};

@@ -5,6 +5,7 @@
 #include "exakt/ExakteGeometrie.h"
 #include "model/Auswahl.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,13 @@ enum class TMessart {
     EbeneKugel,          // E, K
     KreisRadius,         // k (with its circumference)
     KreisFlaeche,        // k
+    FlaecheViereck,      // Q (with its sides, angles and kind)
+    VolumenPyramide4,    // S (four-sided: 1/3 G h)
+    AbstandEbenen,       // E, F (0 where they meet)
+    PunktDreieck,        // P, D: the distance from its plane, and whether P lies in it
+    PunktViereck,        // P, Q: the same for a quadrilateral
+    PunkteEbene,         // A, B, E: on the same side or not
+    EbeneAchsen,         // E: how it lies to the axes
 };
 
 struct TExakteMessung {
@@ -62,6 +70,15 @@ std::optional<int> Standard(const TWurzelzahl& cosinus);
 // row's comment above: what the message, the exact value and the worked
 // solution are computed of. Empty when the marks lack one.
 std::vector<const TDreiDBasisElement*> Messelemente(TMessart art, const TAuswahl& m);
+
+// The exact corners of a quadrilateral that is one (in one plane exactly,
+// its sides not crossing); nothing otherwise.
+std::optional<std::array<TQTripel, 4>> ExakteViereckecken(TExakteAuswertung& ausw,
+                                                          const TDreiDBasisElement* viereck);
+// The features of its kind, compared exactly.
+TViereckmerkmale ExakteViereckmerkmale(const std::array<TQTripel, 4>& ecken);
+// Twice its area as a vector: the cross product of the diagonals AC × BD.
+TQTripel Diagonalenkreuz(const std::array<TQTripel, 4>& ecken);
 
 // Nothing when an element has no exact value or the marks do not fit.
 std::optional<TExakteMessung> ExaktMessen(TExakteAuswertung& ausw, TMessart art,

@@ -151,6 +151,12 @@ std::vector<TForm> Formen(TExakteAuswertung& ausw, const TDreiDBasisElement& e) 
     case A::DPyramide3:
         mass("Volumen", TMessart::VolumenPyramide, " VE");
         break;
+    case A::DViereck:
+        mass("Flächeninhalt", TMessart::FlaecheViereck, " FE");
+        break;
+    case A::DPyramide4:
+        mass("Volumen", TMessart::VolumenPyramide4, " VE");
+        break;
     case A::DEbene: {
         const TQTripel n = Kreuz(g->Richtung1, g->Richtung2);
         // Parallel directions (a document file may hold them) span no

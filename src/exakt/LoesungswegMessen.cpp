@@ -218,6 +218,161 @@ void AbstandPunktEbene(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
                e->Name + (innen.is_negative() ? " wie" : " als") + " der Ursprung.");
 }
 
+// Hesse's form of the plane e with the point p of the name pn inserted;
+// nothing without exact values.
+std::optional<THesseAbstand> Hesse(TWeg& w, const TEbene& e, const TQTripel& p,
+                                   const std::string& pn) {
+    TKoordinatenform k = e.K;
+    if (k.d.is_negative()) k = {-k.a, -k.b, -k.c, -k.d};
+    const TQTripel n{k.a, k.b, k.c};
+    auto laenge = Wurzel(Skalar(n, n));
+    const TRational innen = Skalar(n, p) - k.d;
+    auto d = DurchWurzel(abs(innen), Skalar(n, n));
+    if (!laenge || !d) return {};
+    THesseAbstand h{e.Name, k, *laenge, p, innen, *d};
+    w.Satz("Die Koordinaten von " + pn + " in die Hessesche Normalform von " + e.Name +
+           " einsetzen:");
+    w.Formel([&](Stil s) { return h.Normalform(s); });
+    w.Formel([&](Stil s) { return h.Eingesetzt(s); });
+    return h;
+}
+
+// Parallel planes: the distance of a point of the second from the first.
+void AbstandDerEbenen(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    auto e = EbeneVon(a, x[0]), f = EbeneVon(a, x[1]);
+    if (!e || !f) return (void)KeineExaktenWerte(w);
+    KoordinatenformZeigen(w, *e);
+    KoordinatenformZeigen(w, *f);
+    if (!IstNull(Kreuz(Normale(*e), Normale(*f)))) {
+        w.Satz("Die Normalenvektoren sind keine Vielfachen voneinander: " + e->Name + " und " +
+               f->Name + " schneiden sich, ihr Abstand ist 0.");
+        return;
+    }
+    const std::string pn = w.Frei("P");
+    const TQTripel p = f->G.Punkt;
+    w.Satz("Die Normalenvektoren sind Vielfache voneinander: " + e->Name + " und " + f->Name +
+           " sind parallel. Ihr Abstand ist der Abstand eines Punktes von " + f->Name + " von " +
+           e->Name + ", etwa " + pn + ":");
+    w.Formel([&](Stil s) { return PunktText(Name(pn, s), p, s); });
+    if (!Hesse(w, *e, p, pn)) return (void)KeineExaktenWerte(w);
+}
+
+// Two points and a plane: the signs of the values in the bars of Hesse's form.
+void PunkteZurEbene(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    auto p = a.Punkt(x[0]), q = a.Punkt(x[1]);
+    auto e = EbeneVon(a, x[2]);
+    if (!p || !q || !e) return (void)KeineExaktenWerte(w);
+    auto hp = Hesse(w, *e, *p, x[0]->Name);
+    auto hq = Hesse(w, *e, *q, x[1]->Name);
+    if (!hp || !hq) return (void)KeineExaktenWerte(w);
+    const std::string &pn = x[0]->Name, &qn = x[1]->Name;
+    if (hp->Innen.is_zero() || hq->Innen.is_zero()) {
+        w.Satz((hp->Innen.is_zero() ? pn : qn) + " liegt in " + e->Name + ".");
+        return;
+    }
+    const bool gleich = hp->Innen.is_negative() == hq->Innen.is_negative();
+    w.Satz(std::string("Die Werte in den Betragsstrichen haben ") +
+           (gleich
+                ? "dasselbe Vorzeichen: " + pn + " und " + qn + " liegen auf derselben Seite von "
+                : "verschiedene Vorzeichen: " + pn + " und " + qn +
+                      " liegen auf verschiedenen Seiten von ") +
+           e->Name + ".");
+}
+
+// How a plane lies to the axes: a coefficient 0 of its coordinate form.
+void EbeneZuDenAchsen(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    auto e = EbeneVon(a, x[0]);
+    if (!e) return (void)KeineExaktenWerte(w);
+    KoordinatenformZeigen(w, *e);
+    const TRational k[3] = {e->K.a, e->K.b, e->K.c};
+    const auto v = Koordinatennamen(Stil::Text);
+    for (int i = 0; i < 3; ++i) {
+        const std::string achse = v[static_cast<std::size_t>(i)];
+        if (k[i].is_zero())
+            w.Satz(achse + " kommt in der Gleichung nicht vor: " + e->Name +
+                   (e->K.d.is_zero() ? " enthält die " + achse +
+                                           "-Achse (auch der Ursprung erfüllt "
+                                           "die Gleichung)."
+                                     : " ist parallel zur " + achse + "-Achse."));
+        else
+            w.Satz("Die " + achse + "-Achse schneidet " + e->Name +
+                   " dort, wo die beiden anderen "
+                   "Koordinaten 0 sind: " +
+                   achse + " = " + Z(e->K.d / k[i], Stil::Text) + ".");
+    }
+}
+
+// A point and a triangle (or quadrilateral, by its inner half triangles):
+// in the plane, and P = A + r·AB⃗ + s·AC⃗ with r, s ≥ 0 and r + s ≤ 1.
+void PunktImVieleck(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Länge";
+    auto p = a.Punkt(x[0]);
+    const TDreiDBasisElement* f = x[1];
+    if (!p || f == nullptr) return (void)KeineExaktenWerte(w);
+    const bool dreieck = art == TMessart::PunktDreieck;
+    std::vector<TQTripel> ecken;
+    std::vector<std::string> namen;
+    for (int i = 0; i < (dreieck ? 3 : 4); ++i) {
+        auto e = a.Punkt(f->Bezuege[static_cast<std::size_t>(i)]);
+        if (!e) return (void)KeineExaktenWerte(w);
+        ecken.push_back(*e);
+        namen.push_back(f->Bezuege[static_cast<std::size_t>(i)]->Name);
+    }
+    if (!dreieck && !ExakteViereckecken(a, f)) return (void)KeineExaktenWerte(w);
+    const std::string pn = x[0]->Name;
+    // The half triangles: the triangle itself, or those of the diagonal
+    // that lies inside the quadrilateral.
+    std::vector<std::array<int, 3>> teile = {{0, 1, 2}};
+    if (!dreieck) {
+        const TQTripel n = Diagonalenkreuz({ecken[0], ecken[1], ecken[2], ecken[3]});
+        const TQTripel ac = Differenz(ecken[2], ecken[0]);
+        const bool acInnen = Skalar(Kreuz(ac, Differenz(ecken[1], ecken[0])), n) *
+                                 Skalar(Kreuz(ac, Differenz(ecken[3], ecken[0])), n) <
+                             0;
+        teile = acInnen ? std::vector<std::array<int, 3>>{{0, 1, 2}, {0, 2, 3}}
+                        : std::vector<std::array<int, 3>>{{0, 1, 3}, {1, 2, 3}};
+        w.Satz("Das Viereck wird entlang seiner inneren Diagonale in zwei Dreiecke zerlegt.");
+    }
+    bool drin = false;
+    for (const auto& t : teile) {
+        const TQTripel& q = ecken[static_cast<std::size_t>(t[0])];
+        const TQTripel u = Differenz(ecken[static_cast<std::size_t>(t[1])], q);
+        const TQTripel v = Differenz(ecken[static_cast<std::size_t>(t[2])], q);
+        const TQTripel d = Differenz(*p, q);
+        const std::string an = namen[static_cast<std::size_t>(t[0])],
+                          bn = namen[static_cast<std::size_t>(t[1])],
+                          cn = namen[static_cast<std::size_t>(t[2])];
+        const TRational uu = Skalar(u, u), uv = Skalar(u, v), vv = Skalar(v, v);
+        const TRational det = uu * vv - uv * uv;
+        if (det.is_zero()) return (void)KeineExaktenWerte(w);
+        const TRational r = (vv * Skalar(u, d) - uv * Skalar(v, d)) / det;
+        const TRational s = (uu * Skalar(v, d) - uv * Skalar(u, d)) / det;
+        const TQTripel rest = Differenz(d, Summe(Mal(u, r), Mal(v, s)));
+        if (!IstNull(rest)) {
+            w.Satz("Die Gleichung " + pn + " = " + an + " + r·" + an + bn + " + s·" + an + cn +
+                   " hat keine Lösung: " + pn + " liegt nicht in der Ebene des " +
+                   (dreieck ? "Dreiecks." : "Vierecks."));
+            return;
+        }
+        const bool hier = !r.is_negative() && !s.is_negative() && r + s <= 1;
+        w.Satz(pn + " = " + an + " + r·" + an + bn + " + s·" + an + cn +
+               " mit r = " + Z(r, Stil::Text) + " und s = " + Z(s, Stil::Text) + ": " +
+               (hier ? "r ≥ 0, s ≥ 0 und r + s ≤ 1, " + pn + " liegt im Dreieck " + an + bn + cn
+                     : pn + " liegt nicht im Dreieck " + an + bn + cn) +
+               ".");
+        drin = drin || hier;
+    }
+    std::string alle;
+    for (const std::string& n : namen)
+        alle += n;
+    w.Satz(pn + (drin ? " liegt im " : " liegt außerhalb des ") +
+           (dreieck ? (drin ? "Dreieck " : "Dreiecks ") : (drin ? "Viereck " : "Vierecks ")) +
+           alle + ".");
+}
+
 void AbstandDerGeraden(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
     w.Weg.Titel = "Lösungsweg: Länge";
     bool gut = true;
@@ -255,6 +410,113 @@ void FlaecheDesDreiecks(TWeg& w, TExakteAuswertung& a, TMessart art, const TElem
                BetragAusgeschrieben(k, s) + " = " + W(*f, s) +
                (f->Rational() ? "" : Ungefaehr(s) + Dezimal(f->Wert(), s)) +
                (s == Stil::Latex ? "\\,\\text{FE}" : " FE");
+    });
+}
+
+// The sides of a quadrilateral as vectors, their lengths, its area from
+// its diagonals, and its kind with the reason.
+void FlaecheDesVierecks(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Flächeninhalt";
+    const TDreiDBasisElement* q = x[0];
+    auto p = ExakteViereckecken(a, q);
+    if (!p) return (void)KeineExaktenWerte(w);
+    std::array<std::string, 4> n;
+    for (std::size_t i = 0; i < 4; ++i)
+        n[i] = q->Bezuege[i] ? q->Bezuege[i]->Name : "?";
+    const std::string name = n[0] + n[1] + n[2] + n[3];
+    std::array<TQTripel, 4> s;
+    for (std::size_t i = 0; i < 4; ++i)
+        s[i] = Differenz((*p)[(i + 1) % 4], (*p)[i]);
+    w.Satz("Die Seiten des Vierecks " + name + " als Vektoren und ihre Längen:");
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string von = n[i], bis = n[(i + 1) % 4];
+        w.Formel({F([&](Stil st) { return Strecke(von, bis, st) + " = "; }), Spalte(s[i])});
+        BetragZeigen(w, "|" + von + bis + "|", s[i], "LE",
+                     "\\left|" + Strecke(von, bis, Stil::Latex) + "\\right|");
+    }
+    const TViereckmerkmale m = ExakteViereckmerkmale(*p);
+    const auto gegen = [&](std::size_t i) { return n[i] + n[(i + 1) % 4]; };
+    std::vector<std::string> gruende;
+    if (m.ParallelABCD) gruende.push_back(gegen(0) + " ist parallel zu " + gegen(2));
+    if (m.ParallelBCDA) gruende.push_back(gegen(1) + " ist parallel zu " + gegen(3));
+    if (!m.ParallelABCD && !m.ParallelBCDA) gruende.push_back("keine zwei Seiten sind parallel");
+    if (m.RechterWinkel)
+        gruende.push_back("das Skalarprodukt der Seitenvektoren von " + gegen(0) + " und " +
+                          gegen(1) + " ist 0, der Winkel bei " + n[1] + " ist ein rechter");
+    for (std::size_t i = 0; i < 4; ++i)
+        if (m.GleichNachbar[i])
+            gruende.push_back(gegen(i) + " und " + gegen((i + 1) % 4) + " sind gleich lang");
+    for (std::size_t i = 0; i < 2; ++i)
+        if (m.GleichGegenueber[i] && !(m.ParallelABCD && m.ParallelBCDA))
+            gruende.push_back(gegen(i) + " und " + gegen(i + 2) + " sind gleich lang");
+    std::string satz;
+    for (std::size_t i = 0; i < gruende.size(); ++i)
+        satz += (i == 0 ? "" : i + 1 == gruende.size() ? " und " : ", ") + gruende[i];
+    w.Satz("Es gilt: " + satz + ". Also ist " + name + " " + ViereckartText(Viereckart(m)) + ".");
+    const TQTripel k = Diagonalenkreuz(*p);
+    w.Satz("Flächeninhalt: die Hälfte des Betrags des Vektorprodukts der Diagonalen.");
+    w.Formel({F([&](Stil st) {
+                  return Strecke(n[0], n[2], st) + (st == Stil::Latex ? " \\times " : " × ") +
+                         Strecke(n[1], n[3], st) + " = ";
+              }),
+              Spalte(Differenz((*p)[2], (*p)[0])), M(" × ", " \\times "),
+              Spalte(Differenz((*p)[3], (*p)[1])), M(" = ", " = "), Spalte(k)});
+    auto f = Wurzel(Skalar(k, k) / 4);
+    if (!f) return (void)KeineExaktenWerte(w);
+    w.Formel([&](Stil st) {
+        return "A = " + std::string(st == Stil::Latex ? "\\frac{1}{2}" : "1/2") + Mal(st) +
+               BetragAusgeschrieben(k, st) + " = " + W(*f, st) +
+               (f->Rational() ? "" : Ungefaehr(st) + Dezimal(f->Wert(), st)) +
+               (st == Stil::Latex ? "\\,\\text{FE}" : " FE");
+    });
+}
+
+// V = 1/3 · G · h: the base from its diagonals, the height as the apex's
+// distance from the base's plane.
+void VolumenDerPyramide4(TWeg& w, TExakteAuswertung& a, const TElemente& x) {
+    w.Weg.Titel = "Lösungsweg: Volumen";
+    const TDreiDBasisElement* y = x[0];
+    if (y == nullptr || y->Art != A::DPyramide4) return (void)KeineExaktenWerte(w);
+    auto p = ExakteViereckecken(a, y->Bezuege[0]);
+    auto s = a.Punkt(y->Bezuege[1]);
+    if (!p || !s) return (void)KeineExaktenWerte(w);
+    const TDreiDBasisElement* q = y->Bezuege[0];
+    std::array<std::string, 4> n;
+    for (std::size_t i = 0; i < 4; ++i)
+        n[i] = q->Bezuege[i] ? q->Bezuege[i]->Name : "?";
+    const std::string sn = y->Bezuege[1]->Name;
+    const TQTripel k = Diagonalenkreuz(*p);
+    w.Satz("Volumen der vierseitigen Pyramide: V = 1/3 · G · h.");
+    w.Satz("Grundfläche " + n[0] + n[1] + n[2] + n[3] +
+           ": die Hälfte des Betrags des Vektorprodukts der Diagonalen.");
+    w.Formel({F([&](Stil st) {
+                  return Strecke(n[0], n[2], st) + (st == Stil::Latex ? " \\times " : " × ") +
+                         Strecke(n[1], n[3], st) + " = ";
+              }),
+              Spalte(Differenz((*p)[2], (*p)[0])), M(" × ", " \\times "),
+              Spalte(Differenz((*p)[3], (*p)[1])), M(" = ", " = "), Spalte(k)});
+    auto g = Wurzel(Skalar(k, k) / 4);
+    auto h = DurchWurzel(abs(Skalar(k, Differenz(*s, (*p)[0]))), Skalar(k, k));
+    if (!g || !h) return (void)KeineExaktenWerte(w);
+    w.Formel([&](Stil st) {
+        return "G = " + std::string(st == Stil::Latex ? "\\frac{1}{2}" : "1/2") + Mal(st) +
+               BetragAusgeschrieben(k, st) + " = " + W(*g, st) +
+               (st == Stil::Latex ? "\\,\\text{FE}" : " FE");
+    });
+    w.Satz("Höhe: der Abstand der Spitze " + sn +
+           " von der Ebene der Grundfläche, mit dem "
+           "Vektorprodukt als Normalenvektor.");
+    w.Formel([&](Stil st) {
+        return "h = " +
+               Bruch(Betragsstriche(SkalarAusgeschrieben(k, Differenz(*s, (*p)[0]), st), st),
+                     BetragAusgeschrieben(k, st), st) +
+               " = " + W(*h, st) + (st == Stil::Latex ? "\\,\\text{LE}" : " LE");
+    });
+    const TRational v = abs(Skalar(k, Differenz(*s, (*p)[0]))) / 6;
+    w.Formel([&](Stil st) {
+        return "V = " + Bruch("1", "3", st) + Mal(st) + W(*g, st) + Mal(st) + W(*h, st) + " = " +
+               Z(v, st) + ((v * 100).is_integer() ? "" : Ungefaehr(st) + Dezimal(AlsReal(v), st)) +
+               (st == Stil::Latex ? "\\,\\text{VE}" : " VE");
     });
 }
 
@@ -450,6 +712,19 @@ void Messen(TWeg& w, TExakteAuswertung& a, TMessart art, const TElemente& x) {
     case TMessart::KreisRadius:
     case TMessart::KreisFlaeche:
         return KugelMessen(w, a, art, x);
+    case TMessart::FlaecheViereck:
+        return FlaecheDesVierecks(w, a, x);
+    case TMessart::VolumenPyramide4:
+        return VolumenDerPyramide4(w, a, x);
+    case TMessart::AbstandEbenen:
+        return AbstandDerEbenen(w, a, x);
+    case TMessart::PunkteEbene:
+        return PunkteZurEbene(w, a, x);
+    case TMessart::EbeneAchsen:
+        return EbeneZuDenAchsen(w, a, x);
+    case TMessart::PunktDreieck:
+    case TMessart::PunktViereck:
+        return PunktImVieleck(w, a, art, x);
     }
 }
 

@@ -81,10 +81,16 @@ int KompositPlanen(const TMatrix4& m, int code, const TDreiDBasisElement& x,
         return EckenAbbilden(m, code, &x, 2, teile);
     case TElementart::DDreieck:
         return EckenAbbilden(m, code, &x, 3, teile);
-    case TElementart::DPyramide3: {
+    case TElementart::DViereck:
+        return EckenAbbilden(m, code, &x, 4, teile);
+    case TElementart::DPyramide3:
+    case TElementart::DPyramide4: {
+        const bool vier = x.Art == TElementart::DPyramide4;
         const TDreiDBasisElement* basis = x.Bezuege[0];
-        if (basis == nullptr || basis->Art != TElementart::DDreieck) return FehlerBezug;
-        if (int f = EckenAbbilden(m, code, basis, 3, teile); f != KeinFehler) return f;
+        if (basis == nullptr ||
+            basis->Art != (vier ? TElementart::DViereck : TElementart::DDreieck))
+            return FehlerBezug;
+        if (int f = EckenAbbilden(m, code, basis, vier ? 4 : 3, teile); f != KeinFehler) return f;
         TTeilbild spitze;
         if (int f = TeilAbbilden(m, code, x.Bezuege[1], TElementart::DfrPunkt, spitze);
             f != KeinFehler)
@@ -165,9 +171,11 @@ TAbbildErgebnis KompositErzeugen(TListe& liste, TDreiDBasisElement& x, const TAb
     if (int f = KompositPlanen(m, abb.Code, x, teile); f != KeinFehler) return {f, nullptr};
     if (AlleGleich(teile, 0, teile.size())) return {FehlerAbbildungBildGleich, nullptr};
 
-    const bool pyramide = x.Art == TElementart::DPyramide3;
+    const bool pyramide = x.Art == TElementart::DPyramide3 || x.Art == TElementart::DPyramide4;
+    // The corners of the base: those before the apex.
+    const std::size_t basisEcken = pyramide ? teile.size() - 1 : 0;
     const bool eigenerVektor = x.Art == TElementart::DPfeil && x.Festlegung == TPfeil::PfPP;
-    const bool neueGrundflaeche = pyramide && !AlleGleich(teile, 0, 3);
+    const bool neueGrundflaeche = pyramide && !AlleGleich(teile, 0, basisEcken);
     int benoetigt = 1 + (neueGrundflaeche ? 1 : 0) + (eigenerVektor ? 1 : 0);
     for (const TTeilbild& t : teile)
         benoetigt += t.Gleich ? 0 : 1;
@@ -179,19 +187,21 @@ TAbbildErgebnis KompositErzeugen(TListe& liste, TDreiDBasisElement& x, const TAb
     switch (x.Art) {
     case TElementart::DStrecke:
     case TElementart::DDreieck:
+    case TElementart::DViereck:
         for (std::size_t i = 0; i < teile.size(); ++i)
             bild->Bezuege[i] = anleger.Teil(teile[i]);
         break;
-    case TElementart::DPyramide3: {
+    case TElementart::DPyramide3:
+    case TElementart::DPyramide4: {
         TDreiDBasisElement* basis = x.Bezuege[0];
         if (neueGrundflaeche) {
             TDreiDBasisElement* original = basis;
-            basis = anleger.Neu(TElementart::DDreieck, original);
-            for (int i = 0; i < 3; ++i)
+            basis = anleger.Neu(original->Art, original);
+            for (std::size_t i = 0; i < basisEcken; ++i)
                 basis->Bezuege[i] = anleger.Teil(teile[i]);
         }
         bild->Bezuege[0] = basis;
-        bild->Bezuege[1] = anleger.Teil(teile[3]);
+        bild->Bezuege[1] = anleger.Teil(teile[basisEcken]);
         break;
     }
     case TElementart::DPfeil:
@@ -255,13 +265,20 @@ int KompositNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x
     case TElementart::DDreieck:
         f = EckenNachrechnen(m, code, x, bild, 3, schreiben);
         break;
-    case TElementart::DPyramide3: {
+    case TElementart::DViereck:
+        f = EckenNachrechnen(m, code, x, bild, 4, schreiben);
+        break;
+    case TElementart::DPyramide3:
+    case TElementart::DPyramide4: {
+        const bool vier = x.Art == TElementart::DPyramide4;
+        const TElementart basisArt = vier ? TElementart::DViereck : TElementart::DDreieck;
         const TDreiDBasisElement* basis = x.Bezuege[0];
         const TDreiDBasisElement* bildBasis = bild.Bezuege[0];
-        if (basis == nullptr || bildBasis == nullptr || basis->Art != TElementart::DDreieck ||
-            bildBasis->Art != TElementart::DDreieck)
+        if (basis == nullptr || bildBasis == nullptr || basis->Art != basisArt ||
+            bildBasis->Art != basisArt)
             return FehlerBezug;
-        if (basis != bildBasis) f = EckenNachrechnen(m, code, *basis, *bildBasis, 3, schreiben);
+        if (basis != bildBasis)
+            f = EckenNachrechnen(m, code, *basis, *bildBasis, vier ? 4 : 3, schreiben);
         if (f == KeinFehler)
             f = TeilNachrechnen(m, code, x.Bezuege[1], bild.Bezuege[1], TElementart::DfrPunkt,
                                 schreiben);
@@ -287,7 +304,8 @@ int KompositNachrechnen(const TMatrix4& m, int code, const TDreiDBasisElement& x
 
 bool IstKomposit(const TDreiDBasisElement& e) {
     return e.Art == TElementart::DStrecke || e.Art == TElementart::DDreieck ||
-           e.Art == TElementart::DPyramide3 || e.Art == TElementart::DPfeil;
+           e.Art == TElementart::DPyramide3 || e.Art == TElementart::DPfeil ||
+           e.Art == TElementart::DViereck || e.Art == TElementart::DPyramide4;
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include "geometry/Schnitt.h"
 #include "model/StandardEinstellungen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kalvorin {
@@ -35,6 +37,7 @@ public:
     int Pfeil(const TDreiDBasisElement* e, TTripel& a, TTripel& d);
     int Ebene(const TDreiDBasisElement* e, TTripel& a, TTripel& u, TTripel& v);
     int Dreieck(const TDreiDBasisElement* e, std::array<TTripel, 3>& ecken);
+    int Viereck(const TDreiDBasisElement* e, std::array<TTripel, 4>& ecken);
     int Kugel(const TDreiDBasisElement* e, TTripel& m, Real& r);
 
 private:
@@ -394,6 +397,13 @@ int TAuswerter::Dreieck(const TDreiDBasisElement* e, std::array<TTripel, 3>& eck
     return KeinFehler;
 }
 
+int TAuswerter::Viereck(const TDreiDBasisElement* e, std::array<TTripel, 4>& ecken) {
+    if (!IstArt(e, TElementart::DViereck)) return FehlerBezug;
+    for (int i = 0; i < 4; ++i)
+        if (Punkt(e->Bezuege[i], ecken[i]) == FehlerBezug) return FehlerBezug;
+    return KeinFehler;
+}
+
 int TAuswerter::Kugel(const TDreiDBasisElement* e, TTripel& m, Real& r) {
     if (!IstArt(e, TElementart::DKugel)) return FehlerBezug;
     const auto& k = static_cast<const TKugel&>(*e);
@@ -559,6 +569,19 @@ int PyramideAuswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 3>
     return w.Punkt(pyramide.Bezuege[1], spitze);
 }
 
+int ViereckAuswerten(const TDreiDBasisElement& viereck, std::array<TTripel, 4>& ecken) {
+    TAuswerter w;
+    return w.Viereck(&viereck, ecken);
+}
+
+int Pyramide4Auswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 4>& grundflaeche,
+                       TTripel& spitze) {
+    if (!IstArt(&pyramide, TElementart::DPyramide4)) return FehlerBezug;
+    TAuswerter w;
+    if (w.Viereck(pyramide.Bezuege[0], grundflaeche) == FehlerBezug) return FehlerBezug;
+    return w.Punkt(pyramide.Bezuege[1], spitze);
+}
+
 int KugelAuswerten(const TDreiDBasisElement& kugel, TTripel& mitte, Real& radius) {
     TAuswerter w;
     return w.Kugel(&kugel, mitte, radius);
@@ -607,6 +630,23 @@ int Auswerten(const TDreiDBasisElement& element, TGeometrie& g) {
         g.Richtung2 = Verbindungsvektor(ecken[0], ecken[2]);
         return KeinFehler;
     }
+    case TElementart::DViereck:
+    case TElementart::DPyramide4: {
+        const TDreiDBasisElement* viereck =
+            element.Art == TElementart::DViereck ? &element : element.Bezuege[0];
+        std::array<TTripel, 4> ecken;
+        const int fehler = w.Viereck(viereck, ecken);
+        if (fehler != KeinFehler) return fehler;
+        if (element.Art == TElementart::DPyramide4) {
+            TTripel spitze;
+            if (w.Punkt(element.Bezuege[1], spitze) == FehlerBezug) return FehlerBezug;
+        }
+        g.Punkt = ecken[0];
+        g.Richtung1 = Verbindungsvektor(ecken[0], ecken[1]);
+        g.Richtung2 = Verbindungsvektor(ecken[0], ecken[2]);
+        g.Richtung3 = Verbindungsvektor(ecken[0], ecken[3]);
+        return KeinFehler;
+    }
     case TElementart::DKugel:
         return w.Kugel(&element, g.Punkt, g.Radius);
     case TElementart::DKreis:
@@ -614,6 +654,181 @@ int Auswerten(const TDreiDBasisElement& element, TGeometrie& g) {
     default:
         return FehlerBezug;
     }
+}
+
+namespace {
+
+// The distance of p from the line through a and b (a != b).
+Real AbstandVonGerade(TTripel p, TTripel a, TTripel b) {
+    const TTripel d = Verbindungsvektor(a, b);
+    return Betrag(Kreuzprodukt(Verbindungsvektor(a, p), d)) / Betrag(d);
+}
+
+// Whether the segments pq and rs of one plane with normal n meet, the ends
+// included (within the tolerance).
+bool StreckenTreffen(TTripel p, TTripel q, TTripel r, TTripel s, TTripel n) {
+    const Real ln = Betrag(n);
+    // Which side of the line through a and b the point x lies on, as a
+    // signed distance in the plane.
+    const auto seite = [&](TTripel a, TTripel b, TTripel x) {
+        const TTripel d = Verbindungsvektor(a, b);
+        return Skalarprodukt(Kreuzprodukt(d, Verbindungsvektor(a, x)), n) / (ln * Betrag(d));
+    };
+    const Real t = Toleranz;
+    const Real r1 = seite(p, q, r), s1 = seite(p, q, s);
+    const Real p1 = seite(r, s, p), q1 = seite(r, s, q);
+    if ((r1 > t && s1 > t) || (r1 < -t && s1 < -t)) return false;
+    if ((p1 > t && q1 > t) || (p1 < -t && q1 < -t)) return false;
+    // Both on one line: they meet where their parameters overlap.
+    if (std::fabs(r1) <= t && std::fabs(s1) <= t) {
+        const TTripel d = Verbindungsvektor(p, q);
+        const Real l2 = Skalarprodukt(d, d);
+        Real a = Skalarprodukt(Verbindungsvektor(p, r), d) / l2;
+        Real b = Skalarprodukt(Verbindungsvektor(p, s), d) / l2;
+        if (a > b) std::swap(a, b);
+        return b >= -t && a <= 1 + t;
+    }
+    return true;
+}
+
+} // namespace
+
+int ViereckPruefen(const std::array<TTripel, 4>& e) {
+    const Real t = Toleranz;
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (Betrag(Verbindungsvektor(e[i], e[j])) <= t) return FehlerViereckPunkteGleich;
+    for (int i = 0; i < 4; ++i)
+        if (AbstandVonGerade(e[(i + 1) % 4], e[i], e[(i + 2) % 4]) <= t)
+            return FehlerViereckAufGerade;
+    const TTripel n = Kreuzprodukt(Verbindungsvektor(e[0], e[1]), Verbindungsvektor(e[0], e[2]));
+    if (std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0], e[3]))) / Betrag(n) > t)
+        return FehlerViereckNichtEben;
+    // Opposite sides must not meet; neighbouring ones meet in their corner only,
+    // which the three corners off one line already ensure.
+    if (StreckenTreffen(e[0], e[1], e[2], e[3], n) || StreckenTreffen(e[1], e[2], e[3], e[0], n))
+        return FehlerViereckSeitenKreuzen;
+    return KeinFehler;
+}
+
+bool SpitzeInViereck(const std::array<TTripel, 4>& e, TTripel spitze) {
+    const TTripel n = Kreuzprodukt(Verbindungsvektor(e[0], e[1]), Verbindungsvektor(e[0], e[2]));
+    const Real l = Betrag(n);
+    return l == 0 || std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0], spitze))) / l <= Toleranz;
+}
+
+Real ViereckWinkel(const std::array<TTripel, 4>& e, int i) {
+    // The sense of the corners' order: the cross product of the diagonals,
+    // twice the signed area.
+    const TTripel n = Kreuzprodukt(Verbindungsvektor(e[0], e[2]), Verbindungsvektor(e[1], e[3]));
+    const TTripel p = e[static_cast<std::size_t>(i)];
+    const TTripel nach = Verbindungsvektor(p, e[static_cast<std::size_t>((i + 1) % 4)]);
+    const TTripel vor = Verbindungsvektor(p, e[static_cast<std::size_t>((i + 3) % 4)]);
+    const Real w = Zwischenwinkel(nach, vor);
+    return Skalarprodukt(Kreuzprodukt(nach, vor), n) < 0 ? 2 * Pi - w : w;
+}
+
+namespace {
+
+// p in the plane of the triangle abc with normal n: inside or on a side.
+bool ImDreieck(TTripel a, TTripel b, TTripel c, TTripel p, TTripel n) {
+    const Real ln = Betrag(n);
+    for (const auto& [x, y] : {std::pair{a, b}, {b, c}, {c, a}}) {
+        const TTripel k = Verbindungsvektor(x, y);
+        if (Skalarprodukt(Kreuzprodukt(k, Verbindungsvektor(x, p)), n) / (ln * Betrag(k)) <
+            -Toleranz)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int PunktImVieleck(const TTripel* e, int anzahl, TTripel p) {
+    const TTripel n =
+        anzahl == 4 ? Kreuzprodukt(Verbindungsvektor(e[0], e[2]), Verbindungsvektor(e[1], e[3]))
+                    : Kreuzprodukt(Verbindungsvektor(e[0], e[1]), Verbindungsvektor(e[0], e[2]));
+    const Real ln = Betrag(n);
+    if (ln == 0 || std::fabs(Skalarprodukt(n, Verbindungsvektor(e[0], p))) / ln > Toleranz)
+        return -1;
+    if (anzahl == 3) return ImDreieck(e[0], e[1], e[2], p, n) ? 1 : 0;
+    // The two halves along the diagonal that lies inside (of a concave
+    // quadrilateral only one does).
+    const TTripel ac = Verbindungsvektor(e[0], e[2]);
+    const bool acInnen = Skalarprodukt(Kreuzprodukt(ac, Verbindungsvektor(e[0], e[1])), n) *
+                             Skalarprodukt(Kreuzprodukt(ac, Verbindungsvektor(e[0], e[3])), n) <
+                         0;
+    const bool drin = acInnen
+                          ? ImDreieck(e[0], e[1], e[2], p, n) || ImDreieck(e[0], e[2], e[3], p, n)
+                          : ImDreieck(e[0], e[1], e[3], p, n) || ImDreieck(e[1], e[2], e[3], p, n);
+    return drin ? 1 : 0;
+}
+
+TViereckart Viereckart(const TViereckmerkmale& m) {
+    using enum TViereckart;
+    if (m.ParallelABCD && m.ParallelBCDA) {
+        const bool raute = m.GleichNachbar[0];
+        if (m.RechterWinkel) return raute ? Quadrat : Rechteck;
+        return raute ? Raute : Parallelogramm;
+    }
+    // One pair parallel; the legs are the other pair.
+    if (m.ParallelABCD) return m.GleichGegenueber[1] ? GleichschenkligesTrapez : Trapez;
+    if (m.ParallelBCDA) return m.GleichGegenueber[0] ? GleichschenkligesTrapez : Trapez;
+    if ((m.GleichNachbar[0] && m.GleichNachbar[2]) || (m.GleichNachbar[1] && m.GleichNachbar[3]))
+        return Drachenviereck;
+    return Allgemein;
+}
+
+std::string ViereckartText(TViereckart art) {
+    switch (art) {
+    case TViereckart::Quadrat:
+        return "ein Quadrat";
+    case TViereckart::Rechteck:
+        return "ein Rechteck";
+    case TViereckart::Raute:
+        return "eine Raute";
+    case TViereckart::Parallelogramm:
+        return "ein Parallelogramm";
+    case TViereckart::GleichschenkligesTrapez:
+        return "ein gleichschenkliges Trapez";
+    case TViereckart::Trapez:
+        return "ein Trapez";
+    case TViereckart::Drachenviereck:
+        return "ein Drachenviereck";
+    case TViereckart::Allgemein:
+        break;
+    }
+    return "ein allgemeines Viereck";
+}
+
+TViereckmerkmale Viereckmerkmale(const std::array<TTripel, 4>& e) {
+    std::array<TTripel, 4> s;
+    std::array<Real, 4> l;
+    for (std::size_t i = 0; i < 4; ++i) {
+        s[i] = Verbindungsvektor(e[i], e[(i + 1) % 4]);
+        l[i] = Betrag(s[i]);
+    }
+    const auto gleich = [](Real a, Real b) {
+        return std::fabs(a - b) <= Toleranz * std::max<Real>({1, a, b});
+    };
+    const auto parallel = [&](std::size_t i, std::size_t j) {
+        return Betrag(Kreuzprodukt(s[i], s[j])) <= Toleranz * std::max<Real>(1, l[i] * l[j]);
+    };
+    TViereckmerkmale m;
+    m.ParallelABCD = parallel(0, 2);
+    m.ParallelBCDA = parallel(1, 3);
+    m.RechterWinkel =
+        std::fabs(Skalarprodukt(s[0], s[1])) <= Toleranz * std::max<Real>(1, l[0] * l[1]);
+    for (std::size_t i = 0; i < 4; ++i)
+        m.GleichNachbar[i] = gleich(l[i], l[(i + 1) % 4]);
+    m.GleichGegenueber = {gleich(l[0], l[2]), gleich(l[1], l[3])};
+    return m;
+}
+
+Real Viereckflaeche(const std::array<TTripel, 4>& e) {
+    // Half the cross product of the diagonals: the signed areas of the two
+    // triangles, so a concave quadrilateral counts right as well.
+    return Betrag(Kreuzprodukt(Verbindungsvektor(e[0], e[2]), Verbindungsvektor(e[1], e[3]))) / 2;
 }
 
 bool EckenAufEinerGeraden(const std::array<TTripel, 3>& e) {

@@ -9,6 +9,7 @@
 #include "model/Element.h"
 
 #include <array>
+#include <string>
 
 namespace kalvorin {
 
@@ -20,6 +21,8 @@ namespace kalvorin {
 //   plane           Punkt, Richtung1, Richtung2 (Punkt + s Richtung1 + t Richtung2)
 //   triangle        Punkt = first corner, Richtung1/2 = the other corners minus it
 //   pyramid         as its base triangle
+//   quadrilateral   Punkt = first corner, Richtung1/2/3 = the other corners minus it
+//   4-sided pyramid as its base quadrilateral
 //   sphere          Punkt = centre, Radius
 //   circle          Punkt = centre, Richtung1 = the normal of its plane, Radius
 struct TGeometrie {
@@ -27,6 +30,7 @@ struct TGeometrie {
     TTripel Richtung1;
     TTripel Richtung2;
     Real Radius = 0;
+    TTripel Richtung3{}; // quadrilaterals only: the fourth corner minus the first
 };
 
 // Every function returns 0 or an error code. On an error the outputs hold
@@ -44,6 +48,10 @@ int DreieckAuswerten(const TDreiDBasisElement& dreieck, std::array<TTripel, 3>& 
 int PyramideAuswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 3>& grundflaeche,
                       TTripel& spitze);
 
+int ViereckAuswerten(const TDreiDBasisElement& viereck, std::array<TTripel, 4>& ecken);
+int Pyramide4Auswerten(const TDreiDBasisElement& pyramide, std::array<TTripel, 4>& grundflaeche,
+                       TTripel& spitze);
+
 int KugelAuswerten(const TDreiDBasisElement& kugel, TTripel& mitte, Real& radius);
 int KreisAuswerten(const TDreiDBasisElement& kreis, TTripel& mitte, TTripel& normale, Real& radius);
 
@@ -58,6 +66,53 @@ int VektorOderPfeilAuswerten(const TDreiDBasisElement& element, TTripel& v);
 bool EckenAufEinerGeraden(const std::array<TTripel, 3>& ecken);
 // True when the apex lies in the plane of the base corners (exact test).
 bool SpitzeInGrundflaeche(const std::array<TTripel, 3>& grundflaeche, TTripel spitze);
+
+// Whether four corners in order make a quadrilateral, within the tolerance
+// of the constructions: KeinFehler, or FehlerViereckPunkteGleich,
+// FehlerViereckAufGerade, FehlerViereckNichtEben, FehlerViereckSeitenKreuzen
+// (the first that applies, in this order).
+int ViereckPruefen(const std::array<TTripel, 4>& ecken);
+// True when the apex lies in the plane of the base quadrilateral (within
+// the tolerance).
+bool SpitzeInViereck(const std::array<TTripel, 4>& grundflaeche, TTripel spitze);
+// The area of a plane quadrilateral that ViereckPruefen accepts.
+Real Viereckflaeche(const std::array<TTripel, 4>& ecken);
+// Its interior angle at corner i (0..3) in radians; above pi at the
+// re-entrant corner of a concave one.
+Real ViereckWinkel(const std::array<TTripel, 4>& ecken, int i);
+
+// Where p lies to a triangle (three corners) or to a quadrilateral that
+// ViereckPruefen accepts (four): -1 off its plane, 0 in its plane outside
+// it, 1 inside or on a side; within the tolerance.
+int PunktImVieleck(const TTripel* ecken, int anzahl, TTripel p);
+
+// What decides the kind of a quadrilateral ABCD.
+struct TViereckmerkmale {
+    bool ParallelABCD = false;  // AB ∥ CD
+    bool ParallelBCDA = false;  // BC ∥ DA
+    bool RechterWinkel = false; // AB ⊥ BC
+    // Neighbouring sides of equal length: AB = BC, BC = CD, CD = DA, DA = AB.
+    std::array<bool, 4> GleichNachbar{};
+    // Opposite sides of equal length: AB = CD, BC = DA.
+    std::array<bool, 2> GleichGegenueber{};
+};
+// The most special kind that applies, in this order.
+enum class TViereckart {
+    Quadrat,
+    Rechteck,
+    Raute,
+    Parallelogramm,
+    GleichschenkligesTrapez,
+    Trapez,
+    Drachenviereck,
+    Allgemein,
+};
+TViereckart Viereckart(const TViereckmerkmale& m);
+// "ein Quadrat" ... "ein Drachenviereck", "ein allgemeines Viereck".
+std::string ViereckartText(TViereckart art);
+// The features of the corners, compared within the tolerance (relative to
+// the lengths involved).
+TViereckmerkmale Viereckmerkmale(const std::array<TTripel, 4>& ecken);
 
 // Two directions spanning the plane with normal n (exact tests).
 void RichtungenAusNormale(TTripel n, TTripel& u, TTripel& v);

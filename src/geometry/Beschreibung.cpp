@@ -137,7 +137,10 @@ std::string FestlegungsText(const TDreiDBasisElement& e) {
     case TElementart::DDreieck:
         return Aufruf(e, "Dreieck", 3);
     case TElementart::DPyramide3:
+    case TElementart::DPyramide4:
         return Aufruf(e, "Pyramide", 2);
+    case TElementart::DViereck:
+        return Aufruf(e, "Viereck", 4);
     case TElementart::DEbene:
         return EbeneText(e);
     case TElementart::DKugel:

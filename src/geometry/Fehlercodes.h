@@ -32,6 +32,11 @@ inline constexpr int FehlerKugelPunkteGleich = 42;          // sphere "MP": cent
 inline constexpr int FehlerKugelMittelpunktInEbene = 43;    // sphere "MT": centre in the plane
 inline constexpr int FehlerKugelRadius = 44;                // sphere "MR", circle: radius <= 0
 inline constexpr int FehlerKreisNormaleNull = 45;           // circle: zero normal
+// Quadrilateral (checks within the tolerance of geometry/Schnitt.h)
+inline constexpr int FehlerViereckPunkteGleich = 60;  // two corners coincide
+inline constexpr int FehlerViereckAufGerade = 61;     // three consecutive corners on a line
+inline constexpr int FehlerViereckNichtEben = 62;     // the four corners lie in no plane
+inline constexpr int FehlerViereckSeitenKreuzen = 63; // two sides cross or touch
 
 // Mappings
 inline constexpr int FehlerAbbildungNullvektor = 14; // projection vector or vector image is zero

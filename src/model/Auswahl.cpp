@@ -14,10 +14,11 @@ namespace {
 // pattern of marked elements; null for the kinds the pattern does not count.
 TAuswahl::Elemente TAuswahl::*Fach(TElementart art) {
     // In the order of the pattern's places: point, vector, line, plane,
-    // segment, triangle, pyramid, sphere, circle.
+    // segment, triangle, pyramid, sphere, circle, quadrilateral, four-sided
+    // pyramid.
     static constexpr TAuswahl::Elemente TAuswahl::*Faecher[] = {
-        &TAuswahl::P, &TAuswahl::V, &TAuswahl::G, &TAuswahl::E, &TAuswahl::S,
-        &TAuswahl::D, &TAuswahl::Y, &TAuswahl::K, &TAuswahl::C};
+        &TAuswahl::P, &TAuswahl::V, &TAuswahl::G, &TAuswahl::E, &TAuswahl::S, &TAuswahl::D,
+        &TAuswahl::Y, &TAuswahl::K, &TAuswahl::C, &TAuswahl::Q, &TAuswahl::W};
     // An arrow counts as its vector, as in the pattern.
     if (art == TElementart::DPfeil) return &TAuswahl::V;
     const TArtangaben* a = Artangaben(static_cast<int>(art));

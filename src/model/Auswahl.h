@@ -23,6 +23,8 @@ struct TAuswahl {
     Elemente Y; // pyramids
     Elemente K; // spheres
     Elemente C; // circles
+    Elemente Q; // quadrilaterals
+    Elemente W; // four-sided pyramids
 
     explicit TAuswahl(const TListe& liste);
 

@@ -99,6 +99,10 @@ TDreieck::TDreieck() : TDreiDBasisElement(Klassenart) {}
 
 TPyramide3::TPyramide3() : TDreiDBasisElement(Klassenart) {}
 
+TViereck::TViereck() : TDreiDBasisElement(Klassenart) {}
+
+TPyramide4::TPyramide4() : TDreiDBasisElement(Klassenart) {}
+
 TEbene::TEbene() : TDreiDBasisElement(Klassenart) {}
 
 void TEbene::KopiereWerte(const TDreiDBasisElement& q) {
@@ -175,6 +179,12 @@ bool TDreieck::GleicheEigeneWerte(const TDreiDBasisElement&) const {
     return true;
 }
 bool TPyramide3::GleicheEigeneWerte(const TDreiDBasisElement&) const {
+    return true;
+}
+bool TViereck::GleicheEigeneWerte(const TDreiDBasisElement&) const {
+    return true;
+}
+bool TPyramide4::GleicheEigeneWerte(const TDreiDBasisElement&) const {
     return true;
 }
 

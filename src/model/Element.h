@@ -31,12 +31,18 @@ enum class TElementart : std::uint8_t {
     DSpat = 11,  // reserved, never created
     DKugel = 12,
     DKreis = 13,
+    DPSchar = 14, // reserved, never created
+    DVschar = 15, // reserved, never created
+    DGschar = 16, // reserved, never created
+    DEschar = 17, // reserved, never created
+    DViereck = 18,
+    DPyramide4 = 19,
 };
-inline constexpr int AnzahlElementarten = 14;
+inline constexpr int AnzahlElementarten = 20;
 
-// "DfrPunkt" ... "DKreis"; empty for numbers above 13.
+// "DfrPunkt" ... "DPyramide4"; empty for numbers above 19.
 std::string_view ElementartName(int art);
-// True for the kinds that have an element class (0, 2..8, 12 and 13).
+// True for the kinds that have an element class (0, 2..8, 12, 13, 18 and 19).
 bool HatElementklasse(int art);
 
 // Derivation codes; the numbers are stored in documents.
@@ -138,8 +144,9 @@ public:
     // Definition mode ("Festlegung"); 0 for the kinds with one mode.
     std::uint8_t Festlegung = 0;
     // The references of the definition mode, in the order the document file
-    // names them; unused slots are null. Non-owning.
-    std::array<TDreiDBasisElement*, 3> Bezuege{};
+    // names them; unused slots are null. Non-owning. Only a quadrilateral
+    // uses the fourth.
+    std::array<TDreiDBasisElement*, 4> Bezuege{};
 
     bool Rolle(TRolle r) const { return Rollen[static_cast<int>(r)]; }
     void SetzeRolle(TRolle r, bool wert) { Rollen[static_cast<int>(r)] = wert; }
@@ -228,6 +235,26 @@ class TPyramide3 : public TDreiDBasisElement {
 public:
     static constexpr TElementart Klassenart = TElementart::DPyramide3;
     TPyramide3();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
+    TDreiDBasisElement* Grundflaeche() const { return Bezuege[0]; }
+    TDreiDBasisElement* Spitze() const { return Bezuege[1]; }
+};
+
+// A plane quadrilateral ABCD by its four corners in order (its sides AB,
+// BC, CD, DA do not cross).
+class TViereck : public TDreiDBasisElement {
+public:
+    static constexpr TElementart Klassenart = TElementart::DViereck;
+    TViereck();
+    bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
+    TDreiDBasisElement* Ecke(int i) const { return Bezuege[i]; }
+};
+
+// A four-sided pyramid: its base quadrilateral and its apex.
+class TPyramide4 : public TDreiDBasisElement {
+public:
+    static constexpr TElementart Klassenart = TElementart::DPyramide4;
+    TPyramide4();
     bool GleicheEigeneWerte(const TDreiDBasisElement& andere) const override;
     TDreiDBasisElement* Grundflaeche() const { return Bezuege[0]; }
     TDreiDBasisElement* Spitze() const { return Bezuege[1]; }

@@ -48,6 +48,15 @@ const std::array<TArtangaben, AnzahlElementarten> Elementarten = {{
      false, true},
     {A::DKreis, "DKreis", "Kreis", "k", &S::DickgeradenDicke, true, &Neu<TKreis>,
      EbenenBilder | Entstehungen({E::Schnitt}), 8, false, true},
+    {A::DPSchar, "DPSchar", "Punktschar", "", &S::DickpunktDicke, true, nullptr, 0, -1, false},
+    {A::DVschar, "DVschar", "Vektorschar", "", &S::DickgeradenDicke, false, nullptr, 0, -1, false},
+    {A::DGschar, "DGschar", "Geradenschar", "", &S::DickgeradenDicke, true, nullptr, 0, -1, false},
+    {A::DEschar, "DEschar", "Ebenenschar", "", &S::RandDicke, true, nullptr, 0, -1, false},
+    // "Q": "V" would take the vectors' names.
+    {A::DViereck, "DViereck", "Viereck", "Q", &S::DickgeradenDicke, true, &Neu<TViereck>, Bilder, 9,
+     true, true},
+    {A::DPyramide4, "DPyramide4", "Pyramide", "QP", &S::DickgeradenDicke, true, &Neu<TPyramide4>,
+     Bilder, 10, true, true},
 }};
 
 bool WirdNachgerechnet(TElementart art, TEntstehungsart code) {

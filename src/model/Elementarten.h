@@ -39,7 +39,9 @@ struct TArtangaben {
     // not counted there (an arrow counts as its vector). The places from 7
     // on (sphere, circle) follow every pattern, of whatever length, and only
     // while one of them is marked: without them the patterns are those of
-    // the seven places alone.
+    // the seven places alone. The places 9 and 10 (quadrilateral, four-sided
+    // pyramid) follow those two in the same way, only while one of them is
+    // marked.
     int Musterstelle;
     // Built of parts that are elements of their own (its points): the
     // image of such an element is made by recomputing its image parts, and

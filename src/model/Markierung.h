@@ -20,8 +20,11 @@ std::array<int, AnzahlElementarten> MarkierteJeArt(const TListe& liste);
 // one per kind at its place in the kind table (point, vector, line, plane,
 // segment, triangle, pyramid), '-' for 0, '1'..'9' otherwise (more than 9
 // shows as '9'). While a sphere or a circle is marked, their two places
-// follow: "1------1-" is a point and a sphere in the long pattern.
+// follow: "1------1-" is a point and a sphere in the long pattern. While a
+// quadrilateral or a four-sided pyramid is marked, their two places follow
+// those: "1--------1-" is a point and a quadrilateral.
 inline constexpr int RundeMusterstelle = 7;
+inline constexpr int ViereckMusterstelle = 9;
 std::string MarkierungsMuster(const std::array<int, AnzahlElementarten>& zaehler, int laenge);
 
 } // namespace kalvorin

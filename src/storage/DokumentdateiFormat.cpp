@@ -30,6 +30,7 @@ constexpr S Ebene[] = {{"EPAR", 0, 9, false}, {"ENOR", 0, 4, false}, {"EPPP", 3,
                        {"EPV", 2, 0, false},  {"EGV", 2, 0, true}};
 constexpr S Kugel[] = {{"MR", 0, 4, false}, {"MP", 2, 0, false}, {"MT", 2, 0, false}};
 constexpr S Kreis[] = {{"MNR", 0, 7, false}};
+constexpr S Viereck[] = {{"P1_P2_P3_P4", 4, 0, false}};
 
 struct TArtSchluessel {
     TElementart Art;
@@ -41,7 +42,8 @@ constexpr TArtSchluessel ProArt[] = {
     {A::DfrPunkt, Punkt},   {A::DgebPunkt, {}},   {A::DVektor, Vektor},   {A::DPfeil, Pfeil},
     {A::DStrecke, Strecke}, {A::DGerade, Gerade}, {A::DDreieck, Dreieck}, {A::DPyramide3, Pyramide},
     {A::DEbene, Ebene},     {A::DWinkel, {}},     {A::DPllgr, {}},        {A::DSpat, {}},
-    {A::DKugel, Kugel},     {A::DKreis, Kreis},
+    {A::DKugel, Kugel},     {A::DKreis, Kreis},   {A::DPSchar, {}},       {A::DVschar, {}},
+    {A::DGschar, {}},       {A::DEschar, {}},     {A::DViereck, Viereck}, {A::DPyramide4, Pyramide},
 };
 
 // One row per kind, in the order of the kind byte, which looks them up.

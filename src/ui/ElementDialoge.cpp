@@ -10,8 +10,10 @@
 #include "ui/TPfeilDLG.h"
 #include "ui/TPunktDLG.h"
 #include "ui/TPyramide3DLG.h"
+#include "ui/TPyramide4DLG.h"
 #include "ui/TStreckenDLG.h"
 #include "ui/TVektorDLG.h"
+#include "ui/TViereckDLG.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -30,7 +32,7 @@ template <class Dialog> TElementDLG* Erzeugen(QWidget* eltern) {
 constexpr TElementart Erzeugungsfolge[] = {
     TElementart::DEbene, TElementart::DGerade, TElementart::DfrPunkt, TElementart::DStrecke,
     TElementart::DPfeil, TElementart::DVektor, TElementart::DDreieck, TElementart::DPyramide3,
-    TElementart::DKugel, TElementart::DKreis};
+    TElementart::DKugel, TElementart::DKreis,  TElementart::DViereck, TElementart::DPyramide4};
 
 std::array<QPointer<TElementDLG>, AnzahlElementarten> dialoge;
 
@@ -67,6 +69,14 @@ const std::array<TArtOberflaeche, AnzahlElementarten> ArtOberflaeche = {{
      "IDH_Dialog_Kugel_Eigenschaften"},
     {A::DKreis, B::Kreis, &Erzeugen<TKreisDLG>, "IDH_Dialog_Kreis_Bestimmung",
      "IDH_Dialog_Kreis_Eigenschaften"},
+    {A::DPSchar, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DVschar, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DGschar, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DEschar, B::Punkt, nullptr, nullptr, nullptr},
+    {A::DViereck, B::Viereck, &Erzeugen<TViereckDLG>, "IDH_Dialog_Viereck_Bestimmung",
+     "IDH_Dialog_Viereck_Eigenschaften"},
+    {A::DPyramide4, B::Pyramide4, &Erzeugen<TPyramide4DLG>, "IDH_Dialog_Pyramide4_Bestimmung",
+     "IDH_Dialog_Pyramide4_Eigenschaften"},
 }};
 
 void ElementDialogeErzeugen(QWidget* hauptfenster) {

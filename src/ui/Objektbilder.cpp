@@ -122,6 +122,28 @@ void Zeichne(QPainter& p, TObjektbild bild, const QColor& vorne, const QColor& h
         p.drawEllipse(QPointF(8, 8), 6.5, 3.5);
         Punktmarke(p, {8, 8}, 1.4, vorne);
         break;
+    case TObjektbild::Viereck: {
+        const QPolygonF viereck(
+            {QPointF(1.5, 13), QPointF(12, 14.5), QPointF(14.5, 4.5), QPointF(5, 2.5)});
+        p.setBrush(Flaeche(vorne, hinten));
+        p.drawPolygon(viereck);
+        break;
+    }
+    case TObjektbild::Pyramide4: {
+        const QPointF a(1, 12), b(8, 14.5), c(15, 11.5), d(8.5, 9.5), s(7.5, 1.5);
+        p.setBrush(Flaeche(vorne, hinten));
+        p.drawPolygon(QPolygonF({a, b, c, s}));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(b, s);
+        // The hidden base edges and the edge to the hidden corner.
+        QPen verdeckt = stift;
+        verdeckt.setWidthF(0.9);
+        verdeckt.setDashPattern({1.5, 1.5});
+        p.setPen(verdeckt);
+        p.drawPolyline(QPolygonF({a, d, c}));
+        p.drawLine(d, s);
+        break;
+    }
     case TObjektbild::Haken: {
         QPen haken = stift;
         haken.setWidthF(2.2);

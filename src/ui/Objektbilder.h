@@ -24,13 +24,15 @@ enum class TObjektbild {
     Ebene,
     Kugel,
     Kreis,
+    Viereck,
+    Pyramide4,
     Haken,  // visible
     Weiss,  // hidden (its inverted form is all black)
     Raster, // does not apply (vectors)
 };
-inline constexpr int AnzahlObjektbilder = 13;
+inline constexpr int AnzahlObjektbilder = 15;
 
-// The picture of an element kind number (0, 2..8, 12, 13); Punkt for anything else.
+// The picture of an element kind number (0, 2..8, 12, 13, 18, 19); Punkt for anything else.
 TObjektbild BildFuerArt(int art);
 
 // Fills the rectangle with the picture's background and draws it.

@@ -20,6 +20,7 @@
 #include "ui/TEinstDLG.h"
 #include "ui/TGrafChildForm.h"
 #include "ui/TKoordDLGForm.h"
+#include "ui/TKoordinatenelementDLG.h"
 #include "ui/TLoesungswegForm.h"
 #include "ui/TStreckungsDLG.h"
 #include "ui/TSzenenbeschreibung.h"
@@ -204,6 +205,10 @@ void TMainForm::Ausfuehren(TUiBefehl befehl) {
     case Pyramideseitig: return PyramideseitigClick();
     case Kugel: return KugelClick();
     case Kreis: return KreisClick();
+    case Viereck: return ViereckClick();
+    case Pyramide4: return Pyramide4Click();
+    case Koordinatenebene: return KoordinatenebeneClick();
+    case Koordinatenachse: return KoordinatenachseClick();
     case Konstruieren: return KonstruierenClick();
     case Abbilden: return AbbildenClick();
     case MStreckung: return MStreckungClick();
@@ -695,6 +700,18 @@ void TMainForm::KugelClick() {
 }
 void TMainForm::KreisClick() {
     DialogAusfuehren(&NeuesElementDialog<TElementart::DKreis>);
+}
+void TMainForm::ViereckClick() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DViereck>);
+}
+void TMainForm::Pyramide4Click() {
+    DialogAusfuehren(&NeuesElementDialog<TElementart::DPyramide4>);
+}
+void TMainForm::KoordinatenebeneClick() {
+    DialogAusfuehren(&KoordinatenebeneDialog);
+}
+void TMainForm::KoordinatenachseClick() {
+    DialogAusfuehren(&KoordinatenachseDialog);
 }
 void TMainForm::MStreckungClick() {
     DialogAusfuehren(&StreckungsDialog);

@@ -169,6 +169,10 @@ public slots:
     void PyramideseitigClick();
     void KugelClick();
     void KreisClick();
+    void ViereckClick();
+    void Pyramide4Click();
+    void KoordinatenebeneClick();
+    void KoordinatenachseClick();
     // "&Konstruieren", "&Abbilden", "&Messen" before they open
     void KonstruierenClick();
     void AbbildenClick();

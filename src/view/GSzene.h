@@ -180,6 +180,9 @@ struct TKoerper {
     std::vector<std::array<TTripel, 3>> Flaechen;
     std::vector<int> Kanten;
     TFarbe Farbe = Schwarz;
+    // What the textbook view fills; empty: each face. A quadrilateral hides
+    // by its two triangles but is filled as one, so no diagonal shows.
+    std::vector<std::vector<TTripel>> Fuellflaechen = {};
 };
 
 // A name placed by the textbook view: the rectangle of its text (logical

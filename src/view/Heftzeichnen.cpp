@@ -304,14 +304,20 @@ private:
             for (int nr : k.Kanten)
                 gezeigt = gezeigt && nr >= 1 && nr <= s_.Objektzahl() && s_.Objekt(nr).Gezeigt;
             if (!gezeigt) continue;
-            for (const auto& f : k.Flaechen) {
+            for (const auto& f : k.Flaechen)
                 Verdecker(f.data(), 3);
+            const auto fuellen = [&](const auto& ecken) {
                 TFuellung fl;
-                for (const TTripel& p : f)
+                for (const TTripel& p : ecken)
                     fl.Ecken.push_back(s_.Bild(p));
                 fl.Farbe = Heller(k.Farbe, FuellHeller);
                 koerperFuellungen_.push_back(std::move(fl));
-            }
+            };
+            if (k.Fuellflaechen.empty())
+                for (const auto& f : k.Flaechen)
+                    fuellen(f);
+            for (const auto& f : k.Fuellflaechen)
+                fuellen(f);
         }
         for (int nr = 1; nr <= s_.Objektzahl(); ++nr) {
             const TSzenenObjekt& o = s_.Objekt(nr);

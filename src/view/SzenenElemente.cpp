@@ -78,7 +78,7 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
     case TElementart::DDreieck: {
         const auto [a, b, c] = e.Ecken;
         TSzenenErgebnis k = Kanten(szene, e, {{a, b}, {a, c}, {b, c}});
-        if (!k.Objekte.empty()) szene.KoerperHinzufuegen({{{a, b, c}}, k.Objekte, e.Farbe});
+        if (!k.Objekte.empty()) szene.KoerperHinzufuegen({{{a, b, c}}, k.Objekte, e.Farbe, {}});
         return k;
     }
     case TElementart::DPyramide3: {
@@ -87,7 +87,42 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
         TSzenenErgebnis k = Kanten(szene, e, {{a, b}, {a, c}, {b, c}, {a, s}, {b, s}, {c, s}});
         if (!k.Objekte.empty())
             szene.KoerperHinzufuegen(
-                {{{a, b, c}, {a, b, s}, {b, c, s}, {c, a, s}}, k.Objekte, e.Farbe});
+                {{{a, b, c}, {a, b, s}, {b, c, s}, {c, a, s}}, k.Objekte, e.Farbe, {}});
+        return k;
+    }
+    case TElementart::DViereck:
+    case TElementart::DPyramide4: {
+        const auto [a, b, c] = e.Ecken;
+        const TTripel d = e.VierteEcke;
+        const TTripel s = e.Spitze;
+        const bool pyramide = e.Art == TElementart::DPyramide4;
+        TSzenenErgebnis k =
+            pyramide
+                ? Kanten(szene, e, {{a, b}, {b, c}, {c, d}, {d, a}, {a, s}, {b, s}, {c, s}, {d, s}})
+                : Kanten(szene, e, {{a, b}, {b, c}, {c, d}, {d, a}});
+        if (k.Objekte.empty()) return k;
+        // Split along the diagonal that lies inside, so that a concave
+        // quadrilateral hides only what it covers.
+        const TTripel n = Kreuzprodukt(Verbindungsvektor(a, b), Verbindungsvektor(a, c));
+        const bool acInnen =
+            Skalarprodukt(Kreuzprodukt(Verbindungsvektor(a, c), Verbindungsvektor(a, b)), n) *
+                Skalarprodukt(Kreuzprodukt(Verbindungsvektor(a, c), Verbindungsvektor(a, d)), n) <
+            0;
+        TKoerper koerper;
+        koerper.Kanten = k.Objekte;
+        koerper.Farbe = e.Farbe;
+        if (acInnen)
+            koerper.Flaechen = {{a, b, c}, {a, c, d}};
+        else
+            koerper.Flaechen = {{a, b, d}, {b, c, d}};
+        koerper.Fuellflaechen = {{a, b, c, d}};
+        if (pyramide) {
+            for (const auto& [p, q] : {std::pair{a, b}, {b, c}, {c, d}, {d, a}}) {
+                koerper.Flaechen.push_back({p, q, s});
+                koerper.Fuellflaechen.push_back({p, q, s});
+            }
+        }
+        szene.KoerperHinzufuegen(std::move(koerper));
         return k;
     }
     case TElementart::DEbene:
@@ -109,6 +144,10 @@ TSzenenErgebnis ElementInSzene(tGSzene& szene, const TSzenenEingabe& e) {
     case TElementart::DWinkel:
     case TElementart::DPllgr:
     case TElementart::DSpat:
+    case TElementart::DPSchar:
+    case TElementart::DVschar:
+    case TElementart::DGschar:
+    case TElementart::DEschar:
         break;
     }
     r.Ergebnis = nr;

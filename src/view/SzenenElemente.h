@@ -24,12 +24,15 @@ struct TSzenenEingabe {
     // plane:             Punkt, Richtung, Richtung2 (the two spanning directions)
     // triangle:          Ecken[0..2] = A, B, C
     // pyramid:           Ecken[0..2] = the base corners, Spitze = the apex
+    // quadrilateral:     Ecken[0..2] and VierteEcke = A, B, C, D
+    // 4-sided pyramid:   the base's corners as above, Spitze = the apex
     // sphere:            Punkt = centre, Radius
     // circle:            Punkt = centre, Richtung = the normal of its plane, Radius
     TTripel Punkt{};
     TTripel Richtung{};
     TTripel Richtung2{};
     std::array<TTripel, 3> Ecken{};
+    TTripel VierteEcke{};
     TTripel Spitze{};
     Real Radius = 0;
 

@@ -106,7 +106,8 @@ TEST(Arbeitsblattfragen, MarksOfferWhatTheMeasurementMenuOffers) {
         {{"u", "v"}, {F::Winkel, F::Flaeche}},
         {{"D", "E"}, {F::Laenge}},
         {{"A"}, {}},
-        {{"E"}, {}},
+        // A plane alone: how it lies to the axes.
+        {{"E"}, {F::Laenge}},
         {{"A", "g", "E"}, {}},
     };
     TMessszene t;

@@ -181,7 +181,7 @@ TEST_F(ErzeugenFixture, ArrowFromTwoPointsGetsItsOwnVector) {
     TDreiDBasisElement* v = L[12];
     EXPECT_EQ(pf->Name, "Pf1");
     EXPECT_EQ(pf->Festlegung, TPfeil::PfPP);
-    EXPECT_EQ(pf->Bezuege, (std::array<TDreiDBasisElement*, 3>{(*this)["P1"], (*this)["P2"], v}));
+    EXPECT_EQ(pf->Bezuege, (decltype(pf->Bezuege){(*this)["P1"], (*this)["P2"], v}));
     EXPECT_EQ(v->Name, "V1");
     EXPECT_EQ(v->Festlegung, TVektor::VPf);
     EXPECT_EQ(v->Bezuege[0], pf);
@@ -296,6 +296,12 @@ INSTANTIATE_TEST_SUITE_P(
             {"Z5", "k"},
             "Die drei Punkte Z5, Z1 und Z4 liegen auf einer Geraden,\r\ndie neue Ebene kann nicht "
             "erzeugt werden!"},
+        // A point that is one of the line's: named with the line, not twice.
+        TAblehnung{
+            "EbenePunktDerGeraden",
+            ErzEbene,
+            {"Z1", "k"},
+            "Der Punkt Z1 liegt auf der Geraden k.\r\nDie neue Ebene kann nicht erzeugt werden!"},
         TAblehnung{
             "EbeneWindschief",
             ErzEbene,

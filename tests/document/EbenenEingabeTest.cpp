@@ -158,7 +158,7 @@ TEST_P(EbenenEingabe, NewPartsStandBehindThePlaneInTheirOrder) {
     EXPECT_EQ(liste[4]->Festlegung, TVektor::V);
     EXPECT_EQ(liste[4]->Farbe, Schwarz);
     EXPECT_EQ(Als<TVektor>(*liste[4]).Komponenten.y, 1.0L / 3);
-    EXPECT_EQ(p.Bezuege, (std::array<TDreiDBasisElement*, 3>{liste[3], u, liste[4]}));
+    EXPECT_EQ(p.Bezuege, (decltype(p.Bezuege){liste[3], u, liste[4]}));
 }
 
 TEST_P(EbenenEingabe, AnExistingNormalVectorIsReferencedAndUnchanged) {

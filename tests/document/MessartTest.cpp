@@ -48,6 +48,10 @@ constexpr TMessfall Faelle[] = {
     {TMessart::VolumenPyramide, TBefehl::MessVolumen, "------1", "\r\nVolumen (T) = "},
     {TMessart::VolumenVektoren, TBefehl::MessVolumen, "-3-----",
      "\r\nPyramidenvolumen (v0 , v1 , v2) = "},
+    {TMessart::AbstandEbenen, TBefehl::MessLaenge, "---2---", "\r\nAbstand (E0 , E1) = "},
+    {TMessart::PunktDreieck, TBefehl::MessLaenge, "1----1-", "\r\nAbstand (P0 , D) = "},
+    {TMessart::PunkteEbene, TBefehl::MessLaenge, "2--1---", "\r\nAbstand (P0 , E0) = "},
+    {TMessart::EbeneAchsen, TBefehl::MessLaenge, "---1---", "\r\nAbstand (O , E0) = "},
 };
 
 constexpr TBefehl Messbefehle[] = {TBefehl::MessWinkel, TBefehl::MessLaenge, TBefehl::MessFlaeche,

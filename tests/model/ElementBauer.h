@@ -75,6 +75,16 @@ public:
     TPyramide3* Py(const std::string& name, TDreiDBasisElement* basis, TDreiDBasisElement* spitze) {
         return Mit<TPyramide3>(name, 0, basis, spitze);
     }
+    TViereck* Vi(const std::string& name, TDreiDBasisElement* a, TDreiDBasisElement* b,
+                 TDreiDBasisElement* c, TDreiDBasisElement* d) {
+        auto* q = Mit<TViereck>(name, 0, a, b, c);
+        q->Bezuege[3] = d;
+        return q;
+    }
+    TPyramide4* Py4(const std::string& name, TDreiDBasisElement* basis,
+                    TDreiDBasisElement* spitze) {
+        return Mit<TPyramide4>(name, 0, basis, spitze);
+    }
 
     TEbene* EPAR(const std::string& name, TTripel a, TTripel u, TTripel v) {
         auto* e = Neu<TEbene>(name);

@@ -62,9 +62,16 @@ TEST_F(ElementTest, KindAndDerivationNamesAsStoredInFiles) {
     EXPECT_EQ(ElementartName(9), "DWinkel");
     EXPECT_EQ(ElementartName(12), "DKugel");
     EXPECT_EQ(ElementartName(13), "DKreis");
-    EXPECT_EQ(ElementartName(14), "");
+    EXPECT_EQ(ElementartName(14), "DPSchar");
+    EXPECT_EQ(ElementartName(17), "DEschar");
+    EXPECT_EQ(ElementartName(18), "DViereck");
+    EXPECT_EQ(ElementartName(19), "DPyramide4");
+    EXPECT_EQ(ElementartName(20), "");
     EXPECT_FALSE(HatElementklasse(9));
+    EXPECT_FALSE(HatElementklasse(14));
     EXPECT_TRUE(HatElementklasse(12));
+    EXPECT_TRUE(HatElementklasse(18));
+    EXPECT_TRUE(HatElementklasse(19));
     EXPECT_EQ(EntstehungsartName(8), "O_Projektion");
     EXPECT_EQ(EntstehungsartName(17), "MittelEbene");
     EXPECT_EQ(EntstehungsartName(23), "Antragen");
