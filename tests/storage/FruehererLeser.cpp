@@ -404,7 +404,7 @@ void TLeser::FestlegungLesen(TNeu& n) {
     }
 
     std::string liste = ini_.ReadString(n.Sektion, k->Schluessel, "");
-    std::array<TDreiDBasisElement*, 3> bezuege{};
+    decltype(e.Bezuege) bezuege{}; // as many slots as the model has now
     for (int i = 0; i < k->Namen; ++i) {
         const std::string feld = NextField(liste);
         // Every reference of a mode is needed to evaluate the element.
