@@ -4,17 +4,11 @@
 // OK is the only accepting button.
 
 #include "eingabe/DreieckEingabe.h"
-#include "ui/TElementDLG.h"
-
-#include <array>
-
-class QComboBox;
+#include "ui/TEckenDLG.h"
 
 namespace kalvorin {
 
-class TMesswertLabel;
-
-class TDreieckDLG : public TElementDialog<TDreieckEingabe> {
+class TDreieckDLG : public TEckenDialog<TDreieckEingabe, TDreieckMasse, 3> {
     Q_OBJECT
 public:
     explicit TDreieckDLG(QWidget* eltern = nullptr);
@@ -23,22 +17,6 @@ public:
     void DreieckDialogAusElement(TDokument& dokument, int position) {
         DialogAusElement(dokument, position);
     }
-
-    std::array<QGroupBox*, 3> PunktBox{};
-    std::array<QComboBox*, 3> PunktName{};
-    std::array<TEdits, 3> PunktEdits{};
-    TMesswertLabel* FlaecheWert = nullptr;
-    std::array<TMesswertLabel*, 3> WinkelWert{};
-
-protected:
-    QPixmap Muster(bool dick, TFarbe farbe) const override;
-
-private:
-    void Zeigen() override;
-    void Sammeln(TDreieckEingabe& e) const override;
-    void NameGewaehlt(std::size_t ecke);
-
-    std::vector<std::string> punkteGezeigt_;
 };
 
 } // namespace kalvorin
