@@ -2,8 +2,9 @@
 # Installs what is missing, builds everything and runs every test through ctest.
 # The core tests run twice: once under AddressSanitizer and UBSan (core only,
 # built with clang, which builds the fuzz targets in the same folder), then
-# with the whole build, optimised (RelWithDebInfo) as the package is, so that
-# what only optimisation shows (its warnings, too) is caught here. The whole
+# with the whole build, its layers optimised (RelWithDebInfo) as the package
+# is, so that what only optimisation shows (its warnings, too) is caught here;
+# the test code itself is compiled without optimisation in both. The whole
 # build's tests include installing it into a scratch folder and building and
 # checking the Debian package. Last, the settings and the document reader are
 # fuzzed for 30 seconds each with clang's libFuzzer, command sequences for 60
