@@ -45,6 +45,14 @@ void Punktmarke(QPainter& p, QPointF m, qreal r, const QColor& farbe) {
     p.restore();
 }
 
+// The pen of a hidden edge: thinner than the visible ones, dashed.
+QPen Verdeckt(const QPen& stift) {
+    QPen verdeckt = stift;
+    verdeckt.setWidthF(0.9);
+    verdeckt.setDashPattern({1.5, 1.5});
+    return verdeckt;
+}
+
 QColor Flaeche(const QColor& vorne, const QColor& hinten) {
     // A light tint of the drawing colour on the background, so the outline
     // stays the strongest line.
@@ -92,10 +100,7 @@ void Zeichne(QPainter& p, TObjektbild bild, const QColor& vorne, const QColor& h
         p.setBrush(Qt::NoBrush);
         p.drawLine(b, s);
         // The hidden base edge.
-        QPen verdeckt = stift;
-        verdeckt.setWidthF(0.9);
-        verdeckt.setDashPattern({1.5, 1.5});
-        p.setPen(verdeckt);
+        p.setPen(Verdeckt(stift));
         p.drawLine(a, c);
         break;
     }
@@ -111,10 +116,7 @@ void Zeichne(QPainter& p, TObjektbild bild, const QColor& vorne, const QColor& h
         p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(1.5, 5.5, 13, 5), 180 * 16, 180 * 16);
-        QPen verdeckt = stift;
-        verdeckt.setWidthF(0.9);
-        verdeckt.setDashPattern({1.5, 1.5});
-        p.setPen(verdeckt);
+        p.setPen(Verdeckt(stift));
         p.drawArc(QRectF(1.5, 5.5, 13, 5), 0, 180 * 16);
         break;
     }
@@ -136,10 +138,7 @@ void Zeichne(QPainter& p, TObjektbild bild, const QColor& vorne, const QColor& h
         p.setBrush(Qt::NoBrush);
         p.drawLine(b, s);
         // The hidden base edges and the edge to the hidden corner.
-        QPen verdeckt = stift;
-        verdeckt.setWidthF(0.9);
-        verdeckt.setDashPattern({1.5, 1.5});
-        p.setPen(verdeckt);
+        p.setPen(Verdeckt(stift));
         p.drawPolyline(QPolygonF({a, d, c}));
         p.drawLine(d, s);
         break;
